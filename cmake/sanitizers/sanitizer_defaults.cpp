@@ -1,0 +1,8 @@
+// Options the sanitizer runtimes read at start-up, built into every program
+// of the sanitizer configuration so that running a test by hand behaves as
+// under CTest.
+#define QIV_EXPORT extern "C" __attribute__((visibility("default"), used))
+
+QIV_EXPORT const char* __asan_default_options() { return "detect_stack_use_after_return=1:strict_string_checks=1"; }
+QIV_EXPORT const char* __ubsan_default_options() { return "print_stacktrace=1:halt_on_error=1"; }
+QIV_EXPORT const char* __lsan_default_options() { return "suppressions=" QIV_LSAN_SUPPRESSIONS; }

@@ -1,0 +1,67 @@
+// Files opened the way the engine opens its data: read-only, binary, with
+// exact reads at offsets and a stamp that tells when a file was replaced or
+// touched.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+// What identifies one state of a file: modification time to the nanosecond,
+// size and inode. Two stamps differ when the file was written, touched or
+// replaced.
+struct FileStamp {
+  std::int64_t modifiedSeconds = 0;
+  std::int64_t modifiedNanoseconds = 0;
+  std::int64_t size = 0;
+  std::uint64_t inode = 0;
+  friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
+class File {
+ public:
+  File() = default;
+  ~File();
+  File(File&& other) noexcept;
+  File& operator=(File&& other) noexcept;
+  File(const File&) = delete;
+  File& operator=(const File&) = delete;
+
+  // Opens an existing file read-only. The name is matched without regard to
+  // case (see ResolvePath).
+  static std::optional<File> OpenReadOnly(std::string_view path);
+
+  bool isOpen() const { return fd_ >= 0; }
+  void close();
+
+  // Reads up to buffer.size() bytes from the current position; the count
+  // read, 0 at the end of the file, or -1 on a read error.
+  std::ptrdiff_t read(std::span<std::uint8_t> buffer);
+  // Reads up to buffer.size() bytes at offset without moving the position.
+  std::ptrdiff_t readAt(std::int64_t offset, std::span<std::uint8_t> buffer) const;
+  bool seek(std::int64_t offset);
+  std::optional<std::int64_t> size() const;
+  std::optional<FileStamp> stamp() const;
+
+  const std::string& path() const { return path_; }
+
+ private:
+  File(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
+  int fd_ = -1;
+  std::string path_;
+};
+
+// The whole content of a file, or nothing when it cannot be opened or read.
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(std::string_view path);
+
+// Splits text into lines at LF; a CR before the LF is dropped, and so is an
+// empty last line.
+std::vector<std::string_view> SplitLines(std::string_view text);
+
+}  // namespace platform

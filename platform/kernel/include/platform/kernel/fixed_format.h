@@ -1,0 +1,68 @@
+// Fixed-width number and text formatting, and the width-limited number
+// scanning that fixed-column text files need. Results never depend on the C
+// library's handling of flags such as "%06s" or of rounding ties: every
+// width is produced here, exactly.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// Writes value in decimal, zero-padded on the left to exactly field.size()
+// characters; a negative value carries its '-' in the first position
+// ("-001"). Returns false and leaves the field unchanged when the value
+// needs more characters than the field has.
+bool FormatZeroPadded(std::span<char> field, std::int64_t value);
+
+// Writes value in decimal, right-aligned and blank-padded to field.size().
+// Returns false and leaves the field unchanged when it does not fit.
+bool FormatRightAligned(std::span<char> field, std::int64_t value);
+
+// "%0<width>d" into a string; the string is wider than width when the value
+// needs more characters.
+std::string ZeroPadded(std::int64_t value, int width);
+
+// Copies text into the field left-aligned, cut to the width, padded with pad.
+void FormatLeftAligned(std::span<char> field, std::string_view text, char pad = ' ');
+
+// Reads fields the way scanf reads "%<width>hd", "%*c" and "%<width>s" in
+// sequence: leading white space before a number or a word is skipped without
+// counting toward the width; a number is an optional sign and digits.
+class FieldScanner {
+ public:
+  explicit FieldScanner(std::string_view text) : text_(text) {}
+
+  // A signed decimal number of at most width characters (after white space).
+  std::optional<std::int32_t> number(std::size_t width);
+  // Skips exactly one character, white space included ("%*c").
+  bool skipChar();
+  // A run of at most width characters that are not white space ("%<w>s").
+  std::optional<std::string_view> word(std::size_t width);
+  // Exactly width characters as they stand ("%<w>c").
+  std::optional<std::string_view> chars(std::size_t width);
+
+  std::string_view rest() const { return text_.substr(pos_); }
+
+ private:
+  void skipSpace();
+  std::string_view text_;
+  std::size_t pos_ = 0;
+};
+
+// Reads a decimal integer as atoi does after copying at most 28 characters of
+// a field: leading blanks skipped, an optional sign, digits up to the first
+// non-digit. No digits gives 0.
+std::int32_t FieldToInteger(std::string_view field);
+
+// Removes trailing blanks, tabs and NUL characters.
+std::string_view TrimTrailingBlanks(std::string_view text);
+
+// The text up to the first NUL (or the whole field when it holds none).
+std::string_view UntilNul(std::string_view field);
+
+}  // namespace platform

@@ -1,0 +1,123 @@
+#include "platform/kernel/file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <utility>
+
+#include "platform/kernel/path.h"
+
+namespace platform {
+
+File::~File() { close(); }
+
+File::File(File&& other) noexcept : fd_(std::exchange(other.fd_, -1)), path_(std::move(other.path_)) {}
+
+File& File::operator=(File&& other) noexcept {
+  if (this != &other) {
+    close();
+    fd_ = std::exchange(other.fd_, -1);
+    path_ = std::move(other.path_);
+  }
+  return *this;
+}
+
+std::optional<File> File::OpenReadOnly(std::string_view path) {
+  std::optional<std::string> existing = FindExistingPath(path);
+  if (!existing) return std::nullopt;
+  int fd;
+  do {
+    fd = ::open(existing->c_str(), O_RDONLY | O_CLOEXEC);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) return std::nullopt;
+  struct stat st;
+  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    ::close(fd);
+    return std::nullopt;
+  }
+  return File(fd, std::move(*existing));
+}
+
+void File::close() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+}
+
+std::ptrdiff_t File::read(std::span<std::uint8_t> buffer) {
+  std::size_t total = 0;
+  while (total < buffer.size()) {
+    const ssize_t n = ::read(fd_, buffer.data() + total, buffer.size() - total);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return -1;
+    }
+    if (n == 0) break;
+    total += static_cast<std::size_t>(n);
+  }
+  return static_cast<std::ptrdiff_t>(total);
+}
+
+std::ptrdiff_t File::readAt(std::int64_t offset, std::span<std::uint8_t> buffer) const {
+  if (offset < 0) return -1;
+  std::size_t total = 0;
+  while (total < buffer.size()) {
+    const ssize_t n = ::pread(fd_, buffer.data() + total, buffer.size() - total, static_cast<off_t>(offset) + static_cast<off_t>(total));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return -1;
+    }
+    if (n == 0) break;
+    total += static_cast<std::size_t>(n);
+  }
+  return static_cast<std::ptrdiff_t>(total);
+}
+
+bool File::seek(std::int64_t offset) {
+  return offset >= 0 && ::lseek(fd_, static_cast<off_t>(offset), SEEK_SET) == static_cast<off_t>(offset);
+}
+
+std::optional<std::int64_t> File::size() const {
+  struct stat st;
+  if (::fstat(fd_, &st) != 0) return std::nullopt;
+  return static_cast<std::int64_t>(st.st_size);
+}
+
+std::optional<FileStamp> File::stamp() const {
+  struct stat st;
+  if (::fstat(fd_, &st) != 0) return std::nullopt;
+  return FileStamp{static_cast<std::int64_t>(st.st_mtim.tv_sec), static_cast<std::int64_t>(st.st_mtim.tv_nsec),
+                   static_cast<std::int64_t>(st.st_size), static_cast<std::uint64_t>(st.st_ino)};
+}
+
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(std::string_view path) {
+  std::optional<File> file = File::OpenReadOnly(path);
+  if (!file) return std::nullopt;
+  std::vector<std::uint8_t> content;
+  std::uint8_t chunk[65536];
+  for (;;) {
+    const std::ptrdiff_t n = file->read(chunk);
+    if (n < 0) return std::nullopt;
+    if (n == 0) break;
+    content.insert(content.end(), chunk, chunk + n);
+  }
+  return content;
+}
+
+std::vector<std::string_view> SplitLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    const bool last = end == std::string_view::npos;
+    if (last) end = text.size();
+    std::string_view line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.push_back(line);
+    start = end + 1;
+  }
+  return lines;
+}
+
+}  // namespace platform

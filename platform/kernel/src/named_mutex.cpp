@@ -1,0 +1,194 @@
+#include "platform/kernel/named_mutex.h"
+
+#include <fcntl.h>
+#include <pthread.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <condition_variable>
+#include <cstdint>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+namespace platform {
+
+struct NamedMutex::State {
+  std::string lockPath;
+  std::mutex mutex;
+  std::condition_variable released;
+  std::optional<std::thread::id> owner;  // set while a thread owns or is acquiring
+  int count = 0;                         // ownerships of the owner
+  int fd = -1;                           // the lock file while owned
+};
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Every state of this process, by lock-file path.
+struct Registry {
+  std::mutex mutex;
+  std::map<std::string, std::weak_ptr<NamedMutex::State>> states;
+};
+
+Registry& TheRegistry() {
+  static Registry* registry = [] {
+    auto* r = new Registry;
+    // A forked child holds none of its parent's ownerships; its copies of
+    // the lock descriptors are dropped without unlocking the parent's.
+    ::pthread_atfork(nullptr, nullptr, [] {
+      Registry& reg = TheRegistry();
+      for (auto& [path, weak] : reg.states) {
+        if (std::shared_ptr<NamedMutex::State> s = weak.lock()) {
+          if (s->fd >= 0) ::close(s->fd);
+          s->fd = -1;
+          s->owner.reset();
+          s->count = 0;
+        }
+      }
+    });
+    return r;
+  }();
+  return *registry;
+}
+
+// The states the calling thread owns, abandoned when the thread ends.
+struct ThreadOwnerships {
+  std::vector<std::shared_ptr<NamedMutex::State>> owned;
+  ~ThreadOwnerships();
+};
+thread_local ThreadOwnerships tOwnerships;
+
+std::uint32_t ReadHolder(int fd) {
+  std::uint8_t bytes[4] = {};
+  if (::pread(fd, bytes, 4, 0) != 4) return 0;
+  return static_cast<std::uint32_t>(bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<std::uint32_t>(bytes[3]) << 24);
+}
+
+void WriteHolder(int fd, std::uint32_t pid) {
+  const std::uint8_t bytes[4] = {static_cast<std::uint8_t>(pid), static_cast<std::uint8_t>(pid >> 8),
+                                 static_cast<std::uint8_t>(pid >> 16), static_cast<std::uint8_t>(pid >> 24)};
+  // A read-only lock file cannot record its holder; the lock still works.
+  [[maybe_unused]] ssize_t n = ::pwrite(fd, bytes, 4, 0);
+}
+
+int OpenLockFile(const std::string& path) {
+  int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+  if (fd >= 0) {
+    ::fchmod(fd, 0666);  // so that other users' processes can share it
+    return fd;
+  }
+  return ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+}
+
+// Gives up the ownership of a state held by the calling thread (mutex held).
+// An abandoning holder leaves its process id in the lock file, which tells
+// the next owner that the mutex was abandoned.
+void Unlock(NamedMutex::State& s, bool abandon) {
+  if (s.fd >= 0) {
+    if (!abandon) WriteHolder(s.fd, 0);
+    ::flock(s.fd, LOCK_UN);
+    ::close(s.fd);
+  }
+  s.fd = -1;
+  s.owner.reset();
+  s.count = 0;
+  s.released.notify_one();
+}
+
+void Forget(const std::shared_ptr<NamedMutex::State>& state) {
+  auto& owned = tOwnerships.owned;
+  owned.erase(std::remove(owned.begin(), owned.end(), state), owned.end());
+}
+
+ThreadOwnerships::~ThreadOwnerships() {
+  for (const std::shared_ptr<NamedMutex::State>& s : owned) {
+    std::lock_guard lock(s->mutex);
+    if (s->owner == std::this_thread::get_id()) Unlock(*s, /*abandon=*/true);
+  }
+}
+
+}  // namespace
+
+NamedMutex::NamedMutex(std::string_view name, std::string_view lockDirectory) {
+  std::string path(lockDirectory);
+  if (!path.empty() && path.back() != '/') path.push_back('/');
+  path += name;
+  path += ".lock";
+  Registry& registry = TheRegistry();
+  std::lock_guard lock(registry.mutex);
+  std::weak_ptr<State>& slot = registry.states[path];
+  state_ = slot.lock();
+  if (!state_) {
+    state_ = std::make_shared<State>();
+    state_->lockPath = path;
+    slot = state_;
+  }
+}
+
+NamedMutex::~NamedMutex() = default;
+
+MutexWait NamedMutex::wait(std::chrono::milliseconds timeout) {
+  State& s = *state_;
+  const auto deadline = Clock::now() + timeout;
+  const std::thread::id me = std::this_thread::get_id();
+  std::unique_lock lock(s.mutex);
+  if (s.owner == me && s.count > 0) {
+    ++s.count;
+    return MutexWait::Obtained;
+  }
+  if (!s.released.wait_until(lock, deadline, [&] { return !s.owner.has_value(); })) return MutexWait::TimedOut;
+  s.owner = me;  // claimed within the process; now win it across processes
+  lock.unlock();
+
+  const int fd = OpenLockFile(s.lockPath);
+  auto giveUp = [&](MutexWait result) {
+    if (fd >= 0) ::close(fd);
+    std::lock_guard relock(s.mutex);
+    s.owner.reset();
+    s.released.notify_one();
+    return result;
+  };
+  if (fd < 0) return giveUp(MutexWait::Failed);
+  auto pause = std::chrono::microseconds(200);
+  while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (errno != EWOULDBLOCK && errno != EINTR) return giveUp(MutexWait::Failed);
+    const auto now = Clock::now();
+    if (now >= deadline) return giveUp(MutexWait::TimedOut);
+    std::this_thread::sleep_for(std::min<Clock::duration>(pause, deadline - now));
+    pause = std::min<std::chrono::microseconds>(pause * 2, std::chrono::milliseconds(10));
+  }
+  const bool holderDied = ReadHolder(fd) != 0;
+  WriteHolder(fd, static_cast<std::uint32_t>(::getpid()));
+
+  lock.lock();
+  s.fd = fd;
+  s.count = 1;
+  lock.unlock();
+  tOwnerships.owned.push_back(state_);
+  return holderDied ? MutexWait::Abandoned : MutexWait::Obtained;
+}
+
+bool NamedMutex::release() {
+  State& s = *state_;
+  std::unique_lock lock(s.mutex);
+  if (s.owner != std::this_thread::get_id() || s.count == 0) return false;
+  if (--s.count > 0) return true;
+  Unlock(s, /*abandon=*/false);
+  lock.unlock();
+  Forget(state_);
+  return true;
+}
+
+bool NamedMutex::isOwnedByCallingThread() const {
+  std::lock_guard lock(state_->mutex);
+  return state_->owner == std::this_thread::get_id() && state_->count > 0;
+}
+
+}  // namespace platform

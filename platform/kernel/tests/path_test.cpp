@@ -1,0 +1,64 @@
+#include "platform/kernel/path.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/testing/temp_directory.h"
+
+namespace platform {
+namespace {
+
+using platform::testing::TempDirectory;
+
+TEST(Path, SplitAcceptsBothSeparatorsAndADrive) {
+  PathParts p = SplitPath("C:\\ZQDATA/sub\\EFCREC.TBL");
+  EXPECT_EQ(p.drive, "C:");
+  EXPECT_EQ(p.directory, "\\ZQDATA/sub\\");
+  EXPECT_EQ(p.name, "EFCREC");
+  EXPECT_EQ(p.extension, ".TBL");
+
+  PathParts bare = SplitPath("name.with.dots");
+  EXPECT_EQ(bare.directory, "");
+  EXPECT_EQ(bare.name, "name.with");
+  EXPECT_EQ(bare.extension, ".dots");
+
+  PathParts dotInDirectory = SplitPath("/a.b/file");
+  EXPECT_EQ(dotInDirectory.directory, "/a.b/");
+  EXPECT_EQ(dotInDirectory.name, "file");
+  EXPECT_EQ(dotInDirectory.extension, "");
+}
+
+TEST(Path, DriveAndDirectoryDropsTheLastComponentUnlessTheSeparatorEndsThePath) {
+  EXPECT_EQ(DriveAndDirectory("/data/zq"), "/data/");
+  EXPECT_EQ(DriveAndDirectory("/data/zq/"), "/data/zq/");
+  EXPECT_EQ(DriveAndDirectory("C:\\ZQDATA\\"), "C:\\ZQDATA\\");
+  EXPECT_EQ(DriveAndDirectory(std::string_view("/data/zq/ \t\0", 12)), "/data/zq/");
+  EXPECT_EQ(DriveAndDirectory("C:"), "C:/");
+  EXPECT_EQ(DriveAndDirectory("file"), "");
+  EXPECT_EQ(DriveAndDirectory(""), "");
+}
+
+TEST(Path, NativeFormUsesSlashesAndDropsDriveAndTrailingBlanks) {
+  EXPECT_EQ(NativePath("C:\\ZQDATA\\TARIFF.LA "), "/ZQDATA/TARIFF.LA");
+  EXPECT_EQ(NativePath("rel\\dir /x"), "rel/dir/x");
+  EXPECT_EQ(NativePath("/a/b/"), "/a/b/");
+  EXPECT_EQ(WithTrailingSeparator("/a"), "/a/");
+  EXPECT_EQ(WithTrailingSeparator("/a\\"), "/a\\");
+  EXPECT_EQ(WithTrailingSeparator(""), "");
+}
+
+TEST(Path, FilesAreFoundWithoutRegardToCase) {
+  TempDirectory dir;
+  dir.write("Sub/EfcRec.Tbl", "x");
+  const std::string base = dir.path().string();
+
+  std::optional<std::string> found = FindExistingPath(base + "\\SUB\\EFCREC.TBL");
+  ASSERT_TRUE(found.has_value());
+  EXPECT_EQ(*found, base + "/Sub/EfcRec.Tbl");
+  EXPECT_EQ(FindExistingPath(base + "/sub/efcrec.tbl  "), base + "/Sub/EfcRec.Tbl");
+  EXPECT_EQ(FindExistingPath(base + "/SUB/MISSING.TBL"), std::nullopt);
+  // A file that does not exist resolves to its native spelling for creation.
+  EXPECT_EQ(ResolvePath(base + "\\NEW.FIL"), base + "/NEW.FIL");
+}
+
+}  // namespace
+}  // namespace platform
