@@ -12,7 +12,11 @@ function(qiv_add_shared_library target output_name)
     CXX_VISIBILITY_PRESET hidden
     VISIBILITY_INLINES_HIDDEN ON
     LIBRARY_OUTPUT_DIRECTORY ${QIV_DATA_DIR})
-  target_link_options(${target} PRIVATE -Wl,-Bsymbolic -Wl,--no-undefined)
+  target_link_options(${target} PRIVATE -Wl,-Bsymbolic)
+  if(NOT QIV_SANITIZE)
+    # (sanitizer runtimes are resolved from the program that loads the library)
+    target_link_options(${target} PRIVATE -Wl,--no-undefined)
+  endif()
   target_link_libraries(${target} PRIVATE qiv_options)
 endfunction()
 

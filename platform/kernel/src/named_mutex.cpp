@@ -38,8 +38,9 @@ struct Registry {
 };
 
 Registry& TheRegistry() {
-  static Registry* registry = [] {
-    auto* r = new Registry;
+  static Registry registry;
+  static std::once_flag forkHandler;
+  std::call_once(forkHandler, [] {
     // A forked child holds none of its parent's ownerships; its copies of
     // the lock descriptors are dropped without unlocking the parent's.
     ::pthread_atfork(nullptr, nullptr, [] {
@@ -53,9 +54,8 @@ Registry& TheRegistry() {
         }
       }
     });
-    return r;
-  }();
-  return *registry;
+  });
+  return registry;
 }
 
 // The states the calling thread owns, abandoned when the thread ends.

@@ -1,0 +1,55 @@
+/* The exported functions of the rating engine library VORN32, for programs
+   that load it by name and bind its functions. Every function works on the
+   engine of the calling thread; the handle argument of the Ex forms is not
+   used to find it. Records are fixed-layout byte buffers:
+     EffectiveEntry 17 bytes, VersionText 105 bytes, TariffTables 222 bytes,
+     EFCREC.TBL record 76 bytes, the error-text buffer at least 80 bytes. */
+#ifndef VORN32_VORN32_H
+#define VORN32_VORN32_H
+
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+typedef void* VornHandle;
+/* Called as function(context, 512-byte notify record). */
+typedef void (*VornNotifyFunction)(void* context, void* notifyRecord);
+
+#define VORN_EFFECTIVE_ENTRY_SIZE 17
+#define VORN_VERSION_TEXT_SIZE 105
+#define VORN_TARIFF_TABLES_SIZE 222
+#define VORN_EFCREC_RECORD_SIZE 76
+#define VORN_ERROR_STRING_SIZE 80
+
+int Vorn_InitializeVorn(const char* dataPath);
+VornHandle Vorn_InitializeVornEx(const char* dataPath);
+int Vorn_Set_Vorndata(const char* path);
+int Vorn_Set_VorndataEx(VornHandle handle, const char* path);
+int Vorn_disp_ver(char* versionText);
+int Vorn_disp_verEx(VornHandle handle, char* versionText);
+int Vorn_EndVorn(void);
+int Vorn_EndVornEx(VornHandle handle);
+char* Vorn_GetErrorString(char* buffer);
+char* Vorn_GetErrorStringEx(VornHandle handle, char* buffer);
+int Vorn_GetTables(char* tariffTables);
+int Vorn_GetTablesEx(VornHandle handle, char* tariffTables);
+
+int16_t Vorn_GetEffectiveTableSize(void);
+int16_t Vorn_GetEffectiveTableSizeEx(VornHandle handle);
+char* Vorn_GetEffectiveTable(char* entry, int index);
+char* Vorn_GetEffectiveTableEx(VornHandle handle, char* entry, int index);
+int Vorn_LockEffective(void);
+int Vorn_LockEffectiveEx(VornHandle handle);
+int Vorn_UnlockEffective(void);
+int Vorn_UnlockEffectiveEx(VornHandle handle);
+void Vorn_SetNotifyCallback(void* context, VornNotifyFunction function);
+void Vorn_SetNotifyCallbackEx(VornHandle handle, void* context, VornNotifyFunction function);
+void Vorn_DetermineRatingVersion(char* efcrecRecord);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

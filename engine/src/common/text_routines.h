@@ -1,0 +1,2 @@
+// Small text routines of the engine.
+#pragma once

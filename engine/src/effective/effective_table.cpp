@@ -1,0 +1,268 @@
+#include "effective/effective_table.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <cstring>
+
+#include "common/engine_error.h"
+#include "effective/efcrec_record.h"
+#include "effective/rating_versions.h"
+#include "platform/kernel/fixed_format.h"
+
+namespace vorn {
+namespace {
+
+// Reads the next record: its bytes, or nothing at the end of the file (fewer
+// than 75 bytes left; a last record may lack its LF). A read error, or a
+// record that does not end its line where a 76-byte record must (a file of
+// another record length), is 209.
+struct RecordRead {
+  std::int16_t code = code::kSuccess;
+  std::optional<efcrec::Record> record;
+  bool complete = false;  // all 76 bytes were read
+};
+
+RecordRead ReadRecord(platform::File& file) {
+  std::array<std::uint8_t, efcrec::kRecordSize> bytes{};
+  const std::ptrdiff_t n = file.read(bytes);
+  if (n < 0) return {code::kCantReadEffectiveFile, std::nullopt};
+  if (n < static_cast<std::ptrdiff_t>(efcrec::kRecordSize) - 1) return {};
+  const bool complete = n == static_cast<std::ptrdiff_t>(efcrec::kRecordSize);
+  const bool framed = bytes[74] == '\r' && (!complete || bytes[75] == '\n');
+  if (!framed) return {code::kCantReadEffectiveFile, std::nullopt};
+  efcrec::Record record(std::span<const std::uint8_t>(bytes.data(), static_cast<std::size_t>(n)));
+  DetermineRatingVersion(record);
+  return {code::kSuccess, record, complete};
+}
+
+EffectiveRecord MakeEffectiveRecord(const efcrec::Record& r, std::uint16_t fileIndex) {
+  EffectiveRecord e;
+  e.fileIndex = fileIndex;
+  e.kind = static_cast<std::uint16_t>(platform::FieldToInteger(r.text(efcrec::kKind)));
+  e.date = DateKeyFromDigits(r.text(efcrec::kDate)).value_or(DateKey{});
+  std::memcpy(e.name.data(), r.chars() + efcrec::kName.offset, e.name.size());
+  e.flag45 = r.charAt(efcrec::kFlag45.offset);
+  e.country = r.charAt(efcrec::kCountry.offset);
+  e.letter = IsUnlistedName(e.nameView()) ? 'S' : r.charAt(efcrec::kLetter.offset);
+  e.tariffType = r.charAt(efcrec::kTariffType.offset);
+  return e;
+}
+
+// Kind (signed), then date, then name; records that compare equal keep their
+// file order.
+bool RecordOrder(const EffectiveRecord& a, const EffectiveRecord& b) {
+  if (a.kind != b.kind) return static_cast<std::int16_t>(a.kind) < static_cast<std::int16_t>(b.kind);
+  if (a.date != b.date) return a.date < b.date;
+  return std::memcmp(a.name.data(), b.name.data(), a.name.size()) < 0;
+}
+
+EffectiveEntry MakeEntry(std::string_view name, std::string_view date, char kind) {
+  EffectiveEntry entry;
+  entry.setText(effective_entry::kName, name);
+  entry.setText(effective_entry::kDate, date);
+  entry.setChar(effective_entry::kKind.offset, kind);
+  return entry;
+}
+
+bool HasEntry(const std::vector<EffectiveEntry>& entries, std::size_t nameLength, std::string_view name,
+              std::string_view date) {
+  return std::any_of(entries.begin(), entries.end(), [&](const EffectiveEntry& e) {
+    return e.text(effective_entry::kName).substr(0, nameLength) == name.substr(0, nameLength) &&
+           e.text(effective_entry::kDate) == date;
+  });
+}
+
+}  // namespace
+
+// Holds the mutex and the open file for one operation; closes the file and
+// releases the mutex on every path out of it.
+class EffectiveTable::FileSession {
+ public:
+  explicit FileSession(EffectiveTable& table) : table_(table) {
+    owned_ = platform::IsOwned(table_.mutex_.wait(kMutexWait));
+    if (!owned_) return;  // a wait that timed out cannot safely read
+    file_ = platform::File::OpenReadOnly(table_.folder_ + kFileName);
+    if (file_) table_.log_.fileOpened(file_->path());
+  }
+  ~FileSession() {
+    file_.reset();
+    if (owned_) table_.mutex_.release();
+  }
+  FileSession(const FileSession&) = delete;
+  FileSession& operator=(const FileSession&) = delete;
+
+  bool isOpen() const { return file_.has_value(); }
+  platform::File& file() { return *file_; }
+
+ private:
+  EffectiveTable& table_;
+  bool owned_ = false;
+  std::optional<platform::File> file_;
+};
+
+EffectiveTable::EffectiveTable(const BinaryLog& log) : log_(log), mutex_(kMutexName) {}
+
+void EffectiveTable::clear() {
+  records_.clear();
+  entries_.clear();
+  overflowed_ = false;
+  recordsStamp_.reset();
+  entriesStamp_.reset();
+}
+
+EffectiveTable::Reading EffectiveTable::readRecords(platform::File& file) const {
+  Reading reading;
+  RecordRead first = ReadRecord(file);
+  if (first.code != code::kSuccess || !first.complete) {
+    reading.code = code::kCantReadEffectiveFile;
+    return reading;
+  }
+  reading.records.push_back(MakeEffectiveRecord(*first.record, 0));
+  for (;;) {
+    RecordRead next = ReadRecord(file);
+    if (next.code != code::kSuccess) {
+      reading.code = next.code;
+      return reading;
+    }
+    if (!next.record) break;
+    if (reading.records.size() == kCapacity) {
+      reading.overflowed = true;  // further records are ignored
+      continue;
+    }
+    reading.records.push_back(MakeEffectiveRecord(*next.record, static_cast<std::uint16_t>(reading.records.size())));
+  }
+  std::stable_sort(reading.records.begin(), reading.records.end(), RecordOrder);
+  return reading;
+}
+
+void EffectiveTable::take(Reading&& reading, const std::optional<platform::FileStamp>& stamp) {
+  records_ = std::move(reading.records);
+  overflowed_ = reading.overflowed;
+  recordsStamp_ = stamp;
+}
+
+std::int16_t EffectiveTable::load() {
+  if (!records_.empty()) return code::kSuccess;
+  FileSession session(*this);
+  if (!session.isOpen()) return code::kCantOpenEffectiveFile;
+  Reading reading = readRecords(session.file());
+  if (reading.code != code::kSuccess) return code::kCantReadEffectiveFile;
+  take(std::move(reading), session.file().stamp());
+  buildEntries();
+  return code::kSuccess;
+}
+
+std::optional<std::size_t> EffectiveTable::refresh() {
+  FileSession session(*this);
+  if (!session.isOpen()) return std::nullopt;
+  const std::optional<platform::FileStamp> stamp = session.file().stamp();
+  if (!stamp) return std::nullopt;
+  if (!entriesStamp_ || *entriesStamp_ != *stamp) {
+    Reading reading = readRecords(session.file());
+    if (reading.code != code::kSuccess) return std::nullopt;
+    take(std::move(reading), stamp);
+    buildEntries();
+    entriesStamp_ = stamp;
+    notify(notify_reason::kTableReloaded);
+  }
+  return entries_.size();
+}
+
+void EffectiveTable::buildEntries() {
+  entries_.clear();
+  bool bureauListed = false;
+  for (const EffectiveRecord& r : records_) {
+    if (IsUnlistedName(r.nameView()) || r.letter == 'S') continue;
+    const std::string date = DateKeyDigits(r.date);
+    switch (r.letter) {
+      case 'Y':
+        if (!bureauListed) entries_.push_back(MakeEntry("Bureau", "", ' '));
+        bureauListed = true;
+        break;
+      case 'N':
+      case 'P':
+        if (!HasEntry(entries_, 8, r.nameView(), date))
+          entries_.push_back(MakeEntry(r.nameView(), date, r.country == 'Y' || r.country == 'I' ? 'I' : r.letter));
+        break;
+      case 'X':
+        if (!HasEntry(entries_, 3, r.nameView(), date)) entries_.push_back(MakeEntry(r.nameView().substr(0, 3), date, 'X'));
+        break;
+      default:
+        break;
+    }
+  }
+  std::stable_sort(entries_.begin(), entries_.end(), [](const EffectiveEntry& a, const EffectiveEntry& b) {
+    return std::memcmp(a.data(), b.data(), effective_entry::kNameAndDate.width) < 0;
+  });
+}
+
+std::int16_t EffectiveTable::loadTariffForEntry(std::size_t position, CurrentTariff& current, int engineVersion) {
+  if (position < records_.size()) {
+    const EffectiveRecord& wanted = records_[position];
+    if (wanted.kind == current.kind && wanted.date == current.date && wanted.nameView() == current.name())
+      return code::kSuccess;
+  }
+  FileSession session(*this);
+  if (!session.isOpen()) return code::kCantOpenEffectiveFile;
+  const std::optional<platform::FileStamp> stamp = session.file().stamp();
+  if (stamp && (!recordsStamp_ || *recordsStamp_ != *stamp)) {
+    Reading reading = readRecords(session.file());
+    if (reading.code != code::kSuccess) return code::kCantReadEffectiveFile;
+    take(std::move(reading), stamp);
+    notify(notify_reason::kRecordsReread);
+  }
+  if (position >= records_.size()) return code::kCantReadEffectiveFile;
+
+  const std::int64_t offset = static_cast<std::int64_t>(records_[position].fileIndex) * efcrec::kRecordSize;
+  if (!session.file().seek(offset)) return code::kCantReadEffectiveFile;
+  RecordRead read = ReadRecord(session.file());
+  if (read.code != code::kSuccess || !read.record) return code::kCantReadEffectiveFile;  // short read
+  const efcrec::Record& record = *read.record;
+
+  const std::string version(platform::TrimTrailingBlanks(record.text(efcrec::kVersion)));
+  const int number = RatingVersionNumber(version);
+  if (number > engineVersion) return code::kTariffTooNew;
+  if (number < 400) return code::kTariffTooOld;
+  current = CurrentTariffFromRecord(record);
+  current.ratingVersion = std::strtof(version.c_str(), nullptr);
+  return code::kSuccess;
+}
+
+bool EffectiveTable::lock() { return platform::IsOwned(mutex_.wait(kMutexWait)); }
+
+bool EffectiveTable::unlock() { return mutex_.release(); }
+
+void EffectiveTable::notify(std::int32_t reason) const {
+  if (notifyFunction_ == nullptr) return;
+  std::array<std::uint8_t, 512> record{};
+  platform::StoreLittleEndian<std::int32_t>(record.data(), reason);
+  platform::StoreLittleEndian<std::int16_t>(record.data() + 4, 1);
+  notifyFunction_(notifyContext_, record.data());
+}
+
+CurrentTariff CurrentTariffFromRecord(const efcrec::Record& r) {
+  CurrentTariff t;
+  auto copy = [&](auto& target, platform::FieldSpan field) { std::memcpy(target.data(), r.chars() + field.offset, field.width); };
+  t.format = r.charAt(efcrec::kFormat.offset);
+  t.kind = static_cast<std::uint16_t>(platform::FieldToInteger(r.text(efcrec::kKind)));
+  t.date = DateKeyFromDigits(r.text(efcrec::kDate)).value_or(DateKey{});
+  copy(t.sequence, efcrec::kSequence);
+  t.tariffType = r.charAt(efcrec::kTariffType.offset);
+  t.baseType = r.charAt(efcrec::kBaseType.offset);
+  t.laneLetter = r.charAt(efcrec::kLaneLetter.offset);
+  copy(t.laneDigitsAndName, platform::FieldSpan{17, 10});
+  copy(t.suffixes, efcrec::kSuffixes);
+  t.flag44 = r.charAt(efcrec::kFlag44.offset);
+  t.flag45 = r.charAt(efcrec::kFlag45.offset);
+  t.flag46 = r.charAt(efcrec::kFlag46.offset);
+  t.country = r.charAt(efcrec::kCountry.offset);
+  t.letter = IsUnlistedName(r.text(efcrec::kName)) ? 'S' : r.charAt(efcrec::kLetter.offset);
+  t.substituteType = r.charAt(efcrec::kSubstituteType.offset);
+  copy(t.substituteSuffix, efcrec::kSubstituteSuffix);
+  t.flag73 = r.charAt(efcrec::kFlag73.offset);
+  t.flag68 = r.charAt(efcrec::kFlag68.offset);
+  return t;
+}
+
+}  // namespace vorn

@@ -1,0 +1,58 @@
+// The engine of one calling thread: its paths and settings, its tables, the
+// current tariff and the state the rating steps share. One exists per thread
+// that calls the library; nothing in it is shared between threads.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "effective/current_tariff.h"
+#include "effective/effective_table.h"
+#include "engine/lettered_code_table.h"
+#include "engine/parameter_table.h"
+#include "logs/binary_log.h"
+#include "tariffdir/selection_table.h"
+#include "tariffdir/state_table.h"
+
+namespace vorn {
+
+class RatingEngine {
+ public:
+  RatingEngine();
+  virtual ~RatingEngine();
+  RatingEngine(const RatingEngine&) = delete;
+  RatingEngine& operator=(const RatingEngine&) = delete;
+
+  // Paths. The data path holds the lettered tariff files and the text log;
+  // the effective path, fixed at initialisation, holds EFCREC.TBL and the
+  // tariff-directory files. Both end with a separator or are empty.
+  std::string dataPath;
+  std::string effectivePath;
+
+  char serviceGuideLetter = 'N';
+  char debugFlag = 'N';  // text log on when 'Y'
+  BinaryLog binaryLog;
+
+  std::uint32_t callCounter = 0;
+  void* cityCandidates = nullptr;  // the caller's buffer for the rating in progress
+  std::string revisionText;
+
+  ParameterTable parameters;
+  LetteredCodeTable letteredCodes;
+  std::array<std::array<char, 5>, 9> breakLabels{};
+  std::array<std::array<char, 4>, 3> coreCodeTexts{};
+
+  EffectiveTable effective;
+  CurrentTariff currentTariff;
+  StateTable states;          // TDA.SEQ
+  SelectionTable selection;   // TDS.SEQ
+
+  // Loads the effective table and the tariff-directory tables that live as
+  // long as the engine: 0 or the first error (203, 209, 102, 101).
+  std::int16_t initialiseEffectiveTable();
+  // Forgets the effective table and the current tariff.
+  void endEffectiveTable();
+};
+
+}  // namespace vorn

@@ -1,0 +1,38 @@
+#include "logs/text_log.h"
+
+#include <sys/types.h>
+
+#include "platform/kernel/path.h"
+
+namespace vorn {
+
+std::string TextLog::PathIn(std::string_view dataPath) {
+  return platform::ResolvePath(platform::WithTrailingSeparator(std::string(dataPath)) + "vorn.dbg");
+}
+
+TextLog TextLog::Open(std::string_view dataPath, int limitMegabytes) {
+  TextLog log;
+  const std::string path = PathIn(dataPath);
+  log.file_.reset(std::fopen(path.c_str(), "ab"));
+  if (!log.file_) return log;
+  std::fseek(log.file_.get(), 0, SEEK_END);
+  const off_t size = ::ftello(log.file_.get());
+  if (size > 0 && size / 1048576 >= limitMegabytes) {
+    log.file_.reset();
+    std::remove(path.c_str());
+    log.file_.reset(std::fopen(path.c_str(), "a+b"));
+  }
+  return log;
+}
+
+TextLog& TextLog::operator<<(std::string_view text) {
+  if (file_) std::fwrite(text.data(), 1, text.size(), file_.get());
+  return *this;
+}
+
+TextLog& TextLog::tag(std::string_view name) {
+  *this << "\r\n" << name << "=";
+  return *this;
+}
+
+}  // namespace vorn

@@ -1,0 +1,67 @@
+// The class-and-break part of the per-shipment work area: the tariff's
+// classes and weight breaks, the rate of every class at every break, the
+// minimum charges, and what pricing the lines found.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "platform/kernel/byte_record.h"
+
+namespace vorn {
+
+inline constexpr std::size_t kMaxClasses = 20;
+inline constexpr std::size_t kMaxBreaks = 20;
+inline constexpr std::size_t kRatedClasses = 19;  // classes the rate table holds
+inline constexpr std::size_t kRatedBreaks = 9;    // breaks the rate table holds
+
+// 175 signed 32-bit items: item 0 the minimum charge applied, items 1-3 zero,
+// the rate of class c at break b at item 4 + breakCount x c + b.
+struct BreakRateTable {
+  static constexpr std::size_t kItems = 175;
+  static constexpr std::int32_t kNotFetched = 9999999;
+  std::array<std::int32_t, kItems> items{};
+
+  void fillNotFetched() { items.fill(kNotFetched); }
+  // The 700-byte little-endian image.
+  platform::ByteRecord<kItems * 4> image() const;
+};
+
+// 276 bytes: 30 kind flags ('1' minimum charge, '0' single-shipment charge,
+// ' ' unused), 2 bytes, 30 weight thresholds, 30 amounts in cents, the
+// minimum layout number and the item count.
+struct MinimumChargeList {
+  static constexpr std::size_t kItems = 30;
+  static constexpr std::size_t kImageSize = 276;
+  std::array<char, kItems> kinds{};
+  std::array<std::int32_t, kItems> thresholds{};
+  std::array<std::int32_t, kItems> amounts{};
+  std::int16_t layout = 0;
+  std::int16_t count = 0;
+
+  platform::ByteRecord<kImageSize> image() const;
+};
+
+struct DeficitResult {
+  std::int32_t rate = 0;    // cents per hundredweight
+  std::int32_t weight = 0;  // pounds
+  std::int32_t charge = 0;  // cents
+  std::array<char, 4> classCode{};
+  std::int16_t chosenBreak = 0;
+  char present = 'N';
+};
+
+struct ClassBreakWork {
+  std::array<std::array<char, 6>, kMaxClasses> classCodes{};
+  std::int16_t classCount = 0;
+  std::array<std::int32_t, kMaxBreaks> breakWeights{};
+  std::int16_t breakCount = 0;
+
+  BreakRateTable rateTable;
+  MinimumChargeList minimums;
+  DeficitResult deficit;
+  std::int16_t breakUsed = 0;
+  float ratingCorePercent = 0;  // the discount percentage the core left
+};
+
+}  // namespace vorn

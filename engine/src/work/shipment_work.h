@@ -1,0 +1,86 @@
+// The per-shipment work record: the parsed request, its discounts and the
+// results of the rating steps. Cleared at the start of every rating.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "common/date_key.h"
+#include "work/class_break_work.h"
+
+namespace vorn {
+
+inline constexpr std::size_t kMaxDetailLines = 20;
+
+struct DetailEntry {
+  std::array<char, 4> classText{};  // NUL-terminated
+  std::int32_t weight = 0;          // pounds
+  std::int32_t rate = 0;            // cents per hundredweight
+  std::int32_t charge = 0;          // cents
+};
+
+// A block of discount percentages, one per weight break.
+struct DiscountBlock {
+  std::array<char, 2> tag{};
+  std::array<float, 10> percent{};
+};
+
+struct ParsedRequest {
+  // Codes for the rate lookup and, separately, for the point lookup.
+  std::array<char, 6> originCode{};
+  std::array<char, 6> destinationCode{};
+  std::array<char, 6> originPointCode{};
+  std::array<char, 6> destinationPointCode{};
+  std::array<char, 19> originStateCity{};
+  std::array<char, 19> destinationStateCity{};
+  char originPointLetter = ' ';
+  char destinationPointLetter = ' ';
+  std::string tariffPrefix;  // first 3 characters of the tariff name
+  std::string tariffName;    // up to 8 characters
+  DateKey shipDate;
+  bool intrastate = false;
+  bool alphabeticCodes = false;  // a code begins with a letter and a tariff is named
+  bool mexicanOrigin = false;
+  bool mexicanDestination = false;
+  char legFlag = 0;  // 'Z' while the Mexican leg is rated
+  char mode = '1';
+  char methodFlag = ' ';  // byte 177
+  float factor = 1.0f;
+
+  std::int16_t detailCount = 0;
+  std::array<DetailEntry, kMaxDetailLines> details{};
+
+  std::int32_t actualWeight = 0;
+  std::int32_t deficitWeight = 0;
+  std::int32_t deficitRate = 0;
+  std::int32_t billedWeight = 0;
+  std::int32_t lineChargeSum = 0;
+  std::int32_t grossCharge = 0;
+  std::int32_t deficitCharge = 0;
+  std::int32_t chargeAfterMinimums = 0;
+  std::int32_t absoluteMinimum = 0;
+};
+
+struct DiscountState {
+  bool on = false;
+  char kind = 'C';       // 'R' discounts rates, 'C' charges
+  int breakCount = 100;  // breaks that have discount fields
+  DiscountBlock direct;    // from discount record 1 ("D%")
+  DiscountBlock indirect;  // from discount record 2 ("I%")
+  DiscountBlock applied;   // chosen by the point services
+  std::int32_t breakDiscountAmount = 0;    // cents
+  std::int32_t percentDiscountAmount = 0;  // cents
+  float discountPercent = 0;
+};
+
+struct ShipmentWork {
+  ParsedRequest request;
+  DiscountState discounts;
+  ClassBreakWork core;
+  std::string methodText;  // the tariff method's text, at most 11 characters shown
+  std::string tariffUsed;  // the tariff name answered at byte 82
+  DateKey versionDate;     // the effective date of the tariff version used
+};
+
+}  // namespace vorn
