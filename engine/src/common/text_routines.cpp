@@ -1,1 +1,31 @@
 #include "common/text_routines.h"
+
+#include <algorithm>
+
+#include "platform/kernel/fixed_format.h"
+
+namespace vorn {
+
+void BlanksToNuls(std::span<char> field) { std::replace(field.begin(), field.end(), ' ', '\0'); }
+
+void NulsToBlanks(std::span<char> field) { std::replace(field.begin(), field.end(), '\0', ' '); }
+
+std::optional<std::string_view> NextToken(std::optional<std::string_view>& cursor, std::string_view delimiters) {
+  if (!cursor) return std::nullopt;
+  std::string_view text = platform::UntilNul(*cursor);
+  const std::size_t start = text.find_first_not_of(" \t\r\n");
+  if (start == std::string_view::npos) {
+    cursor.reset();
+    return std::nullopt;
+  }
+  text.remove_prefix(start);
+  const std::size_t end = text.find_first_of(delimiters);
+  if (end == std::string_view::npos) {
+    cursor.reset();
+    return text;
+  }
+  cursor = text.substr(end + 1);
+  return text.substr(0, end);
+}
+
+}  // namespace vorn

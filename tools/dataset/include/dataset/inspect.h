@@ -1,0 +1,35 @@
+// Reading data files back: a file decoded into the description syntax (a
+// block that builds the same bytes again), and the builder's checks applied
+// to a file as it lies on disk.
+//
+// A kind is named by its block keyword ("tds") or its file name
+// ("TDS.SEQ"), without regard to case; when no kind is given, the file's own
+// name decides.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dataset/errors.h"
+
+namespace dataset {
+
+// The description block of a file's content. Records that fields cannot
+// express come out as raw items, and a content that fails the checks gives a
+// block marked raw with the problems as comments, so building the block
+// gives back the same bytes. Throws Error for an unknown kind.
+std::string DecodeContent(std::string_view kind, std::string_view content);
+
+// The same for a file; throws Error when it cannot be read or its kind is unknown.
+std::string DecodeFile(const std::filesystem::path& file, std::string_view kind = {});
+
+// The checks on a content or on a file (nothing when all is well).
+std::vector<Problem> CheckContent(std::string_view kind, std::string_view content);
+std::vector<Problem> CheckFile(const std::filesystem::path& file, std::string_view kind = {});
+
+// The block keywords of every known kind, in the registry's order.
+std::vector<std::string> KnownKinds();
+
+}  // namespace dataset
