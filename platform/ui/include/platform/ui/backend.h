@@ -1,0 +1,45 @@
+// What the window model needs from its host: a clock, a way to wait for
+// input, the beep, screen metrics and font metrics. The headless backend
+// (headless.h) is installed by default; a real-window backend implements
+// the same interface and feeds its input through input.h.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "platform/ui/font.h"
+#include "platform/ui/metrics.h"
+
+namespace platform::ui {
+
+class Backend {
+ public:
+  virtual ~Backend() = default;
+  // Milliseconds on a clock that never goes back.
+  virtual std::uint64_t now() = 0;
+  // Called when the message loop has nothing to do: returns once input may
+  // have arrived or the deadline (a now() value) has come. False means that
+  // nothing can ever arrive: the waiting loop then ends as on a quit.
+  virtual bool waitForInput(std::optional<std::uint64_t> deadline) = 0;
+  // The beep of refused input (type as the caller gives it; -1 the simple
+  // beep).
+  virtual void beep(int type) = 0;
+  virtual int systemMetric(SystemMetric metric) { return HeadlessSystemMetric(metric); }
+  virtual FontMetrics measureFont(const FontSpec& spec) { return HeadlessFontMetrics(spec); }
+  // The width of a line of text (headless: the character count times the
+  // character width).
+  virtual int measureTextWidth(const FontSpec& spec, std::string_view text) {
+    return HeadlessFontMetrics(spec).averageCharWidth * static_cast<int>(text.size());
+  }
+};
+
+// Installs the backend (not owned; it must outlive its use) and returns the
+// previous one. Null puts the built-in headless backend back.
+Backend* InstallBackend(Backend* backend);
+Backend& CurrentBackend();
+
+// The beep of refused input, through the backend.
+void MessageBeep(int type);
+
+}  // namespace platform::ui

@@ -1,0 +1,53 @@
+// The headless backend: a virtual clock and scripted idle steps. When a
+// message loop runs out of work it runs the next scripted step (which
+// usually injects input through input.h); with no step left it moves the
+// clock to the next timer; with no timer either it reports that nothing can
+// happen any more, which ends the loop as a quit would (and is recorded, so
+// that a test can fail on it instead of hanging).
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "platform/ui/backend.h"
+
+namespace platform::ui {
+
+class HeadlessBackend : public Backend {
+ public:
+  std::uint64_t now() override { return clock_; }
+  bool waitForInput(std::optional<std::uint64_t> deadline) override;
+  void beep(int type) override { beeps_.push_back(type); }
+
+  void advanceClock(std::uint64_t milliseconds) { clock_ += milliseconds; }
+  // Adds a step to run the next time a loop is idle.
+  void whenIdle(std::function<void()> step) { steps_.push_back(std::move(step)); }
+  std::size_t pendingSteps() const { return steps_.size(); }
+
+  const std::vector<int>& beeps() const { return beeps_; }
+  void clearBeeps() { beeps_.clear(); }
+  // A loop waited with nothing scripted and no timer set.
+  bool starved() const { return starved_; }
+
+ private:
+  std::uint64_t clock_ = 1000;
+  std::deque<std::function<void()>> steps_;
+  std::vector<int> beeps_;
+  bool starved_ = false;
+};
+
+// Installs a headless backend for the life of the object (tests).
+class ScopedHeadlessBackend : public HeadlessBackend {
+ public:
+  ScopedHeadlessBackend() : previous_(InstallBackend(this)) {}
+  ~ScopedHeadlessBackend() override { InstallBackend(previous_); }
+  ScopedHeadlessBackend(const ScopedHeadlessBackend&) = delete;
+  ScopedHeadlessBackend& operator=(const ScopedHeadlessBackend&) = delete;
+
+ private:
+  Backend* previous_;
+};
+
+}  // namespace platform::ui

@@ -1,0 +1,53 @@
+// The one way input enters the window model, used alike by tests and by
+// real-window backends. Injected input is queued; the message loop turns it
+// into key and mouse messages when it retrieves it (see message_loop.h).
+// Keys are virtual keys; the characters they type come from key
+// translation with a U.S. keyboard layout.
+#pragma once
+
+#include <string_view>
+
+#include "platform/ui/keys.h"
+#include "platform/ui/types.h"
+
+namespace platform::ui {
+
+enum class MouseButton { Left, Right, Middle };
+
+// The key-state bits in the wParam of mouse messages.
+namespace mouse_key {
+inline constexpr WParam Left = 0x0001;
+inline constexpr WParam Right = 0x0002;
+inline constexpr WParam Shift = 0x0004;
+inline constexpr WParam Control = 0x0008;
+inline constexpr WParam Middle = 0x0010;
+}  // namespace mouse_key
+
+void InjectKeyDown(VirtualKey key);
+void InjectKeyUp(VirtualKey key);
+void InjectMouseMove(Point screenPoint);
+void InjectMouseButton(MouseButton button, bool down, Point screenPoint);
+
+// Conveniences built on the four above.
+namespace modifier {
+inline constexpr unsigned None = 0;
+inline constexpr unsigned Shift = 1;
+inline constexpr unsigned Control = 2;
+inline constexpr unsigned Alt = 4;
+}  // namespace modifier
+// Presses and releases the key with the modifiers held around it.
+void InjectKeyPress(VirtualKey key, unsigned modifiers = modifier::None);
+// Types the text key by key (printable ASCII, '\t', '\n' as Enter and '\b'
+// as Backspace), with Shift where the layout needs it.
+void InjectText(std::string_view text);
+// Moves the mouse to the point (the window's client coordinates) and
+// presses and releases the button there.
+void InjectClick(WindowHandle window, Point clientPoint, MouseButton button = MouseButton::Left);
+// Two clicks at one point, within the double-click time.
+void InjectDoubleClick(WindowHandle window, Point clientPoint);
+
+// The virtual key and Shift state that type the character on the layout;
+// false for a character no key types.
+bool KeyForCharacter(char character, VirtualKey& key, bool& shift);
+
+}  // namespace platform::ui
