@@ -2,20 +2,20 @@
 // recursive for the thread that holds it, exclusive across threads and
 // processes, and taken over from a holder that died.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <atomic>
 #include <chrono>
+#include <memory>
 #include <thread>
 
+#include "platform/testing/child_process.h"
 #include "support/engine_library.h"
 
 namespace vorn {
 namespace {
 
 using namespace std::chrono_literals;
+using platform::testing::ChildProcess;
 using testing::EngineLibrary;
 
 TEST(EffectiveLock, IsRecursiveForItsHolderAndReleasedOncePerLock) {
@@ -43,52 +43,14 @@ TEST(EffectiveLock, ExcludesAnotherThreadsEngineUntilReleased) {
   EXPECT_TRUE(obtained.load());
 }
 
-// A child process that holds the lock until told to release it ('r') or
-// until it is killed.
-class LockingChild {
- public:
-  explicit LockingChild(const EngineLibrary& engine) {
-    int up[2], down[2];
-    if (::pipe(up) != 0 || ::pipe(down) != 0) std::abort();
-    pid_ = ::fork();
-    if (pid_ == 0) {
-      char held = engine->LockEffective() == 1 ? 'y' : 'n';
-      if (::write(up[1], &held, 1) != 1) ::_exit(2);
-      char command = 0;
-      if (::read(down[0], &command, 1) == 1 && command == 'r') engine->UnlockEffective();
-      ::_exit(0);
-    }
-    ::close(up[1]);
-    ::close(down[0]);
-    fromChild_ = up[0];
-    toChild_ = down[1];
-  }
-  ~LockingChild() {
-    if (pid_ > 0) kill();
-    ::close(fromChild_);
-    ::close(toChild_);
-  }
-  bool holdsTheLock() {
-    char held = 0;
-    return ::read(fromChild_, &held, 1) == 1 && held == 'y';
-  }
-  void release() {
-    char c = 'r';
-    ASSERT_EQ(::write(toChild_, &c, 1), 1);
-    ::waitpid(pid_, nullptr, 0);
-    pid_ = -1;
-  }
-  void kill() {
-    ::kill(pid_, SIGKILL);
-    ::waitpid(pid_, nullptr, 0);
-    pid_ = -1;
-  }
-
- private:
-  pid_t pid_ = -1;
-  int fromChild_ = -1;
-  int toChild_ = -1;
-};
+// A child process that takes the lock and answers 'y', then releases it on
+// 'r' or holds it until it is killed.
+std::unique_ptr<ChildProcess> LockInChild(const EngineLibrary& engine) {
+  return std::make_unique<ChildProcess>([&engine](ChildProcess::Channel& channel) {
+    channel.send(engine->LockEffective() == 1 ? 'y' : 'n');
+    if (channel.receive() == 'r') engine->UnlockEffective();
+  });
+}
 
 // Takes the lock on another thread of this process, so the test can see
 // whether the lock is still being waited for.
@@ -117,23 +79,24 @@ class WaitingLocker {
 
 TEST(EffectiveLock, AnotherProcessBlocksTheLockUntilItReleases) {
   EngineLibrary engine;
-  LockingChild child(engine);
-  ASSERT_TRUE(child.holdsTheLock());
+  auto child = LockInChild(engine);
+  ASSERT_EQ(child->receive(), 'y');
   WaitingLocker waiter(engine);
   std::this_thread::sleep_for(150ms);
   EXPECT_FALSE(waiter.done());
-  child.release();
+  child->send('r');
+  child->wait();
   EXPECT_EQ(waiter.finish(), 1);
 }
 
 TEST(EffectiveLock, AProcessThatDiesHoldingTheLockLeavesItToTheNextWaiter) {
   EngineLibrary engine;
-  LockingChild child(engine);
-  ASSERT_TRUE(child.holdsTheLock());
+  auto child = LockInChild(engine);
+  ASSERT_EQ(child->receive(), 'y');
   WaitingLocker waiter(engine);
   std::this_thread::sleep_for(150ms);
   EXPECT_FALSE(waiter.done());
-  child.kill();
+  child->kill();
   EXPECT_EQ(waiter.finish(), 1);  // abandoned counts as obtained
 }
 
