@@ -11,8 +11,10 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
   target_compile_options(qiv_options INTERFACE -Wno-restrict)
 endif()
 
+# Which sanitizers the sanitizer build uses ("thread" checks for data races).
+set(QIV_SANITIZERS "address,undefined" CACHE STRING "Sanitizers of the QIV_SANITIZE build")
 if(QIV_SANITIZE)
-  set(QIV_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  set(QIV_SANITIZER_FLAGS -fsanitize=${QIV_SANITIZERS} -fno-sanitize-recover=all -fno-omit-frame-pointer)
   add_compile_options(${QIV_SANITIZER_FLAGS})
   add_link_options(${QIV_SANITIZER_FLAGS})
 endif()

@@ -22,6 +22,7 @@ typedef void (*VornNotifyFunction)(void* context, void* notifyRecord);
 #define VORN_TARIFF_TABLES_SIZE 222
 #define VORN_EFCREC_RECORD_SIZE 76
 #define VORN_ERROR_STRING_SIZE 80
+#define VORN_SHIPMENT_RECORD_SIZE 2160
 
 int Vorn_InitializeVorn(const char* dataPath);
 VornHandle Vorn_InitializeVornEx(const char* dataPath);
@@ -33,6 +34,12 @@ int Vorn_EndVorn(void);
 int Vorn_EndVornEx(VornHandle handle);
 char* Vorn_GetErrorString(char* buffer);
 char* Vorn_GetErrorStringEx(VornHandle handle, char* buffer);
+/* Rate a 2160-byte ShipmentRecord in place; the 2 forms keep the caller's
+   CityCandidates buffer for the rating. */
+void Vorn_RateShipment(char* shipmentRecord);
+void Vorn_RateShipmentEx(VornHandle handle, char* shipmentRecord);
+void Vorn_RateShipment2(char* shipmentRecord, void* cityCandidates);
+void Vorn_RateShipment2Ex(VornHandle handle, char* shipmentRecord, void* cityCandidates);
 int Vorn_GetTables(char* tariffTables);
 int Vorn_GetTablesEx(VornHandle handle, char* tariffTables);
 

@@ -5,15 +5,19 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "driver/rating_steps.h"
 #include "effective/current_tariff.h"
 #include "effective/effective_table.h"
 #include "engine/lettered_code_table.h"
 #include "engine/parameter_table.h"
 #include "logs/binary_log.h"
 #include "tariffdir/selection_table.h"
+#include "request/request_key.h"
 #include "tariffdir/state_table.h"
+#include "work/shipment_work.h"
 
 namespace vorn {
 
@@ -47,6 +51,14 @@ class RatingEngine {
   CurrentTariff currentTariff;
   StateTable states;          // TDA.SEQ
   SelectionTable selection;   // TDS.SEQ
+
+  // The rating in progress and what is kept from the last one.
+  ShipmentWork work;
+  std::array<char, 4> serviceGuideStatus{' ', ' ', ' ', ' '};
+  std::optional<RequestKey> lastRequestKey;
+  ClassBreakWork savedCore;  // the class-and-break work of the last rating
+  // The steps the driver runs; the engine's own unless a test gives others.
+  RatingSteps* steps = &PendingRatingSteps();
 
   // Loads the effective table and the tariff-directory tables that live as
   // long as the engine: 0 or the first error (203, 209, 102, 101).

@@ -9,9 +9,11 @@
 #include "common/engine_error.h"
 #include "effective/efcrec_record.h"
 #include "effective/rating_versions.h"
+#include "driver/rate_shipment.h"
 #include "errors/error_texts.h"
 #include "interface/engine_slots.h"
 #include "interface/initialisation.h"
+#include "interface/process_state.h"
 #include "interface/version_text.h"
 
 #define VORN_EXPORT extern "C" __attribute__((visibility("default")))
@@ -83,6 +85,26 @@ VORN_EXPORT int Vorn_Set_VorndataEx(VornHandle, const char* path) {
 }
 
 VORN_EXPORT int Vorn_Set_Vorndata(const char* path) { return Vorn_Set_VorndataEx(nullptr, path); }
+
+// The rating proper runs under the process-wide rating lock unless the
+// settings switched it off; the switch is read once per rating, so that a
+// lock taken is always released.
+VORN_EXPORT void Vorn_RateShipment2Ex(VornHandle, char* record, void* cityCandidates) {
+  if (record == nullptr) return;
+  WithEngine([&](RatingEngine& engine) {
+    ProcessState& process = Process();
+    platform::CriticalSection* lock = process.useCriticalSection != 0 ? &process.ratingLock : nullptr;
+    RateShipmentCore(engine, reinterpret_cast<std::uint8_t*>(record), cityCandidates, lock);
+  });
+}
+
+VORN_EXPORT void Vorn_RateShipment2(char* record, void* cityCandidates) {
+  Vorn_RateShipment2Ex(nullptr, record, cityCandidates);
+}
+
+VORN_EXPORT void Vorn_RateShipmentEx(VornHandle handle, char* record) { Vorn_RateShipment2Ex(handle, record, nullptr); }
+
+VORN_EXPORT void Vorn_RateShipment(char* record) { Vorn_RateShipment2Ex(nullptr, record, nullptr); }
 
 VORN_EXPORT int Vorn_disp_verEx(VornHandle, char* versionText) {
   if (versionText != nullptr) {

@@ -21,7 +21,7 @@ char ReadLetter(const std::string& settings, const char* key) {
 }
 
 void LogInitialisation(RatingEngine& engine, std::int16_t result) {
-  TextLog log = TextLog::Open(engine.dataPath, Process().logSizeMegabytes);
+  TextLog log = TextLog::Open(engine.dataPath);
   if (!log.isOpen()) {
     engine.debugFlag = 'N';
     return;
@@ -58,7 +58,7 @@ std::int16_t InitialiseEngine(RatingEngine& engine, const char* dataPath) {
 
   engine.debugFlag = ReadLetter(settings, "DebugFlag");
   const int logSize = platform::ReadProfileInt(settings, "Debug", "MBLogSize", 20);
-  process.logSizeMegabytes = logSize < 1 ? 1 : logSize;
+  TextLog::SetSizeLimit(logSize);
   engine.binaryLog.setLetter(ReadLetter(settings, "BinaryDebug"));
   process.useCriticalSection = platform::ReadProfileInt(settings, "Options", "UseCriticalSection", 1);
 
@@ -80,7 +80,7 @@ bool ChangeDataPath(RatingEngine& engine, const char* path) {
   if (trimmed.empty()) return false;
   engine.dataPath = platform::DriveAndDirectory(trimmed);
   if (engine.debugFlag == 'Y') {
-    TextLog log = TextLog::Open(engine.dataPath, Process().logSizeMegabytes);
+    TextLog log = TextLog::Open(engine.dataPath);
     log.tag("ToPath in Vorn_Set_Vorndata") << engine.dataPath << "EndofString";
   }
   return true;

@@ -24,7 +24,6 @@ class ProcessState {
   std::string serviceGuideFolder;
 
   // Written by every initialisation, read by every thread.
-  std::atomic<int> logSizeMegabytes{20};
   std::atomic<int> useCriticalSection{1};
   void setSettingsFile(std::string path);
   std::string settingsFile() const;

@@ -2,6 +2,8 @@
 
 #include <sys/types.h>
 
+#include <atomic>
+
 #include "platform/kernel/path.h"
 
 namespace vorn {
@@ -10,7 +12,16 @@ std::string TextLog::PathIn(std::string_view dataPath) {
   return platform::ResolvePath(platform::WithTrailingSeparator(std::string(dataPath)) + "vorn.dbg");
 }
 
-TextLog TextLog::Open(std::string_view dataPath, int limitMegabytes) {
+namespace {
+std::atomic<int> gSizeLimitMegabytes{20};
+}  // namespace
+
+void TextLog::SetSizeLimit(int megabytes) { gSizeLimitMegabytes = megabytes < 1 ? 1 : megabytes; }
+
+int TextLog::SizeLimit() { return gSizeLimitMegabytes; }
+
+TextLog TextLog::Open(std::string_view dataPath) {
+  const int limitMegabytes = SizeLimit();
   TextLog log;
   const std::string path = PathIn(dataPath);
   log.file_.reset(std::fopen(path.c_str(), "ab"));

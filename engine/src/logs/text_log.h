@@ -13,10 +13,15 @@ namespace vorn {
 
 class TextLog {
  public:
-  // Opens vorn.dbg in dataPath for appending; when it holds at least
-  // limitMegabytes megabytes (and is not empty) it is deleted and started
+  // Opens vorn.dbg in dataPath for appending; when it holds at least the
+  // size limit's megabytes (and is not empty) it is deleted and started
   // empty. Returns an unopened log when the file cannot be opened.
-  static TextLog Open(std::string_view dataPath, int limitMegabytes);
+  static TextLog Open(std::string_view dataPath);
+
+  // The size limit in megabytes, one for the process (at least 1; 20 until
+  // an initialisation reads another).
+  static void SetSizeLimit(int megabytes);
+  static int SizeLimit();
 
   bool isOpen() const { return file_ != nullptr; }
   // Writes text as it stands (no line-end translation).

@@ -10,13 +10,6 @@
 namespace vorn {
 namespace {
 
-namespace code {
-inline constexpr std::int16_t kInvalidTariff = 395;
-inline constexpr std::int16_t kInvalidShipDate = 396;
-inline constexpr std::int16_t kIntraMexico = 384;
-inline constexpr std::int16_t kBadDetailCount = 382;
-inline constexpr std::int16_t kInvalidWeightBase = 500;
-}  // namespace code
 
 bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
 
@@ -74,6 +67,7 @@ std::int16_t ParseRequestHeader(ShipmentRecord& record, ParsedRequest& request) 
   name = name.substr(0, std::min(name.find(' '), name.size()));
   if (name.size() == 1 || name.size() == 2) return code::kInvalidTariff;
   request.tariffName = std::string(name);
+  request.requestedTariffName = request.tariffName;
   request.tariffPrefix = std::string(name.substr(0, 3));
   request.intrastate = record.charAt(shipment::kIntrastate.offset) == 'Y';
   request.alphabeticCodes = !request.tariffPrefix.empty() && (IsLetter(request.originCode[0]) || IsLetter(request.destinationCode[0]));

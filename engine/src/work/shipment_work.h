@@ -37,13 +37,18 @@ struct ParsedRequest {
   char originPointLetter = ' ';
   char destinationPointLetter = ' ';
   std::string tariffPrefix;  // first 3 characters of the tariff name
-  std::string tariffName;    // up to 8 characters
+  std::string tariffName;    // up to 8 characters; the set-up may replace it
+  std::string requestedTariffName;  // as the request gave it, for the answer
   DateKey shipDate;
   bool intrastate = false;
   bool alphabeticCodes = false;  // a code begins with a letter and a tariff is named
   bool mexicanOrigin = false;
   bool mexicanDestination = false;
   char legFlag = 0;  // 'Z' while the Mexican leg is rated
+  // The border crossing of a lane with a Mexican point: the U.S. side's code
+  // and the Mexican side's code.
+  std::array<char, 5> usCrossingCode{};
+  std::array<char, 6> mexicanCrossingCode{};
   char mode = '1';
   char methodFlag = ' ';  // byte 177
   float factor = 1.0f;

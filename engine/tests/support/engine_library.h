@@ -39,6 +39,10 @@ struct EngineExports {
   decltype(&Vorn_SetNotifyCallback) SetNotifyCallback = nullptr;
   decltype(&Vorn_SetNotifyCallbackEx) SetNotifyCallbackEx = nullptr;
   decltype(&Vorn_DetermineRatingVersion) DetermineRatingVersion = nullptr;
+  decltype(&Vorn_RateShipment) RateShipment = nullptr;
+  decltype(&Vorn_RateShipmentEx) RateShipmentEx = nullptr;
+  decltype(&Vorn_RateShipment2) RateShipment2 = nullptr;
+  decltype(&Vorn_RateShipment2Ex) RateShipment2Ex = nullptr;
 };
 
 class EngineLibrary {

@@ -1,0 +1,23 @@
+// Writing the answer of a rating into the record: the discounts, the header's
+// answer fields and the detail lines.
+#pragma once
+
+#include <cstdint>
+
+#include "request/shipment_record.h"
+
+namespace vorn {
+
+class RatingEngine;
+
+// 0, or 145 when a value does not fit its field (nothing is then written).
+std::int16_t FormatShipmentResult(RatingEngine& engine, ShipmentRecord& record);
+
+// The result areas from byte 976 (rate table, classes, breaks, minimum-charge
+// items) from the engine's work; byte 1910-1911 keep their values.
+void CopyResultAreas(const RatingEngine& engine, ShipmentRecord& record);
+
+// The same areas cleared.
+void ClearResultAreas(ShipmentRecord& record);
+
+}  // namespace vorn

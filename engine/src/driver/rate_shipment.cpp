@@ -1,0 +1,264 @@
+#include "driver/rate_shipment.h"
+
+#include <cstring>
+#include <ctime>
+
+#include "common/engine_error.h"
+#include "driver/format_result.h"
+#include "effective/tariff_types.h"
+#include "engine/rating_engine.h"
+#include "interface/version_text.h"
+#include "logs/request_log.h"
+#include "platform/kernel/fixed_format.h"
+#include "request/request_parse.h"
+#include "work/lookups.h"
+
+namespace vorn {
+namespace {
+
+
+// Runs a step; a non-zero code ends the rating.
+#define STEP(expression)                              \
+  do {                                                \
+    if (const std::int16_t c_ = (expression); c_ != 0) \
+      return c_;                                      \
+  } while (0)
+
+void WriteTime(const RatingEngine& engine, std::uint32_t kind) {
+  std::uint8_t seconds[4];
+  platform::StoreLittleEndian<std::uint32_t>(seconds, static_cast<std::uint32_t>(std::time(nullptr)));
+  engine.binaryLog.write(kind, seconds);
+}
+
+bool CarrierNamed(const ShipmentRecord& record) {
+  const std::string_view carrier = record.text(shipment::kCarrierCode);
+  return carrier != "    " && carrier != std::string_view("\0\0\0\0", 4) && carrier != "0000";
+}
+
+// The request's factor: 1.0, or the field at 236 times 0.0001 when it holds
+// more than blanks and is not 0.
+float RequestFactor(const ShipmentRecord& record) {
+  const std::string_view field = record.text(shipment::kFactor);
+  if (field <= std::string_view("     ")) return 1.0f;
+  const std::int32_t value = platform::FieldToInteger(field);
+  return value == 0 ? 1.0f : static_cast<float>(value) * 0.0001f;
+}
+
+// A type-'N' tariff whose lane is not in it is rated on its companion: the
+// newest record of kind 2 named like it with 'N' as its eighth character.
+std::int16_t CombinedPoints(RatingEngine& engine) {
+  engine.steps->closeTariffFilesOnChange(engine);
+  const std::int16_t first = engine.steps->handleCombinedPoints(engine);
+  if (first == 0) return 0;
+  if (first < code::kOriginNotInTariff || first > code::kCombinationNotInTariff) return first;
+  std::string companion(engine.currentTariff.name());
+  if (companion[5] == 'N') return first;
+  companion[7] = 'N';
+  const auto records = engine.effective.records();
+  for (std::size_t i = records.size(); i-- > 0;) {
+    const EffectiveRecord& r = records[i];
+    if (r.kind != 2 || r.nameView() != companion || r.date > engine.work.request.shipDate) continue;
+    STEP(engine.effective.loadTariffForEntry(i, engine.currentTariff, EngineVersionNumber()));
+    engine.steps->closeTariffFilesOnChange(engine);
+    return engine.steps->handleCombinedPoints(engine);
+  }
+  return first;
+}
+
+std::int16_t SetUpTariff(RatingEngine& engine) {
+  RatingSteps& steps = *engine.steps;
+  STEP(steps.setupShipmentTariff(engine, 1));
+  const CurrentTariff& tariff = engine.currentTariff;
+  if (tariff.tariffType == 'Y') {
+    STEP(steps.prepareBureauTariff(engine));
+    STEP(steps.setupShipmentTariff(engine, 2));
+  }
+  if (engine.currentTariff.letter == 'P') return code::kInvalidTariffThisCall;
+  if (engine.currentTariff.tariffType == 'N') STEP(CombinedPoints(engine));
+  return 0;
+}
+
+void ReplaceCode(std::array<char, 6>& code, std::span<const char> with) {
+  code.fill(' ');
+  std::memcpy(code.data(), with.data(), std::min(code.size(), with.size()));
+}
+
+// The Mexican leg: the lane from the border crossing to the Mexican point
+// (or from it), rated with the second set-up and added to the first leg.
+std::int16_t RateMexicanLeg(RatingEngine& engine, const std::array<char, 6>& mexicanCode) {
+  RatingSteps& steps = *engine.steps;
+  ParsedRequest& r = engine.work.request;
+  const BreakRateTable firstTable = engine.work.core.rateTable;
+  const MinimumChargeList firstList = engine.work.core.minimums;
+  engine.work.core.rateTable = BreakRateTable{};
+  engine.work.core.minimums = MinimumChargeList{};
+  const CurrentTariff firstTariff = engine.currentTariff;
+  r.legFlag = 'Z';
+  STEP(steps.setupShipmentTariff(engine, 2));
+  steps.closeRateFiles(engine);
+  if (r.mexicanOrigin) {
+    r.originCode = mexicanCode;
+    ReplaceCode(r.destinationCode, r.mexicanCrossingCode);
+  } else {
+    r.destinationCode = mexicanCode;
+    ReplaceCode(r.originCode, r.mexicanCrossingCode);
+  }
+  STEP(steps.runTariffMethod(engine));
+  STEP(steps.rateClassesAndBreaks(engine));
+  steps.closeRateFiles(engine);
+  (void)firstTariff;
+  if (r.mode == 'S') return 0;
+
+  const BreakRateTable secondTable = engine.work.core.rateTable;
+  const MinimumChargeList secondList = engine.work.core.minimums;
+  if (secondList.count > 1) return code::kTooManyMexicanMinimums;
+  BreakRateTable& sum = engine.work.core.rateTable;
+  sum = firstTable;
+  for (std::size_t i = 4; i < BreakRateTable::kItems; ++i) {
+    // A rate that one leg never fetched is no rate of the whole lane.
+    const bool fetched = firstTable.items[i] != BreakRateTable::kNotFetched && secondTable.items[i] != BreakRateTable::kNotFetched;
+    sum.items[i] = fetched ? firstTable.items[i] + secondTable.items[i] : BreakRateTable::kNotFetched;
+  }
+  MinimumChargeList& list = engine.work.core.minimums;
+  list = firstList;
+  for (std::size_t i = 0; i < MinimumChargeList::kItems && i < static_cast<std::size_t>(std::max<std::int16_t>(list.count, 0)); ++i)
+    list.amounts[i] += secondList.amounts[0];
+  return 0;
+}
+
+// The charge computation: each line at the break of the actual weight, the
+// discount at that break, the deficit search, and the price at the break used.
+std::int16_t ComputeCharges(RatingEngine& engine) {
+  const CurrentTariff& tariff = engine.currentTariff;
+  const char type = tariff.tariffType == 'N' ? tariff.baseType : tariff.tariffType;
+  if (!FindTariffType(type)) return code::kInvalidTariffType;
+  RatingSteps& steps = *engine.steps;
+  ClassBreakWork& core = engine.work.core;
+  const int limit = engine.work.discounts.breakCount - 1;
+  STEP(steps.priceLinesAtActualWeight(engine));
+  int b = std::min(BreakIndex(core, engine.work.request.actualWeight), limit);
+  steps.discountLineTotalAtBreak(engine, b);
+  if (b >= 0 && b < core.breakCount - 1) b = steps.searchDeficitFrom(engine, b);
+  b = std::min(b, limit);
+  steps.discountLineTotalAtBreak(engine, b);
+  core.breakUsed = static_cast<std::int16_t>(b);
+  return steps.priceAtBreak(engine, b);
+}
+
+std::int16_t RunSteps(RatingEngine& engine, ShipmentRecord& record) {
+  RatingSteps& steps = *engine.steps;
+  ++engine.callCounter;
+  engine.serviceGuideStatus = {' ', ' ', ' ', ' '};
+  const int discountBreakCount = DiscountBreakCount(record);
+  engine.work = ShipmentWork{};
+  ShipmentWork& w = engine.work;
+  ParsedRequest& r = w.request;
+
+  engine.binaryLog.write(binary_log::kRequestHeader,
+                         std::span<const std::uint8_t>(record.data() + shipment::kHeader.offset, shipment::kHeader.width));
+  if (engine.binaryLog.isOn()) engine.binaryLog.write(binary_log::kVersionText, EngineVersionText().bytes());
+
+  // The request's own fields are checked before any tariff data is read.
+  STEP(ParseRequestHeader(record, r));
+  STEP(ParseDetailLines(record, r));
+
+  STEP(SetUpTariff(engine));
+
+  ParseDiscountRecords(record, w.discounts);
+  w.discounts.breakCount = discountBreakCount;
+  const RequestKey key = MakeRequestKey(engine.currentTariff, r, record);
+  if (engine.lastRequestKey == key) w.core = engine.savedCore;
+
+  STEP(steps.findPointServices(engine));
+  if (engine.serviceGuideLetter == 'Y' && CarrierNamed(record)) steps.consultServiceGuide(engine, record);
+
+  w.core.rateTable = BreakRateTable{};
+  w.core.minimums = MinimumChargeList{};
+  w.core.deficit = DeficitResult{};
+  r.absoluteMinimum = 0;
+  r.factor = RequestFactor(record);
+
+  const bool mexicanPoint = r.mexicanOrigin || r.mexicanDestination;
+  const std::array<char, 6> mexicanCode = r.mexicanOrigin ? r.originCode : r.destinationCode;
+  if (engine.currentTariff.country == 'M' && !mexicanPoint) return code::kMexicanTariffNoMexicanZip;
+  if (mexicanPoint) {
+    if (engine.currentTariff.country != 'M' && engine.currentTariff.country != 'C') return code::kMexicanTariffNotSelected;
+    STEP(steps.readBorderCrossing(engine));
+    ReplaceCode(r.mexicanOrigin ? r.originCode : r.destinationCode, r.usCrossingCode);
+  }
+
+  if (r.mode != '0') {
+    steps.closeTariffFilesOnChange(engine);
+    STEP(steps.prepareWorkTables(engine));
+    STEP(steps.runTariffMethod(engine));
+    STEP(steps.rateClassesAndBreaks(engine));
+    steps.closeRateFiles(engine);
+    if (r.mode != 'P' && mexicanPoint) STEP(RateMexicanLeg(engine, mexicanCode));
+    STEP(steps.checkLineRates(engine));
+    engine.lastRequestKey = key;
+    engine.savedCore = w.core;
+    if (r.mode != '2') STEP(ComputeCharges(engine));
+  }
+
+  w.tariffUsed = engine.currentTariff.tariffType == 'Y' ? r.requestedTariffName : std::string(engine.currentTariff.name());
+  w.versionDate = engine.currentTariff.date;
+  return FormatShipmentResult(engine, record);
+}
+
+// A failed rating answers the request as it was sent, with the failure's
+// code, blanks at 178-179 and no results; the engine forgets the last
+// request so that nothing of this rating is used again.
+void AnswerFailure(RatingEngine& engine, ShipmentRecord& record, const ShipmentRecord& sent, std::int16_t failure) {
+  std::memcpy(record.data() + shipment::kHeader.offset, sent.data() + shipment::kHeader.offset,
+              shipment::kDiscountRecord1.offset - shipment::kHeader.offset);
+  std::span<char> returnCode(record.chars() + shipment::kReturnCode.offset, shipment::kReturnCode.width);
+  if (failure < 0 || !platform::FormatZeroPadded(returnCode, failure))
+    platform::FormatZeroPadded(returnCode, code::kPricingExceedsLimits);
+  record.setText(shipment::kServiceGuideAnswer, "  ");
+  engine.work.core = ClassBreakWork{};
+  engine.work.request.originCode.fill(' ');
+  engine.work.request.destinationCode.fill(' ');
+  engine.work.request.absoluteMinimum = 0;
+  engine.lastRequestKey.reset();
+  engine.steps->closeRateFiles(engine);
+}
+
+}  // namespace
+
+std::int16_t RateRequest(RatingEngine& engine, ShipmentRecord& record) {
+  const ShipmentRecord sent = record;
+  std::int16_t failure;
+  try {
+    failure = RunSteps(engine, record);
+  } catch (const EngineError& e) {
+    failure = e.code == 0 ? code::kPricingExceedsLimits : e.code;
+  }
+  if (failure != 0) AnswerFailure(engine, record, sent, failure);
+  return failure;
+}
+
+void RateShipmentCore(RatingEngine& engine, std::uint8_t* callerRecord, void* cityCandidates, platform::CriticalSection* ratingLock) {
+  WriteTime(engine, binary_log::kRatingStarted);
+  ShipmentRecord record(std::span<const std::uint8_t>(callerRecord, kShipmentRecordSize));
+  if (engine.debugFlag == 'Y') {
+    TextLog log = TextLog::Open(engine.dataPath);
+    LogRequest(log, record);
+  }
+  engine.cityCandidates = cityCandidates;
+  std::int16_t failure;
+  {
+    platform::CriticalSectionGuard guard(ratingLock);
+    failure = RateRequest(engine, record);
+  }
+  engine.cityCandidates = nullptr;
+  if (failure == 0) CopyResultAreas(engine, record);
+  else ClearResultAreas(record);
+  std::memcpy(callerRecord, record.data(), kShipmentRecordSize);
+  if (engine.debugFlag == 'Y') {
+    TextLog log = TextLog::Open(engine.dataPath);
+    LogAnswer(log, record);
+  }
+  WriteTime(engine, binary_log::kRatingEnded);
+}
+
+}  // namespace vorn
