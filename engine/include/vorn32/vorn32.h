@@ -41,6 +41,9 @@ void Vorn_RateShipmentEx(VornHandle handle, char* shipmentRecord);
 void Vorn_RateShipment2(char* shipmentRecord, void* cityCandidates);
 void Vorn_RateShipment2Ex(VornHandle handle, char* shipmentRecord, void* cityCandidates);
 int Vorn_GetTables(char* tariffTables);
+/* The 2-character state of a ZIP or postal code into state; null when none. */
+char* Vorn_GetState(char* state, const char* code);
+char* Vorn_GetStateEx(VornHandle handle, char* state, const char* code);
 int Vorn_GetTablesEx(VornHandle handle, char* tariffTables);
 
 int16_t Vorn_GetEffectiveTableSize(void);

@@ -227,12 +227,14 @@ void AnswerFailure(RatingEngine& engine, ShipmentRecord& record, const ShipmentR
 
 std::int16_t RateRequest(RatingEngine& engine, ShipmentRecord& record) {
   const ShipmentRecord sent = record;
+  engine.ratingRecord = &record;
   std::int16_t failure;
   try {
     failure = RunSteps(engine, record);
   } catch (const EngineError& e) {
     failure = e.code == 0 ? code::kPricingExceedsLimits : e.code;
   }
+  engine.ratingRecord = nullptr;
   if (failure != 0) AnswerFailure(engine, record, sent, failure);
   return failure;
 }

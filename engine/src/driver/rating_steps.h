@@ -51,8 +51,7 @@ class RatingSteps {
   virtual std::int32_t applyBreakDiscount(RatingEngine& engine, std::int32_t amount, int b) = 0;
 };
 
-// The steps of an engine whose tariff data readers are not in place: every
-// step that needs tariff data answers 200 ("Tariff Files Not Found").
-RatingSteps& PendingRatingSteps();
+// The engine's own steps.
+RatingSteps& EngineRatingSteps();
 
 }  // namespace vorn

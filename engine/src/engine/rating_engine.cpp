@@ -38,6 +38,7 @@ std::int16_t RatingEngine::initialiseEffectiveTable() {
 void RatingEngine::endEffectiveTable() {
   currentTariff = CurrentTariff{};
   effective.clear();
+  files.closeAll();
 }
 
 }  // namespace vorn

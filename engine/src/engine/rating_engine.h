@@ -10,6 +10,8 @@
 
 #include "driver/rating_steps.h"
 #include "effective/current_tariff.h"
+#include "files/factor_file.h"
+#include "files/tariff_files.h"
 #include "effective/effective_table.h"
 #include "engine/lettered_code_table.h"
 #include "engine/parameter_table.h"
@@ -56,9 +58,16 @@ class RatingEngine {
   ShipmentWork work;
   std::array<char, 4> serviceGuideStatus{' ', ' ', ' ', ' '};
   std::optional<RequestKey> lastRequestKey;
-  ClassBreakWork savedCore;  // the class-and-break work of the last rating
+  ClassBreakWork savedCore;
+
+  // The tariff's lettered files and what its factor file holds.
+  TariffFiles files;
+  TariffFactors factors;
+  std::array<char, 2> lightEditionCode{};  // the light-edition table code in use  // the class-and-break work of the last rating
+  // The record being rated (during a rating only).
+  ShipmentRecord* ratingRecord = nullptr;
   // The steps the driver runs; the engine's own unless a test gives others.
-  RatingSteps* steps = &PendingRatingSteps();
+  RatingSteps* steps = &EngineRatingSteps();
 
   // Loads the effective table and the tariff-directory tables that live as
   // long as the engine: 0 or the first error (203, 209, 102, 101).

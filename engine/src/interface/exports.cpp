@@ -14,6 +14,7 @@
 #include "interface/engine_slots.h"
 #include "interface/initialisation.h"
 #include "interface/process_state.h"
+#include "interface/state_and_tables.h"
 #include "interface/version_text.h"
 
 #define VORN_EXPORT extern "C" __attribute__((visibility("default")))
@@ -132,14 +133,22 @@ VORN_EXPORT char* Vorn_GetErrorStringEx(VornHandle, char* buffer) {
 
 VORN_EXPORT char* Vorn_GetErrorString(char* buffer) { return Vorn_GetErrorStringEx(nullptr, buffer); }
 
-// The tariff's classes and weight breaks come from its factor file, which
-// this engine does not read yet: no tables are found.
 VORN_EXPORT int Vorn_GetTablesEx(VornHandle, char* tariffTables) {
-  return WithEngine(0, [&](RatingEngine&) {
-    (void)tariffTables;
-    return 0;
+  if (tariffTables == nullptr) return 0;
+  return WithEngine(0, [&](RatingEngine& engine) { return FillTariffTables(engine, tariffTables) ? 1 : 0; });
+}
+
+VORN_EXPORT char* Vorn_GetStateEx(VornHandle, char* state, const char* code) {
+  if (state == nullptr || code == nullptr) return nullptr;
+  return WithEngine(static_cast<char*>(nullptr), [&](RatingEngine& engine) -> char* {
+    const std::optional<std::string> found = StateOfCode(engine, std::string_view(code, strnlen(code, 6)));
+    if (!found) return nullptr;
+    std::memcpy(state, found->data(), 2);
+    return state;
   });
 }
+
+VORN_EXPORT char* Vorn_GetState(char* state, const char* code) { return Vorn_GetStateEx(nullptr, state, code); }
 
 VORN_EXPORT int Vorn_GetTables(char* tariffTables) { return Vorn_GetTablesEx(nullptr, tariffTables); }
 

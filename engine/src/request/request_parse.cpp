@@ -72,6 +72,7 @@ std::int16_t ParseRequestHeader(ShipmentRecord& record, ParsedRequest& request) 
   request.intrastate = record.charAt(shipment::kIntrastate.offset) == 'Y';
   request.alphabeticCodes = !request.tariffPrefix.empty() && (IsLetter(request.originCode[0]) || IsLetter(request.destinationCode[0]));
   request.mode = record.charAt(shipment::kMode.offset);
+  request.candidateRequest = record.charAt(shipment::kCandidateRequest.offset);
   request.methodFlag = record.charAt(shipment::kMethodFlag.offset);
 
   request.mexicanOrigin = IsMexicanCode(request.originCode);

@@ -5,8 +5,10 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "common/date_key.h"
+#include "setup/tariff_directory_records.h"
 #include "work/class_break_work.h"
 
 namespace vorn {
@@ -41,6 +43,7 @@ struct ParsedRequest {
   std::string requestedTariffName;  // as the request gave it, for the answer
   DateKey shipDate;
   bool intrastate = false;
+  char candidateRequest = ' ';  // byte 9: 'F' fill the candidates buffer, 'E' report 123
   bool alphabeticCodes = false;  // a code begins with a letter and a tariff is named
   bool mexicanOrigin = false;
   bool mexicanDestination = false;
@@ -79,8 +82,36 @@ struct DiscountState {
   float discountPercent = 0;
 };
 
+inline constexpr std::size_t kMaxTariffSlots = 50;
+inline constexpr std::size_t kMaxTariffCandidates = 30;
+
+// One end of the lane as the tariff directory sees it.
+struct LanePoint {
+  ZipRangeRecord zipRange;             // its TDZ.BIN record
+  std::vector<std::int16_t> tariffRow;  // its TDT.BIN row: region, table, a code per slot
+  std::array<char, 2> state{'*', '*'};  // abbreviation from TDA.SEQ
+};
+
+// What the tariff set-up works out for the lane.
+struct SetupWork {
+  std::size_t slotCount = 0;  // the data set's slots (the highest slot of TDS.SEQ)
+  std::array<std::int16_t, kMaxTariffSlots> kinds{};       // 0: slot empty
+  std::array<std::int16_t, kMaxTariffSlots> alternates{};
+  std::size_t currentSlot = 0;
+  char laneLetter = ' ';  // 'Y' bureau selection, 'N' named, ' ' either
+  std::int8_t version = 0;
+  DateKey versionDate;
+  LanePoint origin;
+  LanePoint destination;
+  char direction = 'F';  // 'T' when the two points were exchanged
+  bool intrastate = false;
+  std::vector<std::size_t> candidates;  // effective-table positions
+  std::vector<ExceptionRecord> exceptionGroup;
+};
+
 struct ShipmentWork {
   ParsedRequest request;
+  SetupWork setup;
   DiscountState discounts;
   ClassBreakWork core;
   std::string methodText;  // the tariff method's text, at most 11 characters shown

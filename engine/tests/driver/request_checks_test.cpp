@@ -1,6 +1,6 @@
 // The checks of a request through the rating exports, and the answer of a
-// failed rating. The engine here has no tariff-data readers yet, so a request
-// that passes every check ends at the tariff set-up with 200.
+// failed rating. A request that passes every check goes on to the tariff
+// data (and fails there on this small data set with another code).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -25,36 +25,43 @@ class RequestChecks : public ::testing::Test {
     engine_->RateShipment(request.data());
     return std::string(request.text(3, 4));
   }
+  // Any answer but the request checks' codes.
+  static std::string passed(const std::string& code) {
+    const bool check = code == "0382" || code == "0384" || code == "0395" || code == "0396" || code.starts_with("05");
+    return check ? code : "passed";
+  }
   EngineLibrary engine_;
   DataDirectory data_;
 };
 
-TEST_F(RequestChecks, ARequestThatPassesEveryCheckReachesTheTariffSetUp) { EXPECT_EQ(rate(ShipmentRequest{}), "0200"); }
+TEST_F(RequestChecks, ARequestThatPassesEveryCheckGoesOnToTheTariffData) {
+  EXPECT_EQ(passed(rate(ShipmentRequest{})), "passed");
+}
 
 TEST_F(RequestChecks, TariffNamesOfOneOrTwoCharactersAreRefused) {
   EXPECT_EQ(rate(ShipmentRequest{}.tariff("AB")), "0395");
   EXPECT_EQ(rate(ShipmentRequest{}.tariff("A")), "0395");
-  EXPECT_EQ(rate(ShipmentRequest{}.tariff("")), "0200");  // blank: any tariff
-  EXPECT_EQ(rate(ShipmentRequest{}.tariff("ABC")), "0200");
+  EXPECT_EQ(passed(rate(ShipmentRequest{}.tariff(""))), "passed");  // blank: any tariff
+  EXPECT_EQ(passed(rate(ShipmentRequest{}.tariff("ABC"))), "passed");
 }
 
 TEST_F(RequestChecks, ShipDatesMustBeRealDatesUnlessAPartIsZero) {
   EXPECT_EQ(rate(ShipmentRequest{}.date("02-29-2001")), "0396");
-  EXPECT_EQ(rate(ShipmentRequest{}.date("02-29-2000")), "0200");
+  EXPECT_EQ(passed(rate(ShipmentRequest{}.date("02-29-2000"))), "passed");
   EXPECT_EQ(rate(ShipmentRequest{}.date("02-29-2100")), "0396");
-  EXPECT_EQ(rate(ShipmentRequest{}.date("          ")), "0200");
-  EXPECT_EQ(rate(ShipmentRequest{}.date("02/29/2024")), "0200");
+  EXPECT_EQ(passed(rate(ShipmentRequest{}.date("          "))), "passed");
+  EXPECT_EQ(passed(rate(ShipmentRequest{}.date("02/29/2024"))), "passed");
   EXPECT_EQ(rate(ShipmentRequest{}.date("13-01-2024")), "0396");
-  EXPECT_EQ(rate(ShipmentRequest{}.date("00-15-2024")), "0200");  // a zero part is not tested
+  EXPECT_EQ(passed(rate(ShipmentRequest{}.date("00-15-2024"))), "passed");  // a zero part is not tested
   EXPECT_EQ(rate(ShipmentRequest{}.date("04-31-2024")), "0396");
-  EXPECT_EQ(rate(ShipmentRequest{}.date("ab-cd-efgh")), "0200");
+  EXPECT_EQ(passed(rate(ShipmentRequest{}.date("ab-cd-efgh"))), "passed");
   EXPECT_EQ(rate(ShipmentRequest{}.date("-1-05-2024")), "0396");
 }
 
 TEST_F(RequestChecks, TwoMexicanPointsAreRefused) {
   EXPECT_EQ(rate(ShipmentRequest{}.origin("12345M").destination("54321m")), "0384");
-  EXPECT_EQ(rate(ShipmentRequest{}.origin("12345M")), "0200");
-  EXPECT_EQ(rate(ShipmentRequest{}.origin("A2345M").destination("54321M")), "0200");  // a letter: Canadian
+  EXPECT_EQ(passed(rate(ShipmentRequest{}.origin("12345M"))), "passed");
+  EXPECT_EQ(passed(rate(ShipmentRequest{}.origin("A2345M").destination("54321M"))), "passed");  // a letter: Canadian
 }
 
 TEST_F(RequestChecks, DetailLinesMustBeCodedAndWeighed) {
@@ -63,7 +70,7 @@ TEST_F(RequestChecks, DetailLinesMustBeCodedAndWeighed) {
   EXPECT_EQ(rate(ShipmentRequest{}.detailCount("03").line(1, "50", "000200").line(2, "85", "      ")), "0503");
   EXPECT_EQ(rate(ShipmentRequest{}.detailCount("02").line(1, "50", "-00010")), "0502");
   EXPECT_EQ(rate(ShipmentRequest{}.detailCount("21")), "0382");
-  EXPECT_EQ(rate(ShipmentRequest{}.detailCount("00")), "0200");
+  EXPECT_EQ(passed(rate(ShipmentRequest{}.detailCount("00"))), "passed");
 }
 
 TEST_F(RequestChecks, EveryDetailCountFromMinus99To99GetsACode) {
@@ -73,7 +80,7 @@ TEST_F(RequestChecks, EveryDetailCountFromMinus99To99GetsACode) {
     request.detailCount(text.substr(0, 2));
     for (std::size_t n = 0; n < 20; ++n) request.line(n, "100", "000100");
     const std::string code = rate(request);
-    EXPECT_EQ(code, count > 20 ? "0382" : "0200") << text;
+    EXPECT_EQ(passed(code), count > 20 ? "0382" : "passed") << text;
   }
 }
 
@@ -92,7 +99,7 @@ TEST_F(RequestChecks, AFailedRatingAnswersTheRequestAsSentWithItsCode) {
   EXPECT_EQ(answer.substr(1910, 2), "uu");
   EXPECT_EQ(answer.substr(1912, 2156 - 1912), std::string(2156 - 1912, '\0'));
   // The engine rates again afterwards.
-  EXPECT_EQ(rate(ShipmentRequest{}), "0200");
+  EXPECT_EQ(passed(rate(ShipmentRequest{})), "passed");
 }
 
 TEST_F(RequestChecks, GarbageAndNulsInEveryFieldGetACode) {

@@ -111,10 +111,17 @@ TEST_F(BinaryLogTest, ARatingWritesStartHeaderVersionAndEndInThatOrder) {
   ShipmentRequest request;
   engine->RateShipment(request.data());
   std::vector<BinaryRecord> records = ReadBinaryLog(cwd_ / "kqdebug.dbr");
+  // Files the rating opens (kind 15) come between them.
   std::vector<std::uint32_t> kinds;
-  for (const BinaryRecord& r : records) kinds.push_back(r.kind);
+  std::vector<BinaryRecord> rating;
+  for (const BinaryRecord& r : records) {
+    if (r.kind == 15) continue;
+    kinds.push_back(r.kind);
+    rating.push_back(r);
+  }
   EXPECT_EQ(kinds, (std::vector<std::uint32_t>{0, 14, 17, 1}));
-  ASSERT_EQ(records.size(), 4u);
+  ASSERT_EQ(rating.size(), 4u);
+  records = rating;
   EXPECT_EQ(records[0].data.size(), 4u);
   EXPECT_EQ(records[1].data, ShipmentRequest{}.bytes().substr(1, 264));
   EXPECT_EQ(records[2].data.size(), 105u);

@@ -22,7 +22,7 @@ EngineLibrary::EngineLibrary(std::optional<std::string_view> kqDllIni) {
   BIND(GetEffectiveTableSize); BIND(GetEffectiveTableSizeEx); BIND(GetEffectiveTable); BIND(GetEffectiveTableEx);
   BIND(LockEffective); BIND(LockEffectiveEx); BIND(UnlockEffective); BIND(UnlockEffectiveEx);
   BIND(SetNotifyCallback); BIND(SetNotifyCallbackEx); BIND(DetermineRatingVersion);
-  BIND(RateShipment); BIND(RateShipmentEx); BIND(RateShipment2); BIND(RateShipment2Ex);
+  BIND(GetState); BIND(GetStateEx); BIND(RateShipment); BIND(RateShipmentEx); BIND(RateShipment2); BIND(RateShipment2Ex);
 #undef BIND
 }
 

@@ -39,6 +39,8 @@ struct EngineExports {
   decltype(&Vorn_SetNotifyCallback) SetNotifyCallback = nullptr;
   decltype(&Vorn_SetNotifyCallbackEx) SetNotifyCallbackEx = nullptr;
   decltype(&Vorn_DetermineRatingVersion) DetermineRatingVersion = nullptr;
+  decltype(&Vorn_GetState) GetState = nullptr;
+  decltype(&Vorn_GetStateEx) GetStateEx = nullptr;
   decltype(&Vorn_RateShipment) RateShipment = nullptr;
   decltype(&Vorn_RateShipmentEx) RateShipmentEx = nullptr;
   decltype(&Vorn_RateShipment2) RateShipment2 = nullptr;

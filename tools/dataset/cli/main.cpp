@@ -35,7 +35,9 @@ constexpr std::string_view kUsage =
     "  byte=<offset>:<value>   set one byte (value decimal or 0x hexadecimal)\n"
     "  delete                  delete the file\n"
     "  mtime=<seconds>[.<nanoseconds>]  set the modification time (since 1970, UTC)\n"
-    "--raw writes without the builder's checks. A kind is a block keyword or a file name.\n";
+    "--raw writes without the builder's checks. A kind is a block keyword or a file name,\n"
+    "with block fields where the file's name and its neighbours do not tell them:\n"
+    "  --as \"tdt slots=3\", --as \"factor type=A\", --as \"lettered letter=R record-size=526\".\n";
 
 class UsageError : public std::runtime_error {
  public:

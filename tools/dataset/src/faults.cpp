@@ -8,18 +8,35 @@
 #include <cstring>
 
 #include "dataset/errors.h"
-#include "kinds/file_kind.h"
+#include "files_on_disk.h"
 #include "kinds/record_tools.h"
 #include "output/file_io.h"
 
 namespace dataset {
 namespace {
 
-std::vector<std::string_view> Records(const std::filesystem::path& file, std::string_view content, std::size_t recordSize) {
+// The records of a file of a known kind, or of recordSize bytes each.
+std::vector<std::string_view> Records(const std::filesystem::path& file, std::string_view content, std::size_t recordSize,
+                                      const ReadBack& back) {
   if (recordSize != 0) return SplitFixedRecords(content, recordSize);
-  const FileKind* kind = FindFileKind(file.filename().string());
-  if (!kind) throw Error("cannot tell the records of " + file.string() + " from its name; give a record size");
-  return kind->splitRecords(content);
+  std::optional<std::vector<std::string_view>> records = back.kind->splitRecords(back.index, content, back.settings);
+  if (!records) throw Error("cannot tell where the records of " + file.string() + " end; give a record size");
+  return std::move(*records);
+}
+
+// The file read back; with a record size its kind does not matter.
+ReadBack ReadForFault(const std::filesystem::path& file, std::size_t recordSize) {
+  if (recordSize != 0) {
+    ReadBack back;
+    back.contents.push_back(ReadFileBytes(file));
+    return back;
+  }
+  ReadFileBytes(file);  // a file that cannot be read is reported as such, not as one of an unknown kind
+  try {
+    return ReadBackFile(file, {});
+  } catch (const Error& e) {
+    throw Error("cannot tell the records of " + file.string() + " (" + e.what() + "); give a record size");
+  }
 }
 
 void RequireRecord(const std::filesystem::path& file, const std::vector<std::string_view>& records, std::size_t index) {
@@ -43,16 +60,18 @@ void TruncateFile(const std::filesystem::path& file, std::uint64_t size) {
 }
 
 void DropRecord(const std::filesystem::path& file, std::size_t index, std::size_t recordSize) {
-  const std::string content = ReadFileBytes(file);
-  std::vector<std::string_view> records = Records(file, content, recordSize);
+  const ReadBack back = ReadForFault(file, recordSize);
+  const std::string& content = back.contents[back.index];
+  std::vector<std::string_view> records = Records(file, content, recordSize, back);
   RequireRecord(file, records, index);
   records.erase(records.begin() + static_cast<std::ptrdiff_t>(index));
   WriteRecords(file, records);
 }
 
 void SwapRecords(const std::filesystem::path& file, std::size_t first, std::size_t second, std::size_t recordSize) {
-  const std::string content = ReadFileBytes(file);
-  std::vector<std::string_view> records = Records(file, content, recordSize);
+  const ReadBack back = ReadForFault(file, recordSize);
+  const std::string& content = back.contents[back.index];
+  std::vector<std::string_view> records = Records(file, content, recordSize, back);
   RequireRecord(file, records, first);
   RequireRecord(file, records, second);
   std::swap(records[first], records[second]);
@@ -60,8 +79,9 @@ void SwapRecords(const std::filesystem::path& file, std::size_t first, std::size
 }
 
 void ReverseRecords(const std::filesystem::path& file, std::size_t recordSize) {
-  const std::string content = ReadFileBytes(file);
-  std::vector<std::string_view> records = Records(file, content, recordSize);
+  const ReadBack back = ReadForFault(file, recordSize);
+  const std::string& content = back.contents[back.index];
+  std::vector<std::string_view> records = Records(file, content, recordSize, back);
   std::reverse(records.begin(), records.end());
   WriteRecords(file, records);
 }

@@ -83,6 +83,15 @@ TEST_F(DatasetCommand, DumpAndCheckReadFilesBack) {
   run = Command("dump " + path("states"));
   EXPECT_EQ(run.status, 1);
   EXPECT_TRUE(Contains(run.output, "cannot tell the kind of")) << run.output;
+
+  // A kind with block fields, as one argument.
+  dir.write("rows", std::string("\x01\x00\x02\x00\x03\x00", 6));
+  run = Command("dump " + path("rows") + " --as 'tdt slots=1'");
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_EQ(run.output, "tdt slots=1\n  row region=1 table=2 codes=3\n");
+  run = Command("check " + path("rows") + " --as 'tdt slots=2'");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(Contains(run.output, "record 0: is 6 bytes, not 8")) << run.output;
 }
 
 TEST_F(DatasetCommand, BreakAppliesFaultsInOrder) {
@@ -119,7 +128,7 @@ TEST_F(DatasetCommand, UsageErrorsExitWithTwoAndShowTheUsage) {
   EXPECT_EQ(ReadFileText(dir / "TDA.SEQ"), "01AL \n");
   Outcome help = Command("--help");
   EXPECT_EQ(help.status, 0);
-  EXPECT_TRUE(Contains(help.output, "kinds: efcrec tda tds")) << help.output;
+  EXPECT_TRUE(Contains(help.output, "kinds: efcrec tda tds tdv tdz tdt tdx tdn factor points-service lettered")) << help.output;
 }
 
 }  // namespace

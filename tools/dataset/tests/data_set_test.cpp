@@ -110,7 +110,7 @@ TEST(Inspect, TheKindComesFromTheFileNameOrIsGiven) {
   ASSERT_EQ(problems.size(), 1u);
   EXPECT_EQ(problems[0].file, (dir / "states.txt").string());
   EXPECT_EQ(problems[0].message, "is 6 bytes, not 76");
-  EXPECT_EQ(KnownKinds(), (std::vector<std::string>{"efcrec", "tda", "tds"}));
+  EXPECT_EQ(KnownKinds(), (std::vector<std::string>{"efcrec", "tda", "tds", "tdv", "tdz", "tdt", "tdx", "tdn", "factor", "points-service", "lettered"}));
 }
 
 }  // namespace

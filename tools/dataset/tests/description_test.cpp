@@ -76,9 +76,9 @@ TEST_P(DescriptionErrors, NameTheLineAndTheFault) {
 INSTANTIATE_TEST_SUITE_P(
     Syntax, DescriptionErrors,
     ::testing::Values(BadDescription{"# sets\n  record\n", 2, "outside any block"},
-                      BadDescription{"tda\n  state\nzip\n", 3, "unknown block 'zip' (blocks: efcrec, tda, tds)"},
+                      BadDescription{"tda\n  state\nzip\n", 3, "unknown block 'zip' (blocks: efcrec, tda, tds, tdv,"},
                       BadDescription{"tda checked\n", 1, "unknown word 'checked'"},
-                      BadDescription{"tda raw=yes\n", 1, "a block header holds a keyword and words"},
+                      BadDescription{"tda raw=yes\n", 1, "a tda block takes no field 'raw' (its header takes only the word raw)"},
                       BadDescription{"tda\n\n  states number=1\n", 3, "unknown item 'states' in a tda block (items: state, raw)"},
                       BadDescription{"tda\n  number=1\n", 2, "starts with its keyword"},
                       BadDescription{"tda\n  state 36 NY\n", 2, "expected key=value, found '36'"},

@@ -86,6 +86,23 @@ TEST_F(Faults, ModificationTimeIsSetToTheNanosecond) {
   EXPECT_THROW(SetModificationTime(file("EFCREC.TBL"), 0, 1'000'000'000), Error);
 }
 
+TEST_F(Faults, RecordsOfTheTariffFilesFollowTheirKinds) {
+  BuildDataSet(
+      "tdt slots=3\n  row region=1 codes=\"1 2 3\"\n  row region=2\n"
+      "factor tariff=TSTFRT01 type=A\n  parameter name=RADJF value=2\n  section classes=100 breaks=0\n  factor-line\n"
+      "efcrec\n  record kind=1\n  record kind=2\n  record kind=3\n",
+      dir.path());
+  // The TDS.SEQ beside it (from SetUp) has three slots: rows of five words.
+  SwapRecords(file("TDT.BIN"), 0, 1);
+  EXPECT_EQ(ReadFileText(file("TDT.BIN")).substr(0, 2), std::string("\x02\x00", 2));
+  DropRecord(file("TSTFRT01.F01"), 0);
+  EXPECT_EQ(ReadFileText(file("TSTFRT01.F01")), " 100\n 0\n 1\n 1.0\n");
+  DeleteFile(file("TDS.SEQ"));
+  EXPECT_THROW(ReverseRecords(file("TDT.BIN")), Error);
+  ReverseRecords(file("TDT.BIN"), 10);
+  EXPECT_EQ(ReadFileText(file("TDT.BIN")).substr(0, 2), std::string("\x01\x00", 2));
+}
+
 TEST_F(Faults, RecordFaultsNeedAKnownFileOrASize) {
   dir.write("OTHER.BIN", "abcdef");
   EXPECT_THROW(ReverseRecords(dir / "OTHER.BIN"), Error);

@@ -9,13 +9,8 @@ namespace dataset {
 namespace {
 
 using testing::Built;
+using testing::Messages;
 using testing::Rebuilt;
-
-std::vector<std::string> Messages(std::string_view kind, std::string_view content) {
-  std::vector<std::string> out;
-  for (const Problem& p : CheckContent(kind, content)) out.push_back((p.record ? std::to_string(*p.record) + ": " : "") + p.message);
-  return out;
-}
 
 TEST(Tda, LinesAreSixBytesWithALineFeedOnly) {
   EXPECT_EQ(Built("tda\n  state number=36 code=NY\n", "TDA.SEQ"), "36NY \n");

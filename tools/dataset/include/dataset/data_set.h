@@ -2,19 +2,27 @@
 // records in file order, ready to be checked and written into a directory.
 //
 // The description is line-oriented text. A line that starts in the first
-// column opens a block, one block per file kind ("efcrec", "tda", "tds");
-// the indented lines under it describe the file's records, one per line, as
-// an item keyword and key=value fields. Fields left out take defaults, so
-// that "  record" alone is a whole valid record. '#' starts a comment at the
-// start of a token; values with blanks or special characters are quoted
-// ("a b", with \" \\ \r \n \t \0 \xHH escapes). Every block also takes
-// "raw text=..." items (the record's bytes verbatim), and the header word
-// "raw" ("efcrec raw") writes the block without the builder's checks.
+// column opens a block, one block per file (per pair of files for "tdn"):
+// its keyword ("efcrec", "tdz", "factor", ...), the word "raw" (write it
+// without the builder's checks) and the block's settings as key=value fields
+// ("factor tariff=TSTFRT01 type=0"). The indented lines under it describe the
+// file's records in file order, as an item keyword and key=value fields.
+// Fields left out take defaults, so that "  record" alone is a whole valid
+// record. '#' starts a comment at the start of a token; values with blanks or
+// special characters are quoted ("a b", with \" \\ \r \n \t \0 \xHH
+// escapes). Every block also takes "raw text=..." items (the record's bytes
+// verbatim).
+//
+// Blocks may draw on each other: a tariff file finds its suffix (and the
+// factor file its format) in the EFCREC.TBL records of its tariff, and
+// TDT.BIN its row width in TDS.SEQ, whatever the order of the blocks.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "dataset/errors.h"
@@ -30,7 +38,7 @@ struct DataRecord {
 // One file of a data set.
 struct DataFile {
   std::string kind;  // the block keyword, e.g. "efcrec"
-  std::string name;  // the file written, e.g. "EFCREC.TBL"
+  std::string name;  // the file written, e.g. "EFCREC.TBL" or "TSTFRT01.F01"
   bool raw = false;  // written without the checks
   int line = 0;      // line of the block header
   std::vector<DataRecord> records;
@@ -68,6 +76,16 @@ class DataSet {
   friend bool operator==(const DataSet& a, const DataSet& b);
 
  private:
+  // A block of the description and the files it wrote.
+  struct Block {
+    std::string kind;
+    std::vector<std::pair<std::string, std::string>> settings;
+    bool raw = false;
+    int line = 0;
+    std::size_t firstFile = 0;
+    std::size_t fileCount = 0;
+  };
+  std::vector<Block> blocks_;
   std::vector<DataFile> files_;
 };
 

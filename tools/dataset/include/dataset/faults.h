@@ -5,10 +5,12 @@
 // missing or the fault does not fit it (an index past the last record, an
 // offset past the end).
 //
-// Record faults split the file into records by its kind (found from the
-// file's name: 76-byte EFCREC records, 6-byte TDA lines, TDS lines up to
-// their line feed), or into records of recordSize bytes when it is not 0.
-// A short last piece counts as a record.
+// Record faults split the file into records by its kind, found from the
+// file's name as dataset/inspect.h finds it (76-byte EFCREC records, TDS
+// lines up to their line feed, TDT rows as wide as TDS.SEQ beside them
+// says, 20-byte TDN.IDA entries, factor-file lines, 7-byte .D records), or
+// into records of recordSize bytes when it is not 0 (needed for tariff files
+// of other letters). A short last piece counts as a record.
 #pragma once
 
 #include <cstddef>

@@ -16,29 +16,37 @@ std::vector<Token> LineTokens(std::string_view text, int line) {
   }
 }
 
+void AddField(FieldList& fields, Token& t, int line) {
+  const bool repeated = std::any_of(fields.begin(), fields.end(), [&](const Field& f) { return f.key == t.key; });
+  if (repeated) throw DescriptionError(line, "field '" + t.key + "' is given twice");
+  fields.push_back({t.key, std::move(*t.value)});
+}
+
 ItemText ReadItem(std::vector<Token>& tokens, int line) {
   ItemText item;
   item.line = line;
   if (tokens.front().value) throw DescriptionError(line, "an item line starts with its keyword, not with a field ('" + tokens.front().key + "=')");
   item.keyword = tokens.front().key;
   for (std::size_t i = 1; i < tokens.size(); ++i) {
-    Token& t = tokens[i];
-    if (!t.value) throw DescriptionError(line, "expected key=value, found '" + t.key + "'");
-    const bool repeated = std::any_of(item.fields.begin(), item.fields.end(), [&](const Field& f) { return f.key == t.key; });
-    if (repeated) throw DescriptionError(line, "field '" + t.key + "' is given twice");
-    item.fields.push_back({t.key, std::move(*t.value)});
+    if (!tokens[i].value) throw DescriptionError(line, "expected key=value, found '" + tokens[i].key + "'");
+    AddField(item.fields, tokens[i], line);
   }
   return item;
 }
 
+// A header: the keyword, then bare words (e.g. "raw") and key=value settings.
 BlockText ReadHeader(std::vector<Token>& tokens, int line) {
   BlockText block;
   block.line = line;
-  for (const Token& t : tokens) {
-    if (t.value) throw DescriptionError(line, "a block header holds a keyword and words, not '" + t.key + "='");
-  }
+  if (tokens.front().value) throw DescriptionError(line, "a block header starts with its keyword, not with a field ('" + tokens.front().key + "=')");
   block.keyword = tokens.front().key;
-  for (std::size_t i = 1; i < tokens.size(); ++i) block.words.push_back(tokens[i].key);
+  for (std::size_t i = 1; i < tokens.size(); ++i) {
+    if (tokens[i].value) {
+      AddField(block.fields, tokens[i], line);
+    } else {
+      block.words.push_back(tokens[i].key);
+    }
+  }
   return block;
 }
 
@@ -67,9 +75,14 @@ std::vector<BlockText> ReadBlocks(std::string_view description) {
   return blocks;
 }
 
-std::string FormatItem(std::string_view keyword, const FieldList& fields) {
-  std::string out = "  ";
-  out += keyword;
+BlockText ReadBlockHeader(std::string_view header) {
+  std::vector<Token> tokens = LineTokens(header, 1);
+  if (tokens.empty()) throw DescriptionError(1, "no kind given");
+  return ReadHeader(tokens, 1);
+}
+
+std::string FormatFields(const FieldList& fields) {
+  std::string out;
   for (const Field& f : fields) {
     out += ' ';
     out += f.key;
@@ -78,5 +91,7 @@ std::string FormatItem(std::string_view keyword, const FieldList& fields) {
   }
   return out;
 }
+
+std::string FormatItem(std::string_view keyword, const FieldList& fields) { return "  " + std::string(keyword) + FormatFields(fields); }
 
 }  // namespace dataset

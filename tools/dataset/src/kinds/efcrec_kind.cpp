@@ -8,25 +8,26 @@
 #include <algorithm>
 #include <cctype>
 
-#include "kinds/file_kind.h"
+#include "kinds/efcrec_columns.h"
+#include "kinds/record_file_kind.h"
 #include "kinds/record_tools.h"
-#include "layout/text_layout.h"
+#include "layout/record_layout.h"
 
 namespace dataset {
 namespace {
 
 using F = FieldForm;
 
-constexpr TextField kFields[] = {
+constexpr RecordField kFields[] = {
     {"format", {0, 1}, F::Text, "B"},
     {"kind", {1, 3}, F::Number, "001"},
     {"date", {4, 8}, F::Date, "20240101"},
-    {"sequence", {12, 2}, F::Number, "01"},
-    {"type", {14, 1}, F::Text, "0"},
+    {"sequence", efcrec::kSequence, F::Number, "01"},
+    {"type", efcrec::kType, F::Text, "0"},
     {"base", {15, 1}, F::Text, " "},
     {"lane", {16, 1}, F::Text, " "},
     {"lane-digits", {17, 2}, F::Number, "00"},
-    {"name", {19, 8}, F::Text, "TSTFRT01"},
+    {"name", efcrec::kName, F::Text, "TSTFRT01"},
     {"suffix.I", {27, 2}, F::Exact, "01"},
     {"suffix.R", {29, 2}, F::Exact, "01"},
     {"suffix.T", {31, 2}, F::Exact, "01"},
@@ -38,7 +39,7 @@ constexpr TextField kFields[] = {
     {"flag45", {45, 1}, F::Text, " "},
     {"flag46", {46, 1}, F::Text, " "},
     {"country", {47, 1}, F::Text, "N"},
-    {"letter", {48, 1}, F::Text, "N"},
+    {"letter", efcrec::kLetter, F::Text, "N"},
     {"filler", {49, 19}, F::Text, "                   "},
     {"flag68", {68, 1}, F::Text, " "},
     {"version-flag", {69, 1}, F::Text, " "},
@@ -48,17 +49,18 @@ constexpr TextField kFields[] = {
 };
 static_assert(IsWholeLayout(kFields, 74), "EFCREC fields must cover columns 0-73");
 
-constexpr TextRecordLayout kLayout(kFields, "\r\n");
+constexpr RecordLayout kLayout(kFields, "\r\n");
+static_assert(kLayout.recordSize() == efcrec::kRecordSize);
 constexpr std::size_t kMostRecords = 5000;
 
-// The six suffix fields and the letters of the files that use each; any of
-// its letters names the field ("suffix.M" is "suffix.R").
+// The six suffix fields of columns 27-38; a file letter names the field
+// that holds its suffix ("suffix.M" is "suffix.R").
 struct SuffixGroup {
   std::string_view key;
-  std::string_view letters;
+  std::size_t column;
 };
 constexpr SuffixGroup kSuffixGroups[] = {
-    {"suffix.I", "IJ"}, {"suffix.R", "MRZ"}, {"suffix.T", "T"}, {"suffix.P", "BKPQYOHDXN"}, {"suffix.E", "E"}, {"suffix.F", "CF"},
+    {"suffix.I", 27}, {"suffix.R", 29}, {"suffix.T", 31}, {"suffix.P", 33}, {"suffix.E", 35}, {"suffix.F", 37},
 };
 
 constexpr std::string_view kTariffTypes = "01234567ABCDEFGHIJKLMNY";
@@ -72,8 +74,12 @@ FieldList ExpandSuffixes(const FieldList& given) {
       for (const SuffixGroup& g : kSuffixGroups) fields.push_back({std::string(g.key), f.value});
     } else if (f.key.size() == 8 && f.key.starts_with("suffix.")) {
       const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(f.key.back())));
-      auto group = std::find_if(std::begin(kSuffixGroups), std::end(kSuffixGroups),
-                                [&](const SuffixGroup& g) { return g.letters.find(letter) != std::string_view::npos; });
+      const std::optional<std::size_t> column = efcrec::SuffixColumn(letter);
+      auto group = std::find_if(std::begin(kSuffixGroups), std::end(kSuffixGroups), [&](const SuffixGroup& g) { return g.column == column; });
+      if (column == efcrec::kSequence.offset)
+        throw FieldError("file letter '" + std::string(1, letter) + "' has no suffix field; the sequence (columns 12-13) stands in (" + f.key + ")");
+      if (column && group == std::end(kSuffixGroups))
+        throw FieldError("file letter '" + std::string(1, letter) + "' takes its suffix from columns 17-18: set lane-digits (" + f.key + ")");
       if (group == std::end(kSuffixGroups)) throw FieldError("no file letter '" + std::string(1, letter) + "' has a suffix field (" + f.key + ")");
       fields.push_back({std::string(group->key), f.value});
     } else {
@@ -97,7 +103,7 @@ void FoldSuffixes(std::string_view record, FieldList& fields) {
       commonCount = static_cast<int>(count);
     }
   }
-  if (commonCount < 2 || common == kLayout.find(kSuffixGroups[0].key)->defaultColumns) return;
+  if (commonCount < 2 || common == kLayout.find(kSuffixGroups[0].key)->defaultBytes) return;
   auto isSuffix = [](const Field& f) { return f.key.starts_with("suffix."); };
   auto at = std::find_if(fields.begin(), fields.end(), isSuffix);
   FieldList suffixes{{"suffix", std::string(common)}};
@@ -106,13 +112,6 @@ void FoldSuffixes(std::string_view record, FieldList& fields) {
   }
   at = fields.erase(at, std::find_if_not(at, fields.end(), isSuffix));  // the suffix fields stand together
   fields.insert(at, suffixes.begin(), suffixes.end());
-}
-
-bool IsTariffName(std::string_view columns) {
-  const std::size_t length = columns.find_last_not_of(' ') + 1;
-  if (length == 0) return false;
-  return std::all_of(columns.begin(), columns.begin() + static_cast<std::ptrdiff_t>(length),
-                     [](char c) { return std::isupper(static_cast<unsigned char>(c)) || std::isdigit(static_cast<unsigned char>(c)); });
 }
 
 // "4.5": a digit, a point and digits, left-justified and blank-padded.
@@ -124,11 +123,6 @@ bool IsVersionText(std::string_view columns) {
 
 bool IsPrintable(std::string_view columns) {
   return std::all_of(columns.begin(), columns.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
-}
-
-bool IsSuffix(std::string_view columns) {
-  return std::all_of(columns.begin(), columns.end(),
-                     [](char c) { return std::isupper(static_cast<unsigned char>(c)) || std::isdigit(static_cast<unsigned char>(c)); });
 }
 
 void CheckColumns(std::string_view r, std::size_t index, KindProblems& problems) {
@@ -146,9 +140,9 @@ void CheckColumns(std::string_view r, std::size_t index, KindProblems& problems)
     refuse("base", col("type") == "N" ? "is not a tariff type (a type-'N' tariff needs its base type)" : "is not a tariff type or blank");
   if (!IsOneOf(col("lane"), "ACGLTUY ")) refuse("lane", "is not a lane-adjustment letter (A, C, G, L, T, U, Y or blank)");
   if (!IsDigits(col("lane-digits"))) refuse("lane-digits", "is not two digits");
-  if (!IsTariffName(col("name"))) refuse("name", "is not a tariff name (1-8 upper-case letters and digits, left-justified)");
+  if (!efcrec::IsTariffName(col("name"))) refuse("name", "is not a tariff name (1-8 upper-case letters and digits, left-justified)");
   for (const SuffixGroup& g : kSuffixGroups) {
-    if (!IsSuffix(col(g.key))) refuse(g.key, "is not a file-name suffix (two letters or digits)");
+    if (!efcrec::IsSuffix(col(g.key))) refuse(g.key, "is not a file-name suffix (two letters or digits)");
   }
   if (!IsVersionText(col("version"))) refuse("version", "is not a rating version (a digit, a point and digits, as 4.5)");
   for (std::string_view flag : {"flag44", "flag45", "flag46", "flag68"}) {
@@ -166,25 +160,23 @@ void CheckColumns(std::string_view r, std::size_t index, KindProblems& problems)
   if (!IsOneOf(col("flag73"), "N0")) refuse("flag73", "is not 'N' or '0'");
 }
 
-class EfcrecKind final : public FileKind {
+class EfcrecKind final : public LayoutFileKind {
  public:
-  std::string_view keyword() const override { return "efcrec"; }
-  std::string_view fileName() const override { return "EFCREC.TBL"; }
-  std::string_view itemKeyword() const override { return "record"; }
+  EfcrecKind() : LayoutFileKind("efcrec", "EFCREC.TBL", "record", kLayout, Split::FixedSize) {}
 
-  std::string encodeItem(const FieldList& fields) const override { return kLayout.encode(ExpandSuffixes(fields)); }
+ private:
+  std::string encodeItem(std::string_view, const FieldList& fields, const Settings&) const override {
+    return kLayout.encode(ExpandSuffixes(fields));
+  }
 
-  std::optional<FieldList> decodeItem(std::string_view record) const override {
+  std::optional<ItemLine> decodeItem(std::string_view record, std::size_t, const Settings&) const override {
     std::optional<FieldList> fields = kLayout.decode(record);
-    if (fields) FoldSuffixes(record, *fields);
-    return fields;
+    if (!fields) return std::nullopt;
+    FoldSuffixes(record, *fields);
+    return ItemLine{"record", std::move(*fields)};
   }
 
-  std::vector<std::string_view> splitRecords(std::string_view content) const override {
-    return SplitFixedRecords(content, kLayout.recordSize());
-  }
-
-  void check(std::span<const std::string_view> records, KindProblems& problems) const override {
+  void checkRecords(std::span<const std::string_view> records, const Settings&, KindProblems& problems) const override {
     CheckRecordCount(records.size(), 1, kMostRecords, "records", problems);
     for (std::size_t i = 0; i < records.size(); ++i) {
       if (CheckRecordShape(records[i], i, kLayout, problems)) CheckColumns(records[i], i, problems);
@@ -193,6 +185,22 @@ class EfcrecKind final : public FileKind {
 };
 
 }  // namespace
+
+namespace efcrec {
+
+bool IsTariffName(std::string_view columns) {
+  const std::size_t length = columns.find_last_not_of(' ') + 1;
+  if (length == 0) return false;
+  return std::all_of(columns.begin(), columns.begin() + static_cast<std::ptrdiff_t>(length),
+                     [](char c) { return std::isupper(static_cast<unsigned char>(c)) || std::isdigit(static_cast<unsigned char>(c)); });
+}
+
+bool IsSuffix(std::string_view columns) {
+  return std::all_of(columns.begin(), columns.end(),
+                     [](char c) { return std::isupper(static_cast<unsigned char>(c)) || std::isdigit(static_cast<unsigned char>(c)); });
+}
+
+}  // namespace efcrec
 
 const FileKind& EfcrecFileKind() {
   static const EfcrecKind kind;

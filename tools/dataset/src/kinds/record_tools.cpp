@@ -22,12 +22,27 @@ std::vector<std::string_view> SplitAtLineFeeds(std::string_view content) {
   return lines;
 }
 
-bool CheckRecordShape(std::string_view record, std::size_t index, const TextRecordLayout& layout, KindProblems& problems) {
+DataRecord RawItemRecord(const ItemText& item) {
+  if (item.fields.size() != 1 || item.fields.front().key != "text")
+    throw DescriptionError(item.line, "a raw item takes one field: text=\"...\" (the record's bytes as they stand)");
+  return {item.fields.front().value, item.line};
+}
+
+void RefuseItem(const ItemText& item, std::string_view blockKeyword, std::span<const std::string_view> keywords) {
+  std::string list;
+  for (std::string_view k : keywords) list += std::string(k) + ", ";
+  throw DescriptionError(item.line, "unknown item '" + item.keyword + "' in a " + std::string(blockKeyword) + " block (items: " + list +
+                                        std::string(kRawItem) + ")");
+}
+
+std::string RawItemLine(std::string_view bytes) { return FormatItem(kRawItem, {{"text", std::string(bytes)}}); }
+
+bool CheckRecordShape(std::string_view record, std::size_t index, const RecordLayout& layout, KindProblems& problems) {
   if (record.size() != layout.recordSize()) {
     problems.push_back({index, "is " + std::to_string(record.size()) + " bytes, not " + std::to_string(layout.recordSize())});
     return false;
   }
-  if (record.substr(layout.textWidth()) != layout.terminator()) {
+  if (record.substr(layout.fieldsWidth()) != layout.terminator()) {
     problems.push_back({index, "does not end in " + Shown(layout.terminator())});
     return false;
   }
@@ -39,6 +54,44 @@ void CheckRecordCount(std::size_t count, std::size_t least, std::size_t most, st
     problems.push_back({std::nullopt, "holds " + std::to_string(count) + " " + std::string(what) + "; at least " + std::to_string(least) + " needed"});
   if (count > most)
     problems.push_back({std::nullopt, "holds " + std::to_string(count) + " " + std::string(what) + "; at most " + std::to_string(most) + " are read"});
+}
+
+void CheckSortOrder(std::span<const std::pair<std::size_t, SortKey>> keys, bool repeats, std::string_view order, KindProblems& problems) {
+  for (std::size_t i = 1; i < keys.size(); ++i) {
+    const auto& [previous, before] = keys[i - 1];
+    const auto& [index, key] = keys[i];
+    if (key < before) {
+      problems.push_back({index, "is out of order after record " + std::to_string(previous) + " (the records must be sorted by " + std::string(order) + ")"});
+    } else if (key == before && !repeats) {
+      problems.push_back({index, "repeats the key of record " + std::to_string(previous) + " (" + std::string(order) + ")"});
+    }
+  }
+}
+
+std::int64_t ParseInteger(std::string_view key, std::string_view value, std::int64_t least, std::int64_t most) {
+  const bool negative = value.starts_with('-');
+  const std::string_view digits = negative ? value.substr(1) : value;
+  const bool fits = IsDigits(digits) && digits.size() <= 12;  // every range here lies well inside 12 digits
+  std::int64_t number = 0;
+  for (char c : fits ? digits : std::string_view()) number = number * 10 + (c - '0');
+  if (negative) number = -number;
+  if (!fits || number < least || number > most)
+    throw FieldError("field '" + std::string(key) + "': '" + std::string(value) + "' is not a whole number from " + std::to_string(least) + " to " +
+                     std::to_string(most));
+  return number;
+}
+
+std::vector<std::string_view> Words(std::string_view value) {
+  std::vector<std::string_view> words;
+  std::size_t pos = 0;
+  while (pos < value.size()) {
+    const std::size_t start = value.find_first_not_of(" \t", pos);
+    if (start == std::string_view::npos) break;
+    const std::size_t end = std::min(value.find_first_of(" \t", start), value.size());
+    words.push_back(value.substr(start, end - start));
+    pos = end;
+  }
+  return words;
 }
 
 bool IsOneOf(std::string_view columns, std::string_view allowed) {

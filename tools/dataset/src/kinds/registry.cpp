@@ -1,21 +1,13 @@
-#include <algorithm>
-#include <cctype>
-
 #include "kinds/file_kind.h"
 
 namespace dataset {
-namespace {
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-         });
-}
-
-}  // namespace
 
 std::span<const FileKind* const> FileKinds() {
-  static const FileKind* const kinds[] = {&EfcrecFileKind(), &TdaFileKind(), &TdsFileKind()};
+  // The kinds of fixed file names come before the tariff files, whose name
+  // pattern (NAME.<letter><suffix>) also fits names such as TDA.SEQ.
+  static const FileKind* const kinds[] = {&EfcrecFileKind(), &TdaFileKind(),          &TdsFileKind(),    &TdvFileKind(),
+                                          &TdzFileKind(),    &TdtFileKind(),          &TdxFileKind(),    &TdnFileKind(),
+                                          &FactorFileKind(), &PointServiceFileKind(), &LetteredFileKind()};
   return kinds;
 }
 
@@ -28,11 +20,18 @@ std::string FileKindList() {
   return list;
 }
 
-const FileKind* FindFileKind(std::string_view name) {
+const FileKind* FindKindByKeyword(std::string_view keyword) {
   for (const FileKind* kind : FileKinds()) {
-    if (SameIgnoringCase(name, kind->keyword()) || SameIgnoringCase(name, kind->fileName())) return kind;
+    if (SameName(keyword, kind->keyword())) return kind;
   }
   return nullptr;
+}
+
+std::optional<RecognisedFile> RecogniseFileName(std::string_view fileName) {
+  for (const FileKind* kind : FileKinds()) {
+    if (std::optional<Settings> settings = kind->recognise(fileName)) return RecognisedFile{kind, std::move(*settings)};
+  }
+  return std::nullopt;
 }
 
 }  // namespace dataset

@@ -6,39 +6,31 @@
 #include <cctype>
 #include <cstdint>
 
-#include "kinds/file_kind.h"
+#include "kinds/record_file_kind.h"
 #include "kinds/record_tools.h"
-#include "layout/text_layout.h"
+#include "layout/record_layout.h"
 
 namespace dataset {
 namespace {
 
 using F = FieldForm;
 
-constexpr TextField kFields[] = {
+constexpr RecordField kFields[] = {
     {"number", {0, 2}, F::Number, "36"},
     {"code", {2, 3}, F::Text, "NY "},
 };
 static_assert(IsWholeLayout(kFields, 5), "TDA fields must cover columns 0-4");
 
-constexpr TextRecordLayout kLayout(kFields, "\n");
+constexpr RecordLayout kLayout(kFields, "\n");
 
 bool IsUpper(char c) { return std::isupper(static_cast<unsigned char>(c)) != 0; }
 
-class TdaKind final : public FileKind {
+class TdaKind final : public LayoutFileKind {
  public:
-  std::string_view keyword() const override { return "tda"; }
-  std::string_view fileName() const override { return "TDA.SEQ"; }
-  std::string_view itemKeyword() const override { return "state"; }
+  TdaKind() : LayoutFileKind("tda", "TDA.SEQ", "state", kLayout, Split::FixedSize) {}
 
-  std::string encodeItem(const FieldList& fields) const override { return kLayout.encode(fields); }
-  std::optional<FieldList> decodeItem(std::string_view record) const override { return kLayout.decode(record); }
-
-  std::vector<std::string_view> splitRecords(std::string_view content) const override {
-    return SplitFixedRecords(content, kLayout.recordSize());
-  }
-
-  void check(std::span<const std::string_view> records, KindProblems& problems) const override {
+ private:
+  void checkRecords(std::span<const std::string_view> records, const Settings&, KindProblems& problems) const override {
     // One line at least, so that the engine's table is never empty.
     CheckRecordCount(records.size(), 1, SIZE_MAX, "lines", problems);
     std::string_view previous;  // number of the last well-formed line

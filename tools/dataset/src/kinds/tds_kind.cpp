@@ -4,16 +4,16 @@
 // Every number is written zero-padded: scanf skips leading blanks without
 // counting them toward a field's width, so a blank-padded line reads as
 // different numbers. At most 300 lines are read; slots run from 1 to 50.
-#include "kinds/file_kind.h"
+#include "kinds/record_file_kind.h"
 #include "kinds/record_tools.h"
-#include "layout/text_layout.h"
+#include "layout/record_layout.h"
 
 namespace dataset {
 namespace {
 
 using F = FieldForm;
 
-constexpr TextField kFields[] = {
+constexpr RecordField kFields[] = {
     {"slot", {0, 2}, F::Number, "01"},
     {"a", {2, 3}, F::Number, "001"},
     {"b", {5, 3}, F::Number, "001"},
@@ -24,7 +24,7 @@ constexpr TextField kFields[] = {
 };
 static_assert(IsWholeLayout(kFields, 18), "TDS fields must cover columns 0-17");
 
-constexpr TextRecordLayout kLayout(kFields, "\n");
+constexpr RecordLayout kLayout(kFields, "\n");
 constexpr std::size_t kMostLines = 300;
 constexpr int kMostSlots = 50;
 
@@ -41,14 +41,13 @@ bool HasKey(const FieldList& fields, std::string_view key) {
   return false;
 }
 
-class TdsKind final : public FileKind {
+class TdsKind final : public LayoutFileKind {
  public:
-  std::string_view keyword() const override { return "tds"; }
-  std::string_view fileName() const override { return "TDS.SEQ"; }
-  std::string_view itemKeyword() const override { return "entry"; }
+  TdsKind() : LayoutFileKind("tds", "TDS.SEQ", "entry", kLayout, Split::AtLineFeeds) {}
 
+ private:
   // The alternate kind defaults to the kind.
-  std::string encodeItem(const FieldList& fields) const override {
+  std::string encodeItem(std::string_view, const FieldList& fields, const Settings&) const override {
     FieldList all = fields;
     if (!HasKey(all, "alt")) {
       for (const Field& f : fields) {
@@ -58,9 +57,9 @@ class TdsKind final : public FileKind {
     return kLayout.encode(all);
   }
 
-  std::optional<FieldList> decodeItem(std::string_view record) const override {
+  std::optional<ItemLine> decodeItem(std::string_view record, std::size_t, const Settings&) const override {
     std::optional<FieldList> fields = kLayout.decode(record);
-    if (!fields) return fields;
+    if (!fields) return std::nullopt;
     const std::string_view kind = kLayout.columns(record, "kind");
     const std::string_view alt = kLayout.columns(record, "alt");
     std::erase_if(*fields, [](const Field& f) { return f.key == "alt"; });
@@ -68,16 +67,14 @@ class TdsKind final : public FileKind {
       auto at = fields->end() - (HasKey(*fields, "first") ? 1 : 0) - (HasKey(*fields, "last") ? 1 : 0);
       fields->insert(at, {"alt", std::to_string(Number(alt))});
     }
-    return fields;
+    return ItemLine{"entry", std::move(*fields)};
   }
 
-  std::vector<std::string_view> splitRecords(std::string_view content) const override { return SplitAtLineFeeds(content); }
-
-  void check(std::span<const std::string_view> records, KindProblems& problems) const override {
+  void checkRecords(std::span<const std::string_view> records, const Settings&, KindProblems& problems) const override {
     CheckRecordCount(records.size(), 0, kMostLines, "lines", problems);
     for (std::size_t i = 0; i < records.size(); ++i) {
       std::string_view r = records[i];
-      if (r.size() != kLayout.recordSize() || !IsDigits(r.substr(0, kLayout.textWidth())) || r.back() != '\n') {
+      if (r.size() != kLayout.recordSize() || !IsDigits(r.substr(0, kLayout.fieldsWidth())) || r.back() != '\n') {
         problems.push_back({i, Shown(r) + " is not 18 zero-padded digits and a line feed"});
         continue;
       }

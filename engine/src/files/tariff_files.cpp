@@ -1,0 +1,166 @@
+#include "files/tariff_files.h"
+
+#include <cctype>
+#include <cstring>
+
+#include "common/engine_error.h"
+#include "engine/rating_engine.h"
+#include "platform/kernel/byte_record.h"
+#include "platform/kernel/fixed_format.h"
+#include "platform/kernel/path.h"
+
+namespace vorn {
+namespace {
+
+constexpr std::size_t kRateIndexSize = 700;
+constexpr std::size_t kRateIndexEntries = 100;
+
+bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
+
+}  // namespace
+
+platform::FieldSpan SuffixFieldOf(char letter) {
+  switch (letter) {
+    case 'A': case 'L': return {17, 2};
+    case 'I': case 'J': return {27, 2};
+    case 'M': case 'R': case 'Z': return {29, 2};
+    case 'T': return {31, 2};
+    case 'E': return {35, 2};
+    case 'C': case 'F': return {37, 2};
+    default: return {33, 2};  // B K P Q Y O H D X N, and letters of no field
+  }
+}
+
+std::string TariffFileSuffix(const CurrentTariff& t, char letter) {
+  const platform::FieldSpan field = SuffixFieldOf(letter);
+  const char* at = field.offset == 17 ? t.laneDigitsAndName.data() : t.suffixes.data() + (field.offset - 27);
+  std::string suffix(at, 2);
+  if (IsLetter(suffix[0])) suffix = std::string(t.sequence.data(), 2);
+  return suffix;
+}
+
+std::int16_t OpenErrorOf(char letter) {
+  switch (letter) {
+    case 'A': return 231;
+    case 'B': return 221;
+    case 'K': return 222;
+    case 'C': return 270;
+    case 'E': return 220;
+    case 'F': return 204;
+    case 'H': return 260;
+    case 'I': case 'J': return 207;
+    case 'L': return 230;
+    case 'M': return 225;
+    case 'N': return 271;
+    case 'O': return 250;
+    case 'P': case 'Q': case 'Y': return 206;
+    case 'R': return 208;
+    case 'T': return 219;
+    case 'X': return 1;
+    case 'Z': return 205;
+    default: return code::kTariffFilesNotFound;
+  }
+}
+
+std::size_t TariffFiles::slot(char letter) { return static_cast<std::size_t>(letter - 'A') % 26; }
+
+std::optional<platform::File> TariffFiles::openNamed(RatingEngine& engine, char letter, const std::string& suffix) {
+  std::string name(platform::TrimTrailingBlanks(engine.currentTariff.name()));
+  if (letter == 'D' && engine.currentTariff.tariffType == 'Y') name = engine.work.request.requestedTariffName;
+  name = name.substr(0, 8);
+  const std::string path = platform::WithTrailingSeparator(engine.dataPath) + name + "." + letter + suffix;
+  std::optional<platform::File> file = platform::File::OpenReadOnly(path);
+  if (file) engine.binaryLog.fileOpened(file->path());
+  return file;
+}
+
+std::int16_t TariffFiles::open(RatingEngine& engine, char letter) {
+  if (letter < 'A' || letter > 'Z') return code::kTariffFilesNotFound;
+  const bool matrix = letter == 'I' || letter == 'J';
+  std::optional<platform::File>& handle = files_[slot(matrix ? 'I' : letter)];
+  if (letter == 'N' || letter == 'O' || letter == 'H') handle.reset();
+  if (matrix && handle && matrixLetter_ != letter) handle.reset();
+  if (handle && letter != 'F') return 0;
+  handle.reset();
+
+  const std::string suffix = TariffFileSuffix(engine.currentTariff, letter);
+  std::optional<platform::File> file = openNamed(engine, letter, suffix);
+  if (!file && letter == 'D') file = openNamed(engine, letter, "99");
+  if (!file) return letter == 'D' ? 0 : OpenErrorOf(letter);
+
+  if (letter == 'R') readRateIndex(*file);
+  if (letter == 'F') {
+    std::string text;
+    std::uint8_t chunk[8192];
+    for (std::int64_t at = 0;;) {
+      const std::ptrdiff_t n = file->readAt(at, chunk);
+      if (n < 0) return 210;  // "Can't Read Tar Factor FL "
+      if (n == 0) break;
+      text.append(reinterpret_cast<const char*>(chunk), static_cast<std::size_t>(n));
+      at += n;
+    }
+    factorText_ = std::move(text);
+  }
+  if (matrix) matrixLetter_ = letter;
+  handle = std::move(file);
+  return 0;
+}
+
+void TariffFiles::readRateIndex(platform::File& file) {
+  rateIndex_.clear();
+  const std::int64_t size = file.size().value_or(0);
+  platform::ByteRecord<kRateIndexSize> tail;
+  const bool indexed = size >= static_cast<std::int64_t>(kRateIndexSize) &&
+                       file.readAt(size - static_cast<std::int64_t>(kRateIndexSize), tail.bytes()) ==
+                           static_cast<std::ptrdiff_t>(kRateIndexSize) &&
+                       tail.text({0, 3}) == "***";
+  if (indexed) {
+    // The first entry is the "***" mark itself.
+    for (std::size_t i = 1; i < kRateIndexEntries; ++i) {
+      RateIndexEntry e;
+      std::memcpy(e.key.data(), tail.chars() + 7 * i, 3);
+      e.offset = tail.integerAt<std::uint32_t>(7 * i + 3);
+      rateIndex_.push_back(e);
+    }
+  } else {
+    rateIndex_.push_back({{'0', '0', '0'}, 0});
+    rateIndex_.push_back({{'*', '*', '*'}, static_cast<std::uint32_t>(size)});
+  }
+}
+
+platform::File* TariffFiles::file(char letter) {
+  if (letter < 'A' || letter > 'Z') return nullptr;
+  const bool matrix = letter == 'I' || letter == 'J';
+  if (matrix && matrixLetter_ != letter) return nullptr;
+  std::optional<platform::File>& handle = files_[slot(matrix ? 'I' : letter)];
+  return handle ? &*handle : nullptr;
+}
+
+bool TariffFiles::isOpen(char letter) const {
+  if (letter < 'A' || letter > 'Z') return false;
+  if (letter == 'J') return matrixLetter_ == 'J' && files_[slot('I')].has_value();
+  if (letter == 'I') return matrixLetter_ == 'I' && files_[slot('I')].has_value();
+  return files_[slot(letter)].has_value();
+}
+
+void TariffFiles::close(char letter) {
+  if (letter < 'A' || letter > 'Z') return;
+  const bool matrix = letter == 'I' || letter == 'J';
+  files_[slot(matrix ? 'I' : letter)].reset();
+  if (matrix) matrixLetter_ = 0;
+  if (letter == 'F') factorText_.clear();
+  if (letter == 'R') rateIndex_.clear();
+}
+
+void TariffFiles::closeAll() {
+  for (char letter = 'A'; letter <= 'Z'; ++letter) close(letter);
+  lastSeen_.reset();
+}
+
+void TariffFiles::closeOnTariffChange(const CurrentTariff& current) {
+  if (lastSeen_ && *lastSeen_ == current) return;
+  for (char letter : {'E', 'F', 'I', 'M', 'P', 'Q', 'Y', 'O', 'R', 'T', 'B', 'K'}) close(letter);
+  lastSeen_ = current;
+}
+
+}  // namespace vorn

@@ -1,0 +1,115 @@
+#include "points/candidates.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "common/engine_error.h"
+#include "engine/rating_engine.h"
+#include "platform/kernel/byte_record.h"
+#include "setup/exceptions.h"
+
+namespace vorn {
+namespace {
+
+constexpr std::int16_t kCityMustBeSpecified = 123;
+constexpr std::int16_t kCityFileBuilt = 124;
+constexpr std::int16_t kTariffMustBeSpecified = 125;
+constexpr std::int16_t kTariffFileBuilt = 126;
+constexpr std::int16_t kCandidatesNotWritten = 129;
+
+// Writes entries into the caller's buffer; raises 129 without a buffer or
+// without room (the count then says -1).
+void WriteCandidates(RatingEngine& engine, std::int16_t kind, std::string_view key, const std::vector<std::string>& entries,
+                     std::size_t entrySize) {
+  auto* buffer = static_cast<std::uint8_t*>(engine.cityCandidates);
+  if (buffer == nullptr) Raise(kCandidatesNotWritten);
+  const std::int32_t capacity = platform::LoadLittleEndian<std::int32_t>(buffer);
+  platform::StoreLittleEndian<std::int16_t>(buffer + 8, kind);
+  std::memcpy(buffer + 10, key.data(), std::min<std::size_t>(key.size(), 6));
+  if (capacity < 0 || static_cast<std::size_t>(capacity) < entrySize * entries.size()) {
+    platform::StoreLittleEndian<std::int32_t>(buffer + 4, -1);
+    Raise(kCandidatesNotWritten);
+  }
+  platform::StoreLittleEndian<std::int32_t>(buffer + 4, static_cast<std::int32_t>(entries.size()));
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    std::uint8_t* entry = buffer + 16 + entrySize * i;
+    std::memset(entry, 0, entrySize);
+    std::memcpy(entry, entries[i].data(), std::min(entries[i].size(), entrySize));
+  }
+}
+
+std::string Field(const ShipmentRecord& record, platform::FieldSpan f) { return std::string(record.text(f)); }
+
+}  // namespace
+
+std::size_t ChooseCity(RatingEngine& engine, const std::vector<std::string>& list, std::string_view code, CityMode mode) {
+  ShipmentRecord& record = *engine.ratingRecord;
+  const ParsedRequest& r = engine.work.request;
+  const std::size_t n = list.size();
+  if (mode == CityMode::Found) record.setChar(shipment::kFlags.offset, 'B');
+  const std::string_view code5 = code.substr(0, 5);
+  const bool isOrigin = std::string_view(r.originCode.data(), 5) == code5;
+  const bool isDestination = std::string_view(r.destinationCode.data(), 5) == code5;
+  if ((isOrigin && std::string_view(r.originStateCity.data(), 2) == "**") ||
+      (isDestination && std::string_view(r.destinationStateCity.data(), 2) == "**"))
+    return n;
+  auto returnCandidates = [&] {
+    WriteCandidates(engine, 0, code5, list, kCityEntrySize);
+    if (engine.currentTariff.letter == 'N' || mode == CityMode::NotFound) {
+      record.setText(shipment::kReturnCode, "0124");
+      Raise(kCityFileBuilt);
+    }
+  };
+  if (mode == CityMode::NotFound) {
+    if (r.candidateRequest == 'E') Raise(kCityMustBeSpecified);
+    returnCandidates();
+  }
+  std::string target = Field(record, isDestination ? shipment::kDestinationStateCity : shipment::kOriginStateCity);
+  if (r.candidateRequest == 'F') returnCandidates();
+  if (!target.empty() && target[0] == ' ') target.replace(0, 2, "**");
+  for (std::size_t i = 0; i < n; ++i)
+    if (list[i].substr(0, 19) == target.substr(0, 19)) return i;
+  return n;
+}
+
+std::size_t ChooseTariffCandidate(RatingEngine& engine, const std::vector<std::string>& candidates) {
+  const ShipmentRecord& record = *engine.ratingRecord;
+  const std::string_view requested = record.text(shipment::kTariffName);
+  for (std::size_t i = 0; i < candidates.size(); ++i)
+    if (candidates[i].substr(0, 6) == requested.substr(0, 6) && candidates[i].substr(6, 2) == requested.substr(6, 2)) return i;
+  if (engine.work.request.candidateRequest == 'E') Raise(kTariffMustBeSpecified);
+  WriteCandidates(engine, 1, "      ", candidates, kTariffEntrySize);
+  Raise(kTariffFileBuilt);
+}
+
+void ChooseExceptionName(RatingEngine& engine, bool origin) {
+  ParsedRequest& r = engine.work.request;
+  const std::array<char, 6>& code = origin ? r.originCode : r.destinationCode;
+  std::vector<ExceptionName> found =
+      ReadExceptionNames(engine.effectivePath, engine.binaryLog, engine.work.setup, std::string_view(code.data(), 6), 100);
+  std::vector<std::string> names;
+  for (const ExceptionName& e : found)
+    if (std::find(names.begin(), names.end(), e.name) == names.end()) names.push_back(e.name);
+  // A code without exception names has nothing to choose from.
+  if (names.empty()) return;
+  std::array<char, 19>& city = origin ? r.originStateCity : r.destinationStateCity;
+  const std::string current(city.data(), city.size());
+  std::string chosen = current;
+  if (std::find(names.begin(), names.end(), current) == names.end()) {
+    std::sort(names.begin(), names.end());
+    names.emplace_back(kNoneOfTheAbove);
+    const std::size_t index = ChooseCity(engine, names, std::string_view(code.data(), 6), CityMode::NotFound);
+    if (index + 1 >= names.size()) return;
+    chosen = names[index];
+    std::memcpy(city.data(), chosen.data(), city.size());
+  }
+  if (std::string_view(code.data(), 5) != "25530") return;
+  for (const ExceptionName& e : found) {
+    if (e.name != chosen || platform::LoadLittleEndian<std::int16_t>(e.key.data() + 3) != 901) continue;
+    SetupWork& s = engine.work.setup;
+    for (std::size_t i = 0; i < s.slotCount && i < s.kinds.size(); ++i)
+      if (s.kinds[i] == 906) s.kinds[i] = 901;
+  }
+}
+
+}  // namespace vorn

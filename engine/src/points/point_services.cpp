@@ -1,0 +1,63 @@
+#include "points/point_services.h"
+
+#include <optional>
+
+#include "engine/rating_engine.h"
+#include "setup/file_search.h"
+#include "setup/packed_zip.h"
+
+namespace vorn {
+namespace {
+
+constexpr std::size_t kRecordSize = 7;
+
+char ServiceLetter(const platform::File& file, std::string_view code, char defaultLetter) {
+  const std::string key = ComparableCode(code);
+  if (key.empty() || !PackZip(code)) return defaultLetter;
+  // Record 0 is the header, not a range: the search starts after it.
+  const std::optional<std::int64_t> hit = SearchFileRecords(file, kRecordSize, [&](std::span<const std::uint8_t> r) {
+    const std::string low = UnpackZip(std::span<const std::uint8_t, 3>(r.data(), 3)).substr(0, key.size());
+    const std::string high = UnpackZip(std::span<const std::uint8_t, 3>(r.data() + 3, 3)).substr(0, key.size());
+    if (key < low) return -1;
+    if (key > high) return 1;
+    return 0;
+  }, 1);
+  std::uint8_t record[kRecordSize];
+  if (!hit || !ReadFileRecord(file, *hit, record)) return defaultLetter;
+  return static_cast<char>(record[6]);
+}
+
+}  // namespace
+
+std::int16_t FindPointService(RatingEngine& engine) {
+  ParsedRequest& r = engine.work.request;
+  DiscountState& d = engine.work.discounts;
+  r.originPointLetter = ' ';
+  r.destinationPointLetter = ' ';
+  d.applied = d.direct;
+  const ShipmentRecord& record = *engine.ratingRecord;
+  const char givenOrigin = record.charAt(shipment::kOriginPointLetter.offset);
+  const char givenDestination = record.charAt(shipment::kDestinationPointLetter.offset);
+
+  engine.files.open(engine, 'D');
+  const platform::File* file = engine.files.file('D');
+  if (file == nullptr) return 0;
+  std::uint8_t header[kRecordSize] = {};
+  const char defaultLetter = file->readAt(0, header) == static_cast<std::ptrdiff_t>(kRecordSize) ? static_cast<char>(header[6]) : ' ';
+  auto letterOf = [&](char given, const std::array<char, 6>& code) {
+    if (given == 'D' || given == 'I') return given;
+    return ServiceLetter(*file, std::string_view(code.data(), code.size()), defaultLetter);
+  };
+  r.originPointLetter = letterOf(givenOrigin, r.originPointCode);
+  r.destinationPointLetter = letterOf(givenDestination, r.destinationPointCode);
+  engine.files.close('D');
+
+  const std::string_view secondTag = record.text(shipment::kDiscountRecord2).substr(0, 2);
+  if (!secondTag.empty() && secondTag[0] == 'I' && !(r.originPointLetter == 'D' && r.destinationPointLetter == 'D')) {
+    d.applied.tag = {'D', '%'};
+    d.applied.percent = d.indirect.percent;
+  }
+  return 0;
+}
+
+}  // namespace vorn

@@ -1,0 +1,21 @@
+// Direct and indirect service points: the tariff's point-service file (.D)
+// gives each range of ZIP codes or postal prefixes a service letter ('D'
+// direct, 'I' indirect, or another letter of the data), which picks the
+// discount that applies to the shipment.
+//   record 0: a 7-byte header whose byte 6 is the default letter
+//   then 7-byte records sorted by range: packed low key, packed high key,
+//   letter; keys compared unpacked (5 digits, or 3 characters of a postal code)
+#pragma once
+
+#include <cstdint>
+
+namespace vorn {
+
+class RatingEngine;
+
+// The origin's and destination's letters (a 'D' or 'I' the request gives
+// wins) and the discount block that applies. A missing .D file leaves the
+// letters blank. Always 0.
+std::int16_t FindPointService(RatingEngine& engine);
+
+}  // namespace vorn
