@@ -7,6 +7,8 @@
 #include <optional>
 
 #include "platform/ui/backend.h"
+#include "platform/ui/dialog.h"
+#include "platform/ui/window_object.h"
 #include "platform/ui/focus.h"
 #include "window_system.h"
 
@@ -162,23 +164,10 @@ const Message* CurrentMessage() {
   return stack.empty() ? nullptr : stack.back();
 }
 
-void ProcessMessage(Message& message, int filterCode) {
-  if (CallMessageFilter(message, filterCode)) return;
-  if (detail::PreTranslateChain(message)) return;
-  TranslateMessage(message);
-  DispatchMessage(message);
-}
+void ProcessMessage(Message& message, int filterCode) { detail::ProcessMessageFor(message, filterCode, nullptr); }
 
 bool RunMessageLoop(const std::function<bool()>& done, int filterCode) {
-  while (!done()) {
-    Message message;
-    if (!GetMessage(message)) {
-      PostQuitMessage(static_cast<int>(message.wParam));
-      return false;
-    }
-    ProcessMessage(message, filterCode);
-  }
-  return true;
+  return detail::RunLoopFor(done, filterCode, nullptr);
 }
 
 void DispatchPendingMessages() {
@@ -245,6 +234,26 @@ WindowHandle ApplicationMainWindow() {
 }  // namespace platform::ui
 
 namespace platform::ui::detail {
+
+void ProcessMessageFor(Message& message, int filterCode, WindowHandle dialog) {
+  if (CallMessageFilter(message, filterCode)) return;
+  if (PreTranslateChain(message)) return;
+  if (dialog != nullptr && Window::FromHandle(dialog) == nullptr && IsDialogMessage(dialog, message)) return;
+  TranslateMessage(message);
+  DispatchMessage(message);
+}
+
+bool RunLoopFor(const std::function<bool()>& done, int filterCode, WindowHandle dialog) {
+  while (!done()) {
+    Message message;
+    if (!GetMessage(message)) {
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return false;
+    }
+    ProcessMessageFor(message, filterCode, dialog);
+  }
+  return true;
+}
 
 unsigned SetSystemTimer(WindowHandle window, unsigned id, unsigned intervalMs) {
   return AddTimer(window, id, intervalMs, msg::SystemTimer);

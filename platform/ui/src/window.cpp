@@ -265,7 +265,7 @@ std::string WindowText(WindowHandle window) {
 bool SetWindowText(WindowHandle window, std::string_view text) {
   if (!IsWindow(window)) return false;
   const std::string terminated(text);
-  return SendMessage(window, msg::SetText, 0, reinterpret_cast<LParam>(terminated.c_str())) != 0;
+  return SendMessage(window, msg::SetText, 0, reinterpret_cast<LParam>(terminated.c_str())) > 0;
 }
 
 LParam WindowExtra(WindowHandle window, int offset) {

@@ -86,12 +86,11 @@ Window::Window() = default;
 
 Window::~Window() {
   if (handle_ == nullptr) return;
-  if (ownsWindow_) {
-    DestroyWindow(handle_);
-    if (handle_ != nullptr) released();
-  } else {
-    detach();
-  }
+  // The object lets go first: the messages of the window's destruction go
+  // to the procedure below it, never to an object half destroyed.
+  const bool owned = ownsWindow_;
+  const WindowHandle window = detach();
+  if (owned) DestroyWindow(window);
 }
 
 Window* Window::FromHandle(WindowHandle window) {
@@ -258,6 +257,7 @@ void AttachObjectAtCreation(Window* object, WindowHandle window) {
   if (record == nullptr) return;
   record->object = object;
   object->attached(window, std::exchange(record->procedure, &Window::ObjectProcedure));
+  object->ownsWindow_ = true;  // an object that was there from the start owns its window
 }
 
 void DetachObjectAtDestruction(Window* object) {

@@ -188,11 +188,51 @@ bool PreTranslateChain(Message& message);
 void AttachObjectAtCreation(Window* object, WindowHandle handle);
 void DetachObjectAtDestruction(Window* object);
 
+// The loops: a retrieved message goes to the filter hooks, the
+// pre-translation chain, then (for a dialog that has no object of its own
+// to do it) IsDialogMessage, then translation and dispatch.
+void ProcessMessageFor(Message& message, int filterCode, WindowHandle dialog);
+bool RunLoopFor(const std::function<bool()>& done, int filterCode, WindowHandle dialog);
+
 // Built-in classes (registered when the system starts).
 void RegisterBuiltInClasses();
+void RegisterDialogClass();
+void RegisterButtonClass();
+void RegisterStaticClass();
+void RegisterEditClass();
+void RegisterListBoxClass();
+void RegisterComboBoxClass();
 
-// Dialog and menu hooks the window core calls.
-bool IsDialogWindow(WindowHandle window);
+// The state of a window of a built-in class, or null when the window is of
+// another class.
+template <class State>
+State* StateOf(WindowHandle window) {
+  WindowRecord* record = Find(window);
+  return record ? dynamic_cast<State*>(record->classState.get()) : nullptr;
+}
+
+// The state of a control's window, made when the window is (at
+// msg::NcCreate); null before that and for a window of another class, whose
+// messages then get the default procedure.
+template <class State>
+State* ControlStateFor(WindowHandle window, MessageId message) {
+  WindowRecord* record = Find(window);
+  if (record == nullptr) return nullptr;
+  if (message == msg::NcCreate && !record->classState) record->classState = std::make_unique<State>();
+  return dynamic_cast<State*>(record->classState.get());
+}
+
+// What every control keeps: the font it was given.
+class ControlState : public ClassState {
+ public:
+  FontHandle font = nullptr;
+};
+// Answers msg::SetFont and msg::GetFont; false for any other message.
+bool HandleFontMessage(ControlState& state, MessageId message, WParam wParam, LResult& result);
+
+// Sends the parent msg::Command with the control's id and the code.
+void NotifyParent(WindowHandle control, unsigned code);
+
 void DestroyMenuOfWindow(MenuHandle menu);
 // Keyboard menu (Alt, F10) and a click on the menu bar.
 void TrackMenuBar(WindowHandle window, int openPosition, bool byKeyboard);

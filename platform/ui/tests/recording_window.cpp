@@ -1,5 +1,7 @@
 #include "recording_window.h"
 
+#include "platform/ui/focus.h"
+#include "platform/ui/input.h"
 #include "platform/ui/messages.h"
 
 namespace platform::ui::testing {
@@ -7,6 +9,12 @@ namespace platform::ui::testing {
 MessageLog& MessageLog::Get() {
   static MessageLog log;
   return log;
+}
+
+void MessageLog::reset() {
+  entries_.clear();
+  names_.clear();
+  handlers_.clear();
 }
 
 std::string MessageLog::nameOf(WindowHandle window) const {
@@ -92,5 +100,47 @@ WindowHandle CreateRecorder(const std::string& name, WindowHandle parent, StyleB
   creation.id = id;
   return CreateWindow(creation);
 }
+
+std::vector<unsigned> RecordingDialog::codesFrom(int id) const {
+  std::vector<unsigned> codes;
+  for (const Notice& notice : notices)
+    if (notice.id == id) codes.push_back(notice.code);
+  return codes;
+}
+
+void RecordingDialog::open() {
+  ASSERT_TRUE(createModeless());
+  ShowWindow(handle(), ShowCommand::Show);
+}
+
+LResult RecordingDialog::windowProcedure(const Message& message) {
+  if (message.message == msg::Command)
+    notices.push_back({static_cast<int>(LowWord(message.wParam)), HighWord(message.wParam)});
+  return Dialog::windowProcedure(message);
+}
+
+void ResetWindowSystem() {
+  for (WindowHandle top : ChildWindows(nullptr)) DestroyWindow(top);
+  ReleaseCapture();
+  Message message;
+  while (PeekMessage(message)) {
+  }
+  // Release every key and button still held.
+  for (int code = 1; code < 256; ++code)
+    if (IsKeyDown(static_cast<VirtualKey>(code))) InjectKeyUp(static_cast<VirtualKey>(code));
+  InjectMouseButton(MouseButton::Left, false, {-1, -1});
+  InjectMouseButton(MouseButton::Right, false, {-1, -1});
+  InjectMouseButton(MouseButton::Middle, false, {-1, -1});
+  while (PeekMessage(message)) {
+  }
+  SetApplicationMainWindow(nullptr);
+}
+
+void WindowSystemTest::SetUp() {
+  ResetWindowSystem();
+  MessageLog::Get().reset();
+}
+
+void WindowSystemTest::TearDown() { ResetWindowSystem(); }
 
 }  // namespace platform::ui::testing

@@ -19,12 +19,7 @@ using testing::CreateRecorder;
 using testing::MessageLog;
 using ::testing::ElementsAre;
 
-class WindowModel : public ::testing::Test {
- protected:
-  void SetUp() override { MessageLog::Get().clear(); }
-  MessageLog& log() { return MessageLog::Get(); }
-  ScopedHeadlessBackend backend_;
-};
+class WindowModel : public testing::WindowSystemTest {};
 
 const Rect kTopRect = Rect::FromSize(100, 100, 300, 200);
 
@@ -292,6 +287,7 @@ class Counter : public Window {
     messageMap().onNotification(200, 5, [this] { commands.push_back(205); });
     messageMap().onMessage(msg::User + 1, [](const Message& m) { return static_cast<LResult>(m.wParam * 2); });
   }
+  using Window::messageMap;
   std::vector<int> commands;
   std::vector<std::string> events;
   bool takeKeys = false;
@@ -350,6 +346,28 @@ TEST_F(WindowModel, TheObjectOfAWindowItCreatedTakesTheWindowWithIt) {
     created = counter.handle();
   }
   EXPECT_FALSE(IsWindow(created));
+}
+
+TEST_F(WindowModel, AnObjectGoingAwayHearsNothingOfItsWindowsDestruction) {
+  // Its handlers may use members already destroyed; the messages of the
+  // destruction go to the class's procedure instead.
+  bool heard = false;
+  {
+    Counter counter;
+    testing::RegisterRecorderClass();
+    WindowCreation creation;
+    creation.className = testing::kRecorderClass;
+    creation.text = "dying";
+    creation.style = style::Popup;
+    ASSERT_TRUE(counter.create(creation));
+    counter.messageMap().onMessage(msg::Destroy, [&](const Message&) {
+      heard = true;
+      return LResult{0};
+    });
+    log().clear();
+  }
+  EXPECT_FALSE(heard);
+  EXPECT_THAT(log().of({msg::Destroy, msg::NcDestroy}), ElementsAre("dying:destroy", "dying:ncdestroy"));
 }
 
 TEST_F(WindowModel, ASubclassedWindowIsGivenBackWhenItsObjectGoes) {

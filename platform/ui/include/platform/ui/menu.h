@@ -11,8 +11,15 @@
 // with filter_code::Menu. Opening a pop-up sends msg::InitMenuPopup
 // (wParam the pop-up, lParam its position). A chosen item is posted as
 // msg::Command (wParam = its id, lParam 0) once the menu has closed; a
-// grayed or disabled item cannot be chosen. F1 closes the menu and sends
-// msg::Help for the highlighted item.
+// grayed or disabled item cannot be chosen (Enter on it does nothing). Esc
+// closes the open pop-up, then the menu; Alt, F10 or a press outside the
+// menu closes it at once. F1 closes the menu and sends msg::Help for the
+// highlighted item. The loop begins with msg::EnterMenuLoop and
+// msg::InitMenu, and ends with msg::MenuSelect(MakeLong(0, 0xFFFF), 0)
+// (to the window only, not to the hooks) and msg::ExitMenuLoop. Every
+// message the loop retrieves goes to the message-filter hooks with
+// filter_code::Menu first; keys and the mouse work the menu, and any other
+// message is dispatched.
 #pragma once
 
 #include <string>
@@ -67,6 +74,23 @@ MenuHandle SubMenu(MenuHandle menu, int position);
 // previous menu is returned to the caller, not destroyed.
 bool SetMenu(WindowHandle window, MenuHandle menu);
 MenuHandle GetMenu(WindowHandle window);
+// Geometry, in screen coordinates: the bar's items side by side in the
+// window's frame (each its text's width in the default GUI font plus 12),
+// and an open pop-up below its bar item (items 18 pixels high, separators
+// 8, as wide as the widest text plus 40). Empty for no such item.
+Rect MenuBarItemRect(WindowHandle window, int position);
+Rect PopupItemRect(WindowHandle window, int barPosition, int item);
+
+// The menu the user is working, while the menu loop runs.
+struct MenuTracking {
+  bool active = false;
+  WindowHandle window = nullptr;
+  int barPosition = -1;  // the highlighted pop-up of the bar
+  bool popupOpen = false;
+  int popupItem = -1;    // the highlighted item of the open pop-up (position)
+};
+MenuTracking CurrentMenuTracking();
+
 // Asks for the menu bar to be drawn again (counted; see MenuBarDrawCount).
 bool DrawMenuBar(WindowHandle window);
 int MenuBarDrawCount(WindowHandle window);

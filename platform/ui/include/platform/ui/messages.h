@@ -37,6 +37,7 @@ inline constexpr MessageId VKeyToItem = 0x002E;
 inline constexpr MessageId CharToItem = 0x002F;
 inline constexpr MessageId SetFont = 0x0030;
 inline constexpr MessageId GetFont = 0x0031;
+inline constexpr MessageId NextDialogControl = 0x0028;  // see dialog.h
 inline constexpr MessageId CompareItem = 0x0039;
 inline constexpr MessageId Notify = 0x004E;
 inline constexpr MessageId Help = 0x0053;
@@ -90,9 +91,15 @@ inline constexpr MessageId EnterMenuLoop = 0x0211;
 inline constexpr MessageId ExitMenuLoop = 0x0212;
 inline constexpr MessageId CaptureChanged = 0x0215;
 inline constexpr MessageId User = 0x0400;
+// A dialog's default push button: the answer is MakeLong(id, kHasDefaultId),
+// or 0 when it has none; set with the id in wParam.
+inline constexpr MessageId DialogGetDefaultId = User + 0;
+inline constexpr MessageId DialogSetDefaultId = User + 1;
 inline constexpr MessageId FirstRegistered = 0xC000;
 inline constexpr MessageId LastRegistered = 0xFFFF;
 }  // namespace msg
+
+inline constexpr unsigned kHasDefaultId = 0x534B;
 
 // Answers to msg::MouseActivate.
 namespace mouse_activate {

@@ -83,7 +83,8 @@ void SetWindowStyle(WindowHandle window, StyleBits style);
 StyleBits WindowExStyle(WindowHandle window);
 void SetWindowExStyle(WindowHandle window, StyleBits exStyle);
 
-// Text through msg::GetTextLength and msg::GetText, and msg::SetText.
+// Text through msg::GetTextLength and msg::GetText, and msg::SetText
+// (false when the window answers 0 or less: it refused the text).
 std::string WindowText(WindowHandle window);
 bool SetWindowText(WindowHandle window, std::string_view text);
 
@@ -144,7 +145,7 @@ enum class ShowCommand {
   Restore = 9,
 };
 // Returns whether the window was visible before. Hiding the window that
-// holds the focus moves the focus to its parent (a dialog passes it on).
+// holds the focus moves the focus to its parent (a dialog then keeps it).
 bool ShowWindow(WindowHandle window, ShowCommand command);
 // The window and all its ancestors are shown.
 bool IsWindowVisible(WindowHandle window);

@@ -153,6 +153,8 @@ class Window {
   const MessageMap& messageMap() const { return map_; }
   // Called after the window is gone (msg::NcDestroy has been handled).
   virtual void postNcDestroy() {}
+  // The typed event handlers below, for a message the map did not take.
+  LResult dispatchTyped(const Message& message);
 
   virtual void onDestroy() { defaultProcedure(); }
   virtual void onKeyDown(const KeyEvent&) { defaultProcedure(); }
@@ -181,7 +183,6 @@ class Window {
   };
   static LResult ObjectProcedure(WindowHandle window, MessageId message, WParam wParam, LParam lParam);
   LResult handle(const Message& message);
-  LResult dispatchTyped(const Message& message);
   void attached(WindowHandle window, WindowProcedure previous);
   void released();
 

@@ -1,0 +1,485 @@
+// The dialog template text format (described in dialog_template.h): its
+// tokens, its style words, the parser, and the registry of templates.
+#include "platform/ui/dialog_template.h"
+
+#include <charconv>
+#include <map>
+#include <memory>
+
+#include "platform/ui/controls/button.h"
+#include "platform/ui/controls/combo_box.h"
+#include "platform/ui/controls/edit.h"
+#include "platform/ui/controls/list_box.h"
+#include "platform/ui/controls/static_control.h"
+#include "window_system.h"
+
+namespace platform::ui {
+
+namespace {
+
+// ---- tokens
+
+struct Token {
+  enum class Kind { Word, Text } kind = Kind::Word;
+  std::string value;
+};
+
+// Splits a line into words and quoted texts; false with a message for an
+// unterminated text or an unknown escape.
+bool Tokenize(std::string_view line, std::vector<Token>& tokens, std::string& problem) {
+  std::size_t at = 0;
+  while (at < line.size()) {
+    const char c = line[at];
+    if (c == ' ' || c == '\t' || c == '\r') {
+      ++at;
+      continue;
+    }
+    if (c != '"') {
+      const std::size_t end = line.find_first_of(" \t\r\"", at);
+      const std::size_t stop = end == std::string_view::npos ? line.size() : end;
+      tokens.push_back({Token::Kind::Word, std::string(line.substr(at, stop - at))});
+      at = stop;
+      continue;
+    }
+    std::string text;
+    ++at;
+    for (;;) {
+      if (at >= line.size()) {
+        problem = "unterminated text";
+        return false;
+      }
+      const char t = line[at++];
+      if (t == '"') break;
+      if (t != '\\') {
+        text += t;
+        continue;
+      }
+      if (at >= line.size()) {
+        problem = "unterminated text";
+        return false;
+      }
+      const char escaped = line[at++];
+      switch (escaped) {
+        case '"': text += '"'; break;
+        case '\\': text += '\\'; break;
+        case 'n': text += '\n'; break;
+        case 't': text += '\t'; break;
+        default: problem = std::string("unknown escape \\") + escaped; return false;
+      }
+    }
+    tokens.push_back({Token::Kind::Text, std::move(text)});
+  }
+  return true;
+}
+
+bool ParseNumber(const Token& token, long long& value) {
+  if (token.kind != Token::Kind::Word || token.value.empty()) return false;
+  std::string_view text = token.value;
+  bool negative = false;
+  if (text.front() == '-') {
+    negative = true;
+    text.remove_prefix(1);
+  }
+  int base = 10;
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    base = 16;
+    text.remove_prefix(2);
+  }
+  unsigned long long magnitude = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
+  if (error != std::errc() || end != text.data() + text.size() || magnitude > 0xFFFFFFFFull) return false;
+  value = negative ? -static_cast<long long>(magnitude) : static_cast<long long>(magnitude);
+  return true;
+}
+
+// ---- style words
+
+struct StyleWord {
+  const char* word;
+  StyleBits bits;
+  StyleBits typeMask;  // non-zero: a type word, replacing the bits under the mask
+};
+
+constexpr StyleWord kWindowWords[] = {
+    {"popup", style::Popup, 0},
+    {"child", style::Child, 0},
+    {"visible", style::Visible, 0},
+    {"disabled", style::Disabled, 0},
+    {"clipsiblings", style::ClipSiblings, 0},
+    {"clipchildren", style::ClipChildren, 0},
+    {"caption", style::Caption, 0},
+    {"border", style::Border, 0},
+    {"dlgframe", style::DialogFrame, 0},
+    {"vscroll", style::VScroll, 0},
+    {"hscroll", style::HScroll, 0},
+    {"sysmenu", style::SystemMenu, 0},
+    {"thickframe", style::ThickFrame, 0},
+    {"group", style::Group, 0},
+    {"tabstop", style::TabStop, 0},
+};
+
+constexpr StyleWord kDialogWords[] = {
+    {"absalign", dialog_style::AbsoluteAlign, 0},
+    {"sysmodal", dialog_style::SystemModal, 0},
+    {"modalframe", dialog_style::ModalFrame, 0},
+    {"noidlemsg", dialog_style::NoIdleMessage, 0},
+    {"control", dialog_style::Control, 0},
+    {"center", dialog_style::Center, 0},
+    {"contexthelp", dialog_style::ContextHelp, 0},
+    {"minimizebox", style::MinimizeBox, 0},
+    {"maximizebox", style::MaximizeBox, 0},
+};
+
+constexpr StyleWord kExStyleWords[] = {
+    {"dlgmodalframe", exstyle::DialogModalFrame, 0},
+    {"noparentnotify", exstyle::NoParentNotify, 0},
+    {"topmost", exstyle::TopMost, 0},
+    {"toolwindow", exstyle::ToolWindow, 0},
+    {"windowedge", exstyle::WindowEdge, 0},
+    {"clientedge", exstyle::ClientEdge, 0},
+    {"contexthelp", exstyle::ContextHelp, 0},
+    {"controlparent", exstyle::ControlParent, 0},
+    {"staticedge", exstyle::StaticEdge, 0},
+};
+
+constexpr StyleWord kButtonWords[] = {
+    {"pushbutton", button::PushButton, button::TypeMask},
+    {"defpushbutton", button::DefPushButton, button::TypeMask},
+    {"checkbox", button::CheckBox, button::TypeMask},
+    {"autocheckbox", button::AutoCheckBox, button::TypeMask},
+    {"radiobutton", button::RadioButton, button::TypeMask},
+    {"autoradiobutton", button::AutoRadioButton, button::TypeMask},
+    {"3state", button::ThreeState, button::TypeMask},
+    {"auto3state", button::AutoThreeState, button::TypeMask},
+    {"groupbox", button::GroupBox, button::TypeMask},
+    {"lefttext", button::LeftText, 0},
+};
+
+constexpr StyleWord kEditWords[] = {
+    {"left", edit::Left, 0x0003},
+    {"center", edit::Center, 0x0003},
+    {"right", edit::Right, 0x0003},
+    {"multiline", edit::MultiLine, 0},
+    {"uppercase", edit::UpperCase, 0},
+    {"lowercase", edit::LowerCase, 0},
+    {"password", edit::Password, 0},
+    {"autovscroll", edit::AutoVScroll, 0},
+    {"autohscroll", edit::AutoHScroll, 0},
+    {"nohidesel", edit::NoHideSelection, 0},
+    {"readonly", edit::ReadOnly, 0},
+    {"wantreturn", edit::WantReturn, 0},
+    {"number", edit::Number, 0},
+};
+
+constexpr StyleWord kStaticWords[] = {
+    {"left", static_control::Left, static_control::TypeMask},
+    {"center", static_control::Center, static_control::TypeMask},
+    {"right", static_control::Right, static_control::TypeMask},
+    {"icon", static_control::Icon, static_control::TypeMask},
+    {"blackrect", static_control::BlackRect, static_control::TypeMask},
+    {"grayrect", static_control::GrayRect, static_control::TypeMask},
+    {"etchedhorz", static_control::EtchedHorizontal, static_control::TypeMask},
+    {"simple", static_control::Simple, static_control::TypeMask},
+    {"leftnowordwrap", static_control::LeftNoWordWrap, static_control::TypeMask},
+    {"bitmap", static_control::Bitmap, static_control::TypeMask},
+    {"noprefix", static_control::NoPrefix, 0},
+    {"notify", static_control::Notify, 0},
+    {"centerimage", static_control::CenterImage, 0},
+    {"sunken", static_control::Sunken, 0},
+};
+
+constexpr StyleWord kComboWords[] = {
+    {"simple", combo_box::Simple, combo_box::TypeMask},
+    {"dropdown", combo_box::DropDown, combo_box::TypeMask},
+    {"dropdownlist", combo_box::DropDownList, combo_box::TypeMask},
+    {"autohscroll", combo_box::AutoHScroll, 0},
+    {"sort", combo_box::Sort, 0},
+    {"hasstrings", combo_box::HasStrings, 0},
+    {"nointegralheight", combo_box::NoIntegralHeight, 0},
+    {"uppercase", combo_box::UpperCase, 0},
+};
+
+constexpr StyleWord kListWords[] = {
+    {"notify", list_box::Notify, 0},
+    {"sort", list_box::Sort, 0},
+    {"noredraw", list_box::NoRedraw, 0},
+    {"ownerdrawfixed", list_box::OwnerDrawFixed, 0},
+    {"ownerdrawvariable", list_box::OwnerDrawVariable, 0},
+    {"hasstrings", list_box::HasStrings, 0},
+    {"usetabstops", list_box::UseTabStops, 0},
+    {"nointegralheight", list_box::NoIntegralHeight, 0},
+    {"wantkeyboardinput", list_box::WantKeyboardInput, 0},
+    {"disablenoscroll", list_box::DisableNoScroll, 0},
+};
+
+struct WordTable {
+  const StyleWord* begin;
+  const StyleWord* end;
+};
+template <std::size_t N>
+constexpr WordTable TableOf(const StyleWord (&words)[N]) {
+  return {words, words + N};
+}
+
+const StyleWord* FindWord(std::initializer_list<WordTable> tables, std::string_view word) {
+  for (const WordTable& table : tables)
+    for (const StyleWord* entry = table.begin; entry != table.end; ++entry)
+      if (word == entry->word) return entry;
+  return nullptr;
+}
+
+// Applies the style words to the bits; false with a message for an unknown
+// word.
+bool ApplyStyleWords(const std::vector<Token>& tokens, std::size_t first, std::initializer_list<WordTable> tables,
+                     StyleBits& bits, std::string& problem) {
+  for (std::size_t i = first; i < tokens.size(); ++i) {
+    const Token& token = tokens[i];
+    long long number = 0;
+    if (ParseNumber(token, number) && number >= 0) {
+      bits |= static_cast<StyleBits>(number);
+      continue;
+    }
+    if (token.kind != Token::Kind::Word) {
+      problem = "a text where a style word belongs";
+      return false;
+    }
+    const bool remove = token.value.size() > 1 && token.value.front() == '-';
+    const std::string_view name = remove ? std::string_view(token.value).substr(1) : std::string_view(token.value);
+    const StyleWord* word = FindWord(tables, name);
+    if (word == nullptr) {
+      problem = "unknown style word '" + token.value + "'";
+      return false;
+    }
+    if (remove)
+      bits &= ~(word->typeMask ? (word->bits | word->typeMask) : word->bits);
+    else if (word->typeMask)
+      bits = (bits & ~word->typeMask) | word->bits;
+    else
+      bits |= word->bits;
+  }
+  return true;
+}
+
+// ---- control kinds
+
+struct ControlKind {
+  const char* keyword;
+  const char* className;
+  StyleBits style;  // beyond child | visible
+};
+
+constexpr ControlKind kKinds[] = {
+    {"edit", edit::kClassName, style::TabStop | style::Border | edit::AutoHScroll},
+    {"static", static_control::kClassName, static_control::Left},
+    {"button", button::kClassName, button::PushButton | style::TabStop},
+    {"defbutton", button::kClassName, button::DefPushButton | style::TabStop},
+    {"checkbox", button::kClassName, button::AutoCheckBox | style::TabStop},
+    {"radio", button::kClassName, button::AutoRadioButton},
+    {"groupbox", button::kClassName, button::GroupBox},
+    {"combobox", combo_box::kClassName, combo_box::DropDownList | style::VScroll | style::TabStop},
+    {"listbox", list_box::kClassName, list_box::Notify | style::Border | style::VScroll | style::TabStop},
+};
+
+// The style words a control of the class takes beyond the window words.
+WordTable ClassWords(std::string_view className) {
+  using detail::EqualsIgnoringCase;
+  if (EqualsIgnoringCase(className, button::kClassName)) return TableOf(kButtonWords);
+  if (EqualsIgnoringCase(className, edit::kClassName)) return TableOf(kEditWords);
+  if (EqualsIgnoringCase(className, static_control::kClassName)) return TableOf(kStaticWords);
+  if (EqualsIgnoringCase(className, combo_box::kClassName)) return TableOf(kComboWords);
+  if (EqualsIgnoringCase(className, list_box::kClassName)) return TableOf(kListWords);
+  return {nullptr, nullptr};
+}
+
+// ---- the parser
+
+class Parser {
+ public:
+  explicit Parser(TemplateError& error) : error_(error) {}
+
+  std::optional<DialogTemplate> parse(std::string_view text) {
+    result_.style = style::Popup | style::Caption | style::SystemMenu | dialog_style::ModalFrame;
+    std::size_t start = 0;
+    int number = 0;
+    while (start <= text.size()) {
+      const std::size_t end = text.find('\n', start);
+      const std::string_view line = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+      ++number;
+      if (!parseLine(line, number)) return std::nullopt;
+      if (end == std::string_view::npos) break;
+      start = end + 1;
+    }
+    if (!sawDialog_) return fail(0, "no 'dialog' line");
+    if (!sawSize_) return fail(0, "no 'size' line");
+    return std::move(result_);
+  }
+
+ private:
+  std::nullopt_t fail(int line, std::string message) {
+    error_.line = line;
+    error_.message = std::move(message);
+    return std::nullopt;
+  }
+
+  bool failed(int line, std::string message) {
+    fail(line, std::move(message));
+    return false;
+  }
+
+  bool number(const Token& token, int line, const char* what, long long low, long long high, int& out) {
+    long long value = 0;
+    if (!ParseNumber(token, value) || value < low || value > high)
+      return failed(line, std::string("bad ") + what + " '" + token.value + "'");
+    out = static_cast<int>(value);
+    return true;
+  }
+
+  bool expect(const std::vector<Token>& tokens, std::size_t count, int line, const char* usage) {
+    if (tokens.size() < count) return failed(line, std::string("expected: ") + usage);
+    return true;
+  }
+
+  bool parseLine(std::string_view line, int lineNumber) {
+    std::vector<Token> tokens;
+    std::string problem;
+    if (!Tokenize(line, tokens, problem)) return failed(lineNumber, problem);
+    if (tokens.empty() || (tokens[0].kind == Token::Kind::Word && tokens[0].value[0] == '#')) return true;
+    if (tokens[0].kind != Token::Kind::Word) return failed(lineNumber, "a line must start with a keyword");
+    const std::string& keyword = tokens[0].value;
+    if (!sawDialog_ && keyword != "dialog") return failed(lineNumber, "the first line must be 'dialog <id>'");
+    if (keyword == "dialog") {
+      if (sawDialog_) return failed(lineNumber, "a second 'dialog' line");
+      sawDialog_ = true;
+      if (!expect(tokens, 2, lineNumber, "dialog <id>")) return false;
+      return number(tokens[1], lineNumber, "id", 1, 0xFFFF, result_.id) && noMore(tokens, 2, lineNumber);
+    }
+    if (keyword == "caption") {
+      if (!header(lineNumber) || !expect(tokens, 2, lineNumber, "caption \"<text>\"")) return false;
+      if (tokens[1].kind != Token::Kind::Text) return failed(lineNumber, "the caption must be a quoted text");
+      result_.caption = tokens[1].value;
+      return noMore(tokens, 2, lineNumber);
+    }
+    if (keyword == "font") {
+      if (!header(lineNumber) || !expect(tokens, 3, lineNumber, "font <points> \"<face>\"")) return false;
+      if (!number(tokens[1], lineNumber, "point size", 1, 72, result_.fontPoints)) return false;
+      if (tokens[2].kind != Token::Kind::Text || tokens[2].value.empty())
+        return failed(lineNumber, "the font face must be a quoted text");
+      result_.fontFace = tokens[2].value;
+      return noMore(tokens, 3, lineNumber);
+    }
+    if (keyword == "position" || keyword == "size") {
+      if (!header(lineNumber) || !expect(tokens, 3, lineNumber, "position <x> <y> / size <width> <height>"))
+        return false;
+      int a = 0;
+      int b = 0;
+      const bool size = keyword == "size";
+      if (!number(tokens[1], lineNumber, size ? "width" : "x", size ? 1 : -32768, 32767, a) ||
+          !number(tokens[2], lineNumber, size ? "height" : "y", size ? 1 : -32768, 32767, b))
+        return false;
+      if (size) {
+        sawSize_ = true;
+        result_.rect.right = result_.rect.left + a;
+        result_.rect.bottom = result_.rect.top + b;
+      } else {
+        result_.rect = Rect::FromSize(a, b, result_.rect.width(), result_.rect.height());
+      }
+      return noMore(tokens, 3, lineNumber);
+    }
+    if (keyword == "style" || keyword == "exstyle") {
+      if (!header(lineNumber)) return false;
+      const bool ex = keyword == "exstyle";
+      StyleBits bits = 0;
+      const bool ok = ex ? ApplyStyleWords(tokens, 1, {TableOf(kExStyleWords)}, bits, problem)
+                         : ApplyStyleWords(tokens, 1, {TableOf(kWindowWords), TableOf(kDialogWords)}, bits, problem);
+      if (!ok) return failed(lineNumber, problem);
+      (ex ? result_.exStyle : result_.style) = bits;
+      return true;
+    }
+    return parseControl(tokens, lineNumber);
+  }
+
+  bool header(int lineNumber) {
+    if (!result_.controls.empty()) return failed(lineNumber, "dialog lines must come before the controls");
+    return true;
+  }
+
+  bool noMore(const std::vector<Token>& tokens, std::size_t used, int lineNumber) {
+    if (tokens.size() > used) return failed(lineNumber, "unexpected '" + tokens[used].value + "'");
+    return true;
+  }
+
+  bool parseControl(const std::vector<Token>& tokens, int lineNumber) {
+    const std::string& keyword = tokens[0].value;
+    ControlTemplate control;
+    std::size_t next = 1;
+    if (keyword == "control") {
+      if (tokens.size() < 2 || tokens[1].kind != Token::Kind::Text || tokens[1].value.empty())
+        return failed(lineNumber, "expected: control \"<class>\" <id> \"<text>\" <x> <y> <width> <height>");
+      control.className = tokens[1].value;
+      control.style = style::TabStop;
+      next = 2;
+    } else {
+      const ControlKind* kind = nullptr;
+      for (const ControlKind& k : kKinds)
+        if (keyword == k.keyword) kind = &k;
+      if (kind == nullptr) return failed(lineNumber, "unknown keyword '" + keyword + "'");
+      control.className = kind->className;
+      control.style = kind->style;
+    }
+    control.style |= style::Child | style::Visible;
+    if (!expect(tokens, next + 6, lineNumber, "<kind> <id> \"<text>\" <x> <y> <width> <height> [<style>...]"))
+      return false;
+    if (!number(tokens[next], lineNumber, "id", -1, 0xFFFF, control.id)) return false;
+    if (tokens[next + 1].kind != Token::Kind::Text) return failed(lineNumber, "the control text must be quoted");
+    control.text = tokens[next + 1].value;
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    if (!number(tokens[next + 2], lineNumber, "x", -32768, 32767, x) ||
+        !number(tokens[next + 3], lineNumber, "y", -32768, 32767, y) ||
+        !number(tokens[next + 4], lineNumber, "width", 0, 32767, width) ||
+        !number(tokens[next + 5], lineNumber, "height", 0, 32767, height))
+      return false;
+    control.rect = Rect::FromSize(x, y, width, height);
+    std::string problem;
+    if (!ApplyStyleWords(tokens, next + 6, {TableOf(kWindowWords), ClassWords(control.className)}, control.style,
+                         problem))
+      return failed(lineNumber, problem);
+    result_.controls.push_back(std::move(control));
+    return true;
+  }
+
+  TemplateError& error_;
+  DialogTemplate result_;
+  bool sawDialog_ = false;
+  bool sawSize_ = false;
+};
+
+std::map<int, std::unique_ptr<DialogTemplate>>& Registry() {
+  static auto* registry = new std::map<int, std::unique_ptr<DialogTemplate>>();  // lives to the end of the process
+  return *registry;
+}
+
+}  // namespace
+
+std::optional<DialogTemplate> ParseDialogTemplate(std::string_view text, TemplateError& error) {
+  error = {};
+  return Parser(error).parse(text);
+}
+
+bool RegisterDialogTemplate(DialogTemplate dialogTemplate) {
+  auto& registry = Registry();
+  if (registry.count(dialogTemplate.id) != 0) return false;
+  const int id = dialogTemplate.id;
+  registry.emplace(id, std::make_unique<DialogTemplate>(std::move(dialogTemplate)));
+  return true;
+}
+
+const DialogTemplate* FindDialogTemplate(int id) {
+  auto& registry = Registry();
+  auto it = registry.find(id);
+  return it == registry.end() ? nullptr : it->second.get();
+}
+
+}  // namespace platform::ui
