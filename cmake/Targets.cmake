@@ -50,3 +50,18 @@ function(qiv_add_program name)
   target_link_libraries(${name} PRIVATE qiv_options qiv_sanitizer_defaults ${ARG_LIBRARIES})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ARG_DIRECTORY})
 endfunction()
+
+# A test that runs a program in a real window on a virtual X server
+# (xvfb-run). xvfb-run -a picks a free display, but two started at once may
+# pick the same one, so every such test holds the lock "xvfb". Without
+# xvfb-run the test is left out with a warning.
+find_program(QIV_XVFB_RUN xvfb-run)
+function(qiv_add_xvfb_test name)
+  cmake_parse_arguments(ARG "" "LABEL" "COMMAND" ${ARGN})
+  if(NOT QIV_XVFB_RUN)
+    message(WARNING "xvfb-run not found: the real-window test ${name} is left out (scripts/install-dependencies.sh installs it)")
+    return()
+  endif()
+  add_test(NAME ${name} COMMAND ${QIV_XVFB_RUN} -a -s "-screen 0 1024x768x24" ${ARG_COMMAND})
+  set_tests_properties(${name} PROPERTIES LABELS ${ARG_LABEL} TIMEOUT 60 RESOURCE_LOCK xvfb)
+endfunction()

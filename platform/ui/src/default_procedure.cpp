@@ -3,8 +3,10 @@
 #include <cstring>
 
 #include "platform/ui/focus.h"
+#include "platform/ui/gdi.h"
 #include "platform/ui/keys.h"
 #include "platform/ui/messages.h"
+#include "platform/ui/paint.h"
 #include "platform/ui/window.h"
 #include "scroll_bar_tracking.h"
 #include "window_system.h"
@@ -47,7 +49,32 @@ LResult DefaultWindowProcedure(WindowHandle window, MessageId message, WParam wP
     }
     case msg::SetText:
       record->text = lParam ? std::string(reinterpret_cast<const char*>(lParam)) : std::string();
+      InvalidateRect(window);
       return 1;
+    case msg::EraseBackground:
+      // A top-level window is cleared to the window colour; a child shows
+      // its parent's background.
+      if (record->parent != nullptr) return 0;
+      FillRect(reinterpret_cast<DcHandle>(wParam), ClientRect(window), GetSystemColorBrush(SystemColor::Window));
+      return 1;
+    case msg::Paint: {
+      PaintInfo info;
+      BeginPaint(window, info);
+      EndPaint(window, info);
+      return 0;
+    }
+    case msg::CtlColorEdit:
+    case msg::CtlColorListBox:
+    case msg::CtlColorStatic:
+    case msg::CtlColorButton:
+    case msg::CtlColorDialog:
+    case msg::CtlColorScrollBar: {
+      const auto dc = reinterpret_cast<DcHandle>(wParam);
+      const bool field = message == msg::CtlColorEdit || message == msg::CtlColorListBox;
+      SetTextColor(dc, GetSystemColor(field ? SystemColor::WindowText : SystemColor::ButtonText));
+      SetBackgroundColor(dc, GetSystemColor(field ? SystemColor::Window : SystemColor::ButtonFace));
+      return HandleToParam(GetSystemColorBrush(field ? SystemColor::Window : SystemColor::ButtonFace));
+    }
     case msg::GetText:
       return CopyTextOut(record->text, wParam, lParam);
     case msg::GetTextLength:

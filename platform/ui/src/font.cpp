@@ -2,6 +2,7 @@
 #include "platform/ui/font.h"
 
 #include <algorithm>
+#include <cctype>
 #include <memory>
 #include <unordered_map>
 
@@ -64,6 +65,24 @@ FontMetrics HeadlessFontMetrics(const FontSpec& spec) {
   metrics.averageCharWidth = std::max(1, (em * 5 + 5) / 10);
   metrics.maxCharWidth = metrics.averageCharWidth;
   return metrics;
+}
+
+std::string_view MappedFontFace(const FontSpec& spec) {
+  static constexpr std::string_view kSans = "Liberation Sans";
+  static constexpr std::string_view kMono = "Liberation Mono";
+  static constexpr std::string_view kSerif = "Liberation Serif";
+  std::string face;
+  for (char c : spec.face) face += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (face == "ms sans serif") return kSans;
+  if (face == "courier" || face == "courier new") return kMono;
+  if (face == "times new roman") return kSerif;
+  switch (spec.pitchAndFamily & 0xF0) {
+    case 0x10: return kSerif;
+    case 0x20: return kSans;
+    case 0x30: return kMono;
+    default: break;
+  }
+  return (spec.pitchAndFamily & 0x03) == 1 ? kMono : kSans;
 }
 
 FontMetrics MeasureFont(FontHandle font) {

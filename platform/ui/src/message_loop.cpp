@@ -140,6 +140,7 @@ bool IsQuitPending() { return WindowSystem::Get().quitPending; }
 bool GetMessage(Message& message) {
   for (;;) {
     if (TakeNext(message)) return message.message != msg::Quit;
+    detail::PaintWindowsOnScreen();
     if (!CurrentBackend().waitForInput(NextTimerDue())) {
       // Nothing can ever arrive: end the loop as a quit would.
       message = {};

@@ -8,6 +8,7 @@
 
 #include "platform/ui/focus.h"
 #include "platform/ui/messages.h"
+#include "platform/ui/paint.h"
 #include "window_system.h"
 
 namespace platform::ui {
@@ -182,6 +183,7 @@ bool DestroyWindow(WindowHandle window) {
     record = Find(window);
     if (record == nullptr || record->destroying) return false;
   }
+  detail::InvalidateWhereWindowIs(window);
   MarkDestroying(window);
   detail::MoveFocusOutOf(window);
   if (system.capture && (system.capture == window || IsDescendant(window, system.capture))) ReleaseCapture();
@@ -191,6 +193,7 @@ bool DestroyWindow(WindowHandle window) {
     SendMessage(window, msg::ShowWindow, 0, 0);
   }
   detail::ForgetWindow(window);
+  detail::ForgetCaretOwner(window);
   SendDestroyMessages(window);
   return true;
 }
@@ -414,7 +417,9 @@ bool SetWindowPosition(WindowHandle window, WindowHandle insertAfter, Rect rectI
   }
   if (after != before) {
     const Size clientBefore = detail::ClientSizeOf(window);
+    detail::InvalidateWhereWindowIs(window);
     record->rect = after;
+    detail::InvalidateWhereWindowIs(window);
     if (after.left != before.left || after.top != before.top)
       SendMessage(window, msg::Move, 0, PointToParam({after.left, after.top}));
     detail::NotifyClientSizeChange(window, clientBefore);
@@ -444,6 +449,7 @@ bool ShowWindow(WindowHandle window, ShowCommand command) {
     }
   }
   if (show != wasVisible) {
+    detail::InvalidateWhereWindowIs(window);
     if (show) {
       record->style |= style::Visible;
     } else {
@@ -501,6 +507,7 @@ bool EnableWindow(WindowHandle window, bool enable) {
   } else {
     record->style &= ~style::Disabled;
   }
+  InvalidateRect(window);
   SendMessage(window, msg::Enable, enable ? 1 : 0, 0);
   return wasDisabled;
 }

@@ -14,6 +14,7 @@
 
 #include "platform/ui/input.h"
 #include "platform/ui/message_loop.h"
+#include "platform/ui/paint.h"
 #include "platform/ui/scroll_bar.h"
 #include "platform/ui/window.h"
 
@@ -59,6 +60,9 @@ struct WindowRecord {
   WindowHandle lastFocus = nullptr;  // top-level: the last window inside that was given the focus
   bool redraw = true;
   bool destroying = false;
+  Rect invalid;  // the update rectangle, client coordinates (empty: none)
+  bool erasePending = false;
+  bool frameInvalid = false;  // the frame is to be drawn again
 };
 
 struct InputEvent {
@@ -232,6 +236,35 @@ bool HandleFontMessage(ControlState& state, MessageId message, WParam wParam, LR
 
 // Sends the parent msg::Command with the control's id and the code.
 void NotifyParent(WindowHandle control, unsigned code);
+
+// Painting (gdi/painting.cpp): paints, on the backend's surfaces, the
+// windows that need it (the loops call it before they wait).
+void PaintWindowsOnScreen();
+// True when the message may change how a control looks: focus, text,
+// font, the enabled state, keys, clicks (mouse moves only while the
+// control holds the capture).
+bool ChangesLook(WindowHandle window, MessageId message);
+// What a control's msg::Paint starts with: the paint context with the
+// control's font selected, the colours its parent chose (paint.h) set on
+// it, the background brush, and whether the control is enabled.
+struct ControlPaint {
+  PaintInfo info;
+  DcHandle dc = nullptr;
+  BrushHandle background = nullptr;
+  Rect client;
+  bool enabled = true;
+};
+ControlPaint BeginControlPaint(WindowHandle window, FontHandle font);
+void EndControlPaint(WindowHandle window, ControlPaint& paint);
+// The surface a paint of the top-level window's tree is drawing on now
+// (null when none is under way): a window context taken during a paint
+// draws there too.
+Surface* SurfaceOfPaintUnderWay(WindowHandle topLevel);
+// Invalidates what the window covers: the area of its parent under it
+// (the window itself, frame and all, for a top-level window).
+void InvalidateWhereWindowIs(WindowHandle window);
+// The caret forgets a window being destroyed.
+void ForgetCaretOwner(WindowHandle window);
 
 void DestroyMenuOfWindow(MenuHandle menu);
 // Keyboard menu (Alt, F10) and a click on the menu bar.

@@ -50,6 +50,9 @@ std::string MessageName(MessageId message) {
     case msg::KillFocus: return "killfocus";
     case msg::Enable: return "enable";
     case msg::ShowWindow: return "show";
+    case msg::Paint: return "paint";
+    case msg::EraseBackground: return "erase";
+    case msg::CtlColorStatic: return "ctlcolorstatic";
     case msg::NcCreate: return "nccreate";
     case msg::NcDestroy: return "ncdestroy";
     case msg::MouseActivate: return "mouseactivate";

@@ -4,6 +4,8 @@
 #include <memory>
 
 #include "platform/ui/focus.h"
+#include "platform/ui/gdi.h"
+#include "platform/ui/style_painter.h"
 #include "platform/ui/keys.h"
 #include "platform/ui/window.h"
 #include "window_system.h"
@@ -101,7 +103,89 @@ LResult DialogCodeFor(StyleBits style) {
   }
 }
 
+void DrawLabel(const ControlPaint& paint, const std::string& text, Rect rect, unsigned format) {
+  SetBackgroundMode(paint.dc, BackgroundMode::Transparent);
+  if (paint.enabled) {
+    DrawText(paint.dc, text, rect, format);
+  } else {
+    StylePainter::PaintDisabledText(paint.dc, rect, text, format);
+  }
+}
+
+// The label's rectangle as drawn (for the focus rectangle).
+Rect LabelRect(const ControlPaint& paint, const std::string& text, const Rect& area, unsigned format) {
+  Rect measured = area;
+  DrawText(paint.dc, text, measured, format | draw_text::CalculateRect);
+  int left = area.left;
+  if (format & draw_text::Center) left = area.left + (area.width() - measured.width()) / 2;
+  const int top = area.top + (area.height() - measured.height()) / 2;
+  return Rect::FromSize(left, top, measured.width(), measured.height()).inflatedBy(1, 1);
+}
+
+void PaintButton(WindowHandle window, const ButtonState& state) {
+  ControlPaint paint = BeginControlPaint(window, state.font);
+  const StyleBits style = WindowStyle(window);
+  const std::string text = WindowText(window);
+  const Rect client = paint.client;
+  const unsigned single = draw_text::SingleLine | draw_text::VerticalCenter;
+  if (button::IsPushButton(style)) {
+    const bool isDefault = button::TypeOf(style) == button::DefPushButton;
+    const Rect face = StylePainter::PaintButton(paint.dc, client, state.pushed, isDefault);
+    DrawLabel(paint, text, face, single | draw_text::Center);
+    if (state.focused) StylePainter::PaintFocusRect(paint.dc, face.inflatedBy(-3, -3).offsetBy(state.pushed ? -1 : 0, state.pushed ? -1 : 0));
+  } else if (button::TypeOf(style) == button::GroupBox) {
+    // The inside is left to the parent: only the frame and the caption.
+    const int textHeight = GetTextMetrics(paint.dc).height;
+    Rect caption = Rect::FromSize(client.left + 8, client.top, 0, textHeight);
+    DrawText(paint.dc, text, caption, draw_text::SingleLine | draw_text::CalculateRect);
+    StylePainter::PaintGroupFrame(paint.dc, client, client.top + textHeight / 2, caption.left - 2,
+                                  text.empty() ? 0 : caption.width() + 4);
+    DrawLabel(paint, text, caption, draw_text::SingleLine);
+  } else {
+    FillRect(paint.dc, client, paint.background);
+    const bool radio = button::IsRadioButton(style);
+    const int box = radio ? StylePainter::kRadioButtonSize : StylePainter::kCheckBoxSize;
+    const bool leftText = (style & button::LeftText) != 0;
+    const Point at{leftText ? client.right - box : client.left, client.top + (client.height() - box) / 2};
+    if (radio)
+      StylePainter::PaintRadioButton(paint.dc, at, state.check != 0, paint.enabled, state.pushed);
+    else
+      StylePainter::PaintCheckBox(paint.dc, at, static_cast<int>(state.check), paint.enabled, state.pushed);
+    const Rect label = leftText ? Rect{client.left, client.top, client.right - box - 4, client.bottom}
+                                : Rect{client.left + box + 4, client.top, client.right, client.bottom};
+    DrawLabel(paint, text, label, single);
+    if (state.focused && !text.empty()) StylePainter::PaintFocusRect(paint.dc, LabelRect(paint, text, label, single));
+  }
+  EndControlPaint(window, paint);
+}
+
+bool ChangesButtonLook(MessageId message) {
+  switch (message) {
+    case button::SetCheck:
+    case button::SetState:
+    case button::SetStyle:
+    case button::Click:
+      return true;
+    default:
+      return false;
+  }
+}
+
+LResult ButtonBehaviour(WindowHandle window, MessageId message, WParam wParam, LParam lParam);
+
 LResult ButtonProcedure(WindowHandle window, MessageId message, WParam wParam, LParam lParam) {
+  if (message == msg::Paint) {
+    if (ButtonState* state = StateOf<ButtonState>(window)) {
+      PaintButton(window, *state);
+      return 0;
+    }
+  }
+  const LResult result = ButtonBehaviour(window, message, wParam, lParam);
+  if (IsWindow(window) && (ChangesLook(window, message) || ChangesButtonLook(message))) InvalidateRect(window);
+  return result;
+}
+
+LResult ButtonBehaviour(WindowHandle window, MessageId message, WParam wParam, LParam lParam) {
   ButtonState* state = ControlStateFor<ButtonState>(window, message);
   if (state == nullptr) return DefaultWindowProcedure(window, message, wParam, lParam);
   WindowRecord* record = Find(window);

@@ -14,6 +14,8 @@
 #include "platform/ui/keys.h"
 #include "platform/ui/metrics.h"
 #include "platform/ui/window.h"
+#include "platform/ui/gdi.h"
+#include "platform/ui/style_painter.h"
 #include "window_system.h"
 
 namespace platform::ui::detail {
@@ -35,6 +37,9 @@ class ComboState : public ControlState {
 bool HasEdit(const WindowRecord& record) {
   return (record.style & combo_box::TypeMask) != combo_box::DropDownList;
 }
+
+// The field's sunken edge and a pixel of margin.
+constexpr int kFieldInset = 3;
 
 class Combo {
  public:
@@ -81,8 +86,10 @@ class Combo {
                         position::NoMove | position::NoZOrder | position::NoActivate);
       state_.resizing = false;
     }
+    // The edit lies inside the field's sunken edge, left of the button.
     if (state_.edit != nullptr)
-      MoveWindow(state_.edit, Rect::FromSize(0, 0, std::max(0, rect.width() - arrow), state_.fieldHeight));
+      MoveWindow(state_.edit, Rect::FromSize(kFieldInset, kFieldInset, std::max(0, rect.width() - arrow - 2 * kFieldInset),
+                                             std::max(0, state_.fieldHeight - 2 * kFieldInset)));
   }
 
   void drop() {
@@ -198,6 +205,8 @@ class Combo {
 
 void CreateParts(WindowHandle window, WindowRecord& record, ComboState& state) {
   state.droppedHeight = record.rect.height();
+  // The vertical scroll bar a combo is made with belongs to its list.
+  record.style &= ~style::VScroll;
   if (HasEdit(record)) {
     WindowCreation edit;
     edit.className = edit::kClassName;
@@ -216,7 +225,68 @@ void CreateParts(WindowHandle window, WindowRecord& record, ComboState& state) {
   AttachListToCombo(state.list, window);
 }
 
+// ---- painting
+
+// The field: a sunken edge, the drop button at the right, and for a
+// drop-down list the selected item's text (highlighted while the combo
+// has the focus); a drop-down's edit child paints its own text.
+void PaintCombo(WindowHandle window, WindowRecord& record, ComboState& state) {
+  ControlPaint paint = BeginControlPaint(window, state.font);
+  const Rect inside = StylePainter::PaintEdge(paint.dc, paint.client, StylePainter::Edge::Sunken);
+  FillRect(paint.dc, inside, paint.background);
+  const int arrow = GetSystemMetric(SystemMetric::VerticalScrollWidth);
+  const Rect button{inside.right - arrow, inside.top, inside.right, inside.bottom};
+  StylePainter::PaintArrowButton(paint.dc, button, StylePainter::Arrow::Down, state.dropped, paint.enabled);
+  if (!HasEdit(record)) {
+    const Rect field{inside.left, inside.top, button.left, inside.bottom};
+    const bool focused = GetFocus() == window && !state.dropped;
+    const Rect text = field.inflatedBy(-1, -1);
+    if (focused) FillSolidRect(paint.dc, text, GetSystemColor(SystemColor::Highlight));
+    SetBackgroundMode(paint.dc, BackgroundMode::Transparent);
+    SetTextColor(paint.dc, !paint.enabled ? GetSystemColor(SystemColor::GrayText)
+                           : focused      ? GetSystemColor(SystemColor::HighlightText)
+                                          : TextColorOf(paint.dc));
+    Rect place = text.inflatedBy(-1, 0);
+    DrawText(paint.dc, WindowText(window), place, draw_text::SingleLine | draw_text::VerticalCenter | draw_text::NoPrefix);
+    if (focused) {
+      SetTextColor(paint.dc, GetSystemColor(SystemColor::HighlightText));
+      StylePainter::PaintFocusRect(paint.dc, text);
+    }
+  }
+  EndControlPaint(window, paint);
+}
+
+bool ChangesComboLook(MessageId message) {
+  switch (message) {
+    case combo_box::AddString:
+    case combo_box::DeleteString:
+    case combo_box::InsertString:
+    case combo_box::ResetContent:
+    case combo_box::SelectString:
+    case combo_box::SetCurrentSelection:
+    case combo_box::ShowDropDown:
+    case msg::Command:
+      return true;
+    default:
+      return false;
+  }
+}
+
+LResult ComboBehaviour(WindowHandle window, MessageId message, WParam wParam, LParam lParam);
+
 LResult ComboProcedure(WindowHandle window, MessageId message, WParam wParam, LParam lParam) {
+  if (message == msg::Paint) {
+    if (ComboState* state = StateOf<ComboState>(window)) {
+      PaintCombo(window, *Find(window), *state);
+      return 0;
+    }
+  }
+  const LResult result = ComboBehaviour(window, message, wParam, lParam);
+  if (IsWindow(window) && (ChangesLook(window, message) || ChangesComboLook(message))) InvalidateRect(window, nullptr, true);
+  return result;
+}
+
+LResult ComboBehaviour(WindowHandle window, MessageId message, WParam wParam, LParam lParam) {
   ComboState* state = ControlStateFor<ComboState>(window, message);
   if (state == nullptr) return DefaultWindowProcedure(window, message, wParam, lParam);
   WindowRecord* record = Find(window);

@@ -7,13 +7,16 @@
 #include <string>
 
 #include "platform/ui/backend.h"
+#include "platform/ui/clipboard.h"
 #include "platform/ui/controls/combo_box.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/font.h"
+#include "platform/ui/gdi.h"
 #include "platform/ui/input.h"
 #include "platform/ui/keys.h"
 #include "platform/ui/message_loop.h"
 #include "platform/ui/window.h"
+#include "edit_painting.h"
 #include "window_system.h"
 
 namespace platform::ui::detail {
@@ -281,7 +284,108 @@ bool IsComboKey(WParam code, WindowHandle combo) {
   }
 }
 
+// ---- painting
+
+EditView ViewOf(const WindowRecord& record, const EditState& state) {
+  EditView view;
+  view.text = &record.text;
+  view.password = (record.style & edit::Password) != 0;
+  view.multiLine = (record.style & edit::MultiLine) != 0;
+  view.keepSelection = (record.style & edit::NoHideSelection) != 0;
+  view.firstVisible = state.firstVisible;
+  view.selectionStart = state.start();
+  view.selectionEnd = state.end();
+  view.caret = state.caret;
+  view.font = state.font;
+  return view;
+}
+
+bool ChangesEditLook(MessageId message) {
+  switch (message) {
+    case edit::SetSelection:
+    case edit::ReplaceSelection:
+    case edit::ScrollCaret:
+    case edit::LineScroll:
+    case msg::Cut:
+    case msg::Paste:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// The clipboard commands, and Ctrl+C, Ctrl+X and Ctrl+V for them.
+bool HandleClipboard(WindowHandle window, WindowRecord& record, EditState& state, MessageId message, WParam wParam) {
+  if (message == msg::KeyDown && IsKeyDown(key::Control) && !IsKeyDown(key::Alt)) {
+    if (wParam == 'C') message = msg::Copy;
+    else if (wParam == 'X') message = msg::Cut;
+    else if (wParam == 'V') message = msg::Paste;
+    else return false;
+  }
+  Edit edit(window, record, state);
+  const std::string selected = record.text.substr(static_cast<std::size_t>(state.start()),
+                                                  static_cast<std::size_t>(state.end() - state.start()));
+  switch (message) {
+    case msg::Copy:
+      // A password is never copied out.
+      if (!selected.empty() && !(record.style & edit::Password)) SetClipboardText(selected);
+      return true;
+    case msg::Cut:
+      if (selected.empty() || (record.style & edit::Password)) return true;
+      if (edit.readOnly()) {
+        MessageBeep(0);
+        return true;
+      }
+      SetClipboardText(selected);
+      edit.replaceSelection({}, false);
+      return true;
+    case msg::Paste: {
+      const auto text = ClipboardText();
+      if (!text) return true;
+      if (edit.readOnly()) {
+        MessageBeep(0);
+        return true;
+      }
+      std::string insert = *text;
+      // One line only in a single-line field: the first.
+      if (!edit.multiLine()) insert = insert.substr(0, insert.find_first_of("\r\n"));
+      edit.replaceSelection(insert, true);
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+LResult EditBehaviour(WindowHandle window, MessageId message, WParam wParam, LParam lParam);
+
 LResult EditProcedure(WindowHandle window, MessageId message, WParam wParam, LParam lParam) {
+  EditState* state = StateOf<EditState>(window);
+  WindowRecord* record = Find(window);
+  if (state != nullptr && message == msg::Paint) {
+    PaintEditField(window, ViewOf(*record, *state));
+    return 0;
+  }
+  LResult result = 0;
+  if (state == nullptr || !HandleClipboard(window, *record, *state, message, wParam))
+    result = EditBehaviour(window, message, wParam, lParam);
+  state = StateOf<EditState>(window);
+  if (state == nullptr) return result;
+  record = Find(window);
+  if (message == msg::SetFocus) {
+    CreateCaret(window, 1, std::max(1, MeasureFont(state->font).height));
+    ShowCaret(window);
+  } else if (message == msg::KillFocus && CurrentCaret().owner == window) {
+    DestroyCaret();
+  }
+  if (ChangesLook(window, message) || ChangesEditLook(message)) {
+    InvalidateRect(window);
+    if (CurrentCaret().owner == window) SetCaretPosition(EditCaretPoint(window, ViewOf(*record, *state)));
+  }
+  return result;
+}
+
+LResult EditBehaviour(WindowHandle window, MessageId message, WParam wParam, LParam lParam) {
   EditState* state = ControlStateFor<EditState>(window, message);
   if (state == nullptr) return DefaultWindowProcedure(window, message, wParam, lParam);
   WindowRecord* record = Find(window);

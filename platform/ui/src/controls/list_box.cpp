@@ -10,6 +10,8 @@
 #include "list_box_internal.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/font.h"
+#include "platform/ui/gdi.h"
+#include "platform/ui/style_painter.h"
 #include "platform/ui/keys.h"
 #include "platform/ui/scroll_bar.h"
 #include "platform/ui/window.h"
@@ -320,7 +322,81 @@ LResult HandleMouse(ListBox& list, MessageId message, LParam lParam) {
   }
 }
 
+// ---- painting
+
+// Items from the top index down, each its height high: the selected one in
+// the highlight colours, the caret item framed with the focus rectangle
+// while the list has the focus; with UseTabStops the text goes to the tab
+// stops (in quarters of the average character width).
+void PaintListBox(WindowHandle window, WindowRecord& record, ListBoxState& state) {
+  ControlPaint paint = BeginControlPaint(window, state.font);
+  FillRect(paint.dc, paint.client, paint.background);
+  ListBox list(window, record, state);
+  std::vector<int> stops = list_box::TabStopPixels(window);
+  const bool tabbed = (record.style & list_box::UseTabStops) != 0;
+  if (tabbed && stops.empty()) stops.push_back(MulDiv(32, GetTextMetrics(paint.dc).averageCharWidth, 4));
+  const ColorRef text = paint.enabled ? TextColorOf(paint.dc) : GetSystemColor(SystemColor::GrayText);
+  const bool focused = GetFocus() == window;
+  SetBackgroundMode(paint.dc, BackgroundMode::Transparent);
+  int y = 0;
+  for (int i = state.top; i < list.count() && y < paint.client.bottom; ++i) {
+    const int height = list.heightOf(i);
+    const Rect row{0, y, paint.client.right, y + height};
+    const bool selected = i == state.selection;
+    if (selected) FillSolidRect(paint.dc, row, GetSystemColor(SystemColor::Highlight));
+    SetTextColor(paint.dc, selected ? GetSystemColor(SystemColor::HighlightText) : text);
+    const std::string& itemText = state.items[static_cast<std::size_t>(i)].text;
+    if (tabbed)
+      TabbedTextOut(paint.dc, 1, y, itemText, stops, 1);
+    else
+      TextOut(paint.dc, 1, y, itemText);
+    if (focused && i == state.caret) {
+      SetTextColor(paint.dc, selected ? GetSystemColor(SystemColor::HighlightText) : GetSystemColor(SystemColor::WindowText));
+      StylePainter::PaintFocusRect(paint.dc, row);
+    }
+    y += height;
+  }
+  EndControlPaint(window, paint);
+}
+
+bool ChangesListLook(MessageId message) {
+  switch (message) {
+    case list_box::AddString:
+    case list_box::InsertString:
+    case list_box::DeleteString:
+    case list_box::ResetContent:
+    case list_box::SetCurrentSelection:
+    case list_box::SelectString:
+    case list_box::SetTabStops:
+    case list_box::SetTopIndex:
+    case list_box::SetCaretIndex:
+    case list_box::SetItemHeight:
+    case list_box::SetHorizontalExtent:
+      return true;
+    default:
+      return false;
+  }
+}
+
+LResult ListBoxBehaviour(WindowHandle window, MessageId message, WParam wParam, LParam lParam);
+
 LResult ListBoxProcedure(WindowHandle window, MessageId message, WParam wParam, LParam lParam) {
+  if (message == msg::Paint) {
+    if (ListBoxState* state = StateOf<ListBoxState>(window)) {
+      PaintListBox(window, *Find(window), *state);
+      return 0;
+    }
+  }
+  const LResult result = ListBoxBehaviour(window, message, wParam, lParam);
+  if (IsWindow(window) && (ChangesLook(window, message) || ChangesListLook(message))) {
+    InvalidateRect(window);
+    // The frame holds the scroll bar.
+    if (WindowStyle(window) & style::VScroll) InvalidateWhereWindowIs(window);
+  }
+  return result;
+}
+
+LResult ListBoxBehaviour(WindowHandle window, MessageId message, WParam wParam, LParam lParam) {
   ListBoxState* state = ControlStateFor<ListBoxState>(window, message);
   if (state == nullptr) return DefaultWindowProcedure(window, message, wParam, lParam);
   WindowRecord* record = Find(window);

@@ -7,6 +7,7 @@
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/window.h"
+#include "platform/ui/gdi.h"
 #include "window_system.h"
 
 namespace platform::ui {
@@ -97,6 +98,15 @@ LResult DefaultDialogProcedure(WindowHandle window, MessageId message, WParam wP
     case msg::Activate:
       if (LowWord(wParam) != activation::Inactive && !IsMinimized(window)) RestoreDialogFocus(window);
       return 0;
+    case msg::EraseBackground: {
+      // The dialog's background is the brush it answers itself for
+      // msg::CtlColorDialog (the button face by default).
+      const auto dc = reinterpret_cast<DcHandle>(wParam);
+      auto brush = HandleFromParam<BrushHandle>(SendMessage(window, msg::CtlColorDialog, wParam, HandleToParam(window)));
+      if (!BrushColor(brush)) brush = GetSystemColorBrush(SystemColor::ButtonFace);
+      FillRect(dc, ClientRect(window), brush);
+      return 1;
+    }
     case msg::Close:
       SendMessage(window, msg::Command, CommandParam(command_id::Cancel, button::Clicked),
                   HandleToParam(DialogItem(window, command_id::Cancel)));

@@ -442,8 +442,19 @@ class Parser {
         !number(tokens[next + 5], lineNumber, "height", 0, 32767, height))
       return false;
     control.rect = Rect::FromSize(x, y, width, height);
+    // Extended-style words (clientedge, staticedge...) go to the control's
+    // extended style; the rest are style words.
+    std::vector<Token> styleTokens(tokens.begin(), tokens.begin() + static_cast<std::ptrdiff_t>(next + 6));
+    for (std::size_t i = next + 6; i < tokens.size(); ++i) {
+      const Token& token = tokens[i];
+      const StyleWord* exWord = token.kind == Token::Kind::Word ? FindWord({TableOf(kExStyleWords)}, token.value) : nullptr;
+      if (exWord != nullptr && FindWord({TableOf(kWindowWords), ClassWords(control.className)}, token.value) == nullptr)
+        control.exStyle |= exWord->bits;
+      else
+        styleTokens.push_back(token);
+    }
     std::string problem;
-    if (!ApplyStyleWords(tokens, next + 6, {TableOf(kWindowWords), ClassWords(control.className)}, control.style,
+    if (!ApplyStyleWords(styleTokens, next + 6, {TableOf(kWindowWords), ClassWords(control.className)}, control.style,
                          problem))
       return failed(lineNumber, problem);
     result_.controls.push_back(std::move(control));

@@ -1,15 +1,20 @@
 // What the window model needs from its host: a clock, a way to wait for
-// input, the beep, screen metrics and font metrics. The headless backend
-// (headless.h) is installed by default; a real-window backend implements
-// the same interface and feeds its input through input.h.
+// input, the beep, screen metrics and font metrics, and, for a backend with
+// a screen, a surface per top-level window, the clipboard and the mouse
+// cursor. The headless backend (headless.h) is installed by default; a
+// real-window backend implements the same interface and feeds its input
+// through input.h.
 #pragma once
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
+#include "platform/ui/cursor.h"
 #include "platform/ui/font.h"
 #include "platform/ui/metrics.h"
+#include "platform/ui/surface.h"
 
 namespace platform::ui {
 
@@ -32,6 +37,21 @@ class Backend {
   virtual int measureTextWidth(const FontSpec& spec, std::string_view text) {
     return HeadlessFontMetrics(spec).averageCharWidth * static_cast<int>(text.size());
   }
+  // The surface a top-level window is shown on, or null when it is shown
+  // nowhere (then nothing paints it but UpdateWindow and PaintWindowTree).
+  // The loop paints what needs it there when idle, then calls
+  // presentWindow.
+  virtual Surface* windowSurface(WindowHandle /*topLevel*/) { return nullptr; }
+  virtual void presentWindow(WindowHandle /*topLevel*/) {}
+  // The clipboard's text (headless: kept in the backend).
+  virtual void setClipboardText(std::string_view text) { clipboard_ = std::string(text); }
+  virtual std::optional<std::string> clipboardText() { return clipboard_; }
+  // Shows the cursor at once (the wait cursor appears during work that
+  // runs no message loop).
+  virtual void showCursor(CursorShape /*shape*/) {}
+
+ private:
+  std::optional<std::string> clipboard_;
 };
 
 // Installs the backend (not owned; it must outlive its use) and returns the

@@ -37,7 +37,8 @@
 //   control   (named)   tabstop
 // A style word adds its bits; a type word (pushbutton, dropdown, center,
 // ...) replaces the control's type; "-word" takes the bits away again
-// ("-tabstop", "-visible"); a number adds itself.
+// ("-tabstop", "-visible"); a number adds itself. An extended-style word
+// (clientedge, staticedge, ...) sets the control's extended style.
 #pragma once
 
 #include <optional>

@@ -52,6 +52,18 @@ FontMetrics MeasureFont(FontHandle font);
 int MeasureTextWidth(FontHandle font, std::string_view text);
 FontMetrics HeadlessFontMetrics(const FontSpec& spec);
 
+// The face a rendering backend draws a font with. Known faces map by
+// name, case ignored: "MS Sans Serif" to "Liberation Sans", "Courier" and
+// "Courier New" to "Liberation Mono", "Times New Roman" to "Liberation
+// Serif". Any other face (among them "MSSansSerif", written without its
+// blanks, which names no face) falls back by the family in the high
+// nibble of pitchAndFamily: Swiss (0x20) to the sans face, modern (0x30)
+// to the mono face, roman (0x10) to the serif face; with no family, by the
+// pitch in the low bits: fixed (1) to the mono face, else the sans face.
+// The family decides before the pitch, so "fixed pitch, Swiss family"
+// (0x21) is the sans face.
+std::string_view MappedFontFace(const FontSpec& spec);
+
 // The font of windows that were given none: "MS Sans Serif", 8 points.
 FontHandle DefaultGuiFont();
 

@@ -90,6 +90,10 @@ inline constexpr MessageId MouseLast = MiddleButtonDoubleClick;
 inline constexpr MessageId EnterMenuLoop = 0x0211;
 inline constexpr MessageId ExitMenuLoop = 0x0212;
 inline constexpr MessageId CaptureChanged = 0x0215;
+// The clipboard commands of edit fields (the selection's text).
+inline constexpr MessageId Cut = 0x0300;
+inline constexpr MessageId Copy = 0x0301;
+inline constexpr MessageId Paste = 0x0302;
 inline constexpr MessageId User = 0x0400;
 // A dialog's default push button: the answer is MakeLong(id, kHasDefaultId),
 // or 0 when it has none; set with the id in wParam.

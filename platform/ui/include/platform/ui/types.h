@@ -13,10 +13,18 @@ struct WindowTag;
 struct MenuTag;
 struct FontTag;
 struct AcceleratorTag;
+struct DcTag;
+struct PenTag;
+struct BrushTag;
+struct BitmapTag;
 using WindowHandle = WindowTag*;
 using MenuHandle = MenuTag*;
 using FontHandle = FontTag*;
 using AcceleratorHandle = AcceleratorTag*;
+using DcHandle = DcTag*;
+using PenHandle = PenTag*;
+using BrushHandle = BrushTag*;
+using BitmapHandle = BitmapTag*;  // bitmaps and icons alike
 
 using MessageId = std::uint32_t;
 using WParam = std::uintptr_t;
@@ -49,6 +57,11 @@ struct Rect {
   bool isEmpty() const { return right <= left || bottom <= top; }
   bool contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
   Rect offsetBy(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
+  Rect inflatedBy(int dx, int dy) const { return {left - dx, top - dy, right + dx, bottom + dy}; }
+  // The common part (empty when none).
+  Rect intersectedWith(const Rect& other) const;
+  // The smallest rectangle holding both (an empty one counts as nothing).
+  Rect unitedWith(const Rect& other) const;
   static Rect FromSize(int x, int y, int width, int height) { return {x, y, x + width, y + height}; }
   friend bool operator==(const Rect&, const Rect&) = default;
 };

@@ -1,0 +1,37 @@
+// Pixel images, and the two image files the program reads: device-
+// independent bitmap files (".bmp": 1, 4, 8, 24 and 32 bits per pixel,
+// uncompressed, rows stored bottom-up or top-down) and icon files (".ico"
+// whose images are bitmaps with an AND mask; images stored as PNG inside
+// an icon are not read). Every length is checked before a byte is trusted:
+// a truncated or malformed file gives no image.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/ui/types.h"
+
+namespace platform::ui {
+
+// Pixels row by row from the top, each 0xAARRGGBB with straight (not
+// premultiplied) alpha.
+struct Image {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;
+
+  std::uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+  Size size() const { return {width, height}; }
+};
+
+std::optional<Image> DecodeBitmapFile(std::span<const std::uint8_t> bytes);
+// The icon image closest to the size wanted (the exact size, else the
+// smallest larger one, else the largest).
+std::optional<Image> DecodeIconFile(std::span<const std::uint8_t> bytes, Size wanted);
+
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path);
+
+}  // namespace platform::ui

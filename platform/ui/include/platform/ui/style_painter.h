@@ -1,0 +1,66 @@
+// The classic grey 3-D look, drawn in one place: every bevel, frame, box
+// and arrow of the controls and window frames comes from here, so controls
+// hold behaviour and never draw edges themselves. Colours are the system
+// colours (color.h); one-pixel edges, light from the top-left.
+#pragma once
+
+#include <string_view>
+
+#include "platform/ui/gdi.h"
+#include "platform/ui/scroll_bar.h"
+
+namespace platform::ui {
+
+class StylePainter {
+ public:
+  // One-pixel borders; each has its top-left and bottom-right colours:
+  //   RaisedOuter  Light / DarkShadow       RaisedInner  ButtonHighlight / ButtonShadow
+  //   SunkenOuter  ButtonShadow / ButtonHighlight   SunkenInner  DarkShadow / Light
+  // and the two-pixel edges made of an outer and an inner border.
+  enum class Border { RaisedOuter, RaisedInner, SunkenOuter, SunkenInner };
+  enum class Edge { Raised, Sunken, Etched, Bump };
+
+  // A border around the inside of the rectangle; returns the rectangle
+  // inside it. The top-left colour takes the top row and the left column
+  // but for their last pixels; the bottom-right colour the rest.
+  static Rect PaintBorder(DcHandle dc, const Rect& rect, Border border);
+  static Rect PaintEdge(DcHandle dc, const Rect& rect, Edge edge);
+  // A push button's frame and face; with isDefault one black line around
+  // it first; pushed: black outside, shadow inside, a flat face. Returns
+  // the face (where the text goes; one pixel lower and righter when
+  // pushed).
+  static Rect PaintButton(DcHandle dc, const Rect& rect, bool pushed, bool isDefault);
+  // A dotted rectangle, every other pixel, in the text colour.
+  static void PaintFocusRect(DcHandle dc, const Rect& rect);
+  // The 13 by 13 box of a check box at the point: a sunken edge around the
+  // window colour (the button face when pushed or disabled) and the check
+  // mark (grey for indeterminate and when disabled).
+  static void PaintCheckBox(DcHandle dc, Point at, int check, bool enabled, bool pushed);
+  static constexpr int kCheckBoxSize = 13;
+  // The 12 by 12 circle of a radio button at the point, with its dot when
+  // checked.
+  static void PaintRadioButton(DcHandle dc, Point at, bool checked, bool enabled, bool pushed);
+  static constexpr int kRadioButtonSize = 12;
+  // A group box's etched frame with the top line at the text's middle and
+  // a gap for the caption from x to x + captionWidth.
+  static void PaintGroupFrame(DcHandle dc, const Rect& rect, int top, int captionLeft, int captionWidth);
+  // Text greyed out: the text in ButtonHighlight one pixel lower and
+  // righter, then in GrayText at the place.
+  static void PaintDisabledText(DcHandle dc, const Rect& rect, std::string_view text, unsigned drawTextFormat);
+  enum class Arrow { Up, Down, Left, Right };
+  // A raised (or pushed) button with an arrow, grey when disabled (scroll
+  // bars, the combo box's drop button).
+  static void PaintArrowButton(DcHandle dc, const Rect& rect, Arrow arrow, bool pushed, bool enabled);
+  // A scroll bar from its layout (scroll_bar.h), in the context's
+  // coordinates.
+  static void PaintScrollBar(DcHandle dc, const ScrollBarLayout& layout, bool vertical, bool enabled);
+  // A window's frame: the thick or dialog frame (raised, with the face
+  // between), or the one-pixel border in WindowFrame.
+  enum class Frame { None, Border, Dialog, Thick };
+  static Rect PaintWindowFrame(DcHandle dc, const Rect& rect, Frame frame);
+  // The caption bar: ActiveCaption (InactiveCaption) with the text in
+  // bold CaptionText from the left.
+  static void PaintCaption(DcHandle dc, const Rect& rect, std::string_view text, bool active);
+};
+
+}  // namespace platform::ui

@@ -1,0 +1,142 @@
+// The gallery rendered by the cairo backend: the image is kept as a build
+// artifact, and the pixels that must hold are checked (the edges of the
+// 3-D frames, the colour of disabled text, the caret in the focused edit).
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "gallery.h"
+#include "platform/ui/cairo/rendering.h"
+#include "platform/ui/color.h"
+#include "platform/ui/dialog.h"
+#include "platform/ui/focus.h"
+#include "platform/ui/paint.h"
+#include "platform/ui/window.h"
+#include "recording_window.h"
+
+namespace platform::ui {
+namespace {
+
+class GalleryImage : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testing::ResetWindowSystem();
+    gallery_ = gallery::OpenGallery();
+    ASSERT_NE(gallery_, nullptr);
+    DispatchPendingMessages();
+  }
+  void TearDown() override {
+    gallery::CloseGallery(gallery_);
+    testing::ResetWindowSystem();
+  }
+  // A control's rectangle in the gallery image.
+  Rect placeOf(int id) const {
+    const Rect outer = WindowRect(gallery_);
+    return WindowRect(DialogItem(gallery_, id)).offsetBy(-outer.left, -outer.top);
+  }
+  // The client area inside a control's frame (and bevel: inset), in the
+  // gallery image.
+  Rect insideOf(int id, int inset) const {
+    const WindowHandle control = DialogItem(gallery_, id);
+    const Rect outer = WindowRect(gallery_);
+    const Point corner = ClientToScreen(control, {0, 0});
+    return ClientRect(control).offsetBy(corner.x - outer.left, corner.y - outer.top).inflatedBy(-inset, -inset);
+  }
+  std::unique_ptr<cairo::ImageSurface> render() { return cairo::RenderWindow(gallery_); }
+
+  cairo::ScopedRenderingBackend backend_;
+  WindowHandle gallery_ = nullptr;
+};
+
+ColorRef Sys(SystemColor color) { return GetSystemColor(color); }
+
+TEST_F(GalleryImage, IsKeptAsAnArtifact) {
+  std::filesystem::create_directories(QIV_ARTIFACT_DIR);
+  const std::string path = std::string(QIV_ARTIFACT_DIR) + "/gallery.png";
+  ASSERT_TRUE(cairo::RenderWindowToPng(gallery_, path));
+  EXPECT_GT(std::filesystem::file_size(path), 1000u);
+}
+
+TEST_F(GalleryImage, ThreeDimensionalFramesHaveTheirLightAndDarkEdges) {
+  const auto image = render();
+  // A push button: raised, light outside at the top-left, dark outside at
+  // the bottom-right, white and grey inside them.
+  const Rect cancel = placeOf(gallery::item::Cancel);
+  EXPECT_EQ(image->pixel(cancel.left, cancel.top), Sys(SystemColor::Light));
+  EXPECT_EQ(image->pixel(cancel.left + 1, cancel.top + 1), Sys(SystemColor::ButtonHighlight));
+  EXPECT_EQ(image->pixel(cancel.right - 1, cancel.bottom - 1), Sys(SystemColor::DarkShadow));
+  EXPECT_EQ(image->pixel(cancel.right - 2, cancel.bottom - 2), Sys(SystemColor::ButtonShadow));
+  EXPECT_EQ(image->pixel(cancel.left + cancel.width() / 2, cancel.bottom - 1), Sys(SystemColor::DarkShadow));
+  // The default button has one black line around that.
+  const Rect ok = placeOf(gallery::item::Ok);
+  EXPECT_EQ(image->pixel(ok.left, ok.top), Sys(SystemColor::WindowFrame));
+  EXPECT_EQ(image->pixel(ok.left + 1, ok.top + 1), Sys(SystemColor::Light));
+  // A field's sunken client edge: grey and black outside-in at the top-left,
+  // white and light at the bottom-right.
+  const Rect name = placeOf(gallery::item::Name);
+  EXPECT_EQ(image->pixel(name.left, name.top + 5), Sys(SystemColor::ButtonShadow));
+  EXPECT_EQ(image->pixel(name.left + 1, name.top + 5), Sys(SystemColor::DarkShadow));
+  EXPECT_EQ(image->pixel(name.right - 1, name.top + 5), Sys(SystemColor::ButtonHighlight));
+  EXPECT_EQ(image->pixel(name.right - 2, name.top + 5), Sys(SystemColor::Light));
+  // The dialog's raised frame and its caption.
+  EXPECT_EQ(image->pixel(0, 0), Sys(SystemColor::Light));
+  const Rect whole = WindowRect(gallery_);
+  EXPECT_EQ(image->pixel(whole.width() - 1, whole.height() - 1), Sys(SystemColor::DarkShadow));
+  EXPECT_EQ(image->pixel(whole.width() - 10, 8), Sys(SystemColor::ActiveCaption));
+}
+
+// Counts the pixels of the rectangle that have the colour, and those
+// darker than it in every channel.
+struct Census {
+  int exact = 0;
+  int darker = 0;
+};
+Census CountPixels(const cairo::ImageSurface& image, const Rect& rect, ColorRef color) {
+  Census census;
+  for (int y = rect.top; y < rect.bottom; ++y)
+    for (int x = rect.left; x < rect.right; ++x) {
+      const ColorRef p = image.pixel(x, y);
+      if (p == color) ++census.exact;
+      if (RedOf(p) < RedOf(color) && GreenOf(p) < GreenOf(color) && BlueOf(p) < BlueOf(color)) ++census.darker;
+    }
+  return census;
+}
+
+TEST_F(GalleryImage, DisabledControlsShowGreyText) {
+  const auto image = render();
+  for (int id : {gallery::item::DisabledLabel, gallery::item::DisabledEdit, gallery::item::DisabledButton}) {
+    SCOPED_TRACE(id);
+    const int bevel = id == gallery::item::DisabledButton ? 2 : 0;
+    const Census census = CountPixels(*image, insideOf(id, bevel), Sys(SystemColor::GrayText));
+    EXPECT_GT(census.exact, 5);
+    EXPECT_EQ(census.darker, 0);  // nothing in the text colour of an enabled control
+  }
+  // An enabled label is drawn in the button text colour.
+  EXPECT_GT(CountPixels(*image, placeOf(gallery::item::NameLabel), Sys(SystemColor::ButtonText)).exact, 5);
+}
+
+TEST_F(GalleryImage, TheFocusedEditShowsItsCaret) {
+  ASSERT_EQ(GetFocus(), DialogItem(gallery_, gallery::item::Name));
+  const CaretInfo caret = CurrentCaret();
+  ASSERT_EQ(caret.owner, DialogItem(gallery_, gallery::item::Name));
+  ASSERT_TRUE(caret.visible);
+  // The caret stands after the text (all of it selected on the focus).
+  const Rect outer = WindowRect(gallery_);
+  const Point corner = ClientToScreen(caret.owner, {0, 0});
+  const Rect onImage = caret.rect.offsetBy(corner.x - outer.left, corner.y - outer.top);
+  EXPECT_EQ(onImage.width(), 1);
+  EXPECT_EQ(onImage.height(), MeasureFont(reinterpret_cast<FontHandle>(SendMessage(caret.owner, msg::GetFont))).height);
+  const auto shown = render();
+  HideCaret(caret.owner);
+  const auto hidden = render();
+  for (int y : {onImage.top, onImage.bottom - 1}) {
+    EXPECT_EQ(shown->pixel(onImage.left, y), Rgb(0, 0, 0)) << y;
+    EXPECT_EQ(hidden->pixel(onImage.left, y), Sys(SystemColor::Window)) << y;
+  }
+  // The selected text is on the highlight colour.
+  const Rect name = placeOf(gallery::item::Name);
+  EXPECT_GT(CountPixels(*shown, name, Sys(SystemColor::Highlight)).exact, 20);
+}
+
+}  // namespace
+}  // namespace platform::ui
