@@ -1,7 +1,11 @@
 #include "driver/rating_steps.h"
 
 #include "common/engine_error.h"
+#include "core/core_pass.h"
+#include "core/line_pricing.h"
+#include "core/rate_source.h"
 #include "engine/rating_engine.h"
+#include "methods/method_dispatcher.h"
 #include "points/border_crossing.h"
 #include "points/point_services.h"
 #include "setup/shipment_tariff.h"
@@ -14,22 +18,26 @@ namespace {
 class EngineSteps final : public RatingSteps {
  public:
   std::int16_t setupShipmentTariff(RatingEngine& e, int pass) override { return SetupShipmentTariff(e, pass); }
-  std::int16_t prepareBureauTariff(RatingEngine&) override { return code::kTariffFilesNotFound; }
-  std::int16_t handleCombinedPoints(RatingEngine&) override { return code::kTariffFilesNotFound; }
+  // A bureau tariff's preparation is not described by its data: no type-'Y'
+  // tariff is rated (202) rather than rated without its percentages.
+  std::int16_t prepareBureauTariff(RatingEngine&) override { return code::kInvalidTariffType; }
+  std::int16_t handleCombinedPoints(RatingEngine& e) override { return HandleCombinedPoints(e); }
   std::int16_t findPointServices(RatingEngine& e) override { return FindPointService(e); }
   void consultServiceGuide(RatingEngine&, ShipmentRecord&) override {}
   std::int16_t readBorderCrossing(RatingEngine& e) override { return ReadBorderCrossing(e); }
   void closeTariffFilesOnChange(RatingEngine& e) override { e.files.closeOnTariffChange(e.currentTariff); }
-  std::int16_t prepareWorkTables(RatingEngine&) override { return code::kTariffFilesNotFound; }
-  std::int16_t runTariffMethod(RatingEngine&) override { return code::kTariffFilesNotFound; }
-  std::int16_t rateClassesAndBreaks(RatingEngine&) override { return code::kTariffFilesNotFound; }
+  std::int16_t prepareWorkTables(RatingEngine& e) override { return PrepareWorkTables(e); }
+  std::int16_t runTariffMethod(RatingEngine& e) override { return RunTariffMethod(e); }
+  std::int16_t rateClassesAndBreaks(RatingEngine& e) override { return RateClassWeightBreaks(e, EngineRateSource()); }
   void closeRateFiles(RatingEngine& e) override { e.files.close('R'); }
-  std::int16_t checkLineRates(RatingEngine&) override { return code::kTariffFilesNotFound; }
-  std::int16_t priceLinesAtActualWeight(RatingEngine&) override { return code::kTariffFilesNotFound; }
-  void discountLineTotalAtBreak(RatingEngine&, int) override {}
-  int searchDeficitFrom(RatingEngine&, int b) override { return b; }
-  std::int16_t priceAtBreak(RatingEngine&, int) override { return code::kTariffFilesNotFound; }
-  std::int32_t applyBreakDiscount(RatingEngine&, std::int32_t amount, int) override { return amount; }
+  std::int16_t checkLineRates(RatingEngine& e) override { return CheckLineRates(e, EngineRateSource()); }
+  std::int16_t priceLinesAtActualWeight(RatingEngine& e) override { return PriceLinesAtActualWeight(e, EngineRateSource()); }
+  void discountLineTotalAtBreak(RatingEngine& e, int b) override { DiscountLineTotalAtBreak(e, b); }
+  int searchDeficitFrom(RatingEngine& e, int b) override { return SearchDeficitFrom(e, EngineRateSource(), b); }
+  std::int16_t priceAtBreak(RatingEngine& e, int b) override { return PriceAtBreak(e, EngineRateSource(), b); }
+  std::int32_t applyBreakDiscount(RatingEngine& e, std::int32_t amount, int b) override {
+    return static_cast<std::int32_t>(DiscountChargeAtBreak(e, amount, b));
+  }
 };
 
 }  // namespace

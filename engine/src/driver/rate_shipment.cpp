@@ -151,6 +151,8 @@ std::int16_t RunSteps(RatingEngine& engine, ShipmentRecord& record) {
   engine.serviceGuideStatus = {' ', ' ', ' ', ' '};
   const int discountBreakCount = DiscountBreakCount(record);
   engine.work = ShipmentWork{};
+  engine.rates.clear();
+  engine.tables.clear();
   ShipmentWork& w = engine.work;
   ParsedRequest& r = w.request;
 

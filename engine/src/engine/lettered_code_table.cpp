@@ -1,5 +1,7 @@
 #include "engine/lettered_code_table.h"
 
+#include <algorithm>
+
 namespace vorn {
 namespace {
 
@@ -10,7 +12,7 @@ struct DefaultEntry {
   char flag;
 };
 
-constexpr DefaultEntry kDefaults[LetteredCodeTable::kEntries] = {
+constexpr DefaultEntry kDefaults[LetteredCodeTable::kDefaultEntries] = {
     {'A', "00", "001", 'N'}, {'A', "01", "001", 'Y'}, {'A', "9", "001", 'N'}, {'B', "", "002", 'N'},
     {'C', "", "003", 'N'},   {'D', "", "004", 'N'},   {'E', "1", "005", 'N'}, {'E', "2", "006", 'N'},
     {'E', "3", "007", 'N'},  {'E', "4", "008", 'N'},  {'E', "9", "008", 'N'}, {'F', "0", "009", 'Y'},
@@ -23,13 +25,17 @@ constexpr DefaultEntry kDefaults[LetteredCodeTable::kEntries] = {
 }  // namespace
 
 LetteredCodeTable::LetteredCodeTable() {
-  for (std::size_t i = 0; i < kEntries; ++i) {
+  for (std::size_t i = 0; i < kDefaultEntries; ++i) {
     const std::size_t base = i * kEntrySize;
     bytes_.setChar(base + kLetter.offset, kDefaults[i].letter);
     bytes_.setText({base + kCode.offset, kCode.width}, kDefaults[i].code, ' ');
     bytes_.setText({base + kNumber.offset, kNumber.width}, kDefaults[i].number);
     bytes_.setChar(base + kFlag.offset, kDefaults[i].flag);
   }
+}
+
+void LetteredCodeTable::load(std::span<const std::uint8_t> entries) {
+  bytes_.assign(entries.first(std::min(entries.size(), kEntries * kEntrySize)));
 }
 
 }  // namespace vorn

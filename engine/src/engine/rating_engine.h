@@ -15,7 +15,11 @@
 #include "effective/effective_table.h"
 #include "engine/lettered_code_table.h"
 #include "engine/parameter_table.h"
+#include "fetch/fetch_work.h"
 #include "logs/binary_log.h"
+#include "methods/method_work.h"
+#include "ratefiles/rate_file_work.h"
+#include "tariffs/tariff_table_work.h"
 #include "tariffdir/selection_table.h"
 #include "request/request_key.h"
 #include "tariffdir/state_table.h"
@@ -63,6 +67,11 @@ class RatingEngine {
   // The tariff's lettered files and what its factor file holds.
   TariffFiles files;
   TariffFactors factors;
+  // What the rate-file lookups and the tariff tables found for the shipment.
+  RateFileWork rates;
+  TariffTableWork tables;
+  MethodWork methods;  // what the tariff method left beside the rate record
+  FetchWork fetch;     // the minimum record area and the tier switch of the rate fetch
   std::array<char, 2> lightEditionCode{};  // the light-edition table code in use  // the class-and-break work of the last rating
   // The record being rated (during a rating only).
   ShipmentRecord* ratingRecord = nullptr;

@@ -234,12 +234,16 @@ std::int16_t FactorReader::readLetterFormat() {
         for (std::size_t b = 0; b < row->size() && b < kFactorsPerRow; ++b) factors_.classPercent[c][b] = ParseFactor((*row)[b]);
     }
     if (!ended && (context_.tariffType == 'D' || context_.tariffType == 'H')) {
-      const std::size_t rows = static_cast<std::size_t>(core_.breakCount) + (context_.tariffType == 'H' ? 1 : 0);
-      for (std::size_t r = 0; r < rows && r < kFactorRows && !ended; ++r) {
+      // One further factor per break (type 'H': and one for the minimum),
+      // as many to a line as the file puts there; factor k is the first
+      // value of factor row k.
+      const std::size_t wanted =
+          std::min(static_cast<std::size_t>(core_.breakCount) + (context_.tariffType == 'H' ? 1 : 0), kFactorRows);
+      for (std::size_t filled = 0; filled < wanted && !ended;) {
         auto row = nextData();
         if (!row) ended = true;
         else
-          for (std::size_t i = 0; i < row->size() && i < kFactorsPerRow; ++i) factors_.factorRows[r][i] = ParseFactor((*row)[i]);
+          for (std::size_t i = 0; i < row->size() && filled < wanted; ++i) factors_.factorRows[filled++][0] = ParseFactor((*row)[i]);
       }
     }
     if (ended || factors_.sectionKind == static_cast<std::int16_t>(context_.kind)) break;

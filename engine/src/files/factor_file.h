@@ -6,8 +6,8 @@
 //   (descending), then per set a factor per class and a factor per break;
 // - types 'A' and up: sections of a class line, a break line, a kind line,
 //   a factor line per class (one factor per break) and, for types 'D' and
-//   'H', further lines of factors per break; read up to the section whose
-//   kind is the tariff's kind.
+//   'H', further factors, one per break (and one more for 'H'), on as many
+//   lines as they take; read up to the section whose kind is the tariff's.
 // Factors are fixed point with 4 decimals (1.5 is 15000).
 #pragma once
 

@@ -27,13 +27,18 @@ platform::FieldSpan SuffixFieldOf(char letter) {
     case 'T': return {31, 2};
     case 'E': return {35, 2};
     case 'C': case 'F': return {37, 2};
-    default: return {33, 2};  // B K P Q Y O H D X N, and letters of no field
+    case 'B': case 'K': case 'P': case 'Q': case 'Y': case 'O': case 'H': case 'D': case 'X': case 'N': return {33, 2};
+    // U and V (and any other letter) have no field of their own: the
+    // record's sequence, its default file-name suffix, stands in.
+    default: return {12, 2};
   }
 }
 
 std::string TariffFileSuffix(const CurrentTariff& t, char letter) {
   const platform::FieldSpan field = SuffixFieldOf(letter);
-  const char* at = field.offset == 17 ? t.laneDigitsAndName.data() : t.suffixes.data() + (field.offset - 27);
+  const char* at = field.offset == 12   ? t.sequence.data()
+                   : field.offset == 17 ? t.laneDigitsAndName.data()
+                                        : t.suffixes.data() + (field.offset - 27);
   std::string suffix(at, 2);
   if (IsLetter(suffix[0])) suffix = std::string(t.sequence.data(), 2);
   return suffix;

@@ -5,6 +5,7 @@
 // a letter stands for columns 12-13):
 //   17-18 A L   27-28 I J   29-30 M R Z   31-32 T
 //   33-34 B K P Q Y O H D X N   35-36 E   37-38 C F
+//   12-13 (the record's sequence) U V and letters of no field
 // One handle is kept per letter between ratings; each opener answers 0 when
 // the file is open (already or now), else the letter's engine code.
 #pragma once

@@ -32,27 +32,46 @@ void WriteCandidates(RatingEngine& engine, std::int16_t kind, std::string_view k
   }
   platform::StoreLittleEndian<std::int32_t>(buffer + 4, static_cast<std::int32_t>(entries.size()));
   for (std::size_t i = 0; i < entries.size(); ++i) {
-    std::uint8_t* entry = buffer + 16 + entrySize * i;
+    std::uint8_t* entry = buffer + kCandidatesHeadSize + entrySize * i;
     std::memset(entry, 0, entrySize);
     std::memcpy(entry, entries[i].data(), std::min(entries[i].size(), entrySize));
   }
 }
 
-std::string Field(const ShipmentRecord& record, platform::FieldSpan f) { return std::string(record.text(f)); }
+std::array<char, kStateCitySize>& CityField(RatingEngine& engine, LaneSide side) {
+  ParsedRequest& r = engine.work.request;
+  return side == LaneSide::Origin ? r.originStateCity : r.destinationStateCity;
+}
 
 }  // namespace
 
-std::size_t ChooseCity(RatingEngine& engine, const std::vector<std::string>& list, std::string_view code, CityMode mode) {
+std::string_view RequestCity(const RatingEngine& engine, LaneSide side) {
+  const ParsedRequest& r = engine.work.request;
+  const std::array<char, kStateCitySize>& city = side == LaneSide::Origin ? r.originStateCity : r.destinationStateCity;
+  return std::string_view(city.data(), city.size());
+}
+
+void SetRequestCity(RatingEngine& engine, LaneSide side, std::string_view stateCity) {
+  std::array<char, kStateCitySize>& city = CityField(engine, side);
+  city.fill(' ');
+  std::memcpy(city.data(), stateCity.data(), std::min(stateCity.size(), city.size()));
+  if (engine.ratingRecord != nullptr)
+    engine.ratingRecord->setText(side == LaneSide::Origin ? shipment::kOriginStateCity : shipment::kDestinationStateCity,
+                                 std::string_view(city.data(), city.size()));
+}
+
+bool AcceptsAnyCity(const RatingEngine& engine, LaneSide side) { return RequestCity(engine, side).substr(0, 2) == "**"; }
+
+// The end whose city is chosen is the caller's: a lane whose two ends share
+// a code is matched end by end, each on its own city.
+std::size_t ChooseCity(RatingEngine& engine, const std::vector<std::string>& list, std::string_view code, LaneSide side,
+                       CityMode mode) {
   ShipmentRecord& record = *engine.ratingRecord;
   const ParsedRequest& r = engine.work.request;
   const std::size_t n = list.size();
   if (mode == CityMode::Found) record.setChar(shipment::kFlags.offset, 'B');
-  const std::string_view code5 = code.substr(0, 5);
-  const bool isOrigin = std::string_view(r.originCode.data(), 5) == code5;
-  const bool isDestination = std::string_view(r.destinationCode.data(), 5) == code5;
-  if ((isOrigin && std::string_view(r.originStateCity.data(), 2) == "**") ||
-      (isDestination && std::string_view(r.destinationStateCity.data(), 2) == "**"))
-    return n;
+  if (AcceptsAnyCity(engine, side)) return n;
+  const std::string_view code5 = code.substr(0, std::min<std::size_t>(code.size(), 5));
   auto returnCandidates = [&] {
     WriteCandidates(engine, 0, code5, list, kCityEntrySize);
     if (engine.currentTariff.letter == 'N' || mode == CityMode::NotFound) {
@@ -64,11 +83,11 @@ std::size_t ChooseCity(RatingEngine& engine, const std::vector<std::string>& lis
     if (r.candidateRequest == 'E') Raise(kCityMustBeSpecified);
     returnCandidates();
   }
-  std::string target = Field(record, isDestination ? shipment::kDestinationStateCity : shipment::kOriginStateCity);
+  std::string target(RequestCity(engine, side));
   if (r.candidateRequest == 'F') returnCandidates();
-  if (!target.empty() && target[0] == ' ') target.replace(0, 2, "**");
+  if (target[0] == ' ') target.replace(0, 2, "**");
   for (std::size_t i = 0; i < n; ++i)
-    if (list[i].substr(0, 19) == target.substr(0, 19)) return i;
+    if (list[i].substr(0, kStateCitySize) == target) return i;
   return n;
 }
 
@@ -83,6 +102,7 @@ std::size_t ChooseTariffCandidate(RatingEngine& engine, const std::vector<std::s
 }
 
 void ChooseExceptionName(RatingEngine& engine, bool origin) {
+  const LaneSide side = origin ? LaneSide::Origin : LaneSide::Destination;
   ParsedRequest& r = engine.work.request;
   const std::array<char, 6>& code = origin ? r.originCode : r.destinationCode;
   std::vector<ExceptionName> found =
@@ -92,16 +112,14 @@ void ChooseExceptionName(RatingEngine& engine, bool origin) {
     if (std::find(names.begin(), names.end(), e.name) == names.end()) names.push_back(e.name);
   // A code without exception names has nothing to choose from.
   if (names.empty()) return;
-  std::array<char, 19>& city = origin ? r.originStateCity : r.destinationStateCity;
-  const std::string current(city.data(), city.size());
-  std::string chosen = current;
-  if (std::find(names.begin(), names.end(), current) == names.end()) {
+  std::string chosen(RequestCity(engine, side));
+  if (std::find(names.begin(), names.end(), chosen) == names.end()) {
     std::sort(names.begin(), names.end());
     names.emplace_back(kNoneOfTheAbove);
-    const std::size_t index = ChooseCity(engine, names, std::string_view(code.data(), 6), CityMode::NotFound);
+    const std::size_t index = ChooseCity(engine, names, std::string_view(code.data(), 6), side, CityMode::NotFound);
     if (index + 1 >= names.size()) return;
     chosen = names[index];
-    std::memcpy(city.data(), chosen.data(), city.size());
+    SetRequestCity(engine, side, chosen);
   }
   if (std::string_view(code.data(), 5) != "25530") return;
   for (const ExceptionName& e : found) {

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ratefiles/point_lookup.h"
+
 namespace vorn {
 
 class RatingEngine;
@@ -20,13 +22,29 @@ class RatingEngine;
 inline constexpr std::string_view kNoneOfTheAbove = "  None of the above";
 inline constexpr std::size_t kCityEntrySize = 20;
 inline constexpr std::size_t kTariffEntrySize = 24;
+inline constexpr std::size_t kCandidatesHeadSize = 16;
+inline constexpr std::size_t kStateCitySize = 19;  // state 2, city 17
 
 enum class CityMode { Found, NotFound };
 
-// The city choice over a list of 19-character entries (the last usually
-// "  None of the above") for a code: the index chosen, or the list's size
-// when none is. Raises 123 or 124 (candidates returned) or 129.
-std::size_t ChooseCity(RatingEngine& engine, const std::vector<std::string>& list, std::string_view code, CityMode mode);
+// The city choice of one end of the lane over a list of 19-character
+// entries (the last usually "  None of the above") for the end's code: the
+// index of the entry equal to the end's state and city, or the list's size
+// when none is, or when the end's state is "**" (any city). In found mode a
+// request byte 9 'F' first lists the entries for the caller (124 when the
+// tariff's letter is 'N'); in not-found mode the entries are always listed
+// and the rating ends with 124, or 123 when byte 9 is 'E'. 129 when there is
+// no buffer or no room.
+std::size_t ChooseCity(RatingEngine& engine, const std::vector<std::string>& list, std::string_view code, LaneSide side,
+                       CityMode mode);
+
+// Whether the end's state is "**": the caller takes any city of the code.
+bool AcceptsAnyCity(const RatingEngine& engine, LaneSide side);
+
+// The end's state and city (19 characters) in the request and in the
+// answer's echo of it.
+std::string_view RequestCity(const RatingEngine& engine, LaneSide side);
+void SetRequestCity(RatingEngine& engine, LaneSide side, std::string_view stateCity);
 
 // Chooses among tariff candidates (24-character texts): the one named like
 // the requested tariff; otherwise lists them for the caller and raises 126

@@ -52,8 +52,11 @@ std::int16_t FindPointService(RatingEngine& engine) {
   r.destinationPointLetter = letterOf(givenDestination, r.destinationPointCode);
   engine.files.close('D');
 
-  const std::string_view secondTag = record.text(shipment::kDiscountRecord2).substr(0, 2);
-  if (!secondTag.empty() && secondTag[0] == 'I' && !(r.originPointLetter == 'D' && r.destinationPointLetter == 'D')) {
+  // The indirect discount applies when the request gives one (a second
+  // record tagged "I%", the one the indirect block was read from) and an end
+  // is not served directly.
+  const bool indirectGiven = record.text(shipment::kDiscountRecord2).substr(0, 2) == "I%";
+  if (indirectGiven && !(r.originPointLetter == 'D' && r.destinationPointLetter == 'D')) {
     d.applied.tag = {'D', '%'};
     d.applied.percent = d.indirect.percent;
   }

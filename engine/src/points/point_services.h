@@ -14,8 +14,10 @@ namespace vorn {
 class RatingEngine;
 
 // The origin's and destination's letters (a 'D' or 'I' the request gives
-// wins) and the discount block that applies. A missing .D file leaves the
-// letters blank. Always 0.
+// wins) and the discount block that applies: the direct block, or the
+// indirect block's percentages under the tag "D%" when the request gives an
+// indirect record ("I%") and an end is not direct. A missing .D file leaves
+// the letters blank and the direct block applied. Always 0.
 std::int16_t FindPointService(RatingEngine& engine);
 
 }  // namespace vorn

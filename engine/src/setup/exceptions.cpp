@@ -12,42 +12,10 @@ namespace vorn {
 namespace {
 
 constexpr std::int16_t kCantOpenExceptions = 103;
+constexpr std::int16_t kExceptionSearchFailed = 113;
 constexpr std::uint16_t kEquals = '=';
 
 bool InVersion(std::int8_t first, std::int8_t end, std::int8_t v) { return first <= v && v < end; }
-
-// The records of TDX.TBL from the lowest of a key (kind, origin, destination).
-class ExceptionTable {
- public:
-  explicit ExceptionTable(platform::File file) : file_(std::move(file)) {}
-
-  // Positions at the first record of the key; false when there is none.
-  bool seek(std::int16_t kind, std::int16_t origin, std::int16_t destination) {
-    const std::optional<std::int64_t> hit = SearchFileRecords(file_, ExceptionRecord::kSize, [&](std::span<const std::uint8_t> b) {
-      ExceptionRecord r;
-      r.bytes.assign(b);
-      if (kind != r.kind()) return kind < r.kind() ? -1 : 1;
-      if (origin != r.originCode()) return origin < r.originCode() ? -1 : 1;
-      if (destination != r.destinationCode()) return destination < r.destinationCode() ? -1 : 1;
-      return 0;
-    });
-    if (!hit) return false;
-    index_ = *hit;
-    return read();
-  }
-  // The following record; false at the end of the file.
-  bool next() {
-    ++index_;
-    return read();
-  }
-  const ExceptionRecord& current() const { return current_; }
-
- private:
-  bool read() { return ReadFileRecord(file_, index_, current_.bytes.bytes()); }
-  platform::File file_;
-  std::int64_t index_ = 0;
-  ExceptionRecord current_;
-};
 
 bool IsActive(const SetupWork& s, std::size_t slot) { return s.kinds[slot] != 0; }
 
@@ -92,7 +60,7 @@ void ApplyGroups(ExceptionTable& table, SetupWork& s, std::size_t slot, std::siz
     const std::int16_t destination = head.destinationCode();
     if ((destination != 0 && destination != destinationRegion) || destination >= 98 ||
         !InVersion(head.firstVersion(), head.endVersion(), s.version)) {
-      more = table.next();
+      more = table.nextExceptionRecord() == 0;
       continue;
     }
     bool originHolds = false;
@@ -101,7 +69,7 @@ void ApplyGroups(ExceptionTable& table, SetupWork& s, std::size_t slot, std::siz
       originHolds = ZeroOrEqual(head.originSubCode(), originSub);
       destinationHolds = ZeroOrEqual(head.destinationSubCode(), destinationSub);
       s.exceptionGroup.push_back(head);
-      more = table.next();
+      more = table.nextExceptionRecord() == 0;
     } else {
       for (;;) {
         const ExceptionRecord& r = table.current();
@@ -111,7 +79,7 @@ void ApplyGroups(ExceptionTable& table, SetupWork& s, std::size_t slot, std::siz
         else if (ZeroOrEqual(r.destinationSubCode(), destinationSub)) destinationHolds = true;
         s.exceptionGroup.push_back(r);
         const bool joined = r.originOperator() == kEquals || r.destinationOperator() == kEquals;
-        more = table.next();
+        more = table.nextExceptionRecord() == 0;
         if (!more || !joined || table.current().group() != head.group()) break;
       }
     }
@@ -119,19 +87,46 @@ void ApplyGroups(ExceptionTable& table, SetupWork& s, std::size_t slot, std::siz
   }
 }
 
-std::optional<ExceptionTable> OpenExceptionTable(std::string_view folder, const BinaryLog& log) {
-  std::optional<platform::File> file = OpenTableFile(folder, "TDX.TBL", log);
-  if (!file) return std::nullopt;
-  return ExceptionTable(std::move(*file));
-}
-
 std::size_t SlotCount(const SetupWork& s) { return std::min(s.slotCount, s.kinds.size()); }
 
 }  // namespace
 
+std::int16_t ExceptionTable::open(std::string_view folder, const BinaryLog& log) {
+  file_ = OpenTableFile(folder, "TDX.TBL", log);
+  index_ = 0;
+  return file_ ? 0 : kCantOpenExceptions;
+}
+
+void ExceptionTable::close() { file_.reset(); }
+
+std::int16_t ExceptionTable::getExceptionRecord(std::int16_t kind, std::int16_t origin, std::int16_t destination) {
+  if (!file_) return kExceptionSearchFailed;
+  const std::optional<std::int64_t> hit = SearchFileRecords(*file_, ExceptionRecord::kSize, [&](std::span<const std::uint8_t> b) {
+    ExceptionRecord r;
+    r.bytes.assign(b);
+    if (kind != r.kind()) return kind < r.kind() ? -1 : 1;
+    if (origin != r.originCode()) return origin < r.originCode() ? -1 : 1;
+    if (destination != r.destinationCode()) return destination < r.destinationCode() ? -1 : 1;
+    return 0;
+  });
+  if (!hit) return kExceptionSearchFailed;
+  index_ = *hit;
+  return readCurrent();
+}
+
+std::int16_t ExceptionTable::nextExceptionRecord() {
+  if (!file_) return kExceptionSearchFailed;
+  ++index_;
+  return readCurrent();
+}
+
+std::int16_t ExceptionTable::readCurrent() {
+  return ReadFileRecord(*file_, index_, current_.bytes.bytes()) ? 0 : kExceptionSearchFailed;
+}
+
 std::int16_t ApplyStatePairExceptions(std::string_view folder, const BinaryLog& log, SetupWork& s) {
-  std::optional<ExceptionTable> table = OpenExceptionTable(folder, log);
-  if (!table) return kCantOpenExceptions;
+  ExceptionTable table;
+  if (const std::int16_t c = table.open(folder, log); c != 0) return c;
   const std::size_t slots = SlotCount(s);
   const std::int16_t o = s.origin.zipRange.regionCode();
   const std::int16_t d = s.destination.zipRange.regionCode();
@@ -141,33 +136,34 @@ std::int16_t ApplyStatePairExceptions(std::string_view folder, const BinaryLog& 
     const std::int16_t searches[4][2] = {{0, 0}, {o, 0}, {0, d}, {o, d}};
     for (const auto& key : searches) {
       if (!IsActive(s, slot)) break;
-      if (table->seek(kind, key[0], key[1])) ApplyGroups(*table, s, slot, slots);
+      // A key without records is the usual case, not a failure.
+      if (table.getExceptionRecord(kind, key[0], key[1]) == 0) ApplyGroups(table, s, slot, slots);
     }
     if (!IsActive(s, slot)) continue;
-    if (table->seek(kind, 99, 99)) {
+    if (table.getExceptionRecord(kind, 99, 99) == 0) {
       do {
-        const ExceptionRecord& r = table->current();
+        const ExceptionRecord& r = table.current();
         if (r.kind() != kind || r.originCode() != 99 || r.destinationCode() != 99) break;
         if (OtherSlotHolds(s, slot, r.otherKind(), slots)) Drop(s, slot);
-      } while (IsActive(s, slot) && table->next());
+      } while (IsActive(s, slot) && table.nextExceptionRecord() == 0);
     }
   }
   return 0;
 }
 
 std::int16_t ApplyGeneralExceptions(std::string_view folder, const BinaryLog& log, SetupWork& s) {
-  std::optional<ExceptionTable> table = OpenExceptionTable(folder, log);
-  if (!table) return kCantOpenExceptions;
+  ExceptionTable table;
+  if (const std::int16_t c = table.open(folder, log); c != 0) return c;
   const std::size_t slots = SlotCount(s);
   for (std::size_t slot = 0; slot < slots; ++slot) {
     if (!IsActive(s, slot)) continue;
     const std::int16_t kind = s.kinds[slot];
-    if (!table->seek(kind, 98, 98)) continue;
+    if (table.getExceptionRecord(kind, 98, 98) != 0) continue;
     do {
-      const ExceptionRecord& r = table->current();
+      const ExceptionRecord& r = table.current();
       if (r.kind() != kind || r.originCode() != 98 || r.destinationCode() != 98) break;
       if (r.otherKind() == 0 || OtherSlotHolds(s, slot, r.otherKind(), slots)) Drop(s, slot);
-    } while (IsActive(s, slot) && table->next());
+    } while (IsActive(s, slot) && table.nextExceptionRecord() == 0);
   }
   return 0;
 }

@@ -4,14 +4,38 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "logs/binary_log.h"
+#include "platform/kernel/file.h"
+#include "setup/tariff_directory_records.h"
 #include "work/shipment_work.h"
 
 namespace vorn {
+
+// TDX.TBL open for the exception passes; the record last read is current.
+class ExceptionTable {
+ public:
+  // 0, or 103 when TDX.TBL does not open.
+  std::int16_t open(std::string_view folder, const BinaryLog& log);
+  void close();
+  // Makes the lowest record of (kind, origin code, destination code)
+  // current: 0, or 113 when there is none.
+  std::int16_t getExceptionRecord(std::int16_t kind, std::int16_t origin, std::int16_t destination);
+  // Makes the following record current: 0, or 113 at the end of the file
+  // (a short record there included).
+  std::int16_t nextExceptionRecord();
+  const ExceptionRecord& current() const { return current_; }
+
+ private:
+  std::int16_t readCurrent();
+  std::optional<platform::File> file_;
+  std::int64_t index_ = 0;
+  ExceptionRecord current_;
+};
 
 // The state-pair pass: for each active slot the searches (kind, 0, 0),
 // (kind, origin region, 0), (kind, 0, destination region) and (kind, origin

@@ -42,8 +42,8 @@ RecognisedFile NamedKind(std::string_view kindText, std::string_view fileName) {
     std::optional<RecognisedFile> byKindName = RecogniseFileName(header.keyword);
     if (!byKindName) throw Error("unknown kind '" + header.keyword + "' (" + KindListMessage() + ")");
     named = std::move(*byKindName);
-  } else if (byName && byName->kind == named.kind) {
-    named.settings = byName->settings;  // the file's own name still tells the tariff and suffix
+  } else if (std::optional<Settings> own = named.kind->recognise(fileName)) {
+    named.settings = std::move(*own);  // the file's own name still tells the tariff and suffix
   }
   for (Field& f : header.fields) PutSetting(named.settings, f.key, std::move(f.value));
   return named;

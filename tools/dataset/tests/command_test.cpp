@@ -128,7 +128,8 @@ TEST_F(DatasetCommand, UsageErrorsExitWithTwoAndShowTheUsage) {
   EXPECT_EQ(ReadFileText(dir / "TDA.SEQ"), "01AL \n");
   Outcome help = Command("--help");
   EXPECT_EQ(help.status, 0);
-  EXPECT_TRUE(Contains(help.output, "kinds: efcrec tda tds tdv tdz tdt tdx tdn factor points-service lettered")) << help.output;
+  EXPECT_TRUE(Contains(help.output, "kinds: efcrec tda tds tdv tdz tdt tdx tdn factor points-service rates matrix points zones class-factors zip-pairs rbno-addons "
+                                       "light-base light-matrix minimums city-points city-addons lettered")) << help.output;
 }
 
 }  // namespace

@@ -66,11 +66,11 @@ TEST(TariffFileNames, FilesAreKnownByTheirNames) {
   TempDirectory dir;
   dir.write("abc.d01", Bytes({0, 0, 0, 0, 0, 0, 'I'}));
   EXPECT_EQ(DecodeFile(dir / "abc.d01"), "points-service tariff=ABC suffix=01\n  header\n");
-  dir.write("ABC.R01", "0123456789");
-  EXPECT_EQ(DecodeFile(dir / "ABC.R01"), "lettered tariff=ABC letter=R suffix=01\n  raw text=0123456789\n");
-  EXPECT_EQ(DecodeFile(dir / "ABC.R01", "lettered record-size=4"),
-            "# " + (dir / "ABC.R01").string() + " record 2: is 2 bytes, not 4\n"
-            "lettered raw tariff=ABC letter=R suffix=01 record-size=4\n  raw text=0123\n  raw text=4567\n  raw text=89\n");
+  dir.write("ABC.X01", "0123456789");
+  EXPECT_EQ(DecodeFile(dir / "ABC.X01"), "lettered tariff=ABC letter=X suffix=01\n  raw text=0123456789\n");
+  EXPECT_EQ(DecodeFile(dir / "ABC.X01", "lettered record-size=4"),
+            "# " + (dir / "ABC.X01").string() + " record 2: is 2 bytes, not 4\n"
+            "lettered raw tariff=ABC letter=X suffix=01 record-size=4\n  raw text=0123\n  raw text=4567\n  raw text=89\n");
   // Names whose suffix does not begin with a digit are not tariff files.
   dir.write("README.TXT", "x");
   EXPECT_THROW(DecodeFile(dir / "README.TXT"), Error);
@@ -123,10 +123,10 @@ TEST(Lettered, RawRecordsWithAnOptionalRecordSize) {
 
 TEST(Lettered, FaultsNeedARecordSize) {
   TempDirectory dir;
-  BuildDataSet("lettered tariff=T suffix=01 letter=P\n  raw text=aabbcc\n", dir.path());
-  EXPECT_THROW(ReverseRecords(dir / "T.P01"), Error);
-  ReverseRecords(dir / "T.P01", 2);
-  EXPECT_EQ(ReadFileText(dir / "T.P01"), "ccbbaa");
+  BuildDataSet("lettered tariff=T suffix=01 letter=X\n  raw text=aabbcc\n", dir.path());
+  EXPECT_THROW(ReverseRecords(dir / "T.X01"), Error);
+  ReverseRecords(dir / "T.X01", 2);
+  EXPECT_EQ(ReadFileText(dir / "T.X01"), "ccbbaa");
 }
 
 }  // namespace

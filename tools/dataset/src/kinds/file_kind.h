@@ -144,5 +144,19 @@ const FileKind& TdnFileKind();
 const FileKind& FactorFileKind();
 const FileKind& PointServiceFileKind();
 const FileKind& LetteredFileKind();
+// The rate data of a tariff (kinds/rates/).
+const FileKind& RatesFileKind();
+const FileKind& MatrixFileKind();
+const FileKind& PointsFileKind();
+const FileKind& ZonesFileKind();
+const FileKind& ClassFactorsFileKind();
+const FileKind& ZipPairsFileKind();
+const FileKind& RateBasisAddOnsFileKind();
+const FileKind& MinimumsFileKind();
+const FileKind& LightBaseFileKind();
+const FileKind& LightMatrixFileKind();
+// The city files of a tariff (kinds/city_kinds.cpp).
+const FileKind& CityPointsFileKind();
+const FileKind& CityAddOnsFileKind();
 
 }  // namespace dataset

@@ -7,7 +7,11 @@ std::span<const FileKind* const> FileKinds() {
   // pattern (NAME.<letter><suffix>) also fits names such as TDA.SEQ.
   static const FileKind* const kinds[] = {&EfcrecFileKind(), &TdaFileKind(),          &TdsFileKind(),    &TdvFileKind(),
                                           &TdzFileKind(),    &TdtFileKind(),          &TdxFileKind(),    &TdnFileKind(),
-                                          &FactorFileKind(), &PointServiceFileKind(), &LetteredFileKind()};
+                                          &FactorFileKind(), &PointServiceFileKind(), &RatesFileKind(),
+                                          &MatrixFileKind(), &PointsFileKind(),       &ZonesFileKind(),  &ClassFactorsFileKind(),
+                                          &ZipPairsFileKind(), &RateBasisAddOnsFileKind(), &LightBaseFileKind(), &LightMatrixFileKind(), &MinimumsFileKind(),
+                                          &CityPointsFileKind(), &CityAddOnsFileKind(),
+                                          &LetteredFileKind()};
   return kinds;
 }
 

@@ -1,0 +1,138 @@
+#include "core/core_pass.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+#include "core/class_break_rate.h"
+#include "core/minimum_charges.h"
+#include "core/money_rules.h"
+#include "core/rate_source.h"
+#include "engine/rating_engine.h"
+#include "files/load_factor_file.h"
+
+namespace vorn {
+namespace {
+
+// Binary-log kinds of the pass.
+constexpr std::uint32_t kRateTableLogged = 3;
+constexpr std::uint32_t kMinimumListLogged = 16;
+
+// The break labels of a tariff without a weight-type table.
+constexpr std::array<const char*, 9> kDefaultBreakLabels{"L5C", "M5C", "M1M", "M2M", "M5M", "M10M", "M20M", "M30M", "M40M"};
+
+char RatedTariffType(const CurrentTariff& t) { return t.tariffType == 'N' ? t.baseType : t.tariffType; }
+
+std::string_view ClassCodeAt(const ClassBreakWork& core, int c) {
+  const auto& code = core.classCodes[static_cast<std::size_t>(c)];
+  return std::string_view(code.data(), strnlen(code.data(), code.size()));
+}
+
+// Every fetched rate of the table, by class row and break.
+template <typename Change>
+void ForEachRate(ClassBreakWork& core, Change change) {
+  for (int c = 0; c < RatedClassCount(core); ++c)
+    for (int b = 0; b < RatedBreakCount(core); ++b) {
+      std::int32_t& item = core.rateTable.items[*RateItemIndex(core, c, b)];
+      if (item != BreakRateTable::kNotFetched) change(item, c, b);
+    }
+}
+
+std::int32_t ClassPercent(const TariffFactors& f, int c, int b) {
+  return f.classPercent[static_cast<std::size_t>(c)][static_cast<std::size_t>(b)];
+}
+
+std::int32_t FirstFactorOfRow(const TariffFactors& f, int row) {
+  return row >= 0 && row < static_cast<int>(kFactorRows) ? f.factorRows[static_cast<std::size_t>(row)][0] : kUnchangedFactor;
+}
+
+// Types 'E', 'F' and 'H': each rate times its class's percentage at its
+// break; a break whose percentage is 0 takes the rate of the nearest break
+// to its left that has one (0 at break 0). Type 'H' first applies the
+// break's factor, and its first minimum the factor of the row after the
+// breaks.
+void ApplyClassPercentages(RatingEngine& engine, char type) {
+  ClassBreakWork& core = engine.work.core;
+  const TariffFactors& f = engine.factors;
+  if (type == 'H') core.minimums.amounts[0] = ApplyFactor(core.minimums.amounts[0], FirstFactorOfRow(f, core.breakCount));
+  for (int c = 0; c < RatedClassCount(core); ++c)
+    for (int b = 0; b < RatedBreakCount(core); ++b) {
+      std::int32_t& item = core.rateTable.items[*RateItemIndex(core, c, b)];
+      int from = b;
+      while (from > 0 && ClassPercent(f, c, from) == 0) --from;
+      if (from != b) {
+        item = core.rateTable.items[*RateItemIndex(core, c, from)];
+        continue;
+      }
+      if (item == BreakRateTable::kNotFetched) continue;
+      if (type == 'H') item = ApplyFactor(item, FirstFactorOfRow(f, b));
+      item = ApplyFactor(item, ClassPercent(f, c, b));
+    }
+}
+
+// The tariff's rate adjustment factor, the request's factor, a bureau
+// tariff's percentages and, for discounts on rates, the rate-level
+// discounts: on every minimum amount and every rate.
+void ApplyFactorsAndRateDiscounts(RatingEngine& engine, const BureauPercentages& bureau) {
+  ClassBreakWork& core = engine.work.core;
+  const float radjf = engine.parameters.floatValue(ParameterTable::kRadjf);
+  const float requestFactor = engine.work.request.factor;
+  const bool tariffFactor = radjf != 1.0f;
+  const bool factorRequested = std::bit_cast<std::uint32_t>(requestFactor) != std::bit_cast<std::uint32_t>(1.0f);
+  const std::int32_t wf = FactorInHundredths(radjf);
+  const std::int32_t rf = FactorInHundredths(requestFactor);
+  const DiscountState& d = engine.work.discounts;
+  const bool discountRates = d.on && d.kind == 'R';
+
+  auto adjust = [&](std::int32_t& amount, std::int32_t bureauPercent, std::size_t discountIndex) {
+    // A bureau percentage of 0 is one the record does not give.
+    if (bureau.any() && bureauPercent != 0) amount = ApplyFactor(amount, bureauPercent);
+    if (tariffFactor) amount = ApplyFactor(amount, wf);
+    if (factorRequested) amount = ApplyFactor(amount, rf);
+    if (discountRates && discountIndex < d.applied.percent.size())
+      amount -= static_cast<std::int32_t>(DiscountOf(amount, UsablePercent(d.applied.percent[discountIndex])));
+  };
+  const std::size_t minimums = static_cast<std::size_t>(std::clamp<int>(core.minimums.count, 0, MinimumChargeList::kItems));
+  for (std::size_t i = 0; i < minimums; ++i) adjust(core.minimums.amounts[i], bureau.minimums, 0);
+  ForEachRate(core, [&](std::int32_t& item, int, int b) {
+    adjust(item, b <= 5 ? bureau.lowBreaks : bureau.highBreaks, static_cast<std::size_t>(b) + 1);
+  });
+}
+
+}  // namespace
+
+std::int16_t PrepareWorkTables(RatingEngine& engine) {
+  ClassBreakWork& core = engine.work.core;
+  core.classCodes = {};
+  core.classCount = 0;
+  core.breakWeights = {};
+  core.breakCount = 0;
+  engine.factors = TariffFactors{};
+  if (const std::int16_t c = LoadFactorFile(engine, core); c != 0) return c;
+  for (std::size_t i = 0; i < kDefaultBreakLabels.size(); ++i) {
+    engine.breakLabels[i].fill(0);
+    std::strncpy(engine.breakLabels[i].data(), kDefaultBreakLabels[i], engine.breakLabels[i].size());
+  }
+  return 0;
+}
+
+std::int16_t RateClassWeightBreaks(RatingEngine& engine, RateSource& source) {
+  ClassBreakWork& core = engine.work.core;
+  const char type = RatedTariffType(engine.currentTariff);
+  core.rateTable.fillNotFetched();
+  core.minimums = LayOutMinimums(source.minimumCharges(engine));
+  for (std::size_t i = 0; i < 4; ++i) core.rateTable.items[i] = 0;
+
+  for (int c = 0; c < RatedClassCount(core); ++c)
+    for (int b = 0; b < RatedBreakCount(core); ++b)
+      core.rateTable.items[*RateItemIndex(core, c, b)] =
+          GetClassBreakRate(engine, source, core.breakWeights[static_cast<std::size_t>(b)], ClassCodeAt(core, c));
+  engine.binaryLog.write(kRateTableLogged, core.rateTable.image().bytes());
+
+  if (type == 'E' || type == 'F' || type == 'H') ApplyClassPercentages(engine, type);
+  ApplyFactorsAndRateDiscounts(engine, source.bureauPercentages(engine));
+  engine.binaryLog.write(kMinimumListLogged, core.minimums.image().bytes());
+  return 0;
+}
+
+}  // namespace vorn

@@ -1,0 +1,55 @@
+#include "methods/light_table_stage.h"
+
+#include <algorithm>
+
+#include "common/engine_error.h"
+#include "engine/rating_engine.h"
+#include "methods/tariff_methods.h"
+#include "platform/kernel/fixed_format.h"
+#include "tariffs/light_edition.h"
+#include "tariffs/rate_record_fetch.h"
+
+namespace vorn::light_stage {
+namespace {
+
+constexpr std::int16_t kRecordStillEmpty = 119;
+
+bool KeyIsHead(const RatingEngine& engine) { return engine.tables.key.view() == engine.rates.rateRecord.head(); }
+
+}  // namespace
+
+bool FilesOpen(RatingEngine& engine) {
+  const bool open = engine.files.open(engine, 'B') == 0 && engine.files.open(engine, 'K') == 0 && engine.files.file('B') != nullptr &&
+                    engine.files.file('K') != nullptr;
+  if (!open) {
+    engine.files.close('B');
+    engine.files.close('K');
+  }
+  return open;
+}
+
+FilesClosed::~FilesClosed() {
+  engine_.files.close('B');
+  engine_.files.close('K');
+}
+
+char StartFromHead(RatingEngine& engine) {
+  LoadLetteredCodeTable(engine);
+  const std::string_view head = engine.rates.rateRecord.head();
+  std::copy(head.begin(), head.end(), engine.tables.key.text.begin());
+  const char kind = engine.tables.key.letter();
+  ApplyLetteredCode(engine, kind);
+  return kind;
+}
+
+void LoadKeyedRecord(RatingEngine& engine, std::size_t recordLength, bool loadFirst) {
+  if (loadFirst) LoadRateByTariffType(engine, recordLength);
+  if (!KeyIsHead(engine)) LoadRateByTariffType(engine, recordLength);
+  if (!engine.rates.rateRecord.hasSubRecords()) Raise(kRecordStillEmpty);
+}
+
+void SelectKeyTables(RatingEngine& engine) {
+  SelectTariffNumberTables(engine, platform::FieldToInteger(engine.tables.key.view().substr(0, 3)));
+}
+
+}  // namespace vorn::light_stage

@@ -1,0 +1,83 @@
+#include "methods/method_dispatcher.h"
+
+#include "common/engine_error.h"
+#include "effective/tariff_types.h"
+#include "engine/rating_engine.h"
+#include "methods/method_services.h"
+#include "methods/tariff_methods.h"
+
+namespace vorn {
+namespace {
+
+constexpr std::size_t kShortRecordLength = 16;  // type 'A' with point-file flag 'M'
+
+TariffTypeRow RowOf(char type) {
+  const std::optional<TariffTypeRow> row = FindTariffType(type);
+  if (!row) Raise(code::kInvalidTariffType);
+  return *row;
+}
+
+void Dispatch(RatingEngine& engine, std::string& text, MethodServices& services, char type, const TariffTypeRow& row) {
+  const std::size_t length = row.rateRecordBytes;
+  switch (type) {
+    case '0': return RateByMatrix(engine, text, {.addOns = true}, length);
+    case '1': return RateByMatrix(engine, text, {.zoneList = true, .addOns = true, .numberedText = true}, length);
+    case '2': return;  // nothing is looked up
+    case '3': return RateByMatrix(engine, text, {.zoneList = true, .addOns = true}, length);
+    case '4': case '5': case '6': case 'B': case 'C': return RateByMatrix(engine, text, {}, length);
+    case 'A': return RateByMatrix(engine, text, {}, engine.currentTariff.flag45 == 'M' ? kShortRecordLength : length);
+    case '7': return RateByAddOnArithmetic(engine, text);
+    case 'D': return RateByMatrix(engine, text, {.addOns = true, .numberedText = true}, length);
+    case 'E': case 'F': case 'G': case 'H': return RateByBaseAndTable(engine, text, length);
+    case 'L': return RateByLightTable(engine, text, length);
+    case 'N': return RateCombinedTariff(engine, text, services, length);
+    default:
+      // 'I', 'J', 'K' and 'M' build their keys from tables and tariff
+      // columns that the tariff data does not describe; 'Y' and unknown
+      // types have no method.
+      Raise(code::kInvalidTariffType);
+  }
+}
+
+}  // namespace
+
+void RateByTariffMethod(RatingEngine& engine, std::string& text, MethodServices& services) {
+  const CurrentTariff& t = engine.currentTariff;
+  // Nothing a previous pass left (an add-on or adjustment record) carries
+  // over into this one.
+  engine.methods.clear();
+  services.prepareCityPoints(engine, t.flag45 == 'A');
+  const char type = t.tariffType;
+  const TariffTypeRow row = RowOf(type == 'N' ? t.baseType : type);
+  if (type < '0' || type > 'N') Raise(code::kInvalidTariffType);
+  Dispatch(engine, text, services, type, row);
+
+  // A '+' at header byte 161 steps the rate record forward, by the type of
+  // the tariff now current (a substitute may have replaced it).
+  if (engine.ratingRecord != nullptr && engine.ratingRecord->charAt(161) == '+') {
+    const char now = t.tariffType == 'N' ? t.baseType : t.tariffType;
+    ApplyRateBasisStep(engine, text, engine.ratingRecord->text({162, 4}), RowOf(now).rateRecordBytes);
+  }
+}
+
+std::int16_t RunTariffMethod(RatingEngine& engine) {
+  try {
+    std::string text;
+    RateByTariffMethod(engine, text, EngineMethodServices());
+    engine.work.methodText = text;
+  } catch (const EngineError& e) {
+    return e.code;
+  }
+  return 0;
+}
+
+std::int16_t HandleCombinedPoints(RatingEngine& engine) {
+  try {
+    CombinedRecordNumber(engine);
+  } catch (const EngineError& e) {
+    return e.code;
+  }
+  return 0;
+}
+
+}  // namespace vorn

@@ -1,0 +1,24 @@
+// What the tariff methods ask of the city points and the lane adjustments.
+// Until those are read, the engine's services change nothing and find
+// nothing: the request's codes stand as given and no lane has adjustments.
+#pragma once
+
+#include <cstdint>
+
+namespace vorn {
+
+class RatingEngine;
+
+class MethodServices {
+ public:
+  virtual ~MethodServices() = default;
+  // Prepares the request's origin and destination codes for the point
+  // search (alternative: the tariff's point-file flag is 'A').
+  virtual void prepareCityPoints(RatingEngine& engine, bool alternative) = 0;
+  // Loads the lane's adjustments of the current tariff: 0 or a code.
+  virtual std::int16_t loadLaneAdjustments(RatingEngine& engine) = 0;
+};
+
+MethodServices& EngineMethodServices();
+
+}  // namespace vorn

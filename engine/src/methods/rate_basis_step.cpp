@@ -1,0 +1,53 @@
+#include <cctype>
+#include <cstdio>
+
+#include "common/engine_error.h"
+#include "engine/rating_engine.h"
+#include "methods/tariff_methods.h"
+#include "platform/kernel/fixed_format.h"
+#include "ratefiles/rate_file.h"
+#include "ratefiles/rate_file_codes.h"
+
+namespace vorn {
+namespace {
+
+std::int64_t SubRecordNumber(const RateRecord& record) { return platform::FieldToInteger(record.field(RateRecord::kSubRecordField)); }
+
+}  // namespace
+
+void SelectTariffNumberTables(RatingEngine& engine, int tariffNumber) {
+  CurrentTariff& t = engine.currentTariff;
+  if (tariffNumber < 0 || tariffNumber == t.kind) return;
+  // The factor file's section is chosen by the tariff's kind: the kind is
+  // the tariff number while its tables are read, then put back.
+  const std::uint16_t kind = t.kind;
+  t.kind = static_cast<std::uint16_t>(tariffNumber);
+  const std::int16_t c = engine.steps->prepareWorkTables(engine);
+  t.kind = kind;
+  if (c != 0) Raise(c);
+}
+
+void ApplyRateBasisStep(RatingEngine& engine, std::string& text, std::string_view step, std::size_t recordLength) {
+  std::int64_t n = 0;
+  int width = 0;
+  for (char c : text)
+    if (c >= '0' && c <= '9') {
+      n = n * 10 + (c - '0');
+      ++width;
+    }
+  if (n == 0) n = SubRecordNumber(engine.rates.rateRecord);
+  if (n == 0) return;
+  const std::int64_t target = n + platform::FieldToInteger(step.substr(0, 4));
+  std::int64_t index = engine.rates.rateRecordIndex;
+  // Forward record by record; the end of the file is a short read (214).
+  while (SubRecordNumber(engine.rates.rateRecord) < target) ReadRateRecordAt(engine, ++index, recordLength);
+  const RateRecord& record = engine.rates.rateRecord;
+  if (SubRecordNumber(record) != target) Raise(code::kCantReadRateFile);
+  char digits[32];
+  std::snprintf(digits, sizeof digits, "%*.*lld", width, width, static_cast<long long>(target));
+  text = digits;
+  if (std::isalpha(static_cast<unsigned char>(record.kind()))) text.push_back(record.kind());
+  SelectTariffNumberTables(engine, platform::FieldToInteger(record.field(RateRecord::kGroupCode)));
+}
+
+}  // namespace vorn

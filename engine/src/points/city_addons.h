@@ -1,0 +1,27 @@
+// City add-ons: the tariff's RBA file (letter O) gives cities of a code an
+// add-on value. The file begins with 18-byte heading records, up to and
+// including the first that begins with '*'; then come 28-byte records
+//   0 code 5, 5 a character, 6 a character, 7 direction letter ('B' both
+//   ways), 8 value (one byte, unsigned), 9 state and city 19
+// sorted by the code, then the character at 6, then the one at 5.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "ratefiles/point_lookup.h"
+
+namespace vorn {
+
+class RatingEngine;
+
+// The add-on value of one end of the lane for a 7-character key (code 5 and
+// the two characters) and a direction letter: the sum of the values of the
+// key's records for the end's city in that direction (or 'B'). When nothing
+// adds up and the key lists other cities, those go to the city choice of
+// the end; a chosen city replaces the end's state and city and gives its
+// value. 0 when the file ends before the key. The file's open error is 250;
+// the city choice may end the rating (124, 129).
+std::int32_t CityAddOnValue(RatingEngine& engine, LaneSide side, std::string_view key, char direction);
+
+}  // namespace vorn

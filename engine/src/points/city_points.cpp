@@ -1,0 +1,131 @@
+#include "points/city_points.h"
+
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "common/engine_error.h"
+#include "engine/rating_engine.h"
+#include "platform/kernel/fixed_format.h"
+#include "platform/kernel/path.h"
+#include "points/candidates.h"
+#include "setup/file_search.h"
+#include "setup/packed_zip.h"
+
+namespace vorn {
+namespace {
+
+constexpr std::int16_t kCantOpenCityFile = 220;
+constexpr std::size_t kMaxCityRecords = 100;
+
+struct CityRecordLayout {
+  bool packed;  // packed ZIP keys and codes, else 6-character ones
+  std::size_t size;
+  platform::FieldSpan key;
+  platform::FieldSpan cityCode;
+  platform::FieldSpan stateCity;
+};
+constexpr CityRecordLayout kPackedLayout{true, 25, {0, 3}, {3, 3}, {6, kStateCitySize}};
+constexpr CityRecordLayout kCodeLayout{false, 31, {0, 6}, {6, 6}, {12, kStateCitySize}};
+static_assert(kPackedLayout.stateCity.end() == kPackedLayout.size && kPackedLayout.cityCode.offset == kPackedLayout.key.end());
+static_assert(kCodeLayout.stateCity.end() == kCodeLayout.size && kCodeLayout.cityCode.offset == kCodeLayout.key.end());
+
+using CityCompare = std::function<int(std::span<const std::uint8_t>)>;
+
+std::string_view Chars(std::span<const std::uint8_t> bytes, platform::FieldSpan f) {
+  return std::string_view(reinterpret_cast<const char*>(bytes.data()) + f.offset, f.width);
+}
+
+// The tariff's city file, or null when the tariff has none.
+const platform::File* OpenCityFile(RatingEngine& engine) {
+  if (engine.files.open(engine, 'E') == 0) return engine.files.file('E');
+  const std::string name(platform::TrimTrailingBlanks(engine.currentTariff.name()).substr(0, 8));
+  const std::string path = platform::WithTrailingSeparator(engine.dataPath) + name + ".E" + TariffFileSuffix(engine.currentTariff, 'E');
+  if (platform::FindExistingPath(path)) Raise(kCantOpenCityFile);
+  return nullptr;
+}
+
+// The key of a packed record compared with a code as both read: five
+// characters for a code beginning with a digit, three for a postal code.
+CityCompare PackedKeyCompare(std::string_view code) {
+  return [key = ComparableCode(code)](std::span<const std::uint8_t> r) {
+    const std::string recordKey = UnpackZip(std::span<const std::uint8_t, 3>(r.data(), 3)).substr(0, key.size());
+    return key < recordKey ? -1 : key > recordKey ? 1 : 0;
+  };
+}
+
+CityCompare CodeKeyCompare(std::string_view code) {
+  return [key = std::string(code.substr(0, 6))](std::span<const std::uint8_t> r) {
+    const int c = std::memcmp(key.data(), r.data(), 6);
+    return c < 0 ? -1 : c > 0 ? 1 : 0;
+  };
+}
+
+// The city's code of a record, over the end's code.
+void TakeCityCode(std::array<char, 6>& code, std::span<const std::uint8_t> record, const CityRecordLayout& layout) {
+  const std::string city = layout.packed
+                               ? UnpackZip(std::span<const std::uint8_t, 3>(record.data() + layout.cityCode.offset, 3))
+                               : std::string(Chars(record, layout.cityCode));
+  std::memcpy(code.data(), city.data(), std::min(city.size(), code.size()));
+}
+
+bool LookUpCity(RatingEngine& engine, LaneSide side, std::array<char, 6>& code, const CityRecordLayout& layout) {
+  const std::string_view codeText(code.data(), code.size());
+  if (layout.packed && !PackZip(codeText)) return false;
+  const platform::File* file = OpenCityFile(engine);
+  if (file == nullptr) return false;
+  const CityCompare compare = layout.packed ? PackedKeyCompare(codeText) : CodeKeyCompare(codeText);
+  const std::optional<std::int64_t> hit = SearchFileRecords(*file, layout.size, compare);
+  if (!hit) return false;
+
+  // The records of the key, in file order; a short record ends them.
+  std::vector<std::vector<std::uint8_t>> records;
+  for (std::int64_t index = *hit; records.size() < kMaxCityRecords; ++index) {
+    std::vector<std::uint8_t> record(layout.size);
+    if (!ReadFileRecord(*file, index, record) || compare(record) != 0) break;
+    records.push_back(std::move(record));
+  }
+  if (records.empty()) return false;
+
+  const std::string_view requested = RequestCity(engine, side);
+  for (const std::vector<std::uint8_t>& record : records) {
+    const std::string_view stateCity = Chars(record, layout.stateCity);
+    if (stateCity.substr(0, 2) == "**" || stateCity == requested) {
+      TakeCityCode(code, record, layout);
+      return true;
+    }
+  }
+  std::vector<std::string> list;
+  for (const std::vector<std::uint8_t>& record : records) list.emplace_back(Chars(record, layout.stateCity));
+  list.emplace_back(kNoneOfTheAbove);
+  const std::size_t index = ChooseCity(engine, list, codeText, side, CityMode::Found);
+  if (index < records.size()) {
+    TakeCityCode(code, records[index], layout);
+    SetRequestCity(engine, side, list[index]);
+    return true;
+  }
+  // A request that takes any city of the code is rated with its first.
+  if (AcceptsAnyCity(engine, side)) {
+    TakeCityCode(code, records.front(), layout);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool CityByPackedZip(RatingEngine& engine, LaneSide side, std::array<char, 6>& code) {
+  return LookUpCity(engine, side, code, kPackedLayout);
+}
+
+bool CityByCode(RatingEngine& engine, LaneSide side, std::array<char, 6>& code) { return LookUpCity(engine, side, code, kCodeLayout); }
+
+void PrepareCityPoints(RatingEngine& engine, bool alternative) {
+  ParsedRequest& r = engine.work.request;
+  const auto lookUp = alternative ? CityByCode : CityByPackedZip;
+  lookUp(engine, LaneSide::Origin, r.originCode);
+  lookUp(engine, LaneSide::Destination, r.destinationCode);
+}
+
+}  // namespace vorn

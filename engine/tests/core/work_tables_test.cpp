@@ -1,0 +1,72 @@
+// The tariff's work tables read from its factor file, and a line priced on
+// them.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/class_break_rate.h"
+#include "core/core_pass.h"
+#include "core/fake_rate_source.h"
+#include "core/line_pricing.h"
+#include "engine/rating_engine.h"
+#include "interface/version_text.h"
+#include "support/data_directory.h"
+
+namespace vorn {
+namespace {
+
+using testing::DataDirectory;
+
+class WorkTables : public ::testing::Test {
+ protected:
+  void load(std::string_view factorBlock) {
+    data_.build("efcrec\n  record\ntds\n  entry\ntda\n  state\n" + std::string(factorBlock));
+    engine_.effectivePath = data_.withSeparator();
+    engine_.dataPath = data_.withSeparator();
+    ASSERT_EQ(engine_.initialiseEffectiveTable(), 0);
+    ASSERT_EQ(engine_.effective.loadTariffForEntry(0, engine_.currentTariff, EngineVersionNumber()), 0);
+  }
+  DataDirectory data_{""};
+  RatingEngine engine_;
+};
+
+TEST_F(WorkTables, TheFactorFileGivesTheClassesBreaksAndLabels) {
+  load("factor tariff=TSTFRT01\n  sets numbers=1\n  classes codes=\"100 50\"\n  breaks weights=\"2000 1000 500 0\"\n  class-factors\n  break-factors\n");
+  engine_.work.core.classCount = 7;  // left from another tariff
+  ASSERT_EQ(PrepareWorkTables(engine_), 0);
+  const ClassBreakWork& core = engine_.work.core;
+  EXPECT_EQ(core.classCount, 2);
+  EXPECT_EQ(std::string(core.classCodes[1].data()), "50");
+  ASSERT_EQ(core.breakCount, 4);
+  EXPECT_EQ(core.breakWeights[0], 0);
+  EXPECT_EQ(core.breakWeights[3], 2000);
+  EXPECT_EQ(std::string(engine_.breakLabels[0].data(), 3), "L5C");
+  EXPECT_EQ(std::string(engine_.breakLabels[8].data(), 4), "M40M");
+
+  // 600 lb of class 50 on these tables: break 1 (500 lb) at 9.00 per cwt,
+  //   600 x 900 / 100 = 5400 cents; break 2 (1000 lb) at 8.00 would cost
+  //   600 x 8.00 + 400 x 8.00 = $80.00: no deficit.
+  testing::FakeRateSource source;
+  source.classRates(1, {1000, 900, 800, 700});
+  ParsedRequest& r = engine_.work.request;
+  r.detailCount = 1;
+  r.details[0].classText = {'5', '0', 0, 0};
+  r.details[0].weight = 600;
+  ASSERT_EQ(RateClassWeightBreaks(engine_, source), 0);
+  ASSERT_EQ(CheckLineRates(engine_, source), 0);
+  ASSERT_EQ(PriceLinesAtActualWeight(engine_, source), 0);
+  EXPECT_EQ(SearchDeficitFrom(engine_, source, 1), 1);
+  ASSERT_EQ(PriceAtBreak(engine_, source, 1), 0);
+  EXPECT_EQ(r.details[0].rate, 900);
+  EXPECT_EQ(r.details[0].charge, 5400);
+  EXPECT_EQ(r.chargeAfterMinimums, 5400);
+}
+
+TEST_F(WorkTables, AMissingFactorFileIsItsLoadError) {
+  load("");
+  EXPECT_EQ(PrepareWorkTables(engine_), 204);
+  EXPECT_EQ(engine_.work.core.classCount, 0);
+}
+
+}  // namespace
+}  // namespace vorn
