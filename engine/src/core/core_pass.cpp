@@ -10,6 +10,7 @@
 #include "core/rate_source.h"
 #include "engine/rating_engine.h"
 #include "files/load_factor_file.h"
+#include "ratefiles/packed_numbers.h"
 
 namespace vorn {
 namespace {
@@ -99,6 +100,26 @@ void ApplyFactorsAndRateDiscounts(RatingEngine& engine, const BureauPercentages&
   });
 }
 
+// Types 'L', 'I' and 'K' on a rate record of kind 'C' whose method left an
+// add-on record of kind 'C': its first amount raises the minimum amounts,
+// its second the rates of the first two breaks of every class. Amounts and
+// rates of 0 (none) stay as they are.
+void AddAddOnRecordAmounts(RatingEngine& engine, char type) {
+  const AddOnRecord& addOn = engine.methods.addOn;
+  if ((type != 'L' && type != 'I' && type != 'K') || engine.rates.rateRecord.kind() != 'C' || addOn.kind != 'C') return;
+  const auto amount = [](const std::array<std::uint8_t, 3>& packed) {
+    return static_cast<std::int32_t>(PackedDigitsValue(packed, 5).value_or(0));
+  };
+  ClassBreakWork& core = engine.work.core;
+  if (const std::int32_t first = amount(addOn.firstAmount); first > 0)
+    for (std::size_t i = 0; i < 2; ++i)
+      if (core.minimums.amounts[i] > 0) core.minimums.amounts[i] += first;
+  if (const std::int32_t second = amount(addOn.secondAmount); second > 0)
+    ForEachRate(core, [second](std::int32_t& item, int, int b) {
+      if (b < 2 && item > 0) item += second;
+    });
+}
+
 }  // namespace
 
 std::int16_t PrepareWorkTables(RatingEngine& engine) {
@@ -122,6 +143,12 @@ std::int16_t RateClassWeightBreaks(RatingEngine& engine, RateSource& source) {
   core.rateTable.fillNotFetched();
   core.minimums = LayOutMinimums(source.minimumCharges(engine));
   for (std::size_t i = 0; i < 4; ++i) core.rateTable.items[i] = 0;
+  // A lane of kind 'C' rates the last class at the origin's percentage.
+  if (const std::optional<std::int32_t> p = source.originClassPercent(engine); p && core.classCount > 0) {
+    const std::size_t last = std::min<std::size_t>(static_cast<std::size_t>(core.classCount), kMaxClasses) - 1;
+    auto& lastRow = engine.factors.classPercent[last];
+    std::fill_n(lastRow.begin(), std::min<std::size_t>(static_cast<std::size_t>(RatedBreakCount(core)), lastRow.size()), *p);
+  }
 
   for (int c = 0; c < RatedClassCount(core); ++c)
     for (int b = 0; b < RatedBreakCount(core); ++b)
@@ -129,6 +156,7 @@ std::int16_t RateClassWeightBreaks(RatingEngine& engine, RateSource& source) {
           GetClassBreakRate(engine, source, core.breakWeights[static_cast<std::size_t>(b)], ClassCodeAt(core, c));
   engine.binaryLog.write(kRateTableLogged, core.rateTable.image().bytes());
 
+  AddAddOnRecordAmounts(engine, type);
   if (type == 'E' || type == 'F' || type == 'H') ApplyClassPercentages(engine, type);
   ApplyFactorsAndRateDiscounts(engine, source.bureauPercentages(engine));
   engine.binaryLog.write(kMinimumListLogged, core.minimums.image().bytes());

@@ -3,6 +3,7 @@
 #include "fetch/lane_minimums.h"
 #include "fetch/rate_by_type.h"
 #include "fetch/tariff_number.h"
+#include "tariffs/auxiliary_tables.h"
 
 namespace vorn {
 namespace {
@@ -20,6 +21,16 @@ class EngineSource final : public RateSource {
   // give them yet.
   BureauPercentages bureauPercentages(RatingEngine&) override { return BureauPercentages{}; }
   int tariffNumber(RatingEngine& engine) override { return RecordTariffNumber(engine.rates.rateRecord); }
+  std::optional<std::int32_t> originClassPercent(RatingEngine& engine) override {
+    if (engine.rates.rateRecord.kind() != 'C') return std::nullopt;
+    // The range's percentage is the 16-bit value in bytes 9 and 10; the
+    // open error (270) and "none" are no match.
+    constexpr std::size_t kRangePercent = 9;
+    const std::int32_t r = FindOriginRange(engine);
+    const TariffTableWork& t = engine.tables;
+    if (r < 0 || static_cast<std::size_t>(r) >= t.originRangeCount) return std::nullopt;
+    return t.originRanges[static_cast<std::size_t>(r)].integerAt<std::uint16_t>(kRangePercent);
+  }
 };
 
 }  // namespace

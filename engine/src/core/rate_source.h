@@ -47,6 +47,10 @@ class RateSource {
   // The tariff number of the lane's rate record (its first three digits),
   // 0 when none.
   virtual int tariffNumber(RatingEngine& engine) = 0;
+  // For a rate record of kind 'C': the class percentage of the first .C
+  // range that holds the origin (else the destination); nothing when no
+  // range holds either, or when the tariff has no .C file.
+  virtual std::optional<std::int32_t> originClassPercent(RatingEngine&) { return std::nullopt; }
 };
 
 // The engine's source: the rate fetch of the tariff type and the lane's
