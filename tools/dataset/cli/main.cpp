@@ -14,7 +14,7 @@
 
 #include "dataset/data_set.h"
 #include "dataset/faults.h"
-#include "dataset/inspect.h"
+#include "dataset/read_back.h"
 
 namespace {
 

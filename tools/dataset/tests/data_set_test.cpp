@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "dataset/data_set.h"
-#include "dataset/inspect.h"
+#include "dataset/read_back.h"
 #include "platform/testing/temp_directory.h"
 
 namespace dataset {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "dataset/data_set.h"
-#include "dataset/inspect.h"
+#include "dataset/read_back.h"
 #include "test_support.h"
 
 namespace dataset {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "dataset/data_set.h"
-#include "dataset/inspect.h"
+#include "dataset/read_back.h"
 #include "platform/testing/temp_directory.h"
 #include "test_support.h"
 

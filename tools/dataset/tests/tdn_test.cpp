@@ -4,7 +4,7 @@
 
 #include "dataset/data_set.h"
 #include "dataset/faults.h"
-#include "dataset/inspect.h"
+#include "dataset/read_back.h"
 #include "platform/testing/temp_directory.h"
 #include "test_support.h"
 

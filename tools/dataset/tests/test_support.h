@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "dataset/data_set.h"
-#include "dataset/inspect.h"
+#include "dataset/read_back.h"
 
 namespace dataset::testing {
 

@@ -6,7 +6,7 @@
 // offset past the end).
 //
 // Record faults split the file into records by its kind, found from the
-// file's name as dataset/inspect.h finds it (76-byte EFCREC records, TDS
+// file's name as dataset/read_back.h finds it (76-byte EFCREC records, TDS
 // lines up to their line feed, TDT rows as wide as TDS.SEQ beside them
 // says, 20-byte TDN.IDA entries, factor-file lines, 7-byte .D records), or
 // into records of recordSize bytes when it is not 0 (needed for tariff files

@@ -1,4 +1,4 @@
-#include "dataset/inspect.h"
+#include "dataset/read_back.h"
 
 #include "files_on_disk.h"
 
