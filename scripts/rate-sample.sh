@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Rates a sample shipment against the sample data set: configures build/
+# when it is not yet, builds the engine, the data set and the rating tool
+# when they are missing or out of date, and prints the engine's answer.
+#   scripts/rate-sample.sh [shipment file]   (default: samples/shipments/ny_to_chicago.shipment)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${QIV_BUILD_DIR:-$root/build}  # another build directory may be named
+shipment=${1:-$root/samples/shipments/ny_to_chicago.shipment}
+
+if [ ! -f "$build/build.ninja" ]; then
+  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_C_COMPILER=gcc -DCMAKE_CXX_COMPILER=g++ > /dev/null
+fi
+cmake --build "$build" --target rate_command sample_data > /dev/null
+exec "$build/tools/rate" "$shipment" --data "$build/ZQDATA"

@@ -1,0 +1,20 @@
+// The answered fields of a rated request, as a person reads them.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "sample_shipment.h"
+
+namespace rate_tool {
+
+// The answer's return code: 4 blanks when the shipment was rated.
+std::string_view ReturnCode(const ShipmentBytes& answer);
+
+// Writes the tariff used, its effective date, each line's rate and charge,
+// the deficit weight and charge, the minimum charge, the discounts and the
+// net charge.
+void WriteAnswer(std::ostream& out, const ShipmentBytes& answer);
+
+}  // namespace rate_tool
