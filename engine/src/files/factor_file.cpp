@@ -144,11 +144,8 @@ void FactorReader::applyParameter(std::string_view line) {
 void FactorReader::setClass(std::size_t index, std::string_view token) {
   std::array<char, 6>& slot = core_.classCodes[index];
   slot.fill('\0');
-  if (context_.tariffType == '0' && context_.tariffLetter == 'P') {
-    std::memcpy(slot.data(), token.data(), std::min<std::size_t>(3, token.size()));
-  } else {
-    std::memcpy(slot.data(), token.data(), std::min<std::size_t>(5, token.size()));
-  }
+  // (a blank class line leaves the code empty)
+  token.copy(slot.data(), context_.tariffType == '0' && context_.tariffLetter == 'P' ? 3 : 5);
 }
 
 std::int16_t FactorReader::readDigitFormat() {

@@ -128,6 +128,14 @@ TEST(FactorFileInput, NumbersOutOfRangeStayWithinTheTables) {
   EXPECT_EQ(ParseFactor("1.5.5"), 15000);
 }
 
+TEST(FactorFileInput, ABlankClassLineGivesAnEmptyClassCode) {
+  // One set, numbered 1, two classes of which the first line is blank.
+  const Read r = ReadText(" 1\n 1\n 2\n \n 70\n 1\n 500\n", '0');
+  ASSERT_EQ(r.core.classCount, 2);
+  EXPECT_EQ(std::string(r.core.classCodes[0].data()), "");
+  EXPECT_EQ(std::string(r.core.classCodes[1].data()), "70");
+}
+
 TEST(FactorFileInput, LongLinesNulsAndBinaryBytesAreRead) {
   std::string binary;
   for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 131) % 256);
