@@ -23,9 +23,10 @@ struct RecordRead {
   bool complete = false;  // all 76 bytes were read
 };
 
-RecordRead ReadRecord(platform::File& file) {
+// From the current position, or at offset when one is given.
+RecordRead ReadRecord(platform::File& file, std::optional<std::int64_t> offset = std::nullopt) {
   std::array<std::uint8_t, efcrec::kRecordSize> bytes{};
-  const std::ptrdiff_t n = file.read(bytes);
+  const std::ptrdiff_t n = offset ? file.readAt(*offset, bytes) : file.read(bytes);
   if (n < 0) return {code::kCantReadEffectiveFile, std::nullopt};
   if (n < static_cast<std::ptrdiff_t>(efcrec::kRecordSize) - 1) return {};
   const bool complete = n == static_cast<std::ptrdiff_t>(efcrec::kRecordSize);
@@ -148,7 +149,7 @@ std::int16_t EffectiveTable::load() {
   if (!session.isOpen()) return code::kCantOpenEffectiveFile;
   Reading reading = readRecords(session.file());
   if (reading.code != code::kSuccess) return code::kCantReadEffectiveFile;
-  take(std::move(reading), session.file().stamp());
+  take(std::move(reading), session.file().openedStamp());
   buildEntries();
   return code::kSuccess;
 }
@@ -156,9 +157,8 @@ std::int16_t EffectiveTable::load() {
 std::optional<std::size_t> EffectiveTable::refresh() {
   FileSession session(*this);
   if (!session.isOpen()) return std::nullopt;
-  const std::optional<platform::FileStamp> stamp = session.file().stamp();
-  if (!stamp) return std::nullopt;
-  if (!entriesStamp_ || *entriesStamp_ != *stamp) {
+  const platform::FileStamp stamp = session.file().openedStamp();
+  if (!entriesStamp_ || *entriesStamp_ != stamp) {
     Reading reading = readRecords(session.file());
     if (reading.code != code::kSuccess) return std::nullopt;
     take(std::move(reading), stamp);
@@ -205,8 +205,8 @@ std::int16_t EffectiveTable::loadTariffForEntry(std::size_t position, CurrentTar
   }
   FileSession session(*this);
   if (!session.isOpen()) return code::kCantOpenEffectiveFile;
-  const std::optional<platform::FileStamp> stamp = session.file().stamp();
-  if (stamp && (!recordsStamp_ || *recordsStamp_ != *stamp)) {
+  const platform::FileStamp stamp = session.file().openedStamp();
+  if (!recordsStamp_ || *recordsStamp_ != stamp) {
     Reading reading = readRecords(session.file());
     if (reading.code != code::kSuccess) return code::kCantReadEffectiveFile;
     take(std::move(reading), stamp);
@@ -215,8 +215,7 @@ std::int16_t EffectiveTable::loadTariffForEntry(std::size_t position, CurrentTar
   if (position >= records_.size()) return code::kCantReadEffectiveFile;
 
   const std::int64_t offset = static_cast<std::int64_t>(records_[position].fileIndex) * efcrec::kRecordSize;
-  if (!session.file().seek(offset)) return code::kCantReadEffectiveFile;
-  RecordRead read = ReadRecord(session.file());
+  RecordRead read = ReadRecord(session.file(), offset);
   if (read.code != code::kSuccess || !read.record) return code::kCantReadEffectiveFile;  // short read
   const efcrec::Record& record = *read.record;
 

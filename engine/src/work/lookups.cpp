@@ -1,6 +1,8 @@
 #include "work/lookups.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 #include "platform/kernel/fixed_format.h"
 
@@ -16,16 +18,25 @@ int BreakIndex(const ClassBreakWork& work, std::int32_t weight) {
   return found;
 }
 
+namespace {
+
+// Whether a NUL-padded code field holds text (which holds no NUL), without
+// measuring the field first: this runs for every class at every break.
+template <std::size_t N>
+bool FieldHolds(const std::array<char, N>& field, std::string_view text) {
+  if (text.size() > N || std::memcmp(field.data(), text.data(), text.size()) != 0) return false;
+  return text.size() == N || field[text.size()] == '\0';
+}
+
+}  // namespace
+
 int ClassIndex(const ClassBreakWork& work, std::string_view classText) {
   classText = platform::UntilNul(classText);
-  auto codeAt = [&](std::size_t i) {
-    return platform::UntilNul(std::string_view(work.classCodes[i].data(), work.classCodes[i].size()));
-  };
   const int count = std::clamp<int>(work.classCount, 0, static_cast<int>(kMaxClasses));
   if (count == 0) return -1;
-  if (codeAt(0) == "FAK" || (count == 1 && classText == "FAK")) return 0;
+  if (FieldHolds(work.classCodes[0], "FAK") || (count == 1 && classText == "FAK")) return 0;
   for (int c = 0; c < count; ++c)
-    if (codeAt(static_cast<std::size_t>(c)) == classText) return c;
+    if (FieldHolds(work.classCodes[static_cast<std::size_t>(c)], classText)) return c;
   return -1;
 }
 

@@ -2,6 +2,7 @@
 // them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "core/class_break_rate.h"
@@ -11,6 +12,7 @@
 #include "engine/rating_engine.h"
 #include "interface/version_text.h"
 #include "support/data_directory.h"
+#include "work/lookups.h"
 
 namespace vorn {
 namespace {
@@ -29,6 +31,34 @@ class WorkTables : public ::testing::Test {
   DataDirectory data_{""};
   RatingEngine engine_;
 };
+
+// A class is found by its whole code: not by a prefix, not past the NUL
+// that ends a shorter code, and over all six bytes of a full-width one.
+TEST(ClassIndex, MatchesWholeCodesOnly) {
+  ClassBreakWork core;
+  auto set = [&](std::size_t i, std::string_view code) {
+    core.classCodes[i].fill('\0');
+    std::copy(code.begin(), code.end(), core.classCodes[i].begin());
+  };
+  set(0, "100");
+  set(1, "10");
+  set(2, "123456");
+  set(3, std::string_view("55\0" "9", 4));
+  core.classCount = 4;
+  EXPECT_EQ(ClassIndex(core, "10"), 1);
+  EXPECT_EQ(ClassIndex(core, std::string_view("100\0\0", 5)), 0);
+  EXPECT_EQ(ClassIndex(core, "123456"), 2);
+  EXPECT_EQ(ClassIndex(core, "12345"), -1);
+  EXPECT_EQ(ClassIndex(core, "55"), 3);
+  EXPECT_EQ(ClassIndex(core, "559"), -1);
+  EXPECT_EQ(ClassIndex(core, "1000000"), -1);
+  set(0, "FAK");
+  EXPECT_EQ(ClassIndex(core, "10"), 0);  // a FAK tariff rates every class on its one row
+  set(0, "100");
+  core.classCount = 1;
+  EXPECT_EQ(ClassIndex(core, "FAK"), 0);
+  EXPECT_EQ(ClassIndex(core, "10"), -1);
+}
 
 TEST_F(WorkTables, TheFactorFileGivesTheClassesBreaksAndLabels) {
   load("factor tariff=TSTFRT01\n  sets numbers=1\n  classes codes=\"100 50\"\n  breaks weights=\"2000 1000 500 0\"\n  class-factors\n  break-factors\n");

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
+#include <thread>
 
 #include "engine/rating_engine.h"
 #include "interface/version_text.h"
@@ -77,6 +79,23 @@ TEST_F(TariffFileNames, APointServiceFileFallsBackToSuffix99OrIsAbsent) {
   data_.write("TSTFRT01.D33", "");
   ASSERT_EQ(engine_.files.open(engine_, 'D'), 0);
   EXPECT_EQ(std::filesystem::path(engine_.files.file('D')->path()).filename(), "TSTFRT01.D33");
+}
+
+// A data folder that has not changed for a while: the file looked for and
+// missing, then made (in another case) or renamed, is found at the next open.
+TEST_F(TariffFileNames, AFileMadeOrRenamedAfterItWasMissingIsOpenedNextTime) {
+  load();
+  std::this_thread::sleep_for(std::chrono::milliseconds(3100));
+  ASSERT_EQ(engine_.files.open(engine_, 'D'), 0);
+  EXPECT_EQ(engine_.files.file('D'), nullptr);
+  EXPECT_EQ(engine_.files.open(engine_, 'E'), 220);
+  data_.write("tstfrt01.d33", "");
+  data_.write("TSTFRT01.X35", "");
+  ASSERT_EQ(engine_.files.open(engine_, 'D'), 0);
+  ASSERT_NE(engine_.files.file('D'), nullptr);
+  EXPECT_EQ(std::filesystem::path(engine_.files.file('D')->path()).filename(), "tstfrt01.d33");
+  std::filesystem::rename(data_ / "TSTFRT01.X35", data_ / "TSTFRT01.E35");
+  EXPECT_EQ(engine_.files.open(engine_, 'E'), 0);
 }
 
 TEST_F(TariffFileNames, ABureauTariffsPointServiceFileIsNamedAfterTheRequest) {

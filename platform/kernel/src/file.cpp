@@ -13,31 +13,58 @@ namespace platform {
 
 File::~File() { close(); }
 
-File::File(File&& other) noexcept : fd_(std::exchange(other.fd_, -1)), path_(std::move(other.path_)) {}
+File::File(File&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), path_(std::move(other.path_)), opened_(other.opened_) {}
 
 File& File::operator=(File&& other) noexcept {
   if (this != &other) {
     close();
     fd_ = std::exchange(other.fd_, -1);
     path_ = std::move(other.path_);
+    opened_ = other.opened_;
   }
   return *this;
 }
 
-std::optional<File> File::OpenReadOnly(std::string_view path) {
-  std::optional<std::string> existing = FindExistingPath(path);
-  if (!existing) return std::nullopt;
+namespace {
+
+FileStamp StampOf(const struct stat& st) {
+  return FileStamp{static_cast<std::int64_t>(st.st_mtim.tv_sec), static_cast<std::int64_t>(st.st_mtim.tv_nsec),
+                   static_cast<std::int64_t>(st.st_size), static_cast<std::uint64_t>(st.st_ino)};
+}
+
+int OpenForReading(const std::string& path) {
   int fd;
   do {
-    fd = ::open(existing->c_str(), O_RDONLY | O_CLOEXEC);
+    fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   } while (fd < 0 && errno == EINTR);
-  if (fd < 0) return std::nullopt;
+  return fd;
+}
+
+}  // namespace
+
+std::optional<File> File::OpenReadOnly(std::string_view path) {
+  // The name as written is tried first; only a name that is not there is
+  // looked for under another case.
+  std::string native = NativePath(path);
+  if (native.empty()) return std::nullopt;
+  int fd = OpenForReading(native);
+  if (fd < 0) {
+    if (errno != ENOENT && errno != ENOTDIR) return std::nullopt;
+    std::optional<std::string> existing = FindUnderAnotherCase(native);
+    if (!existing) return std::nullopt;
+    native = std::move(*existing);
+    fd = OpenForReading(native);
+    if (fd < 0) return std::nullopt;
+  }
   struct stat st;
   if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
     ::close(fd);
     return std::nullopt;
   }
-  return File(fd, std::move(*existing));
+  File file(fd, std::move(native));
+  file.opened_ = StampOf(st);
+  return file;
 }
 
 void File::close() {
@@ -87,8 +114,7 @@ std::optional<std::int64_t> File::size() const {
 std::optional<FileStamp> File::stamp() const {
   struct stat st;
   if (::fstat(fd_, &st) != 0) return std::nullopt;
-  return FileStamp{static_cast<std::int64_t>(st.st_mtim.tv_sec), static_cast<std::int64_t>(st.st_mtim.tv_nsec),
-                   static_cast<std::int64_t>(st.st_size), static_cast<std::uint64_t>(st.st_ino)};
+  return StampOf(st);
 }
 
 std::optional<std::vector<std::uint8_t>> ReadWholeFile(std::string_view path) {

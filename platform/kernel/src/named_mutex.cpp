@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <condition_variable>
 #include <cstdint>
@@ -23,13 +24,26 @@ struct NamedMutex::State {
   std::mutex mutex;
   std::condition_variable released;
   std::optional<std::thread::id> owner;  // set while a thread owns or is acquiring
+  std::atomic<bool> claimed{false};      // owner is set (read without the mutex)
   int count = 0;                         // ownerships of the owner
-  int fd = -1;                           // the lock file while owned
+  // The lock file, kept open between ownerships (unlocked while nobody in
+  // the process owns the mutex), and the file it was opened as.
+  int fd = -1;
+  dev_t device = 0;
+  ino_t inode = 0;
+  std::uint32_t pid = 0;  // this process, as the holder it records
+
+  ~State() {
+    if (fd >= 0) ::close(fd);
+  }
 };
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// Turns a waiter gives way before it sleeps.
+constexpr int kSpins = 200;
 
 // Every state of this process, by lock-file path.
 struct Registry {
@@ -48,8 +62,9 @@ Registry& TheRegistry() {
       for (auto& [path, weak] : reg.states) {
         if (std::shared_ptr<NamedMutex::State> s = weak.lock()) {
           if (s->fd >= 0) ::close(s->fd);
-          s->fd = -1;
+          s->fd = -1;  // the child opens its own when it waits
           s->owner.reset();
+          s->claimed = false;
           s->count = 0;
         }
       }
@@ -87,6 +102,30 @@ int OpenLockFile(const std::string& path) {
   return ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
 }
 
+// The lock file of the state (called by the thread that claimed it): the
+// descriptor kept open, as long as it is still the file at the lock path
+// (one removed or replaced is opened again, so that every process locks the
+// same file), else a new one; -1 when it cannot be opened.
+int LockFileOf(NamedMutex::State& s) {
+  struct stat st;
+  if (s.fd >= 0) {
+    if (::stat(s.lockPath.c_str(), &st) == 0 && st.st_dev == s.device && st.st_ino == s.inode) return s.fd;
+    ::close(s.fd);
+    s.fd = -1;
+  }
+  const int fd = OpenLockFile(s.lockPath);
+  if (fd < 0) return -1;
+  if (::fstat(fd, &st) != 0) {
+    ::close(fd);
+    return -1;
+  }
+  s.fd = fd;
+  s.device = st.st_dev;
+  s.inode = st.st_ino;
+  s.pid = static_cast<std::uint32_t>(::getpid());
+  return fd;
+}
+
 // Gives up the ownership of a state held by the calling thread (mutex held).
 // An abandoning holder leaves its process id in the lock file, which tells
 // the next owner that the mutex was abandoned.
@@ -94,10 +133,9 @@ void Unlock(NamedMutex::State& s, bool abandon) {
   if (s.fd >= 0) {
     if (!abandon) WriteHolder(s.fd, 0);
     ::flock(s.fd, LOCK_UN);
-    ::close(s.fd);
   }
-  s.fd = -1;
   s.owner.reset();
+  s.claimed = false;
   s.count = 0;
   s.released.notify_one();
 }
@@ -143,15 +181,23 @@ MutexWait NamedMutex::wait(std::chrono::milliseconds timeout) {
     ++s.count;
     return MutexWait::Obtained;
   }
+  // Owners hold it briefly: a waiter first gives way for a while before it
+  // sleeps, so that a release does not have to wake it.
+  for (int i = 0; i < kSpins && s.claimed && Clock::now() < deadline; ++i) {
+    lock.unlock();
+    while (s.claimed && ++i < kSpins && Clock::now() < deadline) std::this_thread::yield();
+    lock.lock();
+  }
   if (!s.released.wait_until(lock, deadline, [&] { return !s.owner.has_value(); })) return MutexWait::TimedOut;
   s.owner = me;  // claimed within the process; now win it across processes
+  s.claimed = true;
   lock.unlock();
 
-  const int fd = OpenLockFile(s.lockPath);
+  const int fd = LockFileOf(s);
   auto giveUp = [&](MutexWait result) {
-    if (fd >= 0) ::close(fd);
     std::lock_guard relock(s.mutex);
     s.owner.reset();
+    s.claimed = false;
     s.released.notify_one();
     return result;
   };
@@ -165,10 +211,9 @@ MutexWait NamedMutex::wait(std::chrono::milliseconds timeout) {
     pause = std::min<std::chrono::microseconds>(pause * 2, std::chrono::milliseconds(10));
   }
   const bool holderDied = ReadHolder(fd) != 0;
-  WriteHolder(fd, static_cast<std::uint32_t>(::getpid()));
+  WriteHolder(fd, s.pid);
 
   lock.lock();
-  s.fd = fd;
   s.count = 1;
   lock.unlock();
   tOwnerships.owned.push_back(state_);

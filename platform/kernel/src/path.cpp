@@ -1,10 +1,14 @@
 #include "platform/kernel/path.h"
 
 #include <dirent.h>
-#include <strings.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
+#include <ctime>
+#include <mutex>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/kernel/fixed_format.h"
@@ -22,20 +26,107 @@ std::string_view TrimComponent(std::string_view component) {
   return component;
 }
 
+std::string FoldCase(std::string_view name) {
+  std::string folded(name);
+  for (char& c : folded)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return folded;
+}
+
+// The names of one directory, by their case-folded spelling (the first
+// entry read wins), and the directory state they were read from.
+struct Listing {
+  dev_t device = 0;
+  ino_t inode = 0;
+  timespec modified{};
+  timespec changed{};
+  std::unordered_map<std::string, std::string> names;
+};
+
+bool SameTime(const timespec& a, const timespec& b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; }
+
+bool Describes(const Listing& listing, const struct stat& st) {
+  return listing.device == st.st_dev && listing.inode == st.st_ino && SameTime(listing.modified, st.st_mtim) &&
+         SameTime(listing.changed, st.st_ctim);
+}
+
+// A directory changed this recently may change again without a new time
+// stamp (time stamps are coarse), so its listing is not kept.
+constexpr std::int64_t kSettledSeconds = 2;
+
+bool Settled(const struct stat& st, const timespec& now) {
+  const std::int64_t latest = std::max<std::int64_t>(st.st_mtim.tv_sec, st.st_ctim.tv_sec);
+  return now.tv_sec - latest > kSettledSeconds;
+}
+
+// Listings of the directories searched without regard to case, so that a
+// name looked up again in an unchanged directory is not searched for by
+// reading the whole directory again. A listing is used only while the
+// directory's device, inode, modification and change times are those it was
+// read with; any entry created, removed or renamed in the directory changes
+// them, and the directory is read again.
+class ListingCache {
+ public:
+  static ListingCache& Instance() {
+    static ListingCache cache;
+    return cache;
+  }
+
+  // The entry of directory whose name equals name without regard to case;
+  // st is the directory's state, taken by the caller.
+  std::optional<std::string> find(const std::string& directory, const struct stat& st, std::string_view name) {
+    const std::string folded = FoldCase(name);
+    {
+      std::lock_guard lock(mutex_);
+      auto it = listings_.find(directory);
+      if (it != listings_.end() && Describes(it->second, st)) return lookUp(it->second, folded);
+    }
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    std::optional<Listing> listing = read(directory, st);
+    if (!listing) return std::nullopt;
+    std::optional<std::string> found = lookUp(*listing, folded);
+    std::lock_guard lock(mutex_);
+    if (Settled(st, now)) {
+      if (listings_.size() >= kMaxListings) listings_.clear();
+      listings_[directory] = std::move(*listing);
+    } else {
+      listings_.erase(directory);
+    }
+    return found;
+  }
+
+ private:
+  static constexpr std::size_t kMaxListings = 64;
+
+  static std::optional<std::string> lookUp(const Listing& listing, const std::string& folded) {
+    auto it = listing.names.find(folded);
+    if (it == listing.names.end()) return std::nullopt;
+    return it->second;
+  }
+
+  static std::optional<Listing> read(const std::string& directory, const struct stat& st) {
+    DIR* dir = ::opendir(directory.empty() ? "." : directory.c_str());
+    if (dir == nullptr) return std::nullopt;
+    Listing listing;
+    listing.device = st.st_dev;
+    listing.inode = st.st_ino;
+    listing.modified = st.st_mtim;
+    listing.changed = st.st_ctim;
+    while (dirent* entry = ::readdir(dir)) listing.names.try_emplace(FoldCase(entry->d_name), entry->d_name);
+    ::closedir(dir);
+    return listing;
+  }
+
+  std::mutex mutex_;
+  std::unordered_map<std::string, Listing> listings_;
+};
+
 // The entry of directory whose name equals name without regard to case.
 std::optional<std::string> FindEntryIgnoringCase(const std::string& directory, std::string_view name) {
-  DIR* dir = ::opendir(directory.empty() ? "." : directory.c_str());
-  if (dir == nullptr) return std::nullopt;
-  std::optional<std::string> found;
-  while (dirent* entry = ::readdir(dir)) {
-    std::string_view candidate = entry->d_name;
-    if (candidate.size() == name.size() && ::strncasecmp(candidate.data(), name.data(), name.size()) == 0) {
-      found = std::string(candidate);
-      break;
-    }
-  }
-  ::closedir(dir);
-  return found;
+  struct stat st;
+  if (::stat(directory.empty() ? "." : directory.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return std::nullopt;
+  return ListingCache::Instance().find(directory, st, name);
 }
 
 }  // namespace
@@ -98,6 +189,25 @@ std::optional<std::string> FindExistingPath(std::string_view path) {
   std::string native = NativePath(path);
   if (native.empty()) return std::nullopt;
   if (Exists(native)) return native;
+  return FindUnderAnotherCase(native);
+}
+
+std::optional<std::string> FindUnderAnotherCase(const std::string& native) {
+  if (native.empty()) return std::nullopt;
+
+  // Most often only the last component differs (or is missing): when the
+  // directory exists as written, only its listing is searched.
+  if (!EndsWithPathSeparator(native)) {
+    const std::size_t slash = native.rfind('/');
+    const std::string directory = slash == std::string::npos ? std::string() : native.substr(0, slash + 1);
+    const std::string_view last = std::string_view(native).substr(slash == std::string::npos ? 0 : slash + 1);
+    struct stat st;
+    if (!last.empty() && ::stat(directory.empty() ? "." : directory.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+      std::optional<std::string> entry = ListingCache::Instance().find(directory, st, last);
+      if (!entry) return std::nullopt;
+      return directory + *entry;
+    }
+  }
 
   // Walk the components, matching each one that does not exist as written.
   std::vector<std::string_view> components;

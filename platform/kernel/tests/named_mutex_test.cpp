@@ -113,5 +113,39 @@ TEST_F(NamedMutexTest, AForkedChildDoesNotInheritItsParentsOwnership) {
   EXPECT_TRUE(m.release());
 }
 
+// The lock file stays open between ownerships: unlocked, it excludes no
+// one, a child forked meanwhile does not share it, and a lock file removed
+// and made again by another process is the one locked.
+TEST_F(NamedMutexTest, TheLockFileKeptOpenBetweenOwnershipsStaysTheOneSharedWithOthers) {
+  NamedMutex m("CrossProcess", dir());
+  ASSERT_EQ(m.wait(0ms), MutexWait::Obtained);
+  ASSERT_TRUE(m.release());
+  {
+    auto child = HoldInChild(dir());
+    EXPECT_EQ(child->receive(), 'y');
+    child->send('r');
+    child->wait();
+  }
+
+  ChildProcess forked([this](ChildProcess::Channel& channel) {
+    channel.receive();  // the parent owns the mutex now
+    NamedMutex c("CrossProcess", dir());
+    channel.send(c.wait(20ms) == MutexWait::TimedOut ? 't' : 'o');
+  });
+  ASSERT_EQ(m.wait(0ms), MutexWait::Obtained);
+  forked.send('g');
+  EXPECT_EQ(forked.receive(), 't');
+  ASSERT_TRUE(m.release());
+
+  ASSERT_EQ(::unlink((dir() + "/CrossProcess.lock").c_str()), 0);
+  auto holder = HoldInChild(dir());
+  ASSERT_EQ(holder->receive(), 'y');
+  EXPECT_EQ(m.wait(30ms), MutexWait::TimedOut);
+  holder->send('r');
+  holder->wait();
+  EXPECT_EQ(m.wait(1s), MutexWait::Obtained);
+  EXPECT_TRUE(m.release());
+}
+
 }  // namespace
 }  // namespace platform

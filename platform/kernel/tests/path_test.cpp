@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "platform/kernel/file.h"
+
 #include "platform/testing/temp_directory.h"
 
 namespace platform {
@@ -58,6 +64,37 @@ TEST(Path, FilesAreFoundWithoutRegardToCase) {
   EXPECT_EQ(FindExistingPath(base + "/SUB/MISSING.TBL"), std::nullopt);
   // A file that does not exist resolves to its native spelling for creation.
   EXPECT_EQ(ResolvePath(base + "\\NEW.FIL"), base + "/NEW.FIL");
+}
+
+// Names looked up in a directory that has not changed for a while are
+// answered from its listing; whatever is created, removed or renamed in it
+// afterwards is seen at the next lookup all the same.
+TEST(Path, ChangesToADirectoryAreSeenAtTheNextLookup) {
+  TempDirectory dir;
+  dir.write("Data/First.Tbl", "x");
+  const std::string base = dir.path().string() + "/Data/";
+  std::this_thread::sleep_for(std::chrono::milliseconds(3100));  // until the directory's listing is kept
+
+  EXPECT_EQ(FindExistingPath(base + "FIRST.TBL"), base + "First.Tbl");
+  EXPECT_EQ(FindExistingPath(base + "SECOND.TBL"), std::nullopt);
+  EXPECT_EQ(FindExistingPath(base + "FIRST.TBL"), base + "First.Tbl");  // from the listing
+
+  dir.write("Data/Second.Tbl", "y");
+  EXPECT_EQ(FindExistingPath(base + "SECOND.TBL"), base + "Second.Tbl");
+  std::filesystem::rename(base + "First.Tbl", base + "Third.Tbl");
+  EXPECT_EQ(FindExistingPath(base + "FIRST.TBL"), std::nullopt);
+  EXPECT_EQ(FindExistingPath(base + "third.tbl"), base + "Third.Tbl");
+  std::optional<File> opened = File::OpenReadOnly(base + "THIRD.TBL");
+  ASSERT_TRUE(opened.has_value());
+  EXPECT_EQ(opened->path(), base + "Third.Tbl");
+
+  // A directory put in the place of another is read afresh.
+  std::filesystem::rename(dir.path() / "Data", dir.path() / "Old");
+  dir.write("Data/Fourth.Tbl", "z");
+  EXPECT_EQ(FindExistingPath(base + "SECOND.TBL"), std::nullopt);
+  EXPECT_EQ(FindExistingPath(base + "FOURTH.TBL"), base + "Fourth.Tbl");
+  EXPECT_FALSE(File::OpenReadOnly(base + "THIRD.TBL").has_value());
+  EXPECT_FALSE(File::OpenReadOnly(dir.path().string() + "/DATA").has_value());  // a directory is no file
 }
 
 }  // namespace

@@ -48,6 +48,8 @@ class File {
   bool seek(std::int64_t offset);
   std::optional<std::int64_t> size() const;
   std::optional<FileStamp> stamp() const;
+  // The stamp the file had when it was opened.
+  const FileStamp& openedStamp() const { return opened_; }
 
   const std::string& path() const { return path_; }
 
@@ -55,6 +57,7 @@ class File {
   File(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
   int fd_ = -1;
   std::string path_;
+  FileStamp opened_;
 };
 
 // The whole content of a file, or nothing when it cannot be opened or read.

@@ -8,7 +8,8 @@
 // <directory>/<name>.lock (directory /tmp unless given), created readable and
 // writable by everyone. The file also holds the process id of the holder, so
 // that a holder that died is recognised. Within a process every handle of one
-// name shares one state, so threads exclude each other as processes do.
+// name shares one state, so threads exclude each other as processes do; the
+// lock file stays open (unlocked) between ownerships.
 #pragma once
 
 #include <chrono>

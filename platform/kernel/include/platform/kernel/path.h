@@ -39,8 +39,15 @@ std::string NativePath(std::string_view path);
 
 // The path of an existing file or directory that matches path component by
 // component without regard to case (an exact match is preferred). Nothing
-// when no such file exists.
+// when no such file exists. A directory searched this way is read once and
+// its listing kept while its device, inode, modification and change times
+// stay the same (and only once they are a few seconds old), so a name
+// created, removed or renamed in it is seen at the next lookup.
 std::optional<std::string> FindExistingPath(std::string_view path);
+
+// The same for a path already in native form that does not exist as
+// written: its components are matched without regard to case.
+std::optional<std::string> FindUnderAnotherCase(const std::string& native);
 
 // The path to open for a file that may exist under another case; when it does
 // not exist, the native form of path itself (so that it can be created).
