@@ -10,6 +10,7 @@
 #include "core/rate_source.h"
 #include "engine/rating_engine.h"
 #include "files/load_factor_file.h"
+#include "lanes/lane_adjustments.h"
 #include "ratefiles/packed_numbers.h"
 
 namespace vorn {
@@ -149,6 +150,12 @@ std::int16_t RateClassWeightBreaks(RatingEngine& engine, RateSource& source) {
     auto& lastRow = engine.factors.classPercent[last];
     std::fill_n(lastRow.begin(), std::min<std::size_t>(static_cast<std::size_t>(RatedBreakCount(core)), lastRow.size()), *p);
   }
+  // A rate record of kind byte 170 has no lane adjustments.
+  if (static_cast<std::uint8_t>(engine.rates.rateRecord.kind()) != 170)
+    if (const std::int16_t c = LoadLaneAdjustments(engine); c > 0) {
+      CloseLaneAdjustmentFiles(engine);
+      return c;
+    }
 
   for (int c = 0; c < RatedClassCount(core); ++c)
     for (int b = 0; b < RatedBreakCount(core); ++b)
@@ -157,6 +164,8 @@ std::int16_t RateClassWeightBreaks(RatingEngine& engine, RateSource& source) {
   engine.binaryLog.write(kRateTableLogged, core.rateTable.image().bytes());
 
   AddAddOnRecordAmounts(engine, type);
+  ApplyPassLaneAdjustments(engine);
+  CloseLaneAdjustmentFiles(engine);
   if (type == 'E' || type == 'F' || type == 'H') ApplyClassPercentages(engine, type);
   ApplyFactorsAndRateDiscounts(engine, source.bureauPercentages(engine));
   engine.binaryLog.write(kMinimumListLogged, core.minimums.image().bytes());

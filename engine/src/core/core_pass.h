@@ -1,7 +1,7 @@
 // The rating core's pass over a tariff: the tariff's work tables, then the
 // rate of every class at every break and the lane's minimum charges, with
-// the tariff's class percentages, its rate adjustment factor, the request's
-// factor and rate-level discounts applied.
+// the lane's adjustments, the tariff's class percentages, its rate
+// adjustment factor, the request's factor and rate-level discounts applied.
 #pragma once
 
 #include <cstdint>
@@ -15,8 +15,10 @@ class RateSource;
 // factor file: 0 or the file's load error (204, 210, 224).
 std::int16_t PrepareWorkTables(RatingEngine& engine);
 
-// Fills the rate table and the minimum-charge list of the pass: 0 (a code
-// the source raises, such as 202, reaches the driver as the engine's error).
+// Fills the rate table and the minimum-charge list of the pass: 0, or the
+// lane-adjustment lookup's code (230, 231), which the caller reports (a
+// code the source raises, such as 202, reaches the driver as the engine's
+// error).
 std::int16_t RateClassWeightBreaks(RatingEngine& engine, RateSource& source);
 
 }  // namespace vorn

@@ -1,16 +1,17 @@
 #include "methods/method_services.h"
 
+#include "lanes/lane_adjustments.h"
 #include "points/city_points.h"
 
 namespace vorn {
 namespace {
 
-// The engine's services: city points from the tariff's city file; the lane
-// adjustments are not loaded yet, so none apply.
+// The engine's services: city points from the tariff's city file and the
+// lane adjustments of the tariff's lookup files.
 class EngineServices final : public MethodServices {
  public:
   void prepareCityPoints(RatingEngine& engine, bool alternative) override { PrepareCityPoints(engine, alternative); }
-  std::int16_t loadLaneAdjustments(RatingEngine&) override { return 0; }
+  std::int16_t loadLaneAdjustments(RatingEngine& engine) override { return LoadLaneAdjustments(engine); }
 };
 
 }  // namespace

@@ -1,6 +1,4 @@
 // What the tariff methods ask of the city points and the lane adjustments.
-// Until those are read, the engine's services change nothing and find
-// nothing: the request's codes stand as given and no lane has adjustments.
 #pragma once
 
 #include <cstdint>

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/date_key.h"
+#include "lanes/lane_adjustment_work.h"
 #include "setup/tariff_directory_records.h"
 #include "work/class_break_work.h"
 
@@ -114,6 +115,7 @@ struct ShipmentWork {
   SetupWork setup;
   DiscountState discounts;
   ClassBreakWork core;
+  LaneAdjustmentWork lanes;  // the lane's adjustment hits and their matrices
   std::string methodText;  // the tariff method's text, at most 11 characters shown
   std::string tariffUsed;  // the tariff name answered at byte 82
   DateKey versionDate;     // the effective date of the tariff version used

@@ -155,6 +155,10 @@ const FileKind& RateBasisAddOnsFileKind();
 const FileKind& MinimumsFileKind();
 const FileKind& LightBaseFileKind();
 const FileKind& LightMatrixFileKind();
+const FileKind& PointPairLanesFileKind();
+const FileKind& PointAdjustmentsFileKind();
+const FileKind& ZipSlotLanesFileKind();
+const FileKind& LanePairAdjustmentsFileKind();
 // The city files of a tariff (kinds/city_kinds.cpp).
 const FileKind& CityPointsFileKind();
 const FileKind& CityAddOnsFileKind();

@@ -11,6 +11,7 @@ std::span<const FileKind* const> FileKinds() {
                                           &MatrixFileKind(), &PointsFileKind(),       &ZonesFileKind(),  &ClassFactorsFileKind(),
                                           &ZipPairsFileKind(), &RateBasisAddOnsFileKind(), &LightBaseFileKind(), &LightMatrixFileKind(), &MinimumsFileKind(),
                                           &CityPointsFileKind(), &CityAddOnsFileKind(),
+                                          &PointPairLanesFileKind(), &PointAdjustmentsFileKind(), &ZipSlotLanesFileKind(), &LanePairAdjustmentsFileKind(),
                                           &LetteredFileKind()};
   return kinds;
 }

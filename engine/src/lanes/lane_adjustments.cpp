@@ -1,0 +1,69 @@
+#include "lanes/lane_adjustments.h"
+
+#include <cstring>
+#include <optional>
+#include <span>
+
+#include "core/class_break_rate.h"
+#include "engine/rating_engine.h"
+#include "lanes/adjustment_file.h"
+#include "lanes/apply_lane_adjustments.h"
+#include "lanes/point_pair_lookup.h"
+#include "lanes/zip_slot_lookup.h"
+#include "setup/packed_zip.h"
+
+namespace vorn {
+namespace {
+
+// The charges the core asks the application to treat.
+constexpr int kCoreMinimumCharges = 4;
+
+char RatedTariffType(const CurrentTariff& t) { return t.tariffType == 'N' ? t.baseType : t.tariffType; }
+
+std::optional<PackedZip> PackedCode(const std::array<char, 6>& code) {
+  return PackZip(std::string_view(code.data(), strnlen(code.data(), code.size())));
+}
+
+}  // namespace
+
+std::int16_t LoadLaneAdjustments(RatingEngine& engine) {
+  LaneAdjustmentWork& lanes = engine.work.lanes;
+  // Files left open by a pass that ended early may belong to another tariff.
+  CloseLaneAdjustmentFiles(engine);
+  lanes.type = LaneAdjustmentTypeOf(engine.currentTariff.laneLetter);
+  // Only the point-pair and ZIP-slot lookups are read so far; the other
+  // kinds give no hits.
+  if (lanes.type != LaneAdjustmentType::kPointPairs && lanes.type != LaneAdjustmentType::kZipSlots) {
+    lanes.hits.count = 0;
+    return 0;
+  }
+  if (const std::int16_t c = engine.files.open(engine, 'L'); c != 0) return c;
+  if (const std::int16_t c = engine.files.open(engine, 'A'); c != 0) return c;
+  const platform::File& laneFile = *engine.files.file('L');
+  if (lanes.type == LaneAdjustmentType::kZipSlots)
+    return LoadZipSlotAdjustments(laneFile, PackedCode(engine.work.request.originCode),
+                                  PackedCode(engine.work.request.destinationCode), engine.rates.rateRecord.head(), lanes);
+  return LoadPointPairAdjustments(laneFile, static_cast<std::uint16_t>(engine.rates.origin.number),
+                                  static_cast<std::uint16_t>(engine.rates.destination.number), lanes.hits);
+}
+
+int ApplyPassLaneAdjustments(RatingEngine& engine) {
+  if (!engine.files.isOpen('A')) return 1;
+  ClassBreakWork& core = engine.work.core;
+  const int rows = RatedClassCount(core);
+  const int columns = RatedBreakCount(core);
+  const AdjustmentFile adjustments(*engine.files.file('A'));
+  const RateGrid rates{std::span(core.rateTable.items).subspan(4, static_cast<std::size_t>(rows * columns)), rows, columns};
+  const MinimumChargeAmounts minimums{core.minimums.amounts, kCoreMinimumCharges, core.minimums.count,
+                                      core.minimums.kinds[0], core.minimums.layout == 6};
+  const DateKey& date = engine.currentTariff.date;
+  const LaneTariffFacts tariff{RatedTariffType(engine.currentTariff), (date.century * 100 + date.year) * 100 + date.month};
+  return ApplyLaneAdjustments(engine.work.lanes, &adjustments, rates, minimums, tariff);
+}
+
+void CloseLaneAdjustmentFiles(RatingEngine& engine) {
+  engine.files.close('L');
+  engine.files.close('A');
+}
+
+}  // namespace vorn

@@ -1,0 +1,24 @@
+// The lane adjustments of a rating pass over the current tariff's .L and .A
+// files: the lookup that leaves the lane's hits in the work record, their
+// application to the pass's rate table and minimum charges, and the closing
+// of the files at the end of the pass.
+#pragma once
+
+#include <cstdint>
+
+namespace vorn {
+
+class RatingEngine;
+
+// Sets the lookup type from the tariff's lane-adjustment letter and finds
+// the lane's hits: 0, or 230 (.L does not open) or 231 (.A does not open).
+// A tariff without lane adjustments opens nothing.
+std::int16_t LoadLaneAdjustments(RatingEngine& engine);
+
+// Applies the hits to the rate table and the first 4 minimum charges of the
+// pass: 0 after applying, 1 when there was nothing to apply.
+int ApplyPassLaneAdjustments(RatingEngine& engine);
+
+void CloseLaneAdjustmentFiles(RatingEngine& engine);
+
+}  // namespace vorn

@@ -1,0 +1,19 @@
+// The lookup of lane adjustments by point-number pairs: 8-byte records
+// {u16 origin point; u16 low and u16 high destination point; u16 value},
+// sorted by origin point, then range.
+#pragma once
+
+#include <cstdint>
+
+#include "lanes/lane_adjustment_work.h"
+#include "platform/kernel/file.h"
+
+namespace vorn {
+
+// Stores the value of every record that holds the lane, from the first,
+// as a hit of the second table (at most the table's slots). A lane that
+// no record holds has no hits. Returns 0.
+std::int16_t LoadPointPairAdjustments(const platform::File& laneFile, std::uint16_t originPoint,
+                                      std::uint16_t destinationPoint, AdjustmentHitTable& hits);
+
+}  // namespace vorn

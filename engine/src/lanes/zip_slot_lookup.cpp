@@ -1,0 +1,90 @@
+#include "lanes/zip_slot_lookup.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/kernel/byte_record.h"
+#include "ratefiles/record_searches.h"
+
+namespace vorn {
+namespace {
+
+constexpr std::size_t kZipRecordSize = 7;
+constexpr std::size_t kRangeRecordSize = 23;
+constexpr std::size_t kRangeKeySize = 10;
+
+// Puts the codes of the ZIP's records into codes by slot; the highest slot
+// seen raises count. Slots outside 1 to 10 are left out.
+void ReadSlots(const platform::File& file, std::int64_t lastRecord, const std::array<std::uint8_t, 3>& zip,
+               std::array<std::array<char, 3>, SlotCodes::kSlots>& codes, int& count) {
+  const RecordCompare compare = [&](std::span<const std::uint8_t> r) { return std::memcmp(zip.data(), r.data(), zip.size()); };
+  const std::optional<std::int64_t> first =
+      FileRecordIndexSearch({}, file, kZipRecordSize, compare, SearchBounds{BoundMode::Records, 1, lastRecord, 0});
+  if (!first) return;
+  std::array<std::uint8_t, kZipRecordSize> record{};
+  for (std::int64_t i = *first; i <= lastRecord; ++i) {
+    if (file.readAt(i * static_cast<std::int64_t>(kZipRecordSize), record) != static_cast<std::ptrdiff_t>(record.size()) ||
+        compare(record) != 0)
+      break;
+    const int slot = static_cast<std::int8_t>(record[3]);
+    if (slot < 1 || slot > static_cast<int>(SlotCodes::kSlots)) continue;
+    std::memcpy(codes[static_cast<std::size_t>(slot - 1)].data(), record.data() + 4, 3);
+    count = std::max(count, slot);
+  }
+}
+
+// The suffix of the range record that holds the rate-record head.
+std::optional<std::array<char, 3>> RangeSuffix(const platform::File& file, std::uint32_t zipEnd, std::string_view rateHead) {
+  const std::optional<std::int64_t> size = file.size();
+  if (!size || rateHead.size() < kRangeKeySize) return std::nullopt;
+  const std::int64_t first = (static_cast<std::int64_t>(zipEnd) + kRangeRecordSize - 1) / kRangeRecordSize;
+  const std::int64_t last = *size / static_cast<std::int64_t>(kRangeRecordSize) - 1;
+  if (first > last) return std::nullopt;
+  const RecordCompare compare = [&](std::span<const std::uint8_t> r) {
+    if (std::memcmp(rateHead.data(), r.data(), kRangeKeySize) < 0) return -1;
+    return std::memcmp(rateHead.data(), r.data() + kRangeKeySize, kRangeKeySize) > 0 ? 1 : 0;
+  };
+  const std::optional<std::int64_t> hit =
+      FileRecordIndexSearch({}, file, kRangeRecordSize, compare, SearchBounds{BoundMode::Records, first, last, 0});
+  std::array<std::uint8_t, kRangeRecordSize> record{};
+  if (!hit || file.readAt(*hit * static_cast<std::int64_t>(kRangeRecordSize), record) != static_cast<std::ptrdiff_t>(record.size()))
+    return std::nullopt;
+  std::array<char, 3> suffix{};
+  std::memcpy(suffix.data(), record.data() + 2 * kRangeKeySize, 3);
+  return suffix;
+}
+
+}  // namespace
+
+std::int16_t LoadZipSlotAdjustments(const platform::File& laneFile, const std::optional<std::array<std::uint8_t, 3>>& originZip,
+                                    const std::optional<std::array<std::uint8_t, 3>>& destinationZip,
+                                    std::string_view rateHead, LaneAdjustmentWork& work) {
+  work.hits = AdjustmentHitTable{};
+  std::array<std::uint8_t, 4> header{};
+  if (laneFile.readAt(0, header) != static_cast<std::ptrdiff_t>(header.size())) return 0;
+  const std::uint32_t zipEnd = platform::LoadLittleEndian<std::uint32_t>(header.data());
+  const std::int64_t lastZipRecord = static_cast<std::int64_t>(zipEnd / kZipRecordSize) - 1;
+
+  SlotCodes slots;
+  if (originZip) ReadSlots(laneFile, lastZipRecord, *originZip, slots.origin, slots.count);
+  if (destinationZip) ReadSlots(laneFile, lastZipRecord, *destinationZip, slots.destination, slots.count);
+  const std::optional<std::array<char, 3>> suffix = RangeSuffix(laneFile, zipEnd, rateHead);
+
+  std::size_t pairs = 0;
+  const auto add = [&](const std::array<char, 3>& code, std::string_view tail) {
+    if (pairs == kMaxLanePairs) return;
+    std::array<char, 6>& pair = work.lanePairs[pairs++];
+    std::memcpy(pair.data(), code.data(), 3);
+    std::memcpy(pair.data() + 3, tail.data(), 3);
+  };
+  for (int i = 0; i < slots.count; ++i) {
+    const std::array<char, 3>& code = (i % 2 == 0 ? slots.origin : slots.destination)[static_cast<std::size_t>(i)];
+    if (code[0] == 0 || std::string_view(code.data(), 3) == "   ") continue;
+    add(code, "000");
+    if (suffix) add(code, std::string_view(suffix->data(), 3));
+  }
+  work.hits.count = static_cast<std::int16_t>(pairs);
+  return 0;
+}
+
+}  // namespace vorn

@@ -1,0 +1,36 @@
+// The lookup of lane adjustments by ZIP slots: a 7-byte header whose first
+// u32 is the byte offset where the ZIP part ends; from offset 7, ZIP
+// records of 7 bytes {packed ZIP 3; i8 slot 1 to 10; 3-character code}
+// sorted by ZIP; then, aligned to multiples of 23 bytes from the start of
+// the file, range records of 23 bytes {low key 10; high key 10; suffix 3}
+// sorted by range, matched with the head of the lane's rate record.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "lanes/lane_adjustment_work.h"
+#include "platform/kernel/file.h"
+
+namespace vorn {
+
+// The slot codes of the two ends, slot s of 1 to 10 at index s - 1.
+struct SlotCodes {
+  static constexpr std::size_t kSlots = 10;
+  std::array<std::array<char, 3>, kSlots> origin{};
+  std::array<std::array<char, 3>, kSlots> destination{};
+  int count = 0;  // the highest slot either end gave
+};
+
+// Fills the lane-pair list from the codes of the ZIPs' slots (odd slots from
+// the origin, even ones from the destination): each code with suffix "000"
+// and, when a range record holds the rate-record head, with its suffix too;
+// the hit count counts the pairs. An end without ZIP records gives no
+// codes. Returns 0.
+std::int16_t LoadZipSlotAdjustments(const platform::File& laneFile, const std::optional<std::array<std::uint8_t, 3>>& originZip,
+                                    const std::optional<std::array<std::uint8_t, 3>>& destinationZip,
+                                    std::string_view rateHead, LaneAdjustmentWork& work);
+
+}  // namespace vorn

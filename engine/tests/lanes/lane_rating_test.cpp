@@ -1,0 +1,164 @@
+// Whole ratings through the exports of a tariff whose lanes carry
+// adjustments by point-number pairs (lane-adjustment letter 'Y'): a lane
+// from 10001 (point 1) to 90001 (point 2) on a type-'A' tariff, checked
+// field by field against the hand calculation in each test's comment. x p is
+// (x x p + 5000) / 10000, truncated; a charge is (weight x rate + 50) / 100.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ratings/rating_fixture.h"
+
+namespace vorn {
+namespace {
+
+using testing::RatedShipment;
+using testing::RatingThroughExports;
+using testing::ShipmentRequest;
+
+// Classes 100, 70 (80 percent) and 50 (65 percent, none of its own at 500)
+// at breaks 0, 500, 1000 and 2000; rate record 3 of the matrix cell.
+constexpr std::string_view kTariff = R"(
+points tariff=TSTFRT01
+  point low=10001 high=10099 number=1 addon=1
+  point low=90001 high=90099 number=2 addon=2
+matrix tariff=TSTFRT01
+  pair a=1 b=2 value=3
+lettered tariff=TSTFRT01 letter=Z
+factor tariff=TSTFRT01
+  section kind=1 classes="100 70 50" breaks="0 500 1000 2000"
+  factor-line values="1 1 1 1"
+  factor-line values="0.8 0.8 0.8 0.8"
+  factor-line values="0.65 0 0.65 0.6"
+rates tariff=TSTFRT01
+  record number=00000 letter=B
+  record number=00001 letter=B
+  record number=00002 letter=B
+  record number=00003 letter=B entries="6500 2850 2420 1980 1560"
+)";
+
+// From point 1 to points 2 and 3: adjustment 7, 90 percent of the minimums,
+// 95 percent of the rates at 500 pounds and $5.00 more at 1000.
+constexpr std::string_view kLaneAdjustments = R"(
+point-pair-lanes tariff=TSTFRT01
+  lane origin=1 low=2 high=3 record=7
+  lane origin=2 low=5 high=9 record=8
+)";
+constexpr std::string_view kAdjustmentRecords = R"(
+point-adjustments tariff=TSTFRT01
+  adjustment number=8 shipment-op=2 shipment-value=100
+  adjustment number=7 shipment-op=1 shipment-value=9000 break-ops=0120 break-values="0 9500 500"
+)";
+
+std::string Tariff(std::string_view adjustmentFiles, char laneLetter = 'Y') {
+  return "efcrec\n  record type=A lane=" + std::string(1, laneLetter) + "\n" + std::string(kTariff) + std::string(adjustmentFiles);
+}
+
+ShipmentRequest TwoLines() { return ShipmentRequest{}.detailCount("02").line(0, "100", "000600").line(1, "70", "000300"); }
+
+std::int32_t RateItem(const RatedShipment& a, std::size_t i) { return a.integer(976 + 4 * i); }
+std::int32_t MinimumCharge(const RatedShipment& a, std::size_t i) { return a.integer(2032 + 4 * i); }
+
+using PointPairLaneRatings = RatingThroughExports;
+
+TEST_F(PointPairLaneRatings, TheLanesAdjustmentChangesRatesAndMinimums) {
+  // Before the adjustment: class 100 2850 2420 1980 1560, class 70 x 8000
+  // 2280 1936 1584 1248, class 50 1853 1853 1287 936. At 500: 2420 x 9500
+  // = 2299, 1936 x 9500 = 1839, 1853 x 9500 = 1760; at 1000 + 500: 2480,
+  // 2084, 1787. Minimum 6500 x 9000 = 5850.
+  // 900 pounds is break 1: 600 x 2299 = 13794 + 300 x 1839 = 5517: 19311.
+  // Break 2: 14880 + 6252 + 100 x 2084 = 23216, not lower; break 3: 9360 +
+  // 3744 + 1100 x 1248 = 26832, not lower. Billed at 900 pounds: 193.11.
+  start(Tariff(std::string(kLaneAdjustments) + std::string(kAdjustmentRecords)));
+  const RatedShipment a = rate(TwoLines());
+  EXPECT_EQ(a.returnCode(), "    ");
+  EXPECT_EQ(a.tariffUsed(), "TSTFRT01");
+  EXPECT_EQ(a.rateBasis(), "     00003B");
+  EXPECT_EQ(a.actualWeight(), "000900");
+  EXPECT_EQ(a.billedWeight(), "000900");
+  EXPECT_EQ(a.lineRate(0), "0022.99");
+  EXPECT_EQ(a.lineCharge(0), "000137.94");
+  EXPECT_EQ(a.lineRate(1), "0018.39");
+  EXPECT_EQ(a.lineCharge(1), "000055.17");
+  EXPECT_EQ(a.deficitWeight(), "000000");
+  EXPECT_EQ(a.deficitCharge(), "000000.00");
+  EXPECT_EQ(a.grossCharge(), "000193.11");
+  EXPECT_EQ(a.netCharge(), "0193.11");
+  EXPECT_EQ(RateItem(a, 0), 5850);
+  EXPECT_EQ(MinimumCharge(a, 0), 5850);
+  EXPECT_EQ(RateItem(a, 4 + 0), 2850);
+  EXPECT_EQ(RateItem(a, 4 + 1), 2299);
+  EXPECT_EQ(RateItem(a, 4 + 4 + 1), 1839);
+  EXPECT_EQ(RateItem(a, 4 + 8 + 1), 1760);
+  EXPECT_EQ(RateItem(a, 4 + 8 + 2), 1787);
+  EXPECT_EQ(RateItem(a, 4 + 4 + 3), 1248);
+}
+
+TEST_F(PointPairLaneRatings, ALaneTheFileDoesNotListRatesUnadjusted) {
+  // Point 1 to point 2 is not listed: the tariff's own rates, as without
+  // lane adjustments: billed at 1000 pounds with a deficit, 182.16.
+  start(Tariff(R"(
+point-pair-lanes tariff=TSTFRT01
+  lane origin=1 low=3 high=9 record=7
+)" + std::string(kAdjustmentRecords)));
+  const RatedShipment a = rate(TwoLines());
+  EXPECT_EQ(a.returnCode(), "    ");
+  EXPECT_EQ(a.billedWeight(), "001000");
+  EXPECT_EQ(a.netCharge(), "0182.16");
+  EXPECT_EQ(RateItem(a, 0), 6500);
+  EXPECT_EQ(RateItem(a, 4 + 1), 2420);
+}
+
+TEST_F(PointPairLaneRatings, AMissingLaneFileIsCode230) {
+  start(Tariff(kAdjustmentRecords));
+  EXPECT_EQ(rate(TwoLines()).returnCode(), "0230");
+}
+
+TEST_F(PointPairLaneRatings, AMissingAdjustmentFileIsCode231) {
+  start(Tariff(kLaneAdjustments));
+  EXPECT_EQ(rate(TwoLines()).returnCode(), "0231");
+}
+
+// ZIP slots (lane-adjustment letter 'C'): ZIP 10001 gives code 123 in slot
+// 1, ZIP 90001 code 456 in slot 2; rate records 001 00000A to 001 99999Z
+// take suffix 045. The pairs 123000, 123045, 456000 and 456045 are looked
+// up in .A by their packed postal codes (a tariff of 2024): 123000 takes
+// 90 percent of the minimums and of the rates at 500 pounds, 456045 adds
+// $5.00 at 1000; the others have no records.
+constexpr std::string_view kZipSlotFiles = R"(
+zip-slot-lanes tariff=TSTFRT01
+  header
+  zip zip=10001 slot=1 code=123
+  zip zip=90001 slot=2 code=456
+  range low="001 00000A" high="001 99999Z" suffix=045
+lane-pair-adjustments tariff=TSTFRT01
+  adjustment pair=123000 shipment-op=1 shipment-value=9000 break-ops=01 break-values="0 9000"
+  adjustment pair=456045 break-ops=002 break-values="0 0 500"
+)";
+
+TEST_F(PointPairLaneRatings, ZipSlotPercentagesCarryTwoDecimalsUntilTheEnd) {
+  // At 500: 2420 x 90% = 2178.00, 1936 = 1742.40, 1853 = 1667.70, rounded
+  // at the end: 2178, 1742, 1668. At 1000: 2480, 2084, 1787. Minimum 5850.
+  // 900 pounds at break 1: 600 x 2178 = 13068 + 300 x 1742 = 5226: 18294.
+  // Break 2: 14880 + 6252 + 2084 = 23216, not lower; break 3 26832.
+  start(Tariff(kZipSlotFiles, 'C'));
+  const RatedShipment a = rate(TwoLines());
+  EXPECT_EQ(a.returnCode(), "    ");
+  EXPECT_EQ(a.billedWeight(), "000900");
+  EXPECT_EQ(a.lineRate(0), "0021.78");
+  EXPECT_EQ(a.lineCharge(0), "000130.68");
+  EXPECT_EQ(a.lineRate(1), "0017.42");
+  EXPECT_EQ(a.lineCharge(1), "000052.26");
+  EXPECT_EQ(a.grossCharge(), "000182.94");
+  EXPECT_EQ(a.netCharge(), "0182.94");
+  EXPECT_EQ(RateItem(a, 0), 5850);
+  EXPECT_EQ(RateItem(a, 4 + 0), 2850);
+  EXPECT_EQ(RateItem(a, 4 + 8 + 1), 1668);
+  EXPECT_EQ(RateItem(a, 4 + 2), 2480);
+  EXPECT_EQ(RateItem(a, 4 + 4 + 2), 2084);
+  EXPECT_EQ(RateItem(a, 4 + 8 + 2), 1787);
+  EXPECT_EQ(RateItem(a, 4 + 3), 1560);
+}
+
+}  // namespace
+}  // namespace vorn
