@@ -55,6 +55,27 @@ void ExpectNoDiscounts(const RatedShipment& a) {
   EXPECT_EQ(a.discountPercent(), "00.00");
 }
 
+// The answer to TwoLines() at type A's rates: 600 pounds of class 100 and
+// 300 of class 70 billed at 1000 pounds with a 100-pound deficit, 118.80 +
+// 47.52 + 15.84 = 182.16, from TSTFRT01 effective 01-01-2024.
+void ExpectTheTwoLinesBilledAt1000Pounds(const RatedShipment& a, std::string_view rateBasis) {
+  EXPECT_EQ(a.returnCode(), "    ");
+  EXPECT_EQ(a.tariffUsed(), "TSTFRT01");
+  EXPECT_EQ(a.effectiveDate(), "01-01-2024");
+  EXPECT_EQ(a.rateBasis(), rateBasis);
+  EXPECT_EQ(a.actualWeight(), "000900");
+  EXPECT_EQ(a.billedWeight(), "001000");
+  EXPECT_EQ(a.lineRate(0), "0019.80");
+  EXPECT_EQ(a.lineCharge(0), "000118.80");
+  EXPECT_EQ(a.lineRate(1), "0015.84");
+  EXPECT_EQ(a.lineCharge(1), "000047.52");
+  EXPECT_EQ(a.deficitRate(), "0015.84");
+  EXPECT_EQ(a.deficitWeight(), "000100");
+  EXPECT_EQ(a.deficitCharge(), "000015.84");
+  EXPECT_EQ(a.grossCharge(), "000182.16");
+  EXPECT_EQ(a.netCharge(), "0182.16");
+}
+
 // --- Matrix without add-ons: types A, B, C ---
 
 // Classes 100, 70 and 50, breaks 0, 500, 1000 and 2000; class 70 rates at
@@ -84,21 +105,7 @@ TEST_F(PercentTypes, TypeARatesTheClassPercentageOfTheBreaksEntryWithADeficit) {
   // lower. Billed at 1000 pounds: net 182.16 above the minimum 6500.
   startType('A');
   const RatedShipment a = rate(TwoLines());
-  EXPECT_EQ(a.returnCode(), "    ");
-  EXPECT_EQ(a.tariffUsed(), "TSTFRT01");
-  EXPECT_EQ(a.effectiveDate(), "01-01-2024");
-  EXPECT_EQ(a.rateBasis(), "     00003B");
-  EXPECT_EQ(a.actualWeight(), "000900");
-  EXPECT_EQ(a.billedWeight(), "001000");
-  EXPECT_EQ(a.lineRate(0), "0019.80");
-  EXPECT_EQ(a.lineCharge(0), "000118.80");
-  EXPECT_EQ(a.lineRate(1), "0015.84");
-  EXPECT_EQ(a.lineCharge(1), "000047.52");
-  EXPECT_EQ(a.deficitRate(), "0015.84");
-  EXPECT_EQ(a.deficitWeight(), "000100");
-  EXPECT_EQ(a.deficitCharge(), "000015.84");
-  EXPECT_EQ(a.grossCharge(), "000182.16");
-  EXPECT_EQ(a.netCharge(), "0182.16");
+  ExpectTheTwoLinesBilledAt1000Pounds(a, "     00003B");
   ExpectNoDiscounts(a);
   EXPECT_EQ(RateItem(a, 0), 6500);  // the minimum
   EXPECT_EQ(MinimumKind(a, 0), '1');
@@ -341,21 +348,7 @@ TEST_F(PercentTypes, TypeGListsFourMinimumsAndTakesTheOneOfTheWeight) {
   // single-shipment charges 30.00 and 25.00; 900 pounds takes 55.00.
   start(Lane("type=G", 0) + std::string(kClassPercents) + RecordThree('B', "5500 3000 4000 2500 2850 2420 1980 1560"));
   const RatedShipment a = rate(TwoLines());
-  EXPECT_EQ(a.returnCode(), "    ");
-  EXPECT_EQ(a.tariffUsed(), "TSTFRT01");
-  EXPECT_EQ(a.effectiveDate(), "01-01-2024");
-  EXPECT_EQ(a.rateBasis(), "     00003B");
-  EXPECT_EQ(a.actualWeight(), "000900");
-  EXPECT_EQ(a.billedWeight(), "001000");
-  EXPECT_EQ(a.lineRate(0), "0019.80");
-  EXPECT_EQ(a.lineCharge(0), "000118.80");
-  EXPECT_EQ(a.lineRate(1), "0015.84");
-  EXPECT_EQ(a.lineCharge(1), "000047.52");
-  EXPECT_EQ(a.deficitRate(), "0015.84");
-  EXPECT_EQ(a.deficitWeight(), "000100");
-  EXPECT_EQ(a.deficitCharge(), "000015.84");
-  EXPECT_EQ(a.grossCharge(), "000182.16");
-  EXPECT_EQ(a.netCharge(), "0182.16");
+  ExpectTheTwoLinesBilledAt1000Pounds(a, "     00003B");
   ExpectNoDiscounts(a);
   EXPECT_EQ(a.minimumLayout(), 2);
   EXPECT_EQ(a.appliedMinimum(), 5500);
@@ -574,21 +567,7 @@ TEST_F(PercentTypes, TypeNRatesThePairsRecordByItsBaseType) {
         "  record number=00002 letter=B entries=\"6500 2850 2420 1980 1560 0 0 16777215 16777215 16777215\"\n" +
         "lettered tariff=TSTFRT01 letter=Z\n" + std::string(kClassPercents));
   const RatedShipment a = rate(TwoLines());
-  EXPECT_EQ(a.returnCode(), "    ");
-  EXPECT_EQ(a.tariffUsed(), "TSTFRT01");
-  EXPECT_EQ(a.effectiveDate(), "01-01-2024");
-  EXPECT_EQ(a.rateBasis(), "     00002B");
-  EXPECT_EQ(a.actualWeight(), "000900");
-  EXPECT_EQ(a.billedWeight(), "001000");
-  EXPECT_EQ(a.lineRate(0), "0019.80");
-  EXPECT_EQ(a.lineCharge(0), "000118.80");
-  EXPECT_EQ(a.lineRate(1), "0015.84");
-  EXPECT_EQ(a.lineCharge(1), "000047.52");
-  EXPECT_EQ(a.deficitRate(), "0015.84");
-  EXPECT_EQ(a.deficitWeight(), "000100");
-  EXPECT_EQ(a.deficitCharge(), "000015.84");
-  EXPECT_EQ(a.grossCharge(), "000182.16");
-  EXPECT_EQ(a.netCharge(), "0182.16");
+  ExpectTheTwoLinesBilledAt1000Pounds(a, "     00002B");
   EXPECT_EQ(a.appliedMinimum(), 6500);
   ExpectNoDiscounts(a);
 }
