@@ -19,6 +19,11 @@ inline constexpr platform::FieldSpan kName{0, 8};
 inline constexpr platform::FieldSpan kDate{8, 8};
 inline constexpr platform::FieldSpan kKind{16, 1};
 inline constexpr platform::FieldSpan kNameAndDate{0, 16};
+// The date's parts.
+inline constexpr platform::FieldSpan kYear{8, 4};
+inline constexpr platform::FieldSpan kMonth{12, 2};
+inline constexpr platform::FieldSpan kDay{14, 2};
+static_assert(platform::FieldsAreContiguous(std::array{kName, kYear, kMonth, kDay, kKind}, kEffectiveEntrySize));
 inline constexpr std::array kAllFields{kName, kDate, kKind};
 static_assert(platform::FieldsAreContiguous(kAllFields, kEffectiveEntrySize));
 }  // namespace effective_entry
