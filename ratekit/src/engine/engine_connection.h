@@ -61,6 +61,8 @@ struct EngineConnection {
   std::optional<CandidateBlock> firstBlock, secondBlock;
 
   bool isOpen() const { return handle != nullptr; }
+  // Open, with the rating entry point and both candidate blocks.
+  bool canRate() const { return isOpen() && entry.rateShipment != nullptr && firstBlock && secondBlock; }
 };
 
 // The connection of the process.

@@ -71,11 +71,6 @@ class ByteAccess {
 
   // The field's bytes as they stand (padding included).
   std::string_view text(FieldSpan field) const { return std::string_view(chars() + field.offset, field.width); }
-  // The field's characters up to its first NUL (all of them when it holds none).
-  std::string_view textUntilNul(FieldSpan field) const {
-    const std::string_view all = text(field);
-    return all.substr(0, std::min(all.size(), all.find('\0')));
-  }
   std::span<char> span(FieldSpan field) { return std::span<char>(chars() + field.offset, field.width); }
   // Writes text into the field, cut to the width, the rest filled with pad.
   void setText(FieldSpan field, std::string_view value, char pad = ' ') {
