@@ -5,7 +5,11 @@
 namespace ratekit {
 
 void SetDefaultClassesAndWeights(RatingContextView& record, vorn::ShipmentRecord& request) {
-  SetIntField(record, context::kRateTableStride, IntField(record, context::kBreakCount));
+  // The stride is the break count of the tables in use; before any table
+  // was filled there is none, and the engine's rate block has the defaults'.
+  const std::int32_t inUse = IntField(record, context::kBreakCount);
+  const bool filled = inUse >= 1 && inUse <= static_cast<std::int32_t>(context::kBreakSlots);
+  SetIntField(record, context::kRateTableStride, filled ? inUse : static_cast<std::int32_t>(kDefaultBreaks.size()));
 
   request.fill(vorn::shipment::kClassCodes, '\0');
   for (std::size_t i = 0; i < kDefaultClasses.size(); ++i)

@@ -30,7 +30,7 @@ inline constexpr std::array<DefaultBreak, 9> kDefaultBreaks{{{"L5C", 0, 499},
                                                              {"M40M", 40000, 9999999}}};
 
 // SetClassesAndWeights: the rate tables' row stride := the break count in
-// use; then the defaults into the request's class codes and the record's
+// use (the defaults' 9 when no break table was filled yet); then the defaults into the request's class codes and the record's
 // class and break tables, and the tables marked filled.
 void SetDefaultClassesAndWeights(RatingContextView& record, vorn::ShipmentRecord& request);
 

@@ -1,0 +1,116 @@
+#include "support/test_context.h"
+
+#include <cstring>
+#include <fstream>
+#include <stdexcept>
+
+#include "platform/kernel/digits.h"
+#include "platform/kernel/fixed_format.h"
+#include "platform/testing/temp_directory.h"
+#include "sample_shipment.h"
+
+namespace ratekit::testing {
+namespace {
+
+const RatekitHost& Host() { return *RatekitHostInterface(); }
+
+std::string_view RequestText(const rate_tool::ShipmentBytes& r, std::size_t offset, std::size_t width) {
+  return platform::TrimTrailingBlanks(std::string_view(r.data() + offset, width));
+}
+
+}  // namespace
+
+TestContext::TestContext() : bytes_(new std::uint8_t[kRatingContextSize]()) {}
+
+std::string TestContext::text(platform::FieldSpan field) { return std::string(platform::UntilNul(view().text(field))); }
+
+void TestContext::useData(const std::filesystem::path& directory, std::string_view level) {
+  setText(context::kDataDirectory, directory.string() + "/");
+  setText(context::kTariffBaseName, level);
+  setInt(context::kEngineInUse, 1);
+}
+
+void TestContext::setPoint(std::size_t point, std::string_view code, std::string_view state, std::string_view city) {
+  setText(shipment_point::Of(point, shipment_point::kCode), code);
+  setText(shipment_point::Of(point, shipment_point::kState), state);
+  setText(shipment_point::Of(point, shipment_point::kCity), city);
+}
+
+void TestContext::setLine(std::size_t i, std::string_view cls, std::string_view weight) {
+  setText(shipment_lines::ClassCode(i), cls);
+  setText(shipment_lines::WeightText(i), weight);
+}
+
+void TestContext::setSampleShipment(std::string_view name) {
+  const rate_tool::ShipmentBytes r = rate_tool::LoadSampleShipment(SampleShipment(name).string());
+  setText(context::kTariffName, RequestText(r, 11, 8), ' ');
+  setText(context::kShipmentDate, RequestText(r, 20, 10));
+  setPoint(0, RequestText(r, 30, 6), RequestText(r, 36, 2), RequestText(r, 38, 17));
+  setPoint(1, RequestText(r, 55, 6), RequestText(r, 61, 2), RequestText(r, 63, 17));
+  const std::size_t lines = platform::FieldToInteger(std::string_view(r.data() + 80, 2));
+  for (std::size_t i = 0; i < lines && i < shipment_lines::kLines; ++i) {
+    const std::size_t line = 265 + 30 * i;
+    const std::uint64_t pounds = platform::LeadingDigits(std::string_view(r.data() + line + 5, 6)).value;
+    setLine(i, RequestText(r, line + 2, 3), std::to_string(pounds));
+  }
+  if (r[194] == 'Y') {
+    setShort(rating_defaults::kDiscountsInUse, 1);
+    setText(rating_defaults::kDiscountKind, std::string_view(r.data() + 214, 1));
+    for (std::size_t i = 0; i < 10; ++i) {
+      const std::uint64_t hundredths = platform::LeadingDigits(std::string_view(r.data() + 867 + 5 * i, 5)).value;
+      setFloat(context::SentDiscount(i), static_cast<float>(hundredths) / 100.0f);
+    }
+  }
+}
+
+void TestContext::setDiscounts(float percent) {
+  setShort(rating_defaults::kDiscountsInUse, 1);
+  setText(rating_defaults::kDiscountKind, "C");
+  for (std::size_t i = 0; i < 10; ++i) setFloat(context::SentDiscount(i), percent);
+}
+
+LoadedModule::LoadedModule(TestContext& context, const std::filesystem::path& file, platform::FieldSpan slot) : context_(context) {
+  module_ = platform::Module::Load(file.string());
+  if (!module_.isLoaded()) throw std::runtime_error("cannot load " + file.string() + ": " + platform::Module::lastError());
+  token_ = Host().makeToken(context.data(), RATEKIT_TOKEN_MODULE, module_.nativeHandle(), 0);
+  context.setInt(slot, static_cast<std::int32_t>(token_));
+}
+
+LoadedModule::~LoadedModule() { Host().releaseToken(context_.data(), token_); }
+
+FakeEngineControl& LoadedModule::fake() const {
+  auto control = module_.function<FakeEngineControlFunction>("FakeEngine_Control");
+  if (control == nullptr) throw std::runtime_error("not the fake engine");
+  return *control();
+}
+
+std::filesystem::path SampleData() { return QIV_DATA_DIR; }
+std::filesystem::path EngineLibrary() { return SampleData() / "VORN32.DLL"; }
+std::filesystem::path FakeEngineLibrary(int omitted) {
+  return std::filesystem::path(FAKE_ENGINE_DIR) / ("FakeEngine" + std::to_string(omitted) + ".DLL");
+}
+std::filesystem::path SampleShipment(std::string_view name) {
+  return std::filesystem::path(QIV_SAMPLE_SHIPMENTS) / (std::string(name) + ".shipment");
+}
+
+SampleDataCopy::SampleDataCopy() {
+  for (const auto& entry : std::filesystem::directory_iterator(SampleData()))
+    if (entry.path().extension() != ".so") std::filesystem::copy_file(entry.path(), dir_ / entry.path().filename().string());
+}
+
+void SampleDataCopy::write(std::string_view name, std::string_view content) const {
+  dir_.write(name, content);
+}
+
+BoxRecorder::BoxRecorder(int answer) : answer_(answer) { Host().installMessageBoxes(&Show, &Quit, this); }
+BoxRecorder::~BoxRecorder() { Host().installMessageBoxes(nullptr, nullptr, nullptr); }
+
+int BoxRecorder::Show(void* self, RatekitBoxKind kind, const char* caption, const char* text, void* owner) {
+  auto* r = static_cast<BoxRecorder*>(self);
+  r->boxes_.push_back({kind, caption, text, owner});
+  return r->answer_;
+}
+
+void BoxRecorder::Quit(void* self, int code) { static_cast<BoxRecorder*>(self)->quits_.push_back(code); }
+
+}  // namespace ratekit::testing
