@@ -38,13 +38,13 @@ typedef int (*RatekitShowBox)(void* hostContext, RatekitBoxKind kind, const char
 /* Asks the program to end its message loop with the code. */
 typedef void (*RatekitQuit)(void* hostContext, int code);
 
-/* What a token stands for. */
-typedef enum RatekitTokenKind {
+/* What a token stands for (the kind arguments below). */
+enum {
   RATEKIT_TOKEN_BUFFER = 0,   /* a buffer and its size */
   RATEKIT_TOKEN_STREAM = 1,   /* a buffered file stream */
   RATEKIT_TOKEN_MODULE = 2,   /* a loaded library's handle */
   RATEKIT_TOKEN_POSITION = 3  /* a place inside a buffer of Ratekit32's */
-} RatekitTokenKind;
+};
 
 typedef struct RatekitHost {
   /* The size of this table, for the program to check. */
@@ -59,11 +59,12 @@ typedef struct RatekitHost {
      made from an address inside one of Ratekit32's buffers of that
      context (object, size ignored), such as GetCurrentEfcRec's answer.
      Ratekit32 never frees or closes what the program owns. */
-  uint32_t (*makeToken)(void* ratingContext, RatekitTokenKind kind, void* object, size_t size);
+  uint32_t (*makeToken)(void* ratingContext, int kind, void* object, size_t size);
   /* The object a token stands for, or null when the token is 0, retired,
-     of another kind or of another RatingContext; size (may be null) gets
+     of another kind (or an unknown kind) or of another RatingContext;
+     size (may be null) gets
      the buffer's size, or what is left of it from a position. */
-  void* (*resolveToken)(const void* ratingContext, uint32_t token, RatekitTokenKind kind, size_t* size);
+  void* (*resolveToken)(const void* ratingContext, uint32_t token, int kind, size_t* size);
   /* Retires a token the program made. */
   void (*releaseToken)(void* ratingContext, uint32_t token);
 } RatekitHost;

@@ -16,7 +16,7 @@ int TakeQuit(int* code) {
   return 1;
 }
 
-uint32_t MakeToken(void* ratingContext, RatekitTokenKind kind, void* object, size_t size) {
+uint32_t MakeToken(void* ratingContext, int kind, void* object, size_t size) {
   if (ratingContext == nullptr) return 0;
   switch (kind) {
     case RATEKIT_TOKEN_BUFFER:
@@ -31,7 +31,7 @@ uint32_t MakeToken(void* ratingContext, RatekitTokenKind kind, void* object, siz
   return 0;
 }
 
-void* ResolveToken(const void* ratingContext, uint32_t token, RatekitTokenKind kind, size_t* size) {
+void* ResolveToken(const void* ratingContext, uint32_t token, int kind, size_t* size) {
   if (size != nullptr) *size = 0;
   if (kind < RATEKIT_TOKEN_BUFFER || kind > RATEKIT_TOKEN_POSITION) return nullptr;
   return Tokens().object(ratingContext, token, static_cast<TokenKind>(kind), size);

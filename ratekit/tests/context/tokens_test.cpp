@@ -69,7 +69,7 @@ TEST(Tokens, TheHostInterfaceMakesAndResolvesTheProgramsTokens) {
   EXPECT_EQ(size, sizeof table);
   EXPECT_EQ(host.resolveToken(context.data(), token, RATEKIT_TOKEN_MODULE, &size), nullptr);
   EXPECT_EQ(size, 0u);
-  EXPECT_EQ(host.resolveToken(context.data(), token, static_cast<RatekitTokenKind>(9), nullptr), nullptr);
+  EXPECT_EQ(host.resolveToken(context.data(), token, 9, nullptr), nullptr);
   EXPECT_EQ(host.makeToken(nullptr, RATEKIT_TOKEN_BUFFER, table, 1), 0u);
   EXPECT_EQ(host.makeToken(context.data(), RATEKIT_TOKEN_MODULE, nullptr, 0), 0u);
   host.releaseToken(context.data(), token);

@@ -1,5 +1,6 @@
 #include "support/test_context.h"
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <stdexcept>
@@ -41,7 +42,7 @@ void TestContext::setLine(std::size_t i, std::string_view cls, std::string_view 
   setText(shipment_lines::WeightText(i), weight);
 }
 
-void TestContext::setSampleShipment(std::string_view name) {
+int TestContext::setSampleShipment(std::string_view name) {
   const rate_tool::ShipmentBytes r = rate_tool::LoadSampleShipment(SampleShipment(name).string());
   setText(context::kTariffName, RequestText(r, 11, 8), ' ');
   setText(context::kShipmentDate, RequestText(r, 20, 10));
@@ -61,6 +62,7 @@ void TestContext::setSampleShipment(std::string_view name) {
       setFloat(context::SentDiscount(i), static_cast<float>(hundredths) / 100.0f);
     }
   }
+  return static_cast<int>(std::min(lines, shipment_lines::kLines));
 }
 
 void TestContext::setDiscounts(float percent) {

@@ -44,7 +44,8 @@ class TestContext {
   void setLine(std::size_t i, std::string_view cls, std::string_view weight);
   // The shipment of a sample shipment file (samples/shipments/<name>.shipment):
   // tariff, date, points, lines, and the direct discounts when it has any.
-  void setSampleShipment(std::string_view name);
+  // Its line count.
+  int setSampleShipment(std::string_view name);
   // Discounts in use, kind 'C', the same percentage in every field.
   void setDiscounts(float percent);
 
