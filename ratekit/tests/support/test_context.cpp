@@ -8,16 +8,13 @@
 #include "platform/kernel/digits.h"
 #include "platform/kernel/fixed_format.h"
 #include "platform/testing/temp_directory.h"
+#include "context_shipment.h"
 #include "sample_shipment.h"
 
 namespace ratekit::testing {
 namespace {
 
 const RatekitHost& Host() { return *RatekitHostInterface(); }
-
-std::string_view RequestText(const rate_tool::ShipmentBytes& r, std::size_t offset, std::size_t width) {
-  return platform::TrimTrailingBlanks(std::string_view(r.data() + offset, width));
-}
 
 }  // namespace
 
@@ -43,26 +40,8 @@ void TestContext::setLine(std::size_t i, std::string_view cls, std::string_view 
 }
 
 int TestContext::setSampleShipment(std::string_view name) {
-  const rate_tool::ShipmentBytes r = rate_tool::LoadSampleShipment(SampleShipment(name).string());
-  setText(context::kTariffName, RequestText(r, 11, 8), ' ');
-  setText(context::kShipmentDate, RequestText(r, 20, 10));
-  setPoint(0, RequestText(r, 30, 6), RequestText(r, 36, 2), RequestText(r, 38, 17));
-  setPoint(1, RequestText(r, 55, 6), RequestText(r, 61, 2), RequestText(r, 63, 17));
-  const std::size_t lines = platform::FieldToInteger(std::string_view(r.data() + 80, 2));
-  for (std::size_t i = 0; i < lines && i < shipment_lines::kLines; ++i) {
-    const std::size_t line = 265 + 30 * i;
-    const std::uint64_t pounds = platform::LeadingDigits(std::string_view(r.data() + line + 5, 6)).value;
-    setLine(i, RequestText(r, line + 2, 3), std::to_string(pounds));
-  }
-  if (r[194] == 'Y') {
-    setShort(rating_defaults::kDiscountsInUse, 1);
-    setText(rating_defaults::kDiscountKind, std::string_view(r.data() + 214, 1));
-    for (std::size_t i = 0; i < 10; ++i) {
-      const std::uint64_t hundredths = platform::LeadingDigits(std::string_view(r.data() + 867 + 5 * i, 5)).value;
-      setFloat(context::SentDiscount(i), static_cast<float>(hundredths) / 100.0f);
-    }
-  }
-  return static_cast<int>(std::min(lines, shipment_lines::kLines));
+  RatingContextView record = view();
+  return rate_tool::FillRatingContext(record, rate_tool::LoadSampleShipment(SampleShipment(name).string()));
 }
 
 void TestContext::setDiscounts(float percent) {

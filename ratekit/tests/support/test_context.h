@@ -42,9 +42,8 @@ class TestContext {
   void setPoint(std::size_t point, std::string_view code, std::string_view state, std::string_view city);
   // A shipment line: class and weight text.
   void setLine(std::size_t i, std::string_view cls, std::string_view weight);
-  // The shipment of a sample shipment file (samples/shipments/<name>.shipment):
-  // tariff, date, points, lines, and the direct discounts when it has any.
-  // Its line count.
+  // The shipment of a sample shipment file (samples/shipments/<name>.shipment),
+  // as the rating tool fills it (context_shipment.h); its line count.
   int setSampleShipment(std::string_view name);
   // Discounts in use, kind 'C', the same percentage in every field.
   void setDiscounts(float percent);

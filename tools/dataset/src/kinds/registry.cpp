@@ -7,12 +7,12 @@ std::span<const FileKind* const> FileKinds() {
   // pattern (NAME.<letter><suffix>) also fits names such as TDA.SEQ.
   static const FileKind* const kinds[] = {&EfcrecFileKind(), &TdaFileKind(),          &TdsFileKind(),    &TdvFileKind(),
                                           &TdzFileKind(),    &TdtFileKind(),          &TdxFileKind(),    &TdnFileKind(),
-                                          &NoDiscountStatesFileKind(), &CanadianLanesFileKind(), &BaseCodesFileKind(), &LaneTariffsFileKind(),
                                           &FactorFileKind(), &PointServiceFileKind(), &RatesFileKind(),
                                           &MatrixFileKind(), &PointsFileKind(),       &ZonesFileKind(),  &ClassFactorsFileKind(),
                                           &ZipPairsFileKind(), &RateBasisAddOnsFileKind(), &LightBaseFileKind(), &LightMatrixFileKind(), &MinimumsFileKind(),
                                           &CityPointsFileKind(), &CityAddOnsFileKind(),
                                           &PointPairLanesFileKind(), &PointAdjustmentsFileKind(), &ZipSlotLanesFileKind(), &LanePairAdjustmentsFileKind(),
+                                          &NoDiscountStatesFileKind(), &CanadianLanesFileKind(), &BaseCodesFileKind(), &LaneTariffsFileKind(),
                                           &LetteredFileKind()};
   return kinds;
 }
