@@ -87,8 +87,11 @@ TEST(EngineConnection, AnEmptyOrGarbageEngineSlotBindsNothing) {
   for (std::uint32_t slot : {0u, 1u, 0xDEADBEEFu, 0x80000000u}) {
     TestContext context;
     context.setInt(context::kEngineModule, static_cast<std::int32_t>(slot));
+    context.setInt(context::kEffectiveTableCopy, static_cast<std::int32_t>(slot));
+    context.setInt(context::kEffectiveEntriesKept, 1000);
     EXPECT_EQ(GetZQAddresses(context.data(), nullptr), 0);
     EXPECT_EQ(context.lastError(), 400);
+    EXPECT_EQ(GetCurrentEfcRec(context.data(), "NACLASS1-2025-01-01"), nullptr);
   }
   EXPECT_EQ(GetZQAddresses(nullptr, nullptr), 0);
   EXPECT_EQ(InitializeZQdll(nullptr), 0);

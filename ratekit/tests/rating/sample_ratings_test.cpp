@@ -45,6 +45,11 @@ std::string PointText(TestContext& c, std::size_t point, platform::FieldSpan fie
 TEST(SampleRatings, NewYorkToChicagoShowsTheEnginesFigures) {
   Connected c;
   c.context.setSampleShipment("ny_to_chicago");
+  // Tables of another tariff before the rating.
+  c.context.setText(context::ClassCode(0), "FAK");
+  c.context.setInt(context::kClassCount, 1);
+  c.context.setText(context::BreakLabel(0), "ALL");
+  c.context.setInt(context::kBreakCount, 4);
   EXPECT_EQ(RateShipment(c.context.data(), 2, nullptr), 0);
   TestContext& x = c.context;
   EXPECT_EQ(x.text(shipment_lines::RateText(0)), "  44.72");
@@ -70,7 +75,8 @@ TEST(SampleRatings, NewYorkToChicagoShowsTheEnginesFigures) {
   EXPECT_EQ(x.integer(context::kBreakCount), 9);
   EXPECT_EQ(x.text(context::BreakLabel(8)), "M40M");
   EXPECT_EQ(x.integer(context::BreakUpperBound(8)), 9999999);
-  EXPECT_EQ(x.integer(context::kRateTableStride), 9);
+  EXPECT_EQ(x.integer(context::kRateTableStride), 4);  // the tables' in use at the rating
+  EXPECT_EQ(x.text(context::ClassCode(0)), "500");
 
   // 7.5 percent in every discount field.
   x.setDiscounts(7.5f);
@@ -78,6 +84,7 @@ TEST(SampleRatings, NewYorkToChicagoShowsTheEnginesFigures) {
   EXPECT_EQ(x.bytes(rt::kDiscountAmount), "    56.16");
   EXPECT_EQ(x.bytes(rt::kDiscountPercent), "07.50");
   EXPECT_EQ(x.text(rt::kHeaderAmountsSum), "0692.65");
+  EXPECT_EQ(x.integer(context::kRateTableStride), 9);
 }
 
 TEST(SampleRatings, AnAmbiguousCityIsAskedTwiceAndShownOnce) {
@@ -173,6 +180,7 @@ TEST(SampleRatings, ALevelPicksEachLanesTariff) {
     EXPECT_EQ(c.context.integer(context::kEffectiveEntriesKept), 1);
     EXPECT_EQ(RateShipment(c.context.data(), 1, nullptr), 0) << k.shipment;
     EXPECT_EQ(c.context.text(context::kTariffName), k.tariff) << k.shipment;
+    EXPECT_EQ(c.context.integer(context::kRateTableStride), 9);  // no break table before: the defaults'
     EXPECT_EQ(GetZQBse(c.context.data()), 1);
     EXPECT_EQ(GetZQTariffName(c.context.data()), 1);
   }

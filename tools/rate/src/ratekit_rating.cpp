@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "answer_report.h"
 #include "context_shipment.h"
 #include "platform/kernel/fixed_format.h"
 #include "platform/kernel/module_loader.h"
@@ -25,12 +26,6 @@ F Bind(const platform::Module& module, const char* name) {
 std::string WithSeparator(std::string directory) {
   if (!directory.empty() && directory.back() != '/') directory += '/';
   return directory;
-}
-
-void Row(std::ostream& out, std::string_view label, std::string_view value) {
-  std::string padded(label);
-  padded.resize(22, ' ');
-  out << padded << value << '\n';
 }
 
 }  // namespace
