@@ -16,7 +16,7 @@
 #include "platform/ui/window.h"
 #include "platform/ui/gdi.h"
 #include "platform/ui/style_painter.h"
-#include "window_system.h"
+#include "windows/window_system.h"
 
 namespace platform::ui::detail {
 

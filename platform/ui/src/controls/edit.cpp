@@ -17,7 +17,7 @@
 #include "platform/ui/message_loop.h"
 #include "platform/ui/window.h"
 #include "edit_painting.h"
-#include "window_system.h"
+#include "windows/window_system.h"
 
 namespace platform::ui::detail {
 

@@ -15,7 +15,7 @@
 #include "platform/ui/keys.h"
 #include "platform/ui/scroll_bar.h"
 #include "platform/ui/window.h"
-#include "window_system.h"
+#include "windows/window_system.h"
 
 namespace platform::ui::detail {
 

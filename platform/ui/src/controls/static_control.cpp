@@ -7,7 +7,7 @@
 #include "platform/ui/gdi.h"
 #include "platform/ui/style_painter.h"
 #include "platform/ui/window.h"
-#include "window_system.h"
+#include "windows/window_system.h"
 
 namespace platform::ui::detail {
 

@@ -11,7 +11,7 @@
 #include "platform/ui/controls/edit.h"
 #include "platform/ui/controls/list_box.h"
 #include "platform/ui/controls/static_control.h"
-#include "window_system.h"
+#include "windows/window_system.h"
 
 namespace platform::ui {
 

@@ -148,7 +148,7 @@ inline WindowRecord* Find(WindowHandle handle) { return WindowSystem::Get().find
 std::string UpperCase(std::string_view text);
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 
-// Non-client geometry (nonclient.cpp).
+// Non-client geometry (windows/nonclient.cpp).
 struct FrameInsets {
   int left = 0;
   int top = 0;
@@ -163,7 +163,7 @@ LResult DefaultHitTest(WindowHandle window, Point screenPoint);
 void NotifyClientSizeChange(WindowHandle window, Size before);
 Size ClientSizeOf(WindowHandle window);
 
-// Focus and activation (focus.cpp).
+// Focus and activation (input/focus.cpp).
 FocusState SaveFocusState();
 // Puts the focus back as it was saved: the window then holding the focus
 // gets msg::KillFocus, the saved window gets msg::SetFocus again unless it
@@ -183,11 +183,11 @@ void ForgetWindow(WindowHandle window);
 unsigned SetSystemTimer(WindowHandle window, unsigned id, unsigned intervalMs);
 bool KillSystemTimer(WindowHandle window, unsigned id);
 
-// Input routing (input.cpp): turns the next input event into a message.
+// Input routing (input/input.cpp): turns the next input event into a message.
 bool RetrieveInput(Message& message);
 void RetrieveCharacter(Message& message, unsigned character);
 
-// The class-library object routing (window_object.cpp).
+// The class-library object routing (windows/window_object.cpp).
 bool PreTranslateChain(Message& message);
 void AttachObjectAtCreation(Window* object, WindowHandle handle);
 void DetachObjectAtDestruction(Window* object);
@@ -237,7 +237,7 @@ bool HandleFontMessage(ControlState& state, MessageId message, WParam wParam, LR
 // Sends the parent msg::Command with the control's id and the code.
 void NotifyParent(WindowHandle control, unsigned code);
 
-// Painting (gdi/painting.cpp): paints, on the backend's surfaces, the
+// Painting (drawing/painting.cpp): paints, on the backend's surfaces, the
 // windows that need it (the loops call it before they wait).
 void PaintWindowsOnScreen();
 // True when the message may change how a control looks: focus, text,

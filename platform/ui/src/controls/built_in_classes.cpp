@@ -2,7 +2,7 @@
 // controls. They are registered when the window system starts, so that
 // any code (the program, or a control library it loads) can create them.
 #include "platform/ui/messages.h"
-#include "window_system.h"
+#include "windows/window_system.h"
 
 namespace platform::ui::detail {
 

@@ -15,7 +15,7 @@
 #include "platform/ui/metrics.h"
 #include "platform/ui/paint.h"
 #include "platform/ui/style_painter.h"
-#include "window_system.h"
+#include "windows/window_system.h"
 
 namespace platform::ui {
 
