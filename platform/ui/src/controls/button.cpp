@@ -271,10 +271,17 @@ LResult ButtonBehaviour(WindowHandle window, MessageId message, WParam wParam, L
   }
 }
 
-}  // namespace
-
-void RegisterButtonClass() {
-  RegisterWindowClass({button::kClassName, &ButtonProcedure, class_style::DoubleClicks | class_style::ParentDc, 0});
+MessageId ButtonControlColor(StyleBits style, bool) {
+  return button::IsPushButton(style) ? msg::CtlColorButton : msg::CtlColorStatic;
 }
 
+}  // namespace
+
 }  // namespace platform::ui::detail
+
+namespace platform::ui::button {
+
+const ControlDescriptor kDescriptor{kClassName, &detail::ButtonProcedure, class_style::DoubleClicks | class_style::ParentDc,
+                                    kTemplateKinds, kStyleWords, &detail::ButtonControlColor};
+
+}  // namespace platform::ui::button

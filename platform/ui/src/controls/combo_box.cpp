@@ -435,13 +435,12 @@ LResult ComboBehaviour(WindowHandle window, MessageId message, WParam wParam, LP
 
 }  // namespace
 
-void RegisterComboBoxClass() {
-  RegisterWindowClass({combo_box::kClassName, &ComboProcedure, class_style::DoubleClicks | class_style::ParentDc, 0});
-}
-
 }  // namespace platform::ui::detail
 
 namespace platform::ui::combo_box {
+
+const ControlDescriptor kDescriptor{kClassName, &detail::ComboProcedure, class_style::DoubleClicks | class_style::ParentDc,
+                                    kTemplateKinds, kStyleWords, &FixedControlColor<msg::CtlColorListBox>};
 
 WindowHandle DropListOf(WindowHandle combo) {
   const auto* state = detail::StateOf<detail::ComboState>(combo);

@@ -506,10 +506,17 @@ LResult EditBehaviour(WindowHandle window, MessageId message, WParam wParam, LPa
   }
 }
 
-}  // namespace
-
-void RegisterEditClass() {
-  RegisterWindowClass({edit::kClassName, &EditProcedure, class_style::DoubleClicks, 0});
+MessageId EditControlColor(StyleBits style, bool enabled) {
+  return (style & edit::ReadOnly) || !enabled ? msg::CtlColorStatic : msg::CtlColorEdit;
 }
 
+}  // namespace
+
 }  // namespace platform::ui::detail
+
+namespace platform::ui::edit {
+
+const ControlDescriptor kDescriptor{kClassName, &detail::EditProcedure, class_style::DoubleClicks, kTemplateKinds,
+                                    kStyleWords, &detail::EditControlColor};
+
+}  // namespace platform::ui::edit

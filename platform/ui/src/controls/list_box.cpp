@@ -565,10 +565,6 @@ LResult ListBoxBehaviour(WindowHandle window, MessageId message, WParam wParam, 
 
 }  // namespace
 
-void RegisterListBoxClass() {
-  RegisterWindowClass({list_box::kClassName, &ListBoxProcedure, class_style::DoubleClicks, 0});
-}
-
 void AttachListToCombo(WindowHandle list, WindowHandle combo) {
   if (ListBoxState* state = StateOf<ListBoxState>(list)) state->combo = combo;
 }
@@ -576,6 +572,9 @@ void AttachListToCombo(WindowHandle list, WindowHandle combo) {
 }  // namespace platform::ui::detail
 
 namespace platform::ui::list_box {
+
+const ControlDescriptor kDescriptor{kClassName, &detail::ListBoxProcedure, class_style::DoubleClicks, kTemplateKinds,
+                                    kStyleWords, &FixedControlColor<msg::CtlColorListBox>};
 
 std::vector<int> TabStops(WindowHandle list) {
   const auto* state = detail::StateOf<detail::ListBoxState>(list);

@@ -101,8 +101,11 @@ LResult StaticBehaviour(WindowHandle window, MessageId message, WParam wParam, L
 
 }  // namespace
 
-void RegisterStaticClass() {
-  RegisterWindowClass({static_control::kClassName, &StaticProcedure, class_style::ParentDc, 0});
-}
-
 }  // namespace platform::ui::detail
+
+namespace platform::ui::static_control {
+
+const ControlDescriptor kDescriptor{kClassName, &detail::StaticProcedure, class_style::ParentDc, kTemplateKinds,
+                                    kStyleWords, &FixedControlColor<msg::CtlColorStatic>};
+
+}  // namespace platform::ui::static_control

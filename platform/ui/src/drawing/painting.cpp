@@ -5,10 +5,7 @@
 
 #include "gdi_internal.h"
 #include "platform/ui/backend.h"
-#include "platform/ui/controls/button.h"
-#include "platform/ui/controls/edit.h"
-#include "platform/ui/controls/list_box.h"
-#include "platform/ui/controls/combo_box.h"
+#include "platform/ui/control_descriptor.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/menu.h"
 #include "platform/ui/messages.h"
@@ -247,16 +244,10 @@ void PaintWindowTree(WindowHandle window, Surface& surface) {
 }
 
 MessageId ControlColorMessageFor(WindowHandle control) {
-  if (IsWindowOfClass(control, edit::kClassName)) {
-    const StyleBits style = WindowStyle(control);
-    return (style & edit::ReadOnly) || !IsWindowEnabled(control) ? msg::CtlColorStatic : msg::CtlColorEdit;
-  }
-  if (IsWindowOfClass(control, list_box::kClassName) || IsWindowOfClass(control, combo_box::kClassName))
-    return msg::CtlColorListBox;
-  if (IsWindowOfClass(control, button::kClassName)) {
-    return button::IsPushButton(WindowStyle(control)) ? msg::CtlColorButton : msg::CtlColorStatic;
-  }
-  return msg::CtlColorStatic;
+  const WindowRecord* record = Find(control);
+  const ControlDescriptor* descriptor = record ? record->windowClass->descriptor : nullptr;
+  if (descriptor == nullptr || descriptor->controlColor == nullptr) return msg::CtlColorStatic;
+  return descriptor->controlColor(record->style, (record->style & style::Disabled) == 0);
 }
 
 BrushHandle RequestControlColors(WindowHandle control, DcHandle dc) {

@@ -20,6 +20,7 @@
 
 namespace platform::ui {
 class Window;
+struct ControlDescriptor;
 }
 
 namespace platform::ui::detail {
@@ -33,6 +34,7 @@ class ClassState {
 
 struct ClassRecord {
   WindowClass windowClass;
+  const ControlDescriptor* descriptor = nullptr;  // a built-in control's
   int liveWindows = 0;
 };
 
@@ -198,14 +200,10 @@ void DetachObjectAtDestruction(Window* object);
 void ProcessMessageFor(Message& message, int filterCode, WindowHandle dialog);
 bool RunLoopFor(const std::function<bool()>& done, int filterCode, WindowHandle dialog);
 
-// Built-in classes (registered when the system starts).
+// Built-in classes (registered when the system starts): the dialog class
+// and the built-in controls from their descriptors.
 void RegisterBuiltInClasses();
 void RegisterDialogClass();
-void RegisterButtonClass();
-void RegisterStaticClass();
-void RegisterEditClass();
-void RegisterListBoxClass();
-void RegisterComboBoxClass();
 
 // The state of a window of a built-in class, or null when the window is of
 // another class.
