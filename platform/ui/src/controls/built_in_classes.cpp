@@ -3,7 +3,6 @@
 // when the window system starts, so that any code (the program, or a
 // control library it loads) can create them.
 #include "platform/ui/control_descriptor.h"
-#include "platform/ui/messages.h"
 #include "windows/window_system.h"
 
 namespace platform::ui {
@@ -39,25 +38,6 @@ void RegisterBuiltInClasses() {
   for (const ControlDescriptor* control : kBuiltInControls)
     if (RegisterWindowClass({control->className, control->procedure, control->classStyle, 0}))
       WindowSystem::Get().findClass(control->className)->descriptor = control;
-}
-
-bool HandleFontMessage(ControlState& state, MessageId message, WParam wParam, LResult& result) {
-  if (message == msg::SetFont) {
-    state.font = reinterpret_cast<FontHandle>(wParam);
-    result = 0;
-    return true;
-  }
-  if (message == msg::GetFont) {
-    result = HandleToParam(state.font);
-    return true;
-  }
-  return false;
-}
-
-void NotifyParent(WindowHandle control, unsigned code) {
-  const WindowHandle parent = ParentWindow(control);
-  if (parent == nullptr) return;
-  SendMessage(parent, msg::Command, CommandParam(WindowId(control), code), HandleToParam(control));
 }
 
 }  // namespace platform::ui::detail

@@ -328,43 +328,6 @@ void PaintWindowsOnScreen() {
   }
 }
 
-bool ChangesLook(WindowHandle window, MessageId message) {
-  switch (message) {
-    case msg::SetText:
-    case msg::SetFont:
-    case msg::Enable:
-    case msg::SetFocus:
-    case msg::KillFocus:
-    case msg::KeyDown:
-    case msg::KeyUp:
-    case msg::Char:
-    case msg::LeftButtonDown:
-    case msg::LeftButtonUp:
-    case msg::LeftButtonDoubleClick:
-    case msg::CaptureChanged:
-    case msg::SystemTimer:
-    case msg::VScroll:
-    case msg::HScroll:
-      return true;
-    case msg::MouseMove:
-      return GetCapture() == window;
-    default:
-      return false;
-  }
-}
-
-ControlPaint BeginControlPaint(WindowHandle window, FontHandle font) {
-  ControlPaint paint;
-  paint.dc = BeginPaint(window, paint.info);
-  SelectFont(paint.dc, font ? font : DefaultGuiFont());
-  paint.background = RequestControlColors(window, paint.dc);
-  paint.client = ClientRect(window);
-  paint.enabled = IsWindowEnabled(window);
-  return paint;
-}
-
-void EndControlPaint(WindowHandle window, ControlPaint& paint) { EndPaint(window, paint.info); }
-
 Surface* SurfaceOfPaintUnderWay(WindowHandle topLevel) {
   const std::vector<PaintTarget>& targets = Targets();
   if (targets.empty() || TopLevelWindow(targets.back().window) != topLevel) return nullptr;

@@ -1,11 +1,12 @@
-// The built-in controls as their descriptors give them: each class
-// registered with its procedure, every template keyword and style word of
-// each control understood by the template format, and the control-colour
-// message each asks its parent with. A control added later is checked by
-// the same cases.
+// What every standard control shares: its descriptor (the class
+// registered with its procedure, every template keyword and style word
+// understood by the template format, the control-colour message it asks
+// its parent with), and a control that its parent destroys while it tells
+// of a change. A control added later is checked by the same cases.
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -17,6 +18,8 @@
 #include "platform/ui/controls/list_box.h"
 #include "platform/ui/controls/static_control.h"
 #include "platform/ui/dialog_template.h"
+#include "platform/ui/focus.h"
+#include "platform/ui/keys.h"
 #include "platform/ui/paint.h"
 #include "recording_window.h"
 
@@ -78,9 +81,20 @@ TEST(BuiltInControls, TemplatesKnowEveryKeywordAndStyleWordOfEachControl) {
   }
 }
 
-class ControlColours : public testing::WindowSystemTest {};
+class StandardControls : public testing::WindowSystemTest {
+ protected:
+  WindowHandle create(WindowHandle parent, const char* className, StyleBits style) {
+    WindowCreation creation;
+    creation.className = className;
+    creation.style = style::Child | style::Visible | style;
+    creation.rect = {0, 0, 80, 20};
+    creation.parent = parent;
+    creation.id = 9;
+    return CreateWindow(creation);
+  }
+};
 
-TEST_F(ControlColours, EachControlAsksWithTheMessageItsDescriptorGives) {
+TEST_F(StandardControls, EachAsksForItsColoursWithTheMessageItsDescriptorGives) {
   const WindowHandle parent = testing::CreateRecorder("parent", nullptr, style::Popup, {0, 0, 200, 100});
   struct Case {
     const char* className;
@@ -101,16 +115,72 @@ TEST_F(ControlColours, EachControlAsksWithTheMessageItsDescriptorGives) {
       {testing::kRecorderClass, 0, msg::CtlColorStatic},  // a class without a descriptor
   };
   for (const Case& c : cases) {
-    WindowCreation creation;
-    creation.className = c.className;
-    creation.style = style::Child | c.style;
-    creation.rect = {0, 0, 80, 20};
-    creation.parent = parent;
-    const WindowHandle control = CreateWindow(creation);
+    const WindowHandle control = create(parent, c.className, c.style);
     ASSERT_NE(control, nullptr) << c.className;
     EXPECT_EQ(ControlColorMessageFor(control), c.message) << c.className << " " << c.style;
     DestroyWindow(control);
   }
+}
+
+// The parent destroys the control when it hears the code; the control's
+// handlers, still running, must not touch it again (the sanitizer build
+// catches a use of what was freed).
+TEST_F(StandardControls, AControlItsParentDestroysWhileItNotifiesStopsCleanly) {
+  const WindowHandle parent =
+      testing::CreateRecorder("parent", nullptr, style::Popup | style::Visible, {0, 0, 300, 200});
+  const auto key = [](VirtualKey code) {
+    return [code](WindowHandle control) {
+      SendMessage(control, msg::KeyDown, code);
+      SendMessage(control, msg::KeyUp, code);
+    };
+  };
+  const auto character = [](WindowHandle control) { SendMessage(control, msg::Char, 'a'); };
+  const auto click = [](WindowHandle control) {
+    SendMessage(control, msg::LeftButtonDown, 0, PointToParam({3, 3}));
+    SendMessage(control, msg::LeftButtonUp, 0, PointToParam({3, 3}));
+  };
+  const auto focus = [](WindowHandle control) { SetFocus(control); };
+  struct Case {
+    const char* className;
+    StyleBits style;
+    unsigned code;
+    std::function<void(WindowHandle)> act;
+  };
+  const Case cases[] = {
+      {button::kClassName, button::PushButton, button::Clicked, key(key::Space)},
+      {button::kClassName, button::AutoCheckBox, button::Clicked, click},
+      {edit::kClassName, 0, edit::Update, character},
+      {edit::kClassName, 0, edit::Change, character},
+      {edit::kClassName, 0, edit::SetFocusNotify, focus},
+      {list_box::kClassName, list_box::Notify, list_box::SelectionChange, key(key::Down)},
+      {list_box::kClassName, list_box::Notify, list_box::SelectionChange, click},
+      {combo_box::kClassName, combo_box::DropDownList, combo_box::SelectionChange, key(key::Down)},
+      {combo_box::kClassName, combo_box::DropDown, combo_box::EditChange, character},
+  };
+  for (const Case& c : cases) {
+    const WindowHandle control = create(parent, c.className, c.style);
+    ASSERT_NE(control, nullptr) << c.className;
+    const bool list = IsWindowOfClass(control, list_box::kClassName);
+    const bool combo = IsWindowOfClass(control, combo_box::kClassName);
+    if (list || combo)
+      SendMessage(control, list ? list_box::AddString : combo_box::AddString, 0, reinterpret_cast<LParam>("one"));
+    // Typing in a drop-down goes to its edit.
+    const WindowHandle edit = combo ? ChildWithId(control, combo_box::kEditId) : nullptr;
+    const WindowHandle target = edit ? edit : control;
+    bool heard = false;
+    log().on("parent", msg::Command, [&](WindowHandle, WParam wParam, LParam) {
+      if (HighWord(wParam) == c.code && !heard) {
+        heard = true;
+        DestroyWindow(control);
+      }
+      return LResult{0};
+    });
+    c.act(target);
+    EXPECT_TRUE(heard) << c.className << " " << c.code;
+    EXPECT_FALSE(IsWindow(control)) << c.className << " " << c.code;
+    EXPECT_FALSE(IsWindow(target));
+  }
+  EXPECT_TRUE(ChildWindows(parent).empty());
 }
 
 }  // namespace
