@@ -5,8 +5,11 @@
 #include "platform/kernel/path.h"
 
 namespace platform::desktop {
+namespace {
 
-std::optional<std::string> HtmlHelp::PageOf(std::string_view helpFile, std::optional<std::uint32_t> context) {
+// The page shown for a context (nothing: the contents); nothing when
+// neither it nor the contents exists.
+std::optional<std::string> PageOf(std::string_view helpFile, std::optional<std::uint32_t> context) {
   const PathParts parts = SplitPath(helpFile);
   if (parts.name.empty()) return std::nullopt;
   const std::string folder = parts.drive + parts.directory + parts.name + "/";
@@ -15,6 +18,8 @@ std::optional<std::string> HtmlHelp::PageOf(std::string_view helpFile, std::opti
   }
   return FindExistingPath(folder + "index.html");
 }
+
+}  // namespace
 
 DesktopResult HtmlHelp::showContext(std::string_view helpFile, std::uint32_t context) { return show(helpFile, context); }
 

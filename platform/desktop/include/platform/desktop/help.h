@@ -46,10 +46,6 @@ class HtmlHelp final : public Help {
   DesktopResult showContext(std::string_view helpFile, std::uint32_t context) override;
   DesktopResult showContents(std::string_view helpFile) override;
 
-  // The page shown for a context (nothing: the contents); nothing when
-  // neither it nor the contents exists.
-  static std::optional<std::string> PageOf(std::string_view helpFile, std::optional<std::uint32_t> context);
-
  private:
   DesktopResult show(std::string_view helpFile, std::optional<std::uint32_t> context);
   Opener& opener_;
