@@ -8,7 +8,7 @@
 #include "platform/ui/focus.h"
 #include "platform/ui/window.h"
 #include "platform/ui/gdi.h"
-#include "window_system.h"
+#include "windows/window_system.h"
 
 namespace platform::ui {
 

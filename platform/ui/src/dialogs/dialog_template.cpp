@@ -5,13 +5,9 @@
 #include <charconv>
 #include <map>
 #include <memory>
+#include <span>
 
-#include "platform/ui/controls/button.h"
-#include "platform/ui/controls/combo_box.h"
-#include "platform/ui/controls/edit.h"
-#include "platform/ui/controls/list_box.h"
-#include "platform/ui/controls/static_control.h"
-#include "window_system.h"
+#include "platform/ui/control_descriptor.h"
 
 namespace platform::ui {
 
@@ -94,137 +90,54 @@ bool ParseNumber(const Token& token, long long& value) {
 
 // ---- style words
 
-struct StyleWord {
-  const char* word;
-  StyleBits bits;
-  StyleBits typeMask;  // non-zero: a type word, replacing the bits under the mask
-};
-
 constexpr StyleWord kWindowWords[] = {
-    {"popup", style::Popup, 0},
-    {"child", style::Child, 0},
-    {"visible", style::Visible, 0},
-    {"disabled", style::Disabled, 0},
-    {"clipsiblings", style::ClipSiblings, 0},
-    {"clipchildren", style::ClipChildren, 0},
-    {"caption", style::Caption, 0},
-    {"border", style::Border, 0},
-    {"dlgframe", style::DialogFrame, 0},
-    {"vscroll", style::VScroll, 0},
-    {"hscroll", style::HScroll, 0},
-    {"sysmenu", style::SystemMenu, 0},
-    {"thickframe", style::ThickFrame, 0},
-    {"group", style::Group, 0},
-    {"tabstop", style::TabStop, 0},
+    {"popup", style::Popup},
+    {"child", style::Child},
+    {"visible", style::Visible},
+    {"disabled", style::Disabled},
+    {"clipsiblings", style::ClipSiblings},
+    {"clipchildren", style::ClipChildren},
+    {"caption", style::Caption},
+    {"border", style::Border},
+    {"dlgframe", style::DialogFrame},
+    {"vscroll", style::VScroll},
+    {"hscroll", style::HScroll},
+    {"sysmenu", style::SystemMenu},
+    {"thickframe", style::ThickFrame},
+    {"group", style::Group},
+    {"tabstop", style::TabStop},
 };
 
 constexpr StyleWord kDialogWords[] = {
-    {"absalign", dialog_style::AbsoluteAlign, 0},
-    {"sysmodal", dialog_style::SystemModal, 0},
-    {"modalframe", dialog_style::ModalFrame, 0},
-    {"noidlemsg", dialog_style::NoIdleMessage, 0},
-    {"control", dialog_style::Control, 0},
-    {"center", dialog_style::Center, 0},
-    {"contexthelp", dialog_style::ContextHelp, 0},
-    {"minimizebox", style::MinimizeBox, 0},
-    {"maximizebox", style::MaximizeBox, 0},
+    {"absalign", dialog_style::AbsoluteAlign},
+    {"sysmodal", dialog_style::SystemModal},
+    {"modalframe", dialog_style::ModalFrame},
+    {"noidlemsg", dialog_style::NoIdleMessage},
+    {"control", dialog_style::Control},
+    {"center", dialog_style::Center},
+    {"contexthelp", dialog_style::ContextHelp},
+    {"minimizebox", style::MinimizeBox},
+    {"maximizebox", style::MaximizeBox},
 };
 
 constexpr StyleWord kExStyleWords[] = {
-    {"dlgmodalframe", exstyle::DialogModalFrame, 0},
-    {"noparentnotify", exstyle::NoParentNotify, 0},
-    {"topmost", exstyle::TopMost, 0},
-    {"toolwindow", exstyle::ToolWindow, 0},
-    {"windowedge", exstyle::WindowEdge, 0},
-    {"clientedge", exstyle::ClientEdge, 0},
-    {"contexthelp", exstyle::ContextHelp, 0},
-    {"controlparent", exstyle::ControlParent, 0},
-    {"staticedge", exstyle::StaticEdge, 0},
+    {"dlgmodalframe", exstyle::DialogModalFrame},
+    {"noparentnotify", exstyle::NoParentNotify},
+    {"topmost", exstyle::TopMost},
+    {"toolwindow", exstyle::ToolWindow},
+    {"windowedge", exstyle::WindowEdge},
+    {"clientedge", exstyle::ClientEdge},
+    {"contexthelp", exstyle::ContextHelp},
+    {"controlparent", exstyle::ControlParent},
+    {"staticedge", exstyle::StaticEdge},
 };
 
-constexpr StyleWord kButtonWords[] = {
-    {"pushbutton", button::PushButton, button::TypeMask},
-    {"defpushbutton", button::DefPushButton, button::TypeMask},
-    {"checkbox", button::CheckBox, button::TypeMask},
-    {"autocheckbox", button::AutoCheckBox, button::TypeMask},
-    {"radiobutton", button::RadioButton, button::TypeMask},
-    {"autoradiobutton", button::AutoRadioButton, button::TypeMask},
-    {"3state", button::ThreeState, button::TypeMask},
-    {"auto3state", button::AutoThreeState, button::TypeMask},
-    {"groupbox", button::GroupBox, button::TypeMask},
-    {"lefttext", button::LeftText, 0},
-};
-
-constexpr StyleWord kEditWords[] = {
-    {"left", edit::Left, 0x0003},
-    {"center", edit::Center, 0x0003},
-    {"right", edit::Right, 0x0003},
-    {"multiline", edit::MultiLine, 0},
-    {"uppercase", edit::UpperCase, 0},
-    {"lowercase", edit::LowerCase, 0},
-    {"password", edit::Password, 0},
-    {"autovscroll", edit::AutoVScroll, 0},
-    {"autohscroll", edit::AutoHScroll, 0},
-    {"nohidesel", edit::NoHideSelection, 0},
-    {"readonly", edit::ReadOnly, 0},
-    {"wantreturn", edit::WantReturn, 0},
-    {"number", edit::Number, 0},
-};
-
-constexpr StyleWord kStaticWords[] = {
-    {"left", static_control::Left, static_control::TypeMask},
-    {"center", static_control::Center, static_control::TypeMask},
-    {"right", static_control::Right, static_control::TypeMask},
-    {"icon", static_control::Icon, static_control::TypeMask},
-    {"blackrect", static_control::BlackRect, static_control::TypeMask},
-    {"grayrect", static_control::GrayRect, static_control::TypeMask},
-    {"etchedhorz", static_control::EtchedHorizontal, static_control::TypeMask},
-    {"simple", static_control::Simple, static_control::TypeMask},
-    {"leftnowordwrap", static_control::LeftNoWordWrap, static_control::TypeMask},
-    {"bitmap", static_control::Bitmap, static_control::TypeMask},
-    {"noprefix", static_control::NoPrefix, 0},
-    {"notify", static_control::Notify, 0},
-    {"centerimage", static_control::CenterImage, 0},
-    {"sunken", static_control::Sunken, 0},
-};
-
-constexpr StyleWord kComboWords[] = {
-    {"simple", combo_box::Simple, combo_box::TypeMask},
-    {"dropdown", combo_box::DropDown, combo_box::TypeMask},
-    {"dropdownlist", combo_box::DropDownList, combo_box::TypeMask},
-    {"autohscroll", combo_box::AutoHScroll, 0},
-    {"sort", combo_box::Sort, 0},
-    {"hasstrings", combo_box::HasStrings, 0},
-    {"nointegralheight", combo_box::NoIntegralHeight, 0},
-    {"uppercase", combo_box::UpperCase, 0},
-};
-
-constexpr StyleWord kListWords[] = {
-    {"notify", list_box::Notify, 0},
-    {"sort", list_box::Sort, 0},
-    {"noredraw", list_box::NoRedraw, 0},
-    {"ownerdrawfixed", list_box::OwnerDrawFixed, 0},
-    {"ownerdrawvariable", list_box::OwnerDrawVariable, 0},
-    {"hasstrings", list_box::HasStrings, 0},
-    {"usetabstops", list_box::UseTabStops, 0},
-    {"nointegralheight", list_box::NoIntegralHeight, 0},
-    {"wantkeyboardinput", list_box::WantKeyboardInput, 0},
-    {"disablenoscroll", list_box::DisableNoScroll, 0},
-};
-
-struct WordTable {
-  const StyleWord* begin;
-  const StyleWord* end;
-};
-template <std::size_t N>
-constexpr WordTable TableOf(const StyleWord (&words)[N]) {
-  return {words, words + N};
-}
+using WordTable = std::span<const StyleWord>;
 
 const StyleWord* FindWord(std::initializer_list<WordTable> tables, std::string_view word) {
   for (const WordTable& table : tables)
-    for (const StyleWord* entry = table.begin; entry != table.end; ++entry)
-      if (word == entry->word) return entry;
+    for (const StyleWord& entry : table)
+      if (word == entry.word) return &entry;
   return nullptr;
 }
 
@@ -262,33 +175,22 @@ bool ApplyStyleWords(const std::vector<Token>& tokens, std::size_t first, std::i
 
 // ---- control kinds
 
-struct ControlKind {
-  const char* keyword;
-  const char* className;
-  StyleBits style;  // beyond child | visible
-};
+// The built-in control a template keyword makes, or null.
+const ControlDescriptor* ControlOfKeyword(std::string_view keyword, const TemplateKind*& kind) {
+  for (const ControlDescriptor* control : BuiltInControls())
+    for (const TemplateKind& k : control->templateKinds)
+      if (keyword == k.keyword) {
+        kind = &k;
+        return control;
+      }
+  return nullptr;
+}
 
-constexpr ControlKind kKinds[] = {
-    {"edit", edit::kClassName, style::TabStop | style::Border | edit::AutoHScroll},
-    {"static", static_control::kClassName, static_control::Left},
-    {"button", button::kClassName, button::PushButton | style::TabStop},
-    {"defbutton", button::kClassName, button::DefPushButton | style::TabStop},
-    {"checkbox", button::kClassName, button::AutoCheckBox | style::TabStop},
-    {"radio", button::kClassName, button::AutoRadioButton},
-    {"groupbox", button::kClassName, button::GroupBox},
-    {"combobox", combo_box::kClassName, combo_box::DropDownList | style::VScroll | style::TabStop},
-    {"listbox", list_box::kClassName, list_box::Notify | style::Border | style::VScroll | style::TabStop},
-};
-
-// The style words a control of the class takes beyond the window words.
+// The style words a control of the class takes beyond the window words
+// (none for a class that is not built in).
 WordTable ClassWords(std::string_view className) {
-  using detail::EqualsIgnoringCase;
-  if (EqualsIgnoringCase(className, button::kClassName)) return TableOf(kButtonWords);
-  if (EqualsIgnoringCase(className, edit::kClassName)) return TableOf(kEditWords);
-  if (EqualsIgnoringCase(className, static_control::kClassName)) return TableOf(kStaticWords);
-  if (EqualsIgnoringCase(className, combo_box::kClassName)) return TableOf(kComboWords);
-  if (EqualsIgnoringCase(className, list_box::kClassName)) return TableOf(kListWords);
-  return {nullptr, nullptr};
+  const ControlDescriptor* control = FindBuiltInControl(className);
+  return control ? control->styleWords : WordTable{};
 }
 
 // ---- the parser
@@ -389,8 +291,8 @@ class Parser {
       if (!header(lineNumber)) return false;
       const bool ex = keyword == "exstyle";
       StyleBits bits = 0;
-      const bool ok = ex ? ApplyStyleWords(tokens, 1, {TableOf(kExStyleWords)}, bits, problem)
-                         : ApplyStyleWords(tokens, 1, {TableOf(kWindowWords), TableOf(kDialogWords)}, bits, problem);
+      const bool ok = ex ? ApplyStyleWords(tokens, 1, {kExStyleWords}, bits, problem)
+                         : ApplyStyleWords(tokens, 1, {kWindowWords, kDialogWords}, bits, problem);
       if (!ok) return failed(lineNumber, problem);
       (ex ? result_.exStyle : result_.style) = bits;
       return true;
@@ -419,11 +321,10 @@ class Parser {
       control.style = style::TabStop;
       next = 2;
     } else {
-      const ControlKind* kind = nullptr;
-      for (const ControlKind& k : kKinds)
-        if (keyword == k.keyword) kind = &k;
-      if (kind == nullptr) return failed(lineNumber, "unknown keyword '" + keyword + "'");
-      control.className = kind->className;
+      const TemplateKind* kind = nullptr;
+      const ControlDescriptor* builtIn = ControlOfKeyword(keyword, kind);
+      if (builtIn == nullptr) return failed(lineNumber, "unknown keyword '" + keyword + "'");
+      control.className = builtIn->className;
       control.style = kind->style;
     }
     control.style |= style::Child | style::Visible;
@@ -447,14 +348,14 @@ class Parser {
     std::vector<Token> styleTokens(tokens.begin(), tokens.begin() + static_cast<std::ptrdiff_t>(next + 6));
     for (std::size_t i = next + 6; i < tokens.size(); ++i) {
       const Token& token = tokens[i];
-      const StyleWord* exWord = token.kind == Token::Kind::Word ? FindWord({TableOf(kExStyleWords)}, token.value) : nullptr;
-      if (exWord != nullptr && FindWord({TableOf(kWindowWords), ClassWords(control.className)}, token.value) == nullptr)
+      const StyleWord* exWord = token.kind == Token::Kind::Word ? FindWord({kExStyleWords}, token.value) : nullptr;
+      if (exWord != nullptr && FindWord({kWindowWords, ClassWords(control.className)}, token.value) == nullptr)
         control.exStyle |= exWord->bits;
       else
         styleTokens.push_back(token);
     }
     std::string problem;
-    if (!ApplyStyleWords(styleTokens, next + 6, {TableOf(kWindowWords), ClassWords(control.className)}, control.style,
+    if (!ApplyStyleWords(styleTokens, next + 6, {kWindowWords, ClassWords(control.className)}, control.style,
                          problem))
       return failed(lineNumber, problem);
     result_.controls.push_back(std::move(control));

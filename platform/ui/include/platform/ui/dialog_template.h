@@ -23,22 +23,18 @@
 //   <kind> <id> "<text>" <x> <y> <width> <height> [<word>...]
 //   control "<class>" <id> "<text>" <x> <y> <width> <height> [<word>...]
 //
-// The controls come in tab order (which is their z-order). Kinds, with the
-// style each starts from (every control is child and visible):
-//   edit      Edit      tabstop border autohscroll
-//   static    Static    left
-//   button    Button    pushbutton tabstop
-//   defbutton Button    defpushbutton tabstop
-//   checkbox  Button    autocheckbox tabstop
-//   radio     Button    autoradiobutton
-//   groupbox  Button    groupbox
-//   combobox  ComboBox  dropdownlist vscroll tabstop
-//   listbox   ListBox   notify border vscroll tabstop
-//   control   (named)   tabstop
-// A style word adds its bits; a type word (pushbutton, dropdown, center,
-// ...) replaces the control's type; "-word" takes the bits away again
-// ("-tabstop", "-visible"); a number adds itself. An extended-style word
-// (clientedge, staticedge, ...) sets the control's extended style.
+// The controls come in tab order (which is their z-order). A kind is a
+// keyword of a built-in control, which gives the control's class and the
+// style it starts from (every control is child and visible): each
+// control's header lists its keywords (kTemplateKinds: edit, static,
+// button, defbutton, checkbox, radio, groupbox, combobox, listbox, ...);
+// "control" names any class and starts from tabstop. The style words of a
+// control are the window words and its class's own (the header's
+// kStyleWords). A style word adds its bits; a type word (pushbutton,
+// dropdown, center, ...) replaces the control's type; "-word" takes the
+// bits away again ("-tabstop", "-visible"); a number adds itself. An
+// extended-style word (clientedge, staticedge, ...) sets the control's
+// extended style.
 #pragma once
 
 #include <optional>

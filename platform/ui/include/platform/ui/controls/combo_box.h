@@ -18,6 +18,7 @@
 // drop-down list selects the item with exactly that text, if there is one.
 #pragma once
 
+#include "platform/ui/control_descriptor.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/styles.h"
 
@@ -77,5 +78,20 @@ inline constexpr unsigned SelectionEndCancel = 10;
 
 // The pop-up list of the combo (a list box), or null.
 WindowHandle DropListOf(WindowHandle combo);
+
+// In dialog templates.
+inline constexpr TemplateKind kTemplateKinds[] = {{"combobox", DropDownList | style::VScroll | style::TabStop}};
+inline constexpr StyleWord kStyleWords[] = {
+    {"simple", Simple, TypeMask},
+    {"dropdown", DropDown, TypeMask},
+    {"dropdownlist", DropDownList, TypeMask},
+    {"autohscroll", AutoHScroll},
+    {"sort", Sort},
+    {"hasstrings", HasStrings},
+    {"nointegralheight", NoIntegralHeight},
+    {"uppercase", UpperCase},
+};
+// Asks for msg::CtlColorListBox.
+extern const ControlDescriptor kDescriptor;
 
 }  // namespace platform::ui::combo_box

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "platform/ui/menu.h"
-#include "window_system.h"
+#include "windows/window_system.h"
 
 namespace platform::ui {
 

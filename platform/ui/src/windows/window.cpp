@@ -9,7 +9,7 @@
 #include "platform/ui/focus.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/paint.h"
-#include "window_system.h"
+#include "windows/window_system.h"
 
 namespace platform::ui {
 

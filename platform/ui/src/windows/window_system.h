@@ -20,12 +20,14 @@
 
 namespace platform::ui {
 class Window;
+struct ControlDescriptor;
 }
 
 namespace platform::ui::detail {
 
 // Per-window state of a built-in window class (a control, a dialog),
-// freed with the window.
+// freed with the window (and kept by whoever holds it while a message to
+// the window is under way).
 class ClassState {
  public:
   virtual ~ClassState() = default;
@@ -33,6 +35,7 @@ class ClassState {
 
 struct ClassRecord {
   WindowClass windowClass;
+  const ControlDescriptor* descriptor = nullptr;  // a built-in control's
   int liveWindows = 0;
 };
 
@@ -44,7 +47,7 @@ struct WindowRecord {
   // The procedure an object had below it when it let go of a window that
   // had been subclassed again on top of it.
   WindowProcedure detachedPrevious = nullptr;
-  std::unique_ptr<ClassState> classState;
+  std::shared_ptr<ClassState> classState;
   std::string text;
   StyleBits style = 0;
   StyleBits exStyle = 0;
@@ -148,7 +151,7 @@ inline WindowRecord* Find(WindowHandle handle) { return WindowSystem::Get().find
 std::string UpperCase(std::string_view text);
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 
-// Non-client geometry (nonclient.cpp).
+// Non-client geometry (windows/nonclient.cpp).
 struct FrameInsets {
   int left = 0;
   int top = 0;
@@ -163,7 +166,7 @@ LResult DefaultHitTest(WindowHandle window, Point screenPoint);
 void NotifyClientSizeChange(WindowHandle window, Size before);
 Size ClientSizeOf(WindowHandle window);
 
-// Focus and activation (focus.cpp).
+// Focus and activation (input/focus.cpp).
 FocusState SaveFocusState();
 // Puts the focus back as it was saved: the window then holding the focus
 // gets msg::KillFocus, the saved window gets msg::SetFocus again unless it
@@ -183,11 +186,11 @@ void ForgetWindow(WindowHandle window);
 unsigned SetSystemTimer(WindowHandle window, unsigned id, unsigned intervalMs);
 bool KillSystemTimer(WindowHandle window, unsigned id);
 
-// Input routing (input.cpp): turns the next input event into a message.
+// Input routing (input/input.cpp): turns the next input event into a message.
 bool RetrieveInput(Message& message);
 void RetrieveCharacter(Message& message, unsigned character);
 
-// The class-library object routing (window_object.cpp).
+// The class-library object routing (windows/window_object.cpp).
 bool PreTranslateChain(Message& message);
 void AttachObjectAtCreation(Window* object, WindowHandle handle);
 void DetachObjectAtDestruction(Window* object);
@@ -198,14 +201,10 @@ void DetachObjectAtDestruction(Window* object);
 void ProcessMessageFor(Message& message, int filterCode, WindowHandle dialog);
 bool RunLoopFor(const std::function<bool()>& done, int filterCode, WindowHandle dialog);
 
-// Built-in classes (registered when the system starts).
+// Built-in classes (registered when the system starts): the dialog class
+// and the built-in controls from their descriptors.
 void RegisterBuiltInClasses();
 void RegisterDialogClass();
-void RegisterButtonClass();
-void RegisterStaticClass();
-void RegisterEditClass();
-void RegisterListBoxClass();
-void RegisterComboBoxClass();
 
 // The state of a window of a built-in class, or null when the window is of
 // another class.
@@ -215,47 +214,9 @@ State* StateOf(WindowHandle window) {
   return record ? dynamic_cast<State*>(record->classState.get()) : nullptr;
 }
 
-// The state of a control's window, made when the window is (at
-// msg::NcCreate); null before that and for a window of another class, whose
-// messages then get the default procedure.
-template <class State>
-State* ControlStateFor(WindowHandle window, MessageId message) {
-  WindowRecord* record = Find(window);
-  if (record == nullptr) return nullptr;
-  if (message == msg::NcCreate && !record->classState) record->classState = std::make_unique<State>();
-  return dynamic_cast<State*>(record->classState.get());
-}
-
-// What every control keeps: the font it was given.
-class ControlState : public ClassState {
- public:
-  FontHandle font = nullptr;
-};
-// Answers msg::SetFont and msg::GetFont; false for any other message.
-bool HandleFontMessage(ControlState& state, MessageId message, WParam wParam, LResult& result);
-
-// Sends the parent msg::Command with the control's id and the code.
-void NotifyParent(WindowHandle control, unsigned code);
-
-// Painting (gdi/painting.cpp): paints, on the backend's surfaces, the
+// Painting (drawing/painting.cpp): paints, on the backend's surfaces, the
 // windows that need it (the loops call it before they wait).
 void PaintWindowsOnScreen();
-// True when the message may change how a control looks: focus, text,
-// font, the enabled state, keys, clicks (mouse moves only while the
-// control holds the capture).
-bool ChangesLook(WindowHandle window, MessageId message);
-// What a control's msg::Paint starts with: the paint context with the
-// control's font selected, the colours its parent chose (paint.h) set on
-// it, the background brush, and whether the control is enabled.
-struct ControlPaint {
-  PaintInfo info;
-  DcHandle dc = nullptr;
-  BrushHandle background = nullptr;
-  Rect client;
-  bool enabled = true;
-};
-ControlPaint BeginControlPaint(WindowHandle window, FontHandle font);
-void EndControlPaint(WindowHandle window, ControlPaint& paint);
 // The surface a paint of the top-level window's tree is drawing on now
 // (null when none is under way): a window context taken during a paint
 // draws there too.

@@ -5,7 +5,7 @@
 #include "platform/ui/messages.h"
 #include "platform/ui/metrics.h"
 #include "platform/ui/scroll_bar.h"
-#include "window_system.h"
+#include "windows/window_system.h"
 
 namespace platform::ui::detail {
 

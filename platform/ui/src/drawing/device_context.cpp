@@ -5,7 +5,7 @@
 #include "gdi_internal.h"
 #include "platform/ui/backend.h"
 #include "platform/ui/window.h"
-#include "window_system.h"
+#include "windows/window_system.h"
 
 namespace platform::ui {
 

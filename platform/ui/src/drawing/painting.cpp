@@ -5,17 +5,14 @@
 
 #include "gdi_internal.h"
 #include "platform/ui/backend.h"
-#include "platform/ui/controls/button.h"
-#include "platform/ui/controls/edit.h"
-#include "platform/ui/controls/list_box.h"
-#include "platform/ui/controls/combo_box.h"
+#include "platform/ui/control_descriptor.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/menu.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/metrics.h"
 #include "platform/ui/paint.h"
 #include "platform/ui/style_painter.h"
-#include "window_system.h"
+#include "windows/window_system.h"
 
 namespace platform::ui {
 
@@ -247,16 +244,10 @@ void PaintWindowTree(WindowHandle window, Surface& surface) {
 }
 
 MessageId ControlColorMessageFor(WindowHandle control) {
-  if (IsWindowOfClass(control, edit::kClassName)) {
-    const StyleBits style = WindowStyle(control);
-    return (style & edit::ReadOnly) || !IsWindowEnabled(control) ? msg::CtlColorStatic : msg::CtlColorEdit;
-  }
-  if (IsWindowOfClass(control, list_box::kClassName) || IsWindowOfClass(control, combo_box::kClassName))
-    return msg::CtlColorListBox;
-  if (IsWindowOfClass(control, button::kClassName)) {
-    return button::IsPushButton(WindowStyle(control)) ? msg::CtlColorButton : msg::CtlColorStatic;
-  }
-  return msg::CtlColorStatic;
+  const WindowRecord* record = Find(control);
+  const ControlDescriptor* descriptor = record ? record->windowClass->descriptor : nullptr;
+  if (descriptor == nullptr || descriptor->controlColor == nullptr) return msg::CtlColorStatic;
+  return descriptor->controlColor(record->style, (record->style & style::Disabled) == 0);
 }
 
 BrushHandle RequestControlColors(WindowHandle control, DcHandle dc) {
@@ -336,43 +327,6 @@ void PaintWindowsOnScreen() {
     backend.presentWindow(top);
   }
 }
-
-bool ChangesLook(WindowHandle window, MessageId message) {
-  switch (message) {
-    case msg::SetText:
-    case msg::SetFont:
-    case msg::Enable:
-    case msg::SetFocus:
-    case msg::KillFocus:
-    case msg::KeyDown:
-    case msg::KeyUp:
-    case msg::Char:
-    case msg::LeftButtonDown:
-    case msg::LeftButtonUp:
-    case msg::LeftButtonDoubleClick:
-    case msg::CaptureChanged:
-    case msg::SystemTimer:
-    case msg::VScroll:
-    case msg::HScroll:
-      return true;
-    case msg::MouseMove:
-      return GetCapture() == window;
-    default:
-      return false;
-  }
-}
-
-ControlPaint BeginControlPaint(WindowHandle window, FontHandle font) {
-  ControlPaint paint;
-  paint.dc = BeginPaint(window, paint.info);
-  SelectFont(paint.dc, font ? font : DefaultGuiFont());
-  paint.background = RequestControlColors(window, paint.dc);
-  paint.client = ClientRect(window);
-  paint.enabled = IsWindowEnabled(window);
-  return paint;
-}
-
-void EndControlPaint(WindowHandle window, ControlPaint& paint) { EndPaint(window, paint.info); }
 
 Surface* SurfaceOfPaintUnderWay(WindowHandle topLevel) {
   const std::vector<PaintTarget>& targets = Targets();

@@ -9,7 +9,7 @@
 #include "platform/ui/menu.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/metrics.h"
-#include "window_system.h"
+#include "windows/window_system.h"
 
 namespace platform::ui {
 

@@ -9,7 +9,7 @@
 #include "platform/ui/messages.h"
 #include "platform/ui/metrics.h"
 #include "scroll_bar_tracking.h"
-#include "window_system.h"
+#include "windows/window_system.h"
 
 namespace platform::ui {
 

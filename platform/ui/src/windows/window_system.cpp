@@ -1,4 +1,4 @@
-#include "window_system.h"
+#include "windows/window_system.h"
 
 #include <cctype>
 

@@ -9,7 +9,7 @@
 #include "platform/ui/paint.h"
 #include "platform/ui/window.h"
 #include "scroll_bar_tracking.h"
-#include "window_system.h"
+#include "windows/window_system.h"
 
 namespace platform::ui {
 

@@ -10,7 +10,7 @@
 #include "platform/ui/dialog.h"
 #include "platform/ui/window_object.h"
 #include "platform/ui/focus.h"
-#include "window_system.h"
+#include "windows/window_system.h"
 
 namespace platform::ui {
 

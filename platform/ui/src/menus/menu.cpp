@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/ui/messages.h"
-#include "window_system.h"
+#include "windows/window_system.h"
 
 namespace platform::ui {
 
