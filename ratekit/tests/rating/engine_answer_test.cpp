@@ -16,7 +16,6 @@ namespace ratekit {
 namespace {
 
 using testing::BoxRecorder;
-using testing::LoadedModule;
 using testing::TestContext;
 namespace sr = vorn::shipment;
 namespace rt = rating_totals;
@@ -39,24 +38,7 @@ void PutItemCount(char* record, std::int16_t count) {
   platform::StoreLittleEndian(reinterpret_cast<std::uint8_t*>(record) + sr::kItemCount.offset, count);
 }
 
-class FakeRating {
- public:
-  FakeRating() : engine_(context, testing::FakeEngineLibrary()) {
-    context.useData(testing::SampleData());
-    if (GetZQAddresses(context.data(), nullptr) != 1 || InitializeZQdll(context.data()) != 1)
-      throw std::runtime_error("the fake engine does not start");
-    context.setText(context::kTariffName, "NACLASS1");
-    context.setPoint(0, "10001", "NY", "NEW YORK");
-    context.setPoint(1, "60601", "IL", "CHICAGO");
-    context.setLine(0, "85", "1200");
-  }
-  testing::FakeEngineControl& fake() const { return engine_.fake(); }
-  int rate() { return RateShipment(context.data(), 1, nullptr); }
-  TestContext context;
-
- private:
-  LoadedModule engine_;
-};
+using FakeRating = testing::FakeEngineShipment;
 
 TEST(EngineAnswer, EveryCodeEndsTheRatingWithOneBoxOrNone) {
   const struct {

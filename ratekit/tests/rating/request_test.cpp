@@ -7,39 +7,13 @@
 
 #include "ratekit/ratekit32.h"
 #include "support/test_context.h"
-#include "tables/lane_tariff_tables.h"
 
 namespace ratekit {
 namespace {
 
-using testing::LoadedModule;
 using testing::TestContext;
 
-// A context connected to the fake engine on the sample data, with a
-// shipment of one line.
-class FakeConnected {
- public:
-  explicit FakeConnected(std::string_view level = "SAMPLE01") : engine_(context, testing::FakeEngineLibrary()) {
-    context.useData(testing::SampleData(), level);
-    RatingContextView record = context.view();
-    LoadLaneTariffTables(record);
-    if (GetZQAddresses(context.data(), nullptr) != 1 || InitializeZQdll(context.data()) != 1)
-      throw std::runtime_error("the fake engine does not start");
-    context.setText(context::kTariffName, "NACLASS1");
-    context.setText(context::kShipmentDate, "03-14-2025");
-    context.setPoint(0, "10001", "NY", "NEW YORK");
-    context.setPoint(1, "60601", "IL", "CHICAGO");
-    context.setLine(0, "85", "1200");
-  }
-  // Rates; the request the engine got (empty when it got none).
-  int rate(int detailCount = 1) { return RateShipment(context.data(), detailCount, nullptr); }
-  std::string request() const { return fake().requests.empty() ? std::string() : fake().requests.back(); }
-  testing::FakeEngineControl& fake() const { return engine_.fake(); }
-  TestContext context;
-
- private:
-  LoadedModule engine_;
-};
+using FakeConnected = testing::FakeEngineShipment;
 
 std::string At(const std::string& request, std::size_t offset, std::size_t width) { return request.substr(offset, width); }
 

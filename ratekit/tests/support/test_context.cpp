@@ -8,6 +8,8 @@
 #include "platform/kernel/digits.h"
 #include "platform/kernel/fixed_format.h"
 #include "platform/testing/temp_directory.h"
+#include "ratekit/ratekit32.h"
+#include "tables/lane_tariff_tables.h"
 #include "context_shipment.h"
 #include "sample_shipment.h"
 
@@ -64,6 +66,23 @@ FakeEngineControl& LoadedModule::fake() const {
   if (control == nullptr) throw std::runtime_error("not the fake engine");
   return *control();
 }
+
+FakeEngineShipment::FakeEngineShipment(std::string_view level) : engine_(context, FakeEngineLibrary()) {
+  context.useData(SampleData(), level);
+  RatingContextView record = context.view();
+  LoadLaneTariffTables(record);
+  if (GetZQAddresses(context.data(), nullptr) != 1 || InitializeZQdll(context.data()) != 1)
+    throw std::runtime_error("the fake engine does not start");
+  context.setText(context::kTariffName, "NACLASS1");
+  context.setText(context::kShipmentDate, "03-14-2025");
+  context.setPoint(0, "10001", "NY", "NEW YORK");
+  context.setPoint(1, "60601", "IL", "CHICAGO");
+  context.setLine(0, "85", "1200");
+}
+
+int FakeEngineShipment::rate(int detailCount) { return RateShipment(context.data(), detailCount, nullptr); }
+
+std::string FakeEngineShipment::request() const { return fake().requests.empty() ? std::string() : fake().requests.back(); }
 
 std::filesystem::path SampleData() { return QIV_DATA_DIR; }
 std::filesystem::path EngineLibrary() { return SampleData() / "VORN32.DLL"; }

@@ -70,6 +70,22 @@ class LoadedModule {
   std::uint32_t token_ = 0;
 };
 
+// A context connected to the fake engine on the sample data at a level
+// (its lane tariff tables loaded), with a shipment of one line: NACLASS1 on
+// 03-14-2025, 10001 NY NEW YORK to 60601 IL CHICAGO, class 85 at 1200 pounds.
+class FakeEngineShipment {
+ public:
+  explicit FakeEngineShipment(std::string_view level = "SAMPLE01");
+  // RateShipment; the last request the engine got (empty when none).
+  int rate(int detailCount = 1);
+  std::string request() const;
+  FakeEngineControl& fake() const { return engine_.fake(); }
+  TestContext context;
+
+ private:
+  LoadedModule engine_;
+};
+
 // The built libraries and data.
 std::filesystem::path SampleData();  // build/ZQDATA
 std::filesystem::path EngineLibrary();  // VORN32.DLL there
