@@ -109,6 +109,11 @@ TEST(ResourceFormats, BadResourcesNameTheLineAndTheFault) {
     EXPECT_EQ(error.line, c.line);
     EXPECT_EQ(error.message, c.message);
   }
+  // A NUL would cut the text short once compiled in.
+  ResourceError error;
+  EXPECT_FALSE(CheckResource(K::Data, std::string_view("data 1\nu8 1\n\0u8 2\n", 17), error).has_value());
+  EXPECT_EQ(error.line, 3);
+  EXPECT_EQ(error.message, "a NUL character");
 }
 
 TEST(ResourceRegistry, FilesAreKnownByTheirExtensionAndEachIdIsTakenOnce) {
@@ -138,12 +143,22 @@ TEST(ResourceRegistry, FilesAreKnownByTheirExtensionAndEachIdIsTakenOnce) {
   EXPECT_TRUE(RegisterResource(ResourceKind::Menu, extra, error));
   EXPECT_FALSE(RegisterResource(ResourceKind::Menu, extra, error));
   EXPECT_EQ(error.line, 2);
+  // Lines may end in CR LF.
+  EXPECT_TRUE(RegisterResource(ResourceKind::Bitmap, "bitmap Dot\r\ncolor k #000000\r\nimage 1 1\r\nk\r\n", error));
   const MenuHandle menu = LoadMenuResource("extra");
   EXPECT_EQ(MenuItemText(menu, 1, MenuLookup::ByCommand), "A");
   DestroyMenu(menu);
   // Each kind has its own ids: 700 is a menu and an accelerator table, not an icon.
   EXPECT_EQ(LoadIconResource(kRatingMenu, {16, 16}), nullptr);
   EXPECT_EQ(LoadMenuResource(9999), nullptr);
+}
+
+// A compiled-in resource that cannot be registered (one of a library
+// linked in holds its id) ends the program at its start, saying why.
+TEST(ResourceRegistryDeathTest, ACompiledResourceThatCannotBeRegisteredEndsTheProgram) {
+  EXPECT_DEATH(RegisterCompiledResources({{"again.menu", "# the test menu's id\nmenu 700\nitem 1 \"A\"\n"}}),
+               "again.menu:2: menu 700 is defined twice");
+  EXPECT_DEATH(RegisterCompiledResources({{"notes.txt", "menu 5\n"}}), "notes.txt:0: not a resource file");
 }
 
 // ---- menus and accelerators

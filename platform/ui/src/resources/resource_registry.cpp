@@ -1,5 +1,6 @@
 // The program's resources: each file's kind, checking and registering
 // their texts, and finding them by kind and id.
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -86,6 +87,12 @@ ResourceId::ResourceId(std::string_view name) : name_(name) {
 std::string ResourceId::text() const { return isName() ? name_ : std::to_string(number_); }
 
 std::optional<ResourceHeader> CheckResource(ResourceKind kind, std::string_view text, ResourceError& error) {
+  // A text file holds no NUL, and the compiled-in text would end at one.
+  if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos) {
+    error.line = static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(nul), '\n')) + 1;
+    error.message = "a NUL character";
+    return std::nullopt;
+  }
   std::optional<ResourceId> id;
   switch (kind) {
     case ResourceKind::Dialog:

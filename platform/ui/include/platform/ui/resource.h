@@ -11,7 +11,8 @@
 //
 // Every format is line by line: '#' as the first non-blank character
 // starts a comment line, blank lines are skipped, words are separated by
-// blanks, texts are in double quotes with \" \\ \n and \t escapes, numbers
+// blanks, texts are in double quotes with \" \\ \n and \t escapes and
+// are taken byte for byte (the program's texts are Windows-1252), numbers
 // are decimal or 0x hexadecimal. The first line names the resource:
 //
 //   .dlg     dialog <number>         dialog_template.h
