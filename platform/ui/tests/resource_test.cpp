@@ -44,7 +44,6 @@ TEST(ResourceFormats, BadResourcesNameTheLineAndTheFault) {
       {K::Menu, "# only a comment\n", 0, "no 'menu' line"},
       {K::Menu, "popup \"Run\"\n", 1, "the first line must be 'menu <id>'"},
       {K::Menu, "menu 0\n", 1, "bad id '0'"},
-      {K::Menu, "menu 7x\n", 1, "bad id '7x'"},
       {K::Data, "data help-topics\n", 1, "bad id 'help-topics'"},
       {K::Icon, "icon 1 2\n", 1, "unexpected '2'"},
       {K::Accelerators, "\n\naccelerators\n", 3, "expected: accelerators <id>"},
@@ -53,10 +52,8 @@ TEST(ResourceFormats, BadResourcesNameTheLineAndTheFault) {
       {K::Menu, "menu 1\nitem 5 \"A\" bold\n", 2, "unknown flag 'bold'"},
       {K::Menu, "menu 1\nitem 5 A\n", 2, "the menu text must be a quoted text"},
       {K::Menu, "menu 1\nitem 0 \"A\"\n", 2, "bad command '0'"},
-      {K::Menu, "menu 1\nitem \"A\"\n", 2, "expected: item <command> \"<text>\" [<flag>...]"},
       {K::Menu, "menu 1\nend\n", 2, "'end' without a pop-up"},
       {K::Menu, "menu 1\npopup \"Run\"\npopup \"Sub\"\nend\n", 2, "pop-up \"Run\" has no 'end'"},
-      {K::Menu, "menu 1\nseparator x\n", 2, "unexpected 'x'"},
       {K::Menu, "menu 1\nbutton 1 \"A\"\n", 2, "unknown keyword 'button'"},
       {K::Menu,
        "menu 1\npopup \"1\"\npopup \"2\"\npopup \"3\"\npopup \"4\"\npopup \"5\"\npopup \"6\"\npopup \"7\"\n"
@@ -66,17 +63,14 @@ TEST(ResourceFormats, BadResourcesNameTheLineAndTheFault) {
       {K::Accelerators, "accelerators 1\nkey Ctrl+Ctrl+P 1\n", 2, "unknown key 'Ctrl+Ctrl+P'"},
       {K::Accelerators, "accelerators 1\nkey Hyper+P 1\n", 2, "unknown key 'Hyper+P'"},
       {K::Accelerators, "accelerators 1\nkey F25 1\n", 2, "unknown key 'F25'"},
-      {K::Accelerators, "accelerators 1\nkey Ctrl+ 1\n", 2, "unknown key 'Ctrl+'"},
       {K::Accelerators, "accelerators 1\nkey Ctrl+P 1\nkey shift+ctrl+p 2\nkey ctrl+p 3\n", 4,
        "ctrl+p is also on line 2"},
       {K::Accelerators, "accelerators 1\nkey Ctrl+P\n", 2, "expected: key <keys> <command>"},
       {K::Accelerators, "accelerators 1\nkey Ctrl+P 70000\n", 2, "bad command '70000'"},
-      {K::Accelerators, "accelerators 1\npress Ctrl+P 1\n", 2, "unknown keyword 'press'"},
       // raw data
       {K::Data, "data 1\n", 0, "no data"},
       {K::Data, "data 1\nu8 255 256\n", 2, "bad u8 value '256'"},
       {K::Data, "data 1\nu32 -1\n", 2, "bad u32 value '-1'"},
-      {K::Data, "data 1\nu16 \"1\"\n", 2, "bad u16 value '1'"},
       {K::Data, "data 1\nu16\n", 2, "expected: u8|u16|u32 <value>..."},
       {K::Data, "data 1\nu64 1\n", 2, "unknown keyword 'u64'"},
       // icons and bitmaps
@@ -84,7 +78,6 @@ TEST(ResourceFormats, BadResourcesNameTheLineAndTheFault) {
       {K::Icon, "icon 1\ncolor kk #000000\n", 2, "bad colour character 'kk'"},
       {K::Icon, "icon 1\ncolor # #000000\n", 2, "bad colour character '#'"},
       {K::Icon, "icon 1\ncolor k #00000G\n", 2, "bad colour '#00000G' (#RRGGBB or transparent)"},
-      {K::Icon, "icon 1\ncolor k black\n", 2, "bad colour 'black' (#RRGGBB or transparent)"},
       {K::Icon, "icon 1\ncolor k #000000\ncolor k #FFFFFF\n", 3, "colour 'k' is also on line 2"},
       {K::Bitmap, "bitmap 1\ncolor . transparent\n", 2, "a bitmap has no transparent colour"},
       {K::Icon, "icon 1\ncolor k #000000\nimage 2 3\n", 3, "an icon's image is square"},
@@ -143,6 +136,13 @@ TEST(ResourceRegistry, FilesAreKnownByTheirExtensionAndEachIdIsTakenOnce) {
   EXPECT_TRUE(RegisterResource(ResourceKind::Menu, extra, error));
   EXPECT_FALSE(RegisterResource(ResourceKind::Menu, extra, error));
   EXPECT_EQ(error.line, 2);
+  // A dialog names the menu it needs, for the compiler to find.
+  const auto dialog = CheckResource(ResourceKind::Dialog, "dialog 9\n\nmenu Bar\nsize 1 1\n", error);
+  ASSERT_TRUE(dialog.has_value());
+  ASSERT_EQ(dialog->references.size(), 1u);
+  EXPECT_EQ(dialog->references[0].kind, ResourceKind::Menu);
+  EXPECT_EQ(dialog->references[0].id, ResourceId("BAR"));
+  EXPECT_EQ(dialog->references[0].line, 3);
   // Lines may end in CR LF.
   EXPECT_TRUE(RegisterResource(ResourceKind::Bitmap, "bitmap Dot\r\ncolor k #000000\r\nimage 1 1\r\nk\r\n", error));
   const MenuHandle menu = LoadMenuResource("extra");

@@ -4,7 +4,8 @@
 //
 //   qiv_resource_compiler <output.cpp> <file>...
 //
-// A bad file, or two resources of one kind with one id, fails with
+// A bad file, two resources of one kind with one id, or a resource that
+// names one not among the files (a dialog's menu bar) fails with
 // "<file>:<line>: error: <message>" and no output written.
 #include <cstdio>
 #include <fstream>
@@ -13,6 +14,7 @@
 #include <sstream>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/kernel/replace_file.h"
 #include "platform/ui/resource.h"
@@ -76,7 +78,8 @@ int main(int argc, char** argv) {
       << "#include \"platform/ui/resource.h\"\n\nnamespace {\n\n"
       << "[[maybe_unused]] const bool kRegistered = [] {\n"
       << "  platform::ui::RegisterCompiledResources({\n";
-  std::map<std::pair<ResourceKind, ResourceId>, std::string> files;  // -> the file that has it
+  std::map<std::pair<ResourceKind, ResourceId>, std::string> files;             // -> the file that has it
+  std::vector<std::pair<std::string, platform::ui::ResourceReference>> needed;  // by the file
   for (int i = 2; i < argc; ++i) {
     const std::string path = argv[i];
     const auto kind = platform::ui::ResourceKindOfFile(path);
@@ -102,8 +105,15 @@ int main(int argc, char** argv) {
                 << header->id.text() << " is also defined in " << at->second << "\n";
       return 1;
     }
+    for (const auto& reference : header->references) needed.push_back({path, reference});
     out << "      {" << CppString(FileName(path)) << "," << CppText(text.str()) << "},\n";
   }
+  for (const auto& [path, reference] : needed)
+    if (files.count({reference.kind, reference.id}) == 0) {
+      std::cerr << path << ":" << reference.line << ": error: " << platform::ui::ResourceKindWord(reference.kind) << " "
+                << reference.id.text() << " is not among the resources\n";
+      return 1;
+    }
   out << "  });\n  return true;\n}();\n\n}  // namespace\n";
 
   // Written only when changed, so that an unchanged set does not rebuild.

@@ -94,9 +94,14 @@ std::optional<ResourceHeader> CheckResource(ResourceKind kind, std::string_view 
     return std::nullopt;
   }
   std::optional<ResourceId> id;
+  std::vector<ResourceReference> references;
   switch (kind) {
     case ResourceKind::Dialog:
-      if (auto parsed = ParseDialogTemplate(text, error)) id = parsed->id;
+      if (auto parsed = ParseDialogTemplate(text, error)) {
+        id = parsed->id;
+        if (parsed->menu)
+          references.push_back({ResourceKind::Menu, *parsed->menu, detail::LineOfKeyword(text, "menu")});
+      }
       break;
     case ResourceKind::Menu:
       if (auto parsed = detail::ParseMenuResource(text, error)) id = parsed->id;
@@ -113,7 +118,7 @@ std::optional<ResourceHeader> CheckResource(ResourceKind kind, std::string_view 
       break;
   }
   if (!id) return std::nullopt;
-  return ResourceHeader{*id, detail::FirstLineNumber(text)};
+  return ResourceHeader{*id, detail::FirstLineNumber(text), std::move(references)};
 }
 
 bool RegisterResource(ResourceKind kind, std::string_view text, ResourceError& error) {

@@ -96,6 +96,15 @@ int FirstLineNumber(std::string_view text) {
   return lines.next(line, number) ? number : 0;
 }
 
+int LineOfKeyword(std::string_view text, std::string_view keyword) {
+  LineCursor lines(text);
+  std::string_view line;
+  int number = 0;
+  while (lines.next(line, number))
+    if (line.substr(0, line.find_first_of(" \t")) == keyword) return number;
+  return 0;
+}
+
 bool ResourceParser::failed(int line, std::string message) {
   error_.line = line;
   error_.message = std::move(message);

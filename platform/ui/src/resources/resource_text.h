@@ -48,9 +48,10 @@ class LineCursor {
   int number_ = 0;
 };
 
-// The line of the first line that is neither blank nor a comment; 0 for
-// none.
+// The number of the first line that is neither blank nor a comment, and
+// of the first line that starts with the keyword; 0 for none.
 int FirstLineNumber(std::string_view text);
+int LineOfKeyword(std::string_view text, std::string_view keyword);
 
 // A parser of one resource text: the fault it stops at, and the checks
 // every format makes. The checks return false after recording the fault.

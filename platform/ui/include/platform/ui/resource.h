@@ -4,10 +4,10 @@
 // program at build time.
 //
 // qiv_add_resources (platform/ui/cmake/Resources.cmake) runs the resource
-// compiler over a target's files: it checks each one with CheckResource,
-// fails the build with "<file>:<line>: error: <message>" for the first
-// fault, and writes a C++ source that registers the files' texts when the
-// program starts. The program then finds each resource by kind and id.
+// compiler over a target's files: it checks each one with CheckResource
+// (and that the resources one needs are among them), fails the build with
+// "<file>:<line>: error: <message>" for the first fault, and writes a C++ source that registers the files' texts when
+// the program starts. The program then finds each resource by kind and id.
 //
 // Every format is line by line: '#' as the first non-blank character
 // starts a comment line, blank lines are skipped, words are separated by
@@ -33,6 +33,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/ui/types.h"
 
@@ -71,14 +72,22 @@ struct ResourceError {
   std::string message;
 };
 
+// Another resource a resource needs (a dialog's menu bar).
+struct ResourceReference {
+  ResourceKind kind;
+  ResourceId id;
+  int line = 0;  // of the line that names it
+};
+
 // What a valid resource text names.
 struct ResourceHeader {
   ResourceId id = 0;
   int line = 0;  // of the line that names it
+  std::vector<ResourceReference> references;
 };
 
-// Checks a resource text of the kind; its id, or nothing and the first
-// error.
+// Checks a resource text of the kind; its id and what it needs, or nothing
+// and the first error.
 std::optional<ResourceHeader> CheckResource(ResourceKind kind, std::string_view text, ResourceError& error);
 
 // Adds the resource the text describes to the program's resources; false
