@@ -15,6 +15,7 @@
 #include "platform/ui/font.h"
 #include "platform/ui/gdi.h"
 #include "platform/ui/image.h"
+#include "platform/ui/resource.h"
 #include "platform/ui/window.h"
 
 namespace platform::ui::gallery {
@@ -27,26 +28,12 @@ struct Fonts {
   FontHandle mono = nullptr;
   FontHandle fallback = nullptr;
   BitmapHandle icon = nullptr;
+  BitmapHandle bitmap = nullptr;
 };
 
 Fonts& Made() {
   static Fonts fonts;
   return fonts;
-}
-
-// A 16 by 16 image: a blue square with a white cross and a transparent
-// corner, standing in for an icon file.
-Image SampleIcon() {
-  Image image;
-  image.width = image.height = 16;
-  image.pixels.assign(256, 0xFF000080u);
-  for (int i = 0; i < 16; ++i) {
-    image.pixels[static_cast<std::size_t>(7 * 16 + i)] = 0xFFFFFFFFu;
-    image.pixels[static_cast<std::size_t>(i * 16 + 7)] = 0xFFFFFFFFu;
-  }
-  for (int y = 0; y < 4; ++y)
-    for (int x = 12; x < 16; ++x) image.pixels[static_cast<std::size_t>(y * 16 + x)] = 0;
-  return image;
 }
 
 }  // namespace
@@ -84,8 +71,10 @@ WindowHandle OpenGallery(WindowHandle owner) {
   for (const char* line : {kFirstLine, "Class 70\t800\t31.50", "Class 85\t450\t22.75", "Class 100\t90\t9.10"})
     SendDialogItemMessage(dialog, item::Lines, list_box::AddString, 0, reinterpret_cast<LParam>(line));
   SendDialogItemMessage(dialog, item::Lines, list_box::SetCurrentSelection, 1);
-  fonts.icon = CreateBitmap(SampleIcon());
+  fonts.icon = LoadIconResource(item::Icon, {16, 16});
   SendDialogItemMessage(dialog, item::Icon, static_control::SetImage, 1, HandleToParam(fonts.icon));
+  fonts.bitmap = LoadBitmapResource(item::Bitmap);
+  SendDialogItemMessage(dialog, item::Bitmap, static_control::SetImage, 0, HandleToParam(fonts.bitmap));
 
   ShowWindow(dialog, ShowCommand::Show);
   SetDialogFocus(DialogItem(dialog, item::Name));
@@ -100,6 +89,7 @@ void CloseGallery(WindowHandle gallery) {
   DeleteFont(fonts.mono);
   DeleteFont(fonts.fallback);
   DeleteBitmap(fonts.icon);
+  DeleteBitmap(fonts.bitmap);
   fonts = Fonts{};
 }
 

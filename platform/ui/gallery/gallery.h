@@ -1,8 +1,9 @@
 // The gallery: a dialog holding every control kind of the window model in
 // the states worth seeing (focused, checked, indeterminate, disabled,
 // selected, a password, a tabbed list), with the application's bold dialog
-// font and the other faces of the font mapping. A test fixture: the
-// painting tests and the gallery viewer open it.
+// font and the other faces of the font mapping, and its menu bar, an icon
+// and a bitmap from its resources. A test fixture: the painting tests and
+// the gallery viewer open it.
 #pragma once
 
 #include "platform/ui/types.h"
@@ -28,7 +29,8 @@ inline constexpr int Partly = 927;
 inline constexpr int City = 930;
 inline constexpr int Province = 931;
 inline constexpr int Lines = 940;
-inline constexpr int Icon = 950;
+inline constexpr int Icon = 950;    // the icon resource of the same id
+inline constexpr int Bitmap = 959;  // the bitmap resource of the same id
 inline constexpr int Centred = 953;
 inline constexpr int Sunken = 956;
 inline constexpr int Mono = 957;

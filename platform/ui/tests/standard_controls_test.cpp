@@ -30,7 +30,7 @@ constexpr StyleBits kChildVisible = style::Child | style::Visible;
 
 // The style of the one control of a template made of the line.
 std::optional<ControlTemplate> ControlOf(const std::string& line) {
-  TemplateError error;
+  ResourceError error;
   const auto parsed = ParseDialogTemplate("dialog 1\nsize 10 10\n" + line + "\n", error);
   if (!parsed || parsed->controls.size() != 1) {
     ADD_FAILURE() << line << ": " << error.line << ": " << error.message;
