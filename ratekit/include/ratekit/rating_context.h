@@ -167,8 +167,12 @@ inline constexpr FieldSpan kUnused52732{52732, 8};
 inline constexpr FieldSpan kRateTableStride{52740, 4};  // break count of the rate tables' rows
 inline constexpr FieldSpan kUnused52744{52744, 8};
 inline constexpr FieldSpan kDiscountsWithdrawn{52752, 4};
-inline constexpr FieldSpan kLanguageTables{52756, 12};  // the program's three tokens
-inline constexpr FieldSpan kUnused52768{52768, 4};
+// The program's language tables: an int it sets to 0 once they are read,
+// then the tokens of the keys, the English texts and the Spanish texts.
+inline constexpr FieldSpan kLanguageState{52756, 4};
+inline constexpr FieldSpan kLanguageKeys{52760, 4};
+inline constexpr FieldSpan kLanguageEnglish{52764, 4};
+inline constexpr FieldSpan kLanguageSpanish{52768, 4};
 inline constexpr FieldSpan kMexicoFilesLoaded{52772, 4};
 inline constexpr FieldSpan kUnused52776{52776, 56};
 inline constexpr FieldSpan kLastTotalWeightText{52832, 7};
@@ -248,7 +252,8 @@ inline constexpr std::array kAllBlocks{
     kUnused48370, kRtlUsed, kRtlInsteadOfRte, kRclInsteadOfRtc, kRclInsteadOfRtc2, kEngineModule, kRatekitModule,
     kServiceGuideModule, kClassAndWeightTablesFilled, kUnused48406, kEffectiveEntriesKept, kEffectiveEntriesSkipped,
     kUnused48422, kTariffName, kUnused48694, kShipmentDate, kUnused48705, kEngineMessagesOff, kZipStateTable,
-    kPriceSheetProgram, kUnused52732, kRateTableStride, kUnused52744, kDiscountsWithdrawn, kLanguageTables, kUnused52768,
+    kPriceSheetProgram, kUnused52732, kRateTableStride, kUnused52744, kDiscountsWithdrawn, kLanguageState,
+    kLanguageKeys, kLanguageEnglish, kLanguageSpanish,
     kMexicoFilesLoaded, kUnused52776, kLastTotalWeightText, kCheckQivCanResult, kOriginBasePoint, kDestinationBasePoint,
     kUnused52853, kLaneTariffTablesLoaded, kUnused52908, kTariffSettingsImage, kRatingDefaultsImage, kDiscountFileImage,
     kShipmentId, kUnused54152, kOriginPoint, kDestinationPoint, kRateBaseNumber, kUnused54250, kIntrastate,
@@ -283,9 +288,9 @@ inline constexpr std::array kTokenSlots{
     TokenSlot{kEngineModule, TokenKind::Module},
     TokenSlot{kRatekitModule, TokenKind::Module},
     TokenSlot{kServiceGuideModule, TokenKind::Module},
-    TokenSlot{{52756, 4}, TokenKind::Buffer},
-    TokenSlot{{52760, 4}, TokenKind::Buffer},
-    TokenSlot{{52764, 4}, TokenKind::Buffer},
+    TokenSlot{kLanguageKeys, TokenKind::Buffer},
+    TokenSlot{kLanguageEnglish, TokenKind::Buffer},
+    TokenSlot{kLanguageSpanish, TokenKind::Buffer},
     TokenSlot{kSccTable, TokenKind::Buffer},
     TokenSlot{kZpsHeader, TokenKind::Buffer},
 };
