@@ -1,0 +1,47 @@
+// The rating screen's pre-translation of every message, in this order:
+// (1) its accelerator keys; (2) the status bar's help text restored;
+// (3) Enter or Tab in the date picker moves on to the origin; (4) the
+// states of the commands that need a rated route; (5) the origin list's
+// own keys; (6) Esc resets the entry. Other keys go to the focused window
+// as they are (no dialog navigation); everything else through the dialog
+// manager.
+#include "platform/ui/accelerator.h"
+#include "platform/ui/dialog.h"
+#include "platform/ui/keys.h"
+#include "platform/ui/window.h"
+#include "screen/rating_dialog.h"
+
+namespace qiv {
+
+using namespace platform::ui;
+
+bool RatingDialog::preTranslateMessage(Message& message) {
+  if (accelerators_ != nullptr && TranslateAccelerator(handle(), accelerators_, message)) return true;  // 1
+  SendUpdateStatus(session());                                                                           // 2
+  const bool key = message.message == msg::KeyDown || message.message == msg::Char;
+  const WindowHandle picker = item(screen_id::DatePicker);
+  if (key && (message.wParam == key::Enter || message.wParam == key::Tab) && picker != nullptr &&  // 3
+      (message.window == picker || IsDescendant(picker, message.window))) {
+    setFocusToOrigin();
+    return true;
+  }
+  updateCommandStates();  // 4
+  if (message.message == msg::KeyDown && message.wParam == key::Escape) {  // 6
+    SendMessage(handle(), session().specialCharMessage, 27, 0);
+    return true;
+  }
+  if (message.message >= msg::KeyDown && message.message <= msg::Char) return false;
+  return Dialog::preTranslateMessage(message);
+}
+
+void RatingDialog::updateCommandStates() {
+  // Until the route is entered and rated, the commands that show its
+  // results stay grayed.
+  if (!session().context || released_) return;
+  commands_.enable(command::DisplayRates, false);
+  commands_.enable(command::AccessorialTotals, false);
+  commands_.enable(command::ShipmentDetail, false);
+  if (session().serviceGuideInUse()) commands_.enable(command::TerminalInformation, false);
+}
+
+}  // namespace qiv

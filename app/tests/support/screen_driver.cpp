@@ -1,0 +1,82 @@
+#include "screen_driver.h"
+
+#include <algorithm>
+
+#include "platform/ui/backend.h"
+#include "platform/ui/controls/static_control.h"
+#include "platform/ui/dialog.h"
+#include "platform/ui/focus.h"
+#include "platform/ui/input.h"
+#include "platform/ui/keys.h"
+#include "platform/ui/message_box.h"
+#include "platform/ui/message_loop.h"
+#include "platform/ui/window.h"
+
+extern "C" __attribute__((visibility("default"))) void QivStandInRecord(const char* event) {
+  qiv::testing::StandInCalls().push_back(event);
+}
+
+namespace qiv::testing {
+
+using namespace platform::ui;
+
+namespace {
+constexpr int kQuestionText = 4924;
+constexpr int kQuestionYes = 4921;
+constexpr int kQuestionNo = 4922;
+}  // namespace
+
+std::vector<std::string>& StandInCalls() {
+  static std::vector<std::string> calls;
+  return calls;
+}
+
+ScreenDriver::ScreenDriver() : previous_(InstallBackend(this)) {}
+
+ScreenDriver::~ScreenDriver() { InstallBackend(previous_); }
+
+bool ScreenDriver::answerOpenBox() {
+  const WindowHandle active = GetActiveWindow();
+  if (active == nullptr || IsDialogEnded(active)) return false;
+  if (const WindowHandle text = DialogItem(active, message_box::kTextId)) {
+    const auto icon = static_cast<unsigned>(SendDialogItemMessage(active, message_box::kIconId, static_control::GetImage));
+    boxes_.push_back({WindowText(active), WindowText(text), icon, false});
+    InjectKeyPress(key::Enter);
+    return true;
+  }
+  if (DialogItem(active, kQuestionText) != nullptr && DialogItem(active, kQuestionYes) != nullptr) {
+    boxes_.push_back({WindowText(active), DialogItemText(active, kQuestionText), 0, true});
+    const bool yes = answers_.empty() ? true : answers_.front();
+    if (!answers_.empty()) answers_.pop_front();
+    SendMessage(active, msg::Command, CommandParam(yes ? kQuestionYes : kQuestionNo, 0),
+                HandleToParam(DialogItem(active, yes ? kQuestionYes : kQuestionNo)));
+    return true;
+  }
+  return false;
+}
+
+bool ScreenDriver::waitForInput(std::optional<std::uint64_t> deadline) {
+  const WindowHandle active = GetActiveWindow();
+  if (active != lastActive_ && active != nullptr) seen_.push_back({WindowText(active), now()});
+  lastActive_ = active;
+  if (answerOpenBox()) return true;
+  const WindowHandle screen = ApplicationMainWindow();
+  if (!steps_.empty() && screen != nullptr && GetActiveWindow() == screen && IsWindowEnabled(screen) &&
+      !IsDialogEnded(screen)) {
+    auto step = std::move(steps_.front());
+    steps_.pop_front();
+    step(screen);
+    return true;
+  }
+  return HeadlessBackend::waitForInput(deadline);
+}
+
+void ScreenDriver::cancelScreen() {
+  onScreen([](WindowHandle screen) { SendMessage(screen, msg::Command, CommandParam(command_id::Cancel, 0)); });
+}
+
+void ScreenDriver::exitScreen() {
+  onScreen([](WindowHandle screen) { PostMessage(screen, msg::Command, CommandParam(32775, 0)); });
+}
+
+}  // namespace qiv::testing

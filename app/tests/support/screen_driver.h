@@ -1,0 +1,69 @@
+// Drives the program headless as a user would: a backend that, whenever the
+// program waits for input, answers the message box or question that is
+// open (recording what it said), or else, once the rating screen is the
+// active window, runs the test's next step; with nothing to do it lets the
+// virtual clock run to the next timer, as the headless backend does.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/ui/headless.h"
+#include "platform/ui/types.h"
+
+namespace qiv::testing {
+
+struct ShownBox {
+  std::string caption;
+  std::string text;
+  unsigned icon = 0;     // message_box icon bits; 0 for the question dialog
+  bool question = false; // the program's own Yes/No question (dialog 3143)
+  friend bool operator==(const ShownBox&, const ShownBox&) = default;
+};
+
+class ScreenDriver : public platform::ui::HeadlessBackend {
+ public:
+  ScreenDriver();
+  ~ScreenDriver() override;
+  ScreenDriver(const ScreenDriver&) = delete;
+  ScreenDriver& operator=(const ScreenDriver&) = delete;
+
+  bool waitForInput(std::optional<std::uint64_t> deadline) override;
+
+  // The answers to questions, in order (true: Yes); a question with no
+  // answer left is answered Yes. Message boxes are answered with Enter.
+  void answerQuestions(std::vector<bool> answers) { answers_.assign(answers.begin(), answers.end()); }
+  // A step to run on the ready screen (the main window active and enabled).
+  void onScreen(std::function<void(platform::ui::WindowHandle screen)> step) { steps_.push_back(std::move(step)); }
+  // Steps that close the screen: Cancel, or the Exit command.
+  void cancelScreen();
+  void exitScreen();
+
+  const std::vector<ShownBox>& boxes() const { return boxes_; }
+  // The active windows the program waited in, by caption, with the
+  // clock's time when each was first seen (a window seen again is not
+  // listed again while it stays active).
+  struct Seen {
+    std::string caption;
+    std::uint64_t time;
+  };
+  const std::vector<Seen>& seen() const { return seen_; }
+
+ private:
+  bool answerOpenBox();
+  std::deque<bool> answers_;
+  std::deque<std::function<void(platform::ui::WindowHandle)>> steps_;
+  std::vector<ShownBox> boxes_;
+  std::vector<Seen> seen_;
+  platform::ui::WindowHandle lastActive_ = nullptr;
+  platform::ui::Backend* previous_;
+};
+
+// The program's stand-in Ratekit32 and its engine and service guide report
+// here: one line per call, "freed <library>" when a library is unloaded.
+std::vector<std::string>& StandInCalls();
+
+}  // namespace qiv::testing
