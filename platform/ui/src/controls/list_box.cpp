@@ -15,13 +15,14 @@
 #include "platform/ui/window.h"
 #include "control.h"
 #include "list_box_internal.h"
+#include "owner_drawn_items.h"
 
 namespace platform::ui::detail {
 
 namespace {
 
 struct Item {
-  std::string text;
+  std::string text;  // empty for an owner-drawn item without a text
   LParam data = 0;
   int height = 0;  // OwnerDrawVariable only
 };
@@ -58,8 +59,21 @@ class ListBox final : public Control {
     return defaultProcedure();
   }
   LResult onCreate() override {
+    // A fixed owner-drawn list asks its owner for the one height.
+    if (ownerDrawn() && !variable()) {
+      const int height = measure(0, 0);
+      if (height != fixedHeight()) itemHeight_ = height;
+    }
     updateScrollBar();
     return 0;
+  }
+  // The owner hears of the items that go with the list, unless it is
+  // going itself.
+  void onDestroy() override {
+    const WindowRecord* owner = Find(this->owner());
+    if (owner != nullptr && !owner->destroying)
+      for (int i = count() - 1; i >= 0; --i) tellOwnerOfDeleted(i);
+    defaultProcedure();
   }
   void onSize(Size) override { setTop(top_); }
   void onSetFont(FontHandle font) override {
@@ -101,6 +115,7 @@ class ListBox final : public Control {
 
   // ---- its look
   void paint(const ControlPaint& paint) override;
+  void paintOwnerDrawn(const ControlPaint& paint);
   bool changesLook(MessageId message) const override;
   void invalidate() override {
     Control::invalidate();
@@ -112,6 +127,21 @@ class ListBox final : public Control {
   int count() const { return static_cast<int>(items_.size()); }
   bool valid(WParam index) const { return static_cast<LParam>(index) >= 0 && static_cast<LParam>(index) < count(); }
   bool variable() const { return (style() & list_box::OwnerDrawVariable) != 0; }
+  bool ownerDrawn() const { return (style() & (list_box::OwnerDrawFixed | list_box::OwnerDrawVariable)) != 0; }
+  // Owner-drawn items without HasStrings are their data alone.
+  bool keepsTexts() const { return !ownerDrawn() || (style() & list_box::HasStrings) != 0; }
+  // Where owner-drawn items are measured and drawn: the parent, or the
+  // combo box whose list this is.
+  WindowHandle owner() const { return combo_ != nullptr ? combo_ : ParentWindow(window()); }
+  int measure(int index, LParam data) const {
+    return MeasureOwnerDrawnItem(owner(), {OwnerDrawType::ListBox, WindowId(window()), index, 0, data},
+                                 std::max(1, MeasureFont(font()).height));
+  }
+  void tellOwnerOfDeleted(int index) {
+    DeleteItemInfo info{OwnerDrawType::ListBox, WindowId(window()), index, window(),
+                        items_[static_cast<std::size_t>(index)].data};
+    TellOwnerOfDeletedItem(owner(), info);
+  }
 
   // ---- heights and what fits
   int fixedHeight() const { return itemHeight_ > 0 ? itemHeight_ : std::max(1, MeasureFont(font()).height); }
@@ -137,10 +167,11 @@ class ListBox final : public Control {
   // ---- items and the selection
   void select(int index);
   void userSelect(int index);
-  int insert(int index, std::string text);
+  int insert(int index, std::string text, LParam data);
   int sortedPosition(std::string_view text) const;
   template <class Matches>
   LResult find(WParam start, Matches matches) const;
+  LResult findText(MessageId message, WParam start, LParam wanted) const;
   LResult deleteItem(WParam index);
   LResult setItemHeight(WParam index, LParam height);
   LResult setTabStops(WParam count, LParam stops);
@@ -285,9 +316,14 @@ void ListBox::userSelect(int index) {
   if (selection_ != before) notify(list_box::SelectionChange);
 }
 
-int ListBox::insert(int index, std::string text) {
+int ListBox::insert(int index, std::string text, LParam data) {
   if (index < 0 || index > count()) index = count();
-  items_.insert(items_.begin() + index, Item{std::move(text), 0, 0});
+  items_.insert(items_.begin() + index, Item{std::move(text), data, 0});
+  if (ownerDrawn() && variable()) {
+    const int height = measure(index, data);
+    if (!alive() || index >= count()) return index;
+    items_[static_cast<std::size_t>(index)].height = height;
+  }
   if (selection_ >= index) ++selection_;
   updateScrollBar();
   return index;
@@ -307,14 +343,28 @@ LResult ListBox::find(WParam start, Matches matches) const {
   const int from = valid(start) ? static_cast<int>(start) : -1;
   for (int step = 1; step <= n; ++step) {
     const int index = (from + step) % n;
-    if (matches(items_[static_cast<std::size_t>(index)].text)) return index;
+    if (matches(items_[static_cast<std::size_t>(index)])) return index;
   }
   return list_box::Error;
+}
+
+// FindString and SelectString by prefix, FindStringExact by the whole
+// text; items without texts by their data.
+LResult ListBox::findText(MessageId message, WParam start, LParam wanted) const {
+  if (!keepsTexts()) return find(start, [&](const Item& item) { return item.data == wanted; });
+  const std::string text = wanted ? reinterpret_cast<const char*>(wanted) : "";
+  if (message == list_box::FindStringExact)
+    return find(start, [&](const Item& item) { return EqualsIgnoringCase(item.text, text); });
+  return find(start, [&](const Item& item) { return StartsWithIgnoringCase(item.text, text); });
 }
 
 LResult ListBox::deleteItem(WParam which) {
   if (!valid(which)) return list_box::Error;
   const int index = static_cast<int>(which);
+  if (ownerDrawn()) {
+    tellOwnerOfDeleted(index);
+    if (!alive() || !valid(which)) return list_box::Error;
+  }
   items_.erase(items_.begin() + index);
   if (selection_ == index) selection_ = -1;
   else if (selection_ > index) --selection_;
@@ -389,8 +439,8 @@ void ListBox::onChar(const CharEvent& event) {
   if (askParent(msg::CharToItem, event.character)) return;
   if (event.character < 0x20 || event.character > 0xFF) return;
   const char typed[2] = {static_cast<char>(event.character), '\0'};
-  const LResult found =
-      find(static_cast<WParam>(selection_), [&](const std::string& t) { return StartsWithIgnoringCase(t, typed); });
+  const LResult found = find(static_cast<WParam>(selection_),
+                             [&](const Item& item) { return StartsWithIgnoringCase(item.text, typed); });
   if (found >= 0) userSelect(static_cast<int>(found));
 }
 
@@ -449,15 +499,19 @@ std::optional<LResult> ListBox::onControlMessage(MessageId message, WParam wPara
   const auto textOf = [](LParam text) { return std::string(text ? reinterpret_cast<const char*>(text) : ""); };
   switch (message) {
     case list_box::AddString: {
+      if (!keepsTexts()) return insert(count(), {}, lParam);
       std::string text = textOf(lParam);
       const int at = (style() & list_box::Sort) ? sortedPosition(text) : count();
-      return insert(at, std::move(text));
+      return insert(at, std::move(text), 0);
     }
     case list_box::InsertString:
       if (static_cast<LParam>(wParam) > count()) return list_box::Error;
-      return insert(static_cast<int>(static_cast<LParam>(wParam)), textOf(lParam));
+      return insert(static_cast<int>(static_cast<LParam>(wParam)), keepsTexts() ? textOf(lParam) : std::string(),
+                    keepsTexts() ? 0 : lParam);
     case list_box::DeleteString: return deleteItem(wParam);
     case list_box::ResetContent:
+      if (ownerDrawn())
+        for (int i = count() - 1; i >= 0 && alive(); --i) tellOwnerOfDeleted(i);
       items_.clear();
       selection_ = -1;
       caret_ = 0;
@@ -469,18 +523,20 @@ std::optional<LResult> ListBox::onControlMessage(MessageId message, WParam wPara
     case list_box::GetCurrentSelection: return selection_;
     case list_box::GetText:
       if (!valid(wParam)) return list_box::Error;
+      if (!keepsTexts()) {
+        if (lParam == 0) return list_box::Error;
+        std::memcpy(reinterpret_cast<void*>(lParam), &items_[wParam].data, sizeof(LParam));
+        return sizeof(LParam);
+      }
       return CopyText(items_[wParam].text, lParam);
     case list_box::GetTextLength:
       if (!valid(wParam)) return list_box::Error;
-      return static_cast<LResult>(items_[wParam].text.size());
+      return keepsTexts() ? static_cast<LResult>(items_[wParam].text.size()) : static_cast<LResult>(sizeof(LParam));
     case list_box::GetCount: return count();
     case list_box::SelectString:
     case list_box::FindString:
     case list_box::FindStringExact: {
-      const std::string wanted = textOf(lParam);
-      const LResult found = message == list_box::FindStringExact
-                                ? find(wParam, [&](const std::string& t) { return EqualsIgnoringCase(t, wanted); })
-                                : find(wParam, [&](const std::string& t) { return StartsWithIgnoringCase(t, wanted); });
+      const LResult found = findText(message, wParam, lParam);
       if (message == list_box::SelectString && found >= 0) select(static_cast<int>(found));
       return found;
     }
@@ -533,6 +589,10 @@ std::optional<LResult> ListBox::onControlMessage(MessageId message, WParam wPara
 // stops (in quarters of the average character width).
 void ListBox::paint(const ControlPaint& paint) {
   FillRect(paint.dc, paint.client, paint.background);
+  if (ownerDrawn()) {
+    paintOwnerDrawn(paint);
+    return;
+  }
   std::vector<int> stops = list_box::TabStopPixels(window());
   const bool tabbed = (style() & list_box::UseTabStops) != 0;
   if (tabbed && stops.empty()) stops.push_back(MulDiv(32, GetTextMetrics(paint.dc).averageCharWidth, 4));
@@ -556,6 +616,26 @@ void ListBox::paint(const ControlPaint& paint) {
       StylePainter::PaintFocusRect(paint.dc, row);
     }
     y += height;
+  }
+}
+
+// Each item from the top index down drawn by the owner, the focus
+// rectangle over the caret item while the list has the focus.
+void ListBox::paintOwnerDrawn(const ControlPaint& paint) {
+  const bool focused = GetFocus() == window();
+  const WindowHandle owner = this->owner();
+  int y = 0;
+  for (int i = top_; i < count() && y < paint.client.bottom; ++i) {
+    const Rect row{0, y, paint.client.right, y + heightOf(i)};
+    DrawItemInfo info{OwnerDrawType::ListBox, WindowId(window()), i, 0, window(), paint.dc, row,
+                      items_[static_cast<std::size_t>(i)].data};
+    if (i == selection_) info.state |= owner_draw_state::Selected;
+    if (!paint.enabled) info.state |= owner_draw_state::Disabled;
+    if (focused && i == caret_) info.state |= owner_draw_state::Focus;
+    DrawOwnerDrawnItem(owner, info);
+    if (!alive()) return;
+    if (focused && i == caret_) StylePainter::PaintItemFocusRect(paint.dc, row);
+    y = row.bottom;
   }
 }
 
