@@ -328,9 +328,9 @@ TEST_F(GalleryLayout, DialogUnitsBecomePixelsByTheDialogFont) {
   // The bold 8-point dialog font measures 6 by 13: a dialog unit is 1.5
   // pixels across and 13/8 down, rounded half away from zero.
   EXPECT_EQ(DialogBaseUnits(gallery_), (Size{6, 13}));
-  EXPECT_EQ(WindowRectInParent(DialogItem(gallery_, gallery::item::NameLabel)), (Rect{11, 15, 71, 28}));
-  EXPECT_EQ(WindowRectInParent(DialogItem(gallery_, gallery::item::Name)), (Rect{75, 11, 195, 31}));
-  EXPECT_EQ(ClientRect(gallery_), (Rect{0, 0, 420, 302}));
+  EXPECT_EQ(WindowRectInParent(DialogItem(gallery_, gallery::item::NameLabel)), (Rect{11, 54, 71, 67}));
+  EXPECT_EQ(WindowRectInParent(DialogItem(gallery_, gallery::item::Name)), (Rect{75, 50, 195, 70}));
+  EXPECT_EQ(ClientRect(gallery_), (Rect{0, 0, 600, 367}));
   // The label's text at its corner, the mnemonic underlined under the N.
   RecordingSurface surface(sizeOfGallery());
   PaintWindowTree(gallery_, surface);
