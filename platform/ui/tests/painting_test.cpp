@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "gallery.h"
+#include "platform/ui/cairo/image_surface.h"
 #include "platform/ui/clipboard.h"
 #include "platform/ui/controls/edit.h"
 #include "platform/ui/controls/list_box.h"
@@ -170,6 +171,39 @@ TEST_F(Painting, AParentChoosesTheColoursOfItsControls) {
   EXPECT_EQ(texts[0].from, (Point{1, 1}));
   EXPECT_EQ(texts[1].color, GetSystemColor(SystemColor::GrayText));
   DeleteBrush(yellow);
+}
+
+// The caption shows the small icon, or else the big one scaled; the
+// window only holds the icons, so one deleted shows nothing.
+TEST_F(Painting, TheCaptionShowsTheWindowsSmallIconOrElseItsBigOne) {
+  const WindowHandle top = CreateRecorder("top", nullptr, style::Popup | style::Caption | style::Visible, kTopRect);
+  SetWindowText(top, "");  // nothing of a caption text where the icon goes
+  const auto solid = [](int side, std::uint32_t argb) {
+    Image image;
+    image.width = image.height = side;
+    image.pixels.assign(static_cast<std::size_t>(side * side), argb);
+    return CreateBitmap(std::move(image));
+  };
+  const BitmapHandle big = solid(32, 0xFF0000FFu);
+  const BitmapHandle small = solid(16, 0xFFFF0000u);
+  EXPECT_EQ(SendMessage(top, msg::SetIcon, icon_size::Big, HandleToParam(big)), 0);
+  EXPECT_EQ(SendMessage(top, msg::GetIcon, icon_size::Big), HandleToParam(big));
+  EXPECT_EQ(SendMessage(top, msg::GetIcon, icon_size::Small), 0);
+  // The caption is 17 pixels inside the one-pixel border (the frame of
+  // a popup with a caption); the icon 2 pixels in, the text 3 after it.
+  const Point icon{1 + 2 + 8, 1 + 8};
+  const auto pixelOfIcon = [&] {
+    cairo::ImageSurface image({kTopRect.width(), kTopRect.height()});
+    PaintWindowTree(top, image);
+    return image.pixel(icon.x, icon.y);
+  };
+  EXPECT_EQ(pixelOfIcon(), Rgb(0, 0, 255));
+  SendMessage(top, msg::SetIcon, icon_size::Small, HandleToParam(small));
+  EXPECT_EQ(pixelOfIcon(), Rgb(255, 0, 0));
+  DeleteBitmap(small);
+  EXPECT_EQ(pixelOfIcon(), Rgb(0, 0, 255));
+  DeleteBitmap(big);
+  EXPECT_EQ(pixelOfIcon(), GetSystemColor(SystemColor::ActiveCaption));
 }
 
 TEST_F(Painting, TheCaretIsDrawnOverItsOwnerWhileShownAndGoesWithIt) {

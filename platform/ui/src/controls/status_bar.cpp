@@ -62,8 +62,9 @@ void StatusBar::place() {
   if (parent == nullptr || placing_) return;
   const Rect area = ClientRect(parent);
   const Rect outer = WindowRectInParent(window());
-  const int height = MeasureFont(font() ? font() : DefaultGuiFont()).height + status_bar::kExtraHeight +
-                     (outer.height() - ClientRect(window()).height());
+  const FrameInsets frame = ComputeFrameInsets(record());
+  const int height =
+      MeasureFont(font() ? font() : DefaultGuiFont()).height + status_bar::kExtraHeight + frame.top + frame.bottom;
   const Rect wanted{0, area.bottom - height, area.right, area.bottom};
   if (wanted == outer) return;
   placing_ = true;

@@ -139,9 +139,9 @@ int Toolbar::buttonAt(Point point) const {
 void Toolbar::autoSize() {
   if (style() & toolbar::NoResize) return;
   const Rect outer = WindowRectInParent(window());
-  const Rect client = ClientRect(window());
+  const FrameInsets frame = ComputeFrameInsets(record());
   const int top = (style() & toolbar::NoDivider) ? 0 : toolbar::kDividerHeight;
-  const int height = top + 2 * toolbar::kMargin + buttonSize().height + (outer.height() - client.height());
+  const int height = top + 2 * toolbar::kMargin + buttonSize().height + frame.top + frame.bottom;
   const WindowHandle parent = ParentWindow(window());
   const int width = parent != nullptr ? ClientRect(parent).width() : outer.width();
   const Point at = (style() & toolbar::NoParentAlign) ? Point{outer.left, outer.top} : Point{0, 0};

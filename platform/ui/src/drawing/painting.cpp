@@ -82,7 +82,7 @@ void PaintFrame(WindowHandle window, Surface& surface) {
     const Rect caption{r.left, r.top, r.right, r.top + height - 1};
     const bool active = GetActiveWindow() == window || record->parent != nullptr;
     StylePainter::PaintCaption(dc, caption, record->text, active,
-                               record->smallIcon != nullptr ? record->smallIcon : record->bigIcon);
+                               BitmapImage(record->smallIcon) != nullptr ? record->smallIcon : record->bigIcon);
     FillSolidRect(dc, {r.left, r.top + height - 1, r.right, r.top + height}, GetSystemColor(SystemColor::ButtonFace));
     r.top += height;
   }
