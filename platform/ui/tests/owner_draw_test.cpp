@@ -1,7 +1,6 @@
 // Owner-drawn list and combo items: measured and drawn by the parent
 // (the combo's in its own name), the focus rectangle over the focused
-// item, items that are their data alone, and the parent told of the
-// items that go.
+// item, and the parent told of the items that go.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -125,33 +124,29 @@ TEST_F(OwnerDrawn, AVariableListAsksForEachItemsHeightAsItIsAdded) {
   EXPECT_EQ(third.top, 30 + 13);
 }
 
-TEST_F(OwnerDrawn, ItemsWithoutTextsAreTheirDataAndTheOwnerHearsOfThoseThatGo) {
-  const WindowHandle list = create(list_box::kClassName, list_box::OwnerDrawFixed | list_box::Sort);
-  for (const LParam data : {LParam{0x30}, LParam{0x10}, LParam{0x20}}) SendMessage(list, list_box::AddString, 0, data);
-  // Kept in the order added, Sort or not.
-  EXPECT_EQ(SendMessage(list, list_box::GetItemData, 0), 0x30);
-  LParam copied = 0;
-  EXPECT_EQ(SendMessage(list, list_box::GetText, 1, reinterpret_cast<LParam>(&copied)), LResult{sizeof(LParam)});
-  EXPECT_EQ(copied, 0x10);
-  EXPECT_EQ(SendMessage(list, list_box::GetTextLength, 1), LResult{sizeof(LParam)});
-  EXPECT_EQ(SendMessage(list, list_box::FindStringExact, static_cast<WParam>(-1), 0x20), 2);
-  EXPECT_EQ(SendMessage(list, list_box::FindString, static_cast<WParam>(-1), 0x99), list_box::Error);
-  EXPECT_EQ(SendMessage(list, list_box::SelectString, static_cast<WParam>(-1), 0x10), 1);
-  EXPECT_EQ(SendMessage(list, list_box::GetText, 1, 0), list_box::Error);
+TEST_F(OwnerDrawn, TheOwnerHearsOfTheItemsThatGoButNotWhenItGoesItself) {
+  const WindowHandle list = create(list_box::kClassName, list_box::OwnerDrawFixed);
+  for (const LParam data : {LParam{0x30}, LParam{0x10}, LParam{0x20}}) {
+    const auto index = static_cast<WParam>(SendMessage(list, list_box::AddString, 0, text("")));
+    SendMessage(list, list_box::SetItemData, index, data);
+  }
   // Deleted, reset, and gone with the list while the parent stays.
   SendMessage(list, list_box::DeleteString, 0);
   ASSERT_EQ(deleted_.size(), 1u);
   EXPECT_EQ(deleted_[0].itemId, 0);
   EXPECT_EQ(deleted_[0].itemData, 0x30);
   EXPECT_EQ(deleted_[0].control, list);
+  EXPECT_EQ(deleted_[0].type, OwnerDrawType::ListBox);
   SendMessage(list, list_box::ResetContent);
   EXPECT_EQ(ids(deleted_), (std::vector<int>{0, 1, 0}));
-  SendMessage(list, list_box::AddString, 0, 0x40);
+  EXPECT_EQ(deleted_[2].itemData, 0x10);
+  SendMessage(list, list_box::AddString, 0, text("last"));
+  SendMessage(list, list_box::SetItemData, 0, 0x40);
   DestroyWindow(list);
   EXPECT_EQ(deleted_.back().itemData, 0x40);
   // The parent going with its list hears nothing more.
   const WindowHandle second = create(list_box::kClassName, list_box::OwnerDrawFixed);
-  SendMessage(second, list_box::AddString, 0, 0x50);
+  SendMessage(second, list_box::AddString, 0, text("gone"));
   deleted_.clear();
   DestroyWindow(parent_);
   EXPECT_TRUE(deleted_.empty());

@@ -202,9 +202,7 @@ void Combo::onSetFont(FontHandle font) {
 
 // ---- the text shown
 
-// (Owner-drawn items without texts show none.)
 std::string Combo::itemText(int index) {
-  if (ownerDrawn() && !(style() & combo_box::HasStrings)) return {};
   const LResult length = toList(list_box::GetTextLength, static_cast<WParam>(index));
   if (length < 0) return {};
   std::string text(static_cast<std::size_t>(length) + 1, '\0');

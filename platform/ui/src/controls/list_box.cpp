@@ -22,7 +22,7 @@ namespace platform::ui::detail {
 namespace {
 
 struct Item {
-  std::string text;  // empty for an owner-drawn item without a text
+  std::string text;
   LParam data = 0;
   int height = 0;  // OwnerDrawVariable only
 };
@@ -128,8 +128,6 @@ class ListBox final : public Control {
   bool valid(WParam index) const { return static_cast<LParam>(index) >= 0 && static_cast<LParam>(index) < count(); }
   bool variable() const { return (style() & list_box::OwnerDrawVariable) != 0; }
   bool ownerDrawn() const { return (style() & (list_box::OwnerDrawFixed | list_box::OwnerDrawVariable)) != 0; }
-  // Owner-drawn items without HasStrings are their data alone.
-  bool keepsTexts() const { return !ownerDrawn() || (style() & list_box::HasStrings) != 0; }
   // Where owner-drawn items are measured and drawn: the parent, or the
   // combo box whose list this is.
   WindowHandle owner() const { return combo_ != nullptr ? combo_ : ParentWindow(window()); }
@@ -167,11 +165,10 @@ class ListBox final : public Control {
   // ---- items and the selection
   void select(int index);
   void userSelect(int index);
-  int insert(int index, std::string text, LParam data);
+  int insert(int index, std::string text);
   int sortedPosition(std::string_view text) const;
   template <class Matches>
   LResult find(WParam start, Matches matches) const;
-  LResult findText(MessageId message, WParam start, LParam wanted) const;
   LResult deleteItem(WParam index);
   LResult setItemHeight(WParam index, LParam height);
   LResult setTabStops(WParam count, LParam stops);
@@ -316,11 +313,11 @@ void ListBox::userSelect(int index) {
   if (selection_ != before) notify(list_box::SelectionChange);
 }
 
-int ListBox::insert(int index, std::string text, LParam data) {
+int ListBox::insert(int index, std::string text) {
   if (index < 0 || index > count()) index = count();
-  items_.insert(items_.begin() + index, Item{std::move(text), data, 0});
+  items_.insert(items_.begin() + index, Item{std::move(text), 0, 0});
   if (ownerDrawn() && variable()) {
-    const int height = measure(index, data);
+    const int height = measure(index, 0);
     if (!alive() || index >= count()) return index;
     items_[static_cast<std::size_t>(index)].height = height;
   }
@@ -343,19 +340,9 @@ LResult ListBox::find(WParam start, Matches matches) const {
   const int from = valid(start) ? static_cast<int>(start) : -1;
   for (int step = 1; step <= n; ++step) {
     const int index = (from + step) % n;
-    if (matches(items_[static_cast<std::size_t>(index)])) return index;
+    if (matches(items_[static_cast<std::size_t>(index)].text)) return index;
   }
   return list_box::Error;
-}
-
-// FindString and SelectString by prefix, FindStringExact by the whole
-// text; items without texts by their data.
-LResult ListBox::findText(MessageId message, WParam start, LParam wanted) const {
-  if (!keepsTexts()) return find(start, [&](const Item& item) { return item.data == wanted; });
-  const std::string text = wanted ? reinterpret_cast<const char*>(wanted) : "";
-  if (message == list_box::FindStringExact)
-    return find(start, [&](const Item& item) { return EqualsIgnoringCase(item.text, text); });
-  return find(start, [&](const Item& item) { return StartsWithIgnoringCase(item.text, text); });
 }
 
 LResult ListBox::deleteItem(WParam which) {
@@ -439,8 +426,8 @@ void ListBox::onChar(const CharEvent& event) {
   if (askParent(msg::CharToItem, event.character)) return;
   if (event.character < 0x20 || event.character > 0xFF) return;
   const char typed[2] = {static_cast<char>(event.character), '\0'};
-  const LResult found = find(static_cast<WParam>(selection_),
-                             [&](const Item& item) { return StartsWithIgnoringCase(item.text, typed); });
+  const LResult found =
+      find(static_cast<WParam>(selection_), [&](const std::string& t) { return StartsWithIgnoringCase(t, typed); });
   if (found >= 0) userSelect(static_cast<int>(found));
 }
 
@@ -499,15 +486,13 @@ std::optional<LResult> ListBox::onControlMessage(MessageId message, WParam wPara
   const auto textOf = [](LParam text) { return std::string(text ? reinterpret_cast<const char*>(text) : ""); };
   switch (message) {
     case list_box::AddString: {
-      if (!keepsTexts()) return insert(count(), {}, lParam);
       std::string text = textOf(lParam);
       const int at = (style() & list_box::Sort) ? sortedPosition(text) : count();
-      return insert(at, std::move(text), 0);
+      return insert(at, std::move(text));
     }
     case list_box::InsertString:
       if (static_cast<LParam>(wParam) > count()) return list_box::Error;
-      return insert(static_cast<int>(static_cast<LParam>(wParam)), keepsTexts() ? textOf(lParam) : std::string(),
-                    keepsTexts() ? 0 : lParam);
+      return insert(static_cast<int>(static_cast<LParam>(wParam)), textOf(lParam));
     case list_box::DeleteString: return deleteItem(wParam);
     case list_box::ResetContent:
       if (ownerDrawn())
@@ -523,20 +508,18 @@ std::optional<LResult> ListBox::onControlMessage(MessageId message, WParam wPara
     case list_box::GetCurrentSelection: return selection_;
     case list_box::GetText:
       if (!valid(wParam)) return list_box::Error;
-      if (!keepsTexts()) {
-        if (lParam == 0) return list_box::Error;
-        std::memcpy(reinterpret_cast<void*>(lParam), &items_[wParam].data, sizeof(LParam));
-        return sizeof(LParam);
-      }
       return CopyText(items_[wParam].text, lParam);
     case list_box::GetTextLength:
       if (!valid(wParam)) return list_box::Error;
-      return keepsTexts() ? static_cast<LResult>(items_[wParam].text.size()) : static_cast<LResult>(sizeof(LParam));
+      return static_cast<LResult>(items_[wParam].text.size());
     case list_box::GetCount: return count();
     case list_box::SelectString:
     case list_box::FindString:
     case list_box::FindStringExact: {
-      const LResult found = findText(message, wParam, lParam);
+      const std::string wanted = textOf(lParam);
+      const LResult found = message == list_box::FindStringExact
+                                ? find(wParam, [&](const std::string& t) { return EqualsIgnoringCase(t, wanted); })
+                                : find(wParam, [&](const std::string& t) { return StartsWithIgnoringCase(t, wanted); });
       if (message == list_box::SelectString && found >= 0) select(static_cast<int>(found));
       return found;
     }

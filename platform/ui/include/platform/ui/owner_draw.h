@@ -14,14 +14,11 @@
 //     (StylePainter::PaintItemFocusRect). The context is as the control
 //     had it again afterwards.
 //   msg::DeleteItem   (wParam the id, lParam DeleteItemInfo*): an item
-//     goes (deleted, the contents reset, the control destroyed), so that
-//     the parent can free what its data stands for.
+//     goes (deleted, the contents reset, the control destroyed while its
+//     parent stays), so that the parent can free what its data stands for.
 //
-// Without HasStrings an owner-drawn control keeps no texts: what is added
-// is the item's data (lParam of AddString or InsertString), and the text
-// messages answer that value (GetText copies it, sizeof(LParam) bytes;
-// the find messages look for an item with that data). Such items are
-// kept in the order added, Sort or not.
+// The items keep their texts and data as any list's do (HasStrings or
+// not): the texts are the owner's to show or not.
 #pragma once
 
 #include "platform/ui/messages.h"
