@@ -232,6 +232,11 @@ TEST_F(Toolbars, ItSizesItselfOnItsParentsWidthAndTakesNoCaption) {
   EXPECT_EQ(WindowRectInParent(bar_).width(), 400);  // until it is asked
   send(tb::AutoSize);
   EXPECT_EQ(WindowRectInParent(bar_), (Rect{0, 0, 600, height}));
+  // Asked again on every paint of its parent, it changes nothing and asks
+  // for no paint.
+  UpdateWindow(parent_);
+  send(tb::AutoSize);
+  EXPECT_FALSE(TreeNeedsPainting(parent_));
   // Made with a border and a dialog frame, as the rating screen's is: the
   // frame without a caption around the same client area.
   DestroyWindow(bar_);
