@@ -49,6 +49,11 @@ using namespace toolbar;
 constexpr Tool kTools[] = {
     {command::Print, 'P', 0x000080, button_style::AutoSize, "Print Shipment"},
     {command::Export, 'E', 0x008080, button_style::AutoSize, "Export Shipment"},
+    {command::PriceSheet, '$', 0x006400, button_style::AutoSize, "PriceSheet"},
+    {command::Lading, 'B', 0x8B4513, button_style::AutoSize, "BOL"},
+    {command::Rules, 'L', 0x000080, button_style::AutoSize, "Rules"},
+    {command::Maintenance, 'M', 0x800000, button_style::AutoSize, "Maintenance of Data Modules"},
+    {command::Website, 'W', 0x008080, button_style::AutoSize, "Visit Our Website"},
     {command::Settings, 'S', 0x800080, button_style::AutoSize, "Settings"},
     {command::Discounts, 'D', 0x006400, button_style::Check | button_style::AutoSize, "Use Discounts"},
     {command::AutoClear, 'A', 0x800000, button_style::Check | button_style::AutoSize, "Auto Clear"},
@@ -57,9 +62,9 @@ constexpr Tool kTools[] = {
     {command::Calculator, 'C', 0x808000, button_style::AutoSize, "Calculator"},
     {command::Help, '?', 0x000080, button_style::AutoSize, "Contents"},
 };
-// The disabled list has images for the first six buttons only: Totals
-// falls back on the disabled look of its normal image.
-constexpr int kDisabledImages = 6;
+// The disabled list has images up to Rates only: Totals falls back on the
+// disabled look of its normal image.
+constexpr int kDisabledImages = 11;
 
 // The gallery's dialog: it draws its owner-drawn items, names its toolbar
 // buttons for their tips and keeps its bars along its edges.
@@ -153,11 +158,11 @@ void FillToolbar(WindowHandle dialog, Made& made) {
     const int image = AddImage(made.images, LetterTile(tool.letter, tool.tile));
     if (image < kDisabledImages) AddImage(made.disabledImages, LetterTile(tool.letter, 0xA0A0A0, 0xE0E0E0));
     buttons.push_back({image, tool.command, state::Enabled, tool.style});
-    if (tool.command == command::Export || tool.command == command::AutoClear)
+    if (tool.command == command::Export || tool.command == command::Website || tool.command == command::AutoClear)
       buttons.push_back({0, 0, state::Enabled, button_style::Separator});
+    // Discounts on: its image replaced, as a toggle does.
+    if (tool.command == command::Discounts) ReplaceImage(made.images, image, LetterTile('D', 0x32CD32));
   }
-  // Discounts on: its image replaced, as a toggle does.
-  ReplaceImage(made.images, 3, LetterTile('D', 0x32CD32));
   const WindowHandle bar = DialogItem(dialog, item::Toolbar);
   SendMessage(bar, AddButtons, buttons.size(), reinterpret_cast<LParam>(buttons.data()));
   SendMessage(bar, SetImageList, 0, HandleToParam(made.images));

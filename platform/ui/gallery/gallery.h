@@ -46,14 +46,21 @@ inline constexpr int Cancel = 2;
 inline constexpr int DisabledButton = 960;
 }  // namespace item
 
-// The toolbar's commands, in button order (separators after Export and
-// Auto Clear): Settings is shown pressed, Discounts is a checked check
-// button whose image was replaced after the list was made, Auto Clear an
-// unchecked one, Rates disabled with an image of the disabled list, Totals
-// disabled in the disabled look of its normal image, Calculator hidden.
+// The toolbar's commands, in button order (separators after Export,
+// Website and Auto Clear): Settings is shown pressed, Discounts is a
+// checked check button whose image was replaced after the list was made,
+// Auto Clear an unchecked one, Rates disabled with an image of the
+// disabled list, Totals disabled in the disabled look of its normal
+// image, Calculator hidden. The buttons whose states are worth seeing
+// stand right of where the Options menu drops.
 namespace command {
 inline constexpr int Print = 981;
 inline constexpr int Export = 982;
+inline constexpr int PriceSheet = 992;
+inline constexpr int Lading = 993;
+inline constexpr int Rules = 994;
+inline constexpr int Maintenance = 995;
+inline constexpr int Website = 996;
 inline constexpr int Settings = 983;
 inline constexpr int Discounts = 984;
 inline constexpr int AutoClear = 985;

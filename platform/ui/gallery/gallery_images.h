@@ -11,7 +11,7 @@ namespace platform::ui::gallery {
 // corner.
 Image SampleIcon();
 // A 16 by 16 toolbar image: a tile of the colour (0xRRGGBB) with rounded
-// corners and the letter (one of "ACDEPRST?") in the ink colour.
+// corners and the letter (one of "$ABCDELMPRSTW?") in the ink colour.
 Image LetterTile(char letter, std::uint32_t tile, std::uint32_t ink = 0xFFFFFF);
 
 }  // namespace platform::ui::gallery
