@@ -17,6 +17,9 @@
 #include "platform/ui/controls/edit.h"
 #include "platform/ui/controls/list_box.h"
 #include "platform/ui/controls/static_control.h"
+#include "platform/ui/controls/status_bar.h"
+#include "platform/ui/controls/tool_tip.h"
+#include "platform/ui/controls/toolbar.h"
 #include "platform/ui/dialog_template.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/keys.h"
@@ -112,6 +115,9 @@ TEST_F(StandardControls, EachAsksForItsColoursWithTheMessageItsDescriptorGives) 
       {button::kClassName, button::AutoCheckBox, msg::CtlColorStatic},
       {button::kClassName, button::GroupBox, msg::CtlColorStatic},
       {static_control::kClassName, static_control::Left, msg::CtlColorStatic},
+      {toolbar::kClassName, toolbar::Flat, msg::CtlColorStatic},
+      {status_bar::kClassName, 0, msg::CtlColorStatic},
+      {tool_tip::kClassName, 0, msg::CtlColorStatic},
       {testing::kRecorderClass, 0, msg::CtlColorStatic},  // a class without a descriptor
   };
   for (const Case& c : cases) {
@@ -140,6 +146,10 @@ TEST_F(StandardControls, AControlItsParentDestroysWhileItNotifiesStopsCleanly) {
     SendMessage(control, msg::LeftButtonUp, 0, PointToParam({3, 3}));
   };
   const auto focus = [](WindowHandle control) { SetFocus(control); };
+  const auto clickButton = [](WindowHandle control) {
+    SendMessage(control, msg::LeftButtonDown, 0, PointToParam({10, 10}));
+    SendMessage(control, msg::LeftButtonUp, 0, PointToParam({10, 10}));
+  };
   struct Case {
     const char* className;
     StyleBits style;
@@ -156,6 +166,7 @@ TEST_F(StandardControls, AControlItsParentDestroysWhileItNotifiesStopsCleanly) {
       {list_box::kClassName, list_box::Notify, list_box::SelectionChange, click},
       {combo_box::kClassName, combo_box::DropDownList, combo_box::SelectionChange, key(key::Down)},
       {combo_box::kClassName, combo_box::DropDown, combo_box::EditChange, character},
+      {toolbar::kClassName, toolbar::ToolTips, 0, clickButton},  // a check button's command
   };
   for (const Case& c : cases) {
     const WindowHandle control = create(parent, c.className, c.style);
@@ -164,6 +175,10 @@ TEST_F(StandardControls, AControlItsParentDestroysWhileItNotifiesStopsCleanly) {
     const bool combo = IsWindowOfClass(control, combo_box::kClassName);
     if (list || combo)
       SendMessage(control, list ? list_box::AddString : combo_box::AddString, 0, reinterpret_cast<LParam>("one"));
+    if (IsWindowOfClass(control, toolbar::kClassName)) {
+      const toolbar::Button button{0, 77, toolbar::state::Enabled, toolbar::button_style::Check};
+      SendMessage(control, toolbar::AddButtons, 1, reinterpret_cast<LParam>(&button));
+    }
     // Typing in a drop-down goes to its edit.
     const WindowHandle edit = combo ? ChildWithId(control, combo_box::kEditId) : nullptr;
     const WindowHandle target = edit ? edit : control;
