@@ -2,7 +2,10 @@
 // Auto Clear, the language switch, About, the licence text, help contents
 // and Exit with its close path.
 #include "dialogs/about_dialog.h"
+#if __has_include("platform/ui/controls/rich_text.h")
 #include "dialogs/license_text_dialog.h"
+#define QIV_HAS_RICH 1
+#endif
 #include "language/dialog_language.h"
 #include "language/help_requests.h"
 #include "language/show_message.h"
@@ -61,11 +64,21 @@ void RatingDialog::onAbout() {
 }
 
 void RatingDialog::onLicenseAgreement() {
+#ifdef QIV_HAS_RICH
   LicenseTextDialog licence(session(), handle());
   licence.doModal();
+#endif
 }
 
 void RatingDialog::onContents() { ShowHelpContents(session(), handle()); }
+
+LResult RatingDialog::onHelp(const HelpInfo& info) {
+  ShowHelpForId(session(), info.controlId, handle());
+  // Help asked for a menu item leaves the screen behind the help.
+  if (info.source == HelpInfo::Source::MenuItem && session().helpTopics.contextOf(info.controlId))
+    SetWindowPosition(handle(), InsertAtBottom, {}, position::NoMove | position::NoSize | position::NoActivate);
+  return 1;
+}
 
 void RatingDialog::onExitCommand() { SendMessage(handle(), msg::Close); }
 

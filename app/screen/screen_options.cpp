@@ -14,6 +14,7 @@
 #include "platform/ui/controls/static_control.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/gdi.h"
+#include "platform/ui/menu.h"
 #include "platform/ui/window.h"
 #include "screen/rating_dialog.h"
 #include "screen/toolbar_buttons.h"

@@ -7,6 +7,7 @@
 #include "platform/ui/controls/status_bar.h"
 #include "platform/ui/controls/tool_tip.h"
 #include "platform/ui/focus.h"
+#include "platform/ui/message_box.h"
 #include "platform/ui/window.h"
 #include "screen/rating_dialog.h"
 

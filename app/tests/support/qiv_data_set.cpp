@@ -81,7 +81,7 @@ QivDataSet::QivDataSet()
   write("LEVEL.LVL", "TESTBASE20240115\r\n");
   write("TESTBASE.DSP", "");
   // The flags that remove commands are 'N' unless a test says otherwise.
-  for (std::size_t at : {191u, 197u, 205u, 211u, 213u}) set_[at] = 'N';
+  for (std::size_t at : {174u, 191u, 197u, 205u, 211u, 213u}) set_[at] = 'N';
 }
 
 void QivDataSet::write(std::string_view name, std::string_view content) const {

@@ -60,13 +60,19 @@ bool ScreenDriver::waitForInput(std::optional<std::uint64_t> deadline) {
   if (active != lastActive_ && active != nullptr) seen_.push_back({WindowText(active), now()});
   lastActive_ = active;
   if (answerOpenBox()) return true;
-  const WindowHandle screen = ApplicationMainWindow();
-  if (!steps_.empty() && screen != nullptr && GetActiveWindow() == screen && IsWindowEnabled(screen) &&
-      !IsDialogEnded(screen)) {
-    auto step = std::move(steps_.front());
-    steps_.pop_front();
-    step(screen);
-    return true;
+  if (!steps_.empty()) {
+    const Scheduled& next = steps_.front();
+    const WindowHandle screen = ApplicationMainWindow();
+    const WindowHandle target = next.caption ? active : screen;
+    const bool ready = next.caption ? active != nullptr && WindowText(active) == *next.caption && !IsDialogEnded(active)
+                                    : screen != nullptr && active == screen && IsWindowEnabled(screen) &&
+                                          !IsDialogEnded(screen);
+    if (ready) {
+      Step step = std::move(steps_.front().step);
+      steps_.pop_front();
+      step(target);
+      return true;
+    }
   }
   return HeadlessBackend::waitForInput(deadline);
 }

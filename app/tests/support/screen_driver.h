@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <ostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,9 @@ struct ShownBox {
   unsigned icon = 0;     // message_box icon bits; 0 for the question dialog
   bool question = false; // the program's own Yes/No question (dialog 3143)
   friend bool operator==(const ShownBox&, const ShownBox&) = default;
+  friend std::ostream& operator<<(std::ostream& out, const ShownBox& box) {
+    return out << (box.question ? "question " : "box ") << '"' << box.caption << "\": \"" << box.text << "\" icon " << box.icon;
+  }
 };
 
 class ScreenDriver : public platform::ui::HeadlessBackend {
@@ -36,8 +41,11 @@ class ScreenDriver : public platform::ui::HeadlessBackend {
   // The answers to questions, in order (true: Yes); a question with no
   // answer left is answered Yes. Message boxes are answered with Enter.
   void answerQuestions(std::vector<bool> answers) { answers_.assign(answers.begin(), answers.end()); }
+  using Step = std::function<void(platform::ui::WindowHandle window)>;
   // A step to run on the ready screen (the main window active and enabled).
-  void onScreen(std::function<void(platform::ui::WindowHandle screen)> step) { steps_.push_back(std::move(step)); }
+  void onScreen(Step step) { steps_.push_back({std::nullopt, std::move(step)}); }
+  // A step to run once the active window has the caption.
+  void onWindow(std::string caption, Step step) { steps_.push_back({std::move(caption), std::move(step)}); }
   // Steps that close the screen: Cancel, or the Exit command.
   void cancelScreen();
   void exitScreen();
@@ -55,7 +63,11 @@ class ScreenDriver : public platform::ui::HeadlessBackend {
  private:
   bool answerOpenBox();
   std::deque<bool> answers_;
-  std::deque<std::function<void(platform::ui::WindowHandle)>> steps_;
+  struct Scheduled {
+    std::optional<std::string> caption;
+    Step step;
+  };
+  std::deque<Scheduled> steps_;
   std::vector<ShownBox> boxes_;
   std::vector<Seen> seen_;
   platform::ui::WindowHandle lastActive_ = nullptr;

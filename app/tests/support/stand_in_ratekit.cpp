@@ -296,7 +296,7 @@ STAND_IN_EXPORT int WriteMexicoDefFile(void* record) {
 }
 
 STAND_IN_EXPORT int WriteAccFile(void* record) { return Called(record, "WriteAccFile") ? 1 : 0; }
-STAND_IN_EXPORT int ReadCOZFile(void* record) {
+STAND_IN_EXPORT int ReadCOZFile(void*) {
   Record("ReadCOZFile");
   return 0;
 }
