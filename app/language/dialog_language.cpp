@@ -1,5 +1,7 @@
 #include "language/dialog_language.h"
 
+#include <unordered_set>
+
 #include "platform/ui/menu.h"
 #include "platform/ui/window.h"
 
@@ -28,8 +30,11 @@ void RelabelCommandItems(MenuHandle menuBar, int command, const std::string& tex
 void ApplyDialogLanguage(int dialogId, WindowHandle dialog, Language language, const LanguageTable& table,
                          WindowHandle mainWindow) {
   const MenuHandle menuBar = mainWindow != nullptr ? GetMenu(mainWindow) : nullptr;
+  std::unordered_set<int> applied;
   for (std::size_t i = 0; i < table.size(); ++i) {
     const int key = table.keyAt(i);
+    // The first text of a key is the one used everywhere.
+    if (!applied.insert(key).second) continue;
     const std::string& text = table.textAt(i, language);
     if (const WindowHandle child = ChildWithId(dialog, key)) {
       SetWindowText(child, text);

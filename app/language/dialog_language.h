@@ -1,5 +1,5 @@
 // Relabelling a dialog, and the main window's menu with it, in a language:
-// for each text of the table in file order (key k),
+// for the first text of each key of the table, in file order (key k),
 //   1. a child of the dialog with id k takes the text; next key;
 //   2. else k in 30..39: the main menu's top-level item at position k - 30
 //      takes it (its drop-down menu kept); next key;

@@ -74,7 +74,8 @@ class QivDataSet {
 // One run of the program on a data set, driven headless.
 class QivRun {
  public:
-  explicit QivRun(QivDataSet& data) : data_(data) {}
+  // rendering: fonts measured as the cairo backend draws them.
+  explicit QivRun(QivDataSet& data, bool rendering = false) : driver(rendering), data_(data) {}
   // Writes the data set's files and runs the program with its current
   // directory in WORK; the exit code.
   int run(std::string commandLine = "");

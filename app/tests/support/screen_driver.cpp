@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/ui/backend.h"
+#include "platform/ui/cairo/image_surface.h"
 #include "platform/ui/controls/static_control.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
@@ -31,7 +32,15 @@ std::vector<std::string>& StandInCalls() {
   return calls;
 }
 
-ScreenDriver::ScreenDriver() : previous_(InstallBackend(this)) {}
+ScreenDriver::ScreenDriver(bool rendering) : rendering_(rendering), previous_(InstallBackend(this)) {}
+
+FontMetrics ScreenDriver::measureFont(const FontSpec& spec) {
+  return rendering_ ? cairo::MeasureFontWithPango(spec) : HeadlessBackend::measureFont(spec);
+}
+
+int ScreenDriver::measureTextWidth(const FontSpec& spec, std::string_view text) {
+  return rendering_ ? cairo::MeasureTextWithPango(spec, text) : HeadlessBackend::measureTextWidth(spec, text);
+}
 
 ScreenDriver::~ScreenDriver() { InstallBackend(previous_); }
 
@@ -45,7 +54,8 @@ bool ScreenDriver::answerOpenBox() {
     return true;
   }
   if (DialogItem(active, kQuestionText) != nullptr && DialogItem(active, kQuestionYes) != nullptr) {
-    boxes_.push_back({WindowText(active), DialogItemText(active, kQuestionText), 0, true});
+    boxes_.push_back({WindowText(active), DialogItemText(active, kQuestionText), 0, true,
+                      DialogItemText(active, kQuestionYes), DialogItemText(active, kQuestionNo)});
     const bool yes = answers_.empty() ? true : answers_.front();
     if (!answers_.empty()) answers_.pop_front();
     SendMessage(active, msg::Command, CommandParam(yes ? kQuestionYes : kQuestionNo, 0),

@@ -23,20 +23,26 @@ struct ShownBox {
   std::string text;
   unsigned icon = 0;     // message_box icon bits; 0 for the question dialog
   bool question = false; // the program's own Yes/No question (dialog 3143)
+  std::string yes = {};  // the question's button labels
+  std::string no = {};
   friend bool operator==(const ShownBox&, const ShownBox&) = default;
   friend std::ostream& operator<<(std::ostream& out, const ShownBox& box) {
-    return out << (box.question ? "question " : "box ") << '"' << box.caption << "\": \"" << box.text << "\" icon " << box.icon;
+    return out << (box.question ? "question " : "box ") << '"' << box.caption << "\": \"" << box.text << "\" icon " << box.icon << ' ' << box.yes << '/' << box.no;
   }
 };
 
 class ScreenDriver : public platform::ui::HeadlessBackend {
  public:
-  ScreenDriver();
+  // Rendering: fonts measure as the cairo backend draws them (for images
+  // and layout checks), else the headless backend's fixed metrics.
+  explicit ScreenDriver(bool rendering = false);
   ~ScreenDriver() override;
   ScreenDriver(const ScreenDriver&) = delete;
   ScreenDriver& operator=(const ScreenDriver&) = delete;
 
   bool waitForInput(std::optional<std::uint64_t> deadline) override;
+  platform::ui::FontMetrics measureFont(const platform::ui::FontSpec& spec) override;
+  int measureTextWidth(const platform::ui::FontSpec& spec, std::string_view text) override;
 
   // The answers to questions, in order (true: Yes); a question with no
   // answer left is answered Yes. Message boxes are answered with Enter.
@@ -71,6 +77,7 @@ class ScreenDriver : public platform::ui::HeadlessBackend {
   std::vector<ShownBox> boxes_;
   std::vector<Seen> seen_;
   platform::ui::WindowHandle lastActive_ = nullptr;
+  bool rendering_;
   platform::ui::Backend* previous_;
 };
 
