@@ -85,7 +85,6 @@ bool RatingDialog::startUp() {
   if (!allocateContext()) return false;                  // 2
   loadResources();                                       // 3
   buildToolbar();                                        // 4-6
-  createStatusBar();
   if (!createFonts()) return false;                      // 7
   lineCount_ = 0;                                        // 8
   clearFlag_ = true;

@@ -56,7 +56,6 @@ std::vector<LanguageText> DefaultLanguageTexts() {
       {32787, "Contents", "Contenido"},
       {41000, "The origin's ZIP or postal code", "El c\xF3" "digo postal de origen"},
       {41002, "The destination's ZIP or postal code", "El c\xF3" "digo postal de destino"},
-      {40030, "Run the shipment", "Ejecutar el env\xEDo"},
       {72792, "Print the rated shipment", "Imprimir el env\xEDo tarifado"},
   };
 }
