@@ -14,6 +14,7 @@
 #include "shell/library_names.h"
 #include "shell/ratekit_bindings.h"
 #include "shell/screen_fonts.h"
+#include "shell/version_info.h"
 
 namespace qiv {
 namespace {
@@ -154,6 +155,29 @@ TEST(ScreenFonts, EightFontsForTheScreensDensityAndTheFirstFailureStops) {
   EXPECT_EQ(made, 5);
   EXPECT_TRUE(fonts.create(platform::ui::CreateFont));
   EXPECT_NE(fonts[ScreenFont::DraftCourier], nullptr);
+}
+
+TEST(VersionInfo, ProductNameAndVersionNumbersOfALibraryOrTheProgram) {
+  const platform::Module library = platform::Module::Load(std::string(QIV_STAND_IN_DIR) + "/STANDIN.DLL");
+  VersionText text;
+  EXPECT_EQ(ReadModuleVersion(library, text), (4u << 16) | 18u);
+  EXPECT_STREQ(text.data(), "Stand-in Rating Library");
+  EXPECT_STREQ(text.data() + 64, "4");
+  EXPECT_STREQ(text.data() + 67, "18");
+  EXPECT_EQ(text[70], 'b');
+  EXPECT_STREQ(text.data() + 72, "7");
+  EXPECT_EQ(ReadFileVersion(std::string(QIV_STAND_IN_DIR) + "/standin.dll", text), (4u << 16) | 18u);
+  EXPECT_EQ(QueryVersionInfo(platform::ModuleVersionBlock(library.nativeHandle()), "ProductVersion").fileVersion,
+            "4,18,2,7");
+
+  const platform::VersionBlock noRelease{"040904b0", "QIV", "2,0,0,1", "2,0,0,1"};
+  EXPECT_EQ(FormatVersionText(&noRelease, text), 2u << 16);
+  EXPECT_EQ(text[70], '\0');
+  const platform::VersionBlock threeNumbers{"040904b0", "QIV", "2,0,1", "2,0,1"};
+  EXPECT_EQ(FormatVersionText(&threeNumbers, text), 0u);
+  EXPECT_STREQ(text.data(), "QIV");
+  EXPECT_EQ(FormatVersionText(nullptr, text), 0u);
+  EXPECT_EQ(ReadFileVersion("/no/such/library.DLL", text), 0u);
 }
 
 }  // namespace

@@ -26,6 +26,7 @@
 
 #include "platform/kernel/file.h"
 #include "platform/kernel/replace_file.h"
+#include "platform/kernel/version_block.h"
 #include "ratekit/host_interface.h"
 #include "ratekit/rating_context.h"
 
@@ -312,6 +313,10 @@ STAND_IN_EXPORT int question(const char* text, const char* caption, int, void* o
   return Box(RATEKIT_BOX_QUESTION, text, caption, owner) == RATEKIT_ANSWER_NO ? 0 : 1;
 }
 STAND_IN_EXPORT const RatekitHost* RatekitHostInterface(void) { return &kHost; }
+STAND_IN_EXPORT const platform::VersionBlock* ModuleVersionBlock() {
+  static constexpr platform::VersionBlock kBlock{"040904b0", "Stand-in Rating Library", "4,18,2,7", "4,18,2,7"};
+  return &kBlock;
+}
 
 // The rest: recorded, answering as a closed data set would.
 #define STAND_IN_RECORDED(name, ...) \
