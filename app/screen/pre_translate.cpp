@@ -5,7 +5,11 @@
 // own keys; (6) Esc resets the entry. Other keys go to the focused window
 // as they are (no dialog navigation); everything else through the dialog
 // manager.
+#include "dialogs/list_items.h"
+#include "language/show_message.h"
 #include "platform/ui/accelerator.h"
+#include "platform/ui/controls/combo_box.h"
+#include "platform/ui/focus.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/keys.h"
 #include "platform/ui/window.h"
@@ -14,6 +18,10 @@
 namespace qiv {
 
 using namespace platform::ui;
+
+namespace {
+constexpr std::int32_t kInvalidOrigin = 101;
+}  // namespace
 
 bool RatingDialog::preTranslateMessage(Message& message) {
   if (accelerators_ != nullptr && TranslateAccelerator(handle(), accelerators_, message)) return true;  // 1
@@ -26,12 +34,35 @@ bool RatingDialog::preTranslateMessage(Message& message) {
     return true;
   }
   updateCommandStates();  // 4
+  if (originIsCombo_ && message.message == msg::KeyDown &&  // 5
+      (message.wParam == key::Tab || message.wParam == key::Enter) &&
+      ParentWindow(message.window) == item(screen_id::OriginCombo)) {
+    checkTypedOrigin();
+    return true;
+  }
   if (message.message == msg::KeyDown && message.wParam == key::Escape) {  // 6
     SendMessage(handle(), session().specialCharMessage, 27, 0);
     return true;
   }
   if (message.message >= msg::KeyDown && message.message <= msg::Char) return false;
   return Dialog::preTranslateMessage(message);
+}
+
+void RatingDialog::checkTypedOrigin() {
+  // The code typed in the origin list must be one of its codes.
+  const WindowHandle combo = item(screen_id::OriginCombo);
+  const std::string typed = WindowText(combo);
+  for (int i = 0; i < ComboCount(combo); ++i) {
+    if (ComboLine(combo, i) != typed) continue;
+    SendMessage(combo, combo_box::SetCurrentSelection, static_cast<WParam>(i));
+    SetDialogFocus(item(screen_id::DestinationField));
+    return;
+  }
+  RatingContext& context = *session().context;
+  context.view().setText(ratekit::shipment_point::Of(0, ratekit::shipment_point::kState), "  ");
+  context.setLastErrorCode(kInvalidOrigin);
+  ShowMessage(session(), handle(), MessageType::Warning);
+  SetFocus(combo);
 }
 
 void RatingDialog::updateCommandStates() {

@@ -134,6 +134,7 @@ class RatingDialog : public QivDialog {
 
   // The menu state the pre-translation keeps (pre_translate.cpp).
   void updateCommandStates();
+  void checkTypedOrigin();
   void closeAfterConfirming();
 
   // Shutdown (release.cpp).

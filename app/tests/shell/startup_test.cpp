@@ -8,7 +8,10 @@
 #include <vector>
 
 #include "platform/ui/controls/combo_box.h"
+#include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
+#include "platform/ui/input.h"
+#include "platform/ui/keys.h"
 #include "platform/ui/menu.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/window.h"
@@ -160,6 +163,36 @@ TEST(Startup, EachFailureShowsItsMessageAndEndsWithCodeTwo) {
     });
     EXPECT_EQ(std::vector<std::string>(first, calls.end()), c.release);
   }
+}
+
+TEST(Startup, FixedOriginPointsMakeTheOriginAListWhoseTypedCodeMustBeOneOfThem) {
+  QivDataSet data;
+  data.standIn = "origin 10001\norigin 60601\n";
+  data.texts->push_back({101, "Invalid Origin ZIP Code.", "C\xF3" "digo postal de origen no v\xE1lido."});
+  QivRun run(data);
+  run.driver.onScreen([](WindowHandle screen) {
+    EXPECT_EQ(DialogItem(screen, screen_id::OriginField), nullptr);
+    const WindowHandle combo = DialogItem(screen, screen_id::OriginCombo);
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(testing::SelectedComboText(screen, screen_id::OriginCombo), "10001 ");
+    SetWindowText(combo, "99999 ");
+    SetFocus(combo);
+    InjectKeyPress(key::Tab);
+  });
+  run.driver.onScreen([](WindowHandle screen) {
+    const WindowHandle combo = DialogItem(screen, screen_id::OriginCombo);
+    EXPECT_TRUE(IsDescendant(combo, GetFocus()) || GetFocus() == combo);
+    SetWindowText(combo, "60601 ");
+    InjectKeyPress(key::Enter);
+  });
+  run.driver.onScreen([](WindowHandle screen) {
+    EXPECT_EQ(testing::SelectedComboText(screen, screen_id::OriginCombo), "60601 ");
+    EXPECT_EQ(WindowId(GetFocus()), screen_id::DestinationField);
+  });
+  run.driver.cancelScreen();
+  EXPECT_EQ(run.run(), 0);
+  EXPECT_EQ(run.driver.boxes(),
+            (std::vector<ShownBox>{{"Warning", "Invalid Origin ZIP Code.", message_box::IconWarning}}));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 //   effective <name> <yyyymmdd>  an entry of the effective-tariff table
 //   bureau <count>               the count of bureau entries
 //   profile <name>               a profile (default: one, "Default")
+//   origin <code>                a fixed origin point (.COZ)
 // Built once whole and, with STAND_IN_OMIT, without one entry point. Built
 // as STANDENG and STANDGDE (STAND_IN_ROLE) it stands for the engine or the
 // service guide: then it only records that it is freed.
@@ -72,6 +73,7 @@ struct Script {
   std::vector<std::string> effective;  // 17-byte entries
   int bureaus = 0;
   std::vector<std::string> profiles;
+  std::vector<std::string> origins;
 };
 
 Script ReadScript(const Context& context) {
@@ -92,6 +94,10 @@ Script ReadScript(const Context& context) {
     }
     if (verb == "bureau") script.bureaus = std::stoi(a);
     if (verb == "profile") script.profiles.push_back(a);
+    if (verb == "origin") {
+      a.resize(6, ' ');
+      script.origins.push_back(a);
+    }
   }
   if (script.profiles.empty()) script.profiles.push_back("Default");
   return script;
@@ -297,9 +303,16 @@ STAND_IN_EXPORT int WriteMexicoDefFile(void* record) {
 }
 
 STAND_IN_EXPORT int WriteAccFile(void* record) { return Called(record, "WriteAccFile") ? 1 : 0; }
-STAND_IN_EXPORT int ReadCOZFile(void*) {
+STAND_IN_EXPORT int ReadCOZFile(void* record) {
   Record("ReadCOZFile");
-  return 0;
+  Context context(record);
+  const Script script = ReadScript(context);
+  if (script.origins.empty()) return 0;
+  std::vector<std::uint8_t> table;
+  for (const std::string& code : script.origins) table.insert(table.end(), code.begin(), code.end());
+  context.setInteger<std::uint32_t>(rc::kCozTable.offset, OwnBuffer(record, table));
+  context.setInteger<std::int32_t>(rc::kCozCount.offset, static_cast<std::int32_t>(script.origins.size()));
+  return 1;
 }
 
 STAND_IN_EXPORT int warning(const char* text, const char* caption, int, void* owner) {
