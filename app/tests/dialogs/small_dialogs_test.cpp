@@ -45,6 +45,13 @@ std::string ListLines(WindowHandle dialog, int id) {
   return all;
 }
 
+// A 37-byte city record.
+std::string City(std::string code, std::string name) {
+  code.resize(6, ' ');
+  name.resize(28, ' ');
+  return code + "JA" + name + " ";
+}
+
 constexpr const char* kThreeLevels = "SAMPLE0120240115\r\nSAMPLE0220230301\r\nSAMPLE0320221231\r\n";
 
 TEST(LevelOfRates, DeletingTheSecondOfThreeRewritesTheLevelFileThenRemovesOnlyItsFiles) {
@@ -129,15 +136,10 @@ TEST(Splash, ShownAtStartAndEndedAfterTwoVirtualSecondsOrLeftOutWhenItsFileIsBad
 
 TEST(CityFiles, MexicanPointsByRangeAndRecordNumberZipsByPrefix) {
   platform::testing::TempDirectory dir;
-  auto city = [](std::string code, std::string name) {
-    code.resize(6, ' ');
-    name.resize(28, ' ');
-    return code + "JA" + name + " ";
-  };
   // Ranges 0 and 2 hold 44100; range 1 does not; range 3 names a record past .CMX.
   dir.write("B.MXR", std::string("44000 44199 ") + "50000 50999 " + "44100 44100 " + "44100 44199 ");
-  dir.write("B.CMX", city("44000M", "GUADALAJARA") + city("50000M", "TOLUCA") + city("44100M", "ZAPOPAN"));
-  dir.write("B.CTU", city("10001", "NEW YORK") + city("10001", "MANHATTAN") + city("10002", "BROOKLYN"));
+  dir.write("B.CMX", City("44000M", "GUADALAJARA") + City("50000M", "TOLUCA") + City("44100M", "ZAPOPAN"));
+  dir.write("B.CTU", City("10001", "NEW YORK") + City("10001", "MANHATTAN") + City("10002", "BROOKLYN"));
   const std::string base = dir.withSeparator() + "B";
   EXPECT_EQ(MexicanPointCities(base, "44100M"), (std::vector<std::string>{"GUADALAJARA", "ZAPOPAN"}));
   EXPECT_EQ(MexicanPointCities(base, "90000M"), std::vector<std::string>{});
@@ -149,12 +151,7 @@ TEST(CityFiles, MexicanPointsByRangeAndRecordNumberZipsByPrefix) {
 TEST(CityList, OneCityAnswersAtOnceNoneGivesTheNoCityTextAndSeveralOpenTheList) {
   QivDataSet data;
   data.texts->push_back({15, "No city found", "Sin ciudad"});
-  auto city = [](std::string code, std::string name) {
-    code.resize(6, ' ');
-    name.resize(28, ' ');
-    return code + "JA" + name + " ";
-  };
-  data.write("TESTBASE.CTU", city("10001", "NEW YORK") + city("10001", "MANHATTAN") + city("20001", "WASHINGTON"));
+  data.write("TESTBASE.CTU", City("10001", "NEW YORK") + City("10001", "MANHATTAN") + City("20001", "WASHINGTON"));
   testing::ScreenDriver driver;
   TestSession test(data);
   struct Case {
