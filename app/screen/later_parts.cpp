@@ -89,7 +89,7 @@ void RatingDialog::createTabStopSentinel() {}
 void RatingDialog::attachLineFields() {}
 void RatingDialog::setRouteCountryMasks() {}
 void RatingDialog::applySelectedTariff() {}
-void RatingDialog::onProfileSelected() {}
+void RatingDialog::onProfileSelected() { showDiscountStatus(); }
 LResult RatingDialog::onSpecialChar(WParam) { return 0; }
 
 void RatingDialog::layoutResultStatics() {

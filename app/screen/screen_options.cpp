@@ -284,6 +284,7 @@ void RatingDialog::finishStartUp() {
   fillProfileCombo(session().context->shortAt(fields::kCurrentProfileIndex));
   onProfileSelected();
   setFocusToOrigin();
+  SendUpdateStatus(session());
   fillTariffList();
   applySelectedTariff();
 }

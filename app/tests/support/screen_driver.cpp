@@ -73,10 +73,10 @@ bool ScreenDriver::waitForInput(std::optional<std::uint64_t> deadline) {
   if (!steps_.empty()) {
     const Scheduled& next = steps_.front();
     const WindowHandle screen = ApplicationMainWindow();
-    const WindowHandle target = next.caption ? active : screen;
-    const bool ready = next.caption ? active != nullptr && WindowText(active) == *next.caption && !IsDialogEnded(active)
-                                    : screen != nullptr && active == screen && IsWindowEnabled(screen) &&
-                                          !IsDialogEnded(screen);
+    const WindowHandle target = next.ready ? active : screen;
+    const bool ready = next.ready ? active != nullptr && !IsDialogEnded(active) && next.ready(active)
+                                  : screen != nullptr && active == screen && IsWindowEnabled(screen) &&
+                                        !IsDialogEnded(screen);
     if (ready) {
       Step step = std::move(steps_.front().step);
       steps_.pop_front();
@@ -85,6 +85,14 @@ bool ScreenDriver::waitForInput(std::optional<std::uint64_t> deadline) {
     }
   }
   return HeadlessBackend::waitForInput(deadline);
+}
+
+void ScreenDriver::onWindow(std::string caption, Step step) {
+  steps_.push_back({[caption](WindowHandle active) { return WindowText(active) == caption; }, std::move(step)});
+}
+
+void ScreenDriver::onWindowWith(int childId, Step step) {
+  steps_.push_back({[childId](WindowHandle active) { return DialogItem(active, childId) != nullptr; }, std::move(step)});
 }
 
 void ScreenDriver::cancelScreen() {

@@ -49,9 +49,11 @@ class ScreenDriver : public platform::ui::HeadlessBackend {
   void answerQuestions(std::vector<bool> answers) { answers_.assign(answers.begin(), answers.end()); }
   using Step = std::function<void(platform::ui::WindowHandle window)>;
   // A step to run on the ready screen (the main window active and enabled).
-  void onScreen(Step step) { steps_.push_back({std::nullopt, std::move(step)}); }
+  void onScreen(Step step) { steps_.push_back({nullptr, std::move(step)}); }
   // A step to run once the active window has the caption.
-  void onWindow(std::string caption, Step step) { steps_.push_back({std::move(caption), std::move(step)}); }
+  void onWindow(std::string caption, Step step);
+  // A step to run once the active window has a child with the id.
+  void onWindowWith(int childId, Step step);
   // Steps that close the screen: Cancel, or the Exit command.
   void cancelScreen();
   void exitScreen();
@@ -70,7 +72,7 @@ class ScreenDriver : public platform::ui::HeadlessBackend {
   bool answerOpenBox();
   std::deque<bool> answers_;
   struct Scheduled {
-    std::optional<std::string> caption;
+    std::function<bool(platform::ui::WindowHandle active)> ready;  // null: the ready screen
     Step step;
   };
   std::deque<Scheduled> steps_;

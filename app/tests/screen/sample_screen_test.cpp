@@ -1,0 +1,119 @@
+// The program on a copy of the sample data set, with the libraries its
+// LIBNAME.FIL names: the screen ready on the first level, and Exit saving
+// the settings images, or reporting that it cannot and closing all the
+// same.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <map>
+#include <sstream>
+
+#include "dialogs/dialog_ids.h"
+#include "platform/desktop/recording_services.h"
+#include "platform/testing/temp_directory.h"
+#include "platform/ui/dialog.h"
+#include "platform/ui/window.h"
+#include "screen/screen_ids.h"
+#include "screen_driver.h"
+#include "screen_probe.h"
+#include "shell/qiv_program.h"
+
+namespace qiv {
+namespace {
+
+using namespace platform::ui;
+
+class SampleCopy {
+ public:
+  SampleCopy() {
+    std::filesystem::copy(QIV_DATA_DIR, dir_ / "ZQDATA", std::filesystem::copy_options::recursive);
+    std::filesystem::create_directories(dir_ / "RELEASE");
+    std::filesystem::create_directories(dir_ / "WORK");
+  }
+  std::filesystem::path work() const { return dir_ / "WORK"; }
+
+  // Runs the program driven by the driver (installed as the backend).
+  int run(testing::ScreenDriver&) {
+    QivEnvironment environment;
+    environment.programPath = (dir_ / "RELEASE" / "qiv").string();
+    environment.help = &help;
+    environment.opener = &opener;
+    environment.diagnostics = &diagnostics;
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(work());
+    const int code = RunQiv(environment);
+    std::filesystem::current_path(before);
+    return code;
+  }
+
+  platform::desktop::RecordingHelp help;
+  platform::desktop::RecordingOpener opener;
+  std::ostringstream diagnostics;
+
+ private:
+  platform::testing::TempDirectory dir_;
+};
+
+bool SampleSetIsComplete() {
+  for (const char* file : {"LIBNAME.FIL", "QIV32.LNG", "LEVEL.LVL"})
+    if (!std::filesystem::exists(std::filesystem::path(QIV_DATA_DIR) / file)) return false;
+  return true;
+}
+
+TEST(SampleScreen, OpensReadyOnTheSampleDataSetAndExitSavesItsSettings) {
+  if (!SampleSetIsComplete()) GTEST_SKIP() << "the sample data set has no screen files";
+  SampleCopy sample;
+  testing::ScreenDriver driver;
+  driver.onWindowWith(control_id::LevelList, [](WindowHandle level) {
+    SendMessage(level, msg::Command, CommandParam(control_id::LevelSelect, 0));
+  });
+  driver.onScreen([](WindowHandle screen) {
+    EXPECT_FALSE(WindowText(screen).empty());
+    EXPECT_EQ(testing::MenuTitles(screen).size(), 4u);
+    EXPECT_EQ(testing::SelectedComboText(screen, screen_id::ProfileCombo), "Default");
+    EXPECT_TRUE(testing::IsShown(screen, screen_id::TariffList) || testing::IsShown(screen, screen_id::SingleTariff));
+    EXPECT_FALSE(testing::StatusPane(screen, 0).empty());
+  });
+  driver.exitScreen();
+  EXPECT_EQ(sample.run(driver), 0) << sample.diagnostics.str();
+  ASSERT_EQ(driver.boxes().size(), 1u);  // the question, answered Yes
+  EXPECT_TRUE(driver.boxes()[0].question);
+  bool savedDef = false;
+  for (const auto& entry : std::filesystem::directory_iterator(sample.work()))
+    if (entry.path().extension() == ".DEF") savedDef = std::filesystem::file_size(entry.path()) == 346;
+  EXPECT_TRUE(savedDef);
+}
+
+TEST(SampleScreen, AReadOnlyCurrentDirectoryKeepsTheOldSettingsWhileClosingGoesOn) {
+  if (!SampleSetIsComplete()) GTEST_SKIP() << "the sample data set has no screen files";
+  SampleCopy sample;
+  testing::ScreenDriver first;
+  first.onWindowWith(control_id::LevelList, [](WindowHandle level) {
+    SendMessage(level, msg::Command, CommandParam(control_id::LevelSelect, 0));
+  });
+  first.exitScreen();
+  ASSERT_EQ(sample.run(first), 0);
+  std::map<std::string, std::string> saved;
+  for (const auto& entry : std::filesystem::directory_iterator(sample.work()))
+    saved[entry.path().filename().string()] = platform::testing::ReadFileText(entry.path());
+  ASSERT_FALSE(saved.empty());
+
+  testing::ScreenDriver second;
+  second.onWindowWith(control_id::LevelList, [](WindowHandle level) {
+    SendMessage(level, msg::Command, CommandParam(control_id::LevelSelect, 0));
+  });
+  second.exitScreen();
+  ::chmod(sample.work().c_str(), 0555);
+  const int code = sample.run(second);
+  ::chmod(sample.work().c_str(), 0755);
+  EXPECT_EQ(code, 0);
+  ASSERT_GE(second.boxes().size(), 2u);  // the question, then what could not be written
+  EXPECT_FALSE(second.boxes()[1].question);
+  for (const auto& [name, contents] : saved)
+    EXPECT_EQ(platform::testing::ReadFileText(sample.work() / name), contents) << name;
+}
+
+}  // namespace
+}  // namespace qiv
