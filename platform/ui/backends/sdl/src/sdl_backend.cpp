@@ -4,6 +4,7 @@
 #include <SDL2/SDL.h>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "key_map.h"
@@ -37,6 +38,15 @@ std::optional<MouseButton> ButtonOf(std::uint8_t button) {
 SdlBackend::SdlBackend() {
   if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     error_ = SDL_GetError();
+    return;
+  }
+  // Without a display SDL falls back on a driver that shows nothing; only a
+  // program that asks for it by name (SDL_VIDEODRIVER) takes that.
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (driver != nullptr && SDL_getenv("SDL_VIDEODRIVER") == nullptr &&
+      (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
+    error_ = std::string("SDL has only its ") + driver + " video driver";
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
     return;
   }
   ok_ = true;
