@@ -167,5 +167,16 @@ const FileKind& LaneTariffsFileKind();
 // The city files of a tariff (kinds/city_kinds.cpp).
 const FileKind& CityPointsFileKind();
 const FileKind& CityAddOnsFileKind();
+// The files of the rating screen (kinds/language_kind.cpp, library_names_kind.cpp,
+// about_kind.cpp, city_list_kinds.cpp, base_point_names_kind.cpp, mexico_image_kinds.cpp).
+const FileKind& LanguageFileKind();
+const FileKind& LibraryNamesFileKind();
+const FileKind& AboutFileKind();
+const FileKind& UsCitiesFileKind();
+const FileKind& CanadianCitiesFileKind();
+const FileKind& MexicanCitiesFileKind();
+const FileKind& BasePointNamesFileKind();
+const FileKind& MexicoDefaultsFileKind();
+const FileKind& MexicoSettingsFileKind();
 
 }  // namespace dataset

@@ -13,6 +13,9 @@ std::span<const FileKind* const> FileKinds() {
                                           &CityPointsFileKind(), &CityAddOnsFileKind(),
                                           &PointPairLanesFileKind(), &PointAdjustmentsFileKind(), &ZipSlotLanesFileKind(), &LanePairAdjustmentsFileKind(),
                                           &NoDiscountStatesFileKind(), &CanadianLanesFileKind(), &BaseCodesFileKind(), &LaneTariffsFileKind(),
+                                          &LanguageFileKind(), &LibraryNamesFileKind(), &AboutFileKind(), &UsCitiesFileKind(),
+                                          &CanadianCitiesFileKind(), &MexicanCitiesFileKind(), &BasePointNamesFileKind(),
+                                          &MexicoDefaultsFileKind(), &MexicoSettingsFileKind(),
                                           &LetteredFileKind()};
   return kinds;
 }
