@@ -38,7 +38,11 @@ void RatingDialog::showServiceLabels() {
   const int statics[] = {screen_id::OriginService, screen_id::DestinationService};
   for (int end = 0; end < 2; ++end) {
     const char letter = context.charAt(points[end].first);
-    if (letter == 'D')
+    // A route end not entered yet shows no service.
+    const bool entered = context.charAt(ratekit::shipment_point::Of(end, ratekit::shipment_point::kCode)) != '\0';
+    if (!entered)
+      context.setTerminatedText(points[end].second, "");
+    else if (letter == 'D')
       context.setTerminatedText(points[end].second, session().text(kDirectServiceText, 24));
     else if (letter == 'I' || letter == '\0' || letter == ' ')
       context.setTerminatedText(points[end].second, session().text(kIndirectServiceText, 24));

@@ -137,7 +137,9 @@ void QivDataSet::writeSettings() const {
 }
 
 int QivRun::run(std::string commandLine) {
-  if (data_.texts)
+  if (data_.languageFile)
+    data_.write("QIV32.LNG", *data_.languageFile);
+  else if (data_.texts)
     data_.write("QIV32.LNG", LanguageFile(*data_.texts));
   else
     data_.remove("QIV32.LNG");

@@ -60,6 +60,7 @@ class QivDataSet {
 
   // Written by each run; nothing (the file left out) when not set.
   std::optional<std::vector<LanguageText>> texts = DefaultLanguageTexts();
+  std::optional<std::string> languageFile;  // written as it stands in place of the texts' file
   std::optional<std::string> libraryNames = "YSTANDIN.STANDENG";
   std::string standIn;  // STANDIN.TXT
 
