@@ -246,4 +246,66 @@ void StylePainter::PaintCaption(DcHandle dc, const Rect& rect, std::string_view 
   DeleteFont(bold);
 }
 
+Rect StylePainter::PaintTab(DcHandle dc, const Rect& rect) {
+  if (rect.width() < 4 || rect.height() < 2) return rect;
+  const Rect face{rect.left + 1, rect.top + 1, rect.right - 2, rect.bottom};
+  FillSolidRect(dc, face, Sys(SystemColor::ButtonFace));
+  FillSolidRect(dc, {rect.left, rect.top + 2, rect.left + 1, rect.bottom}, Sys(SystemColor::ButtonHighlight));
+  Pixel(dc, rect.left + 1, rect.top + 1, Sys(SystemColor::ButtonHighlight));
+  FillSolidRect(dc, {rect.left + 2, rect.top, rect.right - 2, rect.top + 1}, Sys(SystemColor::ButtonHighlight));
+  Pixel(dc, rect.right - 2, rect.top + 1, Sys(SystemColor::DarkShadow));
+  FillSolidRect(dc, {rect.right - 1, rect.top + 2, rect.right, rect.bottom}, Sys(SystemColor::DarkShadow));
+  FillSolidRect(dc, {rect.right - 2, rect.top + 2, rect.right - 1, rect.bottom}, Sys(SystemColor::ButtonShadow));
+  return {rect.left + 2, rect.top + 2, rect.right - 2, rect.bottom};
+}
+
+Rect StylePainter::PaintTabPanel(DcHandle dc, const Rect& rect) {
+  const Rect inside = PaintEdge(dc, rect, Edge::Raised);
+  FillSolidRect(dc, inside, Sys(SystemColor::ButtonFace));
+  return inside;
+}
+
+void StylePainter::PaintCalendarTitle(DcHandle dc, const Rect& band, std::string_view title, const Rect& previous,
+                                      const Rect& next) {
+  FillSolidRect(dc, band, Sys(SystemColor::ActiveCaption));
+  PaintArrowButton(dc, previous, Arrow::Left, false, true);
+  PaintArrowButton(dc, next, Arrow::Right, false, true);
+  const FontSpec* selected = FontSpecOf(SelectedFont(dc));
+  FontSpec spec = selected ? *selected : *FontSpecOf(DefaultGuiFont());
+  spec.weight = 700;
+  const FontHandle bold = CreateFont(spec);
+  const FontHandle previousFont = SelectFont(dc, bold);
+  const BackgroundMode mode = SetBackgroundMode(dc, BackgroundMode::Transparent);
+  const ColorRef color = SetTextColor(dc, Sys(SystemColor::CaptionText));
+  Rect place{previous.right, band.top, next.left, band.bottom};
+  DrawText(dc, title, place, draw_text::SingleLine | draw_text::Center | draw_text::VerticalCenter | draw_text::NoPrefix);
+  SetTextColor(dc, color);
+  SetBackgroundMode(dc, mode);
+  SelectFont(dc, previousFont);
+  DeleteFont(bold);
+}
+
+void StylePainter::PaintCalendarDay(DcHandle dc, const Rect& rect, std::string_view number, CalendarDay look) {
+  const BackgroundMode mode = SetBackgroundMode(dc, BackgroundMode::Transparent);
+  SystemColor text = look.dim ? SystemColor::GrayText : SystemColor::WindowText;
+  if (look.selected) {
+    FillSolidRect(dc, rect, Sys(SystemColor::Highlight));
+    text = SystemColor::HighlightText;
+  }
+  const ColorRef color = SetTextColor(dc, Sys(text));
+  Rect place = rect;
+  DrawText(dc, number, place, draw_text::SingleLine | draw_text::Center | draw_text::VerticalCenter | draw_text::NoPrefix);
+  if (look.today) {
+    const BrushHandle mark = CreateSolidBrush(kTodayMark);
+    FrameRect(dc, rect, mark);
+    DeleteBrush(mark);
+  }
+  if (look.selected && look.focused) {
+    SetTextColor(dc, Sys(SystemColor::HighlightText));
+    PaintFocusRect(dc, rect.inflatedBy(-1, -1));
+  }
+  SetTextColor(dc, color);
+  SetBackgroundMode(dc, mode);
+}
+
 }  // namespace platform::ui

@@ -27,6 +27,9 @@ void InjectKeyDown(VirtualKey key);
 void InjectKeyUp(VirtualKey key);
 void InjectMouseMove(Point screenPoint);
 void InjectMouseButton(MouseButton button, bool down, Point screenPoint);
+// The wheel turned by delta (kWheelDelta a notch, positive away from the
+// user) with the cursor at the point: msg::MouseWheel to the focus.
+void InjectMouseWheel(Point screenPoint, int delta);
 
 // Conveniences built on the four above.
 namespace modifier {

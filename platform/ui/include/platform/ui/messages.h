@@ -87,6 +87,12 @@ inline constexpr MessageId MiddleButtonUp = 0x0208;
 inline constexpr MessageId MiddleButtonDoubleClick = 0x0209;
 inline constexpr MessageId MouseFirst = MouseMove;
 inline constexpr MessageId MouseLast = MiddleButtonDoubleClick;
+// The wheel turned: the high word of wParam is the signed distance,
+// kWheelDelta a notch (positive away from the user), the low word the
+// mouse_key bits; lParam the cursor in screen coordinates. It goes to
+// the window with the focus; a window that does not take it passes it to
+// its parent.
+inline constexpr MessageId MouseWheel = 0x020A;
 inline constexpr MessageId EnterMenuLoop = 0x0211;
 inline constexpr MessageId ExitMenuLoop = 0x0212;
 inline constexpr MessageId CaptureChanged = 0x0215;
@@ -104,6 +110,9 @@ inline constexpr MessageId LastRegistered = 0xFFFF;
 }  // namespace msg
 
 inline constexpr unsigned kHasDefaultId = 0x534B;
+
+// One notch of the mouse wheel (msg::MouseWheel).
+inline constexpr int kWheelDelta = 120;
 
 // Answers to msg::MouseActivate.
 namespace mouse_activate {
