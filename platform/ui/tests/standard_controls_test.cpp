@@ -14,12 +14,17 @@
 #include "platform/ui/control_descriptor.h"
 #include "platform/ui/controls/button.h"
 #include "platform/ui/controls/combo_box.h"
+#include "platform/ui/controls/date_picker.h"
 #include "platform/ui/controls/edit.h"
 #include "platform/ui/controls/list_box.h"
+#include "platform/ui/controls/month_calendar.h"
+#include "platform/ui/controls/rich_text.h"
 #include "platform/ui/controls/static_control.h"
+#include "platform/ui/controls/tab_control.h"
 #include "platform/ui/dialog_template.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/keys.h"
+#include "platform/ui/notify.h"
 #include "platform/ui/paint.h"
 #include "recording_window.h"
 
@@ -112,6 +117,11 @@ TEST_F(StandardControls, EachAsksForItsColoursWithTheMessageItsDescriptorGives) 
       {button::kClassName, button::AutoCheckBox, msg::CtlColorStatic},
       {button::kClassName, button::GroupBox, msg::CtlColorStatic},
       {static_control::kClassName, static_control::Left, msg::CtlColorStatic},
+      {date_picker::kClassName, 0, msg::CtlColorEdit},
+      {date_picker::kClassName, style::Disabled, msg::CtlColorStatic},
+      {month_calendar::kClassName, 0, msg::CtlColorStatic},
+      {rich_text::kClassName, 0, msg::CtlColorStatic},
+      {tab_control::kClassName, 0, msg::CtlColorStatic},
       {testing::kRecorderClass, 0, msg::CtlColorStatic},  // a class without a descriptor
   };
   for (const Case& c : cases) {
@@ -140,11 +150,22 @@ TEST_F(StandardControls, AControlItsParentDestroysWhileItNotifiesStopsCleanly) {
     SendMessage(control, msg::LeftButtonUp, 0, PointToParam({3, 3}));
   };
   const auto focus = [](WindowHandle control) { SetFocus(control); };
+  const auto keys = [](VirtualKey first, VirtualKey second) {
+    return [first, second](WindowHandle control) {
+      SendMessage(control, msg::KeyDown, first);
+      if (IsWindow(control)) SendMessage(control, msg::KeyDown, second);
+    };
+  };
+  const auto clickAt = [](Point point) {
+    return [point](WindowHandle control) { SendMessage(control, msg::LeftButtonDown, 0, PointToParam(point)); };
+  };
+  // Notices come as commands, or in msg::Notify.
   struct Case {
     const char* className;
     StyleBits style;
     unsigned code;
     std::function<void(WindowHandle)> act;
+    MessageId via = msg::Command;
   };
   const Case cases[] = {
       {button::kClassName, button::PushButton, button::Clicked, key(key::Space)},
@@ -156,6 +177,13 @@ TEST_F(StandardControls, AControlItsParentDestroysWhileItNotifiesStopsCleanly) {
       {list_box::kClassName, list_box::Notify, list_box::SelectionChange, click},
       {combo_box::kClassName, combo_box::DropDownList, combo_box::SelectionChange, key(key::Down)},
       {combo_box::kClassName, combo_box::DropDown, combo_box::EditChange, character},
+      {date_picker::kClassName, 0, notify_code::SetFocus, focus, msg::Notify},
+      {date_picker::kClassName, 0, date_picker::KeyDown, key(key::Up), msg::Notify},
+      {date_picker::kClassName, 0, date_picker::CloseUp, keys(key::F4, key::F4), msg::Notify},
+      {month_calendar::kClassName, 0, month_calendar::SelectionChange, key(key::Right), msg::Notify},
+      {month_calendar::kClassName, 0, month_calendar::Select, clickAt({15, 50}), msg::Notify},
+      {tab_control::kClassName, 0, tab_control::SelectionChanging, key(key::Right), msg::Notify},
+      {tab_control::kClassName, 0, tab_control::SelectionChange, key(key::Right), msg::Notify},
   };
   for (const Case& c : cases) {
     const WindowHandle control = create(parent, c.className, c.style);
@@ -164,17 +192,24 @@ TEST_F(StandardControls, AControlItsParentDestroysWhileItNotifiesStopsCleanly) {
     const bool combo = IsWindowOfClass(control, combo_box::kClassName);
     if (list || combo)
       SendMessage(control, list ? list_box::AddString : combo_box::AddString, 0, reinterpret_cast<LParam>("one"));
+    for (const char* text : {"one", "two"}) {
+      const tab_control::Item tab{text, 0};
+      if (IsWindowOfClass(control, tab_control::kClassName))
+        SendMessage(control, tab_control::InsertItem, 9, reinterpret_cast<LParam>(&tab));
+    }
     // Typing in a drop-down goes to its edit.
     const WindowHandle edit = combo ? ChildWithId(control, combo_box::kEditId) : nullptr;
     const WindowHandle target = edit ? edit : control;
     bool heard = false;
-    log().on("parent", msg::Command, [&](WindowHandle, WParam wParam, LParam) {
-      if (HighWord(wParam) == c.code && !heard) {
-        heard = true;
-        DestroyWindow(control);
-      }
-      return LResult{0};
-    });
+    for (MessageId via : {msg::Command, msg::Notify})
+      log().on("parent", via, [&, via](WindowHandle, WParam wParam, LParam lParam) {
+        const unsigned code = via == msg::Notify ? NotifyHeaderOf(lParam).code : HighWord(wParam);
+        if (via == c.via && code == c.code && !heard) {
+          heard = true;
+          DestroyWindow(control);
+        }
+        return LResult{0};
+      });
     c.act(target);
     EXPECT_TRUE(heard) << c.className << " " << c.code;
     EXPECT_FALSE(IsWindow(control)) << c.className << " " << c.code;

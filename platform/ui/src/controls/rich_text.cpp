@@ -199,9 +199,13 @@ int RichText::highestTop() const {
 void RichText::scrollTo(int top) {
   top_ = std::clamp(top, 0, highestTop());
   if (!ownsScrollBar_) return;
+  // The range reaches as far as the highest top line shows: whole lines
+  // may leave a gap below the last one.
+  const int page = ClientRect(window()).height();
   const int height = lines_.empty() ? 0 : lines_.back().top + lines_.back().height;
-  SetScrollRange(window(), ScrollBar::Vertical, 0, std::max(0, height - 1));
-  SetScrollPage(window(), ScrollBar::Vertical, ClientRect(window()).height());
+  const int reach = lines_.empty() ? 0 : std::max(height, lines_[static_cast<std::size_t>(highestTop())].top + page);
+  SetScrollRange(window(), ScrollBar::Vertical, 0, std::max(0, reach - 1));
+  SetScrollPage(window(), ScrollBar::Vertical, page);
   SetScrollPosition(window(), ScrollBar::Vertical, lines_.empty() ? 0 : lines_[static_cast<std::size_t>(top_)].top);
   invalidate();
 }

@@ -79,7 +79,10 @@ class RtfReader {
       }
     }
     // The paragraph mark ending the last paragraph opens no new one.
-    if (document_.size() > 1 && document_.back().runs.empty()) document_.pop_back();
+    if (document_.size() > 1 && document_.back().runs.empty())
+      document_.pop_back();
+    else
+      document_.back().end = state_.format;
     return std::move(document_);
   }
 
@@ -97,7 +100,9 @@ class RtfReader {
   }
 
   void paragraph() {
-    if (!state_.skipping) document_.emplace_back();
+    if (state_.skipping) return;
+    document_.back().end = state_.format;
+    document_.emplace_back();
   }
 
   void escape() {
@@ -194,9 +199,11 @@ RichTextDocument ReadRtf(std::string_view rtf) { return RtfReader(rtf).read(); }
 
 RichTextDocument ReadPlainText(std::string_view text, const CharacterFormat& format) {
   RichTextDocument document(1);
+  document.back().end = format;
   for (char c : text) {
     if (c == '\n') {
       document.emplace_back();
+      document.back().end = format;
       continue;
     }
     if (static_cast<unsigned char>(c) < 0x20 && c != '\t') continue;

@@ -35,6 +35,7 @@ struct TextRun {
 
 struct Paragraph {
   std::vector<TextRun> runs;
+  CharacterFormat end;  // the format at the paragraph's end (an empty paragraph is as high as it)
 };
 
 using RichTextDocument = std::vector<Paragraph>;

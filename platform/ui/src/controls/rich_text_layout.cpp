@@ -2,6 +2,7 @@
 #include "rich_text_layout.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "platform/ui/font.h"
 #include "platform/ui/metrics.h"
@@ -42,7 +43,7 @@ class LineBreaker {
       } else {
         std::size_t end = at;
         while (end < text.size() && text[end] != ' ' && text[end] != '\t' && text[end] != '\n') ++end;
-        word(text.substr(at, end - at), font);
+        word(std::string_view(text).substr(at, end - at), font);
         at = end;
       }
     }
@@ -56,24 +57,42 @@ class LineBreaker {
   }
 
  private:
-  void word(std::string text, FontHandle font) {
-    int width = MeasureTextWidth(font, text);
-    if (x_ + width > right_ && x_ > left_) endLine(true);
-    // A word wider than the whole line is broken where it must be.
-    while (x_ + width > right_ && text.size() > 1) {
+  // A word goes on the line, or on a new one; a word wider than a whole
+  // line is broken where it must be: on each line the longest part that
+  // fits, at least one character. A character is at least a pixel wide,
+  // so a word longer than the line's pixels is never measured whole.
+  void word(std::string_view text, FontHandle font) {
+    const std::size_t most = static_cast<std::size_t>(right_ - left_);
+    const auto fitsFrom = [&](int x, std::string_view part) {
+      return part.size() <= most && x + MeasureTextWidth(font, part) <= right_;
+    };
+    while (!text.empty()) {
+      if (fitsFrom(x_, text)) {
+        add(text, font);
+        return;
+      }
+      if (x_ > left_) {
+        endLine(true);
+        continue;
+      }
       std::size_t fits = 1;
-      while (fits + 1 < text.size() && x_ + MeasureTextWidth(font, text.substr(0, fits + 1)) <= right_) ++fits;
+      std::size_t over = std::min(text.size(), most + 1);
+      while (over - fits > 1) {
+        const std::size_t middle = fits + (over - fits) / 2;
+        if (fitsFrom(x_, text.substr(0, middle)))
+          fits = middle;
+        else
+          over = middle;
+      }
       add(text.substr(0, fits), font);
-      endLine(true);
-      text.erase(0, fits);
-      width = MeasureTextWidth(font, text);
+      text.remove_prefix(fits);
+      if (!text.empty()) endLine(true);
     }
-    add(text, font);
   }
 
-  void add(const std::string& text, FontHandle font) {
+  void add(std::string_view text, FontHandle font) {
     use(font);
-    line_.pieces.push_back({text, font, x_, 0});
+    line_.pieces.push_back({std::string(text), font, x_, 0});
     x_ += MeasureTextWidth(font, text);
   }
 
@@ -112,16 +131,11 @@ class LineBreaker {
 std::vector<TextLine> LayOutDocument(const RichTextDocument& document, int left, int right,
                                      const std::function<FontHandle(const CharacterFormat&)>& fontOf) {
   std::vector<TextLine> lines;
-  CharacterFormat last;
   int top = 0;
   for (const Paragraph& paragraph : document) {
     LineBreaker breaker(left, right);
-    for (const TextRun& run : paragraph.runs) {
-      breaker.run(run, fontOf(run.format));
-      last = run.format;
-    }
-    // An empty paragraph is as high as the format before it.
-    for (TextLine& line : breaker.finishParagraph(fontOf(last))) {
+    for (const TextRun& run : paragraph.runs) breaker.run(run, fontOf(run.format));
+    for (TextLine& line : breaker.finishParagraph(fontOf(paragraph.end))) {
       line.top = top;
       top += line.height;
       lines.push_back(std::move(line));

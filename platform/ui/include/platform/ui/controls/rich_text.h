@@ -36,7 +36,7 @@ struct Stream {
   std::function<std::ptrdiff_t(std::span<char> buffer)> read;
   bool failed = false;  // set when read failed
 };
-inline constexpr std::size_t kLongestStream = 8 * 1024 * 1024;
+inline constexpr std::size_t kLongestStream = 1024 * 1024;
 
 // Messages.
 inline constexpr MessageId SetBackgroundColor = 0x1443;  // wParam: non-zero for the window colour, else lParam: a ColorRef; the previous colour
