@@ -16,6 +16,7 @@
 #include "platform/ui/gdi.h"
 #include "platform/ui/image.h"
 #include "platform/ui/window.h"
+#include "sheet_controls.h"
 
 namespace platform::ui::gallery {
 
@@ -59,6 +60,7 @@ WindowHandle OpenGallery(WindowHandle owner) {
     return nullptr;
   }
   const WindowHandle dialog = fonts.object->handle();
+  OpenSheetControls(dialog);
   // The application's dialog font: bold 8-point, Swiss family, given to
   // every edit, static and button.
   fonts.dialog = CreateFont({"MS Sans Serif", FontHeightForPoints(8), 700, false, false, 0x21, 0});
@@ -94,6 +96,7 @@ WindowHandle OpenGallery(WindowHandle owner) {
 
 void CloseGallery(WindowHandle gallery) {
   DestroyWindow(gallery);
+  CloseSheetControls();
   Fonts& fonts = Made();
   fonts.object.reset();
   DeleteFont(fonts.dialog);

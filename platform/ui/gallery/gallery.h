@@ -1,7 +1,9 @@
 // The gallery: a dialog holding every control kind of the window model in
 // the states worth seeing (focused, checked, indeterminate, disabled,
-// selected, a password, a tabbed list), with the application's bold dialog
-// font and the other faces of the font mapping. A test fixture: the
+// selected, a password, a tabbed list, a date with its calendar, a
+// licence text, tabs with one under the mouse, a property sheet with
+// owner-drawn tabs), with the application's bold dialog font and the other
+// faces of the font mapping. A test fixture: the
 // painting tests and the gallery viewer open it.
 #pragma once
 
@@ -36,7 +38,23 @@ inline constexpr int Fallback = 958;
 inline constexpr int Ok = 1;
 inline constexpr int Cancel = 2;
 inline constexpr int DisabledButton = 960;
+inline constexpr int DateLabel = 969;
+inline constexpr int Date = 970;
+inline constexpr int DisabledDate = 971;
+inline constexpr int Calendar = 972;
+inline constexpr int Licence = 973;
+inline constexpr int Tabs = 974;
+inline constexpr int Sheet = 975;
 }  // namespace item
+
+// The sheet's pages (templates of their own) and the controls on them.
+inline constexpr int kRatesPage = 901;
+inline constexpr int kNotesPage = 902;
+namespace page_item {
+inline constexpr int Discount = 980;
+inline constexpr int Floor = 981;
+inline constexpr int Prompt = 982;
+}  // namespace page_item
 
 // The list's tab stops (quarters of the average character width) and one
 // of its lines.

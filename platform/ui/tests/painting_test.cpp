@@ -330,7 +330,7 @@ TEST_F(GalleryLayout, DialogUnitsBecomePixelsByTheDialogFont) {
   EXPECT_EQ(DialogBaseUnits(gallery_), (Size{6, 13}));
   EXPECT_EQ(WindowRectInParent(DialogItem(gallery_, gallery::item::NameLabel)), (Rect{11, 15, 71, 28}));
   EXPECT_EQ(WindowRectInParent(DialogItem(gallery_, gallery::item::Name)), (Rect{75, 11, 195, 31}));
-  EXPECT_EQ(ClientRect(gallery_), (Rect{0, 0, 420, 302}));
+  EXPECT_EQ(ClientRect(gallery_), (Rect{0, 0, 840, 325}));
   // The label's text at its corner, the mnemonic underlined under the N.
   RecordingSurface surface(sizeOfGallery());
   PaintWindowTree(gallery_, surface);

@@ -194,14 +194,14 @@ TEST_F(PropertySheets, ShareOneTabOrderWithTheDialogThroughTheCurrentPage) {
     std::vector<int> forward;  // from the name field, Tab after Tab
   };
   const Case cases[] = {
-      {"the first page", [] {}, {tabControl, 811, 812, 813, kSave, kCancel, kName}},
+      {"the first page", [] {}, {811, 812, 813, tabControl, kSave, kCancel, kName}},
       {"the second page", [this] { send(property_sheet::SetCurrentPage, 1); },
-       {tabControl, 821, 823, kSave, kCancel, kName}},
+       {821, 823, tabControl, kSave, kCancel, kName}},
       {"a page without a tab stop", [this] { send(property_sheet::SetCurrentPage, 2); },
        {tabControl, kSave, kCancel, kName}},
       {"the sheet hidden", [this] { ShowWindow(sheet_, ShowCommand::Hide); }, {kSave, kCancel, kName}},
       {"the sheet shown again", [this] { ShowWindow(sheet_, ShowCommand::Show); },
-       {tabControl, 811, 812, 813, kSave, kCancel, kName}},
+       {811, 812, 813, tabControl, kSave, kCancel, kName}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -166,9 +166,9 @@ WindowHandle PropertySheet::pageWindow(int index) {
   if (!alive() || made == nullptr) return nullptr;
   pages_[static_cast<std::size_t>(index)].window = made;
   MoveWindow(made, displayArea());
-  // Behind the tab control and the pages made before it, for the tab
-  // order.
-  SetWindowPosition(made, InsertAtBottom, {}, position::NoMove | position::NoSize | position::NoActivate);
+  // In front of the tab control, which would paint over it: the page's
+  // controls come before the tab control in the tab order.
+  SetWindowPosition(made, InsertAtTop, {}, position::NoMove | position::NoSize | position::NoActivate);
   EnableWindow(made, true);
   return made;
 }

@@ -90,7 +90,7 @@ class TabControl final : public Control {
 
 int TabControl::rowHeight() const {
   if (itemSize_.height > 0) return itemSize_.height;
-  return MeasureFont(font() ? font() : DefaultGuiFont()).height + 6;
+  return MeasureFont(font() ? font() : DefaultGuiFont()).height + 8;
 }
 
 int TabControl::tabWidth(int index) const {
@@ -295,7 +295,7 @@ void TabControl::paint(const ControlPaint& paint) {
                    (hot ? owner_draw::HotLight : 0) | (paint.enabled ? 0 : owner_draw::Disabled);
       info.window = window();
       info.dc = paint.dc;
-      info.rect = inside;
+      info.rect = rect;
       info.itemData = items_[static_cast<std::size_t>(i)].data;
       SaveDC(paint.dc);
       drawn = SendMessage(ParentWindow(window()), msg::DrawItem, static_cast<WParam>(info.controlId),

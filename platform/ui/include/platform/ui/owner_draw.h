@@ -29,7 +29,7 @@ struct DrawItemInfo {
   unsigned state = 0;
   WindowHandle window = nullptr;
   DcHandle dc = nullptr;
-  Rect rect;           // the item, in the control's client coordinates
+  Rect rect;           // the item (a tab: as drawn, its edges included), in the control's client coordinates
   LParam itemData = 0; // the value the program gave the item
 };
 

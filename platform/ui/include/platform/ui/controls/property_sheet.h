@@ -9,10 +9,10 @@
 // share the dialog's tab order), the object given attached from its first
 // message; its initialisation does not move the focus. The sheet is as
 // large as its largest page needs and is itself a control parent: the tab
-// order runs from the dialog's controls before the sheet to its tab
-// control, through the current page's controls, and on to the dialog's
-// controls after it. Hidden pages are left out, and a hidden sheet with
-// all of them.
+// order runs from the dialog's controls before the sheet through the
+// current page's controls (the pages lie in front of the tab control) to
+// the tab control, and on to the dialog's controls after the sheet.
+// Hidden pages are left out, and a hidden sheet with all of them.
 //
 // Changing pages (a click on a tab, Left and Right on the tab control,
 // Ctrl+Tab and Ctrl+Shift+Tab anywhere in the sheet, SetCurrentPage): the
