@@ -6,7 +6,9 @@
 //                                       queue, checks that the focus moves
 //                                       along the tab order, that Ctrl+C
 //                                       copies to the clipboard and that a
-//                                       click checks a check box, takes a
+//                                       click checks a check box and a click
+//                                       on a property sheet's tab switches
+//                                       its page, takes a
 //                                       screenshot from the X server with
 //                                       xwd and checks the gallery's caption
 //                                       colour in it. Exit code 0 when all
@@ -24,6 +26,8 @@
 #include "platform/ui/clipboard.h"
 #include "platform/ui/color.h"
 #include "platform/ui/controls/button.h"
+#include "platform/ui/controls/property_sheet.h"
+#include "platform/ui/controls/tab_control.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/keys.h"
@@ -109,6 +113,23 @@ int Fail(const char* what) {
   return 1;
 }
 
+// A click on the sheet's second tab, through SDL's event queue, shows its
+// second page.
+int CheckSheetTabClick(sdl::SdlBackend& backend, WindowHandle gallery) {
+  const WindowHandle sheet = DialogItem(gallery, gallery::item::Sheet);
+  const auto tabs = reinterpret_cast<WindowHandle>(SendMessage(sheet, property_sheet::GetTabControl));
+  if (tabs == nullptr || SendMessage(sheet, property_sheet::GetCurrentPage) != 0)
+    return Fail("the sheet is missing or not on its first page");
+  Rect tab;
+  SendMessage(tabs, tab_control::GetItemRect, 1, reinterpret_cast<LParam>(&tab));
+  backend.queueClick(gallery, ClientToScreen(tabs, {tab.left + tab.width() / 2, tab.top + tab.height() / 2}));
+  Settle(backend, 3);
+  const auto page = reinterpret_cast<WindowHandle>(SendMessage(sheet, property_sheet::GetPageWindow, 1));
+  if (SendMessage(sheet, property_sheet::GetCurrentPage) != 1 || page == nullptr || !IsWindowVisible(page))
+    return Fail("a click on the sheet's second tab did not show its page");
+  return 0;
+}
+
 int Check(sdl::SdlBackend& backend, WindowHandle gallery, const std::string& shot) {
   Settle(backend, 10);
   if (!backend.isShown(gallery)) return Fail("the gallery has no window");
@@ -142,6 +163,7 @@ int Check(sdl::SdlBackend& backend, WindowHandle gallery, const std::string& sho
   Settle(backend, 3);
   if (DialogButtonCheck(gallery, gallery::item::Unchecked) != button::Checked)
     return Fail("a click did not check the check box");
+  if (const int failed = CheckSheetTabClick(backend, gallery)) return failed;
   Settle(backend, 10);
   if (!RunXwd(shot)) return Fail("xwd could not take the screenshot");
   std::ifstream in(shot, std::ios::binary);
@@ -153,7 +175,7 @@ int Check(sdl::SdlBackend& backend, WindowHandle gallery, const std::string& sho
     std::fprintf(stderr, "gallery check: the caption on the screen is %06X\n", static_cast<unsigned>(*caption));
     return 1;
   }
-  std::printf("gallery check: focus moved by Tab and Shift+Tab, Ctrl+C copied, a click checked a box; screenshot %s shows the gallery\n", shot.c_str());
+  std::printf("gallery check: focus moved by Tab and Shift+Tab, Ctrl+C copied, a click checked a box, a click on a tab switched the page; screenshot %s shows the gallery\n", shot.c_str());
   return 0;
 }
 
