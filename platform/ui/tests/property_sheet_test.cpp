@@ -235,6 +235,23 @@ TEST_F(PropertySheets, MoveTheFocusIntoTheNewPageWhenItWasInTheOldOne) {
   EXPECT_EQ(GetFocus(), tabs());
 }
 
+// The tab control, painted again on its own (a change of tab or of the
+// focus), draws nothing over the page in its panel.
+TEST_F(PropertySheets, KeepTheirPageWhenTheTabControlIsPaintedAlone) {
+  SetFocus(tabs());
+  RecordingSurface surface({600, 500});
+  PaintWindowTree(tabs(), surface);
+  const Rect dialog = WindowRect(dialog_.handle());
+  const Rect page = WindowRect(this->page(0)).offsetBy(-dialog.left, -dialog.top);
+  int fills = 0;
+  for (const DrawCall& call : surface.calls()) {
+    if (call.kind != DrawCall::Kind::Fill) continue;
+    ++fills;
+    EXPECT_TRUE(call.rect.intersectedWith(page).isEmpty()) << call.rect.left << "," << call.rect.top;
+  }
+  EXPECT_GT(fills, 10);
+}
+
 // The sheet's object draws the owner-drawn tabs, as the settings dialog's
 // sheet does.
 class TabDrawer : public Window {

@@ -261,9 +261,12 @@ std::optional<LResult> TabControl::onControlMessage(MessageId message, WParam wP
   }
 }
 
+// The row of tabs over the panel's edge. The panel's inside is not
+// painted: what lies there (the parent's background, a property sheet's
+// page in front of the control) stays as it is.
 void TabControl::paint(const ControlPaint& paint) {
-  FillRect(paint.dc, paint.client, paint.background);
   const int panelTop = kTabLift + rowHeight();
+  FillRect(paint.dc, {paint.client.left, paint.client.top, paint.client.right, panelTop}, paint.background);
   StylePainter::PaintTabPanel(paint.dc, {paint.client.left, panelTop, paint.client.right, paint.client.bottom});
   const bool focused = GetFocus() == window();
   const bool ownerDrawn = (style() & tab_control::OwnerDrawFixed) != 0;

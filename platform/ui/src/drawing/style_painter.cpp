@@ -259,11 +259,7 @@ Rect StylePainter::PaintTab(DcHandle dc, const Rect& rect) {
   return {rect.left + 2, rect.top + 2, rect.right - 2, rect.bottom};
 }
 
-Rect StylePainter::PaintTabPanel(DcHandle dc, const Rect& rect) {
-  const Rect inside = PaintEdge(dc, rect, Edge::Raised);
-  FillSolidRect(dc, inside, Sys(SystemColor::ButtonFace));
-  return inside;
-}
+Rect StylePainter::PaintTabPanel(DcHandle dc, const Rect& rect) { return PaintEdge(dc, rect, Edge::Raised); }
 
 void StylePainter::PaintCalendarTitle(DcHandle dc, const Rect& band, std::string_view title, const Rect& previous,
                                       const Rect& next) {

@@ -66,7 +66,8 @@ class StylePainter {
   // filled, open at the bottom (a selected tab is drawn reaching over the
   // panel's top edge, so that it joins the panel). Returns the inside.
   static Rect PaintTab(DcHandle dc, const Rect& rect);
-  // The panel under a tab row: a raised edge around the face. Returns the
+  // The panel under a tab row: a raised edge. The inside is left as it
+  // is (the parent's background, or the page shown there). Returns the
   // inside.
   static Rect PaintTabPanel(DcHandle dc, const Rect& rect);
   // The title band of a month calendar: the active caption colour, the

@@ -1,5 +1,6 @@
 // The "TabControl" class: a row of tabs over a panel. One tab is selected;
-// what the panel shows is the program's (a property sheet's pages).
+// what the panel shows is the program's (a property sheet's pages): the
+// control draws the panel's edge and leaves its inside alone.
 //
 // The user selects a tab by a click, by Left and Right while the control
 // has the focus (no wrap), and by Ctrl+Tab and Ctrl+Shift+Tab (wrapping).
