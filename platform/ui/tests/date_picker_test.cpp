@@ -205,6 +205,23 @@ TEST_F(DatePickers, DropACalendarThatKeysAndClicksCloseWithTheCloseUpNotice) {
   }
 }
 
+TEST_F(DatePickers, SelectTheFieldClickedOn) {
+  setFormat("MM'/'dd'/'yyy");
+  // The text starts 4 pixels in; 6-pixel characters: "03" "/" "05" "/" "2026".
+  struct Case {
+    int x;
+    CalendarDate afterUp;
+  };
+  const Case cases[] = {{8, {2026, 4, 5}}, {28, {2026, 3, 6}}, {50, {2027, 3, 5}}, {20, {2027, 3, 5}}};
+  for (const Case& c : cases) {
+    setDate(kToday);
+    InjectClick(picker(), {c.x, ClientRect(picker()).height() / 2});
+    run();
+    press(key::Up);
+    EXPECT_EQ(date(), c.afterUp) << c.x;  // a click on a separator keeps the field (the year)
+  }
+}
+
 TEST_F(DatePickers, TellTheirParentOfFocusAndKeys) {
   std::vector<date_picker::KeyDownNotice> keys;
   std::vector<std::string> fields;

@@ -18,6 +18,7 @@
 #include "platform/ui/controls/edit.h"
 #include "platform/ui/controls/list_box.h"
 #include "platform/ui/controls/month_calendar.h"
+#include "platform/ui/controls/property_sheet.h"
 #include "platform/ui/controls/rich_text.h"
 #include "platform/ui/controls/static_control.h"
 #include "platform/ui/controls/tab_control.h"
@@ -56,7 +57,8 @@ TEST(BuiltInControls, EachIsRegisteredFromItsDescriptor) {
     EXPECT_EQ(FindBuiltInControl(upper), control);
   }
   for (const char* name : {button::kClassName, combo_box::kClassName, edit::kClassName, list_box::kClassName,
-                           static_control::kClassName})
+                           static_control::kClassName, date_picker::kClassName, month_calendar::kClassName,
+                           rich_text::kClassName, tab_control::kClassName, property_sheet::kClassName})
     EXPECT_NE(FindBuiltInControl(name), nullptr) << name;
   EXPECT_EQ(FindBuiltInControl("Rowpane"), nullptr);
   EXPECT_EQ(FindBuiltInControl(""), nullptr);
