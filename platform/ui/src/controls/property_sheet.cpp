@@ -166,8 +166,8 @@ WindowHandle PropertySheet::pageWindow(int index) {
   if (!alive() || made == nullptr) return nullptr;
   pages_[static_cast<std::size_t>(index)].window = made;
   MoveWindow(made, displayArea());
-  // In front of the tab control, which would paint over it: the page's
-  // controls come before the tab control in the tab order.
+  // In front of the tab control, so that it paints after the panel around
+  // it; its controls come before the tab control in the tab order.
   SetWindowPosition(made, InsertAtTop, {}, position::NoMove | position::NoSize | position::NoActivate);
   EnableWindow(made, true);
   return made;

@@ -70,7 +70,9 @@ class RichText final : public Control {
   }
 
  private:
-  FontHandle baseFont() const { return font() ? font() : DefaultGuiFont(); }
+  // The view's font, or the default one when it has none (or the program
+  // deleted the one it gave).
+  FontHandle baseFont() const { return FontSpecOf(font()) ? font() : DefaultGuiFont(); }
   FontHandle fontFor(const CharacterFormat& format);
   void forgetFonts();
   // The size of the view's font, for plain text.
