@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "effective/current_tariff.h"
-#include "effective/effective_entry.h"
+#include "vorn32/effective_entry.h"
 #include "effective/effective_record.h"
 #include "logs/binary_log.h"
 #include "platform/kernel/file.h"

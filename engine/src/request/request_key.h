@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "effective/current_tariff.h"
-#include "request/shipment_record.h"
+#include "vorn32/shipment_record.h"
 #include "work/shipment_work.h"
 
 namespace vorn {

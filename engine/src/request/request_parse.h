@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-#include "request/shipment_record.h"
+#include "vorn32/shipment_record.h"
 #include "work/shipment_work.h"
 
 namespace vorn {

@@ -1,5 +1,5 @@
-// Filling the gallery's date pickers, month calendar, licence text, tab
-// control and property sheet.
+// The gallery's second dialog: its date pickers, month calendar, licence
+// text, tab control and property sheet.
 #include "sheet_controls.h"
 
 #include <algorithm>
@@ -14,6 +14,7 @@
 #include "platform/ui/controls/rich_text.h"
 #include "platform/ui/controls/tab_control.h"
 #include "platform/ui/dialog.h"
+#include "platform/ui/dialog_object.h"
 #include "platform/ui/gdi.h"
 #include "platform/ui/owner_draw.h"
 #include "platform/ui/window_object.h"
@@ -46,14 +47,15 @@ class SheetTabs : public Window {
     if (message.message != msg::DrawItem) return Window::windowProcedure(message);
     const auto& info = *reinterpret_cast<const DrawItemInfo*>(message.lParam);
     tab_control::Item tab;
-    SendMessage(info.window, tab_control::GetItem, static_cast<WParam>(info.item), reinterpret_cast<LParam>(&tab));
-    SetTextColor(info.dc, (info.state & owner_draw::HotLight) ? 0xFF0000 : 0x8A4225);
+    SendMessage(info.control, tab_control::GetItem, static_cast<WParam>(info.itemId), reinterpret_cast<LParam>(&tab));
+    SetTextColor(info.dc, (info.state & owner_draw_state::HotLight) ? 0xFF0000 : 0x8A4225);
     TextOut(info.dc, info.rect.left + 5, info.rect.top + 5, tab.text);
     return 1;
   }
 };
 
 struct Made {
+  std::unique_ptr<Dialog> object;  // the class-library dialog: its pre-translation navigates
   std::unique_ptr<SheetTabs> sheetTabs;
 };
 
@@ -62,16 +64,16 @@ Made& TheMade() {
   return made;
 }
 
-void FillDates(WindowHandle gallery) {
+void FillDates(WindowHandle dialog) {
   for (int id : {item::Date, item::DisabledDate}) {
-    SendDialogItemMessage(gallery, id, date_picker::SetFormat, 0, reinterpret_cast<LParam>("MM'/'dd'/'yyy"));
-    SendDialogItemMessage(gallery, id, date_picker::SetDate, 0, reinterpret_cast<LParam>(&kShownDate));
+    SendDialogItemMessage(dialog, id, date_picker::SetFormat, 0, reinterpret_cast<LParam>("MM'/'dd'/'yyy"));
+    SendDialogItemMessage(dialog, id, date_picker::SetDate, 0, reinterpret_cast<LParam>(&kShownDate));
   }
   const CalendarDate later = AddDays(kShownDate, 15);
-  SendDialogItemMessage(gallery, item::Calendar, month_calendar::SetSelection, 0, reinterpret_cast<LParam>(&later));
+  SendDialogItemMessage(dialog, item::Calendar, month_calendar::SetSelection, 0, reinterpret_cast<LParam>(&later));
 }
 
-void FillLicence(WindowHandle gallery) {
+void FillLicence(WindowHandle dialog) {
   std::size_t at = 0;
   rich_text::Stream stream{[&at](std::span<char> buffer) {
                              const std::size_t count = std::min(buffer.size(), kLicenceRtf.size() - at);
@@ -80,26 +82,26 @@ void FillLicence(WindowHandle gallery) {
                              return static_cast<std::ptrdiff_t>(count);
                            },
                            false};
-  SendDialogItemMessage(gallery, item::Licence, rich_text::StreamIn, rich_text::FormatRtf,
+  SendDialogItemMessage(dialog, item::Licence, rich_text::StreamIn, rich_text::FormatRtf,
                         reinterpret_cast<LParam>(&stream));
 }
 
-void FillTabs(WindowHandle gallery) {
+void FillTabs(WindowHandle dialog) {
   for (const char* text : {"Rates", "Charges", "Notes"}) {
     const tab_control::Item tab{text, 0};
-    SendDialogItemMessage(gallery, item::Tabs, tab_control::InsertItem, 9, reinterpret_cast<LParam>(&tab));
+    SendDialogItemMessage(dialog, item::Tabs, tab_control::InsertItem, 9, reinterpret_cast<LParam>(&tab));
   }
-  SendDialogItemMessage(gallery, item::Tabs, tab_control::SetCurrentSelection, 1);
+  SendDialogItemMessage(dialog, item::Tabs, tab_control::SetCurrentSelection, 1);
 }
 
 // The sheet with owner-drawn, hot-tracking tabs, its second tab under the
 // mouse.
-void MakeSheet(WindowHandle gallery) {
+void MakeSheet(WindowHandle dialog) {
   property_sheet::Sheet sheet;
-  sheet.parent = gallery;
+  sheet.parent = dialog;
   sheet.id = item::Sheet;
   sheet.caption = "Profile";
-  const Rect place = MapDialogRect(gallery, {407, 130, 407, 130});
+  const Rect place = MapDialogRect(dialog, {132, 130, 132, 130});
   sheet.position = {place.left, place.top};
   sheet.tabStyle = tab_control::OwnerDrawFixed | tab_control::HotTrack;
   property_sheet::Page rates;
@@ -119,13 +121,21 @@ void MakeSheet(WindowHandle gallery) {
 
 }  // namespace
 
-void OpenSheetControls(WindowHandle gallery) {
-  FillDates(gallery);
-  FillLicence(gallery);
-  FillTabs(gallery);
-  MakeSheet(gallery);
+WindowHandle OpenSecondDialog(WindowHandle gallery) {
+  Made& made = TheMade();
+  made.object = std::make_unique<Dialog>(kSecondDialogId, gallery);
+  if (!made.object->createModeless()) {
+    made.object.reset();
+    return nullptr;
+  }
+  const WindowHandle dialog = made.object->handle();
+  FillDates(dialog);
+  FillLicence(dialog);
+  FillTabs(dialog);
+  MakeSheet(dialog);
+  return dialog;
 }
 
-void CloseSheetControls() { TheMade().sheetTabs.reset(); }
+void CloseSecondDialog() { TheMade() = Made{}; }
 
 }  // namespace platform::ui::gallery

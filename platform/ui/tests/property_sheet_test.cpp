@@ -273,7 +273,7 @@ TEST_F(PropertySheets, LeaveOwnerDrawnTabsToTheSheet) {
   RecordingSurface surface({500, 400});
   PaintWindowTree(sheet_, surface);
   ASSERT_EQ(drawer.asked.size(), 3u);
-  EXPECT_EQ(drawer.asked.back().item, 0);
+  EXPECT_EQ(drawer.asked.back().itemId, 0);
   EXPECT_EQ(drawer.asked.back().controlId, property_sheet::kTabControlId);
   drawer.detach();
 }

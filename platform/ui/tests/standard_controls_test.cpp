@@ -21,7 +21,10 @@
 #include "platform/ui/controls/property_sheet.h"
 #include "platform/ui/controls/rich_text.h"
 #include "platform/ui/controls/static_control.h"
+#include "platform/ui/controls/status_bar.h"
 #include "platform/ui/controls/tab_control.h"
+#include "platform/ui/controls/tool_tip.h"
+#include "platform/ui/controls/toolbar.h"
 #include "platform/ui/dialog_template.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/keys.h"
@@ -36,7 +39,7 @@ constexpr StyleBits kChildVisible = style::Child | style::Visible;
 
 // The style of the one control of a template made of the line.
 std::optional<ControlTemplate> ControlOf(const std::string& line) {
-  TemplateError error;
+  ResourceError error;
   const auto parsed = ParseDialogTemplate("dialog 1\nsize 10 10\n" + line + "\n", error);
   if (!parsed || parsed->controls.size() != 1) {
     ADD_FAILURE() << line << ": " << error.line << ": " << error.message;
@@ -124,6 +127,9 @@ TEST_F(StandardControls, EachAsksForItsColoursWithTheMessageItsDescriptorGives) 
       {month_calendar::kClassName, 0, msg::CtlColorStatic},
       {rich_text::kClassName, 0, msg::CtlColorStatic},
       {tab_control::kClassName, 0, msg::CtlColorStatic},
+      {toolbar::kClassName, toolbar::Flat, msg::CtlColorStatic},
+      {status_bar::kClassName, 0, msg::CtlColorStatic},
+      {tool_tip::kClassName, 0, msg::CtlColorStatic},
       {testing::kRecorderClass, 0, msg::CtlColorStatic},  // a class without a descriptor
   };
   for (const Case& c : cases) {
@@ -161,6 +167,10 @@ TEST_F(StandardControls, AControlItsParentDestroysWhileItNotifiesStopsCleanly) {
   const auto clickAt = [](Point point) {
     return [point](WindowHandle control) { SendMessage(control, msg::LeftButtonDown, 0, PointToParam(point)); };
   };
+  const auto clickButton = [](WindowHandle control) {
+    SendMessage(control, msg::LeftButtonDown, 0, PointToParam({10, 10}));
+    SendMessage(control, msg::LeftButtonUp, 0, PointToParam({10, 10}));
+  };
   // Notices come as commands, or in msg::Notify.
   struct Case {
     const char* className;
@@ -186,6 +196,7 @@ TEST_F(StandardControls, AControlItsParentDestroysWhileItNotifiesStopsCleanly) {
       {month_calendar::kClassName, 0, month_calendar::Select, clickAt({15, 50}), msg::Notify},
       {tab_control::kClassName, 0, tab_control::SelectionChanging, key(key::Right), msg::Notify},
       {tab_control::kClassName, 0, tab_control::SelectionChange, key(key::Right), msg::Notify},
+      {toolbar::kClassName, toolbar::ToolTips, 0, clickButton},  // a check button's command
   };
   for (const Case& c : cases) {
     const WindowHandle control = create(parent, c.className, c.style);
@@ -198,6 +209,10 @@ TEST_F(StandardControls, AControlItsParentDestroysWhileItNotifiesStopsCleanly) {
       const tab_control::Item tab{text, 0};
       if (IsWindowOfClass(control, tab_control::kClassName))
         SendMessage(control, tab_control::InsertItem, 9, reinterpret_cast<LParam>(&tab));
+    }
+    if (IsWindowOfClass(control, toolbar::kClassName)) {
+      const toolbar::Button button{0, 77, toolbar::state::Enabled, toolbar::button_style::Check};
+      SendMessage(control, toolbar::AddButtons, 1, reinterpret_cast<LParam>(&button));
     }
     // Typing in a drop-down goes to its edit.
     const WindowHandle edit = combo ? ChildWithId(control, combo_box::kEditId) : nullptr;

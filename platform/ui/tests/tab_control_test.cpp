@@ -129,13 +129,13 @@ TEST_F(TabControls, FixedWidthOwnerDrawnTabsAreDrawnByTheParent) {
   ASSERT_EQ(asked.size(), 3u);
   // The selected tab last, over its neighbours; each tab as wide as the
   // widest text ("Charges": 7 characters and 6 pixels either side).
-  EXPECT_EQ(asked.back().item, 1);
-  EXPECT_EQ(asked.back().state, owner_draw::Selected | owner_draw::Focus);
+  EXPECT_EQ(asked.back().itemId, 1);
+  EXPECT_EQ(asked.back().state, owner_draw_state::Selected | owner_draw_state::Focus);
   EXPECT_EQ(asked.front().state, 0u);
   for (const DrawItemInfo& info : asked) {
-    EXPECT_EQ(info.kind, owner_draw::TabControl);
+    EXPECT_EQ(info.type, OwnerDrawType::TabControl);
     EXPECT_EQ(info.controlId, kTabControl);
-    EXPECT_EQ(info.window, tabs());
+    EXPECT_EQ(info.control, tabs());
   }
   EXPECT_EQ(tabRect(0).width(), 7 * 6 + 12);
   EXPECT_EQ(tabRect(2).width(), tabRect(0).width());
@@ -169,7 +169,7 @@ TEST_F(TabControls, TrackTheTabUnderTheMouseAndRedrawWhenItChanges) {
     PaintWindowTree(tabs(), surface);
     std::vector<int> hot;
     for (const DrawItemInfo& info : asked)
-      if (info.state & owner_draw::HotLight) hot.push_back(info.item);
+      if (info.state & owner_draw_state::HotLight) hot.push_back(info.itemId);
     return hot;
   };
   const auto redrawn = [this](int index) {

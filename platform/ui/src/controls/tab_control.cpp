@@ -14,6 +14,7 @@
 #include "platform/ui/owner_draw.h"
 #include "platform/ui/style_painter.h"
 #include "control.h"
+#include "owner_drawn_items.h"
 
 namespace platform::ui::detail {
 
@@ -290,20 +291,12 @@ void TabControl::paint(const ControlPaint& paint) {
                                                                : SystemColor::ButtonText));
     bool drawn = false;
     if (ownerDrawn) {
-      DrawItemInfo info;
-      info.kind = owner_draw::TabControl;
-      info.controlId = WindowId(window());
-      info.item = i;
-      info.state = (selected ? owner_draw::Selected : 0) | (selected && focused ? owner_draw::Focus : 0) |
-                   (hot ? owner_draw::HotLight : 0) | (paint.enabled ? 0 : owner_draw::Disabled);
-      info.window = window();
-      info.dc = paint.dc;
-      info.rect = rect;
-      info.itemData = items_[static_cast<std::size_t>(i)].data;
-      SaveDC(paint.dc);
-      drawn = SendMessage(ParentWindow(window()), msg::DrawItem, static_cast<WParam>(info.controlId),
-                          reinterpret_cast<LParam>(&info)) != 0;
-      RestoreDC(paint.dc);
+      using namespace owner_draw_state;
+      DrawItemInfo info{OwnerDrawType::TabControl, WindowId(window()), i,
+                        (selected ? Selected : 0) | (selected && focused ? Focus : 0) | (hot ? HotLight : 0) |
+                            (paint.enabled ? 0 : Disabled),
+                        window(), paint.dc, rect, items_[static_cast<std::size_t>(i)].data};
+      drawn = DrawOwnerDrawnItem(ParentWindow(window()), info);
       if (!alive()) return;
     }
     Rect label = inside;

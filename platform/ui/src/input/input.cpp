@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <string_view>
+#include <utility>
 
 #include "platform/ui/backend.h"
 #include "platform/ui/focus.h"
@@ -126,6 +127,16 @@ bool RetrieveKey(const InputEvent& event, Message& message) {
   return true;
 }
 
+// The window that asked to hear of the mouse's leave hears of it once the
+// mouse is off it.
+void CheckMouseLeave(Point point) {
+  WindowSystem& system = WindowSystem::Get();
+  const WindowHandle tracked = system.mouseLeaveTracked;
+  if (tracked == nullptr || WindowFromPoint(point) == tracked) return;
+  system.mouseLeaveTracked = nullptr;
+  PostMessage(tracked, msg::MouseLeave);
+}
+
 // Where mouse input at the point goes, and what part of the window it hits.
 WindowHandle MouseTarget(Point point, LResult& hitTest) {
   const WindowHandle capture = GetCapture();
@@ -186,6 +197,7 @@ bool IsDoubleClick(WindowHandle target, const InputEvent& event) {
 bool RetrieveButtonDown(const InputEvent& event, Message& message) {
   WindowSystem& system = WindowSystem::Get();
   system.cursor = event.point;
+  CheckMouseLeave(event.point);
   system.keyDown[ButtonSlot(event.button)] = true;
   LResult hitTest = hit::Client;
   const WindowHandle target = MouseTarget(event.point, hitTest);
@@ -212,6 +224,7 @@ bool RetrieveButtonDown(const InputEvent& event, Message& message) {
 bool RetrieveButtonUp(const InputEvent& event, Message& message) {
   WindowSystem& system = WindowSystem::Get();
   system.cursor = event.point;
+  CheckMouseLeave(event.point);
   system.keyDown[ButtonSlot(event.button)] = false;
   LResult hitTest = hit::Client;
   const WindowHandle target = MouseTarget(event.point, hitTest);
@@ -223,6 +236,7 @@ bool RetrieveButtonUp(const InputEvent& event, Message& message) {
 
 bool RetrieveMove(const InputEvent& event, Message& message) {
   WindowSystem::Get().cursor = event.point;
+  CheckMouseLeave(event.point);
   LResult hitTest = hit::Client;
   const WindowHandle target = MouseTarget(event.point, hitTest);
   if (target == nullptr) return false;
@@ -256,6 +270,14 @@ void InjectMouseWheel(Point screenPoint, int delta) {
   InputEvent event{InputEvent::Kind::Wheel, 0, MouseButton::Left, screenPoint};
   event.wheelDelta = delta;
   Push(event);
+}
+
+bool TrackMouseLeave(WindowHandle window) {
+  if (!IsWindow(window)) return false;
+  WindowSystem& system = WindowSystem::Get();
+  const WindowHandle before = std::exchange(system.mouseLeaveTracked, window);
+  if (before != nullptr && before != window) PostMessage(before, msg::MouseLeave);
+  return true;
 }
 
 void InjectKeyPress(VirtualKey code, unsigned modifiers) {

@@ -1,9 +1,10 @@
 // Notices in msg::Notify: a control tells its parent (a property sheet its
-// pages) of an event with wParam the sender's id and lParam a pointer to a
-// NotifyHeader, or to a notice record of the control's own that begins
-// with one. The answer is the receiver's reply where a notice asks for one
-// (a refusal, say), otherwise 0. Each control's header lists its codes;
-// the focus notices below are common to the controls that send them.
+// pages, a tool tip its tool's window) of an event with wParam the sender's
+// id and lParam a pointer to a NotifyHeader, or to a notice record of the
+// control's own that begins with one. The answer is the receiver's reply
+// where a notice asks for one (a refusal, say), otherwise 0. Each
+// control's header lists its codes; the focus notices below are common to
+// the controls that send them.
 #pragma once
 
 #include "platform/ui/messages.h"
@@ -12,8 +13,8 @@
 namespace platform::ui {
 
 struct NotifyHeader {
-  WindowHandle from = nullptr;
-  int id = 0;
+  WindowHandle from = nullptr;  // the control that sends the notice
+  int id = 0;                   // its id (or the id of what it tells of)
   unsigned code = 0;
 };
 
