@@ -9,7 +9,7 @@
 #include "platform/ui/font.h"
 #include "platform/ui/gdi.h"
 #include "platform/ui/keys.h"
-#include "platform/ui/message_loop.h"
+#include "platform/ui/input.h"
 #include "platform/ui/notify.h"
 #include "platform/ui/owner_draw.h"
 #include "platform/ui/style_painter.h"
@@ -28,10 +28,6 @@ constexpr int kSelectedGrowth = 2;
 constexpr int kTextPadding = 6;
 // The display area lies this far inside the panel's edges.
 constexpr int kPanelInset = 4;
-// While a tab is hot, the control looks this often whether the mouse has
-// left it.
-constexpr unsigned kLeaveTimer = 1;
-constexpr unsigned kLeaveInterval = 50;
 
 class TabControl final : public Control {
  protected:
@@ -48,10 +44,7 @@ class TabControl final : public Control {
   void onKeyDown(const KeyEvent& event) override;
   void onLeftButtonDown(const MouseEvent& event) override;
   void onMouseMove(const MouseEvent& event) override;
-  void onDestroy() override {
-    KillTimer(window(), kLeaveTimer);
-    defaultProcedure();
-  }
+  void onMouseLeave() override { setHot(-1); }
 
   std::optional<LResult> onControlMessage(MessageId message, WParam wParam, LParam lParam) override;
 
@@ -81,7 +74,6 @@ class TabControl final : public Control {
   // refuse), then SelectionChange.
   void choose(int index);
   void setHot(int index);
-  void onLeaveTimer();
 
   std::vector<tab_control::Item> items_;
   int selection_ = -1;
@@ -163,8 +155,10 @@ void TabControl::onLeftButtonDown(const MouseEvent& event) {
   if (alive()) choose(index);
 }
 
+// The hot tab follows the mouse until it leaves the control.
 void TabControl::onMouseMove(const MouseEvent& event) {
   if (!(style() & tab_control::HotTrack)) return;
+  TrackMouseLeave(window());
   setHot(hitTest(event.point));
 }
 
@@ -176,29 +170,12 @@ void TabControl::setHot(int index) {
     InvalidateRect(window(), &rect);
   }
   hot_ = index;
-  if (hot_ >= 0)
-    SetTimer(window(), kLeaveTimer, kLeaveInterval);
-  else
-    KillTimer(window(), kLeaveTimer);
-}
-
-// The mouse has left when the window under it is another.
-void TabControl::onLeaveTimer() {
-  const Point cursor = CursorPosition();
-  if (WindowFromPoint(cursor) != window()) {
-    setHot(-1);
-    return;
-  }
-  setHot(hitTest(ScreenToClient(window(), cursor)));
 }
 
 std::optional<LResult> TabControl::onControlMessage(MessageId message, WParam wParam, LParam lParam) {
   const auto index = static_cast<int>(static_cast<LParam>(wParam));
   const bool exists = index >= 0 && index < count();
   switch (message) {
-    case msg::Timer:
-      if (wParam == kLeaveTimer) onLeaveTimer();
-      return 0;
     case tab_control::GetItemCount: return count();
     case tab_control::GetItem:
       if (!exists || lParam == 0) return 0;

@@ -12,11 +12,12 @@
 // Tabs are as wide as their text, or with FixedWidth all as wide as the
 // widest (or as SetItemSize says). With HotTrack the tab under the mouse
 // is hot: a redraw follows each change of the hot tab, and the hot tab
-// stops being hot when the mouse leaves the control. With OwnerDrawFixed
-// the parent draws each tab's text (owner_draw.h: OwnerDrawType::TabControl,
-// the tab's rectangle, the owner_draw_state bits Selected, Focus and
-// HotLight) once the control has drawn the tab's edges; the control draws
-// the text itself when the parent answers 0.
+// stops being hot when the mouse leaves the control (msg::MouseLeave,
+// asked for by TrackMouseLeave). With OwnerDrawFixed the parent draws each
+// tab's text (owner_draw.h: OwnerDrawType::TabControl, the tab's
+// rectangle, the owner_draw_state bits Selected, Focus and HotLight) once
+// the control has drawn the tab's edges; the control draws the text itself
+// when the parent answers 0.
 #pragma once
 
 #include <string>
