@@ -246,6 +246,7 @@ bool RetrieveMove(const InputEvent& event, Message& message) {
 
 bool RetrieveWheel(const InputEvent& event, Message& message) {
   WindowSystem::Get().cursor = event.point;
+  CheckMouseLeave(event.point);
   bool noFocus = false;
   const WindowHandle target = KeyboardTarget(noFocus);
   if (target == nullptr) return false;
