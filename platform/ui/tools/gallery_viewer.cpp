@@ -10,8 +10,8 @@
 //                                       on a property sheet's tab (on the
 //                                       second dialog) switches its page,
 //                                       takes a screenshot from the X server
-//                                       with xwd and checks the gallery's
-//                                       caption colour in it. Exit code 0
+//                                       with xwd and checks both dialogs'
+//                                       caption colours in it. Exit code 0
 //                                       when all holds.
 //   qiv_ui_gallery --check-tip <shot.xwd>
 //                                       the toolbar's check: moves the
@@ -194,13 +194,21 @@ int Check(sdl::SdlBackend& backend, WindowHandle gallery, const std::string& sho
   if (const int failed = CheckSheetTabClick(backend, second)) return failed;
   Settle(backend, 10);
   if (!RunXwd(shot)) return Fail("xwd could not take the screenshot");
+  // Both dialogs on the screen, the second active after the click on it.
   const Dump dump = ReadDump(shot);
-  const Rect rect = WindowRect(gallery);
-  const auto caption = dump.pixel(rect.right - 10, rect.top + 8);
-  if (!caption) return Fail("the screenshot cannot be read");
-  if (*caption != GetSystemColor(SystemColor::ActiveCaption)) {
-    std::fprintf(stderr, "gallery check: the caption on the screen is %06X\n", static_cast<unsigned>(*caption));
-    return 1;
+  const struct {
+    WindowHandle dialog;
+    SystemColor caption;
+  } shown[] = {{gallery, SystemColor::InactiveCaption}, {second, SystemColor::ActiveCaption}};
+  for (const auto& [dialog, expected] : shown) {
+    const Rect rect = WindowRect(dialog);
+    const auto caption = dump.pixel(rect.right - 10, rect.top + 8);
+    if (!caption) return Fail("the screenshot cannot be read");
+    if (*caption != GetSystemColor(expected)) {
+      std::fprintf(stderr, "gallery check: the caption of \"%s\" on the screen is %06X\n", WindowText(dialog).c_str(),
+                   static_cast<unsigned>(*caption));
+      return 1;
+    }
   }
   std::printf("gallery check: focus moved by Tab and Shift+Tab, Ctrl+C copied, a click checked a box, a click on a tab switched the page; screenshot %s shows the gallery\n", shot.c_str());
   return 0;
