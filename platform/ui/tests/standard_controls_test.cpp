@@ -2,7 +2,8 @@
 // registered with its procedure, every template keyword and style word
 // understood by the template format, the control-colour message it asks
 // its parent with), and a control that its parent destroys while it tells
-// of a change. A control added later is checked by the same cases.
+// of a change; the blocks of notice codes. A control added later is checked
+// by the same cases.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -10,6 +11,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "platform/ui/control_descriptor.h"
 #include "platform/ui/controls/button.h"
@@ -233,6 +235,36 @@ TEST_F(StandardControls, AControlItsParentDestroysWhileItNotifiesStopsCleanly) {
     EXPECT_FALSE(IsWindow(target));
   }
   EXPECT_TRUE(ChildWindows(parent).empty());
+}
+
+// Each control's notice codes lie in the block notify.h gives it, and the
+// blocks lie apart: a handler by code alone never takes one control's
+// notice for another's.
+TEST(NoticeCodes, LieInTheirControlsBlockAndNoBlocksOverlap) {
+  struct Block {
+    const char* owner;
+    int first;  // the codes, as the negative numbers they are
+    int last;
+    std::vector<unsigned> codes;
+  };
+  const Block blocks[] = {
+      {"notify_code", -99, -1, {notify_code::SetFocus, notify_code::KillFocus}},
+      {"property_sheet", -299, -200, {property_sheet::SetActive, property_sheet::KillActive}},
+      {"tool_tip", -549, -520, {tool_tip::NeedText}},
+      {"tab_control", -580, -550, {tab_control::SelectionChange, tab_control::SelectionChanging}},
+      {"month_calendar", -752, -746, {month_calendar::SelectionChange, month_calendar::Select}},
+      {"date_picker", -799, -753, {date_picker::CloseUp, date_picker::KeyDown}},
+  };
+  for (const Block& block : blocks) {
+    for (unsigned code : block.codes) {
+      EXPECT_GE(static_cast<int>(code), block.first) << block.owner << " " << code;
+      EXPECT_LE(static_cast<int>(code), block.last) << block.owner << " " << code;
+    }
+    for (const Block& other : blocks) {
+      if (&other == &block) continue;
+      EXPECT_TRUE(block.last < other.first || other.last < block.first) << block.owner << " " << other.owner;
+    }
+  }
 }
 
 }  // namespace

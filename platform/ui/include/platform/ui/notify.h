@@ -2,9 +2,18 @@
 // pages, a tool tip its tool's window) of an event with wParam the sender's
 // id and lParam a pointer to a NotifyHeader, or to a notice record of the
 // control's own that begins with one. The answer is the receiver's reply
-// where a notice asks for one (a refusal, say), otherwise 0. Each
-// control's header lists its codes; the focus notices below are common to
-// the controls that send them.
+// where a notice asks for one (a refusal, say), otherwise 0.
+//
+// Each control's header lists its codes, in a block of its own counted
+// down from 0xFFFFFFFF, so that a handler by code alone never mistakes one
+// control's notice for another's:
+//
+//   notify_code (below; common to the controls that send them)  -1 .. -99
+//   property_sheet                                              -200 .. -299
+//   tool_tip                                                    -520 .. -549
+//   tab_control                                                 -550 .. -580
+//   month_calendar                                              -746 .. -752
+//   date_picker                                                 -753 .. -799
 #pragma once
 
 #include "platform/ui/messages.h"

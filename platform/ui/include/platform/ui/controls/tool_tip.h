@@ -57,8 +57,8 @@ inline constexpr MessageId RelayEvent = 0x0407;   // lParam: the Message, its po
 inline constexpr MessageId GetToolCount = 0x040D;
 inline constexpr MessageId Pop = 0x041C;          // hides the tip now
 
-// Notifications (msg::Notify; the block 0x0520 .. 0x052F).
-inline constexpr unsigned NeedText = 0x0520;
+// Notices (msg::Notify, notify.h).
+inline constexpr unsigned NeedText = 0xFFFFFDF8;
 
 // The notice asking for a tool's text.
 struct ToolTipText {
