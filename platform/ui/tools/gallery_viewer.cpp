@@ -19,8 +19,11 @@
 //                                       button, checks that its tip shows
 //                                       after the delay in a window of its
 //                                       own with the owner's text, that a
-//                                       screenshot shows it, and that the
-//                                       desktop has the gallery's icon.
+//                                       screenshot shows it, that the
+//                                       desktop has the gallery's icon, and
+//                                       that the pointer's leave to the
+//                                       desktop takes the hot button and the
+//                                       tip away.
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -252,7 +255,14 @@ int CheckTip(sdl::SdlBackend& backend, WindowHandle gallery, const std::string& 
     std::fprintf(stderr, "gallery check: the desktop's icon: %s\n", said.c_str());
     return 1;
   }
-  std::printf("gallery check: the pointer on a toolbar button showed its tip \"%s\"; screenshot %s shows it; the desktop has the icon\n",
+  // The pointer off to the desktop: the button is no longer hot, the tip
+  // goes.
+  const Rect outer = WindowRect(gallery);
+  backend.movePointer(gallery, {outer.left + 20, outer.top - 20});
+  for (int i = 0; i < 20 && (SendMessage(bar, toolbar::GetHotItem) != -1 || IsWindowVisible(tip)); ++i) Settle(backend, 1);
+  if (SendMessage(bar, toolbar::GetHotItem) != -1 || IsWindowVisible(tip))
+    return Fail("the pointer left for the desktop, but the button stayed hot or the tip stayed");
+  std::printf("gallery check: the pointer on a toolbar button showed its tip \"%s\"; screenshot %s shows it; the desktop has the icon; the pointer's leave took both away\n",
               WindowText(tip).c_str(), shot.c_str());
   return 0;
 }
