@@ -1,4 +1,5 @@
-// Filling the gallery dialog.
+// Making and filling the gallery's first dialog, and placing the two side
+// by side.
 #include "gallery.h"
 
 #include <algorithm>

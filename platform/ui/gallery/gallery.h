@@ -12,9 +12,9 @@
 // bitmap come from its resources.
 //
 // The second (kSecondDialogId), owned by the first and standing right of
-// it (they move together only by CenterGallery), holds date pickers and a month calendar, a licence text, tabs, and a
-// property sheet with owner-drawn tabs, one under the mouse until the
-// mouse moves.
+// it (CenterGallery moves the two together), holds date pickers and a
+// month calendar, a licence text, tabs, and a property sheet with
+// owner-drawn tabs, one under the mouse until the mouse moves.
 #pragma once
 
 #include "platform/ui/types.h"
