@@ -270,7 +270,10 @@ std::int32_t ParseFactor(std::string_view token) {
   if (decimals >= 4) {
     std::int64_t scale = 1;
     for (std::size_t d = 0; d < decimals && scale < 100000000000LL; ++d) scale *= 10;
-    value = whole * scale + fraction;  // the digits as written
+    // the digits as written, held at the 32-bit limit before the product
+    // can leave 64 bits (the whole part reaches 2^31, the scale 10^11)
+    const std::int64_t limit = std::numeric_limits<std::int32_t>::max();
+    value = whole > (limit - fraction) / scale ? limit : whole * scale + fraction;
   } else {
     std::int64_t scale = 1;
     for (std::size_t d = decimals; d < 4; ++d) scale *= 10;

@@ -128,6 +128,19 @@ TEST(FactorFileInput, NumbersOutOfRangeStayWithinTheTables) {
   EXPECT_EQ(ParseFactor("1.5.5"), 15000);
 }
 
+TEST(FactorFileInput, ManyWholeDigitsWithManyDecimalsAreHeldAtTheLimit) {
+  // The whole part times a scale of up to 10^11 used to leave 64 bits.
+  const std::string whole(60, '7');
+  const std::string decimals(15, '7');
+  EXPECT_EQ(ParseFactor(whole + "." + decimals), 2147483647);
+  EXPECT_EQ(ParseFactor("-" + whole + "." + decimals), -2147483647);
+  EXPECT_EQ(ParseFactor("214748.3647"), 2147483647);
+  EXPECT_EQ(ParseFactor("214748.3648"), 2147483647);
+  EXPECT_EQ(ParseFactor("0.00000000001"), 1);
+  const Read r = ReadText(" 1\n 1\n 1\n 70\n 1\n 500\n " + whole + "." + decimals + "\n 1\n", '0');
+  EXPECT_EQ(r.factors.classPercent[0][0], 2147483647);
+}
+
 TEST(FactorFileInput, ABlankClassLineGivesAnEmptyClassCode) {
   // One set, numbered 1, two classes of which the first line is blank.
   const Read r = ReadText(" 1\n 1\n 2\n \n 70\n 1\n 500\n", '0');
