@@ -37,4 +37,9 @@ std::int32_t GetClassBreakRate(RatingEngine& engine, RateSource& source, std::in
   return source.classBreakRate(engine, c, b).value_or(BreakRateTable::kNotFetched);
 }
 
+bool DiscountedInFull(const ClassBreakWork& core, std::int32_t weight, std::string_view classCode) {
+  const auto item = RateItemIndex(core, ClassIndex(core, classCode), RatedBreakOf(core, weight));
+  return item && core.rateTable.discountedInFull.test(*item);
+}
+
 }  // namespace vorn

@@ -86,18 +86,23 @@ void ApplyFactorsAndRateDiscounts(RatingEngine& engine, const BureauPercentages&
   const DiscountState& d = engine.work.discounts;
   const bool discountRates = d.on && d.kind == 'R';
 
+  // Answers whether a rate discount took the whole of a positive amount.
   auto adjust = [&](std::int32_t& amount, std::int32_t bureauPercent, std::size_t discountIndex) {
     // A bureau percentage of 0 is one the record does not give.
     if (bureau.any() && bureauPercent != 0) amount = ApplyFactor(amount, bureauPercent);
     if (tariffFactor) amount = ApplyFactor(amount, wf);
     if (factorRequested) amount = ApplyFactor(amount, rf);
-    if (discountRates && discountIndex < d.applied.percent.size())
-      amount -= static_cast<std::int32_t>(DiscountOf(amount, UsablePercent(d.applied.percent[discountIndex])));
+    if (!discountRates) return false;
+    const bool positive = amount > 0;
+    const std::int64_t discount = DiscountOf(amount, d.applied.discountAt(discountIndex));
+    amount -= static_cast<std::int32_t>(positive ? std::min<std::int64_t>(discount, amount) : discount);
+    return positive && amount == 0;
   };
   const std::size_t minimums = static_cast<std::size_t>(std::clamp<int>(core.minimums.count, 0, MinimumChargeList::kItems));
   for (std::size_t i = 0; i < minimums; ++i) adjust(core.minimums.amounts[i], bureau.minimums, 0);
-  ForEachRate(core, [&](std::int32_t& item, int, int b) {
-    adjust(item, b <= 5 ? bureau.lowBreaks : bureau.highBreaks, static_cast<std::size_t>(b) + 1);
+  ForEachRate(core, [&](std::int32_t& item, int c, int b) {
+    if (adjust(item, b <= 5 ? bureau.lowBreaks : bureau.highBreaks, static_cast<std::size_t>(b) + 1))
+      core.rateTable.discountedInFull.set(*RateItemIndex(core, c, b));
   });
 }
 

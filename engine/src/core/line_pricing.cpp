@@ -65,12 +65,13 @@ float ChargeDiscountPercent(const RatingEngine& engine, int b) {
   const DiscountState& d = engine.work.discounts;
   const std::size_t field = static_cast<std::size_t>(b) + 1;
   if (!d.on || d.applied.tag != std::array<char, 2>{'D', '%'} || b < 0 || field >= d.applied.percent.size()) return 0;
-  return UsablePercent(d.applied.percent[field]);
+  return d.applied.discountAt(field);
 }
 
 std::int64_t DiscountChargeAtBreak(const RatingEngine& engine, std::int64_t amount, int b) {
   if (!ChargesDiscounted(engine)) return amount;
-  return amount - DiscountOf(amount, ChargeDiscountPercent(engine, b));
+  // (a discount of the whole amount leaves nothing, never less)
+  return amount - std::min(DiscountOf(amount, ChargeDiscountPercent(engine, b)), std::max<std::int64_t>(amount, 0));
 }
 
 void DiscountLineTotalAtBreak(RatingEngine& engine, int b) {
@@ -102,7 +103,7 @@ int SearchDeficitFrom(RatingEngine& engine, RateSource& source, int b) {
       const std::string cls = ClassOf(line);
       const std::int32_t rate = GetClassBreakRate(engine, source, breakWeight, cls);
       // A break where a line's class has no rate is no cheaper choice.
-      if (!UsableRate(rate)) rated = false;
+      if (!UsableRate(rate) && !DiscountedInFull(core, breakWeight, cls)) rated = false;
       lines += LineCharge(line.weight, rate);
       if (!lowest || rate < *lowest) {
         lowest = rate;
@@ -177,8 +178,10 @@ std::int16_t CheckLineRates(RatingEngine& engine, RateSource& source) {
     }
   const auto lines = Lines(engine.work.request);
   for (std::size_t n = 0; n < lines.size(); ++n) {
-    const std::int32_t rate = GetClassBreakRate(engine, source, weight, ClassOf(lines[n]));
-    if (rate <= 0 || rate == BreakRateTable::kNotFetched) return static_cast<std::int16_t>(kFirstLineWithoutRate + n);
+    const std::string cls = ClassOf(lines[n]);
+    const std::int32_t rate = GetClassBreakRate(engine, source, weight, cls);
+    const bool free = rate == 0 && DiscountedInFull(core, weight, cls);
+    if ((rate <= 0 && !free) || rate == BreakRateTable::kNotFetched) return static_cast<std::int16_t>(kFirstLineWithoutRate + n);
     if (rate > kMaxAnswerRate) return code::kPricingExceedsLimits;
   }
   return 0;

@@ -25,6 +25,4 @@ std::int64_t DiscountOf(std::int64_t amount, float percent) {
   return static_cast<std::int64_t>(RoundMoney(static_cast<float>(whole * 0.01), 0));
 }
 
-float UsablePercent(float percent) { return percent >= 99.985f ? 0.0f : percent; }
-
 }  // namespace vorn

@@ -22,8 +22,4 @@ std::int32_t FactorInHundredths(float factor);
 // as a float.
 std::int64_t DiscountOf(std::int64_t amount, float percent);
 
-// A discount field of " 9999" marks a break without a discount (the record's
-// end-of-breaks mark); read as a percentage it is 99.99, never a discount.
-float UsablePercent(float percent);
-
 }  // namespace vorn

@@ -59,6 +59,7 @@ std::int16_t FindPointService(RatingEngine& engine) {
   if (indirectGiven && !(r.originPointLetter == 'D' && r.destinationPointLetter == 'D')) {
     d.applied.tag = {'D', '%'};
     d.applied.percent = d.indirect.percent;
+    d.applied.endOfBreaks = d.indirect.endOfBreaks;
   }
   return 0;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 
 #include "platform/kernel/byte_record.h"
@@ -21,8 +22,13 @@ struct BreakRateTable {
   static constexpr std::size_t kItems = 175;
   static constexpr std::int32_t kNotFetched = 9999999;
   std::array<std::int32_t, kItems> items{};
+  // Items a rate discount took whole: their 0 is a rate, not a missing one.
+  std::bitset<kItems> discountedInFull;
 
-  void fillNotFetched() { items.fill(kNotFetched); }
+  void fillNotFetched() {
+    items.fill(kNotFetched);
+    discountedInFull.reset();
+  }
   // The 700-byte little-endian image.
   platform::ByteRecord<kItems * 4> image() const;
 };

@@ -23,10 +23,16 @@ struct DetailEntry {
   std::int32_t charge = 0;          // cents
 };
 
-// A block of discount percentages, one per weight break.
+// A block of discount percentages: field 0 for the net and the minimums,
+// field b + 1 for break b. A break field written " 9999" marks the end of
+// the discounted breaks and is no discount.
 struct DiscountBlock {
   std::array<char, 2> tag{};
   std::array<float, 10> percent{};
+  std::array<bool, 10> endOfBreaks{};
+
+  // The percentage field k gives as a discount: 0 for an end-of-breaks mark.
+  float discountAt(std::size_t k) const { return k < percent.size() && !endOfBreaks[k] ? percent[k] : 0.0f; }
 };
 
 struct ParsedRequest {

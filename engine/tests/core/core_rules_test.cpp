@@ -38,8 +38,12 @@ TEST(CoreMoney, DiscountsRoundWithTheMoneyBias) {
   // 1.49 cents of discount rounds up with the bias of 0.51; 1.48 does not.
   EXPECT_EQ(DiscountOf(149, 1.0f), 2);
   EXPECT_EQ(DiscountOf(148, 1.0f), 1);
-  EXPECT_EQ(UsablePercent(99.99f), 0.0f);  // the end-of-breaks field " 9999"
-  EXPECT_EQ(UsablePercent(12.5f), 12.5f);
+  DiscountBlock block;
+  block.percent[1] = 99.99f;
+  block.endOfBreaks[1] = true;  // the end-of-breaks field " 9999"
+  block.percent[2] = 12.5f;
+  EXPECT_EQ(block.discountAt(1), 0.0f);
+  EXPECT_EQ(block.discountAt(2), 12.5f);
 }
 
 TEST(CoreMinimums, LayoutsSetKindsAndThresholds) {

@@ -241,6 +241,42 @@ TEST_F(NumberedTypes, TypeZeroDiscountsTheChargesAtTheBreakAndThenTheNet) {
   EXPECT_EQ(limited.netCharge(), "0111.88");
 }
 
+TEST_F(NumberedTypes, TheEndOfBreaksMarkIsKnownByItsTextAndAWholeDiscountIsTaken) {
+  start("efcrec\n  record type=0\n" + std::string(kPointFiles) + std::string(kFlatFactors) + RatesWithLaneRecord(3, kFlatEntries));
+  // Without a discount, 900 lb are rated at break 1 for 175.50 or, with
+  // the 100 lb deficit, at break 2 (1000 lb) for 164.00; the minimum is
+  // 75.00. Only break 2's field (field 3) is set. Under kind C it
+  // discounts the charge at break 2, under kind R the rates of break 2.
+  // " 9998" is 99.98 percent: 3 cents are left under C, under R each rate
+  // (18.00, 14.00) is taken whole by rounding, and both are raised to the
+  // minimum. " 9999" ends the discounted breaks after break 1, which is
+  // then rated undiscounted. "10000" takes the whole amount (the minimum
+  // remains), and "12000" is held at 100 percent.
+  struct Case {
+    char kind;
+    const char* field;
+    const char* billedWeight;
+    const char* gross;
+    const char* net;
+  };
+  for (const Case& c : {Case{'C', " 9998", "001000", "000000.03", "0075.00"},
+                        Case{'C', " 9999", "000900", "000175.50", "0175.50"},
+                        Case{'C', "10000", "001000", "000000.00", "0075.00"},
+                        Case{'C', "12000", "001000", "000000.00", "0075.00"},
+                        Case{'R', " 9998", "001000", "000000.00", "0075.00"},
+                        Case{'R', " 9999", "000900", "000175.50", "0175.50"},
+                        Case{'R', "10000", "001000", "000000.00", "0075.00"},
+                        Case{'R', "12000", "001000", "000000.00", "0075.00"}}) {
+    ShipmentRequest request = TwoLines().at(194, "Y").at(214, std::string(1, c.kind));
+    const RatedShipment a = rate(request.discounts(1, "D%", {"00000", "00000", "00000", c.field, "00000", "00000", "00000", "00000", "00000", "00000"}));
+    SCOPED_TRACE(std::string(1, c.kind) + " '" + c.field + "'");
+    EXPECT_EQ(a.returnCode(), "    ");
+    EXPECT_EQ(a.billedWeight(), c.billedWeight);
+    EXPECT_EQ(a.grossCharge(), c.gross);
+    EXPECT_EQ(a.netCharge(), c.net);
+  }
+}
+
 TEST_F(NumberedTypes, AnIndirectlyServedPointTakesTheIndirectDiscounts) {
   // The destination is served indirectly: the second record's discounts
   // apply, 10 percent on the net and 5 percent at every break. Break 1:
