@@ -230,6 +230,16 @@ void AnswerFailure(RatingEngine& engine, ShipmentRecord& record, const ShipmentR
 std::int16_t RateRequest(RatingEngine& engine, ShipmentRecord& record) {
   const ShipmentRecord sent = record;
   engine.ratingRecord = &record;
+  // The data folders are looked at once for the rating, and the files read
+  // in it are read once (files/data_folder.h).
+  struct RatingFolders {
+    explicit RatingFolders(RatingEngine& e) : engine(e) {
+      engine.folders.beginRating();
+      engine.files.beginRating();
+    }
+    ~RatingFolders() { engine.folders.endRating(); }
+    RatingEngine& engine;
+  } folders(engine);
   std::int16_t failure;
   try {
     failure = RunSteps(engine, record);

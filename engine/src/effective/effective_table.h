@@ -15,6 +15,7 @@
 #include "effective/current_tariff.h"
 #include "effective/effective_entry.h"
 #include "effective/effective_record.h"
+#include "files/data_folder.h"
 #include "logs/binary_log.h"
 #include "platform/kernel/file.h"
 #include "platform/kernel/named_mutex.h"
@@ -37,7 +38,8 @@ class EffectiveTable {
   static constexpr const char* kMutexName = "VornEffectiveMutexObject";
   static constexpr const char* kFileName = "EFCREC.TBL";
 
-  explicit EffectiveTable(const BinaryLog& log);
+  // EFCREC.TBL is opened through the engine's data folders.
+  EffectiveTable(const BinaryLog& log, DataFolders& folders);
   EffectiveTable(const EffectiveTable&) = delete;
   EffectiveTable& operator=(const EffectiveTable&) = delete;
 
@@ -91,6 +93,7 @@ class EffectiveTable {
   void notify(std::int32_t reason) const;
 
   const BinaryLog& log_;
+  DataFolders& folders_;
   std::string folder_;
   platform::NamedMutex mutex_;
   std::vector<EffectiveRecord> records_;

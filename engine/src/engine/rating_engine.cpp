@@ -19,7 +19,7 @@ void CopyText(std::array<char, N>& slot, std::string_view text) {
 
 }  // namespace
 
-RatingEngine::RatingEngine() : effective(binaryLog) {
+RatingEngine::RatingEngine() : effective(binaryLog, folders) {
   revisionText = "Revision 4.18 - freight rating engine";
   for (std::size_t i = 0; i < breakLabels.size(); ++i) CopyText(breakLabels[i], kBreakLabels[i]);
   for (std::size_t i = 0; i < coreCodeTexts.size(); ++i) CopyText(coreCodeTexts[i], kCoreCodeTexts[i]);
@@ -39,6 +39,7 @@ void RatingEngine::endEffectiveTable() {
   currentTariff = CurrentTariff{};
   effective.clear();
   files.closeAll();
+  folders.forget();
 }
 
 }  // namespace vorn

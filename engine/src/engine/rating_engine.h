@@ -13,6 +13,7 @@
 #include "files/factor_file.h"
 #include "files/tariff_files.h"
 #include "effective/effective_table.h"
+#include "files/data_folder.h"
 #include "engine/lettered_code_table.h"
 #include "engine/parameter_table.h"
 #include "fetch/fetch_work.h"
@@ -53,6 +54,8 @@ class RatingEngine {
   std::array<std::array<char, 5>, 9> breakLabels{};
   std::array<std::array<char, 4>, 3> coreCodeTexts{};
 
+  // The folders the engine reads its files from (data path, effective path).
+  DataFolders folders;
   EffectiveTable effective;
   CurrentTariff currentTariff;
   StateTable states;          // TDA.SEQ

@@ -69,27 +69,40 @@ std::int16_t OpenErrorOf(char letter) {
 
 std::size_t TariffFiles::slot(char letter) { return static_cast<std::size_t>(letter - 'A') % 26; }
 
-std::optional<platform::File> TariffFiles::openNamed(RatingEngine& engine, char letter, const std::string& suffix) {
+std::shared_ptr<platform::File> TariffFiles::openNamed(RatingEngine& engine, char letter, const std::string& suffix) {
   std::string name(platform::TrimTrailingBlanks(engine.currentTariff.name()));
   if (letter == 'D' && engine.currentTariff.tariffType == 'Y') name = engine.work.request.requestedTariffName;
   name = name.substr(0, 8);
-  const std::string path = platform::WithTrailingSeparator(engine.dataPath) + name + "." + letter + suffix;
-  std::optional<platform::File> file = platform::File::OpenReadOnly(path);
+  DataFolder& folder = engine.folders.at(engine.dataPath);
+  std::shared_ptr<platform::File> file = folder.open(name + "." + letter + suffix);
   if (file) engine.binaryLog.fileOpened(file->path());
+  const std::size_t s = slot(letter == 'J' ? 'I' : letter);
+  folders_[s] = &folder;
+  generations_[s] = folder.generation();
   return file;
+}
+
+void TariffFiles::beginRating() {
+  for (char letter = 'A'; letter <= 'Z'; ++letter) {
+    const std::size_t s = slot(letter);
+    if (files_[s] && folders_[s] != nullptr && generations_[s] != folders_[s]->generation()) {
+      close(letter);
+      lastSeen_.reset();
+    }
+  }
 }
 
 std::int16_t TariffFiles::open(RatingEngine& engine, char letter) {
   if (letter < 'A' || letter > 'Z') return code::kTariffFilesNotFound;
   const bool matrix = letter == 'I' || letter == 'J';
-  std::optional<platform::File>& handle = files_[slot(matrix ? 'I' : letter)];
+  std::shared_ptr<platform::File>& handle = files_[slot(matrix ? 'I' : letter)];
   if (letter == 'N' || letter == 'O' || letter == 'H') handle.reset();
   if (matrix && handle && matrixLetter_ != letter) handle.reset();
   if (handle && letter != 'F') return 0;
   handle.reset();
 
   const std::string suffix = TariffFileSuffix(engine.currentTariff, letter);
-  std::optional<platform::File> file = openNamed(engine, letter, suffix);
+  std::shared_ptr<platform::File> file = openNamed(engine, letter, suffix);
   if (!file && letter == 'D') file = openNamed(engine, letter, "99");
   if (!file) return letter == 'D' ? 0 : OpenErrorOf(letter);
 
@@ -137,15 +150,17 @@ platform::File* TariffFiles::file(char letter) {
   if (letter < 'A' || letter > 'Z') return nullptr;
   const bool matrix = letter == 'I' || letter == 'J';
   if (matrix && matrixLetter_ != letter) return nullptr;
-  std::optional<platform::File>& handle = files_[slot(matrix ? 'I' : letter)];
-  return handle ? &*handle : nullptr;
+  const std::shared_ptr<platform::File>& handle = files_[slot(matrix ? 'I' : letter)];
+  if (!handle) return nullptr;
+  if (DataFolder* folder = folders_[slot(matrix ? 'I' : letter)]) folder->hold(*handle);
+  return handle.get();
 }
 
 bool TariffFiles::isOpen(char letter) const {
   if (letter < 'A' || letter > 'Z') return false;
-  if (letter == 'J') return matrixLetter_ == 'J' && files_[slot('I')].has_value();
-  if (letter == 'I') return matrixLetter_ == 'I' && files_[slot('I')].has_value();
-  return files_[slot(letter)].has_value();
+  if (letter == 'J') return matrixLetter_ == 'J' && files_[slot('I')] != nullptr;
+  if (letter == 'I') return matrixLetter_ == 'I' && files_[slot('I')] != nullptr;
+  return files_[slot(letter)] != nullptr;
 }
 
 void TariffFiles::close(char letter) {

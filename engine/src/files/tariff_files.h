@@ -6,17 +6,21 @@
 //   17-18 A L   27-28 I J   29-30 M R Z   31-32 T
 //   33-34 B K P Q Y O H D X N   35-36 E   37-38 C F
 //   12-13 (the record's sequence) U V and letters of no field
-// One handle is kept per letter between ratings; each opener answers 0 when
-// the file is open (already or now), else the letter's engine code.
+// One handle is kept per letter between ratings (the data folder keeps the
+// handles of other tariffs too, see files/data_folder.h); each opener
+// answers 0 when the file is open (already or now), else the letter's
+// engine code.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "effective/current_tariff.h"
+#include "files/data_folder.h"
 #include "logs/binary_log.h"
 #include "platform/kernel/file.h"
 
@@ -49,6 +53,9 @@ class TariffFiles {
   // letter only. The D file falls back to suffix "99" and may be missing
   // (answer 0, no file); the R file's index is read at open.
   std::int16_t open(RatingEngine& engine, char letter);
+  // At the start of a rating: lets go of the handles the data folder no
+  // longer vouches for (it changed since they were opened).
+  void beginRating();
   platform::File* file(char letter);
   bool isOpen(char letter) const;
   void close(char letter);
@@ -65,10 +72,13 @@ class TariffFiles {
 
  private:
   static std::size_t slot(char letter);
-  std::optional<platform::File> openNamed(RatingEngine& engine, char letter, const std::string& suffix);
+  std::shared_ptr<platform::File> openNamed(RatingEngine& engine, char letter, const std::string& suffix);
   void readRateIndex(platform::File& file);
 
-  std::array<std::optional<platform::File>, 26> files_;
+  std::array<std::shared_ptr<platform::File>, 26> files_;
+  // Where each was opened, and that folder's generation then.
+  std::array<DataFolder*, 26> folders_{};
+  std::array<std::uint64_t, 26> generations_{};
   char matrixLetter_ = 0;
   std::vector<RateIndexEntry> rateIndex_;
   std::string factorText_;

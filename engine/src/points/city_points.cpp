@@ -41,8 +41,7 @@ std::string_view Chars(std::span<const std::uint8_t> bytes, platform::FieldSpan 
 const platform::File* OpenCityFile(RatingEngine& engine) {
   if (engine.files.open(engine, 'E') == 0) return engine.files.file('E');
   const std::string name(platform::TrimTrailingBlanks(engine.currentTariff.name()).substr(0, 8));
-  const std::string path = platform::WithTrailingSeparator(engine.dataPath) + name + ".E" + TariffFileSuffix(engine.currentTariff, 'E');
-  if (platform::FindExistingPath(path)) Raise(kCantOpenCityFile);
+  if (engine.folders.at(engine.dataPath).find(name + ".E" + TariffFileSuffix(engine.currentTariff, 'E'))) Raise(kCantOpenCityFile);
   return nullptr;
 }
 

@@ -64,10 +64,10 @@ std::uint32_t AddOnsOf(const platform::File& file, std::string_view code, char e
   return sum;
 }
 
-std::optional<platform::File> OpenSecondAddOnFile(RatingEngine& engine) {
+std::shared_ptr<platform::File> OpenSecondAddOnFile(RatingEngine& engine) {
   const std::string name(platform::TrimTrailingBlanks(engine.currentTariff.name()).substr(0, 8));
-  const std::string path = platform::WithTrailingSeparator(engine.dataPath) + name + ".H" + TariffFileSuffix(engine.currentTariff, 'H');
-  std::optional<platform::File> file = platform::File::OpenReadOnly(path);
+  std::shared_ptr<platform::File> file =
+      engine.folders.at(engine.dataPath).open(name + ".H" + TariffFileSuffix(engine.currentTariff, 'H'));
   if (file) engine.binaryLog.fileOpened(file->path());
   return file;
 }
@@ -80,7 +80,7 @@ std::optional<std::uint32_t> AdjustedRateBasisKey(RatingEngine& engine, const Ra
   const std::optional<Range> range = FindRange(*engine.files.file('O'), record, *key);
   if (!range) return std::nullopt;
   std::uint32_t sum = 0;
-  if (std::optional<platform::File> addOns = OpenSecondAddOnFile(engine)) {
+  if (std::shared_ptr<platform::File> addOns = OpenSecondAddOnFile(engine)) {
     const ParsedRequest& r = engine.work.request;
     sum = AddOnsOf(*addOns, std::string_view(r.originCode.data(), r.originCode.size()), 'T') +
           AddOnsOf(*addOns, std::string_view(r.destinationCode.data(), r.destinationCode.size()), 'F');
