@@ -4,8 +4,15 @@
 // charge is (weight x rate + 50) / 100; x p is (x x p + 5000) / 10000.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <chrono>
 #include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <thread>
 
 #include "ratings/rating_fixture.h"
 
@@ -101,6 +108,65 @@ TEST_F(NumberedTypes, TypeZeroRatesTheBreakOfTheWeightOrACheaperDeficit) {
   // 1100000 pounds in two lines is more than the answer's billed weight
   // holds: 241.
   EXPECT_EQ(rate(ShipmentRequest{}.detailCount("02").line(0, "100", "600000").line(1, "70", "500000")).returnCode(), "0241");
+}
+
+// The file of a data directory whose name begins with prefix.
+std::filesystem::path FileNamed(const std::filesystem::path& folder, std::string_view prefix) {
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    if (entry.path().filename().string().starts_with(prefix)) return entry.path();
+  return {};
+}
+
+void Overwrite(const std::filesystem::path& path, const std::string& content) {
+  std::ofstream(path, std::ios::binary | std::ios::in | std::ios::out) << content;  // same file, written in place
+}
+
+// Waits until the folder's last change lies more than two seconds back, so
+// that the engine keeps its listing and handles between ratings.
+void WaitUntilSettled(const std::filesystem::path& folder) {
+  for (;;) {
+    struct stat st {};
+    ASSERT_EQ(::stat(folder.c_str(), &st), 0);
+    if (std::time(nullptr) - std::max(st.st_mtim.tv_sec, st.st_ctim.tv_sec) > 2) return;
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  }
+}
+
+TEST_F(NumberedTypes, EveryRatingReadsTheDataFilesAsTheyAreNowEvenInTheSameSecond) {
+  const std::string tariff = "efcrec\n  record type=0\n" + std::string(kPointFiles) + std::string(kFlatFactors);
+  start(tariff + RatesWithLaneRecord(3, kFlatEntries));
+  // The changed files, built apart: class 100's rate at 1000 pounds 17.00
+  // instead of 18.00 (600 x 17.00 + 42.00 + 14.00 = 158.00), and a
+  // point-service file that serves the destination indirectly.
+  testing::DataDirectory changed{""};
+  changed.build(tariff + RatesWithLaneRecord(3, "7500 2400 2100 1700 1500 1200 1900 1650 1400 1150 950 1500 1300 1100 900 700") +
+                "points-service tariff=TSTFRT01 suffix=01\n  header letter=D\n  range low=90000 high=90099 letter=I\n" +
+                "tds\n  entry\ntda\n  state\n");
+  const std::filesystem::path rates = FileNamed(data_.path(), "TSTFRT01.R");
+  const std::string original = platform::testing::ReadFileText(rates);
+  const std::string cheaper = platform::testing::ReadFileText(FileNamed(changed.path(), "TSTFRT01.R"));
+  const std::filesystem::path service = FileNamed(changed.path(), "TSTFRT01.D");
+  ASSERT_EQ(original.size(), cheaper.size());
+  ASSERT_FALSE(service.empty());
+
+  WaitUntilSettled(data_.path());
+  EXPECT_EQ(rate(TwoLines()).netCharge(), "0164.00");
+  // Rewritten in place at the same size: the handle the engine keeps reads
+  // the new rates.
+  Overwrite(rates, cheaper);
+  EXPECT_EQ(rate(TwoLines()).netCharge(), "0158.00");
+  // Replaced by rename while the engine holds the old file open.
+  data_.write("rates.new", original);
+  std::filesystem::rename(data_.path() / "rates.new", rates);
+  EXPECT_EQ(rate(TwoLines()).netCharge(), "0164.00");
+  // A missing file created, then removed.
+  std::filesystem::copy_file(service, data_.path() / service.filename());
+  EXPECT_EQ(rate(TwoLines()).pointLetters(), "DI");
+  std::filesystem::remove(data_.path() / service.filename());
+  EXPECT_EQ(rate(TwoLines()).pointLetters(), "  ");
+  // A file the rating needs removed: the rating says so.
+  std::filesystem::remove(rates);
+  EXPECT_NE(rate(TwoLines()).returnCode(), "    ");
 }
 
 TEST_F(NumberedTypes, TypeThreeTakesItsPointsFromTheZoneList) {
