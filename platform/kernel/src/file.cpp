@@ -9,6 +9,7 @@
 #include <cstring>
 #include <utility>
 
+#include "descriptor_io.h"
 #include "platform/kernel/path.h"
 
 namespace platform {
@@ -45,33 +46,43 @@ FileStamp StampOf(const struct stat& st) {
                    static_cast<std::int64_t>(st.st_size), static_cast<std::uint64_t>(st.st_ino)};
 }
 
-int OpenForReading(const std::string& path) {
+int OpenWithFlags(const std::string& path, int flags) {
   int fd;
   do {
-    fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    fd = ::open(path.c_str(), flags | O_CLOEXEC);
   } while (fd < 0 && errno == EINTR);
   return fd;
 }
 
 }  // namespace
 
-std::optional<File> File::OpenReadOnly(std::string_view path) {
+std::optional<File> File::OpenReadOnly(std::string_view path) { return OpenExisting(path, false); }
+
+std::optional<File> File::OpenReadWrite(std::string_view path) { return OpenExisting(path, true); }
+
+std::optional<File> File::OpenExisting(std::string_view path, bool forWriting) {
   // The name as written is tried first; only a name that is not there is
   // looked for under another case.
+  const int flags = forWriting ? O_RDWR : O_RDONLY;
   std::string native = NativePath(path);
   if (native.empty()) return std::nullopt;
-  int fd = OpenForReading(native);
+  int fd = OpenWithFlags(native, flags);
   if (fd < 0) {
     if (errno != ENOENT && errno != ENOTDIR) return std::nullopt;
     std::optional<std::string> existing = FindUnderAnotherCase(native);
     if (!existing) return std::nullopt;
     native = std::move(*existing);
-    fd = OpenForReading(native);
+    fd = OpenWithFlags(native, flags);
     if (fd < 0) return std::nullopt;
   }
   struct stat st;
-  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+  int refusal = 0;
+  if (::fstat(fd, &st) != 0) refusal = errno;
+  else if (S_ISDIR(st.st_mode)) refusal = EISDIR;
+  else if (forWriting && !detail::AllowsWriting(native, st)) refusal = EACCES;
+  if (refusal != 0) {
     ::close(fd);
+    errno = refusal;
     return std::nullopt;
   }
   File file(fd, std::move(native));
@@ -138,6 +149,20 @@ std::ptrdiff_t File::readAt(std::int64_t offset, std::span<std::uint8_t> buffer)
     total += static_cast<std::size_t>(n);
   }
   return static_cast<std::ptrdiff_t>(total);
+}
+
+bool File::write(std::span<const std::uint8_t> data) {
+  // (the position is the file's own, kept here: reads and writes are
+  // positioned, so held contents need no seek of the descriptor)
+  if (!writeAt(position_, data)) return false;
+  position_ += static_cast<std::int64_t>(data.size());
+  return true;
+}
+
+bool File::writeAt(std::int64_t offset, std::span<const std::uint8_t> data) {
+  const int error = detail::WriteWhole(fd_, data, offset);
+  if (error != 0) errno = error;
+  return error == 0;
 }
 
 bool File::seek(std::int64_t offset) {

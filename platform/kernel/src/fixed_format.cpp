@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstring>
 #include <limits>
+
+#include "exact_decimal.h"
+#include "platform/kernel/digits.h"
 
 namespace platform {
 namespace {
@@ -55,6 +59,42 @@ std::string ZeroPadded(std::int64_t value, int width) {
   return out + digits;
 }
 
+std::string DecimalText(double value, int width, int decimals, Padding padding) {
+  decimals = std::clamp(decimals, 0, 40);
+  const bool negative = value < 0;
+  std::string body;
+  if (std::isnan(value)) {
+    body = "nan";
+    padding = Padding::Blanks;
+  } else if (std::isinf(value)) {
+    body = "inf";
+    padding = Padding::Blanks;
+  } else {
+    body = detail::RoundedDecimalDigits(value, decimals);
+    const auto wholeDigits = static_cast<std::size_t>(decimals) + 1;
+    if (body.size() < wholeDigits) body.insert(0, wholeDigits - body.size(), '0');
+    if (decimals > 0) body.insert(body.size() - static_cast<std::size_t>(decimals), 1, '.');
+  }
+  const std::string sign = negative ? "-" : "";
+  const std::size_t wanted = width > 0 ? static_cast<std::size_t>(width) : 0;
+  const std::size_t fill = wanted > sign.size() + body.size() ? wanted - sign.size() - body.size() : 0;
+  if (padding == Padding::Zeros) return sign + std::string(fill, '0') + body;
+  return std::string(fill, ' ') + sign + body;
+}
+
+bool FormatDecimal(std::span<char> field, double value, int decimals, Padding padding) {
+  const std::string text = DecimalText(value, static_cast<int>(field.size()), decimals, padding);
+  if (text.size() > field.size()) return false;
+  std::copy(text.begin(), text.end(), field.begin());
+  return true;
+}
+
+std::string RightAlignedOmittingZero(std::int64_t value, int width) {
+  const std::string text = value == 0 ? std::string() : (value < 0 ? "-" : "") + MagnitudeDigits(value);
+  const std::size_t wanted = width > 0 ? static_cast<std::size_t>(width) : 0;
+  return text.size() < wanted ? std::string(wanted - text.size(), ' ') + text : text;
+}
+
 void FormatLeftAligned(std::span<char> field, std::string_view text, char pad) {
   const std::size_t n = std::min(field.size(), text.size());
   std::copy_n(text.begin(), n, field.begin());
@@ -67,23 +107,10 @@ void FieldScanner::skipSpace() {
 
 std::optional<std::int32_t> FieldScanner::number(std::size_t width) {
   skipSpace();
-  std::size_t end = std::min(text_.size(), pos_ + width);
-  std::size_t p = pos_;
-  bool negative = false;
-  if (p < end && (text_[p] == '-' || text_[p] == '+')) {
-    negative = text_[p] == '-';
-    ++p;
-  }
-  const std::size_t digitsStart = p;
-  std::int64_t value = 0;
-  while (p < end && std::isdigit(static_cast<unsigned char>(text_[p]))) {
-    value = value * 10 + (text_[p] - '0');
-    if (value > std::numeric_limits<std::int32_t>::max()) value = std::numeric_limits<std::int32_t>::max();
-    ++p;
-  }
-  if (p == digitsStart) return std::nullopt;
-  pos_ = p;
-  return static_cast<std::int32_t>(negative ? -value : value);
+  const IntegerPrefix n = LeadingInteger(text_.substr(pos_, width), std::numeric_limits<std::int32_t>::max());
+  if (n.length == 0) return std::nullopt;
+  pos_ += n.length;
+  return static_cast<std::int32_t>(n.value);
 }
 
 bool FieldScanner::skipChar() {
@@ -108,10 +135,8 @@ std::optional<std::string_view> FieldScanner::chars(std::size_t width) {
 }
 
 std::int32_t FieldToInteger(std::string_view field) {
-  field = field.substr(0, std::min<std::size_t>(field.size(), 28));
-  field = UntilNul(field);
-  FieldScanner scanner(field);
-  return scanner.number(field.size()).value_or(0);
+  field = UntilNul(field.substr(0, std::min<std::size_t>(field.size(), 28)));
+  return static_cast<std::int32_t>(LeadingInteger(field, std::numeric_limits<std::int32_t>::max()).value);
 }
 
 std::string_view TrimTrailingBlanks(std::string_view text) {

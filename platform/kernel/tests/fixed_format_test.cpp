@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <iterator>
+#include <limits>
 #include <string>
 
 namespace platform {
@@ -39,6 +44,97 @@ TEST(FixedFormat, ZeroPaddedStringGrowsLikePrintf) {
   EXPECT_EQ(ZeroPadded(7, 2), "07");
   EXPECT_EQ(ZeroPadded(123, 2), "123");
   EXPECT_EQ(ZeroPadded(-7, 3), "-07");
+}
+
+TEST(FixedFormat, DecimalTextRoundsTheExactBinaryValueWithHalvesAwayFromZero) {
+  struct Case {
+    double value;
+    int width;
+    int decimals;
+    Padding padding;
+    std::string_view text;
+  } const cases[] = {
+      {748.81, 7, 2, Padding::Zeros, "0748.81"},
+      {748.81f, 7, 2, Padding::Zeros, "0748.81"},
+      {12.5, 5, 0, Padding::Zeros, "00013"},     // an exact half: away from zero
+      {0.125, 0, 2, Padding::Blanks, "0.13"},    // an exact half
+      {2.675, 0, 2, Padding::Blanks, "2.67"},    // binary value just below the half
+      {1.005, 0, 2, Padding::Blanks, "1.00"},    // likewise
+      {7.5 * 100, 5, 0, Padding::Zeros, "00750"},
+      {0.5, 0, 0, Padding::Blanks, "1"},
+      {2.5, 0, 0, Padding::Blanks, "3"},
+      {-2.5, 0, 0, Padding::Blanks, "-3"},
+      {-0.125, 0, 2, Padding::Blanks, "-0.13"},
+      {-1.5, 7, 2, Padding::Zeros, "-001.50"},
+      {-1.5, 7, 2, Padding::Blanks, "  -1.50"},
+      {-0.001, 6, 2, Padding::Blanks, " -0.00"},
+      {-0.0, 5, 2, Padding::Blanks, " 0.00"},
+      {0.0, 5, 2, Padding::Zeros, "00.00"},
+      {0.0, 5, 0, Padding::Zeros, "00000"},
+      {5.25, 5, 2, Padding::Zeros, "05.25"},
+      {5.25, 5, 2, Padding::Blanks, " 5.25"},
+      {99.999, 6, 2, Padding::Blanks, "100.00"},
+      {1234.5, 9, 2, Padding::Blanks, "  1234.50"},
+      {-98765.432, 11, 2, Padding::Blanks, "  -98765.43"},
+      {1234.5, 5, 2, Padding::Blanks, "1234.50"},   // wider than the width, as printf
+      {-123456.0, 7, 2, Padding::Zeros, "-123456.00"},
+      {1e20, 0, 2, Padding::Blanks, "100000000000000000000.00"},
+      {4.9406564584124654e-324, 0, 2, Padding::Blanks, "0.00"},
+      {0.1, 0, 20, Padding::Blanks, "0.10000000000000000555"},
+      {std::numeric_limits<double>::infinity(), 6, 2, Padding::Zeros, "   inf"},
+      {-std::numeric_limits<double>::infinity(), 0, 2, Padding::Zeros, "-inf"},
+      {std::numeric_limits<double>::quiet_NaN(), 5, 2, Padding::Zeros, "  nan"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.text));
+    EXPECT_EQ(DecimalText(c.value, c.width, c.decimals, c.padding), c.text);
+  }
+  EXPECT_EQ(DecimalText(1.7976931348623157e308, 0, 0).size(), 309u);
+}
+
+// Away from exact halves the text is the one printf gives.
+TEST(FixedFormat, DecimalTextAgreesWithPrintfWhereNoHalfIsRounded) {
+  const char* const formats[] = {"%7.2f", "%9.2f", "%11.2f", "%07.2f", "%05.0f", "%05.2f", "%5.2f", "%6.2f"};
+  std::uint64_t seed = 12345;
+  int compared = 0;
+  for (int i = 0; i < 4000; ++i) {
+    seed = seed * 6364136223846793005u + 1442695040888963407u;
+    const double magnitude = static_cast<double>(seed >> 11) / static_cast<double>(1ull << 53) * std::pow(10.0, i % 9 - 2);
+    const double value = (seed & 1) ? -magnitude : magnitude;
+    const char* format = formats[i % std::size(formats)];
+    const int width = std::atoi(format + (format[1] == '0' ? 2 : 1));
+    const int decimals = format[std::string_view(format).find('.') + 1] - '0';
+    char exact[128];
+    std::snprintf(exact, sizeof exact, "%.*f", decimals + 30, magnitude);
+    const std::string_view beyond = std::string_view(exact).substr(std::string_view(exact).find('.') + 1 + decimals);
+    if (beyond.find_first_not_of('0', 1) == std::string_view::npos && beyond[0] == '5') continue;  // an exact half
+    char expected[128];
+    std::snprintf(expected, sizeof expected, format, value);
+    const Padding padding = format[1] == '0' ? Padding::Zeros : Padding::Blanks;
+    ASSERT_EQ(DecimalText(value, width, decimals, padding), expected) << format << " of " << exact;
+    ++compared;
+  }
+  EXPECT_GT(compared, 3900);
+}
+
+TEST(FixedFormat, DecimalFieldsRefuseTextsThatDoNotFit) {
+  std::string field(7, '#');
+  EXPECT_TRUE(FormatDecimal(field, 748.81, 2, Padding::Zeros));
+  EXPECT_EQ(field, "0748.81");
+  EXPECT_FALSE(FormatDecimal(field, 12345.678, 2, Padding::Zeros));
+  EXPECT_EQ(field, "0748.81");
+  EXPECT_FALSE(FormatDecimal(field, -1234.5, 2));
+  EXPECT_EQ(field, "0748.81");
+  EXPECT_TRUE(FormatDecimal(field, -123.5, 2));
+  EXPECT_EQ(field, "-123.50");
+}
+
+TEST(FixedFormat, IntegerWithNoPrecisionPrintsZeroAsBlanks) {
+  EXPECT_EQ(RightAlignedOmittingZero(0, 6), "      ");
+  EXPECT_EQ(RightAlignedOmittingZero(42, 6), "    42");
+  EXPECT_EQ(RightAlignedOmittingZero(-42, 4), " -42");
+  EXPECT_EQ(RightAlignedOmittingZero(1234567, 6), "1234567");
+  EXPECT_EQ(RightAlignedOmittingZero(0, 0), "");
 }
 
 TEST(FixedFormat, ScannerReadsWidthLimitedNumbersAsScanfDoes) {
@@ -84,6 +180,9 @@ TEST(FixedFormat, FieldToIntegerReadsLikeAtoi) {
   EXPECT_EQ(FieldToInteger("abc"), 0);
   EXPECT_EQ(FieldToInteger(std::string_view("12\0" "34", 5)), 12);
   EXPECT_EQ(FieldToInteger("-0017"), -17);
+  EXPECT_EQ(FieldToInteger("99999999999999999999"), 2147483647);
+  EXPECT_EQ(FieldToInteger("-99999999999999999999"), -2147483647);
+  EXPECT_EQ(FieldToInteger(std::string(28, ' ') + "5"), 0);  // past the 28 characters read
 }
 
 TEST(FixedFormat, TrimAndNulHelpers) {

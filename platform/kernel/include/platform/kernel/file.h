@@ -1,6 +1,7 @@
 // Files opened the way the engine opens its data: read-only, binary, with
 // exact reads at offsets and a stamp that tells when a file was replaced or
-// touched.
+// touched; and existing files opened for reading and writing in place.
+// Files written anew go through replace_file.h.
 #pragma once
 
 #include <cstddef>
@@ -36,6 +37,10 @@ class File {
   // Opens an existing file read-only. The name is matched without regard to
   // case (see ResolvePath).
   static std::optional<File> OpenReadOnly(std::string_view path);
+  // Opens an existing file for reading and writing, matched the same way;
+  // never creates one. A file whose mode has no write bit is refused as
+  // read-only, also for root (errno EACCES).
+  static std::optional<File> OpenReadWrite(std::string_view path);
 
   bool isOpen() const { return fd_ >= 0; }
   void close();
@@ -45,6 +50,11 @@ class File {
   std::ptrdiff_t read(std::span<std::uint8_t> buffer);
   // Reads up to buffer.size() bytes at offset without moving the position.
   std::ptrdiff_t readAt(std::int64_t offset, std::span<std::uint8_t> buffer) const;
+  // Writes all of data at the current position, or at offset without
+  // moving the position. False when any of it could not be written (errno
+  // tells why); part of it may then have been written.
+  bool write(std::span<const std::uint8_t> data);
+  bool writeAt(std::int64_t offset, std::span<const std::uint8_t> data);
   bool seek(std::int64_t offset);
   std::optional<std::int64_t> size() const;
   std::optional<FileStamp> stamp() const;
@@ -64,6 +74,7 @@ class File {
 
  private:
   File(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
+  static std::optional<File> OpenExisting(std::string_view path, bool forWriting);
   enum class Held { kNothing, kWhole, kSizeOnly };
   int fd_ = -1;
   std::string path_;

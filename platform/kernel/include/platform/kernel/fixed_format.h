@@ -27,6 +27,31 @@ bool FormatRightAligned(std::span<char> field, std::int64_t value);
 // needs more characters.
 std::string ZeroPadded(std::int64_t value, int width);
 
+// How a decimal text is widened to its width: blanks before the sign
+// ("%7.2f") or zeros after it ("%07.2f").
+enum class Padding { Blanks, Zeros };
+
+// A double in fixed-point decimal with `decimals` decimals, as
+// "%<width>.<decimals>f" or, with Padding::Zeros, "%0<width>.<decimals>f"
+// write it, except for the one rounding rule: the value's exact binary
+// expansion is rounded to the decimals with exact halves going away from
+// zero (12.5 with no decimals is "13", 0.125 with two is "0.13"), whatever
+// the C library does. 2.675 is "2.67" because its binary value lies just
+// below the half. A '-' is written for a value below zero, also when it
+// rounds to zero ("-0.00"); negative zero has none. With no decimals there
+// is no point. Infinities and NaN give "inf", "-inf" and "nan", padded with
+// blanks. Decimals are held to 0..40. A text that needs more characters
+// than width is returned whole, wider than width, as printf does.
+std::string DecimalText(double value, int width, int decimals, Padding padding = Padding::Blanks);
+
+// The same text written into the field, whose size is the width. Returns
+// false and leaves the field unchanged when the text does not fit.
+bool FormatDecimal(std::span<char> field, double value, int decimals, Padding padding = Padding::Blanks);
+
+// "%<width>.0d": value right-aligned in width characters, blank-padded;
+// zero prints no digit at all (width blanks). Wider when the value needs it.
+std::string RightAlignedOmittingZero(std::int64_t value, int width);
+
 // Copies text into the field left-aligned, cut to the width, padded with pad.
 void FormatLeftAligned(std::span<char> field, std::string_view text, char pad = ' ');
 
@@ -37,7 +62,8 @@ class FieldScanner {
  public:
   explicit FieldScanner(std::string_view text) : text_(text) {}
 
-  // A signed decimal number of at most width characters (after white space).
+  // A signed decimal number of at most width characters (after white space),
+  // its magnitude held at 2147483647.
   std::optional<std::int32_t> number(std::size_t width);
   // Skips exactly one character, white space included ("%*c").
   bool skipChar();
@@ -56,7 +82,7 @@ class FieldScanner {
 
 // Reads a decimal integer as atoi does after copying at most 28 characters of
 // a field: leading blanks skipped, an optional sign, digits up to the first
-// non-digit. No digits gives 0.
+// non-digit. No digits gives 0; the magnitude is held at 2147483647.
 std::int32_t FieldToInteger(std::string_view field);
 
 // Removes trailing blanks, tabs and NUL characters.
