@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/kernel/digits.h"
 #include "platform/kernel/file.h"
 #include "platform/kernel/fixed_format.h"
 
@@ -31,12 +32,7 @@ std::vector<std::string_view> Tokens(std::string_view line, std::string_view del
 }
 
 std::uint32_t ParseUnsigned(std::string_view token) {
-  std::uint64_t value = 0;
-  for (char c : token) {
-    if (c < '0' || c > '9') break;
-    value = std::min<std::uint64_t>(value * 10 + static_cast<std::uint64_t>(c - '0'), std::numeric_limits<std::int32_t>::max());
-  }
-  return static_cast<std::uint32_t>(value);
+  return static_cast<std::uint32_t>(platform::LeadingDigits(token, std::numeric_limits<std::int32_t>::max()).value);
 }
 
 class FactorReader {
@@ -256,31 +252,13 @@ std::int32_t ParseFactor(std::string_view token) {
     negative = token[0] == '-';
     token.remove_prefix(1);
   }
-  std::int64_t whole = 0;
-  std::size_t i = 0;
-  for (; i < token.size() && std::isdigit(static_cast<unsigned char>(token[i])); ++i)
-    whole = std::min<std::int64_t>(whole * 10 + (token[i] - '0'), std::numeric_limits<std::int32_t>::max());
-  std::int64_t fraction = 0;
-  std::size_t decimals = 0;
-  if (i < token.size() && token[i] == '.') {
-    for (++i; i < token.size() && std::isdigit(static_cast<unsigned char>(token[i])); ++i, ++decimals)
-      fraction = std::min<std::int64_t>(fraction * 10 + (token[i] - '0'), std::numeric_limits<std::int32_t>::max());
-  }
-  std::int64_t value;
-  if (decimals >= 4) {
-    std::int64_t scale = 1;
-    for (std::size_t d = 0; d < decimals && scale < 100000000000LL; ++d) scale *= 10;
-    // the digits as written, held at the 32-bit limit before the product
-    // can leave 64 bits (the whole part reaches 2^31, the scale 10^11)
-    const std::int64_t limit = std::numeric_limits<std::int32_t>::max();
-    value = whole > (limit - fraction) / scale ? limit : whole * scale + fraction;
-  } else {
-    std::int64_t scale = 1;
-    for (std::size_t d = decimals; d < 4; ++d) scale *= 10;
-    value = whole * 10000 + fraction * scale;
-  }
-  value = std::min<std::int64_t>(value, std::numeric_limits<std::int32_t>::max());
-  return static_cast<std::int32_t>(negative ? -value : value);
+  // Four decimals, or as many as are written when there are more (the
+  // digits as written); held at the 32-bit limit however many digits.
+  constexpr std::uint64_t kLimit = std::numeric_limits<std::int32_t>::max();
+  platform::DecimalPrefix number = platform::LeadingDecimal(token, 4, kLimit);
+  if (number.fractionDigits > 4) number = platform::LeadingDecimal(token, static_cast<int>(number.fractionDigits), kLimit);
+  const auto value = static_cast<std::int32_t>(number.value);
+  return negative ? -value : value;
 }
 
 std::int16_t ReadFactorFile(std::string_view text, const FactorFileContext& context, ClassBreakWork& core,

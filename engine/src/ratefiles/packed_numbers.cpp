@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cctype>
+#include "platform/kernel/digits.h"
 
 namespace vorn {
 namespace {
@@ -40,9 +41,9 @@ std::optional<std::string> UnpackDigits(std::span<const std::uint8_t> packed, st
 std::optional<std::int64_t> PackedDigitsValue(std::span<const std::uint8_t> packed, std::size_t n) {
   const std::optional<std::string> digits = UnpackDigits(packed, n);
   if (!digits) return std::nullopt;
-  std::int64_t value = 0;
-  for (char c : *digits) value = value * 10 + (c - '0');
-  return value;
+  const std::optional<std::uint64_t> value = platform::ParseDigits(*digits, platform::kSignedDigitLimit);
+  if (!value) return digits->empty() ? std::optional<std::int64_t>(0) : std::nullopt;
+  return static_cast<std::int64_t>(*value);
 }
 
 std::optional<std::array<std::uint8_t, 3>> PackPostalCode(std::string_view code) {
@@ -52,12 +53,9 @@ std::optional<std::array<std::uint8_t, 3>> PackPostalCode(std::string_view code)
   if (IsDigit(first)) value = static_cast<std::uint32_t>(first - '0');
   else if (first >= 'A' && first <= 'Z') value = static_cast<std::uint32_t>(first - 'A' + 10);
   else return std::nullopt;
-  std::uint32_t rest = 0;
-  for (std::size_t i = 1; i < 6; ++i) {
-    if (!IsDigit(code[i])) return std::nullopt;
-    rest = rest * 10 + static_cast<std::uint32_t>(code[i] - '0');
-  }
-  value = value * 100000 + rest;  // at most 35 99999, below 2^24
+  const std::optional<std::uint64_t> rest = platform::ParseDigits(code.substr(1, 5));
+  if (!rest) return std::nullopt;
+  value = value * 100000 + static_cast<std::uint32_t>(*rest);  // at most 35 99999, below 2^24
   return std::array<std::uint8_t, 3>{static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 8),
                                      static_cast<std::uint8_t>(value)};
 }

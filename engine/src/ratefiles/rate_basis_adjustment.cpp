@@ -1,5 +1,6 @@
 #include "ratefiles/rate_basis_adjustment.h"
 
+#include <limits>
 #include <algorithm>
 #include <array>
 #include <string>
@@ -11,6 +12,7 @@
 #include "ratefiles/rate_record.h"
 #include "setup/file_search.h"
 #include "setup/packed_zip.h"
+#include "platform/kernel/digits.h"
 
 namespace vorn {
 namespace {
@@ -19,13 +21,9 @@ using rate_basis::kAddOnRecordSize;
 using rate_basis::kRangeRecordSize;
 
 std::optional<std::uint32_t> Digits(std::string_view text) {
-  if (text.empty()) return std::nullopt;
-  std::uint32_t n = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    n = n * 10 + static_cast<std::uint32_t>(c - '0');
-  }
-  return n;
+  const std::optional<std::uint64_t> n = platform::ParseDigits(text, std::numeric_limits<std::uint32_t>::max());
+  if (!n) return std::nullopt;
+  return static_cast<std::uint32_t>(*n);
 }
 
 struct Range {

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "ratefiles/packed_numbers.h"
+#include "platform/kernel/digits.h"
 
 namespace vorn {
 
@@ -25,12 +26,11 @@ void RateRecord::setByte(std::size_t offset, std::uint8_t value) {
 }
 
 std::optional<std::uint32_t> RateRecord::fourDigitNumber() const {
-  std::uint32_t n = 0;
-  for (char c : field(kFourDigitNumber)) {
-    if (c < '0' || c > '9') return std::nullopt;
-    n = n * 10 + static_cast<std::uint32_t>(c - '0');
-  }
-  return n;
+  const std::string_view digits = field(kFourDigitNumber);
+  if (digits.empty()) return 0;  // (a record too short to hold them)
+  const std::optional<std::uint64_t> n = platform::ParseDigits(digits);
+  if (!n) return std::nullopt;
+  return static_cast<std::uint32_t>(*n);
 }
 
 std::uint32_t RateRecord::entry(std::size_t i) const {

@@ -15,6 +15,7 @@
 #include "ratefiles/rate_log_kinds.h"
 #include "ratefiles/record_searches.h"
 #include "setup/packed_zip.h"
+#include "platform/kernel/digits.h"
 
 namespace vorn {
 namespace {
@@ -95,10 +96,8 @@ std::optional<Record> FindBase(const platform::File& file, std::string_view code
 }
 
 std::int64_t RateBasisNumber(const RatingEngine& engine) {
-  std::int64_t n = 0;
-  for (char c : engine.tables.key.view().substr(RateRecordKey::kRateBasisNumber.offset, RateRecordKey::kRateBasisNumber.width))
-    n = n * 10 + (c >= '0' && c <= '9' ? c - '0' : 0);
-  return n;
+  return static_cast<std::int64_t>(
+      platform::PositionalDigits(engine.tables.key.view().substr(RateRecordKey::kRateBasisNumber.offset, RateRecordKey::kRateBasisNumber.width)).value);
 }
 
 void SetRateBasisNumber(RatingEngine& engine, std::int64_t n) {
@@ -299,9 +298,7 @@ char RateLiteTariff(RatingEngine& engine, char kindLetter, LightForm form) {
         LightBaseLookup(engine, "J2", form);
         letter = LightMatrixLookup(engine, "J ", form);
       } else {
-        std::int64_t n = 0;
-        for (char c : record.field(RateRecord::kSubRecordField).substr(1)) n = n * 10 + (c >= '0' && c <= '9' ? c - '0' : 0);
-        SetRateBasisNumber(engine, n);
+        SetRateBasisNumber(engine, static_cast<std::int64_t>(platform::PositionalDigits(record.field(RateRecord::kSubRecordField).substr(1)).value));
       }
       SetRateBasisNumber(engine, RateBasisNumber(engine) + LightSum(engine, "J1", form));
       return letter;
