@@ -15,8 +15,6 @@
 namespace vorn {
 namespace {
 
-constexpr std::int16_t kWeightOverMaximum = 241;
-constexpr std::int16_t kFirstLineWithoutRate = 401;
 constexpr std::int32_t kMaxAnswerRate = 999999;  // cents per hundredweight
 
 std::int64_t LineCharge(std::int64_t weight, std::int64_t rate) { return (weight * rate + 50) / 100; }
@@ -146,7 +144,7 @@ std::int16_t PriceAtBreak(RatingEngine& engine, RateSource& source, int b) {
   core.deficit.present = deficitCharge > 0 ? 'Y' : 'N';
 
   const std::int64_t ratingWeight = static_cast<std::int64_t>(total) + deficit.weight;
-  if (ratingWeight > kMaxRatingWeight) return kWeightOverMaximum;
+  if (ratingWeight > kMaxRatingWeight) return code::kWeightOverMaximum;
   r.billedWeight = static_cast<std::int32_t>(ratingWeight);
   std::int64_t lines = 0;
   for (DetailEntry& line : Lines(r)) {
@@ -181,7 +179,7 @@ std::int16_t CheckLineRates(RatingEngine& engine, RateSource& source) {
     const std::string cls = ClassOf(lines[n]);
     const std::int32_t rate = GetClassBreakRate(engine, source, weight, cls);
     const bool free = rate == 0 && DiscountedInFull(core, weight, cls);
-    if ((rate <= 0 && !free) || rate == BreakRateTable::kNotFetched) return static_cast<std::int16_t>(kFirstLineWithoutRate + n);
+    if ((rate <= 0 && !free) || rate == BreakRateTable::kNotFetched) return static_cast<std::int16_t>(code::kInvalidClassBase + n + 1);
     if (rate > kMaxAnswerRate) return code::kPricingExceedsLimits;
   }
   return 0;

@@ -7,7 +7,7 @@
 #include "common/engine_error.h"
 #include "engine/rating_engine.h"
 #include "fetch/rate_by_type.h"
-#include "ratefiles/rate_file_codes.h"
+#include "errors/engine_codes.h"
 #include "ratefiles/record_searches.h"
 
 namespace vorn {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "errors/engine_codes.h"
 #include "platform/kernel/digits.h"
 #include "platform/kernel/file.h"
 #include "platform/kernel/fixed_format.h"
@@ -15,7 +16,6 @@
 namespace vorn {
 namespace {
 
-constexpr std::int16_t kTooManyCityAddOns = 224;
 constexpr std::size_t kLineLength = 255;  // a 256-byte buffer holds 255 characters
 
 std::vector<std::string_view> Tokens(std::string_view line, std::string_view delimiters) {
@@ -110,7 +110,7 @@ void FactorReader::applyParameter(std::string_view line) {
     case ParameterTable::kHcity: {
       if (!cityAddOnsOn_) return;
       if (factors_.cityAddOns.size() == kMaxCityAddOns) {
-        parameterError_ = kTooManyCityAddOns;
+        parameterError_ = code::kTooManyCityAddOns;
         return;
       }
       const std::int32_t first = platform::FieldToInteger(value);

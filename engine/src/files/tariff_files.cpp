@@ -46,23 +46,23 @@ std::string TariffFileSuffix(const CurrentTariff& t, char letter) {
 
 std::int16_t OpenErrorOf(char letter) {
   switch (letter) {
-    case 'A': return 231;
-    case 'B': return 221;
-    case 'K': return 222;
-    case 'C': return 270;
-    case 'E': return 220;
-    case 'F': return 204;
-    case 'H': return 260;
-    case 'I': case 'J': return 207;
-    case 'L': return 230;
-    case 'M': return 225;
-    case 'N': return 271;
-    case 'O': return 250;
-    case 'P': case 'Q': case 'Y': return 206;
-    case 'R': return 208;
-    case 'T': return 219;
-    case 'X': return 1;
-    case 'Z': return 205;
+    case 'A': return code::kCantOpenLaneAdjustments;
+    case 'B': return code::kCantOpenLightBase;
+    case 'K': return code::kCantOpenLightMatrix;
+    case 'C': return code::kCantOpenClassFactors;
+    case 'E': return code::kCantOpenCityFile;
+    case 'F': return code::kCantOpenFactorFile;
+    case 'H': return code::kCantOpenRateBasisAddOns;
+    case 'I': case 'J': return code::kCantOpenMatrix;
+    case 'L': return code::kCantOpenLaneList;
+    case 'M': return code::kCantOpenMinimums;
+    case 'N': return code::kCantOpenNFile;
+    case 'O': return code::kCantOpenCityAddOns;
+    case 'P': case 'Q': case 'Y': return code::kCantOpenPointFile;
+    case 'R': return code::kCantOpenRateFile;
+    case 'T': return code::kCantOpenWeightTypes;
+    case 'X': return code::kCantOpenXFile;
+    case 'Z': return code::kCantOpenZipPairs;
     default: return code::kTariffFilesNotFound;
   }
 }
@@ -112,7 +112,7 @@ std::int16_t TariffFiles::open(RatingEngine& engine, char letter) {
     std::uint8_t chunk[8192];
     for (std::int64_t at = 0;;) {
       const std::ptrdiff_t n = file->readAt(at, chunk);
-      if (n < 0) return 210;  // "Can't Read Tar Factor FL "
+      if (n < 0) return code::kCantReadFactorFile;
       if (n == 0) break;
       text.append(reinterpret_cast<const char*>(chunk), static_cast<std::size_t>(n));
       at += n;

@@ -17,7 +17,7 @@
 #include "methods/tariff_methods.h"
 #include "ratefiles/point_lookup.h"
 #include "ratefiles/rate_file.h"
-#include "ratefiles/rate_file_codes.h"
+#include "errors/engine_codes.h"
 #include "ratefiles/rate_log_kinds.h"
 #include "setup/file_search.h"
 #include "setup/packed_zip.h"
@@ -30,8 +30,6 @@ constexpr std::size_t kLowZip = 2, kHighZip = 8, kPointNumber = 14;
 constexpr std::size_t kPairRecordSize = 12;
 constexpr std::size_t kAdjustmentNumbers = 3;
 constexpr std::uint32_t kNoAdjustment = 0xFFFFFF;
-constexpr std::int16_t kCantReadAdjustments = 233;
-constexpr std::int16_t kTooManyAdjustments = 235;
 static_assert(kPointNumber + 4 <= kPointRecordSize);
 
 const platform::File& OpenLetter(RatingEngine& engine, char letter) {
@@ -66,13 +64,13 @@ void AppendAdjustments(RatingEngine& engine) {
   for (std::size_t i = entries - kAdjustmentNumbers; i < entries; ++i) {
     const std::uint32_t number = rate.entry(i);
     if (number == kNoAdjustment) continue;
-    if (m.adjustments.size() == kMaxCombinedAdjustments) Raise(kTooManyAdjustments);
+    if (m.adjustments.size() == kMaxCombinedAdjustments) Raise(code::kTooManyLaneAdjustments);
     const platform::File& file = OpenLetter(engine, 'A');
     CombinedAdjustment a;
     a.recordNumber = number;
     if (file.readAt(static_cast<std::int64_t>(number) * CombinedAdjustment::kRecordSize, a.record.bytes()) !=
         static_cast<std::ptrdiff_t>(CombinedAdjustment::kRecordSize))
-      Raise(kCantReadAdjustments);
+      Raise(code::kCantReadLaneAdjustments);
     std::memcpy(a.columns.data(), a.record.chars() + CombinedAdjustment::kColumns.offset, a.columns.size());
     m.adjustments.push_back(a);
   }

@@ -12,7 +12,6 @@
 namespace vorn::light_stage {
 namespace {
 
-constexpr std::int16_t kRecordStillEmpty = 119;
 
 bool KeyIsHead(const RatingEngine& engine) { return engine.tables.key.view() == engine.rates.rateRecord.head(); }
 
@@ -45,7 +44,7 @@ char StartFromHead(RatingEngine& engine) {
 void LoadKeyedRecord(RatingEngine& engine, std::size_t recordLength, bool loadFirst) {
   if (loadFirst) LoadRateByTariffType(engine, recordLength);
   if (!KeyIsHead(engine)) LoadRateByTariffType(engine, recordLength);
-  if (!engine.rates.rateRecord.hasSubRecords()) Raise(kRecordStillEmpty);
+  if (!engine.rates.rateRecord.hasSubRecords()) Raise(code::kInvalidZipCombination);
 }
 
 void SelectKeyTables(RatingEngine& engine) {

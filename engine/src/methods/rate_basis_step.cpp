@@ -7,7 +7,7 @@
 #include "methods/tariff_methods.h"
 #include "platform/kernel/fixed_format.h"
 #include "ratefiles/rate_file.h"
-#include "ratefiles/rate_file_codes.h"
+#include "errors/engine_codes.h"
 #include "platform/kernel/digits.h"
 
 namespace vorn {

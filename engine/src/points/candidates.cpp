@@ -11,24 +11,19 @@
 namespace vorn {
 namespace {
 
-constexpr std::int16_t kCityMustBeSpecified = 123;
-constexpr std::int16_t kCityFileBuilt = 124;
-constexpr std::int16_t kTariffMustBeSpecified = 125;
-constexpr std::int16_t kTariffFileBuilt = 126;
-constexpr std::int16_t kCandidatesNotWritten = 129;
 
 // Writes entries into the caller's buffer; raises 129 without a buffer or
 // without room (the count then says -1).
 void WriteCandidates(RatingEngine& engine, std::int16_t kind, std::string_view key, const std::vector<std::string>& entries,
                      std::size_t entrySize) {
   auto* buffer = static_cast<std::uint8_t*>(engine.cityCandidates);
-  if (buffer == nullptr) Raise(kCandidatesNotWritten);
+  if (buffer == nullptr) Raise(code::kCandidatesNotWritten);
   const std::int32_t capacity = platform::LoadLittleEndian<std::int32_t>(buffer);
   platform::StoreLittleEndian<std::int16_t>(buffer + 8, kind);
   std::memcpy(buffer + 10, key.data(), std::min<std::size_t>(key.size(), 6));
   if (capacity < 0 || static_cast<std::size_t>(capacity) < entrySize * entries.size()) {
     platform::StoreLittleEndian<std::int32_t>(buffer + 4, -1);
-    Raise(kCandidatesNotWritten);
+    Raise(code::kCandidatesNotWritten);
   }
   platform::StoreLittleEndian<std::int32_t>(buffer + 4, static_cast<std::int32_t>(entries.size()));
   for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -76,11 +71,11 @@ std::size_t ChooseCity(RatingEngine& engine, const std::vector<std::string>& lis
     WriteCandidates(engine, 0, code5, list, kCityEntrySize);
     if (engine.currentTariff.letter == 'N' || mode == CityMode::NotFound) {
       record.setText(shipment::kReturnCode, "0124");
-      Raise(kCityFileBuilt);
+      Raise(code::kCityFileBuilt);
     }
   };
   if (mode == CityMode::NotFound) {
-    if (r.candidateRequest == 'E') Raise(kCityMustBeSpecified);
+    if (r.candidateRequest == 'E') Raise(code::kCityMustBeSpecified);
     returnCandidates();
   }
   std::string target(RequestCity(engine, side));
@@ -96,9 +91,9 @@ std::size_t ChooseTariffCandidate(RatingEngine& engine, const std::vector<std::s
   const std::string_view requested = record.text(shipment::kTariffName);
   for (std::size_t i = 0; i < candidates.size(); ++i)
     if (candidates[i].substr(0, 6) == requested.substr(0, 6) && candidates[i].substr(6, 2) == requested.substr(6, 2)) return i;
-  if (engine.work.request.candidateRequest == 'E') Raise(kTariffMustBeSpecified);
+  if (engine.work.request.candidateRequest == 'E') Raise(code::kTariffMustBeSpecified);
   WriteCandidates(engine, 1, "      ", candidates, kTariffEntrySize);
-  Raise(kTariffFileBuilt);
+  Raise(code::kTariffFileBuilt);
 }
 
 void ChooseExceptionName(RatingEngine& engine, bool origin) {

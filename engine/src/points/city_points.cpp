@@ -16,7 +16,6 @@
 namespace vorn {
 namespace {
 
-constexpr std::int16_t kCantOpenCityFile = 220;
 constexpr std::size_t kMaxCityRecords = 100;
 
 struct CityRecordLayout {
@@ -41,7 +40,7 @@ std::string_view Chars(std::span<const std::uint8_t> bytes, platform::FieldSpan 
 const platform::File* OpenCityFile(RatingEngine& engine) {
   if (engine.files.open(engine, 'E') == 0) return engine.files.file('E');
   const std::string name(platform::TrimTrailingBlanks(engine.currentTariff.name()).substr(0, 8));
-  if (engine.folders.at(engine.dataPath).find(name + ".E" + TariffFileSuffix(engine.currentTariff, 'E'))) Raise(kCantOpenCityFile);
+  if (engine.folders.at(engine.dataPath).find(name + ".E" + TariffFileSuffix(engine.currentTariff, 'E'))) Raise(code::kCantOpenCityFile);
   return nullptr;
 }
 

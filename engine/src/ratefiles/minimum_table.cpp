@@ -2,7 +2,7 @@
 
 #include "common/engine_error.h"
 #include "engine/rating_engine.h"
-#include "ratefiles/rate_file_codes.h"
+#include "errors/engine_codes.h"
 
 namespace vorn {
 

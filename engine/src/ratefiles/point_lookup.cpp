@@ -6,7 +6,7 @@
 #include "common/engine_error.h"
 #include "engine/rating_engine.h"
 #include "ratefiles/packed_numbers.h"
-#include "ratefiles/rate_file_codes.h"
+#include "errors/engine_codes.h"
 #include "ratefiles/rate_log_kinds.h"
 #include "setup/file_search.h"
 #include "setup/packed_zip.h"

@@ -8,7 +8,7 @@
 #include "effective/tariff_types.h"
 #include "engine/rating_engine.h"
 #include "ratefiles/rate_basis_adjustment.h"
-#include "ratefiles/rate_file_codes.h"
+#include "errors/engine_codes.h"
 #include "ratefiles/rate_log_kinds.h"
 
 namespace vorn {

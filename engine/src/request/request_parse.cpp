@@ -115,7 +115,7 @@ int DiscountBreakCount(const ShipmentRecord& record) {
     const platform::FieldSpan f = shipment::DiscountField(k);
     if (discount.substr(f.offset, f.width) == kEndOfBreaksMark) return static_cast<int>(k) - 1;
   }
-  return 100;
+  return kEveryBreakDiscounted;
 }
 
 void ParseDiscountRecords(const ShipmentRecord& record, DiscountState& d) {

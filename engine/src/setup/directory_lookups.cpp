@@ -21,7 +21,7 @@ int CompareText(std::string_view a, std::string_view b) { return a < b ? -1 : a 
 std::int16_t ReadTariffVersions(std::string_view folder, const BinaryLog& log, const DateKey& shipDate,
                                 TariffVersion& out) {
   std::optional<std::vector<std::uint8_t>> content = ReadTableFile(folder, "TDV.SEQ", log);
-  if (!content) return 130;
+  if (!content) return code::kCantOpenVersionList;
   const std::string_view text(reinterpret_cast<const char*>(content->data()), content->size());
   std::vector<TariffVersion> versions;
   for (std::string_view line : platform::SplitLines(text)) {
@@ -37,12 +37,12 @@ std::int16_t ReadTariffVersions(std::string_view folder, const BinaryLog& log, c
       f = *v;
     }
     if (!complete) continue;
-    if (versions.size() == kVersionCapacity) return 131;  // more versions than the table holds
+    if (versions.size() == kVersionCapacity) return code::kCantReadVersionList;  // more versions than the table holds
     versions.push_back({static_cast<std::int8_t>(fields[0]),
                         DateKey{static_cast<std::uint8_t>(fields[1]), static_cast<std::uint8_t>(fields[2]),
                                 static_cast<std::uint8_t>(fields[3]), static_cast<std::uint8_t>(fields[4])}});
   }
-  if (versions.empty()) return 131;
+  if (versions.empty()) return code::kCantReadVersionList;
   std::stable_sort(versions.begin(), versions.end(), [](const TariffVersion& a, const TariffVersion& b) { return a.date > b.date; });
   for (const TariffVersion& v : versions) {
     if (v.date <= shipDate) {
@@ -50,7 +50,7 @@ std::int16_t ReadTariffVersions(std::string_view folder, const BinaryLog& log, c
       return 0;
     }
   }
-  return 122;
+  return code::kNoVersionForShipDate;
 }
 
 bool ZipInRange(std::string_view code, const ZipRangeRecord& record) {
@@ -69,8 +69,8 @@ bool ZipInRange(std::string_view code, const ZipRangeRecord& record) {
 std::int16_t GetZipRangeRecord(std::string_view folder, const BinaryLog& log, std::string_view code,
                                std::optional<std::int8_t> version, ZipRangeRecord& out) {
   std::optional<platform::File> file = OpenTableFile(folder, "TDZ.BIN", log);
-  if (!file) return 104;
-  if (!PackZip(code)) return 114;
+  if (!file) return code::kCantOpenZipRanges;
+  if (!PackZip(code)) return code::kZipNotInRanges;
   const std::string key = ComparableCode(code);
   const std::optional<std::int64_t> hit =
       SearchFileRecords(*file, ZipRangeRecord::kSize, [&](std::span<const std::uint8_t> bytes) {
@@ -83,14 +83,14 @@ std::int16_t GetZipRangeRecord(std::string_view folder, const BinaryLog& log, st
         if (*version >= r.endVersion()) return 1;
         return 0;
       });
-  if (!hit || !ReadFileRecord(*file, *hit, out.bytes.bytes())) return 114;
+  if (!hit || !ReadFileRecord(*file, *hit, out.bytes.bytes())) return code::kZipNotInRanges;
   return 0;
 }
 
 std::int16_t GetTariffTableRow(std::string_view folder, const BinaryLog& log, std::int16_t slotCount,
                                std::int16_t region, std::int16_t table, std::vector<std::int16_t>& row) {
   std::optional<platform::File> file = OpenTableFile(folder, "TDT.BIN", log);
-  if (!file) return 105;
+  if (!file) return code::kCantOpenTariffTable;
   const std::size_t words = static_cast<std::size_t>(std::max<std::int16_t>(slotCount, 0)) + 2;
   const std::optional<std::int64_t> hit = SearchFileRecords(*file, 2 * words, [&](std::span<const std::uint8_t> bytes) {
     const std::int16_t r = platform::LoadLittleEndian<std::int16_t>(bytes.data());
@@ -99,9 +99,9 @@ std::int16_t GetTariffTableRow(std::string_view folder, const BinaryLog& log, st
     if (table != t) return table < t ? -1 : 1;
     return 0;
   });
-  if (!hit) return 115;
+  if (!hit) return code::kTariffTableRowNotFound;
   std::vector<std::uint8_t> bytes(2 * words);
-  if (!ReadFileRecord(*file, *hit, bytes)) return 115;
+  if (!ReadFileRecord(*file, *hit, bytes)) return code::kTariffTableRowNotFound;
   row.resize(words);
   for (std::size_t i = 0; i < words; ++i) row[i] = platform::LoadLittleEndian<std::int16_t>(bytes.data() + 2 * i);
   return 0;

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <optional>
 
+#include "errors/engine_codes.h"
 #include "setup/file_search.h"
 #include "setup/packed_zip.h"
 #include "tariffdir/table_file.h"
@@ -11,8 +12,6 @@
 namespace vorn {
 namespace {
 
-constexpr std::int16_t kCantOpenExceptions = 103;
-constexpr std::int16_t kExceptionSearchFailed = 113;
 constexpr std::uint16_t kEquals = '=';
 
 bool InVersion(std::int8_t first, std::int8_t end, std::int8_t v) { return first <= v && v < end; }
@@ -94,13 +93,13 @@ std::size_t SlotCount(const SetupWork& s) { return std::min(s.slotCount, s.kinds
 std::int16_t ExceptionTable::open(std::string_view folder, const BinaryLog& log) {
   file_ = OpenTableFile(folder, "TDX.TBL", log);
   index_ = 0;
-  return file_ ? 0 : kCantOpenExceptions;
+  return file_ ? 0 : code::kCantOpenExceptions;
 }
 
 void ExceptionTable::close() { file_.reset(); }
 
 std::int16_t ExceptionTable::getExceptionRecord(std::int16_t kind, std::int16_t origin, std::int16_t destination) {
-  if (!file_) return kExceptionSearchFailed;
+  if (!file_) return code::kExceptionSearchFailed;
   const std::optional<std::int64_t> hit = SearchFileRecords(*file_, ExceptionRecord::kSize, [&](std::span<const std::uint8_t> b) {
     ExceptionRecord r;
     r.bytes.assign(b);
@@ -109,19 +108,19 @@ std::int16_t ExceptionTable::getExceptionRecord(std::int16_t kind, std::int16_t 
     if (destination != r.destinationCode()) return destination < r.destinationCode() ? -1 : 1;
     return 0;
   });
-  if (!hit) return kExceptionSearchFailed;
+  if (!hit) return code::kExceptionSearchFailed;
   index_ = *hit;
   return readCurrent();
 }
 
 std::int16_t ExceptionTable::nextExceptionRecord() {
-  if (!file_) return kExceptionSearchFailed;
+  if (!file_) return code::kExceptionSearchFailed;
   ++index_;
   return readCurrent();
 }
 
 std::int16_t ExceptionTable::readCurrent() {
-  return ReadFileRecord(*file_, index_, current_.bytes.bytes()) ? 0 : kExceptionSearchFailed;
+  return ReadFileRecord(*file_, index_, current_.bytes.bytes()) ? 0 : code::kExceptionSearchFailed;
 }
 
 std::int16_t ApplyStatePairExceptions(std::string_view folder, const BinaryLog& log, SetupWork& s) {

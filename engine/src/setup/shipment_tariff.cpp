@@ -15,15 +15,6 @@
 namespace vorn {
 namespace {
 
-constexpr std::int16_t kInvalidOriginZip = 117;
-constexpr std::int16_t kInvalidDestinationZip = 118;
-constexpr std::int16_t kInvalidZipCombination = 119;
-constexpr std::int16_t kOutOfScope = 121;
-constexpr std::int16_t kOriginNotInTariff = 216;
-constexpr std::int16_t kDestinationNotInTariff = 217;
-constexpr std::int16_t kMexicanTariffNotEightCharacters = 388;
-constexpr std::int16_t kTariffNotFoundForShipDate = 394;
-constexpr std::int16_t kInvalidTariffSpecified = 395;
 
 #define STEP(expression)                              \
   do {                                                \
@@ -151,7 +142,7 @@ std::int16_t TariffSetup::matchNamedTariff() {
     }
     ++cursor;
   }
-  if (!anyEntry) return kInvalidTariffSpecified;
+  if (!anyEntry) return code::kInvalidTariff;
   if (s_.laneLetter == 'N' && !sawX) {
     s_.alternates = s_.kinds;
     return 0;
@@ -176,7 +167,7 @@ std::int16_t TariffSetup::matchNamedTariff() {
     }
   }
   if (retained) return 0;
-  return status == Status::LaterDated ? kTariffNotFoundForShipDate : kOutOfScope;
+  return status == Status::LaterDated ? code::kTariffNotFoundForShipDate : code::kOutOfScope;
 }
 
 bool TariffSetup::findSlotEntry(char letter) {
@@ -315,7 +306,7 @@ std::int16_t TariffSetup::run() {
       if (!(e.country == 'C' || e.country == 'M' || e.tariffType == 'Y')) continue;
       if (!newest || e.date > records_[*newest].date) newest = i;
     }
-    if (!newest) return IsLetter(r_.originCode[0]) ? kOriginNotInTariff : kDestinationNotInTariff;
+    if (!newest) return IsLetter(r_.originCode[0]) ? code::kOriginNotInTariff : code::kDestinationNotInTariff;
     MakeCurrent(engine_, *newest);
     return 0;
   }
@@ -330,14 +321,14 @@ std::int16_t TariffSetup::run() {
       }
     }
   }
-  if (mexicanLane()) return fullName ? kOutOfScope : kMexicanTariffNotEightCharacters;
+  if (mexicanLane()) return fullName ? code::kOutOfScope : code::kMexicanTariffNotEightCharacters;
 
   TariffVersion version;
   STEP(ReadTariffVersions(engine_.effectivePath, engine_.binaryLog, r_.shipDate, version));
   s_.version = version.version;
   s_.versionDate = version.date;
-  STEP(readPoint(s_.origin, r_.originCode, kInvalidOriginZip));
-  STEP(readPoint(s_.destination, r_.destinationCode, kInvalidDestinationZip));
+  STEP(readPoint(s_.origin, r_.originCode, code::kInvalidOriginZip));
+  STEP(readPoint(s_.destination, r_.destinationCode, code::kInvalidDestinationZip));
   s_.direction = 'F';
   setStates();
   orderPoints();
@@ -349,13 +340,13 @@ std::int16_t TariffSetup::run() {
     s_.laneLetter = 'Y';
     s_.kinds.fill(0);
     s_.alternates.fill(0);
-    if (!matchTariffSelection(s_.kinds, s_.alternates)) return kInvalidZipCombination;
+    if (!matchTariffSelection(s_.kinds, s_.alternates)) return code::kInvalidZipCombination;
   }
   filterIntrastate();
   STEP(applyExceptions());
   setStates();
-  if (activeSlots() == 0) return kInvalidZipCombination;
-  if (selectTariffEntries() < 0) return kOutOfScope;
+  if (activeSlots() == 0) return code::kInvalidZipCombination;
+  if (selectTariffEntries() < 0) return code::kOutOfScope;
   return 0;
 }
 

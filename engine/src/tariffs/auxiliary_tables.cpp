@@ -8,7 +8,7 @@
 #include "common/engine_error.h"
 #include "engine/rating_engine.h"
 #include "ratefiles/packed_numbers.h"
-#include "ratefiles/rate_file_codes.h"
+#include "errors/engine_codes.h"
 #include "setup/file_search.h"
 #include "setup/packed_zip.h"
 

@@ -11,7 +11,7 @@
 #include "engine/rating_engine.h"
 #include "platform/kernel/fixed_format.h"
 #include "ratefiles/packed_numbers.h"
-#include "ratefiles/rate_file_codes.h"
+#include "errors/engine_codes.h"
 #include "ratefiles/rate_log_kinds.h"
 #include "ratefiles/record_searches.h"
 #include "setup/packed_zip.h"
@@ -22,7 +22,6 @@ namespace {
 
 using Record = platform::ByteRecord<kLightTextRecordSize>;
 constexpr std::string_view kBlockEnd = "000";
-constexpr std::int16_t kInvalidRateBasisNumber = 223;
 
 // Where the fields of the two record forms lie.
 struct FormLayout {
@@ -101,7 +100,7 @@ std::int64_t RateBasisNumber(const RatingEngine& engine) {
 }
 
 void SetRateBasisNumber(RatingEngine& engine, std::int64_t n) {
-  if (n < 0 || n > 99999) Raise(kInvalidRateBasisNumber);
+  if (n < 0 || n > 99999) Raise(code::kInvalidRateBasisNumber);
   char text[8];
   std::snprintf(text, sizeof text, "%5.5lld", static_cast<long long>(n));
   std::memcpy(engine.tables.key.text.data() + RateRecordKey::kRateBasisNumber.offset, text, 5);
@@ -154,7 +153,7 @@ char MatrixThenTable(RatingEngine& engine, std::string_view code, LightForm form
   if (!found) return 0;
   engine.binaryLog.write(binary_log::kLightMatrixRecord, found->bytes().first(f.size));
   const std::optional<std::int64_t> number = PackedDigitsValue(found->bytes().subspan(f.number, 3), 5);
-  if (!number) Raise(kInvalidRateBasisNumber);
+  if (!number) Raise(code::kInvalidRateBasisNumber);
   SetRateBasisNumber(engine, *number);
   const char letter = found->charAt(f.letter);
   engine.tables.key.text[RateRecordKey::kRateBasisLetter] = letter;

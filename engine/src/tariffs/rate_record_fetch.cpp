@@ -8,7 +8,7 @@
 #include "interface/version_text.h"
 #include "ratefiles/rate_basis_adjustment.h"
 #include "ratefiles/rate_file.h"
-#include "ratefiles/rate_file_codes.h"
+#include "errors/engine_codes.h"
 #include "ratefiles/record_searches.h"
 
 namespace vorn {

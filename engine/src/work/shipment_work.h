@@ -77,10 +77,14 @@ struct ParsedRequest {
   std::int32_t absoluteMinimum = 0;
 };
 
+// The break count of a discount record without an end-of-breaks mark: every
+// break has a discount field (a count, not an engine code).
+inline constexpr int kEveryBreakDiscounted = 100;
+
 struct DiscountState {
   bool on = false;
   char kind = 'C';       // 'R' discounts rates, 'C' charges
-  int breakCount = 100;  // breaks that have discount fields
+  int breakCount = kEveryBreakDiscounted;  // breaks that have discount fields
   DiscountBlock direct;    // from discount record 1 ("D%")
   DiscountBlock indirect;  // from discount record 2 ("I%")
   DiscountBlock applied;   // chosen by the point services

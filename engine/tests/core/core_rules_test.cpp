@@ -16,7 +16,7 @@
 #include "core/minimum_charges.h"
 #include "core/money_rules.h"
 #include "driver/fake_rating_steps.h"
-#include "ratefiles/rate_file_codes.h"
+#include "errors/engine_codes.h"
 
 namespace vorn {
 namespace {
