@@ -23,8 +23,6 @@ constexpr std::uint32_t kMinimumListLogged = 16;
 // The break labels of a tariff without a weight-type table.
 constexpr std::array<const char*, 9> kDefaultBreakLabels{"L5C", "M5C", "M1M", "M2M", "M5M", "M10M", "M20M", "M30M", "M40M"};
 
-char RatedTariffType(const CurrentTariff& t) { return t.tariffType == 'N' ? t.baseType : t.tariffType; }
-
 std::string_view ClassCodeAt(const ClassBreakWork& core, int c) {
   const auto& code = core.classCodes[static_cast<std::size_t>(c)];
   return std::string_view(code.data(), strnlen(code.data(), code.size()));
@@ -145,7 +143,7 @@ std::int16_t PrepareWorkTables(RatingEngine& engine) {
 
 std::int16_t RateClassWeightBreaks(RatingEngine& engine, RateSource& source) {
   ClassBreakWork& core = engine.work.core;
-  const char type = RatedTariffType(engine.currentTariff);
+  const char type = engine.currentTariff.ratedType();
   core.rateTable.fillNotFetched();
   core.minimums = LayOutMinimums(source.minimumCharges(engine));
   for (std::size_t i = 0; i < 4; ++i) core.rateTable.items[i] = 0;

@@ -82,7 +82,7 @@ int SearchDeficitFrom(RatingEngine& engine, RateSource& source, int b) {
   ClassBreakWork& core = engine.work.core;
   ParsedRequest& r = engine.work.request;
   const CurrentTariff& tariff = engine.currentTariff;
-  const char type = tariff.tariffType == 'N' ? tariff.baseType : tariff.tariffType;
+  const char type = tariff.ratedType();
   // These tariffs keep the starting break: their search ends at the first
   // total that is not lower, and the starting break's own total never is.
   const bool stopAtFirstNotLower = type == '4' || source.tariffNumber(engine) == 182;

@@ -130,7 +130,7 @@ std::int16_t RateMexicanLeg(RatingEngine& engine, const std::array<char, 6>& mex
 // discount at that break, the deficit search, and the price at the break used.
 std::int16_t ComputeCharges(RatingEngine& engine) {
   const CurrentTariff& tariff = engine.currentTariff;
-  const char type = tariff.tariffType == 'N' ? tariff.baseType : tariff.tariffType;
+  const char type = tariff.ratedType();
   if (!FindTariffType(type)) return code::kInvalidTariffType;
   RatingSteps& steps = *engine.steps;
   ClassBreakWork& core = engine.work.core;

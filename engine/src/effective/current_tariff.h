@@ -33,6 +33,9 @@ struct CurrentTariff {
   char flag68 = 0;
 
   std::string_view name() const { return std::string_view(laneDigitsAndName.data() + 2, 8); }
+  // The type the tariff is rated as: a combined tariff (type 'N') is rated
+  // as its base type.
+  char ratedType() const { return tariffType == 'N' ? baseType : tariffType; }
   bool isEmpty() const { return kind == 0 && date.isZero() && name() == std::string_view("\0\0\0\0\0\0\0\0", 8); }
 
   friend bool operator==(const CurrentTariff&, const CurrentTariff&) = default;

@@ -82,7 +82,7 @@ LaneMinimums LaneMinimumCharges(RatingEngine& engine) {
     return DistanceTierAmount(engine, weight);
   };
   rules.weightTier = [&engine](std::int32_t weight) { return WeightTierAmount(engine, weight); };
-  return MinimumsByTariffType(FetchedTariffType(engine), fields, rules);
+  return MinimumsByTariffType(engine.currentTariff.ratedType(), fields, rules);
 }
 
 }  // namespace vorn

@@ -105,7 +105,7 @@ MinimumFileHeader ReadMinimumRecord(RatingEngine& engine) {
   if (header.entryCount == 0 || header.entryCount > MinimumRecordArea::kMaxEntries) Raise(code::kCantReadMinimums);
 
   const std::size_t length = MinimumRecordArea::kKeySize + 3 * header.entryCount;
-  const bool fiveByteKey = FetchedTariffType(engine) == 'A' && engine.currentTariff.flag45 == 'M';
+  const bool fiveByteKey = engine.currentTariff.ratedType() == 'A' && engine.currentTariff.flag45 == 'M';
   const std::size_t keySize = fiveByteKey ? 5 : MinimumRecordArea::kKeySize;
   const std::string_view head = engine.rates.rateRecord.head();
   const RecordCompare notBelowKey = [&](std::span<const std::uint8_t> record) {

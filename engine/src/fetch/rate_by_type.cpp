@@ -82,11 +82,6 @@ std::int32_t TypeC(const RatingEngine& engine, int c, int b) {
 
 }  // namespace
 
-char FetchedTariffType(const RatingEngine& engine) {
-  const CurrentTariff& t = engine.currentTariff;
-  return t.tariffType == 'N' ? t.baseType : t.tariffType;
-}
-
 int NearestNonZeroLeft(std::span<const std::int32_t> row, int b) {
   b = std::min<int>(b, static_cast<int>(row.size()) - 1);
   while (b > 0 && row[static_cast<std::size_t>(b)] == 0) --b;
@@ -104,7 +99,7 @@ std::int32_t FetchRateByTariffType(RatingEngine& engine, int c, int b) {
   const TariffFactors& f = engine.factors;
   const int breaks = engine.work.core.breakCount;
   if (c < 0 || b < 0 || static_cast<std::size_t>(c) >= kMaxClasses) return 0;
-  switch (const char type = FetchedTariffType(engine)) {
+  switch (const char type = engine.currentTariff.ratedType()) {
     case '0':
     case '3':
     case '4':

@@ -9,7 +9,7 @@ std::int16_t LoadFactorFile(RatingEngine& engine, ClassBreakWork& core) {
   if (const std::int16_t c = engine.files.open(engine, 'F'); c != 0) return c;
   FactorFileContext context;
   const CurrentTariff& t = engine.currentTariff;
-  context.tariffType = t.tariffType == 'N' ? t.baseType : t.tariffType;
+  context.tariffType = t.ratedType();
   context.tariffLetter = t.letter;
   context.kind = t.kind;
   context.lightEditionCode = engine.lightEditionCode;

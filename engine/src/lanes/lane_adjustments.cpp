@@ -18,7 +18,6 @@ namespace {
 // The charges the core asks the application to treat.
 constexpr int kCoreMinimumCharges = 4;
 
-char RatedTariffType(const CurrentTariff& t) { return t.tariffType == 'N' ? t.baseType : t.tariffType; }
 
 std::optional<PackedZip> PackedCode(const std::array<char, 6>& code) {
   return PackZip(std::string_view(code.data(), strnlen(code.data(), code.size())));
@@ -57,7 +56,7 @@ int ApplyPassLaneAdjustments(RatingEngine& engine) {
   const MinimumChargeAmounts minimums{core.minimums.amounts, kCoreMinimumCharges, core.minimums.count,
                                       core.minimums.kinds[0], core.minimums.layout == 6};
   const DateKey& date = engine.currentTariff.date;
-  const LaneTariffFacts tariff{RatedTariffType(engine.currentTariff), (date.century * 100 + date.year) * 100 + date.month};
+  const LaneTariffFacts tariff{engine.currentTariff.ratedType(), (date.century * 100 + date.year) * 100 + date.month};
   return ApplyLaneAdjustments(engine.work.lanes, &adjustments, rates, minimums, tariff);
 }
 

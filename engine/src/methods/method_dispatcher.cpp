@@ -48,15 +48,14 @@ void RateByTariffMethod(RatingEngine& engine, std::string& text, MethodServices&
   engine.methods.clear();
   services.prepareCityPoints(engine, t.flag45 == 'A');
   const char type = t.tariffType;
-  const TariffTypeRow row = RowOf(type == 'N' ? t.baseType : type);
+  const TariffTypeRow row = RowOf(t.ratedType());
   if (type < '0' || type > 'N') Raise(code::kInvalidTariffType);
   Dispatch(engine, text, services, type, row);
 
   // A '+' at header byte 161 steps the rate record forward, by the type of
   // the tariff now current (a substitute may have replaced it).
   if (engine.ratingRecord != nullptr && engine.ratingRecord->charAt(161) == '+') {
-    const char now = t.tariffType == 'N' ? t.baseType : t.tariffType;
-    ApplyRateBasisStep(engine, text, engine.ratingRecord->text({162, 4}), RowOf(now).rateRecordBytes);
+    ApplyRateBasisStep(engine, text, engine.ratingRecord->text({162, 4}), RowOf(t.ratedType()).rateRecordBytes);
   }
 }
 

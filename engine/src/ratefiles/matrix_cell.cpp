@@ -57,7 +57,7 @@ char MatrixLetter(const RatingEngine& engine) {
 }
 
 std::uint32_t MatrixCellValue(RatingEngine& engine, std::int64_t index) {
-  const char type = engine.currentTariff.tariffType == 'N' ? engine.currentTariff.baseType : engine.currentTariff.tariffType;
+  const char type = engine.currentTariff.ratedType();
   const std::optional<TariffTypeRow> row = FindTariffType(type);
   if (!row) Raise(code::kInvalidTariffType);
   const char letter = MatrixLetter(engine);

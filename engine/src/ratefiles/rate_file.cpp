@@ -14,12 +14,11 @@
 namespace vorn {
 namespace {
 
-char RatingType(const CurrentTariff& t) { return t.tariffType == 'N' ? t.baseType : t.tariffType; }
 
 }  // namespace
 
 std::size_t CurrentRateRecordLength(const RatingEngine& engine) {
-  const std::optional<TariffTypeRow> row = FindTariffType(RatingType(engine.currentTariff));
+  const std::optional<TariffTypeRow> row = FindTariffType(engine.currentTariff.ratedType());
   if (!row) Raise(code::kInvalidTariffType);
   return row->rateRecordBytes;
 }
@@ -55,7 +54,7 @@ void StepToRateKey(RatingEngine& engine, std::int64_t index, std::size_t length,
 
 void ReadRateRecordByNumber(RatingEngine& engine, std::int64_t number, std::size_t length) {
   ReadRateRecordAt(engine, number, length);
-  if (RatingType(engine.currentTariff) == 'I') return;
+  if (engine.currentTariff.ratedType() == 'I') return;
   if (const std::optional<std::uint32_t> key = AdjustedRateBasisKey(engine, engine.rates.rateRecord))
     StepToRateKey(engine, number, length, *key);
 }
