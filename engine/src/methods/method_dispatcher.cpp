@@ -54,8 +54,8 @@ void RateByTariffMethod(RatingEngine& engine, std::string& text, MethodServices&
 
   // A '+' at header byte 161 steps the rate record forward, by the type of
   // the tariff now current (a substitute may have replaced it).
-  if (engine.ratingRecord != nullptr && engine.ratingRecord->charAt(161) == '+') {
-    ApplyRateBasisStep(engine, text, engine.ratingRecord->text({162, 4}), RowOf(t.ratedType()).rateRecordBytes);
+  if (engine.ratingRecord != nullptr && engine.ratingRecord->charAt(shipment::kRateBasisStepSign.offset) == '+') {
+    ApplyRateBasisStep(engine, text, engine.ratingRecord->text(shipment::kRateBasisStep), RowOf(t.ratedType()).rateRecordBytes);
   }
 }
 

@@ -87,8 +87,8 @@ std::size_t ChooseCity(RatingEngine& engine, const std::vector<std::string>& lis
 }
 
 std::size_t ChooseTariffCandidate(RatingEngine& engine, const std::vector<std::string>& candidates) {
-  const ShipmentRecord& record = *engine.ratingRecord;
-  const std::string_view requested = record.text(shipment::kTariffName);
+  const std::array<char, 8>& field = engine.work.request.tariffNameField;
+  const std::string_view requested(field.data(), field.size());
   for (std::size_t i = 0; i < candidates.size(); ++i)
     if (candidates[i].substr(0, 6) == requested.substr(0, 6) && candidates[i].substr(6, 2) == requested.substr(6, 2)) return i;
   if (engine.work.request.candidateRequest == 'E') Raise(code::kTariffMustBeSpecified);

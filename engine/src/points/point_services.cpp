@@ -55,8 +55,7 @@ std::int16_t FindPointService(RatingEngine& engine) {
   // The indirect discount applies when the request gives one (a second
   // record tagged "I%", the one the indirect block was read from) and an end
   // is not served directly.
-  const bool indirectGiven = record.text(shipment::kDiscountRecord2).substr(0, 2) == "I%";
-  if (indirectGiven && !(r.originPointLetter == 'D' && r.destinationPointLetter == 'D')) {
+  if (d.indirectGiven && !(r.originPointLetter == 'D' && r.destinationPointLetter == 'D')) {
     d.applied.tag = {'D', '%'};
     d.applied.percent = d.indirect.percent;
     d.applied.endOfBreaks = d.indirect.endOfBreaks;

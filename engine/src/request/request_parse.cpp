@@ -70,6 +70,7 @@ std::int16_t ParseRequestHeader(ShipmentRecord& record, ParsedRequest& request) 
   std::string_view name = record.text(shipment::kTariffName);
   name = name.substr(0, std::min(name.find(' '), name.size()));
   if (name.size() == 1 || name.size() == 2) return code::kInvalidTariff;
+  CopyField(request.tariffNameField, record, shipment::kTariffName);
   request.tariffName = std::string(name);
   request.requestedTariffName = request.tariffName;
   request.tariffPrefix = std::string(name.substr(0, 3));
@@ -147,7 +148,8 @@ void ParseDiscountRecords(const ShipmentRecord& record, DiscountState& d) {
     d.direct.tag = {'D', '%'};
     readBlock(first, d.direct);
   }
-  if (second.substr(0, 2) == "I%") {
+  d.indirectGiven = second.substr(0, 2) == "I%";
+  if (d.indirectGiven) {
     d.indirect.tag = {'I', '%'};
     readBlock(second, d.indirect);
   } else {

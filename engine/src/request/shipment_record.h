@@ -41,7 +41,7 @@ inline constexpr FieldSpan kDeficitWeight{127, 6};
 inline constexpr FieldSpan kDeficitCharge{133, 9};
 inline constexpr FieldSpan kGrossCharge{142, 9};
 inline constexpr FieldSpan kEffectiveDate{151, 10};
-inline constexpr FieldSpan kEchoed161{161, 16};
+inline constexpr FieldSpan kEchoed161{161, 16};  // begins with the rate-basis step below
 inline constexpr FieldSpan kMethodFlag{177, 1};
 inline constexpr FieldSpan kServiceGuideAnswer{178, 2};
 inline constexpr FieldSpan kEchoed180{180, 14};
@@ -89,6 +89,12 @@ inline constexpr std::array kAllFields{
     kDiscountRecord1, kDiscountRecord2, kBlanks973, kRateTable, kClassCodes, kBreakWeights, kClassCount,
     kBreakCount, kItemKinds, kUnchanged1910, kItemNumbers, kItemCharges, kListValue, kItemCount, kTail};
 static_assert(platform::FieldsAreContiguous(kAllFields, kShipmentRecordSize));
+
+// Within the echoed bytes from 161: a '+' asks the tariff method to step the
+// rate record forward by the four digits after it.
+inline constexpr FieldSpan kRateBasisStepSign{161, 1};
+inline constexpr FieldSpan kRateBasisStep{162, 4};
+static_assert(kRateBasisStepSign.offset == kEchoed161.offset && kRateBasisStep.end() <= kEchoed161.end());
 
 // The header copy the engine works on: record bytes 1 to 264.
 inline constexpr FieldSpan kHeader{1, 264};

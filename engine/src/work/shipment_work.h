@@ -45,9 +45,11 @@ struct ParsedRequest {
   std::array<char, 19> destinationStateCity{};
   char originPointLetter = ' ';
   char destinationPointLetter = ' ';
+
   std::string tariffPrefix;  // first 3 characters of the tariff name
   std::string tariffName;    // up to 8 characters; the set-up may replace it
   std::string requestedTariffName;  // as the request gave it, for the answer
+  std::array<char, 8> tariffNameField{};  // the request's 8 characters as sent
   DateKey shipDate;
   bool intrastate = false;
   char candidateRequest = ' ';  // byte 9: 'F' fill the candidates buffer, 'E' report 123
@@ -87,6 +89,7 @@ struct DiscountState {
   int breakCount = kEveryBreakDiscounted;  // breaks that have discount fields
   DiscountBlock direct;    // from discount record 1 ("D%")
   DiscountBlock indirect;  // from discount record 2 ("I%")
+  bool indirectGiven = false;  // record 2 is tagged "I%"
   DiscountBlock applied;   // chosen by the point services
   std::int32_t breakDiscountAmount = 0;    // cents
   std::int32_t percentDiscountAmount = 0;  // cents
