@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "core/rate_source.h"
-#include "engine/rating_engine.h"
-#include "work/lookups.h"
+#include "engine_state/rating_engine.h"
+#include "core/class_break_index.h"
 
 namespace vorn {
 

@@ -5,13 +5,13 @@
 #include <cstring>
 
 #include "core/class_break_rate.h"
-#include "core/minimum_charges.h"
+#include "minimums/minimum_charges.h"
 #include "core/money_rules.h"
 #include "core/rate_source.h"
-#include "engine/rating_engine.h"
-#include "files/load_factor_file.h"
+#include "engine_state/rating_engine.h"
+#include "datafiles/load_factor_file.h"
 #include "lanes/lane_adjustments.h"
-#include "ratefiles/packed_numbers.h"
+#include "formats/packed_numbers.h"
 
 namespace vorn {
 namespace {

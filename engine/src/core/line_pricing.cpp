@@ -5,12 +5,12 @@
 #include <optional>
 #include <string>
 
-#include "common/engine_error.h"
+#include "errors/engine_error.h"
 #include "core/class_break_rate.h"
-#include "core/minimum_charges.h"
+#include "minimums/minimum_charges.h"
 #include "core/money_rules.h"
 #include "core/rate_source.h"
-#include "engine/rating_engine.h"
+#include "engine_state/rating_engine.h"
 
 namespace vorn {
 namespace {

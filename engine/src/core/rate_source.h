@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "work/class_break_work.h"
+#include "core/class_break_work.h"
 
 namespace vorn {
 

@@ -1,14 +1,14 @@
 #include "driver/rating_steps.h"
 
-#include "common/engine_error.h"
+#include "errors/engine_error.h"
 #include "core/core_pass.h"
 #include "core/line_pricing.h"
 #include "core/rate_source.h"
-#include "engine/rating_engine.h"
+#include "engine_state/rating_engine.h"
 #include "methods/method_dispatcher.h"
 #include "points/border_crossing.h"
 #include "points/point_services.h"
-#include "setup/shipment_tariff.h"
+#include "directory/shipment_tariff.h"
 
 namespace vorn {
 namespace {

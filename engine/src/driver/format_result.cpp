@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "common/engine_error.h"
+#include "errors/engine_error.h"
 #include "common/money.h"
 #include "driver/answer_fields.h"
-#include "engine/rating_engine.h"
+#include "engine_state/rating_engine.h"
 
 namespace vorn {
 namespace {

@@ -3,15 +3,16 @@
 #include <cstring>
 #include <ctime>
 
-#include "common/engine_error.h"
+#include "errors/engine_error.h"
 #include "driver/format_result.h"
 #include "effective/tariff_types.h"
-#include "engine/rating_engine.h"
-#include "interface/version_text.h"
+#include "engine_state/rating_engine.h"
+#include "common/version_number.h"
+#include "common/version_text.h"
 #include "logs/request_log.h"
 #include "platform/kernel/fixed_format.h"
 #include "request/request_parse.h"
-#include "work/lookups.h"
+#include "core/class_break_index.h"
 
 namespace vorn {
 namespace {

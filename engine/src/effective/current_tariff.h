@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "common/date_key.h"
-#include "effective/efcrec_record.h"
+#include "formats/efcrec.h"
 
 namespace vorn {
 

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "common/engine_error.h"
-#include "effective/efcrec_record.h"
+#include "errors/engine_error.h"
+#include "formats/efcrec.h"
 #include "effective/rating_versions.h"
 #include "platform/kernel/fixed_format.h"
 

@@ -15,7 +15,7 @@
 #include "effective/current_tariff.h"
 #include "effective/effective_entry.h"
 #include "effective/effective_record.h"
-#include "files/data_folder.h"
+#include "datafiles/data_folder.h"
 #include "logs/binary_log.h"
 #include "platform/kernel/file.h"
 #include "platform/kernel/named_mutex.h"

@@ -4,9 +4,9 @@
 #include <cstring>
 #include <string_view>
 
-#include "common/engine_error.h"
+#include "errors/engine_error.h"
 #include "core/money_rules.h"
-#include "engine/rating_engine.h"
+#include "engine_state/rating_engine.h"
 #include "fetch/tariff_number.h"
 
 namespace vorn {

@@ -3,7 +3,7 @@
 #include <limits>
 #include <string_view>
 
-#include "ratefiles/rate_record.h"
+#include "formats/rate_record.h"
 #include "platform/kernel/digits.h"
 
 namespace vorn {

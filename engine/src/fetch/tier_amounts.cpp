@@ -3,9 +3,9 @@
 #include <cctype>
 #include <string_view>
 
-#include "core/minimums_by_type.h"
+#include "minimums/minimums_by_type.h"
 #include "core/money_rules.h"
-#include "engine/rating_engine.h"
+#include "engine_state/rating_engine.h"
 
 namespace vorn {
 namespace {

@@ -6,8 +6,8 @@
 
 #include <cstring>
 
-#include "common/engine_error.h"
-#include "effective/efcrec_record.h"
+#include "errors/engine_error.h"
+#include "formats/efcrec.h"
 #include "effective/rating_versions.h"
 #include "driver/rate_shipment.h"
 #include "errors/error_texts.h"
@@ -15,7 +15,7 @@
 #include "interface/initialisation.h"
 #include "interface/process_state.h"
 #include "interface/state_and_tables.h"
-#include "interface/version_text.h"
+#include "common/version_text.h"
 
 #define VORN_EXPORT extern "C" __attribute__((visibility("default")))
 

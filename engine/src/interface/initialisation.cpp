@@ -4,7 +4,7 @@
 #include <string>
 
 #include "interface/process_state.h"
-#include "interface/version_text.h"
+#include "common/version_text.h"
 #include "logs/text_log.h"
 #include "platform/kernel/environment.h"
 #include "platform/kernel/fixed_format.h"

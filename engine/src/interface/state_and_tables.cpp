@@ -4,11 +4,11 @@
 #include <array>
 #include <cstring>
 
-#include "engine/rating_engine.h"
-#include "files/load_factor_file.h"
-#include "interface/version_text.h"
+#include "engine_state/rating_engine.h"
+#include "datafiles/load_factor_file.h"
+#include "common/version_number.h"
 #include "request/request_parse.h"
-#include "setup/directory_lookups.h"
+#include "directory/directory_lookups.h"
 
 namespace vorn {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "core/money_rules.h"
-#include "ratefiles/packed_numbers.h"
+#include "formats/packed_numbers.h"
 
 namespace vorn {
 namespace {

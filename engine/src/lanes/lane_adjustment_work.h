@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "work/class_break_work.h"
+#include "core/class_break_work.h"
 
 namespace vorn {
 

@@ -5,12 +5,12 @@
 #include <span>
 
 #include "core/class_break_rate.h"
-#include "engine/rating_engine.h"
+#include "engine_state/rating_engine.h"
 #include "lanes/adjustment_file.h"
 #include "lanes/apply_lane_adjustments.h"
 #include "lanes/point_pair_lookup.h"
 #include "lanes/zip_slot_lookup.h"
-#include "setup/packed_zip.h"
+#include "formats/packed_zip.h"
 
 namespace vorn {
 namespace {

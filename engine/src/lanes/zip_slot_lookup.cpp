@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "platform/kernel/byte_record.h"
-#include "ratefiles/record_searches.h"
+#include "datafiles/record_searches.h"
 
 namespace vorn {
 namespace {

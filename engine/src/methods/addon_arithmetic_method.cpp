@@ -1,14 +1,14 @@
 #include <cstdio>
 #include <cstring>
 
-#include "common/engine_error.h"
-#include "engine/rating_engine.h"
+#include "errors/engine_error.h"
+#include "engine_state/rating_engine.h"
 #include "methods/method_log_kinds.h"
 #include "methods/tariff_methods.h"
-#include "ratefiles/matrix_cell.h"
-#include "ratefiles/point_lookup.h"
-#include "ratefiles/rate_file.h"
-#include "setup/file_search.h"
+#include "rates/matrix_cell.h"
+#include "rates/point_lookup.h"
+#include "rates/rate_file.h"
+#include "datafiles/file_search.h"
 
 namespace vorn {
 namespace {

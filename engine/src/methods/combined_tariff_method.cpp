@@ -9,18 +9,18 @@
 //   none), which the core applies as one list.
 #include <cstring>
 
-#include "common/engine_error.h"
-#include "engine/rating_engine.h"
-#include "files/tariff_files.h"
+#include "errors/engine_error.h"
+#include "engine_state/rating_engine.h"
+#include "datafiles/tariff_files.h"
 #include "methods/method_log_kinds.h"
 #include "methods/method_services.h"
 #include "methods/tariff_methods.h"
-#include "ratefiles/point_lookup.h"
-#include "ratefiles/rate_file.h"
+#include "rates/point_lookup.h"
+#include "rates/rate_file.h"
 #include "errors/engine_codes.h"
-#include "ratefiles/rate_log_kinds.h"
-#include "setup/file_search.h"
-#include "setup/packed_zip.h"
+#include "rates/rate_log_kinds.h"
+#include "datafiles/file_search.h"
+#include "formats/packed_zip.h"
 
 namespace vorn {
 namespace {

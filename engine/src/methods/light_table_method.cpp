@@ -1,11 +1,11 @@
 #include <cstring>
 
-#include "engine/rating_engine.h"
+#include "engine_state/rating_engine.h"
 #include "methods/light_table_stage.h"
 #include "methods/tariff_methods.h"
-#include "ratefiles/minimum_table.h"
-#include "ratefiles/packed_numbers.h"
-#include "tariffs/light_edition.h"
+#include "minimums/minimum_table.h"
+#include "formats/packed_numbers.h"
+#include "rates/light_edition.h"
 
 namespace vorn {
 namespace {

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "common/engine_error.h"
-#include "engine/rating_engine.h"
+#include "errors/engine_error.h"
+#include "engine_state/rating_engine.h"
 #include "methods/tariff_methods.h"
 #include "platform/kernel/fixed_format.h"
-#include "tariffs/light_edition.h"
-#include "tariffs/rate_record_fetch.h"
+#include "rates/light_edition.h"
+#include "rates/rate_record_fetch.h"
 
 namespace vorn::light_stage {
 namespace {

@@ -1,13 +1,13 @@
-#include "common/engine_error.h"
-#include "engine/rating_engine.h"
+#include "errors/engine_error.h"
+#include "engine_state/rating_engine.h"
 #include "methods/light_table_stage.h"
 #include "methods/method_log_kinds.h"
 #include "methods/tariff_methods.h"
 #include "platform/kernel/byte_record.h"
-#include "ratefiles/matrix_cell.h"
-#include "ratefiles/point_lookup.h"
-#include "ratefiles/rate_file.h"
-#include "tariffs/light_edition.h"
+#include "rates/matrix_cell.h"
+#include "rates/point_lookup.h"
+#include "rates/rate_file.h"
+#include "rates/light_edition.h"
 
 namespace vorn {
 namespace {

@@ -1,8 +1,8 @@
 #include "methods/method_dispatcher.h"
 
-#include "common/engine_error.h"
+#include "errors/engine_error.h"
 #include "effective/tariff_types.h"
-#include "engine/rating_engine.h"
+#include "engine_state/rating_engine.h"
 #include "methods/method_services.h"
 #include "methods/tariff_methods.h"
 

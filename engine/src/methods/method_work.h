@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/kernel/byte_record.h"
-#include "ratefiles/minimum_table.h"
+#include "minimums/minimum_table.h"
 
 namespace vorn {
 

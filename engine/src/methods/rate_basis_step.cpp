@@ -2,11 +2,11 @@
 #include <cctype>
 #include <cstdio>
 
-#include "common/engine_error.h"
-#include "engine/rating_engine.h"
+#include "errors/engine_error.h"
+#include "engine_state/rating_engine.h"
 #include "methods/tariff_methods.h"
 #include "platform/kernel/fixed_format.h"
-#include "ratefiles/rate_file.h"
+#include "rates/rate_file.h"
 #include "errors/engine_codes.h"
 #include "platform/kernel/digits.h"
 

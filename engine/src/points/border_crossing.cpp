@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "common/engine_error.h"
-#include "engine/rating_engine.h"
+#include "errors/engine_error.h"
+#include "engine_state/rating_engine.h"
 
 namespace vorn {
 

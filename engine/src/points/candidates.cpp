@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "common/engine_error.h"
-#include "engine/rating_engine.h"
+#include "errors/engine_error.h"
+#include "engine_state/rating_engine.h"
 #include "platform/kernel/byte_record.h"
-#include "setup/exceptions.h"
+#include "directory/exceptions.h"
 
 namespace vorn {
 namespace {

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ratefiles/point_lookup.h"
+#include "rates/point_lookup.h"
 
 namespace vorn {
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "ratefiles/point_lookup.h"
+#include "rates/point_lookup.h"
 
 namespace vorn {
 

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "common/engine_error.h"
-#include "engine/rating_engine.h"
+#include "errors/engine_error.h"
+#include "engine_state/rating_engine.h"
 #include "platform/kernel/fixed_format.h"
 #include "platform/kernel/path.h"
 #include "points/candidates.h"
-#include "setup/file_search.h"
-#include "setup/packed_zip.h"
+#include "datafiles/file_search.h"
+#include "formats/packed_zip.h"
 
 namespace vorn {
 namespace {

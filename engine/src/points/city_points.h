@@ -12,7 +12,7 @@
 #include <array>
 #include <cstdint>
 
-#include "ratefiles/point_lookup.h"
+#include "rates/point_lookup.h"
 
 namespace vorn {
 

@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "engine/rating_engine.h"
-#include "setup/file_search.h"
-#include "setup/packed_zip.h"
+#include "engine_state/rating_engine.h"
+#include "datafiles/file_search.h"
+#include "formats/packed_zip.h"
 
 namespace vorn {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "effective/current_tariff.h"
 #include "request/shipment_record.h"
-#include "work/shipment_work.h"
+#include "rating/shipment_work.h"
 
 namespace vorn {
 

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <cstring>
 
-#include "common/engine_error.h"
+#include "errors/engine_error.h"
 #include "platform/kernel/fixed_format.h"
 
 namespace vorn {

@@ -7,7 +7,7 @@
 #include <span>
 
 #include "request/shipment_record.h"
-#include "work/shipment_work.h"
+#include "rating/shipment_work.h"
 
 namespace vorn {
 

@@ -8,12 +8,12 @@
 #include <cstring>
 #include <string>
 
-#include "common/engine_error.h"
+#include "errors/engine_error.h"
 #include "core/class_break_rate.h"
 #include "core/core_pass.h"
 #include "core/fake_rate_source.h"
 #include "core/line_pricing.h"
-#include "core/minimum_charges.h"
+#include "minimums/minimum_charges.h"
 #include "core/money_rules.h"
 #include "driver/fake_rating_steps.h"
 #include "errors/engine_codes.h"

@@ -6,13 +6,14 @@
 #include <string>
 
 #include "core/class_break_rate.h"
+#include "common/version_number.h"
 #include "core/core_pass.h"
 #include "core/fake_rate_source.h"
 #include "core/line_pricing.h"
-#include "engine/rating_engine.h"
-#include "interface/version_text.h"
+#include "engine_state/rating_engine.h"
+#include "common/version_text.h"
 #include "support/data_directory.h"
-#include "work/lookups.h"
+#include "core/class_break_index.h"
 
 namespace vorn {
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "driver/rating_steps.h"
-#include "engine/rating_engine.h"
+#include "engine_state/rating_engine.h"
 
 namespace vorn::testing {
 

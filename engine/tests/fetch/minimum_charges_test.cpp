@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "core/minimum_charges.h"
-#include "fetch/lane_minimums.h"
-#include "fetch/minimum_file.h"
+#include "minimums/minimum_charges.h"
+#include "minimums/lane_minimums.h"
+#include "minimums/minimum_file.h"
 #include "fetch/tier_amounts.h"
-#include "ratefiles/rate_file.h"
-#include "ratefiles/tariff_data_fixture.h"
+#include "rates/rate_file.h"
+#include "rates/tariff_data_fixture.h"
 
 namespace vorn {
 namespace {

@@ -10,8 +10,8 @@
 #include "core/core_pass.h"
 #include "core/rate_source.h"
 #include "fetch/rate_by_type.h"
-#include "ratefiles/rate_file.h"
-#include "ratefiles/tariff_data_fixture.h"
+#include "rates/rate_file.h"
+#include "rates/tariff_data_fixture.h"
 
 namespace vorn {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "methods/method_dispatcher.h"
 #include "methods/method_services.h"
-#include "ratefiles/tariff_data_fixture.h"
+#include "rates/tariff_data_fixture.h"
 
 namespace vorn {
 namespace {

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "platform/kernel/byte_record.h"
-#include "ratefiles/point_lookup.h"
-#include "ratefiles/tariff_data_fixture.h"
+#include "rates/point_lookup.h"
+#include "rates/tariff_data_fixture.h"
 #include "request/shipment_record.h"
 
 namespace vorn::testing {
