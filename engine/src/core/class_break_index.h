@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "core/class_break_work.h"
+#include "rating/class_break_work.h"
 
 namespace vorn {
 

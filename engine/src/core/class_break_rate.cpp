@@ -2,25 +2,11 @@
 
 #include <algorithm>
 
-#include "core/rate_source.h"
+#include "rating/rate_source.h"
 #include "engine_state/rating_engine.h"
 #include "core/class_break_index.h"
 
 namespace vorn {
-
-int RatedBreakCount(const ClassBreakWork& core) {
-  return std::clamp<int>(core.breakCount, 0, static_cast<int>(kRatedBreaks));
-}
-
-int RatedClassCount(const ClassBreakWork& core) {
-  return std::clamp<int>(core.classCount, 0, static_cast<int>(kRatedClasses));
-}
-
-std::optional<std::size_t> RateItemIndex(const ClassBreakWork& core, int classRow, int breakIndex) {
-  const int breaks = RatedBreakCount(core);
-  if (classRow < 0 || classRow >= RatedClassCount(core) || breakIndex < 0 || breakIndex >= breaks) return std::nullopt;
-  return static_cast<std::size_t>(4 + breaks * classRow + breakIndex);
-}
 
 int RatedBreakOf(const ClassBreakWork& core, std::int32_t weight) {
   const int b = BreakIndex(core, weight);

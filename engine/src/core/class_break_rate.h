@@ -6,21 +6,12 @@
 #include <optional>
 #include <string_view>
 
-#include "core/class_break_work.h"
+#include "rating/class_break_work.h"
 
 namespace vorn {
 
 class RatingEngine;
 class RateSource;
-
-// The breaks and classes the rate table holds for a tariff: at most 9 breaks
-// and 19 classes of its lists.
-int RatedBreakCount(const ClassBreakWork& core);
-int RatedClassCount(const ClassBreakWork& core);
-
-// The position of class row c at break b in the rate table, when the table
-// holds it.
-std::optional<std::size_t> RateItemIndex(const ClassBreakWork& core, int classRow, int breakIndex);
 
 // The break of a weight for rating: a weight beyond the rated breaks belongs
 // to the last of them; -1 when the tariff has no breaks.

@@ -6,10 +6,10 @@
 
 #include "core/class_break_rate.h"
 #include "minimums/minimum_charges.h"
-#include "core/money_rules.h"
-#include "core/rate_source.h"
+#include "common/money_rules.h"
+#include "rating/rate_source.h"
 #include "engine_state/rating_engine.h"
-#include "datafiles/load_factor_file.h"
+#include "engine_state/load_factor_file.h"
 #include "lanes/lane_adjustments.h"
 #include "formats/packed_numbers.h"
 

@@ -8,8 +8,8 @@
 #include "errors/engine_error.h"
 #include "core/class_break_rate.h"
 #include "minimums/minimum_charges.h"
-#include "core/money_rules.h"
-#include "core/rate_source.h"
+#include "common/money_rules.h"
+#include "rating/rate_source.h"
 #include "engine_state/rating_engine.h"
 
 namespace vorn {

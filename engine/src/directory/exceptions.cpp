@@ -1,5 +1,7 @@
 #include "directory/exceptions.h"
 
+#include <vector>
+#include <string>
 #include <algorithm>
 #include <cstring>
 #include <optional>
@@ -8,6 +10,8 @@
 #include "datafiles/file_search.h"
 #include "formats/packed_zip.h"
 #include "datafiles/table_file.h"
+#include "engine_state/rating_engine.h"
+#include "points/candidates.h"
 
 namespace vorn {
 namespace {
@@ -207,6 +211,35 @@ std::vector<ExceptionName> ReadExceptionNames(std::string_view folder, const Bin
     if (s.alternates[slot] != s.kinds[slot] && s.alternates[slot] != 0) searchKind(s.alternates[slot]);
   }
   return names;
+}
+
+void ChooseExceptionName(RatingEngine& engine, bool origin) {
+  const LaneSide side = origin ? LaneSide::Origin : LaneSide::Destination;
+  ParsedRequest& r = engine.work.request;
+  const std::array<char, 6>& code = origin ? r.originCode : r.destinationCode;
+  std::vector<ExceptionName> found =
+      ReadExceptionNames(engine.effectivePath, engine.binaryLog, engine.work.setup, std::string_view(code.data(), 6), 100);
+  std::vector<std::string> names;
+  for (const ExceptionName& e : found)
+    if (std::find(names.begin(), names.end(), e.name) == names.end()) names.push_back(e.name);
+  // A code without exception names has nothing to choose from.
+  if (names.empty()) return;
+  std::string chosen(RequestCity(engine, side));
+  if (std::find(names.begin(), names.end(), chosen) == names.end()) {
+    std::sort(names.begin(), names.end());
+    names.emplace_back(kNoneOfTheAbove);
+    const std::size_t index = ChooseCity(engine, names, std::string_view(code.data(), 6), side, CityMode::NotFound);
+    if (index + 1 >= names.size()) return;
+    chosen = names[index];
+    SetRequestCity(engine, side, chosen);
+  }
+  if (std::string_view(code.data(), 5) != "25530") return;
+  for (const ExceptionName& e : found) {
+    if (e.name != chosen || platform::LoadLittleEndian<std::int16_t>(e.key.data() + 3) != 901) continue;
+    SetupWork& s = engine.work.setup;
+    for (std::size_t i = 0; i < s.slotCount && i < s.kinds.size(); ++i)
+      if (s.kinds[i] == 906) s.kinds[i] = 901;
+  }
 }
 
 }  // namespace vorn

@@ -16,6 +16,8 @@
 
 namespace vorn {
 
+class RatingEngine;
+
 // TDX.TBL open for the exception passes; the record last read is current.
 class ExceptionTable {
  public:
@@ -57,5 +59,9 @@ struct ExceptionName {
 // not taken. At most capacity names; none when either file is missing.
 std::vector<ExceptionName> ReadExceptionNames(std::string_view folder, const BinaryLog& log, const SetupWork& setup,
                                               std::string_view code, std::size_t capacity);
+
+// The exception-name choice of one end of the lane (origin or destination)
+// when several tariff slots are in use.
+void ChooseExceptionName(RatingEngine& engine, bool origin);
 
 }  // namespace vorn

@@ -1,9 +1,9 @@
-#include "driver/rating_steps.h"
+#include "engine_state/rating_steps.h"
 
 #include "errors/engine_error.h"
 #include "core/core_pass.h"
 #include "core/line_pricing.h"
-#include "core/rate_source.h"
+#include "rating/rate_source.h"
 #include "engine_state/rating_engine.h"
 #include "methods/method_dispatcher.h"
 #include "points/border_crossing.h"

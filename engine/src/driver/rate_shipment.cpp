@@ -9,7 +9,7 @@
 #include "engine_state/rating_engine.h"
 #include "common/version_number.h"
 #include "common/version_text.h"
-#include "logs/request_log.h"
+#include "driver/request_log.h"
 #include "platform/kernel/fixed_format.h"
 #include "request/request_parse.h"
 #include "core/class_break_index.h"

@@ -1,4 +1,4 @@
-#include "core/rate_source.h"
+#include "rating/rate_source.h"
 #include "engine_state/rating_engine.h"
 #include "minimums/lane_minimums.h"
 #include "fetch/rate_by_type.h"

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "errors/engine_error.h"
-#include "core/money_rules.h"
+#include "common/money_rules.h"
 #include "engine_state/rating_engine.h"
 #include "fetch/tariff_number.h"
 

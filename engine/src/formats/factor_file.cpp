@@ -37,7 +37,7 @@ std::uint32_t ParseUnsigned(std::string_view token) {
 
 class FactorReader {
  public:
-  FactorReader(std::string_view text, const FactorFileContext& context, ClassBreakWork& core, TariffFactors& factors,
+  FactorReader(std::string_view text, const FactorFileContext& context, TariffClassesAndBreaks& core, TariffFactors& factors,
                ParameterTable& parameters)
       : lines_(platform::SplitLines(text)), context_(context), core_(core), factors_(factors), parameters_(parameters) {}
 
@@ -65,7 +65,7 @@ class FactorReader {
   std::vector<std::string_view> lines_;
   std::size_t next_ = 0;
   const FactorFileContext& context_;
-  ClassBreakWork& core_;
+  TariffClassesAndBreaks& core_;
   TariffFactors& factors_;
   ParameterTable& parameters_;
   bool cityAddOnsOn_ = true;
@@ -261,7 +261,7 @@ std::int32_t ParseFactor(std::string_view token) {
   return negative ? -value : value;
 }
 
-std::int16_t ReadFactorFile(std::string_view text, const FactorFileContext& context, ClassBreakWork& core,
+std::int16_t ReadFactorFile(std::string_view text, const FactorFileContext& context, TariffClassesAndBreaks& core,
                             TariffFactors& factors, ParameterTable& parameters) {
   core.classCodes = {};
   core.classCount = 0;

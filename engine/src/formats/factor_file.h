@@ -16,8 +16,8 @@
 #include <string_view>
 #include <vector>
 
-#include "engine_state/parameter_table.h"
-#include "core/class_break_work.h"
+#include "formats/parameter_table.h"
+#include "formats/tariff_classes.h"
 
 namespace vorn {
 
@@ -57,7 +57,7 @@ struct FactorFileContext {
 // Reads the factor file's text into the tariff's classes and breaks (in
 // core), its factors and the named parameters. Answers the last parameter
 // error of a letter-type file (224 for an 81st HCITY line), else 0.
-std::int16_t ReadFactorFile(std::string_view text, const FactorFileContext& context, ClassBreakWork& core,
+std::int16_t ReadFactorFile(std::string_view text, const FactorFileContext& context, TariffClassesAndBreaks& core,
                             TariffFactors& factors, ParameterTable& parameters);
 
 // A factor in fixed point with 4 decimals; a number written with 4 or more

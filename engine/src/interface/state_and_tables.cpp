@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "engine_state/rating_engine.h"
-#include "datafiles/load_factor_file.h"
+#include "engine_state/load_factor_file.h"
 #include "common/version_number.h"
 #include "request/request_parse.h"
 #include "directory/directory_lookups.h"

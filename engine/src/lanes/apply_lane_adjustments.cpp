@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-#include "core/money_rules.h"
+#include "common/money_rules.h"
 #include "formats/packed_numbers.h"
 
 namespace vorn {

@@ -7,7 +7,7 @@
 #include <span>
 
 #include "lanes/adjustment_file.h"
-#include "lanes/lane_adjustment_work.h"
+#include "rating/lane_adjustment_work.h"
 
 namespace vorn {
 

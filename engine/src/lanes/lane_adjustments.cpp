@@ -4,7 +4,6 @@
 #include <optional>
 #include <span>
 
-#include "core/class_break_rate.h"
 #include "engine_state/rating_engine.h"
 #include "lanes/adjustment_file.h"
 #include "lanes/apply_lane_adjustments.h"

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "lanes/lane_adjustment_work.h"
+#include "rating/lane_adjustment_work.h"
 #include "platform/kernel/file.h"
 
 namespace vorn {

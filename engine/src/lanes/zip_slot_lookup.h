@@ -11,7 +11,7 @@
 #include <optional>
 #include <string_view>
 
-#include "lanes/lane_adjustment_work.h"
+#include "rating/lane_adjustment_work.h"
 #include "platform/kernel/file.h"
 
 namespace vorn {

@@ -11,7 +11,7 @@
 
 #include "errors/engine_error.h"
 #include "engine_state/rating_engine.h"
-#include "datafiles/tariff_files.h"
+#include "engine_state/tariff_files.h"
 #include "methods/method_log_kinds.h"
 #include "methods/method_services.h"
 #include "methods/tariff_methods.h"

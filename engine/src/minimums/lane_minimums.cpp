@@ -6,8 +6,7 @@
 #include "minimums/minimums_by_type.h"
 #include "engine_state/rating_engine.h"
 #include "minimums/minimum_file.h"
-#include "fetch/rate_by_type.h"
-#include "fetch/tier_amounts.h"
+#include "minimums/tier_amounts.h"
 #include "minimums/minimum_table.h"
 #include "rates/auxiliary_tables.h"
 

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "core/rate_source.h"
+#include "rating/rate_source.h"
 
 namespace vorn {
 

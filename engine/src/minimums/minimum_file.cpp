@@ -6,7 +6,6 @@
 
 #include "errors/engine_error.h"
 #include "engine_state/rating_engine.h"
-#include "fetch/rate_by_type.h"
 #include "errors/engine_codes.h"
 #include "datafiles/record_searches.h"
 

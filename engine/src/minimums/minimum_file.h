@@ -1,17 +1,11 @@
-// The tariff's minimum-charge file (.M) in its keyed form, and the minimum
-// layouts 1 to 10 that a rate record takes from it.
-//
-// The file is a sequence of records of 10 + 3n bytes: a 10-byte key, then n
-// 24-bit entries. Its first record is the header: entry 0 is n, entry 1 the
-// number of distance groups, byte 9 the mode letter ('A' or 'B'; anything
-// else is no mode). A lane's record is the first whose key does not sort
-// below the rate record's head (compared on 10 bytes, or on 5 for type 'A'
-// with point-file flag 'M'); the header takes part in that scan.
+// The lane's record of the tariff's keyed minimum-charge file
+// (formats/minimum_file.h), and the minimum layouts 1 to 10 that a rate
+// record takes from it.
 #pragma once
 
 #include <cstdint>
 
-#include "core/rate_source.h"
+#include "rating/rate_source.h"
 
 namespace vorn {
 

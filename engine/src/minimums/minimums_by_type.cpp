@@ -1,6 +1,6 @@
 #include "minimums/minimums_by_type.h"
 
-#include "core/money_rules.h"
+#include "common/money_rules.h"
 
 namespace vorn {
 namespace {

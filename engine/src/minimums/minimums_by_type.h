@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "core/rate_source.h"
+#include "rating/rate_source.h"
 
 namespace vorn {
 

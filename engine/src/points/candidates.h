@@ -51,8 +51,4 @@ void SetRequestCity(RatingEngine& engine, LaneSide side, std::string_view stateC
 // (125 when the request asks for an error instead, 129 without room).
 std::size_t ChooseTariffCandidate(RatingEngine& engine, const std::vector<std::string>& candidates);
 
-// The exception-name choice of one end of the lane (origin or destination)
-// when several tariff slots are in use.
-void ChooseExceptionName(RatingEngine& engine, bool origin);
-
 }  // namespace vorn

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "common/date_key.h"
-#include "lanes/lane_adjustment_work.h"
+#include "rating/lane_adjustment_work.h"
 #include "formats/tariff_directory_records.h"
-#include "core/class_break_work.h"
+#include "rating/class_break_work.h"
 
 namespace vorn {
 

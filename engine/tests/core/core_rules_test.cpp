@@ -14,7 +14,7 @@
 #include "core/fake_rate_source.h"
 #include "core/line_pricing.h"
 #include "minimums/minimum_charges.h"
-#include "core/money_rules.h"
+#include "common/money_rules.h"
 #include "driver/fake_rating_steps.h"
 #include "errors/engine_codes.h"
 

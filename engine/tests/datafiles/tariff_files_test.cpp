@@ -1,6 +1,6 @@
 // A tariff's lettered files: which columns of its record name each letter's
 // file, and how the openers keep, reopen and fall back.
-#include "datafiles/tariff_files.h"
+#include "engine_state/tariff_files.h"
 #include "common/version_number.h"
 
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/rating_steps.h"
+#include "engine_state/rating_steps.h"
 #include "engine_state/rating_engine.h"
 
 namespace vorn::testing {

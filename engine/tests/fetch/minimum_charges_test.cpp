@@ -12,7 +12,7 @@
 #include "minimums/minimum_charges.h"
 #include "minimums/lane_minimums.h"
 #include "minimums/minimum_file.h"
-#include "fetch/tier_amounts.h"
+#include "minimums/tier_amounts.h"
 #include "rates/rate_file.h"
 #include "rates/tariff_data_fixture.h"
 

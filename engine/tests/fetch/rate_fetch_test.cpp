@@ -8,7 +8,7 @@
 
 #include "core/class_break_rate.h"
 #include "core/core_pass.h"
-#include "core/rate_source.h"
+#include "rating/rate_source.h"
 #include "fetch/rate_by_type.h"
 #include "rates/rate_file.h"
 #include "rates/tariff_data_fixture.h"

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "formats/factor_file.h"
+#include "rating/class_break_work.h"
 #include "support/data_directory.h"
 
 namespace vorn {

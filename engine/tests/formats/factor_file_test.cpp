@@ -1,4 +1,5 @@
 #include "formats/factor_file.h"
+#include "rating/class_break_work.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/kernel/byte_record.h"
-#include "minimums/minimum_table.h"
+#include "formats/minimum_file.h"
 
 namespace vorn {
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/class_break_work.h"
+#include "rating/class_break_work.h"
 
 namespace vorn {
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "core/class_break_work.h"
+#include "rating/class_break_work.h"
 
 namespace vorn {
 

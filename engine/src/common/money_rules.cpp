@@ -1,4 +1,4 @@
-#include "core/money_rules.h"
+#include "common/money_rules.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,17 +1,20 @@
-// What the rate fetch keeps in the engine: the record area of the tariff's
-// minimum-charge file (.M) and the tariff's weight-tier switch.
-//
-// The record area is a 10-byte key and 128 24-bit entries (384 bytes). It
-// holds either a keyed record of the .M file (its key, then its n entries)
-// or, for the tariffs whose .M file is a headerless tier table, the file's
-// first 384 bytes as the entries.
+// The tariff's minimum-charge file (.M), in one of two layouts:
+// - keyed: records of 10 + 3n bytes, a 10-byte key then n little-endian
+//   24-bit entries. The first record is the header: entry 0 is n, entry 1
+//   the number of distance groups, byte 9 the mode letter ('A' or 'B';
+//   anything else is no mode). A lane's record is the first whose key does
+//   not sort below the rate record's head (compared on 10 bytes, or on 5
+//   for type 'A' with point-file flag 'M'); the header takes part in that
+//   scan.
+// - headerless tier table: the file's first 384 bytes, 128 entries of 24
+//   bits.
+// Either is read into one record area: a 10-byte key and 128 entries.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <span>
 
-#include "effective/current_tariff.h"
 #include "platform/kernel/byte_record.h"
 
 namespace vorn {
@@ -41,15 +44,7 @@ class MinimumRecordArea {
   platform::ByteRecord<kSize> bytes_;
 };
 
-struct FetchWork {
-  MinimumRecordArea minimumRecord;
-  // The weight-tier switch belongs to a tariff: layout 1 of the .M file sets
-  // it for the current tariff, and a tariff other than that one finds it off.
-  std::optional<CurrentTariff> tierSwitchTariff;
-  // The column of the distance-tier table, a digit character '1' to '4'.
-  char distanceColumn = '1';
-
-  bool tierSwitchOn(const CurrentTariff& current) const { return tierSwitchTariff && *tierSwitchTariff == current; }
-};
+// The size of the headerless tier table.
+inline constexpr std::size_t kMinimumTableSize = MinimumRecordArea::kEntryBytes;
 
 }  // namespace vorn

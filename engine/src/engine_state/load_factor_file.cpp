@@ -1,4 +1,4 @@
-#include "datafiles/load_factor_file.h"
+#include "engine_state/load_factor_file.h"
 
 #include "engine_state/rating_engine.h"
 #include "formats/factor_file.h"

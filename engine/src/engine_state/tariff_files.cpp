@@ -1,4 +1,4 @@
-#include "datafiles/tariff_files.h"
+#include "engine_state/tariff_files.h"
 
 #include <cctype>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "engine_state/parameter_table.h"
+#include "formats/parameter_table.h"
 
 #include <bit>
 #include <cstring>

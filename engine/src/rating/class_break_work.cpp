@@ -1,4 +1,4 @@
-#include "core/class_break_work.h"
+#include "rating/class_break_work.h"
 
 namespace vorn {
 

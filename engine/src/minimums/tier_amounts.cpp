@@ -1,10 +1,10 @@
-#include "fetch/tier_amounts.h"
+#include "minimums/tier_amounts.h"
 
 #include <cctype>
 #include <string_view>
 
 #include "minimums/minimums_by_type.h"
-#include "core/money_rules.h"
+#include "common/money_rules.h"
 #include "engine_state/rating_engine.h"
 
 namespace vorn {

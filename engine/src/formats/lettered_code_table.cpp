@@ -1,4 +1,4 @@
-#include "engine_state/lettered_code_table.h"
+#include "formats/lettered_code_table.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "logs/request_log.h"
+#include "driver/request_log.h"
 
 #include <algorithm>
 

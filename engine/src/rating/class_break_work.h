@@ -3,16 +3,17 @@
 // minimum charges, and what pricing the lines found.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <optional>
 
+#include "formats/tariff_classes.h"
 #include "platform/kernel/byte_record.h"
 
 namespace vorn {
 
-inline constexpr std::size_t kMaxClasses = 20;
-inline constexpr std::size_t kMaxBreaks = 20;
 inline constexpr std::size_t kRatedClasses = 19;  // classes the rate table holds
 inline constexpr std::size_t kRatedBreaks = 9;    // breaks the rate table holds
 
@@ -57,11 +58,9 @@ struct DeficitResult {
   char present = 'N';
 };
 
-struct ClassBreakWork {
-  std::array<std::array<char, 6>, kMaxClasses> classCodes{};
-  std::int16_t classCount = 0;
-  std::array<std::int32_t, kMaxBreaks> breakWeights{};
-  std::int16_t breakCount = 0;
+// The tariff's classes and breaks (from its factor file) and what the core
+// works out from them.
+struct ClassBreakWork : TariffClassesAndBreaks {
 
   BreakRateTable rateTable;
   MinimumChargeList minimums;
@@ -69,5 +68,22 @@ struct ClassBreakWork {
   std::int16_t breakUsed = 0;
   float ratingCorePercent = 0;  // the discount percentage the core left
 };
+
+// The breaks and classes the rate table holds for a tariff: at most 9 breaks
+// and 19 classes of its lists.
+inline int RatedBreakCount(const ClassBreakWork& core) {
+  return core.breakCount < 0 ? 0 : std::min<int>(core.breakCount, static_cast<int>(kRatedBreaks));
+}
+inline int RatedClassCount(const ClassBreakWork& core) {
+  return core.classCount < 0 ? 0 : std::min<int>(core.classCount, static_cast<int>(kRatedClasses));
+}
+
+// The position of class row c at break b in the rate table, when the table
+// holds it.
+inline std::optional<std::size_t> RateItemIndex(const ClassBreakWork& core, int classRow, int breakIndex) {
+  const int breaks = RatedBreakCount(core);
+  if (classRow < 0 || classRow >= RatedClassCount(core) || breakIndex < 0 || breakIndex >= breaks) return std::nullopt;
+  return static_cast<std::size_t>(4 + breaks * classRow + breakIndex);
+}
 
 }  // namespace vorn
