@@ -10,7 +10,7 @@
 
 #include "common/date_key.h"
 #include "logs/binary_log.h"
-#include "formats/tariff_directory_records.h"
+#include "formats/tdz.h"
 
 namespace vorn {
 

@@ -11,7 +11,8 @@
 
 #include "logs/binary_log.h"
 #include "platform/kernel/file.h"
-#include "formats/tariff_directory_records.h"
+#include "formats/tdn.h"
+#include "formats/tdx.h"
 #include "rating/shipment_work.h"
 
 namespace vorn {

@@ -9,7 +9,8 @@
 
 #include "common/date_key.h"
 #include "rating/lane_adjustment_work.h"
-#include "formats/tariff_directory_records.h"
+#include "formats/tdx.h"
+#include "formats/tdz.h"
 #include "rating/class_break_work.h"
 
 namespace vorn {
