@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <limits>
 
 namespace vorn {
 namespace {
@@ -118,6 +119,17 @@ std::optional<std::int64_t> FileRecordSearch(const platform::File& file, std::si
     if (*c <= 0) return i - range->first;
   }
   return std::nullopt;
+}
+
+std::optional<std::int64_t> SearchFileRecords(const platform::File& file, std::size_t recordSize, const RecordCompare& compare,
+                                              std::int64_t firstRecord) {
+  return FileRecordIndexSearch({}, file, recordSize, compare,
+                               {BoundMode::Records, firstRecord, std::numeric_limits<std::int64_t>::max(), 0});
+}
+
+bool ReadFileRecord(const platform::File& file, std::int64_t index, std::span<std::uint8_t> buffer) {
+  const std::ptrdiff_t n = file.readAt(index * static_cast<std::int64_t>(buffer.size()), buffer);
+  return n == static_cast<std::ptrdiff_t>(buffer.size());
 }
 
 }  // namespace vorn

@@ -1,7 +1,7 @@
-// Bounded searches over files of fixed-size records, read from the file at
-// each probe (nothing cached). At most 80 bytes of a record take part in a
-// compare. The unbounded binary search is SearchFileRecords
-// (setup/file_search.h).
+// The searches over files of fixed-size records, read from the file at each
+// probe (nothing kept from one rating to the next). At most 80 bytes of a
+// record take part in a compare. One binary search serves them all: over
+// the whole file (SearchFileRecords) or within bounds.
 //
 // Bounds: with BoundMode::Bytes, start and end are byte offsets (counted from
 // the origin, where record 0 begins), turned into the records start / size
@@ -45,6 +45,14 @@ std::optional<std::int64_t> FileRecordIndexSearch(std::span<const std::uint8_t> 
 // and nothing. Nothing when the search misses.
 std::optional<std::int64_t> FileRecordGroupSearch(std::span<const std::uint8_t> key, const platform::File& file, std::size_t recordSize,
                                                   const RecordCompare& compare, SearchBounds bounds);
+
+// The binary search over the whole file (records before firstRecord, a
+// header, take no part): the index of the lowest match, or nothing.
+std::optional<std::int64_t> SearchFileRecords(const platform::File& file, std::size_t recordSize, const RecordCompare& compare,
+                                              std::int64_t firstRecord = 0);
+
+// Reads record index into buffer (its size); false on a short read.
+bool ReadFileRecord(const platform::File& file, std::int64_t index, std::span<std::uint8_t> buffer);
 
 // Linear search from the start bound: the number of records passed before
 // the first one that the key does not sort after (compare <= 0); nothing at

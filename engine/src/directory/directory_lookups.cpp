@@ -5,7 +5,7 @@
 
 #include "errors/engine_error.h"
 #include "platform/kernel/fixed_format.h"
-#include "datafiles/file_search.h"
+#include "datafiles/record_searches.h"
 #include "formats/packed_zip.h"
 #include "datafiles/table_file.h"
 

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "errors/engine_codes.h"
-#include "datafiles/file_search.h"
+#include "datafiles/record_searches.h"
 #include "formats/packed_zip.h"
 #include "datafiles/table_file.h"
 #include "engine_state/rating_engine.h"

@@ -8,7 +8,7 @@
 #include "rates/matrix_cell.h"
 #include "rates/point_lookup.h"
 #include "rates/rate_file.h"
-#include "datafiles/file_search.h"
+#include "datafiles/record_searches.h"
 
 namespace vorn {
 namespace {

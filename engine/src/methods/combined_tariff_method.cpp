@@ -19,7 +19,7 @@
 #include "rates/rate_file.h"
 #include "errors/engine_codes.h"
 #include "rates/rate_log_kinds.h"
-#include "datafiles/file_search.h"
+#include "datafiles/record_searches.h"
 #include "formats/packed_zip.h"
 
 namespace vorn {

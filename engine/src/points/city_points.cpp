@@ -10,7 +10,7 @@
 #include "platform/kernel/fixed_format.h"
 #include "platform/kernel/path.h"
 #include "points/candidates.h"
-#include "datafiles/file_search.h"
+#include "datafiles/record_searches.h"
 #include "formats/packed_zip.h"
 
 namespace vorn {

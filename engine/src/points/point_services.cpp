@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "engine_state/rating_engine.h"
-#include "datafiles/file_search.h"
+#include "datafiles/record_searches.h"
 #include "formats/packed_zip.h"
 
 namespace vorn {

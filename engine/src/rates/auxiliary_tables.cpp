@@ -9,7 +9,7 @@
 #include "engine_state/rating_engine.h"
 #include "formats/packed_numbers.h"
 #include "errors/engine_codes.h"
-#include "datafiles/file_search.h"
+#include "datafiles/record_searches.h"
 #include "formats/packed_zip.h"
 
 namespace vorn {

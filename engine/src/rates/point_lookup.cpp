@@ -8,7 +8,7 @@
 #include "formats/packed_numbers.h"
 #include "errors/engine_codes.h"
 #include "rates/rate_log_kinds.h"
-#include "datafiles/file_search.h"
+#include "datafiles/record_searches.h"
 #include "formats/packed_zip.h"
 
 namespace vorn {

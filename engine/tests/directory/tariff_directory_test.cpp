@@ -14,7 +14,7 @@
 #include "request/request_parse.h"
 #include "directory/directory_lookups.h"
 #include "directory/exceptions.h"
-#include "datafiles/file_search.h"
+#include "datafiles/record_searches.h"
 #include "formats/packed_zip.h"
 #include "directory/shipment_tariff.h"
 #include "support/data_directory.h"
