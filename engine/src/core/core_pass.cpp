@@ -11,7 +11,7 @@
 #include "engine_state/rating_engine.h"
 #include "engine_state/load_factor_file.h"
 #include "lanes/lane_adjustments.h"
-#include "formats/packed_numbers.h"
+#include "formats/packed_codes.h"
 
 namespace vorn {
 namespace {

@@ -6,7 +6,7 @@
 #include "errors/engine_error.h"
 #include "platform/kernel/fixed_format.h"
 #include "datafiles/record_searches.h"
-#include "formats/packed_zip.h"
+#include "formats/packed_codes.h"
 #include "datafiles/table_file.h"
 
 namespace vorn {

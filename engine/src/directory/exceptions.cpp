@@ -8,7 +8,7 @@
 
 #include "errors/engine_codes.h"
 #include "datafiles/record_searches.h"
-#include "formats/packed_zip.h"
+#include "formats/packed_codes.h"
 #include "datafiles/table_file.h"
 #include "engine_state/rating_engine.h"
 #include "points/candidates.h"

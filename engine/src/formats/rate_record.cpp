@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "formats/packed_numbers.h"
+#include "formats/packed_codes.h"
 #include "platform/kernel/digits.h"
 
 namespace vorn {

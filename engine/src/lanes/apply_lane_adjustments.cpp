@@ -9,7 +9,7 @@
 
 #include "common/money_rules.h"
 #include "formats/lane_adjustments.h"
-#include "formats/packed_numbers.h"
+#include "formats/packed_codes.h"
 
 namespace vorn {
 namespace {

@@ -9,7 +9,7 @@
 #include "lanes/apply_lane_adjustments.h"
 #include "lanes/point_pair_lookup.h"
 #include "lanes/zip_slot_lookup.h"
-#include "formats/packed_zip.h"
+#include "formats/packed_codes.h"
 
 namespace vorn {
 namespace {

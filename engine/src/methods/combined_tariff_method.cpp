@@ -20,7 +20,7 @@
 #include "errors/engine_codes.h"
 #include "rates/rate_log_kinds.h"
 #include "datafiles/record_searches.h"
-#include "formats/packed_zip.h"
+#include "formats/packed_codes.h"
 
 namespace vorn {
 namespace {

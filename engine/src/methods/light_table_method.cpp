@@ -4,7 +4,7 @@
 #include "methods/light_table_stage.h"
 #include "methods/tariff_methods.h"
 #include "minimums/minimum_table.h"
-#include "formats/packed_numbers.h"
+#include "formats/packed_codes.h"
 #include "rates/light_edition.h"
 
 namespace vorn {

@@ -11,7 +11,7 @@
 #include "platform/kernel/path.h"
 #include "points/candidates.h"
 #include "datafiles/record_searches.h"
-#include "formats/packed_zip.h"
+#include "formats/packed_codes.h"
 
 namespace vorn {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "engine_state/rating_engine.h"
 #include "datafiles/record_searches.h"
-#include "formats/packed_zip.h"
+#include "formats/packed_codes.h"
 
 namespace vorn {
 namespace {

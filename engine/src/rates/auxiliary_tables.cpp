@@ -7,10 +7,9 @@
 
 #include "errors/engine_error.h"
 #include "engine_state/rating_engine.h"
-#include "formats/packed_numbers.h"
 #include "errors/engine_codes.h"
 #include "datafiles/record_searches.h"
-#include "formats/packed_zip.h"
+#include "formats/packed_codes.h"
 
 namespace vorn {
 namespace {

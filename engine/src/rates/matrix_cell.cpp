@@ -6,7 +6,7 @@
 #include "errors/engine_error.h"
 #include "effective/tariff_types.h"
 #include "engine_state/rating_engine.h"
-#include "formats/packed_numbers.h"
+#include "formats/packed_codes.h"
 
 namespace vorn {
 

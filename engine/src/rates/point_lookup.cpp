@@ -5,11 +5,10 @@
 
 #include "errors/engine_error.h"
 #include "engine_state/rating_engine.h"
-#include "formats/packed_numbers.h"
 #include "errors/engine_codes.h"
 #include "rates/rate_log_kinds.h"
 #include "datafiles/record_searches.h"
-#include "formats/packed_zip.h"
+#include "formats/packed_codes.h"
 
 namespace vorn {
 namespace {

@@ -11,7 +11,7 @@
 #include "platform/kernel/path.h"
 #include "formats/rate_record.h"
 #include "datafiles/record_searches.h"
-#include "formats/packed_zip.h"
+#include "formats/packed_codes.h"
 #include "platform/kernel/digits.h"
 
 namespace vorn {

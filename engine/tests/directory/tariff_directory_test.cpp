@@ -15,7 +15,7 @@
 #include "directory/directory_lookups.h"
 #include "directory/exceptions.h"
 #include "datafiles/record_searches.h"
-#include "formats/packed_zip.h"
+#include "formats/packed_codes.h"
 #include "directory/shipment_tariff.h"
 #include "support/data_directory.h"
 #include "support/shipment_request.h"

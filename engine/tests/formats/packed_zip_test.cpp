@@ -1,4 +1,4 @@
-#include "formats/packed_zip.h"
+#include "formats/packed_codes.h"
 
 #include <gtest/gtest.h>
 

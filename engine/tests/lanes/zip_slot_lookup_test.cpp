@@ -8,7 +8,7 @@
 #include "lanes/zip_slot_lookup.h"
 #include "platform/kernel/file.h"
 #include "platform/testing/temp_directory.h"
-#include "formats/packed_zip.h"
+#include "formats/packed_codes.h"
 
 namespace vorn {
 namespace {

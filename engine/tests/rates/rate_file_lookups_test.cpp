@@ -12,7 +12,7 @@
 #include "effective/tariff_types.h"
 #include "rates/matrix_cell.h"
 #include "minimums/minimum_table.h"
-#include "formats/packed_numbers.h"
+#include "formats/packed_codes.h"
 #include "rates/point_lookup.h"
 #include "rates/rate_file.h"
 #include "datafiles/record_searches.h"

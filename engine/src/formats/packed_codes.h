@@ -1,4 +1,8 @@
-// The small packed-number forms of the tariff files:
+// The packed codes and numbers of the data files, in one place:
+// - packed ZIP, the key of the ZIP-keyed files: a ZIP in 3 bytes as five
+//   packed digits (below), so the first byte is never above 9; a code
+//   beginning with a letter (a Canadian postal code) keeps its first three
+//   characters, the first and third upper-cased;
 // - packed digits: n decimal digits two per byte (a digit per half-byte),
 //   (n + 1) / 2 bytes, most significant byte first; an odd count leaves the
 //   first half-byte zero (12345 is 01 23 45);
@@ -49,5 +53,19 @@ struct ZipSpan {
   std::uint32_t last() const { return first + count; }
 };
 ZipSpan UnpackZipSpan(std::span<const std::uint8_t, 3> bytes);
+
+using PackedZip = std::array<std::uint8_t, 3>;
+
+// Nothing for a code that does not pack (fewer than five digits after a
+// leading digit, fewer than three characters, or another first character).
+std::optional<PackedZip> PackZip(std::string_view code);
+
+// Five digits for a first byte of 9 or less, else the three characters.
+std::string UnpackZip(std::span<const std::uint8_t, 3> packed);
+
+// The characters a code is compared on: five for a code beginning with a
+// digit, three for one beginning with a letter (first and third
+// upper-cased); empty for any other code.
+std::string ComparableCode(std::string_view code);
 
 }  // namespace vorn

@@ -1,4 +1,4 @@
-#include "formats/packed_numbers.h"
+#include "formats/packed_codes.h"
 
 #include <array>
 #include <cctype>
@@ -8,6 +8,8 @@ namespace vorn {
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
+char Upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
 
 }  // namespace
 
@@ -71,6 +73,36 @@ std::uint32_t Load24(std::span<const std::uint8_t, 3> bytes) {
 ZipSpan UnpackZipSpan(std::span<const std::uint8_t, 3> bytes) {
   const std::uint32_t value = Load24(bytes);
   return ZipSpan{value >> 7, value & 0x7F};
+}
+
+std::optional<PackedZip> PackZip(std::string_view code) {
+  if (!code.empty() && IsDigit(code[0])) {
+    PackedZip packed{};
+    if (code.size() < 5 || !PackDigits(packed, code, 5)) return std::nullopt;
+    return packed;
+  }
+  if (!code.empty() && IsLetter(code[0])) {
+    if (code.size() < 3) return std::nullopt;
+    return PackedZip{static_cast<std::uint8_t>(Upper(code[0])), static_cast<std::uint8_t>(code[1]),
+                     static_cast<std::uint8_t>(Upper(code[2]))};
+  }
+  return std::nullopt;
+}
+
+std::string UnpackZip(std::span<const std::uint8_t, 3> p) {
+  if (p[0] <= 9) {
+    std::string digits(5, '0');
+    const int values[5] = {p[0], p[1] >> 4, p[1] & 15, p[2] >> 4, p[2] & 15};
+    for (int i = 0; i < 5; ++i) digits[static_cast<std::size_t>(i)] = static_cast<char>('0' + (values[i] % 10));
+    return digits;
+  }
+  return {Upper(static_cast<char>(p[0])), static_cast<char>(p[1]), Upper(static_cast<char>(p[2]))};
+}
+
+std::string ComparableCode(std::string_view code) {
+  if (!code.empty() && IsDigit(code[0])) return std::string(code.substr(0, 5));
+  if (!code.empty() && IsLetter(code[0]) && code.size() >= 3) return {Upper(code[0]), code[1], Upper(code[2])};
+  return {};
 }
 
 }  // namespace vorn
