@@ -25,11 +25,10 @@ class EngineSource final : public RateSource {
     if (engine.rates.rateRecord.kind() != 'C') return std::nullopt;
     // The range's percentage is the 16-bit value in bytes 9 and 10; the
     // open error (270) and "none" are no match.
-    constexpr std::size_t kRangePercent = 9;
     const std::int32_t r = FindOriginRange(engine);
     const TariffTableWork& t = engine.tables;
     if (r < 0 || static_cast<std::size_t>(r) >= t.originRangeCount) return std::nullopt;
-    return t.originRanges[static_cast<std::size_t>(r)].integerAt<std::uint16_t>(kRangePercent);
+    return t.originRanges[static_cast<std::size_t>(r)].integerAt<std::uint16_t>(origin_range::kPercent.offset);
   }
 };
 

@@ -13,11 +13,10 @@
 namespace vorn {
 namespace {
 
-constexpr std::size_t kZipPairLayout = 25;
-constexpr std::size_t kZipPairCount = 26;
-constexpr std::size_t kZipPairAmountFlag = 27;
-constexpr std::size_t kZipPairAmounts = 28;
-static_assert(kZipPairAmounts + 4 * 3 == kZipPairRecordSize);
+using zip_pair::kAmountFlag;
+using zip_pair::kAmounts;
+using zip_pair::kItemCount;
+using zip_pair::kMinimumLayout;
 
 std::array<std::int32_t, 4> RateEntries(const RatingEngine& engine) {
   const RateRecord& r = engine.rates.rateRecord;
@@ -34,9 +33,9 @@ std::optional<LaneMinimums> ZipPairMinimums(RatingEngine& engine) {
   if (!engine.tables.hasZipPair) return std::nullopt;
   const auto& z = engine.tables.zipPair;
   LaneMinimums m;
-  m.layout = static_cast<std::int16_t>(DigitOr(z.charAt(kZipPairLayout), 0, 4, 0));
-  m.count = static_cast<std::int16_t>(DigitOr(z.charAt(kZipPairCount), 1, 4, 1));
-  switch (z.charAt(kZipPairAmountFlag)) {
+  m.layout = static_cast<std::int16_t>(DigitOr(z.charAt(kMinimumLayout.offset), 0, 4, 0));
+  m.count = static_cast<std::int16_t>(DigitOr(z.charAt(kItemCount.offset), 1, 4, 1));
+  switch (z.charAt(kAmountFlag.offset)) {
     case 'M': {
       ReadMinimumRecord(engine);
       const MinimumRecordArea& area = engine.fetch.minimumRecord;
@@ -48,7 +47,7 @@ std::optional<LaneMinimums> ZipPairMinimums(RatingEngine& engine) {
       break;
     default:
       for (std::size_t k = 0; k < 4; ++k) {
-        const std::size_t at = kZipPairAmounts + 3 * k;
+        const std::size_t at = kAmounts.offset + 3 * k;
         m.amounts[k] = static_cast<std::int32_t>(z.byteAt(at) | z.byteAt(at + 1) << 8 | z.byteAt(at + 2) << 16);
       }
       break;

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "errors/engine_error.h"
+#include "formats/auxiliary_tables.h"
 #include "engine_state/rating_engine.h"
 #include "errors/engine_codes.h"
 #include "datafiles/record_searches.h"
@@ -14,7 +15,7 @@
 namespace vorn {
 namespace {
 
-constexpr std::size_t kAddOnRecordSize = 15;
+namespace add_on = rate_basis_add_on;
 
 std::optional<PackedZip> PackedCode(const std::array<char, 6>& code) { return PackZip(std::string_view(code.data(), code.size())); }
 
@@ -27,28 +28,41 @@ int AgainstRange(const std::uint8_t* key, const std::uint8_t* low, const std::ui
   return 0;
 }
 
-int CompareZipPair(const std::array<std::uint8_t, kZipPairRecordSize>& key, std::span<const std::uint8_t> r) {
-  if (key[0] != r[0]) return key[0] < r[0] ? -1 : 1;
-  if (const int c = AgainstRange(&key[1], &r[1], &r[4]); c != 0) return c;
-  if (const int c = AgainstRange(&key[7], &r[7], &r[10]); c != 0) return c;
-  const std::string_view k(reinterpret_cast<const char*>(&key[13]), 6);
-  const std::string_view low(reinterpret_cast<const char*>(&r[13]), 6), high(reinterpret_cast<const char*>(&r[19]), 6);
-  return k < low ? -1 : k > high ? 1 : 0;
+// A key of the ZIP-pair record's form (direction, origin and destination in
+// the first-ZIP fields, rate key in the first-key field) against a record.
+int CompareZipPair(const std::array<std::uint8_t, zip_pair::kSize>& key, std::span<const std::uint8_t> r) {
+  using namespace zip_pair;
+  if (key[kDirection.offset] != r[kDirection.offset]) return key[kDirection.offset] < r[kDirection.offset] ? -1 : 1;
+  if (const int c = AgainstRange(&key[kFirstOriginZip.offset], &r[kFirstOriginZip.offset], &r[kLastOriginZip.offset]); c != 0)
+    return c;
+  if (const int c = AgainstRange(&key[kFirstDestinationZip.offset], &r[kFirstDestinationZip.offset], &r[kLastDestinationZip.offset]);
+      c != 0)
+    return c;
+  const auto text = [](const std::uint8_t* bytes, platform::FieldSpan f) {
+    return std::string_view(reinterpret_cast<const char*>(bytes) + f.offset, f.width);
+  };
+  const std::string_view k = text(key.data(), kFirstRateKey);
+  return k < text(r.data(), kFirstRateKey) ? -1 : k > text(r.data(), kLastRateKey) ? 1 : 0;
 }
 
 std::optional<std::int32_t> AddOnOf(const platform::File& file, char letter, const PackedZip& origin, const PackedZip& destination) {
   auto compare = [&](std::span<const std::uint8_t> r) {
-    if (static_cast<std::uint8_t>(letter) != r[0]) return static_cast<std::uint8_t>(letter) < r[0] ? -1 : 1;
-    const std::array<std::uint8_t, 3> originEnd{r[1], r[2], r[4]};
-    if (const int c = AgainstRange(origin.data(), &r[1], originEnd.data()); c != 0) return c;
-    return AgainstRange(destination.data(), &r[5], &r[8]);
+    const std::uint8_t recordLetter = r[add_on::kLetter.offset];
+    if (static_cast<std::uint8_t>(letter) != recordLetter) return static_cast<std::uint8_t>(letter) < recordLetter ? -1 : 1;
+    // The origin range ends at the first ZIP's prefix with the packed last two digits.
+    const std::size_t first = add_on::kFirstOriginZip.offset;
+    const std::array<std::uint8_t, 3> originEnd{r[first], r[first + 1], r[add_on::kOriginRangeEnd.offset]};
+    if (const int c = AgainstRange(origin.data(), &r[first], originEnd.data()); c != 0) return c;
+    return AgainstRange(destination.data(), &r[add_on::kFirstDestinationZip.offset], &r[add_on::kLastDestinationZip.offset]);
   };
-  const std::optional<std::int64_t> hit = SearchFileRecords(file, kAddOnRecordSize, compare);
-  std::array<std::uint8_t, kAddOnRecordSize> r{};
+  const std::optional<std::int64_t> hit = SearchFileRecords(file, add_on::kSize, compare);
+  std::array<std::uint8_t, add_on::kSize> r{};
   if (!hit || !ReadFileRecord(file, *hit, r)) return std::nullopt;
-  const std::int32_t amount = static_cast<std::int32_t>(PackedDigitsValue(std::span(r).subspan(12, 3), 5).value_or(0));
-  if (r[11] == '+') return amount;
-  if (r[11] == '-') return -amount;
+  const std::int32_t amount =
+      static_cast<std::int32_t>(PackedDigitsValue(std::span(r).subspan(add_on::kAmount.offset, add_on::kAmount.width), 5).value_or(0));
+  const char sign = static_cast<char>(r[add_on::kSign.offset]);
+  if (sign == '+') return amount;
+  if (sign == '-') return -amount;
   return 0;
 }
 
@@ -69,7 +83,8 @@ std::int32_t FindOriginRange(RatingEngine& engine) {
     if (!zip) continue;
     for (std::size_t i = 0; i < t.originRangeCount; ++i) {
       const std::uint8_t* r = t.originRanges[i].data();
-      if (AgainstRange(zip->data(), r, r + 3) == 0) return static_cast<std::int32_t>(i);
+      if (AgainstRange(zip->data(), r + origin_range::kFirstZip.offset, r + origin_range::kLastZip.offset) == 0)
+        return static_cast<std::int32_t>(i);
     }
   }
   return kNoOriginRange;
@@ -85,21 +100,22 @@ std::int16_t ReadZipPair(RatingEngine& engine) {
   const std::optional<PackedZip> destination = PackedCode(engine.work.request.destinationCode);
   std::optional<std::int64_t> hit;
   if (origin && destination) {
-    std::array<std::uint8_t, kZipPairRecordSize> key;
+    using namespace zip_pair;
+    std::array<std::uint8_t, kSize> key;
     key.fill(' ');
-    key[0] = 'F';
-    std::memcpy(&key[1], origin->data(), 3);
-    std::memcpy(&key[7], destination->data(), 3);
-    std::memcpy(&key[13], engine.rates.rateRecord.head().data() + 4, 6);
+    key[kDirection.offset] = 'F';
+    std::memcpy(&key[kFirstOriginZip.offset], origin->data(), 3);
+    std::memcpy(&key[kFirstDestinationZip.offset], destination->data(), 3);
+    std::memcpy(&key[kFirstRateKey.offset], engine.rates.rateRecord.head().data() + 4, kFirstRateKey.width);
     auto compare = [&](std::span<const std::uint8_t> r) { return CompareZipPair(key, r); };
-    hit = SearchFileRecords(*file, kZipPairRecordSize, compare);
+    hit = SearchFileRecords(*file, kSize, compare);
     if (!hit) {
-      key[0] = 'B';
+      key[kDirection.offset] = 'B';
       if (Compare3(origin->data(), destination->data()) >= 0) {
-        std::memcpy(&key[1], destination->data(), 3);
-        std::memcpy(&key[7], origin->data(), 3);
+        std::memcpy(&key[kFirstOriginZip.offset], destination->data(), 3);
+        std::memcpy(&key[kFirstDestinationZip.offset], origin->data(), 3);
       }
-      hit = SearchFileRecords(*file, kZipPairRecordSize, compare);
+      hit = SearchFileRecords(*file, kSize, compare);
     }
   }
   if (hit && ReadFileRecord(*file, *hit, t.zipPair.bytes())) t.hasZipPair = true;

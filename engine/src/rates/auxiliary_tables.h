@@ -1,19 +1,5 @@
-// The auxiliary tables of a tariff that the rating methods consult:
-// - .C origin-ZIP class-factor ranges, 11 bytes, at most 20 read:
-//     0-2 packed first ZIP, 3-5 packed last ZIP, 6-10 class-factor data
-//     (bytes 9-10 a 16-bit percentage for the rating core);
-// - .Z ZIP-pair records, 40 bytes, sorted by their key fields:
-//     0 direction 'F' or 'B', 1-3/4-6 packed first and last origin ZIP,
-//     7-9/10-12 packed first and last destination ZIP, 13-18/19-24 first
-//     and last rate key (6 characters), 25-39 minimum data for the core:
-//     25 minimum layout digit, 26 item count digit, 27 amount flag ('*' its
-//     own amounts, 'M' the .M file, 'R' the rate record), 28-39 four 24-bit
-//     amounts;
-// - .H rate-basis add-ons, 15 bytes, sorted by letter and ZIP fields:
-//     0 rate-basis letter, 1-3 packed first origin ZIP, 4 the last two
-//     digits of the origin range's end (packed; the range keeps the first
-//     ZIP's 3-digit prefix), 5-7/8-10 packed first and last destination
-//     ZIP, 11 sign '+' or '-', 12-14 amount, five packed digits.
+// The auxiliary tables of a tariff that the rating methods consult (their
+// records: formats/auxiliary_tables.h).
 #pragma once
 
 #include <cstdint>

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "formats/auxiliary_tables.h"
 #include "platform/kernel/byte_record.h"
 
 namespace vorn {
@@ -33,9 +34,9 @@ inline constexpr std::uint8_t kYes = 1;
 inline constexpr std::uint8_t kNoEntry = 255;  // no light-edition entry applied
 }  // namespace substitution
 
-inline constexpr std::size_t kOriginRangeRecordSize = 11;
-inline constexpr std::size_t kMaxOriginRanges = 20;
-inline constexpr std::size_t kZipPairRecordSize = 40;
+inline constexpr std::size_t kOriginRangeRecordSize = origin_range::kSize;
+inline constexpr std::size_t kMaxOriginRanges = origin_range::kMaxRead;
+inline constexpr std::size_t kZipPairRecordSize = zip_pair::kSize;
 inline constexpr std::size_t kLightRecordSize = 12;      // the binary records of the light edition's files
 inline constexpr std::size_t kLightTextRecordSize = 17;  // their text variant
 inline constexpr std::int32_t kNoOriginRange = 65535;
