@@ -26,7 +26,8 @@ int main(int argc, char** argv) {
   std::vector<rate_tool::ShipmentBytes> requests;
   for (const auto& file : files) requests.push_back(rate_tool::LoadSampleShipment(file.string()));
 
-  const rate_tool::RatingEngineLibrary library(rate_tool::WithSeparator(std::filesystem::path(VORN32_LIBRARY).parent_path()));
+  const rate_tool::RatingEngineLibrary library(
+      rate_tool::WithSeparator(std::filesystem::path(VORN32_LIBRARY).parent_path()));
   const VornHandle handle = library.start(QIV_DATA_DIR);
   long refused = 0;
   for (long round = 0; round < rounds; ++round) {

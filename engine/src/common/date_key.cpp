@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/kernel/fixed_format.h"
 #include "platform/kernel/digits.h"
+#include "platform/kernel/fixed_format.h"
 
 namespace vorn {
 
@@ -19,8 +19,8 @@ std::optional<DateKey> DateKeyFromDigits(std::string_view ccyymmdd) {
 }
 
 std::string DateKeyDigits(const DateKey& key) {
-  return platform::ZeroPadded(key.century, 2) + platform::ZeroPadded(key.year, 2) +
-         platform::ZeroPadded(key.month, 2) + platform::ZeroPadded(key.day, 2);
+  return platform::ZeroPadded(key.century, 2) + platform::ZeroPadded(key.year, 2) + platform::ZeroPadded(key.month, 2) +
+         platform::ZeroPadded(key.day, 2);
 }
 
 std::string DateKeyText(const DateKey& key) {

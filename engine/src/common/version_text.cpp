@@ -28,7 +28,8 @@ VersionText EngineVersionText() {
   }
   using namespace version_text;
   for (auto [namePiece, majorPiece, minorPiece] :
-       {std::array{kName1, kMajor1, kMinor1}, std::array{kName2, kMajor2, kMinor2}, std::array{kName3, kMajor3, kMinor3}}) {
+       {std::array{kName1, kMajor1, kMinor1}, std::array{kName2, kMajor2, kMinor2},
+        std::array{kName3, kMajor3, kMinor3}}) {
     PutPiece(text, namePiece, name.value());
     PutPiece(text, majorPiece, major);
     PutPiece(text, minorPiece, minor);

@@ -21,8 +21,8 @@ inline constexpr platform::FieldSpan kName1{0, 20}, kMajor1{20, 3}, kMinor1{23, 
 inline constexpr platform::FieldSpan kName2{28, 20}, kMajor2{48, 3}, kMinor2{51, 5};
 inline constexpr platform::FieldSpan kName3{56, 20}, kMajor3{76, 3}, kMinor3{79, 5};
 inline constexpr platform::FieldSpan kBuild{84, 21};
-inline constexpr std::array kAllFields{kName1, kMajor1, kMinor1, kName2, kMajor2,
-                                       kMinor2, kName3, kMajor3, kMinor3, kBuild};
+inline constexpr std::array kAllFields{kName1,  kMajor1, kMinor1, kName2,  kMajor2,
+                                       kMinor2, kName3,  kMajor3, kMinor3, kBuild};
 static_assert(platform::FieldsAreContiguous(kAllFields, kVersionTextSize));
 }  // namespace version_text
 

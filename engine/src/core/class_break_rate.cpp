@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "rating/rate_source.h"
-#include "engine_state/rating_engine.h"
 #include "core/class_break_index.h"
+#include "engine_state/rating_engine.h"
+#include "rating/rate_source.h"
 
 namespace vorn {
 
@@ -13,7 +13,8 @@ int RatedBreakOf(const ClassBreakWork& core, std::int32_t weight) {
   return b < 0 ? b : std::min(b, RatedBreakCount(core) - 1);
 }
 
-std::int32_t GetClassBreakRate(RatingEngine& engine, RateSource& source, std::int32_t weight, std::string_view classCode) {
+std::int32_t GetClassBreakRate(RatingEngine& engine, RateSource& source, std::int32_t weight,
+                               std::string_view classCode) {
   const ClassBreakWork& core = engine.work.core;
   const int b = RatedBreakOf(core, weight);
   const int c = ClassIndex(core, classCode);

@@ -20,7 +20,8 @@ int RatedBreakOf(const ClassBreakWork& core, std::int32_t weight);
 // The rate of a class at the break of a weight, in cents per hundredweight:
 // 0 when the class or the break is not the tariff's; the table's item when
 // it was fetched; else what the source answers, 9999999 when it has no rate.
-std::int32_t GetClassBreakRate(RatingEngine& engine, RateSource& source, std::int32_t weight, std::string_view classCode);
+std::int32_t GetClassBreakRate(RatingEngine& engine, RateSource& source, std::int32_t weight,
+                               std::string_view classCode);
 
 // Whether the table's rate of a class at the break of a weight is one a rate
 // discount took whole (a rate of 0, not a missing one).

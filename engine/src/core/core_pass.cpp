@@ -4,14 +4,14 @@
 #include <bit>
 #include <cstring>
 
-#include "core/class_break_rate.h"
-#include "minimums/minimum_charges.h"
 #include "common/money_rules.h"
-#include "rating/rate_source.h"
-#include "engine_state/rating_engine.h"
+#include "core/class_break_rate.h"
 #include "engine_state/load_factor_file.h"
-#include "lanes/lane_adjustments.h"
+#include "engine_state/rating_engine.h"
 #include "formats/packed_codes.h"
+#include "lanes/lane_adjustments.h"
+#include "minimums/minimum_charges.h"
+#include "rating/rate_source.h"
 
 namespace vorn {
 namespace {
@@ -21,7 +21,8 @@ constexpr std::uint32_t kRateTableLogged = 3;
 constexpr std::uint32_t kMinimumListLogged = 16;
 
 // The break labels of a tariff without a weight-type table.
-constexpr std::array<const char*, 9> kDefaultBreakLabels{"L5C", "M5C", "M1M", "M2M", "M5M", "M10M", "M20M", "M30M", "M40M"};
+constexpr std::array<const char*, 9> kDefaultBreakLabels{"L5C",  "M5C",  "M1M",  "M2M", "M5M",
+                                                         "M10M", "M20M", "M30M", "M40M"};
 
 std::string_view ClassCodeAt(const ClassBreakWork& core, int c) {
   const auto& code = core.classCodes[static_cast<std::size_t>(c)];
@@ -43,7 +44,8 @@ std::int32_t ClassPercent(const TariffFactors& f, int c, int b) {
 }
 
 std::int32_t FirstFactorOfRow(const TariffFactors& f, int row) {
-  return row >= 0 && row < static_cast<int>(kFactorRows) ? f.factorRows[static_cast<std::size_t>(row)][0] : kUnchangedFactor;
+  return row >= 0 && row < static_cast<int>(kFactorRows) ? f.factorRows[static_cast<std::size_t>(row)][0]
+                                                         : kUnchangedFactor;
 }
 
 // Types 'E', 'F' and 'H': each rate times its class's percentage at its
@@ -54,7 +56,8 @@ std::int32_t FirstFactorOfRow(const TariffFactors& f, int row) {
 void ApplyClassPercentages(RatingEngine& engine, char type) {
   ClassBreakWork& core = engine.work.core;
   const TariffFactors& f = engine.factors;
-  if (type == 'H') core.minimums.amounts[0] = ApplyFactor(core.minimums.amounts[0], FirstFactorOfRow(f, core.breakCount));
+  if (type == 'H')
+    core.minimums.amounts[0] = ApplyFactor(core.minimums.amounts[0], FirstFactorOfRow(f, core.breakCount));
   for (int c = 0; c < RatedClassCount(core); ++c)
     for (int b = 0; b < RatedBreakCount(core); ++b) {
       std::int32_t& item = core.rateTable.items[*RateItemIndex(core, c, b)];
@@ -96,7 +99,8 @@ void ApplyFactorsAndRateDiscounts(RatingEngine& engine, const BureauPercentages&
     amount -= static_cast<std::int32_t>(positive ? std::min<std::int64_t>(discount, amount) : discount);
     return positive && amount == 0;
   };
-  const std::size_t minimums = static_cast<std::size_t>(std::clamp<int>(core.minimums.count, 0, MinimumChargeList::kItems));
+  const std::size_t minimums =
+      static_cast<std::size_t>(std::clamp<int>(core.minimums.count, 0, MinimumChargeList::kItems));
   for (std::size_t i = 0; i < minimums; ++i) adjust(core.minimums.amounts[i], bureau.minimums, 0);
   ForEachRate(core, [&](std::int32_t& item, int c, int b) {
     if (adjust(item, b <= 5 ? bureau.lowBreaks : bureau.highBreaks, static_cast<std::size_t>(b) + 1))
@@ -151,7 +155,8 @@ std::int16_t RateClassWeightBreaks(RatingEngine& engine, RateSource& source) {
   if (const std::optional<std::int32_t> p = source.originClassPercent(engine); p && core.classCount > 0) {
     const std::size_t last = std::min<std::size_t>(static_cast<std::size_t>(core.classCount), kMaxClasses) - 1;
     auto& lastRow = engine.factors.classPercent[last];
-    std::fill_n(lastRow.begin(), std::min<std::size_t>(static_cast<std::size_t>(RatedBreakCount(core)), lastRow.size()), *p);
+    std::fill_n(lastRow.begin(), std::min<std::size_t>(static_cast<std::size_t>(RatedBreakCount(core)), lastRow.size()),
+                *p);
   }
   // A rate record of kind byte 170 has no lane adjustments.
   if (static_cast<std::uint8_t>(engine.rates.rateRecord.kind()) != 170)

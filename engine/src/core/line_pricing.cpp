@@ -5,12 +5,12 @@
 #include <optional>
 #include <string>
 
-#include "errors/engine_error.h"
-#include "core/class_break_rate.h"
-#include "minimums/minimum_charges.h"
 #include "common/money_rules.h"
-#include "rating/rate_source.h"
+#include "core/class_break_rate.h"
 #include "engine_state/rating_engine.h"
+#include "errors/engine_error.h"
+#include "minimums/minimum_charges.h"
+#include "rating/rate_source.h"
 
 namespace vorn {
 namespace {
@@ -29,7 +29,8 @@ std::string ClassOf(const DetailEntry& line) {
 }
 
 std::span<DetailEntry> Lines(ParsedRequest& r) {
-  return std::span<DetailEntry>(r.details.data(), static_cast<std::size_t>(std::clamp<int>(r.detailCount, 0, kMaxDetailLines)));
+  return std::span<DetailEntry>(r.details.data(),
+                                static_cast<std::size_t>(std::clamp<int>(r.detailCount, 0, kMaxDetailLines)));
 }
 
 std::int32_t BreakWeight(const ClassBreakWork& core, int b) { return core.breakWeights[static_cast<std::size_t>(b)]; }
@@ -162,7 +163,8 @@ std::int16_t PriceAtBreak(RatingEngine& engine, RateSource& source, int b) {
   // charge that applies.
   const std::int32_t minimum = SelectMinimum(core.minimums, total, r.methodFlag == 'Y');
   core.rateTable.items[0] = minimum;
-  r.chargeAfterMinimums = static_cast<std::int32_t>(std::max<std::int64_t>(DiscountChargeAtBreak(engine, grand, b), minimum));
+  r.chargeAfterMinimums =
+      static_cast<std::int32_t>(std::max<std::int64_t>(DiscountChargeAtBreak(engine, grand, b), minimum));
   return 0;
 }
 
@@ -179,7 +181,8 @@ std::int16_t CheckLineRates(RatingEngine& engine, RateSource& source) {
     const std::string cls = ClassOf(lines[n]);
     const std::int32_t rate = GetClassBreakRate(engine, source, weight, cls);
     const bool free = rate == 0 && DiscountedInFull(core, weight, cls);
-    if ((rate <= 0 && !free) || rate == BreakRateTable::kNotFetched) return static_cast<std::int16_t>(code::kInvalidClassBase + n + 1);
+    if ((rate <= 0 && !free) || rate == BreakRateTable::kNotFetched)
+      return static_cast<std::int16_t>(code::kInvalidClassBase + n + 1);
     if (rate > kMaxAnswerRate) return code::kPricingExceedsLimits;
   }
   return 0;

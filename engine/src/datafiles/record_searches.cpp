@@ -42,8 +42,8 @@ class Prober {
     return compare(record());
   }
   bool read(std::int64_t index) {
-    return file_.readAt(origin_ + index * static_cast<std::int64_t>(recordSize_), std::span<std::uint8_t>(buffer_.data(), readSize_)) ==
-           static_cast<std::ptrdiff_t>(readSize_);
+    return file_.readAt(origin_ + index * static_cast<std::int64_t>(recordSize_),
+                        std::span<std::uint8_t>(buffer_.data(), readSize_)) == static_cast<std::ptrdiff_t>(readSize_);
   }
   std::span<const std::uint8_t> record() const { return std::span<const std::uint8_t>(buffer_.data(), readSize_); }
 
@@ -58,7 +58,8 @@ class Prober {
 }  // namespace
 
 std::optional<std::int64_t> FileRecordIndexSearch(std::span<const std::uint8_t> keyPrefix, const platform::File& file,
-                                                  std::size_t recordSize, const RecordCompare& compare, SearchBounds bounds) {
+                                                  std::size_t recordSize, const RecordCompare& compare,
+                                                  SearchBounds bounds) {
   const std::optional<RecordRange> range = RangeOf(file, recordSize, bounds);
   if (!range || range->first > range->last) return std::nullopt;
   Prober probe(file, recordSize, bounds.origin);
@@ -87,8 +88,9 @@ std::optional<std::int64_t> FileRecordIndexSearch(std::span<const std::uint8_t> 
   return std::nullopt;
 }
 
-std::optional<std::int64_t> FileRecordGroupSearch(std::span<const std::uint8_t> key, const platform::File& file, std::size_t recordSize,
-                                                  const RecordCompare& compare, SearchBounds bounds) {
+std::optional<std::int64_t> FileRecordGroupSearch(std::span<const std::uint8_t> key, const platform::File& file,
+                                                  std::size_t recordSize, const RecordCompare& compare,
+                                                  SearchBounds bounds) {
   const std::optional<std::int64_t> hit = FileRecordIndexSearch({}, file, recordSize, compare, bounds);
   const std::optional<RecordRange> range = RangeOf(file, recordSize, bounds);
   if (!hit || !range) return std::nullopt;
@@ -108,8 +110,8 @@ std::optional<std::int64_t> FileRecordGroupSearch(std::span<const std::uint8_t> 
   return std::nullopt;
 }
 
-std::optional<std::int64_t> FileRecordSearch(const platform::File& file, std::size_t recordSize, const RecordCompare& compare,
-                                             SearchBounds bounds) {
+std::optional<std::int64_t> FileRecordSearch(const platform::File& file, std::size_t recordSize,
+                                             const RecordCompare& compare, SearchBounds bounds) {
   const std::optional<RecordRange> range = RangeOf(file, recordSize, bounds);
   if (!range) return std::nullopt;
   Prober probe(file, recordSize, bounds.origin);
@@ -121,8 +123,8 @@ std::optional<std::int64_t> FileRecordSearch(const platform::File& file, std::si
   return std::nullopt;
 }
 
-std::optional<std::int64_t> SearchFileRecords(const platform::File& file, std::size_t recordSize, const RecordCompare& compare,
-                                              std::int64_t firstRecord) {
+std::optional<std::int64_t> SearchFileRecords(const platform::File& file, std::size_t recordSize,
+                                              const RecordCompare& compare, std::int64_t firstRecord) {
   return FileRecordIndexSearch({}, file, recordSize, compare,
                                {BoundMode::Records, firstRecord, std::numeric_limits<std::int64_t>::max(), 0});
 }

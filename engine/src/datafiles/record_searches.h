@@ -35,7 +35,8 @@ using RecordCompare = std::function<int(std::span<const std::uint8_t>)>;
 // or above the start bound, which must also begin with keyPrefix (the
 // key's first 3 bytes; an empty prefix is not checked). Nothing otherwise.
 std::optional<std::int64_t> FileRecordIndexSearch(std::span<const std::uint8_t> keyPrefix, const platform::File& file,
-                                                  std::size_t recordSize, const RecordCompare& compare, SearchBounds bounds);
+                                                  std::size_t recordSize, const RecordCompare& compare,
+                                                  SearchBounds bounds);
 
 // The group search of the light tables: the same binary search; on a hit,
 // the index when the record equals the key over the bytes compared, else,
@@ -43,13 +44,14 @@ std::optional<std::int64_t> FileRecordIndexSearch(std::span<const std::uint8_t> 
 // key's (its index), or that the key's first 10 bytes sort after (the index
 // after it); reaching the start bound, its first 3 bytes decide between it
 // and nothing. Nothing when the search misses.
-std::optional<std::int64_t> FileRecordGroupSearch(std::span<const std::uint8_t> key, const platform::File& file, std::size_t recordSize,
-                                                  const RecordCompare& compare, SearchBounds bounds);
+std::optional<std::int64_t> FileRecordGroupSearch(std::span<const std::uint8_t> key, const platform::File& file,
+                                                  std::size_t recordSize, const RecordCompare& compare,
+                                                  SearchBounds bounds);
 
 // The binary search over the whole file (records before firstRecord, a
 // header, take no part): the index of the lowest match, or nothing.
-std::optional<std::int64_t> SearchFileRecords(const platform::File& file, std::size_t recordSize, const RecordCompare& compare,
-                                              std::int64_t firstRecord = 0);
+std::optional<std::int64_t> SearchFileRecords(const platform::File& file, std::size_t recordSize,
+                                              const RecordCompare& compare, std::int64_t firstRecord = 0);
 
 // Reads record index into buffer (its size); false on a short read.
 bool ReadFileRecord(const platform::File& file, std::int64_t index, std::span<std::uint8_t> buffer);
@@ -57,7 +59,7 @@ bool ReadFileRecord(const platform::File& file, std::int64_t index, std::span<st
 // Linear search from the start bound: the number of records passed before
 // the first one that the key does not sort after (compare <= 0); nothing at
 // the end bound or on a short read.
-std::optional<std::int64_t> FileRecordSearch(const platform::File& file, std::size_t recordSize, const RecordCompare& compare,
-                                             SearchBounds bounds);
+std::optional<std::int64_t> FileRecordSearch(const platform::File& file, std::size_t recordSize,
+                                             const RecordCompare& compare, SearchBounds bounds);
 
 }  // namespace vorn

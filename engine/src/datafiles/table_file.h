@@ -15,6 +15,7 @@ namespace vorn {
 std::optional<platform::File> OpenTableFile(std::string_view folder, std::string_view name, const BinaryLog& log);
 
 // The whole content of a table, or nothing when it cannot be opened or read.
-std::optional<std::vector<std::uint8_t>> ReadTableFile(std::string_view folder, std::string_view name, const BinaryLog& log);
+std::optional<std::vector<std::uint8_t>> ReadTableFile(std::string_view folder, std::string_view name,
+                                                       const BinaryLog& log);
 
 }  // namespace vorn

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cctype>
 
-#include "errors/engine_error.h"
-#include "platform/kernel/fixed_format.h"
 #include "datafiles/record_searches.h"
-#include "formats/packed_codes.h"
 #include "datafiles/table_file.h"
+#include "errors/engine_error.h"
+#include "formats/packed_codes.h"
+#include "platform/kernel/fixed_format.h"
 
 namespace vorn {
 namespace {
@@ -43,7 +43,8 @@ std::int16_t ReadTariffVersions(std::string_view folder, const BinaryLog& log, c
                                 static_cast<std::uint8_t>(fields[3]), static_cast<std::uint8_t>(fields[4])}});
   }
   if (versions.empty()) return code::kCantReadVersionList;
-  std::stable_sort(versions.begin(), versions.end(), [](const TariffVersion& a, const TariffVersion& b) { return a.date > b.date; });
+  std::stable_sort(versions.begin(), versions.end(),
+                   [](const TariffVersion& a, const TariffVersion& b) { return a.date > b.date; });
   for (const TariffVersion& v : versions) {
     if (v.date <= shipDate) {
       out = v;
@@ -57,9 +58,12 @@ bool ZipInRange(std::string_view code, const ZipRangeRecord& record) {
   const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
   const auto isAlpha = [](char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; };
   std::size_t width;
-  if (code.size() >= 5 && std::all_of(code.begin(), code.begin() + 5, isDigit)) width = 5;
-  else if (code.size() >= 3 && isAlpha(code[0]) && isDigit(code[1]) && isAlpha(code[2])) width = 3;
-  else return false;
+  if (code.size() >= 5 && std::all_of(code.begin(), code.begin() + 5, isDigit))
+    width = 5;
+  else if (code.size() >= 3 && isAlpha(code[0]) && isDigit(code[1]) && isAlpha(code[2]))
+    width = 3;
+  else
+    return false;
   const std::string key = ComparableCode(code).substr(0, width);
   const std::string low = UnpackZip(record.firstCode()).substr(0, width);
   const std::string high = UnpackZip(record.lastCode()).substr(0, width);

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "common/date_key.h"
-#include "logs/binary_log.h"
 #include "formats/tdz.h"
+#include "logs/binary_log.h"
 
 namespace vorn {
 

@@ -1,16 +1,16 @@
 #include "directory/exceptions.h"
 
-#include <vector>
-#include <string>
 #include <algorithm>
 #include <cstring>
 #include <optional>
+#include <string>
+#include <vector>
 
-#include "errors/engine_codes.h"
 #include "datafiles/record_searches.h"
-#include "formats/packed_codes.h"
 #include "datafiles/table_file.h"
 #include "engine_state/rating_engine.h"
+#include "errors/engine_codes.h"
+#include "formats/packed_codes.h"
 #include "points/candidates.h"
 
 namespace vorn {
@@ -44,7 +44,9 @@ bool OtherActiveSlotHolds(const SetupWork& s, std::size_t slot, std::uint16_t ki
   return false;
 }
 
-bool ZeroOrEqual(std::uint16_t sub, std::int8_t pointSub) { return sub == 0 || sub == static_cast<std::uint16_t>(pointSub); }
+bool ZeroOrEqual(std::uint16_t sub, std::int8_t pointSub) {
+  return sub == 0 || sub == static_cast<std::uint16_t>(pointSub);
+}
 
 // The groups that follow a hit on (kind, a, b): each record alone, or a chain
 // of records of one group joined by '=' operators, drops the slot when both
@@ -58,7 +60,8 @@ void ApplyGroups(ExceptionTable& table, SetupWork& s, std::size_t slot, std::siz
   const ExceptionRecord first = table.current();
   if (first.originCode() > originRegion && first.originCode() != 0) return;
   bool more = true;
-  while (more && IsActive(s, slot) && table.current().kind() == first.kind() && table.current().originCode() == first.originCode()) {
+  while (more && IsActive(s, slot) && table.current().kind() == first.kind() &&
+         table.current().originCode() == first.originCode()) {
     const ExceptionRecord head = table.current();
     const std::int16_t destination = head.destinationCode();
     if ((destination != 0 && destination != destinationRegion) || destination >= 98 ||
@@ -76,10 +79,14 @@ void ApplyGroups(ExceptionTable& table, SetupWork& s, std::size_t slot, std::siz
     } else {
       for (;;) {
         const ExceptionRecord& r = table.current();
-        if (r.originOperator() == kEquals) originHolds = r.originSubCode() != static_cast<std::uint16_t>(originSub);
-        else if (ZeroOrEqual(r.originSubCode(), originSub)) originHolds = true;
-        if (r.destinationOperator() == kEquals) destinationHolds = !ZeroOrEqual(r.destinationSubCode(), destinationSub);
-        else if (ZeroOrEqual(r.destinationSubCode(), destinationSub)) destinationHolds = true;
+        if (r.originOperator() == kEquals)
+          originHolds = r.originSubCode() != static_cast<std::uint16_t>(originSub);
+        else if (ZeroOrEqual(r.originSubCode(), originSub))
+          originHolds = true;
+        if (r.destinationOperator() == kEquals)
+          destinationHolds = !ZeroOrEqual(r.destinationSubCode(), destinationSub);
+        else if (ZeroOrEqual(r.destinationSubCode(), destinationSub))
+          destinationHolds = true;
         s.exceptionGroup.push_back(r);
         const bool joined = r.originOperator() == kEquals || r.destinationOperator() == kEquals;
         more = table.nextExceptionRecord() == 0;
@@ -104,14 +111,15 @@ void ExceptionTable::close() { file_.reset(); }
 
 std::int16_t ExceptionTable::getExceptionRecord(std::int16_t kind, std::int16_t origin, std::int16_t destination) {
   if (!file_) return code::kExceptionSearchFailed;
-  const std::optional<std::int64_t> hit = SearchFileRecords(*file_, ExceptionRecord::kSize, [&](std::span<const std::uint8_t> b) {
-    ExceptionRecord r;
-    r.bytes.assign(b);
-    if (kind != r.kind()) return kind < r.kind() ? -1 : 1;
-    if (origin != r.originCode()) return origin < r.originCode() ? -1 : 1;
-    if (destination != r.destinationCode()) return destination < r.destinationCode() ? -1 : 1;
-    return 0;
-  });
+  const std::optional<std::int64_t> hit =
+      SearchFileRecords(*file_, ExceptionRecord::kSize, [&](std::span<const std::uint8_t> b) {
+        ExceptionRecord r;
+        r.bytes.assign(b);
+        if (kind != r.kind()) return kind < r.kind() ? -1 : 1;
+        if (origin != r.originCode()) return origin < r.originCode() ? -1 : 1;
+        if (destination != r.destinationCode()) return destination < r.destinationCode() ? -1 : 1;
+        return 0;
+      });
   if (!hit) return code::kExceptionSearchFailed;
   index_ = *hit;
   return readCurrent();
@@ -179,15 +187,16 @@ std::vector<ExceptionName> ReadExceptionNames(std::string_view folder, const Bin
   const std::optional<PackedZip> zip = PackZip(code);
   if (!index || !data || !zip) return names;
   auto searchKind = [&](std::int16_t kind) {
-    const std::optional<std::int64_t> hit = SearchFileRecords(*index, ExceptionNameIndexRecord::kSize, [&](std::span<const std::uint8_t> b) {
-      ExceptionNameIndexRecord r;
-      r.bytes.assign(b);
-      if (const int c = std::memcmp(zip->data(), r.zip().data(), 3); c != 0) return c;
-      if (kind != r.kind()) return kind < r.kind() ? -1 : 1;
-      if (s.version < r.firstVersion()) return -1;
-      if (s.version >= r.endVersion()) return 1;
-      return 0;
-    });
+    const std::optional<std::int64_t> hit =
+        SearchFileRecords(*index, ExceptionNameIndexRecord::kSize, [&](std::span<const std::uint8_t> b) {
+          ExceptionNameIndexRecord r;
+          r.bytes.assign(b);
+          if (const int c = std::memcmp(zip->data(), r.zip().data(), 3); c != 0) return c;
+          if (kind != r.kind()) return kind < r.kind() ? -1 : 1;
+          if (s.version < r.firstVersion()) return -1;
+          if (s.version >= r.endVersion()) return 1;
+          return 0;
+        });
     if (!hit) return;
     ExceptionNameIndexRecord r;
     for (std::int64_t i = *hit; names.size() < capacity && ReadFileRecord(*index, i, r.bytes.bytes()); ++i) {
@@ -217,8 +226,8 @@ void ChooseExceptionName(RatingEngine& engine, bool origin) {
   const LaneSide side = origin ? LaneSide::Origin : LaneSide::Destination;
   ParsedRequest& r = engine.work.request;
   const std::array<char, 6>& code = origin ? r.originCode : r.destinationCode;
-  std::vector<ExceptionName> found =
-      ReadExceptionNames(engine.effectivePath, engine.binaryLog, engine.work.setup, std::string_view(code.data(), 6), 100);
+  std::vector<ExceptionName> found = ReadExceptionNames(engine.effectivePath, engine.binaryLog, engine.work.setup,
+                                                        std::string_view(code.data(), 6), 100);
   std::vector<std::string> names;
   for (const ExceptionName& e : found)
     if (std::find(names.begin(), names.end(), e.name) == names.end()) names.push_back(e.name);

@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
-#include "logs/binary_log.h"
-#include "platform/kernel/file.h"
 #include "formats/tdn.h"
 #include "formats/tdx.h"
+#include "logs/binary_log.h"
+#include "platform/kernel/file.h"
 #include "rating/shipment_work.h"
 
 namespace vorn {

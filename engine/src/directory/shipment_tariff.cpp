@@ -4,36 +4,39 @@
 #include <cctype>
 #include <cstring>
 
-#include "errors/engine_error.h"
-#include "engine_state/rating_engine.h"
 #include "common/version_number.h"
-#include "points/candidates.h"
-#include "platform/kernel/fixed_format.h"
 #include "directory/directory_lookups.h"
 #include "directory/exceptions.h"
+#include "engine_state/rating_engine.h"
+#include "errors/engine_error.h"
+#include "platform/kernel/fixed_format.h"
+#include "points/candidates.h"
 
 namespace vorn {
 namespace {
 
-
-#define STEP(expression)                              \
-  do {                                                \
-    if (const std::int16_t c_ = (expression); c_ != 0) \
-      return c_;                                      \
+#define STEP(expression)                                          \
+  do {                                                            \
+    if (const std::int16_t c_ = (expression); c_ != 0) return c_; \
   } while (0)
 
 bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
 
 // Makes an effective-table entry current; a failure is the rating's.
 void MakeCurrent(RatingEngine& engine, std::size_t position) {
-  if (const std::int16_t c = engine.effective.loadTariffForEntry(position, engine.currentTariff, EngineVersionNumber()); c != 0)
+  if (const std::int16_t c = engine.effective.loadTariffForEntry(position, engine.currentTariff, EngineVersionNumber());
+      c != 0)
     Raise(c);
 }
 
 class TariffSetup {
  public:
   TariffSetup(RatingEngine& engine, int pass)
-      : engine_(engine), pass_(pass), r_(engine.work.request), s_(engine.work.setup), records_(engine.effective.records()) {}
+      : engine_(engine),
+        pass_(pass),
+        r_(engine.work.request),
+        s_(engine.work.setup),
+        records_(engine.effective.records()) {}
 
   std::int16_t run();
 
@@ -52,7 +55,8 @@ class TariffSetup {
   std::int16_t readPoint(LanePoint& point, const std::array<char, 6>& code, std::int16_t refusal);
   void setStates();
   void orderPoints();
-  bool matchTariffSelection(std::array<std::int16_t, kMaxTariffSlots>& kinds, std::array<std::int16_t, kMaxTariffSlots>& alternates) const;
+  bool matchTariffSelection(std::array<std::int16_t, kMaxTariffSlots>& kinds,
+                            std::array<std::int16_t, kMaxTariffSlots>& alternates) const;
   std::int16_t matchNamedTariff();
   bool findSlotEntry(char letter);
   void filterIntrastate();
@@ -92,7 +96,8 @@ void TariffSetup::setStates() {
 void TariffSetup::orderPoints() {
   const ZipRangeRecord& o = s_.origin.zipRange;
   const ZipRangeRecord& d = s_.destination.zipRange;
-  const bool exchange = o.regionCode() > d.regionCode() || (o.regionCode() == d.regionCode() && o.subCode() > d.subCode());
+  const bool exchange =
+      o.regionCode() > d.regionCode() || (o.regionCode() == d.regionCode() && o.subCode() > d.subCode());
   if (exchange) std::swap(s_.origin, s_.destination);
   s_.direction = exchange ? 'T' : 'F';
 }
@@ -104,7 +109,8 @@ bool TariffSetup::matchTariffSelection(std::array<std::int16_t, kMaxTariffSlots>
     const std::int16_t a = n + 2 < s_.origin.tariffRow.size() ? s_.origin.tariffRow[n + 2] : 0;
     const std::int16_t b = n + 2 < s_.destination.tariffRow.size() ? s_.destination.tariffRow[n + 2] : 0;
     for (const SelectionEntry& e : engine_.selection.entries()) {
-      if (e.slot != static_cast<std::int16_t>(n + 1) || e.firstVersion > s_.version || s_.version > e.lastVersion) continue;
+      if (e.slot != static_cast<std::int16_t>(n + 1) || e.firstVersion > s_.version || s_.version > e.lastVersion)
+        continue;
       if (!((e.codeA == a && e.codeB == b) || (e.codeA == b && e.codeB == a))) continue;
       kinds[n] = e.kind;
       alternates[n] = e.alternateKind;
@@ -126,12 +132,14 @@ std::int16_t TariffSetup::matchNamedTariff() {
   for (std::size_t i = 0; i < records_.size() && cursor < slotCount(); ++i) {
     const EffectiveRecord& e = records_[i];
     if (e.date.isZero() || !PassesNameTest(engine_, e)) continue;
-    const bool letterFits = s_.laneLetter == ' ' || e.letter == s_.laneLetter || (e.letter == 'X' && s_.laneLetter == 'N');
+    const bool letterFits =
+        s_.laneLetter == ' ' || e.letter == s_.laneLetter || (e.letter == 'X' && s_.laneLetter == 'N');
     if (!letterFits) continue;
     anyEntry = true;
     sawX = sawX || e.letter == 'X';
-    const bool earlier = std::find(s_.kinds.begin(), s_.kinds.begin() + static_cast<std::ptrdiff_t>(cursor),
-                                   static_cast<std::int16_t>(e.kind)) != s_.kinds.begin() + static_cast<std::ptrdiff_t>(cursor);
+    const bool earlier =
+        std::find(s_.kinds.begin(), s_.kinds.begin() + static_cast<std::ptrdiff_t>(cursor),
+                  static_cast<std::int16_t>(e.kind)) != s_.kinds.begin() + static_cast<std::ptrdiff_t>(cursor);
     if (notAfterShipDate(e) && !earlier) {
       s_.kinds[cursor] = static_cast<std::int16_t>(e.kind);
       s_.laneLetter = e.letter == 'X' ? 'N' : e.letter;
@@ -177,8 +185,10 @@ bool TariffSetup::findSlotEntry(char letter) {
   for (std::size_t i = 0; i < records_.size(); ++i) {
     const EffectiveRecord& e = records_[i];
     if (named() && !PassesNameTest(engine_, e)) continue;
-    if (static_cast<std::int16_t>(e.kind) != kind || !(e.date > engine_.currentTariff.date) || !notAfterShipDate(e)) continue;
-    if ((e.letter == 'Y' && s_.laneLetter == 'N') || ((e.letter == 'N' || e.letter == 'X') && s_.laneLetter == 'Y')) continue;
+    if (static_cast<std::int16_t>(e.kind) != kind || !(e.date > engine_.currentTariff.date) || !notAfterShipDate(e))
+      continue;
+    if ((e.letter == 'Y' && s_.laneLetter == 'N') || ((e.letter == 'N' || e.letter == 'X') && s_.laneLetter == 'Y'))
+      continue;
     if (letter == 'N' && e.country == 'Y') continue;
     if (letter == 'Y' && (e.country == 'N' || e.country == 'C')) continue;
     MakeCurrent(engine_, i);
@@ -254,7 +264,8 @@ int TariffSetup::selectTariffEntries() {
     const std::size_t sameName = r_.tariffName.size();
     for (std::size_t i = 0; i < records_.size() && candidates.size() < kMaxTariffCandidates; ++i) {
       const EffectiveRecord& e = records_[i];
-      if (e.kind != f.kind || e.date != f.date || e.country != f.country || e.letter != f.letter || !passes(e)) continue;
+      if (e.kind != f.kind || e.date != f.date || e.country != f.country || e.letter != f.letter || !passes(e))
+        continue;
       if (named() && e.nameView().substr(0, sameName) != f.nameView().substr(0, sameName)) continue;
       if (std::find(candidates.begin(), candidates.end(), i) == candidates.end()) candidates.push_back(i);
     }

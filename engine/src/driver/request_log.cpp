@@ -21,10 +21,12 @@ std::size_t LoggedDetailLines(const ShipmentRecord& record) {
   return static_cast<std::size_t>(std::clamp<std::int32_t>(count, 0, shipment::kDetailLineCount));
 }
 
-void LogHeaderAndLines(TextLog& log, const ShipmentRecord& record, std::string_view headerTag, std::string_view detailTag) {
+void LogHeaderAndLines(TextLog& log, const ShipmentRecord& record, std::string_view headerTag,
+                       std::string_view detailTag) {
   log.tag(headerTag) << Bytes(record, shipment::kHeader.offset, kLoggedHeader);
   const std::size_t lines = LoggedDetailLines(record);
-  for (std::size_t n = 0; n < lines; ++n) log.tag(detailTag) << Bytes(record, shipment::DetailLine(n).offset, kLoggedDetail);
+  for (std::size_t n = 0; n < lines; ++n)
+    log.tag(detailTag) << Bytes(record, shipment::DetailLine(n).offset, kLoggedDetail);
 }
 
 }  // namespace
@@ -36,6 +38,8 @@ void LogRequest(TextLog& log, const ShipmentRecord& record) {
   log.tag("Enddll") << Bytes(record, shipment::kTail.offset + 3, 1);
 }
 
-void LogAnswer(TextLog& log, const ShipmentRecord& record) { LogHeaderAndLines(log, record, "AfterHeader", "AfterDetail"); }
+void LogAnswer(TextLog& log, const ShipmentRecord& record) {
+  LogHeaderAndLines(log, record, "AfterHeader", "AfterDetail");
+}
 
 }  // namespace vorn

@@ -15,18 +15,18 @@ struct CurrentTariff {
   char format = 0;
   std::uint16_t kind = 0;
   DateKey date;
-  std::array<char, 2> sequence{};       // columns 12-13
+  std::array<char, 2> sequence{};  // columns 12-13
   char tariffType = 0;
   char baseType = 0;
   char laneLetter = 0;
   std::array<char, 10> laneDigitsAndName{};  // columns 17-26
   float ratingVersion = 0;
-  std::array<char, 12> suffixes{};      // columns 27-38
+  std::array<char, 12> suffixes{};  // columns 27-38
   char flag44 = 0;
   char flag45 = 0;
   char flag46 = 0;
   char country = 0;
-  char letter = 0;                      // 'S' for a name ending "2A"
+  char letter = 0;  // 'S' for a name ending "2A"
   char substituteType = 0;
   std::array<char, 2> substituteSuffix{};
   char flag73 = 0;

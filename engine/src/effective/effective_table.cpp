@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "effective/rating_versions.h"
 #include "errors/engine_error.h"
 #include "formats/efcrec.h"
-#include "effective/rating_versions.h"
 #include "platform/kernel/fixed_format.h"
 
 namespace vorn {
@@ -195,10 +195,10 @@ void EffectiveTable::buildEntries() {
           entries_.push_back(MakeEntry(r.nameView(), date, r.country == 'Y' || r.country == 'I' ? 'I' : r.letter));
         break;
       case 'X':
-        if (!HasEntry(entries_, 3, r.nameView(), date)) entries_.push_back(MakeEntry(r.nameView().substr(0, 3), date, 'X'));
+        if (!HasEntry(entries_, 3, r.nameView(), date))
+          entries_.push_back(MakeEntry(r.nameView().substr(0, 3), date, 'X'));
         break;
-      default:
-        break;
+      default: break;
     }
   }
   std::stable_sort(entries_.begin(), entries_.end(), [](const EffectiveEntry& a, const EffectiveEntry& b) {
@@ -251,7 +251,9 @@ void EffectiveTable::notify(std::int32_t reason) const {
 
 CurrentTariff CurrentTariffFromRecord(const efcrec::Record& r) {
   CurrentTariff t;
-  auto copy = [&](auto& target, platform::FieldSpan field) { std::memcpy(target.data(), r.chars() + field.offset, field.width); };
+  auto copy = [&](auto& target, platform::FieldSpan field) {
+    std::memcpy(target.data(), r.chars() + field.offset, field.width);
+  };
   t.format = r.charAt(efcrec::kFormat.offset);
   t.kind = static_cast<std::uint16_t>(platform::FieldToInteger(r.text(efcrec::kKind)));
   t.date = DateKeyFromDigits(r.text(efcrec::kDate)).value_or(DateKey{});

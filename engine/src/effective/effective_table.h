@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "datafiles/data_folder.h"
 #include "effective/current_tariff.h"
 #include "effective/effective_entry.h"
 #include "effective/effective_record.h"
-#include "datafiles/data_folder.h"
 #include "logs/binary_log.h"
 #include "platform/kernel/file.h"
 #include "platform/kernel/named_mutex.h"
@@ -99,8 +99,8 @@ class EffectiveTable {
   std::vector<EffectiveRecord> records_;
   std::vector<EffectiveEntry> entries_;
   bool overflowed_ = false;
-  std::optional<platform::FileStamp> recordsStamp_;   // file state the records were read from
-  std::optional<platform::FileStamp> entriesStamp_;   // file state the exported view was built from
+  std::optional<platform::FileStamp> recordsStamp_;  // file state the records were read from
+  std::optional<platform::FileStamp> entriesStamp_;  // file state the exported view was built from
   void* notifyContext_ = nullptr;
   NotifyFunction notifyFunction_ = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "effective/rating_versions.h"
 
 #include <array>
+
 #include "platform/kernel/digits.h"
 
 namespace vorn {

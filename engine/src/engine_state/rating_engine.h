@@ -8,23 +8,23 @@
 #include <optional>
 #include <string>
 
-#include "effective/current_tariff.h"
-#include "formats/factor_file.h"
-#include "engine_state/tariff_files.h"
-#include "effective/effective_table.h"
 #include "datafiles/data_folder.h"
+#include "effective/current_tariff.h"
+#include "effective/effective_table.h"
 #include "engine_state/rating_steps.h"
+#include "engine_state/tariff_files.h"
+#include "formats/factor_file.h"
 #include "formats/lettered_code_table.h"
 #include "formats/parameter_table.h"
-#include "rating/fetch_work.h"
+#include "formats/tda.h"
+#include "formats/tds.h"
 #include "logs/binary_log.h"
+#include "rating/fetch_work.h"
 #include "rating/method_work.h"
 #include "rating/rate_file_work.h"
-#include "rating/tariff_table_work.h"
-#include "formats/tds.h"
-#include "request/request_key.h"
-#include "formats/tda.h"
 #include "rating/shipment_work.h"
+#include "rating/tariff_table_work.h"
+#include "request/request_key.h"
 
 namespace vorn {
 
@@ -58,8 +58,8 @@ class RatingEngine {
   DataFolders folders;
   EffectiveTable effective;
   CurrentTariff currentTariff;
-  StateTable states;          // TDA.SEQ
-  SelectionTable selection;   // TDS.SEQ
+  StateTable states;         // TDA.SEQ
+  SelectionTable selection;  // TDS.SEQ
 
   // The rating in progress and what is kept from the last one.
   ShipmentWork work;
@@ -75,7 +75,8 @@ class RatingEngine {
   TariffTableWork tables;
   MethodWork methods;  // what the tariff method left beside the rate record
   FetchWork fetch;     // the minimum record area and the tier switch of the rate fetch
-  std::array<char, 2> lightEditionCode{};  // the light-edition table code in use  // the class-and-break work of the last rating
+  std::array<char, 2>
+      lightEditionCode{};  // the light-edition table code in use  // the class-and-break work of the last rating
   // The record being rated (during a rating only).
   ShipmentRecord* ratingRecord = nullptr;
   // The steps the driver runs; the engine's own unless a test gives others.

@@ -3,8 +3,8 @@
 #include <cctype>
 #include <cstring>
 
-#include "errors/engine_error.h"
 #include "engine_state/rating_engine.h"
+#include "errors/engine_error.h"
 #include "platform/kernel/byte_record.h"
 #include "platform/kernel/fixed_format.h"
 #include "platform/kernel/path.h"
@@ -21,13 +21,27 @@ bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0;
 
 platform::FieldSpan SuffixFieldOf(char letter) {
   switch (letter) {
-    case 'A': case 'L': return {17, 2};
-    case 'I': case 'J': return {27, 2};
-    case 'M': case 'R': case 'Z': return {29, 2};
+    case 'A':
+    case 'L': return {17, 2};
+    case 'I':
+    case 'J': return {27, 2};
+    case 'M':
+    case 'R':
+    case 'Z': return {29, 2};
     case 'T': return {31, 2};
     case 'E': return {35, 2};
-    case 'C': case 'F': return {37, 2};
-    case 'B': case 'K': case 'P': case 'Q': case 'Y': case 'O': case 'H': case 'D': case 'X': case 'N': return {33, 2};
+    case 'C':
+    case 'F': return {37, 2};
+    case 'B':
+    case 'K':
+    case 'P':
+    case 'Q':
+    case 'Y':
+    case 'O':
+    case 'H':
+    case 'D':
+    case 'X':
+    case 'N': return {33, 2};
     // U and V (and any other letter) have no field of their own: the
     // record's sequence, its default file-name suffix, stands in.
     default: return {12, 2};
@@ -53,12 +67,15 @@ std::int16_t OpenErrorOf(char letter) {
     case 'E': return code::kCantOpenCityFile;
     case 'F': return code::kCantOpenFactorFile;
     case 'H': return code::kCantOpenRateBasisAddOns;
-    case 'I': case 'J': return code::kCantOpenMatrix;
+    case 'I':
+    case 'J': return code::kCantOpenMatrix;
     case 'L': return code::kCantOpenLaneList;
     case 'M': return code::kCantOpenMinimums;
     case 'N': return code::kCantOpenNFile;
     case 'O': return code::kCantOpenCityAddOns;
-    case 'P': case 'Q': case 'Y': return code::kCantOpenPointFile;
+    case 'P':
+    case 'Q':
+    case 'Y': return code::kCantOpenPointFile;
     case 'R': return code::kCantOpenRateFile;
     case 'T': return code::kCantOpenWeightTypes;
     case 'X': return code::kCantOpenXFile;

@@ -19,8 +19,8 @@
 #include <string>
 #include <vector>
 
-#include "effective/current_tariff.h"
 #include "datafiles/data_folder.h"
+#include "effective/current_tariff.h"
 #include "logs/binary_log.h"
 #include "platform/kernel/file.h"
 

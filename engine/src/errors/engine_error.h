@@ -16,5 +16,4 @@ struct EngineError {
 
 [[noreturn]] inline void Raise(std::int16_t code) { throw EngineError{code}; }
 
-
 }  // namespace vorn

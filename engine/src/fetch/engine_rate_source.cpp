@@ -1,9 +1,9 @@
-#include "rating/rate_source.h"
 #include "engine_state/rating_engine.h"
-#include "minimums/lane_minimums.h"
 #include "fetch/rate_by_type.h"
 #include "fetch/tariff_number.h"
+#include "minimums/lane_minimums.h"
 #include "rates/auxiliary_tables.h"
+#include "rating/rate_source.h"
 
 namespace vorn {
 namespace {

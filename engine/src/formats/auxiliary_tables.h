@@ -49,9 +49,9 @@ inline constexpr FieldSpan kMinimumLayout{25, 1};
 inline constexpr FieldSpan kItemCount{26, 1};
 inline constexpr FieldSpan kAmountFlag{27, 1};
 inline constexpr FieldSpan kAmounts{28, 12};  // four 24-bit little-endian amounts
-inline constexpr std::array kAllFields{kDirection,     kFirstOriginZip, kLastOriginZip, kFirstDestinationZip,
-                                       kLastDestinationZip, kFirstRateKey, kLastRateKey, kMinimumLayout,
-                                       kItemCount,     kAmountFlag,     kAmounts};
+inline constexpr std::array kAllFields{kDirection,          kFirstOriginZip, kLastOriginZip, kFirstDestinationZip,
+                                       kLastDestinationZip, kFirstRateKey,   kLastRateKey,   kMinimumLayout,
+                                       kItemCount,          kAmountFlag,     kAmounts};
 static_assert(platform::FieldsAreContiguous(kAllFields, kSize));
 }  // namespace zip_pair
 
@@ -65,8 +65,8 @@ inline constexpr FieldSpan kFirstDestinationZip{5, 3};
 inline constexpr FieldSpan kLastDestinationZip{8, 3};
 inline constexpr FieldSpan kSign{11, 1};
 inline constexpr FieldSpan kAmount{12, 3};  // five packed digits
-inline constexpr std::array kAllFields{kLetter, kFirstOriginZip, kOriginRangeEnd, kFirstDestinationZip,
-                                       kLastDestinationZip, kSign, kAmount};
+inline constexpr std::array kAllFields{
+    kLetter, kFirstOriginZip, kOriginRangeEnd, kFirstDestinationZip, kLastDestinationZip, kSign, kAmount};
 static_assert(platform::FieldsAreContiguous(kAllFields, kSize));
 }  // namespace rate_basis_add_on
 

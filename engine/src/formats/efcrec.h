@@ -54,11 +54,10 @@ inline constexpr FieldSpan kSubstituteSuffix{71, 2};
 inline constexpr FieldSpan kFlag73{73, 1};
 inline constexpr FieldSpan kLineEnd{74, 2};
 
-inline constexpr std::array kAllFields{kFormat,  kKind,    kDate,       kSequence,       kTariffType,
-                                       kBaseType, kLaneLetter, kLaneDigits, kName,        kSuffixes,
-                                       kVersion, kFlag44,  kFlag45,     kFlag46,         kCountry,
-                                       kLetter,  kFiller,  kFlag68,     kVersionFlag,    kSubstituteType,
-                                       kSubstituteSuffix, kFlag73, kLineEnd};
+inline constexpr std::array kAllFields{
+    kFormat, kKind,     kDate,        kSequence,       kTariffType,       kBaseType, kLaneLetter, kLaneDigits,
+    kName,   kSuffixes, kVersion,     kFlag44,         kFlag45,           kFlag46,   kCountry,    kLetter,
+    kFiller, kFlag68,   kVersionFlag, kSubstituteType, kSubstituteSuffix, kFlag73,   kLineEnd};
 static_assert(platform::FieldsAreContiguous(kAllFields, kRecordSize));
 
 // Columns read one at a time.

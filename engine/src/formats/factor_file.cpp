@@ -37,15 +37,18 @@ std::uint32_t ParseUnsigned(std::string_view token) {
 
 class FactorReader {
  public:
-  FactorReader(std::string_view text, const FactorFileContext& context, TariffClassesAndBreaks& core, TariffFactors& factors,
-               ParameterTable& parameters)
-      : lines_(platform::SplitLines(text)), context_(context), core_(core), factors_(factors), parameters_(parameters) {}
+  FactorReader(std::string_view text, const FactorFileContext& context, TariffClassesAndBreaks& core,
+               TariffFactors& factors, ParameterTable& parameters)
+      : lines_(platform::SplitLines(text)),
+        context_(context),
+        core_(core),
+        factors_(factors),
+        parameters_(parameters) {}
 
   std::int16_t readDigitFormat();
   // Applies the parameter lines left after the last data line.
   void applyRemainingParameters() {
-    while (nextData()) {
-    }
+    while (nextData()) {}
   }
   std::int16_t readLetterFormat();
 
@@ -126,8 +129,7 @@ void FactorReader::applyParameter(std::string_view line) {
       parameters_.setChars(*index, value.substr(0, 2));
       return;
     }
-    default:
-      break;
+    default: break;
   }
   switch (parameters_.type(*index)) {
     case 'B': parameters_.setInteger(*index, value.starts_with("YES") ? 1 : 0); break;
@@ -222,9 +224,11 @@ std::int16_t FactorReader::readLetterFormat() {
     bool ended = false;
     for (std::size_t c = 0; c < static_cast<std::size_t>(core_.classCount) && !ended; ++c) {
       auto row = nextData();
-      if (!row) ended = true;
+      if (!row)
+        ended = true;
       else
-        for (std::size_t b = 0; b < row->size() && b < kFactorsPerRow; ++b) factors_.classPercent[c][b] = ParseFactor((*row)[b]);
+        for (std::size_t b = 0; b < row->size() && b < kFactorsPerRow; ++b)
+          factors_.classPercent[c][b] = ParseFactor((*row)[b]);
     }
     if (!ended && (context_.tariffType == 'D' || context_.tariffType == 'H')) {
       // One further factor per break (type 'H': and one for the minimum),
@@ -234,9 +238,11 @@ std::int16_t FactorReader::readLetterFormat() {
           std::min(static_cast<std::size_t>(core_.breakCount) + (context_.tariffType == 'H' ? 1 : 0), kFactorRows);
       for (std::size_t filled = 0; filled < wanted && !ended;) {
         auto row = nextData();
-        if (!row) ended = true;
+        if (!row)
+          ended = true;
         else
-          for (std::size_t i = 0; i < row->size() && filled < wanted; ++i) factors_.factorRows[filled++][0] = ParseFactor((*row)[i]);
+          for (std::size_t i = 0; i < row->size() && filled < wanted; ++i)
+            factors_.factorRows[filled++][0] = ParseFactor((*row)[i]);
       }
     }
     if (ended || factors_.sectionKind == static_cast<std::int16_t>(context_.kind)) break;
@@ -256,7 +262,8 @@ std::int32_t ParseFactor(std::string_view token) {
   // digits as written); held at the 32-bit limit however many digits.
   constexpr std::uint64_t kLimit = std::numeric_limits<std::int32_t>::max();
   platform::DecimalPrefix number = platform::LeadingDecimal(token, 4, kLimit);
-  if (number.fractionDigits > 4) number = platform::LeadingDecimal(token, static_cast<int>(number.fractionDigits), kLimit);
+  if (number.fractionDigits > 4)
+    number = platform::LeadingDecimal(token, static_cast<int>(number.fractionDigits), kLimit);
   const auto value = static_cast<std::int32_t>(number.value);
   return negative ? -value : value;
 }

@@ -41,8 +41,8 @@ struct TariffFactors {
   std::int16_t setCount = 0;
   std::array<std::int16_t, kMaxSets> setNumbers{};
   std::int16_t sectionKind = 0;
-  std::vector<BreakListEntry> breakList;   // BRKS
-  std::vector<BreakListEntry> breakList2;  // BRK2
+  std::vector<BreakListEntry> breakList;                // BRKS
+  std::vector<BreakListEntry> breakList2;               // BRK2
   std::vector<std::array<std::int32_t, 2>> cityAddOns;  // HCITY
   std::array<char, 2> cityAddOnCode{};                  // the NCITY selected
 };

@@ -20,7 +20,6 @@
 #include <cstdint>
 #include <span>
 
-
 namespace vorn::lane_adjustment {
 
 inline constexpr std::size_t kBreakColumns = 9;
@@ -42,7 +41,8 @@ class RecordView {
 
 namespace point {
 inline constexpr std::size_t kSize = 32;
-inline constexpr std::size_t kNumber = 0, kShipmentOperator = 2, kBreakOperators = 3, kShipmentValue = 12, kBreakValues = 14;
+inline constexpr std::size_t kNumber = 0, kShipmentOperator = 2, kBreakOperators = 3, kShipmentValue = 12,
+                             kBreakValues = 14;
 static_assert(kBreakOperators + kBreakColumns == kShipmentValue && kBreakValues + 2 * kBreakColumns == kSize);
 }  // namespace point
 

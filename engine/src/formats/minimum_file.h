@@ -31,7 +31,9 @@ class MinimumRecordArea {
   // The whole area (key, then entries), for a record read into it.
   std::span<std::uint8_t, kSize> all() { return bytes_.bytes(); }
   // The entries alone, for the 384-byte tier table.
-  std::span<std::uint8_t, kEntryBytes> entries() { return std::span<std::uint8_t, kEntryBytes>(bytes_.data() + kKeySize, kEntryBytes); }
+  std::span<std::uint8_t, kEntryBytes> entries() {
+    return std::span<std::uint8_t, kEntryBytes>(bytes_.data() + kKeySize, kEntryBytes);
+  }
   // Entry i (0 beyond the area).
   std::uint32_t entry(std::size_t i) const {
     if (i >= kMaxEntries) return 0;

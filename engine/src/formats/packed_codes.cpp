@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cctype>
+
 #include "platform/kernel/digits.h"
 
 namespace vorn {
@@ -52,9 +53,12 @@ std::optional<std::array<std::uint8_t, 3>> PackPostalCode(std::string_view code)
   if (code.size() < 6) return std::nullopt;
   const char first = static_cast<char>(std::toupper(static_cast<unsigned char>(code[0])));
   std::uint32_t value;
-  if (IsDigit(first)) value = static_cast<std::uint32_t>(first - '0');
-  else if (first >= 'A' && first <= 'Z') value = static_cast<std::uint32_t>(first - 'A' + 10);
-  else return std::nullopt;
+  if (IsDigit(first))
+    value = static_cast<std::uint32_t>(first - '0');
+  else if (first >= 'A' && first <= 'Z')
+    value = static_cast<std::uint32_t>(first - 'A' + 10);
+  else
+    return std::nullopt;
   const std::optional<std::uint64_t> rest = platform::ParseDigits(code.substr(1, 5));
   if (!rest) return std::nullopt;
   value = value * 100000 + static_cast<std::uint32_t>(*rest);  // at most 35 99999, below 2^24
@@ -67,7 +71,8 @@ std::int64_t TriangularIndex(std::int64_t a, std::int64_t b) {
 }
 
 std::uint32_t Load24(std::span<const std::uint8_t, 3> bytes) {
-  return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 | static_cast<std::uint32_t>(bytes[2]) << 16;
+  return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
+         static_cast<std::uint32_t>(bytes[2]) << 16;
 }
 
 ZipSpan UnpackZipSpan(std::span<const std::uint8_t, 3> bytes) {

@@ -14,9 +14,8 @@ struct InitialEntry {
 };
 
 constexpr InitialEntry kInitial[ParameterTable::kEntries] = {
-    {"MC_ADDON", 'F'}, {"SS_MC_ADDON", 'F'}, {"QIV_MC", 'B'}, {"LA_PCT", 'C'},   {"ONE_LA", 'B'},
-    {"BRKS", 'C'},     {"BRK2", 'C'},        {"HCITY", 'L'},  {"NCITY", 'C'},    {"RADJF", 'F'},
-    {"NO_RBN_ADDON", 'B'},
+    {"MC_ADDON", 'F'}, {"SS_MC_ADDON", 'F'}, {"QIV_MC", 'B'}, {"LA_PCT", 'C'}, {"ONE_LA", 'B'},       {"BRKS", 'C'},
+    {"BRK2", 'C'},     {"HCITY", 'L'},       {"NCITY", 'C'},  {"RADJF", 'F'},  {"NO_RBN_ADDON", 'B'},
 };
 
 }  // namespace
@@ -58,8 +57,10 @@ std::int32_t ParameterTable::integerValue(std::size_t index) const {
 }
 
 void ParameterTable::setInteger(std::size_t index, std::int32_t value) {
-  if (type(index) == 'I') bytes_.setInteger<std::int16_t>(valueOffset(index), static_cast<std::int16_t>(value));
-  else bytes_.setInteger<std::int32_t>(valueOffset(index), value);
+  if (type(index) == 'I')
+    bytes_.setInteger<std::int16_t>(valueOffset(index), static_cast<std::int16_t>(value));
+  else
+    bytes_.setInteger<std::int32_t>(valueOffset(index), value);
 }
 
 std::string_view ParameterTable::charsValue(std::size_t index) const { return bytes_.text({valueOffset(index), 4}); }

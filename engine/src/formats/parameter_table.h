@@ -22,7 +22,17 @@ class ParameterTable {
   static_assert(kValueOffset + 4 == kEntrySize);
 
   enum Index : std::size_t {
-    kMcAddon, kSsMcAddon, kQivMc, kLaPct, kOneLa, kBrks, kBrk2, kHcity, kNcity, kRadjf, kNoRbnAddon
+    kMcAddon,
+    kSsMcAddon,
+    kQivMc,
+    kLaPct,
+    kOneLa,
+    kBrks,
+    kBrk2,
+    kHcity,
+    kNcity,
+    kRadjf,
+    kNoRbnAddon
   };
 
   // The table as the engine's constructor fills it.

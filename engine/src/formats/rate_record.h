@@ -32,7 +32,8 @@ class RateRecord {
   static constexpr std::size_t kVariantDigit = 4;
   static constexpr std::size_t kKindLetter = 9;
   static constexpr std::string_view kNoSubRecords = " 00000";
-  static_assert(kKindLetter < kHeadSize && kRateBasisNumber.end() == kKindLetter && kSubRecordField.end() == kKindLetter);
+  static_assert(kKindLetter < kHeadSize && kRateBasisNumber.end() == kKindLetter &&
+                kSubRecordField.end() == kKindLetter);
 
   // Takes the bytes of one record (at most kMaxLength are kept).
   void assign(std::span<const std::uint8_t> bytes);

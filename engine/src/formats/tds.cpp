@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "datafiles/table_file.h"
 #include "errors/engine_error.h"
 #include "platform/kernel/file.h"
 #include "platform/kernel/fixed_format.h"
-#include "datafiles/table_file.h"
 
 namespace vorn {
 

@@ -3,8 +3,8 @@
 #include <cctype>
 #include <string>
 
-#include "interface/process_state.h"
 #include "common/version_text.h"
+#include "interface/process_state.h"
 #include "logs/text_log.h"
 #include "platform/kernel/environment.h"
 #include "platform/kernel/fixed_format.h"

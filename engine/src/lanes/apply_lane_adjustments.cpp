@@ -67,7 +67,8 @@ void ApplyPointRecords(LaneAdjustmentWork& work, const AdjustmentFile& file, con
   for (int i = 0; i < HitCount(work); ++i) {
     AdjustmentHitTable::ValueHit& hit = work.hits.values[static_cast<std::size_t>(i)];
     const std::optional<FoundAdjustment> found = file.findFrom(
-        hit.position, point::kSize, [&](std::span<const std::uint8_t> r) { return RecordView(r).value(point::kNumber) == hit.value; });
+        hit.position, point::kSize,
+        [&](std::span<const std::uint8_t> r) { return RecordView(r).value(point::kNumber) == hit.value; });
     if (!found) continue;
     hit.position = found->position;
     const RecordView record(found->bytes);
@@ -171,7 +172,8 @@ void ApplyOperatorRecords(LaneAdjustmentWork& work, const AdjustmentFile& file, 
   for (int i = 0; i < HitCount(work); ++i) {
     AdjustmentHitTable::ValueHit& hit = work.hits.values[static_cast<std::size_t>(i)];
     const std::optional<FoundAdjustment> found = file.findFrom(
-        hit.position, operators::kSize, [&](std::span<const std::uint8_t> r) { return RecordView(r).value(operators::kNumber) == hit.value; });
+        hit.position, operators::kSize,
+        [&](std::span<const std::uint8_t> r) { return RecordView(r).value(operators::kNumber) == hit.value; });
     if (!found) continue;
     hit.position = found->position;
     const RecordView record(found->bytes);
@@ -274,10 +276,9 @@ void ApplyCellRecords(LaneAdjustmentWork& work, const AdjustmentFile& file, cons
       // Numbers beginning '4' hold only for lanes that pass the city-list
       // state check, whose lists are not read: they are never used.
       if (number[0] == '4') continue;
-      const std::optional<FoundAdjustment> found =
-          file.findFrom(hit.position, cell::kSize, [&](std::span<const std::uint8_t> r) {
-            return std::memcmp(r.data(), hit.number.data(), 3) == 0;
-          });
+      const std::optional<FoundAdjustment> found = file.findFrom(
+          hit.position, cell::kSize,
+          [&](std::span<const std::uint8_t> r) { return std::memcmp(r.data(), hit.number.data(), 3) == 0; });
       if (!found) continue;
       hit.position = found->position;
       const RecordView record(found->bytes);

@@ -9,18 +9,18 @@
 //   none), which the core applies as one list.
 #include <cstring>
 
-#include "errors/engine_error.h"
+#include "datafiles/record_searches.h"
 #include "engine_state/rating_engine.h"
 #include "engine_state/tariff_files.h"
+#include "errors/engine_codes.h"
+#include "errors/engine_error.h"
+#include "formats/packed_codes.h"
 #include "methods/method_log_kinds.h"
 #include "methods/method_services.h"
 #include "methods/tariff_methods.h"
 #include "rates/point_lookup.h"
 #include "rates/rate_file.h"
-#include "errors/engine_codes.h"
 #include "rates/rate_log_kinds.h"
-#include "datafiles/record_searches.h"
-#include "formats/packed_codes.h"
 
 namespace vorn {
 namespace {
@@ -80,7 +80,8 @@ void AppendAdjustments(RatingEngine& engine) {
 
 std::int64_t CombinedRecordNumber(RatingEngine& engine) {
   const ParsedRequest& r = engine.work.request;
-  const std::optional<std::int32_t> origin = FindPointNumber(OpenLetter(engine, PointFileLetter(engine, LaneSide::Origin)), r.originCode);
+  const std::optional<std::int32_t> origin =
+      FindPointNumber(OpenLetter(engine, PointFileLetter(engine, LaneSide::Origin)), r.originCode);
   if (!origin) Raise(code::kOriginNotInTariff);
   const std::optional<std::int32_t> destination =
       FindPointNumber(OpenLetter(engine, PointFileLetter(engine, LaneSide::Destination)), r.destinationCode);

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "errors/engine_error.h"
 #include "engine_state/rating_engine.h"
+#include "errors/engine_error.h"
 #include "methods/tariff_methods.h"
 #include "platform/kernel/fixed_format.h"
 #include "rates/light_edition.h"
@@ -12,14 +12,13 @@
 namespace vorn::light_stage {
 namespace {
 
-
 bool KeyIsHead(const RatingEngine& engine) { return engine.tables.key.view() == engine.rates.rateRecord.head(); }
 
 }  // namespace
 
 bool FilesOpen(RatingEngine& engine) {
-  const bool open = engine.files.open(engine, 'B') == 0 && engine.files.open(engine, 'K') == 0 && engine.files.file('B') != nullptr &&
-                    engine.files.file('K') != nullptr;
+  const bool open = engine.files.open(engine, 'B') == 0 && engine.files.open(engine, 'K') == 0 &&
+                    engine.files.file('B') != nullptr && engine.files.file('K') != nullptr;
   if (!open) {
     engine.files.close('B');
     engine.files.close('K');

@@ -5,8 +5,8 @@
 #include <cstdint>
 
 namespace vorn::binary_log {
-inline constexpr std::uint32_t kMethodText = 2;         // a text of the method
-inline constexpr std::uint32_t kMatrixValue = 9;        // 16 bits
-inline constexpr std::uint32_t kRateBasisNumber = 10;   // 16 bits
-inline constexpr std::uint32_t kCellIndex = 13;         // 32 bits
+inline constexpr std::uint32_t kMethodText = 2;        // a text of the method
+inline constexpr std::uint32_t kMatrixValue = 9;       // 16 bits
+inline constexpr std::uint32_t kRateBasisNumber = 10;  // 16 bits
+inline constexpr std::uint32_t kCellIndex = 13;        // 32 bits
 }  // namespace vorn::binary_log

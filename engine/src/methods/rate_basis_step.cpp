@@ -2,18 +2,20 @@
 #include <cctype>
 #include <cstdio>
 
-#include "errors/engine_error.h"
 #include "engine_state/rating_engine.h"
+#include "errors/engine_codes.h"
+#include "errors/engine_error.h"
 #include "methods/tariff_methods.h"
+#include "platform/kernel/digits.h"
 #include "platform/kernel/fixed_format.h"
 #include "rates/rate_file.h"
-#include "errors/engine_codes.h"
-#include "platform/kernel/digits.h"
 
 namespace vorn {
 namespace {
 
-std::int64_t SubRecordNumber(const RateRecord& record) { return platform::FieldToInteger(record.field(RateRecord::kSubRecordField)); }
+std::int64_t SubRecordNumber(const RateRecord& record) {
+  return platform::FieldToInteger(record.field(RateRecord::kSubRecordField));
+}
 
 }  // namespace
 

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "errors/engine_error.h"
-#include "minimums/minimums_by_type.h"
 #include "engine_state/rating_engine.h"
+#include "errors/engine_error.h"
 #include "minimums/minimum_file.h"
-#include "minimums/tier_amounts.h"
 #include "minimums/minimum_table.h"
+#include "minimums/minimums_by_type.h"
+#include "minimums/tier_amounts.h"
 #include "rates/auxiliary_tables.h"
 
 namespace vorn {
@@ -20,8 +20,8 @@ using zip_pair::kMinimumLayout;
 
 std::array<std::int32_t, 4> RateEntries(const RatingEngine& engine) {
   const RateRecord& r = engine.rates.rateRecord;
-  return {static_cast<std::int32_t>(r.entry(0)), static_cast<std::int32_t>(r.entry(1)), static_cast<std::int32_t>(r.entry(2)),
-          static_cast<std::int32_t>(r.entry(3))};
+  return {static_cast<std::int32_t>(r.entry(0)), static_cast<std::int32_t>(r.entry(1)),
+          static_cast<std::int32_t>(r.entry(2)), static_cast<std::int32_t>(r.entry(3))};
 }
 
 int DigitOr(char c, int low, int high, int fallback) { return c >= '0' + low && c <= '0' + high ? c - '0' : fallback; }
@@ -42,9 +42,7 @@ std::optional<LaneMinimums> ZipPairMinimums(RatingEngine& engine) {
       for (std::size_t k = 0; k < 4; ++k) m.amounts[k] = static_cast<std::int32_t>(area.entry(k));
       break;
     }
-    case 'R':
-      m.amounts = RateEntries(engine);
-      break;
+    case 'R': m.amounts = RateEntries(engine); break;
     default:
       for (std::size_t k = 0; k < 4; ++k) {
         const std::size_t at = kAmounts.offset + 3 * k;

@@ -57,7 +57,8 @@ MinimumChargeList LayOutMinimums(const LaneMinimums& minimums) {
 
 std::int32_t SelectMinimum(MinimumChargeList& list, std::int32_t totalWeight, bool singleShipment) {
   std::vector<Item> minimums, singles;
-  const std::size_t count = static_cast<std::size_t>(std::clamp<std::int16_t>(list.count, 0, MinimumChargeList::kItems));
+  const std::size_t count =
+      static_cast<std::size_t>(std::clamp<std::int16_t>(list.count, 0, MinimumChargeList::kItems));
   for (std::size_t i = 0; i < count; ++i) {
     const Item item{list.kinds[i], list.thresholds[i], list.amounts[i]};
     if (item.kind == '1') minimums.push_back(item);

@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "rating/rate_source.h"
 #include "rating/class_break_work.h"
+#include "rating/rate_source.h"
 
 namespace vorn {
 

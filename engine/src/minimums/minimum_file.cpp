@@ -4,10 +4,10 @@
 #include <cstring>
 #include <limits>
 
-#include "errors/engine_error.h"
+#include "datafiles/record_searches.h"
 #include "engine_state/rating_engine.h"
 #include "errors/engine_codes.h"
-#include "datafiles/record_searches.h"
+#include "errors/engine_error.h"
 
 namespace vorn {
 namespace {
@@ -81,7 +81,8 @@ LaneMinimums ThresholdPairs(const RatingEngine& engine) {
 void ReplaceRateEntry(RateRecord& record, std::size_t i, std::int64_t value) {
   if (i >= record.entryCount()) return;
   const std::uint32_t bits = static_cast<std::uint32_t>(value) & 0xFFFFFF;
-  for (std::size_t k = 0; k < 3; ++k) record.setByte(RateRecord::kHeadSize + 3 * i + k, static_cast<std::uint8_t>(bits >> (8 * k)));
+  for (std::size_t k = 0; k < 3; ++k)
+    record.setByte(RateRecord::kHeadSize + 3 * i + k, static_cast<std::uint8_t>(bits >> (8 * k)));
 }
 
 }  // namespace
@@ -93,7 +94,8 @@ MinimumFileHeader ReadMinimumRecord(RatingEngine& engine) {
   if (file == nullptr) Raise(code::kCantReadMinimums);
   MinimumRecordArea& area = engine.fetch.minimumRecord;
   area.clear();
-  if (file->readAt(0, area.all().first(kHeaderRead)) != static_cast<std::ptrdiff_t>(kHeaderRead)) Raise(code::kCantReadMinimums);
+  if (file->readAt(0, area.all().first(kHeaderRead)) != static_cast<std::ptrdiff_t>(kHeaderRead))
+    Raise(code::kCantReadMinimums);
   MinimumFileHeader header;
   header.entryCount = area.entry(0);
   header.groupCount = area.entry(1);
@@ -112,10 +114,12 @@ MinimumFileHeader ReadMinimumRecord(RatingEngine& engine) {
   };
   const std::optional<std::int64_t> size = file->size();
   if (!size) Raise(code::kCantReadMinimums);
-  const std::optional<std::int64_t> found = FileRecordSearch(*file, length, notBelowKey, SearchBounds{BoundMode::Bytes, 0, *size, 0});
+  const std::optional<std::int64_t> found =
+      FileRecordSearch(*file, length, notBelowKey, SearchBounds{BoundMode::Bytes, 0, *size, 0});
   if (!found) Raise(code::kCantReadMinimums);
   area.clear();
-  if (file->readAt(*found * static_cast<std::int64_t>(length), area.all().first(length)) != static_cast<std::ptrdiff_t>(length))
+  if (file->readAt(*found * static_cast<std::int64_t>(length), area.all().first(length)) !=
+      static_cast<std::ptrdiff_t>(length))
     Raise(code::kCantReadMinimums);
   return header;
 }
@@ -124,21 +128,13 @@ LaneMinimums MinimumsFromMinimumFile(RatingEngine& engine, int layout) {
   const MinimumFileHeader header = ReadMinimumRecord(engine);
   auto m = [&](std::size_t i) { return ToAmount(M(engine, i)); };
   switch (layout) {
-    case 1:
-      engine.fetch.tierSwitchTariff = engine.currentTariff;
-      return Fixed(1, {m(0), m(1), m(2), m(3)}, 4);
-    case 2:
-      return Fixed(2, {m(0), m(1), m(2), m(3)}, 4);
-    case 3:
-      return Fixed(3, {m(0), m(1), 0, 0}, 2);
-    case 4:
-      return Fixed(4, {m(0), m(1), 0, 0}, 2);
-    case 5:
-      return ThresholdPairs(engine);
-    case 6:
-      return DistanceMinimums(engine, header);
-    default:
-      return Listed(static_cast<std::int16_t>(layout));
+    case 1: engine.fetch.tierSwitchTariff = engine.currentTariff; return Fixed(1, {m(0), m(1), m(2), m(3)}, 4);
+    case 2: return Fixed(2, {m(0), m(1), m(2), m(3)}, 4);
+    case 3: return Fixed(3, {m(0), m(1), 0, 0}, 2);
+    case 4: return Fixed(4, {m(0), m(1), 0, 0}, 2);
+    case 5: return ThresholdPairs(engine);
+    case 6: return DistanceMinimums(engine, header);
+    default: return Listed(static_cast<std::int16_t>(layout));
   }
 }
 
@@ -180,8 +176,10 @@ LaneMinimums DistanceMinimums(RatingEngine& engine, const MinimumFileHeader& hea
   m.list.count = m.count;
 
   ClassBreakWork& core = engine.work.core;
-  const std::size_t classes = std::clamp<std::size_t>(static_cast<std::size_t>(std::max<int>(core.classCount, 0)), 0, kMaxClasses);
-  const std::size_t breaks = std::clamp<std::size_t>(static_cast<std::size_t>(std::max<int>(core.breakCount, 0)), 0, kFactorsPerRow);
+  const std::size_t classes =
+      std::clamp<std::size_t>(static_cast<std::size_t>(std::max<int>(core.classCount, 0)), 0, kMaxClasses);
+  const std::size_t breaks =
+      std::clamp<std::size_t>(static_cast<std::size_t>(std::max<int>(core.breakCount, 0)), 0, kFactorsPerRow);
   for (std::size_t c = 0; c < classes; ++c)
     for (std::size_t b = 0; b < breaks && at < n; ++b) engine.factors.classPercent[c][b] = ToAmount(M(engine, at++));
   return m;

@@ -61,8 +61,7 @@ LaneMinimums TypeK(const RecordMinimumFields& r, const MinimumRules& rules) {
       if (r.kind == 'J' && (r.variant == '8' || r.variant == '9')) return distance();
       if (r.kind == 'Z') return Make(2, a, 4);
       return start;
-    default:
-      return start;
+    default: return start;
   }
 }
 
@@ -97,24 +96,16 @@ LaneMinimums MinimumsByTariffType(char type, const RecordMinimumFields& record, 
   const auto& a = record.entries;
   switch (type) {
     case '1':
-    case 'D':
-      return Make(2, a, 4);
-    case '7':
-      return Make(1, Tiers(rules.distanceTier), 3);
-    case 'C':
-      return Make(0, {KindFactorMinimum(a[0], rules.kindFactor), 0, 0, 0}, 1);
-    case 'I':
-      return TypeI(record);
-    case 'K':
-      return TypeK(record, rules);
+    case 'D': return Make(2, a, 4);
+    case '7': return Make(1, Tiers(rules.distanceTier), 3);
+    case 'C': return Make(0, {KindFactorMinimum(a[0], rules.kindFactor), 0, 0, 0}, 1);
+    case 'I': return TypeI(record);
+    case 'K': return TypeK(record, rules);
     case 'J':
-    case 'L':
-      return TypeJL(record, rules);
+    case 'L': return TypeJL(record, rules);
     case 'F':
-    case 'G':
-      return TypeFG(record, rules);
-    default:
-      return Make(0, a, 1);
+    case 'G': return TypeFG(record, rules);
+    default: return Make(0, a, 1);
   }
 }
 

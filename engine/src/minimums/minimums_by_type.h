@@ -21,8 +21,8 @@ struct RecordMinimumFields {
 
 // The tariff's own rules and amounts that some types take.
 struct MinimumRules {
-  char kVariantSign = ' ';  // type 'K': '_', '^', ']' or '\'
-  bool tierLayout = false;  // types 'F', 'G': minimums by weight tier
+  char kVariantSign = ' ';          // type 'K': '_', '^', ']' or '\'
+  bool tierLayout = false;          // types 'F', 'G': minimums by weight tier
   std::int32_t kindFactor = 10000;  // type 'C': the kind's minimum factor
   // The distance tier amount and the weight tier amount of a weight.
   std::function<std::int32_t(std::int32_t)> distanceTier = [](std::int32_t) { return 0; };

@@ -3,18 +3,22 @@
 #include <cctype>
 #include <string_view>
 
-#include "minimums/minimums_by_type.h"
 #include "common/money_rules.h"
 #include "engine_state/rating_engine.h"
+#include "minimums/minimums_by_type.h"
 
 namespace vorn {
 namespace {
 
 constexpr std::size_t kMinimumFactorRows = 5;  // after the five kinds' rate factor rows
 
-bool BeginsWithLetter(const std::array<char, 6>& code) { return std::isalpha(static_cast<unsigned char>(code[0])) != 0; }
+bool BeginsWithLetter(const std::array<char, 6>& code) {
+  return std::isalpha(static_cast<unsigned char>(code[0])) != 0;
+}
 
-std::int32_t Entry(const RatingEngine& engine, std::size_t i) { return static_cast<std::int32_t>(engine.rates.rateRecord.entry(i)); }
+std::int32_t Entry(const RatingEngine& engine, std::size_t i) {
+  return static_cast<std::int32_t>(engine.rates.rateRecord.entry(i));
+}
 
 }  // namespace
 
@@ -26,7 +30,8 @@ int WeightTier(std::int32_t weight) {
 }
 
 std::int32_t WeightTierAmount(const RatingEngine& engine, std::int32_t weight) {
-  if (engine.fetch.tierSwitchOn(engine.currentTariff)) return Entry(engine, static_cast<std::size_t>(WeightTier(weight)));
+  if (engine.fetch.tierSwitchOn(engine.currentTariff))
+    return Entry(engine, static_cast<std::size_t>(WeightTier(weight)));
   const bool single = engine.work.request.methodFlag == 'Y';
   if (weight >= 100) return Entry(engine, single ? 3 : 0);
   return Entry(engine, single ? 1 : 2);
@@ -60,6 +65,8 @@ std::int32_t KindMinimumFactor(const RatingEngine& engine) {
   return engine.factors.factorRows[kMinimumFactorRows + k][0];
 }
 
-std::int32_t MinimumWithKindFactor(const RatingEngine& engine) { return KindFactorMinimum(Entry(engine, 0), KindMinimumFactor(engine)); }
+std::int32_t MinimumWithKindFactor(const RatingEngine& engine) {
+  return KindFactorMinimum(Entry(engine, 0), KindMinimumFactor(engine));
+}
 
 }  // namespace vorn

@@ -2,9 +2,9 @@
 
 #include <cstring>
 
+#include "engine_state/rating_engine.h"
 #include "errors/engine_error.h"
 #include "formats/border_crossing.h"
-#include "engine_state/rating_engine.h"
 
 namespace vorn {
 
@@ -16,10 +16,12 @@ std::int16_t ReadBorderCrossing(RatingEngine& engine) {
   const std::string_view us(r.mexicanOrigin ? r.destinationCode.data() : r.originCode.data(), 5);
   std::int16_t result = code::kBorderCrossingNotFound;
   border_crossing::Record record;
-  for (std::int64_t at = 0; file->readAt(at, record.bytes()) == static_cast<std::ptrdiff_t>(border_crossing::kRecordSize);
+  for (std::int64_t at = 0;
+       file->readAt(at, record.bytes()) == static_cast<std::ptrdiff_t>(border_crossing::kRecordSize);
        at += border_crossing::kRecordSize) {
     if (border_crossing::Serves(record, us, mexican)) {
-      std::memcpy(r.usCrossingCode.data(), record.chars() + border_crossing::kUsCrossing.offset, border_crossing::kUsCrossing.width);
+      std::memcpy(r.usCrossingCode.data(), record.chars() + border_crossing::kUsCrossing.offset,
+                  border_crossing::kUsCrossing.width);
       std::memcpy(r.mexicanCrossingCode.data(), record.chars() + border_crossing::kMexicanCrossing.offset,
                   border_crossing::kMexicanCrossing.width);
       result = 0;

@@ -3,18 +3,17 @@
 #include <algorithm>
 #include <cstring>
 
-#include "errors/engine_error.h"
 #include "engine_state/rating_engine.h"
+#include "errors/engine_error.h"
 #include "platform/kernel/byte_record.h"
 
 namespace vorn {
 namespace {
 
-
 // Writes entries into the caller's buffer; raises 129 without a buffer or
 // without room (the count then says -1).
-void WriteCandidates(RatingEngine& engine, std::int16_t kind, std::string_view key, const std::vector<std::string>& entries,
-                     std::size_t entrySize) {
+void WriteCandidates(RatingEngine& engine, std::int16_t kind, std::string_view key,
+                     const std::vector<std::string>& entries, std::size_t entrySize) {
   auto* buffer = static_cast<std::uint8_t*>(engine.cityCandidates);
   if (buffer == nullptr) Raise(code::kCandidatesNotWritten);
   const std::int32_t capacity = platform::LoadLittleEndian<std::int32_t>(buffer);
@@ -50,11 +49,14 @@ void SetRequestCity(RatingEngine& engine, LaneSide side, std::string_view stateC
   city.fill(' ');
   std::memcpy(city.data(), stateCity.data(), std::min(stateCity.size(), city.size()));
   if (engine.ratingRecord != nullptr)
-    engine.ratingRecord->setText(side == LaneSide::Origin ? shipment::kOriginStateCity : shipment::kDestinationStateCity,
-                                 std::string_view(city.data(), city.size()));
+    engine.ratingRecord->setText(
+        side == LaneSide::Origin ? shipment::kOriginStateCity : shipment::kDestinationStateCity,
+        std::string_view(city.data(), city.size()));
 }
 
-bool AcceptsAnyCity(const RatingEngine& engine, LaneSide side) { return RequestCity(engine, side).substr(0, 2) == "**"; }
+bool AcceptsAnyCity(const RatingEngine& engine, LaneSide side) {
+  return RequestCity(engine, side).substr(0, 2) == "**";
+}
 
 // The end whose city is chosen is the caller's: a lane whose two ends share
 // a code is matched end by end, each on its own city.
@@ -89,7 +91,8 @@ std::size_t ChooseTariffCandidate(RatingEngine& engine, const std::vector<std::s
   const std::array<char, 8>& field = engine.work.request.tariffNameField;
   const std::string_view requested(field.data(), field.size());
   for (std::size_t i = 0; i < candidates.size(); ++i)
-    if (candidates[i].substr(0, 6) == requested.substr(0, 6) && candidates[i].substr(6, 2) == requested.substr(6, 2)) return i;
+    if (candidates[i].substr(0, 6) == requested.substr(0, 6) && candidates[i].substr(6, 2) == requested.substr(6, 2))
+      return i;
   if (engine.work.request.candidateRequest == 'E') Raise(code::kTariffMustBeSpecified);
   WriteCandidates(engine, 1, "      ", candidates, kTariffEntrySize);
   Raise(code::kTariffFileBuilt);

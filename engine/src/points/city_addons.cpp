@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "errors/engine_error.h"
 #include "engine_state/rating_engine.h"
+#include "errors/engine_error.h"
 #include "points/candidates.h"
 
 namespace vorn {

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "errors/engine_error.h"
+#include "datafiles/record_searches.h"
 #include "engine_state/rating_engine.h"
+#include "errors/engine_error.h"
+#include "formats/packed_codes.h"
 #include "platform/kernel/fixed_format.h"
 #include "platform/kernel/path.h"
 #include "points/candidates.h"
-#include "datafiles/record_searches.h"
-#include "formats/packed_codes.h"
 
 namespace vorn {
 namespace {
@@ -27,7 +27,8 @@ struct CityRecordLayout {
 };
 constexpr CityRecordLayout kPackedLayout{true, 25, {0, 3}, {3, 3}, {6, kStateCitySize}};
 constexpr CityRecordLayout kCodeLayout{false, 31, {0, 6}, {6, 6}, {12, kStateCitySize}};
-static_assert(kPackedLayout.stateCity.end() == kPackedLayout.size && kPackedLayout.cityCode.offset == kPackedLayout.key.end());
+static_assert(kPackedLayout.stateCity.end() == kPackedLayout.size &&
+              kPackedLayout.cityCode.offset == kPackedLayout.key.end());
 static_assert(kCodeLayout.stateCity.end() == kCodeLayout.size && kCodeLayout.cityCode.offset == kCodeLayout.key.end());
 
 using CityCompare = std::function<int(std::span<const std::uint8_t>)>;
@@ -40,7 +41,8 @@ std::string_view Chars(std::span<const std::uint8_t> bytes, platform::FieldSpan 
 const platform::File* OpenCityFile(RatingEngine& engine) {
   if (engine.files.open(engine, 'E') == 0) return engine.files.file('E');
   const std::string name(platform::TrimTrailingBlanks(engine.currentTariff.name()).substr(0, 8));
-  if (engine.folders.at(engine.dataPath).find(name + ".E" + TariffFileSuffix(engine.currentTariff, 'E'))) Raise(code::kCantOpenCityFile);
+  if (engine.folders.at(engine.dataPath).find(name + ".E" + TariffFileSuffix(engine.currentTariff, 'E')))
+    Raise(code::kCantOpenCityFile);
   return nullptr;
 }
 
@@ -117,7 +119,9 @@ bool CityByPackedZip(RatingEngine& engine, LaneSide side, std::array<char, 6>& c
   return LookUpCity(engine, side, code, kPackedLayout);
 }
 
-bool CityByCode(RatingEngine& engine, LaneSide side, std::array<char, 6>& code) { return LookUpCity(engine, side, code, kCodeLayout); }
+bool CityByCode(RatingEngine& engine, LaneSide side, std::array<char, 6>& code) {
+  return LookUpCity(engine, side, code, kCodeLayout);
+}
 
 void PrepareCityPoints(RatingEngine& engine, bool alternative) {
   ParsedRequest& r = engine.work.request;

@@ -5,11 +5,11 @@
 #include <optional>
 #include <string_view>
 
-#include "errors/engine_error.h"
-#include "formats/auxiliary_tables.h"
+#include "datafiles/record_searches.h"
 #include "engine_state/rating_engine.h"
 #include "errors/engine_codes.h"
-#include "datafiles/record_searches.h"
+#include "errors/engine_error.h"
+#include "formats/auxiliary_tables.h"
 #include "formats/packed_codes.h"
 
 namespace vorn {
@@ -17,7 +17,9 @@ namespace {
 
 namespace add_on = rate_basis_add_on;
 
-std::optional<PackedZip> PackedCode(const std::array<char, 6>& code) { return PackZip(std::string_view(code.data(), code.size())); }
+std::optional<PackedZip> PackedCode(const std::array<char, 6>& code) {
+  return PackZip(std::string_view(code.data(), code.size()));
+}
 
 int Compare3(const std::uint8_t* a, const std::uint8_t* b) { return std::memcmp(a, b, 3); }
 
@@ -33,9 +35,11 @@ int AgainstRange(const std::uint8_t* key, const std::uint8_t* low, const std::ui
 int CompareZipPair(const std::array<std::uint8_t, zip_pair::kSize>& key, std::span<const std::uint8_t> r) {
   using namespace zip_pair;
   if (key[kDirection.offset] != r[kDirection.offset]) return key[kDirection.offset] < r[kDirection.offset] ? -1 : 1;
-  if (const int c = AgainstRange(&key[kFirstOriginZip.offset], &r[kFirstOriginZip.offset], &r[kLastOriginZip.offset]); c != 0)
+  if (const int c = AgainstRange(&key[kFirstOriginZip.offset], &r[kFirstOriginZip.offset], &r[kLastOriginZip.offset]);
+      c != 0)
     return c;
-  if (const int c = AgainstRange(&key[kFirstDestinationZip.offset], &r[kFirstDestinationZip.offset], &r[kLastDestinationZip.offset]);
+  if (const int c = AgainstRange(&key[kFirstDestinationZip.offset], &r[kFirstDestinationZip.offset],
+                                 &r[kLastDestinationZip.offset]);
       c != 0)
     return c;
   const auto text = [](const std::uint8_t* bytes, platform::FieldSpan f) {
@@ -45,21 +49,24 @@ int CompareZipPair(const std::array<std::uint8_t, zip_pair::kSize>& key, std::sp
   return k < text(r.data(), kFirstRateKey) ? -1 : k > text(r.data(), kLastRateKey) ? 1 : 0;
 }
 
-std::optional<std::int32_t> AddOnOf(const platform::File& file, char letter, const PackedZip& origin, const PackedZip& destination) {
+std::optional<std::int32_t> AddOnOf(const platform::File& file, char letter, const PackedZip& origin,
+                                    const PackedZip& destination) {
   auto compare = [&](std::span<const std::uint8_t> r) {
     const std::uint8_t recordLetter = r[add_on::kLetter.offset];
-    if (static_cast<std::uint8_t>(letter) != recordLetter) return static_cast<std::uint8_t>(letter) < recordLetter ? -1 : 1;
+    if (static_cast<std::uint8_t>(letter) != recordLetter)
+      return static_cast<std::uint8_t>(letter) < recordLetter ? -1 : 1;
     // The origin range ends at the first ZIP's prefix with the packed last two digits.
     const std::size_t first = add_on::kFirstOriginZip.offset;
     const std::array<std::uint8_t, 3> originEnd{r[first], r[first + 1], r[add_on::kOriginRangeEnd.offset]};
     if (const int c = AgainstRange(origin.data(), &r[first], originEnd.data()); c != 0) return c;
-    return AgainstRange(destination.data(), &r[add_on::kFirstDestinationZip.offset], &r[add_on::kLastDestinationZip.offset]);
+    return AgainstRange(destination.data(), &r[add_on::kFirstDestinationZip.offset],
+                        &r[add_on::kLastDestinationZip.offset]);
   };
   const std::optional<std::int64_t> hit = SearchFileRecords(file, add_on::kSize, compare);
   std::array<std::uint8_t, add_on::kSize> r{};
   if (!hit || !ReadFileRecord(file, *hit, r)) return std::nullopt;
-  const std::int32_t amount =
-      static_cast<std::int32_t>(PackedDigitsValue(std::span(r).subspan(add_on::kAmount.offset, add_on::kAmount.width), 5).value_or(0));
+  const std::int32_t amount = static_cast<std::int32_t>(
+      PackedDigitsValue(std::span(r).subspan(add_on::kAmount.offset, add_on::kAmount.width), 5).value_or(0));
   const char sign = static_cast<char>(r[add_on::kSign.offset]);
   if (sign == '+') return amount;
   if (sign == '-') return -amount;
@@ -131,7 +138,8 @@ std::int32_t SumRateBasisAddons(RatingEngine& engine) {
   const std::optional<PackedZip> destination = PackedCode(engine.work.request.destinationCode);
   if (!origin || !destination) return 0;
   const char letter = engine.tables.key.letter();
-  return AddOnOf(*file, letter, *origin, *destination).value_or(0) + AddOnOf(*file, letter, *destination, *origin).value_or(0);
+  return AddOnOf(*file, letter, *origin, *destination).value_or(0) +
+         AddOnOf(*file, letter, *destination, *origin).value_or(0);
 }
 
 }  // namespace vorn

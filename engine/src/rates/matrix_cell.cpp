@@ -3,9 +3,9 @@
 #include <array>
 #include <string_view>
 
-#include "errors/engine_error.h"
 #include "effective/tariff_types.h"
 #include "engine_state/rating_engine.h"
+#include "errors/engine_error.h"
 #include "formats/packed_codes.h"
 
 namespace vorn {
@@ -38,7 +38,8 @@ std::optional<std::uint32_t> ReadMatrixCell(const platform::File& file, MatrixCe
       if (n < 1 || n > kMaxCellBits) return std::nullopt;
       const std::int64_t bit = static_cast<std::int64_t>(n) * index;
       if (file.readAt(bit / 8, bytes) != 4) return std::nullopt;
-      const std::uint32_t word = static_cast<std::uint32_t>(bytes[0]) << 24 | static_cast<std::uint32_t>(bytes[1]) << 16 |
+      const std::uint32_t word = static_cast<std::uint32_t>(bytes[0]) << 24 |
+                                 static_cast<std::uint32_t>(bytes[1]) << 16 |
                                  static_cast<std::uint32_t>(bytes[2]) << 8 | bytes[3];
       ones = (std::uint32_t{1} << n) - 1;
       value = (word >> (32 - n - static_cast<int>(bit % 8))) & ones;
@@ -64,7 +65,8 @@ std::uint32_t MatrixCellValue(RatingEngine& engine, std::int64_t index) {
   if (const std::int16_t c = engine.files.open(engine, letter); c != 0) Raise(c);
   const platform::File* file = engine.files.file(letter);
   if (file == nullptr) Raise(OpenErrorOf(letter));
-  const std::optional<std::uint32_t> value = ReadMatrixCell(*file, CellWidthOf(row->matrixBits, engine.currentTariff.flag45), index);
+  const std::optional<std::uint32_t> value =
+      ReadMatrixCell(*file, CellWidthOf(row->matrixBits, engine.currentTariff.flag45), index);
   if (!value) Raise(code::kCombinationNotInTariff);
   return *value;
 }

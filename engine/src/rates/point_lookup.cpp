@@ -3,12 +3,12 @@
 #include <string>
 #include <string_view>
 
-#include "errors/engine_error.h"
+#include "datafiles/record_searches.h"
 #include "engine_state/rating_engine.h"
 #include "errors/engine_codes.h"
-#include "rates/rate_log_kinds.h"
-#include "datafiles/record_searches.h"
+#include "errors/engine_error.h"
 #include "formats/packed_codes.h"
+#include "rates/rate_log_kinds.h"
 
 namespace vorn {
 namespace {
@@ -54,7 +54,8 @@ std::int32_t MatrixWidthOf(const platform::File& file) {
   return platform::LoadLittleEndian<std::int32_t>(tail.data());
 }
 
-std::int64_t CellIndexOf(const RatingEngine& engine, const LanePointValues& origin, const LanePointValues& destination) {
+std::int64_t CellIndexOf(const RatingEngine& engine, const LanePointValues& origin,
+                         const LanePointValues& destination) {
   if (engine.currentTariff.flag45 != 'S') return TriangularIndex(origin.number, destination.number);
   const std::int32_t width = engine.rates.matrixWidth;
   if (width <= 0 || destination.number >= width) Raise(code::kCombinationNotInTariff);
@@ -66,12 +67,13 @@ std::optional<LanePointValues> FindZone(const platform::File& file, std::string_
   const std::string key = ComparableCode(code);
   if (key.size() != 5 || key[0] < '0' || key[0] > '9') return std::nullopt;
   const std::uint32_t zip = static_cast<std::uint32_t>(std::stoul(key));
-  const std::optional<std::int64_t> hit = SearchFileRecords(file, kZoneRecordSize, [&](std::span<const std::uint8_t> r) {
-    const ZipSpan span = UnpackZipSpan(r.first<3>());
-    if (zip < span.first) return -1;
-    if (zip > span.last()) return 1;
-    return 0;
-  });
+  const std::optional<std::int64_t> hit =
+      SearchFileRecords(file, kZoneRecordSize, [&](std::span<const std::uint8_t> r) {
+        const ZipSpan span = UnpackZipSpan(r.first<3>());
+        if (zip < span.first) return -1;
+        if (zip > span.last()) return 1;
+        return 0;
+      });
   std::array<std::uint8_t, kZoneRecordSize> record{};
   if (!hit || !ReadFileRecord(file, *hit, record)) return std::nullopt;
   const std::uint16_t word = platform::LoadLittleEndian<std::uint16_t>(record.data() + 3);
@@ -93,17 +95,21 @@ std::int64_t PointPairCellIndex(RatingEngine& engine) {
   RateFileWork& w = engine.rates;
   const std::size_t recordSize = engine.currentTariff.flag45 == 'Y' ? PointRecord::kLongSize : PointRecord::kShortSize;
 
-  const std::optional<PointRecord> origin = FindPoint(OpenPointFile(engine, LaneSide::Origin), recordSize, CodeOf(engine.work.request.originCode));
+  const std::optional<PointRecord> origin =
+      FindPoint(OpenPointFile(engine, LaneSide::Origin), recordSize, CodeOf(engine.work.request.originCode));
   if (!origin) Raise(code::kOriginNotInTariff);
   w.originRecord = *origin;
   const platform::File& destinationFile = OpenPointFile(engine, LaneSide::Destination);
-  const std::optional<PointRecord> destination = FindPoint(destinationFile, recordSize, CodeOf(engine.work.request.destinationCode));
+  const std::optional<PointRecord> destination =
+      FindPoint(destinationFile, recordSize, CodeOf(engine.work.request.destinationCode));
   if (!destination) Raise(code::kDestinationNotInTariff);
   w.destinationRecord = *destination;
   w.matrixWidth = MatrixWidthOf(destinationFile);
 
-  w.origin = {w.originRecord.bytes.integerAt<std::int16_t>(PointRecord::kNumber), w.originRecord.bytes.integerAt<std::int16_t>(PointRecord::kAddOn)};
-  const std::size_t destinationAddOn = engine.currentTariff.flag45 == 'Y' ? PointRecord::kSecondAddOn : PointRecord::kAddOn;
+  w.origin = {w.originRecord.bytes.integerAt<std::int16_t>(PointRecord::kNumber),
+              w.originRecord.bytes.integerAt<std::int16_t>(PointRecord::kAddOn)};
+  const std::size_t destinationAddOn =
+      engine.currentTariff.flag45 == 'Y' ? PointRecord::kSecondAddOn : PointRecord::kAddOn;
   w.destination = {w.destinationRecord.bytes.integerAt<std::int16_t>(PointRecord::kNumber),
                    w.destinationRecord.bytes.integerAt<std::int16_t>(destinationAddOn)};
   // A negative point number names no row of the matrix.
@@ -119,7 +125,8 @@ std::int64_t PointPairCellIndex(RatingEngine& engine) {
 std::int64_t ZoneListCellIndex(RatingEngine& engine) {
   if (engine.currentTariff.flag45 == 'S') Raise(code::kInvalidTariffType);
   RateFileWork& w = engine.rates;
-  const std::optional<LanePointValues> origin = FindZone(OpenPointFile(engine, LaneSide::Origin), CodeOf(engine.work.request.originCode));
+  const std::optional<LanePointValues> origin =
+      FindZone(OpenPointFile(engine, LaneSide::Origin), CodeOf(engine.work.request.originCode));
   if (!origin) Raise(code::kOriginNotInTariff);
   w.origin = *origin;
   const std::optional<LanePointValues> destination =

@@ -1,18 +1,18 @@
 #include "rates/rate_basis_adjustment.h"
 
-#include <limits>
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <string>
 #include <string_view>
 
+#include "datafiles/record_searches.h"
 #include "engine_state/rating_engine.h"
+#include "formats/packed_codes.h"
+#include "formats/rate_record.h"
+#include "platform/kernel/digits.h"
 #include "platform/kernel/fixed_format.h"
 #include "platform/kernel/path.h"
-#include "formats/rate_record.h"
-#include "datafiles/record_searches.h"
-#include "formats/packed_codes.h"
-#include "platform/kernel/digits.h"
 
 namespace vorn {
 namespace {
@@ -33,10 +33,13 @@ struct Range {
 std::optional<Range> FindRange(const platform::File& file, const RateRecord& record, std::uint32_t key) {
   std::array<std::uint8_t, kRangeRecordSize> bytes{};
   for (std::size_t i = 0; i < rate_basis::kMaxRangeRecords; ++i) {
-    if (file.readAt(static_cast<std::int64_t>(i * kRangeRecordSize), bytes) != static_cast<std::ptrdiff_t>(kRangeRecordSize)) break;
+    if (file.readAt(static_cast<std::int64_t>(i * kRangeRecordSize), bytes) !=
+        static_cast<std::ptrdiff_t>(kRangeRecordSize))
+      break;
     const std::string_view r(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     if (r[0] == '*') break;
-    const std::optional<std::uint32_t> low = Digits(r.substr(3, 4)), high = Digits(r.substr(7, 4)), maximum = Digits(r.substr(11, 4));
+    const std::optional<std::uint32_t> low = Digits(r.substr(3, 4)), high = Digits(r.substr(7, 4)),
+                                       maximum = Digits(r.substr(11, 4));
     if (r.substr(0, 3) == record.field(RateRecord::kGroupCode) && low && high && maximum && *low <= key && key <= *high)
       return Range{*maximum};
   }
@@ -48,7 +51,8 @@ std::uint32_t AddOnsOf(const platform::File& file, std::string_view code, char e
   const std::string key = ComparableCode(code);
   if (key.empty()) return 0;
   auto compare = [&](std::span<const std::uint8_t> r) {
-    const std::string_view zip = std::string_view(reinterpret_cast<const char*>(r.data()), r.size()).substr(0, key.size());
+    const std::string_view zip =
+        std::string_view(reinterpret_cast<const char*>(r.data()), r.size()).substr(0, key.size());
     return key < zip ? -1 : key > zip ? 1 : 0;
   };
   const std::optional<std::int64_t> first = SearchFileRecords(file, kAddOnRecordSize, compare);

@@ -4,18 +4,15 @@
 #include <cstdio>
 #include <string_view>
 
-#include "errors/engine_error.h"
 #include "effective/tariff_types.h"
 #include "engine_state/rating_engine.h"
-#include "rates/rate_basis_adjustment.h"
 #include "errors/engine_codes.h"
+#include "errors/engine_error.h"
+#include "rates/rate_basis_adjustment.h"
 #include "rates/rate_log_kinds.h"
 
 namespace vorn {
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 std::size_t CurrentRateRecordLength(const RatingEngine& engine) {
   const std::optional<TariffTypeRow> row = FindTariffType(engine.currentTariff.ratedType());
@@ -35,7 +32,8 @@ void ReadRateRecordAt(RatingEngine& engine, std::int64_t index, std::size_t leng
   const platform::File& file = OpenRateFile(engine);
   std::array<std::uint8_t, RateRecord::kMaxLength> bytes{};
   const std::span<std::uint8_t> record(bytes.data(), length);
-  if (index < 0 || file.readAt(index * static_cast<std::int64_t>(length), record) != static_cast<std::ptrdiff_t>(length))
+  if (index < 0 ||
+      file.readAt(index * static_cast<std::int64_t>(length), record) != static_cast<std::ptrdiff_t>(length))
     Raise(code::kCantReadRateFile);
   engine.rates.rateRecord.assign(record);
   engine.rates.rateRecordIndex = index;

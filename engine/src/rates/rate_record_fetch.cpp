@@ -3,13 +3,13 @@
 #include <array>
 #include <cstring>
 
-#include "errors/engine_error.h"
-#include "engine_state/rating_engine.h"
 #include "common/version_number.h"
+#include "datafiles/record_searches.h"
+#include "engine_state/rating_engine.h"
+#include "errors/engine_codes.h"
+#include "errors/engine_error.h"
 #include "rates/rate_basis_adjustment.h"
 #include "rates/rate_file.h"
-#include "errors/engine_codes.h"
-#include "datafiles/record_searches.h"
 
 namespace vorn {
 namespace {
@@ -31,7 +31,9 @@ std::int64_t DataEnd(const platform::File& file) {
   constexpr std::int64_t kIndexSize = 700;
   const std::int64_t size = file.size().value_or(0);
   std::array<std::uint8_t, 3> mark{};
-  if (size >= kIndexSize && file.readAt(size - kIndexSize, mark) == 3 && std::memcmp(mark.data(), kIndexEnd.data(), 3) == 0) return size - kIndexSize;
+  if (size >= kIndexSize && file.readAt(size - kIndexSize, mark) == 3 &&
+      std::memcmp(mark.data(), kIndexEnd.data(), 3) == 0)
+    return size - kIndexSize;
   return size;
 }
 
@@ -59,14 +61,15 @@ void SearchIndexedRange(RatingEngine& engine, std::size_t recordLength, KeyCompa
   };
   std::array<std::uint8_t, 3> prefix{};
   std::memcpy(prefix.data(), key.data(), 3);
-  const std::optional<std::int64_t> hit =
-      FileRecordIndexSearch(prefix, file, recordLength, compare, SearchBounds{BoundMode::Bytes, range.start, range.end});
+  const std::optional<std::int64_t> hit = FileRecordIndexSearch(prefix, file, recordLength, compare,
+                                                                SearchBounds{BoundMode::Bytes, range.start, range.end});
   if (!hit) Raise(code::kCantReadRateFile);
   ReadRateRecordAt(engine, *hit, recordLength);
 }
 
 void MakeCurrent(RatingEngine& engine, std::size_t position) {
-  if (const std::int16_t c = engine.effective.loadTariffForEntry(position, engine.currentTariff, EngineVersionNumber()); c != 0)
+  if (const std::int16_t c = engine.effective.loadTariffForEntry(position, engine.currentTariff, EngineVersionNumber());
+      c != 0)
     Raise(c);
 }
 
@@ -87,7 +90,8 @@ void SwitchToSubstitute(RatingEngine& engine, std::string_view suffix) {
     // Every entry alike to it becomes current in turn; the last one stays.
     for (std::size_t j = 0; j < engine.effective.records().size(); ++j) {
       const EffectiveRecord& a = engine.effective.records()[j];
-      if (a.kind == found.kind && a.date == found.date && a.country == found.country && a.letter == found.letter) MakeCurrent(engine, j);
+      if (a.kind == found.kind && a.date == found.date && a.country == found.country && a.letter == found.letter)
+        MakeCurrent(engine, j);
     }
     return;
   }
@@ -113,10 +117,15 @@ void LoadRateByTariffType(RatingEngine& engine, std::size_t recordLength) {
   const bool noLightEntry = t.substitutionFlag == substitution::kNoEntry;
   switch (const char letter = t.key.letter()) {
     case 'A':
-      if (noLightEntry && t.key.text[RateRecordKey::kRateBasisNumber.offset + 1] >= '1') n = ReloadTariff(engine, kSubstituteSuffix);
+      if (noLightEntry && t.key.text[RateRecordKey::kRateBasisNumber.offset + 1] >= '1')
+        n = ReloadTariff(engine, kSubstituteSuffix);
       FindTableEntry(engine, n);
       break;
-    case 'B': case 'D': case 'E': case 'F': case 'K':
+    case 'B':
+    case 'D':
+    case 'E':
+    case 'F':
+    case 'K':
       if (letter == 'F' && noLightEntry) n = ReloadTariff(engine, kSubstituteSuffix);
       FindTableEntry(engine, n);
       break;
@@ -136,9 +145,7 @@ void LoadRateByTariffType(RatingEngine& engine, std::size_t recordLength) {
       engine.rates.rateRecord.setByte(RateRecord::kVariantDigit, static_cast<std::uint8_t>(kept));
       break;
     }
-    default:
-      FindTableEntry2(engine, n);
-      break;
+    default: FindTableEntry2(engine, n); break;
   }
   const RateRecord& record = engine.rates.rateRecord;
   if (!record.hasSubRecords()) return;
@@ -151,11 +158,14 @@ void LoadRateByTariffType(RatingEngine& engine, std::size_t recordLength) {
 void FetchLetterBRate(RatingEngine& engine, std::size_t recordLength) {
   const std::uint8_t flag = engine.tables.substitutionFlag;
   std::size_t n = recordLength;
-  if (flag == substitution::kYes || (flag == substitution::kNoEntry && engine.tables.key.letter() == 'B')) n = ReloadTariff(engine, kSubstituteSuffix);
+  if (flag == substitution::kYes || (flag == substitution::kNoEntry && engine.tables.key.letter() == 'B'))
+    n = ReloadTariff(engine, kSubstituteSuffix);
   FindTableEntry(engine, n);
 }
 
-void FindTableEntry(RatingEngine& engine, std::size_t recordLength) { SearchIndexedRange(engine, recordLength, KeyCompare::FirstNotBelow); }
+void FindTableEntry(RatingEngine& engine, std::size_t recordLength) {
+  SearchIndexedRange(engine, recordLength, KeyCompare::FirstNotBelow);
+}
 
 void FindTableEntry2(RatingEngine& engine, std::size_t recordLength) {
   const char type = engine.currentTariff.tariffType;

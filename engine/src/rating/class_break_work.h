@@ -61,7 +61,6 @@ struct DeficitResult {
 // The tariff's classes and breaks (from its factor file) and what the core
 // works out from them.
 struct ClassBreakWork : TariffClassesAndBreaks {
-
   BreakRateTable rateTable;
   MinimumChargeList minimums;
   DeficitResult deficit;

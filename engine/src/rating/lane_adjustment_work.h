@@ -13,13 +13,13 @@ namespace vorn {
 // How a tariff's lane adjustments are looked up, from the lane-adjustment
 // letter of its effective record.
 enum class LaneAdjustmentType : std::uint16_t {
-  kZoneText = 0,      // 'L'
-  kPointPairs = 1,    // 'Y'
-  kZipSlots = 2,      // 'C'
-  kZonePercent = 3,   // 'T'
-  kRangeLanes = 4,    // 'U'
-  kZoneAmounts = 5,   // 'A'
-  kGlobalList = 6,    // 'G'
+  kZoneText = 0,     // 'L'
+  kPointPairs = 1,   // 'Y'
+  kZipSlots = 2,     // 'C'
+  kZonePercent = 3,  // 'T'
+  kRangeLanes = 4,   // 'U'
+  kZoneAmounts = 5,  // 'A'
+  kGlobalList = 6,   // 'G'
   kNone = 65535,
 };
 
@@ -66,15 +66,15 @@ struct LaneAdjustmentWork {
   AdjustmentParameterSet current;
   AdjustmentParameterSet first;
   AdjustmentParameterSet second;
-  char combineOperator = 0;     // LA_PCT; 0 when not set
-  bool oneAdjustment = false;   // ONE_LA: every cell takes element 0
-  AdjustmentHitTable hits;  // its count also counts the lane pairs
+  char combineOperator = 0;    // LA_PCT; 0 when not set
+  bool oneAdjustment = false;  // ONE_LA: every cell takes element 0
+  AdjustmentHitTable hits;     // its count also counts the lane pairs
   std::array<std::array<char, 6>, kMaxLanePairs> lanePairs{};
 
   std::array<std::uint16_t, kAdjustmentMatrixSize> values{};    // AdjustmentValueMatrix
   std::array<std::uint16_t, kAdjustmentMatrixSize> combined{};  // CombinedAdjustmentMatrix
-  std::int32_t percentFlag = 0;  // 1 percentage, 0 amount, -1 end
-  std::uint16_t floorValue = 0;  // the shipment's floor value ('F' operator)
+  std::int32_t percentFlag = 0;                                 // 1 percentage, 0 amount, -1 end
+  std::uint16_t floorValue = 0;                                 // the shipment's floor value ('F' operator)
 };
 
 }  // namespace vorn

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/kernel/byte_record.h"
 #include "formats/minimum_file.h"
+#include "platform/kernel/byte_record.h"
 
 namespace vorn {
 

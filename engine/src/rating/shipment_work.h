@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "common/date_key.h"
-#include "rating/lane_adjustment_work.h"
 #include "formats/tdx.h"
 #include "formats/tdz.h"
 #include "rating/class_break_work.h"
+#include "rating/lane_adjustment_work.h"
 
 namespace vorn {
 
@@ -47,13 +47,13 @@ struct ParsedRequest {
   char originPointLetter = ' ';
   char destinationPointLetter = ' ';
 
-  std::string tariffPrefix;  // first 3 characters of the tariff name
-  std::string tariffName;    // up to 8 characters; the set-up may replace it
-  std::string requestedTariffName;  // as the request gave it, for the answer
+  std::string tariffPrefix;               // first 3 characters of the tariff name
+  std::string tariffName;                 // up to 8 characters; the set-up may replace it
+  std::string requestedTariffName;        // as the request gave it, for the answer
   std::array<char, 8> tariffNameField{};  // the request's 8 characters as sent
   DateKey shipDate;
   bool intrastate = false;
-  char candidateRequest = ' ';  // byte 9: 'F' fill the candidates buffer, 'E' report 123
+  char candidateRequest = ' ';   // byte 9: 'F' fill the candidates buffer, 'E' report 123
   bool alphabeticCodes = false;  // a code begins with a letter and a tariff is named
   bool mexicanOrigin = false;
   bool mexicanDestination = false;
@@ -86,12 +86,12 @@ inline constexpr int kEveryBreakDiscounted = 100;
 
 struct DiscountState {
   bool on = false;
-  char kind = 'C';       // 'R' discounts rates, 'C' charges
+  char kind = 'C';                         // 'R' discounts rates, 'C' charges
   int breakCount = kEveryBreakDiscounted;  // breaks that have discount fields
-  DiscountBlock direct;    // from discount record 1 ("D%")
-  DiscountBlock indirect;  // from discount record 2 ("I%")
-  bool indirectGiven = false;  // record 2 is tagged "I%"
-  DiscountBlock applied;   // chosen by the point services
+  DiscountBlock direct;                    // from discount record 1 ("D%")
+  DiscountBlock indirect;                  // from discount record 2 ("I%")
+  bool indirectGiven = false;              // record 2 is tagged "I%"
+  DiscountBlock applied;                   // chosen by the point services
   std::int32_t breakDiscountAmount = 0;    // cents
   std::int32_t percentDiscountAmount = 0;  // cents
   float discountPercent = 0;
@@ -102,15 +102,15 @@ inline constexpr std::size_t kMaxTariffCandidates = 30;
 
 // One end of the lane as the tariff directory sees it.
 struct LanePoint {
-  ZipRangeRecord zipRange;             // its TDZ.BIN record
+  ZipRangeRecord zipRange;              // its TDZ.BIN record
   std::vector<std::int16_t> tariffRow;  // its TDT.BIN row: region, table, a code per slot
   std::array<char, 2> state{'*', '*'};  // abbreviation from TDA.SEQ
 };
 
 // What the tariff set-up works out for the lane.
 struct SetupWork {
-  std::size_t slotCount = 0;  // the data set's slots (the highest slot of TDS.SEQ)
-  std::array<std::int16_t, kMaxTariffSlots> kinds{};       // 0: slot empty
+  std::size_t slotCount = 0;                          // the data set's slots (the highest slot of TDS.SEQ)
+  std::array<std::int16_t, kMaxTariffSlots> kinds{};  // 0: slot empty
   std::array<std::int16_t, kMaxTariffSlots> alternates{};
   std::size_t currentSlot = 0;
   char laneLetter = ' ';  // 'Y' bureau selection, 'N' named, ' ' either
@@ -130,9 +130,9 @@ struct ShipmentWork {
   DiscountState discounts;
   ClassBreakWork core;
   LaneAdjustmentWork lanes;  // the lane's adjustment hits and their matrices
-  std::string methodText;  // the tariff method's text, at most 11 characters shown
-  std::string tariffUsed;  // the tariff name answered at byte 82
-  DateKey versionDate;     // the effective date of the tariff version used
+  std::string methodText;    // the tariff method's text, at most 11 characters shown
+  std::string tariffUsed;    // the tariff name answered at byte 82
+  DateKey versionDate;       // the effective date of the tariff version used
 };
 
 }  // namespace vorn

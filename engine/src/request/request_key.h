@@ -8,8 +8,8 @@
 #include <cstdint>
 
 #include "effective/current_tariff.h"
-#include "request/shipment_record.h"
 #include "rating/shipment_work.h"
+#include "request/shipment_record.h"
 
 namespace vorn {
 

@@ -75,7 +75,8 @@ std::int16_t ParseRequestHeader(ShipmentRecord& record, ParsedRequest& request) 
   request.requestedTariffName = request.tariffName;
   request.tariffPrefix = std::string(name.substr(0, 3));
   request.intrastate = record.charAt(shipment::kIntrastate.offset) == 'Y';
-  request.alphabeticCodes = !request.tariffPrefix.empty() && (IsLetter(request.originCode[0]) || IsLetter(request.destinationCode[0]));
+  request.alphabeticCodes =
+      !request.tariffPrefix.empty() && (IsLetter(request.originCode[0]) || IsLetter(request.destinationCode[0]));
   request.mode = record.charAt(shipment::kMode.offset);
   request.candidateRequest = record.charAt(shipment::kCandidateRequest.offset);
   request.methodFlag = record.charAt(shipment::kMethodFlag.offset);
@@ -104,7 +105,8 @@ std::int16_t ParseDetailLines(ShipmentRecord& record, ParsedRequest& request) {
     platform::FieldScanner classScanner(cls);
     const std::string_view classWord = classScanner.word(3).value_or("");
     std::copy(classWord.begin(), classWord.end(), entry.classText.begin());
-    entry.weight = platform::FieldToInteger(text.substr(shipment::detail::kWeight.offset, shipment::detail::kWeight.width));
+    entry.weight =
+        platform::FieldToInteger(text.substr(shipment::detail::kWeight.offset, shipment::detail::kWeight.width));
     if (entry.weight <= 0) return static_cast<std::int16_t>(code::kInvalidWeightBase + n + 1);
   }
   return 0;

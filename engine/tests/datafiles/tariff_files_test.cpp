@@ -1,7 +1,6 @@
 // A tariff's lettered files: which columns of its record name each letter's
 // file, and how the openers keep, reopen and fall back.
 #include "engine_state/tariff_files.h"
-#include "common/version_number.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +9,9 @@
 #include <string>
 #include <thread>
 
-#include "engine_state/rating_engine.h"
+#include "common/version_number.h"
 #include "common/version_text.h"
+#include "engine_state/rating_engine.h"
 #include "support/data_directory.h"
 
 namespace vorn {

@@ -48,7 +48,8 @@ tdn
 )";
 
 bool IsEngineAnswer(const std::string& code) {
-  return code == "    " || (code.size() == 4 && code.find_first_not_of("0123456789") == std::string::npos && code != "0000");
+  return code == "    " ||
+         (code.size() == 4 && code.find_first_not_of("0123456789") == std::string::npos && code != "0000");
 }
 
 class BadDirectoryInput : public ::testing::Test {
@@ -90,7 +91,8 @@ TEST_F(BadDirectoryInput, TruncatedFilesUseTheirWholeRecordsOnly) {
   EXPECT_EQ(withDamaged("TDZ.BIN", [](const std::string& p) { dataset::TruncateFile(p, 12 * 2 + 7); }), "0114");
   EXPECT_EQ(withDamaged("TDT.BIN", [](const std::string& p) { dataset::TruncateFile(p, 6 * 2 + 3); }), "    ");
   EXPECT_EQ(withDamaged("TDT.BIN", [](const std::string& p) { dataset::TruncateFile(p, 6 * 1 + 3); }), "0115");
-  EXPECT_EQ(withDamaged("TDV.SEQ", [](const std::string& p) { dataset::TruncateFile(p, 11 + 4); }), "    ");  // "0220" does not scan
+  EXPECT_EQ(withDamaged("TDV.SEQ", [](const std::string& p) { dataset::TruncateFile(p, 11 + 4); }),
+            "    ");  // "0220" does not scan
   EXPECT_EQ(withDamaged("TDX.TBL", [](const std::string& p) { dataset::TruncateFile(p, 9); }), "    ");
   EXPECT_EQ(withDamaged("TDN.IDX", [](const std::string& p) { dataset::TruncateFile(p, 5); }), "    ");
   EXPECT_EQ(withDamaged("TDN.IDA", [](const std::string& p) { dataset::TruncateFile(p, 3); }), "    ");
@@ -107,9 +109,15 @@ TEST_F(BadDirectoryInput, UnsortedFilesGiveACodeOrTheirMatch) {
 }
 
 TEST_F(BadDirectoryInput, GarbageInTheTextTablesIsSkippedOrRefused) {
-  const std::vector<std::string> versionLists = {
-      "ABCDEFGHIJ\n", "01\n", "0120240101", "0120240101\r\n", std::string("\0\0\0\0\0\0\0\0\0\0\n", 11), "-1-1-1-1-1\n",
-      "9999999999\n", std::string(5000, '7'), "\xff\xfe\xfd\n0120240101\n"};
+  const std::vector<std::string> versionLists = {"ABCDEFGHIJ\n",
+                                                 "01\n",
+                                                 "0120240101",
+                                                 "0120240101\r\n",
+                                                 std::string("\0\0\0\0\0\0\0\0\0\0\n", 11),
+                                                 "-1-1-1-1-1\n",
+                                                 "9999999999\n",
+                                                 std::string(5000, '7'),
+                                                 "\xff\xfe\xfd\n0120240101\n"};
   for (const std::string& text : versionLists) {
     data_.write("TDV.SEQ", text);
     const std::string code = bureauCode();
@@ -120,7 +128,8 @@ TEST_F(BadDirectoryInput, GarbageInTheTextTablesIsSkippedOrRefused) {
 }
 
 TEST_F(BadDirectoryInput, BrokenSelectionAndStateTablesStillInitialise) {
-  for (const std::string& tds : {std::string(""), std::string("xx\n"), std::string(400, '\n'), std::string("99999999999999999999\n")}) {
+  for (const std::string& tds :
+       {std::string(""), std::string("xx\n"), std::string(400, '\n'), std::string("99999999999999999999\n")}) {
     for (const std::string& tda : {std::string("36NY \r\n"), std::string("3"), std::string(6000, 'Z')}) {
       DataDirectory data(kLane);
       data.write("TDS.SEQ", tds);
@@ -139,10 +148,30 @@ TEST_F(BadDirectoryInput, BrokenSelectionAndStateTablesStillInitialise) {
 }
 
 TEST_F(BadDirectoryInput, CodesOfEveryShapeGetAnAnswer) {
-  const std::vector<std::string> codes = {
-      "",       "      ", "1",      "1234",   "1234A",  "A2345",  "ABCDEF", "k1a0b1", "K1A0B1", "KAA0B1", "K1",
-      "k",      "12345m", "1234AM", "A1B2CM", " 2345M", "-1234",  "00000",  "99999",  "*****",  "10O01",
-      std::string(6, '\0'), std::string(6, '\xff'), std::string("\x01\x02\x03\x04\x05\x06", 6)};
+  const std::vector<std::string> codes = {"",
+                                          "      ",
+                                          "1",
+                                          "1234",
+                                          "1234A",
+                                          "A2345",
+                                          "ABCDEF",
+                                          "k1a0b1",
+                                          "K1A0B1",
+                                          "KAA0B1",
+                                          "K1",
+                                          "k",
+                                          "12345m",
+                                          "1234AM",
+                                          "A1B2CM",
+                                          " 2345M",
+                                          "-1234",
+                                          "00000",
+                                          "99999",
+                                          "*****",
+                                          "10O01",
+                                          std::string(6, '\0'),
+                                          std::string(6, '\xff'),
+                                          std::string("\x01\x02\x03\x04\x05\x06", 6)};
   for (const std::string& code : codes) {
     for (std::string_view tariff : {"", "BUR", "USAFRT01"}) {
       const std::string asOrigin = rate(bureau().tariff(tariff).origin(code));

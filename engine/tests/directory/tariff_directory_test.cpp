@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "engine_state/rating_engine.h"
-#include "platform/kernel/file.h"
-#include "request/request_parse.h"
+#include "datafiles/record_searches.h"
 #include "directory/directory_lookups.h"
 #include "directory/exceptions.h"
-#include "datafiles/record_searches.h"
-#include "formats/packed_codes.h"
 #include "directory/shipment_tariff.h"
+#include "engine_state/rating_engine.h"
+#include "formats/packed_codes.h"
+#include "platform/kernel/file.h"
+#include "request/request_parse.h"
 #include "support/data_directory.h"
 #include "support/shipment_request.h"
 
@@ -33,7 +33,8 @@ std::optional<std::int64_t> Search(const platform::testing::TempDirectory& dir, 
   const std::string path = dir.write("RECORDS.BIN", bytes).string();
   std::optional<platform::File> file = platform::File::OpenReadOnly(path);
   if (!file) return std::nullopt;
-  return SearchFileRecords(*file, 2, [&](std::span<const std::uint8_t> r) { return key - static_cast<int>(r[0]); }, firstRecord);
+  return SearchFileRecords(
+      *file, 2, [&](std::span<const std::uint8_t> r) { return key - static_cast<int>(r[0]); }, firstRecord);
 }
 
 TEST(FileSearch, FindsTheLowestOfARunWhereverTheProbeLands) {
@@ -42,7 +43,8 @@ TEST(FileSearch, FindsTheLowestOfARunWhereverTheProbeLands) {
     for (int start = 0; start < n; ++start)
       for (int length = 1; start + length <= n; ++length) {
         std::string bytes;
-        for (int i = 0; i < n; ++i) bytes += {static_cast<char>(i < start ? 1 : i < start + length ? 5 : 9), static_cast<char>(i)};
+        for (int i = 0; i < n; ++i)
+          bytes += {static_cast<char>(i < start ? 1 : i < start + length ? 5 : 9), static_cast<char>(i)};
         EXPECT_EQ(Search(dir, bytes, 5), start) << n << " " << start << " " << length;
         EXPECT_EQ(Search(dir, bytes, 3), std::nullopt);
         EXPECT_EQ(Search(dir, bytes, 0), std::nullopt);
@@ -53,8 +55,8 @@ TEST(FileSearch, FindsTheLowestOfARunWhereverTheProbeLands) {
 TEST(FileSearch, PartialRecordsAndTheHeaderTakeNoPart) {
   platform::testing::TempDirectory dir;
   EXPECT_EQ(Search(dir, "", 5), std::nullopt);
-  EXPECT_EQ(Search(dir, "\x05", 5), std::nullopt);                 // shorter than one record
-  EXPECT_EQ(Search(dir, std::string("\x01\x00\x05", 3), 5), std::nullopt);  // a trailing byte is no record
+  EXPECT_EQ(Search(dir, "\x05", 5), std::nullopt);                              // shorter than one record
+  EXPECT_EQ(Search(dir, std::string("\x01\x00\x05", 3), 5), std::nullopt);      // a trailing byte is no record
   EXPECT_EQ(Search(dir, std::string("\x05\x00\x05\x01\x09\x02", 6), 5, 1), 1);  // record 0 is a header
   EXPECT_EQ(Search(dir, std::string("\x05\x00", 2), 5, 1), std::nullopt);
 }
@@ -84,7 +86,8 @@ ZipRangeRecord Range(std::string_view low, std::string_view high) {
 TEST(ZipRange, HoldsItsBoundsAndOnlyCodesOfAZipOrPostalShape) {
   const ZipRangeRecord zips = Range("10000", "10099");
   for (const char* in : {"10000", "10099", "10050-1234", "10001M"}) EXPECT_TRUE(ZipInRange(in, zips)) << in;
-  for (const char* out : {"09999", "10100", "1000", "1O001", "", "     ", "K1A"}) EXPECT_FALSE(ZipInRange(out, zips)) << out;
+  for (const char* out : {"09999", "10100", "1000", "1O001", "", "     ", "K1A"})
+    EXPECT_FALSE(ZipInRange(out, zips)) << out;
   const ZipRangeRecord postal = Range("K1A", "K1Z");
   for (const char* in : {"K1A", "K1Z0A0", "k1c2b3"}) EXPECT_TRUE(ZipInRange(in, postal)) << in;
   for (const char* out : {"KAA", "K1", "K2A", "1K1A", "10001"}) EXPECT_FALSE(ZipInRange(out, postal)) << out;
@@ -190,7 +193,7 @@ SetupWork TwoSlots() {
   s.kinds[0] = s.alternates[0] = 100;
   s.kinds[1] = s.alternates[1] = 200;
   s.version = 1;
-  s.origin.zipRange.bytes.data()[8] = 36;       // region codes
+  s.origin.zipRange.bytes.data()[8] = 36;  // region codes
   s.destination.zipRange.bytes.data()[8] = 5;
   return s;
 }

@@ -83,7 +83,8 @@ class TariffSetup : public ::testing::Test {
   // Mode 0 by default: set-up and the answer, without the rating proper.
   Answer rate(ShipmentRequest request, void* candidates = nullptr) {
     engine_->RateShipment2(request.data(), candidates);
-    return {std::string(request.text(3, 4)), std::string(request.text(82, 8)), std::string(request.text(151, 10)), request.bytes()};
+    return {std::string(request.text(3, 4)), std::string(request.text(82, 8)), std::string(request.text(151, 10)),
+            request.bytes()};
   }
   static ShipmentRequest bureau() { return ShipmentRequest{}.tariff("").mode('0'); }
 
@@ -115,7 +116,7 @@ TEST_F(TariffSetup, ModeZeroAnswersTheTariffAndDateWithoutCharges) {
   EXPECT_EQ(a.record.substr(142, 9), "000000.00");
   EXPECT_EQ(a.record.substr(265 + 11, 16), "0000.00000000.00");  // the line: no rate, no charge
   EXPECT_EQ(a.record.substr(976, 700), std::string(700, '\0'));  // no rate table
-  EXPECT_EQ(a.record.substr(196, 2), "  ");  // no point-service file: no point letters
+  EXPECT_EQ(a.record.substr(196, 2), "  ");                      // no point-service file: no point letters
   // With the tariff's point-service file the answer carries the letters.
   data_.build(R"(
 points-service tariff=BURFRT02 suffix=01
@@ -141,7 +142,8 @@ TEST_F(TariffSetup, AMissingEmptyOrUnreadableVersionListIs130Or131) {
   data_.write("TDV.SEQ", "v1 2024\n\n");
   EXPECT_EQ(rate(bureau()).code, "0131");
   std::string tooMany;
-  for (int v = 1; v <= 48; ++v) tooMany += (v < 10 ? "0" : "") + std::to_string(v) + "2024010" + std::to_string(1 + v % 9) + "\n";
+  for (int v = 1; v <= 48; ++v)
+    tooMany += (v < 10 ? "0" : "") + std::to_string(v) + "2024010" + std::to_string(1 + v % 9) + "\n";
   data_.write("TDV.SEQ", tooMany);
   EXPECT_EQ(rate(bureau()).code, "0131");  // more versions than the table holds
 }
@@ -158,8 +160,10 @@ TEST_F(TariffSetup, VersionLinesMayStandInAnyOrder) {
 TEST_F(TariffSetup, TheFirstAndLastCodeOfARangeAreInIt) {
   startOrFail(kBureauLane);
   for (const char* origin : {"10000", "10099"}) EXPECT_EQ(rate(bureau().origin(origin)).code, "    ") << origin;
-  for (const char* destination : {"90000", "90099"}) EXPECT_EQ(rate(bureau().destination(destination)).code, "    ") << destination;
-  for (const char* outside : {"09999", "10100", "89999", "90100"}) EXPECT_EQ(rate(bureau().origin(outside)).code, "0114") << outside;
+  for (const char* destination : {"90000", "90099"})
+    EXPECT_EQ(rate(bureau().destination(destination)).code, "    ") << destination;
+  for (const char* outside : {"09999", "10100", "89999", "90100"})
+    EXPECT_EQ(rate(bureau().origin(outside)).code, "0114") << outside;
 }
 
 TEST_F(TariffSetup, ARecordsEndVersionIsNotInIt) {
@@ -199,7 +203,8 @@ tdt
   row region=36 table=1 codes="1"
   row region=36 table=2 codes="2"
   row region=36 table=3 codes="3"
-)", true);
+)",
+              true);
   EXPECT_EQ(rate(bureau()).tariffUsed, "BURFRT01");
 }
 
@@ -225,7 +230,8 @@ tdt
   row region=5 table=1 codes="1"
   row region=36 table=1 codes="1"
   row region=40 table=1 codes="1"
-)", true);
+)",
+              true);
   EXPECT_EQ(rate(bureau().origin("K1A0B1")).code, "    ");
   EXPECT_EQ(rate(bureau().origin("k1a0b1")).code, "    ");  // lower case is upper-cased
   EXPECT_EQ(rate(bureau().origin("KAA0B1")).code, "0117");
@@ -237,7 +243,8 @@ tdt
 TEST_F(TariffSetup, ASelectionLineMatchesItsCodesInEitherOrder) {
   // The origin's row gives code 1, the destination's code 2.
   const std::string rows = "tdt\n  row region=5 table=1 codes=\"2\"\n  row region=36 table=1 codes=\"1\"\n";
-  for (const char* line : {"entry slot=1 a=2 b=1 kind=100 first=1 last=99", "entry slot=1 a=1 b=2 kind=100 first=1 last=99"}) {
+  for (const char* line :
+       {"entry slot=1 a=2 b=1 kind=100 first=1 last=99", "entry slot=1 a=1 b=2 kind=100 first=1 last=99"}) {
     EngineLibrary engine;
     DataDirectory data(BureauLaneWithout({"tdt", "tds"}) + rows + "tds\n  " + line + "\n");
     ASSERT_EQ(engine->InitializeVorn(data.withSeparator().c_str()), 0);
@@ -249,7 +256,8 @@ TEST_F(TariffSetup, ASelectionLineMatchesItsCodesInEitherOrder) {
 }
 
 TEST_F(TariffSetup, CodesNoSelectionLineServesAre119) {
-  startOrFail(BureauLaneWithout({"tdt"}) + "tdt\n  row region=5 table=1 codes=\"7\"\n  row region=36 table=1 codes=\"1\"\n");
+  startOrFail(BureauLaneWithout({"tdt"}) +
+              "tdt\n  row region=5 table=1 codes=\"7\"\n  row region=36 table=1 codes=\"1\"\n");
   EXPECT_EQ(rate(bureau()).code, "0119");
 }
 
@@ -393,14 +401,16 @@ efcrec
   record kind=100 letter=Y name=LATFRT01 date=2025-01-01
   record kind=1 letter=P name=PKGFRT01
 )");
-  const auto named = [](std::string_view name) { return bureau().tariff(name).date("06-14-2024"); };  // version 1: kind 100
-  EXPECT_EQ(rate(named("ZZZ")).code, "0395");       // no entry of the name
-  EXPECT_EQ(rate(named("LAT")).code, "0394");       // only later-dated entries
-  EXPECT_EQ(rate(named("OUT")).code, "0121");       // a kind the lane's selection never gives
+  const auto named = [](std::string_view name) {
+    return bureau().tariff(name).date("06-14-2024");
+  };                                           // version 1: kind 100
+  EXPECT_EQ(rate(named("ZZZ")).code, "0395");  // no entry of the name
+  EXPECT_EQ(rate(named("LAT")).code, "0394");  // only later-dated entries
+  EXPECT_EQ(rate(named("OUT")).code, "0121");  // a kind the lane's selection never gives
   EXPECT_EQ(rate(named("BUR")).tariffUsed, "BURFRT01");
-  EXPECT_EQ(rate(named("BURFRT01")).tariffUsed, "BURFRT01");  // a full name of no kind-1 entry: by selection
+  EXPECT_EQ(rate(named("BURFRT01")).tariffUsed, "BURFRT01");           // a full name of no kind-1 entry: by selection
   EXPECT_EQ(rate(named("BURFRT01").date("06-20-2024")).code, "0121");  // version 2 selects another kind
-  EXPECT_EQ(rate(named("PKGFRT01")).code, "0370");  // letter 'P' cannot be rated here
+  EXPECT_EQ(rate(named("PKGFRT01")).code, "0370");                     // letter 'P' cannot be rated here
 }
 
 TEST_F(TariffSetup, MexicanAndCanadianLanesWithANamedTariffNeedItsEntry) {

@@ -85,7 +85,8 @@ factor tariff=T suffix=01 type=0
   class-factors values="0.5 0.25 0.125"
   break-factors values="3 2 1"
   break-factors
-)"), '0');
+)"),
+                          '0');
   EXPECT_EQ(r.factors.setCount, 2);
   EXPECT_EQ(r.factors.setNumbers[1], 2);
   EXPECT_EQ(std::string(r.core.classCodes[2].data()), "FAK");
@@ -120,7 +121,8 @@ TEST(FactorFileInput, NumbersOutOfRangeStayWithinTheTables) {
     EXPECT_LE(r.core.classCount, 20) << type;
     EXPECT_LE(r.core.breakCount, 20) << type;
     EXPECT_LE(r.factors.setCount, 25) << type;
-    for (std::size_t b = 0; b < static_cast<std::size_t>(r.core.breakCount); ++b) EXPECT_GE(r.core.breakWeights[b], 0) << type;
+    for (std::size_t b = 0; b < static_cast<std::size_t>(r.core.breakCount); ++b)
+      EXPECT_GE(r.core.breakWeights[b], 0) << type;
   }
   EXPECT_EQ(ParseFactor(huge), 2147483647);
   EXPECT_EQ(ParseFactor("-" + huge), -2147483647);
@@ -153,8 +155,9 @@ TEST(FactorFileInput, ABlankClassLineGivesAnEmptyClassCode) {
 TEST(FactorFileInput, LongLinesNulsAndBinaryBytesAreRead) {
   std::string binary;
   for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 131) % 256);
-  for (const std::string& text : {std::string(" 1 ") + std::string(1000, '7') + "\n", binary, std::string("\0 1\n\0\0\n", 7),
-                                  std::string(" ") + std::string(300, ' ') + "1\n 1\n 1\n 100\n"}) {
+  for (const std::string& text :
+       {std::string(" 1 ") + std::string(1000, '7') + "\n", binary, std::string("\0 1\n\0\0\n", 7),
+        std::string(" ") + std::string(300, ' ') + "1\n 1\n 1\n 100\n"}) {
     for (char type : {'0', 'A', 'D', 'H'}) {
       const Read r = ReadText(text, type);
       EXPECT_LE(r.core.classCount, 20);

@@ -1,9 +1,10 @@
 #include "formats/factor_file.h"
-#include "rating/class_break_work.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "rating/class_break_work.h"
 
 namespace vorn {
 namespace {
@@ -39,8 +40,8 @@ TEST(FactorValues, AreFixedPointWithFourDecimals) {
 TEST(DigitFormat, ReadsSetsClassesBreaksAndTheirFactors) {
   const Read r = ReadText(
       "* header comment line without a known name\r\n"
-      " 1\r\n"        // one set
-      " 7\r\n"        // set number 7
+      " 1\r\n"  // one set
+      " 7\r\n"  // set number 7
       " 2\r\n 100\r\n 50\r\n"
       " 3\r\n 1000\r\n 500\r\n 0\r\n"
       " 1.0\r\n 0.85\r\n"         // class factors of set 0
@@ -100,14 +101,14 @@ TEST(LetterFormat, TypesDAndHReadFactorRowsPerBreak) {
 
 TEST(ParameterLines, FollowTheirTypes) {
   const Read r = ReadText(
-      "* RADJF=1.05\n"          // a name and a value
-      "*RADJF=9.99\n"           // no blank after '*': not a name
+      "* RADJF=1.05\n"  // a name and a value
+      "*RADJF=9.99\n"   // no blank after '*': not a name
       "* * QIV_MC YES\n"
       "* ONE_LA NO\n"
       "* LA_PCT ABCDE\n"
       "* BRKS L5C* M5C+ M1MX\n"
       "* NO_SUCH_NAME 1\n"
-      "* MC_ADDON\n"            // no value: ignored
+      "* MC_ADDON\n"  // no value: ignored
       " 1\n 1\n 0\n 0\n",
       '0');
   EXPECT_FLOAT_EQ(r.parameters.floatValue(ParameterTable::kRadjf), 1.05f);
@@ -140,7 +141,8 @@ TEST(ParameterLines, CityAddOnsFollowOnlyTheMatchingTableCode) {
   ClassBreakWork core;
   TariffFactors factors;
   ParameterTable parameters;
-  ReadFactorFile("* NCITY 02\n* HCITY 1 1\n* NCITY 03\n* HCITY 2 2\n 100\n 0\n 1\n 1.0\n", context, core, factors, parameters);
+  ReadFactorFile("* NCITY 02\n* HCITY 1 1\n* NCITY 03\n* HCITY 2 2\n 100\n 0\n 1\n 1.0\n", context, core, factors,
+                 parameters);
   ASSERT_EQ(factors.cityAddOns.size(), 1u);
   EXPECT_EQ(factors.cityAddOns[0][0], 2);
 }

@@ -1,6 +1,6 @@
-#include "formats/packed_codes.h"
-
 #include <gtest/gtest.h>
+
+#include "formats/packed_codes.h"
 
 namespace vorn {
 namespace {
@@ -20,7 +20,8 @@ TEST(PackedZip, PostalCodesKeepThreeCharactersUpperCased) {
 }
 
 TEST(PackedZip, CodesOfOtherShapesDoNotPack) {
-  for (const char* bad : {"", "1234", "12a45", "K1", " 10001", "-1234", "#AB"}) EXPECT_EQ(PackZip(bad), std::nullopt) << bad;
+  for (const char* bad : {"", "1234", "12a45", "K1", " 10001", "-1234", "#AB"})
+    EXPECT_EQ(PackZip(bad), std::nullopt) << bad;
   EXPECT_EQ(ComparableCode(" 10001"), "");
 }
 

@@ -9,13 +9,13 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "datafiles/record_searches.h"
 #include "effective/tariff_types.h"
-#include "rates/matrix_cell.h"
-#include "minimums/minimum_table.h"
 #include "formats/packed_codes.h"
+#include "minimums/minimum_table.h"
+#include "rates/matrix_cell.h"
 #include "rates/point_lookup.h"
 #include "rates/rate_file.h"
-#include "datafiles/record_searches.h"
 #include "rates/tariff_data_fixture.h"
 
 namespace vorn {
@@ -53,9 +53,9 @@ TEST(PackedNumbers, TriangularIndexAndSpans) {
   EXPECT_EQ(TriangularIndex(3, 1), 7);
   EXPECT_EQ(TriangularIndex(4, 4), 14);  // n(n+1)/2 + n
   EXPECT_EQ(TriangularIndex(0, 0), 0);
-  const ZipSpan span = UnpackZipSpan(std::array<std::uint8_t, 3>{static_cast<std::uint8_t>((10010 << 7 | 19) & 0xFF),
-                                                                 static_cast<std::uint8_t>((10010 << 7 | 19) >> 8 & 0xFF),
-                                                                 static_cast<std::uint8_t>((10010 << 7 | 19) >> 16)});
+  const ZipSpan span = UnpackZipSpan(std::array<std::uint8_t, 3>{
+      static_cast<std::uint8_t>((10010 << 7 | 19) & 0xFF), static_cast<std::uint8_t>((10010 << 7 | 19) >> 8 & 0xFF),
+      static_cast<std::uint8_t>((10010 << 7 | 19) >> 16)});
   EXPECT_EQ(span.first, 10010u);
   EXPECT_EQ(span.last(), 10029u);
 }
@@ -63,8 +63,10 @@ TEST(PackedNumbers, TriangularIndexAndSpans) {
 class BoundedSearches : public TariffData {
  protected:
   void SetUp() override {
-    load("efcrec\n  record\nlettered tariff=TSTFRT01 letter=X record-size=4\n  raw text=AAA1\n  raw text=AAA2\n  raw text=BBB1\n  raw text=BBB2\n"
-         "  raw text=BBB3\n");
+    load(
+        "efcrec\n  record\nlettered tariff=TSTFRT01 letter=X record-size=4\n  raw text=AAA1\n  raw text=AAA2\n  raw "
+        "text=BBB1\n  raw text=BBB2\n"
+        "  raw text=BBB3\n");
     file_ = platform::File::OpenReadOnly(data_.withSeparator() + "TSTFRT01.X01");
     ASSERT_TRUE(file_);
   }
@@ -75,19 +77,27 @@ class BoundedSearches : public TariffData {
     };
   }
   static RecordCompare FirstNotBelow(std::string key) {
-    return [key](std::span<const std::uint8_t> r) { return key <= std::string_view(reinterpret_cast<const char*>(r.data()), r.size()) ? 0 : 1; };
+    return [key](std::span<const std::uint8_t> r) {
+      return key <= std::string_view(reinterpret_cast<const char*>(r.data()), r.size()) ? 0 : 1;
+    };
   }
-  static std::span<const std::uint8_t> Prefix(const char* p) { return std::span(reinterpret_cast<const std::uint8_t*>(p), 3); }
+  static std::span<const std::uint8_t> Prefix(const char* p) {
+    return std::span(reinterpret_cast<const std::uint8_t*>(p), 3);
+  }
   std::optional<platform::File> file_;
 };
 
 TEST_F(BoundedSearches, IndexSearchKeepsToItsBoundsAndTheKeysPrefix) {
   const SearchBounds all{BoundMode::Records, 0, 100};
   EXPECT_EQ(FileRecordIndexSearch(Prefix("BBB"), *file_, 4, Exact("BBB2"), all), 3);
-  EXPECT_EQ(FileRecordIndexSearch(Prefix("BBB"), *file_, 4, Exact("BBB2"), SearchBounds{BoundMode::Records, 0, 2}), std::nullopt);
+  EXPECT_EQ(FileRecordIndexSearch(Prefix("BBB"), *file_, 4, Exact("BBB2"), SearchBounds{BoundMode::Records, 0, 2}),
+            std::nullopt);
   // Byte bounds [4, 12) are the records 1 and 2.
-  EXPECT_EQ(FileRecordIndexSearch(Prefix("BBB"), *file_, 4, FirstNotBelow("BBB0"), SearchBounds{BoundMode::Bytes, 4, 12}), 2);
-  EXPECT_EQ(FileRecordIndexSearch(Prefix("BBB"), *file_, 4, FirstNotBelow("BBB0"), SearchBounds{BoundMode::Bytes, 4, 8}), std::nullopt);
+  EXPECT_EQ(
+      FileRecordIndexSearch(Prefix("BBB"), *file_, 4, FirstNotBelow("BBB0"), SearchBounds{BoundMode::Bytes, 4, 12}), 2);
+  EXPECT_EQ(
+      FileRecordIndexSearch(Prefix("BBB"), *file_, 4, FirstNotBelow("BBB0"), SearchBounds{BoundMode::Bytes, 4, 8}),
+      std::nullopt);
   // The first record not below AAA9 is BBB1, of another group.
   EXPECT_EQ(FileRecordIndexSearch(Prefix("AAA"), *file_, 4, FirstNotBelow("AAA9"), all), std::nullopt);
   EXPECT_EQ(FileRecordIndexSearch({}, *file_, 4, FirstNotBelow("AAA9"), all), 2);
@@ -100,8 +110,11 @@ TEST_F(BoundedSearches, TheGroupSearchWalksBackToTheKeysPlace) {
   // A record equal to the key is its own answer.
   EXPECT_EQ(FileRecordGroupSearch(key("BBB2"), *file_, 4, Exact("BBB2"), all), 3);
   // A hit on the group: back from BBB3 to the first record the key sorts after, then one on.
-  EXPECT_EQ(FileRecordGroupSearch(key("BBB0"), *file_, 4, FirstNotBelow("BBB0"), SearchBounds{BoundMode::Records, 2, 100}), 2);
-  EXPECT_EQ(FileRecordGroupSearch(key("AAA0"), *file_, 4, FirstNotBelow("AAA0"), all), 0);   // the start bound: its first 3 bytes agree
+  EXPECT_EQ(
+      FileRecordGroupSearch(key("BBB0"), *file_, 4, FirstNotBelow("BBB0"), SearchBounds{BoundMode::Records, 2, 100}),
+      2);
+  EXPECT_EQ(FileRecordGroupSearch(key("AAA0"), *file_, 4, FirstNotBelow("AAA0"), all),
+            0);  // the start bound: its first 3 bytes agree
   EXPECT_EQ(FileRecordGroupSearch(key("AA00"), *file_, 4, FirstNotBelow("AA00"), all), std::nullopt);
   EXPECT_EQ(FileRecordGroupSearch(key("CCC1"), *file_, 4, Exact("CCC1"), all), std::nullopt);  // no hit
 }
@@ -128,8 +141,9 @@ class MatrixWidths : public TariffData, public ::testing::WithParamInterface<Wid
 TEST_P(MatrixWidths, FirstAndLastCellsReadAsWritten) {
   const WidthCase& c = GetParam();
   constexpr int kCount = 41;
-  load("efcrec\n  record " + c.efcrec + "\nmatrix tariff=TSTFRT01 " + c.settings + "\n  size count=41\n  cell index=0 value=" +
-       std::to_string(c.first) + "\n  cell index=40 value=" + std::to_string(c.last) + "\n  cell index=3 value=1\n");
+  load("efcrec\n  record " + c.efcrec + "\nmatrix tariff=TSTFRT01 " + c.settings +
+       "\n  size count=41\n  cell index=0 value=" + std::to_string(c.first) +
+       "\n  cell index=40 value=" + std::to_string(c.last) + "\n  cell index=3 value=1\n");
   const std::optional<platform::File> file = platform::File::OpenReadOnly(data_.withSeparator() + "TSTFRT01.I01");
   ASSERT_TRUE(file);
   EXPECT_EQ(ReadMatrixCell(*file, c.width, 0), c.first);
@@ -149,14 +163,14 @@ TEST_P(MatrixWidths, FirstAndLastCellsReadAsWritten) {
   EXPECT_EQ(Raised([&] { MatrixCellValue(engine_, 20); }), 218);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryWidth, MatrixWidths,
-    ::testing::Values(WidthCase{"cells=8", "type=6", {CellForm::Bits, 8}, 254, 0x5A},
-                      WidthCase{"", "type=1", {CellForm::Bits, 10}, 1022, 0x2AB},
-                      WidthCase{"", "type=2", {CellForm::Bits, 11}, 2046, 0x555},
-                      WidthCase{"", "type=0", {CellForm::Word16, 16}, 65534, 0x1234},
-                      WidthCase{"", "type=0 flag45=P", {CellForm::Bytes3, 24}, 0xFFFFFE, 0x123456}),
-    [](const auto& info) { return "Bits" + std::to_string(info.param.width.bits); });
+INSTANTIATE_TEST_SUITE_P(EveryWidth, MatrixWidths,
+                         ::testing::Values(WidthCase{"cells=8", "type=6", {CellForm::Bits, 8}, 254, 0x5A},
+                                           WidthCase{"", "type=1", {CellForm::Bits, 10}, 1022, 0x2AB},
+                                           WidthCase{"", "type=2", {CellForm::Bits, 11}, 2046, 0x555},
+                                           WidthCase{"", "type=0", {CellForm::Word16, 16}, 65534, 0x1234},
+                                           WidthCase{
+                                               "", "type=0 flag45=P", {CellForm::Bytes3, 24}, 0xFFFFFE, 0x123456}),
+                         [](const auto& info) { return "Bits" + std::to_string(info.param.width.bits); });
 
 TEST(MatrixCells, ATenBitCellAtIndexThreeIsReadFromBytesThreeToSix) {
   // Bits 30 to 39: the word of bytes 3-6 shifted right by 32 - 10 - 6 = 16.
@@ -213,8 +227,9 @@ points tariff=TSTFRT01 letter=Q
 }
 
 TEST_F(PointPairs, ADestinationBeyondTheWidthHasNoCell) {
-  load("efcrec\n  record flag45=S\npoints tariff=TSTFRT01 letter=P\n  point low=10001 high=10099 number=2\n"
-       "points tariff=TSTFRT01 letter=Q\n  point low=20000 high=20099 number=5\n  width value=5\n");
+  load(
+      "efcrec\n  record flag45=S\npoints tariff=TSTFRT01 letter=P\n  point low=10001 high=10099 number=2\n"
+      "points tariff=TSTFRT01 letter=Q\n  point low=20000 high=20099 number=5\n  width value=5\n");
   route("10050 ", "20010 ");
   EXPECT_EQ(Raised([&] { PointPairCellIndex(engine_); }), 218);
 }
@@ -235,9 +250,11 @@ points tariff=TSTFRT01
 
 TEST_F(PointPairs, TheFirstOfSeveralRecordsOfAZipIsTakenAndNegativePointsHaveNoRow) {
   // Written raw: the builder refuses overlapping ranges and negative points.
-  load("efcrec\n  record\npoints raw tariff=TSTFRT01\n  point low=10001 high=10099 number=1\n  point low=10001 high=10099 number=2\n"
-       "  point low=10001 high=10099 number=3\n  point low=20000 high=20099 number=-1\n",
-       "TSTFRT01", true);
+  load(
+      "efcrec\n  record\npoints raw tariff=TSTFRT01\n  point low=10001 high=10099 number=1\n  point low=10001 "
+      "high=10099 number=2\n"
+      "  point low=10001 high=10099 number=3\n  point low=20000 high=20099 number=-1\n",
+      "TSTFRT01", true);
   route("10050 ", "10060 ");
   EXPECT_EQ(PointPairCellIndex(engine_), TriangularIndex(1, 1));
   route("20050 ", "10060 ");
@@ -282,7 +299,8 @@ class RateRecords : public TariffData {
   // Type '7' records: 16 bytes, a head and two entries.
   static std::string Rates() {
     std::string text = "rates tariff=TSTFRT01\n";
-    for (int k = 1; k <= 7; ++k) text += "  record number=0000" + std::to_string(k) + " letter=B entries=\"" + std::to_string(100 * k) + " 9\"\n";
+    for (int k = 1; k <= 7; ++k)
+      text += "  record number=0000" + std::to_string(k) + " letter=B entries=\"" + std::to_string(100 * k) + " 9\"\n";
     return text;
   }
   std::string keyOfRecord() const { return std::string(engine_.rates.rateRecord.field(RateRecord::kFourDigitNumber)); }
@@ -353,14 +371,15 @@ lettered tariff=TSTFRT01 letter=H record-size=9
 )");
   route("10050 ", "20010 ");
   ReadRateRecordByNumber(engine_, 0, 16);
-  EXPECT_EQ(keyOfRecord(), "0004");  // 1 + min(5, 3)
+  EXPECT_EQ(keyOfRecord(), "0004");                                         // 1 + min(5, 3)
   EXPECT_EQ(Raised([&] { ReadRateRecordByNumber(engine_, 5, 16); }), 214);  // 6 + 5 = 11: past the last record
 }
 
 TEST_F(RateRecords, TypeIRecordsAreNotAdjusted) {
-  load("efcrec\n  record type=I\nrates tariff=TSTFRT01\n  record number=00001\n  record number=00002\n"
-       "lettered tariff=TSTFRT01 letter=O record-size=18\n  raw text=\"001000100050003   \"\n"
-       "lettered tariff=TSTFRT01 letter=H record-size=9\n  raw text=\"10050005 \"\n");
+  load(
+      "efcrec\n  record type=I\nrates tariff=TSTFRT01\n  record number=00001\n  record number=00002\n"
+      "lettered tariff=TSTFRT01 letter=O record-size=18\n  raw text=\"001000100050003   \"\n"
+      "lettered tariff=TSTFRT01 letter=H record-size=9\n  raw text=\"10050005 \"\n");
   route("10050 ", "20010 ");
   ReadRateRecordByNumber(engine_, 0, 52);
   EXPECT_EQ(keyOfRecord(), "0001");

@@ -8,10 +8,10 @@
 #include <string>
 #include <string_view>
 
-#include "errors/engine_error.h"
-#include "engine_state/rating_engine.h"
 #include "common/version_number.h"
 #include "common/version_text.h"
+#include "engine_state/rating_engine.h"
+#include "errors/engine_error.h"
 #include "support/data_directory.h"
 
 namespace vorn::testing {

@@ -7,10 +7,10 @@
 #include <string>
 
 #include "driver/fake_rating_steps.h"
-#include "rates/tariff_data_fixture.h"
 #include "rates/auxiliary_tables.h"
 #include "rates/light_edition.h"
 #include "rates/rate_record_fetch.h"
+#include "rates/tariff_data_fixture.h"
 
 namespace vorn {
 namespace {
@@ -57,15 +57,19 @@ TEST_F(TariffTables, TheIndexPicksTheRangeAndTheFirstRecordNotBelowTheKey) {
 }
 
 TEST_F(TariffTables, WithoutAnIndexTheWholeFileIsOneRange) {
-  load("efcrec\n  record type=E\nrates tariff=TSTFRT01\n  record group=001 number=00001\n  record group=002 number=00001\n"
-       "  record group=003 number=00007 letter=C\n");
+  load(
+      "efcrec\n  record type=E\nrates tariff=TSTFRT01\n  record group=001 number=00001\n  record group=002 "
+      "number=00001\n"
+      "  record group=003 number=00007 letter=C\n");
   key("003 00007C");
   FindTableEntry(engine_, 40);
   EXPECT_EQ(head(), "003 00007C");
 }
 
 TEST_F(TariffTables, TypeJComparesExactly) {
-  load("efcrec\n  record type=J\nrates tariff=TSTFRT01\n  record group=001 number=00001\n  record group=001 number=00005\n  index\n");
+  load(
+      "efcrec\n  record type=J\nrates tariff=TSTFRT01\n  record group=001 number=00001\n  record group=001 "
+      "number=00005\n  index\n");
   key("001 00003A");
   EXPECT_EQ(Raised([&] { FindTableEntry2(engine_, 52); }), 214);
   key("001 00005A");
@@ -84,7 +88,9 @@ std::string IndexTail(std::initializer_list<std::pair<std::string, std::uint32_t
 }
 
 std::string RawRates(const std::string& tail) {
-  std::string text = "rates raw tariff=TSTFRT01 suffix=01 record-size=40\n  record group=001 number=00001\n  record group=002 number=00001\n  raw text=\"";
+  std::string text =
+      "rates raw tariff=TSTFRT01 suffix=01 record-size=40\n  record group=001 number=00001\n  record group=002 "
+      "number=00001\n  raw text=\"";
   for (unsigned char c : tail) {
     char hex[8];
     std::snprintf(hex, sizeof hex, "\\x%02X", c);
@@ -94,7 +100,8 @@ std::string RawRates(const std::string& tail) {
 }
 
 TEST_F(TariffTables, IndexOffsetsPastTheEndOrOutOfOrderAreSafe) {
-  load("efcrec\n  record type=E\n" + RawRates(IndexTail({{"***", 0}, {"001", 0}, {"002", 40}, {"***", 99999}})), "TSTFRT01", true);
+  load("efcrec\n  record type=E\n" + RawRates(IndexTail({{"***", 0}, {"001", 0}, {"002", 40}, {"***", 99999}})),
+       "TSTFRT01", true);
   key("002 00001A");
   FindTableEntry(engine_, 40);
   EXPECT_EQ(head(), "002 00001A");
@@ -105,7 +112,9 @@ TEST_F(TariffTables, IndexOffsetsPastTheEndOrOutOfOrderAreSafe) {
 }
 
 TEST_F(TariffTables, ARecordWithoutSubRecordsIsUsedAsFound) {
-  load("efcrec\n  record type=E\nrates tariff=TSTFRT01\n  record number=00000 entries=7\n  record number=00001 entries=8\n");
+  load(
+      "efcrec\n  record type=E\nrates tariff=TSTFRT01\n  record number=00000 entries=7\n  record number=00001 "
+      "entries=8\n");
   engine_.tables.substitutionFlag = substitution::kNo;
   key("001 00000A");
   LoadRateByTariffType(engine_, 40);
@@ -318,7 +327,8 @@ TEST_F(TariffTables, TheBuiltInLetteredCodeTableServesWithoutABlock) {
 TEST_F(TariffTables, ATariffsOwnBlockReplacesTheTableAndEndsAtAStar) {
   std::string files(kLightFiles);
   files.insert(files.find("light-matrix"),
-               "  letters-begin\n  letter-entry letter=E group=051 flag=Y\n  letter-entry letter=E prefix=5 group=052 flag=Q\n  letters-end\n");
+               "  letters-begin\n  letter-entry letter=E group=051 flag=Y\n  letter-entry letter=E prefix=5 group=052 "
+               "flag=Q\n  letters-end\n");
   load("efcrec\n  record\n" + files);
   LoadLetteredCodeTable(engine_);
   EXPECT_EQ(engine_.letteredCodes.letter(2), '*');
