@@ -6,7 +6,7 @@ namespace vorn {
 namespace {
 
 // Handles kept per folder; past this the folder closes them all.
-constexpr std::size_t kMaxHandles = 64;
+constexpr std::size_t kMaxHandles = 32;
 
 std::string FolderPath(std::string_view folder) {
   return platform::WithTrailingSeparator(platform::NativePath(folder));
@@ -63,11 +63,18 @@ std::shared_ptr<platform::File> DataFolder::open(std::string_view name) {
   auto it = handles_.find(*entry);
   if (it == handles_.end()) {
     std::optional<platform::File> file = platform::File::OpenReadOnly(folder_ + *entry);
+    if (!file && closeUnusedHandles()) file = platform::File::OpenReadOnly(folder_ + *entry);  // out of descriptors?
     if (!file) return nullptr;
     it = handles_.emplace(*entry, std::make_shared<platform::File>(std::move(*file))).first;
   }
   hold(*it->second);
   return it->second;
+}
+
+bool DataFolder::closeUnusedHandles() {
+  const std::size_t before = handles_.size();
+  std::erase_if(handles_, [](const auto& entry) { return entry.second.use_count() == 1; });
+  return handles_.size() < before;
 }
 
 void DataFolder::hold(platform::File& file) const {

@@ -15,6 +15,10 @@
 // in the past (platform::IsSettled); a folder changed more recently is read
 // again and its files reopened at every rating.
 //
+// At most 32 handles are kept per folder and engine past a rating, and an
+// open that fails first closes the handles no one holds and tries again, so
+// that many engines cannot run the process out of descriptors.
+//
 // Within a rating each file opened here is read once: a small file whole,
 // a larger one measured once (platform::File::holdContents); the copy is
 // dropped when the rating ends.
@@ -68,6 +72,9 @@ class DataFolder {
   // Reads the names again unless the stamp taken for this rating (or, out
   // of a rating, now) is the one they were read with.
   bool refresh();
+  // Closes the handles no one else holds (when an open fails, the process
+  // may be out of descriptors); whether any was closed.
+  bool closeUnusedHandles();
 
   std::string folder_;  // native, with a trailing separator
   bool inRating_ = false;
