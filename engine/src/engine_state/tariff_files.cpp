@@ -12,9 +12,6 @@
 namespace vorn {
 namespace {
 
-constexpr std::size_t kRateIndexSize = 700;
-constexpr std::size_t kRateIndexEntries = 100;
-
 bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
 
 }  // namespace
@@ -123,7 +120,7 @@ std::int16_t TariffFiles::open(RatingEngine& engine, char letter) {
   if (!file && letter == 'D') file = openNamed(engine, letter, "99");
   if (!file) return letter == 'D' ? 0 : OpenErrorOf(letter);
 
-  if (letter == 'R') readRateIndex(*file);
+  if (letter == 'R') rateIndex_ = ReadRateIndex(*file);
   if (letter == 'F') {
     std::string text;
     std::uint8_t chunk[8192];
@@ -139,28 +136,6 @@ std::int16_t TariffFiles::open(RatingEngine& engine, char letter) {
   if (matrix) matrixLetter_ = letter;
   handle = std::move(file);
   return 0;
-}
-
-void TariffFiles::readRateIndex(platform::File& file) {
-  rateIndex_.clear();
-  const std::int64_t size = file.size().value_or(0);
-  platform::ByteRecord<kRateIndexSize> tail;
-  const bool indexed = size >= static_cast<std::int64_t>(kRateIndexSize) &&
-                       file.readAt(size - static_cast<std::int64_t>(kRateIndexSize), tail.bytes()) ==
-                           static_cast<std::ptrdiff_t>(kRateIndexSize) &&
-                       tail.text({0, 3}) == "***";
-  if (indexed) {
-    // The first entry is the "***" mark itself.
-    for (std::size_t i = 1; i < kRateIndexEntries; ++i) {
-      RateIndexEntry e;
-      std::memcpy(e.key.data(), tail.chars() + 7 * i, 3);
-      e.offset = tail.integerAt<std::uint32_t>(7 * i + 3);
-      rateIndex_.push_back(e);
-    }
-  } else {
-    rateIndex_.push_back({{'0', '0', '0'}, 0});
-    rateIndex_.push_back({{'*', '*', '*'}, static_cast<std::uint32_t>(size)});
-  }
 }
 
 platform::File* TariffFiles::file(char letter) {

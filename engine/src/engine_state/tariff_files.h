@@ -21,6 +21,7 @@
 
 #include "datafiles/data_folder.h"
 #include "effective/current_tariff.h"
+#include "formats/rate_file.h"
 #include "logs/binary_log.h"
 #include "platform/kernel/file.h"
 
@@ -36,14 +37,6 @@ std::string TariffFileSuffix(const CurrentTariff& tariff, char letter);
 
 // The code an opener answers when the letter's file does not open.
 std::int16_t OpenErrorOf(char letter);
-
-// The R file's index: entries {3-character key, file offset}, read from the
-// file's last 700 bytes when they begin "***", else {"000", 0} and
-// {"***", file size}.
-struct RateIndexEntry {
-  std::array<char, 3> key{};
-  std::uint32_t offset = 0;
-};
 
 class TariffFiles {
  public:
@@ -73,7 +66,6 @@ class TariffFiles {
  private:
   static std::size_t slot(char letter);
   std::shared_ptr<platform::File> openNamed(RatingEngine& engine, char letter, const std::string& suffix);
-  void readRateIndex(platform::File& file);
 
   std::array<std::shared_ptr<platform::File>, 26> files_;
   // Where each was opened, and that folder's generation then.

@@ -14,7 +14,7 @@
 namespace vorn {
 namespace {
 
-constexpr std::string_view kIndexEnd = "***";
+constexpr std::string_view kIndexEnd = rate_file::kIndexMark;
 constexpr std::string_view kSubstituteSuffix = "2A";
 
 std::string_view KeyOf(const RateIndexEntry& e) { return std::string_view(e.key.data(), e.key.size()); }
@@ -24,18 +24,6 @@ struct ByteRange {
   std::int64_t start;
   std::int64_t end;
 };
-
-// The end of the records: the start of the 700-byte index when the file ends
-// in one, else the end of the file.
-std::int64_t DataEnd(const platform::File& file) {
-  constexpr std::int64_t kIndexSize = 700;
-  const std::int64_t size = file.size().value_or(0);
-  std::array<std::uint8_t, 3> mark{};
-  if (size >= kIndexSize && file.readAt(size - kIndexSize, mark) == 3 &&
-      std::memcmp(mark.data(), kIndexEnd.data(), 3) == 0)
-    return size - kIndexSize;
-  return size;
-}
 
 ByteRange IndexRangeOf(const std::vector<RateIndexEntry>& index, std::string_view group, std::int64_t fileSize) {
   if (index.size() < 2) return {0, fileSize};
@@ -52,7 +40,7 @@ void SearchIndexedRange(RatingEngine& engine, std::size_t recordLength, KeyCompa
   if (recordLength == 0) Raise(code::kInvalidTariffType);
   const platform::File& file = OpenRateFile(engine);
   const std::string_view key = engine.tables.key.view();
-  const ByteRange range = IndexRangeOf(engine.files.rateIndex(), key.substr(0, 3), DataEnd(file));
+  const ByteRange range = IndexRangeOf(engine.files.rateIndex(), key.substr(0, 3), RateRecordsEnd(file));
   if (range.start < 0 || range.start >= range.end) Raise(code::kCantReadRateFile);
   const RecordCompare compare = [&](std::span<const std::uint8_t> r) {
     const std::string_view head(reinterpret_cast<const char*>(r.data()), std::min<std::size_t>(r.size(), key.size()));
