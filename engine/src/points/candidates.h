@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "formats/city_points.h"
 #include "rates/point_lookup.h"
 
 namespace vorn {
@@ -23,7 +24,6 @@ inline constexpr std::string_view kNoneOfTheAbove = "  None of the above";
 inline constexpr std::size_t kCityEntrySize = 20;
 inline constexpr std::size_t kTariffEntrySize = 24;
 inline constexpr std::size_t kCandidatesHeadSize = 16;
-inline constexpr std::size_t kStateCitySize = 19;  // state 2, city 17
 
 enum class CityMode { Found, NotFound };
 

@@ -8,6 +8,7 @@
 #include "datafiles/record_searches.h"
 #include "engine_state/rating_engine.h"
 #include "errors/engine_error.h"
+#include "formats/city_points.h"
 #include "formats/packed_codes.h"
 #include "platform/kernel/fixed_format.h"
 #include "platform/kernel/path.h"
@@ -17,19 +18,6 @@ namespace vorn {
 namespace {
 
 constexpr std::size_t kMaxCityRecords = 100;
-
-struct CityRecordLayout {
-  bool packed;  // packed ZIP keys and codes, else 6-character ones
-  std::size_t size;
-  platform::FieldSpan key;
-  platform::FieldSpan cityCode;
-  platform::FieldSpan stateCity;
-};
-constexpr CityRecordLayout kPackedLayout{true, 25, {0, 3}, {3, 3}, {6, kStateCitySize}};
-constexpr CityRecordLayout kCodeLayout{false, 31, {0, 6}, {6, 6}, {12, kStateCitySize}};
-static_assert(kPackedLayout.stateCity.end() == kPackedLayout.size &&
-              kPackedLayout.cityCode.offset == kPackedLayout.key.end());
-static_assert(kCodeLayout.stateCity.end() == kCodeLayout.size && kCodeLayout.cityCode.offset == kCodeLayout.key.end());
 
 using CityCompare = std::function<int(std::span<const std::uint8_t>)>;
 
@@ -116,11 +104,11 @@ bool LookUpCity(RatingEngine& engine, LaneSide side, std::array<char, 6>& code, 
 }  // namespace
 
 bool CityByPackedZip(RatingEngine& engine, LaneSide side, std::array<char, 6>& code) {
-  return LookUpCity(engine, side, code, kPackedLayout);
+  return LookUpCity(engine, side, code, kPackedCityLayout);
 }
 
 bool CityByCode(RatingEngine& engine, LaneSide side, std::array<char, 6>& code) {
-  return LookUpCity(engine, side, code, kCodeLayout);
+  return LookUpCity(engine, side, code, kCodeCityLayout);
 }
 
 void PrepareCityPoints(RatingEngine& engine, bool alternative) {
