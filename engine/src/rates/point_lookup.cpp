@@ -8,12 +8,12 @@
 #include "errors/engine_codes.h"
 #include "errors/engine_error.h"
 #include "formats/packed_codes.h"
+#include "platform/kernel/digits.h"
 #include "rates/rate_log_kinds.h"
 
 namespace vorn {
 namespace {
 
-constexpr std::size_t kZoneRecordSize = 5;
 constexpr std::size_t kWidthBytes = 4;
 
 std::string_view CodeOf(const std::array<char, 6>& code) { return std::string_view(code.data(), code.size()); }
@@ -66,18 +66,18 @@ std::int64_t CellIndexOf(const RatingEngine& engine, const LanePointValues& orig
 std::optional<LanePointValues> FindZone(const platform::File& file, std::string_view code) {
   const std::string key = ComparableCode(code);
   if (key.size() != 5 || key[0] < '0' || key[0] > '9') return std::nullopt;
-  const std::uint32_t zip = static_cast<std::uint32_t>(std::stoul(key));
+  const auto zip = static_cast<std::uint32_t>(platform::LeadingDigits(key).value);
   const std::optional<std::int64_t> hit =
-      SearchFileRecords(file, kZoneRecordSize, [&](std::span<const std::uint8_t> r) {
-        const ZipSpan span = UnpackZipSpan(r.first<3>());
+      SearchFileRecords(file, ZoneRecord::kSize, [&](std::span<const std::uint8_t> r) {
+        const ZipSpan span = UnpackZipSpan(r.subspan<ZoneRecord::kSpan, 3>());
         if (zip < span.first) return -1;
         if (zip > span.last()) return 1;
         return 0;
       });
-  std::array<std::uint8_t, kZoneRecordSize> record{};
+  std::array<std::uint8_t, ZoneRecord::kSize> record{};
   if (!hit || !ReadFileRecord(file, *hit, record)) return std::nullopt;
-  const std::uint16_t word = platform::LoadLittleEndian<std::uint16_t>(record.data() + 3);
-  return LanePointValues{static_cast<std::int16_t>(word & 0x3FF), static_cast<std::int16_t>(word >> 10)};
+  const std::uint16_t word = platform::LoadLittleEndian<std::uint16_t>(record.data() + ZoneRecord::kPointWord);
+  return LanePointValues{ZoneRecord::PointNumber(word), ZoneRecord::AddOn(word)};
 }
 
 }  // namespace

@@ -1,16 +1,13 @@
 // The two points of a lane: the origin and destination ZIPs looked up in
 // the tariff's point files (or zone lists), giving the cell of the
 // origin-destination matrix. The point numbers and add-ons are left in the
-// engine's rate-file work (ratefiles/rate_file_work.h).
+// engine's rate-file work (rating/rate_file_work.h).
 //
-// Point files (14- or 16-byte records, sorted by ZIP range) are binary
-// searched; the first record whose range holds the code is the point. The
-// destination file's last 4 bytes hold the matrix width used with the
-// rectangular matrix (point-file flag 'S'); otherwise the cell is the
-// triangular index of the two point numbers.
-//
-// Zone lists (5-byte records): a packed ZIP span (3 bytes) and a 16-bit
-// word whose low 10 bits are the point number and high 6 bits the add-on.
+// Point files and zone lists (formats/point_file.h) are binary searched; the
+// first record whose range holds the code is the point. The destination
+// file's last 4 bytes hold the matrix width used with the rectangular matrix
+// (point-file flag 'S'); otherwise the cell is the triangular index of the
+// two point numbers.
 #pragma once
 
 #include <cstdint>
