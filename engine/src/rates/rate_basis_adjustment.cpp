@@ -37,10 +37,13 @@ std::optional<Range> FindRange(const platform::File& file, const RateRecord& rec
         static_cast<std::ptrdiff_t>(kRangeRecordSize))
       break;
     const std::string_view r(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    if (r[0] == '*') break;
-    const std::optional<std::uint32_t> low = Digits(r.substr(3, 4)), high = Digits(r.substr(7, 4)),
-                                       maximum = Digits(r.substr(11, 4));
-    if (r.substr(0, 3) == record.field(RateRecord::kGroupCode) && low && high && maximum && *low <= key && key <= *high)
+    using namespace rate_basis;
+    if (r[0] == kRangesEnd) break;
+    const auto field = [&](platform::FieldSpan f) { return r.substr(f.offset, f.width); };
+    const std::optional<std::uint32_t> low = Digits(field(kRangeLow)), high = Digits(field(kRangeHigh)),
+                                       maximum = Digits(field(kRangeMaximum));
+    if (field(kRangeGroup) == record.field(RateRecord::kGroupCode) && low && high && maximum && *low <= key &&
+        key <= *high)
       return Range{*maximum};
   }
   return std::nullopt;
@@ -60,8 +63,8 @@ std::uint32_t AddOnsOf(const platform::File& file, std::string_view code, char e
   std::array<std::uint8_t, kAddOnRecordSize> bytes{};
   for (std::int64_t i = first.value_or(-1); i >= 0 && ReadFileRecord(file, i, bytes) && compare(bytes) == 0; ++i) {
     const std::string_view r(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    if (r[8] == excluded) continue;
-    sum += Digits(r.substr(5, 3)).value_or(0);
+    if (r[rate_basis::kAddOnDirection.offset] == excluded) continue;
+    sum += Digits(r.substr(rate_basis::kAddOnAmount.offset, rate_basis::kAddOnAmount.width)).value_or(0);
   }
   return sum;
 }

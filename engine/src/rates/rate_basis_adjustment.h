@@ -1,19 +1,13 @@
 // The rate-basis adjustment: a tariff may raise the four-digit key of a rate
-// record (bytes 5-8) by the add-ons of the lane's ZIPs. Two files say how:
-// - range records, the 18-byte heading records of the tariff's RBA file
-//   (.O), up to the first that begins with '*':
-//     0-2 group code (matched with the rate record's first 3 characters),
-//     3-6 and 7-10 the low and high four-digit keys the range applies to,
-//     11-14 the most that the add-ons may add (four digits), 15-17 unused;
-// - ZIP add-on records, 9 bytes sorted by ZIP, in the tariff's second add-on
-//   file (the .H file in its second use, opened apart; missing: no add-ons):
-//     0-4 ZIP (a postal prefix in its first 3 characters), 5-7 add-on
-//     (three digits), 8 direction: 'T' counts for a destination only, 'F'
-//     for an origin only, anything else for both.
+// record (bytes 5-8) by the add-ons of the lane's ZIPs, from the range and
+// ZIP add-on records of formats/rate_basis_files.h (a missing add-on file
+// adds nothing).
 #pragma once
 
 #include <cstdint>
 #include <optional>
+
+#include "formats/rate_basis_files.h"
 
 namespace vorn {
 
@@ -21,8 +15,6 @@ class RatingEngine;
 class RateRecord;
 
 namespace rate_basis {
-inline constexpr std::size_t kRangeRecordSize = 18;
-inline constexpr std::size_t kAddOnRecordSize = 9;
 inline constexpr std::size_t kMaxRangeRecords = 1000;  // headings read before giving up on the '*' record
 }  // namespace rate_basis
 
