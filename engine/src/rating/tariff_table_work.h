@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "formats/auxiliary_tables.h"
+#include "formats/light_edition_files.h"
 #include "platform/kernel/byte_record.h"
 
 namespace vorn {
@@ -37,8 +38,8 @@ inline constexpr std::uint8_t kNoEntry = 255;  // no light-edition entry applied
 inline constexpr std::size_t kOriginRangeRecordSize = origin_range::kSize;
 inline constexpr std::size_t kMaxOriginRanges = origin_range::kMaxRead;
 inline constexpr std::size_t kZipPairRecordSize = zip_pair::kSize;
-inline constexpr std::size_t kLightRecordSize = 12;      // the binary records of the light edition's files
-inline constexpr std::size_t kLightTextRecordSize = 17;  // their text variant
+inline constexpr std::size_t kLightRecordSize = light::kRecordSize;          // the light edition's binary records
+inline constexpr std::size_t kLightTextRecordSize = light::kTextRecordSize;  // their text variant
 inline constexpr std::int32_t kNoOriginRange = 65535;
 
 struct TariffTableWork {
