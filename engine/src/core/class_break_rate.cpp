@@ -16,8 +16,11 @@ int RatedBreakOf(const ClassBreakWork& core, std::int32_t weight) {
 std::int32_t GetClassBreakRate(RatingEngine& engine, RateSource& source, std::int32_t weight,
                                std::string_view classCode) {
   const ClassBreakWork& core = engine.work.core;
-  const int b = RatedBreakOf(core, weight);
-  const int c = ClassIndex(core, classCode);
+  return ClassBreakRateAt(engine, source, ClassIndex(core, classCode), RatedBreakOf(core, weight));
+}
+
+std::int32_t ClassBreakRateAt(RatingEngine& engine, RateSource& source, int c, int b) {
+  const ClassBreakWork& core = engine.work.core;
   if (b < 0 || c < 0) return 0;
   if (const auto item = RateItemIndex(core, c, b); item && core.rateTable.items[*item] != BreakRateTable::kNotFetched)
     return core.rateTable.items[*item];

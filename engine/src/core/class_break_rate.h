@@ -23,6 +23,10 @@ int RatedBreakOf(const ClassBreakWork& core, std::int32_t weight);
 std::int32_t GetClassBreakRate(RatingEngine& engine, RateSource& source, std::int32_t weight,
                                std::string_view classCode);
 
+// The same for a class row and a break (as ClassIndex and RatedBreakOf give
+// them; 0 when either is negative).
+std::int32_t ClassBreakRateAt(RatingEngine& engine, RateSource& source, int classRow, int breakIndex);
+
 // Whether the table's rate of a class at the break of a weight is one a rate
 // discount took whole (a rate of 0, not a missing one).
 bool DiscountedInFull(const ClassBreakWork& core, std::int32_t weight, std::string_view classCode);

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "common/money_rules.h"
+#include "core/class_break_index.h"
 #include "core/class_break_rate.h"
 #include "engine_state/load_factor_file.h"
 #include "engine_state/rating_engine.h"
@@ -165,10 +166,17 @@ std::int16_t RateClassWeightBreaks(RatingEngine& engine, RateSource& source) {
       return c;
     }
 
-  for (int c = 0; c < RatedClassCount(core); ++c)
+  // Each class's row and each break weight's break, found once for the
+  // table (a class code may repeat, and break weights may share a break).
+  std::array<int, kRatedBreaks> breakOf{};
+  for (int b = 0; b < RatedBreakCount(core); ++b)
+    breakOf[static_cast<std::size_t>(b)] = RatedBreakOf(core, core.breakWeights[static_cast<std::size_t>(b)]);
+  for (int c = 0; c < RatedClassCount(core); ++c) {
+    const int row = ClassIndex(core, ClassCodeAt(core, c));
     for (int b = 0; b < RatedBreakCount(core); ++b)
       core.rateTable.items[*RateItemIndex(core, c, b)] =
-          GetClassBreakRate(engine, source, core.breakWeights[static_cast<std::size_t>(b)], ClassCodeAt(core, c));
+          ClassBreakRateAt(engine, source, row, breakOf[static_cast<std::size_t>(b)]);
+  }
   engine.binaryLog.write(kRateTableLogged, core.rateTable.image().bytes());
 
   AddAddOnRecordAmounts(engine, type);
