@@ -82,12 +82,14 @@ void DataFolder::hold(platform::File& file) const {
 }
 
 DataFolder& DataFolders::at(std::string_view folder) {
+  if (const auto named = byGivenName_.find(std::string(folder)); named != byGivenName_.end()) return *named->second;
   const std::string path = FolderPath(folder);
   auto it = folders_.find(path);
   if (it == folders_.end()) {
     it = folders_.emplace(path, std::make_unique<DataFolder>(path)).first;
     if (inRating_) it->second->beginRating();
   }
+  byGivenName_.emplace(folder, it->second.get());
   return *it->second;
 }
 

@@ -96,7 +96,8 @@ class DataFolders {
   void forget();
 
  private:
-  std::unordered_map<std::string, std::unique_ptr<DataFolder>> folders_;
+  std::unordered_map<std::string, std::unique_ptr<DataFolder>> folders_;  // by native path
+  std::unordered_map<std::string, DataFolder*> byGivenName_;              // by the path as callers give it
   bool inRating_ = false;
 };
 
