@@ -235,7 +235,7 @@ std::int16_t RateRequest(RatingEngine& engine, ShipmentRecord& record) {
   const ShipmentRecord sent = record;
   engine.ratingRecord = &record;
   // The data folders are looked at once for the rating, and the files read
-  // in it are read once (files/data_folder.h).
+  // in it are read once (datafiles/data_folder.h).
   struct RatingFolders {
     explicit RatingFolders(RatingEngine& e) : engine(e) {
       engine.folders.beginRating();

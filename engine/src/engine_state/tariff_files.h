@@ -7,7 +7,7 @@
 //   33-34 B K P Q Y O H D X N   35-36 E   37-38 C F
 //   12-13 (the record's sequence) U V and letters of no field
 // One handle is kept per letter between ratings (the data folder keeps the
-// handles of other tariffs too, see files/data_folder.h); each opener
+// handles of other tariffs too, see datafiles/data_folder.h); each opener
 // answers 0 when the file is open (already or now), else the letter's
 // engine code.
 #pragma once

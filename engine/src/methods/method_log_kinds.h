@@ -1,5 +1,5 @@
 // The binary-log kinds the tariff methods write (logs/binary_log.h and
-// ratefiles/rate_log_kinds.h have the others).
+// rates/rate_log_kinds.h have the others).
 #pragma once
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 // (.R) through the file's index, and switching to the substitute tariff when
 // the tariff says so.
 //
-// The index (files/tariff_files.h) lists {group code, offset} in group
+// The index (engine_state/tariff_files.h) lists {group code, offset} in group
 // order, ending at a "***" entry whose offset ends the data. The key's group
 // code picks the range [previous entry's offset, next entry's offset) of the
 // first entry whose code sorts above it (the first entry's own code is never

@@ -1,5 +1,5 @@
 // What the tariff methods leave for the rating core besides the rate record
-// (ratefiles/rate_file_work.h): the rate-basis number, the add-on record of
+// (rating/rate_file_work.h): the rate-basis number, the add-on record of
 // the add-on methods and, for a combined tariff, the adjustment records its
 // rate record names.
 #pragma once
