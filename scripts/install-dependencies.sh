@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcairo2-dev libpango1.0-dev libsdl2-dev fonts-liberation2
   xvfb xauth x11-apps
+  xdg-utils x11-utils
 )
 
 missing=()

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "logs/text_log.h"
-#include "request/shipment_record.h"
+#include "vorn32/shipment_record.h"
 
 namespace vorn {
 

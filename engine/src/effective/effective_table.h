@@ -14,11 +14,11 @@
 
 #include "datafiles/data_folder.h"
 #include "effective/current_tariff.h"
-#include "effective/effective_entry.h"
 #include "effective/effective_record.h"
 #include "logs/binary_log.h"
 #include "platform/kernel/file.h"
 #include "platform/kernel/named_mutex.h"
+#include "vorn32/effective_entry.h"
 
 namespace vorn {
 

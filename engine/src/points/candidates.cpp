@@ -16,16 +16,17 @@ void WriteCandidates(RatingEngine& engine, std::int16_t kind, std::string_view k
                      const std::vector<std::string>& entries, std::size_t entrySize) {
   auto* buffer = static_cast<std::uint8_t*>(engine.cityCandidates);
   if (buffer == nullptr) Raise(code::kCandidatesNotWritten);
-  const std::int32_t capacity = platform::LoadLittleEndian<std::int32_t>(buffer);
-  platform::StoreLittleEndian<std::int16_t>(buffer + 8, kind);
-  std::memcpy(buffer + 10, key.data(), std::min<std::size_t>(key.size(), 6));
+  const std::int32_t capacity = platform::LoadLittleEndian<std::int32_t>(buffer + candidates::kCapacity.offset);
+  platform::StoreLittleEndian<std::int16_t>(buffer + candidates::kListKind.offset, kind);
+  std::memcpy(buffer + candidates::kKey.offset, key.data(), std::min(key.size(), candidates::kKey.width));
   if (capacity < 0 || static_cast<std::size_t>(capacity) < entrySize * entries.size()) {
-    platform::StoreLittleEndian<std::int32_t>(buffer + 4, -1);
+    platform::StoreLittleEndian<std::int32_t>(buffer + candidates::kCount.offset, candidates::kNoRoom);
     Raise(code::kCandidatesNotWritten);
   }
-  platform::StoreLittleEndian<std::int32_t>(buffer + 4, static_cast<std::int32_t>(entries.size()));
+  platform::StoreLittleEndian<std::int32_t>(buffer + candidates::kCount.offset,
+                                            static_cast<std::int32_t>(entries.size()));
   for (std::size_t i = 0; i < entries.size(); ++i) {
-    std::uint8_t* entry = buffer + kCandidatesHeadSize + entrySize * i;
+    std::uint8_t* entry = buffer + candidates::kHeadSize + entrySize * i;
     std::memset(entry, 0, entrySize);
     std::memcpy(entry, entries[i].data(), std::min(entries[i].size(), entrySize));
   }
@@ -69,7 +70,7 @@ std::size_t ChooseCity(RatingEngine& engine, const std::vector<std::string>& lis
   if (AcceptsAnyCity(engine, side)) return n;
   const std::string_view code5 = code.substr(0, std::min<std::size_t>(code.size(), 5));
   auto returnCandidates = [&] {
-    WriteCandidates(engine, 0, code5, list, kCityEntrySize);
+    WriteCandidates(engine, candidates::kCityList, code5, list, kCityEntrySize);
     if (engine.currentTariff.letter == 'N' || mode == CityMode::NotFound) {
       record.setText(shipment::kReturnCode, "0124");
       Raise(code::kCityFileBuilt);
@@ -94,7 +95,7 @@ std::size_t ChooseTariffCandidate(RatingEngine& engine, const std::vector<std::s
     if (candidates[i].substr(0, 6) == requested.substr(0, 6) && candidates[i].substr(6, 2) == requested.substr(6, 2))
       return i;
   if (engine.work.request.candidateRequest == 'E') Raise(code::kTariffMustBeSpecified);
-  WriteCandidates(engine, 1, "      ", candidates, kTariffEntrySize);
+  WriteCandidates(engine, candidates::kTariffList, "      ", candidates, kTariffEntrySize);
   Raise(code::kTariffFileBuilt);
 }
 

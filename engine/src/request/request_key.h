@@ -9,7 +9,7 @@
 
 #include "effective/current_tariff.h"
 #include "rating/shipment_work.h"
-#include "request/shipment_record.h"
+#include "vorn32/shipment_record.h"
 
 namespace vorn {
 

@@ -7,7 +7,7 @@
 #include <span>
 
 #include "rating/shipment_work.h"
-#include "request/shipment_record.h"
+#include "vorn32/shipment_record.h"
 
 namespace vorn {
 

@@ -12,7 +12,7 @@
 #include "platform/kernel/byte_record.h"
 #include "rates/point_lookup.h"
 #include "rates/tariff_data_fixture.h"
-#include "request/shipment_record.h"
+#include "vorn32/shipment_record.h"
 
 namespace vorn::testing {
 

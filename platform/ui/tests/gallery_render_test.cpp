@@ -1,6 +1,7 @@
 // The gallery rendered by the cairo backend: the image is kept as a build
 // artifact, and the pixels that must hold are checked (the edges of the
-// 3-D frames, the colour of disabled text, the caret in the focused edit).
+// 3-D frames, the colour of disabled text, the caret in the focused edit,
+// the icon, bitmap and menu bar of its resources).
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,9 +9,16 @@
 #include "gallery.h"
 #include "platform/ui/cairo/rendering.h"
 #include "platform/ui/color.h"
+#include "platform/ui/controls/tool_tip.h"
+#include "platform/ui/controls/toolbar.h"
 #include "platform/ui/dialog.h"
+#include "platform/ui/input.h"
+#include "platform/ui/menu.h"
 #include "platform/ui/focus.h"
+#include "platform/ui/gdi.h"
+#include "platform/ui/menu.h"
 #include "platform/ui/paint.h"
+#include "platform/ui/resource.h"
 #include "platform/ui/window.h"
 #include "recording_window.h"
 
@@ -50,10 +58,38 @@ class GalleryImage : public ::testing::Test {
 
 ColorRef Sys(SystemColor color) { return GetSystemColor(color); }
 
-TEST_F(GalleryImage, IsKeptAsAnArtifact) {
+// The image kept shows the gallery as a user sees it with the mouse
+// resting on the toolbar's Help button (hot, its tip shown) and the Options
+// menu open on Settings, past a check, a separator and a grayed item.
+TEST_F(GalleryImage, IsKeptAsAnArtifactWithItsPopUpsOpen) {
   std::filesystem::create_directories(QIV_ARTIFACT_DIR);
   const std::string path = std::string(QIV_ARTIFACT_DIR) + "/gallery.png";
-  ASSERT_TRUE(cairo::RenderWindowToPng(gallery_, path));
+  const WindowHandle bar = DialogItem(gallery_, gallery::item::Toolbar);
+  Rect help;
+  ASSERT_TRUE(SendMessage(bar, toolbar::GetItemRect,
+                          static_cast<WParam>(SendMessage(bar, toolbar::CommandToIndex, gallery::command::Help)),
+                          reinterpret_cast<LParam>(&help)));
+  InjectMouseMove(ClientToScreen(bar, {help.left + help.width() / 2, help.top + help.height() / 2}));
+  DispatchPendingMessages();
+  backend_.advanceClock(tool_tip::kInitialDelay);
+  DispatchPendingMessages();
+  const WindowHandle tip = HandleFromParam<WindowHandle>(SendMessage(bar, toolbar::GetToolTips));
+  ASSERT_TRUE(IsWindowVisible(tip));
+  EXPECT_EQ(WindowText(tip), "Contents");
+  bool written = false;
+  WindowHandle menu = nullptr;
+  backend_.whenIdle([&] {
+    menu = CurrentMenuTracking().popupWindow;
+    written = cairo::RenderWindowWithPopupsToPng(gallery_, path);
+    InjectKeyPress(key::Escape);
+    InjectKeyPress(key::Escape);
+  });
+  InjectKeyPress(key::F10);
+  for (int i = 0; i < 4; ++i) InjectKeyPress(key::Down);  // opens Options; past the separator to Settings
+  DispatchPendingMessages();
+  ASSERT_TRUE(written);
+  EXPECT_NE(menu, nullptr);
+  EXPECT_FALSE(IsWindow(menu));  // gone with the menu
   EXPECT_GT(std::filesystem::file_size(path), 1000u);
 }
 
@@ -136,6 +172,44 @@ TEST_F(GalleryImage, TheFocusedEditShowsItsCaret) {
   // The selected text is on the highlight colour.
   const Rect name = placeOf(gallery::item::Name);
   EXPECT_GT(CountPixels(*shown, name, Sys(SystemColor::Highlight)).exact, 20);
+}
+
+// Counts the image's pixels not drawn at the corner as they are (opaque
+// ones) or as the background (transparent ones).
+int PixelsNotDrawn(const cairo::ImageSurface& drawn, Point corner, const Image& image, ColorRef background) {
+  int wrong = 0;
+  for (int y = 0; y < image.height; ++y)
+    for (int x = 0; x < image.width; ++x) {
+      const std::uint32_t p = image.at(x, y);
+      const ColorRef expected = (p >> 24) == 0 ? background : Rgb((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+      if (drawn.pixel(corner.x + x, corner.y + y) != expected) ++wrong;
+    }
+  return wrong;
+}
+
+TEST_F(GalleryImage, TheIconTheBitmapAndTheMenuBarComeFromItsResources) {
+  const auto image = render();
+  const BitmapHandle icon = LoadIconResource(gallery::item::Icon, {16, 16});
+  const BitmapHandle bitmap = LoadBitmapResource(gallery::item::Bitmap);
+  ASSERT_NE(BitmapImage(icon), nullptr);
+  ASSERT_NE(BitmapImage(bitmap), nullptr);
+  const Rect iconPlace = insideOf(gallery::item::Icon, 0);
+  const Rect bitmapPlace = insideOf(gallery::item::Bitmap, 0);
+  const ColorRef face = Sys(SystemColor::ButtonFace);
+  EXPECT_EQ(PixelsNotDrawn(*image, {iconPlace.left, iconPlace.top}, *BitmapImage(icon), face), 0);
+  EXPECT_EQ(PixelsNotDrawn(*image, {bitmapPlace.left, bitmapPlace.top}, *BitmapImage(bitmap), face), 0);
+  DeleteBitmap(icon);
+  DeleteBitmap(bitmap);
+
+  // The menu bar: its pop-ups' titles in the menu text colour.
+  const MenuHandle bar = GetMenu(gallery_);
+  ASSERT_EQ(MenuItemCount(bar), 3);
+  EXPECT_EQ(MenuItemText(bar, 2, MenuLookup::ByPosition), "&Help");
+  const Rect outer = WindowRect(gallery_);
+  for (int position = 0; position < 3; ++position) {
+    const Rect title = MenuBarItemRect(gallery_, position).offsetBy(-outer.left, -outer.top);
+    EXPECT_GT(CountPixels(*image, title, Sys(SystemColor::MenuText)).exact, 5) << position;
+  }
 }
 
 }  // namespace

@@ -69,6 +69,7 @@ std::string MessageName(MessageId message) {
     case msg::LeftButtonDoubleClick: return "lbuttondblclk";
     case msg::MouseMove: return "mousemove";
     case msg::CaptureChanged: return "capturechanged";
+    case msg::MouseLeave: return "mouseleave";
     case msg::User: return "user";
     default: return std::to_string(message);
   }

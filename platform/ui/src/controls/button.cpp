@@ -1,14 +1,12 @@
 // The "Button" class.
 #include "platform/ui/controls/button.h"
 
-#include <memory>
-
 #include "platform/ui/focus.h"
 #include "platform/ui/gdi.h"
 #include "platform/ui/style_painter.h"
 #include "platform/ui/keys.h"
 #include "platform/ui/window.h"
-#include "window_system.h"
+#include "control.h"
 
 namespace platform::ui {
 
@@ -35,26 +33,6 @@ namespace platform::ui::detail {
 
 namespace {
 
-class ButtonState : public ControlState {
- public:
-  WParam check = button::Unchecked;
-  bool pushed = false;
-  bool focused = false;
-  bool tracking = false;  // the left button went down on it and the mouse is captured
-  bool spaceDown = false;
-};
-
-void SetCheck(WindowHandle window, ButtonState& state, WParam check) {
-  const StyleBits style = WindowStyle(window);
-  if (!button::IsCheckBox(style) && !button::IsRadioButton(style)) return;
-  const StyleBits type = button::TypeOf(style);
-  const bool threeState = type == button::ThreeState || type == button::AutoThreeState;
-  state.check = check > (threeState ? button::Indeterminate : button::Checked) ? button::Checked : check;
-  // A checked radio button is its group's tab stop.
-  if (button::IsRadioButton(style))
-    SetWindowStyle(window, state.check ? (style | style::TabStop) : (style & ~style::TabStop));
-}
-
 // The automatic radio buttons of the group the button is in, itself left
 // out.
 void ClearGroupRadios(WindowHandle window) {
@@ -74,24 +52,6 @@ void ClearGroupRadios(WindowHandle window) {
   }
 }
 
-void Click(WindowHandle window, ButtonState& state) {
-  switch (button::TypeOf(WindowStyle(window))) {
-    case button::AutoCheckBox:
-      SetCheck(window, state, state.check ? button::Unchecked : button::Checked);
-      break;
-    case button::AutoThreeState:
-      SetCheck(window, state, (state.check + 1) % 3);
-      break;
-    case button::AutoRadioButton:
-      SetCheck(window, state, button::Checked);
-      ClearGroupRadios(window);
-      break;
-    default:
-      break;
-  }
-  NotifyParent(window, button::Clicked);
-}
-
 LResult DialogCodeFor(StyleBits style) {
   switch (button::TypeOf(style)) {
     case button::PushButton: return dialog_code::PushButton;
@@ -102,6 +62,146 @@ LResult DialogCodeFor(StyleBits style) {
     default: return dialog_code::Button;
   }
 }
+
+class Button final : public Control {
+ protected:
+  // ---- the dialog manager and the mouse's way in: a group box takes no
+  // input, the mouse passes through it
+  LResult onGetDialogCode(const Message*) override { return DialogCodeFor(style()); }
+  LResult onHitTest(Point) override { return groupBox() ? hit::Transparent : defaultProcedure(); }
+
+  // ---- pressed by the mouse: pushed while the mouse is over it, clicked
+  // when the button comes up there
+  void onLeftButtonDown(const MouseEvent&) override;
+  void onMouseMove(const MouseEvent& event) override {
+    if (tracking_) pushed_ = ClientRect(window()).contains(event.point);
+  }
+  void onLeftButtonUp(const MouseEvent& event) override;
+  void onCaptureChanged() override {
+    tracking_ = false;
+    pushed_ = false;
+  }
+
+  // ---- pressed by Space while it has the focus
+  void onKeyDown(const KeyEvent& event) override;
+  void onKeyUp(const KeyEvent& event) override;
+  void onSetFocus(const FocusEvent&) override { focused_ = true; }
+  void onKillFocus(const FocusEvent&) override {
+    focused_ = false;
+    spaceDown_ = false;
+    if (!tracking_) pushed_ = false;
+  }
+
+  // ---- its messages
+  std::optional<LResult> onControlMessage(MessageId message, WParam wParam, LParam lParam) override;
+
+  // ---- its look
+  void paint(const ControlPaint& paint) override;
+  bool changesLook(MessageId message) const override {
+    return message == button::SetCheck || message == button::SetState || message == button::SetStyle ||
+           message == button::Click;
+  }
+
+ private:
+  bool groupBox() const { return button::TypeOf(style()) == button::GroupBox; }
+  void setCheck(WParam check);
+  // Checks an automatic box or radio button, then tells the parent.
+  void click();
+
+  WParam check_ = button::Unchecked;
+  bool pushed_ = false;
+  bool focused_ = false;
+  bool tracking_ = false;  // the left button went down on it and the mouse is captured
+  bool spaceDown_ = false;
+};
+
+void Button::setCheck(WParam check) {
+  const StyleBits style = this->style();
+  if (!button::IsCheckBox(style) && !button::IsRadioButton(style)) return;
+  const StyleBits type = button::TypeOf(style);
+  const bool threeState = type == button::ThreeState || type == button::AutoThreeState;
+  check_ = check > (threeState ? button::Indeterminate : button::Checked) ? button::Checked : check;
+  // A checked radio button is its group's tab stop.
+  if (button::IsRadioButton(style))
+    SetWindowStyle(window(), check_ ? (style | style::TabStop) : (style & ~style::TabStop));
+}
+
+void Button::click() {
+  switch (button::TypeOf(style())) {
+    case button::AutoCheckBox:
+      setCheck(check_ ? button::Unchecked : button::Checked);
+      break;
+    case button::AutoThreeState:
+      setCheck((check_ + 1) % 3);
+      break;
+    case button::AutoRadioButton:
+      setCheck(button::Checked);
+      ClearGroupRadios(window());
+      break;
+    default:
+      break;
+  }
+  notifyParent(button::Clicked);
+}
+
+void Button::onLeftButtonDown(const MouseEvent&) {
+  if (groupBox()) return;
+  SetFocus(window());
+  if (!alive()) return;
+  SetCapture(window());
+  if (!alive()) return;
+  tracking_ = true;
+  pushed_ = true;
+}
+
+void Button::onLeftButtonUp(const MouseEvent& event) {
+  if (!tracking_) return;
+  const bool inside = ClientRect(window()).contains(event.point);
+  tracking_ = false;
+  pushed_ = false;
+  ReleaseCapture();
+  if (inside && alive()) click();
+}
+
+void Button::onKeyDown(const KeyEvent& event) {
+  if (event.key != key::Space || groupBox()) {
+    defaultProcedure();
+    return;
+  }
+  spaceDown_ = true;
+  pushed_ = true;
+}
+
+void Button::onKeyUp(const KeyEvent& event) {
+  if (event.key != key::Space || !spaceDown_) {
+    defaultProcedure();
+    return;
+  }
+  spaceDown_ = false;
+  const bool wasPushed = pushed_;
+  pushed_ = false;
+  if (wasPushed) click();
+}
+
+std::optional<LResult> Button::onControlMessage(MessageId message, WParam wParam, LParam) {
+  switch (message) {
+    case button::GetCheck: return static_cast<LResult>(check_);
+    case button::SetCheck: setCheck(wParam); return 0;
+    case button::GetState:
+      return static_cast<LResult>(check_) | (pushed_ ? button::state::Pushed : 0) |
+             (focused_ ? button::state::Focused : 0);
+    case button::SetState: pushed_ = wParam != 0; return 0;
+    case button::SetStyle:
+      record().style = (record().style & 0xFFFF0000u) | (static_cast<StyleBits>(wParam) & 0xFFFFu);
+      return 0;
+    case button::Click:
+      if (IsWindowUsable(window())) click();
+      return 0;
+    default: return std::nullopt;
+  }
+}
+
+// ---- painting
 
 void DrawLabel(const ControlPaint& paint, const std::string& text, Rect rect, unsigned format) {
   SetBackgroundMode(paint.dc, BackgroundMode::Transparent);
@@ -122,17 +222,16 @@ Rect LabelRect(const ControlPaint& paint, const std::string& text, const Rect& a
   return Rect::FromSize(left, top, measured.width(), measured.height()).inflatedBy(1, 1);
 }
 
-void PaintButton(WindowHandle window, const ButtonState& state) {
-  ControlPaint paint = BeginControlPaint(window, state.font);
-  const StyleBits style = WindowStyle(window);
-  const std::string text = WindowText(window);
+void Button::paint(const ControlPaint& paint) {
+  const StyleBits style = this->style();
+  const std::string text = WindowText(window());
   const Rect client = paint.client;
   const unsigned single = draw_text::SingleLine | draw_text::VerticalCenter;
   if (button::IsPushButton(style)) {
     const bool isDefault = button::TypeOf(style) == button::DefPushButton;
-    const Rect face = StylePainter::PaintButton(paint.dc, client, state.pushed, isDefault);
+    const Rect face = StylePainter::PaintButton(paint.dc, client, pushed_, isDefault);
     DrawLabel(paint, text, face, single | draw_text::Center);
-    if (state.focused) StylePainter::PaintFocusRect(paint.dc, face.inflatedBy(-3, -3).offsetBy(state.pushed ? -1 : 0, state.pushed ? -1 : 0));
+    if (focused_) StylePainter::PaintFocusRect(paint.dc, face.inflatedBy(-3, -3).offsetBy(pushed_ ? -1 : 0, pushed_ ? -1 : 0));
   } else if (button::TypeOf(style) == button::GroupBox) {
     // The inside is left to the parent: only the frame and the caption.
     const int textHeight = GetTextMetrics(paint.dc).height;
@@ -148,133 +247,33 @@ void PaintButton(WindowHandle window, const ButtonState& state) {
     const bool leftText = (style & button::LeftText) != 0;
     const Point at{leftText ? client.right - box : client.left, client.top + (client.height() - box) / 2};
     if (radio)
-      StylePainter::PaintRadioButton(paint.dc, at, state.check != 0, paint.enabled, state.pushed);
+      StylePainter::PaintRadioButton(paint.dc, at, check_ != 0, paint.enabled, pushed_);
     else
-      StylePainter::PaintCheckBox(paint.dc, at, static_cast<int>(state.check), paint.enabled, state.pushed);
+      StylePainter::PaintCheckBox(paint.dc, at, static_cast<int>(check_), paint.enabled, pushed_);
     const Rect label = leftText ? Rect{client.left, client.top, client.right - box - 4, client.bottom}
                                 : Rect{client.left + box + 4, client.top, client.right, client.bottom};
     DrawLabel(paint, text, label, single);
-    if (state.focused && !text.empty()) StylePainter::PaintFocusRect(paint.dc, LabelRect(paint, text, label, single));
-  }
-  EndControlPaint(window, paint);
-}
-
-bool ChangesButtonLook(MessageId message) {
-  switch (message) {
-    case button::SetCheck:
-    case button::SetState:
-    case button::SetStyle:
-    case button::Click:
-      return true;
-    default:
-      return false;
+    if (focused_ && !text.empty()) StylePainter::PaintFocusRect(paint.dc, LabelRect(paint, text, label, single));
   }
 }
 
-LResult ButtonBehaviour(WindowHandle window, MessageId message, WParam wParam, LParam lParam);
-
-LResult ButtonProcedure(WindowHandle window, MessageId message, WParam wParam, LParam lParam) {
-  if (message == msg::Paint) {
-    if (ButtonState* state = StateOf<ButtonState>(window)) {
-      PaintButton(window, *state);
-      return 0;
-    }
-  }
-  const LResult result = ButtonBehaviour(window, message, wParam, lParam);
-  if (IsWindow(window) && (ChangesLook(window, message) || ChangesButtonLook(message))) InvalidateRect(window);
-  return result;
-}
-
-LResult ButtonBehaviour(WindowHandle window, MessageId message, WParam wParam, LParam lParam) {
-  ButtonState* state = ControlStateFor<ButtonState>(window, message);
-  if (state == nullptr) return DefaultWindowProcedure(window, message, wParam, lParam);
-  WindowRecord* record = Find(window);
-  const bool groupBox = button::TypeOf(record->style) == button::GroupBox;
-  if (LResult result = 0; HandleFontMessage(*state, message, wParam, result)) return result;
-  switch (message) {
-    case msg::GetDialogCode:
-      return DialogCodeFor(record->style);
-    case msg::NcHitTest:
-      if (groupBox) return hit::Transparent;
-      return DefaultWindowProcedure(window, message, wParam, lParam);
-    case button::GetCheck:
-      return static_cast<LResult>(state->check);
-    case button::SetCheck:
-      SetCheck(window, *state, wParam);
-      return 0;
-    case button::GetState:
-      return static_cast<LResult>(state->check) | (state->pushed ? button::state::Pushed : 0) |
-             (state->focused ? button::state::Focused : 0);
-    case button::SetState:
-      state->pushed = wParam != 0;
-      return 0;
-    case button::SetStyle:
-      record->style = (record->style & 0xFFFF0000u) | (static_cast<StyleBits>(wParam) & 0xFFFFu);
-      return 0;
-    case button::Click:
-      if (IsWindowUsable(window)) Click(window, *state);
-      return 0;
-    case msg::LeftButtonDown:
-    case msg::LeftButtonDoubleClick:
-      if (groupBox) return 0;
-      SetFocus(window);
-      if (!IsWindow(window)) return 0;
-      SetCapture(window);
-      state = StateOf<ButtonState>(window);
-      if (state == nullptr) return 0;
-      state->tracking = true;
-      state->pushed = true;
-      return 0;
-    case msg::MouseMove:
-      if (state->tracking) state->pushed = ClientRect(window).contains(PointFromParam(lParam));
-      return 0;
-    case msg::LeftButtonUp: {
-      if (!state->tracking) return 0;
-      const bool inside = ClientRect(window).contains(PointFromParam(lParam));
-      state->tracking = false;
-      state->pushed = false;
-      ReleaseCapture();
-      state = StateOf<ButtonState>(window);
-      if (inside && state != nullptr) Click(window, *state);
-      return 0;
-    }
-    case msg::CaptureChanged:
-      state->tracking = false;
-      state->pushed = false;
-      return 0;
-    case msg::KeyDown:
-      if (wParam == key::Space && !groupBox) {
-        state->spaceDown = true;
-        state->pushed = true;
-        return 0;
-      }
-      return DefaultWindowProcedure(window, message, wParam, lParam);
-    case msg::KeyUp:
-      if (wParam == key::Space && state->spaceDown) {
-        state->spaceDown = false;
-        const bool wasPushed = state->pushed;
-        state->pushed = false;
-        if (wasPushed) Click(window, *state);
-        return 0;
-      }
-      return DefaultWindowProcedure(window, message, wParam, lParam);
-    case msg::SetFocus:
-      state->focused = true;
-      return 0;
-    case msg::KillFocus:
-      state->focused = false;
-      state->spaceDown = false;
-      if (!state->tracking) state->pushed = false;
-      return 0;
-    default:
-      return DefaultWindowProcedure(window, message, wParam, lParam);
-  }
+MessageId ButtonControlColor(StyleBits style, bool) {
+  return button::IsPushButton(style) ? msg::CtlColorButton : msg::CtlColorStatic;
 }
 
 }  // namespace
 
-void RegisterButtonClass() {
-  RegisterWindowClass({button::kClassName, &ButtonProcedure, class_style::DoubleClicks | class_style::ParentDc, 0});
-}
-
 }  // namespace platform::ui::detail
+
+namespace platform::ui::button {
+
+const ControlDescriptor kDescriptor{
+    .className = kClassName,
+    .procedure = &detail::Control::ProcedureOf<detail::Button>,
+    .classStyle = class_style::DoubleClicks | class_style::ParentDc,
+    .templateKinds = kTemplateKinds,
+    .styleWords = kStyleWords,
+    .controlColor = &detail::ButtonControlColor,
+};
+
+}  // namespace platform::ui::button

@@ -7,7 +7,7 @@
 
 #include "platform/ui/focus.h"
 #include "platform/ui/gdi.h"
-#include "window_system.h"
+#include "control.h"
 
 namespace platform::ui::detail {
 
@@ -59,8 +59,7 @@ void PaintRun(const ControlPaint& paint, std::string_view text, int offset, int 
 
 }  // namespace
 
-void PaintEditField(WindowHandle window, const EditView& view) {
-  ControlPaint paint = BeginControlPaint(window, view.font);
+void PaintEditField(const ControlPaint& paint, WindowHandle window, const EditView& view) {
   FillRect(paint.dc, paint.client, paint.background);
   const std::string shown = ShownText(view);
   const bool showSelection = GetFocus() == window || view.keepSelection;
@@ -81,7 +80,6 @@ void PaintEditField(WindowHandle window, const EditView& view) {
                start, y, view, showSelection);
     }
   }
-  EndControlPaint(window, paint);
 }
 
 Point EditCaretPoint(WindowHandle window, const EditView& view) {

@@ -7,6 +7,8 @@
 
 namespace platform::ui::detail {
 
+struct ControlPaint;
+
 struct EditView {
   const std::string* text = nullptr;
   bool password = false;       // shown as stars
@@ -23,7 +25,7 @@ struct EditView {
 // character; the lines of a multi-line field follow each other from the
 // first visible line; the selection is in the highlight colours while the
 // field has the focus; grey text when disabled.
-void PaintEditField(WindowHandle window, const EditView& view);
+void PaintEditField(const ControlPaint& paint, WindowHandle window, const EditView& view);
 // Where the caret stands, in client coordinates.
 Point EditCaretPoint(WindowHandle window, const EditView& view);
 

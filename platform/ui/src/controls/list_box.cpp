@@ -4,10 +4,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
-#include <memory>
 #include <string>
 
-#include "list_box_internal.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/font.h"
 #include "platform/ui/gdi.h"
@@ -15,7 +13,9 @@
 #include "platform/ui/keys.h"
 #include "platform/ui/scroll_bar.h"
 #include "platform/ui/window.h"
-#include "window_system.h"
+#include "control.h"
+#include "list_box_internal.h"
+#include "owner_drawn_items.h"
 
 namespace platform::ui::detail {
 
@@ -25,20 +25,6 @@ struct Item {
   std::string text;
   LParam data = 0;
   int height = 0;  // OwnerDrawVariable only
-};
-
-class ListBoxState : public ControlState {
- public:
-  std::vector<Item> items;
-  int selection = -1;
-  int top = 0;
-  int caret = 0;
-  std::vector<int> tabStops;
-  int itemHeight = 0;  // 0: the font's height
-  int horizontalExtent = 0;
-  bool ownsScrollBar = false;  // created with style::VScroll
-  bool tracking = false;       // the left button is held on the list
-  WindowHandle combo = nullptr;  // the combo box whose drop-down list this is
 };
 
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
@@ -55,270 +41,526 @@ bool LessIgnoringCase(std::string_view a, std::string_view b) {
   return a.size() < b.size();
 }
 
-class ListBox {
- public:
-  ListBox(WindowHandle window, WindowRecord& record, ListBoxState& state) : window_(window), record_(record), state_(state) {}
-
-  int count() const { return static_cast<int>(state_.items.size()); }
-  bool valid(WParam index) const { return static_cast<LParam>(index) >= 0 && static_cast<LParam>(index) < count(); }
-  bool variable() const { return (record_.style & list_box::OwnerDrawVariable) != 0; }
-
-  int fixedHeight() const { return state_.itemHeight > 0 ? state_.itemHeight : std::max(1, MeasureFont(state_.font).height); }
-  int heightOf(int index) const {
-    if (variable() && index >= 0 && index < count() && state_.items[static_cast<std::size_t>(index)].height > 0)
-      return state_.items[static_cast<std::size_t>(index)].height;
-    return fixedHeight();
-  }
-  // The items that fit from the top index (at least one).
-  int visibleLines() const {
-    const int height = ClientRect(window_).height();
-    if (!variable()) return std::max(1, height / fixedHeight());
-    int lines = 0;
-    for (int used = 0, i = state_.top; i < count() && used + heightOf(i) <= height; ++i, ++lines) used += heightOf(i);
-    return std::max(1, lines);
-  }
-  int highestTop() const {
-    if (!variable()) return std::max(0, count() - visibleLines());
-    // The top index that shows the last item at the bottom.
-    const int height = ClientRect(window_).height();
-    int top = count();
-    for (int used = 0; top > 0 && used + heightOf(top - 1) <= height;) used += heightOf(--top);
-    return std::min(top, std::max(0, count() - 1));
-  }
-
-  void notify(unsigned code) {
-    if (state_.combo != nullptr) {
-      SendMessage(state_.combo, msg::Command, CommandParam(WindowId(window_), code), HandleToParam(window_));
-      return;
-    }
-    if (record_.style & list_box::Notify) NotifyParent(window_, code);
-  }
-
-  void updateScrollBar() {
-    if (!state_.ownsScrollBar) return;
-    const int lines = visibleLines();
-    SetScrollRange(window_, ScrollBar::Vertical, 0, std::max(0, count() - 1));
-    SetScrollPage(window_, ScrollBar::Vertical, lines);
-    SetScrollPosition(window_, ScrollBar::Vertical, state_.top);
-    const bool needed = count() > lines;
-    if (record_.style & list_box::DisableNoScroll) {
-      ShowScrollBar(window_, ScrollBar::Vertical, true);
-      EnableScrollBar(window_, ScrollBar::Vertical, needed);
-    } else {
-      ShowScrollBar(window_, ScrollBar::Vertical, needed);
-    }
-  }
-
-  void setTop(int top) {
-    state_.top = std::clamp(top, 0, highestTop());
-    updateScrollBar();
-  }
-
-  void ensureVisible(int index) {
-    if (index < 0 || index >= count()) return;
-    if (index < state_.top) {
-      setTop(index);
-      return;
-    }
-    int top = state_.top;
-    const int height = ClientRect(window_).height();
-    for (;;) {
-      int used = 0;
-      for (int i = top; i <= index; ++i) used += heightOf(i);
-      if (used <= height || top >= index) break;
-      ++top;
-    }
-    setTop(top);
-  }
-
-  void select(int index) {
-    state_.selection = index >= 0 && index < count() ? index : -1;
-    if (state_.selection >= 0) {
-      state_.caret = state_.selection;
-      ensureVisible(state_.selection);
-    }
-  }
-
-  // A selection made by the user: notified when it changed.
-  void userSelect(int index) {
-    index = std::clamp(index, 0, std::max(0, count() - 1));
-    if (count() == 0) return;
-    const int before = state_.selection;
-    select(index);
-    if (state_.selection != before) notify(list_box::SelectionChange);
-  }
-
-  int insert(int index, std::string text) {
-    if (index < 0 || index > count()) index = count();
-    state_.items.insert(state_.items.begin() + index, Item{std::move(text), 0, 0});
-    if (state_.selection >= index) ++state_.selection;
-    updateScrollBar();
-    return index;
-  }
-
-  int sortedPosition(std::string_view text) const {
-    const auto at = std::upper_bound(state_.items.begin(), state_.items.end(), text,
-                                     [](std::string_view t, const Item& item) { return LessIgnoringCase(t, item.text); });
-    return static_cast<int>(at - state_.items.begin());
-  }
-
-  // The first item after start (wrapping) that matches.
-  template <class Matches>
-  LResult find(WParam start, Matches matches) const {
-    const int n = count();
-    if (n == 0) return list_box::Error;
-    const int from = valid(start) ? static_cast<int>(start) : -1;
-    for (int step = 1; step <= n; ++step) {
-      const int index = (from + step) % n;
-      if (matches(state_.items[static_cast<std::size_t>(index)].text)) return index;
-    }
-    return list_box::Error;
-  }
-
-  int itemAt(Point point, bool& outside) const {
-    outside = !ClientRect(window_).contains(point);
-    int y = 0;
-    for (int i = state_.top; i < count(); ++i) {
-      const int h = heightOf(i);
-      if (point.y >= y && point.y < y + h) return i;
-      y += h;
-    }
-    outside = true;
-    if (count() == 0) return 0;
-    return point.y < 0 ? std::max(0, state_.top - 1) : std::min(count() - 1, state_.top + visibleLines() - 1);
-  }
-
-  Rect itemRect(int index) const {
-    int y = 0;
-    if (index >= state_.top)
-      for (int i = state_.top; i < index; ++i) y += heightOf(i);
-    else
-      for (int i = index; i < state_.top; ++i) y -= heightOf(i);
-    return {0, y, ClientRect(window_).width(), y + heightOf(index)};
-  }
-
-  bool keyDown(VirtualKey code) {
-    const int lines = visibleLines();
-    const int current = state_.selection >= 0 ? state_.selection : state_.caret;
-    switch (code) {
-      case key::Up: userSelect(state_.selection < 0 ? current : current - 1); return true;
-      case key::Down: userSelect(state_.selection < 0 ? current : current + 1); return true;
-      case key::PageUp: userSelect(current - std::max(1, lines - 1)); return true;
-      case key::PageDown: userSelect(current + std::max(1, lines - 1)); return true;
-      case key::Home: userSelect(0); return true;
-      case key::End: userSelect(count() - 1); return true;
-      default: return false;
-    }
-  }
-
-  // The parent's answer to msg::VKeyToItem or msg::CharToItem: -2 done,
-  // an index to select, or -1 for the default handling.
-  bool askParent(MessageId message, unsigned code) {
-    if (!(record_.style & list_box::WantKeyboardInput) || state_.combo != nullptr) return false;
-    const LResult answer = SendMessage(ParentWindow(window_), message,
-                                       MakeLong(code, static_cast<unsigned>(state_.caret)), HandleToParam(window_));
-    if (!IsWindow(window_)) return true;
-    if (answer == -2) return true;
-    if (answer >= 0) {
-      userSelect(static_cast<int>(answer));
-      return true;
-    }
-    return false;
-  }
-
-  void scrollRequest(unsigned request, int position) {
-    const int lines = visibleLines();
-    switch (request) {
-      case scroll::LineUp: setTop(state_.top - 1); break;
-      case scroll::LineDown: setTop(state_.top + 1); break;
-      case scroll::PageUp: setTop(state_.top - lines); break;
-      case scroll::PageDown: setTop(state_.top + lines); break;
-      case scroll::ThumbPosition:
-      case scroll::ThumbTrack: setTop(position); break;
-      case scroll::Top: setTop(0); break;
-      case scroll::Bottom: setTop(count()); break;
-      default: break;
-    }
-  }
-
-  // While the button is held outside the items: one line towards the
-  // mouse, selecting the line that comes into view.
-  void autoScroll() {
-    const Point at = ScreenToClient(window_, CursorPosition());
-    const Rect client = ClientRect(window_);
-    if (at.y < client.top) {
-      setTop(state_.top - 1);
-      userSelect(state_.top);
-    } else if (at.y >= client.bottom) {
-      setTop(state_.top + 1);
-      userSelect(std::min(count() - 1, state_.top + visibleLines() - 1));
-    }
-  }
-
-  WindowHandle window_;
-  WindowRecord& record_;
-  ListBoxState& state_;
-};
-
 LResult CopyText(const std::string& text, LParam buffer) {
   if (buffer == 0) return list_box::Error;
   std::memcpy(reinterpret_cast<char*>(buffer), text.c_str(), text.size() + 1);
   return static_cast<LResult>(text.size());
 }
 
-LResult HandleMouse(ListBox& list, MessageId message, LParam lParam) {
-  WindowHandle window = list.window_;
-  ListBoxState& state = list.state_;
+class ListBox final : public Control {
+ public:
+  const std::vector<int>& tabStops() const { return tabStops_; }
+  void attachToCombo(WindowHandle combo) { combo_ = combo; }
+
+ protected:
+  // ---- creation, size, font: the scroll bar follows
+  LResult onNcCreate(const WindowCreation*) override {
+    ownsScrollBar_ = (style() & style::VScroll) != 0;
+    return defaultProcedure();
+  }
+  LResult onCreate() override {
+    // A fixed owner-drawn list asks its owner for the one height.
+    if (ownerDrawn() && !variable()) {
+      const int height = measure(0, 0);
+      if (height != fixedHeight()) itemHeight_ = height;
+    }
+    updateScrollBar();
+    return 0;
+  }
+  // The owner hears of the items that go with the list, unless it is
+  // going itself.
+  void onDestroy() override {
+    const WindowRecord* owner = Find(this->owner());
+    if (owner != nullptr && !owner->destroying)
+      for (int i = count() - 1; i >= 0; --i) tellOwnerOfDeleted(i);
+    defaultProcedure();
+  }
+  void onSize(Size) override { setTop(top_); }
+  void onSetFont(FontHandle font) override {
+    Control::onSetFont(font);
+    updateScrollBar();
+  }
+
+  // ---- the dialog manager and the mouse's way in: an open drop-down
+  // list never activates
+  LResult onGetDialogCode(const Message*) override { return dialog_code::WantArrows | dialog_code::WantChars; }
+  LResult onMouseActivate(const MouseActivateEvent&) override {
+    return combo_ != nullptr ? mouse_activate::NoActivate : defaultProcedure();
+  }
+
+  // ---- focus, keys: the parent asked first, then moves and the first
+  // letter
+  void onSetFocus(const FocusEvent&) override { notify(list_box::SetFocusNotify); }
+  void onKillFocus(const FocusEvent&) override { notify(list_box::KillFocusNotify); }
+  void onKeyDown(const KeyEvent& event) override;
+  void onChar(const CharEvent& event) override;
+
+  // ---- the mouse: a press selects and captures, a drag selects, outside
+  // the items the list scrolls on a timer
+  void onLeftButtonDown(const MouseEvent& event) override { press(event.point, false); }
+  void onLeftButtonDoubleClick(const MouseEvent& event) override { press(event.point, true); }
+  void onMouseMove(const MouseEvent& event) override;
+  void onLeftButtonUp(const MouseEvent& event) override;
+  void onCaptureChanged() override {
+    tracking_ = false;
+    KillSystemTimer(window(), list_box::kAutoScrollTimer);
+  }
+  void onSystemTimer(const TimerEvent& event) override {
+    if (event.id == list_box::kAutoScrollTimer && tracking_) autoScroll();
+  }
+  void onVScroll(unsigned request, int position) override;
+
+  // ---- its messages
+  std::optional<LResult> onControlMessage(MessageId message, WParam wParam, LParam lParam) override;
+
+  // ---- its look
+  void paint(const ControlPaint& paint) override;
+  void paintOwnerDrawn(const ControlPaint& paint);
+  bool changesLook(MessageId message) const override;
+  void invalidate() override {
+    Control::invalidate();
+    // The frame holds the scroll bar.
+    if (style() & style::VScroll) InvalidateWhereWindowIs(window());
+  }
+
+ private:
+  int count() const { return static_cast<int>(items_.size()); }
+  bool valid(WParam index) const { return static_cast<LParam>(index) >= 0 && static_cast<LParam>(index) < count(); }
+  bool variable() const { return (style() & list_box::OwnerDrawVariable) != 0; }
+  bool ownerDrawn() const { return (style() & (list_box::OwnerDrawFixed | list_box::OwnerDrawVariable)) != 0; }
+  // Where owner-drawn items are measured and drawn: the parent, or the
+  // combo box whose list this is.
+  WindowHandle owner() const { return combo_ != nullptr ? combo_ : ParentWindow(window()); }
+  int measure(int index, LParam data) const {
+    return MeasureOwnerDrawnItem(owner(), {OwnerDrawType::ListBox, WindowId(window()), index, 0, data},
+                                 std::max(1, MeasureFont(font()).height));
+  }
+  void tellOwnerOfDeleted(int index) {
+    DeleteItemInfo info{OwnerDrawType::ListBox, WindowId(window()), index, window(),
+                        items_[static_cast<std::size_t>(index)].data};
+    TellOwnerOfDeletedItem(owner(), info);
+  }
+
+  // ---- heights and what fits
+  int fixedHeight() const { return itemHeight_ > 0 ? itemHeight_ : std::max(1, MeasureFont(font()).height); }
+  int heightOf(int index) const {
+    if (variable() && index >= 0 && index < count() && items_[static_cast<std::size_t>(index)].height > 0)
+      return items_[static_cast<std::size_t>(index)].height;
+    return fixedHeight();
+  }
+  int visibleLines() const;
+  int highestTop() const;
+  int itemAt(Point point, bool& outside) const;
+  Rect itemRect(int index) const;
+
+  // ---- the top index and the scroll bar
+  void updateScrollBar();
+  void setTop(int top) {
+    top_ = std::clamp(top, 0, highestTop());
+    updateScrollBar();
+  }
+  void ensureVisible(int index);
+  void autoScroll();
+
+  // ---- items and the selection
+  void select(int index);
+  void userSelect(int index);
+  int insert(int index, std::string text);
+  int sortedPosition(std::string_view text) const;
+  template <class Matches>
+  LResult find(WParam start, Matches matches) const;
+  LResult deleteItem(WParam index);
+  LResult setItemHeight(WParam index, LParam height);
+  LResult setTabStops(WParam count, LParam stops);
+
+  void notify(unsigned code);
+  bool askParent(MessageId message, unsigned code);
+  void press(Point point, bool doubleClick);
+
+  std::vector<Item> items_;
+  int selection_ = -1;
+  int top_ = 0;
+  int caret_ = 0;
+  std::vector<int> tabStops_;
+  int itemHeight_ = 0;  // 0: the font's height
+  int horizontalExtent_ = 0;
+  bool ownsScrollBar_ = false;  // created with style::VScroll
+  bool tracking_ = false;       // the left button is held on the list
+  WindowHandle combo_ = nullptr;  // the combo box whose drop-down list this is
+};
+
+// ---- heights and what fits
+
+// The items that fit from the top index (at least one).
+int ListBox::visibleLines() const {
+  const int height = ClientRect(window()).height();
+  if (!variable()) return std::max(1, height / fixedHeight());
+  int lines = 0;
+  for (int used = 0, i = top_; i < count() && used + heightOf(i) <= height; ++i, ++lines) used += heightOf(i);
+  return std::max(1, lines);
+}
+
+int ListBox::highestTop() const {
+  if (!variable()) return std::max(0, count() - visibleLines());
+  // The top index that shows the last item at the bottom.
+  const int height = ClientRect(window()).height();
+  int top = count();
+  for (int used = 0; top > 0 && used + heightOf(top - 1) <= height;) used += heightOf(--top);
+  return std::min(top, std::max(0, count() - 1));
+}
+
+int ListBox::itemAt(Point point, bool& outside) const {
+  outside = !ClientRect(window()).contains(point);
+  int y = 0;
+  for (int i = top_; i < count(); ++i) {
+    const int h = heightOf(i);
+    if (point.y >= y && point.y < y + h) return i;
+    y += h;
+  }
+  outside = true;
+  if (count() == 0) return 0;
+  return point.y < 0 ? std::max(0, top_ - 1) : std::min(count() - 1, top_ + visibleLines() - 1);
+}
+
+Rect ListBox::itemRect(int index) const {
+  int y = 0;
+  if (index >= top_)
+    for (int i = top_; i < index; ++i) y += heightOf(i);
+  else
+    for (int i = index; i < top_; ++i) y -= heightOf(i);
+  return {0, y, ClientRect(window()).width(), y + heightOf(index)};
+}
+
+// ---- the top index and the scroll bar
+
+void ListBox::updateScrollBar() {
+  if (!ownsScrollBar_) return;
+  const int lines = visibleLines();
+  SetScrollRange(window(), ScrollBar::Vertical, 0, std::max(0, count() - 1));
+  SetScrollPage(window(), ScrollBar::Vertical, lines);
+  SetScrollPosition(window(), ScrollBar::Vertical, top_);
+  const bool needed = count() > lines;
+  if (style() & list_box::DisableNoScroll) {
+    ShowScrollBar(window(), ScrollBar::Vertical, true);
+    EnableScrollBar(window(), ScrollBar::Vertical, needed);
+  } else {
+    ShowScrollBar(window(), ScrollBar::Vertical, needed);
+  }
+}
+
+void ListBox::ensureVisible(int index) {
+  if (index < 0 || index >= count()) return;
+  if (index < top_) {
+    setTop(index);
+    return;
+  }
+  int top = top_;
+  const int height = ClientRect(window()).height();
+  for (;;) {
+    int used = 0;
+    for (int i = top; i <= index; ++i) used += heightOf(i);
+    if (used <= height || top >= index) break;
+    ++top;
+  }
+  setTop(top);
+}
+
+void ListBox::onVScroll(unsigned request, int position) {
+  const int lines = visibleLines();
+  switch (request) {
+    case scroll::LineUp: setTop(top_ - 1); break;
+    case scroll::LineDown: setTop(top_ + 1); break;
+    case scroll::PageUp: setTop(top_ - lines); break;
+    case scroll::PageDown: setTop(top_ + lines); break;
+    case scroll::ThumbPosition:
+    case scroll::ThumbTrack: setTop(position); break;
+    case scroll::Top: setTop(0); break;
+    case scroll::Bottom: setTop(count()); break;
+    default: break;
+  }
+}
+
+// While the button is held outside the items: one line towards the mouse,
+// selecting the line that comes into view.
+void ListBox::autoScroll() {
+  const Point at = ScreenToClient(window(), CursorPosition());
+  const Rect client = ClientRect(window());
+  if (at.y < client.top) {
+    setTop(top_ - 1);
+    userSelect(top_);
+  } else if (at.y >= client.bottom) {
+    setTop(top_ + 1);
+    userSelect(std::min(count() - 1, top_ + visibleLines() - 1));
+  }
+}
+
+// ---- items and the selection
+
+void ListBox::select(int index) {
+  selection_ = index >= 0 && index < count() ? index : -1;
+  if (selection_ >= 0) {
+    caret_ = selection_;
+    ensureVisible(selection_);
+  }
+}
+
+// A selection made by the user: notified when it changed.
+void ListBox::userSelect(int index) {
+  index = std::clamp(index, 0, std::max(0, count() - 1));
+  if (count() == 0) return;
+  const int before = selection_;
+  select(index);
+  if (selection_ != before) notify(list_box::SelectionChange);
+}
+
+int ListBox::insert(int index, std::string text) {
+  if (index < 0 || index > count()) index = count();
+  items_.insert(items_.begin() + index, Item{std::move(text), 0, 0});
+  if (ownerDrawn() && variable()) {
+    const int height = measure(index, 0);
+    if (!alive() || index >= count()) return index;
+    items_[static_cast<std::size_t>(index)].height = height;
+  }
+  if (selection_ >= index) ++selection_;
+  updateScrollBar();
+  return index;
+}
+
+int ListBox::sortedPosition(std::string_view text) const {
+  const auto at = std::upper_bound(items_.begin(), items_.end(), text,
+                                   [](std::string_view t, const Item& item) { return LessIgnoringCase(t, item.text); });
+  return static_cast<int>(at - items_.begin());
+}
+
+// The first item after start (wrapping) that matches.
+template <class Matches>
+LResult ListBox::find(WParam start, Matches matches) const {
+  const int n = count();
+  if (n == 0) return list_box::Error;
+  const int from = valid(start) ? static_cast<int>(start) : -1;
+  for (int step = 1; step <= n; ++step) {
+    const int index = (from + step) % n;
+    if (matches(items_[static_cast<std::size_t>(index)].text)) return index;
+  }
+  return list_box::Error;
+}
+
+LResult ListBox::deleteItem(WParam which) {
+  if (!valid(which)) return list_box::Error;
+  const int index = static_cast<int>(which);
+  if (ownerDrawn()) {
+    tellOwnerOfDeleted(index);
+    if (!alive() || !valid(which)) return list_box::Error;
+  }
+  items_.erase(items_.begin() + index);
+  if (selection_ == index) selection_ = -1;
+  else if (selection_ > index) --selection_;
+  caret_ = std::clamp(caret_, 0, std::max(0, count() - 1));
+  setTop(top_);
+  return count();
+}
+
+LResult ListBox::setItemHeight(WParam index, LParam height) {
+  if (height < 1 || height > 255) return list_box::Error;
+  if (variable()) {
+    if (!valid(index)) return list_box::Error;
+    items_[index].height = static_cast<int>(height);
+  } else {
+    itemHeight_ = static_cast<int>(height);
+  }
+  setTop(top_);
+  return 0;
+}
+
+LResult ListBox::setTabStops(WParam count, LParam stops) {
+  if (count > 0 && stops == 0) return 0;
+  const int* first = reinterpret_cast<const int*>(stops);
+  tabStops_.assign(first, first + count);
+  return 1;
+}
+
+// ---- the parent (or the combo box)
+
+void ListBox::notify(unsigned code) {
+  if (combo_ != nullptr) {
+    SendMessage(combo_, msg::Command, CommandParam(WindowId(window()), code), HandleToParam(window()));
+    return;
+  }
+  if (style() & list_box::Notify) notifyParent(code);
+}
+
+// The parent's answer to msg::VKeyToItem or msg::CharToItem: -2 done, an
+// index to select, or -1 for the default handling.
+bool ListBox::askParent(MessageId message, unsigned code) {
+  if (!(style() & list_box::WantKeyboardInput) || combo_ != nullptr) return false;
+  const LResult answer = SendMessage(ParentWindow(window()), message, MakeLong(code, static_cast<unsigned>(caret_)),
+                                     HandleToParam(window()));
+  if (!alive()) return true;
+  if (answer == -2) return true;
+  if (answer >= 0) {
+    userSelect(static_cast<int>(answer));
+    return true;
+  }
+  return false;
+}
+
+// ---- keys
+
+void ListBox::onKeyDown(const KeyEvent& event) {
+  if (askParent(msg::VKeyToItem, static_cast<unsigned>(event.key))) return;
+  const int lines = visibleLines();
+  const int current = selection_ >= 0 ? selection_ : caret_;
+  switch (event.key) {
+    case key::Up: userSelect(selection_ < 0 ? current : current - 1); break;
+    case key::Down: userSelect(selection_ < 0 ? current : current + 1); break;
+    case key::PageUp: userSelect(current - std::max(1, lines - 1)); break;
+    case key::PageDown: userSelect(current + std::max(1, lines - 1)); break;
+    case key::Home: userSelect(0); break;
+    case key::End: userSelect(count() - 1); break;
+    default: defaultProcedure(); break;
+  }
+}
+
+// A character selects the next item that starts with it.
+void ListBox::onChar(const CharEvent& event) {
+  if (askParent(msg::CharToItem, event.character)) return;
+  if (event.character < 0x20 || event.character > 0xFF) return;
+  const char typed[2] = {static_cast<char>(event.character), '\0'};
+  const LResult found =
+      find(static_cast<WParam>(selection_), [&](const std::string& t) { return StartsWithIgnoringCase(t, typed); });
+  if (found >= 0) userSelect(static_cast<int>(found));
+}
+
+// ---- the mouse
+
+void ListBox::press(Point point, bool doubleClick) {
+  if (combo_ != nullptr && !ClientRect(window()).contains(point)) {
+    // A press outside the open drop-down list closes it.
+    notify(kComboListCancelled);
+    return;
+  }
+  if (combo_ == nullptr && GetFocus() != window()) {
+    SetFocus(window());
+    if (!alive() || GetFocus() != window()) return;
+  }
   bool outside = false;
-  const Point point = PointFromParam(lParam);
+  const int index = itemAt(point, outside);
+  if (!outside || count() > 0) userSelect(index);
+  if (!alive()) return;
+  if (doubleClick && !outside) {
+    notify(list_box::DoubleClick);
+    return;
+  }
+  tracking_ = true;
+  if (GetCapture() != window()) SetCapture(window());
+}
+
+void ListBox::onMouseMove(const MouseEvent& event) {
+  if (!tracking_) return;
+  bool outside = false;
+  const int index = itemAt(event.point, outside);
+  if (!outside) {
+    KillSystemTimer(window(), list_box::kAutoScrollTimer);
+    userSelect(index);
+  } else if (!ClientRect(window()).contains(event.point)) {
+    SetSystemTimer(window(), list_box::kAutoScrollTimer, list_box::kAutoScrollInterval);
+  }
+}
+
+void ListBox::onLeftButtonUp(const MouseEvent& event) {
+  if (!tracking_) return;
+  tracking_ = false;
+  KillSystemTimer(window(), list_box::kAutoScrollTimer);
+  if (combo_ != nullptr) {
+    bool outside = false;
+    itemAt(event.point, outside);
+    if (!outside) notify(kComboListChosen);
+    return;
+  }
+  if (GetCapture() == window()) ReleaseCapture();
+}
+
+// ---- the messages
+
+std::optional<LResult> ListBox::onControlMessage(MessageId message, WParam wParam, LParam lParam) {
+  const auto textOf = [](LParam text) { return std::string(text ? reinterpret_cast<const char*>(text) : ""); };
   switch (message) {
-    case msg::LeftButtonDown:
-    case msg::LeftButtonDoubleClick: {
-      if (state.combo != nullptr && !ClientRect(window).contains(point)) {
-        // A press outside the open drop-down list closes it.
-        list.notify(kComboListCancelled);
-        return 0;
-      }
-      if (state.combo == nullptr && GetFocus() != window) {
-        SetFocus(window);
-        if (!IsWindow(window) || GetFocus() != window) return 0;
-      }
-      const int index = list.itemAt(point, outside);
-      if (!outside || list.count() > 0) list.userSelect(index);
-      if (!IsWindow(window)) return 0;
-      if (message == msg::LeftButtonDoubleClick && !outside) {
-        list.notify(list_box::DoubleClick);
-        return 0;
-      }
-      state.tracking = true;
-      if (GetCapture() != window) SetCapture(window);
-      return 0;
+    case list_box::AddString: {
+      std::string text = textOf(lParam);
+      const int at = (style() & list_box::Sort) ? sortedPosition(text) : count();
+      return insert(at, std::move(text));
     }
-    case msg::MouseMove: {
-      if (!state.tracking) return 0;
-      const int index = list.itemAt(point, outside);
-      if (!outside) {
-        KillSystemTimer(window, list_box::kAutoScrollTimer);
-        list.userSelect(index);
-      } else if (!ClientRect(window).contains(point)) {
-        SetSystemTimer(window, list_box::kAutoScrollTimer, list_box::kAutoScrollInterval);
-      }
+    case list_box::InsertString:
+      if (static_cast<LParam>(wParam) > count()) return list_box::Error;
+      return insert(static_cast<int>(static_cast<LParam>(wParam)), textOf(lParam));
+    case list_box::DeleteString: return deleteItem(wParam);
+    case list_box::ResetContent:
+      if (ownerDrawn())
+        for (int i = count() - 1; i >= 0 && alive(); --i) tellOwnerOfDeleted(i);
+      items_.clear();
+      selection_ = -1;
+      caret_ = 0;
+      setTop(0);
       return 0;
+    case list_box::SetCurrentSelection:
+      select(valid(wParam) ? static_cast<int>(wParam) : -1);
+      return valid(wParam) ? static_cast<LResult>(wParam) : list_box::Error;
+    case list_box::GetCurrentSelection: return selection_;
+    case list_box::GetText:
+      if (!valid(wParam)) return list_box::Error;
+      return CopyText(items_[wParam].text, lParam);
+    case list_box::GetTextLength:
+      if (!valid(wParam)) return list_box::Error;
+      return static_cast<LResult>(items_[wParam].text.size());
+    case list_box::GetCount: return count();
+    case list_box::SelectString:
+    case list_box::FindString:
+    case list_box::FindStringExact: {
+      const std::string wanted = textOf(lParam);
+      const LResult found = message == list_box::FindStringExact
+                                ? find(wParam, [&](const std::string& t) { return EqualsIgnoringCase(t, wanted); })
+                                : find(wParam, [&](const std::string& t) { return StartsWithIgnoringCase(t, wanted); });
+      if (message == list_box::SelectString && found >= 0) select(static_cast<int>(found));
+      return found;
     }
-    case msg::LeftButtonUp: {
-      if (!state.tracking) return 0;
-      state.tracking = false;
-      KillSystemTimer(window, list_box::kAutoScrollTimer);
-      if (state.combo != nullptr) {
-        list.itemAt(point, outside);
-        if (!outside) list.notify(kComboListChosen);
-        return 0;
-      }
-      if (GetCapture() == window) ReleaseCapture();
+    case list_box::GetTopIndex: return top_;
+    case list_box::SetTopIndex:
+      if (!valid(wParam) && !(wParam == 0 && count() == 0)) return list_box::Error;
+      setTop(static_cast<int>(wParam));
       return 0;
+    case list_box::SetTabStops: return setTabStops(wParam, lParam);
+    case list_box::GetHorizontalExtent: return horizontalExtent_;
+    case list_box::SetHorizontalExtent: horizontalExtent_ = static_cast<int>(wParam); return 0;
+    case list_box::GetItemRect:
+      if (!valid(wParam) || lParam == 0) return list_box::Error;
+      *reinterpret_cast<Rect*>(lParam) = itemRect(static_cast<int>(wParam));
+      return 1;
+    case list_box::GetItemData:
+      if (!valid(wParam)) return list_box::Error;
+      return items_[wParam].data;
+    case list_box::SetItemData:
+      if (!valid(wParam)) return list_box::Error;
+      items_[wParam].data = lParam;
+      return 1;
+    case list_box::SetCaretIndex:
+      if (!valid(wParam)) return list_box::Error;
+      caret_ = static_cast<int>(wParam);
+      ensureVisible(caret_);
+      return 0;
+    case list_box::GetCaretIndex: return caret_;
+    case list_box::SetItemHeight: return setItemHeight(wParam, lParam);
+    case list_box::GetItemHeight:
+      if (variable() && !valid(wParam)) return list_box::Error;
+      return heightOf(static_cast<int>(static_cast<LParam>(wParam)));
+    case list_box::InitStorage:
+      items_.reserve(items_.size() + wParam);
+      return static_cast<LResult>(items_.capacity());
+    case list_box::ItemFromPoint: {
+      bool outside = false;
+      const int index = itemAt(PointFromParam(lParam), outside);
+      return static_cast<LResult>(MakeLong(static_cast<unsigned>(index), outside ? 1 : 0));
     }
-    default:
-      return 0;
+    default: return std::nullopt;
   }
 }
 
@@ -328,38 +570,59 @@ LResult HandleMouse(ListBox& list, MessageId message, LParam lParam) {
 // the highlight colours, the caret item framed with the focus rectangle
 // while the list has the focus; with UseTabStops the text goes to the tab
 // stops (in quarters of the average character width).
-void PaintListBox(WindowHandle window, WindowRecord& record, ListBoxState& state) {
-  ControlPaint paint = BeginControlPaint(window, state.font);
+void ListBox::paint(const ControlPaint& paint) {
   FillRect(paint.dc, paint.client, paint.background);
-  ListBox list(window, record, state);
-  std::vector<int> stops = list_box::TabStopPixels(window);
-  const bool tabbed = (record.style & list_box::UseTabStops) != 0;
+  if (ownerDrawn()) {
+    paintOwnerDrawn(paint);
+    return;
+  }
+  std::vector<int> stops = list_box::TabStopPixels(window());
+  const bool tabbed = (style() & list_box::UseTabStops) != 0;
   if (tabbed && stops.empty()) stops.push_back(MulDiv(32, GetTextMetrics(paint.dc).averageCharWidth, 4));
   const ColorRef text = paint.enabled ? TextColorOf(paint.dc) : GetSystemColor(SystemColor::GrayText);
-  const bool focused = GetFocus() == window;
+  const bool focused = GetFocus() == window();
   SetBackgroundMode(paint.dc, BackgroundMode::Transparent);
   int y = 0;
-  for (int i = state.top; i < list.count() && y < paint.client.bottom; ++i) {
-    const int height = list.heightOf(i);
+  for (int i = top_; i < count() && y < paint.client.bottom; ++i) {
+    const int height = heightOf(i);
     const Rect row{0, y, paint.client.right, y + height};
-    const bool selected = i == state.selection;
+    const bool selected = i == selection_;
     if (selected) FillSolidRect(paint.dc, row, GetSystemColor(SystemColor::Highlight));
     SetTextColor(paint.dc, selected ? GetSystemColor(SystemColor::HighlightText) : text);
-    const std::string& itemText = state.items[static_cast<std::size_t>(i)].text;
+    const std::string& itemText = items_[static_cast<std::size_t>(i)].text;
     if (tabbed)
       TabbedTextOut(paint.dc, 1, y, itemText, stops, 1);
     else
       TextOut(paint.dc, 1, y, itemText);
-    if (focused && i == state.caret) {
+    if (focused && i == caret_) {
       SetTextColor(paint.dc, selected ? GetSystemColor(SystemColor::HighlightText) : GetSystemColor(SystemColor::WindowText));
       StylePainter::PaintFocusRect(paint.dc, row);
     }
     y += height;
   }
-  EndControlPaint(window, paint);
 }
 
-bool ChangesListLook(MessageId message) {
+// Each item from the top index down drawn by the owner, the focus
+// rectangle over the caret item while the list has the focus.
+void ListBox::paintOwnerDrawn(const ControlPaint& paint) {
+  const bool focused = GetFocus() == window();
+  const WindowHandle owner = this->owner();
+  int y = 0;
+  for (int i = top_; i < count() && y < paint.client.bottom; ++i) {
+    const Rect row{0, y, paint.client.right, y + heightOf(i)};
+    DrawItemInfo info{OwnerDrawType::ListBox, WindowId(window()), i, 0, window(), paint.dc, row,
+                      items_[static_cast<std::size_t>(i)].data};
+    if (i == selection_) info.state |= owner_draw_state::Selected;
+    if (!paint.enabled) info.state |= owner_draw_state::Disabled;
+    if (focused && i == caret_) info.state |= owner_draw_state::Focus;
+    DrawOwnerDrawnItem(owner, info);
+    if (!alive()) return;
+    if (focused && i == caret_) StylePainter::PaintItemFocusRect(paint.dc, row);
+    y = row.bottom;
+  }
+}
+
+bool ListBox::changesLook(MessageId message) const {
   switch (message) {
     case list_box::AddString:
     case list_box::InsertString:
@@ -378,216 +641,36 @@ bool ChangesListLook(MessageId message) {
   }
 }
 
-LResult ListBoxBehaviour(WindowHandle window, MessageId message, WParam wParam, LParam lParam);
-
-LResult ListBoxProcedure(WindowHandle window, MessageId message, WParam wParam, LParam lParam) {
-  if (message == msg::Paint) {
-    if (ListBoxState* state = StateOf<ListBoxState>(window)) {
-      PaintListBox(window, *Find(window), *state);
-      return 0;
-    }
-  }
-  const LResult result = ListBoxBehaviour(window, message, wParam, lParam);
-  if (IsWindow(window) && (ChangesLook(window, message) || ChangesListLook(message))) {
-    InvalidateRect(window);
-    // The frame holds the scroll bar.
-    if (WindowStyle(window) & style::VScroll) InvalidateWhereWindowIs(window);
-  }
-  return result;
-}
-
-LResult ListBoxBehaviour(WindowHandle window, MessageId message, WParam wParam, LParam lParam) {
-  ListBoxState* state = ControlStateFor<ListBoxState>(window, message);
-  if (state == nullptr) return DefaultWindowProcedure(window, message, wParam, lParam);
-  WindowRecord* record = Find(window);
-  if (message == msg::NcCreate) state->ownsScrollBar = (record->style & style::VScroll) != 0;
-  ListBox list(window, *record, *state);
-  switch (message) {
-    case msg::Create:
-      list.updateScrollBar();
-      return 0;
-    case msg::Size:
-      list.setTop(state->top);
-      return 0;
-    case msg::GetDialogCode:
-      return dialog_code::WantArrows | dialog_code::WantChars;
-    case msg::SetFont:
-      state->font = reinterpret_cast<FontHandle>(wParam);
-      list.updateScrollBar();
-      return 0;
-    case msg::GetFont:
-      return HandleToParam(state->font);
-    case msg::MouseActivate:
-      if (state->combo != nullptr) return mouse_activate::NoActivate;
-      return DefaultWindowProcedure(window, message, wParam, lParam);
-    case list_box::AddString: {
-      std::string text = lParam ? reinterpret_cast<const char*>(lParam) : "";
-      const int at = (record->style & list_box::Sort) ? list.sortedPosition(text) : list.count();
-      return list.insert(at, std::move(text));
-    }
-    case list_box::InsertString:
-      if (static_cast<LParam>(wParam) > list.count()) return list_box::Error;
-      return list.insert(static_cast<int>(static_cast<LParam>(wParam)), lParam ? reinterpret_cast<const char*>(lParam) : "");
-    case list_box::DeleteString: {
-      if (!list.valid(wParam)) return list_box::Error;
-      const int index = static_cast<int>(wParam);
-      state->items.erase(state->items.begin() + index);
-      if (state->selection == index) state->selection = -1;
-      else if (state->selection > index) --state->selection;
-      state->caret = std::clamp(state->caret, 0, std::max(0, list.count() - 1));
-      list.setTop(state->top);
-      return list.count();
-    }
-    case list_box::ResetContent:
-      state->items.clear();
-      state->selection = -1;
-      state->caret = 0;
-      list.setTop(0);
-      return 0;
-    case list_box::SetCurrentSelection:
-      list.select(list.valid(wParam) ? static_cast<int>(wParam) : -1);
-      return list.valid(wParam) ? static_cast<LResult>(wParam) : list_box::Error;
-    case list_box::GetCurrentSelection:
-      return state->selection;
-    case list_box::GetText:
-      if (!list.valid(wParam)) return list_box::Error;
-      return CopyText(state->items[wParam].text, lParam);
-    case list_box::GetTextLength:
-      if (!list.valid(wParam)) return list_box::Error;
-      return static_cast<LResult>(state->items[wParam].text.size());
-    case list_box::GetCount:
-      return list.count();
-    case list_box::SelectString:
-    case list_box::FindString:
-    case list_box::FindStringExact: {
-      const std::string wanted = lParam ? reinterpret_cast<const char*>(lParam) : "";
-      const LResult found = message == list_box::FindStringExact
-                                ? list.find(wParam, [&](const std::string& t) { return EqualsIgnoringCase(t, wanted); })
-                                : list.find(wParam, [&](const std::string& t) { return StartsWithIgnoringCase(t, wanted); });
-      if (message == list_box::SelectString && found >= 0) list.select(static_cast<int>(found));
-      return found;
-    }
-    case list_box::GetTopIndex:
-      return state->top;
-    case list_box::SetTopIndex:
-      if (!list.valid(wParam) && !(wParam == 0 && list.count() == 0)) return list_box::Error;
-      list.setTop(static_cast<int>(wParam));
-      return 0;
-    case list_box::SetTabStops: {
-      const auto count = static_cast<std::size_t>(wParam);
-      if (count > 0 && lParam == 0) return 0;
-      const int* stops = reinterpret_cast<const int*>(lParam);
-      state->tabStops.assign(stops, stops + count);
-      return 1;
-    }
-    case list_box::GetHorizontalExtent:
-      return state->horizontalExtent;
-    case list_box::SetHorizontalExtent:
-      state->horizontalExtent = static_cast<int>(wParam);
-      return 0;
-    case list_box::GetItemRect:
-      if (!list.valid(wParam) || lParam == 0) return list_box::Error;
-      *reinterpret_cast<Rect*>(lParam) = list.itemRect(static_cast<int>(wParam));
-      return 1;
-    case list_box::GetItemData:
-      if (!list.valid(wParam)) return list_box::Error;
-      return state->items[wParam].data;
-    case list_box::SetItemData:
-      if (!list.valid(wParam)) return list_box::Error;
-      state->items[wParam].data = lParam;
-      return 1;
-    case list_box::SetCaretIndex:
-      if (!list.valid(wParam)) return list_box::Error;
-      state->caret = static_cast<int>(wParam);
-      list.ensureVisible(state->caret);
-      return 0;
-    case list_box::GetCaretIndex:
-      return state->caret;
-    case list_box::SetItemHeight:
-      if (lParam < 1 || lParam > 255) return list_box::Error;
-      if (list.variable()) {
-        if (!list.valid(wParam)) return list_box::Error;
-        state->items[wParam].height = static_cast<int>(lParam);
-      } else {
-        state->itemHeight = static_cast<int>(lParam);
-      }
-      list.setTop(state->top);
-      return 0;
-    case list_box::GetItemHeight:
-      if (list.variable() && !list.valid(wParam)) return list_box::Error;
-      return list.heightOf(static_cast<int>(static_cast<LParam>(wParam)));
-    case list_box::InitStorage:
-      state->items.reserve(state->items.size() + wParam);
-      return static_cast<LResult>(state->items.capacity());
-    case list_box::ItemFromPoint: {
-      bool outside = false;
-      const int index = list.itemAt(PointFromParam(lParam), outside);
-      return static_cast<LResult>(MakeLong(static_cast<unsigned>(index), outside ? 1 : 0));
-    }
-    case msg::KeyDown:
-      if (list.askParent(msg::VKeyToItem, static_cast<unsigned>(wParam))) return 0;
-      if (list.keyDown(static_cast<VirtualKey>(wParam))) return 0;
-      return DefaultWindowProcedure(window, message, wParam, lParam);
-    case msg::Char: {
-      if (list.askParent(msg::CharToItem, static_cast<unsigned>(wParam))) return 0;
-      const char typed[2] = {static_cast<char>(wParam), '\0'};
-      if (wParam < 0x20 || wParam > 0xFF) return 0;
-      const LResult found = list.find(static_cast<WParam>(state->selection),
-                                      [&](const std::string& t) { return StartsWithIgnoringCase(t, typed); });
-      if (found >= 0) list.userSelect(static_cast<int>(found));
-      return 0;
-    }
-    case msg::VScroll:
-      list.scrollRequest(LowWord(wParam), static_cast<int>(HighWord(wParam)));
-      return 0;
-    case msg::SystemTimer:
-      if (wParam == list_box::kAutoScrollTimer && state->tracking) list.autoScroll();
-      return 0;
-    case msg::LeftButtonDown:
-    case msg::LeftButtonDoubleClick:
-    case msg::MouseMove:
-    case msg::LeftButtonUp:
-      return HandleMouse(list, message, lParam);
-    case msg::CaptureChanged:
-      state->tracking = false;
-      KillSystemTimer(window, list_box::kAutoScrollTimer);
-      return 0;
-    case msg::SetFocus:
-      list.notify(list_box::SetFocusNotify);
-      return 0;
-    case msg::KillFocus:
-      list.notify(list_box::KillFocusNotify);
-      return 0;
-    default:
-      return DefaultWindowProcedure(window, message, wParam, lParam);
-  }
-}
-
 }  // namespace
 
-void RegisterListBoxClass() {
-  RegisterWindowClass({list_box::kClassName, &ListBoxProcedure, class_style::DoubleClicks, 0});
-}
-
 void AttachListToCombo(WindowHandle list, WindowHandle combo) {
-  if (ListBoxState* state = StateOf<ListBoxState>(list)) state->combo = combo;
+  if (ListBox* box = StateOf<ListBox>(list)) box->attachToCombo(combo);
 }
 
 }  // namespace platform::ui::detail
 
 namespace platform::ui::list_box {
 
+const ControlDescriptor kDescriptor{
+    .className = kClassName,
+    .procedure = &detail::Control::ProcedureOf<detail::ListBox>,
+    .classStyle = class_style::DoubleClicks,
+    .templateKinds = kTemplateKinds,
+    .styleWords = kStyleWords,
+    .controlColor = &FixedControlColor<msg::CtlColorListBox>,
+};
+
 std::vector<int> TabStops(WindowHandle list) {
-  const auto* state = detail::StateOf<detail::ListBoxState>(list);
-  return state ? state->tabStops : std::vector<int>{};
+  const auto* box = detail::StateOf<detail::ListBox>(list);
+  return box ? box->tabStops() : std::vector<int>{};
 }
 
 std::vector<int> TabStopPixels(WindowHandle list) {
-  const auto* state = detail::StateOf<detail::ListBoxState>(list);
-  if (state == nullptr) return {};
-  const int width = MeasureFont(state->font).averageCharWidth;
+  const auto* box = detail::StateOf<detail::ListBox>(list);
+  if (box == nullptr) return {};
+  const int width = MeasureFont(box->font()).averageCharWidth;
   std::vector<int> pixels;
-  for (int stop : state->tabStops) pixels.push_back(MulDiv(stop, width, 4));
+  for (int stop : box->tabStops()) pixels.push_back(MulDiv(stop, width, 4));
   return pixels;
 }
 

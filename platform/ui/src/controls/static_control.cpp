@@ -1,26 +1,42 @@
 // The "Static" class.
 #include "platform/ui/controls/static_control.h"
 
-#include <memory>
 #include <utility>
 
 #include "platform/ui/gdi.h"
 #include "platform/ui/style_painter.h"
 #include "platform/ui/window.h"
-#include "window_system.h"
+#include "control.h"
 
 namespace platform::ui::detail {
 
 namespace {
 
-class StaticState : public ControlState {
- public:
-  LParam image = 0;
+class Static final : public Control {
+ protected:
+  // The mouse passes through unless the static has Notify.
+  LResult onGetDialogCode(const Message*) override { return dialog_code::Static; }
+  LResult onHitTest(Point) override {
+    return (style() & static_control::Notify) ? defaultProcedure() : hit::Transparent;
+  }
+
+  std::optional<LResult> onControlMessage(MessageId message, WParam, LParam lParam) override {
+    switch (message) {
+      case static_control::SetImage: return std::exchange(image_, lParam);
+      case static_control::GetImage: return image_;
+      default: return std::nullopt;
+    }
+  }
+
+  void paint(const ControlPaint& paint) override;
+  bool changesLook(MessageId message) const override { return message == static_control::SetImage; }
+
+ private:
+  LParam image_ = 0;
 };
 
-void PaintStatic(WindowHandle window, const StaticState& state) {
-  ControlPaint paint = BeginControlPaint(window, state.font);
-  const StyleBits style = WindowStyle(window);
+void Static::paint(const ControlPaint& paint) {
+  const StyleBits style = this->style();
   const StyleBits type = style & static_control::TypeMask;
   Rect client = paint.client;
   switch (type) {
@@ -37,7 +53,7 @@ void PaintStatic(WindowHandle window, const StaticState& state) {
     case static_control::Icon:
     case static_control::Bitmap: {
       FillRect(paint.dc, client, paint.background);
-      const auto image = HandleFromParam<BitmapHandle>(state.image);
+      const auto image = HandleFromParam<BitmapHandle>(image_);
       const Size size = BitmapSize(image);
       Point at{client.left, client.top};
       if (style & static_control::CenterImage)
@@ -52,7 +68,7 @@ void PaintStatic(WindowHandle window, const StaticState& state) {
       else if (type == static_control::Right) format |= draw_text::Right | draw_text::WordBreak;
       else if (type == static_control::Left) format |= draw_text::WordBreak;
       else format |= draw_text::SingleLine;
-      const std::string text = WindowText(window);
+      const std::string text = WindowText(window());
       SetBackgroundMode(paint.dc, BackgroundMode::Transparent);
       if (paint.enabled)
         DrawText(paint.dc, text, client, format);
@@ -62,47 +78,21 @@ void PaintStatic(WindowHandle window, const StaticState& state) {
     }
   }
   if (style & static_control::Sunken) StylePainter::PaintBorder(paint.dc, paint.client, StylePainter::Border::SunkenOuter);
-  EndControlPaint(window, paint);
-}
-
-LResult StaticBehaviour(WindowHandle window, MessageId message, WParam wParam, LParam lParam);
-
-LResult StaticProcedure(WindowHandle window, MessageId message, WParam wParam, LParam lParam) {
-  if (message == msg::Paint) {
-    if (StaticState* state = StateOf<StaticState>(window)) {
-      PaintStatic(window, *state);
-      return 0;
-    }
-  }
-  const LResult result = StaticBehaviour(window, message, wParam, lParam);
-  if (IsWindow(window) && (ChangesLook(window, message) || message == static_control::SetImage)) InvalidateRect(window);
-  return result;
-}
-
-LResult StaticBehaviour(WindowHandle window, MessageId message, WParam wParam, LParam lParam) {
-  StaticState* state = ControlStateFor<StaticState>(window, message);
-  if (state == nullptr) return DefaultWindowProcedure(window, message, wParam, lParam);
-  WindowRecord* record = Find(window);
-  if (LResult result = 0; HandleFontMessage(*state, message, wParam, result)) return result;
-  switch (message) {
-    case msg::GetDialogCode:
-      return dialog_code::Static;
-    case msg::NcHitTest:
-      if (!(record->style & static_control::Notify)) return hit::Transparent;
-      return DefaultWindowProcedure(window, message, wParam, lParam);
-    case static_control::SetImage:
-      return std::exchange(state->image, lParam);
-    case static_control::GetImage:
-      return state->image;
-    default:
-      return DefaultWindowProcedure(window, message, wParam, lParam);
-  }
 }
 
 }  // namespace
 
-void RegisterStaticClass() {
-  RegisterWindowClass({static_control::kClassName, &StaticProcedure, class_style::ParentDc, 0});
-}
-
 }  // namespace platform::ui::detail
+
+namespace platform::ui::static_control {
+
+const ControlDescriptor kDescriptor{
+    .className = kClassName,
+    .procedure = &detail::Control::ProcedureOf<detail::Static>,
+    .classStyle = class_style::ParentDc,
+    .templateKinds = kTemplateKinds,
+    .styleWords = kStyleWords,
+    .controlColor = &FixedControlColor<msg::CtlColorStatic>,
+};
+
+}  // namespace platform::ui::static_control

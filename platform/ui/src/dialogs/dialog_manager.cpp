@@ -8,7 +8,9 @@
 #include "platform/ui/focus.h"
 #include "platform/ui/window.h"
 #include "platform/ui/gdi.h"
-#include "window_system.h"
+#include "platform/ui/menu.h"
+#include "platform/ui/resource.h"
+#include "windows/window_system.h"
 
 namespace platform::ui {
 
@@ -132,9 +134,20 @@ WindowHandle BuildDialog(const DialogTemplate& dialogTemplate, WindowHandle owne
   StyleBits exStyle = dialogTemplate.exStyle;
   if (style & dialog_style::ModalFrame) exStyle |= exstyle::DialogModalFrame;
   const bool child = (style & style::Child) != 0;
+  // A top-level dialog's menu bar comes from its menu resource; the
+  // window grows by it, so that the client area keeps the template's size.
+  MenuHandle menu = nullptr;
+  if (dialogTemplate.menu && !child) {
+    menu = LoadMenuResource(*dialogTemplate.menu);
+    if (menu == nullptr) {
+      DeleteFont(creation.font);
+      return nullptr;
+    }
+  }
   detail::WindowRecord probe;
   probe.style = style;
   probe.exStyle = exStyle;
+  probe.menu = menu;
   const detail::FrameInsets insets = detail::ComputeFrameInsets(probe);
   const Rect client = DialogUnitsToPixels(creation.baseUnits, dialogTemplate.rect);
   const Point origin = (child || owner == nullptr) ? Point{} : ClientToScreen(owner, {0, 0});
@@ -148,11 +161,13 @@ WindowHandle BuildDialog(const DialogTemplate& dialogTemplate, WindowHandle owne
                                client.width() + insets.left + insets.right, client.height() + insets.top + insets.bottom);
   window.parent = owner;
   window.id = child ? dialogTemplate.id : 0;
+  window.menu = menu;
   window.createParam = &creation;
   detail::WindowSystem::Get().objectForNextWindow = object;
   const WindowHandle dialog = CreateWindow(window);
   detail::WindowSystem::Get().objectForNextWindow = nullptr;
   if (!creation.fontTaken) DeleteFont(creation.font);
+  if (dialog == nullptr && menu != nullptr) DestroyMenu(menu);  // (a window made and refused has freed it)
   DialogState* state = StateOf<DialogState>(dialog);
   if (state == nullptr) {
     if (IsWindow(dialog)) DestroyWindow(dialog);

@@ -10,7 +10,7 @@
 #include "platform/ui/focus.h"
 #include "platform/ui/keys.h"
 #include "platform/ui/window.h"
-#include "window_system.h"
+#include "windows/window_system.h"
 
 namespace platform::ui {
 

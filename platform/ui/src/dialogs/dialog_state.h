@@ -3,7 +3,7 @@
 
 #include "platform/ui/dialog_template.h"
 #include "platform/ui/font.h"
-#include "window_system.h"
+#include "windows/window_system.h"
 
 namespace platform::ui::detail {
 

@@ -2,229 +2,70 @@
 // tokens, its style words, the parser, and the registry of templates.
 #include "platform/ui/dialog_template.h"
 
-#include <charconv>
 #include <map>
 #include <memory>
+#include <span>
 
-#include "platform/ui/controls/button.h"
-#include "platform/ui/controls/combo_box.h"
-#include "platform/ui/controls/edit.h"
-#include "platform/ui/controls/list_box.h"
-#include "platform/ui/controls/static_control.h"
-#include "window_system.h"
+#include "platform/ui/control_descriptor.h"
+#include "resources/resource_text.h"
 
 namespace platform::ui {
 
 namespace {
 
-// ---- tokens
-
-struct Token {
-  enum class Kind { Word, Text } kind = Kind::Word;
-  std::string value;
-};
-
-// Splits a line into words and quoted texts; false with a message for an
-// unterminated text or an unknown escape.
-bool Tokenize(std::string_view line, std::vector<Token>& tokens, std::string& problem) {
-  std::size_t at = 0;
-  while (at < line.size()) {
-    const char c = line[at];
-    if (c == ' ' || c == '\t' || c == '\r') {
-      ++at;
-      continue;
-    }
-    if (c != '"') {
-      const std::size_t end = line.find_first_of(" \t\r\"", at);
-      const std::size_t stop = end == std::string_view::npos ? line.size() : end;
-      tokens.push_back({Token::Kind::Word, std::string(line.substr(at, stop - at))});
-      at = stop;
-      continue;
-    }
-    std::string text;
-    ++at;
-    for (;;) {
-      if (at >= line.size()) {
-        problem = "unterminated text";
-        return false;
-      }
-      const char t = line[at++];
-      if (t == '"') break;
-      if (t != '\\') {
-        text += t;
-        continue;
-      }
-      if (at >= line.size()) {
-        problem = "unterminated text";
-        return false;
-      }
-      const char escaped = line[at++];
-      switch (escaped) {
-        case '"': text += '"'; break;
-        case '\\': text += '\\'; break;
-        case 'n': text += '\n'; break;
-        case 't': text += '\t'; break;
-        default: problem = std::string("unknown escape \\") + escaped; return false;
-      }
-    }
-    tokens.push_back({Token::Kind::Text, std::move(text)});
-  }
-  return true;
-}
-
-bool ParseNumber(const Token& token, long long& value) {
-  if (token.kind != Token::Kind::Word || token.value.empty()) return false;
-  std::string_view text = token.value;
-  bool negative = false;
-  if (text.front() == '-') {
-    negative = true;
-    text.remove_prefix(1);
-  }
-  int base = 10;
-  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-    base = 16;
-    text.remove_prefix(2);
-  }
-  unsigned long long magnitude = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
-  if (error != std::errc() || end != text.data() + text.size() || magnitude > 0xFFFFFFFFull) return false;
-  value = negative ? -static_cast<long long>(magnitude) : static_cast<long long>(magnitude);
-  return true;
-}
+using detail::ParseNumber;
+using detail::Token;
 
 // ---- style words
 
-struct StyleWord {
-  const char* word;
-  StyleBits bits;
-  StyleBits typeMask;  // non-zero: a type word, replacing the bits under the mask
-};
-
 constexpr StyleWord kWindowWords[] = {
-    {"popup", style::Popup, 0},
-    {"child", style::Child, 0},
-    {"visible", style::Visible, 0},
-    {"disabled", style::Disabled, 0},
-    {"clipsiblings", style::ClipSiblings, 0},
-    {"clipchildren", style::ClipChildren, 0},
-    {"caption", style::Caption, 0},
-    {"border", style::Border, 0},
-    {"dlgframe", style::DialogFrame, 0},
-    {"vscroll", style::VScroll, 0},
-    {"hscroll", style::HScroll, 0},
-    {"sysmenu", style::SystemMenu, 0},
-    {"thickframe", style::ThickFrame, 0},
-    {"group", style::Group, 0},
-    {"tabstop", style::TabStop, 0},
+    {"popup", style::Popup},
+    {"child", style::Child},
+    {"visible", style::Visible},
+    {"disabled", style::Disabled},
+    {"clipsiblings", style::ClipSiblings},
+    {"clipchildren", style::ClipChildren},
+    {"caption", style::Caption},
+    {"border", style::Border},
+    {"dlgframe", style::DialogFrame},
+    {"vscroll", style::VScroll},
+    {"hscroll", style::HScroll},
+    {"sysmenu", style::SystemMenu},
+    {"thickframe", style::ThickFrame},
+    {"group", style::Group},
+    {"tabstop", style::TabStop},
 };
 
 constexpr StyleWord kDialogWords[] = {
-    {"absalign", dialog_style::AbsoluteAlign, 0},
-    {"sysmodal", dialog_style::SystemModal, 0},
-    {"modalframe", dialog_style::ModalFrame, 0},
-    {"noidlemsg", dialog_style::NoIdleMessage, 0},
-    {"control", dialog_style::Control, 0},
-    {"center", dialog_style::Center, 0},
-    {"contexthelp", dialog_style::ContextHelp, 0},
-    {"minimizebox", style::MinimizeBox, 0},
-    {"maximizebox", style::MaximizeBox, 0},
+    {"absalign", dialog_style::AbsoluteAlign},
+    {"sysmodal", dialog_style::SystemModal},
+    {"modalframe", dialog_style::ModalFrame},
+    {"noidlemsg", dialog_style::NoIdleMessage},
+    {"control", dialog_style::Control},
+    {"center", dialog_style::Center},
+    {"contexthelp", dialog_style::ContextHelp},
+    {"minimizebox", style::MinimizeBox},
+    {"maximizebox", style::MaximizeBox},
 };
 
 constexpr StyleWord kExStyleWords[] = {
-    {"dlgmodalframe", exstyle::DialogModalFrame, 0},
-    {"noparentnotify", exstyle::NoParentNotify, 0},
-    {"topmost", exstyle::TopMost, 0},
-    {"toolwindow", exstyle::ToolWindow, 0},
-    {"windowedge", exstyle::WindowEdge, 0},
-    {"clientedge", exstyle::ClientEdge, 0},
-    {"contexthelp", exstyle::ContextHelp, 0},
-    {"controlparent", exstyle::ControlParent, 0},
-    {"staticedge", exstyle::StaticEdge, 0},
+    {"dlgmodalframe", exstyle::DialogModalFrame},
+    {"noparentnotify", exstyle::NoParentNotify},
+    {"topmost", exstyle::TopMost},
+    {"toolwindow", exstyle::ToolWindow},
+    {"windowedge", exstyle::WindowEdge},
+    {"clientedge", exstyle::ClientEdge},
+    {"contexthelp", exstyle::ContextHelp},
+    {"controlparent", exstyle::ControlParent},
+    {"staticedge", exstyle::StaticEdge},
 };
 
-constexpr StyleWord kButtonWords[] = {
-    {"pushbutton", button::PushButton, button::TypeMask},
-    {"defpushbutton", button::DefPushButton, button::TypeMask},
-    {"checkbox", button::CheckBox, button::TypeMask},
-    {"autocheckbox", button::AutoCheckBox, button::TypeMask},
-    {"radiobutton", button::RadioButton, button::TypeMask},
-    {"autoradiobutton", button::AutoRadioButton, button::TypeMask},
-    {"3state", button::ThreeState, button::TypeMask},
-    {"auto3state", button::AutoThreeState, button::TypeMask},
-    {"groupbox", button::GroupBox, button::TypeMask},
-    {"lefttext", button::LeftText, 0},
-};
-
-constexpr StyleWord kEditWords[] = {
-    {"left", edit::Left, 0x0003},
-    {"center", edit::Center, 0x0003},
-    {"right", edit::Right, 0x0003},
-    {"multiline", edit::MultiLine, 0},
-    {"uppercase", edit::UpperCase, 0},
-    {"lowercase", edit::LowerCase, 0},
-    {"password", edit::Password, 0},
-    {"autovscroll", edit::AutoVScroll, 0},
-    {"autohscroll", edit::AutoHScroll, 0},
-    {"nohidesel", edit::NoHideSelection, 0},
-    {"readonly", edit::ReadOnly, 0},
-    {"wantreturn", edit::WantReturn, 0},
-    {"number", edit::Number, 0},
-};
-
-constexpr StyleWord kStaticWords[] = {
-    {"left", static_control::Left, static_control::TypeMask},
-    {"center", static_control::Center, static_control::TypeMask},
-    {"right", static_control::Right, static_control::TypeMask},
-    {"icon", static_control::Icon, static_control::TypeMask},
-    {"blackrect", static_control::BlackRect, static_control::TypeMask},
-    {"grayrect", static_control::GrayRect, static_control::TypeMask},
-    {"etchedhorz", static_control::EtchedHorizontal, static_control::TypeMask},
-    {"simple", static_control::Simple, static_control::TypeMask},
-    {"leftnowordwrap", static_control::LeftNoWordWrap, static_control::TypeMask},
-    {"bitmap", static_control::Bitmap, static_control::TypeMask},
-    {"noprefix", static_control::NoPrefix, 0},
-    {"notify", static_control::Notify, 0},
-    {"centerimage", static_control::CenterImage, 0},
-    {"sunken", static_control::Sunken, 0},
-};
-
-constexpr StyleWord kComboWords[] = {
-    {"simple", combo_box::Simple, combo_box::TypeMask},
-    {"dropdown", combo_box::DropDown, combo_box::TypeMask},
-    {"dropdownlist", combo_box::DropDownList, combo_box::TypeMask},
-    {"autohscroll", combo_box::AutoHScroll, 0},
-    {"sort", combo_box::Sort, 0},
-    {"hasstrings", combo_box::HasStrings, 0},
-    {"nointegralheight", combo_box::NoIntegralHeight, 0},
-    {"uppercase", combo_box::UpperCase, 0},
-};
-
-constexpr StyleWord kListWords[] = {
-    {"notify", list_box::Notify, 0},
-    {"sort", list_box::Sort, 0},
-    {"noredraw", list_box::NoRedraw, 0},
-    {"ownerdrawfixed", list_box::OwnerDrawFixed, 0},
-    {"ownerdrawvariable", list_box::OwnerDrawVariable, 0},
-    {"hasstrings", list_box::HasStrings, 0},
-    {"usetabstops", list_box::UseTabStops, 0},
-    {"nointegralheight", list_box::NoIntegralHeight, 0},
-    {"wantkeyboardinput", list_box::WantKeyboardInput, 0},
-    {"disablenoscroll", list_box::DisableNoScroll, 0},
-};
-
-struct WordTable {
-  const StyleWord* begin;
-  const StyleWord* end;
-};
-template <std::size_t N>
-constexpr WordTable TableOf(const StyleWord (&words)[N]) {
-  return {words, words + N};
-}
+using WordTable = std::span<const StyleWord>;
 
 const StyleWord* FindWord(std::initializer_list<WordTable> tables, std::string_view word) {
   for (const WordTable& table : tables)
-    for (const StyleWord* entry = table.begin; entry != table.end; ++entry)
-      if (word == entry->word) return entry;
+    for (const StyleWord& entry : table)
+      if (word == entry.word) return &entry;
   return nullptr;
 }
 
@@ -262,89 +103,46 @@ bool ApplyStyleWords(const std::vector<Token>& tokens, std::size_t first, std::i
 
 // ---- control kinds
 
-struct ControlKind {
-  const char* keyword;
-  const char* className;
-  StyleBits style;  // beyond child | visible
-};
+// The built-in control a template keyword makes, or null.
+const ControlDescriptor* ControlOfKeyword(std::string_view keyword, const TemplateKind*& kind) {
+  for (const ControlDescriptor* control : BuiltInControls())
+    for (const TemplateKind& k : control->templateKinds)
+      if (keyword == k.keyword) {
+        kind = &k;
+        return control;
+      }
+  return nullptr;
+}
 
-constexpr ControlKind kKinds[] = {
-    {"edit", edit::kClassName, style::TabStop | style::Border | edit::AutoHScroll},
-    {"static", static_control::kClassName, static_control::Left},
-    {"button", button::kClassName, button::PushButton | style::TabStop},
-    {"defbutton", button::kClassName, button::DefPushButton | style::TabStop},
-    {"checkbox", button::kClassName, button::AutoCheckBox | style::TabStop},
-    {"radio", button::kClassName, button::AutoRadioButton},
-    {"groupbox", button::kClassName, button::GroupBox},
-    {"combobox", combo_box::kClassName, combo_box::DropDownList | style::VScroll | style::TabStop},
-    {"listbox", list_box::kClassName, list_box::Notify | style::Border | style::VScroll | style::TabStop},
-};
-
-// The style words a control of the class takes beyond the window words.
+// The style words a control of the class takes beyond the window words
+// (none for a class that is not built in).
 WordTable ClassWords(std::string_view className) {
-  using detail::EqualsIgnoringCase;
-  if (EqualsIgnoringCase(className, button::kClassName)) return TableOf(kButtonWords);
-  if (EqualsIgnoringCase(className, edit::kClassName)) return TableOf(kEditWords);
-  if (EqualsIgnoringCase(className, static_control::kClassName)) return TableOf(kStaticWords);
-  if (EqualsIgnoringCase(className, combo_box::kClassName)) return TableOf(kComboWords);
-  if (EqualsIgnoringCase(className, list_box::kClassName)) return TableOf(kListWords);
-  return {nullptr, nullptr};
+  const ControlDescriptor* control = FindBuiltInControl(className);
+  return control ? control->styleWords : WordTable{};
 }
 
 // ---- the parser
 
-class Parser {
+class Parser : public detail::ResourceParser {
  public:
-  explicit Parser(TemplateError& error) : error_(error) {}
+  explicit Parser(ResourceError& error) : ResourceParser(error) {}
 
   std::optional<DialogTemplate> parse(std::string_view text) {
     result_.style = style::Popup | style::Caption | style::SystemMenu | dialog_style::ModalFrame;
-    std::size_t start = 0;
+    detail::LineCursor lines(text);
+    std::string_view line;
     int number = 0;
-    while (start <= text.size()) {
-      const std::size_t end = text.find('\n', start);
-      const std::string_view line = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
-      ++number;
+    while (lines.next(line, number))
       if (!parseLine(line, number)) return std::nullopt;
-      if (end == std::string_view::npos) break;
-      start = end + 1;
-    }
     if (!sawDialog_) return fail(0, "no 'dialog' line");
     if (!sawSize_) return fail(0, "no 'size' line");
     return std::move(result_);
   }
 
  private:
-  std::nullopt_t fail(int line, std::string message) {
-    error_.line = line;
-    error_.message = std::move(message);
-    return std::nullopt;
-  }
-
-  bool failed(int line, std::string message) {
-    fail(line, std::move(message));
-    return false;
-  }
-
-  bool number(const Token& token, int line, const char* what, long long low, long long high, int& out) {
-    long long value = 0;
-    if (!ParseNumber(token, value) || value < low || value > high)
-      return failed(line, std::string("bad ") + what + " '" + token.value + "'");
-    out = static_cast<int>(value);
-    return true;
-  }
-
-  bool expect(const std::vector<Token>& tokens, std::size_t count, int line, const char* usage) {
-    if (tokens.size() < count) return failed(line, std::string("expected: ") + usage);
-    return true;
-  }
-
   bool parseLine(std::string_view line, int lineNumber) {
     std::vector<Token> tokens;
-    std::string problem;
-    if (!Tokenize(line, tokens, problem)) return failed(lineNumber, problem);
-    if (tokens.empty() || (tokens[0].kind == Token::Kind::Word && tokens[0].value[0] == '#')) return true;
-    if (tokens[0].kind != Token::Kind::Word) return failed(lineNumber, "a line must start with a keyword");
+    if (!tokenize(line, lineNumber, tokens)) return false;
     const std::string& keyword = tokens[0].value;
     if (!sawDialog_ && keyword != "dialog") return failed(lineNumber, "the first line must be 'dialog <id>'");
     if (keyword == "dialog") {
@@ -353,14 +151,16 @@ class Parser {
       if (!expect(tokens, 2, lineNumber, "dialog <id>")) return false;
       return number(tokens[1], lineNumber, "id", 1, 0xFFFF, result_.id) && noMore(tokens, 2, lineNumber);
     }
+    if (keyword == "menu") {
+      if (!beforeControls(lineNumber) || !expect(tokens, 2, lineNumber, "menu <id>")) return false;
+      return id(tokens[1], lineNumber, result_.menu) && noMore(tokens, 2, lineNumber);
+    }
     if (keyword == "caption") {
-      if (!header(lineNumber) || !expect(tokens, 2, lineNumber, "caption \"<text>\"")) return false;
-      if (tokens[1].kind != Token::Kind::Text) return failed(lineNumber, "the caption must be a quoted text");
-      result_.caption = tokens[1].value;
-      return noMore(tokens, 2, lineNumber);
+      if (!beforeControls(lineNumber) || !expect(tokens, 2, lineNumber, "caption \"<text>\"")) return false;
+      return quoted(tokens[1], lineNumber, "caption", result_.caption) && noMore(tokens, 2, lineNumber);
     }
     if (keyword == "font") {
-      if (!header(lineNumber) || !expect(tokens, 3, lineNumber, "font <points> \"<face>\"")) return false;
+      if (!beforeControls(lineNumber) || !expect(tokens, 3, lineNumber, "font <points> \"<face>\"")) return false;
       if (!number(tokens[1], lineNumber, "point size", 1, 72, result_.fontPoints)) return false;
       if (tokens[2].kind != Token::Kind::Text || tokens[2].value.empty())
         return failed(lineNumber, "the font face must be a quoted text");
@@ -368,7 +168,7 @@ class Parser {
       return noMore(tokens, 3, lineNumber);
     }
     if (keyword == "position" || keyword == "size") {
-      if (!header(lineNumber) || !expect(tokens, 3, lineNumber, "position <x> <y> / size <width> <height>"))
+      if (!beforeControls(lineNumber) || !expect(tokens, 3, lineNumber, "position <x> <y> / size <width> <height>"))
         return false;
       int a = 0;
       int b = 0;
@@ -386,11 +186,12 @@ class Parser {
       return noMore(tokens, 3, lineNumber);
     }
     if (keyword == "style" || keyword == "exstyle") {
-      if (!header(lineNumber)) return false;
+      if (!beforeControls(lineNumber)) return false;
       const bool ex = keyword == "exstyle";
       StyleBits bits = 0;
-      const bool ok = ex ? ApplyStyleWords(tokens, 1, {TableOf(kExStyleWords)}, bits, problem)
-                         : ApplyStyleWords(tokens, 1, {TableOf(kWindowWords), TableOf(kDialogWords)}, bits, problem);
+      std::string problem;
+      const bool ok = ex ? ApplyStyleWords(tokens, 1, {kExStyleWords}, bits, problem)
+                         : ApplyStyleWords(tokens, 1, {kWindowWords, kDialogWords}, bits, problem);
       if (!ok) return failed(lineNumber, problem);
       (ex ? result_.exStyle : result_.style) = bits;
       return true;
@@ -398,13 +199,8 @@ class Parser {
     return parseControl(tokens, lineNumber);
   }
 
-  bool header(int lineNumber) {
+  bool beforeControls(int lineNumber) {
     if (!result_.controls.empty()) return failed(lineNumber, "dialog lines must come before the controls");
-    return true;
-  }
-
-  bool noMore(const std::vector<Token>& tokens, std::size_t used, int lineNumber) {
-    if (tokens.size() > used) return failed(lineNumber, "unexpected '" + tokens[used].value + "'");
     return true;
   }
 
@@ -419,11 +215,10 @@ class Parser {
       control.style = style::TabStop;
       next = 2;
     } else {
-      const ControlKind* kind = nullptr;
-      for (const ControlKind& k : kKinds)
-        if (keyword == k.keyword) kind = &k;
-      if (kind == nullptr) return failed(lineNumber, "unknown keyword '" + keyword + "'");
-      control.className = kind->className;
+      const TemplateKind* kind = nullptr;
+      const ControlDescriptor* builtIn = ControlOfKeyword(keyword, kind);
+      if (builtIn == nullptr) return failed(lineNumber, "unknown keyword '" + keyword + "'");
+      control.className = builtIn->className;
       control.style = kind->style;
     }
     control.style |= style::Child | style::Visible;
@@ -447,21 +242,20 @@ class Parser {
     std::vector<Token> styleTokens(tokens.begin(), tokens.begin() + static_cast<std::ptrdiff_t>(next + 6));
     for (std::size_t i = next + 6; i < tokens.size(); ++i) {
       const Token& token = tokens[i];
-      const StyleWord* exWord = token.kind == Token::Kind::Word ? FindWord({TableOf(kExStyleWords)}, token.value) : nullptr;
-      if (exWord != nullptr && FindWord({TableOf(kWindowWords), ClassWords(control.className)}, token.value) == nullptr)
+      const StyleWord* exWord = token.kind == Token::Kind::Word ? FindWord({kExStyleWords}, token.value) : nullptr;
+      if (exWord != nullptr && FindWord({kWindowWords, ClassWords(control.className)}, token.value) == nullptr)
         control.exStyle |= exWord->bits;
       else
         styleTokens.push_back(token);
     }
     std::string problem;
-    if (!ApplyStyleWords(styleTokens, next + 6, {TableOf(kWindowWords), ClassWords(control.className)}, control.style,
+    if (!ApplyStyleWords(styleTokens, next + 6, {kWindowWords, ClassWords(control.className)}, control.style,
                          problem))
       return failed(lineNumber, problem);
     result_.controls.push_back(std::move(control));
     return true;
   }
 
-  TemplateError& error_;
   DialogTemplate result_;
   bool sawDialog_ = false;
   bool sawSize_ = false;
@@ -474,7 +268,7 @@ std::map<int, std::unique_ptr<DialogTemplate>>& Registry() {
 
 }  // namespace
 
-std::optional<DialogTemplate> ParseDialogTemplate(std::string_view text, TemplateError& error) {
+std::optional<DialogTemplate> ParseDialogTemplate(std::string_view text, ResourceError& error) {
   error = {};
   return Parser(error).parse(text);
 }

@@ -159,6 +159,11 @@ const FileKind& PointPairLanesFileKind();
 const FileKind& PointAdjustmentsFileKind();
 const FileKind& ZipSlotLanesFileKind();
 const FileKind& LanePairAdjustmentsFileKind();
+// The files of a level read by the rating-function library (kinds/level_file_kinds.cpp).
+const FileKind& NoDiscountStatesFileKind();
+const FileKind& CanadianLanesFileKind();
+const FileKind& BaseCodesFileKind();
+const FileKind& LaneTariffsFileKind();
 // The city files of a tariff (kinds/city_kinds.cpp).
 const FileKind& CityPointsFileKind();
 const FileKind& CityAddOnsFileKind();

@@ -12,6 +12,7 @@ std::span<const FileKind* const> FileKinds() {
                                           &ZipPairsFileKind(), &RateBasisAddOnsFileKind(), &LightBaseFileKind(), &LightMatrixFileKind(), &MinimumsFileKind(),
                                           &CityPointsFileKind(), &CityAddOnsFileKind(),
                                           &PointPairLanesFileKind(), &PointAdjustmentsFileKind(), &ZipSlotLanesFileKind(), &LanePairAdjustmentsFileKind(),
+                                          &NoDiscountStatesFileKind(), &CanadianLanesFileKind(), &BaseCodesFileKind(), &LaneTariffsFileKind(),
                                           &LetteredFileKind()};
   return kinds;
 }

@@ -46,6 +46,13 @@ void InjectClick(WindowHandle window, Point clientPoint, MouseButton button = Mo
 // Two clicks at one point, within the double-click time.
 void InjectDoubleClick(WindowHandle window, Point clientPoint);
 
+// Asks for msg::MouseLeave (posted) when the mouse next moves, presses or
+// releases a button off the window: onto another window, or onto none.
+// Once: a window that wants to hear of the next leave asks again. False
+// for an invalid window. A later request replaces an earlier one for
+// another window, which then hears of its leave at once.
+bool TrackMouseLeave(WindowHandle window);
+
 // The virtual key and Shift state that type the character on the layout;
 // false for a character no key types.
 bool KeyForCharacter(char character, VirtualKey& key, bool& shift);

@@ -39,8 +39,15 @@ inline constexpr MessageId SetFont = 0x0030;
 inline constexpr MessageId GetFont = 0x0031;
 inline constexpr MessageId NextDialogControl = 0x0028;  // see dialog.h
 inline constexpr MessageId CompareItem = 0x0039;
+// A control's notice that carries more than a code: lParam points to a
+// NotifyHeader, or to a notice that starts with one (wParam the id).
 inline constexpr MessageId Notify = 0x004E;
 inline constexpr MessageId Help = 0x0053;
+// A window's icons (wParam icon_size::Small or Big, lParam the icon's
+// BitmapHandle; the answer is the icon before). The window does not own
+// them: whoever loaded an icon deletes it after the window is gone.
+inline constexpr MessageId GetIcon = 0x007F;
+inline constexpr MessageId SetIcon = 0x0080;
 inline constexpr MessageId NcCreate = 0x0081;
 inline constexpr MessageId NcDestroy = 0x0082;
 inline constexpr MessageId NcHitTest = 0x0084;
@@ -90,6 +97,9 @@ inline constexpr MessageId MouseLast = MiddleButtonDoubleClick;
 inline constexpr MessageId EnterMenuLoop = 0x0211;
 inline constexpr MessageId ExitMenuLoop = 0x0212;
 inline constexpr MessageId CaptureChanged = 0x0215;
+// Posted once the mouse has left a window that asked for it
+// (TrackMouseLeave, input.h).
+inline constexpr MessageId MouseLeave = 0x02A3;
 // The clipboard commands of edit fields (the selection's text).
 inline constexpr MessageId Cut = 0x0300;
 inline constexpr MessageId Copy = 0x0301;
@@ -182,6 +192,22 @@ namespace system_command {
 inline constexpr WParam Close = 0xF060;
 inline constexpr WParam KeyMenu = 0xF100;
 }  // namespace system_command
+
+// The wParam of msg::SetIcon and msg::GetIcon: the caption's small icon or
+// the big one of the desktop.
+namespace icon_size {
+inline constexpr WParam Small = 0;
+inline constexpr WParam Big = 1;
+}  // namespace icon_size
+
+// What every msg::Notify starts with. Codes are unique across the
+// controls (each control's header takes a block of its own), so that a
+// handler by code alone never mistakes one control's notice for another's.
+struct NotifyHeader {
+  WindowHandle window = nullptr;  // the control that sends the notice
+  int id = 0;                     // its id (or the id of what it tells of)
+  unsigned code = 0;
+};
 
 // The lParam of msg::Help points to one of these.
 struct HelpInfo {

@@ -58,7 +58,8 @@ bool EndPaint(WindowHandle window, const PaintInfo& info);
 class Surface;
 void PaintWindowTree(WindowHandle window, Surface& surface);
 
-// The control-colour message a control of the class sends its parent.
+// The control-colour message the control sends its parent: its class's
+// rule (control_descriptor.h), msg::CtlColorStatic for a class without one.
 MessageId ControlColorMessageFor(WindowHandle control);
 // Sends the parent the control's control-colour message with the context
 // and returns the brush answered (the classic default when the parent

@@ -9,6 +9,7 @@
 // box takes no input: the mouse passes through it to the controls inside.
 #pragma once
 
+#include "platform/ui/control_descriptor.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/styles.h"
 
@@ -55,5 +56,29 @@ StyleBits TypeOf(StyleBits style);
 bool IsPushButton(StyleBits style);
 bool IsRadioButton(StyleBits style);
 bool IsCheckBox(StyleBits style);
+
+// In dialog templates.
+inline constexpr TemplateKind kTemplateKinds[] = {
+    {"button", PushButton | style::TabStop},
+    {"defbutton", DefPushButton | style::TabStop},
+    {"checkbox", AutoCheckBox | style::TabStop},
+    {"radio", AutoRadioButton},
+    {"groupbox", GroupBox},
+};
+inline constexpr StyleWord kStyleWords[] = {
+    {"pushbutton", PushButton, TypeMask},
+    {"defpushbutton", DefPushButton, TypeMask},
+    {"checkbox", CheckBox, TypeMask},
+    {"autocheckbox", AutoCheckBox, TypeMask},
+    {"radiobutton", RadioButton, TypeMask},
+    {"autoradiobutton", AutoRadioButton, TypeMask},
+    {"3state", ThreeState, TypeMask},
+    {"auto3state", AutoThreeState, TypeMask},
+    {"groupbox", GroupBox, TypeMask},
+    {"lefttext", LeftText},
+};
+// Push buttons ask for msg::CtlColorButton, the other kinds for
+// msg::CtlColorStatic.
+extern const ControlDescriptor kDescriptor;
 
 }  // namespace platform::ui::button

@@ -20,6 +20,7 @@
 // list is open).
 #pragma once
 
+#include "platform/ui/control_descriptor.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/styles.h"
 
@@ -31,6 +32,7 @@ inline constexpr const char* kClassName = "Edit";
 inline constexpr StyleBits Left = 0x0000;
 inline constexpr StyleBits Center = 0x0001;
 inline constexpr StyleBits Right = 0x0002;
+inline constexpr StyleBits AlignMask = 0x0003;
 inline constexpr StyleBits MultiLine = 0x0004;
 inline constexpr StyleBits UpperCase = 0x0008;
 inline constexpr StyleBits LowerCase = 0x0010;
@@ -65,5 +67,26 @@ inline constexpr unsigned KillFocusNotify = 0x0200;
 inline constexpr unsigned Change = 0x0300;
 inline constexpr unsigned Update = 0x0400;
 inline constexpr unsigned MaxText = 0x0501;
+
+// In dialog templates.
+inline constexpr TemplateKind kTemplateKinds[] = {{"edit", style::TabStop | style::Border | AutoHScroll}};
+inline constexpr StyleWord kStyleWords[] = {
+    {"left", Left, AlignMask},
+    {"center", Center, AlignMask},
+    {"right", Right, AlignMask},
+    {"multiline", MultiLine},
+    {"uppercase", UpperCase},
+    {"lowercase", LowerCase},
+    {"password", Password},
+    {"autovscroll", AutoVScroll},
+    {"autohscroll", AutoHScroll},
+    {"nohidesel", NoHideSelection},
+    {"readonly", ReadOnly},
+    {"wantreturn", WantReturn},
+    {"number", Number},
+};
+// Asks for msg::CtlColorEdit; a read-only or disabled field for
+// msg::CtlColorStatic.
+extern const ControlDescriptor kDescriptor;
 
 }  // namespace platform::ui::edit

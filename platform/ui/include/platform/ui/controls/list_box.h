@@ -21,10 +21,14 @@
 //
 // Item heights: one height for every item, except with OwnerDrawVariable,
 // where each item has its own (SetItemHeight with the index).
+//
+// With OwnerDrawFixed or OwnerDrawVariable the parent measures and draws
+// the items (owner_draw.h), and hears of those that go.
 #pragma once
 
 #include <vector>
 
+#include "platform/ui/control_descriptor.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/styles.h"
 
@@ -86,6 +90,23 @@ inline constexpr unsigned KillFocusNotify = 5;
 
 inline constexpr unsigned kAutoScrollTimer = 1;
 inline constexpr unsigned kAutoScrollInterval = 100;
+
+// In dialog templates.
+inline constexpr TemplateKind kTemplateKinds[] = {{"listbox", Notify | style::Border | style::VScroll | style::TabStop}};
+inline constexpr StyleWord kStyleWords[] = {
+    {"notify", Notify},
+    {"sort", Sort},
+    {"noredraw", NoRedraw},
+    {"ownerdrawfixed", OwnerDrawFixed},
+    {"ownerdrawvariable", OwnerDrawVariable},
+    {"hasstrings", HasStrings},
+    {"usetabstops", UseTabStops},
+    {"nointegralheight", NoIntegralHeight},
+    {"wantkeyboardinput", WantKeyboardInput},
+    {"disablenoscroll", DisableNoScroll},
+};
+// Asks for msg::CtlColorListBox.
+extern const ControlDescriptor kDescriptor;
 
 // The tab stops as they were set, in quarters of the average character
 // width (empty: the default, every 32).

@@ -3,6 +3,7 @@
 // window below (unless it has Notify), and it is never a tab stop.
 #pragma once
 
+#include "platform/ui/control_descriptor.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/styles.h"
 
@@ -32,5 +33,26 @@ inline constexpr StyleBits Sunken = 0x1000;
 // handle; the previous handle is the answer). Drawing it is the painter's.
 inline constexpr MessageId SetImage = 0x0172;
 inline constexpr MessageId GetImage = 0x0173;
+
+// In dialog templates.
+inline constexpr TemplateKind kTemplateKinds[] = {{"static", Left}};
+inline constexpr StyleWord kStyleWords[] = {
+    {"left", Left, TypeMask},
+    {"center", Center, TypeMask},
+    {"right", Right, TypeMask},
+    {"icon", Icon, TypeMask},
+    {"blackrect", BlackRect, TypeMask},
+    {"grayrect", GrayRect, TypeMask},
+    {"etchedhorz", EtchedHorizontal, TypeMask},
+    {"simple", Simple, TypeMask},
+    {"leftnowordwrap", LeftNoWordWrap, TypeMask},
+    {"bitmap", Bitmap, TypeMask},
+    {"noprefix", NoPrefix},
+    {"notify", Notify},
+    {"centerimage", CenterImage},
+    {"sunken", Sunken},
+};
+// Asks for msg::CtlColorStatic.
+extern const ControlDescriptor kDescriptor;
 
 }  // namespace platform::ui::static_control
