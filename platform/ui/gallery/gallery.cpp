@@ -1,6 +1,8 @@
-// Filling the gallery dialog.
+// Making and filling the gallery's first dialog, and placing the two side
+// by side.
 #include "gallery.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -20,9 +22,11 @@
 #include "platform/ui/gdi.h"
 #include "platform/ui/image.h"
 #include "platform/ui/image_list.h"
+#include "platform/ui/metrics.h"
 #include "platform/ui/owner_draw.h"
 #include "platform/ui/resource.h"
 #include "platform/ui/window.h"
+#include "sheet_controls.h"
 
 namespace platform::ui::gallery {
 
@@ -61,6 +65,9 @@ constexpr Tool kTools[] = {
     {command::Calculator, 'C', 0x808000, button_style::AutoSize, "Calculator"},
     {command::Help, '?', 0x000080, button_style::AutoSize, "Contents"},
 };
+// The gap between the gallery's two dialogs, in pixels.
+constexpr int kDialogGap = 8;
+
 // The disabled list has images up to Rates only: Totals falls back on the
 // disabled look of its normal image.
 constexpr int kDisabledImages = 11;
@@ -122,11 +129,29 @@ struct Made {
   BitmapHandle windowIcon = nullptr;
   ImageListHandle images = nullptr;
   ImageListHandle disabledImages = nullptr;
+  WindowHandle second = nullptr;
 };
 
 Made& Things() {
   static Made made;
   return made;
+}
+
+// The second dialog right of the first, their tops level, the first's
+// top-left corner at the point.
+void PlaceDialogs(WindowHandle first, WindowHandle second, Point at) {
+  const Rect firstRect = WindowRect(first);
+  const Rect secondRect = WindowRect(second);
+  MoveWindow(first, Rect::FromSize(at.x, at.y, firstRect.width(), firstRect.height()));
+  MoveWindow(second, Rect::FromSize(at.x + firstRect.width() + kDialogGap, at.y, secondRect.width(), secondRect.height()));
+}
+
+// The application's dialog font given to every control but the lists and
+// combo boxes, which keep the system font.
+void GiveDialogFont(WindowHandle dialog, FontHandle font) {
+  for (WindowHandle child : ChildWindows(dialog))
+    if (!IsWindowOfClass(child, list_box::kClassName) && !IsWindowOfClass(child, combo_box::kClassName))
+      SendMessage(child, msg::SetFont, reinterpret_cast<WParam>(font), 1);
 }
 
 void FillToolbar(WindowHandle dialog, Made& made) {
@@ -198,14 +223,19 @@ WindowHandle OpenGallery(WindowHandle owner) {
     return nullptr;
   }
   const WindowHandle dialog = made.object->handle();
-  // The application's dialog font: bold 8-point, Swiss family, given to
-  // every edit, static and button.
+  made.second = OpenSecondDialog(dialog);
+  if (made.second == nullptr) {
+    CloseGallery(dialog);
+    return nullptr;
+  }
+  const Rect first = WindowRect(dialog);
+  PlaceDialogs(dialog, made.second, {first.left, first.top});
+  // The application's dialog font: bold 8-point, Swiss family.
   made.dialog = CreateFont({"MS Sans Serif", FontHeightForPoints(8), 700, false, false, 0x21, 0});
   made.mono = CreateFont({"Courier New", FontHeightForPoints(8), 400, false, false, 0x31, 0});
   made.fallback = CreateFont({"MSSansSerif", FontHeightForPoints(9), 400, false, false, 0x31, 0});
-  for (WindowHandle child : ChildWindows(dialog))
-    if (!IsWindowOfClass(child, list_box::kClassName) && !IsWindowOfClass(child, combo_box::kClassName))
-      SendMessage(child, msg::SetFont, reinterpret_cast<WParam>(made.dialog), 1);
+  GiveDialogFont(dialog, made.dialog);
+  GiveDialogFont(made.second, made.dialog);
   SendDialogItemMessage(dialog, item::Mono, msg::SetFont, reinterpret_cast<WParam>(made.mono), 1);
   SendDialogItemMessage(dialog, item::Fallback, msg::SetFont, reinterpret_cast<WParam>(made.fallback), 1);
 
@@ -236,12 +266,26 @@ WindowHandle OpenGallery(WindowHandle owner) {
   FillSwatches(dialog);
 
   ShowWindow(dialog, ShowCommand::Show);
+  ShowWindow(made.second, ShowCommand::ShowNoActivate);
   SetDialogFocus(DialogItem(dialog, item::Name));
   return dialog;
 }
 
+WindowHandle SecondDialog() { return Things().second; }
+
+void CenterGallery(WindowHandle gallery) {
+  const WindowHandle second = SecondDialog();
+  if (!IsWindow(gallery) || !IsWindow(second)) return;
+  const Rect first = WindowRect(gallery);
+  const Rect other = WindowRect(second);
+  const Size both{first.width() + kDialogGap + other.width(), std::max(first.height(), other.height())};
+  const Size screen{GetSystemMetric(SystemMetric::ScreenWidth), GetSystemMetric(SystemMetric::ScreenHeight)};
+  PlaceDialogs(gallery, second, {std::max(0, (screen.width - both.width) / 2), std::max(0, (screen.height - both.height) / 2)});
+}
+
 void CloseGallery(WindowHandle gallery) {
   DestroyWindow(gallery);
+  CloseSecondDialog();
   Made& made = Things();
   made.object.reset();
   DeleteFont(made.dialog);

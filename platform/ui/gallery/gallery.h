@@ -1,13 +1,20 @@
-// The gallery: a dialog holding every control kind of the window model in
-// the states worth seeing (focused, checked, indeterminate, disabled,
-// selected, a password, a tabbed list; a flat toolbar with check, pressed,
-// disabled and hidden buttons and their tips; a status bar with three
-// panes and the size grip; owner-drawn list and combo items; a menu bar
-// whose pop-up shows checks, a grayed item and a separator; the window's
-// icon in its caption), with the application's bold dialog font and the
-// other faces of the font mapping; its menu bar, an icon and a bitmap come
-// from its resources. A test fixture: the painting tests and
-// the gallery viewer open it.
+// The gallery: two dialogs holding every control kind of the window model
+// in the states worth seeing, with the application's bold dialog font and
+// the other faces of the font mapping. A test fixture: the painting tests
+// and the gallery viewer open it.
+//
+// The first (kDialogId) holds the standard controls (focused, checked,
+// indeterminate, disabled, selected, a password, a tabbed list); a flat
+// toolbar with check, pressed, disabled and hidden buttons and their tips;
+// a status bar with three panes and the size grip; owner-drawn list and
+// combo items; a menu bar whose pop-up shows checks, a grayed item and a
+// separator; the window's icon in its caption. Its menu bar, an icon and a
+// bitmap come from its resources.
+//
+// The second (kSecondDialogId), owned by the first and standing right of
+// it (CenterGallery moves the two together), holds date pickers and a
+// month calendar, a licence text, tabs, and a property sheet with
+// owner-drawn tabs, one under the mouse until the mouse moves.
 #pragma once
 
 #include "platform/ui/types.h"
@@ -15,6 +22,10 @@
 namespace platform::ui::gallery {
 
 inline constexpr int kDialogId = 900;
+inline constexpr int kSecondDialogId = 903;
+// The property sheet's pages (templates of their own).
+inline constexpr int kRatesPage = 901;
+inline constexpr int kNotesPage = 902;
 
 namespace item {
 inline constexpr int NameLabel = 910;
@@ -46,7 +57,22 @@ inline constexpr int SwatchCombo = 973;
 inline constexpr int Ok = 1;
 inline constexpr int Cancel = 2;
 inline constexpr int DisabledButton = 960;
+// On the second dialog.
+inline constexpr int DateLabel = 1001;
+inline constexpr int Date = 1002;
+inline constexpr int DisabledDate = 1003;
+inline constexpr int Calendar = 1004;
+inline constexpr int Licence = 1005;
+inline constexpr int Tabs = 1006;
+inline constexpr int Sheet = 1007;
 }  // namespace item
+
+// The controls on the sheet's pages.
+namespace page_item {
+inline constexpr int Discount = 1011;
+inline constexpr int Floor = 1012;
+inline constexpr int Prompt = 1013;
+}  // namespace page_item
 
 // The toolbar's commands, in button order (separators after Export,
 // Website and Auto Clear): Settings is shown pressed, Discounts is a
@@ -86,10 +112,16 @@ inline constexpr const char* kFirstLine = "Class 50\t1200\t48.00";
 // The height the gallery gives its owner-drawn items.
 inline constexpr int kSwatchHeight = 18;
 
-// Opens the gallery modeless and shown, filled and with the focus in the
-// name field; null when the dialog cannot be made.
+// Opens the gallery's two dialogs modeless and shown, filled, the first
+// active with the focus in the name field; returns the first, or null when
+// a dialog cannot be made.
 WindowHandle OpenGallery(WindowHandle owner = nullptr);
-// Destroys the gallery and the fonts, images and menus it made.
+// The second dialog of the open gallery (null when none is open).
+WindowHandle SecondDialog();
+// Moves the two dialogs, side by side, to the middle of the screen.
+void CenterGallery(WindowHandle gallery);
+// Destroys the gallery (with its second dialog) and the fonts, images and
+// menus it made.
 void CloseGallery(WindowHandle gallery);
 
 }  // namespace platform::ui::gallery

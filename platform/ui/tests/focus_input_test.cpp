@@ -246,6 +246,11 @@ TEST_F(FocusAndInput, AWindowThatAskedHearsOnceThatTheMouseLeftIt) {
   TrackMouseLeave(b_);
   run();
   EXPECT_THAT(log().of({msg::MouseLeave}), ElementsAre("c:mouseleave", "a:mouseleave"));
+  // So does the wheel turned with the cursor elsewhere.
+  log().clear();
+  InjectMouseWheel(ClientToScreen(a_, {5, 5}), kWheelDelta);
+  run();
+  EXPECT_THAT(log().of({msg::MouseLeave}), ElementsAre("b:mouseleave"));
   EXPECT_FALSE(TrackMouseLeave(nullptr));
 }
 

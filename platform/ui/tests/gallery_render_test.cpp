@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 #include "gallery.h"
 #include "platform/ui/cairo/rendering.h"
 #include "platform/ui/color.h"
+#include "platform/ui/controls/button.h"
 #include "platform/ui/controls/tool_tip.h"
 #include "platform/ui/controls/toolbar.h"
 #include "platform/ui/dialog.h"
@@ -91,6 +93,36 @@ TEST_F(GalleryImage, IsKeptAsAnArtifactWithItsPopUpsOpen) {
   EXPECT_NE(menu, nullptr);
   EXPECT_FALSE(IsWindow(menu));  // gone with the menu
   EXPECT_GT(std::filesystem::file_size(path), 1000u);
+}
+
+// As drawn, every control of both dialogs lies inside its dialog and clear
+// of the others, a group box around the ones it holds; the dialogs stand
+// apart.
+TEST_F(GalleryImage, NoControlOverlapsAnotherOrIsCutOff) {
+  const WindowHandle second = gallery::SecondDialog();
+  ASSERT_NE(second, nullptr);
+  EXPECT_TRUE(WindowRect(gallery_).intersectedWith(WindowRect(second)).isEmpty());
+  const auto isGroupBox = [](WindowHandle window) {
+    return IsWindowOfClass(window, button::kClassName) && (WindowStyle(window) & button::TypeMask) == button::GroupBox;
+  };
+  for (WindowHandle dialog : {gallery_, second}) {
+    const Rect client = ClientRect(dialog);
+    std::vector<WindowHandle> shown;
+    for (WindowHandle child : ChildWindows(dialog))
+      if (IsWindowVisible(child)) shown.push_back(child);
+    for (WindowHandle child : shown) {
+      const Rect rect = WindowRectInParent(child);
+      EXPECT_EQ(rect.intersectedWith(client), rect) << WindowId(child) << " is cut off";
+      for (WindowHandle other : shown) {
+        if (other == child || isGroupBox(child)) continue;
+        const Rect common = rect.intersectedWith(WindowRectInParent(other));
+        if (isGroupBox(other))
+          EXPECT_TRUE(common.isEmpty() || common == rect) << WindowId(child) << " straddles group " << WindowId(other);
+        else
+          EXPECT_TRUE(common.isEmpty()) << WindowId(child) << " overlaps " << WindowId(other);
+      }
+    }
+  }
 }
 
 TEST_F(GalleryImage, ThreeDimensionalFramesHaveTheirLightAndDarkEdges) {

@@ -206,6 +206,21 @@ TEST_F(Painting, TheCaptionShowsTheWindowsSmallIconOrElseItsBigOne) {
   EXPECT_EQ(pixelOfIcon(), GetSystemColor(SystemColor::ActiveCaption));
 }
 
+TEST_F(Painting, BothCaptionsAreDrawnAgainWhenTheActiveWindowChanges) {
+  const WindowHandle first = CreateRecorder("first", nullptr, style::Popup | style::Caption | style::Visible, kTopRect);
+  const WindowHandle second =
+      CreateRecorder("second", nullptr, style::Popup | style::Caption | style::Visible, kTopRect.offsetBy(250, 0));
+  for (WindowHandle activated : {first, second}) {
+    UpdateWindow(first);
+    UpdateWindow(second);
+    ASSERT_FALSE(TreeNeedsPainting(first) || TreeNeedsPainting(second));
+    SetActiveWindow(activated);
+    EXPECT_TRUE(TreeNeedsPainting(first)) << WindowText(activated);
+    EXPECT_TRUE(TreeNeedsPainting(second)) << WindowText(activated);
+    EXPECT_EQ(UpdateRect(first), std::nullopt);  // the frames alone
+  }
+}
+
 TEST_F(Painting, TheCaretIsDrawnOverItsOwnerWhileShownAndGoesWithIt) {
   const WindowHandle top = CreateRecorder("top", nullptr, style::Popup | style::Visible, kTopRect);
   const WindowHandle child = CreateRecorder("child", top, style::Child | style::Visible, {10, 10, 50, 30});

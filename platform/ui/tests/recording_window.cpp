@@ -3,6 +3,7 @@
 #include "platform/ui/focus.h"
 #include "platform/ui/input.h"
 #include "platform/ui/messages.h"
+#include "platform/ui/notify.h"
 
 namespace platform::ui::testing {
 
@@ -120,6 +121,8 @@ void RecordingDialog::open() {
 LResult RecordingDialog::windowProcedure(const Message& message) {
   if (message.message == msg::Command)
     notices.push_back({static_cast<int>(LowWord(message.wParam)), HighWord(message.wParam)});
+  if (message.message == msg::Notify && message.lParam != 0)
+    notices.push_back({NotifyHeaderOf(message.lParam).id, NotifyHeaderOf(message.lParam).code});
   return Dialog::windowProcedure(message);
 }
 

@@ -6,19 +6,24 @@
 //                                       queue, checks that the focus moves
 //                                       along the tab order, that Ctrl+C
 //                                       copies to the clipboard and that a
-//                                       click checks a check box, takes a
-//                                       screenshot from the X server with
-//                                       xwd and checks the gallery's caption
-//                                       colour in it. Exit code 0 when all
-//                                       holds.
+//                                       click checks a check box and a click
+//                                       on a property sheet's tab (on the
+//                                       second dialog) switches its page,
+//                                       takes a screenshot from the X server
+//                                       with xwd and checks both dialogs'
+//                                       caption colours in it. Exit code 0
+//                                       when all holds.
 //   qiv_ui_gallery --check-tip <shot.xwd>
 //                                       the toolbar's check: moves the
 //                                       desktop's pointer onto a toolbar
 //                                       button, checks that its tip shows
 //                                       after the delay in a window of its
 //                                       own with the owner's text, that a
-//                                       screenshot shows it, and that the
-//                                       desktop has the gallery's icon.
+//                                       screenshot shows it, that the
+//                                       desktop has the gallery's icon, and
+//                                       that the pointer's leave to the
+//                                       desktop takes the hot button and the
+//                                       tip away.
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -33,6 +38,8 @@
 #include "platform/ui/clipboard.h"
 #include "platform/ui/color.h"
 #include "platform/ui/controls/button.h"
+#include "platform/ui/controls/property_sheet.h"
+#include "platform/ui/controls/tab_control.h"
 #include "platform/ui/controls/tool_tip.h"
 #include "platform/ui/controls/toolbar.h"
 #include "platform/ui/dialog.h"
@@ -54,7 +61,8 @@ using namespace platform::ui;
 void Settle(sdl::SdlBackend& backend, int rounds) {
   for (int i = 0; i < rounds; ++i) {
     DispatchPendingMessages();
-    UpdateWindow(TopLevelWindow(GetFocus()));
+    for (WindowHandle top : ChildWindows(nullptr))
+      if (IsWindowVisible(top)) UpdateWindow(top);
     backend.pumpEvents(20);
   }
   DispatchPendingMessages();
@@ -134,6 +142,24 @@ int Fail(const char* what) {
   return 1;
 }
 
+// A click on the sheet's second tab (on the gallery's second dialog),
+// through SDL's event queue, shows its second page.
+int CheckSheetTabClick(sdl::SdlBackend& backend, WindowHandle second) {
+  if (!backend.isShown(second)) return Fail("the gallery's second dialog has no window");
+  const WindowHandle sheet = DialogItem(second, gallery::item::Sheet);
+  const auto tabs = reinterpret_cast<WindowHandle>(SendMessage(sheet, property_sheet::GetTabControl));
+  if (tabs == nullptr || SendMessage(sheet, property_sheet::GetCurrentPage) != 0)
+    return Fail("the sheet is missing or not on its first page");
+  Rect tab;
+  SendMessage(tabs, tab_control::GetItemRect, 1, reinterpret_cast<LParam>(&tab));
+  backend.queueClick(second, ClientToScreen(tabs, {tab.left + tab.width() / 2, tab.top + tab.height() / 2}));
+  Settle(backend, 3);
+  const auto page = reinterpret_cast<WindowHandle>(SendMessage(sheet, property_sheet::GetPageWindow, 1));
+  if (SendMessage(sheet, property_sheet::GetCurrentPage) != 1 || page == nullptr || !IsWindowVisible(page))
+    return Fail("a click on the sheet's second tab did not show its page");
+  return 0;
+}
+
 int Check(sdl::SdlBackend& backend, WindowHandle gallery, const std::string& shot) {
   Settle(backend, 10);
   if (!backend.isShown(gallery)) return Fail("the gallery has no window");
@@ -167,17 +193,27 @@ int Check(sdl::SdlBackend& backend, WindowHandle gallery, const std::string& sho
   Settle(backend, 3);
   if (DialogButtonCheck(gallery, gallery::item::Unchecked) != button::Checked)
     return Fail("a click did not check the check box");
+  const WindowHandle second = gallery::SecondDialog();
+  if (const int failed = CheckSheetTabClick(backend, second)) return failed;
   Settle(backend, 10);
   if (!RunXwd(shot)) return Fail("xwd could not take the screenshot");
+  // Both dialogs on the screen, the second active after the click on it.
   const Dump dump = ReadDump(shot);
-  const Rect rect = WindowRect(gallery);
-  const auto caption = dump.pixel(rect.right - 10, rect.top + 8);
-  if (!caption) return Fail("the screenshot cannot be read");
-  if (*caption != GetSystemColor(SystemColor::ActiveCaption)) {
-    std::fprintf(stderr, "gallery check: the caption on the screen is %06X\n", static_cast<unsigned>(*caption));
-    return 1;
+  const struct {
+    WindowHandle dialog;
+    SystemColor caption;
+  } shown[] = {{gallery, SystemColor::InactiveCaption}, {second, SystemColor::ActiveCaption}};
+  for (const auto& [dialog, expected] : shown) {
+    const Rect rect = WindowRect(dialog);
+    const auto caption = dump.pixel(rect.right - 10, rect.top + 8);
+    if (!caption) return Fail("the screenshot cannot be read");
+    if (*caption != GetSystemColor(expected)) {
+      std::fprintf(stderr, "gallery check: the caption of \"%s\" on the screen is %06X\n", WindowText(dialog).c_str(),
+                   static_cast<unsigned>(*caption));
+      return 1;
+    }
   }
-  std::printf("gallery check: focus moved by Tab and Shift+Tab, Ctrl+C copied, a click checked a box; screenshot %s shows the gallery\n", shot.c_str());
+  std::printf("gallery check: focus moved by Tab and Shift+Tab, Ctrl+C copied, a click checked a box, a click on a tab switched the page; screenshot %s shows the gallery\n", shot.c_str());
   return 0;
 }
 
@@ -219,7 +255,14 @@ int CheckTip(sdl::SdlBackend& backend, WindowHandle gallery, const std::string& 
     std::fprintf(stderr, "gallery check: the desktop's icon: %s\n", said.c_str());
     return 1;
   }
-  std::printf("gallery check: the pointer on a toolbar button showed its tip \"%s\"; screenshot %s shows it; the desktop has the icon\n",
+  // The pointer off to the desktop: the button is no longer hot, the tip
+  // goes.
+  const Rect outer = WindowRect(gallery);
+  backend.movePointer(gallery, {outer.left + 20, outer.top - 20});
+  for (int i = 0; i < 20 && (SendMessage(bar, toolbar::GetHotItem) != -1 || IsWindowVisible(tip)); ++i) Settle(backend, 1);
+  if (SendMessage(bar, toolbar::GetHotItem) != -1 || IsWindowVisible(tip))
+    return Fail("the pointer left for the desktop, but the button stayed hot or the tip stayed");
+  std::printf("gallery check: the pointer on a toolbar button showed its tip \"%s\"; screenshot %s shows it; the desktop has the icon; the pointer's leave took both away\n",
               WindowText(tip).c_str(), shot.c_str());
   return 0;
 }
@@ -241,7 +284,7 @@ int main(int argc, char** argv) {
   }
   const WindowHandle gallery = gallery::OpenGallery();
   if (gallery == nullptr) return Fail("the gallery could not be made");
-  CenterWindow(gallery);
+  gallery::CenterGallery(gallery);
   int result = 0;
   if (check) {
     result = Check(backend, gallery, argv[2]);

@@ -12,10 +12,12 @@ int MeasureOwnerDrawnItem(WindowHandle owner, MeasureItemInfo info, int fallback
   return info.itemHeight >= 1 && info.itemHeight <= 255 ? info.itemHeight : fallback;
 }
 
-void DrawOwnerDrawnItem(WindowHandle owner, DrawItemInfo& info) {
+bool DrawOwnerDrawnItem(WindowHandle owner, DrawItemInfo& info) {
   SaveDC(info.dc);
-  SendMessage(owner, msg::DrawItem, static_cast<WParam>(info.controlId), reinterpret_cast<LParam>(&info));
+  const LResult drawn =
+      SendMessage(owner, msg::DrawItem, static_cast<WParam>(info.controlId), reinterpret_cast<LParam>(&info));
   RestoreDC(info.dc);
+  return drawn != 0;
 }
 
 void TellOwnerOfDeletedItem(WindowHandle owner, DeleteItemInfo& info) {

@@ -1,5 +1,5 @@
-// Asking the owner of an owner-drawn list or combo box to measure, draw and
-// let go of items (owner_draw.h).
+// Asking the owner of an owner-drawn list box, combo box or tab control to
+// measure, draw and let go of items (owner_draw.h).
 #pragma once
 
 #include "platform/ui/owner_draw.h"
@@ -10,7 +10,8 @@ namespace platform::ui::detail {
 // one outside 1..255).
 int MeasureOwnerDrawnItem(WindowHandle owner, MeasureItemInfo info, int fallback);
 // The owner draws the item; the context's state is put back afterwards.
-void DrawOwnerDrawnItem(WindowHandle owner, DrawItemInfo& info);
+// True when the owner answers that it drew it (non-zero).
+bool DrawOwnerDrawnItem(WindowHandle owner, DrawItemInfo& info);
 void TellOwnerOfDeletedItem(WindowHandle owner, DeleteItemInfo& info);
 
 }  // namespace platform::ui::detail

@@ -313,7 +313,7 @@ std::optional<LResult> Toolbar::onControlMessage(MessageId message, WParam wPara
     case msg::Notify: {
       // The tip asks for a button's text: the parent answers.
       const auto* header = reinterpret_cast<const NotifyHeader*>(lParam);
-      if (header == nullptr || header->window != tip_) return 0;
+      if (header == nullptr || header->from != tip_) return 0;
       return SendMessage(ParentWindow(window()), msg::Notify, wParam, lParam);
     }
     default: return std::nullopt;

@@ -54,6 +54,28 @@ void PaintInk(DcHandle dc, const Image& image, Point at, ColorRef color) {
     }
 }
 
+// Text in one colour over what is there; the context's background mode
+// and text colour are as they were afterwards.
+void DrawPlainText(DcHandle dc, std::string_view text, Rect place, unsigned format, ColorRef color) {
+  const BackgroundMode mode = SetBackgroundMode(dc, BackgroundMode::Transparent);
+  const ColorRef before = SetTextColor(dc, color);
+  DrawText(dc, text, place, format);
+  SetTextColor(dc, before);
+  SetBackgroundMode(dc, mode);
+}
+
+// The same in the bold of the font (captions, title bands); the context's
+// font is as it was afterwards.
+void DrawBoldText(DcHandle dc, FontSpec font, std::string_view text, const Rect& place, unsigned format,
+                  ColorRef color) {
+  font.weight = 700;
+  const FontHandle bold = CreateFont(font);
+  const FontHandle previous = SelectFont(dc, bold);
+  DrawPlainText(dc, text, place, format, color);
+  SelectFont(dc, previous);
+  DeleteFont(bold);
+}
+
 // A diagonal from the rectangle's bottom-right corner: the pixels
 // `distance` steps up and left of it.
 void PaintDiagonal(DcHandle dc, const Rect& rect, int distance, ColorRef color) {
@@ -180,15 +202,8 @@ void StylePainter::PaintGroupFrame(DcHandle dc, const Rect& rect, int top, int c
 }
 
 void StylePainter::PaintDisabledText(DcHandle dc, const Rect& rect, std::string_view text, unsigned drawTextFormat) {
-  const BackgroundMode mode = SetBackgroundMode(dc, BackgroundMode::Transparent);
-  const ColorRef color = SetTextColor(dc, Sys(SystemColor::ButtonHighlight));
-  Rect shadow = rect.offsetBy(1, 1);
-  DrawText(dc, text, shadow, drawTextFormat);
-  SetTextColor(dc, Sys(SystemColor::GrayText));
-  Rect place = rect;
-  DrawText(dc, text, place, drawTextFormat);
-  SetTextColor(dc, color);
-  SetBackgroundMode(dc, mode);
+  DrawPlainText(dc, text, rect.offsetBy(1, 1), drawTextFormat, Sys(SystemColor::ButtonHighlight));
+  DrawPlainText(dc, text, rect, drawTextFormat, Sys(SystemColor::GrayText));
 }
 
 void StylePainter::PaintArrowButton(DcHandle dc, const Rect& rect, Arrow arrow, bool pushed, bool enabled) {
@@ -275,18 +290,61 @@ void StylePainter::PaintCaption(DcHandle dc, const Rect& rect, std::string_view 
     DeleteBitmap(small);
     textLeft = at.x + kCaptionIconSize + 3;
   }
-  FontSpec spec = *FontSpecOf(DefaultGuiFont());
-  spec.weight = 700;
-  const FontHandle bold = CreateFont(spec);
-  const FontHandle previous = SelectFont(dc, bold);
+  DrawBoldText(dc, *FontSpecOf(DefaultGuiFont()), text, {textLeft, rect.top, rect.right - 3, rect.bottom},
+               draw_text::SingleLine | draw_text::VerticalCenter | draw_text::NoPrefix,
+               Sys(active ? SystemColor::CaptionText : SystemColor::InactiveCaptionText));
+}
+
+// ---- tabs and month calendars
+
+Rect StylePainter::PaintTab(DcHandle dc, const Rect& rect) {
+  if (rect.width() < 4 || rect.height() < 2) return rect;
+  const Rect face{rect.left + 1, rect.top + 1, rect.right - 2, rect.bottom};
+  FillSolidRect(dc, face, Sys(SystemColor::ButtonFace));
+  FillSolidRect(dc, {rect.left, rect.top + 2, rect.left + 1, rect.bottom}, Sys(SystemColor::ButtonHighlight));
+  Pixel(dc, rect.left + 1, rect.top + 1, Sys(SystemColor::ButtonHighlight));
+  FillSolidRect(dc, {rect.left + 2, rect.top, rect.right - 2, rect.top + 1}, Sys(SystemColor::ButtonHighlight));
+  Pixel(dc, rect.right - 2, rect.top + 1, Sys(SystemColor::DarkShadow));
+  FillSolidRect(dc, {rect.right - 1, rect.top + 2, rect.right, rect.bottom}, Sys(SystemColor::DarkShadow));
+  FillSolidRect(dc, {rect.right - 2, rect.top + 2, rect.right - 1, rect.bottom}, Sys(SystemColor::ButtonShadow));
+  return {rect.left + 2, rect.top + 2, rect.right - 2, rect.bottom};
+}
+
+Rect StylePainter::PaintTabPanel(DcHandle dc, const Rect& rect) { return PaintEdge(dc, rect, Edge::Raised); }
+
+void StylePainter::PaintCalendarTitle(DcHandle dc, const Rect& band, std::string_view title, const Rect& previous,
+                                      const Rect& next) {
+  FillSolidRect(dc, band, Sys(SystemColor::ActiveCaption));
+  PaintArrowButton(dc, previous, Arrow::Left, false, true);
+  PaintArrowButton(dc, next, Arrow::Right, false, true);
+  const FontSpec* selected = FontSpecOf(SelectedFont(dc));
+  DrawBoldText(dc, selected ? *selected : *FontSpecOf(DefaultGuiFont()), title,
+               {previous.right, band.top, next.left, band.bottom},
+               draw_text::SingleLine | draw_text::Center | draw_text::VerticalCenter | draw_text::NoPrefix,
+               Sys(SystemColor::CaptionText));
+}
+
+void StylePainter::PaintCalendarDay(DcHandle dc, const Rect& rect, std::string_view number, CalendarDay look) {
   const BackgroundMode mode = SetBackgroundMode(dc, BackgroundMode::Transparent);
-  const ColorRef color = SetTextColor(dc, Sys(active ? SystemColor::CaptionText : SystemColor::InactiveCaptionText));
-  Rect place{textLeft, rect.top, rect.right - 3, rect.bottom};
-  DrawText(dc, text, place, draw_text::SingleLine | draw_text::VerticalCenter | draw_text::NoPrefix);
+  SystemColor text = look.dim ? SystemColor::GrayText : SystemColor::WindowText;
+  if (look.selected) {
+    FillSolidRect(dc, rect, Sys(SystemColor::Highlight));
+    text = SystemColor::HighlightText;
+  }
+  const ColorRef color = SetTextColor(dc, Sys(text));
+  Rect place = rect;
+  DrawText(dc, number, place, draw_text::SingleLine | draw_text::Center | draw_text::VerticalCenter | draw_text::NoPrefix);
+  if (look.today) {
+    const BrushHandle mark = CreateSolidBrush(kTodayMark);
+    FrameRect(dc, rect, mark);
+    DeleteBrush(mark);
+  }
+  if (look.selected && look.focused) {
+    SetTextColor(dc, Sys(SystemColor::HighlightText));
+    PaintFocusRect(dc, rect.inflatedBy(-1, -1));
+  }
   SetTextColor(dc, color);
   SetBackgroundMode(dc, mode);
-  SelectFont(dc, previous);
-  DeleteFont(bold);
 }
 
 // ---- toolbars
@@ -378,14 +436,8 @@ void StylePainter::PaintMenuItem(DcHandle dc, const Rect& rect, std::string_view
     PaintDisabledText(dc, place, accelerator, format | draw_text::Right);
     return;
   }
-  const BackgroundMode mode = SetBackgroundMode(dc, BackgroundMode::Transparent);
-  const ColorRef color = SetTextColor(dc, ink);
-  Rect labelPlace = place;
-  DrawText(dc, label, labelPlace, format);
-  Rect acceleratorPlace = place;
-  DrawText(dc, accelerator, acceleratorPlace, format | draw_text::Right);
-  SetTextColor(dc, color);
-  SetBackgroundMode(dc, mode);
+  DrawPlainText(dc, label, place, format, ink);
+  DrawPlainText(dc, accelerator, place, format | draw_text::Right, ink);
 }
 
 void StylePainter::PaintMenuBarTitle(DcHandle dc, const Rect& rect, std::string_view text, MenuBarTitle title) {
@@ -397,11 +449,8 @@ void StylePainter::PaintMenuBarTitle(DcHandle dc, const Rect& rect, std::string_
   } else if (title == MenuBarTitle::Highlighted) {
     PaintBorder(dc, rect, Border::RaisedInner);
   }
-  const BackgroundMode mode = SetBackgroundMode(dc, BackgroundMode::Transparent);
-  const ColorRef color = SetTextColor(dc, Sys(SystemColor::MenuText));
-  DrawText(dc, text, place, draw_text::SingleLine | draw_text::Center | draw_text::VerticalCenter);
-  SetTextColor(dc, color);
-  SetBackgroundMode(dc, mode);
+  DrawPlainText(dc, text, place, draw_text::SingleLine | draw_text::Center | draw_text::VerticalCenter,
+                Sys(SystemColor::MenuText));
 }
 
 // ---- owner-drawn items

@@ -244,6 +244,20 @@ bool RetrieveMove(const InputEvent& event, Message& message) {
   return true;
 }
 
+bool RetrieveWheel(const InputEvent& event, Message& message) {
+  WindowSystem::Get().cursor = event.point;
+  CheckMouseLeave(event.point);
+  bool noFocus = false;
+  const WindowHandle target = KeyboardTarget(noFocus);
+  if (target == nullptr) return false;
+  message = {};
+  message.window = target;
+  message.message = msg::MouseWheel;
+  message.wParam = MakeLong(static_cast<unsigned>(MouseKeys()), static_cast<unsigned>(event.wheelDelta));
+  message.lParam = PointToParam(event.point);
+  return true;
+}
+
 }  // namespace
 
 void InjectKeyDown(VirtualKey code) { Push({InputEvent::Kind::KeyDown, code, MouseButton::Left, {}}); }
@@ -251,6 +265,12 @@ void InjectKeyUp(VirtualKey code) { Push({InputEvent::Kind::KeyUp, code, MouseBu
 void InjectMouseMove(Point screenPoint) { Push({InputEvent::Kind::MouseMove, 0, MouseButton::Left, screenPoint}); }
 void InjectMouseButton(MouseButton button, bool down, Point screenPoint) {
   Push({down ? InputEvent::Kind::ButtonDown : InputEvent::Kind::ButtonUp, 0, button, screenPoint});
+}
+
+void InjectMouseWheel(Point screenPoint, int delta) {
+  InputEvent event{InputEvent::Kind::Wheel, 0, MouseButton::Left, screenPoint};
+  event.wheelDelta = delta;
+  Push(event);
 }
 
 bool TrackMouseLeave(WindowHandle window) {
@@ -358,6 +378,7 @@ bool RetrieveInput(Message& message) {
     case InputEvent::Kind::MouseMove: return RetrieveMove(event, message);
     case InputEvent::Kind::ButtonDown: return RetrieveButtonDown(event, message);
     case InputEvent::Kind::ButtonUp: return RetrieveButtonUp(event, message);
+    case InputEvent::Kind::Wheel: return RetrieveWheel(event, message);
   }
   return false;
 }

@@ -135,6 +135,8 @@ LResult DefaultWindowProcedure(WindowHandle window, MessageId message, WParam wP
       if (record->parent != nullptr) return SendMessage(record->parent, msg::Help, wParam, lParam);
       if (record->owner != nullptr) return SendMessage(record->owner, msg::Help, wParam, lParam);
       return 0;
+    case msg::MouseWheel:
+      return record->parent != nullptr ? SendMessage(record->parent, message, wParam, lParam) : 0;
     case msg::VKeyToItem:
     case msg::CharToItem:
       return -1;

@@ -71,11 +71,12 @@ struct WindowRecord {
 };
 
 struct InputEvent {
-  enum class Kind { KeyDown, KeyUp, MouseMove, ButtonDown, ButtonUp };
+  enum class Kind { KeyDown, KeyUp, MouseMove, ButtonDown, ButtonUp, Wheel };
   Kind kind = Kind::KeyDown;
   VirtualKey key = 0;
   MouseButton button = MouseButton::Left;
   Point point;
+  int wheelDelta = 0;
 };
 
 struct TimerRecord {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "key_map.h"
+#include "platform/ui/focus.h"
 #include "platform/ui/gdi.h"
 #include "platform/ui/input.h"
 #include "platform/ui/message_loop.h"
@@ -112,6 +113,12 @@ void SdlBackend::feed(const void* raw) {
       }
       if (const auto button = ButtonOf(event.button.button))
         InjectMouseButton(*button, event.type == SDL_MOUSEBUTTONDOWN, point);
+      return;
+    }
+    case SDL_MOUSEWHEEL: {
+      // A notch a step, positive away from the user, where the mouse was last.
+      const int notches = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
+      if (notches != 0) InjectMouseWheel(CursorPosition(), notches * kWheelDelta);
       return;
     }
     case SDL_WINDOWEVENT: {

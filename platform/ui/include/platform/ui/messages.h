@@ -40,7 +40,8 @@ inline constexpr MessageId GetFont = 0x0031;
 inline constexpr MessageId NextDialogControl = 0x0028;  // see dialog.h
 inline constexpr MessageId CompareItem = 0x0039;
 // A control's notice that carries more than a code: lParam points to a
-// NotifyHeader, or to a notice that starts with one (wParam the id).
+// NotifyHeader, or to a notice that starts with one (wParam the id); see
+// notify.h.
 inline constexpr MessageId Notify = 0x004E;
 inline constexpr MessageId Help = 0x0053;
 // A window's icons (wParam icon_size::Small or Big, lParam the icon's
@@ -94,6 +95,12 @@ inline constexpr MessageId MiddleButtonUp = 0x0208;
 inline constexpr MessageId MiddleButtonDoubleClick = 0x0209;
 inline constexpr MessageId MouseFirst = MouseMove;
 inline constexpr MessageId MouseLast = MiddleButtonDoubleClick;
+// The wheel turned: the high word of wParam is the signed distance,
+// kWheelDelta a notch (positive away from the user), the low word the
+// mouse_key bits; lParam the cursor in screen coordinates. It goes to
+// the window with the focus; a window that does not take it passes it to
+// its parent.
+inline constexpr MessageId MouseWheel = 0x020A;
 inline constexpr MessageId EnterMenuLoop = 0x0211;
 inline constexpr MessageId ExitMenuLoop = 0x0212;
 inline constexpr MessageId CaptureChanged = 0x0215;
@@ -114,6 +121,9 @@ inline constexpr MessageId LastRegistered = 0xFFFF;
 }  // namespace msg
 
 inline constexpr unsigned kHasDefaultId = 0x534B;
+
+// One notch of the mouse wheel (msg::MouseWheel).
+inline constexpr int kWheelDelta = 120;
 
 // Answers to msg::MouseActivate.
 namespace mouse_activate {
@@ -199,15 +209,6 @@ namespace icon_size {
 inline constexpr WParam Small = 0;
 inline constexpr WParam Big = 1;
 }  // namespace icon_size
-
-// What every msg::Notify starts with. Codes are unique across the
-// controls (each control's header takes a block of its own), so that a
-// handler by code alone never mistakes one control's notice for another's.
-struct NotifyHeader {
-  WindowHandle window = nullptr;  // the control that sends the notice
-  int id = 0;                     // its id (or the id of what it tells of)
-  unsigned code = 0;
-};
 
 // The lParam of msg::Help points to one of these.
 struct HelpInfo {

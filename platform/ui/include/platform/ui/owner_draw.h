@@ -1,7 +1,8 @@
-// Owner-drawn items: a list box or combo box with an owner-draw style
-// (list_box::OwnerDrawFixed or OwnerDrawVariable, the combo box's alike)
-// leaves the drawing of its items to its parent (a combo box's list asks
-// through the combo, which names itself):
+// Owner-drawn items: a list box, combo box or tab control with an
+// owner-draw style (list_box::OwnerDrawFixed or OwnerDrawVariable, the
+// combo box's alike, tab_control::OwnerDrawFixed) leaves the drawing of its
+// items to its parent (a combo box's list asks through the combo, which
+// names itself):
 //
 //   msg::MeasureItem  (wParam the control's id, lParam MeasureItemInfo*):
 //     the parent sets itemHeight. A fixed list asks once, when it is made
@@ -9,10 +10,12 @@
 //     combo box also asks for its selection field (item -1).
 //   msg::DrawItem     (wParam the id, lParam DrawItemInfo*): the parent
 //     draws the item's inside on the context in the rectangle, its state
-//     (selected, disabled) as it likes; the control then draws the focus
-//     rectangle over the item that has the focus
-//     (StylePainter::PaintItemFocusRect). The context is as the control
-//     had it again afterwards.
+//     (selected, disabled, hot) as it likes; the control then draws the
+//     focus rectangle over the item that has the focus
+//     (StylePainter::PaintItemFocusRect for list items). The context is as
+//     the control had it again afterwards. A tab control draws the tab's
+//     edges first (the rectangle is the tab as drawn, its edges included)
+//     and its text itself when the parent answers 0.
 //   msg::DeleteItem   (wParam the id, lParam DeleteItemInfo*): an item
 //     goes (deleted, the contents reset, the control destroyed while its
 //     parent stays), so that the parent can free what its data stands for.
@@ -26,12 +29,13 @@
 
 namespace platform::ui {
 
-enum class OwnerDrawType : unsigned { ListBox = 2, ComboBox = 3 };
+enum class OwnerDrawType : unsigned { ListBox = 2, ComboBox = 3, TabControl = 101 };
 
 namespace owner_draw_state {
 inline constexpr unsigned Selected = 0x0001;
 inline constexpr unsigned Disabled = 0x0004;
 inline constexpr unsigned Focus = 0x0010;
+inline constexpr unsigned HotLight = 0x0040;       // the mouse is over it (a hot-tracking tab)
 inline constexpr unsigned ComboBoxField = 0x1000;  // the combo's selection field, not its list
 }  // namespace owner_draw_state
 

@@ -66,6 +66,33 @@ class StylePainter {
                            BitmapHandle icon = nullptr);
   static constexpr int kCaptionIconSize = 16;
 
+  // ---- tabs and month calendars
+  // A tab of a tab row: ButtonHighlight at the left and the top, the
+  // shadow and dark edges at the right, the top corners cut, the face
+  // filled, open at the bottom (a selected tab is drawn reaching over the
+  // panel's top edge, so that it joins the panel). Returns the inside.
+  static Rect PaintTab(DcHandle dc, const Rect& rect);
+  // The panel under a tab row: a raised edge. The inside is left as it
+  // is (the parent's background, or the page shown there). Returns the
+  // inside.
+  static Rect PaintTabPanel(DcHandle dc, const Rect& rect);
+  // The title band of a month calendar: the active caption colour, the
+  // title centred in bold caption text (the selected font, made bold), an
+  // arrow button at each end (their rectangles given).
+  static void PaintCalendarTitle(DcHandle dc, const Rect& band, std::string_view title, const Rect& previous,
+                                 const Rect& next);
+  // A day of a month calendar, its number centred: selected on the
+  // highlight colour (with the focus rectangle when focused), dim (another
+  // month, or out of range) in GrayText, today framed in dark red.
+  struct CalendarDay {
+    bool selected = false;
+    bool focused = false;
+    bool dim = false;
+    bool today = false;
+  };
+  static void PaintCalendarDay(DcHandle dc, const Rect& rect, std::string_view number, CalendarDay look);
+  static constexpr ColorRef kTodayMark = 0x000080;  // dark red
+
   // ---- toolbars
   struct ToolbarButtonLook {
     bool flat = false;

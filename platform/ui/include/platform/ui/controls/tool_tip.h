@@ -12,7 +12,7 @@
 //     mouse comes onto another tool (or leaves and comes back).
 // A tool's text is its own, or with kTextCallback asked each time the tip
 // shows: msg::Notify goes to the tool's window with a ToolTipText (code
-// NeedText, the tool's id; the header's window is the tip), whose `text`
+// NeedText, the tool's id; the header's sender is the tip), whose `text`
 // the window points at its answer, or whose `buffer` it fills (at most 79
 // characters). An empty text shows no tip. '&' is taken out of the text
 // unless the tip has NoPrefix.
@@ -26,6 +26,7 @@
 #include "platform/ui/control_descriptor.h"
 #include "platform/ui/message_loop.h"
 #include "platform/ui/messages.h"
+#include "platform/ui/notify.h"
 #include "platform/ui/styles.h"
 
 namespace platform::ui::tool_tip {
@@ -56,8 +57,8 @@ inline constexpr MessageId RelayEvent = 0x0407;   // lParam: the Message, its po
 inline constexpr MessageId GetToolCount = 0x040D;
 inline constexpr MessageId Pop = 0x041C;          // hides the tip now
 
-// Notifications (msg::Notify; the block 0x0520 .. 0x052F).
-inline constexpr unsigned NeedText = 0x0520;
+// Notices (msg::Notify, notify.h).
+inline constexpr unsigned NeedText = 0xFFFFFDF8;
 
 // The notice asking for a tool's text.
 struct ToolTipText {
