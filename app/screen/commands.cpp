@@ -2,10 +2,7 @@
 // Auto Clear, the language switch, About, the licence text, help contents
 // and Exit with its close path.
 #include "dialogs/about_dialog.h"
-#if __has_include("platform/ui/controls/rich_text.h")
 #include "dialogs/license_text_dialog.h"
-#define QIV_HAS_RICH 1
-#endif
 #include "language/dialog_language.h"
 #include "language/help_requests.h"
 #include "language/show_message.h"
@@ -64,10 +61,8 @@ void RatingDialog::onAbout() {
 }
 
 void RatingDialog::onLicenseAgreement() {
-#ifdef QIV_HAS_RICH
   LicenseTextDialog licence(session(), handle());
   licence.doModal();
-#endif
 }
 
 void RatingDialog::onContents() { ShowHelpContents(session(), handle()); }

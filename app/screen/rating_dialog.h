@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "dialogs/qiv_dialog.h"
@@ -90,6 +91,7 @@ class RatingDialog : public QivDialog {
   void readRulesDocumentName();
   void adaptMenuToOptions();
   void setUpOptionFields();
+  void alignLineHeadings(std::span<const int> tabStops);
 
   // The commands of this screen (commands.cpp).
   void onAutoClear();

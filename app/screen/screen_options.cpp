@@ -12,8 +12,11 @@
 #include "platform/ui/controls/edit.h"
 #include "platform/ui/controls/list_box.h"
 #include "platform/ui/controls/static_control.h"
+#include "platform/ui/controls/toolbar.h"
 #include "platform/ui/dialog.h"
+#include "platform/ui/font.h"
 #include "platform/ui/gdi.h"
+#include "platform/ui/metrics.h"
 #include "platform/ui/menu.h"
 #include "platform/ui/window.h"
 #include "screen/rating_dialog.h"
@@ -186,6 +189,7 @@ void RatingDialog::setUpFields() {
   static constexpr int kLineTabStops[] = {10, 40, 64, 88};
   SendMessage(lines, list_box::SetTabStops, 4, reinterpret_cast<LParam>(kLineTabStops));
   SendMessage(lines, msg::SetFont, reinterpret_cast<WParam>(session().screenFonts[ScreenFont::LineList]), 1);
+  alignLineHeadings(kLineTabStops);
   RatingContext& context = *session().context;
   context.view().setText(fields::kAccessorialTotalText, "     0.00", '\0');
   for (std::size_t line = 0; line < ratekit::shipment_lines::kLines; ++line) {
@@ -193,6 +197,34 @@ void RatingDialog::setUpFields() {
     context.view().fill(ratekit::shipment_lines::ChargeText(line), '\0');
   }
   setRouteCountryMasks();  // 34
+}
+
+void RatingDialog::alignLineHeadings(std::span<const int> tabStops) {
+  // Each heading over its column of the line list: the list's tab stops
+  // are quarters of its font's average character width.
+  const WindowHandle lines = item(screen_id::LineList);
+  const FontMetrics font = MeasureFont(session().screenFonts[ScreenFont::LineList]);
+  const int left = WindowRectInParent(lines).left + GetSystemMetric(SystemMetric::ClientEdgeWidth);
+  const int headings[] = {screen_id::ClassHeading, screen_id::WeightHeading, screen_id::RateHeading,
+                          screen_id::ChargeHeading};
+  auto column = [&](std::size_t i) { return left + tabStops[i] * font.averageCharWidth / 4; };
+  for (std::size_t i = 0; i < std::size(headings) && i < tabStops.size(); ++i) {
+    const WindowHandle heading = item(headings[i]);
+    const Rect place = WindowRectInParent(heading);
+    const int width = i + 1 < tabStops.size() ? column(i + 1) - column(i) : place.width();
+    MoveWindow(heading, Rect::FromSize(column(i), place.top, width, place.height()));
+  }
+  // The class and weight fields under their headings, the weight unit after them.
+  if (tabStops.size() < 3) return;
+  const std::pair<int, std::size_t> fields[] = {{screen_id::ClassField, 0}, {screen_id::WeightField, 1}};
+  for (const auto& [id, i] : fields) {
+    const Rect place = WindowRectInParent(item(id));
+    MoveWindow(item(id), Rect::FromSize(column(i), place.top, column(i + 1) - column(i) - 4, place.height()));
+  }
+  for (int unit : {screen_id::Pounds, screen_id::Kilograms}) {
+    const Rect place = WindowRectInParent(item(unit));
+    MoveWindow(item(unit), Rect::FromSize(column(2), place.top, place.width(), place.height()));
+  }
 }
 
 void RatingDialog::setUpOptionFields() {
@@ -285,6 +317,9 @@ void RatingDialog::finishStartUp() {
   onProfileSelected();
   setFocusToOrigin();
   SendUpdateStatus(session());
+  // The toolbar may have grown with its pictures: the banner goes below it.
+  if (commands_.toolbar() != nullptr) SendMessage(commands_.toolbar(), toolbar::AutoSize);
+  placeBanner();
   fillTariffList();
   applySelectedTariff();
 }

@@ -17,10 +17,7 @@
 #include "platform/ui/accelerator.h"
 #include "platform/ui/backend.h"
 #include "platform/ui/color.h"
-#if __has_include("platform/ui/controls/date_picker.h")
 #include "platform/ui/controls/date_picker.h"
-#define QIV_HAS_PICKER 1
-#endif
 #include "platform/ui/dialog.h"
 #include "platform/ui/gdi.h"
 #include "platform/ui/menu.h"
@@ -146,14 +143,10 @@ bool RatingDialog::createFonts() {
   }
   const FontHandle labels = session().screenFonts[ScreenFont::Labels];
   for (int id : kLabelFontControls) SendDialogItemMessage(handle(), id, msg::SetFont, reinterpret_cast<WParam>(labels), 0);
-#ifdef QIV_HAS_PICKER
   const WindowHandle picker = item(screen_id::DatePicker);
   SendMessage(picker, date_picker::SetFormat, 0, reinterpret_cast<LParam>("MM'/'dd'/'yyy"));
   CalendarDate date;
   SendMessage(picker, date_picker::GetDate, 0, reinterpret_cast<LParam>(&date));
-#else
-  struct { int year = 2024, month = 1, day = 1; } date;
-#endif
   std::array<char, 16> shipmentDate{};
   std::snprintf(shipmentDate.data(), shipmentDate.size(), "%02d-%02d-%04d", date.month, date.day, date.year);
   session().context->view().setText(fields::kShipmentDate, shipmentDate.data());

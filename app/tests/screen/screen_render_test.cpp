@@ -1,6 +1,7 @@
 // The rating screen as the user sees it, drawn by the cairo backend in
-// English and in Spanish: its images are kept in artifacts/, and no label,
-// field or title is cut by its control in either language.
+// English and in Spanish: its images are kept in artifacts/, no label,
+// field or title is cut by its control in either language, and no two
+// shown controls cover each other.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -40,10 +41,26 @@ std::vector<int> CutTexts(WindowHandle screen) {
   return cut;
 }
 
+// The pairs of visible controls of the screen that cover each other.
+std::vector<std::pair<int, int>> OverlappingControls(WindowHandle screen) {
+  std::vector<WindowHandle> shown;
+  for (WindowHandle child : ChildWindows(screen))
+    if (IsWindowVisible(child) && !WindowRectInParent(child).isEmpty()) shown.push_back(child);
+  std::vector<std::pair<int, int>> overlaps;
+  for (std::size_t a = 0; a < shown.size(); ++a)
+    for (std::size_t b = a + 1; b < shown.size(); ++b)
+      if (!WindowRectInParent(shown[a]).intersectedWith(WindowRectInParent(shown[b])).isEmpty())
+        overlaps.emplace_back(WindowId(shown[a]), WindowId(shown[b]));
+  return overlaps;
+}
+
 TEST(ScreenLook, TheScreenInEnglishThenSpanishNothingCut) {
   // The sample set's texts: the labels as the user reads them.
   testing::QivDataSet data;
-  data.languageFile = platform::testing::ReadFileText(std::filesystem::path(QIV_DATA_DIR) / "QIV32.LNG");
+  const std::filesystem::path sample = QIV_DATA_DIR;
+  data.languageFile = platform::testing::ReadFileText(sample / "QIV32.LNG");
+  for (const char* picture : {"HEADLINE.bmp", "QIV.ICO"}) std::filesystem::copy_file(sample / picture, data.data() / picture);
+  data.setText(fields::kIconFileRoom, "QIV.ICO");
   data.setMexicoOption(true);
   data.libraryNames = "YSTANDIN.STANDENG.STANDGDE";
   data.setText(fields::kTerminalInformationOption, "Y");
@@ -56,8 +73,10 @@ TEST(ScreenLook, TheScreenInEnglishThenSpanishNothingCut) {
   const std::string artifacts = QIV_ARTIFACT_DIR;
   std::filesystem::create_directories(artifacts);
   std::vector<int> cutEnglish, cutSpanish;
+  std::vector<std::pair<int, int>> overlaps;
   run.driver.onScreen([&](WindowHandle screen) {
     cutEnglish = CutTexts(screen);
+    overlaps = OverlappingControls(screen);
     EXPECT_TRUE(cairo::RenderWindowToPng(screen, artifacts + "/rating-screen-english.png"));
     SendMessage(screen, msg::Command, CommandParam(command::English, 0));
   });
@@ -69,6 +88,7 @@ TEST(ScreenLook, TheScreenInEnglishThenSpanishNothingCut) {
   run.driver.cancelScreen();
   EXPECT_EQ(run.run(), 0);
   EXPECT_EQ(cutEnglish, std::vector<int>{});
+  EXPECT_EQ(overlaps, (std::vector<std::pair<int, int>>{}));
   EXPECT_EQ(cutSpanish, std::vector<int>{});
 }
 

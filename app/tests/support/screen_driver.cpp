@@ -1,5 +1,7 @@
 #include "screen_driver.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 
 #include "platform/ui/backend.h"
@@ -22,6 +24,7 @@ namespace qiv::testing {
 using namespace platform::ui;
 
 namespace {
+constexpr std::uint64_t kGiveUpAfter = 10 * 60 * 1000;
 constexpr int kQuestionText = 4924;
 constexpr int kQuestionYes = 4921;
 constexpr int kQuestionNo = 4922;
@@ -46,7 +49,7 @@ ScreenDriver::~ScreenDriver() { InstallBackend(previous_); }
 
 bool ScreenDriver::answerOpenBox() {
   const WindowHandle active = GetActiveWindow();
-  if (active == nullptr || IsDialogEnded(active)) return false;
+  if (active == nullptr || IsDialogEnded(active) || active == ApplicationMainWindow()) return false;
   if (const WindowHandle text = DialogItem(active, message_box::kTextId)) {
     const auto icon = static_cast<unsigned>(SendDialogItemMessage(active, message_box::kIconId, static_control::GetImage));
     boxes_.push_back({WindowText(active), WindowText(text), icon, false});
@@ -83,6 +86,13 @@ bool ScreenDriver::waitForInput(std::optional<std::uint64_t> deadline) {
       step(target);
       return true;
     }
+  }
+  // A run that waits on and on (ten virtual minutes) for its next step is
+  // stopped and reported rather than left to spin.
+  if (!steps_.empty() && now() > kGiveUpAfter) {
+    ADD_FAILURE() << "the program waited in \"" << WindowText(active) << "\" and never came to the next step";
+    steps_.clear();
+    return false;
   }
   return HeadlessBackend::waitForInput(deadline);
 }
