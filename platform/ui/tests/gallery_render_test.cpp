@@ -11,6 +11,7 @@
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/paint.h"
+#include "platform/ui/recording_surface.h"
 #include "platform/ui/window.h"
 #include "recording_window.h"
 
@@ -21,6 +22,7 @@ class GalleryImage : public ::testing::Test {
  protected:
   void SetUp() override {
     testing::ResetWindowSystem();
+    backend_.setScreenDpi(screenDpi());
     gallery_ = gallery::OpenGallery();
     ASSERT_NE(gallery_, nullptr);
     DispatchPendingMessages();
@@ -43,19 +45,13 @@ class GalleryImage : public ::testing::Test {
     return ClientRect(control).offsetBy(corner.x - outer.left, corner.y - outer.top).inflatedBy(-inset, -inset);
   }
   std::unique_ptr<cairo::ImageSurface> render() { return cairo::RenderWindow(gallery_); }
+  virtual int screenDpi() const { return 96; }
 
   cairo::ScopedRenderingBackend backend_;
   WindowHandle gallery_ = nullptr;
 };
 
 ColorRef Sys(SystemColor color) { return GetSystemColor(color); }
-
-TEST_F(GalleryImage, IsKeptAsAnArtifact) {
-  std::filesystem::create_directories(QIV_ARTIFACT_DIR);
-  const std::string path = std::string(QIV_ARTIFACT_DIR) + "/gallery.png";
-  ASSERT_TRUE(cairo::RenderWindowToPng(gallery_, path));
-  EXPECT_GT(std::filesystem::file_size(path), 1000u);
-}
 
 TEST_F(GalleryImage, ThreeDimensionalFramesHaveTheirLightAndDarkEdges) {
   const auto image = render();
@@ -136,6 +132,59 @@ TEST_F(GalleryImage, TheFocusedEditShowsItsCaret) {
   // The selected text is on the highlight colour.
   const Rect name = placeOf(gallery::item::Name);
   EXPECT_GT(CountPixels(*shown, name, Sys(SystemColor::Highlight)).exact, 20);
+}
+
+// The gallery at the usual density and at a dense screen's: kept as
+// artifacts (gallery.png, gallery-144dpi.png), and no text cut by the clip
+// of the control that draws it.
+class GalleryAtDensity : public GalleryImage, public ::testing::WithParamInterface<int> {
+ protected:
+  int screenDpi() const override { return GetParam(); }
+};
+
+TEST_P(GalleryAtDensity, IsKeptAsAnArtifactWithNothingClipped) {
+  std::filesystem::create_directories(QIV_ARTIFACT_DIR);
+  const std::string name = GetParam() == 96 ? "gallery.png" : "gallery-" + std::to_string(GetParam()) + "dpi.png";
+  const std::string path = std::string(QIV_ARTIFACT_DIR) + "/" + name;
+  ASSERT_TRUE(cairo::RenderWindowToPng(gallery_, path));
+  EXPECT_GT(std::filesystem::file_size(path), 1000u);
+
+  const Rect outer = WindowRect(gallery_);
+  RecordingSurface surface({outer.width(), outer.height()});
+  PaintWindowTree(gallery_, surface);
+  int texts = 0;
+  for (const DrawCall& call : surface.texts()) {
+    const Rect ink = cairo::InkOfTextWithPango(call.font, call.text).offsetBy(call.from.x, call.from.y);
+    if (ink.isEmpty()) continue;
+    ++texts;
+    // Across, the advance (a glyph may overhang its advance by a pixel, as
+    // a bold t does); up and down, the glyphs.
+    const int advance = cairo::MeasureTextWithPango(call.font, call.text);
+    const Rect extent{call.from.x, ink.top, call.from.x + advance, ink.bottom};
+    EXPECT_EQ(extent.intersectedWith(call.clip), extent)
+        << '"' << call.text << "\" clipped at " << GetParam() << " dpi: " << extent.left << "," << extent.top << "-"
+        << extent.right << "," << extent.bottom << ", clip " << call.clip.left << "," << call.clip.top << "-"
+        << call.clip.right << "," << call.clip.bottom;
+  }
+  EXPECT_GT(texts, 25);
+}
+
+INSTANTIATE_TEST_SUITE_P(Densities, GalleryAtDensity, ::testing::Values(96, 144));
+
+// The model's text is Windows-1252; pango is given the characters it
+// stands for.
+TEST(CairoText, WindowsCodePageTextIsDrawnAsItsCharacters) {
+  const FontSpec font{"MS Sans Serif", -11, 400, false, false, 0, 0};
+  // n and its tilde form are one advance wide; the euro sign (0x80) is a
+  // character of its own, not a replacement mark.
+  EXPECT_EQ(cairo::MeasureTextWithPango(font, "Ma\xF1" "ana"), cairo::MeasureTextWithPango(font, "Manana"));
+  EXPECT_GT(cairo::MeasureTextWithPango(font, "\x80"), 0);
+  cairo::ImageSurface image({40, 16});
+  image.drawText({2, 1}, font, Rgb(0, 0, 0), "\xF1\x80");
+  int dark = 0;
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 40; ++x) dark += image.pixel(x, y) != Rgb(255, 255, 255);
+  EXPECT_GT(dark, 10);
 }
 
 }  // namespace

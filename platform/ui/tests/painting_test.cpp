@@ -16,6 +16,7 @@
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/gdi.h"
+#include "platform/ui/metrics.h"
 #include "platform/ui/paint.h"
 #include "platform/ui/recording_surface.h"
 #include "recording_window.h"
@@ -328,8 +329,8 @@ TEST_F(GalleryLayout, DialogUnitsBecomePixelsByTheDialogFont) {
   // The bold 8-point dialog font measures 6 by 13: a dialog unit is 1.5
   // pixels across and 13/8 down, rounded half away from zero.
   EXPECT_EQ(DialogBaseUnits(gallery_), (Size{6, 13}));
-  EXPECT_EQ(WindowRectInParent(DialogItem(gallery_, gallery::item::NameLabel)), (Rect{11, 15, 71, 28}));
-  EXPECT_EQ(WindowRectInParent(DialogItem(gallery_, gallery::item::Name)), (Rect{75, 11, 195, 31}));
+  EXPECT_EQ(WindowRectInParent(DialogItem(gallery_, gallery::item::NameLabel)), (Rect{11, 15, 81, 28}));
+  EXPECT_EQ(WindowRectInParent(DialogItem(gallery_, gallery::item::Name)), (Rect{84, 11, 195, 31}));
   EXPECT_EQ(ClientRect(gallery_), (Rect{0, 0, 420, 302}));
   // The label's text at its corner, the mnemonic underlined under the N.
   RecordingSurface surface(sizeOfGallery());
@@ -343,6 +344,33 @@ TEST_F(GalleryLayout, DialogUnitsBecomePixelsByTheDialogFont) {
     return call.kind == DrawCall::Kind::Fill && call.rect == Rect::FromSize(corner.x, corner.y + 11, 6, 1);
   });
   EXPECT_TRUE(underlined);
+}
+
+TEST_F(GalleryLayout, OnADenserScreenFontsAndDialogUnitsGrowTogether) {
+  gallery::CloseGallery(gallery_);
+  backend_.setScreenDpi(144);
+  gallery_ = gallery::OpenGallery();
+  ASSERT_NE(gallery_, nullptr);
+  // 8 points are 16 pixels at 144 per inch (11 at 96): the headless cell is
+  // 19 by 8 (13 by 6), and the dialog units follow the font, the default
+  // font's too.
+  EXPECT_EQ(FontHeightForPoints(8), -16);
+  EXPECT_EQ(DialogBaseUnits(gallery_), (Size{8, 19}));
+  EXPECT_EQ(SystemDialogBaseUnits(), (Size{8, 19}));
+  // 280 by 186 dialog units: 560 by 442 pixels (420 by 302 at 96); the
+  // caption grows with its text.
+  EXPECT_EQ(ClientRect(gallery_), (Rect{0, 0, 560, 442}));
+  EXPECT_EQ(GetSystemMetric(SystemMetric::CaptionHeight), 27);
+  EXPECT_EQ(WindowRect(gallery_).height(), 442 + 27 + 2 * GetSystemMetric(SystemMetric::DialogFrameWidth));
+  // A label keeps room for as many characters as at 96: 47 dialog units
+  // are 94 pixels, 11 characters of 8 (70 at 96, 11 of 6).
+  EXPECT_EQ(WindowRectInParent(DialogItem(gallery_, gallery::item::NameLabel)), (Rect{14, 21, 108, 40}));
+  RecordingSurface surface(sizeOfGallery());
+  PaintWindowTree(gallery_, surface);
+  const DrawCall* label = textCall(surface, "Name:");
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->font.height, -16);
+  EXPECT_EQ(label->from, cornerOf(gallery::item::NameLabel));
 }
 
 TEST_F(GalleryLayout, TabbedListTextStandsAtItsTabStops) {

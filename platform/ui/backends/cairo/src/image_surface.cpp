@@ -8,6 +8,8 @@
 #include <cmath>
 #include <string>
 
+#include "platform/kernel/code_page.h"
+
 namespace platform::ui::cairo {
 
 namespace {
@@ -44,12 +46,13 @@ void ApplyFontOptions(PangoContext* context) {
   cairo_font_options_destroy(options);
 }
 
-// Controls become blanks: the model places tabs and line breaks itself.
+// The model's text (Windows-1252) as pango takes it (UTF-8); controls
+// become blanks: the model places tabs and line breaks itself.
 std::string Printable(std::string_view text) {
   std::string out(text);
   for (char& c : out)
     if (static_cast<unsigned char>(c) < 0x20) c = ' ';
-  return out;
+  return Windows1252ToUtf8(out);
 }
 
 PangoLayout* LayoutFor(cairo_t* cr, const FontSpec& spec, std::string_view text) {
@@ -227,6 +230,14 @@ int MeasureTextWithPango(const FontSpec& spec, std::string_view text) {
   pango_layout_get_pixel_size(layout, &width, &height);
   g_object_unref(layout);
   return width;
+}
+
+Rect InkOfTextWithPango(const FontSpec& spec, std::string_view text) {
+  PangoLayout* layout = LayoutFor(MeasuringContext(), spec, text);
+  PangoRectangle ink;
+  pango_layout_get_pixel_extents(layout, &ink, nullptr);
+  g_object_unref(layout);
+  return Rect::FromSize(ink.x, ink.y, ink.width, ink.height);
 }
 
 }  // namespace platform::ui::cairo

@@ -20,8 +20,12 @@ class HeadlessBackend : public Backend {
   std::uint64_t now() override { return clock_; }
   bool waitForInput(std::optional<std::uint64_t> deadline) override;
   void beep(int type) override { beeps_.push_back(type); }
+  int systemMetric(SystemMetric metric) override { return HeadlessSystemMetricAtDpi(metric, dpi_); }
 
   void advanceClock(std::uint64_t milliseconds) { clock_ += milliseconds; }
+  // The screen's logical pixels per inch: 96 unless a test sets another.
+  // Fonts made after the change follow it (the default font at once).
+  void setScreenDpi(int dpi) { dpi_ = dpi; }
   // Adds a step to run the next time a loop is idle.
   void whenIdle(std::function<void()> step) { steps_.push_back(std::move(step)); }
   std::size_t pendingSteps() const { return steps_.size(); }
@@ -33,6 +37,7 @@ class HeadlessBackend : public Backend {
 
  private:
   std::uint64_t clock_ = 1000;
+  int dpi_ = 96;
   std::deque<std::function<void()>> steps_;
   std::vector<int> beeps_;
   bool starved_ = false;
