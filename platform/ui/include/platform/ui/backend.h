@@ -31,6 +31,12 @@ class Backend {
   // beep).
   virtual void beep(int type) = 0;
   virtual int systemMetric(SystemMetric metric) { return HeadlessSystemMetric(metric); }
+  // True when the desktop's keyboard layout types the characters (dead
+  // keys and AltGr included) and the backend injects them
+  // (InjectCharacter); key translation then adds only the characters the
+  // desktop's text leaves out (input.h). False: the model translates keys
+  // with a U.S. layout.
+  virtual bool typesCharacters() { return false; }
   virtual FontMetrics measureFont(const FontSpec& spec) { return HeadlessFontMetrics(spec); }
   // The width of a line of text (headless: the character count times the
   // character width).
