@@ -16,6 +16,7 @@
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/gdi.h"
+#include "platform/ui/menu.h"
 #include "platform/ui/metrics.h"
 #include "platform/ui/paint.h"
 #include "platform/ui/recording_surface.h"
@@ -82,8 +83,10 @@ class RecordingScreen : public HeadlessBackend {
  public:
   Surface* windowSurface(WindowHandle) override { return &surface; }
   void presentWindow(WindowHandle) override { ++presented; }
+  bool framesWindow(WindowHandle) override { return framed; }
   RecordingSurface surface{{200, 120}};
   int presented = 0;
+  bool framed = false;  // the desktop draws borders and captions
 };
 
 TEST_F(Painting, AScreenIsPaintedWhenTheLoopIsIdleFramesIncluded) {
@@ -111,6 +114,39 @@ TEST_F(Painting, AScreenIsPaintedWhenTheLoopIsIdleFramesIncluded) {
     return call.kind == DrawCall::Kind::Fill && call.rect == Rect{10, 10, 11, 30} &&
            call.color == GetSystemColor(SystemColor::WindowFrame);
   }));
+  InstallBackend(previous);
+}
+
+TEST_F(Painting, UnderADesktopsFrameTheModelDrawsNoBorderOrCaptionButKeepsItsMenuBar) {
+  RecordingScreen screen;
+  Backend* previous = InstallBackend(&screen);
+  const WindowHandle top = CreateRecorder("top", nullptr, style::Popup | style::Caption | style::Visible, kTopRect);
+  const MenuHandle menu = CreateMenu();
+  AppendMenuItem(menu, 1, "File");
+  SetMenu(top, menu);
+  // Inside a 3-pixel dialog border and an 18-pixel caption; the menu bar
+  // and the client area below it are unchanged.
+  EXPECT_EQ(InsideDesktopFrame(top), (Rect{103, 121, 297, 217}));
+  EXPECT_EQ(ClientToScreen(top, {0, 0}), (Point{103, 140}));
+  auto paintedColours = [&](bool framed) {
+    screen.framed = framed;
+    screen.surface.clear();
+    PaintWindowTree(top, screen.surface);
+    std::vector<ColorRef> colours;
+    for (const DrawCall& call : screen.surface.calls())
+      if (call.kind == DrawCall::Kind::Fill && call.rect.top < 21) colours.push_back(call.color);
+    return colours;
+  };
+  const ColorRef caption = GetSystemColor(SystemColor::ActiveCaption);
+  const ColorRef light = GetSystemColor(SystemColor::Light);
+  EXPECT_THAT(paintedColours(false), ::testing::AllOf(::testing::Contains(caption), ::testing::Contains(light)));
+  EXPECT_THAT(paintedColours(true), ::testing::IsEmpty());
+  const auto& calls = screen.surface.calls();
+  EXPECT_TRUE(std::any_of(calls.begin(), calls.end(), [](const DrawCall& call) {
+    return call.kind == DrawCall::Kind::Fill && call.rect.top == 21 && call.color == GetSystemColor(SystemColor::Menu);
+  }));
+  DestroyWindow(top);
+  DestroyMenu(menu);
   InstallBackend(previous);
 }
 
