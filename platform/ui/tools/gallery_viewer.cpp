@@ -11,14 +11,8 @@
 //                                       xwd and checks the gallery's caption
 //                                       colour in it. Exit code 0 when all
 //                                       holds.
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <vector>
 
 #include "gallery.h"
 #include "platform/ui/clipboard.h"
@@ -31,8 +25,7 @@
 #include "platform/ui/paint.h"
 #include "platform/ui/sdl/sdl_backend.h"
 #include "platform/ui/window.h"
-
-extern char** environ;
+#include "real_window_check.h"
 
 namespace {
 
@@ -55,54 +48,6 @@ void PressTab(sdl::SdlBackend& backend, WindowHandle window, bool shift) {
   backend.queueKeyEvent(window, key::Tab, false);
   if (shift) backend.queueKeyEvent(window, key::Shift, false);
 }
-
-bool RunXwd(const std::string& path) {
-  std::vector<std::string> words = {"xwd", "-root", "-silent", "-out", path};
-  std::vector<char*> argv;
-  for (std::string& w : words) argv.push_back(w.data());
-  argv.push_back(nullptr);
-  pid_t child = 0;
-  if (posix_spawnp(&child, "xwd", nullptr, nullptr, argv.data(), environ) != 0) return false;
-  int status = 0;
-  if (waitpid(child, &status, 0) != child) return false;
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-// The pixel of an X window dump (the format xwd writes: a header of
-// big-endian 32-bit fields, the window name, the colour map, the pixels).
-struct Dump {
-  std::vector<std::uint8_t> bytes;
-  std::uint32_t field(int index) const {
-    const std::size_t at = static_cast<std::size_t>(index) * 4;
-    if (at + 4 > bytes.size()) return 0;
-    return (std::uint32_t{bytes[at]} << 24) | (std::uint32_t{bytes[at + 1]} << 16) | (std::uint32_t{bytes[at + 2]} << 8) |
-           bytes[at + 3];
-  }
-  // Nothing for a dump this reader does not take (true colour, 3 or 4
-  // bytes a pixel) or a point outside it.
-  std::optional<ColorRef> pixel(int x, int y) const {
-    const std::uint32_t headerSize = field(0), width = field(4), height = field(5), byteOrder = field(7);
-    const std::uint32_t bitsPerPixel = field(11), bytesPerLine = field(12), colors = field(19);
-    const std::uint32_t step = bitsPerPixel / 8;
-    if ((bitsPerPixel != 24 && bitsPerPixel != 32) || (step != 3 && step != 4) || x < 0 || y < 0 ||
-        static_cast<std::uint32_t>(x) >= width || static_cast<std::uint32_t>(y) >= height)
-      return std::nullopt;
-    const std::size_t at = headerSize + std::size_t{colors} * 12 + std::size_t{bytesPerLine} * y + std::size_t{step} * x;
-    if (at + step > bytes.size()) return std::nullopt;
-    std::uint32_t value = 0;
-    for (std::uint32_t i = 0; i < step; ++i) {
-      const std::uint32_t b = bytes[at + (byteOrder == 0 ? i : step - 1 - i)];
-      value |= b << (8 * i);
-    }
-    auto channel = [value](std::uint32_t mask) {
-      if (mask == 0) return 0u;
-      int shift = 0;
-      while (((mask >> shift) & 1u) == 0) ++shift;
-      return (value & mask) >> shift;
-    };
-    return Rgb(channel(field(14)), channel(field(15)), channel(field(16)));
-  }
-};
 
 int Fail(const char* what) {
   std::fprintf(stderr, "gallery check: %s\n", what);
@@ -143,14 +88,12 @@ int Check(sdl::SdlBackend& backend, WindowHandle gallery, const std::string& sho
   if (DialogButtonCheck(gallery, gallery::item::Unchecked) != button::Checked)
     return Fail("a click did not check the check box");
   Settle(backend, 10);
-  if (!RunXwd(shot)) return Fail("xwd could not take the screenshot");
-  std::ifstream in(shot, std::ios::binary);
-  Dump dump{std::vector<std::uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>())};
+  const auto screen = real_window::Screenshot::Take(backend, shot);
+  if (!screen) return Fail("xwd could not take the screenshot");
   const Rect rect = WindowRect(gallery);
-  const auto caption = dump.pixel(rect.right - 10, rect.top + 8);
-  if (!caption) return Fail("the screenshot cannot be read");
-  if (*caption != GetSystemColor(SystemColor::ActiveCaption)) {
-    std::fprintf(stderr, "gallery check: the caption on the screen is %06X\n", static_cast<unsigned>(*caption));
+  const ColorRef caption = screen->pixel(rect.right - 10, rect.top + 8);
+  if (caption != GetSystemColor(SystemColor::ActiveCaption)) {
+    std::fprintf(stderr, "gallery check: the caption on the screen is %06X\n", static_cast<unsigned>(caption));
     return 1;
   }
   std::printf("gallery check: focus moved by Tab and Shift+Tab, Ctrl+C copied, a click checked a box; screenshot %s shows the gallery\n", shot.c_str());
