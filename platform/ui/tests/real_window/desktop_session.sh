@@ -40,24 +40,39 @@ finish() {
 trap finish EXIT
 export XDG_CONFIG_HOME=$home/config XDG_CACHE_HOME=$home/cache XDG_DATA_HOME=$home/data
 
-openbox --sm-disable > "$home/openbox.log" 2>&1 &
-wm=$!
-# It is ready when the root window names its supporting window (a bounded
-# poll: 20 seconds at most).
-ready=0
+# The server answers first (a bounded poll, as every wait here: 20 seconds
+# at most); then the window manager is ready when the root window names its
+# supporting window. A window manager that could not connect (a server
+# still busy starting on a loaded machine) is started again, three times
+# at most.
+answers=0
 for _ in $(seq 200); do
-  if xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q 'window id'; then
-    ready=1
-    break
-  fi
-  if ! kill -0 "$wm" 2> /dev/null; then break; fi
+  if xprop -root > /dev/null 2>&1; then answers=1; break; fi
   sleep 0.1
 done
-if [ $ready -ne 1 ]; then
-  echo "desktop session: the window manager did not start" >&2
-  cat "$home/openbox.log" >&2
+if [ $answers -ne 1 ]; then
+  echo "desktop session: the X server $DISPLAY does not answer" >&2
   exit 2
 fi
+ready=0
+for _ in 1 2 3; do
+  openbox --sm-disable > "$home/openbox.log" 2>&1 &
+  wm=$!
+  for _ in $(seq 200); do
+    if xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q 'window id'; then
+      ready=1
+      break
+    fi
+    if ! kill -0 "$wm" 2> /dev/null; then break; fi
+    sleep 0.1
+  done
+  if [ $ready -eq 1 ]; then break; fi
+  echo "desktop session: the window manager did not start:" >&2
+  cat "$home/openbox.log" >&2
+  wait "$wm" 2> /dev/null || true
+  wm=""
+done
+if [ $ready -ne 1 ]; then exit 2; fi
 
 # (The window manager holds a connection, so the server keeps these: it
 # would forget them when its last client left.)

@@ -35,9 +35,10 @@ bool Await(sdl::SdlBackend& backend, const std::function<bool()>& condition, con
 // input on its standard input, while the model and the desktop keep
 // running: it may ask our windows for something, as xclip asks for the
 // clipboard. Its standard output; nothing (and the failure printed) when
-// it cannot start, fails or does not end within the time.
+// it cannot start, fails or does not end within the time (printed unless
+// asked not to: a poll that runs it again).
 std::optional<std::string> Run(sdl::SdlBackend& backend, const std::vector<std::string>& argv,
-                               std::string_view input = {}, int timeoutMs = 15000);
+                               std::string_view input = {}, int timeoutMs = 15000, bool reportFailure = true);
 // The desktop's id of a window as the tools print it ("0x400007").
 std::string WindowIdText(std::uint64_t id);
 
