@@ -1,15 +1,11 @@
-// Rounding of money held as floating point: floor(value x 10^n + 0.51) / 10^n,
-// with the bias 0.51 that the rates were published with (12.4921875 rounds
-// to 13 at no decimals).
+// The engine's rounding of money held as floating point (the rule lives in
+// the platform layer, shared with the rating-function library).
 #pragma once
 
-#include <cmath>
+#include "platform/kernel/money_rounding.h"
 
 namespace vorn {
 
-inline double RoundMoney(double value, int decimals) {
-  const double scale = std::pow(10.0, decimals);
-  return std::floor(value * scale + 0.51) / scale;
-}
+using platform::RoundMoney;
 
 }  // namespace vorn

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "request/shipment_record.h"
+#include "vorn32/shipment_record.h"
 
 namespace vorn {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "platform/kernel/critical_section.h"
-#include "request/shipment_record.h"
+#include "vorn32/shipment_record.h"
 
 namespace vorn {
 

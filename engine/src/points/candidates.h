@@ -1,11 +1,7 @@
-// The caller's CityCandidates buffer and the choices that fill it: when a
-// request's city (or tariff) is ambiguous, the engine lists the candidates
-// there and ends the rating with a code that tells the caller to choose.
-//   0  i32 capacity of the entry area in bytes (set by the caller)
-//   4  i32 count of entries, or -1 when the capacity was too small
-//   8  i16 list kind: 0 cities, 1 tariffs
-//   10 6   key: the code whose cities are listed (5 characters), or blanks
-//   16     entries: cities 20 bytes (19 characters and one more), tariffs 24
+// The choices that fill the caller's CityCandidates buffer
+// (vorn32/city_candidates.h): when a request's city (or tariff) is
+// ambiguous, the engine lists the candidates there and ends the rating with
+// a code that tells the caller to choose.
 #pragma once
 
 #include <cstdint>
@@ -13,17 +9,17 @@
 #include <string_view>
 #include <vector>
 
-#include "ratefiles/point_lookup.h"
+#include "formats/city_points.h"
+#include "rates/point_lookup.h"
+#include "vorn32/city_candidates.h"
 
 namespace vorn {
 
 class RatingEngine;
 
-inline constexpr std::string_view kNoneOfTheAbove = "  None of the above";
-inline constexpr std::size_t kCityEntrySize = 20;
-inline constexpr std::size_t kTariffEntrySize = 24;
-inline constexpr std::size_t kCandidatesHeadSize = 16;
-inline constexpr std::size_t kStateCitySize = 19;  // state 2, city 17
+using candidates::kCityEntrySize;
+using candidates::kNoneOfTheAbove;
+using candidates::kTariffEntrySize;
 
 enum class CityMode { Found, NotFound };
 
@@ -50,9 +46,5 @@ void SetRequestCity(RatingEngine& engine, LaneSide side, std::string_view stateC
 // the requested tariff; otherwise lists them for the caller and raises 126
 // (125 when the request asks for an error instead, 129 without room).
 std::size_t ChooseTariffCandidate(RatingEngine& engine, const std::vector<std::string>& candidates);
-
-// The exception-name choice of one end of the lane (origin or destination)
-// when several tariff slots are in use.
-void ChooseExceptionName(RatingEngine& engine, bool origin);
 
 }  // namespace vorn

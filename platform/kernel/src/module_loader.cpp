@@ -64,9 +64,11 @@ Module Module::Load(std::string_view path) {
   return module;
 }
 
-void* Module::symbol(const char* name) const {
-  if (handle_ == nullptr || name == nullptr) return nullptr;
-  return ::dlsym(handle_, name);
+void* Module::symbol(const char* name) const { return SymbolOfModule(handle_, name); }
+
+void* SymbolOfModule(void* nativeHandle, const char* name) {
+  if (nativeHandle == nullptr || name == nullptr) return nullptr;
+  return ::dlsym(nativeHandle, name);
 }
 
 void Module::release() {

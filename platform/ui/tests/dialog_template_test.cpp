@@ -16,14 +16,14 @@ namespace {
 constexpr StyleBits kChildVisible = style::Child | style::Visible;
 
 DialogTemplate Parse(std::string_view text) {
-  TemplateError error;
+  ResourceError error;
   auto parsed = ParseDialogTemplate(text, error);
   EXPECT_TRUE(parsed.has_value()) << error.line << ": " << error.message;
   return parsed.value_or(DialogTemplate{});
 }
 
-TemplateError ErrorOf(std::string_view text) {
-  TemplateError error;
+ResourceError ErrorOf(std::string_view text) {
+  ResourceError error;
   EXPECT_FALSE(ParseDialogTemplate(text, error).has_value());
   return error;
 }
@@ -113,7 +113,7 @@ TEST(DialogTemplateFormat, BadTemplatesNameTheLineAndTheFault) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
-    const TemplateError error = ErrorOf(c.text);
+    const ResourceError error = ErrorOf(c.text);
     EXPECT_EQ(error.line, c.line);
     EXPECT_EQ(error.message, c.message);
   }

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "gallery.h"
+#include "platform/ui/cairo/image_surface.h"
 #include "platform/ui/clipboard.h"
 #include "platform/ui/controls/edit.h"
 #include "platform/ui/controls/list_box.h"
@@ -209,6 +210,54 @@ TEST_F(Painting, AParentChoosesTheColoursOfItsControls) {
   DeleteBrush(yellow);
 }
 
+// The caption shows the small icon, or else the big one scaled; the
+// window only holds the icons, so one deleted shows nothing.
+TEST_F(Painting, TheCaptionShowsTheWindowsSmallIconOrElseItsBigOne) {
+  const WindowHandle top = CreateRecorder("top", nullptr, style::Popup | style::Caption | style::Visible, kTopRect);
+  SetWindowText(top, "");  // nothing of a caption text where the icon goes
+  const auto solid = [](int side, std::uint32_t argb) {
+    Image image;
+    image.width = image.height = side;
+    image.pixels.assign(static_cast<std::size_t>(side * side), argb);
+    return CreateBitmap(std::move(image));
+  };
+  const BitmapHandle big = solid(32, 0xFF0000FFu);
+  const BitmapHandle small = solid(16, 0xFFFF0000u);
+  EXPECT_EQ(SendMessage(top, msg::SetIcon, icon_size::Big, HandleToParam(big)), 0);
+  EXPECT_EQ(SendMessage(top, msg::GetIcon, icon_size::Big), HandleToParam(big));
+  EXPECT_EQ(SendMessage(top, msg::GetIcon, icon_size::Small), 0);
+  // The caption is 17 pixels inside the one-pixel border (the frame of
+  // a popup with a caption); the icon 2 pixels in, the text 3 after it.
+  const Point icon{1 + 2 + 8, 1 + 8};
+  const auto pixelOfIcon = [&] {
+    cairo::ImageSurface image({kTopRect.width(), kTopRect.height()});
+    PaintWindowTree(top, image);
+    return image.pixel(icon.x, icon.y);
+  };
+  EXPECT_EQ(pixelOfIcon(), Rgb(0, 0, 255));
+  SendMessage(top, msg::SetIcon, icon_size::Small, HandleToParam(small));
+  EXPECT_EQ(pixelOfIcon(), Rgb(255, 0, 0));
+  DeleteBitmap(small);
+  EXPECT_EQ(pixelOfIcon(), Rgb(0, 0, 255));
+  DeleteBitmap(big);
+  EXPECT_EQ(pixelOfIcon(), GetSystemColor(SystemColor::ActiveCaption));
+}
+
+TEST_F(Painting, BothCaptionsAreDrawnAgainWhenTheActiveWindowChanges) {
+  const WindowHandle first = CreateRecorder("first", nullptr, style::Popup | style::Caption | style::Visible, kTopRect);
+  const WindowHandle second =
+      CreateRecorder("second", nullptr, style::Popup | style::Caption | style::Visible, kTopRect.offsetBy(250, 0));
+  for (WindowHandle activated : {first, second}) {
+    UpdateWindow(first);
+    UpdateWindow(second);
+    ASSERT_FALSE(TreeNeedsPainting(first) || TreeNeedsPainting(second));
+    SetActiveWindow(activated);
+    EXPECT_TRUE(TreeNeedsPainting(first)) << WindowText(activated);
+    EXPECT_TRUE(TreeNeedsPainting(second)) << WindowText(activated);
+    EXPECT_EQ(UpdateRect(first), std::nullopt);  // the frames alone
+  }
+}
+
 TEST_F(Painting, TheCaretIsDrawnOverItsOwnerWhileShownAndGoesWithIt) {
   const WindowHandle top = CreateRecorder("top", nullptr, style::Popup | style::Visible, kTopRect);
   const WindowHandle child = CreateRecorder("child", top, style::Child | style::Visible, {10, 10, 50, 30});
@@ -365,9 +414,9 @@ TEST_F(GalleryLayout, DialogUnitsBecomePixelsByTheDialogFont) {
   // The bold 8-point dialog font measures 6 by 13: a dialog unit is 1.5
   // pixels across and 13/8 down, rounded half away from zero.
   EXPECT_EQ(DialogBaseUnits(gallery_), (Size{6, 13}));
-  EXPECT_EQ(WindowRectInParent(DialogItem(gallery_, gallery::item::NameLabel)), (Rect{11, 15, 81, 28}));
-  EXPECT_EQ(WindowRectInParent(DialogItem(gallery_, gallery::item::Name)), (Rect{84, 11, 195, 31}));
-  EXPECT_EQ(ClientRect(gallery_), (Rect{0, 0, 420, 302}));
+  EXPECT_EQ(WindowRectInParent(DialogItem(gallery_, gallery::item::NameLabel)), (Rect{11, 54, 81, 67}));
+  EXPECT_EQ(WindowRectInParent(DialogItem(gallery_, gallery::item::Name)), (Rect{84, 50, 195, 70}));
+  EXPECT_EQ(ClientRect(gallery_), (Rect{0, 0, 600, 367}));
   // The label's text at its corner, the mnemonic underlined under the N.
   RecordingSurface surface(sizeOfGallery());
   PaintWindowTree(gallery_, surface);
@@ -393,14 +442,15 @@ TEST_F(GalleryLayout, OnADenserScreenFontsAndDialogUnitsGrowTogether) {
   EXPECT_EQ(FontHeightForPoints(8), -16);
   EXPECT_EQ(DialogBaseUnits(gallery_), (Size{8, 19}));
   EXPECT_EQ(SystemDialogBaseUnits(), (Size{8, 19}));
-  // 280 by 186 dialog units: 560 by 442 pixels (420 by 302 at 96); the
-  // caption grows with its text.
-  EXPECT_EQ(ClientRect(gallery_), (Rect{0, 0, 560, 442}));
+  // 400 by 226 dialog units: 800 by 537 pixels (600 by 367 at 96); the
+  // caption and the menu bar grow with their text.
+  EXPECT_EQ(ClientRect(gallery_), (Rect{0, 0, 800, 537}));
   EXPECT_EQ(GetSystemMetric(SystemMetric::CaptionHeight), 27);
-  EXPECT_EQ(WindowRect(gallery_).height(), 442 + 27 + 2 * GetSystemMetric(SystemMetric::DialogFrameWidth));
+  EXPECT_EQ(GetSystemMetric(SystemMetric::MenuBarHeight), 29);
+  EXPECT_EQ(WindowRect(gallery_).height(), 537 + 27 + 29 + 2 * GetSystemMetric(SystemMetric::DialogFrameWidth));
   // A label keeps room for as many characters as at 96: 47 dialog units
   // are 94 pixels, 11 characters of 8 (70 at 96, 11 of 6).
-  EXPECT_EQ(WindowRectInParent(DialogItem(gallery_, gallery::item::NameLabel)), (Rect{14, 21, 108, 40}));
+  EXPECT_EQ(WindowRectInParent(DialogItem(gallery_, gallery::item::NameLabel)), (Rect{14, 78, 108, 97}));
   RecordingSurface surface(sizeOfGallery());
   PaintWindowTree(gallery_, surface);
   const DrawCall* label = textCall(surface, "Name:");

@@ -34,13 +34,13 @@ std::int32_t Integer(const ShipmentBytes& a, std::size_t offset) {
   return v;
 }
 
+}  // namespace
+
 void Row(std::ostream& out, std::string_view label, std::string_view value) {
   std::string padded(label);
   padded.resize(22, ' ');
   out << padded << value << '\n';
 }
-
-}  // namespace
 
 std::string_view ReturnCode(const ShipmentBytes& answer) { return Field(answer, 3, 4); }
 

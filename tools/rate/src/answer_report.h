@@ -9,6 +9,9 @@
 
 namespace rate_tool {
 
+// One line of a report: the label in 22 columns, then the value.
+void Row(std::ostream& out, std::string_view label, std::string_view value);
+
 // The answer's return code: 4 blanks when the shipment was rated.
 std::string_view ReturnCode(const ShipmentBytes& answer);
 

@@ -8,6 +8,8 @@
 #include "platform/ui/focus.h"
 #include "platform/ui/window.h"
 #include "platform/ui/gdi.h"
+#include "platform/ui/menu.h"
+#include "platform/ui/resource.h"
 #include "windows/window_system.h"
 
 namespace platform::ui {
@@ -17,6 +19,18 @@ using detail::DialogState;
 using detail::StateOf;
 
 namespace {
+
+FontSpec TemplateFontSpec(const DialogTemplate& dialogTemplate) {
+  FontSpec spec;
+  spec.face = dialogTemplate.fontFace;
+  spec.height = FontHeightForPoints(dialogTemplate.fontPoints);
+  return spec;
+}
+
+Size BaseUnitsOf(FontHandle font) {
+  const FontMetrics metrics = MeasureFont(font);
+  return {metrics.averageCharWidth, metrics.height};
+}
 
 // Where an activated dialog puts the focus: back on the control that had
 // it last, else on the first tab stop, else on the dialog itself.
@@ -59,9 +73,7 @@ LResult DefaultDialogProcedure(WindowHandle window, MessageId message, WParam wP
         dialog->fontTaken = true;
       } else {
         const FontHandle font = DefaultGuiFont();
-        const FontMetrics metrics = MeasureFont(font);
-        record->classState =
-            std::make_unique<DialogState>(font, false, Size{metrics.averageCharWidth, metrics.height});
+        record->classState = std::make_unique<DialogState>(font, false, BaseUnitsOf(font));
       }
       return DefaultWindowProcedure(window, message, wParam, lParam);
     }
@@ -120,21 +132,28 @@ LResult DefaultDialogProcedure(WindowHandle window, MessageId message, WParam wP
 WindowHandle BuildDialog(const DialogTemplate& dialogTemplate, WindowHandle owner, Window* object, LParam initParam,
                          bool modal) {
   if (owner != nullptr && !IsWindow(owner)) return nullptr;
-  FontSpec spec;
-  spec.face = dialogTemplate.fontFace;
-  spec.height = FontHeightForPoints(dialogTemplate.fontPoints);
   DialogCreation creation;
-  creation.font = CreateFont(spec);
-  const FontMetrics metrics = MeasureFont(creation.font);
-  creation.baseUnits = {metrics.averageCharWidth, metrics.height};
+  creation.font = CreateFont(TemplateFontSpec(dialogTemplate));
+  creation.baseUnits = BaseUnitsOf(creation.font);
 
   StyleBits style = dialogTemplate.style;
   StyleBits exStyle = dialogTemplate.exStyle;
   if (style & dialog_style::ModalFrame) exStyle |= exstyle::DialogModalFrame;
   const bool child = (style & style::Child) != 0;
+  // A top-level dialog's menu bar comes from its menu resource; the
+  // window grows by it, so that the client area keeps the template's size.
+  MenuHandle menu = nullptr;
+  if (dialogTemplate.menu && !child) {
+    menu = LoadMenuResource(*dialogTemplate.menu);
+    if (menu == nullptr) {
+      DeleteFont(creation.font);
+      return nullptr;
+    }
+  }
   detail::WindowRecord probe;
   probe.style = style;
   probe.exStyle = exStyle;
+  probe.menu = menu;
   const detail::FrameInsets insets = detail::ComputeFrameInsets(probe);
   const Rect client = DialogUnitsToPixels(creation.baseUnits, dialogTemplate.rect);
   const Point origin = (child || owner == nullptr) ? Point{} : ClientToScreen(owner, {0, 0});
@@ -148,11 +167,13 @@ WindowHandle BuildDialog(const DialogTemplate& dialogTemplate, WindowHandle owne
                                client.width() + insets.left + insets.right, client.height() + insets.top + insets.bottom);
   window.parent = owner;
   window.id = child ? dialogTemplate.id : 0;
+  window.menu = menu;
   window.createParam = &creation;
   detail::WindowSystem::Get().objectForNextWindow = object;
   const WindowHandle dialog = CreateWindow(window);
   detail::WindowSystem::Get().objectForNextWindow = nullptr;
   if (!creation.fontTaken) DeleteFont(creation.font);
+  if (dialog == nullptr && menu != nullptr) DestroyMenu(menu);  // (a window made and refused has freed it)
   DialogState* state = StateOf<DialogState>(dialog);
   if (state == nullptr) {
     if (IsWindow(dialog)) DestroyWindow(dialog);
@@ -227,6 +248,13 @@ LResult DialogBox(const DialogTemplate& dialogTemplate, WindowHandle owner, Wind
   detail::RestoreFocusState(focusBefore);
   if (IsWindow(dialog)) DestroyWindow(dialog);
   return result;
+}
+
+Size TemplateBaseUnits(const DialogTemplate& dialogTemplate) {
+  const FontHandle font = CreateFont(TemplateFontSpec(dialogTemplate));
+  const Size units = BaseUnitsOf(font);
+  DeleteFont(font);
+  return units;
 }
 
 bool EndDialog(WindowHandle dialog, LResult result) {

@@ -2,91 +2,19 @@
 // tokens, its style words, the parser, and the registry of templates.
 #include "platform/ui/dialog_template.h"
 
-#include <charconv>
 #include <map>
 #include <memory>
 #include <span>
 
 #include "platform/ui/control_descriptor.h"
+#include "resources/resource_text.h"
 
 namespace platform::ui {
 
 namespace {
 
-// ---- tokens
-
-struct Token {
-  enum class Kind { Word, Text } kind = Kind::Word;
-  std::string value;
-};
-
-// Splits a line into words and quoted texts; false with a message for an
-// unterminated text or an unknown escape.
-bool Tokenize(std::string_view line, std::vector<Token>& tokens, std::string& problem) {
-  std::size_t at = 0;
-  while (at < line.size()) {
-    const char c = line[at];
-    if (c == ' ' || c == '\t' || c == '\r') {
-      ++at;
-      continue;
-    }
-    if (c != '"') {
-      const std::size_t end = line.find_first_of(" \t\r\"", at);
-      const std::size_t stop = end == std::string_view::npos ? line.size() : end;
-      tokens.push_back({Token::Kind::Word, std::string(line.substr(at, stop - at))});
-      at = stop;
-      continue;
-    }
-    std::string text;
-    ++at;
-    for (;;) {
-      if (at >= line.size()) {
-        problem = "unterminated text";
-        return false;
-      }
-      const char t = line[at++];
-      if (t == '"') break;
-      if (t != '\\') {
-        text += t;
-        continue;
-      }
-      if (at >= line.size()) {
-        problem = "unterminated text";
-        return false;
-      }
-      const char escaped = line[at++];
-      switch (escaped) {
-        case '"': text += '"'; break;
-        case '\\': text += '\\'; break;
-        case 'n': text += '\n'; break;
-        case 't': text += '\t'; break;
-        default: problem = std::string("unknown escape \\") + escaped; return false;
-      }
-    }
-    tokens.push_back({Token::Kind::Text, std::move(text)});
-  }
-  return true;
-}
-
-bool ParseNumber(const Token& token, long long& value) {
-  if (token.kind != Token::Kind::Word || token.value.empty()) return false;
-  std::string_view text = token.value;
-  bool negative = false;
-  if (text.front() == '-') {
-    negative = true;
-    text.remove_prefix(1);
-  }
-  int base = 10;
-  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-    base = 16;
-    text.remove_prefix(2);
-  }
-  unsigned long long magnitude = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
-  if (error != std::errc() || end != text.data() + text.size() || magnitude > 0xFFFFFFFFull) return false;
-  value = negative ? -static_cast<long long>(magnitude) : static_cast<long long>(magnitude);
-  return true;
-}
+using detail::ParseNumber;
+using detail::Token;
 
 // ---- style words
 
@@ -195,58 +123,26 @@ WordTable ClassWords(std::string_view className) {
 
 // ---- the parser
 
-class Parser {
+class Parser : public detail::ResourceParser {
  public:
-  explicit Parser(TemplateError& error) : error_(error) {}
+  explicit Parser(ResourceError& error) : ResourceParser(error) {}
 
   std::optional<DialogTemplate> parse(std::string_view text) {
     result_.style = style::Popup | style::Caption | style::SystemMenu | dialog_style::ModalFrame;
-    std::size_t start = 0;
+    detail::LineCursor lines(text);
+    std::string_view line;
     int number = 0;
-    while (start <= text.size()) {
-      const std::size_t end = text.find('\n', start);
-      const std::string_view line = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
-      ++number;
+    while (lines.next(line, number))
       if (!parseLine(line, number)) return std::nullopt;
-      if (end == std::string_view::npos) break;
-      start = end + 1;
-    }
     if (!sawDialog_) return fail(0, "no 'dialog' line");
     if (!sawSize_) return fail(0, "no 'size' line");
     return std::move(result_);
   }
 
  private:
-  std::nullopt_t fail(int line, std::string message) {
-    error_.line = line;
-    error_.message = std::move(message);
-    return std::nullopt;
-  }
-
-  bool failed(int line, std::string message) {
-    fail(line, std::move(message));
-    return false;
-  }
-
-  bool number(const Token& token, int line, const char* what, long long low, long long high, int& out) {
-    long long value = 0;
-    if (!ParseNumber(token, value) || value < low || value > high)
-      return failed(line, std::string("bad ") + what + " '" + token.value + "'");
-    out = static_cast<int>(value);
-    return true;
-  }
-
-  bool expect(const std::vector<Token>& tokens, std::size_t count, int line, const char* usage) {
-    if (tokens.size() < count) return failed(line, std::string("expected: ") + usage);
-    return true;
-  }
-
   bool parseLine(std::string_view line, int lineNumber) {
     std::vector<Token> tokens;
-    std::string problem;
-    if (!Tokenize(line, tokens, problem)) return failed(lineNumber, problem);
-    if (tokens.empty() || (tokens[0].kind == Token::Kind::Word && tokens[0].value[0] == '#')) return true;
-    if (tokens[0].kind != Token::Kind::Word) return failed(lineNumber, "a line must start with a keyword");
+    if (!tokenize(line, lineNumber, tokens)) return false;
     const std::string& keyword = tokens[0].value;
     if (!sawDialog_ && keyword != "dialog") return failed(lineNumber, "the first line must be 'dialog <id>'");
     if (keyword == "dialog") {
@@ -255,14 +151,16 @@ class Parser {
       if (!expect(tokens, 2, lineNumber, "dialog <id>")) return false;
       return number(tokens[1], lineNumber, "id", 1, 0xFFFF, result_.id) && noMore(tokens, 2, lineNumber);
     }
+    if (keyword == "menu") {
+      if (!beforeControls(lineNumber) || !expect(tokens, 2, lineNumber, "menu <id>")) return false;
+      return id(tokens[1], lineNumber, result_.menu) && noMore(tokens, 2, lineNumber);
+    }
     if (keyword == "caption") {
-      if (!header(lineNumber) || !expect(tokens, 2, lineNumber, "caption \"<text>\"")) return false;
-      if (tokens[1].kind != Token::Kind::Text) return failed(lineNumber, "the caption must be a quoted text");
-      result_.caption = tokens[1].value;
-      return noMore(tokens, 2, lineNumber);
+      if (!beforeControls(lineNumber) || !expect(tokens, 2, lineNumber, "caption \"<text>\"")) return false;
+      return quoted(tokens[1], lineNumber, "caption", result_.caption) && noMore(tokens, 2, lineNumber);
     }
     if (keyword == "font") {
-      if (!header(lineNumber) || !expect(tokens, 3, lineNumber, "font <points> \"<face>\"")) return false;
+      if (!beforeControls(lineNumber) || !expect(tokens, 3, lineNumber, "font <points> \"<face>\"")) return false;
       if (!number(tokens[1], lineNumber, "point size", 1, 72, result_.fontPoints)) return false;
       if (tokens[2].kind != Token::Kind::Text || tokens[2].value.empty())
         return failed(lineNumber, "the font face must be a quoted text");
@@ -270,7 +168,7 @@ class Parser {
       return noMore(tokens, 3, lineNumber);
     }
     if (keyword == "position" || keyword == "size") {
-      if (!header(lineNumber) || !expect(tokens, 3, lineNumber, "position <x> <y> / size <width> <height>"))
+      if (!beforeControls(lineNumber) || !expect(tokens, 3, lineNumber, "position <x> <y> / size <width> <height>"))
         return false;
       int a = 0;
       int b = 0;
@@ -288,9 +186,10 @@ class Parser {
       return noMore(tokens, 3, lineNumber);
     }
     if (keyword == "style" || keyword == "exstyle") {
-      if (!header(lineNumber)) return false;
+      if (!beforeControls(lineNumber)) return false;
       const bool ex = keyword == "exstyle";
       StyleBits bits = 0;
+      std::string problem;
       const bool ok = ex ? ApplyStyleWords(tokens, 1, {kExStyleWords}, bits, problem)
                          : ApplyStyleWords(tokens, 1, {kWindowWords, kDialogWords}, bits, problem);
       if (!ok) return failed(lineNumber, problem);
@@ -300,13 +199,8 @@ class Parser {
     return parseControl(tokens, lineNumber);
   }
 
-  bool header(int lineNumber) {
+  bool beforeControls(int lineNumber) {
     if (!result_.controls.empty()) return failed(lineNumber, "dialog lines must come before the controls");
-    return true;
-  }
-
-  bool noMore(const std::vector<Token>& tokens, std::size_t used, int lineNumber) {
-    if (tokens.size() > used) return failed(lineNumber, "unexpected '" + tokens[used].value + "'");
     return true;
   }
 
@@ -362,7 +256,6 @@ class Parser {
     return true;
   }
 
-  TemplateError& error_;
   DialogTemplate result_;
   bool sawDialog_ = false;
   bool sawSize_ = false;
@@ -375,7 +268,7 @@ std::map<int, std::unique_ptr<DialogTemplate>>& Registry() {
 
 }  // namespace
 
-std::optional<DialogTemplate> ParseDialogTemplate(std::string_view text, TemplateError& error) {
+std::optional<DialogTemplate> ParseDialogTemplate(std::string_view text, ResourceError& error) {
   error = {};
   return Parser(error).parse(text);
 }

@@ -186,30 +186,31 @@ std::optional<Image> DecodeIconFile(std::span<const std::uint8_t> bytes, Size wa
     return std::nullopt;
   const int count = file.at<std::uint16_t>(4);
   if (!file.has(kIconHeaderSize, kIconEntrySize * count)) return std::nullopt;
-  // The best entry: the exact size, else the smallest larger, else the largest.
-  int best = -1;
-  int bestSide = 0;
-  auto better = [&](int side) {
-    if (best < 0) return true;
-    if (bestSide == wanted.width) return false;
-    if (side == wanted.width) return true;
-    if (bestSide < wanted.width) return side > bestSide;
-    return side >= wanted.width && side < bestSide;
-  };
+  std::vector<int> sides;
   for (int i = 0; i < count; ++i) {
     const std::size_t entry = kIconHeaderSize + kIconEntrySize * i;
-    const int side = file.byte(entry) == 0 ? 256 : file.byte(entry);
-    if (better(side)) {
-      best = i;
-      bestSide = side;
-    }
+    sides.push_back(file.byte(entry) == 0 ? 256 : file.byte(entry));
   }
+  const int best = ClosestIconImage(sides, wanted.width);
   if (best < 0) return std::nullopt;
   const std::size_t entry = kIconHeaderSize + kIconEntrySize * best;
   const std::uint32_t size = file.at<std::uint32_t>(entry + kIconEntryBytes);
   const std::uint32_t offset = file.at<std::uint32_t>(entry + kIconEntryOffset);
   if (!file.has(offset, size)) return std::nullopt;
   return DecodeIconImage(Bytes(file.from(offset).first(size)));
+}
+
+int ClosestIconImage(std::span<const int> sides, int wanted) {
+  auto better = [wanted](int side, int bestSide) {
+    if (bestSide == wanted) return false;
+    if (side == wanted) return true;
+    if (bestSide < wanted) return side > bestSide;
+    return side >= wanted && side < bestSide;
+  };
+  int best = -1;
+  for (std::size_t i = 0; i < sides.size(); ++i)
+    if (best < 0 || better(sides[i], sides[static_cast<std::size_t>(best)])) best = static_cast<int>(i);
+  return best;
 }
 
 std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path) {

@@ -14,7 +14,8 @@
 //   platform_ui_desktop_checks clipboard             text with accented
 //       letters through the desktop's clipboard, both ways
 //   platform_ui_desktop_checks density <dpi> <artifacts>  the screen's
-//       density from the desktop's Xft.dpi, the gallery grown with it
+//       density from the desktop's Xft.dpi, both of the gallery's dialogs
+//       grown with it and shown whole
 //
 // Exit code 0 when all holds; what failed is printed.
 #include <algorithm>
@@ -31,6 +32,7 @@
 #include "platform/ui/focus.h"
 #include "platform/ui/font.h"
 #include "platform/ui/keys.h"
+#include "platform/ui/menu.h"
 #include "platform/ui/message_loop.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/metrics.h"
@@ -95,11 +97,13 @@ std::optional<Rect> DesktopGeometry(sdl::SdlBackend& backend, std::uint64_t wind
   return Rect::FromSize(x, y, width, height);
 }
 
-// The gallery open, centred and mapped by the desktop, where the desktop
-// shows its inside.
+// The gallery's two dialogs open, side by side in the middle of the
+// screen, mapped by the desktop, the desktop's focus on the first (the
+// window manager gives it to the newest window, the second).
 struct OpenedGallery {
   WindowHandle window = nullptr;
   std::uint64_t id = 0;
+  WindowHandle second = nullptr;
 };
 
 std::optional<OpenedGallery> OpenOnTheDesktop(sdl::SdlBackend& backend) {
@@ -109,33 +113,16 @@ std::optional<OpenedGallery> OpenOnTheDesktop(sdl::SdlBackend& backend) {
   }
   OpenedGallery opened;
   opened.window = gallery::OpenGallery();
-  if (opened.window == nullptr) {
+  opened.second = gallery::SecondDialog();
+  if (opened.window == nullptr || opened.second == nullptr) {
     Fail("the gallery could not be made");
     return std::nullopt;
   }
-  CenterWindow(opened.window);
-  if (!Await(backend, [&] { return backend.desktopWindowId(opened.window) != 0; }, "the gallery's window")) return std::nullopt;
+  gallery::CenterGallery(opened.window);
+  if (!AwaitMapped(backend, opened.window) || !AwaitMapped(backend, opened.second)) return std::nullopt;
   opened.id = backend.desktopWindowId(opened.window);
-  auto viewable = [&] {
-    const auto info = Run(backend, {"xwininfo", "-id", WindowIdText(opened.id)});
-    return info && info->find("IsViewable") != std::string::npos;
-  };
-  if (!Await(backend, viewable, "the gallery to be mapped")) return std::nullopt;
+  if (!FocusOnTheDesktop(backend, opened.window)) return std::nullopt;
   return opened;
-}
-
-// The desktop's focus on the window (the window manager gives it to a new
-// window; asked again in case it has not yet).
-bool FocusOnTheDesktop(sdl::SdlBackend& backend, std::uint64_t id) {
-  return Await(
-      backend,
-      [&] {
-        const auto focus = Run(backend, {"xdotool", "getwindowfocus"});
-        if (focus && std::strtoull(focus->c_str(), nullptr, 10) == id) return true;
-        Run(backend, {"xdotool", "windowactivate", WindowIdText(id)});
-        return false;
-      },
-      "the desktop's focus on the gallery");
 }
 
 // The screenshot's part around the window with its frame.
@@ -163,15 +150,17 @@ int CheckFrame(const std::string& artifacts) {
   if (GetSystemMetric(SystemMetric::ScreenDpi) != 96) return Fail("without Xft.dpi the screen is not at 96 dpi");
   MessageTap tap(gallery);
 
-  // The title in the frame, and the inside of the frame the model's client
-  // area and menu-free inside (no second caption drawn by the model).
+  // The title in the frame, and inside the frame the model's menu bar and
+  // client area (no second caption drawn by the model).
   if (WindowTitled(backend, "Control gallery") != id) return Fail("the frame's title is not the caption text");
   const auto extents = Property(backend, id, "_NET_FRAME_EXTENTS");
   if (!extents || extents->empty()) return Fail("the window manager drew no frame");
   const auto inside = DesktopGeometry(backend, id);
-  if (!inside || *inside != InsideDesktopFrame(gallery) ||
-      (Point{inside->left, inside->top}) != ClientToScreen(gallery, {0, 0}))
-    return Fail("the desktop does not show the gallery's client area inside its frame");
+  const Rect menuBar = MenuBarItemRect(gallery, 0);
+  const Point client = ClientToScreen(gallery, {0, 0});
+  if (!inside || *inside != InsideDesktopFrame(gallery) || inside->left != client.x || inside->top != menuBar.top ||
+      menuBar.bottom > client.y)
+    return Fail("the desktop does not show the gallery's menu bar and client area inside its frame");
 
   // The caption text changed: the frame's title follows, in UTF-8.
   SetWindowText(gallery, "Galer\xED" "a de controles");
@@ -197,7 +186,7 @@ int CheckFrame(const std::string& artifacts) {
   // Activating the owner keeps the dialog above it (the stacking list
   // runs from the bottom up).
   Run(backend, {"xdotool", "windowactivate", WindowIdText(id)});
-  if (!FocusOnTheDesktop(backend, id)) return 1;
+  if (!FocusOnTheDesktop(backend, gallery)) return 1;
   const auto stacking = Run(backend, {"xprop", "-root", "-notype", "_NET_CLIENT_LIST_STACKING"});
   if (!stacking) return 1;
   const auto ownerAt = stacking->find(WindowIdText(id) + ",");
@@ -239,14 +228,14 @@ int CheckFrame(const std::string& artifacts) {
   if (!Await(backend, [&] { return !IsMinimized(gallery); }, "the gallery to be restored")) return 1;
 
   // The screenshot: the desktop's frame and title, the gallery inside it
-  // with no caption of the model's across its top.
+  // with its menu bar, no caption of the model's across its top.
   Settle(backend, 200);
   const auto shot = Screenshot::Take(backend, artifacts + "/desktop-frame.xwd");
   if (!shot) return 1;
-  shot->savePng(artifacts + "/desktop-frame.png", AroundWindow(InsideDesktopFrame(gallery)));
-  const Point client = ClientToScreen(gallery, {0, 0});
-  if (shot->pixel(client.x + ClientRect(gallery).width() - 10, client.y + 4) != GetSystemColor(SystemColor::ButtonFace))
-    return Fail("the top of the client area is not the dialog's face");
+  const Rect shown = InsideDesktopFrame(gallery);
+  shot->savePng(artifacts + "/desktop-frame.png", AroundWindow(shown));
+  if (shot->pixel(shown.right - 10, shown.top + 4) != GetSystemColor(SystemColor::Menu))
+    return Fail("the top of the window inside the frame is not its menu bar");
 
   // Closed by the desktop (as its close button does): the close message
   // arrives and the gallery, a modeless dialog, hides.
@@ -305,7 +294,7 @@ std::string Joined(const std::vector<std::string>& words) {
 int CheckKeyboard(const std::string& artifacts) {
   sdl::ScopedSdlBackend backend;
   const auto opened = OpenOnTheDesktop(backend);
-  if (!opened || !FocusOnTheDesktop(backend, opened->id)) return 1;
+  if (!opened) return 1;
   const WindowHandle gallery = opened->window;
   const WindowHandle name = DialogItem(gallery, gallery::item::Name);
   if (GetFocus() != name) return Fail("the focus is not in the name field");
@@ -395,15 +384,15 @@ int CheckClipboard() {
 
 // ---- density
 
-// The gallery's client size and dialog base units as the installed
-// backend measures them.
+// A dialog's client size and dialog base units as the installed backend
+// measures them.
 struct Measured {
   Size client;
   Size units;
 };
 
-Measured MeasureGallery(WindowHandle gallery) {
-  return {{ClientRect(gallery).width(), ClientRect(gallery).height()}, DialogBaseUnits(gallery)};
+Measured MeasureDialog(WindowHandle dialog) {
+  return {{ClientRect(dialog).width(), ClientRect(dialog).height()}, DialogBaseUnits(dialog)};
 }
 
 bool InProportion(int dense, int usual, int dpi) {
@@ -412,42 +401,55 @@ bool InProportion(int dense, int usual, int dpi) {
   return ratio > wanted * 0.85 && ratio < wanted * 1.15;
 }
 
+bool GrewInProportion(const Measured& dense, const Measured& usual, int dpi) {
+  return InProportion(dense.units.width, usual.units.width, dpi) &&
+         InProportion(dense.units.height, usual.units.height, dpi) &&
+         InProportion(dense.client.width, usual.client.width, dpi) &&
+         InProportion(dense.client.height, usual.client.height, dpi);
+}
+
 int CheckDensity(int dpi, const std::string& artifacts) {
   sdl::ScopedSdlBackend backend;
   if (GetSystemMetric(SystemMetric::ScreenDpi) != dpi)
     return Fail("the screen is at " + std::to_string(GetSystemMetric(SystemMetric::ScreenDpi)) + " dpi, not " +
                 std::to_string(dpi));
-  // The gallery as the same fonts measure it at 96 dpi, without a screen.
-  Measured usual;
+  // The gallery's dialogs as the same fonts measure them at 96 dpi, without
+  // a screen.
+  Measured usual[2];
   {
     cairo::ScopedRenderingBackend at96;
     const WindowHandle gallery = gallery::OpenGallery();
     if (gallery == nullptr) return Fail("the gallery could not be made");
-    usual = MeasureGallery(gallery);
+    usual[0] = MeasureDialog(gallery);
+    usual[1] = MeasureDialog(gallery::SecondDialog());
     gallery::CloseGallery(gallery);
   }
   const auto opened = OpenOnTheDesktop(backend);
   if (!opened) return 1;
-  const WindowHandle gallery = opened->window;
-  // The font in points and the dialog in dialog units grow together.
-  const Measured dense = MeasureGallery(gallery);
-  if (!InProportion(dense.units.width, usual.units.width, dpi) ||
-      !InProportion(dense.units.height, usual.units.height, dpi) ||
-      !InProportion(dense.client.width, usual.client.width, dpi) ||
-      !InProportion(dense.client.height, usual.client.height, dpi))
-    return Fail("the gallery did not grow in proportion");
-  // The desktop shows it whole.
-  const auto inside = DesktopGeometry(backend, opened->id);
-  if (!inside || *inside != InsideDesktopFrame(gallery)) return Fail("the desktop does not show the whole gallery");
+  const WindowHandle dialogs[2] = {opened->window, opened->second};
+  // The fonts in points and the dialogs in dialog units grow together, and
+  // the desktop shows both whole.
+  Measured dense[2];
+  Rect both = InsideDesktopFrame(dialogs[0]);
+  for (int i = 0; i < 2; ++i) {
+    dense[i] = MeasureDialog(dialogs[i]);
+    if (!GrewInProportion(dense[i], usual[i], dpi)) return Fail("\"" + WindowText(dialogs[i]) + "\" did not grow in proportion");
+    const auto inside = DesktopGeometry(backend, backend.desktopWindowId(dialogs[i]));
+    const Rect screen{0, 0, GetSystemMetric(SystemMetric::ScreenWidth), GetSystemMetric(SystemMetric::ScreenHeight)};
+    if (!inside || *inside != InsideDesktopFrame(dialogs[i]) || inside->intersectedWith(screen) != *inside)
+      return Fail("the desktop does not show the whole of \"" + WindowText(dialogs[i]) + "\"");
+    both = both.unitedWith(InsideDesktopFrame(dialogs[i]));
+  }
   Settle(backend, 200);
   const auto shot = Screenshot::Take(backend, artifacts + "/desktop-" + std::to_string(dpi) + "dpi.xwd");
   if (!shot) return 1;
-  shot->savePng(artifacts + "/desktop-" + std::to_string(dpi) + "dpi.png", AroundWindow(InsideDesktopFrame(gallery)));
-  gallery::CloseGallery(gallery);
-  std::printf("density check: %d dpi from the desktop; dialog base units %d by %d (%d by %d at 96), the gallery %d by "
-              "%d (%d by %d)\n",
-              dpi, dense.units.width, dense.units.height, usual.units.width, usual.units.height, dense.client.width,
-              dense.client.height, usual.client.width, usual.client.height);
+  shot->savePng(artifacts + "/desktop-" + std::to_string(dpi) + "dpi.png", AroundWindow(both));
+  gallery::CloseGallery(opened->window);
+  std::printf("density check: %d dpi from the desktop; dialog base units %d by %d (%d by %d at 96), the dialogs %d by "
+              "%d and %d by %d (%d by %d and %d by %d)\n",
+              dpi, dense[0].units.width, dense[0].units.height, usual[0].units.width, usual[0].units.height,
+              dense[0].client.width, dense[0].client.height, dense[1].client.width, dense[1].client.height,
+              usual[0].client.width, usual[0].client.height, usual[1].client.width, usual[1].client.height);
   return 0;
 }
 

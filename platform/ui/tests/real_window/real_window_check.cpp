@@ -8,11 +8,13 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <map>
 
 #include "platform/ui/cairo/image_surface.h"
+#include "platform/ui/focus.h"
 #include "platform/ui/image.h"
 #include "platform/ui/message_loop.h"
 #include "platform/ui/paint.h"
@@ -139,6 +141,29 @@ std::string WindowIdText(std::uint64_t id) {
   char text[32];
   std::snprintf(text, sizeof text, "0x%llx", static_cast<unsigned long long>(id));
   return text;
+}
+
+bool AwaitMapped(sdl::SdlBackend& backend, WindowHandle window) {
+  const std::string what = "\"" + WindowText(window) + "\"";
+  if (!Await(backend, [&] { return backend.desktopWindowId(window) != 0; }, what + " in a real window")) return false;
+  const std::string id = WindowIdText(backend.desktopWindowId(window));
+  const auto viewable = [&] {
+    const auto info = Run(backend, {"xwininfo", "-id", id});
+    return info && info->find("IsViewable") != std::string::npos;
+  };
+  return Await(backend, viewable, what + " to be mapped");
+}
+
+bool FocusOnTheDesktop(sdl::SdlBackend& backend, WindowHandle window) {
+  const std::string id = WindowIdText(backend.desktopWindowId(window));
+  const auto focused = [&] {
+    const auto focus = Run(backend, {"xdotool", "getwindowfocus"});
+    if (focus && WindowIdText(std::strtoull(focus->c_str(), nullptr, 10)) == id) return true;
+    Run(backend, {"xdotool", "windowactivate", id});
+    return false;
+  };
+  return Await(backend, focused, "the desktop's focus on \"" + WindowText(window) + "\"") &&
+         Await(backend, [&] { return GetActiveWindow() == window; }, "\"" + WindowText(window) + "\" to be active");
 }
 
 // ---- screenshots

@@ -41,6 +41,14 @@ std::optional<std::string> Run(sdl::SdlBackend& backend, const std::vector<std::
                                std::string_view input = {}, int timeoutMs = 15000, bool reportFailure = true);
 // The desktop's id of a window as the tools print it ("0x400007").
 std::string WindowIdText(std::uint64_t id);
+// Waits for the top-level window to be shown in a real window that the
+// desktop has mapped (with its frame, where a window manager runs).
+bool AwaitMapped(sdl::SdlBackend& backend, WindowHandle window);
+// Gives the desktop's focus to the shown top-level window (through the
+// window manager, as a click on it does; asked again until it holds) and
+// waits for the model to make it the active window. The window manager
+// gives the focus to the newest window by itself.
+bool FocusOnTheDesktop(sdl::SdlBackend& backend, WindowHandle window);
 
 // The whole screen as the X server shows it (taken with xwd).
 class Screenshot {

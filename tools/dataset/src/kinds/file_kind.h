@@ -159,8 +159,24 @@ const FileKind& PointPairLanesFileKind();
 const FileKind& PointAdjustmentsFileKind();
 const FileKind& ZipSlotLanesFileKind();
 const FileKind& LanePairAdjustmentsFileKind();
+// The files of a level read by the rating-function library (kinds/level_file_kinds.cpp).
+const FileKind& NoDiscountStatesFileKind();
+const FileKind& CanadianLanesFileKind();
+const FileKind& BaseCodesFileKind();
+const FileKind& LaneTariffsFileKind();
 // The city files of a tariff (kinds/city_kinds.cpp).
 const FileKind& CityPointsFileKind();
 const FileKind& CityAddOnsFileKind();
+// The files of the rating screen (kinds/language_kind.cpp, library_names_kind.cpp,
+// about_kind.cpp, city_list_kinds.cpp, base_point_names_kind.cpp, mexico_image_kinds.cpp).
+const FileKind& LanguageFileKind();
+const FileKind& LibraryNamesFileKind();
+const FileKind& AboutFileKind();
+const FileKind& UsCitiesFileKind();
+const FileKind& CanadianCitiesFileKind();
+const FileKind& MexicanCitiesFileKind();
+const FileKind& BasePointNamesFileKind();
+const FileKind& MexicoDefaultsFileKind();
+const FileKind& MexicoSettingsFileKind();
 
 }  // namespace dataset

@@ -12,6 +12,10 @@ std::span<const FileKind* const> FileKinds() {
                                           &ZipPairsFileKind(), &RateBasisAddOnsFileKind(), &LightBaseFileKind(), &LightMatrixFileKind(), &MinimumsFileKind(),
                                           &CityPointsFileKind(), &CityAddOnsFileKind(),
                                           &PointPairLanesFileKind(), &PointAdjustmentsFileKind(), &ZipSlotLanesFileKind(), &LanePairAdjustmentsFileKind(),
+                                          &NoDiscountStatesFileKind(), &CanadianLanesFileKind(), &BaseCodesFileKind(), &LaneTariffsFileKind(),
+                                          &LanguageFileKind(), &LibraryNamesFileKind(), &AboutFileKind(), &UsCitiesFileKind(),
+                                          &CanadianCitiesFileKind(), &MexicanCitiesFileKind(), &BasePointNamesFileKind(),
+                                          &MexicoDefaultsFileKind(), &MexicoSettingsFileKind(),
                                           &LetteredFileKind()};
   return kinds;
 }

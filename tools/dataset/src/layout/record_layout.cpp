@@ -97,6 +97,13 @@ std::string EncodeValue(const RecordField& f, std::string_view value) {
       platform::FormatLeftAligned(columns, value);
       return columns;
     }
+    case FieldForm::Name: {
+      if (value.size() > f.span.width) Refuse(f, value, "is longer than " + std::to_string(f.span.width) + " characters");
+      if (value.find('\0') != std::string_view::npos) Refuse(f, value, "holds a NUL, which would end the name");
+      std::string columns(f.span.width, '\0');
+      columns.replace(0, value.size(), value);
+      return columns;
+    }
     case FieldForm::Signed:
     case FieldForm::Unsigned: return EncodeBinaryNumber(f, value);
     case FieldForm::Character: return EncodeCharacter(f, value);
@@ -115,6 +122,11 @@ std::optional<std::string> DecodeValue(const RecordField& f, std::string_view by
       return std::string(bytes.substr(0, 4)) + "-" + std::string(bytes.substr(4, 2)) + "-" + std::string(bytes.substr(6, 2));
     case FieldForm::Exact: return std::string(bytes);
     case FieldForm::Text: return std::string(bytes.substr(0, bytes.find_last_not_of(' ') + 1));
+    case FieldForm::Name: {
+      const std::string_view name = bytes.substr(0, bytes.find('\0'));
+      if (bytes.substr(name.size()).find_first_not_of('\0') != std::string_view::npos) return std::nullopt;  // bytes behind the NUL
+      return std::string(name);
+    }
     case FieldForm::Signed:
     case FieldForm::Unsigned: return std::to_string(LoadNumber(f, bytes));
     case FieldForm::Character: {

@@ -27,6 +27,7 @@ enum class FieldForm {
   Text,    // left-justified, blank-padded, at most the width ("name=AB" is "AB      ")
   Exact,   // exactly the width ("suffix=01")
   Date,    // written 2024-01-01, stored "20240101"
+  Name,    // left-justified, NUL-padded, at most the width: a file name a program appends to a path
   // Binary bytes.
   Signed,     // little-endian two's complement of 1, 2 or 4 bytes ("end=-1")
   Unsigned,   // little-endian unsigned of 1, 2 or 4 bytes

@@ -34,6 +34,11 @@ class Module {
   // Unloads the library (the loader may keep it mapped while it is in use).
   void release();
 
+  // The loader's handle of the library, for a library that binds functions
+  // from a module another one loaded (see SymbolOfModule); null when not
+  // loaded.
+  void* nativeHandle() const { return handle_; }
+
   const std::string& path() const { return path_; }
   // Why the last Load in this thread failed.
   static std::string lastError();
@@ -42,6 +47,10 @@ class Module {
   void* handle_ = nullptr;
   std::string path_;
 };
+
+// The address of an exported symbol of the library with that loader
+// handle, or null (also for a null handle or name).
+void* SymbolOfModule(void* nativeHandle, const char* name);
 
 // The file a library or program name stands for on this system (".DLL"
 // becomes ".so", ".EXE" is dropped), before any case matching.

@@ -46,12 +46,20 @@ void ApplyFontOptions(PangoContext* context) {
   cairo_font_options_destroy(options);
 }
 
-// The model's text (Windows-1252) as pango takes it (UTF-8); controls
-// become blanks: the model places tabs and line breaks itself.
+// The model's text (Windows-1252) as pango takes it (UTF-8). Controls
+// become blanks (the model places tabs and line breaks itself), and the
+// five bytes the code page leaves unassigned, which stand for C1 controls,
+// question marks.
 std::string Printable(std::string_view text) {
   std::string out(text);
-  for (char& c : out)
-    if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+  for (char& c : out) {
+    const auto byte = static_cast<unsigned char>(c);
+    const char32_t code = Windows1252ToCodePoint(byte);
+    if (byte < 0x20)
+      c = ' ';
+    else if (code >= 0x80 && code < 0xA0)
+      c = '?';
+  }
   return Windows1252ToUtf8(out);
 }
 

@@ -112,6 +112,12 @@ void SdlBackend::feed(const void* raw) {
         InjectMouseButton(*button, event.type == SDL_MOUSEBUTTONDOWN, point);
       return;
     }
+    case SDL_MOUSEWHEEL: {
+      // A notch a step, positive away from the user, where the mouse was last.
+      const int notches = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
+      if (notches != 0) InjectMouseWheel(CursorPosition(), notches * kWheelDelta);
+      return;
+    }
     case SDL_WINDOWEVENT: feedWindowEvent(raw); return;
     default: return;
   }
@@ -274,6 +280,14 @@ bool SdlBackend::queueClick(WindowHandle topLevel, Point screenPoint) {
     queued = SDL_PushEvent(&press) == 1 && queued;
   }
   return queued;
+}
+
+bool SdlBackend::movePointer(WindowHandle topLevel, Point screenPoint) {
+  auto it = shown_.find(topLevel);
+  if (it == shown_.end()) return false;
+  const Rect rect = it->second->shownRect();
+  SDL_WarpMouseInWindow(it->second->sdlWindow(), screenPoint.x - rect.left, screenPoint.y - rect.top);
+  return true;
 }
 
 bool SdlBackend::queueKeyEvent(WindowHandle topLevel, VirtualKey key, bool down) {

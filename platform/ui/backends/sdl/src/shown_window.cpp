@@ -6,6 +6,8 @@
 
 #include "platform/kernel/code_page.h"
 #include "platform/ui/backend.h"
+#include "platform/ui/gdi.h"
+#include "platform/ui/messages.h"
 #include "platform/ui/paint.h"
 #include "platform/ui/styles.h"
 #include "platform/ui/window.h"
@@ -92,6 +94,7 @@ void ShownWindow::followModel(SDL_Window* owner) {
     SDL_SetWindowTitle(sdl_, Windows1252ToUtf8(title).c_str());
     title_ = title;
   }
+  followIcon();
   const Rect rect = WindowRect(window_);
   if (rect != placed_) {
     const Rect shown = shownRect();
@@ -112,6 +115,21 @@ void ShownWindow::followModel(SDL_Window* owner) {
     SDL_SetWindowModalFor(sdl_, owner);
     transient_ = true;
   }
+}
+
+void ShownWindow::followIcon() {
+  auto icon = HandleFromParam<BitmapHandle>(SendMessage(window_, msg::GetIcon, icon_size::Big));
+  if (BitmapImage(icon) == nullptr) icon = HandleFromParam<BitmapHandle>(SendMessage(window_, msg::GetIcon, icon_size::Small));
+  const Image* image = BitmapImage(icon);
+  if (icon == icon_ || image == nullptr) return;
+  icon_ = icon;
+  // The image's pixels are 0xAARRGGBB words, as SDL's ARGB8888 has them.
+  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+      const_cast<std::uint32_t*>(image->pixels.data()), image->width, image->height, 32,
+      image->width * static_cast<int>(sizeof(std::uint32_t)), SDL_PIXELFORMAT_ARGB8888);
+  if (surface == nullptr) return;
+  SDL_SetWindowIcon(sdl_, surface);
+  SDL_FreeSurface(surface);
 }
 
 void ShownWindow::movedByDesktop(Point origin) {

@@ -1,7 +1,8 @@
 // One top-level window of the model shown in one SDL window, and the two
 // kept in step both ways: what the model changes (its text, place, size,
 // minimised state) goes to the desktop, and what the desktop does (moving,
-// resizing, minimising, restoring) comes back to the model.
+// resizing, minimising, restoring) comes back to the model. The window's
+// icon (msg::GetIcon: the big one, else the small one) is the desktop's.
 //
 // A window with a caption, shown where a window manager runs, gets the
 // desktop's frame: its title is the caption text, it is resizable only
@@ -42,7 +43,7 @@ class ShownWindow {
   void present();
 
   // Brings the desktop in step with what the model changed since the last
-  // call (title, place and size, minimised state), and makes the window
+  // call (title, icon, place and size, minimised state), and makes the window
   // transient for its owner's SDL window once that exists.
   void followModel(SDL_Window* owner);
   // The desktop moved or resized the SDL window (its new place and size):
@@ -53,6 +54,7 @@ class ShownWindow {
 
  private:
   ShownWindow(WindowHandle window, SDL_Window* sdl, bool framed);
+  void followIcon();
 
   WindowHandle window_;
   SDL_Window* sdl_;
@@ -60,6 +62,7 @@ class ShownWindow {
   std::unique_ptr<cairo::ImageSurface> image_;
   // What the desktop was last told or last said.
   std::string title_;
+  BitmapHandle icon_ = nullptr;
   Rect placed_;
   bool minimized_ = false;
   bool transient_ = false;

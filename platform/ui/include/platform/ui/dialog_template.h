@@ -3,21 +3,19 @@
 // in dialog units), and the registry the program's templates are found in
 // by id.
 //
-// Templates are written one per file in the text format below (".dlg") and
-// compiled into the program at build time: qiv_add_dialog_templates (in
-// platform/ui/cmake/DialogTemplates.cmake) runs the template compiler over
-// the files, which checks them with ParseDialogTemplate and writes a C++
-// source that registers each template when the program starts.
+// Templates are resources (resource.h), written one per file in the text
+// format below (".dlg") and compiled into the program at build time with
+// the other resources; the resource compiler checks them with
+// ParseDialogTemplate.
 //
-// The format, line by line ('#' starts a comment line, blank lines are
-// skipped, words are separated by blanks, texts are in double quotes with
-// \" \\ \n and \t escapes, numbers are decimal or 0x hexadecimal):
+// The format, line by line (the rules of every resource text, resource.h):
 //
 //   dialog <id>                       first, once
+//   menu <id>                         the menu bar (a menu resource) of a top-level dialog
 //   caption "<text>"
 //   font <points> "<face>"            default 8 "MS Sans Serif"
 //   position <x> <y>                  default 0 0 (from the owner's client area)
-//   size <width> <height>             of the client area; required
+//   size <width> <height>             of the client area (below the menu bar); required
 //   style <word>...                   default popup caption sysmenu modalframe
 //   exstyle <word>...
 //   <kind> <id> "<text>" <x> <y> <width> <height> [<word>...]
@@ -42,6 +40,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/ui/resource.h"
 #include "platform/ui/styles.h"
 #include "platform/ui/types.h"
 
@@ -65,18 +64,14 @@ struct DialogTemplate {
   StyleBits style = 0;
   StyleBits exStyle = 0;
   Rect rect;  // dialog units: the position and the client area's size
+  std::optional<ResourceId> menu;
   std::vector<ControlTemplate> controls;
   friend bool operator==(const DialogTemplate&, const DialogTemplate&) = default;
 };
 
-struct TemplateError {
-  int line = 0;  // 1-based; 0 for the file as a whole
-  std::string message;
-};
-
 // Parses one template file; nullopt (and the first error) when the text is
 // not a valid template.
-std::optional<DialogTemplate> ParseDialogTemplate(std::string_view text, TemplateError& error);
+std::optional<DialogTemplate> ParseDialogTemplate(std::string_view text, ResourceError& error);
 
 // Adds the template to the registry; false (and nothing changed) when a
 // template with its id is there already.

@@ -28,10 +28,19 @@ struct Image {
 };
 
 std::optional<Image> DecodeBitmapFile(std::span<const std::uint8_t> bytes);
-// The icon image closest to the size wanted (the exact size, else the
-// smallest larger one, else the largest).
+// The icon image closest to the size wanted (ClosestIconImage).
 std::optional<Image> DecodeIconFile(std::span<const std::uint8_t> bytes, Size wanted);
 
+// Of an icon's square images (their sides), the one to draw at the side
+// wanted: the exact size, else the smallest larger one, else the largest;
+// the first of equals. -1 for none.
+int ClosestIconImage(std::span<const int> sides, int wanted);
+
 std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path);
+
+// The image scaled to the size, each pixel taken from the nearest source
+// pixel (an image of the size unchanged); an empty image for an empty size
+// or source.
+Image ScaledImage(const Image& image, Size size);
 
 }  // namespace platform::ui

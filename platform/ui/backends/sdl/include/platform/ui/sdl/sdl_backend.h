@@ -1,14 +1,16 @@
 // Real windows through SDL2: each shown top-level window of the model
 // (dialogs and pop-ups alike) gets an SDL window at its place, showing what
-// the model paints (the cairo backend's image). Where a window manager
-// runs, a window with a caption gets the desktop's frame, titled with its
-// text: the desktop moves, minimises, resizes (with a thick frame) and
-// closes it (the window's close request), and keeps a dialog above its
-// owner; everything else is borderless, its frame drawn by the model.
-// Keys keep their virtual keys while the desktop's keyboard layout types
-// the characters (dead keys and AltGr included), converted to
+// the model paints (the cairo backend's image) with the window's icon
+// (msg::GetIcon: the big one, else the small one) as the desktop's. Where
+// a window manager runs, a window with a caption gets the desktop's frame,
+// titled with its text: the desktop moves, minimises, resizes (with a thick
+// frame) and closes it (the window's close request), and keeps a dialog
+// above its owner; everything else is borderless, its frame drawn by the
+// model. Keys keep their virtual keys while the desktop's keyboard layout
+// types the characters (dead keys and AltGr included), converted to
 // Windows-1252; a character the code page lacks is refused with a beep.
-// The clipboard's text converts the same way. The screen's logical pixels
+// The clipboard's text converts the same way. The mouse's buttons, moves
+// and wheel come as the desktop reports them. The screen's logical pixels
 // per inch come from the desktop (Xft.dpi), else 96. Input reaches the
 // model only through input.h. This backend is the only code that includes
 // SDL headers.
@@ -70,6 +72,10 @@ class SdlBackend : public Backend {
   // The same for a left click at the point (screen coordinates) of the
   // shown window: a move there, the button down, the button up.
   bool queueClick(WindowHandle topLevel, Point screenPoint);
+  // Moves the desktop's pointer to the point (screen coordinates) over the
+  // shown window, as a hand on the mouse does; the move comes back as the
+  // desktop reports it.
+  bool movePointer(WindowHandle topLevel, Point screenPoint);
   int beeps() const { return beeps_; }
   // Whether windows with a caption get the desktop's frame (a window
   // manager runs).
