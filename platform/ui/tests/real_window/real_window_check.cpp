@@ -3,8 +3,6 @@
 
 #include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -13,14 +11,13 @@
 #include <iterator>
 #include <map>
 
+#include "platform/kernel/process.h"
 #include "platform/ui/cairo/image_surface.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/image.h"
 #include "platform/ui/message_loop.h"
 #include "platform/ui/paint.h"
 #include "platform/ui/window.h"
-
-extern char** environ;
 
 namespace platform::ui::real_window {
 
@@ -83,25 +80,20 @@ std::optional<std::string> Run(sdl::SdlBackend& backend, const std::vector<std::
                                int timeoutMs, bool reportFailure) {
   Pipe in;
   Pipe out;
-  if (!in.ok() || !out.ok()) {
+  if (argv.empty() || !in.ok() || !out.ok()) {
     Fail("no pipe for " + CommandText(argv));
     return std::nullopt;
   }
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, in.ends[0], STDIN_FILENO);
-  posix_spawn_file_actions_adddup2(&actions, out.ends[1], STDOUT_FILENO);
-  std::vector<std::string> words = argv;
-  std::vector<char*> args;
-  for (std::string& word : words) args.push_back(word.data());
-  args.push_back(nullptr);
-  pid_t child = 0;
-  const int spawned = posix_spawnp(&child, args[0], &actions, nullptr, args.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0) {
+  ProgramStart start{.program = argv[0], .arguments = {argv.begin() + 1, argv.end()},
+                     .lookup = ProgramLookup::SearchPath};
+  start.standardInput = in.ends[0];
+  start.standardOutput = out.ends[1];
+  ProcessStartResult started = StartProcess(start);
+  if (!started.ok()) {
     Fail("cannot start " + CommandText(argv));
     return std::nullopt;
   }
+  Process& child = started.process;
   in.closeEnd(0);
   out.closeEnd(1);
   // The input is small (a line or two): it fits the pipe at once.
@@ -110,27 +102,23 @@ std::optional<std::string> Run(sdl::SdlBackend& backend, const std::vector<std::
   in.closeEnd(1);
   fcntl(out.ends[0], F_SETFL, O_NONBLOCK);
   std::string output;
-  int status = 0;
-  bool ended = false;
-  const std::uint64_t end = backend.now() + static_cast<std::uint64_t>(timeoutMs);
+  std::optional<ProcessEnd> end;
+  const std::uint64_t until = backend.now() + static_cast<std::uint64_t>(timeoutMs);
   while (true) {
     char buffer[4096];
     ssize_t got = 0;
     while ((got = read(out.ends[0], buffer, sizeof buffer)) > 0) output.append(buffer, static_cast<std::size_t>(got));
-    if (ended) break;
-    if (waitpid(child, &status, WNOHANG) == child) {
-      ended = true;  // (what it wrote last is read above once more)
-      continue;
-    }
-    if (backend.now() >= end) {
-      kill(child, SIGKILL);
-      waitpid(child, &status, 0);
+    if (end) break;
+    if ((end = child.poll())) continue;  // (what it wrote last is read above once more)
+    if (backend.now() >= until) {
+      kill(child.id(), SIGKILL);
+      child.wait();
       Fail(CommandText(argv) + " did not end in time");
       return std::nullopt;
     }
     Settle(backend, 10);
   }
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+  if (*end != ProcessEnd{ProcessEnd::Kind::Exited, 0}) {
     if (reportFailure) Fail(CommandText(argv) + " failed");
     return std::nullopt;
   }
