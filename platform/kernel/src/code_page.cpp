@@ -40,6 +40,11 @@ char32_t Windows1252ToCodePoint(unsigned char byte) {
   return byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : char32_t{byte};
 }
 
+bool Windows1252Assigns(unsigned char byte) {
+  const char32_t codePoint = Windows1252ToCodePoint(byte);
+  return codePoint < 0x80 || codePoint >= 0xA0;
+}
+
 std::optional<unsigned char> CodePointToWindows1252(char32_t codePoint) {
   if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) return static_cast<unsigned char>(codePoint);
   for (std::size_t i = 0; i < kHighControls.size(); ++i)
@@ -55,6 +60,7 @@ std::string Windows1252ToUtf8(std::string_view text) {
 }
 
 std::optional<char32_t> Utf8Reader::next() {
+  malformed_ = false;
   if (at_ >= text_.size()) return std::nullopt;
   const auto byte = [this](std::size_t i) { return static_cast<unsigned char>(text_[i]); };
   const unsigned char lead = byte(at_);
@@ -77,27 +83,29 @@ std::optional<char32_t> Utf8Reader::next() {
     value = lead & 0x07;
     smallest = 0x10000;
   } else {
-    ++at_;
-    return kReplacementCharacter;
+    return malformed();
   }
   if (text_.size() - at_ < static_cast<std::size_t>(length)) {
-    ++at_;
-    return kReplacementCharacter;
+    return malformed();
   }
   for (int i = 1; i < length; ++i) {
     const unsigned char continuation = byte(at_ + i);
     if ((continuation & 0xC0) != 0x80) {
-      ++at_;
-      return kReplacementCharacter;
+      return malformed();
     }
     value = (value << 6) | (continuation & 0x3F);
   }
   if (value < smallest || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
-    ++at_;
-    return kReplacementCharacter;
+    return malformed();
   }
   at_ += static_cast<std::size_t>(length);
   return value;
+}
+
+std::optional<char32_t> Utf8Reader::malformed() {
+  ++at_;
+  malformed_ = true;
+  return kReplacementCharacter;
 }
 
 std::string Utf8ToWindows1252(std::string_view text, char missing) {

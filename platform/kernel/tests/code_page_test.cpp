@@ -38,6 +38,8 @@ TEST(CodePage, EveryByteHasItsCharacterAndComesBackUnchanged) {
     EXPECT_EQ(Windows1252ToCodePoint(byte), *codePoint);
     EXPECT_EQ(CodePointToWindows1252(*codePoint), byte);
     EXPECT_EQ(Utf8ToWindows1252(expectedUtf8), single);
+    const bool unassigned = byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
+    EXPECT_EQ(Windows1252Assigns(byte), !unassigned);
   }
 }
 
@@ -68,6 +70,25 @@ TEST(CodePage, DesktopTextKeepsWhatTheCodePageHasAndMarksTheRest) {
     EXPECT_EQ(Utf8ToWindows1252(c.utf8), c.expected);
   }
   EXPECT_EQ(Utf8ToWindows1252("a←b", '_'), "a_b");
+}
+
+// The reader tells where each character starts and which replacement
+// characters stand for malformed bytes rather than for one in the text.
+TEST(CodePage, TheReaderTellsPositionsAndMalformedBytes) {
+  Utf8Reader reader("a\xFF\xE2\x82\xAC\xEF\xBF\xBD");  // a, a bad byte, the euro sign, a written U+FFFD
+  const struct {
+    char32_t codePoint;
+    std::size_t end;
+    bool malformed;
+  } expected[] = {{U'a', 1, false}, {kReplacementCharacter, 2, true}, {0x20AC, 5, false}, {kReplacementCharacter, 8, false}};
+  for (const auto& [codePoint, end, malformed] : expected) {
+    SCOPED_TRACE(end);
+    EXPECT_EQ(reader.next(), codePoint);
+    EXPECT_EQ(reader.position(), end);
+    EXPECT_EQ(reader.lastWasMalformed(), malformed);
+  }
+  EXPECT_FALSE(reader.next().has_value());
+  EXPECT_FALSE(reader.lastWasMalformed());
 }
 
 TEST(CodePage, CharactersOutsideTheCodePageHaveNoByte) {

@@ -254,6 +254,8 @@ TEST(CairoText, WindowsCodePageTextIsDrawnAsItsCharacters) {
   // character of its own, not a replacement mark.
   EXPECT_EQ(cairo::MeasureTextWithPango(font, "Ma\xF1" "ana"), cairo::MeasureTextWithPango(font, "Manana"));
   EXPECT_GT(cairo::MeasureTextWithPango(font, "\x80"), 0);
+  // A byte the code page leaves unassigned shows as a question mark.
+  EXPECT_EQ(cairo::MeasureTextWithPango(font, "a\x81"), cairo::MeasureTextWithPango(font, "a?"));
   cairo::ImageSurface image({40, 16});
   image.drawText({2, 1}, font, Rgb(0, 0, 0), "\xF1\x80");
   int dark = 0;

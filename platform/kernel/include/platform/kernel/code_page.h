@@ -17,10 +17,14 @@
 namespace platform {
 
 char32_t Windows1252ToCodePoint(unsigned char byte);
+// False for the five bytes the code page leaves unassigned.
+bool Windows1252Assigns(unsigned char byte);
 // Nothing for a character the code page does not have.
 std::optional<unsigned char> CodePointToWindows1252(char32_t codePoint);
 
 std::string Windows1252ToUtf8(std::string_view text);
+
+inline constexpr char32_t kReplacementCharacter = 0xFFFD;
 
 // The code points of a UTF-8 text, one at a time. A byte that does not
 // start a well-formed sequence (a stray continuation byte, an overlong
@@ -31,13 +35,19 @@ class Utf8Reader {
   explicit Utf8Reader(std::string_view text) : text_(text) {}
   // Nothing at the end of the text.
   std::optional<char32_t> next();
+  // Where the next character starts (bytes from the start of the text).
+  std::size_t position() const { return at_; }
+  // Whether the last character read stands for a malformed byte (not for
+  // a U+FFFD written in the text).
+  bool lastWasMalformed() const { return malformed_; }
 
  private:
+  // Passes over the byte at the position: U+FFFD.
+  std::optional<char32_t> malformed();
   std::string_view text_;
   std::size_t at_ = 0;
+  bool malformed_ = false;
 };
-
-inline constexpr char32_t kReplacementCharacter = 0xFFFD;
 
 // UTF-8 to Windows-1252; a character the code page does not have (and
 // U+FFFD for malformed UTF-8) becomes `missing`.

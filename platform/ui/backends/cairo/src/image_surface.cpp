@@ -54,10 +54,9 @@ std::string Printable(std::string_view text) {
   std::string out(text);
   for (char& c : out) {
     const auto byte = static_cast<unsigned char>(c);
-    const char32_t code = Windows1252ToCodePoint(byte);
     if (byte < 0x20)
       c = ' ';
-    else if (code >= 0x80 && code < 0xA0)
+    else if (!Windows1252Assigns(byte))
       c = '?';
   }
   return Windows1252ToUtf8(out);
