@@ -136,19 +136,23 @@ void QivDataSet::writeSettings() const {
   }
 }
 
+void QivDataSet::writeFiles() const {
+  if (languageFile)
+    write("QIV32.LNG", *languageFile);
+  else if (texts)
+    write("QIV32.LNG", LanguageFile(*texts));
+  else
+    remove("QIV32.LNG");
+  if (libraryNames)
+    write("LIBNAME.FIL", *libraryNames + "\r\n");
+  else
+    remove("LIBNAME.FIL");
+  write("STANDIN.TXT", standIn);
+  writeSettings();
+}
+
 int QivRun::run(std::string commandLine) {
-  if (data_.languageFile)
-    data_.write("QIV32.LNG", *data_.languageFile);
-  else if (data_.texts)
-    data_.write("QIV32.LNG", LanguageFile(*data_.texts));
-  else
-    data_.remove("QIV32.LNG");
-  if (data_.libraryNames)
-    data_.write("LIBNAME.FIL", *data_.libraryNames + "\r\n");
-  else
-    data_.remove("LIBNAME.FIL");
-  data_.write("STANDIN.TXT", data_.standIn);
-  data_.writeSettings();
+  data_.writeFiles();
   environment.programPath = data_.programPath();
   environment.commandLine = std::move(commandLine);
   environment.help = &help;

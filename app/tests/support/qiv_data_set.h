@@ -57,6 +57,9 @@ class QivDataSet {
   void setMexicoOption(bool on) { mexico_ = on; }
   // Writes the images (called by the run).
   void writeSettings() const;
+  // Writes every file a run reads: the language file, LIBNAME.FIL, the
+  // stand-in's script and the settings images.
+  void writeFiles() const;
 
   // Written by each run; nothing (the file left out) when not set.
   std::optional<std::vector<LanguageText>> texts = DefaultLanguageTexts();
