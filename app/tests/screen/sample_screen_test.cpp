@@ -13,6 +13,8 @@
 #include "dialogs/dialog_ids.h"
 #include "platform/desktop/recording_services.h"
 #include "platform/testing/temp_directory.h"
+#include "platform/ui/cairo/rendering.h"
+#include "platform/ui/controls/combo_box.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/window.h"
 #include "screen/screen_ids.h"
@@ -65,19 +67,23 @@ bool SampleSetIsComplete() {
 TEST(SampleScreen, OpensReadyOnTheSampleDataSetAndExitSavesItsSettings) {
   if (!SampleSetIsComplete()) GTEST_SKIP() << "the sample data set has no screen files";
   SampleCopy sample;
-  testing::ScreenDriver driver;
-  driver.onWindowWith(control_id::LevelList, [](WindowHandle level) {
-    SendMessage(level, msg::Command, CommandParam(control_id::LevelSelect, 0));
-  });
+  testing::ScreenDriver driver(true);
+  driver.chooseLevels();
   driver.onScreen([](WindowHandle screen) {
+    std::filesystem::create_directories(QIV_ARTIFACT_DIR);
+    EXPECT_TRUE(platform::ui::cairo::RenderWindowToPng(screen, std::string(QIV_ARTIFACT_DIR) + "/rating-screen-sample.png"));
     EXPECT_FALSE(WindowText(screen).empty());
     EXPECT_EQ(testing::MenuTitles(screen).size(), 4u);
-    EXPECT_EQ(testing::SelectedComboText(screen, screen_id::ProfileCombo), "Default");
+    // The profile the settings name, among them "Default".
+    EXPECT_FALSE(testing::SelectedComboText(screen, screen_id::ProfileCombo).empty());
+    EXPECT_GE(SendDialogItemMessage(screen, screen_id::ProfileCombo, combo_box::FindStringExact, static_cast<WParam>(-1),
+                                    reinterpret_cast<LParam>("Default")),
+              0);
     EXPECT_TRUE(testing::IsShown(screen, screen_id::TariffList) || testing::IsShown(screen, screen_id::SingleTariff));
     EXPECT_FALSE(testing::StatusPane(screen, 0).empty());
   });
   driver.exitScreen();
-  EXPECT_EQ(sample.run(driver), 0) << sample.diagnostics.str();
+  EXPECT_EQ(sample.run(driver), 0) << sample.diagnostics.str() << testing::SeenWindows(driver);
   ASSERT_EQ(driver.boxes().size(), 1u);  // the question, answered Yes
   EXPECT_TRUE(driver.boxes()[0].question);
   bool savedDef = false;
@@ -90,9 +96,7 @@ TEST(SampleScreen, AReadOnlyCurrentDirectoryKeepsTheOldSettingsWhileClosingGoesO
   if (!SampleSetIsComplete()) GTEST_SKIP() << "the sample data set has no screen files";
   SampleCopy sample;
   testing::ScreenDriver first;
-  first.onWindowWith(control_id::LevelList, [](WindowHandle level) {
-    SendMessage(level, msg::Command, CommandParam(control_id::LevelSelect, 0));
-  });
+  first.chooseLevels();
   first.exitScreen();
   ASSERT_EQ(sample.run(first), 0);
   std::map<std::string, std::string> saved;
@@ -101,9 +105,7 @@ TEST(SampleScreen, AReadOnlyCurrentDirectoryKeepsTheOldSettingsWhileClosingGoesO
   ASSERT_FALSE(saved.empty());
 
   testing::ScreenDriver second;
-  second.onWindowWith(control_id::LevelList, [](WindowHandle level) {
-    SendMessage(level, msg::Command, CommandParam(control_id::LevelSelect, 0));
-  });
+  second.chooseLevels();
   second.exitScreen();
   ::chmod(sample.work().c_str(), 0555);
   const int code = sample.run(second);

@@ -26,9 +26,19 @@ using namespace platform::ui;
 namespace {
 constexpr std::uint64_t kGiveUpAfter = 10 * 60 * 1000;
 constexpr int kQuestionText = 4924;
+constexpr int kLevelList = 4764;
+constexpr int kLevelSelect = 4762;
 constexpr int kQuestionYes = 4921;
 constexpr int kQuestionNo = 4922;
 }  // namespace
+
+std::string SeenWindows(const ScreenDriver& driver) {
+  std::string seen = "\nwindows seen:";
+  for (const ScreenDriver::Seen& window : driver.seen())
+    seen += "\n  \"" + window.caption + "\" at " + std::to_string(window.time);
+  for (const ShownBox& box : driver.boxes()) seen += "\n  box \"" + box.caption + "\": " + box.text;
+  return seen;
+}
 
 std::vector<std::string>& StandInCalls() {
   static std::vector<std::string> calls;
@@ -73,6 +83,10 @@ bool ScreenDriver::waitForInput(std::optional<std::uint64_t> deadline) {
   if (active != lastActive_ && active != nullptr) seen_.push_back({WindowText(active), now()});
   lastActive_ = active;
   if (answerOpenBox()) return true;
+  if (chooseLevels_ && active != nullptr && !IsDialogEnded(active) && DialogItem(active, kLevelList) != nullptr) {
+    SendMessage(active, msg::Command, CommandParam(kLevelSelect, 0));
+    return true;
+  }
   if (!steps_.empty()) {
     const Scheduled& next = steps_.front();
     const WindowHandle screen = ApplicationMainWindow();

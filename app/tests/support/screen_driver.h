@@ -48,6 +48,8 @@ class ScreenDriver : public platform::ui::HeadlessBackend {
   // answer left is answered Yes. Message boxes are answered with Enter.
   void answerQuestions(std::vector<bool> answers) { answers_.assign(answers.begin(), answers.end()); }
   using Step = std::function<void(platform::ui::WindowHandle window)>;
+  // Whenever the Level of Rates dialog opens, its selected level is chosen.
+  void chooseLevels() { chooseLevels_ = true; }
   // A step to run on the ready screen (the main window active and enabled).
   void onScreen(Step step) { steps_.push_back({nullptr, std::move(step)}); }
   // A step to run once the active window has the caption.
@@ -71,6 +73,7 @@ class ScreenDriver : public platform::ui::HeadlessBackend {
  private:
   bool answerOpenBox();
   std::deque<bool> answers_;
+  bool chooseLevels_ = false;
   struct Scheduled {
     std::function<bool(platform::ui::WindowHandle active)> ready;  // null: the ready screen
     Step step;
@@ -82,6 +85,9 @@ class ScreenDriver : public platform::ui::HeadlessBackend {
   bool rendering_;
   platform::ui::Backend* previous_;
 };
+
+// The windows the driver saw, one a line, for failure messages.
+std::string SeenWindows(const ScreenDriver& driver);
 
 // The program's stand-in Ratekit32 and its engine and service guide report
 // here: one line per call, "freed <library>" when a library is unloaded.
