@@ -115,10 +115,6 @@ void ScreenDriver::onWindow(std::string caption, Step step) {
   steps_.push_back({[caption](WindowHandle active) { return WindowText(active) == caption; }, std::move(step)});
 }
 
-void ScreenDriver::onWindowWith(int childId, Step step) {
-  steps_.push_back({[childId](WindowHandle active) { return DialogItem(active, childId) != nullptr; }, std::move(step)});
-}
-
 void ScreenDriver::cancelScreen() {
   onScreen([](WindowHandle screen) { SendMessage(screen, msg::Command, CommandParam(command_id::Cancel, 0)); });
 }

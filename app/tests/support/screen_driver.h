@@ -54,8 +54,6 @@ class ScreenDriver : public platform::ui::HeadlessBackend {
   void onScreen(Step step) { steps_.push_back({nullptr, std::move(step)}); }
   // A step to run once the active window has the caption.
   void onWindow(std::string caption, Step step);
-  // A step to run once the active window has a child with the id.
-  void onWindowWith(int childId, Step step);
   // Steps that close the screen: Cancel, or the Exit command.
   void cancelScreen();
   void exitScreen();
