@@ -159,11 +159,33 @@ const FileKind& PointPairLanesFileKind();
 const FileKind& PointAdjustmentsFileKind();
 const FileKind& ZipSlotLanesFileKind();
 const FileKind& LanePairAdjustmentsFileKind();
-// The files of a level read by the rating-function library (kinds/level_file_kinds.cpp).
+// The files of a level read by the rating-function library (kinds/level/lane_file_kinds.cpp).
 const FileKind& NoDiscountStatesFileKind();
 const FileKind& CanadianLanesFileKind();
 const FileKind& BaseCodesFileKind();
 const FileKind& LaneTariffsFileKind();
+// The settings images, lists, tables and profiles of a level (kinds/level/).
+const FileKind& TariffSettingsFileKind();
+const FileKind& RatingDefaultsFileKind();
+const FileKind& DiscountImageFileKind();
+const FileKind& MexicoDefaultsFileKind();
+const FileKind& MexicoSettingsFileKind();
+const FileKind& LevelListFileKind();
+const FileKind& OriginCodesFileKind();
+const FileKind& AccessorialsFileKind();
+const FileKind& ClassesFileKind();
+const FileKind& WeightBreaksFileKind();
+const FileKind& TableNamesFileKind();
+const FileKind& ProvincePrefixesFileKind();
+const FileKind& ZipStatesFileKind();
+const FileKind& ZipRangesFileKind();
+const FileKind& ServiceRangesFileKind();
+const FileKind& PostalServicesFileKind();
+const FileKind& EnginelessTableFileKind();
+const FileKind& ZipIndexFileKind();
+const FileKind& BasePointBlockFileKind();
+const FileKind& ProfilesFileKind();
+const FileKind& OptionRecordsFileKind();
 // The city files of a tariff (kinds/city_kinds.cpp).
 const FileKind& CityPointsFileKind();
 const FileKind& CityAddOnsFileKind();

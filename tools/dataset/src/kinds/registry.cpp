@@ -13,6 +13,12 @@ std::span<const FileKind* const> FileKinds() {
                                           &CityPointsFileKind(), &CityAddOnsFileKind(),
                                           &PointPairLanesFileKind(), &PointAdjustmentsFileKind(), &ZipSlotLanesFileKind(), &LanePairAdjustmentsFileKind(),
                                           &NoDiscountStatesFileKind(), &CanadianLanesFileKind(), &BaseCodesFileKind(), &LaneTariffsFileKind(),
+                                          &TariffSettingsFileKind(), &RatingDefaultsFileKind(), &DiscountImageFileKind(), &MexicoDefaultsFileKind(),
+                                          &MexicoSettingsFileKind(), &LevelListFileKind(), &OriginCodesFileKind(), &AccessorialsFileKind(),
+                                          &ClassesFileKind(), &WeightBreaksFileKind(), &TableNamesFileKind(), &ProvincePrefixesFileKind(),
+                                          &ZipStatesFileKind(), &ZipRangesFileKind(), &ServiceRangesFileKind(), &PostalServicesFileKind(),
+                                          &EnginelessTableFileKind(), &ZipIndexFileKind(), &BasePointBlockFileKind(), &ProfilesFileKind(),
+                                          &OptionRecordsFileKind(),
                                           &LetteredFileKind()};
   return kinds;
 }

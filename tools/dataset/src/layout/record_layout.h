@@ -27,11 +27,13 @@ enum class FieldForm {
   Text,    // left-justified, blank-padded, at most the width ("name=AB" is "AB      ")
   Exact,   // exactly the width ("suffix=01")
   Date,    // written 2024-01-01, stored "20240101"
+  NulText,  // left-justified, NUL-padded, at most the width (a text of a record image)
   // Binary bytes.
   Signed,     // little-endian two's complement of 1, 2 or 4 bytes ("end=-1")
   Unsigned,   // little-endian unsigned of 1, 2 or 4 bytes
   Character,  // one character in a byte or a 16-bit word; an empty value is a blank
   PackedZip,  // 3 bytes: a ZIP code or postal prefix packed (codecs/packed_zip.h)
+  Float,      // an IEEE single in 4 bytes, written as a decimal number ("7.5")
 };
 
 // True for the forms of binary records (messages say "bytes", not "columns").

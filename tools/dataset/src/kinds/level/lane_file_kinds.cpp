@@ -14,15 +14,17 @@
 #include <algorithm>
 #include <string_view>
 
-#include "kinds/record_file_kind.h"
+#include "kinds/level/level_kind.h"
 #include "kinds/record_tools.h"
-#include "layout/record_layout.h"
 
 namespace dataset {
 namespace {
 
 using namespace std::string_view_literals;
 using F = FieldForm;
+using level::BytesKey;
+using level::CheckBounds;
+using level::LevelLayoutKind;
 
 constexpr RecordField kStateFields[] = {{"code", {0, 2}, F::Exact, "NY"sv}};
 constexpr RecordField kApprovalFields[] = {
@@ -51,68 +53,9 @@ constexpr RecordLayout kApprovals(kApprovalFields);
 constexpr RecordLayout kBases(kBaseFields);
 constexpr RecordLayout kTariffs(kTariffFields);
 
-constexpr std::string_view kLevel = "level";
-constexpr std::string_view kSettingKeys[] = {kLevel};
-constexpr std::size_t kMaxLevelName = 8;
-
-SortKey BytesKey(std::string_view text) {
-  SortKey key;
-  for (char c : text) key.push_back(static_cast<unsigned char>(c));
-  return key;
-}
-
-// Reports a range whose low bound lies above its high bound.
-void CheckBounds(std::string_view r, std::size_t i, const RecordLayout& layout, std::string_view low, std::string_view high,
-                 KindProblems& problems) {
-  if (layout.columns(r, low) > layout.columns(r, high))
-    problems.push_back({i, layout.describe(low) + " " + Shown(layout.columns(r, low)) + " lies above " + layout.describe(high) + " " +
-                               Shown(layout.columns(r, high)) + " (no code would lie in the range)"});
-}
-
-// A file of a level: its name is the level's and an extension.
-class LevelFileKind : public RecordFileKind {
+class NoDiscountStatesKind final : public LevelLayoutKind {
  public:
-  LevelFileKind(std::string_view keyword, std::string_view extension, std::string_view item, const RecordLayout& layout)
-      : keyword_(keyword), extension_(extension), items_{item}, layout_(layout) {}
-
-  std::string_view keyword() const override { return keyword_; }
-  std::span<const std::string_view> settingKeys() const override { return kSettingKeys; }
-
-  std::optional<Settings> recognise(std::string_view name) const override {
-    if (name.size() <= extension_.size() || !SameName(name.substr(name.size() - extension_.size()), extension_)) return std::nullopt;
-    const std::string_view level = name.substr(0, name.size() - extension_.size());
-    if (level.size() > kMaxLevelName || level.find_first_of("./\\") != std::string_view::npos) return std::nullopt;
-    return Settings{{std::string(kLevel), std::string(level)}};
-  }
-
-  Settings settle(Settings given, const Neighbours& neighbours) const override {
-    const std::string* level = FindSetting(given, kLevel);
-    if (level == nullptr || level->empty() || level->size() > kMaxLevelName)
-      throw FieldError("a " + std::string(keyword_) + " block names its level: level= and up to 8 characters");
-    return FileKind::settle(std::move(given), neighbours);
-  }
-
- private:
-  std::string fileName(const Settings& settings) const override { return *FindSetting(settings, kLevel) + std::string(extension_); }
-  std::span<const std::string_view> itemKeywords() const override { return items_; }
-  std::string encodeItem(std::string_view, const FieldList& fields, const Settings&) const override { return layout_.encode(fields); }
-  std::optional<ItemLine> decodeItem(std::string_view record, std::size_t, const Settings&) const override {
-    std::optional<FieldList> fields = layout_.decode(record);
-    if (!fields) return std::nullopt;
-    return ItemLine{std::string(items_[0]), std::move(*fields)};
-  }
-  std::optional<std::vector<std::string_view>> split(std::string_view content, const Settings&) const override {
-    return SplitFixedRecords(content, layout_.recordSize());
-  }
-
-  std::string_view keyword_, extension_;
-  std::string_view items_[1];
-  const RecordLayout& layout_;
-};
-
-class NoDiscountStatesKind final : public LevelFileKind {
- public:
-  NoDiscountStatesKind() : LevelFileKind("no-discount-states", ".NDS", "state", kStates) {}
+  NoDiscountStatesKind() : LevelLayoutKind("no-discount-states", ".NDS", "state", kStates) {}
 
  private:
   void checkRecords(std::span<const std::string_view> records, const Settings&, KindProblems& problems) const override {
@@ -125,9 +68,9 @@ class NoDiscountStatesKind final : public LevelFileKind {
   }
 };
 
-class CanadianLanesKind final : public LevelFileKind {
+class CanadianLanesKind final : public LevelLayoutKind {
  public:
-  CanadianLanesKind() : LevelFileKind("canadian-lanes", ".APP", "lane", kApprovals) {}
+  CanadianLanesKind() : LevelLayoutKind("canadian-lanes", ".APP", "lane", kApprovals) {}
 
  private:
   void checkRecords(std::span<const std::string_view> records, const Settings&, KindProblems& problems) const override {
@@ -139,9 +82,9 @@ class CanadianLanesKind final : public LevelFileKind {
   }
 };
 
-class BaseCodesKind final : public LevelFileKind {
+class BaseCodesKind final : public LevelLayoutKind {
  public:
-  BaseCodesKind() : LevelFileKind("base-codes", ".CBS", "range", kBases) {}
+  BaseCodesKind() : LevelLayoutKind("base-codes", ".CBS", "range", kBases) {}
 
  private:
   void checkRecords(std::span<const std::string_view> records, const Settings&, KindProblems& problems) const override {
@@ -159,9 +102,9 @@ class BaseCodesKind final : public LevelFileKind {
   }
 };
 
-class LaneTariffsKind final : public LevelFileKind {
+class LaneTariffsKind final : public LevelLayoutKind {
  public:
-  LaneTariffsKind() : LevelFileKind("lane-tariffs", ".CMT", "lane", kTariffs) {}
+  LaneTariffsKind() : LevelLayoutKind("lane-tariffs", ".CMT", "lane", kTariffs) {}
 
  private:
   void checkRecords(std::span<const std::string_view> records, const Settings&, KindProblems& problems) const override {
