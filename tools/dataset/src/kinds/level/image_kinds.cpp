@@ -44,22 +44,9 @@ struct ImageSpec {
   ImageCheck check;
 };
 
-class ImageKind final : public FileKind {
+class ImageKind final : public level::LevelFileBase {
  public:
-  explicit ImageKind(ImageSpec spec) : spec_(std::move(spec)) {}
-
-  std::string_view keyword() const override { return spec_.keyword; }
-  std::span<const std::string_view> settingKeys() const override {
-    static constexpr std::string_view keys[] = {level::kLevel};
-    return keys;
-  }
-  std::optional<Settings> recognise(std::string_view name) const override { return level::Recognise(name, spec_.extension); }
-  Settings settle(Settings given, const Neighbours& neighbours) const override {
-    Settings settled = FileKind::settle(std::move(given), neighbours);
-    level::CheckLevel(settled, spec_.keyword);
-    return settled;
-  }
-  std::vector<std::string> fileNames(const Settings& settings) const override { return {level::FileName(settings, spec_.extension)}; }
+  explicit ImageKind(ImageSpec spec) : LevelFileBase(spec.keyword, spec.extension), spec_(std::move(spec)) {}
 
   std::vector<std::vector<DataRecord>> build(std::span<const ItemText> items, const Settings&) const override {
     std::string image(spec_.size, '\0');

@@ -32,6 +32,14 @@ std::string FileName(const Settings& settings, std::string_view extension) {
   return *FindSetting(settings, kLevel) + std::string(OnDisk(extension));
 }
 
+std::span<const std::string_view> LevelFileBase::settingKeys() const { return kSettingKeys; }
+
+Settings LevelFileBase::settle(Settings given, const Neighbours& neighbours) const {
+  Settings settled = FileKind::settle(std::move(given), neighbours);
+  CheckLevel(settled, keyword_);
+  return settled;
+}
+
 std::span<const std::string_view> LevelRecordKind::settingKeys() const { return kSettingKeys; }
 
 Settings LevelRecordKind::settle(Settings given, const Neighbours& neighbours) const {

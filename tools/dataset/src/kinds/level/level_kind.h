@@ -27,6 +27,21 @@ void CheckLevel(const Settings& settings, std::string_view keyword);
 // "SAMPLE01.SC": the level and the extension without its trailing blanks.
 std::string FileName(const Settings& settings, std::string_view extension);
 
+// A level's file whose block builds the file as a whole (an image, a table
+// with a computed header).
+class LevelFileBase : public FileKind {
+ public:
+  LevelFileBase(std::string_view keyword, std::string_view extension) : keyword_(keyword), extension_(extension) {}
+  std::string_view keyword() const override { return keyword_; }
+  std::span<const std::string_view> settingKeys() const override;
+  std::optional<Settings> recognise(std::string_view name) const override { return Recognise(name, extension_); }
+  Settings settle(Settings given, const Neighbours& neighbours) const override;
+  std::vector<std::string> fileNames(const Settings& settings) const override { return {FileName(settings, extension_)}; }
+
+ private:
+  std::string_view keyword_, extension_;
+};
+
 // A level's file whose block writes one record per item.
 class LevelRecordKind : public RecordFileKind {
  public:

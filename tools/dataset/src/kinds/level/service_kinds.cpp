@@ -79,20 +79,9 @@ std::string ServiceFile(std::string headerFields, const std::vector<Entry>& entr
   return file;
 }
 
-class ServiceRangesKind final : public FileKind {
+class ServiceRangesKind final : public level::LevelFileBase {
  public:
-  std::string_view keyword() const override { return "service-ranges"; }
-  std::span<const std::string_view> settingKeys() const override {
-    static constexpr std::string_view keys[] = {level::kLevel};
-    return keys;
-  }
-  std::optional<Settings> recognise(std::string_view name) const override { return level::Recognise(name, ".ZPS"); }
-  Settings settle(Settings given, const Neighbours& neighbours) const override {
-    Settings settled = FileKind::settle(std::move(given), neighbours);
-    level::CheckLevel(settled, keyword());
-    return settled;
-  }
-  std::vector<std::string> fileNames(const Settings& s) const override { return {level::FileName(s, ".ZPS")}; }
+  ServiceRangesKind() : LevelFileBase("service-ranges", ".ZPS") {}
 
   std::vector<std::vector<DataRecord>> build(std::span<const ItemText> items, const Settings&) const override {
     std::string header = kZpsHeader.encode({});

@@ -76,8 +76,16 @@ FieldList NamedFields(std::string_view image, std::span<const SparseField> field
     bool readsBack = true;
     for (std::size_t i = 0; i < f.count && readsBack; ++i) {
       const std::string_view piece = bytes.substr(f.span.width * i, f.span.width);
+      if (piece.find_first_not_of('\0') == std::string_view::npos) {
+        values.emplace_back();  // a value left out
+        continue;
+      }
       const std::optional<std::string> value = one.decode(piece);
-      readsBack = value && one.encode(*value) == piece;
+      try {
+        readsBack = value && one.encode(*value) == piece;
+      } catch (const FieldError&) {
+        readsBack = false;
+      }
       if (readsBack) values.push_back(*value);
     }
     if (!readsBack) continue;

@@ -64,20 +64,9 @@ class ProvincePrefixesKind final : public level::LevelLayoutKind {
   }
 };
 
-class ZipStatesKind final : public FileKind {
+class ZipStatesKind final : public level::LevelFileBase {
  public:
-  std::string_view keyword() const override { return "zip-states"; }
-  std::span<const std::string_view> settingKeys() const override {
-    static constexpr std::string_view keys[] = {level::kLevel};
-    return keys;
-  }
-  std::optional<Settings> recognise(std::string_view name) const override { return level::Recognise(name, ".SC "); }
-  Settings settle(Settings given, const Neighbours& neighbours) const override {
-    Settings settled = FileKind::settle(std::move(given), neighbours);
-    level::CheckLevel(settled, keyword());
-    return settled;
-  }
-  std::vector<std::string> fileNames(const Settings& s) const override { return {level::FileName(s, ".SC ")}; }
+  ZipStatesKind() : LevelFileBase("zip-states", ".SC ") {}
 
   std::vector<std::vector<DataRecord>> build(std::span<const ItemText> items, const Settings&) const override {
     std::string table(4 * kPrefixes, '\0');
