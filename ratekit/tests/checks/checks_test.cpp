@@ -42,10 +42,13 @@ TEST(Checks, PointCodesAreCheckedAndTheirServiceFound) {
   };
   for (const auto& k : cases) {
     OpenLevel level;
-    level.context.setText(shipment_point::Of(1, shipment_point::kServiceLetter), "?");
-    EXPECT_EQ(level.verify(1, k.code), k.result) << k.code;
-    EXPECT_EQ(level.context.lastError(), k.result == 1 ? 0 : 102) << k.code;
-    EXPECT_EQ(level.service(1), *k.letter ? k.letter : "?") << k.code;
+    for (std::size_t point = 0; point < 2; ++point) {
+      level.context.setText(shipment_point::Of(point, shipment_point::kServiceLetter), "?");
+      level.context.setInt(context::kLastErrorCode, 0);
+      EXPECT_EQ(level.verify(point, k.code), k.result) << k.code;
+      EXPECT_EQ(level.context.lastError(), k.result == 1 ? 0 : 101 + static_cast<int>(point)) << k.code;
+      EXPECT_EQ(level.service(point), *k.letter ? k.letter : "?") << k.code;
+    }
   }
   OpenLevel level;
   EXPECT_EQ(level.verify(0, "30303"), 1);

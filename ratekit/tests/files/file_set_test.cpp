@@ -86,13 +86,13 @@ TEST(FileSet, TheFirstFileThatFailsStopsTheOpeningWithItsNumber) {
   const struct {
     const char* level;
     std::initializer_list<std::string_view> removed;
-    const char* description;  // files written over the sample's
+    std::string description;  // files written over the sample's
     int number;
   } cases[] = {
       {"SAMPLE01", {"SAMPLE01.SET"}, "", 370},
       {"SAMPLE01", {}, "engineless-table level=SAMPLE01 ext=MCH\n  record text=short\n", 0},  // not read with the engine
       {"SAMPLE01", {"SAMPLE01.ACC"}, "", 490},
-      {"SAMPLE01", {}, "accessorials level=SAMPLE01 raw\n  raw text=\"100 bytes is less than one entry\"\n", 494},
+      {"SAMPLE01", {}, "accessorials level=SAMPLE01 raw\n  raw text=\"" + std::string(100, 'a') + "\"\n", 494},  // 100 bytes: no entry
       {"SAMPLE01", {"SAMPLE01.SCC"}, "", 460},
       {"SAMPLE01", {"SAMPLE01.ZP6"}, "", 436},
       {"SAMPLE01", {}, "service-ranges level=SAMPLE01 raw\n  raw text=\"Y short header\"\n", 444},
@@ -129,7 +129,7 @@ TEST(FileSet, TheFirstFileThatFailsStopsTheOpeningWithItsNumber) {
     LevelDirectories level(k.level);
     level.context.setInt(context::kEngineInUse, std::string_view(k.level) == "SAMPLE01" ? 1 : 0);
     level.remove(k.removed);
-    if (*k.description != '\0') level.build(k.description);
+    if (!k.description.empty()) level.build(k.description);
     const int opened = level.openAll();
     EXPECT_EQ(opened, k.number == 0 ? 1 : 0) << k.number << " " << k.description;
     if (k.number != 0) {

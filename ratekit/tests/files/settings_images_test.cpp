@@ -2,6 +2,7 @@
 // codes: where each is read from, the readings the Parts fix, and the
 // images written back whole or not at all.
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -31,7 +32,11 @@ TEST(SettingsImages, TheDefaultsAreReadFromTheStartupDirectoryFirstAndWrittenBac
   EXPECT_EQ(c.view().integerAt<std::int16_t>(rating_defaults::kInitialised.offset), 1);
   EXPECT_EQ(c.view().floatAt(rating_defaults::kTlSurchargePercent.offset), 7.5f);
   EXPECT_EQ(c.text(rating_defaults::kTlFromBreak), "6");
+  const mode_t mask = ::umask(022);
   ASSERT_EQ(WriteDefFile(c.data()), 1);
+  ::umask(mask);
+  // A written file gets what any new file gets: 0666 less the umask.
+  EXPECT_EQ(std::filesystem::status(level.startupFile("SAMPLE01.DEF")).permissions(), std::filesystem::perms(0644));
   const std::string written = ReadFileText(level.startupFile("SAMPLE01.DEF"));
   EXPECT_EQ(written, c.bytes(context::kRatingDefaultsImage));
   EXPECT_EQ(written.substr(300, 7), "carried");
