@@ -45,8 +45,10 @@ int VerifyPointCode(RatingContextView& record, std::size_t point) {
     SetLastError(record, point == 0 ? message::kInvalidOrigin : message::kInvalidDestination);
     return 0;
   }
-  if (IntField(record, context::kZpsLoaded) != 0) PutService(record, point, ServedDirectlyByRanges(record, code));
-  if (IsLetter(code[0]) && IntField(record, context::kBsvLoaded) != 0) PutService(record, point, InPostalRange(record, code));
+  if (IntField(record, context::kZpsLoaded) != 0)
+    if (const std::optional<bool> direct = ServedDirectlyByRanges(record, code)) PutService(record, point, *direct);
+  if (IsLetter(code[0]) && IntField(record, context::kBsvLoaded) != 0)
+    if (const std::optional<bool> direct = InPostalRange(record, code)) PutService(record, point, *direct);
   return 1;
 }
 

@@ -56,20 +56,21 @@ int CompareIgnoringCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-bool ServedDirectlyByRanges(const RatingContextView& record, std::string_view code) {
+std::optional<bool> ServedDirectlyByRanges(const RatingContextView& record, std::string_view code) {
   const std::optional<ResolvedBuffer> header = SlotBuffer(record, context::kZpsHeader);
-  if (!header || header->size < kZpsHeaderSize) return true;
+  if (!header || header->size < kZpsHeaderSize) return std::nullopt;
   const std::int64_t key = platform::LeadingInteger(platform::UntilNul(code.substr(0, std::min(code.size(), kKeyWidth)))).value;
   const bool hit = InListedRange(record, header->data, key);
   return header->data[0] == 'Y' ? hit : !hit;
 }
 
-bool InPostalRange(const RatingContextView& record, std::string_view code) {
+std::optional<bool> InPostalRange(const RatingContextView& record, std::string_view code) {
   const std::string_view text = platform::TrimTrailingBlanks(platform::UntilNul(code));
   std::string key = text.size() == 3 ? std::string(text) + "0A" : std::string(code.substr(0, std::min(code.size(), kKeyWidth)));
   key.resize(kKeyWidth, '\0');
   const std::optional<std::int64_t> size = SlotFileSize(record, context::kBsvFile);
-  if (!size || *size < kBsvRecordsStart) return false;
+  if (!size) return std::nullopt;
+  if (*size < kBsvRecordsStart) return false;
   std::int64_t low = 0, high = (*size - kBsvRecordsStart) / static_cast<std::int64_t>(kBsvRecordSize) - 1;
   std::array<std::uint8_t, kBsvRecordSize> r{};
   while (low <= high) {

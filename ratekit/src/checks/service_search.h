@@ -19,16 +19,19 @@
 // (bytes 0..2 and 6..7, compared byte by byte), which moves up.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "ratekit/rating_context.h"
 
 namespace ratekit {
 
-// The .ZPS decision for a code (7 bytes at most): true direct.
-bool ServedDirectlyByRanges(const RatingContextView& record, std::string_view code);
+// The .ZPS decision for a code (7 bytes at most): true direct; nothing
+// when no header was read.
+std::optional<bool> ServedDirectlyByRanges(const RatingContextView& record, std::string_view code);
 
-// The .BSV search: true when a postal range holds the code.
-bool InPostalRange(const RatingContextView& record, std::string_view code);
+// The .BSV search: true when a postal range holds the code; nothing when
+// no .BSV file of Ratekit32's is open.
+std::optional<bool> InPostalRange(const RatingContextView& record, std::string_view code);
 
 }  // namespace ratekit

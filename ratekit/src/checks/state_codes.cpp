@@ -15,7 +15,7 @@ namespace {
 constexpr std::size_t kPrefixWidth = 3;
 constexpr std::size_t kMexicanCodeLength = 6;
 constexpr std::string_view kOutOfScopeState = "YY", kUnknownState = "XX";
-constexpr platform::FieldSpan kProvinceState{0, 2}, kLowPrefix{2, 3}, kHighPrefix{5, 3};
+constexpr platform::FieldSpan kLowPrefix{2, 3}, kHighPrefix{5, 3};  // after the state (2)
 
 std::string_view Field(std::string_view r, platform::FieldSpan f) { return r.substr(f.offset, f.width); }
 

@@ -1,7 +1,6 @@
 #include "files/accessorial_file.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "context/context_fields.h"
 #include "files/data_set_files.h"
@@ -15,7 +14,7 @@ std::optional<std::int32_t> ReadAccessorials(RatingContextView& record) {
   if (file.outcome == ReadOutcome::Missing) return message::kAccessorialFile.open;
   const std::size_t entries =
       file.outcome == ReadOutcome::Read ? std::min(file.bytes.size() / accessorial_entry::kSize, accessorial_entry::kTableEntries) : 0;
-  std::memcpy(record.data() + context::kAccessorialTable.offset, file.bytes.data(), entries * accessorial_entry::kSize);
+  std::copy_n(file.bytes.begin(), entries * accessorial_entry::kSize, record.data() + context::kAccessorialTable.offset);
   SetIntField(record, context::kAccessorialCount, static_cast<std::int32_t>(entries));
   if (entries == 0) return message::kAccessorialFile.read;
   return std::nullopt;

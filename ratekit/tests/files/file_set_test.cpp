@@ -93,6 +93,7 @@ TEST(FileSet, TheFirstFileThatFailsStopsTheOpeningWithItsNumber) {
       {"SAMPLE01", {}, "engineless-table level=SAMPLE01 ext=MCH\n  record text=short\n", 0},  // not read with the engine
       {"SAMPLE01", {"SAMPLE01.ACC"}, "", 490},
       {"SAMPLE01", {}, "accessorials level=SAMPLE01 raw\n  raw text=\"" + std::string(100, 'a') + "\"\n", 494},  // 100 bytes: no entry
+      {"SAMPLE01", {}, "accessorials level=SAMPLE01 raw\n", 494},  // empty
       {"SAMPLE01", {"SAMPLE01.SCC"}, "", 460},
       {"SAMPLE01", {"SAMPLE01.ZP6"}, "", 436},
       {"SAMPLE01", {}, "service-ranges level=SAMPLE01 raw\n  raw text=\"Y short header\"\n", 444},
