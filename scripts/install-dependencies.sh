@@ -5,11 +5,11 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config binutils
-  clang-14 libclang-rt-14-dev
+  clang-14 libclang-rt-14-dev clang-format-14
   libgtest-dev libgmock-dev libbenchmark-dev
   libcairo2-dev libpango1.0-dev libsdl2-dev fonts-liberation2
   xvfb xauth x11-apps
-  xdg-utils
+  xdg-utils x11-utils
 )
 
 missing=()

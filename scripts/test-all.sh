@@ -8,6 +8,9 @@ cd "$(dirname "$0")/.."
 
 scripts/install-dependencies.sh
 
+# The folders formatted so far (.clang-format); the rest of the tree follows.
+scripts/check-format.sh engine
+
 jobs=$(nproc)
 
 run_configuration() {

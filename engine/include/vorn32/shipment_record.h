@@ -21,8 +21,8 @@ inline constexpr FieldSpan kRecordType{0, 1};
 inline constexpr FieldSpan kRecordCode{1, 2};
 inline constexpr FieldSpan kReturnCode{3, 4};
 inline constexpr FieldSpan kFlags{7, 2};
-inline constexpr FieldSpan kCandidateRequest{9, 1};   // 'F' fill candidates, 'E' report 123
-inline constexpr FieldSpan kMode{10, 1};              // '0', '1', 'P', '2', 'S'
+inline constexpr FieldSpan kCandidateRequest{9, 1};  // 'F' fill candidates, 'E' report 123
+inline constexpr FieldSpan kMode{10, 1};             // '0', '1', 'P', '2', 'S'
 inline constexpr FieldSpan kTariffName{11, 8};
 inline constexpr FieldSpan kIntrastate{19, 1};
 inline constexpr FieldSpan kShipDate{20, 10};
@@ -41,7 +41,7 @@ inline constexpr FieldSpan kDeficitWeight{127, 6};
 inline constexpr FieldSpan kDeficitCharge{133, 9};
 inline constexpr FieldSpan kGrossCharge{142, 9};
 inline constexpr FieldSpan kEffectiveDate{151, 10};
-inline constexpr FieldSpan kEchoed161{161, 16};
+inline constexpr FieldSpan kEchoed161{161, 16};  // begins with the rate-basis step below
 inline constexpr FieldSpan kMethodFlag{177, 1};
 inline constexpr FieldSpan kServiceGuideAnswer{178, 2};
 inline constexpr FieldSpan kEchoed180{180, 14};
@@ -78,17 +78,73 @@ inline constexpr FieldSpan kListValue{2152, 2};
 inline constexpr FieldSpan kItemCount{2154, 2};
 inline constexpr FieldSpan kTail{2156, 4};
 
-inline constexpr std::array kAllFields{
-    kRecordType, kRecordCode, kReturnCode, kFlags, kCandidateRequest, kMode, kTariffName, kIntrastate,
-    kShipDate, kOriginCode, kOriginStateCity, kDestinationCode, kDestinationStateCity, kDetailCount,
-    kTariffUsed, kMethodText, kActualWeight, kBilledWeight, kNetCharge, kDeficitRate, kDeficitWeight,
-    kDeficitCharge, kGrossCharge, kEffectiveDate, kEchoed161, kMethodFlag, kServiceGuideAnswer,
-    kEchoed180, kDiscountSwitch, kEchoed195, kOriginPointLetter, kDestinationPointLetter, kEchoed198,
-    kEchoed207, kEchoed213, kDiscountKind, kCarrierCode, kServiceGuideMode, kBreakDiscountAmount,
-    kPercentDiscountAmount, kFactor, kDiscountPercent, kEchoed246, kHeaderLineEnd, kDetailLines,
-    kDiscountRecord1, kDiscountRecord2, kBlanks973, kRateTable, kClassCodes, kBreakWeights, kClassCount,
-    kBreakCount, kItemKinds, kUnchanged1910, kItemNumbers, kItemCharges, kListValue, kItemCount, kTail};
+inline constexpr std::array kAllFields{kRecordType,
+                                       kRecordCode,
+                                       kReturnCode,
+                                       kFlags,
+                                       kCandidateRequest,
+                                       kMode,
+                                       kTariffName,
+                                       kIntrastate,
+                                       kShipDate,
+                                       kOriginCode,
+                                       kOriginStateCity,
+                                       kDestinationCode,
+                                       kDestinationStateCity,
+                                       kDetailCount,
+                                       kTariffUsed,
+                                       kMethodText,
+                                       kActualWeight,
+                                       kBilledWeight,
+                                       kNetCharge,
+                                       kDeficitRate,
+                                       kDeficitWeight,
+                                       kDeficitCharge,
+                                       kGrossCharge,
+                                       kEffectiveDate,
+                                       kEchoed161,
+                                       kMethodFlag,
+                                       kServiceGuideAnswer,
+                                       kEchoed180,
+                                       kDiscountSwitch,
+                                       kEchoed195,
+                                       kOriginPointLetter,
+                                       kDestinationPointLetter,
+                                       kEchoed198,
+                                       kEchoed207,
+                                       kEchoed213,
+                                       kDiscountKind,
+                                       kCarrierCode,
+                                       kServiceGuideMode,
+                                       kBreakDiscountAmount,
+                                       kPercentDiscountAmount,
+                                       kFactor,
+                                       kDiscountPercent,
+                                       kEchoed246,
+                                       kHeaderLineEnd,
+                                       kDetailLines,
+                                       kDiscountRecord1,
+                                       kDiscountRecord2,
+                                       kBlanks973,
+                                       kRateTable,
+                                       kClassCodes,
+                                       kBreakWeights,
+                                       kClassCount,
+                                       kBreakCount,
+                                       kItemKinds,
+                                       kUnchanged1910,
+                                       kItemNumbers,
+                                       kItemCharges,
+                                       kListValue,
+                                       kItemCount,
+                                       kTail};
 static_assert(platform::FieldsAreContiguous(kAllFields, kShipmentRecordSize));
+
+// Within the echoed bytes from 161: a '+' asks the tariff method to step the
+// rate record forward by the four digits after it.
+inline constexpr FieldSpan kRateBasisStepSign{161, 1};
+inline constexpr FieldSpan kRateBasisStep{162, 4};
+static_assert(kRateBasisStepSign.offset == kEchoed161.offset && kRateBasisStep.end() <= kEchoed161.end());
 
 // The header copy the engine works on: record bytes 1 to 264.
 inline constexpr FieldSpan kHeader{1, 264};
@@ -98,7 +154,7 @@ inline constexpr std::size_t kDetailLineCount = 20;
 inline constexpr std::size_t kDetailLineSize = 30;
 inline constexpr FieldSpan DetailLine(std::size_t n) { return {265 + kDetailLineSize * n, kDetailLineSize}; }
 namespace detail {
-inline constexpr FieldSpan kCode{0, 2};     // "02"
+inline constexpr FieldSpan kCode{0, 2};  // "02"
 inline constexpr FieldSpan kClass{2, 3};
 inline constexpr FieldSpan kWeight{5, 6};
 inline constexpr FieldSpan kRate{11, 7};    // "%04ld.%02lu"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/kernel/digits.h"
 #include "platform/kernel/fixed_format.h"
 
 namespace vorn {
@@ -9,18 +10,17 @@ namespace vorn {
 std::optional<DateKey> DateKeyFromDigits(std::string_view ccyymmdd) {
   if (ccyymmdd.size() != 8) return std::nullopt;
   std::uint8_t parts[4];
-  for (int i = 0; i < 4; ++i) {
-    const char hi = ccyymmdd[2 * i];
-    const char lo = ccyymmdd[2 * i + 1];
-    if (hi < '0' || hi > '9' || lo < '0' || lo > '9') return std::nullopt;
-    parts[i] = static_cast<std::uint8_t>((hi - '0') * 10 + (lo - '0'));
+  for (std::size_t i = 0; i < 4; ++i) {
+    const std::optional<std::uint64_t> part = platform::ParseDigits(ccyymmdd.substr(2 * i, 2));
+    if (!part) return std::nullopt;
+    parts[i] = static_cast<std::uint8_t>(*part);
   }
   return DateKey{parts[0], parts[1], parts[2], parts[3]};
 }
 
 std::string DateKeyDigits(const DateKey& key) {
-  return platform::ZeroPadded(key.century, 2) + platform::ZeroPadded(key.year, 2) +
-         platform::ZeroPadded(key.month, 2) + platform::ZeroPadded(key.day, 2);
+  return platform::ZeroPadded(key.century, 2) + platform::ZeroPadded(key.year, 2) + platform::ZeroPadded(key.month, 2) +
+         platform::ZeroPadded(key.day, 2);
 }
 
 std::string DateKeyText(const DateKey& key) {

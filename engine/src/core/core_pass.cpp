@@ -4,14 +4,15 @@
 #include <bit>
 #include <cstring>
 
+#include "common/money_rules.h"
+#include "core/class_break_index.h"
 #include "core/class_break_rate.h"
-#include "core/minimum_charges.h"
-#include "core/money_rules.h"
-#include "core/rate_source.h"
-#include "engine/rating_engine.h"
-#include "files/load_factor_file.h"
+#include "engine_state/load_factor_file.h"
+#include "engine_state/rating_engine.h"
+#include "formats/packed_codes.h"
 #include "lanes/lane_adjustments.h"
-#include "ratefiles/packed_numbers.h"
+#include "minimums/minimum_charges.h"
+#include "rating/rate_source.h"
 
 namespace vorn {
 namespace {
@@ -21,9 +22,8 @@ constexpr std::uint32_t kRateTableLogged = 3;
 constexpr std::uint32_t kMinimumListLogged = 16;
 
 // The break labels of a tariff without a weight-type table.
-constexpr std::array<const char*, 9> kDefaultBreakLabels{"L5C", "M5C", "M1M", "M2M", "M5M", "M10M", "M20M", "M30M", "M40M"};
-
-char RatedTariffType(const CurrentTariff& t) { return t.tariffType == 'N' ? t.baseType : t.tariffType; }
+constexpr std::array<const char*, 9> kDefaultBreakLabels{"L5C",  "M5C",  "M1M",  "M2M", "M5M",
+                                                         "M10M", "M20M", "M30M", "M40M"};
 
 std::string_view ClassCodeAt(const ClassBreakWork& core, int c) {
   const auto& code = core.classCodes[static_cast<std::size_t>(c)];
@@ -45,7 +45,8 @@ std::int32_t ClassPercent(const TariffFactors& f, int c, int b) {
 }
 
 std::int32_t FirstFactorOfRow(const TariffFactors& f, int row) {
-  return row >= 0 && row < static_cast<int>(kFactorRows) ? f.factorRows[static_cast<std::size_t>(row)][0] : kUnchangedFactor;
+  return row >= 0 && row < static_cast<int>(kFactorRows) ? f.factorRows[static_cast<std::size_t>(row)][0]
+                                                         : kUnchangedFactor;
 }
 
 // Types 'E', 'F' and 'H': each rate times its class's percentage at its
@@ -56,7 +57,8 @@ std::int32_t FirstFactorOfRow(const TariffFactors& f, int row) {
 void ApplyClassPercentages(RatingEngine& engine, char type) {
   ClassBreakWork& core = engine.work.core;
   const TariffFactors& f = engine.factors;
-  if (type == 'H') core.minimums.amounts[0] = ApplyFactor(core.minimums.amounts[0], FirstFactorOfRow(f, core.breakCount));
+  if (type == 'H')
+    core.minimums.amounts[0] = ApplyFactor(core.minimums.amounts[0], FirstFactorOfRow(f, core.breakCount));
   for (int c = 0; c < RatedClassCount(core); ++c)
     for (int b = 0; b < RatedBreakCount(core); ++b) {
       std::int32_t& item = core.rateTable.items[*RateItemIndex(core, c, b)];
@@ -86,18 +88,24 @@ void ApplyFactorsAndRateDiscounts(RatingEngine& engine, const BureauPercentages&
   const DiscountState& d = engine.work.discounts;
   const bool discountRates = d.on && d.kind == 'R';
 
+  // Answers whether a rate discount took the whole of a positive amount.
   auto adjust = [&](std::int32_t& amount, std::int32_t bureauPercent, std::size_t discountIndex) {
     // A bureau percentage of 0 is one the record does not give.
     if (bureau.any() && bureauPercent != 0) amount = ApplyFactor(amount, bureauPercent);
     if (tariffFactor) amount = ApplyFactor(amount, wf);
     if (factorRequested) amount = ApplyFactor(amount, rf);
-    if (discountRates && discountIndex < d.applied.percent.size())
-      amount -= static_cast<std::int32_t>(DiscountOf(amount, UsablePercent(d.applied.percent[discountIndex])));
+    if (!discountRates) return false;
+    const bool positive = amount > 0;
+    const std::int64_t discount = DiscountOf(amount, d.applied.discountAt(discountIndex));
+    amount -= static_cast<std::int32_t>(positive ? std::min<std::int64_t>(discount, amount) : discount);
+    return positive && amount == 0;
   };
-  const std::size_t minimums = static_cast<std::size_t>(std::clamp<int>(core.minimums.count, 0, MinimumChargeList::kItems));
+  const std::size_t minimums =
+      static_cast<std::size_t>(std::clamp<int>(core.minimums.count, 0, MinimumChargeList::kItems));
   for (std::size_t i = 0; i < minimums; ++i) adjust(core.minimums.amounts[i], bureau.minimums, 0);
-  ForEachRate(core, [&](std::int32_t& item, int, int b) {
-    adjust(item, b <= 5 ? bureau.lowBreaks : bureau.highBreaks, static_cast<std::size_t>(b) + 1);
+  ForEachRate(core, [&](std::int32_t& item, int c, int b) {
+    if (adjust(item, b <= 5 ? bureau.lowBreaks : bureau.highBreaks, static_cast<std::size_t>(b) + 1))
+      core.rateTable.discountedInFull.set(*RateItemIndex(core, c, b));
   });
 }
 
@@ -140,7 +148,7 @@ std::int16_t PrepareWorkTables(RatingEngine& engine) {
 
 std::int16_t RateClassWeightBreaks(RatingEngine& engine, RateSource& source) {
   ClassBreakWork& core = engine.work.core;
-  const char type = RatedTariffType(engine.currentTariff);
+  const char type = engine.currentTariff.ratedType();
   core.rateTable.fillNotFetched();
   core.minimums = LayOutMinimums(source.minimumCharges(engine));
   for (std::size_t i = 0; i < 4; ++i) core.rateTable.items[i] = 0;
@@ -148,7 +156,8 @@ std::int16_t RateClassWeightBreaks(RatingEngine& engine, RateSource& source) {
   if (const std::optional<std::int32_t> p = source.originClassPercent(engine); p && core.classCount > 0) {
     const std::size_t last = std::min<std::size_t>(static_cast<std::size_t>(core.classCount), kMaxClasses) - 1;
     auto& lastRow = engine.factors.classPercent[last];
-    std::fill_n(lastRow.begin(), std::min<std::size_t>(static_cast<std::size_t>(RatedBreakCount(core)), lastRow.size()), *p);
+    std::fill_n(lastRow.begin(), std::min<std::size_t>(static_cast<std::size_t>(RatedBreakCount(core)), lastRow.size()),
+                *p);
   }
   // A rate record of kind byte 170 has no lane adjustments.
   if (static_cast<std::uint8_t>(engine.rates.rateRecord.kind()) != 170)
@@ -157,10 +166,17 @@ std::int16_t RateClassWeightBreaks(RatingEngine& engine, RateSource& source) {
       return c;
     }
 
-  for (int c = 0; c < RatedClassCount(core); ++c)
+  // Each class's row and each break weight's break, found once for the
+  // table (a class code may repeat, and break weights may share a break).
+  std::array<int, kRatedBreaks> breakOf{};
+  for (int b = 0; b < RatedBreakCount(core); ++b)
+    breakOf[static_cast<std::size_t>(b)] = RatedBreakOf(core, core.breakWeights[static_cast<std::size_t>(b)]);
+  for (int c = 0; c < RatedClassCount(core); ++c) {
+    const int row = ClassIndex(core, ClassCodeAt(core, c));
     for (int b = 0; b < RatedBreakCount(core); ++b)
       core.rateTable.items[*RateItemIndex(core, c, b)] =
-          GetClassBreakRate(engine, source, core.breakWeights[static_cast<std::size_t>(b)], ClassCodeAt(core, c));
+          ClassBreakRateAt(engine, source, row, breakOf[static_cast<std::size_t>(b)]);
+  }
   engine.binaryLog.write(kRateTableLogged, core.rateTable.image().bytes());
 
   AddAddOnRecordAmounts(engine, type);

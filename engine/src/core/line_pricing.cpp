@@ -5,18 +5,16 @@
 #include <optional>
 #include <string>
 
-#include "common/engine_error.h"
+#include "common/money_rules.h"
 #include "core/class_break_rate.h"
-#include "core/minimum_charges.h"
-#include "core/money_rules.h"
-#include "core/rate_source.h"
-#include "engine/rating_engine.h"
+#include "engine_state/rating_engine.h"
+#include "errors/engine_error.h"
+#include "minimums/minimum_charges.h"
+#include "rating/rate_source.h"
 
 namespace vorn {
 namespace {
 
-constexpr std::int16_t kWeightOverMaximum = 241;
-constexpr std::int16_t kFirstLineWithoutRate = 401;
 constexpr std::int32_t kMaxAnswerRate = 999999;  // cents per hundredweight
 
 std::int64_t LineCharge(std::int64_t weight, std::int64_t rate) { return (weight * rate + 50) / 100; }
@@ -31,7 +29,8 @@ std::string ClassOf(const DetailEntry& line) {
 }
 
 std::span<DetailEntry> Lines(ParsedRequest& r) {
-  return std::span<DetailEntry>(r.details.data(), static_cast<std::size_t>(std::clamp<int>(r.detailCount, 0, kMaxDetailLines)));
+  return std::span<DetailEntry>(r.details.data(),
+                                static_cast<std::size_t>(std::clamp<int>(r.detailCount, 0, kMaxDetailLines)));
 }
 
 std::int32_t BreakWeight(const ClassBreakWork& core, int b) { return core.breakWeights[static_cast<std::size_t>(b)]; }
@@ -65,12 +64,13 @@ float ChargeDiscountPercent(const RatingEngine& engine, int b) {
   const DiscountState& d = engine.work.discounts;
   const std::size_t field = static_cast<std::size_t>(b) + 1;
   if (!d.on || d.applied.tag != std::array<char, 2>{'D', '%'} || b < 0 || field >= d.applied.percent.size()) return 0;
-  return UsablePercent(d.applied.percent[field]);
+  return d.applied.discountAt(field);
 }
 
 std::int64_t DiscountChargeAtBreak(const RatingEngine& engine, std::int64_t amount, int b) {
   if (!ChargesDiscounted(engine)) return amount;
-  return amount - DiscountOf(amount, ChargeDiscountPercent(engine, b));
+  // (a discount of the whole amount leaves nothing, never less)
+  return amount - std::min(DiscountOf(amount, ChargeDiscountPercent(engine, b)), std::max<std::int64_t>(amount, 0));
 }
 
 void DiscountLineTotalAtBreak(RatingEngine& engine, int b) {
@@ -83,7 +83,7 @@ int SearchDeficitFrom(RatingEngine& engine, RateSource& source, int b) {
   ClassBreakWork& core = engine.work.core;
   ParsedRequest& r = engine.work.request;
   const CurrentTariff& tariff = engine.currentTariff;
-  const char type = tariff.tariffType == 'N' ? tariff.baseType : tariff.tariffType;
+  const char type = tariff.ratedType();
   // These tariffs keep the starting break: their search ends at the first
   // total that is not lower, and the starting break's own total never is.
   const bool stopAtFirstNotLower = type == '4' || source.tariffNumber(engine) == 182;
@@ -102,7 +102,7 @@ int SearchDeficitFrom(RatingEngine& engine, RateSource& source, int b) {
       const std::string cls = ClassOf(line);
       const std::int32_t rate = GetClassBreakRate(engine, source, breakWeight, cls);
       // A break where a line's class has no rate is no cheaper choice.
-      if (!UsableRate(rate)) rated = false;
+      if (!UsableRate(rate) && !DiscountedInFull(core, breakWeight, cls)) rated = false;
       lines += LineCharge(line.weight, rate);
       if (!lowest || rate < *lowest) {
         lowest = rate;
@@ -145,7 +145,7 @@ std::int16_t PriceAtBreak(RatingEngine& engine, RateSource& source, int b) {
   core.deficit.present = deficitCharge > 0 ? 'Y' : 'N';
 
   const std::int64_t ratingWeight = static_cast<std::int64_t>(total) + deficit.weight;
-  if (ratingWeight > kMaxRatingWeight) return kWeightOverMaximum;
+  if (ratingWeight > kMaxRatingWeight) return code::kWeightOverMaximum;
   r.billedWeight = static_cast<std::int32_t>(ratingWeight);
   std::int64_t lines = 0;
   for (DetailEntry& line : Lines(r)) {
@@ -163,7 +163,8 @@ std::int16_t PriceAtBreak(RatingEngine& engine, RateSource& source, int b) {
   // charge that applies.
   const std::int32_t minimum = SelectMinimum(core.minimums, total, r.methodFlag == 'Y');
   core.rateTable.items[0] = minimum;
-  r.chargeAfterMinimums = static_cast<std::int32_t>(std::max<std::int64_t>(DiscountChargeAtBreak(engine, grand, b), minimum));
+  r.chargeAfterMinimums =
+      static_cast<std::int32_t>(std::max<std::int64_t>(DiscountChargeAtBreak(engine, grand, b), minimum));
   return 0;
 }
 
@@ -177,8 +178,11 @@ std::int16_t CheckLineRates(RatingEngine& engine, RateSource& source) {
     }
   const auto lines = Lines(engine.work.request);
   for (std::size_t n = 0; n < lines.size(); ++n) {
-    const std::int32_t rate = GetClassBreakRate(engine, source, weight, ClassOf(lines[n]));
-    if (rate <= 0 || rate == BreakRateTable::kNotFetched) return static_cast<std::int16_t>(kFirstLineWithoutRate + n);
+    const std::string cls = ClassOf(lines[n]);
+    const std::int32_t rate = GetClassBreakRate(engine, source, weight, cls);
+    const bool free = rate == 0 && DiscountedInFull(core, weight, cls);
+    if ((rate <= 0 && !free) || rate == BreakRateTable::kNotFetched)
+      return static_cast<std::int16_t>(code::kInvalidClassBase + n + 1);
     if (rate > kMaxAnswerRate) return code::kPricingExceedsLimits;
   }
   return 0;

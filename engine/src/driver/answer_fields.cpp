@@ -15,7 +15,8 @@ bool WriteCents(std::span<char> field, std::int64_t cents, bool zeroPadded) {
   if (cents < 0 || field.size() < 4) return false;
   std::string text(field.size(), ' ');
   std::span<char> whole(text.data(), field.size() - 3);
-  const bool fits = zeroPadded ? platform::FormatZeroPadded(whole, cents / 100) : platform::FormatRightAligned(whole, cents / 100);
+  const bool fits =
+      zeroPadded ? platform::FormatZeroPadded(whole, cents / 100) : platform::FormatRightAligned(whole, cents / 100);
   if (!fits) return false;
   text[field.size() - 3] = '.';
   platform::FormatZeroPadded(std::span<char>(text.data() + field.size() - 2, 2), cents % 100);

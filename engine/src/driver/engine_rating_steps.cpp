@@ -1,14 +1,13 @@
-#include "driver/rating_steps.h"
-
-#include "common/engine_error.h"
 #include "core/core_pass.h"
 #include "core/line_pricing.h"
-#include "core/rate_source.h"
-#include "engine/rating_engine.h"
+#include "directory/shipment_tariff.h"
+#include "engine_state/rating_engine.h"
+#include "engine_state/rating_steps.h"
+#include "errors/engine_error.h"
 #include "methods/method_dispatcher.h"
 #include "points/border_crossing.h"
 #include "points/point_services.h"
-#include "setup/shipment_tariff.h"
+#include "rating/rate_source.h"
 
 namespace vorn {
 namespace {
@@ -31,7 +30,9 @@ class EngineSteps final : public RatingSteps {
   std::int16_t rateClassesAndBreaks(RatingEngine& e) override { return RateClassWeightBreaks(e, EngineRateSource()); }
   void closeRateFiles(RatingEngine& e) override { e.files.close('R'); }
   std::int16_t checkLineRates(RatingEngine& e) override { return CheckLineRates(e, EngineRateSource()); }
-  std::int16_t priceLinesAtActualWeight(RatingEngine& e) override { return PriceLinesAtActualWeight(e, EngineRateSource()); }
+  std::int16_t priceLinesAtActualWeight(RatingEngine& e) override {
+    return PriceLinesAtActualWeight(e, EngineRateSource());
+  }
   void discountLineTotalAtBreak(RatingEngine& e, int b) override { DiscountLineTotalAtBreak(e, b); }
   int searchDeficitFrom(RatingEngine& e, int b) override { return SearchDeficitFrom(e, EngineRateSource(), b); }
   std::int16_t priceAtBreak(RatingEngine& e, int b) override { return PriceAtBreak(e, EngineRateSource(), b); }

@@ -3,14 +3,13 @@
 #include <algorithm>
 #include <cstring>
 
-#include "common/engine_error.h"
 #include "common/money.h"
 #include "driver/answer_fields.h"
-#include "engine/rating_engine.h"
+#include "engine_state/rating_engine.h"
+#include "errors/engine_error.h"
 
 namespace vorn {
 namespace {
-
 
 std::span<char> Field(ShipmentRecord& record, platform::FieldSpan f) { return {record.chars() + f.offset, f.width}; }
 
@@ -76,7 +75,8 @@ std::int16_t FormatShipmentResult(RatingEngine& engine, ShipmentRecord& record) 
   // The amount shown is what the discount took off, never a negative amount
   // when the absolute minimum raised the net.
   if (d.on) d.percentDiscountAmount = std::max(0, netBefore - net);
-  d.discountPercent = r.chargeAfterMinimums - d.percentDiscountAmount > gross ? d.applied.percent[0] : w.core.ratingCorePercent;
+  d.discountPercent =
+      r.chargeAfterMinimums - d.percentDiscountAmount > gross ? d.applied.percent[0] : w.core.ratingCorePercent;
   r.grossCharge = gross;
 
   AnswerWriter out(record);
@@ -132,7 +132,8 @@ void CopyResultAreas(const RatingEngine& engine, ShipmentRecord& record) {
 }
 
 void ClearResultAreas(ShipmentRecord& record) {
-  std::memset(record.data() + shipment::kRateTable.offset, 0, shipment::kUnchanged1910.offset - shipment::kRateTable.offset);
+  std::memset(record.data() + shipment::kRateTable.offset, 0,
+              shipment::kUnchanged1910.offset - shipment::kRateTable.offset);
   std::memset(record.data() + shipment::kItemNumbers.offset, 0, shipment::kTail.offset - shipment::kItemNumbers.offset);
 }
 

@@ -3,25 +3,24 @@
 #include <cstring>
 #include <ctime>
 
-#include "common/engine_error.h"
+#include "common/version_number.h"
+#include "common/version_text.h"
+#include "core/class_break_index.h"
 #include "driver/format_result.h"
+#include "driver/request_log.h"
 #include "effective/tariff_types.h"
-#include "engine/rating_engine.h"
-#include "interface/version_text.h"
-#include "logs/request_log.h"
+#include "engine_state/rating_engine.h"
+#include "errors/engine_error.h"
 #include "platform/kernel/fixed_format.h"
 #include "request/request_parse.h"
-#include "work/lookups.h"
 
 namespace vorn {
 namespace {
 
-
 // Runs a step; a non-zero code ends the rating.
-#define STEP(expression)                              \
-  do {                                                \
-    if (const std::int16_t c_ = (expression); c_ != 0) \
-      return c_;                                      \
+#define STEP(expression)                                          \
+  do {                                                            \
+    if (const std::int16_t c_ = (expression); c_ != 0) return c_; \
   } while (0)
 
 void WriteTime(const RatingEngine& engine, std::uint32_t kind) {
@@ -116,12 +115,14 @@ std::int16_t RateMexicanLeg(RatingEngine& engine, const std::array<char, 6>& mex
   sum = firstTable;
   for (std::size_t i = 4; i < BreakRateTable::kItems; ++i) {
     // A rate that one leg never fetched is no rate of the whole lane.
-    const bool fetched = firstTable.items[i] != BreakRateTable::kNotFetched && secondTable.items[i] != BreakRateTable::kNotFetched;
+    const bool fetched =
+        firstTable.items[i] != BreakRateTable::kNotFetched && secondTable.items[i] != BreakRateTable::kNotFetched;
     sum.items[i] = fetched ? firstTable.items[i] + secondTable.items[i] : BreakRateTable::kNotFetched;
   }
   MinimumChargeList& list = engine.work.core.minimums;
   list = firstList;
-  for (std::size_t i = 0; i < MinimumChargeList::kItems && i < static_cast<std::size_t>(std::max<std::int16_t>(list.count, 0)); ++i)
+  for (std::size_t i = 0;
+       i < MinimumChargeList::kItems && i < static_cast<std::size_t>(std::max<std::int16_t>(list.count, 0)); ++i)
     list.amounts[i] += secondList.amounts[0];
   return 0;
 }
@@ -130,7 +131,7 @@ std::int16_t RateMexicanLeg(RatingEngine& engine, const std::array<char, 6>& mex
 // discount at that break, the deficit search, and the price at the break used.
 std::int16_t ComputeCharges(RatingEngine& engine) {
   const CurrentTariff& tariff = engine.currentTariff;
-  const char type = tariff.tariffType == 'N' ? tariff.baseType : tariff.tariffType;
+  const char type = tariff.ratedType();
   if (!FindTariffType(type)) return code::kInvalidTariffType;
   RatingSteps& steps = *engine.steps;
   ClassBreakWork& core = engine.work.core;
@@ -156,8 +157,9 @@ std::int16_t RunSteps(RatingEngine& engine, ShipmentRecord& record) {
   ShipmentWork& w = engine.work;
   ParsedRequest& r = w.request;
 
-  engine.binaryLog.write(binary_log::kRequestHeader,
-                         std::span<const std::uint8_t>(record.data() + shipment::kHeader.offset, shipment::kHeader.width));
+  engine.binaryLog.write(
+      binary_log::kRequestHeader,
+      std::span<const std::uint8_t>(record.data() + shipment::kHeader.offset, shipment::kHeader.width));
   if (engine.binaryLog.isOn()) engine.binaryLog.write(binary_log::kVersionText, EngineVersionText().bytes());
 
   // The request's own fields are checked before any tariff data is read.
@@ -184,7 +186,8 @@ std::int16_t RunSteps(RatingEngine& engine, ShipmentRecord& record) {
   const std::array<char, 6> mexicanCode = r.mexicanOrigin ? r.originCode : r.destinationCode;
   if (engine.currentTariff.country == 'M' && !mexicanPoint) return code::kMexicanTariffNoMexicanZip;
   if (mexicanPoint) {
-    if (engine.currentTariff.country != 'M' && engine.currentTariff.country != 'C') return code::kMexicanTariffNotSelected;
+    if (engine.currentTariff.country != 'M' && engine.currentTariff.country != 'C')
+      return code::kMexicanTariffNotSelected;
     STEP(steps.readBorderCrossing(engine));
     ReplaceCode(r.mexicanOrigin ? r.originCode : r.destinationCode, r.usCrossingCode);
   }
@@ -202,7 +205,8 @@ std::int16_t RunSteps(RatingEngine& engine, ShipmentRecord& record) {
     if (r.mode != '2') STEP(ComputeCharges(engine));
   }
 
-  w.tariffUsed = engine.currentTariff.tariffType == 'Y' ? r.requestedTariffName : std::string(engine.currentTariff.name());
+  w.tariffUsed =
+      engine.currentTariff.tariffType == 'Y' ? r.requestedTariffName : std::string(engine.currentTariff.name());
   w.versionDate = engine.currentTariff.date;
   return FormatShipmentResult(engine, record);
 }
@@ -230,6 +234,16 @@ void AnswerFailure(RatingEngine& engine, ShipmentRecord& record, const ShipmentR
 std::int16_t RateRequest(RatingEngine& engine, ShipmentRecord& record) {
   const ShipmentRecord sent = record;
   engine.ratingRecord = &record;
+  // The data folders are looked at once for the rating, and the files read
+  // in it are read once (datafiles/data_folder.h).
+  struct RatingFolders {
+    explicit RatingFolders(RatingEngine& e) : engine(e) {
+      engine.folders.beginRating();
+      engine.files.beginRating();
+    }
+    ~RatingFolders() { engine.folders.endRating(); }
+    RatingEngine& engine;
+  } folders(engine);
   std::int16_t failure;
   try {
     failure = RunSteps(engine, record);
@@ -241,7 +255,8 @@ std::int16_t RateRequest(RatingEngine& engine, ShipmentRecord& record) {
   return failure;
 }
 
-void RateShipmentCore(RatingEngine& engine, std::uint8_t* callerRecord, void* cityCandidates, platform::CriticalSection* ratingLock) {
+void RateShipmentCore(RatingEngine& engine, std::uint8_t* callerRecord, void* cityCandidates,
+                      platform::CriticalSection* ratingLock) {
   WriteTime(engine, binary_log::kRatingStarted);
   ShipmentRecord record(std::span<const std::uint8_t>(callerRecord, kShipmentRecordSize));
   if (engine.debugFlag == 'Y') {
@@ -255,8 +270,10 @@ void RateShipmentCore(RatingEngine& engine, std::uint8_t* callerRecord, void* ci
     failure = RateRequest(engine, record);
   }
   engine.cityCandidates = nullptr;
-  if (failure == 0) CopyResultAreas(engine, record);
-  else ClearResultAreas(record);
+  if (failure == 0)
+    CopyResultAreas(engine, record);
+  else
+    ClearResultAreas(record);
   std::memcpy(callerRecord, record.data(), kShipmentRecordSize);
   if (engine.debugFlag == 'Y') {
     TextLog log = TextLog::Open(engine.dataPath);

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "common/date_key.h"
-#include "effective/efcrec_record.h"
+#include "formats/efcrec.h"
 
 namespace vorn {
 
@@ -15,24 +15,27 @@ struct CurrentTariff {
   char format = 0;
   std::uint16_t kind = 0;
   DateKey date;
-  std::array<char, 2> sequence{};       // columns 12-13
+  std::array<char, 2> sequence{};  // columns 12-13
   char tariffType = 0;
   char baseType = 0;
   char laneLetter = 0;
   std::array<char, 10> laneDigitsAndName{};  // columns 17-26
   float ratingVersion = 0;
-  std::array<char, 12> suffixes{};      // columns 27-38
+  std::array<char, 12> suffixes{};  // columns 27-38
   char flag44 = 0;
   char flag45 = 0;
   char flag46 = 0;
   char country = 0;
-  char letter = 0;                      // 'S' for a name ending "2A"
+  char letter = 0;  // 'S' for a name ending "2A"
   char substituteType = 0;
   std::array<char, 2> substituteSuffix{};
   char flag73 = 0;
   char flag68 = 0;
 
   std::string_view name() const { return std::string_view(laneDigitsAndName.data() + 2, 8); }
+  // The type the tariff is rated as: a combined tariff (type 'N') is rated
+  // as its base type.
+  char ratedType() const { return tariffType == 'N' ? baseType : tariffType; }
   bool isEmpty() const { return kind == 0 && date.isZero() && name() == std::string_view("\0\0\0\0\0\0\0\0", 8); }
 
   friend bool operator==(const CurrentTariff&, const CurrentTariff&) = default;

@@ -15,8 +15,8 @@ struct EffectiveRecord {
   DateKey date;
   std::array<char, 8> name{};
   char flag45 = 0;
-  char country = 0;   // column 47
-  char letter = 0;    // column 48, 'S' for a name ending "2A"
+  char country = 0;  // column 47
+  char letter = 0;   // column 48, 'S' for a name ending "2A"
   char tariffType = 0;
 
   std::string_view nameView() const { return std::string_view(name.data(), name.size()); }

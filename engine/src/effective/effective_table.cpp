@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "common/engine_error.h"
-#include "effective/efcrec_record.h"
 #include "effective/rating_versions.h"
+#include "errors/engine_error.h"
+#include "formats/efcrec.h"
 #include "platform/kernel/fixed_format.h"
 
 namespace vorn {
@@ -76,33 +76,42 @@ bool HasEntry(const std::vector<EffectiveEntry>& entries, std::size_t nameLength
 
 }  // namespace
 
-// Holds the mutex and the open file for one operation; closes the file and
-// releases the mutex on every path out of it.
+// Holds the mutex and the file for one operation, read from its start;
+// lets go of the file (its handle stays with the data folder, nothing of its
+// contents is kept) and releases the mutex on every path out of it.
 class EffectiveTable::FileSession {
  public:
   explicit FileSession(EffectiveTable& table) : table_(table) {
     owned_ = platform::IsOwned(table_.mutex_.wait(kMutexWait));
     if (!owned_) return;  // a wait that timed out cannot safely read
-    file_ = platform::File::OpenReadOnly(table_.folder_ + kFileName);
-    if (file_) table_.log_.fileOpened(file_->path());
+    file_ = table_.folders_.at(table_.folder_).open(kFileName);
+    if (!file_) return;
+    file_->seek(0);
+    stamp_ = file_->stamp();
+    table_.log_.fileOpened(file_->path());
   }
   ~FileSession() {
+    if (file_) file_->releaseContents();
     file_.reset();
     if (owned_) table_.mutex_.release();
   }
   FileSession(const FileSession&) = delete;
   FileSession& operator=(const FileSession&) = delete;
 
-  bool isOpen() const { return file_.has_value(); }
+  bool isOpen() const { return file_ != nullptr && stamp_.has_value(); }
   platform::File& file() { return *file_; }
+  // The file's stamp, taken once for the operation.
+  const platform::FileStamp& stamp() const { return *stamp_; }
 
  private:
   EffectiveTable& table_;
   bool owned_ = false;
-  std::optional<platform::File> file_;
+  std::shared_ptr<platform::File> file_;
+  std::optional<platform::FileStamp> stamp_;
 };
 
-EffectiveTable::EffectiveTable(const BinaryLog& log) : log_(log), mutex_(kMutexName) {}
+EffectiveTable::EffectiveTable(const BinaryLog& log, DataFolders& folders)
+    : log_(log), folders_(folders), mutex_(kMutexName) {}
 
 void EffectiveTable::clear() {
   records_.clear();
@@ -149,7 +158,7 @@ std::int16_t EffectiveTable::load() {
   if (!session.isOpen()) return code::kCantOpenEffectiveFile;
   Reading reading = readRecords(session.file());
   if (reading.code != code::kSuccess) return code::kCantReadEffectiveFile;
-  take(std::move(reading), session.file().openedStamp());
+  take(std::move(reading), session.stamp());
   buildEntries();
   return code::kSuccess;
 }
@@ -157,7 +166,7 @@ std::int16_t EffectiveTable::load() {
 std::optional<std::size_t> EffectiveTable::refresh() {
   FileSession session(*this);
   if (!session.isOpen()) return std::nullopt;
-  const platform::FileStamp stamp = session.file().openedStamp();
+  const platform::FileStamp stamp = session.stamp();
   if (!entriesStamp_ || *entriesStamp_ != stamp) {
     Reading reading = readRecords(session.file());
     if (reading.code != code::kSuccess) return std::nullopt;
@@ -186,10 +195,10 @@ void EffectiveTable::buildEntries() {
           entries_.push_back(MakeEntry(r.nameView(), date, r.country == 'Y' || r.country == 'I' ? 'I' : r.letter));
         break;
       case 'X':
-        if (!HasEntry(entries_, 3, r.nameView(), date)) entries_.push_back(MakeEntry(r.nameView().substr(0, 3), date, 'X'));
+        if (!HasEntry(entries_, 3, r.nameView(), date))
+          entries_.push_back(MakeEntry(r.nameView().substr(0, 3), date, 'X'));
         break;
-      default:
-        break;
+      default: break;
     }
   }
   std::stable_sort(entries_.begin(), entries_.end(), [](const EffectiveEntry& a, const EffectiveEntry& b) {
@@ -205,7 +214,7 @@ std::int16_t EffectiveTable::loadTariffForEntry(std::size_t position, CurrentTar
   }
   FileSession session(*this);
   if (!session.isOpen()) return code::kCantOpenEffectiveFile;
-  const platform::FileStamp stamp = session.file().openedStamp();
+  const platform::FileStamp stamp = session.stamp();
   if (!recordsStamp_ || *recordsStamp_ != stamp) {
     Reading reading = readRecords(session.file());
     if (reading.code != code::kSuccess) return code::kCantReadEffectiveFile;
@@ -242,7 +251,9 @@ void EffectiveTable::notify(std::int32_t reason) const {
 
 CurrentTariff CurrentTariffFromRecord(const efcrec::Record& r) {
   CurrentTariff t;
-  auto copy = [&](auto& target, platform::FieldSpan field) { std::memcpy(target.data(), r.chars() + field.offset, field.width); };
+  auto copy = [&](auto& target, platform::FieldSpan field) {
+    std::memcpy(target.data(), r.chars() + field.offset, field.width);
+  };
   t.format = r.charAt(efcrec::kFormat.offset);
   t.kind = static_cast<std::uint16_t>(platform::FieldToInteger(r.text(efcrec::kKind)));
   t.date = DateKeyFromDigits(r.text(efcrec::kDate)).value_or(DateKey{});

@@ -12,12 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "datafiles/data_folder.h"
 #include "effective/current_tariff.h"
-#include "vorn32/effective_entry.h"
 #include "effective/effective_record.h"
 #include "logs/binary_log.h"
 #include "platform/kernel/file.h"
 #include "platform/kernel/named_mutex.h"
+#include "vorn32/effective_entry.h"
 
 namespace vorn {
 
@@ -37,7 +38,8 @@ class EffectiveTable {
   static constexpr const char* kMutexName = "VornEffectiveMutexObject";
   static constexpr const char* kFileName = "EFCREC.TBL";
 
-  explicit EffectiveTable(const BinaryLog& log);
+  // EFCREC.TBL is opened through the engine's data folders.
+  EffectiveTable(const BinaryLog& log, DataFolders& folders);
   EffectiveTable(const EffectiveTable&) = delete;
   EffectiveTable& operator=(const EffectiveTable&) = delete;
 
@@ -91,13 +93,14 @@ class EffectiveTable {
   void notify(std::int32_t reason) const;
 
   const BinaryLog& log_;
+  DataFolders& folders_;
   std::string folder_;
   platform::NamedMutex mutex_;
   std::vector<EffectiveRecord> records_;
   std::vector<EffectiveEntry> entries_;
   bool overflowed_ = false;
-  std::optional<platform::FileStamp> recordsStamp_;   // file state the records were read from
-  std::optional<platform::FileStamp> entriesStamp_;   // file state the exported view was built from
+  std::optional<platform::FileStamp> recordsStamp_;  // file state the records were read from
+  std::optional<platform::FileStamp> entriesStamp_;  // file state the exported view was built from
   void* notifyContext_ = nullptr;
   NotifyFunction notifyFunction_ = nullptr;
 };

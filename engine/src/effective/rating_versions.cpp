@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "platform/kernel/digits.h"
+
 namespace vorn {
 namespace {
 
@@ -77,12 +79,10 @@ void DetermineRatingVersion(efcrec::Record& record) {
 int RatingVersionNumber(std::string_view text) {
   const std::size_t point = text.find('.');
   if (point == std::string_view::npos) return 0;
-  int whole = 0;
-  for (std::size_t i = 0; i < point && IsDigit(text[i]); ++i) whole = whole * 10 + (text[i] - '0');
-  int fraction = 0;
-  for (std::size_t i = point + 1; i < text.size() && IsDigit(text[i]) && fraction < 100000; ++i)
-    fraction = fraction * 10 + (text[i] - '0');
-  return whole * 100 + fraction;
+  // (each part held to six digits, so the number always fits)
+  const std::uint64_t whole = platform::LeadingDigits(text.substr(0, point), 999999).value;
+  const std::uint64_t fraction = platform::LeadingDigits(text.substr(point + 1), 999999).value;
+  return static_cast<int>(whole * 100 + fraction);
 }
 
 }  // namespace vorn

@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "effective/efcrec_record.h"
+#include "formats/efcrec.h"
 
 namespace vorn {
 

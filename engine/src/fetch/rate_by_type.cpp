@@ -4,9 +4,9 @@
 #include <cstring>
 #include <string_view>
 
-#include "common/engine_error.h"
-#include "core/money_rules.h"
-#include "engine/rating_engine.h"
+#include "common/money_rules.h"
+#include "engine_state/rating_engine.h"
+#include "errors/engine_error.h"
 #include "fetch/tariff_number.h"
 
 namespace vorn {
@@ -26,7 +26,9 @@ std::int32_t At(const std::array<std::array<std::int32_t, Columns>, Rows>& table
   return table[static_cast<std::size_t>(r)][static_cast<std::size_t>(k)];
 }
 
-std::span<const std::int32_t> ClassRow(const TariffFactors& f, int c) { return f.classPercent[static_cast<std::size_t>(c)]; }
+std::span<const std::int32_t> ClassRow(const TariffFactors& f, int c) {
+  return f.classPercent[static_cast<std::size_t>(c)];
+}
 
 // The percentage of class c at the nearest non-zero break at or left of b,
 // and that break.
@@ -82,11 +84,6 @@ std::int32_t TypeC(const RatingEngine& engine, int c, int b) {
 
 }  // namespace
 
-char FetchedTariffType(const RatingEngine& engine) {
-  const CurrentTariff& t = engine.currentTariff;
-  return t.tariffType == 'N' ? t.baseType : t.tariffType;
-}
-
 int NearestNonZeroLeft(std::span<const std::int32_t> row, int b) {
   b = std::min<int>(b, static_cast<int>(row.size()) - 1);
   while (b > 0 && row[static_cast<std::size_t>(b)] == 0) --b;
@@ -104,12 +101,11 @@ std::int32_t FetchRateByTariffType(RatingEngine& engine, int c, int b) {
   const TariffFactors& f = engine.factors;
   const int breaks = engine.work.core.breakCount;
   if (c < 0 || b < 0 || static_cast<std::size_t>(c) >= kMaxClasses) return 0;
-  switch (const char type = FetchedTariffType(engine)) {
+  switch (const char type = engine.currentTariff.ratedType()) {
     case '0':
     case '3':
     case '4':
-    case '6':
-      return E(engine, 1 + static_cast<std::int64_t>(breaks) * c + b);
+    case '6': return E(engine, 1 + static_cast<std::int64_t>(breaks) * c + b);
     case '1': {
       // A group number that is not among the tariff's rate groups has no
       // factors: the lane has no rate.
@@ -117,8 +113,7 @@ std::int32_t FetchRateByTariffType(RatingEngine& engine, int c, int b) {
       if (!r) return 0;
       return Times(Times(E(engine, 4), At(f.factorRows, *r, b)), At(f.classPercent, *r, c));
     }
-    case 'D':
-      return Times(Times(E(engine, 4), At(f.factorRows, b, 0)), At(f.classPercent, c, 0));
+    case 'D': return Times(Times(E(engine, 4), At(f.factorRows, b, 0)), At(f.classPercent, c, 0));
     case '5':
       if (c <= 9) return Times(E(engine, b + 1), At(f.classPercent, 0, c));
       return E(engine, b + 9 * c - 89);
@@ -132,13 +127,10 @@ std::int32_t FetchRateByTariffType(RatingEngine& engine, int c, int b) {
       const bool keyedOnFive = type == 'A' && engine.currentTariff.flag45 == 'M';
       return Times(E(engine, keyedOnFive ? 1 : p.breakIndex + 1), p.percent);
     }
-    case 'C':
-      return TypeC(engine, c, b);
+    case 'C': return TypeC(engine, c, b);
     case 'E':
-    case 'H':
-      return E(engine, PercentLeftOf(f, c, b).breakIndex + 1);
-    case 'F':
-      return E(engine, PercentLeftOf(f, c, b).breakIndex + 4);
+    case 'H': return E(engine, PercentLeftOf(f, c, b).breakIndex + 1);
+    case 'F': return E(engine, PercentLeftOf(f, c, b).breakIndex + 4);
     case 'G':
     case 'I':
     case 'J':
@@ -149,8 +141,7 @@ std::int32_t FetchRateByTariffType(RatingEngine& engine, int c, int b) {
       const std::int32_t rate = E(engine, p.breakIndex + 4);
       return CoreAppliesPercentages(engine) ? rate : Times(rate, p.percent);
     }
-    default:
-      Raise(code::kInvalidTariffType);
+    default: Raise(code::kInvalidTariffType);
   }
 }
 

@@ -24,9 +24,6 @@ namespace vorn {
 
 class RatingEngine;
 
-// The tariff type whose fetch rates the current tariff.
-char FetchedTariffType(const RatingEngine& engine);
-
 // The nearest index at or below b whose value is not 0 (0 when none is).
 int NearestNonZeroLeft(std::span<const std::int32_t> row, int b);
 

@@ -1,20 +1,17 @@
 #include "fetch/tariff_number.h"
 
+#include <limits>
 #include <string_view>
 
-#include "ratefiles/rate_record.h"
+#include "formats/rate_record.h"
+#include "platform/kernel/digits.h"
 
 namespace vorn {
 
 int RecordTariffNumber(const RateRecord& record) {
   std::string_view digits = record.field(RateRecord::kGroupCode);
   while (!digits.empty() && digits.front() == ' ') digits.remove_prefix(1);
-  int n = 0;
-  for (char c : digits) {
-    if (c < '0' || c > '9') break;
-    n = n * 10 + (c - '0');
-  }
-  return n;
+  return static_cast<int>(platform::LeadingDigits(digits, std::numeric_limits<int>::max()).value);
 }
 
 }  // namespace vorn

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "engine/rating_engine.h"
+#include "engine_state/rating_engine.h"
 
 namespace vorn {
 

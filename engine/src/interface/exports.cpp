@@ -2,20 +2,19 @@
 // (the handle of an Ex form is not used to find it); a thread without an
 // engine gets the function's "no engine" result. No exception leaves the
 // library: a failure inside is that function's failure result.
-#include "vorn32/vorn32.h"
-
 #include <cstring>
 
-#include "common/engine_error.h"
-#include "effective/efcrec_record.h"
-#include "effective/rating_versions.h"
+#include "common/version_text.h"
 #include "driver/rate_shipment.h"
+#include "effective/rating_versions.h"
+#include "errors/engine_error.h"
 #include "errors/error_texts.h"
+#include "formats/efcrec.h"
 #include "interface/engine_slots.h"
 #include "interface/initialisation.h"
 #include "interface/process_state.h"
 #include "interface/state_and_tables.h"
-#include "interface/version_text.h"
+#include "vorn32/vorn32.h"
 
 #define VORN_EXPORT extern "C" __attribute__((visibility("default")))
 
@@ -38,8 +37,7 @@ template <class Body>
 void WithEngine(Body&& body) {
   try {
     if (RatingEngine* engine = CurrentEngine()) body(*engine);
-  } catch (...) {
-  }
+  } catch (...) {}
 }
 
 // Initialisation makes the engine when the thread has none; a failed one
@@ -171,7 +169,9 @@ VORN_EXPORT char* Vorn_GetEffectiveTableEx(VornHandle, char* entry, int index) {
   });
 }
 
-VORN_EXPORT char* Vorn_GetEffectiveTable(char* entry, int index) { return Vorn_GetEffectiveTableEx(nullptr, entry, index); }
+VORN_EXPORT char* Vorn_GetEffectiveTable(char* entry, int index) {
+  return Vorn_GetEffectiveTableEx(nullptr, entry, index);
+}
 
 VORN_EXPORT int Vorn_LockEffectiveEx(VornHandle) {
   return WithEngine(0, [](RatingEngine& engine) { return engine.effective.lock() ? 1 : 0; });
@@ -195,7 +195,8 @@ VORN_EXPORT void Vorn_SetNotifyCallback(void* context, VornNotifyFunction functi
 
 VORN_EXPORT void Vorn_DetermineRatingVersion(char* efcrecRecord) {
   if (efcrecRecord == nullptr) return;
-  efcrec::Record record(std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(efcrecRecord), efcrec::kRecordSize));
+  efcrec::Record record(
+      std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(efcrecRecord), efcrec::kRecordSize));
   DetermineRatingVersion(record);
   std::memcpy(efcrecRecord, record.data(), efcrec::kRecordSize);
 }

@@ -3,8 +3,8 @@
 #include <cctype>
 #include <string>
 
+#include "common/version_text.h"
 #include "interface/process_state.h"
-#include "interface/version_text.h"
 #include "logs/text_log.h"
 #include "platform/kernel/environment.h"
 #include "platform/kernel/fixed_format.h"

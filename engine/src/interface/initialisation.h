@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "engine/rating_engine.h"
+#include "engine_state/rating_engine.h"
 
 namespace vorn {
 

@@ -4,11 +4,11 @@
 #include <array>
 #include <cstring>
 
-#include "engine/rating_engine.h"
-#include "files/load_factor_file.h"
-#include "interface/version_text.h"
+#include "common/version_number.h"
+#include "directory/directory_lookups.h"
+#include "engine_state/load_factor_file.h"
+#include "engine_state/rating_engine.h"
 #include "request/request_parse.h"
-#include "setup/directory_lookups.h"
 
 namespace vorn {
 
@@ -47,7 +47,9 @@ bool FillTariffTables(RatingEngine& engine, char* buffer) {
   if (result != 0) return false;
   std::memset(buffer, 0, 204);
   for (std::size_t c = 0; c < kMaxClasses; ++c) std::memcpy(buffer + 6 * c, tables.classCodes[c].data(), 6);
-  for (std::size_t b = 0; b < kMaxBreaks; ++b) platform::StoreLittleEndian<std::int32_t>(reinterpret_cast<std::uint8_t*>(buffer) + 120 + 4 * b, tables.breakWeights[b]);
+  for (std::size_t b = 0; b < kMaxBreaks; ++b)
+    platform::StoreLittleEndian<std::int32_t>(reinterpret_cast<std::uint8_t*>(buffer) + 120 + 4 * b,
+                                              tables.breakWeights[b]);
   platform::StoreLittleEndian<std::int16_t>(reinterpret_cast<std::uint8_t*>(buffer) + 200, tables.classCount);
   platform::StoreLittleEndian<std::int16_t>(reinterpret_cast<std::uint8_t*>(buffer) + 202, tables.breakCount);
   return true;

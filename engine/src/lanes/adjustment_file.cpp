@@ -14,7 +14,8 @@ std::uint64_t AdjustmentFile::recordCount(std::size_t recordSize) const {
 std::optional<FoundAdjustment> AdjustmentFile::recordAt(std::uint64_t index, std::size_t recordSize) const {
   if (recordSize == 0 || index >= recordCount(recordSize)) return std::nullopt;
   FoundAdjustment found{std::vector<std::uint8_t>(recordSize), static_cast<std::uint32_t>(index * recordSize)};
-  if (file_.readAt(static_cast<std::int64_t>(index * recordSize), found.bytes) != static_cast<std::ptrdiff_t>(recordSize))
+  if (file_.readAt(static_cast<std::int64_t>(index * recordSize), found.bytes) !=
+      static_cast<std::ptrdiff_t>(recordSize))
     return std::nullopt;
   return found;
 }

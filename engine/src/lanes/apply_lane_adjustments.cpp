@@ -7,16 +7,19 @@
 #include <optional>
 #include <string_view>
 
-#include "core/money_rules.h"
-#include "ratefiles/packed_numbers.h"
+#include "common/money_rules.h"
+#include "formats/lane_adjustments.h"
+#include "formats/packed_codes.h"
 
 namespace vorn {
 namespace {
 
-constexpr std::size_t kPointRecordSize = 32;
-constexpr std::size_t kLanePairRecordSize = 33;
-constexpr std::size_t kOperatorRecordSize = 350;
-constexpr std::size_t kCellRecordSize = 347;
+namespace point = lane_adjustment::point;
+namespace lane_pair = lane_adjustment::lane_pair;
+namespace operators = lane_adjustment::operators;
+namespace cell = lane_adjustment::cell;
+using lane_adjustment::RecordView;
+static_assert(cell::kCells == kAdjustmentMatrixSize);
 // The lane-pair search for a pair with its own suffix looks this far past
 // the record of the pair before it.
 constexpr std::uint64_t kSuffixSearchReach = 10;
@@ -25,12 +28,6 @@ std::int32_t Saturate(std::int64_t x) {
   return static_cast<std::int32_t>(
       std::clamp<std::int64_t>(x, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
-
-std::uint16_t U16At(std::span<const std::uint8_t> record, std::size_t offset) {
-  return static_cast<std::uint16_t>(record[offset] | (record[offset + 1] << 8));
-}
-
-char CharAt(std::span<const std::uint8_t> record, std::size_t offset) { return static_cast<char>(record[offset]); }
 
 // The usable shape of the grid: at most the rows and breaks the matrices hold.
 int Rows(const RateGrid& g) {
@@ -70,20 +67,21 @@ void ApplyPointRecords(LaneAdjustmentWork& work, const AdjustmentFile& file, con
   for (int i = 0; i < HitCount(work); ++i) {
     AdjustmentHitTable::ValueHit& hit = work.hits.values[static_cast<std::size_t>(i)];
     const std::optional<FoundAdjustment> found = file.findFrom(
-        hit.position, kPointRecordSize, [&](std::span<const std::uint8_t> r) { return U16At(r, 0) == hit.value; });
+        hit.position, point::kSize,
+        [&](std::span<const std::uint8_t> r) { return RecordView(r).value(point::kNumber) == hit.value; });
     if (!found) continue;
     hit.position = found->position;
-    const std::span<const std::uint8_t> record = found->bytes;
-    if (const char op = CharAt(record, 2); op != '0') {
-      work.values[0] = work.combined[0] = U16At(record, 12);
+    const RecordView record(found->bytes);
+    if (const char op = record.character(point::kShipmentOperator); op != '0') {
+      work.values[0] = work.combined[0] = record.value(point::kShipmentValue);
       work.percentFlag = op == '1' ? 1 : 0;
       for (std::int32_t& charge : FirstCharges(minimums, minimums.callerCount))
         charge = ApplyPointAdjustment(charge, work.values[0], op);
     }
     for (int j = 0; j < Columns(rates); ++j) {
-      const char op = CharAt(record, 3 + static_cast<std::size_t>(j));
+      const char op = record.character(point::kBreakOperators + static_cast<std::size_t>(j));
       if (op == '0') continue;
-      const std::uint16_t value = U16At(record, 14 + 2 * static_cast<std::size_t>(j));
+      const std::uint16_t value = record.value(point::kBreakValues + 2 * static_cast<std::size_t>(j));
       ForEachRate(rates, j, [&](std::int32_t& rate, std::size_t index, int) {
         work.values[index] = work.combined[index] = value;
         rate = ApplyPointAdjustment(rate, value, op);
@@ -128,30 +126,30 @@ void ApplyLanePairRecords(LaneAdjustmentWork& work, const AdjustmentFile& file, 
     std::optional<FoundAdjustment> found;
     if (key && previous && std::string_view(pair.data() + 3, 3) != "000") {
       for (std::uint64_t k = *previous + 1; k <= *previous + kSuffixSearchReach && !found; ++k) {
-        std::optional<FoundAdjustment> probe = file.recordAt(k, kLanePairRecordSize);
+        std::optional<FoundAdjustment> probe = file.recordAt(k, lane_pair::kSize);
         if (!probe) break;
         if (std::memcmp(probe->bytes.data(), key->data(), 3) == 0) found = std::move(probe);
       }
     } else if (key) {
-      found = file.findSorted(*key, kLanePairRecordSize);
+      found = file.findSorted(*key, lane_pair::kSize);
     }
     if (!found) {
       previous.reset();
       continue;
     }
-    previous = found->position / kLanePairRecordSize;
-    const std::span<const std::uint8_t> record = found->bytes;
-    const char shipmentOp = CharAt(record, 3);
-    if (const std::uint16_t value = U16At(record, 13); shipmentOp != '0' && value > 0) {
+    previous = found->position / lane_pair::kSize;
+    const RecordView record(found->bytes);
+    const char shipmentOp = record.character(lane_pair::kShipmentOperator);
+    if (const std::uint16_t value = record.value(lane_pair::kShipmentValue); shipmentOp != '0' && value > 0) {
       work.values[0] = value;
       work.percentFlag = shipmentOp == '1' ? 1 : 0;
       for (std::size_t k = 0; k < charges.size(); ++k) apply(charges[k], chargeScaled[k], value, shipmentOp);
     }
-    work.percentFlag = CharAt(record, 4) == '1' ? 1 : 0;
+    work.percentFlag = record.character(lane_pair::kBreakOperators) == '1' ? 1 : 0;
     for (int j = 0; j < Columns(rates); ++j) {
-      const char op = CharAt(record, 4 + static_cast<std::size_t>(j));
+      const char op = record.character(lane_pair::kBreakOperators + static_cast<std::size_t>(j));
       if (op == '0') continue;
-      const std::uint16_t value = U16At(record, 15 + 2 * static_cast<std::size_t>(j));
+      const std::uint16_t value = record.value(lane_pair::kBreakValues + 2 * static_cast<std::size_t>(j));
       ForEachRate(rates, j, [&](std::int32_t& rate, std::size_t index, int) {
         work.values[index] = value;
         apply(rate, rateScaled[index], value, op);
@@ -174,22 +172,24 @@ void ApplyOperatorRecords(LaneAdjustmentWork& work, const AdjustmentFile& file, 
   for (int i = 0; i < HitCount(work); ++i) {
     AdjustmentHitTable::ValueHit& hit = work.hits.values[static_cast<std::size_t>(i)];
     const std::optional<FoundAdjustment> found = file.findFrom(
-        hit.position, kOperatorRecordSize, [&](std::span<const std::uint8_t> r) { return U16At(r, 0) == hit.value; });
+        hit.position, operators::kSize,
+        [&](std::span<const std::uint8_t> r) { return RecordView(r).value(operators::kNumber) == hit.value; });
     if (!found) continue;
     hit.position = found->position;
-    const std::span<const std::uint8_t> record = found->bytes;
-    if (const char op = CharAt(record, 2); op != '0') {
-      work.values[0] = work.combined[0] = U16At(record, 4);
+    const RecordView record(found->bytes);
+    if (const char op = record.character(operators::kShipmentOperator); op != '0') {
+      work.values[0] = work.combined[0] = record.value(operators::kShipmentValue);
       work.percentFlag = op == '*' ? 1 : 0;
       // The alternative whole-shipment value serves minimum charges of kind '1'.
-      const std::uint16_t value = U16At(record, minimums.firstKind == '1' ? 6 : 4);
+      const std::uint16_t value =
+          record.value(minimums.firstKind == '1' ? operators::kAlternativeShipmentValue : operators::kShipmentValue);
       for (std::int32_t& charge : FirstCharges(minimums, minimums.recordCount))
         charge = ApplyOperatorAdjustment(charge, value, op, work.floorValue);
     }
-    if (const char op = CharAt(record, 3); op != '0') {
+    if (const char op = record.character(operators::kRateOperator); op != '0') {
       work.percentFlag = op == '*' ? 1 : 0;
       ForEachRate(rates, -1, [&](std::int32_t& rate, std::size_t index, int column) {
-        const std::uint16_t value = U16At(record, 8 + 2 * static_cast<std::size_t>(column));
+        const std::uint16_t value = record.value(operators::kColumnValues + 2 * static_cast<std::size_t>(column));
         work.values[index] = work.combined[index] = value;
         rate = ApplyOperatorAdjustment(rate, value, op, work.floorValue);
       });
@@ -276,14 +276,13 @@ void ApplyCellRecords(LaneAdjustmentWork& work, const AdjustmentFile& file, cons
       // Numbers beginning '4' hold only for lanes that pass the city-list
       // state check, whose lists are not read: they are never used.
       if (number[0] == '4') continue;
-      const std::optional<FoundAdjustment> found =
-          file.findFrom(hit.position, kCellRecordSize, [&](std::span<const std::uint8_t> r) {
-            return std::memcmp(r.data(), hit.number.data(), 3) == 0;
-          });
+      const std::optional<FoundAdjustment> found = file.findFrom(
+          hit.position, cell::kSize,
+          [&](std::span<const std::uint8_t> r) { return std::memcmp(r.data(), hit.number.data(), 3) == 0; });
       if (!found) continue;
       hit.position = found->position;
-      const std::span<const std::uint8_t> record = found->bytes;
-      const auto valueAt = [&](std::size_t index) { return U16At(record, 3 + 2 * index); };
+      const RecordView record(found->bytes);
+      const auto valueAt = [&](std::size_t index) { return record.value(cell::kCellValues + 2 * index); };
       if (work.percentFlag == 1 && CombinesInPlace(work.combineOperator)) {
         work.combined[0] = Combine(work.combineOperator, work.combined[0], valueAt(0));
         if (!work.oneAdjustment)

@@ -7,7 +7,7 @@
 #include <span>
 
 #include "lanes/adjustment_file.h"
-#include "lanes/lane_adjustment_work.h"
+#include "rating/lane_adjustment_work.h"
 
 namespace vorn {
 
@@ -21,10 +21,10 @@ struct RateGrid {
 
 struct MinimumChargeAmounts {
   std::span<std::int32_t> amounts;
-  int callerCount = 4;     // the charges the caller asks to treat
-  int recordCount = 0;     // the charges the minimum-charge record gave
-  char firstKind = ' ';    // the kind flag of the first minimum charge
-  bool kindSix = false;    // the core's minimum-charge kind is 6
+  int callerCount = 4;   // the charges the caller asks to treat
+  int recordCount = 0;   // the charges the minimum-charge record gave
+  char firstKind = ' ';  // the kind flag of the first minimum charge
+  bool kindSix = false;  // the core's minimum-charge kind is 6
 };
 
 struct LaneTariffFacts {

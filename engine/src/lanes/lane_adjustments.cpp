@@ -4,21 +4,18 @@
 #include <optional>
 #include <span>
 
-#include "core/class_break_rate.h"
-#include "engine/rating_engine.h"
+#include "engine_state/rating_engine.h"
+#include "formats/packed_codes.h"
 #include "lanes/adjustment_file.h"
 #include "lanes/apply_lane_adjustments.h"
 #include "lanes/point_pair_lookup.h"
 #include "lanes/zip_slot_lookup.h"
-#include "setup/packed_zip.h"
 
 namespace vorn {
 namespace {
 
 // The charges the core asks the application to treat.
 constexpr int kCoreMinimumCharges = 4;
-
-char RatedTariffType(const CurrentTariff& t) { return t.tariffType == 'N' ? t.baseType : t.tariffType; }
 
 std::optional<PackedZip> PackedCode(const std::array<char, 6>& code) {
   return PackZip(std::string_view(code.data(), strnlen(code.data(), code.size())));
@@ -42,7 +39,8 @@ std::int16_t LoadLaneAdjustments(RatingEngine& engine) {
   const platform::File& laneFile = *engine.files.file('L');
   if (lanes.type == LaneAdjustmentType::kZipSlots)
     return LoadZipSlotAdjustments(laneFile, PackedCode(engine.work.request.originCode),
-                                  PackedCode(engine.work.request.destinationCode), engine.rates.rateRecord.head(), lanes);
+                                  PackedCode(engine.work.request.destinationCode), engine.rates.rateRecord.head(),
+                                  lanes);
   return LoadPointPairAdjustments(laneFile, static_cast<std::uint16_t>(engine.rates.origin.number),
                                   static_cast<std::uint16_t>(engine.rates.destination.number), lanes.hits);
 }
@@ -53,11 +51,12 @@ int ApplyPassLaneAdjustments(RatingEngine& engine) {
   const int rows = RatedClassCount(core);
   const int columns = RatedBreakCount(core);
   const AdjustmentFile adjustments(*engine.files.file('A'));
-  const RateGrid rates{std::span(core.rateTable.items).subspan(4, static_cast<std::size_t>(rows * columns)), rows, columns};
+  const RateGrid rates{std::span(core.rateTable.items).subspan(4, static_cast<std::size_t>(rows * columns)), rows,
+                       columns};
   const MinimumChargeAmounts minimums{core.minimums.amounts, kCoreMinimumCharges, core.minimums.count,
                                       core.minimums.kinds[0], core.minimums.layout == 6};
   const DateKey& date = engine.currentTariff.date;
-  const LaneTariffFacts tariff{RatedTariffType(engine.currentTariff), (date.century * 100 + date.year) * 100 + date.month};
+  const LaneTariffFacts tariff{engine.currentTariff.ratedType(), (date.century * 100 + date.year) * 100 + date.month};
   return ApplyLaneAdjustments(engine.work.lanes, &adjustments, rates, minimums, tariff);
 }
 

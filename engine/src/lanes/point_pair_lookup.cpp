@@ -3,8 +3,8 @@
 #include <array>
 #include <optional>
 
+#include "datafiles/record_searches.h"
 #include "platform/kernel/byte_record.h"
-#include "ratefiles/record_searches.h"
 
 namespace vorn {
 namespace {
@@ -31,11 +31,12 @@ std::int16_t LoadPointPairAdjustments(const platform::File& laneFile, std::uint1
   const RecordCompare compare = [&](std::span<const std::uint8_t> r) {
     return ComparePointPair(originPoint, destinationPoint, r);
   };
-  const std::optional<std::int64_t> first =
-      FileRecordIndexSearch({}, laneFile, kPointPairRecordSize, compare, SearchBounds{BoundMode::Records, 0, records - 1, 0});
+  const std::optional<std::int64_t> first = FileRecordIndexSearch({}, laneFile, kPointPairRecordSize, compare,
+                                                                  SearchBounds{BoundMode::Records, 0, records - 1, 0});
   if (!first) return 0;
   std::array<std::uint8_t, kPointPairRecordSize> record{};
-  for (std::int64_t i = *first; i < records && hits.count < static_cast<std::int16_t>(AdjustmentHitTable::kSlots); ++i) {
+  for (std::int64_t i = *first; i < records && hits.count < static_cast<std::int16_t>(AdjustmentHitTable::kSlots);
+       ++i) {
     if (laneFile.readAt(i * static_cast<std::int64_t>(kPointPairRecordSize), record) !=
             static_cast<std::ptrdiff_t>(record.size()) ||
         compare(record) != 0)

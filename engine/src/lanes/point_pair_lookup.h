@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "lanes/lane_adjustment_work.h"
 #include "platform/kernel/file.h"
+#include "rating/lane_adjustment_work.h"
 
 namespace vorn {
 

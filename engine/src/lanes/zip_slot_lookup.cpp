@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "datafiles/record_searches.h"
 #include "platform/kernel/byte_record.h"
-#include "ratefiles/record_searches.h"
 
 namespace vorn {
 namespace {
@@ -17,13 +17,16 @@ constexpr std::size_t kRangeKeySize = 10;
 // seen raises count. Slots outside 1 to 10 are left out.
 void ReadSlots(const platform::File& file, std::int64_t lastRecord, const std::array<std::uint8_t, 3>& zip,
                std::array<std::array<char, 3>, SlotCodes::kSlots>& codes, int& count) {
-  const RecordCompare compare = [&](std::span<const std::uint8_t> r) { return std::memcmp(zip.data(), r.data(), zip.size()); };
+  const RecordCompare compare = [&](std::span<const std::uint8_t> r) {
+    return std::memcmp(zip.data(), r.data(), zip.size());
+  };
   const std::optional<std::int64_t> first =
       FileRecordIndexSearch({}, file, kZipRecordSize, compare, SearchBounds{BoundMode::Records, 1, lastRecord, 0});
   if (!first) return;
   std::array<std::uint8_t, kZipRecordSize> record{};
   for (std::int64_t i = *first; i <= lastRecord; ++i) {
-    if (file.readAt(i * static_cast<std::int64_t>(kZipRecordSize), record) != static_cast<std::ptrdiff_t>(record.size()) ||
+    if (file.readAt(i * static_cast<std::int64_t>(kZipRecordSize), record) !=
+            static_cast<std::ptrdiff_t>(record.size()) ||
         compare(record) != 0)
       break;
     const int slot = static_cast<std::int8_t>(record[3]);
@@ -34,7 +37,8 @@ void ReadSlots(const platform::File& file, std::int64_t lastRecord, const std::a
 }
 
 // The suffix of the range record that holds the rate-record head.
-std::optional<std::array<char, 3>> RangeSuffix(const platform::File& file, std::uint32_t zipEnd, std::string_view rateHead) {
+std::optional<std::array<char, 3>> RangeSuffix(const platform::File& file, std::uint32_t zipEnd,
+                                               std::string_view rateHead) {
   const std::optional<std::int64_t> size = file.size();
   if (!size || rateHead.size() < kRangeKeySize) return std::nullopt;
   const std::int64_t first = (static_cast<std::int64_t>(zipEnd) + kRangeRecordSize - 1) / kRangeRecordSize;
@@ -47,7 +51,8 @@ std::optional<std::array<char, 3>> RangeSuffix(const platform::File& file, std::
   const std::optional<std::int64_t> hit =
       FileRecordIndexSearch({}, file, kRangeRecordSize, compare, SearchBounds{BoundMode::Records, first, last, 0});
   std::array<std::uint8_t, kRangeRecordSize> record{};
-  if (!hit || file.readAt(*hit * static_cast<std::int64_t>(kRangeRecordSize), record) != static_cast<std::ptrdiff_t>(record.size()))
+  if (!hit || file.readAt(*hit * static_cast<std::int64_t>(kRangeRecordSize), record) !=
+                  static_cast<std::ptrdiff_t>(record.size()))
     return std::nullopt;
   std::array<char, 3> suffix{};
   std::memcpy(suffix.data(), record.data() + 2 * kRangeKeySize, 3);
@@ -56,7 +61,8 @@ std::optional<std::array<char, 3>> RangeSuffix(const platform::File& file, std::
 
 }  // namespace
 
-std::int16_t LoadZipSlotAdjustments(const platform::File& laneFile, const std::optional<std::array<std::uint8_t, 3>>& originZip,
+std::int16_t LoadZipSlotAdjustments(const platform::File& laneFile,
+                                    const std::optional<std::array<std::uint8_t, 3>>& originZip,
                                     const std::optional<std::array<std::uint8_t, 3>>& destinationZip,
                                     std::string_view rateHead, LaneAdjustmentWork& work) {
   work.hits = AdjustmentHitTable{};

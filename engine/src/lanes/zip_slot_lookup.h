@@ -11,8 +11,8 @@
 #include <optional>
 #include <string_view>
 
-#include "lanes/lane_adjustment_work.h"
 #include "platform/kernel/file.h"
+#include "rating/lane_adjustment_work.h"
 
 namespace vorn {
 
@@ -29,7 +29,8 @@ struct SlotCodes {
 // and, when a range record holds the rate-record head, with its suffix too;
 // the hit count counts the pairs. An end without ZIP records gives no
 // codes. Returns 0.
-std::int16_t LoadZipSlotAdjustments(const platform::File& laneFile, const std::optional<std::array<std::uint8_t, 3>>& originZip,
+std::int16_t LoadZipSlotAdjustments(const platform::File& laneFile,
+                                    const std::optional<std::array<std::uint8_t, 3>>& originZip,
                                     const std::optional<std::array<std::uint8_t, 3>>& destinationZip,
                                     std::string_view rateHead, LaneAdjustmentWork& work);
 

@@ -1,11 +1,10 @@
 #include "logs/binary_log.h"
 
+#include <algorithm>
+#include <array>
 #include <fcntl.h>
 #include <sys/uio.h>
 #include <unistd.h>
-
-#include <algorithm>
-#include <array>
 
 #include "platform/kernel/byte_record.h"
 #include "platform/kernel/critical_section.h"

@@ -1,8 +1,7 @@
 #include "logs/text_log.h"
 
-#include <sys/types.h>
-
 #include <atomic>
+#include <sys/types.h>
 
 #include "platform/kernel/path.h"
 

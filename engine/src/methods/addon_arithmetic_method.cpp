@@ -1,14 +1,14 @@
 #include <cstdio>
 #include <cstring>
 
-#include "common/engine_error.h"
-#include "engine/rating_engine.h"
+#include "datafiles/record_searches.h"
+#include "engine_state/rating_engine.h"
+#include "errors/engine_error.h"
 #include "methods/method_log_kinds.h"
 #include "methods/tariff_methods.h"
-#include "ratefiles/matrix_cell.h"
-#include "ratefiles/point_lookup.h"
-#include "ratefiles/rate_file.h"
-#include "setup/file_search.h"
+#include "rates/matrix_cell.h"
+#include "rates/point_lookup.h"
+#include "rates/rate_file.h"
 
 namespace vorn {
 namespace {
@@ -54,7 +54,8 @@ void RateByAddOnArithmetic(RatingEngine& engine, std::string& text) {
     const std::uint32_t v = MatrixCellValue(engine, cell);
     const std::int64_t number = (v & 1023u) + o.addOn % 1000 + d.addOn % 1000;
     service = v / 1024 + o.addOn / 1000 + d.addOn / 1000;
-    engine.binaryLog.write(binary_log::kMethodText, std::span(reinterpret_cast<const std::uint8_t*>(kRule.data()), kRule.size()));
+    engine.binaryLog.write(binary_log::kMethodText,
+                           std::span(reinterpret_cast<const std::uint8_t*>(kRule.data()), kRule.size()));
     engine.methods.rateBasisNumber = static_cast<std::int32_t>(number);
     ReadRateRecordByNumber(engine, number, kRecordLength);
   } else {

@@ -9,18 +9,18 @@
 //   none), which the core applies as one list.
 #include <cstring>
 
-#include "common/engine_error.h"
-#include "engine/rating_engine.h"
-#include "files/tariff_files.h"
+#include "datafiles/record_searches.h"
+#include "engine_state/rating_engine.h"
+#include "engine_state/tariff_files.h"
+#include "errors/engine_codes.h"
+#include "errors/engine_error.h"
+#include "formats/packed_codes.h"
 #include "methods/method_log_kinds.h"
 #include "methods/method_services.h"
 #include "methods/tariff_methods.h"
-#include "ratefiles/point_lookup.h"
-#include "ratefiles/rate_file.h"
-#include "ratefiles/rate_file_codes.h"
-#include "ratefiles/rate_log_kinds.h"
-#include "setup/file_search.h"
-#include "setup/packed_zip.h"
+#include "rates/point_lookup.h"
+#include "rates/rate_file.h"
+#include "rates/rate_log_kinds.h"
 
 namespace vorn {
 namespace {
@@ -30,8 +30,6 @@ constexpr std::size_t kLowZip = 2, kHighZip = 8, kPointNumber = 14;
 constexpr std::size_t kPairRecordSize = 12;
 constexpr std::size_t kAdjustmentNumbers = 3;
 constexpr std::uint32_t kNoAdjustment = 0xFFFFFF;
-constexpr std::int16_t kCantReadAdjustments = 233;
-constexpr std::int16_t kTooManyAdjustments = 235;
 static_assert(kPointNumber + 4 <= kPointRecordSize);
 
 const platform::File& OpenLetter(RatingEngine& engine, char letter) {
@@ -66,13 +64,13 @@ void AppendAdjustments(RatingEngine& engine) {
   for (std::size_t i = entries - kAdjustmentNumbers; i < entries; ++i) {
     const std::uint32_t number = rate.entry(i);
     if (number == kNoAdjustment) continue;
-    if (m.adjustments.size() == kMaxCombinedAdjustments) Raise(kTooManyAdjustments);
+    if (m.adjustments.size() == kMaxCombinedAdjustments) Raise(code::kTooManyLaneAdjustments);
     const platform::File& file = OpenLetter(engine, 'A');
     CombinedAdjustment a;
     a.recordNumber = number;
     if (file.readAt(static_cast<std::int64_t>(number) * CombinedAdjustment::kRecordSize, a.record.bytes()) !=
         static_cast<std::ptrdiff_t>(CombinedAdjustment::kRecordSize))
-      Raise(kCantReadAdjustments);
+      Raise(code::kCantReadLaneAdjustments);
     std::memcpy(a.columns.data(), a.record.chars() + CombinedAdjustment::kColumns.offset, a.columns.size());
     m.adjustments.push_back(a);
   }
@@ -82,7 +80,8 @@ void AppendAdjustments(RatingEngine& engine) {
 
 std::int64_t CombinedRecordNumber(RatingEngine& engine) {
   const ParsedRequest& r = engine.work.request;
-  const std::optional<std::int32_t> origin = FindPointNumber(OpenLetter(engine, PointFileLetter(engine, LaneSide::Origin)), r.originCode);
+  const std::optional<std::int32_t> origin =
+      FindPointNumber(OpenLetter(engine, PointFileLetter(engine, LaneSide::Origin)), r.originCode);
   if (!origin) Raise(code::kOriginNotInTariff);
   const std::optional<std::int32_t> destination =
       FindPointNumber(OpenLetter(engine, PointFileLetter(engine, LaneSide::Destination)), r.destinationCode);

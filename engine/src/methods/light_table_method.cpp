@@ -1,11 +1,11 @@
 #include <cstring>
 
-#include "engine/rating_engine.h"
+#include "engine_state/rating_engine.h"
+#include "formats/packed_codes.h"
 #include "methods/light_table_stage.h"
 #include "methods/tariff_methods.h"
-#include "ratefiles/minimum_table.h"
-#include "ratefiles/packed_numbers.h"
-#include "tariffs/light_edition.h"
+#include "minimums/minimum_table.h"
+#include "rates/light_edition.h"
 
 namespace vorn {
 namespace {
@@ -40,17 +40,21 @@ void RateByLightTable(RatingEngine& engine, std::string& text, std::size_t recor
   const light_stage::FilesClosed closed(engine);
   const char letter = light_stage::StartFromHead(engine);
   switch (letter) {
-    case 'A': case 'X': case 'Y':
+    case 'A':
+    case 'X':
+    case 'Y':
       // A record with a number of its own keeps it unless the tariff's zero
       // flag says otherwise.
-      if (engine.tables.key.view().substr(RateRecordKey::kRateBasisNumber.offset, 5) == "00000" || engine.currentTariff.flag73 != '0')
+      if (engine.tables.key.view().substr(RateRecordKey::kRateBasisNumber.offset, 5) == "00000" ||
+          engine.currentTariff.flag73 != '0')
         RateLiteTariff(engine, letter);
       break;
-    case 'D': case 'E': case 'F': case 'H': case 'J':
-      RateLiteTariff(engine, letter);
-      break;
-    default:
-      break;
+    case 'D':
+    case 'E':
+    case 'F':
+    case 'H':
+    case 'J': RateLiteTariff(engine, letter); break;
+    default: break;
   }
   if (engine.rates.rateRecord.kind() == 'A') RateLiteTariff(engine, 'E');
   light_stage::LoadKeyedRecord(engine, recordLength, true);

@@ -2,25 +2,23 @@
 
 #include <algorithm>
 
-#include "common/engine_error.h"
-#include "engine/rating_engine.h"
+#include "engine_state/rating_engine.h"
+#include "errors/engine_error.h"
 #include "methods/tariff_methods.h"
 #include "platform/kernel/fixed_format.h"
-#include "tariffs/light_edition.h"
-#include "tariffs/rate_record_fetch.h"
+#include "rates/light_edition.h"
+#include "rates/rate_record_fetch.h"
 
 namespace vorn::light_stage {
 namespace {
-
-constexpr std::int16_t kRecordStillEmpty = 119;
 
 bool KeyIsHead(const RatingEngine& engine) { return engine.tables.key.view() == engine.rates.rateRecord.head(); }
 
 }  // namespace
 
 bool FilesOpen(RatingEngine& engine) {
-  const bool open = engine.files.open(engine, 'B') == 0 && engine.files.open(engine, 'K') == 0 && engine.files.file('B') != nullptr &&
-                    engine.files.file('K') != nullptr;
+  const bool open = engine.files.open(engine, 'B') == 0 && engine.files.open(engine, 'K') == 0 &&
+                    engine.files.file('B') != nullptr && engine.files.file('K') != nullptr;
   if (!open) {
     engine.files.close('B');
     engine.files.close('K');
@@ -45,7 +43,7 @@ char StartFromHead(RatingEngine& engine) {
 void LoadKeyedRecord(RatingEngine& engine, std::size_t recordLength, bool loadFirst) {
   if (loadFirst) LoadRateByTariffType(engine, recordLength);
   if (!KeyIsHead(engine)) LoadRateByTariffType(engine, recordLength);
-  if (!engine.rates.rateRecord.hasSubRecords()) Raise(kRecordStillEmpty);
+  if (!engine.rates.rateRecord.hasSubRecords()) Raise(code::kInvalidZipCombination);
 }
 
 void SelectKeyTables(RatingEngine& engine) {

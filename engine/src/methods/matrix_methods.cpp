@@ -1,13 +1,13 @@
-#include "common/engine_error.h"
-#include "engine/rating_engine.h"
+#include "engine_state/rating_engine.h"
+#include "errors/engine_error.h"
 #include "methods/light_table_stage.h"
 #include "methods/method_log_kinds.h"
 #include "methods/tariff_methods.h"
 #include "platform/kernel/byte_record.h"
-#include "ratefiles/matrix_cell.h"
-#include "ratefiles/point_lookup.h"
-#include "ratefiles/rate_file.h"
-#include "tariffs/light_edition.h"
+#include "rates/light_edition.h"
+#include "rates/matrix_cell.h"
+#include "rates/point_lookup.h"
+#include "rates/rate_file.h"
 
 namespace vorn {
 namespace {
@@ -53,7 +53,8 @@ std::uint32_t ReadLaneRateRecord(RatingEngine& engine, bool zoneList, bool addOn
 
 void RateByMatrix(RatingEngine& engine, std::string& text, const MatrixMethod& method, std::size_t recordLength) {
   ReadLaneRateRecord(engine, method.zoneList, method.addOns, recordLength);
-  text = method.numberedText ? NumberedRateBasisText(engine, engine.rates.rateRecord) : RateBasisTextOf(engine.rates.rateRecord);
+  text = method.numberedText ? NumberedRateBasisText(engine, engine.rates.rateRecord)
+                             : RateBasisTextOf(engine.rates.rateRecord);
 }
 
 void RateByBaseAndTable(RatingEngine& engine, std::string& text, std::size_t recordLength) {
@@ -61,7 +62,8 @@ void RateByBaseAndTable(RatingEngine& engine, std::string& text, std::size_t rec
   // A tariff that adds no add-ons to its rate-basis numbers rates the lane
   // at the matrix value alone.
   const bool noAddOns = engine.parameters.integerValue(ParameterTable::kNoRbnAddon) != 0;
-  if (noAddOns && (engine.rates.origin.addOn != 0 || engine.rates.destination.addOn != 0)) ReadRateBasisRecord(engine, value, recordLength);
+  if (noAddOns && (engine.rates.origin.addOn != 0 || engine.rates.destination.addOn != 0))
+    ReadRateBasisRecord(engine, value, recordLength);
   if (engine.rates.rateRecord.field(RateRecord::kRateBasisNumber) == "00000" && light_stage::FilesOpen(engine)) {
     const light_stage::FilesClosed closed(engine);
     const char kind = light_stage::StartFromHead(engine);

@@ -1,8 +1,8 @@
 #include "methods/method_dispatcher.h"
 
-#include "common/engine_error.h"
 #include "effective/tariff_types.h"
-#include "engine/rating_engine.h"
+#include "engine_state/rating_engine.h"
+#include "errors/engine_error.h"
 #include "methods/method_services.h"
 #include "methods/tariff_methods.h"
 
@@ -24,11 +24,18 @@ void Dispatch(RatingEngine& engine, std::string& text, MethodServices& services,
     case '1': return RateByMatrix(engine, text, {.zoneList = true, .addOns = true, .numberedText = true}, length);
     case '2': return;  // nothing is looked up
     case '3': return RateByMatrix(engine, text, {.zoneList = true, .addOns = true}, length);
-    case '4': case '5': case '6': case 'B': case 'C': return RateByMatrix(engine, text, {}, length);
+    case '4':
+    case '5':
+    case '6':
+    case 'B':
+    case 'C': return RateByMatrix(engine, text, {}, length);
     case 'A': return RateByMatrix(engine, text, {}, engine.currentTariff.flag45 == 'M' ? kShortRecordLength : length);
     case '7': return RateByAddOnArithmetic(engine, text);
     case 'D': return RateByMatrix(engine, text, {.addOns = true, .numberedText = true}, length);
-    case 'E': case 'F': case 'G': case 'H': return RateByBaseAndTable(engine, text, length);
+    case 'E':
+    case 'F':
+    case 'G':
+    case 'H': return RateByBaseAndTable(engine, text, length);
     case 'L': return RateByLightTable(engine, text, length);
     case 'N': return RateCombinedTariff(engine, text, services, length);
     default:
@@ -48,15 +55,15 @@ void RateByTariffMethod(RatingEngine& engine, std::string& text, MethodServices&
   engine.methods.clear();
   services.prepareCityPoints(engine, t.flag45 == 'A');
   const char type = t.tariffType;
-  const TariffTypeRow row = RowOf(type == 'N' ? t.baseType : type);
+  const TariffTypeRow row = RowOf(t.ratedType());
   if (type < '0' || type > 'N') Raise(code::kInvalidTariffType);
   Dispatch(engine, text, services, type, row);
 
   // A '+' at header byte 161 steps the rate record forward, by the type of
   // the tariff now current (a substitute may have replaced it).
-  if (engine.ratingRecord != nullptr && engine.ratingRecord->charAt(161) == '+') {
-    const char now = t.tariffType == 'N' ? t.baseType : t.tariffType;
-    ApplyRateBasisStep(engine, text, engine.ratingRecord->text({162, 4}), RowOf(now).rateRecordBytes);
+  if (engine.ratingRecord != nullptr && engine.ratingRecord->charAt(shipment::kRateBasisStepSign.offset) == '+') {
+    ApplyRateBasisStep(engine, text, engine.ratingRecord->text(shipment::kRateBasisStep),
+                       RowOf(t.ratedType()).rateRecordBytes);
   }
 }
 

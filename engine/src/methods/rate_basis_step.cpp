@@ -1,17 +1,21 @@
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 
-#include "common/engine_error.h"
-#include "engine/rating_engine.h"
+#include "engine_state/rating_engine.h"
+#include "errors/engine_codes.h"
+#include "errors/engine_error.h"
 #include "methods/tariff_methods.h"
+#include "platform/kernel/digits.h"
 #include "platform/kernel/fixed_format.h"
-#include "ratefiles/rate_file.h"
-#include "ratefiles/rate_file_codes.h"
+#include "rates/rate_file.h"
 
 namespace vorn {
 namespace {
 
-std::int64_t SubRecordNumber(const RateRecord& record) { return platform::FieldToInteger(record.field(RateRecord::kSubRecordField)); }
+std::int64_t SubRecordNumber(const RateRecord& record) {
+  return platform::FieldToInteger(record.field(RateRecord::kSubRecordField));
+}
 
 }  // namespace
 
@@ -28,13 +32,10 @@ void SelectTariffNumberTables(RatingEngine& engine, int tariffNumber) {
 }
 
 void ApplyRateBasisStep(RatingEngine& engine, std::string& text, std::string_view step, std::size_t recordLength) {
-  std::int64_t n = 0;
-  int width = 0;
-  for (char c : text)
-    if (c >= '0' && c <= '9') {
-      n = n * 10 + (c - '0');
-      ++width;
-    }
+  // The text's digits as one number (its rate-basis number), and how many.
+  const platform::DigitRun number = platform::ConcatenatedDigits(text, platform::kSignedDigitLimit / 2);
+  std::int64_t n = static_cast<std::int64_t>(number.value);
+  const int width = static_cast<int>(std::min<std::size_t>(number.length, 20));
   if (n == 0) n = SubRecordNumber(engine.rates.rateRecord);
   if (n == 0) return;
   const std::int64_t target = n + platform::FieldToInteger(step.substr(0, 4));

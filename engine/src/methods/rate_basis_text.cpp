@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "engine/rating_engine.h"
+#include "engine_state/rating_engine.h"
 #include "methods/tariff_methods.h"
 #include "platform/kernel/fixed_format.h"
 

@@ -2,8 +2,9 @@
 
 #include <cstring>
 
-#include "common/engine_error.h"
-#include "engine/rating_engine.h"
+#include "engine_state/rating_engine.h"
+#include "errors/engine_error.h"
+#include "formats/border_crossing.h"
 
 namespace vorn {
 
@@ -14,12 +15,15 @@ std::int16_t ReadBorderCrossing(RatingEngine& engine) {
   const std::string_view mexican(r.mexicanOrigin ? r.originCode.data() : r.destinationCode.data(), 5);
   const std::string_view us(r.mexicanOrigin ? r.destinationCode.data() : r.originCode.data(), 5);
   std::int16_t result = code::kBorderCrossingNotFound;
-  char record[37];
-  for (std::int64_t at = 0; file->readAt(at, std::span(reinterpret_cast<std::uint8_t*>(record), 37)) == 37; at += 37) {
-    const std::string_view rec(record, 37);
-    if (rec.substr(0, 5) <= us && us <= rec.substr(6, 5) && rec.substr(12, 5) <= mexican && mexican <= rec.substr(18, 5)) {
-      std::memcpy(r.usCrossingCode.data(), record + 24, 5);
-      std::memcpy(r.mexicanCrossingCode.data(), record + 29, 6);
+  border_crossing::Record record;
+  for (std::int64_t at = 0;
+       file->readAt(at, record.bytes()) == static_cast<std::ptrdiff_t>(border_crossing::kRecordSize);
+       at += border_crossing::kRecordSize) {
+    if (border_crossing::Serves(record, us, mexican)) {
+      std::memcpy(r.usCrossingCode.data(), record.chars() + border_crossing::kUsCrossing.offset,
+                  border_crossing::kUsCrossing.width);
+      std::memcpy(r.mexicanCrossingCode.data(), record.chars() + border_crossing::kMexicanCrossing.offset,
+                  border_crossing::kMexicanCrossing.width);
       result = 0;
       break;
     }

@@ -3,34 +3,28 @@
 #include <algorithm>
 #include <cstring>
 
-#include "common/engine_error.h"
-#include "engine/rating_engine.h"
+#include "engine_state/rating_engine.h"
+#include "errors/engine_error.h"
 #include "platform/kernel/byte_record.h"
-#include "setup/exceptions.h"
 
 namespace vorn {
 namespace {
 
-constexpr std::int16_t kCityMustBeSpecified = 123;
-constexpr std::int16_t kCityFileBuilt = 124;
-constexpr std::int16_t kTariffMustBeSpecified = 125;
-constexpr std::int16_t kTariffFileBuilt = 126;
-constexpr std::int16_t kCandidatesNotWritten = 129;
-
 // Writes entries into the caller's buffer; raises 129 without a buffer or
 // without room (the count then says -1).
-void WriteCandidates(RatingEngine& engine, std::int16_t kind, std::string_view key, const std::vector<std::string>& entries,
-                     std::size_t entrySize) {
+void WriteCandidates(RatingEngine& engine, std::int16_t kind, std::string_view key,
+                     const std::vector<std::string>& entries, std::size_t entrySize) {
   auto* buffer = static_cast<std::uint8_t*>(engine.cityCandidates);
-  if (buffer == nullptr) Raise(kCandidatesNotWritten);
+  if (buffer == nullptr) Raise(code::kCandidatesNotWritten);
   const std::int32_t capacity = platform::LoadLittleEndian<std::int32_t>(buffer + candidates::kCapacity.offset);
   platform::StoreLittleEndian<std::int16_t>(buffer + candidates::kListKind.offset, kind);
   std::memcpy(buffer + candidates::kKey.offset, key.data(), std::min(key.size(), candidates::kKey.width));
   if (capacity < 0 || static_cast<std::size_t>(capacity) < entrySize * entries.size()) {
     platform::StoreLittleEndian<std::int32_t>(buffer + candidates::kCount.offset, candidates::kNoRoom);
-    Raise(kCandidatesNotWritten);
+    Raise(code::kCandidatesNotWritten);
   }
-  platform::StoreLittleEndian<std::int32_t>(buffer + candidates::kCount.offset, static_cast<std::int32_t>(entries.size()));
+  platform::StoreLittleEndian<std::int32_t>(buffer + candidates::kCount.offset,
+                                            static_cast<std::int32_t>(entries.size()));
   for (std::size_t i = 0; i < entries.size(); ++i) {
     std::uint8_t* entry = buffer + candidates::kHeadSize + entrySize * i;
     std::memset(entry, 0, entrySize);
@@ -56,11 +50,14 @@ void SetRequestCity(RatingEngine& engine, LaneSide side, std::string_view stateC
   city.fill(' ');
   std::memcpy(city.data(), stateCity.data(), std::min(stateCity.size(), city.size()));
   if (engine.ratingRecord != nullptr)
-    engine.ratingRecord->setText(side == LaneSide::Origin ? shipment::kOriginStateCity : shipment::kDestinationStateCity,
-                                 std::string_view(city.data(), city.size()));
+    engine.ratingRecord->setText(
+        side == LaneSide::Origin ? shipment::kOriginStateCity : shipment::kDestinationStateCity,
+        std::string_view(city.data(), city.size()));
 }
 
-bool AcceptsAnyCity(const RatingEngine& engine, LaneSide side) { return RequestCity(engine, side).substr(0, 2) == "**"; }
+bool AcceptsAnyCity(const RatingEngine& engine, LaneSide side) {
+  return RequestCity(engine, side).substr(0, 2) == "**";
+}
 
 // The end whose city is chosen is the caller's: a lane whose two ends share
 // a code is matched end by end, each on its own city.
@@ -76,11 +73,11 @@ std::size_t ChooseCity(RatingEngine& engine, const std::vector<std::string>& lis
     WriteCandidates(engine, candidates::kCityList, code5, list, kCityEntrySize);
     if (engine.currentTariff.letter == 'N' || mode == CityMode::NotFound) {
       record.setText(shipment::kReturnCode, "0124");
-      Raise(kCityFileBuilt);
+      Raise(code::kCityFileBuilt);
     }
   };
   if (mode == CityMode::NotFound) {
-    if (r.candidateRequest == 'E') Raise(kCityMustBeSpecified);
+    if (r.candidateRequest == 'E') Raise(code::kCityMustBeSpecified);
     returnCandidates();
   }
   std::string target(RequestCity(engine, side));
@@ -92,42 +89,14 @@ std::size_t ChooseCity(RatingEngine& engine, const std::vector<std::string>& lis
 }
 
 std::size_t ChooseTariffCandidate(RatingEngine& engine, const std::vector<std::string>& candidates) {
-  const ShipmentRecord& record = *engine.ratingRecord;
-  const std::string_view requested = record.text(shipment::kTariffName);
+  const std::array<char, 8>& field = engine.work.request.tariffNameField;
+  const std::string_view requested(field.data(), field.size());
   for (std::size_t i = 0; i < candidates.size(); ++i)
-    if (candidates[i].substr(0, 6) == requested.substr(0, 6) && candidates[i].substr(6, 2) == requested.substr(6, 2)) return i;
-  if (engine.work.request.candidateRequest == 'E') Raise(kTariffMustBeSpecified);
+    if (candidates[i].substr(0, 6) == requested.substr(0, 6) && candidates[i].substr(6, 2) == requested.substr(6, 2))
+      return i;
+  if (engine.work.request.candidateRequest == 'E') Raise(code::kTariffMustBeSpecified);
   WriteCandidates(engine, candidates::kTariffList, "      ", candidates, kTariffEntrySize);
-  Raise(kTariffFileBuilt);
-}
-
-void ChooseExceptionName(RatingEngine& engine, bool origin) {
-  const LaneSide side = origin ? LaneSide::Origin : LaneSide::Destination;
-  ParsedRequest& r = engine.work.request;
-  const std::array<char, 6>& code = origin ? r.originCode : r.destinationCode;
-  std::vector<ExceptionName> found =
-      ReadExceptionNames(engine.effectivePath, engine.binaryLog, engine.work.setup, std::string_view(code.data(), 6), 100);
-  std::vector<std::string> names;
-  for (const ExceptionName& e : found)
-    if (std::find(names.begin(), names.end(), e.name) == names.end()) names.push_back(e.name);
-  // A code without exception names has nothing to choose from.
-  if (names.empty()) return;
-  std::string chosen(RequestCity(engine, side));
-  if (std::find(names.begin(), names.end(), chosen) == names.end()) {
-    std::sort(names.begin(), names.end());
-    names.emplace_back(kNoneOfTheAbove);
-    const std::size_t index = ChooseCity(engine, names, std::string_view(code.data(), 6), side, CityMode::NotFound);
-    if (index + 1 >= names.size()) return;
-    chosen = names[index];
-    SetRequestCity(engine, side, chosen);
-  }
-  if (std::string_view(code.data(), 5) != "25530") return;
-  for (const ExceptionName& e : found) {
-    if (e.name != chosen || platform::LoadLittleEndian<std::int16_t>(e.key.data() + 3) != 901) continue;
-    SetupWork& s = engine.work.setup;
-    for (std::size_t i = 0; i < s.slotCount && i < s.kinds.size(); ++i)
-      if (s.kinds[i] == 906) s.kinds[i] = 901;
-  }
+  Raise(code::kTariffFileBuilt);
 }
 
 }  // namespace vorn

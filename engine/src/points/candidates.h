@@ -9,7 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "ratefiles/point_lookup.h"
+#include "formats/city_points.h"
+#include "rates/point_lookup.h"
 #include "vorn32/city_candidates.h"
 
 namespace vorn {
@@ -19,7 +20,6 @@ class RatingEngine;
 using candidates::kCityEntrySize;
 using candidates::kNoneOfTheAbove;
 using candidates::kTariffEntrySize;
-inline constexpr std::size_t kStateCitySize = 19;  // state 2, city 17
 
 enum class CityMode { Found, NotFound };
 
@@ -46,9 +46,5 @@ void SetRequestCity(RatingEngine& engine, LaneSide side, std::string_view stateC
 // the requested tariff; otherwise lists them for the caller and raises 126
 // (125 when the request asks for an error instead, 129 without room).
 std::size_t ChooseTariffCandidate(RatingEngine& engine, const std::vector<std::string>& candidates);
-
-// The exception-name choice of one end of the lane (origin or destination)
-// when several tariff slots are in use.
-void ChooseExceptionName(RatingEngine& engine, bool origin);
 
 }  // namespace vorn

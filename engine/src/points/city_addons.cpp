@@ -4,19 +4,15 @@
 #include <utility>
 #include <vector>
 
-#include "common/engine_error.h"
-#include "engine/rating_engine.h"
+#include "engine_state/rating_engine.h"
+#include "errors/engine_error.h"
+#include "formats/city_addons_file.h"
 #include "points/candidates.h"
 
 namespace vorn {
 namespace {
 
-constexpr std::size_t kHeadingSize = 18;
-constexpr std::size_t kRecordSize = 28;
-constexpr std::size_t kKeySize = 7;
-constexpr std::size_t kDirectionAt = 7;
-constexpr std::size_t kValueAt = 8;
-constexpr std::size_t kStateCityAt = 9;
+using namespace city_add_on;
 constexpr std::size_t kMaxCandidates = 100;
 static_assert(kStateCityAt + kStateCitySize == kRecordSize);
 
@@ -46,7 +42,7 @@ std::int32_t CityAddOnValue(RatingEngine& engine, LaneSide side, std::string_vie
   for (std::string heading(kHeadingSize, ' ');;) {
     if (!ReadAt(file, at, heading)) return 0;
     at += static_cast<std::int64_t>(kHeadingSize);
-    if (heading[0] == '*') break;
+    if (heading[0] == kHeadingsEnd) break;
   }
 
   const std::string_view requested = RequestCity(engine, side);

@@ -1,15 +1,11 @@
-// City add-ons: the tariff's RBA file (letter O) gives cities of a code an
-// add-on value. The file begins with 18-byte heading records, up to and
-// including the first that begins with '*'; then come 28-byte records
-//   0 code 5, 5 a character, 6 a character, 7 direction letter ('B' both
-//   ways), 8 value (one byte, unsigned), 9 state and city 19
-// sorted by the code, then the character at 6, then the one at 5.
+// City add-ons: the tariff's RBA file (letter O, formats/city_addons_file.h)
+// gives cities of a code an add-on value.
 #pragma once
 
 #include <cstdint>
 #include <string_view>
 
-#include "ratefiles/point_lookup.h"
+#include "rates/point_lookup.h"
 
 namespace vorn {
 

@@ -5,31 +5,19 @@
 #include <string>
 #include <vector>
 
-#include "common/engine_error.h"
-#include "engine/rating_engine.h"
+#include "datafiles/record_searches.h"
+#include "engine_state/rating_engine.h"
+#include "errors/engine_error.h"
+#include "formats/city_points.h"
+#include "formats/packed_codes.h"
 #include "platform/kernel/fixed_format.h"
 #include "platform/kernel/path.h"
 #include "points/candidates.h"
-#include "setup/file_search.h"
-#include "setup/packed_zip.h"
 
 namespace vorn {
 namespace {
 
-constexpr std::int16_t kCantOpenCityFile = 220;
 constexpr std::size_t kMaxCityRecords = 100;
-
-struct CityRecordLayout {
-  bool packed;  // packed ZIP keys and codes, else 6-character ones
-  std::size_t size;
-  platform::FieldSpan key;
-  platform::FieldSpan cityCode;
-  platform::FieldSpan stateCity;
-};
-constexpr CityRecordLayout kPackedLayout{true, 25, {0, 3}, {3, 3}, {6, kStateCitySize}};
-constexpr CityRecordLayout kCodeLayout{false, 31, {0, 6}, {6, 6}, {12, kStateCitySize}};
-static_assert(kPackedLayout.stateCity.end() == kPackedLayout.size && kPackedLayout.cityCode.offset == kPackedLayout.key.end());
-static_assert(kCodeLayout.stateCity.end() == kCodeLayout.size && kCodeLayout.cityCode.offset == kCodeLayout.key.end());
 
 using CityCompare = std::function<int(std::span<const std::uint8_t>)>;
 
@@ -41,8 +29,8 @@ std::string_view Chars(std::span<const std::uint8_t> bytes, platform::FieldSpan 
 const platform::File* OpenCityFile(RatingEngine& engine) {
   if (engine.files.open(engine, 'E') == 0) return engine.files.file('E');
   const std::string name(platform::TrimTrailingBlanks(engine.currentTariff.name()).substr(0, 8));
-  const std::string path = platform::WithTrailingSeparator(engine.dataPath) + name + ".E" + TariffFileSuffix(engine.currentTariff, 'E');
-  if (platform::FindExistingPath(path)) Raise(kCantOpenCityFile);
+  if (engine.folders.at(engine.dataPath).find(name + ".E" + TariffFileSuffix(engine.currentTariff, 'E')))
+    Raise(code::kCantOpenCityFile);
   return nullptr;
 }
 
@@ -116,10 +104,12 @@ bool LookUpCity(RatingEngine& engine, LaneSide side, std::array<char, 6>& code, 
 }  // namespace
 
 bool CityByPackedZip(RatingEngine& engine, LaneSide side, std::array<char, 6>& code) {
-  return LookUpCity(engine, side, code, kPackedLayout);
+  return LookUpCity(engine, side, code, kPackedCityLayout);
 }
 
-bool CityByCode(RatingEngine& engine, LaneSide side, std::array<char, 6>& code) { return LookUpCity(engine, side, code, kCodeLayout); }
+bool CityByCode(RatingEngine& engine, LaneSide side, std::array<char, 6>& code) {
+  return LookUpCity(engine, side, code, kCodeCityLayout);
+}
 
 void PrepareCityPoints(RatingEngine& engine, bool alternative) {
   ParsedRequest& r = engine.work.request;

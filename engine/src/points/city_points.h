@@ -1,10 +1,6 @@
-// City points: a tariff that rates by city keeps a city file (letter E) in
-// which a ZIP or postal code lists its cities, each with the code of its
-// own rating point. Records are sorted by key and several share a key; a
-// state "**" stands for every city of its key. Two record forms:
-//   25 bytes: packed key 3, the city's packed ZIP 3, state and city 19
-//   31 bytes: key 6, the city's code 6, state and city 19
-// The city is the request's (state 2 and city 17 of the end); when it names
+// City points: a tariff that rates by city keeps a city file (letter E,
+// formats/city_points.h) in which a ZIP or postal code lists its cities,
+// each with the code of its own rating point. The city is the request's (state 2 and city 17 of the end); when it names
 // none of the code's cities, the caller may be handed the list to choose
 // from (points/candidates.h).
 #pragma once
@@ -12,7 +8,7 @@
 #include <array>
 #include <cstdint>
 
-#include "ratefiles/point_lookup.h"
+#include "rates/point_lookup.h"
 
 namespace vorn {
 

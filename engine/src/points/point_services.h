@@ -2,9 +2,7 @@
 // gives each range of ZIP codes or postal prefixes a service letter ('D'
 // direct, 'I' indirect, or another letter of the data), which picks the
 // discount that applies to the shipment.
-//   record 0: a 7-byte header whose byte 6 is the default letter
-//   then 7-byte records sorted by range: packed low key, packed high key,
-//   letter; keys compared unpacked (5 digits, or 3 characters of a postal code)
+// (formats/point_service_file.h).
 #pragma once
 
 #include <cstdint>

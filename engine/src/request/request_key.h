@@ -8,8 +8,8 @@
 #include <cstdint>
 
 #include "effective/current_tariff.h"
+#include "rating/shipment_work.h"
 #include "vorn32/shipment_record.h"
-#include "work/shipment_work.h"
 
 namespace vorn {
 

@@ -4,12 +4,16 @@
 #include <cctype>
 #include <cstring>
 
-#include "common/engine_error.h"
+#include "errors/engine_error.h"
 #include "platform/kernel/fixed_format.h"
 
 namespace vorn {
 namespace {
 
+// The discount field that ends the discounted breaks, and the field value of
+// a discount of the whole amount (100.00 percent).
+constexpr std::string_view kEndOfBreaksMark = " 9999";
+constexpr std::int32_t kWholeAmount = 10000;
 
 bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
 
@@ -66,11 +70,13 @@ std::int16_t ParseRequestHeader(ShipmentRecord& record, ParsedRequest& request) 
   std::string_view name = record.text(shipment::kTariffName);
   name = name.substr(0, std::min(name.find(' '), name.size()));
   if (name.size() == 1 || name.size() == 2) return code::kInvalidTariff;
+  CopyField(request.tariffNameField, record, shipment::kTariffName);
   request.tariffName = std::string(name);
   request.requestedTariffName = request.tariffName;
   request.tariffPrefix = std::string(name.substr(0, 3));
   request.intrastate = record.charAt(shipment::kIntrastate.offset) == 'Y';
-  request.alphabeticCodes = !request.tariffPrefix.empty() && (IsLetter(request.originCode[0]) || IsLetter(request.destinationCode[0]));
+  request.alphabeticCodes =
+      !request.tariffPrefix.empty() && (IsLetter(request.originCode[0]) || IsLetter(request.destinationCode[0]));
   request.mode = record.charAt(shipment::kMode.offset);
   request.candidateRequest = record.charAt(shipment::kCandidateRequest.offset);
   request.methodFlag = record.charAt(shipment::kMethodFlag.offset);
@@ -99,7 +105,8 @@ std::int16_t ParseDetailLines(ShipmentRecord& record, ParsedRequest& request) {
     platform::FieldScanner classScanner(cls);
     const std::string_view classWord = classScanner.word(3).value_or("");
     std::copy(classWord.begin(), classWord.end(), entry.classText.begin());
-    entry.weight = platform::FieldToInteger(text.substr(shipment::detail::kWeight.offset, shipment::detail::kWeight.width));
+    entry.weight =
+        platform::FieldToInteger(text.substr(shipment::detail::kWeight.offset, shipment::detail::kWeight.width));
     if (entry.weight <= 0) return static_cast<std::int16_t>(code::kInvalidWeightBase + n + 1);
   }
   return 0;
@@ -109,9 +116,9 @@ int DiscountBreakCount(const ShipmentRecord& record) {
   const std::string_view discount = record.text(shipment::kDiscountRecord1);
   for (std::size_t k = 1; k <= 9; ++k) {
     const platform::FieldSpan f = shipment::DiscountField(k);
-    if (discount.substr(f.offset, f.width) == " 9999") return static_cast<int>(k) - 1;
+    if (discount.substr(f.offset, f.width) == kEndOfBreaksMark) return static_cast<int>(k) - 1;
   }
-  return 100;
+  return kEveryBreakDiscounted;
 }
 
 void ParseDiscountRecords(const ShipmentRecord& record, DiscountState& d) {
@@ -121,14 +128,20 @@ void ParseDiscountRecords(const ShipmentRecord& record, DiscountState& d) {
   d.direct = DiscountBlock{};
   d.indirect = DiscountBlock{};
 
-  // Each field is a percentage times 100; under kind 'R' the end-of-breaks
-  // mark " 9999" is no discount.
+  // Each field is a percentage times 100, "10000" a discount of the whole
+  // amount; a larger number is held at 100 percent, as no discount can take
+  // more than the amount. The end-of-breaks mark is known by its text, so
+  // that no written percentage is mistaken for it: under kind 'R' it is no
+  // discount at all; under kind 'C' its 99.99 stays for the net (field 0)
+  // and the break fields carry the mark.
   auto readBlock = [&](std::string_view rec, DiscountBlock& block) {
     for (std::size_t k = 0; k < shipment::kDiscountFields; ++k) {
       const platform::FieldSpan f = shipment::DiscountField(k);
       std::string_view field = rec.substr(f.offset, f.width);
-      if (d.kind == 'R' && field == " 9999") field = " 0000";
-      block.percent[k] = static_cast<float>(platform::FieldToInteger(field)) * 0.01f;
+      const bool mark = field == kEndOfBreaksMark;
+      if (d.kind == 'R' && mark) field = " 0000";
+      block.endOfBreaks[k] = mark && k > 0;
+      block.percent[k] = static_cast<float>(std::min(platform::FieldToInteger(field), kWholeAmount)) * 0.01f;
     }
   };
   const std::string_view first = record.text(shipment::kDiscountRecord1);
@@ -137,7 +150,8 @@ void ParseDiscountRecords(const ShipmentRecord& record, DiscountState& d) {
     d.direct.tag = {'D', '%'};
     readBlock(first, d.direct);
   }
-  if (second.substr(0, 2) == "I%") {
+  d.indirectGiven = second.substr(0, 2) == "I%";
+  if (d.indirectGiven) {
     d.indirect.tag = {'I', '%'};
     readBlock(second, d.indirect);
   } else {

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <span>
 
+#include "rating/shipment_work.h"
 #include "vorn32/shipment_record.h"
-#include "work/shipment_work.h"
 
 namespace vorn {
 

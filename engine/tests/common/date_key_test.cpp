@@ -39,7 +39,8 @@ TEST(ParseDateText, LeapDaysFollowTheGregorianRule) {
 }
 
 TEST(ParseDateText, RefusesImpossibleDatesAndLeavesKeyAndTextAlone) {
-  for (const char* bad : {"13-01-2026", "00-10-2026", "04-31-2026", "04-00-2026", "04-10-0000", "ab-cd-efgh", "          "}) {
+  for (const char* bad :
+       {"13-01-2026", "00-10-2026", "04-31-2026", "04-00-2026", "04-10-0000", "ab-cd-efgh", "          "}) {
     Parsed p = Parse(bad);
     EXPECT_EQ(p.result, -1) << bad;
     EXPECT_EQ(p.key, (DateKey{9, 9, 9, 9})) << bad;

@@ -67,9 +67,12 @@ TEST_F(CoreRating, ALineIsChargedAtItsClassRateAtTheBreakOfItsWeight) {
   // cheaper. The $50.00 minimum is below the charge.
   const std::string a = rate(ShipmentRequest{}.line(0, "100", "001000"));
   EXPECT_EQ(a.substr(3, 4), "    ");
-  EXPECT_EQ(a.substr(265, 27), "02100001000" "0016.00" "000160.00");
-  EXPECT_EQ(a.substr(101, 6), "001000");  // actual weight
-  EXPECT_EQ(a.substr(107, 6), "001000");  // billed weight
+  EXPECT_EQ(a.substr(265, 27),
+            "02100001000"
+            "0016.00"
+            "000160.00");
+  EXPECT_EQ(a.substr(101, 6), "001000");   // actual weight
+  EXPECT_EQ(a.substr(107, 6), "001000");   // billed weight
   EXPECT_EQ(a.substr(120, 7), "0000.00");  // no deficit rate
   EXPECT_EQ(a.substr(127, 6), "000000");
   EXPECT_EQ(a.substr(133, 9), "000000.00");
@@ -90,9 +93,12 @@ TEST_F(CoreRating, RatingAtTheNextBreakWithADeficitWeightIsChosenWhenCheaper) {
   // cheaper. Break 4 (5000 lb, 12.00): $216.00 + 3200 lb x 12.00 = $600.00.
   const std::string a = rate(ShipmentRequest{}.line(0, "100", "001800"));
   EXPECT_EQ(a.substr(3, 4), "    ");
-  EXPECT_EQ(a.substr(265, 27), "02100001800" "0014.00" "000252.00");
-  EXPECT_EQ(a.substr(120, 7), "0014.00");  // deficit rate
-  EXPECT_EQ(a.substr(127, 6), "000200");   // deficit weight
+  EXPECT_EQ(a.substr(265, 27),
+            "02100001800"
+            "0014.00"
+            "000252.00");
+  EXPECT_EQ(a.substr(120, 7), "0014.00");    // deficit rate
+  EXPECT_EQ(a.substr(127, 6), "000200");     // deficit weight
   EXPECT_EQ(a.substr(133, 9), "000028.00");  // deficit charge
   EXPECT_EQ(a.substr(101, 6), "001800");
   EXPECT_EQ(a.substr(107, 6), "002000");  // billed: actual plus deficit weight
@@ -109,8 +115,14 @@ TEST_F(CoreRating, TheDeficitWeightIsChargedAtTheLowestLineRate) {
   // class 50's 7.00, so the 200 lb deficit costs $14.00: $210.00, cheaper.
   const std::string a = rate(ShipmentRequest{}.detailCount("02").line(0, "100", "001000").line(1, "50", "000800"));
   EXPECT_EQ(a.substr(3, 4), "    ");
-  EXPECT_EQ(a.substr(265, 27), "02100001000" "0014.00" "000140.00");
-  EXPECT_EQ(a.substr(295, 27), "0250 000800" "0007.00" "000056.00");
+  EXPECT_EQ(a.substr(265, 27),
+            "02100001000"
+            "0014.00"
+            "000140.00");
+  EXPECT_EQ(a.substr(295, 27),
+            "0250 000800"
+            "0007.00"
+            "000056.00");
   EXPECT_EQ(a.substr(120, 7), "0007.00");
   EXPECT_EQ(a.substr(127, 6), "000200");
   EXPECT_EQ(a.substr(133, 9), "000014.00");
@@ -124,7 +136,10 @@ TEST_F(CoreRating, AShipmentBelowTheMinimumIsRaisedToIt) {
   // gross stays $20.00, the net is $50.00, and the minimum is item 0.
   const std::string a = rate(ShipmentRequest{}.line(0, "100", "000100"));
   EXPECT_EQ(a.substr(3, 4), "    ");
-  EXPECT_EQ(a.substr(265, 27), "02100000100" "0020.00" "000020.00");
+  EXPECT_EQ(a.substr(265, 27),
+            "02100000100"
+            "0020.00"
+            "000020.00");
   EXPECT_EQ(a.substr(142, 9), "000020.00");
   EXPECT_EQ(a.substr(113, 7), "0050.00");
   EXPECT_EQ(IntegerAt(a, 976), 5000);
@@ -150,10 +165,14 @@ TEST_F(CoreRating, APerBreakDiscountComesOffTheChargeAtTheBreakUsed) {
   //   $16.00 off, gross $144.00;
   //   net: $144.00 less 5 %: RoundMoney(14400 x 5) / 100 = 720: $136.80.
   ShipmentRequest request = ShipmentRequest{}.line(0, "100", "001000").at(194, "Y").at(214, "C");
-  request.discounts(1, "D%", {"00500", "01000", "01000", "01000", "01000", "01000", "01000", "01000", "01000", "01000"});
+  request.discounts(1, "D%",
+                    {"00500", "01000", "01000", "01000", "01000", "01000", "01000", "01000", "01000", "01000"});
   const std::string a = rate(request);
   EXPECT_EQ(a.substr(3, 4), "    ");
-  EXPECT_EQ(a.substr(265, 27), "02100001000" "0016.00" "000160.00");
+  EXPECT_EQ(a.substr(265, 27),
+            "02100001000"
+            "0016.00"
+            "000160.00");
   EXPECT_EQ(a.substr(220, 9), "    16.00");
   EXPECT_EQ(a.substr(142, 9), "000144.00");
   EXPECT_EQ(a.substr(229, 7), "   7.20");
@@ -166,10 +185,14 @@ TEST_F(CoreRating, TheDeficitSearchComparesTotalsDiscountedAtTheirOwnBreaks) {
   //   break 2: $288.00 less 10 % = $259.20; break 3: $280.00 undiscounted.
   // The discounted total at break 2 is lower, so there is no deficit.
   ShipmentRequest request = ShipmentRequest{}.line(0, "100", "001800").at(194, "Y");
-  request.discounts(1, "D%", {"00000", "01000", "01000", "01000", "00000", "00000", "00000", "00000", "00000", "00000"});
+  request.discounts(1, "D%",
+                    {"00000", "01000", "01000", "01000", "00000", "00000", "00000", "00000", "00000", "00000"});
   const std::string a = rate(request);
   EXPECT_EQ(a.substr(127, 6), "000000");
-  EXPECT_EQ(a.substr(265, 27), "02100001800" "0016.00" "000288.00");
+  EXPECT_EQ(a.substr(265, 27),
+            "02100001800"
+            "0016.00"
+            "000288.00");
   EXPECT_EQ(a.substr(142, 9), "000259.20");
   EXPECT_EQ(a.substr(113, 7), "0259.20");
 }
@@ -179,9 +202,13 @@ TEST_F(CoreRating, DiscountsOnRatesAreTakenInTheCorePass) {
   //   1600 - RoundMoney(RoundMoney(1600 x 10) x 0.01) = 1600 - 160 = 1440,
   // so 1000 lb costs $144.00; no further discount on the charge.
   ShipmentRequest request = ShipmentRequest{}.line(0, "100", "001000").at(194, "Y").at(214, "R");
-  request.discounts(1, "D%", {"00000", "01000", "01000", "01000", "01000", "01000", "01000", "01000", "01000", "01000"});
+  request.discounts(1, "D%",
+                    {"00000", "01000", "01000", "01000", "01000", "01000", "01000", "01000", "01000", "01000"});
   const std::string a = rate(request);
-  EXPECT_EQ(a.substr(265, 27), "02100001000" "0014.40" "000144.00");
+  EXPECT_EQ(a.substr(265, 27),
+            "02100001000"
+            "0014.40"
+            "000144.00");
   EXPECT_EQ(a.substr(220, 9), "     0.00");
   EXPECT_EQ(a.substr(113, 7), "0144.00");
   // With discounts switched off the same request is not discounted.

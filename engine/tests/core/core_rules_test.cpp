@@ -8,15 +8,15 @@
 #include <cstring>
 #include <string>
 
-#include "common/engine_error.h"
+#include "common/money_rules.h"
 #include "core/class_break_rate.h"
 #include "core/core_pass.h"
 #include "core/fake_rate_source.h"
 #include "core/line_pricing.h"
-#include "core/minimum_charges.h"
-#include "core/money_rules.h"
 #include "driver/fake_rating_steps.h"
-#include "ratefiles/rate_file_codes.h"
+#include "errors/engine_codes.h"
+#include "errors/engine_error.h"
+#include "minimums/minimum_charges.h"
 
 namespace vorn {
 namespace {
@@ -25,8 +25,8 @@ using testing::FakeRateSource;
 
 TEST(CoreMoney, FactorsApplyWithRoundingAndLeaveZeroAlone) {
   EXPECT_EQ(ApplyFactor(0, 12345), 0);
-  EXPECT_EQ(ApplyFactor(1234, 10500), 1296);  // 1295.7 + 0.5, truncated
-  EXPECT_EQ(ApplyFactor(1600, 10500), 1680);  // 1680.5 truncated after + 0.5: (16800000 + 5000) / 10000
+  EXPECT_EQ(ApplyFactor(1234, 10500), 1296);              // 1295.7 + 0.5, truncated
+  EXPECT_EQ(ApplyFactor(1600, 10500), 1680);              // 1680.5 truncated after + 0.5: (16800000 + 5000) / 10000
   EXPECT_EQ(ApplyFactor(2000000000, 20000), 2147483647);  // held at the 32-bit limit
   EXPECT_EQ(FactorInHundredths(1.05f), 10500);
   EXPECT_EQ(FactorInHundredths(1.00001f), 10000);
@@ -38,8 +38,12 @@ TEST(CoreMoney, DiscountsRoundWithTheMoneyBias) {
   // 1.49 cents of discount rounds up with the bias of 0.51; 1.48 does not.
   EXPECT_EQ(DiscountOf(149, 1.0f), 2);
   EXPECT_EQ(DiscountOf(148, 1.0f), 1);
-  EXPECT_EQ(UsablePercent(99.99f), 0.0f);  // the end-of-breaks field " 9999"
-  EXPECT_EQ(UsablePercent(12.5f), 12.5f);
+  DiscountBlock block;
+  block.percent[1] = 99.99f;
+  block.endOfBreaks[1] = true;  // the end-of-breaks field " 9999"
+  block.percent[2] = 12.5f;
+  EXPECT_EQ(block.discountAt(1), 0.0f);
+  EXPECT_EQ(block.discountAt(2), 12.5f);
 }
 
 TEST(CoreMinimums, LayoutsSetKindsAndThresholds) {
@@ -115,7 +119,9 @@ class CoreRules : public ::testing::Test {
       line.weight = weight;
     }
   }
-  std::int32_t item(int c, int b) const { return engine_.work.core.rateTable.items[*RateItemIndex(engine_.work.core, c, b)]; }
+  std::int32_t item(int c, int b) const {
+    return engine_.work.core.rateTable.items[*RateItemIndex(engine_.work.core, c, b)];
+  }
   // The driver's charge computation.
   std::int16_t price() {
     EXPECT_EQ(RateClassWeightBreaks(engine_, source_), 0);
@@ -150,8 +156,8 @@ TEST_F(CoreRules, TheTariffAndTheRequestFactorsApplyToRatesAndMinimums) {
 TEST_F(CoreRules, ABureauTariffsPercentagesSplitAtBreakSix) {
   source_.bureau = {9000, 9500, 11000};
   ASSERT_EQ(RateClassWeightBreaks(engine_, source_), 0);
-  EXPECT_EQ(item(0, 5), 950);   // 1000 x 95 %
-  EXPECT_EQ(item(0, 6), 880);   // 800 x 110 %
+  EXPECT_EQ(item(0, 5), 950);  // 1000 x 95 %
+  EXPECT_EQ(item(0, 6), 880);  // 800 x 110 %
   EXPECT_EQ(engine_.work.core.minimums.amounts[0], 4500);
   // A percentage the record leaves at 0 changes nothing (it would charge
   // nothing).
@@ -194,9 +200,9 @@ TEST_F(CoreRules, ClassPercentagesOfTypeEFillZeroBreaksFromTheLeft) {
   auto& p = engine_.factors.classPercent;
   for (auto& row : p) row.fill(10000);
   p[0][0] = 5000;
-  p[0][1] = 0;      // break 1 takes break 0's rate
+  p[0][1] = 0;  // break 1 takes break 0's rate
   p[0][2] = 12000;
-  p[1][0] = 0;      // 0 at break 0: a zero rate
+  p[1][0] = 0;  // 0 at break 0: a zero rate
   ASSERT_EQ(RateClassWeightBreaks(engine_, source_), 0);
   EXPECT_EQ(item(0, 0), 1000);  // 2000 x 50 %
   EXPECT_EQ(item(0, 1), 1000);  // copied, no percentage

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/rate_source.h"
+#include "rating/rate_source.h"
 
 namespace vorn::testing {
 

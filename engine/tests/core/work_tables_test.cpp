@@ -5,14 +5,15 @@
 #include <algorithm>
 #include <string>
 
+#include "common/version_number.h"
+#include "common/version_text.h"
+#include "core/class_break_index.h"
 #include "core/class_break_rate.h"
 #include "core/core_pass.h"
 #include "core/fake_rate_source.h"
 #include "core/line_pricing.h"
-#include "engine/rating_engine.h"
-#include "interface/version_text.h"
+#include "engine_state/rating_engine.h"
 #include "support/data_directory.h"
-#include "work/lookups.h"
 
 namespace vorn {
 namespace {
@@ -43,7 +44,9 @@ TEST(ClassIndex, MatchesWholeCodesOnly) {
   set(0, "100");
   set(1, "10");
   set(2, "123456");
-  set(3, std::string_view("55\0" "9", 4));
+  set(3, std::string_view("55\0"
+                          "9",
+                          4));
   core.classCount = 4;
   EXPECT_EQ(ClassIndex(core, "10"), 1);
   EXPECT_EQ(ClassIndex(core, std::string_view("100\0\0", 5)), 0);
@@ -61,7 +64,9 @@ TEST(ClassIndex, MatchesWholeCodesOnly) {
 }
 
 TEST_F(WorkTables, TheFactorFileGivesTheClassesBreaksAndLabels) {
-  load("factor tariff=TSTFRT01\n  sets numbers=1\n  classes codes=\"100 50\"\n  breaks weights=\"2000 1000 500 0\"\n  class-factors\n  break-factors\n");
+  load(
+      "factor tariff=TSTFRT01\n  sets numbers=1\n  classes codes=\"100 50\"\n  breaks weights=\"2000 1000 500 0\"\n  "
+      "class-factors\n  break-factors\n");
   engine_.work.core.classCount = 7;  // left from another tariff
   ASSERT_EQ(PrepareWorkTables(engine_), 0);
   const ClassBreakWork& core = engine_.work.core;

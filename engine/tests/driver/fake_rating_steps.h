@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "driver/rating_steps.h"
-#include "engine/rating_engine.h"
+#include "engine_state/rating_engine.h"
+#include "engine_state/rating_steps.h"
 
 namespace vorn::testing {
 
@@ -19,17 +19,17 @@ struct FakeRatingSteps : RatingSteps {
   char country = 'N';
   char originLetter = 'D';
   char destinationLetter = 'I';
-  std::int32_t lineRate = 2500;        // cents per hundredweight
+  std::int32_t lineRate = 2500;  // cents per hundredweight
   std::int32_t deficitRate = 0;
   std::int32_t deficitWeight = 0;
   std::int32_t chargeAfterMinimums = -1;  // -1: the line charges plus deficit charge
   std::int32_t absoluteMinimum = 0;
-  std::int32_t breakDiscount = 0;      // taken off by applyBreakDiscount
+  std::int32_t breakDiscount = 0;  // taken off by applyBreakDiscount
   std::string methodText = "00001B";
   std::array<char, 4> serviceGuideStatus{'1', '0', '0', '1'};
   std::array<char, 5> usCrossing{'7', '8', '0', '4', '0'};
   std::array<char, 6> mexicanCrossing{'N', 'L', 'D', '0', '0', '1'};
-  std::int32_t secondLegAdd = 0;       // added to every rate by the second leg
+  std::int32_t secondLegAdd = 0;  // added to every rate by the second leg
 
   // What the steps saw.
   std::vector<int> setupPasses;
@@ -86,7 +86,8 @@ struct FakeRatingSteps : RatingSteps {
     BreakRateTable& table = e.work.core.rateTable;
     table.fillNotFetched();
     for (std::size_t i = 0; i < 4; ++i) table.items[i] = 0;
-    for (std::size_t i = 4; i < 4 + 2 * 9; ++i) table.items[i] = static_cast<std::int32_t>(1000 + i) + (methodRuns > 1 ? secondLegAdd : 0);
+    for (std::size_t i = 4; i < 4 + 2 * 9; ++i)
+      table.items[i] = static_cast<std::int32_t>(1000 + i) + (methodRuns > 1 ? secondLegAdd : 0);
     MinimumChargeList& list = e.work.core.minimums;
     list.kinds[0] = '1';
     list.amounts[0] = methodRuns > 1 ? 700 : 5000;

@@ -36,21 +36,28 @@ TEST_F(RatingDriver, AnswersEveryFieldInItsFormat) {
   EXPECT_EQ(a.substr(11, 8), "TSTFRT01");
   EXPECT_EQ(a.substr(82, 8), "TSTFRT01");
   EXPECT_EQ(a.substr(90, 11), "    RB0001A");
-  EXPECT_EQ(a.substr(101, 6), "001460");          // actual weight
-  EXPECT_EQ(a.substr(107, 6), "001500");          // billed weight
-  EXPECT_EQ(a.substr(113, 7), "0374.20");         // net: 250.00 + 115.00 + 9.20
-  EXPECT_EQ(a.substr(120, 7), "0023.00");         // deficit rate
+  EXPECT_EQ(a.substr(101, 6), "001460");   // actual weight
+  EXPECT_EQ(a.substr(107, 6), "001500");   // billed weight
+  EXPECT_EQ(a.substr(113, 7), "0374.20");  // net: 250.00 + 115.00 + 9.20
+  EXPECT_EQ(a.substr(120, 7), "0023.00");  // deficit rate
   EXPECT_EQ(a.substr(127, 6), "000040");
   EXPECT_EQ(a.substr(133, 9), "000009.20");
   EXPECT_EQ(a.substr(142, 9), "000374.20");
   EXPECT_EQ(a.substr(151, 10), "01-01-2024");
   EXPECT_EQ(a.substr(196, 2), "DI");
-  EXPECT_EQ(a.substr(220, 9), "     0.00");        // discounts off
+  EXPECT_EQ(a.substr(220, 9), "     0.00");  // discounts off
   EXPECT_EQ(a.substr(229, 7), "   0.00");
   EXPECT_EQ(a.substr(241, 5), "00.00");
   EXPECT_EQ(a.substr(263, 2), "\r\n");
-  EXPECT_EQ(a.substr(265, 29), "02100001000" "0025.00" "000250.00" "\r\n");
-  EXPECT_EQ(a.substr(295, 27), "0250 000460" "0025.00" "000115.00");
+  EXPECT_EQ(a.substr(265, 29),
+            "02100001000"
+            "0025.00"
+            "000250.00"
+            "\r\n");
+  EXPECT_EQ(a.substr(295, 27),
+            "0250 000460"
+            "0025.00"
+            "000115.00");
   // The result areas: rate table, classes and breaks, minimum-charge items.
   std::int32_t item4;
   std::memcpy(&item4, a.data() + 976 + 16, 4);
@@ -91,7 +98,7 @@ TEST_F(RatingDriver, AnswersThatDoNotFitTheirFieldsFailWith145) {
   std::string a = rate(big);
   EXPECT_EQ(a.substr(3, 4), "0145");
   EXPECT_EQ(a.substr(113, 7), big.text(113, 7));  // nothing of the answer written
-  steps_.lineRate = 99999;   // 1,000 pounds: net $9,999.90, the most the field holds
+  steps_.lineRate = 99999;                        // 1,000 pounds: net $9,999.90, the most the field holds
   a = rate(ShipmentRequest{});
   EXPECT_EQ(a.substr(3, 4), "    ");
   EXPECT_EQ(a.substr(113, 7), "9999.90");

@@ -93,8 +93,8 @@ TEST_F(RequestChecks, AFailedRatingAnswersTheRequestAsSentWithItsCode) {
   EXPECT_EQ(answer.substr(3, 4), "0396");
   EXPECT_EQ(answer.substr(178, 2), "  ");
   EXPECT_EQ(answer.substr(0, 3), sent.substr(0, 3));
-  EXPECT_EQ(answer.substr(7, 178 - 7), sent.substr(7, 178 - 7));  // NULs and the date as sent
-  EXPECT_EQ(answer.substr(180, 976 - 180), sent.substr(180, 976 - 180));  // header, lines and discounts
+  EXPECT_EQ(answer.substr(7, 178 - 7), sent.substr(7, 178 - 7));             // NULs and the date as sent
+  EXPECT_EQ(answer.substr(180, 976 - 180), sent.substr(180, 976 - 180));     // header, lines and discounts
   EXPECT_EQ(answer.substr(976, 1910 - 976), std::string(1910 - 976, '\0'));  // results cleared
   EXPECT_EQ(answer.substr(1910, 2), "uu");
   EXPECT_EQ(answer.substr(1912, 2156 - 1912), std::string(2156 - 1912, '\0'));
@@ -107,7 +107,8 @@ TEST_F(RequestChecks, GarbageAndNulsInEveryFieldGetACode) {
     std::string record(2160, fill);
     engine_->RateShipment2(record.data(), nullptr);
     const std::string code = record.substr(3, 4);
-    EXPECT_TRUE(code.find_first_not_of("0123456789") == std::string::npos && code != "0000") << int(fill) << " " << code;
+    EXPECT_TRUE(code.find_first_not_of("0123456789") == std::string::npos && code != "0000")
+        << int(fill) << " " << code;
   }
   engine_->RateShipment(nullptr);
   engine_->RateShipment2Ex(nullptr, nullptr, nullptr);

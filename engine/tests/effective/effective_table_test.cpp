@@ -142,7 +142,9 @@ TEST_F(EffectiveTableTest, TruncatedUnsortedAndWronglyFramedFiles) {
   dataset::TruncateFile(data_ / "EFCREC.TBL", 76 * 2 - 1);
   EXPECT_EQ(engine_->GetEffectiveTableSize(), 2);
   // Records of another length do not end their lines where 76-byte records do.
-  data_.build("efcrec raw\n  raw text=\"" + std::string(78, 'B') + "\\r\\n\"\n  raw text=\"" + std::string(78, 'B') + "\\r\\n\"\n", true);
+  data_.build("efcrec raw\n  raw text=\"" + std::string(78, 'B') + "\\r\\n\"\n  raw text=\"" + std::string(78, 'B') +
+                  "\\r\\n\"\n",
+              true);
   EXPECT_EQ(engine_->GetEffectiveTableSize(), -1);
 }
 

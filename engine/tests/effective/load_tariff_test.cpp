@@ -2,8 +2,9 @@
 // fields carried with it.
 #include <gtest/gtest.h>
 
-#include "engine/rating_engine.h"
-#include "interface/version_text.h"
+#include "common/version_number.h"
+#include "common/version_text.h"
+#include "engine_state/rating_engine.h"
 #include "support/data_directory.h"
 
 namespace vorn {

@@ -25,7 +25,15 @@ struct Columns {
 };
 
 Columns OlderFormat() {
-  return Columns{}.at(0, "A001").at(4, "20240101").at(14, "0").at(17, "01").at(19, "TESTTRF1").at(47, "N").at(48, "N").at(70, "0");
+  return Columns{}
+      .at(0, "A001")
+      .at(4, "20240101")
+      .at(14, "0")
+      .at(17, "01")
+      .at(19, "TESTTRF1")
+      .at(47, "N")
+      .at(48, "N")
+      .at(70, "0");
 }
 
 std::string VersionOf(efcrec::Record r) {
@@ -75,18 +83,27 @@ TEST(RatingVersion, TableRowsFixTheVersionOfNamedTariffs) {
   // The row matches on name, date, sequence (columns 12-13 in the newer
   // format, 17-18 in the older) and the version flag; '0' counts as blank.
   const RatingVersionRow& row = RatingVersionTable()[1];
-  Columns newer = Columns{}.at(0, "B001").at(4, std::string(row.year) + std::string(row.month) + std::string(row.day))
-                      .at(12, row.sequence).at(14, "0").at(19, row.name).at(39, "9.9").at(69, "0");
+  Columns newer = Columns{}
+                      .at(0, "B001")
+                      .at(4, std::string(row.year) + std::string(row.month) + std::string(row.day))
+                      .at(12, row.sequence)
+                      .at(14, "0")
+                      .at(19, row.name)
+                      .at(39, "9.9")
+                      .at(69, "0");
   EXPECT_EQ(VersionOf(newer.record()), std::string(row.version) + "  ");
   EXPECT_EQ(VersionOf(newer.at(12, "99").record()), "9.9  ");  // no row: left as it was
 
-  Columns older = OlderFormat().at(4, std::string(row.year) + std::string(row.month) + std::string(row.day))
-                      .at(17, row.sequence).at(19, row.name);
+  Columns older = OlderFormat()
+                      .at(4, std::string(row.year) + std::string(row.month) + std::string(row.day))
+                      .at(17, row.sequence)
+                      .at(19, row.name);
   EXPECT_EQ(VersionOf(older.record()), std::string(row.version) + "  ");
 }
 
 TEST(RatingVersion, NewerFormatRecordWithoutARowKeepsEverything) {
-  efcrec::Record r = Columns{}.at(0, "B001").at(4, "20240101").at(14, "0").at(19, "OTHER001").at(39, "4.5").at(49, "x").record();
+  efcrec::Record r =
+      Columns{}.at(0, "B001").at(4, "20240101").at(14, "0").at(19, "OTHER001").at(39, "4.5").at(49, "x").record();
   const efcrec::Record before = r;
   DetermineRatingVersion(r);
   EXPECT_EQ(r, before);

@@ -124,11 +124,12 @@ TEST(FillErrorStringBuffer, ReadsOnlyTheFirstFourCharactersAsScanfWould) {
     std::string_view start;
     std::string_view text;
   };
-  for (const Case& c : {Case{"03823", "Hdr Detail Cnt Invalid  "}, Case{" 382", "Hdr Detail Cnt Invalid  "},
-                        Case{"+382", "Hdr Detail Cnt Invalid  "}, Case{"\t382", "Hdr Detail Cnt Invalid  "},
-                        Case{"9999", "Flagged as Ignore/Delete "}, Case{"0101", "Can't Open Tar    TDA"},
-                        Case{"382x", "Hdr Detail Cnt Invalid  "}, Case{std::string_view("382\0", 4), "Hdr Detail Cnt Invalid  "},
-                        Case{"38x2", ""}, Case{"-382", ""}, Case{"0000", ""}}) {
+  for (const Case& c :
+       {Case{"03823", "Hdr Detail Cnt Invalid  "}, Case{" 382", "Hdr Detail Cnt Invalid  "},
+        Case{"+382", "Hdr Detail Cnt Invalid  "}, Case{"\t382", "Hdr Detail Cnt Invalid  "},
+        Case{"9999", "Flagged as Ignore/Delete "}, Case{"0101", "Can't Open Tar    TDA"},
+        Case{"382x", "Hdr Detail Cnt Invalid  "}, Case{std::string_view("382\0", 4), "Hdr Detail Cnt Invalid  "},
+        Case{"38x2", ""}, Case{"-382", ""}, Case{"0000", ""}}) {
     ErrorBuffer buffer(c.start);
     FillErrorStringBuffer(buffer.data());
     EXPECT_EQ(buffer.textField(), Padded(c.text)) << c.start;

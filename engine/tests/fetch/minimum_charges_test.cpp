@@ -2,6 +2,8 @@
 // the layouts 1 to 10 it gives, the ZIP-pair record that wins over both
 // sources, the weight and distance tier amounts and the kind factor, over
 // files the data-set builder writes.
+#include "minimums/minimum_charges.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,12 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "core/minimum_charges.h"
-#include "fetch/lane_minimums.h"
-#include "fetch/minimum_file.h"
-#include "fetch/tier_amounts.h"
-#include "ratefiles/rate_file.h"
-#include "ratefiles/tariff_data_fixture.h"
+#include "minimums/lane_minimums.h"
+#include "minimums/minimum_file.h"
+#include "minimums/tier_amounts.h"
+#include "rates/rate_file.h"
+#include "rates/tariff_data_fixture.h"
 
 namespace vorn {
 namespace {
@@ -31,7 +32,8 @@ class Minimums : public TariffData {
     ReadRateRecordAt(engine_, 0, CurrentRateRecordLength(engine_));
   }
   void head(std::string_view text) {
-    for (std::size_t i = 0; i < text.size(); ++i) engine_.rates.rateRecord.setByte(i, static_cast<std::uint8_t>(text[i]));
+    for (std::size_t i = 0; i < text.size(); ++i)
+      engine_.rates.rateRecord.setByte(i, static_cast<std::uint8_t>(text[i]));
   }
   // More files of the tariff, written apart from its EFCREC record.
   void more(std::string description) {
@@ -169,7 +171,8 @@ minimums tariff=TSTFRT01
   EXPECT_EQ(l.list.thresholds[1], 500);
   EXPECT_EQ(l.list.amounts[1], 1200);  // (12000 x 1031 + 5000) / 10000 = 1237, lowered to the cap
   EXPECT_EQ(std::string(l.list.kinds.data(), 3), "11 ");
-  EXPECT_EQ((std::array{engine_.factors.classPercent[0][0], engine_.factors.classPercent[0][1], engine_.factors.classPercent[0][2]}),
+  EXPECT_EQ((std::array{engine_.factors.classPercent[0][0], engine_.factors.classPercent[0][1],
+                        engine_.factors.classPercent[0][2]}),
             (std::array<std::int32_t, 3>{9000, 8000, 0}));
 
   // No mode: two groups whatever the header says, and the add-ons added as
@@ -187,8 +190,10 @@ minimums tariff=TSTFRT01
 }
 
 TEST_F(Minimums, AZipPairRecordWinsOverTheFileWhichWinsOverTheRateRecord) {
-  lane("rates tariff=TSTFRT01\n  record group=001 number=00002 letter=A entries=\"2 11 12 13\"\n  record entries=\"5000 1 2 3\"\n" +
-       std::string(kMinimumFile));
+  lane(
+      "rates tariff=TSTFRT01\n  record group=001 number=00002 letter=A entries=\"2 11 12 13\"\n  record entries=\"5000 "
+      "1 2 3\"\n" +
+      std::string(kMinimumFile));
   // Entry 0 = 2: layout 2 of the .M record; above 10 it is the minimum itself.
   LaneMinimums l = LaneMinimumCharges(engine_);
   EXPECT_EQ(l.layout, 2);
@@ -253,9 +258,10 @@ TEST_F(Minimums, TypeSevenTakesDistanceTierAmountsFromTheTierTable) {
 }
 
 TEST(DistanceBands, ADistanceBetweenTwoPublishedBandsBelongsToTheLowerOne) {
-  const std::vector<int> bands{DistanceBand(529, false), DistanceBand(785, true),  DistanceBand(790, false), DistanceBand(5000, false),
-                               DistanceBand(790, true),  DistanceBand(1025, true), DistanceBand(1205, true), DistanceBand(1395, true),
-                               DistanceBand(1605, true), DistanceBand(1610, true)};
+  const std::vector<int> bands{DistanceBand(529, false),  DistanceBand(785, true),  DistanceBand(790, false),
+                               DistanceBand(5000, false), DistanceBand(790, true),  DistanceBand(1025, true),
+                               DistanceBand(1205, true),  DistanceBand(1395, true), DistanceBand(1605, true),
+                               DistanceBand(1610, true)};
   EXPECT_EQ(bands, (std::vector<int>{0, 1, 2, 2, 3, 3, 4, 5, 6, 7}));
 }
 
@@ -274,7 +280,8 @@ TEST_F(Minimums, WeightTierAmountsFollowTheTierSwitchAndTheSingleShipmentFlag) {
 }
 
 TEST_F(Minimums, TypeCTakesTheFirstMinimumTimesItsKindsFactorRoundedToFive) {
-  lane("rates tariff=TSTFRT01\n  record letter=B entries=\"4321\"\n  record letter=Z entries=\"4321\"\n", "efcrec\n  record type=C\n");
+  lane("rates tariff=TSTFRT01\n  record letter=B entries=\"4321\"\n  record letter=Z entries=\"4321\"\n",
+       "efcrec\n  record type=C\n");
   engine_.factors.factorRows[6][0] = 10500;  // the minimum factor row of kind B
   // (4321 x 10500 + 5000) / 10000 = 4537; (4537 + 2) / 5 x 5 = 4535.
   EXPECT_EQ(MinimumWithKindFactor(engine_), 4535);

@@ -8,10 +8,10 @@
 
 #include "core/class_break_rate.h"
 #include "core/core_pass.h"
-#include "core/rate_source.h"
 #include "fetch/rate_by_type.h"
-#include "ratefiles/rate_file.h"
-#include "ratefiles/tariff_data_fixture.h"
+#include "rates/rate_file.h"
+#include "rates/tariff_data_fixture.h"
+#include "rating/rate_source.h"
 
 namespace vorn {
 namespace {
@@ -69,7 +69,8 @@ TEST_F(RateFetch, FlatTypesReadTheEntryOfClassAndBreak) {
 }
 
 TEST_F(RateFetch, TypesWithoutAFetchRaise202AndMissingEntriesAreZero) {
-  rate("efcrec\n  record type=0\n" + std::string(kTwoClassesDigits) + "rates tariff=TSTFRT01\n  record entries=\"5000 11\"\n");
+  rate("efcrec\n  record type=0\n" + std::string(kTwoClassesDigits) +
+       "rates tariff=TSTFRT01\n  record entries=\"5000 11\"\n");
   for (char type : {'2', 'Y', 'X'}) {
     engine_.currentTariff.tariffType = type;
     EXPECT_EQ(Raised([&] { at(0, 0); }), 202) << type;
@@ -144,7 +145,8 @@ factor tariff=TSTFRT01
   class-factors values="1 1 1 1 1.25 1 1 1 1 1 1 1 1"
   break-factors
 rates tariff=TSTFRT01
-  record entries=")" + Entries({{2, 2001}, {22, 7777}}, 23) + R"("
+  record entries=")" +
+       Entries({{2, 2001}, {22, 7777}}, 23) + R"("
 )");
   // Class row 4 at break 1: e(b + 1) = e(2) = 2001, x P[0][4] = (2001 x 12500 + 5000) / 10000 = 2501.
   EXPECT_EQ(at(4, 1), 2501);
@@ -175,7 +177,8 @@ rates tariff=TSTFRT01
   // e(1) x Q[2][0] = (5000 x 9500 + 5000) / 10000 = 4750, x P[2][0] = (4750 x 15000 + 5000) / 10000 = 7125.
   EXPECT_EQ(at(0, 0), 7125);
   EXPECT_EQ(at(1, 1), 5000);  // set 2's other factors are 1.0
-  const std::vector<int> bands{TypeSevenBand(549), TypeSevenBand(550), TypeSevenBand(800), TypeSevenBand(801), TypeSevenBand(1500), TypeSevenBand(1501)};
+  const std::vector<int> bands{TypeSevenBand(549), TypeSevenBand(550),  TypeSevenBand(800),
+                               TypeSevenBand(801), TypeSevenBand(1500), TypeSevenBand(1501)};
   EXPECT_EQ(bands, (std::vector<int>{0, 1, 1, 2, 2, 3}));
 }
 
@@ -189,7 +192,8 @@ factor tariff=TSTFRT01
 )";
 
 TEST_F(RateFetch, TypesAAndBTakeTheNearestNonZeroPercentageToTheLeft) {
-  rate("efcrec\n  record type=A\n" + std::string(kLeftPercents) + "rates tariff=TSTFRT01\n  record entries=\"5000 1000 1100 1200\"\n");
+  rate("efcrec\n  record type=A\n" + std::string(kLeftPercents) +
+       "rates tariff=TSTFRT01\n  record entries=\"5000 1000 1100 1200\"\n");
   // Break 1 has 0: b' = 0, e(1) x 10000 = 1000.
   EXPECT_EQ(at(0, 1), 1000);
   // Break 2: e(3) x 9000 = (1200 x 9000 + 5000) / 10000 = 1080.
@@ -245,7 +249,8 @@ rates tariff=TSTFRT01
 };
 
 TEST_F(TypeCRates, TheKindFactorAndThePercentageFollowTheClassCodeAndTariff) {
-  // Class 085 sorts before 100: r x k = (2001 x 9000 + 5000) / 10000 = 1801, x p = (1801 x 11000 + 5000) / 10000 = 1981.
+  // Class 085 sorts before 100: r x k = (2001 x 9000 + 5000) / 10000 = 1801, x p = (1801 x 11000 + 5000) / 10000 =
+  // 1981.
   EXPECT_EQ(at(0, 0), 1981);
   EXPECT_EQ(at(1, 0), 1801);  // class 100: r x k only
   // Class 150 sorts after 100: r x p = (2001 x 13000 + 5000) / 10000 = 2601, x k = (2601 x 9000 + 5000) / 10000 = 2341.

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "driver/rate_shipment.h"
-#include "ratefiles/tariff_data_fixture.h"
+#include "rates/tariff_data_fixture.h"
 #include "support/shipment_request.h"
 
 namespace vorn {

@@ -1,10 +1,10 @@
 // Engine initialisation: its results, the data-path rules and the two
 // threads' engines.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <atomic>
 #include <filesystem>
+#include <stdlib.h>
 #include <string>
 #include <thread>
 
@@ -49,8 +49,10 @@ TEST(Initialisation, AnEffectiveFileThatCannotBeReadGives209) {
   for (const char* efcrec : {"", "B001", "efcrec raw\n  raw text=\"short record\\r\\n\"\n"}) {
     EngineLibrary engine;
     DataDirectory data("tds\n  entry\ntda\n  state\n");
-    if (std::string_view(efcrec).starts_with("efcrec")) data.build(efcrec, true);
-    else data.write("EFCREC.TBL", efcrec);
+    if (std::string_view(efcrec).starts_with("efcrec"))
+      data.build(efcrec, true);
+    else
+      data.write("EFCREC.TBL", efcrec);
     EXPECT_EQ(engine->InitializeVorn(data.withSeparator().c_str()), 209) << efcrec;
   }
 }
@@ -104,7 +106,8 @@ TEST_F(DataPath, SetVorndataTakesTheDirectoryPartOfItsPath) {
   const std::string withFile = other.withSeparator() + "last  \t";
   EXPECT_EQ(engine_->Set_Vorndata(withFile.c_str()), 1);
   const std::string log = ReadFileText(other / "vorn.dbg");
-  EXPECT_NE(log.find("\r\nToPath in Vorn_Set_Vorndata=" + other.withSeparator() + "EndofString"), std::string::npos) << log;
+  EXPECT_NE(log.find("\r\nToPath in Vorn_Set_Vorndata=" + other.withSeparator() + "EndofString"), std::string::npos)
+      << log;
   EXPECT_EQ(engine_->Set_VorndataEx(nullptr, other.path().c_str()), 1);  // loses "qiv-test-..."
   EXPECT_NE(ReadFileText(other.path().parent_path() / "vorn.dbg").find("ToPath"), std::string::npos);
   std::filesystem::remove(other.path().parent_path() / "vorn.dbg");

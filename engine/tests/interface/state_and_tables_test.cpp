@@ -96,7 +96,9 @@ struct TariffTables {
     std::memcpy(bytes.data() + 204, name.data(), std::min<std::size_t>(name.size(), 8));
     std::memcpy(bytes.data() + 212, date.data(), std::min<std::size_t>(date.size(), 10));
   }
-  std::string classCode(std::size_t c) const { return std::string(bytes.data() + 6 * c, strnlen(bytes.data() + 6 * c, 6)); }
+  std::string classCode(std::size_t c) const {
+    return std::string(bytes.data() + 6 * c, strnlen(bytes.data() + 6 * c, 6));
+  }
   std::int32_t breakWeight(std::size_t b) const {
     std::int32_t v;
     std::memcpy(&v, bytes.data() + 120 + 4 * b, 4);
@@ -179,8 +181,13 @@ TEST_F(Tables, AKindTwoRecordServesWhenItIsTheOnlyOne) {
 }
 
 TEST_F(Tables, NoRecordNoDateOrNoFactorFileIsZero) {
-  for (auto [name, date] : {std::pair{"TSTFRT01", "12-31-2023"}, {"NOSUCH01", "06-01-2024"}, {"TSTLATE1", "06-01-2024"},
-                            {"TSTFRT01", "13-01-2024"}, {"TSTFRT01", "02-30-2024"}, {"TSTFRT01", "          "}, {"TSTFRT0", "06-01-2024"}}) {
+  for (auto [name, date] : {std::pair{"TSTFRT01", "12-31-2023"},
+                            {"NOSUCH01", "06-01-2024"},
+                            {"TSTLATE1", "06-01-2024"},
+                            {"TSTFRT01", "13-01-2024"},
+                            {"TSTFRT01", "02-30-2024"},
+                            {"TSTFRT01", "          "},
+                            {"TSTFRT0", "06-01-2024"}}) {
     TariffTables t(name, date);
     EXPECT_EQ(get(t), 0) << name << " " << date;
   }
@@ -197,14 +204,14 @@ TEST_F(Tables, BadFactorFilesGiveAnAnswerWithinTheTables) {
   std::string binary;
   for (int i = 0; i < 2048; ++i) binary += static_cast<char>(i * 37 % 256);
   const std::string cases[] = {
-      "",                                                             // empty
-      "* UNKNOWN_KEYWORD 12\n* RADJF\n*\n* BRKS\n* NCITY\n",          // parameters only, some without values
-      " 1\n 1\n 3\n 500\n",                                           // truncated in the classes
-      huge + huge + huge + huge + huge + huge,                         // counts out of range
-      " -5\n -1\n -3\n 100\n -2\n 0\n",                                // negative counts
+      "",                                                     // empty
+      "* UNKNOWN_KEYWORD 12\n* RADJF\n*\n* BRKS\n* NCITY\n",  // parameters only, some without values
+      " 1\n 1\n 3\n 500\n",                                   // truncated in the classes
+      huge + huge + huge + huge + huge + huge,                // counts out of range
+      " -5\n -1\n -3\n 100\n -2\n 0\n",                       // negative counts
       " 1\n 1\n 1\n 12345678\n 3\n 99999999999\n -500\n 1e309\n 1.0\n 1.0\n 1.0\n 1.0\n",  // numbers out of range
       manyClasses,
-      std::string(300, ' ') + "1\n" + std::string(5000, 'x'),          // lines longer than the reader's buffer
+      std::string(300, ' ') + "1\n" + std::string(5000, 'x'),  // lines longer than the reader's buffer
       binary,
       std::string("\0\0\0 1\n", 7),
   };

@@ -1,5 +1,7 @@
 // The application of a lane's hits to the rate matrix and the minimum
 // charges, over .A files written here, with the amounts worked by hand.
+#include "lanes/apply_lane_adjustments.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -9,7 +11,6 @@
 #include <vector>
 
 #include "lanes/adjustment_file.h"
-#include "lanes/apply_lane_adjustments.h"
 #include "platform/kernel/file.h"
 #include "platform/testing/temp_directory.h"
 
@@ -110,7 +111,8 @@ struct Pass {
   }
   void numberHits(std::vector<std::string> numbers) {
     work.type = LaneAdjustmentType::kZoneText;
-    for (std::size_t i = 0; i < numbers.size(); ++i) std::memcpy(work.hits.numbers[i].number.data(), numbers[i].data(), 3);
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+      std::memcpy(work.hits.numbers[i].number.data(), numbers[i].data(), 3);
     work.hits.count = static_cast<std::int16_t>(numbers.size());
   }
 };
@@ -239,7 +241,8 @@ TEST(LaneAdjustmentApplication, LanePairPercentageOnRatesOnlyLeavesMinimumsWhole
 }
 
 TEST(LaneAdjustmentApplication, OperatorRecordsUseTheAlternativeValueForKindOneMinimums) {
-  AdjustmentsOnDisk a({OperatorRecord(12, '*', 9000, 8000, '+', {50, 0, 30}), OperatorRecord(13, 'F', 7500, 7500, '0', {})});
+  AdjustmentsOnDisk a(
+      {OperatorRecord(12, '*', 9000, 8000, '+', {50, 0, 30}), OperatorRecord(13, 'F', 7500, 7500, '0', {})});
   Pass pass;
   pass.minimums = {5000, 3000, 2000, 0};
   pass.recordMinimums = 2;

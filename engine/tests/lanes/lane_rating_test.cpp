@@ -51,10 +51,13 @@ point-adjustments tariff=TSTFRT01
 )";
 
 std::string Tariff(std::string_view adjustmentFiles, char laneLetter = 'Y') {
-  return "efcrec\n  record type=A lane=" + std::string(1, laneLetter) + "\n" + std::string(kTariff) + std::string(adjustmentFiles);
+  return "efcrec\n  record type=A lane=" + std::string(1, laneLetter) + "\n" + std::string(kTariff) +
+         std::string(adjustmentFiles);
 }
 
-ShipmentRequest TwoLines() { return ShipmentRequest{}.detailCount("02").line(0, "100", "000600").line(1, "70", "000300"); }
+ShipmentRequest TwoLines() {
+  return ShipmentRequest{}.detailCount("02").line(0, "100", "000600").line(1, "70", "000300");
+}
 
 std::int32_t RateItem(const RatedShipment& a, std::size_t i) { return a.integer(976 + 4 * i); }
 std::int32_t MinimumCharge(const RatedShipment& a, std::size_t i) { return a.integer(2032 + 4 * i); }

@@ -1,12 +1,13 @@
 // The lookup of lane adjustments by point-number pairs over .L files the
 // data-set builder writes.
+#include "lanes/point_pair_lookup.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "lanes/point_pair_lookup.h"
 #include "platform/kernel/file.h"
 #include "support/data_directory.h"
 

@@ -1,14 +1,15 @@
 // The lookup of lane adjustments by ZIP slots over .L files written here.
+#include "lanes/zip_slot_lookup.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "lanes/zip_slot_lookup.h"
+#include "formats/packed_codes.h"
 #include "platform/kernel/file.h"
 #include "platform/testing/temp_directory.h"
-#include "setup/packed_zip.h"
 
 namespace vorn {
 namespace {
@@ -48,7 +49,8 @@ TEST(ZipSlotLookup, OddSlotsFromTheOriginEvenOnesFromTheDestination) {
   EXPECT_EQ(PairsFor(LaneFile(), "10001", "90001"),
             (std::vector<std::string>{"110000", "110045", "220000", "220045", "330000", "330045"}));
   // A rate record outside the ranges: the codes with suffix 000 alone.
-  EXPECT_EQ(PairsFor(LaneFile(), "10001", "90001", "002 00001A"), (std::vector<std::string>{"110000", "220000", "330000"}));
+  EXPECT_EQ(PairsFor(LaneFile(), "10001", "90001", "002 00001A"),
+            (std::vector<std::string>{"110000", "220000", "330000"}));
 }
 
 TEST(ZipSlotLookup, AnEndWithoutRecordsGivesNoCodes) {

@@ -1,12 +1,12 @@
 // The debug logs of a rating: the text log's request and answer blocks with
 // its size limit, and the binary log's records.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "platform/testing/temp_directory.h"
@@ -47,7 +47,8 @@ TEST(TextLogBlocks, ADetailCountOutsideTheRecordLogsAtMostTwentyLines) {
   engine->RateShipment(ShipmentRequest{}.detailCount("99").data());
   const std::string log = ReadFileText(data / "vorn.dbg");
   std::size_t lines = 0;
-  for (std::size_t at = log.find("BeforeDetail="); at != std::string::npos; at = log.find("BeforeDetail=", at + 1)) ++lines;
+  for (std::size_t at = log.find("BeforeDetail="); at != std::string::npos; at = log.find("BeforeDetail=", at + 1))
+    ++lines;
   EXPECT_EQ(lines, 20u);
 }
 

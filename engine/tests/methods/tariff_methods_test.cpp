@@ -9,7 +9,7 @@
 
 #include "methods/method_dispatcher.h"
 #include "methods/method_services.h"
-#include "ratefiles/tariff_data_fixture.h"
+#include "rates/tariff_data_fixture.h"
 
 namespace vorn {
 namespace {
@@ -70,18 +70,21 @@ TEST_F(TariffMethods, MatrixWithoutAddOnsTakesTheCellAlone) {
   for (const char* type : {"4", "5", "6", "B", "C"}) {
     SCOPED_TRACE(type);
     // Type '6' reads its first leg's points from the Y file.
-    const std::string points = std::string(type) == "6" ? "points tariff=TSTFRT01 letter=Y" + std::string(kPoints).substr(23) : std::string(kPoints);
-    const std::string text = rate("efcrec\n  record type=" + std::string(type) + "\n" + points + "matrix tariff=TSTFRT01\n  pair a=1 b=3 value=4\n" +
-                                  NumberedRates(5));
+    const std::string points = std::string(type) == "6"
+                                   ? "points tariff=TSTFRT01 letter=Y" + std::string(kPoints).substr(23)
+                                   : std::string(kPoints);
+    const std::string text = rate("efcrec\n  record type=" + std::string(type) + "\n" + points +
+                                  "matrix tariff=TSTFRT01\n  pair a=1 b=3 value=4\n" + NumberedRates(5));
     EXPECT_EQ(engine_.methods.rateBasisNumber, 4);
     EXPECT_EQ(text, "00104B");
   }
 }
 
 TEST_F(TariffMethods, TypeAWithPointFlagMReadsSixteenByteRecords) {
-  const std::string text = rate("efcrec\n  record type=A flag45=M\n" + std::string(kPoints) + "points tariff=TSTFRT01 letter=Q" +
-                                std::string(kPoints).substr(23) + "matrix tariff=TSTFRT01\n  pair a=1 b=3 value=2\n" +
-                                NumberedRates(3, "record-size=16"));
+  const std::string text =
+      rate("efcrec\n  record type=A flag45=M\n" + std::string(kPoints) + "points tariff=TSTFRT01 letter=Q" +
+           std::string(kPoints).substr(23) + "matrix tariff=TSTFRT01\n  pair a=1 b=3 value=2\n" +
+           NumberedRates(3, "record-size=16"));
   EXPECT_EQ(engine_.rates.rateRecord.length(), 16u);
   EXPECT_EQ(text, "00102B");
 }
@@ -90,9 +93,10 @@ TEST_F(TariffMethods, ZoneListsAndNumberedTexts) {
   // Type '1': zone 5 add-on 3 and zone 2 add-on 1; cell 5 x 6 / 2 + 2 = 17
   // holds 1: number 1 + 3 + 1 = 5. The text: the group 001 is the second
   // rate group, then bytes 5-8.
-  load("efcrec\n  record type=1\nzones tariff=TSTFRT01\n  zone low=10000 high=10099 number=5 addon=3\n"
-       "  zone low=20000 high=20099 number=2 addon=1\nmatrix tariff=TSTFRT01\n  pair a=5 b=2 value=1\n" +
-       NumberedRates(6));
+  load(
+      "efcrec\n  record type=1\nzones tariff=TSTFRT01\n  zone low=10000 high=10099 number=5 addon=3\n"
+      "  zone low=20000 high=20099 number=2 addon=1\nmatrix tariff=TSTFRT01\n  pair a=5 b=2 value=1\n" +
+      NumberedRates(6));
   engine_.factors.setCount = 2;
   engine_.factors.setNumbers[0] = 7;
   engine_.factors.setNumbers[1] = 1;
@@ -108,14 +112,15 @@ TEST_F(TariffMethods, ZoneListsAndNumberedTexts) {
 }
 
 TEST_F(TariffMethods, TypeDNumbersItsTextFromThePointFiles) {
-  const std::string text = rate("efcrec\n  record type=D\n" + std::string(kPoints) + "matrix tariff=TSTFRT01\n  pair a=1 b=3 value=4\n" +
-                                NumberedRates(8));
+  const std::string text = rate("efcrec\n  record type=D\n" + std::string(kPoints) +
+                                "matrix tariff=TSTFRT01\n  pair a=1 b=3 value=4\n" + NumberedRates(8));
   EXPECT_EQ(engine_.methods.rateBasisNumber, 7);
   EXPECT_EQ(text, "10107");  // no rate groups: position 1
 }
 
 TEST_F(TariffMethods, BaseAndTableMethodsDropTheAddOnsWhenTheTariffSaysSo) {
-  load("efcrec\n  record type=E\n" + std::string(kPoints) + "matrix tariff=TSTFRT01\n  pair a=1 b=3 value=4\n" + NumberedRates(8));
+  load("efcrec\n  record type=E\n" + std::string(kPoints) + "matrix tariff=TSTFRT01\n  pair a=1 b=3 value=4\n" +
+       NumberedRates(8));
   route("10050 ", "20010 ");
   std::string text;
   RateByTariffMethod(engine_, text, EngineMethodServices());
@@ -143,7 +148,8 @@ matrix tariff=TSTFRT01
 rates tariff=TSTFRT01
   record head="001 00000A"
   record head="001 00000A"
-  record head=")" + std::string(head2) + R"("
+  record head=")" +
+         std::string(head2) + R"("
   record head="003 00042C" entries="42"
   record head="005 00123E" entries="123"
   record head="005 00200E" entries="200"
@@ -168,7 +174,8 @@ factor tariff=TSTFRT01
   factor-line
   factor-line
 lettered tariff=TSTFRT01 letter=M
-  raw text=")" + std::string(384, 'm') + "\"\n";
+  raw text=")" +
+         std::string(384, 'm') + "\"\n";
 }
 
 TEST_F(TariffMethods, ARecordWithoutANumberTakesItsKeyFromTheLightTables) {
@@ -290,7 +297,8 @@ TEST_F(AddOnArithmetic, OnePointMapsItsAddOnsOntoTheLocalBands) {
 TEST_F(TariffMethods, AnAddOnArithmeticKeyThatNoRecordHoldsIsNotInTheTariff) {
   // One point, add-ons 530 + 530 = 1060: 1053 to 1999 keep their value, and
   // no record holds the key "0600".
-  load("efcrec\n  record type=7\npoints tariff=TSTFRT01\n  point low=30000 high=30099 number=4 addon=530\n" + NumberedRates(3, "type=7"));
+  load("efcrec\n  record type=7\npoints tariff=TSTFRT01\n  point low=30000 high=30099 number=4 addon=530\n" +
+       NumberedRates(3, "type=7"));
   route("30050 ", "30010 ");
   EXPECT_EQ(rateCode(), 218);
 }
@@ -308,13 +316,18 @@ std::string Escaped(std::string_view bytes) {
 }
 std::string Le32(std::int32_t v) {
   std::string s(4, '\0');
-  for (int i = 0; i < 4; ++i) s[static_cast<std::size_t>(i)] = static_cast<char>((static_cast<std::uint32_t>(v) >> (8 * i)) & 0xFF);
+  for (int i = 0; i < 4; ++i)
+    s[static_cast<std::size_t>(i)] = static_cast<char>((static_cast<std::uint32_t>(v) >> (8 * i)) & 0xFF);
   return s;
 }
 std::string CombinedPoint(std::string_view low, std::string_view high, std::int32_t number) {
-  return "  raw text=\"" + Escaped("  " + std::string(low) + " " + std::string(high) + " " + Le32(number) + std::string(12, ' ')) + "\"\n";
+  return "  raw text=\"" +
+         Escaped("  " + std::string(low) + " " + std::string(high) + " " + Le32(number) + std::string(12, ' ')) +
+         "\"\n";
 }
-std::string Pair(std::int32_t o, std::int32_t d, std::int32_t value) { return "  raw text=\"" + Escaped(Le32(o) + Le32(d) + Le32(value)) + "\"\n"; }
+std::string Pair(std::int32_t o, std::int32_t d, std::int32_t value) {
+  return "  raw text=\"" + Escaped(Le32(o) + Le32(d) + Le32(value)) + "\"\n";
+}
 std::string Adjustment(std::string_view number, std::string_view columns) {
   return "  raw text=\"" + std::string(number) + std::string(columns) + std::string(660 - 8, '.') + "\"\n";
 }
@@ -325,10 +338,12 @@ class CombinedTariff : public TariffMethods {
     // Base type 'A' (40 bytes, 10 entries): the last three entries name
     // adjustment records 2 and 0 and none.
     load("efcrec\n  record type=N base=A lane-digits=01\nlettered tariff=TSTFRT01 letter=P record-size=30\n" +
-         CombinedPoint("10000", "10099", 11) + CombinedPoint("20000", "20099", 12) + "lettered tariff=TSTFRT01 letter=I record-size=12\n" +
-         Pair(11, 11, 0) + Pair(11, 12, 1) + Pair(12, 11, 0) + "rates tariff=TSTFRT01\n  record number=00001 letter=A\n" +
-         "  record number=00002 letter=C entries=\"500 1 1 1 1 1 1 2 0 16777215\"\n" + "lettered tariff=TSTFRT01 letter=A record-size=660\n" +
-         Adjustment("00000", "12 ") + Adjustment("00001", "2  ") + Adjustment("00002", "1 2"));
+         CombinedPoint("10000", "10099", 11) + CombinedPoint("20000", "20099", 12) +
+         "lettered tariff=TSTFRT01 letter=I record-size=12\n" + Pair(11, 11, 0) + Pair(11, 12, 1) + Pair(12, 11, 0) +
+         "rates tariff=TSTFRT01\n  record number=00001 letter=A\n" +
+         "  record number=00002 letter=C entries=\"500 1 1 1 1 1 1 2 0 16777215\"\n" +
+         "lettered tariff=TSTFRT01 letter=A record-size=660\n" + Adjustment("00000", "12 ") +
+         Adjustment("00001", "2  ") + Adjustment("00002", "1 2"));
   }
 };
 
@@ -409,8 +424,8 @@ TEST_F(TariffMethods, TypeTwoLooksNothingUp) {
 }
 
 TEST_F(TariffMethods, BadLanesGiveTheirCodesAndNoRecord) {
-  load("efcrec\n  record type=0\n" + std::string(kPoints) + "matrix tariff=TSTFRT01\n  size count=10\n  pair a=1 b=3 value=40\n  cell index=2 value=1\n" +
-       NumberedRates(9));
+  load("efcrec\n  record type=0\n" + std::string(kPoints) +
+       "matrix tariff=TSTFRT01\n  size count=10\n  pair a=1 b=3 value=40\n  cell index=2 value=1\n" + NumberedRates(9));
   route("30050 ", "20010 ");
   EXPECT_EQ(rateCode(), 216);
   route("10050 ", "30010 ");
@@ -427,7 +442,8 @@ TEST_F(TariffMethods, BadLanesGiveTheirCodesAndNoRecord) {
 TEST_F(TariffMethods, ThePlusStepMovesTheRecordForward) {
   // Record 7 (" 00107") plus 2 is record 9 (" 00109"); the text keeps its
   // five digits and takes the kind letter.
-  load("efcrec\n  record type=0\n" + std::string(kPoints) + "matrix tariff=TSTFRT01\n  pair a=1 b=3 value=4\n" + NumberedRates(10));
+  load("efcrec\n  record type=0\n" + std::string(kPoints) + "matrix tariff=TSTFRT01\n  pair a=1 b=3 value=4\n" +
+       NumberedRates(10));
   route("10050 ", "20010 ");
   ShipmentRecord record;
   record.fillAll(' ');

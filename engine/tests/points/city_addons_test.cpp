@@ -1,11 +1,12 @@
 // City add-on values: the records of a key behind the RBA file's headings,
 // summed for the request's city in a direction, and the city choice when
 // only other cities are listed.
+#include "points/city_addons.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "points/city_addons.h"
 #include "points/points_fixture.h"
 
 namespace vorn {

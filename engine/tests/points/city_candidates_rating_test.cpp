@@ -67,7 +67,9 @@ class CityCandidatesRating : public ::testing::Test {
     std::memcpy(&n, buffer_.data() + 4, 4);
     return n;
   }
-  std::string entry(std::size_t i) const { return std::string(reinterpret_cast<const char*>(buffer_.data()) + 16 + 20 * i, 19); }
+  std::string entry(std::size_t i) const {
+    return std::string(reinterpret_cast<const char*>(buffer_.data()) + 16 + 20 * i, 19);
+  }
 
   EngineLibrary engine_;
   DataDirectory data_{""};

@@ -1,13 +1,14 @@
 // City points: a code's cities in the tariff's city file (both record
 // forms), the city choice in found mode with the caller's candidates buffer,
 // and what bad or missing city data gives.
+#include "points/city_points.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "points/candidates.h"
-#include "points/city_points.h"
 #include "points/points_fixture.h"
 
 namespace vorn {
@@ -34,7 +35,8 @@ class CityPoints : public PointsTest {
   void SetUp() override { reload(std::string("efcrec\n  record\n") + std::string(kCities)); }
   // The packed lookup of one end: the code it leaves ("" when not found).
   std::string lookUp(LaneSide side) {
-    std::array<char, 6>& code = side == kOrigin ? engine_.work.request.originCode : engine_.work.request.destinationCode;
+    std::array<char, 6>& code =
+        side == kOrigin ? engine_.work.request.originCode : engine_.work.request.destinationCode;
     std::array<char, 6> c = code;
     return CityByPackedZip(engine_, side, c) ? Code(c) : "";
   }
@@ -180,7 +182,8 @@ TEST_F(CityPoints, MissingShortOrUnusableCityDataFindsNothing) {
 
 TEST_F(CityPoints, AKeyWithMoreThanAHundredCitiesListsTheFirstHundred) {
   std::string many = "efcrec\n  record\ncity-points tariff=TSTFRT01\n";
-  for (int i = 0; i < 101; ++i) many += "  city key=30001 zip=30001 state=PA city=TOWN" + std::to_string(100 + i) + "\n";
+  for (int i = 0; i < 101; ++i)
+    many += "  city key=30001 zip=30001 state=PA city=TOWN" + std::to_string(100 + i) + "\n";
   reload(many);
   setCapacity(20 * 101);
   candidateRequest('F');

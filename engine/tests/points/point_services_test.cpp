@@ -1,13 +1,14 @@
 // Direct and indirect service points: the letters of both ends from the
 // tariff's point-service file, a letter the request gives, and the discount
 // block that applies to the lane.
+#include "points/point_services.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
 #include <filesystem>
 #include <string>
 
-#include "points/point_services.h"
 #include "points/points_fixture.h"
 #include "request/request_parse.h"
 
@@ -106,7 +107,7 @@ TEST_F(PointServices, WithoutTheFileTheLettersStayBlankAndTheFirstRecordApplies)
 TEST_F(PointServices, ShortFilesGiveTheDefaultOrNoLetter) {
   std::filesystem::resize_file(data_.path() / "TSTFRT01.D01", 10);  // the header and 3 bytes
   EXPECT_EQ(letters("10000 ", "55555 "), "II");
-  std::filesystem::resize_file(data_.path() / "TSTFRT01.D01", 3);   // not even the header
+  std::filesystem::resize_file(data_.path() / "TSTFRT01.D01", 3);  // not even the header
   EXPECT_EQ(letters("10000 ", "55555 "), "  ");
 }
 

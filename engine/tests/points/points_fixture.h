@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "platform/kernel/byte_record.h"
-#include "ratefiles/point_lookup.h"
-#include "ratefiles/tariff_data_fixture.h"
+#include "rates/point_lookup.h"
+#include "rates/tariff_data_fixture.h"
 #include "vorn32/shipment_record.h"
 
 namespace vorn::testing {
@@ -42,7 +42,8 @@ class PointsTest : public TariffData {
     city.fill(' ');
     std::memcpy(c.data(), code.data(), std::min(code.size(), c.size()));
     std::memcpy(city.data(), stateCity.data(), std::min(stateCity.size(), city.size()));
-    record_.setText(side == LaneSide::Origin ? shipment::kOriginStateCity : shipment::kDestinationStateCity, std::string_view(city.data(), 19));
+    record_.setText(side == LaneSide::Origin ? shipment::kOriginStateCity : shipment::kDestinationStateCity,
+                    std::string_view(city.data(), 19));
     (side == LaneSide::Origin ? r.originPointCode : r.destinationPointCode) = c;
   }
   // Byte 9 of the request: 'F' list the candidates, 'E' an error instead.
@@ -65,11 +66,14 @@ class PointsTest : public TariffData {
   }
   std::string key() const { return std::string(reinterpret_cast<const char*>(buffer_.data()) + 10, 6); }
   // City entry i (19 characters) and its 20th byte.
-  std::string entry(std::size_t i) const { return std::string(reinterpret_cast<const char*>(buffer_.data()) + 16 + 20 * i, 19); }
+  std::string entry(std::size_t i) const {
+    return std::string(reinterpret_cast<const char*>(buffer_.data()) + 16 + 20 * i, 19);
+  }
   std::uint8_t entryEnd(std::size_t i) const { return buffer_[16 + 20 * i + 19]; }
 
   std::string answerCity(LaneSide side) const {
-    return std::string(record_.text(side == LaneSide::Origin ? shipment::kOriginStateCity : shipment::kDestinationStateCity));
+    return std::string(
+        record_.text(side == LaneSide::Origin ? shipment::kOriginStateCity : shipment::kDestinationStateCity));
   }
   std::string requestCity(LaneSide side) const {
     const ParsedRequest& r = engine_.work.request;

@@ -27,7 +27,8 @@ points tariff=TSTFRT01
   point low=10001 high=10099 number=1 addon=1
   point low=90001 high=90099 number=2 addon=2
 matrix tariff=TSTFRT01
-  pair a=1 b=2 value=)" + std::to_string(value) + R"(
+  pair a=1 b=2 value=)" +
+         std::to_string(value) + R"(
 lettered tariff=TSTFRT01 letter=Z
 )";
 }
@@ -41,7 +42,9 @@ std::string RecordThree(char kind, std::string_view entries) {
 }
 
 // Two lines: class 100 at 600 pounds and class 70 at 300.
-ShipmentRequest TwoLines() { return ShipmentRequest{}.detailCount("02").line(0, "100", "000600").line(1, "70", "000300"); }
+ShipmentRequest TwoLines() {
+  return ShipmentRequest{}.detailCount("02").line(0, "100", "000600").line(1, "70", "000300");
+}
 
 // Item i of the class-by-break rate table; kind and charge of item i of the
 // minimum-charge list.
@@ -91,7 +94,8 @@ factor tariff=TSTFRT01
 class PercentTypes : public RatingThroughExports {
  protected:
   void startType(char type) {
-    start(Lane("type=" + std::string(1, type), 3) + std::string(kClassPercents) + RecordThree('B', "6500 2850 2420 1980 1560"));
+    start(Lane("type=" + std::string(1, type), 3) + std::string(kClassPercents) +
+          RecordThree('B', "6500 2850 2420 1980 1560"));
   }
 };
 
@@ -173,7 +177,8 @@ TEST_F(PercentTypes, AKindCLaneRatesTheLastClassAtTheOriginsPercentage) {
   // 14520 + 3630 = 18150. Break 2: 1980 and 990, 11880 + 2970 + 100 x 990 /
   // 100 = 990: 15840, lower. Break 3: 1560, 780, 9360 + 2340 + 8580 = 20280.
   start(Lane("type=A", 3) + std::string(kClassPercents) + RecordThree('C', "6500 2850 2420 1980 1560") +
-        "class-factors tariff=TSTFRT01\n  range low=10000 high=10099 percent=5000\n  range low=30000 high=30099 percent=9000\n");
+        "class-factors tariff=TSTFRT01\n  range low=10000 high=10099 percent=5000\n  range low=30000 high=30099 "
+        "percent=9000\n");
   const RatedShipment a = rate(TwoLines().line(1, "50", "000300"));
   EXPECT_EQ(a.returnCode(), "    ");
   EXPECT_EQ(a.rateBasis(), "     00003C");
@@ -404,7 +409,8 @@ factor tariff=TSTFRT01
 std::string LightTableTariff(char type) {
   return R"(
 efcrec
-  record type=)" + std::string(1, type) + R"(
+  record type=)" +
+         std::string(1, type) + R"(
 points tariff=TSTFRT01
   point low=10001 high=10099 number=1
   point low=20000 high=20099 number=3
@@ -549,7 +555,8 @@ std::string Le32(std::uint32_t v) {
   return out;
 }
 std::string CombinedPoint(std::string_view low, std::string_view high, std::uint32_t number) {
-  return "  raw text=\"  " + std::string(low) + " " + std::string(high) + " " + Le32(number) + std::string(12, ' ') + "\"\n";
+  return "  raw text=\"  " + std::string(low) + " " + std::string(high) + " " + Le32(number) + std::string(12, ' ') +
+         "\"\n";
 }
 std::string PointPair(std::uint32_t origin, std::uint32_t destination, std::uint32_t record) {
   return "  raw text=\"" + Le32(origin) + Le32(destination) + Le32(record) + "\"\n";
@@ -580,11 +587,13 @@ TEST_F(PercentTypes, AlternatingTariffsRateEachWithItsOwnFiles) {
   // raised to its minimum 45.00), rated in turn: each rating reads its own
   // tariff's records and factors, not those of the rating before.
   std::string first = Lane("type=A", 3) + std::string(kClassPercents) + RecordThree('B', "6500 2850 2420 1980 1560");
-  std::string second = Lane("type=F", 0) + std::string(kClassPercents) + RecordThree('B', "6000 0 4500 0 2850 2420 1980 1560");
+  std::string second =
+      Lane("type=F", 0) + std::string(kClassPercents) + RecordThree('B', "6000 0 4500 0 2850 2420 1980 1560");
   second = second.substr(second.find("points"));
   for (std::size_t at; (at = second.find("TSTFRT01")) != std::string::npos;) second.replace(at, 8, "TSTLTR02");
   first.insert(first.find("\npoints"), "\n  record type=F name=TSTLTR02 suffix=02");
-  for (std::size_t at = 0; (at = second.find("tariff=TSTLTR02", at)) != std::string::npos; at += 15) second.insert(at + 15, " suffix=02");
+  for (std::size_t at = 0; (at = second.find("tariff=TSTLTR02", at)) != std::string::npos; at += 15)
+    second.insert(at + 15, " suffix=02");
   start(first + second);
   for (int round = 0; round < 2; ++round) {
     RatedShipment a = rate(TwoLines());

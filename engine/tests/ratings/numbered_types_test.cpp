@@ -4,8 +4,14 @@
 // charge is (weight x rate + 50) / 100; x p is (x x p + 5000) / 10000.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <sys/stat.h>
+#include <thread>
 
 #include "ratings/rating_fixture.h"
 
@@ -31,7 +37,9 @@ lettered tariff=TSTFRT01 letter=Z
 )";
 
 // Two lines: class 100 at 600 pounds and class 70 at 300 pounds.
-ShipmentRequest TwoLines() { return ShipmentRequest{}.detailCount("02").line(0, "100", "000600").line(1, "70", "000300"); }
+ShipmentRequest TwoLines() {
+  return ShipmentRequest{}.detailCount("02").line(0, "100", "000600").line(1, "70", "000300");
+}
 
 void ExpectNoDiscounts(const RatedShipment& a) {
   EXPECT_EQ(a.breakDiscount(), "     0.00");
@@ -55,16 +63,19 @@ factor tariff=TSTFRT01
 // entries), the others fillers.
 std::string RatesWithLaneRecord(int n, std::string_view head, std::string_view entries) {
   std::string text = "rates tariff=TSTFRT01\n";
-  for (int k = 0; k < n; ++k) text += "  record group=001 number=0000" + std::to_string(k) + " letter=B entries=\"1 1\"\n";
+  for (int k = 0; k < n; ++k)
+    text += "  record group=001 number=0000" + std::to_string(k) + " letter=B entries=\"1 1\"\n";
   return text + "  record head=\"" + std::string(head) + "\" entries=\"" + std::string(entries) + "\"\n";
 }
 std::string RatesWithLaneRecord(int n, std::string_view entries) {
   return RatesWithLaneRecord(n, "001 0000" + std::to_string(n) + "B", entries);
 }
-constexpr std::string_view kFlatEntries = "7500 2400 2100 1800 1500 1200 1900 1650 1400 1150 950 1500 1300 1100 900 700";
+constexpr std::string_view kFlatEntries =
+    "7500 2400 2100 1800 1500 1200 1900 1650 1400 1150 950 1500 1300 1100 900 700";
 
 TEST_F(NumberedTypes, TypeZeroRatesTheBreakOfTheWeightOrACheaperDeficit) {
-  start("efcrec\n  record type=0\n" + std::string(kPointFiles) + std::string(kFlatFactors) + RatesWithLaneRecord(3, kFlatEntries));
+  start("efcrec\n  record type=0\n" + std::string(kPointFiles) + std::string(kFlatFactors) +
+        RatesWithLaneRecord(3, kFlatEntries));
   // 900 pounds is break 1 (500): 600 x 2100 = 12600 and 300 x 1650 = 4950,
   // 17550. Break 2 (1000): 600 x 1800 = 10800, 300 x 1400 = 4200, and the
   // 100 pounds of deficit at the lowest rate 1400 = 1400: 16400, cheaper.
@@ -100,7 +111,68 @@ TEST_F(NumberedTypes, TypeZeroRatesTheBreakOfTheWeightOrACheaperDeficit) {
   EXPECT_EQ(heavy.netCharge(), "0720.00");
   // 1100000 pounds in two lines is more than the answer's billed weight
   // holds: 241.
-  EXPECT_EQ(rate(ShipmentRequest{}.detailCount("02").line(0, "100", "600000").line(1, "70", "500000")).returnCode(), "0241");
+  EXPECT_EQ(rate(ShipmentRequest{}.detailCount("02").line(0, "100", "600000").line(1, "70", "500000")).returnCode(),
+            "0241");
+}
+
+// The file of a data directory whose name begins with prefix.
+std::filesystem::path FileNamed(const std::filesystem::path& folder, std::string_view prefix) {
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    if (entry.path().filename().string().starts_with(prefix)) return entry.path();
+  return {};
+}
+
+void Overwrite(const std::filesystem::path& path, const std::string& content) {
+  std::ofstream(path, std::ios::binary | std::ios::in | std::ios::out) << content;  // same file, written in place
+}
+
+// Waits until the folder's last change lies more than two seconds back, so
+// that the engine keeps its listing and handles between ratings.
+void WaitUntilSettled(const std::filesystem::path& folder) {
+  for (;;) {
+    struct stat st {};
+    ASSERT_EQ(::stat(folder.c_str(), &st), 0);
+    if (std::time(nullptr) - std::max(st.st_mtim.tv_sec, st.st_ctim.tv_sec) > 2) return;
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  }
+}
+
+TEST_F(NumberedTypes, EveryRatingReadsTheDataFilesAsTheyAreNowEvenInTheSameSecond) {
+  const std::string tariff = "efcrec\n  record type=0\n" + std::string(kPointFiles) + std::string(kFlatFactors);
+  start(tariff + RatesWithLaneRecord(3, kFlatEntries));
+  // The changed files, built apart: class 100's rate at 1000 pounds 17.00
+  // instead of 18.00 (600 x 17.00 + 42.00 + 14.00 = 158.00), and a
+  // point-service file that serves the destination indirectly.
+  testing::DataDirectory changed{""};
+  changed.build(tariff +
+                RatesWithLaneRecord(3, "7500 2400 2100 1700 1500 1200 1900 1650 1400 1150 950 1500 1300 1100 900 700") +
+                "points-service tariff=TSTFRT01 suffix=01\n  header letter=D\n  range low=90000 high=90099 letter=I\n" +
+                "tds\n  entry\ntda\n  state\n");
+  const std::filesystem::path rates = FileNamed(data_.path(), "TSTFRT01.R");
+  const std::string original = platform::testing::ReadFileText(rates);
+  const std::string cheaper = platform::testing::ReadFileText(FileNamed(changed.path(), "TSTFRT01.R"));
+  const std::filesystem::path service = FileNamed(changed.path(), "TSTFRT01.D");
+  ASSERT_EQ(original.size(), cheaper.size());
+  ASSERT_FALSE(service.empty());
+
+  WaitUntilSettled(data_.path());
+  EXPECT_EQ(rate(TwoLines()).netCharge(), "0164.00");
+  // Rewritten in place at the same size: the handle the engine keeps reads
+  // the new rates.
+  Overwrite(rates, cheaper);
+  EXPECT_EQ(rate(TwoLines()).netCharge(), "0158.00");
+  // Replaced by rename while the engine holds the old file open.
+  data_.write("rates.new", original);
+  std::filesystem::rename(data_.path() / "rates.new", rates);
+  EXPECT_EQ(rate(TwoLines()).netCharge(), "0164.00");
+  // A missing file created, then removed.
+  std::filesystem::copy_file(service, data_.path() / service.filename());
+  EXPECT_EQ(rate(TwoLines()).pointLetters(), "DI");
+  std::filesystem::remove(data_.path() / service.filename());
+  EXPECT_EQ(rate(TwoLines()).pointLetters(), "  ");
+  // A file the rating needs removed: the rating says so.
+  std::filesystem::remove(rates);
+  EXPECT_NE(rate(TwoLines()).returnCode(), "    ");
 }
 
 TEST_F(NumberedTypes, TypeThreeTakesItsPointsFromTheZoneList) {
@@ -115,7 +187,8 @@ zones tariff=TSTFRT01
 matrix tariff=TSTFRT01
   pair a=5 b=2 value=1
 lettered tariff=TSTFRT01 letter=Z
-)" + std::string(kFlatFactors) + RatesWithLaneRecord(3, kFlatEntries));
+)" + std::string(kFlatFactors) +
+        RatesWithLaneRecord(3, kFlatEntries));
   const RatedShipment a = rate(TwoLines());
   EXPECT_EQ(a.returnCode(), "    ");
   EXPECT_EQ(a.tariffUsed(), "TSTFRT01");
@@ -133,7 +206,8 @@ TEST_F(NumberedTypes, TypeFourKeepsTheBreakOfTheWeight) {
   // ends at the first total that is not lower, and the starting break's own
   // total never is: 900 pounds stays at break 1 (500) with no deficit.
   // 600 x 2100 = 12600, 300 x 1650 = 4950: gross and net 175.50.
-  start("efcrec\n  record type=4\n" + std::string(kPointFiles) + std::string(kFlatFactors) + RatesWithLaneRecord(1, kFlatEntries));
+  start("efcrec\n  record type=4\n" + std::string(kPointFiles) + std::string(kFlatFactors) +
+        RatesWithLaneRecord(1, kFlatEntries));
   const RatedShipment a = rate(TwoLines());
   EXPECT_EQ(a.returnCode(), "    ");
   EXPECT_EQ(a.tariffUsed(), "TSTFRT01");
@@ -169,7 +243,8 @@ points tariff=TSTFRT01 letter=Y
 matrix tariff=TSTFRT01
   pair a=1 b=2 value=1
 lettered tariff=TSTFRT01 letter=Z
-)" + std::string(kFlatFactors) + RatesWithLaneRecord(1, kFlatEntries));
+)" + std::string(kFlatFactors) +
+        RatesWithLaneRecord(1, kFlatEntries));
   const RatedShipment a = rate(ShipmentRequest{}.line(0, "50", "000200"));
   EXPECT_EQ(a.returnCode(), "    ");
   EXPECT_EQ(a.tariffUsed(), "TSTFRT01");
@@ -191,11 +266,14 @@ lettered tariff=TSTFRT01 letter=Z
 // Discounts on: 25.00 percent on the net, and per break 10, 15, 20, 25 and
 // 30 percent (fields 1 to 5 for breaks 0 to 4).
 ShipmentRequest Discounted(ShipmentRequest request, char kind) {
-  return request.at(194, "Y").at(214, std::string(1, kind)).discounts(1, "D%", {"02500", "01000", "01500", "02000", "02500", "03000", "00000", "00000", "00000", "00000"});
+  return request.at(194, "Y")
+      .at(214, std::string(1, kind))
+      .discounts(1, "D%", {"02500", "01000", "01500", "02000", "02500", "03000", "00000", "00000", "00000", "00000"});
 }
 
 TEST_F(NumberedTypes, TypeZeroDiscountsTheChargesAtTheBreakAndThenTheNet) {
-  start("efcrec\n  record type=0\n" + std::string(kPointFiles) + std::string(kFlatFactors) + RatesWithLaneRecord(3, kFlatEntries));
+  start("efcrec\n  record type=0\n" + std::string(kPointFiles) + std::string(kFlatFactors) +
+        RatesWithLaneRecord(3, kFlatEntries));
   // Discount kind C. A discount of x percent on an amount a takes
   // round(round(a x x) / 100) off, rounding up from .49. Break 1: 17550 less
   // 15 percent (2633) = 14917. Break 2: 16400 less 20 percent (3280) =
@@ -226,7 +304,8 @@ TEST_F(NumberedTypes, TypeZeroDiscountsTheChargesAtTheBreakAndThenTheNet) {
   // used is at most 1 and the search looks no further. Break 1: 17550, its
   // discount (15 percent) 2633: gross 14917; net 14917 less 25 percent
   // (3729.25, 3729) = 11188.
-  const RatedShipment limited = rate(TwoLines().at(194, "Y").discounts(1, "D%", {"02500", "01000", "01500", " 9999", "02500", "03000", "00000", "00000", "00000", "00000"}));
+  const RatedShipment limited = rate(TwoLines().at(194, "Y").discounts(
+      1, "D%", {"02500", "01000", "01500", " 9999", "02500", "03000", "00000", "00000", "00000", "00000"}));
   EXPECT_EQ(limited.returnCode(), "    ");
   EXPECT_EQ(limited.billedWeight(), "000900");
   EXPECT_EQ(limited.lineRate(0), "0021.00");
@@ -241,18 +320,57 @@ TEST_F(NumberedTypes, TypeZeroDiscountsTheChargesAtTheBreakAndThenTheNet) {
   EXPECT_EQ(limited.netCharge(), "0111.88");
 }
 
+TEST_F(NumberedTypes, TheEndOfBreaksMarkIsKnownByItsTextAndAWholeDiscountIsTaken) {
+  start("efcrec\n  record type=0\n" + std::string(kPointFiles) + std::string(kFlatFactors) +
+        RatesWithLaneRecord(3, kFlatEntries));
+  // Without a discount, 900 lb are rated at break 1 for 175.50 or, with
+  // the 100 lb deficit, at break 2 (1000 lb) for 164.00; the minimum is
+  // 75.00. Only break 2's field (field 3) is set. Under kind C it
+  // discounts the charge at break 2, under kind R the rates of break 2.
+  // " 9998" is 99.98 percent: 3 cents are left under C, under R each rate
+  // (18.00, 14.00) is taken whole by rounding, and both are raised to the
+  // minimum. " 9999" ends the discounted breaks after break 1, which is
+  // then rated undiscounted. "10000" takes the whole amount (the minimum
+  // remains), and "12000" is held at 100 percent.
+  struct Case {
+    char kind;
+    const char* field;
+    const char* billedWeight;
+    const char* gross;
+    const char* net;
+  };
+  for (const Case& c :
+       {Case{'C', " 9998", "001000", "000000.03", "0075.00"}, Case{'C', " 9999", "000900", "000175.50", "0175.50"},
+        Case{'C', "10000", "001000", "000000.00", "0075.00"}, Case{'C', "12000", "001000", "000000.00", "0075.00"},
+        Case{'R', " 9998", "001000", "000000.00", "0075.00"}, Case{'R', " 9999", "000900", "000175.50", "0175.50"},
+        Case{'R', "10000", "001000", "000000.00", "0075.00"}, Case{'R', "12000", "001000", "000000.00", "0075.00"}}) {
+    ShipmentRequest request = TwoLines().at(194, "Y").at(214, std::string(1, c.kind));
+    const RatedShipment a = rate(request.discounts(
+        1, "D%", {"00000", "00000", "00000", c.field, "00000", "00000", "00000", "00000", "00000", "00000"}));
+    SCOPED_TRACE(std::string(1, c.kind) + " '" + c.field + "'");
+    EXPECT_EQ(a.returnCode(), "    ");
+    EXPECT_EQ(a.billedWeight(), c.billedWeight);
+    EXPECT_EQ(a.grossCharge(), c.gross);
+    EXPECT_EQ(a.netCharge(), c.net);
+  }
+}
+
 TEST_F(NumberedTypes, AnIndirectlyServedPointTakesTheIndirectDiscounts) {
   // The destination is served indirectly: the second record's discounts
   // apply, 10 percent on the net and 5 percent at every break. Break 1:
   // 17550 less 878 = 16672; break 2: 16400 less 820 = 15580, cheaper; break
   // 3: 25100 less 1255 = 23845. The gross 16400 less 820; the net 15580 less
   // 10 percent, 1558: 14022; the percentage shown is the break's.
-  start("efcrec\n  record type=0\n" + std::string(kPointFiles) + std::string(kFlatFactors) + RatesWithLaneRecord(3, kFlatEntries) + R"(
+  start("efcrec\n  record type=0\n" + std::string(kPointFiles) + std::string(kFlatFactors) +
+        RatesWithLaneRecord(3, kFlatEntries) + R"(
 points-service tariff=TSTFRT01 suffix=01
   header letter=D
   range low=90000 high=90099 letter=I
 )");
-  const RatedShipment a = rate(Discounted(TwoLines(), 'C').discounts(2, "I%", {"01000", "00500", "00500", "00500", "00500", "00500", "00500", "00500", "00500", "00500"}));
+  const RatedShipment a =
+      rate(Discounted(TwoLines(), 'C')
+               .discounts(2, "I%",
+                          {"01000", "00500", "00500", "00500", "00500", "00500", "00500", "00500", "00500", "00500"}));
   EXPECT_EQ(a.returnCode(), "    ");
   EXPECT_EQ(a.pointLetters(), "DI");
   EXPECT_EQ(a.billedWeight(), "001000");
@@ -265,14 +383,19 @@ points-service tariff=TSTFRT01 suffix=01
   EXPECT_EQ(a.discountPercent(), "05.00");
   EXPECT_EQ(a.netCharge(), "0140.22");
   // Both points served directly: the first record's discounts, as above.
-  const RatedShipment direct = rate(Discounted(TwoLines(), 'C').at(197, "D").discounts(2, "I%", {"01000", "00500", "00500", "00500", "00500", "00500", "00500", "00500", "00500", "00500"}));
+  const RatedShipment direct =
+      rate(Discounted(TwoLines(), 'C')
+               .at(197, "D")
+               .discounts(2, "I%",
+                          {"01000", "00500", "00500", "00500", "00500", "00500", "00500", "00500", "00500", "00500"}));
   EXPECT_EQ(direct.pointLetters(), "DD");
   EXPECT_EQ(direct.grossCharge(), "000131.20");
   EXPECT_EQ(direct.netCharge(), "0098.40");
 }
 
 TEST_F(NumberedTypes, TypeZeroWithRateDiscountsDiscountsEachRateAndTheMinimum) {
-  start("efcrec\n  record type=0\n" + std::string(kPointFiles) + std::string(kFlatFactors) + RatesWithLaneRecord(3, kFlatEntries));
+  start("efcrec\n  record type=0\n" + std::string(kPointFiles) + std::string(kFlatFactors) +
+        RatesWithLaneRecord(3, kFlatEntries));
   // Discount kind R: the rates of break b lose field b + 1's percentage,
   // the minimum field 0's. Class 100: 2100 - 315 = 1785 at break 1, 1800 -
   // 360 = 1440 at break 2; class 70: 1650 - 248 = 1402, 1400 - 280 = 1120.
@@ -296,7 +419,8 @@ TEST_F(NumberedTypes, TypeZeroWithRateDiscountsDiscountsEachRateAndTheMinimum) {
   ExpectNoDiscounts(a);
   // The same lane with other percentages is rated afresh: at none, the
   // rates stand as without discounts.
-  const RatedShipment none = rate(TwoLines().at(194, "Y").at(214, "R").discounts(1, "D%", {"00000", "00000", "00000", "00000", "00000", "00000", "00000", "00000", "00000", "00000"}));
+  const RatedShipment none = rate(TwoLines().at(194, "Y").at(214, "R").discounts(
+      1, "D%", {"00000", "00000", "00000", "00000", "00000", "00000", "00000", "00000", "00000", "00000"}));
   EXPECT_EQ(none.lineRate(0), "0018.00");
   EXPECT_EQ(none.netCharge(), "0164.00");
   EXPECT_EQ(none.appliedMinimum(), 7500);
@@ -328,16 +452,18 @@ TEST_F(NumberedTypes, TheTariffsRateAdjustmentFactorScalesRatesAndMinimum) {
 
 // The description with its files named for another tariff.
 std::string ForTariff(std::string text, std::string_view name) {
-  for (std::size_t at = 0; (at = text.find("tariff=TSTFRT01", at)) != std::string::npos; at += 15) text.replace(at + 7, 8, name);
+  for (std::size_t at = 0; (at = text.find("tariff=TSTFRT01", at)) != std::string::npos; at += 15)
+    text.replace(at + 7, 8, name);
   return text;
 }
 
 TEST_F(NumberedTypes, EachRatingOfOneEngineAnswersAsAFreshEngineWould) {
   // TSTFRT01 is the type-0 tariff above; TSTFRT02 a type-4 tariff on the
   // same files, whose search keeps the break of the weight.
-  start("efcrec\n  record type=0\n  record type=4 name=TSTFRT02\n" + std::string(kPointFiles) + std::string(kFlatFactors) +
-        RatesWithLaneRecord(3, kFlatEntries) +
-        ForTariff(std::string(kPointFiles) + std::string(kFlatFactors) + RatesWithLaneRecord(1, kFlatEntries), "TSTFRT02"));
+  start("efcrec\n  record type=0\n  record type=4 name=TSTFRT02\n" + std::string(kPointFiles) +
+        std::string(kFlatFactors) + RatesWithLaneRecord(3, kFlatEntries) +
+        ForTariff(std::string(kPointFiles) + std::string(kFlatFactors) + RatesWithLaneRecord(1, kFlatEntries),
+                  "TSTFRT02"));
   const RatedShipment first = rate(TwoLines());
   EXPECT_EQ(first.netCharge(), "0164.00");
   // The same request again (the engine keeps the last request's work).
@@ -384,7 +510,8 @@ std::string WithSuffix(std::string text, std::string_view suffix) {
 // Record 4 after the lane's record: minimum 80.00; class 100 2600 2300 2000
 // 1700 1400, class 70 2100 1850 1600 1300 1100, class 50 1700 1500 1300
 // 1100 900.
-constexpr std::string_view kRecordFourEntries = "8000 2600 2300 2000 1700 1400 2100 1850 1600 1300 1100 1700 1500 1300 1100 900";
+constexpr std::string_view kRecordFourEntries =
+    "8000 2600 2300 2000 1700 1400 2100 1850 1600 1300 1100 1700 1500 1300 1100 900";
 
 TEST_F(NumberedTypes, TheVersionOfTheShipDateRatesWithItsOwnFiles) {
   // Version 01 from 01-01-2024 holds the rates above; version 02 from
@@ -393,7 +520,8 @@ TEST_F(NumberedTypes, TheVersionOfTheShipDateRatesWithItsOwnFiles) {
   // pounds at 1600 = 18400, cheaper; break 3 10200 + 3900 + 1100 pounds at
   // 1300 = 28400.
   const std::string files = std::string(kPointFiles) + std::string(kFlatFactors);
-  start("efcrec\n  record type=0\n  record type=0 date=2024-06-01 suffix=02\n" + WithSuffix(files + RatesWithLaneRecord(3, kFlatEntries), "01") +
+  start("efcrec\n  record type=0\n  record type=0 date=2024-06-01 suffix=02\n" +
+        WithSuffix(files + RatesWithLaneRecord(3, kFlatEntries), "01") +
         WithSuffix(files + RatesWithLaneRecord(3, kRecordFourEntries), "02"));
   const RatedShipment june = rate(TwoLines().date("06-15-2024"));
   EXPECT_EQ(june.returnCode(), "    ");
@@ -420,8 +548,9 @@ TEST_F(NumberedTypes, APlusInTheHeaderMovesTheRateRecordForward) {
   // "+0001" at byte 161: record 3's number 00003 plus 1 is record 4, rated
   // as version 02 above: 184.00. The text keeps five digits and the kind
   // letter.
-  start("efcrec\n  record type=0\n" + std::string(kPointFiles) + std::string(kFlatFactors) + RatesWithLaneRecord(3, kFlatEntries) +
-        "  record group=001 number=00004 letter=B entries=\"" + std::string(kRecordFourEntries) + "\"\n");
+  start("efcrec\n  record type=0\n" + std::string(kPointFiles) + std::string(kFlatFactors) +
+        RatesWithLaneRecord(3, kFlatEntries) + "  record group=001 number=00004 letter=B entries=\"" +
+        std::string(kRecordFourEntries) + "\"\n");
   const RatedShipment a = rate(TwoLines().at(161, "+0001"));
   EXPECT_EQ(a.returnCode(), "    ");
   EXPECT_EQ(a.rateBasis(), "     00004B");
@@ -635,7 +764,8 @@ factor tariff=TSTFRT01
   break-factors values="0.8 0.9 1"
   break-factors
 lettered tariff=TSTFRT01 letter=M
-  raw text=")" + TierTable() + R"("
+  raw text=")" +
+        TierTable() + R"("
 rates tariff=TSTFRT01
   record head="001 00000B" entries="1 1"
   record head="001 00001B" entries="1 1"

@@ -16,13 +16,35 @@ EngineLibrary::EngineLibrary(std::optional<std::string_view> kqDllIni) {
     if (slot == nullptr) throw std::runtime_error(std::string("missing export ") + name);
   };
 #define BIND(name) bind(exports_.name, "Vorn_" #name)
-  BIND(InitializeVorn); BIND(InitializeVornEx); BIND(Set_Vorndata); BIND(Set_VorndataEx);
-  BIND(disp_ver); BIND(disp_verEx); BIND(EndVorn); BIND(EndVornEx);
-  BIND(GetErrorString); BIND(GetErrorStringEx); BIND(GetTables); BIND(GetTablesEx);
-  BIND(GetEffectiveTableSize); BIND(GetEffectiveTableSizeEx); BIND(GetEffectiveTable); BIND(GetEffectiveTableEx);
-  BIND(LockEffective); BIND(LockEffectiveEx); BIND(UnlockEffective); BIND(UnlockEffectiveEx);
-  BIND(SetNotifyCallback); BIND(SetNotifyCallbackEx); BIND(DetermineRatingVersion);
-  BIND(GetState); BIND(GetStateEx); BIND(RateShipment); BIND(RateShipmentEx); BIND(RateShipment2); BIND(RateShipment2Ex);
+  BIND(InitializeVorn);
+  BIND(InitializeVornEx);
+  BIND(Set_Vorndata);
+  BIND(Set_VorndataEx);
+  BIND(disp_ver);
+  BIND(disp_verEx);
+  BIND(EndVorn);
+  BIND(EndVornEx);
+  BIND(GetErrorString);
+  BIND(GetErrorStringEx);
+  BIND(GetTables);
+  BIND(GetTablesEx);
+  BIND(GetEffectiveTableSize);
+  BIND(GetEffectiveTableSizeEx);
+  BIND(GetEffectiveTable);
+  BIND(GetEffectiveTableEx);
+  BIND(LockEffective);
+  BIND(LockEffectiveEx);
+  BIND(UnlockEffective);
+  BIND(UnlockEffectiveEx);
+  BIND(SetNotifyCallback);
+  BIND(SetNotifyCallbackEx);
+  BIND(DetermineRatingVersion);
+  BIND(GetState);
+  BIND(GetStateEx);
+  BIND(RateShipment);
+  BIND(RateShipmentEx);
+  BIND(RateShipment2);
+  BIND(RateShipment2Ex);
 #undef BIND
 }
 

@@ -25,12 +25,17 @@ ShipmentRequest& ShipmentRequest::at(std::size_t offset, std::string_view text) 
   return *this;
 }
 
-ShipmentRequest& ShipmentRequest::line(std::size_t n, std::string_view cls, std::string_view weight6, std::string_view code) {
+ShipmentRequest& ShipmentRequest::line(std::size_t n, std::string_view cls, std::string_view weight6,
+                                       std::string_view code) {
   const std::size_t base = 265 + 30 * n;
-  return at(base, pad(code, 2)).at(base + 2, pad(cls, 3)).at(base + 5, pad(weight6, 6)).at(base + 11, "0000.00000000.00");
+  return at(base, pad(code, 2))
+      .at(base + 2, pad(cls, 3))
+      .at(base + 5, pad(weight6, 6))
+      .at(base + 11, "0000.00000000.00");
 }
 
-ShipmentRequest& ShipmentRequest::discounts(int record, std::string_view tag, const std::array<std::string_view, 10>& fields) {
+ShipmentRequest& ShipmentRequest::discounts(int record, std::string_view tag,
+                                            const std::array<std::string_view, 10>& fields) {
   const std::size_t base = record == 1 ? 865 : 919;
   at(base, pad(tag, 2));
   for (std::size_t k = 0; k < 10; ++k) at(base + 2 + 5 * k, pad(fields[k], 5));

@@ -29,7 +29,9 @@ class ShipmentRequest {
 
   char* data() { return bytes_.data(); }
   const char* data() const { return bytes_.data(); }
-  std::string_view text(std::size_t offset, std::size_t width) const { return std::string_view(bytes_.data() + offset, width); }
+  std::string_view text(std::size_t offset, std::size_t width) const {
+    return std::string_view(bytes_.data() + offset, width);
+  }
   std::string bytes() const { return std::string(bytes_.data(), bytes_.size()); }
 
   static std::string pad(std::string_view text, std::size_t width);

@@ -36,6 +36,15 @@ DigitRun ConcatenatedDigits(std::string_view text, std::uint64_t limit) {
   return run;
 }
 
+DigitRun PositionalDigits(std::string_view field, std::uint64_t limit) {
+  DigitRun run;
+  for (char c : field) {
+    Accumulate(run.value, IsDecimalDigit(c) ? static_cast<unsigned>(c - '0') : 0u, limit, run.overflowed);
+    ++run.length;
+  }
+  return run;
+}
+
 IntegerPrefix LeadingInteger(std::string_view text, std::uint64_t limit) {
   std::size_t p = 0;
   while (p < text.size() && IsWhiteSpace(text[p])) ++p;

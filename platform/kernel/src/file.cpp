@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <utility>
 
 #include "descriptor_io.h"
@@ -15,7 +17,13 @@ namespace platform {
 File::~File() { close(); }
 
 File::File(File&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), path_(std::move(other.path_)), opened_(other.opened_) {}
+    : fd_(std::exchange(other.fd_, -1)),
+      path_(std::move(other.path_)),
+      opened_(other.opened_),
+      held_(std::exchange(other.held_, Held::kNothing)),
+      contents_(std::move(other.contents_)),
+      heldSize_(other.heldSize_),
+      position_(other.position_) {}
 
 File& File::operator=(File&& other) noexcept {
   if (this != &other) {
@@ -23,6 +31,10 @@ File& File::operator=(File&& other) noexcept {
     fd_ = std::exchange(other.fd_, -1);
     path_ = std::move(other.path_);
     opened_ = other.opened_;
+    held_ = std::exchange(other.held_, Held::kNothing);
+    contents_ = std::move(other.contents_);
+    heldSize_ = other.heldSize_;
+    position_ = other.position_;
   }
   return *this;
 }
@@ -81,24 +93,51 @@ std::optional<File> File::OpenExisting(std::string_view path, bool forWriting) {
 void File::close() {
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
+  releaseContents();
+}
+
+bool File::holdContents(std::size_t limit) {
+  if (held_ != Held::kNothing) return held_ == Held::kWhole;
+  if (fd_ < 0) return false;
+  // One read of one byte more than the limit tells whether the file fits.
+  thread_local std::vector<std::uint8_t> scratch;
+  scratch.resize(limit + 1);
+  ssize_t n;
+  do {
+    n = ::pread(fd_, scratch.data(), scratch.size(), 0);
+  } while (n < 0 && errno == EINTR);
+  if (n < 0) return false;
+  if (static_cast<std::size_t>(n) <= limit) {
+    contents_.assign(scratch.begin(), scratch.begin() + n);
+    held_ = Held::kWhole;
+    return true;
+  }
+  const std::optional<std::int64_t> measured = size();
+  if (!measured) return false;
+  heldSize_ = *measured;
+  held_ = Held::kSizeOnly;
+  return false;
+}
+
+void File::releaseContents() {
+  held_ = Held::kNothing;
+  contents_.clear();
 }
 
 std::ptrdiff_t File::read(std::span<std::uint8_t> buffer) {
-  std::size_t total = 0;
-  while (total < buffer.size()) {
-    const ssize_t n = ::read(fd_, buffer.data() + total, buffer.size() - total);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return -1;
-    }
-    if (n == 0) break;
-    total += static_cast<std::size_t>(n);
-  }
-  return static_cast<std::ptrdiff_t>(total);
+  const std::ptrdiff_t n = readAt(position_, buffer);
+  if (n > 0) position_ += n;
+  return n;
 }
 
 std::ptrdiff_t File::readAt(std::int64_t offset, std::span<std::uint8_t> buffer) const {
   if (offset < 0) return -1;
+  if (held_ == Held::kWhole) {
+    if (offset >= static_cast<std::int64_t>(contents_.size())) return 0;
+    const std::size_t n = std::min(buffer.size(), contents_.size() - static_cast<std::size_t>(offset));
+    std::memcpy(buffer.data(), contents_.data() + offset, n);
+    return static_cast<std::ptrdiff_t>(n);
+  }
   std::size_t total = 0;
   while (total < buffer.size()) {
     const ssize_t n = ::pread(fd_, buffer.data() + total, buffer.size() - total, static_cast<off_t>(offset) + static_cast<off_t>(total));
@@ -113,9 +152,11 @@ std::ptrdiff_t File::readAt(std::int64_t offset, std::span<std::uint8_t> buffer)
 }
 
 bool File::write(std::span<const std::uint8_t> data) {
-  const int error = detail::WriteWhole(fd_, data);
-  if (error != 0) errno = error;
-  return error == 0;
+  // (the position is the file's own, kept here: reads and writes are
+  // positioned, so held contents need no seek of the descriptor)
+  if (!writeAt(position_, data)) return false;
+  position_ += static_cast<std::int64_t>(data.size());
+  return true;
 }
 
 bool File::writeAt(std::int64_t offset, std::span<const std::uint8_t> data) {
@@ -125,10 +166,14 @@ bool File::writeAt(std::int64_t offset, std::span<const std::uint8_t> data) {
 }
 
 bool File::seek(std::int64_t offset) {
-  return offset >= 0 && ::lseek(fd_, static_cast<off_t>(offset), SEEK_SET) == static_cast<off_t>(offset);
+  if (offset < 0 || fd_ < 0) return false;
+  position_ = offset;
+  return true;
 }
 
 std::optional<std::int64_t> File::size() const {
+  if (held_ == Held::kWhole) return static_cast<std::int64_t>(contents_.size());
+  if (held_ == Held::kSizeOnly) return heldSize_;
   struct stat st;
   if (::fstat(fd_, &st) != 0) return std::nullopt;
   return static_cast<std::int64_t>(st.st_size);

@@ -26,13 +26,6 @@ std::string_view TrimComponent(std::string_view component) {
   return component;
 }
 
-std::string FoldCase(std::string_view name) {
-  std::string folded(name);
-  for (char& c : folded)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return folded;
-}
-
 // The names of one directory, by their case-folded spelling (the first
 // entry read wins), and the directory state they were read from.
 struct Listing {
@@ -54,9 +47,19 @@ bool Describes(const Listing& listing, const struct stat& st) {
 // stamp (time stamps are coarse), so its listing is not kept.
 constexpr std::int64_t kSettledSeconds = 2;
 
-bool Settled(const struct stat& st, const timespec& now) {
-  const std::int64_t latest = std::max<std::int64_t>(st.st_mtim.tv_sec, st.st_ctim.tv_sec);
-  return now.tv_sec - latest > kSettledSeconds;
+bool Settled(std::int64_t modifiedSeconds, std::int64_t changedSeconds, const timespec& now) {
+  return now.tv_sec - std::max(modifiedSeconds, changedSeconds) > kSettledSeconds;
+}
+
+bool Settled(const struct stat& st, const timespec& now) { return Settled(st.st_mtim.tv_sec, st.st_ctim.tv_sec, now); }
+
+std::optional<std::unordered_map<std::string, std::string>> ReadNames(const std::string& directory) {
+  DIR* dir = ::opendir(directory.empty() ? "." : directory.c_str());
+  if (dir == nullptr) return std::nullopt;
+  std::unordered_map<std::string, std::string> names;
+  while (dirent* entry = ::readdir(dir)) names.try_emplace(FoldCase(entry->d_name), entry->d_name);
+  ::closedir(dir);
+  return names;
 }
 
 // Listings of the directories searched without regard to case, so that a
@@ -106,15 +109,14 @@ class ListingCache {
   }
 
   static std::optional<Listing> read(const std::string& directory, const struct stat& st) {
-    DIR* dir = ::opendir(directory.empty() ? "." : directory.c_str());
-    if (dir == nullptr) return std::nullopt;
+    std::optional<std::unordered_map<std::string, std::string>> names = ReadNames(directory);
+    if (!names) return std::nullopt;
     Listing listing;
     listing.device = st.st_dev;
     listing.inode = st.st_ino;
     listing.modified = st.st_mtim;
     listing.changed = st.st_ctim;
-    while (dirent* entry = ::readdir(dir)) listing.names.try_emplace(FoldCase(entry->d_name), entry->d_name);
-    ::closedir(dir);
+    listing.names = std::move(*names);
     return listing;
   }
 
@@ -130,6 +132,31 @@ std::optional<std::string> FindEntryIgnoringCase(const std::string& directory, s
 }
 
 }  // namespace
+
+std::string FoldCase(std::string_view name) {
+  std::string folded(name);
+  for (char& c : folded)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return folded;
+}
+
+std::optional<FolderStamp> StampFolder(const std::string& directory) {
+  struct stat st;
+  if (::stat(directory.empty() ? "." : directory.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return std::nullopt;
+  return FolderStamp{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+                     static_cast<std::int64_t>(st.st_mtim.tv_sec), static_cast<std::int64_t>(st.st_mtim.tv_nsec),
+                     static_cast<std::int64_t>(st.st_ctim.tv_sec), static_cast<std::int64_t>(st.st_ctim.tv_nsec)};
+}
+
+bool IsSettled(const FolderStamp& stamp) {
+  timespec now{};
+  ::clock_gettime(CLOCK_REALTIME, &now);
+  return Settled(stamp.modifiedSeconds, stamp.changedSeconds, now);
+}
+
+std::optional<std::unordered_map<std::string, std::string>> ReadFolderNames(const std::string& directory) {
+  return ReadNames(directory);
+}
 
 bool IsPathSeparator(char c) { return c == '/' || c == '\\'; }
 

@@ -13,6 +13,7 @@ TEST(Digits, RunsHoldTheirValueAtTheLimit) {
   using Reader = DigitRun (*)(std::string_view, std::uint64_t);
   const Reader leading = LeadingDigits;
   const Reader all = ConcatenatedDigits;  // a version "V 2.3" reads 23
+  const Reader places = PositionalDigits;  // a fixed-width field, other characters 0
   struct Case {
     Reader read;
     std::string_view text;
@@ -35,6 +36,9 @@ TEST(Digits, RunsHoldTheirValueAtTheLimit) {
       {all, "v10.02 ", kUnlimitedDigits, 1002, 4, false},
       {all, "none", kUnlimitedDigits, 0, 0, false},
       {all, "1.2.3.4.5.6.7.8.9.0.1", kInt32Max, kInt32Max, 11, true},
+      {places, " 1 3", kUnlimitedDigits, 103, 4, false},
+      {places, "ab", kUnlimitedDigits, 0, 2, false},
+      {places, "9x9x9x9x9x9x9x9x9x9x9", kInt32Max, kInt32Max, 21, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.text));

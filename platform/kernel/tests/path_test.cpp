@@ -97,5 +97,36 @@ TEST(Path, ChangesToADirectoryAreSeenAtTheNextLookup) {
   EXPECT_FALSE(File::OpenReadOnly(dir.path().string() + "/DATA").has_value());  // a directory is no file
 }
 
+TEST(Path, HeldContentsServeReadsUntilReleasedAndLargeFilesAreMeasuredOnce) {
+  TempDirectory dir;
+  const std::filesystem::path small = dir.write("small.tbl", "abcdef");
+  const std::filesystem::path large = dir.write("large.tbl", std::string(100, 'x'));
+  std::optional<File> a = File::OpenReadOnly(small.string());
+  std::optional<File> b = File::OpenReadOnly(large.string());
+  ASSERT_TRUE(a && b);
+
+  std::uint8_t bytes[4] = {};
+  EXPECT_TRUE(a->holdContents(16));
+  dir.write("small.tbl", "ABCDEFGH");  // rewritten while held: the held copy answers
+  EXPECT_EQ(a->size(), 6);
+  EXPECT_EQ(a->readAt(4, bytes), 2);
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(bytes), 2), "ef");
+  EXPECT_EQ(a->readAt(6, bytes), 0);
+  EXPECT_EQ(a->read(bytes), 4);
+  EXPECT_EQ(a->read(bytes), 2);  // read() goes on from where it was
+  a->releaseContents();
+  EXPECT_EQ(a->size(), 8);  // the file as it is now
+  EXPECT_EQ(a->readAt(4, bytes), 4);
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(bytes), 4), "EFGH");
+
+  EXPECT_FALSE(b->holdContents(16));  // too large: measured once, read from the file
+  dir.write("large.tbl", std::string(120, 'y'));
+  EXPECT_EQ(b->size(), 100);
+  EXPECT_EQ(b->readAt(96, bytes), 4);
+  EXPECT_EQ(bytes[0], 'y');
+  b->releaseContents();
+  EXPECT_EQ(b->size(), 120);
+}
+
 }  // namespace
 }  // namespace platform

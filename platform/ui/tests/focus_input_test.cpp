@@ -223,5 +223,36 @@ TEST_F(FocusAndInput, TwoClicksInTimeAreADoubleClickOnlyForClassesThatAskForIt) 
   EXPECT_EQ(log().of({msg::LeftButtonDown}).size(), 2u);
 }
 
+TEST_F(FocusAndInput, AWindowThatAskedHearsOnceThatTheMouseLeftIt) {
+  const auto over = [&](WindowHandle window) {
+    InjectMouseMove(ClientToScreen(window, {5, 5}));
+    run();
+  };
+  over(a_);
+  EXPECT_TRUE(TrackMouseLeave(a_));
+  over(a_);
+  over(b_);  // posted, it comes before the next move
+  over(a_);
+  over(c_);
+  EXPECT_THAT(log().of({msg::MouseLeave}), ElementsAre("a:mouseleave"));
+  // A press off the window counts as a move; asking for another window
+  // tells the first at once.
+  log().clear();
+  TrackMouseLeave(c_);
+  InjectMouseButton(MouseButton::Left, true, ClientToScreen(top_, {250, 150}));
+  InjectMouseButton(MouseButton::Left, false, ClientToScreen(top_, {250, 150}));
+  run();
+  TrackMouseLeave(a_);
+  TrackMouseLeave(b_);
+  run();
+  EXPECT_THAT(log().of({msg::MouseLeave}), ElementsAre("c:mouseleave", "a:mouseleave"));
+  // So does the wheel turned with the cursor elsewhere.
+  log().clear();
+  InjectMouseWheel(ClientToScreen(a_, {5, 5}), kWheelDelta);
+  run();
+  EXPECT_THAT(log().of({msg::MouseLeave}), ElementsAre("b:mouseleave"));
+  EXPECT_FALSE(TrackMouseLeave(nullptr));
+}
+
 }  // namespace
 }  // namespace platform::ui

@@ -5,11 +5,17 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 #include "gallery.h"
 #include "platform/ui/cairo/rendering.h"
 #include "platform/ui/color.h"
+#include "platform/ui/controls/button.h"
+#include "platform/ui/controls/tool_tip.h"
+#include "platform/ui/controls/toolbar.h"
 #include "platform/ui/dialog.h"
+#include "platform/ui/input.h"
+#include "platform/ui/menu.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/gdi.h"
 #include "platform/ui/menu.h"
@@ -54,11 +60,69 @@ class GalleryImage : public ::testing::Test {
 
 ColorRef Sys(SystemColor color) { return GetSystemColor(color); }
 
-TEST_F(GalleryImage, IsKeptAsAnArtifact) {
+// The image kept shows the gallery as a user sees it with the mouse
+// resting on the toolbar's Help button (hot, its tip shown) and the Options
+// menu open on Settings, past a check, a separator and a grayed item.
+TEST_F(GalleryImage, IsKeptAsAnArtifactWithItsPopUpsOpen) {
   std::filesystem::create_directories(QIV_ARTIFACT_DIR);
   const std::string path = std::string(QIV_ARTIFACT_DIR) + "/gallery.png";
-  ASSERT_TRUE(cairo::RenderWindowToPng(gallery_, path));
+  const WindowHandle bar = DialogItem(gallery_, gallery::item::Toolbar);
+  Rect help;
+  ASSERT_TRUE(SendMessage(bar, toolbar::GetItemRect,
+                          static_cast<WParam>(SendMessage(bar, toolbar::CommandToIndex, gallery::command::Help)),
+                          reinterpret_cast<LParam>(&help)));
+  InjectMouseMove(ClientToScreen(bar, {help.left + help.width() / 2, help.top + help.height() / 2}));
+  DispatchPendingMessages();
+  backend_.advanceClock(tool_tip::kInitialDelay);
+  DispatchPendingMessages();
+  const WindowHandle tip = HandleFromParam<WindowHandle>(SendMessage(bar, toolbar::GetToolTips));
+  ASSERT_TRUE(IsWindowVisible(tip));
+  EXPECT_EQ(WindowText(tip), "Contents");
+  bool written = false;
+  WindowHandle menu = nullptr;
+  backend_.whenIdle([&] {
+    menu = CurrentMenuTracking().popupWindow;
+    written = cairo::RenderWindowWithPopupsToPng(gallery_, path);
+    InjectKeyPress(key::Escape);
+    InjectKeyPress(key::Escape);
+  });
+  InjectKeyPress(key::F10);
+  for (int i = 0; i < 4; ++i) InjectKeyPress(key::Down);  // opens Options; past the separator to Settings
+  DispatchPendingMessages();
+  ASSERT_TRUE(written);
+  EXPECT_NE(menu, nullptr);
+  EXPECT_FALSE(IsWindow(menu));  // gone with the menu
   EXPECT_GT(std::filesystem::file_size(path), 1000u);
+}
+
+// As drawn, every control of both dialogs lies inside its dialog and clear
+// of the others, a group box around the ones it holds; the dialogs stand
+// apart.
+TEST_F(GalleryImage, NoControlOverlapsAnotherOrIsCutOff) {
+  const WindowHandle second = gallery::SecondDialog();
+  ASSERT_NE(second, nullptr);
+  EXPECT_TRUE(WindowRect(gallery_).intersectedWith(WindowRect(second)).isEmpty());
+  const auto isGroupBox = [](WindowHandle window) {
+    return IsWindowOfClass(window, button::kClassName) && (WindowStyle(window) & button::TypeMask) == button::GroupBox;
+  };
+  for (WindowHandle dialog : {gallery_, second}) {
+    const Rect client = ClientRect(dialog);
+    std::vector<WindowHandle> shown;
+    for (WindowHandle child : ChildWindows(dialog))
+      if (IsWindowVisible(child)) shown.push_back(child);
+    for (WindowHandle child : shown) {
+      const Rect rect = WindowRectInParent(child);
+      EXPECT_EQ(rect.intersectedWith(client), rect) << WindowId(child) << " is cut off";
+      for (WindowHandle other : shown) {
+        if (other == child || isGroupBox(child)) continue;
+        const Rect common = rect.intersectedWith(WindowRectInParent(other));
+        if (isGroupBox(other))
+          EXPECT_TRUE(common.isEmpty() || common == rect) << WindowId(child) << " straddles group " << WindowId(other);
+        else
+          EXPECT_TRUE(common.isEmpty()) << WindowId(child) << " overlaps " << WindowId(other);
+      }
+    }
+  }
 }
 
 TEST_F(GalleryImage, ThreeDimensionalFramesHaveTheirLightAndDarkEdges) {

@@ -7,10 +7,13 @@
 #include <gtest/gtest.h>
 
 #include "platform/ui/accelerator.h"
+#include "platform/ui/cairo/image_surface.h"
+#include "platform/ui/color.h"
 #include "platform/ui/controls/edit.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/menu.h"
+#include "platform/ui/paint.h"
 #include "recording_window.h"
 
 namespace platform::ui {
@@ -220,6 +223,72 @@ TEST_F(Menus, TheMouseOpensAPopUpAndChoosesAnItem) {
   run();
   EXPECT_TRUE(commands().empty());
   EXPECT_FALSE(CurrentMenuTracking().active);
+}
+
+// The open pop-up as the screen shows it: painted in a window of its own
+// over the dialog, with the check, the separator, the grayed item and the
+// highlight.
+TEST_F(Menus, AnOpenPopUpIsShownInItsOwnWindowWithChecksGrayedItemsAndTheHighlight) {
+  CheckMenuItem(bar_, kPrint, MenuLookup::ByCommand, true);
+  EnableMenuItem(bar_, kPriceSheet, MenuLookup::ByCommand, MenuItemState::Grayed);
+  WindowHandle popup = nullptr;
+  WindowHandle owner = nullptr;
+  Rect where;
+  std::unique_ptr<cairo::ImageSurface> image;
+  bool openAfterEsc = true;
+  whenIdle({[&] {
+              popup = CurrentMenuTracking().popupWindow;
+              owner = OwnerWindow(popup);
+              where = WindowRect(popup);
+              image = std::make_unique<cairo::ImageSurface>(Size{where.width(), where.height()});
+              PaintWindowTree(popup, *image);
+              InjectKeyPress(key::Escape);
+            },
+            [&] {
+              openAfterEsc = IsWindow(popup);
+              InjectKeyPress(key::Escape);
+            }});
+  InjectKeyPress(key::F10);
+  InjectKeyPress(key::Down);  // opens Run: Print
+  InjectKeyPress(key::Down);  // Export
+  run();
+  ASSERT_NE(image, nullptr);
+  EXPECT_FALSE(openAfterEsc);  // the pop-up's window goes with it
+  EXPECT_EQ(owner, dialog_.handle());
+  EXPECT_EQ(GetActiveWindow(), dialog_.handle());
+  // Below its title, framed around the items.
+  const Rect title = MenuBarItemRect(dialog_.handle(), 0);
+  EXPECT_EQ((Point{where.left, where.top}), (Point{title.left, title.bottom}));
+  const auto item = [&](int position) {
+    return PopupItemRect(dialog_.handle(), 0, position).offsetBy(-where.left, -where.top);
+  };
+  EXPECT_EQ(item(0).left, 2);
+  EXPECT_EQ(item(3).bottom + 2, where.height());
+  // The pixels of the rectangle that pass the test (text is smoothed:
+  // its colour is told by its channels).
+  const auto count = [&](const Rect& rect, auto test) {
+    int found = 0;
+    for (int y = rect.top; y < rect.bottom; ++y)
+      for (int x = rect.left; x < rect.right; ++x) found += test(image->pixel(x, y)) ? 1 : 0;
+    return found;
+  };
+  const auto is = [](ColorRef color) { return [color](ColorRef p) { return p == color; }; };
+  const auto dark = [](ColorRef p) { return RedOf(p) < 100 && GreenOf(p) < 100 && BlueOf(p) < 100; };
+  const Rect checkColumn{item(0).left, item(0).top, item(0).left + 18, item(0).bottom};
+  const Rect textColumn{checkColumn.right, item(0).top, item(0).right, item(0).bottom};
+  EXPECT_GT(count(checkColumn, is(GetSystemColor(SystemColor::MenuText))), 10);  // Print's check mark
+  EXPECT_GT(count(textColumn, dark), 10);                                         // and its text
+  // Export highlighted, its text light on it, and no check.
+  const int down = item(1).top - item(0).top;
+  EXPECT_EQ(count(checkColumn.offsetBy(0, down), is(GetSystemColor(SystemColor::Highlight))), 18 * 18);
+  EXPECT_GT(count(textColumn.offsetBy(0, down), [](ColorRef p) { return RedOf(p) > 200; }), 10);
+  EXPECT_EQ(image->pixel(item(0).right - 2, item(0).top + 1), GetSystemColor(SystemColor::Menu));
+  // The separator's etched line; Price Sheet grayed: drawn, nothing dark.
+  const int line = item(2).top + item(2).height() / 2 - 1;
+  EXPECT_EQ(image->pixel(item(2).left + 5, line), GetSystemColor(SystemColor::ButtonShadow));
+  EXPECT_EQ(image->pixel(item(2).left + 5, line + 1), GetSystemColor(SystemColor::ButtonHighlight));
+  EXPECT_GT(count(item(3), [](ColorRef p) { return p != GetSystemColor(SystemColor::Menu); }), 10);
+  EXPECT_EQ(count(item(3), dark), 0);
 }
 
 // ---- accelerators

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "gallery.h"
+#include "platform/ui/cairo/image_surface.h"
 #include "platform/ui/clipboard.h"
 #include "platform/ui/controls/edit.h"
 #include "platform/ui/controls/list_box.h"
@@ -172,6 +173,54 @@ TEST_F(Painting, AParentChoosesTheColoursOfItsControls) {
   DeleteBrush(yellow);
 }
 
+// The caption shows the small icon, or else the big one scaled; the
+// window only holds the icons, so one deleted shows nothing.
+TEST_F(Painting, TheCaptionShowsTheWindowsSmallIconOrElseItsBigOne) {
+  const WindowHandle top = CreateRecorder("top", nullptr, style::Popup | style::Caption | style::Visible, kTopRect);
+  SetWindowText(top, "");  // nothing of a caption text where the icon goes
+  const auto solid = [](int side, std::uint32_t argb) {
+    Image image;
+    image.width = image.height = side;
+    image.pixels.assign(static_cast<std::size_t>(side * side), argb);
+    return CreateBitmap(std::move(image));
+  };
+  const BitmapHandle big = solid(32, 0xFF0000FFu);
+  const BitmapHandle small = solid(16, 0xFFFF0000u);
+  EXPECT_EQ(SendMessage(top, msg::SetIcon, icon_size::Big, HandleToParam(big)), 0);
+  EXPECT_EQ(SendMessage(top, msg::GetIcon, icon_size::Big), HandleToParam(big));
+  EXPECT_EQ(SendMessage(top, msg::GetIcon, icon_size::Small), 0);
+  // The caption is 17 pixels inside the one-pixel border (the frame of
+  // a popup with a caption); the icon 2 pixels in, the text 3 after it.
+  const Point icon{1 + 2 + 8, 1 + 8};
+  const auto pixelOfIcon = [&] {
+    cairo::ImageSurface image({kTopRect.width(), kTopRect.height()});
+    PaintWindowTree(top, image);
+    return image.pixel(icon.x, icon.y);
+  };
+  EXPECT_EQ(pixelOfIcon(), Rgb(0, 0, 255));
+  SendMessage(top, msg::SetIcon, icon_size::Small, HandleToParam(small));
+  EXPECT_EQ(pixelOfIcon(), Rgb(255, 0, 0));
+  DeleteBitmap(small);
+  EXPECT_EQ(pixelOfIcon(), Rgb(0, 0, 255));
+  DeleteBitmap(big);
+  EXPECT_EQ(pixelOfIcon(), GetSystemColor(SystemColor::ActiveCaption));
+}
+
+TEST_F(Painting, BothCaptionsAreDrawnAgainWhenTheActiveWindowChanges) {
+  const WindowHandle first = CreateRecorder("first", nullptr, style::Popup | style::Caption | style::Visible, kTopRect);
+  const WindowHandle second =
+      CreateRecorder("second", nullptr, style::Popup | style::Caption | style::Visible, kTopRect.offsetBy(250, 0));
+  for (WindowHandle activated : {first, second}) {
+    UpdateWindow(first);
+    UpdateWindow(second);
+    ASSERT_FALSE(TreeNeedsPainting(first) || TreeNeedsPainting(second));
+    SetActiveWindow(activated);
+    EXPECT_TRUE(TreeNeedsPainting(first)) << WindowText(activated);
+    EXPECT_TRUE(TreeNeedsPainting(second)) << WindowText(activated);
+    EXPECT_EQ(UpdateRect(first), std::nullopt);  // the frames alone
+  }
+}
+
 TEST_F(Painting, TheCaretIsDrawnOverItsOwnerWhileShownAndGoesWithIt) {
   const WindowHandle top = CreateRecorder("top", nullptr, style::Popup | style::Visible, kTopRect);
   const WindowHandle child = CreateRecorder("child", top, style::Child | style::Visible, {10, 10, 50, 30});
@@ -328,9 +377,9 @@ TEST_F(GalleryLayout, DialogUnitsBecomePixelsByTheDialogFont) {
   // The bold 8-point dialog font measures 6 by 13: a dialog unit is 1.5
   // pixels across and 13/8 down, rounded half away from zero.
   EXPECT_EQ(DialogBaseUnits(gallery_), (Size{6, 13}));
-  EXPECT_EQ(WindowRectInParent(DialogItem(gallery_, gallery::item::NameLabel)), (Rect{11, 15, 71, 28}));
-  EXPECT_EQ(WindowRectInParent(DialogItem(gallery_, gallery::item::Name)), (Rect{75, 11, 195, 31}));
-  EXPECT_EQ(ClientRect(gallery_), (Rect{0, 0, 420, 302}));
+  EXPECT_EQ(WindowRectInParent(DialogItem(gallery_, gallery::item::NameLabel)), (Rect{11, 54, 71, 67}));
+  EXPECT_EQ(WindowRectInParent(DialogItem(gallery_, gallery::item::Name)), (Rect{75, 50, 195, 70}));
+  EXPECT_EQ(ClientRect(gallery_), (Rect{0, 0, 600, 367}));
   // The label's text at its corner, the mnemonic underlined under the N.
   RecordingSurface surface(sizeOfGallery());
   PaintWindowTree(gallery_, surface);

@@ -3,6 +3,7 @@
 #include "platform/ui/focus.h"
 #include "platform/ui/input.h"
 #include "platform/ui/messages.h"
+#include "platform/ui/notify.h"
 
 namespace platform::ui::testing {
 
@@ -69,6 +70,7 @@ std::string MessageName(MessageId message) {
     case msg::LeftButtonDoubleClick: return "lbuttondblclk";
     case msg::MouseMove: return "mousemove";
     case msg::CaptureChanged: return "capturechanged";
+    case msg::MouseLeave: return "mouseleave";
     case msg::User: return "user";
     default: return std::to_string(message);
   }
@@ -119,6 +121,8 @@ void RecordingDialog::open() {
 LResult RecordingDialog::windowProcedure(const Message& message) {
   if (message.message == msg::Command)
     notices.push_back({static_cast<int>(LowWord(message.wParam)), HighWord(message.wParam)});
+  if (message.message == msg::Notify && message.lParam != 0)
+    notices.push_back({NotifyHeaderOf(message.lParam).id, NotifyHeaderOf(message.lParam).code});
   return Dialog::windowProcedure(message);
 }
 

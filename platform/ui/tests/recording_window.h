@@ -56,8 +56,9 @@ std::string MessageName(MessageId message);
 
 void RegisterRecorderClass();
 
-// A dialog that records every command and notification it receives (and
-// then handles it as any dialog does).
+// A dialog that records every command and notification it receives, and
+// every notice (msg::Notify, by the sender's id and the code), and then
+// handles it as any dialog does.
 class RecordingDialog : public Dialog {
  public:
   using Dialog::Dialog;

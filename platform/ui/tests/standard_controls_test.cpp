@@ -2,7 +2,8 @@
 // registered with its procedure, every template keyword and style word
 // understood by the template format, the control-colour message it asks
 // its parent with), and a control that its parent destroys while it tells
-// of a change. A control added later is checked by the same cases.
+// of a change; the blocks of notice codes. A control added later is checked
+// by the same cases.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -10,16 +11,26 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "platform/ui/control_descriptor.h"
 #include "platform/ui/controls/button.h"
 #include "platform/ui/controls/combo_box.h"
+#include "platform/ui/controls/date_picker.h"
 #include "platform/ui/controls/edit.h"
 #include "platform/ui/controls/list_box.h"
+#include "platform/ui/controls/month_calendar.h"
+#include "platform/ui/controls/property_sheet.h"
+#include "platform/ui/controls/rich_text.h"
 #include "platform/ui/controls/static_control.h"
+#include "platform/ui/controls/status_bar.h"
+#include "platform/ui/controls/tab_control.h"
+#include "platform/ui/controls/tool_tip.h"
+#include "platform/ui/controls/toolbar.h"
 #include "platform/ui/dialog_template.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/keys.h"
+#include "platform/ui/notify.h"
 #include "platform/ui/paint.h"
 #include "recording_window.h"
 
@@ -51,7 +62,8 @@ TEST(BuiltInControls, EachIsRegisteredFromItsDescriptor) {
     EXPECT_EQ(FindBuiltInControl(upper), control);
   }
   for (const char* name : {button::kClassName, combo_box::kClassName, edit::kClassName, list_box::kClassName,
-                           static_control::kClassName})
+                           static_control::kClassName, date_picker::kClassName, month_calendar::kClassName,
+                           rich_text::kClassName, tab_control::kClassName, property_sheet::kClassName})
     EXPECT_NE(FindBuiltInControl(name), nullptr) << name;
   EXPECT_EQ(FindBuiltInControl("Rowpane"), nullptr);
   EXPECT_EQ(FindBuiltInControl(""), nullptr);
@@ -112,6 +124,14 @@ TEST_F(StandardControls, EachAsksForItsColoursWithTheMessageItsDescriptorGives) 
       {button::kClassName, button::AutoCheckBox, msg::CtlColorStatic},
       {button::kClassName, button::GroupBox, msg::CtlColorStatic},
       {static_control::kClassName, static_control::Left, msg::CtlColorStatic},
+      {date_picker::kClassName, 0, msg::CtlColorEdit},
+      {date_picker::kClassName, style::Disabled, msg::CtlColorStatic},
+      {month_calendar::kClassName, 0, msg::CtlColorStatic},
+      {rich_text::kClassName, 0, msg::CtlColorStatic},
+      {tab_control::kClassName, 0, msg::CtlColorStatic},
+      {toolbar::kClassName, toolbar::Flat, msg::CtlColorStatic},
+      {status_bar::kClassName, 0, msg::CtlColorStatic},
+      {tool_tip::kClassName, 0, msg::CtlColorStatic},
       {testing::kRecorderClass, 0, msg::CtlColorStatic},  // a class without a descriptor
   };
   for (const Case& c : cases) {
@@ -140,11 +160,26 @@ TEST_F(StandardControls, AControlItsParentDestroysWhileItNotifiesStopsCleanly) {
     SendMessage(control, msg::LeftButtonUp, 0, PointToParam({3, 3}));
   };
   const auto focus = [](WindowHandle control) { SetFocus(control); };
+  const auto keys = [](VirtualKey first, VirtualKey second) {
+    return [first, second](WindowHandle control) {
+      SendMessage(control, msg::KeyDown, first);
+      if (IsWindow(control)) SendMessage(control, msg::KeyDown, second);
+    };
+  };
+  const auto clickAt = [](Point point) {
+    return [point](WindowHandle control) { SendMessage(control, msg::LeftButtonDown, 0, PointToParam(point)); };
+  };
+  const auto clickButton = [](WindowHandle control) {
+    SendMessage(control, msg::LeftButtonDown, 0, PointToParam({10, 10}));
+    SendMessage(control, msg::LeftButtonUp, 0, PointToParam({10, 10}));
+  };
+  // Notices come as commands, or in msg::Notify.
   struct Case {
     const char* className;
     StyleBits style;
     unsigned code;
     std::function<void(WindowHandle)> act;
+    MessageId via = msg::Command;
   };
   const Case cases[] = {
       {button::kClassName, button::PushButton, button::Clicked, key(key::Space)},
@@ -156,6 +191,14 @@ TEST_F(StandardControls, AControlItsParentDestroysWhileItNotifiesStopsCleanly) {
       {list_box::kClassName, list_box::Notify, list_box::SelectionChange, click},
       {combo_box::kClassName, combo_box::DropDownList, combo_box::SelectionChange, key(key::Down)},
       {combo_box::kClassName, combo_box::DropDown, combo_box::EditChange, character},
+      {date_picker::kClassName, 0, notify_code::SetFocus, focus, msg::Notify},
+      {date_picker::kClassName, 0, date_picker::KeyDown, key(key::Up), msg::Notify},
+      {date_picker::kClassName, 0, date_picker::CloseUp, keys(key::F4, key::F4), msg::Notify},
+      {month_calendar::kClassName, 0, month_calendar::SelectionChange, key(key::Right), msg::Notify},
+      {month_calendar::kClassName, 0, month_calendar::Select, clickAt({15, 50}), msg::Notify},
+      {tab_control::kClassName, 0, tab_control::SelectionChanging, key(key::Right), msg::Notify},
+      {tab_control::kClassName, 0, tab_control::SelectionChange, key(key::Right), msg::Notify},
+      {toolbar::kClassName, toolbar::ToolTips, 0, clickButton},  // a check button's command
   };
   for (const Case& c : cases) {
     const WindowHandle control = create(parent, c.className, c.style);
@@ -164,23 +207,64 @@ TEST_F(StandardControls, AControlItsParentDestroysWhileItNotifiesStopsCleanly) {
     const bool combo = IsWindowOfClass(control, combo_box::kClassName);
     if (list || combo)
       SendMessage(control, list ? list_box::AddString : combo_box::AddString, 0, reinterpret_cast<LParam>("one"));
+    for (const char* text : {"one", "two"}) {
+      const tab_control::Item tab{text, 0};
+      if (IsWindowOfClass(control, tab_control::kClassName))
+        SendMessage(control, tab_control::InsertItem, 9, reinterpret_cast<LParam>(&tab));
+    }
+    if (IsWindowOfClass(control, toolbar::kClassName)) {
+      const toolbar::Button button{0, 77, toolbar::state::Enabled, toolbar::button_style::Check};
+      SendMessage(control, toolbar::AddButtons, 1, reinterpret_cast<LParam>(&button));
+    }
     // Typing in a drop-down goes to its edit.
     const WindowHandle edit = combo ? ChildWithId(control, combo_box::kEditId) : nullptr;
     const WindowHandle target = edit ? edit : control;
     bool heard = false;
-    log().on("parent", msg::Command, [&](WindowHandle, WParam wParam, LParam) {
-      if (HighWord(wParam) == c.code && !heard) {
-        heard = true;
-        DestroyWindow(control);
-      }
-      return LResult{0};
-    });
+    for (MessageId via : {msg::Command, msg::Notify})
+      log().on("parent", via, [&, via](WindowHandle, WParam wParam, LParam lParam) {
+        const unsigned code = via == msg::Notify ? NotifyHeaderOf(lParam).code : HighWord(wParam);
+        if (via == c.via && code == c.code && !heard) {
+          heard = true;
+          DestroyWindow(control);
+        }
+        return LResult{0};
+      });
     c.act(target);
     EXPECT_TRUE(heard) << c.className << " " << c.code;
     EXPECT_FALSE(IsWindow(control)) << c.className << " " << c.code;
     EXPECT_FALSE(IsWindow(target));
   }
   EXPECT_TRUE(ChildWindows(parent).empty());
+}
+
+// Each control's notice codes lie in the block notify.h gives it, and the
+// blocks lie apart: a handler by code alone never takes one control's
+// notice for another's.
+TEST(NoticeCodes, LieInTheirControlsBlockAndNoBlocksOverlap) {
+  struct Block {
+    const char* owner;
+    int first;  // the codes, as the negative numbers they are
+    int last;
+    std::vector<unsigned> codes;
+  };
+  const Block blocks[] = {
+      {"notify_code", -99, -1, {notify_code::SetFocus, notify_code::KillFocus}},
+      {"property_sheet", -299, -200, {property_sheet::SetActive, property_sheet::KillActive}},
+      {"tool_tip", -549, -520, {tool_tip::NeedText}},
+      {"tab_control", -580, -550, {tab_control::SelectionChange, tab_control::SelectionChanging}},
+      {"month_calendar", -752, -746, {month_calendar::SelectionChange, month_calendar::Select}},
+      {"date_picker", -799, -753, {date_picker::CloseUp, date_picker::KeyDown}},
+  };
+  for (const Block& block : blocks) {
+    for (unsigned code : block.codes) {
+      EXPECT_GE(static_cast<int>(code), block.first) << block.owner << " " << code;
+      EXPECT_LE(static_cast<int>(code), block.last) << block.owner << " " << code;
+    }
+    for (const Block& other : blocks) {
+      if (&other == &block) continue;
+      EXPECT_TRUE(block.last < other.first || other.last < block.first) << block.owner << " " << other.owner;
+    }
+  }
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ TEST(FileSet, WithTheEngineTheMainLevelOpensItsPointServiceFiles) {
   EXPECT_EQ(c.integer(context::kBsvLoaded), 1);
   EXPECT_EQ(c.text(context::kDirectServiceLabel), "DIRECT         ");  // the .BSV header's, after the .ZPS header's
   EXPECT_EQ(c.text(context::kIndirectServiceLabel), "INDIRECT       ");
-  EXPECT_EQ(c.integer(context::kMexicoFilesLoaded), 0);
+  EXPECT_EQ(c.integer(context::kMexicoFilesLoaded), 1);  // the level's .MEF and .MET
   EXPECT_EQ(c.bytes(context::kLaneTariffTablesLoaded), "N");
   EXPECT_GT(c.integer(context::kZpsFile), 2);
   EXPECT_EQ(c.integer(context::kZf1File), 0);  // the engine-less files stay as they were

@@ -95,8 +95,10 @@ std::filesystem::path SampleShipment(std::string_view name) {
 }
 
 SampleDataCopy::SampleDataCopy() {
+  // Files and folders (the help documents are folders) alike.
   for (const auto& entry : std::filesystem::directory_iterator(SampleData()))
-    if (entry.path().extension() != ".so") std::filesystem::copy_file(entry.path(), dir_ / entry.path().filename().string());
+    if (entry.path().extension() != ".so")
+      std::filesystem::copy(entry.path(), dir_ / entry.path().filename().string(), std::filesystem::copy_options::recursive);
 }
 
 void SampleDataCopy::write(std::string_view name, std::string_view content) const {

@@ -72,6 +72,12 @@ TEST(LevelSettings, FilesAreBuiltByFieldAndDecodeToWhatBuildsThemAgain) {
     EXPECT_EQ(Rebuilt(kind, file), file) << DecodeContent(kind, file);
     EXPECT_EQ(Messages(kind, file), std::vector<std::string>{}) << k.description;
   }
+  // Bytes that no field can name (a zero Mexico flag, whose default is Y; a
+  // byte behind the NUL that ends a file name) come back as bytes.
+  std::string met = Built("mexico-settings level=L\n  set spanish-help-file=AYUDA.HLP\n", "L.MET");
+  met[4] = '\0';
+  met[29] = 'X';
+  EXPECT_EQ(Rebuilt("L.MET", met), met) << DecodeContent("L.MET", met);
   EXPECT_EQ(DecodeContent("L.SC", Built("zip-states level=L\n  prefixes low=1 high=999 state=XX\n  prefixes low=303 state=GA\n", "L.SC")),
             "zip-states level=L\n  prefixes low=1 high=302 state=XX\n  prefixes low=303 state=GA\n  prefixes low=304 high=999 state=XX\n");
 }

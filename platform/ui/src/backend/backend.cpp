@@ -1,5 +1,7 @@
 #include "platform/ui/backend.h"
 
+#include <ctime>
+
 #include "platform/ui/headless.h"
 
 namespace platform::ui {
@@ -30,6 +32,13 @@ Backend& CurrentBackend() {
 }
 
 void MessageBeep(int type) { CurrentBackend().beep(type); }
+
+CalendarDate Backend::today() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  if (localtime_r(&now, &local) == nullptr) return kFirstDate;
+  return ClampDate({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday}, kFirstDate, kLastDate);
+}
 
 bool HeadlessBackend::waitForInput(std::optional<std::uint64_t> deadline) {
   if (!steps_.empty()) {

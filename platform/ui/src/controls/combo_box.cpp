@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <type_traits>
 
 #include "platform/ui/controls/edit.h"
 #include "platform/ui/controls/list_box.h"
@@ -16,6 +17,7 @@
 #include "platform/ui/style_painter.h"
 #include "control.h"
 #include "list_box_internal.h"
+#include "owner_drawn_items.h"
 
 namespace platform::ui::detail {
 
@@ -33,6 +35,10 @@ class Combo final : public Control {
   // the combo and go with it
   LResult onCreate() override;
   void onDestroy() override {
+    // The parent hears of the owner-drawn items that go, unless it is
+    // going itself.
+    const WindowRecord* parent = Find(ParentWindow(window()));
+    if (ownerDrawn() && parent != nullptr && !parent->destroying) toList(list_box::ResetContent);
     if (IsWindow(list_)) DestroyWindow(list_);
   }
   void onSize(Size) override;
@@ -81,6 +87,24 @@ class Combo final : public Control {
 
  private:
   bool hasEdit() const { return (style() & combo_box::TypeMask) != combo_box::DropDownList; }
+  bool ownerDrawn() const {
+    return (style() & (combo_box::OwnerDrawFixed | combo_box::OwnerDrawVariable)) != 0;
+  }
+  // What the list asks of its owner goes to the parent, in the combo's
+  // name.
+  template <class Info>
+  LResult forwardOwnerDrawn(MessageId message, LParam lParam) {
+    Info info = *reinterpret_cast<const Info*>(lParam);
+    info.type = OwnerDrawType::ComboBox;
+    info.controlId = WindowId(window());
+    if constexpr (!std::is_same_v<Info, MeasureItemInfo>) info.control = window();
+    const LResult answer = SendMessage(ParentWindow(window()), message, static_cast<WParam>(info.controlId),
+                                       reinterpret_cast<LParam>(&info));
+    if constexpr (std::is_same_v<Info, MeasureItemInfo>)
+      reinterpret_cast<MeasureItemInfo*>(lParam)->itemHeight = info.itemHeight;
+    return answer;
+  }
+  void paintOwnerDrawnField(const ControlPaint& paint, const Rect& field, bool focused);
   LResult toList(MessageId message, WParam wParam = 0, LParam lParam = 0) {
     return SendMessage(list_, message, wParam, lParam);
   }
@@ -100,6 +124,7 @@ class Combo final : public Control {
   bool dropped_ = false;
   int selectionAtDrop_ = -1;
   int fieldHeight_ = 0;
+  int fieldItemHeight_ = 0;  // owner-drawn: the height the parent gave the field
   int droppedHeight_ = 0;  // the height it was created or moved with
   bool resizing_ = false;
   bool settingText_ = false;  // the combo sets its edit's text: not the user's doing
@@ -124,18 +149,30 @@ LResult Combo::onCreate() {
   WindowCreation list;
   list.className = list_box::kClassName;
   list.style = style::Popup | style::Border | style::VScroll | ((style() & combo_box::Sort) ? list_box::Sort : 0);
+  if (style() & combo_box::OwnerDrawFixed) list.style |= list_box::OwnerDrawFixed;
+  if (style() & combo_box::OwnerDrawVariable) list.style |= list_box::OwnerDrawVariable;
+  if (style() & combo_box::HasStrings) list.style |= list_box::HasStrings;
   list.parent = window();
   list.id = WindowId(window());
   list_ = CreateWindow(list);
   AttachListToCombo(list_, window());
   if (list_ == nullptr || (hasEdit() && edit_ == nullptr)) return -1;
+  if (ownerDrawn()) {
+    // The parent measures the field and, for a fixed list, every item.
+    const int fallback = std::max(1, MeasureFont(font()).height);
+    const int id = WindowId(window());
+    fieldItemHeight_ = MeasureOwnerDrawnItem(ParentWindow(window()), {OwnerDrawType::ComboBox, id, -1, 0, 0}, fallback);
+    if (!(style() & combo_box::OwnerDrawVariable))
+      toList(list_box::SetItemHeight, 0,
+             MeasureOwnerDrawnItem(ParentWindow(window()), {OwnerDrawType::ComboBox, id, 0, 0, 0}, fallback));
+  }
   placeField();
   return 0;
 }
 
 void Combo::placeField() {
   const int arrow = GetSystemMetric(SystemMetric::VerticalScrollWidth);
-  fieldHeight_ = MeasureFont(font()).height + 8;
+  fieldHeight_ = (fieldItemHeight_ > 0 ? fieldItemHeight_ : MeasureFont(font()).height) + 8;
   const Rect rect = WindowRectInParent(window());
   if (rect.height() != fieldHeight_) {
     resizing_ = true;
@@ -403,6 +440,9 @@ std::optional<LResult> Combo::onControlMessage(MessageId message, WParam wParam,
     case combo_box::GetItemHeight:
       if (static_cast<LParam>(wParam) == -1) return fieldHeight_;
       return toList(list_box::GetItemHeight, wParam, lParam);
+    case msg::MeasureItem: return forwardOwnerDrawn<MeasureItemInfo>(message, lParam);
+    case msg::DrawItem: return forwardOwnerDrawn<DrawItemInfo>(message, lParam);
+    case msg::DeleteItem: return forwardOwnerDrawn<DeleteItemInfo>(message, lParam);
     default: return std::nullopt;
   }
 }
@@ -421,6 +461,10 @@ void Combo::paint(const ControlPaint& paint) {
   if (hasEdit()) return;
   const Rect field{inside.left, inside.top, button.left, inside.bottom};
   const bool focused = GetFocus() == window() && !dropped_;
+  if (ownerDrawn()) {
+    paintOwnerDrawnField(paint, field, focused);
+    return;
+  }
   const Rect text = field.inflatedBy(-1, -1);
   if (focused) FillSolidRect(paint.dc, text, GetSystemColor(SystemColor::Highlight));
   SetBackgroundMode(paint.dc, BackgroundMode::Transparent);
@@ -433,6 +477,18 @@ void Combo::paint(const ControlPaint& paint) {
     SetTextColor(paint.dc, GetSystemColor(SystemColor::HighlightText));
     StylePainter::PaintFocusRect(paint.dc, text);
   }
+}
+
+// The selected item, drawn by the parent, with the focus rectangle over
+// it while the combo has the focus.
+void Combo::paintOwnerDrawnField(const ControlPaint& paint, const Rect& field, bool focused) {
+  const int index = selection();
+  DrawItemInfo info{OwnerDrawType::ComboBox, WindowId(window()), index, owner_draw_state::ComboBoxField, window(),
+                    paint.dc, field.inflatedBy(-1, -1), index >= 0 ? toList(list_box::GetItemData, index) : 0};
+  if (focused) info.state |= owner_draw_state::Selected | owner_draw_state::Focus;
+  if (!paint.enabled) info.state |= owner_draw_state::Disabled;
+  DrawOwnerDrawnItem(ParentWindow(window()), info);
+  if (alive() && focused) StylePainter::PaintItemFocusRect(paint.dc, info.rect);
 }
 
 bool Combo::changesLook(MessageId message) const {

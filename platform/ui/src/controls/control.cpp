@@ -116,6 +116,7 @@ LResult Control::dispatch(const Message& m) {
     case msg::LeftButtonDoubleClick: onLeftButtonDoubleClick(mouse()); break;
     case msg::LeftButtonUp: onLeftButtonUp(mouse()); break;
     case msg::MouseMove: onMouseMove(mouse()); break;
+    case msg::MouseLeave: onMouseLeave(); break;
     case msg::CaptureChanged: onCaptureChanged(); break;
     case msg::SystemTimer: onSystemTimer({static_cast<unsigned>(m.wParam)}); break;
     case msg::VScroll: onVScroll(LowWord(m.wParam), static_cast<int>(HighWord(m.wParam))); break;

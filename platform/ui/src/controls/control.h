@@ -120,6 +120,8 @@ class Control : public ClassState {
   virtual void onLeftButtonDoubleClick(const MouseEvent& event) { onLeftButtonDown(event); }
   virtual void onLeftButtonUp(const MouseEvent&) { defaultProcedure(); }
   virtual void onMouseMove(const MouseEvent&) { defaultProcedure(); }
+  // The mouse left the control after it asked TrackMouseLeave (input.h).
+  virtual void onMouseLeave() { defaultProcedure(); }
   virtual void onCaptureChanged() { defaultProcedure(); }
   virtual void onSystemTimer(const TimerEvent&) { defaultProcedure(); }
   virtual void onVScroll(unsigned /*request*/, int /*position*/) { defaultProcedure(); }

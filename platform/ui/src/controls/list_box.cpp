@@ -15,6 +15,7 @@
 #include "platform/ui/window.h"
 #include "control.h"
 #include "list_box_internal.h"
+#include "owner_drawn_items.h"
 
 namespace platform::ui::detail {
 
@@ -58,8 +59,21 @@ class ListBox final : public Control {
     return defaultProcedure();
   }
   LResult onCreate() override {
+    // A fixed owner-drawn list asks its owner for the one height.
+    if (ownerDrawn() && !variable()) {
+      const int height = measure(0, 0);
+      if (height != fixedHeight()) itemHeight_ = height;
+    }
     updateScrollBar();
     return 0;
+  }
+  // The owner hears of the items that go with the list, unless it is
+  // going itself.
+  void onDestroy() override {
+    const WindowRecord* owner = Find(this->owner());
+    if (owner != nullptr && !owner->destroying)
+      for (int i = count() - 1; i >= 0; --i) tellOwnerOfDeleted(i);
+    defaultProcedure();
   }
   void onSize(Size) override { setTop(top_); }
   void onSetFont(FontHandle font) override {
@@ -101,6 +115,7 @@ class ListBox final : public Control {
 
   // ---- its look
   void paint(const ControlPaint& paint) override;
+  void paintOwnerDrawn(const ControlPaint& paint);
   bool changesLook(MessageId message) const override;
   void invalidate() override {
     Control::invalidate();
@@ -112,6 +127,19 @@ class ListBox final : public Control {
   int count() const { return static_cast<int>(items_.size()); }
   bool valid(WParam index) const { return static_cast<LParam>(index) >= 0 && static_cast<LParam>(index) < count(); }
   bool variable() const { return (style() & list_box::OwnerDrawVariable) != 0; }
+  bool ownerDrawn() const { return (style() & (list_box::OwnerDrawFixed | list_box::OwnerDrawVariable)) != 0; }
+  // Where owner-drawn items are measured and drawn: the parent, or the
+  // combo box whose list this is.
+  WindowHandle owner() const { return combo_ != nullptr ? combo_ : ParentWindow(window()); }
+  int measure(int index, LParam data) const {
+    return MeasureOwnerDrawnItem(owner(), {OwnerDrawType::ListBox, WindowId(window()), index, 0, data},
+                                 std::max(1, MeasureFont(font()).height));
+  }
+  void tellOwnerOfDeleted(int index) {
+    DeleteItemInfo info{OwnerDrawType::ListBox, WindowId(window()), index, window(),
+                        items_[static_cast<std::size_t>(index)].data};
+    TellOwnerOfDeletedItem(owner(), info);
+  }
 
   // ---- heights and what fits
   int fixedHeight() const { return itemHeight_ > 0 ? itemHeight_ : std::max(1, MeasureFont(font()).height); }
@@ -288,6 +316,11 @@ void ListBox::userSelect(int index) {
 int ListBox::insert(int index, std::string text) {
   if (index < 0 || index > count()) index = count();
   items_.insert(items_.begin() + index, Item{std::move(text), 0, 0});
+  if (ownerDrawn() && variable()) {
+    const int height = measure(index, 0);
+    if (!alive() || index >= count()) return index;
+    items_[static_cast<std::size_t>(index)].height = height;
+  }
   if (selection_ >= index) ++selection_;
   updateScrollBar();
   return index;
@@ -315,6 +348,10 @@ LResult ListBox::find(WParam start, Matches matches) const {
 LResult ListBox::deleteItem(WParam which) {
   if (!valid(which)) return list_box::Error;
   const int index = static_cast<int>(which);
+  if (ownerDrawn()) {
+    tellOwnerOfDeleted(index);
+    if (!alive() || !valid(which)) return list_box::Error;
+  }
   items_.erase(items_.begin() + index);
   if (selection_ == index) selection_ = -1;
   else if (selection_ > index) --selection_;
@@ -458,6 +495,8 @@ std::optional<LResult> ListBox::onControlMessage(MessageId message, WParam wPara
       return insert(static_cast<int>(static_cast<LParam>(wParam)), textOf(lParam));
     case list_box::DeleteString: return deleteItem(wParam);
     case list_box::ResetContent:
+      if (ownerDrawn())
+        for (int i = count() - 1; i >= 0 && alive(); --i) tellOwnerOfDeleted(i);
       items_.clear();
       selection_ = -1;
       caret_ = 0;
@@ -533,6 +572,10 @@ std::optional<LResult> ListBox::onControlMessage(MessageId message, WParam wPara
 // stops (in quarters of the average character width).
 void ListBox::paint(const ControlPaint& paint) {
   FillRect(paint.dc, paint.client, paint.background);
+  if (ownerDrawn()) {
+    paintOwnerDrawn(paint);
+    return;
+  }
   std::vector<int> stops = list_box::TabStopPixels(window());
   const bool tabbed = (style() & list_box::UseTabStops) != 0;
   if (tabbed && stops.empty()) stops.push_back(MulDiv(32, GetTextMetrics(paint.dc).averageCharWidth, 4));
@@ -556,6 +599,26 @@ void ListBox::paint(const ControlPaint& paint) {
       StylePainter::PaintFocusRect(paint.dc, row);
     }
     y += height;
+  }
+}
+
+// Each item from the top index down drawn by the owner, the focus
+// rectangle over the caret item while the list has the focus.
+void ListBox::paintOwnerDrawn(const ControlPaint& paint) {
+  const bool focused = GetFocus() == window();
+  const WindowHandle owner = this->owner();
+  int y = 0;
+  for (int i = top_; i < count() && y < paint.client.bottom; ++i) {
+    const Rect row{0, y, paint.client.right, y + heightOf(i)};
+    DrawItemInfo info{OwnerDrawType::ListBox, WindowId(window()), i, 0, window(), paint.dc, row,
+                      items_[static_cast<std::size_t>(i)].data};
+    if (i == selection_) info.state |= owner_draw_state::Selected;
+    if (!paint.enabled) info.state |= owner_draw_state::Disabled;
+    if (focused && i == caret_) info.state |= owner_draw_state::Focus;
+    DrawOwnerDrawnItem(owner, info);
+    if (!alive()) return;
+    if (focused && i == caret_) StylePainter::PaintItemFocusRect(paint.dc, row);
+    y = row.bottom;
   }
 }
 

@@ -20,6 +20,18 @@ using detail::StateOf;
 
 namespace {
 
+FontSpec TemplateFontSpec(const DialogTemplate& dialogTemplate) {
+  FontSpec spec;
+  spec.face = dialogTemplate.fontFace;
+  spec.height = FontHeightForPoints(dialogTemplate.fontPoints);
+  return spec;
+}
+
+Size BaseUnitsOf(FontHandle font) {
+  const FontMetrics metrics = MeasureFont(font);
+  return {metrics.averageCharWidth, metrics.height};
+}
+
 // Where an activated dialog puts the focus: back on the control that had
 // it last, else on the first tab stop, else on the dialog itself.
 void RestoreDialogFocus(WindowHandle dialog) {
@@ -61,9 +73,7 @@ LResult DefaultDialogProcedure(WindowHandle window, MessageId message, WParam wP
         dialog->fontTaken = true;
       } else {
         const FontHandle font = DefaultGuiFont();
-        const FontMetrics metrics = MeasureFont(font);
-        record->classState =
-            std::make_unique<DialogState>(font, false, Size{metrics.averageCharWidth, metrics.height});
+        record->classState = std::make_unique<DialogState>(font, false, BaseUnitsOf(font));
       }
       return DefaultWindowProcedure(window, message, wParam, lParam);
     }
@@ -122,13 +132,9 @@ LResult DefaultDialogProcedure(WindowHandle window, MessageId message, WParam wP
 WindowHandle BuildDialog(const DialogTemplate& dialogTemplate, WindowHandle owner, Window* object, LParam initParam,
                          bool modal) {
   if (owner != nullptr && !IsWindow(owner)) return nullptr;
-  FontSpec spec;
-  spec.face = dialogTemplate.fontFace;
-  spec.height = FontHeightForPoints(dialogTemplate.fontPoints);
   DialogCreation creation;
-  creation.font = CreateFont(spec);
-  const FontMetrics metrics = MeasureFont(creation.font);
-  creation.baseUnits = {metrics.averageCharWidth, metrics.height};
+  creation.font = CreateFont(TemplateFontSpec(dialogTemplate));
+  creation.baseUnits = BaseUnitsOf(creation.font);
 
   StyleBits style = dialogTemplate.style;
   StyleBits exStyle = dialogTemplate.exStyle;
@@ -242,6 +248,13 @@ LResult DialogBox(const DialogTemplate& dialogTemplate, WindowHandle owner, Wind
   detail::RestoreFocusState(focusBefore);
   if (IsWindow(dialog)) DestroyWindow(dialog);
   return result;
+}
+
+Size TemplateBaseUnits(const DialogTemplate& dialogTemplate) {
+  const FontHandle font = CreateFont(TemplateFontSpec(dialogTemplate));
+  const Size units = BaseUnitsOf(font);
+  DeleteFont(font);
+  return units;
 }
 
 bool EndDialog(WindowHandle dialog, LResult result) {

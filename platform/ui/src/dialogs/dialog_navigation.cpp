@@ -78,6 +78,35 @@ void PressEnter(WindowHandle dialog, WindowHandle focus, LResult focusCode) {
   PressCommand(dialog, id, nullptr);
 }
 
+// A dialog that is a control of another (a child with
+// exstyle::ControlParent, such as a property sheet's page) leaves the
+// keyboard to the dialog it lies in: navigation runs there, so that one
+// tab order covers both.
+WindowHandle NavigationRoot(WindowHandle dialog) {
+  WindowHandle root = dialog;
+  while ((WindowStyle(root) & style::Child) && (WindowExStyle(root) & exstyle::ControlParent)) {
+    const WindowHandle parent = ParentWindow(root);
+    if (parent == nullptr) break;
+    root = parent;
+  }
+  return root;
+}
+
+// A control parent between the focus and the dialog may claim a key
+// (answering dialog_code::WantMessage to msg::GetDialogCode): a property
+// sheet takes Ctrl+Tab wherever the focus is inside it. The key-down then
+// goes to it.
+bool OfferToControlParents(WindowHandle dialog, WindowHandle from, Message& message) {
+  for (WindowHandle at = from ? ParentWindow(from) : nullptr; at != nullptr && at != dialog; at = ParentWindow(at)) {
+    if (!(WindowExStyle(at) & exstyle::ControlParent)) continue;
+    if (DialogCodeOf(at, &message) & dialog_code::WantMessage) {
+      SendMessage(at, message.message, message.wParam, message.lParam);
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 WindowHandle NextDialogTabItem(WindowHandle dialog, WindowHandle control, bool previous) {
@@ -126,7 +155,9 @@ void SetDialogFocus(WindowHandle control) {
 }
 
 bool IsDialogMessage(WindowHandle dialog, Message& message) {
-  if (!IsWindow(dialog) || (message.window != dialog && !IsDescendant(dialog, message.window))) return false;
+  if (!IsWindow(dialog)) return false;
+  dialog = NavigationRoot(dialog);
+  if (message.window != dialog && !IsDescendant(dialog, message.window)) return false;
   if (message.message == msg::KeyDown) {
     const LResult code = DialogCodeOf(message.window, &message);
     const WindowHandle focus = GetFocus();
@@ -135,6 +166,7 @@ bool IsDialogMessage(WindowHandle dialog, Message& message) {
       switch (message.wParam) {
         case key::Tab:
           if (code & dialog_code::WantTab) break;
+          if (IsKeyDown(key::Control) && OfferToControlParents(dialog, from, message)) return true;
           if (const WindowHandle next = NextDialogTabItem(dialog, from, IsKeyDown(key::Shift))) SetDialogFocus(next);
           return true;
         case key::Left:

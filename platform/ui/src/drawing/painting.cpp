@@ -81,7 +81,8 @@ void PaintFrame(WindowHandle window, Surface& surface) {
     const int height = GetSystemMetric(SystemMetric::CaptionHeight);
     const Rect caption{r.left, r.top, r.right, r.top + height - 1};
     const bool active = GetActiveWindow() == window || record->parent != nullptr;
-    StylePainter::PaintCaption(dc, caption, record->text, active);
+    StylePainter::PaintCaption(dc, caption, record->text, active,
+                               BitmapImage(record->smallIcon) != nullptr ? record->smallIcon : record->bigIcon);
     FillSolidRect(dc, {r.left, r.top + height - 1, r.right, r.top + height}, GetSystemColor(SystemColor::ButtonFace));
     r.top += height;
   }
@@ -89,12 +90,16 @@ void PaintFrame(WindowHandle window, Surface& surface) {
     const int height = GetSystemMetric(SystemMetric::MenuBarHeight);
     FillSolidRect(dc, {r.left, r.top, r.right, r.top + height}, GetSystemColor(SystemColor::Menu));
     const Rect outer = WindowRect(window);
-    SetBackgroundMode(dc, BackgroundMode::Transparent);
-    SetTextColor(dc, GetSystemColor(SystemColor::MenuText));
+    // The title the menu loop has highlighted, pushed in while its pop-up
+    // is open.
+    const MenuTracking tracking = CurrentMenuTracking();
     for (int i = 0; i < MenuItemCount(record->menu); ++i) {
-      Rect item = MenuBarItemRect(window, i).offsetBy(-outer.left, -outer.top);
-      DrawText(dc, MenuItemText(record->menu, i, MenuLookup::ByPosition), item,
-               draw_text::SingleLine | draw_text::Center | draw_text::VerticalCenter);
+      using Title = StylePainter::MenuBarTitle;
+      Title title = Title::Normal;
+      if (tracking.active && tracking.window == window && tracking.barPosition == i)
+        title = tracking.popupOpen ? Title::Open : Title::Highlighted;
+      StylePainter::PaintMenuBarTitle(dc, MenuBarItemRect(window, i).offsetBy(-outer.left, -outer.top),
+                                      MenuItemText(record->menu, i, MenuLookup::ByPosition), title);
     }
   }
   const bool enabled = IsWindowEnabled(window);

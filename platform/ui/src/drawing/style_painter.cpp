@@ -20,6 +20,68 @@ void PaintPattern(DcHandle dc, Point at, const std::array<const char*, Rows>& ro
       if (rows[y][x] != '.') Pixel(dc, at.x + static_cast<int>(x), at.y + static_cast<int>(y), colorOf(rows[y][x], context));
 }
 
+// The 7 by 7 check mark of check boxes and menu items.
+constexpr int kCheckMarkSize = 7;
+void PaintCheckMark(DcHandle dc, Point at, ColorRef color) {
+  static constexpr std::array<const char*, kCheckMarkSize> kMark = {
+      "......X", ".....XX", "X...XXX", "XX.XXX.", "XXXXX..", ".XXX...", "..X....",
+  };
+  for (std::size_t y = 0; y < kMark.size(); ++y)
+    for (int x = 0; x < kCheckMarkSize; ++x)
+      if (kMark[y][x] == 'X') Pixel(dc, at.x + x, at.y + static_cast<int>(y), color);
+}
+
+// Whether a pixel belongs to an image's drawing for the disabled look:
+// opaque enough and darker than a light fill.
+bool IsInk(std::uint32_t argb) {
+  const unsigned alpha = argb >> 24;
+  const unsigned red = (argb >> 16) & 0xFFu, green = (argb >> 8) & 0xFFu, blue = argb & 0xFFu;
+  return alpha >= 0x80 && red * 30 + green * 59 + blue * 11 < 0xC0 * 100;
+}
+
+// The image's ink in one colour, in runs along each row.
+void PaintInk(DcHandle dc, const Image& image, Point at, ColorRef color) {
+  for (int y = 0; y < image.height; ++y)
+    for (int x = 0; x < image.width;) {
+      if (!IsInk(image.at(x, y))) {
+        ++x;
+        continue;
+      }
+      int end = x + 1;
+      while (end < image.width && IsInk(image.at(end, y))) ++end;
+      FillSolidRect(dc, {at.x + x, at.y + y, at.x + end, at.y + y + 1}, color);
+      x = end;
+    }
+}
+
+// Text in one colour over what is there; the context's background mode
+// and text colour are as they were afterwards.
+void DrawPlainText(DcHandle dc, std::string_view text, Rect place, unsigned format, ColorRef color) {
+  const BackgroundMode mode = SetBackgroundMode(dc, BackgroundMode::Transparent);
+  const ColorRef before = SetTextColor(dc, color);
+  DrawText(dc, text, place, format);
+  SetTextColor(dc, before);
+  SetBackgroundMode(dc, mode);
+}
+
+// The same in the bold of the font (captions, title bands); the context's
+// font is as it was afterwards.
+void DrawBoldText(DcHandle dc, FontSpec font, std::string_view text, const Rect& place, unsigned format,
+                  ColorRef color) {
+  font.weight = 700;
+  const FontHandle bold = CreateFont(font);
+  const FontHandle previous = SelectFont(dc, bold);
+  DrawPlainText(dc, text, place, format, color);
+  SelectFont(dc, previous);
+  DeleteFont(bold);
+}
+
+// A diagonal from the rectangle's bottom-right corner: the pixels
+// `distance` steps up and left of it.
+void PaintDiagonal(DcHandle dc, const Rect& rect, int distance, ColorRef color) {
+  for (int i = 0; i <= distance; ++i) Pixel(dc, rect.right - 1 - i, rect.bottom - 1 - (distance - i), color);
+}
+
 struct RadioColors {
   ColorRef interior;
   ColorRef dot;
@@ -113,13 +175,8 @@ void StylePainter::PaintCheckBox(DcHandle dc, Point at, int check, bool enabled,
   const bool face = pushed || !enabled || check == 2;
   FillSolidRect(dc, inside, Sys(face ? SystemColor::ButtonFace : SystemColor::Window));
   if (check == 0) return;
-  static constexpr std::array<const char*, 7> kMark = {
-      "......X", ".....XX", "X...XXX", "XX.XXX.", "XXXXX..", ".XXX...", "..X....",
-  };
   const ColorRef color = (check == 2 || !enabled) ? Sys(SystemColor::ButtonShadow) : Sys(SystemColor::WindowText);
-  for (std::size_t y = 0; y < kMark.size(); ++y)
-    for (int x = 0; x < 7; ++x)
-      if (kMark[y][x] == 'X') Pixel(dc, inside.left + 1 + x, inside.top + 1 + static_cast<int>(y), color);
+  PaintCheckMark(dc, {inside.left + 1, inside.top + 1}, color);
 }
 
 void StylePainter::PaintRadioButton(DcHandle dc, Point at, bool checked, bool enabled, bool pushed) {
@@ -145,15 +202,8 @@ void StylePainter::PaintGroupFrame(DcHandle dc, const Rect& rect, int top, int c
 }
 
 void StylePainter::PaintDisabledText(DcHandle dc, const Rect& rect, std::string_view text, unsigned drawTextFormat) {
-  const BackgroundMode mode = SetBackgroundMode(dc, BackgroundMode::Transparent);
-  const ColorRef color = SetTextColor(dc, Sys(SystemColor::ButtonHighlight));
-  Rect shadow = rect.offsetBy(1, 1);
-  DrawText(dc, text, shadow, drawTextFormat);
-  SetTextColor(dc, Sys(SystemColor::GrayText));
-  Rect place = rect;
-  DrawText(dc, text, place, drawTextFormat);
-  SetTextColor(dc, color);
-  SetBackgroundMode(dc, mode);
+  DrawPlainText(dc, text, rect.offsetBy(1, 1), drawTextFormat, Sys(SystemColor::ButtonHighlight));
+  DrawPlainText(dc, text, rect, drawTextFormat, Sys(SystemColor::GrayText));
 }
 
 void StylePainter::PaintArrowButton(DcHandle dc, const Rect& rect, Arrow arrow, bool pushed, bool enabled) {
@@ -230,20 +280,197 @@ Rect StylePainter::PaintWindowFrame(DcHandle dc, const Rect& rect, Frame frame) 
   return rect;
 }
 
-void StylePainter::PaintCaption(DcHandle dc, const Rect& rect, std::string_view text, bool active) {
+void StylePainter::PaintCaption(DcHandle dc, const Rect& rect, std::string_view text, bool active, BitmapHandle icon) {
   FillSolidRect(dc, rect, Sys(active ? SystemColor::ActiveCaption : SystemColor::InactiveCaption));
-  FontSpec spec = *FontSpecOf(DefaultGuiFont());
-  spec.weight = 700;
-  const FontHandle bold = CreateFont(spec);
-  const FontHandle previous = SelectFont(dc, bold);
+  int textLeft = rect.left + 3;
+  if (const Image* image = BitmapImage(icon)) {
+    const Point at{rect.left + 2, rect.top + (rect.height() - kCaptionIconSize) / 2};
+    const BitmapHandle small = CreateBitmap(ScaledImage(*image, {kCaptionIconSize, kCaptionIconSize}));
+    DrawBitmap(dc, small, at);
+    DeleteBitmap(small);
+    textLeft = at.x + kCaptionIconSize + 3;
+  }
+  DrawBoldText(dc, *FontSpecOf(DefaultGuiFont()), text, {textLeft, rect.top, rect.right - 3, rect.bottom},
+               draw_text::SingleLine | draw_text::VerticalCenter | draw_text::NoPrefix,
+               Sys(active ? SystemColor::CaptionText : SystemColor::InactiveCaptionText));
+}
+
+// ---- tabs and month calendars
+
+Rect StylePainter::PaintTab(DcHandle dc, const Rect& rect) {
+  if (rect.width() < 4 || rect.height() < 2) return rect;
+  const Rect face{rect.left + 1, rect.top + 1, rect.right - 2, rect.bottom};
+  FillSolidRect(dc, face, Sys(SystemColor::ButtonFace));
+  FillSolidRect(dc, {rect.left, rect.top + 2, rect.left + 1, rect.bottom}, Sys(SystemColor::ButtonHighlight));
+  Pixel(dc, rect.left + 1, rect.top + 1, Sys(SystemColor::ButtonHighlight));
+  FillSolidRect(dc, {rect.left + 2, rect.top, rect.right - 2, rect.top + 1}, Sys(SystemColor::ButtonHighlight));
+  Pixel(dc, rect.right - 2, rect.top + 1, Sys(SystemColor::DarkShadow));
+  FillSolidRect(dc, {rect.right - 1, rect.top + 2, rect.right, rect.bottom}, Sys(SystemColor::DarkShadow));
+  FillSolidRect(dc, {rect.right - 2, rect.top + 2, rect.right - 1, rect.bottom}, Sys(SystemColor::ButtonShadow));
+  return {rect.left + 2, rect.top + 2, rect.right - 2, rect.bottom};
+}
+
+Rect StylePainter::PaintTabPanel(DcHandle dc, const Rect& rect) { return PaintEdge(dc, rect, Edge::Raised); }
+
+void StylePainter::PaintCalendarTitle(DcHandle dc, const Rect& band, std::string_view title, const Rect& previous,
+                                      const Rect& next) {
+  FillSolidRect(dc, band, Sys(SystemColor::ActiveCaption));
+  PaintArrowButton(dc, previous, Arrow::Left, false, true);
+  PaintArrowButton(dc, next, Arrow::Right, false, true);
+  const FontSpec* selected = FontSpecOf(SelectedFont(dc));
+  DrawBoldText(dc, selected ? *selected : *FontSpecOf(DefaultGuiFont()), title,
+               {previous.right, band.top, next.left, band.bottom},
+               draw_text::SingleLine | draw_text::Center | draw_text::VerticalCenter | draw_text::NoPrefix,
+               Sys(SystemColor::CaptionText));
+}
+
+void StylePainter::PaintCalendarDay(DcHandle dc, const Rect& rect, std::string_view number, CalendarDay look) {
   const BackgroundMode mode = SetBackgroundMode(dc, BackgroundMode::Transparent);
-  const ColorRef color = SetTextColor(dc, Sys(active ? SystemColor::CaptionText : SystemColor::InactiveCaptionText));
-  Rect place{rect.left + 3, rect.top, rect.right - 3, rect.bottom};
-  DrawText(dc, text, place, draw_text::SingleLine | draw_text::VerticalCenter | draw_text::NoPrefix);
+  SystemColor text = look.dim ? SystemColor::GrayText : SystemColor::WindowText;
+  if (look.selected) {
+    FillSolidRect(dc, rect, Sys(SystemColor::Highlight));
+    text = SystemColor::HighlightText;
+  }
+  const ColorRef color = SetTextColor(dc, Sys(text));
+  Rect place = rect;
+  DrawText(dc, number, place, draw_text::SingleLine | draw_text::Center | draw_text::VerticalCenter | draw_text::NoPrefix);
+  if (look.today) {
+    const BrushHandle mark = CreateSolidBrush(kTodayMark);
+    FrameRect(dc, rect, mark);
+    DeleteBrush(mark);
+  }
+  if (look.selected && look.focused) {
+    SetTextColor(dc, Sys(SystemColor::HighlightText));
+    PaintFocusRect(dc, rect.inflatedBy(-1, -1));
+  }
   SetTextColor(dc, color);
   SetBackgroundMode(dc, mode);
-  SelectFont(dc, previous);
-  DeleteFont(bold);
+}
+
+// ---- toolbars
+
+Rect StylePainter::PaintToolbarButton(DcHandle dc, const Rect& rect, const ToolbarButtonLook& look) {
+  const bool down = look.pressed || look.checked;
+  FillSolidRect(dc, rect, Sys(look.checked && !look.pressed && !look.hot ? SystemColor::Light : SystemColor::ButtonFace));
+  Rect face = rect;
+  if (look.flat) {
+    if (down)
+      face = PaintBorder(dc, rect, Border::SunkenOuter);
+    else if (look.hot && look.enabled)
+      face = PaintBorder(dc, rect, Border::RaisedInner);
+    else
+      face = rect.inflatedBy(-1, -1);
+  } else {
+    face = PaintEdge(dc, rect, down ? Edge::Sunken : Edge::Raised);
+  }
+  return down ? face.offsetBy(1, 1) : face;
+}
+
+void StylePainter::PaintToolbarSeparator(DcHandle dc, const Rect& rect, bool flat) {
+  FillSolidRect(dc, rect, Sys(SystemColor::ButtonFace));
+  if (!flat) return;
+  const int x = rect.left + rect.width() / 2 - 1;
+  FillSolidRect(dc, {x, rect.top + 1, x + 1, rect.bottom - 1}, Sys(SystemColor::ButtonShadow));
+  FillSolidRect(dc, {x + 1, rect.top + 1, x + 2, rect.bottom - 1}, Sys(SystemColor::ButtonHighlight));
+}
+
+void StylePainter::PaintDisabledImage(DcHandle dc, const Image& image, Point at) {
+  PaintInk(dc, image, {at.x + 1, at.y + 1}, Sys(SystemColor::ButtonHighlight));
+  PaintInk(dc, image, at, Sys(SystemColor::ButtonShadow));
+}
+
+// ---- status bars
+
+Rect StylePainter::PaintStatusPane(DcHandle dc, const Rect& rect) { return PaintBorder(dc, rect, Border::SunkenOuter); }
+
+void StylePainter::PaintSizeGrip(DcHandle dc, const Rect& rect) {
+  for (int groove = 0; groove < 3; ++groove) {
+    const int outer = 4 * groove + 2;
+    PaintDiagonal(dc, rect, outer, Sys(SystemColor::ButtonShadow));
+    PaintDiagonal(dc, rect, outer + 1, Sys(SystemColor::ButtonShadow));
+    PaintDiagonal(dc, rect, outer + 2, Sys(SystemColor::ButtonHighlight));
+  }
+}
+
+// ---- tool tips
+
+Rect StylePainter::PaintToolTipFrame(DcHandle dc, const Rect& rect) {
+  FrameRect(dc, rect, GetSystemColorBrush(SystemColor::WindowFrame));
+  const Rect inside = rect.inflatedBy(-1, -1);
+  FillSolidRect(dc, inside, kToolTipBackground);
+  return inside;
+}
+
+// ---- menus
+
+Rect StylePainter::PaintMenuFrame(DcHandle dc, const Rect& rect) {
+  const Rect inside = PaintEdge(dc, rect, Edge::Raised);
+  FillSolidRect(dc, inside, Sys(SystemColor::Menu));
+  return inside;
+}
+
+void StylePainter::PaintMenuItem(DcHandle dc, const Rect& rect, std::string_view text, const MenuItemLook& look) {
+  if (look.separator) {
+    FillSolidRect(dc, rect, Sys(SystemColor::Menu));
+    const int y = rect.top + rect.height() / 2 - 1;
+    FillSolidRect(dc, {rect.left + 1, y, rect.right - 1, y + 1}, Sys(SystemColor::ButtonShadow));
+    FillSolidRect(dc, {rect.left + 1, y + 1, rect.right - 1, y + 2}, Sys(SystemColor::ButtonHighlight));
+    return;
+  }
+  FillSolidRect(dc, rect, Sys(look.highlighted ? SystemColor::Highlight : SystemColor::Menu));
+  const ColorRef ink = look.grayed      ? Sys(SystemColor::GrayText)
+                       : look.highlighted ? Sys(SystemColor::HighlightText)
+                                          : Sys(SystemColor::MenuText);
+  if (look.checked) {
+    const Point mark{rect.left + (kMenuTextIndent - kCheckMarkSize) / 2, rect.top + (rect.height() - kCheckMarkSize) / 2};
+    if (look.grayed && !look.highlighted) PaintCheckMark(dc, {mark.x + 1, mark.y + 1}, Sys(SystemColor::ButtonHighlight));
+    PaintCheckMark(dc, mark, ink);
+  }
+  const std::size_t tab = text.find('\t');
+  const std::string_view label = text.substr(0, tab);
+  const std::string_view accelerator = tab == std::string_view::npos ? std::string_view() : text.substr(tab + 1);
+  const Rect place{rect.left + kMenuTextIndent, rect.top, rect.right - kMenuAcceleratorMargin, rect.bottom};
+  const unsigned format = draw_text::SingleLine | draw_text::VerticalCenter;
+  if (look.grayed && !look.highlighted) {
+    PaintDisabledText(dc, place, label, format);
+    PaintDisabledText(dc, place, accelerator, format | draw_text::Right);
+    return;
+  }
+  DrawPlainText(dc, label, place, format, ink);
+  DrawPlainText(dc, accelerator, place, format | draw_text::Right, ink);
+}
+
+void StylePainter::PaintMenuBarTitle(DcHandle dc, const Rect& rect, std::string_view text, MenuBarTitle title) {
+  FillSolidRect(dc, rect, Sys(SystemColor::Menu));
+  Rect place = rect;
+  if (title == MenuBarTitle::Open) {
+    PaintBorder(dc, rect, Border::SunkenOuter);
+    place = rect.offsetBy(1, 1);
+  } else if (title == MenuBarTitle::Highlighted) {
+    PaintBorder(dc, rect, Border::RaisedInner);
+  }
+  DrawPlainText(dc, text, place, draw_text::SingleLine | draw_text::Center | draw_text::VerticalCenter,
+                Sys(SystemColor::MenuText));
+}
+
+// ---- owner-drawn items
+
+void StylePainter::PaintItemFocusRect(DcHandle dc, const Rect& rect) {
+  if (rect.isEmpty()) return;
+  // Each pixel of the outline once, every other one by its distance from
+  // the corner, so that the pattern is the dotted one and nothing is
+  // inverted twice.
+  const auto dot = [&](int x, int y) {
+    if ((x - rect.left + y - rect.top) % 2 == 0) InvertRect(dc, {x, y, x + 1, y + 1});
+  };
+  for (int x = rect.left; x < rect.right; ++x) {
+    dot(x, rect.top);
+    if (rect.height() > 1) dot(x, rect.bottom - 1);
+  }
+  for (int y = rect.top + 1; y < rect.bottom - 1; ++y) {
+    dot(rect.left, y);
+    if (rect.width() > 1) dot(rect.right - 1, y);
+  }
 }
 
 }  // namespace platform::ui

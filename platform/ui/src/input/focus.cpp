@@ -34,6 +34,9 @@ WindowHandle Activate(WindowHandle window, bool byClick) {
   const WindowHandle old = system.active;
   if (old == window) return old;
   system.active = window;
+  // Both captions show the change.
+  for (WindowHandle changed : {old, window})
+    if (WindowRecord* record = Find(changed)) record->frameInvalid = record->redraw;
   if (window != nullptr) {
     auto& order = system.topLevel;
     order.erase(std::remove(order.begin(), order.end(), window), order.end());

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <string_view>
+#include <utility>
 
 #include "platform/ui/backend.h"
 #include "platform/ui/focus.h"
@@ -126,6 +127,16 @@ bool RetrieveKey(const InputEvent& event, Message& message) {
   return true;
 }
 
+// The window that asked to hear of the mouse's leave hears of it once the
+// mouse is off it.
+void CheckMouseLeave(Point point) {
+  WindowSystem& system = WindowSystem::Get();
+  const WindowHandle tracked = system.mouseLeaveTracked;
+  if (tracked == nullptr || WindowFromPoint(point) == tracked) return;
+  system.mouseLeaveTracked = nullptr;
+  PostMessage(tracked, msg::MouseLeave);
+}
+
 // Where mouse input at the point goes, and what part of the window it hits.
 WindowHandle MouseTarget(Point point, LResult& hitTest) {
   const WindowHandle capture = GetCapture();
@@ -186,6 +197,7 @@ bool IsDoubleClick(WindowHandle target, const InputEvent& event) {
 bool RetrieveButtonDown(const InputEvent& event, Message& message) {
   WindowSystem& system = WindowSystem::Get();
   system.cursor = event.point;
+  CheckMouseLeave(event.point);
   system.keyDown[ButtonSlot(event.button)] = true;
   LResult hitTest = hit::Client;
   const WindowHandle target = MouseTarget(event.point, hitTest);
@@ -212,6 +224,7 @@ bool RetrieveButtonDown(const InputEvent& event, Message& message) {
 bool RetrieveButtonUp(const InputEvent& event, Message& message) {
   WindowSystem& system = WindowSystem::Get();
   system.cursor = event.point;
+  CheckMouseLeave(event.point);
   system.keyDown[ButtonSlot(event.button)] = false;
   LResult hitTest = hit::Client;
   const WindowHandle target = MouseTarget(event.point, hitTest);
@@ -223,10 +236,25 @@ bool RetrieveButtonUp(const InputEvent& event, Message& message) {
 
 bool RetrieveMove(const InputEvent& event, Message& message) {
   WindowSystem::Get().cursor = event.point;
+  CheckMouseLeave(event.point);
   LResult hitTest = hit::Client;
   const WindowHandle target = MouseTarget(event.point, hitTest);
   if (target == nullptr) return false;
   FillMouse(message, target, hitTest, msg::MouseMove, msg::NcMouseMove, event.point);
+  return true;
+}
+
+bool RetrieveWheel(const InputEvent& event, Message& message) {
+  WindowSystem::Get().cursor = event.point;
+  CheckMouseLeave(event.point);
+  bool noFocus = false;
+  const WindowHandle target = KeyboardTarget(noFocus);
+  if (target == nullptr) return false;
+  message = {};
+  message.window = target;
+  message.message = msg::MouseWheel;
+  message.wParam = MakeLong(static_cast<unsigned>(MouseKeys()), static_cast<unsigned>(event.wheelDelta));
+  message.lParam = PointToParam(event.point);
   return true;
 }
 
@@ -237,6 +265,20 @@ void InjectKeyUp(VirtualKey code) { Push({InputEvent::Kind::KeyUp, code, MouseBu
 void InjectMouseMove(Point screenPoint) { Push({InputEvent::Kind::MouseMove, 0, MouseButton::Left, screenPoint}); }
 void InjectMouseButton(MouseButton button, bool down, Point screenPoint) {
   Push({down ? InputEvent::Kind::ButtonDown : InputEvent::Kind::ButtonUp, 0, button, screenPoint});
+}
+
+void InjectMouseWheel(Point screenPoint, int delta) {
+  InputEvent event{InputEvent::Kind::Wheel, 0, MouseButton::Left, screenPoint};
+  event.wheelDelta = delta;
+  Push(event);
+}
+
+bool TrackMouseLeave(WindowHandle window) {
+  if (!IsWindow(window)) return false;
+  WindowSystem& system = WindowSystem::Get();
+  const WindowHandle before = std::exchange(system.mouseLeaveTracked, window);
+  if (before != nullptr && before != window) PostMessage(before, msg::MouseLeave);
+  return true;
 }
 
 void InjectKeyPress(VirtualKey code, unsigned modifiers) {
@@ -336,6 +378,7 @@ bool RetrieveInput(Message& message) {
     case InputEvent::Kind::MouseMove: return RetrieveMove(event, message);
     case InputEvent::Kind::ButtonDown: return RetrieveButtonDown(event, message);
     case InputEvent::Kind::ButtonUp: return RetrieveButtonUp(event, message);
+    case InputEvent::Kind::Wheel: return RetrieveWheel(event, message);
   }
   return false;
 }

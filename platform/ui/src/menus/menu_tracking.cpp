@@ -2,6 +2,7 @@
 // its highlight reported through the message-filter hooks, and its
 // geometry.
 #include <algorithm>
+#include <utility>
 
 #include "platform/ui/focus.h"
 #include "platform/ui/font.h"
@@ -9,6 +10,7 @@
 #include "platform/ui/menu.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/metrics.h"
+#include "menu_popup.h"
 #include "windows/window_system.h"
 
 namespace platform::ui {
@@ -16,9 +18,6 @@ namespace platform::ui {
 namespace {
 
 constexpr int kBarPadding = 12;
-constexpr int kItemHeight = 18;
-constexpr int kSeparatorHeight = 8;
-constexpr int kPopupPadding = 40;
 
 MenuTracking& Tracking() {
   static MenuTracking tracking;
@@ -74,9 +73,11 @@ class MenuLoop {
       else
         DispatchMessage(message);
     }
+    closePopupWindow();
     tracking = {};
     if (GetCapture() == window_) ReleaseCapture();
     if (!IsWindow(window_)) return;
+    redrawBar();
     SendMessage(window_, msg::MenuSelect, MakeLong(0, 0xFFFF), 0);
     SendMessage(window_, msg::ExitMenuLoop, 0, 0);
     if (helpFor_ != 0) {
@@ -108,11 +109,23 @@ class MenuLoop {
     SendMessage(window_, msg::MenuSelect, select.wParam, select.lParam);
   }
 
+  // The bar's titles are drawn with the frame.
+  void redrawBar() {
+    if (detail::WindowRecord* record = detail::Find(window_)) record->frameInvalid = record->redraw;
+  }
+
+  void closePopupWindow() {
+    MenuTracking& tracking = Tracking();
+    if (tracking.popupWindow != nullptr) DestroyWindow(std::exchange(tracking.popupWindow, nullptr));
+  }
+
   void highlightBar(int position) {
     MenuTracking& tracking = Tracking();
+    closePopupWindow();
     tracking.barPosition = position;
     tracking.popupOpen = false;
     tracking.popupItem = -1;
+    redrawBar();
     report(bar_, position);
   }
 
@@ -121,13 +134,19 @@ class MenuLoop {
     MenuHandle sub = popup();
     if (sub == nullptr) return;
     SendMessage(window_, msg::InitMenuPopup, reinterpret_cast<WParam>(sub), MakeLong(static_cast<unsigned>(position), 0));
+    if (!IsWindow(window_) || !IsMenu(sub)) return;
     MenuTracking& tracking = Tracking();
     tracking.popupOpen = true;
     tracking.popupItem = -1;
+    const Rect title = MenuBarItemRect(window_, position);
+    tracking.popupWindow = detail::ShowMenuPopup(window_, sub, {title.left, title.bottom}, -1);
+    redrawBar();
   }
 
   void highlightItem(int item) {
-    Tracking().popupItem = item;
+    MenuTracking& tracking = Tracking();
+    tracking.popupItem = item;
+    if (tracking.popupWindow != nullptr) detail::HighlightMenuPopupItem(tracking.popupWindow, item);
     if (item >= 0) report(popup(), item);
   }
 
@@ -284,19 +303,9 @@ Rect MenuBarItemRect(WindowHandle window, int position) {
 
 Rect PopupItemRect(WindowHandle window, int barPosition, int item) {
   const MenuHandle popup = SubMenu(GetMenu(window), barPosition);
-  const int count = MenuItemCount(popup);
-  if (popup == nullptr || item < 0 || item >= count) return {};
-  int width = 0;
-  for (int i = 0; i < count; ++i)
-    width = std::max(width, MeasureTextWidth(DefaultGuiFont(), MenuItemText(popup, i, MenuLookup::ByPosition)));
-  width += kPopupPadding;
+  if (popup == nullptr || item < 0 || item >= MenuItemCount(popup)) return {};
   const Rect title = MenuBarItemRect(window, barPosition);
-  int top = title.bottom;
-  for (int i = 0;; ++i) {
-    const int height = IsSeparator(popup, i) ? kSeparatorHeight : kItemHeight;
-    if (i == item) return {title.left, top, title.left + width, top + height};
-    top += height;
-  }
+  return detail::LayOutPopupItems(popup, {title.left, title.bottom})[static_cast<std::size_t>(item)];
 }
 
 MenuTracking CurrentMenuTracking() { return Tracking(); }

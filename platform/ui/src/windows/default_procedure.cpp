@@ -1,6 +1,7 @@
 // The behaviour every window shares, for what its own procedure passes on.
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "platform/ui/focus.h"
 #include "platform/ui/gdi.h"
@@ -79,6 +80,15 @@ LResult DefaultWindowProcedure(WindowHandle window, MessageId message, WParam wP
       return CopyTextOut(record->text, wParam, lParam);
     case msg::GetTextLength:
       return static_cast<LResult>(record->text.size());
+    case msg::SetIcon: {
+      BitmapHandle& icon = wParam == icon_size::Big ? record->bigIcon : record->smallIcon;
+      const BitmapHandle before = std::exchange(icon, HandleFromParam<BitmapHandle>(lParam));
+      // The caption shows the small icon.
+      if (record->parent == nullptr) record->frameInvalid = record->redraw;
+      return HandleToParam(before);
+    }
+    case msg::GetIcon:
+      return HandleToParam(wParam == icon_size::Big ? record->bigIcon : record->smallIcon);
     case msg::SetRedraw:
       record->redraw = wParam != 0;
       return 0;
@@ -125,6 +135,8 @@ LResult DefaultWindowProcedure(WindowHandle window, MessageId message, WParam wP
       if (record->parent != nullptr) return SendMessage(record->parent, msg::Help, wParam, lParam);
       if (record->owner != nullptr) return SendMessage(record->owner, msg::Help, wParam, lParam);
       return 0;
+    case msg::MouseWheel:
+      return record->parent != nullptr ? SendMessage(record->parent, message, wParam, lParam) : 0;
     case msg::VKeyToItem:
     case msg::CharToItem:
       return -1;

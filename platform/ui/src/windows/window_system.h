@@ -58,6 +58,8 @@ struct WindowRecord {
   std::vector<WindowHandle> children;  // z-order, front first
   std::vector<std::uint8_t> extraBytes;
   MenuHandle menu = nullptr;
+  BitmapHandle smallIcon = nullptr;  // msg::SetIcon; not owned
+  BitmapHandle bigIcon = nullptr;
   ScrollInfo vertical;
   ScrollInfo horizontal;
   WindowHandle lastFocus = nullptr;  // top-level: the last window inside that was given the focus
@@ -69,11 +71,12 @@ struct WindowRecord {
 };
 
 struct InputEvent {
-  enum class Kind { KeyDown, KeyUp, MouseMove, ButtonDown, ButtonUp };
+  enum class Kind { KeyDown, KeyUp, MouseMove, ButtonDown, ButtonUp, Wheel };
   Kind kind = Kind::KeyDown;
   VirtualKey key = 0;
   MouseButton button = MouseButton::Left;
   Point point;
+  int wheelDelta = 0;
 };
 
 struct TimerRecord {
@@ -124,6 +127,7 @@ class WindowSystem {
   std::array<bool, 256> keyDown{};
   Point cursor;
   LastClick lastClick;
+  WindowHandle mouseLeaveTracked = nullptr;  // TrackMouseLeave
   bool altAlone = false;  // Alt went down and no other key since
 
   // Queues.

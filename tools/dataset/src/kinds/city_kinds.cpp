@@ -62,12 +62,6 @@ constexpr RecordLayout kCodeCity(kCodeCityFields);
 constexpr RecordLayout kHeading(kHeadingFields);
 constexpr RecordLayout kAddOn(kAddOnFields);
 
-SortKey BytesKey(std::string_view bytes) {
-  SortKey key;
-  for (char c : bytes) key.push_back(static_cast<unsigned char>(c));
-  return key;
-}
-
 class CityPointsKind final : public RecordFileKind {
  public:
   std::string_view keyword() const override { return "city-points"; }

@@ -164,7 +164,7 @@ const FileKind& NoDiscountStatesFileKind();
 const FileKind& CanadianLanesFileKind();
 const FileKind& BaseCodesFileKind();
 const FileKind& LaneTariffsFileKind();
-// The settings images, lists, tables and profiles of a level (kinds/level/).
+// The settings images (kinds/level/image_kinds.cpp), lists, tables and profiles of a level (kinds/level/).
 const FileKind& TariffSettingsFileKind();
 const FileKind& RatingDefaultsFileKind();
 const FileKind& DiscountImageFileKind();
@@ -189,5 +189,15 @@ const FileKind& OptionRecordsFileKind();
 // The city files of a tariff (kinds/city_kinds.cpp).
 const FileKind& CityPointsFileKind();
 const FileKind& CityAddOnsFileKind();
+// The files of the rating screen (kinds/language_kind.cpp, library_names_kind.cpp,
+// about_kind.cpp) and those of its levels (kinds/level/city_list_kinds.cpp,
+// base_point_names_kind.cpp); the Mexico images are settings images above.
+const FileKind& LanguageFileKind();
+const FileKind& LibraryNamesFileKind();
+const FileKind& AboutFileKind();
+const FileKind& UsCitiesFileKind();
+const FileKind& CanadianCitiesFileKind();
+const FileKind& MexicanCitiesFileKind();
+const FileKind& BasePointNamesFileKind();
 
 }  // namespace dataset

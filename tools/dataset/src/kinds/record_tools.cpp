@@ -56,6 +56,12 @@ void CheckRecordCount(std::size_t count, std::size_t least, std::size_t most, st
     problems.push_back({std::nullopt, "holds " + std::to_string(count) + " " + std::string(what) + "; at most " + std::to_string(most) + " are read"});
 }
 
+SortKey BytesKey(std::string_view bytes) {
+  SortKey key;
+  for (char c : bytes) key.push_back(static_cast<unsigned char>(c));
+  return key;
+}
+
 void CheckSortOrder(std::span<const std::pair<std::size_t, SortKey>> keys, bool repeats, std::string_view order, KindProblems& problems) {
   for (std::size_t i = 1; i < keys.size(); ++i) {
     const auto& [previous, before] = keys[i - 1];

@@ -54,6 +54,9 @@ void CheckRecordCount(std::size_t count, std::size_t least, std::size_t most, st
 // A record's sort key, compared element by element.
 using SortKey = std::vector<std::int64_t>;
 
+// The key of bytes compared one by one, unsigned.
+SortKey BytesKey(std::string_view bytes);
+
 // Reports each record whose key sorts below the key of the record before it
 // (or equals it, when repeats is false). keys holds one entry per record
 // that has a key (its index and key); order names the order for messages

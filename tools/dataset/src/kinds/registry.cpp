@@ -19,6 +19,8 @@ std::span<const FileKind* const> FileKinds() {
                                           &ZipStatesFileKind(), &ZipRangesFileKind(), &ServiceRangesFileKind(), &PostalServicesFileKind(),
                                           &EnginelessTableFileKind(), &ZipIndexFileKind(), &BasePointBlockFileKind(), &ProfilesFileKind(),
                                           &OptionRecordsFileKind(),
+                                          &LanguageFileKind(), &LibraryNamesFileKind(), &AboutFileKind(), &UsCitiesFileKind(),
+                                          &CanadianCitiesFileKind(), &MexicanCitiesFileKind(), &BasePointNamesFileKind(),
                                           &LetteredFileKind()};
   return kinds;
 }

@@ -114,8 +114,10 @@ std::string EncodeValue(const RecordField& f, std::string_view value) {
     case FieldForm::Text:
     case FieldForm::NulText: {
       if (value.size() > f.span.width) Refuse(f, value, "is longer than " + std::to_string(f.span.width) + " characters");
-      std::string columns(f.span.width, f.form == FieldForm::Text ? ' ' : '\0');
-      value.copy(columns.data(), value.size());
+      const char pad = f.form == FieldForm::NulText ? '\0' : ' ';
+      if (pad == '\0' && value.find('\0') != std::string_view::npos) Refuse(f, value, "holds a NUL, which would end the text");
+      std::string columns(f.span.width, pad);
+      platform::FormatLeftAligned(columns, value, pad);
       return columns;
     }
     case FieldForm::Signed:
@@ -137,7 +139,11 @@ std::optional<std::string> DecodeValue(const RecordField& f, std::string_view by
       return std::string(bytes.substr(0, 4)) + "-" + std::string(bytes.substr(4, 2)) + "-" + std::string(bytes.substr(6, 2));
     case FieldForm::Exact: return std::string(bytes);
     case FieldForm::Text: return std::string(bytes.substr(0, bytes.find_last_not_of(' ') + 1));
-    case FieldForm::NulText: return std::string(bytes.substr(0, bytes.find_last_not_of('\0') + 1));
+    case FieldForm::NulText: {
+      const std::string_view text = bytes.substr(0, bytes.find('\0'));
+      if (bytes.substr(text.size()).find_first_not_of('\0') != std::string_view::npos) return std::nullopt;  // bytes behind the NUL
+      return std::string(text);
+    }
     case FieldForm::Float: return DecodeFloat(bytes);
     case FieldForm::Signed:
     case FieldForm::Unsigned: return std::to_string(LoadNumber(f, bytes));

@@ -35,6 +35,10 @@ DigitRun LeadingDigits(std::string_view text, std::uint64_t limit = kUnlimitedDi
 // version "V 2.3" reads 23 (2 digits).
 DigitRun ConcatenatedDigits(std::string_view text, std::uint64_t limit = kUnlimitedDigits);
 
+// Every character of a fixed-width field as one decimal place, a character
+// that is not a digit counting 0: " 1 3" reads 103 (4 places).
+DigitRun PositionalDigits(std::string_view field, std::uint64_t limit = kUnlimitedDigits);
+
 // A signed number at the start of text, read as atoi reads it: white space
 // skipped, an optional '+' or '-', digits up to the first other character.
 struct IntegerPrefix {

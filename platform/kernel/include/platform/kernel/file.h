@@ -61,14 +61,28 @@ class File {
   // The stamp the file had when it was opened.
   const FileStamp& openedStamp() const { return opened_; }
 
+  // Reads the file once for the reads that follow, until releaseContents():
+  // a file of at most limit bytes is read whole in one read and then read
+  // and measured from memory; a larger one is measured once and read from
+  // the file. Answers whether the contents are held. (A short read of a
+  // regular file is its end.)
+  bool holdContents(std::size_t limit);
+  void releaseContents();
+  bool holdsContents() const { return held_ == Held::kWhole; }
+
   const std::string& path() const { return path_; }
 
  private:
   File(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
   static std::optional<File> OpenExisting(std::string_view path, bool forWriting);
+  enum class Held { kNothing, kWhole, kSizeOnly };
   int fd_ = -1;
   std::string path_;
   FileStamp opened_;
+  Held held_ = Held::kNothing;
+  std::vector<std::uint8_t> contents_;  // while held whole
+  std::int64_t heldSize_ = 0;
+  std::int64_t position_ = 0;  // where read() goes on (reads are positioned)
 };
 
 // The whole content of a file, or nothing when it cannot be opened or read.

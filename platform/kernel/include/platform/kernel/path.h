@@ -4,9 +4,11 @@
 // their directory without regard to case.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace platform {
 
@@ -52,6 +54,38 @@ std::optional<std::string> FindUnderAnotherCase(const std::string& native);
 // The path to open for a file that may exist under another case; when it does
 // not exist, the native form of path itself (so that it can be created).
 std::string ResolvePath(std::string_view path);
+
+// What identifies one state of a directory's entries: its device and inode
+// and its modification and change times. Creating, removing or renaming an
+// entry sets both times to the time of the change, at the granularity of
+// the file system's time stamps.
+struct FolderStamp {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  std::int64_t modifiedSeconds = 0;
+  std::int64_t modifiedNanoseconds = 0;
+  std::int64_t changedSeconds = 0;
+  std::int64_t changedNanoseconds = 0;
+  friend bool operator==(const FolderStamp&, const FolderStamp&) = default;
+};
+
+// The stamp of a directory (native path, "" for the current one); nothing
+// when it is not a directory.
+std::optional<FolderStamp> StampFolder(const std::string& directory);
+
+// Whether a directory stamp is old enough that no later change can leave
+// it as it is: a change after now sets a time at least the stamp's
+// granularity later, and no file system here has time stamps coarser than
+// two seconds, so a stamp more than two seconds before now is settled.
+bool IsSettled(const FolderStamp& stamp);
+
+// The names of a directory by their case-folded spelling (the first entry
+// read wins for names that differ only in case); nothing when it cannot be
+// read.
+std::optional<std::unordered_map<std::string, std::string>> ReadFolderNames(const std::string& directory);
+
+// A name with 'A'-'Z' folded to 'a'-'z', as names are matched.
+std::string FoldCase(std::string_view name);
 
 // The directory that stands in for the Windows directory: where settings
 // files named without a directory are looked up. ZQ_SYSTEM_DIR when set,

@@ -44,11 +44,40 @@ void ApplyFontOptions(PangoContext* context) {
   cairo_font_options_destroy(options);
 }
 
-// Controls become blanks: the model places tabs and line breaks itself.
+// The characters 0x80 to 0x9F of Windows-1252 (0 for the five it leaves
+// undefined); the others above 0x9F are those of Latin-1.
+constexpr char32_t kWindows1252High[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
+void AppendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+// The model's texts are Windows-1252; pango takes UTF-8. Controls become
+// blanks (the model places tabs and line breaks itself), and the undefined
+// characters question marks.
 std::string Printable(std::string_view text) {
-  std::string out(text);
-  for (char& c : out)
-    if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    char32_t code = byte;
+    if (byte < 0x20) code = ' ';
+    else if (byte >= 0x80 && byte < 0xA0) code = kWindows1252High[byte - 0x80] ? kWindows1252High[byte - 0x80] : U'?';
+    AppendUtf8(out, code);
+  }
   return out;
 }
 

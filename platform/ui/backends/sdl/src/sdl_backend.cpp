@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "key_map.h"
+#include "platform/ui/focus.h"
+#include "platform/ui/gdi.h"
 #include "platform/ui/input.h"
 #include "platform/ui/message_loop.h"
 #include "platform/ui/messages.h"
@@ -103,6 +105,12 @@ void SdlBackend::feed(const void* raw) {
         InjectMouseButton(*button, event.type == SDL_MOUSEBUTTONDOWN, point);
       return;
     }
+    case SDL_MOUSEWHEEL: {
+      // A notch a step, positive away from the user, where the mouse was last.
+      const int notches = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
+      if (notches != 0) InjectMouseWheel(CursorPosition(), notches * kWheelDelta);
+      return;
+    }
     case SDL_WINDOWEVENT: {
       const WindowHandle window = modelWindowOf(event.window.windowID);
       if (window == nullptr) return;
@@ -145,6 +153,7 @@ Surface* SdlBackend::windowSurface(WindowHandle topLevel) {
     // work that runs no loop) is seen.
     SDL_PumpEvents();
   }
+  showIcon(shown, topLevel);
   int x = 0;
   int y = 0;
   SDL_GetWindowPosition(shown.window, &x, &y);
@@ -156,6 +165,21 @@ Surface* SdlBackend::windowSurface(WindowHandle topLevel) {
     InvalidateRect(topLevel, nullptr, true);
   }
   return shown.image.get();
+}
+
+void SdlBackend::showIcon(Shown& shown, WindowHandle topLevel) {
+  auto icon = HandleFromParam<BitmapHandle>(SendMessage(topLevel, msg::GetIcon, icon_size::Big));
+  if (BitmapImage(icon) == nullptr) icon = HandleFromParam<BitmapHandle>(SendMessage(topLevel, msg::GetIcon, icon_size::Small));
+  const Image* image = BitmapImage(icon);
+  if (icon == shown.icon || image == nullptr) return;
+  shown.icon = icon;
+  // The image's pixels are 0xAARRGGBB words, as SDL's ARGB8888 has them.
+  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+      const_cast<std::uint32_t*>(image->pixels.data()), image->width, image->height, 32,
+      image->width * static_cast<int>(sizeof(std::uint32_t)), SDL_PIXELFORMAT_ARGB8888);
+  if (surface == nullptr) return;
+  SDL_SetWindowIcon(shown.window, surface);
+  SDL_FreeSurface(surface);
 }
 
 void SdlBackend::presentWindow(WindowHandle topLevel) {
@@ -217,6 +241,14 @@ bool SdlBackend::queueClick(WindowHandle topLevel, Point screenPoint) {
     queued = SDL_PushEvent(&press) == 1 && queued;
   }
   return queued;
+}
+
+bool SdlBackend::movePointer(WindowHandle topLevel, Point screenPoint) {
+  auto it = shown_.find(topLevel);
+  if (it == shown_.end()) return false;
+  const Rect rect = WindowRect(topLevel);
+  SDL_WarpMouseInWindow(it->second.window, screenPoint.x - rect.left, screenPoint.y - rect.top);
+  return true;
 }
 
 bool SdlBackend::queueKeyEvent(WindowHandle topLevel, VirtualKey key, bool down) {

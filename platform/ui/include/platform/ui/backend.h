@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/ui/calendar_date.h"
 #include "platform/ui/cursor.h"
 #include "platform/ui/font.h"
 #include "platform/ui/metrics.h"
@@ -23,6 +24,8 @@ class Backend {
   virtual ~Backend() = default;
   // Milliseconds on a clock that never goes back.
   virtual std::uint64_t now() = 0;
+  // The day it is where the user is (by default the system's local date).
+  virtual CalendarDate today();
   // Called when the message loop has nothing to do: returns once input may
   // have arrived or the deadline (a now() value) has come. False means that
   // nothing can ever arrive: the waiting loop then ends as on a quit.

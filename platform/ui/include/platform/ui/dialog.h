@@ -20,6 +20,12 @@
 // the dialog is translated and dispatched by IsDialogMessage itself. There
 // are no mnemonics.
 //
+// Control parents (exstyle::ControlParent: a property sheet and its pages)
+// put their controls into the dialog's tab order. A dialog that is itself
+// such a child (a page) navigates in the dialog it lies in, and a control
+// parent around the focus may claim Ctrl+Tab (answering
+// dialog_code::WantMessage to msg::GetDialogCode): the key-down goes to it.
+//
 // Focus: a dialog that is activated gives the focus back to the control
 // that had it last (or the first tab stop); a dialog that is given the
 // focus itself keeps it (Tab then starts from the first tab stop).
@@ -121,6 +127,8 @@ bool CenterWindow(WindowHandle window, WindowHandle reference = nullptr);
 // height). SystemDialogBaseUnits is the same for the default GUI font.
 Size DialogBaseUnits(WindowHandle dialog);
 Size SystemDialogBaseUnits();
+// The base units a dialog of the template gets (those of its font).
+Size TemplateBaseUnits(const DialogTemplate& dialogTemplate);
 // A rectangle in dialog units in pixels.
 Rect MapDialogRect(WindowHandle dialog, Rect dialogUnits);
 Rect DialogUnitsToPixels(Size baseUnits, Rect dialogUnits);

@@ -1,4 +1,5 @@
-// The headless backend: a virtual clock and scripted idle steps. When a
+// The headless backend: a virtual clock (and a fixed today, 5 March 2026,
+// until a test sets another) and scripted idle steps. When a
 // message loop runs out of work it runs the next scripted step (which
 // usually injects input through input.h); with no step left it moves the
 // clock to the next timer; with no timer either it reports that nothing can
@@ -18,10 +19,12 @@ namespace platform::ui {
 class HeadlessBackend : public Backend {
  public:
   std::uint64_t now() override { return clock_; }
+  CalendarDate today() override { return today_; }
   bool waitForInput(std::optional<std::uint64_t> deadline) override;
   void beep(int type) override { beeps_.push_back(type); }
 
   void advanceClock(std::uint64_t milliseconds) { clock_ += milliseconds; }
+  void setToday(const CalendarDate& date) { today_ = date; }
   // Adds a step to run the next time a loop is idle.
   void whenIdle(std::function<void()> step) { steps_.push_back(std::move(step)); }
   std::size_t pendingSteps() const { return steps_.size(); }
@@ -33,6 +36,7 @@ class HeadlessBackend : public Backend {
 
  private:
   std::uint64_t clock_ = 1000;
+  CalendarDate today_{2026, 3, 5};
   std::deque<std::function<void()>> steps_;
   std::vector<int> beeps_;
   bool starved_ = false;

@@ -38,4 +38,9 @@ int ClosestIconImage(std::span<const int> sides, int wanted);
 
 std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path);
 
+// The image scaled to the size, each pixel taken from the nearest source
+// pixel (an image of the size unchanged); an empty image for an empty size
+// or source.
+Image ScaledImage(const Image& image, Size size);
+
 }  // namespace platform::ui

@@ -27,6 +27,9 @@ void InjectKeyDown(VirtualKey key);
 void InjectKeyUp(VirtualKey key);
 void InjectMouseMove(Point screenPoint);
 void InjectMouseButton(MouseButton button, bool down, Point screenPoint);
+// The wheel turned by delta (kWheelDelta a notch, positive away from the
+// user) with the cursor at the point: msg::MouseWheel to the focus.
+void InjectMouseWheel(Point screenPoint, int delta);
 
 // Conveniences built on the four above.
 namespace modifier {
@@ -45,6 +48,14 @@ void InjectText(std::string_view text);
 void InjectClick(WindowHandle window, Point clientPoint, MouseButton button = MouseButton::Left);
 // Two clicks at one point, within the double-click time.
 void InjectDoubleClick(WindowHandle window, Point clientPoint);
+
+// Asks for msg::MouseLeave (posted) when the mouse next moves, presses or
+// releases a button, or turns the wheel, off the window: onto another
+// window, or onto none.
+// Once: a window that wants to hear of the next leave asks again. False
+// for an invalid window. A later request replaces an earlier one for
+// another window, which then hears of its leave at once.
+bool TrackMouseLeave(WindowHandle window);
 
 // The virtual key and Shift state that type the character on the layout;
 // false for a character no key types.

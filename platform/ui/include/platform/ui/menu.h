@@ -76,18 +76,24 @@ bool SetMenu(WindowHandle window, MenuHandle menu);
 MenuHandle GetMenu(WindowHandle window);
 // Geometry, in screen coordinates: the bar's items side by side in the
 // window's frame (each its text's width in the default GUI font plus 12),
-// and an open pop-up below its bar item (items 18 pixels high, separators
-// 8, as wide as the widest text plus 40). Empty for no such item.
+// and an open pop-up below its bar item, inside the pop-up's two-pixel
+// frame (items 18 pixels high, separators 8, as wide as the widest text
+// with its accelerator text needs, plus 40). Empty for no such item.
 Rect MenuBarItemRect(WindowHandle window, int position);
 Rect PopupItemRect(WindowHandle window, int barPosition, int item);
 
-// The menu the user is working, while the menu loop runs.
+// The menu the user is working, while the menu loop runs. The open
+// pop-up is shown in a window of its own over the screen (owned by the
+// menu's window, never activated), painted by the style painter with its
+// checks, grayed items, separators and the highlighted item; the bar's
+// highlighted title is pushed in while its pop-up is open.
 struct MenuTracking {
   bool active = false;
   WindowHandle window = nullptr;
   int barPosition = -1;  // the highlighted pop-up of the bar
   bool popupOpen = false;
   int popupItem = -1;    // the highlighted item of the open pop-up (position)
+  WindowHandle popupWindow = nullptr;  // where the open pop-up is shown
 };
 MenuTracking CurrentMenuTracking();
 

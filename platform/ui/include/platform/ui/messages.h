@@ -39,8 +39,16 @@ inline constexpr MessageId SetFont = 0x0030;
 inline constexpr MessageId GetFont = 0x0031;
 inline constexpr MessageId NextDialogControl = 0x0028;  // see dialog.h
 inline constexpr MessageId CompareItem = 0x0039;
+// A control's notice that carries more than a code: lParam points to a
+// NotifyHeader, or to a notice that starts with one (wParam the id); see
+// notify.h.
 inline constexpr MessageId Notify = 0x004E;
 inline constexpr MessageId Help = 0x0053;
+// A window's icons (wParam icon_size::Small or Big, lParam the icon's
+// BitmapHandle; the answer is the icon before). The window does not own
+// them: whoever loaded an icon deletes it after the window is gone.
+inline constexpr MessageId GetIcon = 0x007F;
+inline constexpr MessageId SetIcon = 0x0080;
 inline constexpr MessageId NcCreate = 0x0081;
 inline constexpr MessageId NcDestroy = 0x0082;
 inline constexpr MessageId NcHitTest = 0x0084;
@@ -87,9 +95,18 @@ inline constexpr MessageId MiddleButtonUp = 0x0208;
 inline constexpr MessageId MiddleButtonDoubleClick = 0x0209;
 inline constexpr MessageId MouseFirst = MouseMove;
 inline constexpr MessageId MouseLast = MiddleButtonDoubleClick;
+// The wheel turned: the high word of wParam is the signed distance,
+// kWheelDelta a notch (positive away from the user), the low word the
+// mouse_key bits; lParam the cursor in screen coordinates. It goes to
+// the window with the focus; a window that does not take it passes it to
+// its parent.
+inline constexpr MessageId MouseWheel = 0x020A;
 inline constexpr MessageId EnterMenuLoop = 0x0211;
 inline constexpr MessageId ExitMenuLoop = 0x0212;
 inline constexpr MessageId CaptureChanged = 0x0215;
+// Posted once the mouse has left a window that asked for it
+// (TrackMouseLeave, input.h).
+inline constexpr MessageId MouseLeave = 0x02A3;
 // The clipboard commands of edit fields (the selection's text).
 inline constexpr MessageId Cut = 0x0300;
 inline constexpr MessageId Copy = 0x0301;
@@ -104,6 +121,9 @@ inline constexpr MessageId LastRegistered = 0xFFFF;
 }  // namespace msg
 
 inline constexpr unsigned kHasDefaultId = 0x534B;
+
+// One notch of the mouse wheel (msg::MouseWheel).
+inline constexpr int kWheelDelta = 120;
 
 // Answers to msg::MouseActivate.
 namespace mouse_activate {
@@ -182,6 +202,13 @@ namespace system_command {
 inline constexpr WParam Close = 0xF060;
 inline constexpr WParam KeyMenu = 0xF100;
 }  // namespace system_command
+
+// The wParam of msg::SetIcon and msg::GetIcon: the caption's small icon or
+// the big one of the desktop.
+namespace icon_size {
+inline constexpr WParam Small = 0;
+inline constexpr WParam Big = 1;
+}  // namespace icon_size
 
 // The lParam of msg::Help points to one of these.
 struct HelpInfo {

@@ -103,7 +103,7 @@ std::string Extension(std::string_view ext) { return "." + std::string(ext); }
 template <class Names>
 std::optional<Settings> RecogniseAny(std::string_view name, const Names& extensions) {
   for (std::string_view ext : extensions)
-    if (std::optional<Settings> s = level::Recognise(name, Extension(ext))) {
+    if (std::optional<Settings> s = level::RecogniseName(name, Extension(ext))) {
       s->push_back({std::string(kExt), std::string(ext)});
       return s;
     }
@@ -325,7 +325,7 @@ class BasePointBlockKind final : public FileKind {
     return keys;
   }
   std::optional<Settings> recognise(std::string_view name) const override {
-    std::optional<Settings> s = level::Recognise(name, ".BSE");
+    std::optional<Settings> s = level::RecogniseName(name, ".BSE");
     if (s) s->push_back({"header", "1996"});
     return s;
   }

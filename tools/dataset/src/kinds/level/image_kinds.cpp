@@ -6,11 +6,20 @@
 //         from 112 (a break label of 11, a weight number from byte 11), four
 //         bands of 67 bytes from 337 (nine 6-character break discounts, an
 //         MC discount of 6 at band byte 54, a floor of 7 at 60);
-//   .MEF  350 bytes, the Mexico defaults; .MET 283, the Mexico settings.
+//   .MEF  350 bytes, the Mexico defaults, which the screen writes back at
+//         exit: 'Y' at 0 weights in kilograms, at 2 Spanish texts at start;
+//   .MET  283 bytes, the Mexico settings: 'Y' at 4 View Shipment Detail
+//         offered, at 6 and 8 the tax and insurance prompts off, at 10, 12
+//         and 14 the combined, U.S. and Mexican rate tables offered; at 18
+//         the Spanish help file's name.
+// The Mexico option is on only when both images read whole. File names (the
+// help files, the window icon) are NUL-padded: the screen appends them to
+// the data directory as they stand.
 // Items: `set` lines name fields by their keys (any number a line, a later
 // value winning), `bytes at=N text="..."` write bytes at an offset; every
-// other byte is zero. A dump names each field that is not all zeros and
-// reads back the same, and gives the rest as bytes.
+// other byte is zero, or the field's default where it has one (the Mexico
+// flags). A dump names each field that differs from that and reads back
+// the same, and gives the rest as bytes.
 #include <algorithm>
 #include <functional>
 #include <string>
@@ -49,7 +58,7 @@ class ImageKind final : public level::LevelFileBase {
   explicit ImageKind(ImageSpec spec) : LevelFileBase(spec.keyword, spec.extension), spec_(std::move(spec)) {}
 
   std::vector<std::vector<DataRecord>> build(std::span<const ItemText> items, const Settings&) const override {
-    std::string image(spec_.size, '\0');
+    std::string image = DefaultImage(spec_.size, spec_.fields);
     int line = items.empty() ? 0 : items.front().line;
     std::vector<DataRecord> raw;
     for (const ItemText& item : items) {
@@ -86,12 +95,13 @@ class ImageKind final : public level::LevelFileBase {
     const std::string_view image = contents.front();
     if (image.size() != spec_.size) return image.empty() ? std::string() : RawItemLine(image) + "\n";
     std::vector<bool> covered(image.size(), false);
-    const FieldList named = NamedFields(image, spec_.fields, covered);
+    const std::string defaults = DefaultImage(spec_.size, spec_.fields);
+    const FieldList named = NamedFields(image, spec_.fields, covered, defaults);
     std::string out;
     for (std::size_t i = 0; i < named.size(); i += kFieldsPerLine)
       out += FormatItem(kSet, FieldList(named.begin() + static_cast<std::ptrdiff_t>(i),
                                         named.begin() + static_cast<std::ptrdiff_t>(std::min(named.size(), i + kFieldsPerLine)))) + "\n";
-    for (const FieldList& run : LeftoverBytes(image, covered)) out += FormatItem(kBytes, run) + "\n";
+    for (const FieldList& run : LeftoverBytes(image, covered, defaults)) out += FormatItem(kBytes, run) + "\n";
     return out;
   }
 
@@ -104,11 +114,13 @@ std::vector<ImageField> Fields(std::initializer_list<ImageField> list) { return 
 
 std::string_view At(std::string_view image, std::size_t offset, std::size_t width) { return image.substr(offset, width); }
 
-void CheckYesNo(std::string_view image, std::initializer_list<std::pair<std::string_view, std::size_t>> flags, KindProblems& problems) {
+// reader: who reads the flag ("the library", "the screen").
+void CheckYesNo(std::string_view image, std::initializer_list<std::pair<std::string_view, std::size_t>> flags, std::string_view reader,
+                KindProblems& problems) {
   for (const auto& [key, offset] : flags)
     if (!IsOneOf(At(image, offset, 1), "YN"))
       problems.push_back({std::nullopt, "byte " + std::to_string(offset) + " (" + std::string(key) + ") " + Shown(At(image, offset, 1)) +
-                                            " is not Y or N (the library reads it as N)"});
+                                            " is not Y or N (" + std::string(reader) + " reads it as N)"});
 }
 
 ImageSpec TariffSettings() {
@@ -118,7 +130,7 @@ ImageSpec TariffSettings() {
                   {"engineless-text", {168, 1}, F::Character},
                   {"tariff-display", {172, 1}, F::Character},
                   {"price-sheet", {174, 1}, F::Character},
-                  {"help-file", {176, 13}, F::Text},
+                  {"help-file", {176, 13}, F::NulText},
                   {"accessorials", {197, 1}, F::Character},
                   {"no-engineless-data", {199, 1}, F::Character},
                   {"flag201", {201, 1}, F::Character},
@@ -132,7 +144,7 @@ ImageSpec TariffSettings() {
                   {"density-calculator", {230, 1}, F::Character},
                   {"surcharge-before-discount", {234, 1}, F::Character},
                   {"fak-page", {236, 1}, F::Character},
-                  {"icon-file", {240, 13}, F::Text},
+                  {"icon-file", {240, 13}, F::NulText},
                   {"mexico-options", {253, 1}, F::Character},
                   {"guide-carrier", {255, 5}, F::Text},
                   {"ltl-service", {260, 1}, F::Character},
@@ -145,7 +157,7 @@ ImageSpec TariffSettings() {
             const std::string_view version = At(image, 4, 5);
             if (std::none_of(version.begin(), version.end(), [](char c) { return c >= '0' && c <= '9'; }))
               problems.push_back({std::nullopt, "bytes 4-8 (version) hold no digit: the version number reads 0"});
-            CheckYesNo(image, {{"accessorials", 197}, {"no-postal-codes", 207}, {"no-engineless-data", 199}}, problems);
+            CheckYesNo(image, {{"accessorials", 197}, {"no-postal-codes", 207}, {"no-engineless-data", 199}}, "the library", problems);
           }};
 }
 
@@ -231,16 +243,27 @@ ImageSpec DiscountFile() {
 
 ImageSpec MexicoDefaults() {
   return {"mexico-defaults", ".MEF", 350,
-          Fields({{"weights-in-kilograms", {0, 1}, F::Character}, {"spanish-at-start", {2, 1}, F::Character}}), nullptr};
+          Fields({{"weights-in-kilograms", {0, 1}, F::Character, 1, "N"}, {"spanish-at-start", {2, 1}, F::Character, 1, "N"}}),
+          [](std::string_view image, KindProblems& problems) {
+            CheckYesNo(image, {{"weights-in-kilograms", 0}, {"spanish-at-start", 2}}, "the screen", problems);
+          }};
 }
 
 ImageSpec MexicoSettings() {
   return {"mexico-settings", ".MET", 283,
-          Fields({{"shipment-detail", {4, 1}, F::Character},
-                  {"tax-prompt-off", {6, 1}, F::Character},
-                  {"insurance-prompt-off", {8, 1}, F::Character},
-                  {"spanish-help-file", {18, 13}, F::Text}}),
-          nullptr};
+          Fields({{"shipment-detail", {4, 1}, F::Character, 1, "Y"},
+                  {"tax-prompt-off", {6, 1}, F::Character, 1, "N"},
+                  {"insurance-prompt-off", {8, 1}, F::Character, 1, "N"},
+                  {"combined-table", {10, 1}, F::Character, 1, "Y"},
+                  {"us-table", {12, 1}, F::Character, 1, "Y"},
+                  {"mexican-table", {14, 1}, F::Character, 1, "Y"},
+                  {"spanish-help-file", {18, 13}, F::NulText}}),
+          [](std::string_view image, KindProblems& problems) {
+            CheckYesNo(image,
+                       {{"shipment-detail", 4}, {"tax-prompt-off", 6}, {"insurance-prompt-off", 8}, {"combined-table", 10}, {"us-table", 12},
+                        {"mexican-table", 14}},
+                       "the screen", problems);
+          }};
 }
 
 }  // namespace

@@ -22,7 +22,6 @@ namespace {
 
 using namespace std::string_view_literals;
 using F = FieldForm;
-using level::BytesKey;
 using level::CheckBounds;
 using level::LevelLayoutKind;
 

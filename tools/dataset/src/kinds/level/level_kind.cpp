@@ -13,7 +13,7 @@ std::string_view OnDisk(std::string_view extension) { return platform::TrimTrail
 
 }  // namespace
 
-std::optional<Settings> Recognise(std::string_view name, std::string_view extension) {
+std::optional<Settings> RecogniseName(std::string_view name, std::string_view extension) {
   const std::string_view ext = OnDisk(extension);
   name = platform::TrimTrailingBlanks(name);
   if (name.size() <= ext.size() || !SameName(name.substr(name.size() - ext.size()), ext)) return std::nullopt;
@@ -63,12 +63,6 @@ void CheckBounds(std::string_view r, std::size_t i, const RecordLayout& layout, 
   if (layout.columns(r, low) > layout.columns(r, high))
     problems.push_back({i, layout.describe(low) + " " + Shown(layout.columns(r, low)) + " lies above " + layout.describe(high) + " " +
                                Shown(layout.columns(r, high)) + " (no code would lie in the range)"});
-}
-
-SortKey BytesKey(std::string_view text) {
-  SortKey key;
-  for (char c : text) key.push_back(static_cast<unsigned char>(c));
-  return key;
 }
 
 }  // namespace dataset::level

@@ -1,7 +1,10 @@
 // The files of a level (the tariff base name a level list names, up to 8
-// characters), read by the rating-function library: named LEVEL.<ext>. An
-// extension that ends in a blank (".SC ", ".LA ", ".MC ") names a file
-// whose name on disk has no trailing blank, as the library finds it.
+// characters), read by the rating-function library and the rating screen:
+// named LEVEL.<ext>, "SAMPLE01.CTU". An extension that ends in a blank
+// (".SC ", ".LA ", ".MC ") names a file whose name on disk has no trailing
+// blank, as the library finds it. The kinds of a level's files derive from
+// the bases below; a kind that writes more than one file (the Mexican
+// cities with their ranges) names them through RecogniseName and FileName.
 #pragma once
 
 #include <optional>
@@ -19,7 +22,7 @@ inline constexpr std::string_view kLevel = "level";
 
 // The settings a file name gives when it is a level's file of the
 // extension: level=.
-std::optional<Settings> Recognise(std::string_view fileName, std::string_view extension);
+std::optional<Settings> RecogniseName(std::string_view fileName, std::string_view extension);
 
 // Throws FieldError unless level= names a level.
 void CheckLevel(const Settings& settings, std::string_view keyword);
@@ -34,7 +37,7 @@ class LevelFileBase : public FileKind {
   LevelFileBase(std::string_view keyword, std::string_view extension) : keyword_(keyword), extension_(extension) {}
   std::string_view keyword() const override { return keyword_; }
   std::span<const std::string_view> settingKeys() const override;
-  std::optional<Settings> recognise(std::string_view name) const override { return Recognise(name, extension_); }
+  std::optional<Settings> recognise(std::string_view name) const override { return RecogniseName(name, extension_); }
   Settings settle(Settings given, const Neighbours& neighbours) const override;
   std::vector<std::string> fileNames(const Settings& settings) const override { return {FileName(settings, extension_)}; }
 
@@ -48,7 +51,7 @@ class LevelRecordKind : public RecordFileKind {
   LevelRecordKind(std::string_view keyword, std::string_view extension) : keyword_(keyword), extension_(extension) {}
   std::string_view keyword() const override { return keyword_; }
   std::span<const std::string_view> settingKeys() const override;
-  std::optional<Settings> recognise(std::string_view name) const override { return Recognise(name, extension_); }
+  std::optional<Settings> recognise(std::string_view name) const override { return RecogniseName(name, extension_); }
   Settings settle(Settings given, const Neighbours& neighbours) const override;
 
  protected:
@@ -81,8 +84,5 @@ class LevelLayoutKind : public LevelRecordKind {
 // Reports a range whose low bound lies above its high bound.
 void CheckBounds(std::string_view record, std::size_t index, const RecordLayout& layout, std::string_view low, std::string_view high,
                  KindProblems& problems);
-
-// A sort key of a record's bytes, compared as unsigned bytes.
-SortKey BytesKey(std::string_view text);
 
 }  // namespace dataset::level

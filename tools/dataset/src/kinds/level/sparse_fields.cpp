@@ -32,7 +32,17 @@ class OneValue {
 
 std::size_t Width(const SparseField& f) { return f.span.width * f.count; }
 
+// The byte at of the default image, zero when it is empty.
+char DefaultAt(std::string_view defaults, std::size_t at) { return defaults.empty() ? '\0' : defaults[at]; }
+
 }  // namespace
+
+std::string DefaultImage(std::size_t size, std::span<const SparseField> fields) {
+  std::string image(size, '\0');
+  for (const SparseField& f : fields)
+    if (!f.defaultBytes.empty()) image.replace(f.span.offset, f.defaultBytes.size(), f.defaultBytes);
+  return image;
+}
 
 void ApplyFields(std::string& image, std::span<const SparseField> fields, const FieldList& given, std::string_view what) {
   for (const Field& g : given) {
@@ -66,18 +76,19 @@ void ApplyBytes(std::string& image, const FieldList& given) {
   image.replace(offset, text->size(), *text);
 }
 
-FieldList NamedFields(std::string_view image, std::span<const SparseField> fields, std::vector<bool>& covered) {
+FieldList NamedFields(std::string_view image, std::span<const SparseField> fields, std::vector<bool>& covered, std::string_view defaults) {
   FieldList named;
   for (const SparseField& f : fields) {
     const std::string_view bytes = image.substr(f.span.offset, Width(f));
-    if (bytes.find_first_not_of('\0') == std::string_view::npos) continue;
+    const std::string_view unset = defaults.empty() ? std::string_view(Zeros()).substr(0, Width(f)) : defaults.substr(f.span.offset, Width(f));
+    if (bytes == unset) continue;
     const OneValue one(f);
     std::vector<std::string> values;
     bool readsBack = true;
     for (std::size_t i = 0; i < f.count && readsBack; ++i) {
       const std::string_view piece = bytes.substr(f.span.width * i, f.span.width);
-      if (piece.find_first_not_of('\0') == std::string_view::npos) {
-        values.emplace_back();  // a value left out
+      if (f.count > 1 && piece.find_first_not_of('\0') == std::string_view::npos) {
+        values.emplace_back();  // a value left out of the list
         continue;
       }
       const std::optional<std::string> value = one.decode(piece);
@@ -104,15 +115,16 @@ FieldList NamedFields(std::string_view image, std::span<const SparseField> field
   return named;
 }
 
-std::vector<FieldList> LeftoverBytes(std::string_view image, const std::vector<bool>& covered) {
+std::vector<FieldList> LeftoverBytes(std::string_view image, const std::vector<bool>& covered, std::string_view defaults) {
+  const auto leftOver = [&](std::size_t at) { return !covered[at] && image[at] != DefaultAt(defaults, at); };
   std::vector<FieldList> runs;
   for (std::size_t at = 0; at < image.size();) {
-    if (covered[at] || image[at] == '\0') {
+    if (!leftOver(at)) {
       ++at;
       continue;
     }
     std::size_t end = at;
-    while (end < image.size() && !covered[end] && image[end] != '\0') ++end;
+    while (end < image.size() && leftOver(end)) ++end;
     runs.push_back({{"at", std::to_string(at)}, {"text", std::string(image.substr(at, end - at))}});
     at = end;
   }

@@ -139,7 +139,7 @@ class ZipRangesKind final : public RecordFileKind {
     return keys;
   }
   std::optional<Settings> recognise(std::string_view name) const override {
-    if (std::optional<Settings> level = level::Recognise(name, ".ZP6")) return level;
+    if (std::optional<Settings> level = level::RecogniseName(name, ".ZP6")) return level;
     if (name.size() > 4 && SameName(name.substr(name.size() - 4), ".ZP6")) return Settings{{"profile", std::string(name.substr(0, name.size() - 4))}};
     return std::nullopt;
   }

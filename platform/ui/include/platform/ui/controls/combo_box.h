@@ -16,6 +16,11 @@
 // Messages that set the selection (SetCurrentSelection, SelectString)
 // notify nothing; the text shown follows the selection. SetText on a
 // drop-down list selects the item with exactly that text, if there is one.
+//
+// With OwnerDrawFixed or OwnerDrawVariable the parent measures and draws
+// the items of the list and, for a drop-down list, the selected item in
+// the field (owner_draw.h: type OwnerDrawType::ComboBox, the combo's id
+// and handle); the field is as high as the parent makes item -1.
 #pragma once
 
 #include "platform/ui/control_descriptor.h"
@@ -32,6 +37,8 @@ inline constexpr StyleBits Simple = 0x0001;
 inline constexpr StyleBits DropDown = 0x0002;
 inline constexpr StyleBits DropDownList = 0x0003;
 inline constexpr StyleBits TypeMask = 0x0003;
+inline constexpr StyleBits OwnerDrawFixed = 0x0010;
+inline constexpr StyleBits OwnerDrawVariable = 0x0020;
 inline constexpr StyleBits AutoHScroll = 0x0040;
 inline constexpr StyleBits Sort = 0x0100;
 inline constexpr StyleBits HasStrings = 0x0200;
@@ -85,6 +92,8 @@ inline constexpr StyleWord kStyleWords[] = {
     {"simple", Simple, TypeMask},
     {"dropdown", DropDown, TypeMask},
     {"dropdownlist", DropDownList, TypeMask},
+    {"ownerdrawfixed", OwnerDrawFixed},
+    {"ownerdrawvariable", OwnerDrawVariable},
     {"autohscroll", AutoHScroll},
     {"sort", Sort},
     {"hasstrings", HasStrings},

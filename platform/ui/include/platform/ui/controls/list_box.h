@@ -21,6 +21,9 @@
 //
 // Item heights: one height for every item, except with OwnerDrawVariable,
 // where each item has its own (SetItemHeight with the index).
+//
+// With OwnerDrawFixed or OwnerDrawVariable the parent measures and draws
+// the items (owner_draw.h), and hears of those that go.
 #pragma once
 
 #include <vector>

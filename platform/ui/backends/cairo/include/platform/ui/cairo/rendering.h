@@ -37,4 +37,11 @@ std::unique_ptr<ImageSurface> RenderWindow(WindowHandle window);
 // The same written as a PNG file; false when the file cannot be written.
 bool RenderWindowToPng(WindowHandle window, const std::string& path);
 
+// The window as the screen shows it: painted as above, and over it the
+// shown windows it owns (an open menu, a tool tip, a drop-down list, a
+// dialog), the back one first. The image reaches as far as they do; its top-left corner
+// is `origin` on the screen.
+std::unique_ptr<ImageSurface> RenderWindowWithPopups(WindowHandle window, Point* origin = nullptr);
+bool RenderWindowWithPopupsToPng(WindowHandle window, const std::string& path);
+
 }  // namespace platform::ui::cairo

@@ -1,8 +1,9 @@
 // Real windows through SDL2: each shown top-level window of the model
 // (dialogs and pop-ups alike) gets a borderless SDL window at its place and
 // size, showing what the model paints (the cairo backend's image, frame and
-// caption included); keys, mouse, window closing, the clipboard and the
-// cursor go through it. Input reaches the model only through input.h.
+// caption included) with the window's icon (msg::GetIcon: the big one,
+// else the small one) as the desktop's; keys, mouse, window closing, the
+// clipboard and the cursor go through it. Input reaches the model only through input.h.
 // This backend is the only code that includes SDL headers.
 #pragma once
 
@@ -58,13 +59,20 @@ class SdlBackend : public Backend {
   // The same for a left click at the point (screen coordinates) of the
   // shown window: a move there, the button down, the button up.
   bool queueClick(WindowHandle topLevel, Point screenPoint);
+  // Moves the desktop's pointer to the point (screen coordinates) over the
+  // shown window, as a hand on the mouse does; the move comes back as the
+  // desktop reports it.
+  bool movePointer(WindowHandle topLevel, Point screenPoint);
   int beeps() const { return beeps_; }
 
  private:
   struct Shown {
     SDL_Window* window = nullptr;
     std::unique_ptr<cairo::ImageSurface> image;
+    BitmapHandle icon = nullptr;  // the one the desktop was given
   };
+  // Gives the desktop the window's icon when it has changed.
+  void showIcon(Shown& shown, WindowHandle topLevel);
   // Closes the SDL windows of model windows that are gone or hidden.
   void forgetHiddenWindows();
   WindowHandle modelWindowOf(std::uint32_t sdlWindowId) const;

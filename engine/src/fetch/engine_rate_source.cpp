@@ -1,0 +1,42 @@
+#include "engine_state/rating_engine.h"
+#include "fetch/rate_by_type.h"
+#include "fetch/tariff_number.h"
+#include "minimums/lane_minimums.h"
+#include "rates/auxiliary_tables.h"
+#include "rating/rate_source.h"
+
+namespace vorn {
+namespace {
+
+// The engine's source: the rate fetch of the tariff type over the lane's
+// rate record, and the lane's minimum charges from the ZIP-pair record, the
+// .M file or the rate record.
+class EngineSource final : public RateSource {
+ public:
+  std::optional<std::int32_t> classBreakRate(RatingEngine& engine, int classRow, int breakIndex) override {
+    return FetchRateByTariffType(engine, classRow, breakIndex);
+  }
+  LaneMinimums minimumCharges(RatingEngine& engine) override { return LaneMinimumCharges(engine); }
+  // A bureau tariff's percentages come with its preparation, which does not
+  // give them yet.
+  BureauPercentages bureauPercentages(RatingEngine&) override { return BureauPercentages{}; }
+  int tariffNumber(RatingEngine& engine) override { return RecordTariffNumber(engine.rates.rateRecord); }
+  std::optional<std::int32_t> originClassPercent(RatingEngine& engine) override {
+    if (engine.rates.rateRecord.kind() != 'C') return std::nullopt;
+    // The range's percentage is the 16-bit value in bytes 9 and 10; the
+    // open error (270) and "none" are no match.
+    const std::int32_t r = FindOriginRange(engine);
+    const TariffTableWork& t = engine.tables;
+    if (r < 0 || static_cast<std::size_t>(r) >= t.originRangeCount) return std::nullopt;
+    return t.originRanges[static_cast<std::size_t>(r)].integerAt<std::uint16_t>(origin_range::kPercent.offset);
+  }
+};
+
+}  // namespace
+
+RateSource& EngineRateSource() {
+  static EngineSource source;
+  return source;
+}
+
+}  // namespace vorn
