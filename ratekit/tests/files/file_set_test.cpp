@@ -38,6 +38,8 @@ TEST(FileSet, WithTheEngineTheMainLevelOpensItsPointServiceFiles) {
   EXPECT_EQ(c.text(context::kDirectServiceLabel), "DIRECT         ");  // the .BSV header's, after the .ZPS header's
   EXPECT_EQ(c.text(context::kIndirectServiceLabel), "INDIRECT       ");
   EXPECT_EQ(c.integer(context::kMexicoFilesLoaded), 1);  // the level's .MEF and .MET
+  EXPECT_EQ(c.text(tariff_settings::kEnglishHelpFile), "QIVHELP.HLP");
+  EXPECT_EQ(c.text(mexico_settings::kSpanishHelpFile), "QIVAYUDA.HLP");
   EXPECT_EQ(c.bytes(context::kLaneTariffTablesLoaded), "N");
   EXPECT_GT(c.integer(context::kZpsFile), 2);
   EXPECT_EQ(c.integer(context::kZf1File), 0);  // the engine-less files stay as they were
