@@ -352,6 +352,45 @@ inline constexpr FieldSpan kServiceTerminal3{54272, 4};
 inline constexpr FieldSpan kServiceTerminal1{54276, 4};
 static_assert(kServiceTerminal1.end() == kServiceGuideCodes.end());
 
+// The record counts of the engine-less tables ".LA ", .RBA, .LMC and .LCA.
+inline constexpr FieldSpan kLaRecordCount{14873, 4};
+inline constexpr FieldSpan kRbaRecordCount{14877, 4};
+inline constexpr FieldSpan kLmcRecordCount{14881, 4};
+inline constexpr FieldSpan kLcaRecordCount{14885, 4};
+static_assert(platform::FieldsAreContiguous(
+    std::array{FieldSpan{0, kTableRecordCounts.offset}, kLaRecordCount, kRbaRecordCount, kLmcRecordCount, kLcaRecordCount},
+    kTableRecordCounts.end()));
+
+// The ZIP-prefix state table as its file holds it: entries 1..999 (entry 0
+// is never loaded).
+inline constexpr FieldSpan kZipStateEntries{ZipStateEntry(1).offset, 3996};
+static_assert(kZipStateEntries.end() == kZipStateTable.end());
+
+// The .BSV header's four labels with their flag bytes, and the byte that
+// says the .ZPS file is not used (header bytes 1..60 and 68).
+constexpr FieldSpan BsvHeaderLabel(std::size_t i) { return {kBsvHeader.offset + 1 + 15 * i, 15}; }
+inline constexpr FieldSpan kBsvZpsNotUsed{kBsvHeader.offset + 68, 1};
+static_assert(BsvHeaderLabel(3).end() <= kBsvHeader.end() && kBsvZpsNotUsed.end() <= kBsvHeader.end());
+inline constexpr std::array kServiceLabels{kDirectServiceLabel, kIndirectServiceLabel, kThirdServiceLabel, kFourthServiceLabel};
+
+// The .LAB block index: key 5 and file position (int) of block i.
+inline constexpr std::size_t kLabBlocks = 525;
+constexpr FieldSpan LabBlockKey(std::size_t i) { return {kLabBlockIndex.offset + 9 * i, 5}; }
+constexpr FieldSpan LabBlockPosition(std::size_t i) { return {kLabBlockIndex.offset + 9 * i + 5, 4}; }
+static_assert(LabBlockPosition(kLabBlocks - 1).end() == kLabBlockIndex.end());
+// The .LAM lines: 6 + 3 characters each.
+inline constexpr std::size_t kLamLineRoom = 220;
+constexpr FieldSpan LamLine(std::size_t i) { return {kLamLines.offset + 9 * i, 9}; }
+static_assert(LamLine(kLamLineRoom - 1).end() == kLamLines.end());
+// The .ADJ keys: the first 3 bytes of each record.
+inline constexpr std::size_t kAdjRecordRoom = 400;
+constexpr FieldSpan AdjKey(std::size_t i) { return {kAdjKeys.offset + 3 * i, 3}; }
+static_assert(AdjKey(kAdjRecordRoom - 1).end() == kAdjKeys.end());
+// The raw .WGT records.
+inline constexpr std::size_t kWeightRecordSize = 21;
+constexpr FieldSpan RawWeightRecord(std::size_t i) { return {kRawWeightRecords.offset + kWeightRecordSize * i, kWeightRecordSize}; }
+static_assert(RawWeightRecord(8).end() == kRawWeightRecords.end());
+
 // Library handles.
 inline constexpr FieldSpan kLibraryHandles{48390, 12};
 static_assert(kServiceGuideModule.end() == kLibraryHandles.end());

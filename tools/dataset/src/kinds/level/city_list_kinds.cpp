@@ -16,7 +16,7 @@
 #include <cctype>
 #include <string_view>
 
-#include "kinds/level_file_kind.h"
+#include "kinds/level/level_kind.h"
 #include "kinds/record_tools.h"
 #include "layout/record_layout.h"
 
@@ -97,10 +97,10 @@ void CheckCities(std::span<const std::string_view> records, Country country, Kin
   for (std::size_t p = before; p < problems.size(); ++p) problems[p].file = file;
 }
 
-class CityListKind final : public LevelFileKind {
+class CityListKind final : public level::LevelLayoutKind {
  public:
   CityListKind(std::string_view keyword, std::string_view extension, Country country)
-      : LevelFileKind(keyword, extension, "city", kCity), country_(country) {}
+      : LevelLayoutKind(keyword, extension, "city", kCity), country_(country) {}
 
  private:
   void checkRecords(std::span<const std::string_view> records, const Settings&, KindProblems& problems) const override {
@@ -155,8 +155,9 @@ class MexicanCitiesKind final : public FileKind {
   }
 
   Settings settle(Settings given, const Neighbours& neighbours) const override {
-    level::CheckName(given, keyword());
-    return FileKind::settle(std::move(given), neighbours);
+    Settings settled = FileKind::settle(std::move(given), neighbours);
+    level::CheckLevel(settled, keyword());
+    return settled;
   }
 
   std::vector<std::string> fileNames(const Settings& settings) const override {

@@ -14,15 +14,16 @@
 #include <algorithm>
 #include <string_view>
 
-#include "kinds/level_file_kind.h"
+#include "kinds/level/level_kind.h"
 #include "kinds/record_tools.h"
-#include "layout/record_layout.h"
 
 namespace dataset {
 namespace {
 
 using namespace std::string_view_literals;
 using F = FieldForm;
+using level::CheckBounds;
+using level::LevelLayoutKind;
 
 constexpr RecordField kStateFields[] = {{"code", {0, 2}, F::Exact, "NY"sv}};
 constexpr RecordField kApprovalFields[] = {
@@ -51,17 +52,9 @@ constexpr RecordLayout kApprovals(kApprovalFields);
 constexpr RecordLayout kBases(kBaseFields);
 constexpr RecordLayout kTariffs(kTariffFields);
 
-// Reports a range whose low bound lies above its high bound.
-void CheckBounds(std::string_view r, std::size_t i, const RecordLayout& layout, std::string_view low, std::string_view high,
-                 KindProblems& problems) {
-  if (layout.columns(r, low) > layout.columns(r, high))
-    problems.push_back({i, layout.describe(low) + " " + Shown(layout.columns(r, low)) + " lies above " + layout.describe(high) + " " +
-                               Shown(layout.columns(r, high)) + " (no code would lie in the range)"});
-}
-
-class NoDiscountStatesKind final : public LevelFileKind {
+class NoDiscountStatesKind final : public LevelLayoutKind {
  public:
-  NoDiscountStatesKind() : LevelFileKind("no-discount-states", ".NDS", "state", kStates) {}
+  NoDiscountStatesKind() : LevelLayoutKind("no-discount-states", ".NDS", "state", kStates) {}
 
  private:
   void checkRecords(std::span<const std::string_view> records, const Settings&, KindProblems& problems) const override {
@@ -74,9 +67,9 @@ class NoDiscountStatesKind final : public LevelFileKind {
   }
 };
 
-class CanadianLanesKind final : public LevelFileKind {
+class CanadianLanesKind final : public LevelLayoutKind {
  public:
-  CanadianLanesKind() : LevelFileKind("canadian-lanes", ".APP", "lane", kApprovals) {}
+  CanadianLanesKind() : LevelLayoutKind("canadian-lanes", ".APP", "lane", kApprovals) {}
 
  private:
   void checkRecords(std::span<const std::string_view> records, const Settings&, KindProblems& problems) const override {
@@ -88,9 +81,9 @@ class CanadianLanesKind final : public LevelFileKind {
   }
 };
 
-class BaseCodesKind final : public LevelFileKind {
+class BaseCodesKind final : public LevelLayoutKind {
  public:
-  BaseCodesKind() : LevelFileKind("base-codes", ".CBS", "range", kBases) {}
+  BaseCodesKind() : LevelLayoutKind("base-codes", ".CBS", "range", kBases) {}
 
  private:
   void checkRecords(std::span<const std::string_view> records, const Settings&, KindProblems& problems) const override {
@@ -108,9 +101,9 @@ class BaseCodesKind final : public LevelFileKind {
   }
 };
 
-class LaneTariffsKind final : public LevelFileKind {
+class LaneTariffsKind final : public LevelLayoutKind {
  public:
-  LaneTariffsKind() : LevelFileKind("lane-tariffs", ".CMT", "lane", kTariffs) {}
+  LaneTariffsKind() : LevelLayoutKind("lane-tariffs", ".CMT", "lane", kTariffs) {}
 
  private:
   void checkRecords(std::span<const std::string_view> records, const Settings&, KindProblems& problems) const override {

@@ -7,7 +7,7 @@
 // shown.
 #include <string_view>
 
-#include "kinds/level_file_kind.h"
+#include "kinds/level/level_kind.h"
 #include "kinds/record_tools.h"
 #include "layout/record_layout.h"
 
@@ -26,9 +26,9 @@ constexpr RecordField kFields[] = {
 static_assert(IsWholeLayout(kFields, 43), ".DSP fields must cover bytes 0-42");
 constexpr RecordLayout kLayout(kFields);
 
-class BasePointNamesKind final : public LevelFileKind {
+class BasePointNamesKind final : public level::LevelLayoutKind {
  public:
-  BasePointNamesKind() : LevelFileKind("base-point-names", ".DSP", "point", kLayout) {}
+  BasePointNamesKind() : LevelLayoutKind("base-point-names", ".DSP", "point", kLayout) {}
 
  private:
   void checkRecords(std::span<const std::string_view> records, const Settings&, KindProblems& problems) const override {
