@@ -6,8 +6,7 @@
 //
 //   qiv_screen_check <artifacts>      exit code 0 when all holds
 //
-// The program runs on a data set of the tests' own with the sample set's
-// texts and pictures and the stand-in Ratekit32.
+// The program runs on a copy of the sample data set with its libraries.
 #include <cstdio>
 #include <deque>
 #include <filesystem>
@@ -21,11 +20,11 @@
 #include "platform/ui/message_loop.h"
 #include "platform/ui/sdl/sdl_backend.h"
 #include "platform/ui/window.h"
-#include "qiv_data_set.h"
+#include "platform/desktop/recording_services.h"
+#include "platform/testing/temp_directory.h"
 #include "real_window_check.h"
 #include "screen/screen_ids.h"
 #include "shell/qiv_program.h"
-#include "shell/rating_context_fields.h"
 
 namespace {
 
@@ -93,13 +92,10 @@ int main(int argc, char** argv) {
   if (!backend.ok()) return Fail("no display: " + backend.error());
   InstallBackend(&backend);
 
-  qiv::testing::QivDataSet data;
-  const std::filesystem::path sample = QIV_DATA_DIR;
-  data.languageFile = platform::testing::ReadFileText(sample / "QIV32.LNG");
-  for (const char* picture : {"HEADLINE.bmp", "QIV.ICO"}) std::filesystem::copy_file(sample / picture, data.data() / picture);
-  data.setText(qiv::fields::kIconFileRoom, "QIV.ICO");
-  data.setMexicoOption(true);
-  data.standIn = "effective TSTFRT01 20240101\neffective TSTFRT02 20240601\n";
+  platform::testing::TempDirectory root;
+  std::filesystem::copy(QIV_DATA_DIR, root / "ZQDATA", std::filesystem::copy_options::recursive);
+  std::filesystem::create_directories(root / "RELEASE");
+  std::filesystem::create_directories(root / "WORK");
 
   std::string english;
   backend.then([&](WindowHandle screen) {
@@ -121,14 +117,13 @@ int main(int argc, char** argv) {
     return true;
   });
 
-  data.writeFiles();
   platform::desktop::RecordingHelp help;
   platform::desktop::RecordingOpener opener;
   qiv::QivEnvironment environment;
-  environment.programPath = data.programPath();
+  environment.programPath = (root / "RELEASE" / "qiv").string();
   environment.help = &help;
   environment.opener = &opener;
-  std::filesystem::current_path(data.work());
+  std::filesystem::current_path(root / "WORK");
   const int code = qiv::RunQiv(environment);
   InstallBackend(nullptr);
   if (backend.failed()) return 1;
