@@ -31,12 +31,8 @@ void SetParts(WindowHandle bar, int width, int divisions, std::array<int, 3> mul
 }  // namespace
 
 void RatingDialog::createStatusBar() {
-  FontSpec spec;
-  spec.face = "MS Sans Serif";
-  spec.height = FontHeightForPoints(8);
-  spec.weight = 700;
-  spec.pitchAndFamily = 0x21;
-  statusFont_ = session().environment.createFont(spec);
+  // The same face, size and weight as the application font.
+  statusFont_ = session().environment.createFont(ApplicationFontSpec());
   if (statusFont_ == nullptr) return;
   statusBar_ = status_bar::CreateStatusBar(0x0800, "First Pane Text", handle(), screen_id::StatusBar);
   if (statusBar_ == nullptr) {

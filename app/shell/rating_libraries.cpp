@@ -21,7 +21,7 @@ RatingLibraries::Failure RatingLibraries::load(const LibraryNames& names, std::s
 }
 
 std::string RatingLibraries::FailureText(Failure failure) {
-  // The original names the null handle's value, which is always 0.
+  // The box names the handle that failed, which is then always 0.
   switch (failure) {
     case Failure::Engine:
       return "FATAL Error 0 Loading VORN Library";
