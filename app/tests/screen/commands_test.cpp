@@ -200,5 +200,43 @@ TEST(AboutCommand, ShowsTheLanguagesAboutLinesAndTheSettingsIcon) {
   EXPECT_EQ(run.run(), 0);
 }
 
+TEST(LicenseCommand, ShowsTheLanguagesLicenceOrTheEnglishOneAndIsGoneWithoutEither) {
+  struct Case {
+    const char* name;
+    bool english, spanish, spanishScreen;
+    bool offered;
+    std::string shown;
+  };
+  const std::vector<Case> cases = {
+      {"English screen", true, true, false, true, "The licence."},
+      {"Spanish screen", true, true, true, true, "La licencia."},
+      {"Spanish screen without the Spanish text", true, false, true, true, "The licence."},
+      {"no licence", false, true, false, false, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QivDataSet data;
+    data.setMexicoOption(true);
+    data.setText(fields::kSpanishAtStart, c.spanishScreen ? "Y" : "N");
+    // An unbalanced group is read as far as it goes.
+    if (c.english) data.write("LICENSE.RTF", "{\\rtf1\\ansi The {\\b licence}.");
+    if (c.spanish) data.write("SLICENSE.RTF", "{\\rtf1\\ansi La licencia.}");
+    QivRun run(data);
+    std::string shown;
+    run.driver.onScreen([&](WindowHandle screen) {
+      EXPECT_EQ(testing::MenuFlags(screen, command::LicenseAgreement) != ~0u, c.offered);
+      if (c.offered) PostMessage(screen, msg::Command, CommandParam(command::LicenseAgreement, 0));
+    });
+    if (c.offered)
+      run.driver.onWindow("License Agreement", [&](WindowHandle licence) {
+        shown = DialogItemText(licence, control_id::LicenseText);
+        SendMessage(licence, msg::Command, CommandParam(command_id::Ok, 0));
+      });
+    run.driver.cancelScreen();
+    EXPECT_EQ(run.run(), 0);
+    EXPECT_EQ(shown, c.shown);
+  }
+}
+
 }  // namespace
 }  // namespace qiv

@@ -165,6 +165,51 @@ TEST(Startup, EachFailureShowsItsMessageAndEndsWithCodeTwo) {
   }
 }
 
+TEST(Startup, TheTariffListAndTheProfileListFollowTheEffectiveTableAndTheProfiles) {
+  struct Case {
+    const char* name;
+    std::string script;
+    bool listShown;
+    std::string selected;  // the list's selection, or the single tariff's text
+    std::int16_t profileIndex;
+    std::string profile;
+    std::vector<ShownBox> boxes;
+  };
+  const std::vector<Case> cases = {
+      {"one tariff", "effective TARIFFA1 20240101\n", false, "TARIFFA1 2024-01-01", 0, "Default", {}},
+      {"two tariffs", "effective TARIFFA1 20240101\neffective TARIFFB2 20230615\n", true, "TARIFFA1 2024-01-01", 0,
+       "Default", {}},
+      {"bureau tariffs and one", "bureau 2\neffective TARIFFA1 20240101\n", true, "*Bureau Tariff(s)", 0, "Default",
+       {}},
+      {"bureau tariffs alone", "bureau 1\n", false, "*Bureau Tariff(s)", 0, "Default", {}},
+      {"none", "", false, "", 0, "Default", {}},
+      {"the profile the settings name", "profile Acme\nprofile Default\n", false, "", 1, "Default", {}},
+      {"no profile file", "fail GetProfileSize 125\n", false, "", 0, "",
+       {{"Warning", "Error opening PRO file.", message_box::IconWarning}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QivDataSet data;
+    data.standIn = c.script;
+    data.setShort(fields::kCurrentProfileIndex, c.profileIndex);
+    data.texts->push_back({125, "Error opening PRO file.", "Error al abrir el archivo PRO."});
+    QivRun run(data);
+    run.driver.onScreen([&](WindowHandle screen) {
+      EXPECT_EQ(testing::IsShown(screen, screen_id::TariffList), c.listShown);
+      if (c.listShown)
+        EXPECT_EQ(testing::SelectedComboText(screen, screen_id::TariffList), c.selected);
+      else
+        EXPECT_EQ(testing::IsShown(screen, screen_id::SingleTariff) ? testing::TextOf(screen, screen_id::SingleTariff)
+                                                                     : std::string(),
+                  c.selected);
+      EXPECT_EQ(testing::SelectedComboText(screen, screen_id::ProfileCombo), c.profile);
+    });
+    run.driver.cancelScreen();
+    EXPECT_EQ(run.run(), 0);
+    EXPECT_EQ(run.driver.boxes(), c.boxes);
+  }
+}
+
 TEST(Startup, FixedOriginPointsMakeTheOriginAListWhoseTypedCodeMustBeOneOfThem) {
   QivDataSet data;
   data.standIn = "origin 10001\norigin 60601\n";
