@@ -114,12 +114,22 @@ TEST(LevelOfRates, AFailedRewriteKeepsTheLevelAndItsFilesAndOneLevelNeedsNoChoic
 }
 
 TEST(Splash, ShownAtStartAndEndedAfterTwoVirtualSecondsOrLeftOutWhenItsFileIsBad) {
-  for (const bool good : {true, false}) {
-    SCOPED_TRACE(good ? "a bitmap" : "a truncated bitmap");
+  const std::string splash = testing::BitmapFile(120, 80, 0x336699);
+  // A header that claims 60000 x 60000 pixels over the same few bytes.
+  std::string huge = splash;
+  huge.replace(18, 8, std::string("\x60\xEA\x00\x00\x60\xEA\x00\x00", 8));
+  struct Case {
+    const char* name;
+    std::string file;
+    bool shown;
+  };
+  for (const Case& c : std::vector<Case>{{"a bitmap", splash, true},
+                                         {"a truncated bitmap", splash.substr(0, 100), false},
+                                         {"a bitmap claiming a huge size", huge, false}}) {
+    SCOPED_TRACE(c.name);
     QivDataSet data;
     data.write("LEVEL.LVL", kThreeLevels);
-    const std::string splash = testing::BitmapFile(120, 80, 0x336699);
-    data.write("Splash.bmp", good ? splash : splash.substr(0, 100));
+    data.write("Splash.bmp", c.file);
     testing::QivRun run(data);
     run.driver.onWindow("Level of Rates", [](WindowHandle level) {
       SendMessage(level, msg::Command, CommandParam(control_id::LevelExit, 0));
@@ -127,7 +137,7 @@ TEST(Splash, ShownAtStartAndEndedAfterTwoVirtualSecondsOrLeftOutWhenItsFileIsBad
     EXPECT_EQ(run.run(), 2);
     std::vector<std::pair<std::string, std::uint64_t>> seen;
     for (const auto& window : run.driver.seen()) seen.emplace_back(window.caption, window.time);
-    if (good)
+    if (c.shown)
       EXPECT_EQ(seen, (std::vector<std::pair<std::string, std::uint64_t>>{{"", 1000}, {"Level of Rates", 3000}}));
     else
       EXPECT_EQ(seen, (std::vector<std::pair<std::string, std::uint64_t>>{{"Level of Rates", 1000}}));
