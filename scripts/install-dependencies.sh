@@ -8,6 +8,7 @@ packages=(
   clang-14 libclang-rt-14-dev clang-format-14
   libgtest-dev libgmock-dev libbenchmark-dev
   libcairo2-dev libpango1.0-dev libsdl2-dev fonts-liberation2
+  libcups2-dev poppler-utils
   xvfb xauth x11-apps
   xdg-utils x11-utils
 )
