@@ -49,13 +49,15 @@ TEST_F(Printing, EveryContextAnswersItsDevicesResolutionPageAndPrintableArea) {
   RecordingSurface surface({200, 100});
   const DcHandle printer = CreatePrinterDC(std::make_shared<RecordingPrinter>());
   const DcHandle windowDc = GetDC(window);
+  const DcHandle screenDc = GetDC(nullptr);
   const DcHandle surfaceDc = CreateSurfaceDC(surface);
   struct Case {
     const char* name;
     DcHandle dc;
     std::vector<int> caps;
   } const cases[] = {
-      {"the screen", windowDc, {96, 96, 1024, 768, 0, 0, 1024, 768}},
+      {"a window", windowDc, {96, 96, 1024, 768, 0, 0, 1024, 768}},
+      {"the screen", screenDc, {96, 96, 1024, 768, 0, 0, 1024, 768}},
       {"a surface", surfaceDc, {96, 96, 200, 100, 0, 0, 200, 100}},
       {"a printer at 600 dpi", printer, {600, 600, 5100, 6600, 150, 150, 4800, 6300}},
       {"no context", nullptr, {0, 0, 0, 0, 0, 0, 0, 0}},
@@ -67,12 +69,14 @@ TEST_F(Printing, EveryContextAnswersItsDevicesResolutionPageAndPrintableArea) {
   {
     CoarseScreenBackend coarse;
     EXPECT_EQ(GetDeviceCaps(windowDc, DeviceCap::PixelsPerInchY), 120);
+    EXPECT_EQ(GetDeviceCaps(screenDc, DeviceCap::PixelsPerInchX), 120);
     EXPECT_EQ(GetDeviceCaps(printer, DeviceCap::PixelsPerInchY), 600);
   }
   EXPECT_EQ(PrinterOfDC(surfaceDc), nullptr);
   EXPECT_EQ(PrinterOfDC(printer)->name(), "Recording printer");
   EXPECT_EQ(CreatePrinterDC(nullptr), nullptr);
   ReleaseDC(window, windowDc);
+  EXPECT_TRUE(ReleaseDC(nullptr, screenDc));
   DeleteDC(surfaceDc);
   DeleteDC(printer);
 }

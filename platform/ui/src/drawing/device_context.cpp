@@ -4,6 +4,7 @@
 
 #include "gdi_internal.h"
 #include "platform/ui/backend.h"
+#include "platform/ui/metrics.h"
 #include "platform/ui/window.h"
 #include "windows/window_system.h"
 
@@ -50,6 +51,13 @@ Rect VisibleArea(WindowHandle window, Rect own, Surface& surface) {
 }  // namespace
 
 DcHandle GetDC(WindowHandle window) {
+  if (window == nullptr) {
+    auto record = std::make_unique<detail::DcRecord>();
+    record->surface = &detail::Nowhere();
+    record->screen = true;
+    record->settings.clip = {0, 0, GetSystemMetric(SystemMetric::ScreenWidth), GetSystemMetric(SystemMetric::ScreenHeight)};
+    return detail::AddDc(std::move(record));
+  }
   if (!IsWindow(window)) return nullptr;
   const WindowHandle top = TopLevelWindow(window);
   Surface* surface = detail::SurfaceOfPaintUnderWay(top);
@@ -295,6 +303,7 @@ DcHandle CreateWindowDc(WindowHandle window, Surface& surface) {
   auto record = std::make_unique<DcRecord>();
   record->surface = &surface;
   record->window = window;
+  record->screen = true;
   const Rect client = ClientOnSurface(window);
   record->origin = {client.left, client.top};
   record->settings.clip = VisibleArea(window, client, surface);
@@ -305,6 +314,7 @@ DcHandle CreateWholeWindowDc(WindowHandle window, Surface& surface) {
   auto record = std::make_unique<DcRecord>();
   record->surface = &surface;
   record->window = window;
+  record->screen = true;
   record->origin = WindowCornerOnSurface(window);
   const Rect own = Rect::FromSize(record->origin.x, record->origin.y, WindowRect(window).width(),
                                   WindowRect(window).height());

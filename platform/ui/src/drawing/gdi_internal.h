@@ -34,6 +34,7 @@ enum class PrintPhase { NoDocument, Document, Page };
 struct DcRecord {
   Surface* surface = nullptr;
   WindowHandle window = nullptr;
+  bool screen = false;               // a window's or the whole screen's context
   std::shared_ptr<Printer> printer;  // a printer context's
   PrintPhase phase = PrintPhase::NoDocument;
   Point origin;  // the device point of logical 0,0

@@ -15,7 +15,7 @@ using detail::PrintPhase;
 // screen or surface printable.
 PageGeometry ScreenGeometry(const DcRecord& record) {
   const int dpi = GetSystemMetric(SystemMetric::ScreenDpi);
-  const Size size = record.window != nullptr
+  const Size size = record.screen
                         ? Size{GetSystemMetric(SystemMetric::ScreenWidth), GetSystemMetric(SystemMetric::ScreenHeight)}
                         : record.surface->size();
   return {dpi, dpi, size, {0, 0, size.width, size.height}};
