@@ -33,8 +33,10 @@ std::string DisplayUtf8(std::string_view windows1252) {
   for (char c : windows1252) {
     const auto byte = static_cast<unsigned char>(c);
     char32_t code = byte;
-    if (byte < 0x20 || byte == 0x7F) code = ' ';
-    else if (byte >= 0x80 && byte < 0xA0) code = kWindows1252High[byte - 0x80] ? kWindows1252High[byte - 0x80] : U'?';
+    if (byte < 0x20 || byte == 0x7F)
+      code = ' ';
+    else if (byte >= 0x80 && byte < 0xA0)
+      code = kWindows1252High[byte - 0x80] ? kWindows1252High[byte - 0x80] : U'?';
     AppendUtf8(out, code);
   }
   return out;

@@ -30,7 +30,8 @@ PangoFontDescription* DescriptionOf(const FontSpec& spec) {
   const std::string face(MappedFontFace(spec));
   pango_font_description_set_family(description, face.c_str());
   pango_font_description_set_absolute_size(description, EmUnits(spec) * PANGO_SCALE);
-  pango_font_description_set_weight(description, static_cast<PangoWeight>(std::clamp(spec.weight == 0 ? 400 : spec.weight, 100, 1000)));
+  pango_font_description_set_weight(
+      description, static_cast<PangoWeight>(std::clamp(spec.weight == 0 ? 400 : spec.weight, 100, 1000)));
   pango_font_description_set_style(description, spec.italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
   return description;
 }
@@ -167,9 +168,10 @@ FontMetrics MeasureFont(const FontSpec& spec, TextRendering rendering) {
   result.descent = Ceil(pango_font_metrics_get_descent(metrics));
   result.height = result.ascent + result.descent;
   result.internalLeading = std::max(0, result.height - EmUnits(spec));
-  result.averageCharWidth = std::max(1, (pango_font_metrics_get_approximate_char_width(metrics) + PANGO_SCALE / 2) / PANGO_SCALE);
-  result.maxCharWidth = std::max(result.averageCharWidth,
-                                 Ceil(pango_font_metrics_get_approximate_digit_width(metrics)));
+  result.averageCharWidth =
+      std::max(1, (pango_font_metrics_get_approximate_char_width(metrics) + PANGO_SCALE / 2) / PANGO_SCALE);
+  result.maxCharWidth =
+      std::max(result.averageCharWidth, Ceil(pango_font_metrics_get_approximate_digit_width(metrics)));
   pango_font_metrics_unref(metrics);
   pango_font_description_free(description);
   g_object_unref(layout);

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <cairo.h>
-
 #include <string_view>
 
 #include "platform/ui/surface.h"

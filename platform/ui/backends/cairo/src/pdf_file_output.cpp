@@ -63,7 +63,8 @@ bool PdfFileOutput::finish() {
 void PdfFileOutput::abort() { pending_.reset(); }
 
 std::shared_ptr<PdfPrinter> MakePdfFilePrinter(std::string folder) {
-  return std::make_shared<PdfPrinter>(print_dialog::kPdfPrinterName, std::make_unique<PdfFileOutput>(std::move(folder)));
+  return std::make_shared<PdfPrinter>(print_dialog::kPdfPrinterName,
+                                      std::make_unique<PdfFileOutput>(std::move(folder)));
 }
 
 }  // namespace platform::ui::cairo

@@ -91,9 +91,9 @@ bool PdfPrinter::beginDocument(std::string_view name) {
   const PageGeometry page = geometry();
   document_ = std::make_unique<Document>();
   document_->output = output_.get();
-  document_->pdf = cairo_pdf_surface_create_for_stream(
-      &Document::Write, document_.get(), page.paper.width * kPointsPerInch / page.pixelsPerInchX,
-      page.paper.height * kPointsPerInch / page.pixelsPerInchY);
+  document_->pdf = cairo_pdf_surface_create_for_stream(&Document::Write, document_.get(),
+                                                       page.paper.width * kPointsPerInch / page.pixelsPerInchX,
+                                                       page.paper.height * kPointsPerInch / page.pixelsPerInchY);
   cairo_pdf_surface_set_metadata(document_->pdf, CAIRO_PDF_METADATA_TITLE, DisplayUtf8(name).c_str());
   document_->cr = cairo_create(document_->pdf);
   if (!document_->sound() || cairo_status(document_->cr) != CAIRO_STATUS_SUCCESS) {

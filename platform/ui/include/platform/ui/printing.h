@@ -29,13 +29,13 @@ namespace platform::ui {
 
 // What GetDeviceCaps answers, all in device units but the resolution.
 enum class DeviceCap {
-  PixelsPerInchX,   // logical pixels an inch across (the screen: its resolution)
-  PixelsPerInchY,   // and down
-  PageWidth,        // the sheet (the screen: its size; a surface: the surface's)
+  PixelsPerInchX,  // logical pixels an inch across (the screen: its resolution)
+  PixelsPerInchY,  // and down
+  PageWidth,       // the sheet (the screen: its size; a surface: the surface's)
   PageHeight,
-  PrintableLeft,    // where the printable area begins on the sheet (0 for a screen)
+  PrintableLeft,  // where the printable area begins on the sheet (0 for a screen)
   PrintableTop,
-  PrintableWidth,   // the area the context draws on
+  PrintableWidth,  // the area the context draws on
   PrintableHeight,
 };
 
