@@ -138,17 +138,6 @@ TEST_F(Printing, DocumentCallsAnswerInOrderAndAFailureDropsTheDocument) {
     EXPECT_EQ(pages, c.pages);
     DeleteDC(dc);
   }
-  // Documents are numbered in the process; deleting a context drops its
-  // open document.
-  auto printer = std::make_shared<RecordingPrinter>();
-  const DcHandle dc = CreatePrinterDC(printer);
-  const int first = StartDoc(dc, "Rate Block");
-  EXPECT_GT(first, 0);
-  EXPECT_EQ(EndDoc(dc), 1);
-  EXPECT_EQ(StartDoc(dc, "Rate Block"), first + 1);
-  StartPage(dc);
-  DeleteDC(dc);
-  EXPECT_EQ(printer->documents().back().state, State::Dropped);
 }
 
 // The calls a printout makes: fonts sized in printer units, text out at the
