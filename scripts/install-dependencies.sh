@@ -8,6 +8,8 @@ packages=(
   clang-14 libclang-rt-14-dev clang-format-14
   libgtest-dev libgmock-dev libbenchmark-dev
   libcairo2-dev libpango1.0-dev libsdl2-dev libx11-dev fonts-liberation2
+  # printing: print queues, and the tests' reading of printed PDF files
+  libcups2-dev poppler-utils
   xvfb xauth x11-apps
   # the desktop services: opening documents and web addresses
   xdg-utils
