@@ -2,7 +2,7 @@
 // a U.S. ZIP with several cities. The tariff base's files in the data
 // directory:
 //   .MXR  12-byte records: lowest key 5, a byte, highest key 5, a byte;
-//   .CMX  and .CTU 37-byte CityRecords: code 6, state 2, city 28, a byte.
+//   .CMX  and .CTU 37-byte CityRecords (lookups/city_record.h).
 // A Mexican point takes the .MXR records whose range holds its first
 // characters (compared on its length less one, at most 5), at most 50 of
 // them; each names, by its own record number, the .CMX record to read, whose
@@ -15,18 +15,10 @@
 #include <string_view>
 #include <vector>
 
+#include "lookups/city_record.h"
 #include "platform/kernel/byte_record.h"
 
 namespace qiv {
-
-namespace city_record {
-inline constexpr std::size_t kSize = 37;
-inline constexpr platform::FieldSpan kCode{0, 6};
-inline constexpr platform::FieldSpan kState{6, 2};
-inline constexpr platform::FieldSpan kCity{8, 28};
-inline constexpr platform::FieldSpan kSpare{36, 1};
-static_assert(platform::FieldsAreContiguous(std::array{kCode, kState, kCity, kSpare}, kSize));
-}  // namespace city_record
 
 namespace mexican_range_record {
 inline constexpr std::size_t kSize = 12;

@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "platform/kernel/file.h"
+#include "platform/kernel/money_rounding.h"
 #include "platform/kernel/replace_file.h"
 #include "platform/kernel/version_block.h"
 #include "ratekit/host_interface.h"
@@ -356,7 +357,8 @@ STAND_IN_RECORDED(VerDestZip, void*)
 STAND_IN_RECORDED(GetService, void*)
 STAND_IN_RECORDED(GetTerminals, void*)
 STAND_IN_EXPORT char* GetCurrentEfcRec(void*, const char*) { return nullptr; }
-STAND_IN_EXPORT double rndoff(float x, int) { return x; }
+// The library's own rounding rule, so that the calculator's figures are its.
+STAND_IN_EXPORT double rndoff(float x, int n) { return platform::RoundMoney(x, n); }
 STAND_IN_EXPORT const char* SplitPath(const char* path) { return path; }
 STAND_IN_EXPORT short LoadDiscounts(void*, void*, int) { return 0; }
 STAND_IN_EXPORT void ClearDiscList(void*) {}
