@@ -32,7 +32,8 @@ constexpr std::size_t kToUnitTextLimit = 20;
 constexpr int kListTabStops[] = {20, 36, 56, 76, 96, 156};
 constexpr const char* kWeightUnits[] = {"Lbs.", "Kgs."};
 constexpr const char* kDimensionUnits[] = {"In.", "Ft.", "M.", "cm."};
-constexpr const char* kDensityUnits[] = {"Lbs/Ft\xC2\xB3", "Kgs/M\xC2\xB3"};
+// (in the screen's code page: \xB3 is the superscript three)
+constexpr const char* kDensityUnits[] = {"Lbs/Ft\xB3", "Kgs/M\xB3"};
 constexpr const char* kWarningCaption = "Warning";
 
 std::string ComboText(WindowHandle dialog, int combo) { return DialogItemText(dialog, combo); }
@@ -73,8 +74,10 @@ bool ConversionDensityDialog::onInitDialog() {
   Dialog::onInitDialog();
   applyLanguage();
   setDialogFont();
-  if (const FontHandle listFont = session().screenFonts[ScreenFont::LineList])
-    SendDialogItemMessage(handle(), id::List, msg::SetFont, reinterpret_cast<WParam>(listFont), 0);
+  // The list in the application font: its fixed-width numbers then fit the
+  // list's tab stops, as they do not in the screen's fixed-pitch list font.
+  if (session().applicationFont != nullptr)
+    SendDialogItemMessage(handle(), id::List, msg::SetFont, reinterpret_cast<WParam>(session().applicationFont), 0);
   SendDialogItemMessage(handle(), id::Value, edit::LimitText, kValueLength);
   for (int field : {id::Weight, id::Length, id::Height, id::Width})
     SendDialogItemMessage(handle(), field, edit::LimitText, kPieceLength);
@@ -205,7 +208,11 @@ bool ConversionDensityDialog::withinLimit(int field, char unit) {
                                                              : density::Dimension::Width;
   const std::optional<std::string> warning = density::LimitWarning(dimension, unit, fieldValue(field));
   if (!warning) return true;
+  // The box takes the focus from the field: leaving it then checks nothing,
+  // or the same warning would be shown again under the first.
+  warningShown_ = true;
   MessageBox(handle(), *warning, kWarningCaption, message_box::Ok | message_box::IconWarning);
+  warningShown_ = false;
   SetDialogItemText(handle(), field, "");
   SetDialogFocus(item(field));
   return false;
@@ -213,7 +220,7 @@ bool ConversionDensityDialog::withinLimit(int field, char unit) {
 
 void ConversionDensityDialog::onDimensionLeft(int field) {
   // Leaving a field as the dialog closes checks nothing.
-  if (IsDialogEnded(handle())) return;
+  if (IsDialogEnded(handle()) || warningShown_) return;
   if (withinLimit(field, dimensionUnit())) recompute();
 }
 

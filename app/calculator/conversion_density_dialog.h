@@ -38,6 +38,7 @@ class ConversionDensityDialog : public QivDialog {
   unit_conversion::Table table_;
   int fromRow_ = -1;
   int toSlot_ = -1;
+  bool warningShown_ = false;
 };
 
 // Opens the calculator modally; its end code.
