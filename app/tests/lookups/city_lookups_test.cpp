@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "calculator/conversion_density_dialog.h"
 #include "city_generator.h"
 #include "dataset/data_set.h"
 #include "lookups/canadian_city_lookup_dialog.h"
@@ -19,7 +20,9 @@
 #include "platform/ui/keys.h"
 #include "platform/ui/window.h"
 #include "qiv_data_set.h"
+#include "platform/testing/temp_directory.h"
 #include "rowpane/rowpane.h"
+#include "screen_probe.h"
 #include "test_session.h"
 
 namespace qiv {
@@ -154,6 +157,9 @@ TEST_F(CityFileTest, ListRowsAnswerEachRequestFromTheFile) {
 class LookupDialogs : public ::testing::Test {
  protected:
   LookupDialogs() {
+    // The sample set's texts, as the user reads them.
+    data.texts.reset();
+    data.write("QIV32.LNG", platform::testing::ReadFileText(std::filesystem::path(QIV_DATA_DIR) / "QIV32.LNG"));
     std::vector<sample_cities::City> fixed = sample_cities::ReadFixedCities(
         "ca|K1A0B1|ON|OTTAWA\nca|K7L   |ON|KINGSTON\nmx|64000|NL|MONTERREY|64999\n");
     dataset::BuildDataSet(sample_cities::Description(sample_cities::GenerateCities(fixed, {2000, 300, 800}, 7), testing::kBase),
@@ -295,6 +301,43 @@ TEST_F(LookupDialogs, CanadianLookupShowsFullCodesHyphenatedAndAnswersTheirArea)
     SendMessage(dialog, msg::Command, CommandParam(command_id::Cancel, 0));
   });
   EXPECT_EQ(RunCanadianCityLookup(test->session, nullptr).end, command_id::Cancel);
+}
+
+TEST_F(LookupDialogs, TheFourDialogsReadWholeInEnglishAndSpanish) {
+  std::filesystem::create_directories(artifacts);
+  struct Dialog {
+    const char* english;
+    const char* spanish;
+    std::function<LResult()> run;
+    const char* picture;
+  };
+  const std::vector<Dialog> dialogs = {
+      {"U.S. City Lookup", "Buscar ciudad de EE. UU.", [&] { return RunUsCityLookup(test->session, nullptr).end; }, nullptr},
+      {"Mexican City Lookup", "Buscar ciudad de M\xE9xico", [&] { return RunMexicanCityLookup(test->session, nullptr).end; }, nullptr},
+      {"Canadian City Lookup", "Buscar ciudad de Canad\xE1", [&] { return RunCanadianCityLookup(test->session, nullptr).end; }, nullptr},
+      {"Conversion/Density Calculator", "Calculadora de conversi\xF3n y densidad",
+       [&] { return RunConversionDensityCalculator(test->session, nullptr); }, "calculator-spanish.png"}};
+  for (Language language : {Language::English, Language::Spanish}) {
+    test->session.language = language;
+    for (const Dialog& d : dialogs) {
+      const bool spanish = language == Language::Spanish;
+      std::vector<int> cut = {-1};
+      std::string cancel;
+      driver.onWindow(spanish ? d.spanish : d.english, [&](WindowHandle dialog) {
+        cut = testing::CutTexts(dialog);
+        cancel = DialogItemText(dialog, 2);
+        if (spanish && d.picture != nullptr) {
+          EXPECT_TRUE(cairo::RenderWindowToPng(dialog, artifacts + "/" + d.picture));
+        }
+        SendMessage(dialog, msg::Command, CommandParam(command_id::Cancel, 0));
+      });
+      EXPECT_EQ(d.run(), command_id::Cancel) << d.english;
+      EXPECT_EQ(cut, std::vector<int>{}) << d.english << (spanish ? " in Spanish" : "");
+      if (std::string(d.english).find("Lookup") != std::string::npos) {
+        EXPECT_EQ(cancel, spanish ? "Cancelar" : "Cancel");
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -22,24 +22,7 @@ namespace qiv {
 namespace {
 
 using namespace platform::ui;
-// The visible statics and fields of the screen whose text is wider than
-// the control shows.
-std::vector<int> CutTexts(WindowHandle screen) {
-  std::vector<int> cut;
-  for (WindowHandle child : ChildWindows(screen)) {
-    if (!IsWindowVisible(child)) continue;
-    const std::string text = WindowText(child);
-    if (text.empty()) continue;
-    const bool isStatic = IsWindowOfClass(child, static_control::kClassName);
-    if (isStatic && (WindowStyle(child) & static_control::TypeMask) > static_control::Right) continue;
-    if (!isStatic && !IsWindowOfClass(child, "Edit")) continue;
-    const auto font = reinterpret_cast<FontHandle>(SendMessage(child, msg::GetFont));
-    const int margin = isStatic ? 0 : 4;
-    if (MeasureTextWidth(font != nullptr ? font : DefaultGuiFont(), text) + margin > ClientRect(child).width())
-      cut.push_back(WindowId(child));
-  }
-  return cut;
-}
+using testing::CutTexts;
 
 // The pairs of visible controls of the screen that cover each other.
 std::vector<std::pair<int, int>> OverlappingControls(WindowHandle screen) {

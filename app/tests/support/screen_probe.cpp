@@ -3,9 +3,11 @@
 #include <array>
 
 #include "platform/ui/controls/combo_box.h"
+#include "platform/ui/controls/static_control.h"
 #include "platform/ui/controls/status_bar.h"
 #include "platform/ui/controls/toolbar.h"
 #include "platform/ui/dialog.h"
+#include "platform/ui/font.h"
 #include "platform/ui/menu.h"
 #include "platform/ui/window.h"
 
@@ -83,6 +85,23 @@ std::string SelectedComboText(WindowHandle screen, int id) {
   std::array<char, 256> text{};
   SendMessage(combo, combo_box::GetItemText, static_cast<WParam>(selected), reinterpret_cast<LParam>(text.data()));
   return text.data();
+}
+
+std::vector<int> CutTexts(WindowHandle window) {
+  std::vector<int> cut;
+  for (WindowHandle child : ChildWindows(window)) {
+    if (!IsWindowVisible(child)) continue;
+    const std::string text = WindowText(child);
+    if (text.empty()) continue;
+    const bool isStatic = IsWindowOfClass(child, static_control::kClassName);
+    if (isStatic && (WindowStyle(child) & static_control::TypeMask) > static_control::Right) continue;
+    if (!isStatic && !IsWindowOfClass(child, "Edit")) continue;
+    const auto font = reinterpret_cast<FontHandle>(SendMessage(child, msg::GetFont));
+    const int margin = isStatic ? 0 : 4;
+    if (MeasureTextWidth(font != nullptr ? font : DefaultGuiFont(), text) + margin > ClientRect(child).width())
+      cut.push_back(WindowId(child));
+  }
+  return cut;
 }
 
 }  // namespace qiv::testing

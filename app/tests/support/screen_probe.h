@@ -22,5 +22,8 @@ bool ButtonChecked(platform::ui::WindowHandle screen, int command);
 bool ButtonEnabled(platform::ui::WindowHandle screen, int command);
 std::string StatusPane(platform::ui::WindowHandle screen, int pane);
 std::string SelectedComboText(platform::ui::WindowHandle screen, int id);
+// The visible statics and fields of a window whose text is wider than the
+// control shows.
+std::vector<int> CutTexts(platform::ui::WindowHandle window);
 
 }  // namespace qiv::testing
