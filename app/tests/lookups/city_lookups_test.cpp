@@ -17,12 +17,14 @@
 #include "platform/ui/controls/list_box.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
+#include "platform/ui/input.h"
 #include "platform/ui/keys.h"
 #include "platform/ui/window.h"
 #include "qiv_data_set.h"
 #include "platform/testing/temp_directory.h"
 #include "rowpane/rowpane.h"
 #include "screen_probe.h"
+#include "shell/rating_context_fields.h"
 #include "test_session.h"
 
 namespace qiv {
@@ -166,6 +168,7 @@ class LookupDialogs : public ::testing::Test {
                           data.data());
     std::filesystem::copy_file(std::filesystem::path(QIV_DATA_DIR) / "Rowpane32.so", data.data() / "Rowpane32.so");
     test.emplace(data);
+    test->session.context->setTerminatedText(fields::kEnglishHelpFile, "QIVHELP.HLP");
     us.open((data.data() / "TESTBASE.CTU").string());
   }
   // The first record whose state and city begin with the key.
@@ -250,6 +253,22 @@ TEST_F(LookupDialogs, MexicanLookupStartsInMexicoAndItsCodeEndsInM) {
   EXPECT_EQ(RunUsCityLookup(test->session, nullptr).end, command_id::Cancel);
   EXPECT_NE(loaded, nullptr);
   EXPECT_EQ(test->session.libraries.rowpane.nativeHandle(), loaded);
+}
+
+TEST_F(LookupDialogs, HelpOnTheListIsTheListsHelp) {
+  driver.onWindow("U.S. City Lookup", [](WindowHandle dialog) {
+    // The focus goes on to the list's own list box, whose id is 100.
+    SetFocus(Pane(dialog, 0x10FE));
+    EXPECT_EQ(WindowId(GetFocus()), rowpane::kInnerListId);
+    InjectKeyPress(key::F1);
+  });
+  driver.onWindow("U.S. City Lookup", [](WindowHandle dialog) {
+    SendMessage(dialog, msg::Command, CommandParam(command_id::Cancel, 0));
+  });
+  RunUsCityLookup(test->session, nullptr);
+  ASSERT_EQ(test->help.requests.size(), 1u);
+  EXPECT_EQ(test->help.requests[0].helpFile, (data.data() / "QIVHELP.HLP").string());
+  EXPECT_EQ(test->help.requests[0].context, 38u);
 }
 
 TEST_F(LookupDialogs, WithoutTheListLibraryTheTwoBrowsingLookupsEndAtOnce) {
