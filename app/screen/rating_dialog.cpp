@@ -1,5 +1,6 @@
 #include "screen/rating_dialog.h"
 
+#include "calculator/conversion_density_dialog.h"
 #include "platform/ui/accelerator.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/gdi.h"
@@ -28,6 +29,7 @@ RatingDialog::RatingDialog(QivSession& session) : QivDialog(session, screen_id::
   map.onCommand(command::LicenseAgreement, [this] { onLicenseAgreement(); });
   map.onCommand(command::Contents, [this] { onContents(); });
   map.onCommand(command::Exit, [this] { onExitCommand(); });
+  map.onCommand(command::ConversionCalculator, [this] { RunConversionDensityCalculator(this->session(), handle()); });
 }
 
 RatingDialog::~RatingDialog() {

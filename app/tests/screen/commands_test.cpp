@@ -174,6 +174,22 @@ TEST(LanguageCommand, EitherCommandSwitchesAndRelabelsMenusTipsAndStatus) {
   EXPECT_EQ(run.run(), 0);
 }
 
+TEST(ConversionCalculatorCommand, OpensTheCalculatorOverTheScreen) {
+  QivDataSet data;
+  data.setText(fields::kConversionCalculatorOption, "Y");
+  QivRun run(data);
+  bool disabledBehind = false;
+  run.driver.onScreen([](WindowHandle screen) { Command(screen, command::ConversionCalculator); });
+  run.driver.onWindow("Conversion/Density Calculator", [&](WindowHandle calculator) {
+    disabledBehind = OwnerWindow(calculator) != nullptr && !IsWindowEnabled(OwnerWindow(calculator));
+    InjectKeyPress(key::Escape);
+  });
+  run.driver.cancelScreen();
+  EXPECT_EQ(run.run(), 0);
+  EXPECT_TRUE(disabledBehind);
+  EXPECT_EQ(run.driver.seen().size(), 3u) << testing::SeenWindows(run.driver);
+}
+
 TEST(AboutCommand, ShowsTheLanguagesAboutLinesAndTheSettingsIcon) {
   QivDataSet data;
   data.setMexicoOption(true);
