@@ -1,12 +1,14 @@
 // The program in a real window on a desktop (a desktop session under
-// xvfb-run): the rating screen shown in English, the language button
+// xvfb-run): the rating screen shown in English, the Conversion/Density
+// Calculator opened over it with two pieces in its list, the language button
 // clicked through the desktop's pointer, the screen then in Spanish; a
-// screenshot of each kept in the artifacts folder, and the screen's face in
+// screenshot of each kept in the artifacts folder, and each window's face in
 // the button-face grey of the classic look.
 //
 //   qiv_screen_check <artifacts>      exit code 0 when all holds
 //
 // The program runs on a copy of the sample data set with its libraries.
+#include <array>
 #include <cstdio>
 #include <deque>
 #include <filesystem>
@@ -32,24 +34,29 @@ using namespace platform::ui;
 using namespace platform::ui::real_window;
 
 // Runs the program's loop as the SDL backend does, and the check's steps
-// whenever the rating screen is shown, active and waiting.
+// whenever the rating screen (or the window a step names by its caption) is
+// shown, active and waiting.
 class CheckingBackend : public sdl::SdlBackend {
  public:
-  using Step = std::function<bool(WindowHandle screen)>;  // false: the check failed
-  void then(Step step) { steps_.push_back(std::move(step)); }
+  using Step = std::function<bool(WindowHandle window)>;  // false: the check failed
+  void then(Step step, std::string caption = {}) { steps_.push_back({std::move(caption), std::move(step)}); }
   bool failed() const { return failed_; }
 
   bool waitForInput(std::optional<std::uint64_t> deadline) override {
     const bool answered = SdlBackend::waitForInput(deadline ? std::min(*deadline, now() + 50) : now() + 50);
     const WindowHandle screen = ApplicationMainWindow();
-    if (inStep_ || steps_.empty() || screen == nullptr || !isShown(screen) || GetActiveWindow() != screen)
+    if (inStep_ || steps_.empty() || screen == nullptr || !isShown(screen)) return answered;
+    const WindowHandle active = GetActiveWindow();
+    const std::string& caption = steps_.front().first;
+    if (active == nullptr || !isShown(active) || (caption.empty() ? active != screen : WindowText(active) != caption))
       return answered;
     inStep_ = true;
-    Step step = std::move(steps_.front());
+    Step step = std::move(steps_.front().second);
     steps_.pop_front();
-    if (!step(screen)) {
+    if (!step(active)) {
       failed_ = true;
       steps_.clear();
+      if (active != screen) PostMessage(active, msg::Command, CommandParam(command_id::Cancel, 0));
       PostMessage(screen, msg::Command, CommandParam(command_id::Cancel, 0));
     }
     inStep_ = false;
@@ -57,7 +64,7 @@ class CheckingBackend : public sdl::SdlBackend {
   }
 
  private:
-  std::deque<Step> steps_;
+  std::deque<std::pair<std::string, Step>> steps_;
   bool inStep_ = false;
   bool failed_ = false;
 };
@@ -67,14 +74,16 @@ bool Failed(const std::string& what) {
   return false;
 }
 
-// The screen's picture on the desktop, kept as a PNG; its face grey.
-bool Photograph(CheckingBackend& backend, WindowHandle screen, const std::string& artifacts, const std::string& name) {
+// A window's picture on the desktop, kept as a PNG; its face grey at the
+// point that far from its client area's bottom right corner.
+bool Photograph(CheckingBackend& backend, WindowHandle screen, const std::string& artifacts, const std::string& name,
+                Point faceFromCorner = {20, 60}) {
   Settle(backend, 300);
   const std::optional<Screenshot> shot = Screenshot::Take(backend, artifacts + "/" + name + ".xwd");
   if (!shot) return false;
   if (!shot->savePng(artifacts + "/" + name + ".png", WindowRect(screen))) return Failed("the screenshot was not saved");
   const Rect client = ClientRect(screen);
-  const Point face = ClientToScreen(screen, {client.right - 20, client.bottom - 60});
+  const Point face = ClientToScreen(screen, {client.right - faceFromCorner.x, client.bottom - faceFromCorner.y});
   if (shot->pixel(face.x, face.y) != GetSystemColor(SystemColor::ButtonFace)) return Failed(name + ": the face is not grey");
   return true;
 }
@@ -101,6 +110,23 @@ int main(int argc, char** argv) {
   backend.then([&](WindowHandle screen) {
     english = WindowText(screen);
     if (!Photograph(backend, screen, artifacts, "qiv-screen-english")) return false;
+    PostMessage(screen, msg::Command, CommandParam(qiv::command::ConversionCalculator, 0));
+    return true;
+  });
+  backend.then(
+      [&](WindowHandle calculator) {
+        // Two pieces, 100 Lbs. of 48 x 40 x 40 In. and 10 Lbs. of 30 x 20 x 20 In.
+        for (const auto& piece : {std::array<const char*, 4>{"100", "48", "40", "40"}, std::array<const char*, 4>{"10", "30", "20", "20"}}) {
+          int field = 0;
+          for (int id : {2212, 2214, 2216, 2215}) SetDialogItemText(calculator, id, piece[field++]);
+          SendMessage(calculator, msg::Command, CommandParam(2224, 0));
+        }
+        if (!Photograph(backend, calculator, artifacts, "qiv-density-calculator", {4, 4})) return false;
+        PostMessage(calculator, msg::Command, CommandParam(command_id::Cancel, 0));
+        return true;
+      },
+      "Conversion/Density Calculator");
+  backend.then([&](WindowHandle screen) {
     // The language button, clicked where the desktop shows it.
     const WindowHandle toolbar = DialogItem(screen, qiv::screen_id::Toolbar);
     const auto index = SendMessage(toolbar, toolbar::CommandToIndex, qiv::command::English);
