@@ -214,7 +214,9 @@ TEST_F(CalculatorDialog, LimitsWarnAndEmptyTheField) {
     EXPECT_EQ(DialogItemText(dialog, 2215), "243.8");
     Piece(dialog, "10", "1", "1", "1");
     const std::string before = ListLine(DialogItem(dialog, 4900), 0);
-    // Ft. with a length of 100 empties it and leaves the list as it was.
+    // Ft. with a length of 100 empties it and leaves the list as it was: a
+    // recomputation would now give kilograms per cubic metre.
+    SendDialogItemMessage(dialog, 2217, combo_box::SetCurrentSelection, 1);
     SetDialogItemText(dialog, 2214, "100");
     Choose(dialog, 2213, 1);
     EXPECT_EQ(DialogItemText(dialog, 2214), "");
