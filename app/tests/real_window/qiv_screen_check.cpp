@@ -24,85 +24,22 @@
 #include "platform/ui/window.h"
 #include "platform/desktop/recording_services.h"
 #include "platform/testing/temp_directory.h"
+#include "checking_backend.h"
 #include "real_window_check.h"
 #include "screen/screen_ids.h"
 #include "shell/qiv_program.h"
 
-namespace {
-
 using namespace platform::ui;
 using namespace platform::ui::real_window;
-
-// Runs the program's loop as the SDL backend does, and the check's steps
-// whenever the rating screen (or the window a step names by its caption) is
-// shown, active and waiting.
-class CheckingBackend : public sdl::SdlBackend {
- public:
-  using Step = std::function<bool(WindowHandle window)>;  // false: the check failed
-  void then(Step step, std::string caption = {}) { steps_.push_back({std::move(caption), std::move(step)}); }
-  bool failed() const { return failed_; }
-
-  bool waitForInput(std::optional<std::uint64_t> deadline) override {
-    const bool answered = SdlBackend::waitForInput(deadline ? std::min(*deadline, now() + 50) : now() + 50);
-    const WindowHandle screen = ApplicationMainWindow();
-    if (inStep_ || steps_.empty() || screen == nullptr || !isShown(screen)) return answered;
-    const WindowHandle active = GetActiveWindow();
-    const std::string& caption = steps_.front().first;
-    if (active == nullptr || !isShown(active) || (caption.empty() ? active != screen : WindowText(active) != caption))
-      return answered;
-    inStep_ = true;
-    Step step = std::move(steps_.front().second);
-    steps_.pop_front();
-    if (!step(active)) {
-      failed_ = true;
-      steps_.clear();
-      if (active != screen) PostMessage(active, msg::Command, CommandParam(command_id::Cancel, 0));
-      PostMessage(screen, msg::Command, CommandParam(command_id::Cancel, 0));
-    }
-    inStep_ = false;
-    return true;
-  }
-
- private:
-  std::deque<std::pair<std::string, Step>> steps_;
-  bool inStep_ = false;
-  bool failed_ = false;
-};
-
-bool Failed(const std::string& what) {
-  Fail(what);
-  return false;
-}
-
-// A window's picture on the desktop, kept as a PNG; its face grey at the
-// point that far from its client area's bottom right corner.
-bool Photograph(CheckingBackend& backend, WindowHandle screen, const std::string& artifacts, const std::string& name,
-                Point faceFromCorner = {20, 60}) {
-  Settle(backend, 300);
-  const std::optional<Screenshot> shot = Screenshot::Take(backend, artifacts + "/" + name + ".xwd");
-  if (!shot) return false;
-  if (!shot->savePng(artifacts + "/" + name + ".png", WindowRect(screen))) return Failed("the screenshot was not saved");
-  const Rect client = ClientRect(screen);
-  const Point face = ClientToScreen(screen, {client.right - faceFromCorner.x, client.bottom - faceFromCorner.y});
-  if (shot->pixel(face.x, face.y) != GetSystemColor(SystemColor::ButtonFace)) return Failed(name + ": the face is not grey");
-  return true;
-}
-
-}  // namespace
+using namespace qiv::real_window;
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s <artifacts>\n", argv[0]);
-    return 2;
-  }
-  const std::string artifacts = argv[1];
-  std::filesystem::create_directories(artifacts);
-  CheckingBackend backend;
-  if (!backend.ok()) return Fail("no display: " + backend.error());
-  InstallBackend(&backend);
+  DesktopCheck check(argc, argv);
+  if (check.startFailure() != 0) return check.startFailure();
+  CheckingBackend& backend = check.backend();
+  const std::string& artifacts = check.artifacts();
+  const platform::testing::TempDirectory& root = check.root();
 
-  platform::testing::TempDirectory root;
-  std::filesystem::copy(QIV_DATA_DIR, root / "ZQDATA", std::filesystem::copy_options::recursive);
   std::filesystem::create_directories(root / "RELEASE");
   std::filesystem::create_directories(root / "WORK");
 
@@ -151,7 +88,6 @@ int main(int argc, char** argv) {
   environment.opener = &opener;
   std::filesystem::current_path(root / "WORK");
   const int code = qiv::RunQiv(environment);
-  InstallBackend(nullptr);
   if (backend.failed()) return 1;
   if (code != 0) return Fail("the program ended with " + std::to_string(code));
   std::printf("qiv screen check: the screen shown as \"%s\", then in Spanish\n", english.c_str());
