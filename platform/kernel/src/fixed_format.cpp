@@ -26,6 +26,27 @@ std::string MagnitudeDigits(std::int64_t value) {
 
 bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
 
+// A number's text as "%<width>.<decimals>f" lays it out: the sign, the
+// digits (most significant first) with the point before the last
+// `decimals` of them and a zero before the point when there is no whole
+// digit, widened to width by blanks before the sign or zeros after it.
+std::string LaidOut(bool negative, std::string_view digits, std::size_t decimals, int width, Padding padding) {
+  const std::size_t shown = std::max(digits.size(), decimals + 1);  // leading zeros included
+  const std::size_t length = (negative ? 1 : 0) + shown + (decimals > 0 ? 1 : 0);
+  const std::size_t wanted = width > 0 ? static_cast<std::size_t>(width) : 0;
+  const std::size_t fill = wanted > length ? wanted - length : 0;
+  std::string text(fill + length, padding == Padding::Zeros ? '0' : ' ');
+  char* p = text.data() + (padding == Padding::Zeros ? 0 : fill);
+  if (negative) *p++ = '-';
+  if (padding == Padding::Zeros) p += fill;
+  const std::size_t zeros = shown - digits.size();
+  for (std::size_t i = 0; i < shown; ++i) {
+    if (i == shown - decimals) *p++ = '.';
+    *p++ = i < zeros ? '0' : digits[i - zeros];
+  }
+  return text;
+}
+
 }  // namespace
 
 bool FormatZeroPadded(std::span<char> field, std::int64_t value) {
@@ -62,24 +83,24 @@ std::string ZeroPadded(std::int64_t value, int width) {
 std::string DecimalText(double value, int width, int decimals, Padding padding) {
   decimals = std::clamp(decimals, 0, 40);
   const bool negative = value < 0;
-  std::string body;
-  if (std::isnan(value)) {
-    body = "nan";
-    padding = Padding::Blanks;
-  } else if (std::isinf(value)) {
-    body = "inf";
-    padding = Padding::Blanks;
-  } else {
-    body = detail::RoundedDecimalDigits(value, decimals);
-    const auto wholeDigits = static_cast<std::size_t>(decimals) + 1;
-    if (body.size() < wholeDigits) body.insert(0, wholeDigits - body.size(), '0');
-    if (decimals > 0) body.insert(body.size() - static_cast<std::size_t>(decimals), 1, '.');
-  }
-  const std::string sign = negative ? "-" : "";
-  const std::size_t wanted = width > 0 ? static_cast<std::size_t>(width) : 0;
-  const std::size_t fill = wanted > sign.size() + body.size() ? wanted - sign.size() - body.size() : 0;
-  if (padding == Padding::Zeros) return sign + std::string(fill, '0') + body;
-  return std::string(fill, ' ') + sign + body;
+  if (std::isnan(value)) return LaidOut(false, "nan", 0, width, Padding::Blanks);
+  if (std::isinf(value)) return LaidOut(negative, "inf", 0, width, Padding::Blanks);
+  const std::string digits = detail::RoundedDecimalDigits(value, decimals);
+  return LaidOut(negative, digits, static_cast<std::size_t>(decimals), width, padding);
+}
+
+std::string FixedPointText(std::int64_t units, int width, int decimals, Padding padding) {
+  decimals = std::clamp(decimals, 0, 40);
+  std::uint64_t magnitude = units < 0 ? 0 - static_cast<std::uint64_t>(units) : static_cast<std::uint64_t>(units);
+  char digits[20];
+  char* const end = digits + sizeof digits;
+  char* p = end;
+  do {
+    *--p = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  return LaidOut(units < 0, std::string_view(p, static_cast<std::size_t>(end - p)), static_cast<std::size_t>(decimals),
+                 width, padding);
 }
 
 bool FormatDecimal(std::span<char> field, double value, int decimals, Padding padding) {

@@ -22,7 +22,7 @@ constexpr std::size_t kRateBaseLength = 8;
 constexpr std::size_t kServiceLetter = 5;  // the sixth character of the rate base number
 
 std::string Money(std::int64_t cents, int width, platform::Padding padding = platform::Padding::Blanks) {
-  return platform::DecimalText(static_cast<double>(cents) / 100.0, width, 2, padding);
+  return platform::FixedPointText(cents, width, 2, padding);
 }
 
 // The rate base number: the method text's characters without blanks and
