@@ -162,6 +162,14 @@ TEST(FixedFormat, FixedPointTextLaysOutWholeUnitsExactly) {
     SCOPED_TRACE(std::string(c.text));
     EXPECT_EQ(FixedPointText(c.units, c.width, c.decimals, c.padding), c.text);
   }
+  // Written into a room: the text at its start when it fits, else nothing.
+  std::string room(8, '#');
+  EXPECT_EQ(WriteFixedPoint(room, 4472, 7, 2), 7u);
+  EXPECT_EQ(room, "  44.72#");
+  EXPECT_EQ(WriteFixedPoint(room, 1234567, 7, 2, Padding::Zeros), 8u);  // wider than the width, not the room
+  EXPECT_EQ(room, "12345.67");
+  EXPECT_EQ(WriteFixedPoint(room, -1234567, 7, 2), std::nullopt);
+  EXPECT_EQ(room, "12345.67");
   // Cents as the engine answers them (below 10^13) give the text of the
   // value they stand for.
   std::uint64_t seed = 4242;

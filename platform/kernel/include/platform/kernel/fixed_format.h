@@ -53,6 +53,11 @@ bool FormatDecimal(std::span<char> field, double value, int decimals, Padding pa
 // with no decimals it is "%<width>d". Wider than width when it needs it.
 std::string FixedPointText(std::int64_t units, int width, int decimals, Padding padding = Padding::Blanks);
 
+// That text written at the start of room, when it fits there: its length;
+// nothing (and room unchanged) when it is longer than room.
+std::optional<std::size_t> WriteFixedPoint(std::span<char> room, std::int64_t units, int width, int decimals,
+                                           Padding padding = Padding::Blanks);
+
 // "%<width>.0d": value right-aligned in width characters, blank-padded;
 // zero prints no digit at all (width blanks). Wider when the value needs it.
 std::string RightAlignedOmittingZero(std::int64_t value, int width);
