@@ -46,10 +46,13 @@ const std::vector<std::uint8_t>* KeptFile::contents(std::string_view path) {
   }
   if (kept_ == now && contents_) return &*contents_;
 
+  // Judged before the read: a change made after this moment carries a time
+  // later than a settled stamp's, however coarse the file system's times.
+  const bool settled = IsSettled(now->entry);
   contents_ = ReadWholeFile(found.empty() ? native_ : found);
   ++reads_;
   kept_.reset();
-  if (contents_ && IsSettled(now->entry)) kept_ = now;
+  if (contents_ && settled) kept_ = now;
   return contents_ ? &*contents_ : nullptr;
 }
 

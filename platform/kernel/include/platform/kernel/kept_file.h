@@ -6,11 +6,12 @@
 // The stamp: device, inode, size, modification and change times. Writing
 // the file in place moves both times; replacing it by rename brings another
 // inode; a copy that puts the old modification time back still moves the
-// change time. On file systems whose time stamps are coarse, a change made
-// in the same tick as the one before the copy was read would keep the stamp:
-// a copy is therefore used again only when both times lay more than two
-// seconds in the past when it was read (IsSettled); a file changed more
-// recently is read at every use.
+// change time. Time stamps are coarse (a clock tick on local file systems,
+// up to two seconds on others), so a change made in the same tick as the one
+// before the copy was read would keep the stamp: a copy is therefore used
+// again only when both times lay more than two seconds in the past just
+// before it was read (IsSettled); any later change then carries a later
+// time. A file changed more recently is read at every use.
 //
 // Names are matched without regard to case, as File::OpenReadOnly matches
 // them. One caller at a time.
