@@ -3,46 +3,61 @@
 namespace platform {
 namespace {
 
-// value * 10 + digit, held at limit; once held, it stays there.
-void Accumulate(std::uint64_t& value, unsigned digit, std::uint64_t limit, bool& overflowed) {
-  if (overflowed || limit < digit || value > (limit - digit) / 10) {
-    value = limit;
-    overflowed = true;
-    return;
+// Digits read into one number: value * 10 + digit for each, held at the
+// limit; once held, it stays there.
+class Accumulator {
+ public:
+  explicit Accumulator(std::uint64_t limit) : limit_(limit), roomyBelow_(limit >= 9 ? (limit - 9) / 10 + 1 : 0) {}
+
+  void add(unsigned digit) {
+    if (value_ < roomyBelow_) {  // value * 10 + 9 stays within the limit
+      value_ = value_ * 10 + digit;
+      return;
+    }
+    if (overflowed_ || limit_ < digit || value_ > (limit_ - digit) / 10) {
+      value_ = limit_;
+      overflowed_ = true;
+      return;
+    }
+    value_ = value_ * 10 + digit;
   }
-  value = value * 10 + digit;
-}
+  std::uint64_t value() const { return value_; }
+  bool overflowed() const { return overflowed_; }
+
+ private:
+  std::uint64_t limit_;
+  std::uint64_t roomyBelow_;  // a held value (the limit) is never below it
+  std::uint64_t value_ = 0;
+  bool overflowed_ = false;
+};
 
 bool IsWhiteSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 }  // namespace
 
 DigitRun LeadingDigits(std::string_view text, std::uint64_t limit) {
-  DigitRun run;
-  while (run.length < text.size() && IsDecimalDigit(text[run.length])) {
-    Accumulate(run.value, static_cast<unsigned>(text[run.length] - '0'), limit, run.overflowed);
-    ++run.length;
-  }
-  return run;
+  Accumulator number(limit);
+  std::size_t length = 0;
+  for (; length < text.size() && IsDecimalDigit(text[length]); ++length)
+    number.add(static_cast<unsigned>(text[length] - '0'));
+  return {number.value(), length, number.overflowed()};
 }
 
 DigitRun ConcatenatedDigits(std::string_view text, std::uint64_t limit) {
-  DigitRun run;
+  Accumulator number(limit);
+  std::size_t length = 0;
   for (char c : text) {
     if (!IsDecimalDigit(c)) continue;
-    Accumulate(run.value, static_cast<unsigned>(c - '0'), limit, run.overflowed);
-    ++run.length;
+    number.add(static_cast<unsigned>(c - '0'));
+    ++length;
   }
-  return run;
+  return {number.value(), length, number.overflowed()};
 }
 
 DigitRun PositionalDigits(std::string_view field, std::uint64_t limit) {
-  DigitRun run;
-  for (char c : field) {
-    Accumulate(run.value, IsDecimalDigit(c) ? static_cast<unsigned>(c - '0') : 0u, limit, run.overflowed);
-    ++run.length;
-  }
-  return run;
+  Accumulator number(limit);
+  for (char c : field) number.add(IsDecimalDigit(c) ? static_cast<unsigned>(c - '0') : 0u);
+  return {number.value(), field.size(), number.overflowed()};
 }
 
 IntegerPrefix LeadingInteger(std::string_view text, std::uint64_t limit) {
@@ -57,20 +72,21 @@ IntegerPrefix LeadingInteger(std::string_view text, std::uint64_t limit) {
 }
 
 DecimalPrefix LeadingDecimal(std::string_view text, int decimals, std::uint64_t limit) {
+  Accumulator value(limit);
   DecimalPrefix number;
   std::size_t p = 0;
   std::size_t digits = 0;
-  for (; p < text.size() && IsDecimalDigit(text[p]); ++p, ++digits)
-    Accumulate(number.value, static_cast<unsigned>(text[p] - '0'), limit, number.overflowed);
+  for (; p < text.size() && IsDecimalDigit(text[p]); ++p, ++digits) value.add(static_cast<unsigned>(text[p] - '0'));
   const bool point = p < text.size() && text[p] == '.';
   if (point) {
     for (++p; p < text.size() && IsDecimalDigit(text[p]); ++p, ++number.fractionDigits, ++digits)
-      if (number.fractionDigits < static_cast<std::size_t>(decimals))
-        Accumulate(number.value, static_cast<unsigned>(text[p] - '0'), limit, number.overflowed);
+      if (number.fractionDigits < static_cast<std::size_t>(decimals)) value.add(static_cast<unsigned>(text[p] - '0'));
   }
   if (digits == 0) return {};
   for (std::size_t kept = number.fractionDigits; kept < static_cast<std::size_t>(decimals > 0 ? decimals : 0); ++kept)
-    Accumulate(number.value, 0, limit, number.overflowed);
+    value.add(0);
+  number.value = value.value();
+  number.overflowed = value.overflowed();
   number.length = p;
   return number;
 }

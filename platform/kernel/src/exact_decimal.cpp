@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace platform::detail {
@@ -96,6 +98,50 @@ class WideNumber {
   std::vector<std::uint32_t> limbs_;
 };
 
+using Narrow = unsigned __int128;
+
+// Decimals up to this many keep mantissa x 10^decimals below 2^117.
+constexpr int kNarrowDecimals = 19;
+constexpr int kNarrowBits = 128;
+
+int BitLength(Narrow value) {
+  const auto high = static_cast<std::uint64_t>(value >> 64);
+  return high != 0 ? 128 - std::countl_zero(high) : 64 - std::countl_zero(static_cast<std::uint64_t>(value));
+}
+
+std::string NarrowDecimal(Narrow value) {
+  constexpr std::uint64_t kTen19 = 10'000'000'000'000'000'000u;
+  char digits[40];
+  char* end = digits + sizeof digits;
+  char* p = end;
+  auto put = [&p](std::uint64_t part, bool full) {
+    for (int n = 0; part != 0 || (full && n < 19); ++n, part /= 10) *--p = static_cast<char>('0' + part % 10);
+  };
+  while (value > kTen19 - 1) {
+    put(static_cast<std::uint64_t>(value % kTen19), true);
+    value /= kTen19;
+  }
+  put(static_cast<std::uint64_t>(value), false);
+  if (p == end) *--p = '0';
+  return std::string(p, end);
+}
+
+// The same rounding in 128-bit arithmetic, when the scaled value fits.
+std::optional<std::string> NarrowRoundedDigits(std::uint64_t mantissa, int exponent, int decimals) {
+  if (decimals > kNarrowDecimals) return std::nullopt;
+  Narrow scaled = mantissa;
+  for (int d = 0; d < decimals; ++d) scaled *= 10;
+  if (exponent >= 0) {
+    if (scaled != 0 && BitLength(scaled) + exponent > kNarrowBits) return std::nullopt;
+    return NarrowDecimal(scaled << exponent);
+  }
+  const auto shift = static_cast<unsigned>(-exponent);
+  if (shift > static_cast<unsigned>(BitLength(scaled))) return std::string("0");  // below a half
+  // As below: the highest bit shifted out decides (shift is at most 117).
+  const bool roundUp = (scaled >> (shift - 1) & 1) != 0;
+  return NarrowDecimal((scaled >> shift) + (roundUp ? 1 : 0));
+}
+
 }  // namespace
 
 std::string RoundedDecimalDigits(double value, int decimals) {
@@ -108,6 +154,7 @@ std::string RoundedDecimalDigits(double value, int decimals) {
     mantissa |= std::uint64_t{1} << 52;
     exponent = biased - 1075;
   }
+  if (std::optional<std::string> narrow = NarrowRoundedDigits(mantissa, exponent, decimals)) return std::move(*narrow);
   WideNumber scaled(mantissa);
   for (int d = 0; d < decimals; ++d) scaled.multiply(10);
   if (exponent >= 0) {

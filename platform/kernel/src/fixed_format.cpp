@@ -12,37 +12,90 @@
 namespace platform {
 namespace {
 
-// Decimal digits of the magnitude, most significant first.
-std::string MagnitudeDigits(std::int64_t value) {
-  std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-  std::string digits;
-  do {
-    digits.push_back(static_cast<char>('0' + magnitude % 10));
-    magnitude /= 10;
-  } while (magnitude != 0);
-  std::reverse(digits.begin(), digits.end());
-  return digits;
-}
+// Decimal digits of a value's magnitude, most significant first.
+class MagnitudeDigits {
+ public:
+  explicit MagnitudeDigits(std::int64_t value) {
+    std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    do {
+      buffer_[--first_] = static_cast<char>('0' + magnitude % 10);
+      magnitude /= 10;
+    } while (magnitude != 0);
+  }
+  std::string_view view() const { return std::string_view(buffer_ + first_, sizeof buffer_ - first_); }
+  std::size_t size() const { return sizeof buffer_ - first_; }
+
+ private:
+  char buffer_[20];  // 2^64 has 20 digits
+  std::size_t first_ = sizeof buffer_;
+};
 
 bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+
+// A number's text as "%<width>.<decimals>f" lays it out: the sign, the
+// digits (most significant first) with the point before the last
+// `decimals` of them and a zero before the point when there is no whole
+// digit, widened to width by blanks before the sign or zeros after it.
+class LaidOutNumber {
+ public:
+  LaidOutNumber(bool negative, std::string_view digits, std::size_t decimals, int width, Padding padding)
+      : negative_(negative), digits_(digits), decimals_(decimals), padding_(padding) {
+    const std::size_t shown = std::max(digits.size(), decimals + 1);  // leading zeros included
+    const std::size_t length = (negative ? 1 : 0) + shown + (decimals > 0 ? 1 : 0);
+    const std::size_t wanted = width > 0 ? static_cast<std::size_t>(width) : 0;
+    size_ = std::max(wanted, length);
+  }
+  std::size_t size() const { return size_; }
+
+  // Writes the size() characters at out.
+  void writeTo(char* out) const {
+    // From the right: the decimals, the point, the whole digits, the sign,
+    // then the padding.
+    char* p = out + size_;
+    std::size_t left = digits_.size();
+    for (std::size_t d = 0; d < decimals_; ++d) *--p = left > 0 ? digits_[--left] : '0';
+    if (decimals_ > 0) *--p = '.';
+    if (left == 0) *--p = '0';
+    p -= left;
+    std::copy_n(digits_.data(), left, p);
+    const bool zeros = padding_ == Padding::Zeros;
+    if (negative_ && !zeros) *--p = '-';
+    std::fill(out, p, zeros ? '0' : ' ');
+    if (negative_ && zeros) *out = '-';
+  }
+
+ private:
+  bool negative_;
+  std::string_view digits_;
+  std::size_t decimals_;
+  Padding padding_;
+  std::size_t size_;
+};
+
+std::string LaidOut(bool negative, std::string_view digits, std::size_t decimals, int width, Padding padding) {
+  const LaidOutNumber number(negative, digits, decimals, width, padding);
+  std::string text(number.size(), '\0');
+  number.writeTo(text.data());
+  return text;
+}
 
 }  // namespace
 
 bool FormatZeroPadded(std::span<char> field, std::int64_t value) {
-  const std::string digits = MagnitudeDigits(value);
+  const MagnitudeDigits digits(value);
   const std::size_t sign = value < 0 ? 1 : 0;
   if (digits.size() + sign > field.size()) return false;
   std::size_t pos = 0;
   if (sign) field[pos++] = '-';
   const std::size_t zeros = field.size() - sign - digits.size();
   std::fill_n(field.begin() + static_cast<std::ptrdiff_t>(pos), zeros, '0');
-  std::copy(digits.begin(), digits.end(), field.begin() + static_cast<std::ptrdiff_t>(pos + zeros));
+  std::copy(digits.view().begin(), digits.view().end(), field.begin() + static_cast<std::ptrdiff_t>(pos + zeros));
   return true;
 }
 
 bool FormatRightAligned(std::span<char> field, std::int64_t value) {
   std::string text = value < 0 ? "-" : "";
-  text += MagnitudeDigits(value);
+  text += MagnitudeDigits(value).view();
   if (text.size() > field.size()) return false;
   const std::size_t blanks = field.size() - text.size();
   std::fill_n(field.begin(), blanks, ' ');
@@ -51,35 +104,36 @@ bool FormatRightAligned(std::span<char> field, std::int64_t value) {
 }
 
 std::string ZeroPadded(std::int64_t value, int width) {
-  const std::string digits = MagnitudeDigits(value);
+  const MagnitudeDigits digits(value);
   const std::size_t sign = value < 0 ? 1 : 0;
   const std::size_t wanted = width > 0 ? static_cast<std::size_t>(width) : 0;
   std::string out = sign ? "-" : "";
   if (digits.size() + sign < wanted) out.append(wanted - digits.size() - sign, '0');
-  return out + digits;
+  return out.append(digits.view());
 }
 
 std::string DecimalText(double value, int width, int decimals, Padding padding) {
   decimals = std::clamp(decimals, 0, 40);
   const bool negative = value < 0;
-  std::string body;
-  if (std::isnan(value)) {
-    body = "nan";
-    padding = Padding::Blanks;
-  } else if (std::isinf(value)) {
-    body = "inf";
-    padding = Padding::Blanks;
-  } else {
-    body = detail::RoundedDecimalDigits(value, decimals);
-    const auto wholeDigits = static_cast<std::size_t>(decimals) + 1;
-    if (body.size() < wholeDigits) body.insert(0, wholeDigits - body.size(), '0');
-    if (decimals > 0) body.insert(body.size() - static_cast<std::size_t>(decimals), 1, '.');
-  }
-  const std::string sign = negative ? "-" : "";
-  const std::size_t wanted = width > 0 ? static_cast<std::size_t>(width) : 0;
-  const std::size_t fill = wanted > sign.size() + body.size() ? wanted - sign.size() - body.size() : 0;
-  if (padding == Padding::Zeros) return sign + std::string(fill, '0') + body;
-  return std::string(fill, ' ') + sign + body;
+  if (std::isnan(value)) return LaidOut(false, "nan", 0, width, Padding::Blanks);
+  if (std::isinf(value)) return LaidOut(negative, "inf", 0, width, Padding::Blanks);
+  const std::string digits = detail::RoundedDecimalDigits(value, decimals);
+  return LaidOut(negative, digits, static_cast<std::size_t>(decimals), width, padding);
+}
+
+std::string FixedPointText(std::int64_t units, int width, int decimals, Padding padding) {
+  decimals = std::clamp(decimals, 0, 40);
+  return LaidOut(units < 0, MagnitudeDigits(units).view(), static_cast<std::size_t>(decimals), width, padding);
+}
+
+std::optional<std::size_t> WriteFixedPoint(std::span<char> room, std::int64_t units, int width, int decimals,
+                                           Padding padding) {
+  decimals = std::clamp(decimals, 0, 40);
+  const MagnitudeDigits digits(units);
+  const LaidOutNumber number(units < 0, digits.view(), static_cast<std::size_t>(decimals), width, padding);
+  if (number.size() > room.size()) return std::nullopt;
+  number.writeTo(room.data());
+  return number.size();
 }
 
 bool FormatDecimal(std::span<char> field, double value, int decimals, Padding padding) {
@@ -90,7 +144,7 @@ bool FormatDecimal(std::span<char> field, double value, int decimals, Padding pa
 }
 
 std::string RightAlignedOmittingZero(std::int64_t value, int width) {
-  const std::string text = value == 0 ? std::string() : (value < 0 ? "-" : "") + MagnitudeDigits(value);
+  const std::string text = value == 0 ? std::string() : (value < 0 ? "-" : "") + std::string(MagnitudeDigits(value).view());
   const std::size_t wanted = width > 0 ? static_cast<std::size_t>(width) : 0;
   return text.size() < wanted ? std::string(wanted - text.size(), ' ') + text : text;
 }
@@ -145,8 +199,10 @@ std::string_view TrimTrailingBlanks(std::string_view text) {
 }
 
 std::string_view UntilNul(std::string_view field) {
-  const std::size_t nul = field.find('\0');
-  return nul == std::string_view::npos ? field : field.substr(0, nul);
+  // Fields are short: a plain scan costs less than a call to the library's.
+  std::size_t length = 0;
+  while (length < field.size() && field[length] != '\0') ++length;
+  return std::string_view(field.data(), length);
 }
 
 }  // namespace platform

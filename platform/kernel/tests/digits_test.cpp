@@ -32,6 +32,13 @@ TEST(Digits, RunsHoldTheirValueAtTheLimit) {
       {leading, "18446744073709551616", kUnlimitedDigits, kUnlimitedDigits, 20, true},
       {leading, "100", 99, 99, 3, true},
       {leading, "5", 0, 0, 1, true},
+      // Limits around one digit's room.
+      {leading, "8", 8, 8, 1, false},
+      {leading, "9", 8, 8, 1, true},
+      {leading, "10", 9, 9, 2, true},
+      {leading, "10", 10, 10, 2, false},
+      {leading, "11", 10, 10, 2, true},
+      {leading, "100", 100, 100, 3, false},
       {all, "V 2.3", kUnlimitedDigits, 23, 2, false},
       {all, "v10.02 ", kUnlimitedDigits, 1002, 4, false},
       {all, "none", kUnlimitedDigits, 0, 0, false},

@@ -117,6 +117,70 @@ TEST(FixedFormat, DecimalTextAgreesWithPrintfWhereNoHalfIsRounded) {
   EXPECT_GT(compared, 3900);
 }
 
+// Every magnitude and number of decimals, on either side of the 128-bit
+// arithmetic that serves most of them: the exact digits printf gives.
+TEST(FixedFormat, DecimalTextIsExactAtEveryMagnitudeAndPrecision) {
+  std::uint64_t seed = 987654321;
+  int compared = 0;
+  for (int i = 0; i < 6000; ++i) {
+    seed = seed * 6364136223846793005u + 1442695040888963407u;
+    const double value = std::ldexp(static_cast<double>(seed >> 11), i % 200 - 170) * ((seed & 1) ? -1 : 1);
+    const int decimals = i % 26;
+    char exact[512];
+    std::snprintf(exact, sizeof exact, "%.*f", decimals + 200, value);
+    const std::string_view beyond = std::string_view(exact).substr(std::string_view(exact).find('.') + 1 + decimals);
+    if (beyond.find_first_not_of('0', 1) == std::string_view::npos && beyond[0] == '5') continue;  // an exact half
+    char expected[512];
+    std::snprintf(expected, sizeof expected, "%0*.*f", 12, decimals, value);
+    ASSERT_EQ(DecimalText(value, 12, decimals, Padding::Zeros), expected) << exact;
+    ++compared;
+  }
+  EXPECT_GT(compared, 5900);
+}
+
+TEST(FixedFormat, FixedPointTextLaysOutWholeUnitsExactly) {
+  struct Case {
+    std::int64_t units;
+    int width;
+    int decimals;
+    Padding padding;
+    std::string_view text;
+  } const cases[] = {
+      {1250, 0, 2, Padding::Blanks, "12.50"},
+      {-5, 0, 2, Padding::Blanks, "-0.05"},
+      {0, 5, 2, Padding::Zeros, "00.00"},
+      {0, 6, 0, Padding::Blanks, "     0"},
+      {-150, 7, 2, Padding::Zeros, "-001.50"},
+      {-150, 7, 2, Padding::Blanks, "  -1.50"},
+      {74881, 7, 2, Padding::Zeros, "0748.81"},
+      {123456, 5, 2, Padding::Blanks, "1234.56"},  // wider than the width
+      {42, 5, 0, Padding::Blanks, "   42"},
+      {7, 0, 3, Padding::Blanks, "0.007"},
+      {INT64_MIN, 0, 0, Padding::Blanks, "-9223372036854775808"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.text));
+    EXPECT_EQ(FixedPointText(c.units, c.width, c.decimals, c.padding), c.text);
+  }
+  // Written into a room: the text at its start when it fits, else nothing.
+  std::string room(8, '#');
+  EXPECT_EQ(WriteFixedPoint(room, 4472, 7, 2), 7u);
+  EXPECT_EQ(room, "  44.72#");
+  EXPECT_EQ(WriteFixedPoint(room, 1234567, 7, 2, Padding::Zeros), 8u);  // wider than the width, not the room
+  EXPECT_EQ(room, "12345.67");
+  EXPECT_EQ(WriteFixedPoint(room, -1234567, 7, 2), std::nullopt);
+  EXPECT_EQ(room, "12345.67");
+  // Cents as the engine answers them (below 10^13) give the text of the
+  // value they stand for.
+  std::uint64_t seed = 4242;
+  for (int i = 0; i < 2000; ++i) {
+    seed = seed * 6364136223846793005u + 1442695040888963407u;
+    const auto cents = static_cast<std::int64_t>((seed >> 20) % 10'000'000'000'000u) * ((seed & 1) ? -1 : 1);
+    const Padding padding = (seed & 2) ? Padding::Zeros : Padding::Blanks;
+    ASSERT_EQ(FixedPointText(cents, 9, 2, padding), DecimalText(static_cast<double>(cents) / 100.0, 9, 2, padding)) << cents;
+  }
+}
+
 TEST(FixedFormat, DecimalFieldsRefuseTextsThatDoNotFit) {
   std::string field(7, '#');
   EXPECT_TRUE(FormatDecimal(field, 748.81, 2, Padding::Zeros));

@@ -1,10 +1,15 @@
 #include "platform/testing/temp_directory.h"
 
 #include <stdlib.h>
+#include <sys/stat.h>
 
+#include <algorithm>
+#include <chrono>
+#include <ctime>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <thread>
 
 namespace platform::testing {
 
@@ -37,6 +42,23 @@ std::string ReadFileText(const std::filesystem::path& path) {
   std::ostringstream out;
   out << in.rdbuf();
   return out.str();
+}
+
+void Overwrite(const std::filesystem::path& file, std::string_view content) {
+  std::ofstream out(file, std::ios::binary | std::ios::in | std::ios::out);
+  out.write(content.data(), static_cast<std::streamsize>(content.size()));
+  if (!out) throw std::runtime_error("cannot overwrite " + file.string());
+}
+
+void WaitUntilSettled(std::initializer_list<std::filesystem::path> entries) {
+  for (const std::filesystem::path& entry : entries) {
+    for (;;) {
+      struct stat st {};
+      if (::stat(entry.c_str(), &st) != 0) throw std::runtime_error("no " + entry.string());
+      if (std::time(nullptr) - std::max(st.st_mtim.tv_sec, st.st_ctim.tv_sec) > 2) break;
+      std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    }
+  }
 }
 
 }  // namespace platform::testing

@@ -54,7 +54,7 @@ void Store(RatingContextView& record, std::size_t k, const List& list, std::stri
     record.setInteger(cl::Number(k, i).offset, item.number);
     record.setInteger(cl::Charge(k, i).offset, item.charge);
     if (item.raised) record.setChar(cl::Flag(k, i).offset, '*');
-    const std::string label = std::string(prefix) + platform::DecimalText(item.number, 5, 0) + "#>";
+    const std::string label = std::string(prefix) + platform::FixedPointText(item.number, 5, 0) + "#>";
     record.setText(cl::Label(k, i), label, '\0');
   }
   SetIntField(record, cl::Count(k), static_cast<std::int32_t>(list.count));

@@ -1,5 +1,6 @@
-// Two small files of the tariff that judge a lane, read from the data
-// directory at each use:
+// Two small files of the tariff that judge a lane, as the data directory
+// holds them at each use (their contents are kept between uses while the
+// files stay unchanged, platform/kernel/kept_file.h):
 //   .NDS  2-character states (file size / 2 of them): a lane within one of
 //         these states gets no discount;
 //   .APP  12-character records {U.S. end low 3, high 3, other end low 3,

@@ -1,5 +1,7 @@
 #include "rating/rating_results.h"
 
+#include <algorithm>
+#include <span>
 #include <string>
 
 #include "context/context_fields.h"
@@ -20,10 +22,6 @@ using platform::FieldSpan;
 
 constexpr std::size_t kRateBaseLength = 8;
 constexpr std::size_t kServiceLetter = 5;  // the sixth character of the rate base number
-
-std::string Money(std::int64_t cents, int width, platform::Padding padding = platform::Padding::Blanks) {
-  return platform::DecimalText(static_cast<double>(cents) / 100.0, width, 2, padding);
-}
 
 // The rate base number: the method text's characters without blanks and
 // NULs, at most 8; the sixth is the service letter.
@@ -49,6 +47,16 @@ class ResultWriter {
  public:
   explicit ResultWriter(RatingContextView& record) : record_(record) {}
   void put(FieldSpan field, const std::string& text) { fits_ = PutFieldText(record_, field, text) && fits_; }
+  // Cents as "%<width>.2f" (Padding::Zeros: "%0<width>.2f"), NUL-padded.
+  void money(FieldSpan field, std::int64_t cents, int width, platform::Padding padding = platform::Padding::Blanks) {
+    const std::span<char> room = record_.span(field);
+    const std::optional<std::size_t> length = platform::WriteFixedPoint(room, cents, width, 2, padding);
+    if (!length) {
+      fits_ = false;
+      return;
+    }
+    std::fill(room.begin() + static_cast<std::ptrdiff_t>(*length), room.end(), '\0');
+  }
   void copy(FieldSpan field, std::string_view bytes) { record_.setText(field, bytes, '\0'); }
   bool allFitted() const { return fits_; }
 
@@ -62,7 +70,7 @@ class ResultWriter {
 std::optional<std::int32_t> CopyRatingResults(RatingContextView& record, const vorn::ShipmentRecord& answer) {
   ResultWriter out(record);
   const std::int64_t sum = AnswerCents(answer.text(sr::kNetCharge)) + AnswerCents(answer.text(sr::kPercentDiscountAmount));
-  out.put(rt::kHeaderAmountsSum, Money(sum, 7, platform::Padding::Zeros));
+  out.money(rt::kHeaderAmountsSum, sum, 7, platform::Padding::Zeros);
 
   PutRateBaseNumber(record, answer, IntField(record, context::kCanadaFlag) != 0);
   record.setText(context::kUsRateTable, answer.text(sr::kRateTable));
@@ -72,8 +80,8 @@ std::optional<std::int32_t> CopyRatingResults(RatingContextView& record, const v
     const std::size_t line = sr::DetailLine(i).offset;
     const std::int64_t rate = AnswerCents(answer.text({line + sr::detail::kRate.offset, sr::detail::kRate.width}));
     const std::int64_t charge = AnswerCents(answer.text({line + sr::detail::kCharge.offset, sr::detail::kCharge.width}));
-    out.put(shipment_lines::RateText(i), Money(rate, 7));
-    out.put(shipment_lines::ChargeText(i), Money(charge, 9));
+    out.money(shipment_lines::RateText(i), rate, 7);
+    out.money(shipment_lines::ChargeText(i), charge, 9);
     lineCharges += charge;
   }
 
@@ -89,14 +97,14 @@ std::optional<std::int32_t> CopyRatingResults(RatingContextView& record, const v
   const std::int64_t totalCharge = lineCharges + deficitCharge;
   const std::int64_t totalWeight = AnswerWhole(answer.text(sr::kBilledWeight));
   out.copy(rt::kNetCharge, answer.text(sr::kGrossCharge));
-  out.put(rt::kDeficitCharge, Money(deficitCharge, 9));
-  out.put(rt::kTotalCharge, Money(totalCharge, 11));
+  out.money(rt::kDeficitCharge, deficitCharge, 9);
+  out.money(rt::kTotalCharge, totalCharge, 11);
   out.copy(rt::kDiscountAmount, answer.text(sr::kBreakDiscountAmount));
   out.put(rt::kTotalWeight, platform::RightAlignedOmittingZero(totalWeight, 6));
   out.copy(rt::kDiscountPercent, answer.text(sr::kDiscountPercent));
   out.put(rt::kActualWeight, platform::RightAlignedOmittingZero(AnswerWhole(answer.text(sr::kActualWeight)), 6));
   out.put(rt::kDeficitWeight, platform::RightAlignedOmittingZero(AnswerWhole(answer.text(sr::kDeficitWeight)), 6));
-  out.put(rt::kDeficitRate, Money(AnswerCents(answer.text(sr::kDeficitRate)), 7));
+  out.money(rt::kDeficitRate, AnswerCents(answer.text(sr::kDeficitRate)), 7);
 
   FillChargeLists(record, answer);
   const RatedTotals totals{totalCharge, AnswerCents(answer.text(sr::kBreakDiscountAmount)), totalWeight};

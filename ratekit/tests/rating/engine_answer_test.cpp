@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <initializer_list>
 #include <string>
 
+#include "engine/engine_connection.h"
 #include "platform/kernel/byte_record.h"
 #include "ratekit/ratekit32.h"
 #include "support/test_context.h"
@@ -264,6 +266,47 @@ TEST(EngineAnswer, AnAnswerWhoseFiguresDoNotFitFailsWithoutABox) {
     EXPECT_EQ(f.context.lastError(), -1) << k.what;
     EXPECT_TRUE(boxes.boxes().empty());
   }
+}
+
+// Texts, each in a slot of the width, NUL-padded, as many slots as given.
+std::string Slots(std::initializer_list<std::string_view> texts, std::size_t width, std::size_t slots) {
+  std::string area(width * slots, '\0');
+  std::size_t i = 0;
+  for (std::string_view t : texts) area.replace(width * i++, t.size(), t);
+  return area;
+}
+
+// After the engine call the class and break tables are the defaults, every
+// byte of them, and what lies beyond the defaults is left as it was.
+TEST(EngineAnswer, LeavesExactlyTheDefaultTables) {
+  testing::FakeEngineShipment c;
+  RatingContextView record = c.context.view();
+  record.fill({context::kClassCodes.offset, context::kBreakCount.end() - context::kClassCodes.offset}, 'x');
+  ASSERT_EQ(c.rate(), 0);
+  const std::string classes = Slots({"500", "400", "300", "250", "200", "175", "150", "125", "110", "100", "92", "85",
+                                     "77", "70", "65", "60", "55", "50"},
+                                    6, 20);
+  EXPECT_EQ(c.context.bytes(context::kClassCodes), classes);
+  EXPECT_EQ(c.context.integer(context::kClassCount), 18);
+  EXPECT_EQ(c.context.bytes(context::kBreakLabels),
+            Slots({"L5C", "M5C", "M1M", "M2M", "M5M", "M10M", "M20M", "M30M", "M40M"}, 11, 20));
+  const std::int32_t lower[] = {0, 500, 1000, 2000, 5000, 10000, 20000, 30000, 40000};
+  const std::int32_t upper[] = {499, 999, 1999, 4999, 9999, 19999, 29999, 39999, 9999999};
+  for (std::size_t i = 0; i < context::kBreakSlots; ++i) {
+    if (i < std::size(lower)) {
+      EXPECT_EQ(c.context.integer(context::BreakLowerBound(i)), lower[i]) << i;
+      EXPECT_EQ(c.context.integer(context::BreakUpperBound(i)), upper[i]) << i;
+    } else {
+      EXPECT_EQ(c.context.bytes(context::BreakLowerBound(i)), "xxxx") << i;
+      EXPECT_EQ(c.context.bytes(context::BreakUpperBound(i)), "xxxx") << i;
+    }
+  }
+  EXPECT_EQ(c.context.integer(context::kBreakCount), 9);
+  EXPECT_EQ(c.context.integer(context::kRateTableStride), 9);  // no table was in use
+  EXPECT_EQ(c.context.integer(context::kClassAndWeightTablesFilled), 1);
+  const vorn::ShipmentRecord& request = Engine().request;
+  EXPECT_EQ(request.text(sr::kClassCodes), classes);
+  EXPECT_EQ(request.integerAt<std::int16_t>(sr::kClassCount.offset), 18);
 }
 
 }  // namespace

@@ -67,7 +67,7 @@ FAKE_EXPORT int Vorn_GetTablesEx(VornHandle, char*) { return 0; }
 FAKE_EXPORT void Vorn_RateShipment2Ex(VornHandle, char* record, void* candidates) {
   FakeEngineControl& c = Control();
   const int call = static_cast<int>(c.requests.size());
-  c.requests.emplace_back(record, VORN_SHIPMENT_RECORD_SIZE);
+  if (c.keepRequests) c.requests.emplace_back(record, VORN_SHIPMENT_RECORD_SIZE);
   if (c.rate) c.rate(record, candidates, call);
 }
 #endif

@@ -23,6 +23,7 @@ struct FakeEngineControl {
   // block and the call's number (from 0).
   std::function<void(char* record, void* candidates, int call)> rate;
   // What the library was asked.
+  bool keepRequests = true;           // off: requests are not kept (a benchmark's many)
   std::vector<std::string> requests;  // each request as it came in
   std::vector<std::string> dataPaths;  // Vorn_InitializeVornEx and Vorn_Set_VorndataEx
   int initializeCalls = 0, endCalls = 0, stateCalls = 0;

@@ -1,11 +1,14 @@
 // The lane tariff tables (.CBS, .CMT) and the lane files (.NDS, .APP) over
-// good, empty, truncated and unsorted files.
+// good, empty, truncated and unsorted files; the lane files changed between
+// ratings.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "rating/lane_files.h"
 #include "ratekit/ratekit32.h"
+#include "platform/testing/temp_directory.h"
 #include "support/test_context.h"
 #include "tables/lane_tariff_tables.h"
 
@@ -98,6 +101,43 @@ TEST(LaneFiles, JudgeTheLaneByWholeRecordsOnly) {
     EXPECT_EQ(CheckQIVCAN(context.data()), k.served) << k.what;
   }
   EXPECT_EQ(CheckQIVCAN(nullptr), 0);
+}
+
+// Each rating judges the lane by the files as they are then: a change made
+// within the second of the rating before (in place at the same size, by
+// rename, a removal, a creation) is seen, also after settled files were kept.
+TEST(LaneFiles, EachRatingSeesTheFilesAsTheyAreNow) {
+  testing::SampleDataCopy data;
+  const std::filesystem::path nds = data.path() / "SAMPLE01.NDS", app = data.path() / "SAMPLE01.APP";
+  data.write("SAMPLE01.NDS", "NYTX");
+  data.write("SAMPLE01.APP", "100100100100");
+  testing::FakeEngineShipment c;
+  c.context.useData(data.path());
+  c.context.setPoint(1, "10002", "NY", "NEW YORK");
+  c.context.setDiscounts(7.5f);
+  c.context.setInt(context::kCanadaFlag, 1);
+  auto expectLane = [&c](int noDiscount, int served, const char* what) {
+    ASSERT_EQ(c.rate(), 0) << what;
+    EXPECT_EQ(c.context.integer(context::kNoDiscountLane), noDiscount) << what;
+    EXPECT_EQ(c.context.integer(context::kCheckQivCanResult), served) << what;
+  };
+  platform::testing::WaitUntilSettled({nds, app});
+  expectLane(1, 1, "listed and served");
+  expectLane(1, 1, "again, unchanged");
+  platform::testing::Overwrite(nds, "NJTX");
+  platform::testing::Overwrite(app, "100100200200");
+  expectLane(0, 0, "rewritten in place");
+  data.write("NEW.NDS", "TXNY");
+  data.write("NEW.APP", "100100100100");
+  std::filesystem::rename(data.path() / "NEW.NDS", nds);
+  std::filesystem::rename(data.path() / "NEW.APP", app);
+  expectLane(1, 1, "replaced by rename");
+  std::filesystem::remove(nds);
+  platform::testing::Overwrite(app, "100100200200");
+  expectLane(0, 0, "no-discount states removed");
+  data.write("SAMPLE01.NDS", "NY");
+  std::filesystem::remove(app);
+  expectLane(1, 1, "states created, approvals removed");
 }
 
 }  // namespace

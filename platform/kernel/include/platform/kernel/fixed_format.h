@@ -48,6 +48,16 @@ std::string DecimalText(double value, int width, int decimals, Padding padding =
 // false and leaves the field unchanged when the text does not fit.
 bool FormatDecimal(std::span<char> field, double value, int decimals, Padding padding = Padding::Blanks);
 
+// A whole number of units of 10^-decimals laid out as DecimalText lays out
+// a value, exactly: 1250 units with 2 decimals is "12.50", -5 is "-0.05";
+// with no decimals it is "%<width>d". Wider than width when it needs it.
+std::string FixedPointText(std::int64_t units, int width, int decimals, Padding padding = Padding::Blanks);
+
+// That text written at the start of room, when it fits there: its length;
+// nothing (and room unchanged) when it is longer than room.
+std::optional<std::size_t> WriteFixedPoint(std::span<char> room, std::int64_t units, int width, int decimals,
+                                           Padding padding = Padding::Blanks);
+
 // "%<width>.0d": value right-aligned in width characters, blank-padded;
 // zero prints no digit at all (width blanks). Wider when the value needs it.
 std::string RightAlignedOmittingZero(std::int64_t value, int width);

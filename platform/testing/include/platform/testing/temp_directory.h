@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,5 +33,13 @@ class TempDirectory {
 
 // The content of a file, empty when it cannot be read.
 std::string ReadFileText(const std::filesystem::path& path);
+
+// Gives an existing file new bytes in place (the same inode).
+void Overwrite(const std::filesystem::path& file, std::string_view content);
+
+// Waits until the last change of each entry (its modification and change
+// times) lies more than two seconds back: from then on, what is kept while
+// an entry stays unchanged is kept.
+void WaitUntilSettled(std::initializer_list<std::filesystem::path> entries);
 
 }  // namespace platform::testing
