@@ -74,9 +74,13 @@ PrintWriter::~PrintWriter() {
 bool PrintWriter::choosePrinter(WindowHandle owner) {
   const DcHandle chosen = PrintDialog(owner, choice_);
   if (chosen == nullptr) return false;
-  if (printer_ != nullptr) DeleteDC(printer_);
-  printer_ = chosen;
+  attachPrinter(chosen);
   return true;
+}
+
+void PrintWriter::attachPrinter(DcHandle printer) {
+  if (printer_ != nullptr && printer_ != printer) DeleteDC(printer_);
+  printer_ = printer;
 }
 
 void PrintWriter::warn(std::int32_t number) {

@@ -59,8 +59,11 @@ class PrintWriter {
   platform::ui::DcHandle printerContext() const { return printer_; }
   platform::ui::PrinterChoice& printerChoice() { return choice_; }
   // Runs the print dialog; true when it gave a context, which becomes the
-  // run's printer in place of any before.
+  // run's printer (attachPrinter).
   bool choosePrinter(platform::ui::WindowHandle owner);
+  // The context becomes the run's printer, the writer's to delete, in place
+  // of any before.
+  void attachPrinter(platform::ui::DcHandle printer);
 
   // The common frame's start: the output the print settings choose, the
   // heading and the page frame (printer) or separator (file). False when
