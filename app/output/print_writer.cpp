@@ -1,5 +1,6 @@
 #include "output/print_writer.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -114,7 +115,9 @@ bool PrintWriter::beginPrinter(std::string_view documentName) {
   SaveDC(printer_);
   frame_ = PageFrameFor(GetDeviceCaps(printer_, DeviceCap::PixelsPerInchX),
                         GetDeviceCaps(printer_, DeviceCap::PixelsPerInchY));
-  pageBottom_ = GetDeviceCaps(printer_, DeviceCap::PrintableHeight);
+  // Lines stay inside the frame (and the paper): one that would pass its
+  // bottom starts a new page.
+  pageBottom_ = std::min(frame_.bottom, GetDeviceCaps(printer_, DeviceCap::PrintableHeight));
   if (!createFonts()) {
     deleteFonts();
     forgetPrinter();

@@ -7,8 +7,8 @@
 // each moving down by the height of the font selected when it ends; a page
 // frame from 0.50 to 7.50 inches across and 0.75 to 10.00 inches down
 // (hollow, after the heading), rules with a 4-unit pen and underlines with
-// an 8-unit pen. A line that would pass the bottom of the printable area
-// starts a new page, with the heading and the frame again.
+// an 8-unit pen. A line that would pass the frame's bottom (or the
+// printable area's) starts a new page, with the heading and the frame again.
 //
 // To the print file a printout is text: each line two blanks and at most
 // 87 characters (bytes that are neither printable nor control characters
@@ -110,7 +110,7 @@ class PrintWriter {
   std::array<platform::ui::PenHandle, 2> pens_{};  // 8 and 4 units wide
   PrintFont font_ = PrintFont::Regular;
   int y_ = 0;           // the running height
-  int pageBottom_ = 0;  // the printable area's height
+  int pageBottom_ = 0;  // where lines end: the frame's bottom, at most the printable height
   std::size_t column_ = 0;  // characters of the current line so far
   std::string file_;        // the file printout's bytes
 };

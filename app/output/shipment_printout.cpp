@@ -25,7 +25,9 @@ constexpr std::int32_t kNoServiceDaysText = 53;
 constexpr std::int32_t kZipDiscountsText = 4715;
 constexpr std::int32_t kClassDiscountsText = 4719;
 constexpr std::size_t kServiceLabelLength = 24;
-constexpr std::size_t kTerminalCodeLength = 5;  // of both ends (see the README)
+// Five characters of either end's terminal code: the destination's is as long
+// as the origin's.
+constexpr std::size_t kTerminalCodeLength = 5;
 constexpr std::string_view kColumnHeading = "Class      Weight           Rate     Charge ";
 
 // The columns of the detail and totals lines (last characters, but the
