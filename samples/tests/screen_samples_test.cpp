@@ -2,7 +2,8 @@
 // the program quotes, exactly, in English with a Spanish text beside it;
 // no key relabels a control whose text the program or the user sets; the
 // help documents have a page for every help context in both languages, and
-// the levels' settings images name them and the window icon.
+// the levels' settings images name them and the window icon, and the print
+// and export files.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -157,3 +158,19 @@ TEST(SettingsImages, NameTheHelpFilesAndTheIconOfTheSampleSet) {
 }
 
 }  // namespace
+
+// The sample level prints to a file and exports fixed-width records, both on
+// request, to files not there yet: names NUL-terminated as the program reads
+// them.
+TEST(SettingsImages, PrintAndExportToTheSampleFilesOnRequest) {
+  const dataset::DataSet set = dataset::DataSet::Load(std::string(QIV_SAMPLES_DIR) + "/tariffs.dataset");
+  const dataset::DataFile* image = set.file("SAMPLE01.DEF");
+  ASSERT_NE(image, nullptr);
+  const std::string def = image->content();
+  using namespace std::string_literals;
+  EXPECT_EQ(def.substr(75, 5), "FILE\0"s);
+  EXPECT_EQ(def.substr(80, 13), "SHIPMENT.PRT\0"s);
+  EXPECT_EQ(def.substr(111, 2), "SN");
+  EXPECT_EQ(def.substr(115, 13), "SHIPMENT.PRN\0"s);
+  EXPECT_EQ(def.substr(146, 4), "\0\0SN"s);
+}
