@@ -14,6 +14,7 @@
 #include "output/print_setup_dialog.h"
 #include "output/rate_block_printout.h"
 #include "output_fixture.h"
+#include "platform/kernel/process.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/print_dialog.h"
@@ -112,6 +113,59 @@ TEST_F(OutputSetup, AnExistingPrintFileIsReplacedAtOkAppendedToOrKept) {
     EXPECT_EQ(fs::exists(work() / "REPORT.PRT"), c.kept);
     EXPECT_EQ(printFile(), c.end == command_id::Ok ? "REPORT.PRT" : "OLD.PRT");
   }
+}
+
+// A folder whose entries cannot be removed while the object lives: read
+// only, and immutable where the file system allows it (as root, read only
+// is not enough).
+class LockedFolder {
+ public:
+  explicit LockedFolder(fs::path folder) : folder_(std::move(folder)) {
+    fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
+    Chattr("+i");
+  }
+  ~LockedFolder() {
+    Chattr("-i");
+    fs::permissions(folder_, fs::perms::owner_all);
+  }
+  // Whether a file can be made in it (then the lock does not hold).
+  bool locked() const {
+    const fs::path probe = folder_ / "probe";
+    const bool made = std::ofstream(probe).good();
+    std::error_code error;
+    fs::remove(probe, error);
+    return !made;
+  }
+
+ private:
+  void Chattr(const char* flag) const {
+    platform::ProcessStartResult started =
+        platform::StartProcess({"chattr", {flag, folder_.string()}, platform::ProgramLookup::SearchPath});
+    if (started.ok()) started.process.wait();
+  }
+  fs::path folder_;
+};
+
+TEST_F(OutputSetup, AFileThatReplaceCannotDeleteIsAWarningAndTheNameIsAskedAgain) {
+  make("LOCKED/REPORT.PRT");
+  const LockedFolder lock(work() / "LOCKED");
+  if (!lock.locked()) GTEST_SKIP() << "no folder can be locked here";
+  setPrintFile("OLD.PRT", 'N');
+  driver_.onWindow(kPrintSetup, [](WindowHandle setup) {
+    CheckRadioButton(setup, output_id::Printer, output_id::PrintFile, output_id::PrintFile);
+    Type(setup, output_id::PrintFileName, "locked/report");
+    Click(setup, output_id::PrintOk);
+  });
+  driver_.onWindow(kFileExists, [](WindowHandle question) { Click(question, output_id::Replace); });
+  driver_.onWindow(kPrintSetup, [](WindowHandle setup) {
+    EXPECT_EQ(DialogItemText(setup, output_id::PrintFileName), "LOCKED/REPORT.PRT");
+    Click(setup, output_id::PrintCancel);
+  });
+  EXPECT_EQ(RunPrintSetup(*writer_, nullptr), command_id::Cancel);
+  ASSERT_EQ(driver_.boxes().size(), 1u);
+  EXPECT_EQ(driver_.boxes()[0].text, "Error writing PRT file.");
+  EXPECT_TRUE(fs::exists(work() / "LOCKED/REPORT.PRT"));
+  EXPECT_EQ(printFile(), "OLD.PRT");
 }
 
 TEST_F(OutputSetup, ATypedFolderIsFoundWithoutRegardToCaseAndPrintedInto) {
