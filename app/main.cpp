@@ -6,6 +6,9 @@
 #include "platform/desktop/calculator.h"
 #include "platform/desktop/help.h"
 #include "platform/desktop/opener.h"
+#include "platform/ui/cups/print_queues.h"
+#include "platform/ui/cups/system_print_service.h"
+#include "platform/ui/print_service.h"
 #include "platform/ui/sdl/sdl_backend.h"
 #include "shell/qiv_program.h"
 
@@ -18,6 +21,10 @@ int main(int argc, char** argv) {
   platform::desktop::DesktopOpener opener;
   platform::desktop::HtmlHelp help(opener);
   platform::desktop::DesktopCalculator calculator;
+  // The print dialog offers the PDF printer and the system's print queues.
+  platform::ui::cups::CupsQueues queues;
+  platform::ui::cups::SystemPrintService printService(queues);
+  platform::ui::ScopedPrintService installedPrintService(printService);
 
   qiv::QivEnvironment environment;
   std::error_code error;

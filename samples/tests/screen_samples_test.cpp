@@ -2,7 +2,8 @@
 // the program quotes, exactly, in English with a Spanish text beside it;
 // no key relabels a control whose text the program or the user sets; the
 // help documents have a page for every help context in both languages, and
-// the levels' settings images name them and the window icon.
+// the levels' settings images name them and the window icon, and the print
+// and export files.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -71,6 +72,10 @@ TEST_F(LanguageFile, QuotesTheProgramsTextsExactlyWithSpanishBeside) {
       {101, "Invalid Origin ZIP Code."}, {106, "Invalid Weight."}, {109, "C.O.D amount cannot exceed $80,000.00"},
       {117, "Failed to create printer device fonts. Print not performed."}, {292, "Error opening WEB file."},
       {305, "Error writing LVL file."}, {513, "Invalid Factor."}, {534, "Error reading MCA file."},
+      // The printouts' heading (two centred lines) and messages.
+      {537, "QIV      Freight Rating"}, {111, "Nothing to Export"}, {116, "Nothing to Print"},
+      {417, "Error opening EXP file."}, {418, "Error writing EXP file."}, {419, "Error opening PRT file."},
+      {420, "Error writing PRT file."}, {503, "Error opening Printer"},
   };
   for (const auto& [key, english] : quoted) {
     ASSERT_TRUE(texts_->contains(key)) << key;
@@ -85,6 +90,7 @@ TEST_F(LanguageFile, QuotesTheProgramsTextsExactlyWithSpanishBeside) {
                       495, 496, 497})
     used.insert(binding);
   for (int title : {56, 57, 58, 59, 60, 61, 62, 63, 66, 67, 68, 69, 70, 71, 72, 75, 76, 77}) used.insert(title);
+  for (int printed : {4214, 4417, 4418, 4419, 4420, 4544, 4550, 4551, 4552, 4715, 4719}) used.insert(printed);
   for (const auto& [key, english] : quoted) used.insert(key);
   for (const auto& [key, english] : quoted) {
     if (key >= 32770 && key <= 32845) used.insert(40000 + key);
@@ -152,3 +158,19 @@ TEST(SettingsImages, NameTheHelpFilesAndTheIconOfTheSampleSet) {
 }
 
 }  // namespace
+
+// The sample level prints to a file and exports fixed-width records, both on
+// request, to files not there yet: names NUL-terminated as the program reads
+// them.
+TEST(SettingsImages, PrintAndExportToTheSampleFilesOnRequest) {
+  const dataset::DataSet set = dataset::DataSet::Load(std::string(QIV_SAMPLES_DIR) + "/tariffs.dataset");
+  const dataset::DataFile* image = set.file("SAMPLE01.DEF");
+  ASSERT_NE(image, nullptr);
+  const std::string def = image->content();
+  using namespace std::string_literals;
+  EXPECT_EQ(def.substr(75, 5), "FILE\0"s);
+  EXPECT_EQ(def.substr(80, 13), "SHIPMENT.PRT\0"s);
+  EXPECT_EQ(def.substr(111, 2), "SN");
+  EXPECT_EQ(def.substr(115, 13), "SHIPMENT.PRN\0"s);
+  EXPECT_EQ(def.substr(146, 4), "\0\0SN"s);
+}

@@ -31,6 +31,7 @@
 #include "platform/kernel/version_block.h"
 #include "ratekit/host_interface.h"
 #include "ratekit/rating_context.h"
+#include "utilities/text_utilities.h"
 
 #define STAND_IN_EXPORT extern "C" __attribute__((visibility("default")))
 
@@ -364,6 +365,10 @@ STAND_IN_EXPORT short LoadDiscounts(void*, void*, int) { return 0; }
 STAND_IN_EXPORT void ClearDiscList(void*) {}
 STAND_IN_EXPORT char* strltrim(char* text) { return text; }
 STAND_IN_EXPORT char* strtrim(char* text) { return text; }
-STAND_IN_EXPORT char* ForceFileNameExtension(char* name, const char*) { return name; }
+STAND_IN_EXPORT char* ForceFileNameExtension(char* name, const char* ext) {
+  const std::string forced = ratekit::WithForcedExtension(name, ext);
+  std::memcpy(name, forced.c_str(), forced.size() + 1);
+  return name;
+}
 STAND_IN_EXPORT void SetClassesAndWeights(void*, int, int) {}
 #endif

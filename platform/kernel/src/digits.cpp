@@ -91,6 +91,17 @@ DecimalPrefix LeadingDecimal(std::string_view text, int decimals, std::uint64_t 
   return number;
 }
 
+double LeadingDecimalValue(std::string_view text) {
+  constexpr int kDecimals = 6;
+  std::size_t p = 0;
+  while (p < text.size() && IsWhiteSpace(text[p])) ++p;
+  bool negative = false;
+  if (p < text.size() && (text[p] == '-' || text[p] == '+')) negative = text[p++] == '-';
+  const DecimalPrefix number = LeadingDecimal(text.substr(p), kDecimals);
+  const double value = static_cast<double>(number.value) / 1e6;
+  return negative ? -value : value;
+}
+
 std::optional<std::uint64_t> ParseDigits(std::string_view field, std::uint64_t most) {
   const DigitRun run = LeadingDigits(field, most);
   if (run.length == 0 || run.length != field.size() || run.overflowed) return std::nullopt;

@@ -171,6 +171,15 @@ bool File::seek(std::int64_t offset) {
   return true;
 }
 
+bool File::truncate(std::int64_t size) {
+  if (size < 0 || fd_ < 0) return false;
+  int result;
+  do {
+    result = ::ftruncate(fd_, static_cast<off_t>(size));
+  } while (result != 0 && errno == EINTR);
+  return result == 0;
+}
+
 std::optional<std::int64_t> File::size() const {
   if (held_ == Held::kWhole) return static_cast<std::int64_t>(contents_.size());
   if (held_ == Held::kSizeOnly) return heldSize_;

@@ -155,6 +155,12 @@ void FormatLeftAligned(std::span<char> field, std::string_view text, char pad) {
   std::fill(field.begin() + static_cast<std::ptrdiff_t>(n), field.end(), pad);
 }
 
+std::string PaddedText(std::string_view text, std::size_t width, Align align, std::size_t precision) {
+  std::string result(text.substr(0, std::min(text.size(), precision)));
+  if (result.size() < width) result.insert(align == Align::Right ? 0 : result.size(), width - result.size(), ' ');
+  return result;
+}
+
 void FieldScanner::skipSpace() {
   while (pos_ < text_.size() && IsSpace(text_[pos_])) ++pos_;
 }

@@ -114,6 +114,21 @@ TEST(Digits, LeadingDecimalScalesToWholeUnits) {
   }
 }
 
+TEST(Digits, LeadingDecimalValueReadsLikeAtofWithoutAnExponent) {
+  struct Case {
+    std::string_view text;
+    double value;
+  } const cases[] = {
+      {"  125.40", 125.40}, {"-12.5x", -12.5}, {"+.25", 0.25}, {"\t7", 7.0},  {"35.00\0" "9", 35.0},
+      {"", 0.0},           {"-", 0.0},        {"abc", 0.0},    {"1e3", 1.0}, {"1.2345678", 1.234567},
+      {"99999999999999999999", 18446744073709.551615},  // held, never wrapped
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.text));
+    EXPECT_DOUBLE_EQ(LeadingDecimalValue(c.text), c.value);
+  }
+}
+
 TEST(Digits, ExactParsesTakeTheWholeFieldWithinTheRange) {
   struct Case {
     std::string_view field;

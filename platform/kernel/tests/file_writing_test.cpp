@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/kernel/append_file.h"
 #include "platform/kernel/copy_file.h"
 #include "platform/kernel/file.h"
 #include "platform/kernel/new_file.h"
@@ -242,6 +243,74 @@ TEST_F(FileWriting, ANewFileTakesTheFirstFreeNameAndNeverAnExistingOne) {
   fs::permissions(folder(), static_cast<fs::perms>(0555));
   EXPECT_FALSE(NewFile::Create(folder().string(), "Report.pdf").has_value());
   EXPECT_EQ(errno, EACCES);
+}
+
+// Appending: at the end or over a final end mark, whole or not at all; a
+// file not there is made whole under a temporary name first.
+TEST_F(FileWriting, AppendsGoWholeToTheEndOrOverTheEndMarkOrNotAtAll) {
+  constexpr std::uint8_t kMark = 0x1A;
+  struct Case {
+    const char* name;
+    std::optional<std::string> before;  // nothing: no file
+    AppendOptions options;
+    AppendStep step;
+    std::string after;
+  } const cases[] = {
+      {"after the last byte", "old\r\n", {.endMark = kMark}, AppendStep::None, "old\r\nnew\r\n"},
+      {"over the end mark", "old\r\n\x1A", {.endMark = kMark}, AppendStep::None, "old\r\nnew\r\n"},
+      {"a mark not asked for stays", "old\x1A", {}, AppendStep::None, "old\x1Anew\r\n"},
+      {"a mark only file", "\x1A", {.endMark = kMark}, AppendStep::None, "new\r\n"},
+      {"an empty file", "", {.endMark = kMark}, AppendStep::None, "new\r\n"},
+      {"a short write is undone", "old\r\n", {.shortWriteAfter = 2}, AppendStep::Write, "old\r\n"},
+      {"and the mark written back", "old\x1A", {.endMark = kMark, .shortWriteAfter = 3}, AppendStep::Write,
+       "old\x1A"},
+      {"a new file", std::nullopt, {}, AppendStep::None, "new\r\n"},
+      {"a new file not written whole", std::nullopt, {.newFileFaults = {.failingWrite = 1}}, AppendStep::Write, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove(folder() / "REPORT.PRT");
+    fs::remove(folder() / "report.prt");
+    if (c.before) dir_.write("Data/REPORT.PRT", *c.before);
+    // Found under another case; made in the case given.
+    const fs::path file = folder() / (c.before ? "REPORT.PRT" : "report.prt");
+    const AppendResult result = AppendToFile((folder() / "report.prt").string(), "new\r\n", c.options);
+    EXPECT_EQ(result.failedStep, c.step);
+    EXPECT_EQ(result.created, !c.before && c.step == AppendStep::None);
+    EXPECT_EQ(result.path, file.string());
+    const bool kept = c.before || c.step == AppendStep::None;
+    if (kept) {
+      EXPECT_EQ(ReadFileText(file), c.after);
+    }
+    EXPECT_EQ(Names(folder()).size(), kept ? 2u : 1u);  // no temporary file left
+  }
+  fs::remove(folder() / "report.prt");
+
+  // A file that may not be written, or a folder that takes no new file.
+  fs::permissions(target(), static_cast<fs::perms>(0444));
+  EXPECT_EQ(AppendToFile(target().string(), "x").failedStep, AppendStep::Open);
+  fs::permissions(folder(), static_cast<fs::perms>(0555));
+  const AppendResult refused = AppendToFile((folder() / "NEW.PRN").string(), "x");
+  EXPECT_EQ(refused.failedStep, AppendStep::Create);
+  EXPECT_EQ(refused.error, EACCES);
+  EXPECT_EQ(ReadFileText(target()), kOldContents);
+}
+
+// A real short write: past the file-size limit the append fails and the file
+// is cut back.
+TEST_F(FileWriting, AnAppendCutShortByTheFileSizeLimitLeavesTheFileAsItWas) {
+  dir_.write("Data/REPORT.PRT", std::string(4000, 'o') + "\x1A");
+  const fs::path report = folder() / "REPORT.PRT";
+  platform::testing::ChildProcess child([&](platform::testing::ChildProcess::Channel& channel) {
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{4096, 4096};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    const AppendResult result = AppendToFile(report.string(), std::string(1000, 'n'), {.endMark = 0x1A});
+    channel.send(result.failedStep == AppendStep::Write && result.error == EFBIG ? 'y' : 'n');
+  });
+  EXPECT_EQ(child.receive(), 'y');
+  child.wait();
+  EXPECT_EQ(ReadFileText(report), std::string(4000, 'o') + "\x1A");
 }
 
 }  // namespace

@@ -249,6 +249,29 @@ TEST(FixedFormat, FieldToIntegerReadsLikeAtoi) {
   EXPECT_EQ(FieldToInteger(std::string(28, ' ') + "5"), 0);  // past the 28 characters read
 }
 
+TEST(FixedFormat, PaddedTextWidensAndCutsAsPrintfDoes) {
+  struct Case {
+    const char* format;
+    std::string_view text;
+    std::size_t width;
+    Align align;
+    std::size_t precision;
+    std::string expected;
+  } const cases[] = {
+      {"%16s", "Profile:", 16, Align::Right, kWholeText, "        Profile:"},
+      {"%16s", "A label of twenty chars", 16, Align::Right, kWholeText, "A label of twenty chars"},
+      {"%8.8s", "M10M", 8, Align::Right, 8, "    M10M"},
+      {"%8.8s", "0123456789", 8, Align::Right, 8, "01234567"},
+      {"%-4.3s", "FAK", 4, Align::Left, 3, "FAK "},
+      {"%-4.3s", "12345", 4, Align::Left, 3, "123 "},
+      {"%6.6s", "", 6, Align::Right, 6, "      "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.format);
+    EXPECT_EQ(PaddedText(c.text, c.width, c.align, c.precision), c.expected);
+  }
+}
+
 TEST(FixedFormat, TrimAndNulHelpers) {
   EXPECT_EQ(TrimTrailingBlanks(std::string_view("ab \t\0 ", 6)), "ab");
   EXPECT_EQ(UntilNul(std::string_view("ab\0cd", 5)), "ab");

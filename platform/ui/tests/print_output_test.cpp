@@ -7,12 +7,12 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "platform/kernel/process.h"
+#include "platform/testing/pdf_tools.h"
 #include "platform/testing/temp_directory.h"
 #include "platform/ui/cairo/pdf_printer.h"
 #include "platform/ui/cups/print_queues.h"
@@ -31,7 +31,11 @@ namespace {
 
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
+using platform::testing::PdfText;
+using platform::testing::RasterisePdfPage;
+using platform::testing::Raster;
 using platform::testing::ReadFileText;
+using platform::testing::SavePdfPagesAsPng;
 using platform::testing::TempDirectory;
 
 std::vector<std::string> Names(const fs::path& folder) {
@@ -41,49 +45,11 @@ std::vector<std::string> Names(const fs::path& folder) {
   return names;
 }
 
-// Runs a tool of the PDF tools; false when it is missing or fails.
-bool RunTool(const std::string& program, std::vector<std::string> arguments) {
-  ProcessStartResult started = StartProcess({program, std::move(arguments), ProgramLookup::SearchPath});
-  if (!started.ok()) return false;
-  const ProcessEnd end = started.process.wait();
-  return end.kind == ProcessEnd::Kind::Exited && end.code == 0;
-}
-
-// The text pdftotext reads from a PDF, in its layout (its file goes to
-// the scratch folder).
+// The text pdftotext reads from a PDF, in its layout.
 std::string TextOf(const fs::path& pdf, const fs::path& scratch) {
-  const fs::path text = scratch / (pdf.filename().string() + ".txt");
-  EXPECT_TRUE(RunTool("pdftotext", {"-layout", pdf.string(), text.string()})) << "pdftotext (poppler-utils) is needed";
-  return ReadFileText(text);
-}
-
-// A page rendered by pdftoppm as a binary PPM.
-struct Raster {
-  int width = 0;
-  int height = 0;
-  std::string rgb;
-  int grey(int x, int y) const {
-    const std::size_t at = (static_cast<std::size_t>(y) * width + x) * 3;
-    return (static_cast<unsigned char>(rgb[at]) + static_cast<unsigned char>(rgb[at + 1]) +
-            static_cast<unsigned char>(rgb[at + 2])) / 3;
-  }
-};
-
-Raster Rasterise(const fs::path& pdf, int page, int dpi, const fs::path& scratch) {
-  const fs::path prefix = scratch / "raster";
-  const std::string number = std::to_string(page);
-  EXPECT_TRUE(RunTool("pdftoppm", {"-r", std::to_string(dpi), "-f", number, "-l", number, "-singlefile", pdf.string(),
-                               prefix.string()}));
-  std::istringstream file(ReadFileText(prefix.string() + ".ppm"));
-  std::string magic;
-  int maximum = 0;
-  Raster raster;
-  file >> magic >> raster.width >> raster.height >> maximum;
-  file.get();
-  raster.rgb.assign(std::istreambuf_iterator<char>(file), {});
-  EXPECT_EQ(magic, "P6");
-  EXPECT_EQ(raster.rgb.size(), static_cast<std::size_t>(raster.width) * raster.height * 3);
-  return raster;
+  const std::optional<std::string> text = PdfText(pdf, scratch);
+  EXPECT_TRUE(text.has_value()) << "pdftotext (poppler-utils) is needed";
+  return text.value_or("");
 }
 
 // A two-page printout as the program's print writer makes it, in device
@@ -176,7 +142,7 @@ TEST_F(PdfPrinting, ATwoPagePrintoutReadsBackAsPagesAndWords) {
   const fs::path artifacts = fs::path(QIV_ARTIFACT_DIR) / "printing";
   fs::create_directories(artifacts);
   fs::copy_file(pdf, artifacts / "two-page-printout.pdf", fs::copy_options::overwrite_existing);
-  ASSERT_TRUE(RunTool("pdftoppm", {"-r", "150", "-png", pdf.string(), (artifacts / "two-page-printout").string()}))
+  ASSERT_TRUE(SavePdfPagesAsPng(pdf, 150, artifacts / "two-page-printout"))
       << "pdftoppm (poppler-utils) is needed";
   EXPECT_TRUE(fs::exists(artifacts / "two-page-printout-1.png"));
   EXPECT_TRUE(fs::exists(artifacts / "two-page-printout-2.png"));
@@ -193,7 +159,9 @@ TEST_F(PdfPrinting, ATwoPagePrintoutReadsBackAsPagesAndWords) {
   // U.S. Letter at 300 dpi: the frame's left side, drawn 0.50 inch into the
   // printable area, lies 0.75 inch from the paper's edge (pixels 225 and
   // 226); the paper is white a few pixels either side.
-  const Raster page = Rasterise(pdf, 1, 300, scratch_.path());
+  const std::optional<Raster> rendered = RasterisePdfPage(pdf, 1, 300, scratch_.path());
+  ASSERT_TRUE(rendered.has_value()) << "pdftoppm (poppler-utils) is needed";
+  const Raster& page = *rendered;
   ASSERT_EQ(page.width, 2550);
   ASSERT_EQ(page.height, 3300);
   const int middle = 300 * 11 / 2;

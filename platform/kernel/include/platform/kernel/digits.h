@@ -60,6 +60,13 @@ struct DecimalPrefix {
 };
 DecimalPrefix LeadingDecimal(std::string_view text, int decimals, std::uint64_t limit = kUnlimitedDigits);
 
+// A decimal number at the start of text as atof reads a plain decimal:
+// white space skipped, an optional '+' or '-', digits with an optional
+// point and fraction ("  -12.5x" is -12.5). No exponent is read; fraction
+// digits past the sixth are dropped; the magnitude is held near 1.8e13.
+// 0 when there is no digit.
+double LeadingDecimalValue(std::string_view text);
+
 // The whole field as an integer: an optional '+' or '-', then one or more
 // digits and nothing else (no blank, no NUL). Nothing when the field holds
 // anything else or its value lies outside least..most.

@@ -56,6 +56,8 @@ class File {
   bool write(std::span<const std::uint8_t> data);
   bool writeAt(std::int64_t offset, std::span<const std::uint8_t> data);
   bool seek(std::int64_t offset);
+  // Cuts the file (or extends it with zeros) to size bytes.
+  bool truncate(std::int64_t size);
   std::optional<std::int64_t> size() const;
   std::optional<FileStamp> stamp() const;
   // The stamp the file had when it was opened.

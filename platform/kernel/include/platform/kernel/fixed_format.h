@@ -65,6 +65,14 @@ std::string RightAlignedOmittingZero(std::int64_t value, int width);
 // Copies text into the field left-aligned, cut to the width, padded with pad.
 void FormatLeftAligned(std::span<char> field, std::string_view text, char pad = ' ');
 
+// A text as "%<width>.<precision>s" writes it (Align::Right) or
+// "%-<width>.<precision>s" (Align::Left): cut to precision characters, then
+// padded with blanks to width; a longer text is not cut to the width.
+enum class Align { Left, Right };
+inline constexpr std::size_t kWholeText = std::string_view::npos;
+std::string PaddedText(std::string_view text, std::size_t width, Align align = Align::Right,
+                       std::size_t precision = kWholeText);
+
 // Reads fields the way scanf reads "%<width>hd", "%*c" and "%<width>s" in
 // sequence: leading white space before a number or a word is skipped without
 // counting toward the width; a number is an optional sign and digits.
