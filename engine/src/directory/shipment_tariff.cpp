@@ -11,6 +11,7 @@
 #include "errors/engine_error.h"
 #include "platform/kernel/fixed_format.h"
 #include "points/candidates.h"
+#include "rating/rating.h"
 
 namespace vorn {
 namespace {
@@ -31,11 +32,12 @@ void MakeCurrent(RatingEngine& engine, std::size_t position) {
 
 class TariffSetup {
  public:
-  TariffSetup(RatingEngine& engine, int pass)
+  TariffSetup(RatingEngine& engine, Rating& rating, int pass)
       : engine_(engine),
+        rating_(rating),
         pass_(pass),
-        r_(engine.work.request),
-        s_(engine.work.setup),
+        r_(rating.request),
+        s_(rating.setup),
         records_(engine.effective.records()) {}
 
   std::int16_t run();
@@ -64,6 +66,7 @@ class TariffSetup {
   int selectTariffEntries();
 
   RatingEngine& engine_;
+  Rating& rating_;
   int pass_;
   ParsedRequest& r_;
   SetupWork& s_;
@@ -131,7 +134,7 @@ std::int16_t TariffSetup::matchNamedTariff() {
   std::size_t cursor = 0;
   for (std::size_t i = 0; i < records_.size() && cursor < slotCount(); ++i) {
     const EffectiveRecord& e = records_[i];
-    if (e.date.isZero() || !PassesNameTest(engine_, e)) continue;
+    if (e.date.isZero() || !PassesNameTest(rating_, e)) continue;
     const bool letterFits =
         s_.laneLetter == ' ' || e.letter == s_.laneLetter || (e.letter == 'X' && s_.laneLetter == 'N');
     if (!letterFits) continue;
@@ -184,7 +187,7 @@ bool TariffSetup::findSlotEntry(char letter) {
   bool found = false;
   for (std::size_t i = 0; i < records_.size(); ++i) {
     const EffectiveRecord& e = records_[i];
-    if (named() && !PassesNameTest(engine_, e)) continue;
+    if (named() && !PassesNameTest(rating_, e)) continue;
     if (static_cast<std::int16_t>(e.kind) != kind || !(e.date > engine_.currentTariff.date) || !notAfterShipDate(e))
       continue;
     if ((e.letter == 'Y' && s_.laneLetter == 'N') || ((e.letter == 'N' || e.letter == 'X') && s_.laneLetter == 'Y'))
@@ -234,8 +237,8 @@ std::int16_t TariffSetup::applyExceptions() {
   if (!(letter == 'Y' || (letter == 'X' && named()))) return 0;
   ApplyStatePairExceptions(engine_.effectivePath, engine_.binaryLog, s_);  // skipped when TDX.TBL is missing
   const bool exchanged = s_.direction == 'T';
-  ChooseExceptionName(engine_, !exchanged);
-  ChooseExceptionName(engine_, exchanged);
+  ChooseExceptionName(engine_, rating_, !exchanged);
+  ChooseExceptionName(engine_, rating_, exchanged);
   return ApplyGeneralExceptions(engine_.effectivePath, engine_.binaryLog, s_);
 }
 
@@ -245,7 +248,7 @@ int TariffSetup::selectTariffEntries() {
     if (s_.intrastate ? e.country != 'Y' : e.country == 'Y') return false;
     if (canadian && named() ? !(e.country == 'C' || e.tariffType == 'Y') : e.country == 'C') return false;
     if (!(e.letter == s_.laneLetter || (e.letter == 'X' && s_.laneLetter == 'N'))) return false;
-    return !named() || PassesNameTest(engine_, e);
+    return !named() || PassesNameTest(rating_, e);
   };
   std::vector<std::size_t>& candidates = s_.candidates;
   candidates.clear();
@@ -292,7 +295,7 @@ int TariffSetup::selectTariffEntries() {
         texts.push_back(std::string(e.nameView()) + platform::ZeroPadded(e.date.month, 2) +
                         platform::ZeroPadded(e.date.day, 2) + platform::ZeroPadded(e.date.year, 2));
       }
-      const std::size_t index = ChooseTariffCandidate(engine_, texts);
+      const std::size_t index = ChooseTariffCandidate(rating_, texts);
       if (index >= candidates.size()) return -1;
       chosen = candidates[index];
     }
@@ -363,16 +366,16 @@ std::int16_t TariffSetup::run() {
 
 }  // namespace
 
-bool PassesNameTest(const RatingEngine& engine, const EffectiveRecord& entry) {
-  const ParsedRequest& r = engine.work.request;
+bool PassesNameTest(const Rating& rating, const EffectiveRecord& entry) {
+  const ParsedRequest& r = rating.request;
   const std::string_view name = entry.nameView();
   if (r.tariffName.size() < 3) return name.substr(0, 3) == std::string_view(r.tariffPrefix).substr(0, 3);
   return name.substr(0, r.tariffName.size()) == r.tariffName;
 }
 
-std::int16_t SetupShipmentTariff(RatingEngine& engine, int pass) {
-  engine.work.setup = SetupWork{};
-  return TariffSetup(engine, pass).run();
+std::int16_t SetupShipmentTariff(RatingEngine& engine, Rating& rating, int pass) {
+  rating.setup = SetupWork{};
+  return TariffSetup(engine, rating, pass).run();
 }
 
 }  // namespace vorn
