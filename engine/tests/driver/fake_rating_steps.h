@@ -2,6 +2,7 @@
 // what a test sets.
 #pragma once
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -31,6 +32,7 @@ struct FakeRatingSteps : RatingSteps {
   std::array<char, 5> usCrossing{'7', '8', '0', '4', '0'};
   std::array<char, 6> mexicanCrossing{'N', 'L', 'D', '0', '0', '1'};
   std::int32_t secondLegAdd = 0;  // added to every rate by the second leg
+  std::string chosenOriginCity;   // the city choice's pick for the origin (none when empty)
 
   // What the steps saw.
   std::vector<int> setupPasses;
@@ -83,6 +85,11 @@ struct FakeRatingSteps : RatingSteps {
     ++methodRuns;
     ratedOrigins.emplace_back(rating.request.originCode.data(), 6);
     rating.answer.methodText = methodText;
+    if (!chosenOriginCity.empty()) {
+      rating.request.originStateCity.fill(' ');
+      std::copy(chosenOriginCity.begin(), chosenOriginCity.end(), rating.request.originStateCity.begin());
+      rating.answer.cityChoiceRan = true;
+    }
     return 0;
   }
   std::int16_t rateClassesAndBreaks(RatingEngine&, Rating& rating) override {
