@@ -78,12 +78,16 @@ bool HasEntry(const std::vector<EffectiveEntry>& entries, std::size_t nameLength
 
 // Holds the mutex and the file for one operation, read from its start;
 // lets go of the file (its handle stays with the data folder, nothing of its
-// contents is kept) and releases the mutex on every path out of it.
+// contents is kept) and releases the mutex on every path out of it. Reading
+// needs only that nobody owns the mutex: it is held shared, so that readers
+// do not wait for one another; when it is owned (by the calling thread, or
+// by another that may be writing the file) the session owns it in turn.
 class EffectiveTable::FileSession {
  public:
   explicit FileSession(EffectiveTable& table) : table_(table) {
-    owned_ = platform::IsOwned(table_.mutex_.wait(kMutexWait));
-    if (!owned_) return;  // a wait that timed out cannot safely read
+    shared_ = table_.mutex_.holdShared();
+    owned_ = !shared_ && platform::IsOwned(table_.mutex_.wait(kMutexWait));
+    if (!shared_ && !owned_) return;  // a wait that timed out cannot safely read
     file_ = table_.folders_.at(table_.folder_).open(kFileName);
     if (!file_) return;
     file_->seek(0);
@@ -93,6 +97,7 @@ class EffectiveTable::FileSession {
   ~FileSession() {
     if (file_) file_->releaseContents();
     file_.reset();
+    if (shared_) table_.mutex_.releaseShared();
     if (owned_) table_.mutex_.release();
   }
   FileSession(const FileSession&) = delete;
@@ -105,6 +110,7 @@ class EffectiveTable::FileSession {
 
  private:
   EffectiveTable& table_;
+  bool shared_ = false;
   bool owned_ = false;
   std::shared_ptr<platform::File> file_;
   std::optional<platform::FileStamp> stamp_;
