@@ -33,16 +33,14 @@ void MakeCurrent(RatingEngine& engine, std::size_t position) {
 class TariffSetup {
  public:
   TariffSetup(RatingEngine& engine, Rating& rating, int pass)
-      : engine_(engine),
-        rating_(rating),
-        pass_(pass),
-        r_(rating.request),
-        s_(rating.setup),
-        records_(engine.effective.records()) {}
+      : engine_(engine), rating_(rating), pass_(pass), r_(rating.request), s_(rating.setup) {}
 
   std::int16_t run();
 
  private:
+  // The effective table as it stands: making an entry current may read the
+  // file again and replace the table, so no view of it is kept across that.
+  std::span<const EffectiveRecord> records() const { return engine_.effective.records(); }
   bool named() const { return !r_.tariffName.empty(); }
   bool canadianLane() const { return IsLetter(r_.originCode[0]) || IsLetter(r_.destinationCode[0]); }
   bool mexicanLane() const { return r_.mexicanOrigin || r_.mexicanDestination; }
@@ -70,7 +68,6 @@ class TariffSetup {
   int pass_;
   ParsedRequest& r_;
   SetupWork& s_;
-  std::span<const EffectiveRecord> records_;
 };
 
 std::int16_t TariffSetup::readPoint(LanePoint& point, const std::array<char, 6>& code, std::int16_t refusal) {
@@ -132,8 +129,8 @@ std::int16_t TariffSetup::matchNamedTariff() {
   bool anyEntry = false;
   bool sawX = false;
   std::size_t cursor = 0;
-  for (std::size_t i = 0; i < records_.size() && cursor < slotCount(); ++i) {
-    const EffectiveRecord& e = records_[i];
+  for (std::size_t i = 0; i < records().size() && cursor < slotCount(); ++i) {
+    const EffectiveRecord& e = records()[i];
     if (e.date.isZero() || !PassesNameTest(rating_, e)) continue;
     const bool letterFits =
         s_.laneLetter == ' ' || e.letter == s_.laneLetter || (e.letter == 'X' && s_.laneLetter == 'N');
@@ -185,8 +182,8 @@ bool TariffSetup::findSlotEntry(char letter) {
   engine_.currentTariff = CurrentTariff{};
   const std::int16_t kind = s_.kinds[s_.currentSlot];
   bool found = false;
-  for (std::size_t i = 0; i < records_.size(); ++i) {
-    const EffectiveRecord& e = records_[i];
+  for (std::size_t i = 0; i < records().size(); ++i) {
+    const EffectiveRecord& e = records()[i];
     if (named() && !PassesNameTest(rating_, e)) continue;
     if (static_cast<std::int16_t>(e.kind) != kind || !(e.date > engine_.currentTariff.date) || !notAfterShipDate(e))
       continue;
@@ -255,18 +252,18 @@ int TariffSetup::selectTariffEntries() {
   for (std::size_t n = 0; n < slotCount() && candidates.size() < kMaxTariffCandidates; ++n) {
     if (s_.kinds[n] == 0) continue;
     std::optional<std::size_t> found;
-    for (std::size_t i = records_.size(); i-- > 0;) {
-      const EffectiveRecord& e = records_[i];
+    for (std::size_t i = records().size(); i-- > 0;) {
+      const EffectiveRecord& e = records()[i];
       if (static_cast<std::int16_t>(e.kind) == s_.kinds[n] && notAfterShipDate(e) && passes(e)) {
         found = i;
         break;
       }
     }
     if (!found) continue;
-    const EffectiveRecord& f = records_[*found];
+    const EffectiveRecord& f = records()[*found];
     const std::size_t sameName = r_.tariffName.size();
-    for (std::size_t i = 0; i < records_.size() && candidates.size() < kMaxTariffCandidates; ++i) {
-      const EffectiveRecord& e = records_[i];
+    for (std::size_t i = 0; i < records().size() && candidates.size() < kMaxTariffCandidates; ++i) {
+      const EffectiveRecord& e = records()[i];
       if (e.kind != f.kind || e.date != f.date || e.country != f.country || e.letter != f.letter || !passes(e))
         continue;
       if (named() && e.nameView().substr(0, sameName) != f.nameView().substr(0, sameName)) continue;
@@ -276,22 +273,22 @@ int TariffSetup::selectTariffEntries() {
   if (candidates.empty()) return -1;
   std::size_t chosen = candidates.front();
   if (candidates.size() > 1) {
-    const EffectiveRecord& first = records_[candidates.front()];
+    const EffectiveRecord& first = records()[candidates.front()];
     const bool sameSuffix = std::all_of(candidates.begin(), candidates.end(), [&](std::size_t i) {
-      const EffectiveRecord& e = records_[i];
+      const EffectiveRecord& e = records()[i];
       return e.nameView().substr(6, 2) == first.nameView().substr(6, 2) &&
              (!named() || e.nameView().substr(0, 6) == first.nameView().substr(0, 6));
     });
     if (sameSuffix) {
       std::optional<std::size_t> newest;
       for (std::size_t i : candidates)
-        if (notAfterShipDate(records_[i]) && (!newest || records_[i].date > records_[*newest].date)) newest = i;
+        if (notAfterShipDate(records()[i]) && (!newest || records()[i].date > records()[*newest].date)) newest = i;
       if (!newest) return -1;
       chosen = *newest;
     } else {
       std::vector<std::string> texts;
       for (std::size_t i : candidates) {
-        const EffectiveRecord& e = records_[i];
+        const EffectiveRecord& e = records()[i];
         texts.push_back(std::string(e.nameView()) + platform::ZeroPadded(e.date.month, 2) +
                         platform::ZeroPadded(e.date.day, 2) + platform::ZeroPadded(e.date.year, 2));
       }
@@ -314,11 +311,11 @@ std::int16_t TariffSetup::run() {
   const bool fullName = r_.tariffName.size() == 8;
   if (fullName && canadianLane()) {
     std::optional<std::size_t> newest;
-    for (std::size_t i = 0; i < records_.size(); ++i) {
-      const EffectiveRecord& e = records_[i];
+    for (std::size_t i = 0; i < records().size(); ++i) {
+      const EffectiveRecord& e = records()[i];
       if (e.nameView() != r_.tariffName || !notAfterShipDate(e)) continue;
       if (!(e.country == 'C' || e.country == 'M' || e.tariffType == 'Y')) continue;
-      if (!newest || e.date > records_[*newest].date) newest = i;
+      if (!newest || e.date > records()[*newest].date) newest = i;
     }
     if (!newest) return IsLetter(r_.originCode[0]) ? code::kOriginNotInTariff : code::kDestinationNotInTariff;
     MakeCurrent(engine_, *newest);
@@ -327,8 +324,8 @@ std::int16_t TariffSetup::run() {
   if (fullName) {
     s_.laneLetter = 'N';
     s_.kinds[0] = static_cast<std::int16_t>(pass_);
-    for (std::size_t i = records_.size(); i-- > 0;) {
-      const EffectiveRecord& e = records_[i];
+    for (std::size_t i = records().size(); i-- > 0;) {
+      const EffectiveRecord& e = records()[i];
       if (e.nameView() == r_.tariffName && e.kind == pass_ && notAfterShipDate(e)) {
         MakeCurrent(engine_, i);
         return 0;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 
 #include "effective/rating_versions.h"
 #include "errors/engine_error.h"
@@ -64,6 +65,17 @@ EffectiveEntry MakeEntry(std::string_view name, std::string_view date, char kind
   entry.setText(effective_entry::kDate, date);
   entry.setChar(effective_entry::kKind.offset, kind);
   return entry;
+}
+
+// Time stamps are coarse: a write in the same tick as the last one keeps the
+// file's stamp. An equal stamp therefore shows an unchanged file only once
+// its modification time lies more than two seconds in the past (no file
+// system here has coarser time stamps); a file written more recently is read
+// again.
+constexpr std::int64_t kSettledSeconds = 2;
+
+bool ShowsNoChange(const std::optional<platform::FileStamp>& seen, const platform::FileStamp& now) {
+  return seen && *seen == now && static_cast<std::int64_t>(std::time(nullptr)) - now.modifiedSeconds > kSettledSeconds;
 }
 
 bool HasEntry(const std::vector<EffectiveEntry>& entries, std::size_t nameLength, std::string_view name,
@@ -173,13 +185,17 @@ std::optional<std::size_t> EffectiveTable::refresh() {
   FileSession session(*this);
   if (!session.isOpen()) return std::nullopt;
   const platform::FileStamp stamp = session.stamp();
-  if (!entriesStamp_ || *entriesStamp_ != stamp) {
+  if (!ShowsNoChange(entriesStamp_, stamp)) {
     Reading reading = readRecords(session.file());
     if (reading.code != code::kSuccess) return std::nullopt;
+    const std::vector<EffectiveEntry> shown = entries_;
     take(std::move(reading), stamp);
     buildEntries();
+    // A file read again only because its stamp is recent tells the caller
+    // when what it shows has changed.
+    const bool changed = !entriesStamp_ || *entriesStamp_ != stamp || entries_ != shown;
     entriesStamp_ = stamp;
-    notify(notify_reason::kTableReloaded);
+    if (changed) notify(notify_reason::kTableReloaded);
   }
   return entries_.size();
 }
@@ -221,11 +237,15 @@ std::int16_t EffectiveTable::loadTariffForEntry(std::size_t position, CurrentTar
   FileSession session(*this);
   if (!session.isOpen()) return code::kCantOpenEffectiveFile;
   const platform::FileStamp stamp = session.stamp();
-  if (!recordsStamp_ || *recordsStamp_ != stamp) {
+  if (!ShowsNoChange(recordsStamp_, stamp)) {
     Reading reading = readRecords(session.file());
     if (reading.code != code::kSuccess) return code::kCantReadEffectiveFile;
-    take(std::move(reading), stamp);
-    notify(notify_reason::kRecordsReread);
+    const bool changed = !recordsStamp_ || *recordsStamp_ != stamp || reading.records != records_;
+    if (reading.records == records_)
+      recordsStamp_ = stamp;  // the table stands as it is
+    else
+      take(std::move(reading), stamp);
+    if (changed) notify(notify_reason::kRecordsReread);
   }
   if (position >= records_.size()) return code::kCantReadEffectiveFile;
 

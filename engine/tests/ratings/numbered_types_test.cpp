@@ -13,6 +13,7 @@
 #include <sys/stat.h>
 #include <thread>
 
+#include "platform/testing/child_process.h"
 #include "ratings/rating_fixture.h"
 
 namespace vorn {
@@ -173,6 +174,25 @@ TEST_F(NumberedTypes, EveryRatingReadsTheDataFilesAsTheyAreNowEvenInTheSameSecon
   // A file the rating needs removed: the rating says so.
   std::filesystem::remove(rates);
   EXPECT_NE(rate(TwoLines()).returnCode(), "    ");
+}
+
+// A program that writes EFCREC.TBL owns the machine-wide lock meanwhile: a
+// rating that needs the tariff's record waits until it lets go, and reads
+// what it wrote (here a rating version newer than the engine's: 398).
+TEST_F(NumberedTypes, ARatingWaitsForTheProgramThatOwnsTheEffectiveLockAndReadsWhatItWrote) {
+  start("efcrec\n  record type=0\n" + std::string(kPointFiles) + std::string(kFlatFactors) +
+        RatesWithLaneRecord(3, kFlatEntries));
+  platform::testing::ChildProcess writer([&](platform::testing::ChildProcess::Channel& channel) {
+    channel.send(engine_->LockEffective() == 1 ? 'y' : 'n');
+    channel.receive();
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));  // the rating is waiting by now
+    data_.build("efcrec\n  record type=0 version=9.99\n");
+    engine_->UnlockEffective();
+  });
+  ASSERT_EQ(writer.receive(), 'y');
+  writer.send('g');
+  EXPECT_EQ(rate(TwoLines()).returnCode(), "0398");
+  writer.wait();
 }
 
 TEST_F(NumberedTypes, TypeThreeTakesItsPointsFromTheZoneList) {
