@@ -93,14 +93,18 @@ bool HasEntry(const std::vector<EffectiveEntry>& entries, std::size_t nameLength
 // contents is kept) and releases the mutex on every path out of it. Reading
 // needs only that nobody owns the mutex: it is held shared, so that readers
 // do not wait for one another; when it is owned (by the calling thread, or
-// by another that may be writing the file) the session owns it in turn.
+// by another that may be writing the file) the session owns it in turn, and
+// looks at the folder again once it does, since its owner may have replaced
+// the file since the rating looked.
 class EffectiveTable::FileSession {
  public:
   explicit FileSession(EffectiveTable& table) : table_(table) {
     shared_ = table_.mutex_.holdShared();
     owned_ = !shared_ && platform::IsOwned(table_.mutex_.wait(kMutexWait));
     if (!shared_ && !owned_) return;  // a wait that timed out cannot safely read
-    file_ = table_.folders_.at(table_.folder_).open(kFileName);
+    DataFolder& folder = table_.folders_.at(table_.folder_);
+    if (owned_) folder.lookAgain();
+    file_ = folder.open(kFileName);
     if (!file_) return;
     file_->seek(0);
     stamp_ = file_->stamp();
