@@ -178,5 +178,7 @@ const FileKind& MexicanCitiesFileKind();
 const FileKind& BasePointNamesFileKind();
 const FileKind& MexicoDefaultsFileKind();
 const FileKind& MexicoSettingsFileKind();
+// The service guide's data, DLLData.dat (kinds/service_guide_kind.cpp).
+const FileKind& ServiceGuideFileKind();
 
 }  // namespace dataset

@@ -6,7 +6,7 @@ std::span<const FileKind* const> FileKinds() {
   // The kinds of fixed file names come before the tariff files, whose name
   // pattern (NAME.<letter><suffix>) also fits names such as TDA.SEQ.
   static const FileKind* const kinds[] = {&EfcrecFileKind(), &TdaFileKind(),          &TdsFileKind(),    &TdvFileKind(),
-                                          &TdzFileKind(),    &TdtFileKind(),          &TdxFileKind(),    &TdnFileKind(),
+                                          &TdzFileKind(),    &TdtFileKind(),          &TdxFileKind(),    &TdnFileKind(),      &ServiceGuideFileKind(),
                                           &FactorFileKind(), &PointServiceFileKind(), &RatesFileKind(),
                                           &MatrixFileKind(), &PointsFileKind(),       &ZonesFileKind(),  &ClassFactorsFileKind(),
                                           &ZipPairsFileKind(), &RateBasisAddOnsFileKind(), &LightBaseFileKind(), &LightMatrixFileKind(), &MinimumsFileKind(),
