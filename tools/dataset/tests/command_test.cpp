@@ -128,7 +128,7 @@ TEST_F(DatasetCommand, UsageErrorsExitWithTwoAndShowTheUsage) {
   EXPECT_EQ(ReadFileText(dir / "TDA.SEQ"), "01AL \n");
   Outcome help = Command("--help");
   EXPECT_EQ(help.status, 0);
-  EXPECT_TRUE(Contains(help.output, "kinds: efcrec tda tds tdv tdz tdt tdx tdn factor points-service rates matrix points zones class-factors zip-pairs rbno-addons "
+  EXPECT_TRUE(Contains(help.output, "kinds: efcrec tda tds tdv tdz tdt tdx tdn service-guide factor points-service rates matrix points zones class-factors zip-pairs rbno-addons "
                                        "light-base light-matrix minimums city-points city-addons point-pair-lanes point-adjustments zip-slot-lanes lane-pair-adjustments "
                                        "no-discount-states canadian-lanes base-codes lane-tariffs language library-names about us-cities canadian-cities mexican-cities "
                                        "base-point-names mexico-defaults mexico-settings lettered")) << help.output;

@@ -110,7 +110,7 @@ TEST(Inspect, TheKindComesFromTheFileNameOrIsGiven) {
   ASSERT_EQ(problems.size(), 1u);
   EXPECT_EQ(problems[0].file, (dir / "states.txt").string());
   EXPECT_EQ(problems[0].message, "is 6 bytes, not 76");
-  EXPECT_EQ(KnownKinds(), (std::vector<std::string>{"efcrec", "tda", "tds", "tdv", "tdz", "tdt", "tdx", "tdn", "factor", "points-service", "rates", "matrix",
+  EXPECT_EQ(KnownKinds(), (std::vector<std::string>{"efcrec", "tda", "tds", "tdv", "tdz", "tdt", "tdx", "tdn", "service-guide", "factor", "points-service", "rates", "matrix",
                                       "points", "zones", "class-factors", "zip-pairs", "rbno-addons", "light-base", "light-matrix", "minimums", "city-points", "city-addons",
                                       "point-pair-lanes", "point-adjustments", "zip-slot-lanes", "lane-pair-adjustments",
                                       "no-discount-states", "canadian-lanes", "base-codes", "lane-tariffs", "language", "library-names", "about",

@@ -247,8 +247,8 @@ class ServiceGuideKind final : public FileKind {
             problems.push_back({i, "the range " + Shown(low) + " to " + Shown(high) + " holds no key"});
           const std::string carrier = Trim(layout.columns(l, "carrier"));
           if (auto before = lastHigh.find(carrier); before != lastHigh.end() && before->second.first >= low)
-            problems.push_back({i, "the range from " + Shown(low) + " overlaps the range of line " +
-                                       std::to_string(before->second.second + 1) + ", which ends at " + Shown(before->second.first)});
+            problems.push_back({i, "the range from " + Shown(low) + " overlaps the range of record " +
+                                       std::to_string(before->second.second) + ", which ends at " + Shown(before->second.first)});
           lastHigh[carrier] = {std::string(high), i};
           if (!IsOneOf(layout.columns(l, "service"), "DI"))
             problems.push_back({i, layout.describe("service") + ": " + Shown(layout.columns(l, "service")) + " is neither D nor I"});
