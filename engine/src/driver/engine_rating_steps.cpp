@@ -4,6 +4,7 @@
 #include "engine_state/rating_engine.h"
 #include "engine_state/rating_steps.h"
 #include "errors/engine_error.h"
+#include "guide/consult_service_guide.h"
 #include "methods/method_dispatcher.h"
 #include "points/border_crossing.h"
 #include "points/point_services.h"
@@ -22,7 +23,7 @@ class EngineSteps final : public RatingSteps {
   std::int16_t prepareBureauTariff(RatingEngine&) override { return code::kInvalidTariffType; }
   std::int16_t handleCombinedPoints(RatingEngine& e) override { return HandleCombinedPoints(e); }
   std::int16_t findPointServices(RatingEngine& e) override { return FindPointService(e); }
-  void consultServiceGuide(RatingEngine&, ShipmentRecord&) override {}
+  void consultServiceGuide(RatingEngine& e, ShipmentRecord& record) override { ConsultServiceGuide(e, record); }
   std::int16_t readBorderCrossing(RatingEngine& e) override { return ReadBorderCrossing(e); }
   void closeTariffFilesOnChange(RatingEngine& e) override { e.files.closeOnTariffChange(e.currentTariff); }
   std::int16_t prepareWorkTables(RatingEngine& e) override { return PrepareWorkTables(e); }

@@ -87,4 +87,9 @@ inline constexpr std::int16_t kTariffTooNew = 398;
 inline constexpr std::int16_t kInvalidClassBase = 400;   // + line number (from 1): no rate for its class
 inline constexpr std::int16_t kInvalidWeightBase = 500;  // + line number (from 1)
 
+// The service guide.
+inline constexpr std::int16_t kServiceGuideNotInitialised = 700;
+inline constexpr std::int16_t kServiceGuideEntryNotFound = 701;
+inline constexpr std::int16_t kInvalidServiceGuideStatus = 703;
+
 }  // namespace vorn::code

@@ -53,6 +53,7 @@ std::int16_t Initialise(const char* dataPath, RatingEngine** initialised) {
       return result;
     }
     *initialised = engine;
+    ServiceGuideForThread();
     return 0;
   } catch (const EngineError& e) {
     DeleteCurrentEngine();

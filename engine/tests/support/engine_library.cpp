@@ -46,6 +46,16 @@ EngineLibrary::EngineLibrary(std::optional<std::string_view> kqDllIni) {
   BIND(RateShipment2);
   BIND(RateShipment2Ex);
 #undef BIND
+#define BIND_GUIDE(name) bind(exports_.Guide##name, "Lanebook_" #name)
+  BIND_GUIDE(Initialize);
+  BIND_GUIDE(Terminate);
+  BIND_GUIDE(GetServGuideData);
+  BIND_GUIDE(GetCarrierTypes);
+  BIND_GUIDE(GetCarriers);
+  BIND_GUIDE(GetTerminals);
+  BIND_GUIDE(GetTermToTermDays);
+  BIND_GUIDE(SetCarrierDataPath);
+#undef BIND_GUIDE
 }
 
 }  // namespace vorn::testing
