@@ -58,6 +58,15 @@ void Vorn_SetNotifyCallback(void* context, VornNotifyFunction function);
 void Vorn_SetNotifyCallbackEx(VornHandle handle, void* context, VornNotifyFunction function);
 void Vorn_DetermineRatingVersion(char* efcrecRecord);
 
+/* Package rating (vorn32/package_records.h): the package codes of a tariff
+   (PackageInfoQuery in, PackageInfoList out) and the charges of a request
+   (PackageRequest in, PackageResult out, at least 17 + 7 bytes for each
+   package asked for, 710 for any request). */
+void Vorn_PackageInfo(const char* query, char* list);
+void Vorn_PackageInfoEx(VornHandle handle, const char* query, char* list);
+void Vorn_RatePackage(const char* request, char* result);
+void Vorn_RatePackageEx(VornHandle handle, const char* request, char* result);
+
 /* The service guide the engine loaded (ktq_qkdll.ini's [Product] Path),
    passed through: each answers non-zero when done; its status is four
    digits, "0700" when the guide is not usable. Lanebook_Initialize takes a

@@ -33,6 +33,11 @@ inline constexpr std::int16_t kTariffFileBuilt = 126;
 inline constexpr std::int16_t kCandidatesNotWritten = 129;
 inline constexpr std::int16_t kCantOpenVersionList = 130;
 inline constexpr std::int16_t kCantReadVersionList = 131;
+// Package rating.
+inline constexpr std::int16_t kInvalidTier = 141;
+inline constexpr std::int16_t kInvalidPackageCode = 142;
+inline constexpr std::int16_t kInvalidDropCode = 143;
+inline constexpr std::int16_t kPackageWeightZero = 144;
 inline constexpr std::int16_t kPricingExceedsLimits = 145;
 
 // EFCREC.TBL and the tariff's lettered files.
@@ -73,12 +78,21 @@ inline constexpr std::int16_t kLightTableCodeBad = 272;
 
 // The request.
 inline constexpr std::int16_t kInvalidTariffThisCall = 370;
+inline constexpr std::int16_t kInvalidPackageService = 371;
+inline constexpr std::int16_t kInvalidServiceDropoff = 372;
+inline constexpr std::int16_t kWeightLimitExceeded = 373;
+inline constexpr std::int16_t kDimensionalServiceError = 374;
+inline constexpr std::int16_t kInvalidInternalWeight = 375;
+inline constexpr std::int16_t kPackageOver150Pounds = 377;
+inline constexpr std::int16_t kBadPackageCount = 378;
+inline constexpr std::int16_t kInvalidServiceCode = 379;
 inline constexpr std::int16_t kBadDetailCount = 382;
 inline constexpr std::int16_t kIntraMexico = 384;
 inline constexpr std::int16_t kMexicanTariffNoMexicanZip = 385;
 inline constexpr std::int16_t kMexicanTariffNotSelected = 386;
 inline constexpr std::int16_t kTooManyMexicanMinimums = 387;
 inline constexpr std::int16_t kMexicanTariffNotEightCharacters = 388;
+inline constexpr std::int16_t kPackageVersionError = 392;
 inline constexpr std::int16_t kTariffNotFoundForShipDate = 394;
 inline constexpr std::int16_t kInvalidTariff = 395;
 inline constexpr std::int16_t kInvalidShipDate = 396;

@@ -45,6 +45,10 @@ EngineLibrary::EngineLibrary(std::optional<std::string_view> kqDllIni) {
   BIND(RateShipmentEx);
   BIND(RateShipment2);
   BIND(RateShipment2Ex);
+  BIND(PackageInfo);
+  BIND(PackageInfoEx);
+  BIND(RatePackage);
+  BIND(RatePackageEx);
 #undef BIND
 #define BIND_GUIDE(name) bind(exports_.Guide##name, "Lanebook_" #name)
   BIND_GUIDE(Initialize);

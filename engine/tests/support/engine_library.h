@@ -45,6 +45,10 @@ struct EngineExports {
   decltype(&Vorn_RateShipmentEx) RateShipmentEx = nullptr;
   decltype(&Vorn_RateShipment2) RateShipment2 = nullptr;
   decltype(&Vorn_RateShipment2Ex) RateShipment2Ex = nullptr;
+  decltype(&Vorn_PackageInfo) PackageInfo = nullptr;
+  decltype(&Vorn_PackageInfoEx) PackageInfoEx = nullptr;
+  decltype(&Vorn_RatePackage) RatePackage = nullptr;
+  decltype(&Vorn_RatePackageEx) RatePackageEx = nullptr;
   // The service guide passed through.
   decltype(&Lanebook_Initialize) GuideInitialize = nullptr;
   decltype(&Lanebook_Terminate) GuideTerminate = nullptr;

@@ -159,6 +159,7 @@ const FileKind& PointPairLanesFileKind();
 const FileKind& PointAdjustmentsFileKind();
 const FileKind& ZipSlotLanesFileKind();
 const FileKind& LanePairAdjustmentsFileKind();
+const FileKind& PackageCodesFileKind();
 // The files of a level read by the rating-function library (kinds/level_file_kinds.cpp).
 const FileKind& NoDiscountStatesFileKind();
 const FileKind& CanadianLanesFileKind();

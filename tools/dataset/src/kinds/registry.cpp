@@ -11,7 +11,7 @@ std::span<const FileKind* const> FileKinds() {
                                           &MatrixFileKind(), &PointsFileKind(),       &ZonesFileKind(),  &ClassFactorsFileKind(),
                                           &ZipPairsFileKind(), &RateBasisAddOnsFileKind(), &LightBaseFileKind(), &LightMatrixFileKind(), &MinimumsFileKind(),
                                           &CityPointsFileKind(), &CityAddOnsFileKind(),
-                                          &PointPairLanesFileKind(), &PointAdjustmentsFileKind(), &ZipSlotLanesFileKind(), &LanePairAdjustmentsFileKind(),
+                                          &PointPairLanesFileKind(), &PointAdjustmentsFileKind(), &ZipSlotLanesFileKind(), &LanePairAdjustmentsFileKind(), &PackageCodesFileKind(),
                                           &NoDiscountStatesFileKind(), &CanadianLanesFileKind(), &BaseCodesFileKind(), &LaneTariffsFileKind(),
                                           &LanguageFileKind(), &LibraryNamesFileKind(), &AboutFileKind(), &UsCitiesFileKind(),
                                           &CanadianCitiesFileKind(), &MexicanCitiesFileKind(), &BasePointNamesFileKind(),
