@@ -195,6 +195,33 @@ TEST(PackageRating, ThePlainFormLogsTheRequestAndTheResult) {
                 "\r\nAfterPackage_End\n");
 }
 
+TEST(PackageRating, TheSamplePackageTariff) {
+  EngineLibrary engine;
+  DataDirectory data("");
+  data.build(platform::testing::ReadFileText(std::filesystem::path(QIV_SAMPLES_DIR) / "tariffs.dataset"));
+  const VornHandle handle = engine->InitializeVornEx(data.withSeparator().c_str());
+  auto rate = [&](PackageRequest request, std::size_t packages) {
+    std::string result(710, '#');
+    engine->RatePackageEx(handle, request.data(), result.data());
+    return result.substr(0, 17 + 7 * packages);
+  };
+  // GND, 10 pounds, New York to Chicago: the Northeast to the Midwest is
+  // zone 2 (records 16 and 17, the zone shown 3); 950 + 45 x 10 = 14.00.
+  EXPECT_EQ(rate(PackageRequest{"10"}.at(2, "NAPARCEL").at(10, "03-14-2025"), 1),
+            "15    N3000000001"
+            "0001400");
+  // E1D, three packages of 60 pounds, Atlanta to Dallas (zone 2): each
+  // 2900 + 150 x 60 = 119.00; 180 pounds is break 100 at 4.38 a pound (3.50
+  // x 1.25), 788.40, against 200 pounds at 3.88, 776.00; the minimum, 20
+  // pounds a package at 4.38, is 262.80.
+  EXPECT_EQ(
+      rate(
+          PackageRequest{"60", "60", "60"}.at(2, "NAPARCEL").at(10, "03-14-2025").service("E1D").lane("30303", "75201"),
+          3),
+      "15    13007760003"
+      "001190000119000011900");
+}
+
 TEST(PackageRating, NullRecordsAndAThreadWithoutAnEngineGetNothing) {
   PackageEngine e;
   std::string result(710, '#');

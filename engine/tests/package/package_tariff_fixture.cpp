@@ -72,7 +72,7 @@ points tariff=TSTPKG01
   point low=60601 high=60699 number=2
   point low=90001 high=90099 number=3
   width value=0
-matrix tariff=TSTPKG01
+matrix raw tariff=TSTPKG01
   pair a=1 b=1 value=0
   pair a=2 b=2 value=0
   pair a=1 b=2 value=2

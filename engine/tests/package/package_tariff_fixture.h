@@ -6,7 +6,8 @@
 // X9X (positions 1 to 4); 2 the 'E' services, tiers 1 and 2, breaks 100,
 // 200, 500; 3 the 'G' services, tier 1 and 2, breaks 0, 100, 200.
 // Points: 10001 is 1, 60601 is 2, 90001 is 3; zones (matrix cells): 1-1
-// and 2-2 zone 0, 1-2 zone 2, 2-3 zone 4, 1-3 the odd cell 3. Point
+// and 2-2 zone 0, 1-2 zone 2, 2-3 zone 4, 1-3 the odd cell 3 (written raw:
+// the builder refuses it). Point
 // services: 60000-60999 direct, the rest indirect.
 // Rate records (526 bytes, 172 entries): record 0 the header; GND's
 // service record in zone 2 (record 16): base 20, the rate of w pounds
