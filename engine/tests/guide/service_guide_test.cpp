@@ -111,11 +111,13 @@ std::vector<PassThroughAnswer> CallEveryPassThrough(const EngineLibrary& engine)
   for (auto f :
        {engine->GuideInitialize, engine->GuideGetServGuideData, engine->GuideGetCarrierTypes, engine->GuideGetCarriers,
         engine->GuideGetTerminals, engine->GuideGetTermToTermDays, engine->GuideSetCarrierDataPath}) {
-    char status[22] = "????";
+    std::string status(22, 'x');
     std::string record(600, '\0');
     std::memcpy(record.data() + 4, "UNQ", 3);
-    const int answer = f(status, record.data());
-    out.push_back({std::string(status, 4), answer});
+    const int answer = f(status.data(), record.data());
+    // Exactly the four status characters are written.
+    EXPECT_EQ(status.substr(4), std::string(18, 'x'));
+    out.push_back({status.substr(0, 4), answer});
   }
   return out;
 }

@@ -28,9 +28,21 @@ struct ThreadGuide {
 
 void DetachThread(void* value) { delete static_cast<ThreadGuide*>(value); }
 
+// The key lives as long as the library; when the library goes (or the
+// process ends), the calling thread's data goes with it, as at its end.
+struct ThreadKey {
+  platform::ThreadSlotKey key{DetachThread};
+  ~ThreadKey() {
+    if (void* value = key.get()) {
+      key.set(nullptr);
+      DetachThread(value);
+    }
+  }
+};
+
 platform::ThreadSlotKey& Threads() {
-  static platform::ThreadSlotKey key(DetachThread);
-  return key;
+  static ThreadKey threads;
+  return threads.key;
 }
 
 ThreadGuide* CurrentThread() { return static_cast<ThreadGuide*>(Threads().get()); }

@@ -54,7 +54,7 @@ class Library {
   std::string initialise(std::string_view folder = {}) const {
     char status[ef::kStatusAreaSize] = {};
     char record[ef::kInitialiseRecordSize] = {};
-    std::memcpy(record + ef::kInitialiseFolder.offset, folder.data(), folder.size());
+    folder.copy(record + ef::kInitialiseFolder.offset, ef::kInitialiseFolder.width);
     const bool done = f_.initialize(status, record) != 0;
     EXPECT_EQ(done, std::string_view(status, 4) == "1001");
     return std::string(status, 4);
