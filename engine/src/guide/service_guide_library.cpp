@@ -26,11 +26,13 @@ std::int16_t ServiceGuideLibrary::load(std::string_view folder) {
   folder_ = std::string(folder.substr(0, kServiceGuideFolderWidth));
   if (folder_.substr(0, kServiceGuideNotInstalled.size()) == kServiceGuideNotInstalled)
     return code::kServiceGuideNotInitialised;
-  module_ = platform::Module::Load(platform::WithTrailingSeparator(folder_) + std::string(kServiceGuideLibraryName));
-  if (!module_.isLoaded()) return code::kServiceGuideNotInitialised;
+  platform::Module module =
+      platform::Module::Load(platform::WithTrailingSeparator(folder_) + std::string(kServiceGuideLibraryName));
+  if (!module.isLoaded()) return code::kServiceGuideNotInitialised;
+  handle_ = module.keepLoaded();
   std::array<void*, kNames.size()> found{};
   for (std::size_t i = 0; i < kNames.size(); ++i) {
-    found[i] = module_.symbol(kNames[i]);
+    found[i] = platform::SymbolOfModule(handle_, kNames[i]);
     if (found[i] == nullptr) return code::kServiceGuideEntryNotFound;
   }
   ServiceGuideFunctions& f = functions_;
@@ -47,11 +49,7 @@ std::int16_t ServiceGuideLibrary::load(std::string_view folder) {
 }
 
 ServiceGuideLibrary& TheServiceGuide() {
-  // Never destroyed: the library stays loaded until the process ends, so
-  // that no thread's terminate, at its end or at the engine's unload, calls
-  // into a library already released, and no library is released while the
-  // loader finalises the process's libraries.
-  static ServiceGuideLibrary& library = *new ServiceGuideLibrary;
+  static ServiceGuideLibrary library;
   return library;
 }
 

@@ -3,7 +3,10 @@
 // "Lanebook32.dll" (Lanebook32.so here). Its eight functions are bound by
 // name in a fixed order; the letter says whether the guide is usable ('Y')
 // or off ('N'), process-wide: a thread's failed initialisation turns it off
-// for every thread. The library is released when the engine library is.
+// for every thread. The library stays loaded until the process ends, so that
+// no thread's terminate, at its end or at the engine's unload, calls into a
+// library already released, and no library is released while the loader
+// finalises the process's libraries.
 #pragma once
 
 #include <atomic>
@@ -46,7 +49,7 @@ class ServiceGuideLibrary {
   const ServiceGuideFunctions& functions() const { return functions_; }
 
  private:
-  platform::Module module_;
+  void* handle_ = nullptr;  // the loader's, never closed
   std::string folder_;
   ServiceGuideFunctions functions_;
   std::atomic<char> letter_{'N'};
