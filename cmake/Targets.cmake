@@ -52,16 +52,20 @@ function(qiv_add_program name)
 endfunction()
 
 # A test that runs a program in a real window on a virtual X server
-# (xvfb-run). xvfb-run -a picks a free display, but two started at once may
-# pick the same one, so every such test holds the lock "xvfb". Without
+# (xvfb-run), its screen 1024x768 unless SCREEN gives another size
+# (WIDTHxHEIGHT). xvfb-run -a picks a free display, but two started at once
+# may pick the same one, so every such test holds the lock "xvfb". Without
 # xvfb-run the test is left out with a warning.
 find_program(QIV_XVFB_RUN xvfb-run)
 function(qiv_add_xvfb_test name)
-  cmake_parse_arguments(ARG "" "LABEL" "COMMAND" ${ARGN})
+  cmake_parse_arguments(ARG "" "LABEL;SCREEN" "COMMAND" ${ARGN})
   if(NOT QIV_XVFB_RUN)
     message(WARNING "xvfb-run not found: the real-window test ${name} is left out (scripts/install-dependencies.sh installs it)")
     return()
   endif()
-  add_test(NAME ${name} COMMAND ${QIV_XVFB_RUN} -a -s "-screen 0 1024x768x24" ${ARG_COMMAND})
+  if(NOT ARG_SCREEN)
+    set(ARG_SCREEN 1024x768)
+  endif()
+  add_test(NAME ${name} COMMAND ${QIV_XVFB_RUN} -a -s "-screen 0 ${ARG_SCREEN}x24" ${ARG_COMMAND})
   set_tests_properties(${name} PROPERTIES LABELS ${ARG_LABEL} TIMEOUT 60 RESOURCE_LOCK xvfb)
 endfunction()

@@ -1,8 +1,11 @@
-// Fuzzes the engine's reading of its data files: the first input byte picks
-// one file of the fuzz data set (by its place in the sorted list of names),
-// the rest of the input replaces that file's contents in a private copy of
-// the set. The engine is then initialised on the copy, answers its tables
-// and rates one sample shipment of each tariff, and is ended again.
+// Fuzzes the reading of the data files: the first input byte picks one file
+// of the fuzz data set (by its place in the sorted list of names), the rest
+// of the input replaces that file's contents in a private copy of the set.
+// The engine is then initialised on the copy, answers its tables and rates
+// one sample shipment of each tariff, and is ended again; and the
+// rating-function library opens the sample levels on the copy (the main
+// level with the engine's road, the engine-less level with the other) and
+// uses their tables and profiles.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -13,6 +16,7 @@
 #include <vector>
 
 #include "fuzz_inputs.h"
+#include "level_startup.h"
 #include "platform/testing/temp_directory.h"
 #include "vorn32/vorn32.h"
 
@@ -34,6 +38,7 @@ void WriteWholeFile(const fs::path& path, const char* data, std::size_t size) {
 // from the original, and it is put back before another file is replaced.
 struct DataCopy {
   platform::testing::TempDirectory dir;
+  platform::testing::TempDirectory startup;  // the library's start-up directory
   std::vector<std::string> names;
   std::vector<std::string> originals;
   std::vector<std::string> requests;
@@ -89,5 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (int i = 0, n = Vorn_GetEffectiveTableSize(); i < n; ++i) Vorn_GetEffectiveTable(entry, i);
   for (const std::string& request : copy->requests) vorn::fuzz::RateWithCandidates(request);
   Vorn_EndVorn();
+  ratekit::fuzz::OpenAndUseLevel(copy->dir.path(), copy->startup.path(), "SAMPLE01", true);
+  ratekit::fuzz::OpenAndUseLevel(copy->dir.path(), copy->startup.path(), "SAMPLE03", false);
   return 0;
 }

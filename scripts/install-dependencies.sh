@@ -7,9 +7,15 @@ packages=(
   build-essential cmake ninja-build pkg-config binutils
   clang-14 libclang-rt-14-dev clang-format-14
   libgtest-dev libgmock-dev libbenchmark-dev
-  libcairo2-dev libpango1.0-dev libsdl2-dev fonts-liberation2
+  libcairo2-dev libpango1.0-dev libsdl2-dev libx11-dev fonts-liberation2
+  # printing: print queues, and the tests' reading of printed PDF files
+  libcups2-dev poppler-utils
   xvfb xauth x11-apps
-  xdg-utils x11-utils
+  # the desktop services: opening documents and web addresses
+  xdg-utils
+  # the real-window tests' desktop: a window manager, keyboard layouts,
+  # X resources, and the tools that drive and inspect it
+  openbox x11-xkb-utils x11-xserver-utils x11-utils xdotool wmctrl xclip
 )
 
 missing=()

@@ -1,7 +1,8 @@
 // The rating screen's sample files: the language texts carry every text
 // the program quotes, exactly, in English with a Spanish text beside it;
 // no key relabels a control whose text the program or the user sets; the
-// help documents have a page for every help context in both languages.
+// help documents have a page for every help context in both languages, and
+// the levels' settings images name them and the window icon.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -126,6 +127,27 @@ TEST(HelpDocuments, HaveAPageForEveryContextInBothLanguages) {
     const std::filesystem::path dir = std::filesystem::path(QIV_SAMPLES_DIR) / "documents" / folder;
     EXPECT_TRUE(std::filesystem::exists(dir / "index.html")) << folder;
     for (int context : contexts) EXPECT_TRUE(std::filesystem::exists(dir / ("context-" + std::to_string(context) + ".html"))) << folder << " " << context;
+  }
+}
+
+// The program appends a name of 13 NUL-padded bytes to its data directory
+// as it stands: a blank or a stray byte after the name would miss the file.
+TEST(SettingsImages, NameTheHelpFilesAndTheIconOfTheSampleSet) {
+  const dataset::DataSet set = dataset::DataSet::Load(std::string(QIV_SAMPLES_DIR) + "/tariffs.dataset");
+  const auto field = [&](const char* file, std::size_t offset) {
+    const dataset::DataFile* image = set.file(file);
+    return image ? image->content().substr(offset, 13) : std::string("<no ") + file + ">";
+  };
+  const auto padded = [](std::string name) { return name.append(13 - name.size(), '\0'); };
+  EXPECT_EQ(field("SAMPLE01.SET", 240), padded("QIV.ICO"));  // painted into the data directory by the build
+  const struct {
+    const char* file;
+    std::size_t offset;
+    const char* help;
+  } helps[] = {{"SAMPLE01.SET", 176, "QIVHELP"}, {"SAMPLE01.MET", 18, "QIVAYUDA"}, {"SAMPLE02.MET", 18, "QIVAYUDA"}};
+  for (const auto& h : helps) {
+    EXPECT_EQ(field(h.file, h.offset), padded(std::string(h.help) + ".HLP")) << h.file;
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(QIV_SAMPLES_DIR) / "documents" / h.help / "index.html")) << h.help;
   }
 }
 

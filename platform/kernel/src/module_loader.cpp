@@ -45,9 +45,17 @@ std::string ModuleFileName(std::string_view name) {
   return file;
 }
 
+std::string LibraryFileName(std::string_view name) {
+  std::string file = ModuleFileName(name);
+  std::size_t start = file.size();
+  while (start > 0 && !IsPathSeparator(file[start - 1])) --start;
+  if (start < file.size() && file.find('.', start) == std::string::npos) file += ".so";
+  return file;
+}
+
 Module Module::Load(std::string_view path) {
   Module module;
-  const std::string wanted = ModuleFileName(path);
+  const std::string wanted = LibraryFileName(path);
   std::optional<std::string> existing = FindExistingPath(wanted);
   if (!existing) {
     tLastError = "no such file: " + wanted;

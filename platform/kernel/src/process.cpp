@@ -34,11 +34,30 @@ void CloseInheritedDescriptors(int keep) {
     if (static_cast<int>(fd) != keep) ::close(static_cast<int>(fd));
 }
 
+[[noreturn]] void ReportAndExit(int report, int error) {
+  [[maybe_unused]] const ssize_t ignored = ::write(report, &error, sizeof error);
+  ::_exit(127);
+}
+
+// The descriptors given in place of the standard input and output (-1:
+// the inherited one) put in place. An output given as descriptor 0 is
+// moved out of the way first, so that the input does not replace it.
+bool PlaceStandardDescriptors(int input, int output) {
+  if (output == STDIN_FILENO && input >= 0 && input != STDIN_FILENO) {
+    output = ::fcntl(output, F_DUPFD_CLOEXEC, 3);
+    if (output < 0) return false;
+  }
+  if (input >= 0 && input != STDIN_FILENO && ::dup2(input, STDIN_FILENO) < 0) return false;
+  if (output >= 0 && output != STDOUT_FILENO && ::dup2(output, STDOUT_FILENO) < 0) return false;
+  return true;
+}
+
 // The child's side of a start: only calls that are safe between fork and
 // exec. Signal handling is reset (an ignored signal would stay ignored in
-// the program), descriptors are closed, the program runs; when exec refuses
-// it, the reason goes back through the report pipe.
-[[noreturn]] void RunProgram(const char* path, char* const argv[], int report) {
+// the program), the standard descriptors are put in place and the others
+// closed, the program runs; when exec refuses it, the reason goes back
+// through the report pipe.
+[[noreturn]] void RunProgram(const char* path, char* const argv[], int input, int output, int report) {
   sigset_t none;
   ::sigemptyset(&none);
   ::sigprocmask(SIG_SETMASK, &none, nullptr);
@@ -46,11 +65,10 @@ void CloseInheritedDescriptors(int keep) {
   byDefault.sa_handler = SIG_DFL;
   for (int signal = 1; signal < NSIG; ++signal)
     if (signal != SIGKILL && signal != SIGSTOP) ::sigaction(signal, &byDefault, nullptr);
+  if (!PlaceStandardDescriptors(input, output)) ReportAndExit(report, errno);
   CloseInheritedDescriptors(report);
   ::execv(path, argv);
-  const int error = errno;
-  [[maybe_unused]] const ssize_t ignored = ::write(report, &error, sizeof error);
-  ::_exit(127);
+  ReportAndExit(report, errno);
 }
 
 // The errno the child reported, or 0 when the pipe closed without one (the
@@ -154,7 +172,9 @@ ProcessStartResult StartProcess(const ProgramStart& start) {
   int report[2];
   if (::pipe2(report, O_CLOEXEC) != 0) return {.error = errno};
   const pid_t pid = ::fork();
-  if (pid == 0) RunProgram(located.path.c_str(), argv.data(), report[1]);
+  if (pid == 0)
+    RunProgram(located.path.c_str(), argv.data(), start.standardInput.value_or(-1), start.standardOutput.value_or(-1),
+               report[1]);
   const int forkError = errno;
   ::close(report[1]);
   if (pid < 0) {

@@ -1,6 +1,7 @@
 #include "platform/kernel/version_block.h"
 
 #include "platform/kernel/fixed_format.h"
+#include "platform/kernel/module_loader.h"
 
 namespace platform {
 namespace {
@@ -31,6 +32,11 @@ std::optional<VersionNumbers> ParseVersionNumbers(std::string_view text) {
     parts[i] = *v;
   }
   return VersionNumbers{parts[0], parts[1], parts[2], parts[3]};
+}
+
+const VersionBlock* ModuleVersionBlock(void* nativeHandle) {
+  const auto function = reinterpret_cast<ModuleVersionBlockFunction>(SymbolOfModule(nativeHandle, kVersionBlockExport));
+  return function != nullptr ? function() : nullptr;
 }
 
 FileVersionInfo::FileVersionInfo(const VersionBlock* block, std::string_view languageBlock, std::string_view valueName) {

@@ -6,11 +6,13 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/kernel/copy_file.h"
 #include "platform/kernel/file.h"
+#include "platform/kernel/new_file.h"
 #include "platform/kernel/replace_file.h"
 #include "platform/testing/child_process.h"
 #include "platform/testing/temp_directory.h"
@@ -194,6 +196,52 @@ TEST_F(FileWriting, FilesOpenedForWritingAreWrittenWholeInPlace) {
   EXPECT_FALSE(File::OpenReadWrite(target().string()).has_value());  // read-only, also for root
   EXPECT_EQ(errno, EACCES);
   EXPECT_TRUE(File::OpenReadOnly(target().string()).has_value());
+}
+
+// New files: hidden while written, then placed under the first free name of
+// a series (a name taken under any case is passed over); dropped, failed or
+// refused ones leave nothing.
+TEST_F(FileWriting, ANewFileTakesTheFirstFreeNameAndNeverAnExistingOne) {
+  const auto nameFor = [](int n) { return "Report " + std::to_string(n) + ".pdf"; };
+  dir_.write("Data/report 1.PDF", "older");
+  const auto bytes = [](std::string_view text) {
+    return std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+  };
+  std::optional<NewFile> file = NewFile::Create(folder().string(), "Report.pdf");
+  ASSERT_TRUE(file.has_value());
+  EXPECT_TRUE(file->write(bytes("page one|")));
+  EXPECT_TRUE(file->write(bytes("page two")));
+  EXPECT_EQ(Names(folder()).size(), 3u);  // the temporary file beside the two
+  const std::optional<std::string> placed = file->placeUnderFreeName(nameFor, 5);
+  ASSERT_TRUE(placed.has_value());
+  EXPECT_EQ(*placed, (folder() / "Report 2.pdf").string());
+  EXPECT_EQ(ReadFileText(*placed), "page one|page two");
+  EXPECT_EQ(ReadFileText(folder() / "report 1.PDF"), "older");
+
+  struct Case {
+    const char* name;
+    std::function<void(NewFile&)> finish;
+  } const dropped[] = {
+      {"discarded", [](NewFile& f) { f.discard(); }},
+      {"destroyed unplaced", [](NewFile&) {}},
+      {"every name taken", [&](NewFile& f) { EXPECT_FALSE(f.placeUnderFreeName(nameFor, 2)); EXPECT_EQ(errno, EEXIST); }},
+  };
+  for (const Case& c : dropped) {
+    SCOPED_TRACE(c.name);
+    {
+      std::optional<NewFile> other = NewFile::Create(folder().string(), "Report.pdf");
+      ASSERT_TRUE(other.has_value());
+      other->write(bytes("lost"));
+      c.finish(*other);
+    }
+    EXPECT_EQ(Names(folder()), (std::vector<std::string>{"PROFILE.FIL", "Report 2.pdf", "report 1.PDF"}));
+  }
+
+  EXPECT_FALSE(NewFile::Create((dir_ / "Missing").string(), "Report.pdf").has_value());
+  EXPECT_EQ(errno, ENOENT);
+  fs::permissions(folder(), static_cast<fs::perms>(0555));
+  EXPECT_FALSE(NewFile::Create(folder().string(), "Report.pdf").has_value());
+  EXPECT_EQ(errno, EACCES);
 }
 
 }  // namespace

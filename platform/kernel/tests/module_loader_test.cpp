@@ -14,11 +14,18 @@ TEST(ModuleLoader, DllAndExeNamesStandForTheFilesOfThisSystem) {
   EXPECT_EQ(ModuleFileName("/d/Lanebook32.dll"), "/d/Lanebook32.so");
   EXPECT_EQ(ModuleFileName("/d/Waybill32.EXE"), "/d/Waybill32");
   EXPECT_EQ(ModuleFileName("/d/plain.so"), "/d/plain.so");
+  // A library named without an extension takes the default one.
+  EXPECT_EQ(LibraryFileName("/d/LANEBOOK32"), "/d/LANEBOOK32.so");
+  EXPECT_EQ(LibraryFileName("/d.x/LANEBOOK32"), "/d.x/LANEBOOK32.so");
+  EXPECT_EQ(LibraryFileName("/d/LANEBOOK32.DLL"), "/d/LANEBOOK32.so");
+  EXPECT_EQ(LibraryFileName("/d/lanebook.bin"), "/d/lanebook.bin");
+  EXPECT_EQ(LibraryFileName("/d/"), "/d/");
 }
 
 TEST(ModuleLoader, LoadsByNameWithoutRegardToCaseAndBindsByName) {
   Module module = Module::Load(std::string(TEST_MODULE_DIR) + "/TESTMODULE.DLL");
   ASSERT_TRUE(module.isLoaded()) << Module::lastError();
+  EXPECT_TRUE(Module::Load(std::string(TEST_MODULE_DIR) + "/TestModule").isLoaded());
   auto answer = module.function<int (*)()>("TestModuleAnswer");
   ASSERT_NE(answer, nullptr);
   EXPECT_EQ(answer(), 42);

@@ -134,6 +134,35 @@ TEST_F(Processes, TheChildGetsItsArgumentsWholeAndOnlyTheStandardDescriptors) {
   ::close(inheritable);
 }
 
+// A pipe's end and a file in place of the standard input and output: what
+// goes in comes out, and the child still holds the standard descriptors
+// only.
+TEST_F(Processes, TheStandardInputAndOutputMayBeGivenInPlaceOfTheInheritedOnes) {
+  int ends[2];
+  ASSERT_EQ(::pipe2(ends, O_CLOEXEC), 0);
+  const std::string text = "through the pipe\n";
+  ASSERT_EQ(::write(ends[1], text.data(), text.size()), static_cast<ssize_t>(text.size()));
+  ::close(ends[1]);
+  const fs::path copied = dir_ / "copied";
+  const int output = ::open(copied.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  ASSERT_GE(output, 0);
+  ProgramStart copy = Probe({"copy", "-"});
+  copy.standardInput = ends[0];
+  copy.standardOutput = output;
+  EXPECT_EQ(StartProcess(copy).process.wait(), Exited(0));
+  EXPECT_EQ(platform::testing::ReadFileText(copied), text);
+
+  const fs::path seen = dir_ / "seen";
+  ProgramStart report = Probe({"report", seen.string()});
+  report.standardInput = ends[0];
+  report.standardOutput = output;
+  EXPECT_EQ(StartProcess(report).process.wait(), Exited(0));
+  const std::string said = platform::testing::ReadFileText(seen);
+  EXPECT_EQ(said.substr(said.rfind("descriptors")), "descriptors 0 1 2\n");
+  ::close(ends[0]);
+  ::close(output);
+}
+
 TEST_F(Processes, ProgramsAreFoundByPathOrOnTheSearchPathAsTheCallerSays) {
   fs::create_directories(dir_ / "Data");
   fs::create_directories(dir_ / "bin");

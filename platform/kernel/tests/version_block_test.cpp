@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/kernel/module_loader.h"
+
 namespace platform {
 namespace {
 
@@ -31,6 +33,15 @@ TEST(VersionBlock, VersionNumbersNeedAllFourParts) {
   EXPECT_EQ(v->build, 104);
   EXPECT_FALSE(ParseVersionNumbers("4,18,0").has_value());
   EXPECT_FALSE(ParseVersionNumbers("").has_value());
+}
+
+TEST(VersionBlock, ALibraryOffersItsBlockThroughItsExport) {
+  Module module = Module::Load(std::string(TEST_MODULE_DIR) + "/TestModule.so");
+  ASSERT_TRUE(module.isLoaded());
+  const VersionBlock* block = ModuleVersionBlock(module.nativeHandle());
+  ASSERT_NE(block, nullptr);
+  EXPECT_EQ(block->productName, "Test Module");
+  EXPECT_EQ(ModuleVersionBlock(nullptr), nullptr);
 }
 
 }  // namespace

@@ -10,10 +10,10 @@
 # resource, and written into one generated source of the target that
 # registers the resources when the program starts.
 
-# The extensions of resource files (the compiler's ResourceKindOfFile).
-set(QIV_RESOURCE_EXTENSIONS dlg menu accel data icon bitmap)
-
 function(qiv_add_resources target)
+  # The extensions of resource files (the compiler's ResourceKindOfFile),
+  # set here so that targets of any directory find their files.
+  set(QIV_RESOURCE_EXTENSIONS dlg menu accel data icon bitmap)
   cmake_parse_arguments(ARG "" "" "DIRECTORY;FILES" ${ARGN})
   set(sources)
   foreach(directory ${ARG_DIRECTORY})

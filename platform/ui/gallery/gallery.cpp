@@ -78,7 +78,7 @@ class GalleryDialog : public Dialog {
  public:
   GalleryDialog(WindowHandle owner) : Dialog(kDialogId, owner) {
     messageMap().onMessage(msg::MeasureItem, [](const Message& m) {
-      reinterpret_cast<MeasureItemInfo*>(m.lParam)->itemHeight = kSwatchHeight;
+      reinterpret_cast<MeasureItemInfo*>(m.lParam)->itemHeight = SwatchHeight();
       return LResult{1};
     });
     messageMap().onMessage(msg::DrawItem, [](const Message& m) {
@@ -203,11 +203,13 @@ void FillSwatches(WindowHandle dialog) {
   const WindowHandle list = DialogItem(dialog, item::Swatches);
   const Rect rect = WindowRectInParent(list);
   MoveWindow(list, Rect::FromSize(rect.left, rect.top, rect.width(),
-                                  4 * kSwatchHeight + rect.height() - ClientRect(list).height()));
+                                  4 * SwatchHeight() + rect.height() - ClientRect(list).height()));
   SendDialogItemMessage(dialog, item::SwatchCombo, combo_box::SetCurrentSelection, 2);
 }
 
 }  // namespace
+
+int SwatchHeight() { return std::max(18, MeasureFont(DefaultGuiFont()).height + 4); }
 
 const char* TipOf(int command) {
   for (const Tool& tool : kTools)

@@ -109,8 +109,10 @@ const char* TipOf(int command);
 // of its lines.
 inline constexpr int kLineTabStops[] = {48, 76};
 inline constexpr const char* kFirstLine = "Class 50\t1200\t48.00";
-// The height the gallery gives its owner-drawn items.
-inline constexpr int kSwatchHeight = 18;
+// The height the gallery gives its owner-drawn items: the lists' font with
+// a margin of two pixels above and below, 18 pixels at the least (the
+// room of the colour square).
+int SwatchHeight();
 
 // Opens the gallery's two dialogs modeless and shown, filled, the first
 // active with the focus in the name field; returns the first, or null when

@@ -168,6 +168,86 @@ TEST_F(FocusAndInput, WithoutAFocusKeysGoToTheActiveWindowAsSystemKeys) {
               ElementsAre("top:syskeydown", "top:syschar"));
 }
 
+// ---- characters typed by the desktop's keyboard layout
+
+class DesktopLayout : public FocusAndInput {
+ protected:
+  void SetUp() override {
+    FocusAndInput::SetUp();
+    backend_.setTypesCharacters(true);
+  }
+  // "window:message wParam" for every key and character message.
+  std::vector<std::string> keys() const {
+    std::vector<std::string> result;
+    for (const auto& entry : MessageLog::Get().entries())
+      if (entry.message >= msg::KeyDown && entry.message <= msg::SysChar)
+        result.push_back(entry.window + ":" + testing::MessageName(entry.message) + " " + std::to_string(entry.wParam));
+    return result;
+  }
+};
+
+TEST_F(DesktopLayout, TheDesktopsCharacterComesBetweenItsKeyDownAndKeyUp) {
+  // A Spanish n-tilde key (typed after a dead key, which the desktop
+  // resolved), then AltGr+E for the euro sign (0x80): AltGr holds Ctrl
+  // and Alt, so the keys are not system keys and the euro is a character.
+  InjectKeyDown(key::Semicolon);
+  InjectCharacter(0xF1);
+  InjectKeyUp(key::Semicolon);
+  InjectKeyDown(key::Control);
+  InjectKeyDown(key::Alt);
+  InjectKeyDown('E');
+  InjectCharacter(0x80);
+  InjectKeyUp('E');
+  InjectKeyUp(key::Alt);
+  InjectKeyUp(key::Control);
+  run();
+  EXPECT_THAT(keys(), ElementsAre("a:keydown 186", "a:char 241", "a:keyup 186", "a:keydown 17", "a:keydown 18",
+                                  "a:keydown 69", "a:char 128", "a:keyup 69", "a:keyup 18", "a:keyup 17"));
+}
+
+TEST_F(DesktopLayout, KeysTranslateOnlyToWhatTheDesktopsTextLeavesOut) {
+  // A letter alone types nothing of its own (the desktop's character
+  // comes separately); Tab, Enter, Backspace, Esc and Ctrl with a letter
+  // are translated as before; with Alt, the desktop's character is a system
+  // character.
+  InjectKeyPress('Q');
+  InjectKeyPress(key::Tab);
+  InjectKeyPress(key::Enter);
+  InjectKeyPress(key::Backspace);
+  InjectKeyPress(key::Escape);
+  InjectKeyPress('C', modifier::Control);
+  InjectKeyDown(key::Alt);
+  InjectKeyDown('F');
+  InjectCharacter('f');
+  InjectKeyUp('F');
+  InjectKeyUp(key::Alt);
+  run();
+  std::vector<std::string> chars;
+  for (const std::string& entry : keys())
+    if (entry.find("char") != std::string::npos) chars.push_back(entry);
+  EXPECT_THAT(chars, ElementsAre("a:char 9", "a:char 13", "a:char 8", "a:char 27", "a:char 3", "a:syschar 102"));
+}
+
+TEST_F(DesktopLayout, TheCharacterGoesToTheFocusOfTheMomentItIsRetrieved) {
+  // A key-down handler that moves the focus takes the character with it, as
+  // a translated one does.
+  log().on("a", msg::KeyDown, [&](WindowHandle, WParam, LParam) {
+    SetFocus(b_);
+    return LResult{0};
+  });
+  InjectKeyDown('E');
+  InjectCharacter(0xE9);
+  InjectKeyUp('E');
+  run();
+  EXPECT_THAT(keys(), ElementsAre("a:keydown 69", "b:char 233", "b:keyup 69"));
+  // Text typed through the input interface comes as the desktop gives it.
+  log().clear();
+  InjectText("Az\t");
+  run();
+  EXPECT_THAT(keys(), ElementsAre("b:keydown 16", "b:keydown 65", "b:char 65", "b:keyup 65", "b:keyup 16",
+                                  "b:keydown 90", "b:char 122", "b:keyup 90", "b:keydown 9", "b:char 9", "b:keyup 9"));
+}
+
 // ---- mouse
 
 TEST_F(FocusAndInput, MouseActivationGoesFromTheClickedChildUpToItsParentBeforeTheButtonDown) {

@@ -14,12 +14,12 @@
 #include "platform/ui/controls/tool_tip.h"
 #include "platform/ui/controls/toolbar.h"
 #include "platform/ui/dialog.h"
-#include "platform/ui/input.h"
-#include "platform/ui/menu.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/gdi.h"
+#include "platform/ui/input.h"
 #include "platform/ui/menu.h"
 #include "platform/ui/paint.h"
+#include "platform/ui/recording_surface.h"
 #include "platform/ui/resource.h"
 #include "platform/ui/window.h"
 #include "recording_window.h"
@@ -31,6 +31,7 @@ class GalleryImage : public ::testing::Test {
  protected:
   void SetUp() override {
     testing::ResetWindowSystem();
+    backend_.setScreenDpi(screenDpi());
     gallery_ = gallery::OpenGallery();
     ASSERT_NE(gallery_, nullptr);
     DispatchPendingMessages();
@@ -53,77 +54,13 @@ class GalleryImage : public ::testing::Test {
     return ClientRect(control).offsetBy(corner.x - outer.left, corner.y - outer.top).inflatedBy(-inset, -inset);
   }
   std::unique_ptr<cairo::ImageSurface> render() { return cairo::RenderWindow(gallery_); }
+  virtual int screenDpi() const { return 96; }
 
   cairo::ScopedRenderingBackend backend_;
   WindowHandle gallery_ = nullptr;
 };
 
 ColorRef Sys(SystemColor color) { return GetSystemColor(color); }
-
-// The image kept shows the gallery as a user sees it with the mouse
-// resting on the toolbar's Help button (hot, its tip shown) and the Options
-// menu open on Settings, past a check, a separator and a grayed item.
-TEST_F(GalleryImage, IsKeptAsAnArtifactWithItsPopUpsOpen) {
-  std::filesystem::create_directories(QIV_ARTIFACT_DIR);
-  const std::string path = std::string(QIV_ARTIFACT_DIR) + "/gallery.png";
-  const WindowHandle bar = DialogItem(gallery_, gallery::item::Toolbar);
-  Rect help;
-  ASSERT_TRUE(SendMessage(bar, toolbar::GetItemRect,
-                          static_cast<WParam>(SendMessage(bar, toolbar::CommandToIndex, gallery::command::Help)),
-                          reinterpret_cast<LParam>(&help)));
-  InjectMouseMove(ClientToScreen(bar, {help.left + help.width() / 2, help.top + help.height() / 2}));
-  DispatchPendingMessages();
-  backend_.advanceClock(tool_tip::kInitialDelay);
-  DispatchPendingMessages();
-  const WindowHandle tip = HandleFromParam<WindowHandle>(SendMessage(bar, toolbar::GetToolTips));
-  ASSERT_TRUE(IsWindowVisible(tip));
-  EXPECT_EQ(WindowText(tip), "Contents");
-  bool written = false;
-  WindowHandle menu = nullptr;
-  backend_.whenIdle([&] {
-    menu = CurrentMenuTracking().popupWindow;
-    written = cairo::RenderWindowWithPopupsToPng(gallery_, path);
-    InjectKeyPress(key::Escape);
-    InjectKeyPress(key::Escape);
-  });
-  InjectKeyPress(key::F10);
-  for (int i = 0; i < 4; ++i) InjectKeyPress(key::Down);  // opens Options; past the separator to Settings
-  DispatchPendingMessages();
-  ASSERT_TRUE(written);
-  EXPECT_NE(menu, nullptr);
-  EXPECT_FALSE(IsWindow(menu));  // gone with the menu
-  EXPECT_GT(std::filesystem::file_size(path), 1000u);
-}
-
-// As drawn, every control of both dialogs lies inside its dialog and clear
-// of the others, a group box around the ones it holds; the dialogs stand
-// apart.
-TEST_F(GalleryImage, NoControlOverlapsAnotherOrIsCutOff) {
-  const WindowHandle second = gallery::SecondDialog();
-  ASSERT_NE(second, nullptr);
-  EXPECT_TRUE(WindowRect(gallery_).intersectedWith(WindowRect(second)).isEmpty());
-  const auto isGroupBox = [](WindowHandle window) {
-    return IsWindowOfClass(window, button::kClassName) && (WindowStyle(window) & button::TypeMask) == button::GroupBox;
-  };
-  for (WindowHandle dialog : {gallery_, second}) {
-    const Rect client = ClientRect(dialog);
-    std::vector<WindowHandle> shown;
-    for (WindowHandle child : ChildWindows(dialog))
-      if (IsWindowVisible(child)) shown.push_back(child);
-    for (WindowHandle child : shown) {
-      const Rect rect = WindowRectInParent(child);
-      EXPECT_EQ(rect.intersectedWith(client), rect) << WindowId(child) << " is cut off";
-      for (WindowHandle other : shown) {
-        if (other == child || isGroupBox(child)) continue;
-        const Rect common = rect.intersectedWith(WindowRectInParent(other));
-        if (isGroupBox(other))
-          EXPECT_TRUE(common.isEmpty() || common == rect) << WindowId(child) << " straddles group " << WindowId(other);
-        else
-          EXPECT_TRUE(common.isEmpty()) << WindowId(child) << " overlaps " << WindowId(other);
-      }
-    }
-  }
-}
 
 TEST_F(GalleryImage, ThreeDimensionalFramesHaveTheirLightAndDarkEdges) {
   const auto image = render();
@@ -204,6 +141,127 @@ TEST_F(GalleryImage, TheFocusedEditShowsItsCaret) {
   // The selected text is on the highlight colour.
   const Rect name = placeOf(gallery::item::Name);
   EXPECT_GT(CountPixels(*shown, name, Sys(SystemColor::Highlight)).exact, 20);
+}
+
+// The gallery at the usual density and at a dense screen's.
+class GalleryAtDensity : public GalleryImage, public ::testing::WithParamInterface<int> {
+ protected:
+  int screenDpi() const override { return GetParam(); }
+};
+
+// Every text the window and its children show lies inside the clip of the
+// control that draws it: across, its advance (a glyph may overhang its
+// advance by a pixel, as a bold t does); up and down, its glyphs. A text
+// wholly outside (a scrolling view's line below its bottom) shows nothing
+// and is passed over. The number of texts checked.
+int ExpectNoTextClipped(WindowHandle window) {
+  const Rect outer = WindowRect(window);
+  RecordingSurface surface({outer.width(), outer.height()});
+  PaintWindowTree(window, surface);
+  int texts = 0;
+  for (const DrawCall& call : surface.texts()) {
+    const Rect ink = cairo::InkOfTextWithPango(call.font, call.text).offsetBy(call.from.x, call.from.y);
+    const int advance = cairo::MeasureTextWithPango(call.font, call.text);
+    const Rect extent{call.from.x, ink.top, call.from.x + advance, ink.bottom};
+    if (ink.isEmpty() || extent.intersectedWith(call.clip).isEmpty()) continue;
+    ++texts;
+    EXPECT_EQ(extent.intersectedWith(call.clip), extent)
+        << '"' << call.text << "\" clipped in \"" << WindowText(window) << "\" at " << GetSystemMetric(SystemMetric::ScreenDpi)
+        << " dpi: " << extent.left << "," << extent.top << "-" << extent.right << "," << extent.bottom << ", clip "
+        << call.clip.left << "," << call.clip.top << "-" << call.clip.right << "," << call.clip.bottom;
+  }
+  return texts;
+}
+
+// The image kept (gallery.png, gallery-144dpi.png) shows both dialogs as a
+// user sees them with the mouse resting on the toolbar's Help button (hot,
+// its tip shown) and the Options menu open on Settings, past a check, a
+// separator and a grayed item. No text of the dialogs, the tip or the menu
+// is cut by its control.
+TEST_P(GalleryAtDensity, IsKeptAsAnArtifactWithItsPopUpsOpenAndNoTextClipped) {
+  std::filesystem::create_directories(QIV_ARTIFACT_DIR);
+  const std::string name = GetParam() == 96 ? "gallery.png" : "gallery-" + std::to_string(GetParam()) + "dpi.png";
+  const std::string path = std::string(QIV_ARTIFACT_DIR) + "/" + name;
+  const WindowHandle bar = DialogItem(gallery_, gallery::item::Toolbar);
+  Rect help;
+  ASSERT_TRUE(SendMessage(bar, toolbar::GetItemRect,
+                          static_cast<WParam>(SendMessage(bar, toolbar::CommandToIndex, gallery::command::Help)),
+                          reinterpret_cast<LParam>(&help)));
+  InjectMouseMove(ClientToScreen(bar, {help.left + help.width() / 2, help.top + help.height() / 2}));
+  DispatchPendingMessages();
+  backend_.advanceClock(tool_tip::kInitialDelay);
+  DispatchPendingMessages();
+  const WindowHandle tip = HandleFromParam<WindowHandle>(SendMessage(bar, toolbar::GetToolTips));
+  ASSERT_TRUE(IsWindowVisible(tip));
+  EXPECT_EQ(WindowText(tip), "Contents");
+  bool written = false;
+  WindowHandle menu = nullptr;
+  int texts = 0;
+  backend_.whenIdle([&] {
+    menu = CurrentMenuTracking().popupWindow;
+    written = cairo::RenderWindowWithPopupsToPng(gallery_, path);
+    for (WindowHandle shown : {gallery_, gallery::SecondDialog(), tip, menu}) texts += ExpectNoTextClipped(shown);
+    InjectKeyPress(key::Escape);
+    InjectKeyPress(key::Escape);
+  });
+  InjectKeyPress(key::F10);
+  for (int i = 0; i < 4; ++i) InjectKeyPress(key::Down);  // opens Options; past the separator to Settings
+  DispatchPendingMessages();
+  ASSERT_TRUE(written);
+  EXPECT_NE(menu, nullptr);
+  EXPECT_FALSE(IsWindow(menu));  // gone with the menu
+  EXPECT_GT(std::filesystem::file_size(path), 1000u);
+  EXPECT_GT(texts, 50);
+}
+
+// As laid out, every control of both dialogs lies inside its dialog and
+// clear of the others, a group box around the ones it holds; the dialogs
+// stand apart.
+TEST_P(GalleryAtDensity, NoControlOverlapsAnotherOrIsCutOff) {
+  const WindowHandle second = gallery::SecondDialog();
+  ASSERT_NE(second, nullptr);
+  EXPECT_TRUE(WindowRect(gallery_).intersectedWith(WindowRect(second)).isEmpty());
+  const auto isGroupBox = [](WindowHandle window) {
+    return IsWindowOfClass(window, button::kClassName) && (WindowStyle(window) & button::TypeMask) == button::GroupBox;
+  };
+  for (WindowHandle dialog : {gallery_, second}) {
+    const Rect client = ClientRect(dialog);
+    std::vector<WindowHandle> shown;
+    for (WindowHandle child : ChildWindows(dialog))
+      if (IsWindowVisible(child)) shown.push_back(child);
+    for (WindowHandle child : shown) {
+      const Rect rect = WindowRectInParent(child);
+      EXPECT_EQ(rect.intersectedWith(client), rect) << WindowId(child) << " is cut off";
+      for (WindowHandle other : shown) {
+        if (other == child || isGroupBox(child)) continue;
+        const Rect common = rect.intersectedWith(WindowRectInParent(other));
+        if (isGroupBox(other))
+          EXPECT_TRUE(common.isEmpty() || common == rect) << WindowId(child) << " straddles group " << WindowId(other);
+        else
+          EXPECT_TRUE(common.isEmpty()) << WindowId(child) << " overlaps " << WindowId(other);
+      }
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Densities, GalleryAtDensity, ::testing::Values(96, 144));
+
+// The model's text is Windows-1252; pango is given the characters it
+// stands for.
+TEST(CairoText, WindowsCodePageTextIsDrawnAsItsCharacters) {
+  const FontSpec font{"MS Sans Serif", -11, 400, false, false, 0, 0};
+  // n and its tilde form are one advance wide; the euro sign (0x80) is a
+  // character of its own, not a replacement mark.
+  EXPECT_EQ(cairo::MeasureTextWithPango(font, "Ma\xF1" "ana"), cairo::MeasureTextWithPango(font, "Manana"));
+  EXPECT_GT(cairo::MeasureTextWithPango(font, "\x80"), 0);
+  // A byte the code page leaves unassigned shows as a question mark.
+  EXPECT_EQ(cairo::MeasureTextWithPango(font, "a\x81"), cairo::MeasureTextWithPango(font, "a?"));
+  cairo::ImageSurface image({40, 16});
+  image.drawText({2, 1}, font, Rgb(0, 0, 0), "\xF1\x80");
+  int dark = 0;
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 40; ++x) dark += image.pixel(x, y) != Rgb(255, 255, 255);
+  EXPECT_GT(dark, 10);
 }
 
 // Counts the image's pixels not drawn at the corner as they are (opaque

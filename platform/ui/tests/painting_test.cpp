@@ -17,6 +17,8 @@
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/gdi.h"
+#include "platform/ui/menu.h"
+#include "platform/ui/metrics.h"
 #include "platform/ui/paint.h"
 #include "platform/ui/recording_surface.h"
 #include "recording_window.h"
@@ -82,8 +84,10 @@ class RecordingScreen : public HeadlessBackend {
  public:
   Surface* windowSurface(WindowHandle) override { return &surface; }
   void presentWindow(WindowHandle) override { ++presented; }
+  bool framesWindow(WindowHandle) override { return framed; }
   RecordingSurface surface{{200, 120}};
   int presented = 0;
+  bool framed = false;  // the desktop draws borders and captions
 };
 
 TEST_F(Painting, AScreenIsPaintedWhenTheLoopIsIdleFramesIncluded) {
@@ -111,6 +115,39 @@ TEST_F(Painting, AScreenIsPaintedWhenTheLoopIsIdleFramesIncluded) {
     return call.kind == DrawCall::Kind::Fill && call.rect == Rect{10, 10, 11, 30} &&
            call.color == GetSystemColor(SystemColor::WindowFrame);
   }));
+  InstallBackend(previous);
+}
+
+TEST_F(Painting, UnderADesktopsFrameTheModelDrawsNoBorderOrCaptionButKeepsItsMenuBar) {
+  RecordingScreen screen;
+  Backend* previous = InstallBackend(&screen);
+  const WindowHandle top = CreateRecorder("top", nullptr, style::Popup | style::Caption | style::Visible, kTopRect);
+  const MenuHandle menu = CreateMenu();
+  AppendMenuItem(menu, 1, "File");
+  SetMenu(top, menu);
+  // Inside a 3-pixel dialog border and an 18-pixel caption; the menu bar
+  // and the client area below it are unchanged.
+  EXPECT_EQ(InsideDesktopFrame(top), (Rect{103, 121, 297, 217}));
+  EXPECT_EQ(ClientToScreen(top, {0, 0}), (Point{103, 140}));
+  auto paintedColours = [&](bool framed) {
+    screen.framed = framed;
+    screen.surface.clear();
+    PaintWindowTree(top, screen.surface);
+    std::vector<ColorRef> colours;
+    for (const DrawCall& call : screen.surface.calls())
+      if (call.kind == DrawCall::Kind::Fill && call.rect.top < 21) colours.push_back(call.color);
+    return colours;
+  };
+  const ColorRef caption = GetSystemColor(SystemColor::ActiveCaption);
+  const ColorRef light = GetSystemColor(SystemColor::Light);
+  EXPECT_THAT(paintedColours(false), ::testing::AllOf(::testing::Contains(caption), ::testing::Contains(light)));
+  EXPECT_THAT(paintedColours(true), ::testing::IsEmpty());
+  const auto& calls = screen.surface.calls();
+  EXPECT_TRUE(std::any_of(calls.begin(), calls.end(), [](const DrawCall& call) {
+    return call.kind == DrawCall::Kind::Fill && call.rect.top == 21 && call.color == GetSystemColor(SystemColor::Menu);
+  }));
+  DestroyWindow(top);
+  DestroyMenu(menu);
   InstallBackend(previous);
 }
 
@@ -377,8 +414,8 @@ TEST_F(GalleryLayout, DialogUnitsBecomePixelsByTheDialogFont) {
   // The bold 8-point dialog font measures 6 by 13: a dialog unit is 1.5
   // pixels across and 13/8 down, rounded half away from zero.
   EXPECT_EQ(DialogBaseUnits(gallery_), (Size{6, 13}));
-  EXPECT_EQ(WindowRectInParent(DialogItem(gallery_, gallery::item::NameLabel)), (Rect{11, 54, 71, 67}));
-  EXPECT_EQ(WindowRectInParent(DialogItem(gallery_, gallery::item::Name)), (Rect{75, 50, 195, 70}));
+  EXPECT_EQ(WindowRectInParent(DialogItem(gallery_, gallery::item::NameLabel)), (Rect{11, 54, 81, 67}));
+  EXPECT_EQ(WindowRectInParent(DialogItem(gallery_, gallery::item::Name)), (Rect{84, 50, 195, 70}));
   EXPECT_EQ(ClientRect(gallery_), (Rect{0, 0, 600, 367}));
   // The label's text at its corner, the mnemonic underlined under the N.
   RecordingSurface surface(sizeOfGallery());
@@ -392,6 +429,34 @@ TEST_F(GalleryLayout, DialogUnitsBecomePixelsByTheDialogFont) {
     return call.kind == DrawCall::Kind::Fill && call.rect == Rect::FromSize(corner.x, corner.y + 11, 6, 1);
   });
   EXPECT_TRUE(underlined);
+}
+
+TEST_F(GalleryLayout, OnADenserScreenFontsAndDialogUnitsGrowTogether) {
+  gallery::CloseGallery(gallery_);
+  backend_.setScreenDpi(144);
+  gallery_ = gallery::OpenGallery();
+  ASSERT_NE(gallery_, nullptr);
+  // 8 points are 16 pixels at 144 per inch (11 at 96): the headless cell is
+  // 19 by 8 (13 by 6), and the dialog units follow the font, the default
+  // font's too.
+  EXPECT_EQ(FontHeightForPoints(8), -16);
+  EXPECT_EQ(DialogBaseUnits(gallery_), (Size{8, 19}));
+  EXPECT_EQ(SystemDialogBaseUnits(), (Size{8, 19}));
+  // 400 by 226 dialog units: 800 by 537 pixels (600 by 367 at 96); the
+  // caption and the menu bar grow with their text.
+  EXPECT_EQ(ClientRect(gallery_), (Rect{0, 0, 800, 537}));
+  EXPECT_EQ(GetSystemMetric(SystemMetric::CaptionHeight), 27);
+  EXPECT_EQ(GetSystemMetric(SystemMetric::MenuBarHeight), 29);
+  EXPECT_EQ(WindowRect(gallery_).height(), 537 + 27 + 29 + 2 * GetSystemMetric(SystemMetric::DialogFrameWidth));
+  // A label keeps room for as many characters as at 96: 47 dialog units
+  // are 94 pixels, 11 characters of 8 (70 at 96, 11 of 6).
+  EXPECT_EQ(WindowRectInParent(DialogItem(gallery_, gallery::item::NameLabel)), (Rect{14, 78, 108, 97}));
+  RecordingSurface surface(sizeOfGallery());
+  PaintWindowTree(gallery_, surface);
+  const DrawCall* label = textCall(surface, "Name:");
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->font.height, -16);
+  EXPECT_EQ(label->from, cornerOf(gallery::item::NameLabel));
 }
 
 TEST_F(GalleryLayout, TabbedListTextStandsAtItsTabStops) {

@@ -24,15 +24,8 @@
 //                                       that the pointer's leave to the
 //                                       desktop takes the hot button and the
 //                                       tip away.
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <vector>
 
 #include "gallery.h"
 #include "platform/ui/clipboard.h"
@@ -50,23 +43,14 @@
 #include "platform/ui/sdl/sdl_backend.h"
 #include "platform/ui/style_painter.h"
 #include "platform/ui/window.h"
-
-extern char** environ;
+#include "real_window_check.h"
 
 namespace {
 
 using namespace platform::ui;
-
-// Runs the model and the window system for a while.
-void Settle(sdl::SdlBackend& backend, int rounds) {
-  for (int i = 0; i < rounds; ++i) {
-    DispatchPendingMessages();
-    for (WindowHandle top : ChildWindows(nullptr))
-      if (IsWindowVisible(top)) UpdateWindow(top);
-    backend.pumpEvents(20);
-  }
-  DispatchPendingMessages();
-}
+using real_window::Await;
+using real_window::Fail;
+using real_window::Settle;
 
 // Tab (with Shift) through SDL's event queue, as a real key comes.
 void PressTab(sdl::SdlBackend& backend, WindowHandle window, bool shift) {
@@ -74,72 +58,6 @@ void PressTab(sdl::SdlBackend& backend, WindowHandle window, bool shift) {
   backend.queueKeyEvent(window, key::Tab, true);
   backend.queueKeyEvent(window, key::Tab, false);
   if (shift) backend.queueKeyEvent(window, key::Shift, false);
-}
-
-// Runs a program of the desktop with its arguments (no shell), its output
-// to the file when one is named; true when it ran and exited with 0.
-bool RunTool(std::vector<std::string> words, const std::string& output = {}) {
-  std::vector<char*> argv;
-  for (std::string& w : words) argv.push_back(w.data());
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  if (!output.empty()) posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  pid_t child = 0;
-  const int started = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  if (started != 0) return false;
-  int status = 0;
-  if (waitpid(child, &status, 0) != child) return false;
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-bool RunXwd(const std::string& path) { return RunTool({"xwd", "-root", "-silent", "-out", path}); }
-
-// The pixel of an X window dump (the format xwd writes: a header of
-// big-endian 32-bit fields, the window name, the colour map, the pixels).
-struct Dump {
-  std::vector<std::uint8_t> bytes;
-  std::uint32_t field(int index) const {
-    const std::size_t at = static_cast<std::size_t>(index) * 4;
-    if (at + 4 > bytes.size()) return 0;
-    return (std::uint32_t{bytes[at]} << 24) | (std::uint32_t{bytes[at + 1]} << 16) | (std::uint32_t{bytes[at + 2]} << 8) |
-           bytes[at + 3];
-  }
-  // Nothing for a dump this reader does not take (true colour, 3 or 4
-  // bytes a pixel) or a point outside it.
-  std::optional<ColorRef> pixel(int x, int y) const {
-    const std::uint32_t headerSize = field(0), width = field(4), height = field(5), byteOrder = field(7);
-    const std::uint32_t bitsPerPixel = field(11), bytesPerLine = field(12), colors = field(19);
-    const std::uint32_t step = bitsPerPixel / 8;
-    if ((bitsPerPixel != 24 && bitsPerPixel != 32) || (step != 3 && step != 4) || x < 0 || y < 0 ||
-        static_cast<std::uint32_t>(x) >= width || static_cast<std::uint32_t>(y) >= height)
-      return std::nullopt;
-    const std::size_t at = headerSize + std::size_t{colors} * 12 + std::size_t{bytesPerLine} * y + std::size_t{step} * x;
-    if (at + step > bytes.size()) return std::nullopt;
-    std::uint32_t value = 0;
-    for (std::uint32_t i = 0; i < step; ++i) {
-      const std::uint32_t b = bytes[at + (byteOrder == 0 ? i : step - 1 - i)];
-      value |= b << (8 * i);
-    }
-    auto channel = [value](std::uint32_t mask) {
-      if (mask == 0) return 0u;
-      int shift = 0;
-      while (((mask >> shift) & 1u) == 0) ++shift;
-      return (value & mask) >> shift;
-    };
-    return Rgb(channel(field(14)), channel(field(15)), channel(field(16)));
-  }
-};
-
-Dump ReadDump(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return Dump{std::vector<std::uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>())};
-}
-
-int Fail(const char* what) {
-  std::fprintf(stderr, "gallery check: %s\n", what);
-  return 1;
 }
 
 // A click on the sheet's second tab (on the gallery's second dialog),
@@ -153,29 +71,25 @@ int CheckSheetTabClick(sdl::SdlBackend& backend, WindowHandle second) {
   Rect tab;
   SendMessage(tabs, tab_control::GetItemRect, 1, reinterpret_cast<LParam>(&tab));
   backend.queueClick(second, ClientToScreen(tabs, {tab.left + tab.width() / 2, tab.top + tab.height() / 2}));
-  Settle(backend, 3);
-  const auto page = reinterpret_cast<WindowHandle>(SendMessage(sheet, property_sheet::GetPageWindow, 1));
-  if (SendMessage(sheet, property_sheet::GetCurrentPage) != 1 || page == nullptr || !IsWindowVisible(page))
-    return Fail("a click on the sheet's second tab did not show its page");
-  return 0;
+  const auto shown = [&] {
+    const auto page = reinterpret_cast<WindowHandle>(SendMessage(sheet, property_sheet::GetPageWindow, 1));
+    return SendMessage(sheet, property_sheet::GetCurrentPage) == 1 && page != nullptr && IsWindowVisible(page);
+  };
+  return Await(backend, shown, "the sheet's second page after a click on its tab") ? 0 : 1;
 }
 
 int Check(sdl::SdlBackend& backend, WindowHandle gallery, const std::string& shot) {
-  Settle(backend, 10);
-  if (!backend.isShown(gallery)) return Fail("the gallery has no window");
+  if (GetFocus() != DialogItem(gallery, gallery::item::Name)) return Fail("the focus did not start in the name field");
   struct Step {
     bool shift;
     int expected;
   };
   const Step steps[] = {{false, gallery::item::Password}, {false, gallery::item::Notes}, {true, gallery::item::Password}};
-  if (GetFocus() != DialogItem(gallery, gallery::item::Name)) return Fail("the focus did not start in the name field");
   for (const Step& step : steps) {
     PressTab(backend, gallery, step.shift);
-    Settle(backend, 3);
-    if (GetFocus() != DialogItem(gallery, step.expected)) {
-      std::fprintf(stderr, "gallery check: expected the focus on %d, found %d\n", step.expected, WindowId(GetFocus()));
+    if (!Await(backend, [&] { return GetFocus() == DialogItem(gallery, step.expected); },
+               "the focus on " + std::to_string(step.expected)))
       return 1;
-    }
   }
   // Back in the name field (its text selected), Ctrl+C copies through the
   // real clipboard.
@@ -184,32 +98,38 @@ int Check(sdl::SdlBackend& backend, WindowHandle gallery, const std::string& sho
   backend.queueKeyEvent(gallery, 'C', true);
   backend.queueKeyEvent(gallery, 'C', false);
   backend.queueKeyEvent(gallery, key::Control, false);
-  Settle(backend, 3);
+  if (!Await(backend, [&] { return ClipboardText() == DialogItemText(gallery, gallery::item::Name); },
+             "Ctrl+C to copy the name"))
+    return 1;
   if (GetFocus() != DialogItem(gallery, gallery::item::Name)) return Fail("Shift+Tab did not reach the name field");
-  if (ClipboardText() != DialogItemText(gallery, gallery::item::Name)) return Fail("Ctrl+C did not copy the name");
   // A click on the unchecked check box checks it.
   const Rect box = WindowRect(DialogItem(gallery, gallery::item::Unchecked));
   backend.queueClick(gallery, {box.left + 5, box.top + box.height() / 2});
-  Settle(backend, 3);
-  if (DialogButtonCheck(gallery, gallery::item::Unchecked) != button::Checked)
-    return Fail("a click did not check the check box");
+  if (!Await(backend, [&] { return DialogButtonCheck(gallery, gallery::item::Unchecked) == button::Checked; },
+             "a click to check the check box"))
+    return 1;
   const WindowHandle second = gallery::SecondDialog();
   if (const int failed = CheckSheetTabClick(backend, second)) return failed;
-  Settle(backend, 10);
-  if (!RunXwd(shot)) return Fail("xwd could not take the screenshot");
+  Settle(backend, 200);
+  const auto screen = real_window::Screenshot::Take(backend, shot);
+  if (!screen) return 1;
   // Both dialogs on the screen, the second active after the click on it.
-  const Dump dump = ReadDump(shot);
+  // On a bare X server the model draws the captions, in the active and the
+  // inactive colour; in the desktop's frames it draws none, and the top of
+  // each dialog inside its frame is its menu bar or its face.
+  if (GetActiveWindow() != second) return Fail("the click on the second dialog did not make it active");
+  const bool framed = backend.desktopFramesWindows();
   const struct {
     WindowHandle dialog;
-    SystemColor caption;
-  } shown[] = {{gallery, SystemColor::InactiveCaption}, {second, SystemColor::ActiveCaption}};
+    SystemColor top;
+  } shown[] = {{gallery, framed ? SystemColor::Menu : SystemColor::InactiveCaption},
+               {second, framed ? SystemColor::ButtonFace : SystemColor::ActiveCaption}};
   for (const auto& [dialog, expected] : shown) {
-    const Rect rect = WindowRect(dialog);
-    const auto caption = dump.pixel(rect.right - 10, rect.top + 8);
-    if (!caption) return Fail("the screenshot cannot be read");
-    if (*caption != GetSystemColor(expected)) {
-      std::fprintf(stderr, "gallery check: the caption of \"%s\" on the screen is %06X\n", WindowText(dialog).c_str(),
-                   static_cast<unsigned>(*caption));
+    const Rect rect = framed ? InsideDesktopFrame(dialog) : WindowRect(dialog);
+    const ColorRef top = screen->pixel(rect.right - 10, rect.top + (framed ? 4 : 8));
+    if (top != GetSystemColor(expected)) {
+      std::fprintf(stderr, "gallery check: the top of \"%s\" on the screen is %06X\n", WindowText(dialog).c_str(),
+                   static_cast<unsigned>(top));
       return 1;
     }
   }
@@ -218,8 +138,6 @@ int Check(sdl::SdlBackend& backend, WindowHandle gallery, const std::string& sho
 }
 
 int CheckTip(sdl::SdlBackend& backend, WindowHandle gallery, const std::string& shot) {
-  Settle(backend, 10);
-  if (!backend.isShown(gallery)) return Fail("the gallery has no window");
   const WindowHandle bar = DialogItem(gallery, gallery::item::Toolbar);
   const WindowHandle tip = HandleFromParam<WindowHandle>(SendMessage(bar, toolbar::GetToolTips));
   const auto index = static_cast<WParam>(SendMessage(bar, toolbar::CommandToIndex, gallery::command::Help));
@@ -228,43 +146,42 @@ int CheckTip(sdl::SdlBackend& backend, WindowHandle gallery, const std::string& 
     return Fail("the toolbar has no tip or no Help button");
   backend.movePointer(gallery, ClientToScreen(bar, {button.left + button.width() / 2, button.top + button.height() / 2}));
   // The pointer rests there: the tip comes after the delay on the real clock.
-  const std::uint64_t until = backend.now() + tool_tip::kInitialDelay + 3000;
-  while (!IsWindowVisible(tip) && backend.now() < until) Settle(backend, 1);
-  if (!IsWindowVisible(tip)) return Fail("the tip did not show");
+  if (!Await(backend, [&] { return IsWindowVisible(tip); }, "the tip", tool_tip::kInitialDelay + 3000)) return 1;
   if (SendMessage(bar, toolbar::GetHotItem) != static_cast<LResult>(index)) return Fail("the button under the pointer is not hot");
   if (WindowText(tip) != gallery::TipOf(gallery::command::Help)) return Fail("the tip does not have the owner's text");
-  for (int i = 0; i < 10; ++i) {
-    UpdateWindow(tip);
-    Settle(backend, 1);
-  }
-  if (!backend.isShown(tip)) return Fail("the tip has no window");
-  if (!RunXwd(shot)) return Fail("xwd could not take the screenshot");
+  if (!Await(backend, [&] { return backend.isShown(tip); }, "the tip's window")) return 1;
+  Settle(backend, 200);
+  const auto screen = real_window::Screenshot::Take(backend, shot);
+  if (!screen) return 1;
   const Rect rect = WindowRect(tip);
-  const auto inside = ReadDump(shot).pixel(rect.left + 2, rect.top + 2);
-  if (!inside) return Fail("the screenshot cannot be read");
-  if (*inside != StylePainter::kToolTipBackground) {
-    std::fprintf(stderr, "gallery check: the tip on the screen is %06X\n", static_cast<unsigned>(*inside));
+  const ColorRef inside = screen->pixel(rect.left + 2, rect.top + 2);
+  if (inside != StylePainter::kToolTipBackground) {
+    std::fprintf(stderr, "gallery check: the tip on the screen is %06X\n", static_cast<unsigned>(inside));
     return 1;
   }
   // The desktop has the window's icon (the gallery's is 16 by 16).
-  const std::string icon = shot + ".icon.txt";
-  if (!RunTool({"xprop", "-name", WindowText(gallery), "_NET_WM_ICON"}, icon)) return Fail("xprop could not read the icon");
-  std::ifstream in(icon);
-  const std::string said((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (said.find("16 x 16") == std::string::npos) {
-    std::fprintf(stderr, "gallery check: the desktop's icon: %s\n", said.c_str());
-    return 1;
-  }
+  const auto icon = real_window::Run(
+      backend, {"xprop", "-id", real_window::WindowIdText(backend.desktopWindowId(gallery)), "_NET_WM_ICON"});
+  if (!icon) return 1;
+  if (icon->find("16 x 16") == std::string::npos) return Fail("the desktop's icon: " + *icon);
   // The pointer off to the desktop: the button is no longer hot, the tip
   // goes.
   const Rect outer = WindowRect(gallery);
   backend.movePointer(gallery, {outer.left + 20, outer.top - 20});
-  for (int i = 0; i < 20 && (SendMessage(bar, toolbar::GetHotItem) != -1 || IsWindowVisible(tip)); ++i) Settle(backend, 1);
-  if (SendMessage(bar, toolbar::GetHotItem) != -1 || IsWindowVisible(tip))
-    return Fail("the pointer left for the desktop, but the button stayed hot or the tip stayed");
+  if (!Await(backend, [&] { return SendMessage(bar, toolbar::GetHotItem) == -1 && !IsWindowVisible(tip); },
+             "the pointer's leave for the desktop to take the hot button and the tip away"))
+    return 1;
   std::printf("gallery check: the pointer on a toolbar button showed its tip \"%s\"; screenshot %s shows it; the desktop has the icon; the pointer's leave took both away\n",
               WindowText(tip).c_str(), shot.c_str());
   return 0;
+}
+
+// Both dialogs shown by the desktop, the gallery active. Where a window
+// manager runs, it gives the focus to the newest window (the second
+// dialog): the checks start, as a user would, by giving it to the gallery.
+bool ReadyOnTheScreen(sdl::SdlBackend& backend, WindowHandle gallery) {
+  return real_window::AwaitMapped(backend, gallery) && real_window::AwaitMapped(backend, gallery::SecondDialog()) &&
+         (!backend.desktopFramesWindows() || real_window::FocusOnTheDesktop(backend, gallery));
 }
 
 }  // namespace
@@ -286,13 +203,13 @@ int main(int argc, char** argv) {
   if (gallery == nullptr) return Fail("the gallery could not be made");
   gallery::CenterGallery(gallery);
   int result = 0;
-  if (check) {
-    result = Check(backend, gallery, argv[2]);
-  } else if (checkTip) {
-    result = CheckTip(backend, gallery, argv[2]);
-  } else {
+  if (!check && !checkTip) {
     // OK and Cancel hide the modeless gallery; closing its window too.
     RunMessageLoop([&] { return !IsWindow(gallery) || !IsWindowVisible(gallery); }, 0);
+  } else if (!ReadyOnTheScreen(backend, gallery)) {
+    result = 1;
+  } else {
+    result = check ? Check(backend, gallery, argv[2]) : CheckTip(backend, gallery, argv[2]);
   }
   gallery::CloseGallery(gallery);
   return result;

@@ -25,9 +25,45 @@ int EndZQdll(void* context);
 char* GetCurrentEfcRec(void* context, const char* key);
 int VornGetStateCode(const char* zip, char* stateOut);
 
-/* Tariff of a lane. */
+/* Data-file set and settings images. */
+int OpenAllFiles(void* context, int* stateTablesLoaded);
+int CloseAllFiles(void* context);
+int ReadDefFile(void* context);
+int WriteDefFile(void* context);
+int WriteMexicoDefFile(void* context);
+int ReadDiscFile(void* context);
+int WriteAccFile(void* context);
+int OpenLevelFile(void* context, const char* fileName);
+int ReadCOZFile(void* context);
+
+/* Tariff tables: the tariff of a lane, the weight breaks. */
 int GetZQBse(void* context);
 int GetZQTariffName(void* context);
+int ReadWgtFile(void* context);
+
+/* Shipment checks. */
+int VerOrigZip(void* context);
+int VerDestZip(void* context);
+int GetStateCode(void* context, const char* code, char* state2, char* flag1, char* flag2);
+int VerTerritory(void* context);
+int VerClass(void* context, const char* cls, int line, int fakAllowed);
+int VerWeight(void* context, const char* weight, int line);
+int ValidWeight(void* context, int i);
+int GetZipcIndex(void* context, const char* prefix3);
+
+/* Discounts. block: the program's 1792-byte discount buffer (mode 0 does
+   not use it). */
+void ClearDiscList(void* context);
+short LoadDiscounts(void* context, void* block, int mode);
+
+/* Settings profiles. */
+int ReadProfileFile(void* context);
+int GetProfileSize(void* context);
+int GetProfileKey(void* context, int i, char* name31);
+int GetProfileRecord(void* context);
+int LoadProfileSettings(void* context);
+int LoadProfileZP6(void* context);
+int ReadColtOpt(const char* path, char* record1792, const char* name);
 
 /* Service-guide bridge. */
 int GetJYAddresses(void* context, void* owner);

@@ -167,8 +167,12 @@ inline constexpr FieldSpan kUnused52732{52732, 8};
 inline constexpr FieldSpan kRateTableStride{52740, 4};  // break count of the rate tables' rows
 inline constexpr FieldSpan kUnused52744{52744, 8};
 inline constexpr FieldSpan kDiscountsWithdrawn{52752, 4};
-inline constexpr FieldSpan kLanguageTables{52756, 12};  // the program's three tokens
-inline constexpr FieldSpan kUnused52768{52768, 4};
+// The program's language tables: an int it sets to 0 once they are read,
+// then the tokens of the keys, the English texts and the Spanish texts.
+inline constexpr FieldSpan kLanguageState{52756, 4};
+inline constexpr FieldSpan kLanguageKeys{52760, 4};
+inline constexpr FieldSpan kLanguageEnglish{52764, 4};
+inline constexpr FieldSpan kLanguageSpanish{52768, 4};
 inline constexpr FieldSpan kMexicoFilesLoaded{52772, 4};
 inline constexpr FieldSpan kUnused52776{52776, 56};
 inline constexpr FieldSpan kLastTotalWeightText{52832, 7};
@@ -248,7 +252,8 @@ inline constexpr std::array kAllBlocks{
     kUnused48370, kRtlUsed, kRtlInsteadOfRte, kRclInsteadOfRtc, kRclInsteadOfRtc2, kEngineModule, kRatekitModule,
     kServiceGuideModule, kClassAndWeightTablesFilled, kUnused48406, kEffectiveEntriesKept, kEffectiveEntriesSkipped,
     kUnused48422, kTariffName, kUnused48694, kShipmentDate, kUnused48705, kEngineMessagesOff, kZipStateTable,
-    kPriceSheetProgram, kUnused52732, kRateTableStride, kUnused52744, kDiscountsWithdrawn, kLanguageTables, kUnused52768,
+    kPriceSheetProgram, kUnused52732, kRateTableStride, kUnused52744, kDiscountsWithdrawn, kLanguageState,
+    kLanguageKeys, kLanguageEnglish, kLanguageSpanish,
     kMexicoFilesLoaded, kUnused52776, kLastTotalWeightText, kCheckQivCanResult, kOriginBasePoint, kDestinationBasePoint,
     kUnused52853, kLaneTariffTablesLoaded, kUnused52908, kTariffSettingsImage, kRatingDefaultsImage, kDiscountFileImage,
     kShipmentId, kUnused54152, kOriginPoint, kDestinationPoint, kRateBaseNumber, kUnused54250, kIntrastate,
@@ -283,9 +288,9 @@ inline constexpr std::array kTokenSlots{
     TokenSlot{kEngineModule, TokenKind::Module},
     TokenSlot{kRatekitModule, TokenKind::Module},
     TokenSlot{kServiceGuideModule, TokenKind::Module},
-    TokenSlot{{52756, 4}, TokenKind::Buffer},
-    TokenSlot{{52760, 4}, TokenKind::Buffer},
-    TokenSlot{{52764, 4}, TokenKind::Buffer},
+    TokenSlot{kLanguageKeys, TokenKind::Buffer},
+    TokenSlot{kLanguageEnglish, TokenKind::Buffer},
+    TokenSlot{kLanguageSpanish, TokenKind::Buffer},
     TokenSlot{kSccTable, TokenKind::Buffer},
     TokenSlot{kZpsHeader, TokenKind::Buffer},
 };
@@ -346,6 +351,45 @@ inline constexpr FieldSpan kServiceTerminal2{54268, 4};
 inline constexpr FieldSpan kServiceTerminal3{54272, 4};
 inline constexpr FieldSpan kServiceTerminal1{54276, 4};
 static_assert(kServiceTerminal1.end() == kServiceGuideCodes.end());
+
+// The record counts of the engine-less tables ".LA ", .RBA, .LMC and .LCA.
+inline constexpr FieldSpan kLaRecordCount{14873, 4};
+inline constexpr FieldSpan kRbaRecordCount{14877, 4};
+inline constexpr FieldSpan kLmcRecordCount{14881, 4};
+inline constexpr FieldSpan kLcaRecordCount{14885, 4};
+static_assert(platform::FieldsAreContiguous(
+    std::array{FieldSpan{0, kTableRecordCounts.offset}, kLaRecordCount, kRbaRecordCount, kLmcRecordCount, kLcaRecordCount},
+    kTableRecordCounts.end()));
+
+// The ZIP-prefix state table as its file holds it: entries 1..999 (entry 0
+// is never loaded).
+inline constexpr FieldSpan kZipStateEntries{ZipStateEntry(1).offset, 3996};
+static_assert(kZipStateEntries.end() == kZipStateTable.end());
+
+// The .BSV header's four labels with their flag bytes, and the byte that
+// says the .ZPS file is not used (header bytes 1..60 and 68).
+constexpr FieldSpan BsvHeaderLabel(std::size_t i) { return {kBsvHeader.offset + 1 + 15 * i, 15}; }
+inline constexpr FieldSpan kBsvZpsNotUsed{kBsvHeader.offset + 68, 1};
+static_assert(BsvHeaderLabel(3).end() <= kBsvHeader.end() && kBsvZpsNotUsed.end() <= kBsvHeader.end());
+inline constexpr std::array kServiceLabels{kDirectServiceLabel, kIndirectServiceLabel, kThirdServiceLabel, kFourthServiceLabel};
+
+// The .LAB block index: key 5 and file position (int) of block i.
+inline constexpr std::size_t kLabBlocks = 525;
+constexpr FieldSpan LabBlockKey(std::size_t i) { return {kLabBlockIndex.offset + 9 * i, 5}; }
+constexpr FieldSpan LabBlockPosition(std::size_t i) { return {kLabBlockIndex.offset + 9 * i + 5, 4}; }
+static_assert(LabBlockPosition(kLabBlocks - 1).end() == kLabBlockIndex.end());
+// The .LAM lines: 6 + 3 characters each.
+inline constexpr std::size_t kLamLineRoom = 220;
+constexpr FieldSpan LamLine(std::size_t i) { return {kLamLines.offset + 9 * i, 9}; }
+static_assert(LamLine(kLamLineRoom - 1).end() == kLamLines.end());
+// The .ADJ keys: the first 3 bytes of each record.
+inline constexpr std::size_t kAdjRecordRoom = 400;
+constexpr FieldSpan AdjKey(std::size_t i) { return {kAdjKeys.offset + 3 * i, 3}; }
+static_assert(AdjKey(kAdjRecordRoom - 1).end() == kAdjKeys.end());
+// The raw .WGT records.
+inline constexpr std::size_t kWeightRecordSize = 21;
+constexpr FieldSpan RawWeightRecord(std::size_t i) { return {kRawWeightRecords.offset + kWeightRecordSize * i, kWeightRecordSize}; }
+static_assert(RawWeightRecord(8).end() == kRawWeightRecords.end());
 
 // Library handles.
 inline constexpr FieldSpan kLibraryHandles{48390, 12};

@@ -1,9 +1,11 @@
 #include "context/descriptor_slots.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <string>
 #include <utility>
 #include <vector>
@@ -48,6 +50,45 @@ void CloseDescriptorSlot(RatingContextView& record, platform::FieldSpan slot) {
     opened.erase(it);
   }
   record.setInteger<std::int32_t>(slot.offset, -1);
+}
+
+std::optional<int> SlotDescriptor(const RatingContextView& record, platform::FieldSpan slot) {
+  const std::pair<const void*, int> entry{record.data(), record.integerAt<std::int32_t>(slot.offset)};
+  const auto& opened = Opened();
+  if (std::find(opened.begin(), opened.end(), entry) == opened.end()) return std::nullopt;
+  return entry.second;
+}
+
+std::ptrdiff_t ReadSlotAt(const RatingContextView& record, platform::FieldSpan slot, std::int64_t offset,
+                          std::span<std::uint8_t> buffer) {
+  const std::optional<int> fd = SlotDescriptor(record, slot);
+  if (!fd || offset < 0) return -1;
+  std::size_t filled = 0;
+  while (filled < buffer.size()) {
+    const ssize_t n = ::pread(*fd, buffer.data() + filled, buffer.size() - filled, static_cast<off_t>(offset) + static_cast<off_t>(filled));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return -1;
+    if (n == 0) break;
+    filled += static_cast<std::size_t>(n);
+  }
+  return static_cast<std::ptrdiff_t>(filled);
+}
+
+std::optional<std::int64_t> SlotFileSize(const RatingContextView& record, platform::FieldSpan slot) {
+  const std::optional<int> fd = SlotDescriptor(record, slot);
+  struct stat st;
+  if (!fd || ::fstat(*fd, &st) != 0) return std::nullopt;
+  return static_cast<std::int64_t>(st.st_size);
+}
+
+void CloseProgramDescriptor(RatingContextView& record, platform::FieldSpan slot, std::int32_t closed) {
+  const std::int32_t fd = record.integerAt<std::int32_t>(slot.offset);
+  if (fd >= kFirstSlotDescriptor) {
+    auto& opened = Opened();
+    opened.erase(std::remove_if(opened.begin(), opened.end(), [fd](const auto& e) { return e.second == fd; }), opened.end());
+    ::close(fd);
+  }
+  record.setInteger<std::int32_t>(slot.offset, closed);
 }
 
 }  // namespace ratekit

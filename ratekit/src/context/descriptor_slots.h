@@ -7,6 +7,10 @@
 // damaged slot cannot close another file of the process.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
 #include <string_view>
 
 #include "ratekit/rating_context.h"
@@ -21,5 +25,22 @@ int OpenDescriptorSlot(RatingContextView& record, platform::FieldSpan slot, std:
 // Closes the slot's descriptor when Ratekit32 opened it for this context,
 // and sets the slot to -1.
 void CloseDescriptorSlot(RatingContextView& record, platform::FieldSpan slot);
+
+// The slot's descriptor when Ratekit32 opened it for this context;
+// nothing otherwise.
+std::optional<int> SlotDescriptor(const RatingContextView& record, platform::FieldSpan slot);
+
+// Reads up to buffer.size() bytes at offset from the slot's file, as many
+// as the file holds there: the count read, or -1 when the slot holds no
+// file of Ratekit32's, the offset is negative or the read fails.
+std::ptrdiff_t ReadSlotAt(const RatingContextView& record, platform::FieldSpan slot, std::int64_t offset,
+                          std::span<std::uint8_t> buffer);
+
+// The size of the slot's file, or nothing.
+std::optional<std::int64_t> SlotFileSize(const RatingContextView& record, platform::FieldSpan slot);
+
+// Closes a descriptor the program keeps in a slot (the .DSP file at 68)
+// when it is above the standard streams, and sets the slot to `closed`.
+void CloseProgramDescriptor(RatingContextView& record, platform::FieldSpan slot, std::int32_t closed);
 
 }  // namespace ratekit

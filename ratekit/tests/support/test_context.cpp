@@ -11,6 +11,7 @@
 #include "ratekit/ratekit32.h"
 #include "tables/lane_tariff_tables.h"
 #include "context_shipment.h"
+#include "dataset/data_set.h"
 #include "sample_shipment.h"
 
 namespace ratekit::testing {
@@ -103,6 +104,23 @@ SampleDataCopy::SampleDataCopy() {
 void SampleDataCopy::write(std::string_view name, std::string_view content) const {
   dir_.write(name, content);
 }
+
+LevelDirectories::LevelDirectories(std::string_view level) : previous_(std::filesystem::current_path()) {
+  context.setText(context::kDataDirectory, data.path().string() + "/");
+  context.setText(context::kStartupDirectory, startup.withSeparator());
+  context.setText(context::kTariffBaseName, level);
+  std::filesystem::current_path(startup.path());
+}
+
+LevelDirectories::~LevelDirectories() { std::filesystem::current_path(previous_); }
+
+void LevelDirectories::remove(std::initializer_list<std::string_view> names) const {
+  for (std::string_view name : names) std::filesystem::remove(dataFile(name));
+}
+
+void LevelDirectories::build(std::string_view description) const { dataset::BuildDataSet(description, data.path()); }
+
+int LevelDirectories::openAll() { return OpenAllFiles(context.data(), &stateTables); }
 
 BoxRecorder::BoxRecorder(int answer) : answer_(answer) { Host().installMessageBoxes(&Show, &Quit, this); }
 BoxRecorder::~BoxRecorder() { Host().installMessageBoxes(nullptr, nullptr, nullptr); }

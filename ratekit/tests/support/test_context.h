@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -101,6 +102,36 @@ class SampleDataCopy {
 
  private:
   platform::testing::TempDirectory dir_;
+};
+
+// A level's own directories: a copy of the sample data set as the data
+// directory and an empty start-up directory, which is the current
+// directory while it lives (files the library looks for there first). The
+// context's directories and level are set; the engine is not in use.
+class LevelDirectories {
+ public:
+  explicit LevelDirectories(std::string_view level = "SAMPLE01");
+  ~LevelDirectories();
+  LevelDirectories(const LevelDirectories&) = delete;
+  LevelDirectories& operator=(const LevelDirectories&) = delete;
+
+  std::filesystem::path dataFile(std::string_view name) const { return data.path() / name; }
+  std::filesystem::path startupFile(std::string_view name) const { return startup / name; }
+  // Removes files of the data directory (that exist).
+  void remove(std::initializer_list<std::string_view> names) const;
+  // Writes files described in the data-set builder's syntax into the data
+  // directory, over the sample's.
+  void build(std::string_view description) const;
+  // OpenAllFiles, with the state-table answer kept in stateTables.
+  int openAll();
+
+  TestContext context;
+  SampleDataCopy data;
+  platform::testing::TempDirectory startup;
+  int stateTables = 0;
+
+ private:
+  std::filesystem::path previous_;
 };
 
 // The boxes shown while it lives, each answered with `answer`.

@@ -47,8 +47,8 @@ TEST(ScreenFiles, AreBuiltByFieldAndDecodedBack) {
       {"base-point-names level=L1\n  point key=0101 kind=A label=NYC description=\"NEW YORK\"\n", "L1.DSP",
        "0101A" + Padded("NYC", 8) + Padded("NEW YORK", 30)},
       {"base-point-names level=L1\n", "L1.DSP", ""},
-      {"mexico-defaults level=L1\n  image spanish=Y\n", "L1.MEF", Padded(std::string("N\0Y", 3), 350, '\0')},
-      {"mexico-settings level=L1\n  image help=AYUDA.HLP\n", "L1.MET", met},
+      {"mexico-defaults level=L1\n  set spanish-at-start=Y\n", "L1.MEF", Padded(std::string("N\0Y", 3), 350, '\0')},
+      {"mexico-settings level=L1\n  set spanish-help-file=AYUDA.HLP\n", "L1.MET", met},
   };
   for (const auto& c : cases) {
     ASSERT_EQ(Built(c.description, c.file), c.bytes) << c.description;
@@ -75,14 +75,15 @@ TEST(ScreenFiles, DescriptionsThatCannotBeWrittenAreRefused) {
       {"about\n  line text=\"a\\tb\"\n", "line 2: field 'text' holds a control character"},
       {"about language=french\n", "line 1: field 'language': english (about.fil) or spanish (aboutsp.fil)"},
       {"mexican-cities level=L1\n  city range=none low=64000\n", "line 2: range=none takes no low="},
-      {"mexico-settings level=L1\n  image help=NAME_LONGER_THAN.HLP\n", "line 2: field 'help': 'NAME_LONGER_THAN.HLP' is longer than 13 characters"},
+      {"mexico-settings level=L1\n  set spanish-help-file=NAME_LONGER_THAN.HLP\n",
+       "line 2: field 'spanish-help-file': 'NAME_LONGER_THAN.HLP' is longer than 13 characters"},
   };
   for (const auto& c : cases) EXPECT_EQ(ErrorOf(c.description), c.error) << c.description;
 }
 
 TEST(ScreenFiles, ChecksRefuseWhatTheScreenWouldReadWrongly) {
   const std::string longLine(2000, 'x');
-  std::string lowerCaseFlag = Built("mexico-settings level=L\n  image\n", "L.MET");
+  std::string lowerCaseFlag = Built("mexico-settings level=L\n", "L.MET");
   lowerCaseFlag[4] = 'y';
   const struct {
     const char* kind;
@@ -127,10 +128,9 @@ TEST(ScreenFiles, ChecksRefuseWhatTheScreenWouldReadWrongly) {
       // Mexican ranges: past the city list, naming a city of another code.
       {"mexican-cities level=L", City("64000", "NL", "MONTERREY"), {}},
       // Mexico images: whole, and their flags Y or N.
-      {"mexico-defaults level=L", std::string(349, '\0'), {"0: is 349 bytes, not 350"}},
-      {"mexico-defaults level=L", "",
-       {"holds 0 images (the option needs the whole image, and only it is read); at least 1 needed"}},
-      {"mexico-settings level=L", lowerCaseFlag, {"0: column 4 (shipment-detail): \"y\" is not Y or N"}},
+      {"mexico-defaults level=L", std::string(349, '\0'), {"is 349 bytes, not 350 (the image is read whole or not at all)"}},
+      {"mexico-defaults level=L", "", {"is 0 bytes, not 350 (the image is read whole or not at all)"}},
+      {"mexico-settings level=L", lowerCaseFlag, {"byte 4 (shipment-detail) \"y\" is not Y or N (the screen reads it as N)"}},
   };
   for (const auto& c : cases) EXPECT_EQ(Messages(c.kind, c.content), c.messages) << c.kind << " " << c.content.substr(0, 60);
 }

@@ -28,6 +28,17 @@ int HeadlessSystemMetric(SystemMetric metric) {
   return 0;
 }
 
+int HeadlessSystemMetricAtDpi(SystemMetric metric, int dpi) {
+  switch (metric) {
+    case SystemMetric::ScreenDpi: return dpi;
+    case SystemMetric::CaptionHeight:
+    case SystemMetric::MenuBarHeight:
+    case SystemMetric::VerticalScrollWidth:
+    case SystemMetric::HorizontalScrollHeight: return MulDiv(HeadlessSystemMetric(metric), dpi, 96);
+    default: return HeadlessSystemMetric(metric);
+  }
+}
+
 int GetSystemMetric(SystemMetric metric) { return CurrentBackend().systemMetric(metric); }
 
 }  // namespace platform::ui

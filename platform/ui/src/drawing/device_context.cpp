@@ -4,6 +4,7 @@
 
 #include "gdi_internal.h"
 #include "platform/ui/backend.h"
+#include "platform/ui/metrics.h"
 #include "platform/ui/window.h"
 #include "windows/window_system.h"
 
@@ -19,21 +20,6 @@ struct DcTable {
 DcTable& Contexts() {
   static DcTable* table = new DcTable();  // lives to the end of the process
   return *table;
-}
-
-NullSurface& Nowhere() {
-  static NullSurface* surface = new NullSurface();
-  return *surface;
-}
-
-DcHandle AddDc(std::unique_ptr<detail::DcRecord> record) {
-  DcTable& table = Contexts();
-  record->settings.font = DefaultGuiFont();
-  record->settings.pen = BlackPen();
-  record->settings.brush = WhiteBrush();
-  const std::uintptr_t id = table.next++;
-  table.contexts.emplace(id, std::move(record));
-  return reinterpret_cast<DcHandle>(id);
 }
 
 // The device point of a window's top-left corner, the surface's origin
@@ -65,11 +51,18 @@ Rect VisibleArea(WindowHandle window, Rect own, Surface& surface) {
 }  // namespace
 
 DcHandle GetDC(WindowHandle window) {
+  if (window == nullptr) {
+    auto record = std::make_unique<detail::DcRecord>();
+    record->surface = &detail::Nowhere();
+    record->screen = true;
+    record->settings.clip = {0, 0, GetSystemMetric(SystemMetric::ScreenWidth), GetSystemMetric(SystemMetric::ScreenHeight)};
+    return detail::AddDc(std::move(record));
+  }
   if (!IsWindow(window)) return nullptr;
   const WindowHandle top = TopLevelWindow(window);
   Surface* surface = detail::SurfaceOfPaintUnderWay(top);
   if (surface == nullptr) surface = CurrentBackend().windowSurface(top);
-  return detail::CreateWindowDc(window, surface ? *surface : Nowhere());
+  return detail::CreateWindowDc(window, surface ? *surface : detail::Nowhere());
 }
 
 bool ReleaseDC(WindowHandle window, DcHandle dc) {
@@ -82,10 +75,15 @@ DcHandle CreateSurfaceDC(Surface& surface) {
   auto record = std::make_unique<detail::DcRecord>();
   record->surface = &surface;
   record->settings.clip = SurfaceBounds(surface);
-  return AddDc(std::move(record));
+  return detail::AddDc(std::move(record));
 }
 
-bool DeleteDC(DcHandle dc) { return Contexts().contexts.erase(reinterpret_cast<std::uintptr_t>(dc)) != 0; }
+bool DeleteDC(DcHandle dc) {
+  detail::DcRecord* record = detail::FindDc(dc);
+  if (record == nullptr) return false;
+  if (record->printer && record->phase != detail::PrintPhase::NoDocument) record->printer->abortDocument();
+  return Contexts().contexts.erase(reinterpret_cast<std::uintptr_t>(dc)) != 0;
+}
 
 bool SaveDC(DcHandle dc) {
   detail::DcRecord* record = detail::FindDc(dc);
@@ -268,6 +266,33 @@ bool DrawBitmap(DcHandle dc, BitmapHandle bitmap, Point at) {
 
 namespace platform::ui::detail {
 
+Surface& Nowhere() {
+  static NullSurface* surface = new NullSurface();
+  return *surface;
+}
+
+DcHandle AddDc(std::unique_ptr<DcRecord> record) {
+  DcTable& table = Contexts();
+  record->settings.font = DefaultGuiFont();
+  record->settings.pen = BlackPen();
+  record->settings.brush = WhiteBrush();
+  const std::uintptr_t id = table.next++;
+  table.contexts.emplace(id, std::move(record));
+  return reinterpret_cast<DcHandle>(id);
+}
+
+FontMetrics MeasureFontFor(const DcRecord& record, FontHandle font) {
+  if (!record.printer) return MeasureFont(font);
+  const FontSpec* spec = FontSpecOf(font);
+  return record.printer->measureFont(spec ? *spec : *FontSpecOf(DefaultGuiFont()));
+}
+
+int MeasureTextWidthFor(const DcRecord& record, FontHandle font, std::string_view text) {
+  if (!record.printer) return MeasureTextWidth(font, text);
+  const FontSpec* spec = FontSpecOf(font);
+  return record.printer->measureTextWidth(spec ? *spec : *FontSpecOf(DefaultGuiFont()), text);
+}
+
 DcRecord* FindDc(DcHandle dc) {
   DcTable& table = Contexts();
   auto it = table.contexts.find(reinterpret_cast<std::uintptr_t>(dc));
@@ -278,21 +303,23 @@ DcHandle CreateWindowDc(WindowHandle window, Surface& surface) {
   auto record = std::make_unique<DcRecord>();
   record->surface = &surface;
   record->window = window;
+  record->screen = true;
   const Rect client = ClientOnSurface(window);
   record->origin = {client.left, client.top};
   record->settings.clip = VisibleArea(window, client, surface);
-  return AddDc(std::move(record));
+  return detail::AddDc(std::move(record));
 }
 
 DcHandle CreateWholeWindowDc(WindowHandle window, Surface& surface) {
   auto record = std::make_unique<DcRecord>();
   record->surface = &surface;
   record->window = window;
+  record->screen = true;
   record->origin = WindowCornerOnSurface(window);
   const Rect own = Rect::FromSize(record->origin.x, record->origin.y, WindowRect(window).width(),
                                   WindowRect(window).height());
   record->settings.clip = VisibleArea(window, own, surface);
-  return AddDc(std::move(record));
+  return detail::AddDc(std::move(record));
 }
 
 }  // namespace platform::ui::detail

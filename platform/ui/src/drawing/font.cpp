@@ -38,6 +38,7 @@ bool DeleteFont(FontHandle font) {
 }
 
 const FontSpec* FontSpecOf(FontHandle font) {
+  DefaultGuiFont();  // brings the default font's height up to date
   FontTable& table = Fonts();
   auto it = table.fonts.find(reinterpret_cast<std::uintptr_t>(font));
   return it == table.fonts.end() ? nullptr : it->second.get();
@@ -103,9 +104,11 @@ FontHandle DefaultGuiFont() {
   static FontHandle font = [] {
     FontSpec spec;
     spec.face = "MS Sans Serif";
-    spec.height = FontHeightForPoints(8);
     return CreateFont(spec);
   }();
+  // Eight points on the screen as it is now: the density may change (a
+  // test sets one), and windows keep the handle.
+  Fonts().fonts.at(reinterpret_cast<std::uintptr_t>(font))->height = FontHeightForPoints(8);
   return font;
 }
 

@@ -2,9 +2,11 @@
 // by the files of the drawing layer.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "platform/ui/gdi.h"
+#include "platform/ui/printing.h"
 
 namespace platform::ui::detail {
 
@@ -26,9 +28,15 @@ struct DcSettings {
   Point position;  // logical
 };
 
+// Where a printer context is in the calls of a document.
+enum class PrintPhase { NoDocument, Document, Page };
+
 struct DcRecord {
   Surface* surface = nullptr;
   WindowHandle window = nullptr;
+  bool screen = false;               // a window's or the whole screen's context
+  std::shared_ptr<Printer> printer;  // a printer context's
+  PrintPhase phase = PrintPhase::NoDocument;
   Point origin;  // the device point of logical 0,0
   DcSettings settings;
   std::vector<DcSettings> saved;
@@ -43,6 +51,14 @@ struct DcRecord {
 };
 
 DcRecord* FindDc(DcHandle dc);
+// Adds the context to the table with the default selections.
+DcHandle AddDc(std::unique_ptr<DcRecord> record);
+// A surface that keeps nothing (a context's drawing outside any page).
+Surface& Nowhere();
+// The font's metrics and a text's width as the context's device measures
+// them: its printer's, else the installed backend's.
+FontMetrics MeasureFontFor(const DcRecord& record, FontHandle font);
+int MeasureTextWidthFor(const DcRecord& record, FontHandle font, std::string_view text);
 // A context on the surface for the window's client area: origin at the
 // client corner (origin is where the window's top-level corner is on the
 // surface), cut to the client area and its ancestors' client areas.

@@ -69,15 +69,21 @@ void PaintFrame(WindowHandle window, Surface& surface) {
   if (insets.left == 0 && insets.top == 0 && insets.right == 0 && insets.bottom == 0) return;
   const DcHandle dc = detail::CreateWholeWindowDc(window, surface);
   Rect r{0, 0, record->rect.width(), record->rect.height()};
-  using Frame = StylePainter::Frame;
-  Frame frame = Frame::None;
-  if (record->style & style::ThickFrame) frame = Frame::Thick;
-  else if ((record->style & style::DialogFrame) || (record->exStyle & exstyle::DialogModalFrame)) frame = Frame::Dialog;
-  else if (record->style & style::Border) frame = Frame::Border;
-  r = StylePainter::PaintWindowFrame(dc, r, frame);
+  // A desktop's frame stands for the border and the caption.
+  const bool desktopFrame = record->parent == nullptr && CurrentBackend().framesWindow(window);
+  if (desktopFrame) {
+    r = InsideDesktopFrame(window).offsetBy(-record->rect.left, -record->rect.top);
+  } else {
+    using Frame = StylePainter::Frame;
+    Frame frame = Frame::None;
+    if (record->style & style::ThickFrame) frame = Frame::Thick;
+    else if ((record->style & style::DialogFrame) || (record->exStyle & exstyle::DialogModalFrame)) frame = Frame::Dialog;
+    else if (record->style & style::Border) frame = Frame::Border;
+    r = StylePainter::PaintWindowFrame(dc, r, frame);
+  }
   if (record->exStyle & exstyle::ClientEdge) r = StylePainter::PaintEdge(dc, r, StylePainter::Edge::Sunken);
   if (record->exStyle & exstyle::StaticEdge) r = StylePainter::PaintBorder(dc, r, StylePainter::Border::SunkenOuter);
-  if ((record->style & style::Caption) == style::Caption) {
+  if ((record->style & style::Caption) == style::Caption && !desktopFrame) {
     const int height = GetSystemMetric(SystemMetric::CaptionHeight);
     const Rect caption{r.left, r.top, r.right, r.top + height - 1};
     const bool active = GetActiveWindow() == window || record->parent != nullptr;

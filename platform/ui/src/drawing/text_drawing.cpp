@@ -44,7 +44,7 @@ std::vector<Piece> PlaceTabbedPieces(DcHandle dc, std::string_view text, std::sp
 }
 
 void DrawUnderline(detail::DcRecord& record, int x, int y, int width) {
-  const FontMetrics metrics = MeasureFont(record.settings.font);
+  const FontMetrics metrics = detail::MeasureFontFor(record, record.settings.font);
   const Point from = record.toDevice(Point{x, y + metrics.ascent + 1});
   record.target().fillRect({from.x, from.y, from.x + width, from.y + 1}, record.settings.textColor);
 }
@@ -86,11 +86,16 @@ std::vector<std::string> BreakLines(DcHandle dc, std::string_view text, unsigned
 
 }  // namespace
 
-FontMetrics GetTextMetrics(DcHandle dc) { return MeasureFont(SelectedFont(dc)); }
+FontMetrics GetTextMetrics(DcHandle dc) {
+  const detail::DcRecord* record = detail::FindDc(dc);
+  return record ? detail::MeasureFontFor(*record, record->settings.font) : MeasureFont(DefaultGuiFont());
+}
 
 Size GetTextExtent(DcHandle dc, std::string_view text) {
-  const FontHandle font = SelectedFont(dc);
-  return {MeasureTextWidth(font, text), MeasureFont(font).height};
+  const detail::DcRecord* record = detail::FindDc(dc);
+  if (record == nullptr) return {MeasureTextWidth(DefaultGuiFont(), text), MeasureFont(DefaultGuiFont()).height};
+  const FontHandle font = record->settings.font;
+  return {detail::MeasureTextWidthFor(*record, font, text), detail::MeasureFontFor(*record, font).height};
 }
 
 bool TextOut(DcHandle dc, int x, int y, std::string_view text) {

@@ -97,6 +97,16 @@ unsigned CharacterForKey(VirtualKey code) {
   return 0;
 }
 
+// Whether key translation types the key's character: always with the
+// model's own layout; with the desktop's, only where the desktop's text
+// leaves it out.
+bool TranslationTypes(VirtualKey code) {
+  if (!CurrentBackend().typesCharacters()) return true;
+  const auto& down = WindowSystem::Get().keyDown;
+  if (down[key::Control] && !down[key::Alt]) return true;
+  return code == key::Tab || code == key::Enter || code == key::Backspace || code == key::Escape;
+}
+
 WindowHandle KeyboardTarget(bool& noFocus) {
   const WindowHandle focus = GetFocus();
   noFocus = focus == nullptr;
@@ -262,6 +272,9 @@ bool RetrieveWheel(const InputEvent& event, Message& message) {
 
 void InjectKeyDown(VirtualKey code) { Push({InputEvent::Kind::KeyDown, code, MouseButton::Left, {}}); }
 void InjectKeyUp(VirtualKey code) { Push({InputEvent::Kind::KeyUp, code, MouseButton::Left, {}}); }
+void InjectCharacter(unsigned char character) {
+  Push({InputEvent::Kind::Character, character, MouseButton::Left, {}});
+}
 void InjectMouseMove(Point screenPoint) { Push({InputEvent::Kind::MouseMove, 0, MouseButton::Left, screenPoint}); }
 void InjectMouseButton(MouseButton button, bool down, Point screenPoint) {
   Push({down ? InputEvent::Kind::ButtonDown : InputEvent::Kind::ButtonUp, 0, button, screenPoint});
@@ -336,10 +349,20 @@ bool KeyForCharacter(char character, VirtualKey& code, bool& shift) {
 }
 
 void InjectText(std::string_view text) {
+  const bool desktopTypes = CurrentBackend().typesCharacters();
   for (char c : text) {
     VirtualKey code = 0;
     bool shift = false;
-    if (KeyForCharacter(c, code, shift)) InjectKeyPress(code, shift ? modifier::Shift : modifier::None);
+    if (!KeyForCharacter(c, code, shift)) continue;
+    if (!desktopTypes || static_cast<unsigned char>(c) < 0x20) {
+      InjectKeyPress(code, shift ? modifier::Shift : modifier::None);
+      continue;
+    }
+    if (shift) InjectKeyDown(key::Shift);
+    InjectKeyDown(code);
+    InjectCharacter(static_cast<unsigned char>(c));
+    InjectKeyUp(code);
+    if (shift) InjectKeyUp(key::Shift);
   }
 }
 
@@ -357,8 +380,9 @@ void InjectDoubleClick(WindowHandle window, Point clientPoint) {
 
 bool TranslateMessage(const Message& message) {
   if (message.message != msg::KeyDown && message.message != msg::SysKeyDown) return false;
-  const unsigned character = CharacterForKey(static_cast<VirtualKey>(message.wParam));
-  if (character == 0) return false;
+  const auto code = static_cast<VirtualKey>(message.wParam);
+  const unsigned character = CharacterForKey(code);
+  if (character == 0 || !TranslationTypes(code)) return false;
   // Ahead of the rest of the input, so that it comes before the key-up.
   WindowSystem::Get().characters.push_back(character);
   return true;
@@ -375,6 +399,9 @@ bool RetrieveInput(Message& message) {
   switch (event.kind) {
     case InputEvent::Kind::KeyDown:
     case InputEvent::Kind::KeyUp: return RetrieveKey(event, message);
+    case InputEvent::Kind::Character:
+      RetrieveCharacter(message, event.key);
+      return message.window != nullptr;
     case InputEvent::Kind::MouseMove: return RetrieveMove(event, message);
     case InputEvent::Kind::ButtonDown: return RetrieveButtonDown(event, message);
     case InputEvent::Kind::ButtonUp: return RetrieveButtonUp(event, message);

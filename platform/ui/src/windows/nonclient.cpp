@@ -2,6 +2,7 @@
 // scroll bars, and what a point on the window hits.
 #include <algorithm>
 
+#include "platform/ui/backend.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/metrics.h"
 #include "platform/ui/scroll_bar.h"
@@ -9,14 +10,21 @@
 
 namespace platform::ui::detail {
 
+namespace {
+
+// The window's own border: thick, dialog or thin.
+int BorderWidthOf(const WindowRecord& record) {
+  if (record.style & style::ThickFrame) return GetSystemMetric(SystemMetric::ThickFrameWidth);
+  if ((record.style & style::DialogFrame) || (record.exStyle & exstyle::DialogModalFrame))
+    return GetSystemMetric(SystemMetric::DialogFrameWidth);
+  if (record.style & style::Border) return GetSystemMetric(SystemMetric::BorderWidth);
+  return 0;
+}
+
+}  // namespace
+
 FrameInsets ComputeFrameInsets(const WindowRecord& record) {
-  int frame = 0;
-  if (record.style & style::ThickFrame)
-    frame = GetSystemMetric(SystemMetric::ThickFrameWidth);
-  else if ((record.style & style::DialogFrame) || (record.exStyle & exstyle::DialogModalFrame))
-    frame = GetSystemMetric(SystemMetric::DialogFrameWidth);
-  else if (record.style & style::Border)
-    frame = GetSystemMetric(SystemMetric::BorderWidth);
+  int frame = BorderWidthOf(record);
   if (record.exStyle & exstyle::ClientEdge) frame += GetSystemMetric(SystemMetric::ClientEdgeWidth);
   if (record.exStyle & exstyle::StaticEdge) frame += GetSystemMetric(SystemMetric::StaticEdgeWidth);
   FrameInsets insets{frame, frame, frame, frame};
@@ -71,3 +79,17 @@ LResult DefaultHitTest(WindowHandle window, Point screenPoint) {
 }
 
 }  // namespace platform::ui::detail
+
+namespace platform::ui {
+
+Rect InsideDesktopFrame(WindowHandle topLevel) {
+  const detail::WindowRecord* record = detail::Find(topLevel);
+  if (record == nullptr) return {};
+  const int border = detail::BorderWidthOf(*record);
+  const int caption =
+      (record->style & style::Caption) == style::Caption ? GetSystemMetric(SystemMetric::CaptionHeight) : 0;
+  const Rect outer = WindowRect(topLevel);
+  return {outer.left + border, outer.top + border + caption, outer.right - border, outer.bottom - border};
+}
+
+}  // namespace platform::ui

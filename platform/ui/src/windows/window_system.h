@@ -71,9 +71,9 @@ struct WindowRecord {
 };
 
 struct InputEvent {
-  enum class Kind { KeyDown, KeyUp, MouseMove, ButtonDown, ButtonUp, Wheel };
+  enum class Kind { KeyDown, KeyUp, Character, MouseMove, ButtonDown, ButtonUp, Wheel };
   Kind kind = Kind::KeyDown;
-  VirtualKey key = 0;
+  VirtualKey key = 0;  // Character: the character (Windows-1252)
   MouseButton button = MouseButton::Left;
   Point point;
   int wheelDelta = 0;

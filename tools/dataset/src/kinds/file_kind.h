@@ -160,16 +160,39 @@ const FileKind& PointAdjustmentsFileKind();
 const FileKind& ZipSlotLanesFileKind();
 const FileKind& LanePairAdjustmentsFileKind();
 const FileKind& PackageCodesFileKind();
-// The files of a level read by the rating-function library (kinds/level_file_kinds.cpp).
+// The files of a level read by the rating-function library (kinds/level/lane_file_kinds.cpp).
 const FileKind& NoDiscountStatesFileKind();
 const FileKind& CanadianLanesFileKind();
 const FileKind& BaseCodesFileKind();
 const FileKind& LaneTariffsFileKind();
+// The settings images (kinds/level/image_kinds.cpp), lists, tables and profiles of a level (kinds/level/).
+const FileKind& TariffSettingsFileKind();
+const FileKind& RatingDefaultsFileKind();
+const FileKind& DiscountImageFileKind();
+const FileKind& MexicoDefaultsFileKind();
+const FileKind& MexicoSettingsFileKind();
+const FileKind& LevelListFileKind();
+const FileKind& OriginCodesFileKind();
+const FileKind& AccessorialsFileKind();
+const FileKind& ClassesFileKind();
+const FileKind& WeightBreaksFileKind();
+const FileKind& TableNamesFileKind();
+const FileKind& ProvincePrefixesFileKind();
+const FileKind& ZipStatesFileKind();
+const FileKind& ZipRangesFileKind();
+const FileKind& ServiceRangesFileKind();
+const FileKind& PostalServicesFileKind();
+const FileKind& EnginelessTableFileKind();
+const FileKind& ZipIndexFileKind();
+const FileKind& BasePointBlockFileKind();
+const FileKind& ProfilesFileKind();
+const FileKind& OptionRecordsFileKind();
 // The city files of a tariff (kinds/city_kinds.cpp).
 const FileKind& CityPointsFileKind();
 const FileKind& CityAddOnsFileKind();
 // The files of the rating screen (kinds/language_kind.cpp, library_names_kind.cpp,
-// about_kind.cpp, city_list_kinds.cpp, base_point_names_kind.cpp, mexico_image_kinds.cpp).
+// about_kind.cpp) and those of its levels (kinds/level/city_list_kinds.cpp,
+// base_point_names_kind.cpp); the Mexico images are settings images above.
 const FileKind& LanguageFileKind();
 const FileKind& LibraryNamesFileKind();
 const FileKind& AboutFileKind();
@@ -177,8 +200,6 @@ const FileKind& UsCitiesFileKind();
 const FileKind& CanadianCitiesFileKind();
 const FileKind& MexicanCitiesFileKind();
 const FileKind& BasePointNamesFileKind();
-const FileKind& MexicoDefaultsFileKind();
-const FileKind& MexicoSettingsFileKind();
 // The service guide's data, DLLData.dat (kinds/service_guide_kind.cpp).
 const FileKind& ServiceGuideFileKind();
 

@@ -13,9 +13,14 @@ std::span<const FileKind* const> FileKinds() {
                                           &CityPointsFileKind(), &CityAddOnsFileKind(),
                                           &PointPairLanesFileKind(), &PointAdjustmentsFileKind(), &ZipSlotLanesFileKind(), &LanePairAdjustmentsFileKind(), &PackageCodesFileKind(),
                                           &NoDiscountStatesFileKind(), &CanadianLanesFileKind(), &BaseCodesFileKind(), &LaneTariffsFileKind(),
+                                          &TariffSettingsFileKind(), &RatingDefaultsFileKind(), &DiscountImageFileKind(), &MexicoDefaultsFileKind(),
+                                          &MexicoSettingsFileKind(), &LevelListFileKind(), &OriginCodesFileKind(), &AccessorialsFileKind(),
+                                          &ClassesFileKind(), &WeightBreaksFileKind(), &TableNamesFileKind(), &ProvincePrefixesFileKind(),
+                                          &ZipStatesFileKind(), &ZipRangesFileKind(), &ServiceRangesFileKind(), &PostalServicesFileKind(),
+                                          &EnginelessTableFileKind(), &ZipIndexFileKind(), &BasePointBlockFileKind(), &ProfilesFileKind(),
+                                          &OptionRecordsFileKind(),
                                           &LanguageFileKind(), &LibraryNamesFileKind(), &AboutFileKind(), &UsCitiesFileKind(),
                                           &CanadianCitiesFileKind(), &MexicanCitiesFileKind(), &BasePointNamesFileKind(),
-                                          &MexicoDefaultsFileKind(), &MexicoSettingsFileKind(),
                                           &LetteredFileKind()};
   return kinds;
 }

@@ -1,6 +1,9 @@
 #include "layout/record_layout.h"
 
 #include <algorithm>
+#include <bit>
+#include <charconv>
+#include <cmath>
 #include <stdexcept>
 
 #include "codecs/packed_zip.h"
@@ -84,6 +87,23 @@ std::string EncodePackedZip(const RecordField& f, std::string_view value) {
   return std::string(packed->begin(), packed->end());
 }
 
+std::string EncodeFloat(const RecordField& f, std::string_view value) {
+  float number = 0.0f;
+  const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number, std::chars_format::fixed);
+  if (value.empty() || error != std::errc() || end != value.data() + value.size() || !std::isfinite(number))
+    Refuse(f, value, "is not a decimal number");
+  return LittleEndian(std::bit_cast<std::uint32_t>(number), 4);
+}
+
+std::optional<std::string> DecodeFloat(std::string_view bytes) {
+  const float number = std::bit_cast<float>(static_cast<std::uint32_t>(LoadBits(bytes)));
+  if (!std::isfinite(number)) return std::nullopt;
+  char text[64];
+  const auto [end, error] = std::to_chars(text, text + sizeof text, number, std::chars_format::fixed);
+  if (error != std::errc()) return std::nullopt;
+  return std::string(text, end);
+}
+
 std::string EncodeValue(const RecordField& f, std::string_view value) {
   switch (f.form) {
     case FieldForm::Number: return EncodeNumber(f, value);
@@ -91,23 +111,20 @@ std::string EncodeValue(const RecordField& f, std::string_view value) {
     case FieldForm::Exact:
       if (value.size() != f.span.width) Refuse(f, value, "must be exactly " + std::to_string(f.span.width) + " characters");
       return std::string(value);
-    case FieldForm::Text: {
+    case FieldForm::Text:
+    case FieldForm::NulText: {
       if (value.size() > f.span.width) Refuse(f, value, "is longer than " + std::to_string(f.span.width) + " characters");
-      std::string columns(f.span.width, ' ');
-      platform::FormatLeftAligned(columns, value);
-      return columns;
-    }
-    case FieldForm::Name: {
-      if (value.size() > f.span.width) Refuse(f, value, "is longer than " + std::to_string(f.span.width) + " characters");
-      if (value.find('\0') != std::string_view::npos) Refuse(f, value, "holds a NUL, which would end the name");
-      std::string columns(f.span.width, '\0');
-      columns.replace(0, value.size(), value);
+      const char pad = f.form == FieldForm::NulText ? '\0' : ' ';
+      if (pad == '\0' && value.find('\0') != std::string_view::npos) Refuse(f, value, "holds a NUL, which would end the text");
+      std::string columns(f.span.width, pad);
+      platform::FormatLeftAligned(columns, value, pad);
       return columns;
     }
     case FieldForm::Signed:
     case FieldForm::Unsigned: return EncodeBinaryNumber(f, value);
     case FieldForm::Character: return EncodeCharacter(f, value);
     case FieldForm::PackedZip: return EncodePackedZip(f, value);
+    case FieldForm::Float: return EncodeFloat(f, value);
   }
   throw std::logic_error("unknown field form");
 }
@@ -122,11 +139,12 @@ std::optional<std::string> DecodeValue(const RecordField& f, std::string_view by
       return std::string(bytes.substr(0, 4)) + "-" + std::string(bytes.substr(4, 2)) + "-" + std::string(bytes.substr(6, 2));
     case FieldForm::Exact: return std::string(bytes);
     case FieldForm::Text: return std::string(bytes.substr(0, bytes.find_last_not_of(' ') + 1));
-    case FieldForm::Name: {
-      const std::string_view name = bytes.substr(0, bytes.find('\0'));
-      if (bytes.substr(name.size()).find_first_not_of('\0') != std::string_view::npos) return std::nullopt;  // bytes behind the NUL
-      return std::string(name);
+    case FieldForm::NulText: {
+      const std::string_view text = bytes.substr(0, bytes.find('\0'));
+      if (bytes.substr(text.size()).find_first_not_of('\0') != std::string_view::npos) return std::nullopt;  // bytes behind the NUL
+      return std::string(text);
     }
+    case FieldForm::Float: return DecodeFloat(bytes);
     case FieldForm::Signed:
     case FieldForm::Unsigned: return std::to_string(LoadNumber(f, bytes));
     case FieldForm::Character: {

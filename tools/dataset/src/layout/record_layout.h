@@ -27,12 +27,14 @@ enum class FieldForm {
   Text,    // left-justified, blank-padded, at most the width ("name=AB" is "AB      ")
   Exact,   // exactly the width ("suffix=01")
   Date,    // written 2024-01-01, stored "20240101"
-  Name,    // left-justified, NUL-padded, at most the width: a file name a program appends to a path
+  NulText, // left-justified, NUL-padded, at most the width: a text a program reads up to its first NUL
+           // (a file name it appends to a path, a label of a record image); it holds no NUL itself
   // Binary bytes.
   Signed,     // little-endian two's complement of 1, 2 or 4 bytes ("end=-1")
   Unsigned,   // little-endian unsigned of 1, 2 or 4 bytes
   Character,  // one character in a byte or a 16-bit word; an empty value is a blank
   PackedZip,  // 3 bytes: a ZIP code or postal prefix packed (codecs/packed_zip.h)
+  Float,      // an IEEE single in 4 bytes, written as a decimal number ("7.5")
 };
 
 // True for the forms of binary records (messages say "bytes", not "columns").

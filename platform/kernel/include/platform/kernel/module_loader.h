@@ -1,7 +1,8 @@
 // Loading libraries by name at run time and binding their functions by name.
 // A name ending in ".DLL" (any case) stands for the shared object with the
 // same base name and the extension ".so"; one ending in ".EXE" for the file
-// without an extension. The file is found in its directory without regard to
+// without an extension. A library named without an extension is loaded with
+// the default library extension (".so"). The file is found in its directory without regard to
 // case. Libraries are loaded with local symbol scope, so that two libraries
 // that export the same names never bind to each other.
 #pragma once
@@ -60,6 +61,9 @@ void* SymbolOfModule(void* nativeHandle, const char* name);
 // The file a library or program name stands for on this system (".DLL"
 // becomes ".so", ".EXE" is dropped), before any case matching.
 std::string ModuleFileName(std::string_view name);
+// The file a library name stands for: ModuleFileName, with the default
+// library extension added to a last component that has no extension.
+std::string LibraryFileName(std::string_view name);
 
 // The full path of the loaded module that contains address, or empty.
 std::string ModulePathOf(const void* address);

@@ -3,8 +3,9 @@
 //
 // A program is started with an argument list, never through a shell, so no
 // character of an argument has a meaning of its own. The child inherits the
-// standard input, output and error and no other descriptor, the environment,
-// and default signal handling. A program that cannot be started (missing,
+// standard input, output and error (or descriptors the caller gives in
+// place of the first two) and no other descriptor, the environment, and
+// default signal handling. A program that cannot be started (missing,
 // not runnable, refused by exec) gives an error and leaves no process
 // behind. Children are only ever reaped by their own process id: whatever
 // else the program has started is left to its owner.
@@ -38,6 +39,10 @@ struct ProgramStart {
   // The directories searched, separated by ':' as in PATH (an empty entry
   // is the current directory); nothing: the environment's PATH.
   std::optional<std::string> searchPath = std::nullopt;
+  // Descriptors of this process the child gets as its standard input and
+  // output (a pipe's ends, an open file); nothing: this process's own.
+  std::optional<int> standardInput = std::nullopt;
+  std::optional<int> standardOutput = std::nullopt;
 };
 
 // The runnable file a program stands for: a regular file that this process

@@ -1,6 +1,7 @@
 // Version blocks. Modules here carry no version resource; each module's
 // block is a set of constants its build supplies, read through the same
-// queries a version resource answers.
+// queries a version resource answers. A library offers its block to others
+// by exporting the function kVersionBlockExport (ModuleVersionBlockFunction).
 #pragma once
 
 #include <optional>
@@ -30,6 +31,14 @@ std::optional<VersionNumbers> ParseVersionNumbers(std::string_view text);
 // itself and the fixed file and product versions as "%u,%u,%u,%u". A missing
 // block leaves all three empty; a missing value or another language block
 // leaves the first empty.
+// The name and type of the function a library exports its block with.
+inline constexpr const char* kVersionBlockExport = "ModuleVersionBlock";
+using ModuleVersionBlockFunction = const VersionBlock* (*)();
+
+// The block a loaded library exports (by the loader's handle); null when
+// it exports none.
+const VersionBlock* ModuleVersionBlock(void* nativeHandle);
+
 class FileVersionInfo {
  public:
   FileVersionInfo(const VersionBlock* block, std::string_view languageBlock, std::string_view valueName);

@@ -53,6 +53,28 @@ std::optional<VirtualKey> VirtualKeyFor(SDL_Keycode code) {
   }
 }
 
+std::optional<VirtualKey> VirtualKeyFor(SDL_Keycode code, SDL_Scancode place) {
+  if (const auto byCode = VirtualKeyFor(code)) return byCode;
+  if (place >= SDL_SCANCODE_A && place <= SDL_SCANCODE_Z) return static_cast<VirtualKey>('A' + (place - SDL_SCANCODE_A));
+  if (place >= SDL_SCANCODE_1 && place <= SDL_SCANCODE_9) return static_cast<VirtualKey>('1' + (place - SDL_SCANCODE_1));
+  switch (place) {
+    case SDL_SCANCODE_0: return VirtualKey{'0'};
+    case SDL_SCANCODE_SEMICOLON: return key::Semicolon;
+    case SDL_SCANCODE_EQUALS: return key::Equals;
+    case SDL_SCANCODE_COMMA: return key::Comma;
+    case SDL_SCANCODE_MINUS: return key::Minus;
+    case SDL_SCANCODE_PERIOD: return key::Period;
+    case SDL_SCANCODE_SLASH: return key::Slash;
+    case SDL_SCANCODE_GRAVE: return key::Backquote;
+    case SDL_SCANCODE_LEFTBRACKET: return key::LeftBracket;
+    case SDL_SCANCODE_BACKSLASH: return key::Backslash;
+    case SDL_SCANCODE_RIGHTBRACKET: return key::RightBracket;
+    case SDL_SCANCODE_APOSTROPHE: return key::Quote;
+    case SDL_SCANCODE_NONUSBACKSLASH: return key::AngleBracket;
+    default: return std::nullopt;
+  }
+}
+
 std::optional<SDL_Keycode> KeycodeFor(VirtualKey key) {
   if (key >= 'A' && key <= 'Z') return static_cast<SDL_Keycode>(SDLK_a + (key - 'A'));
   if (key >= '0' && key <= '9') return static_cast<SDL_Keycode>(SDLK_0 + (key - '0'));

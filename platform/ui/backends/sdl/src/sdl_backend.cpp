@@ -4,25 +4,23 @@
 #include <SDL2/SDL.h>
 
 #include <algorithm>
-#include <vector>
+#include <cstring>
 
 #include "key_map.h"
+#include "platform/kernel/code_page.h"
 #include "platform/ui/focus.h"
-#include "platform/ui/gdi.h"
 #include "platform/ui/input.h"
 #include "platform/ui/message_loop.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/paint.h"
+#include "platform/ui/styles.h"
 #include "platform/ui/window.h"
+#include "shown_window.h"
+#include "x11_desktop.h"
 
 namespace platform::ui::sdl {
 
 namespace {
-
-bool IsPopupWindow(WindowHandle window) {
-  const StyleBits style = WindowStyle(window);
-  return (style & style::Popup) && (style & style::Caption) != style::Caption && OwnerWindow(window) != nullptr;
-}
 
 std::optional<MouseButton> ButtonOf(std::uint8_t button) {
   switch (button) {
@@ -36,15 +34,35 @@ std::optional<MouseButton> ButtonOf(std::uint8_t button) {
 }  // namespace
 
 SdlBackend::SdlBackend() {
+  // The windows show the model's images through X11's own framebuffer: an
+  // accelerated one would make each X window again on its first frame,
+  // losing what was set on it (the owner a dialog is transient for).
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     error_ = SDL_GetError();
     return;
   }
+  // Without a display SDL falls back on a driver that shows nothing; only a
+  // program that asks for it by name (SDL_VIDEODRIVER) takes that.
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (driver != nullptr && SDL_getenv("SDL_VIDEODRIVER") == nullptr &&
+      (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
+    error_ = std::string("SDL has only its ") + driver + " video driver";
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+    return;
+  }
   ok_ = true;
+  // The X key events tell which key is AltGr.
+  SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+  desktop_ = std::make_unique<X11Desktop>();
+  dpi_ = desktop_->resourceDpi().value_or(96);
+  // Other video drivers than X11 run under a desktop that frames windows.
+  const bool x11 = driver != nullptr && std::strcmp(driver, "x11") == 0;
+  framesWindows_ = x11 ? desktop_->windowManagerRuns() : true;
 }
 
 SdlBackend::~SdlBackend() {
-  for (auto& [window, shown] : shown_) SDL_DestroyWindow(shown.window);
+  shown_.clear();
   for (auto& [shape, cursor] : cursors_) SDL_FreeCursor(cursor);
   // SDL's video stays up to the end of the process: quitting it unloads the
   // X libraries SDL loaded, and what they keep could then no longer be told
@@ -54,7 +72,7 @@ SdlBackend::~SdlBackend() {
 std::uint64_t SdlBackend::now() { return SDL_GetTicks64(); }
 
 bool SdlBackend::waitForInput(std::optional<std::uint64_t> deadline) {
-  forgetHiddenWindows();
+  followModel();
   int timeout = -1;
   if (deadline) timeout = static_cast<int>(std::min<std::uint64_t>(*deadline > now() ? *deadline - now() : 0, 1u << 30));
   if (timeout < 0) {
@@ -78,23 +96,20 @@ bool SdlBackend::pumpEvents(int timeoutMs) {
 void SdlBackend::feed(const void* raw) {
   const auto& event = *static_cast<const SDL_Event*>(raw);
   switch (event.type) {
-    case SDL_KEYDOWN:
-    case SDL_KEYUP: {
-      const auto key = VirtualKeyFor(event.key.keysym.sym);
-      if (!key) return;
-      if (event.type == SDL_KEYDOWN)
-        InjectKeyDown(*key);
-      else
-        InjectKeyUp(*key);
+    case SDL_SYSWMEVENT:
+      if (const auto level3 = X11Desktop::IsLevel3ShiftKeyEvent(*event.syswm.msg)) level3Key_ = *level3;
       return;
-    }
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: feedKey(raw); return;
+    case SDL_TEXTINPUT: feedText(event.text.text); return;
     case SDL_MOUSEMOTION:
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
       const bool motion = event.type == SDL_MOUSEMOTION;
-      const WindowHandle window = modelWindowOf(motion ? event.motion.windowID : event.button.windowID);
-      if (window == nullptr) return;
-      const Rect rect = WindowRect(window);
+      WindowHandle window = nullptr;
+      const ShownWindow* shown = shownFor(motion ? event.motion.windowID : event.button.windowID, window);
+      if (shown == nullptr) return;
+      const Rect rect = shown->shownRect();
       const Point point = motion ? Point{rect.left + event.motion.x, rect.top + event.motion.y}
                                  : Point{rect.left + event.button.x, rect.top + event.button.y};
       if (motion) {
@@ -111,19 +126,75 @@ void SdlBackend::feed(const void* raw) {
       if (notches != 0) InjectMouseWheel(CursorPosition(), notches * kWheelDelta);
       return;
     }
-    case SDL_WINDOWEVENT: {
-      const WindowHandle window = modelWindowOf(event.window.windowID);
-      if (window == nullptr) return;
-      if (event.window.event == SDL_WINDOWEVENT_EXPOSED) presentWindow(window);
-      if (event.window.event == SDL_WINDOWEVENT_CLOSE) PostMessage(window, msg::Close);
-      return;
-    }
-    default:
-      return;
+    case SDL_WINDOWEVENT: feedWindowEvent(raw); return;
+    default: return;
   }
 }
 
-void SdlBackend::beep(int) { ++beeps_; }
+void SdlBackend::feedKey(const void* raw) {
+  const SDL_KeyboardEvent& event = static_cast<const SDL_Event*>(raw)->key;
+  const bool down = event.type == SDL_KEYDOWN;
+  const SDL_Keycode code = event.keysym.sym;
+  if (code == SDLK_RALT && (down ? level3Key_ : altGrDown_)) {
+    // AltGr holds Ctrl and Alt, so that the keys it shifts are not system
+    // keys and no accelerator of Alt takes them.
+    if (down == altGrDown_) return;
+    altGrDown_ = down;
+    if (down) {
+      InjectKeyDown(key::Control);
+      InjectKeyDown(key::Alt);
+    } else {
+      InjectKeyUp(key::Alt);
+      InjectKeyUp(key::Control);
+    }
+    return;
+  }
+  if (code == SDLK_LCTRL || code == SDLK_RCTRL) controlDown_ = down;
+  const auto key = VirtualKeyFor(code, event.keysym.scancode);
+  if (!key) return;
+  if (down)
+    InjectKeyDown(*key);
+  else
+    InjectKeyUp(*key);
+}
+
+void SdlBackend::feedText(const char* utf8) {
+  // Ctrl with a key types a control character, which key translation
+  // gives; the desktop's text of such a key is not typed.
+  if (controlDown_) return;
+  Utf8Reader reader(utf8);
+  while (const auto codePoint = reader.next()) {
+    if (const auto character = CodePointToWindows1252(*codePoint))
+      InjectCharacter(*character);
+    else
+      beep(-1);  // the code page of the data has no such character
+  }
+}
+
+void SdlBackend::feedWindowEvent(const void* raw) {
+  const SDL_WindowEvent& event = static_cast<const SDL_Event*>(raw)->window;
+  WindowHandle window = nullptr;
+  ShownWindow* shown = shownFor(event.windowID, window);
+  if (shown == nullptr) return;
+  switch (event.event) {
+    case SDL_WINDOWEVENT_EXPOSED: shown->present(); return;
+    case SDL_WINDOWEVENT_CLOSE: PostMessage(window, msg::SysCommand, system_command::Close, 0); return;
+    case SDL_WINDOWEVENT_MOVED: shown->movedByDesktop({event.data1, event.data2}); return;
+    case SDL_WINDOWEVENT_SIZE_CHANGED: shown->resizedByDesktop({event.data1, event.data2}); return;
+    case SDL_WINDOWEVENT_MINIMIZED: shown->minimizedByDesktop(true); return;
+    case SDL_WINDOWEVENT_RESTORED: shown->minimizedByDesktop(false); return;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+      // The desktop's focus makes the window the active one.
+      if (shown->framed() && GetActiveWindow() != window && IsWindowEnabled(window)) SetActiveWindow(window);
+      return;
+    default: return;
+  }
+}
+
+void SdlBackend::beep(int) {
+  ++beeps_;
+  if (desktop_) desktop_->ringBell();
+}
 
 int SdlBackend::systemMetric(SystemMetric metric) {
   SDL_DisplayMode mode;
@@ -131,96 +202,72 @@ int SdlBackend::systemMetric(SystemMetric metric) {
        metric == SystemMetric::FullScreenClientWidth) &&
       SDL_GetCurrentDisplayMode(0, &mode) == 0)
     return metric == SystemMetric::ScreenHeight ? mode.h : mode.w;
-  return HeadlessSystemMetric(metric);
+  return HeadlessSystemMetricAtDpi(metric, dpi_);
+}
+
+bool SdlBackend::framesWindow(WindowHandle topLevel) {
+  return framesWindows_ && (WindowStyle(topLevel) & style::Caption) == style::Caption;
 }
 
 Surface* SdlBackend::windowSurface(WindowHandle topLevel) {
   if (!ok_ || !IsWindowVisible(topLevel)) return nullptr;
-  const Rect rect = WindowRect(topLevel);
-  if (rect.isEmpty()) return nullptr;
-  Shown& shown = shown_[topLevel];
-  if (shown.window == nullptr) {
-    Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN;
-    if (IsPopupWindow(topLevel)) flags |= SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
-    const std::string title = WindowText(topLevel);
-    shown.window = SDL_CreateWindow(title.c_str(), rect.left, rect.top, rect.width(), rect.height(), flags);
-    if (shown.window == nullptr) {
-      error_ = SDL_GetError();
-      shown_.erase(topLevel);
-      return nullptr;
-    }
+  if (WindowRect(topLevel).isEmpty()) return nullptr;
+  auto it = shown_.find(topLevel);
+  if (it == shown_.end()) {
+    auto shown = ShownWindow::Create(topLevel, framesWindow(topLevel), error_);
+    if (!shown) return nullptr;
+    it = shown_.emplace(topLevel, std::move(shown)).first;
     // Mapped now, so that a window painted at once (a pop-up shown during
     // work that runs no loop) is seen.
     SDL_PumpEvents();
   }
-  showIcon(shown, topLevel);
-  int x = 0;
-  int y = 0;
-  SDL_GetWindowPosition(shown.window, &x, &y);
-  if (x != rect.left || y != rect.top) SDL_SetWindowPosition(shown.window, rect.left, rect.top);
-  if (!shown.image || shown.image->size() != Size{rect.width(), rect.height()}) {
-    SDL_SetWindowSize(shown.window, rect.width(), rect.height());
-    shown.image = std::make_unique<cairo::ImageSurface>(Size{rect.width(), rect.height()});
-    // A new image holds nothing yet: everything is painted again.
-    InvalidateRect(topLevel, nullptr, true);
-  }
-  return shown.image.get();
-}
-
-void SdlBackend::showIcon(Shown& shown, WindowHandle topLevel) {
-  auto icon = HandleFromParam<BitmapHandle>(SendMessage(topLevel, msg::GetIcon, icon_size::Big));
-  if (BitmapImage(icon) == nullptr) icon = HandleFromParam<BitmapHandle>(SendMessage(topLevel, msg::GetIcon, icon_size::Small));
-  const Image* image = BitmapImage(icon);
-  if (icon == shown.icon || image == nullptr) return;
-  shown.icon = icon;
-  // The image's pixels are 0xAARRGGBB words, as SDL's ARGB8888 has them.
-  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
-      const_cast<std::uint32_t*>(image->pixels.data()), image->width, image->height, 32,
-      image->width * static_cast<int>(sizeof(std::uint32_t)), SDL_PIXELFORMAT_ARGB8888);
-  if (surface == nullptr) return;
-  SDL_SetWindowIcon(shown.window, surface);
-  SDL_FreeSurface(surface);
+  const auto owner = shown_.find(OwnerWindow(topLevel));
+  it->second->followModel(owner == shown_.end() ? nullptr : owner->second->sdlWindow());
+  return &it->second->image();
 }
 
 void SdlBackend::presentWindow(WindowHandle topLevel) {
   auto it = shown_.find(topLevel);
-  if (it == shown_.end() || !it->second.image) return;
-  SDL_Surface* target = SDL_GetWindowSurface(it->second.window);
-  if (target == nullptr) return;
-  const cairo::ImageSurface& image = *it->second.image;
-  const int width = std::min(image.size().width, target->w);
-  const int height = std::min(image.size().height, target->h);
-  SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_RGB888, image.data(), image.stride(), target->format->format,
-                    target->pixels, target->pitch);
-  SDL_UpdateWindowSurface(it->second.window);
+  if (it != shown_.end()) it->second->present();
 }
 
-void SdlBackend::forgetHiddenWindows() {
+void SdlBackend::followModel() {
   for (auto it = shown_.begin(); it != shown_.end();) {
-    if (!IsWindow(it->first) || !IsWindowVisible(it->first)) {
-      SDL_DestroyWindow(it->second.window);
+    if (!IsWindow(it->first) || !IsWindowVisible(it->first))
       it = shown_.erase(it);
-    } else {
+    else
       ++it;
-    }
+  }
+  for (auto& [window, shown] : shown_) {
+    const auto owner = shown_.find(OwnerWindow(window));
+    shown->followModel(owner == shown_.end() ? nullptr : owner->second->sdlWindow());
   }
 }
 
-WindowHandle SdlBackend::modelWindowOf(std::uint32_t sdlWindowId) const {
-  for (const auto& [window, shown] : shown_)
-    if (SDL_GetWindowID(shown.window) == sdlWindowId) return IsWindow(window) ? window : nullptr;
+ShownWindow* SdlBackend::shownFor(std::uint32_t sdlWindowId, WindowHandle& window) const {
+  for (const auto& [model, shown] : shown_) {
+    if (SDL_GetWindowID(shown->sdlWindow()) == sdlWindowId && IsWindow(model)) {
+      window = model;
+      return shown.get();
+    }
+  }
   return nullptr;
 }
 
 bool SdlBackend::isShown(WindowHandle topLevel) const { return shown_.count(topLevel) != 0; }
 
+std::uint64_t SdlBackend::desktopWindowId(WindowHandle topLevel) const {
+  auto it = shown_.find(topLevel);
+  return it == shown_.end() ? 0 : X11Desktop::WindowIdOf(it->second->sdlWindow());
+}
+
 bool SdlBackend::queueClick(WindowHandle topLevel, Point screenPoint) {
   auto it = shown_.find(topLevel);
   if (it == shown_.end()) return false;
-  const Rect rect = WindowRect(topLevel);
+  const Rect rect = it->second->shownRect();
   const int x = screenPoint.x - rect.left;
   const int y = screenPoint.y - rect.top;
-  const Uint32 id = SDL_GetWindowID(it->second.window);
+  const Uint32 id = SDL_GetWindowID(it->second->sdlWindow());
   SDL_Event move;
   SDL_zero(move);
   move.type = SDL_MOUSEMOTION;
@@ -246,8 +293,8 @@ bool SdlBackend::queueClick(WindowHandle topLevel, Point screenPoint) {
 bool SdlBackend::movePointer(WindowHandle topLevel, Point screenPoint) {
   auto it = shown_.find(topLevel);
   if (it == shown_.end()) return false;
-  const Rect rect = WindowRect(topLevel);
-  SDL_WarpMouseInWindow(it->second.window, screenPoint.x - rect.left, screenPoint.y - rect.top);
+  const Rect rect = it->second->shownRect();
+  SDL_WarpMouseInWindow(it->second->sdlWindow(), screenPoint.x - rect.left, screenPoint.y - rect.top);
   return true;
 }
 
@@ -258,7 +305,7 @@ bool SdlBackend::queueKeyEvent(WindowHandle topLevel, VirtualKey key, bool down)
   SDL_Event event;
   SDL_zero(event);
   event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-  event.key.windowID = SDL_GetWindowID(it->second.window);
+  event.key.windowID = SDL_GetWindowID(it->second->sdlWindow());
   event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
   event.key.keysym.sym = *code;
   event.key.keysym.scancode = SDL_GetScancodeFromKey(*code);
@@ -266,15 +313,15 @@ bool SdlBackend::queueKeyEvent(WindowHandle topLevel, VirtualKey key, bool down)
 }
 
 void SdlBackend::setClipboardText(std::string_view text) {
-  const std::string copy(text);
-  SDL_SetClipboardText(copy.c_str());
+  SDL_SetClipboardText(Windows1252ToUtf8(text).c_str());
 }
 
 std::optional<std::string> SdlBackend::clipboardText() {
   if (!SDL_HasClipboardText()) return std::nullopt;
   char* text = SDL_GetClipboardText();
   if (text == nullptr) return std::nullopt;
-  std::string result(text);
+  // A character the code page lacks becomes '?'.
+  std::string result = Utf8ToWindows1252(text);
   SDL_free(text);
   return result;
 }

@@ -34,6 +34,18 @@ class Backend {
   // beep).
   virtual void beep(int type) = 0;
   virtual int systemMetric(SystemMetric metric) { return HeadlessSystemMetric(metric); }
+  // True when the desktop draws the top-level window's border and caption
+  // (a window manager's frame around a real window): the model then paints
+  // neither, and the backend shows the window from InsideDesktopFrame in.
+  // The model's geometry stays as it is, so that layout never depends on
+  // the desktop.
+  virtual bool framesWindow(WindowHandle /*topLevel*/) { return false; }
+  // True when the desktop's keyboard layout types the characters (dead
+  // keys and AltGr included) and the backend injects them
+  // (InjectCharacter); key translation then adds only the characters the
+  // desktop's text leaves out (input.h). False: the model translates keys
+  // with a U.S. layout.
+  virtual bool typesCharacters() { return false; }
   virtual FontMetrics measureFont(const FontSpec& spec) { return HeadlessFontMetrics(spec); }
   // The width of a line of text (headless: the character count times the
   // character width).
@@ -56,6 +68,11 @@ class Backend {
  private:
   std::optional<std::string> clipboard_;
 };
+
+// The part of a top-level window a desktop's frame leaves to it, in screen
+// coordinates: the window less its border (thick, dialog or thin) and its
+// caption. Its menu bar, edges and scroll bars stay the model's to draw.
+Rect InsideDesktopFrame(WindowHandle topLevel);
 
 // Installs the backend (not owned; it must outlive its use) and returns the
 // previous one. Null puts the built-in headless backend back.

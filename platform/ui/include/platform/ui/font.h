@@ -64,7 +64,8 @@ FontMetrics HeadlessFontMetrics(const FontSpec& spec);
 // (0x21) is the sans face.
 std::string_view MappedFontFace(const FontSpec& spec);
 
-// The font of windows that were given none: "MS Sans Serif", 8 points.
+// The font of windows that were given none: "MS Sans Serif", 8 points at
+// the screen's density of the moment.
 FontHandle DefaultGuiFont();
 
 // -round(points * dpi / 72), the height of a font of that many points on

@@ -2,7 +2,8 @@
 // contexts that draw on a surface (surface.h) in logical pixels. A window's
 // context (GetDC, or BeginPaint in paint.h) has its origin at the window's
 // client corner and is cut to the client area; a surface context
-// (CreateSurfaceDC) covers a whole surface (an image, a printed page).
+// (CreateSurfaceDC) covers a whole surface (an image); a printer context
+// (printing.h) draws on the pages of its printer.
 //
 // Text is placed by the top of its character cell. Fonts measure through
 // the installed backend (font.h): the headless metrics make every width
@@ -49,7 +50,10 @@ Size BitmapSize(BitmapHandle bitmap);
 
 // Device contexts. A window's context draws where its top-level window
 // is being painted (so a control can draw its frame on its parent's
-// context from its own msg::Paint), else on the backend's surface.
+// context from its own msg::Paint), else on the backend's surface. The
+// screen's context (GetDC of no window) draws nowhere: the model has no
+// desktop to draw on; it measures fonts and answers the screen's
+// capabilities (printing.h).
 DcHandle GetDC(WindowHandle window);
 bool ReleaseDC(WindowHandle window, DcHandle dc);
 // A context over the whole surface (not owned; it must outlive the

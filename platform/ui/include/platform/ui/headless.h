@@ -22,9 +22,17 @@ class HeadlessBackend : public Backend {
   CalendarDate today() override { return today_; }
   bool waitForInput(std::optional<std::uint64_t> deadline) override;
   void beep(int type) override { beeps_.push_back(type); }
+  int systemMetric(SystemMetric metric) override { return HeadlessSystemMetricAtDpi(metric, dpi_); }
+  bool typesCharacters() override { return typesCharacters_; }
 
   void advanceClock(std::uint64_t milliseconds) { clock_ += milliseconds; }
   void setToday(const CalendarDate& date) { today_ = date; }
+  // The screen's logical pixels per inch: 96 unless a test sets another.
+  // Fonts made after the change follow it (the default font at once).
+  void setScreenDpi(int dpi) { dpi_ = dpi; }
+  // Characters come as a desktop's keyboard layout gives them
+  // (InjectCharacter), as with a real-window backend.
+  void setTypesCharacters(bool on) { typesCharacters_ = on; }
   // Adds a step to run the next time a loop is idle.
   void whenIdle(std::function<void()> step) { steps_.push_back(std::move(step)); }
   std::size_t pendingSteps() const { return steps_.size(); }
@@ -37,6 +45,8 @@ class HeadlessBackend : public Backend {
  private:
   std::uint64_t clock_ = 1000;
   CalendarDate today_{2026, 3, 5};
+  int dpi_ = 96;
+  bool typesCharacters_ = false;
   std::deque<std::function<void()>> steps_;
   std::vector<int> beeps_;
   bool starved_ = false;

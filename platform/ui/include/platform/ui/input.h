@@ -1,8 +1,13 @@
 // The one way input enters the window model, used alike by tests and by
 // real-window backends. Injected input is queued; the message loop turns it
 // into key and mouse messages when it retrieves it (see message_loop.h).
-// Keys are virtual keys; the characters they type come from key
-// translation with a U.S. keyboard layout.
+// Keys are virtual keys. The characters they type come from key
+// translation with a U.S. keyboard layout, or, when the backend says that
+// the desktop types them (Backend::typesCharacters), from the desktop's
+// layout through InjectCharacter: key translation then adds only what the
+// desktop's text leaves out, the characters of Tab, Enter, Backspace and
+// Esc and those typed with Ctrl (without Alt). Either way a key's messages
+// come in one order: the key-down, its character, the key-up.
 #pragma once
 
 #include <string_view>
@@ -25,6 +30,11 @@ inline constexpr WParam Middle = 0x0010;
 
 void InjectKeyDown(VirtualKey key);
 void InjectKeyUp(VirtualKey key);
+// A character the desktop's layout typed (Windows-1252), injected after
+// the key-down of the key that typed it: it reaches the window that has
+// the focus when it is retrieved, as a character message (a system
+// character while Alt is held without Ctrl).
+void InjectCharacter(unsigned char character);
 void InjectMouseMove(Point screenPoint);
 void InjectMouseButton(MouseButton button, bool down, Point screenPoint);
 // The wheel turned by delta (kWheelDelta a notch, positive away from the
@@ -41,7 +51,8 @@ inline constexpr unsigned Alt = 4;
 // Presses and releases the key with the modifiers held around it.
 void InjectKeyPress(VirtualKey key, unsigned modifiers = modifier::None);
 // Types the text key by key (printable ASCII, '\t', '\n' as Enter and '\b'
-// as Backspace), with Shift where the layout needs it.
+// as Backspace), with Shift where the layout needs it; when the desktop
+// types the characters, each printable one comes as the desktop gives it.
 void InjectText(std::string_view text);
 // Moves the mouse to the point (the window's client coordinates) and
 // presses and releases the button there.

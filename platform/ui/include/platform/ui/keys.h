@@ -50,6 +50,7 @@ inline constexpr VirtualKey LeftBracket = 0xDB;
 inline constexpr VirtualKey Backslash = 0xDC;
 inline constexpr VirtualKey RightBracket = 0xDD;
 inline constexpr VirtualKey Quote = 0xDE;
+inline constexpr VirtualKey AngleBracket = 0xE2;  // beside the left Shift on ISO keyboards
 }  // namespace key
 
 }  // namespace platform::ui

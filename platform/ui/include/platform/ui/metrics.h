@@ -1,6 +1,12 @@
 // Sizes of the screen and of window frames. The values come from the
 // installed backend; the headless values (the defaults, documented below)
 // are fixed so that layout tests are exact.
+//
+// The screen's logical pixels per inch (ScreenDpi) size the fonts given in
+// points (FontHeightForPoints), and with them the dialog base units and so
+// every dialog; the frame parts that hold text or arrows (caption, menu
+// bar, scroll bars) grow with it, so that a dense screen shows everything
+// larger in proportion. Borders and edges stay lines of whole pixels.
 #pragma once
 
 namespace platform::ui {
@@ -29,7 +35,11 @@ enum class SystemMetric {
 int GetSystemMetric(SystemMetric metric);
 
 // The headless value of a metric (what a backend reports unless it knows
-// better).
+// better), at 96 logical pixels per inch.
 int HeadlessSystemMetric(SystemMetric metric);
+// The headless value at another density: ScreenDpi is dpi, and the
+// caption, menu bar and scroll bar sizes are scaled by dpi / 96 (rounded
+// to the nearest pixel).
+int HeadlessSystemMetricAtDpi(SystemMetric metric, int dpi);
 
 }  // namespace platform::ui

@@ -2,7 +2,8 @@
 // model's device contexts draw on, in the crisp classic look (fills and
 // lines on whole pixels without smoothing, text hinted to the pixel grid
 // with grey smoothing), its text in the face the font mapping gives
-// (font.h: MappedFontFace).
+// (font.h: MappedFontFace). Text is the model's Windows-1252, drawn and
+// measured as the characters it stands for.
 #pragma once
 
 #include <cstdint>
@@ -45,5 +46,8 @@ class ImageSurface : public Surface {
 // Font metrics and text widths as pango measures them in the mapped face.
 FontMetrics MeasureFontWithPango(const FontSpec& spec);
 int MeasureTextWithPango(const FontSpec& spec, std::string_view text);
+// The pixels the text's glyphs cover when drawn at 0,0 (the origin being
+// the top-left corner of its cell); empty for text that marks nothing.
+Rect InkOfTextWithPango(const FontSpec& spec, std::string_view text);
 
 }  // namespace platform::ui::cairo

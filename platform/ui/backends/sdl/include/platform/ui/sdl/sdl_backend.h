@@ -1,10 +1,19 @@
 // Real windows through SDL2: each shown top-level window of the model
-// (dialogs and pop-ups alike) gets a borderless SDL window at its place and
-// size, showing what the model paints (the cairo backend's image, frame and
-// caption included) with the window's icon (msg::GetIcon: the big one,
-// else the small one) as the desktop's; keys, mouse, window closing, the
-// clipboard and the cursor go through it. Input reaches the model only through input.h.
-// This backend is the only code that includes SDL headers.
+// (dialogs and pop-ups alike) gets an SDL window at its place, showing what
+// the model paints (the cairo backend's image) with the window's icon
+// (msg::GetIcon: the big one, else the small one) as the desktop's. Where
+// a window manager runs, a window with a caption gets the desktop's frame,
+// titled with its text: the desktop moves, minimises, resizes (with a thick
+// frame) and closes it (the window's close request), and keeps a dialog
+// above its owner; everything else is borderless, its frame drawn by the
+// model. Keys keep their virtual keys while the desktop's keyboard layout
+// types the characters (dead keys and AltGr included), converted to
+// Windows-1252; a character the code page lacks is refused with a beep.
+// The clipboard's text converts the same way. The mouse's buttons, moves
+// and wheel come as the desktop reports them. The screen's logical pixels
+// per inch come from the desktop (Xft.dpi), else 96. Input reaches the
+// model only through input.h. This backend is the only code that includes
+// SDL headers.
 #pragma once
 
 #include <cstdint>
@@ -17,10 +26,12 @@
 #include "platform/ui/cairo/image_surface.h"
 #include "platform/ui/keys.h"
 
-struct SDL_Window;
 struct SDL_Cursor;
 
 namespace platform::ui::sdl {
+
+class ShownWindow;
+class X11Desktop;
 
 class SdlBackend : public Backend {
  public:
@@ -37,6 +48,8 @@ class SdlBackend : public Backend {
   bool waitForInput(std::optional<std::uint64_t> deadline) override;
   void beep(int type) override;
   int systemMetric(SystemMetric metric) override;
+  bool typesCharacters() override { return true; }
+  bool framesWindow(WindowHandle topLevel) override;
   FontMetrics measureFont(const FontSpec& spec) override { return cairo::MeasureFontWithPango(spec); }
   int measureTextWidth(const FontSpec& spec, std::string_view text) override {
     return cairo::MeasureTextWithPango(spec, text);
@@ -64,25 +77,34 @@ class SdlBackend : public Backend {
   // desktop reports it.
   bool movePointer(WindowHandle topLevel, Point screenPoint);
   int beeps() const { return beeps_; }
+  // Whether windows with a caption get the desktop's frame (a window
+  // manager runs).
+  bool desktopFramesWindows() const { return framesWindows_; }
+  // The desktop's identifier of the shown window (the X window), 0 when it
+  // is not shown.
+  std::uint64_t desktopWindowId(WindowHandle topLevel) const;
 
  private:
-  struct Shown {
-    SDL_Window* window = nullptr;
-    std::unique_ptr<cairo::ImageSurface> image;
-    BitmapHandle icon = nullptr;  // the one the desktop was given
-  };
-  // Gives the desktop the window's icon when it has changed.
-  void showIcon(Shown& shown, WindowHandle topLevel);
-  // Closes the SDL windows of model windows that are gone or hidden.
-  void forgetHiddenWindows();
-  WindowHandle modelWindowOf(std::uint32_t sdlWindowId) const;
+  // Closes the SDL windows of model windows that are gone or hidden, and
+  // brings the desktop in step with the others.
+  void followModel();
+  ShownWindow* shownFor(std::uint32_t sdlWindowId, WindowHandle& window) const;
   void feed(const void* event);
+  void feedKey(const void* event);
+  void feedText(const char* utf8);
+  void feedWindowEvent(const void* event);
 
   bool ok_ = false;
   std::string error_;
-  std::map<WindowHandle, Shown> shown_;
+  std::unique_ptr<X11Desktop> desktop_;
+  bool framesWindows_ = false;
+  int dpi_ = 96;
+  std::map<WindowHandle, std::unique_ptr<ShownWindow>> shown_;
   std::map<CursorShape, SDL_Cursor*> cursors_;
   int beeps_ = 0;
+  bool level3Key_ = false;  // the key of the last X key event is AltGr
+  bool altGrDown_ = false;  // AltGr held (the model holds Ctrl and Alt)
+  bool controlDown_ = false;
 };
 
 // Installs the backend for the life of the object.

@@ -1,0 +1,67 @@
+#include "screen/rating_dialog.h"
+
+#include "platform/ui/accelerator.h"
+#include "platform/ui/dialog.h"
+#include "platform/ui/gdi.h"
+#include "platform/ui/window.h"
+
+namespace qiv {
+
+using namespace platform::ui;
+
+RatingDialog::RatingDialog(QivSession& session) : QivDialog(session, screen_id::Dialog, nullptr) {
+  MessageMap& map = messageMap();
+  map.onMessage(msg::Create, [this](const Message&) {
+    const LResult result = defaultProcedure();
+    if (result != -1) createStatusBar();
+    return result;
+  });
+  map.onMessage(msg::Paint, [this](const Message&) { return onPaint(); });
+  map.onMessage(msg::Notify, [this](const Message& message) { return onNotify(message); });
+  for (MessageId colour : {msg::CtlColorStatic, msg::CtlColorEdit, msg::CtlColorButton, msg::CtlColorListBox,
+                           msg::CtlColorDialog})
+    map.onMessage(colour, [this](const Message& message) { return onControlColor(message); });
+  map.onCommand(command::AutoClear, [this] { onAutoClear(); });
+  map.onCommand(command::English, [this] { onToggleLanguage(); });
+  map.onCommand(command::Spanish, [this] { onToggleLanguage(); });
+  map.onCommand(command::About, [this] { onAbout(); });
+  map.onCommand(command::LicenseAgreement, [this] { onLicenseAgreement(); });
+  map.onCommand(command::Contents, [this] { onContents(); });
+  map.onCommand(command::Exit, [this] { onExitCommand(); });
+}
+
+RatingDialog::~RatingDialog() {
+  releaseLibraries();
+  commands_.destroy();
+  for (BitmapHandle bitmap : {bannerBitmap_, windowIcon_, smallWindowIcon_})
+    if (bitmap != nullptr) DeleteBitmap(bitmap);
+  for (BrushHandle brush : {faceBrush_, windowBrush_})
+    if (brush != nullptr) DeleteBrush(brush);
+  if (statusFont_ != nullptr) DeleteFont(statusFont_);
+  if (accelerators_ != nullptr) DestroyAcceleratorTable(accelerators_);
+}
+
+LResult RatingDialog::windowProcedure(const Message& message) {
+  // The two registered messages have their numbers only once registered.
+  if (message.message != 0 && message.message == session().updateStatusMessage)
+    return onUpdateStatus(message.wParam, message.lParam);
+  if (message.message != 0 && message.message == session().specialCharMessage) return onSpecialChar(message.wParam);
+  return QivDialog::windowProcedure(message);
+}
+
+void RatingDialog::onOK() {
+  releaseLibraries();
+  endDialog(command_id::Ok);
+}
+
+void RatingDialog::onCancel() {
+  releaseLibraries();
+  endDialog(command_id::Cancel);
+}
+
+void RatingDialog::onDestroy() {
+  session().mainWindow = nullptr;
+  defaultProcedure();
+}
+
+}  // namespace qiv

@@ -1,0 +1,88 @@
+#include "screen_probe.h"
+
+#include <array>
+
+#include "platform/ui/controls/combo_box.h"
+#include "platform/ui/controls/status_bar.h"
+#include "platform/ui/controls/toolbar.h"
+#include "platform/ui/dialog.h"
+#include "platform/ui/menu.h"
+#include "platform/ui/window.h"
+
+namespace qiv::testing {
+
+using namespace platform::ui;
+
+namespace {
+constexpr int kToolbarId = 3024;
+constexpr int kStatusBarId = 502;
+}  // namespace
+
+std::string TextOf(WindowHandle screen, int id) { return DialogItemText(screen, id); }
+
+bool IsShown(WindowHandle screen, int id) {
+  const WindowHandle item = DialogItem(screen, id);
+  return item != nullptr && IsWindowVisible(item);
+}
+
+std::vector<std::string> MenuTitles(WindowHandle screen) {
+  std::vector<std::string> titles;
+  const MenuHandle bar = GetMenu(screen);
+  for (int i = 0; i < MenuItemCount(bar); ++i) titles.push_back(MenuItemText(bar, i, MenuLookup::ByPosition));
+  return titles;
+}
+
+std::vector<int> MenuCommands(WindowHandle screen) {
+  std::vector<int> commands;
+  const MenuHandle bar = GetMenu(screen);
+  for (int p = 0; p < MenuItemCount(bar); ++p)
+    for (int i = 0; i < MenuItemCount(SubMenu(bar, p)); ++i)
+      if (const int id = MenuItemId(SubMenu(bar, p), i); id > 0) commands.push_back(id);
+  return commands;
+}
+
+std::string MenuItemLabel(WindowHandle screen, int command) {
+  return MenuItemText(GetMenu(screen), command, MenuLookup::ByCommand);
+}
+
+unsigned MenuFlags(WindowHandle screen, int command) {
+  return MenuItemFlags(GetMenu(screen), command, MenuLookup::ByCommand);
+}
+
+std::vector<int> ShownButtons(WindowHandle screen) {
+  const WindowHandle toolbar = DialogItem(screen, kToolbarId);
+  std::vector<int> shown;
+  const auto count = static_cast<int>(SendMessage(toolbar, toolbar::ButtonCount));
+  for (int i = 0; i < count; ++i) {
+    toolbar::Button button;
+    SendMessage(toolbar, toolbar::GetButton, static_cast<WParam>(i), reinterpret_cast<LParam>(&button));
+    if (!(button.state & toolbar::state::Hidden)) shown.push_back(button.command);
+  }
+  return shown;
+}
+
+bool ButtonChecked(WindowHandle screen, int command) {
+  return SendMessage(DialogItem(screen, kToolbarId), toolbar::IsButtonChecked, static_cast<WParam>(command)) != 0;
+}
+
+bool ButtonEnabled(WindowHandle screen, int command) {
+  return SendMessage(DialogItem(screen, kToolbarId), toolbar::IsButtonEnabled, static_cast<WParam>(command)) != 0;
+}
+
+std::string StatusPane(WindowHandle screen, int pane) {
+  std::array<char, 512> text{};
+  SendMessage(DialogItem(screen, kStatusBarId), status_bar::GetText, static_cast<WParam>(pane),
+              reinterpret_cast<LParam>(text.data()));
+  return text.data();
+}
+
+std::string SelectedComboText(WindowHandle screen, int id) {
+  const WindowHandle combo = DialogItem(screen, id);
+  const auto selected = SendMessage(combo, combo_box::GetCurrentSelection);
+  if (selected < 0) return {};
+  std::array<char, 256> text{};
+  SendMessage(combo, combo_box::GetItemText, static_cast<WParam>(selected), reinterpret_cast<LParam>(text.data()));
+  return text.data();
+}
+
+}  // namespace qiv::testing

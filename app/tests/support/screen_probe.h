@@ -1,0 +1,26 @@
+// Reading the rating screen as a user sees it: window texts by id, menu
+// items, toolbar buttons, status panes.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/ui/types.h"
+
+namespace qiv::testing {
+
+std::string TextOf(platform::ui::WindowHandle screen, int id);
+bool IsShown(platform::ui::WindowHandle screen, int id);
+// The menu bar's titles, and the commands of its pop-ups in order.
+std::vector<std::string> MenuTitles(platform::ui::WindowHandle screen);
+std::vector<int> MenuCommands(platform::ui::WindowHandle screen);
+std::string MenuItemLabel(platform::ui::WindowHandle screen, int command);
+unsigned MenuFlags(platform::ui::WindowHandle screen, int command);
+// The commands of the toolbar's buttons that are not hidden.
+std::vector<int> ShownButtons(platform::ui::WindowHandle screen);
+bool ButtonChecked(platform::ui::WindowHandle screen, int command);
+bool ButtonEnabled(platform::ui::WindowHandle screen, int command);
+std::string StatusPane(platform::ui::WindowHandle screen, int pane);
+std::string SelectedComboText(platform::ui::WindowHandle screen, int id);
+
+}  // namespace qiv::testing
