@@ -190,6 +190,10 @@ std::variant<GuideData, int> ParseGuideFile(std::string_view text, std::string_v
   data.expiry = std::string(Field(header, gf::header::kExpiry));
   if (!IsCalendarDate(data.expiry) || std::any_of(std::begin(counts), std::end(counts), [](auto c) { return !c; }))
     return status::kDataOrVersionError;
+  // Counts the text cannot hold: the file was cut short.
+  const std::uint64_t needed = gf::header::kSize + *counts[0] * gf::carrier::kSize + *counts[1] * gf::terminal::kSize +
+                               *counts[2] * gf::range::kSize + *counts[3] * gf::days::kSize;
+  if (needed > text.size()) return status::kCantReadData;
 
   auto code = [](std::string_view line, FieldSpan f, std::size_t least, std::string& out) {
     out = TrimmedCode(Field(line, f));

@@ -44,6 +44,7 @@ TEST(GuideFile, RefusedWholeWithTheStatusThatSaysWhy) {
        [&](const GuideFolder& f) { dataset::TruncateFile(f.file(), size - 5); }, status::kCantReadData},
       {"cut after a line", std::string(kTestGuide), false,
        [&](const GuideFolder& f) { dataset::TruncateFile(f.file(), size - 15); }, status::kCantReadData},
+      {"counts the file cannot hold", GuideWith("  header", "  header ranges=999999"), true, nullptr, status::kCantReadData},
       {"another version", GuideWith("  header", "  header version=02"), true, nullptr, status::kDataOrVersionError},
       {"fewer carriers counted than listed", GuideWith("  header", "  header carriers=1"), true, nullptr,
        status::kDataOrVersionError},
