@@ -13,6 +13,7 @@
 #include "lanes/lane_adjustments.h"
 #include "minimums/minimum_charges.h"
 #include "rating/rate_source.h"
+#include "rating/rating.h"
 
 namespace vorn {
 namespace {
@@ -54,8 +55,8 @@ std::int32_t FirstFactorOfRow(const TariffFactors& f, int row) {
 // to its left that has one (0 at break 0). Type 'H' first applies the
 // break's factor, and its first minimum the factor of the row after the
 // breaks.
-void ApplyClassPercentages(RatingEngine& engine, char type) {
-  ClassBreakWork& core = engine.work.core;
+void ApplyClassPercentages(RatingEngine& engine, Rating& rating, char type) {
+  ClassBreakWork& core = rating.core;
   const TariffFactors& f = engine.factors;
   if (type == 'H')
     core.minimums.amounts[0] = ApplyFactor(core.minimums.amounts[0], FirstFactorOfRow(f, core.breakCount));
@@ -77,15 +78,15 @@ void ApplyClassPercentages(RatingEngine& engine, char type) {
 // The tariff's rate adjustment factor, the request's factor, a bureau
 // tariff's percentages and, for discounts on rates, the rate-level
 // discounts: on every minimum amount and every rate.
-void ApplyFactorsAndRateDiscounts(RatingEngine& engine, const BureauPercentages& bureau) {
-  ClassBreakWork& core = engine.work.core;
+void ApplyFactorsAndRateDiscounts(RatingEngine& engine, Rating& rating, const BureauPercentages& bureau) {
+  ClassBreakWork& core = rating.core;
   const float radjf = engine.parameters.floatValue(ParameterTable::kRadjf);
-  const float requestFactor = engine.work.request.factor;
+  const float requestFactor = rating.request.factor;
   const bool tariffFactor = radjf != 1.0f;
   const bool factorRequested = std::bit_cast<std::uint32_t>(requestFactor) != std::bit_cast<std::uint32_t>(1.0f);
   const std::int32_t wf = FactorInHundredths(radjf);
   const std::int32_t rf = FactorInHundredths(requestFactor);
-  const DiscountState& d = engine.work.discounts;
+  const DiscountState& d = rating.discounts;
   const bool discountRates = d.on && d.kind == 'R';
 
   // Answers whether a rate discount took the whole of a positive amount.
@@ -113,13 +114,13 @@ void ApplyFactorsAndRateDiscounts(RatingEngine& engine, const BureauPercentages&
 // add-on record of kind 'C': its first amount raises the minimum amounts,
 // its second the rates of the first two breaks of every class. Amounts and
 // rates of 0 (none) stay as they are.
-void AddAddOnRecordAmounts(RatingEngine& engine, char type) {
-  const AddOnRecord& addOn = engine.methods.addOn;
-  if ((type != 'L' && type != 'I' && type != 'K') || engine.rates.rateRecord.kind() != 'C' || addOn.kind != 'C') return;
+void AddAddOnRecordAmounts(Rating& rating, char type) {
+  const AddOnRecord& addOn = rating.methods.addOn;
+  if ((type != 'L' && type != 'I' && type != 'K') || rating.rates.rateRecord.kind() != 'C' || addOn.kind != 'C') return;
   const auto amount = [](const std::array<std::uint8_t, 3>& packed) {
     return static_cast<std::int32_t>(PackedDigitsValue(packed, 5).value_or(0));
   };
-  ClassBreakWork& core = engine.work.core;
+  ClassBreakWork& core = rating.core;
   if (const std::int32_t first = amount(addOn.firstAmount); first > 0)
     for (std::size_t i = 0; i < 2; ++i)
       if (core.minimums.amounts[i] > 0) core.minimums.amounts[i] += first;
@@ -131,8 +132,8 @@ void AddAddOnRecordAmounts(RatingEngine& engine, char type) {
 
 }  // namespace
 
-std::int16_t PrepareWorkTables(RatingEngine& engine) {
-  ClassBreakWork& core = engine.work.core;
+std::int16_t PrepareWorkTables(RatingEngine& engine, Rating& rating) {
+  ClassBreakWork& core = rating.core;
   core.classCodes = {};
   core.classCount = 0;
   core.breakWeights = {};
@@ -146,22 +147,22 @@ std::int16_t PrepareWorkTables(RatingEngine& engine) {
   return 0;
 }
 
-std::int16_t RateClassWeightBreaks(RatingEngine& engine, RateSource& source) {
-  ClassBreakWork& core = engine.work.core;
+std::int16_t RateClassWeightBreaks(RatingEngine& engine, Rating& rating, RateSource& source) {
+  ClassBreakWork& core = rating.core;
   const char type = engine.currentTariff.ratedType();
   core.rateTable.fillNotFetched();
-  core.minimums = LayOutMinimums(source.minimumCharges(engine));
+  core.minimums = LayOutMinimums(source.minimumCharges(engine, rating));
   for (std::size_t i = 0; i < 4; ++i) core.rateTable.items[i] = 0;
   // A lane of kind 'C' rates the last class at the origin's percentage.
-  if (const std::optional<std::int32_t> p = source.originClassPercent(engine); p && core.classCount > 0) {
+  if (const std::optional<std::int32_t> p = source.originClassPercent(engine, rating); p && core.classCount > 0) {
     const std::size_t last = std::min<std::size_t>(static_cast<std::size_t>(core.classCount), kMaxClasses) - 1;
     auto& lastRow = engine.factors.classPercent[last];
     std::fill_n(lastRow.begin(), std::min<std::size_t>(static_cast<std::size_t>(RatedBreakCount(core)), lastRow.size()),
                 *p);
   }
   // A rate record of kind byte 170 has no lane adjustments.
-  if (static_cast<std::uint8_t>(engine.rates.rateRecord.kind()) != 170)
-    if (const std::int16_t c = LoadLaneAdjustments(engine); c > 0) {
+  if (static_cast<std::uint8_t>(rating.rates.rateRecord.kind()) != 170)
+    if (const std::int16_t c = LoadLaneAdjustments(engine, rating); c > 0) {
       CloseLaneAdjustmentFiles(engine);
       return c;
     }
@@ -175,15 +176,15 @@ std::int16_t RateClassWeightBreaks(RatingEngine& engine, RateSource& source) {
     const int row = ClassIndex(core, ClassCodeAt(core, c));
     for (int b = 0; b < RatedBreakCount(core); ++b)
       core.rateTable.items[*RateItemIndex(core, c, b)] =
-          ClassBreakRateAt(engine, source, row, breakOf[static_cast<std::size_t>(b)]);
+          ClassBreakRateAt(engine, rating, source, row, breakOf[static_cast<std::size_t>(b)]);
   }
   engine.binaryLog.write(kRateTableLogged, core.rateTable.image().bytes());
 
-  AddAddOnRecordAmounts(engine, type);
-  ApplyPassLaneAdjustments(engine);
+  AddAddOnRecordAmounts(rating, type);
+  ApplyPassLaneAdjustments(engine, rating);
   CloseLaneAdjustmentFiles(engine);
-  if (type == 'E' || type == 'F' || type == 'H') ApplyClassPercentages(engine, type);
-  ApplyFactorsAndRateDiscounts(engine, source.bureauPercentages(engine));
+  if (type == 'E' || type == 'F' || type == 'H') ApplyClassPercentages(engine, rating, type);
+  ApplyFactorsAndRateDiscounts(engine, rating, source.bureauPercentages(engine, rating));
   engine.binaryLog.write(kMinimumListLogged, core.minimums.image().bytes());
   return 0;
 }

@@ -11,6 +11,7 @@
 #include "errors/engine_error.h"
 #include "minimums/minimum_charges.h"
 #include "rating/rate_source.h"
+#include "rating/rating.h"
 
 namespace vorn {
 namespace {
@@ -35,13 +36,13 @@ std::span<DetailEntry> Lines(ParsedRequest& r) {
 
 std::int32_t BreakWeight(const ClassBreakWork& core, int b) { return core.breakWeights[static_cast<std::size_t>(b)]; }
 
-bool ChargesDiscounted(const RatingEngine& engine) { return engine.work.discounts.kind != 'R'; }
+bool ChargesDiscounted(const Rating& rating) { return rating.discounts.kind != 'R'; }
 
 }  // namespace
 
-std::int16_t PriceLinesAtActualWeight(RatingEngine& engine, RateSource& source) {
-  ParsedRequest& r = engine.work.request;
-  engine.work.core.deficit = DeficitResult{};
+std::int16_t PriceLinesAtActualWeight(RatingEngine& engine, Rating& rating, RateSource& source) {
+  ParsedRequest& r = rating.request;
+  rating.core.deficit = DeficitResult{};
   r.deficitRate = r.deficitWeight = r.deficitCharge = 0;
   r.billedWeight = 0;
   std::int64_t weight = 0;
@@ -49,7 +50,7 @@ std::int16_t PriceLinesAtActualWeight(RatingEngine& engine, RateSource& source) 
   r.actualWeight = static_cast<std::int32_t>(weight);  // 20 lines of at most 999999 pounds
   std::int64_t total = 0;
   for (DetailEntry& line : Lines(r)) {
-    line.rate = GetClassBreakRate(engine, source, r.actualWeight, ClassOf(line));
+    line.rate = GetClassBreakRate(engine, rating, source, r.actualWeight, ClassOf(line));
     const std::int64_t charge = LineCharge(line.weight, line.rate);
     if (charge > kMaxCharge) return code::kPricingExceedsLimits;
     line.charge = static_cast<std::int32_t>(charge);
@@ -60,36 +61,36 @@ std::int16_t PriceLinesAtActualWeight(RatingEngine& engine, RateSource& source) 
   return 0;
 }
 
-float ChargeDiscountPercent(const RatingEngine& engine, int b) {
-  const DiscountState& d = engine.work.discounts;
+float ChargeDiscountPercent(const Rating& rating, int b) {
+  const DiscountState& d = rating.discounts;
   const std::size_t field = static_cast<std::size_t>(b) + 1;
   if (!d.on || d.applied.tag != std::array<char, 2>{'D', '%'} || b < 0 || field >= d.applied.percent.size()) return 0;
   return d.applied.discountAt(field);
 }
 
-std::int64_t DiscountChargeAtBreak(const RatingEngine& engine, std::int64_t amount, int b) {
-  if (!ChargesDiscounted(engine)) return amount;
+std::int64_t DiscountChargeAtBreak(const Rating& rating, std::int64_t amount, int b) {
+  if (!ChargesDiscounted(rating)) return amount;
   // (a discount of the whole amount leaves nothing, never less)
-  return amount - std::min(DiscountOf(amount, ChargeDiscountPercent(engine, b)), std::max<std::int64_t>(amount, 0));
+  return amount - std::min(DiscountOf(amount, ChargeDiscountPercent(rating, b)), std::max<std::int64_t>(amount, 0));
 }
 
-void DiscountLineTotalAtBreak(RatingEngine& engine, int b) {
-  ClassBreakWork& core = engine.work.core;
+void DiscountLineTotalAtBreak(Rating& rating, int b) {
+  ClassBreakWork& core = rating.core;
   core.deficit.present = 'N';
-  if (ChargesDiscounted(engine)) core.ratingCorePercent = ChargeDiscountPercent(engine, b);
+  if (ChargesDiscounted(rating)) core.ratingCorePercent = ChargeDiscountPercent(rating, b);
 }
 
-int SearchDeficitFrom(RatingEngine& engine, RateSource& source, int b) {
-  ClassBreakWork& core = engine.work.core;
-  ParsedRequest& r = engine.work.request;
+int SearchDeficitFrom(RatingEngine& engine, Rating& rating, RateSource& source, int b) {
+  ClassBreakWork& core = rating.core;
+  ParsedRequest& r = rating.request;
   const CurrentTariff& tariff = engine.currentTariff;
   const char type = tariff.ratedType();
   // These tariffs keep the starting break: their search ends at the first
   // total that is not lower, and the starting break's own total never is.
-  const bool stopAtFirstNotLower = type == '4' || source.tariffNumber(engine) == 182;
-  const int limit = std::min(RatedBreakCount(core), engine.work.discounts.breakCount);
+  const bool stopAtFirstNotLower = type == '4' || source.tariffNumber(engine, rating) == 182;
+  const int limit = std::min(RatedBreakCount(core), rating.discounts.breakCount);
 
-  std::int64_t best = DiscountChargeAtBreak(engine, r.lineChargeSum, b);
+  std::int64_t best = DiscountChargeAtBreak(rating, r.lineChargeSum, b);
   core.deficit = DeficitResult{};
   core.deficit.chosenBreak = static_cast<std::int16_t>(b);
   for (int k = std::max(b, 0); k < limit; ++k) {
@@ -100,7 +101,7 @@ int SearchDeficitFrom(RatingEngine& engine, RateSource& source, int b) {
     bool rated = true;
     for (const DetailEntry& line : Lines(r)) {
       const std::string cls = ClassOf(line);
-      const std::int32_t rate = GetClassBreakRate(engine, source, breakWeight, cls);
+      const std::int32_t rate = GetClassBreakRate(engine, rating, source, breakWeight, cls);
       // A break where a line's class has no rate is no cheaper choice.
       if (!UsableRate(rate) && !DiscountedInFull(core, breakWeight, cls)) rated = false;
       lines += LineCharge(line.weight, rate);
@@ -111,7 +112,7 @@ int SearchDeficitFrom(RatingEngine& engine, RateSource& source, int b) {
     }
     const std::int32_t deficitWeight = std::max(0, breakWeight - r.actualWeight);
     const std::int64_t deficitCharge = LineCharge(deficitWeight, lowest.value_or(0));
-    const std::int64_t total = DiscountChargeAtBreak(engine, lines + deficitCharge, k);
+    const std::int64_t total = DiscountChargeAtBreak(rating, lines + deficitCharge, k);
     if (rated && total < best) {
       best = total;
       core.deficit.rate = lowest.value_or(0);
@@ -127,9 +128,9 @@ int SearchDeficitFrom(RatingEngine& engine, RateSource& source, int b) {
   return core.deficit.chosenBreak;
 }
 
-std::int16_t PriceAtBreak(RatingEngine& engine, RateSource& source, int b) {
-  ClassBreakWork& core = engine.work.core;
-  ParsedRequest& r = engine.work.request;
+std::int16_t PriceAtBreak(RatingEngine& engine, Rating& rating, RateSource& source, int b) {
+  ClassBreakWork& core = rating.core;
+  ParsedRequest& r = rating.request;
   const std::int32_t total = r.actualWeight;
   // A deficit found for another break than the one used does not apply.
   const DeficitResult deficit = core.deficit.chosenBreak == b ? core.deficit : DeficitResult{};
@@ -149,7 +150,8 @@ std::int16_t PriceAtBreak(RatingEngine& engine, RateSource& source, int b) {
   r.billedWeight = static_cast<std::int32_t>(ratingWeight);
   std::int64_t lines = 0;
   for (DetailEntry& line : Lines(r)) {
-    line.rate = GetClassBreakRate(engine, source, static_cast<std::int32_t>(ratingWeight - excess), ClassOf(line));
+    line.rate =
+        GetClassBreakRate(engine, rating, source, static_cast<std::int32_t>(ratingWeight - excess), ClassOf(line));
     const std::int64_t charge = LineCharge(line.weight, line.rate);
     if (charge > kMaxCharge) return code::kPricingExceedsLimits;
     line.charge = static_cast<std::int32_t>(charge);
@@ -164,22 +166,22 @@ std::int16_t PriceAtBreak(RatingEngine& engine, RateSource& source, int b) {
   const std::int32_t minimum = SelectMinimum(core.minimums, total, r.methodFlag == 'Y');
   core.rateTable.items[0] = minimum;
   r.chargeAfterMinimums =
-      static_cast<std::int32_t>(std::max<std::int64_t>(DiscountChargeAtBreak(engine, grand, b), minimum));
+      static_cast<std::int32_t>(std::max<std::int64_t>(DiscountChargeAtBreak(rating, grand, b), minimum));
   return 0;
 }
 
-std::int16_t CheckLineRates(RatingEngine& engine, RateSource& source) {
-  const ClassBreakWork& core = engine.work.core;
+std::int16_t CheckLineRates(RatingEngine& engine, Rating& rating, RateSource& source) {
+  const ClassBreakWork& core = rating.core;
   std::int32_t weight = 0;
   for (int b = 0; b < core.breakCount && b < static_cast<int>(kMaxBreaks); ++b)
     if (BreakWeight(core, b) > 0) {
       weight = BreakWeight(core, b);
       break;
     }
-  const auto lines = Lines(engine.work.request);
+  const auto lines = Lines(rating.request);
   for (std::size_t n = 0; n < lines.size(); ++n) {
     const std::string cls = ClassOf(lines[n]);
-    const std::int32_t rate = GetClassBreakRate(engine, source, weight, cls);
+    const std::int32_t rate = GetClassBreakRate(engine, rating, source, weight, cls);
     const bool free = rate == 0 && DiscountedInFull(core, weight, cls);
     if ((rate <= 0 && !free) || rate == BreakRateTable::kNotFetched)
       return static_cast<std::int16_t>(code::kInvalidClassBase + n + 1);

@@ -43,6 +43,11 @@ void DataFolder::beginRating() {
   refresh();
 }
 
+void DataFolder::lookAgain() {
+  lookedAt_ = false;
+  refresh();
+}
+
 void DataFolder::endRating() {
   for (auto& [name, file] : handles_) file->releaseContents();
   if (!settled_ || handles_.size() > kMaxHandles) forget();

@@ -51,6 +51,10 @@ class DataFolder {
   // Ends a rating: copies of file contents are dropped, and the names and
   // handles of a folder that is not settled are forgotten.
   void endRating();
+  // Looks at the folder again within a rating, for a file read under a lock
+  // that its writer held while the rating began: what the writer did
+  // meanwhile (a file replaced by rename) is seen.
+  void lookAgain();
 
   // The folder's entry for name without regard to case (trailing blanks of
   // the name are not part of it); nothing when the folder has none.

@@ -7,12 +7,9 @@
 #include "datafiles/table_file.h"
 #include "errors/engine_error.h"
 #include "formats/packed_codes.h"
-#include "platform/kernel/fixed_format.h"
 
 namespace vorn {
 namespace {
-
-constexpr std::size_t kVersionCapacity = 47;
 
 int CompareText(std::string_view a, std::string_view b) { return a < b ? -1 : a > b ? 1 : 0; }
 
@@ -20,29 +17,9 @@ int CompareText(std::string_view a, std::string_view b) { return a < b ? -1 : a 
 
 std::int16_t ReadTariffVersions(std::string_view folder, const BinaryLog& log, const DateKey& shipDate,
                                 TariffVersion& out) {
-  std::optional<std::vector<std::uint8_t>> content = ReadTableFile(folder, "TDV.SEQ", log);
-  if (!content) return code::kCantOpenVersionList;
-  const std::string_view text(reinterpret_cast<const char*>(content->data()), content->size());
-  std::vector<TariffVersion> versions;
-  for (std::string_view line : platform::SplitLines(text)) {
-    platform::FieldScanner scanner(line);
-    std::int32_t fields[5];
-    bool complete = true;
-    for (std::int32_t& f : fields) {
-      std::optional<std::int32_t> v = scanner.number(2);
-      if (!v) {
-        complete = false;
-        break;
-      }
-      f = *v;
-    }
-    if (!complete) continue;
-    if (versions.size() == kVersionCapacity) return code::kCantReadVersionList;  // more versions than the table holds
-    versions.push_back({static_cast<std::int8_t>(fields[0]),
-                        DateKey{static_cast<std::uint8_t>(fields[1]), static_cast<std::uint8_t>(fields[2]),
-                                static_cast<std::uint8_t>(fields[3]), static_cast<std::uint8_t>(fields[4])}});
-  }
-  if (versions.empty()) return code::kCantReadVersionList;
+  VersionList list;
+  if (const std::int16_t c = list.load(folder, log); c != code::kSuccess) return c;
+  std::vector<TariffVersion> versions = list.versions();
   std::stable_sort(versions.begin(), versions.end(),
                    [](const TariffVersion& a, const TariffVersion& b) { return a.date > b.date; });
   for (const TariffVersion& v : versions) {

@@ -9,15 +9,11 @@
 #include <vector>
 
 #include "common/date_key.h"
+#include "formats/tdv.h"
 #include "formats/tdz.h"
 #include "logs/binary_log.h"
 
 namespace vorn {
-
-struct TariffVersion {
-  std::int8_t version = 0;
-  DateKey date;
-};
 
 // The newest version of TDV.SEQ dated on or before the ship date: 0, 130
 // (no file), 131 (no line, or more than the 47 versions the table holds) or

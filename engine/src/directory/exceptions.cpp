@@ -12,6 +12,7 @@
 #include "errors/engine_codes.h"
 #include "formats/packed_codes.h"
 #include "points/candidates.h"
+#include "rating/rating.h"
 
 namespace vorn {
 namespace {
@@ -222,30 +223,31 @@ std::vector<ExceptionName> ReadExceptionNames(std::string_view folder, const Bin
   return names;
 }
 
-void ChooseExceptionName(RatingEngine& engine, bool origin) {
+void ChooseExceptionName(RatingEngine& engine, Rating& rating, bool origin) {
   const LaneSide side = origin ? LaneSide::Origin : LaneSide::Destination;
-  ParsedRequest& r = engine.work.request;
+  ParsedRequest& r = rating.request;
   const std::array<char, 6>& code = origin ? r.originCode : r.destinationCode;
-  std::vector<ExceptionName> found = ReadExceptionNames(engine.effectivePath, engine.binaryLog, engine.work.setup,
-                                                        std::string_view(code.data(), 6), 100);
+  std::vector<ExceptionName> found =
+      ReadExceptionNames(engine.effectivePath, engine.binaryLog, rating.setup, std::string_view(code.data(), 6), 100);
   std::vector<std::string> names;
   for (const ExceptionName& e : found)
     if (std::find(names.begin(), names.end(), e.name) == names.end()) names.push_back(e.name);
   // A code without exception names has nothing to choose from.
   if (names.empty()) return;
-  std::string chosen(RequestCity(engine, side));
+  std::string chosen(RequestCity(rating, side));
   if (std::find(names.begin(), names.end(), chosen) == names.end()) {
     std::sort(names.begin(), names.end());
     names.emplace_back(kNoneOfTheAbove);
-    const std::size_t index = ChooseCity(engine, names, std::string_view(code.data(), 6), side, CityMode::NotFound);
+    const std::size_t index =
+        ChooseCity(engine, rating, names, std::string_view(code.data(), 6), side, CityMode::NotFound);
     if (index + 1 >= names.size()) return;
     chosen = names[index];
-    SetRequestCity(engine, side, chosen);
+    SetRequestCity(rating, side, chosen);
   }
   if (std::string_view(code.data(), 5) != "25530") return;
   for (const ExceptionName& e : found) {
     if (e.name != chosen || platform::LoadLittleEndian<std::int16_t>(e.key.data() + 3) != 901) continue;
-    SetupWork& s = engine.work.setup;
+    SetupWork& s = rating.setup;
     for (std::size_t i = 0; i < s.slotCount && i < s.kinds.size(); ++i)
       if (s.kinds[i] == 906) s.kinds[i] = 901;
   }

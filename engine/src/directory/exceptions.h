@@ -13,11 +13,12 @@
 #include "formats/tdx.h"
 #include "logs/binary_log.h"
 #include "platform/kernel/file.h"
-#include "rating/shipment_work.h"
+#include "rating/setup_work.h"
 
 namespace vorn {
 
 class RatingEngine;
+struct Rating;
 
 // TDX.TBL open for the exception passes; the record last read is current.
 class ExceptionTable {
@@ -63,6 +64,6 @@ std::vector<ExceptionName> ReadExceptionNames(std::string_view folder, const Bin
 
 // The exception-name choice of one end of the lane (origin or destination)
 // when several tariff slots are in use.
-void ChooseExceptionName(RatingEngine& engine, bool origin);
+void ChooseExceptionName(RatingEngine& engine, Rating& rating, bool origin);
 
 }  // namespace vorn

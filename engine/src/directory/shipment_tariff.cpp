@@ -11,6 +11,7 @@
 #include "errors/engine_error.h"
 #include "platform/kernel/fixed_format.h"
 #include "points/candidates.h"
+#include "rating/rating.h"
 
 namespace vorn {
 namespace {
@@ -31,16 +32,15 @@ void MakeCurrent(RatingEngine& engine, std::size_t position) {
 
 class TariffSetup {
  public:
-  TariffSetup(RatingEngine& engine, int pass)
-      : engine_(engine),
-        pass_(pass),
-        r_(engine.work.request),
-        s_(engine.work.setup),
-        records_(engine.effective.records()) {}
+  TariffSetup(RatingEngine& engine, Rating& rating, int pass)
+      : engine_(engine), rating_(rating), pass_(pass), r_(rating.request), s_(rating.setup) {}
 
   std::int16_t run();
 
  private:
+  // The effective table as it stands: making an entry current may read the
+  // file again and replace the table, so no view of it is kept across that.
+  std::span<const EffectiveRecord> records() const { return engine_.effective.records(); }
   bool named() const { return !r_.tariffName.empty(); }
   bool canadianLane() const { return IsLetter(r_.originCode[0]) || IsLetter(r_.destinationCode[0]); }
   bool mexicanLane() const { return r_.mexicanOrigin || r_.mexicanDestination; }
@@ -64,10 +64,10 @@ class TariffSetup {
   int selectTariffEntries();
 
   RatingEngine& engine_;
+  Rating& rating_;
   int pass_;
   ParsedRequest& r_;
   SetupWork& s_;
-  std::span<const EffectiveRecord> records_;
 };
 
 std::int16_t TariffSetup::readPoint(LanePoint& point, const std::array<char, 6>& code, std::int16_t refusal) {
@@ -129,9 +129,9 @@ std::int16_t TariffSetup::matchNamedTariff() {
   bool anyEntry = false;
   bool sawX = false;
   std::size_t cursor = 0;
-  for (std::size_t i = 0; i < records_.size() && cursor < slotCount(); ++i) {
-    const EffectiveRecord& e = records_[i];
-    if (e.date.isZero() || !PassesNameTest(engine_, e)) continue;
+  for (std::size_t i = 0; i < records().size() && cursor < slotCount(); ++i) {
+    const EffectiveRecord& e = records()[i];
+    if (e.date.isZero() || !PassesNameTest(rating_, e)) continue;
     const bool letterFits =
         s_.laneLetter == ' ' || e.letter == s_.laneLetter || (e.letter == 'X' && s_.laneLetter == 'N');
     if (!letterFits) continue;
@@ -182,9 +182,9 @@ bool TariffSetup::findSlotEntry(char letter) {
   engine_.currentTariff = CurrentTariff{};
   const std::int16_t kind = s_.kinds[s_.currentSlot];
   bool found = false;
-  for (std::size_t i = 0; i < records_.size(); ++i) {
-    const EffectiveRecord& e = records_[i];
-    if (named() && !PassesNameTest(engine_, e)) continue;
+  for (std::size_t i = 0; i < records().size(); ++i) {
+    const EffectiveRecord& e = records()[i];
+    if (named() && !PassesNameTest(rating_, e)) continue;
     if (static_cast<std::int16_t>(e.kind) != kind || !(e.date > engine_.currentTariff.date) || !notAfterShipDate(e))
       continue;
     if ((e.letter == 'Y' && s_.laneLetter == 'N') || ((e.letter == 'N' || e.letter == 'X') && s_.laneLetter == 'Y'))
@@ -234,8 +234,8 @@ std::int16_t TariffSetup::applyExceptions() {
   if (!(letter == 'Y' || (letter == 'X' && named()))) return 0;
   ApplyStatePairExceptions(engine_.effectivePath, engine_.binaryLog, s_);  // skipped when TDX.TBL is missing
   const bool exchanged = s_.direction == 'T';
-  ChooseExceptionName(engine_, !exchanged);
-  ChooseExceptionName(engine_, exchanged);
+  ChooseExceptionName(engine_, rating_, !exchanged);
+  ChooseExceptionName(engine_, rating_, exchanged);
   return ApplyGeneralExceptions(engine_.effectivePath, engine_.binaryLog, s_);
 }
 
@@ -245,25 +245,25 @@ int TariffSetup::selectTariffEntries() {
     if (s_.intrastate ? e.country != 'Y' : e.country == 'Y') return false;
     if (canadian && named() ? !(e.country == 'C' || e.tariffType == 'Y') : e.country == 'C') return false;
     if (!(e.letter == s_.laneLetter || (e.letter == 'X' && s_.laneLetter == 'N'))) return false;
-    return !named() || PassesNameTest(engine_, e);
+    return !named() || PassesNameTest(rating_, e);
   };
   std::vector<std::size_t>& candidates = s_.candidates;
   candidates.clear();
   for (std::size_t n = 0; n < slotCount() && candidates.size() < kMaxTariffCandidates; ++n) {
     if (s_.kinds[n] == 0) continue;
     std::optional<std::size_t> found;
-    for (std::size_t i = records_.size(); i-- > 0;) {
-      const EffectiveRecord& e = records_[i];
+    for (std::size_t i = records().size(); i-- > 0;) {
+      const EffectiveRecord& e = records()[i];
       if (static_cast<std::int16_t>(e.kind) == s_.kinds[n] && notAfterShipDate(e) && passes(e)) {
         found = i;
         break;
       }
     }
     if (!found) continue;
-    const EffectiveRecord& f = records_[*found];
+    const EffectiveRecord& f = records()[*found];
     const std::size_t sameName = r_.tariffName.size();
-    for (std::size_t i = 0; i < records_.size() && candidates.size() < kMaxTariffCandidates; ++i) {
-      const EffectiveRecord& e = records_[i];
+    for (std::size_t i = 0; i < records().size() && candidates.size() < kMaxTariffCandidates; ++i) {
+      const EffectiveRecord& e = records()[i];
       if (e.kind != f.kind || e.date != f.date || e.country != f.country || e.letter != f.letter || !passes(e))
         continue;
       if (named() && e.nameView().substr(0, sameName) != f.nameView().substr(0, sameName)) continue;
@@ -273,26 +273,26 @@ int TariffSetup::selectTariffEntries() {
   if (candidates.empty()) return -1;
   std::size_t chosen = candidates.front();
   if (candidates.size() > 1) {
-    const EffectiveRecord& first = records_[candidates.front()];
+    const EffectiveRecord& first = records()[candidates.front()];
     const bool sameSuffix = std::all_of(candidates.begin(), candidates.end(), [&](std::size_t i) {
-      const EffectiveRecord& e = records_[i];
+      const EffectiveRecord& e = records()[i];
       return e.nameView().substr(6, 2) == first.nameView().substr(6, 2) &&
              (!named() || e.nameView().substr(0, 6) == first.nameView().substr(0, 6));
     });
     if (sameSuffix) {
       std::optional<std::size_t> newest;
       for (std::size_t i : candidates)
-        if (notAfterShipDate(records_[i]) && (!newest || records_[i].date > records_[*newest].date)) newest = i;
+        if (notAfterShipDate(records()[i]) && (!newest || records()[i].date > records()[*newest].date)) newest = i;
       if (!newest) return -1;
       chosen = *newest;
     } else {
       std::vector<std::string> texts;
       for (std::size_t i : candidates) {
-        const EffectiveRecord& e = records_[i];
+        const EffectiveRecord& e = records()[i];
         texts.push_back(std::string(e.nameView()) + platform::ZeroPadded(e.date.month, 2) +
                         platform::ZeroPadded(e.date.day, 2) + platform::ZeroPadded(e.date.year, 2));
       }
-      const std::size_t index = ChooseTariffCandidate(engine_, texts);
+      const std::size_t index = ChooseTariffCandidate(rating_, texts);
       if (index >= candidates.size()) return -1;
       chosen = candidates[index];
     }
@@ -311,11 +311,11 @@ std::int16_t TariffSetup::run() {
   const bool fullName = r_.tariffName.size() == 8;
   if (fullName && canadianLane()) {
     std::optional<std::size_t> newest;
-    for (std::size_t i = 0; i < records_.size(); ++i) {
-      const EffectiveRecord& e = records_[i];
+    for (std::size_t i = 0; i < records().size(); ++i) {
+      const EffectiveRecord& e = records()[i];
       if (e.nameView() != r_.tariffName || !notAfterShipDate(e)) continue;
       if (!(e.country == 'C' || e.country == 'M' || e.tariffType == 'Y')) continue;
-      if (!newest || e.date > records_[*newest].date) newest = i;
+      if (!newest || e.date > records()[*newest].date) newest = i;
     }
     if (!newest) return IsLetter(r_.originCode[0]) ? code::kOriginNotInTariff : code::kDestinationNotInTariff;
     MakeCurrent(engine_, *newest);
@@ -324,8 +324,8 @@ std::int16_t TariffSetup::run() {
   if (fullName) {
     s_.laneLetter = 'N';
     s_.kinds[0] = static_cast<std::int16_t>(pass_);
-    for (std::size_t i = records_.size(); i-- > 0;) {
-      const EffectiveRecord& e = records_[i];
+    for (std::size_t i = records().size(); i-- > 0;) {
+      const EffectiveRecord& e = records()[i];
       if (e.nameView() == r_.tariffName && e.kind == pass_ && notAfterShipDate(e)) {
         MakeCurrent(engine_, i);
         return 0;
@@ -363,16 +363,16 @@ std::int16_t TariffSetup::run() {
 
 }  // namespace
 
-bool PassesNameTest(const RatingEngine& engine, const EffectiveRecord& entry) {
-  const ParsedRequest& r = engine.work.request;
+bool PassesNameTest(const Rating& rating, const EffectiveRecord& entry) {
+  const ParsedRequest& r = rating.request;
   const std::string_view name = entry.nameView();
   if (r.tariffName.size() < 3) return name.substr(0, 3) == std::string_view(r.tariffPrefix).substr(0, 3);
   return name.substr(0, r.tariffName.size()) == r.tariffName;
 }
 
-std::int16_t SetupShipmentTariff(RatingEngine& engine, int pass) {
-  engine.work.setup = SetupWork{};
-  return TariffSetup(engine, pass).run();
+std::int16_t SetupShipmentTariff(RatingEngine& engine, Rating& rating, int pass) {
+  rating.setup = SetupWork{};
+  return TariffSetup(engine, rating, pass).run();
 }
 
 }  // namespace vorn

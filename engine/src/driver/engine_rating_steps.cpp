@@ -9,6 +9,7 @@
 #include "points/border_crossing.h"
 #include "points/point_services.h"
 #include "rating/rate_source.h"
+#include "rating/rating.h"
 
 namespace vorn {
 namespace {
@@ -17,28 +18,40 @@ namespace {
 // answer 200 ("Tariff Files Not Found").
 class EngineSteps final : public RatingSteps {
  public:
-  std::int16_t setupShipmentTariff(RatingEngine& e, int pass) override { return SetupShipmentTariff(e, pass); }
+  std::int16_t setupShipmentTariff(RatingEngine& e, Rating& rating, int pass) override {
+    return SetupShipmentTariff(e, rating, pass);
+  }
   // A bureau tariff's preparation is not described by its data: no type-'Y'
   // tariff is rated (202) rather than rated without its percentages.
-  std::int16_t prepareBureauTariff(RatingEngine&) override { return code::kInvalidTariffType; }
-  std::int16_t handleCombinedPoints(RatingEngine& e) override { return HandleCombinedPoints(e); }
-  std::int16_t findPointServices(RatingEngine& e) override { return FindPointService(e); }
-  void consultServiceGuide(RatingEngine& e, ShipmentRecord& record) override { ConsultServiceGuide(e, record); }
-  std::int16_t readBorderCrossing(RatingEngine& e) override { return ReadBorderCrossing(e); }
-  void closeTariffFilesOnChange(RatingEngine& e) override { e.files.closeOnTariffChange(e.currentTariff); }
-  std::int16_t prepareWorkTables(RatingEngine& e) override { return PrepareWorkTables(e); }
-  std::int16_t runTariffMethod(RatingEngine& e) override { return RunTariffMethod(e); }
-  std::int16_t rateClassesAndBreaks(RatingEngine& e) override { return RateClassWeightBreaks(e, EngineRateSource()); }
-  void closeRateFiles(RatingEngine& e) override { e.files.close('R'); }
-  std::int16_t checkLineRates(RatingEngine& e) override { return CheckLineRates(e, EngineRateSource()); }
-  std::int16_t priceLinesAtActualWeight(RatingEngine& e) override {
-    return PriceLinesAtActualWeight(e, EngineRateSource());
+  std::int16_t prepareBureauTariff(RatingEngine&, Rating&) override { return code::kInvalidTariffType; }
+  std::int16_t handleCombinedPoints(RatingEngine& e, Rating& rating) override {
+    return HandleCombinedPoints(e, rating);
   }
-  void discountLineTotalAtBreak(RatingEngine& e, int b) override { DiscountLineTotalAtBreak(e, b); }
-  int searchDeficitFrom(RatingEngine& e, int b) override { return SearchDeficitFrom(e, EngineRateSource(), b); }
-  std::int16_t priceAtBreak(RatingEngine& e, int b) override { return PriceAtBreak(e, EngineRateSource(), b); }
-  std::int32_t applyBreakDiscount(RatingEngine& e, std::int32_t amount, int b) override {
-    return static_cast<std::int32_t>(DiscountChargeAtBreak(e, amount, b));
+  std::int16_t findPointServices(RatingEngine& e, Rating& rating) override { return FindPointService(e, rating); }
+  void consultServiceGuide(RatingEngine& e, Rating& rating) override { ConsultServiceGuide(e, rating); }
+  std::int16_t readBorderCrossing(RatingEngine& e, Rating& rating) override { return ReadBorderCrossing(e, rating); }
+  void closeTariffFilesOnChange(RatingEngine& e) override { e.files.closeOnTariffChange(e.currentTariff); }
+  std::int16_t prepareWorkTables(RatingEngine& e, Rating& rating) override { return PrepareWorkTables(e, rating); }
+  std::int16_t runTariffMethod(RatingEngine& e, Rating& rating) override { return RunTariffMethod(e, rating); }
+  std::int16_t rateClassesAndBreaks(RatingEngine& e, Rating& rating) override {
+    return RateClassWeightBreaks(e, rating, EngineRateSource());
+  }
+  void closeRateFiles(RatingEngine& e) override { e.files.close('R'); }
+  std::int16_t checkLineRates(RatingEngine& e, Rating& rating) override {
+    return CheckLineRates(e, rating, EngineRateSource());
+  }
+  std::int16_t priceLinesAtActualWeight(RatingEngine& e, Rating& rating) override {
+    return PriceLinesAtActualWeight(e, rating, EngineRateSource());
+  }
+  void discountLineTotalAtBreak(RatingEngine&, Rating& rating, int b) override { DiscountLineTotalAtBreak(rating, b); }
+  int searchDeficitFrom(RatingEngine& e, Rating& rating, int b) override {
+    return SearchDeficitFrom(e, rating, EngineRateSource(), b);
+  }
+  std::int16_t priceAtBreak(RatingEngine& e, Rating& rating, int b) override {
+    return PriceAtBreak(e, rating, EngineRateSource(), b);
+  }
+  std::int32_t applyBreakDiscount(RatingEngine&, Rating& rating, std::int32_t amount, int b) override {
+    return static_cast<std::int32_t>(DiscountChargeAtBreak(rating, amount, b));
   }
 };
 

@@ -7,6 +7,7 @@
 #include "driver/answer_fields.h"
 #include "engine_state/rating_engine.h"
 #include "errors/engine_error.h"
+#include "rating/rating.h"
 
 namespace vorn {
 namespace {
@@ -39,7 +40,7 @@ class AnswerWriter {
     answer_.setText({offset + f.offset, f.width}, v);
   }
   bool ok() const { return ok_; }
-  const ShipmentRecord& answer() const { return answer_; }
+  ShipmentRecord& answer() { return answer_; }
 
  private:
   ShipmentRecord answer_;
@@ -50,10 +51,10 @@ std::string_view UntilNul(const char* text, std::size_t n) { return std::string_
 
 }  // namespace
 
-std::int16_t FormatShipmentResult(RatingEngine& engine, ShipmentRecord& record) {
-  ShipmentWork& w = engine.work;
-  ParsedRequest& r = w.request;
-  DiscountState& d = w.discounts;
+std::int16_t FormatShipmentResult(RatingEngine& engine, Rating& rating, ShipmentRecord& record) {
+  ParsedRequest& r = rating.request;
+  DiscountState& d = rating.discounts;
+  const RatingAnswer& a = rating.answer;
 
   // Discounts: the per-break discount on the gross, the percentage discount
   // on the net, and the absolute minimum.
@@ -63,7 +64,7 @@ std::int16_t FormatShipmentResult(RatingEngine& engine, ShipmentRecord& record) 
   d.percentDiscountAmount = 0;
   const std::int32_t netBefore = net;
   if (d.on && d.kind != 'R') {
-    const std::int32_t discounted = engine.steps->applyBreakDiscount(engine, gross, w.core.breakUsed);
+    const std::int32_t discounted = engine.steps->applyBreakDiscount(engine, rating, gross, rating.core.breakUsed);
     d.breakDiscountAmount = gross - discounted;
     gross = discounted;
     if (d.applied.tag == std::array<char, 2>{'D', '%'}) {
@@ -76,13 +77,14 @@ std::int16_t FormatShipmentResult(RatingEngine& engine, ShipmentRecord& record) 
   // when the absolute minimum raised the net.
   if (d.on) d.percentDiscountAmount = std::max(0, netBefore - net);
   d.discountPercent =
-      r.chargeAfterMinimums - d.percentDiscountAmount > gross ? d.applied.percent[0] : w.core.ratingCorePercent;
+      r.chargeAfterMinimums - d.percentDiscountAmount > gross ? d.applied.percent[0] : rating.core.ratingCorePercent;
   r.grossCharge = gross;
 
   AnswerWriter out(record);
+  WriteRequestChoices(rating, out.answer());
   out.text(shipment::kTariffName, r.requestedTariffName);
-  out.text(shipment::kTariffUsed, w.tariffUsed);
-  out.rightAligned(shipment::kMethodText, w.methodText);
+  out.text(shipment::kTariffUsed, a.tariffUsed);
+  out.rightAligned(shipment::kMethodText, a.methodText);
   out.whole(shipment::kActualWeight, r.actualWeight);
   out.whole(shipment::kBilledWeight, r.billedWeight);
   out.cents(shipment::kNetCharge, net);
@@ -90,9 +92,11 @@ std::int16_t FormatShipmentResult(RatingEngine& engine, ShipmentRecord& record) 
   out.whole(shipment::kDeficitWeight, r.deficitWeight);
   out.cents(shipment::kDeficitCharge, r.deficitCharge);
   out.cents(shipment::kGrossCharge, gross);
-  out.text(shipment::kEffectiveDate, w.versionDate.isZero() ? std::string(10, ' ') : DateKeyText(w.versionDate));
+  out.text(shipment::kEffectiveDate, a.versionDate.isZero() ? std::string(10, ' ') : DateKeyText(a.versionDate));
   out.letter(shipment::kOriginPointLetter, r.originPointLetter);
   out.letter(shipment::kDestinationPointLetter, r.destinationPointLetter);
+  if (a.serviceGuideAnswer)
+    out.text(shipment::kServiceGuideAnswer, std::string_view(a.serviceGuideAnswer->data(), 2));
   out.cents(shipment::kBreakDiscountAmount, d.breakDiscountAmount, false);
   out.cents(shipment::kPercentDiscountAmount, d.percentDiscountAmount, false);
   out.percent(shipment::kDiscountPercent, d.discountPercent);
@@ -109,13 +113,21 @@ std::int16_t FormatShipmentResult(RatingEngine& engine, ShipmentRecord& record) 
   if (!out.ok()) return code::kPricingExceedsLimits;
   record = out.answer();
 
-  if (engine.serviceGuideStatus != std::array<char, 4>{'1', '0', '0', '1'})
-    record.setText(shipment::kReturnCode, std::string_view(engine.serviceGuideStatus.data(), 4));
+  if (a.serviceGuideStatus != std::array<char, 4>{'1', '0', '0', '1'})
+    record.setText(shipment::kReturnCode, std::string_view(a.serviceGuideStatus.data(), 4));
   return 0;
 }
 
-void CopyResultAreas(const RatingEngine& engine, ShipmentRecord& record) {
-  const ClassBreakWork& core = engine.work.core;
+void WriteRequestChoices(const Rating& rating, ShipmentRecord& record) {
+  const ParsedRequest& r = rating.request;
+  record.setText(shipment::kOriginStateCity, std::string_view(r.originStateCity.data(), r.originStateCity.size()));
+  record.setText(shipment::kDestinationStateCity,
+                 std::string_view(r.destinationStateCity.data(), r.destinationStateCity.size()));
+  if (rating.answer.cityChoiceRan) record.setChar(shipment::kFlags.offset, 'B');
+}
+
+void CopyResultAreas(const Rating& rating, ShipmentRecord& record) {
+  const ClassBreakWork& core = rating.core;
   const auto table = core.rateTable.image();
   std::memcpy(record.data() + shipment::kRateTable.offset, table.data(), table.kSize);
   for (std::size_t c = 0; c < kMaxClasses; ++c)

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <ctime>
+#include <memory>
 
 #include "common/version_number.h"
 #include "common/version_text.h"
@@ -12,6 +13,7 @@
 #include "engine_state/rating_engine.h"
 #include "errors/engine_error.h"
 #include "platform/kernel/fixed_format.h"
+#include "rating/rating.h"
 #include "request/request_parse.h"
 
 namespace vorn {
@@ -45,9 +47,9 @@ float RequestFactor(const ShipmentRecord& record) {
 
 // A type-'N' tariff whose lane is not in it is rated on its companion: the
 // newest record of kind 2 named like it with 'N' as its eighth character.
-std::int16_t CombinedPoints(RatingEngine& engine) {
+std::int16_t CombinedPoints(RatingEngine& engine, Rating& rating) {
   engine.steps->closeTariffFilesOnChange(engine);
-  const std::int16_t first = engine.steps->handleCombinedPoints(engine);
+  const std::int16_t first = engine.steps->handleCombinedPoints(engine, rating);
   if (first == 0) return 0;
   if (first < code::kOriginNotInTariff || first > code::kCombinationNotInTariff) return first;
   std::string companion(engine.currentTariff.name());
@@ -56,24 +58,24 @@ std::int16_t CombinedPoints(RatingEngine& engine) {
   const auto records = engine.effective.records();
   for (std::size_t i = records.size(); i-- > 0;) {
     const EffectiveRecord& r = records[i];
-    if (r.kind != 2 || r.nameView() != companion || r.date > engine.work.request.shipDate) continue;
+    if (r.kind != 2 || r.nameView() != companion || r.date > rating.request.shipDate) continue;
     STEP(engine.effective.loadTariffForEntry(i, engine.currentTariff, EngineVersionNumber()));
     engine.steps->closeTariffFilesOnChange(engine);
-    return engine.steps->handleCombinedPoints(engine);
+    return engine.steps->handleCombinedPoints(engine, rating);
   }
   return first;
 }
 
-std::int16_t SetUpTariff(RatingEngine& engine) {
+std::int16_t SetUpTariff(RatingEngine& engine, Rating& rating) {
   RatingSteps& steps = *engine.steps;
-  STEP(steps.setupShipmentTariff(engine, 1));
+  STEP(steps.setupShipmentTariff(engine, rating, 1));
   const CurrentTariff& tariff = engine.currentTariff;
   if (tariff.tariffType == 'Y') {
-    STEP(steps.prepareBureauTariff(engine));
-    STEP(steps.setupShipmentTariff(engine, 2));
+    STEP(steps.prepareBureauTariff(engine, rating));
+    STEP(steps.setupShipmentTariff(engine, rating, 2));
   }
   if (engine.currentTariff.letter == 'P') return code::kInvalidTariffThisCall;
-  if (engine.currentTariff.tariffType == 'N') STEP(CombinedPoints(engine));
+  if (engine.currentTariff.tariffType == 'N') STEP(CombinedPoints(engine, rating));
   return 0;
 }
 
@@ -84,16 +86,16 @@ void ReplaceCode(std::array<char, 6>& code, std::span<const char> with) {
 
 // The Mexican leg: the lane from the border crossing to the Mexican point
 // (or from it), rated with the second set-up and added to the first leg.
-std::int16_t RateMexicanLeg(RatingEngine& engine, const std::array<char, 6>& mexicanCode) {
+std::int16_t RateMexicanLeg(RatingEngine& engine, Rating& rating, const std::array<char, 6>& mexicanCode) {
   RatingSteps& steps = *engine.steps;
-  ParsedRequest& r = engine.work.request;
-  const BreakRateTable firstTable = engine.work.core.rateTable;
-  const MinimumChargeList firstList = engine.work.core.minimums;
-  engine.work.core.rateTable = BreakRateTable{};
-  engine.work.core.minimums = MinimumChargeList{};
+  ParsedRequest& r = rating.request;
+  const BreakRateTable firstTable = rating.core.rateTable;
+  const MinimumChargeList firstList = rating.core.minimums;
+  rating.core.rateTable = BreakRateTable{};
+  rating.core.minimums = MinimumChargeList{};
   const CurrentTariff firstTariff = engine.currentTariff;
   r.legFlag = 'Z';
-  STEP(steps.setupShipmentTariff(engine, 2));
+  STEP(steps.setupShipmentTariff(engine, rating, 2));
   steps.closeRateFiles(engine);
   if (r.mexicanOrigin) {
     r.originCode = mexicanCode;
@@ -102,16 +104,16 @@ std::int16_t RateMexicanLeg(RatingEngine& engine, const std::array<char, 6>& mex
     r.destinationCode = mexicanCode;
     ReplaceCode(r.originCode, r.mexicanCrossingCode);
   }
-  STEP(steps.runTariffMethod(engine));
-  STEP(steps.rateClassesAndBreaks(engine));
+  STEP(steps.runTariffMethod(engine, rating));
+  STEP(steps.rateClassesAndBreaks(engine, rating));
   steps.closeRateFiles(engine);
   (void)firstTariff;
   if (r.mode == 'S') return 0;
 
-  const BreakRateTable secondTable = engine.work.core.rateTable;
-  const MinimumChargeList secondList = engine.work.core.minimums;
+  const BreakRateTable secondTable = rating.core.rateTable;
+  const MinimumChargeList secondList = rating.core.minimums;
   if (secondList.count > 1) return code::kTooManyMexicanMinimums;
-  BreakRateTable& sum = engine.work.core.rateTable;
+  BreakRateTable& sum = rating.core.rateTable;
   sum = firstTable;
   for (std::size_t i = 4; i < BreakRateTable::kItems; ++i) {
     // A rate that one leg never fetched is no rate of the whole lane.
@@ -119,7 +121,7 @@ std::int16_t RateMexicanLeg(RatingEngine& engine, const std::array<char, 6>& mex
         firstTable.items[i] != BreakRateTable::kNotFetched && secondTable.items[i] != BreakRateTable::kNotFetched;
     sum.items[i] = fetched ? firstTable.items[i] + secondTable.items[i] : BreakRateTable::kNotFetched;
   }
-  MinimumChargeList& list = engine.work.core.minimums;
+  MinimumChargeList& list = rating.core.minimums;
   list = firstList;
   for (std::size_t i = 0;
        i < MinimumChargeList::kItems && i < static_cast<std::size_t>(std::max<std::int16_t>(list.count, 0)); ++i)
@@ -129,33 +131,28 @@ std::int16_t RateMexicanLeg(RatingEngine& engine, const std::array<char, 6>& mex
 
 // The charge computation: each line at the break of the actual weight, the
 // discount at that break, the deficit search, and the price at the break used.
-std::int16_t ComputeCharges(RatingEngine& engine) {
+std::int16_t ComputeCharges(RatingEngine& engine, Rating& rating) {
   const CurrentTariff& tariff = engine.currentTariff;
   const char type = tariff.ratedType();
   if (!FindTariffType(type)) return code::kInvalidTariffType;
   RatingSteps& steps = *engine.steps;
-  ClassBreakWork& core = engine.work.core;
-  const int limit = engine.work.discounts.breakCount - 1;
-  STEP(steps.priceLinesAtActualWeight(engine));
-  int b = std::min(BreakIndex(core, engine.work.request.actualWeight), limit);
-  steps.discountLineTotalAtBreak(engine, b);
-  if (b >= 0 && b < core.breakCount - 1) b = steps.searchDeficitFrom(engine, b);
+  ClassBreakWork& core = rating.core;
+  const int limit = rating.discounts.breakCount - 1;
+  STEP(steps.priceLinesAtActualWeight(engine, rating));
+  int b = std::min(BreakIndex(core, rating.request.actualWeight), limit);
+  steps.discountLineTotalAtBreak(engine, rating, b);
+  if (b >= 0 && b < core.breakCount - 1) b = steps.searchDeficitFrom(engine, rating, b);
   b = std::min(b, limit);
-  steps.discountLineTotalAtBreak(engine, b);
+  steps.discountLineTotalAtBreak(engine, rating, b);
   core.breakUsed = static_cast<std::int16_t>(b);
-  return steps.priceAtBreak(engine, b);
+  return steps.priceAtBreak(engine, rating, b);
 }
 
-std::int16_t RunSteps(RatingEngine& engine, ShipmentRecord& record) {
+std::int16_t RunSteps(RatingEngine& engine, Rating& rating, ShipmentRecord& record) {
   RatingSteps& steps = *engine.steps;
   ++engine.callCounter;
-  engine.serviceGuideStatus = {' ', ' ', ' ', ' '};
   const int discountBreakCount = DiscountBreakCount(record);
-  engine.work = ShipmentWork{};
-  engine.rates.clear();
-  engine.tables.clear();
-  ShipmentWork& w = engine.work;
-  ParsedRequest& r = w.request;
+  ParsedRequest& r = rating.request;
 
   engine.binaryLog.write(
       binary_log::kRequestHeader,
@@ -166,19 +163,19 @@ std::int16_t RunSteps(RatingEngine& engine, ShipmentRecord& record) {
   STEP(ParseRequestHeader(record, r));
   STEP(ParseDetailLines(record, r));
 
-  STEP(SetUpTariff(engine));
+  STEP(SetUpTariff(engine, rating));
 
-  ParseDiscountRecords(record, w.discounts);
-  w.discounts.breakCount = discountBreakCount;
+  ParseDiscountRecords(record, rating.discounts);
+  rating.discounts.breakCount = discountBreakCount;
   const RequestKey key = MakeRequestKey(engine.currentTariff, r, record);
-  if (engine.lastRequestKey == key) w.core = engine.savedCore;
+  if (engine.lastRequestKey == key) rating.core = engine.savedCore;
 
-  STEP(steps.findPointServices(engine));
-  if (engine.serviceGuideLetter == 'Y' && CarrierNamed(record)) steps.consultServiceGuide(engine, record);
+  STEP(steps.findPointServices(engine, rating));
+  if (engine.serviceGuideLetter == 'Y' && CarrierNamed(record)) steps.consultServiceGuide(engine, rating);
 
-  w.core.rateTable = BreakRateTable{};
-  w.core.minimums = MinimumChargeList{};
-  w.core.deficit = DeficitResult{};
+  rating.core.rateTable = BreakRateTable{};
+  rating.core.minimums = MinimumChargeList{};
+  rating.core.deficit = DeficitResult{};
   r.absoluteMinimum = 0;
   r.factor = RequestFactor(record);
 
@@ -188,27 +185,27 @@ std::int16_t RunSteps(RatingEngine& engine, ShipmentRecord& record) {
   if (mexicanPoint) {
     if (engine.currentTariff.country != 'M' && engine.currentTariff.country != 'C')
       return code::kMexicanTariffNotSelected;
-    STEP(steps.readBorderCrossing(engine));
+    STEP(steps.readBorderCrossing(engine, rating));
     ReplaceCode(r.mexicanOrigin ? r.originCode : r.destinationCode, r.usCrossingCode);
   }
 
   if (r.mode != '0') {
     steps.closeTariffFilesOnChange(engine);
-    STEP(steps.prepareWorkTables(engine));
-    STEP(steps.runTariffMethod(engine));
-    STEP(steps.rateClassesAndBreaks(engine));
+    STEP(steps.prepareWorkTables(engine, rating));
+    STEP(steps.runTariffMethod(engine, rating));
+    STEP(steps.rateClassesAndBreaks(engine, rating));
     steps.closeRateFiles(engine);
-    if (r.mode != 'P' && mexicanPoint) STEP(RateMexicanLeg(engine, mexicanCode));
-    STEP(steps.checkLineRates(engine));
+    if (r.mode != 'P' && mexicanPoint) STEP(RateMexicanLeg(engine, rating, mexicanCode));
+    STEP(steps.checkLineRates(engine, rating));
     engine.lastRequestKey = key;
-    engine.savedCore = w.core;
-    if (r.mode != '2') STEP(ComputeCharges(engine));
+    engine.savedCore = rating.core;
+    if (r.mode != '2') STEP(ComputeCharges(engine, rating));
   }
 
-  w.tariffUsed =
+  rating.answer.tariffUsed =
       engine.currentTariff.tariffType == 'Y' ? r.requestedTariffName : std::string(engine.currentTariff.name());
-  w.versionDate = engine.currentTariff.date;
-  return FormatShipmentResult(engine, record);
+  rating.answer.versionDate = engine.currentTariff.date;
+  return FormatShipmentResult(engine, rating, record);
 }
 
 // A failed rating answers the request as it was sent, with the failure's
@@ -221,19 +218,14 @@ void AnswerFailure(RatingEngine& engine, ShipmentRecord& record, const ShipmentR
   if (failure < 0 || !platform::FormatZeroPadded(returnCode, failure))
     platform::FormatZeroPadded(returnCode, code::kPricingExceedsLimits);
   record.setText(shipment::kServiceGuideAnswer, "  ");
-  engine.work.core = ClassBreakWork{};
-  engine.work.request.originCode.fill(' ');
-  engine.work.request.destinationCode.fill(' ');
-  engine.work.request.absoluteMinimum = 0;
   engine.lastRequestKey.reset();
   engine.steps->closeRateFiles(engine);
 }
 
 }  // namespace
 
-std::int16_t RateRequest(RatingEngine& engine, ShipmentRecord& record) {
+std::int16_t RateRequest(RatingEngine& engine, Rating& rating, ShipmentRecord& record) {
   const ShipmentRecord sent = record;
-  engine.ratingRecord = &record;
   // The data folders are looked at once for the rating, and the files read
   // in it are read once (datafiles/data_folder.h).
   struct RatingFolders {
@@ -246,16 +238,15 @@ std::int16_t RateRequest(RatingEngine& engine, ShipmentRecord& record) {
   } folders(engine);
   std::int16_t failure;
   try {
-    failure = RunSteps(engine, record);
+    failure = RunSteps(engine, rating, record);
   } catch (const EngineError& e) {
     failure = e.code == 0 ? code::kPricingExceedsLimits : e.code;
   }
-  engine.ratingRecord = nullptr;
   if (failure != 0) AnswerFailure(engine, record, sent, failure);
   return failure;
 }
 
-void RateShipmentCore(RatingEngine& engine, std::uint8_t* callerRecord, void* cityCandidates,
+void RateShipmentCore(RatingEngine& engine, Rating& rating, std::uint8_t* callerRecord,
                       platform::CriticalSection* ratingLock) {
   WriteTime(engine, binary_log::kRatingStarted);
   ShipmentRecord record(std::span<const std::uint8_t>(callerRecord, kShipmentRecordSize));
@@ -263,15 +254,13 @@ void RateShipmentCore(RatingEngine& engine, std::uint8_t* callerRecord, void* ci
     TextLog log = TextLog::Open(engine.dataPath);
     LogRequest(log, record);
   }
-  engine.cityCandidates = cityCandidates;
   std::int16_t failure;
   {
     platform::CriticalSectionGuard guard(ratingLock);
-    failure = RateRequest(engine, record);
+    failure = RateRequest(engine, rating, record);
   }
-  engine.cityCandidates = nullptr;
   if (failure == 0)
-    CopyResultAreas(engine, record);
+    CopyResultAreas(rating, record);
   else
     ClearResultAreas(record);
   std::memcpy(callerRecord, record.data(), kShipmentRecordSize);
@@ -280,6 +269,13 @@ void RateShipmentCore(RatingEngine& engine, std::uint8_t* callerRecord, void* ci
     LogAnswer(log, record);
   }
   WriteTime(engine, binary_log::kRatingEnded);
+}
+
+void RateShipmentCore(RatingEngine& engine, std::uint8_t* callerRecord, void* cityCandidates,
+                      platform::CriticalSection* ratingLock) {
+  const std::unique_ptr<Rating> rating = std::make_unique<Rating>();
+  rating->cityCandidates = cityCandidates;
+  RateShipmentCore(engine, *rating, callerRecord, ratingLock);
 }
 
 }  // namespace vorn

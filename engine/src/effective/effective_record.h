@@ -20,6 +20,7 @@ struct EffectiveRecord {
   char tariffType = 0;
 
   std::string_view nameView() const { return std::string_view(name.data(), name.size()); }
+  friend bool operator==(const EffectiveRecord&, const EffectiveRecord&) = default;
 };
 
 }  // namespace vorn

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 
 #include "effective/rating_versions.h"
 #include "errors/engine_error.h"
@@ -66,6 +67,17 @@ EffectiveEntry MakeEntry(std::string_view name, std::string_view date, char kind
   return entry;
 }
 
+// Time stamps are coarse: a write in the same tick as the last one keeps the
+// file's stamp. An equal stamp therefore shows an unchanged file only once
+// its modification time lies more than two seconds in the past (no file
+// system here has coarser time stamps); a file written more recently is read
+// again.
+constexpr std::int64_t kSettledSeconds = 2;
+
+bool ShowsNoChange(const std::optional<platform::FileStamp>& seen, const platform::FileStamp& now) {
+  return seen && *seen == now && static_cast<std::int64_t>(std::time(nullptr)) - now.modifiedSeconds > kSettledSeconds;
+}
+
 bool HasEntry(const std::vector<EffectiveEntry>& entries, std::size_t nameLength, std::string_view name,
               std::string_view date) {
   return std::any_of(entries.begin(), entries.end(), [&](const EffectiveEntry& e) {
@@ -78,13 +90,21 @@ bool HasEntry(const std::vector<EffectiveEntry>& entries, std::size_t nameLength
 
 // Holds the mutex and the file for one operation, read from its start;
 // lets go of the file (its handle stays with the data folder, nothing of its
-// contents is kept) and releases the mutex on every path out of it.
+// contents is kept) and releases the mutex on every path out of it. Reading
+// needs only that nobody owns the mutex: it is held shared, so that readers
+// do not wait for one another; when it is owned (by the calling thread, or
+// by another that may be writing the file) the session owns it in turn, and
+// looks at the folder again once it does, since its owner may have replaced
+// the file since the rating looked.
 class EffectiveTable::FileSession {
  public:
   explicit FileSession(EffectiveTable& table) : table_(table) {
-    owned_ = platform::IsOwned(table_.mutex_.wait(kMutexWait));
-    if (!owned_) return;  // a wait that timed out cannot safely read
-    file_ = table_.folders_.at(table_.folder_).open(kFileName);
+    shared_ = table_.mutex_.holdShared();
+    owned_ = !shared_ && platform::IsOwned(table_.mutex_.wait(kMutexWait));
+    if (!shared_ && !owned_) return;  // a wait that timed out cannot safely read
+    DataFolder& folder = table_.folders_.at(table_.folder_);
+    if (owned_) folder.lookAgain();
+    file_ = folder.open(kFileName);
     if (!file_) return;
     file_->seek(0);
     stamp_ = file_->stamp();
@@ -93,6 +113,7 @@ class EffectiveTable::FileSession {
   ~FileSession() {
     if (file_) file_->releaseContents();
     file_.reset();
+    if (shared_) table_.mutex_.releaseShared();
     if (owned_) table_.mutex_.release();
   }
   FileSession(const FileSession&) = delete;
@@ -105,6 +126,7 @@ class EffectiveTable::FileSession {
 
  private:
   EffectiveTable& table_;
+  bool shared_ = false;
   bool owned_ = false;
   std::shared_ptr<platform::File> file_;
   std::optional<platform::FileStamp> stamp_;
@@ -167,13 +189,17 @@ std::optional<std::size_t> EffectiveTable::refresh() {
   FileSession session(*this);
   if (!session.isOpen()) return std::nullopt;
   const platform::FileStamp stamp = session.stamp();
-  if (!entriesStamp_ || *entriesStamp_ != stamp) {
+  if (!ShowsNoChange(entriesStamp_, stamp)) {
     Reading reading = readRecords(session.file());
     if (reading.code != code::kSuccess) return std::nullopt;
+    const std::vector<EffectiveEntry> shown = entries_;
     take(std::move(reading), stamp);
     buildEntries();
+    // A file read again only because its stamp is recent tells the caller
+    // when what it shows has changed.
+    const bool changed = !entriesStamp_ || *entriesStamp_ != stamp || entries_ != shown;
     entriesStamp_ = stamp;
-    notify(notify_reason::kTableReloaded);
+    if (changed) notify(notify_reason::kTableReloaded);
   }
   return entries_.size();
 }
@@ -215,11 +241,15 @@ std::int16_t EffectiveTable::loadTariffForEntry(std::size_t position, CurrentTar
   FileSession session(*this);
   if (!session.isOpen()) return code::kCantOpenEffectiveFile;
   const platform::FileStamp stamp = session.stamp();
-  if (!recordsStamp_ || *recordsStamp_ != stamp) {
+  if (!ShowsNoChange(recordsStamp_, stamp)) {
     Reading reading = readRecords(session.file());
     if (reading.code != code::kSuccess) return code::kCantReadEffectiveFile;
-    take(std::move(reading), stamp);
-    notify(notify_reason::kRecordsReread);
+    const bool changed = !recordsStamp_ || *recordsStamp_ != stamp || reading.records != records_;
+    if (reading.records == records_)
+      recordsStamp_ = stamp;  // the table stands as it is
+    else
+      take(std::move(reading), stamp);
+    if (changed) notify(notify_reason::kRecordsReread);
   }
   if (position >= records_.size()) return code::kCantReadEffectiveFile;
 

@@ -1,8 +1,11 @@
 // The effective table: EFCREC.TBL loaded into memory, the exported 17-byte
 // view of it, and the switch of the current tariff. Several processes may
-// share one data set, so every read of the file happens while holding the
-// machine-wide mutex "VornEffectiveMutexObject"; a caller may hold that mutex
-// across several calls, and may be told when the file has changed.
+// share one data set, and a program that writes the file owns the
+// machine-wide mutex "VornEffectiveMutexObject" meanwhile, so every read of
+// the file happens while nobody else owns it: reads hold it shared, and do
+// not wait for one another. A caller may own that mutex across several calls
+// (its reads then happen under its ownership), and may be told when the file
+// has changed.
 #pragma once
 
 #include <chrono>

@@ -1,6 +1,9 @@
-// The engine of one calling thread: its paths and settings, its tables, the
-// current tariff and the state the rating steps share. One exists per thread
-// that calls the library; nothing in it is shared between threads.
+// The engine of one calling thread: what lives across its ratings (paths and
+// settings, the data folders and the tariff's files, the effective table and
+// the current tariff, the tables loaded, the logs). One exists per thread
+// that calls the library; nothing in it is shared between threads. A
+// rating's own state is the Rating the driver makes for it
+// (rating/rating.h).
 #pragma once
 
 #include <array>
@@ -11,6 +14,7 @@
 #include "datafiles/data_folder.h"
 #include "effective/current_tariff.h"
 #include "effective/effective_table.h"
+#include "engine_state/fetch_state.h"
 #include "engine_state/rating_steps.h"
 #include "engine_state/tariff_files.h"
 #include "formats/factor_file.h"
@@ -19,11 +23,7 @@
 #include "formats/tda.h"
 #include "formats/tds.h"
 #include "logs/binary_log.h"
-#include "rating/fetch_work.h"
-#include "rating/method_work.h"
-#include "rating/rate_file_work.h"
-#include "rating/shipment_work.h"
-#include "rating/tariff_table_work.h"
+#include "rating/class_break_work.h"
 #include "request/request_key.h"
 
 namespace vorn {
@@ -46,7 +46,6 @@ class RatingEngine {
   BinaryLog binaryLog;
 
   std::uint32_t callCounter = 0;
-  void* cityCandidates = nullptr;  // the caller's buffer for the rating in progress
   std::string revisionText;
 
   ParameterTable parameters;
@@ -61,24 +60,18 @@ class RatingEngine {
   StateTable states;         // TDA.SEQ
   SelectionTable selection;  // TDS.SEQ
 
-  // The rating in progress and what is kept from the last one.
-  ShipmentWork work;
-  std::array<char, 4> serviceGuideStatus{' ', ' ', ' ', ' '};
+  // What is kept from the last rating: its request's key and its
+  // class-and-break work, used again by a rating with the same key.
   std::optional<RequestKey> lastRequestKey;
   ClassBreakWork savedCore;
 
   // The tariff's lettered files and what its factor file holds.
   TariffFiles files;
   TariffFactors factors;
-  // What the rate-file lookups and the tariff tables found for the shipment.
-  RateFileWork rates;
-  TariffTableWork tables;
-  MethodWork methods;  // what the tariff method left beside the rate record
-  FetchWork fetch;     // the minimum record area and the tier switch of the rate fetch
-  std::array<char, 2>
-      lightEditionCode{};  // the light-edition table code in use  // the class-and-break work of the last rating
-  // The record being rated (during a rating only).
-  ShipmentRecord* ratingRecord = nullptr;
+  FetchState fetch;  // the tier switch of the rate fetch
+  // The light-edition table code in use: the last base lookup's, which the
+  // factor file's NCITY lines are matched with.
+  std::array<char, 2> lightEditionCode{};
   // The steps the driver runs; the engine's own unless a test gives others.
   RatingSteps* steps = &EngineRatingSteps();
 

@@ -83,9 +83,10 @@ std::int16_t OpenErrorOf(char letter) {
 
 std::size_t TariffFiles::slot(char letter) { return static_cast<std::size_t>(letter - 'A') % 26; }
 
-std::shared_ptr<platform::File> TariffFiles::openNamed(RatingEngine& engine, char letter, const std::string& suffix) {
+std::shared_ptr<platform::File> TariffFiles::openNamed(RatingEngine& engine, char letter, const std::string& suffix,
+                                                       std::string_view requestedName) {
   std::string name(platform::TrimTrailingBlanks(engine.currentTariff.name()));
-  if (letter == 'D' && engine.currentTariff.tariffType == 'Y') name = engine.work.request.requestedTariffName;
+  if (letter == 'D' && engine.currentTariff.tariffType == 'Y') name = requestedName;
   name = name.substr(0, 8);
   DataFolder& folder = engine.folders.at(engine.dataPath);
   std::shared_ptr<platform::File> file = folder.open(name + "." + letter + suffix);
@@ -106,7 +107,7 @@ void TariffFiles::beginRating() {
   }
 }
 
-std::int16_t TariffFiles::open(RatingEngine& engine, char letter) {
+std::int16_t TariffFiles::open(RatingEngine& engine, char letter, std::string_view requestedName) {
   if (letter < 'A' || letter > 'Z') return code::kTariffFilesNotFound;
   const bool matrix = letter == 'I' || letter == 'J';
   std::shared_ptr<platform::File>& handle = files_[slot(matrix ? 'I' : letter)];
@@ -116,8 +117,8 @@ std::int16_t TariffFiles::open(RatingEngine& engine, char letter) {
   handle.reset();
 
   const std::string suffix = TariffFileSuffix(engine.currentTariff, letter);
-  std::shared_ptr<platform::File> file = openNamed(engine, letter, suffix);
-  if (!file && letter == 'D') file = openNamed(engine, letter, "99");
+  std::shared_ptr<platform::File> file = openNamed(engine, letter, suffix, requestedName);
+  if (!file && letter == 'D') file = openNamed(engine, letter, "99", requestedName);
   if (!file) return letter == 'D' ? 0 : OpenErrorOf(letter);
 
   if (letter == 'R') rateIndex_ = ReadRateIndex(*file);

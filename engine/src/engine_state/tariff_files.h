@@ -17,6 +17,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "datafiles/data_folder.h"
@@ -44,8 +45,10 @@ class TariffFiles {
   // The N, O and H files are closed first; an open F file is rewound
   // (reread); the I and J files share one handle, reopened for the other
   // letter only. The D file falls back to suffix "99" and may be missing
-  // (answer 0, no file); the R file's index is read at open.
-  std::int16_t open(RatingEngine& engine, char letter);
+  // (answer 0, no file); the R file's index is read at open. requestedName
+  // is the tariff name the request gives, which names a bureau tariff's D
+  // file.
+  std::int16_t open(RatingEngine& engine, char letter, std::string_view requestedName = {});
   // At the start of a rating: lets go of the handles the data folder no
   // longer vouches for (it changed since they were opened).
   void beginRating();
@@ -65,7 +68,8 @@ class TariffFiles {
 
  private:
   static std::size_t slot(char letter);
-  std::shared_ptr<platform::File> openNamed(RatingEngine& engine, char letter, const std::string& suffix);
+  std::shared_ptr<platform::File> openNamed(RatingEngine& engine, char letter, const std::string& suffix,
+                                            std::string_view requestedName);
 
   std::array<std::shared_ptr<platform::File>, 26> files_;
   // Where each was opened, and that folder's generation then.

@@ -8,6 +8,7 @@
 #include "engine_state/rating_engine.h"
 #include "errors/engine_error.h"
 #include "fetch/tariff_number.h"
+#include "rating/rating.h"
 
 namespace vorn {
 namespace {
@@ -15,8 +16,8 @@ namespace {
 // Times the factor, (x x p + 5000) / 10000 with a 64-bit intermediate.
 std::int32_t Times(std::int32_t x, std::int32_t p) { return ApplyFactor(x, p); }
 
-std::int32_t E(const RatingEngine& engine, std::int64_t i) {
-  return i < 0 ? 0 : static_cast<std::int32_t>(engine.rates.rateRecord.entry(static_cast<std::size_t>(i)));
+std::int32_t E(const Rating& rating, std::int64_t i) {
+  return i < 0 ? 0 : static_cast<std::int32_t>(rating.rates.rateRecord.entry(static_cast<std::size_t>(i)));
 }
 
 // Row r, column k of a table of factor rows; 0 outside it.
@@ -44,11 +45,11 @@ LeftPercent PercentLeftOf(const TariffFactors& f, int c, int b) {
 // Lane adjustments of type 6, or a second lane-adjustment set, make the core
 // apply the percentages of the percentage types after the adjustments. The
 // lane-adjustment loader does not give either yet.
-bool CoreAppliesPercentages(const RatingEngine&) { return false; }
+bool CoreAppliesPercentages(const RatingEngine&, const Rating&) { return false; }
 
 // The position of the record's group number in the tariff's rate groups.
-std::optional<int> RateGroupRow(const RatingEngine& engine) {
-  const int group = RecordTariffNumber(engine.rates.rateRecord);
+std::optional<int> RateGroupRow(const RatingEngine& engine, const Rating& rating) {
+  const int group = RecordTariffNumber(rating.rates.rateRecord);
   const TariffFactors& f = engine.factors;
   const int count = std::clamp<int>(f.setCount, 0, static_cast<int>(f.setNumbers.size()));
   for (int r = 0; r < count; ++r)
@@ -63,19 +64,19 @@ std::optional<int> KindRow(char kind) {
   return at == std::string_view::npos ? std::nullopt : std::optional<int>(static_cast<int>(at));
 }
 
-int CompareClassWith100(const RatingEngine& engine, int c) {
-  const auto& code = engine.work.core.classCodes[static_cast<std::size_t>(c)];
+int CompareClassWith100(const Rating& rating, int c) {
+  const auto& code = rating.core.classCodes[static_cast<std::size_t>(c)];
   return std::string_view(code.data(), strnlen(code.data(), code.size())).compare("100");
 }
 
-std::int32_t TypeC(const RatingEngine& engine, int c, int b) {
+std::int32_t TypeC(const RatingEngine& engine, const Rating& rating, int c, int b) {
   const TariffFactors& f = engine.factors;
-  const std::optional<int> row = KindRow(engine.rates.rateRecord.kind());
+  const std::optional<int> row = KindRow(rating.rates.rateRecord.kind());
   const std::int32_t k = row ? At(f.factorRows, *row, b) : kUnchangedFactor;
   const std::int32_t p = At(f.classPercent, c, b);
-  const bool tariff412 = RecordTariffNumber(engine.rates.rateRecord) == 412;
-  const int order = CompareClassWith100(engine, c);
-  std::int32_t r = E(engine, b + 1);
+  const bool tariff412 = RecordTariffNumber(rating.rates.rateRecord) == 412;
+  const int order = CompareClassWith100(rating, c);
+  std::int32_t r = E(rating, b + 1);
   if (order < 0 || tariff412) r = Times(r, k);
   r = Times(r, order == 0 && !tariff412 ? k : p);
   if (order > 0 && !tariff412) r = Times(r, k);
@@ -97,40 +98,40 @@ int TypeSevenBand(std::uint32_t distance) {
   return 3;
 }
 
-std::int32_t FetchRateByTariffType(RatingEngine& engine, int c, int b) {
+std::int32_t FetchRateByTariffType(RatingEngine& engine, Rating& rating, int c, int b) {
   const TariffFactors& f = engine.factors;
-  const int breaks = engine.work.core.breakCount;
+  const int breaks = rating.core.breakCount;
   if (c < 0 || b < 0 || static_cast<std::size_t>(c) >= kMaxClasses) return 0;
   switch (const char type = engine.currentTariff.ratedType()) {
     case '0':
     case '3':
     case '4':
-    case '6': return E(engine, 1 + static_cast<std::int64_t>(breaks) * c + b);
+    case '6': return E(rating, 1 + static_cast<std::int64_t>(breaks) * c + b);
     case '1': {
       // A group number that is not among the tariff's rate groups has no
       // factors: the lane has no rate.
-      const std::optional<int> r = RateGroupRow(engine);
+      const std::optional<int> r = RateGroupRow(engine, rating);
       if (!r) return 0;
-      return Times(Times(E(engine, 4), At(f.factorRows, *r, b)), At(f.classPercent, *r, c));
+      return Times(Times(E(rating, 4), At(f.factorRows, *r, b)), At(f.classPercent, *r, c));
     }
-    case 'D': return Times(Times(E(engine, 4), At(f.factorRows, b, 0)), At(f.classPercent, c, 0));
+    case 'D': return Times(Times(E(rating, 4), At(f.factorRows, b, 0)), At(f.classPercent, c, 0));
     case '5':
-      if (c <= 9) return Times(E(engine, b + 1), At(f.classPercent, 0, c));
-      return E(engine, b + 9 * c - 89);
+      if (c <= 9) return Times(E(rating, b + 1), At(f.classPercent, 0, c));
+      return E(rating, b + 9 * c - 89);
     case '7': {
-      const int band = TypeSevenBand(engine.rates.rateRecord.fourDigitNumber().value_or(0));
-      return Times(Times(E(engine, 1), At(f.factorRows, band, b)), At(f.classPercent, band, c));
+      const int band = TypeSevenBand(rating.rates.rateRecord.fourDigitNumber().value_or(0));
+      return Times(Times(E(rating, 1), At(f.factorRows, band, b)), At(f.classPercent, band, c));
     }
     case 'A':
     case 'B': {
       const LeftPercent p = PercentLeftOf(f, c, b);
       const bool keyedOnFive = type == 'A' && engine.currentTariff.flag45 == 'M';
-      return Times(E(engine, keyedOnFive ? 1 : p.breakIndex + 1), p.percent);
+      return Times(E(rating, keyedOnFive ? 1 : p.breakIndex + 1), p.percent);
     }
-    case 'C': return TypeC(engine, c, b);
+    case 'C': return TypeC(engine, rating, c, b);
     case 'E':
-    case 'H': return E(engine, PercentLeftOf(f, c, b).breakIndex + 1);
-    case 'F': return E(engine, PercentLeftOf(f, c, b).breakIndex + 4);
+    case 'H': return E(rating, PercentLeftOf(f, c, b).breakIndex + 1);
+    case 'F': return E(rating, PercentLeftOf(f, c, b).breakIndex + 4);
     case 'G':
     case 'I':
     case 'J':
@@ -138,8 +139,8 @@ std::int32_t FetchRateByTariffType(RatingEngine& engine, int c, int b) {
     case 'L':
     case 'M': {
       const LeftPercent p = PercentLeftOf(f, c, b);
-      const std::int32_t rate = E(engine, p.breakIndex + 4);
-      return CoreAppliesPercentages(engine) ? rate : Times(rate, p.percent);
+      const std::int32_t rate = E(rating, p.breakIndex + 4);
+      return CoreAppliesPercentages(engine, rating) ? rate : Times(rate, p.percent);
     }
     default: Raise(code::kInvalidTariffType);
   }

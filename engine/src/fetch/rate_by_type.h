@@ -23,6 +23,7 @@
 namespace vorn {
 
 class RatingEngine;
+struct Rating;
 
 // The nearest index at or below b whose value is not 0 (0 when none is).
 int NearestNonZeroLeft(std::span<const std::int32_t> row, int b);
@@ -32,6 +33,6 @@ int TypeSevenBand(std::uint32_t distance);
 
 // The rate of class row c at break b in cents per hundredweight; raises 202
 // when the tariff type has no fetch.
-std::int32_t FetchRateByTariffType(RatingEngine& engine, int classRow, int breakIndex);
+std::int32_t FetchRateByTariffType(RatingEngine& engine, Rating& rating, int classRow, int breakIndex);
 
 }  // namespace vorn

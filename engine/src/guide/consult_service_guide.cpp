@@ -1,8 +1,8 @@
 #include "guide/consult_service_guide.h"
 
-#include "engine_state/rating_engine.h"
 #include "guide/lane_service.h"
 #include "guide/service_guide_library.h"
+#include "rating/rating.h"
 
 namespace vorn {
 namespace {
@@ -12,28 +12,27 @@ char PointLetter(char given, char answered, char found) {
   return answered != '\0' ? answered : found;
 }
 
+std::string_view View(const std::array<char, 6>& code) { return std::string_view(code.data(), code.size()); }
+
 }  // namespace
 
-void ConsultServiceGuide(RatingEngine& engine, ShipmentRecord& record) {
+void ConsultServiceGuide(RatingEngine&, Rating& rating) {
   // Another thread's failed initialisation turns the guide off for all.
   if (TheServiceGuide().letter() != 'Y') return;
-  const ServiceGuideAnswer answer =
-      AskServiceGuide({record.text(shipment::kCarrierCode), record.charAt(shipment::kServiceGuideMode.offset),
-                       record.text(shipment::kOriginCode), record.text(shipment::kDestinationCode)});
-  engine.serviceGuideStatus = answer.status;
+  ParsedRequest& r = rating.request;
+  const ServiceGuideAnswer answer = AskServiceGuide({std::string_view(r.carrierCode.data(), r.carrierCode.size()),
+                                                     r.serviceGuideMode, View(r.originCode), View(r.destinationCode)});
+  rating.answer.serviceGuideStatus = answer.status;
   if (!answer.done()) {
-    record.setText(shipment::kServiceGuideAnswer, "  ");
+    rating.answer.serviceGuideAnswer = std::array<char, 2>{' ', ' '};
     return;
   }
-  if (answer.service != std::array<char, 2>{'\0', '\0'})
-    record.setText(shipment::kServiceGuideAnswer, std::string_view(answer.service.data(), 2));
-  ParsedRequest& r = engine.work.request;
-  r.originPointLetter =
-      PointLetter(record.charAt(shipment::kOriginPointLetter.offset), answer.originLetter, r.originPointLetter);
-  r.destinationPointLetter = PointLetter(record.charAt(shipment::kDestinationPointLetter.offset),
-                                         answer.destinationLetter, r.destinationPointLetter);
+  if (answer.service != std::array<char, 2>{'\0', '\0'}) rating.answer.serviceGuideAnswer = answer.service;
+  r.originPointLetter = PointLetter(r.givenOriginPointLetter, answer.originLetter, r.originPointLetter);
+  r.destinationPointLetter =
+      PointLetter(r.givenDestinationPointLetter, answer.destinationLetter, r.destinationPointLetter);
   if (!(r.originPointLetter == 'D' && r.destinationPointLetter == 'D')) {
-    DiscountState& d = engine.work.discounts;
+    DiscountState& d = rating.discounts;
     d.applied.tag = {'D', '%'};
     d.applied.percent = d.indirect.percent;
     d.applied.endOfBreaks = d.indirect.endOfBreaks;

@@ -10,6 +10,7 @@
 #include "lanes/apply_lane_adjustments.h"
 #include "lanes/point_pair_lookup.h"
 #include "lanes/zip_slot_lookup.h"
+#include "rating/rating.h"
 
 namespace vorn {
 namespace {
@@ -23,8 +24,8 @@ std::optional<PackedZip> PackedCode(const std::array<char, 6>& code) {
 
 }  // namespace
 
-std::int16_t LoadLaneAdjustments(RatingEngine& engine) {
-  LaneAdjustmentWork& lanes = engine.work.lanes;
+std::int16_t LoadLaneAdjustments(RatingEngine& engine, Rating& rating) {
+  LaneAdjustmentWork& lanes = rating.lanes;
   // Files left open by a pass that ended early may belong to another tariff.
   CloseLaneAdjustmentFiles(engine);
   lanes.type = LaneAdjustmentTypeOf(engine.currentTariff.laneLetter);
@@ -38,16 +39,15 @@ std::int16_t LoadLaneAdjustments(RatingEngine& engine) {
   if (const std::int16_t c = engine.files.open(engine, 'A'); c != 0) return c;
   const platform::File& laneFile = *engine.files.file('L');
   if (lanes.type == LaneAdjustmentType::kZipSlots)
-    return LoadZipSlotAdjustments(laneFile, PackedCode(engine.work.request.originCode),
-                                  PackedCode(engine.work.request.destinationCode), engine.rates.rateRecord.head(),
-                                  lanes);
-  return LoadPointPairAdjustments(laneFile, static_cast<std::uint16_t>(engine.rates.origin.number),
-                                  static_cast<std::uint16_t>(engine.rates.destination.number), lanes.hits);
+    return LoadZipSlotAdjustments(laneFile, PackedCode(rating.request.originCode),
+                                  PackedCode(rating.request.destinationCode), rating.rates.rateRecord.head(), lanes);
+  return LoadPointPairAdjustments(laneFile, static_cast<std::uint16_t>(rating.rates.origin.number),
+                                  static_cast<std::uint16_t>(rating.rates.destination.number), lanes.hits);
 }
 
-int ApplyPassLaneAdjustments(RatingEngine& engine) {
+int ApplyPassLaneAdjustments(RatingEngine& engine, Rating& rating) {
   if (!engine.files.isOpen('A')) return 1;
-  ClassBreakWork& core = engine.work.core;
+  ClassBreakWork& core = rating.core;
   const int rows = RatedClassCount(core);
   const int columns = RatedBreakCount(core);
   const AdjustmentFile adjustments(*engine.files.file('A'));
@@ -57,7 +57,7 @@ int ApplyPassLaneAdjustments(RatingEngine& engine) {
                                       core.minimums.kinds[0], core.minimums.layout == 6};
   const DateKey& date = engine.currentTariff.date;
   const LaneTariffFacts tariff{engine.currentTariff.ratedType(), (date.century * 100 + date.year) * 100 + date.month};
-  return ApplyLaneAdjustments(engine.work.lanes, &adjustments, rates, minimums, tariff);
+  return ApplyLaneAdjustments(rating.lanes, &adjustments, rates, minimums, tariff);
 }
 
 void CloseLaneAdjustmentFiles(RatingEngine& engine) {

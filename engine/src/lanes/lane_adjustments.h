@@ -9,15 +9,16 @@
 namespace vorn {
 
 class RatingEngine;
+struct Rating;
 
 // Sets the lookup type from the tariff's lane-adjustment letter and finds
 // the lane's hits: 0, or 230 (.L does not open) or 231 (.A does not open).
 // A tariff without lane adjustments opens nothing.
-std::int16_t LoadLaneAdjustments(RatingEngine& engine);
+std::int16_t LoadLaneAdjustments(RatingEngine& engine, Rating& rating);
 
 // Applies the hits to the rate table and the first 4 minimum charges of the
 // pass: 0 after applying, 1 when there was nothing to apply.
-int ApplyPassLaneAdjustments(RatingEngine& engine);
+int ApplyPassLaneAdjustments(RatingEngine& engine, Rating& rating);
 
 void CloseLaneAdjustmentFiles(RatingEngine& engine);
 

@@ -4,20 +4,18 @@
 #include <optional>
 
 #include "datafiles/record_searches.h"
-#include "platform/kernel/byte_record.h"
+#include "formats/lane_list.h"
 
 namespace vorn {
 namespace {
 
-constexpr std::size_t kPointPairRecordSize = 8;
+using lane_list::PointPairRecord;
+constexpr std::size_t kPointPairRecordSize = PointPairRecord::kSize;
 
-int ComparePointPair(std::uint16_t origin, std::uint16_t destination, std::span<const std::uint8_t> record) {
-  const auto origin0 = platform::LoadLittleEndian<std::uint16_t>(record.data());
-  const auto low = platform::LoadLittleEndian<std::uint16_t>(record.data() + 2);
-  const auto high = platform::LoadLittleEndian<std::uint16_t>(record.data() + 4);
-  if (origin != origin0) return origin < origin0 ? -1 : 1;
-  if (destination < low) return -1;
-  return destination > high ? 1 : 0;
+int ComparePointPair(std::uint16_t origin, std::uint16_t destination, const PointPairRecord& record) {
+  if (origin != record.origin()) return origin < record.origin() ? -1 : 1;
+  if (destination < record.low()) return -1;
+  return destination > record.high() ? 1 : 0;
 }
 
 }  // namespace
@@ -29,7 +27,7 @@ std::int16_t LoadPointPairAdjustments(const platform::File& laneFile, std::uint1
   if (!size || *size < static_cast<std::int64_t>(kPointPairRecordSize)) return 0;
   const std::int64_t records = *size / static_cast<std::int64_t>(kPointPairRecordSize);
   const RecordCompare compare = [&](std::span<const std::uint8_t> r) {
-    return ComparePointPair(originPoint, destinationPoint, r);
+    return ComparePointPair(originPoint, destinationPoint, PointPairRecord(r));
   };
   const std::optional<std::int64_t> first = FileRecordIndexSearch({}, laneFile, kPointPairRecordSize, compare,
                                                                   SearchBounds{BoundMode::Records, 0, records - 1, 0});
@@ -42,7 +40,7 @@ std::int16_t LoadPointPairAdjustments(const platform::File& laneFile, std::uint1
         compare(record) != 0)
       break;
     AdjustmentHitTable::ValueHit& hit = hits.values[static_cast<std::size_t>(hits.count++)];
-    hit.value = platform::LoadLittleEndian<std::uint16_t>(record.data() + 6);
+    hit.value = PointPairRecord(record).value();
     hit.position = 0;
   }
   return 0;

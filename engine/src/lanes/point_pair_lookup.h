@@ -1,6 +1,5 @@
-// The lookup of lane adjustments by point-number pairs: 8-byte records
-// {u16 origin point; u16 low and u16 high destination point; u16 value},
-// sorted by origin point, then range.
+// The lookup of lane adjustments by point-number pairs in the lane list
+// (formats/lane_list.h).
 #pragma once
 
 #include <cstdint>

@@ -4,21 +4,23 @@
 #include <cstring>
 
 #include "datafiles/record_searches.h"
+#include "formats/lane_list.h"
 #include "platform/kernel/byte_record.h"
 
 namespace vorn {
 namespace {
 
-constexpr std::size_t kZipRecordSize = 7;
-constexpr std::size_t kRangeRecordSize = 23;
-constexpr std::size_t kRangeKeySize = 10;
+using lane_list::zip_slot::RangeRecord;
+using lane_list::zip_slot::ZipRecord;
+constexpr std::size_t kZipRecordSize = ZipRecord::kSize;
+constexpr std::size_t kRangeRecordSize = RangeRecord::kSize;
 
 // Puts the codes of the ZIP's records into codes by slot; the highest slot
 // seen raises count. Slots outside 1 to 10 are left out.
 void ReadSlots(const platform::File& file, std::int64_t lastRecord, const std::array<std::uint8_t, 3>& zip,
                std::array<std::array<char, 3>, SlotCodes::kSlots>& codes, int& count) {
   const RecordCompare compare = [&](std::span<const std::uint8_t> r) {
-    return std::memcmp(zip.data(), r.data(), zip.size());
+    return std::memcmp(zip.data(), ZipRecord(r).zip().data(), zip.size());
   };
   const std::optional<std::int64_t> first =
       FileRecordIndexSearch({}, file, kZipRecordSize, compare, SearchBounds{BoundMode::Records, 1, lastRecord, 0});
@@ -29,9 +31,10 @@ void ReadSlots(const platform::File& file, std::int64_t lastRecord, const std::a
             static_cast<std::ptrdiff_t>(record.size()) ||
         compare(record) != 0)
       break;
-    const int slot = static_cast<std::int8_t>(record[3]);
+    const ZipRecord zipRecord(record);
+    const int slot = zipRecord.slot();
     if (slot < 1 || slot > static_cast<int>(SlotCodes::kSlots)) continue;
-    std::memcpy(codes[static_cast<std::size_t>(slot - 1)].data(), record.data() + 4, 3);
+    codes[static_cast<std::size_t>(slot - 1)] = zipRecord.code();
     count = std::max(count, slot);
   }
 }
@@ -40,13 +43,15 @@ void ReadSlots(const platform::File& file, std::int64_t lastRecord, const std::a
 std::optional<std::array<char, 3>> RangeSuffix(const platform::File& file, std::uint32_t zipEnd,
                                                std::string_view rateHead) {
   const std::optional<std::int64_t> size = file.size();
-  if (!size || rateHead.size() < kRangeKeySize) return std::nullopt;
-  const std::int64_t first = (static_cast<std::int64_t>(zipEnd) + kRangeRecordSize - 1) / kRangeRecordSize;
+  if (!size || rateHead.size() < RangeRecord::kLowKey.width) return std::nullopt;
+  const std::int64_t first = lane_list::zip_slot::FirstRangeRecord(zipEnd);
   const std::int64_t last = *size / static_cast<std::int64_t>(kRangeRecordSize) - 1;
   if (first > last) return std::nullopt;
+  const std::string_view key = rateHead.substr(0, RangeRecord::kLowKey.width);
   const RecordCompare compare = [&](std::span<const std::uint8_t> r) {
-    if (std::memcmp(rateHead.data(), r.data(), kRangeKeySize) < 0) return -1;
-    return std::memcmp(rateHead.data(), r.data() + kRangeKeySize, kRangeKeySize) > 0 ? 1 : 0;
+    const RangeRecord range(r);
+    if (key < range.lowKey()) return -1;
+    return key > range.highKey() ? 1 : 0;
   };
   const std::optional<std::int64_t> hit =
       FileRecordIndexSearch({}, file, kRangeRecordSize, compare, SearchBounds{BoundMode::Records, first, last, 0});
@@ -54,9 +59,7 @@ std::optional<std::array<char, 3>> RangeSuffix(const platform::File& file, std::
   if (!hit || file.readAt(*hit * static_cast<std::int64_t>(kRangeRecordSize), record) !=
                   static_cast<std::ptrdiff_t>(record.size()))
     return std::nullopt;
-  std::array<char, 3> suffix{};
-  std::memcpy(suffix.data(), record.data() + 2 * kRangeKeySize, 3);
-  return suffix;
+  return RangeRecord(record).suffix();
 }
 
 }  // namespace
@@ -67,7 +70,7 @@ std::int16_t LoadZipSlotAdjustments(const platform::File& laneFile,
                                     std::string_view rateHead, LaneAdjustmentWork& work) {
   work.hits = AdjustmentHitTable{};
   std::array<std::uint8_t, 4> header{};
-  if (laneFile.readAt(0, header) != static_cast<std::ptrdiff_t>(header.size())) return 0;
+  if (laneFile.readAt(lane_list::zip_slot::kZipPartEnd, header) != static_cast<std::ptrdiff_t>(header.size())) return 0;
   const std::uint32_t zipEnd = platform::LoadLittleEndian<std::uint32_t>(header.data());
   const std::int64_t lastZipRecord = static_cast<std::int64_t>(zipEnd / kZipRecordSize) - 1;
 

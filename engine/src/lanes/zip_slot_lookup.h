@@ -1,9 +1,5 @@
-// The lookup of lane adjustments by ZIP slots: a 7-byte header whose first
-// u32 is the byte offset where the ZIP part ends; from offset 7, ZIP
-// records of 7 bytes {packed ZIP 3; i8 slot 1 to 10; 3-character code}
-// sorted by ZIP; then, aligned to multiples of 23 bytes from the start of
-// the file, range records of 23 bytes {low key 10; high key 10; suffix 3}
-// sorted by range, matched with the head of the lane's rate record.
+// The lookup of lane adjustments by ZIP slots in the lane list
+// (formats/lane_list.h).
 #pragma once
 
 #include <array>

@@ -9,6 +9,7 @@
 #include "rates/matrix_cell.h"
 #include "rates/point_lookup.h"
 #include "rates/rate_file.h"
+#include "rating/rating.h"
 
 namespace vorn {
 namespace {
@@ -32,42 +33,42 @@ std::int32_t LocalValue(std::int32_t sum) {
 }
 
 // The record whose bytes 5-8 hold the key (the lowest of several).
-void ReadRecordByKey(RatingEngine& engine, std::string_view key) {
+void ReadRecordByKey(RatingEngine& engine, Rating& rating, std::string_view key) {
   const platform::File& file = OpenRateFile(engine);
   const std::optional<std::int64_t> hit = SearchFileRecords(file, kRecordLength, [&](std::span<const std::uint8_t> r) {
     if (r.size() < 9) return 1;
     return key.compare(std::string_view(reinterpret_cast<const char*>(r.data()) + 5, 4));
   });
   if (!hit) Raise(code::kCombinationNotInTariff);
-  ReadRateRecordAt(engine, *hit, kRecordLength);
+  ReadRateRecordAt(engine, rating, *hit, kRecordLength);
 }
 
 char DigitCharacter(std::int64_t digit) { return digit >= 0 && digit <= 9 ? static_cast<char>('0' + digit) : '*'; }
 
 }  // namespace
 
-void RateByAddOnArithmetic(RatingEngine& engine, std::string& text) {
-  const std::int64_t cell = PointPairCellIndex(engine);
-  const LanePointValues o = engine.rates.origin, d = engine.rates.destination;
+void RateByAddOnArithmetic(RatingEngine& engine, Rating& rating, std::string& text) {
+  const std::int64_t cell = PointPairCellIndex(engine, rating);
+  const LanePointValues o = rating.rates.origin, d = rating.rates.destination;
   std::int64_t service = 0;
   if (o.number != d.number) {
-    const std::uint32_t v = MatrixCellValue(engine, cell);
+    const std::uint32_t v = MatrixCellValue(engine, rating, cell);
     const std::int64_t number = (v & 1023u) + o.addOn % 1000 + d.addOn % 1000;
     service = v / 1024 + o.addOn / 1000 + d.addOn / 1000;
     engine.binaryLog.write(binary_log::kMethodText,
                            std::span(reinterpret_cast<const std::uint8_t*>(kRule.data()), kRule.size()));
-    engine.methods.rateBasisNumber = static_cast<std::int32_t>(number);
-    ReadRateRecordByNumber(engine, number, kRecordLength);
+    rating.methods.rateBasisNumber = static_cast<std::int32_t>(number);
+    ReadRateRecordByNumber(engine, rating, number, kRecordLength);
   } else {
     const std::int32_t value = LocalValue(o.addOn + d.addOn);
     char key[16];
     std::snprintf(key, sizeof key, "%03d0", static_cast<int>(value % 1000));
-    ReadRecordByKey(engine, std::string_view(key, 4));
-    engine.methods.rateBasisNumber = value;
+    ReadRecordByKey(engine, rating, std::string_view(key, 4));
+    rating.methods.rateBasisNumber = value;
     service = value / 1000;
   }
-  engine.methods.serviceDigit = DigitCharacter(service);
-  text = std::string(1, engine.methods.serviceDigit) + RateBasisTextOf(engine.rates.rateRecord);
+  rating.methods.serviceDigit = DigitCharacter(service);
+  text = std::string(1, rating.methods.serviceDigit) + RateBasisTextOf(rating.rates.rateRecord);
 }
 
 }  // namespace vorn

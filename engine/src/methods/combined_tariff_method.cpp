@@ -21,6 +21,7 @@
 #include "rates/point_lookup.h"
 #include "rates/rate_file.h"
 #include "rates/rate_log_kinds.h"
+#include "rating/rating.h"
 
 namespace vorn {
 namespace {
@@ -56,11 +57,11 @@ std::optional<std::int32_t> FindPointNumber(const platform::File& file, const st
 int Compare(std::int32_t a, std::int32_t b) { return a < b ? -1 : a > b ? 1 : 0; }
 
 // The adjustment records the rate record names, appended to the index.
-void AppendAdjustments(RatingEngine& engine) {
-  const RateRecord& rate = engine.rates.rateRecord;
+void AppendAdjustments(RatingEngine& engine, Rating& rating) {
+  const RateRecord& rate = rating.rates.rateRecord;
   const std::size_t entries = rate.entryCount();
   if (entries < kAdjustmentNumbers) return;
-  MethodWork& m = engine.methods;
+  MethodWork& m = rating.methods;
   for (std::size_t i = entries - kAdjustmentNumbers; i < entries; ++i) {
     const std::uint32_t number = rate.entry(i);
     if (number == kNoAdjustment) continue;
@@ -78,16 +79,16 @@ void AppendAdjustments(RatingEngine& engine) {
 
 }  // namespace
 
-std::int64_t CombinedRecordNumber(RatingEngine& engine) {
-  const ParsedRequest& r = engine.work.request;
+std::int64_t CombinedRecordNumber(RatingEngine& engine, Rating& rating) {
+  const ParsedRequest& r = rating.request;
   const std::optional<std::int32_t> origin =
-      FindPointNumber(OpenLetter(engine, PointFileLetter(engine, LaneSide::Origin)), r.originCode);
+      FindPointNumber(OpenLetter(engine, PointFileLetter(engine, rating, LaneSide::Origin)), r.originCode);
   if (!origin) Raise(code::kOriginNotInTariff);
   const std::optional<std::int32_t> destination =
-      FindPointNumber(OpenLetter(engine, PointFileLetter(engine, LaneSide::Destination)), r.destinationCode);
+      FindPointNumber(OpenLetter(engine, PointFileLetter(engine, rating, LaneSide::Destination)), r.destinationCode);
   if (!destination) Raise(code::kDestinationNotInTariff);
-  engine.rates.origin.number = static_cast<std::int16_t>(*origin);
-  engine.rates.destination.number = static_cast<std::int16_t>(*destination);
+  rating.rates.origin.number = static_cast<std::int16_t>(*origin);
+  rating.rates.destination.number = static_cast<std::int16_t>(*destination);
 
   const platform::File& pairs = OpenLetter(engine, 'I');
   const auto hit = SearchFileRecords(pairs, kPairRecordSize, [&](std::span<const std::uint8_t> p) {
@@ -102,18 +103,19 @@ std::int64_t CombinedRecordNumber(RatingEngine& engine) {
   return number;
 }
 
-void RateCombinedTariff(RatingEngine& engine, std::string& text, MethodServices& services, std::size_t recordLength) {
-  const std::int64_t number = CombinedRecordNumber(engine);
-  MethodWork& m = engine.methods;
+void RateCombinedTariff(RatingEngine& engine, Rating& rating, std::string& text, MethodServices& services,
+                        std::size_t recordLength) {
+  const std::int64_t number = CombinedRecordNumber(engine, rating);
+  MethodWork& m = rating.methods;
   m.rateBasisNumber = static_cast<std::int32_t>(number);
-  ReadRateRecordAt(engine, number, recordLength);
-  text = RateBasisTextOf(engine.rates.rateRecord);
+  ReadRateRecordAt(engine, rating, number, recordLength);
+  text = RateBasisTextOf(rating.rates.rateRecord);
 
   m.laneAdjustmentType = kGlobalAdjustmentList;
   m.laneAdjustmentEntries = 1;
-  if (const std::int16_t c = services.loadLaneAdjustments(engine); c > 0) Raise(c);
+  if (const std::int16_t c = services.loadLaneAdjustments(engine, rating); c > 0) Raise(c);
   m.adjustmentHeader = CombinedAdjustmentHeader{};
-  AppendAdjustments(engine);
+  AppendAdjustments(engine, rating);
 }
 
 }  // namespace vorn

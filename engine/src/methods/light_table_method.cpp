@@ -6,6 +6,7 @@
 #include "methods/tariff_methods.h"
 #include "minimums/minimum_table.h"
 #include "rates/light_edition.h"
+#include "rating/rating.h"
 
 namespace vorn {
 namespace {
@@ -24,10 +25,10 @@ std::array<std::uint8_t, 3> AddValueOf(const platform::ByteRecord<kLightTextReco
 
 // Kind 'C': the add-on amounts of the two ends' base records, which the
 // core adds to the minimums and the first two breaks.
-void LeaveAddOnRecord(RatingEngine& engine) {
-  RateLiteTariff(engine, 'C');
-  const TariffTableWork& t = engine.tables;
-  AddOnRecord& a = engine.methods.addOn;
+void LeaveAddOnRecord(RatingEngine& engine, Rating& rating) {
+  RateLiteTariff(engine, rating, 'C');
+  const TariffTableWork& t = rating.tables;
+  AddOnRecord& a = rating.methods.addOn;
   a.kind = 'C';
   a.firstAmount = AddValueOf(t.originBase, t.hasOriginBase);
   a.secondAmount = AddValueOf(t.destinationBase, t.hasDestinationBase);
@@ -35,35 +36,35 @@ void LeaveAddOnRecord(RatingEngine& engine) {
 
 }  // namespace
 
-void RateByLightTable(RatingEngine& engine, std::string& text, std::size_t recordLength) {
-  ReadLaneRateRecord(engine, false, true, recordLength);
+void RateByLightTable(RatingEngine& engine, Rating& rating, std::string& text, std::size_t recordLength) {
+  ReadLaneRateRecord(engine, rating, false, true, recordLength);
   const light_stage::FilesClosed closed(engine);
-  const char letter = light_stage::StartFromHead(engine);
+  const char letter = light_stage::StartFromHead(engine, rating);
   switch (letter) {
     case 'A':
     case 'X':
     case 'Y':
       // A record with a number of its own keeps it unless the tariff's zero
       // flag says otherwise.
-      if (engine.tables.key.view().substr(RateRecordKey::kRateBasisNumber.offset, 5) == "00000" ||
+      if (rating.tables.key.view().substr(RateRecordKey::kRateBasisNumber.offset, 5) == "00000" ||
           engine.currentTariff.flag73 != '0')
-        RateLiteTariff(engine, letter);
+        RateLiteTariff(engine, rating, letter);
       break;
     case 'D':
     case 'E':
     case 'F':
     case 'H':
-    case 'J': RateLiteTariff(engine, letter); break;
+    case 'J': RateLiteTariff(engine, rating, letter); break;
     default: break;
   }
-  if (engine.rates.rateRecord.kind() == 'A') RateLiteTariff(engine, 'E');
-  light_stage::LoadKeyedRecord(engine, recordLength, true);
-  light_stage::SelectKeyTables(engine);
-  text = RateBasisTextOf(engine.rates.rateRecord);
-  if (letter == 'C') LeaveAddOnRecord(engine);
+  if (rating.rates.rateRecord.kind() == 'A') RateLiteTariff(engine, rating, 'E');
+  light_stage::LoadKeyedRecord(engine, rating, recordLength, true);
+  light_stage::SelectKeyTables(engine, rating);
+  text = RateBasisTextOf(rating.rates.rateRecord);
+  if (letter == 'C') LeaveAddOnRecord(engine, rating);
   if (letter == 'H') {
-    ReadMinimumTable(engine, engine.methods.minimumTable);
-    engine.methods.hasMinimumTable = true;
+    ReadMinimumTable(engine, rating.methods.minimumTable);
+    rating.methods.hasMinimumTable = true;
   }
 }
 

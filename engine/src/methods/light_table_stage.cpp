@@ -8,11 +8,12 @@
 #include "platform/kernel/fixed_format.h"
 #include "rates/light_edition.h"
 #include "rates/rate_record_fetch.h"
+#include "rating/rating.h"
 
 namespace vorn::light_stage {
 namespace {
 
-bool KeyIsHead(const RatingEngine& engine) { return engine.tables.key.view() == engine.rates.rateRecord.head(); }
+bool KeyIsHead(const Rating& rating) { return rating.tables.key.view() == rating.rates.rateRecord.head(); }
 
 }  // namespace
 
@@ -31,23 +32,23 @@ FilesClosed::~FilesClosed() {
   engine_.files.close('K');
 }
 
-char StartFromHead(RatingEngine& engine) {
+char StartFromHead(RatingEngine& engine, Rating& rating) {
   LoadLetteredCodeTable(engine);
-  const std::string_view head = engine.rates.rateRecord.head();
-  std::copy(head.begin(), head.end(), engine.tables.key.text.begin());
-  const char kind = engine.tables.key.letter();
-  ApplyLetteredCode(engine, kind);
+  const std::string_view head = rating.rates.rateRecord.head();
+  std::copy(head.begin(), head.end(), rating.tables.key.text.begin());
+  const char kind = rating.tables.key.letter();
+  ApplyLetteredCode(engine, rating, kind);
   return kind;
 }
 
-void LoadKeyedRecord(RatingEngine& engine, std::size_t recordLength, bool loadFirst) {
-  if (loadFirst) LoadRateByTariffType(engine, recordLength);
-  if (!KeyIsHead(engine)) LoadRateByTariffType(engine, recordLength);
-  if (!engine.rates.rateRecord.hasSubRecords()) Raise(code::kInvalidZipCombination);
+void LoadKeyedRecord(RatingEngine& engine, Rating& rating, std::size_t recordLength, bool loadFirst) {
+  if (loadFirst) LoadRateByTariffType(engine, rating, recordLength);
+  if (!KeyIsHead(rating)) LoadRateByTariffType(engine, rating, recordLength);
+  if (!rating.rates.rateRecord.hasSubRecords()) Raise(code::kInvalidZipCombination);
 }
 
-void SelectKeyTables(RatingEngine& engine) {
-  SelectTariffNumberTables(engine, platform::FieldToInteger(engine.tables.key.view().substr(0, 3)));
+void SelectKeyTables(RatingEngine& engine, Rating& rating) {
+  SelectTariffNumberTables(engine, rating, platform::FieldToInteger(rating.tables.key.view().substr(0, 3)));
 }
 
 }  // namespace vorn::light_stage

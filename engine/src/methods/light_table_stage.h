@@ -9,6 +9,7 @@
 namespace vorn {
 
 class RatingEngine;
+struct Rating;
 
 namespace light_stage {
 
@@ -31,14 +32,14 @@ class FilesClosed {
 // Loads the lettered-code table (221 without a .B file), copies the rate
 // record's head into the key and applies the entry of its kind letter (272
 // when the table has none). The kind letter.
-char StartFromHead(RatingEngine& engine);
+char StartFromHead(RatingEngine& engine, Rating& rating);
 
 // Fetches the rate record of the key (once more when the record read does
 // not hold the key); 119 when it is still empty.
-void LoadKeyedRecord(RatingEngine& engine, std::size_t recordLength, bool loadFirst);
+void LoadKeyedRecord(RatingEngine& engine, Rating& rating, std::size_t recordLength, bool loadFirst);
 
 // The tables of the key's tariff number, for the rest of the rating.
-void SelectKeyTables(RatingEngine& engine);
+void SelectKeyTables(RatingEngine& engine, Rating& rating);
 
 }  // namespace light_stage
 }  // namespace vorn

@@ -8,6 +8,7 @@
 #include "rates/matrix_cell.h"
 #include "rates/point_lookup.h"
 #include "rates/rate_file.h"
+#include "rating/rating.h"
 
 namespace vorn {
 namespace {
@@ -25,53 +26,55 @@ void Log32(const RatingEngine& engine, std::uint32_t kind, std::int64_t value) {
 }
 
 // The points and the matrix value of the lane.
-std::uint32_t LaneMatrixValue(RatingEngine& engine, bool zoneList) {
-  const std::int64_t cell = zoneList ? ZoneListCellIndex(engine) : PointPairCellIndex(engine);
+std::uint32_t LaneMatrixValue(RatingEngine& engine, Rating& rating, bool zoneList) {
+  const std::int64_t cell = zoneList ? ZoneListCellIndex(engine, rating) : PointPairCellIndex(engine, rating);
   Log32(engine, binary_log::kCellIndex, cell);
-  const std::uint32_t value = MatrixCellValue(engine, cell);
+  const std::uint32_t value = MatrixCellValue(engine, rating, cell);
   Log16(engine, binary_log::kMatrixValue, value);
   return value;
 }
 
-std::int64_t WithAddOns(const RatingEngine& engine, std::uint32_t value) {
-  return static_cast<std::int64_t>(value) + engine.rates.origin.addOn + engine.rates.destination.addOn;
+std::int64_t WithAddOns(const Rating& rating, std::uint32_t value) {
+  return static_cast<std::int64_t>(value) + rating.rates.origin.addOn + rating.rates.destination.addOn;
 }
 
 }  // namespace
 
-void ReadRateBasisRecord(RatingEngine& engine, std::int64_t number, std::size_t recordLength) {
-  engine.methods.rateBasisNumber = static_cast<std::int32_t>(number);
+void ReadRateBasisRecord(RatingEngine& engine, Rating& rating, std::int64_t number, std::size_t recordLength) {
+  rating.methods.rateBasisNumber = static_cast<std::int32_t>(number);
   Log16(engine, binary_log::kRateBasisNumber, number);
-  ReadRateRecordByNumber(engine, number, recordLength);
+  ReadRateRecordByNumber(engine, rating, number, recordLength);
 }
 
-std::uint32_t ReadLaneRateRecord(RatingEngine& engine, bool zoneList, bool addOns, std::size_t recordLength) {
-  const std::uint32_t value = LaneMatrixValue(engine, zoneList);
-  ReadRateBasisRecord(engine, addOns ? WithAddOns(engine, value) : value, recordLength);
+std::uint32_t ReadLaneRateRecord(RatingEngine& engine, Rating& rating, bool zoneList, bool addOns,
+                                 std::size_t recordLength) {
+  const std::uint32_t value = LaneMatrixValue(engine, rating, zoneList);
+  ReadRateBasisRecord(engine, rating, addOns ? WithAddOns(rating, value) : value, recordLength);
   return value;
 }
 
-void RateByMatrix(RatingEngine& engine, std::string& text, const MatrixMethod& method, std::size_t recordLength) {
-  ReadLaneRateRecord(engine, method.zoneList, method.addOns, recordLength);
-  text = method.numberedText ? NumberedRateBasisText(engine, engine.rates.rateRecord)
-                             : RateBasisTextOf(engine.rates.rateRecord);
+void RateByMatrix(RatingEngine& engine, Rating& rating, std::string& text, const MatrixMethod& method,
+                  std::size_t recordLength) {
+  ReadLaneRateRecord(engine, rating, method.zoneList, method.addOns, recordLength);
+  text = method.numberedText ? NumberedRateBasisText(engine, rating.rates.rateRecord)
+                             : RateBasisTextOf(rating.rates.rateRecord);
 }
 
-void RateByBaseAndTable(RatingEngine& engine, std::string& text, std::size_t recordLength) {
-  const std::uint32_t value = ReadLaneRateRecord(engine, false, true, recordLength);
+void RateByBaseAndTable(RatingEngine& engine, Rating& rating, std::string& text, std::size_t recordLength) {
+  const std::uint32_t value = ReadLaneRateRecord(engine, rating, false, true, recordLength);
   // A tariff that adds no add-ons to its rate-basis numbers rates the lane
   // at the matrix value alone.
   const bool noAddOns = engine.parameters.integerValue(ParameterTable::kNoRbnAddon) != 0;
-  if (noAddOns && (engine.rates.origin.addOn != 0 || engine.rates.destination.addOn != 0))
-    ReadRateBasisRecord(engine, value, recordLength);
-  if (engine.rates.rateRecord.field(RateRecord::kRateBasisNumber) == "00000" && light_stage::FilesOpen(engine)) {
+  if (noAddOns && (rating.rates.origin.addOn != 0 || rating.rates.destination.addOn != 0))
+    ReadRateBasisRecord(engine, rating, value, recordLength);
+  if (rating.rates.rateRecord.field(RateRecord::kRateBasisNumber) == "00000" && light_stage::FilesOpen(engine)) {
     const light_stage::FilesClosed closed(engine);
-    const char kind = light_stage::StartFromHead(engine);
+    const char kind = light_stage::StartFromHead(engine, rating);
     // Without a light-edition key for the lane the head's own key is fetched.
-    light_stage::LoadKeyedRecord(engine, recordLength, RateLiteTariff(engine, kind) == 0);
-    light_stage::SelectKeyTables(engine);
+    light_stage::LoadKeyedRecord(engine, rating, recordLength, RateLiteTariff(engine, rating, kind) == 0);
+    light_stage::SelectKeyTables(engine, rating);
   }
-  text = RateBasisTextOf(engine.rates.rateRecord);
+  text = RateBasisTextOf(rating.rates.rateRecord);
 }
 
 }  // namespace vorn

@@ -5,6 +5,7 @@
 #include "errors/engine_error.h"
 #include "methods/method_services.h"
 #include "methods/tariff_methods.h"
+#include "rating/rating.h"
 
 namespace vorn {
 namespace {
@@ -17,27 +18,30 @@ TariffTypeRow RowOf(char type) {
   return *row;
 }
 
-void Dispatch(RatingEngine& engine, std::string& text, MethodServices& services, char type, const TariffTypeRow& row) {
+void Dispatch(RatingEngine& engine, Rating& rating, std::string& text, MethodServices& services, char type,
+              const TariffTypeRow& row) {
   const std::size_t length = row.rateRecordBytes;
   switch (type) {
-    case '0': return RateByMatrix(engine, text, {.addOns = true}, length);
-    case '1': return RateByMatrix(engine, text, {.zoneList = true, .addOns = true, .numberedText = true}, length);
+    case '0': return RateByMatrix(engine, rating, text, {.addOns = true}, length);
+    case '1':
+      return RateByMatrix(engine, rating, text, {.zoneList = true, .addOns = true, .numberedText = true}, length);
     case '2': return;  // nothing is looked up
-    case '3': return RateByMatrix(engine, text, {.zoneList = true, .addOns = true}, length);
+    case '3': return RateByMatrix(engine, rating, text, {.zoneList = true, .addOns = true}, length);
     case '4':
     case '5':
     case '6':
     case 'B':
-    case 'C': return RateByMatrix(engine, text, {}, length);
-    case 'A': return RateByMatrix(engine, text, {}, engine.currentTariff.flag45 == 'M' ? kShortRecordLength : length);
-    case '7': return RateByAddOnArithmetic(engine, text);
-    case 'D': return RateByMatrix(engine, text, {.addOns = true, .numberedText = true}, length);
+    case 'C': return RateByMatrix(engine, rating, text, {}, length);
+    case 'A':
+      return RateByMatrix(engine, rating, text, {}, engine.currentTariff.flag45 == 'M' ? kShortRecordLength : length);
+    case '7': return RateByAddOnArithmetic(engine, rating, text);
+    case 'D': return RateByMatrix(engine, rating, text, {.addOns = true, .numberedText = true}, length);
     case 'E':
     case 'F':
     case 'G':
-    case 'H': return RateByBaseAndTable(engine, text, length);
-    case 'L': return RateByLightTable(engine, text, length);
-    case 'N': return RateCombinedTariff(engine, text, services, length);
+    case 'H': return RateByBaseAndTable(engine, rating, text, length);
+    case 'L': return RateByLightTable(engine, rating, text, length);
+    case 'N': return RateCombinedTariff(engine, rating, text, services, length);
     default:
       // 'I', 'J', 'K' and 'M' build their keys from tables and tariff
       // columns that the tariff data does not describe; 'Y' and unknown
@@ -48,39 +52,37 @@ void Dispatch(RatingEngine& engine, std::string& text, MethodServices& services,
 
 }  // namespace
 
-void RateByTariffMethod(RatingEngine& engine, std::string& text, MethodServices& services) {
+void RateByTariffMethod(RatingEngine& engine, Rating& rating, std::string& text, MethodServices& services) {
   const CurrentTariff& t = engine.currentTariff;
   // Nothing a previous pass left (an add-on or adjustment record) carries
   // over into this one.
-  engine.methods.clear();
-  services.prepareCityPoints(engine, t.flag45 == 'A');
+  rating.methods.clear();
+  services.prepareCityPoints(engine, rating, t.flag45 == 'A');
   const char type = t.tariffType;
   const TariffTypeRow row = RowOf(t.ratedType());
   if (type < '0' || type > 'N') Raise(code::kInvalidTariffType);
-  Dispatch(engine, text, services, type, row);
+  Dispatch(engine, rating, text, services, type, row);
 
   // A '+' at header byte 161 steps the rate record forward, by the type of
   // the tariff now current (a substitute may have replaced it).
-  if (engine.ratingRecord != nullptr && engine.ratingRecord->charAt(shipment::kRateBasisStepSign.offset) == '+') {
-    ApplyRateBasisStep(engine, text, engine.ratingRecord->text(shipment::kRateBasisStep),
-                       RowOf(t.ratedType()).rateRecordBytes);
-  }
+  if (rating.request.rateBasisStep)
+    ApplyRateBasisStep(engine, rating, text, *rating.request.rateBasisStep, RowOf(t.ratedType()).rateRecordBytes);
 }
 
-std::int16_t RunTariffMethod(RatingEngine& engine) {
+std::int16_t RunTariffMethod(RatingEngine& engine, Rating& rating) {
   try {
     std::string text;
-    RateByTariffMethod(engine, text, EngineMethodServices());
-    engine.work.methodText = text;
+    RateByTariffMethod(engine, rating, text, EngineMethodServices());
+    rating.answer.methodText = text;
   } catch (const EngineError& e) {
     return e.code;
   }
   return 0;
 }
 
-std::int16_t HandleCombinedPoints(RatingEngine& engine) {
+std::int16_t HandleCombinedPoints(RatingEngine& engine, Rating& rating) {
   try {
-    CombinedRecordNumber(engine);
+    CombinedRecordNumber(engine, rating);
   } catch (const EngineError& e) {
     return e.code;
   }

@@ -2,6 +2,7 @@
 
 #include "lanes/lane_adjustments.h"
 #include "points/city_points.h"
+#include "rating/rating.h"
 
 namespace vorn {
 namespace {
@@ -10,8 +11,12 @@ namespace {
 // lane adjustments of the tariff's lookup files.
 class EngineServices final : public MethodServices {
  public:
-  void prepareCityPoints(RatingEngine& engine, bool alternative) override { PrepareCityPoints(engine, alternative); }
-  std::int16_t loadLaneAdjustments(RatingEngine& engine) override { return LoadLaneAdjustments(engine); }
+  void prepareCityPoints(RatingEngine& engine, Rating& rating, bool alternative) override {
+    PrepareCityPoints(engine, rating, alternative);
+  }
+  std::int16_t loadLaneAdjustments(RatingEngine& engine, Rating& rating) override {
+    return LoadLaneAdjustments(engine, rating);
+  }
 };
 
 }  // namespace

@@ -6,15 +6,16 @@
 namespace vorn {
 
 class RatingEngine;
+struct Rating;
 
 class MethodServices {
  public:
   virtual ~MethodServices() = default;
   // Prepares the request's origin and destination codes for the point
   // search (alternative: the tariff's point-file flag is 'A').
-  virtual void prepareCityPoints(RatingEngine& engine, bool alternative) = 0;
+  virtual void prepareCityPoints(RatingEngine& engine, Rating& rating, bool alternative) = 0;
   // Loads the lane's adjustments of the current tariff: 0 or a code.
-  virtual std::int16_t loadLaneAdjustments(RatingEngine& engine) = 0;
+  virtual std::int16_t loadLaneAdjustments(RatingEngine& engine, Rating& rating) = 0;
 };
 
 MethodServices& EngineMethodServices();

@@ -4,6 +4,7 @@
 #include "engine_state/rating_engine.h"
 #include "methods/tariff_methods.h"
 #include "platform/kernel/fixed_format.h"
+#include "rating/rating.h"
 
 namespace vorn {
 

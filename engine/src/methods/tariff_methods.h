@@ -1,5 +1,5 @@
 // The tariff methods: each turns the lane's origin and destination into the
-// rate-basis number, reads the tariff's rate record (left in engine.rates)
+// rate-basis number, reads the tariff's rate record (left in rating.rates)
 // and writes the 11-character rate-basis text. Each raises its engine code.
 //
 // Common steps of the matrix methods: the two points (216, 217), the matrix
@@ -18,6 +18,7 @@
 namespace vorn {
 
 class RatingEngine;
+struct Rating;
 class RateRecord;
 class MethodServices;
 
@@ -32,9 +33,10 @@ std::string NumberedRateBasisText(const RatingEngine& engine, const RateRecord& 
 // The common steps: the lane's matrix value (logged with the cell index),
 // then the rate record of the value, plus the points' add-ons when asked.
 // Answers the matrix value.
-std::uint32_t ReadLaneRateRecord(RatingEngine& engine, bool zoneList, bool addOns, std::size_t recordLength);
+std::uint32_t ReadLaneRateRecord(RatingEngine& engine, Rating& rating, bool zoneList, bool addOns,
+                                 std::size_t recordLength);
 // The rate record of a rate-basis number (kept and logged).
-void ReadRateBasisRecord(RatingEngine& engine, std::int64_t number, std::size_t recordLength);
+void ReadRateBasisRecord(RatingEngine& engine, Rating& rating, std::int64_t number, std::size_t recordLength);
 
 struct MatrixMethod {
   bool zoneList = false;  // points from the zone list (types '1', '3')
@@ -43,37 +45,40 @@ struct MatrixMethod {
 };
 
 // Types '0', '1', '3' to '6', 'A' to 'D'.
-void RateByMatrix(RatingEngine& engine, std::string& text, const MatrixMethod& method, std::size_t recordLength);
+void RateByMatrix(RatingEngine& engine, Rating& rating, std::string& text, const MatrixMethod& method,
+                  std::size_t recordLength);
 
 // Types 'E' to 'H': the matrix with add-ons, read again at the matrix value
 // alone when the tariff asks for no add-ons; a record without a number
 // (bytes 4-8 "00000") takes its key from the light edition's tables when the
 // tariff has them (119 when the record found is still empty).
-void RateByBaseAndTable(RatingEngine& engine, std::string& text, std::size_t recordLength);
+void RateByBaseAndTable(RatingEngine& engine, Rating& rating, std::string& text, std::size_t recordLength);
 
 // Type 'L': the matrix with add-ons, then the light edition's tables decide
 // the rate record's key (119 when the record found is still empty).
-void RateByLightTable(RatingEngine& engine, std::string& text, std::size_t recordLength);
+void RateByLightTable(RatingEngine& engine, Rating& rating, std::string& text, std::size_t recordLength);
 
 // Type '7': the rate-basis number by add-on arithmetic, a service digit in
 // front of the text.
-void RateByAddOnArithmetic(RatingEngine& engine, std::string& text);
+void RateByAddOnArithmetic(RatingEngine& engine, Rating& rating, std::string& text);
 
 // Type 'N', first step: the lane's record number in the combined tariff's
 // pair file (raises 216, 217, 218).
-std::int64_t CombinedRecordNumber(RatingEngine& engine);
+std::int64_t CombinedRecordNumber(RatingEngine& engine, Rating& rating);
 
 // Type 'N': the rate record of the pair, the lane adjustments of the global
 // list and the adjustment records the rate record names.
-void RateCombinedTariff(RatingEngine& engine, std::string& text, MethodServices& services, std::size_t recordLength);
+void RateCombinedTariff(RatingEngine& engine, Rating& rating, std::string& text, MethodServices& services,
+                        std::size_t recordLength);
 
 // The rate-basis step that a '+' at header byte 161 asks for: the rate record
-// moves forward by the four-digit number at bytes 162-165 (214 when no record
-// holds the target), the text takes the target's number.
-void ApplyRateBasisStep(RatingEngine& engine, std::string& text, std::string_view step, std::size_t recordLength);
+// moves forward by step records (the four-digit number at bytes 162-165; 214
+// when no record holds the target), the text takes the target's number.
+void ApplyRateBasisStep(RatingEngine& engine, Rating& rating, std::string& text, std::int32_t step,
+                        std::size_t recordLength);
 
 // Selects the factor tables of a tariff number (the factor file's section of
 // that kind) for the rest of the rating.
-void SelectTariffNumberTables(RatingEngine& engine, int tariffNumber);
+void SelectTariffNumberTables(RatingEngine& engine, Rating& rating, int tariffNumber);
 
 }  // namespace vorn

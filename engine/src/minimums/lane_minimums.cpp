@@ -9,6 +9,7 @@
 #include "minimums/minimums_by_type.h"
 #include "minimums/tier_amounts.h"
 #include "rates/auxiliary_tables.h"
+#include "rating/rating.h"
 
 namespace vorn {
 namespace {
@@ -18,8 +19,8 @@ using zip_pair::kAmounts;
 using zip_pair::kItemCount;
 using zip_pair::kMinimumLayout;
 
-std::array<std::int32_t, 4> RateEntries(const RatingEngine& engine) {
-  const RateRecord& r = engine.rates.rateRecord;
+std::array<std::int32_t, 4> RateEntries(const Rating& rating) {
+  const RateRecord& r = rating.rates.rateRecord;
   return {static_cast<std::int32_t>(r.entry(0)), static_cast<std::int32_t>(r.entry(1)),
           static_cast<std::int32_t>(r.entry(2)), static_cast<std::int32_t>(r.entry(3))};
 }
@@ -28,21 +29,21 @@ int DigitOr(char c, int low, int high, int fallback) { return c >= '0' + low && 
 
 }  // namespace
 
-std::optional<LaneMinimums> ZipPairMinimums(RatingEngine& engine) {
-  if (const std::int16_t c = ReadZipPair(engine); c > 0) Raise(c);
-  if (!engine.tables.hasZipPair) return std::nullopt;
-  const auto& z = engine.tables.zipPair;
+std::optional<LaneMinimums> ZipPairMinimums(RatingEngine& engine, Rating& rating) {
+  if (const std::int16_t c = ReadZipPair(engine, rating); c > 0) Raise(c);
+  if (!rating.tables.hasZipPair) return std::nullopt;
+  const auto& z = rating.tables.zipPair;
   LaneMinimums m;
   m.layout = static_cast<std::int16_t>(DigitOr(z.charAt(kMinimumLayout.offset), 0, 4, 0));
   m.count = static_cast<std::int16_t>(DigitOr(z.charAt(kItemCount.offset), 1, 4, 1));
   switch (z.charAt(kAmountFlag.offset)) {
     case 'M': {
-      ReadMinimumRecord(engine);
-      const MinimumRecordArea& area = engine.fetch.minimumRecord;
+      ReadMinimumRecord(engine, rating);
+      const MinimumRecordArea& area = rating.minimumRecord;
       for (std::size_t k = 0; k < 4; ++k) m.amounts[k] = static_cast<std::int32_t>(area.entry(k));
       break;
     }
-    case 'R': m.amounts = RateEntries(engine); break;
+    case 'R': m.amounts = RateEntries(rating); break;
     default:
       for (std::size_t k = 0; k < 4; ++k) {
         const std::size_t at = kAmounts.offset + 3 * k;
@@ -53,31 +54,31 @@ std::optional<LaneMinimums> ZipPairMinimums(RatingEngine& engine) {
   return m;
 }
 
-LaneMinimums LaneMinimumCharges(RatingEngine& engine) {
-  if (std::optional<LaneMinimums> zipPair = ZipPairMinimums(engine)) return *zipPair;
-  const RateRecord& record = engine.rates.rateRecord;
+LaneMinimums LaneMinimumCharges(RatingEngine& engine, Rating& rating) {
+  if (std::optional<LaneMinimums> zipPair = ZipPairMinimums(engine, rating)) return *zipPair;
+  const RateRecord& record = rating.rates.rateRecord;
   const std::uint32_t layout = record.entry(0);
-  if (layout >= 1 && layout <= 10) return MinimumsFromMinimumFile(engine, static_cast<int>(layout));
+  if (layout >= 1 && layout <= 10) return MinimumsFromMinimumFile(engine, rating, static_cast<int>(layout));
 
   RecordMinimumFields fields;
-  fields.entries = RateEntries(engine);
+  fields.entries = RateEntries(rating);
   fields.kind = record.kind();
   fields.variant = record.variantDigit();
   MinimumRules rules;
   rules.tierLayout = engine.fetch.tierSwitchOn(engine.currentTariff);
-  rules.kindFactor = KindMinimumFactor(engine);
+  rules.kindFactor = KindMinimumFactor(engine, rating);
   // The distance tiers come from the .M tier table, read when a layout first
   // asks for one.
   bool tableRead = false;
-  rules.distanceTier = [&engine, &tableRead](std::int32_t weight) {
+  rules.distanceTier = [&engine, &rating, &tableRead](std::int32_t weight) {
     if (!tableRead) {
-      engine.fetch.minimumRecord.clear();
-      ReadMinimumTable(engine, engine.fetch.minimumRecord.entries());
+      rating.minimumRecord.clear();
+      ReadMinimumTable(engine, rating.minimumRecord.entries());
       tableRead = true;
     }
-    return DistanceTierAmount(engine, weight);
+    return DistanceTierAmount(engine, rating, weight);
   };
-  rules.weightTier = [&engine](std::int32_t weight) { return WeightTierAmount(engine, weight); };
+  rules.weightTier = [&engine, &rating](std::int32_t weight) { return WeightTierAmount(engine, rating, weight); };
   return MinimumsByTariffType(engine.currentTariff.ratedType(), fields, rules);
 }
 

@@ -11,6 +11,7 @@
 namespace vorn {
 
 class RatingEngine;
+struct Rating;
 
 // The ZIP-pair record's minimums: its layout digit (0 to 4; another
 // character is layout 0) and count digit (1 to 4; another character is 1),
@@ -18,8 +19,8 @@ class RatingEngine;
 // record's entries 0-3 ('R') or its own four amounts (any other flag, '*'
 // among them). Nothing when the lane has no ZIP-pair record; raises 205 when
 // the .Z file does not open.
-std::optional<LaneMinimums> ZipPairMinimums(RatingEngine& engine);
+std::optional<LaneMinimums> ZipPairMinimums(RatingEngine& engine, Rating& rating);
 
-LaneMinimums LaneMinimumCharges(RatingEngine& engine);
+LaneMinimums LaneMinimumCharges(RatingEngine& engine, Rating& rating);
 
 }  // namespace vorn

@@ -8,6 +8,7 @@
 #include "engine_state/rating_engine.h"
 #include "errors/engine_codes.h"
 #include "errors/engine_error.h"
+#include "rating/rating.h"
 
 namespace vorn {
 namespace {
@@ -32,7 +33,7 @@ std::int32_t ToAmount(std::int64_t value) {
                                                             std::numeric_limits<std::int32_t>::max()));
 }
 
-std::int64_t M(const RatingEngine& engine, std::size_t i) { return engine.fetch.minimumRecord.entry(i); }
+std::int64_t M(const Rating& rating, std::size_t i) { return rating.minimumRecord.entry(i); }
 
 LaneMinimums Fixed(std::int16_t layout, std::array<std::int32_t, 4> amounts, std::int16_t count) {
   LaneMinimums m;
@@ -61,14 +62,14 @@ void AddItem(MinimumChargeList& list, std::size_t at, char kind, std::int64_t th
 
 // Layout 5: weight thresholds with minimum and single-shipment amounts. The
 // list holds 30 items, so at most 15 pairs are taken.
-LaneMinimums ThresholdPairs(const RatingEngine& engine) {
+LaneMinimums ThresholdPairs(const Rating& rating) {
   LaneMinimums m = Listed(5);
-  const std::size_t k = static_cast<std::size_t>(M(engine, 0));
+  const std::size_t k = static_cast<std::size_t>(M(rating, 0));
   const std::size_t taken = std::min(k, kMaxLayoutFiveItems);
   bool differ = false;
   for (std::size_t i = 0; i < taken; ++i) {
-    AddItem(m.list, i, '1', M(engine, i + 1), M(engine, k + i + 1));
-    AddItem(m.list, taken + i, '0', M(engine, i + 1), M(engine, 2 * k + i + 1));
+    AddItem(m.list, i, '1', M(rating, i + 1), M(rating, k + i + 1));
+    AddItem(m.list, taken + i, '0', M(rating, i + 1), M(rating, 2 * k + i + 1));
     differ = differ || m.list.amounts[i] != m.list.amounts[taken + i];
   }
   if (!differ)
@@ -87,12 +88,12 @@ void ReplaceRateEntry(RateRecord& record, std::size_t i, std::int64_t value) {
 
 }  // namespace
 
-MinimumFileHeader ReadMinimumRecord(RatingEngine& engine) {
+MinimumFileHeader ReadMinimumRecord(RatingEngine& engine, Rating& rating) {
   if (const std::int16_t c = engine.files.open(engine, 'M'); c != 0) Raise(c);
   const CloseMinimumFile closer(engine);
   const platform::File* file = engine.files.file('M');
   if (file == nullptr) Raise(code::kCantReadMinimums);
-  MinimumRecordArea& area = engine.fetch.minimumRecord;
+  MinimumRecordArea& area = rating.minimumRecord;
   area.clear();
   if (file->readAt(0, area.all().first(kHeaderRead)) != static_cast<std::ptrdiff_t>(kHeaderRead))
     Raise(code::kCantReadMinimums);
@@ -108,7 +109,7 @@ MinimumFileHeader ReadMinimumRecord(RatingEngine& engine) {
   const std::size_t length = MinimumRecordArea::kKeySize + 3 * header.entryCount;
   const bool fiveByteKey = engine.currentTariff.ratedType() == 'A' && engine.currentTariff.flag45 == 'M';
   const std::size_t keySize = fiveByteKey ? 5 : MinimumRecordArea::kKeySize;
-  const std::string_view head = engine.rates.rateRecord.head();
+  const std::string_view head = rating.rates.rateRecord.head();
   const RecordCompare notBelowKey = [&](std::span<const std::uint8_t> record) {
     return record.size() >= keySize && std::memcmp(head.data(), record.data(), keySize) <= 0 ? 0 : 1;
   };
@@ -124,27 +125,27 @@ MinimumFileHeader ReadMinimumRecord(RatingEngine& engine) {
   return header;
 }
 
-LaneMinimums MinimumsFromMinimumFile(RatingEngine& engine, int layout) {
-  const MinimumFileHeader header = ReadMinimumRecord(engine);
-  auto m = [&](std::size_t i) { return ToAmount(M(engine, i)); };
+LaneMinimums MinimumsFromMinimumFile(RatingEngine& engine, Rating& rating, int layout) {
+  const MinimumFileHeader header = ReadMinimumRecord(engine, rating);
+  auto m = [&](std::size_t i) { return ToAmount(M(rating, i)); };
   switch (layout) {
     case 1: engine.fetch.tierSwitchTariff = engine.currentTariff; return Fixed(1, {m(0), m(1), m(2), m(3)}, 4);
     case 2: return Fixed(2, {m(0), m(1), m(2), m(3)}, 4);
     case 3: return Fixed(3, {m(0), m(1), 0, 0}, 2);
     case 4: return Fixed(4, {m(0), m(1), 0, 0}, 2);
-    case 5: return ThresholdPairs(engine);
-    case 6: return DistanceMinimums(engine, header);
+    case 5: return ThresholdPairs(rating);
+    case 6: return DistanceMinimums(engine, rating, header);
     default: return Listed(static_cast<std::int16_t>(layout));
   }
 }
 
-LaneMinimums DistanceMinimums(RatingEngine& engine, const MinimumFileHeader& header) {
+LaneMinimums DistanceMinimums(RatingEngine& engine, Rating& rating, const MinimumFileHeader& header) {
   const bool modeAB = header.mode == 'A' || header.mode == 'B';
   const std::size_t n = header.entryCount;
   const std::uint32_t groups = modeAB ? header.groupCount : 2;
-  const std::int64_t base = modeAB ? M(engine, n - 1) : 0;
-  const std::int64_t origin = engine.rates.origin.addOn, destination = engine.rates.destination.addOn;
-  RateRecord& record = engine.rates.rateRecord;
+  const std::int64_t base = modeAB ? M(rating, n - 1) : 0;
+  const std::int64_t origin = rating.rates.origin.addOn, destination = rating.rates.destination.addOn;
+  RateRecord& record = rating.rates.rateRecord;
   std::int64_t x = record.entry(1);
   if (header.mode == 'A') {
     x += (destination * base + 5000) / 10000 + (origin * base + 5000) / 10000;
@@ -161,12 +162,12 @@ LaneMinimums DistanceMinimums(RatingEngine& engine, const MinimumFileHeader& hea
   for (std::uint32_t g = 0; g < groups; ++g) {
     const std::size_t size = g == 0 ? 3 : 4;
     if (at + size > n) break;  // the record ends within the group
-    const std::int64_t threshold = g == 0 ? 0 : M(engine, at);
+    const std::int64_t threshold = g == 0 ? 0 : M(rating, at);
     const std::size_t values = at + (g == 0 ? 0 : 1);
     at += size;
     if (g > 0 && threshold == 0) continue;
     if (items == MinimumChargeList::kItems) continue;
-    const std::int64_t factor = M(engine, values), floor = M(engine, values + 1), cap = M(engine, values + 2);
+    const std::int64_t factor = M(rating, values), floor = M(rating, values + 1), cap = M(rating, values + 2);
     std::int64_t amount = (factor * x + 5000) / 10000;
     amount = std::max(amount, floor);
     if (cap != 0) amount = std::min(amount, cap);
@@ -175,13 +176,13 @@ LaneMinimums DistanceMinimums(RatingEngine& engine, const MinimumFileHeader& hea
   m.count = static_cast<std::int16_t>(items);
   m.list.count = m.count;
 
-  ClassBreakWork& core = engine.work.core;
+  ClassBreakWork& core = rating.core;
   const std::size_t classes =
       std::clamp<std::size_t>(static_cast<std::size_t>(std::max<int>(core.classCount, 0)), 0, kMaxClasses);
   const std::size_t breaks =
       std::clamp<std::size_t>(static_cast<std::size_t>(std::max<int>(core.breakCount, 0)), 0, kFactorsPerRow);
   for (std::size_t c = 0; c < classes; ++c)
-    for (std::size_t b = 0; b < breaks && at < n; ++b) engine.factors.classPercent[c][b] = ToAmount(M(engine, at++));
+    for (std::size_t b = 0; b < breaks && at < n; ++b) engine.factors.classPercent[c][b] = ToAmount(M(rating, at++));
   return m;
 }
 

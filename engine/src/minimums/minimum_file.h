@@ -10,6 +10,7 @@
 namespace vorn {
 
 class RatingEngine;
+struct Rating;
 
 struct MinimumFileHeader {
   std::size_t entryCount = 0;
@@ -21,7 +22,7 @@ struct MinimumFileHeader {
 // the file. Raises the .M file's open error (225), and 226 when the header
 // is short or counts no entries or more than the area holds, when no record
 // is found or when the record is short.
-MinimumFileHeader ReadMinimumRecord(RatingEngine& engine);
+MinimumFileHeader ReadMinimumRecord(RatingEngine& engine, Rating& rating);
 
 // The minimums of layout 1 to 10 (entry 0 of the rate record):
 //   1  '1' at 0, 200, 300, 400: entries 0-3, and the tariff's tier switch on
@@ -34,7 +35,7 @@ MinimumFileHeader ReadMinimumRecord(RatingEngine& engine);
 //   6  the distance minimums (DistanceMinimums)
 //   7-10 none
 // Raises what ReadMinimumRecord raises.
-LaneMinimums MinimumsFromMinimumFile(RatingEngine& engine, int layout);
+LaneMinimums MinimumsFromMinimumFile(RatingEngine& engine, Rating& rating, int layout);
 
 // Layout 6. g := the header's group count for modes 'A' and 'B', else 2;
 // with base := the record's last entry, the rate record's entry 1 x becomes
@@ -48,6 +49,6 @@ LaneMinimums MinimumsFromMinimumFile(RatingEngine& engine, int layout);
 // (factor x x + 5000) / 10000, raised to the floor and, when the cap is not
 // 0, lowered to it. The entries after the groups fill the class percentages
 // row by row (class count rows of break count values).
-LaneMinimums DistanceMinimums(RatingEngine& engine, const MinimumFileHeader& header);
+LaneMinimums DistanceMinimums(RatingEngine& engine, Rating& rating, const MinimumFileHeader& header);
 
 }  // namespace vorn

@@ -3,6 +3,7 @@
 #include "engine_state/rating_engine.h"
 #include "errors/engine_codes.h"
 #include "errors/engine_error.h"
+#include "rating/rating.h"
 
 namespace vorn {
 

@@ -10,6 +10,7 @@
 namespace vorn {
 
 class RatingEngine;
+struct Rating;
 
 // Raises the .M file's open error (225) and 226 on a short read.
 void ReadMinimumTable(RatingEngine& engine, std::span<std::uint8_t, kMinimumTableSize> entries);

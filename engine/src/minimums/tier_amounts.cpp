@@ -6,6 +6,7 @@
 #include "common/money_rules.h"
 #include "engine_state/rating_engine.h"
 #include "minimums/minimums_by_type.h"
+#include "rating/rating.h"
 
 namespace vorn {
 namespace {
@@ -16,8 +17,8 @@ bool BeginsWithLetter(const std::array<char, 6>& code) {
   return std::isalpha(static_cast<unsigned char>(code[0])) != 0;
 }
 
-std::int32_t Entry(const RatingEngine& engine, std::size_t i) {
-  return static_cast<std::int32_t>(engine.rates.rateRecord.entry(i));
+std::int32_t Entry(const Rating& rating, std::size_t i) {
+  return static_cast<std::int32_t>(rating.rates.rateRecord.entry(i));
 }
 
 }  // namespace
@@ -29,12 +30,12 @@ int WeightTier(std::int32_t weight) {
   return 3;
 }
 
-std::int32_t WeightTierAmount(const RatingEngine& engine, std::int32_t weight) {
+std::int32_t WeightTierAmount(const RatingEngine& engine, const Rating& rating, std::int32_t weight) {
   if (engine.fetch.tierSwitchOn(engine.currentTariff))
-    return Entry(engine, static_cast<std::size_t>(WeightTier(weight)));
-  const bool single = engine.work.request.methodFlag == 'Y';
-  if (weight >= 100) return Entry(engine, single ? 3 : 0);
-  return Entry(engine, single ? 1 : 2);
+    return Entry(rating, static_cast<std::size_t>(WeightTier(weight)));
+  const bool single = rating.request.methodFlag == 'Y';
+  if (weight >= 100) return Entry(rating, single ? 3 : 0);
+  return Entry(rating, single ? 1 : 2);
 }
 
 int DistanceBand(std::uint32_t distance, bool letterCode) {
@@ -48,25 +49,25 @@ int DistanceBand(std::uint32_t distance, bool letterCode) {
   return 7;
 }
 
-std::int32_t DistanceTierAmount(const RatingEngine& engine, std::int32_t weight) {
+std::int32_t DistanceTierAmount(const RatingEngine& engine, const Rating& rating, std::int32_t weight) {
   const int column = engine.fetch.distanceColumn - '1';
   if (column < 0 || column > 3) return 0;
-  const ParsedRequest& r = engine.work.request;
-  const int band = DistanceBand(engine.rates.rateRecord.fourDigitNumber().value_or(0),
+  const ParsedRequest& r = rating.request;
+  const int band = DistanceBand(rating.rates.rateRecord.fourDigitNumber().value_or(0),
                                 BeginsWithLetter(r.originCode) || BeginsWithLetter(r.destinationCode));
   const std::size_t at = static_cast<std::size_t>(column + (WeightTier(weight) + 4 * band) * 4);
-  return static_cast<std::int32_t>(engine.fetch.minimumRecord.entry(at));
+  return static_cast<std::int32_t>(rating.minimumRecord.entry(at));
 }
 
-std::int32_t KindMinimumFactor(const RatingEngine& engine) {
+std::int32_t KindMinimumFactor(const RatingEngine& engine, const Rating& rating) {
   constexpr std::string_view kKinds = "ABCNS";
-  const std::size_t k = kKinds.find(engine.rates.rateRecord.kind());
+  const std::size_t k = kKinds.find(rating.rates.rateRecord.kind());
   if (k == std::string_view::npos) return kUnchangedFactor;
   return engine.factors.factorRows[kMinimumFactorRows + k][0];
 }
 
-std::int32_t MinimumWithKindFactor(const RatingEngine& engine) {
-  return KindFactorMinimum(Entry(engine, 0), KindMinimumFactor(engine));
+std::int32_t MinimumWithKindFactor(const RatingEngine& engine, const Rating& rating) {
+  return KindFactorMinimum(Entry(rating, 0), KindMinimumFactor(engine, rating));
 }
 
 }  // namespace vorn

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine_state/rating_engine.h"
+#include "rating/rating.h"
 #include "points/point_services.h"
 #include "rates/matrix_cell.h"
 #include "rates/point_lookup.h"
@@ -19,26 +20,17 @@ std::array<char, 6> CodeOf(std::string_view zip) {
 
 }  // namespace
 
-PackageLane FindPackageLane(RatingEngine& engine, std::string_view origin, std::string_view destination) {
-  // The lookups read the lane from the engine's work area; the request
-  // gives no point letters of its own.
-  engine.work = ShipmentWork{};
-  ParsedRequest& r = engine.work.request;
+PackageLane FindPackageLane(RatingEngine& engine, Rating& rating, std::string_view origin,
+                            std::string_view destination) {
+  // The request gives no point letters of its own.
+  ParsedRequest& r = rating.request;
   r.originCode = r.originPointCode = CodeOf(origin);
   r.destinationCode = r.destinationPointCode = CodeOf(destination);
-  ShipmentRecord noLetters;
-  noLetters.fillAll(' ');
-  engine.ratingRecord = &noLetters;
-  struct Forget {
-    RatingEngine& e;
-    ~Forget() { e.ratingRecord = nullptr; }
-  } forget{engine};
-
   PackageLane lane;
-  FindPointService(engine);
+  FindPointService(engine, rating);
   lane.originLetter = r.originPointLetter;
   lane.destinationLetter = r.destinationPointLetter;
-  lane.zone = MatrixCellValue(engine, PointPairCellIndex(engine));
+  lane.zone = MatrixCellValue(engine, rating, PointPairCellIndex(engine, rating));
   return lane;
 }
 

@@ -9,6 +9,7 @@
 namespace vorn {
 
 class RatingEngine;
+struct Rating;
 
 struct PackageLane {
   char originLetter = ' ';
@@ -16,7 +17,8 @@ struct PackageLane {
   std::int64_t zone = 0;  // the matrix cell: the service record's offset
 };
 
-// The lookups' errors are raised (206, 216, 217, 207, 218).
-PackageLane FindPackageLane(RatingEngine& engine, std::string_view origin, std::string_view destination);
+// The lookups' errors are raised (206, 216, 217, 207, 218). The rating
+// holds the lane's codes for them.
+PackageLane FindPackageLane(RatingEngine& engine, Rating& rating, std::string_view origin, std::string_view destination);
 
 }  // namespace vorn

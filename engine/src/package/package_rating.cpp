@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -18,6 +19,7 @@
 #include "package/package_tariff.h"
 #include "platform/kernel/fixed_format.h"
 #include "rates/rate_file.h"
+#include "rating/rating.h"
 #include "vorn32/package_records.h"
 
 namespace vorn {
@@ -67,13 +69,14 @@ const PackageCodeEntry* Listed(const std::vector<PackageCodeEntry>& codes, char 
 
 class PackageRating {
  public:
-  PackageRating(RatingEngine& engine, const char* request) : engine_(engine), request_(request) {}
+  PackageRating(RatingEngine& engine, const char* request)
+      : engine_(engine), rating_(std::make_unique<Rating>()), request_(request) {}
 
   std::int16_t run(char* result) {
     const PackageRequestFields f = ReadPackageRequestHead(std::string_view(request_, package_request::kHeadSize));
     STEP(MakePackageTariffCurrent(engine_, f.tariffName, f.shipDate, true));
     PackageTariffHeader header;
-    STEP(ReadPackageTariffHeader(engine_, header));
+    STEP(ReadPackageTariffHeader(engine_, *rating_, header));
 
     // The codes against the tariff's list (room for every record it can hold).
     auto codes = ReadPackageCodes(engine_, kMostPackageCodes);
@@ -113,17 +116,17 @@ class PackageRating {
     }
     quote.totalWeight = TotalWholePounds(quote.weights);
 
-    const PackageLane lane = FindPackageLane(engine_, f.origin, f.destination);
+    const PackageLane lane = FindPackageLane(engine_, *rating_, f.origin, f.destination);
     // A zone names one of the service's 7 pairs of records.
     if (lane.zone % 2 != 0 || lane.zone >= 2 * kZones) return code::kCombinationNotInTariff;
     quote.destinationLetter = lane.destinationLetter;
     const std::size_t length = PackageRecordLength(engine_);
     const std::int64_t serviceRecord = kRecordsPerService * *position + lane.zone;
-    ReadRateRecordAt(engine_, serviceRecord, length);
-    const RateRecord serviceRates = engine_.rates.rateRecord;
+    ReadRateRecordAt(engine_, *rating_, serviceRecord, length);
+    const RateRecord serviceRates = rating_->rates.rateRecord;
     const std::function<const RateRecord&()> hundredweight = [&]() -> const RateRecord& {
-      ReadRateRecordAt(engine_, serviceRecord + 1, length);
-      return engine_.rates.rateRecord;
+      ReadRateRecordAt(engine_, *rating_, serviceRecord + 1, length);
+      return rating_->rates.rateRecord;
     };
     quote.breaks =
         std::span<const std::int32_t>(classSection.lists.breakWeights.data(),
@@ -155,6 +158,8 @@ class PackageRating {
   }
 
   RatingEngine& engine_;
+  // The lookups' work: the lane's codes and points, the rate record read.
+  std::unique_ptr<Rating> rating_;
   const char* request_;
 };
 

@@ -9,6 +9,7 @@
 #include "errors/engine_codes.h"
 #include "errors/engine_error.h"
 #include "rates/rate_file.h"
+#include "rating/rating.h"
 
 namespace vorn {
 
@@ -37,9 +38,9 @@ std::size_t PackageRecordLength(const RatingEngine& engine) {
   return row->rateRecordBytes;
 }
 
-std::int16_t ReadPackageTariffHeader(RatingEngine& engine, PackageTariffHeader& header) {
-  ReadRateRecordAt(engine, 0, PackageRecordLength(engine));
-  const RateRecord& first = engine.rates.rateRecord;
+std::int16_t ReadPackageTariffHeader(RatingEngine& engine, Rating& rating, PackageTariffHeader& header) {
+  ReadRateRecordAt(engine, rating, 0, PackageRecordLength(engine));
+  const RateRecord& first = rating.rates.rateRecord;
   header.kind = static_cast<int>(first.entry(0));
   header.largestWeight = first.entry(1);
   header.defaultTier = static_cast<int>(first.entry(2));

@@ -9,6 +9,7 @@
 namespace vorn {
 
 class RatingEngine;
+struct Rating;
 
 // Makes the tariff current: 396 for a date that is no date, 394 when no
 // record of the name is dated on or before it, with packageTariff 370 for a
@@ -28,7 +29,7 @@ struct PackageTariffHeader {
 
 // Reads it (202 for a tariff type not in the type table, the rate file's
 // errors raised); 392 for a version above 2.
-std::int16_t ReadPackageTariffHeader(RatingEngine& engine, PackageTariffHeader& header);
+std::int16_t ReadPackageTariffHeader(RatingEngine& engine, Rating& rating, PackageTariffHeader& header);
 
 // The rate-record length of the current tariff's type (202 raised).
 std::size_t PackageRecordLength(const RatingEngine& engine);

@@ -5,13 +5,14 @@
 #include "engine_state/rating_engine.h"
 #include "errors/engine_error.h"
 #include "formats/border_crossing.h"
+#include "rating/rating.h"
 
 namespace vorn {
 
-std::int16_t ReadBorderCrossing(RatingEngine& engine) {
+std::int16_t ReadBorderCrossing(RatingEngine& engine, Rating& rating) {
   if (const std::int16_t c = engine.files.open(engine, 'N'); c != 0) return c;
   platform::File* file = engine.files.file('N');
-  ParsedRequest& r = engine.work.request;
+  ParsedRequest& r = rating.request;
   const std::string_view mexican(r.mexicanOrigin ? r.originCode.data() : r.destinationCode.data(), 5);
   const std::string_view us(r.mexicanOrigin ? r.destinationCode.data() : r.originCode.data(), 5);
   std::int16_t result = code::kBorderCrossingNotFound;

@@ -10,10 +10,11 @@
 namespace vorn {
 
 class RatingEngine;
+struct Rating;
 
 // The first record whose ranges hold both points (first five characters,
 // bounds included) gives the crossing codes: 0; none is 236; a file that
 // does not open, 271.
-std::int16_t ReadBorderCrossing(RatingEngine& engine);
+std::int16_t ReadBorderCrossing(RatingEngine& engine, Rating& rating);
 
 }  // namespace vorn

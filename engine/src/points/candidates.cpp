@@ -6,15 +6,16 @@
 #include "engine_state/rating_engine.h"
 #include "errors/engine_error.h"
 #include "platform/kernel/byte_record.h"
+#include "rating/rating.h"
 
 namespace vorn {
 namespace {
 
 // Writes entries into the caller's buffer; raises 129 without a buffer or
 // without room (the count then says -1).
-void WriteCandidates(RatingEngine& engine, std::int16_t kind, std::string_view key,
-                     const std::vector<std::string>& entries, std::size_t entrySize) {
-  auto* buffer = static_cast<std::uint8_t*>(engine.cityCandidates);
+void WriteCandidates(Rating& rating, std::int16_t kind, std::string_view key, const std::vector<std::string>& entries,
+                     std::size_t entrySize) {
+  auto* buffer = static_cast<std::uint8_t*>(rating.cityCandidates);
   if (buffer == nullptr) Raise(code::kCandidatesNotWritten);
   const std::int32_t capacity = platform::LoadLittleEndian<std::int32_t>(buffer + candidates::kCapacity.offset);
   platform::StoreLittleEndian<std::int16_t>(buffer + candidates::kListKind.offset, kind);
@@ -32,55 +33,46 @@ void WriteCandidates(RatingEngine& engine, std::int16_t kind, std::string_view k
   }
 }
 
-std::array<char, kStateCitySize>& CityField(RatingEngine& engine, LaneSide side) {
-  ParsedRequest& r = engine.work.request;
+std::array<char, kStateCitySize>& CityField(Rating& rating, LaneSide side) {
+  ParsedRequest& r = rating.request;
   return side == LaneSide::Origin ? r.originStateCity : r.destinationStateCity;
 }
 
 }  // namespace
 
-std::string_view RequestCity(const RatingEngine& engine, LaneSide side) {
-  const ParsedRequest& r = engine.work.request;
+std::string_view RequestCity(const Rating& rating, LaneSide side) {
+  const ParsedRequest& r = rating.request;
   const std::array<char, kStateCitySize>& city = side == LaneSide::Origin ? r.originStateCity : r.destinationStateCity;
   return std::string_view(city.data(), city.size());
 }
 
-void SetRequestCity(RatingEngine& engine, LaneSide side, std::string_view stateCity) {
-  std::array<char, kStateCitySize>& city = CityField(engine, side);
+void SetRequestCity(Rating& rating, LaneSide side, std::string_view stateCity) {
+  std::array<char, kStateCitySize>& city = CityField(rating, side);
   city.fill(' ');
   std::memcpy(city.data(), stateCity.data(), std::min(stateCity.size(), city.size()));
-  if (engine.ratingRecord != nullptr)
-    engine.ratingRecord->setText(
-        side == LaneSide::Origin ? shipment::kOriginStateCity : shipment::kDestinationStateCity,
-        std::string_view(city.data(), city.size()));
 }
 
-bool AcceptsAnyCity(const RatingEngine& engine, LaneSide side) {
-  return RequestCity(engine, side).substr(0, 2) == "**";
-}
+bool AcceptsAnyCity(const Rating& rating, LaneSide side) { return RequestCity(rating, side).substr(0, 2) == "**"; }
 
 // The end whose city is chosen is the caller's: a lane whose two ends share
 // a code is matched end by end, each on its own city.
-std::size_t ChooseCity(RatingEngine& engine, const std::vector<std::string>& list, std::string_view code, LaneSide side,
-                       CityMode mode) {
-  ShipmentRecord& record = *engine.ratingRecord;
-  const ParsedRequest& r = engine.work.request;
+std::size_t ChooseCity(RatingEngine& engine, Rating& rating, const std::vector<std::string>& list,
+                       std::string_view code, LaneSide side, CityMode mode) {
+  const ParsedRequest& r = rating.request;
   const std::size_t n = list.size();
-  if (mode == CityMode::Found) record.setChar(shipment::kFlags.offset, 'B');
-  if (AcceptsAnyCity(engine, side)) return n;
+  if (mode == CityMode::Found) rating.answer.cityChoiceRan = true;
+  if (AcceptsAnyCity(rating, side)) return n;
   const std::string_view code5 = code.substr(0, std::min<std::size_t>(code.size(), 5));
   auto returnCandidates = [&] {
-    WriteCandidates(engine, candidates::kCityList, code5, list, kCityEntrySize);
-    if (engine.currentTariff.letter == 'N' || mode == CityMode::NotFound) {
-      record.setText(shipment::kReturnCode, "0124");
-      Raise(code::kCityFileBuilt);
-    }
+    WriteCandidates(rating, candidates::kCityList, code5, list, kCityEntrySize);
+    // The driver answers the code: the return code reads "0124".
+    if (engine.currentTariff.letter == 'N' || mode == CityMode::NotFound) Raise(code::kCityFileBuilt);
   };
   if (mode == CityMode::NotFound) {
     if (r.candidateRequest == 'E') Raise(code::kCityMustBeSpecified);
     returnCandidates();
   }
-  std::string target(RequestCity(engine, side));
+  std::string target(RequestCity(rating, side));
   if (r.candidateRequest == 'F') returnCandidates();
   if (target[0] == ' ') target.replace(0, 2, "**");
   for (std::size_t i = 0; i < n; ++i)
@@ -88,14 +80,14 @@ std::size_t ChooseCity(RatingEngine& engine, const std::vector<std::string>& lis
   return n;
 }
 
-std::size_t ChooseTariffCandidate(RatingEngine& engine, const std::vector<std::string>& candidates) {
-  const std::array<char, 8>& field = engine.work.request.tariffNameField;
+std::size_t ChooseTariffCandidate(Rating& rating, const std::vector<std::string>& candidates) {
+  const std::array<char, 8>& field = rating.request.tariffNameField;
   const std::string_view requested(field.data(), field.size());
   for (std::size_t i = 0; i < candidates.size(); ++i)
     if (candidates[i].substr(0, 6) == requested.substr(0, 6) && candidates[i].substr(6, 2) == requested.substr(6, 2))
       return i;
-  if (engine.work.request.candidateRequest == 'E') Raise(code::kTariffMustBeSpecified);
-  WriteCandidates(engine, candidates::kTariffList, "      ", candidates, kTariffEntrySize);
+  if (rating.request.candidateRequest == 'E') Raise(code::kTariffMustBeSpecified);
+  WriteCandidates(rating, candidates::kTariffList, "      ", candidates, kTariffEntrySize);
   Raise(code::kTariffFileBuilt);
 }
 

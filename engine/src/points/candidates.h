@@ -16,6 +16,7 @@
 namespace vorn {
 
 class RatingEngine;
+struct Rating;
 
 using candidates::kCityEntrySize;
 using candidates::kNoneOfTheAbove;
@@ -31,20 +32,20 @@ enum class CityMode { Found, NotFound };
 // tariff's letter is 'N'); in not-found mode the entries are always listed
 // and the rating ends with 124, or 123 when byte 9 is 'E'. 129 when there is
 // no buffer or no room.
-std::size_t ChooseCity(RatingEngine& engine, const std::vector<std::string>& list, std::string_view code, LaneSide side,
-                       CityMode mode);
+std::size_t ChooseCity(RatingEngine& engine, Rating& rating, const std::vector<std::string>& list,
+                       std::string_view code, LaneSide side, CityMode mode);
 
 // Whether the end's state is "**": the caller takes any city of the code.
-bool AcceptsAnyCity(const RatingEngine& engine, LaneSide side);
+bool AcceptsAnyCity(const Rating& rating, LaneSide side);
 
-// The end's state and city (19 characters) in the request and in the
-// answer's echo of it.
-std::string_view RequestCity(const RatingEngine& engine, LaneSide side);
-void SetRequestCity(RatingEngine& engine, LaneSide side, std::string_view stateCity);
+// The end's state and city (19 characters) in the request, which the
+// answer echoes.
+std::string_view RequestCity(const Rating& rating, LaneSide side);
+void SetRequestCity(Rating& rating, LaneSide side, std::string_view stateCity);
 
 // Chooses among tariff candidates (24-character texts): the one named like
 // the requested tariff; otherwise lists them for the caller and raises 126
 // (125 when the request asks for an error instead, 129 without room).
-std::size_t ChooseTariffCandidate(RatingEngine& engine, const std::vector<std::string>& candidates);
+std::size_t ChooseTariffCandidate(Rating& rating, const std::vector<std::string>& candidates);
 
 }  // namespace vorn

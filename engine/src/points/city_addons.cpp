@@ -8,6 +8,7 @@
 #include "errors/engine_error.h"
 #include "formats/city_addons_file.h"
 #include "points/candidates.h"
+#include "rating/rating.h"
 
 namespace vorn {
 namespace {
@@ -32,7 +33,7 @@ bool ReadAt(const platform::File& file, std::int64_t offset, std::string& buffer
 
 }  // namespace
 
-std::int32_t CityAddOnValue(RatingEngine& engine, LaneSide side, std::string_view key, char direction) {
+std::int32_t CityAddOnValue(RatingEngine& engine, Rating& rating, LaneSide side, std::string_view key, char direction) {
   if (const std::int16_t c = engine.files.open(engine, 'O'); c != 0) Raise(c);
   const platform::File& file = *engine.files.file('O');
   std::string fullKey(key.substr(0, kKeySize));
@@ -45,7 +46,7 @@ std::int32_t CityAddOnValue(RatingEngine& engine, LaneSide side, std::string_vie
     if (heading[0] == kHeadingsEnd) break;
   }
 
-  const std::string_view requested = RequestCity(engine, side);
+  const std::string_view requested = RequestCity(rating, side);
   std::int32_t sum = 0;
   std::vector<std::pair<std::string, std::uint8_t>> candidates;
   for (std::string record(kRecordSize, ' '); ReadAt(file, at, record); at += static_cast<std::int64_t>(kRecordSize)) {
@@ -65,9 +66,9 @@ std::int32_t CityAddOnValue(RatingEngine& engine, LaneSide side, std::string_vie
   std::vector<std::string> list;
   for (const auto& candidate : candidates) list.push_back(candidate.first);
   list.emplace_back(kNoneOfTheAbove);
-  const std::size_t index = ChooseCity(engine, list, fullKey, side, CityMode::Found);
+  const std::size_t index = ChooseCity(engine, rating, list, fullKey, side, CityMode::Found);
   if (index >= candidates.size()) return 0;
-  SetRequestCity(engine, side, candidates[index].first);
+  SetRequestCity(rating, side, candidates[index].first);
   return candidates[index].second;
 }
 

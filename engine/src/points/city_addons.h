@@ -10,6 +10,7 @@
 namespace vorn {
 
 class RatingEngine;
+struct Rating;
 
 // The add-on value of one end of the lane for a 7-character key (code 5 and
 // the two characters) and a direction letter: the sum of the values of the
@@ -18,6 +19,6 @@ class RatingEngine;
 // the end; a chosen city replaces the end's state and city and gives its
 // value. 0 when the file ends before the key. The file's open error is 250;
 // the city choice may end the rating (124, 129).
-std::int32_t CityAddOnValue(RatingEngine& engine, LaneSide side, std::string_view key, char direction);
+std::int32_t CityAddOnValue(RatingEngine& engine, Rating& rating, LaneSide side, std::string_view key, char direction);
 
 }  // namespace vorn

@@ -13,6 +13,7 @@
 #include "platform/kernel/fixed_format.h"
 #include "platform/kernel/path.h"
 #include "points/candidates.h"
+#include "rating/rating.h"
 
 namespace vorn {
 namespace {
@@ -58,7 +59,8 @@ void TakeCityCode(std::array<char, 6>& code, std::span<const std::uint8_t> recor
   std::memcpy(code.data(), city.data(), std::min(city.size(), code.size()));
 }
 
-bool LookUpCity(RatingEngine& engine, LaneSide side, std::array<char, 6>& code, const CityRecordLayout& layout) {
+bool LookUpCity(RatingEngine& engine, Rating& rating, LaneSide side, std::array<char, 6>& code,
+                const CityRecordLayout& layout) {
   const std::string_view codeText(code.data(), code.size());
   if (layout.packed && !PackZip(codeText)) return false;
   const platform::File* file = OpenCityFile(engine);
@@ -76,7 +78,7 @@ bool LookUpCity(RatingEngine& engine, LaneSide side, std::array<char, 6>& code, 
   }
   if (records.empty()) return false;
 
-  const std::string_view requested = RequestCity(engine, side);
+  const std::string_view requested = RequestCity(rating, side);
   for (const std::vector<std::uint8_t>& record : records) {
     const std::string_view stateCity = Chars(record, layout.stateCity);
     if (stateCity.substr(0, 2) == "**" || stateCity == requested) {
@@ -87,14 +89,14 @@ bool LookUpCity(RatingEngine& engine, LaneSide side, std::array<char, 6>& code, 
   std::vector<std::string> list;
   for (const std::vector<std::uint8_t>& record : records) list.emplace_back(Chars(record, layout.stateCity));
   list.emplace_back(kNoneOfTheAbove);
-  const std::size_t index = ChooseCity(engine, list, codeText, side, CityMode::Found);
+  const std::size_t index = ChooseCity(engine, rating, list, codeText, side, CityMode::Found);
   if (index < records.size()) {
     TakeCityCode(code, records[index], layout);
-    SetRequestCity(engine, side, list[index]);
+    SetRequestCity(rating, side, list[index]);
     return true;
   }
   // A request that takes any city of the code is rated with its first.
-  if (AcceptsAnyCity(engine, side)) {
+  if (AcceptsAnyCity(rating, side)) {
     TakeCityCode(code, records.front(), layout);
     return true;
   }
@@ -103,19 +105,19 @@ bool LookUpCity(RatingEngine& engine, LaneSide side, std::array<char, 6>& code, 
 
 }  // namespace
 
-bool CityByPackedZip(RatingEngine& engine, LaneSide side, std::array<char, 6>& code) {
-  return LookUpCity(engine, side, code, kPackedCityLayout);
+bool CityByPackedZip(RatingEngine& engine, Rating& rating, LaneSide side, std::array<char, 6>& code) {
+  return LookUpCity(engine, rating, side, code, kPackedCityLayout);
 }
 
-bool CityByCode(RatingEngine& engine, LaneSide side, std::array<char, 6>& code) {
-  return LookUpCity(engine, side, code, kCodeCityLayout);
+bool CityByCode(RatingEngine& engine, Rating& rating, LaneSide side, std::array<char, 6>& code) {
+  return LookUpCity(engine, rating, side, code, kCodeCityLayout);
 }
 
-void PrepareCityPoints(RatingEngine& engine, bool alternative) {
-  ParsedRequest& r = engine.work.request;
+void PrepareCityPoints(RatingEngine& engine, Rating& rating, bool alternative) {
+  ParsedRequest& r = rating.request;
   const auto lookUp = alternative ? CityByCode : CityByPackedZip;
-  lookUp(engine, LaneSide::Origin, r.originCode);
-  lookUp(engine, LaneSide::Destination, r.destinationCode);
+  lookUp(engine, rating, LaneSide::Origin, r.originCode);
+  lookUp(engine, rating, LaneSide::Destination, r.destinationCode);
 }
 
 }  // namespace vorn

@@ -13,6 +13,7 @@
 namespace vorn {
 
 class RatingEngine;
+struct Rating;
 
 // The city lookups of one end of the lane. code holds the end's code and,
 // when the answer is true, the city's code instead (the characters the
@@ -21,12 +22,12 @@ class RatingEngine;
 // file has no city points (false); one that exists but does not open is
 // 220. The caller may be handed the code's cities (123, 124, 129 through
 // the city choice).
-bool CityByPackedZip(RatingEngine& engine, LaneSide side, std::array<char, 6>& code);
-bool CityByCode(RatingEngine& engine, LaneSide side, std::array<char, 6>& code);
+bool CityByPackedZip(RatingEngine& engine, Rating& rating, LaneSide side, std::array<char, 6>& code);
+bool CityByCode(RatingEngine& engine, Rating& rating, LaneSide side, std::array<char, 6>& code);
 
 // Prepares the request's codes for the point search: each end's code (the
 // origin first) becomes its city's code when the city file gives one, in
 // the 6-character form when alternative (point-file flag 'A'), else packed.
-void PrepareCityPoints(RatingEngine& engine, bool alternative);
+void PrepareCityPoints(RatingEngine& engine, Rating& rating, bool alternative);
 
 }  // namespace vorn

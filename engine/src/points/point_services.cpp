@@ -6,6 +6,7 @@
 #include "engine_state/rating_engine.h"
 #include "formats/packed_codes.h"
 #include "formats/point_service_file.h"
+#include "rating/rating.h"
 
 namespace vorn {
 namespace {
@@ -36,17 +37,14 @@ char ServiceLetter(const platform::File& file, std::string_view code, char defau
 
 }  // namespace
 
-std::int16_t FindPointService(RatingEngine& engine) {
-  ParsedRequest& r = engine.work.request;
-  DiscountState& d = engine.work.discounts;
+std::int16_t FindPointService(RatingEngine& engine, Rating& rating) {
+  ParsedRequest& r = rating.request;
+  DiscountState& d = rating.discounts;
   r.originPointLetter = ' ';
   r.destinationPointLetter = ' ';
   d.applied = d.direct;
-  const ShipmentRecord& record = *engine.ratingRecord;
-  const char givenOrigin = record.charAt(shipment::kOriginPointLetter.offset);
-  const char givenDestination = record.charAt(shipment::kDestinationPointLetter.offset);
 
-  engine.files.open(engine, 'D');
+  engine.files.open(engine, 'D', r.requestedTariffName);
   const platform::File* file = engine.files.file('D');
   if (file == nullptr) return 0;
   std::uint8_t header[kRecordSize] = {};
@@ -57,8 +55,8 @@ std::int16_t FindPointService(RatingEngine& engine) {
     if (given == 'D' || given == 'I') return given;
     return ServiceLetter(*file, std::string_view(code.data(), code.size()), defaultLetter);
   };
-  r.originPointLetter = letterOf(givenOrigin, r.originPointCode);
-  r.destinationPointLetter = letterOf(givenDestination, r.destinationPointCode);
+  r.originPointLetter = letterOf(r.givenOriginPointLetter, r.originPointCode);
+  r.destinationPointLetter = letterOf(r.givenDestinationPointLetter, r.destinationPointCode);
   engine.files.close('D');
 
   // The indirect discount applies when the request gives one (a second

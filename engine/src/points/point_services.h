@@ -10,12 +10,13 @@
 namespace vorn {
 
 class RatingEngine;
+struct Rating;
 
 // The origin's and destination's letters (a 'D' or 'I' the request gives
 // wins) and the discount block that applies: the direct block, or the
 // indirect block's percentages under the tag "D%" when the request gives an
 // indirect record ("I%") and an end is not direct. A missing .D file leaves
 // the letters blank and the direct block applied. Always 0.
-std::int16_t FindPointService(RatingEngine& engine);
+std::int16_t FindPointService(RatingEngine& engine, Rating& rating);
 
 }  // namespace vorn

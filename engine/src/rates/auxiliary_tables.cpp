@@ -11,6 +11,7 @@
 #include "errors/engine_error.h"
 #include "formats/auxiliary_tables.h"
 #include "formats/packed_codes.h"
+#include "rating/rating.h"
 
 namespace vorn {
 namespace {
@@ -75,17 +76,17 @@ std::optional<std::int32_t> AddOnOf(const platform::File& file, char letter, con
 
 }  // namespace
 
-std::int32_t FindOriginRange(RatingEngine& engine) {
+std::int32_t FindOriginRange(RatingEngine& engine, Rating& rating) {
   if (const std::int16_t c = engine.files.open(engine, 'C'); c != 0) return c;
   const platform::File* file = engine.files.file('C');
   if (file == nullptr) return code::kCantOpenClassFactors;
-  TariffTableWork& t = engine.tables;
+  TariffTableWork& t = rating.tables;
   t.originRangeCount = 0;
   for (std::size_t i = 0; i < kMaxOriginRanges; ++i) {
     if (!ReadFileRecord(*file, static_cast<std::int64_t>(i), t.originRanges[i].bytes())) break;
     t.originRangeCount = i + 1;
   }
-  for (const std::array<char, 6>* code : {&engine.work.request.originCode, &engine.work.request.destinationCode}) {
+  for (const std::array<char, 6>* code : {&rating.request.originCode, &rating.request.destinationCode}) {
     const std::optional<PackedZip> zip = PackedCode(*code);
     if (!zip) continue;
     for (std::size_t i = 0; i < t.originRangeCount; ++i) {
@@ -97,14 +98,14 @@ std::int32_t FindOriginRange(RatingEngine& engine) {
   return kNoOriginRange;
 }
 
-std::int16_t ReadZipPair(RatingEngine& engine) {
-  TariffTableWork& t = engine.tables;
+std::int16_t ReadZipPair(RatingEngine& engine, Rating& rating) {
+  TariffTableWork& t = rating.tables;
   t.hasZipPair = false;
   if (const std::int16_t c = engine.files.open(engine, 'Z'); c != 0) return c;
   const platform::File* file = engine.files.file('Z');
   if (file == nullptr) return code::kCantOpenZipPairs;
-  const std::optional<PackedZip> origin = PackedCode(engine.work.request.originCode);
-  const std::optional<PackedZip> destination = PackedCode(engine.work.request.destinationCode);
+  const std::optional<PackedZip> origin = PackedCode(rating.request.originCode);
+  const std::optional<PackedZip> destination = PackedCode(rating.request.destinationCode);
   std::optional<std::int64_t> hit;
   if (origin && destination) {
     using namespace zip_pair;
@@ -113,7 +114,7 @@ std::int16_t ReadZipPair(RatingEngine& engine) {
     key[kDirection.offset] = 'F';
     std::memcpy(&key[kFirstOriginZip.offset], origin->data(), 3);
     std::memcpy(&key[kFirstDestinationZip.offset], destination->data(), 3);
-    std::memcpy(&key[kFirstRateKey.offset], engine.rates.rateRecord.head().data() + 4, kFirstRateKey.width);
+    std::memcpy(&key[kFirstRateKey.offset], rating.rates.rateRecord.head().data() + 4, kFirstRateKey.width);
     auto compare = [&](std::span<const std::uint8_t> r) { return CompareZipPair(key, r); };
     hit = SearchFileRecords(*file, kSize, compare);
     if (!hit) {
@@ -130,14 +131,14 @@ std::int16_t ReadZipPair(RatingEngine& engine) {
   return t.hasZipPair ? 0 : -1;
 }
 
-std::int32_t SumRateBasisAddons(RatingEngine& engine) {
+std::int32_t SumRateBasisAddons(RatingEngine& engine, Rating& rating) {
   if (const std::int16_t c = engine.files.open(engine, 'H'); c != 0) Raise(c);
   const platform::File* file = engine.files.file('H');
   if (file == nullptr) Raise(code::kCantOpenRateBasisAddOns);
-  const std::optional<PackedZip> origin = PackedCode(engine.work.request.originCode);
-  const std::optional<PackedZip> destination = PackedCode(engine.work.request.destinationCode);
+  const std::optional<PackedZip> origin = PackedCode(rating.request.originCode);
+  const std::optional<PackedZip> destination = PackedCode(rating.request.destinationCode);
   if (!origin || !destination) return 0;
-  const char letter = engine.tables.key.letter();
+  const char letter = rating.tables.key.letter();
   return AddOnOf(*file, letter, *origin, *destination).value_or(0) +
          AddOnOf(*file, letter, *destination, *origin).value_or(0);
 }

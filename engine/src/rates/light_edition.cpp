@@ -15,6 +15,7 @@
 #include "platform/kernel/digits.h"
 #include "platform/kernel/fixed_format.h"
 #include "rates/rate_log_kinds.h"
+#include "rating/rating.h"
 
 namespace vorn {
 namespace {
@@ -102,18 +103,18 @@ std::optional<Record> FindBase(const platform::File& file, std::string_view code
   });
 }
 
-std::int64_t RateBasisNumber(const RatingEngine& engine) {
+std::int64_t RateBasisNumber(const Rating& rating) {
   return static_cast<std::int64_t>(
-      platform::PositionalDigits(engine.tables.key.view().substr(RateRecordKey::kRateBasisNumber.offset,
+      platform::PositionalDigits(rating.tables.key.view().substr(RateRecordKey::kRateBasisNumber.offset,
                                                                  RateRecordKey::kRateBasisNumber.width))
           .value);
 }
 
-void SetRateBasisNumber(RatingEngine& engine, std::int64_t n) {
+void SetRateBasisNumber(Rating& rating, std::int64_t n) {
   if (n < 0 || n > 99999) Raise(code::kInvalidRateBasisNumber);
   char text[8];
   std::snprintf(text, sizeof text, "%5.5lld", static_cast<long long>(n));
-  std::memcpy(engine.tables.key.text.data() + RateRecordKey::kRateBasisNumber.offset, text, 5);
+  std::memcpy(rating.tables.key.text.data() + RateRecordKey::kRateBasisNumber.offset, text, 5);
 }
 
 // Five digits as the form's key: packed into 3 bytes, or as they stand.
@@ -147,9 +148,9 @@ std::string MatrixKeyOf(const Record& base, const FormLayout& f) {
 }
 
 // The sum of the two ends' add values after a base lookup with the code.
-std::int64_t LightSum(RatingEngine& engine, std::string_view code, LightForm form) {
-  LightBaseLookup(engine, code, form);
-  const TariffTableWork& t = engine.tables;
+std::int64_t LightSum(RatingEngine& engine, Rating& rating, std::string_view code, LightForm form) {
+  LightBaseLookup(engine, rating, code, form);
+  const TariffTableWork& t = rating.tables;
   const FormLayout& f = LayoutOf(form);
   std::int64_t sum = 0;
   if (t.hasOriginBase && AddValue(t.originBase, f) != light::kNoAddValue) sum += AddValue(t.originBase, f);
@@ -158,8 +159,8 @@ std::int64_t LightSum(RatingEngine& engine, std::string_view code, LightForm for
   return sum;
 }
 
-char MatrixThenTable(RatingEngine& engine, std::string_view code, LightForm form, const std::string& originKey,
-                     const std::string& destinationKey) {
+char MatrixThenTable(RatingEngine& engine, Rating& rating, std::string_view code, LightForm form,
+                     const std::string& originKey, const std::string& destinationKey) {
   const FormLayout& f = LayoutOf(form);
   const platform::File& file = OpenLightFile(engine, 'K');
   const bool inOrder = engine.currentTariff.tariffType == 'J' || CompareKeys(originKey, destinationKey) <= 0;
@@ -171,10 +172,10 @@ char MatrixThenTable(RatingEngine& engine, std::string_view code, LightForm form
   engine.binaryLog.write(binary_log::kLightMatrixRecord, found->bytes().first(f.size));
   const std::optional<std::int64_t> number = PackedDigitsValue(found->bytes().subspan(f.number, 3), 5);
   if (!number) Raise(code::kInvalidRateBasisNumber);
-  SetRateBasisNumber(engine, *number);
+  SetRateBasisNumber(rating, *number);
   const char letter = found->charAt(f.letter);
-  engine.tables.key.text[RateRecordKey::kRateBasisLetter] = letter;
-  ApplyLetteredCode(engine, letter);
+  rating.tables.key.text[RateRecordKey::kRateBasisLetter] = letter;
+  ApplyLetteredCode(engine, rating, letter);
   return letter;
 }
 
@@ -213,31 +214,31 @@ void LoadLetteredCodeTable(RatingEngine& engine) {
   engine.binaryLog.write(binary_log::kLetteredCodeTable, table.bytes().bytes());
 }
 
-void ApplyLetteredCode(RatingEngine& engine, char letter) {
+void ApplyLetteredCode(RatingEngine& engine, Rating& rating, char letter) {
   const LetteredCodeTable& table = engine.letteredCodes;
   std::size_t i = 0;
   while (i < LetteredCodeTable::kEntries && table.letter(i) != letter && table.letter(i) != '*') ++i;
   if (i == LetteredCodeTable::kEntries) Raise(code::kLightTableCodeBad);
   if (table.letter(i) == '*') return;
-  const std::string_view number = engine.tables.key.view().substr(RateRecordKey::kRateBasisNumber.offset +
+  const std::string_view number = rating.tables.key.view().substr(RateRecordKey::kRateBasisNumber.offset +
                                                                   (engine.currentTariff.tariffType == 'J' ? 1 : 0));
   auto fits = [&](std::size_t j) {
     const std::string_view prefix = platform::TrimTrailingBlanks(table.code(j));
     return prefix.size() <= number.size() && prefix <= number.substr(0, prefix.size());
   };
   while (i + 1 < LetteredCodeTable::kEntries && table.letter(i + 1) == letter && fits(i + 1)) ++i;
-  std::memcpy(engine.tables.key.text.data(), table.number(i).data(), 3);
+  std::memcpy(rating.tables.key.text.data(), table.number(i).data(), 3);
   const char flag = table.flag(i);
-  engine.tables.substitutionFlag = flag == 'Y'   ? substitution::kYes
+  rating.tables.substitutionFlag = flag == 'Y'   ? substitution::kYes
                                    : flag == 'N' ? substitution::kNo
                                                  : substitution::kNoEntry;
 }
 
-void LightBaseLookup(RatingEngine& engine, std::string_view code, LightForm form) {
+void LightBaseLookup(RatingEngine& engine, Rating& rating, std::string_view code, LightForm form) {
   const FormLayout& f = LayoutOf(form);
   const platform::File& file = OpenLightFile(engine, 'B');
-  TariffTableWork& t = engine.tables;
-  const ParsedRequest& r = engine.work.request;
+  TariffTableWork& t = rating.tables;
+  const ParsedRequest& r = rating.request;
   std::memcpy(engine.lightEditionCode.data(), code.data(), 2);
   struct End {
     const std::array<char, 6>& code;
@@ -261,92 +262,92 @@ void LightBaseLookup(RatingEngine& engine, std::string_view code, LightForm form
   }
 }
 
-char LightMatrixLookup(RatingEngine& engine, std::string_view code, LightForm form) {
+char LightMatrixLookup(RatingEngine& engine, Rating& rating, std::string_view code, LightForm form) {
   const FormLayout& f = LayoutOf(form);
-  return MatrixThenTable(engine, code, form, MatrixKeyOf(engine.tables.originBase, f),
-                         MatrixKeyOf(engine.tables.destinationBase, f));
+  return MatrixThenTable(engine, rating, code, form, MatrixKeyOf(rating.tables.originBase, f),
+                         MatrixKeyOf(rating.tables.destinationBase, f));
 }
 
-char RateLiteTariff(RatingEngine& engine, char kindLetter, LightForm form) {
-  TariffTableWork& t = engine.tables;
+char RateLiteTariff(RatingEngine& engine, Rating& rating, char kindLetter, LightForm form) {
+  TariffTableWork& t = rating.tables;
   const FormLayout& f = LayoutOf(form);
   switch (kindLetter) {
     case 'A': {
-      LightBaseLookup(engine, "A1", form);
-      if (const char letter = LightMatrixLookup(engine, "A1", form)) return letter;
-      LightBaseLookup(engine, "A2", form);
-      return LightMatrixLookup(engine, "A2", form);
+      LightBaseLookup(engine, rating, "A1", form);
+      if (const char letter = LightMatrixLookup(engine, rating, "A1", form)) return letter;
+      LightBaseLookup(engine, rating, "A2", form);
+      return LightMatrixLookup(engine, rating, "A2", form);
     }
-    case 'C': LightBaseLookup(engine, "C ", form); return 0;
+    case 'C': LightBaseLookup(engine, rating, "C ", form); return 0;
     case 'D':
     case 'F': {
       const std::string code{kindLetter, ' '};
-      LightBaseLookup(engine, code, form);
+      LightBaseLookup(engine, rating, code, form);
       std::string originKey = MatrixKeyOf(t.originBase, f), destinationKey = MatrixKeyOf(t.destinationBase, f);
       // One end without a base record stands for its ZIP's "%3.3s99" key.
       if (t.hasOriginBase != t.hasDestinationBase) {
         const std::array<char, 6>& missing =
-            t.hasOriginBase ? engine.work.request.destinationCode : engine.work.request.originCode;
+            t.hasOriginBase ? rating.request.destinationCode : rating.request.originCode;
         if (const std::optional<std::string> k = DigitKey(std::string(missing.data(), 3) + "99", f))
           (t.hasOriginBase ? destinationKey : originKey) = *k;
       }
-      return MatrixThenTable(engine, code, form, originKey, destinationKey);
+      return MatrixThenTable(engine, rating, code, form, originKey, destinationKey);
     }
     case 'E': {
-      LightBaseLookup(engine, "E ", form);
+      LightBaseLookup(engine, rating, "E ", form);
       const int ends = (t.hasOriginBase && t.originBase.charAt(0) == 'E') +
                        (t.hasDestinationBase && t.destinationBase.charAt(0) == 'E');
-      SetRateBasisNumber(engine, RateBasisNumber(engine) + 70 * ends);
+      SetRateBasisNumber(rating, RateBasisNumber(rating) + 70 * ends);
       return 0;
     }
     case 'H': {
-      const std::int64_t sum = LightSum(engine, "H ", form);
-      const char letter = LightMatrixLookup(engine, "H ", form);
+      const std::int64_t sum = LightSum(engine, rating, "H ", form);
+      const char letter = LightMatrixLookup(engine, rating, "H ", form);
       std::int64_t add = sum;
       if (MatrixKeyOf(t.originBase, f) == MatrixKeyOf(t.destinationBase, f)) {
-        ApplyLetteredCode(engine, t.key.letter());
+        ApplyLetteredCode(engine, rating, t.key.letter());
         for (const std::array<std::int32_t, 2>& entry : engine.factors.cityAddOns) {
           if (entry[0] < sum) continue;
           if (entry[1] >= 1) add = entry[1];
           break;
         }
       }
-      SetRateBasisNumber(engine, RateBasisNumber(engine) + add);
+      SetRateBasisNumber(rating, RateBasisNumber(rating) + add);
       return letter;
     }
     case 'J': {
       char letter = 0;
-      const RateRecord& record = engine.rates.rateRecord;
+      const RateRecord& record = rating.rates.rateRecord;
       if (!record.hasSubRecords()) {
-        LightBaseLookup(engine, "J2", form);
-        letter = LightMatrixLookup(engine, "J ", form);
+        LightBaseLookup(engine, rating, "J2", form);
+        letter = LightMatrixLookup(engine, rating, "J ", form);
       } else {
-        SetRateBasisNumber(engine,
+        SetRateBasisNumber(rating,
                            static_cast<std::int64_t>(
                                platform::PositionalDigits(record.field(RateRecord::kSubRecordField).substr(1)).value));
       }
-      SetRateBasisNumber(engine, RateBasisNumber(engine) + LightSum(engine, "J1", form));
+      SetRateBasisNumber(rating, RateBasisNumber(rating) + LightSum(engine, rating, "J1", form));
       return letter;
     }
     default: return 0;
   }
 }
 
-int RateLiteStep(RatingEngine& engine, char kindLetter, std::int32_t& value, LightForm form) {
+int RateLiteStep(RatingEngine& engine, Rating& rating, char kindLetter, std::int32_t& value, LightForm form) {
   LoadLetteredCodeTable(engine);
-  TariffTableWork& t = engine.tables;
+  TariffTableWork& t = rating.tables;
   switch (kindLetter) {
     case 'B':
-      LightBaseLookup(engine, "B ", form);
-      return t.hasOriginBase && t.hasDestinationBase && LightMatrixLookup(engine, "B ", form) != 0 ? 1 : 0;
-    case 'C': LightBaseLookup(engine, "C ", form); return 0;
+      LightBaseLookup(engine, rating, "B ", form);
+      return t.hasOriginBase && t.hasDestinationBase && LightMatrixLookup(engine, rating, "B ", form) != 0 ? 1 : 0;
+    case 'C': LightBaseLookup(engine, rating, "C ", form); return 0;
     case 'M': {
-      std::int64_t v = value + LightSum(engine, "M ", form);
-      SetRateBasisNumber(engine, v);
+      std::int64_t v = value + LightSum(engine, rating, "M ", form);
+      SetRateBasisNumber(rating, v);
       t.key.text[RateRecordKey::kRateBasisLetter] = kindLetter;
       std::array<char, 3> group{};
       std::memcpy(group.data(), t.key.text.data(), 3);
-      ApplyLetteredCode(engine, kindLetter);
+      ApplyLetteredCode(engine, rating, kindLetter);
       if (std::string_view(t.key.text.data(), 3) == kBlockEnd) std::memcpy(t.key.text.data(), group.data(), 3);
       const std::vector<std::array<std::int32_t, 2>>& list = engine.factors.cityAddOns;
       if (!list.empty()) {
@@ -355,7 +356,7 @@ int RateLiteStep(RatingEngine& engine, char kindLetter, std::int32_t& value, Lig
         if (entry == list.end()) --entry;
         if ((*entry)[1] > 0) {
           v = (*entry)[1];
-          SetRateBasisNumber(engine, v);
+          SetRateBasisNumber(rating, v);
         }
       }
       value = static_cast<std::int32_t>(v);

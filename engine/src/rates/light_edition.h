@@ -13,6 +13,7 @@
 namespace vorn {
 
 class RatingEngine;
+struct Rating;
 
 enum class LightForm { Binary, Text };
 
@@ -25,20 +26,20 @@ void LoadLetteredCodeTable(RatingEngine& engine);
 // rate-basis number gives the key's group code and the substitution flag.
 // Raises 272 when the letter is not in the table; a '*' entry met first
 // changes nothing.
-void ApplyLetteredCode(RatingEngine& engine, char letter);
+void ApplyLetteredCode(RatingEngine& engine, Rating& rating, char letter);
 
 // The base records of both ends for the table code (kinds 19 and 20).
-void LightBaseLookup(RatingEngine& engine, std::string_view code, LightForm form = LightForm::Binary);
+void LightBaseLookup(RatingEngine& engine, Rating& rating, std::string_view code, LightForm form = LightForm::Binary);
 
 // The .K record of the two ends' matrix keys for the table code (kind 21):
 // it sets the key's rate-basis number and letter and runs the table step.
 // The letter, or 0 when there is no record.
-char LightMatrixLookup(RatingEngine& engine, std::string_view code, LightForm form = LightForm::Binary);
+char LightMatrixLookup(RatingEngine& engine, Rating& rating, std::string_view code, LightForm form = LightForm::Binary);
 
 // The rate-basis number and letter of the lane for the tariff method's
 // kind letter ('A', 'C', 'D', 'E', 'F', 'H', 'J'; other letters change
 // nothing). The letter found, or 0.
-char RateLiteTariff(RatingEngine& engine, char kindLetter, LightForm form = LightForm::Binary);
+char RateLiteTariff(RatingEngine& engine, Rating& rating, char kindLetter, LightForm form = LightForm::Binary);
 
 // The second light-edition step of the tariff methods that take one: loads
 // the lettered-code table, then for kind 'B' the base and matrix lookups of
@@ -46,6 +47,7 @@ char RateLiteTariff(RatingEngine& engine, char kindLetter, LightForm form = Ligh
 // "C ", for 'M' the rate-basis number of value plus the add values of "M "
 // (or the factor file's city add-on for it), given back in value. Other
 // kinds change nothing. 1 when a matrix record decided, else 0.
-int RateLiteStep(RatingEngine& engine, char kindLetter, std::int32_t& value, LightForm form = LightForm::Binary);
+int RateLiteStep(RatingEngine& engine, Rating& rating, char kindLetter, std::int32_t& value,
+                 LightForm form = LightForm::Binary);
 
 }  // namespace vorn

@@ -10,6 +10,7 @@
 #include "formats/packed_codes.h"
 #include "platform/kernel/digits.h"
 #include "rates/rate_log_kinds.h"
+#include "rating/rating.h"
 
 namespace vorn {
 namespace {
@@ -18,12 +19,12 @@ constexpr std::size_t kWidthBytes = 4;
 
 std::string_view CodeOf(const std::array<char, 6>& code) { return std::string_view(code.data(), code.size()); }
 
-bool DestinationSortsBelowOrigin(const RatingEngine& engine) {
-  return CodeOf(engine.work.request.destinationCode) < CodeOf(engine.work.request.originCode);
+bool DestinationSortsBelowOrigin(const Rating& rating) {
+  return CodeOf(rating.request.destinationCode) < CodeOf(rating.request.originCode);
 }
 
-const platform::File& OpenPointFile(RatingEngine& engine, LaneSide side) {
-  const char letter = PointFileLetter(engine, side);
+const platform::File& OpenPointFile(RatingEngine& engine, Rating& rating, LaneSide side) {
+  const char letter = PointFileLetter(engine, rating, side);
   if (const std::int16_t c = engine.files.open(engine, letter); c != 0) Raise(c);
   const platform::File* file = engine.files.file(letter);
   if (file == nullptr) Raise(OpenErrorOf(letter));
@@ -54,10 +55,10 @@ std::int32_t MatrixWidthOf(const platform::File& file) {
   return platform::LoadLittleEndian<std::int32_t>(tail.data());
 }
 
-std::int64_t CellIndexOf(const RatingEngine& engine, const LanePointValues& origin,
+std::int64_t CellIndexOf(const RatingEngine& engine, const Rating& rating, const LanePointValues& origin,
                          const LanePointValues& destination) {
   if (engine.currentTariff.flag45 != 'S') return TriangularIndex(origin.number, destination.number);
-  const std::int32_t width = engine.rates.matrixWidth;
+  const std::int32_t width = rating.rates.matrixWidth;
   if (width <= 0 || destination.number >= width) Raise(code::kCombinationNotInTariff);
   return static_cast<std::int64_t>(origin.number) * width + destination.number;
 }
@@ -82,26 +83,26 @@ std::optional<LanePointValues> FindZone(const platform::File& file, std::string_
 
 }  // namespace
 
-char PointFileLetter(const RatingEngine& engine, LaneSide side) {
+char PointFileLetter(const RatingEngine& engine, const Rating& rating, LaneSide side) {
   const CurrentTariff& t = engine.currentTariff;
   if (t.flag45 == 'S') return side == LaneSide::Destination && t.tariffType != 'N' ? 'Q' : 'P';
-  if (t.tariffType == '6' && engine.work.request.legFlag != 'Z') return 'Y';
-  if (t.flag45 == 'Y' && DestinationSortsBelowOrigin(engine)) return 'Q';
+  if (t.tariffType == '6' && rating.request.legFlag != 'Z') return 'Y';
+  if (t.flag45 == 'Y' && DestinationSortsBelowOrigin(rating)) return 'Q';
   if (t.flag45 == 'M' && side == LaneSide::Destination) return 'Q';
   return 'P';
 }
 
-std::int64_t PointPairCellIndex(RatingEngine& engine) {
-  RateFileWork& w = engine.rates;
+std::int64_t PointPairCellIndex(RatingEngine& engine, Rating& rating) {
+  RateFileWork& w = rating.rates;
   const std::size_t recordSize = engine.currentTariff.flag45 == 'Y' ? PointRecord::kLongSize : PointRecord::kShortSize;
 
   const std::optional<PointRecord> origin =
-      FindPoint(OpenPointFile(engine, LaneSide::Origin), recordSize, CodeOf(engine.work.request.originCode));
+      FindPoint(OpenPointFile(engine, rating, LaneSide::Origin), recordSize, CodeOf(rating.request.originCode));
   if (!origin) Raise(code::kOriginNotInTariff);
   w.originRecord = *origin;
-  const platform::File& destinationFile = OpenPointFile(engine, LaneSide::Destination);
+  const platform::File& destinationFile = OpenPointFile(engine, rating, LaneSide::Destination);
   const std::optional<PointRecord> destination =
-      FindPoint(destinationFile, recordSize, CodeOf(engine.work.request.destinationCode));
+      FindPoint(destinationFile, recordSize, CodeOf(rating.request.destinationCode));
   if (!destination) Raise(code::kDestinationNotInTariff);
   w.destinationRecord = *destination;
   w.matrixWidth = MatrixWidthOf(destinationFile);
@@ -116,21 +117,21 @@ std::int64_t PointPairCellIndex(RatingEngine& engine) {
   if (w.origin.number < 0) Raise(code::kOriginNotInTariff);
   if (w.destination.number < 0) Raise(code::kDestinationNotInTariff);
 
-  const std::int64_t cell = CellIndexOf(engine, w.origin, w.destination);
+  const std::int64_t cell = CellIndexOf(engine, rating, w.origin, w.destination);
   engine.binaryLog.write(binary_log::kOriginPointRecord, w.originRecord.bytes.bytes());
   engine.binaryLog.write(binary_log::kDestinationPointRecord, w.destinationRecord.bytes.bytes());
   return cell;
 }
 
-std::int64_t ZoneListCellIndex(RatingEngine& engine) {
+std::int64_t ZoneListCellIndex(RatingEngine& engine, Rating& rating) {
   if (engine.currentTariff.flag45 == 'S') Raise(code::kInvalidTariffType);
-  RateFileWork& w = engine.rates;
+  RateFileWork& w = rating.rates;
   const std::optional<LanePointValues> origin =
-      FindZone(OpenPointFile(engine, LaneSide::Origin), CodeOf(engine.work.request.originCode));
+      FindZone(OpenPointFile(engine, rating, LaneSide::Origin), CodeOf(rating.request.originCode));
   if (!origin) Raise(code::kOriginNotInTariff);
   w.origin = *origin;
   const std::optional<LanePointValues> destination =
-      FindZone(OpenPointFile(engine, LaneSide::Destination), CodeOf(engine.work.request.destinationCode));
+      FindZone(OpenPointFile(engine, rating, LaneSide::Destination), CodeOf(rating.request.destinationCode));
   if (!destination) Raise(code::kDestinationNotInTariff);
   w.destination = *destination;
   return TriangularIndex(w.origin.number, w.destination.number);

@@ -15,21 +15,22 @@
 namespace vorn {
 
 class RatingEngine;
+struct Rating;
 
 enum class LaneSide { Origin, Destination };
 
 // The letter of the point file that holds the side's point: 'P', 'Q' or 'Y'
 // by the point-file flag (EFCREC column 45), the tariff type and the leg.
-char PointFileLetter(const RatingEngine& engine, LaneSide side);
+char PointFileLetter(const RatingEngine& engine, const Rating& rating, LaneSide side);
 
 // The matrix cell index of the lane from the point files. Raises the point
 // file's open error (206), 216 or 217 when a ZIP has no point (or a negative
 // point number), and 218 when the rectangular matrix has no such cell.
 // Logs the two point records (kinds 7 and 8).
-std::int64_t PointPairCellIndex(RatingEngine& engine);
+std::int64_t PointPairCellIndex(RatingEngine& engine, Rating& rating);
 
 // The same from zone lists (tariff types '1' and '3'); the rectangular
 // matrix has no zone-list form and raises 202.
-std::int64_t ZoneListCellIndex(RatingEngine& engine);
+std::int64_t ZoneListCellIndex(RatingEngine& engine, Rating& rating);
 
 }  // namespace vorn

@@ -13,6 +13,7 @@
 #include "platform/kernel/digits.h"
 #include "platform/kernel/fixed_format.h"
 #include "platform/kernel/path.h"
+#include "rating/rating.h"
 
 namespace vorn {
 namespace {
@@ -79,14 +80,14 @@ std::shared_ptr<platform::File> OpenSecondAddOnFile(RatingEngine& engine) {
 
 }  // namespace
 
-std::optional<std::uint32_t> AdjustedRateBasisKey(RatingEngine& engine, const RateRecord& record) {
+std::optional<std::uint32_t> AdjustedRateBasisKey(RatingEngine& engine, Rating& rating, const RateRecord& record) {
   const std::optional<std::uint32_t> key = record.fourDigitNumber();
   if (!key || engine.files.open(engine, 'O') != 0 || engine.files.file('O') == nullptr) return std::nullopt;
   const std::optional<Range> range = FindRange(*engine.files.file('O'), record, *key);
   if (!range) return std::nullopt;
   std::uint32_t sum = 0;
   if (std::shared_ptr<platform::File> addOns = OpenSecondAddOnFile(engine)) {
-    const ParsedRequest& r = engine.work.request;
+    const ParsedRequest& r = rating.request;
     sum = AddOnsOf(*addOns, std::string_view(r.originCode.data(), r.originCode.size()), 'T') +
           AddOnsOf(*addOns, std::string_view(r.destinationCode.data(), r.destinationCode.size()), 'F');
   }

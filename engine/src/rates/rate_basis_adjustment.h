@@ -12,6 +12,7 @@
 namespace vorn {
 
 class RatingEngine;
+struct Rating;
 class RateRecord;
 
 namespace rate_basis {
@@ -21,6 +22,6 @@ inline constexpr std::size_t kMaxRangeRecords = 1000;  // headings read before g
 // The replacement key of the record: its key plus the lane's add-ons,
 // capped at the range's maximum; nothing when no range applies (or the
 // tariff has no range records).
-std::optional<std::uint32_t> AdjustedRateBasisKey(RatingEngine& engine, const RateRecord& record);
+std::optional<std::uint32_t> AdjustedRateBasisKey(RatingEngine& engine, Rating& rating, const RateRecord& record);
 
 }  // namespace vorn

@@ -10,6 +10,7 @@
 #include "errors/engine_error.h"
 #include "rates/rate_basis_adjustment.h"
 #include "rates/rate_log_kinds.h"
+#include "rating/rating.h"
 
 namespace vorn {
 namespace {}  // namespace
@@ -27,7 +28,7 @@ const platform::File& OpenRateFile(RatingEngine& engine) {
   return *file;
 }
 
-void ReadRateRecordAt(RatingEngine& engine, std::int64_t index, std::size_t length) {
+void ReadRateRecordAt(RatingEngine& engine, Rating& rating, std::int64_t index, std::size_t length) {
   if (length == 0 || length > RateRecord::kMaxLength) Raise(code::kInvalidTariffType);
   const platform::File& file = OpenRateFile(engine);
   std::array<std::uint8_t, RateRecord::kMaxLength> bytes{};
@@ -35,26 +36,27 @@ void ReadRateRecordAt(RatingEngine& engine, std::int64_t index, std::size_t leng
   if (index < 0 ||
       file.readAt(index * static_cast<std::int64_t>(length), record) != static_cast<std::ptrdiff_t>(length))
     Raise(code::kCantReadRateFile);
-  engine.rates.rateRecord.assign(record);
-  engine.rates.rateRecordIndex = index;
+  rating.rates.rateRecord.assign(record);
+  rating.rates.rateRecordIndex = index;
   engine.binaryLog.write(binary_log::kRateRecordRead, record);
 }
 
-void StepToRateKey(RatingEngine& engine, std::int64_t index, std::size_t length, std::uint32_t wanted) {
+void StepToRateKey(RatingEngine& engine, Rating& rating, std::int64_t index, std::size_t length, std::uint32_t wanted) {
   if (wanted > 9999) Raise(code::kCantReadRateFile);
   char text[8];
   std::snprintf(text, sizeof text, "%4.4u", static_cast<unsigned>(wanted));
   const std::string_view want(text, 4);
   // Each step reads one more record; the end of the file ends the walk (214).
-  while (engine.rates.rateRecord.field(RateRecord::kFourDigitNumber) < want) ReadRateRecordAt(engine, ++index, length);
-  if (engine.rates.rateRecord.field(RateRecord::kFourDigitNumber) != want) Raise(code::kCantReadRateFile);
+  while (rating.rates.rateRecord.field(RateRecord::kFourDigitNumber) < want)
+    ReadRateRecordAt(engine, rating, ++index, length);
+  if (rating.rates.rateRecord.field(RateRecord::kFourDigitNumber) != want) Raise(code::kCantReadRateFile);
 }
 
-void ReadRateRecordByNumber(RatingEngine& engine, std::int64_t number, std::size_t length) {
-  ReadRateRecordAt(engine, number, length);
+void ReadRateRecordByNumber(RatingEngine& engine, Rating& rating, std::int64_t number, std::size_t length) {
+  ReadRateRecordAt(engine, rating, number, length);
   if (engine.currentTariff.ratedType() == 'I') return;
-  if (const std::optional<std::uint32_t> key = AdjustedRateBasisKey(engine, engine.rates.rateRecord))
-    StepToRateKey(engine, number, length, *key);
+  if (const std::optional<std::uint32_t> key = AdjustedRateBasisKey(engine, rating, rating.rates.rateRecord))
+    StepToRateKey(engine, rating, number, length, *key);
 }
 
 }  // namespace vorn

@@ -10,6 +10,7 @@
 #include "errors/engine_error.h"
 #include "rates/rate_basis_adjustment.h"
 #include "rates/rate_file.h"
+#include "rating/rating.h"
 
 namespace vorn {
 namespace {
@@ -36,10 +37,10 @@ ByteRange IndexRangeOf(const std::vector<RateIndexEntry>& index, std::string_vie
   return {start, end};
 }
 
-void SearchIndexedRange(RatingEngine& engine, std::size_t recordLength, KeyCompare mode) {
+void SearchIndexedRange(RatingEngine& engine, Rating& rating, std::size_t recordLength, KeyCompare mode) {
   if (recordLength == 0) Raise(code::kInvalidTariffType);
   const platform::File& file = OpenRateFile(engine);
-  const std::string_view key = engine.tables.key.view();
+  const std::string_view key = rating.tables.key.view();
   const ByteRange range = IndexRangeOf(engine.files.rateIndex(), key.substr(0, 3), RateRecordsEnd(file));
   if (range.start < 0 || range.start >= range.end) Raise(code::kCantReadRateFile);
   const RecordCompare compare = [&](std::span<const std::uint8_t> r) {
@@ -52,7 +53,7 @@ void SearchIndexedRange(RatingEngine& engine, std::size_t recordLength, KeyCompa
   const std::optional<std::int64_t> hit = FileRecordIndexSearch(prefix, file, recordLength, compare,
                                                                 SearchBounds{BoundMode::Bytes, range.start, range.end});
   if (!hit) Raise(code::kCantReadRateFile);
-  ReadRateRecordAt(engine, *hit, recordLength);
+  ReadRateRecordAt(engine, rating, *hit, recordLength);
 }
 
 void MakeCurrent(RatingEngine& engine, std::size_t position) {
@@ -62,7 +63,7 @@ void MakeCurrent(RatingEngine& engine, std::size_t position) {
 }
 
 // Chooses the substitute of the current tariff and makes it current.
-void SwitchToSubstitute(RatingEngine& engine, std::string_view suffix) {
+void SwitchToSubstitute(RatingEngine& engine, Rating& rating, std::string_view suffix) {
   CurrentTariff& t = engine.currentTariff;
   if (std::string_view(t.substituteSuffix.data(), 2) != "00") {
     t.tariffType = t.substituteType;
@@ -73,7 +74,7 @@ void SwitchToSubstitute(RatingEngine& engine, std::string_view suffix) {
   const std::span<const EffectiveRecord> records = engine.effective.records();
   for (std::size_t i = records.size(); i-- > 0;) {
     const EffectiveRecord& e = records[i];
-    if (e.kind != 2 || e.date > engine.work.request.shipDate || e.nameView() != wantedName) continue;
+    if (e.kind != 2 || e.date > rating.request.shipDate || e.nameView() != wantedName) continue;
     const EffectiveRecord found = e;
     // Every entry alike to it becomes current in turn; the last one stays.
     for (std::size_t j = 0; j < engine.effective.records().size(); ++j) {
@@ -87,35 +88,35 @@ void SwitchToSubstitute(RatingEngine& engine, std::string_view suffix) {
 
 }  // namespace
 
-std::size_t ReloadTariff(RatingEngine& engine, std::string_view suffix) {
-  SwitchToSubstitute(engine, suffix);
+std::size_t ReloadTariff(RatingEngine& engine, Rating& rating, std::string_view suffix) {
+  SwitchToSubstitute(engine, rating, suffix);
   // Seen now, so that the driver's change test does not close its files again.
   engine.files.closeOnTariffChange(engine.currentTariff);
   engine.files.close('R');
   OpenRateFile(engine);
   engine.files.close('F');
-  if (const std::int16_t c = engine.steps->prepareWorkTables(engine); c != 0) Raise(c);
+  if (const std::int16_t c = engine.steps->prepareWorkTables(engine, rating); c != 0) Raise(c);
   return CurrentRateRecordLength(engine);
 }
 
-void LoadRateByTariffType(RatingEngine& engine, std::size_t recordLength) {
-  TariffTableWork& t = engine.tables;
+void LoadRateByTariffType(RatingEngine& engine, Rating& rating, std::size_t recordLength) {
+  TariffTableWork& t = rating.tables;
   std::size_t n = recordLength;
-  if (t.substitutionFlag == substitution::kYes) n = ReloadTariff(engine, kSubstituteSuffix);
+  if (t.substitutionFlag == substitution::kYes) n = ReloadTariff(engine, rating, kSubstituteSuffix);
   const bool noLightEntry = t.substitutionFlag == substitution::kNoEntry;
   switch (const char letter = t.key.letter()) {
     case 'A':
       if (noLightEntry && t.key.text[RateRecordKey::kRateBasisNumber.offset + 1] >= '1')
-        n = ReloadTariff(engine, kSubstituteSuffix);
-      FindTableEntry(engine, n);
+        n = ReloadTariff(engine, rating, kSubstituteSuffix);
+      FindTableEntry(engine, rating, n);
       break;
     case 'B':
     case 'D':
     case 'E':
     case 'F':
     case 'K':
-      if (letter == 'F' && noLightEntry) n = ReloadTariff(engine, kSubstituteSuffix);
-      FindTableEntry(engine, n);
+      if (letter == 'F' && noLightEntry) n = ReloadTariff(engine, rating, kSubstituteSuffix);
+      FindTableEntry(engine, rating, n);
       break;
     case 'H': {
       // Searched with the first rate-basis digit taken as '0'; the record
@@ -124,40 +125,40 @@ void LoadRateByTariffType(RatingEngine& engine, std::size_t recordLength) {
       const char kept = digit;
       digit = '0';
       try {
-        FindTableEntry2(engine, n);
+        FindTableEntry2(engine, rating, n);
       } catch (...) {
         digit = kept;
         throw;
       }
       digit = kept;
-      engine.rates.rateRecord.setByte(RateRecord::kVariantDigit, static_cast<std::uint8_t>(kept));
+      rating.rates.rateRecord.setByte(RateRecord::kVariantDigit, static_cast<std::uint8_t>(kept));
       break;
     }
-    default: FindTableEntry2(engine, n); break;
+    default: FindTableEntry2(engine, rating, n); break;
   }
-  const RateRecord& record = engine.rates.rateRecord;
+  const RateRecord& record = rating.rates.rateRecord;
   if (!record.hasSubRecords()) return;
   const std::optional<std::uint32_t> own = record.fourDigitNumber();
-  const std::optional<std::uint32_t> wanted = AdjustedRateBasisKey(engine, record);
+  const std::optional<std::uint32_t> wanted = AdjustedRateBasisKey(engine, rating, record);
   if (!wanted && !own) Raise(code::kCantReadRateFile);
-  StepToRateKey(engine, engine.rates.rateRecordIndex, n, wanted ? *wanted : *own);
+  StepToRateKey(engine, rating, rating.rates.rateRecordIndex, n, wanted ? *wanted : *own);
 }
 
-void FetchLetterBRate(RatingEngine& engine, std::size_t recordLength) {
-  const std::uint8_t flag = engine.tables.substitutionFlag;
+void FetchLetterBRate(RatingEngine& engine, Rating& rating, std::size_t recordLength) {
+  const std::uint8_t flag = rating.tables.substitutionFlag;
   std::size_t n = recordLength;
-  if (flag == substitution::kYes || (flag == substitution::kNoEntry && engine.tables.key.letter() == 'B'))
-    n = ReloadTariff(engine, kSubstituteSuffix);
-  FindTableEntry(engine, n);
+  if (flag == substitution::kYes || (flag == substitution::kNoEntry && rating.tables.key.letter() == 'B'))
+    n = ReloadTariff(engine, rating, kSubstituteSuffix);
+  FindTableEntry(engine, rating, n);
 }
 
-void FindTableEntry(RatingEngine& engine, std::size_t recordLength) {
-  SearchIndexedRange(engine, recordLength, KeyCompare::FirstNotBelow);
+void FindTableEntry(RatingEngine& engine, Rating& rating, std::size_t recordLength) {
+  SearchIndexedRange(engine, rating, recordLength, KeyCompare::FirstNotBelow);
 }
 
-void FindTableEntry2(RatingEngine& engine, std::size_t recordLength) {
+void FindTableEntry2(RatingEngine& engine, Rating& rating, std::size_t recordLength) {
   const char type = engine.currentTariff.tariffType;
-  SearchIndexedRange(engine, recordLength, type == 'J' ? KeyCompare::Exact : KeyCompare::FirstNotBelow);
+  SearchIndexedRange(engine, rating, recordLength, type == 'J' ? KeyCompare::Exact : KeyCompare::FirstNotBelow);
 }
 
 }  // namespace vorn

@@ -15,6 +15,7 @@
 namespace vorn {
 
 class RatingEngine;
+struct Rating;
 
 enum class KeyCompare {
   FirstNotBelow,  // the first record whose head does not sort below the key
@@ -24,26 +25,26 @@ enum class KeyCompare {
 // Searches the index range of the key and reads the record found into the
 // engine (binary log kind 5); raises 214 when no record of the key's group
 // is found and the rate file's open error (208).
-void FindTableEntry(RatingEngine& engine, std::size_t recordLength);
+void FindTableEntry(RatingEngine& engine, Rating& rating, std::size_t recordLength);
 // The same with an exact compare for tariff type 'J'.
-void FindTableEntry2(RatingEngine& engine, std::size_t recordLength);
+void FindTableEntry2(RatingEngine& engine, Rating& rating, std::size_t recordLength);
 
 // Switches to the substitute tariff named by the suffix ("2A") or by the
 // current tariff's substitute columns 70-72, reopens its rate file and
 // prepares its work tables; the new type's rate-record length. Raises 202
 // for a type not in the tariff-type table, and the errors of the rate file
 // (208) and of the work tables.
-std::size_t ReloadTariff(RatingEngine& engine, std::string_view suffix);
+std::size_t ReloadTariff(RatingEngine& engine, Rating& rating, std::string_view suffix);
 
 // Fetches the rate record of the engine's rate-record key by its rate-basis
 // letter, switching tariffs as the light-edition flag and the letter say,
 // then steps to the sub-record the rate-basis adjustment asks for (214 when
 // it is missing).
-void LoadRateByTariffType(RatingEngine& engine, std::size_t recordLength);
+void LoadRateByTariffType(RatingEngine& engine, Rating& rating, std::size_t recordLength);
 
 // The rate fetch of rate-basis letter 'B' of the light-edition methods:
 // switches to the "2A" substitute when the light-edition flag is 1, or when
 // it is 255 and the key's letter is 'B', then searches with FindTableEntry.
-void FetchLetterBRate(RatingEngine& engine, std::size_t recordLength);
+void FetchLetterBRate(RatingEngine& engine, Rating& rating, std::size_t recordLength);
 
 }  // namespace vorn

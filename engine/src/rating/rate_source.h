@@ -13,6 +13,7 @@
 namespace vorn {
 
 class RatingEngine;
+struct Rating;
 
 // The minimum charges of the lane: a layout 0 to 4 with up to four amounts,
 // which the core lays out, or (layouts 5 to 10, read from the minimum-charge
@@ -39,18 +40,19 @@ class RateSource {
   // The rate of class row c at break b, in cents per hundredweight, as the
   // tariff type computes it from the lane's rate record; nothing when the
   // lane has no such rate. Raises 202 for a tariff type without a fetch.
-  virtual std::optional<std::int32_t> classBreakRate(RatingEngine& engine, int classRow, int breakIndex) = 0;
+  virtual std::optional<std::int32_t> classBreakRate(RatingEngine& engine, Rating& rating, int classRow,
+                                                     int breakIndex) = 0;
   // The lane's minimum charges.
-  virtual LaneMinimums minimumCharges(RatingEngine& engine) = 0;
+  virtual LaneMinimums minimumCharges(RatingEngine& engine, Rating& rating) = 0;
   // The tariff percentages of a bureau tariff's rate record (none otherwise).
-  virtual BureauPercentages bureauPercentages(RatingEngine& engine) = 0;
+  virtual BureauPercentages bureauPercentages(RatingEngine& engine, Rating& rating) = 0;
   // The tariff number of the lane's rate record (its first three digits),
   // 0 when none.
-  virtual int tariffNumber(RatingEngine& engine) = 0;
+  virtual int tariffNumber(RatingEngine& engine, Rating& rating) = 0;
   // For a rate record of kind 'C': the class percentage of the first .C
   // range that holds the origin (else the destination); nothing when no
   // range holds either, or when the tariff has no .C file.
-  virtual std::optional<std::int32_t> originClassPercent(RatingEngine&) { return std::nullopt; }
+  virtual std::optional<std::int32_t> originClassPercent(RatingEngine&, Rating&) { return std::nullopt; }
 };
 
 // The engine's source: the rate fetch of the tariff type and the lane's

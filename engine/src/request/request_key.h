@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "effective/current_tariff.h"
-#include "rating/shipment_work.h"
+#include "rating/parsed_request.h"
 #include "vorn32/shipment_record.h"
 
 namespace vorn {

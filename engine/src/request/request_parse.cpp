@@ -63,6 +63,8 @@ std::int16_t ParseRequestHeader(ShipmentRecord& record, ParsedRequest& request) 
   request.destinationPointCode = request.destinationCode;
   request.originPointLetter = ' ';
   request.destinationPointLetter = ' ';
+  CopyField(request.carrierCode, record, shipment::kCarrierCode);
+  request.serviceGuideMode = record.charAt(shipment::kServiceGuideMode.offset);
 
   if (std::int16_t result = ParseShipDate(record, request); result != 0) return result;
 
@@ -80,11 +82,20 @@ std::int16_t ParseRequestHeader(ShipmentRecord& record, ParsedRequest& request) 
   request.mode = record.charAt(shipment::kMode.offset);
   request.candidateRequest = record.charAt(shipment::kCandidateRequest.offset);
   request.methodFlag = record.charAt(shipment::kMethodFlag.offset);
+  ParseStepFlags(record, request);
 
   request.mexicanOrigin = IsMexicanCode(request.originCode);
   request.mexicanDestination = IsMexicanCode(request.destinationCode);
   if (request.mexicanOrigin && request.mexicanDestination) return code::kIntraMexico;
   return 0;
+}
+
+void ParseStepFlags(const ShipmentRecord& record, ParsedRequest& request) {
+  request.givenOriginPointLetter = record.charAt(shipment::kOriginPointLetter.offset);
+  request.givenDestinationPointLetter = record.charAt(shipment::kDestinationPointLetter.offset);
+  request.rateBasisStep.reset();
+  if (record.charAt(shipment::kRateBasisStepSign.offset) == '+')
+    request.rateBasisStep = platform::FieldToInteger(record.text(shipment::kRateBasisStep));
 }
 
 std::int16_t ParseDetailLines(ShipmentRecord& record, ParsedRequest& request) {

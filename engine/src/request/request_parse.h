@@ -6,15 +6,21 @@
 #include <cstdint>
 #include <span>
 
-#include "rating/shipment_work.h"
+#include "rating/discounts.h"
+#include "rating/parsed_request.h"
 #include "vorn32/shipment_record.h"
 
 namespace vorn {
 
 // The header: codes, states and cities, the ship date (396), the tariff name
-// (395), the intrastate and alphabetic-code flags and the Mexican check
-// (384 when both points are Mexican). NULs in the header become blanks.
+// (395), the intrastate and alphabetic-code flags, the step flags below and
+// the Mexican check (384 when both points are Mexican). NULs in the header
+// become blanks.
 std::int16_t ParseRequestHeader(ShipmentRecord& record, ParsedRequest& request);
+
+// The flags of the header that steps act on: the point letters the request
+// gives (196, 197) and the rate-basis step ('+' at 161 and four digits).
+void ParseStepFlags(const ShipmentRecord& record, ParsedRequest& request);
 
 // The detail count and lines: a count above 20 is 382, a line not beginning
 // "02" is 382, a weight of 0 or less is 500 + the line number.

@@ -28,14 +28,16 @@ using testing::ShipmentRequest;
 struct CoreSteps : testing::FakeRatingSteps {
   explicit CoreSteps(RateSource& s) : source(s) {}
   RateSource& source;
-  std::int16_t rateClassesAndBreaks(RatingEngine& e) override { return RateClassWeightBreaks(e, source); }
-  std::int16_t checkLineRates(RatingEngine& e) override { return CheckLineRates(e, source); }
-  std::int16_t priceLinesAtActualWeight(RatingEngine& e) override { return PriceLinesAtActualWeight(e, source); }
-  void discountLineTotalAtBreak(RatingEngine& e, int b) override { DiscountLineTotalAtBreak(e, b); }
-  int searchDeficitFrom(RatingEngine& e, int b) override { return SearchDeficitFrom(e, source, b); }
-  std::int16_t priceAtBreak(RatingEngine& e, int b) override { return PriceAtBreak(e, source, b); }
-  std::int32_t applyBreakDiscount(RatingEngine& e, std::int32_t amount, int b) override {
-    return static_cast<std::int32_t>(DiscountChargeAtBreak(e, amount, b));
+  std::int16_t rateClassesAndBreaks(RatingEngine& e, Rating& r) override { return RateClassWeightBreaks(e, r, source); }
+  std::int16_t checkLineRates(RatingEngine& e, Rating& r) override { return CheckLineRates(e, r, source); }
+  std::int16_t priceLinesAtActualWeight(RatingEngine& e, Rating& r) override {
+    return PriceLinesAtActualWeight(e, r, source);
+  }
+  void discountLineTotalAtBreak(RatingEngine&, Rating& r, int b) override { DiscountLineTotalAtBreak(r, b); }
+  int searchDeficitFrom(RatingEngine& e, Rating& r, int b) override { return SearchDeficitFrom(e, r, source, b); }
+  std::int16_t priceAtBreak(RatingEngine& e, Rating& r, int b) override { return PriceAtBreak(e, r, source, b); }
+  std::int32_t applyBreakDiscount(RatingEngine&, Rating& r, std::int32_t amount, int b) override {
+    return static_cast<std::int32_t>(DiscountChargeAtBreak(r, amount, b));
   }
 };
 
@@ -47,7 +49,8 @@ class CoreRating : public ::testing::Test {
     engine_.steps = &steps_;
   }
   std::string rate(ShipmentRequest request) {
-    RateShipmentCore(engine_, reinterpret_cast<std::uint8_t*>(request.data()), nullptr, nullptr);
+    rating_ = Rating{};
+    RateShipmentCore(engine_, rating_, reinterpret_cast<std::uint8_t*>(request.data()), nullptr);
     return request.bytes();
   }
   static std::int32_t IntegerAt(const std::string& answer, std::size_t offset) {
@@ -58,6 +61,7 @@ class CoreRating : public ::testing::Test {
   FakeRateSource source_;
   CoreSteps steps_{source_};
   RatingEngine engine_;
+  Rating rating_;
 };
 
 TEST_F(CoreRating, ALineIsChargedAtItsClassRateAtTheBreakOfItsWeight) {
@@ -104,8 +108,8 @@ TEST_F(CoreRating, RatingAtTheNextBreakWithADeficitWeightIsChosenWhenCheaper) {
   EXPECT_EQ(a.substr(107, 6), "002000");  // billed: actual plus deficit weight
   EXPECT_EQ(a.substr(142, 9), "000280.00");
   EXPECT_EQ(a.substr(113, 7), "0280.00");
-  EXPECT_EQ(engine_.work.core.deficit.present, 'Y');
-  EXPECT_EQ(engine_.work.core.breakUsed, 3);
+  EXPECT_EQ(rating_.core.deficit.present, 'Y');
+  EXPECT_EQ(rating_.core.breakUsed, 3);
 }
 
 TEST_F(CoreRating, TheDeficitWeightIsChargedAtTheLowestLineRate) {
@@ -127,7 +131,7 @@ TEST_F(CoreRating, TheDeficitWeightIsChargedAtTheLowestLineRate) {
   EXPECT_EQ(a.substr(127, 6), "000200");
   EXPECT_EQ(a.substr(133, 9), "000014.00");
   EXPECT_EQ(a.substr(142, 9), "000210.00");
-  EXPECT_EQ(std::string(engine_.work.core.deficit.classCode.data()), "50");
+  EXPECT_EQ(std::string(rating_.core.deficit.classCode.data()), "50");
 }
 
 TEST_F(CoreRating, AShipmentBelowTheMinimumIsRaisedToIt) {

@@ -104,12 +104,12 @@ class CoreRules : public ::testing::Test {
   CoreRules() {
     source_.classRates(0, {2000, 1800, 1600, 1400, 1200, 1000, 800, 600, 400});
     source_.classRates(1, {1000, 900, 800, 700, 600, 500, 400, 300, 200});
-    steps_.setupShipmentTariff(engine_, 1);
-    steps_.prepareWorkTables(engine_);
+    steps_.setupShipmentTariff(engine_, rating_, 1);
+    steps_.prepareWorkTables(engine_, rating_);
   }
   void tariffType(char type) { engine_.currentTariff.tariffType = type; }
   void lines(std::initializer_list<std::pair<const char*, std::int32_t>> list) {
-    ParsedRequest& r = engine_.work.request;
+    ParsedRequest& r = rating_.request;
     r.detailCount = 0;
     for (const auto& [cls, weight] : list) {
       DetailEntry& line = r.details[static_cast<std::size_t>(r.detailCount++)];
@@ -119,80 +119,79 @@ class CoreRules : public ::testing::Test {
       line.weight = weight;
     }
   }
-  std::int32_t item(int c, int b) const {
-    return engine_.work.core.rateTable.items[*RateItemIndex(engine_.work.core, c, b)];
-  }
+  std::int32_t item(int c, int b) const { return rating_.core.rateTable.items[*RateItemIndex(rating_.core, c, b)]; }
   // The driver's charge computation.
   std::int16_t price() {
-    EXPECT_EQ(RateClassWeightBreaks(engine_, source_), 0);
-    if (const std::int16_t c = CheckLineRates(engine_, source_); c != 0) return c;
-    if (const std::int16_t c = PriceLinesAtActualWeight(engine_, source_); c != 0) return c;
-    int b = RatedBreakOf(engine_.work.core, engine_.work.request.actualWeight);
-    DiscountLineTotalAtBreak(engine_, b);
-    if (b < engine_.work.core.breakCount - 1) b = SearchDeficitFrom(engine_, source_, b);
-    DiscountLineTotalAtBreak(engine_, b);
-    return PriceAtBreak(engine_, source_, b);
+    EXPECT_EQ(RateClassWeightBreaks(engine_, rating_, source_), 0);
+    if (const std::int16_t c = CheckLineRates(engine_, rating_, source_); c != 0) return c;
+    if (const std::int16_t c = PriceLinesAtActualWeight(engine_, rating_, source_); c != 0) return c;
+    int b = RatedBreakOf(rating_.core, rating_.request.actualWeight);
+    DiscountLineTotalAtBreak(rating_, b);
+    if (b < rating_.core.breakCount - 1) b = SearchDeficitFrom(engine_, rating_, source_, b);
+    DiscountLineTotalAtBreak(rating_, b);
+    return PriceAtBreak(engine_, rating_, source_, b);
   }
   FakeRateSource source_;
   testing::FakeRatingSteps steps_;
   RatingEngine engine_;
+  Rating rating_;
 };
 
 TEST_F(CoreRules, TheTariffAndTheRequestFactorsApplyToRatesAndMinimums) {
   engine_.parameters.setFloat(ParameterTable::kRadjf, 1.05f);
-  ASSERT_EQ(RateClassWeightBreaks(engine_, source_), 0);
+  ASSERT_EQ(RateClassWeightBreaks(engine_, rating_, source_), 0);
   EXPECT_EQ(item(0, 2), 1680);  // 1600 x 10500, (16800000 + 5000) / 10000
-  EXPECT_EQ(engine_.work.core.minimums.amounts[0], 5250);
-  engine_.work.request.factor = 1.05f;
-  ASSERT_EQ(RateClassWeightBreaks(engine_, source_), 0);
+  EXPECT_EQ(rating_.core.minimums.amounts[0], 5250);
+  rating_.request.factor = 1.05f;
+  ASSERT_EQ(RateClassWeightBreaks(engine_, rating_, source_), 0);
   EXPECT_EQ(item(0, 2), 1764);  // 1680 x 10500 again
   // A factor of exactly 1.0 is never applied; 1.00001 is applied as 10000.
   engine_.parameters.setFloat(ParameterTable::kRadjf, 1.0f);
-  engine_.work.request.factor = 1.00001f;
-  ASSERT_EQ(RateClassWeightBreaks(engine_, source_), 0);
+  rating_.request.factor = 1.00001f;
+  ASSERT_EQ(RateClassWeightBreaks(engine_, rating_, source_), 0);
   EXPECT_EQ(item(0, 2), 1600);
 }
 
 TEST_F(CoreRules, ABureauTariffsPercentagesSplitAtBreakSix) {
   source_.bureau = {9000, 9500, 11000};
-  ASSERT_EQ(RateClassWeightBreaks(engine_, source_), 0);
+  ASSERT_EQ(RateClassWeightBreaks(engine_, rating_, source_), 0);
   EXPECT_EQ(item(0, 5), 950);  // 1000 x 95 %
   EXPECT_EQ(item(0, 6), 880);  // 800 x 110 %
-  EXPECT_EQ(engine_.work.core.minimums.amounts[0], 4500);
+  EXPECT_EQ(rating_.core.minimums.amounts[0], 4500);
   // A percentage the record leaves at 0 changes nothing (it would charge
   // nothing).
   source_.bureau = {0, 9500, 0};
-  ASSERT_EQ(RateClassWeightBreaks(engine_, source_), 0);
+  ASSERT_EQ(RateClassWeightBreaks(engine_, rating_, source_), 0);
   EXPECT_EQ(item(0, 6), 800);
-  EXPECT_EQ(engine_.work.core.minimums.amounts[0], 5000);
+  EXPECT_EQ(rating_.core.minimums.amounts[0], 5000);
 }
 
 TEST_F(CoreRules, ARateNeverFetchedKeepsItsMarkAndFailsTheLineCheck) {
   source_.rates.erase({1, 1});
   engine_.parameters.setFloat(ParameterTable::kRadjf, 1.05f);
-  ASSERT_EQ(RateClassWeightBreaks(engine_, source_), 0);
+  ASSERT_EQ(RateClassWeightBreaks(engine_, rating_, source_), 0);
   EXPECT_EQ(item(1, 1), BreakRateTable::kNotFetched);  // no factor applied to the mark
   lines({{"100", 500}, {"50", 500}});
-  EXPECT_EQ(CheckLineRates(engine_, source_), 402);  // checked at 500 lb, break 1
+  EXPECT_EQ(CheckLineRates(engine_, rating_, source_), 402);  // checked at 500 lb, break 1
 }
 
 TEST_F(CoreRules, TheLineCheckNeedsAPositiveRateAnswerable) {
   lines({{" 50", 500}});  // blanks are not part of the class
   source_.rates[{1, 1}] = -5;
-  ASSERT_EQ(RateClassWeightBreaks(engine_, source_), 0);
-  EXPECT_EQ(CheckLineRates(engine_, source_), 401);
+  ASSERT_EQ(RateClassWeightBreaks(engine_, rating_, source_), 0);
+  EXPECT_EQ(CheckLineRates(engine_, rating_, source_), 401);
   source_.rates[{1, 1}] = 1000000;  // $10,000.00 per cwt: beyond the answer
-  ASSERT_EQ(RateClassWeightBreaks(engine_, source_), 0);
-  EXPECT_EQ(CheckLineRates(engine_, source_), code::kPricingExceedsLimits);
+  ASSERT_EQ(RateClassWeightBreaks(engine_, rating_, source_), 0);
+  EXPECT_EQ(CheckLineRates(engine_, rating_, source_), code::kPricingExceedsLimits);
   source_.rates[{1, 1}] = 900;
   engine_.parameters.setFloat(ParameterTable::kRadjf, 5e6f);  // a factor that overflows the rate
-  ASSERT_EQ(RateClassWeightBreaks(engine_, source_), 0);
-  EXPECT_EQ(CheckLineRates(engine_, source_), code::kPricingExceedsLimits);
+  ASSERT_EQ(RateClassWeightBreaks(engine_, rating_, source_), 0);
+  EXPECT_EQ(CheckLineRates(engine_, rating_, source_), code::kPricingExceedsLimits);
   engine_.parameters.setFloat(ParameterTable::kRadjf, 1.0f);
   source_.rates[{1, 0}] = 0;  // break 0 is not checked
   source_.rates[{1, 1}] = 900;
-  ASSERT_EQ(RateClassWeightBreaks(engine_, source_), 0);
-  EXPECT_EQ(CheckLineRates(engine_, source_), 0);
+  ASSERT_EQ(RateClassWeightBreaks(engine_, rating_, source_), 0);
+  EXPECT_EQ(CheckLineRates(engine_, rating_, source_), 0);
 }
 
 TEST_F(CoreRules, ClassPercentagesOfTypeEFillZeroBreaksFromTheLeft) {
@@ -203,7 +202,7 @@ TEST_F(CoreRules, ClassPercentagesOfTypeEFillZeroBreaksFromTheLeft) {
   p[0][1] = 0;  // break 1 takes break 0's rate
   p[0][2] = 12000;
   p[1][0] = 0;  // 0 at break 0: a zero rate
-  ASSERT_EQ(RateClassWeightBreaks(engine_, source_), 0);
+  ASSERT_EQ(RateClassWeightBreaks(engine_, rating_, source_), 0);
   EXPECT_EQ(item(0, 0), 1000);  // 2000 x 50 %
   EXPECT_EQ(item(0, 1), 1000);  // copied, no percentage
   EXPECT_EQ(item(0, 2), 1920);  // 1600 x 120 %
@@ -217,10 +216,10 @@ TEST_F(CoreRules, TypeHAppliesTheBreakFactorsAndTheMinimumFactor) {
   for (auto& row : engine_.factors.factorRows) row[0] = 10000;
   engine_.factors.factorRows[2][0] = 11000;
   engine_.factors.factorRows[9][0] = 9000;  // the row after the 9 breaks: minimums
-  ASSERT_EQ(RateClassWeightBreaks(engine_, source_), 0);
+  ASSERT_EQ(RateClassWeightBreaks(engine_, rating_, source_), 0);
   EXPECT_EQ(item(0, 2), 1760);  // 1600 x 110 % x 100 %
   EXPECT_EQ(item(0, 3), 1400);
-  EXPECT_EQ(engine_.work.core.minimums.amounts[0], 4500);
+  EXPECT_EQ(rating_.core.minimums.amounts[0], 4500);
 }
 
 TEST_F(CoreRules, ADeficitTotalEqualToTheBestIsNotChosen) {
@@ -229,17 +228,17 @@ TEST_F(CoreRules, ADeficitTotalEqualToTheBestIsNotChosen) {
   source_.rates[{0, 3}] = 1440;
   lines({{"100", 1800}});
   ASSERT_EQ(price(), 0);
-  EXPECT_EQ(engine_.work.request.deficitWeight, 0);
-  EXPECT_EQ(engine_.work.request.lineChargeSum, 28800);
-  EXPECT_EQ(engine_.work.request.billedWeight, 1800);
+  EXPECT_EQ(rating_.request.deficitWeight, 0);
+  EXPECT_EQ(rating_.request.lineChargeSum, 28800);
+  EXPECT_EQ(rating_.request.billedWeight, 1800);
 }
 
 TEST_F(CoreRules, EqualLineRatesKeepTheEarlierLinesClass) {
   source_.classRates(1, {2000, 1800, 1600, 1400, 1200, 1000, 800, 600, 400});
   lines({{"50", 1000}, {"100", 800}});
   ASSERT_EQ(price(), 0);
-  EXPECT_EQ(engine_.work.request.deficitWeight, 200);
-  EXPECT_EQ(std::string(engine_.work.core.deficit.classCode.data()), "50");
+  EXPECT_EQ(rating_.request.deficitWeight, 200);
+  EXPECT_EQ(std::string(rating_.core.deficit.classCode.data()), "50");
 }
 
 TEST_F(CoreRules, TypeFourAndTariff182StayAtTheirStartingBreak) {
@@ -247,15 +246,15 @@ TEST_F(CoreRules, TypeFourAndTariff182StayAtTheirStartingBreak) {
   lines({{"100", 1800}});
   tariffType('4');
   ASSERT_EQ(price(), 0);
-  EXPECT_EQ(engine_.work.request.deficitWeight, 0);
-  EXPECT_EQ(engine_.work.request.lineChargeSum, 28800);
+  EXPECT_EQ(rating_.request.deficitWeight, 0);
+  EXPECT_EQ(rating_.request.lineChargeSum, 28800);
   tariffType('0');
   source_.number = 182;
   ASSERT_EQ(price(), 0);
-  EXPECT_EQ(engine_.work.request.deficitWeight, 0);
+  EXPECT_EQ(rating_.request.deficitWeight, 0);
   source_.number = 0;
   ASSERT_EQ(price(), 0);
-  EXPECT_EQ(engine_.work.request.deficitWeight, 200);
+  EXPECT_EQ(rating_.request.deficitWeight, 200);
 }
 
 TEST_F(CoreRules, ABreakWithoutARateIsNeverTheCheaperChoice) {
@@ -264,29 +263,29 @@ TEST_F(CoreRules, ABreakWithoutARateIsNeverTheCheaperChoice) {
   source_.rates[{0, 3}] = 0;
   lines({{"100", 1800}});
   ASSERT_EQ(price(), 0);
-  EXPECT_EQ(engine_.work.request.deficitWeight, 0);
-  EXPECT_EQ(engine_.work.request.lineChargeSum, 28800);
+  EXPECT_EQ(rating_.request.deficitWeight, 0);
+  EXPECT_EQ(rating_.request.lineChargeSum, 28800);
 }
 
 TEST_F(CoreRules, TheSearchStopsAtTheBreaksWithDiscountFields) {
   // With discount fields for breaks 0 to 2 only, break 3 is not searched.
-  engine_.work.discounts.breakCount = 3;
+  rating_.discounts.breakCount = 3;
   lines({{"100", 1800}});
   ASSERT_EQ(price(), 0);
-  EXPECT_EQ(engine_.work.request.deficitWeight, 0);
+  EXPECT_EQ(rating_.request.deficitWeight, 0);
 }
 
 TEST_F(CoreRules, AnEmptyDetailListHasAZeroTotalAndNoDeficit) {
   lines({});
   ASSERT_EQ(price(), 0);
-  EXPECT_EQ(engine_.work.request.actualWeight, 0);
-  EXPECT_EQ(engine_.work.request.lineChargeSum, 0);
-  EXPECT_EQ(engine_.work.request.deficitWeight, 0);
-  EXPECT_EQ(engine_.work.request.deficitCharge, 0);
+  EXPECT_EQ(rating_.request.actualWeight, 0);
+  EXPECT_EQ(rating_.request.lineChargeSum, 0);
+  EXPECT_EQ(rating_.request.deficitWeight, 0);
+  EXPECT_EQ(rating_.request.deficitCharge, 0);
 }
 
 TEST_F(CoreRules, ClassesAndBreaksBeyondTheTableAreFetchedNotStored) {
-  ClassBreakWork& core = engine_.work.core;
+  ClassBreakWork& core = rating_.core;
   core.classCount = 20;
   core.breakCount = 20;
   for (int c = 0; c < 20; ++c) {
@@ -295,24 +294,24 @@ TEST_F(CoreRules, ClassesAndBreaksBeyondTheTableAreFetchedNotStored) {
     for (int b = 0; b < 20; ++b) source_.rates[{c, b}] = 10000 + 100 * c + b;
   }
   for (int b = 0; b < 20; ++b) core.breakWeights[static_cast<std::size_t>(b)] = 100 * b;
-  ASSERT_EQ(RateClassWeightBreaks(engine_, source_), 0);
+  ASSERT_EQ(RateClassWeightBreaks(engine_, rating_, source_), 0);
   // 19 classes of 9 breaks: the last item is class 18 at break 8.
   EXPECT_EQ(core.rateTable.items[174], 10000 + 1800 + 8);
   EXPECT_EQ(core.rateTable.items[4 + 9], 10100);  // class 1 at break 0
   // A weight beyond break 8 is rated at break 8; class 20 (row 19) is asked
   // of the source each time.
-  EXPECT_EQ(GetClassBreakRate(engine_, source_, 1500, "320"), 10000 + 1800 + 8);
+  EXPECT_EQ(GetClassBreakRate(engine_, rating_, source_, 1500, "320"), 10000 + 1800 + 8);
   const int before = source_.fetches;
-  EXPECT_EQ(GetClassBreakRate(engine_, source_, 200, "310"), 10000 + 1900 + 2);
+  EXPECT_EQ(GetClassBreakRate(engine_, rating_, source_, 200, "310"), 10000 + 1900 + 2);
   EXPECT_EQ(source_.fetches, before + 1);
-  EXPECT_EQ(GetClassBreakRate(engine_, source_, 200, "999"), 0);  // not a class of the tariff
+  EXPECT_EQ(GetClassBreakRate(engine_, rating_, source_, 200, "999"), 0);  // not a class of the tariff
 }
 
 TEST_F(CoreRules, TheEnginesSourceRaisesTheCodeOfAMissingTariffFile) {
   lines({{"100", 1000}});
   // No tariff files: the lane's minimum charges begin with its ZIP-pair file.
   try {
-    RateClassWeightBreaks(engine_, EngineRateSource());
+    RateClassWeightBreaks(engine_, rating_, EngineRateSource());
     ADD_FAILURE() << "no error raised";
   } catch (const EngineError& e) {
     EXPECT_EQ(e.code, code::kCantOpenZipPairs);

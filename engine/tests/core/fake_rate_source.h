@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "rating/rate_source.h"
+#include "rating/rating.h"
 
 namespace vorn::testing {
 
@@ -25,15 +26,15 @@ struct FakeRateSource : RateSource {
     return *this;
   }
 
-  std::optional<std::int32_t> classBreakRate(RatingEngine&, int classRow, int breakIndex) override {
+  std::optional<std::int32_t> classBreakRate(RatingEngine&, Rating&, int classRow, int breakIndex) override {
     ++fetches;
     const auto found = rates.find({classRow, breakIndex});
     if (found == rates.end()) return std::nullopt;
     return found->second;
   }
-  LaneMinimums minimumCharges(RatingEngine&) override { return minimums; }
-  BureauPercentages bureauPercentages(RatingEngine&) override { return bureau; }
-  int tariffNumber(RatingEngine&) override { return number; }
+  LaneMinimums minimumCharges(RatingEngine&, Rating&) override { return minimums; }
+  BureauPercentages bureauPercentages(RatingEngine&, Rating&) override { return bureau; }
+  int tariffNumber(RatingEngine&, Rating&) override { return number; }
 };
 
 }  // namespace vorn::testing

@@ -31,6 +31,7 @@ class WorkTables : public ::testing::Test {
   }
   DataDirectory data_{""};
   RatingEngine engine_;
+  Rating rating_;
 };
 
 // A class is found by its whole code: not by a prefix, not past the NUL
@@ -67,9 +68,9 @@ TEST_F(WorkTables, TheFactorFileGivesTheClassesBreaksAndLabels) {
   load(
       "factor tariff=TSTFRT01\n  sets numbers=1\n  classes codes=\"100 50\"\n  breaks weights=\"2000 1000 500 0\"\n  "
       "class-factors\n  break-factors\n");
-  engine_.work.core.classCount = 7;  // left from another tariff
-  ASSERT_EQ(PrepareWorkTables(engine_), 0);
-  const ClassBreakWork& core = engine_.work.core;
+  rating_.core.classCount = 7;  // left from another tariff
+  ASSERT_EQ(PrepareWorkTables(engine_, rating_), 0);
+  const ClassBreakWork& core = rating_.core;
   EXPECT_EQ(core.classCount, 2);
   EXPECT_EQ(std::string(core.classCodes[1].data()), "50");
   ASSERT_EQ(core.breakCount, 4);
@@ -83,15 +84,15 @@ TEST_F(WorkTables, TheFactorFileGivesTheClassesBreaksAndLabels) {
   //   600 x 8.00 + 400 x 8.00 = $80.00: no deficit.
   testing::FakeRateSource source;
   source.classRates(1, {1000, 900, 800, 700});
-  ParsedRequest& r = engine_.work.request;
+  ParsedRequest& r = rating_.request;
   r.detailCount = 1;
   r.details[0].classText = {'5', '0', 0, 0};
   r.details[0].weight = 600;
-  ASSERT_EQ(RateClassWeightBreaks(engine_, source), 0);
-  ASSERT_EQ(CheckLineRates(engine_, source), 0);
-  ASSERT_EQ(PriceLinesAtActualWeight(engine_, source), 0);
-  EXPECT_EQ(SearchDeficitFrom(engine_, source, 1), 1);
-  ASSERT_EQ(PriceAtBreak(engine_, source, 1), 0);
+  ASSERT_EQ(RateClassWeightBreaks(engine_, rating_, source), 0);
+  ASSERT_EQ(CheckLineRates(engine_, rating_, source), 0);
+  ASSERT_EQ(PriceLinesAtActualWeight(engine_, rating_, source), 0);
+  EXPECT_EQ(SearchDeficitFrom(engine_, rating_, source, 1), 1);
+  ASSERT_EQ(PriceAtBreak(engine_, rating_, source, 1), 0);
   EXPECT_EQ(r.details[0].rate, 900);
   EXPECT_EQ(r.details[0].charge, 5400);
   EXPECT_EQ(r.chargeAfterMinimums, 5400);
@@ -99,8 +100,8 @@ TEST_F(WorkTables, TheFactorFileGivesTheClassesBreaksAndLabels) {
 
 TEST_F(WorkTables, AMissingFactorFileIsItsLoadError) {
   load("");
-  EXPECT_EQ(PrepareWorkTables(engine_), 204);
-  EXPECT_EQ(engine_.work.core.classCount, 0);
+  EXPECT_EQ(PrepareWorkTables(engine_, rating_), 204);
+  EXPECT_EQ(rating_.core.classCount, 0);
 }
 
 }  // namespace

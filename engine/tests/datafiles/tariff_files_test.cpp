@@ -12,6 +12,7 @@
 #include "common/version_number.h"
 #include "common/version_text.h"
 #include "engine_state/rating_engine.h"
+#include "rating/rating.h"
 #include "support/data_directory.h"
 
 namespace vorn {
@@ -39,6 +40,7 @@ class TariffFileNames : public ::testing::Test {
   }
   DataDirectory data_{""};
   RatingEngine engine_;
+  Rating rating_;
 };
 
 TEST_F(TariffFileNames, EachLetterTakesItsSuffixField) {
@@ -101,9 +103,9 @@ TEST_F(TariffFileNames, AFileMadeOrRenamedAfterItWasMissingIsOpenedNextTime) {
 
 TEST_F(TariffFileNames, ABureauTariffsPointServiceFileIsNamedAfterTheRequest) {
   load(std::string(kOwnColumns) + " type=Y");
-  engine_.work.request.requestedTariffName = "REQUEST1";
+  rating_.request.requestedTariffName = "REQUEST1";
   data_.write("REQUEST1.D99", "");
-  ASSERT_EQ(engine_.files.open(engine_, 'D'), 0);
+  ASSERT_EQ(engine_.files.open(engine_, 'D', rating_.request.requestedTariffName), 0);
   ASSERT_NE(engine_.files.file('D'), nullptr);
   EXPECT_EQ(std::filesystem::path(engine_.files.file('D')->path()).filename(), "REQUEST1.D99");
 }

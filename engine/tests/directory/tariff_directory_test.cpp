@@ -16,6 +16,7 @@
 #include "engine_state/rating_engine.h"
 #include "formats/packed_codes.h"
 #include "platform/kernel/file.h"
+#include "rating/rating.h"
 #include "request/request_parse.h"
 #include "support/data_directory.h"
 #include "support/shipment_request.h"
@@ -122,14 +123,14 @@ tdt
   std::int16_t setup(std::string_view origin, std::string_view destination) {
     ShipmentRequest request = ShipmentRequest{}.tariff("").origin(origin).destination(destination);
     record_.assign(std::span(reinterpret_cast<const std::uint8_t*>(request.data()), kShipmentRecordSize));
-    engine_.work = ShipmentWork{};
-    EXPECT_EQ(ParseRequestHeader(record_, engine_.work.request), 0);
-    engine_.ratingRecord = &record_;
-    return SetupShipmentTariff(engine_, 1);
+    rating_ = Rating{};
+    EXPECT_EQ(ParseRequestHeader(record_, rating_.request), 0);
+    return SetupShipmentTariff(engine_, rating_, 1);
   }
-  const SetupWork& work() const { return engine_.work.setup; }
+  const SetupWork& work() const { return rating_.setup; }
   DataDirectory data_{""};
   RatingEngine engine_;
+  Rating rating_;
   ShipmentRecord record_;
 };
 

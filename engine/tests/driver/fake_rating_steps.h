@@ -2,12 +2,14 @@
 // what a test sets.
 #pragma once
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "engine_state/rating_engine.h"
 #include "engine_state/rating_steps.h"
+#include "rating/rating.h"
 
 namespace vorn::testing {
 
@@ -30,6 +32,7 @@ struct FakeRatingSteps : RatingSteps {
   std::array<char, 5> usCrossing{'7', '8', '0', '4', '0'};
   std::array<char, 6> mexicanCrossing{'N', 'L', 'D', '0', '0', '1'};
   std::int32_t secondLegAdd = 0;  // added to every rate by the second leg
+  std::string chosenOriginCity;   // the city choice's pick for the origin (none when empty)
 
   // What the steps saw.
   std::vector<int> setupPasses;
@@ -37,7 +40,7 @@ struct FakeRatingSteps : RatingSteps {
   std::vector<std::string> ratedOrigins;  // the rate-lookup origin of each method run
   int methodRuns = 0;
 
-  std::int16_t setupShipmentTariff(RatingEngine& e, int pass) override {
+  std::int16_t setupShipmentTariff(RatingEngine& e, Rating&, int pass) override {
     setupPasses.push_back(pass);
     if (setupResult != 0) return setupResult;
     efcrec::Record record;
@@ -51,23 +54,25 @@ struct FakeRatingSteps : RatingSteps {
     e.currentTariff = CurrentTariffFromRecord(record);
     return 0;
   }
-  std::int16_t prepareBureauTariff(RatingEngine&) override { return 0; }
-  std::int16_t handleCombinedPoints(RatingEngine&) override { return 0; }
-  std::int16_t findPointServices(RatingEngine& e) override {
-    e.work.request.originPointLetter = originLetter;
-    e.work.request.destinationPointLetter = destinationLetter;
-    e.work.discounts.applied = e.work.discounts.direct;
+  std::int16_t prepareBureauTariff(RatingEngine&, Rating&) override { return 0; }
+  std::int16_t handleCombinedPoints(RatingEngine&, Rating&) override { return 0; }
+  std::int16_t findPointServices(RatingEngine&, Rating& rating) override {
+    rating.request.originPointLetter = originLetter;
+    rating.request.destinationPointLetter = destinationLetter;
+    rating.discounts.applied = rating.discounts.direct;
     return 0;
   }
-  void consultServiceGuide(RatingEngine& e, ShipmentRecord&) override { e.serviceGuideStatus = serviceGuideStatus; }
-  std::int16_t readBorderCrossing(RatingEngine& e) override {
-    e.work.request.usCrossingCode = usCrossing;
-    e.work.request.mexicanCrossingCode = mexicanCrossing;
+  void consultServiceGuide(RatingEngine&, Rating& rating) override {
+    rating.answer.serviceGuideStatus = serviceGuideStatus;
+  }
+  std::int16_t readBorderCrossing(RatingEngine&, Rating& rating) override {
+    rating.request.usCrossingCode = usCrossing;
+    rating.request.mexicanCrossingCode = mexicanCrossing;
     return 0;
   }
   void closeTariffFilesOnChange(RatingEngine&) override {}
-  std::int16_t prepareWorkTables(RatingEngine& e) override {
-    ClassBreakWork& core = e.work.core;
+  std::int16_t prepareWorkTables(RatingEngine&, Rating& rating) override {
+    ClassBreakWork& core = rating.core;
     const char* classes[] = {"100", "50"};
     for (std::size_t c = 0; c < 2; ++c) std::strncpy(core.classCodes[c].data(), classes[c], 6);
     core.classCount = 2;
@@ -76,36 +81,41 @@ struct FakeRatingSteps : RatingSteps {
     core.breakCount = 9;
     return 0;
   }
-  std::int16_t runTariffMethod(RatingEngine& e) override {
+  std::int16_t runTariffMethod(RatingEngine&, Rating& rating) override {
     ++methodRuns;
-    ratedOrigins.emplace_back(e.work.request.originCode.data(), 6);
-    e.work.methodText = methodText;
+    ratedOrigins.emplace_back(rating.request.originCode.data(), 6);
+    rating.answer.methodText = methodText;
+    if (!chosenOriginCity.empty()) {
+      rating.request.originStateCity.fill(' ');
+      std::copy(chosenOriginCity.begin(), chosenOriginCity.end(), rating.request.originStateCity.begin());
+      rating.answer.cityChoiceRan = true;
+    }
     return 0;
   }
-  std::int16_t rateClassesAndBreaks(RatingEngine& e) override {
-    BreakRateTable& table = e.work.core.rateTable;
+  std::int16_t rateClassesAndBreaks(RatingEngine&, Rating& rating) override {
+    BreakRateTable& table = rating.core.rateTable;
     table.fillNotFetched();
     for (std::size_t i = 0; i < 4; ++i) table.items[i] = 0;
     for (std::size_t i = 4; i < 4 + 2 * 9; ++i)
       table.items[i] = static_cast<std::int32_t>(1000 + i) + (methodRuns > 1 ? secondLegAdd : 0);
-    MinimumChargeList& list = e.work.core.minimums;
+    MinimumChargeList& list = rating.core.minimums;
     list.kinds[0] = '1';
     list.amounts[0] = methodRuns > 1 ? 700 : 5000;
     list.count = 1;
     return 0;
   }
   void closeRateFiles(RatingEngine&) override {}
-  std::int16_t checkLineRates(RatingEngine&) override { return 0; }
-  std::int16_t priceLinesAtActualWeight(RatingEngine& e) override {
-    ParsedRequest& r = e.work.request;
+  std::int16_t checkLineRates(RatingEngine&, Rating&) override { return 0; }
+  std::int16_t priceLinesAtActualWeight(RatingEngine&, Rating& rating) override {
+    ParsedRequest& r = rating.request;
     r.actualWeight = 0;
     for (std::int16_t n = 0; n < r.detailCount; ++n) r.actualWeight += r.details[static_cast<std::size_t>(n)].weight;
     return 0;
   }
-  void discountLineTotalAtBreak(RatingEngine&, int b) override { discountBreaks.push_back(b); }
-  int searchDeficitFrom(RatingEngine&, int b) override { return b + 1; }
-  std::int16_t priceAtBreak(RatingEngine& e, int) override {
-    ParsedRequest& r = e.work.request;
+  void discountLineTotalAtBreak(RatingEngine&, Rating&, int b) override { discountBreaks.push_back(b); }
+  int searchDeficitFrom(RatingEngine&, Rating&, int b) override { return b + 1; }
+  std::int16_t priceAtBreak(RatingEngine&, Rating& rating, int) override {
+    ParsedRequest& r = rating.request;
     r.lineChargeSum = 0;
     for (std::int16_t n = 0; n < r.detailCount; ++n) {
       DetailEntry& line = r.details[static_cast<std::size_t>(n)];
@@ -121,7 +131,9 @@ struct FakeRatingSteps : RatingSteps {
     r.absoluteMinimum = absoluteMinimum;
     return 0;
   }
-  std::int32_t applyBreakDiscount(RatingEngine&, std::int32_t amount, int) override { return amount - breakDiscount; }
+  std::int32_t applyBreakDiscount(RatingEngine&, Rating&, std::int32_t amount, int) override {
+    return amount - breakDiscount;
+  }
 };
 
 }  // namespace vorn::testing

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "driver/fake_rating_steps.h"
@@ -176,6 +177,43 @@ TEST_F(RatingDriver, MexicanLanesNeedAMexicanTariffAndAMexicanPoint) {
 TEST_F(RatingDriver, ATariffLetteredPCannotBeRatedHere) {
   steps_.tariffLetter = 'P';
   EXPECT_EQ(rate(ShipmentRequest{}).substr(3, 4), "0370");
+}
+
+TEST_F(RatingDriver, TheCityChosenIsAnsweredWhenTheRatingSucceeds) {
+  steps_.chosenOriginCity = "NYALBANY";
+  ShipmentRequest request = ShipmentRequest{}.at(36, ShipmentRequest::pad("NYTROY", 19));
+  std::string a = rate(request);
+  EXPECT_EQ(a.substr(3, 4), "    ");
+  EXPECT_EQ(a.substr(36, 19), "NYALBANY           ");
+  EXPECT_EQ(a[7], 'B');
+  EXPECT_EQ(a.substr(61, 19), request.text(61, 19));
+  // A failed rating answers the request as it was sent.
+  steps_.lineRate = 100000;
+  request.line(0, "100", "010000");
+  a = rate(request);
+  EXPECT_EQ(a.substr(3, 4), "0145");
+  EXPECT_EQ(a.substr(36, 19), "NYTROY             ");
+  EXPECT_EQ(a[7], request.text(7, 1)[0]);
+}
+
+TEST(RequestFlags, TheFlagsStepsActOnAreTakenOnceFromTheHeader) {
+  struct Case {
+    std::string_view at161;  // bytes 161-165
+    std::string_view at196;  // bytes 196-197
+    std::optional<std::int32_t> step;
+  };
+  for (const Case& c : {Case{"+0002", "DI", 2}, Case{" 0002", "  ", std::nullopt}, Case{"+ 12x", "XD", 12},
+                        Case{"-0002", "ID", std::nullopt}}) {
+    const ShipmentRequest request = ShipmentRequest{}.at(161, c.at161).at(196, c.at196);
+    const ShipmentRecord record(
+        std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(request.data()), 2160));
+    ParsedRequest parsed;
+    parsed.rateBasisStep = 99;
+    ParseStepFlags(record, parsed);
+    EXPECT_EQ(parsed.rateBasisStep, c.step) << c.at161;
+    EXPECT_EQ(parsed.givenOriginPointLetter, c.at196[0]);
+    EXPECT_EQ(parsed.givenDestinationPointLetter, c.at196[1]);
+  }
 }
 
 TEST(DiscountRecords, TheBreakCountEndsAtTheFirstEndOfBreaksMark) {

@@ -2,10 +2,14 @@
 // and count, the reload on a new time stamp and bad EFCREC.TBL files.
 #include <gtest/gtest.h>
 
+#include <ctime>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "dataset/faults.h"
+#include "platform/testing/temp_directory.h"
 #include "support/data_directory.h"
 #include "support/engine_library.h"
 
@@ -112,6 +116,32 @@ TEST_F(EffectiveTableTest, ANewTimeStampReloadsTheTableAndTellsTheCaller) {
   dataset::SetModificationTime(data_ / "EFCREC.TBL", 1'700'000'000, 0);  // touched only
   EXPECT_EQ(engine_->GetEffectiveTableSize(), 2);
   EXPECT_EQ(gNotifications, 3);
+}
+
+// A write in the same time-stamp tick as the last one keeps the file's
+// stamp: a recent stamp is no proof that nothing changed. The file is
+// rewritten in place (same inode and size) and given the same, future,
+// modification time.
+TEST_F(EffectiveTableTest, AFileRewrittenWithinOneTimeStampTickIsReadAgain) {
+  initialise("  record name=FIRST001\n");
+  const std::filesystem::path file = data_ / "EFCREC.TBL";
+  const std::int64_t tick = std::time(nullptr) + 3600;
+  dataset::SetModificationTime(file, tick, 0);
+  int context = 0;
+  gNotifications = 0;
+  engine_->SetNotifyCallback(&context, CountNotify);
+  ASSERT_EQ(entries().size(), 1u);
+  EXPECT_EQ(entries()[0].substr(0, 8), "FIRST001");
+  EXPECT_EQ(gNotifications, 1);
+
+  std::string text = platform::testing::ReadFileText(file);
+  text.replace(19, 8, "SECOND01");
+  std::ofstream(file, std::ios::binary | std::ios::in | std::ios::out) << text;
+  dataset::SetModificationTime(file, tick, 0);
+  EXPECT_EQ(entries()[0].substr(0, 8), "SECOND01");
+  EXPECT_EQ(gNotifications, 2);
+  EXPECT_EQ(entries()[0].substr(0, 8), "SECOND01");
+  EXPECT_EQ(gNotifications, 2);  // read again, unchanged: not reported
 }
 
 TEST_F(EffectiveTableTest, AFileThatCannotBeReadIsReportedNotCountedAndTheTableIsKept) {

@@ -32,10 +32,10 @@ class RateFetch : public TariffData {
   // Loads the tariff, reads its factor file and its rate record 0.
   void rate(const std::string& description) {
     load(description);
-    ASSERT_EQ(PrepareWorkTables(engine_), 0);
-    ReadRateRecordAt(engine_, 0, CurrentRateRecordLength(engine_));
+    ASSERT_EQ(PrepareWorkTables(engine_, rating_), 0);
+    ReadRateRecordAt(engine_, rating_, 0, CurrentRateRecordLength(engine_));
   }
-  std::int32_t at(int c, int b) { return FetchRateByTariffType(engine_, c, b); }
+  std::int32_t at(int c, int b) { return FetchRateByTariffType(engine_, rating_, c, b); }
 };
 
 // Digit-format factors: classes 100 and 50, breaks 0, 500, 1000.
@@ -63,9 +63,9 @@ TEST_F(RateFetch, FlatTypesReadTheEntryOfClassAndBreak) {
   engine_.currentTariff.baseType = '0';
   EXPECT_EQ(at(0, 2), 13);
   // Through the core's lookup: 600 pounds is break 1, class 50 row 1: e(5).
-  engine_.work.core.rateTable.fillNotFetched();
-  EXPECT_EQ(GetClassBreakRate(engine_, EngineRateSource(), 600, "50"), 22);
-  EXPECT_EQ(GetClassBreakRate(engine_, EngineRateSource(), 600, "85"), 0);  // not a class of the tariff
+  rating_.core.rateTable.fillNotFetched();
+  EXPECT_EQ(GetClassBreakRate(engine_, rating_, EngineRateSource(), 600, "50"), 22);
+  EXPECT_EQ(GetClassBreakRate(engine_, rating_, EngineRateSource(), 600, "85"), 0);  // not a class of the tariff
 }
 
 TEST_F(RateFetch, TypesWithoutAFetchRaise202AndMissingEntriesAreZero) {
@@ -80,11 +80,11 @@ TEST_F(RateFetch, TypesWithoutAFetchRaise202AndMissingEntriesAreZero) {
   EXPECT_EQ(Raised([&] { at(0, 0); }), 202);
   // Entries past a short record, rows outside the tables: 0.
   engine_.currentTariff.tariffType = '0';
-  engine_.rates.rateRecord.assign(engine_.rates.rateRecord.bytes().first(13));
+  rating_.rates.rateRecord.assign(rating_.rates.rateRecord.bytes().first(13));
   EXPECT_EQ(at(0, 0), 0);
   EXPECT_EQ(at(-1, 0), 0);
   EXPECT_EQ(at(40, 0), 0);
-  engine_.rates.rateRecord.clear();
+  rating_.rates.rateRecord.clear();
   EXPECT_EQ(at(1, 2), 0);
 }
 
@@ -111,7 +111,7 @@ rates tariff=TSTFRT01
   // Class 50 at break 0: 12345 x 10000 = 12345, x 9000 = (111105000 + 5000) / 10000 = 11111.
   EXPECT_EQ(at(1, 0), 11111);
   // A group that is not among the rate groups has no rate.
-  ReadRateRecordAt(engine_, 1, 25);
+  ReadRateRecordAt(engine_, rating_, 1, 25);
   EXPECT_EQ(at(0, 2), 0);
 }
 
@@ -256,10 +256,10 @@ TEST_F(TypeCRates, TheKindFactorAndThePercentageFollowTheClassCodeAndTariff) {
   // Class 150 sorts after 100: r x p = (2001 x 13000 + 5000) / 10000 = 2601, x k = (2601 x 9000 + 5000) / 10000 = 2341.
   EXPECT_EQ(at(2, 0), 2341);
   // Tariff 412: r x k x p for every class; class 100: (1801 x 12000 + 5000) / 10000 = 2161.
-  ReadRateRecordAt(engine_, 1, 40);
+  ReadRateRecordAt(engine_, rating_, 1, 40);
   EXPECT_EQ(at(1, 0), 2161);
   // Kind Z has no factor row: k = 10000, so class 100 keeps r.
-  ReadRateRecordAt(engine_, 2, 40);
+  ReadRateRecordAt(engine_, rating_, 2, 40);
   EXPECT_EQ(at(1, 0), 2001);
 }
 

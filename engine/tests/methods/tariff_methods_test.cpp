@@ -10,6 +10,7 @@
 #include "methods/method_dispatcher.h"
 #include "methods/method_services.h"
 #include "rates/tariff_data_fixture.h"
+#include "request/request_parse.h"
 
 namespace vorn {
 namespace {
@@ -41,29 +42,29 @@ class TariffMethods : public TariffData {
     load(description);
     route("10050 ", "20010 ");
     std::string text;
-    RateByTariffMethod(engine_, text, EngineMethodServices());
+    RateByTariffMethod(engine_, rating_, text, EngineMethodServices());
     return text;
   }
   int rateCode() {
     std::string text;
-    return Raised([&] { RateByTariffMethod(engine_, text, EngineMethodServices()); });
+    return Raised([&] { RateByTariffMethod(engine_, rating_, text, EngineMethodServices()); });
   }
-  std::string head() const { return std::string(engine_.rates.rateRecord.head()); }
+  std::string head() const { return std::string(rating_.rates.rateRecord.head()); }
 };
 
 TEST_F(TariffMethods, MatrixWithAddOnsAddsBothPointsAddOns) {
   // Cell of points 1 and 3: 3 x 4 / 2 + 1 = 7, value 4; number 4 + 2 + 1 = 7.
   const std::string text = rate("efcrec\n  record type=0\n" + std::string(kPoints) +
                                 "matrix tariff=TSTFRT01\n  pair a=1 b=3 value=4\n" + NumberedRates(9));
-  EXPECT_EQ(engine_.methods.rateBasisNumber, 7);
-  EXPECT_EQ(engine_.rates.rateRecordIndex, 7);
+  EXPECT_EQ(rating_.methods.rateBasisNumber, 7);
+  EXPECT_EQ(rating_.rates.rateRecordIndex, 7);
   EXPECT_EQ(head(), "001 00107B");
-  EXPECT_EQ(engine_.rates.rateRecord.entry(0), 1007u);
+  EXPECT_EQ(rating_.rates.rateRecord.entry(0), 1007u);
   EXPECT_EQ(text, "00107B");  // bytes 3-9 without the blank
   // The driver's step keeps the text for the answer.
-  engine_.work.methodText.clear();
-  EXPECT_EQ(RunTariffMethod(engine_), 0);
-  EXPECT_EQ(engine_.work.methodText, "00107B");
+  rating_.answer.methodText.clear();
+  EXPECT_EQ(RunTariffMethod(engine_, rating_), 0);
+  EXPECT_EQ(rating_.answer.methodText, "00107B");
 }
 
 TEST_F(TariffMethods, MatrixWithoutAddOnsTakesTheCellAlone) {
@@ -75,7 +76,7 @@ TEST_F(TariffMethods, MatrixWithoutAddOnsTakesTheCellAlone) {
                                    : std::string(kPoints);
     const std::string text = rate("efcrec\n  record type=" + std::string(type) + "\n" + points +
                                   "matrix tariff=TSTFRT01\n  pair a=1 b=3 value=4\n" + NumberedRates(5));
-    EXPECT_EQ(engine_.methods.rateBasisNumber, 4);
+    EXPECT_EQ(rating_.methods.rateBasisNumber, 4);
     EXPECT_EQ(text, "00104B");
   }
 }
@@ -85,7 +86,7 @@ TEST_F(TariffMethods, TypeAWithPointFlagMReadsSixteenByteRecords) {
       rate("efcrec\n  record type=A flag45=M\n" + std::string(kPoints) + "points tariff=TSTFRT01 letter=Q" +
            std::string(kPoints).substr(23) + "matrix tariff=TSTFRT01\n  pair a=1 b=3 value=2\n" +
            NumberedRates(3, "record-size=16"));
-  EXPECT_EQ(engine_.rates.rateRecord.length(), 16u);
+  EXPECT_EQ(rating_.rates.rateRecord.length(), 16u);
   EXPECT_EQ(text, "00102B");
 }
 
@@ -102,19 +103,19 @@ TEST_F(TariffMethods, ZoneListsAndNumberedTexts) {
   engine_.factors.setNumbers[1] = 1;
   route("10050 ", "20010 ");
   std::string text;
-  RateByTariffMethod(engine_, text, EngineMethodServices());
-  EXPECT_EQ(engine_.methods.rateBasisNumber, 5);
+  RateByTariffMethod(engine_, rating_, text, EngineMethodServices());
+  EXPECT_EQ(rating_.methods.rateBasisNumber, 5);
   EXPECT_EQ(text, "20105");
   // A group that is not listed stands one past the last.
   engine_.factors.setNumbers[1] = 9;
-  RateByTariffMethod(engine_, text, EngineMethodServices());
+  RateByTariffMethod(engine_, rating_, text, EngineMethodServices());
   EXPECT_EQ(text, "30105");
 }
 
 TEST_F(TariffMethods, TypeDNumbersItsTextFromThePointFiles) {
   const std::string text = rate("efcrec\n  record type=D\n" + std::string(kPoints) +
                                 "matrix tariff=TSTFRT01\n  pair a=1 b=3 value=4\n" + NumberedRates(8));
-  EXPECT_EQ(engine_.methods.rateBasisNumber, 7);
+  EXPECT_EQ(rating_.methods.rateBasisNumber, 7);
   EXPECT_EQ(text, "10107");  // no rate groups: position 1
 }
 
@@ -123,11 +124,11 @@ TEST_F(TariffMethods, BaseAndTableMethodsDropTheAddOnsWhenTheTariffSaysSo) {
        NumberedRates(8));
   route("10050 ", "20010 ");
   std::string text;
-  RateByTariffMethod(engine_, text, EngineMethodServices());
+  RateByTariffMethod(engine_, rating_, text, EngineMethodServices());
   EXPECT_EQ(text, "00107B");  // 4 + 2 + 1
   engine_.parameters.setInteger(ParameterTable::kNoRbnAddon, 1);
-  RateByTariffMethod(engine_, text, EngineMethodServices());
-  EXPECT_EQ(engine_.rates.rateRecordIndex, 4);
+  RateByTariffMethod(engine_, rating_, text, EngineMethodServices());
+  EXPECT_EQ(rating_.rates.rateRecordIndex, 4);
   EXPECT_EQ(text, "00104B");
 }
 
@@ -182,12 +183,12 @@ TEST_F(TariffMethods, ARecordWithoutANumberTakesItsKeyFromTheLightTables) {
   load(TableTariff("E", "001 00000A"));
   route("10050 ", "20010 ");
   std::string text;
-  RateByTariffMethod(engine_, text, EngineMethodServices());
+  RateByTariffMethod(engine_, rating_, text, EngineMethodServices());
   EXPECT_EQ(head(), "005 00123E");
-  EXPECT_EQ(engine_.rates.rateRecord.entry(0), 123u);
+  EXPECT_EQ(rating_.rates.rateRecord.entry(0), 123u);
   EXPECT_EQ(text, "00123E");
   // The tables of tariff number 5 were read; the tariff keeps its kind.
-  EXPECT_EQ(engine_.work.core.classCount, 3);
+  EXPECT_EQ(rating_.core.classCount, 3);
   EXPECT_EQ(engine_.currentTariff.kind, 1);
   EXPECT_FALSE(engine_.files.isOpen('B'));
   EXPECT_FALSE(engine_.files.isOpen('K'));
@@ -205,14 +206,14 @@ TEST_F(TariffMethods, TheLightTableMethodLeavesTheAddOnRecordOfKindC) {
   load(TableTariff("L", "001 00000C"));
   route("10050 ", "20010 ");
   std::string text;
-  RateByTariffMethod(engine_, text, EngineMethodServices());
+  RateByTariffMethod(engine_, rating_, text, EngineMethodServices());
   EXPECT_EQ(head(), "003 00042C");
   EXPECT_EQ(text, "00042C");
-  EXPECT_EQ(engine_.work.core.classCount, 2);  // tariff number 3
-  EXPECT_EQ(engine_.methods.addOn.kind, 'C');
-  EXPECT_EQ(engine_.methods.addOn.firstAmount, (std::array<std::uint8_t, 3>{0x00, 0x01, 0x50}));
-  EXPECT_EQ(engine_.methods.addOn.secondAmount, (std::array<std::uint8_t, 3>{0x00, 0x01, 0x50}));
-  EXPECT_FALSE(engine_.methods.hasMinimumTable);
+  EXPECT_EQ(rating_.core.classCount, 2);  // tariff number 3
+  EXPECT_EQ(rating_.methods.addOn.kind, 'C');
+  EXPECT_EQ(rating_.methods.addOn.firstAmount, (std::array<std::uint8_t, 3>{0x00, 0x01, 0x50}));
+  EXPECT_EQ(rating_.methods.addOn.secondAmount, (std::array<std::uint8_t, 3>{0x00, 0x01, 0x50}));
+  EXPECT_FALSE(rating_.methods.hasMinimumTable);
 }
 
 TEST_F(TariffMethods, TheLightTableMethodRatesByTheMatrixKey) {
@@ -221,9 +222,9 @@ TEST_F(TariffMethods, TheLightTableMethodRatesByTheMatrixKey) {
   load(TableTariff("L", "001 00000A"));
   route("10050 ", "20010 ");
   std::string text;
-  RateByTariffMethod(engine_, text, EngineMethodServices());
+  RateByTariffMethod(engine_, rating_, text, EngineMethodServices());
   EXPECT_EQ(head(), "005 00123E");
-  EXPECT_EQ(engine_.methods.addOn.kind, ' ');
+  EXPECT_EQ(rating_.methods.addOn.kind, ' ');
 }
 
 TEST_F(TariffMethods, TheLightTableMethodReadsTheMinimumTableForKindH) {
@@ -232,10 +233,10 @@ TEST_F(TariffMethods, TheLightTableMethodReadsTheMinimumTableForKindH) {
   load(TableTariff("L", "001 00000H"));
   route("10050 ", "20010 ");
   std::string text;
-  RateByTariffMethod(engine_, text, EngineMethodServices());
+  RateByTariffMethod(engine_, rating_, text, EngineMethodServices());
   EXPECT_EQ(head(), "012 00042H");
-  ASSERT_TRUE(engine_.methods.hasMinimumTable);
-  EXPECT_EQ(engine_.methods.minimumTable[383], 'm');
+  ASSERT_TRUE(rating_.methods.hasMinimumTable);
+  EXPECT_EQ(rating_.methods.minimumTable[383], 'm');
 }
 
 TEST_F(TariffMethods, TheLightTableMethodNeedsTheLightBaseFile) {
@@ -271,9 +272,9 @@ TEST_F(AddOnArithmetic, DifferentPointsSplitTheCellIntoNumberAndServiceDigit) {
   // digit 2 + 1003 / 1000 + 0 = 3.
   route("10050 ", "20010 ");
   std::string text;
-  RateByTariffMethod(engine_, text, EngineMethodServices());
-  EXPECT_EQ(engine_.methods.rateBasisNumber, 10);
-  EXPECT_EQ(engine_.rates.rateRecordIndex, 10);
+  RateByTariffMethod(engine_, rating_, text, EngineMethodServices());
+  EXPECT_EQ(rating_.methods.rateBasisNumber, 10);
+  EXPECT_EQ(rating_.rates.rateRecordIndex, 10);
   EXPECT_EQ(text, "300110B");
 }
 
@@ -281,16 +282,16 @@ TEST_F(AddOnArithmetic, OnePointMapsItsAddOnsOntoTheLocalBands) {
   std::string text;
   // 4 + 4 = 8: below 14, 1052: key "0520", service digit 1.
   route("30050 ", "30010 ");
-  RateByTariffMethod(engine_, text, EngineMethodServices());
-  EXPECT_EQ(engine_.methods.rateBasisNumber, 1052);
+  RateByTariffMethod(engine_, rating_, text, EngineMethodServices());
+  EXPECT_EQ(rating_.methods.rateBasisNumber, 1052);
   EXPECT_EQ(text, "100520M");
   // 4 + 1005 = 1009: 1001 to 1052 map to 1052 as well.
   route("30050 ", "40010 ");
-  RateByTariffMethod(engine_, text, EngineMethodServices());
+  RateByTariffMethod(engine_, rating_, text, EngineMethodServices());
   EXPECT_EQ(text, "100520M");
   // 1005 + 1005 = 2010: 2000 to 2052 map to 2052, key "0520", digit 2.
   route("40050 ", "40010 ");
-  RateByTariffMethod(engine_, text, EngineMethodServices());
+  RateByTariffMethod(engine_, rating_, text, EngineMethodServices());
   EXPECT_EQ(text, "200520M");
 }
 
@@ -349,28 +350,28 @@ class CombinedTariff : public TariffMethods {
 
 TEST_F(CombinedTariff, TheLanesRecordAndItsAdjustmentRecords) {
   route("10050 ", "20010 ");
-  EXPECT_EQ(HandleCombinedPoints(engine_), 0);
+  EXPECT_EQ(HandleCombinedPoints(engine_, rating_), 0);
   std::string text;
-  RateByTariffMethod(engine_, text, EngineMethodServices());
-  EXPECT_EQ(engine_.methods.rateBasisNumber, 1);
+  RateByTariffMethod(engine_, rating_, text, EngineMethodServices());
+  EXPECT_EQ(rating_.methods.rateBasisNumber, 1);
   EXPECT_EQ(head(), "001 00002C");
   EXPECT_EQ(text, "00002C");
-  EXPECT_EQ(engine_.methods.laneAdjustmentType, kGlobalAdjustmentList);
-  ASSERT_EQ(engine_.methods.adjustments.size(), 2u);
-  EXPECT_EQ(engine_.methods.adjustments[0].recordNumber, 2u);
-  EXPECT_EQ(std::string(engine_.methods.adjustments[0].columns.data(), 3), "1 2");
-  EXPECT_EQ(engine_.methods.adjustments[1].recordNumber, 0u);
-  EXPECT_EQ(engine_.methods.adjustmentHeader.recordLength, 660);
+  EXPECT_EQ(rating_.methods.laneAdjustmentType, kGlobalAdjustmentList);
+  ASSERT_EQ(rating_.methods.adjustments.size(), 2u);
+  EXPECT_EQ(rating_.methods.adjustments[0].recordNumber, 2u);
+  EXPECT_EQ(std::string(rating_.methods.adjustments[0].columns.data(), 3), "1 2");
+  EXPECT_EQ(rating_.methods.adjustments[1].recordNumber, 0u);
+  EXPECT_EQ(rating_.methods.adjustmentHeader.recordLength, 660);
   // A second pass starts a fresh list.
-  RateByTariffMethod(engine_, text, EngineMethodServices());
-  EXPECT_EQ(engine_.methods.adjustments.size(), 2u);
+  RateByTariffMethod(engine_, rating_, text, EngineMethodServices());
+  EXPECT_EQ(rating_.methods.adjustments.size(), 2u);
 }
 
 // Services that note what the methods ask and answer a lane-adjustment code.
 class NotingServices final : public MethodServices {
  public:
-  void prepareCityPoints(RatingEngine&, bool a) override { alternative = a, ++prepared; }
-  std::int16_t loadLaneAdjustments(RatingEngine&) override { return laneCode; }
+  void prepareCityPoints(RatingEngine&, Rating&, bool a) override { alternative = a, ++prepared; }
+  std::int16_t loadLaneAdjustments(RatingEngine&, Rating&) override { return laneCode; }
   bool alternative = false;
   int prepared = 0;
   std::int16_t laneCode = 0;
@@ -381,22 +382,22 @@ TEST_F(CombinedTariff, TheLaneAdjustmentsCodeEndsTheMethod) {
   NotingServices services;
   services.laneCode = 230;
   std::string text;
-  EXPECT_EQ(Raised([&] { RateByTariffMethod(engine_, text, services); }), 230);
+  EXPECT_EQ(Raised([&] { RateByTariffMethod(engine_, rating_, text, services); }), 230);
   EXPECT_EQ(services.prepared, 1);
   EXPECT_FALSE(services.alternative);
   engine_.currentTariff.flag45 = 'A';  // the alternative preparation of the codes
   services.laneCode = 0;
-  RateByTariffMethod(engine_, text, services);
+  RateByTariffMethod(engine_, rating_, text, services);
   EXPECT_TRUE(services.alternative);
 }
 
 TEST_F(CombinedTariff, MissingPointsAndPairsGiveTheirCodes) {
   route("30050 ", "20010 ");
-  EXPECT_EQ(HandleCombinedPoints(engine_), 216);
+  EXPECT_EQ(HandleCombinedPoints(engine_, rating_), 216);
   route("10050 ", "30010 ");
-  EXPECT_EQ(HandleCombinedPoints(engine_), 217);
+  EXPECT_EQ(HandleCombinedPoints(engine_, rating_), 217);
   route("20050 ", "20010 ");  // no pair 12-12
-  EXPECT_EQ(HandleCombinedPoints(engine_), 218);
+  EXPECT_EQ(HandleCombinedPoints(engine_, rating_), 218);
   EXPECT_EQ(rateCode(), 218);
 }
 
@@ -411,16 +412,16 @@ TEST_F(TariffMethods, TypesWithoutAMethodAre202) {
   engine_.currentTariff.tariffType = 'N';
   engine_.currentTariff.baseType = 'Q';
   EXPECT_EQ(rateCode(), 202);
-  EXPECT_EQ(RunTariffMethod(engine_), 202);
+  EXPECT_EQ(RunTariffMethod(engine_, rating_), 202);
 }
 
 TEST_F(TariffMethods, TypeTwoLooksNothingUp) {
   load("efcrec\n  record type=2\n");
-  const RateRecord before = engine_.rates.rateRecord;
+  const RateRecord before = rating_.rates.rateRecord;
   std::string text = "kept";
-  RateByTariffMethod(engine_, text, EngineMethodServices());
+  RateByTariffMethod(engine_, rating_, text, EngineMethodServices());
   EXPECT_EQ(text, "kept");
-  EXPECT_EQ(engine_.rates.rateRecord.length(), before.length());
+  EXPECT_EQ(rating_.rates.rateRecord.length(), before.length());
 }
 
 TEST_F(TariffMethods, BadLanesGiveTheirCodesAndNoRecord) {
@@ -432,7 +433,7 @@ TEST_F(TariffMethods, BadLanesGiveTheirCodesAndNoRecord) {
   EXPECT_EQ(rateCode(), 217);
   route("10050 ", "10060 ");  // cell 1 x 2 / 2 + 1 = 2 holds 1: record 5
   EXPECT_EQ(rateCode(), 0);
-  EXPECT_EQ(engine_.rates.rateRecordIndex, 5);
+  EXPECT_EQ(rating_.rates.rateRecordIndex, 5);
   route("20050 ", "20060 ");  // cell 3 x 4 / 2 + 3 = 9: no rate
   EXPECT_EQ(rateCode(), 218);
   route("10050 ", "20010 ");  // cell 7: record 40 + 3 is past the rate file
@@ -448,15 +449,15 @@ TEST_F(TariffMethods, ThePlusStepMovesTheRecordForward) {
   ShipmentRecord record;
   record.fillAll(' ');
   record.setText({161, 5}, "+0002");
-  engine_.ratingRecord = &record;
+  ParseStepFlags(record, rating_.request);
   std::string text;
-  RateByTariffMethod(engine_, text, EngineMethodServices());
-  EXPECT_EQ(engine_.rates.rateRecordIndex, 9);
+  RateByTariffMethod(engine_, rating_, text, EngineMethodServices());
+  EXPECT_EQ(rating_.rates.rateRecordIndex, 9);
   EXPECT_EQ(text, "00109B");
   // A target past the last record is 214.
   record.setText({161, 5}, "+0005");
+  ParseStepFlags(record, rating_.request);
   EXPECT_EQ(rateCode(), 214);
-  engine_.ratingRecord = nullptr;
 }
 
 }  // namespace

@@ -36,7 +36,9 @@ city-addons tariff=TSTFRT01
 class CityAddOns : public PointsTest {
  protected:
   void SetUp() override { reload(kAddOns); }
-  std::int32_t value(std::string_view key, char direction) { return CityAddOnValue(engine_, kOrigin, key, direction); }
+  std::int32_t value(std::string_view key, char direction) {
+    return CityAddOnValue(engine_, rating_, kOrigin, key, direction);
+  }
 };
 
 TEST_F(CityAddOns, TheCitysValuesInTheDirectionAndBothWaysAreSummed) {
@@ -58,7 +60,7 @@ TEST_F(CityAddOns, OnlyOtherCitiesGoToTheCityChoice) {
   EXPECT_EQ(entry(0), "NYBUFFALO          ");
   EXPECT_EQ(entry(2), "  None of the above");
   // With no buffer the list cannot be given: 129.
-  engine_.cityCandidates = nullptr;
+  rating_.cityCandidates = nullptr;
   EXPECT_EQ(Raised([&] { value("20002AB", 'F'); }), 129);
 }
 

@@ -35,10 +35,9 @@ class CityPoints : public PointsTest {
   void SetUp() override { reload(std::string("efcrec\n  record\n") + std::string(kCities)); }
   // The packed lookup of one end: the code it leaves ("" when not found).
   std::string lookUp(LaneSide side) {
-    std::array<char, 6>& code =
-        side == kOrigin ? engine_.work.request.originCode : engine_.work.request.destinationCode;
+    std::array<char, 6>& code = side == kOrigin ? rating_.request.originCode : rating_.request.destinationCode;
     std::array<char, 6> c = code;
-    return CityByPackedZip(engine_, side, c) ? Code(c) : "";
+    return answered([&] { return CityByPackedZip(engine_, rating_, side, c); }) ? Code(c) : "";
   }
 };
 
@@ -112,7 +111,7 @@ TEST_F(CityPoints, TheBufferHoldsWhatItsCapacityHoldsOrSays129) {
   EXPECT_EQ(Raised([&] { lookUp(kOrigin); }), 124);
   EXPECT_EQ(count(), 49);
   EXPECT_EQ(entry(48), "  None of the above");
-  engine_.cityCandidates = nullptr;
+  rating_.cityCandidates = nullptr;
   EXPECT_EQ(Raised([&] { lookUp(kOrigin); }), 129);
   // 47 cities and the last entry fill 960 bytes exactly.
   reload("efcrec\n  record\n" + many.substr(many.find("city-points"), many.rfind("  city") - many.find("city-points")));
@@ -135,9 +134,9 @@ TEST_F(CityPoints, EachEndOfALaneSharingACodeIsMatchedOnItsOwnCity) {
   end(kDestination, "10001 ", "NYBUFFALO");
   EXPECT_EQ(lookUp(kOrigin), "10050 ");
   EXPECT_EQ(lookUp(kDestination), "10077 ");
-  PrepareCityPoints(engine_, false);
-  EXPECT_EQ(Code(engine_.work.request.originCode), "10050 ");
-  EXPECT_EQ(Code(engine_.work.request.destinationCode), "10077 ");
+  PrepareCityPoints(engine_, rating_, false);
+  EXPECT_EQ(Code(rating_.request.originCode), "10050 ");
+  EXPECT_EQ(Code(rating_.request.destinationCode), "10077 ");
 }
 
 TEST_F(CityPoints, CodeRecordsAreLookedUpOnSixCharacters) {
@@ -150,12 +149,12 @@ city-points tariff=TSTFRT01 form=code
 )");
   end(kOrigin, "10001M", "NYALBANY");
   end(kDestination, "10001 ", "NYALBANY");
-  std::array<char, 6> code = engine_.work.request.originCode;
-  EXPECT_TRUE(CityByCode(engine_, kOrigin, code));
+  std::array<char, 6> code = rating_.request.originCode;
+  EXPECT_TRUE(CityByCode(engine_, rating_, kOrigin, code));
   EXPECT_EQ(Code(code), "10077 ");
-  PrepareCityPoints(engine_, true);
-  EXPECT_EQ(Code(engine_.work.request.originCode), "10077 ");
-  EXPECT_EQ(Code(engine_.work.request.destinationCode), "10050M");
+  PrepareCityPoints(engine_, rating_, true);
+  EXPECT_EQ(Code(rating_.request.originCode), "10077 ");
+  EXPECT_EQ(Code(rating_.request.destinationCode), "10050M");
 }
 
 TEST_F(CityPoints, MissingShortOrUnusableCityDataFindsNothing) {

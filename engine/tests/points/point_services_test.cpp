@@ -48,12 +48,13 @@ class PointServices : public PointsTest {
   std::string letters(std::string_view origin, std::string_view destination) {
     end(kOrigin, origin);
     end(kDestination, destination);
-    ParseDiscountRecords(record_, engine_.work.discounts);
-    EXPECT_EQ(FindPointService(engine_), 0);
-    return {engine_.work.request.originPointLetter, engine_.work.request.destinationPointLetter};
+    ParseDiscountRecords(record_, rating_.discounts);
+    ParseStepFlags(record_, rating_.request);
+    EXPECT_EQ(FindPointService(engine_, rating_), 0);
+    return {rating_.request.originPointLetter, rating_.request.destinationPointLetter};
   }
-  std::string appliedTag() const { return std::string(engine_.work.discounts.applied.tag.data(), 2); }
-  float appliedFirst() const { return engine_.work.discounts.applied.percent[0]; }
+  std::string appliedTag() const { return std::string(rating_.discounts.applied.tag.data(), 2); }
+  float appliedFirst() const { return rating_.discounts.applied.percent[0]; }
 };
 
 TEST_F(PointServices, EachEndTakesItsRangesLetterOrTheDefault) {

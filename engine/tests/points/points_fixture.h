@@ -9,7 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "driver/format_result.h"
 #include "platform/kernel/byte_record.h"
+#include "platform/kernel/fixed_format.h"
 #include "rates/point_lookup.h"
 #include "rates/tariff_data_fixture.h"
 #include "vorn32/shipment_record.h"
@@ -20,9 +22,8 @@ class PointsTest : public TariffData {
  protected:
   PointsTest() {
     record_.fillAll(' ');
-    engine_.ratingRecord = &record_;
     setCapacity(960);
-    engine_.cityCandidates = buffer_.data();
+    rating_.cityCandidates = buffer_.data();
   }
 
   // Builds the description and makes its tariff current, with none of the
@@ -35,7 +36,7 @@ class PointsTest : public TariffData {
 
   // One end's code and state and city (19 characters, blank-padded).
   void end(LaneSide side, std::string_view code, std::string_view stateCity = "") {
-    ParsedRequest& r = engine_.work.request;
+    ParsedRequest& r = rating_.request;
     std::array<char, 6>& c = side == LaneSide::Origin ? r.originCode : r.destinationCode;
     std::array<char, 19>& city = side == LaneSide::Origin ? r.originStateCity : r.destinationStateCity;
     c.fill(' ');
@@ -47,12 +48,12 @@ class PointsTest : public TariffData {
     (side == LaneSide::Origin ? r.originPointCode : r.destinationPointCode) = c;
   }
   // Byte 9 of the request: 'F' list the candidates, 'E' an error instead.
-  void candidateRequest(char c) { engine_.work.request.candidateRequest = c; }
+  void candidateRequest(char c) { rating_.request.candidateRequest = c; }
 
   void setCapacity(std::int32_t capacity) {
     buffer_.assign(16 + static_cast<std::size_t>(std::max(capacity, 0)) + 64, 0xEE);
     std::memcpy(buffer_.data(), &capacity, 4);
-    engine_.cityCandidates = buffer_.data();
+    rating_.cityCandidates = buffer_.data();
   }
   std::int32_t count() const {
     std::int32_t n;
@@ -72,11 +73,27 @@ class PointsTest : public TariffData {
   std::uint8_t entryEnd(std::size_t i) const { return buffer_[16 + 20 * i + 19]; }
 
   std::string answerCity(LaneSide side) const {
+    ShipmentRecord answer = record_;
+    WriteRequestChoices(rating_, answer);
     return std::string(
-        record_.text(side == LaneSide::Origin ? shipment::kOriginStateCity : shipment::kDestinationStateCity));
+        answer.text(side == LaneSide::Origin ? shipment::kOriginStateCity : shipment::kDestinationStateCity));
+  }
+  // Runs a step and writes what the rating then answers into record_: the
+  // request's choices and, when the step raises a code, the return code.
+  template <class Step>
+  auto answered(Step&& step) {
+    try {
+      auto result = step();
+      WriteRequestChoices(rating_, record_);
+      return result;
+    } catch (const EngineError& e) {
+      WriteRequestChoices(rating_, record_);
+      platform::FormatZeroPadded(std::span<char>(record_.chars() + shipment::kReturnCode.offset, 4), e.code);
+      throw;
+    }
   }
   std::string requestCity(LaneSide side) const {
-    const ParsedRequest& r = engine_.work.request;
+    const ParsedRequest& r = rating_.request;
     const std::array<char, 19>& city = side == LaneSide::Origin ? r.originStateCity : r.destinationStateCity;
     return std::string(city.data(), city.size());
   }

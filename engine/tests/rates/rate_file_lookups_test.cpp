@@ -159,8 +159,8 @@ TEST_P(MatrixWidths, FirstAndLastCellsReadAsWritten) {
   EXPECT_EQ(chosen.form, c.width.form);
   EXPECT_EQ(chosen.bits, c.width.bits);
   route("10001 ", "20001 ");
-  EXPECT_EQ(MatrixCellValue(engine_, kCount - 1), c.last);
-  EXPECT_EQ(Raised([&] { MatrixCellValue(engine_, 20); }), 218);
+  EXPECT_EQ(MatrixCellValue(engine_, rating_, kCount - 1), c.last);
+  EXPECT_EQ(Raised([&] { MatrixCellValue(engine_, rating_, 20); }), 218);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWidth, MatrixWidths,
@@ -200,15 +200,15 @@ points tariff=TSTFRT01
   point low=K1A high=K2Z number=4
 )");
   route("10050 ", "20010 ");
-  EXPECT_EQ(PointPairCellIndex(engine_), 7);
-  EXPECT_EQ(engine_.rates.origin.number, 1);
-  EXPECT_EQ(engine_.rates.destination.addOn, 7);
+  EXPECT_EQ(PointPairCellIndex(engine_, rating_), 7);
+  EXPECT_EQ(rating_.rates.origin.number, 1);
+  EXPECT_EQ(rating_.rates.destination.addOn, 7);
   route("K1B2C3", "10001 ");
-  EXPECT_EQ(PointPairCellIndex(engine_), TriangularIndex(4, 1));
+  EXPECT_EQ(PointPairCellIndex(engine_, rating_), TriangularIndex(4, 1));
   route("30000 ", "10001 ");
-  EXPECT_EQ(Raised([&] { PointPairCellIndex(engine_); }), 216);
+  EXPECT_EQ(Raised([&] { PointPairCellIndex(engine_, rating_); }), 216);
   route("10001 ", "20100 ");
-  EXPECT_EQ(Raised([&] { PointPairCellIndex(engine_); }), 217);
+  EXPECT_EQ(Raised([&] { PointPairCellIndex(engine_, rating_); }), 217);
 }
 
 TEST_F(PointPairs, ARectangularMatrixTakesTheDestinationFilesWidth) {
@@ -222,8 +222,8 @@ points tariff=TSTFRT01 letter=Q
   width value=5
 )");
   route("10050 ", "20010 ");
-  EXPECT_EQ(PointPairCellIndex(engine_), 2 * 5 + 3);
-  EXPECT_EQ(engine_.rates.matrixWidth, 5);
+  EXPECT_EQ(PointPairCellIndex(engine_, rating_), 2 * 5 + 3);
+  EXPECT_EQ(rating_.rates.matrixWidth, 5);
 }
 
 TEST_F(PointPairs, ADestinationBeyondTheWidthHasNoCell) {
@@ -231,7 +231,7 @@ TEST_F(PointPairs, ADestinationBeyondTheWidthHasNoCell) {
       "efcrec\n  record flag45=S\npoints tariff=TSTFRT01 letter=P\n  point low=10001 high=10099 number=2\n"
       "points tariff=TSTFRT01 letter=Q\n  point low=20000 high=20099 number=5\n  width value=5\n");
   route("10050 ", "20010 ");
-  EXPECT_EQ(Raised([&] { PointPairCellIndex(engine_); }), 218);
+  EXPECT_EQ(Raised([&] { PointPairCellIndex(engine_, rating_); }), 218);
 }
 
 TEST_F(PointPairs, SixteenByteRecordsGiveTheDestinationItsSecondAddOn) {
@@ -243,9 +243,9 @@ points tariff=TSTFRT01
   point low=20000 high=20099 number=3 addon=7 addon2=70
 )");
   route("10050 ", "20010 ");  // the destination sorts above the origin: the P file serves both
-  EXPECT_EQ(PointPairCellIndex(engine_), 7);
-  EXPECT_EQ(engine_.rates.origin.addOn, 4);
-  EXPECT_EQ(engine_.rates.destination.addOn, 70);
+  EXPECT_EQ(PointPairCellIndex(engine_, rating_), 7);
+  EXPECT_EQ(rating_.rates.origin.addOn, 4);
+  EXPECT_EQ(rating_.rates.destination.addOn, 70);
 }
 
 TEST_F(PointPairs, TheFirstOfSeveralRecordsOfAZipIsTakenAndNegativePointsHaveNoRow) {
@@ -256,17 +256,17 @@ TEST_F(PointPairs, TheFirstOfSeveralRecordsOfAZipIsTakenAndNegativePointsHaveNoR
       "  point low=10001 high=10099 number=3\n  point low=20000 high=20099 number=-1\n",
       "TSTFRT01", true);
   route("10050 ", "10060 ");
-  EXPECT_EQ(PointPairCellIndex(engine_), TriangularIndex(1, 1));
+  EXPECT_EQ(PointPairCellIndex(engine_, rating_), TriangularIndex(1, 1));
   route("20050 ", "10060 ");
-  EXPECT_EQ(Raised([&] { PointPairCellIndex(engine_); }), 216);
+  EXPECT_EQ(Raised([&] { PointPairCellIndex(engine_, rating_); }), 216);
   route("10050 ", "20060 ");
-  EXPECT_EQ(Raised([&] { PointPairCellIndex(engine_); }), 217);
+  EXPECT_EQ(Raised([&] { PointPairCellIndex(engine_, rating_); }), 217);
 }
 
 TEST_F(PointPairs, AMissingPointFileIsItsOpenError) {
   load("efcrec\n  record\n");
   route("10050 ", "20010 ");
-  EXPECT_EQ(Raised([&] { PointPairCellIndex(engine_); }), 206);
+  EXPECT_EQ(Raised([&] { PointPairCellIndex(engine_, rating_); }), 206);
 }
 
 TEST_F(PointPairs, ZoneListsGiveTenBitPointsAndSixBitAddOns) {
@@ -278,20 +278,20 @@ zones tariff=TSTFRT01
   zone low=20000 high=20127 number=700 addon=63
 )");
   route("10050 ", "20127 ");
-  EXPECT_EQ(ZoneListCellIndex(engine_), TriangularIndex(5, 700));
-  EXPECT_EQ(engine_.rates.origin.addOn, 3);
-  EXPECT_EQ(engine_.rates.destination.number, 700);
-  EXPECT_EQ(engine_.rates.destination.addOn, 63);
+  EXPECT_EQ(ZoneListCellIndex(engine_, rating_), TriangularIndex(5, 700));
+  EXPECT_EQ(rating_.rates.origin.addOn, 3);
+  EXPECT_EQ(rating_.rates.destination.number, 700);
+  EXPECT_EQ(rating_.rates.destination.addOn, 63);
   route("20128 ", "10000 ");
-  EXPECT_EQ(Raised([&] { ZoneListCellIndex(engine_); }), 216);
+  EXPECT_EQ(Raised([&] { ZoneListCellIndex(engine_, rating_); }), 216);
   route("10000 ", "K1A1A1");
-  EXPECT_EQ(Raised([&] { ZoneListCellIndex(engine_); }), 217);
+  EXPECT_EQ(Raised([&] { ZoneListCellIndex(engine_, rating_); }), 217);
 }
 
 TEST_F(PointPairs, ZoneListsHaveNoRectangularForm) {
   load("efcrec\n  record type=1 flag45=S\nzones tariff=TSTFRT01\n  zone low=10000 high=10099 number=5\n");
   route("10050 ", "10050 ");
-  EXPECT_EQ(Raised([&] { ZoneListCellIndex(engine_); }), 202);
+  EXPECT_EQ(Raised([&] { ZoneListCellIndex(engine_, rating_); }), 202);
 }
 
 class RateRecords : public TariffData {
@@ -303,14 +303,14 @@ class RateRecords : public TariffData {
       text += "  record number=0000" + std::to_string(k) + " letter=B entries=\"" + std::to_string(100 * k) + " 9\"\n";
     return text;
   }
-  std::string keyOfRecord() const { return std::string(engine_.rates.rateRecord.field(RateRecord::kFourDigitNumber)); }
+  std::string keyOfRecord() const { return std::string(rating_.rates.rateRecord.field(RateRecord::kFourDigitNumber)); }
 };
 
 TEST_F(RateRecords, ARecordIsReadByItsNumberWithItsHeadAndEntries) {
   load("efcrec\n  record type=7\n" + Rates());
   ASSERT_EQ(CurrentRateRecordLength(engine_), 16u);
-  ReadRateRecordByNumber(engine_, 2, 16);
-  const RateRecord& r = engine_.rates.rateRecord;
+  ReadRateRecordByNumber(engine_, rating_, 2, 16);
+  const RateRecord& r = rating_.rates.rateRecord;
   EXPECT_EQ(r.head(), "001 00003B");
   EXPECT_EQ(r.kind(), 'B');
   EXPECT_EQ(r.variantDigit(), '0');
@@ -324,15 +324,16 @@ TEST_F(RateRecords, ARecordIsReadByItsNumberWithItsHeadAndEntries) {
 
 TEST_F(RateRecords, ShortReadsAndBadNumbersAre214) {
   load("efcrec\n  record type=7\n" + Rates());
-  EXPECT_EQ(Raised([&] { ReadRateRecordByNumber(engine_, 7, 16); }), 214);
-  EXPECT_EQ(Raised([&] { ReadRateRecordByNumber(engine_, -1, 16); }), 214);
-  EXPECT_EQ(Raised([&] { ReadRateRecordByNumber(engine_, 0, 631); }), 214);  // the file is shorter than one such record
-  EXPECT_EQ(Raised([&] { ReadRateRecordByNumber(engine_, 0, 0); }), 202);
+  EXPECT_EQ(Raised([&] { ReadRateRecordByNumber(engine_, rating_, 7, 16); }), 214);
+  EXPECT_EQ(Raised([&] { ReadRateRecordByNumber(engine_, rating_, -1, 16); }), 214);
+  EXPECT_EQ(Raised([&] { ReadRateRecordByNumber(engine_, rating_, 0, 631); }),
+            214);  // the file is shorter than one such record
+  EXPECT_EQ(Raised([&] { ReadRateRecordByNumber(engine_, rating_, 0, 0); }), 202);
 }
 
 TEST_F(RateRecords, AMissingRateFileIsItsOpenError) {
   load("efcrec\n  record type=7\n");
-  EXPECT_EQ(Raised([&] { ReadRateRecordByNumber(engine_, 0, 16); }), 208);
+  EXPECT_EQ(Raised([&] { ReadRateRecordByNumber(engine_, rating_, 0, 16); }), 208);
 }
 
 TEST_F(RateRecords, TheRateBasisAdjustmentStepsToTheKeyPlusTheLanesAddOns) {
@@ -349,15 +350,15 @@ lettered tariff=TSTFRT01 letter=H record-size=9
   // Range 0001-0005 of group 001, at most 9 added: 2 for the origin (its
   // 'T' record does not count) and 3 for the destination (nor its 'F' one).
   route("10050 ", "20010 ");
-  ReadRateRecordByNumber(engine_, 0, 16);
+  ReadRateRecordByNumber(engine_, rating_, 0, 16);
   EXPECT_EQ(keyOfRecord(), "0006");
-  EXPECT_EQ(engine_.rates.rateRecordIndex, 5);
+  EXPECT_EQ(rating_.rates.rateRecordIndex, 5);
   // Keys outside the range are not adjusted.
-  ReadRateRecordByNumber(engine_, 5, 16);
+  ReadRateRecordByNumber(engine_, rating_, 5, 16);
   EXPECT_EQ(keyOfRecord(), "0006");
   // The other way every record counts: 1 + min(15, 9) = 10, past the last record.
   route("20010 ", "10050 ");
-  EXPECT_EQ(Raised([&] { ReadRateRecordByNumber(engine_, 0, 16); }), 214);
+  EXPECT_EQ(Raised([&] { ReadRateRecordByNumber(engine_, rating_, 0, 16); }), 214);
 }
 
 TEST_F(RateRecords, TheAdjustmentIsCappedAndAMissingKeyIs214) {
@@ -370,9 +371,9 @@ lettered tariff=TSTFRT01 letter=H record-size=9
   raw text="10050005 "
 )");
   route("10050 ", "20010 ");
-  ReadRateRecordByNumber(engine_, 0, 16);
-  EXPECT_EQ(keyOfRecord(), "0004");                                         // 1 + min(5, 3)
-  EXPECT_EQ(Raised([&] { ReadRateRecordByNumber(engine_, 5, 16); }), 214);  // 6 + 5 = 11: past the last record
+  ReadRateRecordByNumber(engine_, rating_, 0, 16);
+  EXPECT_EQ(keyOfRecord(), "0004");                                                  // 1 + min(5, 3)
+  EXPECT_EQ(Raised([&] { ReadRateRecordByNumber(engine_, rating_, 5, 16); }), 214);  // 6 + 5 = 11: past the last record
 }
 
 TEST_F(RateRecords, TypeIRecordsAreNotAdjusted) {
@@ -381,7 +382,7 @@ TEST_F(RateRecords, TypeIRecordsAreNotAdjusted) {
       "lettered tariff=TSTFRT01 letter=O record-size=18\n  raw text=\"001000100050003   \"\n"
       "lettered tariff=TSTFRT01 letter=H record-size=9\n  raw text=\"10050005 \"\n");
   route("10050 ", "20010 ");
-  ReadRateRecordByNumber(engine_, 0, 52);
+  ReadRateRecordByNumber(engine_, rating_, 0, 52);
   EXPECT_EQ(keyOfRecord(), "0001");
 }
 

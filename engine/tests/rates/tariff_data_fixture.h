@@ -12,6 +12,7 @@
 #include "common/version_text.h"
 #include "engine_state/rating_engine.h"
 #include "errors/engine_error.h"
+#include "rating/rating.h"
 #include "support/data_directory.h"
 
 namespace vorn::testing {
@@ -38,7 +39,7 @@ class TariffData : public ::testing::Test {
   void add(std::string_view description, bool raw = false) { data_.build(description, raw); }
 
   void route(std::string_view origin, std::string_view destination) {
-    ParsedRequest& r = engine_.work.request;
+    ParsedRequest& r = rating_.request;
     r.originCode.fill(' ');
     r.destinationCode.fill(' ');
     std::memcpy(r.originCode.data(), origin.data(), std::min<std::size_t>(origin.size(), 6));
@@ -58,6 +59,7 @@ class TariffData : public ::testing::Test {
 
   DataDirectory data_{""};
   RatingEngine engine_;
+  Rating rating_;
 };
 
 }  // namespace vorn::testing

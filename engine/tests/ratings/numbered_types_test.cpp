@@ -13,6 +13,7 @@
 #include <sys/stat.h>
 #include <thread>
 
+#include "platform/testing/child_process.h"
 #include "ratings/rating_fixture.h"
 
 namespace vorn {
@@ -173,6 +174,30 @@ TEST_F(NumberedTypes, EveryRatingReadsTheDataFilesAsTheyAreNowEvenInTheSameSecon
   // A file the rating needs removed: the rating says so.
   std::filesystem::remove(rates);
   EXPECT_NE(rate(TwoLines()).returnCode(), "    ");
+}
+
+// A program that writes EFCREC.TBL owns the machine-wide lock meanwhile: a
+// rating that needs a tariff's record waits until it lets go, and reads what
+// it wrote, even when the program replaced the file after the rating began
+// (here the June version, now asking for a rating version newer than the
+// engine's: 398). The folder is settled and the engine has rated in it, so
+// that it keeps its handles between ratings.
+TEST_F(NumberedTypes, ARatingWaitsForTheProgramThatOwnsTheEffectiveLockAndReadsWhatItWrote) {
+  start("efcrec\n  record type=0\n  record type=0 date=2024-06-01\n" + std::string(kPointFiles) +
+        std::string(kFlatFactors) + RatesWithLaneRecord(3, kFlatEntries));
+  WaitUntilSettled(data_.path());
+  EXPECT_EQ(rate(TwoLines().date("03-01-2024")).effectiveDate(), "01-01-2024");
+  platform::testing::ChildProcess writer([&](platform::testing::ChildProcess::Channel& channel) {
+    channel.send(engine_->LockEffective() == 1 ? 'y' : 'n');
+    channel.receive();
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));  // the rating is waiting by now
+    data_.build("efcrec\n  record type=0\n  record type=0 date=2024-06-01 version=9.99\n");
+    engine_->UnlockEffective();
+  });
+  ASSERT_EQ(writer.receive(), 'y');
+  writer.send('g');
+  EXPECT_EQ(rate(TwoLines()).returnCode(), "0398");  // shipped 06-15-2024: the June version
+  writer.wait();
 }
 
 TEST_F(NumberedTypes, TypeThreeTakesItsPointsFromTheZoneList) {

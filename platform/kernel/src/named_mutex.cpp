@@ -1,20 +1,19 @@
 #include "platform/kernel/named_mutex.h"
 
-#include <fcntl.h>
-#include <pthread.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <condition_variable>
 #include <cstdint>
+#include <fcntl.h>
 #include <map>
 #include <mutex>
 #include <optional>
+#include <pthread.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace platform {
@@ -32,18 +31,32 @@ struct NamedMutex::State {
   dev_t device = 0;
   ino_t inode = 0;
   std::uint32_t pid = 0;  // this process, as the holder it records
+  // The handles that have a descriptor of their own for shared holds.
+  std::vector<NamedMutex*> sharedHandles;
 
   ~State() {
     if (fd >= 0) ::close(fd);
+  }
+  // In a forked child: none of the parent's ownerships or shared holds is
+  // the child's; its copies of the descriptors are dropped without unlocking
+  // the parent's.
+  void dropInChild() {
+    if (fd >= 0) ::close(fd);
+    fd = -1;  // the child opens its own when it waits
+    owner.reset();
+    claimed = false;
+    count = 0;
+    for (NamedMutex* handle : sharedHandles) {
+      ::close(handle->sharedFd_);
+      handle->sharedFd_ = -1;
+    }
+    sharedHandles.clear();
   }
 };
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// Turns a waiter gives way before it sleeps.
-constexpr int kSpins = 200;
 
 // Every state of this process, by lock-file path.
 struct Registry {
@@ -55,19 +68,10 @@ Registry& TheRegistry() {
   static Registry registry;
   static std::once_flag forkHandler;
   std::call_once(forkHandler, [] {
-    // A forked child holds none of its parent's ownerships; its copies of
-    // the lock descriptors are dropped without unlocking the parent's.
     ::pthread_atfork(nullptr, nullptr, [] {
       Registry& reg = TheRegistry();
-      for (auto& [path, weak] : reg.states) {
-        if (std::shared_ptr<NamedMutex::State> s = weak.lock()) {
-          if (s->fd >= 0) ::close(s->fd);
-          s->fd = -1;  // the child opens its own when it waits
-          s->owner.reset();
-          s->claimed = false;
-          s->count = 0;
-        }
-      }
+      for (auto& [path, weak] : reg.states)
+        if (std::shared_ptr<NamedMutex::State> s = weak.lock()) s->dropInChild();
     });
   });
   return registry;
@@ -83,7 +87,8 @@ thread_local ThreadOwnerships tOwnerships;
 std::uint32_t ReadHolder(int fd) {
   std::uint8_t bytes[4] = {};
   if (::pread(fd, bytes, 4, 0) != 4) return 0;
-  return static_cast<std::uint32_t>(bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<std::uint32_t>(bytes[3]) << 24);
+  return static_cast<std::uint32_t>(bytes[0] | bytes[1] << 8 | bytes[2] << 16 |
+                                    static_cast<std::uint32_t>(bytes[3]) << 24);
 }
 
 void WriteHolder(int fd, std::uint32_t pid) {
@@ -140,6 +145,11 @@ void Unlock(NamedMutex::State& s, bool abandon) {
   s.released.notify_one();
 }
 
+bool OwnedByCallingThread(const std::shared_ptr<NamedMutex::State>& state) {
+  const auto& owned = tOwnerships.owned;
+  return std::find(owned.begin(), owned.end(), state) != owned.end();
+}
+
 void Forget(const std::shared_ptr<NamedMutex::State>& state) {
   auto& owned = tOwnerships.owned;
   owned.erase(std::remove(owned.begin(), owned.end(), state), owned.end());
@@ -170,7 +180,7 @@ NamedMutex::NamedMutex(std::string_view name, std::string_view lockDirectory) {
   }
 }
 
-NamedMutex::~NamedMutex() = default;
+NamedMutex::~NamedMutex() { closeSharedFile(); }
 
 MutexWait NamedMutex::wait(std::chrono::milliseconds timeout) {
   State& s = *state_;
@@ -180,13 +190,6 @@ MutexWait NamedMutex::wait(std::chrono::milliseconds timeout) {
   if (s.owner == me && s.count > 0) {
     ++s.count;
     return MutexWait::Obtained;
-  }
-  // Owners hold it briefly: a waiter first gives way for a while before it
-  // sleeps, so that a release does not have to wake it.
-  for (int i = 0; i < kSpins && s.claimed && Clock::now() < deadline; ++i) {
-    lock.unlock();
-    while (s.claimed && ++i < kSpins && Clock::now() < deadline) std::this_thread::yield();
-    lock.lock();
   }
   if (!s.released.wait_until(lock, deadline, [&] { return !s.owner.has_value(); })) return MutexWait::TimedOut;
   s.owner = me;  // claimed within the process; now win it across processes
@@ -234,6 +237,51 @@ bool NamedMutex::release() {
 bool NamedMutex::isOwnedByCallingThread() const {
   std::lock_guard lock(state_->mutex);
   return state_->owner == std::this_thread::get_id() && state_->count > 0;
+}
+
+bool NamedMutex::openSharedFile() {
+  const int fd = OpenLockFile(state_->lockPath);
+  struct stat st;
+  if (fd < 0 || ::fstat(fd, &st) != 0) {
+    if (fd >= 0) ::close(fd);
+    return false;
+  }
+  std::lock_guard lock(state_->mutex);
+  sharedFd_ = fd;
+  sharedDevice_ = st.st_dev;
+  sharedInode_ = st.st_ino;
+  state_->sharedHandles.push_back(this);
+  return true;
+}
+
+void NamedMutex::closeSharedFile() {
+  std::lock_guard lock(state_->mutex);
+  if (sharedFd_ >= 0) ::close(sharedFd_);
+  sharedFd_ = -1;
+  auto& handles = state_->sharedHandles;
+  handles.erase(std::remove(handles.begin(), handles.end(), this), handles.end());
+}
+
+bool NamedMutex::holdShared() {
+  // The calling thread's ownership would exclude its own shared hold.
+  if (OwnedByCallingThread(state_)) return false;
+  // A lock file removed or replaced since it was opened is not the one the
+  // others lock: the one at the path is opened and locked instead.
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    if (sharedFd_ < 0 && !openSharedFile()) return false;
+    if (::flock(sharedFd_, LOCK_SH | LOCK_NB) != 0) return false;
+    struct stat st;
+    if (::stat(state_->lockPath.c_str(), &st) == 0 && static_cast<std::uint64_t>(st.st_dev) == sharedDevice_ &&
+        static_cast<std::uint64_t>(st.st_ino) == sharedInode_)
+      return true;
+    ::flock(sharedFd_, LOCK_UN);
+    closeSharedFile();
+  }
+  return false;
+}
+
+void NamedMutex::releaseShared() {
+  if (sharedFd_ >= 0) ::flock(sharedFd_, LOCK_UN);
 }
 
 }  // namespace platform

@@ -1,10 +1,10 @@
 #include "platform/kernel/named_mutex.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <memory>
 #include <thread>
+#include <unistd.h>
 
 #include "platform/testing/child_process.h"
 #include "platform/testing/temp_directory.h"
@@ -76,8 +76,10 @@ std::unique_ptr<ChildProcess> HoldInChild(const std::string& dir) {
   return std::make_unique<ChildProcess>([dir](ChildProcess::Channel& channel) {
     NamedMutex m("CrossProcess", dir);
     channel.send(IsOwned(m.wait(5s)) ? 'y' : 'n');
-    if (channel.receive() == 'r') m.release();
-    else ::pause();
+    if (channel.receive() == 'r')
+      m.release();
+    else
+      ::pause();
   });
 }
 
@@ -111,6 +113,79 @@ TEST_F(NamedMutexTest, AForkedChildDoesNotInheritItsParentsOwnership) {
   });
   EXPECT_EQ(child.receive(), 't');
   EXPECT_TRUE(m.release());
+}
+
+// Readers hold the mutex shared: they do not exclude one another, and they
+// exclude owners of every thread and process until they let go.
+TEST_F(NamedMutexTest, SharedHoldsExcludeOwnersButNotOneAnother) {
+  NamedMutex first("Readers", dir());
+  NamedMutex second("Readers", dir());
+  ASSERT_TRUE(first.holdShared());
+  std::thread reader([&] {
+    EXPECT_TRUE(second.holdShared());
+    second.releaseShared();
+  });
+  reader.join();
+  std::thread owner([&] {
+    NamedMutex theirs("Readers", dir());
+    EXPECT_EQ(theirs.wait(30ms), MutexWait::TimedOut);
+  });
+  owner.join();
+  ChildProcess child([this](ChildProcess::Channel& channel) {
+    NamedMutex c("Readers", dir());
+    channel.send(c.wait(20ms) == MutexWait::TimedOut ? 't' : 'o');
+  });
+  EXPECT_EQ(child.receive(), 't');
+  first.releaseShared();
+  EXPECT_EQ(second.wait(0ms), MutexWait::Obtained);
+  EXPECT_TRUE(second.release());
+}
+
+// While anyone owns the mutex a shared hold is refused at once: the caller
+// then takes it again (its own) or waits for it.
+TEST_F(NamedMutexTest, AnOwnedMutexRefusesSharedHoldsUntilItIsReleased) {
+  NamedMutex mine("CrossProcess", dir());
+  ASSERT_EQ(mine.wait(0ms), MutexWait::Obtained);
+  EXPECT_FALSE(mine.holdShared());  // its owner
+  std::thread other([&] {
+    NamedMutex theirs("CrossProcess", dir());
+    EXPECT_FALSE(theirs.holdShared());  // another thread of the process
+  });
+  other.join();
+  ASSERT_TRUE(mine.release());
+  EXPECT_TRUE(mine.holdShared());
+  mine.releaseShared();
+
+  auto child = HoldInChild(dir());  // another process
+  ASSERT_EQ(child->receive(), 'y');
+  EXPECT_FALSE(mine.holdShared());
+  child->send('r');
+  child->wait();
+  EXPECT_TRUE(mine.holdShared());
+  mine.releaseShared();
+}
+
+// A forked child's copy of a handle does not share its parent's hold, and a
+// lock file removed and made again by another process is the one held.
+TEST_F(NamedMutexTest, ASharedHoldStaysWithItsProcessAndItsLockFile) {
+  NamedMutex m("CrossProcess", dir());
+  ASSERT_TRUE(m.holdShared());
+  ChildProcess forked([&](ChildProcess::Channel& channel) {
+    m.releaseShared();  // the child's copy holds nothing to release
+    NamedMutex c("CrossProcess", dir());
+    channel.send(c.wait(20ms) == MutexWait::TimedOut ? 't' : 'o');
+  });
+  EXPECT_EQ(forked.receive(), 't');
+  m.releaseShared();
+
+  ASSERT_EQ(::unlink((dir() + "/CrossProcess.lock").c_str()), 0);
+  auto holder = HoldInChild(dir());
+  ASSERT_EQ(holder->receive(), 'y');
+  EXPECT_FALSE(m.holdShared());
+  holder->send('r');
+  holder->wait();
+  EXPECT_TRUE(m.holdShared());
+  m.releaseShared();
 }
 
 // The lock file stays open between ownerships: unlocked, it excludes no

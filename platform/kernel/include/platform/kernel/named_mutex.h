@@ -9,10 +9,17 @@
 // writable by everyone. The file also holds the process id of the holder, so
 // that a holder that died is recognised. Within a process every handle of one
 // name shares one state, so threads exclude each other as processes do; the
-// lock file stays open (unlocked) between ownerships.
+// lock file stays open (unlocked) between ownerships. Waiters of the process
+// sleep until the owner releases it.
+//
+// Readers that only need nobody to own the mutex while they read hold it
+// shared instead: a shared flock on the same file through a descriptor of
+// their handle's own, which excludes owners (of any process) but not other
+// readers, so that readers never wait for one another.
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -23,7 +30,7 @@ enum class MutexWait {
   Obtained,   // the mutex was free or released
   Abandoned,  // its holder ended without releasing; the caller owns it now
   TimedOut,
-  Failed,     // the lock file cannot be opened
+  Failed,  // the lock file cannot be opened
 };
 
 inline bool IsOwned(MutexWait result) { return result == MutexWait::Obtained || result == MutexWait::Abandoned; }
@@ -42,12 +49,28 @@ class NamedMutex {
   bool release();
   bool isOwnedByCallingThread() const;
 
+  // Holds the mutex shared, when nobody owns it: true while no thread or
+  // process can own it, other readers holding it shared too. False at once
+  // when it is owned, by the calling thread or another (wait() then takes it
+  // again or waits for it), or when the lock file cannot be opened. A handle
+  // has at most one shared hold at a time, released by releaseShared().
+  bool holdShared();
+  void releaseShared();
+
   static constexpr std::string_view kDefaultLockDirectory = "/tmp";
 
   struct State;
 
  private:
+  bool openSharedFile();
+  void closeSharedFile();
+
   std::shared_ptr<State> state_;
+  // The handle's own descriptor of the lock file for shared holds (-1 until
+  // the first), and the file it was opened as.
+  int sharedFd_ = -1;
+  std::uint64_t sharedDevice_ = 0;
+  std::uint64_t sharedInode_ = 0;
 };
 
 }  // namespace platform

@@ -1,19 +1,15 @@
-// What the rate fetch keeps in the engine: the record area of the tariff's
-// minimum-charge file (formats/minimum_file.h) and the tariff's weight-tier
-// switch.
+// What the rate fetch keeps between ratings: the tariff whose weight-tier
+// switch layout 1 of its minimum-charge file turned on, and the column of the
+// distance-tier table.
 #pragma once
 
-#include <cstdint>
 #include <optional>
-#include <span>
 
 #include "effective/current_tariff.h"
-#include "formats/minimum_file.h"
 
 namespace vorn {
 
-struct FetchWork {
-  MinimumRecordArea minimumRecord;
+struct FetchState {
   // The weight-tier switch belongs to a tariff: layout 1 of the .M file sets
   // it for the current tariff, and a tariff other than that one finds it off.
   std::optional<CurrentTariff> tierSwitchTariff;
