@@ -42,12 +42,12 @@ class LineReader {
   // The next line of that letter and size (LF included), or the status
   // that refuses the file.
   std::variant<std::string_view, int> next(char letter, std::size_t size) {
-    if (at_ >= text_.size()) return status::kCantReadData;
+    if (at_ >= text_.size()) return code::kGuideCantReadLibraryData;
     const std::size_t end = text_.find('\n', at_);
-    if (end == std::string_view::npos) return status::kCantReadData;
+    if (end == std::string_view::npos) return code::kGuideCantReadLibraryData;
     const std::string_view line = text_.substr(at_, end + 1 - at_);
     at_ = end + 1;
-    if (line.size() != size || line[0] != letter) return status::kDataOrVersionError;
+    if (line.size() != size || line[0] != letter) return code::kGuideDataOrVersionError;
     return line;
   }
   bool atEnd() const { return at_ == text_.size(); }
@@ -67,7 +67,7 @@ int ReadGroup(LineReader& reader, std::size_t count, char letter, std::size_t si
     auto line = reader.next(letter, size);
     if (const int* refused = std::get_if<int>(&line)) return *refused;
     Record record;
-    if (!make(std::get<std::string_view>(line), record)) return status::kDataOrVersionError;
+    if (!make(std::get<std::string_view>(line), record)) return code::kGuideDataOrVersionError;
     out.push_back(std::move(record));
   }
   return 0;
@@ -181,7 +181,7 @@ std::variant<GuideData, int> ParseGuideFile(std::string_view text, std::string_v
   auto headerLine = reader.next('H', gf::header::kSize);
   if (const int* refused = std::get_if<int>(&headerLine)) return *refused;
   const std::string_view header = std::get<std::string_view>(headerLine);
-  if (Field(header, gf::header::kVersion) != gf::kFormatVersion) return status::kDataOrVersionError;
+  if (Field(header, gf::header::kVersion) != gf::kFormatVersion) return code::kGuideDataOrVersionError;
   const std::optional<std::uint64_t> counts[] = {
       platform::ParseDigits(Field(header, gf::header::kCarriers)),
       platform::ParseDigits(Field(header, gf::header::kTerminals)),
@@ -189,11 +189,11 @@ std::variant<GuideData, int> ParseGuideFile(std::string_view text, std::string_v
   GuideData data;
   data.expiry = std::string(Field(header, gf::header::kExpiry));
   if (!IsCalendarDate(data.expiry) || std::any_of(std::begin(counts), std::end(counts), [](auto c) { return !c; }))
-    return status::kDataOrVersionError;
+    return code::kGuideDataOrVersionError;
   // Counts the text cannot hold: the file was cut short.
   const std::uint64_t needed = gf::header::kSize + *counts[0] * gf::carrier::kSize + *counts[1] * gf::terminal::kSize +
                                *counts[2] * gf::range::kSize + *counts[3] * gf::days::kSize;
-  if (needed > text.size()) return status::kCantReadData;
+  if (needed > text.size()) return code::kGuideCantReadLibraryData;
 
   auto code = [](std::string_view line, FieldSpan f, std::size_t least, std::string& out) {
     out = TrimmedCode(Field(line, f));
@@ -231,8 +231,8 @@ std::variant<GuideData, int> ParseGuideFile(std::string_view text, std::string_v
              code(l, gf::days::kDestination, 3, x.destination) && days.has_value();
     });
   if (refused != 0) return refused;
-  if (!reader.atEnd() || !Consistent(data)) return status::kDataOrVersionError;
-  if (today > std::string_view(data.expiry)) return status::kDataExpired;
+  if (!reader.atEnd() || !Consistent(data)) return code::kGuideDataOrVersionError;
+  if (today > std::string_view(data.expiry)) return code::kGuideDataExpired;
   return data;
 }
 

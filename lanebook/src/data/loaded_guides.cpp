@@ -28,14 +28,14 @@ Cache& Guides() {
 
 }  // namespace
 
-int CheckNotExpired(const GuideData& data) { return Today() > data.expiry ? status::kDataExpired : 0; }
+int CheckNotExpired(const GuideData& data) { return Today() > data.expiry ? code::kGuideDataExpired : 0; }
 
 std::variant<SharedGuide, int> LoadGuide(const std::string& folder) {
   const std::string path = platform::WithTrailingSeparator(folder) + std::string(guide_file::kFileName);
   std::optional<platform::File> file = platform::File::OpenReadOnly(path);
-  if (!file) return status::kCantOpenData;
+  if (!file) return code::kGuideCantOpenLibraryData;
   const std::optional<platform::FileStamp> stamp = file->stamp();
-  if (!stamp) return status::kCantOpenData;
+  if (!stamp) return code::kGuideCantOpenLibraryData;
 
   Cache& cache = Guides();
   std::lock_guard lock(cache.mutex);
@@ -44,7 +44,7 @@ std::variant<SharedGuide, int> LoadGuide(const std::string& folder) {
     return it->second.data;
   }
   std::vector<std::uint8_t> bytes(static_cast<std::size_t>(stamp->size));
-  if (file->readAt(0, bytes) != static_cast<std::ptrdiff_t>(bytes.size())) return status::kCantReadData;
+  if (file->readAt(0, bytes) != static_cast<std::ptrdiff_t>(bytes.size())) return code::kGuideCantReadLibraryData;
   std::variant<GuideData, int> parsed =
       ParseGuideFile(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), Today());
   if (const int* refused = std::get_if<int>(&parsed)) return *refused;

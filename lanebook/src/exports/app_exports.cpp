@@ -57,7 +57,7 @@ class Sessions {
   std::variant<SharedGuide, int> data(std::int32_t handle) {
     std::lock_guard lock(mutex_);
     const Session* s = find(handle);
-    if (s == nullptr || !s->data) return status::kNotInitialised;
+    if (s == nullptr || !s->data) return code::kGuideInitialiseFailed;
     if (const int expired = CheckNotExpired(*s->data)) return expired;
     return s->data;
   }
@@ -77,7 +77,7 @@ Sessions& Guides() {
 }
 
 // The status in its digits, NUL-padded; true for the success given.
-std::uint8_t Answer(af::BlockView& block, int status, int success = status::kDone) {
+std::uint8_t Answer(af::BlockView& block, int status, int success = code::kServiceGuideDone) {
   block.setText(af::kStatus, std::to_string(status), '\0');
   return status == success ? 1 : 0;
 }
@@ -118,7 +118,7 @@ LANEBOOK_EXPORT std::int32_t Lanebook_Initialize(char* bytes) {
   return Guarded<std::int32_t>(0, [&] {
     af::BlockView block(bytes);
     const std::int32_t handle = Guides().open();
-    Answer(block, handle != 0 ? status::kDone : status::kNotInitialised);
+    Answer(block, handle != 0 ? code::kServiceGuideDone : code::kGuideInitialiseFailed);
     return handle;
   });
 }
@@ -130,8 +130,8 @@ LANEBOOK_EXPORT std::uint8_t Lanebook_Set_JYDataPath(char* bytes, const char* fo
     block.fill(af::kStatus, '\0');
     std::variant<SharedGuide, int> loaded = LoadGuide(folder);
     if (const int* refused = std::get_if<int>(&loaded)) return Answer(block, *refused);
-    if (!Guides().setData(handle, std::move(std::get<SharedGuide>(loaded)))) return Answer(block, status::kNotInitialised);
-    return Answer(block, status::kDone);
+    if (!Guides().setData(handle, std::move(std::get<SharedGuide>(loaded)))) return Answer(block, code::kGuideInitialiseFailed);
+    return Answer(block, code::kServiceGuideDone);
   });
 }
 
@@ -139,7 +139,7 @@ LANEBOOK_EXPORT std::uint8_t Lanebook_GetServGuideData(char* bytes, std::int32_t
   if (bytes != nullptr) af::BlockView(bytes).fill(af::kServiceAnswer, '\0');
   return WithGuide(bytes, handle, [](af::BlockView& block, const GuideData& data) {
     const std::optional<CarrierMode> mode = ModeOf(block.text(af::kServiceType));
-    if (!mode) return Answer(block, status::kUnknownMode);
+    if (!mode) return Answer(block, code::kGuideInvalidCarrierType);
     const std::variant<LaneService, int> service = AskLaneService(data, block.text(af::kCarrier), *mode,
                                                                   block.text(af::kOriginCode), block.text(af::kDestinationCode));
     if (const int* refused = std::get_if<int>(&service)) return Answer(block, *refused);
@@ -151,7 +151,7 @@ LANEBOOK_EXPORT std::uint8_t Lanebook_GetServGuideData(char* bytes, std::int32_t
     PutNumber(block, af::kDaysText, s.days);
     block.setText(af::kOriginTerminal, s.originTerminal, '\0');
     block.setText(af::kDestinationTerminal, s.destinationTerminal, '\0');
-    return Answer(block, status::kDone);
+    return Answer(block, code::kServiceGuideDone);
   });
 }
 
@@ -178,13 +178,13 @@ LANEBOOK_EXPORT std::uint8_t Lanebook_GetTermToTermDays(char* bytes, std::int32_
   }
   return WithGuide(bytes, handle, [](af::BlockView& block, const GuideData& data) {
     const std::string carrier = TrimmedCode(block.text(af::kCarrier));
-    if (data.carrier(carrier) == nullptr) return Answer(block, status::kUnknownCarrier);
+    if (data.carrier(carrier) == nullptr) return Answer(block, code::kGuideInvalidScacCarrierType);
     const std::optional<int> days = data.daysBetween(carrier, TrimmedCode(block.text(af::kOriginTerminal)),
                                                      TrimmedCode(block.text(af::kDestinationTerminal)));
-    if (!days) return Answer(block, status::kNoTerminalDays);
+    if (!days) return Answer(block, code::kGuideNoTerminalToTerminal);
     PutNumber(block, af::kDays, *days);
     PutNumber(block, af::kDaysText, *days);
-    return Answer(block, status::kDone);
+    return Answer(block, code::kServiceGuideDone);
   });
 }
 

@@ -55,17 +55,17 @@ int OpenForThread(const std::string& folder) {
   ThreadGuide* thread = CurrentThread();
   if (thread == nullptr) {
     auto made = std::make_unique<ThreadGuide>();
-    if (!Threads().set(made.get())) return status::kNotInitialised;
+    if (!Threads().set(made.get())) return code::kGuideInitialiseFailed;
     thread = made.release();
   }
   thread->data = std::move(std::get<SharedGuide>(loaded));
-  return status::kDone;
+  return code::kServiceGuideDone;
 }
 
 // The calling thread's data while it serves, or the status that says why not.
 std::variant<const GuideData*, int> ThreadData() {
   const ThreadGuide* thread = CurrentThread();
-  if (thread == nullptr || !thread->data) return status::kNotInitialised;
+  if (thread == nullptr || !thread->data) return code::kGuideInitialiseFailed;
   if (const int expired = CheckNotExpired(*thread->data)) return expired;
   return thread->data.get();
 }
@@ -73,7 +73,7 @@ std::variant<const GuideData*, int> ThreadData() {
 // Four digits, exactly the field's width.
 std::uint8_t Answer(char* statusField, int status) {
   platform::FormatZeroPadded(std::span<char>(statusField, ef::kStatusSize), status);
-  return status == status::kDone ? 1 : 0;
+  return status == code::kServiceGuideDone ? 1 : 0;
 }
 
 // A folder as a record holds it: up to its first NUL, without trailing
@@ -127,7 +127,7 @@ std::uint8_t ListCall(char* status, char* record, std::size_t entriesAt, Body&& 
   if (status == nullptr || record == nullptr) return 0;
   return Guarded<std::uint8_t>(0, [&] {
     const std::optional<std::span<char>> sized = Sized(record, entriesAt);
-    if (!sized) return Answer(status, status::kInvalidCall);
+    if (!sized) return Answer(status, code::kInvalidServiceGuideCall);
     std::memset(record + ef::list::kCount.offset, 0, ef::list::kCount.width + ef::list::kTotal.width);
     std::memset(record + entriesAt, 0, sized->size() - entriesAt);
     return Answer(status, body(*sized));
@@ -139,7 +139,7 @@ template <class Body>
 std::uint8_t FixedCall(char* status, char* record, std::size_t size, platform::FieldSpan out, Body&& body) {
   if (status == nullptr || record == nullptr) return 0;
   return Guarded<std::uint8_t>(0, [&] {
-    if (!Sized(record, size)) return Answer(status, status::kInvalidCall);
+    if (!Sized(record, size)) return Answer(status, code::kInvalidServiceGuideCall);
     std::memset(record + out.offset, 0, out.width);
     return Answer(status, body());
   });
@@ -167,11 +167,11 @@ LANEBOOK_EXPORT std::uint8_t Lanebook_GetServGuideData(char* control, char* data
   return Guarded<std::uint8_t>(0, [&] {
     std::memset(data + ef::data::kAnswer.offset, 0, ef::data::kAnswer.width);
     if (std::string_view(control + ef::control::kRequestCode.offset, ef::control::kRequestCode.width) != "UNQ")
-      return Answer(control, status::kInvalidCall);
+      return Answer(control, code::kInvalidServiceGuideCall);
     const std::variant<const GuideData*, int> guide = ThreadData();
     if (const int* refused = std::get_if<int>(&guide)) return Answer(control, *refused);
     const std::optional<CarrierMode> mode = ModeOf(control[ef::control::kMode.offset]);
-    if (!mode) return Answer(control, status::kUnknownMode);
+    if (!mode) return Answer(control, code::kGuideInvalidCarrierType);
     const std::variant<LaneService, int> service = AskLaneService(
         *std::get<const GuideData*>(guide), std::string_view(control + ef::control::kCarrier.offset, ef::control::kCarrier.width),
         *mode, std::string_view(data + ef::data::kOrigin.offset, ef::data::kOrigin.width),
@@ -181,12 +181,12 @@ LANEBOOK_EXPORT std::uint8_t Lanebook_GetServGuideData(char* control, char* data
     data[ef::data::kOriginLetter.offset] = s.originLetter;
     data[ef::data::kDestinationLetter.offset] = s.destinationLetter;
     platform::FormatZeroPadded(std::span<char>(data + ef::data::kDays.offset, ef::data::kDays.width), s.days);
-    return Answer(control, status::kDone);
+    return Answer(control, code::kServiceGuideDone);
   });
 }
 
 LANEBOOK_EXPORT std::uint8_t Lanebook_GetCarrierTypes(char* status, char* record) {
-  return ListCall(status, record, ef::carrier_types::kEntriesAt, [&](std::span<char> r) {
+  return ListCall(status, record, ef::carrier_types::kEntriesAt, [&](std::span<char> r) -> int {
     const std::variant<const GuideData*, int> guide = ThreadData();
     if (const int* refused = std::get_if<int>(&guide)) return *refused;
     std::vector<std::string_view> types;
@@ -198,17 +198,17 @@ LANEBOOK_EXPORT std::uint8_t Lanebook_GetCarrierTypes(char* status, char* record
         }
     WriteList(r, ef::carrier_types::kEntriesAt, ef::carrier_types::kEntrySize, types.size(),
               [&](std::size_t i, std::span<char> entry) { Put(entry, {0, 3}, types[i]); });
-    return status::kDone;
+    return code::kServiceGuideDone;
   });
 }
 
 LANEBOOK_EXPORT std::uint8_t Lanebook_GetCarriers(char* status, char* record) {
   namespace c = ef::carriers;
-  return ListCall(status, record, c::kEntriesAt, [&](std::span<char> r) {
+  return ListCall(status, record, c::kEntriesAt, [&](std::span<char> r) -> int {
     const std::variant<const GuideData*, int> guide = ThreadData();
     if (const int* refused = std::get_if<int>(&guide)) return *refused;
     const std::string wanted = TrimmedCode(std::string_view(r.data() + c::kTypeWanted.offset, c::kTypeWanted.width));
-    if (!wanted.empty() && wanted != "LTL" && wanted != "TL") return status::kUnknownMode;
+    if (!wanted.empty() && wanted != "LTL" && wanted != "TL") return code::kGuideInvalidCarrierType;
     std::vector<const Carrier*> listed;
     for (const Carrier& carrier : std::get<const GuideData*>(guide)->carriers)
       if (wanted.empty() || carrier.type == wanted) listed.push_back(&carrier);
@@ -217,40 +217,40 @@ LANEBOOK_EXPORT std::uint8_t Lanebook_GetCarriers(char* status, char* record) {
       Put(entry, c::kType, TypeField(listed[i]->type));
       Put(entry, c::kName, listed[i]->name);
     });
-    return status::kDone;
+    return code::kServiceGuideDone;
   });
 }
 
 LANEBOOK_EXPORT std::uint8_t Lanebook_GetTerminals(char* status, char* record) {
   namespace t = ef::terminals;
-  return ListCall(status, record, t::kEntriesAt, [&](std::span<char> r) {
+  return ListCall(status, record, t::kEntriesAt, [&](std::span<char> r) -> int {
     const std::variant<const GuideData*, int> guide = ThreadData();
     if (const int* refused = std::get_if<int>(&guide)) return *refused;
     const GuideData& data = *std::get<const GuideData*>(guide);
     const std::string carrier = TrimmedCode(std::string_view(r.data() + t::kCarrier.offset, t::kCarrier.width));
-    if (data.carrier(carrier) == nullptr) return status::kUnknownCarrier;
+    if (data.carrier(carrier) == nullptr) return code::kGuideInvalidScacCarrierType;
     const std::vector<const Terminal*> listed = data.terminalsOf(carrier);
     WriteList(r, t::kEntriesAt, t::kEntrySize, listed.size(), [&](std::size_t i, std::span<char> entry) {
       Put(entry, t::kCode, listed[i]->code);
       std::memcpy(entry.data() + t::kDetails.offset, listed[i]->details.data(), t::kDetails.width);
     });
-    return status::kDone;
+    return code::kServiceGuideDone;
   });
 }
 
 LANEBOOK_EXPORT std::uint8_t Lanebook_GetTermToTermDays(char* status, char* record) {
   namespace d = ef::term_to_term;
-  return FixedCall(status, record, d::kSize, d::kDays, [&] {
+  return FixedCall(status, record, d::kSize, d::kDays, [&]() -> int {
     const std::variant<const GuideData*, int> guide = ThreadData();
     if (const int* refused = std::get_if<int>(&guide)) return *refused;
     const GuideData& data = *std::get<const GuideData*>(guide);
     auto field = [&](platform::FieldSpan f) { return TrimmedCode(std::string_view(record + f.offset, f.width)); };
     const std::string carrier = field(d::kCarrier);
-    if (data.carrier(carrier) == nullptr) return status::kUnknownCarrier;
+    if (data.carrier(carrier) == nullptr) return code::kGuideInvalidScacCarrierType;
     const std::optional<int> days = data.daysBetween(carrier, field(d::kOriginTerminal), field(d::kDestinationTerminal));
-    if (!days) return status::kNoTerminalDays;
+    if (!days) return code::kGuideNoTerminalToTerminal;
     platform::FormatZeroPadded(std::span<char>(record + d::kDays.offset, d::kDays.width), *days);
-    return status::kDone;
+    return code::kServiceGuideDone;
   });
 }
 

@@ -25,27 +25,27 @@ std::variant<LaneService, int> AskLaneService(const GuideData& data, std::string
                                               std::string_view origin, std::string_view destination) {
   const std::string code = TrimmedCode(carrierCode);
   const Carrier* carrier = data.carrier(code);
-  if (carrier == nullptr) return status::kUnknownCarrier;
-  if (!ModeAllows(mode, *carrier)) return status::kCarrierOfOtherType;
+  if (carrier == nullptr) return code::kGuideInvalidScacCarrierType;
+  if (!ModeAllows(mode, *carrier)) return code::kGuideCarrierUnavailable;
   const ServedRange* from = RangeOf(data, code, origin);
   const ServedRange* to = RangeOf(data, code, destination);
-  if (from == nullptr && to == nullptr) return status::kLaneNotServed;
-  if (from == nullptr) return status::kOriginNotServed;
-  if (to == nullptr) return status::kDestinationNotServed;
+  if (from == nullptr && to == nullptr) return code::kGuideZipPairNotServiced;
+  if (from == nullptr) return code::kGuideOriginNotServiced;
+  if (to == nullptr) return code::kGuideDestinationNotServiced;
   const std::optional<int> days = data.daysBetween(code, from->terminal, to->terminal);
-  if (!days) return status::kNoTerminalDays;
+  if (!days) return code::kGuideNoTerminalToTerminal;
   return LaneService{from->letter, to->letter, from->terminal, to->terminal, *days};
 }
 
 std::variant<const Terminal*, int> TerminalServing(const GuideData& data, std::string_view carrierCode,
                                                    std::string_view code) {
   const std::string carrier = TrimmedCode(carrierCode);
-  if (data.carrier(carrier) == nullptr) return status::kUnknownCarrier;
+  if (data.carrier(carrier) == nullptr) return code::kGuideInvalidScacCarrierType;
   const std::string asked = TrimmedCode(code);
   if (asked.size() == 3)
     if (const Terminal* terminal = data.terminal(carrier, asked)) return terminal;
   if (const ServedRange* range = RangeOf(data, carrier, asked)) return data.terminal(carrier, range->terminal);
-  return status::kPointNotServed;
+  return code::kGuideZipNotServiced;
 }
 
 }  // namespace lanebook

@@ -38,30 +38,30 @@ TEST(GuideFile, RefusedWholeWithTheStatusThatSaysWhy) {
     std::function<void(const GuideFolder&)> fault;
     int status;
   } cases[] = {
-      {"no file", "", false, nullptr, status::kCantOpenData},
-      {"an empty file", "service-guide raw\n", true, nullptr, status::kCantReadData},
+      {"no file", "", false, nullptr, code::kGuideCantOpenLibraryData},
+      {"an empty file", "service-guide raw\n", true, nullptr, code::kGuideCantReadLibraryData},
       {"cut inside a line", std::string(kTestGuide), false,
-       [&](const GuideFolder& f) { dataset::TruncateFile(f.file(), size - 5); }, status::kCantReadData},
+       [&](const GuideFolder& f) { dataset::TruncateFile(f.file(), size - 5); }, code::kGuideCantReadLibraryData},
       {"cut after a line", std::string(kTestGuide), false,
-       [&](const GuideFolder& f) { dataset::TruncateFile(f.file(), size - 15); }, status::kCantReadData},
-      {"counts the file cannot hold", GuideWith("  header", "  header ranges=999999"), true, nullptr, status::kCantReadData},
-      {"another version", GuideWith("  header", "  header version=02"), true, nullptr, status::kDataOrVersionError},
+       [&](const GuideFolder& f) { dataset::TruncateFile(f.file(), size - 15); }, code::kGuideCantReadLibraryData},
+      {"counts the file cannot hold", GuideWith("  header", "  header ranges=999999"), true, nullptr, code::kGuideCantReadLibraryData},
+      {"another version", GuideWith("  header", "  header version=02"), true, nullptr, code::kGuideDataOrVersionError},
       {"fewer carriers counted than listed", GuideWith("  header", "  header carriers=1"), true, nullptr,
-       status::kDataOrVersionError},
-      {"a line more than counted", GuideWith("  header", "  header days=3"), true, nullptr, status::kDataOrVersionError},
+       code::kGuideDataOrVersionError},
+      {"a line more than counted", GuideWith("  header", "  header days=3"), true, nullptr, code::kGuideDataOrVersionError},
       {"carriers out of order", std::string(kTestGuide), false,
-       [](const GuideFolder& f) { dataset::SwapRecords(f.file(), 1, 2); }, status::kDataOrVersionError},
+       [](const GuideFolder& f) { dataset::SwapRecords(f.file(), 1, 2); }, code::kGuideDataOrVersionError},
       {"a record letter broken", std::string(kTestGuide), false,
-       [](const GuideFolder& f) { dataset::SetByte(f.file(), 32, 'X'); }, status::kDataOrVersionError},
+       [](const GuideFolder& f) { dataset::SetByte(f.file(), 32, 'X'); }, code::kGuideDataOrVersionError},
       {"a range of a terminal not listed", GuideWith("low=60000 high=62999 terminal=CHI", "low=60000 high=62999 terminal=XXX"),
-       true, nullptr, status::kDataOrVersionError},
+       true, nullptr, code::kGuideDataOrVersionError},
       {"overlapping ranges", GuideWith("low=10300 high=14999", "low=10200 high=14999"), true, nullptr,
-       status::kDataOrVersionError},
+       code::kGuideDataOrVersionError},
       {"a point letter other than D or I", GuideWith("terminal=CHI service=D", "terminal=CHI service=B"), true, nullptr,
-       status::kDataOrVersionError},
+       code::kGuideDataOrVersionError},
       {"an expiry date that is no date", GuideWith("  header", "  header expiry=2099-02-30"), true, nullptr,
-       status::kDataOrVersionError},
-      {"expired", GuideWith("  header", "  header expiry=2001-01-01"), false, nullptr, status::kDataExpired},
+       code::kGuideDataOrVersionError},
+      {"expired", GuideWith("  header", "  header expiry=2001-01-01"), false, nullptr, code::kGuideDataExpired},
   };
   for (const auto& c : cases) {
     const GuideFolder folder(c.description, c.raw);
@@ -95,25 +95,25 @@ TEST(GuideFile, LaneServiceForEveryShapeOfCarrierAndCode) {
     std::string_view letters, terminals;
     int days;
   } cases[] = {
-      {"AAA", M::Any, "10001", "60601", status::kDone, "DD", "NYCCHI", 2},  // the days of CHI to NYC
-      {std::string_view("AAA\0\0", 5), M::Ltl, "12345 ", std::string_view("10001\0\0", 7), status::kDone, "ID", "NYCNYC", 1},
-      {" AAA", M::Any, "k1a 0b1", "10299", status::kDone, "ID", "TORNYC", 3},
-      {"AAA", M::Any, "K1A0B1", "60601", status::kNoTerminalDays, "", "", 0},
-      {"AAA", M::Tl, "10001", "60601", status::kCarrierOfOtherType, "", "", 0},
-      {"TLX", M::Tl, "75201", "79999", status::kDone, "DD", "DALDAL", 1},
-      {"ZZZ", M::Any, "10001", "60601", status::kUnknownCarrier, "", "", 0},
-      {"", M::Any, "10001", "60601", status::kUnknownCarrier, "", "", 0},
-      {std::string_view("\0\0\0\0", 4), M::Any, "10001", "60601", status::kUnknownCarrier, "", "", 0},
-      {"AAA", M::Any, "99999", "10001", status::kOriginNotServed, "", "", 0},
-      {"AAA", M::Any, "10001", "64000M", status::kDestinationNotServed, "", "", 0},  // Mexican codes: never
-      {"AAA", M::Any, "90210", "1000", status::kLaneNotServed, "", "", 0},
-      {"AAA", M::Any, "100011", "?0001", status::kLaneNotServed, "", "", 0},
-      {"AAA", M::Any, std::string_view("\0\0\0\0\0\0", 6), "K1", status::kLaneNotServed, "", "", 0},
+      {"AAA", M::Any, "10001", "60601", code::kServiceGuideDone, "DD", "NYCCHI", 2},  // the days of CHI to NYC
+      {std::string_view("AAA\0\0", 5), M::Ltl, "12345 ", std::string_view("10001\0\0", 7), code::kServiceGuideDone, "ID", "NYCNYC", 1},
+      {" AAA", M::Any, "k1a 0b1", "10299", code::kServiceGuideDone, "ID", "TORNYC", 3},
+      {"AAA", M::Any, "K1A0B1", "60601", code::kGuideNoTerminalToTerminal, "", "", 0},
+      {"AAA", M::Tl, "10001", "60601", code::kGuideCarrierUnavailable, "", "", 0},
+      {"TLX", M::Tl, "75201", "79999", code::kServiceGuideDone, "DD", "DALDAL", 1},
+      {"ZZZ", M::Any, "10001", "60601", code::kGuideInvalidScacCarrierType, "", "", 0},
+      {"", M::Any, "10001", "60601", code::kGuideInvalidScacCarrierType, "", "", 0},
+      {std::string_view("\0\0\0\0", 4), M::Any, "10001", "60601", code::kGuideInvalidScacCarrierType, "", "", 0},
+      {"AAA", M::Any, "99999", "10001", code::kGuideOriginNotServiced, "", "", 0},
+      {"AAA", M::Any, "10001", "64000M", code::kGuideDestinationNotServiced, "", "", 0},  // Mexican codes: never
+      {"AAA", M::Any, "90210", "1000", code::kGuideZipPairNotServiced, "", "", 0},
+      {"AAA", M::Any, "100011", "?0001", code::kGuideZipPairNotServiced, "", "", 0},
+      {"AAA", M::Any, std::string_view("\0\0\0\0\0\0", 6), "K1", code::kGuideZipPairNotServiced, "", "", 0},
   };
   for (const auto& c : cases) {
     const std::string what = std::string(c.carrier) + " " + std::string(c.origin) + " to " + std::string(c.destination);
     const std::variant<LaneService, int> answer = AskLaneService(data, c.carrier, c.mode, c.origin, c.destination);
-    if (c.status != status::kDone) {
+    if (c.status != code::kServiceGuideDone) {
       EXPECT_EQ(std::get<int>(answer), c.status) << what;
       continue;
     }
@@ -133,8 +133,8 @@ TEST(GuideFile, TerminalOfAPointOrOfItsCode) {
     std::variant<std::string_view, int> terminal;
   } cases[] = {
       {"AAA", "10001\0", "NYC"},          {"AAA", "M5V 2T6", "TOR"},
-      {"AAA", "CHI", "CHI"},               {"AAA", "99999", status::kPointNotServed},
-      {"AAA", "", status::kPointNotServed}, {"BBB", "10001", status::kUnknownCarrier},
+      {"AAA", "CHI", "CHI"},               {"AAA", "99999", code::kGuideZipNotServiced},
+      {"AAA", "", code::kGuideZipNotServiced}, {"BBB", "10001", code::kGuideInvalidScacCarrierType},
   };
   for (const auto& c : cases) {
     const std::variant<const Terminal*, int> found = TerminalServing(data, c.carrier, c.code);
