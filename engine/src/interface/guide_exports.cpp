@@ -47,7 +47,7 @@ VORN_EXPORT std::uint8_t Lanebook_Initialize(char* statusArea, char* record) {
   return PassThrough(statusArea, record, [&](const ServiceGuideFunctions&) {
     const ServiceGuideThread& thread = AttachThread()->serviceGuide;
     std::memcpy(record, thread.record.data(), thread.record.size());
-    std::memcpy(statusArea, "1001", ef::kStatusSize);
+    platform::FormatZeroPadded(std::span<char>(statusArea, ef::kStatusSize), code::kServiceGuideDone);
     return std::uint8_t{1};
   });
 }

@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "engine_state/rating_engine.h"
-#include "rating/rating.h"
 #include "points/point_services.h"
 #include "rates/matrix_cell.h"
 #include "rates/point_lookup.h"
+#include "rating/rating.h"
 
 namespace vorn {
 namespace {

@@ -19,6 +19,7 @@ struct PackageLane {
 
 // The lookups' errors are raised (206, 216, 217, 207, 218). The rating
 // holds the lane's codes for them.
-PackageLane FindPackageLane(RatingEngine& engine, Rating& rating, std::string_view origin, std::string_view destination);
+PackageLane FindPackageLane(RatingEngine& engine, Rating& rating, std::string_view origin,
+                            std::string_view destination);
 
 }  // namespace vorn
