@@ -111,7 +111,7 @@ Image PaintBanner(const Image& truck, int width) {
   s.drawText({centre - 300, 2}, Sans(38, 700), kWhite, "QIV");
   s.fillRect({centre - 222, 10, centre - 218, 38}, kYellow);
   s.drawText({centre - 208, 8}, Sans(17, 700), kWhite, "Freight Rating");
-  s.drawText({centre - 208, 27}, Sans(12, 400), kPale, "U.S. \xE2\x80\xA2 Canada \xE2\x80\xA2 Mexico");
+  s.drawText({centre - 208, 27}, Sans(12, 400), kPale, "U.S. \x95 Canada \x95 Mexico");
   PaintTruck(s, truck, centre + 150, kRoadTop + 11, 1);
   PaintTruck(s, truck, centre + 230, kRoadTop + 11, 1);
   return ImageOf(s);
@@ -126,7 +126,7 @@ Image PaintSplash(const Image& truck) {
   s.fillRect({40, 142, 260, 146}, kYellow);
   s.drawText({40, 154}, Sans(26, 700), kWhite, "Freight Rating");
   s.drawText({300, 70}, Sans(14, 400), kPale, "Version 1.0");
-  s.drawText({300, 92}, Sans(14, 400), kPale, "Loading the rates\xE2\x80\xA6");
+  s.drawText({300, 92}, Sans(14, 400), kPale, "Loading the rates\x85");
   constexpr int kRoadTop = 226;
   s.fillRect({0, kRoadTop - 4, kWidth, kRoadTop}, kVerge);
   PaintRoad(s, kRoadTop, 36);
