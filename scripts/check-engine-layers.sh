@@ -5,8 +5,8 @@
 #   scripts/check-engine-layers.sh [engine/src]
 set -euo pipefail
 src=${1:-"$(dirname "$0")/../engine/src"}
-layers=(errors common logs datafiles formats effective rating request engine_state rates points directory
-        minimums fetch lanes methods core driver interface)
+layers=(errors common logs datafiles formats effective rating request engine_state guide rates points directory
+        minimums fetch lanes methods core package driver interface)
 declare -A rank
 for i in "${!layers[@]}"; do rank[${layers[$i]}]=$i; done
 status=0

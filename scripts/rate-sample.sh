@@ -19,4 +19,6 @@ if [ ! -f "$build/build.ninja" ]; then
     -DCMAKE_C_COMPILER=gcc -DCMAKE_CXX_COMPILER=g++ > /dev/null
 fi
 cmake --build "$build" --target rate_command sample_data > /dev/null
+# The service guide: ktq_qkdll.ini of the build's settings directory names ZQDATA.
+export ZQ_SYSTEM_DIR=${ZQ_SYSTEM_DIR:-$build/ZQSYSTEM}
 exec "$build/tools/rate" "$shipment" --data "$build/ZQDATA" "${options[@]}"

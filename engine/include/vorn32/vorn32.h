@@ -58,6 +58,30 @@ void Vorn_SetNotifyCallback(void* context, VornNotifyFunction function);
 void Vorn_SetNotifyCallbackEx(VornHandle handle, void* context, VornNotifyFunction function);
 void Vorn_DetermineRatingVersion(char* efcrecRecord);
 
+/* Package rating (vorn32/package_records.h): the package codes of a tariff
+   (PackageInfoQuery in, PackageInfoList out) and the charges of a request
+   (PackageRequest in, PackageResult out, at least 17 + 7 bytes for each
+   package asked for, 710 for any request). */
+void Vorn_PackageInfo(const char* query, char* list);
+void Vorn_PackageInfoEx(VornHandle handle, const char* query, char* list);
+void Vorn_RatePackage(const char* request, char* result);
+void Vorn_RatePackageEx(VornHandle handle, const char* request, char* result);
+
+/* The service guide the engine loaded (ktq_qkdll.ini's [Product] Path),
+   passed through: each answers non-zero when done; its status is four
+   digits, "0700" when the guide is not usable. Lanebook_Initialize takes a
+   22-byte status area and a 537-byte record, Lanebook_GetServGuideData a
+   12-byte control record and an 80-byte data record; the other records are
+   the guide's (lanebook/engine_form.h). */
+uint8_t Lanebook_Initialize(char* statusArea, char* record);
+uint8_t Lanebook_Terminate(void);
+uint8_t Lanebook_GetServGuideData(char* control, char* data);
+uint8_t Lanebook_GetCarrierTypes(char* status, char* record);
+uint8_t Lanebook_GetCarriers(char* status, char* record);
+uint8_t Lanebook_GetTerminals(char* status, char* record);
+uint8_t Lanebook_GetTermToTermDays(char* status, char* record);
+uint8_t Lanebook_SetCarrierDataPath(char* status, char* record);
+
 #ifdef __cplusplus
 }
 #endif

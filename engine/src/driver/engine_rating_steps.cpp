@@ -4,6 +4,7 @@
 #include "engine_state/rating_engine.h"
 #include "engine_state/rating_steps.h"
 #include "errors/engine_error.h"
+#include "guide/consult_service_guide.h"
 #include "methods/method_dispatcher.h"
 #include "points/border_crossing.h"
 #include "points/point_services.h"
@@ -27,7 +28,7 @@ class EngineSteps final : public RatingSteps {
     return HandleCombinedPoints(e, rating);
   }
   std::int16_t findPointServices(RatingEngine& e, Rating& rating) override { return FindPointService(e, rating); }
-  void consultServiceGuide(RatingEngine&, Rating&) override {}
+  void consultServiceGuide(RatingEngine& e, Rating& rating) override { ConsultServiceGuide(e, rating); }
   std::int16_t readBorderCrossing(RatingEngine& e, Rating& rating) override { return ReadBorderCrossing(e, rating); }
   void closeTariffFilesOnChange(RatingEngine& e) override { e.files.closeOnTariffChange(e.currentTariff); }
   std::int16_t prepareWorkTables(RatingEngine& e, Rating& rating) override { return PrepareWorkTables(e, rating); }

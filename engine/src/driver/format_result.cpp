@@ -95,6 +95,7 @@ std::int16_t FormatShipmentResult(RatingEngine& engine, Rating& rating, Shipment
   out.text(shipment::kEffectiveDate, a.versionDate.isZero() ? std::string(10, ' ') : DateKeyText(a.versionDate));
   out.letter(shipment::kOriginPointLetter, r.originPointLetter);
   out.letter(shipment::kDestinationPointLetter, r.destinationPointLetter);
+  if (a.serviceGuideAnswer) out.text(shipment::kServiceGuideAnswer, std::string_view(a.serviceGuideAnswer->data(), 2));
   out.cents(shipment::kBreakDiscountAmount, d.breakDiscountAmount, false);
   out.cents(shipment::kPercentDiscountAmount, d.percentDiscountAmount, false);
   out.percent(shipment::kDiscountPercent, d.discountPercent);

@@ -150,6 +150,8 @@ inline constexpr std::int16_t kServiceGuideNotInitialised = 700;
 inline constexpr std::int16_t kServiceGuideEntryNotFound = 701;
 inline constexpr std::int16_t kInvalidServiceGuideCall = 702;
 inline constexpr std::int16_t kInvalidServiceGuideStatus = 703;
+// The guide's success; no text stands for it.
+inline constexpr std::int16_t kServiceGuideDone = 1001;
 inline constexpr std::int16_t kGuideInitialiseFailed = 1010;
 inline constexpr std::int16_t kGuideDataExpired = 1011;
 inline constexpr std::int16_t kGuideDataOrVersionError = 1012;

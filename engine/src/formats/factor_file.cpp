@@ -280,7 +280,16 @@ std::int16_t ReadFactorFile(std::string_view text, const FactorFileContext& cont
   FactorReader reader(text, context, core, factors, parameters);
   const bool digitType = context.tariffType >= '0' && context.tariffType <= '7';
   if (digitType) {
-    reader.readDigitFormat();
+    // The sections before the one asked for are read past.
+    for (int section = 1; section <= context.digitSection; ++section) {
+      core.classCodes = {};
+      core.classCount = 0;
+      core.breakWeights = {};
+      core.breakCount = 0;
+      factors.setCount = 0;
+      factors.setNumbers = {};
+      reader.readDigitFormat();
+    }
     reader.applyRemainingParameters();
     return 0;
   }

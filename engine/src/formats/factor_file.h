@@ -3,7 +3,10 @@
 // blank; other lines are not read. Two formats, by tariff type:
 // - types '0' to '7': one section: set count, a set number per line, class
 //   count and a class per line, break count and a break weight per line
-//   (descending), then per set a factor per class and a factor per break;
+//   (descending), then per set a factor per class and a factor per break (a
+//   package tariff's file holds three such sections: the services of the
+//   shipment, then the 'E' and the 'G' services with their tiers as set
+//   numbers and the weight breaks of their hundredweight rates);
 // - types 'A' and up: sections of a class line, a break line, a kind line,
 //   a factor line per class (one factor per break) and, for types 'D' and
 //   'H', further factors, one per break (and one more for 'H'), on as many
@@ -52,6 +55,7 @@ struct FactorFileContext {
   char tariffLetter = 'N';
   std::uint16_t kind = 0;
   std::array<char, 2> lightEditionCode{};  // the table code NCITY lines are matched with
+  int digitSection = 1;                    // types '0' to '7': the section read (from 1)
 };
 
 // Reads the factor file's text into the tariff's classes and breaks (in

@@ -10,6 +10,7 @@ namespace {
 
 void DetachThread(void* value) {
   auto* slot = static_cast<EngineThreadSlot*>(value);
+  TerminateServiceGuideForThread(slot->serviceGuide);
   // The engine of an ended thread can never be reached again: its files,
   // tables and mutex handle go with it.
   delete slot->engine;
@@ -52,6 +53,7 @@ EngineThreadSlot* AttachThread() {
     delete slot;
     return nullptr;
   }
+  InitialiseServiceGuideForThread(slot->serviceGuide);
   return slot;
 }
 
@@ -71,6 +73,12 @@ RatingEngine* EngineForInitialisation() {
     }
   }
   return slot->engine;
+}
+
+bool ServiceGuideForThread(bool* engineMissing) {
+  const bool hasEngine = EngineForInitialisation() != nullptr;
+  if (engineMissing != nullptr) *engineMissing = !hasEngine;
+  return hasEngine && InitialiseServiceGuideForThread(AttachThread()->serviceGuide);
 }
 
 void DeleteCurrentEngine() {

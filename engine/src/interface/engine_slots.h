@@ -1,18 +1,20 @@
 // Each calling thread's slot and engine. A thread's first call into the
-// library makes its slot with an empty engine (as a thread attach would);
-// when the thread ends, its engine is deleted and its slot freed.
+// library makes its slot with an empty engine and initialises the service
+// guide for it (as a thread attach would); when the thread ends, the guide
+// is terminated for it, its engine deleted and its slot freed.
 #pragma once
 
 #include <cstdint>
 
 #include "engine_state/rating_engine.h"
+#include "guide/thread_service_guide.h"
 
 namespace vorn {
 
 struct EngineThreadSlot {
   std::uint32_t unused = 0;
   RatingEngine* engine = nullptr;
-  std::uint8_t serviceGuideInitialised = 0;
+  ServiceGuideThread serviceGuide;
 };
 
 // The calling thread's slot, made with a new engine on the thread's first
@@ -26,6 +28,11 @@ RatingEngine* CurrentEngine();
 // Gives the calling thread a new engine when its slot has none. Null when
 // no slot or engine can be made.
 RatingEngine* EngineForInitialisation();
+
+// The service guide made usable on the calling thread (its slot and an
+// engine made when missing): false when the guide is off or no engine can
+// be made (engineMissing then says which).
+bool ServiceGuideForThread(bool* engineMissing = nullptr);
 
 // Deletes the calling thread's engine and clears its slot's pointer.
 void DeleteCurrentEngine();

@@ -14,31 +14,13 @@
 #include "interface/initialisation.h"
 #include "interface/process_state.h"
 #include "interface/state_and_tables.h"
+#include "interface/with_engine.h"
 #include "vorn32/vorn32.h"
 
 #define VORN_EXPORT extern "C" __attribute__((visibility("default")))
 
 namespace vorn {
 namespace {
-
-// Runs body on the calling thread's engine, or answers noEngine.
-template <class R, class Body>
-R WithEngine(R noEngine, Body&& body) {
-  try {
-    RatingEngine* engine = CurrentEngine();
-    if (engine == nullptr) return noEngine;
-    return body(*engine);
-  } catch (...) {
-    return noEngine;
-  }
-}
-
-template <class Body>
-void WithEngine(Body&& body) {
-  try {
-    if (RatingEngine* engine = CurrentEngine()) body(*engine);
-  } catch (...) {}
-}
 
 // Initialisation makes the engine when the thread has none; a failed one
 // deletes it again.
@@ -53,6 +35,7 @@ std::int16_t Initialise(const char* dataPath, RatingEngine** initialised) {
       return result;
     }
     *initialised = engine;
+    ServiceGuideForThread();
     return 0;
   } catch (const EngineError& e) {
     DeleteCurrentEngine();

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/version_text.h"
+#include "guide/service_guide_library.h"
 #include "interface/process_state.h"
 #include "logs/text_log.h"
 #include "platform/kernel/environment.h"
@@ -54,7 +55,7 @@ std::int16_t InitialiseEngine(RatingEngine& engine, const char* dataPath) {
   // The effective table stays where it was found, whatever later changes the
   // data path.
   engine.effectivePath = engine.dataPath;
-  engine.serviceGuideLetter = process.serviceGuideLetter;
+  engine.serviceGuideLetter = TheServiceGuide().letter();
 
   engine.debugFlag = ReadLetter(settings, "DebugFlag");
   const int logSize = platform::ReadProfileInt(settings, "Debug", "MBLogSize", 20);

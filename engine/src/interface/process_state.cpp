@@ -1,5 +1,6 @@
 #include "interface/process_state.h"
 
+#include "guide/service_guide_library.h"
 #include "platform/kernel/module_loader.h"
 #include "platform/kernel/path.h"
 #include "platform/kernel/profile_file.h"
@@ -11,11 +12,10 @@ namespace {
 void AttachProcess(ProcessState& state) {
   state.modulePath = platform::ModulePathOf(reinterpret_cast<const void*>(&Process));
   state.moduleDirectory = platform::DriveAndDirectory(state.modulePath);
-  state.serviceGuideLetter = 'N';
-  // The service guide's folder; its library is bound only when it is
-  // installed there.
-  state.serviceGuideFolder =
-      platform::ReadProfileString(kServiceGuideSettingsFile, "Product", "Path", kServiceGuideNotFound, 260);
+  // The service guide, when ktq_qkdll.ini names its folder and its library
+  // is there with every function.
+  TheServiceGuide().load(platform::ReadProfileString(kServiceGuideSettingsFile, "Product", "Path",
+                                                     kServiceGuideNotInstalled, kServiceGuideFolderWidth));
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // What the library keeps once per process, shared by every thread's engine:
-// its own location, the service-guide state, the settings read at each
-// initialisation and the rating lock. The process-attach work runs once, on
-// the first call into the library.
+// its own location, the settings read at each initialisation and the rating
+// lock. The process-attach work runs once, on the first call into the
+// library; it loads the service guide (guide/service_guide_library.h).
 #pragma once
 
 #include <atomic>
@@ -18,11 +18,6 @@ class ProcessState {
   std::string modulePath;
   std::string moduleDirectory;
 
-  // The service guide: 'Y' when its library is bound, else 'N'; the folder
-  // named in ktq_qkdll.ini.
-  std::atomic<char> serviceGuideLetter{'N'};
-  std::string serviceGuideFolder;
-
   // Written by every initialisation, read by every thread.
   std::atomic<int> useCriticalSection{1};
   void setSettingsFile(std::string path);
@@ -38,7 +33,7 @@ class ProcessState {
 // The process state, after the process-attach work has run.
 ProcessState& Process();
 
+// Where the service guide's folder is named ([Product] Path).
 inline constexpr const char* kServiceGuideSettingsFile = "ktq_qkdll.ini";
-inline constexpr const char* kServiceGuideNotFound = "NOT FOUND";
 
 }  // namespace vorn

@@ -38,6 +38,9 @@ struct ParsedRequest {
   // decides its end's letter.
   char givenOriginPointLetter = ' ';
   char givenDestinationPointLetter = ' ';
+  // The service guide's carrier (bytes 215-218) and its mode (byte 219).
+  std::array<char, 4> carrierCode{};
+  char serviceGuideMode = ' ';
 
   std::string tariffPrefix;               // first 3 characters of the tariff name
   std::string tariffName;                 // up to 8 characters; the set-up may replace it

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "common/date_key.h"
@@ -26,8 +27,10 @@ struct RatingAnswer {
   std::string methodText;  // the tariff method's text, at most 11 characters shown
   std::string tariffUsed;  // the tariff name answered at byte 82
   DateKey versionDate;     // the effective date of the tariff version used
-  // The service guide's status, the return code unless it is "1001".
+  // The service guide's status, the return code unless it is "1001", and
+  // its answer for bytes 178-179 (nothing: the request's bytes stand).
   std::array<char, 4> serviceGuideStatus{' ', ' ', ' ', ' '};
+  std::optional<std::array<char, 2>> serviceGuideAnswer;
   // The city choice ran on a code the tariff has cities for: byte 7 answers
   // 'B'.
   bool cityChoiceRan = false;

@@ -63,6 +63,8 @@ std::int16_t ParseRequestHeader(ShipmentRecord& record, ParsedRequest& request) 
   request.destinationPointCode = request.destinationCode;
   request.originPointLetter = ' ';
   request.destinationPointLetter = ' ';
+  CopyField(request.carrierCode, record, shipment::kCarrierCode);
+  request.serviceGuideMode = record.charAt(shipment::kServiceGuideMode.offset);
 
   if (std::int16_t result = ParseShipDate(record, request); result != 0) return result;
 

@@ -45,7 +45,21 @@ EngineLibrary::EngineLibrary(std::optional<std::string_view> kqDllIni) {
   BIND(RateShipmentEx);
   BIND(RateShipment2);
   BIND(RateShipment2Ex);
+  BIND(PackageInfo);
+  BIND(PackageInfoEx);
+  BIND(RatePackage);
+  BIND(RatePackageEx);
 #undef BIND
+#define BIND_GUIDE(name) bind(exports_.Guide##name, "Lanebook_" #name)
+  BIND_GUIDE(Initialize);
+  BIND_GUIDE(Terminate);
+  BIND_GUIDE(GetServGuideData);
+  BIND_GUIDE(GetCarrierTypes);
+  BIND_GUIDE(GetCarriers);
+  BIND_GUIDE(GetTerminals);
+  BIND_GUIDE(GetTermToTermDays);
+  BIND_GUIDE(SetCarrierDataPath);
+#undef BIND_GUIDE
 }
 
 }  // namespace vorn::testing

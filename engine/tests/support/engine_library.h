@@ -45,6 +45,19 @@ struct EngineExports {
   decltype(&Vorn_RateShipmentEx) RateShipmentEx = nullptr;
   decltype(&Vorn_RateShipment2) RateShipment2 = nullptr;
   decltype(&Vorn_RateShipment2Ex) RateShipment2Ex = nullptr;
+  decltype(&Vorn_PackageInfo) PackageInfo = nullptr;
+  decltype(&Vorn_PackageInfoEx) PackageInfoEx = nullptr;
+  decltype(&Vorn_RatePackage) RatePackage = nullptr;
+  decltype(&Vorn_RatePackageEx) RatePackageEx = nullptr;
+  // The service guide passed through.
+  decltype(&Lanebook_Initialize) GuideInitialize = nullptr;
+  decltype(&Lanebook_Terminate) GuideTerminate = nullptr;
+  decltype(&Lanebook_GetServGuideData) GuideGetServGuideData = nullptr;
+  decltype(&Lanebook_GetCarrierTypes) GuideGetCarrierTypes = nullptr;
+  decltype(&Lanebook_GetCarriers) GuideGetCarriers = nullptr;
+  decltype(&Lanebook_GetTerminals) GuideGetTerminals = nullptr;
+  decltype(&Lanebook_GetTermToTermDays) GuideGetTermToTermDays = nullptr;
+  decltype(&Lanebook_SetCarrierDataPath) GuideSetCarrierDataPath = nullptr;
 };
 
 class EngineLibrary {

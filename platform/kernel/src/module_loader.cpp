@@ -85,6 +85,11 @@ void Module::release() {
   path_.clear();
 }
 
+void* Module::keepLoaded() {
+  path_.clear();
+  return std::exchange(handle_, nullptr);
+}
+
 std::string Module::lastError() { return tLastError; }
 
 std::string ModulePathOf(const void* address) {

@@ -32,6 +32,12 @@ TEST(ModuleLoader, LoadsByNameWithoutRegardToCaseAndBindsByName) {
   EXPECT_EQ(module.symbol("NoSuchFunction"), nullptr);
   EXPECT_EQ(ModulePathOf(reinterpret_cast<const void*>(answer)),
             std::filesystem::canonical(std::string(TEST_MODULE_DIR) + "/TestModule.so").string());
+  // Given up, the library stays loaded: its functions still answer.
+  void* kept = module.keepLoaded();
+  EXPECT_FALSE(module.isLoaded());
+  module.release();
+  EXPECT_EQ(answer(), 42);
+  EXPECT_EQ(SymbolOfModule(kept, "TestModuleAnswer"), reinterpret_cast<void*>(answer));
 }
 
 TEST(ModuleLoader, MissingOrInvalidLibrariesAreReportedNotLoaded) {

@@ -28,7 +28,7 @@ TEST(EngineConnection, OpensOnTheSampleSetAndCopiesItsTariffs) {
   LoadedModule engine(context, testing::EngineLibrary());
   ASSERT_EQ(GetZQAddresses(context.data(), nullptr), 1);
   ASSERT_EQ(InitializeZQdll(context.data()), 1);
-  EXPECT_EQ(context.integer(context::kEffectiveEntriesKept), 4);
+  EXPECT_EQ(context.integer(context::kEffectiveEntriesKept), 5);  // four freight versions and a package tariff
   EXPECT_EQ(context.integer(context::kEffectiveEntriesSkipped), 0);
   const std::array<std::string, 6> versions{"Vorn Dll", "4", "18", "4", "18", "104"};
   for (std::size_t i = 0; i < versions.size(); ++i) EXPECT_EQ(context.text(context::kVersionStrings[i]), versions[i]) << i;

@@ -90,22 +90,23 @@ FAKE_EXPORT int Vorn_EndVornEx(VornHandle) {
 }
 #endif
 
-// The service guide's names; never called.
+// The service guide's names (those the engine passes through with its
+// signatures); bound, never called.
 #if FAKE_ENGINE_OMIT != 11
-FAKE_EXPORT void Lanebook_GetTermToTermDays() {}
+FAKE_EXPORT uint8_t Lanebook_GetTermToTermDays(char*, char*) { return 0; }
 #endif
 #if FAKE_ENGINE_OMIT != 12
-FAKE_EXPORT void Lanebook_Initialize() {}
+FAKE_EXPORT uint8_t Lanebook_Initialize(char*, char*) { return 0; }
 #endif
 #if FAKE_ENGINE_OMIT != 13
 FAKE_EXPORT void Lanebook_Set_JYDataPath() {}
 #endif
 #if FAKE_ENGINE_OMIT != 14
-FAKE_EXPORT void Lanebook_GetServGuideData() {}
+FAKE_EXPORT uint8_t Lanebook_GetServGuideData(char*, char*) { return 0; }
 #endif
 #if FAKE_ENGINE_OMIT != 15
 FAKE_EXPORT void Lanebook_GetTerminalDetail() {}
 #endif
 #if FAKE_ENGINE_OMIT != 16
-FAKE_EXPORT void Lanebook_Terminate() {}
+FAKE_EXPORT uint8_t Lanebook_Terminate() { return 0; }
 #endif

@@ -110,9 +110,9 @@ TEST(Inspect, TheKindComesFromTheFileNameOrIsGiven) {
   ASSERT_EQ(problems.size(), 1u);
   EXPECT_EQ(problems[0].file, (dir / "states.txt").string());
   EXPECT_EQ(problems[0].message, "is 6 bytes, not 76");
-  EXPECT_EQ(KnownKinds(), (std::vector<std::string>{"efcrec", "tda", "tds", "tdv", "tdz", "tdt", "tdx", "tdn", "factor", "points-service", "rates", "matrix",
+  EXPECT_EQ(KnownKinds(), (std::vector<std::string>{"efcrec", "tda", "tds", "tdv", "tdz", "tdt", "tdx", "tdn", "service-guide", "factor", "points-service", "rates", "matrix",
                                       "points", "zones", "class-factors", "zip-pairs", "rbno-addons", "light-base", "light-matrix", "minimums", "city-points", "city-addons",
-                                      "point-pair-lanes", "point-adjustments", "zip-slot-lanes", "lane-pair-adjustments",
+                                      "point-pair-lanes", "point-adjustments", "zip-slot-lanes", "lane-pair-adjustments", "package-codes",
                                       "no-discount-states", "canadian-lanes", "base-codes", "lane-tariffs",
                                       "tariff-settings", "rating-defaults", "discount-file", "mexico-defaults", "mexico-settings", "levels", "origin-codes", "accessorials", "classes", "weight-breaks", "table-names", "province-prefixes", "zip-states", "zip-ranges", "service-ranges", "postal-services", "engineless-table", "zip-index", "base-point-block", "profiles", "option-records",
                                       "language", "library-names", "about", "us-cities", "canadian-cities", "mexican-cities", "base-point-names", "lettered"}));

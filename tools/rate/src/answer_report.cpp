@@ -50,6 +50,7 @@ void WriteAnswer(std::ostream& out, const ShipmentBytes& a) {
   Row(out, "Rate basis", Trimmed(Field(a, 90, 11)));
   if (Field(a, 196, 2) != "  ")
     Row(out, "Point service", std::string(Field(a, 196, 1)) + " " + std::string(Field(a, 197, 1)) + "  (origin, destination: D direct, I indirect)");
+  if (Field(a, 215, 4) != "0000" && Field(a, 178, 2) != "  ") Row(out, "Service days", Field(a, 178, 2));
   out << "Line  Class  Weight    Rate/cwt      Charge\n";
   int lines = 0;
   std::sscanf(std::string(Field(a, 80, 2)).c_str(), "%2d", &lines);

@@ -114,6 +114,14 @@ class ShipmentReader {
     } else if (key == "discount") {
       expectCount(w, 3, 2 + kDiscountFields);
       readDiscount(w);
+    } else if (key == "carrier") {
+      expectCount(w, 2, 3);
+      if (w[1].size() > 4) fail("a service-guide carrier code has at most 4 characters");
+      out_.putPadded(215, Upper(w[1]), 4);
+      if (w.size() == 3) {
+        if (w[2] != "A" && w[2] != "L" && w[2] != "T") fail("the carrier's mode is A (any), L (LTL) or T (TL)");
+        out_.put(219, w[2]);
+      }
     } else if (key == "discount-kind") {
       expectCount(w, 2, 2);
       if (w[1] != "C" && w[1] != "R") fail("the discount kind is C or R");

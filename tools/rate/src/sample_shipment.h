@@ -10,6 +10,9 @@
 //   discount     direct 30 0 0 ...    (or indirect: the percentage on the net,
 //                                      then up to nine per-break percentages)
 //   discount-kind C                   (C charges, R rates)
+//   carrier      NAFX L               (the service guide's carrier, up to 4
+//                                      characters, and optionally its mode: A
+//                                      any, L LTL, T TL)
 #pragma once
 
 #include <array>

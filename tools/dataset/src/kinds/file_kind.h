@@ -159,6 +159,7 @@ const FileKind& PointPairLanesFileKind();
 const FileKind& PointAdjustmentsFileKind();
 const FileKind& ZipSlotLanesFileKind();
 const FileKind& LanePairAdjustmentsFileKind();
+const FileKind& PackageCodesFileKind();
 // The files of a level read by the rating-function library (kinds/level/lane_file_kinds.cpp).
 const FileKind& NoDiscountStatesFileKind();
 const FileKind& CanadianLanesFileKind();
@@ -199,5 +200,7 @@ const FileKind& UsCitiesFileKind();
 const FileKind& CanadianCitiesFileKind();
 const FileKind& MexicanCitiesFileKind();
 const FileKind& BasePointNamesFileKind();
+// The service guide's data, DLLData.dat (kinds/service_guide_kind.cpp).
+const FileKind& ServiceGuideFileKind();
 
 }  // namespace dataset

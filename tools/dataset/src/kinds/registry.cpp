@@ -6,12 +6,12 @@ std::span<const FileKind* const> FileKinds() {
   // The kinds of fixed file names come before the tariff files, whose name
   // pattern (NAME.<letter><suffix>) also fits names such as TDA.SEQ.
   static const FileKind* const kinds[] = {&EfcrecFileKind(), &TdaFileKind(),          &TdsFileKind(),    &TdvFileKind(),
-                                          &TdzFileKind(),    &TdtFileKind(),          &TdxFileKind(),    &TdnFileKind(),
+                                          &TdzFileKind(),    &TdtFileKind(),          &TdxFileKind(),    &TdnFileKind(),      &ServiceGuideFileKind(),
                                           &FactorFileKind(), &PointServiceFileKind(), &RatesFileKind(),
                                           &MatrixFileKind(), &PointsFileKind(),       &ZonesFileKind(),  &ClassFactorsFileKind(),
                                           &ZipPairsFileKind(), &RateBasisAddOnsFileKind(), &LightBaseFileKind(), &LightMatrixFileKind(), &MinimumsFileKind(),
                                           &CityPointsFileKind(), &CityAddOnsFileKind(),
-                                          &PointPairLanesFileKind(), &PointAdjustmentsFileKind(), &ZipSlotLanesFileKind(), &LanePairAdjustmentsFileKind(),
+                                          &PointPairLanesFileKind(), &PointAdjustmentsFileKind(), &ZipSlotLanesFileKind(), &LanePairAdjustmentsFileKind(), &PackageCodesFileKind(),
                                           &NoDiscountStatesFileKind(), &CanadianLanesFileKind(), &BaseCodesFileKind(), &LaneTariffsFileKind(),
                                           &TariffSettingsFileKind(), &RatingDefaultsFileKind(), &DiscountImageFileKind(), &MexicoDefaultsFileKind(),
                                           &MexicoSettingsFileKind(), &LevelListFileKind(), &OriginCodesFileKind(), &AccessorialsFileKind(),

@@ -34,6 +34,11 @@ class Module {
   }
   // Unloads the library (the loader may keep it mapped while it is in use).
   void release();
+  // Gives the library up without unloading it: it stays loaded until the
+  // process ends (for a library whose functions may be called while the
+  // process's libraries are finalised). Its loader's handle; the Module is
+  // empty afterwards.
+  void* keepLoaded();
 
   // The loader's handle of the library, for a library that binds functions
   // from a module another one loaded (see SymbolOfModule); null when not

@@ -29,27 +29,16 @@ class StructureReader {
     }
   }
 
+  // One section; a package tariff's file three: the services of the
+  // shipment (as classes), then the 'E' and the 'G' services, each with its
+  // tiers (as set numbers) and the weight breaks of its hundredweight rates.
   void readDigitFormat() {
-    std::vector<std::size_t> setLines;
-    const std::optional<std::vector<std::string_view>> sets = counted("set", 1, kMostRowFactors, setLines, [](std::string_view w) { return WholeNumberProblem(w); });
-    if (!sets) return;
-    group("sets", setLines, {{"numbers", Joined(*sets)}});
-    std::vector<std::size_t> classLines;
-    const auto classes = counted("class", 1, kMostClasses, classLines, [&](std::string_view w) { return ClassCodeProblem(w, packageCodes_); });
-    if (!classes) return;
-    group("classes", classLines, {{"codes", Joined(*classes)}});
-    std::vector<std::size_t> breakLines;
-    const auto breaks = counted("break", 1, kMostBreaks, breakLines, [](std::string_view w) { return WholeNumberProblem(w); });
-    if (!breaks) return;
-    group("breaks", breakLines, {{"weights", Joined(*breaks)}});
-    checkDescending(*breaks, breakLines);
-    for (std::size_t s = 0; s < sets->size(); ++s) {
-      if (!factorColumn("class-factors", "class factor", classes->size(), s, sets->size())) return;
-    }
-    for (std::size_t s = 0; s < sets->size(); ++s) {
-      if (!factorColumn("break-factors", "break factor", breaks->size(), s, sets->size())) return;
-    }
-    for (; next_ < data_.size(); ++next_) problem(data_[next_], "is never read (the digit format ends with the break table)");
+    const std::size_t sections = packageCodes_ ? kPackageSections : 1;
+    for (std::size_t s = 0; s < sections; ++s)
+      if (!readDigitSection()) return;
+    for (; next_ < data_.size(); ++next_)
+      problem(data_[next_], packageCodes_ ? "is never read (a package tariff's factor file ends with its third section)"
+                                          : "is never read (the digit format ends with the break table)");
   }
 
   void readLetterFormat() {
@@ -62,6 +51,29 @@ class StructureReader {
   const std::vector<std::size_t>& sectionEnds() const { return sectionEnds_; }
 
  private:
+  bool readDigitSection() {
+    std::vector<std::size_t> setLines;
+    const std::optional<std::vector<std::string_view>> sets = counted("set", 1, kMostRowFactors, setLines, [](std::string_view w) { return WholeNumberProblem(w); });
+    if (!sets) return false;
+    group("sets", setLines, {{"numbers", Joined(*sets)}});
+    std::vector<std::size_t> classLines;
+    const auto classes = counted("class", 1, kMostClasses, classLines, [&](std::string_view w) { return ClassCodeProblem(w, packageCodes_); });
+    if (!classes) return false;
+    group("classes", classLines, {{"codes", Joined(*classes)}});
+    std::vector<std::size_t> breakLines;
+    const auto breaks = counted("break", 1, kMostBreaks, breakLines, [](std::string_view w) { return WholeNumberProblem(w); });
+    if (!breaks) return false;
+    group("breaks", breakLines, {{"weights", Joined(*breaks)}});
+    checkDescending(*breaks, breakLines);
+    for (std::size_t s = 0; s < sets->size(); ++s) {
+      if (!factorColumn("class-factors", "class factor", classes->size(), s, sets->size())) return false;
+    }
+    for (std::size_t s = 0; s < sets->size(); ++s) {
+      if (!factorColumn("break-factors", "break factor", breaks->size(), s, sets->size())) return false;
+    }
+    return true;
+  }
+
   bool readSection() {
     const std::size_t classLine = data_[next_++];
     const std::vector<std::string_view> classes = DataWords(lines_[classLine]);

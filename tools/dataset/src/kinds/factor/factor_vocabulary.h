@@ -22,6 +22,7 @@ inline constexpr std::size_t kMostClasses = 20;
 inline constexpr std::size_t kMostBreaks = 20;
 inline constexpr std::size_t kMostRowFactors = 25;  // per factor-table row
 inline constexpr std::size_t kMostCityAddOns = 80;  // HCITY lines per section
+inline constexpr std::size_t kPackageSections = 3;  // of a package tariff's digit-format file
 
 enum class LineKind { Parameter, Data, Skipped };
 

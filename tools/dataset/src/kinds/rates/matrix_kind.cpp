@@ -22,7 +22,13 @@ namespace dataset {
 namespace {
 
 constexpr std::string_view kCells = "cells";
-constexpr std::string_view kSettingKeys[] = {tariff::kTariff, tariff::kLetter, tariff::kSuffix, kCells};
+// "zones=package": the matrix of a package tariff (EFCREC column 48 'P'),
+// whose cells are zones 0, 2, ... 12: each names a pair of records (a
+// service record and its hundredweight record) of the service's 14.
+constexpr std::string_view kZones = "zones";
+constexpr std::string_view kPackageZones = "package";
+constexpr std::uint32_t kLastPackageZone = 12;
+constexpr std::string_view kSettingKeys[] = {tariff::kTariff, tariff::kLetter, tariff::kSuffix, kCells, kZones};
 constexpr std::string_view kItems[] = {"size", "cell", "pair"};
 constexpr std::string_view kSizeFields[] = {"count"};
 constexpr std::string_view kCellFields[] = {"index", "value"};
@@ -139,9 +145,21 @@ class MatrixKind final : public TariffRecordKind {
 
   void check(std::span<const FileRecords> files, const Settings& settings, KindProblems& problems) const override {
     const std::string_view content = files.front().content;
-    if (!CellCount(CellBits(settings), content.size()))
-      problems.push_back({std::nullopt, "is " + std::to_string(content.size()) + " bytes, which no number of " + std::to_string(CellBits(settings)) +
+    const int bits = CellBits(settings);
+    const std::optional<std::int64_t> count = CellCount(bits, content.size());
+    if (!count) {
+      problems.push_back({std::nullopt, "is " + std::to_string(content.size()) + " bytes, which no number of " + std::to_string(bits) +
                                             "-bit cells fills (the engine's read of the last cell would fall short)"});
+      return;
+    }
+    const std::string* zones = FindSetting(settings, kZones);
+    if (!zones || *zones != kPackageZones) return;
+    for (std::int64_t i = 0; i < *count; ++i) {
+      const std::uint32_t v = CellAt(content, bits, i);
+      if (v != AllOnes(bits) && (v % 2 != 0 || v > kLastPackageZone))
+        problems.push_back({std::nullopt, "cell " + std::to_string(i) + " holds " + std::to_string(v) +
+                                              ": a package tariff's zones are 0, 2, ... 12, each the first of a pair of a service's records"});
+    }
   }
 
   std::string describe(std::span<const std::string_view> contents, const Settings& settings) const override {
@@ -183,6 +201,8 @@ class MatrixKind final : public TariffRecordKind {
     } else if (type) {
       throw FieldError("tariff type " + Shown(*type) + " has no matrix width: give cells=");
     }
+    const std::optional<std::string> letter = TariffRecordColumn(settings, neighbours, efcrec::kLetter, "tariff letters");
+    if (!FindSetting(settings, kZones) && letter && *letter == "P") PutSetting(settings, kZones, std::string(kPackageZones));
   }
   std::span<const std::string_view> itemKeywords() const override { return kItems; }
   std::string encode(std::string_view, const FieldList&, const Settings&, const std::vector<DataRecord>&) const override { return {}; }
