@@ -199,5 +199,13 @@ const FileKind& UsCitiesFileKind();
 const FileKind& CanadianCitiesFileKind();
 const FileKind& MexicanCitiesFileKind();
 const FileKind& BasePointNamesFileKind();
+const FileKind& BasePointsFileKind();
+const FileKind& BaseZonesFileKind();
+const FileKind& BorderUsZonesFileKind();
+const FileKind& BorderCanadianZonesFileKind();
+const FileKind& ZoneKindsFileKind();
+const FileKind& BorderZoneKindsFileKind();
+const FileKind& CoastalZipsFileKind();
+const FileKind& CoastalFeesFileKind();
 
 }  // namespace dataset
