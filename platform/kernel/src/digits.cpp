@@ -75,6 +75,17 @@ DecimalPrefix LeadingDecimal(std::string_view text, int decimals, std::uint64_t 
   return number;
 }
 
+double LeadingSignedDecimal(std::string_view text) {
+  constexpr int kDecimals = 9;
+  std::size_t p = text.find_first_not_of(" \t\n\r\f\v");
+  if (p == std::string_view::npos) return 0.0;
+  bool negative = false;
+  if (text[p] == '-' || text[p] == '+') negative = text[p++] == '-';
+  const DecimalPrefix number = LeadingDecimal(text.substr(p), kDecimals);
+  const double value = static_cast<double>(number.value) / 1e9;
+  return negative ? -value : value;
+}
+
 std::optional<std::uint64_t> ParseDigits(std::string_view field, std::uint64_t most) {
   const DigitRun run = LeadingDigits(field, most);
   if (run.length == 0 || run.length != field.size() || run.overflowed) return std::nullopt;

@@ -107,6 +107,14 @@ TEST(Digits, LeadingDecimalScalesToWholeUnits) {
   }
 }
 
+TEST(Digits, LeadingSignedDecimalReadsAsAtofReadsAPlainNumber) {
+  const std::pair<std::string_view, double> cases[] = {
+      {"  -12.5x", -12.5}, {"+7", 7.0}, {"000748.81", 748.81}, {".00", 0.0}, {"   ", 0.0}, {"-", 0.0}, {"abc", 0.0},
+      {"\t99.99 ", 99.99}, {"1.2345678912", 1.234567891},
+  };
+  for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(LeadingSignedDecimal(text), value) << text;
+}
+
 TEST(Digits, ExactParsesTakeTheWholeFieldWithinTheRange) {
   struct Case {
     std::string_view field;

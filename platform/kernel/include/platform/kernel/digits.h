@@ -60,6 +60,12 @@ struct DecimalPrefix {
 };
 DecimalPrefix LeadingDecimal(std::string_view text, int decimals, std::uint64_t limit = kUnlimitedDigits);
 
+// A signed decimal number at the start of text as atof reads a plain one:
+// white space skipped, an optional '+' or '-', digits with an optional
+// point and fraction ("  -12.5x" is -12.5); fraction digits past the
+// ninth are dropped. 0 when there is no digit.
+double LeadingSignedDecimal(std::string_view text);
+
 // The whole field as an integer: an optional '+' or '-', then one or more
 // digits and nothing else (no blank, no NUL). Nothing when the field holds
 // anything else or its value lies outside least..most.
