@@ -31,15 +31,10 @@ bool IsPrintable(unsigned character) { return character >= 0x20 && character != 
 
 }  // namespace
 
-// The next-field question the fields ask their parent (the rating screen
-// answers it, the next-field rule): wParam 0 forward, 1 backward, lParam
-// the field; the answer is the window to take the focus, or 0.
-extern const MessageId kNextFieldMessage;
-const MessageId kNextFieldMessage = msg::User + 101;
-
 QivSession* ProgramSession() { return QivDialog::SessionOf(ApplicationMainWindow()); }
 
-const RuntimeClass CCaptionEdit::kRuntimeClass{"CCaptionEdit", &EditWindow::kRuntimeClass, &CreateFieldObject<CCaptionEdit>};
+const RuntimeClass CCaptionEdit::kRuntimeClass{"CCaptionEdit", &EditWindow::kRuntimeClass,
+                                               &CreateFieldObject<CCaptionEdit>};
 
 CCaptionEdit::CCaptionEdit(QivSession& session) : session_(session) {}
 
@@ -117,7 +112,8 @@ void CCaptionEdit::Beep() { MessageBeep(-1); }
 bool CCaptionEdit::preTranslateMessage(Message& message) {
   const bool key = message.message == msg::KeyDown || message.message == msg::KeyUp || message.message == msg::Char;
   if (!key) return false;  // the chain offers it to the parent next
-  if (Window* parent = Window::FromHandle(ParentWindow(handle())); parent != nullptr && parent->preTranslateMessage(message))
+  if (Window* parent = Window::FromHandle(ParentWindow(handle()));
+      parent != nullptr && parent->preTranslateMessage(message))
     return true;
   TranslateMessage(message);
   DispatchMessage(message);
@@ -138,11 +134,11 @@ LResult CCaptionEdit::windowProcedure(const Message& message) {
       // and Enter (Esc stays the dialog's).
       LResult code = EditWindow::windowProcedure(message) | dialog_code::WantTab;
       const auto* asked = reinterpret_cast<const Message*>(message.lParam);
-      if (asked != nullptr && asked->message == msg::KeyDown && asked->wParam == key::Enter) code |= dialog_code::WantMessage;
+      if (asked != nullptr && asked->message == msg::KeyDown && asked->wParam == key::Enter)
+        code |= dialog_code::WantMessage;
       return code;
     }
-    default:
-      break;
+    default: break;
   }
   return EditWindow::windowProcedure(message);
 }
@@ -180,8 +176,7 @@ void CCaptionEdit::onKeyDown(const KeyEvent& event) {
       if (alive()) moveToSibling(up);
       return;
     }
-    default:
-      defaultProcedure();
+    default: defaultProcedure();
   }
 }
 
@@ -198,7 +193,8 @@ void CCaptionEdit::moveFocus(bool backward) {
 
 void CCaptionEdit::moveToSibling(bool backward) {
   const WindowHandle sibling = RelatedWindow(handle(), backward ? Relation::Previous : Relation::Next);
-  if (sibling != nullptr && IsWindowEnabled(sibling) && IsWindowVisible(sibling) && (WindowStyle(sibling) & kSiblingStyleBits) != 0) {
+  if (sibling != nullptr && IsWindowEnabled(sibling) && IsWindowVisible(sibling) &&
+      (WindowStyle(sibling) & kSiblingStyleBits) != 0) {
     SetFocus(sibling);
     return;
   }

@@ -14,9 +14,15 @@
 #include <optional>
 #include <string>
 
+#include "platform/ui/messages.h"
 #include "platform/ui/window_object.h"
 
 namespace qiv {
+
+// The next-field question the fields ask their parent (the rating screen
+// answers it): wParam 0 forward, 1 backward, lParam the field's window; the
+// answer is the window to take the focus, or 0.
+inline constexpr platform::ui::MessageId kNextFieldMessage = platform::ui::msg::User + 101;
 
 struct QivSession;
 class FieldScreen;
@@ -36,7 +42,8 @@ class CCaptionEdit : public platform::ui::EditWindow {
   virtual void onLeaveForward() {}
   virtual void onLeaveBackward() {}
   // Creates the edit window itself.
-  virtual bool createField(platform::ui::StyleBits style, const platform::ui::Rect& rect, platform::ui::WindowHandle parent, int id);
+  virtual bool createField(platform::ui::StyleBits style, const platform::ui::Rect& rect,
+                           platform::ui::WindowHandle parent, int id);
   // Subclasses the dialog's item: clears the valid flag; true at once when
   // attached already; false when the dialog has no such item.
   virtual bool attachItem(int id, platform::ui::WindowHandle dialog);

@@ -25,7 +25,8 @@ std::string Trimmed(std::string text) {
 }
 }  // namespace
 
-const RuntimeClass CClassEdit::kRuntimeClass{"CClassEdit", &CDecimalEdit::kRuntimeClass, &CreateFieldObject<CClassEdit>};
+const RuntimeClass CClassEdit::kRuntimeClass{"CClassEdit", &CDecimalEdit::kRuntimeClass,
+                                             &CreateFieldObject<CClassEdit>};
 
 void EmptyShipmentLines(QivSession& session, int from) {
   RatingContextView view = session.context->view();
@@ -107,7 +108,8 @@ LResult CClassEdit::onMouseActivate(const MouseActivateEvent& event) {
   // A pending focus-forward window: the field that has the focus is left
   // as its Validate allows, and the click is eaten.
   Window* focused = Window::FromHandle(GetFocus());
-  if (focused == nullptr || !focused->isKindOf(CCaptionEdit::kRuntimeClass) || static_cast<CCaptionEdit*>(focused)->validate())
+  if (focused == nullptr || !focused->isKindOf(CCaptionEdit::kRuntimeClass) ||
+      static_cast<CCaptionEdit*>(focused)->validate())
     s->followFocusForward();
   return mouse_activate::NoActivateAndEat;
 }

@@ -9,7 +9,8 @@ namespace qiv {
 
 using namespace platform::ui;
 
-const RuntimeClass CDecimalEdit::kRuntimeClass{"CDecimalEdit", &EditWindow::kRuntimeClass, &CreateFieldObject<CDecimalEdit>};
+const RuntimeClass CDecimalEdit::kRuntimeClass{"CDecimalEdit", &EditWindow::kRuntimeClass,
+                                               &CreateFieldObject<CDecimalEdit>};
 
 CDecimalEdit::~CDecimalEdit() {
   // The control window is left to its dialog.
@@ -44,7 +45,8 @@ std::string CDecimalEdit::PaddedFraction(const std::string& text, int decimals) 
   const std::size_t point = text.find('.');
   const std::string fraction = point == std::string::npos ? std::string() : text.substr(point + 1);
   if (static_cast<int>(fraction.size()) >= decimals) return text;
-  return text.substr(0, point) + "." + fraction + std::string(static_cast<std::size_t>(decimals) - fraction.size(), '0');
+  return text.substr(0, point) + "." + fraction +
+         std::string(static_cast<std::size_t>(decimals) - fraction.size(), '0');
 }
 
 void CDecimalEdit::onChar(const CharEvent& event) {

@@ -70,7 +70,8 @@ bool FloorField::validate() {
 bool SurchargeField::validate() {
   if (!session().context) return CCaptionEdit::validate();
   const auto percent = static_cast<float>(value());
-  session().context->view().setFloat((truckload_ ? fields::kProfileTlPercent : fields::kProfileLtlPercent).offset, percent);
+  session().context->view().setFloat((truckload_ ? fields::kProfileTlPercent : fields::kProfileLtlPercent).offset,
+                                     percent);
   setText(platform::DecimalText(percent, 4, 2));
   return refresh();
 }

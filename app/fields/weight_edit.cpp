@@ -16,13 +16,15 @@ namespace {
 constexpr int kLastLine = static_cast<int>(lines::kLines) - 1;
 }  // namespace
 
-const RuntimeClass CWeightEdit::kRuntimeClass{"CWeightEdit", &CDecimalEdit::kRuntimeClass, &CreateFieldObject<CWeightEdit>};
+const RuntimeClass CWeightEdit::kRuntimeClass{"CWeightEdit", &CDecimalEdit::kRuntimeClass,
+                                              &CreateFieldObject<CWeightEdit>};
 
 bool CWeightEdit::validate() {
   FieldScreen* s = screen();
   if (s == nullptr || !session().context) return CCaptionEdit::validate();
   RatingContext& context = *session().context;
-  if (lineIndex_ >= 0 && lineIndex_ <= kLastLine) context.view().fill(lines::WeightText(static_cast<std::size_t>(lineIndex_)), '\0');
+  if (lineIndex_ >= 0 && lineIndex_ <= kLastLine)
+    context.view().fill(lines::WeightText(static_cast<std::size_t>(lineIndex_)), '\0');
   const std::string weight = text();
   CClassEdit& classField = s->classField();
   const bool constant = context.shortAt(fields::kConstantClassInUse) != 0;

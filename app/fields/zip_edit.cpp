@@ -23,7 +23,8 @@ struct EndStatics {
 };
 constexpr EndStatics kEndStatics[] = {
     {screen_id::OriginField, {screen_id::OriginService, screen_id::OriginState, screen_id::OriginCity}},
-    {screen_id::DestinationField, {screen_id::DestinationService, screen_id::DestinationState, screen_id::DestinationCity}},
+    {screen_id::DestinationField,
+     {screen_id::DestinationService, screen_id::DestinationState, screen_id::DestinationCity}},
 };
 
 }  // namespace
@@ -32,7 +33,8 @@ bool FitsCountryMask(std::string_view code, int mask, bool mexicoOption) {
   using namespace country_mask;
   if (code.empty()) return true;
   const bool digits = IsDigit(code[0]);
-  const int us = UsPrefix | UsZip, canadian = CanadianPrefix | CanadianCode | CanadianFive, postal = CanadianCode | CanadianFive;
+  const int us = UsPrefix | UsZip, canadian = CanadianPrefix | CanadianCode | CanadianFive,
+            postal = CanadianCode | CanadianFive;
   for (std::size_t i = 0; i < code.size(); ++i) {
     const char c = code[i];
     bool fits = false;

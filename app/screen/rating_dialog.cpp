@@ -9,7 +9,22 @@ namespace qiv {
 
 using namespace platform::ui;
 
-RatingDialog::RatingDialog(QivSession& session) : QivDialog(session, screen_id::Dialog, nullptr) {
+RatingDialog::RatingDialog(QivSession& session)
+    : QivDialog(session, screen_id::Dialog, nullptr),
+      originField_(session, *this),
+      destinationField_(session, *this),
+      classField_(session),
+      weightField_(session),
+      discountField_(session),
+      mcDiscountField_(session),
+      floorField_(session),
+      ltlSurchargeField_(session),
+      tlSurchargeField_(session),
+      accessorialField_(session),
+      singleShipmentField_(session),
+      tabStopSentinel_([this] { onTabStopSentinelFocus(); }),
+      entryEndSentinel_([this] { onEntryEndSentinelFocus(); }) {
+  session.fieldScreen = this;
   MessageMap& map = messageMap();
   map.onMessage(msg::Create, [this](const Message&) {
     const LResult result = defaultProcedure();
@@ -31,6 +46,7 @@ RatingDialog::RatingDialog(QivSession& session) : QivDialog(session, screen_id::
 }
 
 RatingDialog::~RatingDialog() {
+  if (session().fieldScreen == this) session().fieldScreen = nullptr;
   releaseLibraries();
   commands_.destroy();
   for (BitmapHandle bitmap : {bannerBitmap_, windowIcon_, smallWindowIcon_})
@@ -46,6 +62,8 @@ LResult RatingDialog::windowProcedure(const Message& message) {
   if (message.message != 0 && message.message == session().updateStatusMessage)
     return onUpdateStatus(message.wParam, message.lParam);
   if (message.message != 0 && message.message == session().specialCharMessage) return onSpecialChar(message.wParam);
+  if (message.message == kNextFieldMessage)
+    return reinterpret_cast<LResult>(nextTabItem(reinterpret_cast<WindowHandle>(message.lParam), message.wParam != 0));
   return QivDialog::windowProcedure(message);
 }
 

@@ -185,6 +185,22 @@ static_assert(kStateLookupOption.offset == 53124 && kProfileLtlPercent.offset ==
 static_assert(kProfileConstantSurcharge.offset == 71925 && kProfileConstantLtlPercent.offset == 71927);
 static_assert(kProfileConstantTlPercent.offset == 71931 && kIvaTaxPrompt.offset == 89625 && kInsurancePrompt.offset == 89627);
 static_assert(kRateBaseTitle.end() <= ratekit::context::kTableNames.offset);
+
+// The route and the result display's other inputs.
+inline constexpr FieldSpan kCanadaFlag = rc::kCanadaFlag;
+inline constexpr FieldSpan kMexicanLane = rc::kMexicoFlag;                 // int
+inline constexpr FieldSpan kCanadianPointAnswer = rc::kCheckQivCanResult;  // int
+inline constexpr FieldSpan kLaneTariffTablesLoaded = rc::kLaneTariffTablesLoaded;
+inline constexpr FieldSpan kTariffName = rc::kTariffName;
+// The base of the percentage accessorials: the shipment's total weight
+// text as the rating left it.
+inline constexpr FieldSpan kAccessorialBaseText = rc::kLastTotalWeightText;
+inline constexpr FieldSpan kMcDiscountPercent = rc::kMcDiscount;  // float
+// The rate base's kind letter: the sixth character of its number.
+inline constexpr FieldSpan kRateBaseKindLetter{rc::kRateBaseNumber.offset + 5, 1};
+inline constexpr FieldSpan kProfileFloor = rc::kFloor;            // float
+static_assert(kAccessorialBaseText.offset == 52832 && kMexicanLane.offset == 12570 && kCanadianPointAnswer.offset == 52839);
+static_assert(kMcDiscountPercent.offset == 12634 && kProfileFloor.offset == 12630 && kTariffName.offset == 48686);
 }  // namespace fields
 
 // The RatingContext the program allocates: 91,240 zeroed bytes.
@@ -203,6 +219,8 @@ class RatingContext {
   void setInt(FieldSpan field, std::int32_t value) { view().setInteger<std::int32_t>(field.offset, value); }
   std::int16_t shortAt(FieldSpan field) const { return view().integerAt<std::int16_t>(field.offset); }
   void setShort(FieldSpan field, std::int16_t value) { view().setInteger<std::int16_t>(field.offset, value); }
+  float floatAt(FieldSpan field) const { return view().floatAt(field.offset); }
+  void setFloat(FieldSpan field, float value) { view().setFloat(field.offset, value); }
   char charAt(FieldSpan field) const { return view().charAt(field.offset); }
   void setChar(FieldSpan field, char c) { view().setChar(field.offset, c); }
   // A text field up to its first NUL.

@@ -152,19 +152,20 @@ TEST_F(InputFields, ZipFieldsTakeTheShapesOfTheirCountryMask) {
     int beeps;
   };
   const Case cases[] = {
-      {4, false, "123456", "12345", 1},    // a sixth digit refused
-      {4, true, "12345m", "12345M", 0},    // the Mexican point
-      {4, false, "12345M", "12345", 1},    // not without the Mexico option
-      {4, true, "1234M", "1234", 1},       // M only after five digits
-      {12, false, "m5v2t6", "M5V2T6", 0},  // a Canadian postal code, upper-cased
-      {12, false, "M5V2T6X", "M5V2T6", 1}, // seven characters
-      {20, false, "M5V2T6", "M5V2T", 1},   // five characters of it
-      {1, false, "1234", "123", 1},        // a U.S. prefix
-      {4, false, "a1%2", "12", 2},         // a letter where digits belong; '%'
-      {2, false, "k0a5", "K0A", 1},        // a Canadian prefix
+      {4, false, "123456", "12345", 1},     // a sixth digit refused
+      {4, true, "12345m", "12345M", 0},     // the Mexican point
+      {4, false, "12345M", "12345", 1},     // not without the Mexico option
+      {4, true, "1234M", "1234", 1},        // M only after five digits
+      {12, false, "m5v2t6", "M5V2T6", 0},   // a Canadian postal code, upper-cased
+      {12, false, "M5V2T6X", "M5V2T6", 1},  // seven characters
+      {20, false, "M5V2T6", "M5V2T", 1},    // five characters of it
+      {1, false, "1234", "123", 1},         // a U.S. prefix
+      {4, false, "a1%2", "12", 2},          // a letter where digits belong; '%'
+      {2, false, "k0a5", "K0A", 1},         // a Canadian prefix
   };
   CZipEdit origin(session());
-  FieldsDialog dialog(session(), [&](FieldsDialog& d) { ASSERT_TRUE(origin.attachItem(screen_id::OriginField, d.handle(), 4)); });
+  FieldsDialog dialog(session(),
+                      [&](FieldsDialog& d) { ASSERT_TRUE(origin.attachItem(screen_id::OriginField, d.handle(), 4)); });
   for (const Case& c : cases)
     typeInto(
         origin,
@@ -195,12 +196,11 @@ TEST_F(InputFields, DecimalFieldsCutToTheirLengthAndPadTheFractionWhenLeft) {
       {"1234", "12", 0},     // length 5 with 2 decimals keeps two integer digits
       {"1.2.3", "1.23", 1},  // a second point beeps
       {"1.234", "1.23", 0},  // the fraction cut to two
-      {"7\t", "7.00", 0},
-      {"\t", ".00", 0},
-      {"-5x", "-5", 1},
+      {"7\t", "7.00", 0},   {"\t", ".00", 0}, {"-5x", "-5", 1},
   };
   CDecimalEdit amount(session());
-  FieldsDialog dialog(session(), [&](FieldsDialog& d) { ASSERT_TRUE(amount.attachItem(screen_id::Floor, d.handle(), 5, 2)); });
+  FieldsDialog dialog(session(),
+                      [&](FieldsDialog& d) { ASSERT_TRUE(amount.attachItem(screen_id::Floor, d.handle(), 5, 2)); });
   for (const Case& c : cases)
     typeInto(amount, nullptr, c.keys, [&amount, c](int beeps) {
       EXPECT_EQ(amount.text(), c.text) << c.keys;
@@ -247,7 +247,8 @@ TEST_F(InputFields, ALimitSentAfterAttachingIsKeptByTheFieldAloneAndALongerTextI
 
 TEST_F(InputFields, TabLeavesOnlyAfterTheChecksAndAFailedCheckKeepsTheFocusAndTellsNothing) {
   DiscountField discount(session());
-  FieldsDialog dialog(session(), [&](FieldsDialog& d) { ASSERT_TRUE(discount.attachItem(screen_id::Discount, d.handle(), 5, 2)); });
+  FieldsDialog dialog(
+      session(), [&](FieldsDialog& d) { ASSERT_TRUE(discount.attachItem(screen_id::Discount, d.handle(), 5, 2)); });
   typeInto(discount, nullptr, "99.99\t", [&](int) {
     EXPECT_EQ(GetFocus(), discount.handle());
     EXPECT_EQ(context().lastErrorCode(), 118);
@@ -275,7 +276,8 @@ TEST_F(InputFields, TheSingleShipmentLetterIsNOrYOrOnASpanishMexicanScreenNOrS) 
   const Case cases[] = {{false, "N", true}, {false, "Y", true}, {false, "S", false}, {false, "y", false},
                         {true, "N", true},  {true, "S", true},  {true, "Y", false}};
   SingleShipmentField letters(session());
-  FieldsDialog dialog(session(), [&](FieldsDialog& d) { ASSERT_TRUE(letters.attachItem(screen_id::SingleShipment, d.handle())); });
+  FieldsDialog dialog(session(),
+                      [&](FieldsDialog& d) { ASSERT_TRUE(letters.attachItem(screen_id::SingleShipment, d.handle())); });
   driver_.onScreen([&](WindowHandle) {
     for (const Case& c : cases) {
       session().language = c.spanishMexican ? Language::Spanish : Language::English;
@@ -321,9 +323,9 @@ TEST(InputFieldClasses, TheTypeTestForTheCaptionFieldIsFalseForTheDecimalFamily)
   TestSession test(data);
   QivSession& s = test.session;
   const std::pair<std::unique_ptr<CCaptionEdit>, bool> cases[] = {
-      {std::make_unique<CCaptionEdit>(s), true},       {std::make_unique<CZipEdit>(s), true},
+      {std::make_unique<CCaptionEdit>(s), true},        {std::make_unique<CZipEdit>(s), true},
       {std::make_unique<SingleShipmentField>(s), true}, {std::make_unique<CDecimalEdit>(s), false},
-      {std::make_unique<CClassEdit>(s), false},        {std::make_unique<CWeightEdit>(s), false},
+      {std::make_unique<CClassEdit>(s), false},         {std::make_unique<CWeightEdit>(s), false},
       {std::make_unique<DiscountField>(s), false},
   };
   for (const auto& [field, caption] : cases) {

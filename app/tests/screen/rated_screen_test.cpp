@@ -1,0 +1,114 @@
+// Shipments typed on the rating screen of the sample set, key by key, with
+// the real libraries: the route checked, the lines entered, the shipment
+// rated and its figures shown as the rating tool gives them.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/ui/controls/list_box.h"
+#include "platform/ui/dialog.h"
+#include "platform/ui/focus.h"
+#include "platform/ui/input.h"
+#include "platform/ui/window.h"
+#include "sample_copy.h"
+#include "screen/rating_dialog.h"
+#include "screen/screen_ids.h"
+#include "screen_driver.h"
+#include "screen_probe.h"
+
+namespace qiv {
+namespace {
+
+using namespace platform::ui;
+
+std::vector<std::string> LineList(WindowHandle screen) {
+  std::vector<std::string> lines;
+  const WindowHandle list = DialogItem(screen, screen_id::LineList);
+  for (int i = 0; i < static_cast<int>(SendMessage(list, list_box::GetCount)); ++i) {
+    char line[128] = {};
+    SendMessage(list, list_box::GetText, static_cast<WParam>(i), reinterpret_cast<LParam>(line));
+    lines.emplace_back(line);
+  }
+  return lines;
+}
+
+// The shown value of a result static, or "(hidden)".
+std::string Shown(WindowHandle screen, int id) {
+  return testing::IsShown(screen, id) ? DialogItemText(screen, id) : "(hidden)";
+}
+
+struct Shipment {
+  const char* name;
+  const char* origin;
+  const char* destination;
+  std::vector<std::pair<const char*, const char*>> lines;  // class, weight
+  std::vector<std::string> listed;                         // the line list as shown
+  std::vector<std::pair<int, std::string>> shown;          // result statics
+  const char* sign;                                        // the rating sign
+};
+
+class RatedScreen : public ::testing::TestWithParam<Shipment> {};
+
+TEST_P(RatedScreen, TypedLineByLineItShowsTheRatingToolsFigures) {
+  const Shipment& shipment = GetParam();
+  testing::SampleCopy sample;
+  testing::ScreenDriver driver;
+  driver.chooseLevels();
+  driver.onScreen([&](WindowHandle screen) {
+    SetFocus(DialogItem(screen, screen_id::OriginField));
+    InjectText(std::string(shipment.origin) + "\t");
+  });
+  driver.onScreen([&](WindowHandle) { InjectText(std::string(shipment.destination) + "\t"); });
+  for (const auto& [cls, weight] : shipment.lines)
+    driver.onScreen([cls, weight](WindowHandle) { InjectText(std::string(cls) + "\t" + weight + "\t"); });
+  driver.onScreen([&](WindowHandle screen) {
+    if (!shipment.listed.empty()) {
+      EXPECT_EQ(LineList(screen), shipment.listed);
+    }
+    for (const auto& [id, text] : shipment.shown) EXPECT_EQ(Shown(screen, id), text) << "static " << id;
+    const auto* dialog = dynamic_cast<const RatingDialog*>(Window::FromHandle(screen));
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->ratingSign(), shipment.sign);
+  });
+  driver.cancelScreen();
+  EXPECT_EQ(sample.run(driver), 0) << sample.diagnostics.str() << testing::SeenWindows(driver);
+  EXPECT_EQ(driver.boxes(), std::vector<testing::ShownBox>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(SampleShipments, RatedScreen,
+                         ::testing::Values(Shipment{"ny_to_chicago",
+                                                    "10001",
+                                                    "60601",
+                                                    {{"85", "1200"}, {"125", "350"}},
+                                                    {"\t  85   \t  1200\t  44.72\t   536.64",
+                                                     "\t 125   \t   350\t  60.62\t   212.17"},
+                                                    {{screen_id::GrossChargeLabel, "Gross Charge:"},
+                                                     {screen_id::ChargeValue, "748.81"},
+                                                     {screen_id::MinimumChargeLabel, "(hidden)"},
+                                                     {screen_id::TotalChargesLabel, "Total Charges:"},
+                                                     {screen_id::TotalChargesValue, "$748.81"}},
+                                                    "LH"},
+                                           Shipment{"columbus_small",
+                                                    "43215",
+                                                    "17101",
+                                                    {{"70", "60"}},
+                                                    {},
+                                                    {{screen_id::MinimumChargeLabel, "Minimum Charge:"},
+                                                     {screen_id::ChargeValue, "108.03"},
+                                                     {screen_id::GrossChargeLabel, "(hidden)"},
+                                                     {screen_id::TotalChargesValue, "$108.03"}},
+                                                    "MC"},
+                                           Shipment{"toronto_to_dallas",
+                                                    "m5v2t6",
+                                                    "75201",
+                                                    {{"250", "640"}},
+                                                    {},
+                                                    {{screen_id::GrossChargeLabel, "Gross Charge:"},
+                                                     {screen_id::ChargeValue, "1235.07"},
+                                                     {screen_id::TotalChargesValue, "$1235.07"}},
+                                                    "LH"}),
+                         [](const ::testing::TestParamInfo<Shipment>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace qiv
