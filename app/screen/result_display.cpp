@@ -102,12 +102,15 @@ void RatingDialog::fillLineList() {
     const auto at = static_cast<std::size_t>(i);
     // The class as it was checked (a class such as 77.5 keeps its point).
     const std::string classText = constant.empty() ? WithoutBlanks(context.textAt(lines::ClassCode(at))) : constant;
-    const std::string weight = platform::RightAlignedOmittingZero(
-        static_cast<std::int64_t>(platform::LeadingDigits(context.textAt(lines::WeightText(at))).value), 6);
+    // Weight, rate and charge start at their columns: the list counts its
+    // stops in its own font's characters, and the blanks of the fixed-width
+    // texts would push a full column past its stop.
+    const std::string weight = std::to_string(platform::LeadingDigits(context.textAt(lines::WeightText(at))).value);
     std::string tag = context.textAt(lines::ClassFlag(at));
     tag.resize(2, ' ');
     const std::string text = "\t" + RightAligned(classText, 4) + " " + tag + "\t" + weight + "\t" +
-                             context.textAt(lines::RateText(at)) + "\t" + context.textAt(lines::ChargeText(at));
+                             WithoutBlanks(context.textAt(lines::RateText(at))) + "\t" +
+                             WithoutBlanks(context.textAt(lines::ChargeText(at)));
     SendMessage(list, list_box::AddString, 0, reinterpret_cast<LParam>(text.c_str()));
   }
 }

@@ -1,5 +1,7 @@
 // The program in a real window on a desktop (a desktop session under
-// xvfb-run): the rating screen shown in English, the language button
+// xvfb-run): a shipment typed through the desktop's key events and rated
+// (New York to Chicago, two lines), the rating screen shown in English, the
+// language button
 // clicked through the desktop's pointer, the screen then in Spanish; a
 // screenshot of each kept in the artifacts folder, and the screen's face in
 // the button-face grey of the classic look.
@@ -13,15 +15,16 @@
 #include <functional>
 #include <string>
 
+#include "platform/desktop/recording_services.h"
+#include "platform/testing/temp_directory.h"
 #include "platform/ui/color.h"
 #include "platform/ui/controls/toolbar.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
+#include "platform/ui/keys.h"
 #include "platform/ui/message_loop.h"
 #include "platform/ui/sdl/sdl_backend.h"
 #include "platform/ui/window.h"
-#include "platform/desktop/recording_services.h"
-#include "platform/testing/temp_directory.h"
 #include "real_window_check.h"
 #include "screen/screen_ids.h"
 #include "shell/qiv_program.h"
@@ -72,10 +75,12 @@ bool Photograph(CheckingBackend& backend, WindowHandle screen, const std::string
   Settle(backend, 300);
   const std::optional<Screenshot> shot = Screenshot::Take(backend, artifacts + "/" + name + ".xwd");
   if (!shot) return false;
-  if (!shot->savePng(artifacts + "/" + name + ".png", WindowRect(screen))) return Failed("the screenshot was not saved");
+  if (!shot->savePng(artifacts + "/" + name + ".png", WindowRect(screen)))
+    return Failed("the screenshot was not saved");
   const Rect client = ClientRect(screen);
   const Point face = ClientToScreen(screen, {client.right - 20, client.bottom - 60});
-  if (shot->pixel(face.x, face.y) != GetSystemColor(SystemColor::ButtonFace)) return Failed(name + ": the face is not grey");
+  if (shot->pixel(face.x, face.y) != GetSystemColor(SystemColor::ButtonFace))
+    return Failed(name + ": the face is not grey");
   return true;
 }
 
@@ -97,6 +102,22 @@ int main(int argc, char** argv) {
   std::filesystem::create_directories(root / "RELEASE");
   std::filesystem::create_directories(root / "WORK");
 
+  // The shipment, key by key: origin, destination, two lines.
+  backend.then([&](WindowHandle screen) {
+    SetFocus(DialogItem(screen, qiv::screen_id::OriginField));
+    for (const char* entry : {"10001", "60601", "85", "1200", "125", "350"}) {
+      for (const char* c = entry; *c != '\0'; ++c) {
+        backend.queueKeyEvent(screen, static_cast<VirtualKey>(*c), true);
+        backend.queueTextEvent(screen, std::string(1, *c));
+        backend.queueKeyEvent(screen, static_cast<VirtualKey>(*c), false);
+      }
+      backend.queueKeyEvent(screen, key::Tab, true);
+      backend.queueKeyEvent(screen, key::Tab, false);
+    }
+    return Await(
+        backend, [&] { return DialogItemText(screen, qiv::screen_id::TotalChargesValue) == "$748.81"; },
+        "the total of the typed shipment");
+  });
   std::string english;
   backend.then([&](WindowHandle screen) {
     english = WindowText(screen);
@@ -105,14 +126,19 @@ int main(int argc, char** argv) {
     const WindowHandle toolbar = DialogItem(screen, qiv::screen_id::Toolbar);
     const auto index = SendMessage(toolbar, toolbar::CommandToIndex, qiv::command::English);
     Rect button;
-    if (index < 0 || !SendMessage(toolbar, toolbar::GetItemRect, static_cast<WParam>(index), reinterpret_cast<LParam>(&button)))
+    if (index < 0 ||
+        !SendMessage(toolbar, toolbar::GetItemRect, static_cast<WParam>(index), reinterpret_cast<LParam>(&button)))
       return Failed("the language button is not on the toolbar");
     const Point center = ClientToScreen(toolbar, {(button.left + button.right) / 2, (button.top + button.bottom) / 2});
     if (!backend.queueClick(screen, center)) return Failed("the click could not be sent");
-    return Await(backend, [&] { return WindowText(screen) != english; }, "the screen's Spanish title");
+    return Await(
+        backend, [&] { return WindowText(screen) != english; }, "the screen's Spanish title");
   });
   backend.then([&](WindowHandle screen) {
     if (!Photograph(backend, screen, artifacts, "qiv-screen-spanish")) return false;
+    // The figures stay as they were.
+    if (DialogItemText(screen, qiv::screen_id::TotalChargesValue) != "$748.81")
+      return Failed("the total changed in Spanish");
     PostMessage(screen, msg::Command, CommandParam(command_id::Cancel, 0));
     return true;
   });
