@@ -3,13 +3,17 @@
 // rated and its figures shown as the rating tool gives them.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "platform/ui/cairo/image_surface.h"
+#include "platform/ui/cairo/rendering.h"
 #include "platform/ui/controls/list_box.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/input.h"
+#include "platform/ui/paint.h"
 #include "platform/ui/window.h"
 #include "sample_copy.h"
 #include "screen/rating_dialog.h"
@@ -81,8 +85,7 @@ INSTANTIATE_TEST_SUITE_P(SampleShipments, RatedScreen,
                                                     "10001",
                                                     "60601",
                                                     {{"85", "1200"}, {"125", "350"}},
-                                                    {"\t  85   \t1200\t44.72\t536.64",
-                                                     "\t 125   \t350\t60.62\t212.17"},
+                                                    {"\t  85   \t1200\t44.72\t536.64", "\t 125   \t350\t60.62\t212.17"},
                                                     {{screen_id::GrossChargeLabel, "Gross Charge:"},
                                                      {screen_id::ChargeValue, "748.81"},
                                                      {screen_id::MinimumChargeLabel, "(hidden)"},
@@ -109,6 +112,58 @@ INSTANTIATE_TEST_SUITE_P(SampleShipments, RatedScreen,
                                                      {screen_id::TotalChargesValue, "$1235.07"}},
                                                     "LH"}),
                          [](const ::testing::TestParamInfo<Shipment>& info) { return std::string(info.param.name); });
+
+// Whether the child's rectangle in the window's picture holds the colour.
+bool Paints(const cairo::ImageSurface& picture, WindowHandle screen, const Rect& onScreen, ColorRef colour) {
+  const Rect window = WindowRect(screen);
+  for (int y = onScreen.top; y < onScreen.bottom; ++y)
+    for (int x = onScreen.left; x < onScreen.right; ++x)
+      if (picture.pixel(x - window.left, y - window.top) == colour) return true;
+  return false;
+}
+Rect ItemOnScreen(WindowHandle screen, int id) { return WindowRect(DialogItem(screen, id)); }
+
+TEST(RatedScreenLook, ItsColoursAndCaretThenInSpanishTheSameFigures) {
+  testing::SampleCopy sample;
+  testing::ScreenDriver driver(true);
+  driver.chooseLevels();
+  const std::string artifacts = QIV_ARTIFACT_DIR;
+  std::filesystem::create_directories(artifacts);
+  driver.onScreen([&](WindowHandle screen) {
+    SetFocus(DialogItem(screen, screen_id::OriginField));
+    InjectText("10001\t60601\t85\t1200\t125\t350\t");
+  });
+  std::string englishLabel;
+  driver.onScreen([&](WindowHandle screen) {
+    EXPECT_TRUE(cairo::RenderWindowToPng(screen, artifacts + "/rated-screen-english.png"));
+    const auto picture = cairo::RenderWindow(screen);
+    constexpr ColorRef kLabel = 0x8A4225, kBlack = 0x000000;
+    EXPECT_TRUE(Paints(*picture, screen, ItemOnScreen(screen, screen_id::TotalChargesLabel), kLabel));
+    EXPECT_TRUE(Paints(*picture, screen, ItemOnScreen(screen, screen_id::TotalChargesValue), kBlack));
+    EXPECT_FALSE(Paints(*picture, screen, ItemOnScreen(screen, screen_id::TotalChargesValue), kLabel));
+    // The caret in the focused class field, after its (empty) text.
+    const CaretInfo caret = CurrentCaret();
+    EXPECT_EQ(caret.owner, DialogItem(screen, screen_id::ClassField));
+    EXPECT_EQ(GetFocus(), caret.owner);
+    EXPECT_TRUE(caret.visible);
+    const Point middle = ClientToScreen(
+        caret.owner, {caret.rect.left + caret.rect.width() / 2, caret.rect.top + caret.rect.height() / 2});
+    const Rect window = WindowRect(screen);
+    EXPECT_EQ(picture->pixel(middle.x - window.left, middle.y - window.top), kBlack);
+    englishLabel = DialogItemText(screen, screen_id::TotalChargesLabel);
+    SendMessage(screen, msg::Command, CommandParam(command::English, 0));
+  });
+  driver.onScreen([&](WindowHandle screen) {
+    EXPECT_TRUE(cairo::RenderWindowToPng(screen, artifacts + "/rated-screen-spanish.png"));
+    EXPECT_NE(DialogItemText(screen, screen_id::TotalChargesLabel), englishLabel);
+    EXPECT_EQ(Shown(screen, screen_id::TotalChargesValue), "$748.81");
+    EXPECT_EQ(Shown(screen, screen_id::ChargeValue), "748.81");
+    EXPECT_EQ(LineList(screen).size(), 2u);
+    EXPECT_EQ(DialogItemText(screen, screen_id::OriginService), "Servicio interlineal");
+  });
+  driver.cancelScreen();
+  EXPECT_EQ(sample.run(driver), 0) << sample.diagnostics.str() << testing::SeenWindows(driver);
+}
 
 }  // namespace
 }  // namespace qiv
