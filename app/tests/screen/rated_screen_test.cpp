@@ -165,5 +165,34 @@ TEST(RatedScreenLook, ItsColoursAndCaretThenInSpanishTheSameFigures) {
   EXPECT_EQ(sample.run(driver), 0) << sample.diagnostics.str() << testing::SeenWindows(driver);
 }
 
+// Routes typed on the sample set: the P.O.-box notice of each end, a
+// Canadian prefix alone; each leaves the focus on the class field.
+TEST(RouteEntry, TheNoticeOfEachPostOfficeBoxEnd) {
+  const std::pair<const char*, const char*> routes[] = {
+      {"10008\t60601\t", "Origin Zip Code is a P.O. Box or unassigned Zip Code."},
+      {"60601\t10008\t", "Destination Zip Code is a P.O. Box or unassigned Zip Code."},
+      {"10008\t10008\t", "Origin and Destination Zip Codes are P.O. Boxes or unassigned Zip Codes."},
+      {"10001\t60601\t", ""},
+      {"m5v\t75201\t", ""},
+  };
+  for (const auto& [route, notice] : routes) {
+    SCOPED_TRACE(route);
+    testing::SampleCopy sample;
+    testing::ScreenDriver driver;
+    driver.chooseLevels();
+    driver.onScreen([route = route](WindowHandle screen) {
+      SetFocus(DialogItem(screen, screen_id::OriginField));
+      InjectText(route);
+    });
+    driver.onScreen([notice = notice](WindowHandle screen) {
+      EXPECT_EQ(DialogItemText(screen, screen_id::PostOfficeBoxNotice), notice);
+      EXPECT_EQ(WindowId(GetFocus()), screen_id::ClassField);
+    });
+    driver.cancelScreen();
+    EXPECT_EQ(sample.run(driver), 0);
+    EXPECT_EQ(driver.boxes(), std::vector<testing::ShownBox>{});
+  }
+}
+
 }  // namespace
 }  // namespace qiv
