@@ -235,6 +235,7 @@ bool RatingDialog::verifyDestinationAndRate(const std::string& text) {
     return false;
   }
   showTariffBasis();
+  if (released_) return false;  // a missing file ended the program
   showSurchargeStatics();
   displayRates();
   const auto letter = [&](std::size_t end) { return context.charAt(point::Of(end, point::kServiceLetter)); };
@@ -424,6 +425,7 @@ LResult RatingDialog::onSpecialChar(WParam code) {
       return 0;
     }
     showTariffBasis();
+    if (released_) return 0;
     showServiceLabels();
     showSurchargeStatics();
   } else {
@@ -431,6 +433,7 @@ LResult RatingDialog::onSpecialChar(WParam code) {
     destroyFocusForward();
     tariffBasis_.clear();
     showTariffBasis();
+    if (released_) return 0;
     const bool typed = code < 0x80 && std::isalnum(static_cast<int>(code)) != 0;
     if (typed && focus == originField_.handle()) originField_.setValid(false);
     if (typed && focus == destinationField_.handle()) destinationField_.setValid(false);

@@ -194,5 +194,26 @@ TEST(RouteEntry, TheNoticeOfEachPostOfficeBoxEnd) {
   }
 }
 
+// A base-point or zone file missing: the program names it in a fatal box
+// and ends with code 2.
+TEST(RouteEntry, AMissingBasePointFileIsNamedBeforeTheProgramEnds) {
+  for (const char* missing : {"SAMPLE01.BSE", "SAMPLE01.UST", "SAMPLE01.TBL"}) {
+    SCOPED_TRACE(missing);
+    testing::SampleCopy sample;
+    std::filesystem::remove(sample.data() / missing);
+    testing::ScreenDriver driver;
+    driver.chooseLevels();
+    driver.onScreen([](WindowHandle screen) {
+      SetFocus(DialogItem(screen, screen_id::OriginField));
+      InjectText("10001\t60601\t");
+    });
+    driver.cancelScreen();
+    EXPECT_EQ(sample.run(driver), 2);
+    ASSERT_EQ(driver.boxes().size(), 1u);
+    EXPECT_EQ(driver.boxes()[0].caption, "FATAL");
+    EXPECT_NE(driver.boxes()[0].text.find(std::string(missing).substr(9)), std::string::npos) << driver.boxes()[0].text;
+  }
+}
+
 }  // namespace
 }  // namespace qiv

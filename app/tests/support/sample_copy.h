@@ -15,6 +15,7 @@ class SampleCopy {
  public:
   SampleCopy();
   std::filesystem::path work() const { return dir_ / "WORK"; }
+  std::filesystem::path data() const { return dir_ / "ZQDATA"; }
 
   // Runs the program driven by the driver (installed as the backend).
   int run(ScreenDriver& driver);
