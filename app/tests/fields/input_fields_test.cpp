@@ -211,7 +211,10 @@ TEST_F(InputFields, DecimalFieldsCutToTheirLengthAndPadTheFractionWhenLeft) {
 
 TEST_F(InputFields, ClassAndWeightFieldsFilterTheirCharacters) {
   LineFields line(session());
-  auto& [classField, weight, screen, dialog] = line;
+  CClassEdit& classField = line.classField;
+  CWeightEdit& weight = line.weight;
+  LineScreen& screen = line.screen;
+  FieldsDialog& dialog = line.dialog;
   typeInto(classField, nullptr, "a", [&](int beeps) {
     EXPECT_EQ(classField.text(), "A");
     EXPECT_EQ(beeps, 0);
@@ -293,7 +296,10 @@ TEST_F(InputFields, TheSingleShipmentLetterIsNOrYOrOnASpanishMexicanScreenNOrS) 
 
 TEST_F(InputFields, ANinthLineIsRefusedWith580AndTheClassFieldClosed) {
   LineFields line(session());
-  auto& [classField, weight, screen, dialog] = line;
+  CClassEdit& classField = line.classField;
+  CWeightEdit& weight = line.weight;
+  LineScreen& screen = line.screen;
+  FieldsDialog& dialog = line.dialog;
   driver_.onScreen([&](WindowHandle) {
     for (bool clear : {false, true}) {
       screen.lines = 8;

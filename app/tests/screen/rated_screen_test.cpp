@@ -64,8 +64,8 @@ TEST_P(RatedScreen, TypedLineByLineItShowsTheRatingToolsFigures) {
     InjectText(std::string(shipment.origin) + "\t");
   });
   driver.onScreen([&](WindowHandle) { InjectText(std::string(shipment.destination) + "\t"); });
-  for (const auto& [cls, weight] : shipment.lines)
-    driver.onScreen([cls, weight](WindowHandle) { InjectText(std::string(cls) + "\t" + weight + "\t"); });
+  for (const auto& line : shipment.lines)
+    driver.onScreen([line](WindowHandle) { InjectText(std::string(line.first) + "\t" + line.second + "\t"); });
   driver.onScreen([&](WindowHandle screen) {
     if (!shipment.listed.empty()) {
       EXPECT_EQ(LineList(screen), shipment.listed);
