@@ -198,7 +198,7 @@ bool RatingDialog::verifyDestinationAndRate(const std::string& text) {
     context.setChar(kIntrastateAnswer, 'N');
   } else {
     context.setLastErrorCode(kIntrastateQuestion);
-    const bool yes = ShowMessage(session(), handle(), MessageType::Question) == command_id::Yes;
+    const bool yes = ShowMessage(session(), handle(), MessageType::Question) == 1;
     SetDialogItemText(handle(), screen_id::IntrastateNotice,
                       yes ? "Using Intrastate Rates" : "Not Using Interstate Rates");
     context.setChar(kIntrastateAnswer, yes ? 'Y' : 'N');
