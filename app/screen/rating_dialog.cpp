@@ -33,8 +33,8 @@ RatingDialog::RatingDialog(QivSession& session)
   });
   map.onMessage(msg::Paint, [this](const Message&) { return onPaint(); });
   map.onMessage(msg::Notify, [this](const Message& message) { return onNotify(message); });
-  for (MessageId colour : {msg::CtlColorStatic, msg::CtlColorEdit, msg::CtlColorButton, msg::CtlColorListBox,
-                           msg::CtlColorDialog})
+  for (MessageId colour :
+       {msg::CtlColorStatic, msg::CtlColorEdit, msg::CtlColorButton, msg::CtlColorListBox, msg::CtlColorDialog})
     map.onMessage(colour, [this](const Message& message) { return onControlColor(message); });
   map.onCommand(command::AutoClear, [this] { onAutoClear(); });
   map.onCommand(command::English, [this] { onToggleLanguage(); });
@@ -43,6 +43,11 @@ RatingDialog::RatingDialog(QivSession& session)
   map.onCommand(command::LicenseAgreement, [this] { onLicenseAgreement(); });
   map.onCommand(command::Contents, [this] { onContents(); });
   map.onCommand(command::Exit, [this] { onExitCommand(); });
+  map.onMessage(msg::Char, [this](const Message&) {
+    if (this->session().context) updateEntryCommands();
+    return defaultProcedure();
+  });
+  mapEntryNotices();
 }
 
 RatingDialog::~RatingDialog() {

@@ -17,6 +17,7 @@
 
 #include "dialogs/qiv_dialog.h"
 #include "dialogs/splash_dialog.h"
+#include "platform/ui/notify.h"
 #include "fields/class_edit.h"
 #include "fields/field_screen.h"
 #include "fields/screen_fields.h"
@@ -183,6 +184,16 @@ class RatingDialog : public QivDialog, public FieldScreen {
   void onTabStopSentinelFocus();
   void onEntryEndSentinelFocus();
   void destroyFocusForward();
+
+  // The entry's notices (entry_notices.cpp).
+  void mapEntryNotices();
+  bool onEntryNotice(const platform::ui::NotifyHeader& header);
+  void takePickedDate(bool take);
+  void refreshQuietly();
+  void onTariffCloseUp();
+  void onScacKillFocus();
+  void onLineDoubleClick();
+  void updateEntryCommands();
 
   // The result display (result_display.cpp).
   bool collectShipmentLines();

@@ -7,12 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/qiv_dialog.h"
 #include "platform/ui/cairo/image_surface.h"
 #include "platform/ui/cairo/rendering.h"
+#include "platform/ui/calendar_date.h"
+#include "platform/ui/controls/date_picker.h"
+#include "platform/ui/controls/edit.h"
 #include "platform/ui/controls/list_box.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/input.h"
+#include "platform/ui/notify.h"
 #include "platform/ui/paint.h"
 #include "platform/ui/window.h"
 #include "sample_copy.h"
@@ -20,6 +25,7 @@
 #include "screen/screen_ids.h"
 #include "screen_driver.h"
 #include "screen_probe.h"
+#include "shell/qiv_session.h"
 
 namespace qiv {
 namespace {
@@ -213,6 +219,41 @@ TEST(RouteEntry, AMissingBasePointFileIsNamedBeforeTheProgramEnds) {
     EXPECT_EQ(driver.boxes()[0].caption, "FATAL");
     EXPECT_NE(driver.boxes()[0].text.find(std::string(missing).substr(9)), std::string::npos) << driver.boxes()[0].text;
   }
+}
+
+// The entry's notices on a rated shipment: a double-clicked line leaves
+// the shipment and the rest is rated again; the SCAC typed becomes the
+// tariff name; the picker's date becomes the shipment date.
+TEST(EntryNotices, ALineDoubleClickedLeavesTheShipmentAndTheRestIsRated) {
+  testing::SampleCopy sample;
+  testing::ScreenDriver driver;
+  driver.chooseLevels();
+  driver.onScreen([](WindowHandle screen) {
+    SetFocus(DialogItem(screen, screen_id::OriginField));
+    InjectText("10001\t60601\t85\t1200\t125\t350\t");
+  });
+  driver.onScreen([](WindowHandle screen) {
+    const WindowHandle list = DialogItem(screen, screen_id::LineList);
+    SendMessage(list, list_box::SetCurrentSelection, 0);
+    SendMessage(screen, msg::Command, CommandParam(screen_id::LineList, list_box::DoubleClick), HandleToParam(list));
+    EXPECT_EQ(LineList(screen), std::vector<std::string>{"\t 125   \t350\t89.15\t312.03"});
+    EXPECT_EQ(Shown(screen, screen_id::TotalChargesValue), "$312.03");
+    EXPECT_EQ(WindowId(GetFocus()), screen_id::ClassField);
+    // The SCAC field left: its first four characters, upper-cased, start the tariff name.
+    const QivSession& session = *QivDialog::SessionOf(screen);
+    SetDialogItemText(screen, screen_id::Scac, "abcde");
+    SendMessage(screen, msg::Command, CommandParam(screen_id::Scac, edit::KillFocusNotify),
+                HandleToParam(DialogItem(screen, screen_id::Scac)));
+    EXPECT_EQ(std::string(session.context->view().text(fields::kTariffName)), "ABCD    ");
+    // The picker closed on a date: the shipment date.
+    const CalendarDate date{2025, 3, 14};
+    SendDialogItemMessage(screen, screen_id::DatePicker, date_picker::SetDate, 0, reinterpret_cast<LParam>(&date));
+    NotifyHeader closeUp{DialogItem(screen, screen_id::DatePicker), screen_id::DatePicker, date_picker::CloseUp};
+    SendMessage(screen, msg::Notify, static_cast<WParam>(screen_id::DatePicker), reinterpret_cast<LParam>(&closeUp));
+    EXPECT_EQ(std::string(session.context->view().text(fields::kShipmentDate)), "03-14-2025");
+  });
+  driver.cancelScreen();
+  EXPECT_EQ(sample.run(driver), 0);
 }
 
 }  // namespace
