@@ -7,6 +7,8 @@
 #include <cstdio>
 
 #include "dialogs/list_items.h"
+#include "language/show_message.h"
+#include "platform/kernel/fixed_format.h"
 #include "platform/ui/calendar_date.h"
 #include "platform/ui/controls/combo_box.h"
 #include "platform/ui/controls/date_picker.h"
@@ -34,6 +36,8 @@ void RatingDialog::mapEntryNotices() {
   map.onNotification(screen_id::TariffList, combo_box::SetFocusNotify, [this] { SendUpdateStatus(session()); });
   map.onNotification(screen_id::TariffList, combo_box::CloseUp, [this] { onTariffCloseUp(); });
   map.onNotification(screen_id::LineList, list_box::DoubleClick, [this] { onLineDoubleClick(); });
+  map.onNotification(screen_id::ProfileCombo, combo_box::SelectionChange, [this] { onProfileSelected(); });
+  map.onNotification(screen_id::ProfileCombo, combo_box::SetFocusNotify, [this] { SendUpdateStatus(session()); });
 }
 
 bool RatingDialog::onEntryNotice(const NotifyHeader& header) {
@@ -116,6 +120,74 @@ void RatingDialog::updateEntryCommands() {
   commands_.enable(command::DisplayRates, route);
   if (guide) commands_.enable(command::TerminalInformation, route);
   commands_.enable(command::ShipmentDetail, route && lineCount_ > 0 && (originMexican_ || destinationMexican_));
+}
+
+void RatingDialog::onProfileSelected() {
+  RatingContext& context = *session().context;
+  const RatekitBindings& bind = session().bindings;
+  const WindowHandle combo = item(screen_id::ProfileCombo);
+  const int selected = static_cast<int>(SendMessage(combo, combo_box::GetCurrentSelection));
+  context.setShort(fields::kCurrentProfileIndex, static_cast<std::int16_t>(std::max(selected, 0)));
+  namespace profile = ratekit::profile_record;
+  context.view().fill(profile::Current(profile::kName), '\0');
+  context.setTerminatedText(profile::Current(profile::kName), selected >= 0 ? ComboLine(combo, selected) : "");
+  if (bind.GetProfileRecord(context.data()) == 0) {
+    ShowMessage(session(), handle(), MessageType::Warning);
+    showDiscountStatus();
+    return;
+  }
+  bind.LoadProfileSettings(context.data());
+  updateDiscountState();
+  // The route starts again from the profile's constant points.
+  for (std::size_t end = 0; end < 2; ++end)
+    context.view().fill(ratekit::shipment_point::Of(end, ratekit::shipment_point::kCode), '\0');
+  if (originIsCombo_)
+    SendDialogItemMessage(handle(), screen_id::OriginCombo, combo_box::SetCurrentSelection, 0);
+  else
+    originField_.setText("");
+  destinationField_.setText("");
+  initOriginFromDefault();
+  const bool surcharges = context.shortAt(fields::kProfileSurchargePrompt) != 0;
+  const std::pair<int, std::pair<int, FieldSpan>> factors[] = {
+      {screen_id::LtlSurcharge, {screen_id::LtlSurchargeLabel, fields::kProfileLtlPercent}},
+      {screen_id::TlSurcharge, {screen_id::TlSurchargeLabel, fields::kProfileTlPercent}}};
+  for (const auto& [field, place] : factors) {
+    ShowWindow(item(field), surcharges ? ShowCommand::Show : ShowCommand::Hide);
+    ShowWindow(item(place.first), surcharges ? ShowCommand::Show : ShowCommand::Hide);
+    SetDialogItemText(handle(), field, platform::DecimalText(context.floatAt(place.second), 4, 2));
+  }
+  displayRates();
+  setFocusToOrigin();
+  context.view().fill(fields::kRateBaseNumber, '\0');
+  showTariffBasis();
+}
+
+void RatingDialog::updateDiscountState() {
+  const RatingContext& context = *session().context;
+  discountsInUse_ = context.charAt(fields::kDiscountKindLetter) == 'M' ||
+                    context.shortAt(fields::kDiscountPrompt) != 0 || context.shortAt(fields::kFloorPrompt) != 0 ||
+                    context.shortAt(fields::kMcDiscountPrompt) != 0 || context.shortAt(fields::kMcFloorPrompt) != 0;
+  showDiscountStatus();
+}
+
+void RatingDialog::initOriginFromDefault() {
+  RatingContext& context = *session().context;
+  const WindowHandle origin = originField_.handle(), destination = destinationField_.handle();
+  if (context.shortAt(fields::kConstantOriginInUse) != 0) {
+    context.setShort(fields::kConstantDestinationInUse, 0);
+    SetWindowText(origin, context.textAt(fields::kConstantOriginZip));
+    EnableWindow(origin, false);
+    SetFocus(destination);
+  } else {
+    EnableWindow(origin, true);
+  }
+  if (context.shortAt(fields::kConstantDestinationInUse) != 0) {
+    SetWindowText(destination, context.textAt(fields::kConstantDestinationZip));
+    EnableWindow(destination, false);
+    SetFocus(origin);
+  } else {
+    EnableWindow(destination, true);
+  }
 }
 
 }  // namespace qiv

@@ -130,7 +130,6 @@ void RatingDialog::setRouteCountryMasks() {
   destinationField_.setCountryMask(mask);
   if (!originIsCombo_) originField_.setCountryMask(mask);
 }
-void RatingDialog::onProfileSelected() { showDiscountStatus(); }
 
 void RatingDialog::layoutResultStatics() {
   for (const auto& group : {std::span<const int>(screen_id::kResultLabels), std::span<const int>(screen_id::kResultValues),

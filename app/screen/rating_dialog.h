@@ -194,6 +194,8 @@ class RatingDialog : public QivDialog, public FieldScreen {
   void onScacKillFocus();
   void onLineDoubleClick();
   void updateEntryCommands();
+  void updateDiscountState();
+  void initOriginFromDefault();
 
   // The result display (result_display.cpp).
   bool collectShipmentLines();

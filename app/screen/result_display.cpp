@@ -226,7 +226,10 @@ void RatingDialog::showTariffBasis() {
   if (context.intAt(fields::kMexicanLane) != 0) return;
   const std::string number = context.textAt(fields::kRateBaseNumber);
   std::string text = "Bureau Rbno:";
-  if (session().engineInUse()) {
+  if (WithoutBlanks(number).empty()) {
+    // Nothing rated yet: no rate base to name.
+    text.clear();
+  } else if (session().engineInUse()) {
     text += WithoutBlanks(number);
     if (!ReadTariffBasisTable(context, session().tariffBasePath())) {
       endForMissingFile(".TBL");
@@ -236,8 +239,6 @@ void RatingDialog::showTariffBasis() {
   } else {
     text += number;
   }
-  // An empty rate base (no route yet) shows nothing.
-  if (WithoutBlanks(number).empty()) text.clear();
   SendMessage(handle(), session().updateStatusMessage, 2, reinterpret_cast<LParam>(text.c_str()));
   tariffBasis_ = text;
   context.setTerminatedText(fields::kRateBaseNumber, number);

@@ -18,6 +18,7 @@
 #include "platform/desktop/recording_services.h"
 #include "platform/testing/temp_directory.h"
 #include "platform/ui/color.h"
+#include "platform/ui/controls/combo_box.h"
 #include "platform/ui/controls/toolbar.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
@@ -104,6 +105,13 @@ int main(int argc, char** argv) {
 
   // The shipment, key by key: origin, destination, two lines.
   backend.then([&](WindowHandle screen) {
+    // The "Default" profile: no discounts, the rating tool's figures.
+    const WindowHandle profiles = DialogItem(screen, qiv::screen_id::ProfileCombo);
+    SendMessage(profiles, combo_box::SetCurrentSelection,
+                static_cast<WParam>(SendMessage(profiles, combo_box::FindStringExact, static_cast<WParam>(-1),
+                                                reinterpret_cast<LParam>("Default"))));
+    SendMessage(screen, msg::Command, CommandParam(qiv::screen_id::ProfileCombo, combo_box::SelectionChange),
+                HandleToParam(profiles));
     SetFocus(DialogItem(screen, qiv::screen_id::OriginField));
     for (const char* entry : {"10001", "60601", "85", "1200", "125", "350"}) {
       for (const char* c = entry; *c != '\0'; ++c) {

@@ -11,6 +11,7 @@
 #include "platform/ui/cairo/image_surface.h"
 #include "platform/ui/cairo/rendering.h"
 #include "platform/ui/calendar_date.h"
+#include "platform/ui/controls/combo_box.h"
 #include "platform/ui/controls/date_picker.h"
 #include "platform/ui/controls/edit.h"
 #include "platform/ui/controls/list_box.h"
@@ -48,6 +49,18 @@ std::string Shown(WindowHandle screen, int id) {
   return testing::IsShown(screen, id) ? DialogItemText(screen, id) : "(hidden)";
 }
 
+// A profile of the sample set chosen as the user does. "Default" has no
+// discounts, so the screen shows the rating tool's figures.
+void ChooseProfile(WindowHandle screen, const char* name) {
+  const WindowHandle combo = DialogItem(screen, screen_id::ProfileCombo);
+  const auto index =
+      SendMessage(combo, combo_box::FindStringExact, static_cast<WParam>(-1), reinterpret_cast<LParam>(name));
+  ASSERT_GE(index, 0);
+  SendMessage(combo, combo_box::SetCurrentSelection, static_cast<WParam>(index));
+  SendMessage(screen, msg::Command, CommandParam(screen_id::ProfileCombo, combo_box::SelectionChange),
+              HandleToParam(combo));
+}
+
 struct Shipment {
   const char* name;
   const char* origin;
@@ -56,6 +69,7 @@ struct Shipment {
   std::vector<std::string> listed;                         // the line list as shown
   std::vector<std::pair<int, std::string>> shown;          // result statics
   const char* sign;                                        // the rating sign
+  const char* profile = "Default";
 };
 
 class RatedScreen : public ::testing::TestWithParam<Shipment> {};
@@ -66,6 +80,7 @@ TEST_P(RatedScreen, TypedLineByLineItShowsTheRatingToolsFigures) {
   testing::ScreenDriver driver;
   driver.chooseLevels();
   driver.onScreen([&](WindowHandle screen) {
+    ChooseProfile(screen, shipment.profile);
     SetFocus(DialogItem(screen, screen_id::OriginField));
     InjectText(std::string(shipment.origin) + "\t");
   });
@@ -116,7 +131,22 @@ INSTANTIATE_TEST_SUITE_P(SampleShipments, RatedScreen,
                                                     {{screen_id::GrossChargeLabel, "Gross Charge:"},
                                                      {screen_id::ChargeValue, "1235.07"},
                                                      {screen_id::TotalChargesValue, "$1235.07"}},
-                                                    "LH"}),
+                                                    "LH"},
+                                           // The profile with a 25 % discount: the discount row and the net.
+                                           Shipment{"ny_to_chicago_discounted",
+                                                    "10001",
+                                                    "60601",
+                                                    {{"85", "1200"}, {"125", "350"}},
+                                                    {},
+                                                    {{screen_id::GrossChargeLabel, "Gross Charge:"},
+                                                     {screen_id::ChargeValue, "748.81"},
+                                                     {screen_id::PercentDiscountLabel, " 25.00% Discount:"},
+                                                     {screen_id::DiscountValue, "-187.20"},
+                                                     {screen_id::NetChargeLabel, "Net Charge:"},
+                                                     {screen_id::NetChargeValue, "$561.61"},
+                                                     {screen_id::TotalChargesValue, "$561.61"}},
+                                                    "LH",
+                                                    "Acme Freight"}),
                          [](const ::testing::TestParamInfo<Shipment>& info) { return std::string(info.param.name); });
 
 // Whether the child's rectangle in the window's picture holds the colour.
@@ -136,6 +166,7 @@ TEST(RatedScreenLook, ItsColoursAndCaretThenInSpanishTheSameFigures) {
   const std::string artifacts = QIV_ARTIFACT_DIR;
   std::filesystem::create_directories(artifacts);
   driver.onScreen([&](WindowHandle screen) {
+    ChooseProfile(screen, "Default");
     SetFocus(DialogItem(screen, screen_id::OriginField));
     InjectText("10001\t60601\t85\t1200\t125\t350\t");
   });
@@ -187,6 +218,7 @@ TEST(RouteEntry, TheNoticeOfEachPostOfficeBoxEnd) {
     testing::ScreenDriver driver;
     driver.chooseLevels();
     driver.onScreen([route = route](WindowHandle screen) {
+      ChooseProfile(screen, "Default");
       SetFocus(DialogItem(screen, screen_id::OriginField));
       InjectText(route);
     });
@@ -210,6 +242,7 @@ TEST(RouteEntry, AMissingBasePointFileIsNamedBeforeTheProgramEnds) {
     testing::ScreenDriver driver;
     driver.chooseLevels();
     driver.onScreen([](WindowHandle screen) {
+      ChooseProfile(screen, "Default");
       SetFocus(DialogItem(screen, screen_id::OriginField));
       InjectText("10001\t60601\t");
     });
@@ -229,6 +262,7 @@ TEST(EntryNotices, ALineDoubleClickedLeavesTheShipmentAndTheRestIsRated) {
   testing::ScreenDriver driver;
   driver.chooseLevels();
   driver.onScreen([](WindowHandle screen) {
+    ChooseProfile(screen, "Default");
     SetFocus(DialogItem(screen, screen_id::OriginField));
     InjectText("10001\t60601\t85\t1200\t125\t350\t");
   });
