@@ -87,6 +87,8 @@ class RatingDialog : public QivDialog, public FieldScreen {
   void onDestroy() override;
   void onSize(platform::ui::Size size) override;
   platform::ui::LResult onHelp(const platform::ui::HelpInfo& info) override;
+  // The click-away handling (click_away.cpp).
+  platform::ui::LResult onMouseActivate(const platform::ui::MouseActivateEvent& event) override;
 
  private:
   // Start-up (startup.cpp): each step answers false when it ended the start-up.
@@ -184,6 +186,19 @@ class RatingDialog : public QivDialog, public FieldScreen {
   void onTabStopSentinelFocus();
   void onEntryEndSentinelFocus();
   void destroyFocusForward();
+
+  // The click away from the focused field (click_away.cpp).
+  bool validateFocused(platform::ui::WindowHandle focus);
+  bool validateRoute();
+  void reachViaSentinel(platform::ui::WindowHandle target);
+  platform::ui::LResult leaveRouteFor(platform::ui::WindowHandle target);
+  platform::ui::WindowHandle lineEntryField();
+  platform::ui::LResult backToRoute(platform::ui::WindowHandle focus, platform::ui::WindowHandle clicked);
+  platform::ui::LResult clickAwayFromOrigin(platform::ui::WindowHandle clicked, int clickedId);
+  platform::ui::LResult clickAwayFromDestination(platform::ui::WindowHandle clicked, int clickedId);
+  platform::ui::LResult clickAwayFromOption(platform::ui::WindowHandle focus, platform::ui::WindowHandle clicked, int clickedId);
+  platform::ui::LResult clickAwayFromLine(platform::ui::WindowHandle focus, platform::ui::WindowHandle clicked, int clickedId);
+  void createFocusForward(platform::ui::WindowHandle clicked, platform::ui::WindowHandle previous);
 
   // The entry's notices (entry_notices.cpp).
   void mapEntryNotices();

@@ -290,5 +290,56 @@ TEST(EntryNotices, ALineDoubleClickedLeavesTheShipmentAndTheRestIsRated) {
   EXPECT_EQ(sample.run(driver), 0);
 }
 
+// A click away from the focused field, by what has the focus and what is
+// clicked: the field is checked first, then the focus moves as the route
+// entry's table says.
+TEST(ClickAway, TheFocusedFieldIsCheckedThenTheFocusMovesByTheTable) {
+  struct Case {
+    const char* name;
+    const char* keys;  // typed from the origin on
+    int clicked;
+    int focus;  // afterwards
+    bool forwardWindow;
+    const char* originState;  // " " while the origin is unchecked
+  };
+  const Case cases[] = {
+      {"origin to destination: the origin checked", "10001", screen_id::DestinationField, screen_id::DestinationField,
+       false, "NY"},
+      {"origin to the profile list: passes", "10001", screen_id::ProfileCombo, screen_id::ProfileCombo, false, " "},
+      {"destination to the class: the route rated, via the sentinel", "10001\t60601", screen_id::ClassField,
+       screen_id::ClassField, false, "NY"},
+      {"class back to the origin", "10001\t60601\t85", screen_id::OriginField, screen_id::OriginField, false, "NY"},
+      {"weight to the enabled class: a focus-forward window", "10001\t60601\t85\t", screen_id::ClassField,
+       screen_id::ClassField, true, "NY"},
+      {"class to the enabled weight: a focus-forward window", "10001\t60601\t", screen_id::WeightField,
+       screen_id::WeightField, true, "NY"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    testing::SampleCopy sample;
+    testing::ScreenDriver driver;
+    driver.chooseLevels();
+    driver.onScreen([&c](WindowHandle screen) {
+      ChooseProfile(screen, "Default");
+      SetFocus(DialogItem(screen, screen_id::OriginField));
+      InjectText(c.keys);
+    });
+    driver.onScreen([&c](WindowHandle screen) {
+      const Rect target = WindowRect(DialogItem(screen, c.clicked));
+      InjectClick(screen, ScreenToClient(screen, {(target.left + target.right) / 2, (target.top + target.bottom) / 2}));
+    });
+    driver.onScreen([&c](WindowHandle screen) {
+      EXPECT_EQ(WindowId(GetFocus()), c.focus);
+      const auto* dialog = dynamic_cast<const RatingDialog*>(Window::FromHandle(screen));
+      ASSERT_NE(dialog, nullptr);
+      EXPECT_EQ(dialog->focusForwardPending(), c.forwardWindow);
+      EXPECT_EQ(DialogItemText(screen, screen_id::OriginState), c.originState);
+    });
+    driver.cancelScreen();
+    EXPECT_EQ(sample.run(driver), 0);
+    EXPECT_EQ(driver.boxes(), std::vector<testing::ShownBox>{});
+  }
+}
+
 }  // namespace
 }  // namespace qiv
