@@ -13,6 +13,7 @@
 #include "platform/ui/window.h"
 #include "sample_copy.h"
 #include "screen/screen_ids.h"
+#include "screen_probe.h"
 
 namespace {
 
@@ -23,6 +24,8 @@ void LeavingTheDestinationRatesAndRepaints(benchmark::State& state) {
   qiv::testing::ScreenDriver driver(true);
   driver.chooseLevels();
   driver.onScreen([](WindowHandle screen) {
+    // The "Default" profile: no discounts, the rating tool's total.
+    qiv::testing::ChooseProfile(screen, "Default");
     SetFocus(DialogItem(screen, qiv::screen_id::OriginField));
     InjectText("10001\t60601\t85\t1200\t125\t350\t");
   });

@@ -49,18 +49,6 @@ std::string Shown(WindowHandle screen, int id) {
   return testing::IsShown(screen, id) ? DialogItemText(screen, id) : "(hidden)";
 }
 
-// A profile of the sample set chosen as the user does. "Default" has no
-// discounts, so the screen shows the rating tool's figures.
-void ChooseProfile(WindowHandle screen, const char* name) {
-  const WindowHandle combo = DialogItem(screen, screen_id::ProfileCombo);
-  const auto index =
-      SendMessage(combo, combo_box::FindStringExact, static_cast<WParam>(-1), reinterpret_cast<LParam>(name));
-  ASSERT_GE(index, 0);
-  SendMessage(combo, combo_box::SetCurrentSelection, static_cast<WParam>(index));
-  SendMessage(screen, msg::Command, CommandParam(screen_id::ProfileCombo, combo_box::SelectionChange),
-              HandleToParam(combo));
-}
-
 struct Shipment {
   const char* name;
   const char* origin;
@@ -80,7 +68,7 @@ TEST_P(RatedScreen, TypedLineByLineItShowsTheRatingToolsFigures) {
   testing::ScreenDriver driver;
   driver.chooseLevels();
   driver.onScreen([&](WindowHandle screen) {
-    ChooseProfile(screen, shipment.profile);
+    ASSERT_TRUE(testing::ChooseProfile(screen, shipment.profile));
     SetFocus(DialogItem(screen, screen_id::OriginField));
     InjectText(std::string(shipment.origin) + "\t");
   });
@@ -166,7 +154,7 @@ TEST(RatedScreenLook, ItsColoursAndCaretThenInSpanishTheSameFigures) {
   const std::string artifacts = QIV_ARTIFACT_DIR;
   std::filesystem::create_directories(artifacts);
   driver.onScreen([&](WindowHandle screen) {
-    ChooseProfile(screen, "Default");
+    ASSERT_TRUE(testing::ChooseProfile(screen, "Default"));
     SetFocus(DialogItem(screen, screen_id::OriginField));
     InjectText("10001\t60601\t85\t1200\t125\t350\t");
   });
@@ -218,7 +206,7 @@ TEST(RouteEntry, TheNoticeOfEachPostOfficeBoxEnd) {
     testing::ScreenDriver driver;
     driver.chooseLevels();
     driver.onScreen([route = route](WindowHandle screen) {
-      ChooseProfile(screen, "Default");
+      ASSERT_TRUE(testing::ChooseProfile(screen, "Default"));
       SetFocus(DialogItem(screen, screen_id::OriginField));
       InjectText(route);
     });
@@ -242,7 +230,7 @@ TEST(RouteEntry, AMissingBasePointFileIsNamedBeforeTheProgramEnds) {
     testing::ScreenDriver driver;
     driver.chooseLevels();
     driver.onScreen([](WindowHandle screen) {
-      ChooseProfile(screen, "Default");
+      ASSERT_TRUE(testing::ChooseProfile(screen, "Default"));
       SetFocus(DialogItem(screen, screen_id::OriginField));
       InjectText("10001\t60601\t");
     });
@@ -262,7 +250,7 @@ TEST(EntryNotices, ALineDoubleClickedLeavesTheShipmentAndTheRestIsRated) {
   testing::ScreenDriver driver;
   driver.chooseLevels();
   driver.onScreen([](WindowHandle screen) {
-    ChooseProfile(screen, "Default");
+    ASSERT_TRUE(testing::ChooseProfile(screen, "Default"));
     SetFocus(DialogItem(screen, screen_id::OriginField));
     InjectText("10001\t60601\t85\t1200\t125\t350\t");
   });
@@ -320,7 +308,7 @@ TEST(ClickAway, TheFocusedFieldIsCheckedThenTheFocusMovesByTheTable) {
     testing::ScreenDriver driver;
     driver.chooseLevels();
     driver.onScreen([&c](WindowHandle screen) {
-      ChooseProfile(screen, "Default");
+      ASSERT_TRUE(testing::ChooseProfile(screen, "Default"));
       SetFocus(DialogItem(screen, screen_id::OriginField));
       InjectText(c.keys);
     });

@@ -8,6 +8,7 @@
 #include "platform/ui/dialog.h"
 #include "platform/ui/menu.h"
 #include "platform/ui/window.h"
+#include "screen/screen_ids.h"
 
 namespace qiv::testing {
 
@@ -83,6 +84,17 @@ std::string SelectedComboText(WindowHandle screen, int id) {
   std::array<char, 256> text{};
   SendMessage(combo, combo_box::GetItemText, static_cast<WParam>(selected), reinterpret_cast<LParam>(text.data()));
   return text.data();
+}
+
+bool ChooseProfile(WindowHandle screen, const char* name) {
+  const WindowHandle combo = DialogItem(screen, screen_id::ProfileCombo);
+  const auto index =
+      SendMessage(combo, combo_box::FindStringExact, static_cast<WParam>(-1), reinterpret_cast<LParam>(name));
+  if (index < 0) return false;
+  SendMessage(combo, combo_box::SetCurrentSelection, static_cast<WParam>(index));
+  SendMessage(screen, msg::Command, CommandParam(screen_id::ProfileCombo, combo_box::SelectionChange),
+              HandleToParam(combo));
+  return true;
 }
 
 }  // namespace qiv::testing
