@@ -21,6 +21,12 @@ bool QivDialog::preTranslateMessage(Message& message) {
   return Dialog::preTranslateMessage(message);
 }
 
+QivSession* QivDialog::SessionOf(WindowHandle window) {
+  for (WindowHandle at = window; at != nullptr; at = ParentWindow(at) != nullptr ? ParentWindow(at) : OwnerWindow(at))
+    if (auto* dialog = dynamic_cast<QivDialog*>(Window::FromHandle(at))) return &dialog->session_;
+  return nullptr;
+}
+
 LResult QivDialog::onHelp(const HelpInfo& info) { return ShowHelpForId(session_, info.controlId, handle()); }
 
 void QivDialog::applyLanguage() {

@@ -18,6 +18,9 @@ class QivDialog : public platform::ui::Dialog {
   // the main window; then the dialog manager's own pre-translation.
   bool preTranslateMessage(platform::ui::Message& message) override;
 
+  // The session of the program's dialog that owns the window, or null.
+  static QivSession* SessionOf(platform::ui::WindowHandle window);
+
  protected:
   // DialogOnHelpInfo: the control's context in the help-topic table, else
   // the default help (the current help file's contents).

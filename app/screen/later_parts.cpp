@@ -88,13 +88,48 @@ void RatingDialog::setupOriginCombo() {
   DestroyWindow(combo);
 }
 
-void RatingDialog::attachRouteFields() {}
-void RatingDialog::createTabStopSentinel() {}
-void RatingDialog::attachLineFields() {}
-void RatingDialog::setRouteCountryMasks() {}
-void RatingDialog::applySelectedTariff() {}
-void RatingDialog::onProfileSelected() { showDiscountStatus(); }
-LResult RatingDialog::onSpecialChar(WParam) { return 0; }
+void RatingDialog::attachRouteFields() {
+  if (!originIsCombo_) {
+    originField_.attachItem(screen_id::OriginField, handle(), country_mask::CanadianPrefix | country_mask::UsZip);
+    originField_.setSelfPainting(true);
+  }
+  destinationField_.attachItem(screen_id::DestinationField, handle(), country_mask::CanadianPrefix | country_mask::UsZip);
+  destinationField_.setSelfPainting(true);
+}
+
+void RatingDialog::createTabStopSentinel() {
+  tabStopSentinel_.createAfter(handle(), item(screen_id::DestinationField));
+  entryEndSentinel_.createAfter(handle(), item(screen_id::LineList));
+}
+
+void RatingDialog::attachLineFields() {
+  classField_.attachItem(screen_id::ClassField, handle(), 3, 0);
+  classField_.setSelfPainting(true);
+  weightField_.attachItem(screen_id::WeightField, handle(), 5, 0);
+  // The option fields, with the lengths the start-up gave them.
+  constexpr int kDecimals = 2;
+  const std::pair<CDecimalEdit*, std::pair<int, int>> decimals[] = {
+      {&mcDiscountField_, {screen_id::McDiscount, 5}}, {&discountField_, {screen_id::Discount, 5}},
+      {&floorField_, {screen_id::Floor, 6}},           {&ltlSurchargeField_, {screen_id::LtlSurcharge, 5}},
+      {&tlSurchargeField_, {screen_id::TlSurcharge, 5}}, {&accessorialField_, {screen_id::Accessorial, 7}}};
+  for (const auto& [field, place] : decimals) field->attachItem(place.first, handle(), place.second, kDecimals);
+  singleShipmentField_.attachItem(screen_id::SingleShipment, handle());
+}
+
+void RatingDialog::setRouteCountryMasks() {
+  // By the ZIP mode and the Canadian-codes flag.
+  const RatingContext& context = *session().context;
+  const bool flag = context.charAt(fields::kCanadianCodesFlag) == 'Y';
+  int mask = 0;
+  switch (context.charAt(fields::kZipMode)) {
+    case '5': mask = flag ? 4 : 20; break;
+    case '6': mask = flag ? 4 : 12; break;
+    case '3': mask = flag ? 1 : 3; break;
+    default: return;
+  }
+  destinationField_.setCountryMask(mask);
+  if (!originIsCombo_) originField_.setCountryMask(mask);
+}
 
 void RatingDialog::layoutResultStatics() {
   for (const auto& group : {std::span<const int>(screen_id::kResultLabels), std::span<const int>(screen_id::kResultValues),

@@ -10,7 +10,22 @@ namespace qiv {
 
 using namespace platform::ui;
 
-RatingDialog::RatingDialog(QivSession& session) : QivDialog(session, screen_id::Dialog, nullptr) {
+RatingDialog::RatingDialog(QivSession& session)
+    : QivDialog(session, screen_id::Dialog, nullptr),
+      originField_(session, *this),
+      destinationField_(session, *this),
+      classField_(session),
+      weightField_(session),
+      discountField_(session),
+      mcDiscountField_(session),
+      floorField_(session),
+      ltlSurchargeField_(session),
+      tlSurchargeField_(session),
+      accessorialField_(session),
+      singleShipmentField_(session),
+      tabStopSentinel_([this] { onTabStopSentinelFocus(); }),
+      entryEndSentinel_([this] { onEntryEndSentinelFocus(); }) {
+  session.fieldScreen = this;
   MessageMap& map = messageMap();
   map.onMessage(msg::Create, [this](const Message&) {
     const LResult result = defaultProcedure();
@@ -19,8 +34,8 @@ RatingDialog::RatingDialog(QivSession& session) : QivDialog(session, screen_id::
   });
   map.onMessage(msg::Paint, [this](const Message&) { return onPaint(); });
   map.onMessage(msg::Notify, [this](const Message& message) { return onNotify(message); });
-  for (MessageId colour : {msg::CtlColorStatic, msg::CtlColorEdit, msg::CtlColorButton, msg::CtlColorListBox,
-                           msg::CtlColorDialog})
+  for (MessageId colour :
+       {msg::CtlColorStatic, msg::CtlColorEdit, msg::CtlColorButton, msg::CtlColorListBox, msg::CtlColorDialog})
     map.onMessage(colour, [this](const Message& message) { return onControlColor(message); });
   map.onCommand(command::AutoClear, [this] { onAutoClear(); });
   map.onCommand(command::English, [this] { onToggleLanguage(); });
@@ -30,9 +45,15 @@ RatingDialog::RatingDialog(QivSession& session) : QivDialog(session, screen_id::
   map.onCommand(command::Contents, [this] { onContents(); });
   map.onCommand(command::Exit, [this] { onExitCommand(); });
   map.onCommand(command::ConversionCalculator, [this] { RunConversionDensityCalculator(this->session(), handle()); });
+  map.onMessage(msg::Char, [this](const Message&) {
+    if (this->session().context) updateEntryCommands();
+    return defaultProcedure();
+  });
+  mapEntryNotices();
 }
 
 RatingDialog::~RatingDialog() {
+  if (session().fieldScreen == this) session().fieldScreen = nullptr;
   releaseLibraries();
   commands_.destroy();
   for (BitmapHandle bitmap : {bannerBitmap_, windowIcon_, smallWindowIcon_})
@@ -48,6 +69,8 @@ LResult RatingDialog::windowProcedure(const Message& message) {
   if (message.message != 0 && message.message == session().updateStatusMessage)
     return onUpdateStatus(message.wParam, message.lParam);
   if (message.message != 0 && message.message == session().specialCharMessage) return onSpecialChar(message.wParam);
+  if (message.message == kNextFieldMessage)
+    return reinterpret_cast<LResult>(nextTabItem(reinterpret_cast<WindowHandle>(message.lParam), message.wParam != 0));
   return QivDialog::windowProcedure(message);
 }
 

@@ -17,13 +17,20 @@
 
 #include "dialogs/qiv_dialog.h"
 #include "dialogs/splash_dialog.h"
+#include "platform/ui/notify.h"
+#include "fields/class_edit.h"
+#include "fields/field_screen.h"
+#include "fields/screen_fields.h"
+#include "fields/weight_edit.h"
 #include "screen/command_items.h"
+#include "screen/result_tables.h"
+#include "screen/route_fields.h"
 #include "screen/screen_ids.h"
 #include "shell/ratekit_host.h"
 
 namespace qiv {
 
-class RatingDialog : public QivDialog {
+class RatingDialog : public QivDialog, public FieldScreen {
  public:
   explicit RatingDialog(QivSession& session);
   ~RatingDialog() override;
@@ -43,6 +50,34 @@ class RatingDialog : public QivDialog {
   int mapMode() const { return mapMode_; }
   const std::string& rulesDocument() const { return rulesDocument_; }
 
+  // The route (route_entry.cpp): the origin's check, and the destination's
+  // check that completes the route and rates it.
+  bool validateOrigin(const std::string& text);
+  bool verifyDestinationAndRate(const std::string& text);
+
+  // What the result display shows, for the printouts and the detail dialog.
+  const ResultTables& resultTables() const { return results_; }
+  const std::string& ratingSign() const { return ratingSign_; }
+  double finalTotal() const { return finalTotal_; }
+
+  // The screen as its fields see it.
+  void recordFocusedField(platform::ui::WindowHandle field) override { focusedField_ = field; }
+  void recordMouseActivation(platform::ui::WindowHandle previous, platform::ui::WindowHandle field) override;
+  void updateCityLookup() override;
+  void setLastWeightCharacter(char character) override { lastWeightCharacter_ = character; }
+  bool clearFlag() const override { return clearFlag_; }
+  int lineListCount() const override;
+  void setReRate(bool reRate) override { reRate_ = reRate; }
+  void setLineEntry(bool entering) override { lineEntry_ = entering; }
+  void displayRates() override;
+  CClassEdit& classField() override { return classField_; }
+  CWeightEdit& weightField() override { return weightField_; }
+  bool focusForwardPending() const override { return focusForward_ != nullptr; }
+  void followFocusForward() override;
+  platform::ui::FontHandle fieldFont() const override;
+  platform::ui::ColorRef fieldBackground() const override { return windowColor_; }
+  platform::ui::ColorRef dialogBackground() const override { return faceColor_; }
+
  protected:
   bool onInitDialog() override;
   platform::ui::LResult windowProcedure(const platform::ui::Message& message) override;
@@ -52,6 +87,8 @@ class RatingDialog : public QivDialog {
   void onDestroy() override;
   void onSize(platform::ui::Size size) override;
   platform::ui::LResult onHelp(const platform::ui::HelpInfo& info) override;
+  // The click-away handling (click_away.cpp).
+  platform::ui::LResult onMouseActivate(const platform::ui::MouseActivateEvent& event) override;
 
  private:
   // Start-up (startup.cpp): each step answers false when it ended the start-up.
@@ -134,6 +171,56 @@ class RatingDialog : public QivDialog {
   platform::ui::LResult onSpecialChar(platform::ui::WParam code);
   bool childProgramRunning() const;
 
+  // The route (route_entry.cpp).
+  bool canadianShortCodeCheck(const std::string& code, platform::ui::WindowHandle field);
+  // The state of a route end (0 origin, 1 destination); not found: the
+  // failure's message and the focus to the field.
+  bool findState(std::size_t end, std::int32_t failure, platform::ui::WindowHandle field);
+  bool findDataSetKind();
+  bool findBasePoints();
+  void endForMissingFile(const std::string& extension);
+  bool routeValid();
+  void showRouteStatics();
+  void showPoBoxNotice();
+  platform::ui::WindowHandle nextTabItem(platform::ui::WindowHandle field, bool backward);
+  void onTabStopSentinelFocus();
+  void onEntryEndSentinelFocus();
+  void destroyFocusForward();
+
+  // The click away from the focused field (click_away.cpp).
+  bool validateFocused(platform::ui::WindowHandle focus);
+  bool validateRoute();
+  void reachViaSentinel(platform::ui::WindowHandle target);
+  platform::ui::LResult leaveRouteFor(platform::ui::WindowHandle target);
+  platform::ui::WindowHandle lineEntryField();
+  platform::ui::LResult backToRoute(platform::ui::WindowHandle focus, platform::ui::WindowHandle clicked);
+  platform::ui::LResult clickAwayFromOrigin(platform::ui::WindowHandle clicked, int clickedId);
+  platform::ui::LResult clickAwayFromDestination(platform::ui::WindowHandle clicked, int clickedId);
+  platform::ui::LResult clickAwayFromOption(platform::ui::WindowHandle focus, platform::ui::WindowHandle clicked, int clickedId);
+  platform::ui::LResult clickAwayFromLine(platform::ui::WindowHandle focus, platform::ui::WindowHandle clicked, int clickedId);
+  void createFocusForward(platform::ui::WindowHandle clicked, platform::ui::WindowHandle previous);
+
+  // The entry's notices (entry_notices.cpp).
+  void mapEntryNotices();
+  bool onEntryNotice(const platform::ui::NotifyHeader& header);
+  void takePickedDate(bool take);
+  void refreshQuietly();
+  void onTariffCloseUp();
+  void onScacKillFocus();
+  void onLineDoubleClick();
+  void updateEntryCommands();
+  void updateDiscountState();
+  void initOriginFromDefault();
+
+  // The result display (result_display.cpp).
+  bool collectShipmentLines();
+  void fillLineList();
+  void clearResultStatics();
+  void reportRatingFailure();
+  void showTariffBasis();
+  void showSurchargeStatics();
+  void setUpSurcharges();
+
   // The menu state the pre-translation keeps (pre_translate.cpp).
   void updateCommandStates();
   void checkTypedOrigin();
@@ -173,10 +260,49 @@ class RatingDialog : public QivDialog {
   platform::ui::BrushHandle windowBrush_ = nullptr;
   platform::ui::ColorRef faceColor_ = 0;
   platform::ui::ColorRef windowColor_ = 0;
-  platform::ui::WindowHandle tabStopSentinel_ = nullptr;
   platform::ui::WindowHandle originWindow_ = nullptr;
   platform::ui::WindowHandle destinationWindow_ = nullptr;
   RatekitHostConnection host_;
+
+  // The fields and the route's and line entry's state.
+  OriginZipField originField_;
+  DestinationZipField destinationField_;
+  CClassEdit classField_;
+  CWeightEdit weightField_;
+  DiscountField discountField_;
+  McDiscountField mcDiscountField_;
+  FloorField floorField_;
+  LtlSurchargeField ltlSurchargeField_;
+  TlSurchargeField tlSurchargeField_;
+  AccessorialAmountField accessorialField_;
+  SingleShipmentField singleShipmentField_;
+  FocusSentinel tabStopSentinel_;
+  FocusSentinel entryEndSentinel_;
+  std::unique_ptr<FocusSentinel> focusForward_;
+  platform::ui::WindowHandle focusedField_ = nullptr;
+  platform::ui::WindowHandle previousFocus_ = nullptr;
+  bool keyHandled_ = true;
+  bool reRate_ = false;
+  bool lineEntry_ = false;
+  bool originMexican_ = false;
+  bool destinationMexican_ = false;
+  bool cityChosen_ = false;
+  bool originNoCity_ = false;
+  bool destinationNoCity_ = false;
+  unsigned lastSpecialChar_ = 0;
+  int tariffIndex_ = 0;
+  bool classTariff_ = false;
+  char lastWeightCharacter_ = 0;
+  std::string originCity_;
+  std::string destinationCity_;
+  std::string tariffBasis_;
+  std::string ivaTaxText_;
+  std::string insuranceText_;
+
+  // The result display's.
+  ResultTables results_;
+  std::string ratingSign_ = "  ";
+  double finalTotal_ = 0;
 };
 
 }  // namespace qiv

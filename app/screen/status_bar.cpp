@@ -2,9 +2,10 @@
 // the help text of the focused field or the highlighted menu item in pane
 // 0, the discount status in pane 1, the tariff basis in pane 2; and the
 // toolbar's tips.
+#include "platform/ui/controls/status_bar.h"
+
 #include <cstring>
 
-#include "platform/ui/controls/status_bar.h"
 #include "platform/ui/controls/tool_tip.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/message_box.h"
@@ -96,6 +97,9 @@ void RatingDialog::showDiscountStatus() {
 }
 
 LResult RatingDialog::onNotify(const Message& message) {
+  if (const auto* header = reinterpret_cast<const NotifyHeader*>(message.lParam);
+      header != nullptr && session().context && onEntryNotice(*header))
+    return 0;
   auto* ask = reinterpret_cast<tool_tip::ToolTipText*>(message.lParam);
   if (ask == nullptr || ask->header.code != tool_tip::NeedText) return defaultProcedure();
   // The language button names the language it switches to.

@@ -26,6 +26,8 @@
 
 namespace qiv {
 
+class FieldScreen;
+
 struct QivSession {
   explicit QivSession(QivEnvironment environment) : environment(std::move(environment)) {}
 
@@ -41,6 +43,8 @@ struct QivSession {
   platform::ui::WindowHandle mainWindow = nullptr;
   platform::ui::MessageId specialCharMessage = 0;
   platform::ui::MessageId updateStatusMessage = 0;
+  // The rating screen as the input fields see it, while it is up.
+  FieldScreen* fieldScreen = nullptr;
 
   // The language text of the key in the current language, cut to limit
   // characters (empty without a table or a text).

@@ -112,6 +112,95 @@ static_assert(kBasePointDisplay.offset == 53468 && kProfileSurchargePrompt.offse
 static_assert(kSpanishAtStart.offset == 90609 && kShipmentDetailOption.offset == 90961);
 static_assert(kSpanishHelpFile.offset == 90975 && kMexicoOption.offset == 52772);
 static_assert(kAccessorialTotalText.end() <= ratekit::rating_totals::kSurchargeAmount.offset);
+
+// The shipment lines' constant class (a .DEF setting a profile may set).
+inline constexpr FieldSpan kConstantClass = def::kConstantClass;             // 5 characters
+inline constexpr FieldSpan kConstantClassInUse = def::kConstantClassInUse;   // short
+inline constexpr FieldSpan kConstantClassLabel = def::kSecondConstantClass;  // shown in its place
+// The constant origin and destination (profile or settings).
+inline constexpr FieldSpan kConstantOriginZip = def::kConstantOriginZip;
+inline constexpr FieldSpan kOriginCodeList = def::kOriginCodeList;
+inline constexpr FieldSpan kConstantOriginInUse = def::kConstantOriginZipInUse;
+inline constexpr FieldSpan kConstantDestinationZip = def::kConstantDestinationZip;
+inline constexpr FieldSpan kConstantDestinationInUse = def::kConstantDestinationZipInUse;
+// The route: the data-set kind of the lane, the P.O.-box flags (the last
+// lookup's, the origin's, the destination's: '*' a P.O. box or unassigned
+// ZIP), a city chosen in a lookup and waiting to be shown.
+inline constexpr FieldSpan kDataSetKind{15422, 1};
+inline constexpr FieldSpan kLookupPoBoxFlag{15954, 1};
+inline constexpr FieldSpan kOriginPoBoxFlag{15955, 1};
+inline constexpr FieldSpan kDestinationPoBoxFlag{15956, 1};
+inline constexpr FieldSpan kPendingCityFlag{52853, 4};
+inline constexpr FieldSpan kPendingCityText{52857, 50};
+inline constexpr FieldSpan kOriginBaseLabel = rc::kOriginBasePointRecord;            // 9
+inline constexpr FieldSpan kDestinationBaseLabel = rc::kDestinationBasePointRecord;  // 9
+inline constexpr FieldSpan kOriginTerminalName{89766, 51};
+inline constexpr FieldSpan kDestinationTerminalName{90212, 51};
+inline constexpr FieldSpan kOriginServiceLabel{15488, 25};
+inline constexpr FieldSpan kDestinationServiceLabel{15513, 25};
+inline constexpr FieldSpan kSingleShipmentLetter = rc::kMethodFlagLetter;
+inline constexpr FieldSpan kSingleShipmentSpare = rc::kUnused15427;
+// The tariff chosen: the bureau switch, a second switch the choice clears,
+// the titles of the rate bases (.TBL) and the one shown.
+inline constexpr FieldSpan kBureauTariffChosen{48406, 4};
+inline constexpr FieldSpan kTariffChoiceSwitch{48410, 4};
+inline constexpr FieldSpan kRateBaseTitle{15538, 15};
+inline constexpr FieldSpan kCoastalFee{14889, 4};  // int, cents
+// The result display's minimum and floor amounts (floats): the minimum
+// charge's U.S. and Mexican amounts, the minimum in cents, the floor that
+// applies.
+inline constexpr FieldSpan kMinimumUsAmount{12614, 4};
+inline constexpr FieldSpan kMinimumMexicanAmount{12618, 4};
+inline constexpr FieldSpan kMinimumCents{12622, 4};
+inline constexpr FieldSpan kFloorApplied{12626, 4};
+// .DEF and .SET settings of the result display.
+inline constexpr FieldSpan kSurchargeInUse = def::kSurchargeInUse;      // short
+inline constexpr FieldSpan kCurrencyExchangeInUse = def::kCurrencyExchange;  // short
+inline constexpr FieldSpan kExchangeRate = def::kExchangeRate;          // float
+inline constexpr FieldSpan kDiscountMode = def::kDiscountKind;          // 'R' rates, 'C' charges
+inline constexpr FieldSpan kLtlSurchargePercent = def::kLtlSurchargePercent;
+inline constexpr FieldSpan kTlSurchargePercent = def::kTlSurchargePercent;
+inline constexpr FieldSpan kTlFromBreak = def::kTlFromBreak;            // number text
+inline constexpr FieldSpan kSingleShipmentFloor = def::At(278, 4);      // float
+inline constexpr FieldSpan kSurchargeOnMinimum = set::kSurchargeBeforeDiscount;  // 'Y': on the undiscounted minimum
+inline constexpr FieldSpan kStateLookupOption = set::kStateLookup;      // 'Y' also shows the single tariff's text
+// The current profile's switches.
+namespace profile = ratekit::profile_record;
+inline constexpr FieldSpan kProfileLtlPercent = profile::Current(profile::kPromptedLtlPercent);
+inline constexpr FieldSpan kProfileTlPercent = profile::Current(profile::kPromptedTlPercent);
+inline constexpr FieldSpan kProfileConstantSurcharge = profile::Current(profile::kConstantSurchargeInUse);
+inline constexpr FieldSpan kProfileConstantLtlPercent = profile::Current(profile::kLtlSurchargePercent);
+inline constexpr FieldSpan kProfileConstantTlPercent = profile::Current(profile::kTlSurchargePercent);
+inline constexpr FieldSpan kIvaTaxPrompt = profile::Current(profile::kPromptSwitch1);
+inline constexpr FieldSpan kInsurancePrompt = profile::Current(profile::kPromptSwitch2);
+
+static_assert(kConstantClass.offset == 53364 && kConstantClassInUse.offset == 53371 && kConstantClassLabel.offset == 53373);
+static_assert(kConstantOriginZip.offset == 53342 && kConstantOriginInUse.offset == 53351 && kOriginCodeList.offset == 53349);
+static_assert(kConstantDestinationZip.offset == 53353 && kConstantDestinationInUse.offset == 53362);
+static_assert(kOriginBaseLabel.offset == 54777 && kDestinationBaseLabel.offset == 54786);
+static_assert(kSurchargeInUse.offset == 53204 && kCurrencyExchangeInUse.offset == 53206 && kExchangeRate.offset == 53210);
+static_assert(kDiscountMode.offset == 53223 && kLtlSurchargePercent.offset == 53233 && kTlSurchargePercent.offset == 53448);
+static_assert(kTlFromBreak.offset == 53454 && kSingleShipmentFloor.offset == 53470 && kSurchargeOnMinimum.offset == 53143);
+static_assert(kStateLookupOption.offset == 53124 && kProfileLtlPercent.offset == 89617 && kProfileTlPercent.offset == 89621);
+static_assert(kProfileConstantSurcharge.offset == 71925 && kProfileConstantLtlPercent.offset == 71927);
+static_assert(kProfileConstantTlPercent.offset == 71931 && kIvaTaxPrompt.offset == 89625 && kInsurancePrompt.offset == 89627);
+static_assert(kRateBaseTitle.end() <= ratekit::context::kTableNames.offset);
+
+// The route and the result display's other inputs.
+inline constexpr FieldSpan kCanadaFlag = rc::kCanadaFlag;
+inline constexpr FieldSpan kMexicanLane = rc::kMexicoFlag;                 // int
+inline constexpr FieldSpan kCanadianPointAnswer = rc::kCheckQivCanResult;  // int
+inline constexpr FieldSpan kLaneTariffTablesLoaded = rc::kLaneTariffTablesLoaded;
+inline constexpr FieldSpan kTariffName = rc::kTariffName;
+// The base of the percentage accessorials: the shipment's total weight
+// text as the rating left it.
+inline constexpr FieldSpan kAccessorialBaseText = rc::kLastTotalWeightText;
+inline constexpr FieldSpan kMcDiscountPercent = rc::kMcDiscount;  // float
+// The rate base's kind letter: the sixth character of its number.
+inline constexpr FieldSpan kRateBaseKindLetter{rc::kRateBaseNumber.offset + 5, 1};
+inline constexpr FieldSpan kProfileFloor = rc::kFloor;            // float
+static_assert(kAccessorialBaseText.offset == 52832 && kMexicanLane.offset == 12570 && kCanadianPointAnswer.offset == 52839);
+static_assert(kMcDiscountPercent.offset == 12634 && kProfileFloor.offset == 12630 && kTariffName.offset == 48686);
 }  // namespace fields
 
 // The RatingContext the program allocates: 91,240 zeroed bytes.
@@ -130,6 +219,8 @@ class RatingContext {
   void setInt(FieldSpan field, std::int32_t value) { view().setInteger<std::int32_t>(field.offset, value); }
   std::int16_t shortAt(FieldSpan field) const { return view().integerAt<std::int16_t>(field.offset); }
   void setShort(FieldSpan field, std::int16_t value) { view().setInteger<std::int16_t>(field.offset, value); }
+  float floatAt(FieldSpan field) const { return view().floatAt(field.offset); }
+  void setFloat(FieldSpan field, float value) { view().setFloat(field.offset, value); }
   char charAt(FieldSpan field) const { return view().charAt(field.offset); }
   void setChar(FieldSpan field, char c) { view().setChar(field.offset, c); }
   // A text field up to its first NUL.

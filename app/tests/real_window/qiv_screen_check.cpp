@@ -1,5 +1,7 @@
 // The program in a real window on a desktop (a desktop session under
-// xvfb-run): the rating screen shown in English, the Conversion/Density
+// xvfb-run): a shipment typed through the desktop's key events and rated
+// (New York to Chicago, two lines), the rating screen shown in English, the
+// Conversion/Density
 // Calculator opened over it with two pieces in its list, the language button
 // clicked through the desktop's pointer, the screen then in Spanish; a
 // screenshot of each kept in the artifacts folder, and each window's face in
@@ -19,6 +21,8 @@
 #include "platform/ui/controls/toolbar.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
+#include "platform/ui/controls/combo_box.h"
+#include "platform/ui/keys.h"
 #include "platform/ui/message_loop.h"
 #include "platform/ui/sdl/sdl_backend.h"
 #include "platform/ui/window.h"
@@ -43,6 +47,29 @@ int main(int argc, char** argv) {
   std::filesystem::create_directories(root / "RELEASE");
   std::filesystem::create_directories(root / "WORK");
 
+  // The shipment, key by key: origin, destination, two lines.
+  backend.then([&](WindowHandle screen) {
+    // The "Default" profile: no discounts, the rating tool's figures.
+    const WindowHandle profiles = DialogItem(screen, qiv::screen_id::ProfileCombo);
+    SendMessage(profiles, combo_box::SetCurrentSelection,
+                static_cast<WParam>(SendMessage(profiles, combo_box::FindStringExact, static_cast<WParam>(-1),
+                                                reinterpret_cast<LParam>("Default"))));
+    SendMessage(screen, msg::Command, CommandParam(qiv::screen_id::ProfileCombo, combo_box::SelectionChange),
+                HandleToParam(profiles));
+    SetFocus(DialogItem(screen, qiv::screen_id::OriginField));
+    for (const char* entry : {"10001", "60601", "85", "1200", "125", "350"}) {
+      for (const char* c = entry; *c != '\0'; ++c) {
+        backend.queueKeyEvent(screen, static_cast<VirtualKey>(*c), true);
+        backend.queueTextEvent(screen, std::string(1, *c));
+        backend.queueKeyEvent(screen, static_cast<VirtualKey>(*c), false);
+      }
+      backend.queueKeyEvent(screen, key::Tab, true);
+      backend.queueKeyEvent(screen, key::Tab, false);
+    }
+    return Await(
+        backend, [&] { return DialogItemText(screen, qiv::screen_id::TotalChargesValue) == "$748.81"; },
+        "the total of the typed shipment");
+  });
   std::string english;
   backend.then([&](WindowHandle screen) {
     english = WindowText(screen);
@@ -76,6 +103,9 @@ int main(int argc, char** argv) {
   });
   backend.then([&](WindowHandle screen) {
     if (!Photograph(backend, screen, artifacts, "qiv-screen-spanish")) return false;
+    // The figures stay as they were.
+    if (DialogItemText(screen, qiv::screen_id::TotalChargesValue) != "$748.81")
+      return Failed("the total changed in Spanish");
     PostMessage(screen, msg::Command, CommandParam(command_id::Cancel, 0));
     return true;
   });

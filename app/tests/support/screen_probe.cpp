@@ -10,6 +10,7 @@
 #include "platform/ui/font.h"
 #include "platform/ui/menu.h"
 #include "platform/ui/window.h"
+#include "screen/screen_ids.h"
 
 namespace qiv::testing {
 
@@ -102,6 +103,17 @@ std::vector<int> CutTexts(WindowHandle window) {
       cut.push_back(WindowId(child));
   }
   return cut;
+}
+
+bool ChooseProfile(WindowHandle screen, const char* name) {
+  const WindowHandle combo = DialogItem(screen, screen_id::ProfileCombo);
+  const auto index =
+      SendMessage(combo, combo_box::FindStringExact, static_cast<WParam>(-1), reinterpret_cast<LParam>(name));
+  if (index < 0) return false;
+  SendMessage(combo, combo_box::SetCurrentSelection, static_cast<WParam>(index));
+  SendMessage(screen, msg::Command, CommandParam(screen_id::ProfileCombo, combo_box::SelectionChange),
+              HandleToParam(combo));
+  return true;
 }
 
 }  // namespace qiv::testing

@@ -1,5 +1,6 @@
 // Reading the rating screen as a user sees it: window texts by id, menu
-// items, toolbar buttons, status panes.
+// items, toolbar buttons, status panes; and choosing a settings profile as
+// the user does.
 #pragma once
 
 #include <string>
@@ -10,6 +11,9 @@
 namespace qiv::testing {
 
 std::string TextOf(platform::ui::WindowHandle screen, int id);
+// Selects the profile in the profile list and tells the screen of the
+// change; false when the list has no such profile.
+bool ChooseProfile(platform::ui::WindowHandle screen, const char* name);
 bool IsShown(platform::ui::WindowHandle screen, int id);
 // The menu bar's titles, and the commands of its pop-ups in order.
 std::vector<std::string> MenuTitles(platform::ui::WindowHandle screen);

@@ -92,13 +92,13 @@ DecimalPrefix LeadingDecimal(std::string_view text, int decimals, std::uint64_t 
 }
 
 double LeadingDecimalValue(std::string_view text) {
-  constexpr int kDecimals = 6;
+  constexpr int kDecimals = 9;
   std::size_t p = 0;
   while (p < text.size() && IsWhiteSpace(text[p])) ++p;
   bool negative = false;
   if (p < text.size() && (text[p] == '-' || text[p] == '+')) negative = text[p++] == '-';
   const DecimalPrefix number = LeadingDecimal(text.substr(p), kDecimals);
-  const double value = static_cast<double>(number.value) / 1e6;
+  const double value = static_cast<double>(number.value) / 1e9;
   return negative ? -value : value;
 }
 

@@ -274,11 +274,22 @@ TEST_F(FocusAndInput, TheChildUnderAPointIsFoundWhenDisabledButTakesNoMouseInput
   EXPECT_EQ(ChildWindowFromPoint(top_, {15, 75}), c_);
   EXPECT_EQ(ChildWindowFromPoint(top_, {15, 75}, child_from_point::SkipInvisible), top_);
   EXPECT_EQ(ChildWindowFromPoint(top_, {-1, 0}), nullptr);
-  // The click on the disabled child lands on its parent.
+  // The click on the disabled child lands on its parent, which, though
+  // active, first hears of the click's activation (and may eat it).
   EXPECT_EQ(WindowFromPoint(ClientToScreen(top_, inB)), top_);
   InjectClick(top_, inB);
   run();
-  EXPECT_THAT(log().of({msg::LeftButtonDown}), ElementsAre("top:lbuttondown"));
+  EXPECT_THAT(log().of({msg::MouseActivate, msg::LeftButtonDown}), ElementsAre("top:mouseactivate", "top:lbuttondown"));
+  log().clear();
+  log().on("top", msg::MouseActivate, [](WindowHandle, WParam, LParam) { return mouse_activate::NoActivateAndEat; });
+  InjectClick(top_, inB);
+  run();
+  EXPECT_THAT(log().of({msg::MouseActivate, msg::LeftButtonDown}), ElementsAre("top:mouseactivate"));
+  // A click on the active window itself, over no disabled control, is no activation.
+  log().clear();
+  InjectClick(top_, {200, 150});
+  run();
+  EXPECT_THAT(log().of({msg::MouseActivate, msg::LeftButtonDown}), ElementsAre("top:lbuttondown"));
 }
 
 TEST_F(FocusAndInput, TheCaptureTakesTheMouseWhereverItIs) {

@@ -415,5 +415,44 @@ TEST_F(WindowModel, PreTranslationRunsFromTheTargetUpToItsTopLevelWindow) {
   EXPECT_TRUE(log().of({msg::KeyDown}).empty());
 }
 
+// Three classes in one C++ line of descent, the last reporting its
+// grandparent as its base: the type test follows the records, not C++.
+class Field : public EditWindow {
+ public:
+  static const RuntimeClass kRuntimeClass;
+  const RuntimeClass& runtimeClass() const override { return kRuntimeClass; }
+};
+class NumberField : public Field {
+ public:
+  static const RuntimeClass kRuntimeClass;
+  const RuntimeClass& runtimeClass() const override { return kRuntimeClass; }
+};
+const RuntimeClass Field::kRuntimeClass{"Field", &EditWindow::kRuntimeClass, [] { return static_cast<Window*>(new Field); }};
+const RuntimeClass NumberField::kRuntimeClass{"NumberField", &EditWindow::kRuntimeClass, nullptr};
+
+TEST_F(WindowModel, RuntimeClassRecordsNameTheBaseTheClassReports) {
+  const Field field;
+  const NumberField number;
+  const Counter plain;
+  struct Case {
+    const Window& object;
+    const RuntimeClass& record;
+    bool kind;
+  };
+  const Case cases[] = {
+      {field, Field::kRuntimeClass, true},          {field, EditWindow::kRuntimeClass, true},
+      {field, Window::kRuntimeClass, true},         {number, NumberField::kRuntimeClass, true},
+      {number, Field::kRuntimeClass, false},        {number, EditWindow::kRuntimeClass, true},
+      {plain, EditWindow::kRuntimeClass, false},    {plain, Window::kRuntimeClass, true},
+      {field, NumberField::kRuntimeClass, false},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(c.object.isKindOf(c.record), c.kind) << c.object.runtimeClass().name << " of " << c.record.name;
+  const std::unique_ptr<Window> made = Field::kRuntimeClass.createObject();
+  ASSERT_NE(made, nullptr);
+  EXPECT_STREQ(made->runtimeClass().name, "Field");
+  EXPECT_EQ(NumberField::kRuntimeClass.createObject(), nullptr);
+}
+
 }  // namespace
 }  // namespace platform::ui

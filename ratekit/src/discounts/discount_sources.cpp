@@ -17,7 +17,6 @@ namespace zde = zip_discount_entry;
 
 constexpr std::string_view kZeroMcText = " 0.00", kZeroFloorText = "  0.00";
 constexpr std::size_t kValues = 10, kValueWidth = 8;
-constexpr int kTextDecimals = 6;
 
 bool DiscountsOff(const RatingContextView& record) {
   return ShortField(record, rating_defaults::kDiscountsInUse) == 0 || IntField(record, context::kNoDiscountLane) != 0;
@@ -56,16 +55,7 @@ std::size_t DiscountEntryCount(const RatingContextView& record) {
       std::clamp<std::int32_t>(IntField(record, context::kDiscountEntryCount), 0, static_cast<std::int32_t>(discount_file::kEntries)));
 }
 
-float TextValue(std::string_view text) {
-  text = platform::UntilNul(text);
-  std::size_t at = text.find_first_not_of(" \t");
-  if (at == std::string_view::npos) return 0.0f;
-  bool negative = false;
-  if (text[at] == '-' || text[at] == '+') negative = text[at++] == '-';
-  const platform::DecimalPrefix d = platform::LeadingDecimal(text.substr(at), kTextDecimals);
-  const double value = static_cast<double>(d.value) / 1e6;
-  return static_cast<float>(negative ? -value : value);
-}
+float TextValue(std::string_view text) { return static_cast<float>(platform::LeadingDecimalValue(platform::UntilNul(text))); }
 
 void ClearDiscounts(RatingContextView& record) {
   for (std::size_t k = 0; k <= DiscountEntryCount(record) + 1; ++k) record.setFloat(context::kFloor.offset + 4 * k, 0.0f);

@@ -147,6 +147,14 @@ void CheckMouseLeave(Point point) {
   PostMessage(tracked, msg::MouseLeave);
 }
 
+// A click on a disabled control goes to its enabled parent; when that is
+// the active window, the parent still hears of the click's activation, so
+// that it can tell (ChildWindowFromPoint) which of its controls was hit.
+bool OverDisabledChild(WindowHandle target, Point screenPoint) {
+  const WindowHandle child = ChildWindowFromPoint(target, ScreenToClient(target, screenPoint), child_from_point::SkipInvisible);
+  return child != nullptr && child != target && !IsWindowEnabled(child);
+}
+
 // Where mouse input at the point goes, and what part of the window it hits.
 WindowHandle MouseTarget(Point point, LResult& hitTest) {
   const WindowHandle capture = GetCapture();
@@ -213,7 +221,7 @@ bool RetrieveButtonDown(const InputEvent& event, Message& message) {
   const WindowHandle target = MouseTarget(event.point, hitTest);
   if (target == nullptr) return false;
   const MessageId down = ButtonMessage(event.button, 0);
-  if (GetCapture() == nullptr && target != GetActiveWindow()) {
+  if (GetCapture() == nullptr && (target != GetActiveWindow() || OverDisabledChild(target, event.point))) {
     // Mouse activation comes before the button-down and may eat it.
     const WindowHandle top = TopLevelWindow(target);
     const LResult answer = SendMessage(target, msg::MouseActivate, reinterpret_cast<WParam>(top),

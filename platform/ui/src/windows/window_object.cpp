@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/ui/controls/edit.h"
 #include "platform/ui/menu.h"
 #include "windows/window_system.h"
 
@@ -79,6 +80,36 @@ bool MessageMap::updateCommand(CommandUpdate& update) const {
   }
   return false;
 }
+
+// ---- RuntimeClass
+
+bool RuntimeClass::isDerivedFrom(const RuntimeClass& other) const {
+  for (const RuntimeClass* at = this; at != nullptr; at = at->base)
+    if (at == &other) return true;
+  return false;
+}
+
+std::unique_ptr<Window> RuntimeClass::createObject() const {
+  return create != nullptr ? std::unique_ptr<Window>(create()) : nullptr;
+}
+
+const RuntimeClass Window::kRuntimeClass{"Window", nullptr, nullptr};
+const RuntimeClass EditWindow::kRuntimeClass{"EditWindow", &Window::kRuntimeClass, nullptr};
+
+// ---- EditWindow
+
+std::pair<int, int> EditWindow::selection() const {
+  const auto both = static_cast<unsigned long>(send(edit::GetSelection));
+  return {static_cast<int>(LowWord(both)), static_cast<int>(HighWord(both))};
+}
+
+void EditWindow::setSelection(int start, int end) const {
+  send(edit::SetSelection, static_cast<WParam>(start), static_cast<LParam>(end));
+}
+
+void EditWindow::scrollCaret() const { send(edit::ScrollCaret); }
+
+void EditWindow::limitText(int limit) const { send(edit::LimitText, static_cast<WParam>(limit)); }
 
 // ---- Window
 

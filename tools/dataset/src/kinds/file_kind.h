@@ -202,5 +202,13 @@ const FileKind& MexicanCitiesFileKind();
 const FileKind& BasePointNamesFileKind();
 // The service guide's data, DLLData.dat (kinds/service_guide_kind.cpp).
 const FileKind& ServiceGuideFileKind();
+const FileKind& BasePointsFileKind();
+const FileKind& BaseZonesFileKind();
+const FileKind& BorderUsZonesFileKind();
+const FileKind& BorderCanadianZonesFileKind();
+const FileKind& ZoneKindsFileKind();
+const FileKind& BorderZoneKindsFileKind();
+const FileKind& CoastalZipsFileKind();
+const FileKind& CoastalFeesFileKind();
 
 }  // namespace dataset

@@ -21,6 +21,9 @@ std::span<const FileKind* const> FileKinds() {
                                           &OptionRecordsFileKind(),
                                           &LanguageFileKind(), &LibraryNamesFileKind(), &AboutFileKind(), &UsCitiesFileKind(),
                                           &CanadianCitiesFileKind(), &MexicanCitiesFileKind(), &BasePointNamesFileKind(),
+                                          &BasePointsFileKind(), &BaseZonesFileKind(), &BorderUsZonesFileKind(),
+                                          &BorderCanadianZonesFileKind(), &ZoneKindsFileKind(), &BorderZoneKindsFileKind(),
+                                          &CoastalZipsFileKind(), &CoastalFeesFileKind(),
                                           &LetteredFileKind()};
   return kinds;
 }

@@ -63,7 +63,7 @@ DecimalPrefix LeadingDecimal(std::string_view text, int decimals, std::uint64_t 
 // A decimal number at the start of text as atof reads a plain decimal:
 // white space skipped, an optional '+' or '-', digits with an optional
 // point and fraction ("  -12.5x" is -12.5). No exponent is read; fraction
-// digits past the sixth are dropped; the magnitude is held near 1.8e13.
+// digits past the ninth are dropped; the magnitude is held near 1.8e10.
 // 0 when there is no digit.
 double LeadingDecimalValue(std::string_view text);
 

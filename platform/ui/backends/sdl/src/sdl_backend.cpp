@@ -312,6 +312,17 @@ bool SdlBackend::queueKeyEvent(WindowHandle topLevel, VirtualKey key, bool down)
   return SDL_PushEvent(&event) == 1;
 }
 
+bool SdlBackend::queueTextEvent(WindowHandle topLevel, std::string_view text) {
+  auto it = shown_.find(topLevel);
+  SDL_Event event;
+  SDL_zero(event);
+  if (it == shown_.end() || text.size() >= sizeof event.text.text) return false;
+  event.type = SDL_TEXTINPUT;
+  event.text.windowID = SDL_GetWindowID(it->second->sdlWindow());
+  std::memcpy(event.text.text, text.data(), text.size());
+  return SDL_PushEvent(&event) == 1;
+}
+
 void SdlBackend::setClipboardText(std::string_view text) {
   SDL_SetClipboardText(Windows1252ToUtf8(text).c_str());
 }

@@ -125,7 +125,12 @@ inline constexpr unsigned kHasDefaultId = 0x534B;
 // One notch of the mouse wheel (msg::MouseWheel).
 inline constexpr int kWheelDelta = 120;
 
-// Answers to msg::MouseActivate.
+// Answers to msg::MouseActivate, which a button press sends to the window
+// it goes to (and which the default procedure passes up to the parent)
+// before the press, unless that window is the active one; a press on a
+// disabled control of the active window sends it to that window too (the
+// control's enabled parent, which takes the press). An answer that eats
+// the press drops it whole.
 namespace mouse_activate {
 inline constexpr LResult Activate = 1;
 inline constexpr LResult ActivateAndEat = 2;

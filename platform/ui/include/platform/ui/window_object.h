@@ -14,9 +14,17 @@
 // application's main window gets a last chance at messages for other
 // top-level windows while it is enabled (never under one of its modal
 // dialogs, which disable it).
+//
+// Run-time class records: every object reports a record (runtimeClass)
+// that names its class and the record of its base, for the class
+// library's type test (isKindOf) and for creating an object from its
+// record. A record names the base the class reports, which need not be
+// its C++ base: a class may name an ancestor further up on purpose, so
+// that the type test for its C++ base is false for it.
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,6 +38,17 @@
 namespace platform::ui {
 
 class Window;
+
+struct RuntimeClass {
+  const char* name;
+  const RuntimeClass* base;  // null for the root record
+  Window* (*create)();       // null: not dynamically creatable
+  // This record or one of the bases it names is `other`.
+  bool isDerivedFrom(const RuntimeClass& other) const;
+  // A new object of the class; null when the class is not creatable.
+  std::unique_ptr<Window> createObject() const;
+};
+
 namespace detail {
 void AttachObjectAtCreation(Window* object, WindowHandle window);
 void DetachObjectAtDestruction(Window* object);
@@ -118,6 +137,11 @@ class Window {
   // The object attached to the window, or null.
   static Window* FromHandle(WindowHandle window);
 
+  // The record of the root class, "Window".
+  static const RuntimeClass kRuntimeClass;
+  virtual const RuntimeClass& runtimeClass() const { return kRuntimeClass; }
+  bool isKindOf(const RuntimeClass& record) const { return runtimeClass().isDerivedFrom(record); }
+
   // Creates a window with this object attached from its first message on;
   // the window goes when the object does.
   bool create(const WindowCreation& creation);
@@ -194,6 +218,21 @@ class Window {
 
   friend void detail::AttachObjectAtCreation(Window*, WindowHandle);
   friend void detail::DetachObjectAtDestruction(Window*);
+};
+
+// The class library's object for an edit control ("EditWindow", base
+// "Window"): its selection, its text limit and its caret's place.
+class EditWindow : public Window {
+ public:
+  static const RuntimeClass kRuntimeClass;
+  const RuntimeClass& runtimeClass() const override { return kRuntimeClass; }
+
+  // The selection's start and end (the caret at the end).
+  std::pair<int, int> selection() const;
+  void setSelection(int start, int end) const;
+  void selectAll() const { setSelection(0, -1); }
+  void scrollCaret() const;
+  void limitText(int limit) const;
 };
 
 }  // namespace platform::ui

@@ -69,6 +69,10 @@ class SdlBackend : public Backend {
   // comes in as a real key does (checks and demonstrations); false for a
   // key with no SDL key code or a window not shown.
   bool queueKeyEvent(WindowHandle topLevel, VirtualKey key, bool down);
+  // The text a key typed (UTF-8, as the desktop's layout gives it), put on
+  // the queue after its key-down as the desktop does; false for a window
+  // not shown or a text longer than one event holds.
+  bool queueTextEvent(WindowHandle topLevel, std::string_view text);
   // The same for a left click at the point (screen coordinates) of the
   // shown window: a move there, the button down, the button up.
   bool queueClick(WindowHandle topLevel, Point screenPoint);
