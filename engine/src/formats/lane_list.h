@@ -10,6 +10,17 @@
 //   end, range records of 23 bytes sorted by range, matched with the head of
 //   the lane's rate record:
 //     0-9 low key   10-19 high key   20-22 suffix
+// - zone pairs ('L', 'A', 'T'): text, lines ending with LF:
+//     up to two parameter lines beginning "*" (formats/parameter_line.h);
+//     ZIP-range lines sorted ascending: low key 5, high key 5, then up to 20
+//     zone codes of 3 characters (at most 70 characters);
+//     a line beginning "*" that ends the range part, then the pair part's
+//     parameter line;
+//     pair records of 11 bytes sorted by their 6-character pair: origin
+//     zone code 3, destination zone code 3, value 4 (an adjustment number
+//     in its first 3), LF;
+//     optionally a last record "999" whose bytes 3 to 6 (i32) hold the
+//     byte offset of the "*" line that ends the range part.
 // Integers are little-endian.
 #pragma once
 
@@ -91,4 +102,40 @@ inline std::int64_t FirstRangeRecord(std::uint32_t zipPartEnd) {
 }
 
 }  // namespace zip_slot
+
+namespace zone_text {
+
+// Lines of the range part longer than this are no lane list.
+inline constexpr std::size_t kMaxLineLength = 80;
+inline constexpr platform::FieldSpan kLowKey{0, 5};
+inline constexpr platform::FieldSpan kHighKey{5, 5};
+inline constexpr std::size_t kZoneCodes = 10;  // 20 codes of 3 characters
+inline constexpr std::size_t kCodeWidth = 3;
+inline constexpr std::size_t kMaxZoneCodes = 20;
+static_assert(kLowKey.end() == kHighKey.offset && kHighKey.end() == kZoneCodes);
+
+class PairRecord {
+ public:
+  static constexpr std::size_t kSize = 11;
+  static constexpr platform::FieldSpan kPair{0, 6};  // origin then destination zone code
+  static constexpr platform::FieldSpan kValue{6, 4};
+  static constexpr std::size_t kLineEnd = 10;
+  static_assert(kPair.end() == kValue.offset && kValue.end() == kLineEnd && kLineEnd + 1 == kSize);
+
+  explicit PairRecord(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+  std::string_view pair() const { return bytes_.text(kPair); }
+  std::string_view value() const { return bytes_.text(kValue); }
+  // A record whose line does not end at byte 10 is no pair record.
+  bool endsLine() const { return bytes_.charAt(kLineEnd) == '\n'; }
+
+ private:
+  platform::ByteRecord<kSize> bytes_;
+};
+
+// The trailer record: "999", then the offset of the range part's end.
+inline constexpr std::string_view kTrailerMark = "999";
+inline constexpr std::size_t kTrailerOffset = 3;  // i32
+static_assert(kTrailerOffset + 4 <= PairRecord::kSize);
+
+}  // namespace zone_text
 }  // namespace vorn::lane_list

@@ -1,15 +1,19 @@
 #include "lanes/lane_adjustments.h"
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <span>
+#include <string>
 
 #include "engine_state/rating_engine.h"
+#include "errors/engine_codes.h"
 #include "formats/packed_codes.h"
 #include "lanes/adjustment_file.h"
 #include "lanes/apply_lane_adjustments.h"
 #include "lanes/point_pair_lookup.h"
 #include "lanes/zip_slot_lookup.h"
+#include "lanes/zone_pair_lookup.h"
 #include "rating/rating.h"
 
 namespace vorn {
@@ -22,6 +26,25 @@ std::optional<PackedZip> PackedCode(const std::array<char, 6>& code) {
   return PackZip(std::string_view(code.data(), strnlen(code.data(), code.size())));
 }
 
+// The 5-character ZIP key of a request's point code.
+std::string_view ZipKey(const std::array<char, 6>& code) {
+  return std::string_view(code.data(), std::min<std::size_t>(5, strnlen(code.data(), code.size())));
+}
+
+std::optional<std::string> WholeFile(const platform::File& file) {
+  const std::optional<std::int64_t> size = file.size();
+  if (!size || *size < 0) return std::nullopt;
+  std::string text(static_cast<std::size_t>(*size), '\0');
+  const std::span bytes(reinterpret_cast<std::uint8_t*>(text.data()), text.size());
+  if (file.readAt(0, bytes) != static_cast<std::ptrdiff_t>(text.size())) return std::nullopt;
+  return text;
+}
+
+bool ReadsTextList(LaneAdjustmentType type) {
+  return type == LaneAdjustmentType::kZoneText || type == LaneAdjustmentType::kZonePercent ||
+         type == LaneAdjustmentType::kZoneAmounts;
+}
+
 }  // namespace
 
 std::int16_t LoadLaneAdjustments(RatingEngine& engine, Rating& rating) {
@@ -29,15 +52,29 @@ std::int16_t LoadLaneAdjustments(RatingEngine& engine, Rating& rating) {
   // Files left open by a pass that ended early may belong to another tariff.
   CloseLaneAdjustmentFiles(engine);
   lanes.type = LaneAdjustmentTypeOf(engine.currentTariff.laneLetter);
-  // Only the point-pair and ZIP-slot lookups are read so far; the other
-  // kinds give no hits.
-  if (lanes.type != LaneAdjustmentType::kPointPairs && lanes.type != LaneAdjustmentType::kZipSlots) {
+  // The factor file's combining operator and one-value switch, unless the
+  // lane list's parameter lines say otherwise.
+  lanes.combineOperator = engine.parameters.charsValue(ParameterTable::kLaPct).front();
+  lanes.oneAdjustment = engine.parameters.integerValue(ParameterTable::kOneLa) != 0;
+  // The range lanes and the global list are not read yet: they give no hits.
+  if (lanes.type == LaneAdjustmentType::kNone || lanes.type == LaneAdjustmentType::kRangeLanes ||
+      lanes.type == LaneAdjustmentType::kGlobalList) {
     lanes.hits.count = 0;
     return 0;
   }
   if (const std::int16_t c = engine.files.open(engine, 'L'); c != 0) return c;
   if (const std::int16_t c = engine.files.open(engine, 'A'); c != 0) return c;
   const platform::File& laneFile = *engine.files.file('L');
+  if (ReadsTextList(lanes.type)) {
+    const std::optional<std::string> text = WholeFile(laneFile);
+    if (!text) return code::kCantReadLaneList;
+    const ZonePairLane lane{ZipKey(rating.request.originCode), ZipKey(rating.request.destinationCode),
+                            engine.currentTariff.tariffType, rating.rates.rateRecord.kind(),
+                            lanes.type == LaneAdjustmentType::kZonePercent};
+    const std::int16_t c = LoadZonePairAdjustments(*text, lane, lanes);
+    if (c != 0) CloseLaneAdjustmentFiles(engine);
+    return c;
+  }
   if (lanes.type == LaneAdjustmentType::kZipSlots)
     return LoadZipSlotAdjustments(laneFile, PackedCode(rating.request.originCode),
                                   PackedCode(rating.request.destinationCode), rating.rates.rateRecord.head(), lanes);

@@ -1,5 +1,5 @@
 // Whole ratings through the exports of a tariff whose lanes carry
-// adjustments by point-number pairs (lane-adjustment letter 'Y'): a lane
+// adjustments (point-number pairs, ZIP slots, zone pairs): a lane
 // from 10001 (point 1) to 90001 (point 2) on a type-'A' tariff, checked
 // field by field against the hand calculation in each test's comment. x p is
 // (x x p + 5000) / 10000, truncated; a charge is (weight x rate + 50) / 100.
@@ -51,7 +51,7 @@ point-adjustments tariff=TSTFRT01
 )";
 
 std::string Tariff(std::string_view adjustmentFiles, char laneLetter = 'Y') {
-  return "efcrec\n  record type=A lane=" + std::string(1, laneLetter) + "\n" + std::string(kTariff) +
+  return "efcrec\n  record type=A lane=\"" + std::string(1, laneLetter) + "\"\n" + std::string(kTariff) +
          std::string(adjustmentFiles);
 }
 
@@ -161,6 +161,92 @@ TEST_F(PointPairLaneRatings, ZipSlotPercentagesCarryTwoDecimalsUntilTheEnd) {
   EXPECT_EQ(RateItem(a, 4 + 4 + 2), 2084);
   EXPECT_EQ(RateItem(a, 4 + 8 + 2), 1787);
   EXPECT_EQ(RateItem(a, 4 + 3), 1560);
+}
+
+// Zone pairs (letters 'L' and 'A'): ZIPs 10000-10099 are zone AAA,
+// 90000-90099 zone CCC; the pair AAACCC names adjustments 101, 102 and 550.
+// Cell records hold a value per rate cell, cell 1 + class row x 4 + break.
+constexpr std::string_view kZoneRanges = R"(
+zone-pair-lanes tariff=TSTFRT01
+  parameters text="* BRKS = 000* 500+ 999X"
+  range low=10000 high=10099 codes=AAA
+  range low=90000 high=90099 codes="BBB CCC"
+  end
+  parameters text="* LA_PCT = *"
+  pair pair=AAACCC value=1010
+  pair pair=AAACCC value=1020
+  pair pair=AAACCC value=5500
+  pair pair=CCCAAA value=6660
+  trailer
+)";
+constexpr std::string_view kCellRecords = R"(
+cell-adjustments tariff=TSTFRT01
+  adjustment number=101 shipment-value=9000 cells="0 9500 0 0 0 9500"
+  adjustment number=102 cells="0 9000"
+  adjustment number=550 cells="0 0 500"
+)";
+
+using ZonePairLaneRatings = RatingThroughExports;
+
+TEST_F(ZonePairLaneRatings, LetterLCombinesThePercentagesOfItsRangeThenAddsTheAmounts) {
+  // BRKS: 000-499 percentages, 500-998 amounts; LA_PCT '*' multiplies the
+  // percentages of a range before they apply. Class 100 at 500: 9500 x 9000
+  // = 8550, 2420 x 8550 = 2069; class 70 at 500: 1936 x 9500 = 1839; class
+  // 100 at 1000: 1980 + 500 = 2480. Minimum 6500 x 9000 = 5850.
+  // 900 pounds at break 1: 600 x 2069 = 12414 + 300 x 1839 = 5517: 17931.
+  // Break 2: 600 x 2480 = 14880 + 300 x 1584 = 4752 + 100 x 1584: 21216,
+  // not lower; break 3: 26832. Billed at 900 pounds: 179.31.
+  start(Tariff(std::string(kZoneRanges) + std::string(kCellRecords), 'L'));
+  const RatedShipment a = rate(TwoLines());
+  EXPECT_EQ(a.returnCode(), "    ");
+  EXPECT_EQ(a.tariffUsed(), "TSTFRT01");
+  EXPECT_EQ(a.billedWeight(), "000900");
+  EXPECT_EQ(a.lineRate(0), "0020.69");
+  EXPECT_EQ(a.lineCharge(0), "000124.14");
+  EXPECT_EQ(a.lineRate(1), "0018.39");
+  EXPECT_EQ(a.lineCharge(1), "000055.17");
+  EXPECT_EQ(a.deficitWeight(), "000000");
+  EXPECT_EQ(a.grossCharge(), "000179.31");
+  EXPECT_EQ(a.netCharge(), "0179.31");
+  EXPECT_EQ(RateItem(a, 0), 5850);
+  EXPECT_EQ(RateItem(a, 4 + 1), 2069);
+  EXPECT_EQ(RateItem(a, 4 + 2), 2480);
+  EXPECT_EQ(RateItem(a, 4 + 4 + 1), 1839);
+  EXPECT_EQ(RateItem(a, 4 + 8 + 1), 1853);
+}
+
+TEST_F(ZonePairLaneRatings, LetterAWithoutParametersTakesTheDefaultRangesOneRecordAtATime) {
+  // No parameter lines and no LA_PCT: 000-499 percentages and 500-998
+  // amounts, each record applied as it is read. Class 100 at 500: 2420 x
+  // 9500 = 2299, then x 9000 = 2069; class 70 at 500: 1839; class 100 at
+  // 1000: 2480; minimum 5850. The same charges as with letter 'L': 179.31.
+  std::string lanes(kZoneRanges);
+  for (const char* line : {"  parameters text=\"* BRKS = 000* 500+ 999X\"\n", "  parameters text=\"* LA_PCT = *\"\n"})
+    lanes.erase(lanes.find(line), std::string_view(line).size());
+  start(Tariff(lanes + std::string(kCellRecords), 'A'));
+  const RatedShipment a = rate(TwoLines());
+  EXPECT_EQ(a.returnCode(), "    ");
+  EXPECT_EQ(a.lineRate(0), "0020.69");
+  EXPECT_EQ(a.lineRate(1), "0018.39");
+  EXPECT_EQ(a.netCharge(), "0179.31");
+  EXPECT_EQ(RateItem(a, 0), 5850);
+  EXPECT_EQ(RateItem(a, 4 + 2), 2480);
+}
+
+TEST_F(ZonePairLaneRatings, AnotherLetterOpensNoLaneFiles) {
+  // A blank letter, like any letter but L, Y, C, T, U, A and G, names no
+  // lane adjustments: a lane list that is none is not read, and the
+  // tariff's own rates hold (182.16, as unadjusted).
+  start(Tariff("lettered tariff=TSTFRT01 letter=L\n  raw text=\"no list\"\n", ' '));
+  const RatedShipment a = rate(TwoLines());
+  EXPECT_EQ(a.returnCode(), "    ");
+  EXPECT_EQ(a.netCharge(), "0182.16");
+}
+
+TEST_F(ZonePairLaneRatings, AListThatIsNoLaneListIs0232) {
+  start(
+      Tariff("lettered tariff=TSTFRT01 letter=L\n  raw text=\"1000010099AAA\\n\"\n" + std::string(kCellRecords), 'L'));
+  EXPECT_EQ(rate(TwoLines()).returnCode(), "0232");
 }
 
 }  // namespace

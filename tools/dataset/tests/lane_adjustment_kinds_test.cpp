@@ -117,3 +117,61 @@ TEST(LanePairAdjustments, PairsPackAsPostalCodesOrAsDigits) {
 
 }  // namespace
 }  // namespace dataset
+
+namespace dataset {
+namespace {
+
+using testing::Built;
+using testing::DescriptionProblems;
+using testing::ErrorOf;
+using testing::Messages;
+using testing::Rebuilt;
+
+constexpr std::string_view kZoneList =
+    "zone-pair-lanes tariff=T suffix=00\n"
+    "  parameters text=\"* BRKS = 000* 999X\"\n"
+    "  range low=10000 high=10099 codes=\"AAA BBB\"\n"
+    "  end\n"
+    "  parameters text=\"* LA_PCT = *\"\n"
+    "  pair pair=AAACCC value=1010\n"
+    "  trailer\n";
+
+TEST(ZonePairLanes, LinesThenPairRecordsAndATrailerPointingAtTheEndOfTheRanges) {
+  const std::string content = Built(std::string(kZoneList), "T.L00");
+  const std::string lines = "* BRKS = 000* 999X\n1000010099AAABBB\n*\n* LA_PCT = *\nAAACCC1010\n";
+  EXPECT_EQ(content, lines + "999" + std::string("\x24\0\0\0", 4) + "   \n");  // the "*" line at byte 36
+  EXPECT_EQ(Rebuilt("zone-pair-lanes tariff=T suffix=00", content), content);
+  EXPECT_EQ(ErrorOf("zone-pair-lanes tariff=T suffix=00\n  pair pair=AAACC value=1\n"),
+            "line 2: field 'pair': \"AAACC\" is not 6 characters");
+}
+
+TEST(ZonePairLanes, ChecksWantTheEndLineShortLinesAndSortedRangesAndPairs) {
+  EXPECT_TRUE(DescriptionProblems(std::string(kZoneList)).empty());
+  EXPECT_EQ(Messages("zone-pair-lanes tariff=T suffix=00", "1000010099AAA\n"),
+            (std::vector<std::string>{"0: has no \"*\" line ending the ZIP ranges (the engine answers 232)"}));
+  const std::vector<std::string> problems = DescriptionProblems(
+      "zone-pair-lanes tariff=T suffix=00\n  range low=20000 high=20099\n  range low=10000 high=10099\n  end\n"
+      "  pair pair=BBBCCC value=1010\n  pair pair=AAACCC value=1020\n");
+  ASSERT_EQ(problems.size(), 2u);
+  EXPECT_NE(problems[0].find("ranges ascend"), std::string::npos) << problems[0];
+  EXPECT_NE(problems[1].find("sorted by pair"), std::string::npos) << problems[1];
+  EXPECT_EQ(Messages("zone-pair-lanes tariff=T suffix=00", "1000010099" + std::string(72, 'A') + "\n*\n"),
+            (std::vector<std::string>{"0: is longer than 80 characters (the engine answers 232)"}));
+}
+
+TEST(ZoneAdjustments, CellAndOperatorRecordsHoldTheirValues) {
+  const std::string cells = Built("cell-adjustments tariff=T suffix=00\n  adjustment number=101 shipment-value=9000 cells=\"0 9500\"\n", "T.A00");
+  ASSERT_EQ(cells.size(), 347u);
+  EXPECT_EQ(cells.substr(0, 9), "101" + std::string("\x28\x23\0\0\x1C\x25", 6));
+  EXPECT_EQ(Rebuilt("cell-adjustments tariff=T suffix=00", cells), cells);
+  const std::string ops = Built("operator-adjustments tariff=T suffix=00\n  adjustment number=7 shipment-op=F rate-op=* shipment-value=5000 values=\"9500\"\n", "T.A00");
+  ASSERT_EQ(ops.size(), 350u);
+  EXPECT_EQ(ops.substr(0, 10), std::string("\x07\0F*\x88\x13\0\0\x1C\x25", 10));
+  EXPECT_EQ(Rebuilt("operator-adjustments tariff=T suffix=00", ops), ops);
+  EXPECT_EQ(ErrorOf("operator-adjustments tariff=T suffix=00\n  adjustment rate-op=2\n"),
+            "line 2: field 'rate-op': \"2\" is not an operator (0, *, +, - or F)");
+  EXPECT_EQ(Messages("operator-adjustments tariff=T suffix=00", ops.substr(0, 349)), (std::vector<std::string>{"0: is 349 bytes, not 350"}));
+}
+
+}  // namespace
+}  // namespace dataset

@@ -159,6 +159,10 @@ const FileKind& PointPairLanesFileKind();
 const FileKind& PointAdjustmentsFileKind();
 const FileKind& ZipSlotLanesFileKind();
 const FileKind& LanePairAdjustmentsFileKind();
+// The zone-pair lane lists and their adjustment records (kinds/rates/zone_lane_kinds.cpp).
+const FileKind& ZonePairLanesFileKind();
+const FileKind& CellAdjustmentsFileKind();
+const FileKind& OperatorAdjustmentsFileKind();
 // The files of a level read by the rating-function library (kinds/level_file_kinds.cpp).
 const FileKind& NoDiscountStatesFileKind();
 const FileKind& CanadianLanesFileKind();
