@@ -12,6 +12,7 @@
 #include "lanes/adjustment_file.h"
 #include "lanes/apply_lane_adjustments.h"
 #include "lanes/point_pair_lookup.h"
+#include "lanes/range_lane_lookup.h"
 #include "lanes/zip_slot_lookup.h"
 #include "lanes/zone_pair_lookup.h"
 #include "rating/rating.h"
@@ -56,18 +57,23 @@ std::int16_t LoadLaneAdjustments(RatingEngine& engine, Rating& rating) {
   // lane list's parameter lines say otherwise.
   lanes.combineOperator = engine.parameters.charsValue(ParameterTable::kLaPct).front();
   lanes.oneAdjustment = engine.parameters.integerValue(ParameterTable::kOneLa) != 0;
-  // The range lanes and the global list are not read yet: they give no hits.
-  if (lanes.type == LaneAdjustmentType::kNone || lanes.type == LaneAdjustmentType::kRangeLanes ||
-      lanes.type == LaneAdjustmentType::kGlobalList) {
+  // The global list is not read yet: it gives no hits.
+  if (lanes.type == LaneAdjustmentType::kNone || lanes.type == LaneAdjustmentType::kGlobalList) {
     lanes.hits.count = 0;
     return 0;
   }
   if (const std::int16_t c = engine.files.open(engine, 'L'); c != 0) return c;
   if (const std::int16_t c = engine.files.open(engine, 'A'); c != 0) return c;
   const platform::File& laneFile = *engine.files.file('L');
-  if (ReadsTextList(lanes.type)) {
+  if (ReadsTextList(lanes.type) || lanes.type == LaneAdjustmentType::kRangeLanes) {
     const std::optional<std::string> text = WholeFile(laneFile);
     if (!text) return code::kCantReadLaneList;
+    if (lanes.type == LaneAdjustmentType::kRangeLanes) {
+      const RangeLane lane{ZipKey(rating.request.originCode), ZipKey(rating.request.destinationCode),
+                           rating.rates.rateRecord.head()};
+      return LoadRangeLaneAdjustments(std::span(reinterpret_cast<const std::uint8_t*>(text->data()), text->size()),
+                                      lane, lanes);
+    }
     const ZonePairLane lane{ZipKey(rating.request.originCode), ZipKey(rating.request.destinationCode),
                             engine.currentTariff.tariffType, rating.rates.rateRecord.kind(),
                             lanes.type == LaneAdjustmentType::kZonePercent};

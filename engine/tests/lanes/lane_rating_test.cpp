@@ -188,16 +188,8 @@ cell-adjustments tariff=TSTFRT01
 
 using ZonePairLaneRatings = RatingThroughExports;
 
-TEST_F(ZonePairLaneRatings, LetterLCombinesThePercentagesOfItsRangeThenAddsTheAmounts) {
-  // BRKS: 000-499 percentages, 500-998 amounts; LA_PCT '*' multiplies the
-  // percentages of a range before they apply. Class 100 at 500: 9500 x 9000
-  // = 8550, 2420 x 8550 = 2069; class 70 at 500: 1936 x 9500 = 1839; class
-  // 100 at 1000: 1980 + 500 = 2480. Minimum 6500 x 9000 = 5850.
-  // 900 pounds at break 1: 600 x 2069 = 12414 + 300 x 1839 = 5517: 17931.
-  // Break 2: 600 x 2480 = 14880 + 300 x 1584 = 4752 + 100 x 1584: 21216,
-  // not lower; break 3: 26832. Billed at 900 pounds: 179.31.
-  start(Tariff(std::string(kZoneRanges) + std::string(kCellRecords), 'L'));
-  const RatedShipment a = rate(TwoLines());
+// The answer of the lanes below that combine 101 and 102 and add 550.
+void ExpectZoneLaneCharges(const RatedShipment& a) {
   EXPECT_EQ(a.returnCode(), "    ");
   EXPECT_EQ(a.tariffUsed(), "TSTFRT01");
   EXPECT_EQ(a.billedWeight(), "000900");
@@ -213,6 +205,18 @@ TEST_F(ZonePairLaneRatings, LetterLCombinesThePercentagesOfItsRangeThenAddsTheAm
   EXPECT_EQ(RateItem(a, 4 + 2), 2480);
   EXPECT_EQ(RateItem(a, 4 + 4 + 1), 1839);
   EXPECT_EQ(RateItem(a, 4 + 8 + 1), 1853);
+}
+
+TEST_F(ZonePairLaneRatings, LetterLCombinesThePercentagesOfItsRangeThenAddsTheAmounts) {
+  // BRKS: 000-499 percentages, 500-998 amounts; LA_PCT '*' multiplies the
+  // percentages of a range before they apply. Class 100 at 500: 9500 x 9000
+  // = 8550, 2420 x 8550 = 2069; class 70 at 500: 1936 x 9500 = 1839; class
+  // 100 at 1000: 1980 + 500 = 2480. Minimum 6500 x 9000 = 5850.
+  // 900 pounds at break 1: 600 x 2069 = 12414 + 300 x 1839 = 5517: 17931.
+  // Break 2: 600 x 2480 = 14880 + 300 x 1584 = 4752 + 100 x 1584: 21216,
+  // not lower; break 3: 26832. Billed at 900 pounds: 179.31.
+  start(Tariff(std::string(kZoneRanges) + std::string(kCellRecords), 'L'));
+  ExpectZoneLaneCharges(rate(TwoLines()));
 }
 
 TEST_F(ZonePairLaneRatings, LetterAWithoutParametersTakesTheDefaultRangesOneRecordAtATime) {
@@ -231,6 +235,24 @@ TEST_F(ZonePairLaneRatings, LetterAWithoutParametersTakesTheDefaultRangesOneReco
   EXPECT_EQ(a.netCharge(), "0179.31");
   EXPECT_EQ(RateItem(a, 0), 5850);
   EXPECT_EQ(RateItem(a, 4 + 2), 2480);
+}
+
+TEST_F(ZonePairLaneRatings, LetterUFindsTheLaneByRangesOneRecordHoldingItReversed) {
+  // Range lanes of mode 0 with the same parameters and cell records as the
+  // letter-'L' lane: 102 and 550 from 10000-10099 to 90000-90099, 101 from
+  // a record of 90000-90099 to 10000-10099 that holds both ways. Sorted:
+  // 101, 102, 550, the charges of the letter-'L' lane: 179.31.
+  start(Tariff(R"(
+range-lanes tariff=TSTFRT01
+  header mode=0 sorted=Y
+  parameters text="* BRKS = 000* 500+ 999X"
+  parameters text="* LA_PCT = *"
+  lane origin-low=10000 origin-high=10099 destination-low=90000 destination-high=90099 field=102
+  lane origin-low=10000 origin-high=10099 destination-low=90000 destination-high=90099 field=550
+  lane both=Y origin-low=90000 origin-high=90099 destination-low=10000 destination-high=10099 field=101
+)" + std::string(kCellRecords),
+               'U'));
+  ExpectZoneLaneCharges(rate(TwoLines()));
 }
 
 TEST_F(ZonePairLaneRatings, AnotherLetterOpensNoLaneFiles) {

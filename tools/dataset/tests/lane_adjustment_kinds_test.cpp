@@ -175,3 +175,40 @@ TEST(ZoneAdjustments, CellAndOperatorRecordsHoldTheirValues) {
 
 }  // namespace
 }  // namespace dataset
+
+namespace dataset {
+namespace {
+
+using testing::Built;
+using testing::DescriptionProblems;
+using testing::ErrorOf;
+using testing::Rebuilt;
+
+TEST(RangeLanes, TheHeaderGetsTheOffsetsAndTheIndexItsBlocks) {
+  const std::string set =
+      "range-lanes tariff=T suffix=00\n  header mode=0 sorted=Y exclude=E\n  parameters text=\"* LA_PCT = *\"\n"
+      "  index last=Y ordered=Y lowest=10000 lanes=0\n"
+      "  lane both=Y origin-low=10000 origin-high=10099 destination-low=90000 destination-high=90099 slot=2 field=101\n"
+      "  exclusion low=\" 00000A\" high=\" 99999Z\" field=101\n";
+  const std::string content = Built(set, "T.L00");
+  ASSERT_EQ(content.size(), 54u + 54 + 27 + 27 + 26);
+  EXPECT_EQ(content.substr(0, 8), std::string("\0\x01 YE0Y\0", 8));
+  EXPECT_EQ(content.substr(37, 13), std::string("\x1B\x6C\0\0\0\x87\0\0\0\xA2\0\0\0", 13));  // 27; 108, 135, 162
+  EXPECT_EQ(content.substr(108, 7) + content.substr(129, 4), std::string("4F10000\x87\0\0\0", 11));
+  EXPECT_EQ(content.substr(135, 27), "4B10000100999000090099\x02" "101 ");
+  EXPECT_EQ(content.substr(162), "6 00000A 99999Z........101");
+  EXPECT_EQ(Rebuilt("range-lanes tariff=T suffix=00", content), content);
+  EXPECT_EQ(ErrorOf("range-lanes tariff=T suffix=00\n  header mode=4 record-size=26\n"),
+            "line 2: field 'record-size': 26 leaves no room for the adjustment field");
+  EXPECT_EQ(ErrorOf("range-lanes tariff=T suffix=00\n  header\n  index lanes=1\n  lane\n"), "line 3: field 'lanes': there is no lane record 1");
+}
+
+TEST(RangeLanes, ChecksWantLanesSortedByOrigin) {
+  const std::vector<std::string> problems = DescriptionProblems(
+      "range-lanes tariff=T suffix=00\n  header\n  lane origin-low=20000 origin-high=20099\n  lane origin-low=10000 origin-high=10099\n");
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_NE(problems[0].find("sorted by origin"), std::string::npos) << problems[0];
+}
+
+}  // namespace
+}  // namespace dataset

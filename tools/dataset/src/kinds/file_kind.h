@@ -163,6 +163,7 @@ const FileKind& LanePairAdjustmentsFileKind();
 const FileKind& ZonePairLanesFileKind();
 const FileKind& CellAdjustmentsFileKind();
 const FileKind& OperatorAdjustmentsFileKind();
+const FileKind& RangeLanesFileKind();
 // The files of a level read by the rating-function library (kinds/level_file_kinds.cpp).
 const FileKind& NoDiscountStatesFileKind();
 const FileKind& CanadianLanesFileKind();

@@ -12,7 +12,7 @@ std::span<const FileKind* const> FileKinds() {
                                           &ZipPairsFileKind(), &RateBasisAddOnsFileKind(), &LightBaseFileKind(), &LightMatrixFileKind(), &MinimumsFileKind(),
                                           &CityPointsFileKind(), &CityAddOnsFileKind(),
                                           &PointPairLanesFileKind(), &PointAdjustmentsFileKind(), &ZipSlotLanesFileKind(), &LanePairAdjustmentsFileKind(),
-                                          &ZonePairLanesFileKind(), &CellAdjustmentsFileKind(), &OperatorAdjustmentsFileKind(),
+                                          &ZonePairLanesFileKind(), &CellAdjustmentsFileKind(), &OperatorAdjustmentsFileKind(), &RangeLanesFileKind(),
                                           &NoDiscountStatesFileKind(), &CanadianLanesFileKind(), &BaseCodesFileKind(), &LaneTariffsFileKind(),
                                           &LanguageFileKind(), &LibraryNamesFileKind(), &AboutFileKind(), &UsCitiesFileKind(),
                                           &CanadianCitiesFileKind(), &MexicanCitiesFileKind(), &BasePointNamesFileKind(),
