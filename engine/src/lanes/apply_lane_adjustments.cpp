@@ -171,6 +171,7 @@ void ApplyOperatorRecords(LaneAdjustmentWork& work, const AdjustmentFile& file, 
   work.combined.fill(0);
   for (int i = 0; i < HitCount(work); ++i) {
     AdjustmentHitTable::ValueHit& hit = work.hits.values[static_cast<std::size_t>(i)];
+    if (hit.value == 0) continue;  // no operator record is numbered 0
     const std::optional<FoundAdjustment> found = file.findFrom(
         hit.position, operators::kSize,
         [&](std::span<const std::uint8_t> r) { return RecordView(r).value(operators::kNumber) == hit.value; });

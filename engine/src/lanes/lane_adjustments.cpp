@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -11,6 +12,7 @@
 #include "formats/packed_codes.h"
 #include "lanes/adjustment_file.h"
 #include "lanes/apply_lane_adjustments.h"
+#include "lanes/percent_tables.h"
 #include "lanes/point_pair_lookup.h"
 #include "lanes/range_lane_lookup.h"
 #include "lanes/zip_slot_lookup.h"
@@ -46,6 +48,22 @@ bool ReadsTextList(LaneAdjustmentType type) {
          type == LaneAdjustmentType::kZoneAmounts;
 }
 
+std::optional<std::string> WholeFileApart(RatingEngine& engine, char letter) {
+  const std::shared_ptr<platform::File> file = engine.files.openApart(engine, letter);
+  return file ? WholeFile(*file) : std::nullopt;
+}
+
+// The percentages of a zone-pair lane of letter 'T': from the percentage
+// tables from tariff year 1998, else the exceptions file zeroes hits.
+std::int16_t LoadLanePercentages(RatingEngine& engine, Rating& rating) {
+  const DateKey& date = engine.currentTariff.date;
+  const PercentLane lane{ZipKey(rating.request.originCode), ZipKey(rating.request.destinationCode),
+                         date.century * 100 + date.year};
+  if (lane.tariffYear < 1998) return FilterPercentExceptions(WholeFileApart(engine, 'X'), lane, rating.lanes.hits);
+  const PercentTableFiles files{WholeFileApart(engine, 'Q'), WholeFileApart(engine, 'J'), WholeFileApart(engine, 'X')};
+  return LoadPercentTables(files, AdjustmentFile(*engine.files.file('A')), lane, rating.lanes.hits);
+}
+
 }  // namespace
 
 std::int16_t LoadLaneAdjustments(RatingEngine& engine, Rating& rating) {
@@ -78,8 +96,11 @@ std::int16_t LoadLaneAdjustments(RatingEngine& engine, Rating& rating) {
                             engine.currentTariff.tariffType, rating.rates.rateRecord.kind(),
                             lanes.type == LaneAdjustmentType::kZonePercent};
     const std::int16_t c = LoadZonePairAdjustments(*text, lane, lanes);
-    if (c != 0) CloseLaneAdjustmentFiles(engine);
-    return c;
+    if (c != 0) {
+      CloseLaneAdjustmentFiles(engine);
+      return c;
+    }
+    return lanes.type == LaneAdjustmentType::kZonePercent ? LoadLanePercentages(engine, rating) : 0;
   }
   if (lanes.type == LaneAdjustmentType::kZipSlots)
     return LoadZipSlotAdjustments(laneFile, PackedCode(rating.request.originCode),

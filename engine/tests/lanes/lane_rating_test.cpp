@@ -255,6 +255,58 @@ range-lanes tariff=TSTFRT01
   ExpectZoneLaneCharges(rate(TwoLines()));
 }
 
+// Letter 'T' on a tariff of 2024: the zone pairs' numbers name no operator
+// record; ZIPs 10000-10099 to 90000-90099 name percentage record 5 through
+// .Q and .J, whose record numbers 7, 10008 and 10009 give hits 7 and 9:
+// the lane's exception flags "01000000" drop 8.
+constexpr std::string_view kPercentTables = R"(
+percent-bases tariff=TSTFRT01
+  header
+  zip-range low=10000 high=10099
+  zip-range low=90000 high=90099
+percent-matrix tariff=TSTFRT01
+  header
+  pair origin=10000 destination=90000 record=5
+percent-exceptions tariff=TSTFRT01
+  header
+  exception origin-low=10000 origin-high=10099 destination-low=90000 destination-high=90099 flags="100 0"
+operator-adjustments tariff=TSTFRT01
+  adjustment number=5 values="7 10008 10009"
+  adjustment number=7 shipment-op=* shipment-value=9000 alternative-value=9000 rate-op=* values="0 9500"
+  adjustment number=8 rate-op=* values="5000 5000 5000 5000"
+  adjustment number=9 rate-op=+ values="0 0 500"
+)";
+
+TEST_F(ZonePairLaneRatings, LetterTTakesTheLanesPercentagesUnderItsExceptionFlags) {
+  // Record 7: minimums of kind '1' x 9000 (its alternative value) = 5850,
+  // rates at 500 x 9500: 2299, 1839, 1760; record 9: rates at 1000 + 500:
+  // 2480, 2084, 1787 (record 8 would halve every rate). 900 pounds at break
+  // 1: 600 x 2299 = 13794 + 300 x 1839 = 5517: 19311; break 2: 14880 + 6252
+  // + 100 x 2084: 23216, not lower; break 3: 26832. Billed at 900: 193.11.
+  start(Tariff(std::string(kZoneRanges) + std::string(kPercentTables), 'T'));
+  const RatedShipment a = rate(TwoLines());
+  EXPECT_EQ(a.returnCode(), "    ");
+  EXPECT_EQ(a.billedWeight(), "000900");
+  EXPECT_EQ(a.lineRate(0), "0022.99");
+  EXPECT_EQ(a.lineCharge(0), "000137.94");
+  EXPECT_EQ(a.lineRate(1), "0018.39");
+  EXPECT_EQ(a.lineCharge(1), "000055.17");
+  EXPECT_EQ(a.grossCharge(), "000193.11");
+  EXPECT_EQ(a.netCharge(), "0193.11");
+  EXPECT_EQ(RateItem(a, 0), 5850);
+  EXPECT_EQ(RateItem(a, 4 + 0), 2850);
+  EXPECT_EQ(RateItem(a, 4 + 8 + 1), 1760);
+  EXPECT_EQ(RateItem(a, 4 + 8 + 2), 1787);
+  EXPECT_EQ(RateItem(a, 4 + 4 + 3), 1248);
+}
+
+TEST_F(ZonePairLaneRatings, LetterTWithoutItsPercentageBasesIs0273) {
+  std::string files(kPercentTables);
+  files.erase(0, files.find("percent-matrix"));
+  start(Tariff(std::string(kZoneRanges) + files, 'T'));
+  EXPECT_EQ(rate(TwoLines()).returnCode(), "0273");
+}
+
 TEST_F(ZonePairLaneRatings, AnotherLetterOpensNoLaneFiles) {
   // A blank letter, like any letter but L, Y, C, T, U, A and G, names no
   // lane adjustments: a lane list that is none is not read, and the

@@ -1,4 +1,4 @@
-// The lane-adjustment files of point-pair lanes: the lane records and the
+// The lane-adjustment files of every lane letter and the lane percentage
 // 32-byte adjustment records; their bytes, their decoding and the checks.
 #include <gtest/gtest.h>
 
@@ -115,17 +115,6 @@ TEST(LanePairAdjustments, PairsPackAsPostalCodesOrAsDigits) {
   EXPECT_NE(problems[0].find("out of order"), std::string::npos) << problems[0];
 }
 
-}  // namespace
-}  // namespace dataset
-
-namespace dataset {
-namespace {
-
-using testing::Built;
-using testing::DescriptionProblems;
-using testing::ErrorOf;
-using testing::Messages;
-using testing::Rebuilt;
 
 constexpr std::string_view kZoneList =
     "zone-pair-lanes tariff=T suffix=00\n"
@@ -173,16 +162,6 @@ TEST(ZoneAdjustments, CellAndOperatorRecordsHoldTheirValues) {
   EXPECT_EQ(Messages("operator-adjustments tariff=T suffix=00", ops.substr(0, 349)), (std::vector<std::string>{"0: is 349 bytes, not 350"}));
 }
 
-}  // namespace
-}  // namespace dataset
-
-namespace dataset {
-namespace {
-
-using testing::Built;
-using testing::DescriptionProblems;
-using testing::ErrorOf;
-using testing::Rebuilt;
 
 TEST(RangeLanes, TheHeaderGetsTheOffsetsAndTheIndexItsBlocks) {
   const std::string set =
@@ -208,6 +187,28 @@ TEST(RangeLanes, ChecksWantLanesSortedByOrigin) {
       "range-lanes tariff=T suffix=00\n  header\n  lane origin-low=20000 origin-high=20099\n  lane origin-low=10000 origin-high=10099\n");
   ASSERT_EQ(problems.size(), 1u);
   EXPECT_NE(problems[0].find("sorted by origin"), std::string::npos) << problems[0];
+}
+
+
+TEST(PercentTables, HeadersGiveTheRecordsAndRecordsPackTheirZips) {
+  const std::string bases = Built("percent-bases tariff=T suffix=00\n  header\n  zip-range low=10000 high=10099\n", "T.Q00");
+  EXPECT_EQ(bases, std::string("A \x0C\0\0\0Z \x18\0\0\0" "A \x01\x00\x00\x99      ", 24));
+  EXPECT_EQ(Rebuilt("percent-bases tariff=T suffix=00", bases), bases);
+  const std::string matrix = Built("percent-matrix tariff=T suffix=00\n  header\n  pair origin=10000 destination=90000 record=12345\n", "T.J00");
+  EXPECT_EQ(matrix.substr(12), std::string("A \x01\x00\x00\x09\x00\x00\x01\x23\x45 ", 12));
+  EXPECT_EQ(Rebuilt("percent-matrix tariff=T suffix=00", matrix), matrix);
+  const std::string exceptions =
+      Built("percent-exceptions tariff=T suffix=00\n  header\n  exception origin-low=10000 origin-high=10099 flags=\"100 0\"\n", "T.X00");
+  ASSERT_EQ(exceptions.size(), 26u + 23);
+  EXPECT_EQ(exceptions.substr(0, 4) + exceptions.substr(11, 1) + exceptions.substr(16, 8), std::string("0 T1\x17\x1A\0\0\0\x31\0\0\0", 13));
+  EXPECT_EQ(exceptions.substr(26 + 14), std::string("A\0\0\xFF\xFF\x64\0\0\0", 9));
+  EXPECT_EQ(Rebuilt("percent-exceptions tariff=T suffix=00", exceptions), exceptions);
+  EXPECT_EQ(ErrorOf("percent-bases tariff=T suffix=00\n  header\n  zip-range low=10000 high=10100\n"),
+            "line 3: field 'high': \"10100\" does not share the low ZIP's first three digits or lies below it");
+  const std::vector<std::string> problems =
+      DescriptionProblems("percent-matrix tariff=T suffix=00\n  header\n  pair origin=20000\n  pair origin=10000\n");
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_NE(problems[0].find("out of order"), std::string::npos) << problems[0];
 }
 
 }  // namespace

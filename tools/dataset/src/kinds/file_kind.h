@@ -164,6 +164,10 @@ const FileKind& ZonePairLanesFileKind();
 const FileKind& CellAdjustmentsFileKind();
 const FileKind& OperatorAdjustmentsFileKind();
 const FileKind& RangeLanesFileKind();
+// The lane percentage tables (kinds/rates/percent_table_kinds.cpp).
+const FileKind& PercentBasesFileKind();
+const FileKind& PercentMatrixFileKind();
+const FileKind& PercentExceptionsFileKind();
 // The files of a level read by the rating-function library (kinds/level_file_kinds.cpp).
 const FileKind& NoDiscountStatesFileKind();
 const FileKind& CanadianLanesFileKind();

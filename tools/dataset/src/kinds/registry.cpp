@@ -13,6 +13,7 @@ std::span<const FileKind* const> FileKinds() {
                                           &CityPointsFileKind(), &CityAddOnsFileKind(),
                                           &PointPairLanesFileKind(), &PointAdjustmentsFileKind(), &ZipSlotLanesFileKind(), &LanePairAdjustmentsFileKind(),
                                           &ZonePairLanesFileKind(), &CellAdjustmentsFileKind(), &OperatorAdjustmentsFileKind(), &RangeLanesFileKind(),
+                                          &PercentBasesFileKind(), &PercentMatrixFileKind(), &PercentExceptionsFileKind(),
                                           &NoDiscountStatesFileKind(), &CanadianLanesFileKind(), &BaseCodesFileKind(), &LaneTariffsFileKind(),
                                           &LanguageFileKind(), &LibraryNamesFileKind(), &AboutFileKind(), &UsCitiesFileKind(),
                                           &CanadianCitiesFileKind(), &MexicanCitiesFileKind(), &BasePointNamesFileKind(),
