@@ -1,5 +1,5 @@
 // The lane-adjustment files of every lane letter and the lane percentage
-// 32-byte adjustment records; their bytes, their decoding and the checks.
+// tables: their bytes, their decoding and the checks.
 #include <gtest/gtest.h>
 
 #include "dataset/read_back.h"
