@@ -18,7 +18,10 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <span>
 
+#include "formats/packed_codes.h"
 #include "platform/kernel/byte_record.h"
 
 namespace vorn {
@@ -53,6 +56,12 @@ inline constexpr std::array kAllFields{kDirection,          kFirstOriginZip, kLa
                                        kLastDestinationZip, kFirstRateKey,   kLastRateKey,   kMinimumLayout,
                                        kItemCount,          kAmountFlag,     kAmounts};
 static_assert(platform::FieldsAreContiguous(kAllFields, kSize));
+inline constexpr std::size_t kAmountCount = kAmounts.width / 3;
+
+// Amount k (0-3) of a record's minimum data.
+inline std::uint32_t Amount(const platform::ByteRecord<kSize>& record, std::size_t k) {
+  return Load24(std::span<const std::uint8_t, 3>(record.data() + kAmounts.offset + 3 * k, 3));
+}
 }  // namespace zip_pair
 
 namespace rate_basis_add_on {

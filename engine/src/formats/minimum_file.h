@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <span>
 
+#include "formats/packed_codes.h"
 #include "platform/kernel/byte_record.h"
 
 namespace vorn {
@@ -37,9 +38,7 @@ class MinimumRecordArea {
   // Entry i (0 beyond the area).
   std::uint32_t entry(std::size_t i) const {
     if (i >= kMaxEntries) return 0;
-    const std::size_t at = kKeySize + 3 * i;
-    return static_cast<std::uint32_t>(bytes_.byteAt(at)) | static_cast<std::uint32_t>(bytes_.byteAt(at + 1)) << 8 |
-           static_cast<std::uint32_t>(bytes_.byteAt(at + 2)) << 16;
+    return Load24(std::span<const std::uint8_t, 3>(bytes_.data() + kKeySize + 3 * i, 3));
   }
 
  private:

@@ -15,7 +15,6 @@ namespace vorn {
 namespace {
 
 using zip_pair::kAmountFlag;
-using zip_pair::kAmounts;
 using zip_pair::kItemCount;
 using zip_pair::kMinimumLayout;
 
@@ -45,10 +44,8 @@ std::optional<LaneMinimums> ZipPairMinimums(RatingEngine& engine, Rating& rating
     }
     case 'R': m.amounts = RateEntries(rating); break;
     default:
-      for (std::size_t k = 0; k < 4; ++k) {
-        const std::size_t at = kAmounts.offset + 3 * k;
-        m.amounts[k] = static_cast<std::int32_t>(z.byteAt(at) | z.byteAt(at + 1) << 8 | z.byteAt(at + 2) << 16);
-      }
+      for (std::size_t k = 0; k < zip_pair::kAmountCount; ++k)
+        m.amounts[k] = static_cast<std::int32_t>(zip_pair::Amount(z, k));
       break;
   }
   return m;
