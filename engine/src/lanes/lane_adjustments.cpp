@@ -124,6 +124,14 @@ int ApplyPassLaneAdjustments(RatingEngine& engine, Rating& rating) {
   return ApplyLaneAdjustments(rating.lanes, &adjustments, rates, minimums, tariff);
 }
 
+void ApplySecondLaneAdjustments(RatingEngine& engine, Rating& rating) {
+  LaneAdjustmentWork& lanes = rating.lanes;
+  if (lanes.second.count == 0 || std::string_view(lanes.second.entries[0].text.data(), 3) == "999") return;
+  std::swap(lanes.current, lanes.second);
+  ApplyPassLaneAdjustments(engine, rating);
+  std::swap(lanes.current, lanes.second);
+}
+
 void CloseLaneAdjustmentFiles(RatingEngine& engine) {
   engine.files.close('L');
   engine.files.close('A');

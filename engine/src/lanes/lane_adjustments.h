@@ -20,6 +20,10 @@ std::int16_t LoadLaneAdjustments(RatingEngine& engine, Rating& rating);
 // pass: 0 after applying, 1 when there was nothing to apply.
 int ApplyPassLaneAdjustments(RatingEngine& engine, Rating& rating);
 
+// Applies the hits once more with the second parameter set in place of the
+// current one, when there is a second set whose first number is not "999".
+void ApplySecondLaneAdjustments(RatingEngine& engine, Rating& rating);
+
 void CloseLaneAdjustmentFiles(RatingEngine& engine);
 
 }  // namespace vorn

@@ -77,4 +77,12 @@ struct LaneAdjustmentWork {
   std::uint16_t floorValue = 0;                                 // the shipment's floor value ('F' operator)
 };
 
+// Whether the core applies the class percentages of a percentage type
+// ('G', 'I' to 'M') itself, after the lane adjustments: with a second
+// parameter set or the global list. The fetch then leaves them out.
+inline bool CoreAppliesClassPercentages(char ratedType, const LaneAdjustmentWork& lanes) {
+  const bool percentageType = ratedType == 'G' || (ratedType >= 'I' && ratedType <= 'M');
+  return percentageType && (lanes.second.count != 0 || lanes.type == LaneAdjustmentType::kGlobalList);
+}
+
 }  // namespace vorn

@@ -307,6 +307,54 @@ TEST_F(ZonePairLaneRatings, LetterTWithoutItsPercentageBasesIs0273) {
   EXPECT_EQ(rate(TwoLines()).returnCode(), "0273");
 }
 
+TEST_F(ZonePairLaneRatings, ASecondSetOnAPercentageTypeAdjustsBeforeThePercentagesAndOnceMore) {
+  // Type 'G' (entries from 4, class percentages) with BRKS 000-499
+  // percentages and BRK2 500-998 percentages. The fetch leaves the
+  // percentages to the core: class 100 and class 70 2850 2420 1980 1560,
+  // class 50 2850 2850 1980 1560. The first set applies 101: minimums
+  // 4000 5500 3000 2500 x 9000 = 3600 4950 2700 2250, class 100 at 500
+  // 2420 x 9500 = 2299; then the percentages: class 70 2280 1936 1584 1248,
+  // class 50 1853 1853 1287 936. The second set applies 550: class 100 at
+  // 1000 1980 x 9000 = 1782. 900 pounds at break 1: 600 x 2299 = 13794 +
+  // 300 x 1936 = 5808: 19602; break 2: 600 x 1782 = 10692 + 300 x 1584 =
+  // 4752 + 100 x 1584 = 1584: 17028, lower; break 3: 26832. Billed at 1000
+  // pounds: 170.28, above the minimum of 900 pounds, 49.50.
+  std::string tariff(kTariff);
+  tariff.replace(tariff.find("6500 2850"), 9, "5500 3000 4000 2500 2850");
+  tariff.replace(tariff.find("value=3"), 7, "value=0");  // the table method's cell
+  start("efcrec\n  record type=G lane=L\n" + tariff + R"(
+zone-pair-lanes tariff=TSTFRT01
+  parameters text="* BRKS = 000* 500X"
+  parameters text="* BRK2 = 500* 999X"
+  range low=10000 high=10099 codes=AAA
+  range low=90000 high=90099 codes=CCC
+  end
+  pair pair=AAACCC value=1010
+  pair pair=AAACCC value=5500
+cell-adjustments tariff=TSTFRT01
+  adjustment number=101 shipment-value=9000 cells="0 9500"
+  adjustment number=550 cells="0 0 9000"
+)");
+  const RatedShipment a = rate(TwoLines());
+  EXPECT_EQ(a.returnCode(), "    ");
+  EXPECT_EQ(a.billedWeight(), "001000");
+  EXPECT_EQ(a.lineRate(0), "0017.82");
+  EXPECT_EQ(a.lineCharge(0), "000106.92");
+  EXPECT_EQ(a.lineRate(1), "0015.84");
+  EXPECT_EQ(a.lineCharge(1), "000047.52");
+  EXPECT_EQ(a.deficitWeight(), "000100");
+  EXPECT_EQ(a.deficitCharge(), "000015.84");
+  EXPECT_EQ(a.netCharge(), "0170.28");
+  EXPECT_EQ(MinimumCharge(a, 0), 3600);
+  EXPECT_EQ(MinimumCharge(a, 1), 4950);
+  EXPECT_EQ(MinimumCharge(a, 3), 2250);
+  EXPECT_EQ(RateItem(a, 4 + 1), 2299);
+  EXPECT_EQ(RateItem(a, 4 + 2), 1782);
+  EXPECT_EQ(RateItem(a, 4 + 4 + 1), 1936);
+  EXPECT_EQ(RateItem(a, 4 + 8 + 1), 1853);
+  EXPECT_EQ(RateItem(a, 4 + 8 + 3), 936);
+}
+
 TEST_F(ZonePairLaneRatings, AnotherLetterOpensNoLaneFiles) {
   // A blank letter, like any letter but L, Y, C, T, U, A and G, names no
   // lane adjustments: a lane list that is none is not read, and the
