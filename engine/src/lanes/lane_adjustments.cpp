@@ -1,6 +1,7 @@
 #include "lanes/lane_adjustments.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -17,6 +18,7 @@
 #include "lanes/range_lane_lookup.h"
 #include "lanes/zip_slot_lookup.h"
 #include "lanes/zone_pair_lookup.h"
+#include "platform/kernel/byte_record.h"
 #include "rating/rating.h"
 
 namespace vorn {
@@ -24,6 +26,23 @@ namespace {
 
 // The charges the core asks the application to treat.
 constexpr int kCoreMinimumCharges = 4;
+
+// The binary-log kinds of the value hits after point and operator records:
+// the 15 slots of 7 bytes {letter; u16 value; u32 record position}.
+constexpr std::uint32_t kPointHitsLogged = 11;
+constexpr std::uint32_t kOperatorHitsLogged = 12;
+constexpr std::size_t kLoggedHitSize = 7;
+
+std::array<std::uint8_t, AdjustmentHitTable::kSlots * kLoggedHitSize> ValueHitImage(const AdjustmentHitTable& hits) {
+  std::array<std::uint8_t, AdjustmentHitTable::kSlots * kLoggedHitSize> image{};
+  for (std::size_t i = 0; i < AdjustmentHitTable::kSlots; ++i) {
+    std::uint8_t* at = image.data() + i * kLoggedHitSize;
+    at[0] = static_cast<std::uint8_t>(hits.values[i].letter);
+    platform::StoreLittleEndian(at + 1, hits.values[i].value);
+    platform::StoreLittleEndian(at + 3, hits.values[i].position);
+  }
+  return image;
+}
 
 std::optional<PackedZip> PackedCode(const std::array<char, 6>& code) {
   return PackZip(std::string_view(code.data(), strnlen(code.data(), code.size())));
@@ -121,7 +140,14 @@ int ApplyPassLaneAdjustments(RatingEngine& engine, Rating& rating) {
                                       core.minimums.kinds[0], core.minimums.layout == 6};
   const DateKey& date = engine.currentTariff.date;
   const LaneTariffFacts tariff{engine.currentTariff.ratedType(), (date.century * 100 + date.year) * 100 + date.month};
-  return ApplyLaneAdjustments(rating.lanes, &adjustments, rates, minimums, tariff);
+  const int result = ApplyLaneAdjustments(rating.lanes, &adjustments, rates, minimums, tariff);
+  const LaneAdjustmentWork& lanes = rating.lanes;
+  const bool rangeLanes = lanes.type == LaneAdjustmentType::kRangeLanes;
+  if (result == 0 && (lanes.type == LaneAdjustmentType::kPointPairs || (rangeLanes && lanes.mode == 1)))
+    engine.binaryLog.write(kPointHitsLogged, ValueHitImage(lanes.hits));
+  if (result == 0 && (lanes.type == LaneAdjustmentType::kZonePercent || (rangeLanes && lanes.mode == 3)))
+    engine.binaryLog.write(kOperatorHitsLogged, ValueHitImage(lanes.hits));
+  return result;
 }
 
 void ApplySecondLaneAdjustments(RatingEngine& engine, Rating& rating) {

@@ -300,6 +300,21 @@ TEST_F(ZonePairLaneRatings, LetterTTakesTheLanesPercentagesUnderItsExceptionFlag
   EXPECT_EQ(RateItem(a, 4 + 4 + 3), 1248);
 }
 
+TEST_F(ZonePairLaneRatings, AFloorOperatorRaisesTheNetChargeToItsCents) {
+  // Record 9 also sets the floor, 25000 cents: the net of 193.11 is raised
+  // to 250.00; the lines and the minimum stay as they were.
+  std::string files(kPercentTables);
+  files.replace(files.find("number=9 rate-op=+"), 18,
+                "number=9 shipment-op=F shipment-value=25000 alternative-value=25000 rate-op=+");
+  start(Tariff(std::string(kZoneRanges) + files, 'T'));
+  const RatedShipment a = rate(TwoLines());
+  EXPECT_EQ(a.returnCode(), "    ");
+  EXPECT_EQ(a.lineCharge(0), "000137.94");
+  EXPECT_EQ(a.grossCharge(), "000193.11");
+  EXPECT_EQ(a.netCharge(), "0250.00");
+  EXPECT_EQ(RateItem(a, 0), 5850);
+}
+
 TEST_F(ZonePairLaneRatings, LetterTWithoutItsPercentageBasesIs0273) {
   std::string files(kPercentTables);
   files.erase(0, files.find("percent-matrix"));
