@@ -199,6 +199,10 @@ std::int16_t RateClassWeightBreaks(RatingEngine& engine, Rating& rating, RateSou
           ClassBreakRateAt(engine, rating, source, row, breakOf[static_cast<std::size_t>(b)]);
   }
   engine.binaryLog.write(kRateTableLogged, core.rateTable.image().bytes());
+  if (const std::int16_t c = ApplyGlobalList(engine, rating, ListColumn::kMinimums); c != 0) {
+    CloseLaneAdjustmentFiles(engine);
+    return c;
+  }
 
   // The lane adjustments run once in a pass: before the class percentages
   // of a percentage type when the core applies those, else after the
@@ -211,6 +215,10 @@ std::int16_t RateClassWeightBreaks(RatingEngine& engine, Rating& rating, RateSou
   AddAddOnRecordAmounts(rating, type);
   if (!percentagesHere) ApplyPassLaneAdjustments(engine, rating);
   if (type == 'E' || type == 'F' || type == 'H') ApplyClassPercentages(engine, rating, type);
+  if (const std::int16_t c = ApplyGlobalList(engine, rating, ListColumn::kRates); c != 0) {
+    CloseLaneAdjustmentFiles(engine);
+    return c;
+  }
   ApplySecondLaneAdjustments(engine, rating);
   CloseLaneAdjustmentFiles(engine);
   ApplyFactorsAndRateDiscounts(engine, rating, source.bureauPercentages(engine, rating));

@@ -229,18 +229,10 @@ void FillDefaultRanges(AdjustmentParameterSet& set, char tariffType) {
 // keeps the higher, 'L' the lower. A value of 0 adjusts nothing and is left
 // out; an empty running value takes the value.
 std::uint16_t Combine(char op, std::uint16_t running, std::uint16_t value) {
-  if (value == 0) return running;
-  if (running == 0) return value;
-  std::int64_t result = running;
-  switch (op) {
-    case '*': result = (static_cast<std::int64_t>(running) * value + 5000) / 10000; break;
-    case '+': result = static_cast<std::int64_t>(running) + value - 10000; break;
-    case 'H': result = std::max(running, value); break;
-    case 'L': result = std::min(running, value); break;
-    default: break;
-  }
+  if (value == 0 || running == 0) return value == 0 ? running : value;
   // A combination at or below zero is the smallest factor, not "no adjustment".
-  return static_cast<std::uint16_t>(std::clamp<std::int64_t>(result, 1, 65535));
+  return static_cast<std::uint16_t>(
+      std::clamp<std::int64_t>(CombineAdjustmentValues(op, running, value, 10000), 1, 65535));
 }
 
 bool CombinesInPlace(char op) { return op == '*' || op == '+' || op == 'H' || op == 'L'; }
@@ -307,6 +299,18 @@ void ApplyCellRecords(LaneAdjustmentWork& work, const AdjustmentFile& file, cons
 }
 
 }  // namespace
+
+std::int64_t CombineAdjustmentValues(char op, std::int64_t running, std::int64_t value, std::int64_t unit) {
+  if (value == 0) return running;
+  if (running == 0) return value;
+  switch (op) {
+    case '*': return (running * value + unit / 2) / unit;
+    case '+': return running + value - 10000;
+    case 'H': return std::max(running, value);
+    case 'L': return std::min(running, value);
+    default: return running;
+  }
+}
 
 std::int32_t ApplyPointAdjustment(std::int32_t x, std::uint16_t value, char op) {
   if (value == 0 || x == 0) return x;

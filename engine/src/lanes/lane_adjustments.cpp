@@ -12,7 +12,9 @@
 #include "errors/engine_codes.h"
 #include "formats/packed_codes.h"
 #include "lanes/adjustment_file.h"
+#include "lanes/adjustment_lists.h"
 #include "lanes/apply_lane_adjustments.h"
+#include "lanes/global_lane_lookup.h"
 #include "lanes/percent_tables.h"
 #include "lanes/point_pair_lookup.h"
 #include "lanes/range_lane_lookup.h"
@@ -26,6 +28,11 @@ namespace {
 
 // The charges the core asks the application to treat.
 constexpr int kCoreMinimumCharges = 4;
+
+// The key the membership section of a global list compares: bytes 4 to 9
+// of the lane's rate-record head.
+constexpr platform::FieldSpan kMembershipKey{4, 6};
+constexpr std::uint32_t kGlobalListLogged = 4;
 
 // The binary-log kinds of the value hits after point and operator records:
 // the 15 slots of 7 bytes {letter; u16 value; u32 record position}.
@@ -94,14 +101,26 @@ std::int16_t LoadLaneAdjustments(RatingEngine& engine, Rating& rating) {
   // lane list's parameter lines say otherwise.
   lanes.combineOperator = engine.parameters.charsValue(ParameterTable::kLaPct).front();
   lanes.oneAdjustment = engine.parameters.integerValue(ParameterTable::kOneLa) != 0;
-  // The global list is not read yet: it gives no hits.
-  if (lanes.type == LaneAdjustmentType::kNone || lanes.type == LaneAdjustmentType::kGlobalList) {
+  if (lanes.type == LaneAdjustmentType::kNone) {
     lanes.hits.count = 0;
     return 0;
   }
   if (const std::int16_t c = engine.files.open(engine, 'L'); c != 0) return c;
   if (const std::int16_t c = engine.files.open(engine, 'A'); c != 0) return c;
   const platform::File& laneFile = *engine.files.file('L');
+  if (lanes.type == LaneAdjustmentType::kGlobalList) {
+    const std::optional<std::string> list = WholeFile(laneFile);
+    if (!list) return code::kCantReadLaneList;
+    const GlobalBaseKeys baseKeys{WholeFileApart(engine, 'V'), WholeFileApart(engine, 'U')};
+    const std::string_view head = rating.rates.rateRecord.head();
+    const GlobalLane lane{ZipKey(rating.request.originCode), ZipKey(rating.request.destinationCode),
+                          head.substr(kMembershipKey.offset, kMembershipKey.width)};
+    const std::int16_t c =
+        LoadGlobalAdjustments(std::span(reinterpret_cast<const std::uint8_t*>(list->data()), list->size()), baseKeys,
+                              AdjustmentFile(*engine.files.file('A')), lane, lanes);
+    if (c == 0) engine.binaryLog.write(kGlobalListLogged, GlobalListImage(lanes.global));
+    return c;
+  }
   if (ReadsTextList(lanes.type) || lanes.type == LaneAdjustmentType::kRangeLanes) {
     const std::optional<std::string> text = WholeFile(laneFile);
     if (!text) return code::kCantReadLaneList;
@@ -148,6 +167,24 @@ int ApplyPassLaneAdjustments(RatingEngine& engine, Rating& rating) {
   if (result == 0 && (lanes.type == LaneAdjustmentType::kZonePercent || (rangeLanes && lanes.mode == 3)))
     engine.binaryLog.write(kOperatorHitsLogged, ValueHitImage(lanes.hits));
   return result;
+}
+
+std::int16_t ApplyGlobalList(RatingEngine& engine, Rating& rating, ListColumn column) {
+  if (rating.lanes.type != LaneAdjustmentType::kGlobalList || !engine.files.isOpen('A')) return 0;
+  ClassBreakWork& core = rating.core;
+  // A tariff's combining operator (LA_PCT), and values in hundredths of a
+  // percent (4 decimals) as everywhere else in the lane adjustments.
+  const ListSettings settings{rating.lanes.combineOperator, '6'};
+  const AdjustmentFile adjustments(*engine.files.file('A'));
+  if (column == ListColumn::kMinimums)
+    return ApplyAdjustmentList(
+        rating.lanes.global, adjustments, column, settings,
+        std::span(core.minimums.amounts)
+            .first(static_cast<std::size_t>(std::clamp<int>(core.minimums.count, 0, MinimumChargeList::kItems))),
+        BreakRateTable::kNotFetched);
+  const std::size_t cells = static_cast<std::size_t>(RatedClassCount(core) * RatedBreakCount(core));
+  return ApplyAdjustmentList(rating.lanes.global, adjustments, column, settings,
+                             std::span(core.rateTable.items).subspan(4, cells), BreakRateTable::kNotFetched);
 }
 
 void ApplySecondLaneAdjustments(RatingEngine& engine, Rating& rating) {

@@ -57,6 +57,21 @@ struct AdjustmentHitTable {
 };
 
 inline constexpr std::size_t kMaxLanePairs = 400;
+
+// The adjustments of a global lane list (letter 'G'): .A records by their
+// number, their three letters (the operations for minimums and rates, and
+// one more) and their byte offset in .A.
+struct GlobalAdjustmentList {
+  static constexpr std::size_t kEntries = 60;
+  struct Entry {
+    std::array<char, 5> number{};
+    std::array<char, 3> letters{};
+    std::uint32_t offset = 0;
+  };
+  int count = 0;
+  std::array<Entry, kEntries> entries{};
+  std::size_t recordSize = 0;  // of the .A records, from the list's header
+};
 // Element 0 for the whole shipment, then one per rate cell, row-major.
 inline constexpr std::size_t kAdjustmentMatrixSize = 1 + kRatedClasses * kRatedBreaks;
 
@@ -70,6 +85,7 @@ struct LaneAdjustmentWork {
   bool oneAdjustment = false;  // ONE_LA: every cell takes element 0
   AdjustmentHitTable hits;     // its count also counts the lane pairs
   std::array<std::array<char, 6>, kMaxLanePairs> lanePairs{};
+  GlobalAdjustmentList global;  // letter 'G'
 
   std::array<std::uint16_t, kAdjustmentMatrixSize> values{};    // AdjustmentValueMatrix
   std::array<std::uint16_t, kAdjustmentMatrixSize> combined{};  // CombinedAdjustmentMatrix

@@ -370,6 +370,42 @@ cell-adjustments tariff=TSTFRT01
   EXPECT_EQ(RateItem(a, 4 + 8 + 3), 936);
 }
 
+TEST_F(ZonePairLaneRatings, LetterGAppliesTheGlobalListToMinimumsThenRates) {
+  // ZIP 10001 is zone ZONEA by the origin index, 90001 zones ZONEC and
+  // ZONED by the destination index; the pairs name .A records 0 (00001)
+  // and 1 (00002). Values at 4 decimals. Minimums (00001, '1'): 6500 x
+  // 9000 = 5850. Rates by table position, class 100 first: 00001 ('1')
+  // 10000 and 9500: 2850, 2420 x 9500 = 2299; 00002 ('2') adds 500 at
+  // position 2: 1980 + 500 = 2480. Class 70 stays 2280 1936 1584 1248.
+  // 900 pounds at break 1: 600 x 2299 = 13794 + 300 x 1936 = 5808: 19602;
+  // break 2: 14880 + 4752 + 100 x 1584 = 1584: 21216, not lower; break 3:
+  // 26832. Billed at 900 pounds: 196.02.
+  start(Tariff(R"(
+global-lanes tariff=TSTFRT01
+  header adjustment-size=48
+  index end=origin key=10001 codes=ZONEA
+  index end=destination key=90001 codes="ZONEC ZONED"
+  lane origin=ZONEA destination=ZONEC record=0
+  lane origin=ZONEA destination=ZONED record=1
+list-adjustments tariff=TSTFRT01
+  adjustment number=00001 minimum-op=1 rate-op=1 minimum-value=9000 rate-values="10000 9500"
+  adjustment number=00002 minimum-op=0 rate-op=2 rate-values="0 0 500"
+)",
+               'G'));
+  const RatedShipment a = rate(TwoLines());
+  EXPECT_EQ(a.returnCode(), "    ");
+  EXPECT_EQ(a.billedWeight(), "000900");
+  EXPECT_EQ(a.lineRate(0), "0022.99");
+  EXPECT_EQ(a.lineCharge(0), "000137.94");
+  EXPECT_EQ(a.lineRate(1), "0019.36");
+  EXPECT_EQ(a.lineCharge(1), "000058.08");
+  EXPECT_EQ(a.grossCharge(), "000196.02");
+  EXPECT_EQ(a.netCharge(), "0196.02");
+  EXPECT_EQ(RateItem(a, 0), 5850);
+  EXPECT_EQ(RateItem(a, 4 + 2), 2480);
+  EXPECT_EQ(RateItem(a, 4 + 4 + 1), 1936);
+}
+
 TEST_F(ZonePairLaneRatings, AnotherLetterOpensNoLaneFiles) {
   // A blank letter, like any letter but L, Y, C, T, U, A and G, names no
   // lane adjustments: a lane list that is none is not read, and the

@@ -211,5 +211,26 @@ TEST(PercentTables, HeadersGiveTheRecordsAndRecordsPackTheirZips) {
   EXPECT_NE(problems[0].find("out of order"), std::string::npos) << problems[0];
 }
 
+TEST(GlobalLanes, SectionsInTheirOrderWithTheHeadersOffsets) {
+  const std::string list = Built(
+      "global-lanes tariff=T suffix=00\n  header membership=J index-size=5 range-size=16 adjustment-size=24\n"
+      "  index end=origin key=2 codes=ORIG1\n  range end=destination low=K1A0A high=K1A9Z codes=DEST1\n"
+      "  lane origin=ORIG1 destination=DEST1 record=7\n  member low=000000 high=999999 number=00001\n",
+      "T.L00");
+  // Header 54, origin index 3 x 5 (keys 0 to 2), destination ranges 16, one lane, one member.
+  ASSERT_EQ(list.size(), 54u + 15 + 16 + 15 + 19);
+  EXPECT_EQ(list.substr(3, 5), " JI0Y");
+  EXPECT_EQ(list.substr(8, 24), std::string("\0\0\0\0\x36\0\0\0\x45\0\0\0\0\0\0\0\x55\0\0\0\x64\0\0\0", 24));
+  EXPECT_EQ(list.substr(54, 15), "          ORIG1");
+  EXPECT_EQ(list.substr(85, 15), " ORIG1DEST1" + std::string("\x07\0\0\0", 4));
+  EXPECT_EQ(ErrorOf("global-lanes tariff=T suffix=00\n  lane origin=A\n"), "line 2: a global-lanes block begins with its header");
+  const std::string keys = Built("base-keys tariff=T letter=V suffix=00\n  key low=20000 high=20999 base=10001\n", "T.V00");
+  EXPECT_EQ(keys, "  2000020999     10001" + std::string(14, ' '));
+  EXPECT_EQ(Rebuilt("base-keys tariff=T letter=V suffix=00", keys), keys);
+  const std::string adjustment =
+      Built("list-adjustments tariff=T suffix=00\n  adjustment number=00001 minimum-op=1 rate-op=2 minimum-value=9000 rate-values=\"5\" size=16\n", "T.A00");
+  EXPECT_EQ(adjustment, "0000112" + std::string("0\x28\x23\0\0\x05\0\0\0", 9));
+}
+
 }  // namespace
 }  // namespace dataset

@@ -168,6 +168,10 @@ const FileKind& RangeLanesFileKind();
 const FileKind& PercentBasesFileKind();
 const FileKind& PercentMatrixFileKind();
 const FileKind& PercentExceptionsFileKind();
+// The global lane list of letter G (kinds/rates/global_lane_kinds.cpp).
+const FileKind& GlobalLanesFileKind();
+const FileKind& BaseKeysFileKind();
+const FileKind& ListAdjustmentsFileKind();
 // The files of a level read by the rating-function library (kinds/level_file_kinds.cpp).
 const FileKind& NoDiscountStatesFileKind();
 const FileKind& CanadianLanesFileKind();

@@ -14,6 +14,7 @@ std::span<const FileKind* const> FileKinds() {
                                           &PointPairLanesFileKind(), &PointAdjustmentsFileKind(), &ZipSlotLanesFileKind(), &LanePairAdjustmentsFileKind(),
                                           &ZonePairLanesFileKind(), &CellAdjustmentsFileKind(), &OperatorAdjustmentsFileKind(), &RangeLanesFileKind(),
                                           &PercentBasesFileKind(), &PercentMatrixFileKind(), &PercentExceptionsFileKind(),
+                                          &GlobalLanesFileKind(), &BaseKeysFileKind(), &ListAdjustmentsFileKind(),
                                           &NoDiscountStatesFileKind(), &CanadianLanesFileKind(), &BaseCodesFileKind(), &LaneTariffsFileKind(),
                                           &LanguageFileKind(), &LibraryNamesFileKind(), &AboutFileKind(), &UsCitiesFileKind(),
                                           &CanadianCitiesFileKind(), &MexicanCitiesFileKind(), &BasePointNamesFileKind(),
