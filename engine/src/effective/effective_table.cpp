@@ -4,12 +4,12 @@
 #include <array>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 
 #include "effective/rating_versions.h"
 #include "errors/engine_error.h"
 #include "formats/efcrec.h"
 #include "platform/kernel/fixed_format.h"
+#include "platform/kernel/path.h"
 
 namespace vorn {
 namespace {
@@ -69,13 +69,10 @@ EffectiveEntry MakeEntry(std::string_view name, std::string_view date, char kind
 
 // Time stamps are coarse: a write in the same tick as the last one keeps the
 // file's stamp. An equal stamp therefore shows an unchanged file only once
-// its modification time lies more than two seconds in the past (no file
-// system here has coarser time stamps); a file written more recently is read
-// again.
-constexpr std::int64_t kSettledSeconds = 2;
-
+// it is settled (its times lie more than two seconds in the past); a file
+// written more recently is read again.
 bool ShowsNoChange(const std::optional<platform::FileStamp>& seen, const platform::FileStamp& now) {
-  return seen && *seen == now && static_cast<std::int64_t>(std::time(nullptr)) - now.modifiedSeconds > kSettledSeconds;
+  return seen && *seen == now && platform::IsSettled(now);
 }
 
 bool HasEntry(const std::vector<EffectiveEntry>& entries, std::size_t nameLength, std::string_view name,

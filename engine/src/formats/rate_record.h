@@ -6,7 +6,7 @@
 //   4-8  the 5-digit rate-basis number; byte 4 alone is the variant digit
 //   5-8  a four-digit number: the sub-record or rate-basis key, also read
 //        as a distance (and its last digit as the package zone)
-//   9    the record's kind letter
+//   9    the record's kind letter (4-9 the rate key of the ZIP-pair records)
 // then 24-bit little-endian entries, entry i at byte 10 + 3i. A length that
 // is not 10 + 3n (types '5' and '6') ends in one byte that no entry holds.
 #pragma once
@@ -29,11 +29,12 @@ class RateRecord {
   static constexpr platform::FieldSpan kSubRecordField{3, 6};
   static constexpr platform::FieldSpan kRateBasisNumber{4, 5};
   static constexpr platform::FieldSpan kFourDigitNumber{5, 4};
+  static constexpr platform::FieldSpan kRateKey{4, 6};  // rate-basis number and kind letter, as ZIP pairs key on it
   static constexpr std::size_t kVariantDigit = 4;
   static constexpr std::size_t kKindLetter = 9;
   static constexpr std::string_view kNoSubRecords = " 00000";
   static_assert(kKindLetter < kHeadSize && kRateBasisNumber.end() == kKindLetter &&
-                kSubRecordField.end() == kKindLetter);
+                kSubRecordField.end() == kKindLetter && kRateKey.end() == kHeadSize);
 
   // Takes the bytes of one record (at most kMaxLength are kept).
   void assign(std::span<const std::uint8_t> bytes);

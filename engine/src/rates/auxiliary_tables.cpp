@@ -114,7 +114,9 @@ std::int16_t ReadZipPair(RatingEngine& engine, Rating& rating) {
     key[kDirection.offset] = 'F';
     std::memcpy(&key[kFirstOriginZip.offset], origin->data(), 3);
     std::memcpy(&key[kFirstDestinationZip.offset], destination->data(), 3);
-    std::memcpy(&key[kFirstRateKey.offset], rating.rates.rateRecord.head().data() + 4, kFirstRateKey.width);
+    static_assert(RateRecord::kRateKey.width == kFirstRateKey.width);
+    std::memcpy(&key[kFirstRateKey.offset], rating.rates.rateRecord.field(RateRecord::kRateKey).data(),
+                kFirstRateKey.width);
     auto compare = [&](std::span<const std::uint8_t> r) { return CompareZipPair(key, r); };
     hit = SearchFileRecords(*file, kSize, compare);
     if (!hit) {

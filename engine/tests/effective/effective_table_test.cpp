@@ -2,10 +2,12 @@
 // and count, the reload on a new time stamp and bad EFCREC.TBL files.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "dataset/faults.h"
@@ -142,6 +144,26 @@ TEST_F(EffectiveTableTest, AFileRewrittenWithinOneTimeStampTickIsReadAgain) {
   EXPECT_EQ(gNotifications, 2);
   EXPECT_EQ(entries()[0].substr(0, 8), "SECOND01");
   EXPECT_EQ(gNotifications, 2);  // read again, unchanged: not reported
+}
+
+// A program that puts the old modification time back after rewriting the
+// file at the same size (as copies that keep times do) leaves that time and
+// the size as they were; the change time still shows the write. The file's
+// times are first left to settle, so that the table would be kept.
+TEST_F(EffectiveTableTest, AFileRewrittenWithItsOldModificationTimePutBackIsReadAgain) {
+  initialise("  record name=FIRST001\n");
+  const std::filesystem::path file = data_ / "EFCREC.TBL";
+  const std::int64_t old = std::time(nullptr) - 3600;
+  dataset::SetModificationTime(file, old, 0);
+  std::this_thread::sleep_for(std::chrono::milliseconds(3100));  // the change time settles too
+  ASSERT_EQ(entries().size(), 1u);
+  EXPECT_EQ(entries()[0].substr(0, 8), "FIRST001");
+
+  std::string text = platform::testing::ReadFileText(file);
+  text.replace(19, 8, "SECOND01");
+  std::ofstream(file, std::ios::binary | std::ios::in | std::ios::out) << text;
+  dataset::SetModificationTime(file, old, 0);
+  EXPECT_EQ(entries()[0].substr(0, 8), "SECOND01");
 }
 
 TEST_F(EffectiveTableTest, AFileThatCannotBeReadIsReportedNotCountedAndTheTableIsKept) {

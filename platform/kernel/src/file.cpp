@@ -43,7 +43,8 @@ namespace {
 
 FileStamp StampOf(const struct stat& st) {
   return FileStamp{static_cast<std::int64_t>(st.st_mtim.tv_sec), static_cast<std::int64_t>(st.st_mtim.tv_nsec),
-                   static_cast<std::int64_t>(st.st_size), static_cast<std::uint64_t>(st.st_ino)};
+                   static_cast<std::int64_t>(st.st_ctim.tv_sec), static_cast<std::int64_t>(st.st_ctim.tv_nsec),
+                   static_cast<std::int64_t>(st.st_size),        static_cast<std::uint64_t>(st.st_ino)};
 }
 
 int OpenWithFlags(const std::string& path, int flags) {

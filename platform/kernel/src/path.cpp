@@ -154,6 +154,12 @@ bool IsSettled(const FolderStamp& stamp) {
   return Settled(stamp.modifiedSeconds, stamp.changedSeconds, now);
 }
 
+bool IsSettled(const FileStamp& stamp) {
+  timespec now{};
+  ::clock_gettime(CLOCK_REALTIME, &now);
+  return Settled(stamp.modifiedSeconds, stamp.changedSeconds, now);
+}
+
 std::optional<std::unordered_map<std::string, std::string>> ReadFolderNames(const std::string& directory) {
   return ReadNames(directory);
 }

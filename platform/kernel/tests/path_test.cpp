@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <ctime>
 #include <filesystem>
 #include <thread>
 
@@ -95,6 +96,26 @@ TEST(Path, ChangesToADirectoryAreSeenAtTheNextLookup) {
   EXPECT_EQ(FindExistingPath(base + "FOURTH.TBL"), base + "Fourth.Tbl");
   EXPECT_FALSE(File::OpenReadOnly(base + "THIRD.TBL").has_value());
   EXPECT_FALSE(File::OpenReadOnly(dir.path().string() + "/DATA").has_value());  // a directory is no file
+}
+
+// A listing is kept only for a stamp that no later change can repeat: both
+// times must lie more than two seconds back (a change on a file system of
+// two-second stamps may land in the tick of the last one). A time in the
+// future, as a server with a fast clock gives, is never settled.
+TEST(Path, AFolderIsSettledOnlyWhenBothItsTimesLieMoreThanTwoSecondsBack) {
+  struct Case {
+    std::int64_t modifiedAgo;
+    std::int64_t changedAgo;
+    bool settled;
+  };
+  for (const Case& c : {Case{5, 5, true}, Case{60, 5, true}, Case{5, 0, false}, Case{0, 5, false}, Case{1, 60, false},
+                        Case{-3600, 60, false}, Case{60, -3600, false}}) {
+    const std::int64_t now = std::time(nullptr);
+    FolderStamp stamp;
+    stamp.modifiedSeconds = now - c.modifiedAgo;
+    stamp.changedSeconds = now - c.changedAgo;
+    EXPECT_EQ(IsSettled(stamp), c.settled) << c.modifiedAgo << " and " << c.changedAgo << " seconds back";
+  }
 }
 
 TEST(Path, HeldContentsServeReadsUntilReleasedAndLargeFilesAreMeasuredOnce) {

@@ -14,12 +14,15 @@
 
 namespace platform {
 
-// What identifies one state of a file: modification time to the nanosecond,
-// size and inode. Two stamps differ when the file was written, touched or
-// replaced.
+// What identifies one state of a file: modification and change times to the
+// nanosecond, size and inode. Two stamps differ when the file was written,
+// touched or replaced, also when a writer put the old modification time
+// back (setting it sets the change time).
 struct FileStamp {
   std::int64_t modifiedSeconds = 0;
   std::int64_t modifiedNanoseconds = 0;
+  std::int64_t changedSeconds = 0;
+  std::int64_t changedNanoseconds = 0;
   std::int64_t size = 0;
   std::uint64_t inode = 0;
   friend bool operator==(const FileStamp&, const FileStamp&) = default;

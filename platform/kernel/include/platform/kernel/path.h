@@ -10,6 +10,8 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "platform/kernel/file.h"
+
 namespace platform {
 
 inline constexpr char kPathSeparator = '/';
@@ -78,6 +80,9 @@ std::optional<FolderStamp> StampFolder(const std::string& directory);
 // granularity later, and no file system here has time stamps coarser than
 // two seconds, so a stamp more than two seconds before now is settled.
 bool IsSettled(const FolderStamp& stamp);
+// The same for a file's stamp: an equal stamp shows an unchanged file only
+// when it is settled.
+bool IsSettled(const FileStamp& stamp);
 
 // The names of a directory by their case-folded spelling (the first entry
 // read wins for names that differ only in case); nothing when it cannot be
