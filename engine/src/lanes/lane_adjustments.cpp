@@ -97,6 +97,13 @@ std::int16_t LoadLaneAdjustments(RatingEngine& engine, Rating& rating) {
   // Files left open by a pass that ended early may belong to another tariff.
   CloseLaneAdjustmentFiles(engine);
   lanes.type = LaneAdjustmentTypeOf(engine.currentTariff.laneLetter);
+  for (auto [end, code, place] :
+       {std::tuple{&lanes.origin, &rating.request.originCode, &rating.request.originStateCity},
+        std::tuple{&lanes.destination, &rating.request.destinationCode, &rating.request.destinationStateCity}}) {
+    end->zip.fill(' ');
+    std::memcpy(end->zip.data(), code->data(), ZipKey(*code).size());
+    end->stateCity = *place;
+  }
   // The factor file's combining operator and one-value switch, unless the
   // lane list's parameter lines say otherwise.
   lanes.combineOperator = engine.parameters.charsValue(ParameterTable::kLaPct).front();

@@ -75,6 +75,13 @@ struct GlobalAdjustmentList {
 // Element 0 for the whole shipment, then one per rate cell, row-major.
 inline constexpr std::size_t kAdjustmentMatrixSize = 1 + kRatedClasses * kRatedBreaks;
 
+// An end of the lane as the state check of adjustment numbers beginning '4'
+// sees it.
+struct LaneEnd {
+  std::array<char, 5> zip{};
+  std::array<char, 19> stateCity{};
+};
+
 struct LaneAdjustmentWork {
   LaneAdjustmentType type = LaneAdjustmentType::kNone;
   std::int16_t mode = 0;  // AdjustmentMode, from the type-4 and type-6 headers
@@ -86,6 +93,8 @@ struct LaneAdjustmentWork {
   AdjustmentHitTable hits;     // its count also counts the lane pairs
   std::array<std::array<char, 6>, kMaxLanePairs> lanePairs{};
   GlobalAdjustmentList global;  // letter 'G'
+  LaneEnd origin;
+  LaneEnd destination;
 
   std::array<std::uint16_t, kAdjustmentMatrixSize> values{};    // AdjustmentValueMatrix
   std::array<std::uint16_t, kAdjustmentMatrixSize> combined{};  // CombinedAdjustmentMatrix
