@@ -424,3 +424,71 @@ TEST_F(ZonePairLaneRatings, AListThatIsNoLaneListIs0232) {
 
 }  // namespace
 }  // namespace vorn
+
+namespace vorn {
+namespace {
+
+using testing::RatedShipment;
+using testing::RatingThroughExports;
+using testing::ShipmentRequest;
+
+using BureauRatings = RatingThroughExports;
+
+// TSTFRT01 of kind 1 is a bureau tariff (type 'Y', its files with suffix
+// 01): its rate record of the lane (matrix value 0 plus the points' add-ons
+// 1 and 2: record 3) gives 0 for the minimums, 9500 for breaks 0 to 5 and
+// 0 from break 6. TSTFRT01 of kind 2 is the type-'A' tariff it overlays,
+// with 1600 at 1000 pounds.
+std::string BureauTariff(std::string_view baseType = "A") {
+  std::string base(kTariff);
+  base.replace(base.find("1980"), 4, "1600");
+  // The two records of the name disagree: the base's blocks say what they are.
+  base.insert(base.find("matrix tariff=TSTFRT01") + 22, " cells=16");
+  base.insert(base.find("rates tariff=TSTFRT01") + 21, " type=A");
+  base.insert(base.find("factor tariff=TSTFRT01") + 22, " type=A");
+  for (std::size_t at = base.find("tariff=TSTFRT01"); at != std::string::npos;
+       at = base.find("tariff=TSTFRT01", at + 1))
+    base.insert(at + 15, " suffix=00");
+  return "efcrec\n  record type=Y suffix=01\n  record type=" + std::string(baseType) + " kind=2 suffix=00\n" + base +
+         R"(
+points tariff=TSTFRT01 suffix=01
+  point low=10001 high=10099 number=1 addon=1
+  point low=90001 high=90099 number=2 addon=2
+matrix tariff=TSTFRT01 suffix=01 cells=16
+  pair a=1 b=2 value=0
+rates tariff=TSTFRT01 suffix=01 type=Y
+  record number=00000 letter=B
+  record number=00001 letter=B
+  record number=00002 letter=B
+  record number=00003 letter=B entries="0 9500 0"
+)";
+}
+
+TEST_F(BureauRatings, TheBureausPercentagesRateItsBaseTariff) {
+  // One line of class 100 at 1000 pounds, break 2: 1600 x 9500 = 1520,
+  // 1000 x 1520 = 152.00. Break 3: 1560 x 9500 = 1482 at 2000 pounds,
+  // 296.40, not lower. The minimum stays 6500 (its percentage is 0).
+  start(BureauTariff());
+  const RatedShipment a = rate(ShipmentRequest{}.detailCount("01").line(0, "100", "001000"));
+  EXPECT_EQ(a.returnCode(), "    ");
+  EXPECT_EQ(a.tariffUsed(), "TSTFRT01");
+  EXPECT_EQ(a.rateBasis(), "     00003B");
+  EXPECT_EQ(a.billedWeight(), "001000");
+  EXPECT_EQ(a.lineRate(0), "0015.20");
+  EXPECT_EQ(a.lineCharge(0), "000152.00");
+  EXPECT_EQ(a.deficitWeight(), "000000");
+  EXPECT_EQ(a.netCharge(), "0152.00");
+  EXPECT_EQ(RateItem(a, 0), 6500);
+  EXPECT_EQ(RateItem(a, 4 + 2), 1520);
+}
+
+TEST_F(BureauRatings, ABureauOverABureauIs0202AndALaneOutsideTheBureauItsCode) {
+  start(BureauTariff("Y"));
+  EXPECT_EQ(rate(ShipmentRequest{}.detailCount("01").line(0, "100", "001000")).returnCode(), "0202");
+  start(BureauTariff());
+  const RatedShipment outside = rate(ShipmentRequest{}.destination("80001").detailCount("01").line(0, "100", "001000"));
+  EXPECT_EQ(outside.returnCode(), "0217");
+}
+
+}  // namespace
+}  // namespace vorn
