@@ -33,20 +33,28 @@ bool Fits(std::int64_t x) {
 
 }  // namespace
 
-std::int16_t ApplyAdjustmentList(const GlobalAdjustmentList& list, const AdjustmentFile& adjustments, ListColumn column,
+std::vector<std::vector<std::uint8_t>> ListRecords(const GlobalAdjustmentList& list,
+                                                   const AdjustmentFile& adjustments) {
+  std::vector<std::vector<std::uint8_t>> records;
+  const std::size_t size = list.recordSize;
+  for (int i = 0; i < std::min<int>(list.count, static_cast<int>(GlobalAdjustmentList::kEntries)) && size != 0; ++i)
+    if (std::optional<FoundAdjustment> record =
+            adjustments.recordAt(list.entries[static_cast<std::size_t>(i)].offset / size, size))
+      records.push_back(std::move(record->bytes));
+  return records;
+}
+
+std::int16_t ApplyAdjustmentList(std::span<const std::vector<std::uint8_t>> records, ListColumn column,
                                  const ListSettings& settings, std::span<std::int32_t> amounts, std::int32_t skip) {
   const bool rates = column == ListColumn::kRates;
-  const std::size_t size = list.recordSize;
   std::vector<ListEntry> entries;
-  for (int i = 0; i < std::min<int>(list.count, static_cast<int>(GlobalAdjustmentList::kEntries)); ++i) {
-    if (entries.size() == kListEntries || size == 0) break;
-    const GlobalAdjustmentList::Entry& e = list.entries[static_cast<std::size_t>(i)];
-    const char operation = e.letters[rates ? 1 : 0];
+  for (const std::vector<std::uint8_t>& record : records) {
+    if (entries.size() == kListEntries) break;
+    if (record.size() <= adj::kRateOperation) continue;
+    const char operation = static_cast<char>(record[rates ? adj::kRateOperation : adj::kMinimumOperation]);
     if (operation < '1' || operation > '6') continue;
-    const std::optional<FoundAdjustment> record = adjustments.recordAt(e.offset / size, size);
-    if (!record) continue;
     const auto valueAt = [&](std::size_t at) -> std::int64_t {
-      return at + 4 <= record->bytes.size() ? platform::LoadLittleEndian<std::int32_t>(record->bytes.data() + at) : 0;
+      return at + 4 <= record.size() ? platform::LoadLittleEndian<std::int32_t>(record.data() + at) : 0;
     };
     ListEntry entry{operation, {}};
     if (rates)

@@ -177,21 +177,33 @@ int ApplyPassLaneAdjustments(RatingEngine& engine, Rating& rating) {
 }
 
 std::int16_t ApplyGlobalList(RatingEngine& engine, Rating& rating, ListColumn column) {
-  if (rating.lanes.type != LaneAdjustmentType::kGlobalList || !engine.files.isOpen('A')) return 0;
+  const MethodWork& m = rating.methods;
+  std::vector<std::vector<std::uint8_t>> records;
+  ListSettings settings;
+  if (rating.lanes.type == LaneAdjustmentType::kGlobalList && engine.files.isOpen('A')) {
+    // A tariff's combining operator (LA_PCT), and values in hundredths of a
+    // percent (4 decimals) as everywhere else in the lane adjustments.
+    records = ListRecords(rating.lanes.global, AdjustmentFile(*engine.files.file('A')));
+    settings = ListSettings{rating.lanes.combineOperator, '6'};
+  } else if (engine.currentTariff.tariffType == 'N' && !m.adjustments.empty()) {
+    // A combined tariff's list: the records its rate record names, under
+    // the method's header (combine letter and decimals flag).
+    for (const CombinedAdjustment& a : m.adjustments)
+      records.emplace_back(a.record.bytes().begin(), a.record.bytes().end());
+    settings = ListSettings{m.adjustmentHeader.flags[2], m.adjustmentHeader.flags[3]};
+  } else {
+    return 0;
+  }
   ClassBreakWork& core = rating.core;
-  // A tariff's combining operator (LA_PCT), and values in hundredths of a
-  // percent (4 decimals) as everywhere else in the lane adjustments.
-  const ListSettings settings{rating.lanes.combineOperator, '6'};
-  const AdjustmentFile adjustments(*engine.files.file('A'));
   if (column == ListColumn::kMinimums)
     return ApplyAdjustmentList(
-        rating.lanes.global, adjustments, column, settings,
+        records, column, settings,
         std::span(core.minimums.amounts)
             .first(static_cast<std::size_t>(std::clamp<int>(core.minimums.count, 0, MinimumChargeList::kItems))),
         BreakRateTable::kNotFetched);
   const std::size_t cells = static_cast<std::size_t>(RatedClassCount(core) * RatedBreakCount(core));
-  return ApplyAdjustmentList(rating.lanes.global, adjustments, column, settings,
-                             std::span(core.rateTable.items).subspan(4, cells), BreakRateTable::kNotFetched);
+  return ApplyAdjustmentList(records, column, settings, std::span(core.rateTable.items).subspan(4, cells),
+                             BreakRateTable::kNotFetched);
 }
 
 void ApplySecondLaneAdjustments(RatingEngine& engine, Rating& rating) {

@@ -136,17 +136,10 @@ std::int16_t ApplyList(const std::vector<std::string>& records, ListColumn colum
   std::optional<platform::File> file = platform::File::OpenReadOnly((directory / "T.A00").string());
   GlobalAdjustmentList list;
   list.recordSize = 24;
-  for (std::size_t i = 0; i < records.size(); ++i) {
-    const std::string op =
-        records[i].substr(records[i].find(column == ListColumn::kRates ? "rate-op=" : "minimum-op=") +
-                              (column == ListColumn::kRates ? 8 : 11),
-                          1);
-    list.entries[i].letters = {column == ListColumn::kMinimums ? op[0] : '0',
-                               column == ListColumn::kRates ? op[0] : '0', ' '};
-    list.entries[i].offset = static_cast<std::uint32_t>(i * 24);
-  }
+  for (std::size_t i = 0; i < records.size(); ++i) list.entries[i].offset = static_cast<std::uint32_t>(i * 24);
   list.count = static_cast<int>(records.size());
-  return ApplyAdjustmentList(list, AdjustmentFile(*file), column, ListSettings{combine, '6'}, amounts, 9999999);
+  return ApplyAdjustmentList(ListRecords(list, AdjustmentFile(*file)), column, ListSettings{combine, '6'}, amounts,
+                             9999999);
 }
 
 TEST(AdjustmentLists, OperationsRunsAndCombining) {
