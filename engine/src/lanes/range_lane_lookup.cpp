@@ -16,6 +16,7 @@ namespace {
 
 namespace range_lanes = lane_list::range_lanes;
 using range_lanes::Header;
+constexpr int kLastSlot = 10;
 
 std::string_view Text(std::span<const std::uint8_t> bytes, platform::FieldSpan field) {
   return std::string_view(reinterpret_cast<const char*>(bytes.data()) + field.offset, field.width);
@@ -136,7 +137,8 @@ bool RangeScan::scan(std::size_t start, std::size_t end) {
 void RangeScan::store(std::span<const std::uint8_t> record) {
   const std::span<const std::uint8_t> field = record.subspan(range_lanes::lane::kField, fieldWidth_);
   const int slot = record[range_lanes::lane::kSlot];
-  if (slot > static_cast<int>(AdjustmentHitTable::kSlots)) return;
+  // Slots are places 1 to 10; a record of a higher one is left out.
+  if (slot > kLastSlot) return;
   if (header_.exclusionOn() && excluded(field)) return;
   if (slot == 0) {
     slots_ = StoreAdjustmentHit(field, mode_, std::nullopt, slots_, work_).value_or(slots_);

@@ -134,8 +134,10 @@ TEST(RangeLaneLookup, RecordsHoldingTheLaneInEitherFormAreItsHits) {
 }
 
 TEST(RangeLaneLookup, SlotsModesExclusionsAndParameters) {
-  // Slot 3 places its hit third, slot 0 appends; unsorted.
-  EXPECT_EQ(Lookup(List({Lane("1000010099", "9000090099", "102"), Lane("1000010099", "9000090099", "103", false, 3)},
+  // Slot 3 places its hit third, slot 0 appends, slot 11 is no place;
+  // unsorted.
+  EXPECT_EQ(Lookup(List({Lane("1000010099", "9000090099", "102"), Lane("1000010099", "9000090099", "103", false, 3),
+                         Lane("1000010099", "9000090099", "111", false, 11)},
                         Shape([&](ListShape& s) { s.sorted = false; })),
                    "10001", "90001")
                 .hits,
