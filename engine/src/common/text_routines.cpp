@@ -28,4 +28,17 @@ std::optional<std::string_view> NextToken(std::optional<std::string_view>& curso
   return text.substr(0, end);
 }
 
+std::vector<std::string_view> SplitTokens(std::string_view text, std::string_view delimiters) {
+  std::vector<std::string_view> tokens;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const std::size_t start = text.find_first_not_of(delimiters, at);
+    if (start == std::string_view::npos) break;
+    const std::size_t end = std::min(text.find_first_of(delimiters, start), text.size());
+    tokens.push_back(text.substr(start, end - start));
+    at = end;
+  }
+  return tokens;
+}
+
 }  // namespace vorn

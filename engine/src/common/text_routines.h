@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace vorn {
 
@@ -24,5 +25,9 @@ void NulsToBlanks(std::span<char> field);
 // cursor is already null, there is no token and the cursor becomes null.
 // Two delimiters in a row give an empty token.
 std::optional<std::string_view> NextToken(std::optional<std::string_view>& cursor, std::string_view delimiters);
+
+// The tokens of a text split at runs of the delimiter characters (no empty
+// tokens).
+std::vector<std::string_view> SplitTokens(std::string_view text, std::string_view delimiters);
 
 }  // namespace vorn

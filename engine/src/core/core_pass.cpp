@@ -75,6 +75,26 @@ void ApplyClassPercentages(RatingEngine& engine, Rating& rating, char type) {
     }
 }
 
+// The percentage types with their percentages left to the core: each rate
+// times the percentage of its class at its break, or at the nearest break to
+// the left that has one. A class or break the lists do not hold keeps its
+// rate.
+void ApplyPercentageTypeClassPercentages(RatingEngine& engine, Rating& rating) {
+  ClassBreakWork& core = rating.core;
+  const TariffFactors& f = engine.factors;
+  for (int c = 0; c < RatedClassCount(core); ++c) {
+    const int row = ClassIndex(core, ClassCodeAt(core, c));
+    if (row < 0 || row >= static_cast<int>(kMaxClasses)) continue;
+    for (int b = 0; b < RatedBreakCount(core); ++b) {
+      int from = RatedBreakOf(core, core.breakWeights[static_cast<std::size_t>(b)]);
+      if (from < 0) continue;
+      while (from > 0 && ClassPercent(f, row, from) == 0) --from;
+      std::int32_t& item = core.rateTable.items[*RateItemIndex(core, c, b)];
+      if (item != BreakRateTable::kNotFetched) item = ApplyFactor(item, ClassPercent(f, row, from));
+    }
+  }
+}
+
 // The tariff's rate adjustment factor, the request's factor, a bureau
 // tariff's percentages and, for discounts on rates, the rate-level
 // discounts: on every minimum amount and every rate.
@@ -179,11 +199,28 @@ std::int16_t RateClassWeightBreaks(RatingEngine& engine, Rating& rating, RateSou
           ClassBreakRateAt(engine, rating, source, row, breakOf[static_cast<std::size_t>(b)]);
   }
   engine.binaryLog.write(kRateTableLogged, core.rateTable.image().bytes());
+  if (const std::int16_t c = ApplyGlobalList(engine, rating, ListColumn::kMinimums); c != 0) {
+    CloseLaneAdjustmentFiles(engine);
+    return c;
+  }
 
+  // The lane adjustments run once in a pass: before the class percentages
+  // of a percentage type when the core applies those, else after the
+  // add-on amounts.
+  const bool percentagesHere = CoreAppliesClassPercentages(type, rating.lanes);
+  if (percentagesHere) {
+    ApplyPassLaneAdjustments(engine, rating);
+    ApplyPercentageTypeClassPercentages(engine, rating);
+  }
   AddAddOnRecordAmounts(rating, type);
-  ApplyPassLaneAdjustments(engine, rating);
-  CloseLaneAdjustmentFiles(engine);
+  if (!percentagesHere) ApplyPassLaneAdjustments(engine, rating);
   if (type == 'E' || type == 'F' || type == 'H') ApplyClassPercentages(engine, rating, type);
+  if (const std::int16_t c = ApplyGlobalList(engine, rating, ListColumn::kRates); c != 0) {
+    CloseLaneAdjustmentFiles(engine);
+    return c;
+  }
+  ApplySecondLaneAdjustments(engine, rating);
+  CloseLaneAdjustmentFiles(engine);
   ApplyFactorsAndRateDiscounts(engine, rating, source.bureauPercentages(engine, rating));
   engine.binaryLog.write(kMinimumListLogged, core.minimums.image().bytes());
   return 0;

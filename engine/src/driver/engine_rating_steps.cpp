@@ -21,9 +21,7 @@ class EngineSteps final : public RatingSteps {
   std::int16_t setupShipmentTariff(RatingEngine& e, Rating& rating, int pass) override {
     return SetupShipmentTariff(e, rating, pass);
   }
-  // A bureau tariff's preparation is not described by its data: no type-'Y'
-  // tariff is rated (202) rather than rated without its percentages.
-  std::int16_t prepareBureauTariff(RatingEngine&, Rating&) override { return code::kInvalidTariffType; }
+  std::int16_t prepareBureauTariff(RatingEngine& e, Rating& rating) override { return PrepareBureauTariff(e, rating); }
   std::int16_t handleCombinedPoints(RatingEngine& e, Rating& rating) override {
     return HandleCombinedPoints(e, rating);
   }

@@ -72,7 +72,8 @@ std::int16_t FormatShipmentResult(RatingEngine& engine, Rating& rating, Shipment
       net -= static_cast<std::int32_t>(amount);
     }
   }
-  net = std::max(net, r.absoluteMinimum);
+  // The absolute minimum, and the floor a lane's operator record may set.
+  net = std::max({net, r.absoluteMinimum, static_cast<std::int32_t>(rating.lanes.floorValue)});
   // The amount shown is what the discount took off, never a negative amount
   // when the absolute minimum raised the net.
   if (d.on) d.percentDiscountAmount = std::max(0, netBefore - net);

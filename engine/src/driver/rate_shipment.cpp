@@ -66,13 +66,28 @@ std::int16_t CombinedPoints(RatingEngine& engine, Rating& rating) {
   return first;
 }
 
+// Whether a tariff of kind 2 under the current tariff's name is in effect on
+// the ship date.
+bool HasOverlaidTariff(const RatingEngine& engine, const Rating& rating) {
+  for (const EffectiveRecord& r : engine.effective.records())
+    if (r.kind == 2 && r.nameView() == engine.currentTariff.name() && !(r.date > rating.request.shipDate)) return true;
+  return false;
+}
+
 std::int16_t SetUpTariff(RatingEngine& engine, Rating& rating) {
   RatingSteps& steps = *engine.steps;
   STEP(steps.setupShipmentTariff(engine, rating, 1));
   const CurrentTariff& tariff = engine.currentTariff;
   if (tariff.tariffType == 'Y') {
+    // A bureau tariff without a tariff of kind 2 under its name overlays
+    // nothing: as a direct tariff its type has no method.
+    if (!HasOverlaidTariff(engine, rating)) return code::kInvalidTariffType;
+    steps.closeTariffFilesOnChange(engine);
     STEP(steps.prepareBureauTariff(engine, rating));
     STEP(steps.setupShipmentTariff(engine, rating, 2));
+    // The second set-up rates the bureau's base tariff; another bureau
+    // tariff there has no method.
+    if (engine.currentTariff.tariffType == 'Y') return code::kInvalidTariffType;
   }
   if (engine.currentTariff.letter == 'P') return code::kInvalidTariffThisCall;
   if (engine.currentTariff.tariffType == 'N') STEP(CombinedPoints(engine, rating));

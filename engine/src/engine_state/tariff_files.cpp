@@ -97,6 +97,14 @@ std::shared_ptr<platform::File> TariffFiles::openNamed(RatingEngine& engine, cha
   return file;
 }
 
+std::shared_ptr<platform::File> TariffFiles::openApart(RatingEngine& engine, char letter) {
+  const std::string name(platform::TrimTrailingBlanks(engine.currentTariff.name()).substr(0, 8));
+  std::shared_ptr<platform::File> file =
+      engine.folders.at(engine.dataPath).open(name + "." + letter + TariffFileSuffix(engine.currentTariff, letter));
+  if (file) engine.binaryLog.fileOpened(file->path());
+  return file;
+}
+
 void TariffFiles::beginRating() {
   for (char letter = 'A'; letter <= 'Z'; ++letter) {
     const std::size_t s = slot(letter);

@@ -49,6 +49,10 @@ class TariffFiles {
   // is the tariff name the request gives, which names a bureau tariff's D
   // file.
   std::int16_t open(RatingEngine& engine, char letter, std::string_view requestedName = {});
+  // The letter's file of the current tariff on a handle of its own, for a
+  // letter whose slot may hold the file of another role (the lane
+  // percentage tables .Q, .J and .X); nothing when it does not open.
+  std::shared_ptr<platform::File> openApart(RatingEngine& engine, char letter);
   // At the start of a rating: lets go of the handles the data folder no
   // longer vouches for (it changed since they were opened).
   void beginRating();

@@ -21,9 +21,8 @@ class EngineSource final : public RateSource {
   LaneMinimums minimumCharges(RatingEngine& engine, Rating& rating) override {
     return LaneMinimumCharges(engine, rating);
   }
-  // A bureau tariff's percentages come with its preparation, which does not
-  // give them yet.
-  BureauPercentages bureauPercentages(RatingEngine&, Rating&) override { return BureauPercentages{}; }
+  // A bureau tariff's percentages, from its preparation.
+  BureauPercentages bureauPercentages(RatingEngine&, Rating& rating) override { return rating.bureau; }
   int tariffNumber(RatingEngine&, Rating& rating) override { return RecordTariffNumber(rating.rates.rateRecord); }
   std::optional<std::int32_t> originClassPercent(RatingEngine& engine, Rating& rating) override {
     if (rating.rates.rateRecord.kind() != 'C') return std::nullopt;

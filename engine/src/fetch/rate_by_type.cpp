@@ -43,9 +43,10 @@ LeftPercent PercentLeftOf(const TariffFactors& f, int c, int b) {
 }
 
 // Lane adjustments of type 6, or a second lane-adjustment set, make the core
-// apply the percentages of the percentage types after the adjustments. The
-// lane-adjustment loader does not give either yet.
-bool CoreAppliesPercentages(const RatingEngine&, const Rating&) { return false; }
+// apply the percentages of the percentage types after the adjustments.
+bool CoreAppliesPercentages(const RatingEngine& engine, const Rating& rating) {
+  return CoreAppliesClassPercentages(engine.currentTariff.ratedType(), rating.lanes);
+}
 
 // The position of the record's group number in the tariff's rate groups.
 std::optional<int> RateGroupRow(const RatingEngine& engine, const Rating& rating) {

@@ -8,7 +8,9 @@
 #include <optional>
 #include <string>
 
+#include "common/text_routines.h"
 #include "errors/engine_codes.h"
+#include "formats/parameter_line.h"
 #include "platform/kernel/digits.h"
 #include "platform/kernel/file.h"
 #include "platform/kernel/fixed_format.h"
@@ -17,19 +19,6 @@ namespace vorn {
 namespace {
 
 constexpr std::size_t kLineLength = 255;  // a 256-byte buffer holds 255 characters
-
-std::vector<std::string_view> Tokens(std::string_view line, std::string_view delimiters) {
-  std::vector<std::string_view> tokens;
-  std::size_t at = 0;
-  while (at < line.size()) {
-    const std::size_t start = line.find_first_not_of(delimiters, at);
-    if (start == std::string_view::npos) break;
-    const std::size_t end = std::min(line.find_first_of(delimiters, start), line.size());
-    tokens.push_back(line.substr(start, end - start));
-    at = end;
-  }
-  return tokens;
-}
 
 std::uint32_t ParseUnsigned(std::string_view token) {
   return static_cast<std::uint32_t>(platform::LeadingDigits(token, std::numeric_limits<std::int32_t>::max()).value);
@@ -82,34 +71,23 @@ std::optional<std::vector<std::string_view>> FactorReader::nextData() {
     if (line.size() >= 2 && line[0] == '*') {
       applyParameter(line);
     } else if (!line.empty() && line[0] == ' ') {
-      return Tokens(line, " \t");
+      return SplitTokens(line, " \t");
     }
   }
   return std::nullopt;
 }
 
 void FactorReader::applyParameter(std::string_view line) {
-  while (line.size() >= 2 && line[0] == '*' && line[1] == ' ') line.remove_prefix(2);
-  const std::vector<std::string_view> tokens = Tokens(line, " =\t\r\n");
-  if (tokens.size() < 2) return;
-  const std::optional<std::size_t> index = parameters_.find(tokens[0]);
-  if (!index) return;
-  const std::string_view value = tokens[1];
-  switch (*index) {
+  const std::optional<ParameterLine> parameter = ParseParameterLine(line, parameters_);
+  if (!parameter) return;
+  const std::string_view value = parameter->values.front();
+  switch (parameter->index) {
     case ParameterTable::kBrks:
-    case ParameterTable::kBrk2: {
-      std::vector<BreakListEntry>& list = *index == ParameterTable::kBrks ? factors_.breakList : factors_.breakList2;
-      list.clear();
-      for (std::size_t i = 1; i < tokens.size() && list.size() < 9; ++i) {
-        BreakListEntry entry;
-        std::memcpy(entry.label.data(), tokens[i].data(), std::min<std::size_t>(3, tokens[i].size()));
-        const char mark = tokens[i].size() > 3 ? tokens[i][3] : ' ';
-        entry.flag = mark == '*' ? 1 : mark == 'X' || mark == 'x' ? -1 : 0;
-        list.push_back(entry);
-      }
-      parameters_.setChars(*index, value);
+    case ParameterTable::kBrk2:
+      (parameter->index == ParameterTable::kBrks ? factors_.breakList : factors_.breakList2) =
+          ParseBreakList(parameter->values);
+      parameters_.setChars(parameter->index, value);
       return;
-    }
     case ParameterTable::kHcity: {
       if (!cityAddOnsOn_) return;
       if (factors_.cityAddOns.size() == kMaxCityAddOns) {
@@ -117,25 +95,19 @@ void FactorReader::applyParameter(std::string_view line) {
         return;
       }
       const std::int32_t first = platform::FieldToInteger(value);
-      const std::int32_t second = tokens.size() > 2 ? platform::FieldToInteger(tokens[2]) : 0;
+      const std::int32_t second = parameter->values.size() > 1 ? platform::FieldToInteger(parameter->values[1]) : 0;
       factors_.cityAddOns.push_back({first, second});
-      parameters_.setInteger(*index, first);
+      parameters_.setInteger(parameter->index, first);
       return;
     }
     case ParameterTable::kNcity: {
       const std::array<char, 2> code{value[0], value.size() > 1 ? value[1] : ' '};
       cityAddOnsOn_ = code == context_.lightEditionCode;
       if (cityAddOnsOn_) factors_.cityAddOnCode = code;
-      parameters_.setChars(*index, value.substr(0, 2));
+      parameters_.setChars(parameter->index, value.substr(0, 2));
       return;
     }
-    default: break;
-  }
-  switch (parameters_.type(*index)) {
-    case 'B': parameters_.setInteger(*index, value.starts_with("YES") ? 1 : 0); break;
-    case 'C': parameters_.setChars(*index, value.substr(0, 4)); break;
-    case 'F': parameters_.setFloat(*index, std::strtof(std::string(value).c_str(), nullptr)); break;
-    default: parameters_.setInteger(*index, platform::FieldToInteger(value)); break;
+    default: StoreParameterValue(parameters_, parameter->index, value); return;
   }
 }
 

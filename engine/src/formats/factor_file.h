@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "formats/parameter_line.h"
 #include "formats/parameter_table.h"
 #include "formats/tariff_classes.h"
 
@@ -28,11 +29,6 @@ inline constexpr std::size_t kFactorsPerRow = 25;
 inline constexpr std::size_t kFactorRows = 25;
 inline constexpr std::size_t kMaxSets = 25;
 inline constexpr std::size_t kMaxCityAddOns = 80;
-
-struct BreakListEntry {
-  std::array<char, 4> label{};  // 3 characters and NUL
-  std::int8_t flag = 0;         // '*' 1, '+' 0, 'X' -1
-};
 
 struct TariffFactors {
   // Class percentages: letter types by class and break; digit types by set

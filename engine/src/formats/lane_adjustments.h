@@ -14,6 +14,11 @@
 // Cell records, 347 bytes, by a 3-character adjustment number:
 //   0-2 number   3-346 a value per cell of the adjustment matrix (the
 //   whole-shipment cell, then each class row's breaks)
+// After the cell record numbered "999" (else "***") comes the state list
+// that adjustment numbers beginning '4' are checked against, 28-byte
+// entries: 0-4 a ZIP (blanks: any)   7 the direction ('F' origin, 'T'
+//   destination, 'B' both)   9-27 state and city (compared over their
+//   length without trailing blanks: "NY" holds every city of NY)
 #pragma once
 
 #include <cstddef>
@@ -65,5 +70,12 @@ inline constexpr std::size_t kCellValues = 3;
 inline constexpr std::size_t kCells = 1 + 19 * 9;  // the whole shipment, then 19 classes at 9 breaks
 static_assert(kCellValues + 2 * kCells == kSize);
 }  // namespace cell
+
+namespace state_list {
+inline constexpr std::size_t kSize = 28;
+inline constexpr std::size_t kZip = 0, kDirection = 7, kStateCity = 9;
+inline constexpr std::size_t kStateCityWidth = 19;
+static_assert(kStateCity + kStateCityWidth == kSize);
+}  // namespace state_list
 
 }  // namespace vorn::lane_adjustment

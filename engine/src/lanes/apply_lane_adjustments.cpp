@@ -171,6 +171,7 @@ void ApplyOperatorRecords(LaneAdjustmentWork& work, const AdjustmentFile& file, 
   work.combined.fill(0);
   for (int i = 0; i < HitCount(work); ++i) {
     AdjustmentHitTable::ValueHit& hit = work.hits.values[static_cast<std::size_t>(i)];
+    if (hit.value == 0) continue;  // no operator record is numbered 0
     const std::optional<FoundAdjustment> found = file.findFrom(
         hit.position, operators::kSize,
         [&](std::span<const std::uint8_t> r) { return RecordView(r).value(operators::kNumber) == hit.value; });
@@ -228,18 +229,42 @@ void FillDefaultRanges(AdjustmentParameterSet& set, char tariffType) {
 // keeps the higher, 'L' the lower. A value of 0 adjusts nothing and is left
 // out; an empty running value takes the value.
 std::uint16_t Combine(char op, std::uint16_t running, std::uint16_t value) {
-  if (value == 0) return running;
-  if (running == 0) return value;
-  std::int64_t result = running;
-  switch (op) {
-    case '*': result = (static_cast<std::int64_t>(running) * value + 5000) / 10000; break;
-    case '+': result = static_cast<std::int64_t>(running) + value - 10000; break;
-    case 'H': result = std::max(running, value); break;
-    case 'L': result = std::min(running, value); break;
-    default: break;
-  }
+  if (value == 0 || running == 0) return value == 0 ? running : value;
   // A combination at or below zero is the smallest factor, not "no adjustment".
-  return static_cast<std::uint16_t>(std::clamp<std::int64_t>(result, 1, 65535));
+  return static_cast<std::uint16_t>(
+      std::clamp<std::int64_t>(CombineAdjustmentValues(op, running, value, 10000), 1, 65535));
+}
+
+// The state check: the state list after the cell record "999" (else "***")
+// holds the origin in an entry for 'F' or 'B', or else the destination in
+// one for 'T' or 'B'. Without such a record no lane passes.
+bool PassesStateCheck(const LaneAdjustmentWork& work, const AdjustmentFile& file) {
+  namespace sl = lane_adjustment::state_list;
+  std::optional<FoundAdjustment> marker;
+  for (const char* number : {"999", "***"})
+    if (!marker)
+      marker = file.findFrom(0, cell::kSize,
+                             [&](std::span<const std::uint8_t> r) { return std::memcmp(r.data(), number, 3) == 0; });
+  if (!marker) return false;
+  const auto holds = [](std::span<const std::uint8_t> entry, const LaneEnd& end) {
+    const std::string_view zip(reinterpret_cast<const char*>(entry.data()) + sl::kZip, 5);
+    std::string_view place(reinterpret_cast<const char*>(entry.data()) + sl::kStateCity, sl::kStateCityWidth);
+    place = place.substr(0, place.find_last_not_of(' ') + 1);
+    return (zip == "     " || zip == std::string_view(end.zip.data(), 5)) && !place.empty() &&
+           place == std::string_view(end.stateCity.data(), place.size());
+  };
+  for (const auto& [end, letter] : {std::pair{&work.origin, 'F'}, std::pair{&work.destination, 'T'}}) {
+    bool found = false;
+    for (std::uint32_t at = marker->position + cell::kSize;; at += sl::kSize) {
+      const std::optional<FoundAdjustment> entry =
+          file.findFrom(at, sl::kSize, [](std::span<const std::uint8_t>) { return true; });
+      if (!entry) break;
+      const char direction = static_cast<char>(entry->bytes[sl::kDirection]);
+      if ((direction == letter || direction == 'B') && holds(entry->bytes, *end)) found = true;
+    }
+    if (found) return true;
+  }
+  return false;
 }
 
 bool CombinesInPlace(char op) { return op == '*' || op == '+' || op == 'H' || op == 'L'; }
@@ -261,6 +286,7 @@ void ApplyCellRecords(LaneAdjustmentWork& work, const AdjustmentFile& file, cons
     });
   };
 
+  bool stateChecked = false, passesStateCheck = false;
   for (int k = 0; k < rangeCount; ++k) {
     const AdjustmentParameterSet::Entry& entry = ranges.entries[static_cast<std::size_t>(k)];
     work.combined.fill(0);
@@ -273,9 +299,12 @@ void ApplyCellRecords(LaneAdjustmentWork& work, const AdjustmentFile& file, cons
       AdjustmentHitTable::NumberHit& hit = work.hits.numbers[static_cast<std::size_t>(i)];
       const std::string_view number(hit.number.data(), 3);
       if (number < low || (high && number >= *high)) continue;
-      // Numbers beginning '4' hold only for lanes that pass the city-list
-      // state check, whose lists are not read: they are never used.
-      if (number[0] == '4') continue;
+      // Numbers beginning '4' hold only for lanes the state list holds.
+      if (number[0] == '4') {
+        if (!stateChecked) passesStateCheck = PassesStateCheck(work, file);
+        stateChecked = true;
+        if (!passesStateCheck) continue;
+      }
       const std::optional<FoundAdjustment> found = file.findFrom(
           hit.position, cell::kSize,
           [&](std::span<const std::uint8_t> r) { return std::memcmp(r.data(), hit.number.data(), 3) == 0; });
@@ -306,6 +335,18 @@ void ApplyCellRecords(LaneAdjustmentWork& work, const AdjustmentFile& file, cons
 }
 
 }  // namespace
+
+std::int64_t CombineAdjustmentValues(char op, std::int64_t running, std::int64_t value, std::int64_t unit) {
+  if (value == 0) return running;
+  if (running == 0) return value;
+  switch (op) {
+    case '*': return (running * value + unit / 2) / unit;
+    case '+': return running + value - 10000;
+    case 'H': return std::max(running, value);
+    case 'L': return std::min(running, value);
+    default: return running;
+  }
+}
 
 std::int32_t ApplyPointAdjustment(std::int32_t x, std::uint16_t value, char op) {
   if (value == 0 || x == 0) return x;

@@ -37,6 +37,12 @@ struct LaneTariffFacts {
 int ApplyLaneAdjustments(LaneAdjustmentWork& work, const AdjustmentFile* adjustments, RateGrid rates,
                          MinimumChargeAmounts minimums, const LaneTariffFacts& tariff);
 
+// Combines a value into a running value of factors at unit (10000 is 100
+// percent): '*' multiplies, '+' adds the value less 10000, 'H' keeps the
+// higher, 'L' the lower; a value of 0 is left out and an empty running value
+// takes the value.
+std::int64_t CombineAdjustmentValues(char op, std::int64_t running, std::int64_t value, std::int64_t unit);
+
 // The per-value operations, on one amount or rate x.
 // Point records: '1' factor in hundredths of a percent, '2' add.
 std::int32_t ApplyPointAdjustment(std::int32_t x, std::uint16_t value, char op);

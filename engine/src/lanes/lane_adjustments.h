@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "lanes/adjustment_lists.h"
+
 namespace vorn {
 
 class RatingEngine;
@@ -19,6 +21,15 @@ std::int16_t LoadLaneAdjustments(RatingEngine& engine, Rating& rating);
 // Applies the hits to the rate table and the first 4 minimum charges of the
 // pass: 0 after applying, 1 when there was nothing to apply.
 int ApplyPassLaneAdjustments(RatingEngine& engine, Rating& rating);
+
+// Applies the hits once more with the second parameter set in place of the
+// current one, when there is a second set whose first number is not "999".
+void ApplySecondLaneAdjustments(RatingEngine& engine, Rating& rating);
+
+// The global list of a letter-'G' tariff applied to the minimum charges or
+// to the rate table (the core's adjustment lists): 0, or 145 when an amount
+// would leave 32 bits.
+std::int16_t ApplyGlobalList(RatingEngine& engine, Rating& rating, ListColumn column);
 
 void CloseLaneAdjustmentFiles(RatingEngine& engine);
 

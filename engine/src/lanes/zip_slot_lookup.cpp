@@ -4,7 +4,9 @@
 #include <cstring>
 
 #include "datafiles/record_searches.h"
+#include "errors/engine_codes.h"
 #include "formats/lane_list.h"
+#include "lanes/adjustment_hits.h"
 #include "platform/kernel/byte_record.h"
 
 namespace vorn {
@@ -79,20 +81,18 @@ std::int16_t LoadZipSlotAdjustments(const platform::File& laneFile,
   if (destinationZip) ReadSlots(laneFile, lastZipRecord, *destinationZip, slots.destination, slots.count);
   const std::optional<std::array<char, 3>> suffix = RangeSuffix(laneFile, zipEnd, rateHead);
 
-  std::size_t pairs = 0;
-  const auto add = [&](const std::array<char, 3>& code, std::string_view tail) {
-    if (pairs == kMaxLanePairs) return;
-    std::array<char, 6>& pair = work.lanePairs[pairs++];
-    std::memcpy(pair.data(), code.data(), 3);
-    std::memcpy(pair.data() + 3, tail.data(), 3);
-  };
+  int pairs = 0;
   for (int i = 0; i < slots.count; ++i) {
-    const std::array<char, 3>& code = (i % 2 == 0 ? slots.origin : slots.destination)[static_cast<std::size_t>(i)];
-    if (code[0] == 0 || std::string_view(code.data(), 3) == "   ") continue;
-    add(code, "000");
-    if (suffix) add(code, std::string_view(suffix->data(), 3));
+    const std::array<char, 3>& slotCode = (i % 2 == 0 ? slots.origin : slots.destination)[static_cast<std::size_t>(i)];
+    if (slotCode[0] == 0 || std::string_view(slotCode.data(), 3) == "   ") continue;
+    const std::optional<int> next = StoreAdjustmentHit(
+        std::span(reinterpret_cast<const std::uint8_t*>(slotCode.data()), slotCode.size()), 2, suffix, pairs, work);
+    // More pairs than the list holds would leave some of the lane's
+    // adjustments out.
+    if (!next) return code::kLaneAdjustmentTooBig;
+    pairs = *next;
+    work.hits.count = static_cast<std::int16_t>(pairs);
   }
-  work.hits.count = static_cast<std::int16_t>(pairs);
   return 0;
 }
 

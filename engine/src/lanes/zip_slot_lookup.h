@@ -24,7 +24,7 @@ struct SlotCodes {
 // the origin, even ones from the destination): each code with suffix "000"
 // and, when a range record holds the rate-record head, with its suffix too;
 // the hit count counts the pairs. An end without ZIP records gives no
-// codes. Returns 0.
+// codes. Returns 0, or 234 when the pairs would overflow the list.
 std::int16_t LoadZipSlotAdjustments(const platform::File& laneFile,
                                     const std::optional<std::array<std::uint8_t, 3>>& originZip,
                                     const std::optional<std::array<std::uint8_t, 3>>& destinationZip,

@@ -80,6 +80,19 @@ std::int16_t RunTariffMethod(RatingEngine& engine, Rating& rating) {
   return 0;
 }
 
+std::int16_t PrepareBureauTariff(RatingEngine& engine, Rating& rating) {
+  try {
+    ReadLaneRateRecord(engine, rating, false, true, RowOf(engine.currentTariff.tariffType).rateRecordBytes);
+  } catch (const EngineError& e) {
+    return e.code;
+  }
+  const RateRecord& record = rating.rates.rateRecord;
+  rating.bureau =
+      BureauPercentages{static_cast<std::int32_t>(record.entry(0)), static_cast<std::int32_t>(record.entry(1)),
+                        static_cast<std::int32_t>(record.entry(2))};
+  return 0;
+}
+
 std::int16_t HandleCombinedPoints(RatingEngine& engine, Rating& rating) {
   try {
     CombinedRecordNumber(engine, rating);

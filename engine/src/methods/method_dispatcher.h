@@ -27,4 +27,10 @@ std::int16_t RunTariffMethod(RatingEngine& engine, Rating& rating);
 // record in it; 0, or 216, 217, 218 or a file's open error.
 std::int16_t HandleCombinedPoints(RatingEngine& engine, Rating& rating);
 
+// The preparation of a bureau tariff (type 'Y', current after the first
+// set-up): its rate record of the lane by the matrix with the points'
+// add-ons, whose entries 0 to 2 are the percentages for the minimums, for
+// breaks 0 to 5 and for the breaks from 6 (raises the method's codes).
+std::int16_t PrepareBureauTariff(RatingEngine& engine, Rating& rating);
+
 }  // namespace vorn

@@ -64,6 +64,8 @@ LaneMinimums LaneMinimumCharges(RatingEngine& engine, Rating& rating) {
   MinimumRules rules;
   rules.tierLayout = engine.fetch.tierSwitchOn(engine.currentTariff);
   rules.kindFactor = KindMinimumFactor(engine, rating);
+  // The 'K' variant sign is column 68 of the tariff's effective record.
+  rules.kVariantSign = engine.currentTariff.flag68;
   // The distance tiers come from the .M tier table, read when a layout first
   // asks for one.
   bool tableRead = false;

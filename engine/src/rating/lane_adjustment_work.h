@@ -57,8 +57,30 @@ struct AdjustmentHitTable {
 };
 
 inline constexpr std::size_t kMaxLanePairs = 400;
+
+// The adjustments of a global lane list (letter 'G'): .A records by their
+// number, their three letters (the operations for minimums and rates, and
+// one more) and their byte offset in .A.
+struct GlobalAdjustmentList {
+  static constexpr std::size_t kEntries = 60;
+  struct Entry {
+    std::array<char, 5> number{};
+    std::array<char, 3> letters{};
+    std::uint32_t offset = 0;
+  };
+  int count = 0;
+  std::array<Entry, kEntries> entries{};
+  std::size_t recordSize = 0;  // of the .A records, from the list's header
+};
 // Element 0 for the whole shipment, then one per rate cell, row-major.
 inline constexpr std::size_t kAdjustmentMatrixSize = 1 + kRatedClasses * kRatedBreaks;
+
+// An end of the lane as the state check of adjustment numbers beginning '4'
+// sees it.
+struct LaneEnd {
+  std::array<char, 5> zip{};
+  std::array<char, 19> stateCity{};
+};
 
 struct LaneAdjustmentWork {
   LaneAdjustmentType type = LaneAdjustmentType::kNone;
@@ -70,11 +92,22 @@ struct LaneAdjustmentWork {
   bool oneAdjustment = false;  // ONE_LA: every cell takes element 0
   AdjustmentHitTable hits;     // its count also counts the lane pairs
   std::array<std::array<char, 6>, kMaxLanePairs> lanePairs{};
+  GlobalAdjustmentList global;  // letter 'G'
+  LaneEnd origin;
+  LaneEnd destination;
 
   std::array<std::uint16_t, kAdjustmentMatrixSize> values{};    // AdjustmentValueMatrix
   std::array<std::uint16_t, kAdjustmentMatrixSize> combined{};  // CombinedAdjustmentMatrix
   std::int32_t percentFlag = 0;                                 // 1 percentage, 0 amount, -1 end
   std::uint16_t floorValue = 0;                                 // the shipment's floor value ('F' operator)
 };
+
+// Whether the core applies the class percentages of a percentage type
+// ('G', 'I' to 'M') itself, after the lane adjustments: with a second
+// parameter set or the global list. The fetch then leaves them out.
+inline bool CoreAppliesClassPercentages(char ratedType, const LaneAdjustmentWork& lanes) {
+  const bool percentageType = ratedType == 'G' || (ratedType >= 'I' && ratedType <= 'M');
+  return percentageType && (lanes.second.count != 0 || lanes.type == LaneAdjustmentType::kGlobalList);
+}
 
 }  // namespace vorn

@@ -44,6 +44,14 @@ inline constexpr std::uint16_t kNoLaneAdjustments = 65535;
 inline constexpr std::uint16_t kGlobalAdjustmentList = 6;
 inline constexpr std::size_t kMaxCombinedAdjustments = 60;
 
+// The tariff percentages of a bureau tariff, in hundredths of a percent.
+struct BureauPercentages {
+  std::int32_t minimums = 0;
+  std::int32_t lowBreaks = 0;   // breaks 0 to 5
+  std::int32_t highBreaks = 0;  // breaks 6 and up
+  bool any() const { return minimums != 0 || lowBreaks != 0 || highBreaks != 0; }
+};
+
 struct MethodWork {
   std::int32_t rateBasisNumber = 0;
   char serviceDigit = ' ';  // type '7'

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "rating/class_break_work.h"
+#include "rating/method_work.h"
 
 namespace vorn {
 
@@ -23,14 +24,6 @@ struct LaneMinimums {
   std::array<std::int32_t, 4> amounts{};  // cents
   std::int16_t count = 1;
   MinimumChargeList list;  // layouts 5 to 10 only
-};
-
-// The tariff percentages of a bureau tariff, in hundredths of a percent.
-struct BureauPercentages {
-  std::int32_t minimums = 0;
-  std::int32_t lowBreaks = 0;   // breaks 0 to 5
-  std::int32_t highBreaks = 0;  // breaks 6 and up
-  bool any() const { return minimums != 0 || lowBreaks != 0 || highBreaks != 0; }
 };
 
 class RateSource {

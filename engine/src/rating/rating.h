@@ -45,6 +45,7 @@ struct Rating {
   RateFileWork rates;               // what the rate-file lookups found
   TariffTableWork tables;           // what the tariff tables gave
   MethodWork methods;               // what the tariff method left beside the rate record
+  BureauPercentages bureau;         // a bureau tariff's percentages (type 'Y'), kept for the tariff it overlays
   MinimumRecordArea minimumRecord;  // the minimum-charge file's record the fetch read
   void* cityCandidates = nullptr;   // the caller's buffer for ambiguous cities or tariffs (may be null)
   RatingAnswer answer;

@@ -322,3 +322,55 @@ TEST(LaneAdjustmentApplication, ShortOrMissingRecordsSkipTheirHits) {
 
 }  // namespace
 }  // namespace vorn
+
+namespace vorn {
+namespace {
+
+// A 28-byte entry of the state list.
+Bytes StateEntry(std::string_view zip, char direction, std::string_view stateCity) {
+  Bytes r(28, ' ');
+  PutText(r, 0, zip);
+  r[7] = static_cast<std::uint8_t>(direction);
+  r[8] = 0;
+  PutText(r, 9, stateCity);
+  return r;
+}
+
+TEST(LaneAdjustmentApplication, NumbersBeginningFourNeedTheLaneInTheStateList) {
+  // Adjustment 400 halves the first rate when the state list after record
+  // "999" holds the origin (for 'F' or 'B') or else the destination (for
+  // 'T' or 'B').
+  const auto rateWith = [](const std::vector<Bytes>& list, const char* marker = "999") {
+    std::vector<Bytes> records{CellRecord("400", 0, {5000}), CellRecord(marker, 0, {})};
+    records.insert(records.end(), list.begin(), list.end());
+    AdjustmentsOnDisk a(records);
+    Pass pass;
+    pass.numberHits({"400"});
+    std::memcpy(pass.work.origin.zip.data(), "10001", 5);
+    std::memcpy(pass.work.origin.stateCity.data(), "NYNEW YORK         ", 19);
+    std::memcpy(pass.work.destination.zip.data(), "90001", 5);
+    std::memcpy(pass.work.destination.stateCity.data(), "CALOS ANGELES      ", 19);
+    pass.apply(a);
+    return pass.rates[0];
+  };
+  const struct {
+    const char* what;
+    std::vector<Bytes> list;
+    const char* marker;
+    std::int32_t rate;
+  } cases[] = {
+      {"the origin's state for 'F'", {StateEntry("     ", 'F', "NY")}, "999", 500},
+      {"the origin's ZIP and city for 'B'", {StateEntry("10001", 'B', "NYNEW YORK")}, "999", 500},
+      {"the destination for 'T'", {StateEntry("     ", 'F', "NJ"), StateEntry("90001", 'T', "CA")}, "999", 500},
+      {"the list after \"***\"", {StateEntry("     ", 'T', "CA")}, "***", 500},
+      {"the origin's state only for 'T'", {StateEntry("     ", 'T', "NY")}, "999", 1000},
+      {"another ZIP", {StateEntry("10002", 'F', "NY")}, "999", 1000},
+      {"another city", {StateEntry("     ", 'F', "NYALBANY")}, "999", 1000},
+      {"no list", {}, "999", 1000},
+      {"no record \"999\" or \"***\"", {StateEntry("     ", 'F', "NY")}, "998", 1000},
+  };
+  for (const auto& c : cases) EXPECT_EQ(rateWith(c.list, c.marker), c.rate) << c.what;
+}
+
+}  // namespace
+}  // namespace vorn

@@ -579,6 +579,33 @@ TEST_F(PercentTypes, TypeNRatesThePairsRecordByItsBaseType) {
   ExpectNoDiscounts(a);
 }
 
+TEST_F(PercentTypes, TypeNAppliesTheAdjustmentRecordsItsRateRecordNames) {
+  // Entry 7 names .A record 0 (660 bytes), operations '1' for minimums and
+  // rates at the method's 5 decimals: minimum 6500 x 90000 = 5850; class
+  // 100 at 500 2420 x 95000 = 2299, at 1000 1980 x 90000 = 1782. 900 pounds
+  // at break 1: 13794 + 300 x 1936 = 5808: 19602; break 2: 600 x 1782 =
+  // 10692 + 300 x 1584 = 4752 + 100 x 1584 = 1584: 17028, lower; break 3:
+  // 26832. Billed at 1000 pounds: 170.28.
+  start("efcrec\n  record type=N base=A lane-digits=01\nlettered tariff=TSTFRT01 letter=P record-size=30\n" +
+        CombinedPoint("10000", "10099", 11) + CombinedPoint("90000", "90099", 12) +
+        "lettered tariff=TSTFRT01 letter=I record-size=12\n" + PointPair(11, 11, 0) + PointPair(11, 12, 1) +
+        "rates tariff=TSTFRT01\n  record number=00001 letter=B\n"
+        "  record number=00002 letter=B entries=\"6500 2850 2420 1980 1560 0 0 0 16777215 16777215\"\n" +
+        "list-adjustments tariff=TSTFRT01\n  adjustment number=00001 minimum-op=1 rate-op=1 minimum-value=90000 "
+        "rate-values=\"0 95000 90000\" size=660\n" +
+        "lettered tariff=TSTFRT01 letter=Z\n" + std::string(kClassPercents));
+  const RatedShipment a = rate(TwoLines());
+  EXPECT_EQ(a.returnCode(), "    ");
+  EXPECT_EQ(a.billedWeight(), "001000");
+  EXPECT_EQ(a.lineRate(0), "0017.82");
+  EXPECT_EQ(a.lineCharge(0), "000106.92");
+  EXPECT_EQ(a.lineRate(1), "0015.84");
+  EXPECT_EQ(a.deficitCharge(), "000015.84");
+  EXPECT_EQ(a.netCharge(), "0170.28");
+  EXPECT_EQ(MinimumCharge(a, 0), 5850);
+  EXPECT_EQ(RateItem(a, 4 + 1), 2299);
+}
+
 // --- One engine, two tariffs ---
 
 TEST_F(PercentTypes, AlternatingTariffsRateEachWithItsOwnFiles) {

@@ -129,7 +129,7 @@ TEST_F(DatasetCommand, UsageErrorsExitWithTwoAndShowTheUsage) {
   Outcome help = Command("--help");
   EXPECT_EQ(help.status, 0);
   EXPECT_TRUE(Contains(help.output, "kinds: efcrec tda tds tdv tdz tdt tdx tdn service-guide factor points-service rates matrix points zones class-factors zip-pairs rbno-addons "
-                                       "light-base light-matrix minimums city-points city-addons point-pair-lanes point-adjustments zip-slot-lanes lane-pair-adjustments package-codes "
+                                       "light-base light-matrix minimums city-points city-addons point-pair-lanes point-adjustments zip-slot-lanes lane-pair-adjustments package-codes zone-pair-lanes cell-adjustments operator-adjustments range-lanes percent-bases percent-matrix percent-exceptions global-lanes base-keys list-adjustments "
                                        "no-discount-states canadian-lanes base-codes lane-tariffs "
                                        "tariff-settings rating-defaults discount-file mexico-defaults mexico-settings levels origin-codes accessorials classes "
                                        "weight-breaks table-names province-prefixes zip-states zip-ranges service-ranges postal-services engineless-table "

@@ -160,6 +160,19 @@ const FileKind& PointAdjustmentsFileKind();
 const FileKind& ZipSlotLanesFileKind();
 const FileKind& LanePairAdjustmentsFileKind();
 const FileKind& PackageCodesFileKind();
+// The zone-pair lane lists and their adjustment records (kinds/rates/zone_lane_kinds.cpp).
+const FileKind& ZonePairLanesFileKind();
+const FileKind& CellAdjustmentsFileKind();
+const FileKind& OperatorAdjustmentsFileKind();
+const FileKind& RangeLanesFileKind();
+// The lane percentage tables (kinds/rates/percent_table_kinds.cpp).
+const FileKind& PercentBasesFileKind();
+const FileKind& PercentMatrixFileKind();
+const FileKind& PercentExceptionsFileKind();
+// The global lane list of letter G (kinds/rates/global_lane_kinds.cpp).
+const FileKind& GlobalLanesFileKind();
+const FileKind& BaseKeysFileKind();
+const FileKind& ListAdjustmentsFileKind();
 // The files of a level read by the rating-function library (kinds/level/lane_file_kinds.cpp).
 const FileKind& NoDiscountStatesFileKind();
 const FileKind& CanadianLanesFileKind();

@@ -49,6 +49,12 @@ bool CheckRecordShape(std::string_view record, std::size_t index, const RecordLa
   return true;
 }
 
+bool CheckRecordSize(std::string_view record, std::size_t index, std::size_t size, KindProblems& problems) {
+  if (record.size() == size) return true;
+  problems.push_back({index, "is " + std::to_string(record.size()) + " bytes, not " + std::to_string(size)});
+  return false;
+}
+
 void CheckRecordCount(std::size_t count, std::size_t least, std::size_t most, std::string_view what, KindProblems& problems) {
   if (count < least)
     problems.push_back({std::nullopt, "holds " + std::to_string(count) + " " + std::string(what) + "; at least " + std::to_string(least) + " needed"});

@@ -48,6 +48,10 @@ std::string RawItemLine(std::string_view bytes);
 // reports why and returns false.
 bool CheckRecordShape(std::string_view record, std::size_t index, const RecordLayout& layout, KindProblems& problems);
 
+// True when the record is size bytes; otherwise reports "is N bytes, not
+// size" and returns false.
+bool CheckRecordSize(std::string_view record, std::size_t index, std::size_t size, KindProblems& problems);
+
 // Reports a record count outside [least, most]; what names the records ("records", "lines").
 void CheckRecordCount(std::size_t count, std::size_t least, std::size_t most, std::string_view what, KindProblems& problems);
 

@@ -157,10 +157,7 @@ class AdjustmentRecordsKind final : public TariffRecordKind {
   void checkRecords(std::span<const std::string_view> records, const Settings&, KindProblems& problems) const override {
     for (std::size_t i = 0; i < records.size(); ++i) {
       const std::string_view r = records[i];
-      if (r.size() != size()) {
-        problems.push_back({i, "is " + std::to_string(r.size()) + " bytes, not " + std::to_string(size())});
-        continue;
-      }
+      if (!CheckRecordSize(r, i, size(), problems)) continue;
       for (std::size_t k = keySize_; k < keySize_ + 1 + kBreaks; ++k)
         if (!IsOperator(r[k])) {
           problems.push_back({i, "has an operator other than 0, 1 or 2 at byte " + std::to_string(k)});

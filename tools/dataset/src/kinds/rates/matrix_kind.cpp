@@ -182,9 +182,16 @@ class MatrixKind final : public TariffRecordKind {
 
  protected:
   void settleExtra(Settings& settings, const Neighbours& neighbours) const override {
-    const std::optional<std::string> type = TariffRecordColumn(settings, neighbours, efcrec::kType, "tariff types");
-    const std::optional<std::string> base = TariffRecordColumn(settings, neighbours, kBaseTypeColumn, "base tariff types");
-    const std::optional<std::string> flag = TariffRecordColumn(settings, neighbours, kPointFlagColumn, "point-file flags");
+    // Records of one name that disagree (a bureau tariff and the tariff it
+    // overlays) leave the width to cells=.
+    std::optional<std::string> type, base, flag;
+    try {
+      type = TariffRecordColumn(settings, neighbours, efcrec::kType, "tariff types");
+      base = TariffRecordColumn(settings, neighbours, kBaseTypeColumn, "base tariff types");
+      flag = TariffRecordColumn(settings, neighbours, kPointFlagColumn, "point-file flags");
+    } catch (const FieldError&) {
+      if (!FindSetting(settings, kCells)) throw;
+    }
     std::optional<std::string> typeCells;
     if (type) {
       const char t = type->front() == 'N' && base ? base->front() : type->front();

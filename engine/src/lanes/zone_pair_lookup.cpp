@@ -1,0 +1,203 @@
+#include "lanes/zone_pair_lookup.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "errors/engine_codes.h"
+#include "formats/lane_list.h"
+#include "lanes/lane_parameters.h"
+#include "platform/kernel/byte_record.h"
+
+namespace vorn {
+namespace {
+
+namespace zone_text = lane_list::zone_text;
+using zone_text::PairRecord;
+using ZoneCodes = std::vector<std::string>;
+
+// The text's lines in order, each with the offset of its start; a line ends
+// before its LF.
+struct Line {
+  std::size_t offset;
+  std::string_view text;
+};
+
+class LineReader {
+ public:
+  LineReader(std::string_view text, std::size_t from) : text_(text), at_(from) {}
+  std::optional<Line> next() {
+    if (at_ >= text_.size()) return std::nullopt;
+    const std::size_t end = std::min(text_.find('\n', at_), text_.size());
+    const Line line{at_, text_.substr(at_, end - at_)};
+    at_ = end + 1;
+    return line;
+  }
+  std::size_t position() const { return at_; }
+
+ private:
+  std::string_view text_;
+  std::size_t at_;
+};
+
+bool IsParameterLine(std::string_view line) { return !line.empty() && line[0] == '*'; }
+
+// The range part: up to two parameter lines at the top (the first giving the
+// current and first sets, the second the second set), the range lines, and
+// the "*" line that ends them. Each end's zone codes come from the first
+// range line not below its key, when that line holds the key.
+struct RangeScan {
+  bool wellFormed = false;  // a "*" line ends the range part and no line is too long
+  std::size_t endLine = 0;  // the offset of that line
+  std::array<ZoneCodes, 2> codes;
+};
+
+ZoneCodes CodesOf(std::string_view line) {
+  ZoneCodes codes;
+  const std::string_view text = line.substr(zone_text::kZoneCodes);
+  for (std::size_t at = 0; at + zone_text::kCodeWidth <= text.size() && codes.size() < zone_text::kMaxZoneCodes;
+       at += zone_text::kCodeWidth) {
+    const std::string_view code = text.substr(at, zone_text::kCodeWidth);
+    if (code[0] == '\0' || code[0] == '\r') break;
+    codes.emplace_back(code);
+  }
+  return codes;
+}
+
+RangeScan ScanRanges(std::string_view text, const std::array<std::string_view, 2>& keys, LaneAdjustmentWork& work) {
+  RangeScan scan;
+  LineReader lines(text, 0);
+  int topLines = 0;
+  bool rangesBegun = false;
+  std::array<bool, 2> settled{};
+  while (const std::optional<Line> line = lines.next()) {
+    if (line->text.size() > zone_text::kMaxLineLength) return scan;
+    if (IsParameterLine(line->text)) {
+      if (!rangesBegun && topLines < 2) {
+        ApplyLaneParameterLine(line->text, topLines == 0 ? LaneParameterLine::kFirst : LaneParameterLine::kSecond,
+                               work);
+        ++topLines;
+        continue;
+      }
+      scan.wellFormed = true;
+      scan.endLine = line->offset;
+      return scan;
+    }
+    rangesBegun = true;
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+      if (settled[k] || line->text.size() < zone_text::kZoneCodes) continue;
+      const std::string_view low = line->text.substr(zone_text::kLowKey.offset, zone_text::kLowKey.width);
+      const std::string_view high = line->text.substr(zone_text::kHighKey.offset, zone_text::kHighKey.width);
+      if (keys[k] > high) continue;
+      settled[k] = true;
+      if (keys[k] >= low) scan.codes[k] = CodesOf(line->text);
+    }
+  }
+  return scan;
+}
+
+// The offset of the first pair record: after the "*" line that ends the
+// range part (found by the trailer's offset when the list has one) and the
+// pair part's parameter lines, which are applied as the first set's.
+std::optional<std::size_t> PairPartStart(std::string_view text, std::size_t scannedEnd, bool trailer,
+                                         LaneAdjustmentWork& work) {
+  std::size_t end = scannedEnd;
+  if (trailer) {
+    std::int32_t offset = 0;
+    std::memcpy(&offset, text.data() + text.size() - PairRecord::kSize + zone_text::kTrailerOffset, sizeof offset);
+    if (offset < 0 || static_cast<std::size_t>(offset) >= text.size() - PairRecord::kSize ||
+        text[static_cast<std::size_t>(offset)] != '*')
+      return std::nullopt;
+    end = static_cast<std::size_t>(offset);
+  }
+  LineReader lines(text, end);
+  lines.next();  // the "*" line itself
+  for (;;) {
+    const std::size_t start = lines.position();
+    const std::optional<Line> line = lines.next();
+    if (!line || !IsParameterLine(line->text)) return start;
+    ApplyLaneParameterLine(line->text, LaneParameterLine::kFirst, work);
+  }
+}
+
+int ParseNumber(std::string_view digits) {
+  std::string text(digits);
+  int value = 0;
+  return std::sscanf(text.c_str(), "%d", &value) == 1 ? value : 0;
+}
+
+// Stores the hit of a matching record: a value for tariff types 'I' and 'K',
+// else the adjustment number. False when the record adds no hit.
+bool StoreHit(const PairRecord& record, const ZonePairLane& lane, AdjustmentHitTable& hits) {
+  const std::size_t slot = static_cast<std::size_t>(hits.count);
+  const std::string_view value = record.value();
+  if (lane.tariffType == 'I') {
+    hits.values[slot] = {'0', static_cast<std::uint16_t>(ParseNumber(value)), 0};
+    return true;
+  }
+  if (lane.tariffType == 'K') {
+    const char letter = value[3];
+    if (letter != '0' && letter != lane.rateKind) return false;
+    hits.values[slot] = {letter, static_cast<std::uint16_t>(ParseNumber(value.substr(0, 3))), 0};
+    return true;
+  }
+  std::memcpy(hits.numbers[slot].number.data(), value.data(), 3);
+  hits.numbers[slot].position = 0;
+  return true;
+}
+
+std::int16_t MatchPairs(std::string_view text, std::size_t start, std::size_t end,
+                        const std::vector<std::string>& pairs, const ZonePairLane& lane, AdjustmentHitTable& hits) {
+  hits = AdjustmentHitTable{};
+  for (std::size_t at = start; at + PairRecord::kSize <= end; at += PairRecord::kSize) {
+    const PairRecord record(std::span(reinterpret_cast<const std::uint8_t*>(text.data()) + at, PairRecord::kSize));
+    if (!record.endsLine()) {
+      if (at == start) return code::kCantReadLaneList;
+      break;
+    }
+    if (pairs.empty() || record.pair() > pairs.back()) break;
+    for (const std::string& pair : pairs) {
+      if (pair != record.pair() || !StoreHit(record, lane, hits)) continue;
+      if (++hits.count == static_cast<std::int16_t>(AdjustmentHitTable::kSlots)) return code::kTooManyLaneAdjustments;
+    }
+  }
+  if (start < end && end - start < PairRecord::kSize) return code::kCantReadLaneList;
+  const std::size_t n = static_cast<std::size_t>(hits.count);
+  if (lane.sortByValue)
+    std::sort(hits.values.begin(), hits.values.begin() + static_cast<std::ptrdiff_t>(n),
+              [](const auto& a, const auto& b) { return a.value < b.value; });
+  else
+    std::sort(hits.numbers.begin(), hits.numbers.begin() + static_cast<std::ptrdiff_t>(n),
+              [](const auto& a, const auto& b) { return a.number < b.number; });
+  return 0;
+}
+
+}  // namespace
+
+std::int16_t LoadZonePairAdjustments(std::string_view text, const ZonePairLane& lane, LaneAdjustmentWork& work) {
+  work.hits = AdjustmentHitTable{};
+  RangeScan ranges = ScanRanges(text, {lane.originKey, lane.destinationKey}, work);
+  if (!ranges.wellFormed) return code::kCantReadLaneList;
+  ZoneCodes& origin = ranges.codes[0];
+  ZoneCodes& destination = ranges.codes[1];
+  if (origin.empty() || destination.empty()) return 0;
+  std::sort(origin.begin(), origin.end());
+  std::sort(destination.begin(), destination.end());
+  std::vector<std::string> pairs;
+  for (const std::string& o : origin)
+    for (const std::string& d : destination) pairs.push_back(o + d);
+
+  const bool trailer =
+      text.size() >= PairRecord::kSize &&
+      text.substr(text.size() - PairRecord::kSize, zone_text::kTrailerMark.size()) == zone_text::kTrailerMark;
+  const std::optional<std::size_t> start = PairPartStart(text, ranges.endLine, trailer, work);
+  if (!start) return code::kCantReadLaneList;
+  const std::size_t end = trailer ? text.size() - PairRecord::kSize : text.size();
+  return MatchPairs(text, std::min(*start, end), end, pairs, lane, work.hits);
+}
+
+}  // namespace vorn
