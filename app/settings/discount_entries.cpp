@@ -71,9 +71,9 @@ bool CheckCanadianPrefix(std::string_view text) {
 bool CheckRangeBound(std::string_view text, char zipMode) {
   if (!text.empty() && IsLetter(text[0])) return CheckCanadianPrefix(text);
   if (text.empty()) return true;
-  if (zipMode == '5') return text.size() == 5;
+  // A range's keys are 5 characters: in mode '6' too a ZIP bound has 5.
   if (zipMode == '3') return text.size() == 3;
-  return true;
+  return text.size() == 5;
 }
 
 EntryGroup GroupOf(const DiscountEntry& entry) {

@@ -48,8 +48,7 @@ CheckedPercent CheckPercent(std::string_view typed, bool eleventh);
 // of D F I O Q U W Z, the third none of D F I O Q U.
 bool CheckCanadianPrefix(std::string_view text);
 // A range bound as typed: a Canadian prefix when it begins with a letter;
-// else empty, or 5 characters in ZIP mode '5', 3 in mode '3' (any length in
-// mode '6').
+// else empty, or 3 characters in ZIP mode '3', 5 in modes '5' and '6'.
 bool CheckRangeBound(std::string_view text, char zipMode);
 
 enum class EntryGroup { ZipZip = 0, ZipState = 1, StateZip = 2, StateState = 3 };

@@ -42,7 +42,7 @@ TEST(RangeBounds, CanadianPrefixesAndZipLengthsByMode) {
   } cases[] = {
       {"K1A", '5', true},  {" K1A ", '5', true}, {"W1A", '5', false}, {"K1O", '5', false}, {"K12", '5', false},
       {"Z1A", '5', false}, {"1234", '5', false}, {"12345", '5', true}, {"", '5', true},   {"123", '3', true},
-      {"12345", '3', false}, {"1234", '6', true},
+      {"12345", '3', false}, {"1234", '6', false}, {"12345", '6', true}, {"123456", '6', false},
   };
   for (const Case& c : cases) EXPECT_EQ(CheckRangeBound(c.text, c.mode), c.valid) << c.text << " mode " << c.mode;
 }
