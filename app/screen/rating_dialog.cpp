@@ -1,5 +1,4 @@
 #include "screen/rating_dialog.h"
-#include "settings/settings_dialog.h"
 
 #include "calculator/conversion_density_dialog.h"
 #include "platform/ui/accelerator.h"
@@ -27,7 +26,7 @@ RatingDialog::RatingDialog(QivSession& session) : QivDialog(session, screen_id::
   map.onCommand(command::English, [this] { onToggleLanguage(); });
   map.onCommand(command::Spanish, [this] { onToggleLanguage(); });
   map.onCommand(command::About, [this] { onAbout(); });
-  map.onCommand(command::Settings, [this] { RunSettings(this->session(), handle()); });
+  map.onCommand(command::Settings, [this] { onSettings(); });
   map.onCommand(command::LicenseAgreement, [this] { onLicenseAgreement(); });
   map.onCommand(command::Contents, [this] { onContents(); });
   map.onCommand(command::Exit, [this] { onExitCommand(); });

@@ -31,8 +31,10 @@ std::pair<std::size_t, std::size_t> ValueRoom(int k) {
 
 // The 20 characters of the four 5-character bounds.
 std::string SortKey(const DiscountEntry& entry) {
+  // Bounds written padded with NULs and with blanks compare alike.
   std::string key;
   for (int b = 0; b < 4; ++b) key.append(entry.data() + b * kBoundRoom, 5);
+  std::replace(key.begin(), key.end(), '\0', ' ');
   return key;
 }
 
@@ -128,7 +130,9 @@ Placement PlaceEntry(std::span<const DiscountEntry> entries, const DiscountEntry
 std::string EntryLine(const DiscountEntry& entry) {
   std::string line;
   for (int b = 0; b < 4; ++b) {
-    std::string bound = BoundOf(entry, b);
+    std::string bound = BoundOf(entry, b).substr(0, 5);
+    const bool blank = bound.find_first_not_of(' ') == std::string::npos;
+    if (!blank) bound = std::string(Trimmed(bound));
     if (!bound.empty() && IsLetter(bound[0]) && bound.size() > 3) bound = bound.substr(0, 3) + "  ";
     if (b > 0) line += '\t';
     line += bound;

@@ -29,14 +29,21 @@ namespace pr = ratekit::profile_record;
 
 namespace {
 
-// Labels of breaks 1-9 and of row 10 in the discount image; the break
-// count digits; the second-column and range-feature switches.
-constexpr std::size_t kFirstLabelAt = 53650, kLabelStep = 25, kLabelWidth = 11, kTenthLabelAt = 53628;
+// Labels in the discount image: breaks 1-9 the first 11 characters of
+// entries 0-8, row 10 the 22 characters before entry 0. The break count
+// digits; the second-column and range-feature switches.
+constexpr std::size_t kLabelWidth = 11;
+FieldSpan BreakLabel(int row) {
+  const FieldSpan entry = ratekit::discount_file::Entry(static_cast<std::size_t>(row - 1));
+  return {entry.offset, kLabelWidth};
+}
+constexpr FieldSpan kTenthLabel = ratekit::discount_file::At(90, 22);
 constexpr FieldSpan kBreakCountA{53460, 2}, kBreakCountB{53454, 2};
 constexpr FieldSpan kOneColumn{53626, 1};
 constexpr FieldSpan kRangeFeatures{53147, 1};
 constexpr std::size_t kStateLines = 50, kStateLineLength = 100;
-constexpr std::array<int, 3> kListTabStops{25, 50, 72};
+// Wide enough for a 5-character bound in the application font.
+constexpr std::array<int, 3> kListTabStops{36, 72, 108};
 constexpr std::array<int, 4> kBoundEdits{id::OriginFrom, id::OriginTo, id::DestinationFrom, id::DestinationTo};
 constexpr int kRows = 11;
 
@@ -84,8 +91,7 @@ DiscountPage::DiscountPage(SettingsDialog& settings) : SettingsPage(settings, id
 bool DiscountPage::rowInUse(int row) const {
   if (row > 9) return true;
   const RatingContext& context = *session().context;
-  const std::string label =
-      Trimmed(context.view().text({kFirstLabelAt + kLabelStep * static_cast<std::size_t>(row - 1), kLabelWidth}));
+  const std::string label = Trimmed(platform::UntilNul(context.view().text(BreakLabel(row))));
   if (label.empty()) return false;
   if (context.charAt(kBreakCountA) == '\0') return true;
   const auto digits = [&](FieldSpan f) { return platform::LeadingInteger(platform::UntilNul(context.view().text(f))).value; };
@@ -102,9 +108,9 @@ void DiscountPage::fill() {
   for (int row = 1; row <= kRows; ++row) {
     std::string label;
     if (row <= 9) {
-      label = Trimmed(context.view().text({kFirstLabelAt + kLabelStep * static_cast<std::size_t>(row - 1), kLabelWidth}));
+      label = Trimmed(platform::UntilNul(context.view().text(BreakLabel(row))));
     } else if (row == 10) {
-      label = Trimmed(context.view().text({kTenthLabelAt, kLabelWidth}));
+      label = Trimmed(platform::UntilNul(context.view().text(kTenthLabel)));
     } else {
       label = text(st::kEleventhRow);
     }

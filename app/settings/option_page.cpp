@@ -115,17 +115,23 @@ void OptionPage::placeMexicoPrompts() {
   const bool insuranceFixed = context.charAt(kInsurancePromptFixed) == 'Y';
   const bool option = context.intAt(fields::kMexicoOption) != 0;
   const bool shown = option && (!ivaFixed || !insuranceFixed);
+  const int prompts[] = {id::MexicoPromptGroup, id::IvaPrompt, id::InsurancePrompt};
+  if (!promptPlaces_) {
+    promptPlaces_.emplace();
+    for (std::size_t i = 0; i < 3; ++i) (*promptPlaces_)[i] = WindowRectInParent(item(prompts[i]));
+    zipGroupTop_ = WindowRectInParent(item(id::ConstantZipGroup)).top;
+  }
   show(id::MexicoPromptGroup, shown);
   show(id::IvaPrompt, shown && !ivaFixed);
   show(id::InsurancePrompt, shown && !insuranceFixed);
-  if (!shown || IsWindowVisible(item(id::ConstantZipGroup))) return;
-  // Up into the place of the hidden ZIP group, by the distance between the two groups.
-  const int rise = WindowRectInParent(item(id::MexicoPromptGroup)).top - WindowRectInParent(item(id::ConstantZipGroup)).top;
-  for (int control : {id::MexicoPromptGroup, id::IvaPrompt, id::InsurancePrompt}) {
-    Rect r = WindowRectInParent(item(control));
+  // Up into the place of the ZIP group when the settings images hide it.
+  const bool zipsHidden = context.shortAt(kDefaultsFixOriginZip) != 0 || context.shortAt(kDefaultsFixDestinationZip) != 0;
+  const int rise = zipsHidden ? (*promptPlaces_)[0].top - zipGroupTop_ : 0;
+  for (std::size_t i = 0; i < 3; ++i) {
+    Rect r = (*promptPlaces_)[i];
     r.top -= rise;
     r.bottom -= rise;
-    MoveWindow(item(control), r);
+    MoveWindow(item(prompts[i]), r);
   }
 }
 

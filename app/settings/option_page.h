@@ -7,6 +7,9 @@
 // Fields are checked as the focus leaves them.
 #pragma once
 
+#include <array>
+#include <optional>
+
 #include "settings/settings_page.h"
 
 namespace qiv {
@@ -29,6 +32,11 @@ class OptionPage : public SettingsPage {
   void onFactorLeft(int id);
   void onClassLeft();
   void onZipLeft(int id, int switchId);
+
+  // Where the template put the prompt group and its two boxes, and the
+  // ZIP group's top, taken when the page is first filled.
+  std::optional<std::array<platform::ui::Rect, 3>> promptPlaces_;
+  int zipGroupTop_ = 0;
 };
 
 }  // namespace qiv

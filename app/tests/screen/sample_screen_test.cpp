@@ -19,6 +19,7 @@
 #include "platform/ui/window.h"
 #include "screen/screen_ids.h"
 #include "screen_driver.h"
+#include "sample_copy.h"
 #include "screen_probe.h"
 #include "shell/qiv_program.h"
 
@@ -27,36 +28,7 @@ namespace {
 
 using namespace platform::ui;
 
-class SampleCopy {
- public:
-  SampleCopy() {
-    std::filesystem::copy(QIV_DATA_DIR, dir_ / "ZQDATA", std::filesystem::copy_options::recursive);
-    std::filesystem::create_directories(dir_ / "RELEASE");
-    std::filesystem::create_directories(dir_ / "WORK");
-  }
-  std::filesystem::path work() const { return dir_ / "WORK"; }
-
-  // Runs the program driven by the driver (installed as the backend).
-  int run(testing::ScreenDriver&) {
-    QivEnvironment environment;
-    environment.programPath = (dir_ / "RELEASE" / "qiv").string();
-    environment.help = &help;
-    environment.opener = &opener;
-    environment.diagnostics = &diagnostics;
-    const std::filesystem::path before = std::filesystem::current_path();
-    std::filesystem::current_path(work());
-    const int code = RunQiv(environment);
-    std::filesystem::current_path(before);
-    return code;
-  }
-
-  platform::desktop::RecordingHelp help;
-  platform::desktop::RecordingOpener opener;
-  std::ostringstream diagnostics;
-
- private:
-  platform::testing::TempDirectory dir_;
-};
+using testing::SampleCopy;
 
 TEST(SampleScreen, OpensReadyOnTheSampleDataSetAndExitSavesItsSettings) {
   SampleCopy sample;

