@@ -173,6 +173,8 @@ SaveOutcome SaveProfile(ProfileStore& store, bool adding) {
     }
     index = i;
     if (order == 0 && adding && !store.replaceExisting(NameOf(r))) {
+      // The stored profile stays, and becomes the current one.
+      std::copy(r.begin(), r.end(), CurrentProfile(store.context).begin());
       store.context.setInteger<std::int16_t>(fields::kCurrentProfileIndex.offset, static_cast<std::int16_t>(i));
       return SaveOutcome::KeptStored;
     }

@@ -47,7 +47,7 @@ struct ProfileStore {
 
 enum class SaveOutcome {
   Saved,
-  KeptStored,  // adding under a stored name, and the user kept the stored one: nothing written
+  KeptStored,  // adding under a stored name, the user kept the stored one: nothing written, it becomes current
   Failed,
 };
 // Writes CurrentProfile into PROFILE.FIL in name order (creating the file

@@ -112,6 +112,7 @@ TEST_F(ProfileStoreTest, AddingUnderAStoredNameAnsweredNoRewritesNothing) {
   ProfileStore s = store(false);
   EXPECT_EQ(SaveProfile(s, true), SaveOutcome::KeptStored);
   EXPECT_EQ(asked_, "Beta");
+  EXPECT_EQ(currentName(), "Beta");  // the stored one is current
   EXPECT_EQ(FilesIn(dir_.path()), before);
   EXPECT_EQ(index(), 1);
 }

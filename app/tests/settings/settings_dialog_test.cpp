@@ -186,5 +186,66 @@ TEST_F(SettingsDialogTest, SheetTabsViewsAndEntries) {
   EXPECT_EQ(texts[0], "Discount Cannot Exceed 99.99");
 }
 
+std::string NamesOf(WindowHandle settings) {
+  std::string names;
+  const WindowHandle combo = DialogItem(settings, id::ProfileCombo);
+  for (int i = 0; i < ComboCount(combo); ++i) names += (i ? "|" : "") + ComboLine(combo, i);
+  return names;
+}
+
+TEST_F(SettingsDialogTest, AddingSavingAndDeletingProfiles) {
+  // 217 No (keep the stored profile), 153 No (stay open), 218 Yes (delete).
+  driver_.answerQuestions({false, false, true});
+  std::string storedBefore;
+  run({[&](WindowHandle settings) {
+    const fs::path file = profileFile();
+    ASSERT_FALSE(file.empty());
+    const fs::path startup = file.parent_path();
+    auto add = [&](std::string_view name) {
+      Click(settings, id::AddSetting);
+      SetDialogItemText(settings, id::NewName, name);
+      Click(settings, id::Save);
+    };
+    Choose(settings, "Peach State Mills");
+    add("  a/b ");  // refused like an empty name: no range file outside the start-up directory
+    EXPECT_TRUE(IsWindowVisible(DialogItem(settings, id::NewName)));
+    Click(settings, id::Cancel);
+    add(" Zeta ");
+    EXPECT_EQ(NamesOf(settings), "Acme Freight|Default|Peach State Mills|Zeta");
+    EXPECT_EQ(WindowText(DialogItem(settings, id::ProfileCombo)), "Zeta");
+    EXPECT_TRUE(IsWindowVisible(Sheet(settings)));
+    // The profile's range file: the tariff's ranges with its Canadian ones merged in.
+    const std::string ranges = platform::testing::ReadFileText(startup / "Zeta.ZP6");
+    EXPECT_NE(ranges.find("K1A0AK1C9Z\r\n"), std::string::npos) << ranges;
+    EXPECT_EQ(ranges.back(), '\x1A');
+    storedBefore = platform::testing::ReadFileText(file);
+    add("acme freight");  // asks 217; No keeps the stored one and writes nothing
+    EXPECT_EQ(platform::testing::ReadFileText(file), storedBefore);
+    EXPECT_EQ(WindowText(DialogItem(settings, id::ProfileCombo)), "Acme Freight");
+    Choose(settings, "Zeta");
+    Click(settings, id::Save);  // asks 153; No stays open
+    EXPECT_EQ(NamesOf(settings), "Acme Freight|Default|Peach State Mills|Zeta");
+    // A file that may not be written: 129, nothing changed.
+    storedBefore = platform::testing::ReadFileText(file);
+    fs::permissions(file, fs::perms::owner_read);
+    Click(settings, id::Save);
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(platform::testing::ReadFileText(file), storedBefore);
+    Choose(settings, "Default");
+    Click(settings, id::DeleteSetting);  // 139
+    Choose(settings, "Zeta");
+    Click(settings, id::DeleteSetting);  // asks 218; Yes
+    EXPECT_EQ(NamesOf(settings), "Acme Freight|Default|Peach State Mills");
+    EXPECT_FALSE(fs::exists(startup / "Zeta.ZP6"));
+    Click(settings, id::Cancel);
+  }});
+  std::vector<std::string> expected = {"Invalid Settings Name.", "Acme Freight exists already. Replace it?",
+                                       "The setting is saved. Close the Settings window?", "Error Writing PRO file.",
+                                       "The Default setting cannot be deleted.", "Delete setting Zeta?"};
+  std::vector<std::string> shown = boxTexts();
+  shown.resize(expected.size());  // then the question of Exit
+  EXPECT_EQ(shown, expected);
+}
+
 }  // namespace
 }  // namespace qiv
