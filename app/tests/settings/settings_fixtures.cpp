@@ -34,35 +34,48 @@ UsablePrefix PostalTable::usable() const {
 
 }  // namespace qiv::settings::testing
 
-#include <cstring>
 #include <fstream>
 #include <iterator>
 
+#include "dataset/data_set.h"
 #include "ratekit/rating_context.h"
 
 namespace qiv::settings::testing {
 namespace {
 namespace pr = ratekit::profile_record;
-namespace ze = ratekit::zip_discount_entry;
+}  // namespace
+
+namespace {
+
+std::string Quoted(std::string_view text) {
+  std::string out = "\"";
+  for (char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      const char* digits = "0123456789ABCDEF";
+      out += "\\x";
+      out += digits[(c >> 4) & 0xF];
+      out += digits[c & 0xF];
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
 }  // namespace
 
 std::vector<std::uint8_t> ProfileBytes(std::string_view name, char marker, const std::vector<EntryBounds>& entries) {
-  std::vector<std::uint8_t> record(pr::kSize, 0);
-  std::memcpy(record.data(), name.data(), std::min(name.size(), pr::kName.width));
-  record[pr::kDiscountKind.offset] = static_cast<std::uint8_t>(marker);
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    std::uint8_t* entry = record.data() + pr::kZipDiscounts.offset + i * ze::kSize;
-    auto put = [&](platform::FieldSpan field, const std::string& text) {
-      std::memcpy(entry + field.offset, text.data(), std::min(text.size(), field.width));
-    };
-    put(ze::kOriginFrom, entries[i].originFrom);
-    put(ze::kOriginTo, entries[i].originTo);
-    put(ze::kDestinationFrom, entries[i].destinationFrom);
-    put(ze::kDestinationTo, entries[i].destinationTo);
+  // Built by the data-set builder, unchecked (tests also need names it refuses).
+  std::string description = "profiles raw\n  profile name=" + Quoted(name) + " discount-kind=" + std::string(1, marker) + "\n";
+  for (const EntryBounds& e : entries) {
+    description += "  zip-discount origin-from=" + Quoted(e.originFrom) + " origin-to=" + Quoted(e.originTo) +
+                   " destination-from=" + Quoted(e.destinationFrom) + " destination-to=" + Quoted(e.destinationTo) + "\n";
   }
-  const std::int32_t count = static_cast<std::int32_t>(entries.size());
-  std::memcpy(record.data() + pr::kZipDiscountCount.offset, &count, sizeof count);
-  return record;
+  const std::string content = dataset::DataSet::Parse(description).file("PROFILE.FIL")->content();
+  return std::vector<std::uint8_t>(content.begin(), content.end());
 }
 
 std::vector<std::uint8_t> ProfileFile(const std::vector<std::vector<std::uint8_t>>& records) {

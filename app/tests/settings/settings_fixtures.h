@@ -46,8 +46,9 @@ struct EntryBounds {
   std::string originFrom, originTo, destinationFrom, destinationTo;
 };
 
-// A profile record: the name, a marker byte (the discount kind at 147) that
-// tells records of one name apart, and range entries.
+// A profile record built by the data-set builder: the name, a marker byte
+// (the discount kind at 147) that tells records of one name apart, and
+// range entries.
 std::vector<std::uint8_t> ProfileBytes(std::string_view name, char marker = 'R',
                                        const std::vector<EntryBounds>& entries = {});
 std::vector<std::uint8_t> ProfileFile(const std::vector<std::vector<std::uint8_t>>& records);
