@@ -186,6 +186,61 @@ TEST_F(SettingsDialogTest, SheetTabsViewsAndEntries) {
   EXPECT_EQ(texts[0], "Discount Cannot Exceed 99.99");
 }
 
+TEST_F(SettingsDialogTest, OptionFieldsAreCheckedAsTheyAreLeft) {
+  run({[](WindowHandle settings) {
+    const WindowHandle options = Page(settings, 0);
+    auto leave = [&](int field, std::string_view typed) {
+      SetDialogItemText(options, field, typed);
+      Notify(options, field, edit::KillFocusNotify);
+      return DialogItemText(options, field);
+    };
+    Click(options, id::ConstantSurcharge);
+    CheckDialogButton(options, id::ConstantSurcharge, 1);
+    EXPECT_EQ(leave(id::LtlFactor, "99.99"), "99.99");
+    EXPECT_EQ(leave(id::TlFactor, "-99.99"), "-99.99");
+    EXPECT_EQ(leave(id::LtlFactor, "100"), "");  // 108
+    CheckDialogButton(options, id::UseConstantClass, 1);
+    leave(id::ConstantClass, "  ");
+    EXPECT_EQ(DialogButtonCheck(options, id::UseConstantClass), 0u);
+    CheckDialogButton(options, id::UseOriginZip, 1);
+    Notify(options, id::UseOriginZip, 0);
+    CheckDialogButton(options, id::UseDestinationZip, 1);
+    Notify(options, id::UseDestinationZip, 0);
+    EXPECT_EQ(DialogButtonCheck(options, id::UseOriginZip), 0u);
+    EXPECT_EQ(leave(id::DestinationZip, "10001"), "10001");
+    EXPECT_EQ(leave(id::DestinationZip, "1000A"), "");  // 112: five digits in ZIP mode 5
+    EXPECT_EQ(leave(id::DestinationZip, "K1A"), "");    // 112: no range of the tariff holds it
+    Click(settings, id::Cancel);
+  }});
+  std::vector<std::string> shown = boxTexts();
+  ASSERT_GE(shown.size(), 3u);
+  EXPECT_EQ(shown[1], "Invalid Zip Code.");
+  EXPECT_EQ(shown[2], "Invalid Zip Code.");
+}
+
+TEST_F(SettingsDialogTest, TheHundredAndFiftyFirstEntryIsRefused) {
+  run({[](WindowHandle settings) {
+    Choose(settings, "Peach State Mills");
+    ASSERT_TRUE(ShowPage(settings, 1));
+    const WindowHandle discounts = Page(settings, 1);
+    Click(discounts, id::EditRanges);
+    const WindowHandle list = DialogItem(discounts, id::EntryList);
+    for (int i = ListCount(list); i < 151; ++i) {
+      SetDialogItemText(discounts, id::OriginFrom, std::to_string(20000 + i));
+      SetDialogItemText(discounts, id::OriginTo, std::to_string(20000 + i));
+      SetDialogItemText(discounts, id::DestinationFrom, "60000");
+      SetDialogItemText(discounts, id::DestinationTo, "62999");
+      Click(discounts, id::AddEntry);
+    }
+    EXPECT_EQ(ListCount(list), 150);
+    Click(discounts, id::CancelView);
+    Click(settings, id::Cancel);
+  }});
+  std::vector<std::string> shown = boxTexts();
+  ASSERT_GE(shown.size(), 1u);
+  EXPECT_EQ(shown[0].substr(0, 44), "The maximum number of entries has been reach");
+}
+
 std::string NamesOf(WindowHandle settings) {
   std::string names;
   const WindowHandle combo = DialogItem(settings, id::ProfileCombo);
