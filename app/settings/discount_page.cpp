@@ -72,7 +72,7 @@ DiscountPage::DiscountPage(SettingsDialog& settings) : SettingsPage(settings, id
                               [this] { onUseSwitch(id::UseClassDiscounts, id::UseBreakDiscounts); });
   messageMap().onCommand(id::EditPercentages, [this] { openPercentages(); });
   messageMap().onCommand(id::EditRanges, [this] { openRanges(); });
-  messageMap().onCommand(id::Close, [this] { onClose(); });
+  messageMap().onCommand(id::Close, [this] { onCloseView(); });
   messageMap().onCommand(id::CancelView, [this] { onCancelView(); });
   messageMap().onCommand(id::AddEntry, [this] { onAddEntry(); });
   messageMap().onCommand(id::DeleteEntry, [this] { onDeleteEntry(); });
@@ -189,7 +189,7 @@ void DiscountPage::openRanges() {
   SetFocus(item(id::OriginFrom));
 }
 
-void DiscountPage::onClose() {
+void DiscountPage::onCloseView() {
   if (view_ == View::Ranges && editedEntry_) {
     const std::size_t at = *editedEntry_;
     const DiscountEntry old = entries_[at];

@@ -45,7 +45,7 @@ class DiscountPage : public SettingsPage {
   void showView(View view);
   void openPercentages();
   void openRanges();
-  void onClose();
+  void onCloseView();
   void onCancelView();
   void saveDiscountTable();
   void saveZipDiscounts();

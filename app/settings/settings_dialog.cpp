@@ -325,7 +325,6 @@ void SettingsDialog::onDeleteSetting() {
 }
 
 void SettingsDialog::onDestroy() {
-  closing_ = true;
   if (tabs_) tabs_->detach();
   QivDialog::onDestroy();
 }

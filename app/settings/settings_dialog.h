@@ -74,7 +74,6 @@ class SettingsDialog : public QivDialog {
   bool editingPercentages_ = false;
   bool editingRanges_ = false;
   bool adding_ = false;
-  bool closing_ = false;
   platform::ui::WindowHandle sheet_ = nullptr;
   std::unique_ptr<OptionPage> optionPage_;
   std::unique_ptr<DiscountPage> discountPage_;
