@@ -76,9 +76,9 @@ class SettingsDialogTest : public ::testing::Test {
   SettingsDialogTest() : driver_(true) { driver_.chooseLevels(); }
   // Opens Settings from the screen, runs the steps in it (each once the
   // dialog is active again), and closes the program.
-  void run(std::vector<testing::ScreenDriver::Step> steps) {
+  void run(std::vector<testing::ScreenDriver::Step> steps, const std::string& caption = "Settings") {
     driver_.onScreen([](WindowHandle screen) { SendMessage(screen, msg::Command, CommandParam(command::Settings, 0)); });
-    for (auto& step : steps) driver_.onWindow("Settings", std::move(step));
+    for (auto& step : steps) driver_.onWindow(caption, std::move(step));
     driver_.exitScreen();
     ASSERT_EQ(sample_.run(driver_), 0) << sample_.diagnostics.str() << testing::SeenWindows(driver_);
   }
@@ -184,6 +184,26 @@ TEST_F(SettingsDialogTest, SheetTabsViewsAndEntries) {
   const std::vector<std::string> texts = boxTexts();
   ASSERT_GE(texts.size(), 1u);
   EXPECT_EQ(texts[0], "Discount Cannot Exceed 99.99");
+}
+
+TEST_F(SettingsDialogTest, InSpanishEveryCaptionIsRelabelledAndFits) {
+  driver_.onScreen([](WindowHandle screen) { SendMessage(screen, msg::Command, CommandParam(command::Spanish, 0)); });
+  run({[](WindowHandle settings) {
+    EXPECT_EQ(DialogItemText(settings, id::AddSetting), "Agregar configuraci\xF3n");  // Windows-1252, as the language file holds it
+    EXPECT_EQ(TabColours(settings).count("Opciones"), 1u);
+    EXPECT_EQ(DialogItemText(Page(settings, 0), 4656), "Recargo constante");
+    Shoot(settings, "settings-spanish-options");
+    Choose(settings, "Peach State Mills");
+    ASSERT_TRUE(ShowPage(settings, 1));
+    EXPECT_EQ(DialogItemText(Page(settings, 1), 4782), "Descuentos aplicados a");
+    Shoot(settings, "settings-spanish-discounts");
+    Click(Page(settings, 1), id::EditRanges);
+    Shoot(settings, "settings-spanish-ranges");
+    Click(Page(settings, 1), id::CancelView);
+    ASSERT_TRUE(ShowPage(settings, 2));
+    Shoot(settings, "settings-spanish-fak");
+    Click(settings, id::Cancel);
+  }}, "Configuraciones");
 }
 
 TEST_F(SettingsDialogTest, OptionFieldsAreCheckedAsTheyAreLeft) {
