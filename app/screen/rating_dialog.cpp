@@ -41,6 +41,7 @@ RatingDialog::RatingDialog(QivSession& session)
   map.onCommand(command::English, [this] { onToggleLanguage(); });
   map.onCommand(command::Spanish, [this] { onToggleLanguage(); });
   map.onCommand(command::About, [this] { onAbout(); });
+  map.onCommand(command::Settings, [this] { onSettings(); });
   map.onCommand(command::LicenseAgreement, [this] { onLicenseAgreement(); });
   map.onCommand(command::Contents, [this] { onContents(); });
   map.onCommand(command::Exit, [this] { onExitCommand(); });

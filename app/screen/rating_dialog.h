@@ -134,6 +134,8 @@ class RatingDialog : public QivDialog, public FieldScreen {
   void onAutoClear();
   void onToggleLanguage();
   void onAbout();
+  // The Settings command, until the commands layer carries it.
+  void onSettings();
   void onLicenseAgreement();
   void onContents();
   void onExitCommand();

@@ -9,6 +9,7 @@
 #include "platform/ui/dialog.h"
 #include "platform/ui/window.h"
 #include "screen/rating_dialog.h"
+#include "settings/profile_combo.h"
 
 namespace qiv {
 
@@ -18,7 +19,6 @@ namespace {
 
 constexpr const char* kBureauTariffs = "*Bureau Tariff(s)";
 constexpr std::size_t kEffectiveEntrySize = 17;
-constexpr std::size_t kProfileNameRoom = 35;
 
 // "NAME     YYYY-MM-DD" of a 17-byte effective-table entry: the name (8), a
 // blank, the year (entry bytes 8-11), the month (12-13) and the day (14-15).
@@ -70,29 +70,7 @@ void RatingDialog::fillTariffList() {
 }
 
 bool RatingDialog::fillProfileCombo(int index) {
-  RatingContext& context = *session().context;
-  const RatekitBindings& bind = session().bindings;
-  const WindowHandle combo = item(screen_id::ProfileCombo);
-  SendMessage(combo, combo_box::ResetContent);
-  const int count = bind.GetProfileSize(context.data());
-  std::vector<std::string> names;
-  for (int i = 0; i < count; ++i) {
-    std::array<char, kProfileNameRoom> name{};
-    if (bind.GetProfileKey(context.data(), i, name.data()) == 0) {
-      names.clear();
-      break;
-    }
-    name.back() = '\0';
-    names.emplace_back(name.data());
-  }
-  if (count <= 0 || names.empty()) {
-    ShowMessage(session(), handle(), MessageType::Warning);
-    return false;
-  }
-  for (const std::string& name : names) AddComboLine(combo, name);
-  context.setShort(fields::kCurrentProfileIndex, static_cast<std::int16_t>(index));
-  SendMessage(combo, combo_box::SetCurrentSelection, static_cast<WParam>(index));
-  return true;
+  return FillProfileCombo(session(), handle(), item(screen_id::ProfileCombo), index);
 }
 
 }  // namespace qiv

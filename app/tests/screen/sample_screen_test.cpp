@@ -28,6 +28,8 @@ namespace {
 
 using namespace platform::ui;
 
+using testing::SampleCopy;
+
 TEST(SampleScreen, OpensReadyOnTheSampleDataSetAndExitSavesItsSettings) {
   testing::SampleCopy sample;
   testing::ScreenDriver driver(true);

@@ -168,6 +168,12 @@ bool IsPathSeparator(char c) { return c == '/' || c == '\\'; }
 
 bool EndsWithPathSeparator(std::string_view path) { return !path.empty() && IsPathSeparator(path.back()); }
 
+bool IsPlainFileName(std::string_view name) {
+  if (name.empty() || name == "." || name == "..") return false;
+  return std::none_of(name.begin(), name.end(),
+                      [](char c) { return IsPathSeparator(c) || static_cast<unsigned char>(c) < 0x20; });
+}
+
 PathParts SplitPath(std::string_view path) {
   PathParts parts;
   if (path.size() >= 2 && path[1] == ':') {

@@ -9,6 +9,7 @@
 #include "messages/message_numbers.h"
 #include "platform/kernel/file.h"
 #include "platform/kernel/fixed_format.h"
+#include "platform/kernel/path.h"
 #include "tables/record_tables.h"
 #include "tables/state_tables.h"
 
@@ -19,7 +20,7 @@ namespace pr = profile_record;
 
 std::optional<std::int32_t> LoadProfileRanges(RatingContextView& record) {
   const std::string_view name = platform::UntilNul(record.text(pr::Current(pr::kName)));
-  if (!IsPlainFileName(name)) return message::kZipRangeFile.open;
+  if (!platform::IsPlainFileName(name)) return message::kZipRangeFile.open;
   const std::string fileName = std::string(name) + ".ZP6";
   std::optional<std::string> path = StartupDirectory(record) + fileName;
   if (!platform::File::OpenReadOnly(*path)) path = DataDirectory(record) + fileName;
@@ -27,12 +28,6 @@ std::optional<std::int32_t> LoadProfileRanges(RatingContextView& record) {
 }
 
 }  // namespace
-
-bool IsPlainFileName(std::string_view name) {
-  if (name.empty() || name == "." || name == "..") return false;
-  return std::none_of(name.begin(), name.end(),
-                      [](char c) { return c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20; });
-}
 
 std::optional<std::int32_t> LoadZipRangesInForce(RatingContextView& record) {
   if (record.charAt(tariff_settings::kNoPostalCodes.offset) == 'Y') return std::nullopt;

@@ -11,10 +11,6 @@
 
 namespace ratekit {
 
-// A name that can stand as a file name in a directory: not empty, not "."
-// or "..", without separators or control characters.
-bool IsPlainFileName(std::string_view name);
-
 // LoadProfileZP6: nothing to do when postal codes are refused (.SET 207
 // 'Y'). Otherwise the table freed, then the profile's file read from
 // StartupDirectory (where the program writes it), else DataDirectory; a

@@ -87,7 +87,7 @@ TEST(Profiles, RecordsAreReadByIndexAndByName) {
   EXPECT_EQ(GetProfileKey(c.data(), 0, nullptr), 0);
   c.setText(pr::Current(pr::kName), std::string("Peach State Mills\0old name", 26), '\0');
   ASSERT_EQ(GetProfileRecord(c.data()), 1);
-  EXPECT_EQ(c.integer(pr::Current(pr::kZipDiscountCount)), 3);
+  EXPECT_EQ(c.integer(pr::Current(pr::kZipDiscountCount)), 6);
   EXPECT_EQ(c.view().integerAt<std::int16_t>(rd::kCurrentProfileIndex.offset), 2);
   c.setText(pr::Current(pr::kName), "Nobody");
   EXPECT_EQ(GetProfileRecord(c.data()), 0);

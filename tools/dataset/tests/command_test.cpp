@@ -133,7 +133,7 @@ TEST_F(DatasetCommand, UsageErrorsExitWithTwoAndShowTheUsage) {
                                        "no-discount-states canadian-lanes base-codes lane-tariffs "
                                        "tariff-settings rating-defaults discount-file mexico-defaults mexico-settings levels origin-codes accessorials classes "
                                        "weight-breaks table-names province-prefixes zip-states zip-ranges service-ranges postal-services engineless-table "
-                                       "zip-index base-point-block profiles option-records language library-names about us-cities canadian-cities mexican-cities "
+                                       "zip-index base-point-block profiles state-list province-list option-records language library-names about us-cities canadian-cities mexican-cities "
                                        "base-point-names base-points base-zones border-us-zones border-canadian-zones zone-kinds border-zone-kinds coastal-zips "
                                        "coastal-fees lettered")) << help.output;
 }

@@ -114,7 +114,7 @@ TEST(Inspect, TheKindComesFromTheFileNameOrIsGiven) {
                                       "points", "zones", "class-factors", "zip-pairs", "rbno-addons", "light-base", "light-matrix", "minimums", "city-points", "city-addons",
                                       "point-pair-lanes", "point-adjustments", "zip-slot-lanes", "lane-pair-adjustments", "package-codes", "zone-pair-lanes", "cell-adjustments", "operator-adjustments", "range-lanes", "percent-bases", "percent-matrix", "percent-exceptions", "global-lanes", "base-keys", "list-adjustments",
                                       "no-discount-states", "canadian-lanes", "base-codes", "lane-tariffs",
-                                      "tariff-settings", "rating-defaults", "discount-file", "mexico-defaults", "mexico-settings", "levels", "origin-codes", "accessorials", "classes", "weight-breaks", "table-names", "province-prefixes", "zip-states", "zip-ranges", "service-ranges", "postal-services", "engineless-table", "zip-index", "base-point-block", "profiles", "option-records",
+                                      "tariff-settings", "rating-defaults", "discount-file", "mexico-defaults", "mexico-settings", "levels", "origin-codes", "accessorials", "classes", "weight-breaks", "table-names", "province-prefixes", "zip-states", "zip-ranges", "service-ranges", "postal-services", "engineless-table", "zip-index", "base-point-block", "profiles", "state-list", "province-list", "option-records",
                                       "language", "library-names", "about", "us-cities", "canadian-cities", "mexican-cities", "base-point-names", "base-points", "base-zones", "border-us-zones", "border-canadian-zones", "zone-kinds", "border-zone-kinds", "coastal-zips", "coastal-fees", "lettered"}));
 }
 

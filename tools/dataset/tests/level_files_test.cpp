@@ -25,6 +25,8 @@ TEST(LevelFiles, RecordsAreBuiltByFieldAndNamedByTheLevel) {
        "750799K0AP9Z000999A0AZ9Z"},
       {"base-codes level=L1\n  range low=10000 high=14999 code=NY001\n", "L1.CBS", "1000014999NY001"},
       {"lane-tariffs level=L1\n  lane origin=NY001 destination=IL001 tariff=NACL\n", "L1.CMT", "NY001IL001NACL    "},
+      {"state-list\n  state code=GA name=GEORGIA\n  state\n", "STATE.STP", "GA GEORGIA\r\nNY \r\n"},
+      {"province-list\n  state code=ON name=ONTARIO\n", "PROVINCE.PCP", "ON ONTARIO\r\n"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Built(c.description, c.file), c.bytes) << c.file;
@@ -57,6 +59,9 @@ TEST(LevelFiles, ChecksRefuseWhatTheSearchesCannotUse) {
       {"lane-tariffs level=L", "NY001IL001NACLASS1NY001IL001OTHER001",
        {"1: repeats the key of record 0 (origin and destination base codes)"}},
       {"lane-tariffs level=L", "", {}},
+      {"state-list", "NY NEW YORK\r\nny new york\r\n" + std::string(101, 'N') + "\r\n",
+       {"1: does not begin with a two-letter code (upper case), which range entries name",
+        "2: is longer than 100 characters: the program splits it"}},
   };
   for (const auto& c : cases) EXPECT_EQ(Messages(c.kind, c.content), c.messages) << c.kind << " " << c.content;
 }

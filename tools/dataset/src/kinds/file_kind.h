@@ -199,6 +199,8 @@ const FileKind& EnginelessTableFileKind();
 const FileKind& ZipIndexFileKind();
 const FileKind& BasePointBlockFileKind();
 const FileKind& ProfilesFileKind();
+const FileKind& StateListFileKind();
+const FileKind& ProvinceListFileKind();
 const FileKind& OptionRecordsFileKind();
 // The city files of a tariff (kinds/city_kinds.cpp).
 const FileKind& CityPointsFileKind();

@@ -21,6 +21,7 @@ std::span<const FileKind* const> FileKinds() {
                                           &ClassesFileKind(), &WeightBreaksFileKind(), &TableNamesFileKind(), &ProvincePrefixesFileKind(),
                                           &ZipStatesFileKind(), &ZipRangesFileKind(), &ServiceRangesFileKind(), &PostalServicesFileKind(),
                                           &EnginelessTableFileKind(), &ZipIndexFileKind(), &BasePointBlockFileKind(), &ProfilesFileKind(),
+                                          &StateListFileKind(), &ProvinceListFileKind(),
                                           &OptionRecordsFileKind(),
                                           &LanguageFileKind(), &LibraryNamesFileKind(), &AboutFileKind(), &UsCitiesFileKind(),
                                           &CanadianCitiesFileKind(), &MexicanCitiesFileKind(), &BasePointNamesFileKind(),

@@ -18,6 +18,9 @@ inline constexpr char kPathSeparator = '/';
 
 bool IsPathSeparator(char c);
 bool EndsWithPathSeparator(std::string_view path);
+// A name that can stand as a file name in a directory: not empty, not "."
+// or "..", without separators or control characters.
+bool IsPlainFileName(std::string_view name);
 
 struct PathParts {
   std::string drive;      // "X:" or empty

@@ -144,6 +144,7 @@ ImageSpec TariffSettings() {
                   {"density-calculator", {230, 1}, F::Character},
                   {"surcharge-before-discount", {234, 1}, F::Character},
                   {"fak-page", {236, 1}, F::Character},
+                  {"range-features", {238, 1}, F::Character},
                   {"icon-file", {240, 13}, F::NulText},
                   {"mexico-options", {253, 1}, F::Character},
                   {"guide-carrier", {255, 5}, F::Text},

@@ -1,0 +1,44 @@
+// What the three pages of the settings sheet share: the settings dialog
+// they edit for, their relabelling and font when made, filling themselves
+// from the working copy when made (so a page first shown after a profile
+// was chosen shows that profile), and the sheet's notices: a page may not
+// be entered while the discount page shows an edit view, entering one
+// puts the dialog's windows in order, and leaving one stores it.
+#pragma once
+
+#include "dialogs/qiv_dialog.h"
+#include "settings/settings_dialog.h"
+
+namespace qiv {
+
+class SettingsPage : public QivDialog {
+ public:
+  SettingsPage(SettingsDialog& settings, int pageId);
+
+  virtual void fill() = 0;
+  virtual void save() = 0;
+  bool made() const { return handle() != nullptr; }
+
+ protected:
+  bool onInitDialog() override;
+  // Answers the sheet's notices: non-zero refuses.
+  virtual platform::ui::LResult onSetActive();
+  virtual platform::ui::LResult onKillActive();
+
+  SettingsDialog& settings() { return settings_; }
+  ProfileRecord& profile() { return settings_.workingCopy(); }
+  bool checked(int id) const;
+  void check(int id, bool on);
+  void show(int id, bool shown);
+  void enable(int id, bool enabled);
+  std::string itemText(int id) const;
+  void setItemText(int id, std::string_view text);
+  // A warning with the message number, owned by the page; then the field
+  // cleared and focused when one is given.
+  void warn(std::int32_t number, int clearedField = 0);
+
+ private:
+  SettingsDialog& settings_;
+};
+
+}  // namespace qiv
