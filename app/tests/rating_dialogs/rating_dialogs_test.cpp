@@ -4,6 +4,7 @@
 // the Mexican prompts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "dialogs/list_items.h"
@@ -15,6 +16,7 @@
 #include "platform/ui/focus.h"
 #include "platform/ui/window.h"
 #include "qiv_data_set.h"
+#include "screen_driver.h"
 #include "rating_dialogs/accessorial_pages.h"
 #include "rating_dialogs/accessorial_totals_dialog.h"
 #include "rating_dialogs/accessorials_dialog.h"
@@ -275,6 +277,150 @@ TEST_F(RatingDialogs, AccessorialsOfAnEmptyTableShowNoRow) {
   });
   AccessorialsDialog accessorials(test.session, nullptr);
   EXPECT_EQ(accessorials.doModal(), command_id::Ok);
+}
+
+std::vector<std::string> StandInCallsOf(const char* name) {
+  std::vector<std::string> calls;
+  for (const std::string& call : testing::StandInCalls())
+    if (call.rfind(name, 0) == 0) calls.push_back(call);
+  return calls;
+}
+
+TEST_F(RatingDialogs, RatingPromptsCheckEveryNumberBeforeStoringAny) {
+  namespace id = prompts_id;
+  namespace def = ratekit::rating_defaults;
+  context().setShort(def::kFactorInUse, 1);
+  context().setFloat(def::kFactor, 1.5f);
+  context().setShort(fields::kCurrencyExchangeInUse, 1);
+  context().setFloat(fields::kExchangeRate, 1.25f);
+  testing::StandInCalls().clear();
+  // Refusals, each reported with its field reset; then Cancel: nothing stored.
+  driver.onWindow("Rating Prompts", [&](WindowHandle dialog) {
+    EXPECT_EQ(DialogItemText(dialog, id::FactorField), " 1.5000");
+    struct Step {
+      const char* factor;
+      const char* rate;
+      int field;  // reset and focused
+      const char* reset;
+    };
+    for (const Step& step : {Step{"0", "2", id::FactorField, "1.0000"}, Step{"100", "2", id::FactorField, "1.0000"},
+                             Step{"-5", "2", id::FactorField, "1.0000"}, Step{"99.9999", "100", id::RateField, "0.00"}}) {
+      SetDialogItemText(dialog, id::FactorField, step.factor);
+      SetDialogItemText(dialog, id::RateField, step.rate);
+      Click(dialog, id::ShipmentId);
+      Command(dialog, id::Ok);
+      EXPECT_EQ(DialogItemText(dialog, step.field), step.reset) << step.factor << ' ' << step.rate;
+      EXPECT_EQ(GetFocus(), DialogItem(dialog, step.field));
+    }
+    Command(dialog, id::Cancel);
+  });
+  RatingPromptsDialog refused(test.session, nullptr, true);
+  EXPECT_EQ(refused.doModal(), command_id::Cancel);
+  EXPECT_EQ(boxTexts(), (std::vector<std::string>{"Invalid Factor.", "Invalid Factor.", "Invalid Factor.",
+                                                  "Invalid Currency Exchange."}));
+  EXPECT_FLOAT_EQ(context().floatAt(def::kFactor), 1.5f);
+  EXPECT_FLOAT_EQ(context().floatAt(fields::kExchangeRate), 1.25f);
+  EXPECT_EQ(context().shortAt(fields::kShipmentIdPrompt), 0);
+  EXPECT_TRUE(StandInCallsOf("ReadWgtFile").empty());
+
+  // The increase factor below 0 refused; then Enter stores like OK.
+  driver.onWindow("Rating Prompts", [&](WindowHandle dialog) {
+    SetDialogItemText(dialog, id::FactorField, "99.9999");
+    SetDialogItemText(dialog, id::RateField, "2.5");
+    SetDialogItemText(dialog, id::IncreaseField, "-1");
+    Click(dialog, id::ShipmentId);
+    Command(dialog, id::Ok);
+    EXPECT_EQ(DialogItemText(dialog, id::IncreaseField), "1.0000");
+    SetDialogItemText(dialog, id::IncreaseField, "0");
+    Command(dialog, command_id::Ok);
+  });
+  RatingPromptsDialog stored(test.session, nullptr, true);
+  EXPECT_EQ(stored.doModal(), command_id::Ok);
+  EXPECT_FLOAT_EQ(context().floatAt(def::kFactor), 99.9999f);
+  EXPECT_FLOAT_EQ(context().floatAt(fields::kExchangeRate), 2.5f);
+  EXPECT_FLOAT_EQ(context().floatAt(def::kIncreaseFactor), 0.0f);
+  EXPECT_EQ(context().shortAt(fields::kShipmentIdPrompt), 1);
+  EXPECT_EQ(StandInCallsOf("ReadWgtFile").size(), 1u);
+
+  // A factor not in use is not checked.
+  context().setShort(def::kFactorInUse, 0);
+  context().setFloat(def::kFactor, 0);
+  driver.onWindow("Rating Prompts", [&](WindowHandle dialog) {
+    EXPECT_FALSE(Shown(dialog, id::FactorField));
+    EXPECT_FALSE(Shown(dialog, id::IncreaseField));
+    Command(dialog, id::Ok);
+  });
+  RatingPromptsDialog unused(test.session, nullptr, false);
+  EXPECT_EQ(unused.doModal(), command_id::Ok);
+  EXPECT_EQ(driver.boxes().size(), 5u);
+}
+
+TEST_F(RatingDialogs, RatingPromptsCloseUpAroundTheGroupsNotOffered) {
+  namespace id = prompts_id;
+  struct Layout {
+    Rect ok, window, currency;
+  };
+  auto layout = [&](bool currencyOffered) {
+    context().setChar(fields::kCanadianCodesFlag, currencyOffered ? 'N' : 'Y');
+    Layout seen;
+    driver.onWindow("Rating Prompts", [&](WindowHandle dialog) {
+      seen.ok = WindowRectInParent(DialogItem(dialog, id::Ok));
+      seen.window = WindowRect(dialog);
+      const Rect check = WindowRectInParent(DialogItem(dialog, id::Currency));
+      const Rect field = WindowRectInParent(DialogItem(dialog, id::RateField));
+      seen.currency = {std::min(check.left, field.left), std::min(check.top, field.top), std::max(check.right, field.right),
+                       std::max(check.bottom, field.bottom)};
+      EXPECT_EQ(Shown(dialog, id::Currency), currencyOffered);
+      if (!currencyOffered) {
+        EXPECT_TRUE(cairo::RenderWindowToPng(dialog, Artifact("rating-prompts-currency-hidden.png")));
+      }
+      Command(dialog, id::Cancel);
+    });
+    RatingPromptsDialog prompts(test.session, nullptr, false);
+    prompts.doModal();
+    return seen;
+  };
+  const Layout offered = layout(true), hidden = layout(false);
+  const int shift = offered.currency.height() + 10;
+  EXPECT_EQ(hidden.ok.top, offered.ok.top - shift);
+  EXPECT_EQ(hidden.window.height(), offered.window.height() - shift);
+}
+
+TEST_F(RatingDialogs, RatingPromptsLabelTheBreaksWhoseRatesMayBeDisabled) {
+  namespace id = prompts_id;
+  context().setChar(ratekit::tariff_settings::kMexicoOptions, 'Y');
+  context().setChar({ratekit::rating_defaults::kBreaksToHide.offset, 1}, '1');
+  for (std::size_t i = 0; i < 9; ++i)
+    context().view().setText({ratekit::context::kRawWeightRecords.offset + 21 * i, 21},
+                             "B" + std::to_string(i + 1) + "   0000000000000000");
+  struct Case {
+    char from;
+    std::vector<std::string> labels;  // "" for a radio hidden
+    int frameEndsAt;                  // the radio where the frame now ends, 0: unchanged
+  };
+  for (const Case& c : std::vector<Case>{{'6', {"B7 and over", "B8 and over", "B9"}, 0},
+                                         {'7', {"B8 and over", "B9", ""}, id::DisableLast},
+                                         {'8', {"B9", "", ""}, id::DisableFirst + 1}}) {
+    SCOPED_TRACE(c.from);
+    context().setChar(fields::kTlFromBreak, c.from);
+    driver.onWindow("Rating Prompts", [&](WindowHandle dialog) {
+      for (int i = 0; i < 3; ++i) {
+        const int radio = id::DisableFirst + i;
+        EXPECT_EQ(Shown(dialog, radio) ? DialogItemText(dialog, radio) : "", c.labels[static_cast<std::size_t>(i)]);
+      }
+      EXPECT_TRUE(Checked(dialog, id::DisableFirst + 1));
+      if (c.frameEndsAt != 0) {
+        EXPECT_EQ(WindowRectInParent(DialogItem(dialog, id::DisableFrame)).bottom,
+                  WindowRectInParent(DialogItem(dialog, c.frameEndsAt)).top);
+      }
+      Click(dialog, id::DisableFirst);
+      Command(dialog, id::Ok);
+    });
+    RatingPromptsDialog prompts(test.session, nullptr, false);
+    EXPECT_EQ(prompts.doModal(), command_id::Ok);
+    EXPECT_EQ(context().charAt({ratekit::rating_defaults::kBreaksToHide.offset, 1}), '0');
+    context().setChar({ratekit::rating_defaults::kBreaksToHide.offset, 1}, '1');
+  }
 }
 
 TEST(AccessorialTotals, GroupHeadingsPairedHeadingsChosenLinesAndTheTotal) {
