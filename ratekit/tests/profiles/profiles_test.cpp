@@ -82,7 +82,8 @@ TEST(Profiles, RecordsAreReadByIndexAndByName) {
   testing::TestContext& c = level.context;
   ASSERT_EQ(ReadProfileFile(c.data()), 1);
   EXPECT_EQ(Name(c, 2), "Peach State Mills");
-  EXPECT_EQ(Name(c, 3), "<126>");
+  EXPECT_EQ(Name(c, 3), "Tijuana Traders");
+  EXPECT_EQ(Name(c, 4), "<126>");
   EXPECT_EQ(Name(c, -1), "<126>");
   EXPECT_EQ(GetProfileKey(c.data(), 0, nullptr), 0);
   c.setText(pr::Current(pr::kName), std::string("Peach State Mills\0old name", 26), '\0');
