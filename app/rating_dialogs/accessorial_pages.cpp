@@ -1,6 +1,7 @@
 #include "rating_dialogs/accessorial_pages.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "platform/kernel/digits.h"
 #include "platform/kernel/fixed_format.h"
@@ -82,7 +83,10 @@ std::vector<EntryRows> Model::rowsOf(std::size_t page) const {
     std::size_t taken = 1;
     if (isPartner(i)) {
       // Chosen by the '<' row above it.
-      if (TakesValue(e.kind) && row > 0) at.valueRow = row, at.checkOfValue = row - 1;
+      if (TakesValue(e.kind) && row > 0) {
+        at.valueRow = row;
+        at.checkOfValue = row - 1;
+      }
     } else if (!(e.heading() && e.kind != '<')) {
       at.check = row;
       if (TakesValue(e.kind)) {

@@ -19,10 +19,12 @@
 #include "platform/ui/focus.h"
 #include "platform/ui/input.h"
 #include "platform/ui/window.h"
+#include "qiv_data_set.h"
 #include "rating_dialogs/rating_dialog_ids.h"
 #include "sample_copy.h"
 #include "screen/rating_dialog.h"
 #include "screen/screen_ids.h"
+#include "shell/qiv_session.h"
 #include "screen_driver.h"
 #include "screen_probe.h"
 
@@ -105,6 +107,45 @@ TEST(AfterEntryChain, AccessorialsOnceThenThePrintoutAndTheExportAndTheFocusOnTh
   EXPECT_EQ(totals[0].substr(0, 17), "DELIVERY SERVICES");
   EXPECT_EQ(totals[1].substr(0, 17), "LIFTGATE DELIVERY");
   EXPECT_EQ(totals[3].substr(totals[3].size() - 6), " 75.00");
+}
+
+// The Mexican prompts come with the Mexico option, a Mexican end, a line
+// and one of the profile's two switches; they are asked once per arrival.
+TEST(AfterEntryChain, MexicanPromptsOnlyForAMexicanShipmentWhoseProfileAsks) {
+  struct Case {
+    const char* name;
+    const char* destination;
+    std::int16_t taxSwitch, insuranceSwitch;
+    int asked;
+  };
+  for (const Case& c : {Case{"the tax asked", "64000M", 1, 0, 1}, Case{"the insurance asked", "64000M", 0, 1, 1},
+                        Case{"neither asked", "64000M", 0, 0, 0}, Case{"no Mexican end", "60601", 1, 1, 0}}) {
+    SCOPED_TRACE(c.name);
+    testing::QivDataSet data;
+    // A tariff rated without base points.
+    data.standIn = "effective TQVM0001 20240101\n";
+    data.write("TESTBASE.TBL", std::string("TITLE", 5) + std::string(11, '\0'));
+    data.setMexicoOption(true);
+    data.setText(fields::kZipMode, "5");
+    data.setText(fields::kCanadianCodesFlag, "Y");
+    testing::QivRun run(data);
+    run.driver.onScreen([&c](WindowHandle screen) {
+      RatingContext& context = *QivDialog::SessionOf(screen)->context;
+      context.setShort(fields::kIvaTaxPrompt, c.taxSwitch);
+      context.setShort(fields::kInsurancePrompt, c.insuranceSwitch);
+      SetFocus(DialogItem(screen, screen_id::OriginField));
+      InjectText(std::string("10001\t") + c.destination + "\t85\t1200\t\t");
+    });
+    if (c.asked != 0)
+      run.driver.onWindow("Mexican Prompts", [](WindowHandle dialog) {
+        SetDialogItemText(dialog, mexican_id::IvaTax, "16");
+        Command(dialog, mexican_id::Ok);
+      });
+    run.driver.onScreen([](WindowHandle screen) { EXPECT_EQ(GetFocus(), DialogItem(screen, screen_id::OriginField)); });
+    run.driver.cancelScreen();
+    EXPECT_EQ(run.run(), 0) << run.diagnostics.str() << testing::SeenWindows(run.driver);
+    EXPECT_EQ(Seen(run.driver, "Mexican Prompts"), c.asked) << testing::SeenWindows(run.driver);
+  }
 }
 
 }  // namespace
