@@ -37,7 +37,7 @@ TEST(Profiles, TheProfileFileIsFoundCopiedOrMade) {
     const char* first;
   } cases[] = {
       {"in the start-up directory", true, true, false, 1, "Kept"},
-      {"only in the data directory: copied", true, false, false, 3, "Acme Freight"},
+      {"only in the data directory: copied", true, false, false, 4, "Acme Freight"},
       {"nowhere: made with Default", false, false, false, 1, "Default"},
       {"empty in the start-up directory: made again", true, false, true, 1, "Default"},
   };
