@@ -388,7 +388,11 @@ TEST_F(RatingDialogs, RatingPromptsCloseUpAroundTheGroupsNotOffered) {
 
 TEST_F(RatingDialogs, RatingPromptsLabelTheBreaksWhoseRatesMayBeDisabled) {
   namespace id = prompts_id;
+  // Every group offered.
   context().setChar(ratekit::tariff_settings::kMexicoOptions, 'Y');
+  context().setInt(fields::kMexicoOption, 1);
+  context().setChar(fields::kAccessorialFile, 'Y');
+  context().setChar(fields::kCityChoiceAllowed, 'Y');
   context().setChar({ratekit::rating_defaults::kBreaksToHide.offset, 1}, '1');
   for (std::size_t i = 0; i < 9; ++i)
     context().view().setText({ratekit::context::kRawWeightRecords.offset + 21 * i, 21},
@@ -413,6 +417,9 @@ TEST_F(RatingDialogs, RatingPromptsLabelTheBreaksWhoseRatesMayBeDisabled) {
         EXPECT_EQ(WindowRectInParent(DialogItem(dialog, id::DisableFrame)).bottom,
                   WindowRectInParent(DialogItem(dialog, c.frameEndsAt)).top);
       }
+      if (c.from == '6') {
+        EXPECT_TRUE(cairo::RenderWindowToPng(dialog, Artifact("rating-prompts-all-offered.png")));
+      }
       Click(dialog, id::DisableFirst);
       Command(dialog, id::Ok);
     });
@@ -423,9 +430,7 @@ TEST_F(RatingDialogs, RatingPromptsLabelTheBreaksWhoseRatesMayBeDisabled) {
   }
 }
 
-TEST(AccessorialTotals, GroupHeadingsPairedHeadingsChosenLinesAndTheTotal) {
-  testing::QivDataSet data;
-  testing::TestSession test(data);
+TEST_F(RatingDialogs, AccessorialTotalsGroupHeadingsPairedHeadingsChosenLinesAndTheTotal) {
   SetTable(*test.session.context, {{'t', 'H', "00000", "DELIVERY SERVICES", ' '},
                                    {'*', ' ', "00010", "LIFTGATE DELIVERY", 'f', 1, "", 10.0f},
                                    {' ', ' ', "00020", "INSIDE DELIVERY", 'f', 1, "", 0.0f},
@@ -442,6 +447,14 @@ TEST(AccessorialTotals, GroupHeadingsPairedHeadingsChosenLinesAndTheTotal) {
                                       "  (PAID TO THE SHIPPER)" + std::string(27, ' '),
                                       "\t==========",
                                       std::string(25, ' ') + "Total Accessorial Charges\t    15.50"}));
+  driver.onWindow("Accessorial Totals", [&](WindowHandle dialog) {
+    EXPECT_EQ(ListCount(DialogItem(dialog, totals_id::List)), 7);
+    EXPECT_EQ(GetFocus(), DialogItem(dialog, totals_id::Close));
+    EXPECT_TRUE(cairo::RenderWindowToPng(dialog, Artifact("accessorial-totals.png")));
+    Command(dialog, totals_id::Close);
+  });
+  AccessorialTotalsDialog totals(test.session, nullptr);
+  totals.doModal();
 }
 
 TEST(RevenueDivision, SharesByMiles) {
@@ -473,6 +486,7 @@ TEST_F(RatingDialogs, RevenueDivisionClosesWithoutALineAndSharesWhatIsTyped) {
     EXPECT_EQ(DialogItemText(dialog, division_id::OriginShare), "    50.00");
     EXPECT_EQ(DialogItemText(dialog, division_id::BridgeShare), "     0.00");
     EXPECT_EQ(DialogItemText(dialog, division_id::DestinationShare), "    50.00");
+    EXPECT_TRUE(cairo::RenderWindowToPng(dialog, Artifact("revenue-division.png")));
     LeaveField(dialog, division_id::BridgeMiles);  // leaving a field empties the shares
     EXPECT_EQ(DialogItemText(dialog, division_id::OriginShare), "");
     Command(dialog, division_id::Close);
@@ -511,6 +525,9 @@ TEST_F(RatingDialogs, MexicanPromptsStoreBothAmountsOnOkOrEnter) {
       EXPECT_EQ(Shown(dialog, mexican_id::Insurance), c.insurance != nullptr);
       if (c.iva) SetDialogItemText(dialog, mexican_id::IvaTax, c.iva);
       if (c.insurance) SetDialogItemText(dialog, mexican_id::Insurance, c.insurance);
+      if (c.end == command_id::Ok) {
+        EXPECT_TRUE(cairo::RenderWindowToPng(dialog, Artifact("mexican-prompts.png")));
+      }
       Command(dialog, c.end);
     });
     MexicanPromptsDialog prompts(test.session, nullptr, iva, insurance);
