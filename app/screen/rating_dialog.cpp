@@ -46,6 +46,7 @@ RatingDialog::RatingDialog(QivSession& session)
   map.onCommand(command::Contents, [this] { onContents(); });
   map.onCommand(command::Exit, [this] { onExitCommand(); });
   map.onCommand(command::ConversionCalculator, [this] { RunConversionDensityCalculator(this->session(), handle()); });
+  mapRatingDialogCommands();
   map.onMessage(msg::Char, [this](const Message&) {
     if (this->session().context) updateEntryCommands();
     return defaultProcedure();

@@ -30,6 +30,8 @@
 
 namespace qiv {
 
+class PrintWriter;
+
 class RatingDialog : public QivDialog, public FieldScreen {
  public:
   explicit RatingDialog(QivSession& session);
@@ -188,6 +190,15 @@ class RatingDialog : public QivDialog, public FieldScreen {
   void onTabStopSentinelFocus();
   void onEntryEndSentinelFocus();
   void destroyFocusForward();
+
+  // The after-entry chain and the rating dialogs' commands (after_entry_chain.cpp).
+  void mapRatingDialogCommands();
+  void runAfterEntryChain();
+  void onRatingPrompts();
+  void onAccessorials();
+  PrintWriter& printWriter();
+  std::shared_ptr<PrintWriter> printWriter_;
+  bool inAfterEntryChain_ = false;
 
   // The click away from the focused field (click_away.cpp).
   bool validateFocused(platform::ui::WindowHandle focus);

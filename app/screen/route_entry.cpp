@@ -506,10 +506,7 @@ void RatingDialog::onTabStopSentinelFocus() {
   if (const WindowHandle next = nextTabItem(tabStopSentinel_.handle(), true)) SetFocus(next);
 }
 
-void RatingDialog::onEntryEndSentinelFocus() {
-  // The after-entry chain: its first and last steps.
-  setFocusToOrigin();
-}
+void RatingDialog::onEntryEndSentinelFocus() { runAfterEntryChain(); }
 
 void RatingDialog::destroyFocusForward() { focusForward_.reset(); }
 

@@ -29,7 +29,7 @@ TEST(FileSet, WithTheEngineTheMainLevelOpensItsPointServiceFiles) {
   EXPECT_EQ(c.integer(context::kTariffDataVersion), 23);  // "V 2.3"
   EXPECT_EQ(c.bytes(tariff_settings::kNoPostalCodes), "N");
   EXPECT_EQ(c.bytes(tariff_settings::kFlag201), "N");  // not 'Y' becomes 'N'
-  EXPECT_EQ(c.integer(context::kAccessorialCount), 7);
+  EXPECT_EQ(c.integer(context::kAccessorialCount), 17);
   EXPECT_EQ(c.integer(context::kSccRecordCount), 1);
   EXPECT_EQ(c.integer(context::kZipRangeCount), 9);
   EXPECT_EQ(c.bytes(context::ZipStateEntry(303)), "GAYB");

@@ -37,7 +37,7 @@ TEST(Profiles, TheProfileFileIsFoundCopiedOrMade) {
     const char* first;
   } cases[] = {
       {"in the start-up directory", true, true, false, 1, "Kept"},
-      {"only in the data directory: copied", true, false, false, 3, "Acme Freight"},
+      {"only in the data directory: copied", true, false, false, 4, "Acme Freight"},
       {"nowhere: made with Default", false, false, false, 1, "Default"},
       {"empty in the start-up directory: made again", true, false, true, 1, "Default"},
   };
@@ -82,7 +82,8 @@ TEST(Profiles, RecordsAreReadByIndexAndByName) {
   testing::TestContext& c = level.context;
   ASSERT_EQ(ReadProfileFile(c.data()), 1);
   EXPECT_EQ(Name(c, 2), "Peach State Mills");
-  EXPECT_EQ(Name(c, 3), "<126>");
+  EXPECT_EQ(Name(c, 3), "Tijuana Traders");
+  EXPECT_EQ(Name(c, 4), "<126>");
   EXPECT_EQ(Name(c, -1), "<126>");
   EXPECT_EQ(GetProfileKey(c.data(), 0, nullptr), 0);
   c.setText(pr::Current(pr::kName), std::string("Peach State Mills\0old name", 26), '\0');

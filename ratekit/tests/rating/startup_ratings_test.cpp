@@ -68,7 +68,7 @@ TEST(StartupRatings, TheMainLevelStartsAndRatesItsShipments) {
   EXPECT_EQ(c.integer(context::kLevelCount), 1);
   EXPECT_EQ(level.stateTables, 1);
   EXPECT_EQ(c.integer(context::kDiscountEntryCount), 9);
-  EXPECT_EQ(GetProfileSize(c.data()), 3);
+  EXPECT_EQ(GetProfileSize(c.data()), 4);
   EXPECT_TRUE(std::filesystem::exists(level.startupFile("PROFILE.FIL")));
 
   // Discounts off, as the defaults leave them.

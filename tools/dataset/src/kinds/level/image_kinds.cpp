@@ -165,6 +165,7 @@ ImageSpec TariffSettings() {
 ImageSpec RatingDefaults() {
   return {"rating-defaults", ".DEF", 346,
           Fields({{"shipment-id-prompt", {0, 2}, F::Signed},
+                  {"accessorial-prompt", {2, 2}, F::Signed},
                   {"class-band-6", {6, 2}, F::Signed},
                   {"class-band-8", {8, 2}, F::Signed},
                   {"factor-in-use", {10, 2}, F::Signed},
