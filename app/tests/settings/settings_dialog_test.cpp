@@ -286,7 +286,7 @@ TEST_F(SettingsDialogTest, AddingSavingAndDeletingProfiles) {
     EXPECT_TRUE(IsWindowVisible(DialogItem(settings, id::NewName)));
     Click(settings, id::Cancel);
     add(" Zeta ");
-    EXPECT_EQ(NamesOf(settings), "Acme Freight|Default|Peach State Mills|Zeta");
+    EXPECT_EQ(NamesOf(settings), "Acme Freight|Default|Peach State Mills|Tijuana Traders|Zeta");
     EXPECT_EQ(WindowText(DialogItem(settings, id::ProfileCombo)), "Zeta");
     EXPECT_TRUE(IsWindowVisible(Sheet(settings)));
     // The profile's range file: the tariff's ranges with its Canadian ones merged in.
@@ -299,7 +299,7 @@ TEST_F(SettingsDialogTest, AddingSavingAndDeletingProfiles) {
     EXPECT_EQ(WindowText(DialogItem(settings, id::ProfileCombo)), "Acme Freight");
     Choose(settings, "Zeta");
     Click(settings, id::Save);  // asks 153; No stays open
-    EXPECT_EQ(NamesOf(settings), "Acme Freight|Default|Peach State Mills|Zeta");
+    EXPECT_EQ(NamesOf(settings), "Acme Freight|Default|Peach State Mills|Tijuana Traders|Zeta");
     // A file that may not be written: 129, nothing changed.
     storedBefore = platform::testing::ReadFileText(file);
     fs::permissions(file, fs::perms::owner_read);
@@ -310,7 +310,7 @@ TEST_F(SettingsDialogTest, AddingSavingAndDeletingProfiles) {
     Click(settings, id::DeleteSetting);  // 139
     Choose(settings, "Zeta");
     Click(settings, id::DeleteSetting);  // asks 218; Yes
-    EXPECT_EQ(NamesOf(settings), "Acme Freight|Default|Peach State Mills");
+    EXPECT_EQ(NamesOf(settings), "Acme Freight|Default|Peach State Mills|Tijuana Traders");
     EXPECT_FALSE(fs::exists(startup / "Zeta.ZP6"));
     Click(settings, id::Cancel);
   }});
