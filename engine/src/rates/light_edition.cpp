@@ -183,8 +183,8 @@ void SetKeyRateBasisNumber(Rating& rating, std::int64_t n) {
 
 std::optional<std::int32_t> NumberTableValue(const RatingEngine& engine, std::int64_t number, bool lastWhenNone) {
   const std::vector<std::array<std::int32_t, 2>>& list = engine.factors.cityAddOns;
-  auto entry = std::find_if(list.begin(), list.end(),
-                            [&](const std::array<std::int32_t, 2>& e) { return e[0] >= number; });
+  auto entry =
+      std::find_if(list.begin(), list.end(), [&](const std::array<std::int32_t, 2>& e) { return e[0] >= number; });
   if (entry == list.end()) {
     if (!lastWhenNone || list.empty()) return std::nullopt;
     --entry;
@@ -340,9 +340,9 @@ char RateLiteTariff(RatingEngine& engine, Rating& rating, char kindLetter, Light
         LightBaseLookup(engine, rating, "J2", form);
         letter = LightMatrixLookup(engine, rating, "J ", form);
       } else {
-        SetKeyRateBasisNumber(rating,
-                           static_cast<std::int64_t>(
-                               platform::PositionalDigits(record.field(RateRecord::kSubRecordField).substr(1)).value));
+        SetKeyRateBasisNumber(
+            rating, static_cast<std::int64_t>(
+                        platform::PositionalDigits(record.field(RateRecord::kSubRecordField).substr(1)).value));
       }
       SetKeyRateBasisNumber(rating, KeyRateBasisNumber(rating) + LightSum(engine, rating, "J1", form));
       return letter;

@@ -1,18 +1,17 @@
 // Whole ratings of the table types whose rate-record key the light edition's
 // tables build ('I', 'J', 'K' under each variant sign, 'M'), through the
-// engine's exports. Every tariff rates the same lane and lines: points 1
-// (10001-10099) and 3 (20000-20099), whose cell names rate record 2; 400
-// pounds of class 85 and 300 of class 100. The record each key leads to
-// holds a minimum of 68.00 and the rates 30.00 (break 0) and 25.00 (break 1,
-// 500 pounds), rated with tariff number 5's classes (class 85 at 90
-// percent; the tariff's own tables rate it at 50): 700 pounds is break 1, class 100 2500 x 10000 = 2500, class 85
-// 2500 x 9000 = 2250; 300 x 2500 / 100 = 7500 + 400 x 2250 / 100 = 9000:
-// 165.00, above the minimum.
+// engine's exports, on the lane of ratings/light_lane.h: points 1
+// (10001-10099) and 3 (20000-20099), whose cell names rate record 2. The
+// record each key leads to holds a minimum of 68.00 and the rates 30.00 and
+// 25.00, rated with tariff number 5's tables (class 85 at 90 percent; the
+// tariff's own tables rate it at 50): 165.00. Keys are written "group
+// number letter"; each test's comment follows its key to the record.
 #include <gtest/gtest.h>
 
 #include <ostream>
 #include <string>
 
+#include "ratings/light_lane.h"
 #include "ratings/rating_fixture.h"
 
 namespace vorn {
@@ -20,7 +19,6 @@ namespace {
 
 using testing::RatedShipment;
 using testing::RatingThroughExports;
-using testing::ShipmentRequest;
 
 // The lettered codes of the light base: the kinds used below lead to group
 // 005 (kind J stays in the group the light key names), and so does the
@@ -51,21 +49,11 @@ std::string Decoy(std::string_view head) {
 
 // A tariff of the type (EFCREC columns given), its rate records after the
 // lane's (record 2), its light files (form given) and its number table.
-std::string Tariff(std::string_view efcrec, std::string_view lane, std::string_view moreRecords,
-                   std::string_view form, std::string_view base, std::string_view matrix,
-                   std::string_view numberTable = "") {
-  return "efcrec\n  record " + std::string(efcrec) + R"(
-points tariff=TSTFRT01
-  point low=10001 high=10099 number=1
-  point low=20000 high=20099 number=3
-matrix tariff=TSTFRT01
-  pair a=1 b=3 value=2
-rates tariff=TSTFRT01
-  record head="001 00000A"
-  record head="001 00000A"
-  record )" +
-         std::string(lane) + "\n" + std::string(moreRecords) + "light-base tariff=TSTFRT01 form=" +
-         std::string(form) + "\n" + std::string(base) + std::string(kLetteredCodes) +
+std::string Tariff(std::string_view efcrec, std::string_view lane, std::string_view moreRecords, std::string_view form,
+                   std::string_view base, std::string_view matrix, std::string_view numberTable = "") {
+  return "efcrec\n  record " + std::string(efcrec) + std::string(testing::kLightLanePoints) + "  record " +
+         std::string(lane) + "\n" + std::string(moreRecords) + "light-base tariff=TSTFRT01 form=" + std::string(form) +
+         "\n" + std::string(base) + std::string(kLetteredCodes) +
          "light-matrix tariff=TSTFRT01 form=" + std::string(form) + "\n" + std::string(matrix) + R"(
 factor tariff=TSTFRT01
   section kind=1 classes="100 85" breaks="0 500"
@@ -82,7 +70,8 @@ lettered tariff=TSTFRT01 letter=Z
 
 // Base records of a table code for the two ends: matrix keys 00010 and
 // 00020, add values as given.
-std::string Bases(std::string_view code, std::string_view originAdd = "02020", std::string_view destinationAdd = "02020") {
+std::string Bases(std::string_view code, std::string_view originAdd = "02020",
+                  std::string_view destinationAdd = "02020") {
   return "  code code=" + std::string(code) + "\n  base low=10000 high=10099 key=00010 add=" + std::string(originAdd) +
          "\n  base low=20000 high=20099 key=00020 add=" + std::string(destinationAdd) + "\n";
 }
@@ -97,10 +86,6 @@ std::string ZeroTierTable() {
   return text + "\"\n";
 }
 
-ShipmentRequest TheLane() {
-  return ShipmentRequest{}.destination("20010").detailCount("02").line(0, "85", "000400").line(1, "100", "000300");
-}
-
 struct KeyCase {
   const char* name;
   std::string tariff;
@@ -113,29 +98,7 @@ class LightKeyTypes : public RatingThroughExports, public ::testing::WithParamIn
 
 TEST_P(LightKeyTypes, RateTheRecordTheirKeyLeadsTo) {
   start(GetParam().tariff);
-  const RatedShipment a = rate(TheLane());
-  EXPECT_EQ(a.returnCode(), "    ");
-  EXPECT_EQ(a.tariffUsed(), "TSTFRT01");
-  EXPECT_EQ(a.effectiveDate(), "01-01-2024");
-  EXPECT_EQ(a.rateBasis(), GetParam().rateBasis);
-  EXPECT_EQ(a.actualWeight(), "000700");
-  EXPECT_EQ(a.billedWeight(), "000700");
-  EXPECT_EQ(a.lineRate(0), "0022.50");
-  EXPECT_EQ(a.lineCharge(0), "000090.00");
-  EXPECT_EQ(a.lineRate(1), "0025.00");
-  EXPECT_EQ(a.lineCharge(1), "000075.00");
-  EXPECT_EQ(a.deficitRate(), "0000.00");
-  EXPECT_EQ(a.deficitWeight(), "000000");
-  EXPECT_EQ(a.deficitCharge(), "000000.00");
-  EXPECT_EQ(a.grossCharge(), "000165.00");
-  EXPECT_EQ(a.netCharge(), "0165.00");
-  EXPECT_EQ(a.appliedMinimum(), GetParam().minimum);
-  EXPECT_EQ(a.breakDiscount(), "     0.00");
-  EXPECT_EQ(a.percentDiscount(), "   0.00");
-  // Tariff number 5's classes and breaks go to the answer.
-  EXPECT_EQ(a.field(1676 + 6, 6), std::string("85\0\0\0\0", 6));
-  EXPECT_EQ(a.integer(1876) & 0xFFFF, 3);
-  EXPECT_EQ(a.integer(1876) >> 16, 2);
+  testing::ExpectLightLaneRating(rate(testing::LightLane()), GetParam().rateBasis, GetParam().minimum);
 }
 
 // Kind 'B' (binary light files): the lane's record "001 00010B" keys group
@@ -163,15 +126,16 @@ INSTANTIATE_TEST_SUITE_P(
         // n = 10042: group 001, number 00042, "001 00042H", a numbered
         // record of kind H, whose lettered code leads to "005 00042H".
         KeyCase{"TypeMSplitsTheLightNumberIntoGroupAndNumber",
-                Tariff("type=M", Head("001 00000A"), Decoy("001 00041H") + "  record head=\"001 00042H\"\n" + Decoy("005 00041H") +
-                           RatedRecord("005 00042H"), "binary",
-                       Bases("M", "10000", "00042"), "  code code=M\n"),
+                Tariff("type=M", Head("001 00000A"),
+                       Decoy("001 00041H") + "  record head=\"001 00042H\"\n" + Decoy("005 00041H") +
+                           RatedRecord("005 00042H"),
+                       "binary", Bases("M", "10000", "00042"), "  code code=M\n"),
                 "     00042H"},
         // Type 'M' whose light tables find no number: the lane's own record,
         // "001 00042H", keyed by its kind's lettered code: "005 00042H".
         KeyCase{"TypeMWithoutALightNumberTakesTheLanesRecord",
-                Tariff("type=M", Head("001 00042H"), Decoy("005 00041H") + RatedRecord("005 00042H"), "binary", Bases("B"),
-                       "  code code=B\n"),
+                Tariff("type=M", Head("001 00042H"), Decoy("005 00041H") + RatedRecord("005 00042H"), "binary",
+                       Bases("B"), "  code code=B\n"),
                 "     00042H"},
         // Sign '_' (variant one), kind 'B': as type 'I'.
         KeyCase{"TypeKVariantOneAddsTheKindsNumber", KindBTariff("type=K flag68=_"), "     00042B"},
@@ -188,24 +152,23 @@ INSTANTIATE_TEST_SUITE_P(
         // which the number table turns into 42: "005 00042M". Kind M's
         // minimums are the distance tiers of the .M table, here all 0.
         KeyCase{"TypeKVariantTwoTakesTheNumberTablesValue",
-                Tariff("type=K flag68=^", Head("001 00010M"), Decoy("005 00041M") + RatedRecord("005 00042M"), "text", Bases("M", "00003", "00004"),
-                       "  code code=M\n", kNumberTable) +
+                Tariff("type=K flag68=^", Head("001 00010M"), Decoy("005 00041M") + RatedRecord("005 00042M"), "text",
+                       Bases("M", "00003", "00004"), "  code code=M\n", kNumberTable) +
                     ZeroTierTable(),
                 "     00042M", 0},
         // Sign ']' (variant three), kind 'J' above 40000 (text form): its own
         // number 40010 plus the "J1" add values 3 + 4: "005 40017J".
         KeyCase{"TypeKVariantThreeAddsToAKindJAbove40000",
-                Tariff("type=K flag68=]", Head("005 40010J"), Decoy("005 40016J") + RatedRecord("005 40017J"), "text", Bases("J1", "00003", "00004"),
-                       "  code code=J\n"),
+                Tariff("type=K flag68=]", Head("005 40010J"), Decoy("005 40016J") + RatedRecord("005 40017J"), "text",
+                       Bases("J1", "00003", "00004"), "  code code=J\n"),
                 "     40017J"},
         // Sign '\' (variant three), kind 'I': its own number 10 through the
         // number table gives 42: "005 00042I".
         KeyCase{"TypeKVariantThreeLooksKindIUpInTheNumberTable",
-                Tariff("type=K flag68=\\", Head("001 00010I"), Decoy("005 00041I") + RatedRecord("005 00042I"), "binary", Bases("B"),
-                       "  code code=B\n", kNumberTable),
+                Tariff("type=K flag68=\\", Head("001 00010I"), Decoy("005 00041I") + RatedRecord("005 00042I"),
+                       "binary", Bases("B"), "  code code=B\n", kNumberTable),
                 "     00042I"}),
     [](const ::testing::TestParamInfo<KeyCase>& info) { return std::string(info.param.name); });
-
 
 // --- Kind C: the add-on record the core adds ---
 
@@ -241,7 +204,7 @@ TEST_F(KindC, TypeIAddsTheAddOnRecordOnTheKeysTables) {
   // 85 2500 x 9000 = 2250 + 150 = 2400; 400 x 2400 / 100 = 9600 + 7950:
   // 175.50.
   start(KindCTariff("type=I", "binary", "00001"));
-  ExpectKindCCharges(rate(TheLane()), "0024.00", "000096.00", "000175.50");
+  ExpectKindCCharges(rate(testing::LightLane()), "0024.00", "000096.00", "000175.50");
 }
 
 TEST_F(KindC, TypeKVariantTwoAddsTheAddOnRecordOfTheSecondLightTable) {
@@ -249,7 +212,7 @@ TEST_F(KindC, TypeKVariantTwoAddsTheAddOnRecordOfTheSecondLightTable) {
   // tables, class 85 at 50 percent: 1250 + 150 = 1400; 400 x 1400 / 100 =
   // 5600 + 7950: 135.50. The add values come from the text form.
   start(KindCTariff("type=K flag68=^", "text", "00001"));
-  ExpectKindCCharges(rate(TheLane()), "0014.00", "000056.00", "000135.50");
+  ExpectKindCCharges(rate(testing::LightLane()), "0014.00", "000056.00", "000135.50");
 }
 
 // --- Lanes the light keys do not rate: an engine code, no charge ---
@@ -265,7 +228,7 @@ class RefusedKeys : public RatingThroughExports, public ::testing::WithParamInte
 
 TEST_P(RefusedKeys, AnswerTheirCodeWithoutACharge) {
   start(GetParam().tariff);
-  const RatedShipment a = rate(TheLane());
+  const RatedShipment a = rate(testing::LightLane());
   EXPECT_EQ(a.returnCode(), GetParam().code);
   EXPECT_EQ(a.lineCharge(0), "000000.00");
   EXPECT_EQ(a.lineCharge(1), "000000.00");
