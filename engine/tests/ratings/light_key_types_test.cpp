@@ -247,17 +247,14 @@ INSTANTIATE_TEST_SUITE_P(
         // A sign other than the four: nothing is looked up, so no line has
         // a rate (0401, the first line's code).
         RefusedCase{"TypeKWithoutAVariantSign", KindBTariff("type=K"), "0401"},
-        RefusedCase{"TypeKWithAnUnknownSign", KindBTariff("type=K flag68=#"), "0401"},
         // No light base file: its open code.
         RefusedCase{"TypeIWithoutItsLightBase",
                     Without(KindBTariff("type=I"),
                             "light-base tariff=TSTFRT01 form=binary\n" + Bases("B") + std::string(kLetteredCodes)),
                     "0221"},
-        // The key's record names no number: 223; it holds no rates: 0401.
+        // The key's record names no number: 223.
         RefusedCase{"TypeIWhoseKeysRecordNamesNoNumber",
                     Without(KindCTariff("type=I", "binary", "00001"), "005 00042C", "005 00000C"), "0223"},
-        RefusedCase{"TypeIWhoseKeysRecordHoldsNoRates",
-                    Without(KindBTariff("type=I"), Rated("005 00042B"), Head("005 00042B")), "0401"},
         // A number past five digits: 223.
         RefusedCase{"TypeKWhoseNumberPassesFiveDigits",
                     Without(KindBTariff("type=K flag68=_"), "001 00010B", "001 99990B"), "0223"},
