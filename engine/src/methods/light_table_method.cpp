@@ -1,7 +1,4 @@
-#include <cstring>
-
 #include "engine_state/rating_engine.h"
-#include "formats/packed_codes.h"
 #include "methods/light_table_stage.h"
 #include "methods/tariff_methods.h"
 #include "minimums/minimum_table.h"
@@ -9,32 +6,6 @@
 #include "rating/rating.h"
 
 namespace vorn {
-namespace {
-
-// The add value of a base record (binary form) as five packed digits; no
-// record, or the value that stands for none, is zero.
-std::array<std::uint8_t, 3> AddValueOf(const platform::ByteRecord<kLightTextRecordSize>& base, bool found) {
-  constexpr std::size_t kAddValue = 9;
-  std::array<std::uint8_t, 3> packed{};
-  if (!found) return packed;
-  std::memcpy(packed.data(), base.data() + kAddValue, packed.size());
-  const std::optional<std::int64_t> value = PackedDigitsValue(packed, 5);
-  if (!value || *value == light::kNoAddValue) packed.fill(0);
-  return packed;
-}
-
-// Kind 'C': the add-on amounts of the two ends' base records, which the
-// core adds to the minimums and the first two breaks.
-void LeaveAddOnRecord(RatingEngine& engine, Rating& rating) {
-  RateLiteTariff(engine, rating, 'C');
-  const TariffTableWork& t = rating.tables;
-  AddOnRecord& a = rating.methods.addOn;
-  a.kind = 'C';
-  a.firstAmount = AddValueOf(t.originBase, t.hasOriginBase);
-  a.secondAmount = AddValueOf(t.destinationBase, t.hasDestinationBase);
-}
-
-}  // namespace
 
 void RateByLightTable(RatingEngine& engine, Rating& rating, std::string& text, std::size_t recordLength) {
   ReadLaneRateRecord(engine, rating, false, true, recordLength);
@@ -61,7 +32,7 @@ void RateByLightTable(RatingEngine& engine, Rating& rating, std::string& text, s
   light_stage::LoadKeyedRecord(engine, rating, recordLength, true);
   light_stage::SelectKeyTables(engine, rating);
   text = RateBasisTextOf(rating.rates.rateRecord);
-  if (letter == 'C') LeaveAddOnRecord(engine, rating);
+  if (letter == 'C') light_stage::LeaveAddOnRecord(engine, rating, LightForm::Binary);
   if (letter == 'H') {
     ReadMinimumTable(engine, rating.methods.minimumTable);
     rating.methods.hasMinimumTable = true;

@@ -5,6 +5,7 @@
 #include "engine_state/rating_engine.h"
 #include "errors/engine_error.h"
 #include "methods/tariff_methods.h"
+#include "platform/kernel/digits.h"
 #include "platform/kernel/fixed_format.h"
 #include "rates/light_edition.h"
 #include "rates/rate_record_fetch.h"
@@ -45,6 +46,48 @@ void LoadKeyedRecord(RatingEngine& engine, Rating& rating, std::size_t recordLen
   if (loadFirst) LoadRateByTariffType(engine, rating, recordLength);
   if (!KeyIsHead(rating)) LoadRateByTariffType(engine, rating, recordLength);
   if (!rating.rates.rateRecord.hasSubRecords()) Raise(code::kInvalidZipCombination);
+}
+
+std::int64_t ShipmentNumber(RatingEngine& engine, Rating& rating, char kind, LightForm form) {
+  const std::int64_t own = KeyRateBasisNumber(rating);
+  SetKeyRateBasisNumber(rating, 0);
+  std::int64_t n = 0;
+  std::int32_t value = 0;
+  switch (kind) {
+    case 'B':
+      if (RateLiteStep(engine, rating, kind, value, form) == 1) n = KeyRateBasisNumber(rating);
+      break;
+    case 'C': RateLiteStep(engine, rating, kind, value, form); break;
+    case 'M':
+      RateLiteStep(engine, rating, kind, value, form);
+      n = value;
+      break;
+    default: {
+      RateLiteTariff(engine, rating, kind, form);
+      n = KeyRateBasisNumber(rating);
+      // A rate record with a number of its own gives that number to the
+      // lookup of 'J'; only what the tables add to it is found here.
+      const RateRecord& record = rating.rates.rateRecord;
+      if (kind == 'J' && record.hasSubRecords())
+        n -= static_cast<std::int64_t>(
+            platform::PositionalDigits(record.field(RateRecord::kSubRecordField).substr(1)).value);
+      break;
+    }
+  }
+  SetKeyRateBasisNumber(rating, own);
+  return n;
+}
+
+void SetKey(Rating& rating, std::string_view key) {
+  std::copy_n(key.begin(), std::min(key.size(), rating.tables.key.text.size()), rating.tables.key.text.begin());
+}
+
+void LeaveAddOnRecord(RatingEngine& engine, Rating& rating, LightForm form) {
+  RateLiteTariff(engine, rating, 'C', form);
+  AddOnRecord& a = rating.methods.addOn;
+  a.kind = 'C';
+  a.firstAmount = PackedAddValue(rating, true, form);
+  a.secondAmount = PackedAddValue(rating, false, form);
 }
 
 void SelectKeyTables(RatingEngine& engine, Rating& rating) {

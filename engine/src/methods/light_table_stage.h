@@ -5,6 +5,10 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "rates/light_edition.h"
 
 namespace vorn {
 
@@ -37,6 +41,24 @@ char StartFromHead(RatingEngine& engine, Rating& rating);
 // Fetches the rate record of the key (once more when the record read does
 // not hold the key); 119 when it is still empty.
 void LoadKeyedRecord(RatingEngine& engine, Rating& rating, std::size_t recordLength, bool loadFirst);
+
+// The number the light tables find for the lane under a kind letter: for
+// 'B' the matrix record's number when both ends have base records and the
+// matrix decided, for 'M' the add values of code "M " (or the number table's
+// value for them), for 'C' none (the base lookup only), for 'J' the add
+// values of code "J1" with the matrix number when the rate record names no
+// number of its own, for the other letters what the tariff's light lookup of
+// the letter leaves in the key. The key's group code and letter stay as the
+// lookup leaves them; its number is put back.
+std::int64_t ShipmentNumber(RatingEngine& engine, Rating& rating, char kind, LightForm form);
+
+// Sets the whole key ("001 00000H").
+void SetKey(Rating& rating, std::string_view key);
+
+// Kind 'C': the base records of code "C " give the add-on record whose two
+// amounts (the ends' add values) the core adds to the minimums and the first
+// two breaks.
+void LeaveAddOnRecord(RatingEngine& engine, Rating& rating, LightForm form);
 
 // The tables of the key's tariff number, for the rest of the rating.
 void SelectKeyTables(RatingEngine& engine, Rating& rating);

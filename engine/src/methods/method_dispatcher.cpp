@@ -40,12 +40,14 @@ void Dispatch(RatingEngine& engine, Rating& rating, std::string& text, MethodSer
     case 'F':
     case 'G':
     case 'H': return RateByBaseAndTable(engine, rating, text, length);
+    case 'I': return RateByBaseAndAdjustment(engine, rating, text, length);
+    case 'J': return RateByTableJ(engine, rating, text, length);
+    case 'K': return RateByVariantK(engine, rating, text, length);
     case 'L': return RateByLightTable(engine, rating, text, length);
+    case 'M': return RateByLightRecord(engine, rating, text, length);
     case 'N': return RateCombinedTariff(engine, rating, text, services, length);
     default:
-      // 'I', 'J', 'K' and 'M' build their keys from tables and tariff
-      // columns that the tariff data does not describe; 'Y' and unknown
-      // types have no method.
+      // 'Y' and unknown types have no method.
       Raise(code::kInvalidTariffType);
   }
 }

@@ -58,6 +58,30 @@ void RateByBaseAndTable(RatingEngine& engine, Rating& rating, std::string& text,
 // the rate record's key (119 when the record found is still empty).
 void RateByLightTable(RatingEngine& engine, Rating& rating, std::string& text, std::size_t recordLength);
 
+// Type 'I': the matrix with add-ons, then the key of the lane's record takes
+// the number the light tables find for its kind letter (223 when the record
+// of the key names no number); kind 'C' leaves the add-on record.
+void RateByBaseAndAdjustment(RatingEngine& engine, Rating& rating, std::string& text, std::size_t recordLength);
+
+// Type 'J': the matrix with add-ons; the light key "011 000000" of letter 'J'
+// (the "J2"/"J " matrix or the record's own number, plus the "J1" add
+// values), when found, must name a record of the rate file (214) and leaves
+// the tariff its entry makes current, on which the lane's record is read
+// again; the tables of the record's variant digit.
+void RateByTableJ(RatingEngine& engine, Rating& rating, std::string& text, std::size_t recordLength);
+
+// Type 'M': the light key "001 00000H" takes the number of the "M " add
+// values (ten-thousands the group code, the rest the number); without a
+// numbered record of it, the matrix with add-ons. The record found is then
+// keyed by its kind's lettered code (119 when still empty).
+void RateByLightRecord(RatingEngine& engine, Rating& rating, std::string& text, std::size_t recordLength);
+
+// Type 'K', by the tariff's variant sign (column 68): the matrix with
+// add-ons, then the add-on stage of the record's kind (223 when the record
+// of the new key names no number). Any other sign looks nothing up and
+// leaves no rate record.
+void RateByVariantK(RatingEngine& engine, Rating& rating, std::string& text, std::size_t recordLength);
+
 // Type '7': the rate-basis number by add-on arithmetic, a service digit in
 // front of the text.
 void RateByAddOnArithmetic(RatingEngine& engine, Rating& rating, std::string& text);

@@ -103,20 +103,6 @@ std::optional<Record> FindBase(const platform::File& file, std::string_view code
   });
 }
 
-std::int64_t RateBasisNumber(const Rating& rating) {
-  return static_cast<std::int64_t>(
-      platform::PositionalDigits(rating.tables.key.view().substr(RateRecordKey::kRateBasisNumber.offset,
-                                                                 RateRecordKey::kRateBasisNumber.width))
-          .value);
-}
-
-void SetRateBasisNumber(Rating& rating, std::int64_t n) {
-  if (n < 0 || n > 99999) Raise(code::kInvalidRateBasisNumber);
-  char text[8];
-  std::snprintf(text, sizeof text, "%5.5lld", static_cast<long long>(n));
-  std::memcpy(rating.tables.key.text.data() + RateRecordKey::kRateBasisNumber.offset, text, 5);
-}
-
 // Five digits as the form's key: packed into 3 bytes, or as they stand.
 std::optional<std::string> DigitKey(std::string_view digits, const FormLayout& f) {
   if (digits.size() < 5) return std::nullopt;
@@ -172,7 +158,7 @@ char MatrixThenTable(RatingEngine& engine, Rating& rating, std::string_view code
   engine.binaryLog.write(binary_log::kLightMatrixRecord, found->bytes().first(f.size));
   const std::optional<std::int64_t> number = PackedDigitsValue(found->bytes().subspan(f.number, 3), 5);
   if (!number) Raise(code::kInvalidRateBasisNumber);
-  SetRateBasisNumber(rating, *number);
+  SetKeyRateBasisNumber(rating, *number);
   const char letter = found->charAt(f.letter);
   rating.tables.key.text[RateRecordKey::kRateBasisLetter] = letter;
   ApplyLetteredCode(engine, rating, letter);
@@ -180,6 +166,42 @@ char MatrixThenTable(RatingEngine& engine, Rating& rating, std::string_view code
 }
 
 }  // namespace
+
+std::int64_t KeyRateBasisNumber(const Rating& rating) {
+  return static_cast<std::int64_t>(
+      platform::PositionalDigits(rating.tables.key.view().substr(RateRecordKey::kRateBasisNumber.offset,
+                                                                 RateRecordKey::kRateBasisNumber.width))
+          .value);
+}
+
+void SetKeyRateBasisNumber(Rating& rating, std::int64_t n) {
+  if (n < 0 || n > 99999) Raise(code::kInvalidRateBasisNumber);
+  char text[8];
+  std::snprintf(text, sizeof text, "%5.5lld", static_cast<long long>(n));
+  std::memcpy(rating.tables.key.text.data() + RateRecordKey::kRateBasisNumber.offset, text, 5);
+}
+
+std::optional<std::int32_t> NumberTableValue(const RatingEngine& engine, std::int64_t number, bool lastWhenNone) {
+  const std::vector<std::array<std::int32_t, 2>>& list = engine.factors.cityAddOns;
+  auto entry =
+      std::find_if(list.begin(), list.end(), [&](const std::array<std::int32_t, 2>& e) { return e[0] >= number; });
+  if (entry == list.end()) {
+    if (!lastWhenNone || list.empty()) return std::nullopt;
+    --entry;
+  }
+  if ((*entry)[1] <= 0) return std::nullopt;
+  return (*entry)[1];
+}
+
+std::array<std::uint8_t, 3> PackedAddValue(const Rating& rating, bool origin, LightForm form) {
+  const TariffTableWork& t = rating.tables;
+  std::array<std::uint8_t, 3> packed{};
+  if (!(origin ? t.hasOriginBase : t.hasDestinationBase)) return packed;
+  const Record& base = origin ? t.originBase : t.destinationBase;
+  if (AddValue(base, LayoutOf(form)) == light::kNoAddValue) return packed;
+  std::memcpy(packed.data(), base.data() + LayoutOf(form).addValue, packed.size());
+  return packed;
+}
 
 void LoadLetteredCodeTable(RatingEngine& engine) {
   const platform::File& file = OpenLightFile(engine, 'B');
@@ -297,7 +319,7 @@ char RateLiteTariff(RatingEngine& engine, Rating& rating, char kindLetter, Light
       LightBaseLookup(engine, rating, "E ", form);
       const int ends = (t.hasOriginBase && t.originBase.charAt(0) == 'E') +
                        (t.hasDestinationBase && t.destinationBase.charAt(0) == 'E');
-      SetRateBasisNumber(rating, RateBasisNumber(rating) + 70 * ends);
+      SetKeyRateBasisNumber(rating, KeyRateBasisNumber(rating) + 70 * ends);
       return 0;
     }
     case 'H': {
@@ -306,13 +328,9 @@ char RateLiteTariff(RatingEngine& engine, Rating& rating, char kindLetter, Light
       std::int64_t add = sum;
       if (MatrixKeyOf(t.originBase, f) == MatrixKeyOf(t.destinationBase, f)) {
         ApplyLetteredCode(engine, rating, t.key.letter());
-        for (const std::array<std::int32_t, 2>& entry : engine.factors.cityAddOns) {
-          if (entry[0] < sum) continue;
-          if (entry[1] >= 1) add = entry[1];
-          break;
-        }
+        add = NumberTableValue(engine, sum, false).value_or(sum);
       }
-      SetRateBasisNumber(rating, RateBasisNumber(rating) + add);
+      SetKeyRateBasisNumber(rating, KeyRateBasisNumber(rating) + add);
       return letter;
     }
     case 'J': {
@@ -322,11 +340,11 @@ char RateLiteTariff(RatingEngine& engine, Rating& rating, char kindLetter, Light
         LightBaseLookup(engine, rating, "J2", form);
         letter = LightMatrixLookup(engine, rating, "J ", form);
       } else {
-        SetRateBasisNumber(rating,
-                           static_cast<std::int64_t>(
-                               platform::PositionalDigits(record.field(RateRecord::kSubRecordField).substr(1)).value));
+        SetKeyRateBasisNumber(
+            rating, static_cast<std::int64_t>(
+                        platform::PositionalDigits(record.field(RateRecord::kSubRecordField).substr(1)).value));
       }
-      SetRateBasisNumber(rating, RateBasisNumber(rating) + LightSum(engine, rating, "J1", form));
+      SetKeyRateBasisNumber(rating, KeyRateBasisNumber(rating) + LightSum(engine, rating, "J1", form));
       return letter;
     }
     default: return 0;
@@ -343,21 +361,15 @@ int RateLiteStep(RatingEngine& engine, Rating& rating, char kindLetter, std::int
     case 'C': LightBaseLookup(engine, rating, "C ", form); return 0;
     case 'M': {
       std::int64_t v = value + LightSum(engine, rating, "M ", form);
-      SetRateBasisNumber(rating, v);
+      SetKeyRateBasisNumber(rating, v);
       t.key.text[RateRecordKey::kRateBasisLetter] = kindLetter;
       std::array<char, 3> group{};
       std::memcpy(group.data(), t.key.text.data(), 3);
       ApplyLetteredCode(engine, rating, kindLetter);
       if (std::string_view(t.key.text.data(), 3) == kBlockEnd) std::memcpy(t.key.text.data(), group.data(), 3);
-      const std::vector<std::array<std::int32_t, 2>>& list = engine.factors.cityAddOns;
-      if (!list.empty()) {
-        auto entry =
-            std::find_if(list.begin(), list.end(), [&](const std::array<std::int32_t, 2>& e) { return e[0] >= v; });
-        if (entry == list.end()) --entry;
-        if ((*entry)[1] > 0) {
-          v = (*entry)[1];
-          SetRateBasisNumber(rating, v);
-        }
+      if (const std::optional<std::int32_t> listed = NumberTableValue(engine, v, true)) {
+        v = *listed;
+        SetKeyRateBasisNumber(rating, v);
       }
       value = static_cast<std::int32_t>(v);
       return 0;

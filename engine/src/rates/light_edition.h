@@ -5,7 +5,9 @@
 // substitution flag.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "formats/light_edition_files.h"
@@ -16,6 +18,21 @@ class RatingEngine;
 struct Rating;
 
 enum class LightForm { Binary, Text };
+
+// The rate-basis number of the key (bytes 4-8), and its setting ("%5.5ld";
+// 223 past five digits or below zero).
+std::int64_t KeyRateBasisNumber(const Rating& rating);
+void SetKeyRateBasisNumber(Rating& rating, std::int64_t number);
+
+// The tariff's number table (the factor file's city add-on list): the second
+// value of the first entry whose first value is at or above the number, when
+// that value is above 0; with lastWhenNone the last entry answers a number
+// above them all. Nothing otherwise.
+std::optional<std::int32_t> NumberTableValue(const RatingEngine& engine, std::int64_t number, bool lastWhenNone);
+
+// The add value of a base record of the form, as five packed digits; the
+// value that stands for none, or no record, is zero.
+std::array<std::uint8_t, 3> PackedAddValue(const Rating& rating, bool origin, LightForm form);
 
 // Loads the lettered-code table from the .B file's closing block, else the
 // default table, and logs it (kind 18). Raises 221 when the .B file does not
