@@ -31,7 +31,6 @@ constexpr std::int32_t kInvalidOrigin = 101, kInvalidDestination = 102, kNoDataS
                        kIntrastateQuestion = 155;
 constexpr int kRatingFailed = 9999;
 constexpr std::size_t kZipRangeSize = 12;
-constexpr LParam kWholeText = static_cast<LParam>(MakeLong(0, 0xFFFF));
 constexpr int kMaxLines = 8;
 constexpr FieldSpan kIntrastatePrompt = ratekit::context::kIntrastateQuestionInUse;
 constexpr FieldSpan kIntrastateAnswer = ratekit::context::kIntrastate;
@@ -416,7 +415,7 @@ LResult RatingDialog::onSpecialChar(WParam code) {
     clearScreen();
     if (!constantOrigin) {
       if (originIsCombo_)
-        originCombo_.send(combo_box::SetEditSelection, 0, kWholeText);
+        originCombo_.selectWholeText();
       else
         originField_.setText("");
     }

@@ -32,6 +32,10 @@ std::string OriginPointCombo::selectedText() const {
   return selected < 0 ? std::string() : ComboLine(handle(), selected);
 }
 
+void OriginPointCombo::selectWholeText() const {
+  send(combo_box::SetEditSelection, 0, static_cast<LParam>(MakeLong(0, 0xFFFF)));
+}
+
 bool OriginPointCombo::validate() { return screen_.verifyOriginFromCombo(selectedText()); }
 
 void OriginPointCombo::onSetFocus(const FocusEvent&) {
@@ -41,7 +45,7 @@ void OriginPointCombo::onSetFocus(const FocusEvent&) {
   defaultProcedure();
   if (handle() == nullptr) return;
   InvalidateRect(handle());
-  send(combo_box::SetEditSelection, 0, static_cast<LParam>(MakeLong(0, 0xFFFF)));
+  selectWholeText();
 }
 
 void OriginPointCombo::onKillFocus(const FocusEvent&) {

@@ -46,6 +46,7 @@ class OriginPointCombo final : public platform::ui::Window {
   bool validate();
   // The selected point's text; empty when none is selected.
   std::string selectedText() const;
+  void selectWholeText() const;
   const platform::ui::Rect& itemRect() const { return itemRect_; }
 
  protected:
