@@ -285,6 +285,12 @@ TEST(ClickAway, TheFocusedFieldIsCheckedThenTheFocusMovesByTheTable) {
   const Setup classShut = [](WindowHandle s) { EnableWindow(DialogItem(s, screen_id::ClassField), false); };
   const Setup shipmentIdHidden = [](WindowHandle s) { ShowWindow(DialogItem(s, screen_id::ShipmentId), ShowCommand::Hide); };
   const Setup shipmentIdShut = [](WindowHandle s) { EnableWindow(DialogItem(s, screen_id::ShipmentId), false); };
+  const Setup constantClassFromOrigin = [](WindowHandle s) {
+    RatingContext& context = *QivDialog::SessionOf(s)->context;
+    context.setShort(fields::kConstantClassInUse, 1);
+    context.setTerminatedText(fields::kConstantClass, "85");
+    SetFocus(DialogItem(s, screen_id::OriginField));
+  };
   struct Case {
     const char* name;
     const char* keys;  // typed from the origin on
@@ -341,6 +347,8 @@ TEST(ClickAway, TheFocusedFieldIsCheckedThenTheFocusMovesByTheTable) {
        screen_id::WeightField, screen_id::WeightField, false, "NY"},
       {"empty class to the disabled weight: eaten", "10001\t60601\t", weightShut, screen_id::WeightField,
        screen_id::ClassField, false, "NY"},
+      {"origin to the class with a constant class: the weight reached", "10001\t60601\t", constantClassFromOrigin,
+       screen_id::ClassField, screen_id::WeightField, false, "NY"},
       {"weight to the disabled class of its own line: eaten", "10001\t60601\t85\t", classShut,
        screen_id::ClassField, screen_id::WeightField, false, "NY"},
   };
