@@ -25,8 +25,9 @@ constexpr int Add = 2224, Clear = 2225, Total = 2220, TotalLabel = 4938, TotalNo
 constexpr int List = 4900;
 }  // namespace id
 
-constexpr std::size_t kValueLength = 9;
-constexpr std::size_t kPieceLength = 6;
+constexpr int kValueLength = 9;
+constexpr int kPieceLength = 6;
+constexpr int kDecimals = 1;
 constexpr std::size_t kValueTextLimit = 14;
 constexpr std::size_t kToUnitTextLimit = 20;
 constexpr int kListTabStops[] = {20, 36, 56, 76, 96, 156};
@@ -41,7 +42,12 @@ std::string ComboText(WindowHandle dialog, int combo) { return DialogItemText(di
 }  // namespace
 
 ConversionDensityDialog::ConversionDensityDialog(QivSession& session, WindowHandle parent)
-    : QivDialog(session, 557, parent) {
+    : QivDialog(session, 557, parent),
+      valueField_(session),
+      weightField_(session),
+      lengthField_(session),
+      heightField_(session),
+      widthField_(session) {
   MessageMap& map = messageMap();
   map.onNotification(id::FromUnit, combo_box::SelectionChange, [this] { onFromUnitChosen(); });
   map.onNotification(id::ToUnit, combo_box::KillFocusNotify, [this] { takeToUnit(); });
@@ -78,9 +84,10 @@ bool ConversionDensityDialog::onInitDialog() {
   // list's tab stops, as they do not in the screen's fixed-pitch list font.
   if (session().applicationFont != nullptr)
     SendDialogItemMessage(handle(), id::List, msg::SetFont, reinterpret_cast<WParam>(session().applicationFont), 0);
-  SendDialogItemMessage(handle(), id::Value, edit::LimitText, kValueLength);
-  for (int field : {id::Weight, id::Length, id::Height, id::Width})
-    SendDialogItemMessage(handle(), field, edit::LimitText, kPieceLength);
+  valueField_.attachItem(id::Value, handle(), kValueLength, kDecimals);
+  const std::pair<CDecimalEdit*, int> pieces[] = {
+      {&weightField_, id::Weight}, {&lengthField_, id::Length}, {&heightField_, id::Height}, {&widthField_, id::Width}};
+  for (const auto& [field, itemId] : pieces) field->attachItem(itemId, handle(), kPieceLength, kDecimals);
   for (std::size_t row = 0; row < unit_conversion::kRows; ++row) AddComboLine(item(id::FromUnit), table_.sourceName(row));
   for (const char* unit : kWeightUnits) AddComboLine(item(id::WeightUnit), unit);
   for (const char* unit : kDimensionUnits) AddComboLine(item(id::DimensionUnit), unit);

@@ -7,6 +7,7 @@
 #include "calculator/density_list.h"
 #include "calculator/unit_conversion_table.h"
 #include "dialogs/qiv_dialog.h"
+#include "fields/decimal_edit.h"
 
 namespace qiv {
 
@@ -36,6 +37,12 @@ class ConversionDensityDialog : public QivDialog {
   density::Rounding rounding() const;
 
   unit_conversion::Table table_;
+  // The value, weight and dimension fields: numbers with one decimal.
+  CDecimalEdit valueField_;
+  CDecimalEdit weightField_;
+  CDecimalEdit lengthField_;
+  CDecimalEdit heightField_;
+  CDecimalEdit widthField_;
   int fromRow_ = -1;
   int toSlot_ = -1;
   bool warningShown_ = false;

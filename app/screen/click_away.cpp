@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "platform/ui/controls/combo_box.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/window.h"
@@ -46,10 +45,22 @@ bool Reachable(WindowHandle window) { return window != nullptr && IsWindowEnable
 
 }  // namespace
 
+WindowHandle RatingDialog::childAtCursor() const {
+  return ChildWindowFromPoint(handle(), ScreenToClient(handle(), CursorPosition()));
+}
+
+int RatingDialog::controlIdAtCursor() const { return controlIdOf(childAtCursor()); }
+
+int RatingDialog::controlIdOf(WindowHandle window) const {
+  if (originIsCombo_ && window != nullptr && ParentWindow(window) == originCombo_.handle())
+    return screen_id::OriginCombo;
+  return WindowId(window);
+}
+
 LResult RatingDialog::onMouseActivate(const MouseActivateEvent&) {
   if (!session().context) return kPass;
   const WindowHandle focus = GetFocus();
-  const WindowHandle clicked = ChildWindowFromPoint(handle(), ScreenToClient(handle(), CursorPosition()));
+  const WindowHandle clicked = childAtCursor();
   if (focus == nullptr || clicked == nullptr || clicked == handle() || WindowId(clicked) == screen_id::Toolbar)
     return kPass;
   if (focusForward_ != nullptr) {
@@ -57,10 +68,10 @@ LResult RatingDialog::onMouseActivate(const MouseActivateEvent&) {
     if (field == nullptr || field->validate()) followFocusForward();
     return kEat;
   }
-  const int clickedId = WindowId(clicked);
-  const WindowHandle combo = item(screen_id::OriginCombo);
+  // A hidden control under the cursor is no control for the table.
+  const int clickedId = IsWindowVisible(clicked) ? controlIdOf(clicked) : 0;
   const bool onOrigin =
-      focus == originField_.handle() || (originIsCombo_ && (focus == combo || IsDescendant(combo, focus)));
+      focus == originField_.handle() || (originIsCombo_ && controlIdOf(focus) == screen_id::OriginCombo);
   if (onOrigin) return clickAwayFromOrigin(clicked, clickedId);
   if (focus == destinationField_.handle()) return clickAwayFromDestination(clicked, clickedId);
   if (focus == classField_.handle() || focus == weightField_.handle())
@@ -75,9 +86,7 @@ bool RatingDialog::validateFocused(WindowHandle focus) {
 }
 
 bool RatingDialog::validateRoute() {
-  const bool origin = originIsCombo_
-                          ? SendDialogItemMessage(handle(), screen_id::OriginCombo, combo_box::GetCurrentSelection) >= 0
-                          : originField_.validate();
+  const bool origin = originIsCombo_ ? originCombo_.validate() : originField_.validate();
   return origin && !released_ && destinationField_.validate();
 }
 
@@ -111,11 +120,11 @@ WindowHandle RatingDialog::lineEntryField() {
 LResult RatingDialog::clickAwayFromOrigin(WindowHandle clicked, int clickedId) {
   if (In(clickedId, kOriginPasses)) return kPass;
   if (clickedId == screen_id::DestinationField) {
-    const bool origin = originIsCombo_ ? true : originField_.validate();
+    const bool origin = originIsCombo_ ? originCombo_.validate() : originField_.validate();
     if (origin && !released_) SetFocus(destinationField_.handle());
     return kEat;
   }
-  if (In(clickedId, kOptionFields)) return leaveRouteFor(clicked);
+  if (In(clickedId, kOptionFields)) return Reachable(clicked) ? leaveRouteFor(clicked) : kEat;
   if (In(clickedId, {screen_id::ClassField, screen_id::WeightField})) {
     SendMessage(handle(), session().specialCharMessage, 1, 0);
     if (released_) return kEat;
@@ -140,7 +149,7 @@ LResult RatingDialog::clickAwayFromDestination(WindowHandle clicked, int clicked
     if (!released_ && validateRoute() && !released_) reachViaSentinel(lineEntryField());
     return kEat;
   }
-  if (In(clickedId, kOptionFields)) return leaveRouteFor(clicked);
+  if (In(clickedId, kOptionFields)) return Reachable(clicked) ? leaveRouteFor(clicked) : kEat;
   return kEat;
 }
 

@@ -50,6 +50,7 @@ void RatingDialog::onToggleLanguage() {
     const std::string shown(1, !english && letter == 'Y' ? 'S' : letter);
     SetDialogItemText(handle(), screen_id::SingleShipment, shown);
   }
+  refreshCityTexts();
   showDiscountStatus();
   SendUpdateStatus(session());
   showServiceLabels();

@@ -1,7 +1,8 @@
 // What the rating screen does on its controls' notices around the entry:
-// the typed SCAC becomes the tariff name, the shipment date follows the
-// picker, a double-clicked line leaves the shipment, the tariff combo's
-// choice is applied, the menu state follows the route's validity.
+// the typed SCAC becomes the tariff name, the shipment id is taken, the
+// shipment date follows the picker, a double-clicked line leaves the
+// shipment, the tariff combo's choice is applied, a fixed origin chosen is
+// checked, the menu state follows the route's validity.
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -27,12 +28,15 @@ namespace lines = ratekit::shipment_lines;
 
 namespace {
 constexpr std::size_t kScacLength = 4;
+constexpr const char* kNoDiscountShown = "0.00";
 constexpr FieldSpan kEngineMessagesOff = ratekit::context::kEngineMessagesOff;
 }  // namespace
 
 void RatingDialog::mapEntryNotices() {
   MessageMap& map = messageMap();
   map.onNotification(screen_id::Scac, edit::KillFocusNotify, [this] { onScacKillFocus(); });
+  map.onNotification(screen_id::ShipmentId, edit::KillFocusNotify, [this] { onShipmentIdKillFocus(); });
+  map.onNotification(screen_id::OriginCombo, combo_box::SelectionChange, [this] { onOriginPointChosen(); });
   map.onNotification(screen_id::TariffList, combo_box::SetFocusNotify, [this] { SendUpdateStatus(session()); });
   map.onNotification(screen_id::TariffList, combo_box::CloseUp, [this] { onTariffCloseUp(); });
   map.onNotification(screen_id::LineList, list_box::DoubleClick, [this] { onLineDoubleClick(); });
@@ -85,11 +89,24 @@ void RatingDialog::onTariffCloseUp() {
 }
 
 void RatingDialog::onScacKillFocus() {
+  if (!session().context) return;
   RatingContext& context = *session().context;
   context.view().fill(fields::kTariffName, ' ');
   std::string scac = DialogItemText(handle(), screen_id::Scac).substr(0, kScacLength);
   for (char& c : scac) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   for (std::size_t i = 0; i < scac.size(); ++i) context.view().setChar(fields::kTariffName.offset + i, scac[i]);
+}
+
+void RatingDialog::onShipmentIdKillFocus() {
+  // (the focus also leaves when the screen closes, after the release)
+  if (!session().context) return;
+  session().context->view().setText(fields::kShipmentId, DialogItemText(handle(), screen_id::ShipmentId), '\0');
+}
+
+void RatingDialog::onOriginPointChosen() {
+  if (!session().context || !originIsCombo_) return;
+  if (!originCombo_.validate() || released_) return;
+  if (!destinationField_.text().empty()) destinationField_.validate();
 }
 
 void RatingDialog::onLineDoubleClick() {
@@ -137,6 +154,8 @@ void RatingDialog::onProfileSelected() {
     return;
   }
   bind.LoadProfileSettings(context.data());
+  // A discount typed for the previous profile is not the new one's.
+  SetDialogItemText(handle(), screen_id::Discount, kNoDiscountShown);
   updateDiscountState();
   // The route starts again from the profile's constant points.
   for (std::size_t end = 0; end < 2; ++end)

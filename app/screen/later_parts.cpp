@@ -92,6 +92,7 @@ void RatingDialog::setupOriginCombo() {
     MoveWindow(combo, Rect::FromSize(place.left, place.top, place.width(), WindowRectInParent(combo).height()));
     SendMessage(combo, msg::SetFont, SendMessage(field, msg::GetFont), 1);
     SendMessage(combo, combo_box::SetCurrentSelection, 0);
+    originCombo_.attachItem(screen_id::OriginCombo, handle());
     DestroyWindow(field);
     return;
   }

@@ -13,6 +13,7 @@ using namespace platform::ui;
 RatingDialog::RatingDialog(QivSession& session)
     : QivDialog(session, screen_id::Dialog, nullptr),
       originField_(session, *this),
+      originCombo_(session, *this),
       destinationField_(session, *this),
       classField_(session),
       weightField_(session),

@@ -55,6 +55,7 @@ class RatingDialog : public QivDialog, public FieldScreen {
   // The route (route_entry.cpp): the origin's check, and the destination's
   // check that completes the route and rates it.
   bool validateOrigin(const std::string& text);
+  bool verifyOriginFromCombo(const std::string& text);
   bool verifyDestinationAndRate(const std::string& text);
 
   // What the result display shows, for the printouts and the detail dialog.
@@ -147,6 +148,11 @@ class RatingDialog : public QivDialog, public FieldScreen {
   platform::ui::LResult onUpdateStatus(platform::ui::WParam pane, platform::ui::LParam item);
   void setStatusText(int pane, const std::string& text);
   int focusedControlId() const;
+  // The control under the mouse cursor (the screen's direct child), and its id.
+  platform::ui::WindowHandle childAtCursor() const;
+  int controlIdAtCursor() const;
+  // A control's id; the origin list's for its own edit box.
+  int controlIdOf(platform::ui::WindowHandle window) const;
   void showDiscountStatus();
   // The toolbar's tips (status_bar.cpp).
   platform::ui::LResult onNotify(const platform::ui::Message& message);
@@ -221,6 +227,8 @@ class RatingDialog : public QivDialog, public FieldScreen {
   void onTariffCloseUp();
   void onScacKillFocus();
   void onLineDoubleClick();
+  void onOriginPointChosen();
+  void onShipmentIdKillFocus();
   void updateEntryCommands();
   void updateDiscountState();
   void initOriginFromDefault();
@@ -233,6 +241,7 @@ class RatingDialog : public QivDialog, public FieldScreen {
   void showTariffBasis();
   void showSurchargeStatics();
   void setUpSurcharges();
+  void refreshCityTexts();
 
   // The menu state the pre-translation keeps (pre_translate.cpp).
   void updateCommandStates();
@@ -279,6 +288,7 @@ class RatingDialog : public QivDialog, public FieldScreen {
 
   // The fields and the route's and line entry's state.
   OriginZipField originField_;
+  OriginPointCombo originCombo_;
   DestinationZipField destinationField_;
   CClassEdit classField_;
   CWeightEdit weightField_;

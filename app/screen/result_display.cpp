@@ -1,9 +1,11 @@
 // The result display of the rating screen: the shipment's lines taken
 // from the line list and the line fields, rated, and the lines and the
-// totals column shown; the tariff basis in the status bar.
+// totals column shown; the tariff basis in the status bar; the city texts
+// after a change of language.
 #include <algorithm>
 #include <cctype>
 
+#include "dialogs/mexican_city_list_dialog.h"
 #include "language/show_message.h"
 #include "platform/kernel/digits.h"
 #include "platform/kernel/file.h"
@@ -27,6 +29,7 @@ namespace {
 constexpr int kRatingFailed = 9999;
 constexpr int kMaxLines = static_cast<int>(lines::kLines);
 constexpr std::int32_t kNoEngineMessage = -1;
+constexpr std::int32_t kNoCityText = 15;
 
 std::string WithoutBlanks(std::string text) {
   text.erase(std::remove(text.begin(), text.end(), ' '), text.end());
@@ -242,6 +245,18 @@ void RatingDialog::showTariffBasis() {
   SendMessage(handle(), session().updateStatusMessage, 2, reinterpret_cast<LParam>(text.c_str()));
   tariffBasis_ = text;
   context.setTerminatedText(fields::kRateBaseNumber, number);
+}
+
+void RatingDialog::refreshCityTexts() {
+  // A Mexican point without a city shows the "no city" text of the language now in use.
+  const std::pair<bool, std::pair<std::string*, int>> ends[] = {
+      {originNoCity_, {&originCity_, screen_id::OriginCity}},
+      {destinationNoCity_, {&destinationCity_, screen_id::DestinationCity}}};
+  for (const auto& [noCity, place] : ends) {
+    if (!noCity) continue;
+    *place.first = session().text(kNoCityText, MexicanCityListDialog::kResultLimit);
+    SetDialogItemText(handle(), place.second, *place.first);
+  }
 }
 
 }  // namespace qiv

@@ -145,21 +145,38 @@ bool RatingDialog::validateOrigin(const std::string& text) {
   return true;
 }
 
+bool RatingDialog::verifyOriginFromCombo(const std::string& text) {
+  RatingContext& context = *session().context;
+  context.setTerminatedText(point::Of(0, point::kCode), text);
+  if (!canadianShortCodeCheck(text, originCombo_.handle())) return false;
+  if (session().bindings.VerOrigZip(context.data()) == 0) {
+    ShowMessage(session(), handle(), MessageType::Warning);
+    SendMessage(handle(), session().specialCharMessage, 27, 0);
+    return false;
+  }
+  // The point's state, as a typed origin's: the territory check and the
+  // intrastate question compare it.
+  if (!findState(0, kInvalidOrigin, originCombo_.handle())) return false;
+  if (context.shortAt(fields::kConstantDestinationInUse) != 0)
+    return verifyDestinationAndRate(context.textAt(fields::kConstantDestinationZip));
+  return true;
+}
+
 bool RatingDialog::verifyDestinationAndRate(const std::string& text) {
   RatingContext& context = *session().context;
   const RatekitBindings& bind = session().bindings;
   // The origin first.
   if (originIsCombo_) {
-    const WindowHandle combo = item(screen_id::OriginCombo);
-    const int selected = static_cast<int>(SendMessage(combo, combo_box::GetCurrentSelection));
-    if (selected < 0) {
+    const std::string selected = originCombo_.selectedText();
+    if (selected.empty()) {
       context.view().setText(point::Of(0, point::kState), "  ");
       context.setLastErrorCode(kInvalidOrigin);
       ShowMessage(session(), handle(), MessageType::Warning);
-      SetFocus(combo);
+      SetFocus(originCombo_.handle());
       return false;
     }
-    context.setTerminatedText(point::Of(0, point::kCode), ComboLine(combo, selected));
+    context.setTerminatedText(point::Of(0, point::kCode), selected);
+    if (!findState(0, kInvalidOrigin, originCombo_.handle())) return false;
   } else if (context.shortAt(fields::kConstantOriginInUse) != 0 &&
              !validateOrigin(context.textAt(fields::kConstantOriginZip))) {
     return false;
@@ -398,7 +415,7 @@ LResult RatingDialog::onSpecialChar(WParam code) {
     clearScreen();
     if (!constantOrigin) {
       if (originIsCombo_)
-        SendDialogItemMessage(handle(), screen_id::OriginCombo, combo_box::SetEditSelection, 0, -1);
+        originCombo_.selectWholeText();
       else
         originField_.setText("");
     }
@@ -412,10 +429,12 @@ LResult RatingDialog::onSpecialChar(WParam code) {
   }
   const WindowHandle focus = GetFocus();
   const bool onRoute = focus != nullptr && (focus == originField_.handle() || focus == destinationField_.handle() ||
-                                            (originIsCombo_ && (focus == item(screen_id::OriginCombo) ||
-                                                                IsDescendant(item(screen_id::OriginCombo), focus))));
+                                            (originIsCombo_ && controlIdOf(focus) == screen_id::OriginCombo));
   if (keyHandled_ || !onRoute) return 0;
   keyHandled_ = true;
+  // Enter or Tab leave the destination only once its check has rated the
+  // route and shown the results: rating again would clear them.
+  if ((code == 13 || code == 9) && focus == destinationField_.handle()) return 0;
   clearFlag_ = true;
   clearScreen();
   if (code == 13 || code == 9) {

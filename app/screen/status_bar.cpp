@@ -58,12 +58,7 @@ void RatingDialog::setStatusText(int pane, const std::string& text) {
     SendMessage(statusBar_, status_bar::SetText, static_cast<WParam>(pane), reinterpret_cast<LParam>(text.c_str()));
 }
 
-int RatingDialog::focusedControlId() const {
-  const WindowHandle focus = GetFocus();
-  if (originIsCombo_ && focus != nullptr && ParentWindow(focus) == item(screen_id::OriginCombo))
-    return screen_id::OriginCombo;
-  return WindowId(focus);
-}
+int RatingDialog::focusedControlId() const { return controlIdOf(GetFocus()); }
 
 LResult RatingDialog::onUpdateStatus(WParam pane, LParam item) {
   if (pane == 4) {

@@ -32,6 +32,7 @@ inline constexpr FieldSpan kEngineModule = rc::kEngineModule;
 inline constexpr FieldSpan kRatekitModule = rc::kRatekitModule;
 inline constexpr FieldSpan kServiceGuideModule = rc::kServiceGuideModule;
 inline constexpr FieldSpan kShipmentDate = rc::kShipmentDate;
+inline constexpr FieldSpan kShipmentId = rc::kShipmentId;
 inline constexpr FieldSpan kEffectiveTableCopy = rc::kEffectiveTableCopy;
 inline constexpr FieldSpan kEffectiveCount = rc::kEffectiveEntriesKept;
 inline constexpr FieldSpan kBureauCount = rc::kEffectiveEntriesSkipped;

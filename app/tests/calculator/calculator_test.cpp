@@ -15,6 +15,7 @@
 #include "platform/ui/controls/list_box.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
+#include "platform/ui/input.h"
 #include "platform/ui/window.h"
 #include "qiv_data_set.h"
 #include "test_session.h"
@@ -196,6 +197,25 @@ TEST_F(CalculatorDialog, DensityListRecomputesAtEachMoment) {
     SendMessage(dialog, msg::Command, CommandParam(command_id::Cancel, 0));
   });
   EXPECT_EQ(RunConversionDensityCalculator(test.session, nullptr), command_id::Cancel);
+}
+
+// The value, weight and dimension fields take numbers of one decimal, cut
+// to their lengths (9 and 6 characters), the fraction padded when left.
+TEST_F(CalculatorDialog, FieldsTakeNumbersOfOneDecimal) {
+  constexpr const char* kCaption = "Conversion/Density Calculator";
+  const std::pair<int, const char*> typed[] = {{2209, "12345678.25x\t"}, {2212, "123456\t"}, {2214, "7\t"}};
+  const char* const left[] = {"1234567.2", "1234.0", "7.0"};
+  for (const auto& [field, keys] : typed)
+    driver.onWindow(kCaption, [field = field, keys = keys](WindowHandle dialog) {
+      SetFocus(DialogItem(dialog, field));
+      InjectText(keys);
+    });
+  driver.onWindow(kCaption, [&](WindowHandle dialog) {
+    for (std::size_t i = 0; i < std::size(typed); ++i) EXPECT_EQ(DialogItemText(dialog, typed[i].first), left[i]);
+    SendMessage(dialog, msg::Command, CommandParam(command_id::Cancel, 0));
+  });
+  EXPECT_EQ(RunConversionDensityCalculator(test.session, nullptr), command_id::Cancel);
+  EXPECT_EQ(driver.boxes(), std::vector<testing::ShownBox>{});
 }
 
 TEST_F(CalculatorDialog, LimitsWarnAndEmptyTheField) {

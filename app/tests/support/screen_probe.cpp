@@ -8,6 +8,7 @@
 #include "platform/ui/controls/toolbar.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/font.h"
+#include "platform/ui/input.h"
 #include "platform/ui/menu.h"
 #include "platform/ui/window.h"
 #include "screen/screen_ids.h"
@@ -26,6 +27,15 @@ std::string TextOf(WindowHandle screen, int id) { return DialogItemText(screen, 
 bool IsShown(WindowHandle screen, int id) {
   const WindowHandle item = DialogItem(screen, id);
   return item != nullptr && IsWindowVisible(item);
+}
+
+std::string ShownText(WindowHandle screen, int id) {
+  return IsShown(screen, id) ? DialogItemText(screen, id) : "(hidden)";
+}
+
+void ClickOn(WindowHandle screen, int id) {
+  const Rect target = WindowRect(DialogItem(screen, id));
+  InjectClick(screen, ScreenToClient(screen, {(target.left + target.right) / 2, (target.top + target.bottom) / 2}));
 }
 
 std::vector<std::string> MenuTitles(WindowHandle screen) {

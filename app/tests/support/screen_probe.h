@@ -15,6 +15,10 @@ std::string TextOf(platform::ui::WindowHandle screen, int id);
 // change; false when the list has no such profile.
 bool ChooseProfile(platform::ui::WindowHandle screen, const char* name);
 bool IsShown(platform::ui::WindowHandle screen, int id);
+// The text of a shown control, or "(hidden)".
+std::string ShownText(platform::ui::WindowHandle screen, int id);
+// A left click injected at the middle of the control.
+void ClickOn(platform::ui::WindowHandle screen, int id);
 // The menu bar's titles, and the commands of its pop-ups in order.
 std::vector<std::string> MenuTitles(platform::ui::WindowHandle screen);
 std::vector<int> MenuCommands(platform::ui::WindowHandle screen);
