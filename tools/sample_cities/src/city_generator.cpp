@@ -148,15 +148,23 @@ class Generator {
   void us(std::size_t count) {
     std::size_t made = 0;
     for (const char* state : kSharedStates) made += add(Country::Us, usCode(state), state, kSharedName) ? 1 : 0;
-    for (std::size_t n = 0; n < kTexasSanCities * 4 && made < count && sanCities_ < kTexasSanCities; ++n)
-      if (add(Country::Us, usCode("TX"), "TX", "SAN " + std::string(random_.pick(kSpanishRoots)) + random_.pick(kSpanishEnds))) {
+    // Each draw is a statement of its own: the order in which a call's
+    // arguments are evaluated differs between compilers, and the cities
+    // must not.
+    for (std::size_t n = 0; n < kTexasSanCities * 4 && made < count && sanCities_ < kTexasSanCities; ++n) {
+      std::string zip = usCode("TX");
+      std::string name = "SAN " + std::string(random_.pick(kSpanishRoots));
+      name += random_.pick(kSpanishEnds);
+      if (add(Country::Us, std::move(zip), "TX", std::move(name))) {
         ++made;
         ++sanCities_;
       }
+    }
     while (made < count) {
       const Range& range = Share(random_, kUsRanges);
-      const std::string name = std::string(range.state) == "TX" && random_.below(5) == 0 ? SpanishName(random_) : EnglishName(random_);
-      if (add(Country::Us, code(range), range.state, name)) ++made;
+      std::string name = std::string(range.state) == "TX" && random_.below(5) == 0 ? SpanishName(random_) : EnglishName(random_);
+      std::string zip = code(range);
+      if (add(Country::Us, std::move(zip), range.state, std::move(name))) ++made;
     }
   }
 
@@ -182,7 +190,9 @@ class Generator {
       made += add(Country::Mexico, code(range), range.state, "SANTA " + std::string(kSpanishRoots[0])) ? 1 : 0;
     while (made < count) {
       const Range& range = Share(random_, kMexicanRanges);
-      if (add(Country::Mexico, code(range), range.state, SpanishName(random_))) ++made;
+      std::string zip = code(range);
+      std::string name = SpanishName(random_);
+      if (add(Country::Mexico, std::move(zip), range.state, std::move(name))) ++made;
     }
   }
 
