@@ -16,17 +16,18 @@
 #include <vector>
 
 #include "engine/engine_connection.h"
+#include "ratekit/ratekit32.h"
 #include "rating/lane_files.h"
 #include "rating/shipment_request.h"
-#include "ratekit/ratekit32.h"
 #include "support/test_context.h"
 
 namespace {
 
 using namespace ratekit;
 
-constexpr const char* kShipments[] = {"atlanta_to_charlotte", "clinton_to_boston",     "columbus_small",   "lebanon_to_manhattan",
-                                      "ny_to_chicago",        "savannah_to_charlotte", "toronto_to_dallas"};
+constexpr const char* kShipments[] = {"atlanta_to_charlotte", "clinton_to_boston", "columbus_small",
+                                      "lebanon_to_manhattan", "ny_to_chicago",     "savannah_to_charlotte",
+                                      "toronto_to_dallas"};
 
 struct Shipment {
   std::unique_ptr<testing::TestContext> context;
@@ -66,7 +67,8 @@ void Connect(Bench& b) {
     s.context->useData(testing::SampleData());
     s.lines = s.context->setSampleShipment(name);
     s.context->setInt(context::kCanadaFlag, std::string_view(name) == "toronto_to_dallas" ? 1 : 0);
-    if (RateShipment(s.context->data(), s.lines, nullptr) != 0) throw std::runtime_error(std::string(name) + " is not rated");
+    if (RateShipment(s.context->data(), s.lines, nullptr) != 0)
+      throw std::runtime_error(std::string(name) + " is not rated");
     s.answer = std::string(Engine().request.chars(), vorn::kShipmentRecordSize);
     s.request = Engine().request;  // the bytes a request leaves as they are
     RatingContextView record = s.context->view();
@@ -87,7 +89,8 @@ void RatekitRateShipment(benchmark::State& state) {
     next = next + 1 == b.shipments.size() ? 0 : next + 1;
   }
   if (!same) state.SkipWithError("an answer differs from the first rating's");
-  state.counters["ratings_per_second"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+  state.counters["ratings_per_second"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
 void EngineAlone(benchmark::State& state) {
@@ -104,7 +107,8 @@ void EngineAlone(benchmark::State& state) {
     next = next + 1 == b.shipments.size() ? 0 : next + 1;
   }
   if (!same) state.SkipWithError("an answer differs from RateShipment's");
-  state.counters["ratings_per_second"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+  state.counters["ratings_per_second"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
 // The fake engine answers each request with the engine's answer to it, so
@@ -125,7 +129,8 @@ void RatekitOwnWork(benchmark::State& state) {
     next = next + 1 == b.shipments.size() ? 0 : next + 1;
   }
   fake.rate = nullptr;
-  state.counters["ratings_per_second"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+  state.counters["ratings_per_second"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
 }  // namespace

@@ -85,7 +85,8 @@ void RateTheMix(benchmark::State& state, const RatingEngineLibrary& library, con
   }
   library.end(handle);
   if (!same) state.SkipWithError("an answer differs from the single-threaded answer");
-  state.counters["ratings_per_second"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+  state.counters["ratings_per_second"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
 }  // namespace
@@ -106,10 +107,16 @@ int main(int argc, char** argv) {
     std::cerr << "the two engine copies answer differently\n";
     return 1;
   }
-  benchmark::RegisterBenchmark("Rating/UseCriticalSection:1", [](benchmark::State& s) { RateTheMix(s, serialised.library(), mix); })
-      ->Threads(1)->Threads(8)->UseRealTime();
-  benchmark::RegisterBenchmark("Rating/UseCriticalSection:0", [](benchmark::State& s) { RateTheMix(s, concurrent.library(), mix); })
-      ->Threads(1)->Threads(8)->UseRealTime();
+  benchmark::RegisterBenchmark("Rating/UseCriticalSection:1",
+                               [](benchmark::State& s) { RateTheMix(s, serialised.library(), mix); })
+      ->Threads(1)
+      ->Threads(8)
+      ->UseRealTime();
+  benchmark::RegisterBenchmark("Rating/UseCriticalSection:0",
+                               [](benchmark::State& s) { RateTheMix(s, concurrent.library(), mix); })
+      ->Threads(1)
+      ->Threads(8)
+      ->UseRealTime();
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;

@@ -60,7 +60,8 @@ struct DataCopy {
   }
 
   void replace(std::size_t index, const char* data, std::size_t size) {
-    if (anyReplaced && replaced != index) WriteWholeFile(dir / names[replaced], originals[replaced].data(), originals[replaced].size());
+    if (anyReplaced && replaced != index)
+      WriteWholeFile(dir / names[replaced], originals[replaced].data(), originals[replaced].size());
     WriteWholeFile(dir / names[index], data, size);
     replaced = index;
     anyReplaced = true;

@@ -35,7 +35,8 @@ std::string RecordFromInput(const std::uint8_t* data, std::size_t size) {
 std::vector<std::string> SampleRequests() {
   std::vector<std::string> records;
   for (const std::string& name : FileNames(QIV_FUZZ_SHIPMENTS_DIR)) {
-    const rate_tool::ShipmentBytes bytes = rate_tool::LoadSampleShipment(std::string(QIV_FUZZ_SHIPMENTS_DIR) + "/" + name);
+    const rate_tool::ShipmentBytes bytes =
+        rate_tool::LoadSampleShipment(std::string(QIV_FUZZ_SHIPMENTS_DIR) + "/" + name);
     records.emplace_back(bytes.data(), bytes.size());
   }
   return records;

@@ -17,7 +17,8 @@ void PutText(std::vector<std::uint8_t>& record, platform::FieldSpan field, std::
 
 }  // namespace
 
-void OpenAndUseLevel(const std::filesystem::path& data, const std::filesystem::path& startup, std::string_view level, bool engineInUse) {
+void OpenAndUseLevel(const std::filesystem::path& data, const std::filesystem::path& startup, std::string_view level,
+                     bool engineInUse) {
   std::error_code ignored;
   std::filesystem::remove(startup / "PROFILE.FIL", ignored);
   std::vector<std::uint8_t> record(kRatingContextSize, 0);

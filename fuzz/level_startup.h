@@ -13,6 +13,7 @@ namespace ratekit::fuzz {
 // The level of the data directory opened and used with a fresh context;
 // the start-up directory gets the files written back (and is emptied of
 // PROFILE.FIL first, so the data directory's is read).
-void OpenAndUseLevel(const std::filesystem::path& data, const std::filesystem::path& startup, std::string_view level, bool engineInUse);
+void OpenAndUseLevel(const std::filesystem::path& data, const std::filesystem::path& startup, std::string_view level,
+                     bool engineInUse);
 
 }  // namespace ratekit::fuzz

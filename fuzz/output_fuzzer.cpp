@@ -20,7 +20,6 @@
 #include <fstream>
 #include <memory>
 #include <string>
-
 #include <unistd.h>
 
 #include "language/language_table.h"
@@ -41,13 +40,41 @@ namespace of = qiv::output_fields;
 // The texts the printouts and the export heading read (the title split at
 // six blanks).
 constexpr const char* kTexts[][2] = {
-    {"537", "QIV      Freight Rating"}, {"78", "Rates"}, {"4214", "Class"}, {"4544", "Rates"}, {"4550", "Charges"},
-    {"4551", "U.S. Only"}, {"4552", "Mexico Only"}, {"4715", "Zip Specific Discounts"}, {"4719", "Class Discounts"},
-    {"4417", "Class"}, {"4418", "Weight"}, {"4419", "Rate"}, {"4420", "Charge"}, {"4894", "lbs."}, {"4895", "kgs."},
-    {"52", "Service Days:"}, {"53", "No service days available"}, {"56", "ID"}, {"57", "Origin"}, {"58", "OrgSt"},
-    {"59", "Dest"}, {"60", "DstSt"}, {"61", "ShpWt"}, {"62", "DefWt"}, {"63", "TotWt"}, {"66", "Disc%"},
-    {"67", "Charge"}, {"68", "MinChg"}, {"69", "ExpDisc"}, {"70", "DiscAm"}, {"71", "Factor"}, {"72", "Net"},
-    {"75", "Class"}, {"76", "Weight"}, {"77", "Rate"},
+    {"537", "QIV      Freight Rating"},
+    {"78", "Rates"},
+    {"4214", "Class"},
+    {"4544", "Rates"},
+    {"4550", "Charges"},
+    {"4551", "U.S. Only"},
+    {"4552", "Mexico Only"},
+    {"4715", "Zip Specific Discounts"},
+    {"4719", "Class Discounts"},
+    {"4417", "Class"},
+    {"4418", "Weight"},
+    {"4419", "Rate"},
+    {"4420", "Charge"},
+    {"4894", "lbs."},
+    {"4895", "kgs."},
+    {"52", "Service Days:"},
+    {"53", "No service days available"},
+    {"56", "ID"},
+    {"57", "Origin"},
+    {"58", "OrgSt"},
+    {"59", "Dest"},
+    {"60", "DstSt"},
+    {"61", "ShpWt"},
+    {"62", "DefWt"},
+    {"63", "TotWt"},
+    {"66", "Disc%"},
+    {"67", "Charge"},
+    {"68", "MinChg"},
+    {"69", "ExpDisc"},
+    {"70", "DiscAm"},
+    {"71", "Factor"},
+    {"72", "Net"},
+    {"75", "Class"},
+    {"76", "Weight"},
+    {"77", "Rate"},
 };
 
 struct Harness {
@@ -102,7 +129,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   Harness& h = Ready();
   std::string file;
   for (const auto& text : kTexts) file += std::string(text[0]) + "\r\n\r\n" + text[1] + "\r\n" + text[1] + "\r\n";
-  h.session.languageTable = qiv::LanguageTable::Parse({reinterpret_cast<const std::uint8_t*>(file.data()), file.size()});
+  h.session.languageTable =
+      qiv::LanguageTable::Parse({reinterpret_cast<const std::uint8_t*>(file.data()), file.size()});
   h.session.context = qiv::RatingContext::Allocate();
   h.writer = std::make_unique<qiv::PrintWriter>(h.session);
   h.folder = fs::temp_directory_path() / ("output_fuzzer." + std::to_string(::getpid()));
@@ -120,8 +148,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   context.view().setText(ratekit::shipment_lines::WeightText(0), "   100", '\0');
   const std::uint8_t choice = size > 0 ? data[0] : 0;
   for (std::size_t at = 1; at + 4 <= size;) {
-    const std::size_t offset = ((std::size_t{data[at]} << 16) | (std::size_t{data[at + 1]} << 8) | data[at + 2]) %
-                               qiv::RatingContext::kSize;
+    const std::size_t offset =
+        ((std::size_t{data[at]} << 16) | (std::size_t{data[at + 1]} << 8) | data[at + 2]) % qiv::RatingContext::kSize;
     const std::size_t length = std::min<std::size_t>({data[at + 3], size - at - 4, qiv::RatingContext::kSize - offset});
     std::memcpy(static_cast<std::uint8_t*>(context.data()) + offset, data + at + 4, length);
     at += 4 + length;

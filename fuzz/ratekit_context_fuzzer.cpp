@@ -24,16 +24,31 @@ namespace {
 using namespace ratekit;
 using platform::FieldSpan;
 
-constexpr std::array kShipments{"ny_to_chicago", "toronto_to_dallas", "clinton_to_boston", "columbus_small",
-                                "atlanta_to_charlotte", "savannah_to_charlotte", "lebanon_to_manhattan"};
+constexpr std::array kShipments{"ny_to_chicago",       "toronto_to_dallas",    "clinton_to_boston",
+                                "columbus_small",      "atlanta_to_charlotte", "savannah_to_charlotte",
+                                "lebanon_to_manhattan"};
 constexpr std::array kLevels{"SAMPLE01", "SAMPLE02"};
 
 constexpr std::array kOverlaid{
-    context::kShipmentLines,     context::kOriginPoint,          context::kDestinationPoint,     context::kBreakDiscounts,
-    context::kRatingDefaultsImage, context::kTariffSettingsImage, FieldSpan{12566, 8},          // Canada and Mexico flags
-    context::kIntrastateQuestionInUse, context::kIntrastate,    context::kMethodFlagLetter,     context::kEngineMessagesOff,
-    context::kTariffName,        context::kShipmentDate,         context::kClassCodes,           context::kBreakCount,
-    context::kEffectiveTableCopy, context::kCurrentEffectiveEntry, context::kEffectiveEntriesKept, context::kCurrentProfile,
+    context::kShipmentLines,
+    context::kOriginPoint,
+    context::kDestinationPoint,
+    context::kBreakDiscounts,
+    context::kRatingDefaultsImage,
+    context::kTariffSettingsImage,
+    FieldSpan{12566, 8},  // Canada and Mexico flags
+    context::kIntrastateQuestionInUse,
+    context::kIntrastate,
+    context::kMethodFlagLetter,
+    context::kEngineMessagesOff,
+    context::kTariffName,
+    context::kShipmentDate,
+    context::kClassCodes,
+    context::kBreakCount,
+    context::kEffectiveTableCopy,
+    context::kCurrentEffectiveEntry,
+    context::kEffectiveEntriesKept,
+    context::kCurrentProfile,
 };
 
 struct Connection {
@@ -56,10 +71,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   c.context.useData(std::filesystem::path(QIV_FUZZ_DATA_DIR));
   c.engine = std::make_unique<testing::LoadedModule>(c.context, testing::EngineLibrary());
   const RatekitHost& host = *RatekitHostInterface();
-  host.installMessageBoxes([](void*, RatekitBoxKind, const char*, const char*, void*) { return int{RATEKIT_ANSWER_OK}; }, nullptr,
-                           nullptr);
+  host.installMessageBoxes(
+      [](void*, RatekitBoxKind, const char*, const char*, void*) { return int{RATEKIT_ANSWER_OK}; }, nullptr, nullptr);
   if (GetZQAddresses(c.context.data(), nullptr) != 1 || InitializeZQdll(c.context.data()) != 1) {
-    std::fprintf(stderr, "Ratekit32 does not connect to the engine on %s\n", std::filesystem::path(QIV_FUZZ_DATA_DIR).c_str());
+    std::fprintf(stderr, "Ratekit32 does not connect to the engine on %s\n",
+                 std::filesystem::path(QIV_FUZZ_DATA_DIR).c_str());
     std::exit(1);
   }
   c.connected = c.context.bytes({0, kRatingContextSize});

@@ -88,7 +88,8 @@ bool ConversionDensityDialog::onInitDialog() {
   const std::pair<CDecimalEdit*, int> pieces[] = {
       {&weightField_, id::Weight}, {&lengthField_, id::Length}, {&heightField_, id::Height}, {&widthField_, id::Width}};
   for (const auto& [field, itemId] : pieces) field->attachItem(itemId, handle(), kPieceLength, kDecimals);
-  for (std::size_t row = 0; row < unit_conversion::kRows; ++row) AddComboLine(item(id::FromUnit), table_.sourceName(row));
+  for (std::size_t row = 0; row < unit_conversion::kRows; ++row)
+    AddComboLine(item(id::FromUnit), table_.sourceName(row));
   for (const char* unit : kWeightUnits) AddComboLine(item(id::WeightUnit), unit);
   for (const char* unit : kDimensionUnits) AddComboLine(item(id::DimensionUnit), unit);
   for (const char* unit : kDensityUnits) AddComboLine(item(id::DensityUnit), unit);
@@ -122,7 +123,8 @@ void ConversionDensityDialog::onFromUnitChosen() {
   int row = ComboSelection(from);
   if (row < 0) {
     const std::string typed = ComboText(handle(), id::FromUnit);
-    row = static_cast<int>(SendMessage(from, combo_box::SelectString, static_cast<WParam>(-1), reinterpret_cast<LParam>(typed.c_str())));
+    row = static_cast<int>(
+        SendMessage(from, combo_box::SelectString, static_cast<WParam>(-1), reinterpret_cast<LParam>(typed.c_str())));
   }
   fromRow_ = row;
   if (row >= 0)
@@ -141,7 +143,8 @@ void ConversionDensityDialog::takeToUnit() {
                                                         reinterpret_cast<LParam>(typed.c_str())));
   }
   // An unused slot is no unit to convert into.
-  if (slot >= 0 && fromRow_ >= 0 && table_.targetName(static_cast<std::size_t>(fromRow_), static_cast<std::size_t>(slot)).empty())
+  if (slot >= 0 && fromRow_ >= 0 &&
+      table_.targetName(static_cast<std::size_t>(fromRow_), static_cast<std::size_t>(slot)).empty())
     slot = -1;
   toSlot_ = slot;
 }
@@ -176,7 +179,9 @@ char ConversionDensityDialog::dimensionUnit() const {
   return unit.empty() ? ' ' : unit[0];
 }
 
-double ConversionDensityDialog::fieldValue(int field) const { return density::NumberIn(DialogItemText(handle(), field)); }
+double ConversionDensityDialog::fieldValue(int field) const {
+  return density::NumberIn(DialogItemText(handle(), field));
+}
 
 void ConversionDensityDialog::onAdd() {
   const std::string weightUnit = ComboText(handle(), id::WeightUnit).substr(0, 3);
@@ -193,8 +198,7 @@ void ConversionDensityDialog::recompute() {
   std::vector<std::string> rows;
   for (int i = 0; i < ListCount(list); ++i) rows.push_back(ListLine(list, i));
   const std::string densityUnit = ComboText(handle(), id::DensityUnit);
-  const density::Recomputed result =
-      density::Recompute(rounding(), rows, densityUnit.empty() ? 'L' : densityUnit[0]);
+  const density::Recomputed result = density::Recompute(rounding(), rows, densityUnit.empty() ? 'L' : densityUnit[0]);
   const int selected = ListSelection(list);
   for (std::size_t i = 0; i < result.rows.size(); ++i) {
     DeleteListLine(list, static_cast<int>(i));

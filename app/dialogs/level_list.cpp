@@ -1,9 +1,8 @@
 #include "dialogs/level_list.h"
 
-#include <strings.h>
-
 #include <algorithm>
 #include <filesystem>
+#include <strings.h>
 
 #include "platform/kernel/path.h"
 #include "platform/kernel/replace_file.h"
@@ -35,8 +34,8 @@ std::string Piece(std::string_view line, std::size_t at, std::size_t width) {
 
 std::string LevelListLine(std::span<const std::uint8_t, level_record::kSize> record) {
   using namespace level_record;
-  return Padded(Field(record, kName)) + "\t" + Padded(Field(record, kMonth)) + "/" + Padded(Field(record, kDay)) +
-         "/" + Padded(Field(record, kYear));
+  return Padded(Field(record, kName)) + "\t" + Padded(Field(record, kMonth)) + "/" + Padded(Field(record, kDay)) + "/" +
+         Padded(Field(record, kYear));
 }
 
 std::vector<std::string> LevelListLines(std::span<const std::uint8_t> table, std::size_t count) {

@@ -1,9 +1,8 @@
 #include "dialogs/level_of_rates_dialog.h"
 
-#include <strings.h>
-
 #include <algorithm>
 #include <filesystem>
+#include <strings.h>
 
 #include "dialogs/dialog_ids.h"
 #include "dialogs/level_list.h"
@@ -47,7 +46,8 @@ bool LevelOfRatesDialog::onInitDialog() {
   static constexpr int kTabStops[] = {32, 32};
   SendMessage(list, list_box::SetTabStops, 2, reinterpret_cast<LParam>(kTabStops));
   const int count = std::max(0, context.intAt(fields::kLevelCount));
-  for (const std::string& line : LevelListLines(session().slotBuffer(fields::kLevelTable), static_cast<std::size_t>(count)))
+  for (const std::string& line :
+       LevelListLines(session().slotBuffer(fields::kLevelTable), static_cast<std::size_t>(count)))
     AddListLine(list, line);
   if (ListCount(list) > 0) {
     SelectListLine(list, 0);
@@ -123,7 +123,8 @@ std::string FirstHelpFileIn(const std::string& directory) {
   std::error_code error;
   for (const auto& entry : std::filesystem::directory_iterator(platform::NativePath(directory), error)) {
     const std::string name = entry.path().filename().string();
-    if (name.size() > 4 && ::strcasecmp(name.c_str() + name.size() - 4, ".hlp") == 0) found.push_back(entry.path().string());
+    if (name.size() > 4 && ::strcasecmp(name.c_str() + name.size() - 4, ".hlp") == 0)
+      found.push_back(entry.path().string());
   }
   std::sort(found.begin(), found.end());
   return found.empty() ? std::string() : found.front();

@@ -54,8 +54,6 @@ std::string ComboLine(WindowHandle combo, int index) {
 
 int ComboCount(WindowHandle combo) { return static_cast<int>(SendMessage(combo, combo_box::GetCount)); }
 
-int ComboSelection(WindowHandle combo) {
-  return static_cast<int>(SendMessage(combo, combo_box::GetCurrentSelection));
-}
+int ComboSelection(WindowHandle combo) { return static_cast<int>(SendMessage(combo, combo_box::GetCurrentSelection)); }
 
 }  // namespace qiv

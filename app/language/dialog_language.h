@@ -18,7 +18,7 @@
 
 namespace qiv {
 
-void ApplyDialogLanguage(int dialogId, platform::ui::WindowHandle dialog, Language language,
-                         const LanguageTable& table, platform::ui::WindowHandle mainWindow);
+void ApplyDialogLanguage(int dialogId, platform::ui::WindowHandle dialog, Language language, const LanguageTable& table,
+                         platform::ui::WindowHandle mainWindow);
 
 }  // namespace qiv

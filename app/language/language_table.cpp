@@ -67,8 +67,6 @@ std::string LanguageTable::text(std::int32_t key, Language language, std::size_t
   return found.substr(0, limit);
 }
 
-bool LanguageTable::hasKey(std::int32_t key) const {
-  return std::find(keys_.begin(), keys_.end(), key) != keys_.end();
-}
+bool LanguageTable::hasKey(std::int32_t key) const { return std::find(keys_.begin(), keys_.end(), key) != keys_.end(); }
 
 }  // namespace qiv

@@ -25,8 +25,7 @@ int ShowMessage(QivSession& session, WindowHandle ownerDialog, int type, WindowH
       if (bindings.fatal != nullptr) bindings.fatal(text.c_str(), caption.c_str(), number);
       return 1;
     }
-    case MessageType::Question:
-      break;
+    case MessageType::Question: break;
   }
   QuestionDialog question(session, ownerDialog, text, std::string(), number);
   return question.doModal() == command_id::Ok ? 1 : 0;

@@ -34,8 +34,8 @@ bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0;
 std::string CanadianCityRow(const CityRecord& record) {
   const std::string_view code = record.code();
   // A full postal code (K1A0B1) reads K1A-0B1; a prefix (K1A) as it stands.
-  const std::string shown = IsLetter(code[4]) ? std::string(code.substr(0, 3)) + "-" + std::string(code.substr(3))
-                                              : std::string(code);
+  const std::string shown =
+      IsLetter(code[4]) ? std::string(code.substr(0, 3)) + "-" + std::string(code.substr(3)) : std::string(code);
   return shown + "\t" + std::string(record.state()) + "\t" + std::string(record.city());
 }
 

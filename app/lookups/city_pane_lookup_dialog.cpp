@@ -16,7 +16,8 @@ namespace {
 constexpr std::size_t kStateLength = 2;
 constexpr std::size_t kCityLength = 28;
 // The list's window: a bordered tab stop that keeps the height it is given.
-constexpr StyleBits kPaneStyle = style::Child | style::Visible | style::Border | style::TabStop | rowpane::style::KeepHeight;
+constexpr StyleBits kPaneStyle =
+    style::Child | style::Visible | style::Border | style::TabStop | rowpane::style::KeepHeight;
 static_assert(kPaneStyle == 0x50810100);
 constexpr const char* kMexicanState = "MX";
 constexpr char kMexicanCodeMark = 'M';

@@ -43,12 +43,8 @@ bool CityPaneRows::answer(platform::ui::MessageId message, rowpane::ItemRequest&
       last_ = request.index - 1;
       request.status = 0;
       return true;
-    case RPBN_FIRST:
-      answerRecord(request, 0);
-      return true;
-    case RPBN_LAST:
-      answerRecord(request, last_);
-      return true;
+    case RPBN_FIRST: answerRecord(request, 0); return true;
+    case RPBN_LAST: answerRecord(request, last_); return true;
     case RPBN_NEXT:
       if (request.index >= last_)
         request.status = kNoSuchItem;
@@ -61,9 +57,7 @@ bool CityPaneRows::answer(platform::ui::MessageId message, rowpane::ItemRequest&
       else
         answerRecord(request, static_cast<std::int64_t>(request.index) - 1);
       return true;
-    case RPBN_GOTO:
-      answerRecord(request, request.data);
-      return true;
+    case RPBN_GOTO: answerRecord(request, request.data); return true;
     case RPBN_THUMBPOS: {
       const std::int64_t percent = request.data;
       if (percent == 0)
@@ -76,15 +70,12 @@ bool CityPaneRows::answer(platform::ui::MessageId message, rowpane::ItemRequest&
     }
     case RPBN_FINDSTRING:
     case RPBN_FINDSTRINGEXACT:
-    case kFindRequest1626:
-      answerFind(request);
-      return true;
+    case kFindRequest1626: answerFind(request); return true;
     case RPBN_GETITEMDATA:
       request.data = request.index;
       request.status = 0;
       return true;
-    default:
-      return false;
+    default: return false;
   }
 }
 

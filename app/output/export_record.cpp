@@ -29,21 +29,21 @@ struct Field {
 constexpr Kind T = Kind::Text;
 constexpr Kind N = Kind::Number;
 constexpr std::array<Field, 15> kHeaderFields{{
-    {0, 1, 9, T},      // shipment id
-    {9, 13, 5, T},     // origin code
-    {14, 21, 2, T},    // origin state
-    {16, 26, 5, T},    // destination code
-    {21, 34, 2, T},    // destination state
-    {23, 38, 6, N},    // the six-digit figure
-    {29, 45, 6, N},    // deficit weight
-    {35, 52, 6, N},    // total weight
-    {41, 59, 5, N},    // discount percent
-    {46, 65, 14, N},   // total charge
-    {60, 80, 9, N},    // sum of the two header amounts
-    {69, 90, 9, N},    // exported discount
-    {78, 100, 14, N},  // discount amount
-    {92, 115, 9, N},   // accessorial total ("factor")
-    {101, 125, 14, N}, // net charge
+    {0, 1, 9, T},       // shipment id
+    {9, 13, 5, T},      // origin code
+    {14, 21, 2, T},     // origin state
+    {16, 26, 5, T},     // destination code
+    {21, 34, 2, T},     // destination state
+    {23, 38, 6, N},     // the six-digit figure
+    {29, 45, 6, N},     // deficit weight
+    {35, 52, 6, N},     // total weight
+    {41, 59, 5, N},     // discount percent
+    {46, 65, 14, N},    // total charge
+    {60, 80, 9, N},     // sum of the two header amounts
+    {69, 90, 9, N},     // exported discount
+    {78, 100, 14, N},   // discount amount
+    {92, 115, 9, N},    // accessorial total ("factor")
+    {101, 125, 14, N},  // net charge
 }};
 // A detail line's fields, from the line's start in each record.
 constexpr std::array<Field, 3> kLineFields{{{0, 2, 3, T}, {3, 7, 6, N}, {9, 14, 7, N}}};
@@ -54,9 +54,7 @@ constexpr std::size_t kCommaLineSize = 21;
 
 // The bytes between two fields of the comma-separated record: a closing
 // quote after a text, a comma, an opening quote before a text.
-constexpr std::size_t Separation(Kind before, Kind after) {
-  return (before == T ? 1 : 0) + 1 + (after == T ? 1 : 0);
-}
+constexpr std::size_t Separation(Kind before, Kind after) { return (before == T ? 1 : 0) + 1 + (after == T ? 1 : 0); }
 constexpr bool LaidOutInOrder() {
   for (std::size_t i = 0; i + 1 < kHeaderFields.size(); ++i) {
     const Field& a = kHeaderFields[i];
@@ -130,7 +128,9 @@ bool Put(std::string& record, std::size_t at, const Field& field, std::string_vi
 
 }  // namespace
 
-void PutTextField(std::span<char> destination, std::string_view text) { platform::FormatLeftAligned(destination, text); }
+void PutTextField(std::span<char> destination, std::string_view text) {
+  platform::FormatLeftAligned(destination, text);
+}
 
 bool PutNumberField(std::span<char> destination, std::string_view text) {
   std::fill(destination.begin(), destination.end(), '0');
@@ -163,7 +163,8 @@ std::optional<std::string> FixedRecord(const RatingContext& context) {
     const auto line = LineValues(context, k);
     if (!line) continue;
     for (std::size_t f = 0; f < kLineFields.size(); ++f)
-      if (!Put(record, kFixedLines + kFixedLineSize * k + kLineFields[f].fixedOffset, kLineFields[f], (*line)[f], false))
+      if (!Put(record, kFixedLines + kFixedLineSize * k + kLineFields[f].fixedOffset, kLineFields[f], (*line)[f],
+               false))
         return std::nullopt;
   }
   record.replace(kFixedRecordSize - 2, 2, "\r\n");
@@ -204,9 +205,9 @@ std::string CommaHeading(const QivSession& session) {
     std::size_t closingQuote;
   };
   static constexpr Title kTitles[] = {
-      {56, 1, 5},      {57, 8, 15},     {58, 18, 24},    {59, 27, 34},    {60, 37, 43},    {61, 46, 53},
-      {62, 56, 62},    {63, 65, 71},    {66, 74, 80},    {67, 83, 90},    {68, 93, 100},   {69, 103, 111},
-      {70, 114, 120},  {71, 123, 129},  {72, 132, 137},  {75, 140, 145},  {76, 148, 154},  {77, 157, 165},
+      {56, 1, 5},     {57, 8, 15},    {58, 18, 24},   {59, 27, 34},   {60, 37, 43},   {61, 46, 53},
+      {62, 56, 62},   {63, 65, 71},   {66, 74, 80},   {67, 83, 90},   {68, 93, 100},  {69, 103, 111},
+      {70, 114, 120}, {71, 123, 129}, {72, 132, 137}, {75, 140, 145}, {76, 148, 154}, {77, 157, 165},
   };
   static_assert([] {
     for (std::size_t i = 0; i + 1 < std::size(kTitles); ++i)

@@ -37,8 +37,10 @@ bool WriteExportRecord(QivSession& session, platform::ui::WindowHandle owner) {
   const std::string heading = started && commaSeparated ? CommaHeading(session) : std::string();
   const platform::AppendResult written = platform::AppendToFile(name, heading + *record);
   if (!written.ok()) {
-    const bool opened = written.failedStep == platform::AppendStep::Write || written.failedStep == platform::AppendStep::Undo;
-    return Refuse(session, owner, opened ? output_message::kExportFileNotWritten : output_message::kExportFileNotOpened);
+    const bool opened =
+        written.failedStep == platform::AppendStep::Write || written.failedStep == platform::AppendStep::Undo;
+    return Refuse(session, owner,
+                  opened ? output_message::kExportFileNotWritten : output_message::kExportFileNotOpened);
   }
   context.setChar(of::kExportFileAnswer, 'A');
   return true;

@@ -40,10 +40,12 @@ inline constexpr FieldSpan kBasePointRecords[] = {rc::kOriginBasePointRecord, rc
 // '*' when the end's code is a P.O. box or unassigned.
 inline constexpr FieldSpan kPostOfficeBoxFlags[] = {{15955, 1}, {15956, 1}};
 // The terminal code of the service guide's details of each end.
-inline constexpr FieldSpan kTerminalCodes[] = {{rc::kOriginTerminal.offset + 51, 6}, {rc::kDestinationTerminal.offset + 51, 6}};
+inline constexpr FieldSpan kTerminalCodes[] = {{rc::kOriginTerminal.offset + 51, 6},
+                                               {rc::kDestinationTerminal.offset + 51, 6}};
 inline constexpr FieldSpan kServiceDays{54276, 4};
 static_assert(kServiceLabels[0].end() <= kServiceLabels[1].offset && kServiceLabels[1].end() <= rc::kTableNames.offset);
-static_assert(kPostOfficeBoxFlags[0].offset > rc::kUnused15954.offset && kPostOfficeBoxFlags[1].end() == rc::kUnused15954.end());
+static_assert(kPostOfficeBoxFlags[0].offset > rc::kUnused15954.offset &&
+              kPostOfficeBoxFlags[1].end() == rc::kUnused15954.end());
 static_assert(kTerminalCodes[0].offset == 89766 && kTerminalCodes[1].offset == 90212);
 static_assert(kServiceDays.offset == rc::kServiceTerminal1.offset);
 
@@ -61,11 +63,11 @@ inline constexpr FieldSpan kIntrastateLetter = rc::kIntrastate;
 
 // The profile and the discounts.
 inline constexpr FieldSpan kProfileName = profile::Current(profile::kName);
-inline constexpr FieldSpan kProfileZipDiscounts = profile::Current(profile::kZipPairDiscountsInUse);  // short
+inline constexpr FieldSpan kProfileZipDiscounts = profile::Current(profile::kZipPairDiscountsInUse);      // short
 inline constexpr FieldSpan kProfileClassDiscounts = profile::Current(profile::kClassBandDiscountsInUse);  // short
 static_assert(kProfileZipDiscounts.offset == 71971 && kProfileClassDiscounts.offset == 71969);
 inline constexpr FieldSpan kDiscountSource = rc::kDiscountSource;  // 'P', 'C' or 'Z'
-inline constexpr FieldSpan kDiscountKind = def::kDiscountKind;    // 'R' rates, 'C' charges
+inline constexpr FieldSpan kDiscountKind = def::kDiscountKind;     // 'R' rates, 'C' charges
 // The discount floats: index 0 the floor, 1 the MC discount, 2.. the breaks.
 constexpr FieldSpan DiscountFloat(std::size_t i) { return {rc::kFloor.offset + 4 * i, 4}; }
 inline constexpr std::size_t kDiscountFloats = 2 + rc::kDiscountBreaks;
@@ -91,15 +93,15 @@ static_assert(kSingleShipmentFloor.offset == 53470);
 static_assert(kExportedDiscount.offset >= rc::kUnused12614.offset && kExportedDiscount.end() <= rc::kUnused12614.end());
 
 // Options.
-inline constexpr FieldSpan kMexicoFlag = rc::kMexicoFlag;                  // int: a Mexican lane
-inline constexpr FieldSpan kServiceGuideInUse = rc::kServiceGuideInUse;    // int
-inline constexpr FieldSpan kZpsLoaded = rc::kZpsLoaded;                    // int
-inline constexpr FieldSpan kIntrastatePrompt = rc::kIntrastateQuestionInUse;  // int
-inline constexpr FieldSpan kSpanishMexicoOption = rc::kMexicoFilesLoaded;  // int
-inline constexpr FieldSpan kThreeDigitZip = ratekit::tariff_settings::kBseOrThreeDigitExport;  // 'Y'
+inline constexpr FieldSpan kMexicoFlag = rc::kMexicoFlag;                                        // int: a Mexican lane
+inline constexpr FieldSpan kServiceGuideInUse = rc::kServiceGuideInUse;                          // int
+inline constexpr FieldSpan kZpsLoaded = rc::kZpsLoaded;                                          // int
+inline constexpr FieldSpan kIntrastatePrompt = rc::kIntrastateQuestionInUse;                     // int
+inline constexpr FieldSpan kSpanishMexicoOption = rc::kMexicoFilesLoaded;                        // int
+inline constexpr FieldSpan kThreeDigitZip = ratekit::tariff_settings::kBseOrThreeDigitExport;    // 'Y'
 inline constexpr FieldSpan kWeightsInKilograms = ratekit::mexico_defaults::kWeightsInKilograms;  // 'Y'
-inline constexpr FieldSpan kConstantClassInUse = def::kConstantClassInUse;  // short
-inline constexpr FieldSpan kConstantClass = def::kSecondConstantClass;      // the class the printout shows
+inline constexpr FieldSpan kConstantClassInUse = def::kConstantClassInUse;                       // short
+inline constexpr FieldSpan kConstantClass = def::kSecondConstantClass;  // the class the printout shows
 static_assert(kThreeDigitZip.offset == 53118 && kConstantClassInUse.offset == 53371 && kConstantClass.offset == 53373);
 
 // The class and weight-break tables and the rate tables (ints, cents; row

@@ -8,8 +8,8 @@ namespace qiv {
 
 using namespace platform::ui;
 
-OutputSetupDialog::OutputSetupDialog(QivSession& session, int dialogId, WindowHandle parent, platform::FieldSpan settings,
-                                     int nameFieldId, platform::FieldSpan storedName)
+OutputSetupDialog::OutputSetupDialog(QivSession& session, int dialogId, WindowHandle parent,
+                                     platform::FieldSpan settings, int nameFieldId, platform::FieldSpan storedName)
     : QivDialog(session, dialogId, parent), saved_(settings), nameFieldId_(nameFieldId), storedName_(storedName) {
   messageMap().onNotification(nameFieldId, edit::KillFocusNotify, [this] { onNameLeft(); });
 }
@@ -23,7 +23,9 @@ void OutputSetupDialog::prepare() {
 
 bool OutputSetupDialog::checked(int id) const { return DialogButtonCheck(handle(), id) == button::Checked; }
 
-void OutputSetupDialog::check(int id, bool on) { CheckDialogButton(handle(), id, on ? button::Checked : button::Unchecked); }
+void OutputSetupDialog::check(int id, bool on) {
+  CheckDialogButton(handle(), id, on ? button::Checked : button::Unchecked);
+}
 
 std::string OutputSetupDialog::typedName() const {
   return DialogItemText(handle(), nameFieldId_).substr(0, kOutputNameLimit);

@@ -51,7 +51,8 @@ bool PrintSetupDialog::onInitDialog() {
   RatingContext& context = *session().context;
   check(output_id::PrintAll, context.charAt(of::kPrintMode) == 'A');
   const bool file = context.textAt(of::kPrintOutput) == "FILE";
-  CheckRadioButton(handle(), output_id::Printer, output_id::PrintFile, file ? output_id::PrintFile : output_id::Printer);
+  CheckRadioButton(handle(), output_id::Printer, output_id::PrintFile,
+                   file ? output_id::PrintFile : output_id::Printer);
   ShowWindow(item(output_id::PrintFileName), file ? ShowCommand::Show : ShowCommand::Hide);
   const std::string name = context.textAt(of::kPrintFileName);
   if (PrintFileExists(context, name)) context.setChar(of::kPrintFileAnswer, 'A');

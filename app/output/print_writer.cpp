@@ -29,8 +29,8 @@ constexpr std::int32_t kUsOnlyText = 4551;
 constexpr std::int32_t kMexicoOnlyText = 4552;
 constexpr std::size_t kTitleLimit = 79;  // the line buffer's room
 constexpr std::string_view kTitleSplit = "      ";
-constexpr std::size_t kLineText = 87;    // characters of text one print takes
-constexpr std::size_t kLineLimit = 89;   // characters of a file line before its CR LF
+constexpr std::size_t kLineText = 87;   // characters of text one print takes
+constexpr std::size_t kLineLimit = 89;  // characters of a file line before its CR LF
 constexpr std::uint8_t kEndOfFile = 0x1A;
 constexpr std::string_view kNewLine = "\r\n";
 
@@ -63,7 +63,9 @@ std::string PrintedText(std::string_view text) {
 
 }  // namespace
 
-PageFrame PageFrameFor(int x, int y) { return {55 * x / 100, 50 * x / 100, 750 * x / 100, 75 * y / 100, 1000 * y / 100}; }
+PageFrame PageFrameFor(int x, int y) {
+  return {55 * x / 100, 50 * x / 100, 750 * x / 100, 75 * y / 100, 1000 * y / 100};
+}
 
 PrintWriter::PrintWriter(QivSession& session) : session_(session) {}
 
@@ -163,7 +165,8 @@ void PrintWriter::end() {
   const platform::AppendResult written = platform::AppendToFile(context.textAt(of::kPrintFileName), file_, options);
   file_.clear();
   if (written.ok()) return;
-  const bool opened = written.failedStep == platform::AppendStep::Write || written.failedStep == platform::AppendStep::Undo;
+  const bool opened =
+      written.failedStep == platform::AppendStep::Write || written.failedStep == platform::AppendStep::Undo;
   warn(opened ? output_message::kPrintFileNotWritten : output_message::kPrintFileNotOpened);
 }
 

@@ -109,8 +109,8 @@ class PrintWriter {
   std::array<platform::ui::FontHandle, 5> fonts_{};
   std::array<platform::ui::PenHandle, 2> pens_{};  // 8 and 4 units wide
   PrintFont font_ = PrintFont::Regular;
-  int y_ = 0;           // the running height
-  int pageBottom_ = 0;  // where lines end: the frame's bottom, at most the printable height
+  int y_ = 0;               // the running height
+  int pageBottom_ = 0;      // where lines end: the frame's bottom, at most the printable height
   std::size_t column_ = 0;  // characters of the current line so far
   std::string file_;        // the file printout's bytes
 };

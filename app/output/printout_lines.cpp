@@ -35,7 +35,8 @@ void PrintValueLine(PrintWriter& writer, std::string_view label, std::string_vie
 }
 
 void PrintProfileLine(PrintWriter& writer, platform::ui::WindowHandle screen) {
-  PrintValueLine(writer, ScreenLabel(screen, screen_id::ProfileLabel), writer.session().context->textAt(of::kProfileName));
+  PrintValueLine(writer, ScreenLabel(screen, screen_id::ProfileLabel),
+                 writer.session().context->textAt(of::kProfileName));
 }
 
 void PrintBreakDiscounts(PrintWriter& writer, std::string_view title) {

@@ -47,7 +47,7 @@ void PrintDiscountLines(PrintWriter& writer) {
   writer.printSeparator();
   const char source = context.charAt(of::kDiscountSource);
   if (source != 'P') {
-    PrintBreakDiscounts(writer, source == 'C' ? session.text(kClassDiscountsText)
+    PrintBreakDiscounts(writer, source == 'C'   ? session.text(kClassDiscountsText)
                                 : source == 'Z' ? session.text(kZipDiscountsText)
                                                 : std::string());
     return;
@@ -139,7 +139,8 @@ void PrintRates(PrintWriter& writer, int type) {
 
 }  // namespace
 
-bool PrintRateBlock(PrintWriter& writer, int type, platform::ui::WindowHandle screen, platform::ui::WindowHandle owner) {
+bool PrintRateBlock(PrintWriter& writer, int type, platform::ui::WindowHandle screen,
+                    platform::ui::WindowHandle owner) {
   RatingContext& context = *writer.session().context;
   if (!writer.begin("Rate Block", owner)) return false;
   SetShortCodeTails(context, ' ');

@@ -79,10 +79,11 @@ void PrintPostOfficeBoxes(PrintWriter& writer) {
   const RatingContext& context = *writer.session().context;
   const bool origin = context.charAt(of::kPostOfficeBoxFlags[0]) == '*';
   const bool destination = context.charAt(of::kPostOfficeBoxFlags[1]) == '*';
-  const char* notice = origin && destination ? "Origin and Destination Zip Codes are P.O. Boxes or unassigned Zip Codes."
-                       : origin              ? "Origin Zip Code is a P.O. Box or unassigned Zip Code."
-                       : destination         ? "Destination Zip Code is a P.O. Box or unassigned Zip Code."
-                                             : nullptr;
+  const char* notice = origin && destination
+                           ? "Origin and Destination Zip Codes are P.O. Boxes or unassigned Zip Codes."
+                       : origin      ? "Origin Zip Code is a P.O. Box or unassigned Zip Code."
+                       : destination ? "Destination Zip Code is a P.O. Box or unassigned Zip Code."
+                                     : nullptr;
   if (notice == nullptr) return;
   writer.printLine(std::string(kIndent) + notice);
   writer.printBlankLine();

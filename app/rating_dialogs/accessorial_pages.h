@@ -15,7 +15,7 @@
 
 namespace qiv::accessorials {
 
-inline constexpr std::size_t kRows = 15;           // rows of controls a page offers
+inline constexpr std::size_t kRows = 15;            // rows of controls a page offers
 inline constexpr std::size_t kEntriesPerPage = 13;  // entries a page holds at most
 
 // An entry as the dialog reads it from the table.
@@ -45,10 +45,10 @@ std::string ValueText(char kind, float value);
 // Where one entry of a page shows.
 struct EntryRows {
   std::size_t entry = 0;
-  std::size_t row = 0;                       // its description
-  std::optional<std::size_t> check;          // its check box (its code as the text)
-  std::optional<std::size_t> valueRow;       // its unit label and value field
-  std::optional<std::size_t> checkOfValue;   // the check box that chooses the value's entry
+  std::size_t row = 0;                      // its description
+  std::optional<std::size_t> check;         // its check box (its code as the text)
+  std::optional<std::size_t> valueRow;      // its unit label and value field
+  std::optional<std::size_t> checkOfValue;  // the check box that chooses the value's entry
 };
 
 struct Page {

@@ -87,7 +87,8 @@ bool AccessorialTotalsDialog::onInitDialog() {
     SendMessage(list, msg::SetFont, reinterpret_cast<WParam>(font), 0);
   const int stops[] = {kTabStop};
   SendMessage(list, list_box::SetTabStops, 1, reinterpret_cast<LParam>(stops));
-  for (const std::string& line : AccessorialTotalLines(*session().context, text(kTotalLabelText))) AddListLine(list, line);
+  for (const std::string& line : AccessorialTotalLines(*session().context, text(kTotalLabelText)))
+    AddListLine(list, line);
   CenterWindow(handle(), parent());
   SetFocus(item(totals_id::Close));
   SendUpdateStatus(session());

@@ -152,7 +152,8 @@ void AccessorialsDialog::checkValue(std::size_t row) {
 
 void AccessorialsDialog::onCheckClicked(std::size_t row) {
   if (!rowChecked(row)) return;
-  if (const WindowHandle next = NextDialogTabItem(handle(), item(id::Check + static_cast<int>(row)), false)) SetFocus(next);
+  if (const WindowHandle next = NextDialogTabItem(handle(), item(id::Check + static_cast<int>(row)), false))
+    SetFocus(next);
 }
 
 void AccessorialsDialog::store() {

@@ -14,7 +14,8 @@ namespace qiv {
 class MexicanPromptsDialog : public QivDialog {
  public:
   // The screen's IVA tax and insurance texts, written on OK.
-  MexicanPromptsDialog(QivSession& session, platform::ui::WindowHandle parent, std::string& ivaTax, std::string& insurance);
+  MexicanPromptsDialog(QivSession& session, platform::ui::WindowHandle parent, std::string& ivaTax,
+                       std::string& insurance);
 
  protected:
   bool onInitDialog() override;

@@ -35,17 +35,17 @@ inline constexpr int Cancel = 4864;
 }  // namespace qiv::prompts_id
 
 namespace qiv::accessorials_id {
-inline constexpr int Check = 2160;        // + row
-inline constexpr int Description = 6;     // + row
-inline constexpr int Unit = 2175;         // + row
-inline constexpr int Value = 2190;        // + row
+inline constexpr int Check = 2160;     // + row
+inline constexpr int Description = 6;  // + row
+inline constexpr int Unit = 2175;      // + row
+inline constexpr int Value = 2190;     // + row
 inline constexpr int PageNumber = 4346;
 inline constexpr int PageCount = 4345;
 inline constexpr int Next = 2206;
 inline constexpr int Previous = 2208;
 inline constexpr int Ok = 4777;
 inline constexpr int Cancel = 4920;
-inline constexpr int HelpContext = 26;    // of every row's controls
+inline constexpr int HelpContext = 26;  // of every row's controls
 }  // namespace qiv::accessorials_id
 
 namespace qiv::totals_id {

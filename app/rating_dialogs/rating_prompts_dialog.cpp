@@ -22,10 +22,10 @@ namespace id = prompts_id;
 namespace {
 
 namespace def = ratekit::rating_defaults;
-constexpr FieldSpan kFactorInUse = def::kFactorInUse;            // short
-constexpr FieldSpan kFactor = def::kFactor;                      // float
-constexpr FieldSpan kIncreaseFactor = def::kIncreaseFactor;      // float
-constexpr FieldSpan kDisabledBreak{def::kBreaksToHide.offset, 2};  // '0', '1' or '2', then NUL
+constexpr FieldSpan kFactorInUse = def::kFactorInUse;                            // short
+constexpr FieldSpan kFactor = def::kFactor;                                      // float
+constexpr FieldSpan kIncreaseFactor = def::kIncreaseFactor;                      // float
+constexpr FieldSpan kDisabledBreak{def::kBreaksToHide.offset, 2};                // '0', '1' or '2', then NUL
 constexpr FieldSpan kDisableOffered = ratekit::tariff_settings::kMexicoOptions;  // 'Y'
 constexpr FieldSpan kCityChoice{fields::kCityChoiceOption.offset, 2};            // short
 constexpr std::size_t kBreakLabelWidth = 5;
@@ -71,7 +71,8 @@ RatingPromptsDialog::RatingPromptsDialog(QivSession& session, WindowHandle paren
     ShowWindow(item(id::RateField), checked(id::Currency) ? ShowCommand::Restore : ShowCommand::Hide);
   });
   map.onNotification(id::PromptAccessorial, button::Clicked, [this] {
-    if (checked(id::PromptAccessorial) && setAccessorialShown_) CheckDialogButton(handle(), id::SetAccessorial, button::Unchecked);
+    if (checked(id::PromptAccessorial) && setAccessorialShown_)
+      CheckDialogButton(handle(), id::SetAccessorial, button::Unchecked);
   });
   map.onNotification(id::SetAccessorial, button::Clicked, [this] { onSetAccessorial(); });
   for (int radio = id::DisableFirst; radio <= id::DisableLast; ++radio)
@@ -90,7 +91,9 @@ bool RatingPromptsDialog::onInitDialog() {
   const bool mexico = context.intAt(fields::kMexicoOption) != 0;
   const std::int16_t prompt = context.shortAt(fields::kAccessorialPrompt);
   const bool accessorialFile = context.charAt(fields::kAccessorialFile) == 'Y';
-  auto check = [this](int control, bool on) { CheckDialogButton(handle(), control, on ? button::Checked : button::Unchecked); };
+  auto check = [this](int control, bool on) {
+    CheckDialogButton(handle(), control, on ? button::Checked : button::Unchecked);
+  };
 
   check(id::PromptAccessorial, accessorialFile ? prompt == 1 : prompt != 0);
   setAccessorialShown_ = accessorialFile;

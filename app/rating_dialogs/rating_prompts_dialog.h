@@ -33,7 +33,8 @@ class RatingPromptsDialog : public QivDialog {
   void onSetAccessorial();
   // The value of a number field when it lies in low..high; else the
   // failure reported, the field reset, focused and selected.
-  bool checkNumber(CDecimalEdit& field, double low, double high, std::int32_t failure, const char* reset, double& value);
+  bool checkNumber(CDecimalEdit& field, double low, double high, std::int32_t failure, const char* reset,
+                   double& value);
   bool checked(int id) const;
 
   bool increaseFactor_;

@@ -35,8 +35,7 @@ RevenueShares DivideRevenue(double revenue, int origin, int bridge, int destinat
 }
 
 RevenueDivisionDialog::RevenueDivisionDialog(QivSession& session, WindowHandle parent, double revenue)
-    : QivDialog(session, rating_dialog_id::RevenueDivision, parent),
-      revenue_(revenue) {
+    : QivDialog(session, rating_dialog_id::RevenueDivision, parent), revenue_(revenue) {
   for (auto& field : fields_) field = std::make_unique<CDecimalEdit>(session);
   MessageMap& map = messageMap();
   map.onCommand(id::Calculate, [this] { onCalculate(); });
@@ -70,9 +69,10 @@ void RevenueDivisionDialog::onMilesLeft(int field) {
 }
 
 void RevenueDivisionDialog::onCalculate() {
-  const Rounding round = session().bindings.rndoff != nullptr
-                             ? Rounding(session().bindings.rndoff)
-                             : Rounding([](float value, int decimals) { return platform::RoundMoney(value, decimals); });
+  const Rounding round =
+      session().bindings.rndoff != nullptr
+          ? Rounding(session().bindings.rndoff)
+          : Rounding([](float value, int decimals) { return platform::RoundMoney(value, decimals); });
   const RevenueShares shares = DivideRevenue(revenue_, miles_[0], miles_[1], miles_[2], round);
   const double values[] = {shares.origin, shares.bridge, shares.destination};
   for (int i = 0; i < 3; ++i) SetDialogItemText(handle(), kShareIds[i], platform::DecimalText(values[i], 9, 2));

@@ -13,7 +13,8 @@ ConstantZipCheck CheckConstantZip(std::string_view text, char zipMode, const std
   if (text.empty() || std::isalnum(static_cast<unsigned char>(text[0])) == 0) return ConstantZipCheck::Invalid;
   if (platform::IsDecimalDigit(text[0])) {
     const std::size_t digits = static_cast<std::size_t>(std::max(0, zipMode - '0'));
-    if (text.size() < digits || !std::all_of(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(digits), platform::IsDecimalDigit))
+    if (text.size() < digits ||
+        !std::all_of(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(digits), platform::IsDecimalDigit))
       return ConstantZipCheck::Invalid;
   }
   if (ranges == nullptr || platform::LeadingInteger(text.substr(0, 3)).value >= 1) return ConstantZipCheck::Valid;

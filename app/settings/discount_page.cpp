@@ -60,7 +60,8 @@ bool BeginsWithLetter(const std::string& text) {
 // The float of a percentage row in the profile: rows 1-10 at 155 (+44 for
 // the second column), row 11 the eleventh.
 std::size_t FloatAt(int column, int row) {
-  return pr::kBand0.offset + (column == 1 ? pr::kBand1.offset - pr::kBand0.offset : 0) + 4 * static_cast<std::size_t>(row - 1);
+  return pr::kBand0.offset + (column == 1 ? pr::kBand1.offset - pr::kBand0.offset : 0) +
+         4 * static_cast<std::size_t>(row - 1);
 }
 
 }  // namespace
@@ -83,8 +84,10 @@ DiscountPage::DiscountPage(SettingsDialog& settings) : SettingsPage(settings, id
   messageMap().onNotification(id::DestinationIsState, button::Clicked, [this] { onSideKind(false, true); });
   for (int row = 1; row <= kRows; ++row) {
     const bool eleventh = row == kRows;
-    for (int edit : {id::kFirstColumn[static_cast<std::size_t>(row - 1)], id::kSecondColumn[static_cast<std::size_t>(row - 1)]})
-      messageMap().onNotification(edit, edit::KillFocusNotify, [this, edit, eleventh] { onPercentLeft(edit, eleventh); });
+    for (int edit :
+         {id::kFirstColumn[static_cast<std::size_t>(row - 1)], id::kSecondColumn[static_cast<std::size_t>(row - 1)]})
+      messageMap().onNotification(edit, edit::KillFocusNotify,
+                                  [this, edit, eleventh] { onPercentLeft(edit, eleventh); });
   }
 }
 
@@ -94,7 +97,9 @@ bool DiscountPage::rowInUse(int row) const {
   const std::string label = Trimmed(platform::UntilNul(context.view().text(BreakLabel(row))));
   if (label.empty()) return false;
   if (context.charAt(kBreakCountA) == '\0') return true;
-  const auto digits = [&](FieldSpan f) { return platform::LeadingInteger(platform::UntilNul(context.view().text(f))).value; };
+  const auto digits = [&](FieldSpan f) {
+    return platform::LeadingInteger(platform::UntilNul(context.view().text(f))).value;
+  };
   const std::int64_t n = digits(kBreakCountA) + digits(kBreakCountB);
   return !(n >= 6 && n <= 8 && row > n);
 }
@@ -115,7 +120,8 @@ void DiscountPage::fill() {
       label = text(st::kEleventhRow);
     }
     setItemText(id::kBreakLabels[static_cast<std::size_t>(row - 1)], label);
-    for (int edit : {id::kFirstColumn[static_cast<std::size_t>(row - 1)], id::kSecondColumn[static_cast<std::size_t>(row - 1)]})
+    for (int edit :
+         {id::kFirstColumn[static_cast<std::size_t>(row - 1)], id::kSecondColumn[static_cast<std::size_t>(row - 1)]})
       SendDialogItemMessage(handle(), edit, edit::LimitText, row == kRows ? 7 : 6);
   }
   const char zipMode = context.charAt(fields::kZipMode);
@@ -124,7 +130,8 @@ void DiscountPage::fill() {
   SendDialogItemMessage(handle(), id::EntryList, list_box::SetTabStops, kListTabStops.size(),
                         reinterpret_cast<LParam>(kListTabStops.data()));
   const ProfileRecord& p = profile();
-  CheckRadioButton(handle(), id::Rates, id::Charges, p.charAt(pr::kDiscountKind.offset) == 'R' ? id::Rates : id::Charges);
+  CheckRadioButton(handle(), id::Rates, id::Charges,
+                   p.charAt(pr::kDiscountKind.offset) == 'R' ? id::Rates : id::Charges);
   check(id::UseBreakDiscounts, p.integerAt<std::int16_t>(pr::kTypedDiscountInUse.offset) != 0);
   check(id::UseClassDiscounts, p.integerAt<std::int16_t>(pr::kClassBandDiscountsInUse.offset) != 0);
   check(id::UseZipDiscounts, p.integerAt<std::int16_t>(pr::kZipPairDiscountsInUse.offset) != 0);
@@ -139,10 +146,11 @@ void DiscountPage::fill() {
 void DiscountPage::showView(View view) {
   view_ = view;
   const bool overview = view == View::Overview, percentages = view == View::Percentages, ranges = view == View::Ranges;
-  for (int control : {id::AppliesToGroup, id::Rates, id::Charges, id::UseBreakDiscounts, id::UseClassDiscounts,
-                      id::EditPercentages})
+  for (int control :
+       {id::AppliesToGroup, id::Rates, id::Charges, id::UseBreakDiscounts, id::UseClassDiscounts, id::EditPercentages})
     show(control, overview);
-  for (int control : {id::ZipDiscountGroup, id::UseZipDiscounts, id::EditRanges}) show(control, overview && rangesAllowed());
+  for (int control : {id::ZipDiscountGroup, id::UseZipDiscounts, id::EditRanges})
+    show(control, overview && rangesAllowed());
   show(id::PercentHeading, percentages);
   show(id::SecondColumnHeading, percentages && secondColumnShown());
   for (int row = 1; row <= kRows; ++row) {
@@ -179,7 +187,8 @@ void DiscountPage::openRanges() {
   const std::size_t count = static_cast<std::size_t>(std::clamp<std::int32_t>(stored, 0, settings::kEntryLimit));
   entries_.assign(count, DiscountEntry{});
   for (std::size_t i = 0; i < count; ++i)
-    std::memcpy(entries_[i].data(), profile().data() + pr::kZipDiscounts.offset + i * settings::kEntrySize, settings::kEntrySize);
+    std::memcpy(entries_[i].data(), profile().data() + pr::kZipDiscounts.offset + i * settings::kEntrySize,
+                settings::kEntrySize);
   editedEntry_.reset();
   fillEntryList();
   loadStateLists();
@@ -224,7 +233,8 @@ void DiscountPage::saveDiscountTable() {
   for (int column = 0; column < 2; ++column) {
     const auto& edits = column == 0 ? id::kFirstColumn : id::kSecondColumn;
     for (int row = 1; row <= kRows; ++row) {
-      const settings::CheckedPercent value = settings::CheckPercent(itemText(edits[static_cast<std::size_t>(row - 1)]), row == kRows);
+      const settings::CheckedPercent value =
+          settings::CheckPercent(itemText(edits[static_cast<std::size_t>(row - 1)]), row == kRows);
       profile().setFloat(FloatAt(column, row), static_cast<float>(value.value));
     }
   }
@@ -233,7 +243,8 @@ void DiscountPage::saveDiscountTable() {
 void DiscountPage::saveZipDiscounts() {
   std::memset(profile().data() + pr::kZipDiscounts.offset, 0, pr::kZipDiscounts.width);
   for (std::size_t i = 0; i < entries_.size(); ++i)
-    std::memcpy(profile().data() + pr::kZipDiscounts.offset + i * settings::kEntrySize, entries_[i].data(), settings::kEntrySize);
+    std::memcpy(profile().data() + pr::kZipDiscounts.offset + i * settings::kEntrySize, entries_[i].data(),
+                settings::kEntrySize);
   profile().setInteger<std::int32_t>(pr::kZipDiscountCount.offset, static_cast<std::int32_t>(entries_.size()));
 }
 
@@ -257,8 +268,9 @@ void DiscountPage::onUseSwitch(int clicked, int other) {
 }
 
 void DiscountPage::onSideKind(bool origin, bool states) {
-  CheckRadioButton(handle(), origin ? id::OriginZips : id::DestinationZips, origin ? id::OriginIsState : id::DestinationIsState,
-                   origin ? (states ? id::OriginIsState : id::OriginZips) : (states ? id::DestinationIsState : id::DestinationZips));
+  CheckRadioButton(
+      handle(), origin ? id::OriginZips : id::DestinationZips, origin ? id::OriginIsState : id::DestinationIsState,
+      origin ? (states ? id::OriginIsState : id::OriginZips) : (states ? id::DestinationIsState : id::DestinationZips));
   enable(origin ? id::OriginStates : id::DestinationStates, states);
   enable(origin ? id::OriginFrom : id::DestinationFrom, !states);
   enable(origin ? id::OriginTo : id::DestinationTo, !states);
@@ -267,7 +279,8 @@ void DiscountPage::onSideKind(bool origin, bool states) {
 void DiscountPage::loadStateLists() {
   const WindowHandle lists[] = {item(id::OriginStates), item(id::DestinationStates)};
   for (WindowHandle list : lists) SendMessage(list, combo_box::ResetContent);
-  const std::pair<const char*, std::int32_t> files[] = {{"STATE.STP", st::kNoStateList}, {"PROVINCE.PCP", st::kNoProvinceList}};
+  const std::pair<const char*, std::int32_t> files[] = {{"STATE.STP", st::kNoStateList},
+                                                        {"PROVINCE.PCP", st::kNoProvinceList}};
   for (const auto& [name, missing] : files) {
     const std::optional<std::vector<std::uint8_t>> bytes = platform::ReadWholeFile(session().dataFile(name));
     if (!bytes) {
@@ -309,7 +322,8 @@ void DiscountPage::onEntryChosen() {
     onSideKind(origin, state);
     if (state) {
       const WindowHandle list = item(origin ? id::OriginStates : id::DestinationStates);
-      const LResult found = SendMessage(list, combo_box::FindString, static_cast<WParam>(-1), reinterpret_cast<LParam>(to.c_str()));
+      const LResult found =
+          SendMessage(list, combo_box::FindString, static_cast<WParam>(-1), reinterpret_cast<LParam>(to.c_str()));
       if (found < 0) warn(st::kStateMissing);
       SendMessage(list, combo_box::SetCurrentSelection, static_cast<WParam>(found));
       setItemText(origin ? id::OriginFrom : id::DestinationFrom, "");
@@ -320,7 +334,8 @@ void DiscountPage::onEntryChosen() {
     }
   }
   for (int row = 1; row <= kRows; ++row)
-    if (rowInUse(row)) setItemText(id::kFirstColumn[static_cast<std::size_t>(row - 1)], Trimmed(settings::ValueOf(entry, row)));
+    if (rowInUse(row))
+      setItemText(id::kFirstColumn[static_cast<std::size_t>(row - 1)], Trimmed(settings::ValueOf(entry, row)));
   enable(id::EntryList, false);
   enable(id::AddEntry, false);
   enable(id::DeleteEntry, true);

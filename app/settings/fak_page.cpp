@@ -29,7 +29,8 @@ FieldSpan Slot(std::size_t k) { return {pr::kClassMap.offset + kSlotWidth * k, k
 
 FakPage::FakPage(SettingsDialog& settings) : SettingsPage(settings, id::FakPage) {
   messageMap().onNotification(id::ResetClasses, button::Clicked, [this] { onResetStandardClasses(); });
-  for (int edit : id::kFakEdits) messageMap().onNotification(edit, edit::KillFocusNotify, [this, edit] { onClassLeft(edit); });
+  for (int edit : id::kFakEdits)
+    messageMap().onNotification(edit, edit::KillFocusNotify, [this, edit] { onClassLeft(edit); });
 }
 
 std::string FakPage::tariffClass(std::size_t k) const {

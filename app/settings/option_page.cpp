@@ -49,13 +49,15 @@ OptionPage::OptionPage(SettingsDialog& settings) : SettingsPage(settings, id::Op
   messageMap().onNotification(id::ConstantSurcharge, button::Clicked,
                               [this] { onSurchargeSwitch(id::ConstantSurcharge, id::PromptSurcharge); });
   messageMap().onNotification(id::UseConstantClass, button::Clicked, [this] { onConstantClassSwitch(); });
-  messageMap().onNotification(id::UseOriginZip, button::Clicked, [this] { onZipSwitch(id::UseOriginZip, id::UseDestinationZip); });
+  messageMap().onNotification(id::UseOriginZip, button::Clicked,
+                              [this] { onZipSwitch(id::UseOriginZip, id::UseDestinationZip); });
   messageMap().onNotification(id::UseDestinationZip, button::Clicked,
                               [this] { onZipSwitch(id::UseDestinationZip, id::UseOriginZip); });
   for (int factor : {id::LtlFactor, id::TlFactor})
     messageMap().onNotification(factor, edit::KillFocusNotify, [this, factor] { onFactorLeft(factor); });
   messageMap().onNotification(id::ConstantClass, edit::KillFocusNotify, [this] { onClassLeft(); });
-  messageMap().onNotification(id::OriginZip, edit::KillFocusNotify, [this] { onZipLeft(id::OriginZip, id::UseOriginZip); });
+  messageMap().onNotification(id::OriginZip, edit::KillFocusNotify,
+                              [this] { onZipLeft(id::OriginZip, id::UseOriginZip); });
   messageMap().onNotification(id::DestinationZip, edit::KillFocusNotify,
                               [this] { onZipLeft(id::DestinationZip, id::UseDestinationZip); });
 }
@@ -64,10 +66,12 @@ void OptionPage::fill() {
   if (!made()) return;
   const ProfileRecord& p = profile();
   const RatingContext& context = *session().context;
-  for (int factor : {id::LtlFactor, id::TlFactor}) SendDialogItemMessage(handle(), factor, edit::LimitText, kFactorLimitText);
+  for (int factor : {id::LtlFactor, id::TlFactor})
+    SendDialogItemMessage(handle(), factor, edit::LimitText, kFactorLimitText);
   const char zipMode = context.charAt(fields::kZipMode);
   const int zipLimit = zipMode == '5' ? 5 : zipMode == '3' ? 3 : kZipLimit6;
-  for (int zip : {id::OriginZip, id::DestinationZip}) SendDialogItemMessage(handle(), zip, edit::LimitText, static_cast<WParam>(zipLimit));
+  for (int zip : {id::OriginZip, id::DestinationZip})
+    SendDialogItemMessage(handle(), zip, edit::LimitText, static_cast<WParam>(zipLimit));
   SendDialogItemMessage(handle(), id::ConstantClass, edit::LimitText, 3);
   SendDialogItemMessage(handle(), id::ClassDescription, edit::LimitText, 3);
 
@@ -97,7 +101,8 @@ void OptionPage::showSurchargeFields() {
 
 void OptionPage::showClassFields() {
   const bool on = checked(id::UseConstantClass);
-  for (int control : {id::ConstantClass, id::ClassCaption, id::ClassDescription, id::DescriptionCaption}) enable(control, on);
+  for (int control : {id::ConstantClass, id::ClassCaption, id::ClassDescription, id::DescriptionCaption})
+    enable(control, on);
 }
 
 void OptionPage::showZipFields() {
@@ -125,7 +130,8 @@ void OptionPage::placeMexicoPrompts() {
   show(id::IvaPrompt, shown && !ivaFixed);
   show(id::InsurancePrompt, shown && !insuranceFixed);
   // Up into the place of the ZIP group when the settings images hide it.
-  const bool zipsHidden = context.shortAt(kDefaultsFixOriginZip) != 0 || context.shortAt(kDefaultsFixDestinationZip) != 0;
+  const bool zipsHidden =
+      context.shortAt(kDefaultsFixOriginZip) != 0 || context.shortAt(kDefaultsFixDestinationZip) != 0;
   const int rise = zipsHidden ? (*promptPlaces_)[0].top - zipGroupTop_ : 0;
   for (std::size_t i = 0; i < 3; ++i) {
     Rect r = (*promptPlaces_)[i];
@@ -149,9 +155,8 @@ void OptionPage::onConstantClassSwitch() {
 void OptionPage::onZipSwitch(int clicked, int other) {
   if (checked(clicked)) {
     check(other, false);
-    profile().setInteger<std::int16_t>(other == id::UseOriginZip ? pr::kConstantOriginZipInUse.offset
-                                                                 : pr::kConstantDestinationZipInUse.offset,
-                                       0);
+    profile().setInteger<std::int16_t>(
+        other == id::UseOriginZip ? pr::kConstantOriginZipInUse.offset : pr::kConstantDestinationZipInUse.offset, 0);
   }
   showZipFields();
   if (checked(clicked)) SetFocus(item(clicked == id::UseOriginZip ? id::OriginZip : id::DestinationZip));
@@ -206,7 +211,8 @@ void OptionPage::save() {
   ProfileRecord& p = profile();
   p.setInteger<std::int16_t>(pr::kPromptedSurchargeInUse.offset, checked(id::PromptSurcharge) ? 1 : 0);
   p.setInteger<std::int16_t>(pr::kConstantSurchargeInUse.offset, checked(id::ConstantSurcharge) ? 1 : 0);
-  p.setFloat(pr::kLtlSurchargePercent.offset, static_cast<float>(platform::LeadingDecimalValue(itemText(id::LtlFactor))));
+  p.setFloat(pr::kLtlSurchargePercent.offset,
+             static_cast<float>(platform::LeadingDecimalValue(itemText(id::LtlFactor))));
   p.setFloat(pr::kTlSurchargePercent.offset, static_cast<float>(platform::LeadingDecimalValue(itemText(id::TlFactor))));
   p.setInteger<std::int16_t>(pr::kConstantClassInUse.offset, checked(id::UseConstantClass) ? 1 : 0);
   StoreText(p, pr::kConstantClass, Trimmed(itemText(id::ConstantClass)));

@@ -10,6 +10,7 @@ namespace qiv {
 
 struct QivSession;
 
-bool FillProfileCombo(QivSession& session, platform::ui::WindowHandle owner, platform::ui::WindowHandle combo, int index);
+bool FillProfileCombo(QivSession& session, platform::ui::WindowHandle owner, platform::ui::WindowHandle combo,
+                      int index);
 
 }  // namespace qiv

@@ -65,12 +65,11 @@ StoredProfiles ReadStoredProfiles(const std::string& path) {
 
 // Replaces PROFILE.FIL with the records, one write each.
 bool WriteProfiles(const std::string& path, const std::vector<Record>& records, const platform::ReplaceFaults& faults) {
-  const platform::ReplaceResult result = platform::ReplaceFile(
-      path,
-      [&](platform::ContentWriter& out) {
-        for (Record r : records) out.write(r);
-      },
-      {.faults = faults});
+  const platform::ReplaceResult result = platform::ReplaceFile(path,
+                                                               [&](platform::ContentWriter& out) {
+                                                                 for (Record r : records) out.write(r);
+                                                               },
+                                                               {.faults = faults});
   // A folder that could not be flushed after the rename still holds the new file.
   return result.ok() || result.failedStep == platform::ReplaceStep::FolderFlush;
 }
@@ -131,17 +130,17 @@ bool WriteProfileZipFile(const ProfileStore& store) {
   if (PostalCodesRefused(store.context)) return true;
   if (!platform::IsPlainFileName(CurrentName(store.context)) || store.postalTableEmpty) return false;
   const std::vector<CodeRange> lines = ProfileZipLines(store);
-  const platform::ReplaceResult result = platform::ReplaceFile(
-      RangeFilePath(store.context),
-      [&](platform::ContentWriter& out) {
-        for (const CodeRange& line : lines) {
-          std::string text(line.from.begin(), line.from.end());
-          text.append(line.to.begin(), line.to.end());
-          out.write(text + "\r\n");
-        }
-        out.write(std::string(1, static_cast<char>(kEndOfFileByte)));
-      },
-      {.faults = store.faults.rangeFile});
+  const platform::ReplaceResult result =
+      platform::ReplaceFile(RangeFilePath(store.context),
+                            [&](platform::ContentWriter& out) {
+                              for (const CodeRange& line : lines) {
+                                std::string text(line.from.begin(), line.from.end());
+                                text.append(line.to.begin(), line.to.end());
+                                out.write(text + "\r\n");
+                              }
+                              out.write(std::string(1, static_cast<char>(kEndOfFileByte)));
+                            },
+                            {.faults = store.faults.rangeFile});
   return result.ok() || result.failedStep == platform::ReplaceStep::FolderFlush;
 }
 

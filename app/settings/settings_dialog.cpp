@@ -49,7 +49,8 @@ void SetCurrentName(RatingContext& context, std::string_view name) {
 }
 
 std::span<const std::uint8_t> CurrentProfile(RatingContext& context) {
-  return std::span(static_cast<const std::uint8_t*>(context.data()) + ratekit::context::kCurrentProfile.offset, pr::kSize);
+  return std::span(static_cast<const std::uint8_t*>(context.data()) + ratekit::context::kCurrentProfile.offset,
+                   pr::kSize);
 }
 
 }  // namespace
@@ -90,7 +91,8 @@ bool SettingsDialog::onInitDialog() {
 }
 
 bool SettingsDialog::fillCombo() {
-  return FillProfileCombo(session(), handle(), item(id::ProfileCombo), session().context->shortAt(fields::kCurrentProfileIndex));
+  return FillProfileCombo(session(), handle(), item(id::ProfileCombo),
+                          session().context->shortAt(fields::kCurrentProfileIndex));
 }
 
 void SettingsDialog::createSettingsSheet() {
@@ -170,8 +172,9 @@ LResult SettingsDialog::onHelp(const HelpInfo& info) {
 }
 
 void SettingsDialog::refillPages() {
-  for (SettingsPage* page : {static_cast<SettingsPage*>(optionPage_.get()), static_cast<SettingsPage*>(discountPage_.get()),
-                             static_cast<SettingsPage*>(fakPage_.get())})
+  for (SettingsPage* page :
+       {static_cast<SettingsPage*>(optionPage_.get()), static_cast<SettingsPage*>(discountPage_.get()),
+        static_cast<SettingsPage*>(fakPage_.get())})
     if (page != nullptr && page->made()) page->fill();
 }
 
@@ -255,7 +258,8 @@ bool SettingsDialog::saveNewProfile() {
 void SettingsDialog::collectSettingsPages() {
   RatingContext& context = *session().context;
   const WindowHandle combo = item(id::ProfileCombo);
-  context.setShort(fields::kCurrentProfileIndex, static_cast<std::int16_t>(SendMessage(combo, combo_box::GetCurrentSelection)));
+  context.setShort(fields::kCurrentProfileIndex,
+                   static_cast<std::int16_t>(SendMessage(combo, combo_box::GetCurrentSelection)));
   SetCurrentName(context, WindowText(combo));
   working_.setText(pr::kName, WindowText(combo).substr(0, pr::kName.width - 1), '\0');
   if (optionPage_ && optionPage_->made()) optionPage_->save();
@@ -270,7 +274,8 @@ void SettingsDialog::onSaveSetting() {
   }
   RatingContext& context = *session().context;
   collectSettingsPages();
-  std::memcpy(static_cast<std::uint8_t*>(context.data()) + ratekit::context::kCurrentProfile.offset, working_.data(), pr::kSize);
+  std::memcpy(static_cast<std::uint8_t*>(context.data()) + ratekit::context::kCurrentProfile.offset, working_.data(),
+              pr::kSize);
   settings::ProfileStore store = settings::SessionProfileStore(session(), handle());
   store.faults = storeFaults;
   if (settings::SaveProfile(store, false) == settings::SaveOutcome::Failed) {
@@ -305,19 +310,17 @@ void SettingsDialog::onDeleteSetting() {
   };
   if (name.empty()) return refuse(st::kNoProfileChosen);
   if (name == kDefaultProfile) return refuse(st::kDefaultNotDeleted);
-  QuestionDialog question(session(), handle(), text(st::kDeleteQuestion) + " " + name + "?", std::string(), st::kDeleteQuestion);
+  QuestionDialog question(session(), handle(), text(st::kDeleteQuestion) + " " + name + "?", std::string(),
+                          st::kDeleteQuestion);
   if (question.doModal() == command_id::Cancel) return;
   context.setShort(fields::kCurrentProfileIndex, static_cast<std::int16_t>(chosen));
   SetCurrentName(context, name);
   settings::ProfileStore store = settings::SessionProfileStore(session(), handle());
   store.faults = storeFaults;
   switch (settings::DeleteProfile(store)) {
-    case settings::DeleteOutcome::Deleted:
-      break;
-    case settings::DeleteOutcome::OnlyProfile:
-      return refuse(st::kDefaultNotDeleted);
-    default:
-      return refuse(st::kSaveFailed);
+    case settings::DeleteOutcome::Deleted: break;
+    case settings::DeleteOutcome::OnlyProfile: return refuse(st::kDefaultNotDeleted);
+    default: return refuse(st::kSaveFailed);
   }
   fillCombo();
   working_.assign(CurrentProfile(context));

@@ -13,7 +13,7 @@ inline constexpr int SheetCaption = 2403;  // language text of the sheet's capti
 inline constexpr int OptionPage = 2404;    // page templates; also their tabs' texts
 inline constexpr int DiscountPage = 2405;
 inline constexpr int FakPage = 2406;
-inline constexpr int Sheet = 2403;         // the sheet's window id
+inline constexpr int Sheet = 2403;  // the sheet's window id
 inline constexpr int TabControl = 12320;
 
 // Settings dialog.
@@ -97,7 +97,7 @@ inline constexpr int CancelView = 4718;
 
 namespace qiv::settings_text {
 
-inline constexpr std::int32_t kUpdateLabel = 54;        // Close while an entry is edited
+inline constexpr std::int32_t kUpdateLabel = 54;  // Close while an entry is edited
 inline constexpr std::int32_t kEleventhRow = 259;
 inline constexpr std::int32_t kNoProfileChosen = 127;
 inline constexpr std::int32_t kEmptyNewName = 128;

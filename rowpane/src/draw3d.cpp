@@ -43,7 +43,8 @@ bool InternalDraw3dColorChange(bool force) {
   Shared& table = Table();
   if (!table.on) return false;
   std::array<ColorRef, kColorCount> colors{};
-  for (int i = 0; i < kColorCount; ++i) colors[static_cast<std::size_t>(i)] = platform::ui::GetSystemColor(kSystemColors[static_cast<std::size_t>(i)]);
+  for (int i = 0; i < kColorCount; ++i)
+    colors[static_cast<std::size_t>(i)] = platform::ui::GetSystemColor(kSystemColors[static_cast<std::size_t>(i)]);
   // Grey text must differ from the face it is drawn on.
   if (colors[GrayText] == 0 || colors[GrayText] == colors[ButtonFace]) colors[GrayText] = kMidGrey;
   if (colors[GrayText] == colors[ButtonFace]) colors[GrayText] = 0;
@@ -66,7 +67,8 @@ bool FInit3dDialogs() {
   using platform::ui::GetSystemMetric;
   using platform::ui::SystemMetric;
   const int colorBits = GetSystemMetric(SystemMetric::ScreenPlanes) * GetSystemMetric(SystemMetric::ScreenBitsPerPixel);
-  const bool ega = GetSystemMetric(SystemMetric::ScreenWidth) == 640 && GetSystemMetric(SystemMetric::ScreenHeight) == 350;
+  const bool ega =
+      GetSystemMetric(SystemMetric::ScreenWidth) == 640 && GetSystemMetric(SystemMetric::ScreenHeight) == 350;
   Table().on = colorBits > 3 && !ega;
   if (Table().on && !InternalDraw3dColorChange(true)) Table().on = false;
   return Table().on;

@@ -14,7 +14,17 @@ using platform::ui::DcHandle;
 using platform::ui::Rect;
 
 // Entries of the colour table.
-enum Color { ButtonHighlight, ButtonFace, ButtonShadow, ButtonText, Window, WindowText, GrayText, WindowFrame, kColorCount };
+enum Color {
+  ButtonHighlight,
+  ButtonFace,
+  ButtonShadow,
+  ButtonText,
+  Window,
+  WindowText,
+  GrayText,
+  WindowFrame,
+  kColorCount
+};
 
 // Edge flags of Draw3dRec.
 namespace edge {

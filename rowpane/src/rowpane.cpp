@@ -94,9 +94,7 @@ bool AskItem(State& s, MessageId code, int item) {
 
 int AnsweredItem(const State& s) { return s.dataMode() ? s.request.data : s.request.index; }
 
-void AnnounceFreeItem(State& s, int item) {
-  ui::SendMessage(s.parent, RPBN_FREEITEM, static_cast<WParam>(s.id), item);
-}
+void AnnounceFreeItem(State& s, int item) { ui::SendMessage(s.parent, RPBN_FREEITEM, static_cast<WParam>(s.id), item); }
 
 void AnnounceFreeAll(State& s) { ui::SendMessage(s.parent, RPBN_FREEALL, static_cast<WParam>(s.id), 0); }
 
@@ -112,9 +110,7 @@ void AskCount(State& s) {
 
 namespace {
 
-void SetRow(State& s, int line) {
-  Inner(s, lb::SetItemData, static_cast<WParam>(line), s.request.data);
-}
+void SetRow(State& s, int line) { Inner(s, lb::SetItemData, static_cast<WParam>(line), s.request.data); }
 
 const char* AnsweredText(const State& s) {
   if (!(s.flags & flag::Strings) || s.request.text == nullptr) return "";
@@ -172,8 +168,8 @@ LResult OnCreate(State& s) {
   const int border = ui::GetSystemMetric(ui::SystemMetric::BorderWidth);
   ui::WindowCreation inner;
   inner.className = lb::kClassName;
-  inner.style = (s.style & kInnerStyleMask) | lb::Notify | lb::NoIntegralHeight | lb::WantKeyboardInput | ui::style::Child |
-               ui::style::Visible;
+  inner.style = (s.style & kInnerStyleMask) | lb::Notify | lb::NoIntegralHeight | lb::WantKeyboardInput |
+                ui::style::Child | ui::style::Visible;
   inner.rect = ui::ClientRect(s.window).inflatedBy(border, border);
   inner.parent = s.window;
   inner.id = kInnerListId;
@@ -272,23 +268,20 @@ LResult LBSubclassProc(WindowHandle window, MessageId message, WParam wParam, LP
 LResult Dispatch(State& s, MessageId message, WParam wParam, LParam lParam) {
   WindowHandle window = s.window;
   switch (message) {
-    case ui::msg::Create:
-      return OnCreate(s);
+    case ui::msg::Create: return OnCreate(s);
     case ui::msg::SetFont:
       s.font = ui::HandleFromParam<ui::FontHandle>(static_cast<LParam>(wParam));
       Inner(s, ui::msg::SetFont, wParam, 0);
       SizeHandler(s, 0);
       if (lParam) ui::InvalidateRect(window);
       return 0;
-    case ui::msg::GetFont:
-      return ui::HandleToParam(s.font);
+    case ui::msg::GetFont: return ui::HandleToParam(s.font);
     case ui::msg::Size:
-      if (ui::LowWord(static_cast<std::uintptr_t>(lParam)) != 0 && ui::HighWord(static_cast<std::uintptr_t>(lParam)) != 0)
+      if (ui::LowWord(static_cast<std::uintptr_t>(lParam)) != 0 &&
+          ui::HighWord(static_cast<std::uintptr_t>(lParam)) != 0)
         SizeHandler(s, 0);
       return 0;
-    case ui::msg::SetFocus:
-      OnSetFocus(s);
-      return 0;
+    case ui::msg::SetFocus: OnSetFocus(s); return 0;
     case ui::msg::KillFocus:
       if (ui::HandleFromParam<WindowHandle>(static_cast<LParam>(wParam)) != s.inner)
         s.flags &= static_cast<std::uint16_t>(~flag::Focus);
@@ -298,20 +291,18 @@ LResult Dispatch(State& s, MessageId message, WParam wParam, LParam lParam) {
       ui::EnableWindow(s.inner, wParam != 0);
       return 0;
     case ui::msg::SetRedraw:
-      if (wParam) RedrawOn(s); else RedrawOff(s);
+      if (wParam)
+        RedrawOn(s);
+      else
+        RedrawOff(s);
       return 0;
-    case ui::msg::EraseBackground:
-      return 1;
-    case ui::msg::GetDialogCode:
-      return ui::dialog_code::WantArrows | ui::dialog_code::WantChars;
+    case ui::msg::EraseBackground: return 1;
+    case ui::msg::GetDialogCode: return ui::dialog_code::WantArrows | ui::dialog_code::WantChars;
     case ui::msg::LeftButtonDown:
     case ui::msg::RightButtonDown:
     case ui::msg::MiddleButtonDown:
-    case ui::msg::KeyDown:
-      return PassToInner(s, message, wParam, lParam);
-    case ui::msg::Paint:
-      OnPaint(s);
-      return 0;
+    case ui::msg::KeyDown: return PassToInner(s, message, wParam, lParam);
+    case ui::msg::Paint: OnPaint(s); return 0;
     case ui::msg::Command:
       if (ui::HandleFromParam<WindowHandle>(lParam) == s.inner) return OnInnerCommand(s, wParam);
       break;
@@ -320,26 +311,16 @@ LResult Dispatch(State& s, MessageId message, WParam wParam, LParam lParam) {
       RecordSelection(s);
       return result;
     }
-    case ui::msg::SystemTimer:
-      AutoScroll(s);
-      return 0;
+    case ui::msg::SystemTimer: AutoScroll(s); return 0;
     case ui::msg::CharToItem:
       if (!(s.style & style::ParentKeysFirst)) return -1;
       return ui::SendMessage(s.parent, message, wParam, ui::HandleToParam(window));
-    case ui::msg::VKeyToItem:
-      return OnVKeyToItem(s, wParam);
-    case RPB_SETCURSEL:
-      return SetCurrentSelection(s, wParam, lParam);
-    case RPB_INITIALIZE:
-      return Initialize(s);
-    case RPB_PAGEDOWN:
-      ScrollDownPage(s, static_cast<int>(static_cast<LParam>(wParam)));
-      return 1;
-    case RPB_PAGEUP:
-      ScrollUpPage(s, static_cast<int>(static_cast<LParam>(wParam)));
-      return 1;
-    default:
-      break;
+    case ui::msg::VKeyToItem: return OnVKeyToItem(s, wParam);
+    case RPB_SETCURSEL: return SetCurrentSelection(s, wParam, lParam);
+    case RPB_INITIALIZE: return Initialize(s);
+    case RPB_PAGEDOWN: ScrollDownPage(s, static_cast<int>(static_cast<LParam>(wParam))); return 1;
+    case RPB_PAGEUP: ScrollUpPage(s, static_cast<int>(static_cast<LParam>(wParam))); return 1;
+    default: break;
   }
   if (IsControlColor(message) && (s.style & style::Frame3d)) {
     if (ui::BrushHandle brush = draw3d::Draw3dCtlColor(ui::HandleFromParam<ui::DcHandle>(static_cast<LParam>(wParam))))
@@ -370,9 +351,10 @@ LResult RowpaneBoxWndProc(WindowHandle window, MessageId message, WParam wParam,
 
 bool RegisterRowpaneClass() {
   if (ui::FindWindowClass(kClassName) != nullptr) return true;
-  return ui::RegisterWindowClass({kClassName, &RowpaneBoxWndProc,
-                                  ui::class_style::GlobalClass | ui::class_style::ParentDc | ui::class_style::DoubleClicks,
-                                  static_cast<int>(sizeof(LParam))});
+  return ui::RegisterWindowClass(
+      {kClassName, &RowpaneBoxWndProc,
+       ui::class_style::GlobalClass | ui::class_style::ParentDc | ui::class_style::DoubleClicks,
+       static_cast<int>(sizeof(LParam))});
 }
 
 void UnregisterRowpaneClass() {

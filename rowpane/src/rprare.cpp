@@ -151,8 +151,10 @@ LResult Update(State& s) {
     return 1;
   }
   int result = 0;
-  if (Rows(s) == 0 || (s.countKnown() && s.count <= s.lines)) result = FirstPage(s);
-  else result = FindPage(s, ItemAtLine(s, 0), false);
+  if (Rows(s) == 0 || (s.countKnown() && s.count <= s.lines))
+    result = FirstPage(s);
+  else
+    result = FindPage(s, ItemAtLine(s, 0), false);
   return result < 0 ? -1 : 1;
 }
 
@@ -189,9 +191,7 @@ LResult RareMessage(State& s, MessageId message, WParam wParam, LParam lParam, b
     case RPB_SETHORIZONTALEXTENT: return SetHorizontalExtent(s, wParam);
     case RPB_UPDATE: return Update(s);
     case RPB_GETLINES: return s.lines;
-    default:
-      handled = false;
-      return 0;
+    default: handled = false; return 0;
   }
 }
 

@@ -73,9 +73,7 @@ void RepaintLine(State& s, int line) {
     ui::InvalidateRect(s.inner, &rect, true);
 }
 
-int PercentOf(long long part, long long whole) {
-  return whole <= 0 ? 0 : static_cast<int>(part * 100 / whole);
-}
+int PercentOf(long long part, long long whole) { return whole <= 0 ? 0 : static_cast<int>(part * 100 / whole); }
 
 }  // namespace
 
@@ -95,8 +93,10 @@ void UpdateThumb(State& s) {
   if (!s.countAsked() || s.inner == nullptr) return;
   const bool disable = (s.style & style::DisableNoScroll) != 0;
   if (s.countKnown() && s.count <= s.lines) {
-    if (disable) ui::EnableScrollBar(s.inner, ui::ScrollBar::Vertical, false);
-    else ui::ShowScrollBar(s.inner, ui::ScrollBar::Vertical, false);
+    if (disable)
+      ui::EnableScrollBar(s.inner, ui::ScrollBar::Vertical, false);
+    else
+      ui::ShowScrollBar(s.inner, ui::ScrollBar::Vertical, false);
     return;
   }
   ui::ShowScrollBar(s.inner, ui::ScrollBar::Vertical, true);
@@ -167,7 +167,8 @@ int ScrollDownPage(State& s, int adjust) {
     if (s.selection != -1 && ItemAtLine(s, Rows(s) - 1) == s.selection) selected = Rows(s) - 1;
   }
   FollowTopRow(s);
-  if (selected >= 0 && selected < Rows(s)) ui::SendMessage(s.inner, lb::SetCurrentSelection, static_cast<WParam>(selected));
+  if (selected >= 0 && selected < Rows(s))
+    ui::SendMessage(s.inner, lb::SetCurrentSelection, static_cast<WParam>(selected));
   UpdateThumb(s);
   RedrawOn(s);
   return 1;
@@ -193,7 +194,8 @@ int ScrollUpPage(State& s, int adjust) {
     if (s.selection != -1 && ItemAtLine(s, 0) == s.selection) selected = 0;
   }
   FollowTopRow(s);
-  if (selected >= 0 && selected < Rows(s)) ui::SendMessage(s.inner, lb::SetCurrentSelection, static_cast<WParam>(selected));
+  if (selected >= 0 && selected < Rows(s))
+    ui::SendMessage(s.inner, lb::SetCurrentSelection, static_cast<WParam>(selected));
   UpdateThumb(s);
   RedrawOn(s);
   return 1;
@@ -287,8 +289,10 @@ LResult VerticalScroll(State& s, unsigned request, int position) {
 void AutoScroll(State& s) {
   const int line = SelectedLine(s);
   if (line < 0) return;
-  if (line == Rows(s) - 1) ScrollDownLine(s);
-  else if (line == 0) ScrollUpLine(s);
+  if (line == Rows(s) - 1)
+    ScrollDownLine(s);
+  else if (line == 0)
+    ScrollUpLine(s);
 }
 
 namespace {
@@ -358,8 +362,7 @@ LResult VirtualKey(State& s, unsigned key) {
     case ui::key::Home:
       if (FirstPage(s) > 0) SelectLine(s, 0);
       break;
-    default:
-      return -1;
+    default: return -1;
   }
   return -2;
 }
@@ -368,7 +371,8 @@ void SizeHandler(State& s, int itemHeight) {
   if (s.inner == nullptr) return;
   if (itemHeight <= 0) {
     const bool dataOnly = !(s.flags & flag::Strings);
-    itemHeight = dataOnly ? static_cast<int>(ui::SendMessage(s.inner, lb::GetItemHeight, 0)) : ui::MeasureFont(s.font).height;
+    itemHeight =
+        dataOnly ? static_cast<int>(ui::SendMessage(s.inner, lb::GetItemHeight, 0)) : ui::MeasureFont(s.font).height;
   }
   s.itemHeight = std::max(1, itemHeight);
   const ui::Rect client = ui::ClientRect(s.window);
@@ -388,8 +392,10 @@ void SizeHandler(State& s, int itemHeight) {
   RedrawOff(s);
   while (Rows(s) > s.lines) DropLine(s, Rows(s) - 1);
   if (Rows(s) < s.lines) {
-    if (Rows(s) == 0 || (s.countKnown() && s.count <= s.lines)) FirstPage(s);
-    else FindPage(s, ItemAtLine(s, 0), false);
+    if (Rows(s) == 0 || (s.countKnown() && s.count <= s.lines))
+      FirstPage(s);
+    else
+      FindPage(s, ItemAtLine(s, 0), false);
   }
   UpdateThumb(s);
   RedrawOn(s);

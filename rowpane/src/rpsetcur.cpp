@@ -22,12 +22,9 @@ int ShowItem(State& s, int item) {
 
 int MoveTo(State& s, WParam mode, int item) {
   switch (mode) {
-    case RPBN_FIRST:
-      return FirstPage(s) < 0 ? -1 : 0;
-    case RPBN_LAST:
-      return LastPage(s) < 0 ? -1 : Rows(s) - 1;
-    case RPBN_GOTO:
-      return ShowItem(s, item);
+    case RPBN_FIRST: return FirstPage(s) < 0 ? -1 : 0;
+    case RPBN_LAST: return LastPage(s) < 0 ? -1 : Rows(s) - 1;
+    case RPBN_GOTO: return ShowItem(s, item);
     case RPBN_PREV: {
       const int line = ShowItem(s, item);
       if (line < 0) return -1;
@@ -40,8 +37,7 @@ int MoveTo(State& s, WParam mode, int item) {
       if (line < Rows(s) - 1) return line + 1;
       return ScrollDownLine(s) < 0 ? -1 : Rows(s) - 1;
     }
-    default:
-      return -1;
+    default: return -1;
   }
 }
 

@@ -1,9 +1,9 @@
 // Bad input gets a defined answer: a parent that answers nothing, counts
 // of 0, -1 and -2, items outside the list, null pointers, and messages
 // before the control is initialised.
-#include <algorithm>
-
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "platform/ui/controls/list_box.h"
 #include "support/rowpane_harness.h"

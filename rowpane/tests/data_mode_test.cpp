@@ -1,9 +1,9 @@
 // A parent that cannot count: the control names rows by their data
 // values, places the thumb at the middle and asks the parent for the row
 // at a thumb position.
-#include <algorithm>
-
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "platform/ui/controls/list_box.h"
 #include "support/rowpane_harness.h"

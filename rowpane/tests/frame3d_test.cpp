@@ -1,8 +1,8 @@
 // Style 0x4000: a sunken 3-D frame drawn round the control on its parent,
 // and button-face colours for the rows; off on a screen of few colours.
-#include <algorithm>
-
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "platform/ui/color.h"
 #include "platform/ui/gdi.h"
@@ -102,7 +102,8 @@ TEST(Frame3d, OffOnAScreenOfFewColours) {
   EXPECT_FALSE(Filled(screen.surface, {9, 9, 211, 10}, ui::GetSystemColor(ui::SystemColor::WindowFrame)));
   // The rows keep the classic colours.
   ui::DcHandle dc = ui::GetDC(parent.inner());
-  ui::SendMessage(parent.control(), ui::msg::CtlColorListBox, reinterpret_cast<WParam>(dc), ui::HandleToParam(parent.inner()));
+  ui::SendMessage(parent.control(), ui::msg::CtlColorListBox, reinterpret_cast<WParam>(dc),
+                  ui::HandleToParam(parent.inner()));
   EXPECT_EQ(ui::BackgroundColorOf(dc), ui::GetSystemColor(ui::SystemColor::Window));
   ui::ReleaseDC(parent.inner(), dc);
 }

@@ -20,8 +20,9 @@ TEST(Notices, TheInnerBoxSelectionIsRecordedAndForwarded) {
   parent.createControl(style::ForwardCommands);
   parent.clearLog();
   ui::SendMessage(parent.inner(), lb::SetCurrentSelection, 2);
-  const LResult answer = ui::SendMessage(parent.control(), ui::msg::Command, ui::CommandParam(kInnerListId, lb::SelectionChange),
-                                         ui::HandleToParam(parent.inner()));
+  const LResult answer =
+      ui::SendMessage(parent.control(), ui::msg::Command, ui::CommandParam(kInnerListId, lb::SelectionChange),
+                      ui::HandleToParam(parent.inner()));
   EXPECT_EQ(answer, 0);
   EXPECT_EQ(parent.send(RPB_GETCURSEL), 2);
   ASSERT_EQ(parent.notices.size(), 1u);

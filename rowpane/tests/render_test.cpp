@@ -1,9 +1,9 @@
 // A Rowpane over 100,000 rows drawn by the cairo backend: the image is kept
 // as a build artifact, and the pixels that must hold are checked (the
 // sunken frame on the parent, the selected row, text in the rows).
-#include <filesystem>
-
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 #include "platform/ui/cairo/rendering.h"
 #include "platform/ui/color.h"

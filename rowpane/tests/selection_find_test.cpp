@@ -1,9 +1,9 @@
 // The selection over 100,000 rows: moved by message and by key, kept while
 // it is scrolled out of view and brought back, and the texts found by the
 // parent.
-#include <algorithm>
-
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "platform/ui/controls/list_box.h"
 #include "platform/ui/keys.h"
@@ -14,9 +14,7 @@ namespace {
 
 namespace ui = platform::ui;
 
-LResult Key(const Parent& parent, ui::VirtualKey key) {
-  return ui::SendMessage(parent.inner(), ui::msg::KeyDown, key);
-}
+LResult Key(const Parent& parent, ui::VirtualKey key) { return ui::SendMessage(parent.inner(), ui::msg::KeyDown, key); }
 
 class Selection : public ::testing::Test {
  protected:

@@ -66,7 +66,8 @@ TEST(DensityList, RowsDensitiesAndTheShipmentsDensity) {
        }) {
     const density::Recomputed r = density::Recompute(Rndoff, c.pieces, c.unit);
     ASSERT_EQ(r.rows.size(), c.densities.size());
-    for (std::size_t i = 0; i < r.rows.size(); ++i) EXPECT_EQ(r.rows[i].substr(48), c.densities[i] + " ") << c.pieces[i];
+    for (std::size_t i = 0; i < r.rows.size(); ++i)
+      EXPECT_EQ(r.rows[i].substr(48), c.densities[i] + " ") << c.pieces[i];
     EXPECT_DOUBLE_EQ(r.total, c.total);
   }
   // Recomputing a recomputed row replaces its density.
@@ -105,7 +106,8 @@ class CalculatorDialog : public ::testing::Test {
 
 void Choose(WindowHandle dialog, int combo, int index) {
   SendDialogItemMessage(dialog, combo, combo_box::SetCurrentSelection, static_cast<WParam>(index));
-  SendMessage(dialog, msg::Command, CommandParam(combo, combo_box::SelectionChange), HandleToParam(DialogItem(dialog, combo)));
+  SendMessage(dialog, msg::Command, CommandParam(combo, combo_box::SelectionChange),
+              HandleToParam(DialogItem(dialog, combo)));
 }
 
 // The combo box has the focus (its edit, for one that takes typing).
@@ -117,7 +119,8 @@ bool FocusIn(WindowHandle dialog, int id) {
 std::string Convert(WindowHandle dialog, int from, int to, const char* value) {
   Choose(dialog, 2210, from);
   Choose(dialog, 2221, to);
-  SendMessage(dialog, msg::Command, CommandParam(2221, combo_box::KillFocusNotify), HandleToParam(DialogItem(dialog, 2221)));
+  SendMessage(dialog, msg::Command, CommandParam(2221, combo_box::KillFocusNotify),
+              HandleToParam(DialogItem(dialog, 2221)));
   SetDialogItemText(dialog, 2209, value);
   SendMessage(dialog, msg::Command, CommandParam(2223, 0));
   return IsWindowVisible(DialogItem(dialog, 2219)) ? DialogItemText(dialog, 2219) : "(hidden)";

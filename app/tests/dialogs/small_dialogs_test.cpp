@@ -3,9 +3,8 @@
 // and the PDF reader's messages; and the files they read, good and bad.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <filesystem>
+#include <sys/stat.h>
 
 #include "dialogs/about_text.h"
 #include "dialogs/bitmap_view_dialog.h"
@@ -61,9 +60,11 @@ TEST(LevelOfRates, DeletingTheSecondOfThreeRewritesTheLevelFileThenRemovesOnlyIt
   testing::ScreenDriver driver;
   TestSession test(data);
   const std::string texts = "216\n\nDelete level\nBorrar nivel\n152\n\nQuestion\nPregunta\n";
-  test.session.languageTable = LanguageTable::Parse({reinterpret_cast<const std::uint8_t*>(texts.data()), texts.size()});
+  test.session.languageTable =
+      LanguageTable::Parse({reinterpret_cast<const std::uint8_t*>(texts.data()), texts.size()});
   driver.onWindow("Level of Rates", [](WindowHandle level) {
-    EXPECT_EQ(ListLines(level, control_id::LevelList), "SAMPLE01\t01/15/2024|SAMPLE02\t03/01/2023|SAMPLE03\t12/31/2022|");
+    EXPECT_EQ(ListLines(level, control_id::LevelList),
+              "SAMPLE01\t01/15/2024|SAMPLE02\t03/01/2023|SAMPLE03\t12/31/2022|");
     SendDialogItemMessage(level, control_id::LevelList, 0x0186, 1);
     SendMessage(level, msg::Command, CommandParam(control_id::LevelDelete, 0));
     EXPECT_EQ(ListLines(level, control_id::LevelList), "SAMPLE01\t01/15/2024|SAMPLE03\t12/31/2022|");
@@ -95,7 +96,8 @@ TEST(LevelOfRates, AFailedRewriteKeepsTheLevelAndItsFilesAndOneLevelNeedsNoChoic
     SendMessage(level, msg::Command, CommandParam(control_id::LevelDelete, 0));
     ::chmod(data.data().c_str(), 0755);
     // Put back at the end of the list, the selection at its place.
-    EXPECT_EQ(ListLines(level, control_id::LevelList), "SAMPLE01\t01/15/2024|SAMPLE03\t12/31/2022|SAMPLE02\t03/01/2023|");
+    EXPECT_EQ(ListLines(level, control_id::LevelList),
+              "SAMPLE01\t01/15/2024|SAMPLE03\t12/31/2022|SAMPLE02\t03/01/2023|");
     EXPECT_EQ(SendDialogItemMessage(level, control_id::LevelList, 0x0188), 1);
     SendMessage(level, msg::Command, CommandParam(control_id::LevelExit, 0));
   });
@@ -170,9 +172,10 @@ TEST(CityList, OneCityAnswersAtOnceNoneGivesTheNoCityTextAndSeveralOpenTheList) 
     std::string result;
     bool noCity;
   };
-  for (const Case& c : std::vector<Case>{{"20001", MexicanCityListDialog::Mode::UsZip, "WASHINGTON", false},
-                                         {"30001", MexicanCityListDialog::Mode::UsZip, "City not available", false},
-                                         {"44100M", MexicanCityListDialog::Mode::MexicanPoint, "No city found", true}}) {
+  for (const Case& c :
+       std::vector<Case>{{"20001", MexicanCityListDialog::Mode::UsZip, "WASHINGTON", false},
+                         {"30001", MexicanCityListDialog::Mode::UsZip, "City not available", false},
+                         {"44100M", MexicanCityListDialog::Mode::MexicanPoint, "No city found", true}}) {
     MexicanCityListDialog list(test.session, nullptr, c.code, {100, 200}, c.mode);
     EXPECT_EQ(list.doModal(), command_id::Ok) << c.code;
     EXPECT_EQ(list.result(), c.result) << c.code;
@@ -183,7 +186,8 @@ TEST(CityList, OneCityAnswersAtOnceNoneGivesTheNoCityTextAndSeveralOpenTheList) 
     EXPECT_EQ(WindowRect(list).top, 199);
     EXPECT_EQ(ListLines(list, control_id::CityList), "NEW YORK|MANHATTAN|");
     SendDialogItemMessage(list, control_id::CityList, 0x0186, 1);
-    SendMessage(list, msg::Command, CommandParam(control_id::CityList, 2), HandleToParam(DialogItem(list, control_id::CityList)));
+    SendMessage(list, msg::Command, CommandParam(control_id::CityList, 2),
+                HandleToParam(DialogItem(list, control_id::CityList)));
   });
   MexicanCityListDialog several(test.session, nullptr, "10001", {100, 200}, MexicanCityListDialog::Mode::UsZip);
   EXPECT_EQ(several.doModal(), command_id::Ok);

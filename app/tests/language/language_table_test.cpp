@@ -33,23 +33,36 @@ struct FileCase {
 TEST(LanguageFile, ReadsGroupsOfFourLinesWithDefinedResultsForBadFiles) {
   const std::string longText(2500, 'x');
   const std::vector<FileCase> cases = {
-      {"two groups with CR LF", "100\r\nwarning caption\r\nWarning\r\nAdvertencia\r\n251\r\n\r\nYes\r\nS\xED\r\n", 2,
+      {"two groups with CR LF",
+       "100\r\nwarning caption\r\nWarning\r\nAdvertencia\r\n251\r\n\r\nYes\r\nS\xED\r\n",
+       2,
        {{100, "Warning", "Advertencia"}, {251, "Yes", "S\xED"}}},
       {"empty", "", 0, {{100, "", ""}}},
-      {"last group without its Spanish line", "30\nmenu\nRun\nEjecutar\n31\nmenu\nOptions", 2,
+      {"last group without its Spanish line",
+       "30\nmenu\nRun\nEjecutar\n31\nmenu\nOptions",
+       2,
        {{30, "Run", "Ejecutar"}, {31, "Options", ""}}},
       {"cut after the key", "123\n", 1, {{123, "", ""}}},
       {"no line end at all", "537", 1, {{537, "", ""}}},
       {"a leading zero and blanks", "  0123\n\nFatal\nFatal\n", 1, {{123, "Fatal", "Fatal"}}},
       {"a key that is no number is key 0", "abc\n\nText\nTexto\n", 1, {{0, "Text", "Texto"}}},
       {"a negative key", "-5\n\nMinus\nMenos\n", 1, {{-5, "Minus", "Menos"}}},
-      {"the first of two equal keys wins", "15\n\nFirst\nPrimero\n15\n\nSecond\nSegundo\n", 2,
+      {"the first of two equal keys wins",
+       "15\n\nFirst\nPrimero\n15\n\nSecond\nSegundo\n",
+       2,
        {{15, "First", "Primero"}}},
       {"a line over 1999 characters is cut and its rest skipped",
-       "40\n\n" + longText + "\nlargo\n41\n\nNext\nSiguiente\n", 2,
+       "40\n\n" + longText + "\nlargo\n41\n\nNext\nSiguiente\n",
+       2,
        {{40, std::string(1999, 'x'), "largo"}, {41, "Next", "Siguiente"}}},
       {"a NUL ends a line's text", std::string("50\n\nDir\0ect\nDirecto\n", 20), 1, {{50, "Dir", "Directo"}}},
-      {"a run of line ends at a text's end", "52\n\nDays\r\r\nD\xED" "as\n", 1, {{52, "Days", "D\xED" "as"}}},
+      {"a run of line ends at a text's end",
+       "52\n\nDays\r\r\nD\xED"
+       "as\n",
+       1,
+       {{52, "Days",
+         "D\xED"
+         "as"}}},
       {"a key past an int is held there", "99999999999\n\nBig\nGrande\n", 1, {{2147483647, "Big", "Grande"}}},
   };
   for (const FileCase& c : cases) {

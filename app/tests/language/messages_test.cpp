@@ -36,18 +36,54 @@ TEST(ShowMessage, EachTypeShowsTheNumbersTextInTheScreensLanguage) {
   const unsigned error = message_box::IconError;
   const std::vector<MessageCase> cases = {
       {"warning", Language::English, 0, 300, {}, 1, {{"Warning", "The level file cannot be opened.", warn}}, false},
-      {"warning in Spanish", Language::Spanish, 0, 300, {}, 1,
-       {{"Advertencia", "No se puede abrir el archivo de niveles.", warn}}, false},
-      {"a number without a text leaves the text to Ratekit32", Language::English, 0, 999, {}, 1,
-       {{"Warning", "", warn}}, false},
-      {"fatal", Language::English, 1, 178, {}, 1, {{"Fatal Error", "The rating library has no OpenLevelFile.", error}},
+      {"warning in Spanish",
+       Language::Spanish,
+       0,
+       300,
+       {},
+       1,
+       {{"Advertencia", "No se puede abrir el archivo de niveles.", warn}},
+       false},
+      {"a number without a text leaves the text to Ratekit32",
+       Language::English,
+       0,
+       999,
+       {},
+       1,
+       {{"Warning", "", warn}},
+       false},
+      {"fatal",
+       Language::English,
+       1,
+       178,
+       {},
+       1,
+       {{"Fatal Error", "The rating library has no OpenLevelFile.", error}},
        true},
-      {"question answered Yes", Language::English, 2, 156, {true}, 1,
-       {{"Question", "Exit the rating program?", 0, true, "Yes", "No"}}, false},
-      {"question answered No, in Spanish", Language::Spanish, 2, 156, {false}, 0,
-       {{"Pregunta", "\xBFSalir del programa?", 0, true, "S\xED", "No"}}, false},
-      {"a question without a text still asks", Language::English, 2, 999, {true}, 1,
-       {{"Question", "", 0, true, "Yes", "No"}}, false},
+      {"question answered Yes",
+       Language::English,
+       2,
+       156,
+       {true},
+       1,
+       {{"Question", "Exit the rating program?", 0, true, "Yes", "No"}},
+       false},
+      {"question answered No, in Spanish",
+       Language::Spanish,
+       2,
+       156,
+       {false},
+       0,
+       {{"Pregunta", "\xBFSalir del programa?", 0, true, "S\xED", "No"}},
+       false},
+      {"a question without a text still asks",
+       Language::English,
+       2,
+       999,
+       {true},
+       1,
+       {{"Question", "", 0, true, "Yes", "No"}},
+       false},
       {"another type shows nothing", Language::English, 3, 300, {}, 0, {}, false},
   };
   for (const MessageCase& c : cases) {
@@ -89,9 +125,9 @@ TEST(DialogLanguage, RelabelsControlsMenusAndCaptionFirstTextOfAKeyWinning) {
   const WindowHandle mainWindow = CreateWindow(main);
   const WindowHandle dialog = CreateDialogWindow(*FindDialogTemplate(3143), nullptr);
   const MenuHandle menu = GetMenu(mainWindow);
-  EnableMenuItem(menu, 32779, MenuLookup::ByCommand, MenuItemState::Grayed);      // grayed
-  CheckMenuItem(menu, 32788, MenuLookup::ByCommand, true);                       // checked
-  CheckMenuItem(menu, 32792, MenuLookup::ByCommand, true);                       // checked and grayed
+  EnableMenuItem(menu, 32779, MenuLookup::ByCommand, MenuItemState::Grayed);  // grayed
+  CheckMenuItem(menu, 32788, MenuLookup::ByCommand, true);                    // checked
+  CheckMenuItem(menu, 32792, MenuLookup::ByCommand, true);                    // checked and grayed
   EnableMenuItem(menu, 32792, MenuLookup::ByCommand, MenuItemState::Grayed);
   const int drawn = MenuBarDrawCount(mainWindow);
 

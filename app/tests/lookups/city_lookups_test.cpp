@@ -13,6 +13,7 @@
 #include "lookups/city_file.h"
 #include "lookups/city_pane_lookup_dialog.h"
 #include "lookups/city_pane_rows.h"
+#include "platform/testing/temp_directory.h"
 #include "platform/ui/cairo/rendering.h"
 #include "platform/ui/controls/list_box.h"
 #include "platform/ui/dialog.h"
@@ -21,7 +22,6 @@
 #include "platform/ui/keys.h"
 #include "platform/ui/window.h"
 #include "qiv_data_set.h"
-#include "platform/testing/temp_directory.h"
 #include "rowpane/rowpane.h"
 #include "screen_probe.h"
 #include "shell/rating_context_fields.h"
@@ -65,12 +65,12 @@ TEST_F(CityFileTest, SearchLandsWhereTheKeyAndTheLastRecordReadSay) {
     std::int32_t found;
   };
   for (const Case& c : std::vector<Case>{
-           {"TXSAN", 0, 1},        // the first city beginning SAN, whatever follows
-           {"txsan b", 4, 2},      // without regard to case
-           {"TXSANDY", 0, 3},      // the whole city
-           {"TXB", 0, 1},          // between two records: the range narrows to one record
-           {"ZZ", 0, 4},           // above the last
-           {"AA", 3, 3},           // below the first: the range closes, the last record read stays
+           {"TXSAN", 0, 1},    // the first city beginning SAN, whatever follows
+           {"txsan b", 4, 2},  // without regard to case
+           {"TXSANDY", 0, 3},  // the whole city
+           {"TXB", 0, 1},      // between two records: the range narrows to one record
+           {"ZZ", 0, 4},       // above the last
+           {"AA", 3, 3},       // below the first: the range closes, the last record read stays
        }) {
     ASSERT_TRUE(file.read(c.before)) << c.key;
     EXPECT_EQ(file.search(c.key), c.found) << c.key;
@@ -102,7 +102,7 @@ TEST_F(CityFileTest, ListRowsAnswerEachRequestFromTheFile) {
     MessageId request;
     std::int32_t data, index;
     std::int32_t status;
-    std::int32_t answered;    // data and index of the answer
+    std::int32_t answered;  // data and index of the answer
     std::string text;
   };
   const std::string austin = "75001  TX AUSTIN                      ";
@@ -117,7 +117,7 @@ TEST_F(CityFileTest, ListRowsAnswerEachRequestFromTheFile) {
            {RPBN_PREV, 3, 3, 0, 2, benito},
            {RPBN_PREV, 0, 0, -1, 0, ""},  // at the first
            {RPBN_GOTO, 2, 2, 0, 2, benito},
-           {RPBN_GOTO, 5, 5, -1, 5, ""},    // past the end: never an earlier row's bytes
+           {RPBN_GOTO, 5, 5, -1, 5, ""},  // past the end: never an earlier row's bytes
            {RPBN_GOTO, -1, -1, -1, -1, ""},
            {RPBN_THUMBPOS, 0, 0, 0, 0, austin},
            {RPBN_THUMBPOS, 50, 50, 0, 2, benito},
@@ -162,10 +162,11 @@ class LookupDialogs : public ::testing::Test {
     // The sample set's texts, as the user reads them.
     data.texts.reset();
     data.write("QIV32.LNG", platform::testing::ReadFileText(std::filesystem::path(QIV_DATA_DIR) / "QIV32.LNG"));
-    std::vector<sample_cities::City> fixed = sample_cities::ReadFixedCities(
-        "ca|K1A0B1|ON|OTTAWA\nca|K7L   |ON|KINGSTON\nmx|64000|NL|MONTERREY|64999\n");
-    dataset::BuildDataSet(sample_cities::Description(sample_cities::GenerateCities(fixed, {2000, 300, 800}, 7), testing::kBase),
-                          data.data());
+    std::vector<sample_cities::City> fixed =
+        sample_cities::ReadFixedCities("ca|K1A0B1|ON|OTTAWA\nca|K7L   |ON|KINGSTON\nmx|64000|NL|MONTERREY|64999\n");
+    dataset::BuildDataSet(
+        sample_cities::Description(sample_cities::GenerateCities(fixed, {2000, 300, 800}, 7), testing::kBase),
+        data.data());
     std::filesystem::copy_file(std::filesystem::path(QIV_DATA_DIR) / "Rowpane32.so", data.data() / "Rowpane32.so");
     test.emplace(data);
     test->session.context->setTerminatedText(fields::kEnglishHelpFile, "QIVHELP.HLP");
@@ -218,14 +219,17 @@ TEST_F(LookupDialogs, UsLookupSelectsTheFirstCityOfTheKeyAndAnswersItsCodeAndCit
 }
 
 TEST_F(LookupDialogs, OkWithoutAChoiceAnswersNothingInAllThree) {
-  driver.onWindow("U.S. City Lookup", [](WindowHandle dialog) { SendMessage(dialog, msg::Command, CommandParam(command_id::Ok, 0)); });
+  driver.onWindow("U.S. City Lookup",
+                  [](WindowHandle dialog) { SendMessage(dialog, msg::Command, CommandParam(command_id::Ok, 0)); });
   driver.onWindow("Mexican City Lookup", [](WindowHandle dialog) {
     SendMessage(Pane(dialog, 0x11CA), RPB_SETCURSEL, RPBN_GOTO, -1);
     SendMessage(dialog, msg::Command, CommandParam(command_id::Ok, 0));
   });
-  driver.onWindow("Canadian City Lookup", [](WindowHandle dialog) { SendMessage(dialog, msg::Command, CommandParam(command_id::Ok, 0)); });
-  for (const CityLookupResult& result : {RunUsCityLookup(test->session, nullptr), RunMexicanCityLookup(test->session, nullptr),
-                                         RunCanadianCityLookup(test->session, nullptr)}) {
+  driver.onWindow("Canadian City Lookup",
+                  [](WindowHandle dialog) { SendMessage(dialog, msg::Command, CommandParam(command_id::Ok, 0)); });
+  for (const CityLookupResult& result :
+       {RunUsCityLookup(test->session, nullptr), RunMexicanCityLookup(test->session, nullptr),
+        RunCanadianCityLookup(test->session, nullptr)}) {
     EXPECT_EQ(result.end, command_id::Ok);
     EXPECT_EQ(result.code, "");
     EXPECT_EQ(result.city, "");
@@ -249,7 +253,8 @@ TEST_F(LookupDialogs, MexicanLookupStartsInMexicoAndItsCodeEndsInM) {
   EXPECT_EQ(result.code[5], 'M');
   EXPECT_EQ(result.city.substr(0, 6), "SANTA ");
   // A second lookup uses the library the first one loaded.
-  driver.onWindow("U.S. City Lookup", [](WindowHandle dialog) { SendMessage(dialog, msg::Command, CommandParam(command_id::Cancel, 0)); });
+  driver.onWindow("U.S. City Lookup",
+                  [](WindowHandle dialog) { SendMessage(dialog, msg::Command, CommandParam(command_id::Cancel, 0)); });
   EXPECT_EQ(RunUsCityLookup(test->session, nullptr).end, command_id::Cancel);
   EXPECT_NE(loaded, nullptr);
   EXPECT_EQ(test->session.libraries.rowpane.nativeHandle(), loaded);
@@ -262,9 +267,8 @@ TEST_F(LookupDialogs, HelpOnTheListIsTheListsHelp) {
     EXPECT_EQ(WindowId(GetFocus()), rowpane::kInnerListId);
     InjectKeyPress(key::F1);
   });
-  driver.onWindow("U.S. City Lookup", [](WindowHandle dialog) {
-    SendMessage(dialog, msg::Command, CommandParam(command_id::Cancel, 0));
-  });
+  driver.onWindow("U.S. City Lookup",
+                  [](WindowHandle dialog) { SendMessage(dialog, msg::Command, CommandParam(command_id::Cancel, 0)); });
   RunUsCityLookup(test->session, nullptr);
   ASSERT_EQ(test->help.requests.size(), 1u);
   EXPECT_EQ(test->help.requests[0].helpFile, (data.data() / "QIVHELP.HLP").string());
@@ -303,7 +307,8 @@ TEST_F(LookupDialogs, CanadianLookupShowsFullCodesHyphenatedAndAnswersTheirArea)
     std::string row;
     std::string answered;
   };
-  for (const Case& c : std::vector<Case>{{"K7L   ", "K7L   \tON\tKINGSTON", "K7L"}, {"K1A0B1", "K1A-0B1\tON\tKINGSTON", "K1A"}}) {
+  for (const Case& c :
+       std::vector<Case>{{"K7L   ", "K7L   \tON\tKINGSTON", "K7L"}, {"K1A0B1", "K1A-0B1\tON\tKINGSTON", "K1A"}}) {
     const std::string bytes = Record(c.code, "ON", "KINGSTON");
     CityRecord::Bytes raw{};
     std::copy(bytes.begin(), bytes.end(), raw.begin());
@@ -311,7 +316,8 @@ TEST_F(LookupDialogs, CanadianLookupShowsFullCodesHyphenatedAndAnswersTheirArea)
     EXPECT_EQ(CanadianRowCode(CanadianCityRow(CityRecord(raw))), c.answered);
   }
   EXPECT_EQ(CanadianRowCode("123456\tON\tX"), "123456");
-  EXPECT_EQ(CanadianRowCity("K1A-0B1\tON\tA CITY NAME LONGER THAN THIRTY CHARACTERS"), "A CITY NAME LONGER THAN THIRTY");
+  EXPECT_EQ(CanadianRowCity("K1A-0B1\tON\tA CITY NAME LONGER THAN THIRTY CHARACTERS"),
+            "A CITY NAME LONGER THAN THIRTY");
   // No file: an empty list.
   std::filesystem::remove(data.data() / "TESTBASE.CTC");
   driver.onWindow("Canadian City Lookup", [](WindowHandle dialog) {
@@ -331,9 +337,12 @@ TEST_F(LookupDialogs, TheFourDialogsReadWholeInEnglishAndSpanish) {
     const char* picture;
   };
   const std::vector<Dialog> dialogs = {
-      {"U.S. City Lookup", "Buscar ciudad de EE. UU.", [&] { return RunUsCityLookup(test->session, nullptr).end; }, nullptr},
-      {"Mexican City Lookup", "Buscar ciudad de M\xE9xico", [&] { return RunMexicanCityLookup(test->session, nullptr).end; }, nullptr},
-      {"Canadian City Lookup", "Buscar ciudad de Canad\xE1", [&] { return RunCanadianCityLookup(test->session, nullptr).end; }, nullptr},
+      {"U.S. City Lookup", "Buscar ciudad de EE. UU.", [&] { return RunUsCityLookup(test->session, nullptr).end; },
+       nullptr},
+      {"Mexican City Lookup", "Buscar ciudad de M\xE9xico",
+       [&] { return RunMexicanCityLookup(test->session, nullptr).end; }, nullptr},
+      {"Canadian City Lookup", "Buscar ciudad de Canad\xE1",
+       [&] { return RunCanadianCityLookup(test->session, nullptr).end; }, nullptr},
       {"Conversion/Density Calculator", "Calculadora de conversi\xF3n y densidad",
        [&] { return RunConversionDensityCalculator(test->session, nullptr); }, "calculator-spanish.png"}};
   for (Language language : {Language::English, Language::Spanish}) {

@@ -1,10 +1,10 @@
 // The shipment export: records equal to hand-written files, the field
 // rules, the heading of a file started anew, and what is refused.
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <gmock/gmock.h>
 
 #include "output/export_record.h"
 #include "output/export_writer.h"
@@ -55,10 +55,10 @@ TEST_F(ShipmentExport, NumberAndTextFieldsFollowTheirRules) {
     std::string field;  // empty: refused
   } const cases[] = {
       {"  125.40", 14, true, "00000000125.40"},
-      {"1 2", 5, true, "00102"},             // a blank keeps its '0'
-      {"   125.40", 6, true, "125.40"},        // blanks before the field are no loss
-      {"12 ", 4, true, "0120"},              // a trailing blank takes a place too
-      {"1234567", 6, true, ""},              // a digit would be lost
+      {"1 2", 5, true, "00102"},         // a blank keeps its '0'
+      {"   125.40", 6, true, "125.40"},  // blanks before the field are no loss
+      {"12 ", 4, true, "0120"},          // a trailing blank takes a place too
+      {"1234567", 6, true, ""},          // a digit would be lost
       {"", 4, true, "0000"},
       {"PO-4471", 9, false, "PO-4471  "},
       {"LONGER TEXT", 5, false, "LONGE"},
@@ -90,11 +90,13 @@ TEST_F(ShipmentExport, FieldsOfTheRecordFollowTheSettingsAndTheShipment) {
       {"three-digit ZIPs", [](RatingContext& c) { c.setChar(of::kThreeDigitZip, 'Y'); }, 9, "100  NY606  IL"},
       {"no shipment id prompt", [](RatingContext& c) { c.setShort(of::kShipmentIdPrompt, 0); }, 0, "         "},
       // The percent is its 5 characters: a sixth is no part of it.
-      {"discount percent", [](RatingContext& c) { c.view().setText({totals::kDiscountPercent.offset, 6}, "12.509", '\0'); },
+      {"discount percent",
+       [](RatingContext& c) {
+         c.view().setText({totals::kDiscountPercent.offset, 6}, "12.509", '\0');
+       },
        41, "12.50"},
       {"no discounts", [](RatingContext& c) { c.setShort(of::kDiscountsInUse, 0); }, 69, kNoDiscount},
-      {"a lane without discount", [](RatingContext& c) { c.setInt(of::kNoDiscountLane, 1); }, 69,
-       kNoDiscount},
+      {"a lane without discount", [](RatingContext& c) { c.setInt(of::kNoDiscountLane, 1); }, 69, kNoDiscount},
       {"single-shipment floor above the discount",
        [](RatingContext& c) {
          c.setChar(of::kSingleShipmentLetter, 'Y');
@@ -102,8 +104,9 @@ TEST_F(ShipmentExport, FieldsOfTheRecordFollowTheSettingsAndTheShipment) {
        },
        69, "000040.00"},
       {"no accessorial prompt", [](RatingContext& c) { c.setShort(of::kAccessorialPrompt, 0); }, 92, "000000.00"},
-      {"a line without class", [](RatingContext& c) { c.view().setText(ratekit::shipment_lines::ClassCode(1), "", '\0'); },
-       131, std::string(16, ' ')},
+      {"a line without class",
+       [](RatingContext& c) { c.view().setText(ratekit::shipment_lines::ClassCode(1), "", '\0'); }, 131,
+       std::string(16, ' ')},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -163,7 +166,8 @@ TEST_F(ShipmentExport, WhatCannotBeWrittenIsAWarningAndNothingHalfWritten) {
        "Nothing to Export"},
       {"not made", "NOTADIR/X.PRN", [](RatingContext&) {}, "Error opening EXP file."},
       {"not written", "/dev/full", [](RatingContext&) {}, "Error writing EXP file."},
-      {"too long a value", "LONG.PRN", [](RatingContext& c) { c.view().setText(totals::kTotalCharge, "123456789012345", '\0'); },
+      {"too long a value", "LONG.PRN",
+       [](RatingContext& c) { c.view().setText(totals::kTotalCharge, "123456789012345", '\0'); },
        "Error writing EXP file."},
   };
   for (const Case& c : cases) {

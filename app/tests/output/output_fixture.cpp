@@ -139,8 +139,9 @@ void FillUsShipment(RatingContext& context) {
 ResultTables UsShipmentTotals() {
   using K = TotalsRowKind;
   using R = TotalsRule;
-  return Totals({Row(K::DeficitLine, R::None, "Deficit Weight:", "410"), Row(K::DeficitLine, R::None, "44.72", "183.35"),
-                 Row(K::Plain, R::None, "Billed Weight:", "2000"), Row(K::IndentedAmount, R::None, "Gross Charge:", "947.40"),
+  return Totals({Row(K::DeficitLine, R::None, "Deficit Weight:", "410"),
+                 Row(K::DeficitLine, R::None, "44.72", "183.35"), Row(K::Plain, R::None, "Billed Weight:", "2000"),
+                 Row(K::IndentedAmount, R::None, "Gross Charge:", "947.40"),
                  Row(K::IndentedAmount, R::None, " 10.00% Discount:", "-94.74"),
                  Row(K::IndentedAmount, R::Single, "Net Charge:", "$852.66"),
                  Row(K::IndentedAmount, R::None, "Accessorial Charges:", "25.00"),
@@ -277,13 +278,19 @@ void OutputTest::setExportFile(std::string_view name, bool commaSeparated, char 
 platform::ui::WindowHandle OutputTest::screenLabels() {
   using namespace platform::ui;
   if (labels_ != nullptr) return labels_;
-  DialogTemplate labels{.id = 0, .caption = "Rating screen", .style = style::Popup, .rect = {0, 0, 200, 200}, .menu = std::nullopt, .controls = {}};
+  DialogTemplate labels{.id = 0,
+                        .caption = "Rating screen",
+                        .style = style::Popup,
+                        .rect = {0, 0, 200, 200},
+                        .menu = std::nullopt,
+                        .controls = {}};
   int row = 0;
-  for (int id : {screen_id::ShipmentIdLabel, screen_id::OriginLabel, screen_id::DestinationLabel,
-                 screen_id::OriginTerminalLabel, screen_id::DestinationTerminalLabel, screen_id::ProfileLabel,
-                 screen_id::DiscountLabel, screen_id::McDiscountLabel, screen_id::FloorLabel, screen_id::AccessorialLabel,
-                 screen_id::SingleShipmentLabel})
-    labels.controls.push_back({"Static", id, session().text(id), style::Child | style::Visible, 0, {4, 4 + 10 * row++, 150, 9}});
+  for (int id :
+       {screen_id::ShipmentIdLabel, screen_id::OriginLabel, screen_id::DestinationLabel, screen_id::OriginTerminalLabel,
+        screen_id::DestinationTerminalLabel, screen_id::ProfileLabel, screen_id::DiscountLabel,
+        screen_id::McDiscountLabel, screen_id::FloorLabel, screen_id::AccessorialLabel, screen_id::SingleShipmentLabel})
+    labels.controls.push_back(
+        {"Static", id, session().text(id), style::Child | style::Visible, 0, {4, 4 + 10 * row++, 150, 9}});
   labels_ = CreateDialogWindow(labels, nullptr);
   return labels_;
 }

@@ -2,12 +2,12 @@
 // expected files; on a recording printer at 600 dpi (fonts, frame, text
 // margin, pages, the printer's failures); by the real PDF printer, read
 // back with the PDF tools.
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <gmock/gmock.h>
 #include <sstream>
 
 #include "output/output_fields.h"
@@ -43,7 +43,8 @@ struct Printout {
   int type;
 };
 const Printout kUsShipment{"us_shipment.PRT", Language::English, FillUsShipment, UsShipmentTotals, 0};
-const Printout kMexicanShipment{"mexican_shipment.PRT", Language::Spanish, FillMexicanShipment, MexicanShipmentTotals, 0};
+const Printout kMexicanShipment{"mexican_shipment.PRT", Language::Spanish, FillMexicanShipment, MexicanShipmentTotals,
+                                0};
 const Printout kSingleFak{"single_fak_rate_block.PRT", Language::English, FillSingleFakRateBlock, nullptr, 2};
 const Printout kSeveralClasses{"several_classes_rate_block.PRT", Language::English, FillSeveralClassesRateBlock,
                                nullptr, 3};
@@ -121,9 +122,9 @@ TEST_F(Printouts, FilesAreAddedToInOrderAndAFinalEndOfFileByteIsReplaced) {
     char answer;
     const char* kept;
   } const cases[] = {
-      {"OLD\x1A", 'A', "OLD"},       // the end-of-file byte gives way
-      {"OLD!", 'A', "OLD!"},         // any other byte stays
-      {"OLD\x1A", 'N', "OLD\x1A"},   // not answered Append: appended after it
+      {"OLD\x1A", 'A', "OLD"},      // the end-of-file byte gives way
+      {"OLD!", 'A', "OLD!"},        // any other byte stays
+      {"OLD\x1A", 'N', "OLD\x1A"},  // not answered Append: appended after it
       {"", 'A', ""},
   };
   const std::string printout = Expected(kSingleFak.name);
@@ -151,9 +152,11 @@ TEST_F(Printouts, TheHeadingIsSplitAtSixBlanksIntoCentredLinesElseLeftAsItIs) {
     std::string heading;  // the file's first lines
   } const cases[] = {
       {"QIV - Freight Rating", "   \r\n  QIV - Freight Rating\r\n  \r\n"},
-      {"  Acme      Freight Rating  ", "   \r\n                              Acme\r\n                         Freight Rating\r\n  \r\n"},
+      {"  Acme      Freight Rating  ",
+       "   \r\n                              Acme\r\n                         Freight Rating\r\n  \r\n"},
       // Past the 60 columns: no blanks before it, never fewer.
-      {std::string(70, 'T') + "      x", "   \r\n  " + std::string(70, 'T') + "\r\n                               x\r\n  \r\n"},
+      {std::string(70, 'T') + "      x",
+       "   \r\n  " + std::string(70, 'T') + "\r\n                               x\r\n  \r\n"},
       {std::string(100, 'T'), "   \r\n  " + std::string(79, 'T') + "\r\n  \r\n"},
   };
   setPrintFile("TITLES.PRT");
@@ -188,7 +191,8 @@ TEST_F(Printouts, BadInputGetsADefinedResult) {
   tables_ = UsShipmentTotals();
   ShipmentScreen screen = shipmentScreen(&tables_);
   screen.originCity = std::string(120, 'C');
-  platform::ui::SetWindowText(platform::ui::DialogItem(screen.window, screen_id::ShipmentIdLabel), std::string(100, 'P'));
+  platform::ui::SetWindowText(platform::ui::DialogItem(screen.window, screen_id::ShipmentIdLabel),
+                              std::string(100, 'P'));
   ASSERT_TRUE(PrintShipment(*writer_, screen, nullptr));
   const std::vector<std::string> lines = FileLines(workFile("BAD.PRT"));
   EXPECT_THAT(lines, ::testing::Contains("        " + std::string(81, 'C')));
@@ -342,14 +346,16 @@ TEST_F(Printouts, ThePdfPrinterDrawsEveryWordOfTheFileLinesInsideTheFrame) {
     useLanguage(printout.language);
     printout.fill(context());
     toPrinter();
-    writer_->attachPrinter(platform::ui::CreatePrinterDC(platform::ui::cairo::MakePdfFilePrinter(folder.path().string())));
+    writer_->attachPrinter(
+        platform::ui::CreatePrinterDC(platform::ui::cairo::MakePdfFilePrinter(folder.path().string())));
     ASSERT_TRUE(printAgain(printout));
     const std::string document = printout.type == 0 ? "Print Shipment" : "Rate Block";
     const fs::path pdf = folder / (document + " 1.pdf");
     ASSERT_TRUE(fs::exists(pdf));
     const std::string kept = fs::path(printout.name).stem().string();
     fs::copy_file(pdf, artifacts / (kept + ".pdf"), fs::copy_options::overwrite_existing);
-    ASSERT_TRUE(platform::testing::SavePdfPagesAsPng(pdf, 100, artifacts / kept)) << "pdftoppm (poppler-utils) is needed";
+    ASSERT_TRUE(platform::testing::SavePdfPagesAsPng(pdf, 100, artifacts / kept))
+        << "pdftoppm (poppler-utils) is needed";
 
     // Every word of every line of the file printout, rules of dashes aside;
     // the overlong block's last class on its second page.

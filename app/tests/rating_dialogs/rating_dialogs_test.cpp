@@ -16,7 +16,6 @@
 #include "platform/ui/focus.h"
 #include "platform/ui/window.h"
 #include "qiv_data_set.h"
-#include "screen_driver.h"
 #include "rating_dialogs/accessorial_pages.h"
 #include "rating_dialogs/accessorial_totals_dialog.h"
 #include "rating_dialogs/accessorials_dialog.h"
@@ -24,6 +23,7 @@
 #include "rating_dialogs/rating_dialog_ids.h"
 #include "rating_dialogs/rating_prompts_dialog.h"
 #include "rating_dialogs/revenue_division_dialog.h"
+#include "screen_driver.h"
 #include "test_session.h"
 
 namespace qiv {
@@ -76,9 +76,7 @@ float Value(const RatingContext& context, std::size_t i) {
 }
 
 void Command(WindowHandle dialog, int id) { SendMessage(dialog, msg::Command, CommandParam(id, 0)); }
-void Click(WindowHandle dialog, int id) {
-  SendMessage(DialogItem(dialog, id), button::Click);
-}
+void Click(WindowHandle dialog, int id) { SendMessage(DialogItem(dialog, id), button::Click); }
 void LeaveField(WindowHandle dialog, int id) {
   SendMessage(dialog, msg::Command, CommandParam(id, edit::KillFocusNotify), HandleToParam(DialogItem(dialog, id)));
 }
@@ -131,9 +129,9 @@ TEST(AccessorialPages, ValueTextsAndLimitsByKind) {
                                          {'f', 2, "     2", 2, 0},
                                          {'4', 1, "     1", 2, 0},
                                          {'h', 36, "    36", 4, 0},
-                                         {'p', 0, "", 4, 0},                   // not above 0: empty
+                                         {'p', 0, "", 4, 0},                      // not above 0: empty
                                          {'s', 123456789.0f, "123456792", 4, 0},  // wider than six: whole
-                                         {'<', 5, "", 4, 0},                   // no value of its own
+                                         {'<', 5, "", 4, 0},                      // no value of its own
                                          {'z', 5, "", 4, 0}}) {
     EXPECT_EQ(accessorials::ValueText(c.kind, c.value), c.text) << c.kind;
     EXPECT_EQ(accessorials::LimitsFor(c.kind).length, c.length) << c.kind;
@@ -192,7 +190,7 @@ TEST_F(RatingDialogs, AccessorialsPageThroughFourteenEntries) {
     EXPECT_EQ(GetFocus(), DialogItem(dialog, accessorials_id::Previous));
     Command(dialog, accessorials_id::Previous);
     EXPECT_TRUE(Checked(dialog, accessorials_id::Check + 1));  // read back from the work area
-    Command(dialog, command_id::Ok);  // Enter does nothing
+    Command(dialog, command_id::Ok);                           // Enter does nothing
     EXPECT_TRUE(IsWindow(dialog));
     Command(dialog, accessorials_id::Ok);
   });
@@ -261,8 +259,9 @@ TEST_F(RatingDialogs, AccessorialsChoicesPairsChecksAndHelp) {
       EXPECT_FLOAT_EQ(Value(context(), 3), 0.0f);
     }
   }
-  EXPECT_EQ(boxTexts(), (std::vector<std::string>{"Entry Required when Item is selected.", "C.O.D amount cannot exceed $80,000.00",
-                                                  "Entry Required when Item is selected.", "C.O.D amount cannot exceed $80,000.00"}));
+  EXPECT_EQ(boxTexts(), (std::vector<std::string>{
+                            "Entry Required when Item is selected.", "C.O.D amount cannot exceed $80,000.00",
+                            "Entry Required when Item is selected.", "C.O.D amount cannot exceed $80,000.00"}));
   ASSERT_EQ(test.help.requests.size(), 2u);
   EXPECT_EQ(test.help.requests[0].context, accessorials_id::HelpContext);
 }
@@ -303,8 +302,9 @@ TEST_F(RatingDialogs, RatingPromptsCheckEveryNumberBeforeStoringAny) {
       int field;  // reset and focused
       const char* reset;
     };
-    for (const Step& step : {Step{"0", "2", id::FactorField, "1.0000"}, Step{"100", "2", id::FactorField, "1.0000"},
-                             Step{"-5", "2", id::FactorField, "1.0000"}, Step{"99.9999", "100", id::RateField, "0.00"}}) {
+    for (const Step& step :
+         {Step{"0", "2", id::FactorField, "1.0000"}, Step{"100", "2", id::FactorField, "1.0000"},
+          Step{"-5", "2", id::FactorField, "1.0000"}, Step{"99.9999", "100", id::RateField, "0.00"}}) {
       SetDialogItemText(dialog, id::FactorField, step.factor);
       SetDialogItemText(dialog, id::RateField, step.rate);
       Click(dialog, id::ShipmentId);
@@ -368,8 +368,8 @@ TEST_F(RatingDialogs, RatingPromptsCloseUpAroundTheGroupsNotOffered) {
       seen.window = WindowRect(dialog);
       const Rect check = WindowRectInParent(DialogItem(dialog, id::Currency));
       const Rect field = WindowRectInParent(DialogItem(dialog, id::RateField));
-      seen.currency = {std::min(check.left, field.left), std::min(check.top, field.top), std::max(check.right, field.right),
-                       std::max(check.bottom, field.bottom)};
+      seen.currency = {std::min(check.left, field.left), std::min(check.top, field.top),
+                       std::max(check.right, field.right), std::max(check.bottom, field.bottom)};
       EXPECT_EQ(Shown(dialog, id::Currency), currencyOffered);
       if (!currencyOffered) {
         EXPECT_TRUE(cairo::RenderWindowToPng(dialog, Artifact("rating-prompts-currency-hidden.png")));
@@ -440,13 +440,11 @@ TEST_F(RatingDialogs, AccessorialTotalsGroupHeadingsPairedHeadingsChosenLinesAnd
                                    {'t', ' ', "00000", "  (PAID TO THE SHIPPER)", '>'}});
   const std::string pad(50 - 17, ' ');  // descriptions are 50 characters, blank-padded
   EXPECT_EQ(AccessorialTotalLines(*test.session.context, "Total Accessorial Charges"),
-            (std::vector<std::string>{"DELIVERY SERVICES" + pad,
-                                      "LIFTGATE DELIVERY" + pad + "\t    10.00",
+            (std::vector<std::string>{"DELIVERY SERVICES" + pad, "LIFTGATE DELIVERY" + pad + "\t    10.00",
                                       "COLLECT ON DELIVERY" + std::string(31, ' '),
                                       "COLLECT FEE" + std::string(39, ' ') + "\t     5.50",
                                       "  (PAID TO THE SHIPPER)" + std::string(27, ' '),
-                                      "\t==========",
-                                      std::string(25, ' ') + "Total Accessorial Charges\t    15.50"}));
+                                      "\t==========", std::string(25, ' ') + "Total Accessorial Charges\t    15.50"}));
   driver.onWindow("Accessorial Totals", [&](WindowHandle dialog) {
     EXPECT_EQ(ListCount(DialogItem(dialog, totals_id::List)), 7);
     EXPECT_EQ(GetFocus(), DialogItem(dialog, totals_id::Close));
@@ -463,7 +461,8 @@ TEST(RevenueDivision, SharesByMiles) {
     int origin, bridge, destination;
     double o, b, d;
   };
-  for (const Case& c : std::vector<Case>{{100, 0, 100, 50, 0, 50}, {1, 1, 1, 34, 33, 33}, {0, 0, 0, 0, 0, 0}, {0, 0, 5, 0, 0, 100}}) {
+  for (const Case& c :
+       std::vector<Case>{{100, 0, 100, 50, 0, 50}, {1, 1, 1, 34, 33, 33}, {0, 0, 0, 0, 0, 0}, {0, 0, 5, 0, 0, 100}}) {
     const RevenueShares shares = DivideRevenue(100.0, c.origin, c.bridge, c.destination, round);
     EXPECT_DOUBLE_EQ(shares.origin, c.o) << c.origin << ' ' << c.bridge << ' ' << c.destination;
     EXPECT_DOUBLE_EQ(shares.bridge, c.b);
@@ -481,7 +480,8 @@ TEST_F(RatingDialogs, RevenueDivisionClosesWithoutALineAndSharesWhatIsTyped) {
     SetDialogItemText(dialog, division_id::OriginMiles, "1");
     SetDialogItemText(dialog, division_id::BridgeMiles, "");  // empty: 0
     SetDialogItemText(dialog, division_id::DestinationMiles, "1");
-    for (int id : {division_id::OriginMiles, division_id::BridgeMiles, division_id::DestinationMiles}) LeaveField(dialog, id);
+    for (int id : {division_id::OriginMiles, division_id::BridgeMiles, division_id::DestinationMiles})
+      LeaveField(dialog, id);
     Command(dialog, division_id::Calculate);
     EXPECT_EQ(DialogItemText(dialog, division_id::OriginShare), "    50.00");
     EXPECT_EQ(DialogItemText(dialog, division_id::BridgeShare), "     0.00");
@@ -502,7 +502,7 @@ TEST_F(RatingDialogs, MexicanPromptsStoreBothAmountsOnOkOrEnter) {
     std::int16_t taxSwitch, insuranceSwitch;
     const char* iva;  // typed (null: the field is hidden)
     const char* insurance;
-    int end;          // the command that ends the dialog
+    int end;  // the command that ends the dialog
     std::string ivaText, insuranceText;
   };
   const Case cases[] = {

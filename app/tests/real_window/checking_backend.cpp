@@ -23,7 +23,8 @@ bool CheckingBackend::waitForInput(std::optional<std::uint64_t> deadline) {
   const WindowHandle active = GetActiveWindow();
   const std::string& caption = steps_.front().first;
   const WindowHandle awaited = caption.empty() ? screen : active;
-  if (awaited == nullptr || active != awaited || !isShown(awaited) || (!caption.empty() && WindowText(active) != caption))
+  if (awaited == nullptr || active != awaited || !isShown(awaited) ||
+      (!caption.empty() && WindowText(active) != caption))
     return answered;
   inStep_ = true;
   Step step = std::move(steps_.front().second);
@@ -68,10 +69,12 @@ bool Photograph(CheckingBackend& backend, WindowHandle window, const std::string
   Settle(backend, 300);
   const std::optional<Screenshot> shot = Screenshot::Take(backend, artifacts + "/" + name + ".xwd");
   if (!shot) return false;
-  if (!shot->savePng(artifacts + "/" + name + ".png", WindowRect(window))) return Failed(name + ": the screenshot was not saved");
+  if (!shot->savePng(artifacts + "/" + name + ".png", WindowRect(window)))
+    return Failed(name + ": the screenshot was not saved");
   const Rect client = ClientRect(window);
   const Point face = ClientToScreen(window, {client.right - faceFromCorner.x, client.bottom - faceFromCorner.y});
-  if (shot->pixel(face.x, face.y) != GetSystemColor(SystemColor::ButtonFace)) return Failed(name + ": the face is not grey");
+  if (shot->pixel(face.x, face.y) != GetSystemColor(SystemColor::ButtonFace))
+    return Failed(name + ": the face is not grey");
   return true;
 }
 

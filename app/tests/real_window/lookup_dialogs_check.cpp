@@ -34,7 +34,8 @@ bool PressAndAwaitMove(CheckingBackend& backend, WindowHandle dialog, WindowHand
   const LResult before = SendMessage(pane, rowpane::RPB_GETCURSEL);
   if (!backend.queueKeyEvent(dialog, key, true) || !backend.queueKeyEvent(dialog, key, false))
     return Failed("the key could not be sent");
-  return Await(backend, [&] { return SendMessage(pane, rowpane::RPB_GETCURSEL) != before; }, "the list's selection to move");
+  return Await(
+      backend, [&] { return SendMessage(pane, rowpane::RPB_GETCURSEL) != before; }, "the list's selection to move");
 }
 
 }  // namespace
@@ -83,7 +84,8 @@ int main(int argc, char** argv) {
       [&](WindowHandle dialog) {
         SetDialogItemText(dialog, 4351, "ON");
         SetDialogItemText(dialog, 4352, "OTTAWA");
-        if (SendDialogItemMessage(dialog, 4353, list_box::GetCurrentSelection) < 0) return Failed("OTTAWA selected no row");
+        if (SendDialogItemMessage(dialog, 4353, list_box::GetCurrentSelection) < 0)
+          return Failed("OTTAWA selected no row");
         if (!Photograph(backend, dialog, artifacts, "qiv-canadian-city-lookup", {4, 4})) return false;
         PostMessage(dialog, msg::Command, CommandParam(command_id::Cancel, 0));
         return true;

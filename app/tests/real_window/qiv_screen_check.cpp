@@ -17,18 +17,18 @@
 #include <functional>
 #include <string>
 
+#include "checking_backend.h"
+#include "platform/desktop/recording_services.h"
+#include "platform/testing/temp_directory.h"
 #include "platform/ui/color.h"
+#include "platform/ui/controls/combo_box.h"
 #include "platform/ui/controls/toolbar.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
-#include "platform/ui/controls/combo_box.h"
 #include "platform/ui/keys.h"
 #include "platform/ui/message_loop.h"
 #include "platform/ui/sdl/sdl_backend.h"
 #include "platform/ui/window.h"
-#include "platform/desktop/recording_services.h"
-#include "platform/testing/temp_directory.h"
-#include "checking_backend.h"
 #include "real_window_check.h"
 #include "screen/screen_ids.h"
 #include "shell/qiv_program.h"
@@ -80,7 +80,8 @@ int main(int argc, char** argv) {
   backend.then(
       [&](WindowHandle calculator) {
         // Two pieces, 100 Lbs. of 48 x 40 x 40 In. and 10 Lbs. of 30 x 20 x 20 In.
-        for (const auto& piece : {std::array<const char*, 4>{"100", "48", "40", "40"}, std::array<const char*, 4>{"10", "30", "20", "20"}}) {
+        for (const auto& piece : {std::array<const char*, 4>{"100", "48", "40", "40"},
+                                  std::array<const char*, 4>{"10", "30", "20", "20"}}) {
           int field = 0;
           for (int id : {2212, 2214, 2216, 2215}) SetDialogItemText(calculator, id, piece[field++]);
           SendMessage(calculator, msg::Command, CommandParam(2224, 0));
@@ -95,11 +96,13 @@ int main(int argc, char** argv) {
     const WindowHandle toolbar = DialogItem(screen, qiv::screen_id::Toolbar);
     const auto index = SendMessage(toolbar, toolbar::CommandToIndex, qiv::command::English);
     Rect button;
-    if (index < 0 || !SendMessage(toolbar, toolbar::GetItemRect, static_cast<WParam>(index), reinterpret_cast<LParam>(&button)))
+    if (index < 0 ||
+        !SendMessage(toolbar, toolbar::GetItemRect, static_cast<WParam>(index), reinterpret_cast<LParam>(&button)))
       return Failed("the language button is not on the toolbar");
     const Point center = ClientToScreen(toolbar, {(button.left + button.right) / 2, (button.top + button.bottom) / 2});
     if (!backend.queueClick(screen, center)) return Failed("the click could not be sent");
-    return Await(backend, [&] { return WindowText(screen) != english; }, "the screen's Spanish title");
+    return Await(
+        backend, [&] { return WindowText(screen) != english; }, "the screen's Spanish title");
   });
   backend.then([&](WindowHandle screen) {
     if (!Photograph(backend, screen, artifacts, "qiv-screen-spanish")) return false;

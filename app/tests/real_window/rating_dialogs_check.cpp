@@ -37,8 +37,7 @@ bool LoadAccessorials(qiv::RatingContext& context, const std::filesystem::path& 
   const std::string bytes = platform::testing::ReadFileText(file);
   const std::size_t count = std::min(bytes.size() / entry::kSize, entry::kTableEntries);
   if (count == 0) return false;
-  for (std::size_t i = 0; i < count * entry::kSize; ++i)
-    context.view().setChar(entry::Entry(0).offset + i, bytes[i]);
+  for (std::size_t i = 0; i < count * entry::kSize; ++i) context.view().setChar(entry::Entry(0).offset + i, bytes[i]);
   context.setInt(ratekit::context::kAccessorialCount, static_cast<std::int32_t>(count));
   return true;
 }

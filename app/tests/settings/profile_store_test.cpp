@@ -4,13 +4,13 @@
 #include "settings/profile_store.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <cstring>
 
 #include "platform/testing/temp_directory.h"
 #include "settings_fixtures.h"
@@ -216,9 +216,11 @@ TEST_F(FailingStoreTest, EachStepOfASaveOrADeleteFailing) {
   using Spoil = std::function<void(ProfileStore&)>;
   std::vector<std::pair<std::string, Spoil>> saves;
   for (int n = 1; n <= 4; ++n)
-    saves.push_back({"profile write " + std::to_string(n), [n](ProfileStore& s) { s.faults.profileFile.failingWrite = n; }});
+    saves.push_back(
+        {"profile write " + std::to_string(n), [n](ProfileStore& s) { s.faults.profileFile.failingWrite = n; }});
   for (int n = 1; n <= 5; ++n)  // four lines and the end byte
-    saves.push_back({"range write " + std::to_string(n), [n](ProfileStore& s) { s.faults.rangeFile.failingWrite = n; }});
+    saves.push_back(
+        {"range write " + std::to_string(n), [n](ProfileStore& s) { s.faults.rangeFile.failingWrite = n; }});
   saves.push_back({"profile flush", [](ProfileStore& s) { s.faults.profileFile.failFlush = true; }});
   saves.push_back({"profile rename", [](ProfileStore& s) { s.faults.profileFile.failRename = true; }});
   saves.push_back({"range flush", [](ProfileStore& s) { s.faults.rangeFile.failFlush = true; }});
@@ -228,7 +230,8 @@ TEST_F(FailingStoreTest, EachStepOfASaveOrADeleteFailing) {
 
   std::vector<std::pair<std::string, Spoil>> deletes;
   for (int n = 1; n <= 2; ++n)
-    deletes.push_back({"delete write " + std::to_string(n), [n](ProfileStore& s) { s.faults.profileFile.failingWrite = n; }});
+    deletes.push_back(
+        {"delete write " + std::to_string(n), [n](ProfileStore& s) { s.faults.profileFile.failingWrite = n; }});
   deletes.push_back({"delete flush", [](ProfileStore& s) { s.faults.profileFile.failFlush = true; }});
   deletes.push_back({"delete rename", [](ProfileStore& s) { s.faults.profileFile.failRename = true; }});
   for (const auto& [why, spoil] : deletes) {
@@ -263,7 +266,8 @@ TEST_F(FailingStoreTest, BadOrReadOnlyFilesAreLeftAlone) {
   // Read-only by its mode (root too), and a folder that takes no new file.
   std::filesystem::permissions(dir_ / "PROFILE.FIL", std::filesystem::perms::owner_read);
   expectSaveFails([](ProfileStore&) {}, "read-only file");
-  std::filesystem::permissions(dir_ / "PROFILE.FIL", std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  std::filesystem::permissions(dir_ / "PROFILE.FIL",
+                               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
   std::filesystem::permissions(dir_.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   expectSaveFails([](ProfileStore&) {}, "read-only folder");
   std::filesystem::permissions(dir_.path(), std::filesystem::perms::owner_all);

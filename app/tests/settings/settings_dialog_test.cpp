@@ -45,7 +45,8 @@ WindowHandle Tabs(WindowHandle settings) {
   return reinterpret_cast<WindowHandle>(SendMessage(Sheet(settings), property_sheet::GetTabControl));
 }
 WindowHandle Page(WindowHandle settings, int index) {
-  return reinterpret_cast<WindowHandle>(SendMessage(Sheet(settings), property_sheet::GetPageWindow, static_cast<WParam>(index)));
+  return reinterpret_cast<WindowHandle>(
+      SendMessage(Sheet(settings), property_sheet::GetPageWindow, static_cast<WParam>(index)));
 }
 bool ShowPage(WindowHandle settings, int index) {
   return SendMessage(Sheet(settings), property_sheet::SetCurrentPage, static_cast<WParam>(index)) != 0;
@@ -77,7 +78,8 @@ class SettingsDialogTest : public ::testing::Test {
   // Opens Settings from the screen, runs the steps in it (each once the
   // dialog is active again), and closes the program.
   void run(std::vector<testing::ScreenDriver::Step> steps, const std::string& caption = "Settings") {
-    driver_.onScreen([](WindowHandle screen) { SendMessage(screen, msg::Command, CommandParam(command::Settings, 0)); });
+    driver_.onScreen(
+        [](WindowHandle screen) { SendMessage(screen, msg::Command, CommandParam(command::Settings, 0)); });
     for (auto& step : steps) driver_.onWindow(caption, std::move(step));
     driver_.exitScreen();
     ASSERT_EQ(sample_.run(driver_), 0) << sample_.diagnostics.str() << testing::SeenWindows(driver_);
@@ -159,7 +161,8 @@ TEST_F(SettingsDialogTest, SheetTabsViewsAndEntries) {
     EXPECT_EQ(DialogItemText(discounts, id::Close), "Update");
     EXPECT_EQ(DialogItemText(discounts, id::OriginFrom), "K1A0A");
     SendMessage(states, combo_box::SetCurrentSelection,
-                static_cast<WParam>(SendMessage(states, combo_box::FindString, static_cast<WParam>(-1), reinterpret_cast<LParam>("TX"))));
+                static_cast<WParam>(SendMessage(states, combo_box::FindString, static_cast<WParam>(-1),
+                                                reinterpret_cast<LParam>("TX"))));
     SetDialogItemText(discounts, id::OriginFrom, "02100");
     SetDialogItemText(discounts, id::OriginTo, "02299");
     Click(discounts, id::Close);
@@ -189,21 +192,23 @@ TEST_F(SettingsDialogTest, SheetTabsViewsAndEntries) {
 TEST_F(SettingsDialogTest, InSpanishEveryCaptionIsRelabelledAndFits) {
   driver_.onScreen([](WindowHandle screen) { SendMessage(screen, msg::Command, CommandParam(command::Spanish, 0)); });
   run({[](WindowHandle settings) {
-    EXPECT_EQ(DialogItemText(settings, id::AddSetting), "Agregar configuraci\xF3n");  // Windows-1252, as the language file holds it
-    EXPECT_EQ(TabColours(settings).count("Opciones"), 1u);
-    EXPECT_EQ(DialogItemText(Page(settings, 0), 4656), "Recargo constante");
-    Shoot(settings, "settings-spanish-options");
-    Choose(settings, "Peach State Mills");
-    ASSERT_TRUE(ShowPage(settings, 1));
-    EXPECT_EQ(DialogItemText(Page(settings, 1), 4782), "Descuentos aplicados a");
-    Shoot(settings, "settings-spanish-discounts");
-    Click(Page(settings, 1), id::EditRanges);
-    Shoot(settings, "settings-spanish-ranges");
-    Click(Page(settings, 1), id::CancelView);
-    ASSERT_TRUE(ShowPage(settings, 2));
-    Shoot(settings, "settings-spanish-fak");
-    Click(settings, id::Cancel);
-  }}, "Configuraciones");
+        EXPECT_EQ(DialogItemText(settings, id::AddSetting),
+                  "Agregar configuraci\xF3n");  // Windows-1252, as the language file holds it
+        EXPECT_EQ(TabColours(settings).count("Opciones"), 1u);
+        EXPECT_EQ(DialogItemText(Page(settings, 0), 4656), "Recargo constante");
+        Shoot(settings, "settings-spanish-options");
+        Choose(settings, "Peach State Mills");
+        ASSERT_TRUE(ShowPage(settings, 1));
+        EXPECT_EQ(DialogItemText(Page(settings, 1), 4782), "Descuentos aplicados a");
+        Shoot(settings, "settings-spanish-discounts");
+        Click(Page(settings, 1), id::EditRanges);
+        Shoot(settings, "settings-spanish-ranges");
+        Click(Page(settings, 1), id::CancelView);
+        ASSERT_TRUE(ShowPage(settings, 2));
+        Shoot(settings, "settings-spanish-fak");
+        Click(settings, id::Cancel);
+      }},
+      "Configuraciones");
 }
 
 TEST_F(SettingsDialogTest, OptionFieldsAreCheckedAsTheyAreLeft) {
@@ -314,9 +319,12 @@ TEST_F(SettingsDialogTest, AddingSavingAndDeletingProfiles) {
     EXPECT_FALSE(fs::exists(startup / "Zeta.ZP6"));
     Click(settings, id::Cancel);
   }});
-  std::vector<std::string> expected = {"Invalid Settings Name.", "Acme Freight exists already. Replace it?",
-                                       "The setting is saved. Close the Settings window?", "Error Writing PRO file.",
-                                       "The Default setting cannot be deleted.", "Delete setting Zeta?"};
+  std::vector<std::string> expected = {"Invalid Settings Name.",
+                                       "Acme Freight exists already. Replace it?",
+                                       "The setting is saved. Close the Settings window?",
+                                       "Error Writing PRO file.",
+                                       "The Default setting cannot be deleted.",
+                                       "Delete setting Zeta?"};
   std::vector<std::string> shown = boxTexts();
   shown.resize(expected.size());  // then the question of Exit
   EXPECT_EQ(shown, expected);

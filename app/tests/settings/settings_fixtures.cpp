@@ -69,10 +69,12 @@ std::string Quoted(std::string_view text) {
 
 std::vector<std::uint8_t> ProfileBytes(std::string_view name, char marker, const std::vector<EntryBounds>& entries) {
   // Built by the data-set builder, unchecked (tests also need names it refuses).
-  std::string description = "profiles raw\n  profile name=" + Quoted(name) + " discount-kind=" + std::string(1, marker) + "\n";
+  std::string description =
+      "profiles raw\n  profile name=" + Quoted(name) + " discount-kind=" + std::string(1, marker) + "\n";
   for (const EntryBounds& e : entries) {
     description += "  zip-discount origin-from=" + Quoted(e.originFrom) + " origin-to=" + Quoted(e.originTo) +
-                   " destination-from=" + Quoted(e.destinationFrom) + " destination-to=" + Quoted(e.destinationTo) + "\n";
+                   " destination-from=" + Quoted(e.destinationFrom) + " destination-to=" + Quoted(e.destinationTo) +
+                   "\n";
   }
   const std::string content = dataset::DataSet::Parse(description).file("PROFILE.FIL")->content();
   return std::vector<std::uint8_t>(content.begin(), content.end());

@@ -31,10 +31,9 @@ TEST(RangeCodes, StepOverUnusedLettersAndUnusablePrefixesAndStopAtTheEnds) {
       {"K1A5C", true, "K1A5E"},   // fifth character: D skipped
       {"K1A5Z", true, "K1A6A"},   // carries into the fourth
       {"P9Z9Z", true, "R0A0A"},   // Q is in no province, S-U neither
-      {"R9Z9Z", true, "V0A0A"},
-      {"V9Z9Z", true, std::nullopt},  // nothing usable above V (X is "YY", Y is "XX")
-      {"G0A0A", false, std::nullopt},  // nothing usable below G
-      {"Z9Z9Z", true, std::nullopt},   // end of the code space
+      {"R9Z9Z", true, "V0A0A"},       {"V9Z9Z", true, std::nullopt},  // nothing usable above V (X is "YY", Y is "XX")
+      {"G0A0A", false, std::nullopt},                                 // nothing usable below G
+      {"Z9Z9Z", true, std::nullopt},                                  // end of the code space
   };
   for (const Case& c : cases) {
     const std::optional<RangeCode> got =
@@ -45,23 +44,23 @@ TEST(RangeCodes, StepOverUnusedLettersAndUnusablePrefixesAndStopAtTheEnds) {
 }
 
 TEST(ZipRangeMerge, WorkedExample) {
-  TariffRanges tariff{{{Code("K0A0A"), Code("K2Z9Z")}, {Code("M1B1A"), Code("M1B9Z")}}, PostalTable::Ontario().usable()};
+  TariffRanges tariff{{{Code("K0A0A"), Code("K2Z9Z")}, {Code("M1B1A"), Code("M1B9Z")}},
+                      PostalTable::Ontario().usable()};
   EXPECT_EQ(Lines(MergeZipRanges({{Code("K1A0A"), Code("K1C9Z")}}, tariff)),
             "K0A0AK0Z9Z K1A0AK1C9Z K1E0AK2Z9Z M1B1AM1B9Z");
 }
 
 TEST(ZipRangeMerge, ItemsAtTheEdgesOfTheMasterTable) {
   const PostalTable table = PostalTable::Sample();
-  const TariffRanges tariff{{{Code("00100"), Code("99999")}, {Code("K0A0A"), Code("K2Z9Z")}, {Code("M1B1A"), Code("M1B9Z")}},
-                            table.usable()};
+  const TariffRanges tariff{
+      {{Code("00100"), Code("99999")}, {Code("K0A0A"), Code("K2Z9Z")}, {Code("M1B1A"), Code("M1B9Z")}}, table.usable()};
   struct Case {
     std::vector<CodeRange> items;
     const char* expected;
   } cases[] = {
       {{}, "0010099999 K0A0AK2Z9Z M1B1AM1B9Z"},
       // duplicates kept once; an item over two master ranges split at their ends, kept whole
-      {{{Code("K2A0A"), Code("M1B9Z")}, {Code("K2A0A"), Code("M1B9Z")}},
-       "0010099999 K0A0AK1Z9Z K2A0AK2Z9Z K3A0AM1B9Z"},
+      {{{Code("K2A0A"), Code("M1B9Z")}, {Code("K2A0A"), Code("M1B9Z")}}, "0010099999 K0A0AK1Z9Z K2A0AK2Z9Z K3A0AM1B9Z"},
       // after the last master range: kept; a from-bound on an unusable prefix moves up
       {{{Code("N1A0A"), Code("N2B9Z")}, {Code("X1A0A"), Code("Z9Z9Z")}}, "0010099999 K0A0AK2Z9Z M1B1AM1B9Z N1A0AN2B9Z"},
       // overlapping items cut where the earlier one ends
@@ -77,7 +76,8 @@ TEST(ZipRangeMerge, ItemsAtTheEdgesOfTheMasterTable) {
 
 // Every code a master range holds on a usable prefix, with its third and
 // fifth letters in use, lies in exactly one line; the lines ascend.
-void ExpectSortedAndCovering(const std::vector<CodeRange>& lines, const TariffRanges& tariff, const PostalTable& table) {
+void ExpectSortedAndCovering(const std::vector<CodeRange>& lines, const TariffRanges& tariff,
+                             const PostalTable& table) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
     ASSERT_LE(lines[i].from, lines[i].to) << Lines(lines);
     if (i > 0) {

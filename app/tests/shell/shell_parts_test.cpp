@@ -72,7 +72,8 @@ TEST(LibraryNames, OnlyTheFirstLineOfTheFileCountsAndAnEmptyFileIsNone) {
   dir.write("libname.fil", "");
   EXPECT_FALSE(ReadLibraryNamesFile(dir.withSeparator()));
   dir.write("libname.fil", "NRATEKIT32\r\nYOTHER.VORN32\r\n");
-  EXPECT_EQ(ReadLibraryNamesFile(dir.withSeparator()), (LibraryNames{false, "RATEKIT32.DLL", std::nullopt, std::nullopt}));
+  EXPECT_EQ(ReadLibraryNamesFile(dir.withSeparator()),
+            (LibraryNames{false, "RATEKIT32.DLL", std::nullopt, std::nullopt}));
 }
 
 // A library whose symbols are the names in a set.
@@ -98,13 +99,13 @@ TEST(RatekitBindings, FortyNineNamesInOrderEachWithItsMessage) {
   };
   const std::vector<Case> cases = {
       {"", true, true, true, 0},
-      {"ReadColtOpt", true, false, true, 173},       // not required: binding goes on
+      {"ReadColtOpt", true, false, true, 173},  // not required: binding goes on
       {"OpenLevelFile", true, false, false, 178},
       {"GetTerminals", false, false, false, 215},
       {"GetZQAddresses", true, false, false, 164},
-      {"GetZQAddresses", false, false, true, 0},     // looked up only with the engine
+      {"GetZQAddresses", false, false, true, 0},  // looked up only with the engine
       {"GetJYAddresses", true, true, false, 163},
-      {"GetJYAddresses", true, false, true, 0},      // looked up only with the service guide
+      {"GetJYAddresses", true, false, true, 0},  // looked up only with the service guide
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.missing) + (c.engine ? " engine" : "") + (c.guide ? " guide" : ""));
@@ -123,8 +124,8 @@ TEST(RatekitBindings, FortyNineNamesInOrderEachWithItsMessage) {
 }
 
 TEST(HelpTopics, FirstPairOfAnIdUpToTheEndPair) {
-  const std::vector<std::uint8_t> pairs = {0xE8, 0x03, 50, 0,  0xEA, 0x03, 51, 0, 0xE8, 0x03, 99, 0,
-                                           0,    0,    0,  0,  0x0B, 0x0C, 7,  0};
+  const std::vector<std::uint8_t> pairs = {0xE8, 0x03, 50, 0, 0xEA, 0x03, 51,   0,    0xE8, 0x03,
+                                           99,   0,    0,  0, 0,    0,    0x0B, 0x0C, 7,    0};
   const HelpTopics topics(pairs);
   EXPECT_EQ(topics.contextOf(1000), 50u);
   EXPECT_EQ(topics.contextOf(1002), 51u);
@@ -135,8 +136,8 @@ TEST(HelpTopics, FirstPairOfAnIdUpToTheEndPair) {
   EXPECT_FALSE(HelpTopics(unended).contextOf(1002));
   // The program's own table has the examples its documents are written to.
   const HelpTopics program = HelpTopics::FromResource();
-  for (const auto& [id, context] : std::vector<std::pair<int, unsigned>>{
-           {32789, 1}, {32787, 5}, {1000, 50}, {1018, 50}, {1002, 51}, {3307, 52}})
+  for (const auto& [id, context] :
+       std::vector<std::pair<int, unsigned>>{{32789, 1}, {32787, 5}, {1000, 50}, {1018, 50}, {1002, 51}, {3307, 52}})
     EXPECT_EQ(program.contextOf(id), context) << id;
 }
 
@@ -149,9 +150,8 @@ TEST(ScreenFonts, EightFontsForTheScreensDensityAndTheFirstFailureStops) {
   EXPECT_EQ(ApplicationFontSpec().weight, 700);
   int made = 0;
   ScreenFonts fonts;
-  EXPECT_FALSE(fonts.create([&](const platform::ui::FontSpec& spec) {
-    return ++made == 5 ? nullptr : platform::ui::CreateFont(spec);
-  }));
+  EXPECT_FALSE(fonts.create(
+      [&](const platform::ui::FontSpec& spec) { return ++made == 5 ? nullptr : platform::ui::CreateFont(spec); }));
   EXPECT_EQ(made, 5);
   EXPECT_TRUE(fonts.create(platform::ui::CreateFont));
   EXPECT_NE(fonts[ScreenFont::DraftCourier], nullptr);

@@ -35,7 +35,9 @@ std::vector<std::string> CallsFrom(const std::string& first) {
   return {it, calls.end()};
 }
 
-bool Contains(const std::vector<int>& list, int value) { return std::find(list.begin(), list.end(), value) != list.end(); }
+bool Contains(const std::vector<int>& list, int value) {
+  return std::find(list.begin(), list.end(), value) != list.end();
+}
 
 TEST(Startup, OpensTheScreenOnTheDataSetAndCancelReleasesInOrder) {
   QivDataSet data;
@@ -50,11 +52,11 @@ TEST(Startup, OpensTheScreenOnTheDataSetAndCancelReleasesInOrder) {
     // What the data set has no file or option for is gone from menu and toolbar.
     const std::vector<int> commands = testing::MenuCommands(screen);
     const std::vector<int> buttons = testing::ShownButtons(screen);
-    for (int removed : {command::English, command::Spanish, command::Maintenance, command::BillOfLading,
-                        command::ServiceMap, command::Website, command::CarrierWebsite1, command::PriceSheet,
-                        command::BorderCrossingPoints, command::ShipmentDetail, command::TariffDisplay,
-                        command::AccessorialTotals, command::Rules, command::DivisionOfRevenue,
-                        command::UsCityLookup, command::MexicanCityLookup, command::LicenseAgreement}) {
+    for (int removed :
+         {command::English, command::Spanish, command::Maintenance, command::BillOfLading, command::ServiceMap,
+          command::Website, command::CarrierWebsite1, command::PriceSheet, command::BorderCrossingPoints,
+          command::ShipmentDetail, command::TariffDisplay, command::AccessorialTotals, command::Rules,
+          command::DivisionOfRevenue, command::UsCityLookup, command::MexicanCityLookup, command::LicenseAgreement}) {
       EXPECT_FALSE(Contains(commands, removed)) << removed;
       EXPECT_FALSE(Contains(buttons, removed)) << removed;
     }
@@ -102,43 +104,75 @@ TEST(Startup, EachFailureShowsItsMessageAndEndsWithCodeTwo) {
        {{"FATAL", "Error allocating Ratekitdll.", kHand}},
        "",
        {}},
-      {"the language file is missing", [](QivDataSet& data, QivRun&) { data.texts.reset(); },
-       {{"FATAL ERROR", "Error reading LNG file.", kHand}}, "", {}},
-      {"LIBNAME.FIL is missing", [](QivDataSet& data, QivRun&) { data.libraryNames.reset(); },
-       {{"Error", "FATAL Error opening LIB file.", kHand}, {"Error", "FATAL Error opening Lib file.", kHand}}, "", {}},
+      {"the language file is missing",
+       [](QivDataSet& data, QivRun&) { data.texts.reset(); },
+       {{"FATAL ERROR", "Error reading LNG file.", kHand}},
+       "",
+       {}},
+      {"LIBNAME.FIL is missing",
+       [](QivDataSet& data, QivRun&) { data.libraryNames.reset(); },
+       {{"Error", "FATAL Error opening LIB file.", kHand}, {"Error", "FATAL Error opening Lib file.", kHand}},
+       "",
+       {}},
       {"the rating-function library does not load",
        [](QivDataSet& data, QivRun&) { data.libraryNames = "YNOSUCH.STANDENG"; },
-       {{"Error", "FATAL Error 0 Loading Function Library", kHand}}, "", {"freed engine"}},
-      {"the engine does not load", [](QivDataSet& data, QivRun&) { data.libraryNames = "YSTANDIN.NOSUCH"; },
-       {{"Error", "FATAL Error 0 Loading VORN Library", kHand}}, "", {"freed ratekit"}},
+       {{"Error", "FATAL Error 0 Loading Function Library", kHand}},
+       "",
+       {"freed engine"}},
+      {"the engine does not load",
+       [](QivDataSet& data, QivRun&) { data.libraryNames = "YSTANDIN.NOSUCH"; },
+       {{"Error", "FATAL Error 0 Loading VORN Library", kHand}},
+       "",
+       {"freed ratekit"}},
       {"the service guide does not load",
        [](QivDataSet& data, QivRun&) { data.libraryNames = "YSTANDIN.STANDENG.NOSUCH"; },
-       {{"Error", "FATAL Error 0 Loading Service Library", kHand}}, "", {"freed engine", "freed ratekit"}},
+       {{"Error", "FATAL Error 0 Loading Service Library", kHand}},
+       "",
+       {"freed engine", "freed ratekit"}},
       {"a library named with a path is not loaded",
        [](QivDataSet& data, QivRun&) { data.libraryNames = "Ysub/STANDIN.STANDENG"; },
-       {{"Error", "FATAL Error 0 Loading Function Library", kHand}}, "", {"freed engine"}},
-      {"an export is missing", [](QivDataSet& data, QivRun&) { data.libraryNames = "YSTANDIN1.STANDENG"; },
-       {{"Fatal Error", "The rating library has no OpenLevelFile.", kHand}}, "", {"freed engine", "freed ratekit"}},
+       {{"Error", "FATAL Error 0 Loading Function Library", kHand}},
+       "",
+       {"freed engine"}},
+      {"an export is missing",
+       [](QivDataSet& data, QivRun&) { data.libraryNames = "YSTANDIN1.STANDENG"; },
+       {{"Fatal Error", "The rating library has no OpenLevelFile.", kHand}},
+       "",
+       {"freed engine", "freed ratekit"}},
       {"the engine's functions cannot be bound",
        [](QivDataSet& data, QivRun&) { data.standIn = "fail GetZQAddresses 404\n"; },
-       {{"Fatal Error", "", message_box::IconError}}, "", fullRelease},
+       {{"Fatal Error", "", message_box::IconError}},
+       "",
+       fullRelease},
       {"the level of rates is not chosen",
        [](QivDataSet& data, QivRun& run) {
          data.write("LEVEL.LVL", "TESTBASE20240115\r\nOTHER   20230301\r\n");
-         run.driver.onWindow("Level of Rates", [](WindowHandle level) {
-           SendMessage(level, msg::Command, CommandParam(4761, 0));
-         });
+         run.driver.onWindow("Level of Rates",
+                             [](WindowHandle level) { SendMessage(level, msg::Command, CommandParam(4761, 0)); });
        },
-       {}, "qiv: no level of rates was chosen\n", fullRelease},
-      {"the level file cannot be opened", [](QivDataSet& data, QivRun&) { data.remove("LEVEL.LVL"); },
+       {},
+       "qiv: no level of rates was chosen\n",
+       fullRelease},
+      {"the level file cannot be opened",
+       [](QivDataSet& data, QivRun&) { data.remove("LEVEL.LVL"); },
        {{"Warning", "The level file cannot be opened.", message_box::IconWarning}},
-       "qiv: no level of rates was chosen\n", fullRelease},
-      {"the settings cannot be read", [](QivDataSet& data, QivRun&) { data.standIn = "fail OpenAllFiles 370\n"; },
-       {{"Fatal Error", "", message_box::IconError}}, "", fullRelease},
-      {"the display file is missing", [](QivDataSet& data, QivRun&) { data.remove("TESTBASE.DSP"); }, {},
-       "qiv: the level's display file TESTBASE.DSP cannot be opened\n", fullRelease},
-      {"the engine does not start", [](QivDataSet& data, QivRun&) { data.standIn = "fail InitializeZQdll 113\n"; },
-       {{"Fatal Error", "", message_box::IconError}}, "", fullRelease},
+       "qiv: no level of rates was chosen\n",
+       fullRelease},
+      {"the settings cannot be read",
+       [](QivDataSet& data, QivRun&) { data.standIn = "fail OpenAllFiles 370\n"; },
+       {{"Fatal Error", "", message_box::IconError}},
+       "",
+       fullRelease},
+      {"the display file is missing",
+       [](QivDataSet& data, QivRun&) { data.remove("TESTBASE.DSP"); },
+       {},
+       "qiv: the level's display file TESTBASE.DSP cannot be opened\n",
+       fullRelease},
+      {"the engine does not start",
+       [](QivDataSet& data, QivRun&) { data.standIn = "fail InitializeZQdll 113\n"; },
+       {{"Fatal Error", "", message_box::IconError}},
+       "",
+       fullRelease},
       {"the screen's fonts cannot be made",
        [](QivDataSet&, QivRun& run) {
          int made = 0;
@@ -146,7 +180,9 @@ TEST(Startup, EachFailureShowsItsMessageAndEndsWithCodeTwo) {
            return ++made == 4 ? nullptr : CreateFont(spec);
          };
        },
-       {}, "qiv: the screen's fonts cannot be made\n", {}},
+       {},
+       "qiv: the screen's fonts cannot be made\n",
+       {}},
   };
   for (const FailureCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -177,14 +213,29 @@ TEST(Startup, TheTariffListAndTheProfileListFollowTheEffectiveTableAndTheProfile
   };
   const std::vector<Case> cases = {
       {"one tariff", "effective TARIFFA1 20240101\n", false, "TARIFFA1 2024-01-01", 0, "Default", {}},
-      {"two tariffs", "effective TARIFFA1 20240101\neffective TARIFFB2 20230615\n", true, "TARIFFA1 2024-01-01", 0,
-       "Default", {}},
-      {"bureau tariffs and one", "bureau 2\neffective TARIFFA1 20240101\n", true, "*Bureau Tariff(s)", 0, "Default",
+      {"two tariffs",
+       "effective TARIFFA1 20240101\neffective TARIFFB2 20230615\n",
+       true,
+       "TARIFFA1 2024-01-01",
+       0,
+       "Default",
+       {}},
+      {"bureau tariffs and one",
+       "bureau 2\neffective TARIFFA1 20240101\n",
+       true,
+       "*Bureau Tariff(s)",
+       0,
+       "Default",
        {}},
       {"bureau tariffs alone", "bureau 1\n", false, "*Bureau Tariff(s)", 0, "Default", {}},
       {"none", "", false, "", 0, "Default", {}},
       {"the profile the settings name", "profile Acme\nprofile Default\n", false, "", 1, "Default", {}},
-      {"no profile file", "fail GetProfileSize 125\n", false, "", 0, "",
+      {"no profile file",
+       "fail GetProfileSize 125\n",
+       false,
+       "",
+       0,
+       "",
        {{"Warning", "Error opening PRO file.", message_box::IconWarning}}},
   };
   for (const Case& c : cases) {
@@ -211,7 +262,9 @@ TEST(Startup, TheTariffListAndTheProfileListFollowTheEffectiveTableAndTheProfile
 TEST(Startup, FixedOriginPointsMakeTheOriginAListWhoseTypedCodeMustBeOneOfThem) {
   QivDataSet data;
   data.standIn = "origin 10001\norigin 60601\n";
-  data.texts->push_back({101, "Invalid Origin ZIP Code.", "C\xF3" "digo postal de origen no v\xE1lido."});
+  data.texts->push_back({101, "Invalid Origin ZIP Code.",
+                         "C\xF3"
+                         "digo postal de origen no v\xE1lido."});
   QivRun run(data);
   run.driver.onScreen([](WindowHandle screen) {
     EXPECT_EQ(DialogItem(screen, screen_id::OriginField), nullptr);

@@ -50,11 +50,10 @@ static_assert(kOriginCode.offset == kServiceAnswer.end());
 // A terminal's details: the point code (or terminal code) asked for, and
 // the 13 fields of terminal_details, each at its place in the block.
 inline constexpr FieldSpan kTerminalAsked{1127, 7};
-inline constexpr std::array kTerminalFields{FieldSpan{1134, 51}, FieldSpan{1185, 6},  FieldSpan{676, 51},
-                                            FieldSpan{727, 51},  FieldSpan{778, 31},  FieldSpan{809, 3},
-                                            FieldSpan{812, 11},  FieldSpan{823, 13},  FieldSpan{836, 13},
-                                            FieldSpan{849, 13},  FieldSpan{862, 101}, FieldSpan{963, 51},
-                                            FieldSpan{1014, 51}};
+inline constexpr std::array kTerminalFields{
+    FieldSpan{1134, 51}, FieldSpan{1185, 6}, FieldSpan{676, 51}, FieldSpan{727, 51}, FieldSpan{778, 31},
+    FieldSpan{809, 3},   FieldSpan{812, 11}, FieldSpan{823, 13}, FieldSpan{836, 13}, FieldSpan{849, 13},
+    FieldSpan{862, 101}, FieldSpan{963, 51}, FieldSpan{1014, 51}};
 static_assert(kTerminalFields[0].end() == kTerminalFields[1].offset && kTerminalFields[1].end() <= kBlockSize);
 static_assert(kTerminalFields[2].offset == kDestinationCode.end());
 static_assert(kTerminalFields[12].end() == 1065 && kTerminalAsked.end() == kTerminalFields[0].offset);

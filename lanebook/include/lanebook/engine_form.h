@@ -57,8 +57,9 @@ inline constexpr FieldSpan kDestinationLetter{73, 1};
 inline constexpr FieldSpan kUnused74{74, 1};
 inline constexpr FieldSpan kDays{75, 2};  // "%02d"; two NULs: none
 inline constexpr FieldSpan kUnused77{77, 3};
-static_assert(platform::FieldsAreContiguous(
-    std::array{kOrigin, kDestination, kUnused12, kOriginLetter, kDestinationLetter, kUnused74, kDays, kUnused77}, kSize));
+static_assert(platform::FieldsAreContiguous(std::array{kOrigin, kDestination, kUnused12, kOriginLetter,
+                                                       kDestinationLetter, kUnused74, kDays, kUnused77},
+                                            kSize));
 // What the library writes (and clears first).
 inline constexpr FieldSpan kAnswer{72, 5};
 static_assert(kAnswer.offset == kOriginLetter.offset && kAnswer.end() == kDays.end());
@@ -115,8 +116,9 @@ inline constexpr FieldSpan kOriginTerminal{9, 3};
 inline constexpr FieldSpan kDestinationTerminal{12, 3};
 inline constexpr FieldSpan kDays{15, 2};  // out, "%02d"
 inline constexpr std::size_t kSize = 17;
-static_assert(platform::FieldsAreContiguous(
-    std::array{kCapacity, kCarrier, kOriginTerminal, kDestinationTerminal, kDays}, kSize));
+static_assert(platform::FieldsAreContiguous(std::array{kCapacity, kCarrier, kOriginTerminal, kDestinationTerminal,
+                                                       kDays},
+                                            kSize));
 }  // namespace term_to_term
 
 // Lanebook_SetCarrierDataPath: the folder whose DLLData.dat the calling

@@ -17,7 +17,6 @@ using platform::FieldSpan;
 
 std::string_view Field(std::string_view line, FieldSpan f) { return line.substr(f.offset, f.width); }
 
-
 bool IsCalendarDate(std::string_view digits) {
   const std::optional<std::uint64_t> value = platform::ParseDigits(digits);
   if (digits.size() != 8 || !value) return false;
@@ -153,7 +152,8 @@ const ServedRange* GuideData::rangeHolding(std::string_view carrierCode, std::st
     return std::make_tuple(std::string_view(r.carrier), std::string_view(r.low).substr(0, key.size())) >
            std::make_tuple(carrierCode, key);
   };
-  const auto it = std::partition_point(ranges.begin(), ranges.end(), [&](const ServedRange& r) { return !sortsAfter(r); });
+  const auto it =
+      std::partition_point(ranges.begin(), ranges.end(), [&](const ServedRange& r) { return !sortsAfter(r); });
   if (it == ranges.begin()) return nullptr;
   const ServedRange& r = *std::prev(it);
   if (r.carrier != carrierCode || r.low.size() < key.size() || (key.size() == 5) != (r.low[0] <= '9')) return nullptr;
@@ -165,8 +165,8 @@ std::optional<int> GuideData::daysBetween(std::string_view carrierCode, std::str
   auto find = [&](std::string_view from, std::string_view to) -> const TerminalDays* {
     const auto key = std::make_tuple(carrierCode, from, to);
     const auto it = std::lower_bound(days.begin(), days.end(), key, [](const TerminalDays& x, const auto& k) {
-      return std::make_tuple(std::string_view(x.carrier), std::string_view(x.origin),
-                             std::string_view(x.destination)) < k;
+      return std::make_tuple(std::string_view(x.carrier), std::string_view(x.origin), std::string_view(x.destination)) <
+             k;
     });
     return it != days.end() && it->carrier == carrierCode && it->origin == from && it->destination == to ? &*it
                                                                                                          : nullptr;
@@ -182,10 +182,10 @@ std::variant<GuideData, int> ParseGuideFile(std::string_view text, std::string_v
   if (const int* refused = std::get_if<int>(&headerLine)) return *refused;
   const std::string_view header = std::get<std::string_view>(headerLine);
   if (Field(header, gf::header::kVersion) != gf::kFormatVersion) return code::kGuideDataOrVersionError;
-  const std::optional<std::uint64_t> counts[] = {
-      platform::ParseDigits(Field(header, gf::header::kCarriers)),
-      platform::ParseDigits(Field(header, gf::header::kTerminals)),
-      platform::ParseDigits(Field(header, gf::header::kRanges)), platform::ParseDigits(Field(header, gf::header::kDays))};
+  const std::optional<std::uint64_t> counts[] = {platform::ParseDigits(Field(header, gf::header::kCarriers)),
+                                                 platform::ParseDigits(Field(header, gf::header::kTerminals)),
+                                                 platform::ParseDigits(Field(header, gf::header::kRanges)),
+                                                 platform::ParseDigits(Field(header, gf::header::kDays))};
   GuideData data;
   data.expiry = std::string(Field(header, gf::header::kExpiry));
   if (!IsCalendarDate(data.expiry) || std::any_of(std::begin(counts), std::end(counts), [](auto c) { return !c; }))
@@ -199,30 +199,33 @@ std::variant<GuideData, int> ParseGuideFile(std::string_view text, std::string_v
     out = TrimmedCode(Field(line, f));
     return out.size() >= least && out.find_first_of(std::string_view(" \0", 2)) == std::string::npos;
   };
-  int refused = ReadGroup(reader, *counts[0], 'C', gf::carrier::kSize, data.carriers, [&](std::string_view l, Carrier& c) {
-    const std::string_view type = Field(l, gf::carrier::kType);
-    c.type = type == "LTL" ? "LTL" : type == "TL " ? "TL" : "";
-    c.name = TrimmedCode(Field(l, gf::carrier::kName));
-    return code(l, gf::carrier::kCode, 1, c.code) && !c.type.empty();
-  });
+  int refused =
+      ReadGroup(reader, *counts[0], 'C', gf::carrier::kSize, data.carriers, [&](std::string_view l, Carrier& c) {
+        const std::string_view type = Field(l, gf::carrier::kType);
+        c.type = type == "LTL" ? "LTL" : type == "TL " ? "TL" : "";
+        c.name = TrimmedCode(Field(l, gf::carrier::kName));
+        return code(l, gf::carrier::kCode, 1, c.code) && !c.type.empty();
+      });
   if (refused == 0)
-    refused = ReadGroup(reader, *counts[1], 'T', gf::terminal::kSize, data.terminals, [&](std::string_view l, Terminal& t) {
-      Field(l, gf::terminal::kDetails).copy(t.details.data(), t.details.size());
-      return code(l, gf::terminal::kCarrier, 1, t.carrier) && code(l, gf::terminal::kCode, 3, t.code);
-    });
+    refused =
+        ReadGroup(reader, *counts[1], 'T', gf::terminal::kSize, data.terminals, [&](std::string_view l, Terminal& t) {
+          Field(l, gf::terminal::kDetails).copy(t.details.data(), t.details.size());
+          return code(l, gf::terminal::kCarrier, 1, t.carrier) && code(l, gf::terminal::kCode, 3, t.code);
+        });
   if (refused == 0)
-    refused = ReadGroup(reader, *counts[2], 'R', gf::range::kSize, data.ranges, [&](std::string_view l, ServedRange& r) {
-      r.low = std::string(Field(l, gf::range::kLow));
-      r.high = std::string(Field(l, gf::range::kHigh));
-      r.letter = l[gf::range::kPointLetter.offset];
-      const bool keys = IsRangeKey(r.low) && IsRangeKey(r.high);
-      if (keys && r.low[0] >= 'A') {
-        r.low.resize(3);
-        r.high.resize(3);
-      }
-      return code(l, gf::range::kCarrier, 1, r.carrier) && code(l, gf::range::kTerminal, 3, r.terminal) && keys &&
-             (r.letter == 'D' || r.letter == 'I');
-    });
+    refused =
+        ReadGroup(reader, *counts[2], 'R', gf::range::kSize, data.ranges, [&](std::string_view l, ServedRange& r) {
+          r.low = std::string(Field(l, gf::range::kLow));
+          r.high = std::string(Field(l, gf::range::kHigh));
+          r.letter = l[gf::range::kPointLetter.offset];
+          const bool keys = IsRangeKey(r.low) && IsRangeKey(r.high);
+          if (keys && r.low[0] >= 'A') {
+            r.low.resize(3);
+            r.high.resize(3);
+          }
+          return code(l, gf::range::kCarrier, 1, r.carrier) && code(l, gf::range::kTerminal, 3, r.terminal) && keys &&
+                 (r.letter == 'D' || r.letter == 'I');
+        });
   if (refused == 0)
     refused = ReadGroup(reader, *counts[3], 'D', gf::days::kSize, data.days, [&](std::string_view l, TerminalDays& x) {
       const std::optional<std::uint64_t> days = platform::ParseDigits(Field(l, gf::days::kDays));
@@ -246,6 +249,5 @@ std::string Today() {
   platform::FormatZeroPadded(std::span<char>(text.data() + 6, 2), local.tm_mday);
   return text;
 }
-
 
 }  // namespace lanebook

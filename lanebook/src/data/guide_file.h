@@ -54,8 +54,9 @@ inline constexpr FieldSpan kTerminals{15, 4};
 inline constexpr FieldSpan kRanges{19, 6};
 inline constexpr FieldSpan kDays{25, 6};
 inline constexpr FieldSpan kEnd{31, 1};
-static_assert(platform::FieldsAreContiguous(
-    std::array{kLetter, kVersion, kExpiry, kCarriers, kTerminals, kRanges, kDays, kEnd}, kSize));
+static_assert(platform::FieldsAreContiguous(std::array{kLetter, kVersion, kExpiry, kCarriers, kTerminals, kRanges,
+                                                       kDays, kEnd},
+                                            kSize));
 }  // namespace header
 
 namespace carrier {
@@ -87,8 +88,8 @@ inline constexpr FieldSpan kHigh{11, 5};
 inline constexpr FieldSpan kTerminal{16, 3};
 inline constexpr FieldSpan kPointLetter{19, 1};
 inline constexpr FieldSpan kEnd{20, 1};
-static_assert(platform::FieldsAreContiguous(
-    std::array{kLetter, kCarrier, kLow, kHigh, kTerminal, kPointLetter, kEnd}, kSize));
+static_assert(platform::FieldsAreContiguous(std::array{kLetter, kCarrier, kLow, kHigh, kTerminal, kPointLetter, kEnd},
+                                            kSize));
 }  // namespace range
 
 namespace days {

@@ -130,7 +130,8 @@ LANEBOOK_EXPORT std::uint8_t Lanebook_Set_JYDataPath(char* bytes, const char* fo
     block.fill(af::kStatus, '\0');
     std::variant<SharedGuide, int> loaded = LoadGuide(folder);
     if (const int* refused = std::get_if<int>(&loaded)) return Answer(block, *refused);
-    if (!Guides().setData(handle, std::move(std::get<SharedGuide>(loaded)))) return Answer(block, code::kGuideInitialiseFailed);
+    if (!Guides().setData(handle, std::move(std::get<SharedGuide>(loaded))))
+      return Answer(block, code::kGuideInitialiseFailed);
     return Answer(block, code::kServiceGuideDone);
   });
 }
@@ -140,8 +141,8 @@ LANEBOOK_EXPORT std::uint8_t Lanebook_GetServGuideData(char* bytes, std::int32_t
   return WithGuide(bytes, handle, [](af::BlockView& block, const GuideData& data) {
     const std::optional<CarrierMode> mode = ModeOf(block.text(af::kServiceType));
     if (!mode) return Answer(block, code::kGuideInvalidCarrierType);
-    const std::variant<LaneService, int> service = AskLaneService(data, block.text(af::kCarrier), *mode,
-                                                                  block.text(af::kOriginCode), block.text(af::kDestinationCode));
+    const std::variant<LaneService, int> service = AskLaneService(
+        data, block.text(af::kCarrier), *mode, block.text(af::kOriginCode), block.text(af::kDestinationCode));
     if (const int* refused = std::get_if<int>(&service)) return Answer(block, *refused);
     const LaneService& s = std::get<LaneService>(service);
     PutNumber(block, af::kDays, s.days);
@@ -159,7 +160,8 @@ LANEBOOK_EXPORT std::uint8_t Lanebook_GetTerminalDetail(char* bytes, std::int32_
   if (bytes != nullptr)
     for (const platform::FieldSpan& field : af::kTerminalFields) af::BlockView(bytes).fill(field, '\0');
   return WithGuide(bytes, handle, [](af::BlockView& block, const GuideData& data) {
-    const std::variant<const Terminal*, int> found = TerminalServing(data, block.text(af::kCarrier), block.text(af::kTerminalAsked));
+    const std::variant<const Terminal*, int> found =
+        TerminalServing(data, block.text(af::kCarrier), block.text(af::kTerminalAsked));
     if (const int* refused = std::get_if<int>(&found)) return Answer(block, *refused, status::kTerminalFound);
     const Terminal& terminal = *std::get<const Terminal*>(found);
     std::size_t at = 0;

@@ -80,7 +80,8 @@ std::uint8_t Answer(char* statusField, int status) {
 // blanks; empty: the library's own folder.
 std::string FolderIn(const char* field, std::size_t width) {
   std::string folder(platform::TrimTrailingBlanks(platform::UntilNul(std::string_view(field, width))));
-  if (folder.empty()) folder = platform::DriveAndDirectory(platform::ModulePathOf(reinterpret_cast<const void*>(&Threads)));
+  if (folder.empty())
+    folder = platform::DriveAndDirectory(platform::ModulePathOf(reinterpret_cast<const void*>(&Threads)));
   return folder;
 }
 
@@ -153,7 +154,8 @@ using namespace lanebook;
 LANEBOOK_EXPORT std::uint8_t Lanebook_Initialize(char* statusArea, char* record) {
   if (statusArea == nullptr || record == nullptr) return 0;
   return Guarded<std::uint8_t>(0, [&] {
-    return Answer(statusArea, OpenForThread(FolderIn(record + ef::kInitialiseFolder.offset, ef::kInitialiseFolder.width)));
+    return Answer(statusArea,
+                  OpenForThread(FolderIn(record + ef::kInitialiseFolder.offset, ef::kInitialiseFolder.width)));
   });
 }
 
@@ -172,10 +174,11 @@ LANEBOOK_EXPORT std::uint8_t Lanebook_GetServGuideData(char* control, char* data
     if (const int* refused = std::get_if<int>(&guide)) return Answer(control, *refused);
     const std::optional<CarrierMode> mode = ModeOf(control[ef::control::kMode.offset]);
     if (!mode) return Answer(control, code::kGuideInvalidCarrierType);
-    const std::variant<LaneService, int> service = AskLaneService(
-        *std::get<const GuideData*>(guide), std::string_view(control + ef::control::kCarrier.offset, ef::control::kCarrier.width),
-        *mode, std::string_view(data + ef::data::kOrigin.offset, ef::data::kOrigin.width),
-        std::string_view(data + ef::data::kDestination.offset, ef::data::kDestination.width));
+    const std::variant<LaneService, int> service =
+        AskLaneService(*std::get<const GuideData*>(guide),
+                       std::string_view(control + ef::control::kCarrier.offset, ef::control::kCarrier.width), *mode,
+                       std::string_view(data + ef::data::kOrigin.offset, ef::data::kOrigin.width),
+                       std::string_view(data + ef::data::kDestination.offset, ef::data::kDestination.width));
     if (const int* refused = std::get_if<int>(&service)) return Answer(control, *refused);
     const LaneService& s = std::get<LaneService>(service);
     data[ef::data::kOriginLetter.offset] = s.originLetter;
@@ -197,7 +200,9 @@ LANEBOOK_EXPORT std::uint8_t Lanebook_GetCarrierTypes(char* status, char* record
           break;
         }
     WriteList(r, ef::carrier_types::kEntriesAt, ef::carrier_types::kEntrySize, types.size(),
-              [&](std::size_t i, std::span<char> entry) { Put(entry, {0, 3}, types[i]); });
+              [&](std::size_t i, std::span<char> entry) {
+                Put(entry, {0, 3}, types[i]);
+              });
     return code::kServiceGuideDone;
   });
 }
@@ -247,7 +252,8 @@ LANEBOOK_EXPORT std::uint8_t Lanebook_GetTermToTermDays(char* status, char* reco
     auto field = [&](platform::FieldSpan f) { return TrimmedCode(std::string_view(record + f.offset, f.width)); };
     const std::string carrier = field(d::kCarrier);
     if (data.carrier(carrier) == nullptr) return code::kGuideInvalidScacCarrierType;
-    const std::optional<int> days = data.daysBetween(carrier, field(d::kOriginTerminal), field(d::kDestinationTerminal));
+    const std::optional<int> days =
+        data.daysBetween(carrier, field(d::kOriginTerminal), field(d::kDestinationTerminal));
     if (!days) return code::kGuideNoTerminalToTerminal;
     platform::FormatZeroPadded(std::span<char>(record + d::kDays.offset, d::kDays.width), *days);
     return code::kServiceGuideDone;

@@ -44,17 +44,20 @@ TEST(GuideFile, RefusedWholeWithTheStatusThatSaysWhy) {
        [&](const GuideFolder& f) { dataset::TruncateFile(f.file(), size - 5); }, code::kGuideCantReadLibraryData},
       {"cut after a line", std::string(kTestGuide), false,
        [&](const GuideFolder& f) { dataset::TruncateFile(f.file(), size - 15); }, code::kGuideCantReadLibraryData},
-      {"counts the file cannot hold", GuideWith("  header", "  header ranges=999999"), true, nullptr, code::kGuideCantReadLibraryData},
+      {"counts the file cannot hold", GuideWith("  header", "  header ranges=999999"), true, nullptr,
+       code::kGuideCantReadLibraryData},
       {"another version", GuideWith("  header", "  header version=02"), true, nullptr, code::kGuideDataOrVersionError},
       {"fewer carriers counted than listed", GuideWith("  header", "  header carriers=1"), true, nullptr,
        code::kGuideDataOrVersionError},
-      {"a line more than counted", GuideWith("  header", "  header days=3"), true, nullptr, code::kGuideDataOrVersionError},
+      {"a line more than counted", GuideWith("  header", "  header days=3"), true, nullptr,
+       code::kGuideDataOrVersionError},
       {"carriers out of order", std::string(kTestGuide), false,
        [](const GuideFolder& f) { dataset::SwapRecords(f.file(), 1, 2); }, code::kGuideDataOrVersionError},
       {"a record letter broken", std::string(kTestGuide), false,
        [](const GuideFolder& f) { dataset::SetByte(f.file(), 32, 'X'); }, code::kGuideDataOrVersionError},
-      {"a range of a terminal not listed", GuideWith("low=60000 high=62999 terminal=CHI", "low=60000 high=62999 terminal=XXX"),
-       true, nullptr, code::kGuideDataOrVersionError},
+      {"a range of a terminal not listed",
+       GuideWith("low=60000 high=62999 terminal=CHI", "low=60000 high=62999 terminal=XXX"), true, nullptr,
+       code::kGuideDataOrVersionError},
       {"overlapping ranges", GuideWith("low=10300 high=14999", "low=10200 high=14999"), true, nullptr,
        code::kGuideDataOrVersionError},
       {"a point letter other than D or I", GuideWith("terminal=CHI service=D", "terminal=CHI service=B"), true, nullptr,
@@ -96,7 +99,8 @@ TEST(GuideFile, LaneServiceForEveryShapeOfCarrierAndCode) {
     int days;
   } cases[] = {
       {"AAA", M::Any, "10001", "60601", code::kServiceGuideDone, "DD", "NYCCHI", 2},  // the days of CHI to NYC
-      {std::string_view("AAA\0\0", 5), M::Ltl, "12345 ", std::string_view("10001\0\0", 7), code::kServiceGuideDone, "ID", "NYCNYC", 1},
+      {std::string_view("AAA\0\0", 5), M::Ltl, "12345 ", std::string_view("10001\0\0", 7), code::kServiceGuideDone,
+       "ID", "NYCNYC", 1},
       {" AAA", M::Any, "k1a 0b1", "10299", code::kServiceGuideDone, "ID", "TORNYC", 3},
       {"AAA", M::Any, "K1A0B1", "60601", code::kGuideNoTerminalToTerminal, "", "", 0},
       {"AAA", M::Tl, "10001", "60601", code::kGuideCarrierUnavailable, "", "", 0},
@@ -132,9 +136,12 @@ TEST(GuideFile, TerminalOfAPointOrOfItsCode) {
     std::string_view carrier, code;
     std::variant<std::string_view, int> terminal;
   } cases[] = {
-      {"AAA", "10001\0", "NYC"},          {"AAA", "M5V 2T6", "TOR"},
-      {"AAA", "CHI", "CHI"},               {"AAA", "99999", code::kGuideZipNotServiced},
-      {"AAA", "", code::kGuideZipNotServiced}, {"BBB", "10001", code::kGuideInvalidScacCarrierType},
+      {"AAA", "10001\0", "NYC"},
+      {"AAA", "M5V 2T6", "TOR"},
+      {"AAA", "CHI", "CHI"},
+      {"AAA", "99999", code::kGuideZipNotServiced},
+      {"AAA", "", code::kGuideZipNotServiced},
+      {"BBB", "10001", code::kGuideInvalidScacCarrierType},
   };
   for (const auto& c : cases) {
     const std::variant<const Terminal*, int> found = TerminalServing(data, c.carrier, c.code);

@@ -1,11 +1,12 @@
 // LanebookApp loaded by name as Ratekit32's program loads it: handles, the
 // data folder, the service of a lane and a terminal's details at their
 // places in the exchange block.
+#include "lanebook/app_form.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "lanebook/app_form.h"
 #include "platform/kernel/module_loader.h"
 #include "support/guide_folder.h"
 

@@ -2,6 +2,8 @@
 // its initialisation, the service of a lane in the engine's two records,
 // the lists and days of the other calls, and nothing written outside a
 // record or for null pointers.
+#include "lanebook/engine_form.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -9,7 +11,6 @@
 #include <string>
 #include <thread>
 
-#include "lanebook/engine_form.h"
 #include "platform/kernel/module_loader.h"
 #include "support/guide_folder.h"
 
@@ -88,8 +89,14 @@ TEST(EngineForm, ServiceOfALaneInTheEnginesRecords) {
   const struct {
     std::string_view control, origin, destination, status, answer;
   } cases[] = {
-      {"    UNQAAA A", "10001", "60601", "1001", std::string_view("DD\0" "02", 5)},
-      {"    UNQAAA L", "12345", "K1A0B1", "1001", std::string_view("II\0" "03", 5)},
+      {"    UNQAAA A", "10001", "60601", "1001",
+       std::string_view("DD\0"
+                        "02",
+                        5)},
+      {"    UNQAAA L", "12345", "K1A0B1", "1001",
+       std::string_view("II\0"
+                        "03",
+                        5)},
       {"    XYZAAA A", "10001", "60601", "0702", std::string_view("\0\0\0\0\0", 5)},
       {"    UNQAAA Q", "10001", "60601", "1015", std::string_view("\0\0\0\0\0", 5)},
       {"    UNQAAA A", "10001", "75201", "1105", std::string_view("\0\0\0\0\0", 5)},
@@ -146,7 +153,8 @@ service-guide
 struct ListRecord {
   std::string bytes;
   std::size_t capacity;
-  ListRecord(std::size_t capacity, std::string_view in, std::size_t inAt) : bytes(capacity + 16, '#'), capacity(capacity) {
+  ListRecord(std::size_t capacity, std::string_view in, std::size_t inAt)
+      : bytes(capacity + 16, '#'), capacity(capacity) {
     std::memset(bytes.data(), 'x', capacity);
     bytes[0] = static_cast<char>(capacity & 0xFF);
     bytes[1] = static_cast<char>(capacity >> 8);
@@ -176,12 +184,14 @@ TEST(EngineForm, ListsAsManyAsTheCallersCapacityHolds) {
     int written, total;
     std::string_view first;  // the first entry's start
   } cases[] = {
-      {lib->getCarriers, c::kEntriesAt + c::kEntrySize, "   ", 12, c::kEntriesAt, c::kEntrySize, "1001", 1, 2, "AAA  LTLAAA LINES  "},
-      {lib->getCarriers, c::kEntriesAt + 3 * c::kEntrySize, "TL ", 12, c::kEntriesAt, c::kEntrySize, "1001", 1, 1, "TLX  TL TL EXPRESS"},
+      {lib->getCarriers, c::kEntriesAt + c::kEntrySize, "   ", 12, c::kEntriesAt, c::kEntrySize, "1001", 1, 2,
+       "AAA  LTLAAA LINES  "},
+      {lib->getCarriers, c::kEntriesAt + 3 * c::kEntrySize, "TL ", 12, c::kEntriesAt, c::kEntrySize, "1001", 1, 1,
+       "TLX  TL TL EXPRESS"},
       {lib->getCarriers, c::kEntriesAt + c::kEntrySize, "XX ", 12, c::kEntriesAt, c::kEntrySize, "1015", 0, 0, ""},
       {lib->getCarriers, 11, "", 12, 12, 1, "0702", -1, -1, ""},
-      {lib->getTerminals, t::kEntriesAt + 2 * t::kEntrySize + 5, "AAA  ", 12, t::kEntriesAt, t::kEntrySize, "1001", 2, 3,
-       "CHICHICAGO TERMINAL"},
+      {lib->getTerminals, t::kEntriesAt + 2 * t::kEntrySize + 5, "AAA  ", 12, t::kEntriesAt, t::kEntrySize, "1001", 2,
+       3, "CHICHICAGO TERMINAL"},
       {lib->getTerminals, t::kEntriesAt, "ZZZ  ", 12, t::kEntriesAt, t::kEntrySize, "1013", 0, 0, ""},
       {lib->getCarrierTypes, 12 + 2 * 3, "", 12, 12, 3, "1001", 2, 2, "LTL"},
   };

@@ -1,8 +1,7 @@
 #include "descriptor_io.h"
 
-#include <unistd.h>
-
 #include <cerrno>
+#include <unistd.h>
 
 namespace platform::detail {
 
@@ -11,8 +10,9 @@ int WriteWhole(int fd, std::span<const std::uint8_t> data, std::optional<std::in
   std::size_t done = 0;
   while (done < data.size()) {
     const std::size_t rest = data.size() - done;
-    const ssize_t n = offset ? ::pwrite(fd, data.data() + done, rest, static_cast<off_t>(*offset + static_cast<std::int64_t>(done)))
-                             : ::write(fd, data.data() + done, rest);
+    const ssize_t n =
+        offset ? ::pwrite(fd, data.data() + done, rest, static_cast<off_t>(*offset + static_cast<std::int64_t>(done)))
+               : ::write(fd, data.data() + done, rest);
     if (n < 0) {
       if (errno == EINTR) continue;
       return errno;

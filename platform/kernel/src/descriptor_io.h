@@ -2,12 +2,11 @@
 // the file classes and the file replacement helpers.
 #pragma once
 
-#include <sys/stat.h>
-
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
+#include <sys/stat.h>
 
 namespace platform::detail {
 

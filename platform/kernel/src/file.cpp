@@ -1,12 +1,11 @@
 #include "platform/kernel/file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 #include "descriptor_io.h"
@@ -78,9 +77,12 @@ std::optional<File> File::OpenExisting(std::string_view path, bool forWriting) {
   }
   struct stat st;
   int refusal = 0;
-  if (::fstat(fd, &st) != 0) refusal = errno;
-  else if (S_ISDIR(st.st_mode)) refusal = EISDIR;
-  else if (forWriting && !detail::AllowsWriting(native, st)) refusal = EACCES;
+  if (::fstat(fd, &st) != 0)
+    refusal = errno;
+  else if (S_ISDIR(st.st_mode))
+    refusal = EISDIR;
+  else if (forWriting && !detail::AllowsWriting(native, st))
+    refusal = EACCES;
   if (refusal != 0) {
     ::close(fd);
     errno = refusal;
@@ -141,7 +143,8 @@ std::ptrdiff_t File::readAt(std::int64_t offset, std::span<std::uint8_t> buffer)
   }
   std::size_t total = 0;
   while (total < buffer.size()) {
-    const ssize_t n = ::pread(fd_, buffer.data() + total, buffer.size() - total, static_cast<off_t>(offset) + static_cast<off_t>(total));
+    const ssize_t n = ::pread(fd_, buffer.data() + total, buffer.size() - total,
+                              static_cast<off_t>(offset) + static_cast<off_t>(total));
     if (n < 0) {
       if (errno == EINTR) continue;
       return -1;

@@ -144,7 +144,8 @@ bool FormatDecimal(std::span<char> field, double value, int decimals, Padding pa
 }
 
 std::string RightAlignedOmittingZero(std::int64_t value, int width) {
-  const std::string text = value == 0 ? std::string() : (value < 0 ? "-" : "") + std::string(MagnitudeDigits(value).view());
+  const std::string text =
+      value == 0 ? std::string() : (value < 0 ? "-" : "") + std::string(MagnitudeDigits(value).view());
   const std::size_t wanted = width > 0 ? static_cast<std::size_t>(width) : 0;
   return text.size() < wanted ? std::string(wanted - text.size(), ' ') + text : text;
 }

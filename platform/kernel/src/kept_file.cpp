@@ -1,8 +1,7 @@
 #include "platform/kernel/kept_file.h"
 
-#include <sys/stat.h>
-
 #include <cerrno>
+#include <sys/stat.h>
 
 #include "platform/kernel/file.h"
 
@@ -16,9 +15,10 @@ std::optional<KeptFile::Stamp> KeptFile::StampOf(const std::string& native) {
     return std::nullopt;
   }
   Stamp stamp;
-  stamp.entry = FolderStamp{static_cast<std::uint64_t>(st.st_dev),        static_cast<std::uint64_t>(st.st_ino),
-                            static_cast<std::int64_t>(st.st_mtim.tv_sec), static_cast<std::int64_t>(st.st_mtim.tv_nsec),
-                            static_cast<std::int64_t>(st.st_ctim.tv_sec), static_cast<std::int64_t>(st.st_ctim.tv_nsec)};
+  stamp.entry =
+      FolderStamp{static_cast<std::uint64_t>(st.st_dev),        static_cast<std::uint64_t>(st.st_ino),
+                  static_cast<std::int64_t>(st.st_mtim.tv_sec), static_cast<std::int64_t>(st.st_mtim.tv_nsec),
+                  static_cast<std::int64_t>(st.st_ctim.tv_sec), static_cast<std::int64_t>(st.st_ctim.tv_nsec)};
   stamp.size = static_cast<std::int64_t>(st.st_size);
   return stamp;
 }

@@ -4,7 +4,6 @@
 #include <limits.h>
 #include <stdlib.h>
 #include <strings.h>
-
 #include <utility>
 
 #include "platform/kernel/path.h"
@@ -23,7 +22,8 @@ bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix) {
 
 Module::~Module() { release(); }
 
-Module::Module(Module&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)), path_(std::move(other.path_)) {}
+Module::Module(Module&& other) noexcept
+    : handle_(std::exchange(other.handle_, nullptr)), path_(std::move(other.path_)) {}
 
 Module& Module::operator=(Module&& other) noexcept {
   if (this != &other) {

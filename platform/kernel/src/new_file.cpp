@@ -1,8 +1,7 @@
 #include "platform/kernel/new_file.h"
 
-#include <sys/stat.h>
-
 #include <cerrno>
+#include <sys/stat.h>
 
 #include "descriptor_io.h"
 #include "temporary_file.h"

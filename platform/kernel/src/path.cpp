@@ -1,13 +1,12 @@
 #include "platform/kernel/path.h"
 
-#include <dirent.h>
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
+#include <dirent.h>
 #include <mutex>
+#include <sys/stat.h>
 #include <unordered_map>
 #include <vector>
 
@@ -143,7 +142,7 @@ std::string FoldCase(std::string_view name) {
 std::optional<FolderStamp> StampFolder(const std::string& directory) {
   struct stat st;
   if (::stat(directory.empty() ? "." : directory.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return std::nullopt;
-  return FolderStamp{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+  return FolderStamp{static_cast<std::uint64_t>(st.st_dev),        static_cast<std::uint64_t>(st.st_ino),
                      static_cast<std::int64_t>(st.st_mtim.tv_sec), static_cast<std::int64_t>(st.st_mtim.tv_nsec),
                      static_cast<std::int64_t>(st.st_ctim.tv_sec), static_cast<std::int64_t>(st.st_ctim.tv_nsec)};
 }

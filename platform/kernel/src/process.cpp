@@ -1,15 +1,14 @@
 #include "platform/kernel/process.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <unistd.h>
-
-#include <algorithm>
-#include <cerrno>
 #include <system_error>
 #include <thread>
+#include <unistd.h>
 #include <utility>
 
 #include "program_lookup.h"
@@ -29,7 +28,8 @@ void CloseInheritedDescriptors(int keep) {
   if (closed) return;
   // Without close_range: every possible descriptor in turn.
   struct rlimit limit;
-  const rlim_t top = ::getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY ? limit.rlim_cur : 65536;
+  const rlim_t top =
+      ::getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY ? limit.rlim_cur : 65536;
   for (rlim_t fd = 3; fd < top; ++fd)
     if (static_cast<int>(fd) != keep) ::close(static_cast<int>(fd));
 }

@@ -1,10 +1,9 @@
 #include "platform/kernel/profile_file.h"
 
-#include <strings.h>
-
 #include <cctype>
 #include <cstdint>
 #include <limits>
+#include <strings.h>
 
 #include "platform/kernel/file.h"
 #include "platform/kernel/path.h"
@@ -88,10 +87,14 @@ int ReadProfileInt(std::string_view file, std::string_view section, std::string_
   std::size_t digits = 0;
   for (char c : value) {
     int digit;
-    if (c >= '0' && c <= '9') digit = c - '0';
-    else if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-    else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-    else break;
+    if (c >= '0' && c <= '9')
+      digit = c - '0';
+    else if (base == 16 && c >= 'a' && c <= 'f')
+      digit = c - 'a' + 10;
+    else if (base == 16 && c >= 'A' && c <= 'F')
+      digit = c - 'A' + 10;
+    else
+      break;
     result = result * base + digit;
     if (result > std::numeric_limits<int>::max()) result = std::numeric_limits<int>::max();
     ++digits;

@@ -1,9 +1,8 @@
 #include "program_lookup.h"
 
+#include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <cerrno>
 
 #include "platform/kernel/environment.h"
 #include "platform/kernel/module_loader.h"
@@ -40,7 +39,8 @@ LocatedProgram OnSearchPath(std::string_view name, std::string_view searchPath) 
     std::size_t end = searchPath.find(':', start);
     if (end == std::string_view::npos) end = searchPath.size();
     const std::string_view directory = searchPath.substr(start, end - start);
-    const std::string candidate = (directory.empty() ? std::string(".") : std::string(directory)) + "/" + std::string(name);
+    const std::string candidate =
+        (directory.empty() ? std::string(".") : std::string(directory)) + "/" + std::string(name);
     const int candidateError = RunnableError(candidate);
     if (candidateError == 0) return {.path = candidate};
     if (candidateError != ENOENT && candidateError != ENOTDIR) error = candidateError;
@@ -61,7 +61,8 @@ std::string SystemSearchPath() {
 
 }  // namespace
 
-LocatedProgram LocateProgram(std::string_view program, ProgramLookup lookup, const std::optional<std::string>& searchPath) {
+LocatedProgram LocateProgram(std::string_view program, ProgramLookup lookup,
+                             const std::optional<std::string>& searchPath) {
   if (program.empty() || program.find('\0') != std::string_view::npos) return {.error = ENOENT};
   if (lookup == ProgramLookup::Path || program.find('/') != std::string_view::npos) return AtPath(program);
   if (searchPath) return OnSearchPath(program, *searchPath);

@@ -11,9 +11,10 @@ namespace platform::detail {
 
 struct LocatedProgram {
   std::string path = {};  // the runnable file, when error is 0
-  int error = 0;     // ENOENT: no such file; EACCES: a file of that name that may not be run
+  int error = 0;          // ENOENT: no such file; EACCES: a file of that name that may not be run
 };
 
-LocatedProgram LocateProgram(std::string_view program, ProgramLookup lookup, const std::optional<std::string>& searchPath);
+LocatedProgram LocateProgram(std::string_view program, ProgramLookup lookup,
+                             const std::optional<std::string>& searchPath);
 
 }  // namespace platform::detail

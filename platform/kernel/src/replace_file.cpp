@@ -49,12 +49,15 @@ ReplaceResult ReplaceFile(std::string_view path, const std::function<void(Conten
   return result;
 }
 
-ReplaceResult ReplaceFile(std::string_view path, std::span<const std::uint8_t> contents, const ReplaceOptions& options) {
-  return ReplaceFile(path, [contents](ContentWriter& out) { out.write(contents); }, options);
+ReplaceResult ReplaceFile(std::string_view path, std::span<const std::uint8_t> contents,
+                          const ReplaceOptions& options) {
+  return ReplaceFile(
+      path, [contents](ContentWriter& out) { out.write(contents); }, options);
 }
 
 ReplaceResult ReplaceFile(std::string_view path, std::string_view contents, const ReplaceOptions& options) {
-  return ReplaceFile(path, [contents](ContentWriter& out) { out.write(contents); }, options);
+  return ReplaceFile(
+      path, [contents](ContentWriter& out) { out.write(contents); }, options);
 }
 
 }  // namespace platform

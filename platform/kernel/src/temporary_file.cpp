@@ -1,12 +1,11 @@
 #include "temporary_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "descriptor_io.h"
 #include "platform/kernel/path.h"
@@ -46,7 +45,8 @@ std::optional<TargetPath> ResolveTarget(std::string_view path) {
   target.folder = slash == std::string::npos ? std::string() : spelled.substr(0, slash + 1);
   target.name = spelled.substr(slash == std::string::npos ? 0 : slash + 1);
   if (!target.exists && !target.folder.empty()) {
-    if (std::optional<std::string> folder = FindExistingPath(target.folder)) target.folder = WithTrailingSeparator(*folder);
+    if (std::optional<std::string> folder = FindExistingPath(target.folder))
+      target.folder = WithTrailingSeparator(*folder);
   }
   return target;
 }
@@ -65,7 +65,8 @@ int CheckWritable(const TargetPath& target) {
 
 TemporaryFile::TemporaryFile(const TargetPath& target, const NewFileMode& mode) {
   static std::atomic<unsigned> counter{0};
-  const std::string stem = target.folder + "." + target.name.substr(0, kNameKept) + "." + std::to_string(::getpid()) + "-";
+  const std::string stem =
+      target.folder + "." + target.name.substr(0, kNameKept) + "." + std::to_string(::getpid()) + "-";
   for (int attempt = 0; attempt < 100; ++attempt) {
     path_ = stem + std::to_string(counter.fetch_add(1)) + ".tmp";
     fd_ = OpenNew(path_, mode.exact ? S_IRUSR | S_IWUSR : 0666);

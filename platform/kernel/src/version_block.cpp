@@ -39,14 +39,18 @@ const VersionBlock* ModuleVersionBlock(void* nativeHandle) {
   return function != nullptr ? function() : nullptr;
 }
 
-FileVersionInfo::FileVersionInfo(const VersionBlock* block, std::string_view languageBlock, std::string_view valueName) {
+FileVersionInfo::FileVersionInfo(const VersionBlock* block, std::string_view languageBlock,
+                                 std::string_view valueName) {
   if (block == nullptr) return;
   fileVersion_ = FixedVersionText(block->fileVersion);
   productVersion_ = FixedVersionText(block->productVersion);
   if (languageBlock != block->languageBlock) return;
-  if (valueName == "ProductName") value_ = block->productName;
-  else if (valueName == "ProductVersion") value_ = block->productVersion;
-  else if (valueName == "FileVersion") value_ = block->fileVersion;
+  if (valueName == "ProductName")
+    value_ = block->productName;
+  else if (valueName == "ProductVersion")
+    value_ = block->productVersion;
+  else if (valueName == "FileVersion")
+    value_ = block->fileVersion;
 }
 
 }  // namespace platform

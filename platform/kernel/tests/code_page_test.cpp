@@ -10,8 +10,8 @@ namespace {
 // The code page's characters at 0x80-0x9F as the desktop writes them; the
 // unassigned bytes stand for the C1 controls of their own value.
 constexpr const char* kHighCharacters[32] = {
-    "€", "\u0081", "‚", "ƒ", "„", "…", "†", "‡", "ˆ", "‰", "Š", "‹", "Œ", "\u008D", "Ž", "\u008F",
-    "\u0090", "‘", "’", "“", "”", "•", "–", "—", "˜", "™", "š", "›", "œ", "\u009D", "ž", "Ÿ",
+    "€",      "\u0081", "‚", "ƒ", "„", "…", "†", "‡", "ˆ", "‰", "Š", "‹", "Œ", "\u008D", "Ž", "\u008F",
+    "\u0090", "‘",      "’", "“", "”", "•", "–", "—", "˜", "™", "š", "›", "œ", "\u009D", "ž", "Ÿ",
 };
 
 // Every one of the 256 bytes: its character, its UTF-8 text, and the way
@@ -51,18 +51,22 @@ TEST(CodePage, DesktopTextKeepsWhatTheCodePageHasAndMarksTheRest) {
     std::string expected;
   };
   const Case cases[] = {
-      {"Mañana", "Ma\xF1" "ana"},
+      {"Mañana",
+       "Ma\xF1"
+       "ana"},
       {"Adiós, 5 €", "Adi\xF3s, 5 \x80"},
       {"“quoted” — ok", "\x93quoted\x94 \x97 ok"},
-      {"a←b", "a?b"},                          // U+2190 is not in the code page
-      {"Ā", "?"},                              // nor is U+0100
-      {"x😀y", "x?y"},                        // four bytes, one character
-      {"\xC0\xAF", "??"},                      // an overlong '/'
-      {"\xED\xA0\x80", "???"},                 // a surrogate
-      {"\xF4\x90\x80\x80", "????"},            // above U+10FFFF
-      {"ok\xE2\x82", "ok??"},                  // cut short at the end
-      {"\x80z", "?z"},                         // a stray continuation byte
-      {"\xC3" "A", "?A"},                      // a lead byte without its continuation
+      {"a←b", "a?b"},                // U+2190 is not in the code page
+      {"Ā", "?"},                    // nor is U+0100
+      {"x😀y", "x?y"},                // four bytes, one character
+      {"\xC0\xAF", "??"},            // an overlong '/'
+      {"\xED\xA0\x80", "???"},       // a surrogate
+      {"\xF4\x90\x80\x80", "????"},  // above U+10FFFF
+      {"ok\xE2\x82", "ok??"},        // cut short at the end
+      {"\x80z", "?z"},               // a stray continuation byte
+      {"\xC3"
+       "A",
+       "?A"},  // a lead byte without its continuation
       {"", ""},
   };
   for (const Case& c : cases) {
@@ -80,7 +84,8 @@ TEST(CodePage, TheReaderTellsPositionsAndMalformedBytes) {
     char32_t codePoint;
     std::size_t end;
     bool malformed;
-  } expected[] = {{U'a', 1, false}, {kReplacementCharacter, 2, true}, {0x20AC, 5, false}, {kReplacementCharacter, 8, false}};
+  } expected[] = {
+      {U'a', 1, false}, {kReplacementCharacter, 2, true}, {0x20AC, 5, false}, {kReplacementCharacter, 8, false}};
   for (const auto& [codePoint, end, malformed] : expected) {
     SCOPED_TRACE(end);
     EXPECT_EQ(reader.next(), codePoint);

@@ -12,7 +12,7 @@ constexpr std::uint64_t kInt32Max = 2147483647;
 TEST(Digits, RunsHoldTheirValueAtTheLimit) {
   using Reader = DigitRun (*)(std::string_view, std::uint64_t);
   const Reader leading = LeadingDigits;
-  const Reader all = ConcatenatedDigits;  // a version "V 2.3" reads 23
+  const Reader all = ConcatenatedDigits;   // a version "V 2.3" reads 23
   const Reader places = PositionalDigits;  // a fixed-width field, other characters 0
   struct Case {
     Reader read;
@@ -119,9 +119,21 @@ TEST(Digits, LeadingDecimalValueReadsLikeAtofWithoutAnExponent) {
     std::string_view text;
     double value;
   } const cases[] = {
-      {"  125.40", 125.40}, {"-12.5x", -12.5}, {"+.25", 0.25}, {"\t7", 7.0},  {"35.00\0" "9", 35.0},
-      {"", 0.0},           {"-", 0.0},        {"abc", 0.0},    {"1e3", 1.0}, {"000748.81", 748.81},
-      {"   ", 0.0},        {"\t99.99 ", 99.99}, {"1.2345678912", 1.234567891},
+      {"  125.40", 125.40},
+      {"-12.5x", -12.5},
+      {"+.25", 0.25},
+      {"\t7", 7.0},
+      {"35.00\0"
+       "9",
+       35.0},
+      {"", 0.0},
+      {"-", 0.0},
+      {"abc", 0.0},
+      {"1e3", 1.0},
+      {"000748.81", 748.81},
+      {"   ", 0.0},
+      {"\t99.99 ", 99.99},
+      {"1.2345678912", 1.234567891},
       {"99999999999999999999", 18446744073.709551615},  // held, never wrapped
   };
   for (const Case& c : cases) {

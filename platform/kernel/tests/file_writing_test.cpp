@@ -1,13 +1,13 @@
 // Files written in place, replaced whole, and copied without replacing.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <signal.h>
 #include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <vector>
 
 #include "platform/kernel/append_file.h"
@@ -106,7 +106,8 @@ TEST_F(FileWriting, ReplacementTakesTheExistingSpellingOrCreatesTheOneGiven) {
 }
 
 TEST_F(FileWriting, AFailedFolderFlushIsReportedAfterTheFileWasReplaced) {
-  const ReplaceResult result = ReplaceFile(target().string(), std::string_view("new"), {.faults = {.failFolderFlush = true}});
+  const ReplaceResult result =
+      ReplaceFile(target().string(), std::string_view("new"), {.faults = {.failFolderFlush = true}});
   EXPECT_EQ(result.failedStep, ReplaceStep::FolderFlush);
   EXPECT_EQ(ReadFileText(target()), "new");
   EXPECT_EQ(Names(folder()), std::vector<std::string>{"PROFILE.FIL"});
@@ -225,7 +226,11 @@ TEST_F(FileWriting, ANewFileTakesTheFirstFreeNameAndNeverAnExistingOne) {
   } const dropped[] = {
       {"discarded", [](NewFile& f) { f.discard(); }},
       {"destroyed unplaced", [](NewFile&) {}},
-      {"every name taken", [&](NewFile& f) { EXPECT_FALSE(f.placeUnderFreeName(nameFor, 2)); EXPECT_EQ(errno, EEXIST); }},
+      {"every name taken",
+       [&](NewFile& f) {
+         EXPECT_FALSE(f.placeUnderFreeName(nameFor, 2));
+         EXPECT_EQ(errno, EEXIST);
+       }},
   };
   for (const Case& c : dropped) {
     SCOPED_TRACE(c.name);
@@ -262,8 +267,7 @@ TEST_F(FileWriting, AppendsGoWholeToTheEndOrOverTheEndMarkOrNotAtAll) {
       {"a mark only file", "\x1A", {.endMark = kMark}, AppendStep::None, "new\r\n"},
       {"an empty file", "", {.endMark = kMark}, AppendStep::None, "new\r\n"},
       {"a short write is undone", "old\r\n", {.shortWriteAfter = 2}, AppendStep::Write, "old\r\n"},
-      {"and the mark written back", "old\x1A", {.endMark = kMark, .shortWriteAfter = 3}, AppendStep::Write,
-       "old\x1A"},
+      {"and the mark written back", "old\x1A", {.endMark = kMark, .shortWriteAfter = 3}, AppendStep::Write, "old\x1A"},
       {"a new file", std::nullopt, {}, AppendStep::None, "new\r\n"},
       {"a new file not written whole", std::nullopt, {.newFileFaults = {.failingWrite = 1}}, AppendStep::Write, ""},
   };

@@ -56,10 +56,10 @@ TEST(FixedFormat, DecimalTextRoundsTheExactBinaryValueWithHalvesAwayFromZero) {
   } const cases[] = {
       {748.81, 7, 2, Padding::Zeros, "0748.81"},
       {748.81f, 7, 2, Padding::Zeros, "0748.81"},
-      {12.5, 5, 0, Padding::Zeros, "00013"},     // an exact half: away from zero
-      {0.125, 0, 2, Padding::Blanks, "0.13"},    // an exact half
-      {2.675, 0, 2, Padding::Blanks, "2.67"},    // binary value just below the half
-      {1.005, 0, 2, Padding::Blanks, "1.00"},    // likewise
+      {12.5, 5, 0, Padding::Zeros, "00013"},   // an exact half: away from zero
+      {0.125, 0, 2, Padding::Blanks, "0.13"},  // an exact half
+      {2.675, 0, 2, Padding::Blanks, "2.67"},  // binary value just below the half
+      {1.005, 0, 2, Padding::Blanks, "1.00"},  // likewise
       {7.5 * 100, 5, 0, Padding::Zeros, "00750"},
       {0.5, 0, 0, Padding::Blanks, "1"},
       {2.5, 0, 0, Padding::Blanks, "3"},
@@ -76,7 +76,7 @@ TEST(FixedFormat, DecimalTextRoundsTheExactBinaryValueWithHalvesAwayFromZero) {
       {99.999, 6, 2, Padding::Blanks, "100.00"},
       {1234.5, 9, 2, Padding::Blanks, "  1234.50"},
       {-98765.432, 11, 2, Padding::Blanks, "  -98765.43"},
-      {1234.5, 5, 2, Padding::Blanks, "1234.50"},   // wider than the width, as printf
+      {1234.5, 5, 2, Padding::Blanks, "1234.50"},  // wider than the width, as printf
       {-123456.0, 7, 2, Padding::Zeros, "-123456.00"},
       {1e20, 0, 2, Padding::Blanks, "100000000000000000000.00"},
       {4.9406564584124654e-324, 0, 2, Padding::Blanks, "0.00"},
@@ -99,7 +99,8 @@ TEST(FixedFormat, DecimalTextAgreesWithPrintfWhereNoHalfIsRounded) {
   int compared = 0;
   for (int i = 0; i < 4000; ++i) {
     seed = seed * 6364136223846793005u + 1442695040888963407u;
-    const double magnitude = static_cast<double>(seed >> 11) / static_cast<double>(1ull << 53) * std::pow(10.0, i % 9 - 2);
+    const double magnitude =
+        static_cast<double>(seed >> 11) / static_cast<double>(1ull << 53) * std::pow(10.0, i % 9 - 2);
     const double value = (seed & 1) ? -magnitude : magnitude;
     const char* format = formats[i % std::size(formats)];
     const int width = std::atoi(format + (format[1] == '0' ? 2 : 1));
@@ -177,7 +178,8 @@ TEST(FixedFormat, FixedPointTextLaysOutWholeUnitsExactly) {
     seed = seed * 6364136223846793005u + 1442695040888963407u;
     const auto cents = static_cast<std::int64_t>((seed >> 20) % 10'000'000'000'000u) * ((seed & 1) ? -1 : 1);
     const Padding padding = (seed & 2) ? Padding::Zeros : Padding::Blanks;
-    ASSERT_EQ(FixedPointText(cents, 9, 2, padding), DecimalText(static_cast<double>(cents) / 100.0, 9, 2, padding)) << cents;
+    ASSERT_EQ(FixedPointText(cents, 9, 2, padding), DecimalText(static_cast<double>(cents) / 100.0, 9, 2, padding))
+        << cents;
   }
 }
 
@@ -242,7 +244,10 @@ TEST(FixedFormat, ScannerSkipsSeparatorsAndReadsWords) {
 TEST(FixedFormat, FieldToIntegerReadsLikeAtoi) {
   EXPECT_EQ(FieldToInteger("  42xy"), 42);
   EXPECT_EQ(FieldToInteger("abc"), 0);
-  EXPECT_EQ(FieldToInteger(std::string_view("12\0" "34", 5)), 12);
+  EXPECT_EQ(FieldToInteger(std::string_view("12\0"
+                                            "34",
+                                            5)),
+            12);
   EXPECT_EQ(FieldToInteger("-0017"), -17);
   EXPECT_EQ(FieldToInteger("99999999999999999999"), 2147483647);
   EXPECT_EQ(FieldToInteger("-99999999999999999999"), -2147483647);

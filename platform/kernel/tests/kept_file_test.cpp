@@ -4,11 +4,11 @@
 #include "platform/kernel/kept_file.h"
 
 #include <gtest/gtest.h>
-#include <fcntl.h>
-#include <sys/stat.h>
 
+#include <fcntl.h>
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
 
 #include "platform/testing/temp_directory.h"
 

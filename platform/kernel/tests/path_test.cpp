@@ -8,7 +8,6 @@
 #include <thread>
 
 #include "platform/kernel/file.h"
-
 #include "platform/testing/temp_directory.h"
 
 namespace platform {

@@ -5,15 +5,14 @@
 //                ended by a NUL, then "descriptors" and its open descriptors
 //   wait FIFO    reads the FIFO until its writer closes it
 //   copy -       copies its standard input to its standard output
-#include <dirent.h>
-#include <fcntl.h>
-#include <signal.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdlib>
+#include <dirent.h>
+#include <fcntl.h>
 #include <fstream>
+#include <signal.h>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 int main(int argc, char** argv) {
@@ -25,7 +24,8 @@ int main(int argc, char** argv) {
     std::vector<int> descriptors;
     DIR* listing = ::opendir("/proc/self/fd");
     while (const dirent* entry = listing ? ::readdir(listing) : nullptr)
-      if (entry->d_name[0] != '.' && std::atoi(entry->d_name) != ::dirfd(listing)) descriptors.push_back(std::atoi(entry->d_name));
+      if (entry->d_name[0] != '.' && std::atoi(entry->d_name) != ::dirfd(listing))
+        descriptors.push_back(std::atoi(entry->d_name));
     if (listing) ::closedir(listing);
     std::sort(descriptors.begin(), descriptors.end());
     std::ofstream out(argv[2], std::ios::binary);
@@ -38,8 +38,7 @@ int main(int argc, char** argv) {
   if (what == "wait") {
     const int fifo = ::open(argv[2], O_RDONLY);
     char buffer[64];
-    while (fifo >= 0 && ::read(fifo, buffer, sizeof buffer) > 0) {
-    }
+    while (fifo >= 0 && ::read(fifo, buffer, sizeof buffer) > 0) {}
     return fifo >= 0 ? 0 : 103;
   }
   if (what == "copy") {

@@ -1,18 +1,18 @@
 // Programs started, waited for, polled and forgotten.
 #include "platform/kernel/process.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
+#include <signal.h>
 #include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 #include "platform/testing/process_table.h"
@@ -28,7 +28,9 @@ namespace fs = std::filesystem;
 
 constexpr ProcessEnd Exited(int code) { return {ProcessEnd::Kind::Exited, code}; }
 
-ProgramStart Probe(std::vector<std::string> arguments) { return {.program = PROCESS_PROBE, .arguments = std::move(arguments)}; }
+ProgramStart Probe(std::vector<std::string> arguments) {
+  return {.program = PROCESS_PROBE, .arguments = std::move(arguments)};
+}
 
 bool IsZombie(pid_t pid) {
   const auto children = ChildrenOfThisProcess();
@@ -104,7 +106,10 @@ TEST_F(Processes, ForgottenChildrenLeaveNoZombieAndOtherChildrenAreLeftToTheirOw
 
 TEST_F(Processes, AProgramThatCannotStartGivesAnErrorAndLeavesNothingRunning) {
   fs::permissions(dir_.write("plain.txt", "text"), fs::perms(0644));
-  fs::permissions(dir_.write("garbage", "\x7f" "ELF in name only"), fs::perms(0755));
+  fs::permissions(dir_.write("garbage",
+                             "\x7f"
+                             "ELF in name only"),
+                  fs::perms(0755));
   const std::string in = dir_.withSeparator();
   const std::tuple<const char*, ProgramStart, int> cases[] = {
       {"missing", {.program = in + "none"}, ENOENT},
@@ -179,7 +184,9 @@ TEST_F(Processes, ProgramsAreFoundByPathOrOnTheSearchPathAsTheCallerSays) {
   for (const auto& [program, lookup, found] : cases) {
     SCOPED_TRACE(program);
     EXPECT_EQ(FindProgram(program, lookup, searchPath), found);
-    Process started = StartProcess({.program = program, .arguments = {"exit", "7"}, .lookup = lookup, .searchPath = searchPath}).process;
+    Process started =
+        StartProcess({.program = program, .arguments = {"exit", "7"}, .lookup = lookup, .searchPath = searchPath})
+            .process;
     EXPECT_EQ(started.wait(), found ? Exited(7) : ProcessEnd{});
   }
 }

@@ -1,6 +1,7 @@
 #include "platform/kernel/profile_file.h"
 
 #include <gtest/gtest.h>
+
 #include <stdlib.h>
 
 #include "platform/testing/temp_directory.h"

@@ -1,10 +1,9 @@
 #include "platform/testing/child_process.h"
 
+#include <cstdlib>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <cstdlib>
 
 namespace platform::testing {
 

@@ -32,9 +32,11 @@ std::optional<std::string> PdfText(const std::filesystem::path& pdf, const std::
 }
 
 int Raster::grey(int x, int y) const {
-  const std::size_t at = (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)) * 3;
+  const std::size_t at =
+      (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)) * 3;
   return (static_cast<unsigned char>(rgb[at]) + static_cast<unsigned char>(rgb[at + 1]) +
-          static_cast<unsigned char>(rgb[at + 2])) / 3;
+          static_cast<unsigned char>(rgb[at + 2])) /
+         3;
 }
 
 std::optional<Raster> RasterisePdfPage(const std::filesystem::path& pdf, int page, int dpi,

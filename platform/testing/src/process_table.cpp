@@ -1,7 +1,5 @@
 #include "platform/testing/process_table.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
@@ -9,6 +7,7 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <unistd.h>
 
 namespace platform::testing {
 
@@ -36,7 +35,8 @@ std::vector<ChildState> ChildrenOfThisProcess() {
 bool WaitUntilNoChildren(pid_t except) {
   for (int attempt = 0; attempt < 3000; ++attempt) {
     const std::vector<ChildState> children = ChildrenOfThisProcess();
-    if (std::all_of(children.begin(), children.end(), [except](const ChildState& c) { return c.pid == except; })) return true;
+    if (std::all_of(children.begin(), children.end(), [except](const ChildState& c) { return c.pid == except; }))
+      return true;
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   return false;

@@ -1,14 +1,13 @@
 #include "platform/testing/temp_directory.h"
 
-#include <stdlib.h>
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <stdlib.h>
+#include <sys/stat.h>
 #include <thread>
 
 namespace platform::testing {

@@ -37,7 +37,7 @@ struct Swatch {
   ColorRef color;
 };
 constexpr Swatch kSwatches[] = {
-    {"Brick red", Rgb(178, 34, 34)}, {"Forest green", Rgb(34, 139, 34)}, {"Navy blue", Rgb(0, 0, 128)},
+    {"Brick red", Rgb(178, 34, 34)},  {"Forest green", Rgb(34, 139, 34)}, {"Navy blue", Rgb(0, 0, 128)},
     {"Goldenrod", Rgb(218, 165, 32)}, {"Slate grey", Rgb(112, 128, 144)},
 };
 
@@ -112,8 +112,8 @@ class GalleryDialog : public Dialog {
                 reinterpret_cast<LParam>(name));
     SetBackgroundMode(info.dc, BackgroundMode::Transparent);
     SetTextColor(info.dc, GetSystemColor((info.state & owner_draw_state::Disabled) ? SystemColor::GrayText
-                                         : selected                                   ? SystemColor::HighlightText
-                                                                                      : SystemColor::WindowText));
+                                         : selected                                ? SystemColor::HighlightText
+                                                                                   : SystemColor::WindowText));
     Rect text{square.right + 4, info.rect.top, info.rect.right, info.rect.bottom};
     DrawText(info.dc, name, text, draw_text::SingleLine | draw_text::VerticalCenter | draw_text::NoPrefix);
   }
@@ -143,7 +143,8 @@ void PlaceDialogs(WindowHandle first, WindowHandle second, Point at) {
   const Rect firstRect = WindowRect(first);
   const Rect secondRect = WindowRect(second);
   MoveWindow(first, Rect::FromSize(at.x, at.y, firstRect.width(), firstRect.height()));
-  MoveWindow(second, Rect::FromSize(at.x + firstRect.width() + kDialogGap, at.y, secondRect.width(), secondRect.height()));
+  MoveWindow(second,
+             Rect::FromSize(at.x + firstRect.width() + kDialogGap, at.y, secondRect.width(), secondRect.height()));
 }
 
 // The application's dialog font given to every control but the lists and
@@ -189,8 +190,8 @@ void FillStatusBar(WindowHandle dialog) {
 
 void FillSwatches(WindowHandle dialog) {
   for (const Swatch& swatch : kSwatches) {
-    const auto listIndex = SendDialogItemMessage(dialog, item::Swatches, list_box::AddString, 0,
-                                                 reinterpret_cast<LParam>(swatch.name));
+    const auto listIndex =
+        SendDialogItemMessage(dialog, item::Swatches, list_box::AddString, 0, reinterpret_cast<LParam>(swatch.name));
     SendDialogItemMessage(dialog, item::Swatches, list_box::SetItemData, static_cast<WParam>(listIndex),
                           static_cast<LParam>(swatch.color));
     const auto comboIndex = SendDialogItemMessage(dialog, item::SwatchCombo, combo_box::AddString, 0,
@@ -282,7 +283,8 @@ void CenterGallery(WindowHandle gallery) {
   const Rect other = WindowRect(second);
   const Size both{first.width() + kDialogGap + other.width(), std::max(first.height(), other.height())};
   const Size screen{GetSystemMetric(SystemMetric::ScreenWidth), GetSystemMetric(SystemMetric::ScreenHeight)};
-  PlaceDialogs(gallery, second, {std::max(0, (screen.width - both.width) / 2), std::max(0, (screen.height - both.height) / 2)});
+  PlaceDialogs(gallery, second,
+               {std::max(0, (screen.width - both.width) / 2), std::max(0, (screen.height - both.height) / 2)});
 }
 
 void CloseGallery(WindowHandle gallery) {

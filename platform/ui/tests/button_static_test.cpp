@@ -1,7 +1,8 @@
 // Buttons, check boxes, radio buttons, group boxes and statics: clicks by
 // the mouse, by Space and by message; what the mouse passes through.
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <gmock/gmock.h>
 
 #include "platform/ui/controls/button.h"
 #include "platform/ui/controls/static_control.h"
@@ -85,7 +86,8 @@ TEST_F(Buttons, AClickEatenAtMouseActivationNeverReachesTheButton) {
   // edit 101, as the rating screen's click-away rule does.
   std::vector<int> asked;
   dialog_.messageMap().onMessage(msg::MouseActivate, [&](const Message&) {
-    const WindowHandle under = ChildWindowFromPoint(dialog_.handle(), ScreenToClient(dialog_.handle(), CursorPosition()));
+    const WindowHandle under =
+        ChildWindowFromPoint(dialog_.handle(), ScreenToClient(dialog_.handle(), CursorPosition()));
     asked.push_back(WindowId(under));
     return GetFocus() == item(101) ? mouse_activate::NoActivateAndEat : mouse_activate::Activate;
   });

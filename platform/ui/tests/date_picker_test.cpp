@@ -2,18 +2,19 @@
 // (refusals included), the drop-down calendar opened and closed by keys
 // and clicks with the close-up notice, its focus and key notices, its date
 // and range, and today from the backend's clock.
+#include "platform/ui/controls/date_picker.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "platform/ui/controls/date_picker.h"
 #include "platform/ui/controls/month_calendar.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
-#include "platform/ui/notify.h"
 #include "platform/ui/metrics.h"
+#include "platform/ui/notify.h"
 #include "platform/ui/paint.h"
 #include "platform/ui/recording_surface.h"
 #include "recording_window.h"
@@ -121,13 +122,25 @@ TEST_F(DatePickers, AreEditedFieldByFieldWithTheKeysAndRefuseImpossibleDates) {
       {"Home goes back to the first field", kToday, {key::End, key::Home, key::Up}, {2026, 4, 5}, 0, {}},
       {"Left stops at the first field", kToday, {key::Left, key::Up}, {2026, 4, 5}, 0, {}},
       {"Right stops at the last field", kToday, {key::Right, key::Right, key::Right, key::Up}, {2027, 3, 5}, 0, {}},
-      {"a partly typed field is dropped on leaving it", kToday, {key::End, '1', '9', key::Home, key::End, key::Up},
-       {2027, 3, 5}, 0, {}},
+      {"a partly typed field is dropped on leaving it",
+       kToday,
+       {key::End, '1', '9', key::Home, key::End, key::Up},
+       {2027, 3, 5},
+       0,
+       {}},
       {"a year up past the range", kToday, {key::End, key::Up}, kToday, 1, year2026},
-      {"a typed year past the range, then one within it", kToday, {key::End, '2', '0', '2', '7', '6'}, kToday, 1,
+      {"a typed year past the range, then one within it",
+       kToday,
+       {key::End, '2', '0', '2', '7', '6'},
+       kToday,
+       1,
        year2026},
       {"a month down before the range", kToday, {key::Down}, kToday, 1, {{2026, 3, 1}, {2026, 12, 31}}},
-      {"a typed day before the range", kToday, {key::Right, '0', '3', '6'}, {2026, 3, 6}, 1,
+      {"a typed day before the range",
+       kToday,
+       {key::Right, '0', '3', '6'},
+       {2026, 3, 6},
+       1,
        {{2026, 3, 4}, {2026, 3, 31}}},
   };
   for (const Case& c : cases) {
@@ -160,19 +173,27 @@ TEST_F(DatePickers, DropACalendarThatKeysAndClicksCloseWithTheCloseUpNotice) {
     };
   };
   const Case cases[] = {
-      {"F4, two days on, Enter takes the day", key(key::F4), keys({key(key::Right), key(key::Right), key(key::Enter)}),
+      {"F4, two days on, Enter takes the day",
+       key(key::F4),
+       keys({key(key::Right), key(key::Right), key(key::Enter)}),
        {2026, 3, 7}},
-      {"Alt+Down, a week on, Alt+Up takes the day", key(key::Down, modifier::Alt),
-       keys({key(key::Down), key(key::Up, modifier::Alt)}), {2026, 3, 12}},
-      {"a month on with PageDown, F4 takes the day", key(key::F4), keys({key(key::PageDown), key(key::F4)}),
+      {"Alt+Down, a week on, Alt+Up takes the day",
+       key(key::Down, modifier::Alt),
+       keys({key(key::Down), key(key::Up, modifier::Alt)}),
+       {2026, 3, 12}},
+      {"a month on with PageDown, F4 takes the day",
+       key(key::F4),
+       keys({key(key::PageDown), key(key::F4)}),
        {2026, 4, 5}},
       {"Esc closes without taking the day", key(key::F4), keys({key(key::Left), key(key::Escape)}), kToday},
-      {"the button opens, a click on the 20th takes it", [this] { clickButton(); },
-       [this] { clickCalendarCell(19); }, {2026, 3, 20}},
-      {"a click on a day of the next month takes it", key(key::F4), [this] { clickCalendarCell(31); },
-       {2026, 4, 1}},
+      {"the button opens, a click on the 20th takes it",
+       [this] { clickButton(); },
+       [this] { clickCalendarCell(19); },
+       {2026, 3, 20}},
+      {"a click on a day of the next month takes it", key(key::F4), [this] { clickCalendarCell(31); }, {2026, 4, 1}},
       {"a click elsewhere closes without taking the day", key(key::F4),
-       keys({key(key::Right), [this] {
+       keys({key(key::Right),
+             [this] {
                // Right of the calendar, which hangs over the fields below.
                InjectClick(dialog_.handle(), {ClientRect(dialog_.handle()).right - 5, 5});
                run();
@@ -286,13 +307,12 @@ TEST(CalendarDates, CountDaysWeekdaysAndMonthsAcrossTheCalendar) {
     int weekday;
   };
   const Case cases[] = {
-      {{1601, 1, 1}, 0, {1601, 1, 1}, 1},         // a Monday
-      {{2000, 2, 28}, 1, {2000, 2, 29}, 1},       // 2000 is a leap year
-      {{1900, 2, 28}, 1, {1900, 3, 1}, 3},        // 1900 is not
-      {{2026, 12, 31}, 1, {2027, 1, 1}, 4},
-      {{2026, 3, 5}, -64, {2025, 12, 31}, 4},
-      {{9999, 12, 30}, 5, {9999, 12, 31}, 4},     // held at the last day
-      {{1601, 1, 2}, -10, {1601, 1, 1}, 2},       // and at the first
+      {{1601, 1, 1}, 0, {1601, 1, 1}, 1},    // a Monday
+      {{2000, 2, 28}, 1, {2000, 2, 29}, 1},  // 2000 is a leap year
+      {{1900, 2, 28}, 1, {1900, 3, 1}, 3},   // 1900 is not
+      {{2026, 12, 31}, 1, {2027, 1, 1}, 4},   {{2026, 3, 5}, -64, {2025, 12, 31}, 4},
+      {{9999, 12, 30}, 5, {9999, 12, 31}, 4},  // held at the last day
+      {{1601, 1, 2}, -10, {1601, 1, 1}, 2},    // and at the first
   };
   for (const Case& c : cases) {
     EXPECT_EQ(AddDays(c.date, c.days), c.later) << c.date.year << "-" << c.date.month << "-" << c.date.day;

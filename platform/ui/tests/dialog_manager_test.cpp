@@ -1,8 +1,9 @@
 // The dialog manager over compiled templates: tab and group navigation,
 // Enter and Esc, modal runs that nest and end on a quit, modeless dialogs,
 // dialog items, dialog units and centring.
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <gmock/gmock.h>
 
 #include "platform/ui/controls/button.h"
 #include "platform/ui/dialog.h"
@@ -62,8 +63,7 @@ class FormDialog : public Dialog {
 TEST_F(DialogManager, TabAndShiftTabGoOverTheTemplatesEnabledVisibleTabStopsAndWrap) {
   FormDialog dialog;
   script({press(key::Tab), press(key::Tab), press(key::Tab), press(key::Tab), press(key::Tab), press(key::Tab),
-          press(key::Tab, modifier::Shift), press(key::Tab, modifier::Shift), press(key::Tab, modifier::Shift),
-          [&] {
+          press(key::Tab, modifier::Shift), press(key::Tab, modifier::Shift), press(key::Tab, modifier::Shift), [&] {
             focusAfter_.push_back(FocusId());
             dialog.endDialog(7);
           }});
@@ -161,8 +161,10 @@ TEST_F(DialogManager, WithoutADefaultButtonEnterSendsTheOkCommand) {
 }
 
 TEST_F(DialogManager, AModalDialogDisablesItsOwnerAndGivesTheFocusBackAfterwards) {
-  const WindowHandle owner = CreateRecorder("owner", nullptr, style::Popup | style::Visible, Rect::FromSize(0, 0, 400, 300));
-  const WindowHandle field = CreateRecorder("field", owner, style::Child | style::Visible, Rect::FromSize(5, 5, 50, 20));
+  const WindowHandle owner =
+      CreateRecorder("owner", nullptr, style::Popup | style::Visible, Rect::FromSize(0, 0, 400, 300));
+  const WindowHandle field =
+      CreateRecorder("field", owner, style::Child | style::Visible, Rect::FromSize(5, 5, 50, 20));
   SetFocus(field);
   log().clear();
   FormDialog dialog(kInner, field);  // a child as the parent: its top-level window owns the dialog
@@ -185,7 +187,8 @@ TEST_F(DialogManager, AModalDialogDisablesItsOwnerAndGivesTheFocusBackAfterwards
 }
 
 TEST_F(DialogManager, ADialogMayEndItselfInsideItsInitialisation) {
-  const WindowHandle owner = CreateRecorder("owner", nullptr, style::Popup | style::Visible, Rect::FromSize(0, 0, 400, 300));
+  const WindowHandle owner =
+      CreateRecorder("owner", nullptr, style::Popup | style::Visible, Rect::FromSize(0, 0, 400, 300));
   FormDialog dialog(kInner, owner);
   dialog.atInit = [](FormDialog& d) { d.endDialog(42); };
   EXPECT_EQ(dialog.doModal(), 42);
@@ -223,7 +226,8 @@ TEST_F(DialogManager, ANestedModalDialogEndedByAPostedQuitEndsTheOuterOneToo) {
 }
 
 TEST_F(DialogManager, AModelessDialogNavigatesThroughThePreTranslationChain) {
-  const WindowHandle owner = CreateRecorder("owner", nullptr, style::Popup | style::Visible, Rect::FromSize(0, 0, 400, 300));
+  const WindowHandle owner =
+      CreateRecorder("owner", nullptr, style::Popup | style::Visible, Rect::FromSize(0, 0, 400, 300));
   FormDialog dialog(kEntryForm, owner);
   ASSERT_TRUE(dialog.createModeless());
   EXPECT_FALSE(IsWindowVisible(dialog.handle()));  // its template is not visible

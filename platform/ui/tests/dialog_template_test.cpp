@@ -1,6 +1,8 @@
 // The dialog template text format: what a template says, the styles each
 // kind of control starts from, style words and numbers, and the errors a
 // bad template gives (with its line).
+#include "platform/ui/dialog_template.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/ui/controls/button.h"
@@ -8,7 +10,6 @@
 #include "platform/ui/controls/edit.h"
 #include "platform/ui/controls/list_box.h"
 #include "platform/ui/controls/static_control.h"
-#include "platform/ui/dialog_template.h"
 
 namespace platform::ui {
 namespace {
@@ -47,8 +48,8 @@ TEST(DialogTemplateFormat, AHeaderAndControlsInOrder) {
   EXPECT_EQ(t.rect, Rect::FromSize(4, -2, 220, 90));
   EXPECT_EQ(t.style, style::Popup | style::Caption | style::SystemMenu | dialog_style::ModalFrame);
   ASSERT_EQ(t.controls.size(), 3u);
-  EXPECT_EQ(t.controls[0], (ControlTemplate{"Static", 4924, "Line one\nline\ttwo", kChildVisible, 0,
-                                            Rect::FromSize(7, 7, 206, 40)}));
+  EXPECT_EQ(t.controls[0],
+            (ControlTemplate{"Static", 4924, "Line one\nline\ttwo", kChildVisible, 0, Rect::FromSize(7, 7, 206, 40)}));
   EXPECT_EQ(t.controls[1].className, "Button");
   EXPECT_EQ(t.controls[1].style, kChildVisible | style::TabStop | button::DefPushButton);
   EXPECT_EQ(t.controls[2].className, "Rowpane");

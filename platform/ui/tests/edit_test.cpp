@@ -2,10 +2,12 @@
 // Backspace and Delete; the order of kill-focus, set-focus and the edit's
 // notifications; subclassed fields that swallow characters or move the
 // focus on a key-down; the multi-line read-only field.
-#include <gmock/gmock.h>
+#include "platform/ui/controls/edit.h"
+
 #include <gtest/gtest.h>
 
-#include "platform/ui/controls/edit.h"
+#include <gmock/gmock.h>
+
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
 #include "recording_window.h"
@@ -142,7 +144,8 @@ TEST_F(EditField, KillFocusAndItsNotificationComeBeforeTheNewFieldHearsOfTheFocu
     gEvents.push_back("dialog: 501 lost the focus");
     focusDuringNotification = GetFocus();
   });
-  dialog_.messageMap().onNotification(502, edit::SetFocusNotify, [] { gEvents.push_back("dialog: 502 has the focus"); });
+  dialog_.messageMap().onNotification(502, edit::SetFocusNotify,
+                                      [] { gEvents.push_back("dialog: 502 has the focus"); });
   press(key::Tab);
   EXPECT_THAT(gEvents, ElementsAre("501 kill-focus", "dialog: 501 lost the focus", "502 set-focus",
                                    "dialog: 502 has the focus"));

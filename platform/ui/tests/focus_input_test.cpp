@@ -1,8 +1,9 @@
 // Focus, activation, capture, key state and the injected input: the order
 // of focus messages, the key-down / character / key-up sequence, mouse
 // activation and hit testing.
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <gmock/gmock.h>
 
 #include "platform/ui/focus.h"
 #include "platform/ui/headless.h"
@@ -16,8 +17,8 @@ namespace platform::ui {
 namespace {
 
 using testing::CreateRecorder;
-using testing::MessageLog;
 using ::testing::ElementsAre;
+using testing::MessageLog;
 
 class FocusAndInput : public testing::WindowSystemTest {
  protected:
@@ -94,9 +95,11 @@ TEST_F(FocusAndInput, DisabledOrHiddenWindowsGiveUpTheFocusAndCannotTakeIt) {
 }
 
 TEST_F(FocusAndInput, FocusInAnotherTopLevelWindowActivatesIt) {
-  const WindowHandle other = CreateRecorder("other", nullptr, style::Popup | style::Visible, Rect::FromSize(0, 0, 50, 50));
+  const WindowHandle other =
+      CreateRecorder("other", nullptr, style::Popup | style::Visible, Rect::FromSize(0, 0, 50, 50));
   ASSERT_EQ(GetActiveWindow(), other);
-  const WindowHandle inner = CreateRecorder("inner", other, style::Child | style::Visible, Rect::FromSize(0, 0, 10, 10));
+  const WindowHandle inner =
+      CreateRecorder("inner", other, style::Child | style::Visible, Rect::FromSize(0, 0, 10, 10));
   SetFocus(a_);
   log().clear();
   EXPECT_EQ(GetActiveWindow(), top_);
@@ -164,8 +167,7 @@ TEST_F(FocusAndInput, WithoutAFocusKeysGoToTheActiveWindowAsSystemKeys) {
   log().clear();
   InjectKeyPress('X');
   run();
-  EXPECT_THAT(log().of({msg::KeyDown, msg::SysKeyDown, msg::SysChar}),
-              ElementsAre("top:syskeydown", "top:syschar"));
+  EXPECT_THAT(log().of({msg::KeyDown, msg::SysKeyDown, msg::SysChar}), ElementsAre("top:syskeydown", "top:syschar"));
 }
 
 // ---- characters typed by the desktop's keyboard layout

@@ -166,9 +166,10 @@ int ExpectNoTextClipped(WindowHandle window) {
     if (ink.isEmpty() || extent.intersectedWith(call.clip).isEmpty()) continue;
     ++texts;
     EXPECT_EQ(extent.intersectedWith(call.clip), extent)
-        << '"' << call.text << "\" clipped in \"" << WindowText(window) << "\" at " << GetSystemMetric(SystemMetric::ScreenDpi)
-        << " dpi: " << extent.left << "," << extent.top << "-" << extent.right << "," << extent.bottom << ", clip "
-        << call.clip.left << "," << call.clip.top << "-" << call.clip.right << "," << call.clip.bottom;
+        << '"' << call.text << "\" clipped in \"" << WindowText(window) << "\" at "
+        << GetSystemMetric(SystemMetric::ScreenDpi) << " dpi: " << extent.left << "," << extent.top << "-"
+        << extent.right << "," << extent.bottom << ", clip " << call.clip.left << "," << call.clip.top << "-"
+        << call.clip.right << "," << call.clip.bottom;
   }
   return texts;
 }
@@ -252,7 +253,10 @@ TEST(CairoText, WindowsCodePageTextIsDrawnAsItsCharacters) {
   const FontSpec font{"MS Sans Serif", -11, 400, false, false, 0, 0};
   // n and its tilde form are one advance wide; the euro sign (0x80) is a
   // character of its own, not a replacement mark.
-  EXPECT_EQ(cairo::MeasureTextWithPango(font, "Ma\xF1" "ana"), cairo::MeasureTextWithPango(font, "Manana"));
+  EXPECT_EQ(cairo::MeasureTextWithPango(font,
+                                        "Ma\xF1"
+                                        "ana"),
+            cairo::MeasureTextWithPango(font, "Manana"));
   EXPECT_GT(cairo::MeasureTextWithPango(font, "\x80"), 0);
   // A byte the code page leaves unassigned shows as a question mark.
   EXPECT_EQ(cairo::MeasureTextWithPango(font, "a\x81"), cairo::MeasureTextWithPango(font, "a?"));

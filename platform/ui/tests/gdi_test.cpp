@@ -2,16 +2,17 @@
 // shapes, selections and saved states, text placement, tabbed text by the
 // tab rule, formatted text, the font face mapping, and reading bitmap and
 // icon files (good, odd and broken).
-#include <gmock/gmock.h>
+#include "platform/ui/gdi.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <gmock/gmock.h>
 #include <vector>
 
 #include "platform/kernel/byte_record.h"
-#include "platform/ui/gdi.h"
 #include "platform/ui/headless.h"
 #include "platform/ui/image.h"
 #include "platform/ui/recording_surface.h"
@@ -194,7 +195,8 @@ std::vector<std::uint8_t> BitmapFile(int width, int height, int bits, std::vecto
 TEST(ImageFiles, BitmapsOfEachDepthReadBottomUpOrTopDown) {
   // 24 bits, two by two, bottom-up: the first row stored is the bottom one;
   // bytes are blue, green, red; rows padded to four bytes.
-  const auto rgb = DecodeBitmapFile(BitmapFile(2, 2, 24, {}, {0, 0, 255, 0, 255, 0, 0, 0, 255, 0, 0, 255, 255, 255, 0, 0}));
+  const auto rgb =
+      DecodeBitmapFile(BitmapFile(2, 2, 24, {}, {0, 0, 255, 0, 255, 0, 0, 0, 255, 0, 0, 255, 255, 255, 0, 0}));
   ASSERT_TRUE(rgb);
   EXPECT_EQ(rgb->at(0, 1), 0xFFFF0000u);  // red, bottom left
   EXPECT_EQ(rgb->at(1, 1), 0xFF00FF00u);

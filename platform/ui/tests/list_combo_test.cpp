@@ -1,8 +1,9 @@
 // The list box (tab stops, selection, top index, its scroll bar, keys and
 // the mouse) and the combo box (select-string, selection change, the
 // drop-down list and its close-up).
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <gmock/gmock.h>
 
 #include "platform/ui/controls/combo_box.h"
 #include "platform/ui/controls/list_box.h"
@@ -116,7 +117,8 @@ TEST_F(Lists, ItemHeightsAreOneForAllOrOneEachWithVariableOwnerDraw) {
   creation.rect = Rect::FromSize(0, 0, 100, 40);
   creation.parent = dialog_.handle();
   const WindowHandle rows = CreateWindow(creation);
-  for (const char* text : {"A0A", "B1B", "C2C"}) SendMessage(rows, list_box::AddString, 0, reinterpret_cast<LParam>(text));
+  for (const char* text : {"A0A", "B1B", "C2C"})
+    SendMessage(rows, list_box::AddString, 0, reinterpret_cast<LParam>(text));
   SendMessage(rows, list_box::SetItemHeight, 1, 25);
   EXPECT_EQ(SendMessage(rows, list_box::GetItemHeight, 0), 13);
   EXPECT_EQ(SendMessage(rows, list_box::GetItemHeight, 1), 25);
@@ -141,8 +143,7 @@ TEST_F(Lists, KeysAndClicksSelectAndNotify) {
   EXPECT_EQ(send(401, list_box::GetCurrentSelection), 0);
   type("i");  // the next item starting with I
   EXPECT_EQ(send(401, list_box::GetCurrentSelection), 1);
-  EXPECT_EQ(dialog_.codesFrom(401),
-            (std::vector<unsigned>(6, list_box::SelectionChange)));
+  EXPECT_EQ(dialog_.codesFrom(401), (std::vector<unsigned>(6, list_box::SelectionChange)));
   // A click selects the item under it; a double click reports itself.
   dialog_.clear();
   InjectClick(item(401), {5, 13 * 2 + 3});
@@ -150,8 +151,8 @@ TEST_F(Lists, KeysAndClicksSelectAndNotify) {
   EXPECT_EQ(send(401, list_box::GetCurrentSelection), 2);
   InjectDoubleClick(item(401), {5, 13 * 3 + 3});
   run();
-  EXPECT_EQ(dialog_.codesFrom(401), (std::vector<unsigned>{list_box::SelectionChange, list_box::SelectionChange,
-                                                           list_box::DoubleClick}));
+  EXPECT_EQ(dialog_.codesFrom(401),
+            (std::vector<unsigned>{list_box::SelectionChange, list_box::SelectionChange, list_box::DoubleClick}));
   Rect rect{};
   EXPECT_EQ(send(401, list_box::GetItemRect, 3, reinterpret_cast<LParam>(&rect)), 1);
   EXPECT_EQ(rect.top, 39);
@@ -181,8 +182,8 @@ TEST_F(Lists, HoldingTheButtonBelowTheListScrollsItOnTheAutoScrollTimer) {
 }
 
 TEST_F(Lists, AListThatWantsTheKeyboardAsksItsParentFirst) {
-  const WindowHandle parent = testing::CreateRecorder("parent", nullptr, style::Popup | style::Visible,
-                                                      Rect::FromSize(0, 0, 200, 200));
+  const WindowHandle parent =
+      testing::CreateRecorder("parent", nullptr, style::Popup | style::Visible, Rect::FromSize(0, 0, 200, 200));
   WindowCreation creation;
   creation.className = list_box::kClassName;
   creation.style = style::Child | style::Visible | list_box::WantKeyboardInput | list_box::Notify;
@@ -190,7 +191,8 @@ TEST_F(Lists, AListThatWantsTheKeyboardAsksItsParentFirst) {
   creation.parent = parent;
   creation.id = 100;
   const WindowHandle list = CreateWindow(creation);
-  for (const char* text : {"a", "b", "c", "d", "e"}) SendMessage(list, list_box::AddString, 0, reinterpret_cast<LParam>(text));
+  for (const char* text : {"a", "b", "c", "d", "e"})
+    SendMessage(list, list_box::AddString, 0, reinterpret_cast<LParam>(text));
   SetFocus(list);
   LResult answer = -2;
   log().on("parent", msg::VKeyToItem, [&](WindowHandle, WParam, LParam) { return answer; });
@@ -203,7 +205,8 @@ TEST_F(Lists, AListThatWantsTheKeyboardAsksItsParentFirst) {
   press(key::Down);
   EXPECT_EQ(SendMessage(list, list_box::GetCurrentSelection), 4);
   const auto& entries = log().entries();
-  const auto asked = std::count_if(entries.begin(), entries.end(), [](const auto& e) { return e.message == msg::VKeyToItem; });
+  const auto asked =
+      std::count_if(entries.begin(), entries.end(), [](const auto& e) { return e.message == msg::VKeyToItem; });
   EXPECT_EQ(asked, 3);
 }
 

@@ -3,8 +3,9 @@
 // keyboard and the mouse with its selection reported through the
 // message-filter hook; accelerators tried before dialog navigation, and
 // those of grayed or removed commands doing nothing.
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <gmock/gmock.h>
 
 #include "platform/ui/accelerator.h"
 #include "platform/ui/cairo/image_surface.h"
@@ -277,7 +278,7 @@ TEST_F(Menus, AnOpenPopUpIsShownInItsOwnWindowWithChecksGrayedItemsAndTheHighlig
   const Rect checkColumn{item(0).left, item(0).top, item(0).left + 18, item(0).bottom};
   const Rect textColumn{checkColumn.right, item(0).top, item(0).right, item(0).bottom};
   EXPECT_GT(count(checkColumn, is(GetSystemColor(SystemColor::MenuText))), 10);  // Print's check mark
-  EXPECT_GT(count(textColumn, dark), 10);                                         // and its text
+  EXPECT_GT(count(textColumn, dark), 10);                                        // and its text
   // Export highlighted, its text light on it, and no check.
   const int down = item(1).top - item(0).top;
   EXPECT_EQ(count(checkColumn.offsetBy(0, down), is(GetSystemColor(SystemColor::Highlight))), 18 * 18);

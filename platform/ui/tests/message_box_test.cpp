@@ -1,13 +1,15 @@
 // Message boxes: their buttons, answers and keys, the modal run, and a box
 // opened from a kill-focus handler that puts the focus back without a loop.
-#include <gmock/gmock.h>
+#include "platform/ui/message_box.h"
+
 #include <gtest/gtest.h>
+
+#include <gmock/gmock.h>
 
 #include "platform/ui/controls/edit.h"
 #include "platform/ui/controls/static_control.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
-#include "platform/ui/message_box.h"
 #include "recording_window.h"
 
 namespace platform::ui {
@@ -70,8 +72,7 @@ TEST_F(MessageBoxes, EscAnswersCancelOrTheOnlyOkAndOtherwiseDoesNothing) {
               InjectKeyPress(key::Tab);
             },
             [] { InjectKeyPress(key::Space); }});
-  EXPECT_EQ(MessageBox(nullptr, "Delete?", "Question", message_box::YesNo | message_box::IconQuestion),
-            command_id::No);
+  EXPECT_EQ(MessageBox(nullptr, "Delete?", "Question", message_box::YesNo | message_box::IconQuestion), command_id::No);
   EXPECT_TRUE(stillOpen);
 }
 

@@ -1,6 +1,8 @@
 // Owner-drawn list and combo items: measured and drawn by the parent
 // (the combo's in its own name), the focus rectangle over the focused
 // item, and the parent told of the items that go.
+#include "platform/ui/owner_draw.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -8,7 +10,6 @@
 #include "platform/ui/controls/combo_box.h"
 #include "platform/ui/controls/list_box.h"
 #include "platform/ui/focus.h"
-#include "platform/ui/owner_draw.h"
 #include "platform/ui/paint.h"
 #include "platform/ui/recording_surface.h"
 #include "recording_window.h"
@@ -71,7 +72,8 @@ TEST_F(OwnerDrawn, AFixedListIsMeasuredOnceAndItsOwnerDrawsEachItemWithTheFocusR
   EXPECT_EQ(measured_[0].controlId, kId);
   EXPECT_EQ(measured_[0].itemHeight, 13);  // the font's height offered
   EXPECT_EQ(SendMessage(list, list_box::GetItemHeight, 0), 20);
-  for (const char* name : {"ALBERTA", "MANITOBA", "ONTARIO", "QUEBEC", "YUKON"}) SendMessage(list, list_box::AddString, 0, text(name));
+  for (const char* name : {"ALBERTA", "MANITOBA", "ONTARIO", "QUEBEC", "YUKON"})
+    SendMessage(list, list_box::AddString, 0, text(name));
   EXPECT_EQ(measured_.size(), 1u);
   SendMessage(list, list_box::SetItemData, 2, 0x2A);
   SendMessage(list, list_box::SetCurrentSelection, 1);
@@ -172,8 +174,7 @@ TEST_F(OwnerDrawn, AComboAsksForItsFieldAndItemsAndHasThemDrawnInItsOwnName) {
   ASSERT_EQ(drawn_.size(), 1u);
   EXPECT_EQ(drawn_[0].itemId, 1);
   EXPECT_EQ(drawn_[0].control, combo);
-  EXPECT_EQ(drawn_[0].state,
-            owner_draw_state::ComboBoxField | owner_draw_state::Selected | owner_draw_state::Focus);
+  EXPECT_EQ(drawn_[0].state, owner_draw_state::ComboBoxField | owner_draw_state::Selected | owner_draw_state::Focus);
   EXPECT_TRUE(ClientRect(combo).contains({drawn_[0].rect.left, drawn_[0].rect.top}));
   // The open list's items, drawn for the combo.
   drawn_.clear();

@@ -2,10 +2,10 @@
 // messages and what needs painting, the control colours a parent chooses,
 // the caret, the clipboard commands of edits, the cursor, and the layout
 // of the gallery on the headless metrics (dialog units, tabbed list text).
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <gmock/gmock.h>
 
 #include "gallery.h"
 #include "platform/ui/cairo/image_surface.h"
@@ -26,8 +26,8 @@
 namespace platform::ui {
 namespace {
 
-using ::testing::ElementsAre;
 using testing::CreateRecorder;
+using ::testing::ElementsAre;
 
 const Rect kTopRect = Rect::FromSize(100, 100, 200, 120);
 
@@ -94,7 +94,8 @@ TEST_F(Painting, AScreenIsPaintedWhenTheLoopIsIdleFramesIncluded) {
   RecordingScreen screen;
   Backend* previous = InstallBackend(&screen);
   const WindowHandle top = CreateRecorder("top", nullptr, style::Popup | style::Visible, kTopRect);
-  const WindowHandle child = CreateRecorder("child", top, style::Child | style::Visible | style::Border, {10, 10, 50, 30});
+  const WindowHandle child =
+      CreateRecorder("child", top, style::Child | style::Visible | style::Border, {10, 10, 50, 30});
   screen.whenIdle([] { PostQuitMessage(0); });
   Message message;
   while (GetMessage(message)) DispatchMessage(message);

@@ -2,13 +2,13 @@
 // (its pages as images, kept in artifacts/, and its words as text), files
 // never replaced nor left behind, the print queues' PDF documents with the
 // recording queues, and CUPS failing cleanly where no server answers.
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <optional>
 #include <fstream>
+#include <gmock/gmock.h>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,13 +30,13 @@ namespace platform::ui {
 namespace {
 
 namespace fs = std::filesystem;
-using ::testing::HasSubstr;
 using platform::testing::PdfText;
-using platform::testing::RasterisePdfPage;
 using platform::testing::Raster;
+using platform::testing::RasterisePdfPage;
 using platform::testing::ReadFileText;
 using platform::testing::SavePdfPagesAsPng;
 using platform::testing::TempDirectory;
+using ::testing::HasSubstr;
 
 std::vector<std::string> Names(const fs::path& folder) {
   std::vector<std::string> names;
@@ -62,7 +62,10 @@ void PrintTwoPages(DcHandle dc, std::string_view name) {
   constexpr int kTextLeft = 330;
   const int dpi = GetDeviceCaps(dc, DeviceCap::PixelsPerInchY);
   const auto font = [dpi](int points, int weight, bool italic) {
-    return CreateFont({.face = "Courier New", .height = -(points * dpi / 72), .weight = weight, .italic = italic,
+    return CreateFont({.face = "Courier New",
+                       .height = -(points * dpi / 72),
+                       .weight = weight,
+                       .italic = italic,
                        .pitchAndFamily = 0x31});
   };
   const FontHandle fonts[] = {font(14, 700, true), font(10, 700, false), font(10, 500, false)};
@@ -71,13 +74,19 @@ void PrintTwoPages(DcHandle dc, std::string_view name) {
     int kind;
     const char* text;
   } const pages[2][9] = {
-      {{Title, "                 FREIGHT RATING REPORT"}, {Title, "                   Shipment Printout"},
-       {Title, "  "}, {Bold, "  Origin:"}, {Regular, "        60601  IL  CHICAGO"}, {Rule, ""},
+      {{Title, "                 FREIGHT RATING REPORT"},
+       {Title, "                   Shipment Printout"},
+       {Title, "  "},
+       {Bold, "  Origin:"},
+       {Regular, "        60601  IL  CHICAGO"},
+       {Rule, ""},
        {Bold, "                           Class      Weight           Rate     Charge "},
        {Regular, "                           FAK *        1200         152.40    1828.80"},
        {Total, "                          Total Charges:     1828.80"}},
-      {{Title, "                 FREIGHT RATING REPORT"}, {Title, "                       Continued"},
-       {Title, "  "}, {Regular, "  The rate block continues on this page."}},
+      {{Title, "                 FREIGHT RATING REPORT"},
+       {Title, "                       Continued"},
+       {Title, "  "},
+       {Regular, "  The rate block continues on this page."}},
   };
   const PenHandle wide = CreatePen(PenStyle::Solid, 8, Rgb(0, 0, 0));
   const PenHandle thin = CreatePen(PenStyle::Solid, 4, Rgb(0, 0, 0));
@@ -142,8 +151,7 @@ TEST_F(PdfPrinting, ATwoPagePrintoutReadsBackAsPagesAndWords) {
   const fs::path artifacts = fs::path(QIV_ARTIFACT_DIR) / "printing";
   fs::create_directories(artifacts);
   fs::copy_file(pdf, artifacts / "two-page-printout.pdf", fs::copy_options::overwrite_existing);
-  ASSERT_TRUE(SavePdfPagesAsPng(pdf, 150, artifacts / "two-page-printout"))
-      << "pdftoppm (poppler-utils) is needed";
+  ASSERT_TRUE(SavePdfPagesAsPng(pdf, 150, artifacts / "two-page-printout")) << "pdftoppm (poppler-utils) is needed";
   EXPECT_TRUE(fs::exists(artifacts / "two-page-printout-1.png"));
   EXPECT_TRUE(fs::exists(artifacts / "two-page-printout-2.png"));
 

@@ -1,10 +1,12 @@
 // Printing in the model: what every context says of its device, the calls
 // of a document and their failures, a printer's drawing in device units on
 // the recording printer, and the print dialog driven by keys.
-#include <gmock/gmock.h>
+#include "platform/ui/printing.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <gmock/gmock.h>
 #include <string>
 #include <vector>
 
@@ -14,7 +16,6 @@
 #include "platform/ui/focus.h"
 #include "platform/ui/gdi.h"
 #include "platform/ui/print_dialog.h"
-#include "platform/ui/printing.h"
 #include "platform/ui/recording_printer.h"
 #include "recording_window.h"
 
@@ -34,9 +35,9 @@ class CoarseScreenBackend : public ScopedHeadlessBackend {
 
 std::vector<int> AllCaps(DcHandle dc) {
   std::vector<int> caps;
-  for (DeviceCap cap : {DeviceCap::PixelsPerInchX, DeviceCap::PixelsPerInchY, DeviceCap::PageWidth,
-                        DeviceCap::PageHeight, DeviceCap::PrintableLeft, DeviceCap::PrintableTop,
-                        DeviceCap::PrintableWidth, DeviceCap::PrintableHeight})
+  for (DeviceCap cap :
+       {DeviceCap::PixelsPerInchX, DeviceCap::PixelsPerInchY, DeviceCap::PageWidth, DeviceCap::PageHeight,
+        DeviceCap::PrintableLeft, DeviceCap::PrintableTop, DeviceCap::PrintableWidth, DeviceCap::PrintableHeight})
     caps.push_back(GetDeviceCaps(dc, cap));
   return caps;
 }
@@ -101,8 +102,12 @@ TEST_F(Printing, DocumentCallsAnswerInOrderAndAFailureDropsTheDocument) {
       {"a document inside a document", {}, "SSED", {1, X, X, 1}, {State::Delivered}, {0}},
       {"a page inside a page", {}, "SPPD", {1, 1, X, 1}, {State::Delivered}, {1}},
       {"AbortDoc drops, EndDoc then has nothing", {}, "SPAD", {1, 1, 1, X}, {State::Dropped}, {1}},
-      {"a new document after a dropped one", {}, "SPASPED", {1, 1, 1, 1, 1, 1, 1},
-       {State::Dropped, State::Delivered}, {1, 1}},
+      {"a new document after a dropped one",
+       {},
+       "SPASPED",
+       {1, 1, 1, 1, 1, 1, 1},
+       {State::Dropped, State::Delivered},
+       {1, 1}},
       {"the printer refuses the document", {.beginDocument = true}, "SPD", {X, X, X}, {}, {}},
       {"the printer refuses a page", {.beginPage = true}, "SPPD", {1, X, X, X}, {State::Dropped}, {0}},
       {"a page cannot end", {.endPage = true}, "SPED", {1, 1, X, X}, {State::Dropped}, {1}},
@@ -206,8 +211,9 @@ TEST_F(Printing, ThePrinterDrawsAndMeasuresInDeviceUnitsOnEveryPage) {
   EXPECT_EQ(lines[0].to, (Point{4500, 139}));
   EXPECT_EQ(lines[0].width, 4);
   // Hollow: the four sides and nothing inside, so the heading stays.
-  EXPECT_EQ(frame, (std::vector<Rect>{{300, 450, 4500, 454}, {300, 5996, 4500, 6000}, {300, 450, 304, 6000},
-                                      {4496, 450, 4500, 6000}}));
+  EXPECT_EQ(frame,
+            (std::vector<Rect>{
+                {300, 450, 4500, 454}, {300, 5996, 4500, 6000}, {300, 450, 304, 6000}, {4496, 450, 4500, 6000}}));
   // Filled with the white brush first, inside the 8-unit outline.
   ASSERT_EQ(pages[1].calls().size(), 5u);
   EXPECT_EQ(pages[1].calls()[0].rect, (Rect{308, 458, 4492, 5992}));

@@ -3,12 +3,13 @@
 // page, one tab order from the dialog through the current page and back,
 // the sheet hidden and shown, and the tab control's drawing left to the
 // sheet.
+#include "platform/ui/controls/property_sheet.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <vector>
 
-#include "platform/ui/controls/property_sheet.h"
 #include "platform/ui/controls/tab_control.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
@@ -70,7 +71,9 @@ class PropertySheets : public testing::OpenDialogTest<> {
   }
   LResult send(MessageId message, WParam wParam = 0) { return SendMessage(sheet_, message, wParam); }
   WindowHandle tabs() { return reinterpret_cast<WindowHandle>(send(property_sheet::GetTabControl)); }
-  WindowHandle page(int index) { return reinterpret_cast<WindowHandle>(send(property_sheet::GetPageWindow, static_cast<WParam>(index))); }
+  WindowHandle page(int index) {
+    return reinterpret_cast<WindowHandle>(send(property_sheet::GetPageWindow, static_cast<WParam>(index)));
+  }
   int current() { return static_cast<int>(send(property_sheet::GetCurrentPage)); }
   WindowHandle control(int index, int id) { return DialogItem(page(index), id); }
   void clickTab(int index) {
@@ -195,12 +198,15 @@ TEST_F(PropertySheets, ShareOneTabOrderWithTheDialogThroughTheCurrentPage) {
   };
   const Case cases[] = {
       {"the first page", [] {}, {811, 812, 813, tabControl, kSave, kCancel, kName}},
-      {"the second page", [this] { send(property_sheet::SetCurrentPage, 1); },
+      {"the second page",
+       [this] { send(property_sheet::SetCurrentPage, 1); },
        {821, 823, tabControl, kSave, kCancel, kName}},
-      {"a page without a tab stop", [this] { send(property_sheet::SetCurrentPage, 2); },
+      {"a page without a tab stop",
+       [this] { send(property_sheet::SetCurrentPage, 2); },
        {tabControl, kSave, kCancel, kName}},
       {"the sheet hidden", [this] { ShowWindow(sheet_, ShowCommand::Hide); }, {kSave, kCancel, kName}},
-      {"the sheet shown again", [this] { ShowWindow(sheet_, ShowCommand::Show); },
+      {"the sheet shown again",
+       [this] { ShowWindow(sheet_, ShowCommand::Show); },
        {811, 812, 813, tabControl, kSave, kCancel, kName}},
   };
   for (const Case& c : cases) {

@@ -130,16 +130,14 @@ void ResetWindowSystem() {
   for (WindowHandle top : ChildWindows(nullptr)) DestroyWindow(top);
   ReleaseCapture();
   Message message;
-  while (PeekMessage(message)) {
-  }
+  while (PeekMessage(message)) {}
   // Release every key and button still held.
   for (int code = 1; code < 256; ++code)
     if (IsKeyDown(static_cast<VirtualKey>(code))) InjectKeyUp(static_cast<VirtualKey>(code));
   InjectMouseButton(MouseButton::Left, false, {-1, -1});
   InjectMouseButton(MouseButton::Right, false, {-1, -1});
   InjectMouseButton(MouseButton::Middle, false, {-1, -1});
-  while (PeekMessage(message)) {
-  }
+  while (PeekMessage(message)) {}
   SetApplicationMainWindow(nullptr);
 }
 

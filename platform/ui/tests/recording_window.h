@@ -2,12 +2,12 @@
 // sent (by window name) and can be given a handler per message.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "platform/ui/dialog_object.h"
 #include "platform/ui/headless.h"

@@ -2,13 +2,14 @@
 // paragraphs, bold, italic and sizes; broken and truncated RTF read
 // without harm; word wrapping; scrolling by keys, the wheel and the scroll
 // bar; the stream's failures and limit; the background colour.
+#include "platform/ui/controls/rich_text.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 #include <string>
 
-#include "platform/ui/controls/rich_text.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/paint.h"
@@ -26,7 +27,8 @@ constexpr int kView = 601;
 constexpr std::string_view kLicenceRtf =
     "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1\\froman Times New Roman;}}\r\n"
     "{\\colortbl ;\\red0\\green0\\blue128;}\r\n"
-    "{\\*\\generator Msftedit 5.41.21.2510;}\\viewkind4\\uc1\\pard\\qc\\b\\f0\\fs28 LICENCE AGREEMENT\\b0\\fs20\\par\r\n"
+    "{\\*\\generator Msftedit 5.41.21.2510;}\\viewkind4\\uc1\\pard\\qc\\b\\f0\\fs28 LICENCE "
+    "AGREEMENT\\b0\\fs20\\par\r\n"
     "\\pard\\par\r\n"
     "Read this agreement \\i before\\i0  you use the program.\\par\r\n"
     "Caf\\'e9 \\endash  {\\b Section 1.}\\tab Terms\\line continued here.\\par\r\n"
@@ -123,8 +125,8 @@ TEST_F(RichTextView, ReadsBrokenRtfWithoutHarm) {
   const Case cases[] = {
       {"unbalanced braces", "{\\rtf1 one}} two}{{{three", "one twothree"},
       {"a control word of 1,000 letters", "{\\rtf1 a \\" + longWord + " b}", "a b"},
-      {"numbers of 1,000 digits", "{\\rtf1\\fs" + longNumber + " big\\b" + longNumber + " \\fs-" + longNumber + " bold}",
-       "bigbold"},
+      {"numbers of 1,000 digits",
+       "{\\rtf1\\fs" + longNumber + " big\\b" + longNumber + " \\fs-" + longNumber + " bold}", "bigbold"},
       {"a binary run longer than the file", "{\\rtf1 x\\bin99999999999 yz}", "x"},
       {"a backslash at the end", "{\\rtf1 end\\", "end"},
       {"a code-page byte cut off", "{\\rtf1 caf\\'e", "caf"},
@@ -132,11 +134,13 @@ TEST_F(RichTextView, ReadsBrokenRtfWithoutHarm) {
       {"a destination never closed", "{\\rtf1 seen{\\*\\unknown hidden", "seen"},
       {"NUL and control bytes", std::string("{\\rtf1 a") + '\0' + "b\x01" + "c}", "abc"},
       {"nothing at all", "", ""},
-      {"every byte value", [] {
+      {"every byte value",
+       [] {
          std::string all;
          for (int i = 0; i < 256; ++i) all += static_cast<char>(i);
          return all;
-       }(), nullptr},
+       }(),
+       nullptr},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -158,8 +162,9 @@ TEST_F(RichTextView, ShowsTheTextBeforeTheCutOfATruncatedFile) {
 }
 
 TEST_F(RichTextView, WrapsWordsWithinItsWidth) {
-  const std::string words = "The carrier rates every shipment by the tariff in force on the day it ships, "
-                            "and an overlongwordthatcannotfitononelineatallnomatterwhat is broken.";
+  const std::string words =
+      "The carrier rates every shipment by the tariff in force on the day it ships, "
+      "and an overlongwordthatcannotfitononelineatallnomatterwhat is broken.";
   SetWindowText(view(), words);
   const int right = clientOrigin().x + ClientRect(view()).width();
   std::set<int> lines;
@@ -217,7 +222,8 @@ TEST_F(RichTextView, ScrollsByKeysTheWheelAndTheScrollBar) {
          run();
        },
        0},
-      {"the thumb dragged into line 21", [this] { SendMessage(view(), msg::VScroll, MakeLong(scroll::ThumbTrack, 20 * 13 + 5)); }, 20},
+      {"the thumb dragged into line 21",
+       [this] { SendMessage(view(), msg::VScroll, MakeLong(scroll::ThumbTrack, 20 * 13 + 5)); }, 20},
       {"the bar's lower arrow", [this] { SendMessage(view(), msg::VScroll, scroll::LineDown); }, 21},
       {"the bar below the thumb", [this] { SendMessage(view(), msg::VScroll, scroll::PageDown); },
        std::min(21 + visible, last)},

@@ -1,12 +1,13 @@
 // The status bar: its place along the bottom of its parent after every
 // resize, its panes by their right edges with a text each, its font, and
 // part counts it refuses.
+#include "platform/ui/controls/status_bar.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "platform/ui/controls/status_bar.h"
 #include "platform/ui/font.h"
 #include "platform/ui/paint.h"
 #include "platform/ui/recording_surface.h"
@@ -37,7 +38,9 @@ class StatusBars : public testing::WindowSystemTest {
     bar_ = sb::CreateStatusBar(0, "First Pane Text", parent_, 502);
     ASSERT_NE(bar_, nullptr);
   }
-  LResult send(MessageId message, WParam wParam = 0, LParam lParam = 0) { return SendMessage(bar_, message, wParam, lParam); }
+  LResult send(MessageId message, WParam wParam = 0, LParam lParam = 0) {
+    return SendMessage(bar_, message, wParam, lParam);
+  }
   Rect pane(int index) {
     Rect rect;
     return send(sb::GetRect, static_cast<WParam>(index), reinterpret_cast<LParam>(&rect)) ? rect : Rect{-1, -1, -1, -1};

@@ -1,13 +1,14 @@
 // The tab control: selection by clicks and keys with the changing notice
 // that may refuse, fixed-width owner-drawn tabs drawn by the parent, and
 // hot tracking with its redraws.
+#include "platform/ui/controls/tab_control.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "platform/ui/controls/tab_control.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/gdi.h"

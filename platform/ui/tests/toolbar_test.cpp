@@ -4,6 +4,8 @@
 // replaced at run time and indexes outside the list (drawn, in pixels),
 // and the tip that shows once the mouse has rested on a button, its text
 // asked of the owner.
+#include "platform/ui/controls/toolbar.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,7 +16,6 @@
 #include "platform/ui/cairo/image_surface.h"
 #include "platform/ui/controls/edit.h"
 #include "platform/ui/controls/tool_tip.h"
-#include "platform/ui/controls/toolbar.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/image_list.h"
 #include "platform/ui/paint.h"
@@ -98,7 +99,9 @@ class Toolbars : public testing::WindowSystemTest {
     creation.id = 3024;
     return CreateWindow(creation);
   }
-  LResult send(MessageId message, WParam wParam = 0, LParam lParam = 0) { return SendMessage(bar_, message, wParam, lParam); }
+  LResult send(MessageId message, WParam wParam = 0, LParam lParam = 0) {
+    return SendMessage(bar_, message, wParam, lParam);
+  }
   Rect rectOf(int command) {
     Rect rect;
     send(tb::GetItemRect, static_cast<WParam>(send(tb::CommandToIndex, command)), reinterpret_cast<LParam>(&rect));
@@ -111,7 +114,8 @@ class Toolbars : public testing::WindowSystemTest {
   std::vector<int> commands() const {
     std::vector<int> found;
     for (const auto& entry : testing::MessageLog::Get().entries())
-      if (entry.window == "parent" && entry.message == msg::Command) found.push_back(static_cast<int>(LowWord(entry.wParam)));
+      if (entry.window == "parent" && entry.message == msg::Command)
+        found.push_back(static_cast<int>(LowWord(entry.wParam)));
     return found;
   }
   // The toolbar painted on an image.
@@ -375,13 +379,18 @@ TEST_F(Toolbars, TheTipHidesWhenTheMouseLeavesOrPressesAndStaysHiddenAfterAPress
     std::function<void()> act;
   };
   const Case cases[] = {
-      {"onto the separator", [&] { hover({rectOf(kPrint).right + 2, centreOf(kPrint).y}); }},
+      {"onto the separator",
+       [&] {
+         hover({rectOf(kPrint).right + 2, centreOf(kPrint).y});
+       }},
       {"onto another button", [&] { hover(centreOf(kHelp)); }},
-      {"off the toolbar", [&] {
+      {"off the toolbar",
+       [&] {
          InjectMouseMove(ClientToScreen(parent_, {200, 150}));
          run();
        }},
-      {"a press", [&] {
+      {"a press",
+       [&] {
          InjectMouseButton(MouseButton::Left, true, ClientToScreen(bar_, centreOf(kPrint)));
          run();
        }},

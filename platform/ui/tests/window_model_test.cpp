@@ -1,8 +1,9 @@
 // The window model: classes, creation and destruction, the tree and its
 // z-order, subclassing, extra bytes, send and post, registered messages,
 // timers, hooks and loops.
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <gmock/gmock.h>
 
 #include "platform/ui/focus.h"
 #include "platform/ui/headless.h"
@@ -16,8 +17,8 @@ namespace platform::ui {
 namespace {
 
 using testing::CreateRecorder;
-using testing::MessageLog;
 using ::testing::ElementsAre;
+using testing::MessageLog;
 
 class WindowModel : public testing::WindowSystemTest {};
 
@@ -78,8 +79,8 @@ TEST_F(WindowModel, DestructionGoesParentFirstThenFreesChildrenFirstAndOwnedWind
 
   EXPECT_TRUE(DestroyWindow(top));
   EXPECT_THAT(log().of({msg::Destroy, msg::NcDestroy}),
-              ElementsAre("owned:destroy", "owned:ncdestroy", "top:destroy", "a:destroy", "a1:destroy",
-                          "a1:ncdestroy", "a:ncdestroy", "top:ncdestroy"));
+              ElementsAre("owned:destroy", "owned:ncdestroy", "top:destroy", "a:destroy", "a1:destroy", "a1:ncdestroy",
+                          "a:ncdestroy", "top:ncdestroy"));
   EXPECT_FALSE(IsWindow(top));
   EXPECT_FALSE(IsWindow(a));
   EXPECT_FALSE(DestroyWindow(top));
@@ -427,7 +428,8 @@ class NumberField : public Field {
   static const RuntimeClass kRuntimeClass;
   const RuntimeClass& runtimeClass() const override { return kRuntimeClass; }
 };
-const RuntimeClass Field::kRuntimeClass{"Field", &EditWindow::kRuntimeClass, [] { return static_cast<Window*>(new Field); }};
+const RuntimeClass Field::kRuntimeClass{"Field", &EditWindow::kRuntimeClass,
+                                        [] { return static_cast<Window*>(new Field); }};
 const RuntimeClass NumberField::kRuntimeClass{"NumberField", &EditWindow::kRuntimeClass, nullptr};
 
 TEST_F(WindowModel, RuntimeClassRecordsNameTheBaseTheClassReports) {
@@ -440,10 +442,10 @@ TEST_F(WindowModel, RuntimeClassRecordsNameTheBaseTheClassReports) {
     bool kind;
   };
   const Case cases[] = {
-      {field, Field::kRuntimeClass, true},          {field, EditWindow::kRuntimeClass, true},
-      {field, Window::kRuntimeClass, true},         {number, NumberField::kRuntimeClass, true},
-      {number, Field::kRuntimeClass, false},        {number, EditWindow::kRuntimeClass, true},
-      {plain, EditWindow::kRuntimeClass, false},    {plain, Window::kRuntimeClass, true},
+      {field, Field::kRuntimeClass, true},        {field, EditWindow::kRuntimeClass, true},
+      {field, Window::kRuntimeClass, true},       {number, NumberField::kRuntimeClass, true},
+      {number, Field::kRuntimeClass, false},      {number, EditWindow::kRuntimeClass, true},
+      {plain, EditWindow::kRuntimeClass, false},  {plain, Window::kRuntimeClass, true},
       {field, NumberField::kRuntimeClass, false},
   };
   for (const Case& c : cases)

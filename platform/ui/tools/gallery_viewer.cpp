@@ -84,11 +84,13 @@ int Check(sdl::SdlBackend& backend, WindowHandle gallery, const std::string& sho
     bool shift;
     int expected;
   };
-  const Step steps[] = {{false, gallery::item::Password}, {false, gallery::item::Notes}, {true, gallery::item::Password}};
+  const Step steps[] = {
+      {false, gallery::item::Password}, {false, gallery::item::Notes}, {true, gallery::item::Password}};
   for (const Step& step : steps) {
     PressTab(backend, gallery, step.shift);
-    if (!Await(backend, [&] { return GetFocus() == DialogItem(gallery, step.expected); },
-               "the focus on " + std::to_string(step.expected)))
+    if (!Await(
+            backend, [&] { return GetFocus() == DialogItem(gallery, step.expected); },
+            "the focus on " + std::to_string(step.expected)))
       return 1;
   }
   // Back in the name field (its text selected), Ctrl+C copies through the
@@ -98,15 +100,17 @@ int Check(sdl::SdlBackend& backend, WindowHandle gallery, const std::string& sho
   backend.queueKeyEvent(gallery, 'C', true);
   backend.queueKeyEvent(gallery, 'C', false);
   backend.queueKeyEvent(gallery, key::Control, false);
-  if (!Await(backend, [&] { return ClipboardText() == DialogItemText(gallery, gallery::item::Name); },
-             "Ctrl+C to copy the name"))
+  if (!Await(
+          backend, [&] { return ClipboardText() == DialogItemText(gallery, gallery::item::Name); },
+          "Ctrl+C to copy the name"))
     return 1;
   if (GetFocus() != DialogItem(gallery, gallery::item::Name)) return Fail("Shift+Tab did not reach the name field");
   // A click on the unchecked check box checks it.
   const Rect box = WindowRect(DialogItem(gallery, gallery::item::Unchecked));
   backend.queueClick(gallery, {box.left + 5, box.top + box.height() / 2});
-  if (!Await(backend, [&] { return DialogButtonCheck(gallery, gallery::item::Unchecked) == button::Checked; },
-             "a click to check the check box"))
+  if (!Await(
+          backend, [&] { return DialogButtonCheck(gallery, gallery::item::Unchecked) == button::Checked; },
+          "a click to check the check box"))
     return 1;
   const WindowHandle second = gallery::SecondDialog();
   if (const int failed = CheckSheetTabClick(backend, second)) return failed;
@@ -133,7 +137,10 @@ int Check(sdl::SdlBackend& backend, WindowHandle gallery, const std::string& sho
       return 1;
     }
   }
-  std::printf("gallery check: focus moved by Tab and Shift+Tab, Ctrl+C copied, a click checked a box, a click on a tab switched the page; screenshot %s shows the gallery\n", shot.c_str());
+  std::printf(
+      "gallery check: focus moved by Tab and Shift+Tab, Ctrl+C copied, a click checked a box, a click on a tab "
+      "switched the page; screenshot %s shows the gallery\n",
+      shot.c_str());
   return 0;
 }
 
@@ -144,12 +151,18 @@ int CheckTip(sdl::SdlBackend& backend, WindowHandle gallery, const std::string& 
   Rect button;
   if (tip == nullptr || !SendMessage(bar, toolbar::GetItemRect, index, reinterpret_cast<LParam>(&button)))
     return Fail("the toolbar has no tip or no Help button");
-  backend.movePointer(gallery, ClientToScreen(bar, {button.left + button.width() / 2, button.top + button.height() / 2}));
+  backend.movePointer(gallery,
+                      ClientToScreen(bar, {button.left + button.width() / 2, button.top + button.height() / 2}));
   // The pointer rests there: the tip comes after the delay on the real clock.
-  if (!Await(backend, [&] { return IsWindowVisible(tip); }, "the tip", tool_tip::kInitialDelay + 3000)) return 1;
-  if (SendMessage(bar, toolbar::GetHotItem) != static_cast<LResult>(index)) return Fail("the button under the pointer is not hot");
+  if (!Await(
+          backend, [&] { return IsWindowVisible(tip); }, "the tip", tool_tip::kInitialDelay + 3000))
+    return 1;
+  if (SendMessage(bar, toolbar::GetHotItem) != static_cast<LResult>(index))
+    return Fail("the button under the pointer is not hot");
   if (WindowText(tip) != gallery::TipOf(gallery::command::Help)) return Fail("the tip does not have the owner's text");
-  if (!Await(backend, [&] { return backend.isShown(tip); }, "the tip's window")) return 1;
+  if (!Await(
+          backend, [&] { return backend.isShown(tip); }, "the tip's window"))
+    return 1;
   Settle(backend, 200);
   const auto screen = real_window::Screenshot::Take(backend, shot);
   if (!screen) return 1;
@@ -168,11 +181,14 @@ int CheckTip(sdl::SdlBackend& backend, WindowHandle gallery, const std::string& 
   // goes.
   const Rect outer = WindowRect(gallery);
   backend.movePointer(gallery, {outer.left + 20, outer.top - 20});
-  if (!Await(backend, [&] { return SendMessage(bar, toolbar::GetHotItem) == -1 && !IsWindowVisible(tip); },
-             "the pointer's leave for the desktop to take the hot button and the tip away"))
+  if (!Await(
+          backend, [&] { return SendMessage(bar, toolbar::GetHotItem) == -1 && !IsWindowVisible(tip); },
+          "the pointer's leave for the desktop to take the hot button and the tip away"))
     return 1;
-  std::printf("gallery check: the pointer on a toolbar button showed its tip \"%s\"; screenshot %s shows it; the desktop has the icon; the pointer's leave took both away\n",
-              WindowText(tip).c_str(), shot.c_str());
+  std::printf(
+      "gallery check: the pointer on a toolbar button showed its tip \"%s\"; screenshot %s shows it; the desktop has "
+      "the icon; the pointer's leave took both away\n",
+      WindowText(tip).c_str(), shot.c_str());
   return 0;
 }
 

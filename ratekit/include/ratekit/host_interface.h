@@ -19,31 +19,27 @@ extern "C" {
 
 /* The kind of a box: its icon and buttons. */
 typedef enum RatekitBoxKind {
-  RATEKIT_BOX_ERROR = 1,    /* error icon, OK */
-  RATEKIT_BOX_WARNING = 2,  /* warning icon, OK */
-  RATEKIT_BOX_QUESTION = 3  /* question icon, Yes and No */
+  RATEKIT_BOX_ERROR = 1,   /* error icon, OK */
+  RATEKIT_BOX_WARNING = 2, /* warning icon, OK */
+  RATEKIT_BOX_QUESTION = 3 /* question icon, Yes and No */
 } RatekitBoxKind;
 
 /* The answers a box gives (the button that ended it). */
-enum {
-  RATEKIT_ANSWER_OK = 1,
-  RATEKIT_ANSWER_CANCEL = 2,
-  RATEKIT_ANSWER_YES = 6,
-  RATEKIT_ANSWER_NO = 7
-};
+enum { RATEKIT_ANSWER_OK = 1, RATEKIT_ANSWER_CANCEL = 2, RATEKIT_ANSWER_YES = 6, RATEKIT_ANSWER_NO = 7 };
 
 /* Shows a box and returns its answer; owner is the program's window or
    null. */
-typedef int (*RatekitShowBox)(void* hostContext, RatekitBoxKind kind, const char* caption, const char* text, void* owner);
+typedef int (*RatekitShowBox)(void* hostContext, RatekitBoxKind kind, const char* caption, const char* text,
+                              void* owner);
 /* Asks the program to end its message loop with the code. */
 typedef void (*RatekitQuit)(void* hostContext, int code);
 
 /* What a token stands for (the kind arguments below). */
 enum {
-  RATEKIT_TOKEN_BUFFER = 0,   /* a buffer and its size */
-  RATEKIT_TOKEN_STREAM = 1,   /* a buffered file stream */
-  RATEKIT_TOKEN_MODULE = 2,   /* a loaded library's handle */
-  RATEKIT_TOKEN_POSITION = 3  /* a place inside a buffer of Ratekit32's */
+  RATEKIT_TOKEN_BUFFER = 0,  /* a buffer and its size */
+  RATEKIT_TOKEN_STREAM = 1,  /* a buffered file stream */
+  RATEKIT_TOKEN_MODULE = 2,  /* a loaded library's handle */
+  RATEKIT_TOKEN_POSITION = 3 /* a place inside a buffer of Ratekit32's */
 };
 
 typedef struct RatekitHost {

@@ -97,7 +97,7 @@ inline constexpr FieldSpan kIntrastateQuestionInUse{12594, 4};
 inline constexpr FieldSpan kFakAllowed{12598, 4};
 inline constexpr FieldSpan kUnused12602{12602, 8};
 inline constexpr FieldSpan kNoDiscountLane{12610, 4};
-inline constexpr FieldSpan kUnused12614{12614, 16};  // the result display's minimum and floor values
+inline constexpr FieldSpan kUnused12614{12614, 16};     // the result display's minimum and floor values
 inline constexpr FieldSpan kBreakDiscounts{12630, 44};  // 11 floats, see BreakDiscount()
 inline constexpr FieldSpan kTypedDiscountText{12674, 6};
 inline constexpr FieldSpan kTypedMcDiscountText{12680, 6};
@@ -137,11 +137,11 @@ inline constexpr FieldSpan kEngineInUse{16154, 4};
 inline constexpr FieldSpan kServiceGuideInUse{16158, 4};
 inline constexpr FieldSpan kZipRangeTable{16162, 4};  // token: 12-byte .ZP6 lines
 // Index arrays of the engine-less ZIP files.
-inline constexpr FieldSpan kZf1Keys{16166, 5600};      // 2800 x u16
-inline constexpr FieldSpan kZfmKeys{21766, 5600};      // 2800 x u16
-inline constexpr FieldSpan kZf2Keys{27366, 4200};      // 2100 x u16
-inline constexpr FieldSpan kZf1Entries{31566, 8400};   // 2800 x 3 bytes
-inline constexpr FieldSpan kZfmEntries{39966, 8400};   // 2800 x 3 bytes
+inline constexpr FieldSpan kZf1Keys{16166, 5600};     // 2800 x u16
+inline constexpr FieldSpan kZfmKeys{21766, 5600};     // 2800 x u16
+inline constexpr FieldSpan kZf2Keys{27366, 4200};     // 2100 x u16
+inline constexpr FieldSpan kZf1Entries{31566, 8400};  // 2800 x 3 bytes
+inline constexpr FieldSpan kZfmEntries{39966, 8400};  // 2800 x 3 bytes
 inline constexpr FieldSpan kZf2IndexBlock{48366, 4};  // token: 6n bytes
 inline constexpr FieldSpan kUnused48370{48370, 4};
 inline constexpr FieldSpan kRtlUsed{48374, 4};
@@ -203,9 +203,9 @@ inline constexpr FieldSpan kDiscountSource{54795, 1};  // 'P', 'C' or 'Z'
 inline constexpr FieldSpan kUnused54796{54796, 1};
 inline constexpr FieldSpan kClassCodes{54797, 120};  // 20 x 6, see ClassCode()
 inline constexpr FieldSpan kClassCount{54917, 4};
-inline constexpr FieldSpan kBreakLabels{54921, 220};       // 20 x 11, "XXX" = not in use
-inline constexpr FieldSpan kBreakUpperBounds{55141, 80};   // 20 ints, pounds
-inline constexpr FieldSpan kBreakLowerBounds{55221, 80};   // 20 ints
+inline constexpr FieldSpan kBreakLabels{54921, 220};      // 20 x 11, "XXX" = not in use
+inline constexpr FieldSpan kBreakUpperBounds{55141, 80};  // 20 ints, pounds
+inline constexpr FieldSpan kBreakLowerBounds{55221, 80};  // 20 ints
 inline constexpr FieldSpan kBreakCount{55301, 4};
 inline constexpr FieldSpan kChargeLists{55305, 2274};  // 6 x 379
 inline constexpr FieldSpan kEngineVersionStrings{57579, 69};
@@ -235,34 +235,189 @@ inline constexpr FieldSpan kDestinationTerminal{90161, 446};
 inline constexpr FieldSpan kMexicoDefaultsImage{90607, 350};  // .MEF
 inline constexpr FieldSpan kMexicoSettingsImage{90957, 283};  // .MET
 
-inline constexpr std::array kAllBlocks{
-    kZf1File, kZf2File, kZfmFile, kAdjFile, kUnused16, kFacFile, kRtcProbe, kFccFile, kRteProbe, kZpsFile, kBseFile,
-    kBscFile, kUnused56, kBsvFile, kUnused64, kDspFile, kLabStream, kLamStream, kMchTable, kLaTable, kRbaTable, kLmcTable,
-    kLcaTable, kCozTable, kCozCount, kUnused108, kZf1IndexCount, kZf2IndexCount, kZfmIndexCount, kLabBlockCount,
-    kLamLineCount, kAdjRecordCount, kZmcRecordCount, kZipRangeCount, kSccRecordCount, kLevelCount, kAccessorialCount,
-    kDiscountEntryCount, kLastErrorCode, kUnused250, kAccessorialTable, kLevelTable, kTariffDataVersion, kUnused12562,
-    kCanadaFlag, kMexicoFlag, kZpsLoaded, kBsvLoaded, kZpsNotNeeded, kTrmPresent, kSrvPresent, kIntrastateQuestionInUse,
-    kFakAllowed, kUnused12602, kNoDiscountLane, kUnused12614, kBreakDiscounts, kTypedDiscountText, kTypedMcDiscountText,
-    kTypedFloorText, kUsRateTable, kUnused13393, kMexicoRateTable, kCombinedRateTable, kZf1DataOffsetAndLength,
-    kZf2DataOffsetAndLength, kZfmDataOffsetAndLength, kTableRecordCounts, kUnused14889, kStartupDirectory, kDataDirectory,
-    kTariffBaseName, kUnused15421, kMethodFlagLetter, kUnused15427, kDirectServiceLabel, kIndirectServiceLabel,
-    kThirdServiceLabel, kFourthServiceLabel, kOriginServiceLabel, kUnused15503, kDestinationServiceLabel, kUnused15528,
-    kTableNames, kUnused15954, kEffectiveTableCopy, kCurrentEffectiveEntry, kRawWeightRecords, kEngineInUse,
-    kServiceGuideInUse, kZipRangeTable, kZf1Keys, kZfmKeys, kZf2Keys, kZf1Entries, kZfmEntries, kZf2IndexBlock,
-    kUnused48370, kRtlUsed, kRtlInsteadOfRte, kRclInsteadOfRtc, kRclInsteadOfRtc2, kEngineModule, kRatekitModule,
-    kServiceGuideModule, kClassAndWeightTablesFilled, kUnused48406, kEffectiveEntriesKept, kEffectiveEntriesSkipped,
-    kUnused48422, kTariffName, kUnused48694, kShipmentDate, kUnused48705, kEngineMessagesOff, kZipStateTable,
-    kPriceSheetProgram, kUnused52732, kRateTableStride, kUnused52744, kDiscountsWithdrawn, kLanguageState,
-    kLanguageKeys, kLanguageEnglish, kLanguageSpanish,
-    kMexicoFilesLoaded, kUnused52776, kLastTotalWeightText, kCheckQivCanResult, kOriginBasePoint, kDestinationBasePoint,
-    kUnused52853, kLaneTariffTablesLoaded, kUnused52908, kTariffSettingsImage, kRatingDefaultsImage, kDiscountFileImage,
-    kShipmentId, kUnused54152, kOriginPoint, kDestinationPoint, kRateBaseNumber, kUnused54250, kIntrastate,
-    kServiceGuideCodes, kShipmentLines, kRatingTotals, kOriginBasePointRecord, kDestinationBasePointRecord,
-    kDiscountSource, kUnused54796, kClassCodes, kClassCount, kBreakLabels, kBreakUpperBounds, kBreakLowerBounds,
-    kBreakCount, kChargeLists, kEngineVersionStrings, kSccTable, kUnused57652, kFacImage, kFccImage, kBseLongHeader,
-    kBseShortHeader, kBscImage1, kBscImage2, kBscImage3, kBseData, kLabLine, kLabBlockIndex, kLamLine, kLamLines,
-    kAdjRecord, kAdjKeys, kZpsHeader, kBsvHeader, kUnused71760, kCurrentProfile, kOriginTerminal, kDestinationTerminal,
-    kMexicoDefaultsImage, kMexicoSettingsImage};
+inline constexpr std::array kAllBlocks{kZf1File,
+                                       kZf2File,
+                                       kZfmFile,
+                                       kAdjFile,
+                                       kUnused16,
+                                       kFacFile,
+                                       kRtcProbe,
+                                       kFccFile,
+                                       kRteProbe,
+                                       kZpsFile,
+                                       kBseFile,
+                                       kBscFile,
+                                       kUnused56,
+                                       kBsvFile,
+                                       kUnused64,
+                                       kDspFile,
+                                       kLabStream,
+                                       kLamStream,
+                                       kMchTable,
+                                       kLaTable,
+                                       kRbaTable,
+                                       kLmcTable,
+                                       kLcaTable,
+                                       kCozTable,
+                                       kCozCount,
+                                       kUnused108,
+                                       kZf1IndexCount,
+                                       kZf2IndexCount,
+                                       kZfmIndexCount,
+                                       kLabBlockCount,
+                                       kLamLineCount,
+                                       kAdjRecordCount,
+                                       kZmcRecordCount,
+                                       kZipRangeCount,
+                                       kSccRecordCount,
+                                       kLevelCount,
+                                       kAccessorialCount,
+                                       kDiscountEntryCount,
+                                       kLastErrorCode,
+                                       kUnused250,
+                                       kAccessorialTable,
+                                       kLevelTable,
+                                       kTariffDataVersion,
+                                       kUnused12562,
+                                       kCanadaFlag,
+                                       kMexicoFlag,
+                                       kZpsLoaded,
+                                       kBsvLoaded,
+                                       kZpsNotNeeded,
+                                       kTrmPresent,
+                                       kSrvPresent,
+                                       kIntrastateQuestionInUse,
+                                       kFakAllowed,
+                                       kUnused12602,
+                                       kNoDiscountLane,
+                                       kUnused12614,
+                                       kBreakDiscounts,
+                                       kTypedDiscountText,
+                                       kTypedMcDiscountText,
+                                       kTypedFloorText,
+                                       kUsRateTable,
+                                       kUnused13393,
+                                       kMexicoRateTable,
+                                       kCombinedRateTable,
+                                       kZf1DataOffsetAndLength,
+                                       kZf2DataOffsetAndLength,
+                                       kZfmDataOffsetAndLength,
+                                       kTableRecordCounts,
+                                       kUnused14889,
+                                       kStartupDirectory,
+                                       kDataDirectory,
+                                       kTariffBaseName,
+                                       kUnused15421,
+                                       kMethodFlagLetter,
+                                       kUnused15427,
+                                       kDirectServiceLabel,
+                                       kIndirectServiceLabel,
+                                       kThirdServiceLabel,
+                                       kFourthServiceLabel,
+                                       kOriginServiceLabel,
+                                       kUnused15503,
+                                       kDestinationServiceLabel,
+                                       kUnused15528,
+                                       kTableNames,
+                                       kUnused15954,
+                                       kEffectiveTableCopy,
+                                       kCurrentEffectiveEntry,
+                                       kRawWeightRecords,
+                                       kEngineInUse,
+                                       kServiceGuideInUse,
+                                       kZipRangeTable,
+                                       kZf1Keys,
+                                       kZfmKeys,
+                                       kZf2Keys,
+                                       kZf1Entries,
+                                       kZfmEntries,
+                                       kZf2IndexBlock,
+                                       kUnused48370,
+                                       kRtlUsed,
+                                       kRtlInsteadOfRte,
+                                       kRclInsteadOfRtc,
+                                       kRclInsteadOfRtc2,
+                                       kEngineModule,
+                                       kRatekitModule,
+                                       kServiceGuideModule,
+                                       kClassAndWeightTablesFilled,
+                                       kUnused48406,
+                                       kEffectiveEntriesKept,
+                                       kEffectiveEntriesSkipped,
+                                       kUnused48422,
+                                       kTariffName,
+                                       kUnused48694,
+                                       kShipmentDate,
+                                       kUnused48705,
+                                       kEngineMessagesOff,
+                                       kZipStateTable,
+                                       kPriceSheetProgram,
+                                       kUnused52732,
+                                       kRateTableStride,
+                                       kUnused52744,
+                                       kDiscountsWithdrawn,
+                                       kLanguageState,
+                                       kLanguageKeys,
+                                       kLanguageEnglish,
+                                       kLanguageSpanish,
+                                       kMexicoFilesLoaded,
+                                       kUnused52776,
+                                       kLastTotalWeightText,
+                                       kCheckQivCanResult,
+                                       kOriginBasePoint,
+                                       kDestinationBasePoint,
+                                       kUnused52853,
+                                       kLaneTariffTablesLoaded,
+                                       kUnused52908,
+                                       kTariffSettingsImage,
+                                       kRatingDefaultsImage,
+                                       kDiscountFileImage,
+                                       kShipmentId,
+                                       kUnused54152,
+                                       kOriginPoint,
+                                       kDestinationPoint,
+                                       kRateBaseNumber,
+                                       kUnused54250,
+                                       kIntrastate,
+                                       kServiceGuideCodes,
+                                       kShipmentLines,
+                                       kRatingTotals,
+                                       kOriginBasePointRecord,
+                                       kDestinationBasePointRecord,
+                                       kDiscountSource,
+                                       kUnused54796,
+                                       kClassCodes,
+                                       kClassCount,
+                                       kBreakLabels,
+                                       kBreakUpperBounds,
+                                       kBreakLowerBounds,
+                                       kBreakCount,
+                                       kChargeLists,
+                                       kEngineVersionStrings,
+                                       kSccTable,
+                                       kUnused57652,
+                                       kFacImage,
+                                       kFccImage,
+                                       kBseLongHeader,
+                                       kBseShortHeader,
+                                       kBscImage1,
+                                       kBscImage2,
+                                       kBscImage3,
+                                       kBseData,
+                                       kLabLine,
+                                       kLabBlockIndex,
+                                       kLamLine,
+                                       kLamLines,
+                                       kAdjRecord,
+                                       kAdjKeys,
+                                       kZpsHeader,
+                                       kBsvHeader,
+                                       kUnused71760,
+                                       kCurrentProfile,
+                                       kOriginTerminal,
+                                       kDestinationTerminal,
+                                       kMexicoDefaultsImage,
+                                       kMexicoSettingsImage};
 static_assert(platform::FieldsAreContiguous(kAllBlocks, kRatingContextSize));
 
 // The slots that hold tokens, and what each token stands for.
@@ -297,7 +452,7 @@ inline constexpr std::array kTokenSlots{
 static_assert(kTokenSlots.size() == 21);
 
 // The slots that hold file descriptors.
-inline constexpr std::array kDescriptorSlots{kZf1File, kZf2File, kZfmFile, kAdjFile, kFacFile, kRtcProbe, kFccFile,
+inline constexpr std::array kDescriptorSlots{kZf1File,  kZf2File, kZfmFile, kAdjFile, kFacFile, kRtcProbe, kFccFile,
                                              kRteProbe, kZpsFile, kBseFile, kBscFile, kBsvFile, kDspFile};
 
 // BreakDiscounts: floats, the floor first, then the MC discount, then the
@@ -339,10 +494,10 @@ static_assert(BreakLowerBound(kBreakSlots - 1).end() == kBreakCount.offset);
 // The six texts of the engine's version, each in its room.
 inline constexpr std::array kVersionStrings{FieldSpan{57579, 20}, FieldSpan{57599, 3}, FieldSpan{57602, 5},
                                             FieldSpan{57607, 3},  FieldSpan{57610, 5}, FieldSpan{57615, 33}};
-static_assert(platform::FieldsAreContiguous(
-                  std::array{FieldSpan{0, kEngineVersionStrings.offset}, kVersionStrings[0], kVersionStrings[1],
-                             kVersionStrings[2], kVersionStrings[3], kVersionStrings[4], kVersionStrings[5]},
-                  kEngineVersionStrings.end()));
+static_assert(platform::FieldsAreContiguous(std::array{FieldSpan{0, kEngineVersionStrings.offset}, kVersionStrings[0],
+                                                       kVersionStrings[1], kVersionStrings[2], kVersionStrings[3],
+                                                       kVersionStrings[4], kVersionStrings[5]},
+                                            kEngineVersionStrings.end()));
 
 // ServiceGuideCodes: days, code and three terminal codes, each in its room.
 inline constexpr FieldSpan kServiceDays{54258, 5};
@@ -357,9 +512,9 @@ inline constexpr FieldSpan kLaRecordCount{14873, 4};
 inline constexpr FieldSpan kRbaRecordCount{14877, 4};
 inline constexpr FieldSpan kLmcRecordCount{14881, 4};
 inline constexpr FieldSpan kLcaRecordCount{14885, 4};
-static_assert(platform::FieldsAreContiguous(
-    std::array{FieldSpan{0, kTableRecordCounts.offset}, kLaRecordCount, kRbaRecordCount, kLmcRecordCount, kLcaRecordCount},
-    kTableRecordCounts.end()));
+static_assert(platform::FieldsAreContiguous(std::array{FieldSpan{0, kTableRecordCounts.offset}, kLaRecordCount,
+                                                       kRbaRecordCount, kLmcRecordCount, kLcaRecordCount},
+                                            kTableRecordCounts.end()));
 
 // The ZIP-prefix state table as its file holds it: entries 1..999 (entry 0
 // is never loaded).
@@ -371,7 +526,8 @@ static_assert(kZipStateEntries.end() == kZipStateTable.end());
 constexpr FieldSpan BsvHeaderLabel(std::size_t i) { return {kBsvHeader.offset + 1 + 15 * i, 15}; }
 inline constexpr FieldSpan kBsvZpsNotUsed{kBsvHeader.offset + 68, 1};
 static_assert(BsvHeaderLabel(3).end() <= kBsvHeader.end() && kBsvZpsNotUsed.end() <= kBsvHeader.end());
-inline constexpr std::array kServiceLabels{kDirectServiceLabel, kIndirectServiceLabel, kThirdServiceLabel, kFourthServiceLabel};
+inline constexpr std::array kServiceLabels{kDirectServiceLabel, kIndirectServiceLabel, kThirdServiceLabel,
+                                           kFourthServiceLabel};
 
 // The .LAB block index: key 5 and file position (int) of block i.
 inline constexpr std::size_t kLabBlocks = 525;
@@ -388,7 +544,9 @@ constexpr FieldSpan AdjKey(std::size_t i) { return {kAdjKeys.offset + 3 * i, 3};
 static_assert(AdjKey(kAdjRecordRoom - 1).end() == kAdjKeys.end());
 // The raw .WGT records.
 inline constexpr std::size_t kWeightRecordSize = 21;
-constexpr FieldSpan RawWeightRecord(std::size_t i) { return {kRawWeightRecords.offset + kWeightRecordSize * i, kWeightRecordSize}; }
+constexpr FieldSpan RawWeightRecord(std::size_t i) {
+  return {kRawWeightRecords.offset + kWeightRecordSize * i, kWeightRecordSize};
+}
 static_assert(RawWeightRecord(8).end() == kRawWeightRecords.end());
 
 // Library handles.
@@ -427,7 +585,7 @@ constexpr FieldSpan ClassIndex(std::size_t i) { return {54320 + 4 * i, 4}; }
 constexpr FieldSpan ClassFlag(std::size_t i) { return {54352 + 2 * i, 2}; }  // '*' = class map used
 constexpr FieldSpan WeightText(std::size_t i) { return {54368 + 7 * i, 7}; }
 constexpr FieldSpan BreakIndex(std::size_t i) { return {54424 + 4 * i, 4}; }
-constexpr FieldSpan RateText(std::size_t i) { return {54456 + 8 * i, 8}; }     // "%7.2f"
+constexpr FieldSpan RateText(std::size_t i) { return {54456 + 8 * i, 8}; }      // "%7.2f"
 constexpr FieldSpan ChargeText(std::size_t i) { return {54520 + 10 * i, 10}; }  // "%9.2f"
 static_assert(ClassCode(0).offset == context::kShipmentLines.offset);
 static_assert(ClassCode(kLines - 1).end() == ClassIndex(0).offset);
@@ -453,22 +611,38 @@ inline constexpr FieldSpan kTotalCharge{54644, 15};    // "%11.2f"
 inline constexpr FieldSpan kDiscountPercent{54659, 5};
 inline constexpr FieldSpan kUnused54664{54664, 1};
 inline constexpr FieldSpan kDiscountAmount{54665, 9};
-inline constexpr FieldSpan kUnused54674{54674, 16};  // the result display's
+inline constexpr FieldSpan kUnused54674{54674, 16};      // the result display's
 inline constexpr FieldSpan kSurchargeAmount{54690, 10};  // "%9.2f"
 inline constexpr FieldSpan kMcDiscountText{54700, 6};
 inline constexpr FieldSpan kUnused54706{54706, 10};
 inline constexpr FieldSpan kNetCharge{54716, 9};
-inline constexpr FieldSpan kUnused54725{54725, 21};  // the result display's
+inline constexpr FieldSpan kUnused54725{54725, 21};       // the result display's
 inline constexpr FieldSpan kHeaderAmountsSum{54746, 10};  // "%07.2f"
 inline constexpr FieldSpan kFloorText{54756, 7};
 inline constexpr FieldSpan kUnused54763{54763, 10};
 inline constexpr FieldSpan kSurchargeBreak{54773, 4};  // int
-static_assert(platform::FieldsAreContiguous(
-    std::array{FieldSpan{0, context::kRatingTotals.offset}, kUnused54600, kDeficitWeight, kDeficitRate, kDeficitCharge,
-               kActualWeight, kTotalWeight, kTotalCharge, kDiscountPercent, kUnused54664, kDiscountAmount,
-               kUnused54674, kSurchargeAmount, kMcDiscountText, kUnused54706, kNetCharge, kUnused54725,
-               kHeaderAmountsSum, kFloorText, kUnused54763, kSurchargeBreak},
-    context::kRatingTotals.end()));
+static_assert(platform::FieldsAreContiguous(std::array{FieldSpan{0, context::kRatingTotals.offset},
+                                                       kUnused54600,
+                                                       kDeficitWeight,
+                                                       kDeficitRate,
+                                                       kDeficitCharge,
+                                                       kActualWeight,
+                                                       kTotalWeight,
+                                                       kTotalCharge,
+                                                       kDiscountPercent,
+                                                       kUnused54664,
+                                                       kDiscountAmount,
+                                                       kUnused54674,
+                                                       kSurchargeAmount,
+                                                       kMcDiscountText,
+                                                       kUnused54706,
+                                                       kNetCharge,
+                                                       kUnused54725,
+                                                       kHeaderAmountsSum,
+                                                       kFloorText,
+                                                       kUnused54763,
+                                                       kSurchargeBreak},
+                                            context::kRatingTotals.end()));
 }  // namespace rating_totals
 
 // ChargeLists: six lists of 379 bytes from 55305; list k at 55305 + 379k.
@@ -477,9 +651,9 @@ using platform::FieldSpan;
 inline constexpr std::size_t kLists = 6;
 inline constexpr std::size_t kSize = 379;
 inline constexpr std::size_t kEntries = 15;
-inline constexpr FieldSpan kNumbers{0, 60};   // 15 ints, shown in the labels
-inline constexpr FieldSpan kCharges{60, 60};  // 15 ints, cents
-inline constexpr FieldSpan kFlags{120, 30};   // 15 x 2, '*' = raised to the floor
+inline constexpr FieldSpan kNumbers{0, 60};    // 15 ints, shown in the labels
+inline constexpr FieldSpan kCharges{60, 60};   // 15 ints, cents
+inline constexpr FieldSpan kFlags{120, 30};    // 15 x 2, '*' = raised to the floor
 inline constexpr FieldSpan kLabels{150, 225};  // 15 x 15
 inline constexpr FieldSpan kCount{375, 4};
 inline constexpr std::array kAllFields{kNumbers, kCharges, kFlags, kLabels, kCount};
@@ -502,7 +676,7 @@ inline constexpr std::size_t kSize = 283;
 constexpr FieldSpan At(std::size_t imageOffset, std::size_t width) {
   return {context::kTariffSettingsImage.offset + imageOffset, width};
 }
-inline constexpr FieldSpan kVersion = At(4, 5);  // its digits, concatenated
+inline constexpr FieldSpan kVersion = At(4, 5);    // its digits, concatenated
 inline constexpr FieldSpan kZipMode = At(163, 1);  // '3', '5' or '6'
 inline constexpr FieldSpan kLoadEnginelessText = At(168, 1);
 inline constexpr FieldSpan kTariffDisplay = At(172, 1);
@@ -529,8 +703,8 @@ inline constexpr FieldSpan kServiceDaysMenu = At(268, 1);
 inline constexpr FieldSpan kTerminalsMenu = At(270, 1);
 inline constexpr FieldSpan kTerminalInformationMenu = At(272, 1);
 // The flags that opening the file set turns into 'N' unless they are 'Y'.
-inline constexpr std::array kYesNoFlags{kLoadAccessorials, kNoEnginelessData, kFlag201, kLoadLca, kFlag205,
-                                        kNoPostalCodes, kBseOrThreeDigitExport, kCityLookup1, kCityLookup2};
+inline constexpr std::array kYesNoFlags{kLoadAccessorials, kNoEnginelessData,      kFlag201,     kLoadLca,    kFlag205,
+                                        kNoPostalCodes,    kBseOrThreeDigitExport, kCityLookup1, kCityLookup2};
 static_assert(kTerminalInformationMenu.end() <= context::kTariffSettingsImage.end());
 }  // namespace tariff_settings
 
@@ -551,10 +725,10 @@ inline constexpr FieldSpan kDiscountsInUse = At(16, 2);
 inline constexpr FieldSpan kExchangeRate = At(18, 4);  // float
 inline constexpr FieldSpan kDiscountKind = At(31, 1);  // 'R' rates, 'C' charges
 inline constexpr FieldSpan kClassBandLetter = At(33, 1);
-inline constexpr FieldSpan kFactor = At(35, 4);  // float, sent x 10000
+inline constexpr FieldSpan kFactor = At(35, 4);               // float, sent x 10000
 inline constexpr FieldSpan kLtlSurchargePercent = At(41, 4);  // float
-inline constexpr FieldSpan kIncreaseFactor = At(45, 4);  // float
-inline constexpr FieldSpan kPrintOutput = At(75, 4);  // "FILE" or "PRTR"
+inline constexpr FieldSpan kIncreaseFactor = At(45, 4);       // float
+inline constexpr FieldSpan kPrintOutput = At(75, 4);          // "FILE" or "PRTR"
 inline constexpr FieldSpan kPrintFileName = At(80, 31);
 inline constexpr FieldSpan kPrintMode = At(111, 1);
 inline constexpr FieldSpan kPrintFileAnswer = At(112, 1);
@@ -644,9 +818,9 @@ inline constexpr FieldSpan kEnteredValue{82, 4};
 inline constexpr FieldSpan kComputedCharge{86, 4};
 inline constexpr FieldSpan kUnitLabel{90, 30};
 inline constexpr FieldSpan kReserved{120, 3};
-inline constexpr std::array kAllFields{kSelection, kGroupFlag,  kCode,      kDescription,  kKind,
-                                       kRate,      kUnitAmount, kMinimumCharge, kMaximumCharge, kSecondRate,
-                                       kThirdRate, kEnteredValue, kComputedCharge, kUnitLabel, kReserved};
+inline constexpr std::array kAllFields{kSelection, kGroupFlag,    kCode,           kDescription,   kKind,
+                                       kRate,      kUnitAmount,   kMinimumCharge,  kMaximumCharge, kSecondRate,
+                                       kThirdRate, kEnteredValue, kComputedCharge, kUnitLabel,     kReserved};
 static_assert(platform::FieldsAreContiguous(kAllFields, kSize));
 static_assert(kTableEntries * kSize == context::kAccessorialTable.width);
 constexpr FieldSpan Entry(std::size_t i) { return {context::kAccessorialTable.offset + kSize * i, kSize}; }
@@ -685,12 +859,34 @@ inline constexpr FieldSpan kPromptedTlPercent{17803, 4};
 inline constexpr FieldSpan kPromptSwitch1{17807, 2};
 inline constexpr FieldSpan kPromptSwitch2{17809, 2};
 inline constexpr FieldSpan kUnread{17811, 86};
-inline constexpr std::array kAllFields{
-    kName, kClassMapInUse, kClassMap, kConstantSurchargeInUse, kLtlSurchargePercent, kTlSurchargePercent,
-    kConstantClassInUse, kConstantClass, kSecondConstantClass, kConstantOriginZipInUse, kConstantOriginZip,
-    kConstantDestinationZipInUse, kConstantDestinationZip, kDiscountKind, kUnused148, kTypedDiscountInUse,
-    kClassBandDiscountsInUse, kZipPairDiscountsInUse, kBand0, kBand1, kZipDiscounts, kZipDiscountCount,
-    kPromptedSurchargeInUse, kPromptedLtlPercent, kPromptedTlPercent, kPromptSwitch1, kPromptSwitch2, kUnread};
+inline constexpr std::array kAllFields{kName,
+                                       kClassMapInUse,
+                                       kClassMap,
+                                       kConstantSurchargeInUse,
+                                       kLtlSurchargePercent,
+                                       kTlSurchargePercent,
+                                       kConstantClassInUse,
+                                       kConstantClass,
+                                       kSecondConstantClass,
+                                       kConstantOriginZipInUse,
+                                       kConstantOriginZip,
+                                       kConstantDestinationZipInUse,
+                                       kConstantDestinationZip,
+                                       kDiscountKind,
+                                       kUnused148,
+                                       kTypedDiscountInUse,
+                                       kClassBandDiscountsInUse,
+                                       kZipPairDiscountsInUse,
+                                       kBand0,
+                                       kBand1,
+                                       kZipDiscounts,
+                                       kZipDiscountCount,
+                                       kPromptedSurchargeInUse,
+                                       kPromptedLtlPercent,
+                                       kPromptedTlPercent,
+                                       kPromptSwitch1,
+                                       kPromptSwitch2,
+                                       kUnread};
 static_assert(platform::FieldsAreContiguous(kAllFields, kSize));
 static_assert(context::kCurrentProfile.width == kSize);
 // A field of the CurrentProfile in the RatingContext.
@@ -717,8 +913,8 @@ static_assert(kPerProfile * kSize == profile_record::kZipDiscounts.width);
 namespace terminal_details {
 using platform::FieldSpan;
 inline constexpr std::size_t kSize = 446;
-inline constexpr std::array kFields{FieldSpan{0, 51},   FieldSpan{51, 6},   FieldSpan{57, 51},  FieldSpan{108, 51},
-                                    FieldSpan{159, 31}, FieldSpan{190, 3},  FieldSpan{193, 11}, FieldSpan{204, 13},
+inline constexpr std::array kFields{FieldSpan{0, 51},   FieldSpan{51, 6},   FieldSpan{57, 51},   FieldSpan{108, 51},
+                                    FieldSpan{159, 31}, FieldSpan{190, 3},  FieldSpan{193, 11},  FieldSpan{204, 13},
                                     FieldSpan{217, 13}, FieldSpan{230, 13}, FieldSpan{243, 101}, FieldSpan{344, 51},
                                     FieldSpan{395, 51}};
 static_assert(platform::FieldsAreContiguous(kFields, kSize));

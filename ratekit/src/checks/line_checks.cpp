@@ -16,10 +16,13 @@ constexpr std::string_view kFak = "FAK";
 constexpr std::string_view kBreakNotInUse = "XXX";
 
 std::size_t HeldCount(const RatingContextView& record, platform::FieldSpan count, std::size_t room) {
-  return static_cast<std::size_t>(std::clamp<std::int32_t>(IntField(record, count), 0, static_cast<std::int32_t>(room)));
+  return static_cast<std::size_t>(
+      std::clamp<std::int32_t>(IntField(record, count), 0, static_cast<std::int32_t>(room)));
 }
 
-std::string_view ClassEntry(const RatingContextView& record, std::size_t i) { return platform::UntilNul(record.text(context::ClassCode(i))); }
+std::string_view ClassEntry(const RatingContextView& record, std::size_t i) {
+  return platform::UntilNul(record.text(context::ClassCode(i)));
+}
 
 std::optional<std::size_t> FindClass(const RatingContextView& record, std::string_view cls) {
   const std::size_t count = HeldCount(record, context::kClassCount, context::kClassSlots);
@@ -48,10 +51,12 @@ int VerifyClass(RatingContextView& record, std::string_view cls, int line, int f
     }
     if (!mapInUse) {
       SetIntField(record, shipment_lines::ClassIndex(l), static_cast<std::int32_t>(i));
-      record.setText(shipment_lines::ClassCode(l), record.text(context::ClassCode(i)).substr(0, shipment_lines::ClassCode(l).width));
+      record.setText(shipment_lines::ClassCode(l),
+                     record.text(context::ClassCode(i)).substr(0, shipment_lines::ClassCode(l).width));
       return 1;
     }
-    const platform::FieldSpan mapSlot = profile_record::Current({profile_record::kClassMap.offset + kMapEntryWidth * i, kMapEntryWidth});
+    const platform::FieldSpan mapSlot =
+        profile_record::Current({profile_record::kClassMap.offset + kMapEntryWidth * i, kMapEntryWidth});
     const std::string_view mapped = i < kMapSlots ? platform::UntilNul(record.text(mapSlot)) : cls;
     if (mapped == cls) {
       SetIntField(record, shipment_lines::ClassIndex(l), static_cast<std::int32_t>(i));

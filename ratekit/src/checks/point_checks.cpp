@@ -17,11 +17,14 @@ constexpr std::size_t kMexicanMark = 5;  // the sixth character
 bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
 bool OneOf(char c, std::string_view letters) { return letters.find(c) != std::string_view::npos && c != '\0'; }
 
-std::string_view Code(const RatingContextView& record, std::size_t point) { return record.text(Of(point, shipment_point::kCode)); }
+std::string_view Code(const RatingContextView& record, std::size_t point) {
+  return record.text(Of(point, shipment_point::kCode));
+}
 
 bool CodeIsValid(const RatingContextView& record, std::string_view code) {
   const char first = code[0];
-  if (IsLetter(first)) return code[2] != ' ' && code[2] != '\0' && record.charAt(tariff_settings::kNoPostalCodes.offset) != 'Y';
+  if (IsLetter(first))
+    return code[2] != ' ' && code[2] != '\0' && record.charAt(tariff_settings::kNoPostalCodes.offset) != 'Y';
   if (!platform::IsDecimalDigit(first)) return false;
   const char mode = record.charAt(tariff_settings::kZipMode.offset);
   const std::size_t digits = platform::IsDecimalDigit(mode) ? static_cast<std::size_t>(mode - '0') : 0;
@@ -68,7 +71,8 @@ int VerifyTerritory(RatingContextView& record) {
   const char originFlag = record.charAt(Of(0, shipment_point::kStateFlag).offset);
   const char from = record.charAt(Of(0, shipment_point::kTerritoryLetter).offset);
   const char to = record.charAt(Of(1, shipment_point::kTerritoryLetter).offset);
-  const bool inTerritory = !(originFlag == 'N' && sameState) && OneOf(from, "FBXY") && OneOf(to, "TBXY") && !(from == 'X' && to == 'X');
+  const bool inTerritory =
+      !(originFlag == 'N' && sameState) && OneOf(from, "FBXY") && OneOf(to, "TBXY") && !(from == 'X' && to == 'X');
   if (inTerritory) return 1;
   SetLastError(record, message::kOutOfScope);
   return 0;

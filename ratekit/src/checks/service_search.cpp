@@ -22,7 +22,8 @@ constexpr std::uint32_t kZipBits = 17;
 constexpr std::size_t kKeyWidth = 5;
 
 bool EntryHolds(const std::uint8_t* entry, std::int64_t key) {
-  const std::uint32_t value = platform::LoadLittleEndian<std::uint32_t>(std::array<std::uint8_t, 4>{entry[0], entry[1], entry[2], 0}.data());
+  const std::uint32_t value =
+      platform::LoadLittleEndian<std::uint32_t>(std::array<std::uint8_t, 4>{entry[0], entry[1], entry[2], 0}.data());
   const std::int64_t first = value & ((1u << kZipBits) - 1);
   const std::int64_t span = value >> kZipBits;
   return first <= key && key <= first / 100 * 100 + span;
@@ -40,7 +41,8 @@ bool InListedRange(const RatingContextView& record, const std::uint8_t* header, 
   const bool last = b == static_cast<std::size_t>(length) / kBlockSize;
   std::array<std::uint8_t, kBlockSize> block{};
   const std::size_t size = last ? static_cast<std::size_t>(length) % kBlockSize : kBlockSize;
-  const std::ptrdiff_t read = ReadSlotAt(record, context::kZpsFile, offset + static_cast<std::int64_t>(kBlockSize * b), std::span(block.data(), size));
+  const std::ptrdiff_t read = ReadSlotAt(record, context::kZpsFile, offset + static_cast<std::int64_t>(kBlockSize * b),
+                                         std::span(block.data(), size));
   for (std::ptrdiff_t at = 0; at + static_cast<std::ptrdiff_t>(kEntrySize) <= read; at += kEntrySize)
     if (EntryHolds(block.data() + at, key)) return true;
   return false;
@@ -59,14 +61,16 @@ int CompareIgnoringCase(std::string_view a, std::string_view b) {
 std::optional<bool> ServedDirectlyByRanges(const RatingContextView& record, std::string_view code) {
   const std::optional<ResolvedBuffer> header = SlotBuffer(record, context::kZpsHeader);
   if (!header || header->size < kZpsHeaderSize) return std::nullopt;
-  const std::int64_t key = platform::LeadingInteger(platform::UntilNul(code.substr(0, std::min(code.size(), kKeyWidth)))).value;
+  const std::int64_t key =
+      platform::LeadingInteger(platform::UntilNul(code.substr(0, std::min(code.size(), kKeyWidth)))).value;
   const bool hit = InListedRange(record, header->data, key);
   return header->data[0] == 'Y' ? hit : !hit;
 }
 
 std::optional<bool> InPostalRange(const RatingContextView& record, std::string_view code) {
   const std::string_view text = platform::TrimTrailingBlanks(platform::UntilNul(code));
-  std::string key = text.size() == 3 ? std::string(text) + "0A" : std::string(code.substr(0, std::min(code.size(), kKeyWidth)));
+  std::string key =
+      text.size() == 3 ? std::string(text) + "0A" : std::string(code.substr(0, std::min(code.size(), kKeyWidth)));
   key.resize(kKeyWidth, '\0');
   const std::optional<std::int64_t> size = SlotFileSize(record, context::kBsvFile);
   if (!size) return std::nullopt;

@@ -68,7 +68,8 @@ int StateOfCode(RatingContextView& record, std::string_view code, char* state2, 
     std::copy(entry.begin() + 2, entry.end(), flags.begin());
     stateGiven = flagsGiven = true;
   } else if (const int index = ProvinceIndex(record, code); index >= 0) {
-    const std::string_view r = TableRecords(record, kProvinceTable).substr(static_cast<std::size_t>(index) * kProvinceTable.recordSize);
+    const std::string_view r =
+        TableRecords(record, kProvinceTable).substr(static_cast<std::size_t>(index) * kProvinceTable.recordSize);
     std::copy_n(r.begin(), 2, state.begin());
     stateGiven = true;
   }

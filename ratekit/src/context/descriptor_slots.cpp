@@ -1,12 +1,11 @@
 #include "context/descriptor_slots.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
+#include <fcntl.h>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -65,7 +64,8 @@ std::ptrdiff_t ReadSlotAt(const RatingContextView& record, platform::FieldSpan s
   if (!fd || offset < 0) return -1;
   std::size_t filled = 0;
   while (filled < buffer.size()) {
-    const ssize_t n = ::pread(*fd, buffer.data() + filled, buffer.size() - filled, static_cast<off_t>(offset) + static_cast<off_t>(filled));
+    const ssize_t n = ::pread(*fd, buffer.data() + filled, buffer.size() - filled,
+                              static_cast<off_t>(offset) + static_cast<off_t>(filled));
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return -1;
     if (n == 0) break;
@@ -85,7 +85,8 @@ void CloseProgramDescriptor(RatingContextView& record, platform::FieldSpan slot,
   const std::int32_t fd = record.integerAt<std::int32_t>(slot.offset);
   if (fd >= kFirstSlotDescriptor) {
     auto& opened = Opened();
-    opened.erase(std::remove_if(opened.begin(), opened.end(), [fd](const auto& e) { return e.second == fd; }), opened.end());
+    opened.erase(std::remove_if(opened.begin(), opened.end(), [fd](const auto& e) { return e.second == fd; }),
+                 opened.end());
     ::close(fd);
   }
   record.setInteger<std::int32_t>(slot.offset, closed);

@@ -154,12 +154,8 @@ void* TokenTable::module(const void* owner, Token token) const {
 void* TokenTable::object(const void* owner, Token token, TokenKind kind, std::size_t* size) const {
   std::optional<ResolvedBuffer> found;
   switch (kind) {
-    case TokenKind::Buffer:
-      found = buffer(owner, token);
-      break;
-    case TokenKind::Position:
-      found = position(owner, token);
-      break;
+    case TokenKind::Buffer: found = buffer(owner, token); break;
+    case TokenKind::Position: found = position(owner, token); break;
     case TokenKind::Stream:
     case TokenKind::Module: {
       const Entry* e = find(owner, token, kind);
@@ -180,7 +176,8 @@ void TokenTable::retire(const void* owner, Token token) {
       if (p.live && p.kind == TokenKind::Position && p.parent == token) retire(owner, MakeToken(p.generation, i));
     }
   }
-  if (e->kind == TokenKind::Stream && e->ownership == Ownership::Ratekit) std::fclose(static_cast<std::FILE*>(e->object));
+  if (e->kind == TokenKind::Stream && e->ownership == Ownership::Ratekit)
+    std::fclose(static_cast<std::FILE*>(e->object));
   const std::size_t index = token & 0xFFFF;
   const std::uint32_t generation = e->generation;
   *e = Entry{};

@@ -51,14 +51,17 @@ struct Side {
 }  // namespace
 
 std::size_t DiscountEntryCount(const RatingContextView& record) {
-  return static_cast<std::size_t>(
-      std::clamp<std::int32_t>(IntField(record, context::kDiscountEntryCount), 0, static_cast<std::int32_t>(discount_file::kEntries)));
+  return static_cast<std::size_t>(std::clamp<std::int32_t>(IntField(record, context::kDiscountEntryCount), 0,
+                                                           static_cast<std::int32_t>(discount_file::kEntries)));
 }
 
-float TextValue(std::string_view text) { return static_cast<float>(platform::LeadingDecimalValue(platform::UntilNul(text))); }
+float TextValue(std::string_view text) {
+  return static_cast<float>(platform::LeadingDecimalValue(platform::UntilNul(text)));
+}
 
 void ClearDiscounts(RatingContextView& record) {
-  for (std::size_t k = 0; k <= DiscountEntryCount(record) + 1; ++k) record.setFloat(context::kFloor.offset + 4 * k, 0.0f);
+  for (std::size_t k = 0; k <= DiscountEntryCount(record) + 1; ++k)
+    record.setFloat(context::kFloor.offset + 4 * k, 0.0f);
   record.fill(rating_totals::kMcDiscountText, '\0');
   record.fill(rating_totals::kFloorText, '\0');
 }
@@ -90,7 +93,8 @@ void ApplyClassBandDiscounts(RatingContextView& record) {
     ClearMcAndFloor(record);
   } else {
     record.setChar(context::kDiscountSource.offset, 'C');
-    PutMcAndFloor(record, record.text(discount_file::BandMcDiscountText(b)), record.text(discount_file::BandFloorText(b)));
+    PutMcAndFloor(record, record.text(discount_file::BandMcDiscountText(b)),
+                  record.text(discount_file::BandFloorText(b)));
   }
   for (std::size_t i = 0; i < DiscountEntryCount(record); ++i)
     PutFloat(record, context::BreakDiscount(i), TextValue(record.text(discount_file::BandBreakText(b, i))));
@@ -113,14 +117,16 @@ bool ApplyZipPairDiscounts(RatingContextView& record) {
   const std::string blanks(n, ' ');
 
   const platform::FieldSpan list = profile_record::Current(profile_record::kZipDiscounts);
-  const std::size_t count = static_cast<std::size_t>(std::clamp<std::int32_t>(
-      IntField(record, profile_record::Current(profile_record::kZipDiscountCount)), 0, static_cast<std::int32_t>(zde::kPerProfile)));
+  const std::size_t count = static_cast<std::size_t>(
+      std::clamp<std::int32_t>(IntField(record, profile_record::Current(profile_record::kZipDiscountCount)), 0,
+                               static_cast<std::int32_t>(zde::kPerProfile)));
   for (std::size_t e = 0; e < count; ++e) {
     const std::string_view entry = record.text({list.offset + zde::kSize * e, zde::kSize});
     auto side = [&](platform::FieldSpan from, platform::FieldSpan to) {
       return Side{entry.substr(from.offset, n), entry.substr(to.offset, n)};
     };
-    const Side origin = side(zde::kOriginFrom, zde::kOriginTo), destination = side(zde::kDestinationFrom, zde::kDestinationTo);
+    const Side origin = side(zde::kOriginFrom, zde::kOriginTo),
+               destination = side(zde::kDestinationFrom, zde::kDestinationTo);
     auto holds = [&](const Side& s, std::string_view code, std::string_view state) {
       if (s.from == blanks) return s.to.substr(0, 2) == state;
       return s.from.compare(code) <= 0 && std::string_view(code).compare(s.to) <= 0;
@@ -131,7 +137,8 @@ bool ApplyZipPairDiscounts(RatingContextView& record) {
     // Value 0 is the MC discount, values 1..9 the breaks' (value 9 also
     // the last value of the pair, 12670: one float).
     for (std::size_t v = 0; v < kValues; ++v)
-      PutFloat(record, context::SentDiscount(v), TextValue(entry.substr(zde::kValues.offset + kValueWidth * v, kValueWidth)));
+      PutFloat(record, context::SentDiscount(v),
+               TextValue(entry.substr(zde::kValues.offset + kValueWidth * v, kValueWidth)));
     return true;
   }
   return false;

@@ -44,7 +44,8 @@ std::optional<std::int32_t> CopyEffectiveTable(RatingContextView& record, const 
   std::int32_t appended = 0, skipped = 0;
   for (std::size_t i = 0; i < count; ++i) {
     char entryText[kEffectiveEntrySize];
-    if (engine.getEffectiveEntry(handle, entryText, static_cast<int>(i)) == nullptr) return message::kEffectiveTableRead;
+    if (engine.getEffectiveEntry(handle, entryText, static_cast<int>(i)) == nullptr)
+      return message::kEffectiveTableRead;
     if (std::string_view(entryText, kBureau.size()) == kBureau) {
       SetIntField(record, context::kEffectiveEntriesSkipped, ++skipped);
       continue;
@@ -63,11 +64,12 @@ char* FindEffectiveEntry(RatingContextView& record, const char* key) {
   const std::optional<ResolvedBuffer> copy = SlotBuffer(record, context::kEffectiveTableCopy);
   if (!copy) return nullptr;
   const std::int32_t kept = IntField(record, context::kEffectiveEntriesKept);
-  const std::size_t searched = kept <= 0 ? 0 : std::min<std::size_t>(static_cast<std::size_t>(kept), copy->size / kEffectiveEntrySize);
+  const std::size_t searched =
+      kept <= 0 ? 0 : std::min<std::size_t>(static_cast<std::size_t>(kept), copy->size / kEffectiveEntrySize);
   for (std::size_t i = 0; i < searched; ++i) {
     std::uint8_t* e = copy->data + kEffectiveEntrySize * i;
-    if (Same(key, kKeyName, e, entry::kName) && Same(key, kKeyYear, e, entry::kYear) && Same(key, kKeyMonth, e, entry::kMonth) &&
-        Same(key, kKeyDay, e, entry::kDay))
+    if (Same(key, kKeyName, e, entry::kName) && Same(key, kKeyYear, e, entry::kYear) &&
+        Same(key, kKeyMonth, e, entry::kMonth) && Same(key, kKeyDay, e, entry::kDay))
       return reinterpret_cast<char*>(e);
   }
   return nullptr;

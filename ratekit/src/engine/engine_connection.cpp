@@ -21,18 +21,19 @@ struct VersionPiece {
   platform::FieldSpan target;
 };
 constexpr std::array<VersionPiece, 6> kVersionPieces{{{0, 20, context::kVersionStrings[0]},
-                                                       {20, 3, context::kVersionStrings[1]},
-                                                       {23, 5, context::kVersionStrings[2]},
-                                                       {76, 3, context::kVersionStrings[3]},
-                                                       {79, 5, context::kVersionStrings[4]},
-                                                       {84, 21, context::kVersionStrings[5]}}};
+                                                      {20, 3, context::kVersionStrings[1]},
+                                                      {23, 5, context::kVersionStrings[2]},
+                                                      {76, 3, context::kVersionStrings[3]},
+                                                      {79, 5, context::kVersionStrings[4]},
+                                                      {84, 21, context::kVersionStrings[5]}}};
 
 // The ten names in binding order; the first missing one's number is 400
 // plus its place.
-constexpr std::array<const char*, 10> kEntryNames{
-    "Vorn_GetStateEx",          "Vorn_GetErrorStringEx",        "Vorn_InitializeVornEx", "Vorn_Set_VorndataEx",
-    "Vorn_GetEffectiveTableEx", "Vorn_GetEffectiveTableSizeEx", "Vorn_GetTablesEx",      "Vorn_RateShipment2Ex",
-    "Vorn_disp_verEx",          "Vorn_EndVornEx"};
+constexpr std::array<const char*, 10> kEntryNames{"Vorn_GetStateEx",          "Vorn_GetErrorStringEx",
+                                                  "Vorn_InitializeVornEx",    "Vorn_Set_VorndataEx",
+                                                  "Vorn_GetEffectiveTableEx", "Vorn_GetEffectiveTableSizeEx",
+                                                  "Vorn_GetTablesEx",         "Vorn_RateShipment2Ex",
+                                                  "Vorn_disp_verEx",          "Vorn_EndVornEx"};
 
 template <class F>
 void Assign(void* address, F& slot) {
@@ -96,7 +97,8 @@ std::int32_t BindEngine(RatingContextView& record) {
   Assign(found[7], f.rateShipment);
   Assign(found[8], f.versionText);
   Assign(found[9], f.end);
-  e.bindingResult = bound == kEntryNames.size() ? 0 : message::kEngineEntryPointMissing + static_cast<std::int32_t>(bound);
+  e.bindingResult =
+      bound == kEntryNames.size() ? 0 : message::kEngineEntryPointMissing + static_cast<std::int32_t>(bound);
   return e.bindingResult;
 }
 

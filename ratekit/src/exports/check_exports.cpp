@@ -14,7 +14,9 @@ using namespace ratekit;
 namespace {
 
 // A text the program passes, read no further than `most` characters.
-std::string_view Text(const char* text, std::size_t most) { return text == nullptr ? std::string_view() : std::string_view(text, strnlen(text, most)); }
+std::string_view Text(const char* text, std::size_t most) {
+  return text == nullptr ? std::string_view() : std::string_view(text, strnlen(text, most));
+}
 
 constexpr std::size_t kCodeWidth = 7, kClassWidth = 6, kWeightWidth = 32, kPrefixWidth = 3;
 

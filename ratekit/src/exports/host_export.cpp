@@ -19,14 +19,11 @@ int TakeQuit(int* code) {
 uint32_t MakeToken(void* ratingContext, int kind, void* object, size_t size) {
   if (ratingContext == nullptr) return 0;
   switch (kind) {
-    case RATEKIT_TOKEN_BUFFER:
-      return Tokens().makeProgramBuffer(ratingContext, object, size);
+    case RATEKIT_TOKEN_BUFFER: return Tokens().makeProgramBuffer(ratingContext, object, size);
     case RATEKIT_TOKEN_STREAM:
       return Tokens().makeStream(ratingContext, static_cast<std::FILE*>(object), Ownership::Program);
-    case RATEKIT_TOKEN_MODULE:
-      return Tokens().makeModule(ratingContext, object);
-    case RATEKIT_TOKEN_POSITION:
-      return Tokens().makePosition(ratingContext, object);
+    case RATEKIT_TOKEN_MODULE: return Tokens().makeModule(ratingContext, object);
+    case RATEKIT_TOKEN_POSITION: return Tokens().makePosition(ratingContext, object);
   }
   return 0;
 }

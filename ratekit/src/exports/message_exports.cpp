@@ -43,15 +43,17 @@ RATEKIT_EXPORT char* strltrim(char* s) {
 
 RATEKIT_EXPORT char* ForceFileNameExtension(char* name, const char* ext) {
   if (name == nullptr) return name;
-  const std::string result = WithForcedExtension(std::string_view(name, strnlen(name, kMaxFileName)),
-                                                 ext == nullptr ? std::string_view() : std::string_view(ext, strnlen(ext, 4)));
+  const std::string result =
+      WithForcedExtension(std::string_view(name, strnlen(name, kMaxFileName)),
+                          ext == nullptr ? std::string_view() : std::string_view(ext, strnlen(ext, 4)));
   std::memcpy(name, result.c_str(), result.size() + 1);
   return name;
 }
 
 RATEKIT_EXPORT const char* SplitPath(const char* path) {
   static std::array<char, kMaxFileName + 1> result;
-  const std::string split = path == nullptr ? std::string() : FileNameOfPath(std::string_view(path, strnlen(path, kMaxFileName)));
+  const std::string split =
+      path == nullptr ? std::string() : FileNameOfPath(std::string_view(path, strnlen(path, kMaxFileName)));
   const std::size_t n = std::min(split.size(), kMaxFileName);
   std::memcpy(result.data(), split.data(), n);
   result[n] = '\0';

@@ -35,7 +35,8 @@ std::string DataSetFileName(const RatingContextView& record, std::string_view ex
 
 std::optional<std::string> FindDataSetFile(const RatingContextView& record, std::string_view extension) {
   const std::string name = DataSetFileName(record, extension);
-  if (std::find(kCurrentDirectoryFirst.begin(), kCurrentDirectoryFirst.end(), extension) != kCurrentDirectoryFirst.end())
+  if (std::find(kCurrentDirectoryFirst.begin(), kCurrentDirectoryFirst.end(), extension) !=
+      kCurrentDirectoryFirst.end())
     if (std::optional<std::string> here = Existing(name)) return here;
   return Existing(DataDirectory(record) + name);
 }
@@ -96,7 +97,8 @@ ReadOutcome ReadImage(RatingContextView& record, const std::optional<std::string
   return ReadOutcome::Read;
 }
 
-bool StoreTable(RatingContextView& record, platform::FieldSpan slot, std::span<const std::uint8_t> bytes, std::size_t zeros) {
+bool StoreTable(RatingContextView& record, platform::FieldSpan slot, std::span<const std::uint8_t> bytes,
+                std::size_t zeros) {
   ClearSlot(record, slot);
   const Token token = Tokens().makeBuffer(record.data(), bytes.size() + zeros);
   if (token == 0) return false;

@@ -55,6 +55,7 @@ ReadOutcome ReadImage(RatingContextView& record, const std::optional<std::string
 // Puts a new buffer of the table's bytes and `zeros` zero bytes after them
 // into the token slot, retiring what the slot held; false (the slot empty)
 // when no buffer could be had.
-bool StoreTable(RatingContextView& record, platform::FieldSpan slot, std::span<const std::uint8_t> bytes, std::size_t zeros = 0);
+bool StoreTable(RatingContextView& record, platform::FieldSpan slot, std::span<const std::uint8_t> bytes,
+                std::size_t zeros = 0);
 
 }  // namespace ratekit

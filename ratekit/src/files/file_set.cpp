@@ -33,7 +33,9 @@ void ClearServiceFlags(RatingContextView& record) {
     SetIntField(record, flag, 0);
 }
 
-bool Present(const RatingContextView& record, std::string_view extension) { return FindDataSetFile(record, extension).has_value(); }
+bool Present(const RatingContextView& record, std::string_view extension) {
+  return FindDataSetFile(record, extension).has_value();
+}
 
 // Opens the first of two files that is there into the probe slot and
 // closes it again: 0 neither, 1 the first, 2 the second.
@@ -144,9 +146,10 @@ std::optional<std::int32_t> OpenFileSet(RatingContextView& record, std::int32_t*
 void CloseFileSet(RatingContextView& record) {
   FreeLaneTariffTables();
   for (const platform::FieldSpan slot :
-       {context::kCozTable, context::kSccTable, context::kZpsHeader, context::kEffectiveTableCopy, context::kCurrentEffectiveEntry, context::kLevelTable,
-        context::kZipRangeTable, context::kLaTable, context::kRbaTable, context::kLmcTable, context::kLcaTable,
-        context::kMchTable, context::kZf2IndexBlock, context::kLabStream, context::kLamStream})
+       {context::kCozTable, context::kSccTable, context::kZpsHeader, context::kEffectiveTableCopy,
+        context::kCurrentEffectiveEntry, context::kLevelTable, context::kZipRangeTable, context::kLaTable,
+        context::kRbaTable, context::kLmcTable, context::kLcaTable, context::kMchTable, context::kZf2IndexBlock,
+        context::kLabStream, context::kLamStream})
     ClearSlot(record, slot);
   for (const platform::FieldSpan slot : {context::kZf1File, context::kZf2File, context::kZfmFile, context::kBseFile,
                                          context::kBscFile, context::kFacFile, context::kFccFile, context::kAdjFile,

@@ -27,7 +27,8 @@ std::optional<std::int32_t> ReadLevelFile(RatingContextView& record, std::string
   if (!StoreTable(record, context::kLevelTable, file.bytes)) return message::kLevelFile.allocation;
   SetIntField(record, context::kLevelCount, static_cast<std::int32_t>(file.bytes.size() / kLevelRecordSize));
   const std::string_view date(reinterpret_cast<const char*>(file.bytes.data()) + kLevelDate.offset, kLevelDate.width);
-  const std::string shipmentDate = std::string(date.substr(4, 2)) + "-" + std::string(date.substr(6, 2)) + "-" + std::string(date.substr(0, 4));
+  const std::string shipmentDate =
+      std::string(date.substr(4, 2)) + "-" + std::string(date.substr(6, 2)) + "-" + std::string(date.substr(0, 4));
   record.setText(context::kShipmentDate, shipmentDate);
   return std::nullopt;
 }

@@ -23,11 +23,11 @@ struct GuideName {
   std::int32_t missing;  // the number stored when it is missing
 };
 constexpr std::array<GuideName, 6> kGuideNames{{{"Lanebook_GetTermToTermDays", 525},
-                                               {"Lanebook_Initialize", 525},
-                                               {"Lanebook_Set_JYDataPath", 526},
-                                               {"Lanebook_GetServGuideData", 527},
-                                               {"Lanebook_GetTerminalDetail", 528},
-                                               {"Lanebook_Terminate", 529}}};
+                                                {"Lanebook_Initialize", 525},
+                                                {"Lanebook_Set_JYDataPath", 526},
+                                                {"Lanebook_GetServGuideData", 527},
+                                                {"Lanebook_GetTerminalDetail", 528},
+                                                {"Lanebook_Terminate", 529}}};
 
 // The longest data directory the guide takes.
 constexpr std::size_t kMostDataDirectory = 255;
@@ -130,7 +130,8 @@ int AskServiceOfLane(RatingContextView& record) {
   record.fill(context::kServiceDays, '\0');
   record.fill(context::kServiceCode, '\0');
   record.fill(context::kServiceTerminal1, '\0');
-  for (std::size_t point : {0, 1}) record.setChar(shipment_point::Of(point, shipment_point::kServiceLetter).offset, ' ');
+  for (std::size_t point : {0, 1})
+    record.setChar(shipment_point::Of(point, shipment_point::kServiceLetter).offset, ' ');
   const std::uint64_t status = BlockStatus(g);
   if (status >= 1010 && status <= 1099) {
     SetLastError(record, message::kServiceGuideFailed);

@@ -127,7 +127,8 @@ constexpr std::array kTexts{
     NumberedText{533, "Error occurred in Service DLL."},
     NumberedText{534, "Error reading MCA file."},
 };
-static_assert(std::is_sorted(kTexts.begin(), kTexts.end(), [](const NumberedText& a, const NumberedText& b) { return a.number < b.number; }));
+static_assert(std::is_sorted(kTexts.begin(), kTexts.end(),
+                             [](const NumberedText& a, const NumberedText& b) { return a.number < b.number; }));
 
 constexpr std::string_view kDefaultText = "Error occurred.";
 

@@ -23,12 +23,9 @@ Callbacks& Installed() {
 
 const char* KindName(RatekitBoxKind kind) {
   switch (kind) {
-    case RATEKIT_BOX_ERROR:
-      return "error";
-    case RATEKIT_BOX_QUESTION:
-      return "question";
-    case RATEKIT_BOX_WARNING:
-      break;
+    case RATEKIT_BOX_ERROR: return "error";
+    case RATEKIT_BOX_QUESTION: return "question";
+    case RATEKIT_BOX_WARNING: break;
   }
   return "warning";
 }
@@ -69,8 +66,6 @@ void InstallMessageBoxes(RatekitShowBox show, RatekitQuit quit, void* hostContex
   c.hostContext = hostContext;
 }
 
-std::optional<int> TakeRecordedQuit() {
-  return std::exchange(Installed().recordedQuit, std::nullopt);
-}
+std::optional<int> TakeRecordedQuit() { return std::exchange(Installed().recordedQuit, std::nullopt); }
 
 }  // namespace ratekit

@@ -9,8 +9,8 @@
 #include "messages/message_numbers.h"
 #include "platform/kernel/copy_file.h"
 #include "platform/kernel/file.h"
-#include "platform/kernel/path.h"
 #include "platform/kernel/fixed_format.h"
+#include "platform/kernel/path.h"
 #include "platform/kernel/replace_file.h"
 #include "profiles/profile_settings.h"
 
@@ -34,7 +34,9 @@ std::span<const std::uint8_t> CurrentProfileBytes(const RatingContextView& recor
 
 }  // namespace
 
-std::string ProfileFilePath(const RatingContextView& record) { return StartupDirectory(record) + std::string(kProfileFileName); }
+std::string ProfileFilePath(const RatingContextView& record) {
+  return StartupDirectory(record) + std::string(kProfileFileName);
+}
 
 std::optional<std::int32_t> EnsureProfileFile(RatingContextView& record) {
   const std::string path = ProfileFilePath(record);

@@ -111,8 +111,10 @@ void ApplyProfileSettings(RatingContextView& record) {
   CopyField(record, pr::Current(pr::kZipPairDiscountsInUse), rd::kZipPairDiscounts);
 
   SetIntField(record, context::kDiscountsWithdrawn, 0);
-  const bool anyDiscount = typed != 0 || classBands != 0 || ShortField(record, pr::Current(pr::kZipPairDiscountsInUse)) != 0;
-  if (!anyDiscount && ShortField(record, rd::kDiscountsInUse) != 0) SetIntField(record, context::kDiscountsWithdrawn, 1);
+  const bool anyDiscount =
+      typed != 0 || classBands != 0 || ShortField(record, pr::Current(pr::kZipPairDiscountsInUse)) != 0;
+  if (!anyDiscount && ShortField(record, rd::kDiscountsInUse) != 0)
+    SetIntField(record, context::kDiscountsWithdrawn, 1);
   record.setInteger<std::int16_t>(rd::kDiscountsInUse.offset, anyDiscount ? 1 : 0);
 }
 

@@ -1,8 +1,8 @@
 #include "rating/charge_lists.h"
 
 #include <array>
-#include <cmath>
 #include <climits>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <utility>

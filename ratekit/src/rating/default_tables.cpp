@@ -16,10 +16,12 @@ void WriteDefaults(RatingContextView& record, vorn::ShipmentRecord& request) {
   request.fill(vorn::shipment::kClassCodes, '\0');
   for (std::size_t i = 0; i < kDefaultClasses.size(); ++i)
     request.setText({vorn::shipment::kClassCodes.offset + 6 * i, 6}, kDefaultClasses[i], '\0');
-  request.setInteger<std::int16_t>(vorn::shipment::kClassCount.offset, static_cast<std::int16_t>(kDefaultClasses.size()));
+  request.setInteger<std::int16_t>(vorn::shipment::kClassCount.offset,
+                                   static_cast<std::int16_t>(kDefaultClasses.size()));
 
   record.fill(context::kClassCodes, '\0');
-  for (std::size_t i = 0; i < kDefaultClasses.size(); ++i) record.setText(context::ClassCode(i), kDefaultClasses[i], '\0');
+  for (std::size_t i = 0; i < kDefaultClasses.size(); ++i)
+    record.setText(context::ClassCode(i), kDefaultClasses[i], '\0');
   SetIntField(record, context::kClassCount, static_cast<std::int32_t>(kDefaultClasses.size()));
 
   record.fill(context::kBreakLabels, '\0');
@@ -34,7 +36,8 @@ void WriteDefaults(RatingContextView& record, vorn::ShipmentRecord& request) {
 // Every byte WriteDefaults writes: the record's class codes, class count and
 // break labels (one run), the first bounds of both bound tables and the
 // break count; the request's class codes and count.
-constexpr FieldSpan kClassesToLabels{context::kClassCodes.offset, context::kBreakLabels.end() - context::kClassCodes.offset};
+constexpr FieldSpan kClassesToLabels{context::kClassCodes.offset,
+                                     context::kBreakLabels.end() - context::kClassCodes.offset};
 static_assert(context::kClassCount.offset == context::kClassCodes.end() &&
               context::kBreakLabels.offset == context::kClassCount.end());
 constexpr std::size_t kBoundsWidth = 4 * kDefaultBreaks.size();

@@ -12,8 +12,9 @@
 
 namespace ratekit {
 
-inline constexpr std::array<std::string_view, 18> kDefaultClasses{
-    "500", "400", "300", "250", "200", "175", "150", "125", "110", "100", "92", "85", "77", "70", "65", "60", "55", "50"};
+inline constexpr std::array<std::string_view, 18> kDefaultClasses{"500", "400", "300", "250", "200", "175",
+                                                                  "150", "125", "110", "100", "92",  "85",
+                                                                  "77",  "70",  "65",  "60",  "55",  "50"};
 
 struct DefaultBreak {
   std::string_view label;
@@ -30,8 +31,8 @@ inline constexpr std::array<DefaultBreak, 9> kDefaultBreaks{{{"L5C", 0, 499},
                                                              {"M40M", 40000, 9999999}}};
 
 // SetClassesAndWeights: the rate tables' row stride := the break count in
-// use (the defaults' 9 when no break table was filled yet); then the defaults into the request's class codes and the record's
-// class and break tables, and the tables marked filled.
+// use (the defaults' 9 when no break table was filled yet); then the defaults into the request's class codes and the
+// record's class and break tables, and the tables marked filled.
 void SetDefaultClassesAndWeights(RatingContextView& record, vorn::ShipmentRecord& request);
 
 }  // namespace ratekit

@@ -46,7 +46,8 @@ std::string EngineMessage(const EngineConnection& engine, std::string_view code)
 }
 
 bool PointCodeEmpty(const RatingContextView& record, std::size_t point) {
-  return platform::TrimTrailingBlanks(platform::UntilNul(record.text(shipment_point::Of(point, shipment_point::kCode)))).empty();
+  return platform::TrimTrailingBlanks(platform::UntilNul(record.text(shipment_point::Of(point, shipment_point::kCode))))
+      .empty();
 }
 
 void Rate(RatingContextView& record, EngineConnection& engine, CandidateBlock& block) {

@@ -33,7 +33,8 @@ std::string_view Bytes(const std::vector<std::uint8_t>& file, std::size_t offset
 }
 
 bool Within(std::string_view value, std::string_view low, std::string_view high) {
-  return std::memcmp(low.data(), value.data(), kPrefixSize) <= 0 && std::memcmp(value.data(), high.data(), kPrefixSize) <= 0;
+  return std::memcmp(low.data(), value.data(), kPrefixSize) <= 0 &&
+         std::memcmp(value.data(), high.data(), kPrefixSize) <= 0;
 }
 
 }  // namespace

@@ -20,9 +20,11 @@ std::optional<std::int32_t> PutPercentageSurcharge(RatingContextView& record, co
     if (v < 0 || v >= static_cast<std::int64_t>(context::kBreakSlots)) return message::kInvalidSurcharge;
     const bool beforeDiscount = record.charAt(tariff_settings::kSurchargeBeforeDiscount.offset) == 'Y';
     const double base =
-        static_cast<double>(beforeDiscount ? totals.totalChargeCents : totals.totalChargeCents - totals.discountCents) / 100.0;
+        static_cast<double>(beforeDiscount ? totals.totalChargeCents : totals.totalChargeCents - totals.discountCents) /
+        100.0;
     const bool ltl = totals.totalWeight < IntField(record, context::BreakLowerBound(static_cast<std::size_t>(v)));
-    const float percent = record.floatAt((ltl ? rating_defaults::kLtlSurchargePercent : rating_defaults::kTlSurchargePercent).offset);
+    const float percent =
+        record.floatAt((ltl ? rating_defaults::kLtlSurchargePercent : rating_defaults::kTlSurchargePercent).offset);
     const double raw = base * static_cast<double>(percent) / 100.0;
     if (!(std::fabs(raw) <= static_cast<double>(FLT_MAX))) return message::kInvalidSurcharge;
     amount = RoundHalfUp51(static_cast<float>(raw), 2);

@@ -69,7 +69,8 @@ class ResultWriter {
 
 std::optional<std::int32_t> CopyRatingResults(RatingContextView& record, const vorn::ShipmentRecord& answer) {
   ResultWriter out(record);
-  const std::int64_t sum = AnswerCents(answer.text(sr::kNetCharge)) + AnswerCents(answer.text(sr::kPercentDiscountAmount));
+  const std::int64_t sum =
+      AnswerCents(answer.text(sr::kNetCharge)) + AnswerCents(answer.text(sr::kPercentDiscountAmount));
   out.money(rt::kHeaderAmountsSum, sum, 7, platform::Padding::Zeros);
 
   PutRateBaseNumber(record, answer, IntField(record, context::kCanadaFlag) != 0);
@@ -79,7 +80,8 @@ std::optional<std::int32_t> CopyRatingResults(RatingContextView& record, const v
   for (std::size_t i = 0; i < shipment_lines::kLines; ++i) {
     const std::size_t line = sr::DetailLine(i).offset;
     const std::int64_t rate = AnswerCents(answer.text({line + sr::detail::kRate.offset, sr::detail::kRate.width}));
-    const std::int64_t charge = AnswerCents(answer.text({line + sr::detail::kCharge.offset, sr::detail::kCharge.width}));
+    const std::int64_t charge =
+        AnswerCents(answer.text({line + sr::detail::kCharge.offset, sr::detail::kCharge.width}));
     out.money(shipment_lines::RateText(i), rate, 7);
     out.money(shipment_lines::ChargeText(i), charge, 9);
     lineCharges += charge;
@@ -88,7 +90,8 @@ std::optional<std::int32_t> CopyRatingResults(RatingContextView& record, const v
   record.setText(shipment_point::Of(0, shipment_point::kState), answer.text({sr::kOriginStateCity.offset, 2}));
   record.setText(shipment_point::Of(1, shipment_point::kState), answer.text({sr::kDestinationStateCity.offset, 2}));
   if (IntField(record, context::kZpsLoaded) == 0) {
-    record.setChar(shipment_point::Of(0, shipment_point::kServiceLetter).offset, answer.charAt(sr::kOriginPointLetter.offset));
+    record.setChar(shipment_point::Of(0, shipment_point::kServiceLetter).offset,
+                   answer.charAt(sr::kOriginPointLetter.offset));
     record.setChar(shipment_point::Of(1, shipment_point::kServiceLetter).offset,
                    answer.charAt(sr::kDestinationPointLetter.offset));
   }

@@ -79,12 +79,14 @@ void PutPoint(const RatingContextView& record, std::size_t point, vorn::Shipment
   std::memcpy(request.chars() + codeField.offset, code.data(), std::min(code.size(), codeField.width));
   const FieldSpan stateCity = origin ? sr::kOriginStateCity : sr::kDestinationStateCity;
   PutText(request, {stateCity.offset, 2}, UntilNul(record.text(shipment_point::Of(point, shipment_point::kState))));
-  PutText(request, origin ? kOriginCity : kDestinationCity, UntilNul(record.text(shipment_point::Of(point, shipment_point::kCity))));
+  PutText(request, origin ? kOriginCity : kDestinationCity,
+          UntilNul(record.text(shipment_point::Of(point, shipment_point::kCity))));
 }
 
 // The discount records: ten fields each (the MC discount, then breaks 0..8),
 // the same in both; blanks when discounts are off.
-std::optional<std::int32_t> PutDiscounts(const RatingContextView& record, bool noDiscountLane, vorn::ShipmentRecord& request) {
+std::optional<std::int32_t> PutDiscounts(const RatingContextView& record, bool noDiscountLane,
+                                         vorn::ShipmentRecord& request) {
   const bool off = record.integerAt<std::int16_t>(rating_defaults::kDiscountsInUse.offset) == 0 || noDiscountLane;
   request.setChar(sr::kDiscountSwitch.offset, 'N');
   std::array<DiscountText, sr::kDiscountFields> fields;
@@ -128,8 +130,9 @@ std::optional<std::int32_t> PutFactor(const RatingContextView& record, vorn::Shi
 // The class sent for line i: the class table's code of the line's class
 // when the profile's class map gave it, else the line's own class.
 std::optional<std::string_view> LineClass(const RatingContextView& record, std::size_t i) {
-  const bool mapped = record.integerAt<std::int32_t>(profile_record::Current(profile_record::kClassMapInUse).offset) != 0 &&
-                      record.charAt(shipment_lines::ClassFlag(i).offset) == '*';
+  const bool mapped =
+      record.integerAt<std::int32_t>(profile_record::Current(profile_record::kClassMapInUse).offset) != 0 &&
+      record.charAt(shipment_lines::ClassFlag(i).offset) == '*';
   if (!mapped) return UntilNul(record.text(shipment_lines::ClassCode(i)));
   const std::int32_t index = record.integerAt<std::int32_t>(shipment_lines::ClassIndex(i).offset);
   if (index < 0 || static_cast<std::size_t>(index) >= context::kClassSlots) return std::nullopt;

@@ -57,8 +57,8 @@ std::optional<std::int32_t> LoadClassTable(RatingContextView& record) {
   record.fill(context::kClassCodes, '\0');
   std::int32_t count = 0;
   bool shortRead = false;
-  auto failure = ReadRecords(FindDataSetFile(record, ".CLS"), kClassCodeSize, context::kClassSlots, message::kClassFile, shortRead,
-                             [&](std::size_t i, std::string_view code) {
+  auto failure = ReadRecords(FindDataSetFile(record, ".CLS"), kClassCodeSize, context::kClassSlots, message::kClassFile,
+                             shortRead, [&](std::size_t i, std::string_view code) {
                                std::string slot(code);
                                std::replace(slot.begin(), slot.end(), ' ', '\0');
                                record.setText(context::ClassCode(i), slot, '\0');
@@ -73,14 +73,15 @@ std::optional<std::int32_t> LoadClassTable(RatingContextView& record) {
 std::optional<std::int32_t> LoadWeightBreaks(RatingContextView& record) {
   std::int32_t count = 0;
   bool shortRead = false;
-  auto failure = ReadRecords(FindDataSetFile(record, ".WGT"), context::kWeightRecordSize, kWeightRecords, message::kWeightFile, shortRead,
-                             [&](std::size_t i, std::string_view r) {
-                               record.setText(context::RawWeightRecord(i), r);
-                               record.setText(context::BreakLabel(i), r.substr(kWeightLabel.offset, kWeightLabel.width), '\0');
-                               SetIntField(record, context::BreakUpperBound(i), TextNumber(r.substr(kUpperWeight.offset, kUpperWeight.width)));
-                               SetIntField(record, context::BreakLowerBound(i), TextNumber(r.substr(kLowerWeight.offset, kLowerWeight.width)));
-                               count = static_cast<std::int32_t>(i + 1);
-                             });
+  auto failure = ReadRecords(
+      FindDataSetFile(record, ".WGT"), context::kWeightRecordSize, kWeightRecords, message::kWeightFile, shortRead,
+      [&](std::size_t i, std::string_view r) {
+        record.setText(context::RawWeightRecord(i), r);
+        record.setText(context::BreakLabel(i), r.substr(kWeightLabel.offset, kWeightLabel.width), '\0');
+        SetIntField(record, context::BreakUpperBound(i), TextNumber(r.substr(kUpperWeight.offset, kUpperWeight.width)));
+        SetIntField(record, context::BreakLowerBound(i), TextNumber(r.substr(kLowerWeight.offset, kLowerWeight.width)));
+        count = static_cast<std::int32_t>(i + 1);
+      });
   if (failure) {
     SetIntField(record, context::kBreakCount, count);
     return failure;

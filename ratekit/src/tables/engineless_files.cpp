@@ -24,7 +24,8 @@ constexpr std::size_t kTableNameWidth = 15;
 // fields of the record; the fields are written only when every piece was
 // read whole.
 std::optional<std::int32_t> LoadImages(RatingContextView& record, std::string_view extension, platform::FieldSpan slot,
-                                       std::initializer_list<platform::FieldSpan> pieces, const message::FileNumbers& numbers) {
+                                       std::initializer_list<platform::FieldSpan> pieces,
+                                       const message::FileNumbers& numbers) {
   const std::optional<std::string> path = FindDataSetFile(record, extension);
   if (!path || OpenDescriptorSlot(record, slot, *path) < 0) {
     CloseDescriptorSlot(record, slot);
@@ -38,8 +39,8 @@ std::optional<std::int32_t> LoadImages(RatingContextView& record, std::string_vi
   }
   std::size_t at = 0;
   for (const platform::FieldSpan piece : pieces) {
-    std::copy(bytes.begin() + static_cast<std::ptrdiff_t>(at), bytes.begin() + static_cast<std::ptrdiff_t>(at + piece.width),
-              record.data() + piece.offset);
+    std::copy(bytes.begin() + static_cast<std::ptrdiff_t>(at),
+              bytes.begin() + static_cast<std::ptrdiff_t>(at + piece.width), record.data() + piece.offset);
     at += piece.width;
   }
   return std::nullopt;
@@ -93,7 +94,8 @@ std::optional<std::int32_t> LoadBse(RatingContextView& record) {
   if (auto failure = LoadImages(record, ".BSE", context::kBseFile, {header}, message::kBseFile)) return failure;
   const std::int32_t offset = IntField(record, {header.offset + kBseDataOffsetAt, 4});
   const std::int32_t size = IntField(record, {header.offset + kBseDataSizeAt, 4});
-  std::vector<std::uint8_t> data(size >= 0 && static_cast<std::size_t>(size) <= context::kBseData.width ? static_cast<std::size_t>(size) : 0);
+  std::vector<std::uint8_t> data(
+      size >= 0 && static_cast<std::size_t>(size) <= context::kBseData.width ? static_cast<std::size_t>(size) : 0);
   if (data.size() != static_cast<std::size_t>(size) || ReadSlotAt(record, context::kBseFile, offset, data) != size) {
     CloseDescriptorSlot(record, context::kBseFile);
     return message::kBseFile.read;
@@ -118,16 +120,21 @@ std::optional<std::int32_t> LoadRba(RatingContextView& record) {
   return LoadRecordTable(record, FindDataSetFile(record, ".RBA"), kRbaTable, message::kRbaFile);
 }
 
-std::optional<std::int32_t> LoadLmc(RatingContextView& record) { return LoadWideTable(record, ".LMC", ".MC ", kLmcTable, message::kLmcFile); }
+std::optional<std::int32_t> LoadLmc(RatingContextView& record) {
+  return LoadWideTable(record, ".LMC", ".MC ", kLmcTable, message::kLmcFile);
+}
 
-std::optional<std::int32_t> LoadLca(RatingContextView& record) { return LoadWideTable(record, ".LCA", ".MCA", kLcaTable, message::kLcaFile); }
+std::optional<std::int32_t> LoadLca(RatingContextView& record) {
+  return LoadWideTable(record, ".LCA", ".MCA", kLcaTable, message::kLcaFile);
+}
 
 std::optional<std::int32_t> LoadTableNames(RatingContextView& record) {
   const FileContent file = ReadWholeFile(FindDataSetFile(record, ".TBL"));
   if (auto failure = ReadFailure(file.outcome, message::kTableNameFile)) return failure;
   const std::size_t names = std::min(file.bytes.size() / kTableNameRecordSize, context::kTableNameCount);
   for (std::size_t i = 0; i < names; ++i) {
-    const std::string_view r(reinterpret_cast<const char*>(file.bytes.data()) + kTableNameRecordSize * i, kTableNameWidth);
+    const std::string_view r(reinterpret_cast<const char*>(file.bytes.data()) + kTableNameRecordSize * i,
+                             kTableNameWidth);
     record.setText(context::TableName(i), r, '\0');
   }
   return std::nullopt;

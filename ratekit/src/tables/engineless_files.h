@@ -29,11 +29,11 @@ std::optional<std::int32_t> LoadFcc(RatingContextView& record);  // 260, 264
 std::optional<std::int32_t> LoadBsc(RatingContextView& record);  // 480, 484
 // 220, 224 (also for a data block beyond the file or above 336 bytes).
 std::optional<std::int32_t> LoadBse(RatingContextView& record);
-std::optional<std::int32_t> LoadMch(RatingContextView& record);  // 182, 193, 324
-std::optional<std::int32_t> LoadLa(RatingContextView& record);   // 270, 272, 274
-std::optional<std::int32_t> LoadRba(RatingContextView& record);  // 340, 342, 344
-std::optional<std::int32_t> LoadLmc(RatingContextView& record);  // 181, 312, 314
-std::optional<std::int32_t> LoadLca(RatingContextView& record);  // 183, 362, 534
+std::optional<std::int32_t> LoadMch(RatingContextView& record);         // 182, 193, 324
+std::optional<std::int32_t> LoadLa(RatingContextView& record);          // 270, 272, 274
+std::optional<std::int32_t> LoadRba(RatingContextView& record);         // 340, 342, 344
+std::optional<std::int32_t> LoadLmc(RatingContextView& record);         // 181, 312, 314
+std::optional<std::int32_t> LoadLca(RatingContextView& record);         // 183, 362, 534
 std::optional<std::int32_t> LoadTableNames(RatingContextView& record);  // 450
 
 }  // namespace ratekit

@@ -23,7 +23,8 @@ constexpr std::size_t kKeyLength = 5;
 class RecordTable {
  public:
   RecordTable() = default;
-  RecordTable(std::vector<std::uint8_t> bytes, std::size_t recordSize) : bytes_(std::move(bytes)), recordSize_(recordSize) {}
+  RecordTable(std::vector<std::uint8_t> bytes, std::size_t recordSize)
+      : bytes_(std::move(bytes)), recordSize_(recordSize) {}
   std::size_t size() const { return recordSize_ == 0 ? 0 : bytes_.size() / recordSize_; }
   std::string_view field(std::size_t i, platform::FieldSpan f) const {
     return std::string_view(reinterpret_cast<const char*>(bytes_.data()) + recordSize_ * i + f.offset, f.width);
@@ -45,7 +46,8 @@ LaneTables& Tables() {
   return tables;
 }
 
-std::optional<RecordTable> ReadTable(const RatingContextView& record, std::string_view extension, std::size_t recordSize) {
+std::optional<RecordTable> ReadTable(const RatingContextView& record, std::string_view extension,
+                                     std::size_t recordSize) {
   std::optional<std::vector<std::uint8_t>> bytes = platform::ReadWholeFile(DataSetFilePath(record, extension));
   if (!bytes) return std::nullopt;
   return RecordTable(std::move(*bytes), recordSize);
@@ -90,8 +92,10 @@ int FindBaseCodes(const RatingContextView& record) {
   LaneTables& t = Tables();
   t.basesFound = false;
   if (!t.bases) return 0;
-  const auto origin = BaseCodeOf(*t.bases, record.text(shipment_point::Of(0, shipment_point::kCode)).substr(0, kKeyLength));
-  const auto destination = BaseCodeOf(*t.bases, record.text(shipment_point::Of(1, shipment_point::kCode)).substr(0, kKeyLength));
+  const auto origin =
+      BaseCodeOf(*t.bases, record.text(shipment_point::Of(0, shipment_point::kCode)).substr(0, kKeyLength));
+  const auto destination =
+      BaseCodeOf(*t.bases, record.text(shipment_point::Of(1, shipment_point::kCode)).substr(0, kKeyLength));
   if (!origin || !destination) return 0;
   std::memcpy(t.originBase.data(), origin->data(), kKeyLength);
   std::memcpy(t.destinationBase.data(), destination->data(), kKeyLength);

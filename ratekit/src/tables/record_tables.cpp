@@ -24,7 +24,8 @@ std::optional<std::int32_t> LoadRecordTable(RatingContextView& record, const std
   const FileContent file = ReadWholeFile(path);
   if (auto failure = ReadFailure(file.outcome, numbers)) return failure;
   if (!StoreTable(record, slots.token, file.bytes)) return ReadFailure(ReadOutcome::Unallocated, numbers);
-  SetIntField(record, slots.count, static_cast<std::int32_t>(std::min<std::size_t>(file.bytes.size() / slots.recordSize, INT32_MAX)));
+  SetIntField(record, slots.count,
+              static_cast<std::int32_t>(std::min<std::size_t>(file.bytes.size() / slots.recordSize, INT32_MAX)));
   return std::nullopt;
 }
 
@@ -32,7 +33,8 @@ std::string_view TableRecords(const RatingContextView& record, const RecordTable
   const std::optional<ResolvedBuffer> buffer = SlotBuffer(record, slots.token);
   if (!buffer) return {};
   const std::size_t held = buffer->size / slots.recordSize;
-  const std::size_t count = static_cast<std::size_t>(std::clamp<std::int64_t>(IntField(record, slots.count), 0, static_cast<std::int64_t>(held)));
+  const std::size_t count = static_cast<std::size_t>(
+      std::clamp<std::int64_t>(IntField(record, slots.count), 0, static_cast<std::int64_t>(held)));
   return std::string_view(reinterpret_cast<const char*>(buffer->data), count * slots.recordSize);
 }
 

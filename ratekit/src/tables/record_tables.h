@@ -37,7 +37,7 @@ std::string_view TableRecords(const RatingContextView& record, const RecordTable
 std::optional<std::int32_t> ReadFailure(ReadOutcome outcome, const message::FileNumbers& numbers);
 
 // The tables kept this way.
-inline constexpr RecordTableSlots kProvinceTable{context::kSccTable, context::kSccRecordCount, 8};      // .SCC
+inline constexpr RecordTableSlots kProvinceTable{context::kSccTable, context::kSccRecordCount, 8};       // .SCC
 inline constexpr RecordTableSlots kZipRangeTable{context::kZipRangeTable, context::kZipRangeCount, 12};  // .ZP6
 inline constexpr RecordTableSlots kLaTable{context::kLaTable, context::kLaRecordCount, 8};
 inline constexpr RecordTableSlots kRbaTable{context::kRbaTable, context::kRbaRecordCount, 16};

@@ -46,12 +46,15 @@ std::optional<std::int32_t> OpenServiceRanges(RatingContextView& record) {
   const std::optional<ResolvedBuffer> header = SlotBuffer(record, context::kZpsHeader);
   if (!header || header->size < kZpsHeaderSize) return message::kServiceRangeFile.read;
   std::array<std::uint8_t, kZpsHeaderSize> bytes{};
-  if (ReadSlotAt(record, context::kZpsFile, 0, bytes) != static_cast<std::ptrdiff_t>(bytes.size())) return message::kServiceRangeFile.read;
+  if (ReadSlotAt(record, context::kZpsFile, 0, bytes) != static_cast<std::ptrdiff_t>(bytes.size()))
+    return message::kServiceRangeFile.read;
   std::copy(bytes.begin(), bytes.end(), header->data);
   for (const platform::FieldSpan label : context::kServiceLabels) record.fill(label, '\0');
   const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-  PutLabel(record, context::kDirectServiceLabel, platform::UntilNul(text.substr(kZpsDirectLabel.offset, kZpsDirectLabel.width)));
-  PutLabel(record, context::kIndirectServiceLabel, platform::UntilNul(text.substr(kZpsIndirectLabel.offset, kZpsIndirectLabel.width)));
+  PutLabel(record, context::kDirectServiceLabel,
+           platform::UntilNul(text.substr(kZpsDirectLabel.offset, kZpsDirectLabel.width)));
+  PutLabel(record, context::kIndirectServiceLabel,
+           platform::UntilNul(text.substr(kZpsIndirectLabel.offset, kZpsIndirectLabel.width)));
   return std::nullopt;
 }
 
@@ -60,7 +63,8 @@ std::optional<std::int32_t> OpenPostalServices(RatingContextView& record, bool& 
   if (!opened) return std::nullopt;
   SetIntField(record, context::kBsvLoaded, 1);
   std::array<std::uint8_t, kBsvHeaderSize> bytes{};
-  if (ReadSlotAt(record, context::kBsvFile, 0, bytes) != static_cast<std::ptrdiff_t>(bytes.size())) return message::kPostalServiceFile.read;
+  if (ReadSlotAt(record, context::kBsvFile, 0, bytes) != static_cast<std::ptrdiff_t>(bytes.size()))
+    return message::kPostalServiceFile.read;
   std::copy(bytes.begin(), bytes.end(), record.data() + context::kBsvHeader.offset);
   for (std::size_t i = 0; i < context::kServiceLabels.size(); ++i) {
     std::string label(record.text(context::BsvHeaderLabel(i)));

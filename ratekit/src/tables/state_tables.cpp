@@ -11,7 +11,8 @@ std::optional<std::int32_t> LoadProvinceTable(RatingContextView& record) {
 }
 
 std::optional<std::int32_t> LoadZipStates(RatingContextView& record) {
-  return ReadFailure(ReadImage(record, FindDataSetFile(record, ".SC "), context::kZipStateEntries), message::kZipStateFile);
+  return ReadFailure(ReadImage(record, FindDataSetFile(record, ".SC "), context::kZipStateEntries),
+                     message::kZipStateFile);
 }
 
 std::optional<std::int32_t> LoadTariffZipRanges(RatingContextView& record) {

@@ -61,7 +61,8 @@ std::optional<std::int32_t> LoadLab(RatingContextView& record) {
     if (std::ferror(stream)) return fail();
     if (lines == 0) break;
     if (blocks == context::kLabBlocks) return fail();
-    record.setText(context::LabBlockKey(blocks), LineColumns(platform::UntilNul(record.text(context::kLabLine)), kLabKeyFrom, kLabKeyWidth));
+    record.setText(context::LabBlockKey(blocks),
+                   LineColumns(platform::UntilNul(record.text(context::kLabLine)), kLabKeyFrom, kLabKeyWidth));
     SetIntField(record, context::LabBlockPosition(blocks), static_cast<std::int32_t>(position));
     ++blocks;
     if (lines < kLinesPerBlock) break;
@@ -96,7 +97,8 @@ std::optional<std::int32_t> LoadAdj(RatingContextView& record) {
   std::array<std::uint8_t, kAdjRecordSize> buffer{};
   std::size_t records = 0;
   for (;; ++records) {
-    const std::ptrdiff_t n = ReadSlotAt(record, context::kAdjFile, static_cast<std::int64_t>(records * kAdjRecordSize), buffer);
+    const std::ptrdiff_t n =
+        ReadSlotAt(record, context::kAdjFile, static_cast<std::int64_t>(records * kAdjRecordSize), buffer);
     if (n < 0 || (n == static_cast<std::ptrdiff_t>(kAdjRecordSize) && records == context::kAdjRecordRoom)) {
       CloseDescriptorSlot(record, context::kAdjFile);
       return message::kAdjFile.read;

@@ -20,14 +20,33 @@ struct ZipIndexFile {
   message::FileNumbers numbers;
 };
 
-constexpr ZipIndexFile kZf1{".ZF1", context::kZf1File, context::kZf1IndexCount, context::kZf1Keys, context::kZf1Entries, 3,
-                            context::kZf1DataOffsetAndLength, message::kZf1File};
-constexpr ZipIndexFile kZfm{".ZFM", context::kZfmFile, context::kZfmIndexCount, context::kZfmKeys, context::kZfmEntries, 3,
-                            context::kZfmDataOffsetAndLength, message::kZfmFile};
-constexpr ZipIndexFile kZf2{".ZF2", context::kZf2File, context::kZf2IndexCount, context::kZf2Keys, {0, 0}, 6,
-                            context::kZf2DataOffsetAndLength, message::kZf2File};
+constexpr ZipIndexFile kZf1{".ZF1",
+                            context::kZf1File,
+                            context::kZf1IndexCount,
+                            context::kZf1Keys,
+                            context::kZf1Entries,
+                            3,
+                            context::kZf1DataOffsetAndLength,
+                            message::kZf1File};
+constexpr ZipIndexFile kZfm{".ZFM",
+                            context::kZfmFile,
+                            context::kZfmIndexCount,
+                            context::kZfmKeys,
+                            context::kZfmEntries,
+                            3,
+                            context::kZfmDataOffsetAndLength,
+                            message::kZfmFile};
+constexpr ZipIndexFile kZf2{".ZF2",
+                            context::kZf2File,
+                            context::kZf2IndexCount,
+                            context::kZf2Keys,
+                            {0, 0},
+                            6,
+                            context::kZf2DataOffsetAndLength,
+                            message::kZf2File};
 
-bool ReadExactly(const RatingContextView& record, platform::FieldSpan slot, std::int64_t offset, std::span<std::uint8_t> into) {
+bool ReadExactly(const RatingContextView& record, platform::FieldSpan slot, std::int64_t offset,
+                 std::span<std::uint8_t> into) {
   return ReadSlotAt(record, slot, offset, into) == static_cast<std::ptrdiff_t>(into.size());
 }
 
@@ -48,7 +67,9 @@ std::optional<std::int32_t> Load(RatingContextView& record, const ZipIndexFile& 
   const std::size_t n = platform::LoadLittleEndian<std::uint16_t>(countBytes);
   if (2 * n > f.keys.width) return fail();
   std::vector<std::uint8_t> keys(2 * n), entries(f.entrySize * n);
-  if (!ReadExactly(record, f.slot, 2, keys) || !ReadExactly(record, f.slot, static_cast<std::int64_t>(6 * n + 2), entries)) return fail();
+  if (!ReadExactly(record, f.slot, 2, keys) ||
+      !ReadExactly(record, f.slot, static_cast<std::int64_t>(6 * n + 2), entries))
+    return fail();
   const std::optional<std::int64_t> length = SlotFileSize(record, f.slot);
   if (!length) return fail();
   std::copy(keys.begin(), keys.end(), record.data() + f.keys.offset);
@@ -59,7 +80,8 @@ std::optional<std::int32_t> Load(RatingContextView& record, const ZipIndexFile& 
   }
   SetIntField(record, f.count, static_cast<std::int32_t>(n));
   SetIntField(record, {f.dataOffsetAndLength.offset, 4}, static_cast<std::int32_t>((6 + f.entrySize) * n + 2));
-  SetIntField(record, {f.dataOffsetAndLength.offset + 4, 4}, static_cast<std::int32_t>(std::min<std::int64_t>(*length, INT32_MAX)));
+  SetIntField(record, {f.dataOffsetAndLength.offset + 4, 4},
+              static_cast<std::int32_t>(std::min<std::int64_t>(*length, INT32_MAX)));
   return std::nullopt;
 }
 

@@ -17,10 +17,8 @@ bool IsSpace(char c) {
     case '\r':
     case '\n':
     case '\v':
-    case '\f':
-      return true;
-    default:
-      return false;
+    case '\f': return true;
+    default: return false;
   }
 }
 

@@ -27,7 +27,9 @@ class OpenLevel : public LevelDirectories {
     context.setText(shipment_point::Of(point, shipment_point::kCode), code);
     return point == 0 ? VerOrigZip(context.data()) : VerDestZip(context.data());
   }
-  std::string service(std::size_t point) { return context.bytes(shipment_point::Of(point, shipment_point::kServiceLetter)); }
+  std::string service(std::size_t point) {
+    return context.bytes(shipment_point::Of(point, shipment_point::kServiceLetter));
+  }
 };
 
 TEST(Checks, PointCodesAreCheckedAndTheirServiceFound) {
@@ -36,9 +38,22 @@ TEST(Checks, PointCodesAreCheckedAndTheirServiceFound) {
     int result;
     const char* letter;  // "" unchanged
   } cases[] = {
-      {"30303", 1, "D"}, {"28202", 1, "D"}, {"31401", 1, "I"}, {"10001", 1, "I"},
-      {"1234A", 0, ""},  {"K1A", 1, "D"},   {"k1a0b1", 1, "I"}, {"M5V2T6", 1, "D"}, {"L4W", 1, "I"},
-      {"K", 0, ""},      {"", 0, ""},       {"-2345", 0, ""},   {"1234567", 1, "I"}, {"12\0" "45", 0, ""},
+      {"30303", 1, "D"},
+      {"28202", 1, "D"},
+      {"31401", 1, "I"},
+      {"10001", 1, "I"},
+      {"1234A", 0, ""},
+      {"K1A", 1, "D"},
+      {"k1a0b1", 1, "I"},
+      {"M5V2T6", 1, "D"},
+      {"L4W", 1, "I"},
+      {"K", 0, ""},
+      {"", 0, ""},
+      {"-2345", 0, ""},
+      {"1234567", 1, "I"},
+      {"12\0"
+       "45",
+       0, ""},
   };
   for (const auto& k : cases) {
     OpenLevel level;
@@ -84,7 +99,8 @@ TEST(Checks, TheRangeSearchReadsOnlyTheBlocksItsHeaderHasRoomFor) {
   // A header claiming 60,000 bytes of data (201 blocks) whose 150 block
   // keys all lie below the key, and data offsets outside the file: the
   // search stops at the header's last block and finds nothing.
-  for (const std::string& offset : {std::string("\x74\x02\x00\x00", 4), std::string("\xFF\xFF\xFF\x7F", 4), std::string("\x00\x00\x00\x80", 4)}) {
+  for (const std::string& offset :
+       {std::string("\x74\x02\x00\x00", 4), std::string("\xFF\xFF\xFF\x7F", 4), std::string("\x00\x00\x00\x80", 4)}) {
     std::string header(628, '\0');
     header[0] = 'Y';
     header.replace(20, 8, offset + std::string("\x60\xEA\x00\x00", 4));
@@ -140,7 +156,8 @@ TEST(Checks, WithoutAStateTableTheEngineNamesTheState) {
     const int found = GetStateCode(c.data(), "10001", state, nullptr, nullptr);
     EXPECT_EQ(shipment.fake().stateCalls - before, calls) << lookup;
     EXPECT_EQ(found, calls) << lookup;
-    EXPECT_EQ(std::string(state, 2), calls == 1 ? "NY" : std::string(2, '\0')) << lookup;  // the table's empty entry otherwise
+    EXPECT_EQ(std::string(state, 2), calls == 1 ? "NY" : std::string(2, '\0'))
+        << lookup;  // the table's empty entry otherwise
   }
 }
 
@@ -182,7 +199,7 @@ TEST(Checks, ClassesThroughTheProfileMapAndWeightsWithinABreak) {
   EXPECT_EQ(VerClass(c.data(), "FAK", 0, 0), 0);
   EXPECT_EQ(c.lastError(), 105);
   EXPECT_EQ(VerClass(c.data(), "FAK", 0, 1), 1);
-  EXPECT_EQ(VerClass(c.data(), "85", 8, 0), 0);   // no line 8
+  EXPECT_EQ(VerClass(c.data(), "85", 8, 0), 0);  // no line 8
   EXPECT_EQ(VerClass(c.data(), "85", -1, 0), 0);
   // With the map: 85 rated as 70 ('*'), 70 as itself; a slot naming no class refuses.
   c.setInt(mapInUse, 1);
@@ -209,8 +226,9 @@ TEST(Checks, ClassesThroughTheProfileMapAndWeightsWithinABreak) {
   const struct {
     const char* weight;
     int result, breakIndex;
-  } weights[] = {{"500", 1, 1}, {"0", 1, 0}, {"1550", 1, 2}, {"40000", 1, 8}, {"9999999", 1, 8},
-                 {"10000000", 0, -1}, {"-5", 0, -1}, {"99999999999999999999", 0, -1}, {"", 1, 0}, {"abc", 1, 0}};
+  } weights[] = {{"500", 1, 1},     {"0", 1, 0},         {"1550", 1, 2}, {"40000", 1, 8},
+                 {"9999999", 1, 8}, {"10000000", 0, -1}, {"-5", 0, -1},  {"99999999999999999999", 0, -1},
+                 {"", 1, 0},        {"abc", 1, 0}};
   for (const auto& w : weights) {
     c.setInt(shipment_lines::BreakIndex(1), -1);
     EXPECT_EQ(VerWeight(c.data(), w.weight, 1), w.result) << w.weight;

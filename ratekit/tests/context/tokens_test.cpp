@@ -1,9 +1,9 @@
 // Tokens in the RatingContext's pointer slots, and its descriptor slots.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "context/descriptor_slots.h"
 #include "context/token_table.h"

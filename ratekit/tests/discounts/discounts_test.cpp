@@ -18,8 +18,8 @@ float Float(testing::TestContext& c, platform::FieldSpan f) { return c.view().fl
 
 // A context with the main level's .DIS image and a lane (origin and
 // destination: code, state, service letter), discounts in use.
-testing::TestContext Lane(std::string_view origin, std::string_view originState, char originLetter, std::string_view destination,
-                          std::string_view destinationState, char destinationLetter) {
+testing::TestContext Lane(std::string_view origin, std::string_view originState, char originLetter,
+                          std::string_view destination, std::string_view destinationState, char destinationLetter) {
   testing::TestContext c;
   testing::LevelDirectories level;
   ReadDiscFile(level.context.data());
@@ -34,11 +34,13 @@ testing::TestContext Lane(std::string_view origin, std::string_view originState,
   return c;
 }
 
-void AddPair(testing::TestContext& c, std::string_view of, std::string_view ot, std::string_view df, std::string_view dt,
-             std::vector<std::string_view> values, std::string_view floor = "") {
+void AddPair(testing::TestContext& c, std::string_view of, std::string_view ot, std::string_view df,
+             std::string_view dt, std::vector<std::string_view> values, std::string_view floor = "") {
   const std::int32_t n = c.integer(pr::Current(pr::kZipDiscountCount));
   const std::size_t at = pr::Current(pr::kZipDiscounts).offset + zde::kSize * static_cast<std::size_t>(n);
-  auto put = [&](platform::FieldSpan f, std::string_view text, char pad) { c.setText({at + f.offset, f.width}, text, pad); };
+  auto put = [&](platform::FieldSpan f, std::string_view text, char pad) {
+    c.setText({at + f.offset, f.width}, text, pad);
+  };
   put(zde::kOriginFrom, of, ' ');
   put(zde::kOriginTo, ot, ' ');
   put(zde::kDestinationFrom, df, ' ');
@@ -56,9 +58,9 @@ TEST(Discounts, TheSchemePicksTheBandFromTheLane) {
     const char* destinationState;
     int band;
   } cases[] = {
-      {'5', 'D', 'D', "NC", 0}, {'5', 'D', 'D', "GA", 2}, {'5', 'I', 'D', "NC", 1}, {'5', 'D', 'I', "GA", 3},
-      {'2', 'D', 'D', "NC", 0}, {'2', 'I', 'I', "NC", 1}, {'3', 'D', 'D', "NC", 1}, {'4', 'I', 'D', "GA", 2},
-      {'9', 'I', 'I', "NC", 0},
+      {'5', 'D', 'D', "NC", 0}, {'5', 'D', 'D', "GA", 2}, {'5', 'I', 'D', "NC", 1},
+      {'5', 'D', 'I', "GA", 3}, {'2', 'D', 'D', "NC", 0}, {'2', 'I', 'I', "NC", 1},
+      {'3', 'D', 'D', "NC", 1}, {'4', 'I', 'D', "GA", 2}, {'9', 'I', 'I', "NC", 0},
   };
   const float bandBreaks[] = {35.0f, 25.0f, 30.0f, 20.0f};
   const float bandMc[] = {20.0f, 15.0f, 15.0f, 10.0f};
@@ -67,18 +69,22 @@ TEST(Discounts, TheSchemePicksTheBandFromTheLane) {
     c.setText(discount_file::kScheme, std::string(1, k.scheme));
     c.setShort(pr::Current(pr::kClassBandDiscountsInUse), 1);
     LoadDiscounts(c.data(), nullptr, 0);
-    EXPECT_EQ(Float(c, context::BreakDiscount(4)), bandBreaks[k.band]) << k.scheme << k.originLetter << k.destinationLetter;
+    EXPECT_EQ(Float(c, context::BreakDiscount(4)), bandBreaks[k.band])
+        << k.scheme << k.originLetter << k.destinationLetter;
     EXPECT_EQ(Float(c, context::kMcDiscount), bandMc[k.band]);
     EXPECT_EQ(c.bytes(context::kDiscountSource), "C");
-    EXPECT_EQ(c.text(rating_totals::kMcDiscountText), c.text(discount_file::BandMcDiscountText(static_cast<std::size_t>(k.band))));
+    EXPECT_EQ(c.text(rating_totals::kMcDiscountText),
+              c.text(discount_file::BandMcDiscountText(static_cast<std::size_t>(k.band))));
   }
 }
 
 TEST(Discounts, DiscountsOffLeaveTheMcDiscountAndFloorAtZero) {
   for (const bool noDiscountLane : {false, true}) {
     testing::TestContext c = Lane("30303", "GA", 'D', "28202", "NC", 'D');
-    if (noDiscountLane) c.setInt(context::kNoDiscountLane, 1);
-    else c.setShort(rating_defaults::kDiscountsInUse, 0);
+    if (noDiscountLane)
+      c.setInt(context::kNoDiscountLane, 1);
+    else
+      c.setShort(rating_defaults::kDiscountsInUse, 0);
     c.setShort(pr::Current(pr::kTypedDiscountInUse), 1);
     c.setShort(pr::Current(pr::kClassBandDiscountsInUse), 1);
     c.setText(context::kTypedMcDiscountText, "12.00");
@@ -110,7 +116,8 @@ TEST(Discounts, DiscountsOffLeaveTheMcDiscountAndFloorAtZero) {
     c.setInt(context::kDiscountEntryCount, count);
     ClearDiscList(c.data());
     const std::size_t cleared = count < 0 ? 2 : count > 9 ? 11 : static_cast<std::size_t>(count) + 2;
-    for (std::size_t i = 0; i < 11; ++i) EXPECT_EQ(Float(c, {12630 + 4 * i, 4}), i < cleared ? 0.0f : 1.0f) << count << " " << i;
+    for (std::size_t i = 0; i < 11; ++i)
+      EXPECT_EQ(Float(c, {12630 + 4 * i, 4}), i < cleared ? 0.0f : 1.0f) << count << " " << i;
   }
 }
 
@@ -119,14 +126,14 @@ TEST(Discounts, TheFirstPairThatHoldsTheLaneWins) {
     const char *origin, *destination;
     float mc;  // value 0; -1: no pair holds the lane
   } cases[] = {
-      {"30303", "28202", 30.0f},   // the state pair comes first
-      {"30999", "28202", 30.0f},
-      {"31401", "10001", -1.0f},   // GA to NY: no pair
-      {"K1A", "28202", 7.0f},      // K1A0A within K1A0A..K1A9Z
+      {"30303", "28202", 30.0f},                             // the state pair comes first
+      {"30999", "28202", 30.0f}, {"31401", "10001", -1.0f},  // GA to NY: no pair
+      {"K1A", "28202", 7.0f},                                // K1A0A within K1A0A..K1A9Z
       {"K1B", "28202", -1.0f},
   };
   for (const auto& k : cases) {
-    testing::TestContext c = Lane(k.origin, k.origin[0] == 'K' ? "ON" : "GA", 'I', k.destination, k.destination[0] == '1' ? "NY" : "NC", 'I');
+    testing::TestContext c = Lane(k.origin, k.origin[0] == 'K' ? "ON" : "GA", 'I', k.destination,
+                                  k.destination[0] == '1' ? "NY" : "NC", 'I');
     AddPair(c, "", "GA", "", "NC", {"30.00", " 1.00", " 2.00", "", "", "", "", "", "", "9.00"}, "  75.00");
     AddPair(c, "30000", "30999", "28000", "28299", {"11.00"});
     AddPair(c, "K1A0A", "K1A9Z", "", "NC", {"7.00"});

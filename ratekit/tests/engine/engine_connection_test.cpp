@@ -31,18 +31,20 @@ TEST(EngineConnection, OpensOnTheSampleSetAndCopiesItsTariffs) {
   EXPECT_EQ(context.integer(context::kEffectiveEntriesKept), 5);  // four freight versions and a package tariff
   EXPECT_EQ(context.integer(context::kEffectiveEntriesSkipped), 0);
   const std::array<std::string, 6> versions{"Vorn Dll", "4", "18", "4", "18", "104"};
-  for (std::size_t i = 0; i < versions.size(); ++i) EXPECT_EQ(context.text(context::kVersionStrings[i]), versions[i]) << i;
+  for (std::size_t i = 0; i < versions.size(); ++i)
+    EXPECT_EQ(context.text(context::kVersionStrings[i]), versions[i]) << i;
 
   const struct {
     const char* key;
     bool found;
-  } keys[] = {{"SEREGN01-2025-07-01", true},  {"SEREGN01/2025/07/01", true}, {"SEREGN01-2025-07-02", false},
-              {"SEREGN01-2025-07-0", false},  {"NACLASS1 2025 01 01", true}, {"", false}};
+  } keys[] = {{"SEREGN01-2025-07-01", true}, {"SEREGN01/2025/07/01", true}, {"SEREGN01-2025-07-02", false},
+              {"SEREGN01-2025-07-0", false}, {"NACLASS1 2025 01 01", true}, {"", false}};
   for (const auto& k : keys) {
     const char* entry = GetCurrentEfcRec(context.data(), k.key);
     EXPECT_EQ(entry != nullptr, k.found) << k.key;
     if (entry != nullptr) {
-      const std::string nameAndDate = std::string(k.key, 8) + std::string(k.key + 9, 4) + std::string(k.key + 14, 2) + std::string(k.key + 17, 2);
+      const std::string nameAndDate =
+          std::string(k.key, 8) + std::string(k.key + 9, 4) + std::string(k.key + 14, 2) + std::string(k.key + 17, 2);
       EXPECT_EQ(std::string_view(entry, 16), nameAndDate);
     }
   }
@@ -129,7 +131,14 @@ TEST(EngineConnection, CopiesTheTableWithoutBureauEntries) {
       {{bureau, bureau, bureau}, -1, '2', 'N', 1, 0, 0, false},
       {{bureau, Entry("AAA00001", "20250101")}, -1, 'N', 'Y', 1, 0, 0, true},
       // The engine stops giving entries at the third: 140, the connection stays.
-      {{Entry("AAA00001", "20250101"), bureau, Entry("BBB00001", "20250101"), Entry("CCC00001", "20250101")}, 2, 'N', 'N', 4, 1, 140, true},
+      {{Entry("AAA00001", "20250101"), bureau, Entry("BBB00001", "20250101"), Entry("CCC00001", "20250101")},
+       2,
+       'N',
+       'N',
+       4,
+       1,
+       140,
+       true},
       {{}, -1, 'N', 'N', 0, 0, 0, false},
   };
   for (const auto& c : cases) {

@@ -1,12 +1,11 @@
 // Opening and closing the data-file set: both roads over the sample levels,
 // the first failing file of each kind with its number, the rooms of the
 // tables, and releasing everything after any of it.
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <string>
+#include <unistd.h>
 
 #include "context/token_table.h"
 #include "ratekit/ratekit32.h"
@@ -92,9 +91,15 @@ TEST(FileSet, TheFirstFileThatFailsStopsTheOpeningWithItsNumber) {
     int number;
   } cases[] = {
       {"SAMPLE01", {"SAMPLE01.SET"}, "", 370},
-      {"SAMPLE01", {}, "engineless-table level=SAMPLE01 ext=MCH\n  record text=short\n", 0},  // not read with the engine
+      {"SAMPLE01",
+       {},
+       "engineless-table level=SAMPLE01 ext=MCH\n  record text=short\n",
+       0},  // not read with the engine
       {"SAMPLE01", {"SAMPLE01.ACC"}, "", 490},
-      {"SAMPLE01", {}, "accessorials level=SAMPLE01 raw\n  raw text=\"" + std::string(100, 'a') + "\"\n", 494},  // 100 bytes: no entry
+      {"SAMPLE01",
+       {},
+       "accessorials level=SAMPLE01 raw\n  raw text=\"" + std::string(100, 'a') + "\"\n",
+       494},                                                       // 100 bytes: no entry
       {"SAMPLE01", {}, "accessorials level=SAMPLE01 raw\n", 494},  // empty
       {"SAMPLE01", {"SAMPLE01.SCC"}, "", 460},
       {"SAMPLE01", {"SAMPLE01.ZP6"}, "", 436},
@@ -125,7 +130,10 @@ TEST(FileSet, TheFirstFileThatFailsStopsTheOpeningWithItsNumber) {
       {"SAMPLE03", {}, "engineless-table level=SAMPLE03 ext=FAC raw\n  raw text=short\n", 264},
       {"SAMPLE03", {}, "zip-index level=SAMPLE03 ext=ZF1 raw\n  raw text=\"\\xF1\\x0A\"\n", 394},  // 2801 keys
       {"SAMPLE03", {}, "zip-index level=SAMPLE03 ext=ZF2 raw\n  raw text=\"\\x35\\x08\"\n", 414},  // 2101 keys
-      {"SAMPLE03", {}, "zip-index level=SAMPLE03 ext=ZFM raw\n  raw text=\"\\x02\\x00\\x01\\x00\"\n", 457},  // cut short
+      {"SAMPLE03",
+       {},
+       "zip-index level=SAMPLE03 ext=ZFM raw\n  raw text=\"\\x02\\x00\\x01\\x00\"\n",
+       457},  // cut short
       {"SAMPLE03", {}, "base-point-block level=SAMPLE03 raw\n  raw text=\"short\"\n", 224},
   };
   for (const auto& k : cases) {
@@ -192,7 +200,9 @@ TEST(FileSet, PostalCodeSettingsDecideWhetherTheCanadianTablesAreNeeded) {
   for (const auto& k : cases) {
     LevelDirectories level;
     level.context.setInt(context::kEngineInUse, 1);
-    level.build(std::string("tariff-settings level=SAMPLE01 raw\n  set version=V zip-mode=5 accessorials=N no-postal-codes=") + k.noPostalCodes + "\n");
+    level.build(
+        std::string("tariff-settings level=SAMPLE01 raw\n  set version=V zip-mode=5 accessorials=N no-postal-codes=") +
+        k.noPostalCodes + "\n");
     if (!k.withScc) level.remove({"SAMPLE01.SCC"});
     if (!k.withZp6) level.remove({"SAMPLE01.ZP6"});
     EXPECT_EQ(level.openAll(), k.opened) << k.noPostalCodes << k.withScc << k.withZp6;

@@ -1,15 +1,14 @@
 // The settings images, the accessorials, the level list and the origin
 // codes: where each is read from, the readings the Parts fix, and the
 // images written back whole or not at all.
-#include <sys/resource.h>
-#include <sys/stat.h>
-
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "dataset/data_set.h"
 #include "platform/testing/child_process.h"
@@ -27,7 +26,8 @@ TEST(SettingsImages, TheDefaultsAreReadFromTheStartupDirectoryFirstAndWrittenBac
   LevelDirectories level;
   testing::TestContext& c = level.context;
   // A file never written by the program: short 260 is 0.
-  level.build("rating-defaults level=SAMPLE01\n  set ltl-surcharge=7.5 discount-kind=C\n  bytes at=300 text=\"carried\"\n");
+  level.build(
+      "rating-defaults level=SAMPLE01\n  set ltl-surcharge=7.5 discount-kind=C\n  bytes at=300 text=\"carried\"\n");
   ASSERT_EQ(ReadDefFile(c.data()), 1);
   EXPECT_EQ(c.view().integerAt<std::int16_t>(rating_defaults::kInitialised.offset), 1);
   EXPECT_EQ(c.view().floatAt(rating_defaults::kTlSurchargePercent.offset), 7.5f);
@@ -46,7 +46,8 @@ TEST(SettingsImages, TheDefaultsAreReadFromTheStartupDirectoryFirstAndWrittenBac
   EXPECT_EQ(c.bytes(context::kRatingDefaultsImage), written);
   // A short file: 244, the image left as it was; none at all: 240.
   level.build("rating-defaults level=SAMPLE01 raw\n  raw text=\"short\"\n");
-  std::filesystem::copy_file(level.dataFile("SAMPLE01.DEF"), level.startupFile("SAMPLE01.DEF"), std::filesystem::copy_options::overwrite_existing);
+  std::filesystem::copy_file(level.dataFile("SAMPLE01.DEF"), level.startupFile("SAMPLE01.DEF"),
+                             std::filesystem::copy_options::overwrite_existing);
   EXPECT_EQ(ReadDefFile(c.data()), 0);
   EXPECT_EQ(c.lastError(), 244);
   EXPECT_EQ(c.bytes(context::kRatingDefaultsImage), written);
@@ -74,7 +75,9 @@ TEST(SettingsImages, AFailedWriteLeavesTheOldFileAsItWas) {
     const char* file;
     int (*write)(void*);
     int number;
-  } cases[] = {{"SAMPLE01.DEF", &WriteDefFile, 245}, {"SAMPLE01.ACC", &WriteAccFile, 246}, {"SAMPLE01.MEF", &WriteMexicoDefFile, 161}};
+  } cases[] = {{"SAMPLE01.DEF", &WriteDefFile, 245},
+               {"SAMPLE01.ACC", &WriteAccFile, 246},
+               {"SAMPLE01.MEF", &WriteMexicoDefFile, 161}};
   for (const auto& k : cases) {
     LevelDirectories level;
     level.context.setInt(context::kAccessorialCount, 7);
@@ -92,7 +95,9 @@ TEST(SettingsImages, AFailedWriteLeavesTheOldFileAsItWas) {
     EXPECT_EQ(child.receive(), 'y') << k.file;
     child.wait();
     EXPECT_EQ(ReadFileText(target), old) << k.file;
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(level.startup.path()), std::filesystem::directory_iterator()), 1)
+    EXPECT_EQ(
+        std::distance(std::filesystem::directory_iterator(level.startup.path()), std::filesystem::directory_iterator()),
+        1)
         << "no temporary file left: " << k.file;
   }
   // A start-up directory that takes no file: the create numbers.
@@ -112,7 +117,8 @@ TEST(SettingsImages, AccessorialsAreReadWholeAndWrittenUpToTheirRoom) {
   c.setInt(context::kEngineInUse, 1);
   const std::string entry(123, 'e');
   for (const auto& [size, count] : {std::pair{250, 2}, std::pair{123 * 101, 100}}) {
-    level.build("accessorials level=SAMPLE01 raw\n  raw text=\"" + std::string(static_cast<std::size_t>(size), 'e') + "\"\n");
+    level.build("accessorials level=SAMPLE01 raw\n  raw text=\"" + std::string(static_cast<std::size_t>(size), 'e') +
+                "\"\n");
     ASSERT_EQ(level.openAll(), 1);
     EXPECT_EQ(c.integer(context::kAccessorialCount), count) << size;
   }
@@ -120,7 +126,8 @@ TEST(SettingsImages, AccessorialsAreReadWholeAndWrittenUpToTheirRoom) {
   for (const auto& [count, bytes] : {std::pair{-1, 0}, std::pair{3, 369}, std::pair{500, 12300}}) {
     c.setInt(context::kAccessorialCount, count);
     ASSERT_EQ(WriteAccFile(c.data()), 1);
-    EXPECT_EQ(std::filesystem::file_size(level.startupFile("SAMPLE01.ACC")), static_cast<std::uintmax_t>(bytes)) << count;
+    EXPECT_EQ(std::filesystem::file_size(level.startupFile("SAMPLE01.ACC")), static_cast<std::uintmax_t>(bytes))
+        << count;
   }
   // The current directory's .ACC comes first.
   std::ofstream(level.startupFile("SAMPLE01.ACC")) << entry;
@@ -137,7 +144,8 @@ TEST(SettingsImages, TheDiscountFileCountsItsEntriesUpToTheFirstBlank) {
       {"  set entry0.label=A entry1.label=B entry2.label=C\n", 3},
       {"  set entry0.label=\" \"\n", 0},
       {"  set entry0.label=1 entry1.label=2 entry2.label=3 entry3.label=4 entry4.label=5 entry5.label=6 entry6.label=7 "
-       "entry7.label=8 entry8.label=9\n", 9},
+       "entry7.label=8 entry8.label=9\n",
+       9},
   };
   for (const auto& k : cases) {
     LevelDirectories level;

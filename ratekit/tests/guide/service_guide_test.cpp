@@ -122,7 +122,7 @@ TEST(ServiceGuide, TerminalsOfBothPoints) {
     return g.context.text({details.offset + f.offset, f.width});
   };
   EXPECT_EQ(field(context::kOriginTerminal, 0).substr(0, 17), "NEW YORK TERMINAL");
-  EXPECT_EQ(field(context::kOriginTerminal, 7).substr(0, 10), "7185550100");   // telephone
+  EXPECT_EQ(field(context::kOriginTerminal, 7).substr(0, 10), "7185550100");       // telephone
   EXPECT_EQ(field(context::kDestinationTerminal, 8).substr(0, 10), "8005550160");  // toll-free
   EXPECT_EQ(field(context::kDestinationTerminal, 9).substr(0, 10), "3125550169");  // fax
 

@@ -38,7 +38,7 @@ TEST(MessageBoxes, ShowTheTextOrTheNumbersTextThroughTheProgram) {
   EXPECT_EQ(warning("", "Caption", 106, &owner), RATEKIT_ANSWER_NO);
   EXPECT_EQ(warning(nullptr, nullptr, 118, nullptr), RATEKIT_ANSWER_NO);
   EXPECT_EQ(warning("100%s%d%n", "C", 106, nullptr), RATEKIT_ANSWER_NO);  // never a format
-  EXPECT_EQ(question(long180.c_str(), "Q", 0, &owner), 0);                 // No
+  EXPECT_EQ(question(long180.c_str(), "Q", 0, &owner), 0);                // No
   fatal("", "FATAL", 175);
   ASSERT_EQ(boxes.boxes().size(), 5u);
   EXPECT_EQ(boxes.boxes()[0].kind, RATEKIT_BOX_WARNING);

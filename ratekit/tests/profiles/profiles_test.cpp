@@ -1,13 +1,12 @@
 // Reading the settings profiles: PROFILE.FIL found, copied or made, its
 // records by index and by name, the current profile spread over the
 // settings images, its ZIP ranges, and the option records.
-#include <sys/stat.h>
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/stat.h>
 
 #include "platform/testing/temp_directory.h"
 #include "ratekit/ratekit32.h"
@@ -151,8 +150,12 @@ TEST(Profiles, AProfilesOwnRangesAreReadFromStartupThenDataWithAPlainName) {
     int ranges;         // 0: the tariff's 9
     int lastError;
   } cases[] = {
-      {"Acme Freight", "startup", 2, 0}, {"Acme Freight", "data", 2, 0}, {"Acme Freight", "", 0, 436},
-      {"../x", "", 0, 436},              {"a/b", "", 0, 436},            {"", "", 0, 436},
+      {"Acme Freight", "startup", 2, 0},
+      {"Acme Freight", "data", 2, 0},
+      {"Acme Freight", "", 0, 436},
+      {"../x", "", 0, 436},
+      {"a/b", "", 0, 436},
+      {"", "", 0, 436},
   };
   for (const auto& k : cases) {
     LevelDirectories level;
@@ -161,7 +164,8 @@ TEST(Profiles, AProfilesOwnRangesAreReadFromStartupThenDataWithAPlainName) {
     c.setShort(pr::Current(pr::kZipPairDiscountsInUse), 1);
     c.setShort(rd::kDiscountsInUse, 1);
     const std::string ranges = "1000010099\r\n2000020099\r\n\x1A";
-    if (std::string_view(k.where) == "startup") std::ofstream(level.startupFile(std::string(k.name) + ".ZP6")) << ranges;
+    if (std::string_view(k.where) == "startup")
+      std::ofstream(level.startupFile(std::string(k.name) + ".ZP6")) << ranges;
     if (std::string_view(k.where) == "data") level.data.write(std::string(k.name) + ".ZP6", ranges);
     level.data.write("x.ZP6", ranges);  // what "../x" would reach from the start-up directory's child
     EXPECT_EQ(LoadProfileZP6(c.data()), 1) << k.name << k.where;
@@ -189,7 +193,8 @@ TEST(Profiles, OptionRecordsAreFoundByTheirTrimmedText) {
   EXPECT_EQ(std::string(record + 8, 4), "data");
   EXPECT_EQ(ReadColtOpt(file.c_str(), record, "FIRST"), 1);
   EXPECT_EQ(std::string(record, 6), std::string("FIRST\0", 6));
-  EXPECT_EQ(ReadColtOpt(file.c_str(), record, std::string(1791, 'Z').c_str()), 1);  // a record without a NUL, its blank cut
+  EXPECT_EQ(ReadColtOpt(file.c_str(), record, std::string(1791, 'Z').c_str()),
+            1);  // a record without a NUL, its blank cut
   EXPECT_EQ(ReadColtOpt(file.c_str(), record, "THIRD"), 0);
   EXPECT_EQ(ReadColtOpt(file.c_str(), record, ""), 1);  // the empty third record
   EXPECT_EQ(ReadColtOpt((dir / "none").c_str(), record, "FIRST"), 0);

@@ -22,7 +22,9 @@ using testing::TestContext;
 namespace sr = vorn::shipment;
 namespace rt = rating_totals;
 
-void Put(char* record, platform::FieldSpan field, std::string_view text) { std::memcpy(record + field.offset, text.data(), field.width); }
+void Put(char* record, platform::FieldSpan field, std::string_view text) {
+  std::memcpy(record + field.offset, text.data(), field.width);
+}
 void PutCode(char* record, std::string_view code) { Put(record, sr::kReturnCode, code); }
 void PutCandidates(void* block, std::int32_t count, std::int16_t kind) {
   auto* b = static_cast<std::uint8_t*>(block);
@@ -82,7 +84,9 @@ TEST(EngineAnswer, EveryCodeEndsTheRatingWithOneBoxOrNone) {
       EXPECT_EQ(boxes.boxes()[0].caption, "VORN Warning");
       EXPECT_EQ(boxes.boxes()[0].owner, nullptr);
     }
-    EXPECT_EQ(f.context.text(shipment_point::Of(1, shipment_point::kCity)), k.blanked ? std::string(31, ' ') : "CHICAGO") << k.what;
+    EXPECT_EQ(f.context.text(shipment_point::Of(1, shipment_point::kCity)),
+              k.blanked ? std::string(31, ' ') : "CHICAGO")
+        << k.what;
   }
 }
 
@@ -169,7 +173,8 @@ TEST(EngineAnswer, FillsTheChargeListsFromTheItems) {
   TestContext& x = f.context;
   ASSERT_EQ(x.integer(charge_list::Count(0)), 15);
   for (std::size_t i = 0; i < 15; ++i) {
-    EXPECT_EQ(x.integer(charge_list::Number(0, i)), static_cast<std::int32_t>(30 + 10 * i)) << i;  // 170 .. 30 kept, sorted
+    EXPECT_EQ(x.integer(charge_list::Number(0, i)), static_cast<std::int32_t>(30 + 10 * i))
+        << i;                                                // 170 .. 30 kept, sorted
     EXPECT_EQ(x.integer(charge_list::Charge(0, i)), 15000);  // below the floor: raised
     EXPECT_EQ(x.bytes(charge_list::Flag(0, i)), std::string("*\0", 2));
   }
@@ -183,7 +188,8 @@ TEST(EngineAnswer, FillsTheChargeListsFromTheItems) {
     EXPECT_EQ(x.text(charge_list::Flag(1, i)), flags[i]);
   }
   EXPECT_EQ(x.text(charge_list::Label(1, 0)), "SS     3#>");
-  for (std::size_t k = 2; k < charge_list::kLists; ++k) EXPECT_EQ(x.bytes(charge_list::Whole(k)), std::string(charge_list::kSize, 'Z'));
+  for (std::size_t k = 2; k < charge_list::kLists; ++k)
+    EXPECT_EQ(x.bytes(charge_list::Whole(k)), std::string(charge_list::kSize, 'Z'));
 }
 
 TEST(EngineAnswer, KeepsEightCharactersOfTheRateBaseNumberAndItsServiceLetter) {
@@ -192,8 +198,9 @@ TEST(EngineAnswer, KeepsEightCharactersOfTheRateBaseNumberAndItsServiceLetter) {
     int canada;
     const char* number;
   } cases[] = {
-      {"     00004B", 0, "00004B"}, {"     00004A", 0, "00004N"}, {"     00004J", 0, "00004A"}, {"     00004H", 0, "00004L"},
-      {" 1234567890", 0, "12345678"}, {"    12 3 4A", 0, "1234A"}, {"     00020B", 1, "00020B"}, {"           ", 0, ""},
+      {"     00004B", 0, "00004B"}, {"     00004A", 0, "00004N"},   {"     00004J", 0, "00004A"},
+      {"     00004H", 0, "00004L"}, {" 1234567890", 0, "12345678"}, {"    12 3 4A", 0, "1234A"},
+      {"     00020B", 1, "00020B"}, {"           ", 0, ""},
   };
   for (const auto& k : cases) {
     FakeRating f;

@@ -15,7 +15,9 @@ using testing::TestContext;
 
 using FakeConnected = testing::FakeEngineShipment;
 
-std::string At(const std::string& request, std::size_t offset, std::size_t width) { return request.substr(offset, width); }
+std::string At(const std::string& request, std::size_t offset, std::size_t width) {
+  return request.substr(offset, width);
+}
 
 TEST(ShipmentRequest, CarriesTheShipmentInTheEnginesFields) {
   FakeConnected c;
@@ -54,8 +56,8 @@ TEST(ShipmentRequest, SendsEveryDiscountFieldInHundredths) {
   const struct {
     float percent;
     const char* field;  // null: refused with 118
-  } cases[] = {{7.5f, " 0750"},  {0.0f, " 0000"},  {12.5f, " 1250"}, {0.125f, " 0013"},  {99.98f, " 9998"},
-               {99.99f, nullptr}, {100.0f, nullptr}, {-0.01f, nullptr}, {NAN, nullptr}, {1e30f, nullptr}};
+  } cases[] = {{7.5f, " 0750"},   {0.0f, " 0000"},   {12.5f, " 1250"},  {0.125f, " 0013"}, {99.98f, " 9998"},
+               {99.99f, nullptr}, {100.0f, nullptr}, {-0.01f, nullptr}, {NAN, nullptr},    {1e30f, nullptr}};
   for (const auto& k : cases) {
     FakeConnected c;
     c.context.setDiscounts(k.percent);
@@ -104,11 +106,29 @@ TEST(ShipmentRequest, RefusesWhatItsFieldsCannotHold) {
     int number;
     const char* factor;
   } cases[] = {
-      {"factor 1", [](TestContext& x) { x.setShort(rating_defaults::kFactorInUse, 1), x.setFloat(rating_defaults::kFactor, 1.0f); }, 0, "10000"},
-      {"factor 0.95", [](TestContext& x) { x.setShort(rating_defaults::kFactorInUse, 1), x.setFloat(rating_defaults::kFactor, 0.95f); }, 0, "09500"},
-      {"factor 9.9999", [](TestContext& x) { x.setShort(rating_defaults::kFactorInUse, 1), x.setFloat(rating_defaults::kFactor, 9.9999f); }, 0, "99999"},
-      {"factor 10", [](TestContext& x) { x.setShort(rating_defaults::kFactorInUse, 1), x.setFloat(rating_defaults::kFactor, 10.0f); }, 513, nullptr},
-      {"factor -1", [](TestContext& x) { x.setShort(rating_defaults::kFactorInUse, 1), x.setFloat(rating_defaults::kFactor, -1.0f); }, 513, nullptr},
+      {"factor 1",
+       [](TestContext& x) { x.setShort(rating_defaults::kFactorInUse, 1), x.setFloat(rating_defaults::kFactor, 1.0f); },
+       0, "10000"},
+      {"factor 0.95",
+       [](TestContext& x) {
+         x.setShort(rating_defaults::kFactorInUse, 1), x.setFloat(rating_defaults::kFactor, 0.95f);
+       },
+       0, "09500"},
+      {"factor 9.9999",
+       [](TestContext& x) {
+         x.setShort(rating_defaults::kFactorInUse, 1), x.setFloat(rating_defaults::kFactor, 9.9999f);
+       },
+       0, "99999"},
+      {"factor 10",
+       [](TestContext& x) {
+         x.setShort(rating_defaults::kFactorInUse, 1), x.setFloat(rating_defaults::kFactor, 10.0f);
+       },
+       513, nullptr},
+      {"factor -1",
+       [](TestContext& x) {
+         x.setShort(rating_defaults::kFactorInUse, 1), x.setFloat(rating_defaults::kFactor, -1.0f);
+       },
+       513, nullptr},
       {"weight of 7 digits", [](TestContext& x) { x.setLine(5, "50", "1234567"); }, 106, nullptr},
       {"weight of 6 digits", [](TestContext& x) { x.setLine(5, "50", "123456"); }, 0, "10000"},
       {"a class index outside the table",

@@ -168,8 +168,9 @@ TEST(SampleRatings, ALevelPicksEachLanesTariff) {
   const struct {
     const char* shipment;
     const char* tariff;
-  } cases[] = {{"ny_to_chicago", "NACLASS1"},      {"clinton_to_boston", "NJCITY01"}, {"lebanon_to_manhattan", "NJCITY01"},
-               {"atlanta_to_charlotte", "SEREGN01"}, {"columbus_small", "NACLASS1"},    {"toronto_to_dallas", "NACLASS1"}};
+  } cases[] = {{"ny_to_chicago", "NACLASS1"},        {"clinton_to_boston", "NJCITY01"},
+               {"lebanon_to_manhattan", "NJCITY01"}, {"atlanta_to_charlotte", "SEREGN01"},
+               {"columbus_small", "NACLASS1"},       {"toronto_to_dallas", "NACLASS1"}};
   for (const auto& k : cases) {
     Connected c(testing::SampleData(), "SAMPLE02");
     c.context.setInt(context::kCanadaFlag, 1);
@@ -216,8 +217,8 @@ TEST(SampleRatings, TheLibraryLoadedByNameRatesThroughItsExports) {
   TestContext context;
   context.useData(testing::SampleData());
   context.setSampleShipment("ny_to_chicago");
-  context.setInt(context::kEngineModule,
-                 static_cast<std::int32_t>(host()->makeToken(context.data(), RATEKIT_TOKEN_MODULE, engine.nativeHandle(), 0)));
+  context.setInt(context::kEngineModule, static_cast<std::int32_t>(host()->makeToken(
+                                             context.data(), RATEKIT_TOKEN_MODULE, engine.nativeHandle(), 0)));
   ASSERT_EQ(bind(context.data(), nullptr), 1);
   ASSERT_EQ(initialize(context.data()), 1);
   EXPECT_EQ(rate(context.data(), 2, nullptr), 0);

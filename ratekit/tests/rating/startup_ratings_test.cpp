@@ -20,10 +20,17 @@ class StartedLevel : public LevelDirectories {
   StartedLevel() : engine_(context, testing::EngineLibrary()) {
     void* c = context.data();
     context.setInt(context::kEngineInUse, 1);
-    const int steps[] = {OpenLevelFile(c, "LEVEL.LVL"), ReadDefFile(c),  OpenAllFiles(c, &stateTables), ReadProfileFile(c),
-                         ReadDiscFile(c),               GetZQAddresses(c, nullptr), InitializeZQdll(c)};
+    const int steps[] = {OpenLevelFile(c, "LEVEL.LVL"),
+                         ReadDefFile(c),
+                         OpenAllFiles(c, &stateTables),
+                         ReadProfileFile(c),
+                         ReadDiscFile(c),
+                         GetZQAddresses(c, nullptr),
+                         InitializeZQdll(c)};
     for (std::size_t i = 0; i < std::size(steps); ++i)
-      if (steps[i] != 1) throw std::runtime_error("start-up step " + std::to_string(i) + " failed: " + std::to_string(context.lastError()));
+      if (steps[i] != 1)
+        throw std::runtime_error("start-up step " + std::to_string(i) +
+                                 " failed: " + std::to_string(context.lastError()));
     SetClassesAndWeights(c, 0, 0);
   }
   ~StartedLevel() { EndZQdll(context.data()); }
@@ -82,7 +89,8 @@ TEST(StartupRatings, TheMainLevelStartsAndRatesItsShipments) {
   const struct {
     const char* shipment;
     const char *net, *before, *originLetter;
-  } cases[] = {{"atlanta_to_charlotte", "0257.88", "0368.40", "D"}, {"savannah_to_charlotte", "0268.63", "0383.76", "I"}};
+  } cases[] = {{"atlanta_to_charlotte", "0257.88", "0368.40", "D"},
+               {"savannah_to_charlotte", "0268.63", "0383.76", "I"}};
   for (const auto& k : cases) {
     ASSERT_EQ(level.rate(k.shipment), 0) << k.shipment << " " << c.lastError();
     EXPECT_EQ(c.bytes(context::kDiscountSource), "Z");
@@ -97,7 +105,8 @@ TEST(StartupRatings, TheMainLevelStartsAndRatesItsShipments) {
   // At the end the defaults go back whole.
   ASSERT_EQ(WriteDefFile(c.data()), 1);
   ASSERT_EQ(WriteAccFile(c.data()), 1);
-  EXPECT_EQ(platform::testing::ReadFileText(level.startupFile("SAMPLE01.ACC")), platform::testing::ReadFileText(level.dataFile("SAMPLE01.ACC")));
+  EXPECT_EQ(platform::testing::ReadFileText(level.startupFile("SAMPLE01.ACC")),
+            platform::testing::ReadFileText(level.dataFile("SAMPLE01.ACC")));
   EXPECT_EQ(CloseAllFiles(c.data()), 1);
 }
 

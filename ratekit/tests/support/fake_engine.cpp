@@ -51,7 +51,8 @@ FAKE_EXPORT int Vorn_Set_VorndataEx(VornHandle, const char* path) {
 #if FAKE_ENGINE_OMIT != 5
 FAKE_EXPORT char* Vorn_GetEffectiveTableEx(VornHandle, char* entry, int index) {
   const FakeEngineControl& c = Control();
-  if (index < 0 || static_cast<std::size_t>(index) >= c.entries.size() || (c.missingEntry >= 0 && index >= c.missingEntry))
+  if (index < 0 || static_cast<std::size_t>(index) >= c.entries.size() ||
+      (c.missingEntry >= 0 && index >= c.missingEntry))
     return nullptr;
   std::memcpy(entry, c.entries[static_cast<std::size_t>(index)].data(), 17);
   return entry;

@@ -5,14 +5,14 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "context_shipment.h"
+#include "dataset/data_set.h"
 #include "platform/kernel/digits.h"
 #include "platform/kernel/fixed_format.h"
 #include "platform/testing/temp_directory.h"
 #include "ratekit/ratekit32.h"
-#include "tables/lane_tariff_tables.h"
-#include "context_shipment.h"
-#include "dataset/data_set.h"
 #include "sample_shipment.h"
+#include "tables/lane_tariff_tables.h"
 
 namespace ratekit::testing {
 namespace {
@@ -53,9 +53,11 @@ void TestContext::setDiscounts(float percent) {
   for (std::size_t i = 0; i < 10; ++i) setFloat(context::SentDiscount(i), percent);
 }
 
-LoadedModule::LoadedModule(TestContext& context, const std::filesystem::path& file, platform::FieldSpan slot) : context_(context) {
+LoadedModule::LoadedModule(TestContext& context, const std::filesystem::path& file, platform::FieldSpan slot)
+    : context_(context) {
   module_ = platform::Module::Load(file.string());
-  if (!module_.isLoaded()) throw std::runtime_error("cannot load " + file.string() + ": " + platform::Module::lastError());
+  if (!module_.isLoaded())
+    throw std::runtime_error("cannot load " + file.string() + ": " + platform::Module::lastError());
   token_ = Host().makeToken(context.data(), RATEKIT_TOKEN_MODULE, module_.nativeHandle(), 0);
   context.setInt(slot, static_cast<std::int32_t>(token_));
 }
@@ -83,7 +85,9 @@ FakeEngineShipment::FakeEngineShipment(std::string_view level) : engine_(context
 
 int FakeEngineShipment::rate(int detailCount) { return RateShipment(context.data(), detailCount, nullptr); }
 
-std::string FakeEngineShipment::request() const { return fake().requests.empty() ? std::string() : fake().requests.back(); }
+std::string FakeEngineShipment::request() const {
+  return fake().requests.empty() ? std::string() : fake().requests.back();
+}
 
 std::filesystem::path SampleData() { return QIV_DATA_DIR; }
 std::filesystem::path EngineLibrary() { return SampleData() / "VORN32.DLL"; }
@@ -98,12 +102,11 @@ SampleDataCopy::SampleDataCopy() {
   // Files and folders (the help documents are folders) alike.
   for (const auto& entry : std::filesystem::directory_iterator(SampleData()))
     if (entry.path().extension() != ".so")
-      std::filesystem::copy(entry.path(), dir_ / entry.path().filename().string(), std::filesystem::copy_options::recursive);
+      std::filesystem::copy(entry.path(), dir_ / entry.path().filename().string(),
+                            std::filesystem::copy_options::recursive);
 }
 
-void SampleDataCopy::write(std::string_view name, std::string_view content) const {
-  dir_.write(name, content);
-}
+void SampleDataCopy::write(std::string_view name, std::string_view content) const { dir_.write(name, content); }
 
 LevelDirectories::LevelDirectories(std::string_view level) : previous_(std::filesystem::current_path()) {
   context.setText(context::kDataDirectory, data.path().string() + "/");

@@ -57,7 +57,8 @@ class TestContext {
 // its token in a library slot of the context.
 class LoadedModule {
  public:
-  LoadedModule(TestContext& context, const std::filesystem::path& file, platform::FieldSpan slot = context::kEngineModule);
+  LoadedModule(TestContext& context, const std::filesystem::path& file,
+               platform::FieldSpan slot = context::kEngineModule);
   ~LoadedModule();
   LoadedModule(const LoadedModule&) = delete;
   LoadedModule& operator=(const LoadedModule&) = delete;
@@ -88,8 +89,8 @@ class FakeEngineShipment {
 };
 
 // The built libraries and data.
-std::filesystem::path SampleData();  // build/ZQDATA
-std::filesystem::path EngineLibrary();  // VORN32.DLL there
+std::filesystem::path SampleData();                        // build/ZQDATA
+std::filesystem::path EngineLibrary();                     // VORN32.DLL there
 std::filesystem::path FakeEngineLibrary(int omitted = 0);  // the variant without name `omitted`
 std::filesystem::path SampleShipment(std::string_view name);
 

@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <string>
 
-#include "rating/lane_files.h"
-#include "ratekit/ratekit32.h"
 #include "platform/testing/temp_directory.h"
+#include "ratekit/ratekit32.h"
+#include "rating/lane_files.h"
 #include "support/test_context.h"
 #include "tables/lane_tariff_tables.h"
 
@@ -17,12 +17,14 @@ namespace {
 
 using testing::TestContext;
 
-constexpr std::string_view kBases = "10000149990NY01"
-                                    "60000629990IL01"
-                                    "K0A0AP9Z9Z0ON01";
-constexpr std::string_view kTariffs = "0IL010NY01TARIFF_A"
-                                      "0NY010IL01TARIFF_B"
-                                      "0ON010NY01TARIFF_C";
+constexpr std::string_view kBases =
+    "10000149990NY01"
+    "60000629990IL01"
+    "K0A0AP9Z9Z0ON01";
+constexpr std::string_view kTariffs =
+    "0IL010NY01TARIFF_A"
+    "0NY010IL01TARIFF_B"
+    "0ON010NY01TARIFF_C";
 
 struct LaneCase {
   const char* what;

@@ -18,7 +18,8 @@ std::string NineBreaks() {
   std::string d = "weight-breaks level=SAMPLE03\n";
   const int bounds[] = {0, 500, 1000, 2000, 5000, 10000, 20000, 30000, 40000, 10000000};
   for (int i = 0; i < 9; ++i)
-    d += "  break label=B" + std::to_string(i) + " lower=" + std::to_string(bounds[i]) + " upper=" + std::to_string(bounds[i + 1] - 1) + "\n";
+    d += "  break label=B" + std::to_string(i) + " lower=" + std::to_string(bounds[i]) +
+         " upper=" + std::to_string(bounds[i + 1] - 1) + "\n";
   return d;
 }
 
@@ -66,7 +67,8 @@ TEST(TableReaders, ClassesTwinsAndNamesAreHeldToTheirRooms) {
   std::string names = "table-names level=SAMPLE03 raw\n";
   for (int i = 0; i < 26; ++i) names += "  table name=T" + std::to_string(i) + "\n";
   level.build(classes + names +
-              "engineless-table level=SAMPLE03 ext=MC\n  record first=1 second=2 third=3\n  record third=-1\n  record first=-7\n");
+              "engineless-table level=SAMPLE03 ext=MC\n  record first=1 second=2 third=3\n  record third=-1\n  record "
+              "first=-7\n");
   level.remove({"SAMPLE03.LMC"});
   ASSERT_EQ(level.openAll(), 1) << c.lastError();
   EXPECT_EQ(c.integer(context::kClassCount), 20);
@@ -77,7 +79,8 @@ TEST(TableReaders, ClassesTwinsAndNamesAreHeldToTheirRooms) {
   const std::optional<ResolvedBuffer> wide = SlotBuffer(c.view(), context::kLmcTable);
   ASSERT_TRUE(wide && wide->size == 36);
   const std::int32_t expected[] = {1, 2, 3, 0, 0, -1, -7, 0, 0};
-  for (std::size_t i = 0; i < 9; ++i) EXPECT_EQ(platform::LoadLittleEndian<std::int32_t>(wide->data + 4 * i), expected[i]) << i;
+  for (std::size_t i = 0; i < 9; ++i)
+    EXPECT_EQ(platform::LoadLittleEndian<std::int32_t>(wide->data + 4 * i), expected[i]) << i;
 }
 
 }  // namespace

@@ -16,8 +16,8 @@ TEST(Rndoff, RoundsUpFromPoint49OfTheLastKeptUnit) {
     int n;
     double expected;
   } cases[] = {
-      {2.49f, 0, 3.0}, {2.48f, 0, 2.0}, {-1.2f, 0, -1.0}, {12.4921875f, 0, 13.0}, {56.165f, 2, 56.17},
-      {56.154f, 2, 56.15}, {0.0f, 2, 0.0}, {125.0f, -1, 130.0},
+      {2.49f, 0, 3.0},     {2.48f, 0, 2.0},     {-1.2f, 0, -1.0}, {12.4921875f, 0, 13.0},
+      {56.165f, 2, 56.17}, {56.154f, 2, 56.15}, {0.0f, 2, 0.0},   {125.0f, -1, 130.0},
   };
   for (const auto& c : cases) EXPECT_DOUBLE_EQ(rndoff(c.x, c.n), c.expected) << c.x << " " << c.n;
 }
@@ -28,7 +28,10 @@ TEST(Trims, RemoveCLocaleWhiteSpaceInPlace) {
     const char* right;
     const char* left;
   } cases[] = {
-      {"  ab c \t\r\n\v\f", "  ab c", "ab c \t\r\n\v\f"}, {"", "", ""}, {" \t ", "", ""}, {"x", "x", "x"},
+      {"  ab c \t\r\n\v\f", "  ab c", "ab c \t\r\n\v\f"},
+      {"", "", ""},
+      {" \t ", "", ""},
+      {"x", "x", "x"},
       {"\xA0x\xA0", "\xA0x\xA0", "\xA0x\xA0"},  // not C-locale white space
   };
   for (const auto& c : cases) {
@@ -79,8 +82,12 @@ TEST(SplitPath, GivesNameAndExtensionOrThePathUnchanged) {
     const char* path;
     const char* expected;
   } cases[] = {
-      {"C:\\DIR\\FILE.EXT", "FILE.EXT"}, {"C:\\DIR\\", "C:\\DIR\\"}, {"/data/zq/level.lvl", "level.lvl"},
-      {"FILE", "FILE"},                  {"", ""},                   {"dir/.profile", "dir/.profile"},
+      {"C:\\DIR\\FILE.EXT", "FILE.EXT"},
+      {"C:\\DIR\\", "C:\\DIR\\"},
+      {"/data/zq/level.lvl", "level.lvl"},
+      {"FILE", "FILE"},
+      {"", ""},
+      {"dir/.profile", "dir/.profile"},
   };
   for (const auto& c : cases) EXPECT_STREQ(SplitPath(c.path), c.expected) << c.path;
   EXPECT_STREQ(SplitPath(nullptr), "");

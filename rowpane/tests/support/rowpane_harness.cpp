@@ -21,8 +21,7 @@ Parent* g_parent = nullptr;
 LResult ParentProcedure(WindowHandle window, MessageId message, WParam wParam, LParam lParam) {
   if (g_parent != nullptr && message >= RPBN_FINDSTRING && message <= RPBN_FREEALL)
     return g_parent->answer(message, wParam, lParam);
-  if (g_parent != nullptr && message == ui::msg::Command)
-    g_parent->notices.push_back({message, wParam, lParam});
+  if (g_parent != nullptr && message == ui::msg::Command) g_parent->notices.push_back({message, wParam, lParam});
   return ui::DefaultWindowProcedure(window, message, wParam, lParam);
 }
 
@@ -80,7 +79,8 @@ int Parent::rows() const { return static_cast<int>(ui::SendMessage(inner(), lb::
 
 std::string Parent::shownText(int line) const {
   char buffer[64] = {};
-  if (ui::SendMessage(inner(), lb::GetText, static_cast<WParam>(line), reinterpret_cast<LParam>(buffer)) < 0) return "?";
+  if (ui::SendMessage(inner(), lb::GetText, static_cast<WParam>(line), reinterpret_cast<LParam>(buffer)) < 0)
+    return "?";
   return buffer;
 }
 
@@ -104,7 +104,8 @@ std::vector<LParam> Parent::freedItems() const {
 }
 
 int Parent::freeAllCount() const {
-  return static_cast<int>(std::count_if(notices.begin(), notices.end(), [](const Notice& n) { return n.message == RPBN_FREEALL; }));
+  return static_cast<int>(
+      std::count_if(notices.begin(), notices.end(), [](const Notice& n) { return n.message == RPBN_FREEALL; }));
 }
 
 std::optional<int> Parent::named(const ItemRequest& request) const {
@@ -157,14 +158,12 @@ LResult Parent::answer(MessageId message, WParam wParam, LParam lParam) {
     }
     case RPBN_GOTO:
     case RPBN_GETITEMDATA:
-    case RPBN_GETTEXT:
-      return answerRow(named(request));
+    case RPBN_GETTEXT: return answerRow(named(request));
     case RPBN_GETTEXTLEN: {
       const auto at = named(request);
       return at ? static_cast<LResult>(texts_[static_cast<std::size_t>(*at)].size()) : -1;
     }
-    case RPBN_THUMBPOS:
-      return answerRow(static_cast<int>(static_cast<long long>(request.data) * (n - 1) / 100));
+    case RPBN_THUMBPOS: return answerRow(static_cast<int>(static_cast<long long>(request.data) * (n - 1) / 100));
     case RPBN_FINDSTRING:
     case RPBN_FINDSTRINGEXACT: {
       const std::string wanted = request.search;
@@ -173,8 +172,7 @@ LResult Parent::answer(MessageId message, WParam wParam, LParam lParam) {
       if (message == RPBN_FINDSTRINGEXACT ? *at != wanted : at->compare(0, wanted.size(), wanted) != 0) return 0;
       return answerRow(static_cast<int>(at - texts_.begin()));
     }
-    default:
-      return 0;
+    default: return 0;
   }
 }
 

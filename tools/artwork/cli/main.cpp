@@ -67,14 +67,17 @@ int main(int argc, char** argv) {
     const auto icon = Icon(args[1]);
     if (!icon) return 1;
     const int width = args.size() == 4 ? std::stoi(args[3]) : 1024;
-    const platform::ui::Image picture = command == "banner" ? artwork::PaintBanner(Largest(*icon), width) : artwork::PaintSplash(Largest(*icon));
-    if (!WriteBytes(args[2], artwork::EncodeBitmapFile(picture))) return std::cerr << "artwork: cannot write " << args[2] << "\n", 1;
+    const platform::ui::Image picture =
+        command == "banner" ? artwork::PaintBanner(Largest(*icon), width) : artwork::PaintSplash(Largest(*icon));
+    if (!WriteBytes(args[2], artwork::EncodeBitmapFile(picture)))
+      return std::cerr << "artwork: cannot write " << args[2] << "\n", 1;
     return 0;
   }
   if (command == "icon" && args.size() == 3) {
     const auto icon = Icon(args[1]);
     if (!icon) return 1;
-    if (!WriteBytes(args[2], artwork::EncodeIconFile(*icon))) return std::cerr << "artwork: cannot write " << args[2] << "\n", 1;
+    if (!WriteBytes(args[2], artwork::EncodeIconFile(*icon)))
+      return std::cerr << "artwork: cannot write " << args[2] << "\n", 1;
     return 0;
   }
   if (command == "sheet" && args.size() >= 3) {

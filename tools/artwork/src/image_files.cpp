@@ -2,7 +2,6 @@
 
 #include <stdexcept>
 
-
 namespace artwork {
 namespace {
 
@@ -26,7 +25,9 @@ constexpr std::uint32_t kFileHeaderSize = 14;
 constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::int32_t kPixelsPerMetre = 2835;  // 72 dots per inch
 
-std::size_t RowBytes(int width, int bitsPerPixel) { return ((static_cast<std::size_t>(width) * bitsPerPixel + 31) / 32) * 4; }
+std::size_t RowBytes(int width, int bitsPerPixel) {
+  return ((static_cast<std::size_t>(width) * bitsPerPixel + 31) / 32) * 4;
+}
 
 void WriteInfoHeader(ByteWriter& out, int width, int height, int bitsPerPixel, std::uint32_t imageBytes) {
   out.u32(kInfoHeaderSize);
@@ -71,8 +72,10 @@ std::vector<std::uint8_t> EncodeIconFile(std::span<const Image> images) {
   std::uint32_t offset = kDirectorySize + kEntrySize * static_cast<std::uint32_t>(images.size());
   std::vector<std::uint32_t> sizes;
   for (const Image& image : images) {
-    if (image.width != image.height || image.width < 1 || image.width > 256) throw std::invalid_argument("icon images are squares of 1 to 256 pixels");
-    const auto bytes = static_cast<std::uint32_t>(kInfoHeaderSize + RowBytes(image.width, 32) * image.height + RowBytes(image.width, 1) * image.height);
+    if (image.width != image.height || image.width < 1 || image.width > 256)
+      throw std::invalid_argument("icon images are squares of 1 to 256 pixels");
+    const auto bytes = static_cast<std::uint32_t>(kInfoHeaderSize + RowBytes(image.width, 32) * image.height +
+                                                  RowBytes(image.width, 1) * image.height);
     out.u8(image.width == 256 ? 0 : image.width), out.u8(image.height == 256 ? 0 : image.height), out.u8(0), out.u8(0);
     out.u16(1), out.u16(32), out.u32(bytes), out.u32(offset);
     offset += bytes;
@@ -80,7 +83,8 @@ std::vector<std::uint8_t> EncodeIconFile(std::span<const Image> images) {
   }
   for (const Image& image : images) {
     const std::size_t maskRow = RowBytes(image.width, 1);
-    WriteInfoHeader(out, image.width, image.height * 2, 32, static_cast<std::uint32_t>(RowBytes(image.width, 32) * image.height + maskRow * image.height));
+    WriteInfoHeader(out, image.width, image.height * 2, 32,
+                    static_cast<std::uint32_t>(RowBytes(image.width, 32) * image.height + maskRow * image.height));
     for (int y = image.height - 1; y >= 0; --y) {
       for (int x = 0; x < image.width; ++x) {
         const std::uint32_t p = image.at(x, y);

@@ -30,7 +30,9 @@ constexpr ColorRef kKerb = Rgb(0x20, 0x20, 0x20);
 constexpr ColorRef kVerge = Rgb(0x2E, 0x8B, 0x3A);
 constexpr ColorRef kYellow = Rgb(0xF0, 0xC0, 0x20);
 
-FontSpec Sans(int pixels, int weight) { return FontSpec{.face = "Liberation Sans", .height = -pixels, .weight = weight}; }
+FontSpec Sans(int pixels, int weight) {
+  return FontSpec{.face = "Liberation Sans", .height = -pixels, .weight = weight};
+}
 
 Image ImageOf(const ImageSurface& surface) {
   Image image{surface.size().width, surface.size().height, {}};
@@ -38,7 +40,8 @@ Image ImageOf(const ImageSurface& surface) {
   for (int y = 0; y < image.height; ++y) {
     for (int x = 0; x < image.width; ++x) {
       const ColorRef c = surface.pixel(x, y);
-      image.pixels.push_back(0xFF000000u | (platform::ui::RedOf(c) << 16) | (platform::ui::GreenOf(c) << 8) | platform::ui::BlueOf(c));
+      image.pixels.push_back(0xFF000000u | (platform::ui::RedOf(c) << 16) | (platform::ui::GreenOf(c) << 8) |
+                             platform::ui::BlueOf(c));
     }
   }
   return image;
@@ -60,12 +63,13 @@ void PaintTruck(ImageSurface& s, const Image& truck, int left, int baseline, int
   Image big{truck.width * scale, truck.height * scale, {}};
   big.pixels.resize(static_cast<std::size_t>(big.width) * big.height);
   for (int y = 0; y < big.height; ++y) {
-    for (int x = 0; x < big.width; ++x) big.pixels[static_cast<std::size_t>(y) * big.width + x] = truck.at(x / scale, y / scale);
+    for (int x = 0; x < big.width; ++x)
+      big.pixels[static_cast<std::size_t>(y) * big.width + x] = truck.at(x / scale, y / scale);
   }
   // The icon's own road (its last rows) is left out: only the truck stands on ours.
   int bottom = truck.height;
   while (bottom > 0 && (truck.at(0, bottom - 1) >> 24) == 0) --bottom;  // blank rows under the icon's road
-  bottom -= 3;  // the icon's road: its last three drawn rows
+  bottom -= 3;                                                          // the icon's road: its last three drawn rows
   Image cut{big.width, bottom * scale, {}};
   cut.pixels.assign(big.pixels.begin(), big.pixels.begin() + static_cast<std::ptrdiff_t>(cut.width) * cut.height);
   s.drawImage({left, baseline - cut.height}, cut);
@@ -75,7 +79,8 @@ void PaintTruck(ImageSurface& s, const Image& truck, int left, int baseline, int
 
 std::optional<std::vector<Image>> IconImages(std::string_view iconText, std::string& error) {
   platform::ui::ResourceError fault;
-  const std::optional<platform::ui::ResourceHeader> header = platform::ui::CheckResource(platform::ui::ResourceKind::Icon, iconText, fault);
+  const std::optional<platform::ui::ResourceHeader> header =
+      platform::ui::CheckResource(platform::ui::ResourceKind::Icon, iconText, fault);
   if (!header) {
     error = "line " + std::to_string(fault.line) + ": " + fault.message;
     return std::nullopt;
@@ -93,7 +98,8 @@ std::optional<std::vector<Image>> IconImages(std::string_view iconText, std::str
   for (int side : {16, 24, 32, 48, 64}) {
     platform::ui::BitmapHandle bitmap = platform::ui::LoadIconResource(header->id, {side, side});
     const Image* image = platform::ui::BitmapImage(bitmap);
-    if (image && image->width == side && std::none_of(images.begin(), images.end(), [&](const Image& i) { return i.width == side; }))
+    if (image && image->width == side &&
+        std::none_of(images.begin(), images.end(), [&](const Image& i) { return i.width == side; }))
       images.push_back(*image);
     platform::ui::DeleteBitmap(bitmap);
   }

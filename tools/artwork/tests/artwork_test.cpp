@@ -31,7 +31,8 @@ std::string ReadText(const std::filesystem::path& path) {
 Image Pattern(int width, int height, bool transparentCorner) {
   Image image{width, height, {}};
   for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) image.pixels.push_back(0xFF000000u | static_cast<std::uint32_t>(x * 37 + y * 91) << 4);
+    for (int x = 0; x < width; ++x)
+      image.pixels.push_back(0xFF000000u | static_cast<std::uint32_t>(x * 37 + y * 91) << 4);
   }
   if (transparentCorner) image.pixels[0] = 0;
   return image;
@@ -107,8 +108,9 @@ TEST_F(Pictures, ToolbarPicturesAreAllThereInTheClassicColours) {
   for (const auto& [id, image] : found) ids.insert(id);
   EXPECT_EQ(ids, wanted);
 
-  const std::set<std::uint32_t> classic = {0xFF000000, 0xFF800000, 0xFF008000, 0xFF808000, 0xFF000080, 0xFF800080, 0xFF008080, 0xFFC0C0C0,
-                                           0xFF808080, 0xFFFF0000, 0xFF00FF00, 0xFFFFFF00, 0xFF0000FF, 0xFFFF00FF, 0xFF00FFFF, 0xFFFFFFFF};
+  const std::set<std::uint32_t> classic = {0xFF000000, 0xFF800000, 0xFF008000, 0xFF808000, 0xFF000080, 0xFF800080,
+                                           0xFF008080, 0xFFC0C0C0, 0xFF808080, 0xFFFF0000, 0xFF00FF00, 0xFFFFFF00,
+                                           0xFF0000FF, 0xFFFF00FF, 0xFF00FFFF, 0xFFFFFFFF};
   std::vector<SheetEntry> sheet;
   for (const auto& [id, image] : found) {
     EXPECT_EQ(image.size(), (platform::ui::Size{16, 16})) << id;

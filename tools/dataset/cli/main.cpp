@@ -142,7 +142,8 @@ void ApplyFault(const std::filesystem::path& file, std::string_view fault, std::
   const std::string_view value = eq == std::string_view::npos ? std::string_view() : fault.substr(eq + 1);
   const bool hasValue = eq != std::string_view::npos;
   auto needValue = [&](bool wanted) {
-    if (hasValue != wanted) throw UsageError("fault " + std::string(name) + (wanted ? " needs a value" : " takes no value"));
+    if (hasValue != wanted)
+      throw UsageError("fault " + std::string(name) + (wanted ? " needs a value" : " takes no value"));
   };
   if (name == "truncate") {
     needValue(true);
@@ -154,7 +155,8 @@ void ApplyFault(const std::filesystem::path& file, std::string_view fault, std::
     needValue(true);
     const std::size_t comma = value.find(',');
     if (comma == std::string_view::npos) throw UsageError("swap takes two records: swap=<record>,<record>");
-    dataset::SwapRecords(file, RequireUnsigned(value.substr(0, comma), "swap"), RequireUnsigned(value.substr(comma + 1), "swap"), recordSize);
+    dataset::SwapRecords(file, RequireUnsigned(value.substr(0, comma), "swap"),
+                         RequireUnsigned(value.substr(comma + 1), "swap"), recordSize);
   } else if (name == "reverse") {
     needValue(false);
     dataset::ReverseRecords(file, recordSize);

@@ -19,7 +19,8 @@ const FileKind& BlockKind(const BlockText& block) {
 bool IsRaw(const BlockText& block) {
   for (const std::string& word : block.words) {
     if (word != kRawWord)
-      throw DescriptionError(block.line, "unknown word '" + word + "' after " + block.keyword + " (a block header takes only 'raw' and key=value fields)");
+      throw DescriptionError(block.line, "unknown word '" + word + "' after " + block.keyword +
+                                             " (a block header takes only 'raw' and key=value fields)");
   }
   return !block.words.empty();
 }
@@ -57,7 +58,8 @@ BuiltBlock BuildBlock(const FileKind& kind, const BlockText& block, bool raw, co
   }
   std::vector<std::vector<DataRecord>> records = kind.build(block.items, built.settings);
   for (std::size_t i = 0; i < names.size(); ++i) {
-    built.files.push_back({std::string(kind.keyword()), names[i], raw, block.line, i < records.size() ? std::move(records[i]) : std::vector<DataRecord>{}});
+    built.files.push_back({std::string(kind.keyword()), names[i], raw, block.line,
+                           i < records.size() ? std::move(records[i]) : std::vector<DataRecord>{}});
   }
   return built;
 }
@@ -97,7 +99,8 @@ DataSet DataSet::Parse(std::string_view description) {
     for (Field& f : built[i].settings) block.settings.emplace_back(std::move(f.key), std::move(f.value));
     for (DataFile& file : built[i].files) {
       if (const DataFile* earlier = set.file(file.name))
-        throw DescriptionError(blocks[i].line, file.name + " is already described by the block at line " + std::to_string(earlier->line));
+        throw DescriptionError(
+            blocks[i].line, file.name + " is already described by the block at line " + std::to_string(earlier->line));
       set.files_.push_back(std::move(file));
     }
     set.blocks_.push_back(std::move(block));
@@ -144,13 +147,15 @@ void DataSet::write(const std::filesystem::path& dir, const WriteOptions& option
   if (!problems.empty()) throw CheckError(std::move(problems));
   std::error_code ec;
   std::filesystem::create_directories(dir, ec);
-  if (ec || !std::filesystem::is_directory(dir)) throw Error("cannot make the directory " + dir.string() + (ec ? ": " + ec.message() : ""));
+  if (ec || !std::filesystem::is_directory(dir))
+    throw Error("cannot make the directory " + dir.string() + (ec ? ": " + ec.message() : ""));
   for (const DataFile& file : files_) ReplaceFile(dir / file.name, file.content());
 }
 
 bool operator==(const DataSet& a, const DataSet& b) {
-  return std::equal(a.files_.begin(), a.files_.end(), b.files_.begin(), b.files_.end(),
-                    [](const DataFile& x, const DataFile& y) { return x.name == y.name && x.content() == y.content(); });
+  return std::equal(
+      a.files_.begin(), a.files_.end(), b.files_.begin(), b.files_.end(),
+      [](const DataFile& x, const DataFile& y) { return x.name == y.name && x.content() == y.content(); });
 }
 
 void BuildDataSet(std::string_view description, const std::filesystem::path& dir, const WriteOptions& options) {

@@ -1,11 +1,10 @@
 #include "dataset/faults.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 #include "dataset/errors.h"
 #include "files_on_disk.h"
@@ -16,8 +15,8 @@ namespace dataset {
 namespace {
 
 // The records of a file of a known kind, or of recordSize bytes each.
-std::vector<std::string_view> Records(const std::filesystem::path& file, std::string_view content, std::size_t recordSize,
-                                      const ReadBack& back) {
+std::vector<std::string_view> Records(const std::filesystem::path& file, std::string_view content,
+                                      std::size_t recordSize, const ReadBack& back) {
   if (recordSize != 0) return SplitFixedRecords(content, recordSize);
   std::optional<std::vector<std::string_view>> records = back.kind->splitRecords(back.index, content, back.settings);
   if (!records) throw Error("cannot tell where the records of " + file.string() + " end; give a record size");
@@ -41,7 +40,8 @@ ReadBack ReadForFault(const std::filesystem::path& file, std::size_t recordSize)
 
 void RequireRecord(const std::filesystem::path& file, const std::vector<std::string_view>& records, std::size_t index) {
   if (index >= records.size())
-    throw Error("record " + std::to_string(index) + " is past the end of " + file.string() + " (" + std::to_string(records.size()) + " records)");
+    throw Error("record " + std::to_string(index) + " is past the end of " + file.string() + " (" +
+                std::to_string(records.size()) + " records)");
 }
 
 void WriteRecords(const std::filesystem::path& file, const std::vector<std::string_view>& records) {
@@ -55,7 +55,8 @@ void WriteRecords(const std::filesystem::path& file, const std::vector<std::stri
 void TruncateFile(const std::filesystem::path& file, std::uint64_t size) {
   const std::string content = ReadFileBytes(file);
   if (size > content.size())
-    throw Error("cannot truncate " + file.string() + " to " + std::to_string(size) + " bytes: it has " + std::to_string(content.size()));
+    throw Error("cannot truncate " + file.string() + " to " + std::to_string(size) + " bytes: it has " +
+                std::to_string(content.size()));
   ReplaceFile(file, std::string_view(content).substr(0, size));
 }
 
@@ -89,7 +90,8 @@ void ReverseRecords(const std::filesystem::path& file, std::size_t recordSize) {
 void SetByte(const std::filesystem::path& file, std::uint64_t offset, std::uint8_t value) {
   std::string content = ReadFileBytes(file);
   if (offset >= content.size())
-    throw Error("offset " + std::to_string(offset) + " is past the end of " + file.string() + " (" + std::to_string(content.size()) + " bytes)");
+    throw Error("offset " + std::to_string(offset) + " is past the end of " + file.string() + " (" +
+                std::to_string(content.size()) + " bytes)");
   content[offset] = static_cast<char>(value);
   ReplaceFile(file, content);
 }

@@ -27,7 +27,9 @@ std::string KindListMessage() { return "kinds: " + FileKindList(); }
 RecognisedFile NamedKind(std::string_view kindText, std::string_view fileName) {
   const std::optional<RecognisedFile> byName = RecogniseFileName(fileName);
   if (kindText.empty()) {
-    if (!byName) throw Error("cannot tell the kind of " + std::string(fileName) + " from its name; name it (" + KindListMessage() + ")");
+    if (!byName)
+      throw Error("cannot tell the kind of " + std::string(fileName) + " from its name; name it (" + KindListMessage() +
+                  ")");
     return *byName;
   }
   BlockText header;
@@ -36,7 +38,9 @@ RecognisedFile NamedKind(std::string_view kindText, std::string_view fileName) {
   } catch (const DescriptionError& e) {
     throw Error("kind '" + std::string(kindText) + "': " + e.message());
   }
-  if (!header.words.empty()) throw Error("kind '" + std::string(kindText) + "': a kind takes key=value fields, not '" + header.words.front() + "'");
+  if (!header.words.empty())
+    throw Error("kind '" + std::string(kindText) + "': a kind takes key=value fields, not '" + header.words.front() +
+                "'");
   RecognisedFile named{FindKindByKeyword(header.keyword), {}};
   if (!named.kind) {
     std::optional<RecognisedFile> byKindName = RecogniseFileName(header.keyword);

@@ -17,9 +17,9 @@ namespace dataset {
 struct ReadBack {
   const FileKind* kind = nullptr;
   Settings settings;
-  std::size_t index = 0;               // which of the kind's files was named
-  std::vector<std::string> names;      // each file as problems name it
-  std::vector<std::string> contents;   // each file's bytes; empty when it is not there
+  std::size_t index = 0;              // which of the kind's files was named
+  std::vector<std::string> names;     // each file as problems name it
+  std::vector<std::string> contents;  // each file's bytes; empty when it is not there
 
   // Each file split into records (a file the kind cannot split is one record).
   std::vector<FileRecords> records() const;

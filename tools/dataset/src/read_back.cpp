@@ -4,13 +4,21 @@
 
 namespace dataset {
 
-std::string DecodeContent(std::string_view kind, std::string_view content) { return ReadBackContent(kind, content).describe(); }
+std::string DecodeContent(std::string_view kind, std::string_view content) {
+  return ReadBackContent(kind, content).describe();
+}
 
-std::string DecodeFile(const std::filesystem::path& file, std::string_view kind) { return ReadBackFile(file, kind).describe(); }
+std::string DecodeFile(const std::filesystem::path& file, std::string_view kind) {
+  return ReadBackFile(file, kind).describe();
+}
 
-std::vector<Problem> CheckContent(std::string_view kind, std::string_view content) { return ReadBackContent(kind, content).check(); }
+std::vector<Problem> CheckContent(std::string_view kind, std::string_view content) {
+  return ReadBackContent(kind, content).check();
+}
 
-std::vector<Problem> CheckFile(const std::filesystem::path& file, std::string_view kind) { return ReadBackFile(file, kind).check(); }
+std::vector<Problem> CheckFile(const std::filesystem::path& file, std::string_view kind) {
+  return ReadBackFile(file, kind).check();
+}
 
 std::vector<std::string> KnownKinds() {
   std::vector<std::string> names;

@@ -24,7 +24,7 @@ std::int32_t IntAt(const std::string& bytes, std::size_t at) {
 
 constexpr const char* kBasePoints =
     "base-points level=L\n"
-    "  us kind=A low=10000 high=10299 base=1001\n"   // three records, one per hundred
+    "  us kind=A low=10000 high=10299 base=1001\n"  // three records, one per hundred
     "  us kind=A low=60600 high=60608 base=4001 pobox=*\n"
     "  us kind=B low=30000 high=30099 base=3001\n"
     "  canadian low=K0A0A high=K9Z9Z base=6001\n"
@@ -83,20 +83,33 @@ TEST(BasePointFiles, ChecksRefuseWhatTheSearchesWouldMiss) {
     std::vector<std::string> messages;
   } cases[] = {
       {"base-points level=L", good.substr(0, 100), {"is shorter than its 1996-byte header"}},
-      {"base-points level=L", unsorted,
+      {"base-points level=L",
+       unsorted,
        {"2: does not sort above the U.S. record before it (by kind, then ZIP, without overlapping)"}},
-      {"base-points level=L", pastTheEnd, {"its header's offsets and sizes do not lie inside the file in whole records"}},
-      {"base-points level=L", tail, {"0: its header (offsets, sizes, block indexes, zero bytes) does not match its records"}},
-      {"L.BSU", "14A100NY01", {"0: columns 0-2 (low): \"14A\" is not a three-digit ZIP prefix",
-                              "0: columns 0-2 (low) \"14A\" lies above columns 3-5 (high) \"100\" (no code would lie in the range)"}},
-      {"L.BUC", "750799ON1", {"0: columns 0-2 (low): \"750\" is not a postal prefix (letter, digit, letter)",
-                              "0: columns 3-5 (high): \"799\" is not a postal prefix (letter, digit, letter)"}},
-      {"L.UST", "NY01IL01A", {"0: names its larger zone first: the screen looks the pair up with the smaller zone first"}},
+      {"base-points level=L",
+       pastTheEnd,
+       {"its header's offsets and sizes do not lie inside the file in whole records"}},
+      {"base-points level=L",
+       tail,
+       {"0: its header (offsets, sizes, block indexes, zero bytes) does not match its records"}},
+      {"L.BSU",
+       "14A100NY01",
+       {"0: columns 0-2 (low): \"14A\" is not a three-digit ZIP prefix",
+        "0: columns 0-2 (low) \"14A\" lies above columns 3-5 (high) \"100\" (no code would lie in the range)"}},
+      {"L.BUC",
+       "750799ON1",
+       {"0: columns 0-2 (low): \"750\" is not a postal prefix (letter, digit, letter)",
+        "0: columns 3-5 (high): \"799\" is not a postal prefix (letter, digit, letter)"}},
+      {"L.UST",
+       "NY01IL01A",
+       {"0: names its larger zone first: the screen looks the pair up with the smaller zone first"}},
       {"L.CNT", "ON1TX01 ", {"0: column 7 (kind) is blank: a lane of no data-set kind finds no base points"}},
       {"L.ZCT", "1000A", {"0: \"1000A\" is not a five-digit ZIP code"}},
-      {"L.VAL", Bytes({0xF4, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x64, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}),
+      {"L.VAL",
+       Bytes({0xF4, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x64, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}),
        {"1: bytes 8-11 (both-ends) is a negative fee",
-        "1: is out of order after record 0 (the records must be sorted by threshold, as the first record that reaches the figure gives the fee)"}},
+        "1: is out of order after record 0 (the records must be sorted by threshold, as the first record that reaches "
+        "the figure gives the fee)"}},
   };
   for (const auto& c : cases) EXPECT_EQ(Messages(c.kind, c.content), c.messages) << c.kind;
 }

@@ -1,10 +1,10 @@
 // The dataset command: its exit status, output and messages.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
 
 #include "platform/testing/temp_directory.h"
 
@@ -99,7 +99,7 @@ TEST_F(DatasetCommand, BreakAppliesFaultsInOrder) {
   Outcome run = Command("break " + path("TDA.SEQ") + " swap=0,2 drop=1 byte=0:0x39 mtime=1700000000.5");
   EXPECT_EQ(run.status, 0) << run.output;
   EXPECT_EQ(ReadFileText(dir / "TDA.SEQ"), "94AZ \n01AL \n");
-  struct stat st{};
+  struct stat st {};
   ASSERT_EQ(::stat(path("TDA.SEQ").c_str(), &st), 0);
   EXPECT_EQ(st.st_mtim.tv_sec, 1700000000);
   EXPECT_EQ(st.st_mtim.tv_nsec, 500000000);
@@ -117,10 +117,12 @@ TEST_F(DatasetCommand, BreakAppliesFaultsInOrder) {
 TEST_F(DatasetCommand, UsageErrorsExitWithTwoAndShowTheUsage) {
   dir.write("TDA.SEQ", "01AL \n");
   const std::string file = path("TDA.SEQ");
-  for (const std::string& arguments : std::vector<std::string>{"", "frobnicate", "build " + path("x.ds"), "dump", "dump a b", "check " + path("TDA.SEQ") + " --raw",
-        "break " + path("TDA.SEQ"), "break " + path("TDA.SEQ") + " shuffle", "break " + path("TDA.SEQ") + " drop",
-        "break " + path("TDA.SEQ") + " reverse=1", "break " + path("TDA.SEQ") + " byte=0:256", "break " + path("TDA.SEQ") + " swap=1",
-        "break " + path("TDA.SEQ") + " truncate=-1", "dump " + path("TDA.SEQ") + " --as"}) {
+  for (const std::string& arguments : std::vector<std::string>{
+           "", "frobnicate", "build " + path("x.ds"), "dump", "dump a b", "check " + path("TDA.SEQ") + " --raw",
+           "break " + path("TDA.SEQ"), "break " + path("TDA.SEQ") + " shuffle", "break " + path("TDA.SEQ") + " drop",
+           "break " + path("TDA.SEQ") + " reverse=1", "break " + path("TDA.SEQ") + " byte=0:256",
+           "break " + path("TDA.SEQ") + " swap=1", "break " + path("TDA.SEQ") + " truncate=-1",
+           "dump " + path("TDA.SEQ") + " --as"}) {
     Outcome run = Command(arguments);
     EXPECT_EQ(run.status, 2) << arguments << "\n" << run.output;
     EXPECT_TRUE(Contains(run.output, "usage:")) << arguments << "\n" << run.output;
@@ -128,14 +130,24 @@ TEST_F(DatasetCommand, UsageErrorsExitWithTwoAndShowTheUsage) {
   EXPECT_EQ(ReadFileText(dir / "TDA.SEQ"), "01AL \n");
   Outcome help = Command("--help");
   EXPECT_EQ(help.status, 0);
-  EXPECT_TRUE(Contains(help.output, "kinds: efcrec tda tds tdv tdz tdt tdx tdn service-guide factor points-service rates matrix points zones class-factors zip-pairs rbno-addons "
-                                       "light-base light-matrix minimums city-points city-addons point-pair-lanes point-adjustments zip-slot-lanes lane-pair-adjustments package-codes zone-pair-lanes cell-adjustments operator-adjustments range-lanes percent-bases percent-matrix percent-exceptions global-lanes base-keys list-adjustments "
-                                       "no-discount-states canadian-lanes base-codes lane-tariffs "
-                                       "tariff-settings rating-defaults discount-file mexico-defaults mexico-settings levels origin-codes accessorials classes "
-                                       "weight-breaks table-names province-prefixes zip-states zip-ranges service-ranges postal-services engineless-table "
-                                       "zip-index base-point-block profiles state-list province-list option-records language library-names about us-cities canadian-cities mexican-cities "
-                                       "base-point-names base-points base-zones border-us-zones border-canadian-zones zone-kinds border-zone-kinds coastal-zips "
-                                       "coastal-fees lettered")) << help.output;
+  EXPECT_TRUE(Contains(
+      help.output,
+      "kinds: efcrec tda tds tdv tdz tdt tdx tdn service-guide factor points-service rates matrix points zones "
+      "class-factors zip-pairs rbno-addons "
+      "light-base light-matrix minimums city-points city-addons point-pair-lanes point-adjustments zip-slot-lanes "
+      "lane-pair-adjustments package-codes zone-pair-lanes cell-adjustments operator-adjustments range-lanes "
+      "percent-bases percent-matrix percent-exceptions global-lanes base-keys list-adjustments "
+      "no-discount-states canadian-lanes base-codes lane-tariffs "
+      "tariff-settings rating-defaults discount-file mexico-defaults mexico-settings levels origin-codes accessorials "
+      "classes "
+      "weight-breaks table-names province-prefixes zip-states zip-ranges service-ranges postal-services "
+      "engineless-table "
+      "zip-index base-point-block profiles state-list province-list option-records language library-names about "
+      "us-cities canadian-cities mexican-cities "
+      "base-point-names base-points base-zones border-us-zones border-canadian-zones zone-kinds border-zone-kinds "
+      "coastal-zips "
+      "coastal-fees lettered"))
+      << help.output;
 }
 
 }  // namespace

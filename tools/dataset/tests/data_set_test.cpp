@@ -1,9 +1,10 @@
 // Data sets written into directories, and files read back from them.
+#include "dataset/data_set.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "dataset/data_set.h"
 #include "dataset/read_back.h"
 #include "platform/testing/temp_directory.h"
 
@@ -110,12 +111,87 @@ TEST(Inspect, TheKindComesFromTheFileNameOrIsGiven) {
   ASSERT_EQ(problems.size(), 1u);
   EXPECT_EQ(problems[0].file, (dir / "states.txt").string());
   EXPECT_EQ(problems[0].message, "is 6 bytes, not 76");
-  EXPECT_EQ(KnownKinds(), (std::vector<std::string>{"efcrec", "tda", "tds", "tdv", "tdz", "tdt", "tdx", "tdn", "service-guide", "factor", "points-service", "rates", "matrix",
-                                      "points", "zones", "class-factors", "zip-pairs", "rbno-addons", "light-base", "light-matrix", "minimums", "city-points", "city-addons",
-                                      "point-pair-lanes", "point-adjustments", "zip-slot-lanes", "lane-pair-adjustments", "package-codes", "zone-pair-lanes", "cell-adjustments", "operator-adjustments", "range-lanes", "percent-bases", "percent-matrix", "percent-exceptions", "global-lanes", "base-keys", "list-adjustments",
-                                      "no-discount-states", "canadian-lanes", "base-codes", "lane-tariffs",
-                                      "tariff-settings", "rating-defaults", "discount-file", "mexico-defaults", "mexico-settings", "levels", "origin-codes", "accessorials", "classes", "weight-breaks", "table-names", "province-prefixes", "zip-states", "zip-ranges", "service-ranges", "postal-services", "engineless-table", "zip-index", "base-point-block", "profiles", "state-list", "province-list", "option-records",
-                                      "language", "library-names", "about", "us-cities", "canadian-cities", "mexican-cities", "base-point-names", "base-points", "base-zones", "border-us-zones", "border-canadian-zones", "zone-kinds", "border-zone-kinds", "coastal-zips", "coastal-fees", "lettered"}));
+  EXPECT_EQ(KnownKinds(), (std::vector<std::string>{"efcrec",
+                                                    "tda",
+                                                    "tds",
+                                                    "tdv",
+                                                    "tdz",
+                                                    "tdt",
+                                                    "tdx",
+                                                    "tdn",
+                                                    "service-guide",
+                                                    "factor",
+                                                    "points-service",
+                                                    "rates",
+                                                    "matrix",
+                                                    "points",
+                                                    "zones",
+                                                    "class-factors",
+                                                    "zip-pairs",
+                                                    "rbno-addons",
+                                                    "light-base",
+                                                    "light-matrix",
+                                                    "minimums",
+                                                    "city-points",
+                                                    "city-addons",
+                                                    "point-pair-lanes",
+                                                    "point-adjustments",
+                                                    "zip-slot-lanes",
+                                                    "lane-pair-adjustments",
+                                                    "package-codes",
+                                                    "zone-pair-lanes",
+                                                    "cell-adjustments",
+                                                    "operator-adjustments",
+                                                    "range-lanes",
+                                                    "percent-bases",
+                                                    "percent-matrix",
+                                                    "percent-exceptions",
+                                                    "global-lanes",
+                                                    "base-keys",
+                                                    "list-adjustments",
+                                                    "no-discount-states",
+                                                    "canadian-lanes",
+                                                    "base-codes",
+                                                    "lane-tariffs",
+                                                    "tariff-settings",
+                                                    "rating-defaults",
+                                                    "discount-file",
+                                                    "mexico-defaults",
+                                                    "mexico-settings",
+                                                    "levels",
+                                                    "origin-codes",
+                                                    "accessorials",
+                                                    "classes",
+                                                    "weight-breaks",
+                                                    "table-names",
+                                                    "province-prefixes",
+                                                    "zip-states",
+                                                    "zip-ranges",
+                                                    "service-ranges",
+                                                    "postal-services",
+                                                    "engineless-table",
+                                                    "zip-index",
+                                                    "base-point-block",
+                                                    "profiles",
+                                                    "state-list",
+                                                    "province-list",
+                                                    "option-records",
+                                                    "language",
+                                                    "library-names",
+                                                    "about",
+                                                    "us-cities",
+                                                    "canadian-cities",
+                                                    "mexican-cities",
+                                                    "base-point-names",
+                                                    "base-points",
+                                                    "base-zones",
+                                                    "border-us-zones",
+                                                    "border-canadian-zones",
+                                                    "zone-kinds",
+                                                    "border-zone-kinds",
+                                                    "coastal-zips",
+                                                    "coastal-fees",
+                                                    "lettered"}));
 }
 
 }  // namespace

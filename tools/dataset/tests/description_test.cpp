@@ -75,44 +75,45 @@ TEST_P(DescriptionErrors, NameTheLineAndTheFault) {
 
 INSTANTIATE_TEST_SUITE_P(
     Syntax, DescriptionErrors,
-    ::testing::Values(BadDescription{"# sets\n  record\n", 2, "outside any block"},
-                      BadDescription{"tda\n  state\nzip\n", 3, "unknown block 'zip' (blocks: efcrec, tda, tds, tdv,"},
-                      BadDescription{"tda checked\n", 1, "unknown word 'checked'"},
-                      BadDescription{"tda raw=yes\n", 1, "a tda block takes no field 'raw' (its header takes only the word raw)"},
-                      BadDescription{"tda\n\n  states number=1\n", 3, "unknown item 'states' in a tda block (items: state, raw)"},
-                      BadDescription{"tda\n  number=1\n", 2, "starts with its keyword"},
-                      BadDescription{"tda\n  state 36 NY\n", 2, "expected key=value, found '36'"},
-                      BadDescription{"tda\n  state code=NY code=CA\n", 2, "field 'code' is given twice"},
-                      BadDescription{"tda\n  state =NY\n", 2, "'=' without a field name"},
-                      BadDescription{"tda\n  state code=\"NY\n", 2, "quoted value is not closed"},
-                      BadDescription{"tda\n  state code=\"N\\qY\"\n", 2, "unknown escape \\q"},
-                      BadDescription{"tda\n  state code=\"\\x4\"\n", 2, "two hexadecimal digits"},
-                      BadDescription{"tda\n  state code=\"NY\"X\n", 2, "text after the closing quote"},
-                      BadDescription{"tda\n  state code=N\"Y\n", 2, "a quote inside a bare value"},
-                      BadDescription{"tda\n  raw\n", 2, "a raw item takes one field: text="},
-                      BadDescription{"tda\n  raw text=x kind=1\n", 2, "a raw item takes one field"},
-                      BadDescription{"tda\n  state\ntds\ntda\n", 4, "TDA.SEQ is already described by the block at line 1"}));
+    ::testing::Values(
+        BadDescription{"# sets\n  record\n", 2, "outside any block"},
+        BadDescription{"tda\n  state\nzip\n", 3, "unknown block 'zip' (blocks: efcrec, tda, tds, tdv,"},
+        BadDescription{"tda checked\n", 1, "unknown word 'checked'"},
+        BadDescription{"tda raw=yes\n", 1, "a tda block takes no field 'raw' (its header takes only the word raw)"},
+        BadDescription{"tda\n\n  states number=1\n", 3, "unknown item 'states' in a tda block (items: state, raw)"},
+        BadDescription{"tda\n  number=1\n", 2, "starts with its keyword"},
+        BadDescription{"tda\n  state 36 NY\n", 2, "expected key=value, found '36'"},
+        BadDescription{"tda\n  state code=NY code=CA\n", 2, "field 'code' is given twice"},
+        BadDescription{"tda\n  state =NY\n", 2, "'=' without a field name"},
+        BadDescription{"tda\n  state code=\"NY\n", 2, "quoted value is not closed"},
+        BadDescription{"tda\n  state code=\"N\\qY\"\n", 2, "unknown escape \\q"},
+        BadDescription{"tda\n  state code=\"\\x4\"\n", 2, "two hexadecimal digits"},
+        BadDescription{"tda\n  state code=\"NY\"X\n", 2, "text after the closing quote"},
+        BadDescription{"tda\n  state code=N\"Y\n", 2, "a quote inside a bare value"},
+        BadDescription{"tda\n  raw\n", 2, "a raw item takes one field: text="},
+        BadDescription{"tda\n  raw text=x kind=1\n", 2, "a raw item takes one field"},
+        BadDescription{"tda\n  state\ntds\ntda\n", 4, "TDA.SEQ is already described by the block at line 1"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, DescriptionErrors,
-    ::testing::Values(BadDescription{"efcrec\n  record kinds=1\n", 2, "unknown field 'kinds' (fields: format, kind, date,"},
-                      BadDescription{"efcrec\n  record kind=A1\n", 2, "field 'kind': 'A1' is not an unsigned number"},
-                      BadDescription{"efcrec\n  record kind=-1\n", 2, "'-1' is not an unsigned number"},
-                      BadDescription{"efcrec\n  record kind=1000\n", 2, "field 'kind': 1000 does not fit in 3 digits"},
-                      BadDescription{"efcrec\n  record date=2024/01/01\n", 2, "'2024/01/01' is not a date written as 2024-01-01"},
-                      BadDescription{"efcrec\n  record date=20240101\n", 2, "'20240101' is not a date"},
-                      BadDescription{"efcrec\n  record name=TOOLONGNAME\n", 2, "field 'name': 'TOOLONGNAME' is longer than 8 characters"},
-                      BadDescription{"efcrec\n  record suffix=1\n", 2, "must be exactly 2 characters"},
-                      BadDescription{"efcrec\n  record suffix.W=02\n", 2, "no file letter 'W' has a suffix field"},
-                      BadDescription{"tds\n  entry\n  entry slot=100\n", 3, "field 'slot': 100 does not fit in 2 digits"}));
+    ::testing::Values(
+        BadDescription{"efcrec\n  record kinds=1\n", 2, "unknown field 'kinds' (fields: format, kind, date,"},
+        BadDescription{"efcrec\n  record kind=A1\n", 2, "field 'kind': 'A1' is not an unsigned number"},
+        BadDescription{"efcrec\n  record kind=-1\n", 2, "'-1' is not an unsigned number"},
+        BadDescription{"efcrec\n  record kind=1000\n", 2, "field 'kind': 1000 does not fit in 3 digits"},
+        BadDescription{"efcrec\n  record date=2024/01/01\n", 2, "'2024/01/01' is not a date written as 2024-01-01"},
+        BadDescription{"efcrec\n  record date=20240101\n", 2, "'20240101' is not a date"},
+        BadDescription{"efcrec\n  record name=TOOLONGNAME\n", 2,
+                       "field 'name': 'TOOLONGNAME' is longer than 8 characters"},
+        BadDescription{"efcrec\n  record suffix=1\n", 2, "must be exactly 2 characters"},
+        BadDescription{"efcrec\n  record suffix.W=02\n", 2, "no file letter 'W' has a suffix field"},
+        BadDescription{"tds\n  entry\n  entry slot=100\n", 3, "field 'slot': 100 does not fit in 2 digits"}));
 
 TEST(Description, NumbersMayCarryLeadingZeros) {
   EXPECT_EQ(Built("tds\n  entry slot=002 kind=0007\n", "TDS.SEQ"), "020010010070070099\n");
 }
 
-TEST(Description, LoadReportsAFileThatCannotBeRead) {
-  EXPECT_THROW(DataSet::Load("/nonexistent/set.ds"), Error);
-}
+TEST(Description, LoadReportsAFileThatCannotBeRead) { EXPECT_THROW(DataSet::Load("/nonexistent/set.ds"), Error); }
 
 }  // namespace
 }  // namespace dataset

@@ -1,9 +1,11 @@
 // Deliberate faults on written files.
+#include "dataset/faults.h"
+
 #include <gtest/gtest.h>
+
 #include <sys/stat.h>
 
 #include "dataset/data_set.h"
-#include "dataset/faults.h"
 #include "dataset/read_back.h"
 #include "platform/testing/temp_directory.h"
 
@@ -78,7 +80,7 @@ TEST_F(Faults, DeleteRemovesTheFile) {
 
 TEST_F(Faults, ModificationTimeIsSetToTheNanosecond) {
   SetModificationTime(file("EFCREC.TBL"), 1'700'000'000, 123'456'789);
-  struct stat st{};
+  struct stat st {};
   ASSERT_EQ(::stat(file("EFCREC.TBL").c_str(), &st), 0);
   EXPECT_EQ(st.st_mtim.tv_sec, 1'700'000'000);
   EXPECT_EQ(st.st_mtim.tv_nsec, 123'456'789);

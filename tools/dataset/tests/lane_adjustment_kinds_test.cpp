@@ -16,23 +16,29 @@ using testing::Messages;
 using testing::Rebuilt;
 
 TEST(PointPairLanes, RecordsHoldTheOriginTheDestinationRangeAndTheRecordNumber) {
-  const std::string set = "point-pair-lanes tariff=T suffix=00\n  lane origin=1 low=2 high=300 record=7\n  lane origin=2 low=5\n";
+  const std::string set =
+      "point-pair-lanes tariff=T suffix=00\n  lane origin=1 low=2 high=300 record=7\n  lane origin=2 low=5\n";
   const std::string content = Built(set, "T.L00");
   EXPECT_EQ(content, Bytes({1, 0, 2, 0, 0x2C, 1, 7, 0, 2, 0, 5, 0, 5, 0, 0, 0}));
   EXPECT_EQ(DecodeContent("point-pair-lanes tariff=T suffix=00", content),
-            "point-pair-lanes tariff=T letter=L suffix=00\n  lane origin=1 low=2 high=300 record=7\n  lane origin=2 low=5 high=5 record=0\n");
+            "point-pair-lanes tariff=T letter=L suffix=00\n  lane origin=1 low=2 high=300 record=7\n  lane origin=2 "
+            "low=5 high=5 record=0\n");
   EXPECT_EQ(Rebuilt("point-pair-lanes tariff=T suffix=00", content), content);
   EXPECT_EQ(ErrorOf("point-pair-lanes tariff=T suffix=00\n  lane low=5 high=4\n"),
             "line 2: field 'high': 4 is below the low point 5");
 }
 
 TEST(PointPairLanes, ChecksWantLanesSortedByOriginThenRange) {
-  EXPECT_TRUE(DescriptionProblems("point-pair-lanes tariff=T suffix=00\n  lane origin=1 low=2\n  lane origin=1 low=3\n  lane origin=2\n").empty());
+  EXPECT_TRUE(
+      DescriptionProblems(
+          "point-pair-lanes tariff=T suffix=00\n  lane origin=1 low=2\n  lane origin=1 low=3\n  lane origin=2\n")
+          .empty());
   const std::vector<std::string> problems =
       DescriptionProblems("point-pair-lanes tariff=T suffix=00\n  lane origin=2\n  lane origin=1 low=9\n");
   ASSERT_EQ(problems.size(), 1u);
   EXPECT_NE(problems[0].find("out of order"), std::string::npos) << problems[0];
-  EXPECT_EQ(Messages("point-pair-lanes tariff=T suffix=00", std::string(7, '\0')), (std::vector<std::string>{"0: is 7 bytes, not 8"}));
+  EXPECT_EQ(Messages("point-pair-lanes tariff=T suffix=00", std::string(7, '\0')),
+            (std::vector<std::string>{"0: is 7 bytes, not 8"}));
   EXPECT_EQ(Messages("point-pair-lanes tariff=T suffix=00", Bytes({1, 0, 5, 0, 4, 0, 0, 0})),
             (std::vector<std::string>{"0: ends below its start"}));
 }
@@ -58,7 +64,8 @@ TEST(PointAdjustments, ChecksWantWholeRecordsAndKnownOperators) {
   record[5] = '*';
   EXPECT_EQ(Messages("point-adjustments tariff=T suffix=00", record),
             (std::vector<std::string>{"0: has an operator other than 0, 1 or 2 at byte 5"}));
-  EXPECT_EQ(Messages("point-adjustments tariff=T suffix=00", record.substr(0, 31)), (std::vector<std::string>{"0: is 31 bytes, not 32"}));
+  EXPECT_EQ(Messages("point-adjustments tariff=T suffix=00", record.substr(0, 31)),
+            (std::vector<std::string>{"0: is 31 bytes, not 32"}));
 }
 
 }  // namespace
@@ -82,11 +89,13 @@ TEST(ZipSlotLanes, TheHeaderGivesTheEndOfTheZipRecordsAndRangesAreAligned) {
   EXPECT_EQ(content, Bytes({21, 0, 0, 0, 0, 0, 0, 0x01, 0x00, 0x01, 1}) + "123" + Bytes({0x09, 0x00, 0x01, 2}) + "456" +
                          Bytes({0, 0}) + "001 00000A001 99999Z045");
   EXPECT_EQ(Rebuilt("zip-slot-lanes tariff=T suffix=00", content), content);
-  EXPECT_EQ(ErrorOf("zip-slot-lanes tariff=T suffix=00\n  zip code=12\n"), "line 2: field 'code': \"12\" is not 3 characters");
+  EXPECT_EQ(ErrorOf("zip-slot-lanes tariff=T suffix=00\n  zip code=12\n"),
+            "line 2: field 'code': \"12\" is not 3 characters");
 }
 
 TEST(ZipSlotLanes, ChecksWantSlotsOneToTenAndSortedKeys) {
-  EXPECT_TRUE(DescriptionProblems("zip-slot-lanes tariff=T suffix=00\n  header\n  zip zip=10001 code=AAA\n  range low=0000000000 high=1111111111 suffix=001\n"
+  EXPECT_TRUE(DescriptionProblems("zip-slot-lanes tariff=T suffix=00\n  header\n  zip zip=10001 code=AAA\n  range "
+                                  "low=0000000000 high=1111111111 suffix=001\n"
                                   "  range low=2222222222 high=3333333333 suffix=002\n")
                   .empty());
   const std::vector<std::string> problems = DescriptionProblems(
@@ -99,22 +108,24 @@ TEST(ZipSlotLanes, ChecksWantSlotsOneToTenAndSortedKeys) {
 }
 
 TEST(LanePairAdjustments, PairsPackAsPostalCodesOrAsDigits) {
-  const std::string postal = Built("lane-pair-adjustments tariff=T suffix=00\n  adjustment pair=123045 shipment-op=1 shipment-value=9000\n", "T.A00");
+  const std::string postal =
+      Built("lane-pair-adjustments tariff=T suffix=00\n  adjustment pair=123045 shipment-op=1 shipment-value=9000\n",
+            "T.A00");
   ASSERT_EQ(postal.size(), 33u);
   EXPECT_EQ(postal.substr(0, 4), Bytes({0x01, 0xE0, 0xA5}) + "1");
   EXPECT_EQ(postal.substr(13, 2), Bytes({0x28, 0x23}));
   EXPECT_EQ(Rebuilt("lane-pair-adjustments tariff=T suffix=00", postal), postal);
-  const std::string digits = Built("lane-pair-adjustments tariff=T suffix=00 pair-form=digits\n  adjustment pair=123045\n", "T.A00");
+  const std::string digits =
+      Built("lane-pair-adjustments tariff=T suffix=00 pair-form=digits\n  adjustment pair=123045\n", "T.A00");
   EXPECT_EQ(digits.substr(0, 3), Bytes({0x12, 0x30, 0x45}));
   EXPECT_EQ(Rebuilt("lane-pair-adjustments tariff=T suffix=00 pair-form=digits", digits), digits);
   EXPECT_EQ(ErrorOf("lane-pair-adjustments tariff=T suffix=00 pair-form=digits\n  adjustment pair=A23045\n"),
             "line 2: field 'pair': \"A23045\" is not 6 digits");
-  const std::vector<std::string> problems =
-      DescriptionProblems("lane-pair-adjustments tariff=T suffix=00\n  adjustment pair=456000\n  adjustment pair=123000\n");
+  const std::vector<std::string> problems = DescriptionProblems(
+      "lane-pair-adjustments tariff=T suffix=00\n  adjustment pair=456000\n  adjustment pair=123000\n");
   ASSERT_EQ(problems.size(), 1u);
   EXPECT_NE(problems[0].find("out of order"), std::string::npos) << problems[0];
 }
-
 
 constexpr std::string_view kZoneList =
     "zone-pair-lanes tariff=T suffix=00\n"
@@ -149,19 +160,23 @@ TEST(ZonePairLanes, ChecksWantTheEndLineShortLinesAndSortedRangesAndPairs) {
 }
 
 TEST(ZoneAdjustments, CellAndOperatorRecordsHoldTheirValues) {
-  const std::string cells = Built("cell-adjustments tariff=T suffix=00\n  adjustment number=101 shipment-value=9000 cells=\"0 9500\"\n", "T.A00");
+  const std::string cells = Built(
+      "cell-adjustments tariff=T suffix=00\n  adjustment number=101 shipment-value=9000 cells=\"0 9500\"\n", "T.A00");
   ASSERT_EQ(cells.size(), 347u);
   EXPECT_EQ(cells.substr(0, 9), "101" + std::string("\x28\x23\0\0\x1C\x25", 6));
   EXPECT_EQ(Rebuilt("cell-adjustments tariff=T suffix=00", cells), cells);
-  const std::string ops = Built("operator-adjustments tariff=T suffix=00\n  adjustment number=7 shipment-op=F rate-op=* shipment-value=5000 values=\"9500\"\n", "T.A00");
+  const std::string ops = Built(
+      "operator-adjustments tariff=T suffix=00\n  adjustment number=7 shipment-op=F rate-op=* shipment-value=5000 "
+      "values=\"9500\"\n",
+      "T.A00");
   ASSERT_EQ(ops.size(), 350u);
   EXPECT_EQ(ops.substr(0, 10), std::string("\x07\0F*\x88\x13\0\0\x1C\x25", 10));
   EXPECT_EQ(Rebuilt("operator-adjustments tariff=T suffix=00", ops), ops);
   EXPECT_EQ(ErrorOf("operator-adjustments tariff=T suffix=00\n  adjustment rate-op=2\n"),
             "line 2: field 'rate-op': \"2\" is not an operator (0, *, +, - or F)");
-  EXPECT_EQ(Messages("operator-adjustments tariff=T suffix=00", ops.substr(0, 349)), (std::vector<std::string>{"0: is 349 bytes, not 350"}));
+  EXPECT_EQ(Messages("operator-adjustments tariff=T suffix=00", ops.substr(0, 349)),
+            (std::vector<std::string>{"0: is 349 bytes, not 350"}));
 }
-
 
 TEST(RangeLanes, TheHeaderGetsTheOffsetsAndTheIndexItsBlocks) {
   const std::string set =
@@ -174,33 +189,43 @@ TEST(RangeLanes, TheHeaderGetsTheOffsetsAndTheIndexItsBlocks) {
   EXPECT_EQ(content.substr(0, 8), std::string("\0\x01 YE0Y\0", 8));
   EXPECT_EQ(content.substr(37, 13), std::string("\x1B\x6C\0\0\0\x87\0\0\0\xA2\0\0\0", 13));  // 27; 108, 135, 162
   EXPECT_EQ(content.substr(108, 7) + content.substr(129, 4), std::string("4F10000\x87\0\0\0", 11));
-  EXPECT_EQ(content.substr(135, 27), "4B10000100999000090099\x02" "101 ");
+  EXPECT_EQ(content.substr(135, 27),
+            "4B10000100999000090099\x02"
+            "101 ");
   EXPECT_EQ(content.substr(162), "6 00000A 99999Z........101");
   EXPECT_EQ(Rebuilt("range-lanes tariff=T suffix=00", content), content);
   EXPECT_EQ(ErrorOf("range-lanes tariff=T suffix=00\n  header mode=4 record-size=26\n"),
             "line 2: field 'record-size': 26 leaves no room for the adjustment field");
-  EXPECT_EQ(ErrorOf("range-lanes tariff=T suffix=00\n  header\n  index lanes=1\n  lane\n"), "line 3: field 'lanes': there is no lane record 1");
+  EXPECT_EQ(ErrorOf("range-lanes tariff=T suffix=00\n  header\n  index lanes=1\n  lane\n"),
+            "line 3: field 'lanes': there is no lane record 1");
 }
 
 TEST(RangeLanes, ChecksWantLanesSortedByOrigin) {
   const std::vector<std::string> problems = DescriptionProblems(
-      "range-lanes tariff=T suffix=00\n  header\n  lane origin-low=20000 origin-high=20099\n  lane origin-low=10000 origin-high=10099\n");
+      "range-lanes tariff=T suffix=00\n  header\n  lane origin-low=20000 origin-high=20099\n  lane origin-low=10000 "
+      "origin-high=10099\n");
   ASSERT_EQ(problems.size(), 1u);
   EXPECT_NE(problems[0].find("sorted by origin"), std::string::npos) << problems[0];
 }
 
-
 TEST(PercentTables, HeadersGiveTheRecordsAndRecordsPackTheirZips) {
-  const std::string bases = Built("percent-bases tariff=T suffix=00\n  header\n  zip-range low=10000 high=10099\n", "T.Q00");
-  EXPECT_EQ(bases, std::string("A \x0C\0\0\0Z \x18\0\0\0" "A \x01\x00\x00\x99      ", 24));
+  const std::string bases =
+      Built("percent-bases tariff=T suffix=00\n  header\n  zip-range low=10000 high=10099\n", "T.Q00");
+  EXPECT_EQ(bases, std::string("A \x0C\0\0\0Z \x18\0\0\0"
+                               "A \x01\x00\x00\x99      ",
+                               24));
   EXPECT_EQ(Rebuilt("percent-bases tariff=T suffix=00", bases), bases);
-  const std::string matrix = Built("percent-matrix tariff=T suffix=00\n  header\n  pair origin=10000 destination=90000 record=12345\n", "T.J00");
+  const std::string matrix = Built(
+      "percent-matrix tariff=T suffix=00\n  header\n  pair origin=10000 destination=90000 record=12345\n", "T.J00");
   EXPECT_EQ(matrix.substr(12), std::string("A \x01\x00\x00\x09\x00\x00\x01\x23\x45 ", 12));
   EXPECT_EQ(Rebuilt("percent-matrix tariff=T suffix=00", matrix), matrix);
-  const std::string exceptions =
-      Built("percent-exceptions tariff=T suffix=00\n  header\n  exception origin-low=10000 origin-high=10099 flags=\"100 0\"\n", "T.X00");
+  const std::string exceptions = Built(
+      "percent-exceptions tariff=T suffix=00\n  header\n  exception origin-low=10000 origin-high=10099 flags=\"100 "
+      "0\"\n",
+      "T.X00");
   ASSERT_EQ(exceptions.size(), 26u + 23);
-  EXPECT_EQ(exceptions.substr(0, 4) + exceptions.substr(11, 1) + exceptions.substr(16, 8), std::string("0 T1\x17\x1A\0\0\0\x31\0\0\0", 13));
+  EXPECT_EQ(exceptions.substr(0, 4) + exceptions.substr(11, 1) + exceptions.substr(16, 8),
+            std::string("0 T1\x17\x1A\0\0\0\x31\0\0\0", 13));
   EXPECT_EQ(exceptions.substr(26 + 14), std::string("A\0\0\xFF\xFF\x64\0\0\0", 9));
   EXPECT_EQ(Rebuilt("percent-exceptions tariff=T suffix=00", exceptions), exceptions);
   EXPECT_EQ(ErrorOf("percent-bases tariff=T suffix=00\n  header\n  zip-range low=10000 high=10100\n"),
@@ -223,12 +248,16 @@ TEST(GlobalLanes, SectionsInTheirOrderWithTheHeadersOffsets) {
   EXPECT_EQ(list.substr(8, 24), std::string("\0\0\0\0\x36\0\0\0\x45\0\0\0\0\0\0\0\x55\0\0\0\x64\0\0\0", 24));
   EXPECT_EQ(list.substr(54, 15), "          ORIG1");
   EXPECT_EQ(list.substr(85, 15), " ORIG1DEST1" + std::string("\x07\0\0\0", 4));
-  EXPECT_EQ(ErrorOf("global-lanes tariff=T suffix=00\n  lane origin=A\n"), "line 2: a global-lanes block begins with its header");
-  const std::string keys = Built("base-keys tariff=T letter=V suffix=00\n  key low=20000 high=20999 base=10001\n", "T.V00");
+  EXPECT_EQ(ErrorOf("global-lanes tariff=T suffix=00\n  lane origin=A\n"),
+            "line 2: a global-lanes block begins with its header");
+  const std::string keys =
+      Built("base-keys tariff=T letter=V suffix=00\n  key low=20000 high=20999 base=10001\n", "T.V00");
   EXPECT_EQ(keys, "  2000020999     10001" + std::string(14, ' '));
   EXPECT_EQ(Rebuilt("base-keys tariff=T letter=V suffix=00", keys), keys);
-  const std::string adjustment =
-      Built("list-adjustments tariff=T suffix=00\n  adjustment number=00001 minimum-op=1 rate-op=2 minimum-value=9000 rate-values=\"5\" size=16\n", "T.A00");
+  const std::string adjustment = Built(
+      "list-adjustments tariff=T suffix=00\n  adjustment number=00001 minimum-op=1 rate-op=2 minimum-value=9000 "
+      "rate-values=\"5\" size=16\n",
+      "T.A00");
   EXPECT_EQ(adjustment, "0000112" + std::string("0\x28\x23\0\0\x05\0\0\0", 9));
 }
 

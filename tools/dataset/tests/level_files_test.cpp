@@ -33,7 +33,8 @@ TEST(LevelFiles, RecordsAreBuiltByFieldAndNamedByTheLevel) {
     const std::string kind = DecodeContent(c.file, c.bytes);
     EXPECT_EQ(Rebuilt(c.file, c.bytes), c.bytes) << kind;
   }
-  EXPECT_EQ(DecodeContent("L1.CMT", "NY001IL001NACL    "), "lane-tariffs level=L1\n  lane origin=NY001 destination=IL001 tariff=NACL\n");
+  EXPECT_EQ(DecodeContent("L1.CMT", "NY001IL001NACL    "),
+            "lane-tariffs level=L1\n  lane origin=NY001 destination=IL001 tariff=NACL\n");
   EXPECT_NE(ErrorOf("base-codes\n  range\n"), "<accepted>");
   EXPECT_NE(ErrorOf("base-codes level=TOOLONGNAME\n  range\n"), "<accepted>");
   EXPECT_NE(ErrorOf("base-codes level=L1\n  range low=1000\n"), "<accepted>");
@@ -45,21 +46,29 @@ TEST(LevelFiles, ChecksRefuseWhatTheSearchesCannotUse) {
     std::string content;
     std::vector<std::string> messages;
   } cases[] = {
-      {"no-discount-states level=L", "NYtx", {"1: columns 0-1 (code): \"tx\" is not a two-letter state code (upper case)"}},
+      {"no-discount-states level=L",
+       "NYtx",
+       {"1: columns 0-1 (code): \"tx\" is not a two-letter state code (upper case)"}},
       {"no-discount-states level=L", "NYT", {"1: is 1 bytes, not 2"}},
-      {"canadian-lanes level=L", "799750K0AP9Z",
+      {"canadian-lanes level=L",
+       "799750K0AP9Z",
        {"0: columns 0-2 (us-low) \"799\" lies above columns 3-5 (us-high) \"750\" (no code would lie in the range)"}},
       {"base-codes level=L", "1000014999NY0011500019699PA001", {}},
-      {"base-codes level=L", "1500019699PA0011000014999NY001",
+      {"base-codes level=L",
+       "1500019699PA0011000014999NY001",
        {"1: is out of order after record 0 (the ranges must ascend without overlapping for the binary search)"}},
-      {"base-codes level=L", "1000014999NY0011499919699PA001",
+      {"base-codes level=L",
+       "1000014999NY0011499919699PA001",
        {"1: overlaps record 0 (the ranges must ascend without overlapping for the binary search)"}},
-      {"lane-tariffs level=L", "NY001IL001NACLASS1IL001NY001NACLASS1",
+      {"lane-tariffs level=L",
+       "NY001IL001NACLASS1IL001NY001NACLASS1",
        {"1: is out of order after record 0 (the records must be sorted by origin and destination base codes)"}},
-      {"lane-tariffs level=L", "NY001IL001NACLASS1NY001IL001OTHER001",
+      {"lane-tariffs level=L",
+       "NY001IL001NACLASS1NY001IL001OTHER001",
        {"1: repeats the key of record 0 (origin and destination base codes)"}},
       {"lane-tariffs level=L", "", {}},
-      {"state-list", "NY NEW YORK\r\nny new york\r\n" + std::string(101, 'N') + "\r\n",
+      {"state-list",
+       "NY NEW YORK\r\nny new york\r\n" + std::string(101, 'N') + "\r\n",
        {"1: does not begin with a two-letter code (upper case), which range entries name",
         "2: is longer than 100 characters: the program splits it"}},
   };

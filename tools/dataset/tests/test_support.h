@@ -29,7 +29,8 @@ inline std::string Rebuilt(std::string_view kind, std::string_view content) {
 // the message alone for the file's.
 inline std::vector<std::string> Messages(std::string_view kind, std::string_view content) {
   std::vector<std::string> out;
-  for (const Problem& p : CheckContent(kind, content)) out.push_back((p.record ? std::to_string(*p.record) + ": " : "") + p.message);
+  for (const Problem& p : CheckContent(kind, content))
+    out.push_back((p.record ? std::to_string(*p.record) + ": " : "") + p.message);
   return out;
 }
 

@@ -22,7 +22,8 @@ namespace {
 constexpr int kFailed = 1;
 constexpr int kBadUsage = 2;
 
-constexpr std::string_view kUsage = "usage: rate <shipment> [--data <dir>] [--engine <dir>] [--ratekit [--level <name>]]\n";
+constexpr std::string_view kUsage =
+    "usage: rate <shipment> [--data <dir>] [--engine <dir>] [--ratekit [--level <name>]]\n";
 
 std::string DefaultDataDirectory(const char* program) {
   std::error_code error;
@@ -63,7 +64,8 @@ int main(int argc, char** argv) {
     if (throughRatekit) {
       rate_tool::RatekitRating ratekit(*engine, *data, level);
       if (const int result = ratekit.rate(record); result != 0) {
-        std::cerr << *shipment << ": RateShipment answers " << result << " with message " << ratekit.lastError() << '\n';
+        std::cerr << *shipment << ": RateShipment answers " << result << " with message " << ratekit.lastError()
+                  << '\n';
         return kFailed;
       }
       std::cout << "Shipment " << *shipment << " through Ratekit32, level " << level << '\n';

@@ -7,7 +7,9 @@
 namespace rate_tool {
 namespace {
 
-std::string_view Field(const ShipmentBytes& a, std::size_t offset, std::size_t width) { return {a.data() + offset, width}; }
+std::string_view Field(const ShipmentBytes& a, std::size_t offset, std::size_t width) {
+  return {a.data() + offset, width};
+}
 
 // A fixed-width number with its leading zeros and blanks dropped.
 std::string Number(std::string_view text) {
@@ -49,7 +51,9 @@ void WriteAnswer(std::ostream& out, const ShipmentBytes& a) {
   Row(out, "Effective date", Field(a, 151, 10));
   Row(out, "Rate basis", Trimmed(Field(a, 90, 11)));
   if (Field(a, 196, 2) != "  ")
-    Row(out, "Point service", std::string(Field(a, 196, 1)) + " " + std::string(Field(a, 197, 1)) + "  (origin, destination: D direct, I indirect)");
+    Row(out, "Point service",
+        std::string(Field(a, 196, 1)) + " " + std::string(Field(a, 197, 1)) +
+            "  (origin, destination: D direct, I indirect)");
   if (Field(a, 215, 4) != "0000" && Field(a, 178, 2) != "  ") Row(out, "Service days", Field(a, 178, 2));
   out << "Line  Class  Weight    Rate/cwt      Charge\n";
   int lines = 0;
@@ -58,7 +62,8 @@ void WriteAnswer(std::ostream& out, const ShipmentBytes& a) {
     const std::size_t base = 265 + 30 * static_cast<std::size_t>(n);
     char row[96];
     std::snprintf(row, sizeof row, "%4d  %-5s %7s %11s %11s\n", n + 1, Number(Field(a, base + 2, 3)).c_str(),
-                  Number(Field(a, base + 5, 6)).c_str(), Number(Field(a, base + 11, 7)).c_str(), Number(Field(a, base + 18, 9)).c_str());
+                  Number(Field(a, base + 5, 6)).c_str(), Number(Field(a, base + 11, 7)).c_str(),
+                  Number(Field(a, base + 18, 9)).c_str());
     out << row;
   }
   Row(out, "Actual weight", Number(Field(a, 101, 6)));

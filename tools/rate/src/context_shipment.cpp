@@ -30,7 +30,8 @@ int FillRatingContext(RatingContextView& record, const ShipmentBytes& r) {
   PutPoint(record, 1, r, 55);
   const bool canadian = !platform::IsDecimalDigit(r[30]) || !platform::IsDecimalDigit(r[55]);
   record.setInteger<std::int32_t>(context::kCanadaFlag.offset, canadian ? 1 : 0);
-  const std::size_t lines = std::min<std::size_t>(platform::FieldToInteger(std::string_view(r.data() + 80, 2)), shipment_lines::kLines);
+  const std::size_t lines =
+      std::min<std::size_t>(platform::FieldToInteger(std::string_view(r.data() + 80, 2)), shipment_lines::kLines);
   for (std::size_t i = 0; i < lines; ++i) {
     const std::size_t line = 265 + 30 * i;
     record.setText(shipment_lines::ClassCode(i), Field(r, line + 2, 3), '\0');

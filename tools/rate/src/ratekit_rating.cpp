@@ -36,17 +36,17 @@ struct RatekitRating::Loaded {
   decltype(&EndZQdll) end = nullptr;
   std::vector<std::uint8_t> bytes = std::vector<std::uint8_t>(kRatingContextSize, 0);
   RatingContextView view() { return RatingContextView(bytes.data()); }
-  std::string text(platform::FieldSpan field) {
-    return std::string(platform::UntilNul(view().text(field)));
-  }
+  std::string text(platform::FieldSpan field) { return std::string(platform::UntilNul(view().text(field))); }
 };
 
-RatekitRating::RatekitRating(const std::string& libraryDirectory, const std::string& dataDirectory, const std::string& level)
+RatekitRating::RatekitRating(const std::string& libraryDirectory, const std::string& dataDirectory,
+                             const std::string& level)
     : loaded_(std::make_unique<Loaded>()) {
   Loaded& l = *loaded_;
   l.ratekit = platform::Module::Load(WithSeparator(libraryDirectory) + "Ratekit32.DLL");
   l.engine = platform::Module::Load(WithSeparator(libraryDirectory) + "VORN32.DLL");
-  if (!l.ratekit.isLoaded() || !l.engine.isLoaded()) throw std::runtime_error("cannot load the libraries: " + platform::Module::lastError());
+  if (!l.ratekit.isLoaded() || !l.engine.isLoaded())
+    throw std::runtime_error("cannot load the libraries: " + platform::Module::lastError());
   const RatekitHost& host = *Bind<decltype(&RatekitHostInterface)>(l.ratekit, "RatekitHostInterface")();
   l.rateShipment = Bind<decltype(&RateShipment)>(l.ratekit, "RateShipment");
   l.end = Bind<decltype(&EndZQdll)>(l.ratekit, "EndZQdll");
@@ -69,9 +69,7 @@ int RatekitRating::rate(const ShipmentBytes& shipment) {
   return loaded_->rateShipment(loaded_->bytes.data(), lines, nullptr);
 }
 
-int RatekitRating::lastError() const {
-  return loaded_->view().integerAt<std::int32_t>(context::kLastErrorCode.offset);
-}
+int RatekitRating::lastError() const { return loaded_->view().integerAt<std::int32_t>(context::kLastErrorCode.offset); }
 
 void RatekitRating::writeAnswer(std::ostream& out) const {
   Loaded& l = *loaded_;
@@ -92,7 +90,8 @@ void RatekitRating::writeAnswer(std::ostream& out) const {
   Row(out, "Deficit charge", l.text(rt::kDeficitCharge));
   Row(out, "Total weight", l.text(rt::kTotalWeight));
   Row(out, "Total charge", l.text(rt::kTotalCharge));
-  Row(out, "Discount", std::string(l.view().text(rt::kDiscountAmount)) + " (" + std::string(l.view().text(rt::kDiscountPercent)) + "%)");
+  Row(out, "Discount",
+      std::string(l.view().text(rt::kDiscountAmount)) + " (" + std::string(l.view().text(rt::kDiscountPercent)) + "%)");
   Row(out, "Gross charge", l.text(rt::kNetCharge));
   Row(out, "Net and discount", l.text(rt::kHeaderAmountsSum));
   Row(out, "Surcharge", l.text(rt::kSurchargeAmount));
@@ -101,7 +100,8 @@ void RatekitRating::writeAnswer(std::ostream& out) const {
     for (std::int32_t i = 0; i < count && i < static_cast<std::int32_t>(charge_list::kEntries); ++i) {
       const auto item = static_cast<std::size_t>(i);
       const std::int32_t cents = l.view().integerAt<std::int32_t>(charge_list::Charge(list, item).offset);
-      Row(out, l.text(charge_list::Label(list, item)), platform::DecimalText(cents / 100.0, 0, 2) + l.text(charge_list::Flag(list, item)));
+      Row(out, l.text(charge_list::Label(list, item)),
+          platform::DecimalText(cents / 100.0, 0, 2) + l.text(charge_list::Flag(list, item)));
     }
   }
 }

@@ -31,7 +31,9 @@ class RecordWriter {
     put(263, "\r\n");
     for (std::size_t n = 0; n < kMaxLines; ++n) put(kLines + kLineSize * n + 27, "\r\n");
   }
-  void put(std::size_t offset, std::string_view text) { std::copy(text.begin(), text.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(offset)); }
+  void put(std::size_t offset, std::string_view text) {
+    std::copy(text.begin(), text.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(offset));
+  }
   void putPadded(std::size_t offset, std::string_view text, std::size_t width) {
     std::string padded(text.substr(0, width));
     padded.resize(width, ' ');
@@ -60,7 +62,8 @@ std::string ZeroPadded(std::size_t value, std::size_t width) {
 }
 
 std::string Upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
   return text;
 }
 
@@ -87,7 +90,9 @@ class ShipmentReader {
   }
 
  private:
-  [[noreturn]] void fail(const std::string& what) const { throw ShipmentError(line_, "line " + std::to_string(line_) + ": " + what); }
+  [[noreturn]] void fail(const std::string& what) const {
+    throw ShipmentError(line_, "line " + std::to_string(line_) + ": " + what);
+  }
 
   void expectCount(const std::vector<std::string>& w, std::size_t least, std::size_t most) const {
     if (w.size() < least || w.size() > most) fail("wrong number of values for '" + w[0] + "'");
@@ -170,7 +175,8 @@ class ShipmentReader {
         const std::string& v = w[k + 2];
         char* end = nullptr;
         percent = std::strtod(v.c_str(), &end);
-        if (end != v.c_str() + v.size() || !(percent >= 0 && percent < 100)) fail("a discount is a percentage below 100");
+        if (end != v.c_str() + v.size() || !(percent >= 0 && percent < 100))
+          fail("a discount is a percentage below 100");
       }
       out_.put(base + 2 + 5 * k, ZeroPadded(static_cast<std::size_t>(std::lround(percent * 100)), 5));
     }

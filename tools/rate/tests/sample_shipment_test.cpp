@@ -1,15 +1,17 @@
 // Sample shipments read into request records: each field lands where the
 // engine reads it, and a line that cannot be read is refused with its number.
+#include "sample_shipment.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "sample_shipment.h"
-
 namespace rate_tool {
 namespace {
 
-std::string Field(const ShipmentBytes& r, std::size_t offset, std::size_t width) { return std::string(r.data() + offset, width); }
+std::string Field(const ShipmentBytes& r, std::size_t offset, std::size_t width) {
+  return std::string(r.data() + offset, width);
+}
 
 TEST(SampleShipment, FieldsGoWhereTheEngineReadsThem) {
   const ShipmentBytes r = ReadSampleShipment(R"(# two pallets
@@ -36,8 +38,9 @@ line 77 45
 }
 
 TEST(SampleShipment, DiscountsFillTheirRecordAndTurnDiscountsOn) {
-  const ShipmentBytes r = ReadSampleShipment("origin 30301\ndestination 28202\nline 50 500\n"
-                                             "discount direct 30 12.5\ndiscount indirect 20\ndiscount-kind R\n");
+  const ShipmentBytes r = ReadSampleShipment(
+      "origin 30301\ndestination 28202\nline 50 500\n"
+      "discount direct 30 12.5\ndiscount indirect 20\ndiscount-kind R\n");
   EXPECT_EQ(Field(r, 865, 17), "D%030000125000000");
   EXPECT_EQ(Field(r, 919, 12), "I%0200000000");
   EXPECT_EQ(Field(r, 194, 1), "Y");

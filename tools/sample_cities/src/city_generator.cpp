@@ -33,23 +33,25 @@ class Random {
 };
 
 // Word lists of our own.
-constexpr std::array<const char*, 14> kEnglishFronts = {"NORTH ", "SOUTH ", "EAST ", "WEST ", "NEW ", "LAKE ", "FORT ",
-                                                        "MOUNT ", "PORT ", "OLD ", "UPPER ", "LOWER ", "GREAT ", "LITTLE "};
+constexpr std::array<const char*, 14> kEnglishFronts = {"NORTH ", "SOUTH ", "EAST ",  "WEST ",  "NEW ",
+                                                        "LAKE ",  "FORT ",  "MOUNT ", "PORT ",  "OLD ",
+                                                        "UPPER ", "LOWER ", "GREAT ", "LITTLE "};
 constexpr std::array<const char*, 40> kEnglishRoots = {
-    "ASH",    "BIRCH",  "CEDAR",  "ELM",    "MAPLE",  "OAK",    "PINE",   "WILLOW", "STONE",  "CLAY",
-    "MILL",   "BROOK",  "RIVER",  "SPRING", "MEADOW", "HAWK",   "FOX",    "DEER",   "ELK",    "IRON",
-    "COPPER", "SILVER", "AMBER",  "RED",    "GREEN",  "WHITE",  "BLACK",  "GRAY",   "BLUE",   "HAZEL",
+    "ASH",    "BIRCH",  "CEDAR",  "ELM",    "MAPLE",   "OAK",    "PINE",   "WILLOW", "STONE",  "CLAY",
+    "MILL",   "BROOK",  "RIVER",  "SPRING", "MEADOW",  "HAWK",   "FOX",    "DEER",   "ELK",    "IRON",
+    "COPPER", "SILVER", "AMBER",  "RED",    "GREEN",   "WHITE",  "BLACK",  "GRAY",   "BLUE",   "HAZEL",
     "LINDEN", "ALDER",  "QUARRY", "HARBOR", "PRAIRIE", "SUMMIT", "VALLEY", "CANYON", "MARBLE", "THISTLE"};
-constexpr std::array<const char*, 20> kEnglishEnds = {"VILLE", "TON",  "FIELD", "BURG",  "FORD",   "WOOD",  "DALE",
-                                                      "PORT",  "HAVEN", "LAND", "MONT",  " CREEK", " FALLS", " RIDGE",
-                                                      " CITY", " HILL", " GROVE", " JUNCTION", " CROSSING", " SPRINGS"};
+constexpr std::array<const char*, 20> kEnglishEnds = {
+    "VILLE", "TON",    "FIELD",  "BURG",   "FORD",  "WOOD",  "DALE",   "PORT",      "HAVEN",     "LAND",
+    "MONT",  " CREEK", " FALLS", " RIDGE", " CITY", " HILL", " GROVE", " JUNCTION", " CROSSING", " SPRINGS"};
 constexpr std::array<const char*, 24> kSpanishRoots = {
-    "ALAMEDA", "BRISAS",  "CANTERA", "DORADO",  "ENCINAL", "FLORIDO", "GAVILAN", "HONDURA",
-    "LAGUNITA", "LUCERO", "MADRONO", "NOGALITO", "OLIVAR",  "PALOMAR", "QUEMADO", "ROBLEDO",
-    "SABINAL", "TORDILLO", "VENADITO", "ZACATAL", "ARROYITO", "CERRITO", "MIRADOR", "TEJOCOTE"};
-constexpr std::array<const char*, 8> kSpanishFronts = {"SAN ", "SANTA ", "VILLA ", "PUERTO ", "LOMA ", "RANCHO ", "EL ", "LA "};
-constexpr std::array<const char*, 10> kSpanishEnds = {"", " NUEVO", " VIEJO", " ALTO", " BAJO", " DEL RIO",
-                                                      " DE ABAJO", " DE ARRIBA", " GRANDE", " CHICO"};
+    "ALAMEDA",  "BRISAS",   "CANTERA",  "DORADO",   "ENCINAL",  "FLORIDO", "GAVILAN", "HONDURA",
+    "LAGUNITA", "LUCERO",   "MADRONO",  "NOGALITO", "OLIVAR",   "PALOMAR", "QUEMADO", "ROBLEDO",
+    "SABINAL",  "TORDILLO", "VENADITO", "ZACATAL",  "ARROYITO", "CERRITO", "MIRADOR", "TEJOCOTE"};
+constexpr std::array<const char*, 8> kSpanishFronts = {"SAN ",  "SANTA ",  "VILLA ", "PUERTO ",
+                                                       "LOMA ", "RANCHO ", "EL ",    "LA "};
+constexpr std::array<const char*, 10> kSpanishEnds = {"",         " NUEVO",    " VIEJO",     " ALTO",   " BAJO",
+                                                      " DEL RIO", " DE ABAJO", " DE ARRIBA", " GRANDE", " CHICO"};
 
 struct Range {
   const char* state;
@@ -162,7 +164,8 @@ class Generator {
     }
     while (made < count) {
       const Range& range = Share(random_, kUsRanges);
-      std::string name = std::string(range.state) == "TX" && random_.below(5) == 0 ? SpanishName(random_) : EnglishName(random_);
+      std::string name =
+          std::string(range.state) == "TX" && random_.below(5) == 0 ? SpanishName(random_) : EnglishName(random_);
       std::string zip = code(range);
       if (add(Country::Us, std::move(zip), range.state, std::move(name))) ++made;
     }
@@ -199,7 +202,9 @@ class Generator {
   std::vector<City> take() { return std::move(cities_); }
 
  private:
-  std::string code(const Range& range) { return FiveDigits(range.low + static_cast<std::uint32_t>(random_.below(range.high - range.low + 1))); }
+  std::string code(const Range& range) {
+    return FiveDigits(range.low + static_cast<std::uint32_t>(random_.below(range.high - range.low + 1)));
+  }
   std::string usCode(std::string_view state) {
     for (const Range& range : kUsRanges)
       if (state == range.state) return code(range);

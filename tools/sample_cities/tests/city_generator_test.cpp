@@ -2,13 +2,14 @@
 // takes the description whole (its checks of record size, code shape, the
 // lookups' sort order and the .MXR records' .CMX records pass), and the
 // files hold what the lookups' tests and the sample tariffs rely on.
+#include "city_generator.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <map>
 #include <set>
 
-#include "city_generator.h"
 #include "dataset/data_set.h"
 #include "platform/testing/temp_directory.h"
 
@@ -28,7 +29,8 @@ class SampleCities : public ::testing::Test {
   }
   static std::vector<City> Of(Country country) {
     std::vector<City> out;
-    std::copy_if(cities_->begin(), cities_->end(), std::back_inserter(out), [&](const City& c) { return c.country == country; });
+    std::copy_if(cities_->begin(), cities_->end(), std::back_inserter(out),
+                 [&](const City& c) { return c.country == country; });
     return out;
   }
   static inline std::vector<City>* fixed_ = nullptr;
@@ -38,9 +40,12 @@ class SampleCities : public ::testing::Test {
 TEST_F(SampleCities, TheBuilderTakesTheDescriptionAndEveryFileHasItsCount) {
   platform::testing::TempDirectory dir;
   ASSERT_NO_THROW(dataset::BuildDataSet(Description(*cities_, "SAMPLE01"), dir.path()));
-  const std::size_t fixedUs = std::count_if(fixed_->begin(), fixed_->end(), [](const City& c) { return c.country == Country::Us; });
-  const std::size_t fixedCa = std::count_if(fixed_->begin(), fixed_->end(), [](const City& c) { return c.country == Country::Canada; });
-  const std::size_t fixedMx = std::count_if(fixed_->begin(), fixed_->end(), [](const City& c) { return c.country == Country::Mexico; });
+  const std::size_t fixedUs =
+      std::count_if(fixed_->begin(), fixed_->end(), [](const City& c) { return c.country == Country::Us; });
+  const std::size_t fixedCa =
+      std::count_if(fixed_->begin(), fixed_->end(), [](const City& c) { return c.country == Country::Canada; });
+  const std::size_t fixedMx =
+      std::count_if(fixed_->begin(), fixed_->end(), [](const City& c) { return c.country == Country::Mexico; });
   EXPECT_EQ(std::filesystem::file_size(dir / "SAMPLE01.CTU"), (5000 + fixedUs) * 37);
   EXPECT_EQ(std::filesystem::file_size(dir / "SAMPLE01.CTC"), (1000 + fixedCa) * 37);
   EXPECT_EQ(std::filesystem::file_size(dir / "SAMPLE01.CMX"), (2000 + fixedMx) * 37);
@@ -52,18 +57,18 @@ TEST_F(SampleCities, TheBuilderTakesTheDescriptionAndEveryFileHasItsCount) {
   // And the same cities whichever compiler built the generator: the
   // description's FNV-1a digest is fixed.
   std::uint64_t digest = 14695981039346656037ull;
-  for (const char c : Description(*cities_, "SAMPLE01")) digest = (digest ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  for (const char c : Description(*cities_, "SAMPLE01"))
+    digest = (digest ^ static_cast<unsigned char>(c)) * 1099511628211ull;
   EXPECT_EQ(digest, 72043189823401276u);
 }
 
 TEST_F(SampleCities, CodesLieWhereTheSampleTariffsRateAndClearOfTheFixedPoints) {
   std::set<std::string> fixedCodes;
   for (const City& c : *fixed_) fixedCodes.insert(c.code);
-  const std::map<std::string, std::pair<int, int>> usRanges = {{"TX", {75000, 79999}}, {"NY", {10000, 14999}},
-                                                              {"PA", {15000, 19699}}, {"OH", {43000, 45999}},
-                                                              {"IL", {60000, 62999}}, {"GA", {30000, 31999}},
-                                                              {"NC", {27000, 28999}}, {"MA", {2100, 2299}},
-                                                              {"NJ", {8801, 8833}}};
+  const std::map<std::string, std::pair<int, int>> usRanges = {
+      {"TX", {75000, 79999}}, {"NY", {10000, 14999}}, {"PA", {15000, 19699}},
+      {"OH", {43000, 45999}}, {"IL", {60000, 62999}}, {"GA", {30000, 31999}},
+      {"NC", {27000, 28999}}, {"MA", {2100, 2299}},   {"NJ", {8801, 8833}}};
   for (const City& c : Of(Country::Us)) {
     ASSERT_TRUE(usRanges.count(c.state)) << c.state;
     const int zip = std::stoi(c.code);
@@ -93,9 +98,9 @@ TEST_F(SampleCities, TexasHasSeveralSanCitiesAndOneNameIsInSeveralStates) {
     statesOf[c.name].insert(c.state);
   }
   EXPECT_GE(san, 5u);
-  EXPECT_GE(std::max_element(statesOf.begin(), statesOf.end(), [](const auto& a, const auto& b) {
-              return a.second.size() < b.second.size();
-            })->second.size(),
+  EXPECT_GE(std::max_element(statesOf.begin(), statesOf.end(),
+                             [](const auto& a, const auto& b) { return a.second.size() < b.second.size(); })
+                ->second.size(),
             4u);
 }
 

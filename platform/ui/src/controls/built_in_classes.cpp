@@ -7,7 +7,10 @@
 
 namespace platform::ui {
 
-#define BUILT_IN_CONTROL(name) namespace name { extern const ControlDescriptor kDescriptor; }
+#define BUILT_IN_CONTROL(name)                \
+  namespace name {                            \
+  extern const ControlDescriptor kDescriptor; \
+  }
 #include "built_in_controls.def"
 #undef BUILT_IN_CONTROL
 

@@ -1,12 +1,12 @@
 // The "Button" class.
 #include "platform/ui/controls/button.h"
 
+#include "control.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/gdi.h"
-#include "platform/ui/style_painter.h"
 #include "platform/ui/keys.h"
+#include "platform/ui/style_painter.h"
 #include "platform/ui/window.h"
-#include "control.h"
 
 namespace platform::ui {
 
@@ -128,18 +128,13 @@ void Button::setCheck(WParam check) {
 
 void Button::click() {
   switch (button::TypeOf(style())) {
-    case button::AutoCheckBox:
-      setCheck(check_ ? button::Unchecked : button::Checked);
-      break;
-    case button::AutoThreeState:
-      setCheck((check_ + 1) % 3);
-      break;
+    case button::AutoCheckBox: setCheck(check_ ? button::Unchecked : button::Checked); break;
+    case button::AutoThreeState: setCheck((check_ + 1) % 3); break;
     case button::AutoRadioButton:
       setCheck(button::Checked);
       ClearGroupRadios(window());
       break;
-    default:
-      break;
+    default: break;
   }
   notifyParent(button::Clicked);
 }
@@ -231,7 +226,8 @@ void Button::paint(const ControlPaint& paint) {
     const bool isDefault = button::TypeOf(style) == button::DefPushButton;
     const Rect face = StylePainter::PaintButton(paint.dc, client, pushed_, isDefault);
     DrawLabel(paint, text, face, single | draw_text::Center);
-    if (focused_) StylePainter::PaintFocusRect(paint.dc, face.inflatedBy(-3, -3).offsetBy(pushed_ ? -1 : 0, pushed_ ? -1 : 0));
+    if (focused_)
+      StylePainter::PaintFocusRect(paint.dc, face.inflatedBy(-3, -3).offsetBy(pushed_ ? -1 : 0, pushed_ ? -1 : 0));
   } else if (button::TypeOf(style) == button::GroupBox) {
     // The inside is left to the parent: only the frame and the caption.
     const int textHeight = GetTextMetrics(paint.dc).height;

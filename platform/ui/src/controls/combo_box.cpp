@@ -6,18 +6,18 @@
 #include <string>
 #include <type_traits>
 
+#include "control.h"
+#include "list_box_internal.h"
+#include "owner_drawn_items.h"
 #include "platform/ui/controls/edit.h"
 #include "platform/ui/controls/list_box.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/font.h"
+#include "platform/ui/gdi.h"
 #include "platform/ui/keys.h"
 #include "platform/ui/metrics.h"
-#include "platform/ui/window.h"
-#include "platform/ui/gdi.h"
 #include "platform/ui/style_painter.h"
-#include "control.h"
-#include "list_box_internal.h"
-#include "owner_drawn_items.h"
+#include "platform/ui/window.h"
 
 namespace platform::ui::detail {
 
@@ -87,9 +87,7 @@ class Combo final : public Control {
 
  private:
   bool hasEdit() const { return (style() & combo_box::TypeMask) != combo_box::DropDownList; }
-  bool ownerDrawn() const {
-    return (style() & (combo_box::OwnerDrawFixed | combo_box::OwnerDrawVariable)) != 0;
-  }
+  bool ownerDrawn() const { return (style() & (combo_box::OwnerDrawFixed | combo_box::OwnerDrawVariable)) != 0; }
   // What the list asks of its owner goes to the parent, in the combo's
   // name.
   template <class Info>
@@ -125,7 +123,7 @@ class Combo final : public Control {
   int selectionAtDrop_ = -1;
   int fieldHeight_ = 0;
   int fieldItemHeight_ = 0;  // owner-drawn: the height the parent gave the field
-  int droppedHeight_ = 0;  // the height it was created or moved with
+  int droppedHeight_ = 0;    // the height it was created or moved with
   bool resizing_ = false;
   bool settingText_ = false;  // the combo sets its edit's text: not the user's doing
 };
@@ -326,16 +324,13 @@ bool Combo::keyDown(VirtualKey code) {
     case key::Up:
     case key::Down:
     case key::PageUp:
-    case key::PageDown:
-      toList(msg::KeyDown, code);
-      return true;
+    case key::PageDown: toList(msg::KeyDown, code); return true;
     case key::Home:
     case key::End:
       if (edit_ != nullptr && !dropped_) return false;
       toList(msg::KeyDown, code);
       return true;
-    default:
-      return false;
+    default: return false;
   }
 }
 
@@ -472,7 +467,8 @@ void Combo::paint(const ControlPaint& paint) {
                          : focused      ? GetSystemColor(SystemColor::HighlightText)
                                         : TextColorOf(paint.dc));
   Rect place = text.inflatedBy(-1, 0);
-  DrawText(paint.dc, WindowText(window()), place, draw_text::SingleLine | draw_text::VerticalCenter | draw_text::NoPrefix);
+  DrawText(paint.dc, WindowText(window()), place,
+           draw_text::SingleLine | draw_text::VerticalCenter | draw_text::NoPrefix);
   if (focused) {
     SetTextColor(paint.dc, GetSystemColor(SystemColor::HighlightText));
     StylePainter::PaintFocusRect(paint.dc, text);
@@ -483,8 +479,14 @@ void Combo::paint(const ControlPaint& paint) {
 // it while the combo has the focus.
 void Combo::paintOwnerDrawnField(const ControlPaint& paint, const Rect& field, bool focused) {
   const int index = selection();
-  DrawItemInfo info{OwnerDrawType::ComboBox, WindowId(window()), index, owner_draw_state::ComboBoxField, window(),
-                    paint.dc, field.inflatedBy(-1, -1), index >= 0 ? toList(list_box::GetItemData, index) : 0};
+  DrawItemInfo info{OwnerDrawType::ComboBox,
+                    WindowId(window()),
+                    index,
+                    owner_draw_state::ComboBoxField,
+                    window(),
+                    paint.dc,
+                    field.inflatedBy(-1, -1),
+                    index >= 0 ? toList(list_box::GetItemData, index) : 0};
   if (focused) info.state |= owner_draw_state::Selected | owner_draw_state::Focus;
   if (!paint.enabled) info.state |= owner_draw_state::Disabled;
   DrawOwnerDrawnItem(ParentWindow(window()), info);
@@ -500,10 +502,8 @@ bool Combo::changesLook(MessageId message) const {
     case combo_box::SelectString:
     case combo_box::SetCurrentSelection:
     case combo_box::ShowDropDown:
-    case msg::Command:
-      return true;
-    default:
-      return false;
+    case msg::Command: return true;
+    default: return false;
   }
 }
 

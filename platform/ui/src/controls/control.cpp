@@ -40,12 +40,9 @@ bool ChangesLook(WindowHandle window, MessageId message) {
     case msg::CaptureChanged:
     case msg::SystemTimer:
     case msg::VScroll:
-    case msg::HScroll:
-      return true;
-    case msg::MouseMove:
-      return GetCapture() == window;
-    default:
-      return false;
+    case msg::HScroll: return true;
+    case msg::MouseMove: return GetCapture() == window;
+    default: return false;
   }
 }
 

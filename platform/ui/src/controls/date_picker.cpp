@@ -6,6 +6,9 @@
 #include <utility>
 #include <vector>
 
+#include "control.h"
+#include "date_format.h"
+#include "month_calendar_internal.h"
 #include "platform/ui/backend.h"
 #include "platform/ui/controls/month_calendar.h"
 #include "platform/ui/focus.h"
@@ -13,9 +16,6 @@
 #include "platform/ui/gdi.h"
 #include "platform/ui/metrics.h"
 #include "platform/ui/style_painter.h"
-#include "control.h"
-#include "date_format.h"
-#include "month_calendar_internal.h"
 
 namespace platform::ui::detail {
 
@@ -99,9 +99,9 @@ class DatePicker final : public Control {
   CalendarDate date_;
   CalendarDate least_ = kFirstDate;
   CalendarDate most_ = kLastDate;
-  int field_ = -1;     // the selected element
-  std::string typed_;  // digits typed into the selected field so far
-  bool typedShown_ = false;  // the field shows the digits: they do not stand alone yet
+  int field_ = -1;                   // the selected element
+  std::string typed_;                // digits typed into the selected field so far
+  bool typedShown_ = false;          // the field shows the digits: they do not stand alone yet
   WindowHandle calendar_ = nullptr;  // while dropped
 };
 
@@ -134,9 +134,7 @@ void DatePicker::selectField(int index) {
 std::optional<CalendarDate> DatePicker::withField(const DateElement& element, int number) const {
   CalendarDate date = date_;
   switch (element.part) {
-    case DatePart::Day:
-      date.day = number;
-      break;
+    case DatePart::Day: date.day = number; break;
     case DatePart::Month:
     case DatePart::MonthName:
       if (number < 1 || number > 12) return std::nullopt;
@@ -147,9 +145,7 @@ std::optional<CalendarDate> DatePicker::withField(const DateElement& element, in
       date.year = date_.year - date_.year % unit + number;
       break;
     }
-    case DatePart::Year:
-      date.year = number;
-      break;
+    case DatePart::Year: date.year = number; break;
     default: return std::nullopt;
   }
   if (element.part != DatePart::Day && date.year >= kFirstDate.year && date.year <= kLastDate.year)
@@ -175,8 +171,9 @@ void DatePicker::typeDigit(int digit) {
     for (int number = prefix * scale; number < (prefix + 1) * scale && !canGrow; ++number)
       canGrow = accepts(element, number);
   }
-  const bool standsAlone = (count == digits || (element.part != DatePart::Year && element.part != DatePart::ShortYear)) &&
-                           accepts(element, prefix);
+  const bool standsAlone =
+      (count == digits || (element.part != DatePart::Year && element.part != DatePart::ShortYear)) &&
+      accepts(element, prefix);
   if (!canGrow && !standsAlone) {
     MessageBeep(0);
     return;
@@ -324,10 +321,10 @@ void DatePicker::drop() {
   SendMessage(calendar_, month_calendar::SetSelection, 0, reinterpret_cast<LParam>(&date_));
   const auto size = static_cast<WParam>(SendMessage(calendar_, month_calendar::GetMinimumSize));
   const Rect field = WindowRect(window());
-  SetWindowPosition(calendar_, InsertAtTop,
-                    Rect::FromSize(field.left, field.bottom, static_cast<int>(LowWord(size)),
-                                   static_cast<int>(HighWord(size))),
-                    position::NoActivate);
+  SetWindowPosition(
+      calendar_, InsertAtTop,
+      Rect::FromSize(field.left, field.bottom, static_cast<int>(LowWord(size)), static_cast<int>(HighWord(size))),
+      position::NoActivate);
   ShowWindow(calendar_, ShowCommand::ShowNoActivate);
   SetCapture(calendar_);
   selectField(field_);

@@ -5,6 +5,8 @@
 #include <cctype>
 #include <string>
 
+#include "control.h"
+#include "edit_painting.h"
 #include "platform/ui/backend.h"
 #include "platform/ui/clipboard.h"
 #include "platform/ui/controls/combo_box.h"
@@ -15,8 +17,6 @@
 #include "platform/ui/keys.h"
 #include "platform/ui/message_loop.h"
 #include "platform/ui/window.h"
-#include "control.h"
-#include "edit_painting.h"
 
 namespace platform::ui::detail {
 
@@ -28,13 +28,10 @@ bool IsComboKey(VirtualKey code, WindowHandle combo) {
     case key::Down:
     case key::PageUp:
     case key::PageDown:
-    case key::F4:
-      return true;
+    case key::F4: return true;
     case key::Enter:
-    case key::Escape:
-      return SendMessage(combo, combo_box::GetDroppedState) != 0;
-    default:
-      return false;
+    case key::Escape: return SendMessage(combo, combo_box::GetDroppedState) != 0;
+    default: return false;
   }
 }
 
@@ -135,8 +132,8 @@ class Edit final : public Control {
 
   // ---- the visible part
   int widthOf(int from, int to) const {
-    return MeasureTextWidth(font(), std::string_view(text()).substr(static_cast<std::size_t>(from),
-                                                                     static_cast<std::size_t>(to - from)));
+    return MeasureTextWidth(
+        font(), std::string_view(text()).substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from)));
   }
   void scrollCaretIntoView();
   // The character position nearest to the client point.
@@ -252,21 +249,11 @@ bool Edit::moveOrDelete(VirtualKey code) {
   const bool shift = IsKeyDown(key::Shift);
   const bool collapsed = start() == end();
   switch (code) {
-    case key::Left:
-      moveCaret(!shift && !collapsed ? start() : caret_ - stepBefore(), shift);
-      return true;
-    case key::Right:
-      moveCaret(!shift && !collapsed ? end() : caret_ + stepAfter(), shift);
-      return true;
-    case key::Home:
-      moveCaret(multiLine() ? lineStart(caret_) : 0, shift);
-      return true;
-    case key::End:
-      moveCaret(multiLine() ? lineEnd(caret_) : length(), shift);
-      return true;
-    case key::Delete:
-      erase(true);
-      return true;
+    case key::Left: moveCaret(!shift && !collapsed ? start() : caret_ - stepBefore(), shift); return true;
+    case key::Right: moveCaret(!shift && !collapsed ? end() : caret_ + stepAfter(), shift); return true;
+    case key::Home: moveCaret(multiLine() ? lineStart(caret_) : 0, shift); return true;
+    case key::End: moveCaret(multiLine() ? lineEnd(caret_) : length(), shift); return true;
+    case key::Delete: erase(true); return true;
     case key::Up:
     case key::Down:
       if (multiLine()) {
@@ -279,8 +266,7 @@ bool Edit::moveOrDelete(VirtualKey code) {
     case key::PageDown:
       if (multiLine()) scrollLines((code == key::PageUp ? -1 : 1) * std::max(1, visibleLines()));
       return multiLine();
-    default:
-      return false;
+    default: return false;
   }
 }
 
@@ -314,13 +300,15 @@ bool Edit::clipboardKey(VirtualKey code) {
 }
 
 void Edit::copy() {
-  const std::string selected = text().substr(static_cast<std::size_t>(start()), static_cast<std::size_t>(end() - start()));
+  const std::string selected =
+      text().substr(static_cast<std::size_t>(start()), static_cast<std::size_t>(end() - start()));
   // A password is never copied out.
   if (!selected.empty() && !(style() & edit::Password)) SetClipboardText(selected);
 }
 
 void Edit::cut() {
-  const std::string selected = text().substr(static_cast<std::size_t>(start()), static_cast<std::size_t>(end() - start()));
+  const std::string selected =
+      text().substr(static_cast<std::size_t>(start()), static_cast<std::size_t>(end() - start()));
   if (selected.empty() || (style() & edit::Password)) return;
   if (readOnly()) {
     MessageBeep(0);
@@ -364,7 +352,9 @@ void Edit::press(const MouseEvent& event, bool doubleClick) {
   const int at = positionAt(event.point);
   if (doubleClick) {
     // The word under the mouse.
-    auto isWord = [&](int i) { return std::isalnum(static_cast<unsigned char>(text()[static_cast<std::size_t>(i)])) != 0; };
+    auto isWord = [&](int i) {
+      return std::isalnum(static_cast<unsigned char>(text()[static_cast<std::size_t>(i)])) != 0;
+    };
     int from = at;
     int to = at;
     while (from > 0 && isWord(from - 1)) --from;
@@ -400,8 +390,8 @@ std::optional<LResult> Edit::onControlMessage(MessageId message, WParam wParam, 
     case edit::GetSelection:
       if (wParam) *reinterpret_cast<int*>(wParam) = start();
       if (lParam) *reinterpret_cast<int*>(lParam) = end();
-      return static_cast<LResult>(MakeLong(static_cast<unsigned>(std::min(start(), 0xFFFF)),
-                                           static_cast<unsigned>(std::min(end(), 0xFFFF))));
+      return static_cast<LResult>(
+          MakeLong(static_cast<unsigned>(std::min(start(), 0xFFFF)), static_cast<unsigned>(std::min(end(), 0xFFFF))));
     case edit::SetSelection: {
       const auto from = static_cast<int>(static_cast<LParam>(wParam));
       const auto to = static_cast<int>(lParam);
@@ -411,9 +401,7 @@ std::optional<LResult> Edit::onControlMessage(MessageId message, WParam wParam, 
         select(from, to < 0 ? length() : to);
       return 0;
     }
-    case edit::ReplaceSelection:
-      replaceSelection(lParam ? reinterpret_cast<const char*>(lParam) : "", false);
-      return 0;
+    case edit::ReplaceSelection: replaceSelection(lParam ? reinterpret_cast<const char*>(lParam) : "", false); return 0;
     case edit::ScrollCaret: scrollCaretIntoView(); return 1;
     case edit::LimitText:
       limit_ = wParam == 0 || wParam > static_cast<WParam>(edit::kNoLimit) ? edit::kNoLimit : static_cast<int>(wParam);
@@ -444,10 +432,8 @@ bool Edit::changesLook(MessageId message) const {
     case edit::ScrollCaret:
     case edit::LineScroll:
     case msg::Cut:
-    case msg::Paste:
-      return true;
-    default:
-      return false;
+    case msg::Paste: return true;
+    default: return false;
   }
 }
 

@@ -5,17 +5,15 @@
 #include <string_view>
 #include <vector>
 
+#include "control.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/gdi.h"
-#include "control.h"
 
 namespace platform::ui::detail {
 
 namespace {
 
-std::string ShownText(const EditView& view) {
-  return view.password ? std::string(view.text->size(), '*') : *view.text;
-}
+std::string ShownText(const EditView& view) { return view.password ? std::string(view.text->size(), '*') : *view.text; }
 
 int LineHeight(const EditView& view) { return std::max(1, MeasureFont(view.font).height); }
 
@@ -65,8 +63,8 @@ void PaintEditField(const ControlPaint& paint, WindowHandle window, const EditVi
   const bool showSelection = GetFocus() == window || view.keepSelection;
   if (!view.multiLine) {
     const int first = std::min(view.firstVisible, static_cast<int>(shown.size()));
-    PaintRun(paint, std::string_view(shown).substr(static_cast<std::size_t>(first)), first,
-             SingleLineTop(window, view), view, showSelection);
+    PaintRun(paint, std::string_view(shown).substr(static_cast<std::size_t>(first)), first, SingleLineTop(window, view),
+             view, showSelection);
   } else {
     const std::vector<int> starts = LineStarts(shown);
     const int lineHeight = LineHeight(view);
@@ -85,8 +83,9 @@ void PaintEditField(const ControlPaint& paint, WindowHandle window, const EditVi
 Point EditCaretPoint(WindowHandle window, const EditView& view) {
   const std::string shown = ShownText(view);
   auto width = [&](int from, int to) {
-    return MeasureTextWidth(view.font, std::string_view(shown).substr(static_cast<std::size_t>(from),
-                                                                       static_cast<std::size_t>(std::max(0, to - from))));
+    return MeasureTextWidth(view.font,
+                            std::string_view(shown).substr(static_cast<std::size_t>(from),
+                                                           static_cast<std::size_t>(std::max(0, to - from))));
   };
   if (!view.multiLine) return {width(view.firstVisible, view.caret), SingleLineTop(window, view)};
   const std::vector<int> starts = LineStarts(shown);

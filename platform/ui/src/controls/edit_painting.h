@@ -11,7 +11,7 @@ struct ControlPaint;
 
 struct EditView {
   const std::string* text = nullptr;
-  bool password = false;       // shown as stars
+  bool password = false;  // shown as stars
   bool multiLine = false;
   bool keepSelection = false;  // the selection shows without the focus too
   int firstVisible = 0;        // the first character shown (one line), or the first line

@@ -6,16 +6,16 @@
 #include <cstring>
 #include <string>
 
-#include "platform/ui/focus.h"
-#include "platform/ui/font.h"
-#include "platform/ui/gdi.h"
-#include "platform/ui/style_painter.h"
-#include "platform/ui/keys.h"
-#include "platform/ui/scroll_bar.h"
-#include "platform/ui/window.h"
 #include "control.h"
 #include "list_box_internal.h"
 #include "owner_drawn_items.h"
+#include "platform/ui/focus.h"
+#include "platform/ui/font.h"
+#include "platform/ui/gdi.h"
+#include "platform/ui/keys.h"
+#include "platform/ui/scroll_bar.h"
+#include "platform/ui/style_painter.h"
+#include "platform/ui/window.h"
 
 namespace platform::ui::detail {
 
@@ -184,8 +184,8 @@ class ListBox final : public Control {
   std::vector<int> tabStops_;
   int itemHeight_ = 0;  // 0: the font's height
   int horizontalExtent_ = 0;
-  bool ownsScrollBar_ = false;  // created with style::VScroll
-  bool tracking_ = false;       // the left button is held on the list
+  bool ownsScrollBar_ = false;    // created with style::VScroll
+  bool tracking_ = false;         // the left button is held on the list
   WindowHandle combo_ = nullptr;  // the combo box whose drop-down list this is
 };
 
@@ -353,8 +353,10 @@ LResult ListBox::deleteItem(WParam which) {
     if (!alive() || !valid(which)) return list_box::Error;
   }
   items_.erase(items_.begin() + index);
-  if (selection_ == index) selection_ = -1;
-  else if (selection_ > index) --selection_;
+  if (selection_ == index)
+    selection_ = -1;
+  else if (selection_ > index)
+    --selection_;
   caret_ = std::clamp(caret_, 0, std::max(0, count() - 1));
   setTop(top_);
   return count();
@@ -552,9 +554,7 @@ std::optional<LResult> ListBox::onControlMessage(MessageId message, WParam wPara
     case list_box::GetItemHeight:
       if (variable() && !valid(wParam)) return list_box::Error;
       return heightOf(static_cast<int>(static_cast<LParam>(wParam)));
-    case list_box::InitStorage:
-      items_.reserve(items_.size() + wParam);
-      return static_cast<LResult>(items_.capacity());
+    case list_box::InitStorage: items_.reserve(items_.size() + wParam); return static_cast<LResult>(items_.capacity());
     case list_box::ItemFromPoint: {
       bool outside = false;
       const int index = itemAt(PointFromParam(lParam), outside);
@@ -595,7 +595,8 @@ void ListBox::paint(const ControlPaint& paint) {
     else
       TextOut(paint.dc, 1, y, itemText);
     if (focused && i == caret_) {
-      SetTextColor(paint.dc, selected ? GetSystemColor(SystemColor::HighlightText) : GetSystemColor(SystemColor::WindowText));
+      SetTextColor(paint.dc,
+                   selected ? GetSystemColor(SystemColor::HighlightText) : GetSystemColor(SystemColor::WindowText));
       StylePainter::PaintFocusRect(paint.dc, row);
     }
     y += height;
@@ -610,7 +611,13 @@ void ListBox::paintOwnerDrawn(const ControlPaint& paint) {
   int y = 0;
   for (int i = top_; i < count() && y < paint.client.bottom; ++i) {
     const Rect row{0, y, paint.client.right, y + heightOf(i)};
-    DrawItemInfo info{OwnerDrawType::ListBox, WindowId(window()), i, 0, window(), paint.dc, row,
+    DrawItemInfo info{OwnerDrawType::ListBox,
+                      WindowId(window()),
+                      i,
+                      0,
+                      window(),
+                      paint.dc,
+                      row,
                       items_[static_cast<std::size_t>(i)].data};
     if (i == selection_) info.state |= owner_draw_state::Selected;
     if (!paint.enabled) info.state |= owner_draw_state::Disabled;
@@ -634,10 +641,8 @@ bool ListBox::changesLook(MessageId message) const {
     case list_box::SetTopIndex:
     case list_box::SetCaretIndex:
     case list_box::SetItemHeight:
-    case list_box::SetHorizontalExtent:
-      return true;
-    default:
-      return false;
+    case list_box::SetHorizontalExtent: return true;
+    default: return false;
   }
 }
 

@@ -4,14 +4,14 @@
 #include <algorithm>
 #include <string>
 
+#include "control.h"
+#include "month_calendar_internal.h"
 #include "platform/ui/backend.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/font.h"
 #include "platform/ui/gdi.h"
 #include "platform/ui/keys.h"
 #include "platform/ui/style_painter.h"
-#include "control.h"
-#include "month_calendar_internal.h"
 
 namespace platform::ui::detail {
 
@@ -249,7 +249,8 @@ void MonthCalendar::paint(const ControlPaint& paint) {
     StylePainter::PaintCalendarDay(paint.dc, parts.cellRect(index), std::to_string(day.day), look);
   }
 
-  FillSolidRect(paint.dc, {parts.todayLine.left, parts.todayLine.top - 2, parts.todayLine.right, parts.todayLine.top - 1},
+  FillSolidRect(paint.dc,
+                {parts.todayLine.left, parts.todayLine.top - 2, parts.todayLine.right, parts.todayLine.top - 1},
                 GetSystemColor(SystemColor::ButtonShadow));
   SetTextColor(paint.dc, GetSystemColor(SystemColor::WindowText));
   Rect place = parts.todayLine;

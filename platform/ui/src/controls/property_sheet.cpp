@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <optional>
 
+#include "control.h"
 #include "platform/ui/controls/tab_control.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/gdi.h"
 #include "platform/ui/keys.h"
 #include "platform/ui/notify.h"
-#include "control.h"
 
 namespace platform::ui::detail {
 
@@ -28,8 +28,8 @@ struct SheetPage {
 // parent without a frame, at the top-left corner. Disabled while it is
 // made, so that its initialisation cannot take the focus.
 DialogTemplate PageTemplate(DialogTemplate dialogTemplate) {
-  constexpr StyleBits kFrame = style::Popup | style::Caption | style::ThickFrame | style::SystemMenu |
-                               style::Visible | dialog_style::ModalFrame | dialog_style::Center;
+  constexpr StyleBits kFrame = style::Popup | style::Caption | style::ThickFrame | style::SystemMenu | style::Visible |
+                               dialog_style::ModalFrame | dialog_style::Center;
   dialogTemplate.style = (dialogTemplate.style & ~kFrame) | style::Child | style::Disabled | dialog_style::Control;
   dialogTemplate.exStyle = (dialogTemplate.exStyle & ~exstyle::DialogModalFrame) | exstyle::ControlParent;
   dialogTemplate.rect = Rect::FromSize(0, 0, dialogTemplate.rect.width(), dialogTemplate.rect.height());
@@ -102,8 +102,8 @@ LResult PropertySheet::onNcCreate(const WindowCreation* creation) {
 }
 
 LResult PropertySheet::onCreate() {
-  const auto* sheet = static_cast<const property_sheet::Sheet*>(
-      reinterpret_cast<const WindowCreation*>(message().lParam)->createParam);
+  const auto* sheet =
+      static_cast<const property_sheet::Sheet*>(reinterpret_cast<const WindowCreation*>(message().lParam)->createParam);
   WindowCreation tab;
   tab.className = tab_control::kClassName;
   tab.style = style::Child | style::Visible | style::TabStop | sheet->tabStyle;

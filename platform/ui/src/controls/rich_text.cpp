@@ -7,13 +7,13 @@
 #include <utility>
 #include <vector>
 
+#include "control.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/font.h"
 #include "platform/ui/gdi.h"
 #include "platform/ui/keys.h"
 #include "platform/ui/metrics.h"
 #include "platform/ui/scroll_bar.h"
-#include "control.h"
 #include "rich_text_document.h"
 #include "rich_text_layout.h"
 
@@ -125,7 +125,8 @@ void RichText::forgetFonts() {
 CharacterFormat RichText::plainFormat() const {
   CharacterFormat format;
   const FontSpec& spec = *FontSpecOf(baseFont());
-  const int pixels = spec.height < 0 ? -spec.height : MeasureFont(baseFont()).height - MeasureFont(baseFont()).internalLeading;
+  const int pixels =
+      spec.height < 0 ? -spec.height : MeasureFont(baseFont()).height - MeasureFont(baseFont()).internalLeading;
   format.halfPoints = std::clamp(MulDiv(pixels, 144, ScreenDpi()), kSmallestHalfPoints, kLargestHalfPoints);
   format.bold = spec.weight >= 700;
   format.italic = spec.italic;

@@ -11,8 +11,8 @@
 #include "rich_text_document.h"
 
 #include <algorithm>
-#include <iterator>
 #include <cstdint>
+#include <iterator>
 
 #include "platform/kernel/digits.h"
 
@@ -37,10 +37,15 @@ int HexValue(char c) {
 
 // Groups whose content is never shown.
 constexpr std::string_view kSkippedDestinations[] = {
-    "fonttbl",   "colortbl",  "stylesheet", "info",     "pict",         "object",          "header",
-    "headerl",   "headerr",   "headerf",    "footer",   "footerl",      "footerr",         "footerf",
-    "footnote",  "fldinst",   "listtable",  "listoverridetable", "rsidtbl", "themedata", "colorschememapping",
-    "datastore", "latentstyles", "xmlnstbl", "generator", "filetbl", "revtbl",
+    "fonttbl",   "colortbl",     "stylesheet",
+    "info",      "pict",         "object",
+    "header",    "headerl",      "headerr",
+    "headerf",   "footer",       "footerl",
+    "footerr",   "footerf",      "footnote",
+    "fldinst",   "listtable",    "listoverridetable",
+    "rsidtbl",   "themedata",    "colorschememapping",
+    "datastore", "latentstyles", "xmlnstbl",
+    "generator", "filetbl",      "revtbl",
 };
 
 // Words that stand for one Windows-1252 character.
@@ -49,9 +54,8 @@ struct SymbolWord {
   char character;
 };
 constexpr SymbolWord kSymbolWords[] = {
-    {"emdash", '\x97'}, {"endash", '\x96'},    {"lquote", '\x91'}, {"rquote", '\x92'},
-    {"ldblquote", '\x93'}, {"rdblquote", '\x94'}, {"bullet", '\x95'}, {"emspace", ' '},
-    {"enspace", ' '},
+    {"emdash", '\x97'},    {"endash", '\x96'}, {"lquote", '\x91'}, {"rquote", '\x92'}, {"ldblquote", '\x93'},
+    {"rdblquote", '\x94'}, {"bullet", '\x95'}, {"emspace", ' '},   {"enspace", ' '},
 };
 
 class RtfReader {
@@ -62,9 +66,7 @@ class RtfReader {
     while (at_ < rtf_.size()) {
       const char c = rtf_[at_++];
       switch (c) {
-        case '{':
-          groups_.push_back(state_);
-          break;
+        case '{': groups_.push_back(state_); break;
         case '}':
           // A brace that closes no group is passed over.
           if (!groups_.empty()) {
@@ -172,13 +174,15 @@ class RtfReader {
     } else if (name == "ulnone") {
       format.underline = false;
     } else if (name == "fs") {
-      if (hasNumber && number > 0) format.halfPoints = static_cast<int>(std::clamp<long>(number, kSmallestHalfPoints, kLargestHalfPoints));
+      if (hasNumber && number > 0)
+        format.halfPoints = static_cast<int>(std::clamp<long>(number, kSmallestHalfPoints, kLargestHalfPoints));
     } else if (name == "plain") {
       format = CharacterFormat{};
     } else if (name == "bin") {
       // Binary data: its bytes are not RTF.
       if (hasNumber && number > 0) at_ += std::min<std::size_t>(static_cast<std::size_t>(number), rtf_.size() - at_);
-    } else if (std::find(std::begin(kSkippedDestinations), std::end(kSkippedDestinations), name) != std::end(kSkippedDestinations)) {
+    } else if (std::find(std::begin(kSkippedDestinations), std::end(kSkippedDestinations), name) !=
+               std::end(kSkippedDestinations)) {
       state_.skipping = true;
     } else {
       for (const SymbolWord& symbol : kSymbolWords)

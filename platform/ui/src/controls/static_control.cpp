@@ -3,10 +3,10 @@
 
 #include <utility>
 
+#include "control.h"
 #include "platform/ui/gdi.h"
 #include "platform/ui/style_painter.h"
 #include "platform/ui/window.h"
-#include "control.h"
 
 namespace platform::ui::detail {
 
@@ -40,12 +40,8 @@ void Static::paint(const ControlPaint& paint) {
   const StyleBits type = style & static_control::TypeMask;
   Rect client = paint.client;
   switch (type) {
-    case static_control::BlackRect:
-      FillSolidRect(paint.dc, client, GetSystemColor(SystemColor::WindowFrame));
-      break;
-    case static_control::GrayRect:
-      FillSolidRect(paint.dc, client, GetSystemColor(SystemColor::ButtonShadow));
-      break;
+    case static_control::BlackRect: FillSolidRect(paint.dc, client, GetSystemColor(SystemColor::WindowFrame)); break;
+    case static_control::GrayRect: FillSolidRect(paint.dc, client, GetSystemColor(SystemColor::ButtonShadow)); break;
     case static_control::EtchedHorizontal:
       StylePainter::PaintEdge(paint.dc, {client.left, client.top, client.right, client.top + 2},
                               StylePainter::Edge::Etched);
@@ -64,10 +60,14 @@ void Static::paint(const ControlPaint& paint) {
     default: {
       FillRect(paint.dc, client, paint.background);
       unsigned format = (style & static_control::NoPrefix) ? draw_text::NoPrefix : 0;
-      if (type == static_control::Center) format |= draw_text::Center | draw_text::WordBreak;
-      else if (type == static_control::Right) format |= draw_text::Right | draw_text::WordBreak;
-      else if (type == static_control::Left) format |= draw_text::WordBreak;
-      else format |= draw_text::SingleLine;
+      if (type == static_control::Center)
+        format |= draw_text::Center | draw_text::WordBreak;
+      else if (type == static_control::Right)
+        format |= draw_text::Right | draw_text::WordBreak;
+      else if (type == static_control::Left)
+        format |= draw_text::WordBreak;
+      else
+        format |= draw_text::SingleLine;
       const std::string text = WindowText(window());
       SetBackgroundMode(paint.dc, BackgroundMode::Transparent);
       if (paint.enabled)
@@ -77,7 +77,8 @@ void Static::paint(const ControlPaint& paint) {
       break;
     }
   }
-  if (style & static_control::Sunken) StylePainter::PaintBorder(paint.dc, paint.client, StylePainter::Border::SunkenOuter);
+  if (style & static_control::Sunken)
+    StylePainter::PaintBorder(paint.dc, paint.client, StylePainter::Border::SunkenOuter);
 }
 
 }  // namespace

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "control.h"
 #include "platform/ui/font.h"
 #include "platform/ui/gdi.h"
 #include "platform/ui/style_painter.h"
 #include "platform/ui/window.h"
-#include "control.h"
 
 namespace platform::ui::detail {
 
@@ -94,8 +94,7 @@ std::optional<LResult> StatusBar::onControlMessage(MessageId message, WParam wPa
       if (!valid(wParam)) return -1;
       if (lParam != 0) std::memcpy(reinterpret_cast<char*>(lParam), texts_[wParam].c_str(), texts_[wParam].size() + 1);
       return static_cast<LResult>(texts_[wParam].size());
-    case status_bar::GetTextLength:
-      return valid(wParam) ? static_cast<LResult>(texts_[wParam].size()) : -1;
+    case status_bar::GetTextLength: return valid(wParam) ? static_cast<LResult>(texts_[wParam].size()) : -1;
     case status_bar::SetParts: {
       if (wParam < 1 || wParam > static_cast<WParam>(status_bar::kMaxParts) || lParam == 0) return 0;
       const int* first = reinterpret_cast<const int*>(lParam);

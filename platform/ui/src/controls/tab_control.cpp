@@ -5,16 +5,16 @@
 #include <utility>
 #include <vector>
 
+#include "control.h"
+#include "owner_drawn_items.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/font.h"
 #include "platform/ui/gdi.h"
-#include "platform/ui/keys.h"
 #include "platform/ui/input.h"
+#include "platform/ui/keys.h"
 #include "platform/ui/notify.h"
 #include "platform/ui/owner_draw.h"
 #include "platform/ui/style_painter.h"
-#include "control.h"
-#include "owner_drawn_items.h"
 
 namespace platform::ui::detail {
 
@@ -56,10 +56,8 @@ class TabControl final : public Control {
       case tab_control::DeleteItem:
       case tab_control::DeleteAllItems:
       case tab_control::SetCurrentSelection:
-      case tab_control::SetItemSize:
-        return true;
-      default:
-        return false;
+      case tab_control::SetItemSize: return true;
+      default: return false;
     }
   }
 
@@ -198,8 +196,10 @@ std::optional<LResult> TabControl::onControlMessage(MessageId message, WParam wP
     case tab_control::DeleteItem:
       if (!exists) return 0;
       items_.erase(items_.begin() + index);
-      if (selection_ == index) selection_ = -1;
-      else if (selection_ > index) --selection_;
+      if (selection_ == index)
+        selection_ = -1;
+      else if (selection_ > index)
+        --selection_;
       hot_ = -1;
       return 1;
     case tab_control::DeleteAllItems:
@@ -263,16 +263,21 @@ void TabControl::paint(const ControlPaint& paint) {
     SelectFont(paint.dc, face);
     SetBackgroundMode(paint.dc, BackgroundMode::Transparent);
     const bool hot = i == hot_ && (style() & tab_control::HotTrack);
-    SetTextColor(paint.dc, GetSystemColor(!paint.enabled ? SystemColor::GrayText
+    SetTextColor(paint.dc, GetSystemColor(!paint.enabled       ? SystemColor::GrayText
                                           : hot && !ownerDrawn ? SystemColor::Highlight
                                                                : SystemColor::ButtonText));
     bool drawn = false;
     if (ownerDrawn) {
       using namespace owner_draw_state;
-      DrawItemInfo info{OwnerDrawType::TabControl, WindowId(window()), i,
+      DrawItemInfo info{OwnerDrawType::TabControl,
+                        WindowId(window()),
+                        i,
                         (selected ? Selected : 0) | (selected && focused ? Focus : 0) | (hot ? HotLight : 0) |
                             (paint.enabled ? 0 : Disabled),
-                        window(), paint.dc, rect, items_[static_cast<std::size_t>(i)].data};
+                        window(),
+                        paint.dc,
+                        rect,
+                        items_[static_cast<std::size_t>(i)].data};
       drawn = DrawOwnerDrawnItem(ParentWindow(window()), info);
       if (!alive()) return;
     }

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "control.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/font.h"
 #include "platform/ui/gdi.h"
 #include "platform/ui/metrics.h"
 #include "platform/ui/style_painter.h"
 #include "platform/ui/window.h"
-#include "control.h"
 
 namespace platform::ui::detail {
 
@@ -110,9 +110,7 @@ void ToolTip::relay(const Message& message) {
       }
       break;
     }
-    case msg::MouseLeave:
-      enter(nullptr);
-      break;
+    case msg::MouseLeave: enter(nullptr); break;
     case msg::LeftButtonDown:
     case msg::RightButtonDown:
     case msg::MiddleButtonDown:
@@ -120,8 +118,7 @@ void ToolTip::relay(const Message& message) {
       hide();
       pressed_ = true;
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -167,7 +164,8 @@ std::optional<LResult> ToolTip::onControlMessage(MessageId message, WParam, LPar
     case tool_tip::AddTool: return tool != nullptr && addTool(*tool) ? 1 : 0;
     case tool_tip::DeleteTool:
       if (tool == nullptr) return 0;
-      if (const ToolRecord* current = this->current(); current && current->window == tool->window && current->id == tool->id)
+      if (const ToolRecord* current = this->current();
+          current && current->window == tool->window && current->id == tool->id)
         enter(nullptr);
       std::erase_if(tools_, [&](const ToolRecord& t) { return t.window == tool->window && t.id == tool->id; });
       return 0;

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "control.h"
 #include "platform/ui/controls/tool_tip.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/gdi.h"
@@ -11,7 +12,6 @@
 #include "platform/ui/input.h"
 #include "platform/ui/style_painter.h"
 #include "platform/ui/window.h"
-#include "control.h"
 
 namespace platform::ui::detail {
 
@@ -48,7 +48,9 @@ class Toolbar final : public Control {
   int count() const { return static_cast<int>(buttons_.size()); }
   bool valid(LParam index) const { return index >= 0 && index < count(); }
   int indexOf(WParam command) const;
-  bool hidden(int index) const { return (buttons_[static_cast<std::size_t>(index)].state & toolbar::state::Hidden) != 0; }
+  bool hidden(int index) const {
+    return (buttons_[static_cast<std::size_t>(index)].state & toolbar::state::Hidden) != 0;
+  }
   bool separator(int index) const {
     return (buttons_[static_cast<std::size_t>(index)].style & toolbar::button_style::Separator) != 0;
   }
@@ -80,7 +82,7 @@ class Toolbar final : public Control {
   ImageListHandle disabledImages_ = nullptr;
   WindowHandle tip_ = nullptr;
   int hot_ = -1;
-  int pushed_ = -1;       // the button the left button went down on
+  int pushed_ = -1;        // the button the left button went down on
   bool tracking_ = false;  // the left button is held
   bool pushedInside_ = false;
 };
@@ -302,7 +304,8 @@ std::optional<LResult> Toolbar::onControlMessage(MessageId message, WParam wPara
       return before;
     }
     case GetImageList: return HandleToParam(images_);
-    case SetDisabledImageList: return HandleToParam(std::exchange(disabledImages_, HandleFromParam<ImageListHandle>(lParam)));
+    case SetDisabledImageList:
+      return HandleToParam(std::exchange(disabledImages_, HandleFromParam<ImageListHandle>(lParam)));
     case GetDisabledImageList: return HandleToParam(disabledImages_);
     case GetHotItem: return hot_;
     case SetHotItem: {
@@ -329,10 +332,8 @@ bool Toolbar::changesLook(MessageId message) const {
     case toolbar::SetState:
     case toolbar::AddButtons:
     case toolbar::SetImageList:
-    case toolbar::SetDisabledImageList:
-      return true;
-    default:
-      return false;
+    case toolbar::SetDisabledImageList: return true;
+    default: return false;
   }
 }
 

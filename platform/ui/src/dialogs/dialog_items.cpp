@@ -73,7 +73,8 @@ bool CenterWindow(WindowHandle window, WindowHandle reference) {
   const WindowHandle parent = ParentWindow(window);
   if (reference == nullptr) reference = parent ? parent : OwnerWindow(window);
   const Rect screen{0, 0, GetSystemMetric(SystemMetric::ScreenWidth), GetSystemMetric(SystemMetric::ScreenHeight)};
-  const Rect around = reference && IsWindowVisible(reference) && !IsMinimized(reference) ? WindowRect(reference) : screen;
+  const Rect around =
+      reference && IsWindowVisible(reference) && !IsMinimized(reference) ? WindowRect(reference) : screen;
   const Rect own = WindowRect(window);
   Point at{around.left + (around.width() - own.width()) / 2, around.top + (around.height() - own.height()) / 2};
   if (parent == nullptr) {

@@ -6,10 +6,10 @@
 #include "platform/ui/controls/button.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
-#include "platform/ui/window.h"
 #include "platform/ui/gdi.h"
 #include "platform/ui/menu.h"
 #include "platform/ui/resource.h"
+#include "platform/ui/window.h"
 #include "windows/window_system.h"
 
 namespace platform::ui {
@@ -77,8 +77,7 @@ LResult DefaultDialogProcedure(WindowHandle window, MessageId message, WParam wP
       }
       return DefaultWindowProcedure(window, message, wParam, lParam);
     }
-    case msg::InitDialog:
-      return 1;
+    case msg::InitDialog: return 1;
     case msg::GetFont: {
       DialogState* state = StateOf<DialogState>(window);
       return state ? HandleToParam(state->font) : 0;
@@ -93,10 +92,13 @@ LResult DefaultDialogProcedure(WindowHandle window, MessageId message, WParam wP
       return 0;
     case msg::DialogGetDefaultId: {
       DialogState* state = StateOf<DialogState>(window);
-      return state && state->defaultId ? static_cast<LResult>(MakeLong(static_cast<unsigned>(state->defaultId), kHasDefaultId)) : 0;
+      return state && state->defaultId
+                 ? static_cast<LResult>(MakeLong(static_cast<unsigned>(state->defaultId), kHasDefaultId))
+                 : 0;
     }
     case msg::DialogSetDefaultId:
-      if (DialogState* state = StateOf<DialogState>(window)) ChangeDefaultButton(window, *state, static_cast<int>(wParam));
+      if (DialogState* state = StateOf<DialogState>(window))
+        ChangeDefaultButton(window, *state, static_cast<int>(wParam));
       return 1;
     case msg::NextDialogControl:
       if (lParam != 0) {
@@ -114,7 +116,8 @@ LResult DefaultDialogProcedure(WindowHandle window, MessageId message, WParam wP
       // The dialog's background is the brush it answers itself for
       // msg::CtlColorDialog (the button face by default).
       const auto dc = reinterpret_cast<DcHandle>(wParam);
-      auto brush = HandleFromParam<BrushHandle>(SendMessage(window, msg::CtlColorDialog, wParam, HandleToParam(window)));
+      auto brush =
+          HandleFromParam<BrushHandle>(SendMessage(window, msg::CtlColorDialog, wParam, HandleToParam(window)));
       if (!BrushColor(brush)) brush = GetSystemColorBrush(SystemColor::ButtonFace);
       FillRect(dc, ClientRect(window), brush);
       return 1;
@@ -123,8 +126,7 @@ LResult DefaultDialogProcedure(WindowHandle window, MessageId message, WParam wP
       SendMessage(window, msg::Command, CommandParam(command_id::Cancel, button::Clicked),
                   HandleToParam(DialogItem(window, command_id::Cancel)));
       return 0;
-    default:
-      return DefaultWindowProcedure(window, message, wParam, lParam);
+    default: return DefaultWindowProcedure(window, message, wParam, lParam);
   }
 }
 
@@ -163,8 +165,9 @@ WindowHandle BuildDialog(const DialogTemplate& dialogTemplate, WindowHandle owne
   window.text = dialogTemplate.caption;
   window.style = style & ~style::Visible;
   window.exStyle = exStyle;
-  window.rect = Rect::FromSize(origin.x + client.left, origin.y + client.top,
-                               client.width() + insets.left + insets.right, client.height() + insets.top + insets.bottom);
+  window.rect =
+      Rect::FromSize(origin.x + client.left, origin.y + client.top, client.width() + insets.left + insets.right,
+                     client.height() + insets.top + insets.bottom);
   window.parent = owner;
   window.id = child ? dialogTemplate.id : 0;
   window.menu = menu;

@@ -149,8 +149,7 @@ WindowHandle NextDialogGroupItem(WindowHandle dialog, WindowHandle control, bool
 
 void SetDialogFocus(WindowHandle control) {
   if (!IsWindow(control)) return;
-  if (DialogCodeOf(control, nullptr) & dialog_code::HasSetSelection)
-    SendMessage(control, edit::SetSelection, 0, -1);
+  if (DialogCodeOf(control, nullptr) & dialog_code::HasSetSelection) SendMessage(control, edit::SetSelection, 0, -1);
   SetFocus(control);
 }
 
@@ -187,11 +186,8 @@ bool IsDialogMessage(WindowHandle dialog, Message& message) {
         case key::Enter:
           PressEnter(dialog, from, from == message.window ? code : DialogCodeOf(from, nullptr));
           return true;
-        case key::Escape:
-          PressCommand(dialog, command_id::Cancel, nullptr);
-          return true;
-        default:
-          break;
+        case key::Escape: PressCommand(dialog, command_id::Cancel, nullptr); return true;
+        default: break;
       }
     }
   }

@@ -37,14 +37,10 @@ constexpr StyleWord kWindowWords[] = {
 };
 
 constexpr StyleWord kDialogWords[] = {
-    {"absalign", dialog_style::AbsoluteAlign},
-    {"sysmodal", dialog_style::SystemModal},
-    {"modalframe", dialog_style::ModalFrame},
-    {"noidlemsg", dialog_style::NoIdleMessage},
-    {"control", dialog_style::Control},
-    {"center", dialog_style::Center},
-    {"contexthelp", dialog_style::ContextHelp},
-    {"minimizebox", style::MinimizeBox},
+    {"absalign", dialog_style::AbsoluteAlign},  {"sysmodal", dialog_style::SystemModal},
+    {"modalframe", dialog_style::ModalFrame},   {"noidlemsg", dialog_style::NoIdleMessage},
+    {"control", dialog_style::Control},         {"center", dialog_style::Center},
+    {"contexthelp", dialog_style::ContextHelp}, {"minimizebox", style::MinimizeBox},
     {"maximizebox", style::MaximizeBox},
 };
 
@@ -249,8 +245,7 @@ class Parser : public detail::ResourceParser {
         styleTokens.push_back(token);
     }
     std::string problem;
-    if (!ApplyStyleWords(styleTokens, next + 6, {kWindowWords, ClassWords(control.className)}, control.style,
-                         problem))
+    if (!ApplyStyleWords(styleTokens, next + 6, {kWindowWords, ClassWords(control.className)}, control.style, problem))
       return failed(lineNumber, problem);
     result_.controls.push_back(std::move(control));
     return true;

@@ -43,7 +43,8 @@ std::vector<std::string> WrapText(std::string_view text, FontHandle font, int wi
   std::size_t start = 0;
   for (;;) {
     const std::size_t end = text.find('\n', start);
-    std::string_view paragraph = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+    std::string_view paragraph =
+        text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
     if (!paragraph.empty() && paragraph.back() == '\r') paragraph.remove_suffix(1);
     std::string line;
     std::size_t at = 0;
@@ -82,8 +83,7 @@ DialogTemplate BuildTemplate(std::string_view text, std::string_view caption, un
   const FontHandle font = DefaultGuiFont();
   const Size base = SystemDialogBaseUnits();
 
-  const std::vector<std::string> lines =
-      WrapText(text, font, GetSystemMetric(SystemMetric::ScreenWidth) * 5 / 8);
+  const std::vector<std::string> lines = WrapText(text, font, GetSystemMetric(SystemMetric::ScreenWidth) * 5 / 8);
   int textWidth = 0;
   for (const std::string& line : lines) textWidth = std::max(textWidth, MeasureTextWidth(font, line));
   std::string wrapped;
@@ -174,7 +174,8 @@ int MessageBox(WindowHandle owner, std::string_view text, std::string_view capti
   const LResult result = box.doModal();
   for (WindowHandle top : box.disabledWindows)
     if (IsWindow(top)) EnableWindow(top, true);
-  if (!box.disabledWindows.empty() && GetActiveWindow() == nullptr && IsWindow(activeBefore)) SetActiveWindow(activeBefore);
+  if (!box.disabledWindows.empty() && GetActiveWindow() == nullptr && IsWindow(activeBefore))
+    SetActiveWindow(activeBefore);
   return result > 0 ? static_cast<int>(result) : 0;
 }
 

@@ -1,10 +1,9 @@
 // The print dialog (print_dialog.h), built as a dialog of the model.
 #include "platform/ui/print_dialog.h"
 
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <string>
 #include <vector>
 
 #include "platform/kernel/environment.h"

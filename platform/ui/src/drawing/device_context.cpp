@@ -55,7 +55,8 @@ DcHandle GetDC(WindowHandle window) {
     auto record = std::make_unique<detail::DcRecord>();
     record->surface = &detail::Nowhere();
     record->screen = true;
-    record->settings.clip = {0, 0, GetSystemMetric(SystemMetric::ScreenWidth), GetSystemMetric(SystemMetric::ScreenHeight)};
+    record->settings.clip = {0, 0, GetSystemMetric(SystemMetric::ScreenWidth),
+                             GetSystemMetric(SystemMetric::ScreenHeight)};
     return detail::AddDc(std::move(record));
   }
   if (!IsWindow(window)) return nullptr;
@@ -316,8 +317,8 @@ DcHandle CreateWholeWindowDc(WindowHandle window, Surface& surface) {
   record->window = window;
   record->screen = true;
   record->origin = WindowCornerOnSurface(window);
-  const Rect own = Rect::FromSize(record->origin.x, record->origin.y, WindowRect(window).width(),
-                                  WindowRect(window).height());
+  const Rect own =
+      Rect::FromSize(record->origin.x, record->origin.y, WindowRect(window).width(), WindowRect(window).height());
   record->settings.clip = VisibleArea(window, own, surface);
   return detail::AddDc(std::move(record));
 }

@@ -79,9 +79,7 @@ ObjectTables& Objects() {
 
 ColorRef GetSystemColor(SystemColor color) { return kSystemColors[static_cast<std::size_t>(color)]; }
 
-BrushHandle GetSystemColorBrush(SystemColor color) {
-  return Objects().systemBrushes[static_cast<std::size_t>(color)];
-}
+BrushHandle GetSystemColorBrush(SystemColor color) { return Objects().systemBrushes[static_cast<std::size_t>(color)]; }
 
 PenHandle CreatePen(PenStyle style, int width, ColorRef color) {
   return Objects().addPen({style, width < 1 ? 1 : width, color});
@@ -136,7 +134,9 @@ BitmapHandle LoadIconFile(const std::string& path, Size wanted) {
   return image ? CreateBitmap(std::move(*image)) : nullptr;
 }
 
-bool DeleteBitmap(BitmapHandle bitmap) { return Objects().bitmaps.erase(reinterpret_cast<std::uintptr_t>(bitmap)) != 0; }
+bool DeleteBitmap(BitmapHandle bitmap) {
+  return Objects().bitmaps.erase(reinterpret_cast<std::uintptr_t>(bitmap)) != 0;
+}
 
 const Image* BitmapImage(BitmapHandle bitmap) {
   ObjectTables& t = Objects();

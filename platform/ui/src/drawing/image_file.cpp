@@ -151,8 +151,8 @@ std::optional<Image> DecodeIconImage(const Bytes& dib) {
   if (!image) return std::nullopt;
   // A 32-bit image with any alpha carries its own transparency; otherwise
   // the AND mask (when the file has it) makes pixels transparent.
-  const bool hasAlpha =
-      layout->bits == 32 && std::any_of(image->pixels.begin(), image->pixels.end(), [](std::uint32_t p) { return (p >> 24) != 0; });
+  const bool hasAlpha = layout->bits == 32 && std::any_of(image->pixels.begin(), image->pixels.end(),
+                                                          [](std::uint32_t p) { return (p >> 24) != 0; });
   if (layout->bits == 32 && !hasAlpha)
     for (std::uint32_t& p : image->pixels) p |= 0xFF000000u;
   const std::size_t maskOffset = bitsOffset + RowBytes(layout->width, layout->bits) * layout->height;

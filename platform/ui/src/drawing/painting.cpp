@@ -76,9 +76,12 @@ void PaintFrame(WindowHandle window, Surface& surface) {
   } else {
     using Frame = StylePainter::Frame;
     Frame frame = Frame::None;
-    if (record->style & style::ThickFrame) frame = Frame::Thick;
-    else if ((record->style & style::DialogFrame) || (record->exStyle & exstyle::DialogModalFrame)) frame = Frame::Dialog;
-    else if (record->style & style::Border) frame = Frame::Border;
+    if (record->style & style::ThickFrame)
+      frame = Frame::Thick;
+    else if ((record->style & style::DialogFrame) || (record->exStyle & exstyle::DialogModalFrame))
+      frame = Frame::Dialog;
+    else if (record->style & style::Border)
+      frame = Frame::Border;
     r = StylePainter::PaintWindowFrame(dc, r, frame);
   }
   if (record->exStyle & exstyle::ClientEdge) r = StylePainter::PaintEdge(dc, r, StylePainter::Edge::Sunken);

@@ -17,7 +17,8 @@ void PaintPattern(DcHandle dc, Point at, const std::array<const char*, Rows>& ro
                   void* context) {
   for (std::size_t y = 0; y < Rows; ++y)
     for (std::size_t x = 0; rows[y][x] != '\0'; ++x)
-      if (rows[y][x] != '.') Pixel(dc, at.x + static_cast<int>(x), at.y + static_cast<int>(y), colorOf(rows[y][x], context));
+      if (rows[y][x] != '.')
+        Pixel(dc, at.x + static_cast<int>(x), at.y + static_cast<int>(y), colorOf(rows[y][x], context));
 }
 
 // The 7 by 7 check mark of check boxes and menu items.
@@ -333,7 +334,8 @@ void StylePainter::PaintCalendarDay(DcHandle dc, const Rect& rect, std::string_v
   }
   const ColorRef color = SetTextColor(dc, Sys(text));
   Rect place = rect;
-  DrawText(dc, number, place, draw_text::SingleLine | draw_text::Center | draw_text::VerticalCenter | draw_text::NoPrefix);
+  DrawText(dc, number, place,
+           draw_text::SingleLine | draw_text::Center | draw_text::VerticalCenter | draw_text::NoPrefix);
   if (look.today) {
     const BrushHandle mark = CreateSolidBrush(kTodayMark);
     FrameRect(dc, rect, mark);
@@ -351,7 +353,8 @@ void StylePainter::PaintCalendarDay(DcHandle dc, const Rect& rect, std::string_v
 
 Rect StylePainter::PaintToolbarButton(DcHandle dc, const Rect& rect, const ToolbarButtonLook& look) {
   const bool down = look.pressed || look.checked;
-  FillSolidRect(dc, rect, Sys(look.checked && !look.pressed && !look.hot ? SystemColor::Light : SystemColor::ButtonFace));
+  FillSolidRect(dc, rect,
+                Sys(look.checked && !look.pressed && !look.hot ? SystemColor::Light : SystemColor::ButtonFace));
   Rect face = rect;
   if (look.flat) {
     if (down)
@@ -418,12 +421,14 @@ void StylePainter::PaintMenuItem(DcHandle dc, const Rect& rect, std::string_view
     return;
   }
   FillSolidRect(dc, rect, Sys(look.highlighted ? SystemColor::Highlight : SystemColor::Menu));
-  const ColorRef ink = look.grayed      ? Sys(SystemColor::GrayText)
+  const ColorRef ink = look.grayed        ? Sys(SystemColor::GrayText)
                        : look.highlighted ? Sys(SystemColor::HighlightText)
                                           : Sys(SystemColor::MenuText);
   if (look.checked) {
-    const Point mark{rect.left + (kMenuTextIndent - kCheckMarkSize) / 2, rect.top + (rect.height() - kCheckMarkSize) / 2};
-    if (look.grayed && !look.highlighted) PaintCheckMark(dc, {mark.x + 1, mark.y + 1}, Sys(SystemColor::ButtonHighlight));
+    const Point mark{rect.left + (kMenuTextIndent - kCheckMarkSize) / 2,
+                     rect.top + (rect.height() - kCheckMarkSize) / 2};
+    if (look.grayed && !look.highlighted)
+      PaintCheckMark(dc, {mark.x + 1, mark.y + 1}, Sys(SystemColor::ButtonHighlight));
     PaintCheckMark(dc, mark, ink);
   }
   const std::size_t tab = text.find('\t');

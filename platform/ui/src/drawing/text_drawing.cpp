@@ -28,7 +28,8 @@ std::vector<Piece> PlaceTabbedPieces(DcHandle dc, std::string_view text, std::sp
   std::size_t start = 0;
   for (;;) {
     const std::size_t tab = text.find('\t', start);
-    const std::string_view piece = text.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start);
+    const std::string_view piece =
+        text.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start);
     pieces.push_back({piece, x - offset});
     x += GetTextExtent(dc, piece).width;
     if (tab == std::string_view::npos) break;
@@ -56,7 +57,8 @@ std::vector<std::string> BreakLines(DcHandle dc, std::string_view text, unsigned
   std::size_t start = 0;
   for (;;) {
     std::size_t end = (format & draw_text::SingleLine) ? std::string_view::npos : text.find('\n', start);
-    std::string_view paragraph = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+    std::string_view paragraph =
+        text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
     if (!paragraph.empty() && paragraph.back() == '\r') paragraph.remove_suffix(1);
     if (!(format & draw_text::WordBreak) || (format & draw_text::SingleLine)) {
       lines.emplace_back(paragraph);
@@ -193,8 +195,10 @@ int DrawText(DcHandle dc, std::string_view text, Rect& rect, unsigned format) {
   }
   int y = rect.top;
   if (format & draw_text::SingleLine) {
-    if (format & draw_text::VerticalCenter) y = rect.top + (rect.height() - lineHeight) / 2;
-    else if (format & draw_text::Bottom) y = rect.bottom - lineHeight;
+    if (format & draw_text::VerticalCenter)
+      y = rect.top + (rect.height() - lineHeight) / 2;
+    else if (format & draw_text::Bottom)
+      y = rect.bottom - lineHeight;
   }
   const Rect savedClip = record->settings.clip;
   if (!(format & draw_text::NoClip)) IntersectClip(dc, rect);
@@ -203,10 +207,14 @@ int DrawText(DcHandle dc, std::string_view text, Rect& rect, unsigned format) {
     const std::string shown = prefixes ? StripPrefixes(line, &underlined) : line;
     const int width = widthOf(shown);
     int x = rect.left;
-    if (format & draw_text::Center) x = rect.left + (rect.width() - width) / 2;
-    else if (format & draw_text::Right) x = rect.right - width;
-    if (format & draw_text::ExpandTabs) TabbedTextOut(dc, x, y, shown, std::span<const int>(&tab, 1), x);
-    else TextOut(dc, x, y, shown);
+    if (format & draw_text::Center)
+      x = rect.left + (rect.width() - width) / 2;
+    else if (format & draw_text::Right)
+      x = rect.right - width;
+    if (format & draw_text::ExpandTabs)
+      TabbedTextOut(dc, x, y, shown, std::span<const int>(&tab, 1), x);
+    else
+      TextOut(dc, x, y, shown);
     if (underlined >= 0) {
       const int before = GetTextExtent(dc, std::string_view(shown).substr(0, underlined)).width;
       const int width1 = GetTextExtent(dc, std::string_view(shown).substr(underlined, 1)).width;

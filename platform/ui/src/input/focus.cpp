@@ -1,8 +1,8 @@
 // Keyboard focus, activation, capture and hit testing.
 #include "platform/ui/focus.h"
 
-#include <utility>
 #include <algorithm>
+#include <utility>
 
 #include "platform/ui/messages.h"
 #include "platform/ui/window.h"
@@ -43,8 +43,7 @@ WindowHandle Activate(WindowHandle window, bool byClick) {
     order.insert(order.begin(), window);
   }
   if (IsWindow(old))
-    SendMessage(old, msg::Activate, MakeLong(activation::Inactive, IsMinimized(old) ? 1 : 0),
-                HandleToParam(window));
+    SendMessage(old, msg::Activate, MakeLong(activation::Inactive, IsMinimized(old) ? 1 : 0), HandleToParam(window));
   if (system.active != window) return old;
   if (window != nullptr)
     SendMessage(window, msg::Activate,

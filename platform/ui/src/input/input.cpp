@@ -32,9 +32,9 @@ struct PunctuationKey {
   char shifted;
 };
 constexpr PunctuationKey kPunctuation[] = {
-    {key::Semicolon, ';', ':'},   {key::Equals, '=', '+'},      {key::Comma, ',', '<'},
-    {key::Minus, '-', '_'},       {key::Period, '.', '>'},      {key::Slash, '/', '?'},
-    {key::Backquote, '`', '~'},   {key::LeftBracket, '[', '{'}, {key::Backslash, '\\', '|'},
+    {key::Semicolon, ';', ':'},    {key::Equals, '=', '+'},      {key::Comma, ',', '<'},
+    {key::Minus, '-', '_'},        {key::Period, '.', '>'},      {key::Slash, '/', '?'},
+    {key::Backquote, '`', '~'},    {key::LeftBracket, '[', '{'}, {key::Backslash, '\\', '|'},
     {key::RightBracket, ']', '}'}, {key::Quote, '\'', '"'},
 };
 constexpr std::string_view kShiftedDigits = ")!@#$%^&*(";
@@ -151,7 +151,8 @@ void CheckMouseLeave(Point point) {
 // the active window, the parent still hears of the click's activation, so
 // that it can tell (ChildWindowFromPoint) which of its controls was hit.
 bool OverDisabledChild(WindowHandle target, Point screenPoint) {
-  const WindowHandle child = ChildWindowFromPoint(target, ScreenToClient(target, screenPoint), child_from_point::SkipInvisible);
+  const WindowHandle child =
+      ChildWindowFromPoint(target, ScreenToClient(target, screenPoint), child_from_point::SkipInvisible);
   return child != nullptr && child != target && !IsWindowEnabled(child);
 }
 
@@ -168,8 +169,8 @@ WindowHandle MouseTarget(Point point, LResult& hitTest) {
   return target;
 }
 
-void FillMouse(Message& message, WindowHandle target, LResult hitTest, MessageId clientMessage,
-               MessageId frameMessage, Point point) {
+void FillMouse(Message& message, WindowHandle target, LResult hitTest, MessageId clientMessage, MessageId frameMessage,
+               Point point) {
   message = {};
   message.window = target;
   if (hitTest == hit::Client) {
@@ -198,8 +199,7 @@ bool IsDoubleClick(WindowHandle target, const InputEvent& event) {
   detail::LastClick& last = system.lastClick;
   const std::uint64_t now = CurrentBackend().now();
   detail::WindowRecord* record = detail::Find(target);
-  const bool wantsDoubleClicks =
-      record && (record->windowClass->windowClass.style & class_style::DoubleClicks) != 0;
+  const bool wantsDoubleClicks = record && (record->windowClass->windowClass.style & class_style::DoubleClicks) != 0;
   const int distance = GetSystemMetric(SystemMetric::DoubleClickDistance);
   const bool isDouble = wantsDoubleClicks && last.valid && last.window == target && last.button == event.button &&
                         now - last.time <= static_cast<std::uint64_t>(GetSystemMetric(SystemMetric::DoubleClickTime)) &&
@@ -280,9 +280,7 @@ bool RetrieveWheel(const InputEvent& event, Message& message) {
 
 void InjectKeyDown(VirtualKey code) { Push({InputEvent::Kind::KeyDown, code, MouseButton::Left, {}}); }
 void InjectKeyUp(VirtualKey code) { Push({InputEvent::Kind::KeyUp, code, MouseButton::Left, {}}); }
-void InjectCharacter(unsigned char character) {
-  Push({InputEvent::Kind::Character, character, MouseButton::Left, {}});
-}
+void InjectCharacter(unsigned char character) { Push({InputEvent::Kind::Character, character, MouseButton::Left, {}}); }
 void InjectMouseMove(Point screenPoint) { Push({InputEvent::Kind::MouseMove, 0, MouseButton::Left, screenPoint}); }
 void InjectMouseButton(MouseButton button, bool down, Point screenPoint) {
   Push({down ? InputEvent::Kind::ButtonDown : InputEvent::Kind::ButtonUp, 0, button, screenPoint});
@@ -407,9 +405,7 @@ bool RetrieveInput(Message& message) {
   switch (event.kind) {
     case InputEvent::Kind::KeyDown:
     case InputEvent::Kind::KeyUp: return RetrieveKey(event, message);
-    case InputEvent::Kind::Character:
-      RetrieveCharacter(message, event.key);
-      return message.window != nullptr;
+    case InputEvent::Kind::Character: RetrieveCharacter(message, event.key); return message.window != nullptr;
     case InputEvent::Kind::MouseMove: return RetrieveMove(event, message);
     case InputEvent::Kind::ButtonDown: return RetrieveButtonDown(event, message);
     case InputEvent::Kind::ButtonUp: return RetrieveButtonUp(event, message);

@@ -68,8 +68,7 @@ bool TranslateAccelerator(WindowHandle window, AcceleratorHandle table, const Me
   const unsigned held = ModifiersHeld();
   for (const Accelerator& entry : *entries) {
     if (entry.key != message.wParam || entry.modifiers != held) continue;
-    if (MenuAllows(window, entry.command))
-      SendMessage(window, msg::Command, CommandParam(entry.command, 1), 0);
+    if (MenuAllows(window, entry.command)) SendMessage(window, msg::Command, CommandParam(entry.command, 1), 0);
     return true;
   }
   return false;

@@ -104,8 +104,7 @@ bool AppendSubMenu(MenuHandle menu, MenuHandle popup, std::string_view text, uns
 
 bool AppendSeparator(MenuHandle menu) { return Append(menu, {menu_flag::Separator, 0, nullptr, {}}); }
 
-bool ModifyMenuItem(MenuHandle menu, int item, MenuLookup lookup, unsigned flags, int command,
-                    std::string_view text) {
+bool ModifyMenuItem(MenuHandle menu, int item, MenuLookup lookup, unsigned flags, int command, std::string_view text) {
   MenuItem* entry = Locate(menu, item, lookup).item();
   if (entry == nullptr) return false;
   const bool popup = entry->popup != nullptr;
@@ -198,8 +197,6 @@ int MenuBarDrawCount(WindowHandle window) {
 
 namespace platform::ui::detail {
 
-void DestroyMenuOfWindow(MenuHandle menu) {
-  DestroyMenu(menu);
-}
+void DestroyMenuOfWindow(MenuHandle menu) { DestroyMenu(menu); }
 
 }  // namespace platform::ui::detail

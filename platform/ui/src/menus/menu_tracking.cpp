@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <utility>
 
+#include "menu_popup.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/font.h"
 #include "platform/ui/keys.h"
 #include "platform/ui/menu.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/metrics.h"
-#include "menu_popup.h"
 #include "windows/window_system.h"
 
 namespace platform::ui {
@@ -53,8 +53,10 @@ class MenuLoop {
       highlightBar(std::max(0, openPosition));
     } else {
       const int position = openPosition >= 0 ? openPosition : barItemAt(CursorPosition());
-      if (position < 0) done_ = true;
-      else openPopup(position);
+      if (position < 0)
+        done_ = true;
+      else
+        openPopup(position);
     }
     while (!done_ && IsWindow(window_) && IsMenu(bar_)) {
       Message message;
@@ -133,7 +135,8 @@ class MenuLoop {
     highlightBar(position);
     MenuHandle sub = popup();
     if (sub == nullptr) return;
-    SendMessage(window_, msg::InitMenuPopup, reinterpret_cast<WParam>(sub), MakeLong(static_cast<unsigned>(position), 0));
+    SendMessage(window_, msg::InitMenuPopup, reinterpret_cast<WParam>(sub),
+                MakeLong(static_cast<unsigned>(position), 0));
     if (!IsWindow(window_) || !IsMenu(sub)) return;
     MenuTracking& tracking = Tracking();
     tracking.popupOpen = true;
@@ -211,9 +214,7 @@ class MenuLoop {
           done_ = true;
         break;
       case key::Alt:
-      case key::F10:
-        done_ = true;
-        break;
+      case key::F10: done_ = true; break;
       case key::F1:
         if (tracking.popupOpen && tracking.popupItem >= 0) {
           helpFor_ = MenuItemId(popup(), tracking.popupItem);
@@ -224,8 +225,7 @@ class MenuLoop {
         }
         done_ = true;
         break;
-      default:
-        break;
+      default: break;
     }
   }
 
@@ -274,8 +274,7 @@ class MenuLoop {
           choose(item);
         }
         break;
-      default:
-        break;
+      default: break;
     }
   }
 

@@ -76,10 +76,8 @@ LResult DefaultWindowProcedure(WindowHandle window, MessageId message, WParam wP
       SetBackgroundColor(dc, GetSystemColor(field ? SystemColor::Window : SystemColor::ButtonFace));
       return HandleToParam(GetSystemColorBrush(field ? SystemColor::Window : SystemColor::ButtonFace));
     }
-    case msg::GetText:
-      return CopyTextOut(record->text, wParam, lParam);
-    case msg::GetTextLength:
-      return static_cast<LResult>(record->text.size());
+    case msg::GetText: return CopyTextOut(record->text, wParam, lParam);
+    case msg::GetTextLength: return static_cast<LResult>(record->text.size());
     case msg::SetIcon: {
       BitmapHandle& icon = wParam == icon_size::Big ? record->bigIcon : record->smallIcon;
       const BitmapHandle before = std::exchange(icon, HandleFromParam<BitmapHandle>(lParam));
@@ -87,14 +85,9 @@ LResult DefaultWindowProcedure(WindowHandle window, MessageId message, WParam wP
       if (record->parent == nullptr) record->frameInvalid = record->redraw;
       return HandleToParam(before);
     }
-    case msg::GetIcon:
-      return HandleToParam(wParam == icon_size::Big ? record->bigIcon : record->smallIcon);
-    case msg::SetRedraw:
-      record->redraw = wParam != 0;
-      return 0;
-    case msg::Close:
-      DestroyWindow(window);
-      return 0;
+    case msg::GetIcon: return HandleToParam(wParam == icon_size::Big ? record->bigIcon : record->smallIcon);
+    case msg::SetRedraw: record->redraw = wParam != 0; return 0;
+    case msg::Close: DestroyWindow(window); return 0;
     case msg::MouseActivate:
       if (record->parent != nullptr) {
         const LResult answer = SendMessage(record->parent, msg::MouseActivate, wParam, lParam);
@@ -107,8 +100,7 @@ LResult DefaultWindowProcedure(WindowHandle window, MessageId message, WParam wP
         if (focus != window && !IsDescendant(window, focus)) SetFocus(window);
       }
       return 0;
-    case msg::NcHitTest:
-      return detail::DefaultHitTest(window, PointFromParam(lParam));
+    case msg::NcHitTest: return detail::DefaultHitTest(window, PointFromParam(lParam));
     case msg::NcLeftButtonDown:
       if (static_cast<LResult>(wParam) == hit::VerticalScroll)
         detail::TrackScrollBarClick(window, ScrollBar::Vertical, PointFromParam(lParam));
@@ -135,13 +127,10 @@ LResult DefaultWindowProcedure(WindowHandle window, MessageId message, WParam wP
       if (record->parent != nullptr) return SendMessage(record->parent, msg::Help, wParam, lParam);
       if (record->owner != nullptr) return SendMessage(record->owner, msg::Help, wParam, lParam);
       return 0;
-    case msg::MouseWheel:
-      return record->parent != nullptr ? SendMessage(record->parent, message, wParam, lParam) : 0;
+    case msg::MouseWheel: return record->parent != nullptr ? SendMessage(record->parent, message, wParam, lParam) : 0;
     case msg::VKeyToItem:
-    case msg::CharToItem:
-      return -1;
-    default:
-      return 0;
+    case msg::CharToItem: return -1;
+    default: return 0;
   }
 }
 

@@ -8,8 +8,8 @@
 
 #include "platform/ui/backend.h"
 #include "platform/ui/dialog.h"
-#include "platform/ui/window_object.h"
 #include "platform/ui/focus.h"
+#include "platform/ui/window_object.h"
 #include "windows/window_system.h"
 
 namespace platform::ui {
@@ -100,10 +100,9 @@ unsigned AddTimer(WindowHandle window, unsigned id, unsigned intervalMs, Message
 bool RemoveTimer(WindowHandle window, unsigned id, MessageId kind) {
   auto& timers = WindowSystem::Get().timers;
   const auto before = timers.size();
-  timers.erase(std::remove_if(timers.begin(), timers.end(),
-                              [&](const detail::TimerRecord& t) {
-                                return t.window == window && t.id == id && t.message == kind;
-                              }),
+  timers.erase(std::remove_if(
+                   timers.begin(), timers.end(),
+                   [&](const detail::TimerRecord& t) { return t.window == window && t.id == id && t.message == kind; }),
                timers.end());
   return timers.size() != before;
 }

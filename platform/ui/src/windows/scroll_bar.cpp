@@ -2,8 +2,8 @@
 // a click on them sends.
 #include "platform/ui/scroll_bar.h"
 
-#include <utility>
 #include <algorithm>
+#include <utility>
 
 #include "platform/ui/focus.h"
 #include "platform/ui/messages.h"

@@ -2,9 +2,9 @@
 // placement.
 #include "platform/ui/window.h"
 
-#include <utility>
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "platform/ui/focus.h"
 #include "platform/ui/messages.h"
@@ -273,8 +273,7 @@ bool SetWindowText(WindowHandle window, std::string_view text) {
 
 LParam WindowExtra(WindowHandle window, int offset) {
   WindowRecord* record = Find(window);
-  if (record == nullptr || offset < 0 ||
-      static_cast<std::size_t>(offset) + sizeof(LParam) > record->extraBytes.size())
+  if (record == nullptr || offset < 0 || static_cast<std::size_t>(offset) + sizeof(LParam) > record->extraBytes.size())
     return 0;
   LParam value;
   std::memcpy(&value, record->extraBytes.data() + offset, sizeof value);
@@ -283,8 +282,7 @@ LParam WindowExtra(WindowHandle window, int offset) {
 
 LParam SetWindowExtra(WindowHandle window, int offset, LParam value) {
   WindowRecord* record = Find(window);
-  if (record == nullptr || offset < 0 ||
-      static_cast<std::size_t>(offset) + sizeof(LParam) > record->extraBytes.size())
+  if (record == nullptr || offset < 0 || static_cast<std::size_t>(offset) + sizeof(LParam) > record->extraBytes.size())
     return 0;
   LParam previous;
   std::memcpy(&previous, record->extraBytes.data() + offset, sizeof previous);
@@ -410,7 +408,8 @@ bool SetWindowPosition(WindowHandle window, WindowHandle insertAfter, Rect rectI
   }
   const Rect before = record->rect;
   Rect after = before;
-  if ((flags & position::NoMove) == 0) after = after.offsetBy(rectInParent.left - before.left, rectInParent.top - before.top);
+  if ((flags & position::NoMove) == 0)
+    after = after.offsetBy(rectInParent.left - before.left, rectInParent.top - before.top);
   if ((flags & position::NoSize) == 0) {
     after.right = after.left + std::max(0, rectInParent.width());
     after.bottom = after.top + std::max(0, rectInParent.height());

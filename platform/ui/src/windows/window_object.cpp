@@ -40,11 +40,11 @@ void MessageMap::onCommandRange(int first, int last, std::function<void(int)> ha
 }
 
 void MessageMap::onNotification(int controlId, unsigned code, std::function<void()> handler) {
-  entries_.push_back({Entry::Kind::Notification, 0, controlId, controlId, code,
-                      [h = std::move(handler)](const Message&) {
-                        h();
-                        return LResult{0};
-                      }});
+  entries_.push_back(
+      {Entry::Kind::Notification, 0, controlId, controlId, code, [h = std::move(handler)](const Message&) {
+         h();
+         return LResult{0};
+       }});
 }
 
 void MessageMap::onUpdateCommand(int id, std::function<void(CommandUpdate&)> handler) {
@@ -218,9 +218,7 @@ LResult Window::dispatchTyped(const Message& m) {
     case msg::KeyDown:
       onKeyDown({static_cast<VirtualKey>(m.wParam), (m.lParam & (LParam{1} << 30)) != 0, m.lParam});
       break;
-    case msg::KeyUp:
-      onKeyUp({static_cast<VirtualKey>(m.wParam), true, m.lParam});
-      break;
+    case msg::KeyUp: onKeyUp({static_cast<VirtualKey>(m.wParam), true, m.lParam}); break;
     case msg::Char: onChar({static_cast<unsigned>(m.wParam), m.lParam}); break;
     case msg::SetFocus: onSetFocus({reinterpret_cast<WindowHandle>(m.wParam)}); break;
     case msg::KillFocus: onKillFocus({reinterpret_cast<WindowHandle>(m.wParam)}); break;

@@ -21,7 +21,7 @@
 namespace platform::ui {
 class Window;
 struct ControlDescriptor;
-}
+}  // namespace platform::ui
 
 namespace platform::ui::detail {
 
@@ -128,7 +128,7 @@ class WindowSystem {
   Point cursor;
   LastClick lastClick;
   WindowHandle mouseLeaveTracked = nullptr;  // TrackMouseLeave
-  bool altAlone = false;  // Alt went down and no other key since
+  bool altAlone = false;                     // Alt went down and no other key since
 
   // Queues.
   std::deque<Message> posted;

@@ -136,8 +136,8 @@ constexpr const char* kPlainClass = "DesktopCheckWindow";
 WindowHandle PlainWindow(const char* title, StyleBits style, Rect rect, WindowHandle owner) {
   static const bool registered = RegisterWindowClass({kPlainClass, &DefaultWindowProcedure, 0, 0});
   (void)registered;
-  return CreateWindow({.className = kPlainClass, .text = title, .style = style | style::Visible, .rect = rect,
-                       .parent = owner});
+  return CreateWindow(
+      {.className = kPlainClass, .text = title, .style = style | style::Visible, .rect = rect, .parent = owner});
 }
 
 int CheckFrame(const std::string& artifacts) {
@@ -163,9 +163,12 @@ int CheckFrame(const std::string& artifacts) {
     return Fail("the desktop does not show the gallery's menu bar and client area inside its frame");
 
   // The caption text changed: the frame's title follows, in UTF-8.
-  SetWindowText(gallery, "Galer\xED" "a de controles");
-  if (!Await(backend, [&] { return Property(backend, id, "_NET_WM_NAME") == "Galería de controles"; },
-             "the frame's title to follow the caption"))
+  SetWindowText(gallery,
+                "Galer\xED"
+                "a de controles");
+  if (!Await(
+          backend, [&] { return Property(backend, id, "_NET_WM_NAME") == "Galería de controles"; },
+          "the frame's title to follow the caption"))
     return 1;
 
   // A dialog owned by the gallery, and a window with a thick frame.
@@ -175,14 +178,16 @@ int CheckFrame(const std::string& artifacts) {
   const WindowHandle sizable =
       PlainWindow("Sizable window", style::Overlapped | style::Caption | style::SystemMenu | style::ThickFrame,
                   Rect::FromSize(20, 20, 200, 100), nullptr);
-  if (!Await(backend, [&] { return backend.desktopWindowId(dialog) != 0 && backend.desktopWindowId(sizable) != 0; },
-             "the dialog's and the sizable window's windows"))
+  if (!Await(
+          backend, [&] { return backend.desktopWindowId(dialog) != 0 && backend.desktopWindowId(sizable) != 0; },
+          "the dialog's and the sizable window's windows"))
     return 1;
   const std::uint64_t dialogId = backend.desktopWindowId(dialog);
   const std::uint64_t sizableId = backend.desktopWindowId(sizable);
   const auto transientFor = Property(backend, dialogId, "WM_TRANSIENT_FOR");
   if (!transientFor || transientFor->find(WindowIdText(id)) == std::string::npos)
-    return Fail("the dialog " + WindowIdText(dialogId) + " is not transient for the gallery (" + WindowIdText(id) + "): " + transientFor.value_or("none"));
+    return Fail("the dialog " + WindowIdText(dialogId) + " is not transient for the gallery (" + WindowIdText(id) +
+                "): " + transientFor.value_or("none"));
   // Activating the owner keeps the dialog above it (the stacking list
   // runs from the bottom up).
   Run(backend, {"xdotool", "windowactivate", WindowIdText(id)});
@@ -203,7 +208,8 @@ int CheckFrame(const std::string& artifacts) {
   Run(backend, {"xdotool", "windowsize", WindowIdText(id), std::to_string(galleryBefore.width + 80),
                 std::to_string(galleryBefore.height + 40)});
   Run(backend, {"xdotool", "windowsize", WindowIdText(sizableId), "260", "150"});
-  if (!Await(backend, [&] { return clientSize(sizable) != sizableBefore; }, "the sizable window to be resized"))
+  if (!Await(
+          backend, [&] { return clientSize(sizable) != sizableBefore; }, "the sizable window to be resized"))
     return 1;
   if (clientSize(sizable) != (Size{260, 150})) return Fail("the sizable window has not the size given");
   Settle(backend, 200);
@@ -217,15 +223,20 @@ int CheckFrame(const std::string& artifacts) {
   for (int step = 1; step <= 5; ++step)
     Run(backend, {"xdotool", "mousemove", std::to_string(grip.x + 12 * step), std::to_string(grip.y + 8 * step)});
   Run(backend, {"xdotool", "mouseup", "1"});
-  if (!Await(backend, [&] { return WindowRect(gallery) == before.offsetBy(60, 40); }, "the gallery to move by 60, 40"))
+  if (!Await(
+          backend, [&] { return WindowRect(gallery) == before.offsetBy(60, 40); }, "the gallery to move by 60, 40"))
     return 1;
   if (tap.count(msg::Move) == 0) return Fail("the gallery was not told it moved");
 
   // Minimised and restored by the desktop.
   Run(backend, {"xdotool", "windowminimize", WindowIdText(id)});
-  if (!Await(backend, [&] { return IsMinimized(gallery); }, "the gallery to be minimised")) return 1;
+  if (!Await(
+          backend, [&] { return IsMinimized(gallery); }, "the gallery to be minimised"))
+    return 1;
   Run(backend, {"xdotool", "windowactivate", WindowIdText(id)});
-  if (!Await(backend, [&] { return !IsMinimized(gallery); }, "the gallery to be restored")) return 1;
+  if (!Await(
+          backend, [&] { return !IsMinimized(gallery); }, "the gallery to be restored"))
+    return 1;
 
   // The screenshot: the desktop's frame and title, the gallery inside it
   // with its menu bar, no caption of the model's across its top.
@@ -241,14 +252,18 @@ int CheckFrame(const std::string& artifacts) {
   // arrives and the gallery, a modeless dialog, hides.
   tap.clear();
   Run(backend, {"wmctrl", "-i", "-c", WindowIdText(id)});
-  if (!Await(backend, [&] { return tap.count(msg::Close) == 1 && !IsWindowVisible(gallery); },
-             "the close message and the gallery hidden"))
+  if (!Await(
+          backend, [&] { return tap.count(msg::Close) == 1 && !IsWindowVisible(gallery); },
+          "the close message and the gallery hidden"))
     return 1;
-  if (!Await(backend, [&] { return backend.desktopWindowId(gallery) == 0; }, "the gallery's window to go")) return 1;
+  if (!Await(
+          backend, [&] { return backend.desktopWindowId(gallery) == 0; }, "the gallery's window to go"))
+    return 1;
   DestroyWindow(dialog);
   gallery::CloseGallery(gallery);
-  std::printf("frame check: titled, retitled, moved, minimised, restored, resized only with a thick frame, the dialog "
-              "transient for its owner, closed with the close message\n");
+  std::printf(
+      "frame check: titled, retitled, moved, minimised, restored, resized only with a thick frame, the dialog "
+      "transient for its owner, closed with the close message\n");
   return 0;
 }
 
@@ -302,12 +317,15 @@ int CheckKeyboard(const std::string& artifacts) {
 
   // "Mañana", the tilde typed as a dead key before the n; the field's text
   // (all of it selected) is replaced.
-  if (!Run(backend, {"xdotool", "keydown", "50", "key", "58", "keyup", "50", "key", "38", "keydown", "108", "key",
-                     "47", "keyup", "108", "key", "57", "38", "57", "38"}))
+  if (!Run(backend, {"xdotool", "keydown", "50", "key",   "58",  "keyup", "50", "key", "38", "keydown",
+                     "108",     "key",     "47", "keyup", "108", "key",   "57", "38",  "57", "38"}))
     return 1;
-  const std::string manana = "Ma\xF1" "ana";
-  if (!Await(backend, [&] { return DialogItemText(gallery, gallery::item::Name) == manana; },
-             "\"Mañana\" in the name field"))
+  const std::string manana =
+      "Ma\xF1"
+      "ana";
+  if (!Await(
+          backend, [&] { return DialogItemText(gallery, gallery::item::Name) == manana; },
+          "\"Mañana\" in the name field"))
     return Fail("the name field holds \"" + DialogItemText(gallery, gallery::item::Name) + "\"");
   const auto typedBy = KeysOfCharacters(KeyMessages(tap));
   if (typedBy != "MANANA") return Fail("the key messages are out of order: " + Joined(KeyMessages(tap)));
@@ -315,14 +333,17 @@ int CheckKeyboard(const std::string& artifacts) {
   // AltGr with E types the euro sign, 0x80 in the code page.
   const int beeps = backend.beeps();
   if (!Run(backend, {"xdotool", "keydown", "108", "key", "26", "keyup", "108"})) return 1;
-  if (!Await(backend, [&] { return DialogItemText(gallery, gallery::item::Name) == manana + "\x80"; },
-             "the euro sign after \"Mañana\""))
+  if (!Await(
+          backend, [&] { return DialogItemText(gallery, gallery::item::Name) == manana + "\x80"; },
+          "the euro sign after \"Mañana\""))
     return 1;
   // AltGr with Y types a left arrow, which the code page lacks: refused
   // with a beep, the key still pressed and released.
   tap.clear();
   if (!Run(backend, {"xdotool", "keydown", "108", "key", "29", "keyup", "108"})) return 1;
-  if (!Await(backend, [&] { return backend.beeps() == beeps + 1; }, "the beep of a refused character")) return 1;
+  if (!Await(
+          backend, [&] { return backend.beeps() == beeps + 1; }, "the beep of a refused character"))
+    return 1;
   const auto keys = KeyMessages(tap);
   if (std::find(keys.begin(), keys.end(), "down 89") == keys.end() || Joined(keys).find("char") != std::string::npos)
     return Fail("the refused key's messages: " + Joined(keys));
@@ -334,8 +355,9 @@ int CheckKeyboard(const std::string& artifacts) {
   if (!shot) return 1;
   shot->savePng(artifacts + "/desktop-keyboard.png", AroundWindow(InsideDesktopFrame(gallery)));
   gallery::CloseGallery(gallery);
-  std::printf("keyboard check: \"Mañana\" typed on the Spanish layout with a dead tilde, the euro sign with AltGr, "
-              "a left arrow refused with a beep\n");
+  std::printf(
+      "keyboard check: \"Mañana\" typed on the Spanish layout with a dead tilde, the euro sign with AltGr, "
+      "a left arrow refused with a beep\n");
   return 0;
 }
 
@@ -348,7 +370,9 @@ int CheckClipboard() {
   const WindowHandle gallery = opened->window;
   // Ctrl+C in the name field copies its text to the desktop's clipboard,
   // where other programs read it as UTF-8.
-  SetDialogItemText(gallery, gallery::item::Name, "Ma\xF1" "ana, 5 \x80");
+  SetDialogItemText(gallery, gallery::item::Name,
+                    "Ma\xF1"
+                    "ana, 5 \x80");
   SendDialogItemMessage(gallery, gallery::item::Name, edit::SetSelection, 0, -1);
   // Select all, then Ctrl with the key, through SDL's event queue.
   auto command = [&](VirtualKey key) {
@@ -361,7 +385,8 @@ int CheckClipboard() {
   };
   auto desktopClipboard = [&] { return Run(backend, {"xclip", "-o", "-selection", "clipboard"}, {}, 15000, false); };
   command('C');
-  if (!Await(backend, [&] { return desktopClipboard() == "Mañana, 5 €"; }, "the copied text on the desktop"))
+  if (!Await(
+          backend, [&] { return desktopClipboard() == "Mañana, 5 €"; }, "the copied text on the desktop"))
     return Fail("the desktop's clipboard holds \"" + desktopClipboard().value_or("nothing") + "\"");
   // Text another program put there comes into the field in the code page;
   // a character the code page lacks becomes a question mark. (xclip hands
@@ -369,7 +394,9 @@ int CheckClipboard() {
   // the paste is tried again until the text has come.)
   const std::string given = "Adiós, ‘señor’ → «ya»";
   if (!Run(backend, {"xclip", "-i", "-selection", "clipboard"}, given)) return 1;
-  if (!Await(backend, [&] { return desktopClipboard() == given; }, "the other program's text on the desktop")) return 1;
+  if (!Await(
+          backend, [&] { return desktopClipboard() == given; }, "the other program's text on the desktop"))
+    return 1;
   const std::string expected = "Adi\xF3s, \x91se\xF1or\x92 ? \xABya\xBB";
   auto pasted = [&] {
     command('V');
@@ -433,7 +460,8 @@ int CheckDensity(int dpi, const std::string& artifacts) {
   Rect both = InsideDesktopFrame(dialogs[0]);
   for (int i = 0; i < 2; ++i) {
     dense[i] = MeasureDialog(dialogs[i]);
-    if (!GrewInProportion(dense[i], usual[i], dpi)) return Fail("\"" + WindowText(dialogs[i]) + "\" did not grow in proportion");
+    if (!GrewInProportion(dense[i], usual[i], dpi))
+      return Fail("\"" + WindowText(dialogs[i]) + "\" did not grow in proportion");
     const auto inside = DesktopGeometry(backend, backend.desktopWindowId(dialogs[i]));
     const Rect screen{0, 0, GetSystemMetric(SystemMetric::ScreenWidth), GetSystemMetric(SystemMetric::ScreenHeight)};
     if (!inside || *inside != InsideDesktopFrame(dialogs[i]) || inside->intersectedWith(screen) != *inside)
@@ -445,11 +473,12 @@ int CheckDensity(int dpi, const std::string& artifacts) {
   if (!shot) return 1;
   shot->savePng(artifacts + "/desktop-" + std::to_string(dpi) + "dpi.png", AroundWindow(both));
   gallery::CloseGallery(opened->window);
-  std::printf("density check: %d dpi from the desktop; dialog base units %d by %d (%d by %d at 96), the dialogs %d by "
-              "%d and %d by %d (%d by %d and %d by %d)\n",
-              dpi, dense[0].units.width, dense[0].units.height, usual[0].units.width, usual[0].units.height,
-              dense[0].client.width, dense[0].client.height, dense[1].client.width, dense[1].client.height,
-              usual[0].client.width, usual[0].client.height, usual[1].client.width, usual[1].client.height);
+  std::printf(
+      "density check: %d dpi from the desktop; dialog base units %d by %d (%d by %d at 96), the dialogs %d by "
+      "%d and %d by %d (%d by %d and %d by %d)\n",
+      dpi, dense[0].units.width, dense[0].units.height, usual[0].units.width, usual[0].units.height,
+      dense[0].client.width, dense[0].client.height, dense[1].client.width, dense[1].client.height,
+      usual[0].client.width, usual[0].client.height, usual[1].client.width, usual[1].client.height);
   return 0;
 }
 
@@ -461,7 +490,7 @@ int main(int argc, char** argv) {
   if (args.size() == 2 && args[0] == "keyboard") return CheckKeyboard(args[1]);
   if (args.size() == 1 && args[0] == "clipboard") return CheckClipboard();
   if (args.size() == 3 && args[0] == "density") return CheckDensity(std::atoi(args[1].c_str()), args[2]);
-  std::fprintf(stderr,
-               "usage: %s frame <artifacts> | keyboard <artifacts> | clipboard | density <dpi> <artifacts>\n", argv[0]);
+  std::fprintf(stderr, "usage: %s frame <artifacts> | keyboard <artifacts> | clipboard | density <dpi> <artifacts>\n",
+               argv[0]);
   return 2;
 }

@@ -1,15 +1,14 @@
 // The real-window checks' shared means (see real_window_check.h).
 #include "real_window_check.h"
 
-#include <fcntl.h>
-#include <signal.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <signal.h>
+#include <unistd.h>
 
 #include "platform/kernel/process.h"
 #include "platform/ui/cairo/image_surface.h"
@@ -36,8 +35,7 @@ void Settle(sdl::SdlBackend& backend, int milliseconds) {
   DispatchPendingMessages();
 }
 
-bool Await(sdl::SdlBackend& backend, const std::function<bool()>& condition, const std::string& what,
-           int timeoutMs) {
+bool Await(sdl::SdlBackend& backend, const std::function<bool()>& condition, const std::string& what, int timeoutMs) {
   const std::uint64_t end = backend.now() + static_cast<std::uint64_t>(timeoutMs);
   while (!condition()) {
     if (backend.now() >= end) {
@@ -84,8 +82,8 @@ std::optional<std::string> Run(sdl::SdlBackend& backend, const std::vector<std::
     Fail("no pipe for " + CommandText(argv));
     return std::nullopt;
   }
-  ProgramStart start{.program = argv[0], .arguments = {argv.begin() + 1, argv.end()},
-                     .lookup = ProgramLookup::SearchPath};
+  ProgramStart start{
+      .program = argv[0], .arguments = {argv.begin() + 1, argv.end()}, .lookup = ProgramLookup::SearchPath};
   start.standardInput = in.ends[0];
   start.standardOutput = out.ends[1];
   ProcessStartResult started = StartProcess(start);
@@ -133,7 +131,9 @@ std::string WindowIdText(std::uint64_t id) {
 
 bool AwaitMapped(sdl::SdlBackend& backend, WindowHandle window) {
   const std::string what = "\"" + WindowText(window) + "\"";
-  if (!Await(backend, [&] { return backend.desktopWindowId(window) != 0; }, what + " in a real window")) return false;
+  if (!Await(
+          backend, [&] { return backend.desktopWindowId(window) != 0; }, what + " in a real window"))
+    return false;
   const std::string id = WindowIdText(backend.desktopWindowId(window));
   const auto viewable = [&] {
     const auto info = Run(backend, {"xwininfo", "-id", id});
@@ -151,7 +151,8 @@ bool FocusOnTheDesktop(sdl::SdlBackend& backend, WindowHandle window) {
     return false;
   };
   return Await(backend, focused, "the desktop's focus on \"" + WindowText(window) + "\"") &&
-         Await(backend, [&] { return GetActiveWindow() == window; }, "\"" + WindowText(window) + "\" to be active");
+         Await(
+             backend, [&] { return GetActiveWindow() == window; }, "\"" + WindowText(window) + "\" to be active");
 }
 
 // ---- screenshots
@@ -167,8 +168,8 @@ struct Dump {
   std::uint32_t field(int index) const {
     const std::size_t at = static_cast<std::size_t>(index) * 4;
     if (at + 4 > bytes.size()) return 0;
-    return (std::uint32_t{bytes[at]} << 24) | (std::uint32_t{bytes[at + 1]} << 16) | (std::uint32_t{bytes[at + 2]} << 8) |
-           bytes[at + 3];
+    return (std::uint32_t{bytes[at]} << 24) | (std::uint32_t{bytes[at + 1]} << 16) |
+           (std::uint32_t{bytes[at + 2]} << 8) | bytes[at + 3];
   }
 };
 

@@ -26,8 +26,7 @@ void TruncateFile(const std::filesystem::path& file, std::uint64_t size);
 void DropRecord(const std::filesystem::path& file, std::size_t index, std::size_t recordSize = 0);
 
 // Exchanges two records, so that a sorted file is no longer sorted.
-void SwapRecords(const std::filesystem::path& file, std::size_t first, std::size_t second,
-                 std::size_t recordSize = 0);
+void SwapRecords(const std::filesystem::path& file, std::size_t first, std::size_t second, std::size_t recordSize = 0);
 
 // Puts the records in reverse order.
 void ReverseRecords(const std::filesystem::path& file, std::size_t recordSize = 0);

@@ -26,7 +26,8 @@ std::optional<PackedZip> PackZip(std::string_view code) {
                      static_cast<std::uint8_t>(digits[3] << 4 | digits[4])};
   }
   if (!IsLetter(code[0]) || code.size() < 3) return std::nullopt;
-  return PackedZip{static_cast<std::uint8_t>(Upper(code[0])), static_cast<std::uint8_t>(code[1]), static_cast<std::uint8_t>(Upper(code[2]))};
+  return PackedZip{static_cast<std::uint8_t>(Upper(code[0])), static_cast<std::uint8_t>(code[1]),
+                   static_cast<std::uint8_t>(Upper(code[2]))};
 }
 
 std::optional<std::string> UnpackZip(const PackedZip& packed) {
@@ -39,7 +40,8 @@ std::optional<std::string> UnpackZip(const PackedZip& packed) {
     }
     return digits;
   }
-  const char first = static_cast<char>(packed[0]), second = static_cast<char>(packed[1]), third = static_cast<char>(packed[2]);
+  const char first = static_cast<char>(packed[0]), second = static_cast<char>(packed[1]),
+             third = static_cast<char>(packed[2]);
   const bool printable = second > ' ' && second < 0x7F && third > ' ' && third < 0x7F;
   if (!(first >= 'A' && first <= 'Z') || !printable || Upper(third) != third) return std::nullopt;
   return std::string{first, second, third};

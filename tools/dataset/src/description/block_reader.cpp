@@ -25,7 +25,9 @@ void AddField(FieldList& fields, Token& t, int line) {
 ItemText ReadItem(std::vector<Token>& tokens, int line) {
   ItemText item;
   item.line = line;
-  if (tokens.front().value) throw DescriptionError(line, "an item line starts with its keyword, not with a field ('" + tokens.front().key + "=')");
+  if (tokens.front().value)
+    throw DescriptionError(line,
+                           "an item line starts with its keyword, not with a field ('" + tokens.front().key + "=')");
   item.keyword = tokens.front().key;
   for (std::size_t i = 1; i < tokens.size(); ++i) {
     if (!tokens[i].value) throw DescriptionError(line, "expected key=value, found '" + tokens[i].key + "'");
@@ -38,7 +40,9 @@ ItemText ReadItem(std::vector<Token>& tokens, int line) {
 BlockText ReadHeader(std::vector<Token>& tokens, int line) {
   BlockText block;
   block.line = line;
-  if (tokens.front().value) throw DescriptionError(line, "a block header starts with its keyword, not with a field ('" + tokens.front().key + "=')");
+  if (tokens.front().value)
+    throw DescriptionError(line,
+                           "a block header starts with its keyword, not with a field ('" + tokens.front().key + "=')");
   block.keyword = tokens.front().key;
   for (std::size_t i = 1; i < tokens.size(); ++i) {
     if (tokens[i].value) {
@@ -69,7 +73,9 @@ std::vector<BlockText> ReadBlocks(std::string_view description) {
       blocks.push_back(ReadHeader(tokens, line));
       continue;
     }
-    if (blocks.empty()) throw DescriptionError(line, "an indented line outside any block (start a block with its keyword in the first column)");
+    if (blocks.empty())
+      throw DescriptionError(line,
+                             "an indented line outside any block (start a block with its keyword in the first column)");
     blocks.back().items.push_back(ReadItem(tokens, line));
   }
   return blocks;
@@ -92,6 +98,8 @@ std::string FormatFields(const FieldList& fields) {
   return out;
 }
 
-std::string FormatItem(std::string_view keyword, const FieldList& fields) { return "  " + std::string(keyword) + FormatFields(fields); }
+std::string FormatItem(std::string_view keyword, const FieldList& fields) {
+  return "  " + std::string(keyword) + FormatFields(fields);
+}
 
 }  // namespace dataset

@@ -65,7 +65,8 @@ class AboutKind final : public RecordFileKind {
       if (f.key != "text") throw FieldError("unknown field '" + f.key + "' (fields: text)");
       text = Utf8ToWindows1252(f.value, "field 'text'");
     }
-    if (text.size() > kTextWidth) throw FieldError("field 'text' is " + std::to_string(text.size()) + " characters; a line shows 91");
+    if (text.size() > kTextWidth)
+      throw FieldError("field 'text' is " + std::to_string(text.size()) + " characters; a line shows 91");
     if (HasControl(text)) throw FieldError("field 'text' holds a control character");
     text.resize(kTextWidth, ' ');
     return text + "\n";
@@ -96,7 +97,8 @@ class AboutKind final : public RecordFileKind {
         continue;
       }
       const std::string_view text = line.substr(0, kTextWidth);
-      if (HasControl(text)) problems.push_back({i, "holds a control character in its text (a NUL ends the line early)"});
+      if (HasControl(text))
+        problems.push_back({i, "holds a control character in its text (a NUL ends the line early)"});
       if (!Windows1252ToUtf8(text)) problems.push_back({i, "holds a byte that Windows-1252 leaves undefined"});
     }
   }

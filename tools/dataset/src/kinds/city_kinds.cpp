@@ -54,8 +54,10 @@ constexpr RecordField kAddOnFields[] = {
     {"state", {9, 2}, F::Text, "  "sv},
     {"city", {11, 17}, F::Text, "                 "sv},
 };
-static_assert(IsWholeLayout(kZipCityFields, 25) && IsWholeLayout(kCodeCityFields, 31), "city-point fields must cover the record");
-static_assert(IsWholeLayout(kHeadingFields, 18) && IsWholeLayout(kAddOnFields, 28), "city add-on fields must cover the record");
+static_assert(IsWholeLayout(kZipCityFields, 25) && IsWholeLayout(kCodeCityFields, 31),
+              "city-point fields must cover the record");
+static_assert(IsWholeLayout(kHeadingFields, 18) && IsWholeLayout(kAddOnFields, 28),
+              "city add-on fields must cover the record");
 
 constexpr RecordLayout kZipCity(kZipCityFields);
 constexpr RecordLayout kCodeCity(kCodeCityFields);
@@ -71,7 +73,8 @@ class CityPointsKind final : public RecordFileKind {
 
   Settings settle(Settings given, const Neighbours& neighbours) const override {
     const std::string* form = FindSetting(given, kForm);
-    if (form && *form != "zip" && *form != "code") throw FieldError("field 'form': " + Shown(*form) + " is not zip or code");
+    if (form && *form != "zip" && *form != "code")
+      throw FieldError("field 'form': " + Shown(*form) + " is not zip or code");
     if (!form) PutSetting(given, kForm, "zip");
     tariff::SettleName(given, 'E', neighbours);
     return FileKind::settle(std::move(given), neighbours);
@@ -92,10 +95,12 @@ class CityPointsKind final : public RecordFileKind {
     if (!fields) return std::nullopt;
     return ItemLine{"city", std::move(*fields)};
   }
-  std::optional<std::vector<std::string_view>> split(std::string_view content, const Settings& settings) const override {
+  std::optional<std::vector<std::string_view>> split(std::string_view content,
+                                                     const Settings& settings) const override {
     return SplitFixedRecords(content, LayoutOf(settings).recordSize());
   }
-  void checkRecords(std::span<const std::string_view> records, const Settings& settings, KindProblems& problems) const override {
+  void checkRecords(std::span<const std::string_view> records, const Settings& settings,
+                    KindProblems& problems) const override {
     const RecordLayout& layout = LayoutOf(settings);
     const bool packed = &layout == &kZipCity;
     std::vector<std::pair<std::size_t, SortKey>> keys;
@@ -161,7 +166,8 @@ class CityAddOnsKind final : public RecordFileKind {
       ended = records[i][0] == '*';
     }
     if (!ended) {
-      problems.push_back({std::nullopt, "no heading record begins with '*' (the engine reads the headings up to that one)"});
+      problems.push_back(
+          {std::nullopt, "no heading record begins with '*' (the engine reads the headings up to that one)"});
       return;
     }
     std::vector<std::pair<std::size_t, SortKey>> keys;
@@ -170,7 +176,8 @@ class CityAddOnsKind final : public RecordFileKind {
       if (!CheckRecordShape(r, i, kAddOn, problems)) continue;
       const char direction = r[7];
       if (direction < 'A' || direction > 'Z')
-        problems.push_back({i, kAddOn.describe("direction") + ": " + Shown(r.substr(7, 1)) + " is not a direction letter"});
+        problems.push_back(
+            {i, kAddOn.describe("direction") + ": " + Shown(r.substr(7, 1)) + " is not a direction letter"});
       keys.emplace_back(i, BytesKey(std::string(r.substr(0, 5)) + r[6] + r[5]));
     }
     CheckSortOrder(keys, true, "code, character 6, character 5", problems);

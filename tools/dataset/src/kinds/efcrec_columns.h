@@ -20,15 +20,30 @@ inline constexpr platform::FieldSpan kLetter{48, 1};
 // letter, or nothing for a letter that has none.
 constexpr std::optional<std::size_t> SuffixColumn(char letter) {
   switch (letter) {
-    case 'A': case 'L': return 17;
-    case 'I': case 'J': return 27;
-    case 'M': case 'R': case 'Z': return 29;
+    case 'A':
+    case 'L': return 17;
+    case 'I':
+    case 'J': return 27;
+    case 'M':
+    case 'R':
+    case 'Z': return 29;
     case 'T': return 31;
-    case 'B': case 'K': case 'P': case 'Q': case 'Y': case 'O': case 'H': case 'D': case 'X': case 'N': return 33;
+    case 'B':
+    case 'K':
+    case 'P':
+    case 'Q':
+    case 'Y':
+    case 'O':
+    case 'H':
+    case 'D':
+    case 'X':
+    case 'N': return 33;
     case 'E': return 35;
-    case 'C': case 'F': return 37;
+    case 'C':
+    case 'F': return 37;
     // U and V have no field of their own; the sequence columns stand in.
-    case 'U': case 'V': return kSequence.offset;
+    case 'U':
+    case 'V': return kSequence.offset;
     default: return std::nullopt;
   }
 }

@@ -75,12 +75,16 @@ FieldList ExpandSuffixes(const FieldList& given) {
     } else if (f.key.size() == 8 && f.key.starts_with("suffix.")) {
       const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(f.key.back())));
       const std::optional<std::size_t> column = efcrec::SuffixColumn(letter);
-      auto group = std::find_if(std::begin(kSuffixGroups), std::end(kSuffixGroups), [&](const SuffixGroup& g) { return g.column == column; });
+      auto group = std::find_if(std::begin(kSuffixGroups), std::end(kSuffixGroups),
+                                [&](const SuffixGroup& g) { return g.column == column; });
       if (column == efcrec::kSequence.offset)
-        throw FieldError("file letter '" + std::string(1, letter) + "' has no suffix field; the sequence (columns 12-13) stands in (" + f.key + ")");
+        throw FieldError("file letter '" + std::string(1, letter) +
+                         "' has no suffix field; the sequence (columns 12-13) stands in (" + f.key + ")");
       if (column && group == std::end(kSuffixGroups))
-        throw FieldError("file letter '" + std::string(1, letter) + "' takes its suffix from columns 17-18: set lane-digits (" + f.key + ")");
-      if (group == std::end(kSuffixGroups)) throw FieldError("no file letter '" + std::string(1, letter) + "' has a suffix field (" + f.key + ")");
+        throw FieldError("file letter '" + std::string(1, letter) +
+                         "' takes its suffix from columns 17-18: set lane-digits (" + f.key + ")");
+      if (group == std::end(kSuffixGroups))
+        throw FieldError("no file letter '" + std::string(1, letter) + "' has a suffix field (" + f.key + ")");
       fields.push_back({std::string(group->key), f.value});
     } else {
       fields.push_back(f);
@@ -96,8 +100,9 @@ void FoldSuffixes(std::string_view record, FieldList& fields) {
   int commonCount = 0;
   for (const SuffixGroup& g : kSuffixGroups) {
     const std::string_view value = kLayout.columns(record, g.key);
-    const auto count = std::count_if(std::begin(kSuffixGroups), std::end(kSuffixGroups),
-                                     [&](const SuffixGroup& other) { return kLayout.columns(record, other.key) == value; });
+    const auto count = std::count_if(std::begin(kSuffixGroups), std::end(kSuffixGroups), [&](const SuffixGroup& other) {
+      return kLayout.columns(record, other.key) == value;
+    });
     if (count > commonCount) {
       common = value;
       commonCount = static_cast<int>(count);
@@ -108,7 +113,8 @@ void FoldSuffixes(std::string_view record, FieldList& fields) {
   auto at = std::find_if(fields.begin(), fields.end(), isSuffix);
   FieldList suffixes{{"suffix", std::string(common)}};
   for (const SuffixGroup& g : kSuffixGroups) {
-    if (kLayout.columns(record, g.key) != common) suffixes.push_back({std::string(g.key), std::string(kLayout.columns(record, g.key))});
+    if (kLayout.columns(record, g.key) != common)
+      suffixes.push_back({std::string(g.key), std::string(kLayout.columns(record, g.key))});
   }
   at = fields.erase(at, std::find_if_not(at, fields.end(), isSuffix));  // the suffix fields stand together
   fields.insert(at, suffixes.begin(), suffixes.end());
@@ -118,7 +124,8 @@ void FoldSuffixes(std::string_view record, FieldList& fields) {
 bool IsVersionText(std::string_view columns) {
   const std::size_t length = columns.find_last_not_of(' ') + 1;
   std::string_view text = columns.substr(0, length);
-  return text.size() >= 3 && std::isdigit(static_cast<unsigned char>(text[0])) && text[1] == '.' && IsDigits(text.substr(2));
+  return text.size() >= 3 && std::isdigit(static_cast<unsigned char>(text[0])) && text[1] == '.' &&
+         IsDigits(text.substr(2));
 }
 
 bool IsPrintable(std::string_view columns) {
@@ -137,14 +144,18 @@ void CheckColumns(std::string_view r, std::size_t index, KindProblems& problems)
   if (!IsDigits(col("sequence"))) refuse("sequence", "is not a two-digit sequence");
   if (!IsOneOf(col("type"), kTariffTypes)) refuse("type", "is not a tariff type");
   if (col("type") == "N" ? !IsOneOf(col("base"), kTariffTypes) : !IsOneOf(col("base"), std::string(kTariffTypes) + " "))
-    refuse("base", col("type") == "N" ? "is not a tariff type (a type-'N' tariff needs its base type)" : "is not a tariff type or blank");
-  if (!IsOneOf(col("lane"), "ACGLTUY ")) refuse("lane", "is not a lane-adjustment letter (A, C, G, L, T, U, Y or blank)");
+    refuse("base", col("type") == "N" ? "is not a tariff type (a type-'N' tariff needs its base type)"
+                                      : "is not a tariff type or blank");
+  if (!IsOneOf(col("lane"), "ACGLTUY "))
+    refuse("lane", "is not a lane-adjustment letter (A, C, G, L, T, U, Y or blank)");
   if (!IsDigits(col("lane-digits"))) refuse("lane-digits", "is not two digits");
-  if (!efcrec::IsTariffName(col("name"))) refuse("name", "is not a tariff name (1-8 upper-case letters and digits, left-justified)");
+  if (!efcrec::IsTariffName(col("name")))
+    refuse("name", "is not a tariff name (1-8 upper-case letters and digits, left-justified)");
   for (const SuffixGroup& g : kSuffixGroups) {
     if (!efcrec::IsSuffix(col(g.key))) refuse(g.key, "is not a file-name suffix (two letters or digits)");
   }
-  if (!IsVersionText(col("version"))) refuse("version", "is not a rating version (a digit, a point and digits, as 4.5)");
+  if (!IsVersionText(col("version")))
+    refuse("version", "is not a rating version (a digit, a point and digits, as 4.5)");
   for (std::string_view flag : {"flag44", "flag45", "flag46", "flag68"}) {
     if (!IsPrintable(col(flag))) refuse(flag, "is not a printable character");
   }
@@ -155,7 +166,8 @@ void CheckColumns(std::string_view r, std::size_t index, KindProblems& problems)
   const char versionFlag = col("version-flag").front();
   if (!(versionFlag == ' ' || versionFlag == '0' || std::isupper(static_cast<unsigned char>(versionFlag))))
     refuse("version-flag", "is not an upper-case letter or blank");
-  if (!IsOneOf(col("substitute"), kSubstituteTypes)) refuse("substitute", "is not a substitute tariff type ('0'-'7', 'A'-'M', 'Y' or blank)");
+  if (!IsOneOf(col("substitute"), kSubstituteTypes))
+    refuse("substitute", "is not a substitute tariff type ('0'-'7', 'A'-'M', 'Y' or blank)");
   if (!IsDigits(col("substitute-suffix"))) refuse("substitute-suffix", "is not two digits (00 for none)");
   if (!IsOneOf(col("flag73"), "N0")) refuse("flag73", "is not 'N' or '0'");
 }
@@ -191,13 +203,15 @@ namespace efcrec {
 bool IsTariffName(std::string_view columns) {
   const std::size_t length = columns.find_last_not_of(' ') + 1;
   if (length == 0) return false;
-  return std::all_of(columns.begin(), columns.begin() + static_cast<std::ptrdiff_t>(length),
-                     [](char c) { return std::isupper(static_cast<unsigned char>(c)) || std::isdigit(static_cast<unsigned char>(c)); });
+  return std::all_of(columns.begin(), columns.begin() + static_cast<std::ptrdiff_t>(length), [](char c) {
+    return std::isupper(static_cast<unsigned char>(c)) || std::isdigit(static_cast<unsigned char>(c));
+  });
 }
 
 bool IsSuffix(std::string_view columns) {
-  return std::all_of(columns.begin(), columns.end(),
-                     [](char c) { return std::isupper(static_cast<unsigned char>(c)) || std::isdigit(static_cast<unsigned char>(c)); });
+  return std::all_of(columns.begin(), columns.end(), [](char c) {
+    return std::isupper(static_cast<unsigned char>(c)) || std::isdigit(static_cast<unsigned char>(c));
+  });
 }
 
 }  // namespace efcrec

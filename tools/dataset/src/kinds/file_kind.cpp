@@ -35,8 +35,9 @@ Settings FileKind::settle(Settings given, const Neighbours&) const {
     if (rank(f) == static_cast<std::ptrdiff_t>(keys.size())) {
       std::string known;
       for (std::string_view k : keys) known += (known.empty() ? "" : ", ") + std::string(k);
-      throw FieldError("a " + std::string(keyword()) + " block takes no field '" + f.key + "'" +
-                       (keys.empty() ? std::string(" (its header takes only the word raw)") : " (fields: " + known + ")"));
+      throw FieldError(
+          "a " + std::string(keyword()) + " block takes no field '" + f.key + "'" +
+          (keys.empty() ? std::string(" (its header takes only the word raw)") : " (fields: " + known + ")"));
     }
   }
   std::stable_sort(given.begin(), given.end(), [&](const Field& a, const Field& b) { return rank(a) < rank(b); });

@@ -96,7 +96,8 @@ class FileKind {
 
   // Each file's records (in fileNames() order) from the block's items.
   // Throws DescriptionError with the line of the item at fault.
-  virtual std::vector<std::vector<DataRecord>> build(std::span<const ItemText> items, const Settings& settings) const = 0;
+  virtual std::vector<std::vector<DataRecord>> build(std::span<const ItemText> items,
+                                                     const Settings& settings) const = 0;
 
   // The records of one of the files (index into fileNames()); a short last
   // piece is a record too. Nothing when the kind cannot tell where records

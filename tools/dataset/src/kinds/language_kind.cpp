@@ -73,7 +73,8 @@ std::string EncodeLine(const FieldList& fields, std::string_view name) {
     if (f.key == name) value = f.value;
   }
   const std::string line = Utf8ToWindows1252(value, "field '" + std::string(name) + "'");
-  if (line.find_first_of("\r\n") != std::string::npos) throw FieldError("field '" + std::string(name) + "' holds a line end; a text is one line");
+  if (line.find_first_of("\r\n") != std::string::npos)
+    throw FieldError("field '" + std::string(name) + "' holds a line end; a text is one line");
   return line + std::string(kLineEnd);
 }
 
@@ -128,13 +129,17 @@ class LanguageKind final : public FixedNameKind {
     for (std::size_t i = 0; i < groups.size(); ++i) {
       const std::vector<std::string_view> lines = LinesOf(groups[i]);
       if (lines.size() < kLinesPerGroup)
-        problems.push_back({i, "the file ends after " + std::to_string(lines.size()) + " of the group's 4 lines, so its texts are empty"});
+        problems.push_back({i, "the file ends after " + std::to_string(lines.size()) +
+                                   " of the group's 4 lines, so its texts are empty"});
       for (std::size_t j = 0; j < lines.size(); ++j) checkLine(lines[j], kLineNames[j], i, problems);
       const std::string_view key = WithoutLineEnd(lines.front());
       const std::optional<long> number = KeyNumber(key);
       if (!number || *number == 0) {
-        problems.push_back({i, "key " + Shown(key) + " is not a number from 1 up written without leading zeros; the program reads it as " +
-                                   std::to_string(std::atol(std::string(key).c_str())) + " and never finds the text where it is meant"});
+        problems.push_back(
+            {i, "key " + Shown(key) +
+                    " is not a number from 1 up written without leading zeros; the program reads it as " +
+                    std::to_string(std::atol(std::string(key).c_str())) +
+                    " and never finds the text where it is meant"});
         continue;
       }
       if (auto [earlier, added] = firstGroupOf.emplace(*number, i); !added) {
@@ -146,8 +151,9 @@ class LanguageKind final : public FixedNameKind {
         for (std::size_t j = 2; j < lines.size(); ++j) {
           const std::size_t length = WithoutLineEnd(lines[j]).size();
           if (length > limit->most)
-            problems.push_back({i, "the " + std::string(kLineNames[j]) + " text is " + std::to_string(length) + " characters; " +
-                                       std::string(limit->use) + " shows at most " + std::to_string(limit->most)});
+            problems.push_back({i, "the " + std::string(kLineNames[j]) + " text is " + std::to_string(length) +
+                                       " characters; " + std::string(limit->use) + " shows at most " +
+                                       std::to_string(limit->most)});
         }
       }
     }
@@ -158,11 +164,12 @@ class LanguageKind final : public FixedNameKind {
       problems.push_back({group, "the " + std::string(name) + " line does not end in CR LF"});
     const std::string_view text = WithoutLineEnd(line);
     if (text.size() > kMostLineLength)
-      problems.push_back({group, "the " + std::string(name) + " line is " + std::to_string(text.size()) + " characters; the program reads " +
-                                     std::to_string(kMostLineLength)});
+      problems.push_back({group, "the " + std::string(name) + " line is " + std::to_string(text.size()) +
+                                     " characters; the program reads " + std::to_string(kMostLineLength)});
     if (std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
       problems.push_back({group, "the " + std::string(name) + " line holds a control character"});
-    if (!Windows1252ToUtf8(text)) problems.push_back({group, "the " + std::string(name) + " line holds a byte that Windows-1252 leaves undefined"});
+    if (!Windows1252ToUtf8(text))
+      problems.push_back({group, "the " + std::string(name) + " line holds a byte that Windows-1252 leaves undefined"});
   }
 };
 

@@ -41,10 +41,14 @@ class LetteredKind final : public RecordFileKind {
 
   Settings settle(Settings given, const Neighbours& neighbours) const override {
     if (const std::string* letter = FindSetting(given, tariff::kLetter)) {
-      const char upper = letter->size() == 1 ? static_cast<char>(std::toupper(static_cast<unsigned char>(letter->front()))) : '\0';
-      if (upper < 'A' || upper > 'Z') throw FieldError("field 'letter': '" + *letter + "' is not a file letter (one letter)");
+      const char upper =
+          letter->size() == 1 ? static_cast<char>(std::toupper(static_cast<unsigned char>(letter->front()))) : '\0';
+      if (upper < 'A' || upper > 'Z')
+        throw FieldError("field 'letter': '" + *letter + "' is not a file letter (one letter)");
       for (const OwnBlock& own : kOwnBlocks) {
-        if (upper == own.letter) throw FieldError("letter " + std::string(1, upper) + " files have a block of their own: " + std::string(own.keyword));
+        if (upper == own.letter)
+          throw FieldError("letter " + std::string(1, upper) +
+                           " files have a block of their own: " + std::string(own.keyword));
       }
       PutSetting(given, tariff::kLetter, std::string(1, upper));
     }
@@ -66,15 +70,19 @@ class LetteredKind final : public RecordFileKind {
     throw FieldError("a lettered block takes raw items only");
   }
 
-  std::optional<ItemLine> decodeItem(std::string_view, std::size_t, const Settings&) const override { return std::nullopt; }
+  std::optional<ItemLine> decodeItem(std::string_view, std::size_t, const Settings&) const override {
+    return std::nullopt;
+  }
 
-  std::optional<std::vector<std::string_view>> split(std::string_view content, const Settings& settings) const override {
+  std::optional<std::vector<std::string_view>> split(std::string_view content,
+                                                     const Settings& settings) const override {
     const std::optional<std::size_t> size = RecordSize(settings);
     if (!size) return std::nullopt;
     return SplitFixedRecords(content, *size);
   }
 
-  void checkRecords(std::span<const std::string_view> records, const Settings& settings, KindProblems& problems) const override {
+  void checkRecords(std::span<const std::string_view> records, const Settings& settings,
+                    KindProblems& problems) const override {
     const std::optional<std::size_t> size = RecordSize(settings);
     if (!size) return;
     for (std::size_t i = 0; i < records.size(); ++i) {

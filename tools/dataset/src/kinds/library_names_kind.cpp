@@ -53,7 +53,8 @@ std::string JoinLine(const LibraryNames& names) {
 
 void RefusePoint(std::string_view key, std::string_view value) {
   if (value.find_first_of(".\r\n") != std::string_view::npos)
-    throw FieldError("field '" + std::string(key) + "': '" + std::string(value) + "' holds a point or a line end, which split the line elsewhere");
+    throw FieldError("field '" + std::string(key) + "': '" + std::string(value) +
+                     "' holds a point or a line end, which split the line elsewhere");
 }
 
 class LibraryNamesKind final : public FixedNameKind {
@@ -68,7 +69,8 @@ class LibraryNamesKind final : public FixedNameKind {
     LibraryNames names;
     for (const Field& f : fields) {
       if (f.key == "engine") {
-        if (f.value.size() != 1) throw FieldError("field 'engine': Y when the rating engine is used, another letter when not");
+        if (f.value.size() != 1)
+          throw FieldError("field 'engine': Y when the rating engine is used, another letter when not");
         names.engine = f.value[0];
       } else if (f.key == "functions") {
         names.functions = f.value;
@@ -94,7 +96,8 @@ class LibraryNamesKind final : public FixedNameKind {
     FieldList fields;
     if (names.engine != defaults.engine) fields.push_back({"engine", std::string(1, names.engine)});
     if (names.functions != defaults.functions) fields.push_back({"functions", names.functions});
-    if (names.engine == 'Y' && names.engineLibrary != defaults.engineLibrary) fields.push_back({"engine-library", names.engineLibrary});
+    if (names.engine == 'Y' && names.engineLibrary != defaults.engineLibrary)
+      fields.push_back({"engine-library", names.engineLibrary});
     if (!names.service.empty()) fields.push_back({"service", names.service});
     return ItemLine{std::string(kItem), std::move(fields)};
   }
@@ -111,8 +114,8 @@ class LibraryNamesKind final : public FixedNameKind {
     std::string_view line = lines.front();
     if (line.ends_with('\n')) line.remove_suffix(1);
     if (line.size() > kMostLength)
-      problems.push_back({0, "is " + std::to_string(line.size()) + " characters; the program reads " + std::to_string(kMostLength) +
-                                 ", so the names are cut"});
+      problems.push_back({0, "is " + std::to_string(line.size()) + " characters; the program reads " +
+                                 std::to_string(kMostLength) + ", so the names are cut"});
     if (line.find('\r') != std::string_view::npos)
       problems.push_back({0, "holds a carriage return; the program removes only the line feed, so it stays on a name"});
     const LibraryNames names = SplitLine(line.substr(0, kMostLength));
@@ -121,7 +124,8 @@ class LibraryNamesKind final : public FixedNameKind {
       problems.push_back({0, "uses the engine (Y) but names no engine library after a point"});
     for (const std::string* name : {&names.functions, &names.engineLibrary, &names.service}) {
       if (name->find_first_of("/\\") != std::string::npos)
-        problems.push_back({0, "names " + Shown(*name) + " with a path separator; the program loads only names in its data directory"});
+        problems.push_back({0, "names " + Shown(*name) +
+                                   " with a path separator; the program loads only names in its data directory"});
     }
   }
 };

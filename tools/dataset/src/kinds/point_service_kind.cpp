@@ -43,7 +43,9 @@ class PointServiceKind final : public RecordFileKind {
  public:
   std::string_view keyword() const override { return "points-service"; }
   std::span<const std::string_view> settingKeys() const override { return kSettingKeys; }
-  std::optional<Settings> recognise(std::string_view name) const override { return tariff::RecogniseName(name, kLetter); }
+  std::optional<Settings> recognise(std::string_view name) const override {
+    return tariff::RecogniseName(name, kLetter);
+  }
   bool readsNeighbours() const override { return true; }
 
   Settings settle(Settings given, const Neighbours& neighbours) const override {
@@ -80,7 +82,8 @@ class PointServiceKind final : public RecordFileKind {
       const char letter = r[6];
       if (!(IsServiceLetter(letter) || (i == 0 && letter == ' ')))
         problems.push_back({i, layout.describe("letter") + ": " + Shown(r.substr(6, 1)) +
-                                   (i == 0 ? " is not a service letter (an upper-case letter, or blank)" : " is not a service letter (an upper-case letter)")});
+                                   (i == 0 ? " is not a service letter (an upper-case letter, or blank)"
+                                           : " is not a service letter (an upper-case letter)")});
       const std::optional<ZipRange> keys = ReadZipRange(r, i, layout, problems);
       if (!keys) continue;
       if (previous && keys->low <= previous->second.high) {

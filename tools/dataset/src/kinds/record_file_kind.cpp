@@ -6,7 +6,8 @@
 
 namespace dataset {
 
-std::vector<std::vector<DataRecord>> RecordFileKind::build(std::span<const ItemText> items, const Settings& settings) const {
+std::vector<std::vector<DataRecord>> RecordFileKind::build(std::span<const ItemText> items,
+                                                           const Settings& settings) const {
   std::vector<DataRecord> records;
   const std::span<const std::string_view> keywords = itemKeywords();
   for (const ItemText& item : items) {
@@ -14,7 +15,8 @@ std::vector<std::vector<DataRecord>> RecordFileKind::build(std::span<const ItemT
       records.push_back(RawItemRecord(item));
       continue;
     }
-    if (std::find(keywords.begin(), keywords.end(), item.keyword) == keywords.end()) RefuseItem(item, keyword(), keywords);
+    if (std::find(keywords.begin(), keywords.end(), item.keyword) == keywords.end())
+      RefuseItem(item, keyword(), keywords);
     records.push_back({AtItemLine(item, [&] { return encodeItem(item.keyword, item.fields, settings); }), item.line});
   }
   return {std::move(records)};
@@ -54,7 +56,9 @@ std::optional<Settings> FixedNameKind::recognise(std::string_view name) const {
   return std::nullopt;
 }
 
-std::string LayoutFileKind::encodeItem(std::string_view, const FieldList& fields, const Settings&) const { return layout_.encode(fields); }
+std::string LayoutFileKind::encodeItem(std::string_view, const FieldList& fields, const Settings&) const {
+  return layout_.encode(fields);
+}
 
 std::optional<ItemLine> LayoutFileKind::decodeItem(std::string_view record, std::size_t, const Settings&) const {
   std::optional<FieldList> fields = layout_.decode(record);

@@ -29,13 +29,16 @@ class RecordFileKind : public FileKind {
 
   // The item line of record index, or nothing when no item line can
   // express it (the record is then described raw).
-  virtual std::optional<ItemLine> decodeItem(std::string_view record, std::size_t index, const Settings& settings) const = 0;
+  virtual std::optional<ItemLine> decodeItem(std::string_view record, std::size_t index,
+                                             const Settings& settings) const = 0;
 
   // The file's records in file order, or nothing when they cannot be told apart.
-  virtual std::optional<std::vector<std::string_view>> split(std::string_view content, const Settings& settings) const = 0;
+  virtual std::optional<std::vector<std::string_view>> split(std::string_view content,
+                                                             const Settings& settings) const = 0;
 
   // Appends what the builder refuses in these records (the whole file).
-  virtual void checkRecords(std::span<const std::string_view> records, const Settings& settings, KindProblems& problems) const = 0;
+  virtual void checkRecords(std::span<const std::string_view> records, const Settings& settings,
+                            KindProblems& problems) const = 0;
 };
 
 // A RecordFileKind of one fixed file name (EFCREC.TBL, TDA.SEQ, ...).
@@ -54,7 +57,8 @@ class LayoutFileKind : public FixedNameKind {
  public:
   enum class Split { FixedSize, AtLineFeeds };
 
-  LayoutFileKind(std::string_view keyword, std::string_view fileName, std::string_view item, const RecordLayout& layout, Split split)
+  LayoutFileKind(std::string_view keyword, std::string_view fileName, std::string_view item, const RecordLayout& layout,
+                 Split split)
       : keyword_(keyword), fileName_(fileName), items_{item}, layout_(layout), split_(split) {}
 
   std::string_view keyword() const override { return keyword_; }
@@ -64,7 +68,8 @@ class LayoutFileKind : public FixedNameKind {
   std::string_view fixedName() const override { return fileName_; }
   std::span<const std::string_view> itemKeywords() const override { return items_; }
   std::string encodeItem(std::string_view keyword, const FieldList& fields, const Settings& settings) const override;
-  std::optional<ItemLine> decodeItem(std::string_view record, std::size_t index, const Settings& settings) const override;
+  std::optional<ItemLine> decodeItem(std::string_view record, std::size_t index,
+                                     const Settings& settings) const override;
   std::optional<std::vector<std::string_view>> split(std::string_view content, const Settings& settings) const override;
 
  private:

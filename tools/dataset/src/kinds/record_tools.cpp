@@ -31,15 +31,16 @@ DataRecord RawItemRecord(const ItemText& item) {
 void RefuseItem(const ItemText& item, std::string_view blockKeyword, std::span<const std::string_view> keywords) {
   std::string list;
   for (std::string_view k : keywords) list += std::string(k) + ", ";
-  throw DescriptionError(item.line, "unknown item '" + item.keyword + "' in a " + std::string(blockKeyword) + " block (items: " + list +
-                                        std::string(kRawItem) + ")");
+  throw DescriptionError(item.line, "unknown item '" + item.keyword + "' in a " + std::string(blockKeyword) +
+                                        " block (items: " + list + std::string(kRawItem) + ")");
 }
 
 std::string RawItemLine(std::string_view bytes) { return FormatItem(kRawItem, {{"text", std::string(bytes)}}); }
 
 bool CheckRecordShape(std::string_view record, std::size_t index, const RecordLayout& layout, KindProblems& problems) {
   if (record.size() != layout.recordSize()) {
-    problems.push_back({index, "is " + std::to_string(record.size()) + " bytes, not " + std::to_string(layout.recordSize())});
+    problems.push_back(
+        {index, "is " + std::to_string(record.size()) + " bytes, not " + std::to_string(layout.recordSize())});
     return false;
   }
   if (record.substr(layout.fieldsWidth()) != layout.terminator()) {
@@ -55,11 +56,14 @@ bool CheckRecordSize(std::string_view record, std::size_t index, std::size_t siz
   return false;
 }
 
-void CheckRecordCount(std::size_t count, std::size_t least, std::size_t most, std::string_view what, KindProblems& problems) {
+void CheckRecordCount(std::size_t count, std::size_t least, std::size_t most, std::string_view what,
+                      KindProblems& problems) {
   if (count < least)
-    problems.push_back({std::nullopt, "holds " + std::to_string(count) + " " + std::string(what) + "; at least " + std::to_string(least) + " needed"});
+    problems.push_back({std::nullopt, "holds " + std::to_string(count) + " " + std::string(what) + "; at least " +
+                                          std::to_string(least) + " needed"});
   if (count > most)
-    problems.push_back({std::nullopt, "holds " + std::to_string(count) + " " + std::string(what) + "; at most " + std::to_string(most) + " are read"});
+    problems.push_back({std::nullopt, "holds " + std::to_string(count) + " " + std::string(what) + "; at most " +
+                                          std::to_string(most) + " are read"});
 }
 
 SortKey BytesKey(std::string_view bytes) {
@@ -68,14 +72,17 @@ SortKey BytesKey(std::string_view bytes) {
   return key;
 }
 
-void CheckSortOrder(std::span<const std::pair<std::size_t, SortKey>> keys, bool repeats, std::string_view order, KindProblems& problems) {
+void CheckSortOrder(std::span<const std::pair<std::size_t, SortKey>> keys, bool repeats, std::string_view order,
+                    KindProblems& problems) {
   for (std::size_t i = 1; i < keys.size(); ++i) {
     const auto& [previous, before] = keys[i - 1];
     const auto& [index, key] = keys[i];
     if (key < before) {
-      problems.push_back({index, "is out of order after record " + std::to_string(previous) + " (the records must be sorted by " + std::string(order) + ")"});
+      problems.push_back({index, "is out of order after record " + std::to_string(previous) +
+                                     " (the records must be sorted by " + std::string(order) + ")"});
     } else if (key == before && !repeats) {
-      problems.push_back({index, "repeats the key of record " + std::to_string(previous) + " (" + std::string(order) + ")"});
+      problems.push_back(
+          {index, "repeats the key of record " + std::to_string(previous) + " (" + std::string(order) + ")"});
     }
   }
 }
@@ -88,8 +95,8 @@ std::int64_t ParseInteger(std::string_view key, std::string_view value, std::int
   for (char c : fits ? digits : std::string_view()) number = number * 10 + (c - '0');
   if (negative) number = -number;
   if (!fits || number < least || number > most)
-    throw FieldError("field '" + std::string(key) + "': '" + std::string(value) + "' is not a whole number from " + std::to_string(least) + " to " +
-                     std::to_string(most));
+    throw FieldError("field '" + std::string(key) + "': '" + std::string(value) + "' is not a whole number from " +
+                     std::to_string(least) + " to " + std::to_string(most));
   return number;
 }
 

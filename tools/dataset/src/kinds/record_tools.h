@@ -29,7 +29,8 @@ inline constexpr std::string_view kRawItem = "raw";
 DataRecord RawItemRecord(const ItemText& item);
 
 // Throws DescriptionError for an item keyword the block does not take.
-[[noreturn]] void RefuseItem(const ItemText& item, std::string_view blockKeyword, std::span<const std::string_view> keywords);
+[[noreturn]] void RefuseItem(const ItemText& item, std::string_view blockKeyword,
+                             std::span<const std::string_view> keywords);
 
 // Runs encode for one item; a FieldError becomes a DescriptionError at the item's line.
 template <class Encode>
@@ -53,7 +54,8 @@ bool CheckRecordShape(std::string_view record, std::size_t index, const RecordLa
 bool CheckRecordSize(std::string_view record, std::size_t index, std::size_t size, KindProblems& problems);
 
 // Reports a record count outside [least, most]; what names the records ("records", "lines").
-void CheckRecordCount(std::size_t count, std::size_t least, std::size_t most, std::string_view what, KindProblems& problems);
+void CheckRecordCount(std::size_t count, std::size_t least, std::size_t most, std::string_view what,
+                      KindProblems& problems);
 
 // A record's sort key, compared element by element.
 using SortKey = std::vector<std::int64_t>;
@@ -65,7 +67,8 @@ SortKey BytesKey(std::string_view bytes);
 // (or equals it, when repeats is false). keys holds one entry per record
 // that has a key (its index and key); order names the order for messages
 // ("kind, origin code, destination code").
-void CheckSortOrder(std::span<const std::pair<std::size_t, SortKey>> keys, bool repeats, std::string_view order, KindProblems& problems);
+void CheckSortOrder(std::span<const std::pair<std::size_t, SortKey>> keys, bool repeats, std::string_view order,
+                    KindProblems& problems);
 
 // A decimal integer (optionally negative) within [least, most]; throws
 // FieldError naming the field otherwise.

@@ -33,8 +33,8 @@ using namespace std::string_view_literals;
 using F = FieldForm;
 
 constexpr RecordField kHeaderFields[] = {
-    {"letter", {0, 1}, F::Exact, "H"sv},        {"version", {1, 2}, F::Exact, "01"sv},
-    {"expiry", {3, 8}, F::Date, "20991231"sv},  {"carriers", {11, 4}, F::Number, "0000"sv},
+    {"letter", {0, 1}, F::Exact, "H"sv},         {"version", {1, 2}, F::Exact, "01"sv},
+    {"expiry", {3, 8}, F::Date, "20991231"sv},   {"carriers", {11, 4}, F::Number, "0000"sv},
     {"terminals", {15, 4}, F::Number, "0000"sv}, {"ranges", {19, 6}, F::Number, "000000"sv},
     {"days", {25, 6}, F::Number, "000000"sv},
 };
@@ -61,7 +61,9 @@ constexpr RecordField kTerminalFields[] = {
     {"phone", {213, 13}, F::Text, kBlank51.substr(0, 13)},
     {"tollfree", {226, 13}, F::Text, kBlank51.substr(0, 13)},
     {"fax", {239, 13}, F::Text, kBlank51.substr(0, 13)},
-    {"email", {252, 101}, F::Text,
+    {"email",
+     {252, 101},
+     F::Text,
      "                                                                                                     "sv},
     {"contact", {353, 51}, F::Text, kBlank51},
     {"hours", {404, 51}, F::Text, kBlank51},
@@ -74,8 +76,8 @@ constexpr RecordField kRangeFields[] = {
 };
 static_assert(IsWholeLayout(kRangeFields, 20));
 constexpr RecordField kDaysFields[] = {
-    {"letter", {0, 1}, F::Exact, "D"sv},  {"carrier", {1, 5}, F::Text, "CARR1"sv}, {"from", {6, 3}, F::Text, "T01"sv},
-    {"to", {9, 3}, F::Text, "T01"sv},     {"days", {12, 2}, F::Number, "01"sv},
+    {"letter", {0, 1}, F::Exact, "D"sv}, {"carrier", {1, 5}, F::Text, "CARR1"sv}, {"from", {6, 3}, F::Text, "T01"sv},
+    {"to", {9, 3}, F::Text, "T01"sv},    {"days", {12, 2}, F::Number, "01"sv},
 };
 static_assert(IsWholeLayout(kDaysFields, 14));
 
@@ -163,19 +165,22 @@ class ServiceGuideKind final : public FileKind {
     const std::map<char, std::size_t> counts = CountLines(lines);
     for (const auto& [at, item] : headers) {
       for (const Group& g : kGroups) {
-        if (g.count.empty() || std::any_of(item->fields.begin(), item->fields.end(), [&](const Field& f) { return f.key == g.count; }))
+        if (g.count.empty() ||
+            std::any_of(item->fields.begin(), item->fields.end(), [&](const Field& f) { return f.key == g.count; }))
           continue;
         const RecordField& f = *HeaderLayout().find(g.count);
         const auto n = counts.find(g.letter);
         const std::string text = CountText(n == counts.end() ? 0 : n->second, f.span.width);
-        if (text.size() > f.span.width) throw DescriptionError(item->line, "too many " + std::string(g.item) + " lines for the header's count");
+        if (text.size() > f.span.width)
+          throw DescriptionError(item->line, "too many " + std::string(g.item) + " lines for the header's count");
         records[at].bytes.replace(f.span.offset, f.span.width, text);
       }
     }
     return {std::move(records)};
   }
 
-  std::optional<std::vector<std::string_view>> splitRecords(std::size_t, std::string_view content, const Settings&) const override {
+  std::optional<std::vector<std::string_view>> splitRecords(std::size_t, std::string_view content,
+                                                            const Settings&) const override {
     return SplitAtLineFeeds(content);
   }
 
@@ -199,7 +204,8 @@ class ServiceGuideKind final : public FileKind {
       }
       const std::size_t g = static_cast<std::size_t>(group - kGroups.data());
       if (g < lastGroup || (g == 0 && i > 0))
-        problems.push_back({i, "is a " + std::string(group->item) + " line after the " + std::string(kGroups[lastGroup].item) +
+        problems.push_back({i, "is a " + std::string(group->item) + " line after the " +
+                                   std::string(kGroups[lastGroup].item) +
                                    " lines: the groups stand in the order header, carrier, terminal, range, days"});
       lastGroup = std::max(lastGroup, g);
       if (!CheckRecordShape(l, i, group->layout, problems)) continue;
@@ -212,20 +218,22 @@ class ServiceGuideKind final : public FileKind {
       auto needCode = [&](std::string_view field, std::size_t least) {
         if (!IsCode(layout.columns(l, field), least))
           problems.push_back({i, layout.describe(field) + ": " + Shown(layout.columns(l, field)) + " is no code of " +
-                                     std::to_string(least) + (least == 1 ? " to 5" : "") + " characters without blanks"});
+                                     std::to_string(least) + (least == 1 ? " to 5" : "") +
+                                     " characters without blanks"});
       };
       auto needTerminal = [&](std::string_view field) {
         needCode(field, 3);
         if (!terminals.contains({Trim(layout.columns(l, "carrier")), Trim(layout.columns(l, field))}))
-          problems.push_back({i, layout.describe(field) + ": terminal " + Shown(layout.columns(l, field)) + " of carrier " +
-                                     Shown(layout.columns(l, "carrier")) + " is not listed above"});
+          problems.push_back({i, layout.describe(field) + ": terminal " + Shown(layout.columns(l, field)) +
+                                     " of carrier " + Shown(layout.columns(l, "carrier")) + " is not listed above"});
       };
       switch (group->letter) {
         case 'H': checkHeader(l, lines, problems); break;
         case 'C': {
           needCode("code", 1);
           const std::string_view type = layout.columns(l, "type");
-          if (type != "LTL" && type != "TL ") problems.push_back({i, layout.describe("type") + ": " + Shown(type) + " is neither LTL nor TL"});
+          if (type != "LTL" && type != "TL ")
+            problems.push_back({i, layout.describe("type") + ": " + Shown(type) + " is neither LTL nor TL"});
           carriers.insert(Trim(layout.columns(l, "code")));
           key({"code"});
           break;
@@ -242,16 +250,19 @@ class ServiceGuideKind final : public FileKind {
           const std::string_view low = layout.columns(l, "low"), high = layout.columns(l, "high");
           for (std::string_view k : {low, high})
             if (!IsRangeKey(k))
-              problems.push_back({i, Shown(k) + " is neither five digits of a ZIP code nor a postal prefix (letter, digit, letter)"});
+              problems.push_back(
+                  {i, Shown(k) + " is neither five digits of a ZIP code nor a postal prefix (letter, digit, letter)"});
           if (IsRangeKey(low) && IsRangeKey(high) && (IsDigits(low) != IsDigits(high) || high < low))
             problems.push_back({i, "the range " + Shown(low) + " to " + Shown(high) + " holds no key"});
           const std::string carrier = Trim(layout.columns(l, "carrier"));
           if (auto before = lastHigh.find(carrier); before != lastHigh.end() && before->second.first >= low)
             problems.push_back({i, "the range from " + Shown(low) + " overlaps the range of record " +
-                                       std::to_string(before->second.second) + ", which ends at " + Shown(before->second.first)});
+                                       std::to_string(before->second.second) + ", which ends at " +
+                                       Shown(before->second.first)});
           lastHigh[carrier] = {std::string(high), i};
           if (!IsOneOf(layout.columns(l, "service"), "DI"))
-            problems.push_back({i, layout.describe("service") + ": " + Shown(layout.columns(l, "service")) + " is neither D nor I"});
+            problems.push_back(
+                {i, layout.describe("service") + ": " + Shown(layout.columns(l, "service")) + " is neither D nor I"});
           key({"carrier", "low"});
           break;
         }
@@ -262,7 +273,8 @@ class ServiceGuideKind final : public FileKind {
           break;
       }
     }
-    static constexpr std::string_view kOrders[] = {"", "code", "carrier, code", "carrier, low key", "carrier, origin, destination"};
+    static constexpr std::string_view kOrders[] = {"", "code", "carrier, code", "carrier, low key",
+                                                   "carrier, origin, destination"};
     for (std::size_t g = 1; g < kGroups.size(); ++g) CheckSortOrder(keys[g], false, kOrders[g], problems);
   }
 
@@ -278,7 +290,8 @@ class ServiceGuideKind final : public FileKind {
         // The counts the lines give are left for the builder to write.
         std::erase_if(*fields, [&](const Field& f) {
           for (const Group& g : kGroups)
-            if (!g.count.empty() && f.key == g.count) return f.value == std::to_string(counts.contains(g.letter) ? counts.at(g.letter) : 0);
+            if (!g.count.empty() && f.key == g.count)
+              return f.value == std::to_string(counts.contains(g.letter) ? counts.at(g.letter) : 0);
           return f.key == "letter";
         });
         std::vector<DataRecord> rebuilt;
@@ -286,7 +299,8 @@ class ServiceGuideKind final : public FileKind {
           std::vector<ItemText> item{{0, std::string(group->item), *fields}};
           std::vector<DataRecord> all = build(item, {}).front();
           if (group->letter != 'H' && all.front().bytes == l) line = FormatItem(group->item, *fields);
-          if (group->letter == 'H' && HeaderMatches(all.front().bytes, l, counts)) line = FormatItem(group->item, *fields);
+          if (group->letter == 'H' && HeaderMatches(all.front().bytes, l, counts))
+            line = FormatItem(group->item, *fields);
         } catch (const Error&) {
           // described raw
         }
@@ -305,7 +319,8 @@ class ServiceGuideKind final : public FileKind {
       if (g.count.empty()) continue;
       const RecordField& f = *HeaderLayout().find(g.count);
       if (HeaderLayout().columns(rebuilt, g.count) == std::string(f.span.width, '0'))
-        rebuilt.replace(f.span.offset, f.span.width, CountText(counts.contains(g.letter) ? counts.at(g.letter) : 0, f.span.width));
+        rebuilt.replace(f.span.offset, f.span.width,
+                        CountText(counts.contains(g.letter) ? counts.at(g.letter) : 0, f.span.width));
     }
     return rebuilt == line;
   }
@@ -313,7 +328,8 @@ class ServiceGuideKind final : public FileKind {
   static void checkHeader(std::string_view l, std::span<const std::string_view> lines, KindProblems& problems) {
     const RecordLayout& h = HeaderLayout();
     if (h.columns(l, "version") != "01")
-      problems.push_back({0, h.describe("version") + ": " + Shown(h.columns(l, "version")) + " is not the format version 01"});
+      problems.push_back(
+          {0, h.describe("version") + ": " + Shown(h.columns(l, "version")) + " is not the format version 01"});
     if (!IsCalendarDate(h.columns(l, "expiry")))
       problems.push_back({0, h.describe("expiry") + ": " + Shown(h.columns(l, "expiry")) + " is no date"});
     const std::map<char, std::size_t> counts = CountLines(lines);

@@ -27,7 +27,8 @@ std::string_view NameColumns(std::string_view record) {
 // The suffix a record gives for the letter.
 std::string SuffixOf(std::string_view record, char letter) {
   const std::optional<std::size_t> column = efcrec::SuffixColumn(letter);
-  if (!column) throw FieldError("file letter '" + std::string(1, letter) + "' has no suffix field in EFCREC.TBL: give suffix=");
+  if (!column)
+    throw FieldError("file letter '" + std::string(1, letter) + "' has no suffix field in EFCREC.TBL: give suffix=");
   std::string_view suffix = record.substr(*column, 2);
   if (IsLetter(suffix[0])) suffix = record.substr(efcrec::kSequence.offset, efcrec::kSequence.width);
   return std::string(suffix);
@@ -53,20 +54,23 @@ std::optional<Settings> RecogniseName(std::string_view fileName, char letter) {
 
 void SettleName(Settings& settings, char letter, const Neighbours& neighbours) {
   const std::string* tariff = FindSetting(settings, kTariff);
-  if (tariff && (tariff->size() > efcrec::kName.width || !efcrec::IsTariffName(*tariff) || tariff->find(' ') != std::string::npos))
+  if (tariff && (tariff->size() > efcrec::kName.width || !efcrec::IsTariffName(*tariff) ||
+                 tariff->find(' ') != std::string::npos))
     throw FieldError("field 'tariff': '" + *tariff + "' is not a tariff name (1-8 upper-case letters and digits)");
   if (const std::string* suffix = FindSetting(settings, kSuffix)) {
     if (suffix->size() != 2 || !efcrec::IsSuffix(*suffix))
-      throw FieldError("field 'suffix': '" + *suffix + "' is not a file-name suffix (two upper-case letters or digits)");
+      throw FieldError("field 'suffix': '" + *suffix +
+                       "' is not a file-name suffix (two upper-case letters or digits)");
     return;
   }
   if (!tariff || letter == 0) return;
   const std::vector<std::string> records = TariffRecords(neighbours, *tariff);
   const std::string what = "suffixes for letter " + std::string(1, letter);
-  if (std::optional<std::string> suffix = AgreedValue(records, [&](const std::string& r) { return SuffixOf(r, letter); }, what, *tariff)) {
+  if (std::optional<std::string> suffix = AgreedValue(
+          records, [&](const std::string& r) { return SuffixOf(r, letter); }, what, *tariff)) {
     if (!efcrec::IsSuffix(*suffix))
-      throw FieldError("the EFCREC.TBL record of " + *tariff + " gives the suffix " + Shown(*suffix) + " for letter " + std::string(1, letter) +
-                       ": give suffix=");
+      throw FieldError("the EFCREC.TBL record of " + *tariff + " gives the suffix " + Shown(*suffix) + " for letter " +
+                       std::string(1, letter) + ": give suffix=");
     PutSetting(settings, kSuffix, *suffix);
   }
 }
@@ -76,8 +80,8 @@ std::string FileName(const Settings& settings, char letter) {
   if (!tariff) throw FieldError("a tariff file's block names its tariff: tariff=NAME");
   const std::string* suffix = FindSetting(settings, kSuffix);
   if (!suffix)
-    throw FieldError("the suffix of " + *tariff + "'s " + std::string(1, letter) + " file is not known: give suffix= or describe " + *tariff +
-                     " in an efcrec block");
+    throw FieldError("the suffix of " + *tariff + "'s " + std::string(1, letter) +
+                     " file is not known: give suffix= or describe " + *tariff + " in an efcrec block");
   return *tariff + "." + std::string(1, letter) + *suffix;
 }
 

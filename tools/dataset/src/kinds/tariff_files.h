@@ -39,13 +39,14 @@ std::vector<std::string> TariffRecords(const Neighbours& neighbours, std::string
 // The value that every one of the records gives (pick reads it), nothing
 // when there are no records. Throws FieldError naming what when they differ.
 template <class Pick>
-std::optional<std::string> AgreedValue(const std::vector<std::string>& records, Pick&& pick, std::string_view what, std::string_view tariff) {
+std::optional<std::string> AgreedValue(const std::vector<std::string>& records, Pick&& pick, std::string_view what,
+                                       std::string_view tariff) {
   std::optional<std::string> agreed;
   for (const std::string& record : records) {
     std::string value = pick(record);
     if (agreed && *agreed != value)
-      throw FieldError("the EFCREC.TBL records of " + std::string(tariff) + " give " + std::string(what) + " '" + *agreed + "' and '" + value +
-                       "': give it in the block");
+      throw FieldError("the EFCREC.TBL records of " + std::string(tariff) + " give " + std::string(what) + " '" +
+                       *agreed + "' and '" + value + "': give it in the block");
     agreed = std::move(value);
   }
   return agreed;

@@ -44,10 +44,13 @@ class TdaKind final : public LayoutFileKind {
         continue;
       }
       if (!IsUpper(code[0]) || !IsUpper(code[1]) || !(code[2] == ' ' || (code[2] > ' ' && code[2] < 0x7F)))
-        problems.push_back({i, kLayout.describe("code") + ": " + Shown(code) + " does not begin with a two-letter abbreviation"});
+        problems.push_back(
+            {i, kLayout.describe("code") + ": " + Shown(code) + " does not begin with a two-letter abbreviation"});
       if (!previous.empty() && number <= previous)
-        problems.push_back({i, "state " + std::string(number) + (number == previous ? " appears twice" : " is out of order after state " + std::string(previous)) +
-                                   " (the lines must be sorted by state number)"});
+        problems.push_back(
+            {i, "state " + std::string(number) +
+                    (number == previous ? " appears twice" : " is out of order after state " + std::string(previous)) +
+                    " (the lines must be sorted by state number)"});
       previous = number;
     }
   }

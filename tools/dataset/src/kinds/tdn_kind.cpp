@@ -49,7 +49,8 @@ bool IsPrintable(std::string_view text) {
 
 std::string NameEntry(std::string_view name) {
   if (name.size() > kMostNameLength)
-    throw FieldError("field 'name': '" + std::string(name) + "' is longer than " + std::to_string(kMostNameLength) + " characters");
+    throw FieldError("field 'name': '" + std::string(name) + "' is longer than " + std::to_string(kMostNameLength) +
+                     " characters");
   if (!IsPrintable(name)) throw FieldError("field 'name': " + Shown(name) + " holds characters that are not printable");
   std::string entry(kNameEntrySize, ' ');
   entry[0] = static_cast<char>(name.size());
@@ -68,7 +69,8 @@ std::optional<std::string> NameOfEntry(std::string_view entry) {
 
 std::string TextField(const ItemText& item) {
   if (item.fields.size() != 1 || item.fields.front().key != "text")
-    throw DescriptionError(item.line, "an " + std::string(kIdaText) + " item takes one field: text=\"...\" (bytes of TDN.IDA as they stand)");
+    throw DescriptionError(item.line, "an " + std::string(kIdaText) +
+                                          " item takes one field: text=\"...\" (bytes of TDN.IDA as they stand)");
   return item.fields.front().value;
 }
 
@@ -85,7 +87,8 @@ std::string EncodeEntry(const FieldList& fields, std::string& ida) {
       index.push_back(f);
     }
   }
-  if (name && offset) throw FieldError("an entry takes name= (written into TDN.IDA) or offset= (pointing at bytes there), not both");
+  if (name && offset)
+    throw FieldError("an entry takes name= (written into TDN.IDA) or offset= (pointing at bytes there), not both");
   if (!offset) {
     ida += NameEntry(name.value_or(std::string(kDefaultName)));
     offset = std::to_string(ida.size() - kNameEntrySize);
@@ -125,7 +128,8 @@ class TdnKind final : public FileKind {
     return {std::move(index), std::move(names)};
   }
 
-  std::optional<std::vector<std::string_view>> splitRecords(std::size_t file, std::string_view content, const Settings&) const override {
+  std::optional<std::vector<std::string_view>> splitRecords(std::size_t file, std::string_view content,
+                                                            const Settings&) const override {
     return SplitFixedRecords(content, file == 0 ? kIndex.recordSize() : kNameEntrySize);
   }
 
@@ -161,7 +165,8 @@ class TdnKind final : public FileKind {
       std::erase_if(*fields, [](const Field& f) { return f.key == "offset"; });
       const std::size_t offset = static_cast<std::size_t>(kIndex.number(r, "offset"));
       std::optional<std::string> name;
-      if (offset == written && ida.size() >= written + kNameEntrySize) name = NameOfEntry(ida.substr(written, kNameEntrySize));
+      if (offset == written && ida.size() >= written + kNameEntrySize)
+        name = NameOfEntry(ida.substr(written, kNameEntrySize));
       if (name) {
         if (*name != kDefaultName) fields->push_back({"name", *name});
         written += kNameEntrySize;
@@ -177,16 +182,18 @@ class TdnKind final : public FileKind {
  private:
   static void checkName(std::string_view ida, std::size_t offset, std::size_t index, KindProblems& problems) {
     if (offset > ida.size() || ida.size() - offset < kNameEntrySize) {
-      problems.push_back({index, kIndex.describe("offset") + ": the engine reads " + std::to_string(kNameEntrySize) + " bytes at offset " +
-                                     std::to_string(offset) + ", past the end of TDN.IDA (" + std::to_string(ida.size()) + " bytes)"});
+      problems.push_back({index, kIndex.describe("offset") + ": the engine reads " + std::to_string(kNameEntrySize) +
+                                     " bytes at offset " + std::to_string(offset) + ", past the end of TDN.IDA (" +
+                                     std::to_string(ida.size()) + " bytes)"});
       return;
     }
     const std::size_t length = static_cast<unsigned char>(ida[offset]);
     if (length > kMostNameLength) {
-      problems.push_back({index, "its name at offset " + std::to_string(offset) + " claims " + std::to_string(length) + " characters; at most " +
-                                     std::to_string(kMostNameLength) + " are read"});
+      problems.push_back({index, "its name at offset " + std::to_string(offset) + " claims " + std::to_string(length) +
+                                     " characters; at most " + std::to_string(kMostNameLength) + " are read"});
     } else if (!IsPrintable(ida.substr(offset + 1, length))) {
-      problems.push_back({index, "its name at offset " + std::to_string(offset) + ", " + Shown(ida.substr(offset + 1, length)) +
+      problems.push_back({index, "its name at offset " + std::to_string(offset) + ", " +
+                                     Shown(ida.substr(offset + 1, length)) +
                                      ", holds characters that are not printable"});
     }
   }

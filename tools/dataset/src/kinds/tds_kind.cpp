@@ -14,12 +14,8 @@ namespace {
 using F = FieldForm;
 
 constexpr RecordField kFields[] = {
-    {"slot", {0, 2}, F::Number, "01"},
-    {"a", {2, 3}, F::Number, "001"},
-    {"b", {5, 3}, F::Number, "001"},
-    {"kind", {8, 3}, F::Number, "001"},
-    {"alt", {11, 3}, F::Number, "001"},
-    {"first", {14, 2}, F::Number, "00"},
+    {"slot", {0, 2}, F::Number, "01"},  {"a", {2, 3}, F::Number, "001"},    {"b", {5, 3}, F::Number, "001"},
+    {"kind", {8, 3}, F::Number, "001"}, {"alt", {11, 3}, F::Number, "001"}, {"first", {14, 2}, F::Number, "00"},
     {"last", {16, 2}, F::Number, "99"},
 };
 static_assert(IsWholeLayout(kFields, 18), "TDS fields must cover columns 0-17");
@@ -80,11 +76,13 @@ class TdsKind final : public LayoutFileKind {
       }
       const int slot = Number(kLayout.columns(r, "slot"));
       if (slot < 1 || slot > kMostSlots)
-        problems.push_back({i, kLayout.describe("slot") + ": slot " + std::to_string(slot) + " is outside 1-" + std::to_string(kMostSlots)});
+        problems.push_back({i, kLayout.describe("slot") + ": slot " + std::to_string(slot) + " is outside 1-" +
+                                   std::to_string(kMostSlots)});
       const int first = Number(kLayout.columns(r, "first"));
       const int last = Number(kLayout.columns(r, "last"));
       if (first > last)
-        problems.push_back({i, "first version " + std::to_string(first) + " is above last version " + std::to_string(last) + ", so the line never matches"});
+        problems.push_back({i, "first version " + std::to_string(first) + " is above last version " +
+                                   std::to_string(last) + ", so the line never matches"});
     }
   }
 };

@@ -46,7 +46,8 @@ std::int16_t Word(std::string_view row, std::size_t index) {
 }
 
 void PutWord(std::string& row, std::size_t index, std::int64_t value) {
-  platform::StoreLittleEndian<std::int16_t>(reinterpret_cast<std::uint8_t*>(row.data()) + 2 * index, static_cast<std::int16_t>(value));
+  platform::StoreLittleEndian<std::int16_t>(reinterpret_cast<std::uint8_t*>(row.data()) + 2 * index,
+                                            static_cast<std::int16_t>(value));
 }
 
 // The codes of a row left out: code 1 for slot 1, 0 for the others.
@@ -91,7 +92,8 @@ class TdtKind final : public FixedNameKind {
       } else if (f.key == "codes") {
         const std::vector<std::string_view> words = Words(f.value);
         if (words.size() > *slots)
-          throw FieldError("field 'codes': " + std::to_string(words.size()) + " codes for " + std::to_string(*slots) + " slots");
+          throw FieldError("field 'codes': " + std::to_string(words.size()) + " codes for " + std::to_string(*slots) +
+                           " slots");
         codes.assign(*slots, 0);
         for (std::size_t i = 0; i < words.size(); ++i) codes[i] = ParseInteger("codes", words[i], kLeast, kMost);
       } else {
@@ -106,8 +108,10 @@ class TdtKind final : public FixedNameKind {
     const std::optional<std::size_t> slots = SlotCount(settings);
     if (!slots || record.size() != RowSize(*slots)) return std::nullopt;
     ItemLine item{"row", {}};
-    if (std::to_string(Word(record, 0)) != kDefaultRegion) item.fields.push_back({"region", std::to_string(Word(record, 0))});
-    if (std::to_string(Word(record, 1)) != kDefaultTable) item.fields.push_back({"table", std::to_string(Word(record, 1))});
+    if (std::to_string(Word(record, 0)) != kDefaultRegion)
+      item.fields.push_back({"region", std::to_string(Word(record, 0))});
+    if (std::to_string(Word(record, 1)) != kDefaultTable)
+      item.fields.push_back({"table", std::to_string(Word(record, 1))});
     std::vector<std::int64_t> codes;
     for (std::size_t i = 0; i < *slots; ++i) codes.push_back(Word(record, 2 + i));
     if (codes != DefaultCodes(*slots)) {
@@ -120,13 +124,15 @@ class TdtKind final : public FixedNameKind {
     return item;
   }
 
-  std::optional<std::vector<std::string_view>> split(std::string_view content, const Settings& settings) const override {
+  std::optional<std::vector<std::string_view>> split(std::string_view content,
+                                                     const Settings& settings) const override {
     const std::optional<std::size_t> slots = SlotCount(settings);
     if (!slots) return std::nullopt;
     return SplitFixedRecords(content, RowSize(*slots));
   }
 
-  void checkRecords(std::span<const std::string_view> records, const Settings& settings, KindProblems& problems) const override {
+  void checkRecords(std::span<const std::string_view> records, const Settings& settings,
+                    KindProblems& problems) const override {
     const std::optional<std::size_t> slots = SlotCount(settings);
     if (!slots) {
       if (!records.empty() && !records.front().empty())
@@ -136,8 +142,9 @@ class TdtKind final : public FixedNameKind {
     std::vector<std::pair<std::size_t, SortKey>> keys;
     for (std::size_t i = 0; i < records.size(); ++i) {
       if (records[i].size() != RowSize(*slots)) {
-        problems.push_back({i, "is " + std::to_string(records[i].size()) + " bytes, not " + std::to_string(RowSize(*slots)) + " (" +
-                                   std::to_string(*slots) + " slots and the two key words)"});
+        problems.push_back({i, "is " + std::to_string(records[i].size()) + " bytes, not " +
+                                   std::to_string(RowSize(*slots)) + " (" + std::to_string(*slots) +
+                                   " slots and the two key words)"});
         continue;
       }
       keys.push_back({i, {Word(records[i], 0), Word(records[i], 1)}});

@@ -45,7 +45,8 @@ class TdvKind final : public LayoutFileKind {
         continue;
       }
       if (auto [at, fresh] = dates.emplace(date, i); !fresh)
-        problems.push_back({i, "takes effect on the date of record " + std::to_string(at->second) + ", so the engine's sort picks between them"});
+        problems.push_back({i, "takes effect on the date of record " + std::to_string(at->second) +
+                                   ", so the engine's sort picks between them"});
     }
   }
 };

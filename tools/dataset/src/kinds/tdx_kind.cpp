@@ -52,7 +52,8 @@ class TdxKind final : public LayoutFileKind {
       for (std::string_view op : {"origin-op"sv, "destination-op"sv}) {
         const std::string_view word = kLayout.columns(r, op);
         if (word != "\x20\x00"sv && word != "\x3D\x00"sv)
-          problems.push_back({i, kLayout.describe(op) + ": " + Shown(word) + " is not a blank or '=' (0x20 or 0x3D in a 16-bit word)"});
+          problems.push_back({i, kLayout.describe(op) + ": " + Shown(word) +
+                                     " is not a blank or '=' (0x20 or 0x3D in a 16-bit word)"});
       }
       keys.push_back({i, {kLayout.number(r, "kind"), kLayout.number(r, "origin"), kLayout.number(r, "destination")}});
     }

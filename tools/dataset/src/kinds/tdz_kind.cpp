@@ -22,7 +22,7 @@ constexpr RecordField kFields[] = {
     {"high", {0, 3}, F::PackedZip, "\x09\x99\x99"sv},  // 99999
     {"low", {3, 3}, F::PackedZip, "\x00\x00\x00"sv},   // 00000
     {"first", {6, 1}, F::Signed, "\x01"sv},
-    {"end", {7, 1}, F::Signed, "\x63"sv},  // 99
+    {"end", {7, 1}, F::Signed, "\x63"sv},     // 99
     {"region", {8, 1}, F::Signed, "\x24"sv},  // 36
     {"table", {9, 1}, F::Unsigned, "\x01"sv},
     {"byte10", {10, 1}, F::Unsigned, "\x00"sv},
@@ -66,7 +66,9 @@ class TdzKind final : public LayoutFileKind {
         const std::string after = " record " + std::to_string(previous->first);
         const bool sameRange = record->range.low == before.range.low && record->range.high == before.range.high;
         if (sameRange && record->first < before.end) {
-          problems.push_back({i, "repeats the range of" + after + " with versions that do not follow its versions (the search needs them ascending apart)"});
+          problems.push_back(
+              {i, "repeats the range of" + after +
+                      " with versions that do not follow its versions (the search needs them ascending apart)"});
         } else if (!sameRange && record->range.low <= before.range.high) {
           problems.push_back({i, (record->range.low < before.range.low ? "is out of order after" : "overlaps") + after +
                                      " (the ranges must ascend without overlapping for the engine's search)"});

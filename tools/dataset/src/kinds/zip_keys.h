@@ -13,8 +13,8 @@ namespace dataset {
 
 // The key of the layout's field as the searches compare it (its three bytes,
 // unsigned), or nothing after reporting a key that no code packs to.
-std::optional<SortKey> ReadZipKey(std::string_view record, std::size_t index, const RecordLayout& layout, std::string_view key,
-                                  KindProblems& problems);
+std::optional<SortKey> ReadZipKey(std::string_view record, std::size_t index, const RecordLayout& layout,
+                                  std::string_view key, KindProblems& problems);
 
 // The range of the fields "low" and "high", or nothing after reporting a key
 // that does not unpack, a range that mixes ZIP codes and postal prefixes,
@@ -22,6 +22,7 @@ std::optional<SortKey> ReadZipKey(std::string_view record, std::size_t index, co
 struct ZipRange {
   SortKey low, high;
 };
-std::optional<ZipRange> ReadZipRange(std::string_view record, std::size_t index, const RecordLayout& layout, KindProblems& problems);
+std::optional<ZipRange> ReadZipRange(std::string_view record, std::size_t index, const RecordLayout& layout,
+                                     KindProblems& problems);
 
 }  // namespace dataset

@@ -20,7 +20,8 @@ std::string EncodeNumber(const RecordField& f, std::string_view value) {
   if (!IsDigits(value)) Refuse(f, value, "is not an unsigned number");
   std::string_view digits = value.substr(std::min(value.find_first_not_of('0'), value.size() - 1));
   if (digits.size() > f.span.width)
-    throw FieldError("field '" + std::string(f.key) + "': " + std::string(value) + " does not fit in " + std::to_string(f.span.width) + " digits");
+    throw FieldError("field '" + std::string(f.key) + "': " + std::string(value) + " does not fit in " +
+                     std::to_string(f.span.width) + " digits");
   std::int64_t number = 0;
   for (char c : digits) number = number * 10 + (c - '0');
   std::string columns(f.span.width, '0');
@@ -36,9 +37,12 @@ std::string EncodeDate(const RecordField& f, std::string_view value) {
 }
 
 // The range of a little-endian number field.
-std::int64_t Lowest(const RecordField& f) { return f.form == FieldForm::Signed ? -(std::int64_t{1} << (8 * f.span.width - 1)) : 0; }
+std::int64_t Lowest(const RecordField& f) {
+  return f.form == FieldForm::Signed ? -(std::int64_t{1} << (8 * f.span.width - 1)) : 0;
+}
 std::int64_t Highest(const RecordField& f) {
-  return f.form == FieldForm::Signed ? (std::int64_t{1} << (8 * f.span.width - 1)) - 1 : (std::int64_t{1} << (8 * f.span.width)) - 1;
+  return f.form == FieldForm::Signed ? (std::int64_t{1} << (8 * f.span.width - 1)) - 1
+                                     : (std::int64_t{1} << (8 * f.span.width)) - 1;
 }
 
 std::string LittleEndian(std::uint64_t bits, std::size_t width) {
@@ -89,7 +93,8 @@ std::string EncodePackedZip(const RecordField& f, std::string_view value) {
 
 std::string EncodeFloat(const RecordField& f, std::string_view value) {
   float number = 0.0f;
-  const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number, std::chars_format::fixed);
+  const auto [end, error] =
+      std::from_chars(value.data(), value.data() + value.size(), number, std::chars_format::fixed);
   if (value.empty() || error != std::errc() || end != value.data() + value.size() || !std::isfinite(number))
     Refuse(f, value, "is not a decimal number");
   return LittleEndian(std::bit_cast<std::uint32_t>(number), 4);
@@ -109,13 +114,16 @@ std::string EncodeValue(const RecordField& f, std::string_view value) {
     case FieldForm::Number: return EncodeNumber(f, value);
     case FieldForm::Date: return EncodeDate(f, value);
     case FieldForm::Exact:
-      if (value.size() != f.span.width) Refuse(f, value, "must be exactly " + std::to_string(f.span.width) + " characters");
+      if (value.size() != f.span.width)
+        Refuse(f, value, "must be exactly " + std::to_string(f.span.width) + " characters");
       return std::string(value);
     case FieldForm::Text:
     case FieldForm::NulText: {
-      if (value.size() > f.span.width) Refuse(f, value, "is longer than " + std::to_string(f.span.width) + " characters");
+      if (value.size() > f.span.width)
+        Refuse(f, value, "is longer than " + std::to_string(f.span.width) + " characters");
       const char pad = f.form == FieldForm::NulText ? '\0' : ' ';
-      if (pad == '\0' && value.find('\0') != std::string_view::npos) Refuse(f, value, "holds a NUL, which would end the text");
+      if (pad == '\0' && value.find('\0') != std::string_view::npos)
+        Refuse(f, value, "holds a NUL, which would end the text");
       std::string columns(f.span.width, pad);
       platform::FormatLeftAligned(columns, value, pad);
       return columns;
@@ -136,12 +144,14 @@ std::optional<std::string> DecodeValue(const RecordField& f, std::string_view by
       return std::string(bytes.substr(std::min(bytes.find_first_not_of('0'), bytes.size() - 1)));
     case FieldForm::Date:
       if (!IsDigits(bytes)) return std::nullopt;
-      return std::string(bytes.substr(0, 4)) + "-" + std::string(bytes.substr(4, 2)) + "-" + std::string(bytes.substr(6, 2));
+      return std::string(bytes.substr(0, 4)) + "-" + std::string(bytes.substr(4, 2)) + "-" +
+             std::string(bytes.substr(6, 2));
     case FieldForm::Exact: return std::string(bytes);
     case FieldForm::Text: return std::string(bytes.substr(0, bytes.find_last_not_of(' ') + 1));
     case FieldForm::NulText: {
       const std::string_view text = bytes.substr(0, bytes.find('\0'));
-      if (bytes.substr(text.size()).find_first_not_of('\0') != std::string_view::npos) return std::nullopt;  // bytes behind the NUL
+      if (bytes.substr(text.size()).find_first_not_of('\0') != std::string_view::npos)
+        return std::nullopt;  // bytes behind the NUL
       return std::string(text);
     }
     case FieldForm::Float: return DecodeFloat(bytes);
@@ -209,15 +219,17 @@ std::string_view RecordLayout::columns(std::string_view record, std::string_view
 
 std::int64_t RecordLayout::number(std::string_view record, std::string_view key) const {
   const RecordField& f = field(key);
-  if (f.form != FieldForm::Signed && f.form != FieldForm::Unsigned) throw std::logic_error("field " + std::string(key) + " is not a binary number");
+  if (f.form != FieldForm::Signed && f.form != FieldForm::Unsigned)
+    throw std::logic_error("field " + std::string(key) + " is not a binary number");
   return LoadNumber(f, record.substr(f.span.offset, f.span.width));
 }
 
 std::string RecordLayout::describe(std::string_view key) const {
   const RecordField& f = field(key);
   const std::string unit = IsBinaryForm(f.form) ? "byte" : "column";
-  std::string where = f.span.width == 1 ? unit + " " + std::to_string(f.span.offset)
-                                        : unit + "s " + std::to_string(f.span.offset) + "-" + std::to_string(f.span.end() - 1);
+  std::string where = f.span.width == 1
+                          ? unit + " " + std::to_string(f.span.offset)
+                          : unit + "s " + std::to_string(f.span.offset) + "-" + std::to_string(f.span.end() - 1);
   return where + " (" + std::string(key) + ")";
 }
 

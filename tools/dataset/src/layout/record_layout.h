@@ -23,12 +23,12 @@ bool IsDigits(std::string_view text);
 
 enum class FieldForm {
   // Text columns.
-  Number,  // unsigned decimal, zero-padded to the width ("kind=1" is "001")
-  Text,    // left-justified, blank-padded, at most the width ("name=AB" is "AB      ")
-  Exact,   // exactly the width ("suffix=01")
-  Date,    // written 2024-01-01, stored "20240101"
-  NulText, // left-justified, NUL-padded, at most the width: a text a program reads up to its first NUL
-           // (a file name it appends to a path, a label of a record image); it holds no NUL itself
+  Number,   // unsigned decimal, zero-padded to the width ("kind=1" is "001")
+  Text,     // left-justified, blank-padded, at most the width ("name=AB" is "AB      ")
+  Exact,    // exactly the width ("suffix=01")
+  Date,     // written 2024-01-01, stored "20240101"
+  NulText,  // left-justified, NUL-padded, at most the width: a text a program reads up to its first NUL
+            // (a file name it appends to a path, a label of a record image); it holds no NUL itself
   // Binary bytes.
   Signed,     // little-endian two's complement of 1, 2 or 4 bytes ("end=-1")
   Unsigned,   // little-endian unsigned of 1, 2 or 4 bytes

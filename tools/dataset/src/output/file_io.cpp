@@ -1,12 +1,11 @@
 #include "output/file_io.h"
 
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 
 #include "dataset/errors.h"
 

@@ -24,7 +24,7 @@ struct FieldSpan {
 };
 
 template <class T>
-  requires std::is_integral_v<T>
+requires std::is_integral_v<T>
 constexpr T LoadLittleEndian(const std::uint8_t* bytes) {
   using U = std::make_unsigned_t<T>;
   U value = 0;
@@ -33,7 +33,7 @@ constexpr T LoadLittleEndian(const std::uint8_t* bytes) {
 }
 
 template <class T>
-  requires std::is_integral_v<T>
+requires std::is_integral_v<T>
 constexpr void StoreLittleEndian(std::uint8_t* bytes, T value) {
   using U = std::make_unsigned_t<T>;
   U bits = static_cast<U>(value);

@@ -53,9 +53,9 @@ IntegerPrefix LeadingInteger(std::string_view text, std::uint64_t limit = kSigne
 // 10^-decimals: "12.5" with 2 decimals is 1250. Fraction digits past
 // `decimals` are dropped, not rounded. No sign is read.
 struct DecimalPrefix {
-  std::uint64_t value = 0;          // held at the limit
-  std::size_t length = 0;           // characters read, the point included; 0 when there is no digit
-  std::size_t fractionDigits = 0;   // digits written after the point, dropped ones included
+  std::uint64_t value = 0;         // held at the limit
+  std::size_t length = 0;          // characters read, the point included; 0 when there is no digit
+  std::size_t fractionDigits = 0;  // digits written after the point, dropped ones included
   bool overflowed = false;
 };
 DecimalPrefix LeadingDecimal(std::string_view text, int decimals, std::uint64_t limit = kUnlimitedDigits);

@@ -46,8 +46,8 @@ class KeptFile {
   };
   static std::optional<Stamp> StampOf(const std::string& native);
 
-  std::string given_;   // the path as last asked for
-  std::string native_;  // its native form
+  std::string given_;          // the path as last asked for
+  std::string native_;         // its native form
   std::optional<Stamp> kept_;  // the settled stamp the contents were read under
   std::optional<std::vector<std::uint8_t>> contents_;
   std::uint64_t reads_ = 0;

@@ -11,12 +11,11 @@
 // else the program has started is left to its owner.
 #pragma once
 
-#include <sys/types.h>
-
 #include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 #include <vector>
 
 namespace platform {
@@ -33,7 +32,7 @@ enum class ProgramLookup {
 };
 
 struct ProgramStart {
-  std::string program;                 // also the child's first argument, as written
+  std::string program;                      // also the child's first argument, as written
   std::vector<std::string> arguments = {};  // the arguments after it, each passed as it is
   ProgramLookup lookup = ProgramLookup::Path;
   // The directories searched, separated by ':' as in PATH (an empty entry
@@ -53,9 +52,9 @@ std::optional<std::string> FindProgram(std::string_view program, ProgramLookup l
 // How a process ended.
 struct ProcessEnd {
   enum class Kind {
-    Exited,      // it returned or called exit: code is its exit code (0-255)
-    Signalled,   // a signal ended it: code is the signal's number
-    Unknown,     // it was reaped elsewhere, so how it ended is not known
+    Exited,     // it returned or called exit: code is its exit code (0-255)
+    Signalled,  // a signal ended it: code is the signal's number
+    Unknown,    // it was reaped elsewhere, so how it ended is not known
   };
   Kind kind = Kind::Unknown;
   int code = 0;
@@ -102,7 +101,7 @@ class Process {
 
 struct ProcessStartResult {
   Process process = {};  // empty when the program could not be started
-  int error = 0;    // errno of the failure: ENOENT no such program, EACCES not runnable, ...
+  int error = 0;         // errno of the failure: ENOENT no such program, EACCES not runnable, ...
   bool ok() const { return error == 0; }
 };
 

@@ -81,8 +81,7 @@ class ContentWriter {
   bool write(std::string_view text);
 
  private:
-  friend ReplaceResult ReplaceFile(std::string_view, const std::function<void(ContentWriter&)>&,
-                                   const ReplaceOptions&);
+  friend ReplaceResult ReplaceFile(std::string_view, const std::function<void(ContentWriter&)>&, const ReplaceOptions&);
   ContentWriter(int fd, int failingWrite) : fd_(fd), failingWrite_(failingWrite) {}
   int fd_;
   int failingWrite_;

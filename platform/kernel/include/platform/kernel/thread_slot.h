@@ -4,9 +4,8 @@
 // call and is told through the detach function when the thread exits.
 #pragma once
 
-#include <pthread.h>
-
 #include <mutex>
+#include <pthread.h>
 
 namespace platform {
 

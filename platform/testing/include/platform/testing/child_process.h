@@ -2,9 +2,8 @@
 // test over two pipes, one byte at a time.
 #pragma once
 
-#include <sys/types.h>
-
 #include <functional>
+#include <sys/types.h>
 
 namespace platform::testing {
 

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <sys/types.h>
-
 #include <vector>
 
 namespace platform::testing {

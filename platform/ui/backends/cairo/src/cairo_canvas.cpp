@@ -1,10 +1,9 @@
 // Surface calls on a cairo context (see cairo_canvas.h).
 #include "cairo_canvas.h"
 
-#include <pango/pangocairo.h>
-
 #include <algorithm>
 #include <cstdint>
+#include <pango/pangocairo.h>
 #include <string>
 
 #include "platform/ui/display_text.h"

@@ -3,7 +3,6 @@
 #include "platform/ui/cairo/pdf_printer.h"
 
 #include <cairo-pdf.h>
-
 #include <optional>
 
 #include "cairo_canvas.h"

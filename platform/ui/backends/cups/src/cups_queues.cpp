@@ -1,8 +1,7 @@
 // CUPS through libcups (see print_queues.h): the only file that includes
 // its headers.
-#include <cups/cups.h>
-
 #include <algorithm>
+#include <cups/cups.h>
 #include <string>
 
 #include "platform/ui/cups/print_queues.h"

@@ -55,8 +55,10 @@ std::optional<VirtualKey> VirtualKeyFor(SDL_Keycode code) {
 
 std::optional<VirtualKey> VirtualKeyFor(SDL_Keycode code, SDL_Scancode place) {
   if (const auto byCode = VirtualKeyFor(code)) return byCode;
-  if (place >= SDL_SCANCODE_A && place <= SDL_SCANCODE_Z) return static_cast<VirtualKey>('A' + (place - SDL_SCANCODE_A));
-  if (place >= SDL_SCANCODE_1 && place <= SDL_SCANCODE_9) return static_cast<VirtualKey>('1' + (place - SDL_SCANCODE_1));
+  if (place >= SDL_SCANCODE_A && place <= SDL_SCANCODE_Z)
+    return static_cast<VirtualKey>('A' + (place - SDL_SCANCODE_A));
+  if (place >= SDL_SCANCODE_1 && place <= SDL_SCANCODE_9)
+    return static_cast<VirtualKey>('1' + (place - SDL_SCANCODE_1));
   switch (place) {
     case SDL_SCANCODE_0: return VirtualKey{'0'};
     case SDL_SCANCODE_SEMICOLON: return key::Semicolon;
@@ -79,12 +81,12 @@ std::optional<SDL_Keycode> KeycodeFor(VirtualKey key) {
   if (key >= 'A' && key <= 'Z') return static_cast<SDL_Keycode>(SDLK_a + (key - 'A'));
   if (key >= '0' && key <= '9') return static_cast<SDL_Keycode>(SDLK_0 + (key - '0'));
   static constexpr SDL_Keycode kNamed[] = {
-      SDLK_BACKSPACE, SDLK_TAB,   SDLK_RETURN,   SDLK_LSHIFT,   SDLK_LCTRL,      SDLK_LALT,      SDLK_CAPSLOCK,
-      SDLK_ESCAPE,    SDLK_SPACE, SDLK_PAGEUP,   SDLK_PAGEDOWN, SDLK_END,        SDLK_HOME,      SDLK_LEFT,
-      SDLK_UP,        SDLK_RIGHT, SDLK_DOWN,     SDLK_INSERT,   SDLK_DELETE,     SDLK_SEMICOLON, SDLK_EQUALS,
-      SDLK_COMMA,     SDLK_MINUS, SDLK_PERIOD,   SDLK_SLASH,    SDLK_BACKQUOTE,  SDLK_LEFTBRACKET,
-      SDLK_BACKSLASH, SDLK_RIGHTBRACKET, SDLK_QUOTE, SDLK_F1, SDLK_F2, SDLK_F3, SDLK_F4, SDLK_F5, SDLK_F6, SDLK_F7,
-      SDLK_F8, SDLK_F9, SDLK_F10, SDLK_F11, SDLK_F12,
+      SDLK_BACKSPACE,    SDLK_TAB,   SDLK_RETURN, SDLK_LSHIFT,   SDLK_LCTRL,     SDLK_LALT,        SDLK_CAPSLOCK,
+      SDLK_ESCAPE,       SDLK_SPACE, SDLK_PAGEUP, SDLK_PAGEDOWN, SDLK_END,       SDLK_HOME,        SDLK_LEFT,
+      SDLK_UP,           SDLK_RIGHT, SDLK_DOWN,   SDLK_INSERT,   SDLK_DELETE,    SDLK_SEMICOLON,   SDLK_EQUALS,
+      SDLK_COMMA,        SDLK_MINUS, SDLK_PERIOD, SDLK_SLASH,    SDLK_BACKQUOTE, SDLK_LEFTBRACKET, SDLK_BACKSLASH,
+      SDLK_RIGHTBRACKET, SDLK_QUOTE, SDLK_F1,     SDLK_F2,       SDLK_F3,        SDLK_F4,          SDLK_F5,
+      SDLK_F6,           SDLK_F7,    SDLK_F8,     SDLK_F9,       SDLK_F10,       SDLK_F11,         SDLK_F12,
   };
   for (SDL_Keycode code : kNamed)
     if (VirtualKeyFor(code) == key) return code;

@@ -3,7 +3,6 @@
 
 #include <SDL2/SDL_keycode.h>
 #include <SDL2/SDL_scancode.h>
-
 #include <optional>
 
 #include "platform/ui/keys.h"

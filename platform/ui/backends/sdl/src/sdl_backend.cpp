@@ -2,7 +2,6 @@
 #include "platform/ui/sdl/sdl_backend.h"
 
 #include <SDL2/SDL.h>
-
 #include <algorithm>
 #include <cstring>
 
@@ -74,7 +73,8 @@ std::uint64_t SdlBackend::now() { return SDL_GetTicks64(); }
 bool SdlBackend::waitForInput(std::optional<std::uint64_t> deadline) {
   followModel();
   int timeout = -1;
-  if (deadline) timeout = static_cast<int>(std::min<std::uint64_t>(*deadline > now() ? *deadline - now() : 0, 1u << 30));
+  if (deadline)
+    timeout = static_cast<int>(std::min<std::uint64_t>(*deadline > now() ? *deadline - now() : 0, 1u << 30));
   if (timeout < 0) {
     // Nothing is due: wait for input, looking now and then for windows to
     // show or forget.
@@ -323,9 +323,7 @@ bool SdlBackend::queueTextEvent(WindowHandle topLevel, std::string_view text) {
   return SDL_PushEvent(&event) == 1;
 }
 
-void SdlBackend::setClipboardText(std::string_view text) {
-  SDL_SetClipboardText(Windows1252ToUtf8(text).c_str());
-}
+void SdlBackend::setClipboardText(std::string_view text) { SDL_SetClipboardText(Windows1252ToUtf8(text).c_str()); }
 
 std::optional<std::string> SdlBackend::clipboardText() {
   if (!SDL_HasClipboardText()) return std::nullopt;

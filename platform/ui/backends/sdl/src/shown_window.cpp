@@ -119,7 +119,8 @@ void ShownWindow::followModel(SDL_Window* owner) {
 
 void ShownWindow::followIcon() {
   auto icon = HandleFromParam<BitmapHandle>(SendMessage(window_, msg::GetIcon, icon_size::Big));
-  if (BitmapImage(icon) == nullptr) icon = HandleFromParam<BitmapHandle>(SendMessage(window_, msg::GetIcon, icon_size::Small));
+  if (BitmapImage(icon) == nullptr)
+    icon = HandleFromParam<BitmapHandle>(SendMessage(window_, msg::GetIcon, icon_size::Small));
   const Image* image = BitmapImage(icon);
   if (icon == icon_ || image == nullptr) return;
   icon_ = icon;

@@ -14,7 +14,6 @@
 #pragma once
 
 #include <SDL2/SDL.h>
-
 #include <cstdint>
 #include <memory>
 #include <string>

@@ -8,7 +8,6 @@
 #include <X11/Xlib.h>
 #include <X11/Xresource.h>
 #include <X11/keysym.h>
-
 #include <cmath>
 #include <cstdlib>
 #include <cstring>

@@ -141,10 +141,10 @@ inline constexpr unsigned VerticalCenter = 0x0004;  // single line only
 inline constexpr unsigned Bottom = 0x0008;          // single line only
 inline constexpr unsigned WordBreak = 0x0010;
 inline constexpr unsigned SingleLine = 0x0020;
-inline constexpr unsigned ExpandTabs = 0x0040;      // tabs to every eight average character widths
+inline constexpr unsigned ExpandTabs = 0x0040;  // tabs to every eight average character widths
 inline constexpr unsigned NoClip = 0x0100;
-inline constexpr unsigned CalculateRect = 0x0400;   // measure only: the rectangle is set to the text's
-inline constexpr unsigned NoPrefix = 0x0800;        // '&' is shown as it is
+inline constexpr unsigned CalculateRect = 0x0400;  // measure only: the rectangle is set to the text's
+inline constexpr unsigned NoPrefix = 0x0800;       // '&' is shown as it is
 }  // namespace draw_text
 // Draws the text within the rectangle: lines break at '\n' (and between
 // words with WordBreak); without NoPrefix '&' underlines the character

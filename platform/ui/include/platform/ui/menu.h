@@ -92,7 +92,7 @@ struct MenuTracking {
   WindowHandle window = nullptr;
   int barPosition = -1;  // the highlighted pop-up of the bar
   bool popupOpen = false;
-  int popupItem = -1;    // the highlighted item of the open pop-up (position)
+  int popupItem = -1;                  // the highlighted item of the open pop-up (position)
   WindowHandle popupWindow = nullptr;  // where the open pop-up is shown
 };
 MenuTracking CurrentMenuTracking();

@@ -219,10 +219,10 @@ inline constexpr WParam Big = 1;
 struct HelpInfo {
   enum class Source { Window = 1, MenuItem = 2 };
   Source source = Source::Window;
-  int controlId = 0;            // the window's id, or the menu item's command
+  int controlId = 0;              // the window's id, or the menu item's command
   WindowHandle window = nullptr;  // the window asked about (Source::Window)
   MenuHandle menu = nullptr;      // the menu the item is on (Source::MenuItem)
-  Point mouse;                  // the cursor position, in screen coordinates
+  Point mouse;                    // the cursor position, in screen coordinates
 };
 
 // Notifications that travel in msg::Command: wParam = MakeLong(id, code),

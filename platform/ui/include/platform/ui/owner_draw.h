@@ -42,15 +42,15 @@ inline constexpr unsigned ComboBoxField = 0x1000;  // the combo's selection fiel
 struct MeasureItemInfo {
   OwnerDrawType type = OwnerDrawType::ListBox;
   int controlId = 0;
-  int itemId = 0;       // -1: a combo box's selection field
-  int itemHeight = 0;   // in: the height of the control's font; out: the item's
+  int itemId = 0;      // -1: a combo box's selection field
+  int itemHeight = 0;  // in: the height of the control's font; out: the item's
   LParam itemData = 0;
 };
 
 struct DrawItemInfo {
   OwnerDrawType type = OwnerDrawType::ListBox;
   int controlId = 0;
-  int itemId = 0;  // -1: none (an empty combo field)
+  int itemId = 0;      // -1: none (an empty combo field)
   unsigned state = 0;  // owner_draw_state bits
   WindowHandle control = nullptr;
   DcHandle dc = nullptr;

@@ -44,8 +44,8 @@ bool UpdateWindow(WindowHandle window);
 
 struct PaintInfo {
   DcHandle dc = nullptr;
-  Rect paint;         // the update rectangle, client coordinates
-  bool erase = false; // the background still has to be erased
+  Rect paint;          // the update rectangle, client coordinates
+  bool erase = false;  // the background still has to be erased
 };
 // Only inside msg::Paint: the context of the paint, cut to the update
 // rectangle. EndPaint validates the window.
@@ -78,7 +78,7 @@ bool ShowCaret(WindowHandle owner);
 bool HideCaret(WindowHandle owner);
 struct CaretInfo {
   WindowHandle owner = nullptr;
-  Rect rect;            // client coordinates of the owner
+  Rect rect;  // client coordinates of the owner
   bool visible = false;
 };
 CaretInfo CurrentCaret();

@@ -12,12 +12,12 @@ namespace platform::ui {
 struct DrawCall {
   enum class Kind { Fill, Invert, Line, Text, Image };
   Kind kind = Kind::Fill;
-  Rect rect;        // Fill, Invert; Image: where it lands
-  Point from, to;   // Line; Text: from is the origin
+  Rect rect;       // Fill, Invert; Image: where it lands
+  Point from, to;  // Line; Text: from is the origin
   ColorRef color = 0;
-  int width = 0;    // Line
-  std::string text; // Text
-  FontSpec font;    // Text
+  int width = 0;     // Line
+  std::string text;  // Text
+  FontSpec font;     // Text
   Rect clip;
 };
 

@@ -96,7 +96,7 @@ class StylePainter {
   // ---- toolbars
   struct ToolbarButtonLook {
     bool flat = false;
-    bool hot = false;      // the mouse is over it
+    bool hot = false;  // the mouse is over it
     bool pressed = false;
     bool checked = false;
     bool enabled = true;
@@ -134,7 +134,7 @@ class StylePainter {
   struct MenuItemLook {
     bool separator = false;
     bool checked = false;
-    bool grayed = false;       // grayed or disabled: it cannot be chosen
+    bool grayed = false;  // grayed or disabled: it cannot be chosen
     bool highlighted = false;
   };
   // A pop-up menu's raised edge around the menu colour; returns the

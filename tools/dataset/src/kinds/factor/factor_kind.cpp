@@ -31,11 +31,13 @@ std::optional<factor::FactorFormat> FormatOf(const Settings& settings) {
 }
 
 // The value of a column that the tariff's EFCREC.TBL records agree on, or nothing.
-std::optional<std::string> RecordColumn(const Settings& settings, const Neighbours& neighbours, platform::FieldSpan span, std::string_view what) {
+std::optional<std::string> RecordColumn(const Settings& settings, const Neighbours& neighbours,
+                                        platform::FieldSpan span, std::string_view what) {
   const std::string* name = FindSetting(settings, tariff::kTariff);
   if (!name) return std::nullopt;
   const std::vector<std::string> records = tariff::TariffRecords(neighbours, *name);
-  return tariff::AgreedValue(records, [&](const std::string& r) { return r.substr(span.offset, span.width); }, what, *name);
+  return tariff::AgreedValue(
+      records, [&](const std::string& r) { return r.substr(span.offset, span.width); }, what, *name);
 }
 
 // The item line that writes exactly these lines, tried with the fields the
@@ -63,25 +65,32 @@ class FactorKind final : public FileKind {
  public:
   std::string_view keyword() const override { return "factor"; }
   std::span<const std::string_view> settingKeys() const override { return kSettingKeys; }
-  std::optional<Settings> recognise(std::string_view name) const override { return tariff::RecogniseName(name, kLetter); }
+  std::optional<Settings> recognise(std::string_view name) const override {
+    return tariff::RecogniseName(name, kLetter);
+  }
   bool readsNeighbours() const override { return true; }
 
   Settings settle(Settings given, const Neighbours& neighbours) const override {
     tariff::SettleName(given, kLetter, neighbours);
     if (!FindSetting(given, kType)) {
-      if (std::optional<std::string> type = RecordColumn(given, neighbours, efcrec::kType, "tariff types")) PutSetting(given, kType, *type);
+      if (std::optional<std::string> type = RecordColumn(given, neighbours, efcrec::kType, "tariff types"))
+        PutSetting(given, kType, *type);
     }
     if (!FindSetting(given, kTariffLetter)) {
-      if (std::optional<std::string> letter = RecordColumn(given, neighbours, efcrec::kLetter, "tariff letters")) PutSetting(given, kTariffLetter, *letter);
+      if (std::optional<std::string> letter = RecordColumn(given, neighbours, efcrec::kLetter, "tariff letters"))
+        PutSetting(given, kTariffLetter, *letter);
     }
-    if (const std::string* type = FindSetting(given, kType); type && (type->size() != 1 || !factor::IsTariffType(type->front())))
+    if (const std::string* type = FindSetting(given, kType);
+        type && (type->size() != 1 || !factor::IsTariffType(type->front())))
       throw FieldError("field 'type': " + Shown(*type) + " is not a tariff type ('0'-'7', or a letter 'A'-'Z')");
     if (const std::string* letter = FindSetting(given, kTariffLetter); letter && letter->size() != 1)
       throw FieldError("field 'tariff-letter': " + Shown(*letter) + " is not one letter (EFCREC column 48)");
     return FileKind::settle(std::move(given), neighbours);
   }
 
-  std::vector<std::string> fileNames(const Settings& settings) const override { return {tariff::FileName(settings, kLetter)}; }
+  std::vector<std::string> fileNames(const Settings& settings) const override {
+    return {tariff::FileName(settings, kLetter)};
+  }
 
   std::vector<std::vector<DataRecord>> build(std::span<const ItemText> items, const Settings& settings) const override {
     std::vector<DataRecord> lines;
@@ -93,14 +102,16 @@ class FactorKind final : public FileKind {
         for (std::string_view line : SplitAtLineFeeds(raw.bytes)) lines.push_back({std::string(line), item.line});
         continue;
       }
-      if (std::find(keywords.begin(), keywords.end(), item.keyword) == keywords.end()) RefuseItem(item, keyword(), keywords);
+      if (std::find(keywords.begin(), keywords.end(), item.keyword) == keywords.end())
+        RefuseItem(item, keyword(), keywords);
       const std::string text = AtItemLine(item, [&] { return writer.write(item.keyword, item.fields); });
       for (std::string_view line : SplitAtLineFeeds(text)) lines.push_back({std::string(line), item.line});
     }
     return {std::move(lines)};
   }
 
-  std::optional<std::vector<std::string_view>> splitRecords(std::size_t, std::string_view content, const Settings&) const override {
+  std::optional<std::vector<std::string_view>> splitRecords(std::size_t, std::string_view content,
+                                                            const Settings&) const override {
     return SplitAtLineFeeds(content);
   }
 
@@ -127,7 +138,10 @@ class FactorKind final : public FileKind {
         }
       }
       const std::string_view line = lines[i++];
-      out += (line.ends_with('\n') ? FormatItem(factor::kLineItem, {{"text", std::string(line.substr(0, line.size() - 1))}}) : RawItemLine(line)) + "\n";
+      out += (line.ends_with('\n')
+                  ? FormatItem(factor::kLineItem, {{"text", std::string(line.substr(0, line.size() - 1))}})
+                  : RawItemLine(line)) +
+             "\n";
     }
     return out;
   }

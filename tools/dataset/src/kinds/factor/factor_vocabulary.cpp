@@ -42,7 +42,8 @@ bool IsDecimal(std::string_view text) {
   const std::size_t point = text.find('.');
   const std::string_view whole = text.substr(0, point);
   const std::string_view fraction = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
-  return (IsDigits(whole) || IsDigits(fraction)) && (whole.empty() || IsDigits(whole)) && (fraction.empty() || IsDigits(fraction));
+  return (IsDigits(whole) || IsDigits(fraction)) && (whole.empty() || IsDigits(whole)) &&
+         (fraction.empty() || IsDigits(fraction));
 }
 
 std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
@@ -68,11 +69,13 @@ ParameterLine ReadParameterLine(std::string_view line) {
 }
 
 bool IsParameterName(std::string_view name) {
-  return std::any_of(std::begin(kParameters), std::end(kParameters), [&](const Parameter& p) { return p.name == name; });
+  return std::any_of(std::begin(kParameters), std::end(kParameters),
+                     [&](const Parameter& p) { return p.name == name; });
 }
 
 std::optional<std::string> ParameterProblem(std::string_view name, std::span<const std::string_view> values) {
-  const auto* parameter = std::find_if(std::begin(kParameters), std::end(kParameters), [&](const Parameter& p) { return p.name == name; });
+  const auto* parameter =
+      std::find_if(std::begin(kParameters), std::end(kParameters), [&](const Parameter& p) { return p.name == name; });
   if (parameter == std::end(kParameters)) return Quoted(name) + " is not a parameter name, so the line is ignored";
   const std::string what = std::string(name) + " ";
   if (values.empty()) return what + "has no value, so the line is ignored";
@@ -87,7 +90,8 @@ std::optional<std::string> ParameterProblem(std::string_view name, std::span<con
   if (name == "HCITY") {
     if (values.size() > 2) return what + "takes one or two values, not " + std::to_string(values.size());
     for (std::string_view v : values) {
-      if (!IsInteger(v, -2147483648LL, 2147483647LL)) return what + "value " + Quoted(v) + " is not a 32-bit whole number";
+      if (!IsInteger(v, -2147483648LL, 2147483647LL))
+        return what + "value " + Quoted(v) + " is not a 32-bit whole number";
     }
     return std::nullopt;
   }
@@ -101,11 +105,13 @@ std::optional<std::string> ParameterProblem(std::string_view name, std::span<con
       if (!IsInteger(v, -32768, 32767)) return what + "value " + Quoted(v) + " is not a 16-bit whole number";
       break;
     case 'L':
-      if (!IsInteger(v, -2147483648LL, 2147483647LL)) return what + "value " + Quoted(v) + " is not a 32-bit whole number";
+      if (!IsInteger(v, -2147483648LL, 2147483647LL))
+        return what + "value " + Quoted(v) + " is not a 32-bit whole number";
       break;
     case 'C':
       if (name == "LA_PCT" && v.size() != 1) return what + "value " + Quoted(v) + " is not one character";
-      if (name == "NCITY" && v.size() != 2) return what + "value " + Quoted(v) + " is not two characters (a table code)";
+      if (name == "NCITY" && v.size() != 2)
+        return what + "value " + Quoted(v) + " is not two characters (a table code)";
       break;
     default: break;  // 'B': any value; "YES..." sets the switch
   }
@@ -116,8 +122,9 @@ std::optional<std::string> FactorProblem(std::string_view text) {
   const std::size_t point = text.find('.');
   const std::string_view whole = text.substr(0, point);
   const std::string_view fraction = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
-  const bool shaped = (IsDigits(whole) && (point == std::string_view::npos || fraction.empty() || IsDigits(fraction))) ||
-                      (whole.empty() && IsDigits(fraction));
+  const bool shaped =
+      (IsDigits(whole) && (point == std::string_view::npos || fraction.empty() || IsDigits(fraction))) ||
+      (whole.empty() && IsDigits(fraction));
   if (!shaped) return Quoted(text) + " is not a factor (digits with an optional point)";
   if (fraction.size() > 4) return "factor " + Quoted(text) + " has more than 4 decimals (factors are held to 4)";
   // Held as fixed point with 4 decimals in 32 bits.

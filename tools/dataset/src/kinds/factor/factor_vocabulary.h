@@ -46,9 +46,9 @@ bool IsParameterName(std::string_view name);
 std::optional<std::string> ParameterProblem(std::string_view name, std::span<const std::string_view> values);
 
 // What is wrong with a value of each form, or nothing.
-std::optional<std::string> FactorProblem(std::string_view text);  // "1.0", "1.5", "2"
+std::optional<std::string> FactorProblem(std::string_view text);                        // "1.0", "1.5", "2"
 std::optional<std::string> ClassCodeProblem(std::string_view text, bool packageCodes);  // "FAK", "100"
-std::optional<std::string> WholeNumberProblem(std::string_view text);  // counts, weights, kinds
+std::optional<std::string> WholeNumberProblem(std::string_view text);                   // counts, weights, kinds
 
 // The whole number of a text WholeNumberProblem accepts.
 long long WholeNumber(std::string_view text);

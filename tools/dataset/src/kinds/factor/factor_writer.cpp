@@ -27,11 +27,12 @@ constexpr ItemShape kShapes[] = {
     {"extra-line", 'l', {"values"}},
 };
 
-constexpr std::string_view kKeywords[] = {kParameterItem, kLineItem,       "sets",        "classes",     "breaks",
+constexpr std::string_view kKeywords[] = {kParameterItem,  kLineItem,       "sets",    "classes",     "breaks",
                                           "class-factors", "break-factors", "section", "factor-line", "extra-line"};
 
 const ItemShape& ShapeOf(std::string_view keyword) {
-  return *std::find_if(std::begin(kShapes), std::end(kShapes), [&](const ItemShape& s) { return s.keyword == keyword; });
+  return *std::find_if(std::begin(kShapes), std::end(kShapes),
+                       [&](const ItemShape& s) { return s.keyword == keyword; });
 }
 
 // The value of a field, or the default; unknown fields are refused.
@@ -89,23 +90,31 @@ std::span<const std::string_view> FactorWriter::Keywords() { return kKeywords; }
 char FactorWriter::formatFor(std::string_view keyword) const {
   const char format = ShapeOf(keyword).format;
   if (format == '*') return format;
-  if (!format_) throw FieldError("the format of a factor file follows the tariff type: give the block type= or describe the tariff in an efcrec block");
+  if (!format_)
+    throw FieldError(
+        "the format of a factor file follows the tariff type: give the block type= or describe the tariff in an efcrec "
+        "block");
   const char wanted = IsDigitFormat(format_->type) ? 'd' : 'l';
   if (format != wanted)
-    throw FieldError("'" + std::string(keyword) + "' belongs to the " + (format == 'd' ? "digit format (tariff types 0-7)" : "letter format (tariff types A and up)") +
+    throw FieldError("'" + std::string(keyword) + "' belongs to the " +
+                     (format == 'd' ? "digit format (tariff types 0-7)" : "letter format (tariff types A and up)") +
                      "; this is the factor file of a type-" + std::string(1, format_->type) + " tariff");
   return format;
 }
 
 FieldList FactorWriter::defaults(std::string_view keyword) const {
-  auto ones = [](std::optional<std::size_t> count) { return count ? FieldList{{"values", Ones(*count)}} : FieldList{}; };
+  auto ones = [](std::optional<std::size_t> count) {
+    return count ? FieldList{{"values", Ones(*count)}} : FieldList{};
+  };
   if (keyword == "sets") return {{"numbers", "1"}};
   if (keyword == "classes") return {{"codes", std::string(kDefaultClasses)}};
   if (keyword == "breaks") return {{"weights", std::string(kDefaultBreaksDescending)}};
   if (keyword == "class-factors") return ones(classes_);
   if (keyword == "break-factors" || keyword == "factor-line") return ones(breaks_);
-  if (keyword == "extra-line") return ones(breaks_ ? std::optional(*breaks_ + (format_ && format_->type == 'H' ? 1 : 0)) : std::nullopt);
-  if (keyword == "section") return {{"kind", "1"}, {"classes", std::string(kDefaultClasses)}, {"breaks", std::string(kDefaultBreaksAscending)}};
+  if (keyword == "extra-line")
+    return ones(breaks_ ? std::optional(*breaks_ + (format_ && format_->type == 'H' ? 1 : 0)) : std::nullopt);
+  if (keyword == "section")
+    return {{"kind", "1"}, {"classes", std::string(kDefaultClasses)}, {"breaks", std::string(kDefaultBreaksAscending)}};
   return {};
 }
 
@@ -119,21 +128,26 @@ std::string FactorWriter::write(std::string_view keyword, const FieldList& field
       if (f.key == key) return f.value;
     }
     throw FieldError("'" + std::string(keyword) + "' needs " + std::string(key) + "=" +
-                     (keyword.ends_with("factors") || keyword.ends_with("-line") ? " (its default follows the classes or breaks before it)" : ""));
+                     (keyword.ends_with("factors") || keyword.ends_with("-line")
+                          ? " (its default follows the classes or breaks before it)"
+                          : ""));
   };
 
   if (keyword == kParameterItem) {
     const std::string name = value("name"), text = value("value");
     if (!IsParameterName(name))
-      throw FieldError("'" + name + "' is not a parameter name (MC_ADDON, SS_MC_ADDON, QIV_MC, LA_PCT, ONE_LA, BRKS, BRK2, HCITY, NCITY, RADJF, "
-                       "NO_RBN_ADDON); write other lines with a line item");
+      throw FieldError(
+          "'" + name +
+          "' is not a parameter name (MC_ADDON, SS_MC_ADDON, QIV_MC, LA_PCT, ONE_LA, BRKS, BRK2, HCITY, NCITY, RADJF, "
+          "NO_RBN_ADDON); write other lines with a line item");
     const std::vector<std::string_view> values = Words(text);
     if (std::optional<std::string> why = ParameterProblem(name, values)) throw FieldError(*why);
     return "* " + name + " = " + Joined(values) + "\n";
   }
   if (keyword == kLineItem) {
     const std::string text = value("text");
-    if (text.find('\n') != std::string::npos) throw FieldError("a line item holds one line, without a line feed (raw text= gives bytes as they stand)");
+    if (text.find('\n') != std::string::npos)
+      throw FieldError("a line item holds one line, without a line feed (raw text= gives bytes as they stand)");
     return text + "\n";
   }
   if (keyword == "sets") {
@@ -164,7 +178,8 @@ std::string FactorWriter::write(std::string_view keyword, const FieldList& field
     return DataLine(Joined(codes)) + DataLine(Joined(weights)) + DataLine(kind);
   }
   if (keyword == "extra-line" && type != 'D' && type != 'H')
-    throw FieldError("extra factor lines belong to tariff types D and H; this is the factor file of a type-" + std::string(1, type) + " tariff");
+    throw FieldError("extra factor lines belong to tariff types D and H; this is the factor file of a type-" +
+                     std::string(1, type) + " tariff");
   const std::string values = value("values");
   const std::vector<std::string_view> factors = CheckedWords("values", values, FactorProblem);
   if (keyword == "class-factors" || keyword == "break-factors") {

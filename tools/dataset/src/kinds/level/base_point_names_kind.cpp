@@ -35,7 +35,8 @@ class BasePointNamesKind final : public level::LevelLayoutKind {
     std::vector<std::pair<std::size_t, SortKey>> keys;
     for (std::size_t i = 0; i < records.size(); ++i) {
       if (!CheckRecordShape(records[i], i, kLayout, problems)) continue;
-      keys.emplace_back(i, BytesKey(std::string(kLayout.columns(records[i], "kind")) + std::string(kLayout.columns(records[i], "key"))));
+      keys.emplace_back(i, BytesKey(std::string(kLayout.columns(records[i], "kind")) +
+                                    std::string(kLayout.columns(records[i], "key"))));
     }
     CheckSortOrder(keys, false, "kind, then key, as the screen reads on until it passes the point", problems);
   }

@@ -44,7 +44,8 @@ using namespace std::string_view_literals;
 constexpr std::size_t kHeaderSize = 1996, kUsRecord = 11, kCanadianRecord = 17, kBlockRecords = 100;
 constexpr std::size_t kUsIndexAt = 16, kUsBlocks = 310, kCanadianIndexAt = 1877, kCanadianBlocks = 19, kIndexEntry = 6;
 constexpr std::size_t kTailAt = 1991;
-static_assert(kUsIndexAt + kIndexEntry * kUsBlocks == 1876 && kCanadianIndexAt + kIndexEntry * kCanadianBlocks == kTailAt);
+static_assert(kUsIndexAt + kIndexEntry * kUsBlocks == 1876 &&
+              kCanadianIndexAt + kIndexEntry * kCanadianBlocks == kTailAt);
 constexpr std::uint32_t kZipBits = 17, kZipMask = (1u << kZipBits) - 1;
 
 struct UsRecord {
@@ -120,13 +121,16 @@ std::string BaseFile(const std::vector<UsRecord>& us, const std::vector<Canadian
     file.replace(kUsIndexAt + kIndexEntry * b + 1, 5, FiveDigits(last.last()));
   }
   for (std::size_t b = 0; b * kBlockRecords < canadian.size() && b < kCanadianBlocks; ++b)
-    file.replace(kCanadianIndexAt + kIndexEntry * b, 5, canadian[std::min(canadian.size(), (b + 1) * kBlockRecords) - 1].high);
+    file.replace(kCanadianIndexAt + kIndexEntry * b, 5,
+                 canadian[std::min(canadian.size(), (b + 1) * kBlockRecords) - 1].high);
   for (const UsRecord& r : us) file += Encode(r);
   for (const CanadianRecord& r : canadian) file += Encode(r);
   return file;
 }
 
-std::uint32_t Number(const Field& f, std::int64_t most) { return static_cast<std::uint32_t>(ParseInteger(f.key, f.value, 0, most)); }
+std::uint32_t Number(const Field& f, std::int64_t most) {
+  return static_cast<std::uint32_t>(ParseInteger(f.key, f.value, 0, most));
+}
 
 std::string PostalCode(const Field& f) {
   std::string code = f.value;
@@ -157,12 +161,14 @@ class BasePointsKind final : public level::LevelFileBase {
     return {{DataRecord{BaseFile(us, canadian), items.empty() ? 0 : items.front().line}}};
   }
 
-  std::optional<std::vector<std::string_view>> splitRecords(std::size_t, std::string_view content, const Settings&) const override {
+  std::optional<std::vector<std::string_view>> splitRecords(std::size_t, std::string_view content,
+                                                            const Settings&) const override {
     std::vector<std::string_view> records{content.substr(0, std::min(content.size(), kHeaderSize))};
     const std::optional<Parts> parts = Split(content);
     if (!parts) return records;
     for (std::size_t at = 0; at < parts->us.size(); at += kUsRecord) records.push_back(parts->us.substr(at, kUsRecord));
-    for (std::size_t at = 0; at < parts->canadian.size(); at += kCanadianRecord) records.push_back(parts->canadian.substr(at, kCanadianRecord));
+    for (std::size_t at = 0; at < parts->canadian.size(); at += kCanadianRecord)
+      records.push_back(parts->canadian.substr(at, kCanadianRecord));
     return records;
   }
 
@@ -179,7 +185,8 @@ class BasePointsKind final : public level::LevelFileBase {
     }
     const std::vector<UsRecord> us = UsRecords(parts->us);
     const std::vector<CanadianRecord> canadian = CanadianRecords(parts->canadian);
-    if (us.size() > kUsBlocks * kBlockRecords) problems.push_back({std::nullopt, "holds more U.S. records than its 310 index entries cover"});
+    if (us.size() > kUsBlocks * kBlockRecords)
+      problems.push_back({std::nullopt, "holds more U.S. records than its 310 index entries cover"});
     if (canadian.size() > kCanadianBlocks * kBlockRecords)
       problems.push_back({std::nullopt, "holds more Canadian records than its 19 index entries cover"});
     for (std::size_t i = 0; i < us.size(); ++i) {
@@ -188,13 +195,17 @@ class BasePointsKind final : public level::LevelFileBase {
         problems.push_back({i + 1, "U.S. range from " + FiveDigits(r.first) + " does not end within its hundred"});
       if (r.pobox != ' ' && r.pobox != '*') problems.push_back({i + 1, "its P.O.-box flag is neither blank nor '*'"});
       if (i > 0 && (r.kind < us[i - 1].kind || (r.kind == us[i - 1].kind && r.first <= us[i - 1].last())))
-        problems.push_back({i + 1, "does not sort above the U.S. record before it (by kind, then ZIP, without overlapping)"});
+        problems.push_back(
+            {i + 1, "does not sort above the U.S. record before it (by kind, then ZIP, without overlapping)"});
     }
     for (std::size_t i = 0; i < canadian.size(); ++i) {
       const CanadianRecord& r = canadian[i];
-      if (r.low > r.high) problems.push_back({1 + us.size() + i, "its highest code " + Shown(r.high) + " lies below its lowest " + Shown(r.low)});
+      if (r.low > r.high)
+        problems.push_back(
+            {1 + us.size() + i, "its highest code " + Shown(r.high) + " lies below its lowest " + Shown(r.low)});
       if (i > 0 && r.low <= canadian[i - 1].high)
-        problems.push_back({1 + us.size() + i, "does not sort above the Canadian record before it (without overlapping)"});
+        problems.push_back(
+            {1 + us.size() + i, "does not sort above the Canadian record before it (without overlapping)"});
     }
     if (BaseFile(us, canadian).substr(0, kHeaderSize) != content.substr(0, kHeaderSize))
       problems.push_back({0, "its header (offsets, sizes, block indexes, zero bytes) does not match its records"});
@@ -209,7 +220,9 @@ class BasePointsKind final : public level::LevelFileBase {
     if (BaseFile(us, canadian) != content) return RawItemLine(content) + "\n";
     std::string out;
     for (const UsRecord& r : us) {
-      FieldList fields{{"kind", std::string(1, r.kind)}, {"low", FiveDigits(r.first)}, {"high", FiveDigits(r.last())},
+      FieldList fields{{"kind", std::string(1, r.kind)},
+                       {"low", FiveDigits(r.first)},
+                       {"high", FiveDigits(r.last())},
                        {"base", std::to_string(r.base)}};
       if (r.pobox != ' ') fields.push_back({"pobox", std::string(1, r.pobox)});
       out += FormatItem("us", fields) + "\n";
@@ -227,10 +240,11 @@ class BasePointsKind final : public level::LevelFileBase {
   };
 
   static std::optional<Parts> Split(std::string_view content) {
-    const std::int64_t usAt = GetInt(content, 0), usSize = GetInt(content, 4), caAt = GetInt(content, 8), caSize = GetInt(content, 12);
+    const std::int64_t usAt = GetInt(content, 0), usSize = GetInt(content, 4), caAt = GetInt(content, 8),
+                       caSize = GetInt(content, 12);
     const auto inside = [&](std::int64_t at, std::int64_t size, std::size_t record) {
-      return at >= static_cast<std::int64_t>(kHeaderSize) && size >= 0 && size % static_cast<std::int64_t>(record) == 0 &&
-             at + size <= static_cast<std::int64_t>(content.size());
+      return at >= static_cast<std::int64_t>(kHeaderSize) && size >= 0 &&
+             size % static_cast<std::int64_t>(record) == 0 && at + size <= static_cast<std::int64_t>(content.size());
     };
     if (!inside(usAt, usSize, kUsRecord) || !inside(caAt, caSize, kCanadianRecord)) return std::nullopt;
     return Parts{content.substr(static_cast<std::size_t>(usAt), static_cast<std::size_t>(usSize)),
@@ -239,7 +253,8 @@ class BasePointsKind final : public level::LevelFileBase {
 
   static std::vector<UsRecord> UsRecords(std::string_view bytes) {
     std::vector<UsRecord> records;
-    for (std::size_t at = 0; at + kUsRecord <= bytes.size(); at += kUsRecord) records.push_back(DecodeUs(bytes.substr(at, kUsRecord)));
+    for (std::size_t at = 0; at + kUsRecord <= bytes.size(); at += kUsRecord)
+      records.push_back(DecodeUs(bytes.substr(at, kUsRecord)));
     return records;
   }
 
@@ -281,10 +296,14 @@ class BasePointsKind final : public level::LevelFileBase {
   static CanadianRecord Canadian(const ItemText& item) {
     CanadianRecord r;
     for (const Field& f : item.fields) {
-      if (f.key == "low") r.low = PostalCode(f);
-      else if (f.key == "high") r.high = PostalCode(f);
-      else if (f.key == "base") r.base = static_cast<std::int16_t>(ParseInteger(f.key, f.value, -32768, 32767));
-      else throw FieldError("a Canadian range takes low=, high= and base=, not '" + f.key + "'");
+      if (f.key == "low")
+        r.low = PostalCode(f);
+      else if (f.key == "high")
+        r.high = PostalCode(f);
+      else if (f.key == "base")
+        r.base = static_cast<std::int16_t>(ParseInteger(f.key, f.value, -32768, 32767));
+      else
+        throw FieldError("a Canadian range takes low=, high= and base=, not '" + f.key + "'");
     }
     return r;
   }

@@ -76,16 +76,19 @@ SortKey SearchKey(std::string_view record) {
   return BytesKey(key);
 }
 
-void CheckCities(std::span<const std::string_view> records, Country country, KindProblems& problems, std::size_t file = 0) {
+void CheckCities(std::span<const std::string_view> records, Country country, KindProblems& problems,
+                 std::size_t file = 0) {
   std::vector<std::pair<std::size_t, SortKey>> keys;
   for (std::size_t i = 0; i < records.size(); ++i) {
     const std::string_view r = records[i];
     if (!CheckRecordShape(r, i, kCity, problems)) continue;
     const auto refuse = [&](std::string message) { problems.push_back({i, std::move(message), file}); };
     if (!IsPointCode(kCity.columns(r, "code"), country))
-      refuse(kCity.describe("code") + ": " + Shown(kCity.columns(r, "code")) + " is not " + std::string(ShapeOf(country)));
+      refuse(kCity.describe("code") + ": " + Shown(kCity.columns(r, "code")) + " is not " +
+             std::string(ShapeOf(country)));
     const std::string_view state = kCity.columns(r, "state");
-    if (!IsUpper(state[0]) || !IsUpper(state[1])) refuse(kCity.describe("state") + ": " + Shown(state) + " is not two capital letters");
+    if (!IsUpper(state[0]) || !IsUpper(state[1]))
+      refuse(kCity.describe("state") + ": " + Shown(state) + " is not two capital letters");
     const std::string_view city = kCity.columns(r, "city");
     if (city.find_first_not_of(' ') == std::string_view::npos) refuse(kCity.describe("city") + " is blank");
     if (std::any_of(city.begin(), city.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
@@ -133,7 +136,9 @@ std::pair<std::string, std::optional<std::string>> EncodeMexicanCity(const Field
     if (!range.empty()) throw FieldError("range=none takes no " + range.front().key + "=");
     return {std::move(record), std::nullopt};
   }
-  const auto given = [&](std::string_view key) { return std::any_of(range.begin(), range.end(), [&](const Field& f) { return f.key == key; }); };
+  const auto given = [&](std::string_view key) {
+    return std::any_of(range.begin(), range.end(), [&](const Field& f) { return f.key == key; });
+  };
   FieldList withDefaults;
   if (!given("low")) withDefaults.push_back({"low", record.substr(0, 5)});
   withDefaults.insert(withDefaults.end(), range.begin(), range.end());
@@ -184,7 +189,8 @@ class MexicanCitiesKind final : public FileKind {
     return {std::move(cities), std::move(ranges)};
   }
 
-  std::optional<std::vector<std::string_view>> splitRecords(std::size_t file, std::string_view content, const Settings&) const override {
+  std::optional<std::vector<std::string_view>> splitRecords(std::size_t file, std::string_view content,
+                                                            const Settings&) const override {
     return SplitFixedRecords(content, file == 0 ? kCity.recordSize() : kRange.recordSize());
   }
 
@@ -199,10 +205,14 @@ class MexicanCitiesKind final : public FileKind {
       if (!shaped) continue;
       const auto refuse = [&](std::string message) { problems.push_back({i, std::move(message), 1}); };
       const std::string_view low = kRange.columns(r, "low"), high = kRange.columns(r, "high");
-      if (!IsDigits(low) || !IsDigits(high)) refuse("its keys " + Shown(low) + " and " + Shown(high) + " are not five digits each");
-      if (low > high) refuse(kRange.describe("low") + " " + Shown(low) + " lies above " + kRange.describe("high") + " " + Shown(high));
+      if (!IsDigits(low) || !IsDigits(high))
+        refuse("its keys " + Shown(low) + " and " + Shown(high) + " are not five digits each");
+      if (low > high)
+        refuse(kRange.describe("low") + " " + Shown(low) + " lies above " + kRange.describe("high") + " " +
+               Shown(high));
       if (i >= cities.size()) {
-        refuse("names .CMX record " + std::to_string(i) + ", past the end of .CMX (" + std::to_string(cities.size()) + " records)");
+        refuse("names .CMX record " + std::to_string(i) + ", past the end of .CMX (" + std::to_string(cities.size()) +
+               " records)");
       } else if (cities[i].size() >= 4 && cities[i].substr(0, 4) != low.substr(0, 4)) {
         refuse("its .CMX record " + std::to_string(i) + " has the code " + Shown(cities[i].substr(0, 6)) +
                ", which does not begin as its low key " + Shown(low) + ", so the city is never listed");
@@ -230,7 +240,8 @@ class MexicanCitiesKind final : public FileKind {
  private:
   // The city item that builds a .CMX record with its .MXR record (or a
   // .MXR record alone), or nothing.
-  static std::optional<std::string> describeCity(std::optional<std::string_view> city, std::optional<std::string_view> range) {
+  static std::optional<std::string> describeCity(std::optional<std::string_view> city,
+                                                 std::optional<std::string_view> range) {
     if (!city) return std::nullopt;
     std::optional<FieldList> fields = kCity.decode(*city);
     if (!fields) return std::nullopt;
@@ -248,7 +259,8 @@ class MexicanCitiesKind final : public FileKind {
     }
     try {
       auto [cityBytes, rangeBytes] = EncodeMexicanCity(*fields);
-      if (cityBytes != *city || rangeBytes != (range ? std::optional<std::string>(*range) : std::nullopt)) return std::nullopt;
+      if (cityBytes != *city || rangeBytes != (range ? std::optional<std::string>(*range) : std::nullopt))
+        return std::nullopt;
     } catch (const FieldError&) {
       return std::nullopt;
     }

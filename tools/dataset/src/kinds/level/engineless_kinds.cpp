@@ -37,10 +37,12 @@ using F = FieldForm;
 
 constexpr std::string_view kExt = "ext";
 
-constexpr RecordField kWideFields[] = {
-    {"first", {0, 4}, F::Signed, "\0\0\0\0"sv}, {"second", {4, 4}, F::Signed, "\0\0\0\0"sv}, {"third", {8, 4}, F::Signed, "\0\0\0\0"sv}};
-constexpr RecordField kTwinFields[] = {
-    {"first", {0, 4}, F::Signed, "\0\0\0\0"sv}, {"second", {4, 4}, F::Signed, "\0\0\0\0"sv}, {"third", {8, 2}, F::Signed, "\0\0"sv}};
+constexpr RecordField kWideFields[] = {{"first", {0, 4}, F::Signed, "\0\0\0\0"sv},
+                                       {"second", {4, 4}, F::Signed, "\0\0\0\0"sv},
+                                       {"third", {8, 4}, F::Signed, "\0\0\0\0"sv}};
+constexpr RecordField kTwinFields[] = {{"first", {0, 4}, F::Signed, "\0\0\0\0"sv},
+                                       {"second", {4, 4}, F::Signed, "\0\0\0\0"sv},
+                                       {"third", {8, 2}, F::Signed, "\0\0"sv}};
 constexpr RecordField kLamFields[] = {{"code", {0, 6}, F::Text, "      "sv}, {"value", {6, 3}, F::Text, "   "sv}};
 static_assert(IsWholeLayout(kWideFields, 12) && IsWholeLayout(kTwinFields, 10) && IsWholeLayout(kLamFields, 9));
 constexpr RecordLayout kWide(kWideFields);
@@ -58,10 +60,10 @@ const RecordLayout& AdjLayout() {
 }
 
 enum class Shape {
-  Any,     // one record: the whole file
-  Exact,   // one record of exactly the size
-  Fixed,   // records of the size
-  Lines,   // text lines ending CR LF
+  Any,    // one record: the whole file
+  Exact,  // one record of exactly the size
+  Fixed,  // records of the size
+  Lines,  // text lines ending CR LF
 };
 
 struct Table {
@@ -87,7 +89,7 @@ constexpr std::array kTables{
     Table{"MCA", Shape::Fixed, 10, 0, [] { return &kTwin; }},
     Table{"ADJ", Shape::Fixed, 347, 400, [] { return &AdjLayout(); }},
     Table{"LAM", Shape::Fixed, 11, 220, [] { return &kLam; }},
-    Table{"LAB", Shape::Lines, kLabLine, kLabBlocks * kLabBlockLines, nullptr},
+    Table{"LAB", Shape::Lines, kLabLine, kLabBlocks* kLabBlockLines, nullptr},
     Table{"ZMC", Shape::Fixed, 40, 0, nullptr},
     Table{"RTC", Shape::Any, 0, 0, nullptr},
     Table{"RCL", Shape::Any, 0, 0, nullptr},
@@ -151,11 +153,13 @@ class EnginelessTableKind final : public level::LevelRecordKind {
   std::string encodeItem(std::string_view, const FieldList& fields, const Settings& s) const override {
     const Table& t = *Find(s);
     if (t.layout != nullptr) return t.layout()->encode(fields);
-    if (fields.size() != 1 || fields.front().key != "text") throw FieldError("a record of this file takes text=\"...\"");
+    if (fields.size() != 1 || fields.front().key != "text")
+      throw FieldError("a record of this file takes text=\"...\"");
     std::string text = fields.front().value;
     if (t.shape == Shape::Lines) return text + "\r\n";
     if (t.shape == Shape::Any) return text;
-    if (text.size() > t.size) throw FieldError("a record of this file is " + std::to_string(t.size) + " bytes; the text is longer");
+    if (text.size() > t.size)
+      throw FieldError("a record of this file is " + std::to_string(t.size) + " bytes; the text is longer");
     text.resize(t.size, '\0');
     return text;
   }
@@ -184,13 +188,16 @@ class EnginelessTableKind final : public level::LevelRecordKind {
       default: return SplitFixedRecords(content, t.size);
     }
   }
-  void checkRecords(std::span<const std::string_view> records, const Settings& s, KindProblems& problems) const override {
+  void checkRecords(std::span<const std::string_view> records, const Settings& s,
+                    KindProblems& problems) const override {
     const Table& t = *Find(s);
     if (t.shape == Shape::Exact && (records.size() != 1 || records.front().size() != t.size)) {
-      problems.push_back({std::nullopt, "is not exactly " + std::to_string(t.size) + " bytes (the file is read whole or not at all)"});
+      problems.push_back(
+          {std::nullopt, "is not exactly " + std::to_string(t.size) + " bytes (the file is read whole or not at all)"});
       return;
     }
-    if (t.most != 0) CheckRecordCount(records.size(), 0, t.most, t.shape == Shape::Lines ? "lines" : "records", problems);
+    if (t.most != 0)
+      CheckRecordCount(records.size(), 0, t.most, t.shape == Shape::Lines ? "lines" : "records", problems);
     for (std::size_t i = 0; i < records.size(); ++i) {
       if (t.shape == Shape::Fixed && records[i].size() != t.size)
         problems.push_back({i, "is " + std::to_string(records[i].size()) + " bytes, not " + std::to_string(t.size)});
@@ -224,7 +231,9 @@ class ZipIndexKind final : public FileKind {
     if (Shape(settled) == nullptr) throw FieldError("a zip-index block names its file with ext= (ZF1, ZFM or ZF2)");
     return settled;
   }
-  std::vector<std::string> fileNames(const Settings& s) const override { return {level::FileName(s, Extension(Shape(s)->ext))}; }
+  std::vector<std::string> fileNames(const Settings& s) const override {
+    return {level::FileName(s, Extension(Shape(s)->ext))};
+  }
 
   std::vector<std::vector<DataRecord>> build(std::span<const ItemText> items, const Settings& s) const override {
     const IndexShape& shape = *Shape(s);
@@ -237,9 +246,12 @@ class ZipIndexKind final : public FileKind {
         AtItemLine(item, [&] {
           std::int64_t key = 0, entry = 0;
           for (const Field& f : item.fields) {
-            if (f.key == "value") key = ParseInteger("value", f.value, 0, 0xFFFF);
-            else if (f.key == "entry") entry = ParseInteger("entry", f.value, 0, shape.entrySize == 3 ? 0xFFFFFF : 0xFFFFFFFFFFFF);
-            else throw FieldError("a key takes value= and entry=, not '" + f.key + "'");
+            if (f.key == "value")
+              key = ParseInteger("value", f.value, 0, 0xFFFF);
+            else if (f.key == "entry")
+              entry = ParseInteger("entry", f.value, 0, shape.entrySize == 3 ? 0xFFFFFF : 0xFFFFFFFFFFFF);
+            else
+              throw FieldError("a key takes value= and entry=, not '" + f.key + "'");
           }
           keys += Little(static_cast<std::uint64_t>(key), 2);
           entries += Little(static_cast<std::uint64_t>(entry), shape.entrySize);
@@ -256,7 +268,8 @@ class ZipIndexKind final : public FileKind {
     return {{DataRecord{std::move(file), items.empty() ? 0 : items.front().line}}};
   }
 
-  std::optional<std::vector<std::string_view>> splitRecords(std::size_t, std::string_view content, const Settings&) const override {
+  std::optional<std::vector<std::string_view>> splitRecords(std::size_t, std::string_view content,
+                                                            const Settings&) const override {
     if (content.empty()) return std::vector<std::string_view>{};
     return std::vector<std::string_view>{content};
   }
@@ -270,9 +283,11 @@ class ZipIndexKind final : public FileKind {
     }
     const std::size_t n = Count(content);
     if (n > shape.room)
-      problems.push_back({std::nullopt, "lists " + std::to_string(n) + " keys; the rating context has room for " + std::to_string(shape.room)});
+      problems.push_back({std::nullopt, "lists " + std::to_string(n) + " keys; the rating context has room for " +
+                                            std::to_string(shape.room)});
     if (content.size() < DataOffset(n, shape))
-      problems.push_back({std::nullopt, "ends before its " + std::to_string(n) + " keys and entries (the data begins at " +
+      problems.push_back({std::nullopt, "ends before its " + std::to_string(n) +
+                                            " keys and entries (the data begins at " +
                                             std::to_string(DataOffset(n, shape)) + ")"});
   }
 
@@ -280,7 +295,8 @@ class ZipIndexKind final : public FileKind {
     const IndexShape& shape = *Shape(s);
     const std::string_view content = contents.front();
     const std::size_t n = content.size() >= 2 ? Count(content) : 0;
-    if (content.size() < DataOffset(n, shape) || content.substr(2 + 2 * n, 4 * n).find_first_not_of('\0') != std::string_view::npos)
+    if (content.size() < DataOffset(n, shape) ||
+        content.substr(2 + 2 * n, 4 * n).find_first_not_of('\0') != std::string_view::npos)
       return content.empty() ? "" : RawItemLine(content) + "\n";
     std::string out;
     for (std::size_t i = 0; i < n; ++i) {
@@ -288,7 +304,8 @@ class ZipIndexKind final : public FileKind {
       const std::uint64_t entry = Load(content.substr(6 * n + 2 + shape.entrySize * i, shape.entrySize));
       out += FormatItem("key", {{"value", std::to_string(key)}, {"entry", std::to_string(entry)}}) + "\n";
     }
-    if (content.size() > DataOffset(n, shape)) out += FormatItem("data", {{"text", std::string(content.substr(DataOffset(n, shape)))}}) + "\n";
+    if (content.size() > DataOffset(n, shape))
+      out += FormatItem("data", {{"text", std::string(content.substr(DataOffset(n, shape)))}}) + "\n";
     return out;
   }
 
@@ -296,7 +313,8 @@ class ZipIndexKind final : public FileKind {
   static constexpr std::string_view kItems[] = {"key", "data"};
   static const IndexShape* Shape(const Settings& s) {
     const std::string ext = ExtOf(s);
-    const auto t = std::find_if(kIndexShapes.begin(), kIndexShapes.end(), [&](const IndexShape& k) { return SameName(k.ext, ext); });
+    const auto t = std::find_if(kIndexShapes.begin(), kIndexShapes.end(),
+                                [&](const IndexShape& k) { return SameName(k.ext, ext); });
     return t == kIndexShapes.end() ? nullptr : &*t;
   }
   static std::size_t Count(std::string_view content) { return static_cast<std::size_t>(Load(content.substr(0, 2))); }
@@ -308,7 +326,8 @@ class ZipIndexKind final : public FileKind {
   }
   static std::uint64_t Load(std::string_view bytes) {
     std::uint64_t value = 0;
-    for (std::size_t i = 0; i < bytes.size(); ++i) value |= std::uint64_t{static_cast<unsigned char>(bytes[i])} << (8 * i);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+      value |= std::uint64_t{static_cast<unsigned char>(bytes[i])} << (8 * i);
     return value;
   }
 };
@@ -351,12 +370,16 @@ class BasePointBlockKind final : public FileKind {
           const std::string* at = nullptr;
           const std::string* text = nullptr;
           for (const Field& f : item.fields) {
-            if (f.key == "at") at = &f.value;
-            else if (f.key == "text") text = &f.value;
-            else throw FieldError("header-bytes takes at= and text=, not '" + f.key + "'");
+            if (f.key == "at")
+              at = &f.value;
+            else if (f.key == "text")
+              text = &f.value;
+            else
+              throw FieldError("header-bytes takes at= and text=, not '" + f.key + "'");
           }
           if (at == nullptr || text == nullptr) throw FieldError("header-bytes takes at= and text=");
-          const auto offset = static_cast<std::size_t>(ParseInteger("at", *at, 0, static_cast<std::int64_t>(header.size())));
+          const auto offset =
+              static_cast<std::size_t>(ParseInteger("at", *at, 0, static_cast<std::int64_t>(header.size())));
           if (offset + text->size() > header.size()) throw FieldError("header-bytes run past the header");
           header.replace(offset, text->size(), *text);
         });
@@ -370,7 +393,8 @@ class BasePointBlockKind final : public FileKind {
     return {{DataRecord{header + data, items.empty() ? 0 : items.front().line}}};
   }
 
-  std::optional<std::vector<std::string_view>> splitRecords(std::size_t, std::string_view content, const Settings&) const override {
+  std::optional<std::vector<std::string_view>> splitRecords(std::size_t, std::string_view content,
+                                                            const Settings&) const override {
     if (content.empty()) return std::vector<std::string_view>{};
     return std::vector<std::string_view>{content};
   }
@@ -384,10 +408,11 @@ class BasePointBlockKind final : public FileKind {
     }
     const std::int64_t offset = GetInt(content, kDataOffsetAt), length = GetInt(content, kDataSizeAt);
     if (length < 0 || length > static_cast<std::int64_t>(kDataRoom))
-      problems.push_back({std::nullopt, "its data block of " + std::to_string(length) + " bytes does not fit the rating context's 336"});
+      problems.push_back({std::nullopt, "its data block of " + std::to_string(length) +
+                                            " bytes does not fit the rating context's 336"});
     if (offset < 0 || length < 0 || offset + length > static_cast<std::int64_t>(content.size()))
-      problems.push_back({std::nullopt, "its data block (offset " + std::to_string(offset) + ", " + std::to_string(length) +
-                                            " bytes) lies outside the file"});
+      problems.push_back({std::nullopt, "its data block (offset " + std::to_string(offset) + ", " +
+                                            std::to_string(length) + " bytes) lies outside the file"});
   }
 
   std::string describe(std::span<const std::string_view> contents, const Settings& s) const override {

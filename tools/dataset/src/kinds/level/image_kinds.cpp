@@ -65,7 +65,8 @@ class ImageKind final : public level::LevelFileBase {
       if (item.keyword == kRawItem) {
         raw.push_back(RawItemRecord(item));
       } else if (item.keyword == kSet) {
-        AtItemLine(item, [&] { ApplyFields(image, spec_.fields, item.fields, "a " + std::string(spec_.keyword) + " image"); });
+        AtItemLine(
+            item, [&] { ApplyFields(image, spec_.fields, item.fields, "a " + std::string(spec_.keyword) + " image"); });
       } else if (item.keyword == kBytes) {
         AtItemLine(item, [&] { ApplyBytes(image, item.fields); });
       } else {
@@ -76,7 +77,8 @@ class ImageKind final : public level::LevelFileBase {
     return {{DataRecord{std::move(image), line}}};
   }
 
-  std::optional<std::vector<std::string_view>> splitRecords(std::size_t, std::string_view content, const Settings&) const override {
+  std::optional<std::vector<std::string_view>> splitRecords(std::size_t, std::string_view content,
+                                                            const Settings&) const override {
     if (content.empty()) return std::vector<std::string_view>{};
     return std::vector<std::string_view>{content};
   }
@@ -84,8 +86,8 @@ class ImageKind final : public level::LevelFileBase {
   void check(std::span<const FileRecords> files, const Settings&, KindProblems& problems) const override {
     const std::string_view content = files.front().content;
     if (content.size() != spec_.size) {
-      problems.push_back({std::nullopt, "is " + std::to_string(content.size()) + " bytes, not " + std::to_string(spec_.size) +
-                                            " (the image is read whole or not at all)"});
+      problems.push_back({std::nullopt, "is " + std::to_string(content.size()) + " bytes, not " +
+                                            std::to_string(spec_.size) + " (the image is read whole or not at all)"});
       return;
     }
     if (spec_.check) spec_.check(content, problems);
@@ -100,7 +102,9 @@ class ImageKind final : public level::LevelFileBase {
     std::string out;
     for (std::size_t i = 0; i < named.size(); i += kFieldsPerLine)
       out += FormatItem(kSet, FieldList(named.begin() + static_cast<std::ptrdiff_t>(i),
-                                        named.begin() + static_cast<std::ptrdiff_t>(std::min(named.size(), i + kFieldsPerLine)))) + "\n";
+                                        named.begin() +
+                                            static_cast<std::ptrdiff_t>(std::min(named.size(), i + kFieldsPerLine)))) +
+             "\n";
     for (const FieldList& run : LeftoverBytes(image, covered, defaults)) out += FormatItem(kBytes, run) + "\n";
     return out;
   }
@@ -112,15 +116,18 @@ class ImageKind final : public level::LevelFileBase {
 // Fields of a kind: key, offset, width, form.
 std::vector<ImageField> Fields(std::initializer_list<ImageField> list) { return list; }
 
-std::string_view At(std::string_view image, std::size_t offset, std::size_t width) { return image.substr(offset, width); }
+std::string_view At(std::string_view image, std::size_t offset, std::size_t width) {
+  return image.substr(offset, width);
+}
 
 // reader: who reads the flag ("the library", "the screen").
-void CheckYesNo(std::string_view image, std::initializer_list<std::pair<std::string_view, std::size_t>> flags, std::string_view reader,
-                KindProblems& problems) {
+void CheckYesNo(std::string_view image, std::initializer_list<std::pair<std::string_view, std::size_t>> flags,
+                std::string_view reader, KindProblems& problems) {
   for (const auto& [key, offset] : flags)
     if (!IsOneOf(At(image, offset, 1), "YN"))
-      problems.push_back({std::nullopt, "byte " + std::to_string(offset) + " (" + std::string(key) + ") " + Shown(At(image, offset, 1)) +
-                                            " is not Y or N (" + std::string(reader) + " reads it as N)"});
+      problems.push_back({std::nullopt, "byte " + std::to_string(offset) + " (" + std::string(key) + ") " +
+                                            Shown(At(image, offset, 1)) + " is not Y or N (" + std::string(reader) +
+                                            " reads it as N)"});
 }
 
 ImageSpec TariffSettings() {
@@ -154,11 +161,13 @@ ImageSpec TariffSettings() {
                   {"terminal-information", {272, 1}, F::Character}}),
           [](std::string_view image, KindProblems& problems) {
             if (!IsOneOf(At(image, 163, 1), "356"))
-              problems.push_back({std::nullopt, "byte 163 (zip-mode) " + Shown(At(image, 163, 1)) + " is not 3, 5 or 6 (the digits of a ZIP)"});
+              problems.push_back({std::nullopt, "byte 163 (zip-mode) " + Shown(At(image, 163, 1)) +
+                                                    " is not 3, 5 or 6 (the digits of a ZIP)"});
             const std::string_view version = At(image, 4, 5);
             if (std::none_of(version.begin(), version.end(), [](char c) { return c >= '0' && c <= '9'; }))
               problems.push_back({std::nullopt, "bytes 4-8 (version) hold no digit: the version number reads 0"});
-            CheckYesNo(image, {{"accessorials", 197}, {"no-postal-codes", 207}, {"no-engineless-data", 199}}, "the library", problems);
+            CheckYesNo(image, {{"accessorials", 197}, {"no-postal-codes", 207}, {"no-engineless-data", 199}},
+                       "the library", problems);
           }};
 }
 
@@ -203,11 +212,13 @@ ImageSpec RatingDefaults() {
                   {"breaks-to-hide", {268, 8}, F::NulText},
                   {"base-point-display", {276, 1}, F::Character}}),
           [](std::string_view image, KindProblems& problems) {
-            for (const auto& [key, offset, width] : {std::tuple{"tl-from-break"sv, 262u, 4u}, std::tuple{"breaks-to-hide"sv, 268u, 8u}}) {
+            for (const auto& [key, offset, width] :
+                 {std::tuple{"tl-from-break"sv, 262u, 4u}, std::tuple{"breaks-to-hide"sv, 268u, 8u}}) {
               const std::string_view text = At(image, offset, width).substr(0, At(image, offset, width).find('\0'));
               if (!text.empty() && !IsDigits(text))
-                problems.push_back({std::nullopt, "bytes " + std::to_string(offset) + "-" + std::to_string(offset + width - 1) + " (" +
-                                                      std::string(key) + ") " + Shown(text) + " is not a number"});
+                problems.push_back({std::nullopt, "bytes " + std::to_string(offset) + "-" +
+                                                      std::to_string(offset + width - 1) + " (" + std::string(key) +
+                                                      ") " + Shown(text) + " is not a number"});
             }
           }};
 }
@@ -215,7 +226,8 @@ ImageSpec RatingDefaults() {
 constexpr std::size_t kDiscountEntries = 9, kEntryAt = 112, kEntrySize = 25, kBands = 4, kBandAt = 337, kBandSize = 67;
 
 ImageSpec DiscountFile() {
-  std::vector<ImageField> fields{{"class-band-state", {0, 2}, F::Signed}, {"scheme", {88, 1}, F::Character}, {"label", {90, 22}, F::NulText}};
+  std::vector<ImageField> fields{
+      {"class-band-state", {0, 2}, F::Signed}, {"scheme", {88, 1}, F::Character}, {"label", {90, 22}, F::NulText}};
   for (std::size_t i = 0; i < kDiscountEntries; ++i) {
     const std::size_t at = kEntryAt + kEntrySize * i;
     fields.push_back({"entry" + std::to_string(i) + ".label", {at, 11}, F::NulText});
@@ -224,20 +236,23 @@ ImageSpec DiscountFile() {
   for (std::size_t b = 0; b < kBands; ++b) {
     const std::size_t at = kBandAt + kBandSize * b;
     const std::string band = "band" + std::to_string(b);
-    for (std::size_t i = 0; i < 9; ++i) fields.push_back({band + ".break" + std::to_string(i), {at + 6 * i, 6}, F::NulText});
+    for (std::size_t i = 0; i < 9; ++i)
+      fields.push_back({band + ".break" + std::to_string(i), {at + 6 * i, 6}, F::NulText});
     fields.push_back({band + ".mc", {at + 54, 6}, F::NulText});
     fields.push_back({band + ".floor", {at + 60, 7}, F::NulText});
   }
   return {"discount-file", ".DIS", 605, std::move(fields), [](std::string_view image, KindProblems& problems) {
             const char scheme = image[88];
             if (scheme != '\0' && scheme != ' ' && (scheme < '1' || scheme > '5'))
-              problems.push_back({std::nullopt, "byte 88 (scheme) " + Shown(image.substr(88, 1)) + " is not a scheme 1 to 5 (band 0 is used)"});
+              problems.push_back({std::nullopt, "byte 88 (scheme) " + Shown(image.substr(88, 1)) +
+                                                    " is not a scheme 1 to 5 (band 0 is used)"});
             bool ended = false;
             for (std::size_t i = 0; i < kDiscountEntries; ++i) {
               const char first = image[kEntryAt + kEntrySize * i];
               const bool empty = first == ' ' || first == '\0';
               if (!empty && ended)
-                problems.push_back({std::nullopt, "entry " + std::to_string(i) + " follows an empty entry: the entries end before it"});
+                problems.push_back({std::nullopt, "entry " + std::to_string(i) +
+                                                      " follows an empty entry: the entries end before it"});
               ended = ended || empty;
             }
           }};
@@ -245,7 +260,8 @@ ImageSpec DiscountFile() {
 
 ImageSpec MexicoDefaults() {
   return {"mexico-defaults", ".MEF", 350,
-          Fields({{"weights-in-kilograms", {0, 1}, F::Character, 1, "N"}, {"spanish-at-start", {2, 1}, F::Character, 1, "N"}}),
+          Fields({{"weights-in-kilograms", {0, 1}, F::Character, 1, "N"},
+                  {"spanish-at-start", {2, 1}, F::Character, 1, "N"}}),
           [](std::string_view image, KindProblems& problems) {
             CheckYesNo(image, {{"weights-in-kilograms", 0}, {"spanish-at-start", 2}}, "the screen", problems);
           }};
@@ -262,7 +278,11 @@ ImageSpec MexicoSettings() {
                   {"spanish-help-file", {18, 13}, F::NulText}}),
           [](std::string_view image, KindProblems& problems) {
             CheckYesNo(image,
-                       {{"shipment-detail", 4}, {"tax-prompt-off", 6}, {"insurance-prompt-off", 8}, {"combined-table", 10}, {"us-table", 12},
+                       {{"shipment-detail", 4},
+                        {"tax-prompt-off", 6},
+                        {"insurance-prompt-off", 8},
+                        {"combined-table", 10},
+                        {"us-table", 12},
                         {"mexican-table", 14}},
                        "the screen", problems);
           }};

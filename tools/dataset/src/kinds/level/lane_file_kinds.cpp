@@ -62,7 +62,8 @@ class NoDiscountStatesKind final : public LevelLayoutKind {
       if (!CheckRecordShape(records[i], i, kStates, problems)) continue;
       const std::string_view code = records[i];
       if (!std::all_of(code.begin(), code.end(), [](char c) { return c >= 'A' && c <= 'Z'; }))
-        problems.push_back({i, kStates.describe("code") + ": " + Shown(code) + " is not a two-letter state code (upper case)"});
+        problems.push_back(
+            {i, kStates.describe("code") + ": " + Shown(code) + " is not a two-letter state code (upper case)"});
     }
   }
 };
@@ -93,9 +94,10 @@ class BaseCodesKind final : public LevelLayoutKind {
       if (!CheckRecordShape(r, i, kBases, problems)) continue;
       CheckBounds(r, i, kBases, "low", "high", problems);
       if (previous && kBases.columns(r, "low") <= kBases.columns(records[*previous], "high"))
-        problems.push_back({i, (kBases.columns(r, "low") < kBases.columns(records[*previous], "low") ? "is out of order after record "
-                                                                                                        : "overlaps record ") +
-                                   std::to_string(*previous) + " (the ranges must ascend without overlapping for the binary search)"});
+        problems.push_back(
+            {i, (kBases.columns(r, "low") < kBases.columns(records[*previous], "low") ? "is out of order after record "
+                                                                                      : "overlaps record ") +
+                    std::to_string(*previous) + " (the ranges must ascend without overlapping for the binary search)"});
       previous = i;
     }
   }

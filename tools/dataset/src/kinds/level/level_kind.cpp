@@ -18,13 +18,15 @@ std::optional<Settings> RecogniseName(std::string_view name, std::string_view ex
   name = platform::TrimTrailingBlanks(name);
   if (name.size() <= ext.size() || !SameName(name.substr(name.size() - ext.size()), ext)) return std::nullopt;
   const std::string_view levelName = name.substr(0, name.size() - ext.size());
-  if (levelName.size() > kMaxLevelName || levelName.find_first_of("./\\") != std::string_view::npos) return std::nullopt;
+  if (levelName.size() > kMaxLevelName || levelName.find_first_of("./\\") != std::string_view::npos)
+    return std::nullopt;
   return Settings{{std::string(kLevel), std::string(levelName)}};
 }
 
 void CheckLevel(const Settings& settings, std::string_view keyword) {
   const std::string* level = FindSetting(settings, kLevel);
-  if (level == nullptr || level->empty() || level->size() > kMaxLevelName || level->find_first_of("./\\ ") != std::string::npos)
+  if (level == nullptr || level->empty() || level->size() > kMaxLevelName ||
+      level->find_first_of("./\\ ") != std::string::npos)
     throw FieldError("a " + std::string(keyword) + " block names its level: level= and up to 8 characters");
 }
 
@@ -58,11 +60,12 @@ std::optional<std::vector<std::string_view>> LevelLayoutKind::split(std::string_
   return SplitFixedRecords(content, layout_.recordSize());
 }
 
-void CheckBounds(std::string_view r, std::size_t i, const RecordLayout& layout, std::string_view low, std::string_view high,
-                 KindProblems& problems) {
+void CheckBounds(std::string_view r, std::size_t i, const RecordLayout& layout, std::string_view low,
+                 std::string_view high, KindProblems& problems) {
   if (layout.columns(r, low) > layout.columns(r, high))
-    problems.push_back({i, layout.describe(low) + " " + Shown(layout.columns(r, low)) + " lies above " + layout.describe(high) + " " +
-                               Shown(layout.columns(r, high)) + " (no code would lie in the range)"});
+    problems.push_back({i, layout.describe(low) + " " + Shown(layout.columns(r, low)) + " lies above " +
+                               layout.describe(high) + " " + Shown(layout.columns(r, high)) +
+                               " (no code would lie in the range)"});
 }
 
 }  // namespace dataset::level

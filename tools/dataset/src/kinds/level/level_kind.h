@@ -39,7 +39,9 @@ class LevelFileBase : public FileKind {
   std::span<const std::string_view> settingKeys() const override;
   std::optional<Settings> recognise(std::string_view name) const override { return RecogniseName(name, extension_); }
   Settings settle(Settings given, const Neighbours& neighbours) const override;
-  std::vector<std::string> fileNames(const Settings& settings) const override { return {FileName(settings, extension_)}; }
+  std::vector<std::string> fileNames(const Settings& settings) const override {
+    return {FileName(settings, extension_)};
+  }
 
  private:
   std::string_view keyword_, extension_;
@@ -66,13 +68,16 @@ class LevelRecordKind : public RecordFileKind {
 // item keyword.
 class LevelLayoutKind : public LevelRecordKind {
  public:
-  LevelLayoutKind(std::string_view keyword, std::string_view extension, std::string_view item, const RecordLayout& layout)
+  LevelLayoutKind(std::string_view keyword, std::string_view extension, std::string_view item,
+                  const RecordLayout& layout)
       : LevelRecordKind(keyword, extension), items_{item}, layout_(layout) {}
 
  protected:
   const RecordLayout& layout() const { return layout_; }
   std::span<const std::string_view> itemKeywords() const override { return items_; }
-  std::string encodeItem(std::string_view, const FieldList& fields, const Settings&) const override { return layout_.encode(fields); }
+  std::string encodeItem(std::string_view, const FieldList& fields, const Settings&) const override {
+    return layout_.encode(fields);
+  }
   std::optional<ItemLine> decodeItem(std::string_view record, std::size_t, const Settings&) const override;
   std::optional<std::vector<std::string_view>> split(std::string_view content, const Settings&) const override;
 
@@ -82,7 +87,7 @@ class LevelLayoutKind : public LevelRecordKind {
 };
 
 // Reports a range whose low bound lies above its high bound.
-void CheckBounds(std::string_view record, std::size_t index, const RecordLayout& layout, std::string_view low, std::string_view high,
-                 KindProblems& problems);
+void CheckBounds(std::string_view record, std::size_t index, const RecordLayout& layout, std::string_view low,
+                 std::string_view high, KindProblems& problems);
 
 }  // namespace dataset::level

@@ -25,7 +25,8 @@ using namespace std::string_view_literals;
 using F = FieldForm;
 using level::LevelLayoutKind;
 
-constexpr RecordField kLevelFields[] = {{"level", {0, 8}, F::Text, "LEVEL001"sv}, {"date", {8, 8}, F::Date, "20250101"sv}};
+constexpr RecordField kLevelFields[] = {{"level", {0, 8}, F::Text, "LEVEL001"sv},
+                                        {"date", {8, 8}, F::Date, "20250101"sv}};
 constexpr RecordField kOriginFields[] = {{"code", {0, 6}, F::Text, "      "sv}};
 constexpr RecordField kAccessorialFields[] = {
     {"selection", {0, 1}, F::Character, " "sv},
@@ -45,13 +46,16 @@ constexpr RecordField kAccessorialFields[] = {
     {"reserved", {120, 3}, F::NulText, "\0\0\0"sv},
 };
 constexpr RecordField kClassFields[] = {{"code", {0, 5}, F::Text, "100  "sv}};
-constexpr RecordField kWeightFields[] = {
-    {"label", {0, 5}, F::Text, "L5C  "sv}, {"upper", {5, 8}, F::Number, "00000499"sv}, {"lower", {13, 8}, F::Number, "00000000"sv}};
-constexpr RecordField kTableName18[] = {{"name", {0, 15}, F::Text, "               "sv}, {"rest", {15, 3}, F::Text, "   "sv}};
-constexpr RecordField kTableName16[] = {{"name", {0, 13}, F::Text, "             "sv}, {"rest", {13, 3}, F::Text, "   "sv}};
-static_assert(IsWholeLayout(kLevelFields, 16) && IsWholeLayout(kOriginFields, 6) && IsWholeLayout(kAccessorialFields, 123) &&
-              IsWholeLayout(kClassFields, 5) && IsWholeLayout(kWeightFields, 21) && IsWholeLayout(kTableName18, 18) &&
-              IsWholeLayout(kTableName16, 16));
+constexpr RecordField kWeightFields[] = {{"label", {0, 5}, F::Text, "L5C  "sv},
+                                         {"upper", {5, 8}, F::Number, "00000499"sv},
+                                         {"lower", {13, 8}, F::Number, "00000000"sv}};
+constexpr RecordField kTableName18[] = {{"name", {0, 15}, F::Text, "               "sv},
+                                        {"rest", {15, 3}, F::Text, "   "sv}};
+constexpr RecordField kTableName16[] = {{"name", {0, 13}, F::Text, "             "sv},
+                                        {"rest", {13, 3}, F::Text, "   "sv}};
+static_assert(IsWholeLayout(kLevelFields, 16) && IsWholeLayout(kOriginFields, 6) &&
+              IsWholeLayout(kAccessorialFields, 123) && IsWholeLayout(kClassFields, 5) &&
+              IsWholeLayout(kWeightFields, 21) && IsWholeLayout(kTableName18, 18) && IsWholeLayout(kTableName16, 16));
 
 constexpr RecordLayout kLevels(kLevelFields, "\r\n");
 constexpr RecordLayout kOrigins(kOriginFields);
@@ -89,7 +93,9 @@ class LevelListKind final : public RecordFileKind {
     static constexpr std::string_view items[] = {"level"};
     return items;
   }
-  std::string encodeItem(std::string_view, const FieldList& fields, const Settings&) const override { return kLevels.encode(fields); }
+  std::string encodeItem(std::string_view, const FieldList& fields, const Settings&) const override {
+    return kLevels.encode(fields);
+  }
   std::optional<ItemLine> decodeItem(std::string_view record, std::size_t, const Settings&) const override {
     std::optional<FieldList> fields = kLevels.decode(record);
     if (!fields) return std::nullopt;
@@ -99,11 +105,13 @@ class LevelListKind final : public RecordFileKind {
     return SplitFixedRecords(content, kLevels.recordSize());
   }
   void checkRecords(std::span<const std::string_view> records, const Settings&, KindProblems& problems) const override {
-    if (records.empty()) problems.push_back({std::nullopt, "holds no level (the first level's date is the shipment date)"});
+    if (records.empty())
+      problems.push_back({std::nullopt, "holds no level (the first level's date is the shipment date)"});
     for (std::size_t i = 0; i < records.size(); ++i) {
       if (!CheckRecordShape(records[i], i, kLevels, problems)) continue;
       if (!IsCalendarDate(kLevels.columns(records[i], "date")))
-        problems.push_back({i, kLevels.describe("date") + " " + Shown(kLevels.columns(records[i], "date")) + " is not a date YYYYMMDD"});
+        problems.push_back({i, kLevels.describe("date") + " " + Shown(kLevels.columns(records[i], "date")) +
+                                   " is not a date YYYYMMDD"});
     }
   }
 };
@@ -159,7 +167,8 @@ class WeightBreaksKind final : public LevelLayoutKind {
       if (!CheckRecordShape(records[i], i, kWeights, problems)) continue;
       level::CheckBounds(records[i], i, kWeights, "lower", "upper", problems);
       if (previous && kWeights.columns(records[i], "lower") <= kWeights.columns(records[*previous], "upper"))
-        problems.push_back({i, "does not begin above break " + std::to_string(*previous) + " (the breaks ascend without overlapping)"});
+        problems.push_back({i, "does not begin above break " + std::to_string(*previous) +
+                                   " (the breaks ascend without overlapping)"});
       previous = i;
     }
   }
@@ -188,7 +197,9 @@ class TableNamesKind final : public level::LevelRecordKind {
     static constexpr std::string_view items[] = {"table"};
     return items;
   }
-  std::string encodeItem(std::string_view, const FieldList& fields, const Settings& s) const override { return Layout(s).encode(fields); }
+  std::string encodeItem(std::string_view, const FieldList& fields, const Settings& s) const override {
+    return Layout(s).encode(fields);
+  }
   std::optional<ItemLine> decodeItem(std::string_view record, std::size_t, const Settings& s) const override {
     std::optional<FieldList> fields = Layout(s).decode(record);
     if (!fields) return std::nullopt;
@@ -197,7 +208,8 @@ class TableNamesKind final : public level::LevelRecordKind {
   std::optional<std::vector<std::string_view>> split(std::string_view content, const Settings& s) const override {
     return SplitFixedRecords(content, Layout(s).recordSize());
   }
-  void checkRecords(std::span<const std::string_view> records, const Settings& s, KindProblems& problems) const override {
+  void checkRecords(std::span<const std::string_view> records, const Settings& s,
+                    KindProblems& problems) const override {
     CheckRecordCount(records.size(), 0, 25, "names (the rating context keeps 25)", problems);
     CheckShapes(records, Layout(s), problems);
   }

@@ -38,9 +38,12 @@ class OptionRecordsKind final : public RecordFileKind {
   std::string encodeItem(std::string_view, const FieldList& fields, const Settings&) const override {
     std::string text, data;
     for (const Field& f : fields) {
-      if (f.key == "text") text = f.value;
-      else if (f.key == "data") data = f.value;
-      else throw FieldError("a record takes text= and data=, not '" + f.key + "'");
+      if (f.key == "text")
+        text = f.value;
+      else if (f.key == "data")
+        data = f.value;
+      else
+        throw FieldError("a record takes text= and data=, not '" + f.key + "'");
     }
     if (text.find('\0') != std::string::npos) throw FieldError("a record's text holds no NUL");
     std::string record = text + std::string(1, '\0') + data;
@@ -62,8 +65,10 @@ class OptionRecordsKind final : public RecordFileKind {
   }
   void checkRecords(std::span<const std::string_view> records, const Settings&, KindProblems& problems) const override {
     for (std::size_t i = 0; i < records.size(); ++i) {
-      if (records[i].size() != kRecordSize) problems.push_back({i, "is " + std::to_string(records[i].size()) + " bytes, not 1792 (never read)"});
-      else if (records[i].find('\0') == std::string_view::npos) problems.push_back({i, "its text has no NUL within the record"});
+      if (records[i].size() != kRecordSize)
+        problems.push_back({i, "is " + std::to_string(records[i].size()) + " bytes, not 1792 (never read)"});
+      else if (records[i].find('\0') == std::string_view::npos)
+        problems.push_back({i, "its text has no NUL within the record"});
     }
   }
 };

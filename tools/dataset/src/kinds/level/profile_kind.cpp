@@ -106,7 +106,8 @@ class ProfilesKind final : public FileKind {
     bool countGiven = false;
     auto close = [&] {
       if (!records.empty() && !countGiven)
-        platform::StoreLittleEndian(reinterpret_cast<std::uint8_t*>(records.back().bytes.data() + kCountAt), static_cast<std::int32_t>(entries));
+        platform::StoreLittleEndian(reinterpret_cast<std::uint8_t*>(records.back().bytes.data() + kCountAt),
+                                    static_cast<std::int32_t>(entries));
     };
     for (const ItemText& item : items) {
       if (item.keyword == kRawItem) {
@@ -128,7 +129,8 @@ class ProfilesKind final : public FileKind {
       if (item.keyword == kBytes) {
         AtItemLine(item, [&] { ApplyBytes(records.back().bytes, item.fields); });
       } else if (item.keyword == kZipDiscount) {
-        if (entries == kEntryRoom) throw DescriptionError(item.line, "a profile holds at most 150 zip-discount entries");
+        if (entries == kEntryRoom)
+          throw DescriptionError(item.line, "a profile holds at most 150 zip-discount entries");
         std::string entry(kEntrySize, '\0');
         AtItemLine(item, [&] { ApplyFields(entry, EntryFields(), ZipDefaults(item.fields), "a zip-discount"); });
         records.back().bytes.replace(kEntriesAt + kEntrySize * entries++, kEntrySize, entry);
@@ -140,7 +142,8 @@ class ProfilesKind final : public FileKind {
     return {std::move(records)};
   }
 
-  std::optional<std::vector<std::string_view>> splitRecords(std::size_t, std::string_view content, const Settings&) const override {
+  std::optional<std::vector<std::string_view>> splitRecords(std::size_t, std::string_view content,
+                                                            const Settings&) const override {
     return SplitFixedRecords(content, kRecordSize);
   }
 
@@ -152,14 +155,17 @@ class ProfilesKind final : public FileKind {
         problems.push_back({i, "is " + std::to_string(r.size()) + " bytes, not 17897"});
         continue;
       }
-      if (r.substr(0, 31).find('\0') == std::string_view::npos) problems.push_back({i, "its name fills all 31 bytes (a name has 30 at most)"});
+      if (r.substr(0, 31).find('\0') == std::string_view::npos)
+        problems.push_back({i, "its name fills all 31 bytes (a name has 30 at most)"});
       if (NameOf(r).empty()) problems.push_back({i, "has no name"});
       const std::int32_t count = CountOf(r);
       if (count < 0 || count > static_cast<std::int32_t>(kEntryRoom))
         problems.push_back({i, "its zip-discount count " + std::to_string(count) + " lies outside 0 to 150"});
       if (i > 0 && records[i - 1].size() == kRecordSize) {
         const std::string before = Upper(NameOf(records[i - 1])), name = Upper(NameOf(r));
-        if (name < before) problems.push_back({i, "is out of order after record " + std::to_string(i - 1) + " (sorted by name, without regard to case)"});
+        if (name < before)
+          problems.push_back({i, "is out of order after record " + std::to_string(i - 1) +
+                                     " (sorted by name, without regard to case)"});
         if (name == before) problems.push_back({i, "repeats the name of record " + std::to_string(i - 1)});
       }
     }

@@ -31,7 +31,8 @@ std::string DefaultImage(std::size_t size, std::span<const SparseField> fields);
 
 // Sets the given fields in the image. Throws FieldError for an unknown key
 // or a value its field refuses.
-void ApplyFields(std::string& image, std::span<const SparseField> fields, const FieldList& given, std::string_view what);
+void ApplyFields(std::string& image, std::span<const SparseField> fields, const FieldList& given,
+                 std::string_view what);
 
 // Sets bytes from an `at=` and a `text=` field. Throws FieldError.
 void ApplyBytes(std::string& image, const FieldList& given);
@@ -43,6 +44,7 @@ FieldList NamedFields(std::string_view image, std::span<const SparseField> field
 
 // `at`/`text` field lists of the runs of bytes not covered that differ from
 // the default image (all zeros when it is empty).
-std::vector<FieldList> LeftoverBytes(std::string_view image, const std::vector<bool>& covered, std::string_view defaults = {});
+std::vector<FieldList> LeftoverBytes(std::string_view image, const std::vector<bool>& covered,
+                                     std::string_view defaults = {});
 
 }  // namespace dataset

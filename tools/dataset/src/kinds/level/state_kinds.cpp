@@ -28,9 +28,11 @@ using F = FieldForm;
 constexpr RecordField kProvinceFields[] = {
     {"state", {0, 2}, F::Exact, "ON"sv}, {"low", {2, 3}, F::Exact, "K0A"sv}, {"high", {5, 3}, F::Exact, "P9Z"sv}};
 constexpr RecordField kRangeFields[] = {{"from", {0, 5}, F::Exact, "00000"sv}, {"to", {5, 5}, F::Exact, "99999"sv}};
-constexpr RecordField kStateEntryFields[] = {
-    {"state", {0, 2}, F::Exact, "\0\0"sv}, {"flag", {2, 1}, F::NulText, "\0"sv}, {"territory", {3, 1}, F::NulText, "\0"sv}};
-static_assert(IsWholeLayout(kProvinceFields, 8) && IsWholeLayout(kRangeFields, 10) && IsWholeLayout(kStateEntryFields, 4));
+constexpr RecordField kStateEntryFields[] = {{"state", {0, 2}, F::Exact, "\0\0"sv},
+                                             {"flag", {2, 1}, F::NulText, "\0"sv},
+                                             {"territory", {3, 1}, F::NulText, "\0"sv}};
+static_assert(IsWholeLayout(kProvinceFields, 8) && IsWholeLayout(kRangeFields, 10) &&
+              IsWholeLayout(kStateEntryFields, 4));
 constexpr RecordLayout kProvinces(kProvinceFields);
 constexpr RecordLayout kRanges(kRangeFields, "\r\n");
 constexpr RecordLayout kStateEntry(kStateEntryFields);
@@ -40,15 +42,16 @@ constexpr std::string_view kEndMark = "\x1A";
 
 // Reports records that are out of order or overlap the one before (the
 // bounds compared as bytes).
-void CheckAscending(std::span<const std::string_view> records, const RecordLayout& layout, std::string_view low, std::string_view high,
-                    KindProblems& problems) {
+void CheckAscending(std::span<const std::string_view> records, const RecordLayout& layout, std::string_view low,
+                    std::string_view high, KindProblems& problems) {
   std::optional<std::size_t> previous;
   for (std::size_t i = 0; i < records.size(); ++i) {
     if (!CheckRecordShape(records[i], i, layout, problems)) continue;
     level::CheckBounds(records[i], i, layout, low, high, problems);
     if (previous && layout.columns(records[i], low) <= layout.columns(records[*previous], high))
-      problems.push_back({i, (layout.columns(records[i], low) < layout.columns(records[*previous], low) ? "is out of order after record "
-                                                                                                       : "overlaps record ") +
+      problems.push_back({i, (layout.columns(records[i], low) < layout.columns(records[*previous], low)
+                                  ? "is out of order after record "
+                                  : "overlaps record ") +
                                  std::to_string(*previous) + " (the ranges must ascend without overlapping)"});
     previous = i;
   }
@@ -81,9 +84,12 @@ class ZipStatesKind final : public level::LevelFileBase {
         FieldList entry;
         std::int64_t low = 0, high = -1;
         for (const Field& f : item.fields) {
-          if (f.key == "low") low = ParseInteger("low", f.value, 1, kPrefixes);
-          else if (f.key == "high") high = ParseInteger("high", f.value, 1, kPrefixes);
-          else entry.push_back(f);
+          if (f.key == "low")
+            low = ParseInteger("low", f.value, 1, kPrefixes);
+          else if (f.key == "high")
+            high = ParseInteger("high", f.value, 1, kPrefixes);
+          else
+            entry.push_back(f);
         }
         if (high < 0) high = low;
         if (low == 0 || high < low) throw FieldError("a prefixes item takes low= (1 to 999) and a high= not below it");
@@ -95,14 +101,16 @@ class ZipStatesKind final : public level::LevelFileBase {
     return {{DataRecord{std::move(table), items.empty() ? 0 : items.front().line}}};
   }
 
-  std::optional<std::vector<std::string_view>> splitRecords(std::size_t, std::string_view content, const Settings&) const override {
+  std::optional<std::vector<std::string_view>> splitRecords(std::size_t, std::string_view content,
+                                                            const Settings&) const override {
     return SplitFixedRecords(content, 4);
   }
 
   void check(std::span<const FileRecords> files, const Settings&, KindProblems& problems) const override {
     const std::string_view content = files.front().content;
     if (content.size() != 4 * kPrefixes)
-      problems.push_back({std::nullopt, "is " + std::to_string(content.size()) + " bytes, not 3996 (999 entries of 4, read whole)"});
+      problems.push_back(
+          {std::nullopt, "is " + std::to_string(content.size()) + " bytes, not 3996 (999 entries of 4, read whole)"});
   }
 
   std::string describe(std::span<const std::string_view> contents, const Settings&) const override {
@@ -140,7 +148,8 @@ class ZipRangesKind final : public RecordFileKind {
   }
   std::optional<Settings> recognise(std::string_view name) const override {
     if (std::optional<Settings> level = level::RecogniseName(name, ".ZP6")) return level;
-    if (name.size() > 4 && SameName(name.substr(name.size() - 4), ".ZP6")) return Settings{{"profile", std::string(name.substr(0, name.size() - 4))}};
+    if (name.size() > 4 && SameName(name.substr(name.size() - 4), ".ZP6"))
+      return Settings{{"profile", std::string(name.substr(0, name.size() - 4))}};
     return std::nullopt;
   }
   Settings settle(Settings given, const Neighbours& neighbours) const override {
@@ -150,7 +159,8 @@ class ZipRangesKind final : public RecordFileKind {
       level::CheckLevel(settled, keyword());
     } else if (FindSetting(settled, level::kLevel) != nullptr || profile->empty() || profile->size() > 30 ||
                profile->find_first_of("/\\") != std::string::npos) {
-      throw FieldError("a zip-ranges block names a level (level=) or a profile (profile=, up to 30 characters, no separators)");
+      throw FieldError(
+          "a zip-ranges block names a level (level=) or a profile (profile=, up to 30 characters, no separators)");
     }
     return settled;
   }
@@ -180,16 +190,21 @@ class ZipRangesKind final : public RecordFileKind {
   std::optional<std::vector<std::string_view>> split(std::string_view content, const Settings&) const override {
     return SplitFixedRecords(content, kRanges.recordSize());
   }
-  void checkRecords(std::span<const std::string_view> records, const Settings& s, KindProblems& problems) const override {
+  void checkRecords(std::span<const std::string_view> records, const Settings& s,
+                    KindProblems& problems) const override {
     std::vector<std::string_view> ranges(records.begin(), records.end());
     const bool marked = !ranges.empty() && ranges.back() == kEndMark;
     if (marked) ranges.pop_back();
-    if (ForProfile(s) && !marked) problems.push_back({std::nullopt, "does not end with the byte 0x1A a profile's range file ends with (an end item)"});
-    if (!ForProfile(s) && marked) problems.push_back({records.size() - 1, "is the end mark of a profile's range file, in a level's"});
+    if (ForProfile(s) && !marked)
+      problems.push_back(
+          {std::nullopt, "does not end with the byte 0x1A a profile's range file ends with (an end item)"});
+    if (!ForProfile(s) && marked)
+      problems.push_back({records.size() - 1, "is the end mark of a profile's range file, in a level's"});
     for (std::size_t i = 0; i < ranges.size(); ++i) {
       if (ranges[i].size() != kRanges.recordSize()) continue;
       for (std::string_view key : {"from"sv, "to"sv})
-        if (!IsDigits(kRanges.columns(ranges[i], key))) problems.push_back({i, kRanges.describe(key) + " is not a five-digit ZIP"});
+        if (!IsDigits(kRanges.columns(ranges[i], key)))
+          problems.push_back({i, kRanges.describe(key) + " is not a five-digit ZIP"});
     }
     CheckAscending(ranges, kRanges, "from", "to", problems);
   }

@@ -55,8 +55,8 @@ class StateListKind final : public FixedNameKind {
 
   void checkRecords(std::span<const std::string_view> lines, const Settings&, KindProblems& problems) const override {
     if (mostLines_ != 0 && lines.size() > mostLines_)
-      problems.push_back({std::nullopt, "holds " + std::to_string(lines.size()) + " lines; the program reads the first " +
-                                            std::to_string(mostLines_)});
+      problems.push_back({std::nullopt, "holds " + std::to_string(lines.size()) +
+                                            " lines; the program reads the first " + std::to_string(mostLines_)});
     for (std::size_t i = 0; i < lines.size(); ++i) {
       std::string_view line = lines[i];
       if (line.ends_with('\n')) line.remove_suffix(1);

@@ -64,12 +64,14 @@ bool IsPostalPrefix(std::string_view p) {
   return p.size() == 3 && letter(p[0]) && p[1] >= '0' && p[1] <= '9' && letter(p[2]);
 }
 
-void CheckPrefixes(std::string_view record, std::size_t i, const RecordLayout& layout, bool postal, KindProblems& problems) {
+void CheckPrefixes(std::string_view record, std::size_t i, const RecordLayout& layout, bool postal,
+                   KindProblems& problems) {
   for (std::string_view key : {"low"sv, "high"sv}) {
     const std::string_view prefix = layout.columns(record, key);
     if (postal ? !IsPostalPrefix(prefix) : !AllDigits(prefix))
-      problems.push_back({i, layout.describe(key) + ": " + Shown(prefix) +
-                                 (postal ? " is not a postal prefix (letter, digit, letter)" : " is not a three-digit ZIP prefix")});
+      problems.push_back(
+          {i, layout.describe(key) + ": " + Shown(prefix) +
+                  (postal ? " is not a postal prefix (letter, digit, letter)" : " is not a three-digit ZIP prefix")});
   }
   CheckBounds(record, i, layout, "low", "high", problems);
 }
@@ -83,7 +85,8 @@ class ZoneRangesKind final : public LevelLayoutKind {
  private:
   void checkRecords(std::span<const std::string_view> records, const Settings&, KindProblems& problems) const override {
     for (std::size_t i = 0; i < records.size(); ++i)
-      if (CheckRecordShape(records[i], i, layout(), problems)) CheckPrefixes(records[i], i, layout(), postal_, problems);
+      if (CheckRecordShape(records[i], i, layout(), problems))
+        CheckPrefixes(records[i], i, layout(), postal_, problems);
   }
   bool postal_;
 };
@@ -103,7 +106,8 @@ class ZoneKindsKind final : public LevelLayoutKind {
     for (std::size_t i = 0; i < records.size(); ++i) {
       if (!CheckRecordShape(records[i], i, kZoneKinds, problems)) continue;
       if (kZoneKinds.columns(records[i], "first") > kZoneKinds.columns(records[i], "second"))
-        problems.push_back({i, "names its larger zone first: the screen looks the pair up with the smaller zone first"});
+        problems.push_back(
+            {i, "names its larger zone first: the screen looks the pair up with the smaller zone first"});
       CheckKind(records[i], i, kZoneKinds, problems);
     }
   }
@@ -142,7 +146,8 @@ class CoastalFeesKind final : public LevelLayoutKind {
     for (std::size_t i = 0; i < records.size(); ++i) {
       if (!CheckRecordShape(records[i], i, kCoastalFees, problems)) continue;
       for (std::string_view key : {"one-end"sv, "both-ends"sv})
-        if (kCoastalFees.number(records[i], key) < 0) problems.push_back({i, kCoastalFees.describe(key) + " is a negative fee"});
+        if (kCoastalFees.number(records[i], key) < 0)
+          problems.push_back({i, kCoastalFees.describe(key) + " is a negative fee"});
       keys.push_back({i, {kCoastalFees.number(records[i], "threshold")}});
     }
     CheckSortOrder(keys, false, "threshold, as the first record that reaches the figure gives the fee", problems);

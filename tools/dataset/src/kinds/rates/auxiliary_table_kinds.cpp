@@ -57,7 +57,8 @@ constexpr RecordField kAddOnFields[] = {
     {"sign", {11, 1}, F::Character, "+"sv},
     {"amount", {12, 3}, F::PackedZip, "\x00\x00\x00"sv},
 };
-static_assert(IsWholeLayout(kClassFactorFields, 11) && IsWholeLayout(kZipPairFields, 40) && IsWholeLayout(kAddOnFields, 15));
+static_assert(IsWholeLayout(kClassFactorFields, 11) && IsWholeLayout(kZipPairFields, 40) &&
+              IsWholeLayout(kAddOnFields, 15));
 constexpr RecordLayout kClassFactor(kClassFactorFields);
 constexpr RecordLayout kZipPair(kZipPairFields);
 constexpr RecordLayout kAddOn(kAddOnFields);
@@ -91,11 +92,13 @@ class LayoutKind : public TariffRecordKind {
 
  protected:
   std::span<const std::string_view> itemKeywords() const override { return item_; }
-  std::string encode(std::string_view, const FieldList& fields, const Settings&, const std::vector<DataRecord>&) const override {
+  std::string encode(std::string_view, const FieldList& fields, const Settings&,
+                     const std::vector<DataRecord>&) const override {
     FieldList rest = fields;
     return encodeFields(rest);
   }
-  std::optional<ItemLine> decode(std::span<const std::string_view> records, std::size_t index, const Settings&) const override {
+  std::optional<ItemLine> decode(std::span<const std::string_view> records, std::size_t index,
+                                 const Settings&) const override {
     std::optional<FieldList> fields = layout_.decode(records[index]);
     if (!fields || !decodeFields(records[index], *fields)) return std::nullopt;
     return ItemLine{std::string(item_[0]), std::move(*fields)};
@@ -129,9 +132,10 @@ class ClassFactorsKind final : public LayoutKind {
 };
 
 // The range of two packed fields, or nothing after reporting it.
-std::optional<ZipRange> RangeOf(std::string_view r, std::size_t i, const RecordLayout& layout, std::string_view low, std::string_view high,
-                                KindProblems& problems) {
-  const std::optional<SortKey> l = ReadZipKey(r, i, layout, low, problems), h = ReadZipKey(r, i, layout, high, problems);
+std::optional<ZipRange> RangeOf(std::string_view r, std::size_t i, const RecordLayout& layout, std::string_view low,
+                                std::string_view high, KindProblems& problems) {
+  const std::optional<SortKey> l = ReadZipKey(r, i, layout, low, problems),
+                               h = ReadZipKey(r, i, layout, high, problems);
   if (!l || !h) return std::nullopt;
   if (*h < *l) {
     problems.push_back({i, layout.describe(high) + " lies below " + layout.describe(low)});
@@ -157,7 +161,8 @@ class ZipPairsKind final : public LayoutKind {
   bool decodeFields(std::string_view record, FieldList& fields) const override {
     Remove(fields, "amount-bytes");
     for (std::size_t k = 0; k < 4; ++k)
-      if (const std::uint32_t v = Load24(record, 28 + 3 * k)) fields.push_back({std::string(kAmounts[k]), std::to_string(v)});
+      if (const std::uint32_t v = Load24(record, 28 + 3 * k))
+        fields.push_back({std::string(kAmounts[k]), std::to_string(v)});
     return true;
   }
   void checkRecords(std::span<const std::string_view> records, const Settings&, KindProblems& problems) const override {
@@ -165,9 +170,11 @@ class ZipPairsKind final : public LayoutKind {
     for (std::size_t i = 0; i < records.size(); ++i) {
       const std::string_view r = records[i];
       if (!CheckRecordShape(r, i, layout(), problems)) continue;
-      if (r[0] != 'F' && r[0] != 'B') problems.push_back({i, layout().describe("direction") + ": " + Shown(r.substr(0, 1)) + " is not 'F' or 'B'"});
+      if (r[0] != 'F' && r[0] != 'B')
+        problems.push_back({i, layout().describe("direction") + ": " + Shown(r.substr(0, 1)) + " is not 'F' or 'B'"});
       const std::optional<ZipRange> origin = RangeOf(r, i, layout(), "origin-low", "origin-high", problems);
-      const std::optional<ZipRange> destination = RangeOf(r, i, layout(), "destination-low", "destination-high", problems);
+      const std::optional<ZipRange> destination =
+          RangeOf(r, i, layout(), "destination-low", "destination-high", problems);
       if (r.substr(19, 6) < r.substr(13, 6)) problems.push_back({i, "its last rate key sorts below its first"});
       if (!origin || !destination) continue;
       SortKey key{static_cast<unsigned char>(r[0])};
@@ -190,10 +197,12 @@ class RateBasisAddOnsKind final : public LayoutKind {
     const FieldList high = Take(fields, std::array<std::string_view, 1>{"origin-high"});
     if (!Value(fields, "origin-end-byte").empty()) throw FieldError("give the origin range's end as origin-high=");
     std::string r = layout().encode(fields);
-    const std::string end = high.empty() ? (low.size() == 5 ? low.substr(0, 3) + "99" : std::string("00099")) : high.front().value;
+    const std::string end =
+        high.empty() ? (low.size() == 5 ? low.substr(0, 3) + "99" : std::string("00099")) : high.front().value;
     const std::string start = low.empty() ? "00000" : low;
     if (end.size() != 5 || !IsDigits(end) || !IsDigits(start) || end.substr(0, 3) != start.substr(0, 3) || end < start)
-      throw FieldError("field 'origin-high': " + Shown(end) + " is not a ZIP of the first ZIP's 3-digit prefix at or above it");
+      throw FieldError("field 'origin-high': " + Shown(end) +
+                       " is not a ZIP of the first ZIP's 3-digit prefix at or above it");
     r[4] = static_cast<char>((end[3] - '0') << 4 | (end[4] - '0'));
     return r;
   }
@@ -202,7 +211,8 @@ class RateBasisAddOnsKind final : public LayoutKind {
     const unsigned char end = static_cast<unsigned char>(record[4]);
     if (!low || low->size() != 5 || (end >> 4) > 9 || (end & 15) > 9) return false;
     Remove(fields, "origin-end-byte");
-    const std::string high = low->substr(0, 3) + static_cast<char>('0' + (end >> 4)) + static_cast<char>('0' + (end & 15));
+    const std::string high =
+        low->substr(0, 3) + static_cast<char>('0' + (end >> 4)) + static_cast<char>('0' + (end & 15));
     if (high != low->substr(0, 3) + "99") fields.push_back({"origin-high", high});
     return true;
   }
@@ -211,10 +221,13 @@ class RateBasisAddOnsKind final : public LayoutKind {
     for (std::size_t i = 0; i < records.size(); ++i) {
       const std::string_view r = records[i];
       if (!CheckRecordShape(r, i, layout(), problems)) continue;
-      if (r[11] != '+' && r[11] != '-') problems.push_back({i, layout().describe("sign") + ": " + Shown(r.substr(11, 1)) + " is not '+' or '-'"});
+      if (r[11] != '+' && r[11] != '-')
+        problems.push_back({i, layout().describe("sign") + ": " + Shown(r.substr(11, 1)) + " is not '+' or '-'"});
       const std::optional<SortKey> origin = ReadZipKey(r, i, layout(), "origin-low", problems);
-      const std::optional<ZipRange> destination = RangeOf(r, i, layout(), "destination-low", "destination-high", problems);
-      if (!UnpackZip(PackedZipAt(r, 12))) problems.push_back({i, layout().describe("amount") + " is not five packed digits"});
+      const std::optional<ZipRange> destination =
+          RangeOf(r, i, layout(), "destination-low", "destination-high", problems);
+      if (!UnpackZip(PackedZipAt(r, 12)))
+        problems.push_back({i, layout().describe("amount") + " is not five packed digits"});
       if (!origin || !destination) continue;
       SortKey key{static_cast<unsigned char>(r[0])};
       key.insert(key.end(), origin->begin(), origin->end());

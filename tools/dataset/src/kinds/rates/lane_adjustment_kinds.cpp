@@ -21,7 +21,6 @@
 #include <string>
 
 #include "codecs/packed_zip.h"
-
 #include "kinds/rates/tariff_record_kind.h"
 #include "kinds/record_tools.h"
 #include "kinds/tariff_files.h"
@@ -35,8 +34,10 @@ constexpr std::string_view kKeys[] = {tariff::kTariff, tariff::kLetter, tariff::
 constexpr std::string_view kLaneItems[] = {"lane"};
 constexpr std::string_view kAdjustmentItems[] = {"adjustment"};
 constexpr std::string_view kLaneFields[] = {"origin", "low", "high", "record"};
-constexpr std::string_view kAdjustmentFields[] = {"number", "shipment-op", "shipment-value", "break-ops", "break-values"};
-constexpr std::string_view kPairAdjustmentFields[] = {"pair", "shipment-op", "shipment-value", "break-ops", "break-values"};
+constexpr std::string_view kAdjustmentFields[] = {"number", "shipment-op", "shipment-value", "break-ops",
+                                                  "break-values"};
+constexpr std::string_view kPairAdjustmentFields[] = {"pair", "shipment-op", "shipment-value", "break-ops",
+                                                      "break-values"};
 constexpr std::string_view kPairKeys[] = {tariff::kTariff, tariff::kLetter, tariff::kSuffix, "pair-form"};
 
 std::string U16(std::int64_t v) { return {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF)}; }
@@ -52,19 +53,26 @@ class PointPairLanesKind final : public TariffRecordKind {
  protected:
   std::span<const std::string_view> itemKeywords() const override { return kLaneItems; }
 
-  std::string encode(std::string_view, const FieldList& fields, const Settings&, const std::vector<DataRecord>&) const override {
+  std::string encode(std::string_view, const FieldList& fields, const Settings&,
+                     const std::vector<DataRecord>&) const override {
     OnlyFields(fields, kLaneFields, "lane");
     const std::int64_t low = IntegerField(fields, "low", 0, 65535, 0);
     const std::int64_t high = IntegerField(fields, "high", 0, 65535, low);
-    if (high < low) throw FieldError("field 'high': " + std::to_string(high) + " is below the low point " + std::to_string(low));
-    return U16(IntegerField(fields, "origin", 0, 65535, 0)) + U16(low) + U16(high) + U16(IntegerField(fields, "record", 0, 65535, 0));
+    if (high < low)
+      throw FieldError("field 'high': " + std::to_string(high) + " is below the low point " + std::to_string(low));
+    return U16(IntegerField(fields, "origin", 0, 65535, 0)) + U16(low) + U16(high) +
+           U16(IntegerField(fields, "record", 0, 65535, 0));
   }
 
-  std::optional<ItemLine> decode(std::span<const std::string_view> records, std::size_t index, const Settings&) const override {
+  std::optional<ItemLine> decode(std::span<const std::string_view> records, std::size_t index,
+                                 const Settings&) const override {
     const std::string_view r = records[index];
     if (r.size() != kLaneSize || LoadU16(r, 4) < LoadU16(r, 2)) return std::nullopt;
-    return ItemLine{"lane", {{"origin", std::to_string(LoadU16(r, 0))}, {"low", std::to_string(LoadU16(r, 2))},
-                             {"high", std::to_string(LoadU16(r, 4))}, {"record", std::to_string(LoadU16(r, 6))}}};
+    return ItemLine{"lane",
+                    {{"origin", std::to_string(LoadU16(r, 0))},
+                     {"low", std::to_string(LoadU16(r, 2))},
+                     {"high", std::to_string(LoadU16(r, 4))},
+                     {"record", std::to_string(LoadU16(r, 6))}}};
   }
 
   std::optional<std::vector<std::string_view>> split(std::string_view content, const Settings&) const override {
@@ -83,7 +91,8 @@ class PointPairLanesKind final : public TariffRecordKind {
       const std::string_view p = records[i - 1];
       const auto key = [](std::string_view x) { return std::make_pair(LoadU16(x, 0), LoadU16(x, 2)); };
       if (key(r) < key(p))
-        problems.push_back({i, "is out of order after record " + std::to_string(i - 1) + " (sorted by origin point, then range)"});
+        problems.push_back(
+            {i, "is out of order after record " + std::to_string(i - 1) + " (sorted by origin point, then range)"});
     }
   }
 };
@@ -101,11 +110,14 @@ class AdjustmentRecordsKind final : public TariffRecordKind {
   void settleExtra(Settings& settings, const Neighbours&) const override {
     if (keySize_ == 2) return;
     const std::string* form = FindSetting(settings, kPairForm);
-    if (!form) PutSetting(settings, kPairForm, "postal");
-    else if (*form != "postal" && *form != "digits") throw FieldError("field 'pair-form': " + Shown(*form) + " is not postal or digits");
+    if (!form)
+      PutSetting(settings, kPairForm, "postal");
+    else if (*form != "postal" && *form != "digits")
+      throw FieldError("field 'pair-form': " + Shown(*form) + " is not postal or digits");
   }
 
-  std::string encode(std::string_view, const FieldList& fields, const Settings& settings, const std::vector<DataRecord>&) const override {
+  std::string encode(std::string_view, const FieldList& fields, const Settings& settings,
+                     const std::vector<DataRecord>&) const override {
     OnlyFields(fields, keySize_ == 2 ? kAdjustmentFields : kPairAdjustmentFields, "adjustment");
     const std::string shipmentOp = TextField(fields, "shipment-op", "0");
     std::string ops = TextField(fields, "break-ops", "");
@@ -113,18 +125,22 @@ class AdjustmentRecordsKind final : public TariffRecordKind {
       throw FieldError("field 'shipment-op': " + Shown(shipmentOp) + " is not an operator (0, 1 or 2)");
     if (ops.size() > kBreaks) throw FieldError("field 'break-ops': more than 9 breaks");
     for (char c : ops)
-      if (!IsOperator(c)) throw FieldError("field 'break-ops': " + Shown(ops) + " holds an operator other than 0, 1 or 2");
+      if (!IsOperator(c))
+        throw FieldError("field 'break-ops': " + Shown(ops) + " holds an operator other than 0, 1 or 2");
     ops.resize(kBreaks, '0');
     const std::string valueText = TextField(fields, "break-values", "");
     const std::vector<std::string_view> values = Words(valueText);
     if (values.size() > kBreaks) throw FieldError("field 'break-values': more than 9 values");
-    std::string r = keySize_ == 2 ? U16(IntegerField(fields, "number", 0, 65535, 0)) : PackedPair(TextField(fields, "pair", "000000"), settings);
+    std::string r = keySize_ == 2 ? U16(IntegerField(fields, "number", 0, 65535, 0))
+                                  : PackedPair(TextField(fields, "pair", "000000"), settings);
     r += shipmentOp + ops + U16(IntegerField(fields, "shipment-value", 0, 65535, 0));
-    for (std::size_t j = 0; j < kBreaks; ++j) r += U16(j < values.size() ? ParseInteger("break-values", values[j], 0, 65535) : 0);
+    for (std::size_t j = 0; j < kBreaks; ++j)
+      r += U16(j < values.size() ? ParseInteger("break-values", values[j], 0, 65535) : 0);
     return r;
   }
 
-  std::optional<ItemLine> decode(std::span<const std::string_view> records, std::size_t index, const Settings& settings) const override {
+  std::optional<ItemLine> decode(std::span<const std::string_view> records, std::size_t index,
+                                 const Settings& settings) const override {
     const std::string_view r = records[index];
     if (r.size() != size()) return std::nullopt;
     std::string ops(r.substr(keySize_ + 1, kBreaks));
@@ -165,7 +181,8 @@ class AdjustmentRecordsKind final : public TariffRecordKind {
         }
       // Lane-pair records are binary-searched by their packed pair.
       if (keySize_ == 3 && i > 0 && records[i - 1].size() == size() && r.substr(0, 3) < records[i - 1].substr(0, 3))
-        problems.push_back({i, "is out of order after record " + std::to_string(i - 1) + " (sorted by the packed pair)"});
+        problems.push_back(
+            {i, "is out of order after record " + std::to_string(i - 1) + " (sorted by the packed pair)"});
     }
   }
 
@@ -181,7 +198,8 @@ class AdjustmentRecordsKind final : public TariffRecordKind {
     const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
     if (pair.size() != 6 || !std::all_of(pair.begin() + 1, pair.end(), isDigit) ||
         !(isDigit(pair[0]) || (!digits && pair[0] >= 'A' && pair[0] <= 'Z')))
-      throw FieldError("field 'pair': " + Shown(pair) + (digits ? " is not 6 digits" : " is not a digit or capital letter and 5 digits"));
+      throw FieldError("field 'pair': " + Shown(pair) +
+                       (digits ? " is not 6 digits" : " is not a digit or capital letter and 5 digits"));
     std::uint32_t v = 0;
     if (digits) {
       for (char c : pair) v = v << 4 | static_cast<std::uint32_t>(c - '0');
@@ -193,15 +211,18 @@ class AdjustmentRecordsKind final : public TariffRecordKind {
   }
   static std::optional<std::string> UnpackedPair(std::string_view key, const Settings& settings) {
     const std::uint32_t v = static_cast<std::uint32_t>(static_cast<unsigned char>(key[0])) << 16 |
-                            static_cast<std::uint32_t>(static_cast<unsigned char>(key[1])) << 8 | static_cast<unsigned char>(key[2]);
+                            static_cast<std::uint32_t>(static_cast<unsigned char>(key[1])) << 8 |
+                            static_cast<unsigned char>(key[2]);
     char text[8];
     if (*FindSetting(settings, kPairForm) == "digits") {
       std::snprintf(text, sizeof text, "%06x", v);
-      return std::all_of(text, text + 6, [](char c) { return c >= '0' && c <= '9'; }) ? std::optional<std::string>(text) : std::nullopt;
+      return std::all_of(text, text + 6, [](char c) { return c >= '0' && c <= '9'; }) ? std::optional<std::string>(text)
+                                                                                      : std::nullopt;
     }
     const std::uint32_t first = v / 100000;
     if (first >= 36) return std::nullopt;
-    std::snprintf(text, sizeof text, "%c%05u", first < 10 ? static_cast<char>('0' + first) : static_cast<char>('A' + first - 10), v % 100000);
+    std::snprintf(text, sizeof text, "%c%05u",
+                  first < 10 ? static_cast<char>('0' + first) : static_cast<char>('A' + first - 10), v % 100000);
     return std::string(text);
   }
 
@@ -217,7 +238,9 @@ constexpr std::string_view kRangeFields[] = {"low", "high", "suffix"};
 
 std::string FixedText(const FieldList& fields, std::string_view key, std::size_t width) {
   const std::string value = TextField(fields, key, std::string(width, ' '));
-  if (value.size() != width) throw FieldError("field '" + std::string(key) + "': " + Shown(value) + " is not " + std::to_string(width) + " characters");
+  if (value.size() != width)
+    throw FieldError("field '" + std::string(key) + "': " + Shown(value) + " is not " + std::to_string(width) +
+                     " characters");
   return value;
 }
 
@@ -236,14 +259,16 @@ class ZipSlotLanesKind final : public TariffRecordKind {
     if (records.empty() || records.front().bytes.size() != kHeaderSize) return files;
     std::size_t end = kHeaderSize;
     for (std::size_t i = 1; i < records.size() && records[i].bytes.size() == kZipSize; ++i) end += kZipSize;
-    records.front().bytes.replace(0, 4, U16(static_cast<std::int64_t>(end)) + U16(static_cast<std::int64_t>(end >> 16)));
+    records.front().bytes.replace(0, 4,
+                                  U16(static_cast<std::int64_t>(end)) + U16(static_cast<std::int64_t>(end >> 16)));
     return files;
   }
 
  protected:
   std::span<const std::string_view> itemKeywords() const override { return kSlotItems; }
 
-  std::string encode(std::string_view keyword, const FieldList& fields, const Settings&, const std::vector<DataRecord>& before) const override {
+  std::string encode(std::string_view keyword, const FieldList& fields, const Settings&,
+                     const std::vector<DataRecord>& before) const override {
     if (keyword == "header") {
       OnlyFields(fields, {}, "header");
       if (!before.empty()) throw FieldError("the header is the file's first record");
@@ -254,8 +279,8 @@ class ZipSlotLanesKind final : public TariffRecordKind {
       const std::string zip = TextField(fields, "zip", "00000");
       const std::optional<PackedZip> packed = PackZip(zip);
       if (!packed) throw FieldError("field 'zip': " + Shown(zip) + " is not a ZIP code or postal prefix");
-      return std::string(packed->begin(), packed->end()) + static_cast<char>(IntegerField(fields, "slot", -128, 127, 1)) +
-             FixedText(fields, "code", 3);
+      return std::string(packed->begin(), packed->end()) +
+             static_cast<char>(IntegerField(fields, "slot", -128, 127, 1)) + FixedText(fields, "code", 3);
     }
     OnlyFields(fields, kRangeFields, "range");
     std::size_t offset = 0;
@@ -264,7 +289,8 @@ class ZipSlotLanesKind final : public TariffRecordKind {
            FixedText(fields, "high", 10) + FixedText(fields, "suffix", 3);
   }
 
-  std::optional<ItemLine> decode(std::span<const std::string_view> records, std::size_t index, const Settings&) const override {
+  std::optional<ItemLine> decode(std::span<const std::string_view> records, std::size_t index,
+                                 const Settings&) const override {
     const std::string_view r = records[index];
     if (index == 0) return r.size() == kHeaderSize ? std::optional(ItemLine{"header", {}}) : std::nullopt;
     if (r.size() == kZipSize) {
@@ -272,11 +298,17 @@ class ZipSlotLanesKind final : public TariffRecordKind {
       std::memcpy(packed.data(), r.data(), 3);
       const std::optional<std::string> zip = UnpackZip(packed);
       if (!zip) return std::nullopt;
-      return ItemLine{"zip", {{"zip", *zip}, {"slot", std::to_string(static_cast<signed char>(r[3]))}, {"code", std::string(r.substr(4, 3))}}};
+      return ItemLine{"zip",
+                      {{"zip", *zip},
+                       {"slot", std::to_string(static_cast<signed char>(r[3]))},
+                       {"code", std::string(r.substr(4, 3))}}};
     }
     if (r.size() < kRangeSize) return std::nullopt;
     const std::string_view range = r.substr(r.size() - kRangeSize);
-    return ItemLine{"range", {{"low", std::string(range.substr(0, 10))}, {"high", std::string(range.substr(10, 10))}, {"suffix", std::string(range.substr(20, 3))}}};
+    return ItemLine{"range",
+                    {{"low", std::string(range.substr(0, 10))},
+                     {"high", std::string(range.substr(10, 10))},
+                     {"suffix", std::string(range.substr(20, 3))}}};
   }
 
   std::optional<std::vector<std::string_view>> split(std::string_view content, const Settings&) const override {
@@ -301,8 +333,10 @@ class ZipSlotLanesKind final : public TariffRecordKind {
       const std::string_view r = records[i];
       if (r.size() == kZipSize) {
         const int slot = static_cast<signed char>(r[3]);
-        if (slot < 1 || slot > 10) problems.push_back({i, "has slot " + std::to_string(slot) + ", not 1 to 10 (the engine leaves it out)"});
-        if (lastZip && r.substr(0, 3) < lastZip->substr(0, 3)) problems.push_back({i, "is out of order (ZIP records are sorted by ZIP)"});
+        if (slot < 1 || slot > 10)
+          problems.push_back({i, "has slot " + std::to_string(slot) + ", not 1 to 10 (the engine leaves it out)"});
+        if (lastZip && r.substr(0, 3) < lastZip->substr(0, 3))
+          problems.push_back({i, "is out of order (ZIP records are sorted by ZIP)"});
         lastZip = r;
         continue;
       }

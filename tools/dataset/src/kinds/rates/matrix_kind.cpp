@@ -67,8 +67,10 @@ std::string Encode(int bits, std::int64_t count, const std::map<std::int64_t, st
         const std::int64_t bit = static_cast<std::int64_t>(bits) * i + k;
         const unsigned char mask = static_cast<unsigned char>(0x80 >> (bit % 8));
         char& byte = out[static_cast<std::size_t>(bit / 8)];
-        if ((v >> (bits - 1 - k)) & 1) byte = static_cast<char>(byte | mask);
-        else byte = static_cast<char>(byte & ~mask);
+        if ((v >> (bits - 1 - k)) & 1)
+          byte = static_cast<char>(byte | mask);
+        else
+          byte = static_cast<char>(byte & ~mask);
       }
     }
   }
@@ -77,7 +79,8 @@ std::string Encode(int bits, std::int64_t count, const std::map<std::int64_t, st
 
 std::uint32_t CellAt(std::string_view content, int bits, std::int64_t i) {
   if (bits == 16)
-    return static_cast<unsigned char>(content[2 * i]) | static_cast<std::uint32_t>(static_cast<unsigned char>(content[2 * i + 1])) << 8;
+    return static_cast<unsigned char>(content[2 * i]) |
+           static_cast<std::uint32_t>(static_cast<unsigned char>(content[2 * i + 1])) << 8;
   if (bits == 24) return Load24(content, static_cast<std::size_t>(3 * i));
   std::uint32_t v = 0;
   for (int k = 0; k < bits; ++k) {
@@ -116,7 +119,8 @@ class MatrixKind final : public TariffRecordKind {
         rawOnly = true;
         continue;
       }
-      if (std::find(std::begin(kItems), std::end(kItems), item.keyword) == std::end(kItems)) RefuseItem(item, keyword(), kItems);
+      if (std::find(std::begin(kItems), std::end(kItems), item.keyword) == std::end(kItems))
+        RefuseItem(item, keyword(), kItems);
       AtItemLine(item, [&] {
         if (item.keyword == "size") {
           OnlyFields(item.fields, kSizeFields, "size");
@@ -124,9 +128,13 @@ class MatrixKind final : public TariffRecordKind {
           return 0;
         }
         const bool pair = item.keyword == "pair";
-        OnlyFields(item.fields, pair ? std::span<const std::string_view>(kPairFields) : std::span<const std::string_view>(kCellFields), item.keyword);
-        const std::int64_t index = pair ? Triangular(IntegerField(item.fields, "a", 0, 2047, 0), IntegerField(item.fields, "b", 0, 2047, 0))
-                                        : IntegerField(item.fields, "index", 0, kMaxCells - 1, 0);
+        OnlyFields(
+            item.fields,
+            pair ? std::span<const std::string_view>(kPairFields) : std::span<const std::string_view>(kCellFields),
+            item.keyword);
+        const std::int64_t index =
+            pair ? Triangular(IntegerField(item.fields, "a", 0, 2047, 0), IntegerField(item.fields, "b", 0, 2047, 0))
+                 : IntegerField(item.fields, "index", 0, kMaxCells - 1, 0);
         const std::int64_t value = IntegerField(item.fields, "value", 0, AllOnes(bits) - 1, 0);
         cells[index] = static_cast<std::uint32_t>(value);
         return 0;
@@ -135,11 +143,13 @@ class MatrixKind final : public TariffRecordKind {
     if (rawOnly && cells.empty() && !count) return {{DataRecord{raw, items.empty() ? 0 : items.front().line}}};
     const std::int64_t n = count.value_or(cells.empty() ? 0 : cells.rbegin()->first + 1);
     if (!cells.empty() && cells.rbegin()->first >= n)
-      throw DescriptionError(items.front().line, "cell " + std::to_string(cells.rbegin()->first) + " lies past the size of " + std::to_string(n) + " cells");
+      throw DescriptionError(items.front().line, "cell " + std::to_string(cells.rbegin()->first) +
+                                                     " lies past the size of " + std::to_string(n) + " cells");
     return {{DataRecord{Encode(bits, n, cells) + raw, items.empty() ? 0 : items.front().line}}};
   }
 
-  std::optional<std::vector<std::string_view>> splitRecords(std::size_t, std::string_view content, const Settings&) const override {
+  std::optional<std::vector<std::string_view>> splitRecords(std::size_t, std::string_view content,
+                                                            const Settings&) const override {
     return std::vector<std::string_view>{content};
   }
 
@@ -148,7 +158,8 @@ class MatrixKind final : public TariffRecordKind {
     const int bits = CellBits(settings);
     const std::optional<std::int64_t> count = CellCount(bits, content.size());
     if (!count) {
-      problems.push_back({std::nullopt, "is " + std::to_string(content.size()) + " bytes, which no number of " + std::to_string(bits) +
+      problems.push_back({std::nullopt, "is " + std::to_string(content.size()) + " bytes, which no number of " +
+                                            std::to_string(bits) +
                                             "-bit cells fills (the engine's read of the last cell would fall short)"});
       return;
     }
@@ -157,8 +168,10 @@ class MatrixKind final : public TariffRecordKind {
     for (std::int64_t i = 0; i < *count; ++i) {
       const std::uint32_t v = CellAt(content, bits, i);
       if (v != AllOnes(bits) && (v % 2 != 0 || v > kLastPackageZone))
-        problems.push_back({std::nullopt, "cell " + std::to_string(i) + " holds " + std::to_string(v) +
-                                              ": a package tariff's zones are 0, 2, ... 12, each the first of a pair of a service's records"});
+        problems.push_back(
+            {std::nullopt,
+             "cell " + std::to_string(i) + " holds " + std::to_string(v) +
+                 ": a package tariff's zones are 0, 2, ... 12, each the first of a pair of a service's records"});
     }
   }
 
@@ -201,19 +214,27 @@ class MatrixKind final : public TariffRecordKind {
     if (const std::string* cells = FindSetting(settings, kCells)) {
       const std::string given = std::to_string(ParseInteger(kCells, *cells, 1, 25));
       if (typeCells && given != *typeCells)
-        throw FieldError("field 'cells': " + given + " is not the width the engine reads for the tariff's type (" + *typeCells + ")");
+        throw FieldError("field 'cells': " + given + " is not the width the engine reads for the tariff's type (" +
+                         *typeCells + ")");
       PutSetting(settings, kCells, given);
     } else if (typeCells) {
       PutSetting(settings, kCells, *typeCells);
     } else if (type) {
       throw FieldError("tariff type " + Shown(*type) + " has no matrix width: give cells=");
     }
-    const std::optional<std::string> letter = TariffRecordColumn(settings, neighbours, efcrec::kLetter, "tariff letters");
-    if (!FindSetting(settings, kZones) && letter && *letter == "P") PutSetting(settings, kZones, std::string(kPackageZones));
+    const std::optional<std::string> letter =
+        TariffRecordColumn(settings, neighbours, efcrec::kLetter, "tariff letters");
+    if (!FindSetting(settings, kZones) && letter && *letter == "P")
+      PutSetting(settings, kZones, std::string(kPackageZones));
   }
   std::span<const std::string_view> itemKeywords() const override { return kItems; }
-  std::string encode(std::string_view, const FieldList&, const Settings&, const std::vector<DataRecord>&) const override { return {}; }
-  std::optional<ItemLine> decode(std::span<const std::string_view>, std::size_t, const Settings&) const override { return std::nullopt; }
+  std::string encode(std::string_view, const FieldList&, const Settings&,
+                     const std::vector<DataRecord>&) const override {
+    return {};
+  }
+  std::optional<ItemLine> decode(std::span<const std::string_view>, std::size_t, const Settings&) const override {
+    return std::nullopt;
+  }
   std::optional<std::vector<std::string_view>> split(std::string_view content, const Settings&) const override {
     return std::vector<std::string_view>{content};
   }

@@ -60,7 +60,9 @@ std::string EncodeMinimum(const FieldList& fields, const std::vector<DataRecord>
   record.replace(0, kKeySize, key);
   const std::string valueText = TextField(fields, "values", "");
   const std::vector<std::string_view> values = Words(valueText);
-  if (values.size() > *n) throw FieldError("field 'values': " + std::to_string(values.size()) + " entries; the header gives " + std::to_string(*n));
+  if (values.size() > *n)
+    throw FieldError("field 'values': " + std::to_string(values.size()) + " entries; the header gives " +
+                     std::to_string(*n));
   for (std::size_t i = 0; i < values.size(); ++i)
     Store24(record, kKeySize + 3 * i, static_cast<std::uint32_t>(ParseInteger("values", values[i], 0, kMaxEntry)));
   return record;
@@ -73,7 +75,8 @@ class MinimumsKind final : public TariffRecordKind {
  protected:
   std::span<const std::string_view> itemKeywords() const override { return kItems; }
 
-  std::string encode(std::string_view keyword, const FieldList& fields, const Settings&, const std::vector<DataRecord>& before) const override {
+  std::string encode(std::string_view keyword, const FieldList& fields, const Settings&,
+                     const std::vector<DataRecord>& before) const override {
     if (keyword == "header") {
       if (!before.empty()) throw FieldError("the header item must be the block's first");
       return EncodeHeader(fields);
@@ -81,7 +84,8 @@ class MinimumsKind final : public TariffRecordKind {
     return EncodeMinimum(fields, before);
   }
 
-  std::optional<ItemLine> decode(std::span<const std::string_view> records, std::size_t index, const Settings&) const override {
+  std::optional<ItemLine> decode(std::span<const std::string_view> records, std::size_t index,
+                                 const Settings&) const override {
     const std::string_view r = records[index];
     const std::optional<std::size_t> n = HeaderEntries(records.front());
     if (!n || r.size() != RecordLength(*n)) return std::nullopt;
@@ -115,14 +119,16 @@ class MinimumsKind final : public TariffRecordKind {
     }
     const std::optional<std::size_t> n = HeaderEntries(records.front());
     if (!n || *n < 2 || *n > static_cast<std::size_t>(kMaxEntries)) {
-      problems.push_back({0, "is not a header whose first entry counts 2 to " + std::to_string(kMaxEntries) + " entries a record"});
+      problems.push_back(
+          {0, "is not a header whose first entry counts 2 to " + std::to_string(kMaxEntries) + " entries a record"});
       return;
     }
     const std::size_t length = RecordLength(*n);
     for (std::size_t i = 0; i < records.size(); ++i) {
       const std::string_view r = records[i];
       if (r.size() != length) {
-        problems.push_back({i, "is " + std::to_string(r.size()) + " bytes, not the " + std::to_string(length) + " of " + std::to_string(*n) + " entries"});
+        problems.push_back({i, "is " + std::to_string(r.size()) + " bytes, not the " + std::to_string(length) + " of " +
+                                   std::to_string(*n) + " entries"});
         continue;
       }
       if (i == 0) continue;

@@ -20,10 +20,8 @@ using F = FieldForm;
 
 constexpr std::string_view kSettingKeys[] = {tariff::kTariff, tariff::kLetter, tariff::kSuffix};
 constexpr RecordField kFields[] = {
-    {"kind", {0, 1}, F::Exact, "1"sv},
-    {"code", {1, 3}, F::Text, "OUR"sv},
-    {"gap", {4, 1}, F::Exact, " "sv},
-    {"detail", {5, 30}, F::Text, "                              "sv},
+    {"kind", {0, 1}, F::Exact, "1"sv},     {"code", {1, 3}, F::Text, "OUR"sv},
+    {"gap", {4, 1}, F::Exact, " "sv},      {"detail", {5, 30}, F::Text, "                              "sv},
     {"end", {35, 3}, F::Exact, " \r\n"sv},
 };
 static_assert(IsWholeLayout(kFields, 38));
@@ -37,10 +35,12 @@ class PackageCodesKind final : public TariffRecordKind {
 
  protected:
   std::span<const std::string_view> itemKeywords() const override { return kItems; }
-  std::string encode(std::string_view, const FieldList& fields, const Settings&, const std::vector<DataRecord>&) const override {
+  std::string encode(std::string_view, const FieldList& fields, const Settings&,
+                     const std::vector<DataRecord>&) const override {
     return kLayout.encode(fields);
   }
-  std::optional<ItemLine> decode(std::span<const std::string_view> records, std::size_t index, const Settings&) const override {
+  std::optional<ItemLine> decode(std::span<const std::string_view> records, std::size_t index,
+                                 const Settings&) const override {
     std::optional<FieldList> fields = kLayout.decode(records[index]);
     if (!fields) return std::nullopt;
     return ItemLine{std::string(kItems[0]), std::move(*fields)};
@@ -53,18 +53,21 @@ class PackageCodesKind final : public TariffRecordKind {
     for (std::size_t i = 0; i < records.size(); ++i) {
       const std::string_view r = records[i];
       if (i == kMostRecords)
-        problems.push_back({i, "is record " + std::to_string(i + 1) + "; the engine reads " + std::to_string(kMostRecords) + " at most"});
+        problems.push_back({i, "is record " + std::to_string(i + 1) + "; the engine reads " +
+                                   std::to_string(kMostRecords) + " at most"});
       if (!CheckRecordShape(r, i, kLayout, problems)) continue;
       if (!IsOneOf(kLayout.columns(r, "kind"), "123"))
         problems.push_back({i, kLayout.describe("kind") + ": " + Shown(kLayout.columns(r, "kind")) +
                                    " is not 1 (packaging), 2 (drop-off) or 3 (service)"});
       const std::string_view code = kLayout.columns(r, "code");
       if (code.find(' ') != std::string_view::npos)
-        problems.push_back({i, kLayout.describe("code") + ": " + Shown(code) + " is not three characters without blanks"});
+        problems.push_back(
+            {i, kLayout.describe("code") + ": " + Shown(code) + " is not three characters without blanks"});
       if (!seen.insert(r.substr(0, 4)).second) problems.push_back({i, "repeats the kind and code of a record above"});
       const std::string_view detail = kLayout.columns(r, "detail");
       if (r[0] == '3' && (detail.empty() || detail[0] < '1' || detail[0] > '9'))
-        problems.push_back({i, "a service's detail begins with the tiers it allows (digits 1-9); " + Shown(detail.substr(0, 5)) + " lists none"});
+        problems.push_back({i, "a service's detail begins with the tiers it allows (digits 1-9); " +
+                                   Shown(detail.substr(0, 5)) + " lists none"});
     }
   }
 };

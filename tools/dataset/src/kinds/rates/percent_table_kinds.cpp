@@ -17,7 +17,6 @@
 #include <string>
 
 #include "codecs/packed_zip.h"
-
 #include "kinds/rates/tariff_record_kind.h"
 #include "kinds/record_tools.h"
 #include "kinds/tariff_files.h"
@@ -34,11 +33,13 @@ constexpr std::string_view kMatrixItems[] = {"header", "pair"};
 constexpr std::string_view kExceptionItems[] = {"header", "exception"};
 constexpr std::string_view kBaseFields[] = {"low", "high"};
 constexpr std::string_view kMatrixFields[] = {"origin", "destination", "record"};
-constexpr std::string_view kExceptionFields[] = {"origin-low", "origin-high", "destination-low", "destination-high",
-                                                 "letter", "low", "high", "flags"};
+constexpr std::string_view kExceptionFields[] = {
+    "origin-low", "origin-high", "destination-low", "destination-high", "letter", "low", "high", "flags"};
 
 std::string U16(std::int64_t v) { return {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF)}; }
-std::string U32(std::size_t v) { return U16(static_cast<std::int64_t>(v & 0xFFFF)) + U16(static_cast<std::int64_t>(v >> 16)); }
+std::string U32(std::size_t v) {
+  return U16(static_cast<std::int64_t>(v & 0xFFFF)) + U16(static_cast<std::int64_t>(v >> 16));
+}
 std::size_t LoadU32(std::string_view r, std::size_t at) {
   std::size_t v = 0;
   for (std::size_t k = 0; k < 4; ++k) v |= static_cast<std::size_t>(static_cast<unsigned char>(r[at + k])) << (8 * k);
@@ -48,7 +49,8 @@ std::size_t LoadU32(std::string_view r, std::size_t at) {
 std::string Packed(const FieldList& fields, std::string_view key) {
   const std::string zip = TextField(fields, key, "00000");
   const std::optional<PackedZip> packed = zip.size() == 5 ? PackZip(zip) : std::nullopt;
-  if (!packed || zip[0] < '0' || zip[0] > '9') throw FieldError("field '" + std::string(key) + "': " + Shown(zip) + " is not a 5-digit ZIP code");
+  if (!packed || zip[0] < '0' || zip[0] > '9')
+    throw FieldError("field '" + std::string(key) + "': " + Shown(zip) + " is not a 5-digit ZIP code");
   return std::string(packed->begin(), packed->end());
 }
 std::string Unpacked(std::string_view bytes) {
@@ -78,8 +80,10 @@ class PercentTableKind final : public TariffRecordKind {
     std::size_t end = 0;
     for (const DataRecord& r : records) end += r.bytes.size();
     std::string& header = records[0].bytes;
-    if (table_ == Table::kExceptions) header.replace(16, 8, U32(kExceptionHeaderSize) + U32(end));
-    else header = "A " + U32(kRecordSize) + "Z " + U32(end);
+    if (table_ == Table::kExceptions)
+      header.replace(16, 8, U32(kExceptionHeaderSize) + U32(end));
+    else
+      header = "A " + U32(kRecordSize) + "Z " + U32(end);
     return files;
   }
 
@@ -88,7 +92,8 @@ class PercentTableKind final : public TariffRecordKind {
     return table_ == Table::kBases ? kBaseItems : table_ == Table::kMatrix ? kMatrixItems : kExceptionItems;
   }
 
-  std::string encode(std::string_view keyword, const FieldList& fields, const Settings&, const std::vector<DataRecord>& before) const override {
+  std::string encode(std::string_view keyword, const FieldList& fields, const Settings&,
+                     const std::vector<DataRecord>& before) const override {
     if (keyword == "header") {
       OnlyFields(fields, {}, "header");
       if (!before.empty()) throw FieldError("the header is the file's first record");
@@ -103,7 +108,8 @@ class PercentTableKind final : public TariffRecordKind {
       const std::string low = TextField(fields, "low", "00000");
       const std::string high = TextField(fields, "high", low);
       if (high.size() != 5 || high.substr(0, 3) != low.substr(0, 3) || high < low)
-        throw FieldError("field 'high': " + Shown(high) + " does not share the low ZIP's first three digits or lies below it");
+        throw FieldError("field 'high': " + Shown(high) +
+                         " does not share the low ZIP's first three digits or lies below it");
       const std::string packedLow = Packed(fields, "low");
       return "A " + packedLow + PackedTwo(std::stoi(high.substr(3))) + std::string(6, ' ');
     }
@@ -112,11 +118,13 @@ class PercentTableKind final : public TariffRecordKind {
       std::string r = "A " + Packed(fields, "origin");
       r += Packed(fields, "destination");
       const std::int64_t n = IntegerField(fields, "record", 1, 65535, 1);
-      return r + static_cast<char>(n / 10000) + PackedTwo(static_cast<int>(n / 100 % 100)) + PackedTwo(static_cast<int>(n % 100)) + " ";
+      return r + static_cast<char>(n / 10000) + PackedTwo(static_cast<int>(n / 100 % 100)) +
+             PackedTwo(static_cast<int>(n % 100)) + " ";
     }
     OnlyFields(fields, kExceptionFields, "exception");
     std::string r = "T1";
-    for (std::string_view key : {"origin-low", "origin-high", "destination-low", "destination-high"}) r += Packed(fields, key);
+    for (std::string_view key : {"origin-low", "origin-high", "destination-low", "destination-high"})
+      r += Packed(fields, key);
     const std::string letter = TextField(fields, "letter", "A");
     if (letter.size() != 1) throw FieldError("field 'letter': " + Shown(letter) + " is not one character");
     r += letter;
@@ -129,47 +137,62 @@ class PercentTableKind final : public TariffRecordKind {
     return r;
   }
 
-  std::optional<ItemLine> decode(std::span<const std::string_view> records, std::size_t index, const Settings&) const override {
+  std::optional<ItemLine> decode(std::span<const std::string_view> records, std::size_t index,
+                                 const Settings&) const override {
     const std::string_view r = records[index];
     if (index == 0) return ItemLine{"header", {}};
     if (table_ == Table::kBases) {
       if (r.size() != kRecordSize || r.substr(0, 2) != "A " || r.substr(6) != "      ") return std::nullopt;
       const std::string low = Unpacked(r.substr(2, 3));
       const int two = (static_cast<unsigned char>(r[5]) >> 4) * 10 + (static_cast<unsigned char>(r[5]) & 15);
-      return ItemLine{"zip-range", {{"low", low}, {"high", low.substr(0, 3) + (two < 10 ? "0" : "") + std::to_string(two)}}};
+      return ItemLine{"zip-range",
+                      {{"low", low}, {"high", low.substr(0, 3) + (two < 10 ? "0" : "") + std::to_string(two)}}};
     }
     if (table_ == Table::kMatrix) {
       if (r.size() != kRecordSize || r.substr(0, 2) != "A " || r[11] != ' ') return std::nullopt;
-      const auto two = [&](std::size_t at) { return (static_cast<unsigned char>(r[at]) >> 4) * 10 + (static_cast<unsigned char>(r[at]) & 15); };
+      const auto two = [&](std::size_t at) {
+        return (static_cast<unsigned char>(r[at]) >> 4) * 10 + (static_cast<unsigned char>(r[at]) & 15);
+      };
       const int n = static_cast<unsigned char>(r[8]) * 10000 + two(9) * 100 + two(10);
-      return ItemLine{"pair", {{"origin", Unpacked(r.substr(2, 3))}, {"destination", Unpacked(r.substr(5, 3))}, {"record", std::to_string(n)}}};
+      return ItemLine{"pair",
+                      {{"origin", Unpacked(r.substr(2, 3))},
+                       {"destination", Unpacked(r.substr(5, 3))},
+                       {"record", std::to_string(n)}}};
     }
     if (r.size() != kExceptionSize || r.substr(0, 2) != "T1") return std::nullopt;
     const auto u16 = [&](std::size_t at) {
       return std::to_string(static_cast<unsigned char>(r[at]) | static_cast<unsigned char>(r[at + 1]) << 8);
     };
-    return ItemLine{"exception", {{"origin-low", Unpacked(r.substr(2, 3))}, {"origin-high", Unpacked(r.substr(5, 3))},
-                                  {"destination-low", Unpacked(r.substr(8, 3))}, {"destination-high", Unpacked(r.substr(11, 3))},
-                                  {"letter", std::string(1, r[14])}, {"low", u16(15)}, {"high", u16(17)}, {"flags", u16(19) + " " + u16(21)}}};
+    return ItemLine{"exception",
+                    {{"origin-low", Unpacked(r.substr(2, 3))},
+                     {"origin-high", Unpacked(r.substr(5, 3))},
+                     {"destination-low", Unpacked(r.substr(8, 3))},
+                     {"destination-high", Unpacked(r.substr(11, 3))},
+                     {"letter", std::string(1, r[14])},
+                     {"low", u16(15)},
+                     {"high", u16(17)},
+                     {"flags", u16(19) + " " + u16(21)}}};
   }
 
   std::optional<std::vector<std::string_view>> split(std::string_view content, const Settings&) const override {
     const std::size_t header = table_ == Table::kExceptions ? kExceptionHeaderSize : kRecordSize;
     if (content.size() < header) return std::nullopt;
     std::vector<std::string_view> records{content.substr(0, header)};
-    for (const std::string_view r : SplitFixedRecords(content.substr(header), table_ == Table::kExceptions ? kExceptionSize : kRecordSize))
+    for (const std::string_view r :
+         SplitFixedRecords(content.substr(header), table_ == Table::kExceptions ? kExceptionSize : kRecordSize))
       records.push_back(r);
     return records;
   }
 
   void checkRecords(std::span<const std::string_view> records, const Settings&, KindProblems& problems) const override {
     const std::size_t size = table_ == Table::kExceptions ? kExceptionSize : kRecordSize;
-    if (!records.empty() && table_ != Table::kExceptions && records[0].size() == kRecordSize && records[0].substr(0, 2) != "A " &&
-        records[0].substr(6, 2) != "A ")
+    if (!records.empty() && table_ != Table::kExceptions && records[0].size() == kRecordSize &&
+        records[0].substr(0, 2) != "A " && records[0].substr(6, 2) != "A ")
       problems.push_back({0, "has no \"A \" entry: the engine finds no percentages"});
     for (std::size_t i = 1; i < records.size(); ++i) {
       if (!CheckRecordSize(records[i], i, size, problems)) continue;
-      if (table_ != Table::kExceptions && i > 1 && records[i - 1].size() == size && records[i].substr(0, 8) < records[i - 1].substr(0, 8))
+      if (table_ != Table::kExceptions && i > 1 && records[i - 1].size() == size &&
+          records[i].substr(0, 8) < records[i - 1].substr(0, 8))
         problems.push_back({i, "is out of order (records are sorted)"});
     }
     if (table_ == Table::kExceptions && !records.empty() && records[0].size() == kExceptionHeaderSize &&

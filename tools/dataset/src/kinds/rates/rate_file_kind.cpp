@@ -48,7 +48,8 @@ std::string IndexOf(const std::vector<std::string_view>& records) {
     if (entries.size() == 1 || entries.back().first != group) entries.emplace_back(group, offset);
     offset += static_cast<std::uint32_t>(r.size());
   }
-  if (entries.size() > kIndexEntries - 1) throw FieldError("the index holds at most " + std::to_string(kIndexEntries - 2) + " groups");
+  if (entries.size() > kIndexEntries - 1)
+    throw FieldError("the index holds at most " + std::to_string(kIndexEntries - 2) + " groups");
   while (entries.size() < kIndexEntries) entries.emplace_back(std::string(kIndexMark), offset);
   std::string out;
   for (const auto& [key, at] : entries) {
@@ -60,14 +61,16 @@ std::string IndexOf(const std::vector<std::string_view>& records) {
 
 std::string EncodeRecord(const FieldList& fields, std::size_t length) {
   OnlyFields(fields, kRecordFields, "record");
-  if (length < kHeadSize) throw FieldError("a record of " + std::to_string(length) + " bytes has no room for its 10-byte head");
+  if (length < kHeadSize)
+    throw FieldError("a record of " + std::to_string(length) + " bytes has no room for its 10-byte head");
   std::string head = TextField(fields, "head", "");
   if (head.empty()) {
-    const std::string group = TextField(fields, "group", "001"), c = TextField(fields, "char", " "), number = TextField(fields, "number", "00000"),
-                      letter = TextField(fields, "letter", "A");
+    const std::string group = TextField(fields, "group", "001"), c = TextField(fields, "char", " "),
+                      number = TextField(fields, "number", "00000"), letter = TextField(fields, "letter", "A");
     if (group.size() != 3) throw FieldError("field 'group': " + Shown(group) + " is not 3 characters");
     if (c.size() != 1) throw FieldError("field 'char': " + Shown(c) + " is not one character");
-    if (number.size() != 5 || !IsDigits(number)) throw FieldError("field 'number': " + Shown(number) + " is not five digits");
+    if (number.size() != 5 || !IsDigits(number))
+      throw FieldError("field 'number': " + Shown(number) + " is not five digits");
     if (letter.size() != 1) throw FieldError("field 'letter': " + Shown(letter) + " is not one character");
     head = group + c + number + letter;
   } else if (head.size() != kHeadSize) {
@@ -79,7 +82,9 @@ std::string EncodeRecord(const FieldList& fields, std::size_t length) {
   for (std::size_t i = 0; i < capacity; ++i) Store24(record, kHeadSize + 3 * i, 0);
   const std::string entryText = TextField(fields, "entries", "");
   const std::vector<std::string_view> entries = Words(entryText);
-  if (entries.size() > capacity) throw FieldError("field 'entries': " + std::to_string(entries.size()) + " entries; a record holds " + std::to_string(capacity));
+  if (entries.size() > capacity)
+    throw FieldError("field 'entries': " + std::to_string(entries.size()) + " entries; a record holds " +
+                     std::to_string(capacity));
   for (std::size_t i = 0; i < entries.size(); ++i)
     Store24(record, kHeadSize + 3 * i, static_cast<std::uint32_t>(ParseInteger("entries", entries[i], 0, kMaxEntry)));
   return record;
@@ -100,19 +105,25 @@ class RatesKind final : public TariffRecordKind {
       type = *given;
     } else {
       type = TariffRecordColumn(settings, neighbours, efcrec::kType, "tariff types").value_or("");
-      if (type == "N") type = TariffRecordColumn(settings, neighbours, kBaseTypeColumn, "base tariff types").value_or("");
+      if (type == "N")
+        type = TariffRecordColumn(settings, neighbours, kBaseTypeColumn, "base tariff types").value_or("");
     }
     if (type.empty()) return;
     const std::optional<TariffTypeSizes> sizes = type.size() == 1 ? TariffTypeSizesOf(type.front()) : std::nullopt;
-    if (!sizes) throw FieldError("field 'type': " + Shown(type) + " is not a tariff type of the type table: give record-size=");
+    if (!sizes)
+      throw FieldError("field 'type': " + Shown(type) + " is not a tariff type of the type table: give record-size=");
     PutSetting(settings, kRecordSize, std::to_string(sizes->rateRecordLength));
   }
 
   std::span<const std::string_view> itemKeywords() const override { return kItems; }
 
-  std::string encode(std::string_view keyword, const FieldList& fields, const Settings& settings, const std::vector<DataRecord>& before) const override {
+  std::string encode(std::string_view keyword, const FieldList& fields, const Settings& settings,
+                     const std::vector<DataRecord>& before) const override {
     const std::size_t length = LengthOf(settings);
-    if (length == 0) throw FieldError("the record length of the rate file is not known: give type= or record-size=, or describe the tariff in an efcrec block");
+    if (length == 0)
+      throw FieldError(
+          "the record length of the rate file is not known: give type= or record-size=, or describe the tariff in an "
+          "efcrec block");
     if (keyword == "index") {
       OnlyFields(fields, {}, "index");
       std::vector<std::string_view> records;
@@ -122,7 +133,8 @@ class RatesKind final : public TariffRecordKind {
     return EncodeRecord(fields, length);
   }
 
-  std::optional<ItemLine> decode(std::span<const std::string_view> records, std::size_t index, const Settings& settings) const override {
+  std::optional<ItemLine> decode(std::span<const std::string_view> records, std::size_t index,
+                                 const Settings& settings) const override {
     const std::string_view r = records[index];
     if (index + 1 == records.size() && IsIndexTail(r)) return ItemLine{"index", {}};
     if (r.size() != LengthOf(settings)) return std::nullopt;
@@ -144,16 +156,20 @@ class RatesKind final : public TariffRecordKind {
     return ItemLine{"record", std::move(fields)};
   }
 
-  std::optional<std::vector<std::string_view>> split(std::string_view content, const Settings& settings) const override {
+  std::optional<std::vector<std::string_view>> split(std::string_view content,
+                                                     const Settings& settings) const override {
     const std::size_t length = LengthOf(settings);
     if (length == 0) return std::nullopt;
-    const bool indexed = content.size() >= kIndexSize && (content.size() - kIndexSize) % length == 0 && IsIndexTail(content.substr(content.size() - kIndexSize));
-    std::vector<std::string_view> records = SplitFixedRecords(content.substr(0, indexed ? content.size() - kIndexSize : content.size()), length);
+    const bool indexed = content.size() >= kIndexSize && (content.size() - kIndexSize) % length == 0 &&
+                         IsIndexTail(content.substr(content.size() - kIndexSize));
+    std::vector<std::string_view> records =
+        SplitFixedRecords(content.substr(0, indexed ? content.size() - kIndexSize : content.size()), length);
     if (indexed) records.push_back(content.substr(content.size() - kIndexSize));
     return records;
   }
 
-  void checkRecords(std::span<const std::string_view> records, const Settings& settings, KindProblems& problems) const override {
+  void checkRecords(std::span<const std::string_view> records, const Settings& settings,
+                    KindProblems& problems) const override {
     const std::size_t length = LengthOf(settings);
     if (length == 0) return;
     const bool indexed = !records.empty() && IsIndexTail(records.back());
@@ -162,19 +178,23 @@ class RatesKind final : public TariffRecordKind {
     for (std::size_t i = 0; i < count; ++i) {
       const std::string_view r = records[i];
       if (r.size() != length) {
-        problems.push_back({i, "is " + std::to_string(r.size()) + " bytes, not the record length " + std::to_string(length)});
+        problems.push_back(
+            {i, "is " + std::to_string(r.size()) + " bytes, not the record length " + std::to_string(length)});
         continue;
       }
       // The byte after the last entry, when there is one, is a blank.
-      if ((length - kHeadSize) % 3 != 0 && r.substr(kHeadSize + 3 * ((length - kHeadSize) / 3)).find_first_not_of(' ') != std::string_view::npos)
+      if ((length - kHeadSize) % 3 != 0 &&
+          r.substr(kHeadSize + 3 * ((length - kHeadSize) / 3)).find_first_not_of(' ') != std::string_view::npos)
         problems.push_back({i, "ends in bytes that no entry holds and that are not blank"});
       if (indexed && !data.empty() && r.substr(0, kHeadSize) < data.back().substr(0, kHeadSize))
-        problems.push_back({i, "is out of order after record " + std::to_string(i - 1) + " (an indexed rate file is sorted by its 10-byte heads)"});
+        problems.push_back({i, "is out of order after record " + std::to_string(i - 1) +
+                                   " (an indexed rate file is sorted by its 10-byte heads)"});
       data.push_back(r);
     }
     if (!indexed) return;
     try {
-      if (IndexOf(data) != records.back()) problems.push_back({records.size() - 1, "is an index that does not match the records before it"});
+      if (IndexOf(data) != records.back())
+        problems.push_back({records.size() - 1, "is an index that does not match the records before it"});
     } catch (const FieldError& e) {
       problems.push_back({records.size() - 1, e.what()});
     }

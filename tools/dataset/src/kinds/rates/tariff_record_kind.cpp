@@ -18,9 +18,10 @@ struct TypeRow {
 
 // The rate-record lengths and matrix cell widths of the tariff types.
 constexpr TypeRow kTypes[] = {
-    {'0', 526, 0}, {'1', 25, 10}, {'2', 40, 11}, {'3', 526, 10}, {'4', 631, 0}, {'5', 257, 0}, {'6', 593, 8}, {'7', 16, 0},
-    {'A', 40, 0},  {'B', 40, 0},  {'C', 40, 0},  {'D', 25, 0},   {'E', 40, 0},  {'F', 52, 0},  {'G', 52, 0}, {'H', 43, 0},
-    {'I', 52, 0},  {'J', 52, 0},  {'K', 52, 0},  {'L', 52, 0},   {'M', 52, 0},  {'N', 52, 0},  {'Y', 52, 0},
+    {'0', 526, 0}, {'1', 25, 10}, {'2', 40, 11}, {'3', 526, 10}, {'4', 631, 0}, {'5', 257, 0},
+    {'6', 593, 8}, {'7', 16, 0},  {'A', 40, 0},  {'B', 40, 0},   {'C', 40, 0},  {'D', 25, 0},
+    {'E', 40, 0},  {'F', 52, 0},  {'G', 52, 0},  {'H', 43, 0},   {'I', 52, 0},  {'J', 52, 0},
+    {'K', 52, 0},  {'L', 52, 0},  {'M', 52, 0},  {'N', 52, 0},   {'Y', 52, 0},
 };
 
 }  // namespace
@@ -38,9 +39,13 @@ std::optional<Settings> TariffRecordKind::recognise(std::string_view fileName) c
 
 Settings TariffRecordKind::settle(Settings given, const Neighbours& neighbours) const {
   const std::string* letter = FindSetting(given, tariff::kLetter);
-  const char upper = letter ? (letter->size() == 1 ? static_cast<char>(std::toupper(static_cast<unsigned char>(letter->front()))) : '?') : letters_.front();
+  const char upper =
+      letter
+          ? (letter->size() == 1 ? static_cast<char>(std::toupper(static_cast<unsigned char>(letter->front()))) : '?')
+          : letters_.front();
   if (letters_.find(upper) == std::string_view::npos)
-    throw FieldError("field 'letter': a " + std::string(keyword_) + " block writes letter " + std::string(letters_.substr(0, 1)) +
+    throw FieldError("field 'letter': a " + std::string(keyword_) + " block writes letter " +
+                     std::string(letters_.substr(0, 1)) +
                      (letters_.size() > 1 ? " (or one of " + std::string(letters_) + ")" : std::string()));
   PutSetting(given, tariff::kLetter, std::string(1, upper));
   tariff::SettleName(given, upper, neighbours);
@@ -48,9 +53,12 @@ Settings TariffRecordKind::settle(Settings given, const Neighbours& neighbours) 
   return FileKind::settle(std::move(given), neighbours);
 }
 
-std::vector<std::string> TariffRecordKind::fileNames(const Settings& settings) const { return {tariff::FileName(settings, LetterOf(settings))}; }
+std::vector<std::string> TariffRecordKind::fileNames(const Settings& settings) const {
+  return {tariff::FileName(settings, LetterOf(settings))};
+}
 
-std::vector<std::vector<DataRecord>> TariffRecordKind::build(std::span<const ItemText> items, const Settings& settings) const {
+std::vector<std::vector<DataRecord>> TariffRecordKind::build(std::span<const ItemText> items,
+                                                             const Settings& settings) const {
   std::vector<DataRecord> records;
   const std::span<const std::string_view> keywords = itemKeywords();
   for (const ItemText& item : items) {
@@ -58,17 +66,21 @@ std::vector<std::vector<DataRecord>> TariffRecordKind::build(std::span<const Ite
       records.push_back(RawItemRecord(item));
       continue;
     }
-    if (std::find(keywords.begin(), keywords.end(), item.keyword) == keywords.end()) RefuseItem(item, keyword_, keywords);
-    records.push_back({AtItemLine(item, [&] { return encode(item.keyword, item.fields, settings, records); }), item.line});
+    if (std::find(keywords.begin(), keywords.end(), item.keyword) == keywords.end())
+      RefuseItem(item, keyword_, keywords);
+    records.push_back(
+        {AtItemLine(item, [&] { return encode(item.keyword, item.fields, settings, records); }), item.line});
   }
   return {std::move(records)};
 }
 
-std::optional<std::vector<std::string_view>> TariffRecordKind::splitRecords(std::size_t, std::string_view content, const Settings& settings) const {
+std::optional<std::vector<std::string_view>> TariffRecordKind::splitRecords(std::size_t, std::string_view content,
+                                                                            const Settings& settings) const {
   return split(content, settings);
 }
 
-void TariffRecordKind::check(std::span<const FileRecords> files, const Settings& settings, KindProblems& problems) const {
+void TariffRecordKind::check(std::span<const FileRecords> files, const Settings& settings,
+                             KindProblems& problems) const {
   checkRecords(files.front().records, settings, problems);
 }
 
@@ -96,16 +108,17 @@ std::string TariffRecordKind::describe(std::span<const std::string_view> content
     for (const DataRecord& r : files.front()) rebuilt += r.bytes;
     if (rebuilt == content) return out;
   } catch (const Error&) {
-  } catch (const FieldError&) {
-  }
+  } catch (const FieldError&) {}
   return raw;
 }
 
-std::optional<std::string> TariffRecordColumn(const Settings& settings, const Neighbours& neighbours, platform::FieldSpan span, std::string_view what) {
+std::optional<std::string> TariffRecordColumn(const Settings& settings, const Neighbours& neighbours,
+                                              platform::FieldSpan span, std::string_view what) {
   const std::string* name = FindSetting(settings, tariff::kTariff);
   if (!name) return std::nullopt;
   const std::vector<std::string> records = tariff::TariffRecords(neighbours, *name);
-  return tariff::AgreedValue(records, [&](const std::string& r) { return r.substr(span.offset, span.width); }, what, *name);
+  return tariff::AgreedValue(
+      records, [&](const std::string& r) { return r.substr(span.offset, span.width); }, what, *name);
 }
 
 std::optional<TariffTypeSizes> TariffTypeSizesOf(char type) {
@@ -114,7 +127,8 @@ std::optional<TariffTypeSizes> TariffTypeSizesOf(char type) {
   return std::nullopt;
 }
 
-std::int64_t IntegerField(const FieldList& fields, std::string_view key, std::int64_t least, std::int64_t most, std::int64_t fallback) {
+std::int64_t IntegerField(const FieldList& fields, std::string_view key, std::int64_t least, std::int64_t most,
+                          std::int64_t fallback) {
   std::optional<std::int64_t> value;
   for (const Field& f : fields)
     if (f.key == key) value = ParseInteger(key, f.value, least, most);
@@ -143,7 +157,8 @@ void Store24(std::string& record, std::size_t offset, std::uint32_t value) {
 
 std::uint32_t Load24(std::string_view record, std::size_t offset) {
   std::uint32_t value = 0;
-  for (std::size_t i = 0; i < 3; ++i) value |= static_cast<std::uint32_t>(static_cast<unsigned char>(record[offset + i])) << (8 * i);
+  for (std::size_t i = 0; i < 3; ++i)
+    value |= static_cast<std::uint32_t>(static_cast<unsigned char>(record[offset + i])) << (8 * i);
   return value;
 }
 

@@ -30,7 +30,8 @@ class TariffRecordKind : public FileKind {
   Settings settle(Settings given, const Neighbours& neighbours) const final;
   std::vector<std::string> fileNames(const Settings& settings) const final;
   std::vector<std::vector<DataRecord>> build(std::span<const ItemText> items, const Settings& settings) const override;
-  std::optional<std::vector<std::string_view>> splitRecords(std::size_t file, std::string_view content, const Settings& settings) const override;
+  std::optional<std::vector<std::string_view>> splitRecords(std::size_t file, std::string_view content,
+                                                            const Settings& settings) const override;
   void check(std::span<const FileRecords> files, const Settings& settings, KindProblems& problems) const override;
   std::string describe(std::span<const std::string_view> contents, const Settings& settings) const override;
 
@@ -42,9 +43,12 @@ class TariffRecordKind : public FileKind {
   virtual std::string encode(std::string_view keyword, const FieldList& fields, const Settings& settings,
                              const std::vector<DataRecord>& before) const = 0;
   // The item line of record index among records, or nothing (described raw).
-  virtual std::optional<ItemLine> decode(std::span<const std::string_view> records, std::size_t index, const Settings& settings) const = 0;
-  virtual std::optional<std::vector<std::string_view>> split(std::string_view content, const Settings& settings) const = 0;
-  virtual void checkRecords(std::span<const std::string_view> records, const Settings& settings, KindProblems& problems) const = 0;
+  virtual std::optional<ItemLine> decode(std::span<const std::string_view> records, std::size_t index,
+                                         const Settings& settings) const = 0;
+  virtual std::optional<std::vector<std::string_view>> split(std::string_view content,
+                                                             const Settings& settings) const = 0;
+  virtual void checkRecords(std::span<const std::string_view> records, const Settings& settings,
+                            KindProblems& problems) const = 0;
 
   // The letter of the settings.
   static char LetterOf(const Settings& settings);
@@ -57,8 +61,8 @@ class TariffRecordKind : public FileKind {
 
 // The value of a setting that the tariff's EFCREC.TBL records agree on (the
 // span of columns), or nothing.
-std::optional<std::string> TariffRecordColumn(const Settings& settings, const Neighbours& neighbours, platform::FieldSpan span,
-                                              std::string_view what);
+std::optional<std::string> TariffRecordColumn(const Settings& settings, const Neighbours& neighbours,
+                                              platform::FieldSpan span, std::string_view what);
 
 // The tariff types: the record length of their rate files and the cell
 // width in bits of their matrices (0: 16-bit cells); nothing for another type.
@@ -69,7 +73,8 @@ struct TariffTypeSizes {
 std::optional<TariffTypeSizes> TariffTypeSizesOf(char type);
 
 // A whole number field within [least, most], or the default when absent.
-std::int64_t IntegerField(const FieldList& fields, std::string_view key, std::int64_t least, std::int64_t most, std::int64_t fallback);
+std::int64_t IntegerField(const FieldList& fields, std::string_view key, std::int64_t least, std::int64_t most,
+                          std::int64_t fallback);
 // A text field, or the default when absent.
 std::string TextField(const FieldList& fields, std::string_view key, std::string_view fallback);
 // Throws FieldError for a field not in keys.

@@ -43,7 +43,9 @@ std::uint16_t LoadU16(std::string_view r, std::size_t at) {
 
 std::string Fixed(const FieldList& fields, std::string_view key, std::size_t width) {
   const std::string value = TextField(fields, key, "");
-  if (value.size() != width) throw FieldError("field '" + std::string(key) + "': " + Shown(value) + " is not " + std::to_string(width) + " characters");
+  if (value.size() != width)
+    throw FieldError("field '" + std::string(key) + "': " + Shown(value) + " is not " + std::to_string(width) +
+                     " characters");
   return value;
 }
 
@@ -65,20 +67,23 @@ class ZonePairLanesKind final : public TariffRecordKind {
   std::vector<std::vector<DataRecord>> build(std::span<const ItemText> items, const Settings& settings) const override {
     std::vector<std::vector<DataRecord>> files = TariffRecordKind::build(items, settings);
     std::vector<DataRecord>& records = files.front();
-    if (records.empty() || records.back().bytes.size() != kPairSize || !records.back().bytes.starts_with("999")) return files;
+    if (records.empty() || records.back().bytes.size() != kPairSize || !records.back().bytes.starts_with("999"))
+      return files;
     std::vector<std::string_view> views;
     for (const DataRecord& r : records) views.push_back(r.bytes);
     const std::optional<ListParts> parts = PartsOf(views);
     std::size_t offset = 0;
     for (std::size_t i = 0; parts && i < parts->endLine; ++i) offset += records[i].bytes.size();
-    records.back().bytes.replace(3, 4, U16(static_cast<std::int64_t>(offset & 0xFFFF)) + U16(static_cast<std::int64_t>(offset >> 16)));
+    records.back().bytes.replace(
+        3, 4, U16(static_cast<std::int64_t>(offset & 0xFFFF)) + U16(static_cast<std::int64_t>(offset >> 16)));
     return files;
   }
 
  protected:
   std::span<const std::string_view> itemKeywords() const override { return kLaneItems; }
 
-  std::string encode(std::string_view keyword, const FieldList& fields, const Settings&, const std::vector<DataRecord>&) const override {
+  std::string encode(std::string_view keyword, const FieldList& fields, const Settings&,
+                     const std::vector<DataRecord>&) const override {
     if (keyword == "parameters") {
       OnlyFields(fields, kParameterFields, "parameters");
       const std::string text = TextField(fields, "text", "*");
@@ -112,7 +117,8 @@ class ZonePairLanesKind final : public TariffRecordKind {
     return std::string("999") + std::string(4, '\0') + "   \n";
   }
 
-  std::optional<ItemLine> decode(std::span<const std::string_view> records, std::size_t index, const Settings&) const override {
+  std::optional<ItemLine> decode(std::span<const std::string_view> records, std::size_t index,
+                                 const Settings&) const override {
     const std::optional<ListParts> parts = PartsOf(records);
     const std::string_view r = records[index];
     if (!parts || r.empty() || r.back() != '\n') return std::nullopt;
@@ -120,7 +126,8 @@ class ZonePairLanesKind final : public TariffRecordKind {
     if (index == parts->endLine) return text == "*" ? std::optional(ItemLine{"end", {}}) : std::nullopt;
     if (index >= parts->firstPair) {
       if (r.size() != kPairSize) return std::nullopt;
-      if (index + 1 == records.size() && r.starts_with("999")) return r.substr(7) == "   \n" ? std::optional(ItemLine{"trailer", {}}) : std::nullopt;
+      if (index + 1 == records.size() && r.starts_with("999"))
+        return r.substr(7) == "   \n" ? std::optional(ItemLine{"trailer", {}}) : std::nullopt;
       return ItemLine{"pair", {{"pair", std::string(r.substr(0, 6))}, {"value", std::string(r.substr(6, 4))}}};
     }
     if (IsStarLine(text)) return ItemLine{"parameters", {{"text", std::string(text)}}};
@@ -149,9 +156,12 @@ class ZonePairLanesKind final : public TariffRecordKind {
       if (ended && !IsStarLine(line)) break;
       records.push_back(line);
       at = next;
-      if (!IsStarLine(line)) ranges = true;
-      else if (!ranges && top < 2 && !ended) ++top;
-      else ended = true;
+      if (!IsStarLine(line))
+        ranges = true;
+      else if (!ranges && top < 2 && !ended)
+        ++top;
+      else
+        ended = true;
     }
     for (; at < content.size(); at += kPairSize) records.push_back(content.substr(at, kPairSize));
     return records;
@@ -170,12 +180,14 @@ class ZonePairLanesKind final : public TariffRecordKind {
         if (r.size() > kMaxLine + 1) problems.push_back({i, "is longer than 80 characters (the engine answers 232)"});
         if (i >= parts->endLine || IsStarLine(r) || r.size() < 11) continue;
         if (r.substr(5, 5) < r.substr(0, 5)) problems.push_back({i, "ends below its start"});
-        if (!lastHigh.empty() && r.substr(0, 5) <= lastHigh) problems.push_back({i, "is out of order or overlaps the range before (ranges ascend)"});
+        if (!lastHigh.empty() && r.substr(0, 5) <= lastHigh)
+          problems.push_back({i, "is out of order or overlaps the range before (ranges ascend)"});
         lastHigh = r.substr(5, 5);
         continue;
       }
       if (r.size() != kPairSize || r.back() != '\n') {
-        problems.push_back({i, "is not an 11-byte pair record ending in a line feed (the engine answers 232 for the first)"});
+        problems.push_back(
+            {i, "is not an 11-byte pair record ending in a line feed (the engine answers 232 for the first)"});
         continue;
       }
       if (i + 1 == records.size() && r.starts_with("999")) continue;
@@ -212,14 +224,16 @@ constexpr std::size_t kOperatorSize = 350;
 constexpr std::size_t kOperatorValues = 171;
 constexpr std::string_view kAdjustmentItems[] = {"adjustment"};
 constexpr std::string_view kCellFields[] = {"number", "shipment-value", "cells"};
-constexpr std::string_view kOperatorFields[] = {"number", "shipment-op", "rate-op", "shipment-value", "alternative-value", "values"};
+constexpr std::string_view kOperatorFields[] = {"number",         "shipment-op",       "rate-op",
+                                                "shipment-value", "alternative-value", "values"};
 
 bool IsOperator(char c) { return c == '0' || c == '*' || c == '+' || c == '-' || c == 'F'; }
 
 std::string Values(const FieldList& fields, std::string_view key, std::size_t most) {
   const std::string text = TextField(fields, key, "");
   const std::vector<std::string_view> words = Words(text);
-  if (words.size() > most) throw FieldError("field '" + std::string(key) + "': more than " + std::to_string(most) + " values");
+  if (words.size() > most)
+    throw FieldError("field '" + std::string(key) + "': more than " + std::to_string(most) + " values");
   std::string bytes;
   for (std::size_t j = 0; j < most; ++j) bytes += U16(j < words.size() ? ParseInteger(key, words[j], 0, 65535) : 0);
   return bytes;
@@ -236,12 +250,14 @@ std::string ValuesText(std::string_view r, std::size_t from, std::size_t count) 
 
 class ZoneAdjustmentsKind final : public TariffRecordKind {
  public:
-  ZoneAdjustmentsKind(std::string_view keyword, bool operators) : TariffRecordKind(keyword, "A", kKeys), operators_(operators) {}
+  ZoneAdjustmentsKind(std::string_view keyword, bool operators)
+      : TariffRecordKind(keyword, "A", kKeys), operators_(operators) {}
 
  protected:
   std::span<const std::string_view> itemKeywords() const override { return kAdjustmentItems; }
 
-  std::string encode(std::string_view, const FieldList& fields, const Settings&, const std::vector<DataRecord>&) const override {
+  std::string encode(std::string_view, const FieldList& fields, const Settings&,
+                     const std::vector<DataRecord>&) const override {
     if (!operators_) {
       OnlyFields(fields, kCellFields, "adjustment");
       std::string r = Fixed(fields, "number", 3);
@@ -252,7 +268,8 @@ class ZoneAdjustmentsKind final : public TariffRecordKind {
     std::string r = U16(IntegerField(fields, "number", 1, 65535, 1));
     for (std::string_view key : {"shipment-op", "rate-op"}) {
       const std::string op = TextField(fields, key, "0");
-      if (op.size() != 1 || !IsOperator(op[0])) throw FieldError("field '" + std::string(key) + "': " + Shown(op) + " is not an operator (0, *, +, - or F)");
+      if (op.size() != 1 || !IsOperator(op[0]))
+        throw FieldError("field '" + std::string(key) + "': " + Shown(op) + " is not an operator (0, *, +, - or F)");
       r += op;
     }
     r += U16(IntegerField(fields, "shipment-value", 0, 65535, 0));
@@ -260,7 +277,8 @@ class ZoneAdjustmentsKind final : public TariffRecordKind {
     return r + Values(fields, "values", kOperatorValues);
   }
 
-  std::optional<ItemLine> decode(std::span<const std::string_view> records, std::size_t index, const Settings&) const override {
+  std::optional<ItemLine> decode(std::span<const std::string_view> records, std::size_t index,
+                                 const Settings&) const override {
     const std::string_view r = records[index];
     if (r.size() != size()) return std::nullopt;
     FieldList fields;
@@ -269,9 +287,13 @@ class ZoneAdjustmentsKind final : public TariffRecordKind {
       if (const std::string cells = ValuesText(r, 5, kCells); !cells.empty()) fields.push_back({"cells", cells});
       return ItemLine{"adjustment", std::move(fields)};
     }
-    fields = {{"number", std::to_string(LoadU16(r, 0))}, {"shipment-op", std::string(1, r[2])}, {"rate-op", std::string(1, r[3])},
-              {"shipment-value", std::to_string(LoadU16(r, 4))}, {"alternative-value", std::to_string(LoadU16(r, 6))}};
-    if (const std::string values = ValuesText(r, 8, kOperatorValues); !values.empty()) fields.push_back({"values", values});
+    fields = {{"number", std::to_string(LoadU16(r, 0))},
+              {"shipment-op", std::string(1, r[2])},
+              {"rate-op", std::string(1, r[3])},
+              {"shipment-value", std::to_string(LoadU16(r, 4))},
+              {"alternative-value", std::to_string(LoadU16(r, 6))}};
+    if (const std::string values = ValuesText(r, 8, kOperatorValues); !values.empty())
+      fields.push_back({"values", values});
     return ItemLine{"adjustment", std::move(fields)};
   }
 

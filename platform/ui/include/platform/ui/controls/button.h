@@ -66,16 +66,11 @@ inline constexpr TemplateKind kTemplateKinds[] = {
     {"groupbox", GroupBox},
 };
 inline constexpr StyleWord kStyleWords[] = {
-    {"pushbutton", PushButton, TypeMask},
-    {"defpushbutton", DefPushButton, TypeMask},
-    {"checkbox", CheckBox, TypeMask},
-    {"autocheckbox", AutoCheckBox, TypeMask},
-    {"radiobutton", RadioButton, TypeMask},
-    {"autoradiobutton", AutoRadioButton, TypeMask},
-    {"3state", ThreeState, TypeMask},
-    {"auto3state", AutoThreeState, TypeMask},
-    {"groupbox", GroupBox, TypeMask},
-    {"lefttext", LeftText},
+    {"pushbutton", PushButton, TypeMask},   {"defpushbutton", DefPushButton, TypeMask},
+    {"checkbox", CheckBox, TypeMask},       {"autocheckbox", AutoCheckBox, TypeMask},
+    {"radiobutton", RadioButton, TypeMask}, {"autoradiobutton", AutoRadioButton, TypeMask},
+    {"3state", ThreeState, TypeMask},       {"auto3state", AutoThreeState, TypeMask},
+    {"groupbox", GroupBox, TypeMask},       {"lefttext", LeftText},
 };
 // Push buttons ask for msg::CtlColorButton, the other kinds for
 // msg::CtlColorStatic.

@@ -46,11 +46,13 @@ inline constexpr const char* kClassName = "DatePicker";
 inline constexpr const char* kDefaultFormat = "M/d/yyyy";
 
 // Messages.
-inline constexpr MessageId GetDate = 0x1001;      // lParam: CalendarDate*; 0 (the date is always valid)
-inline constexpr MessageId SetDate = 0x1002;      // lParam: const CalendarDate*; 1, or 0 for a date not valid or outside the range
-inline constexpr MessageId GetRange = 0x1003;     // lParam: CalendarDate[2]; 1
-inline constexpr MessageId SetRange = 0x1004;     // lParam: const CalendarDate[2] (null: the whole calendar); 1, 0 for a range not valid; the date is held within it
-inline constexpr MessageId SetFormat = 0x1005;    // lParam: const char* (null: the default); 1
+inline constexpr MessageId GetDate = 0x1001;  // lParam: CalendarDate*; 0 (the date is always valid)
+inline constexpr MessageId SetDate =
+    0x1002;  // lParam: const CalendarDate*; 1, or 0 for a date not valid or outside the range
+inline constexpr MessageId GetRange = 0x1003;   // lParam: CalendarDate[2]; 1
+inline constexpr MessageId SetRange = 0x1004;   // lParam: const CalendarDate[2] (null: the whole calendar); 1, 0 for a
+                                                // range not valid; the date is held within it
+inline constexpr MessageId SetFormat = 0x1005;  // lParam: const char* (null: the default); 1
 inline constexpr MessageId GetCalendar = 0x1008;  // the dropped calendar's window, null when closed
 
 // Notices.

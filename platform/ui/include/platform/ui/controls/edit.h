@@ -53,9 +53,9 @@ inline constexpr MessageId GetModify = 0x00B8;
 inline constexpr MessageId SetModify = 0x00B9;
 inline constexpr MessageId GetLineCount = 0x00BA;
 inline constexpr MessageId ReplaceSelection = 0x00C2;  // lParam: const char*
-inline constexpr MessageId LimitText = 0x00C5;        // wParam: the limit, 0 for none
+inline constexpr MessageId LimitText = 0x00C5;         // wParam: the limit, 0 for none
 inline constexpr MessageId GetFirstVisibleLine = 0x00CE;
-inline constexpr MessageId SetReadOnly = 0x00CF;      // wParam: read-only or not
+inline constexpr MessageId SetReadOnly = 0x00CF;  // wParam: read-only or not
 inline constexpr MessageId GetLimitText = 0x00D5;
 
 // The limit of a field that was given none.
@@ -71,18 +71,12 @@ inline constexpr unsigned MaxText = 0x0501;
 // In dialog templates.
 inline constexpr TemplateKind kTemplateKinds[] = {{"edit", style::TabStop | style::Border | AutoHScroll}};
 inline constexpr StyleWord kStyleWords[] = {
-    {"left", Left, AlignMask},
-    {"center", Center, AlignMask},
-    {"right", Right, AlignMask},
-    {"multiline", MultiLine},
-    {"uppercase", UpperCase},
-    {"lowercase", LowerCase},
-    {"password", Password},
-    {"autovscroll", AutoVScroll},
-    {"autohscroll", AutoHScroll},
-    {"nohidesel", NoHideSelection},
-    {"readonly", ReadOnly},
-    {"wantreturn", WantReturn},
+    {"left", Left, AlignMask},    {"center", Center, AlignMask},
+    {"right", Right, AlignMask},  {"multiline", MultiLine},
+    {"uppercase", UpperCase},     {"lowercase", LowerCase},
+    {"password", Password},       {"autovscroll", AutoVScroll},
+    {"autohscroll", AutoHScroll}, {"nohidesel", NoHideSelection},
+    {"readonly", ReadOnly},       {"wantreturn", WantReturn},
     {"number", Number},
 };
 // Asks for msg::CtlColorEdit; a read-only or disabled field for

@@ -51,32 +51,32 @@ inline constexpr StyleBits Standard = Notify | Sort | style::VScroll | style::Bo
 
 // Messages (the range 0x0180 .. 0x01A7 is the list-box range callers pass
 // on unchanged).
-inline constexpr MessageId AddString = 0x0180;        // lParam: const char*; answer: the index
-inline constexpr MessageId InsertString = 0x0181;     // wParam: index (-1: the end)
-inline constexpr MessageId DeleteString = 0x0182;     // wParam: index; answer: the count left
+inline constexpr MessageId AddString = 0x0180;     // lParam: const char*; answer: the index
+inline constexpr MessageId InsertString = 0x0181;  // wParam: index (-1: the end)
+inline constexpr MessageId DeleteString = 0x0182;  // wParam: index; answer: the count left
 inline constexpr MessageId ResetContent = 0x0184;
 inline constexpr MessageId SetCurrentSelection = 0x0186;  // wParam: index, -1 for none
 inline constexpr MessageId GetCurrentSelection = 0x0188;
-inline constexpr MessageId GetText = 0x0189;          // wParam: index, lParam: char* (large enough)
+inline constexpr MessageId GetText = 0x0189;  // wParam: index, lParam: char* (large enough)
 inline constexpr MessageId GetTextLength = 0x018A;
 inline constexpr MessageId GetCount = 0x018B;
-inline constexpr MessageId SelectString = 0x018C;     // wParam: start after (-1: all), lParam: prefix
+inline constexpr MessageId SelectString = 0x018C;  // wParam: start after (-1: all), lParam: prefix
 inline constexpr MessageId GetTopIndex = 0x018E;
-inline constexpr MessageId FindString = 0x018F;       // wParam: start after, lParam: prefix
-inline constexpr MessageId SetTabStops = 0x0192;      // wParam: count, lParam: const int*
+inline constexpr MessageId FindString = 0x018F;   // wParam: start after, lParam: prefix
+inline constexpr MessageId SetTabStops = 0x0192;  // wParam: count, lParam: const int*
 inline constexpr MessageId GetHorizontalExtent = 0x0193;
 inline constexpr MessageId SetHorizontalExtent = 0x0194;
 inline constexpr MessageId SetTopIndex = 0x0197;
-inline constexpr MessageId GetItemRect = 0x0198;      // wParam: index, lParam: Rect*
+inline constexpr MessageId GetItemRect = 0x0198;  // wParam: index, lParam: Rect*
 inline constexpr MessageId GetItemData = 0x0199;
-inline constexpr MessageId SetItemData = 0x019A;      // wParam: index, lParam: the value
+inline constexpr MessageId SetItemData = 0x019A;  // wParam: index, lParam: the value
 inline constexpr MessageId SetCaretIndex = 0x019E;
 inline constexpr MessageId GetCaretIndex = 0x019F;
-inline constexpr MessageId SetItemHeight = 0x01A0;    // wParam: index, lParam: height (1..255)
+inline constexpr MessageId SetItemHeight = 0x01A0;  // wParam: index, lParam: height (1..255)
 inline constexpr MessageId GetItemHeight = 0x01A1;
 inline constexpr MessageId FindStringExact = 0x01A2;
-inline constexpr MessageId InitStorage = 0x01A8;      // wParam: items; answer: the room for items
-inline constexpr MessageId ItemFromPoint = 0x01A9;    // lParam: a client point; answer: MakeLong(index, outside)
+inline constexpr MessageId InitStorage = 0x01A8;    // wParam: items; answer: the room for items
+inline constexpr MessageId ItemFromPoint = 0x01A9;  // lParam: a client point; answer: MakeLong(index, outside)
 
 inline constexpr LResult Error = -1;
 inline constexpr LResult ErrorSpace = -2;
@@ -92,7 +92,8 @@ inline constexpr unsigned kAutoScrollTimer = 1;
 inline constexpr unsigned kAutoScrollInterval = 100;
 
 // In dialog templates.
-inline constexpr TemplateKind kTemplateKinds[] = {{"listbox", Notify | style::Border | style::VScroll | style::TabStop}};
+inline constexpr TemplateKind kTemplateKinds[] = {
+    {"listbox", Notify | style::Border | style::VScroll | style::TabStop}};
 inline constexpr StyleWord kStyleWords[] = {
     {"notify", Notify},
     {"sort", Sort},

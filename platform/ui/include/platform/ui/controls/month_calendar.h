@@ -26,11 +26,13 @@ namespace platform::ui::month_calendar {
 inline constexpr const char* kClassName = "MonthCalendar";
 
 // Messages.
-inline constexpr MessageId GetSelection = 0x1001;    // lParam: CalendarDate*; 1
-inline constexpr MessageId SetSelection = 0x1002;    // lParam: const CalendarDate*; 1, or 0 for a date not valid or outside the range
+inline constexpr MessageId GetSelection = 0x1001;  // lParam: CalendarDate*; 1
+inline constexpr MessageId SetSelection =
+    0x1002;  // lParam: const CalendarDate*; 1, or 0 for a date not valid or outside the range
 inline constexpr MessageId GetMinimumSize = 0x1009;  // MakeLong(width, height): the window size the whole month needs
-inline constexpr MessageId SetRange = 0x1012;        // lParam: const CalendarDate[2] (null: the whole calendar); the selection is held within it
-inline constexpr MessageId GetShownMonth = 0x1013;   // MakeLong(month, year)
+inline constexpr MessageId SetRange =
+    0x1012;  // lParam: const CalendarDate[2] (null: the whole calendar); the selection is held within it
+inline constexpr MessageId GetShownMonth = 0x1013;  // MakeLong(month, year)
 
 // Notices.
 inline constexpr unsigned SelectionChange = 0xFFFFFD12;
@@ -43,7 +45,8 @@ struct Notice {
 // The names it shows, also used by the date picker's formats.
 inline constexpr const char* kMonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
                                               "July",    "August",   "September", "October", "November", "December"};
-inline constexpr const char* kDayNames[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+inline constexpr const char* kDayNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                            "Thursday", "Friday", "Saturday"};
 
 // In dialog templates.
 inline constexpr TemplateKind kTemplateKinds[] = {{"monthcalendar", style::TabStop}};

@@ -48,10 +48,10 @@ inline constexpr const char* kClassName = "PropertySheet";
 inline constexpr int kTabControlId = 12320;
 
 struct Page {
-  int templateId = 0;                           // a registered template (dialog_template.h)
+  int templateId = 0;                              // a registered template (dialog_template.h)
   const DialogTemplate* dialogTemplate = nullptr;  // or this one (kept until the page is made)
-  Window* object = nullptr;                     // attached to the page's window, if given
-  std::string title;                            // the tab's text; empty: the template's caption
+  Window* object = nullptr;                        // attached to the page's window, if given
+  std::string title;                               // the tab's text; empty: the template's caption
 };
 
 struct Sheet {
@@ -73,11 +73,12 @@ struct Sheet {
 WindowHandle Create(const Sheet& sheet);
 
 // Messages.
-inline constexpr MessageId SetCurrentPage = 0x1501;     // wParam: index; 1 when it became current, 0 refused or no such page
-inline constexpr MessageId GetCurrentPage = 0x1502;     // the current page's index
-inline constexpr MessageId GetPageWindow = 0x1503;      // wParam: index; the page's window, null until it is made
+inline constexpr MessageId SetCurrentPage =
+    0x1501;  // wParam: index; 1 when it became current, 0 refused or no such page
+inline constexpr MessageId GetCurrentPage = 0x1502;  // the current page's index
+inline constexpr MessageId GetPageWindow = 0x1503;   // wParam: index; the page's window, null until it is made
 inline constexpr MessageId GetPageCount = 0x1504;
-inline constexpr MessageId GetTabControl = 0x1505;      // the tab control's window
+inline constexpr MessageId GetTabControl = 0x1505;  // the tab control's window
 
 // Notices to a page (msg::Notify): answer 0 to agree, non-zero to refuse.
 inline constexpr unsigned SetActive = 0xFFFFFF38;

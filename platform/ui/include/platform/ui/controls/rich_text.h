@@ -39,10 +39,11 @@ struct Stream {
 inline constexpr std::size_t kLongestStream = 1024 * 1024;
 
 // Messages.
-inline constexpr MessageId SetBackgroundColor = 0x1443;  // wParam: non-zero for the window colour, else lParam: a ColorRef; the previous colour
-inline constexpr MessageId StreamIn = 0x1449;            // wParam: a format below, lParam: Stream*; the bytes read
+inline constexpr MessageId SetBackgroundColor =
+    0x1443;  // wParam: non-zero for the window colour, else lParam: a ColorRef; the previous colour
+inline constexpr MessageId StreamIn = 0x1449;  // wParam: a format below, lParam: Stream*; the bytes read
 inline constexpr MessageId GetFirstVisibleLine = 0x14CE;
-inline constexpr MessageId GetLineCount = 0x14BA;        // lines as wrapped
+inline constexpr MessageId GetLineCount = 0x14BA;  // lines as wrapped
 
 // StreamIn formats.
 inline constexpr WParam FormatText = 0x0001;

@@ -43,8 +43,8 @@ inline constexpr MessageId GetTextLength = 0x0403;  // wParam: pane; the length,
 // count outside that range (0, 300, ...) or no edges is refused: false,
 // and the panes stay as they were.
 inline constexpr MessageId SetParts = 0x0404;
-inline constexpr MessageId GetParts = 0x0406;       // wParam: room, lParam: int* (or 0); the count
-inline constexpr MessageId GetRect = 0x040A;        // wParam: pane, lParam: Rect*; false for no such pane
+inline constexpr MessageId GetParts = 0x0406;  // wParam: room, lParam: int* (or 0); the count
+inline constexpr MessageId GetRect = 0x040A;   // wParam: pane, lParam: Rect*; false for no such pane
 
 // Makes a visible child bar of the parent with the first pane's text.
 WindowHandle CreateStatusBar(StyleBits style, std::string_view text, WindowHandle parent, int id);

@@ -43,17 +43,18 @@ struct Item {
 
 // Messages.
 inline constexpr MessageId GetItemCount = 0x1304;
-inline constexpr MessageId GetItem = 0x1305;      // wParam: index, lParam: Item*; 1, or 0 for no such tab
-inline constexpr MessageId SetItem = 0x1306;      // wParam: index, lParam: const Item*; 1 or 0
-inline constexpr MessageId InsertItem = 0x1307;   // wParam: index (past the end: appended), lParam: const Item*; the index, or -1
-inline constexpr MessageId DeleteItem = 0x1308;   // wParam: index; 1 or 0
+inline constexpr MessageId GetItem = 0x1305;  // wParam: index, lParam: Item*; 1, or 0 for no such tab
+inline constexpr MessageId SetItem = 0x1306;  // wParam: index, lParam: const Item*; 1 or 0
+inline constexpr MessageId InsertItem =
+    0x1307;  // wParam: index (past the end: appended), lParam: const Item*; the index, or -1
+inline constexpr MessageId DeleteItem = 0x1308;  // wParam: index; 1 or 0
 inline constexpr MessageId DeleteAllItems = 0x1309;
-inline constexpr MessageId GetItemRect = 0x130A;  // wParam: index, lParam: Rect*; 1 or 0
+inline constexpr MessageId GetItemRect = 0x130A;          // wParam: index, lParam: Rect*; 1 or 0
 inline constexpr MessageId GetCurrentSelection = 0x130B;  // the index, or -1
 inline constexpr MessageId SetCurrentSelection = 0x130C;  // wParam: index; the previous index, or -1 for no such tab
-inline constexpr MessageId HitTest = 0x130D;      // lParam: a client point (PointToParam); the index, or -1
-inline constexpr MessageId GetHotItem = 0x130E;   // the hot tab, or -1
-inline constexpr MessageId AdjustRect = 0x1328;   // wParam: larger, lParam: Rect*; see below
+inline constexpr MessageId HitTest = 0x130D;              // lParam: a client point (PointToParam); the index, or -1
+inline constexpr MessageId GetHotItem = 0x130E;           // the hot tab, or -1
+inline constexpr MessageId AdjustRect = 0x1328;           // wParam: larger, lParam: Rect*; see below
 inline constexpr MessageId SetItemSize = 0x1329;  // lParam: MakeLong(width, height), 0 keeps one; the previous size
 
 // AdjustRect: with wParam 0 the control's window rectangle becomes the

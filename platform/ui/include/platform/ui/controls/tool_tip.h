@@ -43,19 +43,19 @@ inline constexpr int kCursorHeight = 20;
 struct Tool {
   WindowHandle window = nullptr;
   int id = 0;
-  Rect rect;                    // the window's client coordinates
-  const char* text = nullptr;   // null: no tip; kTextCallback: asked of the window
+  Rect rect;                   // the window's client coordinates
+  const char* text = nullptr;  // null: no tip; kTextCallback: asked of the window
 };
 inline const char* const kTextCallback = reinterpret_cast<const char*>(-1);
 
 // Messages (lParam points to a Tool, of which DeleteTool and NewToolRect
 // use the window and the id).
-inline constexpr MessageId AddTool = 0x0404;      // false when the window is invalid or has a tool of the id
+inline constexpr MessageId AddTool = 0x0404;  // false when the window is invalid or has a tool of the id
 inline constexpr MessageId DeleteTool = 0x0405;
 inline constexpr MessageId NewToolRect = 0x0406;  // the tool takes the rectangle; false for no such tool
 inline constexpr MessageId RelayEvent = 0x0407;   // lParam: the Message, its point in its window's client coordinates
 inline constexpr MessageId GetToolCount = 0x040D;
-inline constexpr MessageId Pop = 0x041C;          // hides the tip now
+inline constexpr MessageId Pop = 0x041C;  // hides the tip now
 
 // Notices (msg::Notify, notify.h).
 inline constexpr unsigned NeedText = 0xFFFFFDF8;

@@ -70,10 +70,10 @@ struct Button {
   std::uint8_t style = button_style::Button;
 };
 
-inline constexpr int kButtonPadding = 7;   // a button's size beyond its image's, both ways
+inline constexpr int kButtonPadding = 7;  // a button's size beyond its image's, both ways
 inline constexpr int kSeparatorWidth = 8;
-inline constexpr int kDividerHeight = 2;   // the etched line along the top (unless NoDivider)
-inline constexpr int kMargin = 2;          // above and below the buttons
+inline constexpr int kDividerHeight = 2;  // the etched line along the top (unless NoDivider)
+inline constexpr int kMargin = 2;         // above and below the buttons
 
 // Messages. Buttons are named by their command (wParam) unless the
 // message says an index.
@@ -85,10 +85,10 @@ inline constexpr MessageId IsButtonEnabled = 0x0409;
 inline constexpr MessageId IsButtonChecked = 0x040A;
 inline constexpr MessageId IsButtonPressed = 0x040B;
 inline constexpr MessageId IsButtonHidden = 0x040C;
-inline constexpr MessageId SetState = 0x0411;      // lParam: the state bits
-inline constexpr MessageId GetState = 0x0412;      // the state bits, or -1
-inline constexpr MessageId AddButtons = 0x0414;    // wParam: count, lParam: const Button*
-inline constexpr MessageId GetButton = 0x0417;     // wParam: index, lParam: Button*
+inline constexpr MessageId SetState = 0x0411;    // lParam: the state bits
+inline constexpr MessageId GetState = 0x0412;    // the state bits, or -1
+inline constexpr MessageId AddButtons = 0x0414;  // wParam: count, lParam: const Button*
+inline constexpr MessageId GetButton = 0x0417;   // wParam: index, lParam: Button*
 inline constexpr MessageId ButtonCount = 0x0418;
 inline constexpr MessageId CommandToIndex = 0x0419;  // the first button with the command, or -1
 inline constexpr MessageId AutoSize = 0x0421;
@@ -98,8 +98,8 @@ inline constexpr MessageId SetImageList = 0x0430;  // lParam: an ImageListHandle
 inline constexpr MessageId GetImageList = 0x0431;
 inline constexpr MessageId SetDisabledImageList = 0x0436;
 inline constexpr MessageId GetDisabledImageList = 0x0437;
-inline constexpr MessageId GetHotItem = 0x0447;    // the index, or -1
-inline constexpr MessageId SetHotItem = 0x0448;    // wParam: index (-1: none); answer: the one before
+inline constexpr MessageId GetHotItem = 0x0447;  // the index, or -1
+inline constexpr MessageId SetHotItem = 0x0448;  // wParam: index (-1: none); answer: the one before
 
 // In dialog templates.
 inline constexpr TemplateKind kTemplateKinds[] = {{"toolbar", 0}};
