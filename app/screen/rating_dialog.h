@@ -18,6 +18,8 @@
 #include "dialogs/qiv_dialog.h"
 #include "dialogs/splash_dialog.h"
 #include "platform/ui/notify.h"
+#include "programs/child_programs.h"
+#include "output/print_writer.h"
 #include "fields/class_edit.h"
 #include "fields/field_screen.h"
 #include "fields/screen_fields.h"
@@ -137,6 +139,34 @@ class RatingDialog : public QivDialog, public FieldScreen {
   void onLicenseAgreement();
   void onContents();
   void onExitCommand();
+  void onPrintShipment();
+  void onPrintSetup();
+  void onExportShipment();
+  void onExportSetup();
+  void onSettings();
+  void onUseDiscounts();
+  void onDivisionOfRevenue();
+  void onTerminalInformation();
+  void onTariffDisplay();
+  void onShipmentDetail();
+  void onDisplayRates();
+  void onCityLookup(int command);
+  // The View pop-up opens: the map's item as its update handler says.
+  void updateViewMenu();
+
+  // The started programs (program_commands.cpp).
+  void runWaitedFor(const platform::desktop::ProgramRequest& request);
+  void onBillOfLading();
+  void onBorderCrossingPoints();
+  void onMaintenance();
+  void onPriceSheet();
+  void startPriceSheetProgram();
+  void onCalculator();
+  bool serviceMapAvailable() const;
+  void onServiceMap();
+  void onRules();
+  void openWebLink(std::string_view file);
+  std::string originEntryText() const;
 
   // The status bar (status_bar.cpp).
   void createStatusBar();
@@ -169,7 +199,7 @@ class RatingDialog : public QivDialog, public FieldScreen {
   void onProfileSelected();
   void setFocusToOrigin();
   platform::ui::LResult onSpecialChar(platform::ui::WParam code);
-  bool childProgramRunning() const;
+  bool childProgramRunning();
 
   // The route (route_entry.cpp).
   bool canadianShortCodeCheck(const std::string& code, platform::ui::WindowHandle field);
@@ -227,7 +257,8 @@ class RatingDialog : public QivDialog, public FieldScreen {
   void closeAfterConfirming();
 
   // Shutdown (release.cpp).
-  void writeSettingsImages();
+  // false when a settings file could not be written (reported).
+  bool writeSettingsImages(bool withAccessorials);
 
   bool startupFailed_ = false;
   bool released_ = false;
@@ -242,7 +273,8 @@ class RatingDialog : public QivDialog, public FieldScreen {
   bool discountsInUse_ = false;
   bool discountRequest_ = false;
   int lineCount_ = 0;
-  std::array<int, 100> childProcesses_{};
+  bool pointChanged_ = false;
+  ChildPrograms children_;
   std::array<char, 1792> discountText_{};
   std::string rulesDocument_;
   std::string statusText_;
@@ -298,6 +330,9 @@ class RatingDialog : public QivDialog, public FieldScreen {
   std::string tariffBasis_;
   std::string ivaTaxText_;
   std::string insuranceText_;
+
+  // The printer of the program run (print and rate-block printouts).
+  PrintWriter printWriter_;
 
   // The result display's.
   ResultTables results_;

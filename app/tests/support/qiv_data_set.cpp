@@ -41,6 +41,18 @@ std::vector<LanguageText> DefaultLanguageTexts() {
       {123, "Fatal Error", "Error Fatal"},
       {152, "Question", "Pregunta"},
       {156, "Exit the rating program?", "\xBFSalir del programa?"},
+      // The commands' refusals, each text naming its number.
+      {115, "115 no map", "115"},
+      {120, "120 address not opened", "120"},
+      {130, "130 a program still runs", "130"},
+      {144, "144 too many price sheets", "144"},
+      {145, "145 price sheet not started", "145"},
+      {146, "146 settings while a program runs", "146"},
+      {147, "147 discounts withdrawn", "147"},
+      {148, "148 border crossing while a program runs", "148"},
+      {255, "255 discounts need the combined table", "255"},
+      {292, "292 no address file", "292"},
+      {533, "533 no terminal information", "533"},
       {178, "The rating library has no OpenLevelFile.", "La biblioteca no tiene OpenLevelFile."},
       {215, "The rating library has no GetTerminals.", "La biblioteca no tiene GetTerminals."},
       {216, "Delete level", "Borrar nivel"},
@@ -158,6 +170,7 @@ int QivRun::run(std::string commandLine) {
   environment.help = &help;
   environment.opener = &opener;
   environment.calculator = &calculator;
+  if (environment.programs == nullptr) environment.programs = &programs;
   environment.diagnostics = &diagnostics;
   CurrentDirectory inWork(data_.work());
   return RunQiv(environment);

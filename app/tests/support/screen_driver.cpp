@@ -101,6 +101,11 @@ bool ScreenDriver::waitForInput(std::optional<std::uint64_t> deadline) {
       return true;
     }
   }
+  if (cancelOthers_ && active != nullptr && active != ApplicationMainWindow() && !IsDialogEnded(active) &&
+      IsWindowEnabled(active)) {
+    SendMessage(active, msg::Command, CommandParam(command_id::Cancel, 0));
+    return true;
+  }
   // A run that waits on and on (ten virtual minutes) for its next step is
   // stopped and reported rather than left to spin.
   if (!steps_.empty() && now() > kGiveUpAfter) {

@@ -54,6 +54,9 @@ class ScreenDriver : public platform::ui::HeadlessBackend {
   void onScreen(Step step) { steps_.push_back({nullptr, std::move(step)}); }
   // A step to run once the active window has the caption.
   void onWindow(std::string caption, Step step);
+  // Any other window that opens while no step waits for it is closed with
+  // Cancel (the windows seen still list it).
+  void cancelOtherWindows() { cancelOthers_ = true; }
   // Steps that close the screen: Cancel, or the Exit command.
   void cancelScreen();
   void exitScreen();
@@ -72,6 +75,7 @@ class ScreenDriver : public platform::ui::HeadlessBackend {
   bool answerOpenBox();
   std::deque<bool> answers_;
   bool chooseLevels_ = false;
+  bool cancelOthers_ = false;
   struct Scheduled {
     std::function<bool(platform::ui::WindowHandle active)> ready;  // null: the ready screen
     Step step;
