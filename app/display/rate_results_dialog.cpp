@@ -14,6 +14,8 @@
 #include "platform/ui/cursor.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
+#include "platform/ui/font.h"
+#include "platform/ui/metrics.h"
 #include "platform/ui/keys.h"
 #include "platform/ui/window.h"
 
@@ -32,9 +34,10 @@ constexpr platform::FieldSpan kCombinedOffered{90967, 1};
 constexpr platform::FieldSpan kUsOnlyOffered{90969, 1};
 constexpr platform::FieldSpan kMexicoOnlyOffered{90971, 1};
 static_assert(kCombinedOffered.offset == ratekit::mexico_settings::kShipmentDetailFlag.offset + 6);
-// The rates list's tab stops, in dialog units: room for "%7.2f" in the
-// list's fixed-pitch font between two stops.
-constexpr int kRateTabStops[] = {24, 56, 88, 120, 152, 184, 216, 248, 280};
+// The rates list's tab stops, in quarters of the list font's average
+// character width: a column of 7.5 characters for each "%7.2f".
+constexpr int kRateTabStops[] = {20, 50, 80, 110, 140, 170, 200, 230, 260};
+constexpr int kRateWidth = 7;  // characters of a rate
 constexpr int kChargeTabStops[] = {8, 26};
 
 }  // namespace
@@ -101,6 +104,7 @@ bool RateResultsDialog::onInitDialog() {
   SendMessage(item(id::RatesList), list_box::SetTabStops, std::size(kRateTabStops), reinterpret_cast<LParam>(kRateTabStops));
   SendMessage(item(id::ChargesList), list_box::SetTabStops, std::size(kChargeTabStops),
               reinterpret_cast<LParam>(kChargeTabStops));
+  placeHeadings();
   fillCharges();
   fillTable();
   CenterWindow(handle());
@@ -113,6 +117,20 @@ void RateResultsDialog::onDestroy() {
   if (opened_ && session().context) session().context->setChar(fields::kDiscountMode, savedBasis_);
   opened_ = false;
   QivDialog::onDestroy();
+}
+
+void RateResultsDialog::placeHeadings() {
+  // Each break's heading right-aligned over its column: the list's tab
+  // stops are quarters of its font's average character width.
+  const WindowHandle list = item(id::RatesList);
+  const FontMetrics font = MeasureFont(session().screenFonts[ScreenFont::LineList]);
+  const int left = WindowRectInParent(list).left + GetSystemMetric(SystemMetric::ClientEdgeWidth);
+  for (int i = 0; i < id::BreakHeadings; ++i) {
+    const WindowHandle heading = item(id::FirstBreakHeading + i);
+    const Rect place = WindowRectInParent(heading);
+    MoveWindow(heading, Rect::FromSize(left + kRateTabStops[i] * font.averageCharWidth / 4, place.top,
+                                       kRateWidth * font.averageCharWidth, place.height()));
+  }
 }
 
 void RateResultsDialog::fillCharges() {

@@ -35,6 +35,7 @@ class RateResultsDialog : public QivDialog {
   void onDestroy() override;
 
  private:
+  void placeHeadings();
   void fillCharges();
   void fillTable();
   void onView(bool rates);

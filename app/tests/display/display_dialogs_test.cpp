@@ -140,6 +140,8 @@ TEST_F(DisplayDialogs, RatesDialogAsksBeforeDiscountsOnMexicoOnlyAndSetsTheBasis
   driver.onWindow("Rates/Alternation", [&](WindowHandle dialog) {
     EXPECT_FALSE(testing::IsShown(dialog, id::UsOnly));
     EXPECT_TRUE(testing::IsShown(dialog, id::MexicoOnly));
+    CheckDialogButton(dialog, id::Combined, 0);
+    CheckDialogButton(dialog, id::MexicoOnly, 1);
     SendMessage(dialog, msg::Command, CommandParam(id::MexicoOnly, 0));
     CheckDialogButton(dialog, id::DiscountsYes, 1);
     SendMessage(dialog, msg::Command, CommandParam(id::DiscountsYes, 0));
