@@ -120,6 +120,10 @@ void ScreenDriver::onWindow(std::string caption, Step step) {
   steps_.push_back({[caption](WindowHandle active) { return WindowText(active) == caption; }, std::move(step)});
 }
 
+void ScreenDriver::onWindowCaptionStarting(std::string prefix, Step step) {
+  steps_.push_back({[prefix](WindowHandle active) { return WindowText(active).starts_with(prefix); }, std::move(step)});
+}
+
 void ScreenDriver::cancelScreen() {
   onScreen([](WindowHandle screen) { SendMessage(screen, msg::Command, CommandParam(command_id::Cancel, 0)); });
 }

@@ -52,8 +52,10 @@ class ScreenDriver : public platform::ui::HeadlessBackend {
   void chooseLevels() { chooseLevels_ = true; }
   // A step to run on the ready screen (the main window active and enabled).
   void onScreen(Step step) { steps_.push_back({nullptr, std::move(step)}); }
-  // A step to run once the active window has the caption.
+  // A step to run once the active window has the caption (or one that
+  // begins with the prefix).
   void onWindow(std::string caption, Step step);
+  void onWindowCaptionStarting(std::string prefix, Step step);
   // Any other window that opens while no step waits for it is closed with
   // Cancel (the windows seen still list it).
   void cancelOtherWindows() { cancelOthers_ = true; }

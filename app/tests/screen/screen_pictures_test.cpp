@@ -1,0 +1,91 @@
+// The rating screen of the sample set with a shipment rated: its Options
+// menu open, and the rates dialog over it, whose re-ratings leave the
+// screen's own figures and discount basis as they were once it closes.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "display/display_ids.h"
+#include "dialogs/qiv_dialog.h"
+#include "platform/ui/cairo/rendering.h"
+#include "platform/ui/controls/list_box.h"
+#include "platform/ui/dialog.h"
+#include "platform/ui/focus.h"
+#include "platform/ui/input.h"
+#include "platform/ui/keys.h"
+#include "platform/ui/menu.h"
+#include "platform/ui/window.h"
+#include "sample_copy.h"
+#include "screen/screen_ids.h"
+#include "screen_driver.h"
+#include "screen_probe.h"
+#include "shell/qiv_session.h"
+
+namespace qiv {
+namespace {
+
+using namespace platform::ui;
+
+TEST(ScreenPictures, OptionsMenuOpenAndTheRatesDialogOverASampleShipment) {
+  const std::string artifacts = QIV_ARTIFACT_DIR;
+  std::filesystem::create_directories(artifacts);
+  testing::SampleCopy sample;
+  testing::ScreenDriver driver(true);
+  driver.chooseLevels();
+  driver.onScreen([&](WindowHandle screen) {
+    ASSERT_TRUE(testing::ChooseProfile(screen, "Default"));
+    SetFocus(DialogItem(screen, screen_id::OriginField));
+    InjectText("10001\t");
+  });
+  driver.onScreen([](WindowHandle) { InjectText("60601\t"); });
+  driver.onScreen([](WindowHandle) { InjectText("85\t1200\t"); });
+  driver.onScreen([](WindowHandle) { InjectText("125\t350\t"); });
+  driver.onScreen([](WindowHandle screen) {
+    const Rect options = MenuBarItemRect(screen, 1);
+    const Point centre{options.left + options.width() / 2, options.top + options.height() / 2};
+    InjectMouseButton(MouseButton::Left, true, centre);
+    InjectMouseButton(MouseButton::Left, false, centre);
+  });
+  std::string totalBefore, totalAfter;
+  char basisBefore = 0, basisAfter = 0;
+  driver.onScreen([&](WindowHandle screen) {
+    EXPECT_TRUE(CurrentMenuTracking().popupOpen);
+    EXPECT_TRUE(cairo::RenderWindowWithPopupsToPng(screen, artifacts + "/screen-options-menu.png"));
+    InjectKeyPress(key::Escape);
+    InjectKeyPress(key::Escape);
+  });
+  driver.onScreen([&](WindowHandle screen) {
+    totalBefore = DialogItemText(screen, screen_id::TotalChargesValue);
+    basisBefore = QivDialog::SessionOf(screen)->context->charAt(fields::kDiscountMode);
+    PostMessage(screen, msg::Command, CommandParam(command::DisplayRates, 0));
+  });
+  std::vector<std::string> rates;
+  driver.onWindowCaptionStarting("Rates", [&](WindowHandle dialog) {
+    const WindowHandle list = DialogItem(dialog, display_id::RatesList);
+    for (int i = 0; i < static_cast<int>(SendMessage(list, list_box::GetCount)); ++i) {
+      char line[256] = {};
+      SendMessage(list, list_box::GetText, static_cast<WParam>(i), reinterpret_cast<LParam>(line));
+      rates.emplace_back(line);
+    }
+    EXPECT_TRUE(cairo::RenderWindowWithPopupsToPng(ParentWindow(dialog) ? ParentWindow(dialog) : dialog,
+                                                   artifacts + "/rates-dialog-sample.png"));
+    EXPECT_TRUE(cairo::RenderWindowToPng(dialog, artifacts + "/rates-dialog-sample-alone.png"));
+    // The alternation view rates the shipment again in the dialog.
+    CheckRadioButton(dialog, display_id::RatesView, display_id::AlternationView, display_id::AlternationView);
+    SendMessage(dialog, msg::Command, CommandParam(display_id::AlternationView, 0));
+    SendMessage(dialog, msg::Command, CommandParam(display_id::RatesOk, 0));
+  });
+  driver.onScreen([&](WindowHandle screen) {
+    totalAfter = DialogItemText(screen, screen_id::TotalChargesValue);
+    basisAfter = QivDialog::SessionOf(screen)->context->charAt(fields::kDiscountMode);
+  });
+  driver.cancelScreen();
+  EXPECT_EQ(sample.run(driver), 0) << sample.diagnostics.str() << testing::SeenWindows(driver);
+  EXPECT_FALSE(rates.empty());
+  EXPECT_EQ(totalBefore, "$748.81");
+  EXPECT_EQ(totalAfter, totalBefore);
+  EXPECT_EQ(basisAfter, basisBefore);
+}
+
+}  // namespace
+}  // namespace qiv
