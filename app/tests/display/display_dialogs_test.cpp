@@ -165,6 +165,17 @@ TEST_F(DisplayDialogs, RatesDialogAsksBeforeDiscountsOnMexicoOnlyAndSetsTheBasis
   EXPECT_EQ(context().charAt(fields::kDiscountMode), 'C');
 }
 
+TEST_F(DisplayDialogs, WithoutATariffTextTheTariffDisplayIsEmpty) {
+  std::size_t lines = 1;
+  driver.onWindow("Tariff Display", [&](WindowHandle dialog) {
+    lines = ListLines(dialog, id::TariffText).size();
+    SendMessage(dialog, msg::Command, CommandParam(id::TariffOk, 0));
+  });
+  TariffDisplayDialog dialog(test->session, nullptr);
+  EXPECT_EQ(dialog.doModal(), 1);
+  EXPECT_EQ(lines, 0u);
+}
+
 TEST_F(DisplayDialogs, TerminalsShowTheirFieldsAndHideWhatIsEmpty) {
   namespace td = ratekit::terminal_details;
   auto set = [&](bool destination, std::size_t index, std::string_view text) {

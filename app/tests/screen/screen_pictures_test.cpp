@@ -1,6 +1,7 @@
 // The rating screen of the sample set with a shipment rated: its Options
 // menu open, and the rates dialog over it, whose re-ratings leave the
-// screen's own figures and discount basis as they were once it closes.
+// screen's own figures and discount basis as they were once it closes; the
+// sample level's tariff text and service map.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -85,6 +86,46 @@ TEST(ScreenPictures, OptionsMenuOpenAndTheRatesDialogOverASampleShipment) {
   EXPECT_EQ(totalBefore, "$748.81");
   EXPECT_EQ(totalAfter, totalBefore);
   EXPECT_EQ(basisAfter, basisBefore);
+}
+
+TEST(ScreenPictures, TheSampleLevelsTariffTextAndServiceMap) {
+  const std::string artifacts = QIV_ARTIFACT_DIR;
+  std::filesystem::create_directories(artifacts);
+  testing::SampleCopy sample;
+  testing::ScreenDriver driver(true);
+  driver.chooseLevels();
+  bool offered = false;
+  driver.onScreen([&](WindowHandle screen) {
+    offered = testing::MenuFlags(screen, command::TariffDisplay) != ~0u && testing::MenuFlags(screen, command::ServiceMap) != ~0u &&
+              testing::MenuFlags(screen, command::Website) != ~0u;
+    PostMessage(screen, msg::Command, CommandParam(command::TariffDisplay, 0));
+  });
+  std::vector<std::string> text;
+  driver.onWindow("Tariff Display", [&](WindowHandle dialog) {
+    const WindowHandle list = DialogItem(dialog, display_id::TariffText);
+    for (int i = 0; i < static_cast<int>(SendMessage(list, list_box::GetCount)); ++i) {
+      char line[256] = {};
+      SendMessage(list, list_box::GetText, static_cast<WParam>(i), reinterpret_cast<LParam>(line));
+      text.emplace_back(line);
+    }
+    EXPECT_TRUE(cairo::RenderWindowToPng(dialog, artifacts + "/tariff-display-sample.png"));
+    EXPECT_EQ(testing::CutTexts(dialog), std::vector<int>{});
+    SendMessage(dialog, msg::Command, CommandParam(display_id::TariffOk, 0));
+  });
+  driver.onScreen([](WindowHandle screen) { PostMessage(screen, msg::Command, CommandParam(command::ServiceMap, 0)); });
+  driver.onWindow("Service Map", [&](WindowHandle viewer) {
+    EXPECT_TRUE(cairo::RenderWindowToPng(viewer, artifacts + "/service-map-sample.png"));
+    SendMessage(viewer, msg::Command, CommandParam(command_id::Ok, 0));
+  });
+  driver.cancelScreen();
+  EXPECT_EQ(sample.run(driver), 0) << sample.diagnostics.str() << testing::SeenWindows(driver);
+  EXPECT_TRUE(offered);
+  // Lines over 45 characters go on in the next list line, none dropped.
+  ASSERT_GE(text.size(), 4u);
+  for (const std::string& line : text) EXPECT_LE(line.size(), 45u) << line;
+  EXPECT_EQ(text[0], "SAMPLE TARIFF SAMPLE01 - RULES AND NOTES OF T");
+  EXPECT_EQ(text[1], "HE SAMPLE LEVEL");
+  EXPECT_EQ(text[2], "");
 }
 
 }  // namespace
