@@ -58,7 +58,9 @@ TEST(ScreenPictures, OptionsMenuOpenAndTheRatesDialogOverASampleShipment) {
   driver.onScreen([&](WindowHandle screen) {
     totalBefore = DialogItemText(screen, screen_id::TotalChargesValue);
     basisBefore = QivDialog::SessionOf(screen)->context->charAt(fields::kDiscountMode);
-    PostMessage(screen, msg::Command, CommandParam(command::DisplayRates, 0));
+    // The route rated, the command is offered: its accelerator opens it.
+    EXPECT_FALSE(testing::MenuFlags(screen, command::DisplayRates) & menu_flag::Grayed);
+    InjectKeyPress(static_cast<VirtualKey>('T'), modifier::Control);
   });
   std::vector<std::string> rates;
   driver.onWindowCaptionStarting("Rates", [&](WindowHandle dialog) {
