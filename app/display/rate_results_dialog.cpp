@@ -99,6 +99,12 @@ bool RateResultsDialog::onInitDialog() {
   CheckRadioButton(handle(), id::DiscountsYes, id::DiscountsNo, id::DiscountsNo);
   for (int control : {id::Combined, id::UsOnly, id::MexicoOnly})
     CheckDialogButton(handle(), control, control == id::Combined ? button::Checked : button::Unchecked);
+  const FontHandle labelFont = session().screenFonts[ScreenFont::Labels];
+  if (labelFont != nullptr)
+    for (int label : {id::OriginLabel, id::DestinationLabel, id::ClassHeading, id::OptionsGroup})
+      SendMessage(item(label), msg::SetFont, reinterpret_cast<WParam>(labelFont), 0);
+  for (int i = 0; i < id::BreakHeadings && labelFont != nullptr; ++i)
+    SendMessage(item(id::FirstBreakHeading + i), msg::SetFont, reinterpret_cast<WParam>(labelFont), 0);
   const FontHandle listFont = session().screenFonts[ScreenFont::LineList];
   for (int list : {id::RatesList, id::ChargesList}) SendMessage(item(list), msg::SetFont, reinterpret_cast<WParam>(listFont), 0);
   SendMessage(item(id::RatesList), list_box::SetTabStops, std::size(kRateTabStops), reinterpret_cast<LParam>(kRateTabStops));
