@@ -3,7 +3,10 @@
 // choices and its discount basis set back, the terminals of the lane.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <map>
+#include <tuple>
 
 #include "display/display_dialogs.h"
 #include "display/display_ids.h"
@@ -163,6 +166,38 @@ TEST_F(DisplayDialogs, RatesDialogAsksBeforeDiscountsOnMexicoOnlyAndSetsTheBasis
   // Opening fills charges and table, the Mexico Only choice both again.
   EXPECT_EQ(ratings, 4);
   EXPECT_EQ(context().charAt(fields::kDiscountMode), 'C');
+}
+
+TEST_F(DisplayDialogs, ShipmentDetailListsEachCountrysLinesWithTheirTotals) {
+  ResultTables tables;
+  const std::tuple<char, const char*, const char*> lines[] = {
+      {'U', "U.S. Freight", "100.50"}, {'M', "Mexican Freight", "80.25"}, {'U', "U.S. Fuel", "9.50"},
+      {'C', "Combined Freight", "190.25"}, {'X', "Skipped", "5.00"}};
+  for (const auto& [country, label, amount] : lines) {
+    DetailLine& line = tables.details[static_cast<std::size_t>(tables.detailCount++)];
+    line.country = country;
+    std::snprintf(line.label.data(), line.label.size(), "%24s", label);
+    std::snprintf(line.amount.data(), line.amount.size(), "%8s", amount);
+  }
+  std::map<int, std::vector<std::string>> shown;
+  driver.onWindow("Shipment Detail", [&](WindowHandle dialog) {
+    for (int list : {id::UsTotals, id::MexicanTotals, id::CombinedTotals}) shown[list] = ListLines(dialog, list);
+    SendMessage(dialog, msg::Command, CommandParam(id::DetailOk, 0));
+  });
+  ShipmentDetailDialog dialog(test->session, tables, nullptr);
+  EXPECT_EQ(dialog.doModal(), 1);
+  const std::string total = test->session.text(4570);
+  auto line = [](const std::string& text, const std::string& amount) {
+    char out[96];
+    std::snprintf(out, sizeof out, "%24s\t%8s", text.c_str(), amount.c_str());
+    return std::string(out);
+  };
+  EXPECT_EQ(shown[id::UsTotals], (std::vector<std::string>{line("U.S. Freight", "100.50"), line("U.S. Fuel", "9.50"),
+                                                           "\t\t--------", line(total, "110.00")}));
+  EXPECT_EQ(shown[id::MexicanTotals],
+            (std::vector<std::string>{line("Mexican Freight", "80.25"), "\t\t--------", line(total, "80.25")}));
+  EXPECT_EQ(shown[id::CombinedTotals],
+            (std::vector<std::string>{line("Combined Freight", "190.25"), "\t\t========", line(total, "190.25")}));
 }
 
 TEST_F(DisplayDialogs, WithoutATariffTextTheTariffDisplayIsEmpty) {
