@@ -6,10 +6,12 @@
 #include "platform/desktop/calculator.h"
 #include "platform/desktop/help.h"
 #include "platform/desktop/opener.h"
+#include "platform/desktop/programs.h"
 #include "platform/ui/cups/print_queues.h"
 #include "platform/ui/cups/system_print_service.h"
 #include "platform/ui/print_service.h"
 #include "platform/ui/sdl/sdl_backend.h"
+#include "settings/settings_dialog.h"
 #include "shell/qiv_program.h"
 
 int main(int argc, char** argv) {
@@ -21,6 +23,7 @@ int main(int argc, char** argv) {
   platform::desktop::DesktopOpener opener;
   platform::desktop::HtmlHelp help(opener);
   platform::desktop::DesktopCalculator calculator;
+  platform::desktop::DesktopPrograms programs;
   // The print dialog offers the PDF printer and the system's print queues.
   platform::ui::cups::CupsQueues queues;
   platform::ui::cups::SystemPrintService printService(queues);
@@ -34,5 +37,7 @@ int main(int argc, char** argv) {
   environment.help = &help;
   environment.opener = &opener;
   environment.calculator = &calculator;
+  environment.programs = &programs;
+  environment.settingsDialog = qiv::RunSettings;
   return qiv::RunQiv(std::move(environment));
 }

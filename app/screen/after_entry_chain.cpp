@@ -55,11 +55,6 @@ void RatingDialog::mapRatingDialogCommands() {
   map.onCommand(command::Accessorials, [this] { onAccessorials(); });
 }
 
-PrintWriter& RatingDialog::printWriter() {
-  if (printWriter_ == nullptr) printWriter_ = std::make_shared<PrintWriter>(session());
-  return *printWriter_;
-}
-
 void RatingDialog::runAfterEntryChain() {
   // Once per arrival: a dialog of the chain that gives the focus back to
   // the sentinel when it closes does not start it again.
@@ -99,7 +94,7 @@ void RatingDialog::runAfterEntryChain() {
     if (print) {
       StatusPopup popup(session(), kPrintingCaption, nullptr);
       popup.open();
-      PrintShipment(printWriter(), ShipmentScreen{handle(), originCity_, destinationCity_, &results_}, handle());
+      PrintShipment(printWriter_, ShipmentScreen{handle(), originCity_, destinationCity_, &results_}, handle());
     }
     if (exportRecord) {
       StatusPopup popup(session(), kExportingCaption, nullptr);

@@ -78,12 +78,6 @@ LResult RatingDialog::onHelp(const HelpInfo& info) {
 
 void RatingDialog::onExitCommand() { SendMessage(handle(), msg::Close); }
 
-bool RatingDialog::childProgramRunning() const {
-  for (int process : childProcesses_)
-    if (process != 0) return true;
-  return false;
-}
-
 void RatingDialog::onClose() {
   RatingContext& context = *session().context;
   if (childProgramRunning()) {
@@ -97,25 +91,29 @@ void RatingDialog::onClose() {
     setFocusToOrigin();
     return;
   }
-  writeSettingsImages();
+  writeSettingsImages(true);
   releaseLibraries();
   endDialog(1);
 }
 
-void RatingDialog::writeSettingsImages() {
-  // A settings file that cannot be written is reported and the closing goes
-  // on; Ratekit32 replaces each file whole or leaves it as it was.
+bool RatingDialog::writeSettingsImages(bool withAccessorials) {
+  // A settings file that cannot be written is reported and the others are
+  // still written; Ratekit32 replaces each file whole or leaves it as it was.
   RatingContext& context = *session().context;
   const RatekitBindings& bind = session().bindings;
+  bool written = true;
   auto write = [&](int (*writer)(void*)) {
-    if (writer != nullptr && writer(context.data()) == 0) ShowMessage(session(), handle(), MessageType::Warning);
+    if (writer == nullptr || writer(context.data()) != 0) return;
+    ShowMessage(session(), handle(), MessageType::Warning);
+    written = false;
   };
   if (context.intAt(fields::kMexicoOption) != 0) {
     context.setChar(fields::kSpanishAtStart, session().language == Language::Spanish ? 'Y' : 'N');
     write(bind.WriteMexicoDefFile);
   }
   write(bind.WriteDefFile);
-  if (context.charAt(fields::kAccessorialFile) == 'Y') write(bind.WriteAccFile);
+  if (withAccessorials && context.charAt(fields::kAccessorialFile) == 'Y') write(bind.WriteAccFile);
+  return written;
 }
 
 }  // namespace qiv

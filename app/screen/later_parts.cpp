@@ -30,15 +30,6 @@ constexpr std::size_t kCozRecordSize = 6;
 
 }  // namespace
 
-void RatingDialog::onSettings() {
-  // The profile the screen's list shows is the current one while the
-  // screen does not load it when chosen.
-  RatingContext& context = *session().context;
-  const FieldSpan name = ratekit::profile_record::Current(ratekit::profile_record::kName);
-  if (context.textAt(name).empty()) context.setTerminatedText(name, WindowText(item(screen_id::ProfileCombo)));
-  RunSettings(session(), handle());
-}
-
 void RatingDialog::showServiceLabels() {
   if (!session().context) return;
   RatingContext& context = *session().context;

@@ -5,6 +5,8 @@
 // own keys; (6) Esc resets the entry. Other keys go to the focused window
 // as they are (no dialog navigation); everything else through the dialog
 // manager.
+#include <cstdlib>
+
 #include "dialogs/list_items.h"
 #include "language/show_message.h"
 #include "platform/ui/accelerator.h"
@@ -66,13 +68,22 @@ void RatingDialog::checkTypedOrigin() {
 }
 
 void RatingDialog::updateCommandStates() {
-  // Until the route is entered and rated, the commands that show its
-  // results stay grayed.
+  // The commands that show a rating's results are offered once the route
+  // is entered and has a rate base; grayed otherwise.
   if (!session().context || released_) return;
-  commands_.enable(command::DisplayRates, false);
-  commands_.enable(command::AccessorialTotals, false);
-  commands_.enable(command::ShipmentDetail, false);
-  if (session().serviceGuideInUse()) commands_.enable(command::TerminalInformation, false);
+  const RatingContext& context = *session().context;
+  const bool origin = originIsCombo_ ? SendDialogItemMessage(handle(), screen_id::OriginCombo, combo_box::GetCurrentSelection) >= 0
+                                     : originField_.isValid();
+  const bool rated = origin && destinationField_.isValid() && !context.textAt(fields::kRateBaseNumber).empty();
+  auto mexican = [](const std::string& code) {
+    return code.size() == 6 && (code.back() == 'M' || code.back() == 'm');
+  };
+  const bool mexicanEnd = mexican(originEntryText()) || mexican(DialogItemText(handle(), screen_id::DestinationField));
+  commands_.enable(command::DisplayRates, rated);
+  commands_.enable(command::ShipmentDetail, rated && lineCount_ > 0 && mexicanEnd);
+  if (session().serviceGuideInUse()) commands_.enable(command::TerminalInformation, rated);
+  commands_.enable(command::AccessorialTotals, rated && context.shortAt(fields::kAccessorialPrompt) != 0 &&
+                                                   std::atof(context.textAt(fields::kAccessorialTotalText).c_str()) > 0);
 }
 
 }  // namespace qiv

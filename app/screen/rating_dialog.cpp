@@ -4,6 +4,7 @@
 #include "platform/ui/accelerator.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/gdi.h"
+#include "platform/ui/menu.h"
 #include "platform/ui/window.h"
 
 namespace qiv {
@@ -25,7 +26,8 @@ RatingDialog::RatingDialog(QivSession& session)
       accessorialField_(session),
       singleShipmentField_(session),
       tabStopSentinel_([this] { onTabStopSentinelFocus(); }),
-      entryEndSentinel_([this] { onEntryEndSentinelFocus(); }) {
+      entryEndSentinel_([this] { onEntryEndSentinelFocus(); }),
+      printWriter_(session) {
   session.fieldScreen = this;
   MessageMap& map = messageMap();
   map.onMessage(msg::Create, [this](const Message&) {
@@ -48,6 +50,37 @@ RatingDialog::RatingDialog(QivSession& session)
   map.onCommand(command::Exit, [this] { onExitCommand(); });
   map.onCommand(command::ConversionCalculator, [this] { RunConversionDensityCalculator(this->session(), handle()); });
   mapRatingDialogCommands();
+  map.onCommand(command::PrintShipment, [this] { onPrintShipment(); });
+  map.onCommand(command::PrintSetup, [this] { onPrintSetup(); });
+  map.onCommand(command::ExportShipment, [this] { onExportShipment(); });
+  map.onCommand(command::ExportSetup, [this] { onExportSetup(); });
+  map.onCommand(command::PriceSheet, [this] { onPriceSheet(); });
+  map.onCommand(command::BillOfLading, [this] { onBillOfLading(); });
+  map.onCommand(command::Rules, [this] { onRules(); });
+  map.onCommand(command::Maintenance, [this] { onMaintenance(); });
+  map.onCommand(command::Settings, [this] { onSettings(); });
+  map.onCommand(command::UseDiscounts, [this] { onUseDiscounts(); });
+  map.onCommand(command::Calculator, [this] { onCalculator(); });
+  map.onCommand(command::DivisionOfRevenue, [this] { onDivisionOfRevenue(); });
+  map.onCommand(command::BorderCrossingPoints, [this] { onBorderCrossingPoints(); });
+  map.onCommand(command::TerminalInformation, [this] { onTerminalInformation(); });
+  map.onCommand(command::TariffDisplay, [this] { onTariffDisplay(); });
+  map.onCommand(command::ShipmentDetail, [this] { onShipmentDetail(); });
+  map.onCommand(command::DisplayRates, [this] { onDisplayRates(); });
+  for (int lookup : {command::UsCityLookup, command::CanadianCityLookup, command::MexicanCityLookup})
+    map.onCommand(lookup, [this, lookup] { onCityLookup(lookup); });
+  map.onCommand(command::ServiceMap, [this] { onServiceMap(); });
+  map.onMessage(msg::InitMenuPopup, [this](const Message& message) {
+    const auto popup = reinterpret_cast<MenuHandle>(message.wParam);
+    if (MenuItemExists(popup, command::ServiceMap, MenuLookup::ByCommand)) updateViewMenu();
+    return defaultProcedure();
+  });
+  const std::pair<int, const char*> webLinks[] = {{command::Website, "WEB.FIL"},
+                                                  {command::FuelSurchargeWebsite, "WEBFUEL.FIL"},
+                                                  {command::CarrierWebsite1, "WEB1.FIL"},
+                                                  {command::CarrierWebsite2, "WEB2.FIL"},
+                                                  {command::CarrierWebsite3, "WEB3.FIL"}};
+  for (const auto& [command, file] : webLinks) map.onCommand(command, [this, file = file] { openWebLink(file); });
   map.onMessage(msg::Char, [this](const Message&) {
     if (this->session().context) updateEntryCommands();
     return defaultProcedure();
@@ -88,6 +121,8 @@ void RatingDialog::onCancel() {
 }
 
 void RatingDialog::onDestroy() {
+  // The printer context chosen while the screen was up goes with it.
+  printWriter_.attachPrinter(nullptr);
   session().mainWindow = nullptr;
   defaultProcedure();
 }

@@ -18,6 +18,8 @@
 #include "dialogs/qiv_dialog.h"
 #include "dialogs/splash_dialog.h"
 #include "platform/ui/notify.h"
+#include "programs/child_programs.h"
+#include "output/print_writer.h"
 #include "fields/class_edit.h"
 #include "fields/field_screen.h"
 #include "fields/screen_fields.h"
@@ -30,7 +32,6 @@
 
 namespace qiv {
 
-class PrintWriter;
 
 class RatingDialog : public QivDialog, public FieldScreen {
  public:
@@ -137,11 +138,37 @@ class RatingDialog : public QivDialog, public FieldScreen {
   void onAutoClear();
   void onToggleLanguage();
   void onAbout();
-  // The Settings command, until the commands layer carries it.
-  void onSettings();
   void onLicenseAgreement();
   void onContents();
   void onExitCommand();
+  void onPrintShipment();
+  void onPrintSetup();
+  void onExportShipment();
+  void onExportSetup();
+  void onSettings();
+  void onUseDiscounts();
+  void onDivisionOfRevenue();
+  void onTerminalInformation();
+  void onTariffDisplay();
+  void onShipmentDetail();
+  void onDisplayRates();
+  void onCityLookup(int command);
+  // The View pop-up opens: the map's item as its update handler says.
+  void updateViewMenu();
+
+  // The started programs (program_commands.cpp).
+  void runWaitedFor(const platform::desktop::ProgramRequest& request);
+  void onBillOfLading();
+  void onBorderCrossingPoints();
+  void onMaintenance();
+  void onPriceSheet();
+  void startPriceSheetProgram();
+  void onCalculator();
+  bool serviceMapAvailable() const;
+  void onServiceMap();
+  void onRules();
+  void openWebLink(std::string_view file);
+  std::string originEntryText() const;
 
   // The status bar (status_bar.cpp).
   void createStatusBar();
@@ -179,7 +206,7 @@ class RatingDialog : public QivDialog, public FieldScreen {
   void onProfileSelected();
   void setFocusToOrigin();
   platform::ui::LResult onSpecialChar(platform::ui::WParam code);
-  bool childProgramRunning() const;
+  bool childProgramRunning();
 
   // The route (route_entry.cpp).
   bool canadianShortCodeCheck(const std::string& code, platform::ui::WindowHandle field);
@@ -202,8 +229,6 @@ class RatingDialog : public QivDialog, public FieldScreen {
   void runAfterEntryChain();
   void onRatingPrompts();
   void onAccessorials();
-  PrintWriter& printWriter();
-  std::shared_ptr<PrintWriter> printWriter_;
   bool inAfterEntryChain_ = false;
 
   // The click away from the focused field (click_away.cpp).
@@ -249,7 +274,8 @@ class RatingDialog : public QivDialog, public FieldScreen {
   void closeAfterConfirming();
 
   // Shutdown (release.cpp).
-  void writeSettingsImages();
+  // false when a settings file could not be written (reported).
+  bool writeSettingsImages(bool withAccessorials);
 
   bool startupFailed_ = false;
   bool released_ = false;
@@ -264,7 +290,8 @@ class RatingDialog : public QivDialog, public FieldScreen {
   bool discountsInUse_ = false;
   bool discountRequest_ = false;
   int lineCount_ = 0;
-  std::array<int, 100> childProcesses_{};
+  bool pointChanged_ = false;
+  ChildPrograms children_;
   std::array<char, 1792> discountText_{};
   std::string rulesDocument_;
   std::string statusText_;
@@ -321,6 +348,9 @@ class RatingDialog : public QivDialog, public FieldScreen {
   std::string tariffBasis_;
   std::string ivaTaxText_;
   std::string insuranceText_;
+
+  // The printer of the program run (print and rate-block printouts).
+  PrintWriter printWriter_;
 
   // The result display's.
   ResultTables results_;

@@ -26,7 +26,6 @@ namespace lines = ratekit::shipment_lines;
 
 namespace {
 
-constexpr int kRatingFailed = 9999;
 constexpr int kMaxLines = static_cast<int>(lines::kLines);
 constexpr std::int32_t kNoEngineMessage = -1;
 constexpr std::int32_t kNoCityText = 15;

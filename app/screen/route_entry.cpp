@@ -29,7 +29,6 @@ namespace {
 
 constexpr std::int32_t kInvalidOrigin = 101, kInvalidDestination = 102, kNoDataSetKind = 103, kShortCanadianCode = 107,
                        kIntrastateQuestion = 155;
-constexpr int kRatingFailed = 9999;
 constexpr std::size_t kZipRangeSize = 12;
 constexpr int kMaxLines = 8;
 constexpr FieldSpan kIntrastatePrompt = ratekit::context::kIntrastateQuestionInUse;

@@ -22,6 +22,7 @@
 #include "screen/rating_dialog.h"
 #include "screen/toolbar_buttons.h"
 #include "shell/command_line.h"
+#include "shell/data_files.h"
 #include "shell/icon_file.h"
 
 namespace qiv {
@@ -30,24 +31,7 @@ using namespace platform::ui;
 
 namespace {
 
-// A file of the data directory is present when it can be opened; ".EXE"
-// names stand for this system's programs (the file without the extension).
-bool Present(const QivSession& session, std::string_view name) {
-  return platform::File::OpenReadOnly(platform::ModuleFileName(session.dataFile(name))).has_value();
-}
-
 bool IsYes(char c) { return c == 'Y'; }
-
-// The first line of a text file, without its line end, cut to `limit`;
-// nothing when the file cannot be read.
-std::optional<std::string> FirstLine(const std::string& path, std::size_t limit) {
-  const auto bytes = platform::ReadWholeFile(path);
-  if (!bytes) return std::nullopt;
-  std::string line(bytes->begin(), bytes->end());
-  line = line.substr(0, std::min(line.find('\n'), line.find('\0')));
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  return line.substr(0, limit);
-}
 
 }  // namespace
 
@@ -80,7 +64,7 @@ void RatingDialog::showWeightUnits() {
 }
 
 void RatingDialog::checkMaintenanceProgram() {
-  if (!Present(session(), "VornMaintenance.exe")) commands_.remove(command::Maintenance);
+  if (!DataFilePresent(session(), "VornMaintenance.exe")) commands_.remove(command::Maintenance);
   if (!IsYes(session().context->charAt(fields::kCityChoiceAllowed))) session().context->setInt(fields::kCityChoiceOption, 0);
 }
 
@@ -91,8 +75,8 @@ void RatingDialog::showBasePointStatics() {
 
 void RatingDialog::checkLicenseDocument() {
   // A Spanish screen without the Spanish licence shows the English one.
-  const bool spanish = session().language == Language::Spanish && Present(session(), "SLICENSE.RTF");
-  if (!spanish && !Present(session(), "LICENSE.RTF")) DeleteMenuItem(menu_, command::LicenseAgreement, MenuLookup::ByCommand);
+  const bool spanish = session().language == Language::Spanish && DataFilePresent(session(), "SLICENSE.RTF");
+  if (!spanish && !DataFilePresent(session(), "LICENSE.RTF")) DeleteMenuItem(menu_, command::LicenseAgreement, MenuLookup::ByCommand);
 }
 
 void RatingDialog::readPriceSheetName() {
@@ -147,9 +131,9 @@ void RatingDialog::createBanner() {
 void RatingDialog::presenceTests() {
   RatingContext& context = *session().context;
   const bool mexico = context.intAt(fields::kMexicoOption) != 0;
-  if (Present(session(), "Routeview.EXE"))
+  if (DataFilePresent(session(), "Routeview.EXE"))
     mapMode_ = 1;
-  else if (Present(session(), "MAP.BMP"))
+  else if (DataFilePresent(session(), "MAP.BMP"))
     mapMode_ = 2;
   else
     commands_.remove(command::ServiceMap);
@@ -159,13 +143,15 @@ void RatingDialog::presenceTests() {
                                                   {"WEB2.FIL", command::CarrierWebsite2},
                                                   {"WEB3.FIL", command::CarrierWebsite3}};
   for (const auto& [file, command] : webFiles)
-    if (!Present(session(), file)) commands_.remove(command);
-  const bool waybill = Present(session(), "Waybill32.EXE");
+    if (!DataFilePresent(session(), file)) commands_.remove(command);
+  const bool waybill = DataFilePresent(session(), "Waybill32.EXE");
   context.setChar(fields::kBillOfLadingPresent, waybill ? 'Y' : 'N');
   if (!waybill) commands_.remove(command::BillOfLading);
-  if (!(mexico && Present(session(), "Portlist.EXE"))) commands_.remove(command::BorderCrossingPoints);
+  if (!(mexico && DataFilePresent(session(), "Portlist.EXE"))) commands_.remove(command::BorderCrossingPoints);
   if (!(mexico && IsYes(context.charAt(fields::kShipmentDetailOption)))) commands_.remove(command::ShipmentDetail);
   if (!IsYes(context.charAt(fields::kTariffDisplayOption))) commands_.remove(command::TariffDisplay);
+  // A program built without the settings dialog offers no Settings command.
+  if (!session().environment.settingsDialog) commands_.remove(command::Settings);
 }
 
 void RatingDialog::loadWindowIcon() {

@@ -77,7 +77,6 @@ void RatingDialog::showFatalBox(const std::string& text, const std::string& capt
 
 bool RatingDialog::startUp() {
   // Step 1.
-  childProcesses_.fill(0);
   priceSheetFlag_ = HasPriceSheetSwitch(session().environment.commandLine);
   if (!allocateContext()) return false;                  // 2
   loadResources();                                       // 3

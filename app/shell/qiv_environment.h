@@ -12,6 +12,8 @@
 #include "platform/desktop/calculator.h"
 #include "platform/desktop/help.h"
 #include "platform/desktop/opener.h"
+#include "platform/desktop/programs.h"
+#include "platform/ui/types.h"
 #include "platform/ui/font.h"
 #include "shell/rating_context_fields.h"
 
@@ -23,6 +25,10 @@ struct QivEnvironment {
   platform::desktop::Help* help = nullptr;
   platform::desktop::Opener* opener = nullptr;
   platform::desktop::Calculator* calculator = nullptr;
+  platform::desktop::Programs* programs = nullptr;
+  // The settings dialog, shown modally over the owner; its end code (1 OK).
+  // None: the program offers no Settings command.
+  std::function<platform::ui::LResult(struct QivSession&, platform::ui::WindowHandle owner)> settingsDialog;
   std::ostream* diagnostics = nullptr;  // one line per silent end; null: standard error
   // How the RatingContext and fonts are made (tests make them fail).
   std::function<std::unique_ptr<RatingContext>()> allocateContext = RatingContext::Allocate;

@@ -13,6 +13,9 @@
 
 namespace qiv {
 
+// What RateShipment answers for a shipment it could not rate.
+inline constexpr int kRatingFailed = 9999;
+
 struct RatekitBindings {
   int (*GetZQBse)(void* context) = nullptr;
   int (*GetZQTariffName)(void* context) = nullptr;
@@ -30,6 +33,7 @@ struct RatekitBindings {
   int (*ReadProfileFile)(void* context) = nullptr;
   int (*ReadColtOpt)(const char* path, char* record, const char* name) = nullptr;
   int (*ReadWgtFile)(void* context) = nullptr;
+  // Answers kRatingFailed when the shipment could not be rated.
   int (*RateShipment)(void* context, int detailCount, void* owner) = nullptr;
   int (*OpenLevelFile)(void* context, const char* fileName) = nullptr;
   int (*warning)(const char* text, const char* caption, int code, void* owner) = nullptr;

@@ -21,13 +21,14 @@ bool CheckingBackend::waitForInput(std::optional<std::uint64_t> deadline) {
   if (inStep_ || steps_.empty()) return answered;
   const WindowHandle screen = ApplicationMainWindow();
   const WindowHandle active = GetActiveWindow();
-  const std::string& caption = steps_.front().first;
+  const std::string& caption = steps_.front().caption;
   const WindowHandle awaited = caption.empty() ? screen : active;
   if (awaited == nullptr || active != awaited || !isShown(awaited) ||
       (!caption.empty() && WindowText(active) != caption))
     return answered;
+  if (steps_.front().ready && !steps_.front().ready()) return answered;
   inStep_ = true;
-  Step step = std::move(steps_.front().second);
+  Step step = std::move(steps_.front().step);
   steps_.pop_front();
   if (!step(active)) {
     failed_ = true;

@@ -21,13 +21,21 @@ class CheckingBackend : public platform::ui::sdl::SdlBackend {
   using Step = std::function<bool(platform::ui::WindowHandle window)>;  // false: the check failed
   // A step for the rating screen (no caption) or for the active window
   // with the caption.
-  void then(Step step, std::string caption = {}) { steps_.push_back({std::move(caption), std::move(step)}); }
+  void then(Step step, std::string caption = {}) { steps_.push_back({std::move(caption), std::move(step), {}}); }
+  // A step for the rating screen once the condition holds too (a menu the
+  // program has opened in its own loop, say).
+  void thenWhen(std::function<bool()> ready, Step step) { steps_.push_back({{}, std::move(step), std::move(ready)}); }
   bool failed() const { return failed_; }
 
   bool waitForInput(std::optional<std::uint64_t> deadline) override;
 
  private:
-  std::deque<std::pair<std::string, Step>> steps_;
+  struct Scheduled {
+    std::string caption;
+    Step step;
+    std::function<bool()> ready;  // none: as soon as the window waits
+  };
+  std::deque<Scheduled> steps_;
   bool inStep_ = false;
   bool failed_ = false;
 };

@@ -3,7 +3,8 @@
 // (New York to Chicago, two lines), the rating screen shown in English, the
 // Conversion/Density
 // Calculator opened over it with two pieces in its list, the language button
-// clicked through the desktop's pointer, the screen then in Spanish; a
+// clicked through the desktop's pointer, the screen then in Spanish, its
+// View menu opened with the pointer (Display Rates/Alternation offered); a
 // screenshot of each kept in the artifacts folder, and each window's face in
 // the button-face grey of the classic look.
 //
@@ -26,6 +27,7 @@
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/keys.h"
+#include "platform/ui/menu.h"
 #include "platform/ui/message_loop.h"
 #include "platform/ui/sdl/sdl_backend.h"
 #include "platform/ui/window.h"
@@ -109,6 +111,25 @@ int main(int argc, char** argv) {
     // The figures stay as they were.
     if (DialogItemText(screen, qiv::screen_id::TotalChargesValue) != "$748.81")
       return Failed("the total changed in Spanish");
+    // The View menu, opened with the desktop's pointer: the next step runs
+    // inside the menu's own loop once the pop-up is open.
+    const Rect view = MenuBarItemRect(screen, 2);
+    return backend.queueClick(screen, {(view.left + view.right) / 2, (view.top + view.bottom) / 2}) ||
+           Failed("the click could not be sent");
+  });
+  backend.thenWhen([] { return CurrentMenuTracking().popupOpen; }, [&](WindowHandle screen) {
+    if (!Photograph(backend, screen, artifacts, "qiv-view-menu")) return false;
+    // The rated route offers its rates.
+    if (MenuItemFlags(GetMenu(screen), qiv::command::DisplayRates, MenuLookup::ByCommand) & menu_flag::Grayed)
+      return Failed("Display Rates/Alternation is grayed over a rated route");
+    // Esc twice closes the pop-up, then the menu, once this step returns.
+    for (int press = 0; press < 2; ++press) {
+      backend.queueKeyEvent(screen, key::Escape, true);
+      backend.queueKeyEvent(screen, key::Escape, false);
+    }
+    return true;
+  });
+  backend.then([&](WindowHandle screen) {
     PostMessage(screen, msg::Command, CommandParam(command_id::Cancel, 0));
     return true;
   });

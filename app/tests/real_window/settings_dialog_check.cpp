@@ -19,6 +19,7 @@
 #include "real_window_check.h"
 #include "screen/screen_ids.h"
 #include "settings/settings_ids.h"
+#include "settings/settings_dialog.h"
 #include "shell/qiv_program.h"
 
 using namespace platform::ui;
@@ -89,6 +90,7 @@ int main(int argc, char** argv) {
   environment.programPath = (root / "RELEASE" / "qiv").string();
   environment.help = &help;
   environment.opener = &opener;
+  environment.settingsDialog = qiv::RunSettings;
   std::filesystem::current_path(root / "WORK");
   const int code = qiv::RunQiv(environment);
   if (backend.failed()) return 1;

@@ -41,6 +41,21 @@ std::vector<LanguageText> DefaultLanguageTexts() {
       {123, "Fatal Error", "Error Fatal"},
       {152, "Question", "Pregunta"},
       {156, "Exit the rating program?", "\xBFSalir del programa?"},
+      // The commands' refusals, each text naming its number (the same in
+      // both languages).
+      {111, "111 nothing to export", "111 nothing to export"},
+      {115, "115 no map", "115 no map"},
+      {116, "116 no weight on the first line", "116 no weight on the first line"},
+      {120, "120 address not opened", "120 address not opened"},
+      {130, "130 a program still runs", "130 a program still runs"},
+      {144, "144 too many price sheets", "144 too many price sheets"},
+      {145, "145 price sheet not started", "145 price sheet not started"},
+      {146, "146 settings while a program runs", "146 settings while a program runs"},
+      {147, "147 discounts withdrawn", "147 discounts withdrawn"},
+      {148, "148 border crossing while a program runs", "148 border crossing while a program runs"},
+      {255, "255 discounts need the combined table", "255 discounts need the combined table"},
+      {292, "292 no address file", "292 no address file"},
+      {533, "533 no terminal information", "533 no terminal information"},
       {178, "The rating library has no OpenLevelFile.", "La biblioteca no tiene OpenLevelFile."},
       {215, "The rating library has no GetTerminals.", "La biblioteca no tiene GetTerminals."},
       {216, "Delete level", "Borrar nivel"},
@@ -158,6 +173,7 @@ int QivRun::run(std::string commandLine) {
   environment.help = &help;
   environment.opener = &opener;
   environment.calculator = &calculator;
+  if (environment.programs == nullptr) environment.programs = &programs;
   environment.diagnostics = &diagnostics;
   CurrentDirectory inWork(data_.work());
   return RunQiv(environment);

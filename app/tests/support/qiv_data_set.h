@@ -88,8 +88,11 @@ class QivRun {
   platform::desktop::RecordingHelp help;
   platform::desktop::RecordingOpener opener;
   platform::desktop::RecordingCalculator calculator;
+  platform::desktop::RecordingPrograms programs;
   std::ostringstream diagnostics;
-  QivEnvironment environment;  // its services and paths are filled in by run()
+  // Its services and paths are filled in by run(); the programs only when
+  // the test gave none of its own.
+  QivEnvironment environment;
 
  private:
   QivDataSet& data_;

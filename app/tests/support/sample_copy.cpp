@@ -1,5 +1,6 @@
 #include "sample_copy.h"
 
+#include "settings/settings_dialog.h"
 #include "shell/qiv_program.h"
 
 namespace qiv::testing {
@@ -16,6 +17,7 @@ int SampleCopy::run(ScreenDriver&) {
   environment.help = &help;
   environment.opener = &opener;
   environment.diagnostics = &diagnostics;
+  environment.settingsDialog = RunSettings;  // as the program gives it
   const std::filesystem::path before = std::filesystem::current_path();
   std::filesystem::current_path(work());
   const int code = RunQiv(environment);

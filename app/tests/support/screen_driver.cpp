@@ -101,6 +101,11 @@ bool ScreenDriver::waitForInput(std::optional<std::uint64_t> deadline) {
       return true;
     }
   }
+  if (cancelOthers_ && active != nullptr && active != ApplicationMainWindow() && !IsDialogEnded(active) &&
+      IsWindowEnabled(active)) {
+    SendMessage(active, msg::Command, CommandParam(command_id::Cancel, 0));
+    return true;
+  }
   // A run that waits on and on (ten virtual minutes) for its next step is
   // stopped and reported rather than left to spin.
   if (!steps_.empty() && now() > kGiveUpAfter) {
@@ -113,6 +118,10 @@ bool ScreenDriver::waitForInput(std::optional<std::uint64_t> deadline) {
 
 void ScreenDriver::onWindow(std::string caption, Step step) {
   steps_.push_back({[caption](WindowHandle active) { return WindowText(active) == caption; }, std::move(step)});
+}
+
+void ScreenDriver::onWindowCaptionStarting(std::string prefix, Step step) {
+  steps_.push_back({[prefix](WindowHandle active) { return WindowText(active).starts_with(prefix); }, std::move(step)});
 }
 
 void ScreenDriver::cancelScreen() {

@@ -52,8 +52,13 @@ class ScreenDriver : public platform::ui::HeadlessBackend {
   void chooseLevels() { chooseLevels_ = true; }
   // A step to run on the ready screen (the main window active and enabled).
   void onScreen(Step step) { steps_.push_back({nullptr, std::move(step)}); }
-  // A step to run once the active window has the caption.
+  // A step to run once the active window has the caption (or one that
+  // begins with the prefix).
   void onWindow(std::string caption, Step step);
+  void onWindowCaptionStarting(std::string prefix, Step step);
+  // Any other window that opens while no step waits for it is closed with
+  // Cancel (the windows seen still list it).
+  void cancelOtherWindows() { cancelOthers_ = true; }
   // Steps that close the screen: Cancel, or the Exit command.
   void cancelScreen();
   void exitScreen();
@@ -72,6 +77,7 @@ class ScreenDriver : public platform::ui::HeadlessBackend {
   bool answerOpenBox();
   std::deque<bool> answers_;
   bool chooseLevels_ = false;
+  bool cancelOthers_ = false;
   struct Scheduled {
     std::function<bool(platform::ui::WindowHandle active)> ready;  // null: the ready screen
     Step step;

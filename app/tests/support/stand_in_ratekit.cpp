@@ -356,7 +356,7 @@ STAND_IN_RECORDED(ValidWeight, void*, int)
 STAND_IN_RECORDED(VerOrigZip, void*)
 STAND_IN_RECORDED(VerDestZip, void*)
 STAND_IN_RECORDED(GetService, void*)
-STAND_IN_RECORDED(GetTerminals, void*)
+STAND_IN_EXPORT int GetTerminals(void* record) { return Called(record, "GetTerminals") ? 1 : 0; }
 STAND_IN_EXPORT char* GetCurrentEfcRec(void*, const char*) { return nullptr; }
 // The library's own rounding rule, so that the calculator's figures are its.
 STAND_IN_EXPORT double rndoff(float x, int n) { return platform::RoundMoney(x, n); }

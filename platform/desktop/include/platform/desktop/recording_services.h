@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +12,7 @@
 #include "platform/desktop/calculator.h"
 #include "platform/desktop/help.h"
 #include "platform/desktop/opener.h"
+#include "platform/desktop/programs.h"
 
 namespace platform::desktop {
 
@@ -66,6 +68,50 @@ class RecordingCalculator final : public Calculator {
 
   int starts = 0;
   DesktopResult answer;
+};
+
+// Records every program asked for; none runs. A kept program runs until
+// the test ends it.
+class RecordingPrograms final : public Programs {
+ public:
+  enum class Kind { Waited, Kept, Forgotten };
+  struct Request {
+    Kind kind;
+    std::string commandLine;
+    std::string program;
+    std::vector<std::string> arguments;
+    friend bool operator==(const Request&, const Request&) = default;
+  };
+
+  int runAndWait(const ProgramRequest& request) override { return record(Kind::Waited, request); }
+  std::unique_ptr<StartedProgram> start(const ProgramRequest& request, int& error) override {
+    error = record(Kind::Kept, request);
+    if (error != 0) return nullptr;
+    kept.push_back(std::make_shared<bool>(true));
+    return std::make_unique<KeptProgram>(kept.back());
+  }
+  int startAndForget(const ProgramRequest& request) override { return record(Kind::Forgotten, request); }
+
+  // Ends the i-th program kept.
+  void end(std::size_t i) { *kept.at(i) = false; }
+
+  std::vector<Request> requests;
+  std::vector<std::shared_ptr<bool>> kept;  // running flags of the kept programs
+  int answer = 0;                           // the errno every start answers
+
+ private:
+  class KeptProgram final : public StartedProgram {
+   public:
+    explicit KeptProgram(std::shared_ptr<bool> running) : running_(std::move(running)) {}
+    bool running() override { return *running_; }
+
+   private:
+    std::shared_ptr<bool> running_;
+  };
+  int record(Kind kind, const ProgramRequest& request) {
+    requests.push_back({kind, request.commandLine, request.start.program, request.start.arguments});
+    return answer;
+  }
 };
 
 }  // namespace platform::desktop
