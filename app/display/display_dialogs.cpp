@@ -58,7 +58,8 @@ bool ShipmentDetailDialog::onInitDialog() {
     const char* rule;
     double total = 0;
   };
-  Country countries[] = {{'C', id::CombinedTotals, "\t\t========"}, {'U', id::UsTotals, "\t\t--------"},
+  Country countries[] = {{'C', id::CombinedTotals, "\t\t========"},
+                         {'U', id::UsTotals, "\t\t--------"},
                          {'M', id::MexicanTotals, "\t\t--------"}};
   for (int i = 0; i < std::min(tables_.detailCount, kResultRows); ++i) {
     const DetailLine& line = tables_.details[static_cast<std::size_t>(i)];
@@ -91,7 +92,8 @@ std::vector<std::string> TariffTextLines(std::string_view text) {
     std::string_view line = text.substr(at, end - at);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.empty()) lines.emplace_back();
-    for (std::size_t piece = 0; piece < line.size(); piece += kTariffPiece) lines.emplace_back(line.substr(piece, kTariffPiece));
+    for (std::size_t piece = 0; piece < line.size(); piece += kTariffPiece)
+      lines.emplace_back(line.substr(piece, kTariffPiece));
     at = next;
   }
   return lines;
@@ -137,7 +139,8 @@ bool TerminalInfoDialog::onInitDialog() {
 void TerminalInfoDialog::fillSide(bool destination) {
   const RatingContext& context = *session().context;
   namespace td = ratekit::terminal_details;
-  const std::size_t record = destination ? ratekit::context::kDestinationTerminal.offset : ratekit::context::kOriginTerminal.offset;
+  const std::size_t record =
+      destination ? ratekit::context::kDestinationTerminal.offset : ratekit::context::kOriginTerminal.offset;
   // A field read inside its width whether or not it holds a NUL, trailing
   // blanks removed.
   auto field = [&](std::size_t index) {
@@ -163,11 +166,10 @@ void TerminalInfoDialog::fillSide(bool destination) {
     if (field(6).empty()) ShowWindow(item(control(4819, 4857)), ShowCommand::Hide);
     ShowWindow(item(control(4820, 4858)), ShowCommand::Hide);
   }
-  const std::pair<std::size_t, std::pair<int, int>> numbers[] = {
-      {7, {control(4810, 4848), control(4807, 4888)}},
-      {8, {control(4811, 4849), control(4808, 4889)}},
-      {9, {control(4812, 4850), control(4809, 4890)}},
-      {10, {control(4822, 4860), control(4821, 4891)}}};
+  const std::pair<std::size_t, std::pair<int, int>> numbers[] = {{7, {control(4810, 4848), control(4807, 4888)}},
+                                                                 {8, {control(4811, 4849), control(4808, 4889)}},
+                                                                 {9, {control(4812, 4850), control(4809, 4890)}},
+                                                                 {10, {control(4822, 4860), control(4821, 4891)}}};
   for (const auto& [index, ids] : numbers) {
     const std::string text = field(index);
     SetDialogItemText(handle(), ids.first, text);

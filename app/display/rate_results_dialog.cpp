@@ -15,8 +15,8 @@
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/font.h"
-#include "platform/ui/metrics.h"
 #include "platform/ui/keys.h"
+#include "platform/ui/metrics.h"
 #include "platform/ui/window.h"
 
 namespace qiv {
@@ -73,7 +73,8 @@ bool RateResultsDialog::onInitDialog() {
     for (int control : {id::DiscountsYes, id::DiscountsNo, id::DiscountsLabel}) EnableWindow(item(control), false);
   savedBasis_ = context.charAt(fields::kDiscountMode);
   opened_ = true;
-  for (int control : {id::TableLabel, id::Combined, id::UsOnly, id::MexicoOnly}) ShowWindow(item(control), ShowCommand::Hide);
+  for (int control : {id::TableLabel, id::Combined, id::UsOnly, id::MexicoOnly})
+    ShowWindow(item(control), ShowCommand::Hide);
   if (mexican) {
     const std::pair<platform::FieldSpan, int> offered[] = {
         {kCombinedOffered, id::Combined}, {kUsOnlyOffered, id::UsOnly}, {kMexicoOnlyOffered, id::MexicoOnly}};
@@ -106,8 +107,10 @@ bool RateResultsDialog::onInitDialog() {
   for (int i = 0; i < id::BreakHeadings && labelFont != nullptr; ++i)
     SendMessage(item(id::FirstBreakHeading + i), msg::SetFont, reinterpret_cast<WParam>(labelFont), 0);
   const FontHandle listFont = session().screenFonts[ScreenFont::LineList];
-  for (int list : {id::RatesList, id::ChargesList}) SendMessage(item(list), msg::SetFont, reinterpret_cast<WParam>(listFont), 0);
-  SendMessage(item(id::RatesList), list_box::SetTabStops, std::size(kRateTabStops), reinterpret_cast<LParam>(kRateTabStops));
+  for (int list : {id::RatesList, id::ChargesList})
+    SendMessage(item(list), msg::SetFont, reinterpret_cast<WParam>(listFont), 0);
+  SendMessage(item(id::RatesList), list_box::SetTabStops, std::size(kRateTabStops),
+              reinterpret_cast<LParam>(kRateTabStops));
   SendMessage(item(id::ChargesList), list_box::SetTabStops, std::size(kChargeTabStops),
               reinterpret_cast<LParam>(kChargeTabStops));
   placeHeadings();
@@ -146,7 +149,8 @@ void RateResultsDialog::fillCharges() {
   context.setChar(fields::kDiscountMode, discounts_ ? 'R' : 'C');
   if (discounts_) {
     char line[96];
-    std::snprintf(line, sizeof line, "%s = %7.2f", text(kDiscountsText).c_str(), context.floatAt(fields::kMcDiscountPercent));
+    std::snprintf(line, sizeof line, "%s = %7.2f", text(kDiscountsText).c_str(),
+                  context.floatAt(fields::kMcDiscountPercent));
     AddListLine(list, line);
     AddListLine(list, "");
   }
@@ -232,8 +236,8 @@ void RateResultsDialog::onPrint() {
   }
   {
     WaitCursor wait;
-    StatusPopup popup(session(), context.textAt(output_fields::kPrintOutput) == "FILE" ? "Printing to File" : "Printing",
-                      handle());
+    StatusPopup popup(
+        session(), context.textAt(output_fields::kPrintOutput) == "FILE" ? "Printing to File" : "Printing", handle());
     popup.open();
     PrintRateBlock(writer_, static_cast<int>(choice_), session().mainWindow, handle());
   }

@@ -54,7 +54,8 @@ std::optional<std::int64_t> AlternationWeight(const RatingContext& context, Fiel
   const std::optional<std::int32_t> next = RateCell(context, table, classIndex, breakIndex + 1);
   if (!rate || !next) return std::nullopt;
   if (*rate <= 0) return 0;
-  const std::int64_t lower = context.intAt({rc::kBreakLowerBounds.offset + 4 * static_cast<std::size_t>(breakIndex + 1), 4});
+  const std::int64_t lower =
+      context.intAt({rc::kBreakLowerBounds.offset + 4 * static_cast<std::size_t>(breakIndex + 1), 4});
   return lower * *next / *rate;
 }
 
@@ -102,7 +103,8 @@ std::pair<std::vector<std::string>, bool> ChargeListLines(const RatingContext& c
   for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i) {
     const std::string flag = context.textAt(cl::Flag(list, i));
     floor = floor || flag.find('*') != std::string::npos;
-    lines.push_back(context.textAt(cl::Label(list, i)) + Format("%7.2f", context.intAt(cl::Charge(list, i)) / 100.0) + flag);
+    lines.push_back(context.textAt(cl::Label(list, i)) + Format("%7.2f", context.intAt(cl::Charge(list, i)) / 100.0) +
+                    flag);
   }
   return {lines, floor};
 }

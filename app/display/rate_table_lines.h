@@ -30,7 +30,8 @@ int ClassCount(const RatingContext& context);  // 0..20
 int BreakCount(const RatingContext& context);  // 0..20
 std::vector<std::string> BreakLabels(const RatingContext& context);
 // The rate of a class at a break; nothing outside the table.
-std::optional<std::int32_t> RateCell(const RatingContext& context, platform::FieldSpan table, int classIndex, int breakIndex);
+std::optional<std::int32_t> RateCell(const RatingContext& context, platform::FieldSpan table, int classIndex,
+                                     int breakIndex);
 // W = L(b+1) x R(b+1) / R(b), the product in 64 bits, truncating; 0 when
 // R(b) is not above 0; nothing when a rate lies outside the table.
 std::optional<std::int64_t> AlternationWeight(const RatingContext& context, platform::FieldSpan table, int classIndex,

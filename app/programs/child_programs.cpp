@@ -21,7 +21,8 @@ void ChildPrograms::keep(std::size_t slot, std::unique_ptr<platform::desktop::St
 }
 
 std::size_t ChildPrograms::kept() const {
-  return static_cast<std::size_t>(std::count_if(slots_.begin(), slots_.end(), [](auto& slot) { return slot != nullptr; }));
+  return static_cast<std::size_t>(
+      std::count_if(slots_.begin(), slots_.end(), [](auto& slot) { return slot != nullptr; }));
 }
 
 }  // namespace qiv

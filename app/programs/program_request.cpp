@@ -29,8 +29,7 @@ std::vector<std::string> Words(std::string_view line) {
 
 }  // namespace
 
-platform::desktop::ProgramRequest DataProgramRequest(const QivSession& session, std::string_view line,
-                                                     bool upperCase) {
+platform::desktop::ProgramRequest DataProgramRequest(const QivSession& session, std::string_view line, bool upperCase) {
   const std::string text = upperCase ? UpperCase(std::string(line)) : std::string(line);
   platform::desktop::ProgramRequest request;
   request.commandLine = (upperCase ? UpperCase(session.dataDirectory()) : session.dataDirectory()) + text;

@@ -34,10 +34,10 @@ Image IconImage(int iconId) {
 CommandItems::~CommandItems() { destroy(); }
 
 void CommandItems::buildImageLists() {
-  normal_ = CreateImageList(kImageSize, static_cast<int>(kToolbarButtons.size()),
-                            static_cast<int>(kToolbarButtons.size()));
-  disabled_ = CreateImageList(kImageSize, static_cast<int>(kToolbarButtons.size()),
-                              static_cast<int>(kToolbarButtons.size()));
+  normal_ =
+      CreateImageList(kImageSize, static_cast<int>(kToolbarButtons.size()), static_cast<int>(kToolbarButtons.size()));
+  disabled_ =
+      CreateImageList(kImageSize, static_cast<int>(kToolbarButtons.size()), static_cast<int>(kToolbarButtons.size()));
   for (const ToolbarButton& button : kToolbarButtons) {
     AddImage(normal_, IconImage(button.normalIcon));
     AddImage(disabled_, IconImage(button.disabledIcon));

@@ -38,8 +38,7 @@ void RatingDialog::onToggleLanguage() {
   // Either command switches to the other language.
   const Language language = OtherLanguage(session().language);
   session().language = language;
-  if (session().languageTable)
-    ApplyDialogLanguage(dialogId(), handle(), language, *session().languageTable, handle());
+  if (session().languageTable) ApplyDialogLanguage(dialogId(), handle(), language, *session().languageTable, handle());
   const bool english = language == Language::English;
   CheckMenuItem(menu_, command::English, MenuLookup::ByCommand, english);
   CheckMenuItem(menu_, command::Spanish, MenuLookup::ByCommand, !english);

@@ -55,8 +55,9 @@ void RatingDialog::showServiceLabels() {
       for (int id : terminals) ShowWindow(item(id), ShowCommand::Hide);
     if (context.charAt(fields::kServiceDaysShown) == 'Y') {
       const std::string days = context.textAt(ratekit::context::kServiceTerminal1);
-      SetDialogItemText(handle(), screen_id::ServiceDays,
-                        days.empty() ? session().text(kNoServiceDaysText) : session().text(kServiceDaysText) + "  " + days);
+      SetDialogItemText(
+          handle(), screen_id::ServiceDays,
+          days.empty() ? session().text(kNoServiceDaysText) : session().text(kServiceDaysText) + "  " + days);
     }
     return;
   }
@@ -78,7 +79,8 @@ void RatingDialog::setupOriginCombo() {
     const std::span<const std::uint8_t> codes = session().slotBuffer(ratekit::context::kCozTable);
     const int count = std::max(0, context.intAt(ratekit::context::kCozCount));
     for (std::size_t i = 0; i < static_cast<std::size_t>(count) && (i + 1) * kCozRecordSize <= codes.size(); ++i)
-      AddComboLine(combo, std::string(reinterpret_cast<const char*>(codes.data()) + i * kCozRecordSize, kCozRecordSize));
+      AddComboLine(combo,
+                   std::string(reinterpret_cast<const char*>(codes.data()) + i * kCozRecordSize, kCozRecordSize));
     const Rect place = WindowRectInParent(field);
     MoveWindow(combo, Rect::FromSize(place.left, place.top, place.width(), WindowRectInParent(combo).height()));
     SendMessage(combo, msg::SetFont, SendMessage(field, msg::GetFont), 1);
@@ -95,7 +97,8 @@ void RatingDialog::attachRouteFields() {
     originField_.attachItem(screen_id::OriginField, handle(), country_mask::CanadianPrefix | country_mask::UsZip);
     originField_.setSelfPainting(true);
   }
-  destinationField_.attachItem(screen_id::DestinationField, handle(), country_mask::CanadianPrefix | country_mask::UsZip);
+  destinationField_.attachItem(screen_id::DestinationField, handle(),
+                               country_mask::CanadianPrefix | country_mask::UsZip);
   destinationField_.setSelfPainting(true);
 }
 
@@ -110,10 +113,12 @@ void RatingDialog::attachLineFields() {
   weightField_.attachItem(screen_id::WeightField, handle(), 5, 0);
   // The option fields, with the lengths the start-up gave them.
   constexpr int kDecimals = 2;
-  const std::pair<CDecimalEdit*, std::pair<int, int>> decimals[] = {
-      {&mcDiscountField_, {screen_id::McDiscount, 5}}, {&discountField_, {screen_id::Discount, 5}},
-      {&floorField_, {screen_id::Floor, 6}},           {&ltlSurchargeField_, {screen_id::LtlSurcharge, 5}},
-      {&tlSurchargeField_, {screen_id::TlSurcharge, 5}}, {&accessorialField_, {screen_id::Accessorial, 7}}};
+  const std::pair<CDecimalEdit*, std::pair<int, int>> decimals[] = {{&mcDiscountField_, {screen_id::McDiscount, 5}},
+                                                                    {&discountField_, {screen_id::Discount, 5}},
+                                                                    {&floorField_, {screen_id::Floor, 6}},
+                                                                    {&ltlSurchargeField_, {screen_id::LtlSurcharge, 5}},
+                                                                    {&tlSurchargeField_, {screen_id::TlSurcharge, 5}},
+                                                                    {&accessorialField_, {screen_id::Accessorial, 7}}};
   for (const auto& [field, place] : decimals) field->attachItem(place.first, handle(), place.second, kDecimals);
   singleShipmentField_.attachItem(screen_id::SingleShipment, handle());
 }
@@ -134,8 +139,9 @@ void RatingDialog::setRouteCountryMasks() {
 }
 
 void RatingDialog::layoutResultStatics() {
-  for (const auto& group : {std::span<const int>(screen_id::kResultLabels), std::span<const int>(screen_id::kResultValues),
-                            std::span<const int>(screen_id::kResultRules)})
+  for (const auto& group :
+       {std::span<const int>(screen_id::kResultLabels), std::span<const int>(screen_id::kResultValues),
+        std::span<const int>(screen_id::kResultRules)})
     for (int id : group) ShowWindow(item(id), ShowCommand::Hide);
 }
 

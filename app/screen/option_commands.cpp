@@ -84,8 +84,8 @@ void RatingDialog::onUseDiscounts() {
   RatingContext& context = *session().context;
   statusText_.clear();
   const bool withdrawn = context.intAt(fields::kDiscountsWithdrawn) != 0;
-  const int discountFields[] = {screen_id::McDiscount, screen_id::McDiscountLabel, screen_id::Discount,
-                                screen_id::DiscountLabel, screen_id::Floor, screen_id::FloorLabel};
+  const int discountFields[] = {screen_id::McDiscount,    screen_id::McDiscountLabel, screen_id::Discount,
+                                screen_id::DiscountLabel, screen_id::Floor,           screen_id::FloorLabel};
   auto hideFields = [&] {
     context.view().fill(fields::kFloorText, '\0');
     for (int id : discountFields) ShowWindow(item(id), ShowCommand::Hide);
@@ -144,7 +144,7 @@ void RatingDialog::onCityLookup(int command) {
   RatingContext& context = *session().context;
   const bool mexican = command == command::MexicanCityLookup;
   if (!mexican) context.view().fill(fields::kPendingCityText, '\0');
-  const CityLookupResult found = command == command::UsCityLookup        ? RunUsCityLookup(session(), handle())
+  const CityLookupResult found = command == command::UsCityLookup         ? RunUsCityLookup(session(), handle())
                                  : command == command::CanadianCityLookup ? RunCanadianCityLookup(session(), handle())
                                                                           : RunMexicanCityLookup(session(), handle());
   const bool chosen = found.end == command_id::Ok && found.code.size() > 1;
@@ -178,8 +178,8 @@ void RatingDialog::onCityLookup(int command) {
     SendMessage(destination, edit::SetSelection, 0, -1);
     if (!mexican) context.setTerminatedText(fields::kPendingCityText, found.city);
     checked = verifyDestinationAndRate(found.code);
-    const bool originValid = originIsCombo_ ? SendMessage(origin, combo_box::GetCurrentSelection) >= 0
-                                            : originField_.isValid();
+    const bool originValid =
+        originIsCombo_ ? SendMessage(origin, combo_box::GetCurrentSelection) >= 0 : originField_.isValid();
     if (checked && originValid) {
       reRate_ = true;
       displayRates();

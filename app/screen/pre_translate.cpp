@@ -11,8 +11,8 @@
 #include "language/show_message.h"
 #include "platform/ui/accelerator.h"
 #include "platform/ui/controls/combo_box.h"
-#include "platform/ui/focus.h"
 #include "platform/ui/dialog.h"
+#include "platform/ui/focus.h"
 #include "platform/ui/keys.h"
 #include "platform/ui/window.h"
 #include "screen/rating_dialog.h"
@@ -27,7 +27,7 @@ constexpr std::int32_t kInvalidOrigin = 101;
 
 bool RatingDialog::preTranslateMessage(Message& message) {
   if (accelerators_ != nullptr && TranslateAccelerator(handle(), accelerators_, message)) return true;  // 1
-  SendUpdateStatus(session());                                                                           // 2
+  SendUpdateStatus(session());                                                                          // 2
   const bool key = message.message == msg::KeyDown || message.message == msg::Char;
   const WindowHandle picker = item(screen_id::DatePicker);
   if (key && (message.wParam == key::Enter || message.wParam == key::Tab) && picker != nullptr &&  // 3
@@ -35,7 +35,7 @@ bool RatingDialog::preTranslateMessage(Message& message) {
     setFocusToOrigin();
     return true;
   }
-  updateCommandStates();  // 4
+  updateCommandStates();                                    // 4
   if (originIsCombo_ && message.message == msg::KeyDown &&  // 5
       (message.wParam == key::Tab || message.wParam == key::Enter) &&
       ParentWindow(message.window) == item(screen_id::OriginCombo)) {
@@ -72,18 +72,18 @@ void RatingDialog::updateCommandStates() {
   // is entered and has a rate base; grayed otherwise.
   if (!session().context || released_) return;
   const RatingContext& context = *session().context;
-  const bool origin = originIsCombo_ ? SendDialogItemMessage(handle(), screen_id::OriginCombo, combo_box::GetCurrentSelection) >= 0
-                                     : originField_.isValid();
+  const bool origin = originIsCombo_
+                          ? SendDialogItemMessage(handle(), screen_id::OriginCombo, combo_box::GetCurrentSelection) >= 0
+                          : originField_.isValid();
   const bool rated = origin && destinationField_.isValid() && !context.textAt(fields::kRateBaseNumber).empty();
-  auto mexican = [](const std::string& code) {
-    return code.size() == 6 && (code.back() == 'M' || code.back() == 'm');
-  };
+  auto mexican = [](const std::string& code) { return code.size() == 6 && (code.back() == 'M' || code.back() == 'm'); };
   const bool mexicanEnd = mexican(originEntryText()) || mexican(DialogItemText(handle(), screen_id::DestinationField));
   commands_.enable(command::DisplayRates, rated);
   commands_.enable(command::ShipmentDetail, rated && lineCount_ > 0 && mexicanEnd);
   if (session().serviceGuideInUse()) commands_.enable(command::TerminalInformation, rated);
-  commands_.enable(command::AccessorialTotals, rated && context.shortAt(fields::kAccessorialPrompt) != 0 &&
-                                                   std::atof(context.textAt(fields::kAccessorialTotalText).c_str()) > 0);
+  commands_.enable(command::AccessorialTotals,
+                   rated && context.shortAt(fields::kAccessorialPrompt) != 0 &&
+                       std::atof(context.textAt(fields::kAccessorialTotalText).c_str()) > 0);
 }
 
 }  // namespace qiv

@@ -87,8 +87,8 @@ void RatingDialog::onMaintenance() {
   pointChanged_ = true;
   clearScreen();
   fillTariffList();
-  const LResult found = SendMessage(list, combo_box::FindStringExact, static_cast<WParam>(-1),
-                                    reinterpret_cast<LParam>(current.c_str()));
+  const LResult found =
+      SendMessage(list, combo_box::FindStringExact, static_cast<WParam>(-1), reinterpret_cast<LParam>(current.c_str()));
   tariffIndex_ = current.empty() || found < 0 ? 0 : static_cast<int>(found);
   SendMessage(list, combo_box::SetCurrentSelection, static_cast<WParam>(tariffIndex_));
   applySelectedTariff();

@@ -17,13 +17,13 @@
 
 #include "dialogs/qiv_dialog.h"
 #include "dialogs/splash_dialog.h"
-#include "platform/ui/notify.h"
-#include "programs/child_programs.h"
-#include "output/print_writer.h"
 #include "fields/class_edit.h"
 #include "fields/field_screen.h"
 #include "fields/screen_fields.h"
 #include "fields/weight_edit.h"
+#include "output/print_writer.h"
+#include "platform/ui/notify.h"
+#include "programs/child_programs.h"
 #include "screen/command_items.h"
 #include "screen/result_tables.h"
 #include "screen/route_fields.h"
@@ -31,7 +31,6 @@
 #include "shell/ratekit_host.h"
 
 namespace qiv {
-
 
 class RatingDialog : public QivDialog, public FieldScreen {
  public:
@@ -240,8 +239,10 @@ class RatingDialog : public QivDialog, public FieldScreen {
   platform::ui::LResult backToRoute(platform::ui::WindowHandle focus, platform::ui::WindowHandle clicked);
   platform::ui::LResult clickAwayFromOrigin(platform::ui::WindowHandle clicked, int clickedId);
   platform::ui::LResult clickAwayFromDestination(platform::ui::WindowHandle clicked, int clickedId);
-  platform::ui::LResult clickAwayFromOption(platform::ui::WindowHandle focus, platform::ui::WindowHandle clicked, int clickedId);
-  platform::ui::LResult clickAwayFromLine(platform::ui::WindowHandle focus, platform::ui::WindowHandle clicked, int clickedId);
+  platform::ui::LResult clickAwayFromOption(platform::ui::WindowHandle focus, platform::ui::WindowHandle clicked,
+                                            int clickedId);
+  platform::ui::LResult clickAwayFromLine(platform::ui::WindowHandle focus, platform::ui::WindowHandle clicked,
+                                          int clickedId);
   void createFocusForward(platform::ui::WindowHandle clicked, platform::ui::WindowHandle previous);
 
   // The entry's notices (entry_notices.cpp).

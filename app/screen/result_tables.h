@@ -36,8 +36,8 @@ struct TotalsRow {
 };
 
 struct DetailLine {
-  char country = 'U';            // 'U' United States, 'M' Mexico, 'C' combined
-  std::array<char, 25> label{};  // "%24s"
+  char country = 'U';             // 'U' United States, 'M' Mexico, 'C' combined
+  std::array<char, 25> label{};   // "%24s"
   std::array<char, 20> amount{};  // "%8s"
 };
 

@@ -115,10 +115,10 @@ inline constexpr int TotalDoubleRule = 4582;
 
 // The result labels and values that start hidden, and the values that keep
 // the default text colour.
-inline constexpr int kResultLabels[] = {4570, 4571, 4572, 4573, 4574, 4575, 4576, 4577, 4578,
-                                        4581, 4584, 4585, 4586, 4587, 4589, 4590};
-inline constexpr int kResultValues[] = {4558, 4559, 4560, 4561, 4562, 4563, 4564, 4565, 4566,
-                                        4567, 4568, 4569, 4583, 4588};
+inline constexpr int kResultLabels[] = {4570, 4571, 4572, 4573, 4574, 4575, 4576, 4577,
+                                        4578, 4581, 4584, 4585, 4586, 4587, 4589, 4590};
+inline constexpr int kResultValues[] = {4558, 4559, 4560, 4561, 4562, 4563, 4564,
+                                        4565, 4566, 4567, 4568, 4569, 4583, 4588};
 inline constexpr int kResultRules[] = {4579, 4580, 4582};
 inline constexpr int kBasePointStatics[] = {4928, 4929, 4930, 4932, 4933, 4931};
 }  // namespace screen_id

@@ -16,8 +16,8 @@
 #include "platform/ui/dialog.h"
 #include "platform/ui/font.h"
 #include "platform/ui/gdi.h"
-#include "platform/ui/metrics.h"
 #include "platform/ui/menu.h"
+#include "platform/ui/metrics.h"
 #include "platform/ui/window.h"
 #include "screen/rating_dialog.h"
 #include "screen/toolbar_buttons.h"
@@ -43,9 +43,9 @@ void RatingDialog::adaptToOptions() {
   readPriceSheetName();       // 23
   if (session().languageTable)
     ApplyDialogLanguage(dialogId(), handle(), session().language, *session().languageTable, handle());  // 24
-  adaptTerminalInformation();  // 25
-  showLanguageItems();         // 26
-  createBanner();              // 27
+  adaptTerminalInformation();                                                                           // 25
+  showLanguageItems();                                                                                  // 26
+  createBanner();                                                                                       // 27
   increaseFactor_ = HasIncreaseFactorSwitch(session().environment.commandLine);
 }
 
@@ -65,7 +65,8 @@ void RatingDialog::showWeightUnits() {
 
 void RatingDialog::checkMaintenanceProgram() {
   if (!DataFilePresent(session(), "VornMaintenance.exe")) commands_.remove(command::Maintenance);
-  if (!IsYes(session().context->charAt(fields::kCityChoiceAllowed))) session().context->setInt(fields::kCityChoiceOption, 0);
+  if (!IsYes(session().context->charAt(fields::kCityChoiceAllowed)))
+    session().context->setInt(fields::kCityChoiceOption, 0);
 }
 
 void RatingDialog::showBasePointStatics() {
@@ -76,7 +77,8 @@ void RatingDialog::showBasePointStatics() {
 void RatingDialog::checkLicenseDocument() {
   // A Spanish screen without the Spanish licence shows the English one.
   const bool spanish = session().language == Language::Spanish && DataFilePresent(session(), "SLICENSE.RTF");
-  if (!spanish && !DataFilePresent(session(), "LICENSE.RTF")) DeleteMenuItem(menu_, command::LicenseAgreement, MenuLookup::ByCommand);
+  if (!spanish && !DataFilePresent(session(), "LICENSE.RTF"))
+    DeleteMenuItem(menu_, command::LicenseAgreement, MenuLookup::ByCommand);
 }
 
 void RatingDialog::readPriceSheetName() {
@@ -158,7 +160,8 @@ void RatingDialog::loadWindowIcon() {
   windowIcon_ = LoadSettingsIcon(session(), {32, 32});
   smallWindowIcon_ = LoadSettingsIcon(session(), {16, 16});
   if (windowIcon_ != nullptr) SendMessage(handle(), msg::SetIcon, icon_size::Big, HandleToParam(windowIcon_));
-  if (smallWindowIcon_ != nullptr) SendMessage(handle(), msg::SetIcon, icon_size::Small, HandleToParam(smallWindowIcon_));
+  if (smallWindowIcon_ != nullptr)
+    SendMessage(handle(), msg::SetIcon, icon_size::Small, HandleToParam(smallWindowIcon_));
 }
 
 void RatingDialog::setUpFields() {
@@ -231,7 +234,8 @@ void RatingDialog::setUpOptionFields() {
       {screen_id::IntrastateNotice, 0, 23, false},
       {screen_id::McDiscount, screen_id::McDiscountLabel, 5,
        discountsShown && context.shortAt(fields::kMcDiscountPrompt) != 0},
-      {screen_id::Discount, screen_id::DiscountLabel, 5, discountsShown && context.shortAt(fields::kDiscountPrompt) != 0},
+      {screen_id::Discount, screen_id::DiscountLabel, 5,
+       discountsShown && context.shortAt(fields::kDiscountPrompt) != 0},
       {screen_id::Floor, screen_id::FloorLabel, 6, discountsShown && context.shortAt(fields::kFloorPrompt) != 0},
       {screen_id::LtlSurcharge, screen_id::LtlSurchargeLabel, 5, surcharges},
       {screen_id::TlSurcharge, screen_id::TlSurchargeLabel, 5, surcharges},

@@ -36,7 +36,8 @@ LResult RatingDialog::onControlColor(const Message& message) {
 void RatingDialog::placeBanner() {
   if (banner_ == nullptr) return;
   const WindowHandle toolbar = commands_.toolbar();
-  const int top = toolbar != nullptr && (WindowStyle(toolbar) & style::Visible) ? WindowRectInParent(toolbar).bottom : 0;
+  const int top =
+      toolbar != nullptr && (WindowStyle(toolbar) & style::Visible) ? WindowRectInParent(toolbar).bottom : 0;
   const Rect wanted = Rect::FromSize(0, top, WindowRect(handle()).width(), kBannerHeight);
   if (WindowRectInParent(banner_) != wanted) {
     MoveWindow(banner_, wanted);

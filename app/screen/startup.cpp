@@ -2,12 +2,11 @@
 // step. A step that fails ends the screen with code 2, after its message
 // where it has one and after ReleaseLibraries; a step that ends it without
 // a message writes one line on standard error instead.
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <array>
 #include <climits>
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "dialogs/level_of_rates_dialog.h"
 #include "dialogs/splash_dialog.h"
@@ -40,13 +39,13 @@ constexpr std::int32_t kServiceGuideNotStarted = 524;
 
 // The labels and entry fields that take screen font 4.
 constexpr int kLabelFontControls[] = {
-    screen_id::OriginField, screen_id::DestinationField, screen_id::OriginLabel, screen_id::DestinationLabel,
-    screen_id::DatePicker, screen_id::DateLabel, screen_id::ScacLabel, screen_id::Scac, screen_id::TariffLabel,
-    screen_id::ProfileLabel, screen_id::ClassField, screen_id::WeightField, screen_id::ShipmentId,
-    screen_id::ShipmentIdLabel, screen_id::Discount, screen_id::DiscountLabel, screen_id::Floor, screen_id::FloorLabel,
-    screen_id::McDiscount, screen_id::McDiscountLabel, screen_id::LtlSurcharge, screen_id::LtlSurchargeLabel,
-    screen_id::TlSurcharge, screen_id::TlSurchargeLabel, screen_id::Accessorial, screen_id::AccessorialLabel,
-    screen_id::SingleShipment, screen_id::SingleShipmentLabel};
+    screen_id::OriginField,  screen_id::DestinationField,  screen_id::OriginLabel,    screen_id::DestinationLabel,
+    screen_id::DatePicker,   screen_id::DateLabel,         screen_id::ScacLabel,      screen_id::Scac,
+    screen_id::TariffLabel,  screen_id::ProfileLabel,      screen_id::ClassField,     screen_id::WeightField,
+    screen_id::ShipmentId,   screen_id::ShipmentIdLabel,   screen_id::Discount,       screen_id::DiscountLabel,
+    screen_id::Floor,        screen_id::FloorLabel,        screen_id::McDiscount,     screen_id::McDiscountLabel,
+    screen_id::LtlSurcharge, screen_id::LtlSurchargeLabel, screen_id::TlSurcharge,    screen_id::TlSurchargeLabel,
+    screen_id::Accessorial,  screen_id::AccessorialLabel,  screen_id::SingleShipment, screen_id::SingleShipmentLabel};
 
 std::string CurrentDirectory() {
   std::array<char, PATH_MAX> buffer{};
@@ -78,35 +77,35 @@ void RatingDialog::showFatalBox(const std::string& text, const std::string& capt
 bool RatingDialog::startUp() {
   // Step 1.
   priceSheetFlag_ = HasPriceSheetSwitch(session().environment.commandLine);
-  if (!allocateContext()) return false;                  // 2
-  loadResources();                                       // 3
-  buildToolbar();                                        // 4-6
-  if (!createFonts()) return false;                      // 7
-  lineCount_ = 0;                                        // 8
+  if (!allocateContext()) return false;  // 2
+  loadResources();                       // 3
+  buildToolbar();                        // 4-6
+  if (!createFonts()) return false;      // 7
+  lineCount_ = 0;                        // 8
   clearFlag_ = true;
   discountsInUse_ = discountRequest_ = false;
   faceColor_ = GetSystemColor(SystemColor::ButtonFace);
   windowColor_ = GetSystemColor(SystemColor::Window);
   faceBrush_ = CreateSolidBrush(faceColor_);
   windowBrush_ = CreateSolidBrush(windowColor_);
-  registerMessages();                                    // 9
-  discountText_.fill(0);                                 // 10
+  registerMessages();     // 9
+  discountText_.fill(0);  // 10
   session().context->clear();
-  if (!setDirectories()) return false;                   // 11
-  if (!loadLanguage()) return false;                     // 12
-  if (!loadLibraries()) return false;                    // 13
-  if (!bindLibraries()) return false;                    // 14
-  if (!bindEngineAndGuide()) return false;               // 15
-  showSplash();                                          // 16
-  if (!chooseLevel()) return false;                      // 17
-  if (!readSettingsAndFiles()) return false;             // 18
-  adaptToOptions();                                      // 19-27
-  if (!openDspFile()) return false;                      // 28
-  presenceTests();                                       // 29
-  loadWindowIcon();                                      // 30
-  if (!startEngine()) return false;                      // 31
-  setUpFields();                                         // 32-34
-  finishStartUp();                                       // 35-36
+  if (!setDirectories()) return false;        // 11
+  if (!loadLanguage()) return false;          // 12
+  if (!loadLibraries()) return false;         // 13
+  if (!bindLibraries()) return false;         // 14
+  if (!bindEngineAndGuide()) return false;    // 15
+  showSplash();                               // 16
+  if (!chooseLevel()) return false;           // 17
+  if (!readSettingsAndFiles()) return false;  // 18
+  adaptToOptions();                           // 19-27
+  if (!openDspFile()) return false;           // 28
+  presenceTests();                            // 29
+  loadWindowIcon();                           // 30
+  if (!startEngine()) return false;           // 31
+  setUpFields();                              // 32-34
+  finishStartUp();                            // 35-36
   return true;
 }
 
@@ -141,7 +140,8 @@ bool RatingDialog::createFonts() {
     return false;
   }
   const FontHandle labels = session().screenFonts[ScreenFont::Labels];
-  for (int id : kLabelFontControls) SendDialogItemMessage(handle(), id, msg::SetFont, reinterpret_cast<WParam>(labels), 0);
+  for (int id : kLabelFontControls)
+    SendDialogItemMessage(handle(), id, msg::SetFont, reinterpret_cast<WParam>(labels), 0);
   const WindowHandle picker = item(screen_id::DatePicker);
   SendMessage(picker, date_picker::SetFormat, 0, reinterpret_cast<LParam>("MM'/'dd'/'yyy"));
   CalendarDate date;

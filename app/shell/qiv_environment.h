@@ -13,8 +13,8 @@
 #include "platform/desktop/help.h"
 #include "platform/desktop/opener.h"
 #include "platform/desktop/programs.h"
-#include "platform/ui/types.h"
 #include "platform/ui/font.h"
+#include "platform/ui/types.h"
 #include "shell/rating_context_fields.h"
 
 namespace qiv {

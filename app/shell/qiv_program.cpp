@@ -16,8 +16,7 @@ namespace {
 // loop after the screen: it is taken away with what else is left queued.
 void DiscardPendingMessages() {
   Message message;
-  while (PeekMessage(message)) {
-  }
+  while (PeekMessage(message)) {}
 }
 
 }  // namespace

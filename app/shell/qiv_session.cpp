@@ -8,7 +8,9 @@ std::string QivSession::text(std::int32_t key, std::size_t limit) const {
   return languageTable ? languageTable->text(key, language, limit) : std::string();
 }
 
-std::string QivSession::dataDirectory() const { return context ? context->textAt(fields::kDataDirectory) : std::string(); }
+std::string QivSession::dataDirectory() const {
+  return context ? context->textAt(fields::kDataDirectory) : std::string();
+}
 
 void QivSession::reportSilentEnd(std::string_view why) const {
   std::ostream& out = environment.diagnostics != nullptr ? *environment.diagnostics : std::cerr;

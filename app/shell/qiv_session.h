@@ -8,8 +8,8 @@
 
 #include <memory>
 #include <optional>
-#include <span>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -19,9 +19,9 @@
 #include "platform/ui/message_loop.h"
 #include "platform/ui/types.h"
 #include "shell/qiv_environment.h"
+#include "shell/ratekit_bindings.h"
 #include "shell/rating_context_fields.h"
 #include "shell/rating_libraries.h"
-#include "shell/ratekit_bindings.h"
 #include "shell/screen_fonts.h"
 
 namespace qiv {

@@ -5,11 +5,10 @@
 namespace qiv {
 namespace {
 
-#define QIV_BINDING(member, message, rule)                                    \
-  BindingEntry {                                                              \
-    #member, message, BindingRule::rule, [](RatekitBindings& b, void* address) { \
-      b.member = reinterpret_cast<decltype(b.member)>(address);               \
-    }                                                                         \
+#define QIV_BINDING(member, message, rule)                                                                   \
+  BindingEntry {                                                                                             \
+#member, message, BindingRule::rule,                                                                     \
+        [](RatekitBindings & b, void* address) { b.member = reinterpret_cast<decltype(b.member)>(address); } \
   }
 
 const std::array kOrder{

@@ -1,7 +1,7 @@
-#include "shell/rating_context_fields.h"
-
 #include <cstring>
 #include <new>
+
+#include "shell/rating_context_fields.h"
 
 namespace qiv {
 

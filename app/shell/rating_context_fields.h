@@ -51,11 +51,11 @@ inline constexpr FieldSpan kFloorText = ratekit::rating_totals::kFloorText;
 inline constexpr FieldSpan kRateBaseNumber = rc::kRateBaseNumber;
 
 // .SET bytes (TariffSettingsImage); flags are 'Y' or 'N'.
-inline constexpr FieldSpan kZipMode = set::kZipMode;               // '3', '5' or '6'
+inline constexpr FieldSpan kZipMode = set::kZipMode;  // '3', '5' or '6'
 inline constexpr FieldSpan kTariffDisplayOption = set::kTariffDisplay;
-inline constexpr FieldSpan kPriceSheetOption = set::kPriceSheet;   // 'Y' or 'P': a price-sheet program
+inline constexpr FieldSpan kPriceSheetOption = set::kPriceSheet;  // 'Y' or 'P': a price-sheet program
 inline constexpr FieldSpan kEnglishHelpFile = set::kEnglishHelpFile;
-inline constexpr FieldSpan kRulesOption = set::At(191, 1);         // 'N' none, 'P' a document
+inline constexpr FieldSpan kRulesOption = set::At(191, 1);  // 'N' none, 'P' a document
 inline constexpr FieldSpan kBillOfLadingPresent = set::At(195, 1);
 inline constexpr FieldSpan kAccessorialFile = set::kLoadAccessorials;
 inline constexpr FieldSpan kDivisionOfRevenueOption = set::kFlag205;
@@ -64,7 +64,7 @@ inline constexpr FieldSpan kUsCityLookupOption = set::kCityLookup1;
 inline constexpr FieldSpan kCanadianCityLookupOption = set::kCityLookup2;
 inline constexpr FieldSpan kConversionCalculatorOption = set::kDensityCalculator;
 inline constexpr FieldSpan kMexicanCityLookupOption = set::At(232, 1);
-inline constexpr FieldSpan kIconFile = set::kIconFile;             // at most 19 characters
+inline constexpr FieldSpan kIconFile = set::kIconFile;  // at most 19 characters
 inline constexpr FieldSpan kIconFileRoom = set::At(240, 19);
 inline constexpr FieldSpan kCityChoiceAllowed = set::At(266, 1);
 inline constexpr FieldSpan kServiceDaysShown = set::kServiceDaysMenu;
@@ -155,16 +155,16 @@ inline constexpr FieldSpan kMinimumMexicanAmount{12618, 4};
 inline constexpr FieldSpan kMinimumCents{12622, 4};
 inline constexpr FieldSpan kFloorApplied{12626, 4};
 // .DEF and .SET settings of the result display.
-inline constexpr FieldSpan kSurchargeInUse = def::kSurchargeInUse;      // short
+inline constexpr FieldSpan kSurchargeInUse = def::kSurchargeInUse;           // short
 inline constexpr FieldSpan kCurrencyExchangeInUse = def::kCurrencyExchange;  // short
-inline constexpr FieldSpan kExchangeRate = def::kExchangeRate;          // float
-inline constexpr FieldSpan kDiscountMode = def::kDiscountKind;          // 'R' rates, 'C' charges
+inline constexpr FieldSpan kExchangeRate = def::kExchangeRate;               // float
+inline constexpr FieldSpan kDiscountMode = def::kDiscountKind;               // 'R' rates, 'C' charges
 inline constexpr FieldSpan kLtlSurchargePercent = def::kLtlSurchargePercent;
 inline constexpr FieldSpan kTlSurchargePercent = def::kTlSurchargePercent;
-inline constexpr FieldSpan kTlFromBreak = def::kTlFromBreak;            // number text
-inline constexpr FieldSpan kSingleShipmentFloor = def::At(278, 4);      // float
+inline constexpr FieldSpan kTlFromBreak = def::kTlFromBreak;                     // number text
+inline constexpr FieldSpan kSingleShipmentFloor = def::At(278, 4);               // float
 inline constexpr FieldSpan kSurchargeOnMinimum = set::kSurchargeBeforeDiscount;  // 'Y': on the undiscounted minimum
-inline constexpr FieldSpan kStateLookupOption = set::kStateLookup;      // 'Y' also shows the single tariff's text
+inline constexpr FieldSpan kStateLookupOption = set::kStateLookup;  // 'Y' also shows the single tariff's text
 // The current profile's switches.
 namespace profile = ratekit::profile_record;
 inline constexpr FieldSpan kProfileLtlPercent = profile::Current(profile::kPromptedLtlPercent);
@@ -175,16 +175,23 @@ inline constexpr FieldSpan kProfileConstantTlPercent = profile::Current(profile:
 inline constexpr FieldSpan kIvaTaxPrompt = profile::Current(profile::kPromptSwitch1);
 inline constexpr FieldSpan kInsurancePrompt = profile::Current(profile::kPromptSwitch2);
 
-static_assert(kConstantClass.offset == 53364 && kConstantClassInUse.offset == 53371 && kConstantClassLabel.offset == 53373);
-static_assert(kConstantOriginZip.offset == 53342 && kConstantOriginInUse.offset == 53351 && kOriginCodeList.offset == 53349);
+static_assert(kConstantClass.offset == 53364 && kConstantClassInUse.offset == 53371 &&
+              kConstantClassLabel.offset == 53373);
+static_assert(kConstantOriginZip.offset == 53342 && kConstantOriginInUse.offset == 53351 &&
+              kOriginCodeList.offset == 53349);
 static_assert(kConstantDestinationZip.offset == 53353 && kConstantDestinationInUse.offset == 53362);
 static_assert(kOriginBaseLabel.offset == 54777 && kDestinationBaseLabel.offset == 54786);
-static_assert(kSurchargeInUse.offset == 53204 && kCurrencyExchangeInUse.offset == 53206 && kExchangeRate.offset == 53210);
-static_assert(kDiscountMode.offset == 53223 && kLtlSurchargePercent.offset == 53233 && kTlSurchargePercent.offset == 53448);
-static_assert(kTlFromBreak.offset == 53454 && kSingleShipmentFloor.offset == 53470 && kSurchargeOnMinimum.offset == 53143);
-static_assert(kStateLookupOption.offset == 53124 && kProfileLtlPercent.offset == 89617 && kProfileTlPercent.offset == 89621);
+static_assert(kSurchargeInUse.offset == 53204 && kCurrencyExchangeInUse.offset == 53206 &&
+              kExchangeRate.offset == 53210);
+static_assert(kDiscountMode.offset == 53223 && kLtlSurchargePercent.offset == 53233 &&
+              kTlSurchargePercent.offset == 53448);
+static_assert(kTlFromBreak.offset == 53454 && kSingleShipmentFloor.offset == 53470 &&
+              kSurchargeOnMinimum.offset == 53143);
+static_assert(kStateLookupOption.offset == 53124 && kProfileLtlPercent.offset == 89617 &&
+              kProfileTlPercent.offset == 89621);
 static_assert(kProfileConstantSurcharge.offset == 71925 && kProfileConstantLtlPercent.offset == 71927);
-static_assert(kProfileConstantTlPercent.offset == 71931 && kIvaTaxPrompt.offset == 89625 && kInsurancePrompt.offset == 89627);
+static_assert(kProfileConstantTlPercent.offset == 71931 && kIvaTaxPrompt.offset == 89625 &&
+              kInsurancePrompt.offset == 89627);
 static_assert(kRateBaseTitle.end() <= ratekit::context::kTableNames.offset);
 
 // The route and the result display's other inputs.
@@ -199,8 +206,9 @@ inline constexpr FieldSpan kAccessorialBaseText = rc::kLastTotalWeightText;
 inline constexpr FieldSpan kMcDiscountPercent = rc::kMcDiscount;  // float
 // The rate base's kind letter: the sixth character of its number.
 inline constexpr FieldSpan kRateBaseKindLetter{rc::kRateBaseNumber.offset + 5, 1};
-inline constexpr FieldSpan kProfileFloor = rc::kFloor;            // float
-static_assert(kAccessorialBaseText.offset == 52832 && kMexicanLane.offset == 12570 && kCanadianPointAnswer.offset == 52839);
+inline constexpr FieldSpan kProfileFloor = rc::kFloor;  // float
+static_assert(kAccessorialBaseText.offset == 52832 && kMexicanLane.offset == 12570 &&
+              kCanadianPointAnswer.offset == 52839);
 static_assert(kMcDiscountPercent.offset == 12634 && kProfileFloor.offset == 12630 && kTariffName.offset == 48686);
 }  // namespace fields
 

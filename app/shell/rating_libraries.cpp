@@ -23,14 +23,10 @@ RatingLibraries::Failure RatingLibraries::load(const LibraryNames& names, std::s
 std::string RatingLibraries::FailureText(Failure failure) {
   // The box names the handle that failed, which is then always 0.
   switch (failure) {
-    case Failure::Engine:
-      return "FATAL Error 0 Loading VORN Library";
-    case Failure::FunctionLibrary:
-      return "FATAL Error 0 Loading Function Library";
-    case Failure::ServiceGuide:
-      return "FATAL Error 0 Loading Service Library";
-    case Failure::None:
-      break;
+    case Failure::Engine: return "FATAL Error 0 Loading VORN Library";
+    case Failure::FunctionLibrary: return "FATAL Error 0 Loading Function Library";
+    case Failure::ServiceGuide: return "FATAL Error 0 Loading Service Library";
+    case Failure::None: break;
   }
   return {};
 }

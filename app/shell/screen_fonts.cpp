@@ -27,20 +27,13 @@ FontSpec ApplicationFontSpec() { return Make("MS Sans Serif", kFixedSwiss, 700, 
 
 FontSpec ScreenFonts::Spec(ScreenFont font) {
   switch (font) {
-    case ScreenFont::Courier:
-      return Make("Courier", kFixedModern, 400, 8);
-    case ScreenFont::CourierBold:
-      return Make("Courier", kFixedModern, 700, 8);
-    case ScreenFont::CourierNew:
-      return Make("Courier New", kFixedModern, 400, 8);
-    case ScreenFont::Labels:
-      return Make("MS Sans Serif", kFixedSwiss, 700, 8);
-    case ScreenFont::Heading:
-      return Make("MSSansSerif", kFixedSwiss, 700, 14);
-    case ScreenFont::SmallBold:
-      return Make("MSSansSerif", kFixedSwiss, 700, 8);
-    case ScreenFont::LineList:
-      return Make("MSSansSerif", kFixedModern, 400, 9);
+    case ScreenFont::Courier: return Make("Courier", kFixedModern, 400, 8);
+    case ScreenFont::CourierBold: return Make("Courier", kFixedModern, 700, 8);
+    case ScreenFont::CourierNew: return Make("Courier New", kFixedModern, 400, 8);
+    case ScreenFont::Labels: return Make("MS Sans Serif", kFixedSwiss, 700, 8);
+    case ScreenFont::Heading: return Make("MSSansSerif", kFixedSwiss, 700, 14);
+    case ScreenFont::SmallBold: return Make("MSSansSerif", kFixedSwiss, 700, 8);
+    case ScreenFont::LineList: return Make("MSSansSerif", kFixedModern, 400, 9);
     case ScreenFont::DraftCourier: {
       // 7 points measured over 70 rather than 72 pixels an inch.
       FontSpec spec = Make("Courier", kFixedModern, 400, 7);

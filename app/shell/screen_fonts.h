@@ -20,10 +20,10 @@ enum class ScreenFont {
   Courier = 1,
   CourierBold = 2,
   CourierNew = 3,
-  Labels = 4,     // labels and entry fields
-  Heading = 5,    // the About box's first line
+  Labels = 4,   // labels and entry fields
+  Heading = 5,  // the About box's first line
   SmallBold = 6,
-  LineList = 7,   // the line list
+  LineList = 7,  // the line list
   DraftCourier = 8,
 };
 

@@ -34,7 +34,8 @@ std::uint32_t FormatVersionText(const platform::VersionBlock* block, VersionText
   std::snprintf(text.data() + 67, 3, "%d", numbers->minor);
   if (numbers->release > 0) text[70] = static_cast<char>('a' + std::min(numbers->release, 26) - 1);
   std::snprintf(text.data() + 72, text.size() - 72, "%d", numbers->build);
-  return (static_cast<std::uint32_t>(numbers->major & 0xFFFF) << 16) | static_cast<std::uint32_t>(numbers->minor & 0xFFFF);
+  return (static_cast<std::uint32_t>(numbers->major & 0xFFFF) << 16) |
+         static_cast<std::uint32_t>(numbers->minor & 0xFFFF);
 }
 
 std::uint32_t ReadModuleVersion(const platform::Module& module, VersionText& text) {

@@ -1,6 +1,8 @@
 // The display dialogs: the rates and alternation lines read from the rate
 // tables (inside them only), the tariff text in pieces, the rates dialog's
 // choices and its discount basis set back, the terminals of the lane.
+#include "display/display_dialogs.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -8,7 +10,6 @@
 #include <map>
 #include <tuple>
 
-#include "display/display_dialogs.h"
 #include "display/display_ids.h"
 #include "display/rate_results_dialog.h"
 #include "output/print_writer.h"
@@ -44,9 +45,9 @@ std::vector<std::string> ListLines(WindowHandle dialog, int list) {
 struct Lane {
   std::vector<std::string> classes;
   std::vector<std::pair<std::string, std::int32_t>> breaks;  // label, lower bound
-  std::vector<std::vector<std::int32_t>> rates;               // by class, then break
-  std::int32_t stride = 0;                                     // 0: the break count
-  std::optional<std::int32_t> classCount = std::nullopt;       // nothing: the classes' count
+  std::vector<std::vector<std::int32_t>> rates;              // by class, then break
+  std::int32_t stride = 0;                                   // 0: the break count
+  std::optional<std::int32_t> classCount = std::nullopt;     // nothing: the classes' count
 };
 
 void Fill(RatingContext& context, const Lane& lane) {
@@ -73,7 +74,9 @@ TEST(RateTableLines, RatesAndAlternationWeightsOfEachClass) {
   };
   const std::vector<Case> cases = {
       {"rates 2000 and 1500 over 1000 lbs. alternate at 750; a zero rate at 0",
-       {{"50", "X55", "60"}, {{"MIN", 0}, {"1000", 1000}, {"2000", 2000}}, {{2000, 1500, 1200}, {9, 9, 9}, {0, 700, 650}}},
+       {{"50", "X55", "60"},
+        {{"MIN", 0}, {"1000", 1000}, {"2000", 2000}},
+        {{2000, 1500, 1200}, {9, 9, 9}, {0, 700, 650}}},
        {"50\t  20.00\t  15.00\t  12.00", "60\t   0.00\t   7.00\t   6.50"},
        {"50\t  750\t 1600", "60\t    0\t 1857"}},
       {"one class FAK",
@@ -84,7 +87,10 @@ TEST(RateTableLines, RatesAndAlternationWeightsOfEachClass) {
        {{"70"}, {{"A", 0}, {"B", 2000000}}, {{1, 2000000}}},
        {"70\t   0.01\t20000.00"},
        {"70\t4000000000000"}},
-      {"a negative weight leaves its cell empty", {{"80"}, {{"A", 0}, {"B", -5}}, {{1, 3}}}, {"80\t   0.01\t   0.03"}, {"80\t"}},
+      {"a negative weight leaves its cell empty",
+       {{"80"}, {{"A", 0}, {"B", -5}}, {{1, 3}}},
+       {"80\t   0.01\t   0.03"},
+       {"80\t"}},
       {"a stride that would read past the table leaves the cells empty",
        {{"50", "60"}, {{"A", 0}, {"B", 100}}, {{100, 200}}, 200},
        {"50\t   1.00\t   2.00", "60\t\t"},
@@ -128,7 +134,8 @@ TEST_F(DisplayDialogs, RatesDialogAsksBeforeDiscountsOnMexicoOnlyAndSetsTheBasis
   context().setInt(rc::kMexicoFlag, 1);
   const std::int32_t mexico[2][3] = {{100, 90, 80}, {110, 100, 90}};
   for (std::size_t c = 0; c < 2; ++c)
-    for (std::size_t b = 0; b < 3; ++b) context().setInt({rc::kMexicoRateTable.offset + 4 * (3 * c + b), 4}, mexico[c][b]);
+    for (std::size_t b = 0; b < 3; ++b)
+      context().setInt({rc::kMexicoRateTable.offset + 4 * (3 * c + b), 4}, mexico[c][b]);
   context().setChar({90967, 1}, 'Y');
   context().setChar({90971, 1}, 'Y');
   context().setShort(fields::kDiscountsInUse, 1);
@@ -154,8 +161,8 @@ TEST_F(DisplayDialogs, RatesDialogAsksBeforeDiscountsOnMexicoOnlyAndSetsTheBasis
     SendMessage(dialog, msg::Command, CommandParam(id::RatesOk, 0));
   });
   PrintWriter writer(test->session);
-  RateResultsDialog dialog(test->session, {"75201", "64101", "DALLAS TX", "KANSAS CITY MO"}, [&] { ++ratings; }, writer,
-                           nullptr);
+  RateResultsDialog dialog(
+      test->session, {"75201", "64101", "DALLAS TX", "KANSAS CITY MO"}, [&] { ++ratings; }, writer, nullptr);
   EXPECT_EQ(dialog.doModal(), 1);
   ASSERT_EQ(driver.boxes().size(), 1u);
   EXPECT_TRUE(driver.boxes()[0].question);
@@ -170,9 +177,11 @@ TEST_F(DisplayDialogs, RatesDialogAsksBeforeDiscountsOnMexicoOnlyAndSetsTheBasis
 
 TEST_F(DisplayDialogs, ShipmentDetailListsEachCountrysLinesWithTheirTotals) {
   ResultTables tables;
-  const std::tuple<char, const char*, const char*> lines[] = {
-      {'U', "U.S. Freight", "100.50"}, {'M', "Mexican Freight", "80.25"}, {'U', "U.S. Fuel", "9.50"},
-      {'C', "Combined Freight", "190.25"}, {'X', "Skipped", "5.00"}};
+  const std::tuple<char, const char*, const char*> lines[] = {{'U', "U.S. Freight", "100.50"},
+                                                              {'M', "Mexican Freight", "80.25"},
+                                                              {'U', "U.S. Fuel", "9.50"},
+                                                              {'C', "Combined Freight", "190.25"},
+                                                              {'X', "Skipped", "5.00"}};
   for (const auto& [country, label, amount] : lines) {
     DetailLine& line = tables.details[static_cast<std::size_t>(tables.detailCount++)];
     line.country = country;
@@ -243,10 +252,19 @@ TEST_F(DisplayDialogs, TerminalsShowTheirFieldsAndHideWhatIsEmpty) {
   });
   TerminalInfoDialog dialog(test->session, nullptr);
   EXPECT_EQ(dialog.doModal(), 1);
-  const std::map<int, std::string> expected = {
-      {4817, "DALLAS TERMINAL - DAL"}, {4818, "100 MAIN ST"}, {4819, "DALLAS, TX 75201"}, {4820, "(hidden)"},
-      {4810, "214-555-0100"}, {4811, "(hidden)"}, {4813, "(hidden)"}, {4855, "Not Available"},
-      {4857, "SUITE 4"}, {4858, "KANSAS CITY, MO 64101"}, {4848, "(hidden)"}, {4892, "Contact:"}, {4853, "PAT"}};
+  const std::map<int, std::string> expected = {{4817, "DALLAS TERMINAL - DAL"},
+                                               {4818, "100 MAIN ST"},
+                                               {4819, "DALLAS, TX 75201"},
+                                               {4820, "(hidden)"},
+                                               {4810, "214-555-0100"},
+                                               {4811, "(hidden)"},
+                                               {4813, "(hidden)"},
+                                               {4855, "Not Available"},
+                                               {4857, "SUITE 4"},
+                                               {4858, "KANSAS CITY, MO 64101"},
+                                               {4848, "(hidden)"},
+                                               {4892, "Contact:"},
+                                               {4853, "PAT"}};
   EXPECT_EQ(shown, expected);
 }
 

@@ -117,18 +117,20 @@ int main(int argc, char** argv) {
     return backend.queueClick(screen, {(view.left + view.right) / 2, (view.top + view.bottom) / 2}) ||
            Failed("the click could not be sent");
   });
-  backend.thenWhen([] { return CurrentMenuTracking().popupOpen; }, [&](WindowHandle screen) {
-    if (!Photograph(backend, screen, artifacts, "qiv-view-menu")) return false;
-    // The rated route offers its rates.
-    if (MenuItemFlags(GetMenu(screen), qiv::command::DisplayRates, MenuLookup::ByCommand) & menu_flag::Grayed)
-      return Failed("Display Rates/Alternation is grayed over a rated route");
-    // Esc twice closes the pop-up, then the menu, once this step returns.
-    for (int press = 0; press < 2; ++press) {
-      backend.queueKeyEvent(screen, key::Escape, true);
-      backend.queueKeyEvent(screen, key::Escape, false);
-    }
-    return true;
-  });
+  backend.thenWhen(
+      [] { return CurrentMenuTracking().popupOpen; },
+      [&](WindowHandle screen) {
+        if (!Photograph(backend, screen, artifacts, "qiv-view-menu")) return false;
+        // The rated route offers its rates.
+        if (MenuItemFlags(GetMenu(screen), qiv::command::DisplayRates, MenuLookup::ByCommand) & menu_flag::Grayed)
+          return Failed("Display Rates/Alternation is grayed over a rated route");
+        // Esc twice closes the pop-up, then the menu, once this step returns.
+        for (int press = 0; press < 2; ++press) {
+          backend.queueKeyEvent(screen, key::Escape, true);
+          backend.queueKeyEvent(screen, key::Escape, false);
+        }
+        return true;
+      });
   backend.then([&](WindowHandle screen) {
     PostMessage(screen, msg::Command, CommandParam(command_id::Cancel, 0));
     return true;

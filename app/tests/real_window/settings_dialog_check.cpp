@@ -18,8 +18,8 @@
 #include "platform/ui/window.h"
 #include "real_window_check.h"
 #include "screen/screen_ids.h"
-#include "settings/settings_ids.h"
 #include "settings/settings_dialog.h"
+#include "settings/settings_ids.h"
 #include "shell/qiv_program.h"
 
 using namespace platform::ui;

@@ -61,9 +61,9 @@ TEST(Startup, OpensTheScreenOnTheDataSetAndCancelReleasesInOrder) {
       EXPECT_FALSE(Contains(buttons, removed)) << removed;
     }
     // (Settings only with a settings dialog, which this run has not.)
-    EXPECT_EQ(buttons, (std::vector<int>{command::PrintShipment, command::ExportShipment,
-                                         command::UseDiscounts, command::Calculator, command::AutoClear,
-                                         command::DisplayRates, command::Contents}));
+    EXPECT_EQ(buttons,
+              (std::vector<int>{command::PrintShipment, command::ExportShipment, command::UseDiscounts,
+                                command::Calculator, command::AutoClear, command::DisplayRates, command::Contents}));
     EXPECT_TRUE(testing::ButtonChecked(screen, command::AutoClear));
     EXPECT_TRUE(testing::MenuFlags(screen, command::AutoClear) & menu_flag::Checked);
     EXPECT_FALSE(testing::ButtonEnabled(screen, command::DisplayRates));

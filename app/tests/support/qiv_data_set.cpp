@@ -1,8 +1,7 @@
 #include "qiv_data_set.h"
 
-#include <unistd.h>
-
 #include <fstream>
+#include <unistd.h>
 
 #include "ratekit/rating_context.h"
 #include "shell/qiv_program.h"
@@ -69,8 +68,12 @@ std::vector<LanguageText> DefaultLanguageTexts() {
       {32836, "English", "Ingl\xE9s"},
       {32837, "Spanish", "Espa\xF1ol"},
       {32787, "Contents", "Contenido"},
-      {41000, "The origin's ZIP or postal code", "El c\xF3" "digo postal de origen"},
-      {41002, "The destination's ZIP or postal code", "El c\xF3" "digo postal de destino"},
+      {41000, "The origin's ZIP or postal code",
+       "El c\xF3"
+       "digo postal de origen"},
+      {41002, "The destination's ZIP or postal code",
+       "El c\xF3"
+       "digo postal de destino"},
       {72792, "Print the rated shipment", "Imprimir el env\xEDo tarifado"},
   };
 }

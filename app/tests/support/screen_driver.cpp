@@ -61,7 +61,8 @@ bool ScreenDriver::answerOpenBox() {
   const WindowHandle active = GetActiveWindow();
   if (active == nullptr || IsDialogEnded(active) || active == ApplicationMainWindow()) return false;
   if (const WindowHandle text = DialogItem(active, message_box::kTextId)) {
-    const auto icon = static_cast<unsigned>(SendDialogItemMessage(active, message_box::kIconId, static_control::GetImage));
+    const auto icon =
+        static_cast<unsigned>(SendDialogItemMessage(active, message_box::kIconId, static_control::GetImage));
     boxes_.push_back({WindowText(active), WindowText(text), icon, false});
     InjectKeyPress(key::Enter);
     return true;
@@ -91,9 +92,9 @@ bool ScreenDriver::waitForInput(std::optional<std::uint64_t> deadline) {
     const Scheduled& next = steps_.front();
     const WindowHandle screen = ApplicationMainWindow();
     const WindowHandle target = next.ready ? active : screen;
-    const bool ready = next.ready ? active != nullptr && !IsDialogEnded(active) && next.ready(active)
-                                  : screen != nullptr && active == screen && IsWindowEnabled(screen) &&
-                                        !IsDialogEnded(screen);
+    const bool ready = next.ready
+                           ? active != nullptr && !IsDialogEnded(active) && next.ready(active)
+                           : screen != nullptr && active == screen && IsWindowEnabled(screen) && !IsDialogEnded(screen);
     if (ready) {
       Step step = std::move(steps_.front().step);
       steps_.pop_front();

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
-#include <ostream>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -21,13 +21,14 @@ namespace qiv::testing {
 struct ShownBox {
   std::string caption;
   std::string text;
-  unsigned icon = 0;     // message_box icon bits; 0 for the question dialog
-  bool question = false; // the program's own Yes/No question (dialog 3143)
-  std::string yes = {};  // the question's button labels
+  unsigned icon = 0;      // message_box icon bits; 0 for the question dialog
+  bool question = false;  // the program's own Yes/No question (dialog 3143)
+  std::string yes = {};   // the question's button labels
   std::string no = {};
   friend bool operator==(const ShownBox&, const ShownBox&) = default;
   friend std::ostream& operator<<(std::ostream& out, const ShownBox& box) {
-    return out << (box.question ? "question " : "box ") << '"' << box.caption << "\": \"" << box.text << "\" icon " << box.icon << ' ' << box.yes << '/' << box.no;
+    return out << (box.question ? "question " : "box ") << '"' << box.caption << "\": \"" << box.text << "\" icon "
+               << box.icon << ' ' << box.yes << '/' << box.no;
   }
 };
 

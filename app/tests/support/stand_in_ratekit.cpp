@@ -12,17 +12,16 @@
 // Built once whole and, with STAND_IN_OMIT, without one entry point. Built
 // as STANDENG and STANDGDE (STAND_IN_ROLE) it stands for the engine or the
 // service guide: then it only records that it is freed.
-#include <dlfcn.h>
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <dlfcn.h>
 #include <fstream>
 #include <map>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "platform/kernel/file.h"
@@ -182,8 +181,9 @@ int Fails(void* record, int number) {
 
 int WriteImage(void* record, const std::string& path, platform::FieldSpan image, int createFailure) {
   const auto* bytes = static_cast<const std::uint8_t*>(record) + image.offset;
-  return platform::ReplaceFile(path, std::span<const std::uint8_t>(bytes, image.width)).ok() ? 1
-                                                                                          : Fails(record, createFailure);
+  return platform::ReplaceFile(path, std::span<const std::uint8_t>(bytes, image.width)).ok()
+             ? 1
+             : Fails(record, createFailure);
 }
 
 int Box(RatekitBoxKind kind, const char* text, const char* caption, void* owner) {
@@ -272,7 +272,8 @@ STAND_IN_EXPORT int InitializeZQdll(void* record) {
   std::vector<std::uint8_t> table;
   for (const std::string& entry : script.effective) table.insert(table.end(), entry.begin(), entry.end());
   if (!table.empty()) context.setInteger<std::uint32_t>(rc::kEffectiveTableCopy.offset, OwnBuffer(record, table));
-  context.setInteger<std::int32_t>(rc::kEffectiveEntriesKept.offset, static_cast<std::int32_t>(script.effective.size()));
+  context.setInteger<std::int32_t>(rc::kEffectiveEntriesKept.offset,
+                                   static_cast<std::int32_t>(script.effective.size()));
   context.setInteger<std::int32_t>(rc::kEffectiveEntriesSkipped.offset, script.bureaus);
   return 1;
 }
@@ -334,10 +335,10 @@ STAND_IN_EXPORT const platform::VersionBlock* ModuleVersionBlock() {
 }
 
 // The rest: recorded, answering as a closed data set would.
-#define STAND_IN_RECORDED(name, ...) \
+#define STAND_IN_RECORDED(name, ...)      \
   STAND_IN_EXPORT int name(__VA_ARGS__) { \
-    Record(#name);                          \
-    return 1;                               \
+    Record(#name);                        \
+    return 1;                             \
   }
 STAND_IN_RECORDED(GetZQBse, void*)
 STAND_IN_RECORDED(GetZQTariffName, void*)

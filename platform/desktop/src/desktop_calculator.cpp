@@ -1,7 +1,6 @@
-#include "platform/desktop/calculator.h"
-
 #include <cerrno>
 
+#include "platform/desktop/calculator.h"
 #include "platform/kernel/process.h"
 
 namespace platform::desktop {

@@ -1,10 +1,8 @@
-#include "platform/desktop/opener.h"
-
-#include <strings.h>
-
 #include <cerrno>
 #include <filesystem>
+#include <strings.h>
 
+#include "platform/desktop/opener.h"
 #include "platform/kernel/path.h"
 #include "platform/kernel/process.h"
 
@@ -47,13 +45,16 @@ DesktopResult DesktopOpener::openDocument(std::string_view path) {
 DesktopResult DesktopOpener::openAddress(std::string_view address) {
   const std::string_view trimmed = Trimmed(address);
   if (trimmed.empty()) return {.outcome = DesktopOutcome::Failed, .code = EINVAL};
-  if (trimmed.size() > 4 && ::strncasecmp(trimmed.data(), "www.", 4) == 0) return open("http://" + std::string(trimmed));
+  if (trimmed.size() > 4 && ::strncasecmp(trimmed.data(), "www.", 4) == 0)
+    return open("http://" + std::string(trimmed));
   return open(std::string(trimmed));
 }
 
 DesktopResult DesktopOpener::open(const std::string& target) {
-  ProcessStartResult started = StartProcess(
-      {.program = kOpenerProgram, .arguments = {target}, .lookup = ProgramLookup::SearchPath, .searchPath = options_.searchPath});
+  ProcessStartResult started = StartProcess({.program = kOpenerProgram,
+                                             .arguments = {target},
+                                             .lookup = ProgramLookup::SearchPath,
+                                             .searchPath = options_.searchPath});
   if (!started.ok()) {
     const DesktopOutcome outcome = started.error == ENOENT ? DesktopOutcome::NoProgram : DesktopOutcome::Failed;
     return {.outcome = outcome, .code = started.error, .program = kOpenerProgram};

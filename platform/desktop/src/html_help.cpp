@@ -1,7 +1,6 @@
-#include "platform/desktop/help.h"
-
 #include <cerrno>
 
+#include "platform/desktop/help.h"
 #include "platform/kernel/path.h"
 
 namespace platform::desktop {
@@ -14,14 +13,17 @@ std::optional<std::string> PageOf(std::string_view helpFile, std::optional<std::
   if (parts.name.empty()) return std::nullopt;
   const std::string folder = parts.drive + parts.directory + parts.name + "/";
   if (context) {
-    if (std::optional<std::string> page = FindExistingPath(folder + "context-" + std::to_string(*context) + ".html")) return page;
+    if (std::optional<std::string> page = FindExistingPath(folder + "context-" + std::to_string(*context) + ".html"))
+      return page;
   }
   return FindExistingPath(folder + "index.html");
 }
 
 }  // namespace
 
-DesktopResult HtmlHelp::showContext(std::string_view helpFile, std::uint32_t context) { return show(helpFile, context); }
+DesktopResult HtmlHelp::showContext(std::string_view helpFile, std::uint32_t context) {
+  return show(helpFile, context);
+}
 
 DesktopResult HtmlHelp::showContents(std::string_view helpFile) { return show(helpFile, std::nullopt); }
 

@@ -23,7 +23,8 @@ TEST(DesktopCalculatorTest, TheFirstInstalledCalculatorStartsAndNoneInstalledSay
     // Started and forgotten: it ends on its own and leaves no zombie.
     EXPECT_TRUE(platform::testing::WaitUntilNoChildren());
     for (const std::string& program : installed)
-      EXPECT_EQ(stubs.arguments(program), program == result.program ? std::optional(std::vector<std::string>{}) : std::nullopt);
+      EXPECT_EQ(stubs.arguments(program),
+                program == result.program ? std::optional(std::vector<std::string>{}) : std::nullopt);
   }
 }
 

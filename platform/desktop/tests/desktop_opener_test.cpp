@@ -1,11 +1,11 @@
 // The desktop opener run against a stub xdg-open on a search path of the test's.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/desktop/opener.h"
 #include "platform/testing/process_table.h"
@@ -31,7 +31,8 @@ TEST_F(DesktopOpenerTest, AWebAddressReachesTheOpenerAsOneArgument) {
   stubs_.add(kOpener);
   const std::pair<std::string, std::string> cases[] = {
       {"https://example.com/rates?lane=1&class=50;x=1", "https://example.com/rates?lane=1&class=50;x=1"},
-      {"http://example.com/a b/'single' \"double\" $HOME `id` *", "http://example.com/a b/'single' \"double\" $HOME `id` *"},
+      {"http://example.com/a b/'single' \"double\" $HOME `id` *",
+       "http://example.com/a b/'single' \"double\" $HOME `id` *"},
       {"  www.example.com/fuel?a=1&b=2\r\n", "http://www.example.com/fuel?a=1&b=2"},
       {"mailto:rates@example.com", "mailto:rates@example.com"},
   };
@@ -69,7 +70,8 @@ TEST_F(DesktopOpenerTest, DocumentsAreOpenedByTheirAbsolutePathWhenTheyExist) {
   EXPECT_TRUE(opener().openDocument("data\\-rules.pdf").ok());
   EXPECT_EQ(stubs_.arguments(kOpener), Arguments{rules.string()});
   fs::remove(stubs_.dir() / (kOpener + ".args"));
-  EXPECT_EQ(opener().openDocument("Data/NONE.PDF"), (DesktopResult{.outcome = DesktopOutcome::NotFound, .code = ENOENT}));
+  EXPECT_EQ(opener().openDocument("Data/NONE.PDF"),
+            (DesktopResult{.outcome = DesktopOutcome::NotFound, .code = ENOENT}));
   EXPECT_EQ(stubs_.arguments(kOpener), std::nullopt);
   fs::current_path(previous);
 }
@@ -78,7 +80,8 @@ TEST_F(DesktopOpenerTest, AnOpenerStillRunningCountsAsOpenedAndLeavesNoZombie) {
   const fs::path fifo = stubs_.dir() / "shown";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   stubs_.add(kOpener, "read line < '" + fifo.string() + "'");
-  EXPECT_EQ(opener(std::chrono::milliseconds(0)).openAddress("https://example.com/"), (DesktopResult{.program = kOpener}));
+  EXPECT_EQ(opener(std::chrono::milliseconds(0)).openAddress("https://example.com/"),
+            (DesktopResult{.program = kOpener}));
   ::close(::open(fifo.c_str(), O_WRONLY));  // the viewer closes
   EXPECT_TRUE(platform::testing::WaitUntilNoChildren());
 }

@@ -3,10 +3,9 @@
 // program that cannot start leaving nothing behind.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <fstream>
+#include <sys/stat.h>
 
 #include "platform/desktop/programs.h"
 #include "platform/testing/process_table.h"
@@ -52,8 +51,7 @@ TEST(DesktopProgramsTest, AKeptProgramRunsUntilSeenToEndWhateverItsExitCode) {
   EXPECT_EQ(error, 0);
   EXPECT_TRUE(sheet->running());
   std::ofstream(fifo) << "259\n";
-  while (sheet->running()) {
-  }
+  while (sheet->running()) {}
   EXPECT_FALSE(sheet->running());
   EXPECT_TRUE(platform::testing::WaitUntilNoChildren());
 }

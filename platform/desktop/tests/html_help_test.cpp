@@ -12,7 +12,8 @@ namespace {
 
 TEST(HtmlHelpTest, TheLanguagesHelpIsShownAtTheContextsPageOrItsContents) {
   platform::testing::TempDirectory data;
-  for (const char* page : {"QivHelp/index.html", "QivHelp/context-26.html", "QIVAYUDA/INDEX.HTML", "QIVAYUDA/CONTEXT-26.HTML"})
+  for (const char* page :
+       {"QivHelp/index.html", "QivHelp/context-26.html", "QIVAYUDA/INDEX.HTML", "QIVAYUDA/CONTEXT-26.HTML"})
     data.write(std::string("Data/") + page, "<html>");
   data.write("Data/EMPTY/notes.txt", "no contents page");
   const std::string in = data.withSeparator() + "Data/";

@@ -46,7 +46,9 @@ class RecordingHelp final : public Help {
     friend bool operator==(const Request&, const Request&) = default;
   };
 
-  DesktopResult showContext(std::string_view helpFile, std::uint32_t context) override { return record(helpFile, context); }
+  DesktopResult showContext(std::string_view helpFile, std::uint32_t context) override {
+    return record(helpFile, context);
+  }
   DesktopResult showContents(std::string_view helpFile) override { return record(helpFile, std::nullopt); }
 
   std::vector<Request> requests;
