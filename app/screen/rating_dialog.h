@@ -334,6 +334,9 @@ class RatingDialog : public QivDialog, public FieldScreen {
   platform::ui::WindowHandle previousFocus_ = nullptr;
   bool keyHandled_ = true;
   bool reRate_ = false;
+  // Set while the shipment is being rated: a box shown by the rating gives
+  // the focus back to a field that would rate again inside it.
+  bool rating_ = false;
   bool lineEntry_ = false;
   bool originMexican_ = false;
   bool destinationMexican_ = false;

@@ -143,7 +143,12 @@ void RatingDialog::setUpSurcharges() {
 }
 
 void RatingDialog::displayRates() {
-  if (!reRate_ || !session().context) return;
+  if (!reRate_ || !session().context || rating_) return;
+  rating_ = true;
+  struct RatingDone {
+    bool& rating;
+    ~RatingDone() { rating = false; }
+  } done{rating_};
   RatingContext& context = *session().context;
   const RatekitBindings& bind = session().bindings;
   clearResultStatics();

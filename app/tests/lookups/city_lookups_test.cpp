@@ -9,6 +9,8 @@
 #include "calculator/conversion_density_dialog.h"
 #include "city_generator.h"
 #include "dataset/data_set.h"
+#include "dialogs/list_items.h"
+#include "dialogs/qiv_dialog.h"
 #include "lookups/canadian_city_lookup_dialog.h"
 #include "lookups/city_file.h"
 #include "lookups/city_pane_lookup_dialog.h"
@@ -23,7 +25,10 @@
 #include "platform/ui/window.h"
 #include "qiv_data_set.h"
 #include "rowpane/rowpane.h"
+#include "sample_copy.h"
+#include "screen/screen_ids.h"
 #include "screen_probe.h"
+#include "shell/qiv_session.h"
 #include "shell/rating_context_fields.h"
 #include "test_session.h"
 
@@ -366,6 +371,67 @@ TEST_F(LookupDialogs, TheFourDialogsReadWholeInEnglishAndSpanish) {
       }
     }
   }
+}
+
+// ---- the lookups from the rating screen, on the sample set's city files
+
+// A U.S. city chosen for the origin fills its code and city and rates
+// against the valid destination; a Mexican city chosen for the origin
+// leaves the rest of the screen as it was.
+TEST(LookupsFromTheScreen, UsOriginRatesAndMexicanOriginClearsNothing) {
+  {
+    testing::SampleCopy sample;
+    testing::ScreenDriver driver;
+    driver.chooseLevels();
+    driver.onScreen([](WindowHandle screen) {
+      ASSERT_TRUE(testing::ChooseProfile(screen, "Default"));
+      QivDialog::SessionOf(screen)->context->setInt(fields::kCityChoiceOption, 1);
+      SetFocus(DialogItem(screen, screen_id::OriginField));
+      InjectText("10001\t60601\t");
+    });
+    driver.onScreen([](WindowHandle screen) {
+      SetFocus(DialogItem(screen, screen_id::OriginField));
+      PostMessage(screen, msg::Command, CommandParam(command::UsCityLookup, 0));
+    });
+    driver.onWindow("U.S. City Lookup", [](WindowHandle dialog) {
+      SetDialogItemText(dialog, 4348, "IL");
+      SetDialogItemText(dialog, 4349, "CHICAGO");
+      EXPECT_GE(SendMessage(DialogItem(dialog, 0x10FE), RPB_GETCURSEL), 0);
+      SendMessage(dialog, msg::Command, CommandParam(command_id::Ok, 0));
+    });
+    driver.onScreen([](WindowHandle screen) {
+      EXPECT_EQ(DialogItemText(screen, screen_id::OriginField).substr(0, 3), "606");
+      EXPECT_EQ(testing::TextOf(screen, screen_id::OriginCity).substr(0, 7), "CHICAGO");
+      EXPECT_TRUE(testing::ButtonEnabled(screen, command::DisplayRates));
+    });
+    driver.cancelScreen();
+    EXPECT_EQ(sample.run(driver), 0) << sample.diagnostics.str() << testing::SeenWindows(driver);
+    EXPECT_EQ(driver.boxes(), std::vector<testing::ShownBox>{});
+  }
+  testing::SampleCopy sample;
+  testing::ScreenDriver driver;
+  driver.chooseLevels();
+  driver.onScreen([](WindowHandle screen) {
+    ASSERT_TRUE(testing::ChooseProfile(screen, "Default"));
+    SetDialogItemText(screen, screen_id::ClassField, "85");  // a line being entered
+    SetFocus(DialogItem(screen, screen_id::OriginField));
+    PostMessage(screen, msg::Command, CommandParam(command::MexicanCityLookup, 0));
+  });
+  driver.onWindow("Mexican City Lookup", [](WindowHandle dialog) {
+    SetDialogItemText(dialog, 4555, "SAN");
+    EXPECT_GE(SendMessage(DialogItem(dialog, 0x11CA), RPB_GETCURSEL), 0);
+    SendMessage(dialog, msg::Command, CommandParam(command_id::Ok, 0));
+  });
+  driver.onScreen([](WindowHandle screen) {
+    const std::string code = DialogItemText(screen, screen_id::OriginField);
+    ASSERT_EQ(code.size(), 6u) << code;
+    EXPECT_EQ(code[5], 'M');
+    EXPECT_EQ(testing::TextOf(screen, screen_id::OriginCity).substr(0, 4), "SAN ");
+    EXPECT_EQ(DialogItemText(screen, screen_id::ClassField), "85");
+  });
+  driver.cancelScreen();
+  EXPECT_EQ(sample.run(driver), 0) << sample.diagnostics.str() << testing::SeenWindows(driver);
+  EXPECT_EQ(driver.boxes(), std::vector<testing::ShownBox>{});
 }
 
 }  // namespace

@@ -18,15 +18,16 @@
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/input.h"
+#include "platform/ui/menu.h"
 #include "platform/ui/window.h"
 #include "qiv_data_set.h"
 #include "rating_dialogs/rating_dialog_ids.h"
 #include "sample_copy.h"
 #include "screen/rating_dialog.h"
 #include "screen/screen_ids.h"
-#include "shell/qiv_session.h"
 #include "screen_driver.h"
 #include "screen_probe.h"
+#include "shell/qiv_session.h"
 
 namespace qiv {
 namespace {
@@ -43,8 +44,9 @@ void SetDefaultsByte(const testing::SampleCopy& sample, std::size_t offset, char
 }
 
 int Seen(const testing::ScreenDriver& driver, const std::string& caption) {
-  return static_cast<int>(std::count_if(driver.seen().begin(), driver.seen().end(),
-                                        [&](const testing::ScreenDriver::Seen& seen) { return seen.caption == caption; }));
+  return static_cast<int>(
+      std::count_if(driver.seen().begin(), driver.seen().end(),
+                    [&](const testing::ScreenDriver::Seen& seen) { return seen.caption == caption; }));
 }
 
 TEST(AfterEntryChain, AccessorialsOnceThenThePrintoutAndTheExportAndTheFocusOnTheOrigin) {
@@ -76,22 +78,26 @@ TEST(AfterEntryChain, AccessorialsOnceThenThePrintoutAndTheExportAndTheFocusOnTh
     QivSession& session = *QivDialog::SessionOf(screen);
     const auto* dialog = dynamic_cast<const RatingDialog*>(Window::FromHandle(screen));
     PrintWriter writer(session);
-    ASSERT_TRUE(PrintShipment(writer, {screen, DialogItemText(screen, screen_id::OriginCity),
-                                       DialogItemText(screen, screen_id::DestinationCity), &dialog->resultTables()},
+    ASSERT_TRUE(PrintShipment(writer,
+                              {screen, DialogItemText(screen, screen_id::OriginCity),
+                               DialogItemText(screen, screen_id::DestinationCity), &dialog->resultTables()},
                               screen));
     ASSERT_TRUE(WriteExportRecord(session, screen));
   });
   // The commands of the rating dialogs.
-  driver.onScreen([](WindowHandle screen) { PostMessage(screen, msg::Command, CommandParam(command::RatingPrompts, 0)); });
+  driver.onScreen(
+      [](WindowHandle screen) { PostMessage(screen, msg::Command, CommandParam(command::RatingPrompts, 0)); });
   driver.onWindow("Rating Prompts", [](WindowHandle dialog) { Command(dialog, prompts_id::Cancel); });
-  driver.onScreen([](WindowHandle screen) { PostMessage(screen, msg::Command, CommandParam(command::AccessorialTotals, 0)); });
+  driver.onScreen(
+      [](WindowHandle screen) { PostMessage(screen, msg::Command, CommandParam(command::AccessorialTotals, 0)); });
   std::vector<std::string> totals;
   driver.onWindow("Accessorial Totals", [&](WindowHandle dialog) {
     const WindowHandle list = DialogItem(dialog, totals_id::List);
     for (int i = 0; i < ListCount(list); ++i) totals.push_back(ListLine(list, i));
     Command(dialog, totals_id::Close);
   });
-  driver.onScreen([](WindowHandle screen) { PostMessage(screen, msg::Command, CommandParam(command::Accessorials, 0)); });
+  driver.onScreen(
+      [](WindowHandle screen) { PostMessage(screen, msg::Command, CommandParam(command::Accessorials, 0)); });
   driver.onWindow("Accessorials", [](WindowHandle dialog) { Command(dialog, accessorials_id::Cancel); });
   driver.onScreen([](WindowHandle screen) { EXPECT_EQ(GetFocus(), DialogItem(screen, screen_id::OriginField)); });
   driver.cancelScreen();
@@ -146,6 +152,30 @@ TEST(AfterEntryChain, MexicanPromptsOnlyForAMexicanShipmentWhoseProfileAsks) {
     EXPECT_EQ(run.run(), 0) << run.diagnostics.str() << testing::SeenWindows(run.driver);
     EXPECT_EQ(Seen(run.driver, "Mexican Prompts"), c.asked) << testing::SeenWindows(run.driver);
   }
+}
+
+// Division of Revenue turned on by its command: arriving on the sentinel
+// asks for the division once, after the accessorials, its closing does not start the chain again,
+// and the focus ends on the origin.
+TEST(AfterEntryChain, DivisionOfRevenueOnceWhenTurnedOn) {
+  testing::SampleCopy sample;
+  testing::ScreenDriver driver;
+  driver.chooseLevels();
+  driver.onScreen([](WindowHandle screen) {
+    ASSERT_TRUE(testing::ChooseProfile(screen, "Default"));
+    Command(screen, command::DivisionOfRevenue);
+    EXPECT_EQ(testing::MenuFlags(screen, command::DivisionOfRevenue) & menu_flag::Checked, menu_flag::Checked);
+    SetFocus(DialogItem(screen, screen_id::OriginField));
+    InjectText("10001\t60601\t85\t1200\t");
+  });
+  driver.onScreen([](WindowHandle) { InjectText("\t"); });  // past the last line
+  driver.onWindow("Accessorials", [](WindowHandle dialog) { Command(dialog, accessorials_id::Cancel); });
+  driver.onWindow("Division of Revenue", [](WindowHandle dialog) { Command(dialog, division_id::Close); });
+  driver.onScreen([](WindowHandle screen) { EXPECT_EQ(GetFocus(), DialogItem(screen, screen_id::OriginField)); });
+  driver.cancelScreen();
+  EXPECT_EQ(sample.run(driver), 0) << sample.diagnostics.str() << testing::SeenWindows(driver);
+  EXPECT_EQ(driver.boxes(), std::vector<testing::ShownBox>{});
+  EXPECT_EQ(Seen(driver, "Division of Revenue"), 1) << testing::SeenWindows(driver);
 }
 
 }  // namespace
