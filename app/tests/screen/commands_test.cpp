@@ -3,10 +3,9 @@
 // highlighted menu item, the language switch with its tips, and About.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 
 #include "dialogs/dialog_ids.h"
 #include "image_files.h"
@@ -165,7 +164,9 @@ TEST(LanguageCommand, EitherCommandSwitchesAndRelabelsMenusTipsAndStatus) {
     EXPECT_FALSE(testing::MenuFlags(screen, command::English) & menu_flag::Checked);
     EXPECT_FALSE(testing::ButtonChecked(screen, command::English));
     EXPECT_EQ(testing::TextOf(screen, screen_id::OriginLabel), "Origen:");
-    EXPECT_EQ(testing::StatusPane(screen, 0), "El c\xF3" "digo postal de origen");
+    EXPECT_EQ(testing::StatusPane(screen, 0),
+              "El c\xF3"
+              "digo postal de origen");
     Command(screen, command::Spanish);
     EXPECT_EQ(WindowText(screen), "QIV Freight Rating");
     EXPECT_TRUE(testing::ButtonChecked(screen, command::English));

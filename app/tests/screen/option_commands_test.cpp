@@ -5,9 +5,8 @@
 // price sheet not started when the settings could not be saved first.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <fstream>
+#include <sys/stat.h>
 
 #include "dialogs/qiv_dialog.h"
 #include "platform/ui/controls/combo_box.h"
@@ -36,8 +35,8 @@ RatingContext& ContextOf(WindowHandle screen) { return *QivDialog::SessionOf(scr
 
 // The toolbar's image shows the icon resource.
 bool ImageIsIcon(WindowHandle screen, int index, int iconId) {
-  const auto list = reinterpret_cast<ImageListHandle>(
-      SendMessage(DialogItem(screen, screen_id::Toolbar), toolbar::GetImageList));
+  const auto list =
+      reinterpret_cast<ImageListHandle>(SendMessage(DialogItem(screen, screen_id::Toolbar), toolbar::GetImageList));
   const BitmapHandle icon = LoadIconResource(iconId, {16, 16});
   const Image* wanted = BitmapImage(icon);
   const Image* shown = ListImage(list, index);
@@ -66,22 +65,26 @@ DiscountState Discounts(WindowHandle screen) {
   int icon = 0;
   for (int candidate : {3061, 3062, 3115})
     if (ImageIsIcon(screen, 7, candidate)) icon = candidate;
-  return {(flags & menu_flag::Checked) != 0, (flags & menu_flag::Grayed) == 0 && testing::ButtonEnabled(screen, command::UseDiscounts),
-          icon, testing::IsShown(screen, screen_id::Discount), ContextOf(screen).shortAt(fields::kDiscountsInUse)};
+  return {(flags & menu_flag::Checked) != 0,
+          (flags & menu_flag::Grayed) == 0 && testing::ButtonEnabled(screen, command::UseDiscounts), icon,
+          testing::IsShown(screen, screen_id::Discount), ContextOf(screen).shortAt(fields::kDiscountsInUse)};
 }
 
 TEST(UseDiscountsCommand, OnOffWithdrawnAndNoneToUse) {
   struct Case {
     const char* name;
     bool discountPrompt;
-    bool withdrawAfterFirst;  // the profile withdraws discounts before the second press
+    bool withdrawAfterFirst;            // the profile withdraws discounts before the second press
     std::vector<DiscountState> states;  // after each press
     std::vector<std::string> boxes;
   };
   const std::vector<Case> cases = {
       {"on, then off", true, false, {{true, true, 3061, true, 1}, {false, true, 3062, false, 0}}, {}},
-      {"on, then withdrawn by the profile", true, true,
-       {{true, true, 3061, true, 1}, {false, false, 3115, false, 0}}, {"147 discounts withdrawn"}},
+      {"on, then withdrawn by the profile",
+       true,
+       true,
+       {{true, true, 3061, true, 1}, {false, false, 3115, false, 0}},
+       {"147 discounts withdrawn"}},
       {"no discount to use", false, false, {{false, false, 3115, false, 0}}, {}},
   };
   for (const Case& c : cases) {

@@ -5,11 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "dialogs/qiv_dialog.h"
 #include "platform/desktop/programs.h"
@@ -59,14 +58,26 @@ TEST(StartedPrograms, CommandLinesAsComposedAndStartedWithoutAShell) {
     Request request;  // commandLine and program given after the data directory
   };
   const std::vector<Case> cases = {
-      {"bill of lading with the net charge text", command::BillOfLading, false, 'N',
+      {"bill of lading with the net charge text",
+       command::BillOfLading,
+       false,
+       'N',
        {Kind::Waited, "Waybill32.EXE  1234.56", "Waybill32", {"1234.56"}}},
-      {"border crossing, Spanish, Canadian codes", command::BorderCrossingPoints, true, 'Y',
+      {"border crossing, Spanish, Canadian codes",
+       command::BorderCrossingPoints,
+       true,
+       'Y',
        {Kind::Waited, "Portlist.EXE TESTBASE Y N", "Portlist", {"TESTBASE", "Y", "N"}}},
-      {"border crossing, English", command::BorderCrossingPoints, false, 'N',
+      {"border crossing, English",
+       command::BorderCrossingPoints,
+       false,
+       'N',
        {Kind::Waited, "Portlist.EXE TESTBASE N Y", "Portlist", {"TESTBASE", "N", "Y"}}},
       {"maintenance", command::Maintenance, false, 'N', {Kind::Waited, "VornMaintenance.exe", "VornMaintenance", {}}},
-      {"price sheet, Spanish: upper case, ending S", command::PriceSheet, true, 'N',
+      {"price sheet, Spanish: upper case, ending S",
+       command::PriceSheet,
+       true,
+       'N',
        {Kind::Kept, "PSHEET.EXE TESTBASE N ABCD 01-15-2024 S", "PSHEET", {"TESTBASE", "N", "ABCD", "01-15-2024", "S"}}},
   };
   for (const Case& c : cases) {
@@ -160,8 +171,7 @@ TEST(StartedPrograms, WhileARealPriceSheetRunsExitSettingsAndBorderCrossingAreRe
         if (child.state != 'Z') return true;
       return false;
     };
-    while (running()) {
-    }
+    while (running()) {}
     Command(screen, command::Settings);
   });
   run.driver.exitScreen();

@@ -44,7 +44,6 @@ std::vector<std::string> LineList(WindowHandle screen) {
   return lines;
 }
 
-
 struct Shipment {
   const char* name;
   const char* origin;
@@ -283,7 +282,9 @@ TEST(ClickAway, TheFocusedFieldIsCheckedThenTheFocusMovesByTheTable) {
   const Setup focusShipmentId = [](WindowHandle s) { SetFocus(DialogItem(s, screen_id::ShipmentId)); };
   const Setup weightShut = [](WindowHandle s) { EnableWindow(DialogItem(s, screen_id::WeightField), false); };
   const Setup classShut = [](WindowHandle s) { EnableWindow(DialogItem(s, screen_id::ClassField), false); };
-  const Setup shipmentIdHidden = [](WindowHandle s) { ShowWindow(DialogItem(s, screen_id::ShipmentId), ShowCommand::Hide); };
+  const Setup shipmentIdHidden = [](WindowHandle s) {
+    ShowWindow(DialogItem(s, screen_id::ShipmentId), ShowCommand::Hide);
+  };
   const Setup shipmentIdShut = [](WindowHandle s) { EnableWindow(DialogItem(s, screen_id::ShipmentId), false); };
   const Setup constantClassFromOrigin = [](WindowHandle s) {
     RatingContext& context = *QivDialog::SessionOf(s)->context;
@@ -313,10 +314,10 @@ TEST(ClickAway, TheFocusedFieldIsCheckedThenTheFocusMovesByTheTable) {
        screen_id::OriginField, false, "  ", 1},
       {"origin to the class without a destination: reset", "10001", nullptr, screen_id::ClassField,
        screen_id::OriginField, false, "  ", 1},
-      {"origin to a hidden option field: eaten", "10001", shipmentIdHidden, screen_id::ShipmentId, screen_id::OriginField, false,
-       " "},
-      {"origin to a disabled option field: eaten", "10001", shipmentIdShut, screen_id::ShipmentId, screen_id::OriginField,
-       false, " "},
+      {"origin to a hidden option field: eaten", "10001", shipmentIdHidden, screen_id::ShipmentId,
+       screen_id::OriginField, false, " "},
+      {"origin to a disabled option field: eaten", "10001", shipmentIdShut, screen_id::ShipmentId,
+       screen_id::OriginField, false, " "},
       {"origin to the line list: passes", "10001", nullptr, screen_id::LineList, screen_id::LineList, false, " "},
       // From the destination.
       {"destination to the origin: the destination checked", "10001\t60601", nullptr, screen_id::OriginField,
@@ -349,8 +350,8 @@ TEST(ClickAway, TheFocusedFieldIsCheckedThenTheFocusMovesByTheTable) {
        screen_id::ClassField, false, "NY"},
       {"origin to the class with a constant class: the weight reached", "10001\t60601\t", constantClassFromOrigin,
        screen_id::ClassField, screen_id::WeightField, false, "NY"},
-      {"weight to the disabled class of its own line: eaten", "10001\t60601\t85\t", classShut,
-       screen_id::ClassField, screen_id::WeightField, false, "NY"},
+      {"weight to the disabled class of its own line: eaten", "10001\t60601\t85\t", classShut, screen_id::ClassField,
+       screen_id::WeightField, false, "NY"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

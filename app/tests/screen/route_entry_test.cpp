@@ -41,7 +41,6 @@ void TypeFromOrigin(testing::ScreenDriver& driver, std::string keys) {
   });
 }
 
-
 std::string OriginCode(WindowHandle screen) {
   const QivSession& session = *QivDialog::SessionOf(screen);
   return session.context->textAt(ratekit::shipment_point::Of(0, ratekit::shipment_point::kCode));
@@ -105,8 +104,7 @@ TEST(RouteEntry, AShortCanadianCodeNeedsARangeOfWholePrefixes) {
   for (const auto& [code, refused] : codes) {
     SCOPED_TRACE(code);
     testing::SampleCopy sample;
-    std::ofstream(sample.data() / "SAMPLE01.ZP6", std::ios::binary | std::ios::app)
-        << "K1A0AK1A9Z\r\nM5V2AM5V2Z\r\n";
+    std::ofstream(sample.data() / "SAMPLE01.ZP6", std::ios::binary | std::ios::app) << "K1A0AK1A9Z\r\nM5V2AM5V2Z\r\n";
     testing::ScreenDriver driver;
     TypeFromOrigin(driver, std::string(code) + "\t");
     driver.onScreen([refused = refused](WindowHandle) {
@@ -162,9 +160,7 @@ TEST(RouteEntry, EnterInTheDestinationAfterAReRatingRatesOnce) {
   testing::SampleCopy sample;
   testing::ScreenDriver driver;
   TypeFromOrigin(driver, "10001\t60601\t85\t1200\t");
-  driver.onScreen([](WindowHandle screen) {
-    testing::ClickOn(screen, screen_id::DestinationField);
-  });
+  driver.onScreen([](WindowHandle screen) { testing::ClickOn(screen, screen_id::DestinationField); });
   for (int enter = 0; enter < 2; ++enter) {
     driver.onScreen([](WindowHandle screen) {
       EXPECT_EQ(WindowId(GetFocus()), screen_id::DestinationField);
@@ -200,8 +196,8 @@ TEST(ProfileChoice, TheShownDiscountIsResetAndTheFactorsAreTheProfiles) {
     SetDialogItemText(screen, screen_id::LtlSurcharge, "7.77");
     const WindowHandle profiles = DialogItem(screen, screen_id::ProfileCombo);
     SendMessage(profiles, combo_box::SetCurrentSelection,
-                static_cast<WParam>(SendMessage(profiles, combo_box::AddString, 0,
-                                                reinterpret_cast<LParam>("No Such Profile"))));
+                static_cast<WParam>(
+                    SendMessage(profiles, combo_box::AddString, 0, reinterpret_cast<LParam>("No Such Profile"))));
     SendMessage(screen, msg::Command, CommandParam(screen_id::ProfileCombo, combo_box::SelectionChange),
                 HandleToParam(profiles));
     EXPECT_EQ(DialogItemText(screen, screen_id::LtlSurcharge), "7.77");

@@ -4,11 +4,10 @@
 // and closing all the same.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <map>
 #include <sstream>
+#include <sys/stat.h>
 
 #include "dialogs/dialog_ids.h"
 #include "platform/desktop/recording_services.h"
@@ -17,9 +16,9 @@
 #include "platform/ui/controls/combo_box.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/window.h"
+#include "sample_copy.h"
 #include "screen/screen_ids.h"
 #include "screen_driver.h"
-#include "sample_copy.h"
 #include "screen_probe.h"
 #include "shell/qiv_program.h"
 
@@ -36,13 +35,14 @@ TEST(SampleScreen, OpensReadyOnTheSampleDataSetAndExitSavesItsSettings) {
   driver.chooseLevels();
   driver.onScreen([](WindowHandle screen) {
     std::filesystem::create_directories(QIV_ARTIFACT_DIR);
-    EXPECT_TRUE(platform::ui::cairo::RenderWindowToPng(screen, std::string(QIV_ARTIFACT_DIR) + "/rating-screen-sample.png"));
+    EXPECT_TRUE(
+        platform::ui::cairo::RenderWindowToPng(screen, std::string(QIV_ARTIFACT_DIR) + "/rating-screen-sample.png"));
     EXPECT_FALSE(WindowText(screen).empty());
     EXPECT_EQ(testing::MenuTitles(screen).size(), 4u);
     // The profile the settings name, among them "Default".
     EXPECT_FALSE(testing::SelectedComboText(screen, screen_id::ProfileCombo).empty());
-    EXPECT_GE(SendDialogItemMessage(screen, screen_id::ProfileCombo, combo_box::FindStringExact, static_cast<WParam>(-1),
-                                    reinterpret_cast<LParam>("Default")),
+    EXPECT_GE(SendDialogItemMessage(screen, screen_id::ProfileCombo, combo_box::FindStringExact,
+                                    static_cast<WParam>(-1), reinterpret_cast<LParam>("Default")),
               0);
     EXPECT_TRUE(testing::IsShown(screen, screen_id::TariffList) || testing::IsShown(screen, screen_id::SingleTariff));
     EXPECT_FALSE(testing::StatusPane(screen, 0).empty());

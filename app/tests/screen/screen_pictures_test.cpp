@@ -6,8 +6,8 @@
 
 #include <filesystem>
 
-#include "display/display_ids.h"
 #include "dialogs/qiv_dialog.h"
+#include "display/display_ids.h"
 #include "platform/ui/cairo/rendering.h"
 #include "platform/ui/controls/list_box.h"
 #include "platform/ui/dialog.h"
@@ -98,7 +98,8 @@ TEST(ScreenPictures, TheSampleLevelsTariffTextAndServiceMap) {
   driver.chooseLevels();
   bool offered = false;
   driver.onScreen([&](WindowHandle screen) {
-    offered = testing::MenuFlags(screen, command::TariffDisplay) != ~0u && testing::MenuFlags(screen, command::ServiceMap) != ~0u &&
+    offered = testing::MenuFlags(screen, command::TariffDisplay) != ~0u &&
+              testing::MenuFlags(screen, command::ServiceMap) != ~0u &&
               testing::MenuFlags(screen, command::Website) != ~0u;
     PostMessage(screen, msg::Command, CommandParam(command::TariffDisplay, 0));
   });

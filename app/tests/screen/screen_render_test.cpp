@@ -30,7 +30,8 @@ std::vector<std::pair<int, int>> OverlappingControls(WindowHandle screen) {
   // (The focus sentinels, 1 x 1 at the corner, show nothing.)
   constexpr int kSentinelId = 0xFFFF;
   for (WindowHandle child : ChildWindows(screen))
-    if (IsWindowVisible(child) && !WindowRectInParent(child).isEmpty() && WindowId(child) != kSentinelId) shown.push_back(child);
+    if (IsWindowVisible(child) && !WindowRectInParent(child).isEmpty() && WindowId(child) != kSentinelId)
+      shown.push_back(child);
   std::vector<std::pair<int, int>> overlaps;
   for (std::size_t a = 0; a < shown.size(); ++a)
     for (std::size_t b = a + 1; b < shown.size(); ++b)
@@ -44,7 +45,8 @@ TEST(ScreenLook, TheScreenInEnglishThenSpanishNothingCut) {
   testing::QivDataSet data;
   const std::filesystem::path sample = QIV_DATA_DIR;
   data.languageFile = platform::testing::ReadFileText(sample / "QIV32.LNG");
-  for (const char* picture : {"HEADLINE.bmp", "QIV.ICO"}) std::filesystem::copy_file(sample / picture, data.data() / picture);
+  for (const char* picture : {"HEADLINE.bmp", "QIV.ICO"})
+    std::filesystem::copy_file(sample / picture, data.data() / picture);
   data.setText(fields::kIconFileRoom, "QIV.ICO");
   data.setMexicoOption(true);
   data.libraryNames = "YSTANDIN.STANDENG.STANDGDE";
