@@ -64,6 +64,17 @@ bool FitsCountryMask(std::string_view code, int mask, bool mexicoOption) {
   return true;
 }
 
+std::optional<int> ZipModeCountryMask(const RatingContext& context) {
+  using namespace country_mask;
+  const bool usOnly = context.charAt(fields::kCanadianCodesFlag) == 'Y';
+  switch (context.charAt(fields::kZipMode)) {
+    case '5': return usOnly ? UsZip : UsZip | CanadianFive;
+    case '6': return usOnly ? UsZip : UsZip | CanadianCode;
+    case '3': return usOnly ? UsPrefix : UsPrefix | CanadianPrefix;
+    default: return std::nullopt;
+  }
+}
+
 const RuntimeClass CZipEdit::kRuntimeClass{"CZipEdit", &CCaptionEdit::kRuntimeClass, &CreateFieldObject<CZipEdit>};
 
 bool CZipEdit::attachItem(int id, WindowHandle dialog, int countryMask) {

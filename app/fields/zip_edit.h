@@ -10,6 +10,7 @@
 // the field is (origin 1000, destination 1002).
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "fields/caption_edit.h"
@@ -26,6 +27,13 @@ inline constexpr int CanadianFive = 16;
 
 // Whether every position of the code fits the mask.
 bool FitsCountryMask(std::string_view code, int mask, bool mexicoOption);
+
+class RatingContext;
+// The shapes a point code may take by the tariff's ZIP mode ('5': five
+// digits or five characters of a Canadian code; '6': five digits or a
+// whole Canadian code; '3': prefixes), U.S. shapes only when the tariff
+// has no Canadian codes; none for another mode.
+std::optional<int> ZipModeCountryMask(const RatingContext& context);
 
 class CZipEdit : public CCaptionEdit {
  public:

@@ -124,18 +124,10 @@ void RatingDialog::attachLineFields() {
 }
 
 void RatingDialog::setRouteCountryMasks() {
-  // By the ZIP mode and the Canadian-codes flag.
-  const RatingContext& context = *session().context;
-  const bool flag = context.charAt(fields::kCanadianCodesFlag) == 'Y';
-  int mask = 0;
-  switch (context.charAt(fields::kZipMode)) {
-    case '5': mask = flag ? 4 : 20; break;
-    case '6': mask = flag ? 4 : 12; break;
-    case '3': mask = flag ? 1 : 3; break;
-    default: return;
-  }
-  destinationField_.setCountryMask(mask);
-  if (!originIsCombo_) originField_.setCountryMask(mask);
+  const std::optional<int> mask = ZipModeCountryMask(*session().context);
+  if (!mask) return;
+  destinationField_.setCountryMask(*mask);
+  if (!originIsCombo_) originField_.setCountryMask(*mask);
 }
 
 void RatingDialog::layoutResultStatics() {

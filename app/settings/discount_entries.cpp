@@ -127,6 +127,11 @@ Placement PlaceEntry(std::span<const DiscountEntry> entries, const DiscountEntry
   return {Placement::Kind::Insert, entries.size()};
 }
 
+std::string TypedBound(const DiscountEntry& entry, int bound) {
+  const std::string text(Trimmed(BoundOf(entry, bound).substr(0, 5)));
+  return !text.empty() && IsLetter(text[0]) ? text.substr(0, 3) : text;
+}
+
 std::string EntryLine(const DiscountEntry& entry) {
   std::string line;
   for (int b = 0; b < 4; ++b) {

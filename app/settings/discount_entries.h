@@ -68,6 +68,10 @@ struct Placement {
 };
 Placement PlaceEntry(std::span<const DiscountEntry> entries, const DiscountEntry& entry);
 
+// A ZIP bound as it is typed: trimmed, a Canadian range's bound as the
+// prefix it was built from (so that storing it again builds the same range).
+std::string TypedBound(const DiscountEntry& entry, int bound);
+
 // The line of the entry list: the four bounds separated by tabs, a
 // Canadian prefix as its 3 characters and two blanks.
 std::string EntryLine(const DiscountEntry& entry);

@@ -46,6 +46,9 @@ constexpr std::size_t kStateLines = 50, kStateLineLength = 100;
 constexpr std::array<int, 3> kListTabStops{36, 72, 108};
 constexpr std::array<int, 4> kBoundEdits{id::OriginFrom, id::OriginTo, id::DestinationFrom, id::DestinationTo};
 constexpr int kRows = 11;
+// Percentages: length 5 (the eleventh 6) with 2 decimals, typing one
+// character more.
+constexpr int kPercentLength = 5, kEleventhLength = 6, kPercentDecimals = 2;
 
 std::string Trimmed(std::string_view text) {
   while (!text.empty() && (text.front() == ' ')) text.remove_prefix(1);
@@ -89,6 +92,19 @@ DiscountPage::DiscountPage(SettingsDialog& settings) : SettingsPage(settings, id
       messageMap().onNotification(edit, edit::KillFocusNotify,
                                   [this, edit, eleventh] { onPercentLeft(edit, eleventh); });
   }
+  for (int i = 0; i < 2 * kRows; ++i) percentFields_.push_back(std::make_unique<CDecimalEdit>(settings.session()));
+  for (std::size_t i = 0; i < kBoundEdits.size(); ++i)
+    boundFields_.push_back(std::make_unique<CZipEdit>(settings.session()));
+}
+
+void DiscountPage::attachFields() {
+  auto field = percentFields_.begin();
+  for (const auto& edits : {id::kFirstColumn, id::kSecondColumn})
+    for (int row = 1; row <= kRows; ++row) {
+      const int length = row == kRows ? kEleventhLength : kPercentLength;
+      attachDecimal(**field++, edits[static_cast<std::size_t>(row - 1)], length, kPercentDecimals, length + 1);
+    }
+  for (std::size_t i = 0; i < kBoundEdits.size(); ++i) attachZip(*boundFields_[i], kBoundEdits[i]);
 }
 
 bool DiscountPage::rowInUse(int row) const {
@@ -120,13 +136,7 @@ void DiscountPage::fill() {
       label = text(st::kEleventhRow);
     }
     setItemText(id::kBreakLabels[static_cast<std::size_t>(row - 1)], label);
-    for (int edit :
-         {id::kFirstColumn[static_cast<std::size_t>(row - 1)], id::kSecondColumn[static_cast<std::size_t>(row - 1)]})
-      SendDialogItemMessage(handle(), edit, edit::LimitText, row == kRows ? 7 : 6);
   }
-  const char zipMode = context.charAt(fields::kZipMode);
-  for (int bound : kBoundEdits)
-    SendDialogItemMessage(handle(), bound, edit::LimitText, zipMode == '5' ? 5 : zipMode == '3' ? 3 : 6);
   SendDialogItemMessage(handle(), id::EntryList, list_box::SetTabStops, kListTabStops.size(),
                         reinterpret_cast<LParam>(kListTabStops.data()));
   const ProfileRecord& p = profile();
@@ -329,8 +339,8 @@ void DiscountPage::onEntryChosen() {
       setItemText(origin ? id::OriginFrom : id::DestinationFrom, "");
       setItemText(origin ? id::OriginTo : id::DestinationTo, "");
     } else {
-      setItemText(origin ? id::OriginFrom : id::DestinationFrom, Trimmed(from));
-      setItemText(origin ? id::OriginTo : id::DestinationTo, Trimmed(to));
+      setItemText(origin ? id::OriginFrom : id::DestinationFrom, settings::TypedBound(entry, 2 * side));
+      setItemText(origin ? id::OriginTo : id::DestinationTo, settings::TypedBound(entry, 2 * side + 1));
     }
   }
   for (int row = 1; row <= kRows; ++row)

@@ -6,6 +6,9 @@
 // page until Close (which stores the view's values in the working copy)
 // or Cancel (which does not).
 //
+// Percentages are decimal fields with two decimals, range bounds ZIP fields
+// taking the shapes of the tariff's ZIP mode.
+//
 // In the range view a chosen entry is edited in place: Close stores it
 // (where it now belongs; an equal entry asks before it is replaced, and
 // No puts the edited entry back as it was), Cancel abandons the edit,
@@ -13,6 +16,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -35,6 +39,7 @@ class DiscountPage : public SettingsPage {
 
  protected:
   platform::ui::LResult onKillActive() override;
+  void attachFields() override;
 
  private:
   // Rows 1..11: whether the row is shown (breaks 1-9 by their labels and
@@ -67,6 +72,9 @@ class DiscountPage : public SettingsPage {
   View view_ = View::Overview;
   std::vector<settings::DiscountEntry> entries_;
   std::optional<std::size_t> editedEntry_;
+  // Column 1 then column 2, rows 1..11 each; the four bounds.
+  std::vector<std::unique_ptr<CDecimalEdit>> percentFields_;
+  std::vector<std::unique_ptr<CZipEdit>> boundFields_;
 };
 
 }  // namespace qiv

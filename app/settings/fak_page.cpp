@@ -15,7 +15,8 @@ namespace pr = ratekit::profile_record;
 namespace {
 
 constexpr std::size_t kSlotWidth = 4;
-constexpr int kClassLimit = 3;
+// A class field: length 4 without decimals, typing up to 3 digits.
+constexpr int kClassLength = 4, kClassTextLimit = 3;
 
 std::string Trimmed(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
@@ -29,8 +30,15 @@ FieldSpan Slot(std::size_t k) { return {pr::kClassMap.offset + kSlotWidth * k, k
 
 FakPage::FakPage(SettingsDialog& settings) : SettingsPage(settings, id::FakPage) {
   messageMap().onNotification(id::ResetClasses, button::Clicked, [this] { onResetStandardClasses(); });
-  for (int edit : id::kFakEdits)
+  for (int edit : id::kFakEdits) {
+    classFields_.push_back(std::make_unique<CDecimalEdit>(settings.session()));
     messageMap().onNotification(edit, edit::KillFocusNotify, [this, edit] { onClassLeft(edit); });
+  }
+}
+
+void FakPage::attachFields() {
+  for (std::size_t k = 0; k < id::kFakEdits.size(); ++k)
+    attachDecimal(*classFields_[k], id::kFakEdits[k], kClassLength, 0, kClassTextLimit);
 }
 
 std::string FakPage::tariffClass(std::size_t k) const {
@@ -41,7 +49,6 @@ void FakPage::fill() {
   if (!made()) return;
   check(id::UseFakTiers, profile().integerAt<std::int32_t>(pr::kClassMapInUse.offset) != 0);
   for (std::size_t k = 0; k < id::kFakEdits.size(); ++k) {
-    SendDialogItemMessage(handle(), id::kFakEdits[k], edit::LimitText, kClassLimit);
     setItemText(id::kFakLabels[k], tariffClass(k));
     setItemText(id::kFakEdits[k], Trimmed(platform::UntilNul(profile().text(Slot(k)))));
   }

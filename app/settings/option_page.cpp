@@ -25,7 +25,9 @@ constexpr FieldSpan kDefaultsFixOriginZip{53349, 2};
 constexpr FieldSpan kDefaultsFixDestinationZip{53360, 2};
 constexpr FieldSpan kIvaPromptFixed{90963, 1};
 constexpr FieldSpan kInsurancePromptFixed{90965, 1};
-constexpr int kFactorLimitText = 7, kZipLimit6 = 6;
+// Factors: length 6 with 2 decimals, typing up to 7 characters; the class
+// 3 digits.
+constexpr int kFactorLength = 6, kFactorDecimals = 2, kFactorTextLimit = 7, kClassLength = 3;
 
 std::string Trimmed(std::string text) {
   const std::size_t first = text.find_first_not_of(' ');
@@ -43,7 +45,13 @@ void StoreText(ProfileRecord& profile, FieldSpan field, const std::string& text)
 
 }  // namespace
 
-OptionPage::OptionPage(SettingsDialog& settings) : SettingsPage(settings, id::OptionPage) {
+OptionPage::OptionPage(SettingsDialog& settings)
+    : SettingsPage(settings, id::OptionPage),
+      ltlFactor_(settings.session()),
+      tlFactor_(settings.session()),
+      constantClass_(settings.session()),
+      originZip_(settings.session()),
+      destinationZip_(settings.session()) {
   messageMap().onNotification(id::PromptSurcharge, button::Clicked,
                               [this] { onSurchargeSwitch(id::PromptSurcharge, id::ConstantSurcharge); });
   messageMap().onNotification(id::ConstantSurcharge, button::Clicked,
@@ -62,18 +70,18 @@ OptionPage::OptionPage(SettingsDialog& settings) : SettingsPage(settings, id::Op
                               [this] { onZipLeft(id::DestinationZip, id::UseDestinationZip); });
 }
 
+void OptionPage::attachFields() {
+  attachDecimal(ltlFactor_, id::LtlFactor, kFactorLength, kFactorDecimals, kFactorTextLimit);
+  attachDecimal(tlFactor_, id::TlFactor, kFactorLength, kFactorDecimals, kFactorTextLimit);
+  attachDecimal(constantClass_, id::ConstantClass, kClassLength, 0, kClassLength);
+  SendDialogItemMessage(handle(), id::ClassDescription, edit::LimitText, kClassLength);
+  attachZip(originZip_, id::OriginZip);
+  attachZip(destinationZip_, id::DestinationZip);
+}
+
 void OptionPage::fill() {
   if (!made()) return;
   const ProfileRecord& p = profile();
-  const RatingContext& context = *session().context;
-  for (int factor : {id::LtlFactor, id::TlFactor})
-    SendDialogItemMessage(handle(), factor, edit::LimitText, kFactorLimitText);
-  const char zipMode = context.charAt(fields::kZipMode);
-  const int zipLimit = zipMode == '5' ? 5 : zipMode == '3' ? 3 : kZipLimit6;
-  for (int zip : {id::OriginZip, id::DestinationZip})
-    SendDialogItemMessage(handle(), zip, edit::LimitText, static_cast<WParam>(zipLimit));
-  SendDialogItemMessage(handle(), id::ConstantClass, edit::LimitText, 3);
-  SendDialogItemMessage(handle(), id::ClassDescription, edit::LimitText, 3);
 
   setItemText(id::LtlFactor, platform::DecimalText(p.floatAt(pr::kLtlSurchargePercent.offset), 5, 2));
   setItemText(id::TlFactor, platform::DecimalText(p.floatAt(pr::kTlSurchargePercent.offset), 5, 2));

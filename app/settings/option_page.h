@@ -4,7 +4,9 @@
 // the other; the group hidden when the settings images fix them) and the
 // Mexico prompts (shown with the Mexico option, each unless its .MET flag
 // fixes it; moved up into the ZIP group's place when that is hidden).
-// Fields are checked as the focus leaves them.
+// The factors and the class are decimal fields, the ZIPs ZIP fields taking
+// the shapes of the tariff's ZIP mode; each is checked as the focus leaves
+// it.
 #pragma once
 
 #include <array>
@@ -20,6 +22,9 @@ class OptionPage : public SettingsPage {
 
   void fill() override;  // FillOptionPage
   void save() override;  // SaveOptionPage
+
+ protected:
+  void attachFields() override;
 
  private:
   void onSurchargeSwitch(int clicked, int other);
@@ -37,6 +42,8 @@ class OptionPage : public SettingsPage {
   // ZIP group's top, taken when the page is first filled.
   std::optional<std::array<platform::ui::Rect, 3>> promptPlaces_;
   int zipGroupTop_ = 0;
+  CDecimalEdit ltlFactor_, tlFactor_, constantClass_;
+  CZipEdit originZip_, destinationZip_;
 };
 
 }  // namespace qiv

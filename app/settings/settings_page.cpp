@@ -1,6 +1,7 @@
 #include "settings/settings_page.h"
 
 #include "language/show_message.h"
+#include "platform/ui/controls/edit.h"
 #include "platform/ui/controls/property_sheet.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
@@ -25,6 +26,7 @@ bool SettingsPage::onInitDialog() {
   Dialog::onInitDialog();
   applyLanguage();
   setDialogFont();
+  attachFields();
   fill();
   return false;
 }
@@ -38,6 +40,16 @@ LResult SettingsPage::onSetActive() {
 LResult SettingsPage::onKillActive() {
   save();
   return 0;
+}
+
+void SettingsPage::attachDecimal(CDecimalEdit& field, int id, int length, int decimals, int textLimit) {
+  field.attachItem(id, handle(), length, decimals);
+  field.send(edit::LimitText, static_cast<WParam>(textLimit));
+}
+
+void SettingsPage::attachZip(CZipEdit& field, int id) {
+  const std::optional<int> mask = ZipModeCountryMask(*session().context);
+  field.attachItem(id, handle(), mask.value_or(country_mask::CanadianPrefix | country_mask::UsZip));
 }
 
 bool SettingsPage::checked(int id) const { return DialogButtonCheck(handle(), id) != 0; }

@@ -19,6 +19,8 @@
 #include "platform/ui/controls/property_sheet.h"
 #include "platform/ui/controls/tab_control.h"
 #include "platform/ui/dialog.h"
+#include "platform/ui/focus.h"
+#include "platform/ui/input.h"
 #include "platform/ui/paint.h"
 #include "platform/ui/recording_surface.h"
 #include "platform/ui/window.h"
@@ -155,11 +157,19 @@ TEST_F(SettingsDialogTest, SheetTabsViewsAndEntries) {
     EXPECT_EQ(ListLine(list, 2), "02100\t02299\t     \tTX");
     EXPECT_EQ(ListLine(list, 3), "K1A  \tK1C  \t     \tGA");  // among the ZIP-to-state entries, by its bounds
     Shoot(settings, "settings-discount-ranges");
-    // Editing an entry into one that exists, answered No (154), keeps both as they were.
+    // A Canadian range is edited as the prefixes it was built from, so
+    // that Update stores it again as it was.
     SendMessage(list, list_box::SetCurrentSelection, 3);
     Notify(discounts, id::EntryList, list_box::SelectionChange);
     EXPECT_EQ(DialogItemText(discounts, id::Close), "Update");
-    EXPECT_EQ(DialogItemText(discounts, id::OriginFrom), "K1A0A");
+    EXPECT_EQ(DialogItemText(discounts, id::OriginFrom), "K1A");
+    EXPECT_EQ(DialogItemText(discounts, id::OriginTo), "K1C");
+    Click(discounts, id::Close);
+    EXPECT_EQ(DialogItemText(discounts, id::Close), "Close");
+    EXPECT_EQ(ListLine(list, 3), "K1A  \tK1C  \t     \tGA");
+    // Editing an entry into one that exists, answered No (154), keeps both as they were.
+    SendMessage(list, list_box::SetCurrentSelection, 3);
+    Notify(discounts, id::EntryList, list_box::SelectionChange);
     SendMessage(states, combo_box::SetCurrentSelection,
                 static_cast<WParam>(SendMessage(states, combo_box::FindString, static_cast<WParam>(-1),
                                                 reinterpret_cast<LParam>("TX"))));
@@ -241,6 +251,129 @@ TEST_F(SettingsDialogTest, OptionFieldsAreCheckedAsTheyAreLeft) {
   ASSERT_GE(shown.size(), 3u);
   EXPECT_EQ(shown[1], "Invalid Zip Code.");
   EXPECT_EQ(shown[2], "Invalid Zip Code.");
+}
+
+// Typing into each kind of field of the pages as a user types (a Tab at
+// the end leaves the field): the characters each takes, the text it keeps,
+// the beeps, and what the page says and does as a bad value leaves.
+TEST_F(SettingsDialogTest, PageFieldsFilterWhatIsTypedAndThePagesRefuseBadValuesAsTheyAreLeft) {
+  struct Typing {
+    int field;
+    const char* keys;
+    const char* text;
+    int beeps;            // -1: not counted (a message box was shown)
+    const char* message;  // shown as the field was left, or null
+    bool focusStays;      // the focus is still in the field afterwards
+  };
+  struct PageTypings {
+    int index;
+    std::function<void(WindowHandle settings, WindowHandle page)> open;
+    const char* picture;
+    std::vector<Typing> typings;
+  };
+  // A field's cases end with a value it may be left with: moving to the
+  // next field leaves it.
+  const PageTypings pages[] = {
+      {0,
+       [](WindowHandle, WindowHandle options) {
+         SetDialogItemText(options, id::ConstantClass, "50");
+         SetDialogItemText(options, id::OriginZip, "10001");
+         for (int on : {id::ConstantSurcharge, id::UseConstantClass, id::UseOriginZip}) {
+           CheckDialogButton(options, on, 1);
+           Notify(options, on, 0);
+         }
+       },
+       "settings-typed-options",
+       {
+           {id::LtlFactor, "12.345", "12.34", 0, nullptr, true},  // two decimals
+           {id::LtlFactor, "1a2b3%", "123", 3, nullptr, true},
+           {id::LtlFactor, "1.2.", "1.2", 1, nullptr, true},  // a second point
+           {id::LtlFactor, "99.99\t", "99.99", 0, nullptr, false},
+           {id::TlFactor, "100\t", "", -1, "Invalid Surcharge.", true},
+           {id::TlFactor, "-7\t", "-7.00", 0, nullptr, false},      // padded as it leaves
+           {id::ConstantClass, "5x0.05", "500", 2, nullptr, true},  // three digits, no point
+           {id::ConstantClass, "999\t", "", -1, "Invalid Class.", true},
+           {id::ConstantClass, "50\t", "50", 0, nullptr, false},
+           {id::OriginZip, "k1a0a1", "K1A0A", 1, nullptr, true},  // ZIP mode 5: five characters of a postal code
+           {id::OriginZip, "1234567", "12345", 2, nullptr, true},
+           {id::OriginZip, "1a", "1", 1, nullptr, true},
+           {id::OriginZip, "k1a\t", "", -1, "Invalid Zip Code.", true},  // no range of the tariff holds it
+           {id::OriginZip, "10001\t", "10001", 0, nullptr, false},
+       }},
+      {2,
+       nullptr,
+       "settings-typed-fak",
+       {
+           {id::kFakEdits[0], "1234", "123", 0, nullptr, true},  // cut to three digits silently
+           {id::kFakEdits[0], "7.5x", "75", 2, nullptr, true},
+           {id::kFakEdits[0], "999\t", "", -1, "Invalid Class.", true},
+           {id::kFakEdits[0], "85\t", "85", 0, nullptr, false},
+       }},
+      {1,
+       [](WindowHandle settings, WindowHandle discounts) {
+         Choose(settings, "Peach State Mills");
+         Click(discounts, id::EditPercentages);
+       },
+       "settings-typed-percentages",
+       {
+           {id::kFirstColumn[0], "1234.5", "123.5", 0, nullptr, true},  // three digits before the point
+           {id::kFirstColumn[0], "5.255", "5.25", 0, nullptr, true},
+           {id::kFirstColumn[0], "12.5\t", "12.50", 0, nullptr, false},
+           {id::kFirstColumn[3], "99.99\t", "0.00", -1, "Discount Cannot Exceed 99.99", false},
+           {id::kFirstColumn[10], "1000.00\t", "0.00", -1, "Floor Cannot Exceed 999.99", false},
+           {id::kFirstColumn[10], "999.99\t", "999.99", 0, nullptr, false},
+           {id::kSecondColumn[0], "a7%", "7", 2, nullptr, true},
+       }},
+      {1,
+       [](WindowHandle, WindowHandle discounts) {
+         Click(discounts, id::Close);
+         Click(discounts, id::EditRanges);
+       },
+       "settings-typed-ranges",
+       {
+           {id::OriginFrom, "k1a0a1", "K1A0A", 1, nullptr, true},
+           {id::OriginTo, "1234567", "12345", 2, nullptr, true},
+           {id::DestinationFrom, "%1a", "1", 2, nullptr, true},
+           {id::DestinationTo, "m5v", "M5V", 0, nullptr, true},
+       }},
+  };
+  std::vector<testing::ScreenDriver::Step> steps;
+  std::size_t boxes = 0;
+  for (const PageTypings& page : pages) {
+    steps.push_back([&page](WindowHandle settings) {
+      ASSERT_TRUE(ShowPage(settings, page.index));
+      if (page.open) page.open(settings, Page(settings, page.index));
+    });
+    for (const Typing& typing : page.typings) {
+      steps.push_back([&, typing, index = page.index](WindowHandle settings) {
+        const WindowHandle field = DialogItem(Page(settings, index), typing.field);
+        SetWindowText(field, "");
+        SetFocus(field);
+        boxes = driver_.boxes().size();
+        driver_.clearBeeps();
+        InjectText(typing.keys);
+      });
+      steps.push_back([&, typing, index = page.index](WindowHandle settings) {
+        const WindowHandle field = DialogItem(Page(settings, index), typing.field);
+        const std::string what = std::to_string(typing.field) + " typed " + typing.keys;
+        EXPECT_EQ(WindowText(field), typing.text) << what;
+        if (typing.beeps >= 0) {
+          EXPECT_EQ(static_cast<int>(driver_.beeps().size()), typing.beeps) << what;
+        }
+        EXPECT_EQ(GetFocus() == field, typing.focusStays) << what;
+        std::vector<std::string> shown;
+        for (std::size_t i = boxes; i < driver_.boxes().size(); ++i) shown.push_back(driver_.boxes()[i].text);
+        EXPECT_EQ(shown, typing.message ? std::vector<std::string>{typing.message} : std::vector<std::string>{})
+            << what;
+      });
+    }
+    steps.push_back([&page](WindowHandle settings) { Shoot(settings, page.picture); });
+  }
+  steps.push_back([](WindowHandle settings) {
+    Click(Page(settings, 1), id::CancelView);
+    Click(settings, id::Cancel);
+  });
+  run(std::move(steps));
 }
 
 TEST_F(SettingsDialogTest, TheHundredAndFiftyFirstEntryIsRefused) {
