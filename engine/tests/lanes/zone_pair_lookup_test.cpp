@@ -153,25 +153,5 @@ TEST(ZonePairLookup, TariffTypesIAndKKeepValues) {
   EXPECT_EQ(values('K', 'C', false), (V{{'0', 31}, {'0', 150}}));
 }
 
-TEST(ZonePairLookup, ValueHitsNameTheirAdjustmentNumberUpTo999) {
-  // Sorted by number, each slot's value staying with its number; 1500 names
-  // no 3-character number (its slot's number is empty and sorts first).
-  const std::string list = List(Pairs({"AAACCC0310", "AAACCC1500", "BBBCCC0042", "BBBCCC120B"}));
-  for (const char type : {'I', 'K'}) {
-    LaneAdjustmentWork work;
-    ASSERT_EQ(LoadZonePairAdjustments(list, ZonePairLane{"10001", "90001", type, 'B', false}, work), 0);
-    std::vector<std::pair<std::string, int>> found;
-    for (int i = 0; i < work.hits.count; ++i) {
-      const std::size_t slot = static_cast<std::size_t>(i);
-      found.emplace_back(std::string(work.hits.numbers[slot].number.data(), 3), work.hits.values[slot].value);
-    }
-    using N = std::vector<std::pair<std::string, int>>;
-    if (type == 'I')
-      EXPECT_EQ(found, (N{{std::string(3, '\0'), 1500}, {"042", 42}, {"120", 120}, {"310", 310}}));
-    else
-      EXPECT_EQ(found, (N{{"031", 31}, {"120", 120}, {"150", 150}}));  // 0042 is lettered '2'
-  }
-}
-
 }  // namespace
 }  // namespace vorn
