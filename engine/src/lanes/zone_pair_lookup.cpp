@@ -1,8 +1,10 @@
 #include "lanes/zone_pair_lookup.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstring>
+#include <numeric>
 #include <optional>
 #include <span>
 #include <string>
@@ -130,24 +132,52 @@ int ParseNumber(std::string_view digits) {
   return std::sscanf(text.c_str(), "%d", &value) == 1 ? value : 0;
 }
 
+// A value hit also names the cell record of its value ("%03d"), which the
+// default application reads by adjustment number; a value above 999 names
+// none and stays a value only.
+void StoreValueHit(std::size_t slot, char letter, int value, AdjustmentHitTable& hits) {
+  hits.values[slot] = {letter, static_cast<std::uint16_t>(value), 0};
+  if (value < 0 || value > 999) return;
+  char number[4];
+  std::snprintf(number, sizeof number, "%03d", value);
+  std::memcpy(hits.numbers[slot].number.data(), number, 3);
+  hits.numbers[slot].position = 0;
+}
+
 // Stores the hit of a matching record: a value for tariff types 'I' and 'K',
 // else the adjustment number. False when the record adds no hit.
 bool StoreHit(const PairRecord& record, const ZonePairLane& lane, AdjustmentHitTable& hits) {
   const std::size_t slot = static_cast<std::size_t>(hits.count);
   const std::string_view value = record.value();
   if (lane.tariffType == 'I') {
-    hits.values[slot] = {'0', static_cast<std::uint16_t>(ParseNumber(value)), 0};
+    StoreValueHit(slot, '0', ParseNumber(value), hits);
     return true;
   }
   if (lane.tariffType == 'K') {
     const char letter = value[3];
     if (letter != '0' && letter != lane.rateKind) return false;
-    hits.values[slot] = {letter, static_cast<std::uint16_t>(ParseNumber(value.substr(0, 3))), 0};
+    StoreValueHit(slot, letter, ParseNumber(value.substr(0, 3)), hits);
     return true;
   }
   std::memcpy(hits.numbers[slot].number.data(), value.data(), 3);
   hits.numbers[slot].position = 0;
   return true;
+}
+
+// Sorts the hits by value (letter 'T') or by adjustment number, a slot's
+// number and value staying together.
+void SortHits(AdjustmentHitTable& hits, bool byValue) {
+  const std::size_t n = static_cast<std::size_t>(hits.count);
+  std::array<std::size_t, AdjustmentHitTable::kSlots> order{};
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(n), [&](std::size_t a, std::size_t b) {
+    return byValue ? hits.values[a].value < hits.values[b].value : hits.numbers[a].number < hits.numbers[b].number;
+  });
+  const AdjustmentHitTable found = hits;
+  for (std::size_t i = 0; i < n; ++i) {
+    hits.numbers[i] = found.numbers[order[i]];
+    hits.values[i] = found.values[order[i]];
+  }
 }
 
 std::int16_t MatchPairs(std::string_view text, std::size_t start, std::size_t end,
@@ -166,13 +196,7 @@ std::int16_t MatchPairs(std::string_view text, std::size_t start, std::size_t en
     }
   }
   if (start < end && end - start < PairRecord::kSize) return code::kCantReadLaneList;
-  const std::size_t n = static_cast<std::size_t>(hits.count);
-  if (lane.sortByValue)
-    std::sort(hits.values.begin(), hits.values.begin() + static_cast<std::ptrdiff_t>(n),
-              [](const auto& a, const auto& b) { return a.value < b.value; });
-  else
-    std::sort(hits.numbers.begin(), hits.numbers.begin() + static_cast<std::ptrdiff_t>(n),
-              [](const auto& a, const auto& b) { return a.number < b.number; });
+  SortHits(hits, lane.sortByValue);
   return 0;
 }
 

@@ -14,7 +14,7 @@ namespace vorn {
 struct ZonePairLane {
   std::string_view originKey;  // the 5-character ZIP keys of the ends
   std::string_view destinationKey;
-  char tariffType = ' ';     // 'I' and 'K' keep values, other types numbers
+  char tariffType = ' ';     // 'I' and 'K' keep values (with the number of one up to 999), others numbers
   char rateKind = ' ';       // the kind letter of the lane's rate record ('K')
   bool sortByValue = false;  // letter 'T': the hits by value
 };

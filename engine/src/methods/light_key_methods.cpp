@@ -25,16 +25,29 @@ void RequireNumberedRecord(const Rating& rating) {
   if (!rating.rates.rateRecord.hasSubRecords()) Raise(code::kInvalidRateBasisNumber);
 }
 
+// The key's new number: its own number plus what the light tables find for
+// the lane. Kinds 'B' and 'M' also carry the points' add-ons: the first sum
+// (the own number, plus the number of the 'M' step) takes them unless it
+// already stands at their sum, and a matrix record the 'B' step found adds
+// the number it leaves in the key.
+std::int64_t BaseAndAdjustmentNumber(RatingEngine& engine, Rating& rating, char kind) {
+  const std::int64_t own = KeyRateBasisNumber(rating);
+  const std::int64_t found = light_stage::ShipmentNumber(engine, rating, kind, LightForm::Binary);
+  if (kind != 'B' && kind != 'M') return own + found;
+  const std::int64_t addOns =
+      static_cast<std::int64_t>(rating.rates.origin.addOn) + static_cast<std::int64_t>(rating.rates.destination.addOn);
+  const std::int64_t first = own + (kind == 'M' ? found : 0);
+  const std::int64_t matrixNumber = kind == 'B' ? found : 0;
+  return first + (first == 0 || first != addOns ? addOns : 0) + matrixNumber;
+}
+
 }  // namespace
 
 void RateByBaseAndAdjustment(RatingEngine& engine, Rating& rating, std::string& text, std::size_t recordLength) {
   ReadLaneRateRecord(engine, rating, false, true, recordLength);
   const light_stage::FilesClosed closed(engine);
   const char kind = light_stage::StartFromHead(engine, rating);
-  // The points' add-ons are already in the lane's rate-basis number: the
-  // key adds only what the light tables find for the lane.
-  const std::int64_t own = KeyRateBasisNumber(rating);
-  SetKeyRateBasisNumber(rating, own + light_stage::ShipmentNumber(engine, rating, kind, LightForm::Binary));
+  SetKeyRateBasisNumber(rating, BaseAndAdjustmentNumber(engine, rating, kind));
   LoadRateByTariffType(engine, rating, recordLength);
   RequireNumberedRecord(rating);
   light_stage::SelectKeyTables(engine, rating);

@@ -68,13 +68,24 @@ Stage StageOf(const Variant& v, char sign, char kind, const RateRecord& record) 
 }
 
 // Variant one's kind 'N': a record numbered 1 to 3 selects the lettered
-// code of that digit instead of its kind's.
+// code of that digit instead of its kind's; kind 'H' does so for 1 and 2.
 char SubKeyOf(const Variant& v, char kind, const RateRecord& record) {
-  if (v.number != 1 || kind != 'N') return 0;
+  if (v.number != 1 || (kind != 'N' && kind != 'H')) return 0;
   const std::string_view number = record.field(RateRecord::kSubRecordField);
-  for (char digit : {'1', '2', '3'})
+  const std::string_view digits = kind == 'N' ? "123" : "12";
+  for (char digit : digits)
     if (number == std::string(" 0000") + digit) return digit;
   return 0;
+}
+
+// Variant one: the digit a fetch of letter 'H' kept apart goes back into
+// byte 4 of the record and of the key, also when the record the fetch ended
+// on is a sub-record it stepped to.
+void RestoreSavedKeyCharacter(Rating& rating) {
+  const char saved = rating.tables.savedKeyCharacter;
+  if (saved == 0) return;
+  rating.rates.rateRecord.setByte(RateRecord::kVariantDigit, static_cast<std::uint8_t>(saved));
+  rating.tables.key.text[RateRecordKey::kRateBasisNumber.offset] = saved;
 }
 
 std::int64_t NewNumber(RatingEngine& engine, Rating& rating, Stage stage, char kind, LightForm form) {
@@ -100,6 +111,7 @@ void RateByVariantK(RatingEngine& engine, Rating& rating, std::string& text, std
     rating.rates.rateRecord.clear();
     return;
   }
+  rating.tables.savedKeyCharacter = 0;
   ReadLaneRateRecord(engine, rating, false, true, recordLength);
   const light_stage::FilesClosed closed(engine);
   LoadLetteredCodeTable(engine);
@@ -118,6 +130,7 @@ void RateByVariantK(RatingEngine& engine, Rating& rating, std::string& text, std
     if (!rating.rates.rateRecord.hasSubRecords()) Raise(code::kInvalidRateBasisNumber);
     light_stage::SelectKeyTables(engine, rating);
   }
+  if (variant->number == 1) RestoreSavedKeyCharacter(rating);
   text = RateBasisTextOf(rating.rates.rateRecord);
   if (kind == 'C' && variant->addOnRecordAfterText) light_stage::LeaveAddOnRecord(engine, rating, form);
   if (subKey != 0) rating.rates.rateRecord.setByte(3, static_cast<std::uint8_t>(subKey));

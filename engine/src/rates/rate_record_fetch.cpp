@@ -131,6 +131,7 @@ void LoadRateByTariffType(RatingEngine& engine, Rating& rating, std::size_t reco
         throw;
       }
       digit = kept;
+      t.savedKeyCharacter = kept;
       rating.rates.rateRecord.setByte(RateRecord::kVariantDigit, static_cast<std::uint8_t>(kept));
       break;
     }

@@ -39,7 +39,9 @@ std::size_t ReloadTariff(RatingEngine& engine, Rating& rating, std::string_view 
 // Fetches the rate record of the engine's rate-record key by its rate-basis
 // letter, switching tariffs as the light-edition flag and the letter say,
 // then steps to the sub-record the rate-basis adjustment asks for (214 when
-// it is missing).
+// it is missing). Letter 'H' searches with the first rate-basis digit as
+// '0', puts the digit into byte 4 of the record read and keeps it in the
+// tables' saved key character.
 void LoadRateByTariffType(RatingEngine& engine, Rating& rating, std::size_t recordLength);
 
 // The rate fetch of rate-basis letter 'B' of the light-edition methods:

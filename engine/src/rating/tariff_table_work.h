@@ -45,6 +45,9 @@ inline constexpr std::int32_t kNoOriginRange = 65535;
 struct TariffTableWork {
   RateRecordKey key;
   std::uint8_t substitutionFlag = substitution::kNoEntry;
+  // The first rate-basis digit a fetch of letter 'H' kept apart (its records
+  // are filed under '0' there); 0 when none was kept.
+  char savedKeyCharacter = 0;
 
   // The .C ranges read (up to 20 records of 11 bytes).
   std::array<platform::ByteRecord<kOriginRangeRecordSize>, kMaxOriginRanges> originRanges{};

@@ -265,5 +265,131 @@ INSTANTIATE_TEST_SUITE_P(
                     "0214"}),
     [](const ::testing::TestParamInfo<RefusedCase>& info) { return std::string(info.param.name); });
 
+// --- Type I's add-ons, variant one's kind H, and value hits on lanes ---
+
+// Points 1 and 3 with an add-on of 1 each and a cell of 0: the lane's
+// record is still record 2 (0 + 1 + 1), and the add-ons are 2.
+std::string WithAddOns(std::string tariff) {
+  tariff = Without(tariff, "number=1\n", "number=1 addon=1\n");
+  tariff = Without(tariff, "number=3\n", "number=3 addon=1\n");
+  return Without(tariff, "pair a=1 b=3 value=2", "pair a=1 b=3 value=0");
+}
+
+constexpr std::string_view kKindBMatrix = "  code code=B\n  matrix a=00010 b=00020 number=00032 letter=B\n";
+
+// The rate-basis adjustment of group 005: a record numbered 0010 steps on
+// by the origin's add-on of 2 (at most 9), to the record numbered 0012.
+constexpr std::string_view kStepTo0012 = R"(lettered tariff=TSTFRT01 letter=O record-size=18
+  raw text="005001000100009   "
+  raw text="*                 "
+lettered tariff=TSTFRT01 letter=H record-size=9
+  raw text="10001002 "
+)";
+
+INSTANTIATE_TEST_SUITE_P(
+    AddOnsAndKindH, LightKeyTypes,
+    ::testing::Values(
+        // Kind B: the own number 10 differs from the add-ons, which it takes,
+        // and the matrix record's 32: 10 + 2 + 32 = 44, "005 00044B".
+        KeyCase{"TypeIKindBAddsThePointsAddOnsAndTheMatrixNumber",
+                WithAddOns(Tariff("type=I", Head("001 00010B"), Decoy("005 00043B") + RatedRecord("005 00044B"),
+                                  "binary", Bases("B"), kKindBMatrix)),
+                "     00044B"},
+        // Kind B whose own number 2 already stands at the add-ons: 2 + 32 =
+        // 34 (with them once more the key would pass the last record).
+        KeyCase{"TypeIKindBStandingAtTheAddOnsTakesThemOnce",
+                WithAddOns(Tariff("type=I", Head("001 00002B"), Decoy("005 00033B") + RatedRecord("005 00034B"),
+                                  "binary", Bases("B"), kKindBMatrix)),
+                "     00034B"},
+        // Kind M: the own number 10 plus the "M " add values 3 + 4 is the
+        // first sum, 17, which takes the add-ons: 19, "005 00019M".
+        KeyCase{"TypeIKindMAddsItsStepsNumberAndTheAddOns",
+                WithAddOns(Tariff("type=I", Head("001 00010M"), Decoy("005 00018M") + RatedRecord("005 00019M"),
+                                  "binary", Bases("M", "00003", "00004"), "  code code=M\n")),
+                "     00019M"},
+        // Sign '_', kind H (text form): the key "005 10010H" is fetched as
+        // "005 00010H", whose rate-basis adjustment steps to "005 00012H";
+        // the digit 1 the fetch kept goes back into byte 4: "10012H". Kind
+        // H's minimums are the distance tiers, here all 0.
+        KeyCase{"TypeKVariantOneWritesTheKeptDigitIntoTheSubRecord",
+                Tariff("type=K flag68=_", Head("001 10010H"),
+                       "  record head=\"005 00010H\"\n" + Decoy("005 00011H") + RatedRecord("005 00012H"), "text",
+                       Bases("H"), "  code code=H\n") +
+                    std::string(kStepTo0012) + ZeroTierTable(),
+                "     10012H", 0},
+        // Sign '_', kind H numbered 2: the sub-key '2' chooses group 005
+        // (kind H has no code here, which would leave group 001).
+        KeyCase{"TypeKVariantOneKeysKindHNumbered2ByItsSubKey",
+                Without(Tariff("type=K flag68=_", Head("001 00002H"), RatedRecord("005 00002H"), "text", Bases("H"),
+                               "  code code=H\n"),
+                        "letter=H group=005", "letter=2 group=005") +
+                    ZeroTierTable(),
+                "     00002H", 0}),
+    [](const ::testing::TestParamInfo<KeyCase>& info) { return std::string(info.param.name); });
+
+// The zone pair of the lane (10000-10099 zone AAA, 20000-20099 zone CCC)
+// with the tariff type's pair values, and the cell records they may name:
+// 101 takes 90 percent of the minimum and of every rate, 550 adds 1.00 to
+// class 100 at 500 pounds, 102 and 110 would halve everything.
+std::string ZoneLanes(std::string_view values) {
+  std::string lanes = R"(
+zone-pair-lanes tariff=TSTFRT01
+  range low=10000 high=10099 codes=AAA
+  range low=20000 high=20099 codes=CCC
+  end
+)";
+  for (std::size_t at = 0; at + 4 <= values.size(); at += 5)
+    lanes += "  pair pair=AAACCC value=" + std::string(values.substr(at, 4)) + "\n";
+  return lanes + R"(cell-adjustments tariff=TSTFRT01
+  adjustment number=101 shipment-value=9000 cells="9000 9000 9000 9000 9000 9000"
+  adjustment number=102 shipment-value=5000 cells="5000 5000 5000 5000 5000 5000"
+  adjustment number=110 shipment-value=5000 cells="5000 5000 5000 5000 5000 5000"
+  adjustment number=550 cells="0 100"
+)";
+}
+
+struct ValueHitCase {
+  const char* name;
+  const char* efcrec;
+  const char* values;
+};
+void PrintTo(const ValueHitCase& c, std::ostream* out) { *out << c.name; }
+
+class ValueHitLanes : public RatingThroughExports, public ::testing::WithParamInterface<ValueHitCase> {};
+
+TEST_P(ValueHitLanes, ReachTheCellRecordsOfTheirNumbers) {
+  // The kind-B key "005 00042B" rates 30.00 and 25.00 with tariff number
+  // 5's tables (class 85 at 90 percent). Without lane parameters, 000-499
+  // are percentages and 500-998 amounts, each record applied as it is read:
+  // 101 then 550. Class 100 at 500: 2500 x 9000 = 2250 + 100 = 2350; class
+  // 85: 2250 x 9000 = 2025; 300 x 2350 / 100 = 7050 + 400 x 2025 / 100 =
+  // 8100: 151.50. The minimum 6800 x 9000 = 6120, below it.
+  start(KindBTariff(GetParam().efcrec) + ZoneLanes(GetParam().values));
+  const RatedShipment a = rate(testing::LightLane());
+  EXPECT_EQ(a.returnCode(), "    ");
+  EXPECT_EQ(a.rateBasis(), "     00042B");
+  EXPECT_EQ(a.billedWeight(), "000700");
+  EXPECT_EQ(a.lineRate(0), "0020.25");
+  EXPECT_EQ(a.lineCharge(0), "000081.00");
+  EXPECT_EQ(a.lineRate(1), "0023.50");
+  EXPECT_EQ(a.lineCharge(1), "000070.50");
+  EXPECT_EQ(a.deficitCharge(), "000000.00");
+  EXPECT_EQ(a.grossCharge(), "000151.50");
+  EXPECT_EQ(a.netCharge(), "0151.50");
+  EXPECT_EQ(a.appliedMinimum(), 6120);
+}
+
+INSTANTIATE_TEST_SUITE_P(Types, ValueHitLanes,
+                         ::testing::Values(
+                             // Type I: four-digit values 101 and 550 name their records; 1102
+                             // names none (not 110, nor 102).
+                             ValueHitCase{"TypeIValuesUpTo999", "type=I lane=A", "0101 0550 1102"},
+                             // Type K: three-digit values lettered '0' or with the record's kind
+                             // B; 102 lettered X adds no hit.
+                             ValueHitCase{"TypeKValuesOfItsKindOr0", "type=K flag68=_ lane=L", "101B 5500 102X"}),
+                         [](const ::testing::TestParamInfo<ValueHitCase>& info) {
+                           return std::string(info.param.name);
+                         });
+
 }  // namespace
 }  // namespace vorn
