@@ -1,5 +1,5 @@
 // Test support: the lane the light-edition tariffs of the rating tests rate
-// (10050 to 20010: 400 pounds of class 85 and 300 of class 100) and its
+// (10001 to 20010: 400 pounds of class 85 and 300 of class 100) and its
 // answer when the record found holds a minimum, 30.00 at break 0 and 25.00
 // at break 1 (500 pounds), rated with tariff number 5's tables (classes 100,
 // 85 and 70, class 85 at 90 percent): 700 pounds is break 1, class 100
