@@ -18,7 +18,10 @@
 //   base key 5 at 17; the rest unused}.
 // - .A: records of the header's size {adjustment number 5; operation for
 //   minimums 5; operation for rates 6; a letter 7; i32 value for minimums at
-//   8; from 12 an i32 value per rate-table position}.
+//   8; from 12 an i32 value per rate-table position}. The percentage record
+//   a lane's percentage tables name (tariff names beginning 'U') holds at 8
+//   its own entry number (not 0: the record itself is an entry) and from 12
+//   eight i32, each above 10000 naming record number - 10000 as an entry.
 // Integers are little-endian.
 #pragma once
 
@@ -64,6 +67,7 @@ inline constexpr platform::FieldSpan kNumber{0, 5};
 inline constexpr std::size_t kLetters = 5, kMinimumOperation = 5, kRateOperation = 6, kMinimumValue = 8,
                              kRateValues = 12;
 static_assert(kNumber.end() == kLetters && kRateValues == kMinimumValue + 4);
+inline constexpr std::size_t kOwnEntry = kMinimumValue, kListedRecords = kRateValues, kListedCount = 8;
 }  // namespace adjustment
 
 }  // namespace vorn::global_lanes

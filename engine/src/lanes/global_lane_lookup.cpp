@@ -1,6 +1,7 @@
 #include "lanes/global_lane_lookup.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -103,10 +104,24 @@ std::size_t GlobalAdjustmentRecordSize(std::span<const std::uint8_t> list) {
   return list.size() < gl::header::kSize ? 0 : U32(list, gl::header::kAdjustmentSize);
 }
 
+std::int16_t AddGlobalAdjustment(GlobalAdjustmentList& list, const FoundAdjustment& record, std::string_view number) {
+  if (list.count >= static_cast<int>(GlobalAdjustmentList::kEntries)) return code::kLaneAdjustmentTooBig;
+  if (record.bytes.size() < gl::adjustment::kLetters + 3) return 0;
+  GlobalAdjustmentList::Entry& entry = list.entries[static_cast<std::size_t>(list.count++)];
+  entry.number.fill(' ');
+  std::memcpy(entry.number.data(), number.data(), std::min(number.size(), entry.number.size()));
+  std::memcpy(entry.letters.data(), record.bytes.data() + gl::adjustment::kLetters, 3);
+  entry.offset = record.position;
+  return 0;
+}
+
 std::int16_t LoadGlobalAdjustments(std::span<const std::uint8_t> list, const GlobalBaseKeys& baseKeys,
                                    const AdjustmentFile& adjustments, const GlobalLane& lane,
                                    LaneAdjustmentWork& work) {
-  work.global = GlobalAdjustmentList{};
+  GlobalAdjustmentList& global = work.global;
+  const int remembered = lane.keepsFirstList && global.count > 0 ? global.count : 0;
+  if (remembered == 0) global = GlobalAdjustmentList{};
+  global.remembered = remembered;
   work.hits = AdjustmentHitTable{};
   if (list.size() < gl::header::kSize) return code::kCantReadLaneList;
   const auto byte = [&](std::size_t at) { return static_cast<char>(list[at]); };
@@ -118,6 +133,9 @@ std::int16_t LoadGlobalAdjustments(std::span<const std::uint8_t> list, const Glo
   if (laneStart < gl::header::kSize || laneEnd < laneStart || laneEnd > list.size() ||
       recordSize < gl::adjustment::kRateValues)
     return code::kCantReadLaneList;
+  global.sorted = byte(gl::header::kSorted) == 'Y';
+  if (remembered != 0) return 0;
+  global.recordSize = recordSize;
 
   std::string_view originKey = lane.originZip;
   std::string_view destinationKey = lane.destinationZip;
@@ -137,6 +155,15 @@ std::int16_t LoadGlobalAdjustments(std::span<const std::uint8_t> list, const Glo
       list, destinationKey, U32(list, gl::header::kDestinationIndex), U32(list, gl::header::kDestinationIndexSize),
       U32(list, gl::header::kDestinationRanges), U32(list, gl::header::kDestinationRangeSize));
   if (!origins || !destinations) return 0;
+
+  if (lane.forcedNumber && *lane.forcedNumber > 0) {
+    const std::uint16_t n = *lane.forcedNumber - 1;
+    if (const std::optional<FoundAdjustment> record = adjustments.recordAt(n, recordSize)) {
+      char number[8];
+      std::snprintf(number, sizeof number, "%05u", static_cast<unsigned>(n));
+      if (const std::int16_t c = AddGlobalAdjustment(global, *record, std::string_view(number, 5)); c != 0) return c;
+    }
+  }
 
   const std::span<const std::uint8_t> lanes =
       list.subspan(laneStart, (laneEnd - laneStart) / gl::lane::kSize * gl::lane::kSize);
@@ -163,16 +190,11 @@ std::int16_t LoadGlobalAdjustments(std::span<const std::uint8_t> list, const Glo
         if (!record) continue;
         const std::string_view adjustment = Text(record->bytes, gl::adjustment::kNumber.offset, 5);
         if (membership != 'N' && IsMember(members, membership, lane.membershipKey, adjustment) != keepMembers) continue;
-        if (work.global.count == static_cast<int>(GlobalAdjustmentList::kEntries)) return code::kLaneAdjustmentTooBig;
-        GlobalAdjustmentList::Entry& entry = work.global.entries[static_cast<std::size_t>(work.global.count++)];
-        std::memcpy(entry.number.data(), adjustment.data(), 5);
-        std::memcpy(entry.letters.data(), record->bytes.data() + gl::adjustment::kLetters, 3);
-        entry.offset = record->position;
+        if (const std::int16_t c = AddGlobalAdjustment(global, *record, adjustment); c != 0) return c;
       }
     }
-  work.global.recordSize = recordSize;
-  if (byte(gl::header::kSorted) == 'Y')
-    std::stable_sort(work.global.entries.begin(), work.global.entries.begin() + work.global.count,
+  if (global.sorted)
+    std::stable_sort(global.entries.begin(), global.entries.begin() + global.count,
                      [](const auto& a, const auto& b) { return a.number < b.number; });
   return 0;
 }

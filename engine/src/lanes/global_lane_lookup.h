@@ -19,6 +19,10 @@ struct GlobalLane {
   std::string_view originZip;  // the 5-character codes of the ends
   std::string_view destinationZip;
   std::string_view membershipKey;  // bytes 4 to 9 of the lane's rate-record head
+  // n names .A record n - 1, added before the lane's own (nothing for 0).
+  std::optional<std::uint16_t> forcedNumber;
+  // A combined tariff: a list left by the pass's first load is kept whole.
+  bool keepsFirstList = false;
 };
 
 // The base-key files' contents; nothing for a file that does not open.
@@ -30,9 +34,14 @@ struct GlobalBaseKeys {
 // Fills work.global and sets the adjustment mode: 0, also when the lane has
 // no adjustments; 278 when base keys are asked for and .V does not open; 234
 // past 60 entries; 232 for a list that is none (a short header, sections
-// outside the file).
+// outside the file). A list kept for a combined tariff gains nothing: the
+// same lane would only add the same entries again.
 std::int16_t LoadGlobalAdjustments(std::span<const std::uint8_t> list, const GlobalBaseKeys& baseKeys,
                                    const AdjustmentFile& adjustments, const GlobalLane& lane, LaneAdjustmentWork& work);
+
+// Adds the .A record as an entry under the adjustment number: 0, or 234
+// when the list is full.
+std::int16_t AddGlobalAdjustment(GlobalAdjustmentList& list, const FoundAdjustment& record, std::string_view number);
 
 // The .A record size the list's header gives (0 for a short header).
 std::size_t GlobalAdjustmentRecordSize(std::span<const std::uint8_t> list);

@@ -79,6 +79,10 @@ std::optional<std::string> WholeFileApart(RatingEngine& engine, char letter) {
   return file ? WholeFile(*file) : std::nullopt;
 }
 
+PercentTableFiles PercentFiles(RatingEngine& engine) {
+  return {WholeFileApart(engine, 'Q'), WholeFileApart(engine, 'J'), WholeFileApart(engine, 'X')};
+}
+
 // The percentages of a zone-pair lane of letter 'T': from the percentage
 // tables from tariff year 1998, else the exceptions file zeroes hits.
 std::int16_t LoadLanePercentages(RatingEngine& engine, Rating& rating) {
@@ -86,8 +90,28 @@ std::int16_t LoadLanePercentages(RatingEngine& engine, Rating& rating) {
   const PercentLane lane{ZipKey(rating.request.originCode), ZipKey(rating.request.destinationCode),
                          date.century * 100 + date.year};
   if (lane.tariffYear < 1998) return FilterPercentExceptions(WholeFileApart(engine, 'X'), lane, rating.lanes.hits);
-  const PercentTableFiles files{WholeFileApart(engine, 'Q'), WholeFileApart(engine, 'J'), WholeFileApart(engine, 'X')};
-  return LoadPercentTables(files, AdjustmentFile(*engine.files.file('A')), lane, rating.lanes.hits);
+  return LoadPercentTables(PercentFiles(engine), AdjustmentFile(*engine.files.file('A')), lane, rating.lanes.hits);
+}
+
+// The global list of letter 'G', and on a tariff name beginning 'U' the
+// entries of the lane's percentage tables after it.
+std::int16_t LoadGlobalList(RatingEngine& engine, Rating& rating, std::span<const std::uint8_t> list) {
+  LaneAdjustmentWork& lanes = rating.lanes;
+  const GlobalBaseKeys baseKeys{WholeFileApart(engine, 'V'), WholeFileApart(engine, 'U')};
+  const std::string_view head = rating.rates.rateRecord.head();
+  const GlobalLane lane{ZipKey(rating.request.originCode), ZipKey(rating.request.destinationCode),
+                        head.substr(kMembershipKey.offset, kMembershipKey.width), rating.methods.forcedAdjustmentNumber,
+                        engine.currentTariff.tariffType == 'N'};
+  const AdjustmentFile adjustments(*engine.files.file('A'));
+  const std::int16_t c = LoadGlobalAdjustments(list, baseKeys, adjustments, lane, lanes);
+  if (c != 0) return c;
+  engine.binaryLog.write(kGlobalListLogged, GlobalListImage(lanes.global));
+  // A list kept from the pass's first load holds its percentages already.
+  if (engine.currentTariff.name().front() != 'U' || lanes.global.remembered != 0) return 0;
+  const DateKey& date = engine.currentTariff.date;
+  const PercentLane percentLane{ZipKey(rating.request.originCode), ZipKey(rating.request.destinationCode),
+                                date.century * 100 + date.year};
+  return LoadGlobalPercentTables(PercentFiles(engine), adjustments, percentLane, lanes.global);
 }
 
 }  // namespace
@@ -118,28 +142,23 @@ std::int16_t LoadLaneAdjustments(RatingEngine& engine, Rating& rating) {
   if (lanes.type == LaneAdjustmentType::kGlobalList) {
     const std::optional<std::string> list = WholeFile(laneFile);
     if (!list) return code::kCantReadLaneList;
-    const GlobalBaseKeys baseKeys{WholeFileApart(engine, 'V'), WholeFileApart(engine, 'U')};
-    const std::string_view head = rating.rates.rateRecord.head();
-    const GlobalLane lane{ZipKey(rating.request.originCode), ZipKey(rating.request.destinationCode),
-                          head.substr(kMembershipKey.offset, kMembershipKey.width)};
-    const std::int16_t c =
-        LoadGlobalAdjustments(std::span(reinterpret_cast<const std::uint8_t*>(list->data()), list->size()), baseKeys,
-                              AdjustmentFile(*engine.files.file('A')), lane, lanes);
-    if (c == 0) engine.binaryLog.write(kGlobalListLogged, GlobalListImage(lanes.global));
-    return c;
+    return LoadGlobalList(engine, rating, std::span(reinterpret_cast<const std::uint8_t*>(list->data()), list->size()));
   }
   if (ReadsTextList(lanes.type) || lanes.type == LaneAdjustmentType::kRangeLanes) {
     const std::optional<std::string> text = WholeFile(laneFile);
     if (!text) return code::kCantReadLaneList;
     if (lanes.type == LaneAdjustmentType::kRangeLanes) {
       const RangeLane lane{ZipKey(rating.request.originCode), ZipKey(rating.request.destinationCode),
-                           rating.rates.rateRecord.head()};
+                           rating.rates.rateRecord.head(), rating.methods.forcedAdjustmentNumber};
       return LoadRangeLaneAdjustments(std::span(reinterpret_cast<const std::uint8_t*>(text->data()), text->size()),
                                       lane, lanes);
     }
-    const ZonePairLane lane{ZipKey(rating.request.originCode), ZipKey(rating.request.destinationCode),
-                            engine.currentTariff.tariffType, rating.rates.rateRecord.kind(),
-                            lanes.type == LaneAdjustmentType::kZonePercent};
+    const ZonePairLane lane{ZipKey(rating.request.originCode),
+                            ZipKey(rating.request.destinationCode),
+                            engine.currentTariff.tariffType,
+                            rating.rates.rateRecord.kind(),
+                            lanes.type == LaneAdjustmentType::kZonePercent,
+                            rating.methods.forcedAdjustmentNumber.has_value()};
     const std::int16_t c = LoadZonePairAdjustments(*text, lane, lanes);
     if (c != 0) {
       CloseLaneAdjustmentFiles(engine);
@@ -178,22 +197,28 @@ int ApplyPassLaneAdjustments(RatingEngine& engine, Rating& rating) {
 
 std::int16_t ApplyGlobalList(RatingEngine& engine, Rating& rating, ListColumn column) {
   const MethodWork& m = rating.methods;
+  const GlobalAdjustmentList& global = rating.lanes.global;
   std::vector<std::vector<std::uint8_t>> records;
-  ListSettings settings;
-  if (rating.lanes.type == LaneAdjustmentType::kGlobalList && engine.files.isOpen('A')) {
-    // A tariff's combining operator (LA_PCT), and values in hundredths of a
-    // percent (4 decimals) as everywhere else in the lane adjustments.
-    records = ListRecords(rating.lanes.global, AdjustmentFile(*engine.files.file('A')));
-    settings = ListSettings{rating.lanes.combineOperator, '6'};
-  } else if (engine.currentTariff.tariffType == 'N' && !m.adjustments.empty()) {
-    // A combined tariff's list: the records its rate record names, under
-    // the method's header (combine letter and decimals flag).
+  // A tariff's combining operator (LA_PCT), and values in hundredths of a
+  // percent (4 decimals) as everywhere else in the lane adjustments.
+  ListSettings settings{rating.lanes.combineOperator, '6'};
+  const bool globalList = rating.lanes.type == LaneAdjustmentType::kGlobalList && engine.files.isOpen('A');
+  if (globalList) records = ListRecords(global, AdjustmentFile(*engine.files.file('A')));
+  if (engine.currentTariff.tariffType == 'N') {
+    // A combined tariff's list: its global list's entries, then the records
+    // its rate record names, all from the one .A file and so under the
+    // method's header (combine letter and decimals flag); a sorted global
+    // list sorts them all.
     for (const CombinedAdjustment& a : m.adjustments)
       records.emplace_back(a.record.bytes().begin(), a.record.bytes().end());
     settings = ListSettings{m.adjustmentHeader.flags[2], m.adjustmentHeader.flags[3]};
-  } else {
-    return 0;
+    if (globalList && global.sorted)
+      std::stable_sort(records.begin(), records.end(), [](const auto& a, const auto& b) {
+        return std::lexicographical_compare(a.begin(), a.begin() + std::min<std::size_t>(a.size(), 5), b.begin(),
+                                            b.begin() + std::min<std::size_t>(b.size(), 5));
+      });
   }
+  if (records.empty()) return 0;
   ClassBreakWork& core = rating.core;
   if (column == ListColumn::kMinimums)
     return ApplyAdjustmentList(

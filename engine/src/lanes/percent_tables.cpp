@@ -7,9 +7,11 @@
 #include <span>
 
 #include "errors/engine_codes.h"
+#include "formats/global_lanes.h"
 #include "formats/lane_adjustments.h"
 #include "formats/packed_codes.h"
 #include "formats/percent_tables.h"
+#include "lanes/global_lane_lookup.h"
 #include "platform/kernel/byte_record.h"
 
 namespace vorn {
@@ -101,28 +103,72 @@ ExceptionSearch FindException(const std::optional<std::string>& file, const Perc
   return search;
 }
 
-}  // namespace
+// The number of the lane's percentage record through .Q and .J: nothing
+// when the lane has none; 273 without .Q, 274 without .J.
+struct PercentRecordNumber {
+  std::int16_t code = 0;
+  std::optional<std::int64_t> number;
+};
 
-std::int16_t LoadPercentTables(const PercentTableFiles& files, const AdjustmentFile& adjustments,
-                               const PercentLane& lane, AdjustmentHitTable& hits) {
-  if (!files.bases) return code::kCantOpenQxbBase;
-  if (!files.matrix) return code::kCantOpenQxbMatrix;
+PercentRecordNumber FindPercentRecordNumber(const PercentTableFiles& files, const PercentLane& lane) {
+  if (!files.bases) return {code::kCantOpenQxbBase, std::nullopt};
+  if (!files.matrix) return {code::kCantOpenQxbMatrix, std::nullopt};
   const std::optional<std::span<const std::uint8_t>> bases = Records(*files.bases, pt::base::kSize);
   const std::optional<std::span<const std::uint8_t>> matrix = Records(*files.matrix, pt::matrix::kSize);
-  if (!bases || !matrix) return 0;
+  if (!bases || !matrix) return {};
   const auto origin = FindBase(*bases, lane.originZip);
   const auto destination = FindBase(*bases, lane.destinationZip);
-  if (!origin || !destination) return 0;
+  if (!origin || !destination) return {};
 
   // The .J key: "A ", then the packed low ZIPs of the two .Q records.
   std::array<std::uint8_t, pt::matrix::kKeySize> key{'A', ' '};
   std::memcpy(key.data() + 2, origin->data() + pt::base::kLowZip, 3);
   std::memcpy(key.data() + 5, destination->data() + pt::base::kLowZip, 3);
-  std::optional<std::int64_t> number;
-  for (std::size_t at = 0; at < matrix->size() && !number; at += pt::matrix::kSize)
+  for (std::size_t at = 0; at < matrix->size(); at += pt::matrix::kSize)
     if (std::memcmp(matrix->data() + at, key.data(), key.size()) == 0)
-      number = PackedDigitsValue(matrix->subspan(at + pt::matrix::kRecordNumber, 3), 5);
-  if (!number || *number <= 0 || *number > 65535) return 0;
+      return {0, PackedDigitsValue(matrix->subspan(at + pt::matrix::kRecordNumber, 3), 5)};
+  return {};
+}
+
+// The lane's exception record for the percentage record: from 1999 its
+// eight flag characters (a value above 10000 at a position flagged other
+// than '0' is dropped); before, one whose range holds the record number
+// drops every value above 10000.
+struct PercentExceptions {
+  bool shortRecord = false;
+  bool found = false;
+  bool flagged = false;
+  std::array<char, 9> flags{'0', '0', '0', '0', '0', '0', '0', '0', 0};
+  bool keeps(std::size_t position) const { return !found || (flagged && position < 8 && flags[position] == '0'); }
+};
+
+PercentExceptions FindPercentExceptions(const std::optional<std::string>& file, const PercentLane& lane,
+                                        std::int64_t recordNumber) {
+  PercentExceptions exceptions;
+  exceptions.flagged = lane.tariffYear >= 1999;
+  // Before 1999 the search compares the number in 16 bits; a larger one
+  // lies in no record's range.
+  if (!exceptions.flagged && (recordNumber < 0 || recordNumber > 65535)) return exceptions;
+  const ExceptionSearch search =
+      FindException(file, lane, std::nullopt,
+                    exceptions.flagged ? std::nullopt : std::optional(static_cast<std::uint16_t>(recordNumber)));
+  exceptions.shortRecord = search.shortRecord;
+  exceptions.found = search.flags.has_value();
+  if (search.flags) {
+    char text[24];
+    std::snprintf(text, sizeof text, "%04d%04d", (*search.flags)[0], (*search.flags)[1]);
+    std::memcpy(exceptions.flags.data(), text, 8);
+  }
+  return exceptions;
+}
+
+}  // namespace
+
+std::int16_t LoadPercentTables(const PercentTableFiles& files, const AdjustmentFile& adjustments,
+                               const PercentLane& lane, AdjustmentHitTable& hits) {
+  const PercentRecordNumber found = FindPercentRecordNumber(files, lane);
+  const std::optional<std::int64_t>& number = found.number;
+  if (found.code != 0 || !number || *number <= 0 || *number > 65535) return found.code;
   const std::optional<FoundAdjustment> record =
       adjustments.findFrom(0, operators::kSize, [&](std::span<const std::uint8_t> r) {
         return U16At(r, operators::kNumber) == static_cast<std::uint16_t>(*number);
@@ -130,19 +176,8 @@ std::int16_t LoadPercentTables(const PercentTableFiles& files, const AdjustmentF
   if (!record) return 0;
   const auto valueAt = [&](std::size_t k) { return U16At(record->bytes, operators::kColumnValues + 2 * k); };
 
-  const bool flagged = lane.tariffYear >= 1999;
-  // From 1999 the lane's record holds flags for the record's values; before,
-  // a record whose range holds the record number drops those above 10000.
-  const ExceptionSearch exception =
-      FindException(files.exceptions, lane, std::nullopt,
-                    flagged ? std::nullopt : std::optional(static_cast<std::uint16_t>(*number)));
-  if (exception.shortRecord) return code::kCantReadPrecedence;
-  std::array<char, 9> flagText{'0', '0', '0', '0', '0', '0', '0', '0', 0};
-  if (exception.flags) {
-    char text[24];
-    std::snprintf(text, sizeof text, "%04d%04d", (*exception.flags)[0], (*exception.flags)[1]);
-    std::memcpy(flagText.data(), text, 8);
-  }
+  const PercentExceptions exceptions = FindPercentExceptions(files.exceptions, lane, *number);
+  if (exceptions.shortRecord) return code::kCantReadPrecedence;
   const auto add = [&](std::uint16_t value) {
     // Beyond the table's 15 slots a hit would be lost.
     if (hits.count >= static_cast<std::int16_t>(AdjustmentHitTable::kSlots)) return false;
@@ -150,14 +185,14 @@ std::int16_t LoadPercentTables(const PercentTableFiles& files, const AdjustmentF
     return true;
   };
   const auto overflow = [] { return code::kTooManyLaneAdjustments; };
-  if (flagged) {
+  if (exceptions.flagged) {
     if (valueAt(0) != 0 && !add(valueAt(0))) return overflow();
-    for (std::size_t k = 1; k < flagText.size() - 1; ++k) {
+    for (std::size_t k = 1; k < exceptions.flags.size() - 1; ++k) {
       const std::uint16_t v = valueAt(k);
       if (v == 0) continue;
       if (v <= kExceptionMark) {
         if (!add(v)) return overflow();
-      } else if (!exception.flags || flagText[k] == '0') {
+      } else if (exceptions.keeps(k)) {
         if (!add(static_cast<std::uint16_t>(v - kExceptionMark))) return overflow();
       }
     }
@@ -165,8 +200,39 @@ std::int16_t LoadPercentTables(const PercentTableFiles& files, const AdjustmentF
   }
   for (std::size_t k = 0; k < kPercentValues - 1 && valueAt(k) != 0; ++k) {
     const std::uint16_t v = valueAt(k);
-    if (v > kExceptionMark && exception.flags) continue;
+    if (v > kExceptionMark && !exceptions.keeps(k)) continue;
     if (!add(v > kExceptionMark ? static_cast<std::uint16_t>(v - kExceptionMark) : v)) return overflow();
+  }
+  return 0;
+}
+
+std::int16_t LoadGlobalPercentTables(const PercentTableFiles& files, const AdjustmentFile& adjustments,
+                                     const PercentLane& lane, GlobalAdjustmentList& list) {
+  namespace entry = global_lanes::adjustment;
+  const PercentRecordNumber found = FindPercentRecordNumber(files, lane);
+  if (found.code != 0 || !found.number || *found.number < 0) return found.code;
+  const std::size_t size = list.recordSize;
+  const std::optional<FoundAdjustment> record = adjustments.recordAt(static_cast<std::uint64_t>(*found.number), size);
+  if (!record) return 0;
+  const PercentExceptions exceptions = FindPercentExceptions(files.exceptions, lane, *found.number);
+  if (exceptions.shortRecord) return code::kCantReadPrecedence;
+
+  const auto numberOf = [](const FoundAdjustment& r) {
+    return std::string_view(reinterpret_cast<const char*>(r.bytes.data()) + entry::kNumber.offset,
+                            entry::kNumber.width);
+  };
+  const auto i32At = [&](std::size_t at) -> std::int64_t {
+    return at + 4 <= record->bytes.size() ? platform::LoadLittleEndian<std::int32_t>(record->bytes.data() + at) : 0;
+  };
+  if (i32At(entry::kOwnEntry) != 0)
+    if (const std::int16_t c = AddGlobalAdjustment(list, *record, numberOf(*record)); c != 0) return c;
+  for (std::size_t k = 0; k < entry::kListedCount; ++k) {
+    const std::int64_t v = i32At(entry::kListedRecords + 4 * k);
+    if (v <= kExceptionMark || !exceptions.keeps(k)) continue;
+    const std::optional<FoundAdjustment> listed =
+        adjustments.recordAt(static_cast<std::uint64_t>(v - kExceptionMark), size);
+    if (!listed) continue;
+    if (const std::int16_t c = AddGlobalAdjustment(list, *listed, numberOf(*listed)); c != 0) return c;
   }
   return 0;
 }

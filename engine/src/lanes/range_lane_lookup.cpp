@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <cstring>
 #include <optional>
 
@@ -26,18 +27,23 @@ std::uint32_t U32At(std::span<const std::uint8_t> bytes, std::size_t at) {
   return platform::LoadLittleEndian<std::uint32_t>(bytes.data() + at);
 }
 
+// Modes 1 and 3 store a 16-bit value, the others the adjustment number.
+bool StoresValue(int mode) { return mode == 1 || mode == 3; }
+
 bool Within(std::string_view key, std::string_view low, std::string_view high) { return key >= low && key <= high; }
 
 class RangeScan {
  public:
-  RangeScan(std::span<const std::uint8_t> list, const Header& header, const RangeLane& lane, LaneAdjustmentWork& work)
+  RangeScan(std::span<const std::uint8_t> list, const Header& header, const RangeLane& lane, LaneAdjustmentWork& work,
+            int storedBefore)
       : list_(list),
         header_(header),
         lane_(lane),
         work_(work),
         mode_(header.mode()),
         recordSize_(header.recordSize()),
-        fieldWidth_(range_lanes::FieldWidth(mode_)) {}
+        fieldWidth_(range_lanes::FieldWidth(mode_)),
+        slots_(storedBefore) {}
 
   std::int16_t run();
 
@@ -56,7 +62,7 @@ class RangeScan {
   std::size_t recordSize_;
   std::size_t fieldWidth_;
   std::size_t lanesEnd_ = 0;
-  int slots_ = 0;  // the hit count
+  int slots_;  // the hit count
 };
 
 std::int16_t RangeScan::run() {
@@ -184,7 +190,22 @@ std::int16_t LoadRangeLaneAdjustments(std::span<const std::uint8_t> list, const 
     ApplyLaneParameterLine(text.substr(0, text.find('\0')),
                            k == 0 ? LaneParameterLine::kFirst : LaneParameterLine::kSecond, work);
   }
-  return RangeScan(list, header, lane, work).run();
+  // The forced number's adjustment field in the form of the mode.
+  int stored = 0;
+  if (lane.forcedNumber) {
+    std::array<std::uint8_t, 4> field{};
+    if (StoresValue(header.mode())) {
+      platform::StoreLittleEndian(field.data(), *lane.forcedNumber);
+    } else {
+      char digits[8];
+      std::snprintf(digits, sizeof digits, "%03u", static_cast<unsigned>(*lane.forcedNumber % 1000));
+      std::memcpy(field.data(), digits, 3);
+    }
+    stored = StoreAdjustmentHit(std::span(field).first(range_lanes::FieldWidth(header.mode())), header.mode(),
+                                std::nullopt, 0, work)
+                 .value_or(0);
+  }
+  return RangeScan(list, header, lane, work, stored).run();
 }
 
 }  // namespace vorn

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -17,6 +18,9 @@ struct RangeLane {
   std::string_view originKey;  // the 5-character keys of the ends
   std::string_view destinationKey;
   std::string_view rateHead;  // the 10-byte head of the lane's rate record
+  // Stored as the first hit before the lane records': its three digits by
+  // number (modes 0 and 2), or its value (modes 1 and 3).
+  std::optional<std::uint16_t> forcedNumber;
 };
 
 // Sets the adjustment mode and the parameter sets from the header and

@@ -208,7 +208,7 @@ std::int16_t LoadZonePairAdjustments(std::string_view text, const ZonePairLane& 
   if (!ranges.wellFormed) return code::kCantReadLaneList;
   ZoneCodes& origin = ranges.codes[0];
   ZoneCodes& destination = ranges.codes[1];
-  if (origin.empty() || destination.empty()) return 0;
+  if ((origin.empty() || destination.empty()) && !lane.numberForced) return 0;
   std::sort(origin.begin(), origin.end());
   std::sort(destination.begin(), destination.end());
   std::vector<std::string> pairs;

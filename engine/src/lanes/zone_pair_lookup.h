@@ -17,6 +17,10 @@ struct ZonePairLane {
   char tariffType = ' ';     // 'I' and 'K' keep values (with the number of one up to 999), others numbers
   char rateKind = ' ';       // the kind letter of the lane's rate record ('K')
   bool sortByValue = false;  // letter 'T': the hits by value
+  // A forced adjustment number: an end without zone codes does not end the
+  // lookup, which goes on through the pair part (its parameter lines, its
+  // checks) with no pairs to match. The number itself adds no hit here.
+  bool numberForced = false;
 };
 
 // Reads the parameter lines into the work's sets and LA_PCT and ONE_LA,

@@ -7,6 +7,7 @@
 // - the rate record of that number names up to three adjustment records of
 //   the .A file (660 bytes) in its last three 24-bit entries (all ones:
 //   none), which the core applies as one list.
+#include <algorithm>
 #include <cstring>
 
 #include "datafiles/record_searches.h"
@@ -65,7 +66,10 @@ void AppendAdjustments(RatingEngine& engine, Rating& rating) {
   for (std::size_t i = entries - kAdjustmentNumbers; i < entries; ++i) {
     const std::uint32_t number = rate.entry(i);
     if (number == kNoAdjustment) continue;
-    if (m.adjustments.size() == kMaxCombinedAdjustments) Raise(code::kTooManyLaneAdjustments);
+    // The records join the lane's global list, which holds 60 in all.
+    if (m.adjustments.size() + static_cast<std::size_t>(std::max(rating.lanes.global.count, 0)) >=
+        kMaxCombinedAdjustments)
+      Raise(code::kLaneAdjustmentTooBig);
     const platform::File& file = OpenLetter(engine, 'A');
     CombinedAdjustment a;
     a.recordNumber = number;
@@ -113,6 +117,9 @@ void RateCombinedTariff(RatingEngine& engine, Rating& rating, std::string& text,
 
   m.laneAdjustmentType = kGlobalAdjustmentList;
   m.laneAdjustmentEntries = 1;
+  // The pass's list starts empty; the core's load of the lane adjustments
+  // keeps what this first load leaves.
+  rating.lanes.global = GlobalAdjustmentList{};
   if (const std::int16_t c = services.loadLaneAdjustments(engine, rating); c > 0) Raise(c);
   m.adjustmentHeader = CombinedAdjustmentHeader{};
   AppendAdjustments(engine, rating);

@@ -71,6 +71,10 @@ struct GlobalAdjustmentList {
   int count = 0;
   std::array<Entry, kEntries> entries{};
   std::size_t recordSize = 0;  // of the .A records, from the list's header
+  bool sorted = false;         // the list's header asks for the entries by number
+  // A combined tariff (type 'N') loads its lane adjustments twice in a pass:
+  // the count of the first load's list, which the second load keeps.
+  int remembered = 0;
 };
 // Element 0 for the whole shipment, then one per rate cell, row-major.
 inline constexpr std::size_t kAdjustmentMatrixSize = 1 + kRatedClasses * kRatedBreaks;

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "formats/minimum_file.h"
@@ -59,6 +60,10 @@ struct MethodWork {
   // The headerless minimum table a light-table tariff's kind 'H' reads.
   std::array<std::uint8_t, kMinimumTableSize> minimumTable{};
   bool hasMinimumTable = false;
+
+  // An adjustment number of up to three digits forced on the shipment's lane
+  // adjustments; no tariff method sets one yet.
+  std::optional<std::uint16_t> forcedAdjustmentNumber;
 
   // Combined tariff (type 'N').
   std::uint16_t laneAdjustmentType = kNoLaneAdjustments;

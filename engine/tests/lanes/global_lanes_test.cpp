@@ -60,12 +60,13 @@ struct Found {
 };
 
 Found Lookup(const Files& f, std::string_view list, const GlobalBaseKeys& keys, const char* origin,
-             const char* membershipKey = "0003B5", LaneAdjustmentWork* into = nullptr) {
+             const char* membershipKey = "0003B5", LaneAdjustmentWork* into = nullptr,
+             std::optional<std::uint16_t> forcedNumber = std::nullopt, bool keepsFirstList = false) {
   LaneAdjustmentWork local;
   LaneAdjustmentWork& work = into ? *into : local;
   const std::span bytes(reinterpret_cast<const std::uint8_t*>(list.data()), list.size());
   Found found{LoadGlobalAdjustments(bytes, keys, AdjustmentFile(const_cast<platform::File&>(*f.adjustments)),
-                                    GlobalLane{origin, "90001", membershipKey}, work),
+                                    GlobalLane{origin, "90001", membershipKey, forcedNumber, keepsFirstList}, work),
               {}};
   for (int i = 0; i < work.global.count; ++i)
     found.numbers.emplace_back(work.global.entries[static_cast<std::size_t>(i)].number.data(), 5);
@@ -122,8 +123,54 @@ TEST(GlobalLaneLookup, MissingBaseKeysShortListsAndTooManyEntries) {
   LaneAdjustmentWork work;
   const std::span bytes(reinterpret_cast<const std::uint8_t*>(crowded.list.data()), crowded.list.size());
   EXPECT_EQ(LoadGlobalAdjustments(bytes, {}, AdjustmentFile(const_cast<platform::File&>(*crowded.adjustments)),
-                                  GlobalLane{"00001", "90001", "000000"}, work),
+                                  GlobalLane{"00001", "90001", "000000", std::nullopt, false}, work),
             code::kLaneAdjustmentTooBig);
+}
+
+TEST(GlobalLaneLookup, AForcedNumberNamesTheRecordBeforeItAndComesFirst) {
+  const Files f;
+  std::string unsorted = f.list;
+  unsorted[7] = 'N';
+  const struct {
+    const char* what;
+    const std::string& list;
+    const char* origin;
+    std::optional<std::uint16_t> forced;
+    std::vector<std::string> numbers;
+  } cases[] = {
+      {"3 is record 2, named 00002", unsorted, "10001", 3, {"00002", "00003", "00001"}},
+      {"1 is record 0, named 00000 whatever it holds", unsorted, "10001", 1, {"00000", "00003", "00001"}},
+      {"sorted with the lane's", f.list, "10001", 3, {"00001", "00002", "00003"}},
+      {"0 names no record", unsorted, "10001", 0, {"00003", "00001"}},
+      {"a record past the end of .A", unsorted, "10001", 9, {"00003", "00001"}},
+      {"a lane without zone codes has none", unsorted, "10002", 3, {}},
+  };
+  for (const auto& c : cases) {
+    const Found found = Lookup(f, c.list, {}, c.origin, "0003B5", nullptr, c.forced);
+    EXPECT_EQ(found.code, 0) << c.what;
+    EXPECT_EQ(found.numbers, c.numbers) << c.what;
+  }
+}
+
+TEST(GlobalLaneLookup, ACombinedTariffsSecondLoadKeepsTheFirstLoadsList) {
+  const Files f;
+  // The second load's lane (K1A0B) would give 00002 instead.
+  LaneAdjustmentWork work;
+  ASSERT_EQ(Lookup(f, f.list, {}, "10001", "0003B5", &work, std::nullopt, true).numbers,
+            (std::vector<std::string>{"00001", "00003"}));
+  EXPECT_EQ(work.global.remembered, 0);
+  const Found kept = Lookup(f, f.list, {}, "K1A0B", "0003B5", &work, 3, true);
+  EXPECT_EQ(kept.code, 0);
+  EXPECT_EQ(kept.numbers, (std::vector<std::string>{"00001", "00003"}));
+  EXPECT_EQ(work.global.remembered, 2);
+  EXPECT_EQ(work.global.recordSize, 24u);
+  // Another tariff's load starts afresh, and so does one after an empty list.
+  EXPECT_EQ(Lookup(f, f.list, {}, "K1A0B", "0003B5", &work).numbers, (std::vector<std::string>{"00002"}));
+  LaneAdjustmentWork empty;
+  Lookup(f, f.list, {}, "10002", "0003B5", &empty, std::nullopt, true);
+  EXPECT_EQ(Lookup(f, f.list, {}, "K1A0B", "0003B5", &empty, std::nullopt, true).numbers,
+            (std::vector<std::string>{"00002"}));
+  EXPECT_EQ(empty.global.remembered, 0);
 }
 
 // The core's adjustment lists over entries of the given operations.

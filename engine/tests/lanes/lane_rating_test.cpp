@@ -370,6 +370,21 @@ cell-adjustments tariff=TSTFRT01
   EXPECT_EQ(RateItem(a, 4 + 8 + 3), 936);
 }
 
+// The answer of the global lists below: 00001, then 00002.
+void ExpectGlobalLaneCharges(const RatedShipment& a) {
+  EXPECT_EQ(a.returnCode(), "    ");
+  EXPECT_EQ(a.billedWeight(), "000900");
+  EXPECT_EQ(a.lineRate(0), "0022.99");
+  EXPECT_EQ(a.lineCharge(0), "000137.94");
+  EXPECT_EQ(a.lineRate(1), "0019.36");
+  EXPECT_EQ(a.lineCharge(1), "000058.08");
+  EXPECT_EQ(a.grossCharge(), "000196.02");
+  EXPECT_EQ(a.netCharge(), "0196.02");
+  EXPECT_EQ(RateItem(a, 0), 5850);
+  EXPECT_EQ(RateItem(a, 4 + 2), 2480);
+  EXPECT_EQ(RateItem(a, 4 + 4 + 1), 1936);
+}
+
 TEST_F(ZonePairLaneRatings, LetterGAppliesTheGlobalListToMinimumsThenRates) {
   // ZIP 10001 is zone ZONEA by the origin index, 90001 zones ZONEC and
   // ZONED by the destination index; the pairs name .A records 0 (00001)
@@ -392,18 +407,48 @@ list-adjustments tariff=TSTFRT01
   adjustment number=00002 minimum-op=0 rate-op=2 rate-values="0 0 500"
 )",
                'G'));
-  const RatedShipment a = rate(TwoLines());
-  EXPECT_EQ(a.returnCode(), "    ");
-  EXPECT_EQ(a.billedWeight(), "000900");
-  EXPECT_EQ(a.lineRate(0), "0022.99");
-  EXPECT_EQ(a.lineCharge(0), "000137.94");
-  EXPECT_EQ(a.lineRate(1), "0019.36");
-  EXPECT_EQ(a.lineCharge(1), "000058.08");
-  EXPECT_EQ(a.grossCharge(), "000196.02");
-  EXPECT_EQ(a.netCharge(), "0196.02");
-  EXPECT_EQ(RateItem(a, 0), 5850);
-  EXPECT_EQ(RateItem(a, 4 + 2), 2480);
-  EXPECT_EQ(RateItem(a, 4 + 4 + 1), 1936);
+  ExpectGlobalLaneCharges(rate(TwoLines()));
+}
+
+// Tariff USTFRT01 of 2024, letter 'G': the lane section names .A record 0
+// (00001) only; the percentage tables of the letter-'T' lane name record 5,
+// whose own entry number is 0 and whose numbers 10001 and 10003 name
+// records 1 (00002) and 3; the lane's exception flags "01000000" drop the
+// second (it would halve every rate).
+std::string TariffNamedU(bool withPercentageBases) {
+  std::string tariff = Tariff(R"(
+global-lanes tariff=TSTFRT01
+  header adjustment-size=48
+  index end=origin key=10001 codes=ZONEA
+  index end=destination key=90001 codes=ZONEC
+  lane origin=ZONEA destination=ZONEC record=0
+list-adjustments tariff=TSTFRT01
+  adjustment number=00001 minimum-op=1 rate-op=1 minimum-value=9000 rate-values="10000 9500"
+  adjustment number=00002 minimum-op=0 rate-op=2 rate-values="0 0 500"
+  adjustment number=00004
+  adjustment number=00003 rate-op=1 rate-values="5000 5000 5000 5000"
+  adjustment number=00005
+  adjustment number=00090 rate-values="10001 10003"
+)" + std::string(kPercentTables.substr(0, kPercentTables.find("operator-adjustments"))),
+                              'G');
+  if (!withPercentageBases)
+    tariff.erase(tariff.find("percent-bases"), tariff.find("percent-matrix") - tariff.find("percent-bases"));
+  for (std::size_t at; (at = tariff.find("TSTFRT01")) != std::string::npos;) tariff.replace(at, 8, "USTFRT01");
+  return tariff.insert(tariff.find("lane=\"G\""), "name=USTFRT01 ");
+}
+
+TEST_F(ZonePairLaneRatings, LetterGOnATariffNameBeginningUAddsTheLanesPercentageEntries) {
+  // The list is 00001, then 00002: the charges of the letter-'G' lane
+  // above, 196.02 (class 100 at 500 2299, at 1000 2480; minimum 5850).
+  start(TariffNamedU(true));
+  const RatedShipment a = rate(TwoLines().tariff("USTFRT01"));
+  EXPECT_EQ(a.tariffUsed(), "USTFRT01");
+  ExpectGlobalLaneCharges(a);
+}
+
+TEST_F(ZonePairLaneRatings, LetterGOnATariffNameBeginningUWithoutItsPercentageBasesIs0273) {
+  start(TariffNamedU(false));
+  EXPECT_EQ(rate(TwoLines().tariff("USTFRT01")).returnCode(), "0273");
 }
 
 TEST_F(ZonePairLaneRatings, AnotherLetterOpensNoLaneFiles) {

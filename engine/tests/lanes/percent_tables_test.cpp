@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "errors/engine_codes.h"
+#include "lanes/global_lane_lookup.h"
 #include "platform/kernel/file.h"
 #include "support/data_directory.h"
 
@@ -36,8 +37,8 @@ operator-adjustments tariff=T suffix=00
 )";
 
 struct Tables {
-  Tables() {
-    directory.build(kTables);
+  explicit Tables(std::string_view description = kTables) {
+    directory.build(description);
     files = {Read("T.Q00"), Read("T.J00"), Read("T.X00")};
     adjustments = platform::File::OpenReadOnly((directory / "T.A00").string());
   }
@@ -106,6 +107,61 @@ TEST(PercentTables, MissingOrShortFilesAndTooManyHits) {
   files = t.files;
   files.matrix->replace(files.matrix->size() - 2, 1, std::string(1, '\x06'));
   EXPECT_EQ(Load(t, files, 1998).code, code::kTooManyLaneAdjustments);
+}
+
+// The same tables over the .A records of a global list (48 bytes): record
+// 5, the lane's percentage record, names itself by its own entry number 1
+// and, above 10000, records 1, 2 and 3 at positions 0, 1 and 3 (7 names
+// nothing); the exception's flags drop position 1.
+std::string GlobalTables(std::string_view ownEntry) {
+  std::string tables(kTables.substr(0, kTables.find("operator-adjustments")));
+  tables += "list-adjustments tariff=T suffix=00\n";
+  for (int i = 0; i < 5; ++i) tables += "  adjustment number=0000" + std::to_string(i) + " size=48\n";
+  return tables + "  adjustment number=00050 minimum-value=" + std::string(ownEntry) +
+         " rate-values=\"10001 10002 7 10003\" size=48\n";
+}
+
+TEST(PercentTables, ATariffNameBeginningUAddsTheRecordsEntriesToTheGlobalList) {
+  const Tables t(GlobalTables("1"));
+  const Tables notItself(GlobalTables("0"));
+  PercentTableFiles noExceptions = t.files;
+  noExceptions.exceptions.reset();
+  using Numbers = std::vector<std::string>;
+  const struct {
+    const char* what;
+    const Tables& tables;
+    const PercentTableFiles& files;
+    int year;
+    int before;  // entries already in the list
+    std::int16_t code;
+    Numbers numbers;
+  } cases[] = {
+      {"1999: the flags drop record 2", t, t.files, 2024, 0, 0, {"00050", "00001", "00003"}},
+      {"an own entry number of 0", notItself, notItself.files, 2024, 0, 0, {"00001", "00003"}},
+      {"without an exception record", t, noExceptions, 2024, 0, 0, {"00050", "00001", "00002", "00003"}},
+      {"1998: an exception record for record 5 drops all", t, t.files, 1998, 0, 0, {"00050"}},
+      {"the 60th entry is the last", t, t.files, 2024, 59, code::kLaneAdjustmentTooBig, {"00050"}},
+  };
+  for (const auto& c : cases) {
+    GlobalAdjustmentList list;
+    list.recordSize = 48;
+    list.count = c.before;
+    EXPECT_EQ(LoadGlobalPercentTables(c.files, AdjustmentFile(const_cast<platform::File&>(*c.tables.adjustments)),
+                                      PercentLane{"10001", "90001", c.year}, list),
+              c.code)
+        << c.what;
+    Numbers numbers;
+    for (int i = c.before; i < list.count; ++i)
+      numbers.emplace_back(list.entries[static_cast<std::size_t>(i)].number.data(), 5);
+    EXPECT_EQ(numbers, c.numbers) << c.what;
+  }
+  // A record size that puts the percentage record past the end of .A.
+  GlobalAdjustmentList list;
+  list.recordSize = 480;
+  EXPECT_EQ(LoadGlobalPercentTables(t.files, AdjustmentFile(const_cast<platform::File&>(*t.adjustments)),
+                                    PercentLane{"10001", "90001", 2024}, list),
+            0);
+  EXPECT_EQ(list.count, 0);
 }
 
 TEST(PercentTables, BeforeTheTablesTheExceptionsZeroTheHitsTheyList) {

@@ -90,11 +90,12 @@ struct Found {
   std::vector<std::string> hits;  // numbers, or values as text
 };
 
-Found Lookup(const std::string& list, const char* origin, const char* destination, LaneAdjustmentWork* into = nullptr) {
+Found Lookup(const std::string& list, const char* origin, const char* destination, LaneAdjustmentWork* into = nullptr,
+             std::optional<std::uint16_t> forcedNumber = std::nullopt) {
   LaneAdjustmentWork local;
   LaneAdjustmentWork& work = into ? *into : local;
   const std::span bytes(reinterpret_cast<const std::uint8_t*>(list.data()), list.size());
-  Found found{LoadRangeLaneAdjustments(bytes, RangeLane{origin, destination, "001 00003B"}, work), {}};
+  Found found{LoadRangeLaneAdjustments(bytes, RangeLane{origin, destination, "001 00003B", forcedNumber}, work), {}};
   for (int i = 0; i < work.hits.count; ++i) {
     const auto k = static_cast<std::size_t>(i);
     found.hits.push_back(work.mode == 0   ? std::string(work.hits.numbers[k].number.data(), 3)
@@ -181,6 +182,43 @@ TEST(RangeLaneLookup, SlotsModesExclusionsAndParameters) {
   Lookup(List(kLanes, Shape([&](ListShape& s) { s.parameters = "* BRKS = 000* 999X"; })), "10001", "90001", &work);
   EXPECT_EQ(work.current.count, 2);
   EXPECT_EQ(work.current.entries[1].value, -1);
+}
+
+TEST(RangeLaneLookup, AForcedNumberIsTheFirstHitInTheFormOfTheMode) {
+  const auto mode = [](char m, bool sorted) {
+    return Shape([&](ListShape& s) {
+      s.mode = m;
+      s.sorted = sorted;
+    });
+  };
+  const std::string valued = List({Lane("1000010099", "9000090099", std::string("\x10\x27", 2))}, mode('1', false));
+  const struct {
+    const char* what;
+    std::string list;
+    const char* origin;
+    std::uint16_t forced;
+    Hits hits;
+  } cases[] = {
+      {"mode 0, unsorted", List(kLanes, mode('0', false)), "10001", 42, {"042", "103", "102"}},
+      {"mode 0, sorted with the lane's", List(kLanes), "10001", 500, {"102", "103", "500"}},
+      {"a lane no record holds", List(kLanes), "40000", 7, {"007"}},
+      {"a record of slot 1 takes its place",
+       List({Lane("1000010099", "9000090099", "103", false, 1)}),
+       "10001",
+       7,
+       {"103"}},
+      {"mode 1: the number as the value", valued, "10001", 7, {"7", "10000"}},
+      {"mode 2: the pair of its digits and 000",
+       List({Lane("1000010099", "9000090099", "123")}, mode('2', false)),
+       "10001",
+       45,
+       {"045000", "123000"}},
+  };
+  for (const auto& c : cases) {
+    const Found found = Lookup(c.list, c.origin, "90001", nullptr, c.forced);
+    EXPECT_EQ(found.code, 0) << c.what;
+    EXPECT_EQ(found.hits, c.hits) << c.what;
+  }
 }
 
 TEST(RangeLaneLookup, ListsThatAreNoneAre232) {

@@ -80,6 +80,33 @@ TEST(ZonePairLookup, EveryPairOfTheEndsZonesFindsItsRecordsSortedByNumber) {
   }
 }
 
+TEST(ZonePairLookup, AForcedNumberReadsThePairPartOfALaneWithoutZoneCodes) {
+  // Origin 15000 has no zone codes: without a forced number the lookup ends
+  // there; with one it goes on through the pair part, whose parameter line
+  // (LA_PCT) applies and whose records are checked, and finds no pair.
+  const std::string broken = List(Pairs({"AAACCC10100", "BBBCCC1020"}));
+  const struct {
+    const char* what;
+    const std::string& list;
+    bool forced;
+    std::int16_t code;
+    char combine;
+  } cases[] = {
+      {"not forced", List(kFourPairs), false, 0, 0},
+      {"forced", List(kFourPairs), true, 0, '+'},
+      {"not forced, a 12-byte pair record", broken, false, 0, 0},
+      {"forced, a 12-byte pair record", broken, true, code::kCantReadLaneList, '+'},
+  };
+  for (const auto& c : cases) {
+    LaneAdjustmentWork work;
+    ZonePairLane lane{"15000", "90001", 'A', 'B', false};
+    lane.numberForced = c.forced;
+    EXPECT_EQ(LoadZonePairAdjustments(c.list, lane, work), c.code) << c.what;
+    EXPECT_EQ(work.hits.count, 0) << c.what;
+    EXPECT_EQ(work.combineOperator, c.combine) << c.what;
+  }
+}
+
 TEST(ZonePairLookup, ListsThatAreNoLaneListAre232) {
   const std::string longLine = "1000010999" + std::string(72, 'A') + "\n";
   const std::int32_t endLine = static_cast<std::int32_t>(kTop.size() + kRanges.size());

@@ -371,10 +371,14 @@ TEST_F(CombinedTariff, TheLanesRecordAndItsAdjustmentRecords) {
 class NotingServices final : public MethodServices {
  public:
   void prepareCityPoints(RatingEngine&, Rating&, bool a) override { alternative = a, ++prepared; }
-  std::int16_t loadLaneAdjustments(RatingEngine&, Rating&) override { return laneCode; }
+  std::int16_t loadLaneAdjustments(RatingEngine&, Rating& rating) override {
+    rating.lanes.global.count = globalEntries;
+    return laneCode;
+  }
   bool alternative = false;
   int prepared = 0;
   std::int16_t laneCode = 0;
+  int globalEntries = 0;  // left in the lane's global list
 };
 
 TEST_F(CombinedTariff, TheLaneAdjustmentsCodeEndsTheMethod) {
@@ -389,6 +393,19 @@ TEST_F(CombinedTariff, TheLaneAdjustmentsCodeEndsTheMethod) {
   services.laneCode = 0;
   RateByTariffMethod(engine_, rating_, text, services);
   EXPECT_TRUE(services.alternative);
+}
+
+TEST_F(CombinedTariff, TheRecordsJoinTheGlobalListOf60) {
+  // The lane's global list holds 58 entries: the rate record's two records
+  // fill it; with 59 the second is one too many (234).
+  route("10050 ", "20010 ");
+  NotingServices services;
+  std::string text;
+  services.globalEntries = 58;
+  RateByTariffMethod(engine_, rating_, text, services);
+  EXPECT_EQ(rating_.methods.adjustments.size(), 2u);
+  services.globalEntries = 59;
+  EXPECT_EQ(Raised([&] { RateByTariffMethod(engine_, rating_, text, services); }), 234);
 }
 
 TEST_F(CombinedTariff, MissingPointsAndPairsGiveTheirCodes) {

@@ -545,21 +545,27 @@ TEST_F(PercentTypes, TypeNRatesThePairsRecordByItsBaseType) {
   ExpectNoDiscounts(a);
 }
 
+// A combined tariff whose rate record names .A record 0 (660 bytes),
+// operations '1' for minimums and rates at the method's 5 decimals: 90
+// percent of the minimums, 95 percent at 500 pounds and 90 at 1000.
+std::string CombinedWithAdjustment(std::string_view laneLetter, std::string_view moreFiles) {
+  return "efcrec\n  record type=N base=A lane-digits=01 lane=\"" + std::string(laneLetter) +
+         "\"\nlettered tariff=TSTFRT01 letter=P record-size=30\n" + CombinedPoint("10000", "10099", 11) +
+         CombinedPoint("90000", "90099", 12) + "lettered tariff=TSTFRT01 letter=I record-size=12\n" +
+         PointPair(11, 11, 0) + PointPair(11, 12, 1) +
+         "rates tariff=TSTFRT01\n  record number=00001 letter=B\n"
+         "  record number=00002 letter=B entries=\"6500 2850 2420 1980 1560 0 0 0 16777215 16777215\"\n" +
+         "list-adjustments tariff=TSTFRT01\n  adjustment number=00001 minimum-op=1 rate-op=1 minimum-value=90000 "
+         "rate-values=\"0 95000 90000\" size=660\n" +
+         std::string(moreFiles) + "lettered tariff=TSTFRT01 letter=Z\n" + std::string(kClassPercents);
+}
+
 TEST_F(PercentTypes, TypeNAppliesTheAdjustmentRecordsItsRateRecordNames) {
-  // Entry 7 names .A record 0 (660 bytes), operations '1' for minimums and
-  // rates at the method's 5 decimals: minimum 6500 x 90000 = 5850; class
-  // 100 at 500 2420 x 95000 = 2299, at 1000 1980 x 90000 = 1782. 900 pounds
-  // at break 1: 13794 + 300 x 1936 = 5808: 19602; break 2: 600 x 1782 =
-  // 10692 + 300 x 1584 = 4752 + 100 x 1584 = 1584: 17028, lower; break 3:
-  // 26832. Billed at 1000 pounds: 170.28.
-  start("efcrec\n  record type=N base=A lane-digits=01\nlettered tariff=TSTFRT01 letter=P record-size=30\n" +
-        CombinedPoint("10000", "10099", 11) + CombinedPoint("90000", "90099", 12) +
-        "lettered tariff=TSTFRT01 letter=I record-size=12\n" + PointPair(11, 11, 0) + PointPair(11, 12, 1) +
-        "rates tariff=TSTFRT01\n  record number=00001 letter=B\n"
-        "  record number=00002 letter=B entries=\"6500 2850 2420 1980 1560 0 0 0 16777215 16777215\"\n" +
-        "list-adjustments tariff=TSTFRT01\n  adjustment number=00001 minimum-op=1 rate-op=1 minimum-value=90000 "
-        "rate-values=\"0 95000 90000\" size=660\n" +
-        "lettered tariff=TSTFRT01 letter=Z\n" + std::string(kClassPercents));
+  // Minimum 6500 x 90000 = 5850; class 100 at 500 2420 x 95000 = 2299, at
+  // 1000 1980 x 90000 = 1782. 900 pounds at break 1: 13794 + 300 x 1936 =
+  // 5808: 19602; break 2: 600 x 1782 = 10692 + 300 x 1584 = 4752 + 100 x
+  // 1584 = 1584: 17028, lower; break 3: 26832. Billed at 1000 pounds: 170.28.
+  start(CombinedWithAdjustment(" ", ""));
   const RatedShipment a = rate(TwoLines());
   EXPECT_EQ(a.returnCode(), "    ");
   EXPECT_EQ(a.billedWeight(), "001000");
@@ -570,6 +576,41 @@ TEST_F(PercentTypes, TypeNAppliesTheAdjustmentRecordsItsRateRecordNames) {
   EXPECT_EQ(a.netCharge(), "0170.28");
   EXPECT_EQ(MinimumCharge(a, 0), 5850);
   EXPECT_EQ(RateItem(a, 4 + 1), 2299);
+}
+
+TEST_F(PercentTypes, TypeNWithAGlobalListAppliesTheListsEntriesAndItsOwnRecordsSortedTogether) {
+  // Letter 'G': the lane ZONEA-ZONEC names .A record 1, adjustment 00009:
+  // $1.00 more on the minimums and $5.00 at 1000 pounds for class 100. The
+  // list, sorted, runs the tariff's own 00001 before it. Minimum 6500 x
+  // 90000 = 5850 + 100 = 5950 (not (6500 + 100) x 90000 = 5940); class 100
+  // at 500 2299, at 1000 1980 x 90000 = 1782 + 500 = 2282 (not 2232). 900
+  // pounds at break 1: 600 x 2299 = 13794 + 300 x 1936 = 5808: 19602; break
+  // 2: 600 x 2282 = 13692 + 4752 + 1584 = 20028, not lower; break 3: 600 x
+  // 1560 = 9360 + 300 x 1248 = 3744 + 1100 x 1248 = 13728: 26832. Billed at
+  // 900 pounds: 196.02.
+  start(CombinedWithAdjustment(
+      "G", R"(  adjustment number=00009 minimum-op=2 rate-op=2 minimum-value=100 rate-values="0 0 500" size=660
+global-lanes tariff=TSTFRT01
+  header sorted=Y adjustment-size=660
+  index end=origin key=10001 codes=ZONEA
+  index end=destination key=90001 codes=ZONEC
+  lane origin=ZONEA destination=ZONEC record=1
+)"));
+  const RatedShipment a = rate(TwoLines());
+  EXPECT_EQ(a.returnCode(), "    ");
+  EXPECT_EQ(a.rateBasis(), "     00002B");
+  EXPECT_EQ(a.billedWeight(), "000900");
+  EXPECT_EQ(a.lineRate(0), "0022.99");
+  EXPECT_EQ(a.lineCharge(0), "000137.94");
+  EXPECT_EQ(a.lineRate(1), "0019.36");
+  EXPECT_EQ(a.lineCharge(1), "000058.08");
+  EXPECT_EQ(a.deficitWeight(), "000000");
+  EXPECT_EQ(a.grossCharge(), "000196.02");
+  EXPECT_EQ(a.netCharge(), "0196.02");
+  EXPECT_EQ(MinimumCharge(a, 0), 5950);
+  EXPECT_EQ(RateItem(a, 4 + 1), 2299);
+  EXPECT_EQ(RateItem(a, 4 + 2), 2282);
+  EXPECT_EQ(RateItem(a, 4 + 4 + 2), 1584);
 }
 
 // --- One engine, two tariffs ---
