@@ -1,8 +1,10 @@
 #include "screen_probe.h"
 
 #include <array>
+#include <string_view>
 
 #include "platform/ui/controls/combo_box.h"
+#include "platform/ui/controls/list_box.h"
 #include "platform/ui/controls/static_control.h"
 #include "platform/ui/controls/status_bar.h"
 #include "platform/ui/controls/toolbar.h"
@@ -113,6 +115,36 @@ std::vector<int> CutTexts(WindowHandle window) {
       cut.push_back(WindowId(child));
   }
   return cut;
+}
+
+std::vector<std::string> MisalignedColumns(WindowHandle list) {
+  std::vector<std::string> misaligned;
+  const auto font = reinterpret_cast<FontHandle>(SendMessage(list, msg::GetFont));
+  const std::vector<int> stops = list_box::TabStopPixels(list);
+  std::vector<int> firstEnds;
+  const int count = static_cast<int>(SendMessage(list, list_box::GetCount));
+  for (int line = 0; line < count; ++line) {
+    char text[256] = {};
+    SendMessage(list, list_box::GetText, static_cast<WParam>(line), reinterpret_cast<LParam>(text));
+    std::vector<int> ends;
+    int x = 0;
+    std::string_view rest = text;
+    for (std::size_t piece = 0;; ++piece) {
+      const std::size_t tab = rest.find('\t');
+      const int end = x + MeasureTextWidth(font != nullptr ? font : DefaultGuiFont(), rest.substr(0, tab));
+      const std::string where = "line " + std::to_string(line) + " piece " + std::to_string(piece);
+      if (line > 0 && piece < firstEnds.size() && end != firstEnds[piece])
+        misaligned.push_back(where + " ends at " + std::to_string(end) + ", not " + std::to_string(firstEnds[piece]));
+      if (end >= ClientRect(list).width()) misaligned.push_back(where + " ends past the list's edge");
+      ends.push_back(end);
+      if (tab == std::string_view::npos) break;
+      if (piece < stops.size() && end >= stops[piece]) misaligned.push_back(where + " runs past its tab stop");
+      x = piece < stops.size() ? stops[piece] : end;
+      rest.remove_prefix(tab + 1);
+    }
+    if (line == 0) firstEnds = ends;
+  }
+  return misaligned;
 }
 
 bool ChooseProfile(WindowHandle screen, const char* name) {
