@@ -117,7 +117,7 @@ std::vector<int> CutTexts(WindowHandle window) {
   return cut;
 }
 
-std::vector<std::string> MisalignedColumns(WindowHandle list) {
+std::vector<std::string> MisalignedColumns(WindowHandle list, bool rightAligned) {
   std::vector<std::string> misaligned;
   const auto font = reinterpret_cast<FontHandle>(SendMessage(list, msg::GetFont));
   const std::vector<int> stops = list_box::TabStopPixels(list);
@@ -133,7 +133,7 @@ std::vector<std::string> MisalignedColumns(WindowHandle list) {
       const std::size_t tab = rest.find('\t');
       const int end = x + MeasureTextWidth(font != nullptr ? font : DefaultGuiFont(), rest.substr(0, tab));
       const std::string where = "line " + std::to_string(line) + " piece " + std::to_string(piece);
-      if (line > 0 && piece < firstEnds.size() && end != firstEnds[piece])
+      if (rightAligned && line > 0 && piece < firstEnds.size() && end != firstEnds[piece])
         misaligned.push_back(where + " ends at " + std::to_string(end) + ", not " + std::to_string(firstEnds[piece]));
       if (end >= ClientRect(list).width()) misaligned.push_back(where + " ends past the list's edge");
       ends.push_back(end);

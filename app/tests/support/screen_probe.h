@@ -33,10 +33,10 @@ std::string SelectedComboText(platform::ui::WindowHandle screen, int id);
 // The visible statics and fields of a window whose text is wider than the
 // control shows.
 std::vector<int> CutTexts(platform::ui::WindowHandle window);
-// Where the columns of a tab-stopped list whose figures are right-aligned
-// do not line up, as "line L piece P ...": a piece that does not start at
-// its own tab stop (the piece before it ran past the stop), one that ends
-// elsewhere than on the first line, or one that ends past the list's edge.
-std::vector<std::string> MisalignedColumns(platform::ui::WindowHandle list);
+// Where the columns of a tab-stopped list do not line up, as "line L piece
+// P ...": a piece that does not start at its own tab stop (the piece before
+// it ran past the stop), one that ends past the list's edge, and with
+// right-aligned figures one that ends elsewhere than on the first line.
+std::vector<std::string> MisalignedColumns(platform::ui::WindowHandle list, bool rightAligned = true);
 
 }  // namespace qiv::testing
