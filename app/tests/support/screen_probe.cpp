@@ -56,6 +56,23 @@ std::vector<int> MenuCommands(WindowHandle screen) {
   return commands;
 }
 
+std::vector<std::string> StraySeparators(WindowHandle screen) {
+  std::vector<std::string> stray;
+  const MenuHandle bar = GetMenu(screen);
+  for (int p = 0; p < MenuItemCount(bar); ++p) {
+    const MenuHandle popup = SubMenu(bar, p);
+    const int count = MenuItemCount(popup);
+    bool previous = true;  // the start of the pop-up
+    for (int i = 0; i < count; ++i) {
+      const bool separator = (MenuItemFlags(popup, i, MenuLookup::ByPosition) & menu_flag::Separator) != 0;
+      if (separator && (previous || i == count - 1))
+        stray.push_back("pop-up " + std::to_string(p) + " item " + std::to_string(i));
+      previous = separator;
+    }
+  }
+  return stray;
+}
+
 std::string MenuItemLabel(WindowHandle screen, int command) {
   return MenuItemText(GetMenu(screen), command, MenuLookup::ByCommand);
 }

@@ -22,6 +22,9 @@ void ClickOn(platform::ui::WindowHandle screen, int id);
 // The menu bar's titles, and the commands of its pop-ups in order.
 std::vector<std::string> MenuTitles(platform::ui::WindowHandle screen);
 std::vector<int> MenuCommands(platform::ui::WindowHandle screen);
+// The separators at either end of a pop-up or next to another, as
+// "pop-up P item I".
+std::vector<std::string> StraySeparators(platform::ui::WindowHandle screen);
 std::string MenuItemLabel(platform::ui::WindowHandle screen, int command);
 unsigned MenuFlags(platform::ui::WindowHandle screen, int command);
 // The commands of the toolbar's buttons that are not hidden.
