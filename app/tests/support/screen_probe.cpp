@@ -1,5 +1,6 @@
 #include "screen_probe.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -162,6 +163,29 @@ std::vector<std::string> MisalignedColumns(WindowHandle list, bool rightAligned)
     if (line == 0) firstEnds = ends;
   }
   return misaligned;
+}
+
+std::vector<int> LastPieceStarts(WindowHandle list) {
+  const auto font = reinterpret_cast<FontHandle>(SendMessage(list, msg::GetFont));
+  const std::vector<int> stops = list_box::TabStopPixels(list);
+  std::vector<int> starts;
+  for (int line = 0; line < static_cast<int>(SendMessage(list, list_box::GetCount)); ++line) {
+    char text[256] = {};
+    SendMessage(list, list_box::GetText, static_cast<WParam>(line), reinterpret_cast<LParam>(text));
+    const std::string_view whole = text;
+    const std::size_t lastTab = whole.rfind('\t');
+    int x = 0;
+    std::string_view rest = whole;
+    for (std::size_t tab = rest.find('\t'); lastTab != std::string_view::npos; tab = rest.find('\t')) {
+      x += MeasureTextWidth(font != nullptr ? font : DefaultGuiFont(), rest.substr(0, tab));
+      const auto next = std::find_if(stops.begin(), stops.end(), [&](int stop) { return stop > x; });
+      x = next != stops.end() ? *next : x + 1;
+      rest.remove_prefix(tab + 1);
+      if (rest.size() == whole.size() - lastTab - 1) break;
+    }
+    starts.push_back(x);
+  }
+  return starts;
 }
 
 bool ChooseProfile(WindowHandle screen, const char* name) {

@@ -41,5 +41,8 @@ std::vector<int> CutTexts(platform::ui::WindowHandle window);
 // it ran past the stop), one that ends past the list's edge, and with
 // right-aligned figures one that ends elsewhere than on the first line.
 std::vector<std::string> MisalignedColumns(platform::ui::WindowHandle list, bool rightAligned = true);
+// Where each of a tab-stopped list's lines starts its last piece, as the
+// list places it (a tab goes to the first stop past the text before it).
+std::vector<int> LastPieceStarts(platform::ui::WindowHandle list);
 
 }  // namespace qiv::testing
