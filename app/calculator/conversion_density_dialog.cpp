@@ -1,5 +1,8 @@
 #include "calculator/conversion_density_dialog.h"
 
+#include <algorithm>
+#include <array>
+
 #include "dialogs/list_items.h"
 #include "platform/kernel/fixed_format.h"
 #include "platform/kernel/money_rounding.h"
@@ -8,7 +11,9 @@
 #include "platform/ui/controls/list_box.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
+#include "platform/ui/font.h"
 #include "platform/ui/message_box.h"
+#include "platform/ui/metrics.h"
 #include "platform/ui/window.h"
 
 namespace qiv {
@@ -30,7 +35,9 @@ constexpr int kPieceLength = 6;
 constexpr int kDecimals = 1;
 constexpr std::size_t kValueTextLimit = 14;
 constexpr std::size_t kToUnitTextLimit = 20;
-constexpr int kListTabStops[] = {20, 36, 56, 76, 96, 156};
+// The controls under which the list's columns after the weight start: the
+// weight unit, length, width, height, dimension unit and density.
+constexpr int kColumnControls[] = {id::WeightUnit, id::Length, id::Width, id::Height, id::DimensionUnit, id::Add};
 constexpr const char* kWeightUnits[] = {"Lbs.", "Kgs."};
 constexpr const char* kDimensionUnits[] = {"In.", "Ft.", "M.", "cm."};
 // (in the screen's code page: \xB3 is the superscript three)
@@ -95,12 +102,26 @@ bool ConversionDensityDialog::onInitDialog() {
   for (const char* unit : kDensityUnits) AddComboLine(item(id::DensityUnit), unit);
   for (int combo : {id::WeightUnit, id::DimensionUnit, id::DensityUnit})
     SendDialogItemMessage(handle(), combo, combo_box::SetCurrentSelection, 0);
-  SendDialogItemMessage(handle(), id::List, list_box::SetTabStops, std::size(kListTabStops),
-                        reinterpret_cast<LParam>(kListTabStops));
+  placeListColumns();
   showResult(false);
   showTotal(false);
   ShowWindow(item(id::CubicLabel), ShowCommand::Hide);
   return true;
+}
+
+void ConversionDensityDialog::placeListColumns() {
+  // Each column of a piece's row starts under the field or list it was
+  // typed in (the density under Add), so that a row's figures stand under
+  // their headings: the list's tab stops are quarters of its font's average
+  // character width from its client edge.
+  const WindowHandle list = item(id::List);
+  const auto font = reinterpret_cast<FontHandle>(SendMessage(list, msg::GetFont));
+  const int charWidth = std::max(1, MeasureFont(font != nullptr ? font : DefaultGuiFont()).averageCharWidth);
+  const int left = WindowRectInParent(list).left + GetSystemMetric(SystemMetric::ClientEdgeWidth);
+  std::array<int, std::size(kColumnControls)> stops{};
+  for (std::size_t i = 0; i < stops.size(); ++i)
+    stops[i] = (WindowRectInParent(item(kColumnControls[i])).left - left) * 4 / charWidth;
+  SendMessage(list, list_box::SetTabStops, stops.size(), reinterpret_cast<LParam>(stops.data()));
 }
 
 density::Rounding ConversionDensityDialog::rounding() const {

@@ -28,6 +28,7 @@ class ConversionDensityDialog : public QivDialog {
   // The density list.
   void onAdd();
   void recompute();
+  void placeListColumns();
   void showTotal(bool shown);
   void onDimensionUnitChosen();
   void onDimensionLeft(int id);

@@ -48,7 +48,10 @@ ShipmentDetailDialog::ShipmentDetailDialog(QivSession& session, const ResultTabl
 bool ShipmentDetailDialog::onInitDialog() {
   Dialog::onInitDialog();
   applyLanguage();
-  const int tabStops[] = {4, 66};
+  // The rules' first tab stops a character in; the second lies past the
+  // 24-character labels, so that amounts, rules and totals stand in one
+  // column (quarters of the list font's average character width).
+  const int tabStops[] = {4, 100};
   for (int list : {id::UsTotals, id::MexicanTotals, id::CombinedTotals})
     SendMessage(item(list), list_box::SetTabStops, 2, reinterpret_cast<LParam>(tabStops));
   FillDialogFontList(item(id::CombinedTotals), session().screenFonts[ScreenFont::LineList]);

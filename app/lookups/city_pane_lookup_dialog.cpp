@@ -2,6 +2,7 @@
 
 #include "language/help_requests.h"
 #include "lookups/rowpane_library.h"
+#include "platform/kernel/fixed_format.h"
 #include "platform/ui/controls/edit.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/window.h"
@@ -111,8 +112,11 @@ void CityPaneLookupDialog::onOK() {
   const LResult selected = pane_ != nullptr ? SendMessage(pane_, rowpane::RPB_GETCURSEL) : -1;
   if (selected >= 0) {
     if (const std::optional<CityRecord> record = file_.read(selected)) {
-      result_.code = std::string(record->code());
-      if (country_ == Country::Mexico) result_.code[5] = kMexicanCodeMark;
+      std::string code(record->code());
+      if (country_ == Country::Mexico) code[5] = kMexicanCodeMark;
+      // A ZIP fills five of the code's six places: the route field gets it
+      // as a clerk types it, without the blank that pads it.
+      result_.code = std::string(platform::TrimTrailingBlanks(code));
       result_.city = std::string(record->city());
     }
   }

@@ -19,7 +19,10 @@ namespace {
 
 namespace entry = ratekit::accessorial_entry;
 constexpr std::int32_t kTotalLabelText = 257;
-constexpr int kTabStop = 104;  // quarter dialog units
+// The list's tab stops, every 52 characters (in quarters of its font's
+// average character width): past the 50-character descriptions, so that the
+// amounts, the rule over them and the total all stand in one column.
+constexpr int kTabStop = 208;
 constexpr std::size_t kTextWidth = 50;
 
 // "%-50.50s" and "%50.50s".

@@ -29,6 +29,27 @@ Image IconImage(int iconId) {
   return image;
 }
 
+bool IsSeparator(MenuHandle popup, int position) {
+  return (MenuItemFlags(popup, position, MenuLookup::ByPosition) & menu_flag::Separator) != 0;
+}
+
+// The separators that removed items leave at either end of a pop-up, or
+// next to one another, go too.
+void DropStraySeparators(MenuHandle bar) {
+  for (int p = 0; p < MenuItemCount(bar); ++p) {
+    const MenuHandle popup = SubMenu(bar, p);
+    if (popup == nullptr) continue;
+    for (int i = 0; i < MenuItemCount(popup);) {
+      if (IsSeparator(popup, i) && (i == 0 || IsSeparator(popup, i - 1)))
+        DeleteMenuItem(popup, i, MenuLookup::ByPosition);
+      else
+        ++i;
+    }
+    if (const int last = MenuItemCount(popup) - 1; last >= 0 && IsSeparator(popup, last))
+      DeleteMenuItem(popup, last, MenuLookup::ByPosition);
+  }
+}
+
 }  // namespace
 
 CommandItems::~CommandItems() { destroy(); }
@@ -70,7 +91,7 @@ bool CommandItems::createToolbar(WindowHandle parent) {
 }
 
 void CommandItems::remove(int command) {
-  if (menu_ != nullptr) DeleteMenuItem(menu_, command, MenuLookup::ByCommand);
+  if (menu_ != nullptr && DeleteMenuItem(menu_, command, MenuLookup::ByCommand)) DropStraySeparators(menu_);
   showButton(command, false);
 }
 

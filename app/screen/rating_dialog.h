@@ -131,7 +131,7 @@ class RatingDialog : public QivDialog, public FieldScreen {
   void readRulesDocumentName();
   void adaptMenuToOptions();
   void setUpOptionFields();
-  void alignLineHeadings(std::span<const int> tabStops);
+  void alignLineHeadings();
 
   // The commands of this screen (commands.cpp).
   void onAutoClear();

@@ -17,6 +17,7 @@
 #include "results/accessorial_charges.h"
 #include "results/result_totals.h"
 #include "results/tariff_files.h"
+#include "screen/line_list_columns.h"
 #include "screen/rating_dialog.h"
 
 namespace qiv {
@@ -33,10 +34,6 @@ constexpr std::int32_t kNoCityText = 15;
 std::string WithoutBlanks(std::string text) {
   text.erase(std::remove(text.begin(), text.end(), ' '), text.end());
   return text;
-}
-
-std::string RightAligned(std::string text, std::size_t width) {
-  return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
 }
 
 std::string ListLineText(WindowHandle list, int index) {
@@ -104,15 +101,13 @@ void RatingDialog::fillLineList() {
     const auto at = static_cast<std::size_t>(i);
     // The class as it was checked (a class such as 77.5 keeps its point).
     const std::string classText = constant.empty() ? WithoutBlanks(context.textAt(lines::ClassCode(at))) : constant;
-    // Weight, rate and charge start at their columns: the list counts its
-    // stops in its own font's characters, and the blanks of the fixed-width
-    // texts would push a full column past its stop.
     const std::string weight = std::to_string(platform::LeadingDigits(context.textAt(lines::WeightText(at))).value);
     std::string tag = context.textAt(lines::ClassFlag(at));
     tag.resize(2, ' ');
-    const std::string text = "\t" + RightAligned(classText, 4) + " " + tag + "\t" + weight + "\t" +
-                             WithoutBlanks(context.textAt(lines::RateText(at))) + "\t" +
-                             WithoutBlanks(context.textAt(lines::ChargeText(at)));
+    const std::string text = "\t" + line_list::InColumn(classText, 0) + " " + tag + "\t" +
+                             line_list::InColumn(weight, 1) + "\t" +
+                             line_list::InColumn(WithoutBlanks(context.textAt(lines::RateText(at))), 2) + "\t" +
+                             line_list::InColumn(WithoutBlanks(context.textAt(lines::ChargeText(at))), 3);
     SendMessage(list, list_box::AddString, 0, reinterpret_cast<LParam>(text.c_str()));
   }
 }

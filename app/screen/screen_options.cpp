@@ -19,6 +19,7 @@
 #include "platform/ui/menu.h"
 #include "platform/ui/metrics.h"
 #include "platform/ui/window.h"
+#include "screen/line_list_columns.h"
 #include "screen/rating_dialog.h"
 #include "screen/toolbar_buttons.h"
 #include "shell/command_line.h"
@@ -175,10 +176,10 @@ void RatingDialog::setUpFields() {
   attachLineFields();
   // 33: the line list.
   const WindowHandle lines = item(screen_id::LineList);
-  static constexpr int kLineTabStops[] = {10, 40, 64, 88};
-  SendMessage(lines, list_box::SetTabStops, 4, reinterpret_cast<LParam>(kLineTabStops));
+  SendMessage(lines, list_box::SetTabStops, line_list::kTabStops.size(),
+              reinterpret_cast<LParam>(line_list::kTabStops.data()));
   SendMessage(lines, msg::SetFont, reinterpret_cast<WParam>(session().screenFonts[ScreenFont::LineList]), 1);
-  alignLineHeadings(kLineTabStops);
+  alignLineHeadings();
   RatingContext& context = *session().context;
   context.view().setText(fields::kAccessorialTotalText, "     0.00", '\0');
   for (std::size_t line = 0; line < ratekit::shipment_lines::kLines; ++line) {
@@ -188,23 +189,26 @@ void RatingDialog::setUpFields() {
   setRouteCountryMasks();  // 34
 }
 
-void RatingDialog::alignLineHeadings(std::span<const int> tabStops) {
-  // Each heading over its column of the line list: the list's tab stops
-  // are quarters of its font's average character width.
+void RatingDialog::alignLineHeadings() {
+  // Each heading right-aligned over the end of its column of the line list
+  // (from a character before the column, the class's from the list's
+  // edge): the list's tab stops are quarters of its font's average
+  // character width.
   const WindowHandle lines = item(screen_id::LineList);
-  const FontMetrics font = MeasureFont(session().screenFonts[ScreenFont::LineList]);
+  const int charWidth = MeasureFont(session().screenFonts[ScreenFont::LineList]).averageCharWidth;
   const int left = WindowRectInParent(lines).left + GetSystemMetric(SystemMetric::ClientEdgeWidth);
   const int headings[] = {screen_id::ClassHeading, screen_id::WeightHeading, screen_id::RateHeading,
                           screen_id::ChargeHeading};
-  auto column = [&](std::size_t i) { return left + tabStops[i] * font.averageCharWidth / 4; };
-  for (std::size_t i = 0; i < std::size(headings) && i < tabStops.size(); ++i) {
+  static_assert(std::size(headings) == line_list::kColumns);
+  auto column = [&](std::size_t i) { return left + line_list::kTabStops[i] * charWidth / 4; };
+  for (std::size_t i = 0; i < line_list::kColumns; ++i) {
     const WindowHandle heading = item(headings[i]);
     const Rect place = WindowRectInParent(heading);
-    const int width = i + 1 < tabStops.size() ? column(i + 1) - column(i) : place.width();
-    MoveWindow(heading, Rect::FromSize(column(i), place.top, width, place.height()));
+    const int from = i == 0 ? WindowRectInParent(lines).left : column(i) - charWidth;
+    const int to = column(i) + static_cast<int>(line_list::kWidths[i]) * charWidth;
+    MoveWindow(heading, Rect{from, place.top, to, place.bottom});
   }
-  // The class and weight fields under their headings, the weight unit after them.
-  if (tabStops.size() < 3) return;
+  // The class and weight fields under their columns, the weight unit after them.
   const std::pair<int, std::size_t> fields[] = {{screen_id::ClassField, 0}, {screen_id::WeightField, 1}};
   for (const auto& [id, i] : fields) {
     const Rect place = WindowRectInParent(item(id));

@@ -15,9 +15,12 @@
 #include "platform/ui/controls/list_box.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/focus.h"
+#include "platform/ui/font.h"
 #include "platform/ui/input.h"
+#include "platform/ui/metrics.h"
 #include "platform/ui/window.h"
 #include "qiv_data_set.h"
+#include "screen_probe.h"
 #include "test_session.h"
 
 namespace qiv {
@@ -180,6 +183,16 @@ TEST_F(CalculatorDialog, DensityListRecomputesAtEachMoment) {
     Choose(dialog, 2213, 3);  // cm.
     Piece(dialog, "200", "120", "100", "150");
     EXPECT_EQ(ListLine(list, 1).substr(47), "\t      6.9 ");
+    // Each column within its stops, the unit, the dimensions, their unit and
+    // the density starting under the controls they were typed in and Add.
+    EXPECT_EQ(testing::MisalignedColumns(list, false), std::vector<std::string>{});
+    const std::vector<int> stops = list_box::TabStopPixels(list);
+    const int charWidth = MeasureFont(reinterpret_cast<FontHandle>(SendMessage(list, msg::GetFont))).averageCharWidth;
+    const int listLeft = WindowRectInParent(list).left + GetSystemMetric(SystemMetric::ClientEdgeWidth);
+    const int under[] = {2211, 2214, 2216, 2215, 2213, 2224};
+    ASSERT_EQ(stops.size(), std::size(under));
+    for (std::size_t i = 0; i < stops.size(); ++i)
+      EXPECT_NEAR(listLeft + stops[i], WindowRectInParent(DialogItem(dialog, under[i])).left, charWidth / 4 + 1) << i;
     EXPECT_EQ(Total(dialog), "      5.0");
     EXPECT_TRUE(IsWindowVisible(DialogItem(dialog, 4938)));
     Choose(dialog, 2217, 1);  // Kgs/M3, taken when the list closes up

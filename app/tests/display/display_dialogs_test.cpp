@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <map>
@@ -190,7 +191,12 @@ TEST_F(DisplayDialogs, ShipmentDetailListsEachCountrysLinesWithTheirTotals) {
   }
   std::map<int, std::vector<std::string>> shown;
   driver.onWindow("Shipment Detail", [&](WindowHandle dialog) {
-    for (int list : {id::UsTotals, id::MexicanTotals, id::CombinedTotals}) shown[list] = ListLines(dialog, list);
+    for (int list : {id::UsTotals, id::MexicanTotals, id::CombinedTotals}) {
+      shown[list] = ListLines(dialog, list);
+      // Amounts, rule and total in one column.
+      const std::vector<int> starts = testing::LastPieceStarts(DialogItem(dialog, list));
+      EXPECT_EQ(std::count(starts.begin(), starts.end(), starts.front()), std::ssize(starts)) << list;
+    }
     SendMessage(dialog, msg::Command, CommandParam(id::DetailOk, 0));
   });
   ShipmentDetailDialog dialog(test->session, tables, nullptr);

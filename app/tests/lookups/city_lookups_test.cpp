@@ -219,7 +219,9 @@ TEST_F(LookupDialogs, UsLookupSelectsTheFirstCityOfTheKeyAndAnswersItsCodeAndCit
   });
   const CityLookupResult result = RunUsCityLookup(test->session, nullptr);
   EXPECT_EQ(result.end, command_id::Ok);
-  EXPECT_EQ(result.code, chosen.code());
+  // The ZIP without the blank that pads it to the record's six places.
+  EXPECT_EQ(chosen.code().substr(5), " ");
+  EXPECT_EQ(result.code, chosen.code().substr(0, 5));
   EXPECT_EQ(result.city, chosen.city());
 }
 
@@ -400,7 +402,11 @@ TEST(LookupsFromTheScreen, UsOriginRatesAndMexicanOriginClearsNothing) {
       SendMessage(dialog, msg::Command, CommandParam(command_id::Ok, 0));
     });
     driver.onScreen([](WindowHandle screen) {
-      EXPECT_EQ(DialogItemText(screen, screen_id::OriginField).substr(0, 3), "606");
+      const std::string code = DialogItemText(screen, screen_id::OriginField);
+      EXPECT_EQ(code.substr(0, 3), "606");
+      EXPECT_EQ(code.size(), 5u) << '"' << code << '"';
+      namespace point = ratekit::shipment_point;
+      EXPECT_EQ(QivDialog::SessionOf(screen)->context->textAt(point::Of(0, point::kCode)), code);
       EXPECT_EQ(testing::TextOf(screen, screen_id::OriginCity).substr(0, 7), "CHICAGO");
       EXPECT_TRUE(testing::ButtonEnabled(screen, command::DisplayRates));
     });

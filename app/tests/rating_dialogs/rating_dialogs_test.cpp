@@ -24,6 +24,7 @@
 #include "rating_dialogs/rating_prompts_dialog.h"
 #include "rating_dialogs/revenue_division_dialog.h"
 #include "screen_driver.h"
+#include "screen_probe.h"
 #include "test_session.h"
 
 namespace qiv {
@@ -447,6 +448,8 @@ TEST_F(RatingDialogs, AccessorialTotalsGroupHeadingsPairedHeadingsChosenLinesAnd
                                       "\t==========", std::string(25, ' ') + "Total Accessorial Charges\t    15.50"}));
   driver.onWindow("Accessorial Totals", [&](WindowHandle dialog) {
     EXPECT_EQ(ListCount(DialogItem(dialog, totals_id::List)), 7);
+    // The amounts, the rule and the total in one column past the descriptions.
+    EXPECT_EQ(testing::MisalignedColumns(DialogItem(dialog, totals_id::List), false), std::vector<std::string>{});
     EXPECT_EQ(GetFocus(), DialogItem(dialog, totals_id::Close));
     EXPECT_TRUE(cairo::RenderWindowToPng(dialog, Artifact("accessorial-totals.png")));
     Command(dialog, totals_id::Close);

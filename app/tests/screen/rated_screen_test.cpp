@@ -74,6 +74,8 @@ TEST_P(RatedScreen, TypedLineByLineItShowsTheRatingToolsFigures) {
     if (!shipment.listed.empty()) {
       EXPECT_EQ(LineList(screen), shipment.listed);
     }
+    // Every line's figures end under those of the line above, inside the list.
+    EXPECT_EQ(testing::MisalignedColumns(DialogItem(screen, screen_id::LineList)), std::vector<std::string>{});
     for (const auto& [id, text] : shipment.shown) EXPECT_EQ(testing::ShownText(screen, id), text) << "static " << id;
     const auto* dialog = dynamic_cast<const RatingDialog*>(Window::FromHandle(screen));
     ASSERT_NE(dialog, nullptr);
@@ -84,53 +86,72 @@ TEST_P(RatedScreen, TypedLineByLineItShowsTheRatingToolsFigures) {
   EXPECT_EQ(driver.boxes(), std::vector<testing::ShownBox>{});
 }
 
-INSTANTIATE_TEST_SUITE_P(SampleShipments, RatedScreen,
-                         ::testing::Values(Shipment{"ny_to_chicago",
-                                                    "10001",
-                                                    "60601",
-                                                    {{"85", "1200"}, {"125", "350"}},
-                                                    {"\t  85   \t1200\t44.72\t536.64", "\t 125   \t350\t60.62\t212.17"},
-                                                    {{screen_id::GrossChargeLabel, "Gross Charge:"},
-                                                     {screen_id::ChargeValue, "748.81"},
-                                                     {screen_id::MinimumChargeLabel, "(hidden)"},
-                                                     {screen_id::TotalChargesLabel, "Total Charges:"},
-                                                     {screen_id::TotalChargesValue, "$748.81"}},
-                                                    "LH"},
-                                           Shipment{"columbus_small",
-                                                    "43215",
-                                                    "17101",
-                                                    {{"70", "60"}},
-                                                    {},
-                                                    {{screen_id::MinimumChargeLabel, "Minimum Charge:"},
-                                                     {screen_id::ChargeValue, "108.03"},
-                                                     {screen_id::GrossChargeLabel, "(hidden)"},
-                                                     {screen_id::TotalChargesValue, "$108.03"}},
-                                                    "MC"},
-                                           Shipment{"toronto_to_dallas",
-                                                    "m5v2t6",
-                                                    "75201",
-                                                    {{"250", "640"}},
-                                                    {},
-                                                    {{screen_id::GrossChargeLabel, "Gross Charge:"},
-                                                     {screen_id::ChargeValue, "1235.07"},
-                                                     {screen_id::TotalChargesValue, "$1235.07"}},
-                                                    "LH"},
-                                           // The profile with a 25 % discount: the discount row and the net.
-                                           Shipment{"ny_to_chicago_discounted",
-                                                    "10001",
-                                                    "60601",
-                                                    {{"85", "1200"}, {"125", "350"}},
-                                                    {},
-                                                    {{screen_id::GrossChargeLabel, "Gross Charge:"},
-                                                     {screen_id::ChargeValue, "748.81"},
-                                                     {screen_id::PercentDiscountLabel, " 25.00% Discount:"},
-                                                     {screen_id::DiscountValue, "-187.20"},
-                                                     {screen_id::NetChargeLabel, "Net Charge:"},
-                                                     {screen_id::NetChargeValue, "$561.61"},
-                                                     {screen_id::TotalChargesValue, "$561.61"}},
-                                                    "LH",
-                                                    "Acme Freight"}),
-                         [](const ::testing::TestParamInfo<Shipment>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    SampleShipments, RatedScreen,
+    ::testing::Values(Shipment{"ny_to_chicago",
+                               "10001",
+                               "60601",
+                               {{"85", "1200"}, {"125", "350"}},
+                               {"\t  85   \t  1200\t  44.72\t   536.64", "\t 125   \t   350\t  60.62\t   212.17"},
+                               {{screen_id::GrossChargeLabel, "Gross Charge:"},
+                                {screen_id::ChargeValue, "748.81"},
+                                {screen_id::MinimumChargeLabel, "(hidden)"},
+                                {screen_id::TotalChargesLabel, "Total Charges:"},
+                                {screen_id::TotalChargesValue, "$748.81"}},
+                               "LH"},
+                      // Seven lines, the last before the entry ends: figures of one to four
+                      // digits before the point.
+                      Shipment{"ny_to_chicago_seven_lines",
+                               "10001",
+                               "60601",
+                               {{"50", "100"},
+                                {"55", "200"},
+                                {"60", "300"},
+                                {"70", "500"},
+                                {"77", "600"},
+                                {"85", "7000"},
+                                {"500", "9000"}},
+                               {"\t  50   \t   100\t   9.21\t     9.21", "\t  55   \t   200\t   9.82\t    19.64",
+                                "\t  60   \t   300\t  10.43\t    31.29", "\t  70   \t   500\t  11.82\t    59.10",
+                                "\t  77   \t   600\t  12.74\t    76.44", "\t  85   \t  7000\t  13.81\t   966.70",
+                                "\t 500   \t  9000\t  65.22\t  5869.80"},
+                               {{screen_id::ChargeValue, "9086.01"}, {screen_id::TotalChargesValue, "$9086.01"}},
+                               "LH"},
+                      Shipment{"columbus_small",
+                               "43215",
+                               "17101",
+                               {{"70", "60"}},
+                               {},
+                               {{screen_id::MinimumChargeLabel, "Minimum Charge:"},
+                                {screen_id::ChargeValue, "108.03"},
+                                {screen_id::GrossChargeLabel, "(hidden)"},
+                                {screen_id::TotalChargesValue, "$108.03"}},
+                               "MC"},
+                      Shipment{"toronto_to_dallas",
+                               "m5v2t6",
+                               "75201",
+                               {{"250", "640"}},
+                               {},
+                               {{screen_id::GrossChargeLabel, "Gross Charge:"},
+                                {screen_id::ChargeValue, "1235.07"},
+                                {screen_id::TotalChargesValue, "$1235.07"}},
+                               "LH"},
+                      // The profile with a 25 % discount: the discount row and the net.
+                      Shipment{"ny_to_chicago_discounted",
+                               "10001",
+                               "60601",
+                               {{"85", "1200"}, {"125", "350"}},
+                               {},
+                               {{screen_id::GrossChargeLabel, "Gross Charge:"},
+                                {screen_id::ChargeValue, "748.81"},
+                                {screen_id::PercentDiscountLabel, " 25.00% Discount:"},
+                                {screen_id::DiscountValue, "-187.20"},
+                                {screen_id::NetChargeLabel, "Net Charge:"},
+                                {screen_id::NetChargeValue, "$561.61"},
+                                {screen_id::TotalChargesValue, "$561.61"}},
+                               "LH",
+                               "Acme Freight"}),
+    [](const ::testing::TestParamInfo<Shipment>& info) { return std::string(info.param.name); });
 
 // Whether the child's rectangle in the window's picture holds the colour.
 bool Paints(const cairo::ImageSurface& picture, WindowHandle screen, const Rect& onScreen, ColorRef colour) {
@@ -253,7 +274,7 @@ TEST(EntryNotices, ALineDoubleClickedLeavesTheShipmentAndTheRestIsRated) {
     const WindowHandle list = DialogItem(screen, screen_id::LineList);
     SendMessage(list, list_box::SetCurrentSelection, 0);
     SendMessage(screen, msg::Command, CommandParam(screen_id::LineList, list_box::DoubleClick), HandleToParam(list));
-    EXPECT_EQ(LineList(screen), std::vector<std::string>{"\t 125   \t350\t89.15\t312.03"});
+    EXPECT_EQ(LineList(screen), std::vector<std::string>{"\t 125   \t   350\t  89.15\t   312.03"});
     EXPECT_EQ(testing::ShownText(screen, screen_id::TotalChargesValue), "$312.03");
     EXPECT_EQ(WindowId(GetFocus()), screen_id::ClassField);
     // The SCAC field left: its first four characters, upper-cased, start the tariff name.

@@ -60,6 +60,8 @@ TEST(Startup, OpensTheScreenOnTheDataSetAndCancelReleasesInOrder) {
       EXPECT_FALSE(Contains(commands, removed)) << removed;
       EXPECT_FALSE(Contains(buttons, removed)) << removed;
     }
+    // Nor does a pop-up keep a separator at either end or two together.
+    EXPECT_EQ(testing::StraySeparators(screen), std::vector<std::string>{});
     // (Settings only with a settings dialog, which this run has not.)
     EXPECT_EQ(buttons,
               (std::vector<int>{command::PrintShipment, command::ExportShipment, command::UseDiscounts,

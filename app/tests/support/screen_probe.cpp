@@ -1,8 +1,11 @@
 #include "screen_probe.h"
 
+#include <algorithm>
 #include <array>
+#include <string_view>
 
 #include "platform/ui/controls/combo_box.h"
+#include "platform/ui/controls/list_box.h"
 #include "platform/ui/controls/static_control.h"
 #include "platform/ui/controls/status_bar.h"
 #include "platform/ui/controls/toolbar.h"
@@ -52,6 +55,23 @@ std::vector<int> MenuCommands(WindowHandle screen) {
     for (int i = 0; i < MenuItemCount(SubMenu(bar, p)); ++i)
       if (const int id = MenuItemId(SubMenu(bar, p), i); id > 0) commands.push_back(id);
   return commands;
+}
+
+std::vector<std::string> StraySeparators(WindowHandle screen) {
+  std::vector<std::string> stray;
+  const MenuHandle bar = GetMenu(screen);
+  for (int p = 0; p < MenuItemCount(bar); ++p) {
+    const MenuHandle popup = SubMenu(bar, p);
+    const int count = MenuItemCount(popup);
+    bool previous = true;  // the start of the pop-up
+    for (int i = 0; i < count; ++i) {
+      const bool separator = (MenuItemFlags(popup, i, MenuLookup::ByPosition) & menu_flag::Separator) != 0;
+      if (separator && (previous || i == count - 1))
+        stray.push_back("pop-up " + std::to_string(p) + " item " + std::to_string(i));
+      previous = separator;
+    }
+  }
+  return stray;
 }
 
 std::string MenuItemLabel(WindowHandle screen, int command) {
@@ -113,6 +133,59 @@ std::vector<int> CutTexts(WindowHandle window) {
       cut.push_back(WindowId(child));
   }
   return cut;
+}
+
+std::vector<std::string> MisalignedColumns(WindowHandle list, bool rightAligned) {
+  std::vector<std::string> misaligned;
+  const auto font = reinterpret_cast<FontHandle>(SendMessage(list, msg::GetFont));
+  const std::vector<int> stops = list_box::TabStopPixels(list);
+  std::vector<int> firstEnds;
+  const int count = static_cast<int>(SendMessage(list, list_box::GetCount));
+  for (int line = 0; line < count; ++line) {
+    char text[256] = {};
+    SendMessage(list, list_box::GetText, static_cast<WParam>(line), reinterpret_cast<LParam>(text));
+    std::vector<int> ends;
+    int x = 0;
+    std::string_view rest = text;
+    for (std::size_t piece = 0;; ++piece) {
+      const std::size_t tab = rest.find('\t');
+      const int end = x + MeasureTextWidth(font != nullptr ? font : DefaultGuiFont(), rest.substr(0, tab));
+      const std::string where = "line " + std::to_string(line) + " piece " + std::to_string(piece);
+      if (rightAligned && line > 0 && piece < firstEnds.size() && end != firstEnds[piece])
+        misaligned.push_back(where + " ends at " + std::to_string(end) + ", not " + std::to_string(firstEnds[piece]));
+      if (end >= ClientRect(list).width()) misaligned.push_back(where + " ends past the list's edge");
+      ends.push_back(end);
+      if (tab == std::string_view::npos) break;
+      if (piece < stops.size() && end >= stops[piece]) misaligned.push_back(where + " runs past its tab stop");
+      x = piece < stops.size() ? stops[piece] : end;
+      rest.remove_prefix(tab + 1);
+    }
+    if (line == 0) firstEnds = ends;
+  }
+  return misaligned;
+}
+
+std::vector<int> LastPieceStarts(WindowHandle list) {
+  const auto font = reinterpret_cast<FontHandle>(SendMessage(list, msg::GetFont));
+  const std::vector<int> stops = list_box::TabStopPixels(list);
+  std::vector<int> starts;
+  for (int line = 0; line < static_cast<int>(SendMessage(list, list_box::GetCount)); ++line) {
+    char text[256] = {};
+    SendMessage(list, list_box::GetText, static_cast<WParam>(line), reinterpret_cast<LParam>(text));
+    const std::string_view whole = text;
+    const std::size_t lastTab = whole.rfind('\t');
+    int x = 0;
+    std::string_view rest = whole;
+    for (std::size_t tab = rest.find('\t'); lastTab != std::string_view::npos; tab = rest.find('\t')) {
+      x += MeasureTextWidth(font != nullptr ? font : DefaultGuiFont(), rest.substr(0, tab));
+      const auto next = std::find_if(stops.begin(), stops.end(), [&](int stop) { return stop > x; });
+      x = next != stops.end() ? *next : x + 1;
+      rest.remove_prefix(tab + 1);
+      if (rest.size() == whole.size() - lastTab - 1) break;
+    }
+    starts.push_back(x);
+  }
+  return starts;
 }
 
 bool ChooseProfile(WindowHandle screen, const char* name) {

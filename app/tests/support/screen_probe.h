@@ -22,6 +22,9 @@ void ClickOn(platform::ui::WindowHandle screen, int id);
 // The menu bar's titles, and the commands of its pop-ups in order.
 std::vector<std::string> MenuTitles(platform::ui::WindowHandle screen);
 std::vector<int> MenuCommands(platform::ui::WindowHandle screen);
+// The separators at either end of a pop-up or next to another, as
+// "pop-up P item I".
+std::vector<std::string> StraySeparators(platform::ui::WindowHandle screen);
 std::string MenuItemLabel(platform::ui::WindowHandle screen, int command);
 unsigned MenuFlags(platform::ui::WindowHandle screen, int command);
 // The commands of the toolbar's buttons that are not hidden.
@@ -33,5 +36,13 @@ std::string SelectedComboText(platform::ui::WindowHandle screen, int id);
 // The visible statics and fields of a window whose text is wider than the
 // control shows.
 std::vector<int> CutTexts(platform::ui::WindowHandle window);
+// Where the columns of a tab-stopped list do not line up, as "line L piece
+// P ...": a piece that does not start at its own tab stop (the piece before
+// it ran past the stop), one that ends past the list's edge, and with
+// right-aligned figures one that ends elsewhere than on the first line.
+std::vector<std::string> MisalignedColumns(platform::ui::WindowHandle list, bool rightAligned = true);
+// Where each of a tab-stopped list's lines starts its last piece, as the
+// list places it (a tab goes to the first stop past the text before it).
+std::vector<int> LastPieceStarts(platform::ui::WindowHandle list);
 
 }  // namespace qiv::testing
