@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 scripts/install-dependencies.sh
 
 # Every C++ source is formatted as .clang-format says.
-scripts/check-format.sh platform engine lanebook ratekit rowpane app tools bench fuzz
+scripts/check-format.sh platform engine lanebook ratekit rowpane app tools bench fuzz samples
 
 jobs=$(nproc)
 
