@@ -272,14 +272,14 @@ LResult Dispatch(State& s, MessageId message, WParam wParam, LParam lParam) {
     case ui::msg::SetFont:
       s.font = ui::HandleFromParam<ui::FontHandle>(static_cast<LParam>(wParam));
       Inner(s, ui::msg::SetFont, wParam, 0);
-      SizeHandler(s, 0);
+      RPBSizeHandler(s, 0);
       if (lParam) ui::InvalidateRect(window);
       return 0;
     case ui::msg::GetFont: return ui::HandleToParam(s.font);
     case ui::msg::Size:
       if (ui::LowWord(static_cast<std::uintptr_t>(lParam)) != 0 &&
           ui::HighWord(static_cast<std::uintptr_t>(lParam)) != 0)
-        SizeHandler(s, 0);
+        RPBSizeHandler(s, 0);
       return 0;
     case ui::msg::SetFocus: OnSetFocus(s); return 0;
     case ui::msg::KillFocus:
@@ -318,8 +318,8 @@ LResult Dispatch(State& s, MessageId message, WParam wParam, LParam lParam) {
     case ui::msg::VKeyToItem: return OnVKeyToItem(s, wParam);
     case RPB_SETCURSEL: return SetCurrentSelection(s, wParam, lParam);
     case RPB_INITIALIZE: return Initialize(s);
-    case RPB_PAGEDOWN: ScrollDownPage(s, static_cast<int>(static_cast<LParam>(wParam))); return 1;
-    case RPB_PAGEUP: ScrollUpPage(s, static_cast<int>(static_cast<LParam>(wParam))); return 1;
+    case RPB_PAGEDOWN: RPBScrollDownPage(s, static_cast<int>(static_cast<LParam>(wParam))); return 1;
+    case RPB_PAGEUP: RPBScrollUpPage(s, static_cast<int>(static_cast<LParam>(wParam))); return 1;
     default: break;
   }
   if (IsControlColor(message) && (s.style & style::Frame3d)) {

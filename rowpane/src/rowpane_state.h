@@ -90,22 +90,22 @@ void DropAll(State& s);
 // ---- paging (rpscroll)
 void RedrawOff(State& s);
 void RedrawOn(State& s);
-int ScrollDownLine(State& s);
-int ScrollUpLine(State& s);
-int ScrollDownPage(State& s, int adjust);
-int ScrollUpPage(State& s, int adjust);
-int FirstPage(State& s);
-int LastPage(State& s);
-int FindPage(State& s, int item, bool placeTop);
-int FindPosition(State& s, int percent);
-void UpdateThumb(State& s);
+int RPBScrollDownLine(State& s);
+int RPBScrollUpLine(State& s);
+int RPBScrollDownPage(State& s, int adjust);
+int RPBScrollUpPage(State& s, int adjust);
+int RPBFirstPage(State& s);
+int RPBLastPage(State& s);
+int RPBFindPage(State& s, int item, bool placeTop);
+int RPBFindPos(State& s, int percent);
+void UpdateRPBWindow(State& s);
 LResult VerticalScroll(State& s, unsigned request, int position);
 void AutoScroll(State& s);
 // A key the parent left to the control: -2 handled, -1 not a paging key.
 LResult VirtualKey(State& s, unsigned key);
 // Re-lays the lines after a change of size, font or item height (0: the
 // height from the font or the inner box).
-void SizeHandler(State& s, int itemHeight);
+void RPBSizeHandler(State& s, int itemHeight);
 
 // ---- the selection by message (rpsetcur)
 LResult SetCurrentSelection(State& s, WParam mode, LParam item);

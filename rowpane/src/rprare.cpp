@@ -66,7 +66,7 @@ LResult SelectString(State& s, const ItemRequest* caller) {
   if (!Find(s, RPBN_FINDSTRINGEXACT, caller, item)) return -1;
   int line = LineOfItem(s, item);
   if (line < 0) {
-    if (FindPage(s, item, true) < 0) return -1;
+    if (RPBFindPage(s, item, true) < 0) return -1;
     line = LineOfItem(s, item);
     if (line < 0) return -1;
   }
@@ -109,8 +109,8 @@ LResult GetTopIndex(const State& s) {
 
 LResult SetTopIndex(State& s, int item) {
   const int line = LineOfItem(s, item);
-  if (line > 0) return ScrollDownPage(s, line - s.lines) < 0 ? -1 : 1;
-  return FindPage(s, item, true) < 0 ? -1 : 1;
+  if (line > 0) return RPBScrollDownPage(s, line - s.lines) < 0 ? -1 : 1;
+  return RPBFindPage(s, item, true) < 0 ? -1 : 1;
 }
 
 // The horizontal bar is wanted when the rows are wider than the box.
@@ -119,12 +119,12 @@ LResult SetHorizontalExtent(State& s, WParam extent) {
   if (s.style & style::DisableNoScroll) {
     if (!s.horizontalShown) ui::ShowScrollBar(s.inner, ui::ScrollBar::Horizontal, true);
     ui::EnableScrollBar(s.inner, ui::ScrollBar::Horizontal, wanted);
-    if (!s.horizontalShown) SizeHandler(s, 0);
+    if (!s.horizontalShown) RPBSizeHandler(s, 0);
     s.horizontalShown = true;
   } else if (wanted != s.horizontalShown) {
     ui::ShowScrollBar(s.inner, ui::ScrollBar::Horizontal, wanted);
     s.horizontalShown = wanted;
-    SizeHandler(s, 0);
+    RPBSizeHandler(s, 0);
   }
   return Inner(s, lb::SetHorizontalExtent, extent);
 }
@@ -134,8 +134,8 @@ LResult ResetContent(State& s) {
   DropAll(s);
   AskCount(s);
   s.selection = -1;
-  if (s.count != 0) FirstPage(s);
-  UpdateThumb(s);
+  if (s.count != 0) RPBFirstPage(s);
+  UpdateRPBWindow(s);
   RedrawOn(s);
   return 0;
 }
@@ -146,15 +146,15 @@ LResult Update(State& s) {
     RedrawOff(s);
     DropAll(s);
     s.selection = -1;
-    UpdateThumb(s);
+    UpdateRPBWindow(s);
     RedrawOn(s);
     return 1;
   }
   int result = 0;
   if (Rows(s) == 0 || (s.countKnown() && s.count <= s.lines))
-    result = FirstPage(s);
+    result = RPBFirstPage(s);
   else
-    result = FindPage(s, ItemAtLine(s, 0), false);
+    result = RPBFindPage(s, ItemAtLine(s, 0), false);
   return result < 0 ? -1 : 1;
 }
 
@@ -164,8 +164,8 @@ LResult Initialize(State& s) {
   ui::SetScrollRange(s.inner, ui::ScrollBar::Vertical, 0, 100);
   AskCount(s);
   s.selection = -1;
-  if (s.count != 0 && s.lines != 0) FirstPage(s);
-  UpdateThumb(s);
+  if (s.count != 0 && s.lines != 0) RPBFirstPage(s);
+  UpdateRPBWindow(s);
   return 0;
 }
 

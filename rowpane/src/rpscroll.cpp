@@ -89,7 +89,7 @@ void RedrawOn(State& s) {
   }
 }
 
-void UpdateThumb(State& s) {
+void UpdateRPBWindow(State& s) {
   if (!s.countAsked() || s.inner == nullptr) return;
   const bool disable = (s.style & style::DisableNoScroll) != 0;
   if (s.countKnown() && s.count <= s.lines) {
@@ -110,7 +110,7 @@ void UpdateThumb(State& s) {
   ui::InvalidateRect(s.inner);  // the bar is in the box's frame
 }
 
-int ScrollDownLine(State& s) {
+int RPBScrollDownLine(State& s) {
   if (!CanPage(s) || Rows(s) == 0 || !AskNext(s)) return -1;
   RedrawOff(s);
   if (SelectedLine(s) == 0) ui::SendMessage(s.inner, lb::SetCurrentSelection, static_cast<WParam>(-1));
@@ -120,7 +120,7 @@ int ScrollDownLine(State& s) {
   }
   AppendAnswer(s);
   FollowTopRow(s);
-  UpdateThumb(s);
+  UpdateRPBWindow(s);
   const int last = Rows(s) - 1;
   if (s.selection != -1 && ItemAtLine(s, last) == s.selection)
     ui::SendMessage(s.inner, lb::SetCurrentSelection, static_cast<WParam>(last));
@@ -129,7 +129,7 @@ int ScrollDownLine(State& s) {
   return 1;
 }
 
-int ScrollUpLine(State& s) {
+int RPBScrollUpLine(State& s) {
   if (!CanPage(s) || Rows(s) == 0 || !AskPrevious(s)) return -1;
   RedrawOff(s);
   if (SelectedLine(s) == Rows(s) - 1 && Rows(s) >= s.lines)
@@ -138,14 +138,14 @@ int ScrollUpLine(State& s) {
   --s.top;
   if (Rows(s) > s.lines) DropLine(s, Rows(s) - 1);
   FollowTopRow(s);
-  UpdateThumb(s);
+  UpdateRPBWindow(s);
   if (s.selection != -1 && ItemAtLine(s, 0) == s.selection) ui::SendMessage(s.inner, lb::SetCurrentSelection, 0);
   RepaintLine(s, 0);
   RedrawOn(s);
   return 1;
 }
 
-int ScrollDownPage(State& s, int adjust) {
+int RPBScrollDownPage(State& s, int adjust) {
   if (!CanPage(s) || Rows(s) == 0) return -1;
   RedrawOff(s);
   int selected = SelectedLine(s);
@@ -169,12 +169,12 @@ int ScrollDownPage(State& s, int adjust) {
   FollowTopRow(s);
   if (selected >= 0 && selected < Rows(s))
     ui::SendMessage(s.inner, lb::SetCurrentSelection, static_cast<WParam>(selected));
-  UpdateThumb(s);
+  UpdateRPBWindow(s);
   RedrawOn(s);
   return 1;
 }
 
-int ScrollUpPage(State& s, int adjust) {
+int RPBScrollUpPage(State& s, int adjust) {
   if (!CanPage(s) || Rows(s) == 0) return -1;
   RedrawOff(s);
   int selected = SelectedLine(s);
@@ -196,12 +196,12 @@ int ScrollUpPage(State& s, int adjust) {
   FollowTopRow(s);
   if (selected >= 0 && selected < Rows(s))
     ui::SendMessage(s.inner, lb::SetCurrentSelection, static_cast<WParam>(selected));
-  UpdateThumb(s);
+  UpdateRPBWindow(s);
   RedrawOn(s);
   return 1;
 }
 
-int FirstPage(State& s) {
+int RPBFirstPage(State& s) {
   if (!CanPage(s)) return -1;
   s.request.data = 0;
   s.request.index = 0;
@@ -212,12 +212,12 @@ int FirstPage(State& s) {
   s.top = s.countKnown() ? 0 : s.request.data;
   FillFromRows(s, false);
   SelectSelectionIfShown(s);
-  UpdateThumb(s);
+  UpdateRPBWindow(s);
   RedrawOn(s);
   return 1;
 }
 
-int LastPage(State& s) {
+int RPBLastPage(State& s) {
   if (!CanPage(s)) return -1;
   s.request.data = 0;
   s.request.index = 0;
@@ -232,7 +232,7 @@ int LastPage(State& s) {
   }
   FollowTopRow(s);
   SelectSelectionIfShown(s);
-  UpdateThumb(s);
+  UpdateRPBWindow(s);
   RedrawOn(s);
   return 1;
 }
@@ -247,13 +247,13 @@ void FillPageFromAnswer(State& s, int top) {
   s.top = top;
   FillFromRows(s, true);
   SelectSelectionIfShown(s);
-  UpdateThumb(s);
+  UpdateRPBWindow(s);
   RedrawOn(s);
 }
 
 }  // namespace
 
-int FindPage(State& s, int item, bool placeTop) {
+int RPBFindPage(State& s, int item, bool placeTop) {
   if (!CanPage(s) || !AskItem(s, RPBN_GOTO, item)) return -1;
   int top = s.top;
   if (placeTop) top = !s.countKnown() ? s.request.data : s.dataMode() ? s.count / 2 : item;
@@ -261,7 +261,7 @@ int FindPage(State& s, int item, bool placeTop) {
   return 1;
 }
 
-int FindPosition(State& s, int percent) {
+int RPBFindPos(State& s, int percent) {
   if (!CanPage(s) || !AskItem(s, RPBN_THUMBPOS, percent)) return -1;
   const long long room = static_cast<long long>(s.count) - s.lines + 1;
   const int top = s.countKnown() ? static_cast<int>(std::max(0LL, percent * room / 100)) : s.request.data;
@@ -271,17 +271,17 @@ int FindPosition(State& s, int percent) {
 
 LResult VerticalScroll(State& s, unsigned request, int position) {
   switch (request) {
-    case ui::scroll::LineUp: return ScrollUpLine(s);
-    case ui::scroll::LineDown: return ScrollDownLine(s);
-    case ui::scroll::PageUp: return ScrollUpPage(s, 0);
-    case ui::scroll::PageDown: return ScrollDownPage(s, 0);
+    case ui::scroll::LineUp: return RPBScrollUpLine(s);
+    case ui::scroll::LineDown: return RPBScrollDownLine(s);
+    case ui::scroll::PageUp: return RPBScrollUpPage(s, 0);
+    case ui::scroll::PageDown: return RPBScrollDownPage(s, 0);
     case ui::scroll::ThumbPosition:
-      if (position <= 0) return FirstPage(s);
-      if (position >= 100) return LastPage(s);
-      if (s.dataMode()) return FindPosition(s, position);
-      return FindPage(s, static_cast<int>(static_cast<long long>(position) * (s.count - s.lines + 1) / 100), true);
-    case ui::scroll::Top: return FirstPage(s);
-    case ui::scroll::Bottom: return LastPage(s);
+      if (position <= 0) return RPBFirstPage(s);
+      if (position >= 100) return RPBLastPage(s);
+      if (s.dataMode()) return RPBFindPos(s, position);
+      return RPBFindPage(s, static_cast<int>(static_cast<long long>(position) * (s.count - s.lines + 1) / 100), true);
+    case ui::scroll::Top: return RPBFirstPage(s);
+    case ui::scroll::Bottom: return RPBLastPage(s);
     default: return 0;
   }
 }
@@ -290,9 +290,9 @@ void AutoScroll(State& s) {
   const int line = SelectedLine(s);
   if (line < 0) return;
   if (line == Rows(s) - 1)
-    ScrollDownLine(s);
+    RPBScrollDownLine(s);
   else if (line == 0)
-    ScrollUpLine(s);
+    RPBScrollUpLine(s);
 }
 
 namespace {
@@ -303,48 +303,48 @@ bool SelectionOnPage(State& s, int& line) {
   if (s.selection == -1 || Rows(s) == 0) return false;
   line = LineOfItem(s, s.selection);
   if (line >= 0) return true;
-  if (FindPage(s, s.selection, true) < 0) return false;
+  if (RPBFindPage(s, s.selection, true) < 0) return false;
   line = -1;  // brought back: the caller's out-of-view move applies
   return true;
 }
 
-void KeyDown(State& s) {
+void rpbLineDn(State& s) {
   int line = 0;
   if (!SelectionOnPage(s, line)) return;
   if (line < 0) {
-    ScrollDownLine(s);
+    RPBScrollDownLine(s);
     SelectLine(s, 0);
   } else if (line == Rows(s) - 1) {
-    ScrollDownLine(s);
+    RPBScrollDownLine(s);
     SelectLine(s, Rows(s) - 1);
   } else {
     SelectLine(s, line + 1);
   }
 }
 
-void KeyUp(State& s) {
+void rpbLineUp(State& s) {
   int line = 0;
   if (!SelectionOnPage(s, line)) return;
-  if (line <= 0) ScrollUpLine(s);
+  if (line <= 0) RPBScrollUpLine(s);
   SelectLine(s, line <= 0 ? 0 : line - 1);
 }
 
-void KeyPageDown(State& s) {
+void rpbPGDN(State& s) {
   int line = 0;
   if (!SelectionOnPage(s, line)) return;
   if (line < 0) {
-    ScrollDownPage(s, -1);
+    RPBScrollDownPage(s, -1);
     SelectLine(s, 0);
     return;
   }
-  ScrollDownPage(s, line - s.lines);
+  RPBScrollDownPage(s, line - s.lines);
   SelectLine(s, Rows(s) - 1);
 }
 
-void KeyPageUp(State& s) {
+void rpbPGUP(State& s) {
   int line = 0;
   if (!SelectionOnPage(s, line)) return;
-  ScrollUpPage(s, line < 0 ? -1 : -(line + 1));
+  RPBScrollUpPage(s, line < 0 ? -1 : -(line + 1));
   SelectLine(s, 0);
 }
 
@@ -352,23 +352,27 @@ void KeyPageUp(State& s) {
 
 LResult VirtualKey(State& s, unsigned key) {
   switch (key) {
-    case ui::key::Down: KeyDown(s); break;
-    case ui::key::Up: KeyUp(s); break;
-    case ui::key::PageDown: KeyPageDown(s); break;
-    case ui::key::PageUp: KeyPageUp(s); break;
+    case ui::key::Down: rpbLineDn(s); break;
+    case ui::key::Up: rpbLineUp(s); break;
+    case ui::key::PageDown: rpbPGDN(s); break;
+    case ui::key::PageUp: rpbPGUP(s); break;
     case ui::key::End:
-      if (LastPage(s) > 0) SelectLine(s, Rows(s) - 1);
+      if (RPBLastPage(s) > 0) SelectLine(s, Rows(s) - 1);
       break;
     case ui::key::Home:
-      if (FirstPage(s) > 0) SelectLine(s, 0);
+      if (RPBFirstPage(s) > 0) SelectLine(s, 0);
       break;
     default: return -1;
   }
   return -2;
 }
 
-void SizeHandler(State& s, int itemHeight) {
-  if (s.inner == nullptr) return;
+namespace {
+
+// The item height (0: from the font or the inner box), the window cut to
+// whole lines and the inner box fitted to it, then the lines in view; false
+// when the window was shortened (its size message re-lays the lines).
+bool RPBCountLines(State& s, int itemHeight) {
   if (itemHeight <= 0) {
     const bool dataOnly = !(s.flags & flag::Strings);
     itemHeight =
@@ -382,22 +386,29 @@ void SizeHandler(State& s, int itemHeight) {
       ui::Rect rect = ui::WindowRectInParent(s.window);
       rect.bottom -= client.height() - whole;
       ui::MoveWindow(s.window, rect);  // its msg::Size re-lays the lines
-      return;
+      return false;
     }
   }
   const int border = ui::GetSystemMetric(ui::SystemMetric::BorderWidth);
   ui::MoveWindow(s.inner, client.inflatedBy(border, border));
   s.lines = ui::ClientRect(s.inner).height() / s.itemHeight;
+  return true;
+}
+
+}  // namespace
+
+void RPBSizeHandler(State& s, int itemHeight) {
+  if (s.inner == nullptr || !RPBCountLines(s, itemHeight)) return;
   if (!CanPage(s)) return;
   RedrawOff(s);
   while (Rows(s) > s.lines) DropLine(s, Rows(s) - 1);
   if (Rows(s) < s.lines) {
     if (Rows(s) == 0 || (s.countKnown() && s.count <= s.lines))
-      FirstPage(s);
+      RPBFirstPage(s);
     else
-      FindPage(s, ItemAtLine(s, 0), false);
+      RPBFindPage(s, ItemAtLine(s, 0), false);
   }
-  UpdateThumb(s);
+  UpdateRPBWindow(s);
   RedrawOn(s);
 }
 

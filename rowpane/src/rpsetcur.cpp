@@ -15,27 +15,27 @@ namespace {
 int ShowItem(State& s, int item) {
   int line = LineOfItem(s, item);
   if (line >= 0) return line;
-  if (FindPage(s, item, true) < 0) return -1;
-  if (s.dataMode() && Rows(s) < s.lines && LastPage(s) < 0) return -1;
+  if (RPBFindPage(s, item, true) < 0) return -1;
+  if (s.dataMode() && Rows(s) < s.lines && RPBLastPage(s) < 0) return -1;
   return LineOfItem(s, item);
 }
 
 int MoveTo(State& s, WParam mode, int item) {
   switch (mode) {
-    case RPBN_FIRST: return FirstPage(s) < 0 ? -1 : 0;
-    case RPBN_LAST: return LastPage(s) < 0 ? -1 : Rows(s) - 1;
+    case RPBN_FIRST: return RPBFirstPage(s) < 0 ? -1 : 0;
+    case RPBN_LAST: return RPBLastPage(s) < 0 ? -1 : Rows(s) - 1;
     case RPBN_GOTO: return ShowItem(s, item);
     case RPBN_PREV: {
       const int line = ShowItem(s, item);
       if (line < 0) return -1;
       if (line > 0) return line - 1;
-      return ScrollUpLine(s) < 0 ? -1 : 0;
+      return RPBScrollUpLine(s) < 0 ? -1 : 0;
     }
     case RPBN_NEXT: {
       const int line = ShowItem(s, item);
       if (line < 0) return -1;
       if (line < Rows(s) - 1) return line + 1;
-      return ScrollDownLine(s) < 0 ? -1 : Rows(s) - 1;
+      return RPBScrollDownLine(s) < 0 ? -1 : Rows(s) - 1;
     }
     default: return -1;
   }
