@@ -528,6 +528,10 @@ inline constexpr FieldSpan kBsvZpsNotUsed{kBsvHeader.offset + 68, 1};
 static_assert(BsvHeaderLabel(3).end() <= kBsvHeader.end() && kBsvZpsNotUsed.end() <= kBsvHeader.end());
 inline constexpr std::array kServiceLabels{kDirectServiceLabel, kIndirectServiceLabel, kThirdServiceLabel,
                                            kFourthServiceLabel};
+// The service label of each shipment point (0 origin, 1 destination).
+inline constexpr std::array kPointServiceLabels{kOriginServiceLabel, kDestinationServiceLabel};
+// The class-by-break rate tables: U.S., Mexico and combined.
+inline constexpr std::array kClassRateTables{kUsRateTable, kMexicoRateTable, kCombinedRateTable};
 
 // The .LAB block index: key 5 and file position (int) of block i.
 inline constexpr std::size_t kLabBlocks = 525;

@@ -36,7 +36,7 @@ bool CodeIsValid(const RatingContextView& record, std::string_view code) {
 
 void PutService(RatingContextView& record, std::size_t point, bool direct) {
   record.setChar(Of(point, shipment_point::kServiceLetter).offset, direct ? 'D' : 'I');
-  const platform::FieldSpan label = point == 0 ? context::kOriginServiceLabel : context::kDestinationServiceLabel;
+  const platform::FieldSpan label = context::kPointServiceLabels[point];
   record.setText(label, record.text(direct ? context::kDirectServiceLabel : context::kIndirectServiceLabel));
 }
 
