@@ -156,8 +156,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   // Totals rows from the record's first bytes as they stand.
   qiv::ResultTables tables;
-  static_assert(sizeof(tables.totals) < qiv::RatingContext::kSize);
-  std::memcpy(&tables.totals, context.data(), sizeof(tables.totals));
+  static_assert(sizeof(tables.totalsRows) < qiv::RatingContext::kSize);
+  std::memcpy(&tables.totalsRows, context.data(), sizeof(tables.totalsRows));
   tables.totalsCount = static_cast<int>(choice % 17);
 
   context.setTerminatedText(of::kPrintOutput, "FILE");

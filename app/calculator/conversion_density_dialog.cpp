@@ -208,8 +208,9 @@ void ConversionDensityDialog::onAdd() {
   const std::string weightUnit = ComboText(handle(), id::WeightUnit).substr(0, 3);
   std::string dimension = ComboText(handle(), id::DimensionUnit).substr(0, 3);
   dimension.resize(3, ' ');
-  AddListLine(item(id::List), density::PieceRow(rounding(), fieldValue(id::Weight), weightUnit, fieldValue(id::Length),
-                                                fieldValue(id::Width), fieldValue(id::Height), dimension));
+  AddListLine(item(id::List),
+              density::DensityRow(rounding(), fieldValue(id::Weight), weightUnit, fieldValue(id::Length),
+                                  fieldValue(id::Width), fieldValue(id::Height), dimension));
   for (int field : {id::Weight, id::Length, id::Height, id::Width}) SetDialogItemText(handle(), field, "");
   recompute();
 }

@@ -66,8 +66,8 @@ double NumberIn(std::string_view text) {
   return std::strtod(copy.c_str(), nullptr);
 }
 
-std::string PieceRow(Rounding rndoff, double weight, std::string_view weightUnit, double length, double width,
-                     double height, std::string_view dimensionUnit) {
+std::string DensityRow(Rounding rndoff, double weight, std::string_view weightUnit, double length, double width,
+                       double height, std::string_view dimensionUnit) {
   const auto r2 = [&](double v) { return rndoff(static_cast<float>(v), 2); };
   return Decimal(r2(weight)) + "\t" + Unit(weightUnit) + "\t" + Decimal(r2(length)) + "\t" + Decimal(r2(width)) + "\t" +
          Decimal(r2(height)) + "\t" + Unit(dimensionUnit);

@@ -17,8 +17,8 @@ using Rounding = double (*)(float value, int decimals);
 inline constexpr std::size_t kPieceTextLength = 47;
 
 // The row of a new piece; each value is first rounded to 2 decimals.
-std::string PieceRow(Rounding rndoff, double weight, std::string_view weightUnit, double length, double width,
-                     double height, std::string_view dimensionUnit);
+std::string DensityRow(Rounding rndoff, double weight, std::string_view weightUnit, double length, double width,
+                       double height, std::string_view dimensionUnit);
 
 // Each row's density in the unit ('L' pounds per cubic foot, 'K' kilograms
 // per cubic metre) put after its piece, and the shipment's density.

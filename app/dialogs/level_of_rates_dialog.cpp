@@ -111,7 +111,7 @@ LResult LevelOfRatesDialog::onHelp(const HelpInfo& info) {
     ShowMessage(session(), handle(), MessageType::Warning);
     return 0;
   }
-  if (const std::optional<std::uint32_t> context = session().helpTopics.contextOf(info.controlId))
+  if (const std::optional<std::uint32_t> context = session().helpTranTable.contextOf(info.controlId))
     ShowHelpContext(session(), helpFile, *context, handle());
   else if (session().environment.help != nullptr)
     session().environment.help->showContents(helpFile);

@@ -27,14 +27,15 @@ void NoticeDialog::onOK() {
   endDialog(command_id::Ok);
 }
 
-OptionNoticeDialog::OptionNoticeDialog(QivSession& session, Option option, WindowHandle parent)
-    : QivDialog(session, option == Option::PriceSheet ? dialog_id::PriceSheetNotice : dialog_id::BillOfLadingNotice,
-                parent),
-      option_(option) {}
+PriceSheetDialog::PriceSheetDialog(QivSession& session, WindowHandle parent)
+    : QivDialog(session, dialog_id::PriceSheetNotice, parent) {}
 
-bool OptionNoticeDialog::onInitDialog() {
+BillOfLadingDialog::BillOfLadingDialog(QivSession& session, WindowHandle parent)
+    : QivDialog(session, dialog_id::BillOfLadingNotice, parent) {}
+
+bool BillOfLadingDialog::onInitDialog() {
   Dialog::onInitDialog();
-  if (option_ == Option::BillOfLading) applyLanguage();
+  applyLanguage();
   return true;
 }
 

@@ -17,16 +17,18 @@ class NoticeDialog : public QivDialog {
   void onOK() override;
 };
 
-class OptionNoticeDialog : public QivDialog {
+class PriceSheetDialog : public QivDialog {
  public:
-  enum class Option { PriceSheet, BillOfLading };
-  OptionNoticeDialog(QivSession& session, Option option, platform::ui::WindowHandle parent);
+  PriceSheetDialog(QivSession& session, platform::ui::WindowHandle parent);
+};
+
+// Relabels itself from the language texts.
+class BillOfLadingDialog : public QivDialog {
+ public:
+  BillOfLadingDialog(QivSession& session, platform::ui::WindowHandle parent);
 
  protected:
   bool onInitDialog() override;
-
- private:
-  Option option_;
 };
 
 }  // namespace qiv

@@ -38,7 +38,7 @@ bool ShowHelpContents(const QivSession& session, platform::ui::WindowHandle owne
 }
 
 int ShowHelpForId(const QivSession& session, int id, platform::ui::WindowHandle owner) {
-  if (const std::optional<std::uint32_t> context = session.helpTopics.contextOf(id))
+  if (const std::optional<std::uint32_t> context = session.helpTranTable.contextOf(id))
     ShowHelpContext(session, CurrentHelpFile(session), *context, owner);
   else
     ShowHelpContents(session, owner);

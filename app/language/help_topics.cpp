@@ -4,9 +4,11 @@
 
 namespace qiv {
 
-HelpTopics HelpTopics::FromResource() { return HelpTopics(platform::ui::FindDataResource(kHelpTopicResource)); }
+HelpTranTable HelpTranTable::FromResource() {
+  return HelpTranTable(platform::ui::FindDataResource(kHelpTopicResource));
+}
 
-std::optional<std::uint32_t> HelpTopics::contextOf(int id) const {
+std::optional<std::uint32_t> HelpTranTable::contextOf(int id) const {
   if (id == 0) return std::nullopt;
   for (std::size_t at = 0; at + 4 <= pairs_.size(); at += 4) {
     const unsigned pairId = pairs_[at] | (pairs_[at + 1] << 8);

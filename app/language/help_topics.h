@@ -12,12 +12,12 @@ namespace qiv {
 
 inline constexpr const char* kHelpTopicResource = "HELPTRAN";
 
-class HelpTopics {
+class HelpTranTable {
  public:
-  HelpTopics() = default;
-  explicit HelpTopics(std::span<const std::uint8_t> pairs) : pairs_(pairs) {}
+  HelpTranTable() = default;
+  explicit HelpTranTable(std::span<const std::uint8_t> pairs) : pairs_(pairs) {}
   // The program's table (empty when the program has none).
-  static HelpTopics FromResource();
+  static HelpTranTable FromResource();
 
   // The context of the first pair with the id, searched from the start up
   // to the end pair (or the end of the data, when it has none); nothing for

@@ -53,14 +53,14 @@ LanguageTable LanguageTable::Parse(std::span<const std::uint8_t> bytes) {
   return table;
 }
 
-std::optional<LanguageTable> LanguageTable::Load(std::string_view dataDirectory) {
+std::optional<LanguageTable> LanguageTable::LoadLanguageFile(std::string_view dataDirectory) {
   const std::optional<std::vector<std::uint8_t>> bytes =
       platform::ReadWholeFile(std::string(dataDirectory) + kLanguageFileName);
   if (!bytes) return std::nullopt;
   return Parse(*bytes);
 }
 
-std::string LanguageTable::text(std::int32_t key, Language language, std::size_t limit) const {
+std::string LanguageTable::getLanguageMessage(std::int32_t key, Language language, std::size_t limit) const {
   const auto it = std::find(keys_.begin(), keys_.end(), key);
   if (it == keys_.end()) return {};
   const std::string& found = textAt(static_cast<std::size_t>(it - keys_.begin()), language);

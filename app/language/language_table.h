@@ -40,11 +40,11 @@ class LanguageTable {
   static LanguageTable Parse(std::span<const std::uint8_t> bytes);
   // The table of <dataDirectory>QIV32.LNG; nothing when the file cannot be
   // opened.
-  static std::optional<LanguageTable> Load(std::string_view dataDirectory);
+  static std::optional<LanguageTable> LoadLanguageFile(std::string_view dataDirectory);
 
   // The text of the first group with the key, cut to limit characters;
   // empty when no group has the key.
-  std::string text(std::int32_t key, Language language, std::size_t limit = kLanguageLineLimit) const;
+  std::string getLanguageMessage(std::int32_t key, Language language, std::size_t limit = kLanguageLineLimit) const;
   bool hasKey(std::int32_t key) const;
 
   // The groups in file order, for relabelling.

@@ -171,7 +171,7 @@ std::optional<std::string> FixedRecord(const RatingContext& context) {
   return record;
 }
 
-std::optional<std::string> CommaRecord(const RatingContext& context) {
+std::optional<std::string> WriteExportCsvRecord(const RatingContext& context) {
   std::string record(kCommaRecordSize, ' ');
   const auto values = HeaderValues(context);
   record[0] = '"';
@@ -198,7 +198,7 @@ std::optional<std::string> CommaRecord(const RatingContext& context) {
   return record;
 }
 
-std::string CommaHeading(const QivSession& session) {
+std::string WriteExportHeading(const QivSession& session) {
   struct Title {
     std::int32_t key;
     std::size_t start;

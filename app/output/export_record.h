@@ -52,10 +52,10 @@ bool PutNumberField(std::span<char> destination, std::string_view text);
 
 // The record of the shipment; nothing when a number does not fit its field.
 std::optional<std::string> FixedRecord(const RatingContext& context);
-std::optional<std::string> CommaRecord(const RatingContext& context);
+std::optional<std::string> WriteExportCsvRecord(const RatingContext& context);
 // The column titles (language texts 56-63, 66-72 and 75-77) in quotes at
 // their places, 21 empty columns after them.
-std::string CommaHeading(const QivSession& session);
+std::string WriteExportHeading(const QivSession& session);
 
 // The first half of the exported discount, written before a record is
 // built: the float at 12626 becomes 0, or, when the single-shipment letter

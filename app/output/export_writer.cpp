@@ -32,9 +32,9 @@ bool WriteExportRecord(QivSession& session, platform::ui::WindowHandle owner) {
   // A file answered 'A' but not there is started anew, heading and all.
   const bool started = context.charAt(of::kExportFileAnswer) != 'A' || !platform::FindExistingPath(name);
   SetExportedDiscount(context);
-  const std::optional<std::string> record = commaSeparated ? CommaRecord(context) : FixedRecord(context);
+  const std::optional<std::string> record = commaSeparated ? WriteExportCsvRecord(context) : FixedRecord(context);
   if (!record) return Refuse(session, owner, output_message::kExportFileNotWritten);
-  const std::string heading = started && commaSeparated ? CommaHeading(session) : std::string();
+  const std::string heading = started && commaSeparated ? WriteExportHeading(session) : std::string();
   const platform::AppendResult written = platform::AppendToFile(name, heading + *record);
   if (!written.ok()) {
     const bool opened =

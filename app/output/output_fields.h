@@ -35,7 +35,7 @@ constexpr FieldSpan Code(int end) { return point::Of(static_cast<std::size_t>(en
 constexpr FieldSpan State(int end) { return point::Of(static_cast<std::size_t>(end), point::kState); }
 constexpr FieldSpan City(int end) { return point::Of(static_cast<std::size_t>(end), point::kCity); }
 // The direct or indirect service label of each end (24 characters and a NUL).
-inline constexpr FieldSpan kServiceLabels[] = {{15488, 25}, {15513, 25}};
+inline constexpr FieldSpan kPointServiceLabels[] = {{15488, 25}, {15513, 25}};
 inline constexpr FieldSpan kBasePointRecords[] = {rc::kOriginBasePointRecord, rc::kDestinationBasePointRecord};
 // '*' when the end's code is a P.O. box or unassigned.
 inline constexpr FieldSpan kPostOfficeBoxFlags[] = {{15955, 1}, {15956, 1}};
@@ -43,7 +43,8 @@ inline constexpr FieldSpan kPostOfficeBoxFlags[] = {{15955, 1}, {15956, 1}};
 inline constexpr FieldSpan kTerminalCodes[] = {{rc::kOriginTerminal.offset + 51, 6},
                                                {rc::kDestinationTerminal.offset + 51, 6}};
 inline constexpr FieldSpan kServiceDays{54276, 4};
-static_assert(kServiceLabels[0].end() <= kServiceLabels[1].offset && kServiceLabels[1].end() <= rc::kTableNames.offset);
+static_assert(kPointServiceLabels[0].end() <= kPointServiceLabels[1].offset &&
+              kPointServiceLabels[1].end() <= rc::kTableNames.offset);
 static_assert(kPostOfficeBoxFlags[0].offset > rc::kUnused15954.offset &&
               kPostOfficeBoxFlags[1].end() == rc::kUnused15954.end());
 static_assert(kTerminalCodes[0].offset == 89766 && kTerminalCodes[1].offset == 90212);

@@ -70,7 +70,7 @@ PageFrame PageFrameFor(int x, int y) {
 PrintWriter::PrintWriter(QivSession& session) : session_(session) {}
 
 PrintWriter::~PrintWriter() {
-  deleteFonts();
+  deletePrintFonts();
   if (printer_ != nullptr) DeleteDC(printer_);
 }
 
@@ -113,15 +113,19 @@ bool PrintWriter::begin(std::string_view documentName, WindowHandle owner) {
   return true;
 }
 
-bool PrintWriter::beginPrinter(std::string_view documentName) {
-  SaveDC(printer_);
+void PrintWriter::setPageFrame() {
   frame_ = PageFrameFor(GetDeviceCaps(printer_, DeviceCap::PixelsPerInchX),
                         GetDeviceCaps(printer_, DeviceCap::PixelsPerInchY));
   // Lines stay inside the frame (and the paper): one that would pass its
   // bottom starts a new page.
   pageBottom_ = std::min(frame_.bottom, GetDeviceCaps(printer_, DeviceCap::PrintableHeight));
-  if (!createFonts()) {
-    deleteFonts();
+}
+
+bool PrintWriter::beginPrinter(std::string_view documentName) {
+  SaveDC(printer_);
+  setPageFrame();
+  if (!createPrintFonts()) {
+    deletePrintFonts();
     forgetPrinter();
     printing_ = false;
     warn(output_message::kPrinterFontsNotMade);
@@ -131,7 +135,7 @@ bool PrintWriter::beginPrinter(std::string_view documentName) {
   if (!started || StartPage(printer_) != 1) {
     if (started) AbortDoc(printer_);
     RestoreDC(printer_);
-    deleteFonts();
+    deletePrintFonts();
     printing_ = false;
     warn(output_message::kPrinterFailed);
     return false;
@@ -153,7 +157,7 @@ void PrintWriter::end() {
     else
       delivered = EndDoc(printer_) == 1;
     RestoreDC(printer_);
-    deleteFonts();
+    deletePrintFonts();
     printing_ = false;
     if (!delivered) warn(output_message::kPrinterFailed);
     return;
@@ -170,7 +174,7 @@ void PrintWriter::end() {
   warn(opened ? output_message::kPrintFileNotWritten : output_message::kPrintFileNotOpened);
 }
 
-bool PrintWriter::createFonts() {
+bool PrintWriter::createPrintFonts() {
   pens_[kWidePen] = CreatePen(PenStyle::Solid, 8, Rgb(0, 0, 0));
   pens_[kThinPen] = CreatePen(PenStyle::Solid, 4, Rgb(0, 0, 0));
   if (pens_[kWidePen] == nullptr || pens_[kThinPen] == nullptr) return false;
@@ -190,7 +194,7 @@ bool PrintWriter::createFonts() {
   return true;
 }
 
-void PrintWriter::deleteFonts() {
+void PrintWriter::deletePrintFonts() {
   for (FontHandle& font : fonts_) {
     if (font != nullptr) DeleteFont(font);
     font = nullptr;

@@ -90,8 +90,10 @@ class PrintWriter {
 
  private:
   bool beginPrinter(std::string_view documentName);
-  bool createFonts();
-  void deleteFonts();
+  // The frame and the lines' bottom from the printer's resolution.
+  void setPageFrame();
+  bool createPrintFonts();
+  void deletePrintFonts();
   void forgetPrinter();
   void drawFrame();
   void startLine();

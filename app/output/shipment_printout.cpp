@@ -60,7 +60,7 @@ void PrintRouteEnd(PrintWriter& writer, const ShipmentScreen& screen, int end) {
   writer.selectFont(PrintFont::Regular);
   writer.printLine(indent + context.textAt(of::Code(end)) + "  " + context.textAt(of::State(end)));
   if (context.intAt(of::kZpsLoaded) != 0)
-    writer.printLine(indent + context.textAt(of::kServiceLabels[end]).substr(0, kServiceLabelLength) + "  ");
+    writer.printLine(indent + context.textAt(of::kPointServiceLabels[end]).substr(0, kServiceLabelLength) + "  ");
   const std::string& city = end == 0 ? screen.originCity : screen.destinationCity;
   if (!city.empty()) writer.printLine(indent + city + "  ");
   if (context.intAt(of::kServiceGuideInUse) != 0)
@@ -174,7 +174,7 @@ void PrintTotals(PrintWriter& writer, const ResultTables* tables) {
   if (tables == nullptr) return;
   const int count = std::clamp(tables->totalsCount, 0, kResultRows);
   for (int r = 0; r < count; ++r) {
-    const TotalsRow& row = tables->totals[static_cast<std::size_t>(r)];
+    const TotalsRow& row = tables->totalsRows[static_cast<std::size_t>(r)];
     writer.selectFont(PrintFont::Bold);
     std::string line = BlankLine();
     std::string rules = BlankLine();
@@ -198,7 +198,7 @@ void PrintTotals(PrintWriter& writer, const ResultTables* tables) {
         PlaceEndingAt(line, kMinimumSignColumn, label);
         PlaceEndingAt(line, kWeightEnd, value);
         if (r + 1 < count) {
-          const TotalsRow& second = tables->totals[static_cast<std::size_t>(++r)];
+          const TotalsRow& second = tables->totalsRows[static_cast<std::size_t>(++r)];
           value = TrimBlanks(FieldText(second.value));
           PlaceEndingAt(line, kRateEnd, TrimBlanks(FieldText(second.label)));
           PlaceEndingAt(line, kChargeEnd, value);
@@ -224,7 +224,8 @@ void PrintTotals(PrintWriter& writer, const ResultTables* tables) {
 
 }  // namespace
 
-std::string ClassLine(const RatingContext& context, int i) {
+void PrintClassLine(PrintWriter& writer, int i) {
+  const RatingContext& context = *writer.session().context;
   const auto line = static_cast<std::size_t>(i);
   std::string text = BlankLine();
   const std::string constant(TrimBlanks(context.textAt(of::kConstantClass)));
@@ -238,7 +239,7 @@ std::string ClassLine(const RatingContext& context, int i) {
   PlaceEndingAt(text, kWeightEnd, TrimBlanks(context.textAt(lines::WeightText(line))));
   PlaceAt(text, kRateColumn, AmountText(context.textAt(lines::RateText(line)), 7));
   PlaceAt(text, kChargeColumn, AmountText(context.textAt(lines::ChargeText(line)), 9));
-  return text;
+  writer.printLine(text);
 }
 
 bool PrintShipment(PrintWriter& writer, const ShipmentScreen& screen, platform::ui::WindowHandle owner) {
@@ -274,7 +275,7 @@ bool PrintShipment(PrintWriter& writer, const ShipmentScreen& screen, platform::
   PrintColumnHeading(writer);
   writer.selectFont(PrintFont::Regular);
   for (int i = 0; i < static_cast<int>(lines::kLines); ++i)
-    if (LineWeight(context, i) > 0) writer.printLine(ClassLine(context, i));
+    if (LineWeight(context, i) > 0) PrintClassLine(writer, i);
   PrintTotals(writer, screen.tables);
   writer.printSeparator();
   writer.end();

@@ -30,8 +30,8 @@ struct ShipmentScreen {
 // owner. True when a printout was made.
 bool PrintShipment(PrintWriter& writer, const ShipmentScreen& screen, platform::ui::WindowHandle owner);
 
-// The printout's detail line i (0..7) and its totals block, as 79-column
-// lines (the file's text after the writer's two blanks).
-std::string ClassLine(const RatingContext& context, int line);
+// Prints the printout's detail line i (0..7), a 79-column line (the file's
+// text after the writer's two blanks).
+void PrintClassLine(PrintWriter& writer, int line);
 
 }  // namespace qiv

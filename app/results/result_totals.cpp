@@ -50,7 +50,7 @@ class Builder {
     display_.rows.push_back({label, std::move(labelText), {{valueId, value}}, ruleId});
     ResultTables& t = display_.tables;
     if (t.totalsCount >= kResultRows) return;
-    TotalsRow& r = t.totals[static_cast<std::size_t>(t.totalsCount++)];
+    TotalsRow& r = t.totalsRows[static_cast<std::size_t>(t.totalsCount++)];
     r.kind = kind;
     r.rule = rule;
     RightAligned(r.label, shownLabel, 24);
@@ -117,7 +117,7 @@ ResultDisplay ComputeResultDisplay(RatingContext& context, const ResultInputs& i
                              {id::DeficitRateValue, context.textAt(totals::kDeficitRate)},
                              {id::DeficitChargeValue, context.textAt(totals::kDeficitCharge)}}});
     ResultTables& t = display.tables;
-    TotalsRow& r = t.totals[static_cast<std::size_t>(t.totalsCount++)];
+    TotalsRow& r = t.totalsRows[static_cast<std::size_t>(t.totalsCount++)];
     r.kind = TotalsRowKind::DeficitLine;
     RightAligned(r.label, in.labelText(id::DeficitWeightLabel), 24);
     RightAligned(r.value, Trimmed(context.textAt(totals::kDeficitCharge)), 8);

@@ -57,13 +57,15 @@ int RatingDialog::controlIdOf(WindowHandle window) const {
   return WindowId(window);
 }
 
-LResult RatingDialog::onMouseActivate(const MouseActivateEvent&) {
+LResult RatingDialog::onMouseActivate(const MouseActivateEvent&) { return onClickAway(); }
+
+LResult RatingDialog::onClickAway() {
   if (!session().context) return kPass;
   const WindowHandle focus = GetFocus();
   const WindowHandle clicked = childAtCursor();
   if (focus == nullptr || clicked == nullptr || clicked == handle() || WindowId(clicked) == screen_id::Toolbar)
     return kPass;
-  if (focusForward_ != nullptr) {
+  if (focusForwardWindow_ != nullptr) {
     auto* field = dynamic_cast<CCaptionEdit*>(Window::FromHandle(focus));
     if (field == nullptr || field->validate()) followFocusForward();
     return kEat;
@@ -170,7 +172,7 @@ LResult RatingDialog::clickAwayFromOption(WindowHandle focus, WindowHandle click
     return backToRoute(focus, clicked);
   if (clickedId == screen_id::Scac) {
     if (!Reachable(clicked)) return kPass;
-    createFocusForward(clicked, focus);
+    createFocusForwardWindow(clicked, focus);
     SetFocus(clicked);
     return kEat;
   }
@@ -189,7 +191,7 @@ LResult RatingDialog::clickAwayFromLine(WindowHandle focus, WindowHandle clicked
     return kPass;
   if (In(clickedId, kOptionFields) || clickedId == screen_id::Scac) {
     if (Reachable(clicked)) {
-      createFocusForward(clicked, focus);
+      createFocusForwardWindow(clicked, focus);
       SetFocus(clicked);
     }
     return kEat;
@@ -198,7 +200,7 @@ LResult RatingDialog::clickAwayFromLine(WindowHandle focus, WindowHandle clicked
   const bool fromClass = focus == classField_.handle();
   const bool enabled = IsWindowEnabled(clicked);
   auto forward = [&] {
-    createFocusForward(clicked, focus);
+    createFocusForwardWindow(clicked, focus);
     SetFocus(clicked);
     return kEat;
   };
@@ -232,15 +234,16 @@ LResult RatingDialog::clickAwayFromLine(WindowHandle focus, WindowHandle clicked
   return kEat;
 }
 
-void RatingDialog::createFocusForward(WindowHandle clicked, WindowHandle previous) {
-  if (focusForward_ != nullptr) return;
+void RatingDialog::createFocusForwardWindow(WindowHandle clicked, WindowHandle previous) {
+  if (focusForwardWindow_ != nullptr) return;
   // Placed after the clicked field; Tab from there returns to where the
   // entry was.
-  focusForward_ = std::make_unique<FocusSentinel>([this] {
-    if (focusForward_ != nullptr && focusForward_->partner != nullptr) SetFocus(focusForward_->partner);
+  focusForwardWindow_ = std::make_unique<FocusSentinel>([this] {
+    if (focusForwardWindow_ != nullptr && focusForwardWindow_->partner != nullptr)
+      SetFocus(focusForwardWindow_->partner);
   });
-  focusForward_->partner = previous;
-  if (!focusForward_->createAfter(handle(), clicked)) focusForward_.reset();
+  focusForwardWindow_->partner = previous;
+  if (!focusForwardWindow_->createAfter(handle(), clicked)) focusForwardWindow_.reset();
 }
 
 }  // namespace qiv

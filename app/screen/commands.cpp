@@ -70,7 +70,7 @@ void RatingDialog::onContents() { ShowHelpContents(session(), handle()); }
 LResult RatingDialog::onHelp(const HelpInfo& info) {
   ShowHelpForId(session(), info.controlId, handle());
   // Help asked for a menu item leaves the screen behind the help.
-  if (info.source == HelpInfo::Source::MenuItem && session().helpTopics.contextOf(info.controlId))
+  if (info.source == HelpInfo::Source::MenuItem && session().helpTranTable.contextOf(info.controlId))
     SetWindowPosition(handle(), InsertAtBottom, {}, position::NoMove | position::NoSize | position::NoActivate);
   return 1;
 }
@@ -79,7 +79,7 @@ void RatingDialog::onExitCommand() { SendMessage(handle(), msg::Close); }
 
 void RatingDialog::onClose() {
   RatingContext& context = *session().context;
-  if (childProgramRunning()) {
+  if (isChildProgramRunning()) {
     context.setLastErrorCode(kProgramStillRunning);
     ShowMessage(session(), handle(), MessageType::Warning);
     setFocusToOrigin();

@@ -59,7 +59,7 @@ void RatingDialog::onExportSetup() {
 
 void RatingDialog::onSettings() {
   RatingContext& context = *session().context;
-  if (childProgramRunning()) {
+  if (isChildProgramRunning()) {
     context.setLastErrorCode(kSettingsWhileRunning);
     ShowMessage(session(), handle(), MessageType::Warning);
     return;

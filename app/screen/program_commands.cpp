@@ -62,7 +62,7 @@ void RatingDialog::onBillOfLading() {
 void RatingDialog::onBorderCrossingPoints() {
   RatingContext& context = *session().context;
   if (context.intAt(fields::kMexicoOption) == 0) return;
-  if (children_.anyRunning()) {
+  if (isChildProgramRunning()) {
     context.setLastErrorCode(kBorderCrossingWhileRunning);
     ShowMessage(session(), handle(), MessageType::Warning);
     return;
@@ -136,7 +136,7 @@ std::string RatingDialog::originEntryText() const {
   return selected >= 0 ? ComboLine(combo, static_cast<int>(selected)) : std::string();
 }
 
-bool RatingDialog::childProgramRunning() { return children_.anyRunning(); }
+bool RatingDialog::isChildProgramRunning() { return children_.anyRunning(); }
 
 void RatingDialog::onCalculator() {
   if (platform::desktop::Calculator* calculator = session().environment.calculator) calculator->start();

@@ -75,7 +75,7 @@ class RatingDialog : public QivDialog, public FieldScreen {
   void displayRates() override;
   CClassEdit& classField() override { return classField_; }
   CWeightEdit& weightField() override { return weightField_; }
-  bool focusForwardPending() const override { return focusForward_ != nullptr; }
+  bool focusForwardPending() const override { return focusForwardWindow_ != nullptr; }
   void followFocusForward() override;
   platform::ui::FontHandle fieldFont() const override;
   platform::ui::ColorRef fieldBackground() const override { return windowColor_; }
@@ -99,14 +99,14 @@ class RatingDialog : public QivDialog, public FieldScreen {
   bool allocateContext();
   void loadResources();
   void buildToolbar();
-  bool createFonts();
+  bool createScreenFonts();
   void registerMessages();
-  bool setDirectories();
+  bool setDataDirectory();
   bool loadLanguage();
-  bool loadLibraries();
+  bool loadRatingLibraries();
   bool bindLibraries();
   bool bindEngineAndGuide();
-  void showSplash();
+  void loadSplashBitmap();
   bool chooseLevel();
   bool readSettingsAndFiles();
   void adaptToOptions();
@@ -205,7 +205,7 @@ class RatingDialog : public QivDialog, public FieldScreen {
   void onProfileSelected();
   void setFocusToOrigin();
   platform::ui::LResult onSpecialChar(platform::ui::WParam code);
-  bool childProgramRunning();
+  bool isChildProgramRunning();
 
   // The route (route_entry.cpp).
   bool canadianShortCodeCheck(const std::string& code, platform::ui::WindowHandle field);
@@ -221,7 +221,7 @@ class RatingDialog : public QivDialog, public FieldScreen {
   platform::ui::WindowHandle nextTabItem(platform::ui::WindowHandle field, bool backward);
   void onTabStopSentinelFocus();
   void onEntryEndSentinelFocus();
-  void destroyFocusForward();
+  void destroyFocusForwardWindow();
 
   // The after-entry chain and the rating dialogs' commands (after_entry_chain.cpp).
   void mapRatingDialogCommands();
@@ -230,7 +230,9 @@ class RatingDialog : public QivDialog, public FieldScreen {
   void onAccessorials();
   bool inAfterEntryChain_ = false;
 
-  // The click away from the focused field (click_away.cpp).
+  // The click away from the focused field (click_away.cpp): the answer to
+  // the mouse's activation of the screen, to let the click through or eat it.
+  platform::ui::LResult onClickAway();
   bool validateFocused(platform::ui::WindowHandle focus);
   bool validateRoute();
   void reachViaSentinel(platform::ui::WindowHandle target);
@@ -243,7 +245,7 @@ class RatingDialog : public QivDialog, public FieldScreen {
                                             int clickedId);
   platform::ui::LResult clickAwayFromLine(platform::ui::WindowHandle focus, platform::ui::WindowHandle clicked,
                                           int clickedId);
-  void createFocusForward(platform::ui::WindowHandle clicked, platform::ui::WindowHandle previous);
+  void createFocusForwardWindow(platform::ui::WindowHandle clicked, platform::ui::WindowHandle previous);
 
   // The entry's notices (entry_notices.cpp).
   void mapEntryNotices();
@@ -329,7 +331,7 @@ class RatingDialog : public QivDialog, public FieldScreen {
   SingleShipmentField singleShipmentField_;
   FocusSentinel tabStopSentinel_;
   FocusSentinel entryEndSentinel_;
-  std::unique_ptr<FocusSentinel> focusForward_;
+  std::unique_ptr<FocusSentinel> focusForwardWindow_;
   platform::ui::WindowHandle focusedField_ = nullptr;
   platform::ui::WindowHandle previousFocus_ = nullptr;
   bool keyHandled_ = true;

@@ -43,7 +43,7 @@ struct DetailLine {
 
 // The tables with their counts; a count never exceeds kResultRows.
 struct ResultTables {
-  std::array<TotalsRow, kResultRows> totals{};
+  std::array<TotalsRow, kResultRows> totalsRows{};
   int totalsCount = 0;
   std::array<DetailLine, kResultRows> details{};
   int detailCount = 0;

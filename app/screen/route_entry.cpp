@@ -423,7 +423,7 @@ LResult RatingDialog::onSpecialChar(WParam code) {
     destinationField_.setValid(false);
     tariffBasis_.clear();
     showTariffBasis();
-    destroyFocusForward();
+    destroyFocusForwardWindow();
     return 0;
   }
   const WindowHandle focus = GetFocus();
@@ -448,7 +448,7 @@ LResult RatingDialog::onSpecialChar(WParam code) {
     showSurchargeStatics();
   } else {
     reRate_ = false;
-    destroyFocusForward();
+    destroyFocusForwardWindow();
     tariffBasis_.clear();
     showTariffBasis();
     if (released_) return 0;
@@ -472,9 +472,9 @@ int RatingDialog::lineListCount() const {
 }
 
 WindowHandle RatingDialog::nextTabItem(WindowHandle field, bool backward) {
-  if (focusForward_ != nullptr) {
-    const WindowHandle partner = focusForward_->partner;
-    destroyFocusForward();
+  if (focusForwardWindow_ != nullptr) {
+    const WindowHandle partner = focusForwardWindow_->partner;
+    destroyFocusForwardWindow();
     return partner;
   }
   const int lines = lineListCount();
@@ -526,12 +526,12 @@ void RatingDialog::onTabStopSentinelFocus() {
 
 void RatingDialog::onEntryEndSentinelFocus() { runAfterEntryChain(); }
 
-void RatingDialog::destroyFocusForward() { focusForward_.reset(); }
+void RatingDialog::destroyFocusForwardWindow() { focusForwardWindow_.reset(); }
 
 void RatingDialog::followFocusForward() {
-  if (focusForward_ == nullptr) return;
-  const WindowHandle partner = focusForward_->partner;
-  destroyFocusForward();
+  if (focusForwardWindow_ == nullptr) return;
+  const WindowHandle partner = focusForwardWindow_->partner;
+  destroyFocusForwardWindow();
   if (partner != nullptr) SetFocus(partner);
 }
 

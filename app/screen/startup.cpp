@@ -77,11 +77,11 @@ void RatingDialog::showFatalBox(const std::string& text, const std::string& capt
 bool RatingDialog::startUp() {
   // Step 1.
   priceSheetFlag_ = HasPriceSheetSwitch(session().environment.commandLine);
-  if (!allocateContext()) return false;  // 2
-  loadResources();                       // 3
-  buildToolbar();                        // 4-6
-  if (!createFonts()) return false;      // 7
-  lineCount_ = 0;                        // 8
+  if (!allocateContext()) return false;    // 2
+  loadResources();                         // 3
+  buildToolbar();                          // 4-6
+  if (!createScreenFonts()) return false;  // 7
+  lineCount_ = 0;                          // 8
   clearFlag_ = true;
   discountsInUse_ = discountRequest_ = false;
   faceColor_ = GetSystemColor(SystemColor::ButtonFace);
@@ -91,12 +91,12 @@ bool RatingDialog::startUp() {
   registerMessages();     // 9
   discountText_.fill(0);  // 10
   session().context->clear();
-  if (!setDirectories()) return false;        // 11
+  if (!setDataDirectory()) return false;      // 11
   if (!loadLanguage()) return false;          // 12
-  if (!loadLibraries()) return false;         // 13
+  if (!loadRatingLibraries()) return false;   // 13
   if (!bindLibraries()) return false;         // 14
   if (!bindEngineAndGuide()) return false;    // 15
-  showSplash();                               // 16
+  loadSplashBitmap();                         // 16
   if (!chooseLevel()) return false;           // 17
   if (!readSettingsAndFiles()) return false;  // 18
   adaptToOptions();                           // 19-27
@@ -122,7 +122,7 @@ void RatingDialog::loadResources() {
   menu_ = GetMenu(handle());
   commands_.setMenu(menu_);
   accelerators_ = LoadAcceleratorResource(screen_id::Accelerators);
-  session().helpTopics = HelpTopics::FromResource();
+  session().helpTranTable = HelpTranTable::FromResource();
 }
 
 void RatingDialog::buildToolbar() {
@@ -134,7 +134,7 @@ void RatingDialog::buildToolbar() {
   SetMenu(handle(), menu_);
 }
 
-bool RatingDialog::createFonts() {
+bool RatingDialog::createScreenFonts() {
   if (!session().screenFonts.create(session().environment.createFont)) {
     failStartUp("the screen's fonts cannot be made");
     return false;
@@ -158,7 +158,7 @@ void RatingDialog::registerMessages() {
   session().updateStatusMessage = RegisterWindowMessage(kUpdateStatus);
 }
 
-bool RatingDialog::setDirectories() {
+bool RatingDialog::setDataDirectory() {
   RatingContext& context = *session().context;
   const std::optional<std::string> dataDirectory = DataDirectoryOf(session().environment.programPath);
   const std::string startup = platform::WithTrailingSeparator(CurrentDirectory());
@@ -174,7 +174,7 @@ bool RatingDialog::setDirectories() {
 
 bool RatingDialog::loadLanguage() {
   session().language = Language::English;
-  session().languageTable = LanguageTable::Load(session().dataDirectory());
+  session().languageTable = LanguageTable::LoadLanguageFile(session().dataDirectory());
   if (!session().languageTable) {
     showFatalBox("Error reading LNG file.", "FATAL ERROR");
     failStartUp();
@@ -184,10 +184,10 @@ bool RatingDialog::loadLanguage() {
   return true;
 }
 
-bool RatingDialog::loadLibraries() {
+bool RatingDialog::loadRatingLibraries() {
   RatingContext& context = *session().context;
   context.setInt(fields::kServiceGuideInUse, 0);
-  const std::optional<LibraryNames> names = ReadLibraryNamesFile(session().dataDirectory());
+  const std::optional<LibraryNames> names = ReadLibNameFile(session().dataDirectory());
   if (!names) {
     MessageBeep(static_cast<int>(message_box::IconExclamation));
     showFatalBox("FATAL Error opening LIB file.", "");
@@ -235,7 +235,7 @@ bool RatingDialog::bindEngineAndGuide() {
   return true;
 }
 
-void RatingDialog::showSplash() {
+void RatingDialog::loadSplashBitmap() {
   mapMode_ = 0;
   const BitmapHandle bitmap = LoadBitmapFile(platform::ResolvePath(session().dataFile("Splash.bmp")));
   if (bitmap == nullptr) return;

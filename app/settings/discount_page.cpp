@@ -69,7 +69,7 @@ std::size_t FloatAt(int column, int row) {
 
 }  // namespace
 
-DiscountPage::DiscountPage(SettingsDialog& settings) : SettingsPage(settings, id::DiscountPage) {
+CProDiscountPage::CProDiscountPage(SettingsDialog& settings) : SettingsPage(settings, id::DiscountPage) {
   messageMap().onNotification(id::UseBreakDiscounts, button::Clicked,
                               [this] { onUseSwitch(id::UseBreakDiscounts, id::UseClassDiscounts); });
   messageMap().onNotification(id::UseClassDiscounts, button::Clicked,
@@ -97,7 +97,7 @@ DiscountPage::DiscountPage(SettingsDialog& settings) : SettingsPage(settings, id
     boundFields_.push_back(std::make_unique<CZipEdit>(settings.session()));
 }
 
-void DiscountPage::attachFields() {
+void CProDiscountPage::attachFields() {
   auto field = percentFields_.begin();
   for (const auto& edits : {id::kFirstColumn, id::kSecondColumn})
     for (int row = 1; row <= kRows; ++row) {
@@ -107,7 +107,7 @@ void DiscountPage::attachFields() {
   for (std::size_t i = 0; i < kBoundEdits.size(); ++i) attachZip(*boundFields_[i], kBoundEdits[i]);
 }
 
-bool DiscountPage::rowInUse(int row) const {
+bool CProDiscountPage::rowInUse(int row) const {
   if (row > 9) return true;
   const RatingContext& context = *session().context;
   const std::string label = Trimmed(platform::UntilNul(context.view().text(BreakLabel(row))));
@@ -120,10 +120,10 @@ bool DiscountPage::rowInUse(int row) const {
   return !(n >= 6 && n <= 8 && row > n);
 }
 
-bool DiscountPage::secondColumnShown() const { return session().context->charAt(kOneColumn) != '1'; }
-bool DiscountPage::rangesAllowed() const { return session().context->charAt(kRangeFeatures) == 'Y'; }
+bool CProDiscountPage::secondColumnShown() const { return session().context->charAt(kOneColumn) != '1'; }
+bool CProDiscountPage::rangesAllowed() const { return session().context->charAt(kRangeFeatures) == 'Y'; }
 
-void DiscountPage::fill() {
+void CProDiscountPage::fill() {
   if (!made()) return;
   const RatingContext& context = *session().context;
   for (int row = 1; row <= kRows; ++row) {
@@ -153,7 +153,7 @@ void DiscountPage::fill() {
   showView(View::Overview);
 }
 
-void DiscountPage::showView(View view) {
+void CProDiscountPage::showView(View view) {
   view_ = view;
   const bool overview = view == View::Overview, percentages = view == View::Percentages, ranges = view == View::Ranges;
   for (int control :
@@ -180,7 +180,7 @@ void DiscountPage::showView(View view) {
   InvalidateRect(handle(), nullptr, true);
 }
 
-void DiscountPage::openPercentages() {
+void CProDiscountPage::openPercentages() {
   showView(View::Percentages);
   for (int row = 1; row <= kRows; ++row) {
     const std::size_t r = static_cast<std::size_t>(row - 1);
@@ -191,7 +191,7 @@ void DiscountPage::openPercentages() {
   SetFocus(item(id::kFirstColumn[0]));
 }
 
-void DiscountPage::openRanges() {
+void CProDiscountPage::openRanges() {
   showView(View::Ranges);
   const std::int32_t stored = profile().integerAt<std::int32_t>(pr::kZipDiscountCount.offset);
   const std::size_t count = static_cast<std::size_t>(std::clamp<std::int32_t>(stored, 0, settings::kEntryLimit));
@@ -208,14 +208,14 @@ void DiscountPage::openRanges() {
   SetFocus(item(id::OriginFrom));
 }
 
-void DiscountPage::onCloseView() {
+void CProDiscountPage::onCloseView() {
   if (view_ == View::Ranges && editedEntry_) {
     const std::size_t at = *editedEntry_;
     const DiscountEntry old = entries_[at];
-    const std::optional<DiscountEntry> edited = buildEntry();
+    const std::optional<DiscountEntry> edited = buildZipDiscountEntry();
     if (!edited) return;
     entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(at));
-    if (!insertEntry(*edited)) entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(at), old);
+    if (!insertZipDiscountEntry(*edited)) entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(at), old);
     endEntryEdit();
     fillEntryList();
     return;
@@ -225,7 +225,7 @@ void DiscountPage::onCloseView() {
   showView(View::Overview);
 }
 
-void DiscountPage::onCancelView() {
+void CProDiscountPage::onCancelView() {
   if (view_ == View::Ranges && editedEntry_) {
     endEntryEdit();
     return;
@@ -233,13 +233,13 @@ void DiscountPage::onCancelView() {
   showView(View::Overview);
 }
 
-LResult DiscountPage::onKillActive() {
+LResult CProDiscountPage::onKillActive() {
   if (view_ != View::Overview) return 1;
   save();
   return 0;
 }
 
-void DiscountPage::saveDiscountTable() {
+void CProDiscountPage::saveDiscountTable() {
   for (int column = 0; column < 2; ++column) {
     const auto& edits = column == 0 ? id::kFirstColumn : id::kSecondColumn;
     for (int row = 1; row <= kRows; ++row) {
@@ -250,7 +250,7 @@ void DiscountPage::saveDiscountTable() {
   }
 }
 
-void DiscountPage::saveZipDiscounts() {
+void CProDiscountPage::saveZipDiscounts() {
   std::memset(profile().data() + pr::kZipDiscounts.offset, 0, pr::kZipDiscounts.width);
   for (std::size_t i = 0; i < entries_.size(); ++i)
     std::memcpy(profile().data() + pr::kZipDiscounts.offset + i * settings::kEntrySize, entries_[i].data(),
@@ -258,7 +258,7 @@ void DiscountPage::saveZipDiscounts() {
   profile().setInteger<std::int32_t>(pr::kZipDiscountCount.offset, static_cast<std::int32_t>(entries_.size()));
 }
 
-void DiscountPage::storeDiscountOptions() {
+void CProDiscountPage::storeDiscountOptions() {
   if (!made()) return;
   ProfileRecord& p = profile();
   p.setText(pr::kDiscountKind, checked(id::Rates) ? "R" : "C");
@@ -267,17 +267,17 @@ void DiscountPage::storeDiscountOptions() {
   p.setInteger<std::int16_t>(pr::kZipPairDiscountsInUse.offset, checked(id::UseZipDiscounts) ? 1 : 0);
 }
 
-void DiscountPage::onPercentLeft(int edit, bool eleventh) {
+void CProDiscountPage::onPercentLeft(int edit, bool eleventh) {
   const settings::CheckedPercent value = settings::CheckPercent(itemText(edit), eleventh);
   if (value.message != 0) warn(value.message);
   setItemText(edit, Trimmed(value.shown));
 }
 
-void DiscountPage::onUseSwitch(int clicked, int other) {
+void CProDiscountPage::onUseSwitch(int clicked, int other) {
   if (checked(clicked)) check(other, false);
 }
 
-void DiscountPage::onSideKind(bool origin, bool states) {
+void CProDiscountPage::onSideKind(bool origin, bool states) {
   CheckRadioButton(
       handle(), origin ? id::OriginZips : id::DestinationZips, origin ? id::OriginIsState : id::DestinationIsState,
       origin ? (states ? id::OriginIsState : id::OriginZips) : (states ? id::DestinationIsState : id::DestinationZips));
@@ -286,7 +286,7 @@ void DiscountPage::onSideKind(bool origin, bool states) {
   enable(origin ? id::OriginTo : id::DestinationTo, !states);
 }
 
-void DiscountPage::loadStateLists() {
+void CProDiscountPage::loadStateLists() {
   const WindowHandle lists[] = {item(id::OriginStates), item(id::DestinationStates)};
   for (WindowHandle list : lists) SendMessage(list, combo_box::ResetContent);
   const std::pair<const char*, std::int32_t> files[] = {{"STATE.STP", st::kNoStateList},
@@ -308,7 +308,7 @@ void DiscountPage::loadStateLists() {
   onSideKind(false, false);
 }
 
-void DiscountPage::fillEntryList() {
+void CProDiscountPage::fillEntryList() {
   const WindowHandle list = item(id::EntryList);
   SendMessage(list, list_box::ResetContent);
   for (std::size_t i = 0; i < entries_.size(); ++i) {
@@ -320,7 +320,7 @@ void DiscountPage::fillEntryList() {
   }
 }
 
-void DiscountPage::onEntryChosen() {
+void CProDiscountPage::onEntryChosen() {
   const int chosen = ListSelection(item(id::EntryList));
   if (chosen < 0 || static_cast<std::size_t>(chosen) >= entries_.size()) return;
   const DiscountEntry& entry = entries_[static_cast<std::size_t>(chosen)];
@@ -352,7 +352,7 @@ void DiscountPage::onEntryChosen() {
   setItemText(id::Close, text(st::kUpdateLabel));
 }
 
-void DiscountPage::endEntryEdit() {
+void CProDiscountPage::endEntryEdit() {
   editedEntry_.reset();
   enable(id::EntryList, true);
   enable(id::AddEntry, true);
@@ -361,26 +361,26 @@ void DiscountPage::endEntryEdit() {
   SendMessage(item(id::EntryList), list_box::SetCurrentSelection, static_cast<WParam>(-1));
 }
 
-void DiscountPage::onAddEntry() {
+void CProDiscountPage::onAddEntry() {
   if (entries_.size() >= settings::kEntryLimit) {
     warn(st::kTooManyEntries);
     SetFocus(item(id::OriginFrom));
     return;
   }
-  const std::optional<DiscountEntry> entry = buildEntry();
+  const std::optional<DiscountEntry> entry = buildZipDiscountEntry();
   if (!entry) return;
-  insertEntry(*entry);
+  insertZipDiscountEntry(*entry);
   fillEntryList();
 }
 
-void DiscountPage::onDeleteEntry() {
+void CProDiscountPage::onDeleteEntry() {
   if (!editedEntry_) return;
   entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(*editedEntry_));
   endEntryEdit();
   fillEntryList();
 }
 
-bool DiscountPage::buildSide(bool origin, std::string& from, std::string& to) {
+bool CProDiscountPage::buildSide(bool origin, std::string& from, std::string& to) {
   const int fromId = origin ? id::OriginFrom : id::DestinationFrom, toId = origin ? id::OriginTo : id::DestinationTo;
   if (checked(origin ? id::OriginIsState : id::DestinationIsState)) {
     const WindowHandle list = item(origin ? id::OriginStates : id::DestinationStates);
@@ -440,7 +440,7 @@ bool DiscountPage::buildSide(bool origin, std::string& from, std::string& to) {
   return true;
 }
 
-std::optional<DiscountEntry> DiscountPage::buildEntry() {
+std::optional<DiscountEntry> CProDiscountPage::buildZipDiscountEntry() {
   std::string originFrom, originTo, destinationFrom, destinationTo;
   if (!buildSide(true, originFrom, originTo) || !buildSide(false, destinationFrom, destinationTo)) return std::nullopt;
   DiscountEntry entry = settings::MakeEntry(originFrom, originTo, destinationFrom, destinationTo);
@@ -453,7 +453,7 @@ std::optional<DiscountEntry> DiscountPage::buildEntry() {
   return entry;
 }
 
-bool DiscountPage::insertEntry(const DiscountEntry& entry) {
+bool CProDiscountPage::insertZipDiscountEntry(const DiscountEntry& entry) {
   const settings::Placement place = settings::PlaceEntry(entries_, entry);
   using Kind = settings::Placement::Kind;
   if (place.kind == Kind::Nowhere) return false;

@@ -25,9 +25,9 @@
 
 namespace qiv {
 
-class DiscountPage : public SettingsPage {
+class CProDiscountPage : public SettingsPage {
  public:
-  explicit DiscountPage(SettingsDialog& settings);
+  explicit CProDiscountPage(SettingsDialog& settings);
 
   void fill() override;  // FillDiscountPage
   void save() override { storeDiscountOptions(); }
@@ -63,10 +63,10 @@ class DiscountPage : public SettingsPage {
   void endEntryEdit();
   void onAddEntry();
   void onDeleteEntry();
-  std::optional<settings::DiscountEntry> buildEntry();
+  std::optional<settings::DiscountEntry> buildZipDiscountEntry();
   bool buildSide(bool origin, std::string& from, std::string& to);
   // Inserts where the entry belongs; false when the user kept an equal one.
-  bool insertEntry(const settings::DiscountEntry& entry);
+  bool insertZipDiscountEntry(const settings::DiscountEntry& entry);
   float storedFloat(int column, int row) const;
 
   View view_ = View::Overview;

@@ -28,7 +28,7 @@ FieldSpan Slot(std::size_t k) { return {pr::kClassMap.offset + kSlotWidth * k, k
 
 }  // namespace
 
-FakPage::FakPage(SettingsDialog& settings) : SettingsPage(settings, id::FakPage) {
+CProFAKPage::CProFAKPage(SettingsDialog& settings) : SettingsPage(settings, id::FakPage) {
   messageMap().onNotification(id::ResetClasses, button::Clicked, [this] { onResetStandardClasses(); });
   for (int edit : id::kFakEdits) {
     classFields_.push_back(std::make_unique<CDecimalEdit>(settings.session()));
@@ -36,16 +36,16 @@ FakPage::FakPage(SettingsDialog& settings) : SettingsPage(settings, id::FakPage)
   }
 }
 
-void FakPage::attachFields() {
+void CProFAKPage::attachFields() {
   for (std::size_t k = 0; k < id::kFakEdits.size(); ++k)
     attachDecimal(*classFields_[k], id::kFakEdits[k], kClassLength, 0, kClassTextLimit);
 }
 
-std::string FakPage::tariffClass(std::size_t k) const {
+std::string CProFAKPage::tariffClass(std::size_t k) const {
   return Trimmed(platform::UntilNul(session().context->view().text(ratekit::context::ClassCode(k))));
 }
 
-void FakPage::fill() {
+void CProFAKPage::fill() {
   if (!made()) return;
   check(id::UseFakTiers, profile().integerAt<std::int32_t>(pr::kClassMapInUse.offset) != 0);
   for (std::size_t k = 0; k < id::kFakEdits.size(); ++k) {
@@ -54,7 +54,7 @@ void FakPage::fill() {
   }
 }
 
-void FakPage::onClassLeft(int edit) {
+void CProFAKPage::onClassLeft(int edit) {
   const std::string typed = Trimmed(itemText(edit));
   RatingContext& context = *session().context;
   const auto verify = session().bindings.VerClass;
@@ -62,11 +62,11 @@ void FakPage::onClassLeft(int edit) {
   warn(settings_text::kClassRefused, edit);
 }
 
-void FakPage::onResetStandardClasses() {
+void CProFAKPage::onResetStandardClasses() {
   for (std::size_t k = 0; k < id::kFakEdits.size(); ++k) setItemText(id::kFakEdits[k], tariffClass(k));
 }
 
-void FakPage::save() {
+void CProFAKPage::save() {
   if (!made()) return;
   ProfileRecord& p = profile();
   p.fill(pr::kClassMap, '\0');

@@ -12,9 +12,9 @@
 
 namespace qiv {
 
-class FakPage : public SettingsPage {
+class CProFAKPage : public SettingsPage {
  public:
-  explicit FakPage(SettingsDialog& settings);
+  explicit CProFAKPage(SettingsDialog& settings);
 
   void fill() override;  // FillFakPage
   void save() override;  // SaveFakPage

@@ -45,7 +45,7 @@ void StoreText(ProfileRecord& profile, FieldSpan field, const std::string& text)
 
 }  // namespace
 
-OptionPage::OptionPage(SettingsDialog& settings)
+CProOptionPage::CProOptionPage(SettingsDialog& settings)
     : SettingsPage(settings, id::OptionPage),
       ltlFactor_(settings.session()),
       tlFactor_(settings.session()),
@@ -70,7 +70,7 @@ OptionPage::OptionPage(SettingsDialog& settings)
                               [this] { onZipLeft(id::DestinationZip, id::UseDestinationZip); });
 }
 
-void OptionPage::attachFields() {
+void CProOptionPage::attachFields() {
   attachDecimal(ltlFactor_, id::LtlFactor, kFactorLength, kFactorDecimals, kFactorTextLimit);
   attachDecimal(tlFactor_, id::TlFactor, kFactorLength, kFactorDecimals, kFactorTextLimit);
   attachDecimal(constantClass_, id::ConstantClass, kClassLength, 0, kClassLength);
@@ -79,7 +79,7 @@ void OptionPage::attachFields() {
   attachZip(destinationZip_, id::DestinationZip);
 }
 
-void OptionPage::fill() {
+void CProOptionPage::fill() {
   if (!made()) return;
   const ProfileRecord& p = profile();
 
@@ -102,18 +102,18 @@ void OptionPage::fill() {
   placeMexicoPrompts();
 }
 
-void OptionPage::showSurchargeFields() {
+void CProOptionPage::showSurchargeFields() {
   const bool on = checked(id::ConstantSurcharge);
   for (int control : {id::LtlFactor, id::LtlCaption, id::TlFactor, id::TlCaption}) enable(control, on);
 }
 
-void OptionPage::showClassFields() {
+void CProOptionPage::showClassFields() {
   const bool on = checked(id::UseConstantClass);
   for (int control : {id::ConstantClass, id::ClassCaption, id::ClassDescription, id::DescriptionCaption})
     enable(control, on);
 }
 
-void OptionPage::showZipFields() {
+void CProOptionPage::showZipFields() {
   const RatingContext& context = *session().context;
   const bool fixed = context.shortAt(kDefaultsFixOriginZip) != 0 || context.shortAt(kDefaultsFixDestinationZip) != 0;
   for (int control : {id::ConstantZipGroup, id::UseOriginZip, id::OriginZip, id::UseDestinationZip, id::DestinationZip})
@@ -122,7 +122,7 @@ void OptionPage::showZipFields() {
   enable(id::DestinationZip, checked(id::UseDestinationZip));
 }
 
-void OptionPage::placeMexicoPrompts() {
+void CProOptionPage::placeMexicoPrompts() {
   const RatingContext& context = *session().context;
   const bool ivaFixed = context.charAt(kIvaPromptFixed) == 'Y';
   const bool insuranceFixed = context.charAt(kInsurancePromptFixed) == 'Y';
@@ -149,18 +149,18 @@ void OptionPage::placeMexicoPrompts() {
   }
 }
 
-void OptionPage::onSurchargeSwitch(int clicked, int other) {
+void CProOptionPage::onSurchargeSwitch(int clicked, int other) {
   if (checked(clicked)) check(other, false);
   showSurchargeFields();
   if (clicked == id::ConstantSurcharge && checked(clicked)) SetFocus(item(id::LtlFactor));
 }
 
-void OptionPage::onConstantClassSwitch() {
+void CProOptionPage::onConstantClassSwitch() {
   showClassFields();
   if (checked(id::UseConstantClass)) SetFocus(item(id::ConstantClass));
 }
 
-void OptionPage::onZipSwitch(int clicked, int other) {
+void CProOptionPage::onZipSwitch(int clicked, int other) {
   if (checked(clicked)) {
     check(other, false);
     profile().setInteger<std::int16_t>(
@@ -170,7 +170,7 @@ void OptionPage::onZipSwitch(int clicked, int other) {
   if (checked(clicked)) SetFocus(item(clicked == id::UseOriginZip ? id::OriginZip : id::DestinationZip));
 }
 
-void OptionPage::onFactorLeft(int factor) {
+void CProOptionPage::onFactorLeft(int factor) {
   const std::string typed = itemText(factor);
   const double value = platform::LeadingDecimalValue(typed);
   if (value < -kFactorLimit || value > kFactorLimit) {
@@ -181,7 +181,7 @@ void OptionPage::onFactorLeft(int factor) {
                      static_cast<float>(value));
 }
 
-void OptionPage::onClassLeft() {
+void CProOptionPage::onClassLeft() {
   const std::string typed = Trimmed(itemText(id::ConstantClass));
   if (typed.empty()) {
     check(id::UseConstantClass, false);
@@ -198,7 +198,7 @@ void OptionPage::onClassLeft() {
   StoreText(profile(), pr::kConstantClass, typed);
 }
 
-void OptionPage::onZipLeft(int zip, int switchId) {
+void CProOptionPage::onZipLeft(int zip, int switchId) {
   const std::string typed = Trimmed(itemText(zip));
   if (typed.empty()) {
     check(switchId, false);
@@ -214,7 +214,7 @@ void OptionPage::onZipLeft(int zip, int switchId) {
   warn(result == settings::ConstantZipCheck::NotWholePrefix ? st::kNotWholePrefix : st::kBoundRefused, zip);
 }
 
-void OptionPage::save() {
+void CProOptionPage::save() {
   if (!made()) return;
   ProfileRecord& p = profile();
   p.setInteger<std::int16_t>(pr::kPromptedSurchargeInUse.offset, checked(id::PromptSurcharge) ? 1 : 0);

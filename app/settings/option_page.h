@@ -16,9 +16,9 @@
 
 namespace qiv {
 
-class OptionPage : public SettingsPage {
+class CProOptionPage : public SettingsPage {
  public:
-  explicit OptionPage(SettingsDialog& settings);
+  explicit CProOptionPage(SettingsDialog& settings);
 
   void fill() override;  // FillOptionPage
   void save() override;  // SaveOptionPage

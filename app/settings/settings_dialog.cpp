@@ -96,9 +96,9 @@ bool SettingsDialog::fillCombo() {
 }
 
 void SettingsDialog::createSettingsSheet() {
-  optionPage_ = std::make_unique<OptionPage>(*this);
-  discountPage_ = std::make_unique<DiscountPage>(*this);
-  if (fakPageShown()) fakPage_ = std::make_unique<FakPage>(*this);
+  optionPage_ = std::make_unique<CProOptionPage>(*this);
+  discountPage_ = std::make_unique<CProDiscountPage>(*this);
+  if (fakPageShown()) fakPage_ = std::make_unique<CProFAKPage>(*this);
   property_sheet::Sheet definition;
   definition.parent = handle();
   definition.id = id::Sheet;
@@ -115,7 +115,7 @@ void SettingsDialog::createSettingsSheet() {
   if (sheet_ == nullptr) return;
   const WindowHandle tabControl = reinterpret_cast<WindowHandle>(SendMessage(sheet_, property_sheet::GetTabControl));
   SendMessage(tabControl, msg::SetFont, reinterpret_cast<WParam>(session().applicationFont), 1);
-  tabs_ = std::make_unique<SheetTabs>(*this);
+  tabs_ = std::make_unique<CProPropertySheet>(*this);
   tabs_->subclass(sheet_);
   setSettingsZOrder();
   // Centred across the dialog, where the template leaves room for it.

@@ -21,10 +21,10 @@
 
 namespace qiv {
 
-class OptionPage;
-class DiscountPage;
-class FakPage;
-class SheetTabs;
+class CProOptionPage;
+class CProDiscountPage;
+class CProFAKPage;
+class CProPropertySheet;
 
 using ProfileRecord = platform::ByteRecord<ratekit::profile_record::kSize>;
 
@@ -75,10 +75,10 @@ class SettingsDialog : public QivDialog {
   bool editingRanges_ = false;
   bool adding_ = false;
   platform::ui::WindowHandle sheet_ = nullptr;
-  std::unique_ptr<OptionPage> optionPage_;
-  std::unique_ptr<DiscountPage> discountPage_;
-  std::unique_ptr<FakPage> fakPage_;
-  std::unique_ptr<SheetTabs> tabs_;
+  std::unique_ptr<CProOptionPage> optionPage_;
+  std::unique_ptr<CProDiscountPage> discountPage_;
+  std::unique_ptr<CProFAKPage> fakPage_;
+  std::unique_ptr<CProPropertySheet> tabs_;
 };
 
 // The Settings command: the dialog, modal; its end code.

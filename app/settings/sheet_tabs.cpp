@@ -12,7 +12,7 @@ namespace {
 constexpr int kTextInset = 5;
 }  // namespace
 
-SheetTabs::SheetTabs(SettingsDialog& settings) : settings_(settings) {
+CProPropertySheet::CProPropertySheet(SettingsDialog& settings) : settings_(settings) {
   messageMap().onMessage(msg::DrawItem, [this](const Message& m) -> LResult {
     const auto* info = reinterpret_cast<const DrawItemInfo*>(m.lParam);
     if (info == nullptr || info->type != OwnerDrawType::TabControl) return defaultProcedure();
@@ -20,7 +20,7 @@ SheetTabs::SheetTabs(SettingsDialog& settings) : settings_(settings) {
   });
 }
 
-LResult SheetTabs::drawTab(const DrawItemInfo& info) {
+LResult CProPropertySheet::drawTab(const DrawItemInfo& info) {
   ColorRef colour = tab_colour::kNormal;
   if (settings_.editingPercentages() || settings_.editingRanges() || settings_.adding()) {
     colour = tab_colour::kGrey;

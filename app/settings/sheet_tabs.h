@@ -1,4 +1,4 @@
-// The settings sheet's tabs, drawn by the settings dialog: each tab's
+// The settings sheet, its tabs drawn by the settings dialog: each tab's
 // language text (2404, 2405, 2406) 5 units right of and below the tab's top
 // left corner, grey (0x808080) while the discount page edits or a profile
 // is being added, blue (0xFF0000, red in the low byte) under the mouse,
@@ -19,9 +19,9 @@ inline constexpr platform::ui::ColorRef kHot = 0xFF0000;
 inline constexpr platform::ui::ColorRef kNormal = 0x8A4225;
 }  // namespace tab_colour
 
-class SheetTabs : public platform::ui::Window {
+class CProPropertySheet : public platform::ui::Window {
  public:
-  explicit SheetTabs(SettingsDialog& settings);
+  explicit CProPropertySheet(SettingsDialog& settings);
 
  private:
   // DrawSheetTab.

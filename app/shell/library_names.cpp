@@ -33,7 +33,7 @@ LibraryNames ParseLibraryNames(std::string_view line) {
   return names;
 }
 
-std::optional<LibraryNames> ReadLibraryNamesFile(std::string_view dataDirectory) {
+std::optional<LibraryNames> ReadLibNameFile(std::string_view dataDirectory) {
   const std::optional<std::vector<std::uint8_t>> bytes =
       platform::ReadWholeFile(std::string(dataDirectory) + kLibraryNamesFile);
   if (!bytes || bytes->empty()) return std::nullopt;

@@ -32,7 +32,7 @@ struct LibraryNames {
 LibraryNames ParseLibraryNames(std::string_view line);
 // The names of <dataDirectory>LIBNAME.FIL; nothing when the file cannot be
 // opened or has no line.
-std::optional<LibraryNames> ReadLibraryNamesFile(std::string_view dataDirectory);
+std::optional<LibraryNames> ReadLibNameFile(std::string_view dataDirectory);
 
 // A library name is loaded from the data directory only when it names a
 // file there: a name with a path separator in it, or one without a base

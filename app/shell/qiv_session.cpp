@@ -5,7 +5,7 @@
 namespace qiv {
 
 std::string QivSession::text(std::int32_t key, std::size_t limit) const {
-  return languageTable ? languageTable->text(key, language, limit) : std::string();
+  return languageTable ? languageTable->getLanguageMessage(key, language, limit) : std::string();
 }
 
 std::string QivSession::dataDirectory() const {

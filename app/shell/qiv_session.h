@@ -1,6 +1,6 @@
 // What every part of the program shares while it runs: the RatingContext,
 // the language texts and the current language, the bound Ratekit32 entry
-// points and the loaded libraries, the help topics, the application font,
+// points and the loaded libraries, the help-topic table, the application font,
 // the main window and the two registered messages. One session lives from
 // the start of the program to its end; the rating screen fills it at
 // start-up and empties it in ReleaseLibraries.
@@ -37,7 +37,7 @@ struct QivSession {
   Language language = Language::English;
   RatekitBindings bindings;
   RatingLibraries libraries;
-  HelpTopics helpTopics;
+  HelpTranTable helpTranTable;
   platform::ui::FontHandle applicationFont = nullptr;
   ScreenFonts screenFonts;
   platform::ui::WindowHandle mainWindow = nullptr;

@@ -47,7 +47,7 @@ TEST(UnitConversionTable, RowsNamesAndSingleFactors) {
 }
 
 TEST(DensityList, RowsDensitiesAndTheShipmentsDensity) {
-  const std::string piece = density::PieceRow(Rndoff, 100, "Lbs", 48, 40, 40, "In.");
+  const std::string piece = density::DensityRow(Rndoff, 100, "Lbs", 48, 40, 40, "In.");
   EXPECT_EQ(piece, "    100.0\tLbs\t     48.0\t     40.0\t     40.0\tIn.");
   EXPECT_EQ(piece.size(), density::kPieceTextLength);
   density::Recomputed one = density::Recompute(Rndoff, {piece}, 'L');
@@ -58,14 +58,14 @@ TEST(DensityList, RowsDensitiesAndTheShipmentsDensity) {
     std::vector<std::string> densities;
     double total;
   };
-  const std::string kgs = density::PieceRow(Rndoff, 200, "Kgs", 120, 100, 150, "cm.");
+  const std::string kgs = density::DensityRow(Rndoff, 200, "Kgs", 120, 100, 150, "cm.");
   for (const Case& c : std::vector<Case>{
-           {{density::PieceRow(Rndoff, 10, "Lbs", 1, 1, 1, "Ft.")}, 'L', {"     10.0"}, 10.0},
-           {{density::PieceRow(Rndoff, 0, "Lbs", 1, 1, 1, "Ft.")}, 'L', {"      0.1"}, 0.1},  // the least density
-           {{density::PieceRow(Rndoff, 5, "Lbs", 0, 1, 1, "Ft.")}, 'L', {"      0.0"}, 0.1},  // no cube: 0
+           {{density::DensityRow(Rndoff, 10, "Lbs", 1, 1, 1, "Ft.")}, 'L', {"     10.0"}, 10.0},
+           {{density::DensityRow(Rndoff, 0, "Lbs", 1, 1, 1, "Ft.")}, 'L', {"      0.1"}, 0.1},  // the least density
+           {{density::DensityRow(Rndoff, 5, "Lbs", 0, 1, 1, "Ft.")}, 'L', {"      0.0"}, 0.1},  // no cube: 0
            {{piece, kgs}, 'L', {"      2.3", "      6.9"}, 5.0},
            {{piece, kgs}, 'K', {"     36.0", "    111.1"}, 80.2},
-           {{density::PieceRow(Rndoff, 1000, "Kgs", 1, 1, 1, "M. ")}, 'K', {"   1000.0"}, 1000.0},
+           {{density::DensityRow(Rndoff, 1000, "Kgs", 1, 1, 1, "M. ")}, 'K', {"   1000.0"}, 1000.0},
        }) {
     const density::Recomputed r = density::Recompute(Rndoff, c.pieces, c.unit);
     ASSERT_EQ(r.rows.size(), c.densities.size());

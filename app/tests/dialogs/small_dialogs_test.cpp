@@ -1,5 +1,5 @@
 // The small dialogs: Level of Rates with its deletion, the splash's two
-// seconds, the city list, the bitmap viewer, the notice, the status pop-up
+// seconds, the city list, the bitmap viewer, the notices, the status pop-up
 // and the PDF reader's messages; and the files they read, good and bad.
 #include <gtest/gtest.h>
 
@@ -219,6 +219,20 @@ TEST(SmallDialogs, ViewerNoticeStatusPopupAndThePdfReadersMessages) {
   NoticeDialog notice(test.session, nullptr);
   EXPECT_EQ(notice.doModal(), command_id::Ok);
   EXPECT_EQ(test.session.context->shortAt(fields::kNoticeSuppressed), 0);
+
+  // The two option notices: each its own template, OK closes it.
+  driver.onWindow("PriceSheet", [](WindowHandle shown) {
+    EXPECT_EQ(DialogItemText(shown, 4879), "The PriceSheet option is not installed on this system.");
+    SendMessage(shown, msg::Command, CommandParam(command_id::Ok, 0));
+  });
+  PriceSheetDialog priceSheet(test.session, nullptr);
+  EXPECT_EQ(priceSheet.doModal(), command_id::Ok);
+  driver.onWindow("Bill of Lading", [](WindowHandle shown) {
+    EXPECT_NE(DialogItem(shown, 4877), nullptr);
+    SendMessage(shown, msg::Command, CommandParam(command_id::Ok, 0));
+  });
+  BillOfLadingDialog billOfLading(test.session, nullptr);
+  EXPECT_EQ(billOfLading.doModal(), command_id::Ok);
 
   StatusPopup popup(test.session, "Printing", nullptr);
   ASSERT_TRUE(popup.open());

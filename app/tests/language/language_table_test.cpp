@@ -70,20 +70,20 @@ TEST(LanguageFile, ReadsGroupsOfFourLinesWithDefinedResultsForBadFiles) {
     const LanguageTable table = Parse(c.file);
     EXPECT_EQ(table.size(), c.groups);
     for (const Lookup& lookup : c.lookups) {
-      EXPECT_EQ(table.text(lookup.key, Language::English), lookup.english);
-      EXPECT_EQ(table.text(lookup.key, Language::Spanish), lookup.spanish);
+      EXPECT_EQ(table.getLanguageMessage(lookup.key, Language::English), lookup.english);
+      EXPECT_EQ(table.getLanguageMessage(lookup.key, Language::Spanish), lookup.spanish);
     }
   }
 }
 
 TEST(LanguageFile, TextsAreCutToTheCallersLimitAndMissingFilesAreReported) {
   platform::testing::TempDirectory dir;
-  EXPECT_FALSE(LanguageTable::Load(dir.withSeparator()));
+  EXPECT_FALSE(LanguageTable::LoadLanguageFile(dir.withSeparator()));
   dir.write("qiv32.lng", "123\n\nFATAL ERROR of a long caption\nERROR FATAL\n");
-  const std::optional<LanguageTable> table = LanguageTable::Load(dir.withSeparator());
+  const std::optional<LanguageTable> table = LanguageTable::LoadLanguageFile(dir.withSeparator());
   ASSERT_TRUE(table);
-  EXPECT_EQ(table->text(123, Language::English, 14), "FATAL ERROR of");
-  EXPECT_EQ(table->text(124, Language::English), "");
+  EXPECT_EQ(table->getLanguageMessage(123, Language::English, 14), "FATAL ERROR of");
+  EXPECT_EQ(table->getLanguageMessage(124, Language::English), "");
   EXPECT_TRUE(table->hasKey(123));
   EXPECT_FALSE(table->hasKey(124));
 }

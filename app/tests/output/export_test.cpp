@@ -22,7 +22,7 @@ class ShipmentExport : public OutputTest {
  protected:
   ShipmentExport() { FillUsShipment(context()); }
   void setText(platform::FieldSpan field, std::string_view text) { context().view().setText(field, text, '\0'); }
-  std::string heading() { return CommaHeading(session()); }
+  std::string heading() { return WriteExportHeading(session()); }
   std::vector<std::string> boxTexts() const {
     std::vector<std::string> texts;
     for (const ShownBox& box : driver_.boxes()) texts.push_back(box.text);
@@ -122,7 +122,7 @@ TEST_F(ShipmentExport, FieldsOfTheRecordFollowTheSettingsAndTheShipment) {
 
 TEST_F(ShipmentExport, ACommaSeparatedTextHoldsNoQuoteAndEveryRecordIsOneLine) {
   setText(of::kShipmentId, "A\"B\r\nC");
-  const std::optional<std::string> comma = CommaRecord(context());
+  const std::optional<std::string> comma = WriteExportCsvRecord(context());
   ASSERT_TRUE(comma);
   EXPECT_EQ(comma->substr(0, 12), "\"A B  C   \",");
   const std::optional<std::string> fixed = FixedRecord(context());
@@ -137,7 +137,7 @@ TEST_F(ShipmentExport, TheHeadingStartsANewOrReplacedFileOnly) {
   ASSERT_TRUE(WriteExportRecord(session(), nullptr));
   context().setShort(of::kCommaSeparated, 1);
   ASSERT_TRUE(WriteExportRecord(session(), nullptr));
-  EXPECT_EQ(workFile("SHIP.PRN"), *FixedRecord(context()) + *CommaRecord(context()));
+  EXPECT_EQ(workFile("SHIP.PRN"), *FixedRecord(context()) + *WriteExportCsvRecord(context()));
 
   // Answered 'R' (the setup deleted it) or 'N': started with the heading;
   // answered 'A' but gone since: started anew too.
@@ -147,7 +147,7 @@ TEST_F(ShipmentExport, TheHeadingStartsANewOrReplacedFileOnly) {
     setExportFile("SHIP.PRN", true, answer);
     ASSERT_TRUE(WriteExportRecord(session(), nullptr));
     ASSERT_TRUE(WriteExportRecord(session(), nullptr));
-    EXPECT_EQ(workFile("SHIP.PRN"), heading() + *CommaRecord(context()) + *CommaRecord(context()));
+    EXPECT_EQ(workFile("SHIP.PRN"), heading() + *WriteExportCsvRecord(context()) + *WriteExportCsvRecord(context()));
   }
   EXPECT_TRUE(driver_.boxes().empty());
 }

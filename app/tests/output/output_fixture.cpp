@@ -62,7 +62,7 @@ TotalsRow Row(TotalsRowKind kind, TotalsRule rule, std::string_view label, std::
 
 ResultTables Totals(std::initializer_list<TotalsRow> rows) {
   ResultTables tables;
-  for (const TotalsRow& row : rows) tables.totals[static_cast<std::size_t>(tables.totalsCount++)] = row;
+  for (const TotalsRow& row : rows) tables.totalsRows[static_cast<std::size_t>(tables.totalsCount++)] = row;
   return tables;
 }
 
@@ -109,8 +109,8 @@ void FillUsShipment(RatingContext& context) {
   Set(context, of::kShipmentId, "PO-4471");
   SetRoute(context, {"10001", "NY", "NEW YORK"}, {"60601", "IL", "CHICAGO"});
   context.setInt(of::kZpsLoaded, 1);
-  Set(context, of::kServiceLabels[0], "Direct Service");
-  Set(context, of::kServiceLabels[1], "Interline Service");
+  Set(context, of::kPointServiceLabels[0], "Direct Service");
+  Set(context, of::kPointServiceLabels[1], "Interline Service");
   context.setChar(of::kPostOfficeBoxFlags[1], '*');
   Set(context, of::kProfileName, "Acme Freight");
   Set(context, of::kRateBaseNumber, "00124J");

@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
   session.context = qiv::RatingContext::Allocate();
   session.context->setTerminatedText(qiv::fields::kDataDirectory, (root / "ZQDATA").string() + "/");
   session.context->view().setText(qiv::fields::kTariffBaseName, "SAMPLE01");
-  session.languageTable = qiv::LanguageTable::Load(session.dataDirectory());
+  session.languageTable = qiv::LanguageTable::LoadLanguageFile(session.dataDirectory());
   session.applicationFont = CreateFont(qiv::ApplicationFontSpec());
 
   backend.then(

@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
   qiv::RatingContext& context = *session.context;
   context.setTerminatedText(qiv::fields::kDataDirectory, (check.root() / "ZQDATA").string() + "/");
   context.view().setText(qiv::fields::kTariffBaseName, "SAMPLE01");
-  session.languageTable = qiv::LanguageTable::Load(session.dataDirectory());
+  session.languageTable = qiv::LanguageTable::LoadLanguageFile(session.dataDirectory());
   session.applicationFont = CreateFont(qiv::ApplicationFontSpec());
   if (!LoadAccessorials(context, check.root() / "ZQDATA" / "SAMPLE01.ACC"))
     return Fail("the sample set's accessorials could not be read");

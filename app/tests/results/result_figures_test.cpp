@@ -131,9 +131,9 @@ TEST(ResultTotals, MinimumNetChargeOrFloorAppliesWithTheSurchargeOnIt) {
     EXPECT_EQ(display.ratingSign, c.sign);
     // The totals table mirrors the rows; the total's row has the double rule.
     ASSERT_EQ(display.tables.totalsCount, static_cast<int>(c.rows.size()));
-    const auto total = std::find_if(display.tables.totals.begin(), display.tables.totals.end(),
+    const auto total = std::find_if(display.tables.totalsRows.begin(), display.tables.totalsRows.end(),
                                     [](const TotalsRow& r) { return r.rule == TotalsRule::Double; });
-    ASSERT_NE(total, display.tables.totals.end());
+    ASSERT_NE(total, display.tables.totalsRows.end());
     EXPECT_EQ(FieldText(total->label), std::string(14, ' ') + "label 4570");
   }
 }

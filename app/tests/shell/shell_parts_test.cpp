@@ -68,12 +68,11 @@ TEST(LibraryNames, FirstLineNamesTheLibrariesAndTheEngineSwitch) {
 
 TEST(LibraryNames, OnlyTheFirstLineOfTheFileCountsAndAnEmptyFileIsNone) {
   platform::testing::TempDirectory dir;
-  EXPECT_FALSE(ReadLibraryNamesFile(dir.withSeparator()));
+  EXPECT_FALSE(ReadLibNameFile(dir.withSeparator()));
   dir.write("libname.fil", "");
-  EXPECT_FALSE(ReadLibraryNamesFile(dir.withSeparator()));
+  EXPECT_FALSE(ReadLibNameFile(dir.withSeparator()));
   dir.write("libname.fil", "NRATEKIT32\r\nYOTHER.VORN32\r\n");
-  EXPECT_EQ(ReadLibraryNamesFile(dir.withSeparator()),
-            (LibraryNames{false, "RATEKIT32.DLL", std::nullopt, std::nullopt}));
+  EXPECT_EQ(ReadLibNameFile(dir.withSeparator()), (LibraryNames{false, "RATEKIT32.DLL", std::nullopt, std::nullopt}));
 }
 
 // A library whose symbols are the names in a set.
@@ -123,19 +122,19 @@ TEST(RatekitBindings, FortyNineNamesInOrderEachWithItsMessage) {
   EXPECT_EQ(bindings.GetJYAddresses, nullptr);
 }
 
-TEST(HelpTopics, FirstPairOfAnIdUpToTheEndPair) {
+TEST(HelpTranTable, FirstPairOfAnIdUpToTheEndPair) {
   const std::vector<std::uint8_t> pairs = {0xE8, 0x03, 50, 0, 0xEA, 0x03, 51,   0,    0xE8, 0x03,
                                            99,   0,    0,  0, 0,    0,    0x0B, 0x0C, 7,    0};
-  const HelpTopics topics(pairs);
+  const HelpTranTable topics(pairs);
   EXPECT_EQ(topics.contextOf(1000), 50u);
   EXPECT_EQ(topics.contextOf(1002), 51u);
   EXPECT_FALSE(topics.contextOf(0x0C0B));  // after the end pair
   EXPECT_FALSE(topics.contextOf(0));
   const std::vector<std::uint8_t> unended = {0xE8, 0x03, 50, 0, 0xEA};
-  EXPECT_EQ(HelpTopics(unended).contextOf(1000), 50u);
-  EXPECT_FALSE(HelpTopics(unended).contextOf(1002));
+  EXPECT_EQ(HelpTranTable(unended).contextOf(1000), 50u);
+  EXPECT_FALSE(HelpTranTable(unended).contextOf(1002));
   // The program's own table has the examples its documents are written to.
-  const HelpTopics program = HelpTopics::FromResource();
+  const HelpTranTable program = HelpTranTable::FromResource();
   for (const auto& [id, context] :
        std::vector<std::pair<int, unsigned>>{{32789, 1}, {32787, 5}, {1000, 50}, {1018, 50}, {1002, 51}, {3307, 52}})
     EXPECT_EQ(program.contextOf(id), context) << id;

@@ -17,9 +17,9 @@ TestSession::TestSession(QivDataSet& data, Language language) : session(QivEnvir
   context.setTerminatedText(fields::kDataDirectory, data.data().string() + "/");
   context.setTerminatedText(fields::kStartupDirectory, data.work().string() + "/");
   context.view().setText(fields::kTariffBaseName, kBase);
-  session.languageTable = LanguageTable::Load(session.dataDirectory());
+  session.languageTable = LanguageTable::LoadLanguageFile(session.dataDirectory());
   session.language = language;
-  session.helpTopics = HelpTopics::FromResource();
+  session.helpTranTable = HelpTranTable::FromResource();
   session.applicationFont = platform::ui::CreateFont(ApplicationFontSpec());
   session.screenFonts.create(platform::ui::CreateFont);
   session.libraries.functionLibrary = platform::Module::Load(session.dataFile("STANDIN.DLL"));
