@@ -10,8 +10,8 @@ std::optional<platform::File> OpenTableFile(std::string_view folder, std::string
   return file;
 }
 
-std::optional<std::vector<std::uint8_t>> ReadTableFile(std::string_view folder, std::string_view name,
-                                                       const BinaryLog& log) {
+std::optional<std::vector<std::uint8_t>> OpenTableStream(std::string_view folder, std::string_view name,
+                                                         const BinaryLog& log) {
   std::optional<platform::File> file = OpenTableFile(folder, name, log);
   if (!file) return std::nullopt;
   std::vector<std::uint8_t> content;

@@ -102,13 +102,13 @@ std::size_t SlotCount(const SetupWork& s) { return std::min(s.slotCount, s.kinds
 
 }  // namespace
 
-std::int16_t ExceptionTable::open(std::string_view folder, const BinaryLog& log) {
+std::int16_t ExceptionTable::openExceptionTable(std::string_view folder, const BinaryLog& log) {
   file_ = OpenTableFile(folder, "TDX.TBL", log);
   index_ = 0;
   return file_ ? 0 : code::kCantOpenExceptions;
 }
 
-void ExceptionTable::close() { file_.reset(); }
+void ExceptionTable::closeExceptionTable() { file_.reset(); }
 
 std::int16_t ExceptionTable::getExceptionRecord(std::int16_t kind, std::int16_t origin, std::int16_t destination) {
   if (!file_) return code::kExceptionSearchFailed;
@@ -138,7 +138,7 @@ std::int16_t ExceptionTable::readCurrent() {
 
 std::int16_t ApplyStatePairExceptions(std::string_view folder, const BinaryLog& log, SetupWork& s) {
   ExceptionTable table;
-  if (const std::int16_t c = table.open(folder, log); c != 0) return c;
+  if (const std::int16_t c = table.openExceptionTable(folder, log); c != 0) return c;
   const std::size_t slots = SlotCount(s);
   const std::int16_t o = s.origin.zipRange.regionCode();
   const std::int16_t d = s.destination.zipRange.regionCode();
@@ -165,7 +165,7 @@ std::int16_t ApplyStatePairExceptions(std::string_view folder, const BinaryLog& 
 
 std::int16_t ApplyGeneralExceptions(std::string_view folder, const BinaryLog& log, SetupWork& s) {
   ExceptionTable table;
-  if (const std::int16_t c = table.open(folder, log); c != 0) return c;
+  if (const std::int16_t c = table.openExceptionTable(folder, log); c != 0) return c;
   const std::size_t slots = SlotCount(s);
   for (std::size_t slot = 0; slot < slots; ++slot) {
     if (!IsActive(s, slot)) continue;

@@ -24,8 +24,8 @@ struct Rating;
 class ExceptionTable {
  public:
   // 0, or 103 when TDX.TBL does not open.
-  std::int16_t open(std::string_view folder, const BinaryLog& log);
-  void close();
+  std::int16_t openExceptionTable(std::string_view folder, const BinaryLog& log);
+  void closeExceptionTable();
   // Makes the lowest record of (kind, origin code, destination code)
   // current: 0, or 113 when there is none.
   std::int16_t getExceptionRecord(std::int16_t kind, std::int16_t origin, std::int16_t destination);

@@ -28,7 +28,7 @@ class StateTable {
   void clear() { entries_.clear(); }
 
   // The abbreviation of a state number, or "**" when the table has none.
-  std::string abbreviationOf(std::int16_t number) const;
+  std::string lookupStateCode(std::int16_t number) const;
   const std::vector<StateEntry>& entries() const { return entries_; }
 
  private:

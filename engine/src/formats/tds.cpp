@@ -16,7 +16,7 @@ void SelectionTable::clear() {
 
 std::int16_t SelectionTable::load(std::string_view folder, const BinaryLog& log) {
   clear();
-  std::optional<std::vector<std::uint8_t>> content = ReadTableFile(folder, kFileName, log);
+  std::optional<std::vector<std::uint8_t>> content = OpenTableStream(folder, kFileName, log);
   if (!content) return code::kCantOpenSelectionTable;
   const std::string_view text(reinterpret_cast<const char*>(content->data()), content->size());
   for (std::string_view line : platform::SplitLines(text)) {

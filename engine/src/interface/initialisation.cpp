@@ -70,7 +70,7 @@ std::int16_t InitialiseEngine(RatingEngine& engine, const char* dataPath) {
     engine.dataPath = platform::DriveAndDirectory(*override);
   }
 
-  const std::int16_t result = engine.initialiseEffectiveTable();
+  const std::int16_t result = engine.initializeEffectiveTable();
   if (engine.debugFlag == 'Y') LogInitialisation(engine, result);
   return result;
 }

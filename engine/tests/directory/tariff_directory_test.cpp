@@ -118,7 +118,7 @@ tdt
   row region=36 table=1 codes="1"
 )");
     engine_.effectivePath = data_.withSeparator();
-    ASSERT_EQ(engine_.initialiseEffectiveTable(), 0);
+    ASSERT_EQ(engine_.initializeEffectiveTable(), 0);
   }
   std::int16_t setup(std::string_view origin, std::string_view destination) {
     ShipmentRequest request = ShipmentRequest{}.tariff("").origin(origin).destination(destination);
@@ -170,10 +170,10 @@ TEST(ExceptionTable, ASearchOrAStepWithoutARecordAnswers113) {
   DataDirectory data{""};
   BinaryLog log;
   ExceptionTable table;
-  EXPECT_EQ(table.open(data.withSeparator(), log), 103);
+  EXPECT_EQ(table.openExceptionTable(data.withSeparator(), log), 103);
   EXPECT_EQ(table.getExceptionRecord(100, 36, 5), 113);
   data.build(kExceptions);
-  ASSERT_EQ(table.open(data.withSeparator(), log), 0);
+  ASSERT_EQ(table.openExceptionTable(data.withSeparator(), log), 0);
   ASSERT_EQ(table.getExceptionRecord(100, 36, 5), 0);
   EXPECT_EQ(table.current().group(), 1);  // the lowest of the three
   EXPECT_EQ(table.getExceptionRecord(100, 0, 0), 113);
@@ -183,7 +183,7 @@ TEST(ExceptionTable, ASearchOrAStepWithoutARecordAnswers113) {
     std::ofstream append(data / "TDX.TBL", std::ios::binary | std::ios::app);
     append << "\x01\x02\x03";  // a short record at the end
   }
-  ASSERT_EQ(table.open(data.withSeparator(), log), 0);
+  ASSERT_EQ(table.openExceptionTable(data.withSeparator(), log), 0);
   ASSERT_EQ(table.getExceptionRecord(200, 98, 98), 0);
   EXPECT_EQ(table.nextExceptionRecord(), 113);
 }
