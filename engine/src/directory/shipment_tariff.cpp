@@ -62,7 +62,7 @@ class TariffSetup {
   std::optional<std::size_t> nextNamedEntry(std::size_t from) const;
   bool findSlotEntry(char letter);
   void filterIntrastate();
-  std::int16_t applyExceptions();
+  std::int16_t narrowTariffSlots();
   int selectTariffEntries();
 
   RatingEngine& engine_;
@@ -238,7 +238,7 @@ void TariffSetup::filterIntrastate() {
   }
 }
 
-std::int16_t TariffSetup::applyExceptions() {
+std::int16_t TariffSetup::narrowTariffSlots() {
   if (activeSlots() < 2) return 0;
   const char letter = engine_.currentTariff.letter;
   if (!(letter == 'Y' || (letter == 'X' && named()))) return 0;
@@ -364,7 +364,7 @@ std::int16_t TariffSetup::run() {
     if (!matchTariffSelection(s_.kinds, s_.alternates)) return code::kInvalidZipCombination;
   }
   filterIntrastate();
-  STEP(applyExceptions());
+  STEP(narrowTariffSlots());
   setStates();
   if (activeSlots() == 0) return code::kInvalidZipCombination;
   if (selectTariffEntries() < 0) return code::kOutOfScope;

@@ -131,7 +131,7 @@ class EffectiveTable::FileSession {
   }
 };
 
-EffectiveTable::EffectiveTable(const BinaryLog& log, DataFolders& folders)
+EffectiveTable::EffectiveTable(const BinaryDebugLog& log, DataFolders& folders)
     : log_(log), folders_(folders), mutex_(kMutexName) {}
 
 void EffectiveTable::clear() {

@@ -42,7 +42,7 @@ class EffectiveTable {
   static constexpr const char* kFileName = "EFCREC.TBL";
 
   // EFCREC.TBL is opened through the engine's data folders.
-  EffectiveTable(const BinaryLog& log, DataFolders& folders);
+  EffectiveTable(const BinaryDebugLog& log, DataFolders& folders);
   EffectiveTable(const EffectiveTable&) = delete;
   EffectiveTable& operator=(const EffectiveTable&) = delete;
 
@@ -96,7 +96,7 @@ class EffectiveTable {
   void sortEffectiveTable();
   void notify(std::int32_t reason) const;
 
-  const BinaryLog& log_;
+  const BinaryDebugLog& log_;
   DataFolders& folders_;
   std::string folder_;
   platform::NamedMutex mutex_;

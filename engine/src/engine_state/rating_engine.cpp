@@ -19,7 +19,7 @@ void CopyText(std::array<char, N>& slot, std::string_view text) {
 
 // The tariff selection (TDS.SEQ) and the states (TDA.SEQ): 0, or the first
 // error.
-std::int16_t LoadTariffSelection(std::string_view folder, const BinaryLog& log, SelectionTable& selection,
+std::int16_t LoadTariffSelection(std::string_view folder, const BinaryDebugLog& log, SelectionTable& selection,
                                  StateTable& states) {
   if (std::int16_t result = selection.load(folder, log); result != code::kSuccess) return result;
   return states.load(folder, log);

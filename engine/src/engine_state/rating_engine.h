@@ -43,7 +43,7 @@ class RatingEngine {
 
   char serviceGuideLetter = 'N';
   char debugFlag = 'N';  // text log on when 'Y'
-  BinaryLog binaryLog;
+  BinaryDebugLog binaryLog;
 
   std::uint32_t callCounter = 0;
   std::string revisionText;

@@ -11,7 +11,7 @@ namespace vorn {
 
 // Lines are read one by one (a CR before the LF is dropped, so a file with
 // CR LF lines reads the same), and a line without a state number is skipped.
-std::int16_t StateTable::load(std::string_view folder, const BinaryLog& log) {
+std::int16_t StateTable::load(std::string_view folder, const BinaryDebugLog& log) {
   entries_.clear();
   std::optional<std::vector<std::uint8_t>> content = OpenTableStream(folder, kFileName, log);
   if (!content) return code::kCantOpenStateTable;

@@ -24,7 +24,7 @@ class StateTable {
   static constexpr const char* kFileName = "TDA.SEQ";
 
   // Loads TDA.SEQ from the folder: 0, or 101 when it cannot be opened.
-  std::int16_t load(std::string_view folder, const BinaryLog& log);
+  std::int16_t load(std::string_view folder, const BinaryDebugLog& log);
   void clear() { entries_.clear(); }
 
   // The abbreviation of a state number, or "**" when the table has none.

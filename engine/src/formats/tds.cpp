@@ -14,7 +14,7 @@ void SelectionTable::clear() {
   slotCount_ = 0;
 }
 
-std::int16_t SelectionTable::load(std::string_view folder, const BinaryLog& log) {
+std::int16_t SelectionTable::load(std::string_view folder, const BinaryDebugLog& log) {
   clear();
   std::optional<std::vector<std::uint8_t>> content = OpenTableStream(folder, kFileName, log);
   if (!content) return code::kCantOpenSelectionTable;

@@ -6,7 +6,7 @@
 
 namespace vorn {
 
-std::int16_t VersionList::load(std::string_view folder, const BinaryLog& log) {
+std::int16_t VersionList::load(std::string_view folder, const BinaryDebugLog& log) {
   versions_.clear();
   std::optional<std::vector<std::uint8_t>> content = OpenTableStream(folder, kFileName, log);
   if (!content) return code::kCantOpenVersionList;
