@@ -198,7 +198,7 @@ std::int16_t RateClassWeightBreaks(RatingEngine& engine, Rating& rating, RateSou
       core.rateTable.items[*RateItemIndex(core, c, b)] =
           ClassBreakRateAt(engine, rating, source, row, breakOf[static_cast<std::size_t>(b)]);
   }
-  engine.binaryLog.write(kRateTableLogged, core.rateTable.image().bytes());
+  engine.binaryLog.writeBinaryDebug(kRateTableLogged, core.rateTable.image().bytes());
   if (const std::int16_t c = ApplyGlobalList(engine, rating, ListColumn::kMinimums); c != 0) {
     CloseLaneAdjustmentFiles(engine);
     return c;
@@ -222,7 +222,7 @@ std::int16_t RateClassWeightBreaks(RatingEngine& engine, Rating& rating, RateSou
   ApplySecondLaneAdjustments(engine, rating);
   CloseLaneAdjustmentFiles(engine);
   ApplyFactorsAndRateDiscounts(engine, rating, source.bureauPercentages(engine, rating));
-  engine.binaryLog.write(kMinimumListLogged, core.minimums.image().bytes());
+  engine.binaryLog.writeBinaryDebug(kMinimumListLogged, core.minimums.image().bytes());
   return 0;
 }
 

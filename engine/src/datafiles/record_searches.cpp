@@ -123,8 +123,8 @@ std::optional<std::int64_t> FileRecordSearch(const platform::File& file, std::si
   return std::nullopt;
 }
 
-std::optional<std::int64_t> SearchFileRecords(const platform::File& file, std::size_t recordSize,
-                                              const RecordCompare& compare, std::int64_t firstRecord) {
+std::optional<std::int64_t> FileBinarySearch(const platform::File& file, std::size_t recordSize,
+                                             const RecordCompare& compare, std::int64_t firstRecord) {
   return FileRecordIndexSearch({}, file, recordSize, compare,
                                {BoundMode::Records, firstRecord, std::numeric_limits<std::int64_t>::max(), 0});
 }

@@ -1,7 +1,7 @@
 // The searches over files of fixed-size records, read from the file at each
 // probe (nothing kept from one rating to the next). At most 80 bytes of a
 // record take part in a compare. One binary search serves them all: over
-// the whole file (SearchFileRecords) or within bounds.
+// the whole file (FileBinarySearch) or within bounds.
 //
 // Bounds: with BoundMode::Bytes, start and end are byte offsets (counted from
 // the origin, where record 0 begins), turned into the records start / size
@@ -50,8 +50,8 @@ std::optional<std::int64_t> FileRecordGroupSearch(std::span<const std::uint8_t> 
 
 // The binary search over the whole file (records before firstRecord, a
 // header, take no part): the index of the lowest match, or nothing.
-std::optional<std::int64_t> SearchFileRecords(const platform::File& file, std::size_t recordSize,
-                                              const RecordCompare& compare, std::int64_t firstRecord = 0);
+std::optional<std::int64_t> FileBinarySearch(const platform::File& file, std::size_t recordSize,
+                                             const RecordCompare& compare, std::int64_t firstRecord = 0);
 
 // Reads record index into buffer (its size); false on a short read.
 bool ReadFileRecord(const platform::File& file, std::int64_t index, std::span<std::uint8_t> buffer);

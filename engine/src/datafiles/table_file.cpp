@@ -4,14 +4,14 @@
 
 namespace vorn {
 
-std::optional<platform::File> OpenTableFile(std::string_view folder, std::string_view name, const BinaryLog& log) {
+std::optional<platform::File> OpenTableFile(std::string_view folder, std::string_view name, const BinaryDebugLog& log) {
   std::optional<platform::File> file = platform::File::OpenReadOnly(std::string(folder) + std::string(name));
   if (file) log.fileOpened(file->path());
   return file;
 }
 
-std::optional<std::vector<std::uint8_t>> ReadTableFile(std::string_view folder, std::string_view name,
-                                                       const BinaryLog& log) {
+std::optional<std::vector<std::uint8_t>> OpenTableStream(std::string_view folder, std::string_view name,
+                                                         const BinaryDebugLog& log) {
   std::optional<platform::File> file = OpenTableFile(folder, name, log);
   if (!file) return std::nullopt;
   std::vector<std::uint8_t> content;

@@ -12,10 +12,11 @@
 
 namespace vorn {
 
-std::optional<platform::File> OpenTableFile(std::string_view folder, std::string_view name, const BinaryLog& log);
+std::optional<platform::File> OpenTableFile(std::string_view folder, std::string_view name, const BinaryDebugLog& log);
 
-// The whole content of a table, or nothing when it cannot be opened or read.
-std::optional<std::vector<std::uint8_t>> ReadTableFile(std::string_view folder, std::string_view name,
-                                                       const BinaryLog& log);
+// A text table opened for reading in order: its whole content, or nothing
+// when it cannot be opened or read.
+std::optional<std::vector<std::uint8_t>> OpenTableStream(std::string_view folder, std::string_view name,
+                                                         const BinaryDebugLog& log);
 
 }  // namespace vorn

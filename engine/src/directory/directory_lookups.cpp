@@ -15,7 +15,7 @@ int CompareText(std::string_view a, std::string_view b) { return a < b ? -1 : a 
 
 }  // namespace
 
-std::int16_t ReadTariffVersions(std::string_view folder, const BinaryLog& log, const DateKey& shipDate,
+std::int16_t ReadTariffVersions(std::string_view folder, const BinaryDebugLog& log, const DateKey& shipDate,
                                 TariffVersion& out) {
   VersionList list;
   if (const std::int16_t c = list.load(folder, log); c != code::kSuccess) return c;
@@ -47,14 +47,14 @@ bool ZipInRange(std::string_view code, const ZipRangeRecord& record) {
   return low <= key && key <= high;
 }
 
-std::int16_t GetZipRangeRecord(std::string_view folder, const BinaryLog& log, std::string_view code,
+std::int16_t GetZipRangeRecord(std::string_view folder, const BinaryDebugLog& log, std::string_view code,
                                std::optional<std::int8_t> version, ZipRangeRecord& out) {
   std::optional<platform::File> file = OpenTableFile(folder, "TDZ.BIN", log);
   if (!file) return code::kCantOpenZipRanges;
   if (!PackZip(code)) return code::kZipNotInRanges;
   const std::string key = ComparableCode(code);
   const std::optional<std::int64_t> hit =
-      SearchFileRecords(*file, ZipRangeRecord::kSize, [&](std::span<const std::uint8_t> bytes) {
+      FileBinarySearch(*file, ZipRangeRecord::kSize, [&](std::span<const std::uint8_t> bytes) {
         ZipRangeRecord r;
         r.bytes.assign(bytes);
         if (const int c = CompareText(key, UnpackZip(r.firstCode()).substr(0, key.size())); c < 0) return -1;
@@ -68,12 +68,12 @@ std::int16_t GetZipRangeRecord(std::string_view folder, const BinaryLog& log, st
   return 0;
 }
 
-std::int16_t GetTariffTableRow(std::string_view folder, const BinaryLog& log, std::int16_t slotCount,
+std::int16_t GetTariffTableRow(std::string_view folder, const BinaryDebugLog& log, std::int16_t slotCount,
                                std::int16_t region, std::int16_t table, std::vector<std::int16_t>& row) {
   std::optional<platform::File> file = OpenTableFile(folder, "TDT.BIN", log);
   if (!file) return code::kCantOpenTariffTable;
   const std::size_t words = static_cast<std::size_t>(std::max<std::int16_t>(slotCount, 0)) + 2;
-  const std::optional<std::int64_t> hit = SearchFileRecords(*file, 2 * words, [&](std::span<const std::uint8_t> bytes) {
+  const std::optional<std::int64_t> hit = FileBinarySearch(*file, 2 * words, [&](std::span<const std::uint8_t> bytes) {
     const std::int16_t r = platform::LoadLittleEndian<std::int16_t>(bytes.data());
     const std::int16_t t = platform::LoadLittleEndian<std::int16_t>(bytes.data() + 2);
     if (region != r) return region < r ? -1 : 1;

@@ -18,13 +18,13 @@ namespace vorn {
 // The newest version of TDV.SEQ dated on or before the ship date: 0, 130
 // (no file), 131 (no line, or more than the 47 versions the table holds) or
 // 122 (none on or before the date).
-std::int16_t ReadTariffVersions(std::string_view folder, const BinaryLog& log, const DateKey& shipDate,
+std::int16_t ReadTariffVersions(std::string_view folder, const BinaryDebugLog& log, const DateKey& shipDate,
                                 TariffVersion& out);
 
 // The TDZ.BIN record whose range holds the code at the version (any version
 // when version is empty): 0, 104 (no file) or 114 (no record, or a code that
 // does not pack). The lowest matching record is used.
-std::int16_t GetZipRangeRecord(std::string_view folder, const BinaryLog& log, std::string_view code,
+std::int16_t GetZipRangeRecord(std::string_view folder, const BinaryDebugLog& log, std::string_view code,
                                std::optional<std::int8_t> version, ZipRangeRecord& out);
 
 // Whether a code lies in a TDZ record's range: five digits compared over 5
@@ -33,7 +33,7 @@ bool ZipInRange(std::string_view code, const ZipRangeRecord& record);
 
 // The TDT.BIN row of (region, table), slotCount + 2 words: 0, 105 (no file)
 // or 115 (no row).
-std::int16_t GetTariffTableRow(std::string_view folder, const BinaryLog& log, std::int16_t slotCount,
+std::int16_t GetTariffTableRow(std::string_view folder, const BinaryDebugLog& log, std::int16_t slotCount,
                                std::int16_t region, std::int16_t table, std::vector<std::int16_t>& row);
 
 }  // namespace vorn

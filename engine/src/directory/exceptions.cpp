@@ -23,7 +23,8 @@ bool InVersion(std::int8_t first, std::int8_t end, std::int8_t v) { return first
 
 bool IsActive(const SetupWork& s, std::size_t slot) { return s.kinds[slot] != 0; }
 
-void Drop(SetupWork& s, std::size_t slot) {
+// Clears the slot and its alternate: it is no longer a candidate.
+void DropCurrentSlot(SetupWork& s, std::size_t slot) {
   s.kinds[slot] = 0;
   s.alternates[slot] = 0;
 }
@@ -94,7 +95,8 @@ void ApplyGroups(ExceptionTable& table, SetupWork& s, std::size_t slot, std::siz
         if (!more || !joined || table.current().group() != head.group()) break;
       }
     }
-    if (originHolds && destinationHolds && OtherActiveSlotHolds(s, slot, head.otherKind(), slotCount)) Drop(s, slot);
+    if (originHolds && destinationHolds && OtherActiveSlotHolds(s, slot, head.otherKind(), slotCount))
+      DropCurrentSlot(s, slot);
   }
 }
 
@@ -102,18 +104,18 @@ std::size_t SlotCount(const SetupWork& s) { return std::min(s.slotCount, s.kinds
 
 }  // namespace
 
-std::int16_t ExceptionTable::open(std::string_view folder, const BinaryLog& log) {
+std::int16_t ExceptionTable::openExceptionTable(std::string_view folder, const BinaryDebugLog& log) {
   file_ = OpenTableFile(folder, "TDX.TBL", log);
   index_ = 0;
   return file_ ? 0 : code::kCantOpenExceptions;
 }
 
-void ExceptionTable::close() { file_.reset(); }
+void ExceptionTable::closeExceptionTable() { file_.reset(); }
 
 std::int16_t ExceptionTable::getExceptionRecord(std::int16_t kind, std::int16_t origin, std::int16_t destination) {
   if (!file_) return code::kExceptionSearchFailed;
   const std::optional<std::int64_t> hit =
-      SearchFileRecords(*file_, ExceptionRecord::kSize, [&](std::span<const std::uint8_t> b) {
+      FileBinarySearch(*file_, ExceptionRecord::kSize, [&](std::span<const std::uint8_t> b) {
         ExceptionRecord r;
         r.bytes.assign(b);
         if (kind != r.kind()) return kind < r.kind() ? -1 : 1;
@@ -136,9 +138,9 @@ std::int16_t ExceptionTable::readCurrent() {
   return ReadFileRecord(*file_, index_, current_.bytes.bytes()) ? 0 : code::kExceptionSearchFailed;
 }
 
-std::int16_t ApplyStatePairExceptions(std::string_view folder, const BinaryLog& log, SetupWork& s) {
+std::int16_t ApplyStatePairExceptions(std::string_view folder, const BinaryDebugLog& log, SetupWork& s) {
   ExceptionTable table;
-  if (const std::int16_t c = table.open(folder, log); c != 0) return c;
+  if (const std::int16_t c = table.openExceptionTable(folder, log); c != 0) return c;
   const std::size_t slots = SlotCount(s);
   const std::int16_t o = s.origin.zipRange.regionCode();
   const std::int16_t d = s.destination.zipRange.regionCode();
@@ -156,16 +158,16 @@ std::int16_t ApplyStatePairExceptions(std::string_view folder, const BinaryLog& 
       do {
         const ExceptionRecord& r = table.current();
         if (r.kind() != kind || r.originCode() != 99 || r.destinationCode() != 99) break;
-        if (OtherSlotHolds(s, slot, r.otherKind(), slots)) Drop(s, slot);
+        if (OtherSlotHolds(s, slot, r.otherKind(), slots)) DropCurrentSlot(s, slot);
       } while (IsActive(s, slot) && table.nextExceptionRecord() == 0);
     }
   }
   return 0;
 }
 
-std::int16_t ApplyGeneralExceptions(std::string_view folder, const BinaryLog& log, SetupWork& s) {
+std::int16_t ApplyGeneralExceptions(std::string_view folder, const BinaryDebugLog& log, SetupWork& s) {
   ExceptionTable table;
-  if (const std::int16_t c = table.open(folder, log); c != 0) return c;
+  if (const std::int16_t c = table.openExceptionTable(folder, log); c != 0) return c;
   const std::size_t slots = SlotCount(s);
   for (std::size_t slot = 0; slot < slots; ++slot) {
     if (!IsActive(s, slot)) continue;
@@ -174,13 +176,13 @@ std::int16_t ApplyGeneralExceptions(std::string_view folder, const BinaryLog& lo
     do {
       const ExceptionRecord& r = table.current();
       if (r.kind() != kind || r.originCode() != 98 || r.destinationCode() != 98) break;
-      if (r.otherKind() == 0 || OtherSlotHolds(s, slot, r.otherKind(), slots)) Drop(s, slot);
+      if (r.otherKind() == 0 || OtherSlotHolds(s, slot, r.otherKind(), slots)) DropCurrentSlot(s, slot);
     } while (IsActive(s, slot) && table.nextExceptionRecord() == 0);
   }
   return 0;
 }
 
-std::vector<ExceptionName> ReadExceptionNames(std::string_view folder, const BinaryLog& log, const SetupWork& s,
+std::vector<ExceptionName> ReadExceptionNames(std::string_view folder, const BinaryDebugLog& log, const SetupWork& s,
                                               std::string_view code, std::size_t capacity) {
   std::vector<ExceptionName> names;
   std::optional<platform::File> index = OpenTableFile(folder, "TDN.IDX", log);
@@ -189,7 +191,7 @@ std::vector<ExceptionName> ReadExceptionNames(std::string_view folder, const Bin
   if (!index || !data || !zip) return names;
   auto searchKind = [&](std::int16_t kind) {
     const std::optional<std::int64_t> hit =
-        SearchFileRecords(*index, ExceptionNameIndexRecord::kSize, [&](std::span<const std::uint8_t> b) {
+        FileBinarySearch(*index, ExceptionNameIndexRecord::kSize, [&](std::span<const std::uint8_t> b) {
           ExceptionNameIndexRecord r;
           r.bytes.assign(b);
           if (const int c = std::memcmp(zip->data(), r.zip().data(), 3); c != 0) return c;

@@ -24,8 +24,8 @@ struct Rating;
 class ExceptionTable {
  public:
   // 0, or 103 when TDX.TBL does not open.
-  std::int16_t open(std::string_view folder, const BinaryLog& log);
-  void close();
+  std::int16_t openExceptionTable(std::string_view folder, const BinaryDebugLog& log);
+  void closeExceptionTable();
   // Makes the lowest record of (kind, origin code, destination code)
   // current: 0, or 113 when there is none.
   std::int16_t getExceptionRecord(std::int16_t kind, std::int16_t origin, std::int16_t destination);
@@ -45,11 +45,11 @@ class ExceptionTable {
 // (kind, origin region, 0), (kind, 0, destination region) and (kind, origin
 // region, destination region), each hit's groups applied, then the run of
 // (kind, 99, 99). Answers 103 when TDX.TBL does not open.
-std::int16_t ApplyStatePairExceptions(std::string_view folder, const BinaryLog& log, SetupWork& setup);
+std::int16_t ApplyStatePairExceptions(std::string_view folder, const BinaryDebugLog& log, SetupWork& setup);
 
 // The general pass: the run of (kind, 98, 98) of each active slot. 103 when
 // TDX.TBL does not open.
-std::int16_t ApplyGeneralExceptions(std::string_view folder, const BinaryLog& log, SetupWork& setup);
+std::int16_t ApplyGeneralExceptions(std::string_view folder, const BinaryDebugLog& log, SetupWork& setup);
 
 struct ExceptionName {
   std::array<std::uint8_t, 5> key{};  // the index record's packed ZIP and kind
@@ -59,8 +59,8 @@ struct ExceptionName {
 // The exception names of a code for the active slots' kinds (and their
 // alternate kinds) at the chosen version; names of 1 or 2 characters are
 // not taken. At most capacity names; none when either file is missing.
-std::vector<ExceptionName> ReadExceptionNames(std::string_view folder, const BinaryLog& log, const SetupWork& setup,
-                                              std::string_view code, std::size_t capacity);
+std::vector<ExceptionName> ReadExceptionNames(std::string_view folder, const BinaryDebugLog& log,
+                                              const SetupWork& setup, std::string_view code, std::size_t capacity);
 
 // The exception-name choice of one end of the lane (origin or destination)
 // when several tariff slots are in use.

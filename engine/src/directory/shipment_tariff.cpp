@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <optional>
 
 #include "common/version_number.h"
 #include "directory/directory_lookups.h"
@@ -58,9 +59,10 @@ class TariffSetup {
   bool matchTariffSelection(std::array<std::int16_t, kMaxTariffSlots>& kinds,
                             std::array<std::int16_t, kMaxTariffSlots>& alternates) const;
   std::int16_t matchNamedTariff();
+  std::optional<std::size_t> nextNamedEntry(std::size_t from) const;
   bool findSlotEntry(char letter);
   void filterIntrastate();
-  std::int16_t applyExceptions();
+  std::int16_t narrowTariffSlots();
   int selectTariffEntries();
 
   RatingEngine& engine_;
@@ -84,7 +86,7 @@ void TariffSetup::setStates() {
       p.state = {'M', 'X'};
       return;
     }
-    const std::string abbreviation = engine_.states.abbreviationOf(p.zipRange.regionCode());
+    const std::string abbreviation = engine_.states.lookupStateCode(p.zipRange.regionCode());
     p.state = {abbreviation[0], abbreviation[1]};
   };
   // After the points were exchanged the origin's record is the destination's.
@@ -121,6 +123,18 @@ bool TariffSetup::matchTariffSelection(std::array<std::int16_t, kMaxTariffSlots>
   return any;
 }
 
+// The position of the next entry from from on that is dated, passes the name
+// test and whose letter fits the lane's tariff letter (any letter for a blank
+// one; an 'X' entry also for 'N').
+std::optional<std::size_t> TariffSetup::nextNamedEntry(std::size_t from) const {
+  for (std::size_t i = from; i < records().size(); ++i) {
+    const EffectiveRecord& e = records()[i];
+    if (e.date.isZero() || !PassesNameTest(rating_, e)) continue;
+    if (s_.laneLetter == ' ' || e.letter == s_.laneLetter || (e.letter == 'X' && s_.laneLetter == 'N')) return i;
+  }
+  return std::nullopt;
+}
+
 std::int16_t TariffSetup::matchNamedTariff() {
   s_.kinds.fill(0);
   s_.alternates.fill(0);
@@ -129,12 +143,8 @@ std::int16_t TariffSetup::matchNamedTariff() {
   bool anyEntry = false;
   bool sawX = false;
   std::size_t cursor = 0;
-  for (std::size_t i = 0; i < records().size() && cursor < slotCount(); ++i) {
-    const EffectiveRecord& e = records()[i];
-    if (e.date.isZero() || !PassesNameTest(rating_, e)) continue;
-    const bool letterFits =
-        s_.laneLetter == ' ' || e.letter == s_.laneLetter || (e.letter == 'X' && s_.laneLetter == 'N');
-    if (!letterFits) continue;
+  for (std::optional<std::size_t> i = nextNamedEntry(0); i && cursor < slotCount(); i = nextNamedEntry(*i + 1)) {
+    const EffectiveRecord& e = records()[*i];
     anyEntry = true;
     sawX = sawX || e.letter == 'X';
     const bool earlier =
@@ -228,7 +238,7 @@ void TariffSetup::filterIntrastate() {
   }
 }
 
-std::int16_t TariffSetup::applyExceptions() {
+std::int16_t TariffSetup::narrowTariffSlots() {
   if (activeSlots() < 2) return 0;
   const char letter = engine_.currentTariff.letter;
   if (!(letter == 'Y' || (letter == 'X' && named()))) return 0;
@@ -354,7 +364,7 @@ std::int16_t TariffSetup::run() {
     if (!matchTariffSelection(s_.kinds, s_.alternates)) return code::kInvalidZipCombination;
   }
   filterIntrastate();
-  STEP(applyExceptions());
+  STEP(narrowTariffSlots());
   setStates();
   if (activeSlots() == 0) return code::kInvalidZipCombination;
   if (selectTariffEntries() < 0) return code::kOutOfScope;

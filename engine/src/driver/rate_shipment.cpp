@@ -28,7 +28,7 @@ namespace {
 void WriteTime(const RatingEngine& engine, std::uint32_t kind) {
   std::uint8_t seconds[4];
   platform::StoreLittleEndian<std::uint32_t>(seconds, static_cast<std::uint32_t>(std::time(nullptr)));
-  engine.binaryLog.write(kind, seconds);
+  engine.binaryLog.writeBinaryDebug(kind, seconds);
 }
 
 bool CarrierNamed(const ShipmentRecord& record) {
@@ -169,10 +169,10 @@ std::int16_t RunSteps(RatingEngine& engine, Rating& rating, ShipmentRecord& reco
   const int discountBreakCount = DiscountBreakCount(record);
   ParsedRequest& r = rating.request;
 
-  engine.binaryLog.write(
+  engine.binaryLog.writeBinaryDebug(
       binary_log::kRequestHeader,
       std::span<const std::uint8_t>(record.data() + shipment::kHeader.offset, shipment::kHeader.width));
-  if (engine.binaryLog.isOn()) engine.binaryLog.write(binary_log::kVersionText, EngineVersionText().bytes());
+  if (engine.binaryLog.isOn()) engine.binaryLog.writeBinaryDebug(binary_log::kVersionText, EngineVersionText().bytes());
 
   // The request's own fields are checked before any tariff data is read.
   STEP(ParseRequestHeader(record, r));
@@ -266,7 +266,7 @@ void RateShipmentCore(RatingEngine& engine, Rating& rating, std::uint8_t* caller
   WriteTime(engine, binary_log::kRatingStarted);
   ShipmentRecord record(std::span<const std::uint8_t>(callerRecord, kShipmentRecordSize));
   if (engine.debugFlag == 'Y') {
-    TextLog log = TextLog::Open(engine.dataPath);
+    TextDebugLog log = TextDebugLog::Open(engine.dataPath);
     LogRequest(log, record);
   }
   std::int16_t failure;
@@ -280,7 +280,7 @@ void RateShipmentCore(RatingEngine& engine, Rating& rating, std::uint8_t* caller
     ClearResultAreas(record);
   std::memcpy(callerRecord, record.data(), kShipmentRecordSize);
   if (engine.debugFlag == 'Y') {
-    TextLog log = TextLog::Open(engine.dataPath);
+    TextDebugLog log = TextDebugLog::Open(engine.dataPath);
     LogAnswer(log, record);
   }
   WriteTime(engine, binary_log::kRatingEnded);

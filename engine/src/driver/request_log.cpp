@@ -21,7 +21,7 @@ std::size_t LoggedDetailLines(const ShipmentRecord& record) {
   return static_cast<std::size_t>(std::clamp<std::int32_t>(count, 0, shipment::kDetailLineCount));
 }
 
-void LogHeaderAndLines(TextLog& log, const ShipmentRecord& record, std::string_view headerTag,
+void LogHeaderAndLines(TextDebugLog& log, const ShipmentRecord& record, std::string_view headerTag,
                        std::string_view detailTag) {
   log.tag(headerTag) << Bytes(record, shipment::kHeader.offset, kLoggedHeader);
   const std::size_t lines = LoggedDetailLines(record);
@@ -31,14 +31,14 @@ void LogHeaderAndLines(TextLog& log, const ShipmentRecord& record, std::string_v
 
 }  // namespace
 
-void LogRequest(TextLog& log, const ShipmentRecord& record) {
+void LogRequest(TextDebugLog& log, const ShipmentRecord& record) {
   LogHeaderAndLines(log, record, "BeforeHeader", "BeforeDetail");
   log.tag("wDiscnt") << record.text(shipment::kDiscountRecord1);
   log.tag("iDiscnt") << record.text(shipment::kDiscountRecord2);
   log.tag("Enddll") << Bytes(record, shipment::kTail.offset + 3, 1);
 }
 
-void LogAnswer(TextLog& log, const ShipmentRecord& record) {
+void LogAnswer(TextDebugLog& log, const ShipmentRecord& record) {
   LogHeaderAndLines(log, record, "AfterHeader", "AfterDetail");
 }
 

@@ -10,9 +10,9 @@ namespace vorn {
 
 // "BeforeHeader", one "BeforeDetail" per detail line (as many as the count
 // at byte 80 says, at most 20), "wDiscnt", "iDiscnt" and "Enddll".
-void LogRequest(TextLog& log, const ShipmentRecord& record);
+void LogRequest(TextDebugLog& log, const ShipmentRecord& record);
 
 // "AfterHeader" and one "AfterDetail" per detail line.
-void LogAnswer(TextLog& log, const ShipmentRecord& record);
+void LogAnswer(TextDebugLog& log, const ShipmentRecord& record);
 
 }  // namespace vorn

@@ -107,12 +107,7 @@ class EffectiveTable::FileSession {
     stamp_ = file_->stamp();
     table_.log_.fileOpened(file_->path());
   }
-  ~FileSession() {
-    if (file_) file_->releaseContents();
-    file_.reset();
-    if (shared_) table_.mutex_.releaseShared();
-    if (owned_) table_.mutex_.release();
-  }
+  ~FileSession() { closeEffectiveFile(); }
   FileSession(const FileSession&) = delete;
   FileSession& operator=(const FileSession&) = delete;
 
@@ -127,9 +122,16 @@ class EffectiveTable::FileSession {
   bool owned_ = false;
   std::shared_ptr<platform::File> file_;
   std::optional<platform::FileStamp> stamp_;
+
+  void closeEffectiveFile() {
+    if (file_) file_->releaseContents();
+    file_.reset();
+    if (shared_) table_.mutex_.releaseShared();
+    if (owned_) table_.mutex_.release();
+  }
 };
 
-EffectiveTable::EffectiveTable(const BinaryLog& log, DataFolders& folders)
+EffectiveTable::EffectiveTable(const BinaryDebugLog& log, DataFolders& folders)
     : log_(log), folders_(folders), mutex_(kMutexName) {}
 
 void EffectiveTable::clear() {
@@ -140,7 +142,7 @@ void EffectiveTable::clear() {
   entriesStamp_.reset();
 }
 
-EffectiveTable::Reading EffectiveTable::readRecords(platform::File& file) const {
+EffectiveTable::Reading EffectiveTable::readEffectiveRecords(platform::File& file) const {
   Reading reading;
   RecordRead first = ReadRecord(file);
   if (first.code != code::kSuccess || !first.complete) {
@@ -171,27 +173,27 @@ void EffectiveTable::take(Reading&& reading, const std::optional<platform::FileS
   recordsStamp_ = stamp;
 }
 
-std::int16_t EffectiveTable::load() {
+std::int16_t EffectiveTable::loadEffectiveTable() {
   if (!records_.empty()) return code::kSuccess;
   FileSession session(*this);
   if (!session.isOpen()) return code::kCantOpenEffectiveFile;
-  Reading reading = readRecords(session.file());
+  Reading reading = readEffectiveRecords(session.file());
   if (reading.code != code::kSuccess) return code::kCantReadEffectiveFile;
   take(std::move(reading), session.stamp());
-  buildEntries();
+  sortEffectiveTable();
   return code::kSuccess;
 }
 
-std::optional<std::size_t> EffectiveTable::refresh() {
+std::optional<std::size_t> EffectiveTable::refreshEffectiveTable() {
   FileSession session(*this);
   if (!session.isOpen()) return std::nullopt;
   const platform::FileStamp stamp = session.stamp();
   if (!ShowsNoChange(entriesStamp_, stamp)) {
-    Reading reading = readRecords(session.file());
+    Reading reading = readEffectiveRecords(session.file());
     if (reading.code != code::kSuccess) return std::nullopt;
     const std::vector<EffectiveEntry> shown = entries_;
     take(std::move(reading), stamp);
-    buildEntries();
+    sortEffectiveTable();
     // A file read again only because its stamp is recent tells the caller
     // when what it shows has changed.
     const bool changed = !entriesStamp_ || *entriesStamp_ != stamp || entries_ != shown;
@@ -201,7 +203,7 @@ std::optional<std::size_t> EffectiveTable::refresh() {
   return entries_.size();
 }
 
-void EffectiveTable::buildEntries() {
+void EffectiveTable::sortEffectiveTable() {
   entries_.clear();
   bool bureauListed = false;
   for (const EffectiveRecord& r : records_) {
@@ -239,7 +241,7 @@ std::int16_t EffectiveTable::loadTariffForEntry(std::size_t position, CurrentTar
   if (!session.isOpen()) return code::kCantOpenEffectiveFile;
   const platform::FileStamp stamp = session.stamp();
   if (!ShowsNoChange(recordsStamp_, stamp)) {
-    Reading reading = readRecords(session.file());
+    Reading reading = readEffectiveRecords(session.file());
     if (reading.code != code::kSuccess) return code::kCantReadEffectiveFile;
     const bool changed = !recordsStamp_ || *recordsStamp_ != stamp || reading.records != records_;
     if (reading.records == records_)
@@ -264,9 +266,9 @@ std::int16_t EffectiveTable::loadTariffForEntry(std::size_t position, CurrentTar
   return code::kSuccess;
 }
 
-bool EffectiveTable::lock() { return platform::IsOwned(mutex_.wait(kMutexWait)); }
+bool EffectiveTable::waitEffectiveMutex() { return platform::IsOwned(mutex_.wait(kMutexWait)); }
 
-bool EffectiveTable::unlock() { return mutex_.release(); }
+bool EffectiveTable::releaseEffectiveMutex() { return mutex_.release(); }
 
 void EffectiveTable::notify(std::int32_t reason) const {
   if (notifyFunction_ == nullptr) return;

@@ -42,7 +42,7 @@ class EffectiveTable {
   static constexpr const char* kFileName = "EFCREC.TBL";
 
   // EFCREC.TBL is opened through the engine's data folders.
-  EffectiveTable(const BinaryLog& log, DataFolders& folders);
+  EffectiveTable(const BinaryDebugLog& log, DataFolders& folders);
   EffectiveTable(const EffectiveTable&) = delete;
   EffectiveTable& operator=(const EffectiveTable&) = delete;
 
@@ -55,12 +55,12 @@ class EffectiveTable {
   void clear();
   // Reads the file once: 0, 203 (cannot open) or 209 (cannot read); a table
   // that holds records is left unchanged.
-  std::int16_t load();
+  std::int16_t loadEffectiveTable();
   // Reloads the table when the file changed since the exported view was
   // built (the first look always counts as a change), telling the notify
   // function. The number of exported entries, or nothing when the file
   // cannot be opened or read (the table is then left as it was).
-  std::optional<std::size_t> refresh();
+  std::optional<std::size_t> refreshEffectiveTable();
 
   std::span<const EffectiveRecord> records() const { return records_; }
   std::span<const EffectiveEntry> entries() const { return entries_; }
@@ -73,8 +73,8 @@ class EffectiveTable {
   std::int16_t loadTariffForEntry(std::size_t position, CurrentTariff& current, int engineVersion);
 
   // The mutex protocol of the lock exports.
-  bool lock();
-  bool unlock();
+  bool waitEffectiveMutex();
+  bool releaseEffectiveMutex();
 
   void setNotify(void* context, NotifyFunction function) {
     notifyContext_ = context;
@@ -90,12 +90,13 @@ class EffectiveTable {
   };
   // Reads every record from the start of the file, sorted; the table is
   // changed only by take(), so a failed read leaves it as it was.
-  Reading readRecords(platform::File& file) const;
+  Reading readEffectiveRecords(platform::File& file) const;
   void take(Reading&& reading, const std::optional<platform::FileStamp>& stamp);
-  void buildEntries();
+  // Builds the exported entries from the records and sorts them.
+  void sortEffectiveTable();
   void notify(std::int32_t reason) const;
 
-  const BinaryLog& log_;
+  const BinaryDebugLog& log_;
   DataFolders& folders_;
   std::string folder_;
   platform::NamedMutex mutex_;

@@ -17,6 +17,14 @@ void CopyText(std::array<char, N>& slot, std::string_view text) {
   std::memcpy(slot.data(), text.data(), text.size() < N ? text.size() : N - 1);
 }
 
+// The tariff selection (TDS.SEQ) and the states (TDA.SEQ): 0, or the first
+// error.
+std::int16_t LoadTariffSelection(std::string_view folder, const BinaryDebugLog& log, SelectionTable& selection,
+                                 StateTable& states) {
+  if (std::int16_t result = selection.load(folder, log); result != code::kSuccess) return result;
+  return states.load(folder, log);
+}
+
 }  // namespace
 
 RatingEngine::RatingEngine() : effective(binaryLog, folders) {
@@ -27,12 +35,11 @@ RatingEngine::RatingEngine() : effective(binaryLog, folders) {
 
 RatingEngine::~RatingEngine() { endEffectiveTable(); }
 
-std::int16_t RatingEngine::initialiseEffectiveTable() {
+std::int16_t RatingEngine::initializeEffectiveTable() {
   effective.clear();
   effective.setFolder(effectivePath);
-  if (std::int16_t result = effective.load(); result != code::kSuccess) return result;
-  if (std::int16_t result = selection.load(effectivePath, binaryLog); result != code::kSuccess) return result;
-  return states.load(effectivePath, binaryLog);
+  if (std::int16_t result = effective.loadEffectiveTable(); result != code::kSuccess) return result;
+  return LoadTariffSelection(effectivePath, binaryLog, selection, states);
 }
 
 void RatingEngine::endEffectiveTable() {

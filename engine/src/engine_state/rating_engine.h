@@ -43,7 +43,7 @@ class RatingEngine {
 
   char serviceGuideLetter = 'N';
   char debugFlag = 'N';  // text log on when 'Y'
-  BinaryLog binaryLog;
+  BinaryDebugLog binaryLog;
 
   std::uint32_t callCounter = 0;
   std::string revisionText;
@@ -77,7 +77,7 @@ class RatingEngine {
 
   // Loads the effective table and the tariff-directory tables that live as
   // long as the engine: 0 or the first error (203, 209, 102, 101).
-  std::int16_t initialiseEffectiveTable();
+  std::int16_t initializeEffectiveTable();
   // Forgets the effective table and the current tariff.
   void endEffectiveTable();
 };

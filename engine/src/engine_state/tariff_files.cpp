@@ -83,8 +83,8 @@ std::int16_t OpenErrorOf(char letter) {
 
 std::size_t TariffFiles::slot(char letter) { return static_cast<std::size_t>(letter - 'A') % 26; }
 
-std::shared_ptr<platform::File> TariffFiles::openNamed(RatingEngine& engine, char letter, const std::string& suffix,
-                                                       std::string_view requestedName) {
+std::shared_ptr<platform::File> TariffFiles::openTariffFile(RatingEngine& engine, char letter,
+                                                            const std::string& suffix, std::string_view requestedName) {
   std::string name(platform::TrimTrailingBlanks(engine.currentTariff.name()));
   if (letter == 'D' && engine.currentTariff.tariffType == 'Y') name = requestedName;
   name = name.substr(0, 8);
@@ -125,8 +125,8 @@ std::int16_t TariffFiles::open(RatingEngine& engine, char letter, std::string_vi
   handle.reset();
 
   const std::string suffix = TariffFileSuffix(engine.currentTariff, letter);
-  std::shared_ptr<platform::File> file = openNamed(engine, letter, suffix, requestedName);
-  if (!file && letter == 'D') file = openNamed(engine, letter, "99", requestedName);
+  std::shared_ptr<platform::File> file = openTariffFile(engine, letter, suffix, requestedName);
+  if (!file && letter == 'D') file = openTariffFile(engine, letter, "99", requestedName);
   if (!file) return letter == 'D' ? 0 : OpenErrorOf(letter);
 
   if (letter == 'R') rateIndex_ = ReadRateIndex(*file);

@@ -72,8 +72,8 @@ class TariffFiles {
 
  private:
   static std::size_t slot(char letter);
-  std::shared_ptr<platform::File> openNamed(RatingEngine& engine, char letter, const std::string& suffix,
-                                            std::string_view requestedName);
+  std::shared_ptr<platform::File> openTariffFile(RatingEngine& engine, char letter, const std::string& suffix,
+                                                 std::string_view requestedName);
 
   std::array<std::shared_ptr<platform::File>, 26> files_;
   // Where each was opened, and that folder's generation then.

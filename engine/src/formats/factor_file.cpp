@@ -34,12 +34,12 @@ class FactorReader {
         factors_(factors),
         parameters_(parameters) {}
 
-  std::int16_t readDigitFormat();
+  std::int16_t readFactorsDigit();
   // Applies the parameter lines left after the last data line.
   void applyRemainingParameters() {
     while (nextData()) {}
   }
-  std::int16_t readLetterFormat();
+  std::int16_t readFactorsLetter();
 
  private:
   // The next data line's tokens, applying the parameter lines before it;
@@ -78,7 +78,7 @@ std::optional<std::vector<std::string_view>> FactorReader::nextData() {
 }
 
 void FactorReader::applyParameter(std::string_view line) {
-  const std::optional<ParameterLine> parameter = ParseParameterLine(line, parameters_);
+  const std::optional<ParameterLine> parameter = ParseParmLine(line, parameters_);
   if (!parameter) return;
   const std::string_view value = parameter->values.front();
   switch (parameter->index) {
@@ -118,7 +118,7 @@ void FactorReader::setClass(std::size_t index, std::string_view token) {
   token.copy(slot.data(), context_.tariffType == '0' && context_.tariffLetter == 'P' ? 3 : 5);
 }
 
-std::int16_t FactorReader::readDigitFormat() {
+std::int16_t FactorReader::readFactorsDigit() {
   const std::optional<std::uint32_t> sets = nextCount();
   if (!sets) return 0;
   factors_.setCount = static_cast<std::int16_t>(std::min<std::uint32_t>(*sets, kMaxSets));
@@ -178,7 +178,7 @@ void FactorReader::resetSection() {
   factors_.cityAddOnCode = {};
 }
 
-std::int16_t FactorReader::readLetterFormat() {
+std::int16_t FactorReader::readFactorsLetter() {
   for (;;) {
     resetSection();
     auto classes = nextData();
@@ -260,12 +260,12 @@ std::int16_t ReadFactorFile(std::string_view text, const FactorFileContext& cont
       core.breakCount = 0;
       factors.setCount = 0;
       factors.setNumbers = {};
-      reader.readDigitFormat();
+      reader.readFactorsDigit();
     }
     reader.applyRemainingParameters();
     return 0;
   }
-  return reader.readLetterFormat();
+  return reader.readFactorsLetter();
 }
 
 }  // namespace vorn

@@ -30,10 +30,13 @@ inline constexpr std::size_t kFactorRows = 25;
 inline constexpr std::size_t kMaxSets = 25;
 inline constexpr std::size_t kMaxCityAddOns = 80;
 
+// Percentages in hundredths, a row per class: letter types by class and
+// break (0: the nearest non-zero break to the left); digit types by set and
+// class.
+using ClassPercentMatrix = std::array<std::array<std::int32_t, kFactorsPerRow>, kMaxClasses>;
+
 struct TariffFactors {
-  // Class percentages: letter types by class and break; digit types by set
-  // and class.
-  std::array<std::array<std::int32_t, kFactorsPerRow>, kMaxClasses> classPercent{};
+  ClassPercentMatrix classPercent{};
   // Factor rows: digit types by set and break; types 'D' and 'H' one row
   // per break.
   std::array<std::array<std::int32_t, kFactorsPerRow>, kFactorRows> factorRows{};

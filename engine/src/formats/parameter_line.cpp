@@ -10,7 +10,7 @@
 
 namespace vorn {
 
-std::optional<ParameterLine> ParseParameterLine(std::string_view line, const ParameterTable& table) {
+std::optional<ParameterLine> ParseParmLine(std::string_view line, const ParameterTable& table) {
   while (line.size() >= 2 && line[0] == '*' && line[1] == ' ') line.remove_prefix(2);
   std::vector<std::string_view> tokens = SplitTokens(line, " =\t\r\n");
   if (tokens.size() < 2) return std::nullopt;

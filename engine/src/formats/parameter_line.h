@@ -20,7 +20,7 @@ struct ParameterLine {
   std::vector<std::string_view> values;  // at least one
 };
 
-std::optional<ParameterLine> ParseParameterLine(std::string_view line, const ParameterTable& table);
+std::optional<ParameterLine> ParseParmLine(std::string_view line, const ParameterTable& table);
 
 // A break list (BRKS, BRK2): each value a 3-character label and a flag from
 // its fourth character: '*' 1, 'X' or 'x' -1, anything else 0. At most 9.

@@ -11,9 +11,9 @@ namespace vorn {
 
 // Lines are read one by one (a CR before the LF is dropped, so a file with
 // CR LF lines reads the same), and a line without a state number is skipped.
-std::int16_t StateTable::load(std::string_view folder, const BinaryLog& log) {
+std::int16_t StateTable::load(std::string_view folder, const BinaryDebugLog& log) {
   entries_.clear();
-  std::optional<std::vector<std::uint8_t>> content = ReadTableFile(folder, kFileName, log);
+  std::optional<std::vector<std::uint8_t>> content = OpenTableStream(folder, kFileName, log);
   if (!content) return code::kCantOpenStateTable;
   const std::string_view text(reinterpret_cast<const char*>(content->data()), content->size());
   for (std::string_view line : platform::SplitLines(text)) {
@@ -32,7 +32,7 @@ std::int16_t StateTable::load(std::string_view folder, const BinaryLog& log) {
   return code::kSuccess;
 }
 
-std::string StateTable::abbreviationOf(std::int16_t number) const {
+std::string StateTable::lookupStateCode(std::int16_t number) const {
   auto it = std::lower_bound(entries_.begin(), entries_.end(), number,
                              [](const StateEntry& e, std::int16_t n) { return e.number < n; });
   if (it == entries_.end() || it->number != number) return "**";

@@ -24,11 +24,11 @@ class StateTable {
   static constexpr const char* kFileName = "TDA.SEQ";
 
   // Loads TDA.SEQ from the folder: 0, or 101 when it cannot be opened.
-  std::int16_t load(std::string_view folder, const BinaryLog& log);
+  std::int16_t load(std::string_view folder, const BinaryDebugLog& log);
   void clear() { entries_.clear(); }
 
   // The abbreviation of a state number, or "**" when the table has none.
-  std::string abbreviationOf(std::int16_t number) const;
+  std::string lookupStateCode(std::int16_t number) const;
   const std::vector<StateEntry>& entries() const { return entries_; }
 
  private:

@@ -14,9 +14,9 @@ void SelectionTable::clear() {
   slotCount_ = 0;
 }
 
-std::int16_t SelectionTable::load(std::string_view folder, const BinaryLog& log) {
+std::int16_t SelectionTable::load(std::string_view folder, const BinaryDebugLog& log) {
   clear();
-  std::optional<std::vector<std::uint8_t>> content = ReadTableFile(folder, kFileName, log);
+  std::optional<std::vector<std::uint8_t>> content = OpenTableStream(folder, kFileName, log);
   if (!content) return code::kCantOpenSelectionTable;
   const std::string_view text(reinterpret_cast<const char*>(content->data()), content->size());
   for (std::string_view line : platform::SplitLines(text)) {

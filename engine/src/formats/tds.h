@@ -29,7 +29,7 @@ class SelectionTable {
   static constexpr std::int16_t kMaxSlots = 50;
 
   // Loads TDS.SEQ from the folder: 0, or 102 when it cannot be opened.
-  std::int16_t load(std::string_view folder, const BinaryLog& log);
+  std::int16_t load(std::string_view folder, const BinaryDebugLog& log);
   void clear();
 
   const std::vector<SelectionEntry>& entries() const { return entries_; }

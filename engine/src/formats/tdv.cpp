@@ -6,9 +6,9 @@
 
 namespace vorn {
 
-std::int16_t VersionList::load(std::string_view folder, const BinaryLog& log) {
+std::int16_t VersionList::load(std::string_view folder, const BinaryDebugLog& log) {
   versions_.clear();
-  std::optional<std::vector<std::uint8_t>> content = ReadTableFile(folder, kFileName, log);
+  std::optional<std::vector<std::uint8_t>> content = OpenTableStream(folder, kFileName, log);
   if (!content) return code::kCantOpenVersionList;
   const std::string_view text(reinterpret_cast<const char*>(content->data()), content->size());
   for (std::string_view line : platform::SplitLines(text)) {

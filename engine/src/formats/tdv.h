@@ -25,7 +25,7 @@ class VersionList {
 
   // Reads TDV.SEQ from the folder, in file order: 0, 130 when it cannot be
   // opened, 131 when no line reads or more lines read than the list holds.
-  std::int16_t load(std::string_view folder, const BinaryLog& log);
+  std::int16_t load(std::string_view folder, const BinaryDebugLog& log);
 
   const std::vector<TariffVersion>& versions() const { return versions_; }
 

@@ -135,7 +135,7 @@ VORN_EXPORT int Vorn_GetTables(char* tariffTables) { return Vorn_GetTablesEx(nul
 
 VORN_EXPORT int16_t Vorn_GetEffectiveTableSizeEx(VornHandle) {
   return WithEngine(static_cast<int16_t>(-1), [](RatingEngine& engine) {
-    std::optional<std::size_t> count = engine.effective.refresh();
+    std::optional<std::size_t> count = engine.effective.refreshEffectiveTable();
     return count ? static_cast<int16_t>(*count) : static_cast<int16_t>(-1);
   });
 }
@@ -145,7 +145,7 @@ VORN_EXPORT int16_t Vorn_GetEffectiveTableSize(void) { return Vorn_GetEffectiveT
 VORN_EXPORT char* Vorn_GetEffectiveTableEx(VornHandle, char* entry, int index) {
   return WithEngine(static_cast<char*>(nullptr), [&](RatingEngine& engine) -> char* {
     if (entry == nullptr || index < 0) return nullptr;
-    std::optional<std::size_t> count = engine.effective.refresh();
+    std::optional<std::size_t> count = engine.effective.refreshEffectiveTable();
     if (!count || static_cast<std::size_t>(index) >= *count) return nullptr;
     std::memcpy(entry, engine.effective.entries()[static_cast<std::size_t>(index)].data(), kEffectiveEntrySize);
     return entry;
@@ -157,13 +157,13 @@ VORN_EXPORT char* Vorn_GetEffectiveTable(char* entry, int index) {
 }
 
 VORN_EXPORT int Vorn_LockEffectiveEx(VornHandle) {
-  return WithEngine(0, [](RatingEngine& engine) { return engine.effective.lock() ? 1 : 0; });
+  return WithEngine(0, [](RatingEngine& engine) { return engine.effective.waitEffectiveMutex() ? 1 : 0; });
 }
 
 VORN_EXPORT int Vorn_LockEffective(void) { return Vorn_LockEffectiveEx(nullptr); }
 
 VORN_EXPORT int Vorn_UnlockEffectiveEx(VornHandle) {
-  return WithEngine(0, [](RatingEngine& engine) { return engine.effective.unlock() ? 1 : 0; });
+  return WithEngine(0, [](RatingEngine& engine) { return engine.effective.releaseEffectiveMutex() ? 1 : 0; });
 }
 
 VORN_EXPORT int Vorn_UnlockEffective(void) { return Vorn_UnlockEffectiveEx(nullptr); }

@@ -22,7 +22,7 @@ char ReadLetter(const std::string& settings, const char* key) {
 }
 
 void LogInitialisation(RatingEngine& engine, std::int16_t result) {
-  TextLog log = TextLog::Open(engine.dataPath);
+  TextDebugLog log = TextDebugLog::Open(engine.dataPath);
   if (!log.isOpen()) {
     engine.debugFlag = 'N';
     return;
@@ -59,7 +59,7 @@ std::int16_t InitialiseEngine(RatingEngine& engine, const char* dataPath) {
 
   engine.debugFlag = ReadLetter(settings, "DebugFlag");
   const int logSize = platform::ReadProfileInt(settings, "Debug", "MBLogSize", 20);
-  TextLog::SetSizeLimit(logSize);
+  TextDebugLog::SetSizeLimit(logSize);
   engine.binaryLog.setLetter(ReadLetter(settings, "BinaryDebug"));
   process.useCriticalSection = platform::ReadProfileInt(settings, "Options", "UseCriticalSection", 1);
 
@@ -70,7 +70,7 @@ std::int16_t InitialiseEngine(RatingEngine& engine, const char* dataPath) {
     engine.dataPath = platform::DriveAndDirectory(*override);
   }
 
-  const std::int16_t result = engine.initialiseEffectiveTable();
+  const std::int16_t result = engine.initializeEffectiveTable();
   if (engine.debugFlag == 'Y') LogInitialisation(engine, result);
   return result;
 }
@@ -81,7 +81,7 @@ bool ChangeDataPath(RatingEngine& engine, const char* path) {
   if (trimmed.empty()) return false;
   engine.dataPath = platform::DriveAndDirectory(trimmed);
   if (engine.debugFlag == 'Y') {
-    TextLog log = TextLog::Open(engine.dataPath);
+    TextDebugLog log = TextDebugLog::Open(engine.dataPath);
     log.tag("ToPath in Vorn_Set_Vorndata") << engine.dataPath << "EndofString";
   }
   return true;

@@ -31,12 +31,12 @@ VORN_EXPORT void Vorn_RatePackage(const char* request, char* result) {
   WithEngine([&](RatingEngine& engine) {
     const int count = PackageCountOf(request);
     if (engine.debugFlag == 'Y') {
-      TextLog log = TextLog::Open(engine.dataPath);
+      TextDebugLog log = TextDebugLog::Open(engine.dataPath);
       LogPackageRequest(log, request, count);
     }
     RatePackageRequest(engine, request, result);
     if (engine.debugFlag == 'Y') {
-      TextLog log = TextLog::Open(engine.dataPath);
+      TextDebugLog log = TextDebugLog::Open(engine.dataPath);
       LogPackageResult(log, result, count);
     }
   });

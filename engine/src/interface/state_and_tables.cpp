@@ -17,7 +17,7 @@ std::optional<std::string> StateOfCode(RatingEngine& engine, std::string_view co
   ZipRangeRecord record;
   if (GetZipRangeRecord(engine.effectivePath, engine.binaryLog, code, std::nullopt, record) != 0) return std::nullopt;
   if (!ZipInRange(code, record)) return std::nullopt;
-  const std::string state = engine.states.abbreviationOf(record.regionCode());
+  const std::string state = engine.states.lookupStateCode(record.regionCode());
   if (state == "**") return std::nullopt;
   return state;
 }

@@ -83,7 +83,8 @@ std::optional<Codes> ZoneCodes(std::span<const std::uint8_t> list, std::string_v
 // Whether the membership section lists the lane's key for the adjustment
 // number: mode 'Y' by its first 5 characters and then its sixth, mode 'J'
 // by all 6.
-bool IsMember(std::span<const std::uint8_t> section, char mode, std::string_view key, std::string_view number) {
+bool CheckGlobalMembership(std::span<const std::uint8_t> section, char mode, std::string_view key,
+                           std::string_view number) {
   if (key.size() < 6) return false;
   for (std::size_t at = 0; at + gl::member::kSize <= section.size(); at += gl::member::kSize) {
     const std::span<const std::uint8_t> r = section.subspan(at, gl::member::kSize);
@@ -189,7 +190,9 @@ std::int16_t LoadGlobalAdjustments(std::span<const std::uint8_t> list, const Glo
         const std::optional<FoundAdjustment> record = adjustments.recordAt(number, recordSize);
         if (!record) continue;
         const std::string_view adjustment = Text(record->bytes, gl::adjustment::kNumber.offset, 5);
-        if (membership != 'N' && IsMember(members, membership, lane.membershipKey, adjustment) != keepMembers) continue;
+        if (membership != 'N' &&
+            CheckGlobalMembership(members, membership, lane.membershipKey, adjustment) != keepMembers)
+          continue;
         if (const std::int16_t c = AddGlobalAdjustment(global, *record, adjustment); c != 0) return c;
       }
     }

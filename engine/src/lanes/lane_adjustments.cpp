@@ -105,7 +105,7 @@ std::int16_t LoadGlobalList(RatingEngine& engine, Rating& rating, std::span<cons
   const AdjustmentFile adjustments(*engine.files.file('A'));
   const std::int16_t c = LoadGlobalAdjustments(list, baseKeys, adjustments, lane, lanes);
   if (c != 0) return c;
-  engine.binaryLog.write(kGlobalListLogged, GlobalListImage(lanes.global));
+  engine.binaryLog.writeBinaryDebug(kGlobalListLogged, GlobalListImage(lanes.global));
   // A list kept from the pass's first load holds its percentages already.
   if (engine.currentTariff.name().front() != 'U' || lanes.global.remembered != 0) return 0;
   const DateKey& date = engine.currentTariff.date;
@@ -189,9 +189,9 @@ int ApplyPassLaneAdjustments(RatingEngine& engine, Rating& rating) {
   const LaneAdjustmentWork& lanes = rating.lanes;
   const bool rangeLanes = lanes.type == LaneAdjustmentType::kRangeLanes;
   if (result == 0 && (lanes.type == LaneAdjustmentType::kPointPairs || (rangeLanes && lanes.mode == 1)))
-    engine.binaryLog.write(kPointHitsLogged, ValueHitImage(lanes.hits));
+    engine.binaryLog.writeBinaryDebug(kPointHitsLogged, ValueHitImage(lanes.hits));
   if (result == 0 && (lanes.type == LaneAdjustmentType::kZonePercent || (rangeLanes && lanes.mode == 3)))
-    engine.binaryLog.write(kOperatorHitsLogged, ValueHitImage(lanes.hits));
+    engine.binaryLog.writeBinaryDebug(kOperatorHitsLogged, ValueHitImage(lanes.hits));
   return result;
 }
 

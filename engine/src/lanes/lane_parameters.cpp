@@ -25,7 +25,7 @@ static_assert(AdjustmentParameterSet::kEntries == kMaxBreakListEntries);
 
 void ApplyLaneParameterLine(std::string_view line, LaneParameterLine which, LaneAdjustmentWork& work) {
   static const ParameterTable kNames;
-  const std::optional<ParameterLine> parameter = ParseParameterLine(line, kNames);
+  const std::optional<ParameterLine> parameter = ParseParmLine(line, kNames);
   if (!parameter) return;
   const std::string_view value = parameter->values.front();
   switch (parameter->index) {

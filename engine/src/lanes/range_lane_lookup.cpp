@@ -49,9 +49,9 @@ class RangeScan {
 
  private:
   // Scans the lane records in [start, end); false when they are out of order.
-  bool scan(std::size_t start, std::size_t end);
+  bool scanLaneRanges(std::size_t start, std::size_t end);
   void store(std::span<const std::uint8_t> record);
-  bool excluded(std::span<const std::uint8_t> field) const;
+  bool isExcludedAdjustment(std::span<const std::uint8_t> field) const;
   bool full() const { return slots_ >= static_cast<int>(AdjustmentHitTable::kSlots); }
 
   std::span<const std::uint8_t> list_;
@@ -73,7 +73,7 @@ std::int16_t RangeScan::run() {
       lanesEnd_ > size || header_.firstLane() < Header::kSize || header_.firstLane() > lanesEnd_)
     return code::kCantReadLaneList;
   if (header_.indexOffset() == 0) {
-    if (!scan(header_.firstLane(), lanesEnd_)) return code::kCantReadLaneList;
+    if (!scanLaneRanges(header_.firstLane(), lanesEnd_)) return code::kCantReadLaneList;
   } else {
     std::size_t at = header_.indexOffset();
     std::size_t blockStart = header_.firstLane();
@@ -94,7 +94,7 @@ std::int16_t RangeScan::run() {
       if (static_cast<char>(entry[range_lanes::index::kOrderedByOrigin]) == 'F' &&
           Text(entry, range_lanes::index::kLowestOrigin) > lane_.originKey)
         break;
-      if (!scan(start, end)) return code::kCantReadLaneList;
+      if (!scanLaneRanges(start, end)) return code::kCantReadLaneList;
       if (mark == range_lanes::index::kLast || full()) break;
       at += recordSize_;
     }
@@ -112,7 +112,7 @@ std::int16_t RangeScan::run() {
   return 0;
 }
 
-bool RangeScan::scan(std::size_t start, std::size_t end) {
+bool RangeScan::scanLaneRanges(std::size_t start, std::size_t end) {
   namespace lane = range_lanes::lane;
   std::optional<std::string_view> previousLow;
   for (std::size_t at = start; at + recordSize_ <= end && !full(); at += recordSize_) {
@@ -145,7 +145,7 @@ void RangeScan::store(std::span<const std::uint8_t> record) {
   const int slot = record[range_lanes::lane::kSlot];
   // Slots are places 1 to 10; a record of a higher one is left out.
   if (slot > kLastSlot) return;
-  if (header_.exclusionOn() && excluded(field)) return;
+  if (header_.exclusionOn() && isExcludedAdjustment(field)) return;
   if (slot == 0) {
     slots_ = StoreAdjustmentHit(field, mode_, std::nullopt, slots_, work_).value_or(slots_);
   } else {
@@ -157,7 +157,7 @@ void RangeScan::store(std::span<const std::uint8_t> record) {
 // The exclusion part: records of 23 bytes and the field, each a range of
 // rate-record heads (bytes 3 to 9) and an adjustment field. With letter 'I'
 // only listed hits are kept, with any other letter listed hits are dropped.
-bool RangeScan::excluded(std::span<const std::uint8_t> field) const {
+bool RangeScan::isExcludedAdjustment(std::span<const std::uint8_t> field) const {
   namespace exclusion = range_lanes::exclusion;
   const std::size_t size = exclusion::kField + fieldWidth_;
   const std::string_view head = lane_.rateHead.size() >= 10 ? lane_.rateHead.substr(3, 7) : std::string_view();

@@ -64,6 +64,28 @@ std::optional<std::array<char, 3>> RangeSuffix(const platform::File& file, std::
   return RangeRecord(record).suffix();
 }
 
+// Adds the slot codes to the lane-pair list, each with suffix "000" and with
+// the range record's suffix when one holds the rate-record head; even slot
+// indexes take the origin's code, odd ones the destination's. The hit count
+// counts the pairs. 0, or 234 when the pairs would overflow the list.
+std::int16_t AddSlotCodes(const platform::File& file, std::uint32_t zipEnd, const SlotCodes& slots,
+                          std::string_view rateHead, LaneAdjustmentWork& work) {
+  const std::optional<std::array<char, 3>> suffix = RangeSuffix(file, zipEnd, rateHead);
+  int pairs = 0;
+  for (int i = 0; i < slots.count; ++i) {
+    const std::array<char, 3>& slotCode = (i % 2 == 0 ? slots.origin : slots.destination)[static_cast<std::size_t>(i)];
+    if (slotCode[0] == 0 || std::string_view(slotCode.data(), 3) == "   ") continue;
+    const std::optional<int> next = StoreAdjustmentHit(
+        std::span(reinterpret_cast<const std::uint8_t*>(slotCode.data()), slotCode.size()), 2, suffix, pairs, work);
+    // More pairs than the list holds would leave some of the lane's
+    // adjustments out.
+    if (!next) return code::kLaneAdjustmentTooBig;
+    pairs = *next;
+    work.hits.count = static_cast<std::int16_t>(pairs);
+  }
+  return 0;
+}
+
 }  // namespace
 
 std::int16_t LoadZipSlotAdjustments(const platform::File& laneFile,
@@ -79,21 +101,7 @@ std::int16_t LoadZipSlotAdjustments(const platform::File& laneFile,
   SlotCodes slots;
   if (originZip) ReadSlots(laneFile, lastZipRecord, *originZip, slots.origin, slots.count);
   if (destinationZip) ReadSlots(laneFile, lastZipRecord, *destinationZip, slots.destination, slots.count);
-  const std::optional<std::array<char, 3>> suffix = RangeSuffix(laneFile, zipEnd, rateHead);
-
-  int pairs = 0;
-  for (int i = 0; i < slots.count; ++i) {
-    const std::array<char, 3>& slotCode = (i % 2 == 0 ? slots.origin : slots.destination)[static_cast<std::size_t>(i)];
-    if (slotCode[0] == 0 || std::string_view(slotCode.data(), 3) == "   ") continue;
-    const std::optional<int> next = StoreAdjustmentHit(
-        std::span(reinterpret_cast<const std::uint8_t*>(slotCode.data()), slotCode.size()), 2, suffix, pairs, work);
-    // More pairs than the list holds would leave some of the lane's
-    // adjustments out.
-    if (!next) return code::kLaneAdjustmentTooBig;
-    pairs = *next;
-    work.hits.count = static_cast<std::int16_t>(pairs);
-  }
-  return 0;
+  return AddSlotCodes(laneFile, zipEnd, slots, rateHead, work);
 }
 
 }  // namespace vorn

@@ -21,6 +21,8 @@ namespace {
 namespace zone_text = lane_list::zone_text;
 using zone_text::PairRecord;
 using ZoneCodes = std::vector<std::string>;
+using ZoneCodeList = std::array<ZoneCodes, 2>;  // origin, destination
+using LanePairs = std::vector<std::string>;     // origin code + destination code
 
 // The text's lines in order, each with the offset of its start; a line ends
 // before its LF.
@@ -55,7 +57,7 @@ bool IsParameterLine(std::string_view line) { return !line.empty() && line[0] ==
 struct RangeScan {
   bool wellFormed = false;  // a "*" line ends the range part and no line is too long
   std::size_t endLine = 0;  // the offset of that line
-  std::array<ZoneCodes, 2> codes;
+  ZoneCodeList codes;
 };
 
 ZoneCodes CodesOf(std::string_view line) {
@@ -70,7 +72,8 @@ ZoneCodes CodesOf(std::string_view line) {
   return codes;
 }
 
-RangeScan ScanRanges(std::string_view text, const std::array<std::string_view, 2>& keys, LaneAdjustmentWork& work) {
+RangeScan FindZipZoneCodes(std::string_view text, const std::array<std::string_view, 2>& keys,
+                           LaneAdjustmentWork& work) {
   RangeScan scan;
   LineReader lines(text, 0);
   int topLines = 0;
@@ -180,8 +183,16 @@ void SortHits(AdjustmentHitTable& hits, bool byValue) {
   }
 }
 
-std::int16_t MatchPairs(std::string_view text, std::size_t start, std::size_t end,
-                        const std::vector<std::string>& pairs, const ZonePairLane& lane, AdjustmentHitTable& hits) {
+// Every origin code with every destination code, in the codes' order.
+LanePairs BuildLanePairs(const ZoneCodeList& codes) {
+  LanePairs pairs;
+  for (const std::string& o : codes[0])
+    for (const std::string& d : codes[1]) pairs.push_back(o + d);
+  return pairs;
+}
+
+std::int16_t MatchLanePairs(std::string_view text, std::size_t start, std::size_t end, const LanePairs& pairs,
+                            const ZonePairLane& lane, AdjustmentHitTable& hits) {
   hits = AdjustmentHitTable{};
   for (std::size_t at = start; at + PairRecord::kSize <= end; at += PairRecord::kSize) {
     const PairRecord record(std::span(reinterpret_cast<const std::uint8_t*>(text.data()) + at, PairRecord::kSize));
@@ -204,16 +215,14 @@ std::int16_t MatchPairs(std::string_view text, std::size_t start, std::size_t en
 
 std::int16_t LoadZonePairAdjustments(std::string_view text, const ZonePairLane& lane, LaneAdjustmentWork& work) {
   work.hits = AdjustmentHitTable{};
-  RangeScan ranges = ScanRanges(text, {lane.originKey, lane.destinationKey}, work);
+  RangeScan ranges = FindZipZoneCodes(text, {lane.originKey, lane.destinationKey}, work);
   if (!ranges.wellFormed) return code::kCantReadLaneList;
   ZoneCodes& origin = ranges.codes[0];
   ZoneCodes& destination = ranges.codes[1];
   if ((origin.empty() || destination.empty()) && !lane.numberForced) return 0;
   std::sort(origin.begin(), origin.end());
   std::sort(destination.begin(), destination.end());
-  std::vector<std::string> pairs;
-  for (const std::string& o : origin)
-    for (const std::string& d : destination) pairs.push_back(o + d);
+  const LanePairs pairs = BuildLanePairs(ranges.codes);
 
   const bool trailer =
       text.size() >= PairRecord::kSize &&
@@ -221,7 +230,7 @@ std::int16_t LoadZonePairAdjustments(std::string_view text, const ZonePairLane& 
   const std::optional<std::size_t> start = PairPartStart(text, ranges.endLine, trailer, work);
   if (!start) return code::kCantReadLaneList;
   const std::size_t end = trailer ? text.size() - PairRecord::kSize : text.size();
-  return MatchPairs(text, std::min(*start, end), end, pairs, lane, work.hits);
+  return MatchLanePairs(text, std::min(*start, end), end, pairs, lane, work.hits);
 }
 
 }  // namespace vorn

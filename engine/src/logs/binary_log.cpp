@@ -33,7 +33,7 @@ void AppendBinaryLogRecord(std::uint32_t kind, std::span<const std::uint8_t> dat
   ::close(fd);
 }
 
-void BinaryLog::fileOpened(std::string_view fullName) const {
+void BinaryDebugLog::fileOpened(std::string_view fullName) const {
   if (!isOn()) return;
   std::array<std::uint8_t, binary_log::kFileNameLength> name{};
   std::copy_n(fullName.begin(), std::min(fullName.size(), name.size() - 1), name.begin());

@@ -24,13 +24,13 @@ inline constexpr std::size_t kFileNameLength = 260;
 void AppendBinaryLogRecord(std::uint32_t kind, std::span<const std::uint8_t> data);
 
 // The engine's switch of the binary log and its writers.
-class BinaryLog {
+class BinaryDebugLog {
  public:
   bool isOn() const { return letter_ == 'Y'; }
   void setLetter(char letter) { letter_ = letter; }
   char letter() const { return letter_; }
 
-  void write(std::uint32_t kind, std::span<const std::uint8_t> data) const {
+  void writeBinaryDebug(std::uint32_t kind, std::span<const std::uint8_t> data) const {
     if (isOn()) AppendBinaryLogRecord(kind, data);
   }
   // Kind 15: the full name of a file the engine opened, in 260 bytes

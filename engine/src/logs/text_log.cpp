@@ -7,7 +7,7 @@
 
 namespace vorn {
 
-std::string TextLog::PathIn(std::string_view dataPath) {
+std::string TextDebugLog::PathIn(std::string_view dataPath) {
   return platform::ResolvePath(platform::WithTrailingSeparator(std::string(dataPath)) + "vorn.dbg");
 }
 
@@ -15,13 +15,13 @@ namespace {
 std::atomic<int> gSizeLimitMegabytes{20};
 }  // namespace
 
-void TextLog::SetSizeLimit(int megabytes) { gSizeLimitMegabytes = megabytes < 1 ? 1 : megabytes; }
+void TextDebugLog::SetSizeLimit(int megabytes) { gSizeLimitMegabytes = megabytes < 1 ? 1 : megabytes; }
 
-int TextLog::SizeLimit() { return gSizeLimitMegabytes; }
+int TextDebugLog::SizeLimit() { return gSizeLimitMegabytes; }
 
-TextLog TextLog::Open(std::string_view dataPath) {
+TextDebugLog TextDebugLog::Open(std::string_view dataPath) {
   const int limitMegabytes = SizeLimit();
-  TextLog log;
+  TextDebugLog log;
   const std::string path = PathIn(dataPath);
   log.file_.reset(std::fopen(path.c_str(), "ab"));
   if (!log.file_) return log;
@@ -35,12 +35,12 @@ TextLog TextLog::Open(std::string_view dataPath) {
   return log;
 }
 
-TextLog& TextLog::operator<<(std::string_view text) {
+TextDebugLog& TextDebugLog::operator<<(std::string_view text) {
   if (file_) std::fwrite(text.data(), 1, text.size(), file_.get());
   return *this;
 }
 
-TextLog& TextLog::tag(std::string_view name) {
+TextDebugLog& TextDebugLog::tag(std::string_view name) {
   *this << "\r\n" << name << "=";
   return *this;
 }

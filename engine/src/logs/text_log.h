@@ -11,12 +11,12 @@
 
 namespace vorn {
 
-class TextLog {
+class TextDebugLog {
  public:
   // Opens vorn.dbg in dataPath for appending; when it holds at least the
   // size limit's megabytes (and is not empty) it is deleted and started
   // empty. Returns an unopened log when the file cannot be opened.
-  static TextLog Open(std::string_view dataPath);
+  static TextDebugLog Open(std::string_view dataPath);
 
   // The size limit in megabytes, one for the process (at least 1; 20 until
   // an initialisation reads another).
@@ -25,9 +25,9 @@ class TextLog {
 
   bool isOpen() const { return file_ != nullptr; }
   // Writes text as it stands (no line-end translation).
-  TextLog& operator<<(std::string_view text);
+  TextDebugLog& operator<<(std::string_view text);
   // "\r\n" + tag + "=": the start of a tagged value.
-  TextLog& tag(std::string_view name);
+  TextDebugLog& tag(std::string_view name);
 
   // The file's path for a data path.
   static std::string PathIn(std::string_view dataPath);

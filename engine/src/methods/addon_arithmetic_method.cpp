@@ -35,7 +35,7 @@ std::int32_t LocalValue(std::int32_t sum) {
 // The record whose bytes 5-8 hold the key (the lowest of several).
 void ReadRecordByKey(RatingEngine& engine, Rating& rating, std::string_view key) {
   const platform::File& file = OpenRateFile(engine);
-  const std::optional<std::int64_t> hit = SearchFileRecords(file, kRecordLength, [&](std::span<const std::uint8_t> r) {
+  const std::optional<std::int64_t> hit = FileBinarySearch(file, kRecordLength, [&](std::span<const std::uint8_t> r) {
     if (r.size() < 9) return 1;
     return key.compare(std::string_view(reinterpret_cast<const char*>(r.data()) + 5, 4));
   });
@@ -55,8 +55,8 @@ void RateByAddOnArithmetic(RatingEngine& engine, Rating& rating, std::string& te
     const std::uint32_t v = MatrixCellValue(engine, rating, cell);
     const std::int64_t number = (v & 1023u) + o.addOn % 1000 + d.addOn % 1000;
     service = v / 1024 + o.addOn / 1000 + d.addOn / 1000;
-    engine.binaryLog.write(binary_log::kMethodText,
-                           std::span(reinterpret_cast<const std::uint8_t*>(kRule.data()), kRule.size()));
+    engine.binaryLog.writeBinaryDebug(binary_log::kMethodText,
+                                      std::span(reinterpret_cast<const std::uint8_t*>(kRule.data()), kRule.size()));
     rating.methods.rateBasisNumber = static_cast<std::int32_t>(number);
     ReadRateRecordByNumber(engine, rating, number, kRecordLength);
   } else {

@@ -44,7 +44,7 @@ const platform::File& OpenLetter(RatingEngine& engine, char letter) {
 std::optional<std::int32_t> FindPointNumber(const platform::File& file, const std::array<char, 6>& code) {
   const std::string key = ComparableCode(std::string_view(code.data(), code.size()));
   if (key.empty()) return std::nullopt;
-  const auto hit = SearchFileRecords(file, kPointRecordSize, [&](std::span<const std::uint8_t> r) {
+  const auto hit = FileBinarySearch(file, kPointRecordSize, [&](std::span<const std::uint8_t> r) {
     const std::string_view record(reinterpret_cast<const char*>(r.data()), r.size());
     if (key < record.substr(kLowZip, key.size())) return -1;
     if (key > record.substr(kHighZip, key.size())) return 1;
@@ -95,7 +95,7 @@ std::int64_t CombinedRecordNumber(RatingEngine& engine, Rating& rating) {
   rating.rates.destination.number = static_cast<std::int16_t>(*destination);
 
   const platform::File& pairs = OpenLetter(engine, 'I');
-  const auto hit = SearchFileRecords(pairs, kPairRecordSize, [&](std::span<const std::uint8_t> p) {
+  const auto hit = FileBinarySearch(pairs, kPairRecordSize, [&](std::span<const std::uint8_t> p) {
     if (p.size() < kPairRecordSize) return 1;
     const int byOrigin = Compare(*origin, platform::LoadLittleEndian<std::int32_t>(p.data()));
     return byOrigin != 0 ? byOrigin : Compare(*destination, platform::LoadLittleEndian<std::int32_t>(p.data() + 4));

@@ -16,13 +16,13 @@ namespace {
 void Log16(const RatingEngine& engine, std::uint32_t kind, std::int64_t value) {
   std::uint8_t bytes[2];
   platform::StoreLittleEndian<std::uint16_t>(bytes, static_cast<std::uint16_t>(value));
-  engine.binaryLog.write(kind, bytes);
+  engine.binaryLog.writeBinaryDebug(kind, bytes);
 }
 
 void Log32(const RatingEngine& engine, std::uint32_t kind, std::int64_t value) {
   std::uint8_t bytes[4];
   platform::StoreLittleEndian<std::uint32_t>(bytes, static_cast<std::uint32_t>(value));
-  engine.binaryLog.write(kind, bytes);
+  engine.binaryLog.writeBinaryDebug(kind, bytes);
 }
 
 // The points and the matrix value of the lane.

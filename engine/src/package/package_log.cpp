@@ -12,7 +12,7 @@ std::string_view At(const char* record, platform::FieldSpan f) { return std::str
 
 }  // namespace
 
-void LogPackageRequest(TextLog& log, const char* request, int count) {
+void LogPackageRequest(TextDebugLog& log, const char* request, int count) {
   namespace rq = package_request;
   const auto packages = static_cast<std::size_t>(count);
   log.tag("BeforePackageRequest") << std::string_view(request, rq::kHeadSize + rq::kWeightSize * packages);
@@ -29,7 +29,7 @@ void LogPackageRequest(TextLog& log, const char* request, int count) {
   log << "\r\nBeforePackage_End\n";
 }
 
-void LogPackageResult(TextLog& log, const char* result, int count) {
+void LogPackageResult(TextDebugLog& log, const char* result, int count) {
   namespace rs = package_result;
   const auto packages = static_cast<std::size_t>(count);
   log.tag("AfterPackageResults") << std::string_view(result, rs::kHeadSize + rs::kChargeSize * packages);

@@ -9,7 +9,7 @@ namespace vorn {
 
 // count: the packages the request names (their weights and charges are
 // logged; 0 for a count that is no number).
-void LogPackageRequest(TextLog& log, const char* request, int count);
-void LogPackageResult(TextLog& log, const char* result, int count);
+void LogPackageRequest(TextDebugLog& log, const char* request, int count);
+void LogPackageResult(TextDebugLog& log, const char* result, int count);
 
 }  // namespace vorn

@@ -66,7 +66,7 @@ bool LookUpCity(RatingEngine& engine, Rating& rating, LaneSide side, std::array<
   const platform::File* file = OpenCityFile(engine);
   if (file == nullptr) return false;
   const CityCompare compare = layout.packed ? PackedKeyCompare(codeText) : CodeKeyCompare(codeText);
-  const std::optional<std::int64_t> hit = SearchFileRecords(*file, layout.size, compare);
+  const std::optional<std::int64_t> hit = FileBinarySearch(*file, layout.size, compare);
   if (!hit) return false;
 
   // The records of the key, in file order; a short record ends them.

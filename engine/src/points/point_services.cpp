@@ -17,7 +17,7 @@ char ServiceLetter(const platform::File& file, std::string_view code, char defau
   const std::string key = ComparableCode(code);
   if (key.empty() || !PackZip(code)) return defaultLetter;
   // Record 0 is the header, not a range: the search starts after it.
-  const std::optional<std::int64_t> hit = SearchFileRecords(
+  const std::optional<std::int64_t> hit = FileBinarySearch(
       file, kRecordSize,
       [&](std::span<const std::uint8_t> r) {
         const std::string low = UnpackZip(std::span<const std::uint8_t, 3>(r.data() + point_service::kLowKey.offset, 3))

@@ -63,7 +63,7 @@ std::optional<std::int32_t> AddOnOf(const platform::File& file, char letter, con
     return AgainstRange(destination.data(), &r[add_on::kFirstDestinationZip.offset],
                         &r[add_on::kLastDestinationZip.offset]);
   };
-  const std::optional<std::int64_t> hit = SearchFileRecords(file, add_on::kSize, compare);
+  const std::optional<std::int64_t> hit = FileBinarySearch(file, add_on::kSize, compare);
   std::array<std::uint8_t, add_on::kSize> r{};
   if (!hit || !ReadFileRecord(file, *hit, r)) return std::nullopt;
   const std::int32_t amount = static_cast<std::int32_t>(
@@ -118,14 +118,14 @@ std::int16_t ReadZipPair(RatingEngine& engine, Rating& rating) {
     std::memcpy(&key[kFirstRateKey.offset], rating.rates.rateRecord.field(RateRecord::kRateKey).data(),
                 kFirstRateKey.width);
     auto compare = [&](std::span<const std::uint8_t> r) { return CompareZipPair(key, r); };
-    hit = SearchFileRecords(*file, kSize, compare);
+    hit = FileBinarySearch(*file, kSize, compare);
     if (!hit) {
       key[kDirection.offset] = 'B';
       if (Compare3(origin->data(), destination->data()) >= 0) {
         std::memcpy(&key[kFirstOriginZip.offset], destination->data(), 3);
         std::memcpy(&key[kFirstDestinationZip.offset], origin->data(), 3);
       }
-      hit = SearchFileRecords(*file, kSize, compare);
+      hit = FileBinarySearch(*file, kSize, compare);
     }
   }
   if (hit && ReadFileRecord(*file, *hit, t.zipPair.bytes())) t.hasZipPair = true;

@@ -155,7 +155,7 @@ char MatrixThenTable(RatingEngine& engine, Rating& rating, std::string_view code
   const std::optional<Record> found = FindRecord(
       file, code, f.size, [&](std::span<const std::uint8_t> r) { return CompareKeys(key, Bytes(r, 0, f.compared)); });
   if (!found) return 0;
-  engine.binaryLog.write(binary_log::kLightMatrixRecord, found->bytes().first(f.size));
+  engine.binaryLog.writeBinaryDebug(binary_log::kLightMatrixRecord, found->bytes().first(f.size));
   const std::optional<std::int64_t> number = PackedDigitsValue(found->bytes().subspan(f.number, 3), 5);
   if (!number) Raise(code::kInvalidRateBasisNumber);
   SetKeyRateBasisNumber(rating, *number);
@@ -233,7 +233,7 @@ void LoadLetteredCodeTable(RatingEngine& engine) {
       if (table.letter(count - 1) == 'X') table.setLetter(count - 1, '*');
     }
   }
-  engine.binaryLog.write(binary_log::kLetteredCodeTable, table.bytes().bytes());
+  engine.binaryLog.writeBinaryDebug(binary_log::kLetteredCodeTable, table.bytes().bytes());
 }
 
 void ApplyLetteredCode(RatingEngine& engine, Rating& rating, char letter) {
@@ -279,7 +279,7 @@ void LightBaseLookup(RatingEngine& engine, Rating& rating, std::string_view code
     if (const std::optional<Record> found = FindBase(file, code, f, *key)) {
       end.base = *found;
       end.found = true;
-      engine.binaryLog.write(end.kind, found->bytes().first(f.size));
+      engine.binaryLog.writeBinaryDebug(end.kind, found->bytes().first(f.size));
     }
   }
 }

@@ -35,7 +35,7 @@ const platform::File& OpenPointFile(RatingEngine& engine, Rating& rating, LaneSi
 std::optional<PointRecord> FindPoint(const platform::File& file, std::size_t recordSize, std::string_view code) {
   const std::string key = ComparableCode(code);
   if (key.empty()) return std::nullopt;
-  const std::optional<std::int64_t> hit = SearchFileRecords(file, recordSize, [&](std::span<const std::uint8_t> r) {
+  const std::optional<std::int64_t> hit = FileBinarySearch(file, recordSize, [&](std::span<const std::uint8_t> r) {
     const std::string_view record(reinterpret_cast<const char*>(r.data()), r.size());
     if (key < record.substr(PointRecord::kLowZip.offset, key.size())) return -1;
     if (key > record.substr(PointRecord::kHighZip.offset, key.size())) return 1;
@@ -69,7 +69,7 @@ std::optional<LanePointValues> FindZone(const platform::File& file, std::string_
   if (key.size() != 5 || key[0] < '0' || key[0] > '9') return std::nullopt;
   const auto zip = static_cast<std::uint32_t>(platform::LeadingDigits(key).value);
   const std::optional<std::int64_t> hit =
-      SearchFileRecords(file, ZoneRecord::kSize, [&](std::span<const std::uint8_t> r) {
+      FileBinarySearch(file, ZoneRecord::kSize, [&](std::span<const std::uint8_t> r) {
         const ZipSpan span = UnpackZipSpan(r.subspan<ZoneRecord::kSpan, 3>());
         if (zip < span.first) return -1;
         if (zip > span.last()) return 1;
@@ -118,8 +118,8 @@ std::int64_t PointPairCellIndex(RatingEngine& engine, Rating& rating) {
   if (w.destination.number < 0) Raise(code::kDestinationNotInTariff);
 
   const std::int64_t cell = CellIndexOf(engine, rating, w.origin, w.destination);
-  engine.binaryLog.write(binary_log::kOriginPointRecord, w.originRecord.bytes.bytes());
-  engine.binaryLog.write(binary_log::kDestinationPointRecord, w.destinationRecord.bytes.bytes());
+  engine.binaryLog.writeBinaryDebug(binary_log::kOriginPointRecord, w.originRecord.bytes.bytes());
+  engine.binaryLog.writeBinaryDebug(binary_log::kDestinationPointRecord, w.destinationRecord.bytes.bytes());
   return cell;
 }
 

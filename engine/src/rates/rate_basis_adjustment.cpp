@@ -59,7 +59,7 @@ std::uint32_t AddOnsOf(const platform::File& file, std::string_view code, char e
         std::string_view(reinterpret_cast<const char*>(r.data()), r.size()).substr(0, key.size());
     return key < zip ? -1 : key > zip ? 1 : 0;
   };
-  const std::optional<std::int64_t> first = SearchFileRecords(file, kAddOnRecordSize, compare);
+  const std::optional<std::int64_t> first = FileBinarySearch(file, kAddOnRecordSize, compare);
   std::uint32_t sum = 0;
   std::array<std::uint8_t, kAddOnRecordSize> bytes{};
   for (std::int64_t i = first.value_or(-1); i >= 0 && ReadFileRecord(file, i, bytes) && compare(bytes) == 0; ++i) {

@@ -38,7 +38,7 @@ void ReadRateRecordAt(RatingEngine& engine, Rating& rating, std::int64_t index, 
     Raise(code::kCantReadRateFile);
   rating.rates.rateRecord.assign(record);
   rating.rates.rateRecordIndex = index;
-  engine.binaryLog.write(binary_log::kRateRecordRead, record);
+  engine.binaryLog.writeBinaryDebug(binary_log::kRateRecordRead, record);
 }
 
 void StepToRateKey(RatingEngine& engine, Rating& rating, std::int64_t index, std::size_t length, std::uint32_t wanted) {

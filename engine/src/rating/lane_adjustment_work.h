@@ -57,6 +57,9 @@ struct AdjustmentHitTable {
 };
 
 inline constexpr std::size_t kMaxLanePairs = 400;
+// Lane pairs of 6 characters: an origin and a destination zone code, or an
+// adjustment number and a 3-character suffix.
+using LanePairList = std::array<std::array<char, 6>, kMaxLanePairs>;
 
 // The adjustments of a global lane list (letter 'G'): .A records by their
 // number, their three letters (the operations for minimums and rates, and
@@ -95,7 +98,7 @@ struct LaneAdjustmentWork {
   char combineOperator = 0;    // LA_PCT; 0 when not set
   bool oneAdjustment = false;  // ONE_LA: every cell takes element 0
   AdjustmentHitTable hits;     // its count also counts the lane pairs
-  std::array<std::array<char, 6>, kMaxLanePairs> lanePairs{};
+  LanePairList lanePairs{};
   GlobalAdjustmentList global;  // letter 'G'
   LaneEnd origin;
   LaneEnd destination;

@@ -26,7 +26,7 @@ class WorkTables : public ::testing::Test {
     data_.build("efcrec\n  record\ntds\n  entry\ntda\n  state\n" + std::string(factorBlock));
     engine_.effectivePath = data_.withSeparator();
     engine_.dataPath = data_.withSeparator();
-    ASSERT_EQ(engine_.initialiseEffectiveTable(), 0);
+    ASSERT_EQ(engine_.initializeEffectiveTable(), 0);
     ASSERT_EQ(engine_.effective.loadTariffForEntry(0, engine_.currentTariff, EngineVersionNumber()), 0);
   }
   DataDirectory data_{""};

@@ -30,7 +30,7 @@ class TariffFileNames : public ::testing::Test {
     data_.build("efcrec\n  record " + std::string(fields) + "\ntds\n  entry\ntda\n  state\n");
     engine_.effectivePath = data_.withSeparator();
     engine_.dataPath = data_.withSeparator();
-    ASSERT_EQ(engine_.initialiseEffectiveTable(), 0);
+    ASSERT_EQ(engine_.initializeEffectiveTable(), 0);
     ASSERT_EQ(engine_.effective.loadTariffForEntry(0, engine_.currentTariff, EngineVersionNumber()), 0);
   }
   std::string suffixes(std::string_view letters) const {

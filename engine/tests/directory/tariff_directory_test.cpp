@@ -34,7 +34,7 @@ std::optional<std::int64_t> Search(const platform::testing::TempDirectory& dir, 
   const std::string path = dir.write("RECORDS.BIN", bytes).string();
   std::optional<platform::File> file = platform::File::OpenReadOnly(path);
   if (!file) return std::nullopt;
-  return SearchFileRecords(
+  return FileBinarySearch(
       *file, 2, [&](std::span<const std::uint8_t> r) { return key - static_cast<int>(r[0]); }, firstRecord);
 }
 
@@ -118,7 +118,7 @@ tdt
   row region=36 table=1 codes="1"
 )");
     engine_.effectivePath = data_.withSeparator();
-    ASSERT_EQ(engine_.initialiseEffectiveTable(), 0);
+    ASSERT_EQ(engine_.initializeEffectiveTable(), 0);
   }
   std::int16_t setup(std::string_view origin, std::string_view destination) {
     ShipmentRequest request = ShipmentRequest{}.tariff("").origin(origin).destination(destination);
@@ -168,12 +168,12 @@ tdx
 
 TEST(ExceptionTable, ASearchOrAStepWithoutARecordAnswers113) {
   DataDirectory data{""};
-  BinaryLog log;
+  BinaryDebugLog log;
   ExceptionTable table;
-  EXPECT_EQ(table.open(data.withSeparator(), log), 103);
+  EXPECT_EQ(table.openExceptionTable(data.withSeparator(), log), 103);
   EXPECT_EQ(table.getExceptionRecord(100, 36, 5), 113);
   data.build(kExceptions);
-  ASSERT_EQ(table.open(data.withSeparator(), log), 0);
+  ASSERT_EQ(table.openExceptionTable(data.withSeparator(), log), 0);
   ASSERT_EQ(table.getExceptionRecord(100, 36, 5), 0);
   EXPECT_EQ(table.current().group(), 1);  // the lowest of the three
   EXPECT_EQ(table.getExceptionRecord(100, 0, 0), 113);
@@ -183,7 +183,7 @@ TEST(ExceptionTable, ASearchOrAStepWithoutARecordAnswers113) {
     std::ofstream append(data / "TDX.TBL", std::ios::binary | std::ios::app);
     append << "\x01\x02\x03";  // a short record at the end
   }
-  ASSERT_EQ(table.open(data.withSeparator(), log), 0);
+  ASSERT_EQ(table.openExceptionTable(data.withSeparator(), log), 0);
   ASSERT_EQ(table.getExceptionRecord(200, 98, 98), 0);
   EXPECT_EQ(table.nextExceptionRecord(), 113);
 }
@@ -202,7 +202,7 @@ SetupWork TwoSlots() {
 TEST(ExceptionPasses, AHitAppliesTheRunFromItsLowestRecord) {
   DataDirectory data{""};
   data.build(kExceptions);
-  BinaryLog log;
+  BinaryDebugLog log;
   SetupWork s = TwoSlots();
   ASSERT_EQ(ApplyStatePairExceptions(data.withSeparator(), log, s), 0);
   EXPECT_EQ(s.kinds[0], 0);  // dropped by group 1: slot 2 serves the lane with kind 200
@@ -213,7 +213,7 @@ TEST(ExceptionPasses, AHitAppliesTheRunFromItsLowestRecord) {
 TEST(ExceptionPasses, TheGeneralPassDropsASlotWhoseRunNamesNoOtherKind) {
   DataDirectory data{""};
   data.build(kExceptions);
-  BinaryLog log;
+  BinaryDebugLog log;
   SetupWork s = TwoSlots();
   ASSERT_EQ(ApplyGeneralExceptions(data.withSeparator(), log, s), 0);
   EXPECT_EQ(s.kinds[0], 100);
@@ -231,7 +231,7 @@ tdx
   exception kind=100 origin=36 destination=5 other-kind=200 origin-sub=7 first=0 end=99
   exception kind=100 origin=36 destination=5 other-kind=200 first=0 end=1
 )");
-  BinaryLog log;
+  BinaryDebugLog log;
   SetupWork s = TwoSlots();
   ASSERT_EQ(ApplyStatePairExceptions(data.withSeparator(), log, s), 0);
   EXPECT_EQ(s.kinds[0], 100);
@@ -252,7 +252,7 @@ tdn
   entry zip=10001 kind=200 first=0 end=99 name="OTHER KIND"
   entry zip=10002 kind=100 first=0 end=99 name="OTHER ZIP"
 )");
-  BinaryLog log;
+  BinaryDebugLog log;
   SetupWork s = TwoSlots();
   s.kinds[1] = s.alternates[1] = 0;
   const std::vector<ExceptionName> names = ReadExceptionNames(data.withSeparator(), log, s, "10001", 100);
@@ -275,7 +275,7 @@ TEST(ExceptionNames, OffsetsAndLengthsOutsideTheNameFileAreSafe) {
     index += std::string("\x01\x00\x01\x64\x00\x00\x63", 7) + std::string(offset, 4);
   data.write("TDN.IDX", index);
   data.write("TDN.IDA", "\xffLONGER THAN NINETEEN CHARACTERS\x05");  // a length past the name, then one byte
-  BinaryLog log;
+  BinaryDebugLog log;
   const SetupWork s = TwoSlots();
   const std::vector<ExceptionName> names = ReadExceptionNames(data.withSeparator(), log, s, "10001", 100);
   ASSERT_FALSE(names.empty());

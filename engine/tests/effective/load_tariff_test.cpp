@@ -27,7 +27,7 @@ tda
   state
 )");
     engine_.effectivePath = data_.withSeparator();
-    ASSERT_EQ(engine_.initialiseEffectiveTable(), 0);
+    ASSERT_EQ(engine_.initializeEffectiveTable(), 0);
   }
   std::size_t positionOf(std::string_view name) const {
     const auto records = engine_.effective.records();

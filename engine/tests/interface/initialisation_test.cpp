@@ -114,7 +114,7 @@ TEST_F(DataPath, SetVorndataTakesTheDirectoryPartOfItsPath) {
   EXPECT_EQ(engine_->GetEffectiveTableSize(), 1);  // the effective path stays
 }
 
-TEST(TextLog, AnUnopenableLogSwitchesTheTextLogOff) {
+TEST(TextDebugLog, AnUnopenableLogSwitchesTheTextLogOff) {
   EngineLibrary engine(kDebugOn);
   DataDirectory data;
   ::setenv("VORNDATA", "/nonexistent/dir/", 1);
@@ -126,7 +126,7 @@ TEST(TextLog, AnUnopenableLogSwitchesTheTextLogOff) {
   EXPECT_FALSE(std::filesystem::exists(other / "vorn.dbg"));
 }
 
-TEST(TextLog, IsStartedAnewAtTheSizeLimitAndALimitBelowOneIsOne) {
+TEST(TextDebugLog, IsStartedAnewAtTheSizeLimitAndALimitBelowOneIsOne) {
   EngineLibrary engine("[Debug]\nDebugFlag=Y\nMBLogSize=0\n");
   DataDirectory data;
   data.write("vorn.dbg", std::string(1048575, 'x'));

@@ -25,7 +25,7 @@ class TariffData : public ::testing::Test {
     data_.build(std::string(description) + "\ntds\n  entry\ntda\n  state\n", raw);
     engine_.effectivePath = data_.withSeparator();
     engine_.dataPath = data_.withSeparator();
-    ASSERT_EQ(engine_.initialiseEffectiveTable(), 0);
+    ASSERT_EQ(engine_.initializeEffectiveTable(), 0);
     const auto records = engine_.effective.records();
     for (std::size_t i = 0; i < records.size(); ++i) {
       if (records[i].nameView() == name) {
