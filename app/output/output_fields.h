@@ -35,7 +35,7 @@ constexpr FieldSpan Code(int end) { return point::Of(static_cast<std::size_t>(en
 constexpr FieldSpan State(int end) { return point::Of(static_cast<std::size_t>(end), point::kState); }
 constexpr FieldSpan City(int end) { return point::Of(static_cast<std::size_t>(end), point::kCity); }
 // The direct or indirect service label of each end (24 characters and a NUL).
-inline constexpr FieldSpan kPointServiceLabels[] = {{15488, 25}, {15513, 25}};
+inline constexpr FieldSpan kPointServiceLabels[] = {fields::kOriginServiceLabel, fields::kDestinationServiceLabel};
 inline constexpr FieldSpan kBasePointRecords[] = {rc::kOriginBasePointRecord, rc::kDestinationBasePointRecord};
 // '*' when the end's code is a P.O. box or unassigned.
 inline constexpr FieldSpan kPostOfficeBoxFlags[] = {{15955, 1}, {15956, 1}};

@@ -13,6 +13,7 @@
 #include "platform/ui/window.h"
 #include "screen/rating_dialog.h"
 #include "settings/settings_dialog.h"
+#include "shell/rating_context_fields.h"
 
 namespace qiv {
 
@@ -20,8 +21,6 @@ using namespace platform::ui;
 
 namespace {
 
-constexpr FieldSpan kOriginServiceLabel{15488, 25};
-constexpr FieldSpan kDestinationServiceLabel{15513, 25};
 constexpr std::int32_t kDirectServiceText = 50;
 constexpr std::int32_t kIndirectServiceText = 51;
 constexpr std::int32_t kServiceDaysText = 52;
@@ -34,8 +33,8 @@ void RatingDialog::showServiceLabels() {
   if (!session().context) return;
   RatingContext& context = *session().context;
   const std::pair<FieldSpan, FieldSpan> points[] = {
-      {ratekit::shipment_point::Of(0, ratekit::shipment_point::kServiceLetter), kOriginServiceLabel},
-      {ratekit::shipment_point::Of(1, ratekit::shipment_point::kServiceLetter), kDestinationServiceLabel}};
+      {ratekit::shipment_point::Of(0, ratekit::shipment_point::kServiceLetter), fields::kOriginServiceLabel},
+      {ratekit::shipment_point::Of(1, ratekit::shipment_point::kServiceLetter), fields::kDestinationServiceLabel}};
   const int statics[] = {screen_id::OriginService, screen_id::DestinationService};
   for (int end = 0; end < 2; ++end) {
     const char letter = context.charAt(points[end].first);

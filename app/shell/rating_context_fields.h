@@ -137,8 +137,12 @@ inline constexpr FieldSpan kOriginBaseLabel = rc::kOriginBasePointRecord;       
 inline constexpr FieldSpan kDestinationBaseLabel = rc::kDestinationBasePointRecord;  // 9
 inline constexpr FieldSpan kOriginTerminalName{89766, 51};
 inline constexpr FieldSpan kDestinationTerminalName{90212, 51};
-inline constexpr FieldSpan kOriginServiceLabel{15488, 25};
-inline constexpr FieldSpan kDestinationServiceLabel{15513, 25};
+// The screen's service labels: 24 characters and a NUL each, Ratekit32's
+// 15-character label and the room it leaves unused after it.
+inline constexpr FieldSpan kOriginServiceLabel{rc::kOriginServiceLabel.offset, 25};
+inline constexpr FieldSpan kDestinationServiceLabel{rc::kDestinationServiceLabel.offset, 25};
+static_assert(kOriginServiceLabel.end() == rc::kUnused15503.end() &&
+              kDestinationServiceLabel.end() <= rc::kUnused15528.end());
 inline constexpr FieldSpan kSingleShipmentLetter = rc::kMethodFlagLetter;
 inline constexpr FieldSpan kSingleShipmentSpare = rc::kUnused15427;
 // The tariff chosen: the bureau switch, a second switch the choice clears,
