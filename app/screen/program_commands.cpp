@@ -55,7 +55,13 @@ void RatingDialog::runWaitedFor(const platform::desktop::ProgramRequest& request
 
 void RatingDialog::onBillOfLading() {
   const RatingContext& context = *session().context;
-  if (context.charAt(fields::kBillOfLadingPresent) != 'Y') return;
+  // The command's accelerator stays when the program is missing: the
+  // notice says the option is not installed.
+  if (context.charAt(fields::kBillOfLadingPresent) != 'Y') {
+    BillOfLadingDialog notice(session(), handle());
+    notice.doModal();
+    return;
+  }
   runWaitedFor(DataProgramRequest(session(), "Waybill32.EXE " + context.textAt(kNetChargeText)));
 }
 
@@ -98,7 +104,11 @@ void RatingDialog::onMaintenance() {
 void RatingDialog::onPriceSheet() {
   RatingContext& context = *session().context;
   const char option = context.charAt(fields::kPriceSheetOption);
-  if (option != 'Y' && option != 'P') return;
+  if (option != 'Y' && option != 'P') {
+    PriceSheetDialog notice(session(), handle());
+    notice.doModal();
+    return;
+  }
   startPriceSheetProgram();
 }
 

@@ -114,6 +114,26 @@ TEST(StartedPrograms, CommandLinesAsComposedAndStartedWithoutAShell) {
   }
 }
 
+TEST(StartedPrograms, WithoutItsProgramOrOptionACommandShowsItsNoticeAndStartsNothing) {
+  QivDataSet data;  // no bill-of-lading program, no price-sheet option
+  QivRun run(data);
+  std::vector<std::string> notices;
+  const auto closeNotice = [&](WindowHandle shown) {
+    notices.push_back(WindowText(shown));
+    SendMessage(shown, msg::Command, CommandParam(command_id::Ok, 0));
+  };
+  run.driver.onScreen([&](WindowHandle screen) {
+    Command(screen, command::BillOfLading);
+    Command(screen, command::PriceSheet);
+  });
+  run.driver.onWindow("Bill of Lading", closeNotice);
+  run.driver.onWindow("PriceSheet", closeNotice);
+  run.driver.cancelScreen();
+  EXPECT_EQ(run.run(), 0);
+  EXPECT_EQ(notices, (std::vector<std::string>{"Bill of Lading", "PriceSheet"}));
+  EXPECT_TRUE(run.programs.requests.empty());
+}
+
 TEST(StartedPrograms, AHundredPriceSheetsAtMostASlotFreedOnceItsProgramEnds) {
   QivDataSet data;
   AddPrograms(data);
