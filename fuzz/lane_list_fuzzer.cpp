@@ -61,19 +61,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
   const AdjustmentFile adjustments(const_cast<platform::File&>(Adjustments()));
   LaneAdjustmentWork work;
+  // The first byte's second bit forces an adjustment number on the lookups.
+  const std::optional<std::uint16_t> forced = (data[0] & 4) != 0 ? std::optional<std::uint16_t>(data[0]) : std::nullopt;
   switch (data[0] % 4) {
     case 0:
       for (char type : {'A', 'I', 'K'})
-        if (LoadZonePairAdjustments(text, ZonePairLane{"10001", "90001", type, 'B', type != 'A'}, work) == 0)
+        if (LoadZonePairAdjustments(text, ZonePairLane{"10001", "90001", type, 'B', type != 'A', forced.has_value()},
+                                    work) == 0)
           Apply(work, type == 'A' ? LaneAdjustmentType::kZoneText : LaneAdjustmentType::kZonePercent);
       break;
     case 1:
-      if (LoadRangeLaneAdjustments(bytes, RangeLane{"10001", "90001", "001 00003B"}, work) == 0)
+      if (LoadRangeLaneAdjustments(bytes, RangeLane{"10001", "90001", "001 00003B", forced}, work) == 0)
         Apply(work, LaneAdjustmentType::kRangeLanes);
       break;
     case 2: {
       if (LoadGlobalAdjustments(bytes, GlobalBaseKeys{text, std::nullopt}, adjustments,
-                                GlobalLane{"10001", "K1A0B", "0003B5"}, work) != 0)
+                                GlobalLane{"10001", "K1A0B", "0003B5", forced}, work) != 0)
         break;
       std::array<std::int32_t, 8> amounts{5000, 100, 2147483000, -5, 9999999, 0, 7, 8};
       const std::vector<std::vector<std::uint8_t>> records = ListRecords(work.global, adjustments);
